@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+// Resolves the instrument's absolute paths (device files, sysfs, /etc, /home,
+// /media/usb). On the device they are used as they stand; on a development
+// machine TAMARIND_ROOT names a directory under which every such path lies,
+// so that nothing the program touches is outside it.
+class TDeviceRoot
+{
+public:
+    static constexpr const char* ROOT_VARIABLE = "TAMARIND_ROOT";
+
+    // The root directory without a trailing slash; empty on the device.
+    static QString rootDirectory();
+    static bool isSimulated();
+
+    // "/dev/ttyO2" becomes "<root>/dev/ttyO2" under a root; relative paths and
+    // paths already inside the root are returned unchanged.
+    static QString path(const QString& pDevicePath);
+
+    // The inverse of path(): a host path inside the root becomes the device
+    // path it stands for. Paths outside the root are returned unchanged.
+    static QString devicePath(const QString& pHostPath);
+
+    // The network interface that gives the instrument its hardware address;
+    // TAMARIND_NETWORK_INTERFACE overrides the device's "eth0" so tests and the
+    // development machine can use an interface that exists there.
+    static QString networkInterfaceName(const QString& pDeviceInterface);
+};

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, prepares a device root in ./run-root,
+# starts the simulated measurement board and then the instrument program:
+# in a window when a display is available, otherwise on Qt's VNC platform.
+set -euo pipefail
+top="$(cd "$(dirname "$0")" && pwd)"
+source "$top/tools/setup.sh"
+install_missing_packages
+build_tree "$top"
+
+export TAMARIND_ROOT="$top/run-root"
+mkdir -p "$TAMARIND_ROOT"/{dev,etc,home,media/usb,var/log,sys/class/gpio/gpio7,proc}
+[ -e "$TAMARIND_ROOT/usr/lib/libftdi1.so.2" ] || {
+    mkdir -p "$TAMARIND_ROOT/usr/lib"
+    real=/usr/lib/x86_64-linux-gnu/libftdi1.so.2
+    [ -e "$real" ] && ln -sf "$real" "$TAMARIND_ROOT/usr/lib/libftdi1.so.2"
+}
+echo "Device root: $TAMARIND_ROOT (commands the program asks for: var/log/commands.log)"
+
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
+trap cleanup EXIT INT TERM
+
+if [ -x "$top/build/simulator/boardsim" ]; then
+    "$top/build/simulator/boardsim" --control "$TAMARIND_ROOT/var/run/boardsim.sock" &
+    pids+=($!)
+    for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyO2" ] && break; sleep 0.1; done
+    echo "Simulated measurement board on $TAMARIND_ROOT/dev/ttyO2 (see simulator/README.md for its control commands)"
+else
+    echo "The simulated measurement board is not part of this build yet."
+fi
+
+platform_args=()
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    platform_args=(-platform "vnc:size=800x480:port=5900")
+    echo "No display: the user interface is served over VNC on localhost:5900 (800 x 480)."
+fi
+echo "Stop with Ctrl+C."
+"$top/build/application/ZTM8800UI" "${platform_args[@]}"

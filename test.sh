@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test. Exits non-zero on any failure.
+set -euo pipefail
+top="$(cd "$(dirname "$0")" && pwd)"
+source "$top/tools/setup.sh"
+install_missing_packages
+build_tree "$top"
+cd "$top/build"
+ctest --output-on-failure -j "$(nproc)" "$@"

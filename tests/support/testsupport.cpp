@@ -1,0 +1,113 @@
+#include "testsupport.h"
+
+#include "commandrunner.h"
+#include "deviceroot.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <ctime>
+#include <memory>
+
+namespace
+{
+QString& rootPath()
+{
+    static QString path;
+    return path;
+}
+} // namespace
+
+TTestEnvironment::TTestEnvironment()
+{
+    rootPath() = mRoot.path();
+    qputenv(TDeviceRoot::ROOT_VARIABLE, mRoot.path().toLocal8Bit());
+    qputenv("LC_ALL", "C");
+    qputenv("TZ", "UTC");
+    qunsetenv("TAMARIND_NETWORK_INTERFACE");
+    tzset();
+    QLocale::setDefault(QLocale::c());
+}
+
+TTestEnvironment::~TTestEnvironment()
+{
+    qunsetenv(TDeviceRoot::ROOT_VARIABLE);
+}
+
+QString TTestEnvironment::root()
+{
+    return rootPath();
+}
+
+QStringList TTestEnvironment::recordedCommands()
+{
+    QFile log(TCommandRunner::commandLogPath());
+    if (!log.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QStringList();
+    return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void TTestEnvironment::clearRecordedCommands()
+{
+    QFile::remove(TCommandRunner::commandLogPath());
+}
+
+bool TTestEnvironment::writeDeviceFile(const QString& pDevicePath, const QByteArray& pContent)
+{
+    const QString path = TDeviceRoot::path(pDevicePath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(pContent) == pContent.size();
+}
+
+QByteArray TTestEnvironment::readDeviceFile(const QString& pDevicePath)
+{
+    QFile file(TDeviceRoot::path(pDevicePath));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TModalAnswer::onNextModal(std::function<void(QWidget*)> pAction, int pTimeoutMs)
+{
+    auto* timer = new QTimer(qApp);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, pAction, pTimeoutMs]() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            pAction(modal);
+            return;
+        }
+        if (clock->elapsed() > pTimeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+            qWarning("TModalAnswer: no modal dialog appeared within %d ms", pTimeoutMs);
+        }
+    });
+    timer->start(5);
+}
+
+void TModalAnswer::clickInNextModal(const QString& pButtonObjectName, int pTimeoutMs)
+{
+    onNextModal(
+        [pButtonObjectName](QWidget* pModal) {
+            auto* button = pModal->findChild<QWidget*>(pButtonObjectName);
+            if (!button) {
+                qWarning("TModalAnswer: the dialog has no button %s", qPrintable(pButtonObjectName));
+                return;
+            }
+            // A real press and release, so painted buttons that are no
+            // QAbstractButton answer as they do to a finger.
+            QTest::mouseClick(button, Qt::LeftButton);
+        },
+        pTimeoutMs);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QApplication>
+#include <QStringList>
+#include <QTest>
+#include <QTemporaryDir>
+
+#include <functional>
+
+class QWidget;
+
+// Prepares a test process before QApplication exists: a fresh device root that
+// the program may write into, the C locale and UTC, so dates, numbers and log
+// lines read the same on every machine. The root is removed at exit.
+class TTestEnvironment
+{
+public:
+    TTestEnvironment();
+    ~TTestEnvironment();
+
+    static QString root();
+    // The command lines the program asked the command runner for, in order.
+    static QStringList recordedCommands();
+    static void clearRecordedCommands();
+    // Writes a file under the root, creating its directories ("/etc/x" lands
+    // in <root>/etc/x).
+    static bool writeDeviceFile(const QString& pDevicePath, const QByteArray& pContent);
+    static QByteArray readDeviceFile(const QString& pDevicePath);
+
+private:
+    QTemporaryDir mRoot;
+};
+
+// Answers the modal dialog that the code under test is about to open: pads and
+// message dialogs run nested event loops, so the answer has to come from a
+// timer inside that loop. A dialog that does not appear in time is reported as
+// a warning, which fails the test.
+class TModalAnswer
+{
+public:
+    static void onNextModal(std::function<void(QWidget*)> pAction, int pTimeoutMs = 5000);
+    // Presses and releases the child widget with the object name in the next modal dialog.
+    static void clickInNextModal(const QString& pButtonObjectName, int pTimeoutMs = 5000);
+};
+
+#define TAMARIND_TEST_MAIN(TestObject)                                                                                 \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        TTestEnvironment environment;                                                                                  \
+        QApplication app(argc, argv);                                                                                  \
+        TestObject test;                                                                                               \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }

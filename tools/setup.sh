@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Shared by run.sh and test.sh: installs the Debian packages the build needs
+# (with sudo when not root) and builds the tree into ./build.
+set -euo pipefail
+
+PACKAGES=(cmake g++ make ccache pkg-config
+    qtbase5-dev libqt5serialport5-dev libqwt-qt5-dev qttools5-dev-tools qttools5-dev
+    libftdi1-2 fonts-dejavu-core libbenchmark-dev python3)
+
+install_missing_packages() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_tree() {
+    local top="$1"
+    cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$top/build" -j "$(nproc)"
+}
