@@ -21,6 +21,8 @@ install_missing_packages() {
 }
 
 build_tree() {
+    # Lets ccache share objects between checkouts of the tree.
+    export CCACHE_BASEDIR="$1"
     local top="$1"
     cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$top/build" -j "$(nproc)"
