@@ -27,7 +27,6 @@ class tst_Dialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void imagesAreResources();
     void backdropCoversTheScreen_data();
     void backdropCoversTheScreen();
     void progressKinds_data();
@@ -36,13 +35,6 @@ private slots:
     void downloadRunsUntilConfirmed();
     void refreshNoticeDoesNotBlock();
 };
-
-void tst_Dialogs::imagesAreResources()
-{
-    for (const char* path :
-         {":/common/res/icon_calibration.png", ":/common/res/upload_dialog.png", ":/common/res/download_dialog.png"})
-        QVERIFY2(!QPixmap(path).isNull(), path);
-}
 
 void tst_Dialogs::backdropCoversTheScreen_data()
 {

@@ -72,7 +72,6 @@ private slots:
     void callbackAbortsTheDefault();
     void buttonWithoutContext();
     void activeButtonGoneBeforeTheNextPress();
-    void retranslateTakesTheCaptionAgain();
     void activeFlagRestylesAndSwapsIcons();
 };
 
@@ -202,18 +201,6 @@ void tst_MenuButtonContext::activeButtonGoneBeforeTheNextPress()
     QTest::mouseClick(home, Qt::LeftButton);
     home->setMenuButtonContext(nullptr, nullptr, nullptr, nullptr, "home", false, nullptr);
     QCOMPARE(TMenuButtonContext::activeMenuButtonContext, nullptr);
-}
-
-void tst_MenuButtonContext::retranslateTakesTheCaptionAgain()
-{
-    TMenu menu;
-    QZELKAppButton* probes = menu.addButton("Probes", "Probes", true);
-    QTest::mouseClick(probes, Qt::LeftButton);
-    probes->menuButtonContext()->label()->setText("Fühler");
-    probes->menuButtonContext()->retranslate();
-    QCOMPARE(menu.mTitle->text(), QString("Fühler"));
-    QCOMPARE(probes->menuButtonContext()->connectedView()->objectName(), QString("PageProbes"));
-    QVERIFY(probes->menuButtonContext()->buttonHighlight());
 }
 
 void tst_MenuButtonContext::activeFlagRestylesAndSwapsIcons()

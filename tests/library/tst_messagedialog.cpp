@@ -68,7 +68,6 @@ class tst_MessageDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void imagesAreResources();
     void typesMasksAndAnswers_data();
     void typesMasksAndAnswers();
     void shortcuts_data();
@@ -78,12 +77,6 @@ private slots:
     void tooLongTextIsCut_data();
     void tooLongTextIsCut();
 };
-
-void tst_MessageDialog::imagesAreResources()
-{
-    for (const char* path : {":/dialogs/warning", ":/dialogs/info", ":/dialogs/accept", ":/dialogs/storage"})
-        QVERIFY2(!QPixmap(path).isNull(), path);
-}
 
 void tst_MessageDialog::typesMasksAndAnswers_data()
 {

@@ -3,8 +3,6 @@
 #include "zelkcontainerpushbutton.h"
 #include "zelkcontainerradiobutton.h"
 #include "zelkdialogbutton.h"
-#include "zelkgreypanel.h"
-#include "zelkpushbutton.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -51,7 +49,6 @@ private slots:
     void radioWithoutGroup();
     void radioGroupOperations();
     void dialogButtonTurnsOrangeWhilePressed();
-    void styleSheetWidgets();
 };
 
 void tst_ContainerButtons::pushButtonPressAndRelease()
@@ -333,22 +330,6 @@ void tst_ContainerButtons::dialogButtonTurnsOrangeWhilePressed()
     QVERIFY(normal.red() < 0x60 && normal.green() < 0x60);
     QCOMPARE(pressed.red(), 255);
     QVERIFY(pressed.green() >= 0x66 && pressed.blue() < 0x20);
-}
-
-void tst_ContainerButtons::styleSheetWidgets()
-{
-    QZELKPushButton push;
-    QVERIFY(push.styleSheet().contains("border: 2px solid #032343;"));
-    push.ensurePolished();
-    QCOMPARE(push.iconSize(), QSize(60, 75));
-
-    QZELKGreyPanel panel;
-    QVERIFY(panel.styleSheet().isEmpty());
-    QVERIFY(!panel.isActive());
-    QVERIFY(panel.setProperty("active", true));
-    QVERIFY(panel.isActive());
-    QCOMPARE(QZELKGreyPanel::defaultStylesheet(),
-             QString("border: 2px solid #252525; border-radius: 5px; background-color: #414141; outline: none;"));
 }
 
 TAMARIND_TEST_MAIN(tst_ContainerButtons)

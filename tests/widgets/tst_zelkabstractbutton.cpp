@@ -51,7 +51,6 @@ class tst_ZELKAbstractButton : public QObject
     Q_OBJECT
 
 private slots:
-    void constructionDefaults();
     void colorSchemes_data();
     void colorSchemes();
     void disabledLookWins_data();
@@ -60,18 +59,6 @@ private slots:
     void settersRepaintOnlyOnChange();
     void labelIsCreatedOnce();
 };
-
-void tst_ZELKAbstractButton::constructionDefaults()
-{
-    QZELKAbstractButton button;
-    QCOMPARE(button.getColorSchemeIndex(), int(QZELKAbstractButton::csBlack));
-    QCOMPARE(button.getBorderRadius(), 10u);
-    QVERIFY(!button.isHighlighted());
-    QCOMPARE(button.minimumHeight(), 34);
-    QCOMPARE(button.property("colorSchemeIndex").toInt(), 1);
-    QVERIFY(button.setProperty("borderRadius", 6u));
-    QCOMPARE(button.getBorderRadius(), 6u);
-}
 
 void tst_ZELKAbstractButton::colorSchemes_data()
 {
