@@ -1,5 +1,7 @@
 #include "clickablewidgetcontroller.h"
 
+#include "buzzercontroller.h"
+
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -198,6 +200,7 @@ bool TClickableWidgetController::eventFilter(QObject* pWatched, QEvent* pEvent)
         return false;
     if (!widget->isEnabled())
         return true;
+    TBuzzerController::instance().soundKeystroke();
 
     if (entry->second.toggleButton() && activeWidget(entry->second.group()) == widget)
         deactivateWidget(widget);

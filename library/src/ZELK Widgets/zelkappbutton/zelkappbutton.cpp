@@ -1,5 +1,7 @@
 #include "zelkappbutton.h"
 
+#include "buzzercontroller.h"
+
 #include "menubuttoncontext.h"
 #include "menucontextcallbackinterface.h"
 
@@ -37,6 +39,7 @@ void QZELKAppButton::emitBeforeButtonPressed()
 
 void QZELKAppButton::doButtonClick()
 {
+    TBuzzerController::instance().soundKeystroke();
     if (TMenuButtonContext::activeMenuButtonContext) {
         TMenuButtonContext::activeMenuButtonContext->deactivate();
         TMenuButtonContext::activeMenuButtonContext = nullptr;

@@ -1,5 +1,9 @@
 #include "zelkdialogbutton.h"
 
+#include "buzzercontroller.h"
+
+#include <QEvent>
+
 QZELKDialogButton::QZELKDialogButton(QWidget* pParent) : QPushButton(pParent)
 {
     setStyleSheet(QStringLiteral("QZELKDialogButton {"
@@ -12,4 +16,11 @@ QZELKDialogButton::QZELKDialogButton(QWidget* pParent) : QPushButton(pParent)
                                  "QZELKDialogButton:pressed {"
                                  " background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
                                  " stop:0 #FF6600, stop:0.1 #FFCC00, stop:0.3 #FF6600, stop:0.8 #FF9900); }"));
+}
+
+bool QZELKDialogButton::event(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::MouseButtonPress)
+        TBuzzerController::instance().soundKeystroke();
+    return QPushButton::event(pEvent);
 }

@@ -11,4 +11,7 @@ class QZELKDialogButton : public QPushButton
 
 public:
     explicit QZELKDialogButton(QWidget* pParent = nullptr);
+
+protected:
+    bool event(QEvent* pEvent) override;
 };

@@ -1,5 +1,9 @@
 #include "zelkpushbutton.h"
 
+#include "buzzercontroller.h"
+
+#include <QEvent>
+
 QZELKPushButton::QZELKPushButton(QWidget* pParent) : QPushButton(pParent)
 {
     setStyleSheet(QStringLiteral("color: white;"
@@ -9,4 +13,11 @@ QZELKPushButton::QZELKPushButton(QWidget* pParent) : QPushButton(pParent)
                                  "border-radius: 10;"
                                  "qproperty-iconSize: 60px 75px;"
                                  "outline: none;"));
+}
+
+bool QZELKPushButton::event(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::MouseButtonPress)
+        TBuzzerController::instance().soundKeystroke();
+    return QPushButton::event(pEvent);
 }

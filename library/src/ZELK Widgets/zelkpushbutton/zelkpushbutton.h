@@ -10,4 +10,7 @@ class QZELKPushButton : public QPushButton
 
 public:
     explicit QZELKPushButton(QWidget* pParent = nullptr);
+
+protected:
+    bool event(QEvent* pEvent) override;
 };
