@@ -21,8 +21,6 @@ private slots:
     void enterLevel_data();
     void enterLevel();
     void resetAlwaysSignals();
-    void noLevelsNoChange();
-    void programControllerIsOne();
 
 private:
     static TLevelChanges changes(const QSignalSpy& pSpy);
@@ -58,6 +56,7 @@ void tst_AuthorizationController::enterLevel_data()
         << QStringList{DIGEST_ABC.toUpper()} << QStringList{"abc"} << QList<int>{0} << TLevelChanges();
     QTest::newRow("empty password matches only the empty text's digest")
         << QStringList{DIGEST_ABC} << QStringList{""} << QList<int>{0} << TLevelChanges();
+    QTest::newRow("no levels registered") << QStringList() << QStringList{""} << QList<int>{0} << TLevelChanges();
     QTest::newRow("factory level 1 digest")
         << QStringList{TAuthorizationController::FACTORY_DIGEST_LEVEL1, TAuthorizationController::FACTORY_DIGEST_LEVEL2}
         << QStringList{"service4711"} << QList<int>{1} << TLevelChanges{{0, 1}};
@@ -96,20 +95,6 @@ void tst_AuthorizationController::resetAlwaysSignals()
     controller.resetLevel();
     QCOMPARE(controller.level(), 0);
     QCOMPARE(changes(spy), (TLevelChanges{{0, 0}, {0, 1}, {1, 0}}));
-}
-
-void tst_AuthorizationController::noLevelsNoChange()
-{
-    TAuthorizationController controller;
-    QSignalSpy spy(&controller, &TAuthorizationController::authorizationLevelChanged);
-    QCOMPARE(controller.enterLevel(""), 0);
-    QCOMPARE(spy.count(), 0);
-}
-
-void tst_AuthorizationController::programControllerIsOne()
-{
-    QCOMPARE(&TAuthorizationController::instance(), &TAuthorizationController::instance());
-    QCOMPARE(TAuthorizationController::instance().level(), 0);
 }
 
 TAMARIND_TEST_MAIN(tst_AuthorizationController)

@@ -79,7 +79,6 @@ void tst_FileVersionReader::versionText()
 {
     const TFileVersion version(1, 2, 3, 4);
     QCOMPARE(version.toString(), QString("1.2.3.4"));
-    QCOMPARE(version.versionRevision(), 3u);
     QCOMPARE(TFileVersion().toString(), QString("0.0.0.0"));
 }
 
