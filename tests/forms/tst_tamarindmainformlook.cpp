@@ -213,6 +213,18 @@ void tst_TamarindMainFormLook::everyPageRenders()
                      .arg(index, 2, 10, QLatin1Char('0'))
                      .arg(mUi.stackedWidgetMenu->currentWidget()->objectName()));
     }
+    // The selected, active and pressed looks of the home page, the menu and the bars.
+    mUi.stackedWidgetMenu->setCurrentIndex(0);
+    for (QPushButton* button :
+         {static_cast<QPushButton*>(mUi.btnSingleViewFreeze), static_cast<QPushButton*>(mUi.btnSingleViewRoot2)}) {
+        button->setFlat(true);
+        repolish(button);
+    }
+    mUi.BtnSettings->setActive(true);
+    mUi.BtnUSB->setActive(true);
+    mUi.BtnSave->setDown(true);
+    mUi.btnSingleViewDecRes->setEnabled(false);
+    snapshot(QStringLiteral("main_00_PageHome_states"));
 }
 
 TAMARIND_TEST_MAIN(tst_TamarindMainFormLook)
