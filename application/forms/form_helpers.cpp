@@ -1,0 +1,83 @@
+#include "form_helpers.h"
+
+#include "stylesheetcatalogue.h"
+
+#include <QScrollArea>
+#include <QWidget>
+
+namespace Form_helpers
+{
+
+QWidget* newPage(const char* pName)
+{
+    return named(new QWidget(), pName);
+}
+
+void setSizePolicy(QWidget* pWidget, QSizePolicy::Policy pHorizontal, QSizePolicy::Policy pVertical)
+{
+    QSizePolicy policy(pHorizontal, pVertical);
+    policy.setHorizontalStretch(0);
+    policy.setVerticalStretch(0);
+    policy.setHeightForWidth(pWidget->sizePolicy().hasHeightForWidth());
+    pWidget->setSizePolicy(policy);
+}
+
+QSpacerItem* newHorizontalSpacer()
+{
+    return new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
+}
+
+QSpacerItem* newVerticalSpacer()
+{
+    return new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
+}
+
+QIcon iconFrom(const char* pResource)
+{
+    QIcon icon;
+    icon.addFile(QString::fromUtf8(pResource), QSize(), QIcon::Normal, QIcon::Off);
+    return icon;
+}
+
+QFont windowFont()
+{
+    QFont font;
+    font.setFamily(QStringLiteral("Droid Sans"));
+    return font;
+}
+
+QFont mainValueFont()
+{
+    QFont font;
+    font.setFamily(QStringLiteral("DejaVu Sans"));
+    font.setBold(false);
+    font.setWeight(50);
+    return font;
+}
+
+QFont boldFont()
+{
+    QFont font;
+    font.setFamily(QStringLiteral("Droid Sans"));
+    font.setBold(true);
+    font.setWeight(75);
+    return font;
+}
+
+void setUpScrollArea(QScrollArea* pArea)
+{
+    pArea->setFrameShape(QFrame::NoFrame);
+    pArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pArea->setWidgetResizable(true);
+}
+
+QWidget* newClickableRow(QWidget* pParent, const char* pName)
+{
+    QWidget* row = named(new QWidget(pParent), pName);
+    setSizePolicy(row, QSizePolicy::Preferred, QSizePolicy::Fixed);
+    row->setMinimumSize(QSize(0, 34));
+    row->setStyleSheet(TStyleSheetCatalogue::sheet(ssClickableRow));
+    return row;
+}
+
+} // namespace Form_helpers
