@@ -19,3 +19,30 @@ enum EnUnitType {
     utElectrical = 1
 };
 } // namespace Electrical_temperature_units
+
+// A number with its unit, as measured values travel through the program.
+class TElectricalTemperatureValue
+{
+public:
+    TElectricalTemperatureValue() = default;
+    TElectricalTemperatureValue(double pValue, Electrical_temperature_units::EnUnit pUnit)
+        : mValue(pValue), mUnit(pUnit)
+    {
+    }
+
+    double value() const { return mValue; }
+    Electrical_temperature_units::EnUnit unit() const { return mUnit; }
+    void set(double pValue, Electrical_temperature_units::EnUnit pUnit)
+    {
+        mValue = pValue;
+        mUnit = pUnit;
+    }
+
+    // Compares temperatures across kelvin, degrees Celsius and degrees
+    // Fahrenheit; with any other unit on either side the plain numbers decide.
+    bool operator<(const TElectricalTemperatureValue& pOther) const;
+
+private:
+    double mValue = 0.0;
+    Electrical_temperature_units::EnUnit mUnit = Electrical_temperature_units::uUndefined;
+};

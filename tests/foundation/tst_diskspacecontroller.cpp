@@ -1,0 +1,92 @@
+#include "diskspacecontroller.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cmath>
+#include <sys/statvfs.h>
+
+// "df" runs for real under the root (on the root directory). To give it a
+// chosen answer, a stand-in "df" inside the root comes first on the PATH.
+class tst_DiskSpaceController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void usage_data();
+    void usage();
+    void realDfReadsTheRootFileSystem();
+
+private:
+    QString mToolDirectory;
+    QByteArray mPath;
+};
+
+void tst_DiskSpaceController::initTestCase()
+{
+    mToolDirectory = TTestEnvironment::root() + "/test-tools";
+    QVERIFY(QDir().mkpath(mToolDirectory));
+    mPath = qgetenv("PATH");
+}
+
+void tst_DiskSpaceController::cleanupTestCase()
+{
+    qputenv("PATH", mPath);
+}
+
+void tst_DiskSpaceController::usage_data()
+{
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<int>("usage");
+    QTest::addColumn<bool>("spaceLeft");
+
+    const QByteArray header = "Filesystem     1K-blocks    Used Available Use% Mounted on\n";
+    QTest::newRow("half full") << header + "/dev/mmcblk0p2   3546848 1773424   1589600  50% /\n" << 50 << true;
+    QTest::newRow("99 % is still enough") << header + "/dev/root 1000 990 10 99% /\n" << 99 << true;
+    QTest::newRow("100 % is full") << header + "/dev/root 1000 1000 0 100% /\n" << 100 << false;
+    QTest::newRow("only the header") << header << 0 << true;
+    QTest::newRow("nothing at all") << QByteArray() << 0 << true;
+    QTest::newRow("device name wrapped onto its own line")
+        << header + "/dev/disk/by-uuid/0123456789abcdef\n  1000 1000 0 100% /\n"
+        << 0 << true;
+    QTest::newRow("use column without percent sign") << header + "/dev/root 1000 1000 0 100 /\n" << 0 << true;
+    QTest::newRow("use column that is no number") << header + "/dev/root 1000 1000 0 -% /\n" << 0 << true;
+}
+
+void tst_DiskSpaceController::usage()
+{
+    QFETCH(QByteArray, output);
+    QFETCH(int, usage);
+    QFETCH(bool, spaceLeft);
+
+    QFile tool(mToolDirectory + "/df");
+    QVERIFY(tool.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    tool.write("#!/bin/sh\nprintf '%s' '" + output + "'\n");
+    tool.close();
+    QVERIFY(tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    qputenv("PATH", mToolDirectory.toLocal8Bit() + ':' + mPath);
+
+    QCOMPARE(TDiskSpaceController::instance().diskUsage(), usage);
+    QCOMPARE(TDiskSpaceController::instance().checkDiskspace(), spaceLeft);
+    qputenv("PATH", mPath);
+}
+
+void tst_DiskSpaceController::realDfReadsTheRootFileSystem()
+{
+    TTestEnvironment::clearRecordedCommands();
+    const int usage = TDiskSpaceController::instance().diskUsage();
+
+    // df's use column: used blocks over used and available ones, rounded up.
+    struct statvfs status;
+    QCOMPARE(::statvfs(QFile::encodeName(TTestEnvironment::root()).constData(), &status), 0);
+    const double used = double(status.f_blocks - status.f_bfree);
+    const int expected = int(std::ceil(100.0 * used / (used + double(status.f_bavail))));
+    QVERIFY2(qAbs(usage - expected) <= 1, qPrintable(QString("df %1 %, statvfs %2 %").arg(usage).arg(expected)));
+    QCOMPARE(TTestEnvironment::recordedCommands(), QStringList{"df /"});
+}
+
+TAMARIND_TEST_MAIN(tst_DiskSpaceController)
+#include "tst_diskspacecontroller.moc"
