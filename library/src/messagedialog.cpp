@@ -14,8 +14,7 @@ int textHeight(const QString& pText, const QFont& pFont)
 } // namespace
 
 TMessageDialog::TMessageDialog(QWidget* pParent)
-    : TFullScreenDialog(pParent)
-    , mUi(std::make_unique<Ui_TMessageDialog>())
+    : TFullScreenDialog(pParent), mUi(std::make_unique<Ui_TMessageDialog>())
 {
     mUi->setupUi(this);
 }

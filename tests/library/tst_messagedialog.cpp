@@ -68,7 +68,6 @@ class tst_MessageDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void imagesAreResources();
     void typesMasksAndAnswers_data();
     void typesMasksAndAnswers();
     void shortcuts_data();
@@ -78,12 +77,6 @@ private slots:
     void tooLongTextIsCut_data();
     void tooLongTextIsCut();
 };
-
-void tst_MessageDialog::imagesAreResources()
-{
-    for (const char* path : {":/dialogs/warning", ":/dialogs/info", ":/dialogs/accept", ":/dialogs/storage"})
-        QVERIFY2(!QPixmap(path).isNull(), path);
-}
 
 void tst_MessageDialog::typesMasksAndAnswers_data()
 {
@@ -99,12 +92,11 @@ void tst_MessageDialog::typesMasksAndAnswers_data()
     QTest::newRow("confirmation with OK and Cancel, cancelled")
         << int(TMessageDialog::dtConfirmation) << 3 << ":/dialogs/accept" << QStringList{"BtnOK", "BtnCancel"}
         << "BtnCancel" << int(TMessageDialog::drvCancel);
-    QTest::newRow("info with Yes and No, yes") << int(TMessageDialog::dtInfo) << 12 << ":/dialogs/info"
-                                               << QStringList{"BtnYes", "BtnNo"} << "BtnYes"
-                                               << int(TMessageDialog::drvYes);
-    QTest::newRow("storage with all four, no")
-        << int(TMessageDialog::dtStorage) << 15 << ":/dialogs/storage" << BUTTONS << "BtnNo"
-        << int(TMessageDialog::drvNo);
+    QTest::newRow("info with Yes and No, yes")
+        << int(TMessageDialog::dtInfo) << 12 << ":/dialogs/info" << QStringList{"BtnYes", "BtnNo"} << "BtnYes"
+        << int(TMessageDialog::drvYes);
+    QTest::newRow("storage with all four, no") << int(TMessageDialog::dtStorage) << 15 << ":/dialogs/storage" << BUTTONS
+                                               << "BtnNo" << int(TMessageDialog::drvNo);
     QTest::newRow("unknown type shows the warning icon")
         << 9 << 1 << ":/dialogs/warning" << QStringList{"BtnOK"} << "BtnOK" << int(TMessageDialog::drvOK);
     QTest::newRow("empty mask, closed otherwise") << int(TMessageDialog::dtInfo) << 0 << ":/dialogs/info"
@@ -141,16 +133,18 @@ void tst_MessageDialog::shortcuts_data()
     QTest::addColumn<QString>("press");
     QTest::addColumn<bool>("answer");
 
-    QTest::newRow("error") << "error" << ":/dialogs/warning" << QStringList{"BtnOK"} << "BtnOK" << false;
-    QTest::newRow("confirmation") << "confirmation" << ":/dialogs/accept" << QStringList{"BtnOK"} << "BtnOK"
-                                  << false;
-    QTest::newRow("info") << "info" << ":/dialogs/info" << QStringList{"BtnOK"} << "BtnOK" << false;
-    QTest::newRow("question answered yes")
-        << "question" << ":/dialogs/warning" << QStringList{"BtnYes", "BtnNo"} << "BtnYes" << true;
-    QTest::newRow("question answered no")
-        << "question" << ":/dialogs/warning" << QStringList{"BtnYes", "BtnNo"} << "BtnNo" << false;
-    QTest::newRow("question closed otherwise")
-        << "question" << ":/dialogs/warning" << QStringList{"BtnYes", "BtnNo"} << "" << false;
+    QTest::newRow("error") << "error"
+                           << ":/dialogs/warning" << QStringList{"BtnOK"} << "BtnOK" << false;
+    QTest::newRow("confirmation") << "confirmation"
+                                  << ":/dialogs/accept" << QStringList{"BtnOK"} << "BtnOK" << false;
+    QTest::newRow("info") << "info"
+                          << ":/dialogs/info" << QStringList{"BtnOK"} << "BtnOK" << false;
+    QTest::newRow("question answered yes") << "question"
+                                           << ":/dialogs/warning" << QStringList{"BtnYes", "BtnNo"} << "BtnYes" << true;
+    QTest::newRow("question answered no") << "question"
+                                          << ":/dialogs/warning" << QStringList{"BtnYes", "BtnNo"} << "BtnNo" << false;
+    QTest::newRow("question closed otherwise") << "question"
+                                               << ":/dialogs/warning" << QStringList{"BtnYes", "BtnNo"} << "" << false;
 }
 
 void tst_MessageDialog::shortcuts()
@@ -212,7 +206,8 @@ void tst_MessageDialog::tooLongTextIsCut_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("many sentences") << QString("Channel 4 reports a broken sensor. ").repeated(60);
-    QTest::newRow("long and short words") << QString("Calibration 2 K 4-wire Pt100 resistance thermometer ").repeated(40);
+    QTest::newRow("long and short words")
+        << QString("Calibration 2 K 4-wire Pt100 resistance thermometer ").repeated(40);
     QTest::newRow("numbered lines") << [] {
         QString text;
         for (int i = 1; i <= 40; ++i)

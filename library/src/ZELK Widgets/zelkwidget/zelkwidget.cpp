@@ -1,0 +1,3 @@
+#include "zelkwidget.h"
+
+QZELKWidget::QZELKWidget(QWidget* pParent) : QFrame(pParent) {}
