@@ -56,7 +56,6 @@ private slots:
     void cleanup();
     void describesTheProbe_data();
     void describesTheProbe();
-    void wordsOfUndefinedValuesAreEmpty();
     void calibrationWarnings_data();
     void calibrationWarnings();
 
@@ -206,26 +205,6 @@ void tst_ProbeTexts::describesTheProbe()
     QVERIFY(identifyBoardAs(mBoard, instrumentType));
     useSeparator(separator);
     QCOMPARE(probe->probeDataToText(), text);
-}
-
-void tst_ProbeTexts::wordsOfUndefinedValuesAreEmpty()
-{
-    TPRTProbe prt;
-    QCOMPARE(prt.prtTypeToText(), QString());
-    QCOMPARE(prt.internalResistorToText(), QString());
-    QCOMPARE(prt.conversionStandardToText(), QString());
-    prt.setWiring(wUndefined);
-    QCOMPARE(prt.wiringToText(), QString());
-    QCOMPARE(prt.operatingCurrentSettingToText(), QString("Auto"));
-
-    TTCProbe tc(1, "T", false, 0, 0, 0, QDate(), false, EnThermocoupleType(2), rjUndefined, 0, ctcUndefined, 0, 0, 0, 0,
-                0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-    QCOMPARE(tc.thermocoupleTypeToText(), QString());
-    QCOMPARE(tc.referenceColdJunctionToText(), QString());
-    QCOMPARE(tc.conversionStandardToText(), QString());
-
-    TThermistorProbe thermistor(1, "N", false, 0, 0, 0, QDate(), false, cthUndefined, 0, 0, 0, 0, 0, 0, 0);
-    QCOMPARE(thermistor.conversionToText(), QString());
 }
 
 void tst_ProbeTexts::calibrationWarnings_data()
