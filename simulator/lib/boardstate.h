@@ -87,15 +87,19 @@ public:
     std::map<int, TSimulatedInput> mInputs;
     std::array<TSimulatedSwitchBox, PORT_COUNT> mSwitchBoxes;
 
-private:
+    // A handler gets the text after the header's blank and returns the reply
+    // text (ignored for commands answered with ACK alone).
     using THandler = std::function<QByteArray(const QString& pArguments, double pNow)>;
+    // Adds or replaces the command with this header ("meas:curr?", "conf:chan").
+    void addCommand(const char* pHeader, bool pReplyExpected, THandler pHandler);
+
+private:
     struct TCommand
     {
         bool mReplyExpected;
         THandler mHandler;
     };
 
-    void addCommand(const char* pHeader, bool pReplyExpected, THandler pHandler);
     void addSystemCommands();
     void addChannelCommands();
     void addSwitchBoxCommands();

@@ -12,6 +12,7 @@
 #include <QTextStream>
 
 #include <csignal>
+#include <memory>
 #include <unistd.h>
 
 namespace
@@ -84,27 +85,29 @@ int main(int argc, char* argv[])
     }
 
     TBoardControlInterpreter interpreter(simulator);
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    input.setEnabled(parser.isSet(standardInput));
+    std::unique_ptr<QSocketNotifier> input;
     QByteArray pending;
-    QObject::connect(&input, &QSocketNotifier::activated, [&]() {
-        char chunk[1024];
-        const ssize_t count = ::read(STDIN_FILENO, chunk, sizeof chunk);
-        if (count <= 0) {
-            input.setEnabled(false);
-            return;
-        }
-        pending.append(chunk, int(count));
-        for (int end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
-            const QString line = QString::fromUtf8(pending.left(end)).trimmed();
-            pending.remove(0, end + 1);
-            if (line.isEmpty())
-                continue;
-            for (const QString& reply : interpreter.execute(line))
-                out << reply << "\n";
-        }
-        out.flush();
-    });
+    if (parser.isSet(standardInput)) {
+        input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
+        QObject::connect(input.get(), &QSocketNotifier::activated, [&]() {
+            char chunk[1024];
+            const ssize_t count = ::read(STDIN_FILENO, chunk, sizeof chunk);
+            if (count <= 0) {
+                input->setEnabled(false);
+                return;
+            }
+            pending.append(chunk, int(count));
+            for (int end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
+                const QString line = QString::fromUtf8(pending.left(end)).trimmed();
+                pending.remove(0, end + 1);
+                if (line.isEmpty())
+                    continue;
+                for (const QString& reply : interpreter.execute(line))
+                    out << reply << "\n";
+            }
+            out.flush();
+        });
+    }
 
     quitOnTerminationSignals(application);
     const int result = application.exec();
