@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 
 #include <cmath>
 #include <sys/statvfs.h>
@@ -70,7 +71,15 @@ void tst_DiskSpaceController::usage()
     qputenv("PATH", mToolDirectory.toLocal8Bit() + ':' + mPath);
 
     QCOMPARE(TDiskSpaceController::instance().diskUsage(), usage);
+    QString message;
+    if (!spaceLeft) {
+        TModalAnswer::onNextModal([&message](QWidget* pDialog) {
+            message = pDialog->findChild<QLabel*>("LblText")->text();
+            QTest::mouseClick(pDialog->findChild<QWidget*>("BtnOK"), Qt::LeftButton);
+        });
+    }
     QCOMPARE(TDiskSpaceController::instance().checkDiskspace(), spaceLeft);
+    QCOMPARE(message, spaceLeft ? QString() : QString("100 % storage used"));
     qputenv("PATH", mPath);
 }
 

@@ -1,5 +1,7 @@
 #include "diskspacecontroller.h"
 
+#include "messagedialog.h"
+
 #include "commandrunner.h"
 
 #include <QRegularExpression>
@@ -44,7 +46,6 @@ bool TDiskSpaceController::checkDiskspace()
 
 void TDiskSpaceController::showStorageFullMessage()
 {
-    // The storage message is shown here: a modal message of the storage kind
-    // with only an OK key and the text tr("100 % storage used"), waited for
-    // until the user closes it. It comes with the message dialog.
+    TMessageDialog dialog;
+    dialog.showDialog(tr("100 % storage used"), TMessageDialog::dtStorage, TMessageDialog::dbOK);
 }
