@@ -1,3 +1,4 @@
+#include "channel.h"
 #include "probe.h"
 #include "testprobes.h"
 #include "testsupport.h"
@@ -32,6 +33,7 @@ private slots:
     void warnsOncePerExcursion();
     void channelKinds_data();
     void channelKinds();
+    void realChannels();
     void sameProbeType_data();
     void sameProbeType();
     void copyTakesClassDataFromTheSameFamilyOnly_data();
@@ -163,6 +165,27 @@ void tst_Probe::channelKinds()
         wirings << EnWiring(w);
 
     QCOMPARE(probe->isValidChannelKind(TAbstractProbe::EnChannelKind(kind), wirings), valid);
+}
+
+void tst_Probe::realChannels()
+{
+    TPRTChannel threeWireInput(nullptr, 1, 1, "1", {w3wire});
+    TMixedChannel mixedPosition(nullptr, 1, 82, "1.2");
+    TTCChannel thermocoupleInput(nullptr, 1, 3, "3");
+    TPureVoltageTCChannel expansionPort(nullptr, 1, 6, "TC Expansion");
+    const auto fourWirePrt = TestProbes::prt();
+    const auto thermocouple = TestProbes::thermocouple();
+    const auto thermistor = TestProbes::thermistor();
+    const auto smart = TestProbes::smart();
+
+    QVERIFY(!fourWirePrt->isValidChannel(&threeWireInput));
+    QVERIFY(fourWirePrt->isValidChannel(&mixedPosition));
+    QVERIFY(!fourWirePrt->isValidChannel(nullptr));
+    QVERIFY(thermistor->isValidChannel(&threeWireInput));
+    QVERIFY(smart->isValidChannel(&threeWireInput));
+    QVERIFY(!smart->isValidChannel(&mixedPosition));
+    QVERIFY(thermocouple->isValidChannel(&thermocoupleInput));
+    QVERIFY(!thermocouple->isValidChannel(&expansionPort));
 }
 
 void tst_Probe::sameProbeType_data()

@@ -1,5 +1,6 @@
 #include "probe.h"
 
+#include "channel.h"
 #include "decimaldisplaycontroller.h"
 #include "electrical_temperature_units.h"
 #include "instrumentinfo.h"
@@ -7,7 +8,6 @@
 #include "searchpattern.h"
 #include "tamarindclock.h"
 
-#include <QCoreApplication>
 #include <QDomDocument>
 #include <QDomElement>
 
@@ -79,6 +79,11 @@ TAbstractProbe::TAbstractProbe(int pInternalProbeNumber, const QString& pProbeNa
 }
 
 TAbstractProbe::~TAbstractProbe() = default;
+
+bool TAbstractProbe::isValidChannel(const TPhysicalChannel* pChannel) const
+{
+    return pChannel && pChannel->isValidProbe(this);
+}
 
 bool TAbstractProbe::nameMatchesSearchPattern(const QString& pSearchPattern) const
 {
@@ -800,7 +805,7 @@ void TAbstractProbe::saveToXML(QDomNode& pParent) const
     appendElement(pParent, QStringLiteral("name"), mProbeName);
     appendElement(pParent, QStringLiteral("is_reference"), flag(mIsReference));
     // Limits are kept in degrees Celsius whatever unit the user has chosen.
-    const QString unitText = QCoreApplication::translate("TAbstractChannel", "°C");
+    const QString unitText = TAbstractChannel::unitToText(Electrical_temperature_units::uCelsius);
     const QString unitId = QString::number(Electrical_temperature_units::uCelsius);
     for (const auto& [name, value] : {std::pair<QString, double>{QStringLiteral("t_min"), mTmin},
                                       std::pair<QString, double>{QStringLiteral("t_max"), mTmax}}) {

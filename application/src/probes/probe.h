@@ -33,6 +33,9 @@ public:
                    double pTmin, double pTmax, QDate pLastCalDate, bool pDefaultProbe);
     ~TAbstractProbe() override;
 
+    // Whether the probe may be assigned to the channel; never to a null one.
+    // The channel says what kind of input it is.
+    bool isValidChannel(const TPhysicalChannel* pChannel) const;
     // Whether the probe may be assigned to a channel of that kind; pSupportedWiring
     // are the wirings a resistance input supports.
     virtual bool isValidChannelKind(EnChannelKind pKind,
