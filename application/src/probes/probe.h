@@ -128,8 +128,8 @@ public:
 
     bool isValidChannelKind(EnChannelKind pKind,
                             const zelk::vector<Probe_enums::EnWiring>& pSupportedWiring) const override;
-    // The root-2 flag stays as it is: it is a setting of this probe's
-    // measurement, not part of the edited data.
+    // Takes the PRT data of any PRT probe, a SMART probe included, but keeps
+    // its own root-2 flag.
     void copyContent(const TAbstractProbe& pProbe) override;
     // True for every PRT probe, a SMART probe included.
     bool isSameProbeType(const TAbstractProbe* pProbe) const override;
