@@ -58,6 +58,7 @@ private slots:
     void fieldLimitsFollowTheFormat();
     void keysFromTheMask();
     void undefinedFormatShowsNothing();
+    void okWithAnEmptyFieldGivesNoDate();
 };
 
 void tst_DateDialog::fieldOrderFollowsTheFormat_data()
@@ -150,12 +151,8 @@ void tst_DateDialog::fieldLimitsFollowTheFormat_data()
     QTest::addColumn<QString>("limits");
     QTest::newRow("day first: first key is the day") << int(dfDDMMYYYY) << "BtnSetDate_Val1"
                                                      << "|< 1 31 >|";
-    QTest::newRow("day first: second key is the month") << int(dfDDMMYYYY) << "BtnSetDate_Val2"
-                                                        << "|< 1 12 >|";
     QTest::newRow("month first: first key is the month") << int(dfMMDDYYYY) << "BtnSetDate_Val1"
                                                          << "|< 1 12 >|";
-    QTest::newRow("month first: second key is the day") << int(dfMMDDYYYY) << "BtnSetDate_Val2"
-                                                        << "|< 1 31 >|";
     QTest::newRow("year") << int(dfMMDDYYYY) << "BtnSetDate_Year"
                           << "|< 1900 9999 >|";
 }
@@ -211,6 +208,19 @@ void tst_DateDialog::undefinedFormatShowsNothing()
     QVERIFY(!dialog.showDateDialog(QString(), dfUndefined, date, 6));
     QVERIFY(!dialog.isVisible());
     QCOMPARE(date, QDate(2024, 3, 5));
+}
+
+void tst_DateDialog::okWithAnEmptyFieldGivesNoDate()
+{
+    TModalAnswer::onNextModal([](QWidget* pDialog) {
+        typeField(pDialog, "BtnSetDate_Val1", {"Btn5"});
+        typeField(pDialog, "BtnSetDate_Year", {"Btn2", "Btn0", "Btn2", "Btn4"});
+        pressKeys(pDialog, {"BtnSave"});
+    });
+    TDateDialog dialog(nullptr);
+    QDate date;
+    QVERIFY(!dialog.showDateDialog(QString(), dfDDMMYYYY, date, 6));
+    QVERIFY(!date.isValid());
 }
 
 TAMARIND_TEST_MAIN(tst_DateDialog)

@@ -63,8 +63,6 @@ private slots:
     void storedTextThatIsNoNumber();
     void selectedLanguageIsIndicated();
     void factoryResetReturnsToEnglishUK();
-    void textPadLayout_data();
-    void textPadLayout();
 
 private:
     void choose(EnLanguageType pLanguage);
@@ -248,24 +246,6 @@ void tst_LanguageController::factoryResetReturnsToEnglishUK()
     QCOMPARE(TLanguageController::instance().currentLanguage(), ltEnglishUK);
     QCOMPARE(dateCaption(), QStringLiteral("Date"));
     QCOMPARE(storedLanguage(), QStringLiteral("1"));
-}
-
-void tst_LanguageController::textPadLayout_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::addColumn<int>("layout");
-    QTest::newRow("German") << int(ltGerman) << int(lytQWERTZ);
-    QTest::newRow("English (UK)") << int(ltEnglishUK) << int(lytQWERTY);
-    QTest::newRow("English (USA)") << int(ltEnglishUSA) << int(lytQWERTY);
-    QTest::newRow("Polish") << int(ltPolish) << int(lytQWERTY);
-}
-
-void tst_LanguageController::textPadLayout()
-{
-    QFETCH(int, language);
-    QFETCH(int, layout);
-    TLanguageController::instance().setLanguage(static_cast<EnLanguageType>(language));
-    QCOMPARE(int(TLanguageController::instance().getTextPadLayout()), layout);
 }
 
 TAMARIND_TEST_MAIN(tst_LanguageController)

@@ -54,7 +54,11 @@ bool TDateDialog::showDateDialog(const QString& pTitle, EnDateFormat pDateFormat
     const int enteredDay = (dayFirst ? ui->BtnSetDate_Val1 : ui->BtnSetDate_Val2)->text().toInt();
     const int enteredMonth = (dayFirst ? ui->BtnSetDate_Val2 : ui->BtnSetDate_Val1)->text().toInt();
     const int enteredYear = ui->BtnSetDate_Year->text().toInt();
-    oDate = QDate(enteredYear, enteredMonth, 1).addDays(enteredDay - 1);
+    const QDate entered = QDate(enteredYear, enteredMonth, 1).addDays(enteredDay - 1);
+    // A field left empty (opened without a date) makes no date: nothing is returned.
+    if (!entered.isValid())
+        return false;
+    oDate = entered;
     return true;
 }
 

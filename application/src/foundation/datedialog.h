@@ -29,7 +29,8 @@ public:
 
     // True on OK with the entered date in oDate; false otherwise, oDate then
     // unchanged. An undefined format returns false without showing anything.
-    // A day beyond the end of the month runs on into the next month.
+    // A day beyond the end of the month runs on into the next month; OK with
+    // a field still empty returns false.
     bool showDateDialog(const QString& pTitle, EnDateFormat pDateFormat, QDate& oDate, short pButtons);
 
 public slots:
