@@ -22,10 +22,13 @@ cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
 trap cleanup EXIT INT TERM
 
 if [ -x "$top/build/simulator/boardsim" ]; then
+    # A link left by an earlier run would look like the new board before it is there.
+    rm -f "$TAMARIND_ROOT/dev/ttyO2"
     "$top/build/simulator/boardsim" --control "$TAMARIND_ROOT/var/run/boardsim.sock" &
     pids+=($!)
     for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyO2" ] && break; sleep 0.1; done
-    echo "Simulated measurement board on $TAMARIND_ROOT/dev/ttyO2 (see simulator/README.md for its control commands)"
+    echo "Simulated measurement board on $TAMARIND_ROOT/dev/ttyO2 -> $(readlink "$TAMARIND_ROOT/dev/ttyO2" || echo '?'),"
+    echo "  control commands on $TAMARIND_ROOT/var/run/boardsim.sock (see simulator/README.md)"
 else
     echo "The simulated measurement board is not part of this build yet."
 fi

@@ -1,0 +1,175 @@
+#include "intcommcontroller.h"
+
+#include "deviceroot.h"
+
+#include <QDeadlineTimer>
+
+#include <chrono>
+#include <thread>
+
+TIntCommController::TIntCommController(const QString& pPortName, QSerialPort::BaudRate pBaudRate,
+                                       QSerialPort::DataBits pDataBits, QSerialPort::Parity pParity,
+                                       QSerialPort::StopBits pStopBits)
+    : mSerialPort(std::make_unique<QSerialPort>()), mMessageTerminator("\r\n")
+{
+    mSerialPort->setPortName(TDeviceRoot::path(pPortName));
+    mSerialPort->setBaudRate(pBaudRate);
+    mSerialPort->setDataBits(pDataBits);
+    mSerialPort->setParity(pParity);
+    mSerialPort->setStopBits(pStopBits);
+    mSerialPort->open(QIODevice::ReadWrite);
+}
+
+TIntCommController::~TIntCommController() = default;
+
+bool TIntCommController::isPortOpen() const
+{
+    return mSerialPort->isOpen();
+}
+
+void TIntCommController::setReplyTimeout(int pMilliseconds)
+{
+    mReplyTimeout = pMilliseconds;
+}
+
+char TIntCommController::calcChecksum(QByteArray pByteArray, char pPolynomial)
+{
+    if (pByteArray.isEmpty())
+        return 0;
+    quint8 reg = static_cast<quint8>(pByteArray.at(0));
+    const quint8 polynomial = static_cast<quint8>(pPolynomial);
+    for (int i = 1; i < pByteArray.size(); ++i) {
+        const quint8 byte = static_cast<quint8>(pByteArray.at(i));
+        for (int bit = 7; bit >= 0; --bit) {
+            const bool carry = reg & 0x80;
+            reg = static_cast<quint8>((reg << 1) | ((byte >> bit) & 1));
+            if (carry)
+                reg ^= polynomial;
+        }
+    }
+    return static_cast<char>(reg);
+}
+
+QByteArray TIntCommController::frame(const QByteArray& pText)
+{
+    // The sender divides the text followed by one zero byte; the remainder then
+    // takes that byte's place, so the receiver's division of text and CRC gives 0.
+    QByteArray bytes = pText;
+    bytes.append('\0');
+    bytes[bytes.size() - 1] = calcChecksum(bytes, GENERATOR_POLYNOMIAL);
+    bytes.append("\r\n");
+    return bytes;
+}
+
+QString TIntCommController::sendCommand(const QString& pCommand, bool pResponseExpected, bool& oFailed)
+{
+    oFailed = false;
+    QByteArray reply;
+    const QByteArray commandFrame = frame(pCommand.toLatin1());
+    QByteArray buffer;
+
+    waitForPauseBetweenCommands();
+    // Whatever is still waiting (a reply that came after an earlier command gave
+    // up, a reply the board resent after our last NAK) belongs to an exchange
+    // that is over and must not be read as the answer to this one.
+    if (isPortOpen())
+        mSerialPort->clear(QSerialPort::Input);
+    writeBytes(commandFrame);
+
+    bool awaitingAck = true;
+    bool done = false;
+    bool error = false;
+    int failedTries = 0;
+    while (failedTries < RETRIES && !done && !error) {
+        if (waitForBytes(buffer) == wrTimeout) {
+            // A silent board is not asked again.
+            error = true;
+            break;
+        }
+        if (buffer.at(0) == NAK) {
+            buffer.clear();
+            ++failedTries;
+            if (failedTries < RETRIES)
+                writeBytes(commandFrame);
+            awaitingAck = true;
+            continue;
+        }
+        if (buffer.at(0) == ACK) {
+            buffer.remove(0, 1);
+            if (!pResponseExpected) {
+                done = true;
+                continue;
+            }
+        } else if (awaitingAck) {
+            emit missingAcknowledge();
+            error = true;
+            continue;
+        }
+
+        const int terminator = buffer.indexOf(mMessageTerminator);
+        if (terminator < 0) {
+            awaitingAck = false;
+            continue;
+        }
+        QByteArray received = buffer.left(terminator);
+        awaitingAck = false;
+        if (calcChecksum(received, GENERATOR_POLYNOMIAL) == 0) {
+            received.chop(1);
+            const int zero = received.indexOf('\0');
+            reply = zero < 0 ? received : received.left(zero);
+            writeBytes(QByteArray(1, ACK));
+            done = true;
+        } else {
+            // The board sends its reply again after our NAK.
+            buffer.clear();
+            writeBytes(QByteArray(1, NAK));
+            ++failedTries;
+        }
+    }
+
+    mTimestampLastCommand.start();
+    if (failedTries >= RETRIES)
+        error = true;
+    if (error) {
+        oFailed = true;
+        return QString();
+    }
+    return QString::fromLatin1(reply);
+}
+
+void TIntCommController::waitForPauseBetweenCommands() const
+{
+    if (!mTimestampLastCommand.isValid())
+        return;
+    const qint64 pause = qint64(PAUSE_BETWEEN_COMMANDS) * 1000 * 1000;
+    for (qint64 left = pause - mTimestampLastCommand.nsecsElapsed(); left > 0;
+         left = pause - mTimestampLastCommand.nsecsElapsed())
+        std::this_thread::sleep_for(std::chrono::nanoseconds(left));
+}
+
+void TIntCommController::writeBytes(const QByteArray& pBytes)
+{
+    if (!isPortOpen())
+        return;
+    mSerialPort->write(pBytes);
+    // A frame fits the line's buffer, so it normally leaves at once without a wait.
+    mSerialPort->flush();
+    if (mSerialPort->bytesToWrite() > 0)
+        mSerialPort->waitForBytesWritten(mReplyTimeout);
+}
+
+TIntCommController::EnWaitResult TIntCommController::waitForBytes(QByteArray& oBuffer)
+{
+    // A port that never opened fails at once: waiting would only freeze the
+    // screen for the same outcome.
+    if (!isPortOpen())
+        return wrTimeout;
+    QDeadlineTimer deadline(mReplyTimeout);
+    while (mSerialPort->bytesAvailable() == 0) {
+        if (!mSerialPort->waitForReadyRead(int(deadline.remainingTime())))
+            return wrTimeout;
+    }
+    // readAll() would grow a buffer of 16 KB for the few bytes of a frame.
+    oBuffer.append(mSerialPort->read(mSerialPort->bytesAvailable()));
+    return wrBytes;
+}

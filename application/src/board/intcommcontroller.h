@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+
+#include <memory>
+
+// The internal serial link to the measurement board: frames each command with
+// its CRC-8 byte and CR LF, runs the ACK/NAK handshake with its retries and
+// time-outs and keeps the board's pause between commands. It knows nothing of
+// what the commands mean. Created once by the main window, which keeps it until
+// exit; the board command layer is its only caller.
+class TIntCommController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // x^8 + x^7 + x^3 + x^2 + 1 without its x^8 term.
+    static constexpr char GENERATOR_POLYNOMIAL = static_cast<char>(0x8D);
+    // Milliseconds to wait for the next bytes from the board.
+    static constexpr int TIMEOUT = 2000;
+    // Board NAKs and corrupted replies together; a command is written at most this often.
+    static constexpr int RETRIES = 5;
+    static constexpr char ACK = 0x06;
+    static constexpr char NAK = 0x15;
+    // The board needs a quiet line between commands; measured on a monotonic clock so
+    // that setting the system time cannot stretch or skip the pause.
+    static constexpr int PAUSE_BETWEEN_COMMANDS = 20;
+
+    // The port name is a device path ("/dev/ttyO2"); it is opened at once, and a port
+    // that does not open makes every command fail.
+    TIntCommController(const QString& pPortName, QSerialPort::BaudRate pBaudRate, QSerialPort::DataBits pDataBits,
+                       QSerialPort::Parity pParity, QSerialPort::StopBits pStopBits);
+    ~TIntCommController() override;
+
+    // Sends one command and returns the board's reply text without CRC and
+    // terminator; empty when no reply is expected or the command failed, which
+    // oFailed tells.
+    QString sendCommand(const QString& pCommand, bool pResponseExpected, bool& oFailed);
+
+    // The remainder of the bytes, read as a polynomial with the first bit highest,
+    // divided by x^8 + pPolynomial; 0 for no bytes.
+    static char calcChecksum(QByteArray pByteArray, char pPolynomial);
+
+    // The bytes that go on the wire for a command or reply text.
+    static QByteArray frame(const QByteArray& pText);
+
+    // The wait for bytes from the board; TIMEOUT unless a test shortens it.
+    void setReplyTimeout(int pMilliseconds);
+    int replyTimeout() const { return mReplyTimeout; }
+
+    bool isPortOpen() const;
+
+signals:
+    // The board answered a command with something other than ACK or NAK.
+    void missingAcknowledge();
+
+private:
+    enum EnWaitResult { wrBytes, wrTimeout };
+
+    void waitForPauseBetweenCommands() const;
+    void writeBytes(const QByteArray& pBytes);
+    EnWaitResult waitForBytes(QByteArray& oBuffer);
+
+    std::unique_ptr<QSerialPort> mSerialPort;
+    QByteArray mMessageTerminator;
+    // Started when the last command ended; invalid until the first one has.
+    QElapsedTimer mTimestampLastCommand;
+    int mReplyTimeout = TIMEOUT;
+};

@@ -1,0 +1,312 @@
+#include "boardcontrolinterpreter.h"
+
+#include "boardsimulator.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace
+{
+const QString OK = QStringLiteral("OK");
+
+QString failure(const QString& pReason)
+{
+    return QStringLiteral("ERR ") + pReason;
+}
+
+bool toNumber(const QString& pWord, double& oValue)
+{
+    bool ok = false;
+    oValue = pWord.toDouble(&ok);
+    return ok;
+}
+
+bool toInteger(const QString& pWord, int& oValue)
+{
+    bool ok = false;
+    oValue = pWord.toInt(&ok, 10);
+    return ok;
+}
+
+// A fault count: a number of commands, or "always" until cleared.
+bool toCount(const QString& pWord, int& oCount)
+{
+    if (pWord == QLatin1String("always")) {
+        oCount = -1;
+        return true;
+    }
+    return toInteger(pWord, oCount) && oCount >= 0;
+}
+} // namespace
+
+TBoardControlInterpreter::TBoardControlInterpreter(TBoardSimulator& pSimulator) : mSimulator(pSimulator) {}
+
+QStringList TBoardControlInterpreter::help()
+{
+    return {
+        QStringLiteral("help | status | commands [n]"),
+        QStringLiteral("temp <channel> <degC>"),
+        QStringLiteral("ramp <channel> <start degC> <degC per minute>"),
+        QStringLiteral("noise <channel> <mean degC> <standard deviation degC>"),
+        QStringLiteral("step <channel> <before degC> <after degC> <after seconds>"),
+        QStringLiteral("probe <channel> none|pt100|pt25|tc-j|tc-k|tc-t  |  unplug <channel>"),
+        QStringLiteral("coldjunction <degC>"),
+        QStringLiteral("box <port 1-4> <type 0-5> [serial] [pcb serial] [version] [yyyy-mm-dd]"),
+        QStringLiteral("idn <maker>,<model>,<serial>,<version>,<dd/MM/yyyy> | model <model>"),
+        QStringLiteral("calibrated 0|1 | runtime <seconds>"),
+        QStringLiteral("fault nak|badcrc|silence|together <count>"),
+        QStringLiteral("fault stray <count> [byte in hex] | fault pieces <count> [bytes] [gap ms]"),
+        QStringLiteral("fault zero <count> [position] | fault late <count> [delay ms]"),
+        QStringLiteral("fault error <number> [count] | fault reply <text> | fault clear"),
+        QStringLiteral("(a count is a number of commands or \"always\")"),
+    };
+}
+
+QStringList TBoardControlInterpreter::execute(const QString& pLine)
+{
+    const QString line = pLine.trimmed();
+    QStringList words = line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    if (words.isEmpty())
+        return {failure(QStringLiteral("empty command"))};
+    words[0] = words.at(0).toLower();
+    const QString command = words.at(0);
+    QString result;
+    if (command == QLatin1String("help")) {
+        return help() << OK;
+    } else if (command == QLatin1String("status")) {
+        return status() << OK;
+    } else if (command == QLatin1String("commands")) {
+        int count = 20;
+        if (words.size() > 1 && !toInteger(words.at(1), count))
+            return {failure(QStringLiteral("commands [n]"))};
+        QStringList lines;
+        const QList<QByteArray> received = mSimulator.receivedCommands();
+        for (int i = std::max(0, int(received.size()) - count); i < received.size(); ++i)
+            lines << QString::fromLatin1(received.at(i));
+        return lines << OK;
+    } else if (command == QLatin1String("temp") || command == QLatin1String("ramp") ||
+               command == QLatin1String("noise") || command == QLatin1String("step")) {
+        result = setSignal(words);
+    } else if (command == QLatin1String("probe") && words.size() == 3) {
+        int channel = 0;
+        result = toInteger(words.at(1), channel) ? setSensor(channel, words.at(2))
+                                                 : failure(QStringLiteral("probe <channel> <sensor>"));
+    } else if (command == QLatin1String("unplug") && words.size() == 2) {
+        int channel = 0;
+        result = toInteger(words.at(1), channel) ? setSensor(channel, QStringLiteral("none"))
+                                                 : failure(QStringLiteral("unplug <channel>"));
+    } else if (command == QLatin1String("coldjunction") && words.size() == 2) {
+        double temperature = 0.0;
+        if (!toNumber(words.at(1), temperature))
+            return {failure(QStringLiteral("coldjunction <degC>"))};
+        mSimulator.withState([=](TBoardState& pState) { pState.mColdJunctionTemperature = temperature; });
+    } else if (command == QLatin1String("box")) {
+        result = setSwitchBox(words);
+    } else if (command == QLatin1String("idn") && words.size() >= 2) {
+        result = setIdentity(line.mid(line.indexOf(QLatin1Char(' ')) + 1).trimmed());
+    } else if (command == QLatin1String("model") && words.size() == 2) {
+        const QString model = words.at(1);
+        mSimulator.withState([&](TBoardState& pState) { pState.mIdentity.mModel = model; });
+    } else if (command == QLatin1String("calibrated") && words.size() == 2 &&
+               (words.at(1) == QLatin1String("0") || words.at(1) == QLatin1String("1"))) {
+        const bool calibrated = words.at(1) == QLatin1String("1");
+        mSimulator.withState([=](TBoardState& pState) { pState.mCalibrated = calibrated; });
+    } else if (command == QLatin1String("runtime") && words.size() == 2) {
+        bool ok = false;
+        const quint32 seconds = words.at(1).toUInt(&ok, 10);
+        if (!ok)
+            return {failure(QStringLiteral("runtime <seconds>"))};
+        // The board adds the time since the simulator started.
+        mSimulator.withState(
+            [=](TBoardState& pState) { pState.mOperatingTimeBase = seconds - quint32(pState.secondsSinceStart()); });
+    } else if (command == QLatin1String("fault")) {
+        if (words.size() >= 2 && words.at(1) == QLatin1String("reply")) {
+            // The text is taken as it stands, blanks included.
+            const int start = line.indexOf(QLatin1String("reply")) + 5;
+            const QByteArray text = line.mid(start).trimmed().toLatin1();
+            mSimulator.withFaults([&](TBoardFaults& pFaults) { pFaults.mInjectedReplies << text; });
+        } else {
+            result = setFault(words);
+        }
+    } else {
+        result = failure(QStringLiteral("unknown command \"%1\"; try help").arg(line));
+    }
+    return {result.isEmpty() ? OK : result};
+}
+
+QStringList TBoardControlInterpreter::status()
+{
+    QStringList lines;
+    mSimulator.withState([&](TBoardState& pState) {
+        const TBoardIdentity& id = pState.mIdentity;
+        lines << QStringLiteral("identity %1,%2,%3,%4,%5")
+                     .arg(id.mMaker, id.mModel, id.mSerialNumber, id.mFirmwareVersion,
+                          id.mFirmwareDate.toString(QStringLiteral("dd/MM/yyyy")));
+        lines << QStringLiteral("calibrated %1, operating time %2 s")
+                     .arg(pState.mCalibrated ? 1 : 0)
+                     .arg(quint64(pState.mOperatingTimeBase) + quint64(pState.secondsSinceStart()));
+        QString measured = QStringLiteral("measured channel %1").arg(pState.mMeasuredChannel);
+        const auto operands = pState.mOperands.find(pState.mMeasuredChannel);
+        if (operands != pState.mOperands.end())
+            measured += QStringLiteral(" (operands %1, %2)").arg(operands->second.first).arg(operands->second.second);
+        lines << measured;
+        lines << QStringLiteral("thermocouple millivolt %1, cold junction %2 degC")
+                     .arg(pState.mThermocoupleMillivolt ? 1 : 0)
+                     .arg(pState.mColdJunctionTemperature);
+        for (const auto& input : pState.mInputs) {
+            if (input.second.mSensor != ssNone)
+                lines << QStringLiteral("input %1: %2, %3")
+                             .arg(input.first)
+                             .arg(TSimulatedInput::sensorName(input.second.mSensor), input.second.mSignal.toText());
+        }
+        for (int port = 1; port <= TBoardState::PORT_COUNT; ++port) {
+            const TSimulatedSwitchBox& box = pState.mSwitchBoxes[port - 1];
+            if (box.mType != sbtNotFitted)
+                lines << QStringLiteral("box %1: type %2, serial %3, pcb %4, version %5, date %6, mode %7")
+                             .arg(port)
+                             .arg(int(box.mType))
+                             .arg(box.mSerialNumber, box.mPCBSerialNumber, box.mFirmwareVersion,
+                                  box.mDate.toString(Qt::ISODate))
+                             .arg(box.mOperatingMode);
+        }
+    });
+    mSimulator.withFaults([&](TBoardFaults& pFaults) { lines << QStringLiteral("faults ") + pFaults.toText(); });
+    return lines;
+}
+
+QString TBoardControlInterpreter::setSignal(const QStringList& pWords)
+{
+    const QString& shape = pWords.at(0);
+    const int expected = shape == QLatin1String("temp") ? 3 : (shape == QLatin1String("step") ? 5 : 4);
+    int channel = 0;
+    double values[3] = {0.0, 0.0, 0.0};
+    bool ok = pWords.size() == expected && toInteger(pWords.at(1), channel);
+    for (int i = 2; ok && i < expected; ++i)
+        ok = toNumber(pWords.at(i), values[i - 2]);
+    if (!ok)
+        return failure(QStringLiteral("%1: wrong arguments; try help").arg(shape));
+    bool known = false;
+    mSimulator.withState([&](TBoardState& pState) {
+        const double now = pState.secondsSinceStart();
+        TTemperatureSignal signal = TTemperatureSignal::constant(values[0]);
+        if (shape == QLatin1String("ramp"))
+            signal = TTemperatureSignal::ramp(values[0], values[1], now);
+        else if (shape == QLatin1String("noise"))
+            signal = TTemperatureSignal::noise(values[0], values[1]);
+        else if (shape == QLatin1String("step"))
+            signal = TTemperatureSignal::step(values[0], values[1], values[2], now);
+        known = pState.setSignal(channel, signal);
+    });
+    return known ? QString() : failure(QStringLiteral("channel %1 is no input").arg(channel));
+}
+
+QString TBoardControlInterpreter::setSensor(int pChannel, const QString& pSensor)
+{
+    bool known = false;
+    const EnSimulatedSensor sensor = TSimulatedInput::sensorFromName(pSensor, known);
+    if (!known)
+        return failure(QStringLiteral("unknown sensor \"%1\"").arg(pSensor));
+    if (!mSimulator.plugSensor(pChannel, sensor))
+        return failure(QStringLiteral("%1 does not fit channel %2").arg(pSensor).arg(pChannel));
+    return QString();
+}
+
+QString TBoardControlInterpreter::setSwitchBox(const QStringList& pWords)
+{
+    int port = 0;
+    int type = 0;
+    if (pWords.size() < 3 || pWords.size() > 7 || !toInteger(pWords.at(1), port) || port < 1 ||
+        port > TBoardState::PORT_COUNT || !toInteger(pWords.at(2), type) || type < 0 || type > 5)
+        return failure(QStringLiteral("box <port 1-4> <type 0-5> [serial] [pcb serial] [version] [yyyy-mm-dd]"));
+    TSimulatedSwitchBox box;
+    box.mType = EnSwitchBoxType(type);
+    box.mSerialNumber = pWords.value(3, QStringLiteral("SWB%1%2").arg(type).arg(port, 4, 10, QLatin1Char('0')));
+    box.mPCBSerialNumber = pWords.value(4, QStringLiteral("PCB%1%2").arg(type).arg(port, 4, 10, QLatin1Char('0')));
+    box.mFirmwareVersion = pWords.value(5, QStringLiteral("1.05"));
+    box.mDate = pWords.size() > 6 ? QDate::fromString(pWords.at(6), Qt::ISODate) : QDate(2019, 5, 17);
+    if (!box.mDate.isValid())
+        return failure(QStringLiteral("the date is yyyy-mm-dd"));
+    mSimulator.fitSwitchBox(port, box);
+    return QString();
+}
+
+QString TBoardControlInterpreter::setIdentity(const QString& pFields)
+{
+    const QStringList fields = pFields.split(QLatin1Char(','));
+    if (fields.size() != 5)
+        return failure(QStringLiteral("idn <maker>,<model>,<serial>,<version>,<dd/MM/yyyy>"));
+    TBoardIdentity identity;
+    identity.mMaker = fields.at(0);
+    identity.mModel = fields.at(1);
+    identity.mSerialNumber = fields.at(2);
+    identity.mFirmwareVersion = fields.at(3);
+    identity.mFirmwareDate = QDate::fromString(fields.at(4), QStringLiteral("dd/MM/yyyy"));
+    mSimulator.withState([&](TBoardState& pState) { pState.mIdentity = identity; });
+    return QString();
+}
+
+QString TBoardControlInterpreter::setFault(const QStringList& pWords)
+{
+    const QString kind = pWords.value(1);
+    if (kind == QLatin1String("clear")) {
+        mSimulator.withFaults([](TBoardFaults& pFaults) { pFaults.clear(); });
+        return QString();
+    }
+    if (kind == QLatin1String("error")) {
+        int number = 0;
+        int count = 1;
+        if (pWords.size() < 3 || !toInteger(pWords.at(2), number) ||
+            (pWords.size() > 3 && !toCount(pWords.at(3), count)) || count < 0)
+            return failure(QStringLiteral("fault error <number> [count]"));
+        mSimulator.withFaults([&](TBoardFaults& pFaults) {
+            for (int i = 0; i < count; ++i)
+                pFaults.mInjectedReplies << "E" + QByteArray::number(number);
+        });
+        return QString();
+    }
+
+    int count = 0;
+    if (pWords.size() < 3 || !toCount(pWords.at(2), count))
+        return failure(QStringLiteral("fault %1 <count> ...; try help").arg(kind));
+    int extra[2] = {-1, -1};
+    for (int i = 3; i < pWords.size() && i < 5; ++i) {
+        bool ok = false;
+        extra[i - 3] = kind == QLatin1String("stray") ? pWords.at(i).toInt(&ok, 16) : pWords.at(i).toInt(&ok, 10);
+        if (!ok || extra[i - 3] < 0)
+            return failure(QStringLiteral("fault %1: \"%2\" is no number").arg(kind, pWords.at(i)));
+    }
+
+    QString result;
+    mSimulator.withFaults([&](TBoardFaults& pFaults) {
+        if (kind == QLatin1String("nak")) {
+            pFaults.mNakCommands = count;
+        } else if (kind == QLatin1String("badcrc")) {
+            pFaults.mBadReplyCrc = count;
+        } else if (kind == QLatin1String("silence")) {
+            pFaults.mSilentCommands = count;
+        } else if (kind == QLatin1String("together")) {
+            pFaults.mJoinedReplies = count;
+        } else if (kind == QLatin1String("stray")) {
+            pFaults.mStrayByteCommands = count;
+            if (extra[0] >= 0)
+                pFaults.mStrayByte = char(extra[0]);
+        } else if (kind == QLatin1String("pieces")) {
+            pFaults.mPieceReplies = count;
+            if (extra[0] > 0)
+                pFaults.mPieceBytes = extra[0];
+            if (extra[1] >= 0)
+                pFaults.mPieceGapMs = extra[1];
+        } else if (kind == QLatin1String("zero")) {
+            pFaults.mZeroByteReplies = count;
+            pFaults.mZeroBytePosition = extra[0];
+        } else if (kind == QLatin1String("late")) {
+            pFaults.mLateReplies = count;
+            if (extra[0] >= 0)
+                pFaults.mLateReplyDelayMs = extra[0];
+        } else {
+            result = failure(QStringLiteral("unknown fault \"%1\"; try help").arg(kind));
+        }
+    });
+    return result;
+}

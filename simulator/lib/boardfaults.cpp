@@ -1,0 +1,28 @@
+#include "boardfaults.h"
+
+#include <QStringList>
+
+QString TBoardFaults::toText() const
+{
+    QStringList active;
+    const auto add = [&active](const char* pName, int pCount, const QString& pDetail = QString()) {
+        if (pCount == 0)
+            return;
+        QString text =
+            QLatin1String(pName) + QLatin1Char(' ') + (pCount < 0 ? QStringLiteral("always") : QString::number(pCount));
+        if (!pDetail.isEmpty())
+            text += QLatin1Char(' ') + pDetail;
+        active << text;
+    };
+    add("nak", mNakCommands);
+    add("badcrc", mBadReplyCrc);
+    add("silence", mSilentCommands);
+    add("stray", mStrayByteCommands, QString::number(quint8(mStrayByte), 16));
+    add("pieces", mPieceReplies, QStringLiteral("%1 bytes %2 ms").arg(mPieceBytes).arg(mPieceGapMs));
+    add("together", mJoinedReplies);
+    add("zero", mZeroByteReplies, QStringLiteral("at %1").arg(mZeroBytePosition));
+    add("late", mLateReplies, QStringLiteral("%1 ms").arg(mLateReplyDelayMs));
+    for (const QByteArray& reply : mInjectedReplies)
+        active << QStringLiteral("reply \"%1\"").arg(QString::fromLatin1(reply));
+    return active.isEmpty() ? QStringLiteral("none") : active.join(QLatin1String(", "));
+}

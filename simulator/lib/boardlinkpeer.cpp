@@ -1,0 +1,203 @@
+#include "boardlinkpeer.h"
+
+#include "intcommcontroller.h"
+
+#include <QMutexLocker>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <algorithm>
+#include <cerrno>
+#include <poll.h>
+#include <unistd.h>
+
+namespace
+{
+const QByteArray TERMINATOR("\r\n");
+} // namespace
+
+TBoardLinkPeer::TBoardLinkPeer(int pMasterDescriptor, TBoardSimulatorCore& pCore)
+    : mMaster(pMasterDescriptor), mCore(pCore)
+{
+}
+
+TBoardLinkPeer::~TBoardLinkPeer() = default;
+
+void TBoardLinkPeer::attach()
+{
+    mNotifier = std::make_unique<QSocketNotifier>(mMaster, QSocketNotifier::Read);
+    connect(mNotifier.get(), &QSocketNotifier::activated, this, &TBoardLinkPeer::readFromHost);
+}
+
+void TBoardLinkPeer::detach()
+{
+    mNotifier.reset();
+}
+
+void TBoardLinkPeer::readFromHost()
+{
+    QMutexLocker lock(&mCore.mMutex);
+    char chunk[4096];
+    for (;;) {
+        const ssize_t count = ::read(mMaster, chunk, sizeof chunk);
+        if (count > 0) {
+            mInput.append(chunk, int(count));
+            continue;
+        }
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count == 0 || (errno != EAGAIN && errno != EWOULDBLOCK))
+            mNotifier->setEnabled(false);
+        break;
+    }
+    processInput();
+}
+
+void TBoardLinkPeer::processInput()
+{
+    while (!mInput.isEmpty()) {
+        // The host confirms a reply with a lone ACK or NAK; command texts never
+        // begin with either.
+        const char first = mInput.at(0);
+        if (first == TIntCommController::ACK || first == TIntCommController::NAK) {
+            mInput.remove(0, 1);
+            handleHostAnswer(first);
+            continue;
+        }
+        const int terminator = mInput.indexOf(TERMINATOR);
+        if (terminator < 0)
+            return;
+        const QByteArray frame = mInput.left(terminator + TERMINATOR.size());
+        mInput.remove(0, frame.size());
+        handleFrame(frame);
+    }
+}
+
+void TBoardLinkPeer::handleHostAnswer(char pAnswer)
+{
+    if (pAnswer == TIntCommController::ACK) {
+        ++mCore.mRecord.mHostAcks;
+        mPendingReply.reset();
+        return;
+    }
+    ++mCore.mRecord.mHostNaks;
+    if (mPendingReply)
+        writeToHost(replyFrame(*mPendingReply));
+}
+
+void TBoardLinkPeer::handleFrame(const QByteArray& pBytes)
+{
+    ++mExchange;
+    // A new command ends the last exchange, confirmed or not.
+    mPendingReply.reset();
+
+    TReceivedFrame received;
+    received.mBytes = pBytes;
+    received.mArrivalNs = TLinkRecord::monotonicNs();
+    const QByteArray body = pBytes.left(pBytes.size() - TERMINATOR.size());
+    received.mChecksumValid =
+        !body.isEmpty() && TIntCommController::calcChecksum(body, TIntCommController::GENERATOR_POLYNOMIAL) == 0;
+    if (received.mChecksumValid)
+        received.mText = body.left(body.size() - 1);
+    mCore.mRecord.addFrame(received);
+
+    TBoardFaults& faults = mCore.mFaults;
+    if (!received.mChecksumValid) {
+        writeToHost(QByteArray(1, TIntCommController::NAK));
+        return;
+    }
+    if (TBoardFaults::take(faults.mSilentCommands))
+        return;
+    if (TBoardFaults::take(faults.mNakCommands)) {
+        writeToHost(QByteArray(1, TIntCommController::NAK));
+        return;
+    }
+    if (TBoardFaults::take(faults.mStrayByteCommands)) {
+        writeToHost(QByteArray(1, faults.mStrayByte));
+        return;
+    }
+
+    TBoardAnswer answer = mCore.mState.execute(received.mText, mCore.mState.secondsSinceStart());
+    if (answer.mReplyExpected && !faults.mInjectedReplies.isEmpty())
+        answer.mReply = faults.mInjectedReplies.takeFirst();
+    const QByteArray ack(1, TIntCommController::ACK);
+    if (!answer.mReplyExpected) {
+        writeToHost(ack);
+        return;
+    }
+
+    QByteArray text = answer.mReply;
+    if (TBoardFaults::take(faults.mZeroByteReplies)) {
+        const int position =
+            faults.mZeroBytePosition < 0 ? text.size() / 2 : std::min(faults.mZeroBytePosition, int(text.size()));
+        text.insert(position, '\0');
+    }
+    if (TBoardFaults::take(faults.mLateReplies)) {
+        writeToHost(ack);
+        const quint64 exchange = mExchange;
+        QTimer::singleShot(faults.mLateReplyDelayMs, this, [this, text, exchange]() {
+            QMutexLocker lock(&mCore.mMutex);
+            writeToHost(replyFrame(text));
+            ++mCore.mRecord.mLateReplies;
+            if (exchange == mExchange)
+                mPendingReply = text;
+        });
+        return;
+    }
+    mPendingReply = text;
+    if (TBoardFaults::take(faults.mPieceReplies)) {
+        writeToHost(ack);
+        sendPieces(replyFrame(text), std::max(1, faults.mPieceBytes), faults.mPieceGapMs, mExchange);
+    } else if (TBoardFaults::take(faults.mJoinedReplies)) {
+        writeToHost(ack + replyFrame(text));
+    } else {
+        writeToHost(ack);
+        writeToHost(replyFrame(text));
+    }
+}
+
+QByteArray TBoardLinkPeer::replyFrame(const QByteArray& pText)
+{
+    QByteArray frame = TIntCommController::frame(pText);
+    if (TBoardFaults::take(mCore.mFaults.mBadReplyCrc)) {
+        // Flipping one bit always breaks the CRC.
+        const int crcPosition = frame.size() - TERMINATOR.size() - 1;
+        frame[crcPosition] = char(frame.at(crcPosition) ^ 0x01);
+    }
+    return frame;
+}
+
+void TBoardLinkPeer::sendPieces(QByteArray pFrame, int pPieceBytes, int pGapMs, quint64 pExchange)
+{
+    writeToHost(pFrame.left(pPieceBytes));
+    const QByteArray rest = pFrame.mid(pPieceBytes);
+    if (rest.isEmpty())
+        return;
+    QTimer::singleShot(pGapMs, this, [this, rest, pPieceBytes, pGapMs, pExchange]() {
+        QMutexLocker lock(&mCore.mMutex);
+        // A host that gave up and sent the next command no longer waits for the rest.
+        if (pExchange == mExchange)
+            sendPieces(rest, pPieceBytes, pGapMs, pExchange);
+    });
+}
+
+void TBoardLinkPeer::writeToHost(const QByteArray& pBytes)
+{
+    // A host that stopped reading fills the line; after a while the rest is dropped
+    // as a real board's transmit buffer would overflow.
+    int waits = 20;
+    int written = 0;
+    while (written < pBytes.size()) {
+        const ssize_t count = ::write(mMaster, pBytes.constData() + written, size_t(pBytes.size() - written));
+        if (count > 0) {
+            written += int(count);
+        } else if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) && waits-- > 0) {
+            pollfd writable{mMaster, POLLOUT, 0};
+            ::poll(&writable, 1, 100);
+        } else {
+            return;
+        }
+    }
+    if (!mCore.mRecord.mFrames.isEmpty())
+        mCore.mRecord.mFrames.last().mLastAnswerNs = TLinkRecord::monotonicNs();
+}

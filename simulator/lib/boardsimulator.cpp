@@ -1,0 +1,125 @@
+#include "boardsimulator.h"
+
+#include "deviceroot.h"
+
+#include <QMetaObject>
+#include <QMutexLocker>
+#include <QThread>
+
+TBoardSimulator::TBoardSimulator() = default;
+
+TBoardSimulator::~TBoardSimulator()
+{
+    stop();
+}
+
+QString TBoardSimulator::defaultLinkPath()
+{
+    return TDeviceRoot::path(QStringLiteral("/dev/ttyO2"));
+}
+
+bool TBoardSimulator::start()
+{
+    QString error;
+    if (start(defaultLinkPath(), error))
+        return true;
+    qWarning("TBoardSimulator: %s", qPrintable(error));
+    return false;
+}
+
+bool TBoardSimulator::start(const QString& pLinkPath, QString& oError)
+{
+    stop();
+    if (!mTerminal.open(pLinkPath, oError))
+        return false;
+    mPeer = std::make_unique<TBoardLinkPeer>(mTerminal.masterDescriptor(), mCore);
+    mThread = new QThread();
+    mThread->setObjectName(QStringLiteral("simulated board"));
+    mPeer->moveToThread(mThread);
+    mThread->start();
+    QMetaObject::invokeMethod(mPeer.get(), "attach", Qt::BlockingQueuedConnection);
+    return true;
+}
+
+void TBoardSimulator::stop()
+{
+    if (mThread) {
+        QMetaObject::invokeMethod(mPeer.get(), "detach", Qt::BlockingQueuedConnection);
+        mThread->quit();
+        mThread->wait();
+        delete mThread;
+        mThread = nullptr;
+    }
+    mPeer.reset();
+    mTerminal.close();
+}
+
+void TBoardSimulator::withState(const std::function<void(TBoardState&)>& pAction)
+{
+    QMutexLocker lock(&mCore.mMutex);
+    pAction(mCore.mState);
+}
+
+void TBoardSimulator::withFaults(const std::function<void(TBoardFaults&)>& pAction)
+{
+    QMutexLocker lock(&mCore.mMutex);
+    pAction(mCore.mFaults);
+}
+
+void TBoardSimulator::setTemperature(int pChannel, double pTemperature)
+{
+    withState([=](TBoardState& pState) { pState.setSignal(pChannel, TTemperatureSignal::constant(pTemperature)); });
+}
+
+bool TBoardSimulator::plugSensor(int pChannel, EnSimulatedSensor pSensor)
+{
+    bool plugged = false;
+    withState([&](TBoardState& pState) { plugged = pState.plugSensor(pChannel, pSensor); });
+    return plugged;
+}
+
+void TBoardSimulator::fitSwitchBox(int pPort, const TSimulatedSwitchBox& pBox)
+{
+    withState([&](TBoardState& pState) {
+        if (pPort >= 1 && pPort <= TBoardState::PORT_COUNT)
+            pState.mSwitchBoxes[pPort - 1] = pBox;
+    });
+}
+
+QList<TReceivedFrame> TBoardSimulator::receivedFrames() const
+{
+    QMutexLocker lock(&mCore.mMutex);
+    return mCore.mRecord.mFrames;
+}
+
+QList<QByteArray> TBoardSimulator::receivedCommands() const
+{
+    QList<QByteArray> commands;
+    for (const TReceivedFrame& frame : receivedFrames())
+        commands << frame.mText;
+    return commands;
+}
+
+int TBoardSimulator::hostAcks() const
+{
+    QMutexLocker lock(&mCore.mMutex);
+    return mCore.mRecord.mHostAcks;
+}
+
+int TBoardSimulator::hostNaks() const
+{
+    QMutexLocker lock(&mCore.mMutex);
+    return mCore.mRecord.mHostNaks;
+}
+
+int TBoardSimulator::lateReplies() const
+{
+    QMutexLocker lock(&mCore.mMutex);
+    return mCore.mRecord.mLateReplies;
+}
+
+void TBoardSimulator::clearRecord()
+{
+    QMutexLocker lock(&mCore.mMutex);
+    mCore.mRecord = TLinkRecord();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "boardlinkpeer.h"
+#include "pseudoterminal.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QThread;
+
+// The simulated measurement board: a pseudo-terminal whose slave is linked at
+// the board's device path, and the board side of the link running on a thread
+// of its own (every board command blocks the caller's thread until the answer
+// is there). Every method may be called from any thread while it runs.
+class TBoardSimulator
+{
+public:
+    TBoardSimulator();
+    ~TBoardSimulator();
+    TBoardSimulator(const TBoardSimulator&) = delete;
+    TBoardSimulator& operator=(const TBoardSimulator&) = delete;
+
+    // The board's device path under the device root.
+    static QString defaultLinkPath();
+
+    bool start(const QString& pLinkPath, QString& oError);
+    bool start();
+    void stop();
+    bool isRunning() const { return mThread != nullptr; }
+    QString slavePath() const { return mTerminal.slavePath(); }
+    QString linkPath() const { return mTerminal.linkPath(); }
+
+    // Reads or changes the board's state, or the faults, under the lock.
+    void withState(const std::function<void(TBoardState&)>& pAction);
+    void withFaults(const std::function<void(TBoardFaults&)>& pAction);
+
+    // The common changes, for tests and the control interface.
+    void setTemperature(int pChannel, double pTemperature);
+    bool plugSensor(int pChannel, EnSimulatedSensor pSensor);
+    void fitSwitchBox(int pPort, const TSimulatedSwitchBox& pBox);
+
+    // What the host sent so far.
+    QList<TReceivedFrame> receivedFrames() const;
+    QList<QByteArray> receivedCommands() const;
+    int hostAcks() const;
+    int hostNaks() const;
+    int lateReplies() const;
+    void clearRecord();
+
+private:
+    TBoardSimulatorCore mCore;
+    TPseudoTerminal mTerminal;
+    QThread* mThread = nullptr;
+    std::unique_ptr<TBoardLinkPeer> mPeer;
+};

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "simulatedinput.h"
+#include "switchboxtype.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QHash>
+#include <QString>
+
+#include <array>
+#include <chrono>
+#include <functional>
+#include <map>
+#include <random>
+#include <utility>
+
+// What the simulated board answers to one command: ACK alone, or ACK and a reply.
+struct TBoardAnswer
+{
+    bool mReplyExpected = true;
+    QByteArray mReply;
+};
+
+struct TBoardIdentity
+{
+    QString mMaker = QStringLiteral("ZELK");
+    QString mModel = QStringLiteral("ZTM9900");
+    QString mSerialNumber = QStringLiteral("MB19040017");
+    QString mFirmwareVersion = QStringLiteral("1.32");
+    QDate mFirmwareDate = QDate(2021, 3, 15);
+};
+
+struct TSimulatedSwitchBox
+{
+    EnSwitchBoxType mType = sbtNotFitted;
+    QString mSerialNumber;
+    QString mPCBSerialNumber;
+    QString mFirmwareVersion;
+    QDate mDate;
+    int mOperatingMode = 1;
+};
+
+// The state of the simulated measurement board and its command set: identity,
+// the measured channel and the operands of the derived channels, the inputs
+// with their sensors and temperatures, the switch boxes on the four expansion
+// ports. It knows nothing of framing or threads; the simulator holds it under
+// its lock. The command table is open so that further command groups (probe
+// memory, calibration data, SMART probes) add their handlers beside these.
+class TBoardState
+{
+public:
+    enum EnInputKind { ikNone, ikPRT, ikThermocouple, ikMixed };
+
+    static constexpr int PORT_COUNT = 4;
+    static constexpr int RECIPROCAL_CHANNEL = 9;
+    static constexpr int FIRST_BINARY_CHANNEL = 10;
+    static constexpr int LAST_BINARY_CHANNEL = 13;
+
+    TBoardState();
+
+    // Answers one command text (without CRC and terminator) at pNow seconds of
+    // the simulator's clock.
+    TBoardAnswer execute(const QByteArray& pCommand, double pNow);
+    // Seconds on the monotonic clock since the board was created.
+    double secondsSinceStart() const;
+
+    // What an input can take; ikNone for numbers that are no input of the board
+    // or of a fitted switch box.
+    EnInputKind inputKind(int pChannel) const;
+    // False when the sensor does not fit the kind of input.
+    bool plugSensor(int pChannel, EnSimulatedSensor pSensor);
+    // Keeps the sensor; false for a channel that is no input.
+    bool setSignal(int pChannel, const TTemperatureSignal& pSignal);
+    // The reading "meas:curr?" gives for a channel: 0 with the values, or the board's error number.
+    int reading(int pChannel, double pNow, double& oElectrical, double& oTemperature, int& oRangeStatus);
+
+    TBoardIdentity mIdentity;
+    bool mCalibrated = true;
+    // Operating time before this run of the simulator, in seconds.
+    quint32 mOperatingTimeBase = 3600000;
+    int mMeasuredChannel = 1;
+    // Operands of the derived channels 9 to 13, as the last "conf:chan:func" set them.
+    std::map<int, std::pair<int, int>> mOperands;
+    bool mThermocoupleMillivolt = false;
+    double mColdJunctionTemperature = 23.0;
+    std::map<int, TSimulatedInput> mInputs;
+    std::array<TSimulatedSwitchBox, PORT_COUNT> mSwitchBoxes;
+
+private:
+    using THandler = std::function<QByteArray(const QString& pArguments, double pNow)>;
+    struct TCommand
+    {
+        bool mReplyExpected;
+        THandler mHandler;
+    };
+
+    void addCommand(const char* pHeader, bool pReplyExpected, THandler pHandler);
+    void addSystemCommands();
+    void addChannelCommands();
+    void addSwitchBoxCommands();
+
+    QByteArray measureCurrent(double pNow);
+    QByteArray measureRaw(const QString& pArguments, double pNow);
+    // The fitted box for a port number 1 to 4, or null.
+    TSimulatedSwitchBox* fittedBox(int pPort);
+    QByteArray switchBoxText(const QString& pArguments, QString TSimulatedSwitchBox::*pField);
+    QByteArray setSwitchBoxText(const QString& pArguments, QString TSimulatedSwitchBox::*pField);
+
+    QHash<QByteArray, TCommand> mCommands;
+    std::chrono::steady_clock::time_point mStart;
+    std::mt19937 mRandom;
+};

@@ -1,0 +1,331 @@
+#include "intcommcontroller.h"
+#include "simulatedboardlink.h"
+#include "testsupport.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+
+#include <functional>
+#include <limits>
+
+using TFaultSetup = std::function<void(TBoardFaults&)>;
+using TBoardCondition = std::function<bool(TBoardSimulator&)>;
+Q_DECLARE_METATYPE(TFaultSetup)
+Q_DECLARE_METATYPE(TBoardCondition)
+
+namespace
+{
+const QByteArray IDENTIFICATION("ZELK,ZTM9900,MB19040017,1.32,15/03/2021");
+constexpr qint64 MS = 1000 * 1000;
+
+QString send(TIntCommController& pLink, const QString& pCommand, bool& oFailed, bool pResponseExpected = true)
+{
+    return pLink.sendCommand(pCommand, pResponseExpected, oFailed);
+}
+} // namespace
+
+class tst_IntCommController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void checksum_data();
+    void checksum();
+    void checksumOfShortInputs();
+    void identificationFrameOnTheWire();
+    void replyIsCollected_data();
+    void replyIsCollected();
+    void commandWithoutReplyEndsAtAck();
+    void boardNaks_data();
+    void boardNaks();
+    void corruptedReplies_data();
+    void corruptedReplies();
+    void silentBoardIsNotAskedAgain();
+    void strayByteInsteadOfAck();
+    void zeroByteCutsTheReply();
+    void staleInputIsNotTheNextAnswer_data();
+    void staleInputIsNotTheNextAnswer();
+    void firstCommandGoesOutAtOnce();
+    void commandsKeepTheirPause();
+    void portThatDoesNotOpenFails();
+};
+
+void tst_IntCommController::checksum_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<quint8>("crc");
+    QTest::newRow("three letters") << QByteArray("abc") << quint8(0x3E);
+    QTest::newRow("nine digits") << QByteArray("123456789") << quint8(0xD2);
+    QTest::newRow("identification query") << QByteArray("*idn?") << quint8(0xC3);
+}
+
+void tst_IntCommController::checksum()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(quint8, crc);
+
+    const QByteArray frame = TIntCommController::frame(text);
+    QCOMPARE(frame, text + char(crc) + "\r\n");
+    // The receiver's division of text and CRC leaves nothing.
+    QCOMPARE(TIntCommController::calcChecksum(text + char(crc), TIntCommController::GENERATOR_POLYNOMIAL), char(0));
+    QVERIFY(TIntCommController::calcChecksum(text + char(crc ^ 0x10), TIntCommController::GENERATOR_POLYNOMIAL) != 0);
+}
+
+void tst_IntCommController::checksumOfShortInputs()
+{
+    QCOMPARE(TIntCommController::calcChecksum(QByteArray(), TIntCommController::GENERATOR_POLYNOMIAL), char(0));
+    QCOMPARE(TIntCommController::calcChecksum("\xA7", TIntCommController::GENERATOR_POLYNOMIAL), char(0xA7));
+}
+
+void tst_IntCommController::identificationFrameOnTheWire()
+{
+    TSimulatedBoardLink board;
+    bool failed = true;
+    QCOMPARE(send(board.link(), "*idn?", failed), QString::fromLatin1(IDENTIFICATION));
+    QVERIFY(!failed);
+
+    const QList<TReceivedFrame> frames = board.board().receivedFrames();
+    QCOMPARE(frames.size(), 1);
+    QCOMPARE(frames.at(0).mBytes, QByteArray::fromHex("2A69646E3FC30D0A"));
+    // The reply is confirmed with one lone ACK.
+    QTRY_COMPARE(board.board().hostAcks(), 1);
+    QCOMPARE(board.board().hostNaks(), 0);
+}
+
+void tst_IntCommController::replyIsCollected_data()
+{
+    QTest::addColumn<TFaultSetup>("fault");
+    QTest::newRow("ACK and reply written one after the other") << TFaultSetup();
+    QTest::newRow("ACK and reply in one write") << TFaultSetup([](TBoardFaults& f) { f.mJoinedReplies = 1; });
+    QTest::newRow("reply in pieces of two bytes") << TFaultSetup([](TBoardFaults& f) {
+        f.mPieceReplies = 1;
+        f.mPieceBytes = 2;
+        f.mPieceGapMs = 3;
+    });
+    QTest::newRow("CR LF arriving one byte at a time") << TFaultSetup([](TBoardFaults& f) {
+        f.mPieceReplies = 1;
+        f.mPieceBytes = 1;
+        f.mPieceGapMs = 2;
+    });
+}
+
+void tst_IntCommController::replyIsCollected()
+{
+    QFETCH(TFaultSetup, fault);
+    TSimulatedBoardLink board;
+    if (fault)
+        board.board().withFaults(fault);
+
+    bool failed = true;
+    QCOMPARE(send(board.link(), "*idn?", failed), QString::fromLatin1(IDENTIFICATION));
+    QVERIFY(!failed);
+    QTRY_COMPARE(board.board().hostAcks(), 1);
+    QCOMPARE(board.board().receivedFrames().size(), 1);
+}
+
+void tst_IntCommController::commandWithoutReplyEndsAtAck()
+{
+    TSimulatedBoardLink board;
+    bool failed = true;
+    QCOMPARE(send(board.link(), "conf:chan 02", failed, false), QString());
+    QVERIFY(!failed);
+    int measured = 0;
+    board.board().withState([&](TBoardState& pState) { measured = pState.mMeasuredChannel; });
+    QCOMPARE(measured, 2);
+    // Nothing to confirm: the host sent its frame and nothing else.
+    QCOMPARE(send(board.link(), "syst:cali?", failed), QString("1"));
+    QTRY_COMPARE(board.board().hostAcks(), 1);
+}
+
+void tst_IntCommController::boardNaks_data()
+{
+    QTest::addColumn<int>("naks");
+    QTest::addColumn<bool>("failed");
+    QTest::newRow("four NAKs, the fifth try is answered") << 4 << false;
+    QTest::newRow("five NAKs give up") << 5 << true;
+}
+
+void tst_IntCommController::boardNaks()
+{
+    QFETCH(int, naks);
+    QFETCH(bool, failed);
+    TSimulatedBoardLink board;
+    board.board().withFaults([&](TBoardFaults& f) { f.mNakCommands = naks; });
+
+    bool linkFailed = !failed;
+    const QString reply = send(board.link(), "syst:cali?", linkFailed);
+    QCOMPARE(linkFailed, failed);
+    QCOMPARE(reply, failed ? QString() : QString("1"));
+
+    // A marker command shows that no further try of the first one followed.
+    bool markerFailed = true;
+    send(board.link(), "*idn?", markerFailed);
+    QVERIFY(!markerFailed);
+    QList<QByteArray> expected;
+    for (int i = 0; i < 5; ++i)
+        expected << "syst:cali?";
+    expected << "*idn?";
+    QCOMPARE(board.commands(), expected);
+}
+
+void tst_IntCommController::corruptedReplies_data()
+{
+    QTest::addColumn<int>("corrupted");
+    QTest::addColumn<bool>("failed");
+    QTest::newRow("four corrupted replies, the fifth is good") << 4 << false;
+    QTest::newRow("five corrupted replies give up") << 5 << true;
+}
+
+void tst_IntCommController::corruptedReplies()
+{
+    QFETCH(int, corrupted);
+    QFETCH(bool, failed);
+    TSimulatedBoardLink board;
+    board.board().withFaults([&](TBoardFaults& f) { f.mBadReplyCrc = corrupted; });
+
+    bool linkFailed = !failed;
+    const QString reply = send(board.link(), "*idn?", linkFailed);
+    QCOMPARE(linkFailed, failed);
+    QCOMPARE(reply, failed ? QString() : QString::fromLatin1(IDENTIFICATION));
+    QTRY_COMPARE(board.board().hostNaks(), corrupted);
+    QTRY_COMPARE(board.board().hostAcks(), failed ? 0 : 1);
+    // The command itself went out once; each NAK asked for the reply only.
+    QCOMPARE(board.commands(), QList<QByteArray>{"*idn?"});
+}
+
+void tst_IntCommController::silentBoardIsNotAskedAgain()
+{
+    TSimulatedBoardLink board;
+    board.board().withFaults([](TBoardFaults& f) { f.mSilentCommands = 1; });
+
+    QElapsedTimer clock;
+    clock.start();
+    bool failed = false;
+    QCOMPARE(send(board.link(), "syst:cali?", failed), QString());
+    QVERIFY(failed);
+    QVERIFY(clock.elapsed() >= TSimulatedBoardLink::TEST_REPLY_TIMEOUT - 5);
+
+    send(board.link(), "*idn?", failed);
+    QVERIFY(!failed);
+    QCOMPARE(board.commands(), (QList<QByteArray>{"syst:cali?", "*idn?"}));
+}
+
+void tst_IntCommController::strayByteInsteadOfAck()
+{
+    TSimulatedBoardLink board;
+    board.board().withFaults([](TBoardFaults& f) { f.mStrayByteCommands = 1; });
+    QSignalSpy missingAcknowledge(&board.link(), &TIntCommController::missingAcknowledge);
+
+    bool failed = false;
+    QCOMPARE(send(board.link(), "syst:cali?", failed), QString());
+    QVERIFY(failed);
+    QCOMPARE(missingAcknowledge.count(), 1);
+
+    send(board.link(), "*idn?", failed);
+    QVERIFY(!failed);
+    QCOMPARE(board.commands(), (QList<QByteArray>{"syst:cali?", "*idn?"}));
+}
+
+void tst_IntCommController::zeroByteCutsTheReply()
+{
+    TSimulatedBoardLink board;
+    board.board().withFaults([](TBoardFaults& f) {
+        f.mZeroByteReplies = 1;
+        f.mZeroBytePosition = 4;
+    });
+    bool failed = true;
+    QCOMPARE(send(board.link(), "*idn?", failed), QString("ZELK"));
+    QVERIFY(!failed);
+    QTRY_COMPARE(board.board().hostAcks(), 1);
+}
+
+void tst_IntCommController::staleInputIsNotTheNextAnswer_data()
+{
+    QTest::addColumn<TFaultSetup>("fault");
+    QTest::addColumn<TBoardCondition>("staleBytesSent");
+    QTest::newRow("a reply that comes after the time-out") << TFaultSetup([](TBoardFaults& f) {
+        f.mLateReplies = 1;
+        f.mLateReplyDelayMs = TSimulatedBoardLink::TEST_REPLY_TIMEOUT + 100;
+    }) << TBoardCondition([](TBoardSimulator& b) { return b.lateReplies() == 1; });
+    QTest::newRow("the reply resent after the fifth NAK")
+        << TFaultSetup([](TBoardFaults& f) { f.mBadReplyCrc = 5; })
+        << TBoardCondition([](TBoardSimulator& b) { return b.hostNaks() == 5; });
+}
+
+void tst_IntCommController::staleInputIsNotTheNextAnswer()
+{
+    QFETCH(TFaultSetup, fault);
+    QFETCH(TBoardCondition, staleBytesSent);
+    TSimulatedBoardLink board;
+    board.board().withFaults(fault);
+
+    bool failed = false;
+    send(board.link(), "*idn?", failed);
+    QVERIFY(failed);
+    QTRY_VERIFY(staleBytesSent(board.board()));
+
+    // The identification that is still waiting must not answer this query.
+    QCOMPARE(send(board.link(), "syst:cali?", failed), QString("1"));
+    QVERIFY(!failed);
+}
+
+void tst_IntCommController::firstCommandGoesOutAtOnce()
+{
+    // The port takes one link at a time: a board without the usual link.
+    TBoardSimulator board;
+    QVERIFY(board.start());
+    // Each fresh link sends its first command without a pause; a busy machine
+    // may delay one try, so the fastest of three counts.
+    qint64 fastest = std::numeric_limits<qint64>::max();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        TIntCommController link("/dev/ttyO2", QSerialPort::Baud57600, QSerialPort::Data8, QSerialPort::NoParity,
+                                QSerialPort::OneStop);
+        board.clearRecord();
+        const qint64 start = TLinkRecord::monotonicNs();
+        bool failed = true;
+        link.sendCommand("syst:cali?", true, failed);
+        QVERIFY(!failed);
+        fastest = std::min(fastest, board.receivedFrames().at(0).mArrivalNs - start);
+    }
+    QVERIFY2(fastest < TIntCommController::PAUSE_BETWEEN_COMMANDS * MS,
+             qPrintable(QString("first frame after %1 ms").arg(fastest / double(MS))));
+}
+
+void tst_IntCommController::commandsKeepTheirPause()
+{
+    TSimulatedBoardLink board;
+    bool failed = true;
+    send(board.link(), "conf:chan 01", failed, false);
+    send(board.link(), "meas:curr?", failed);
+    send(board.link(), "conf:chan 03", failed, false);
+    send(board.link(), "meas:curr?", failed);
+    QVERIFY(!failed);
+
+    // The board's last answer to a command is the earliest its end can be
+    // seen, so the next frame must arrive no sooner than the pause after it.
+    const QList<TReceivedFrame> frames = board.board().receivedFrames();
+    QCOMPARE(frames.size(), 4);
+    for (int i = 1; i < frames.size(); ++i) {
+        const qint64 gap = frames.at(i).mArrivalNs - frames.at(i - 1).mLastAnswerNs;
+        QVERIFY2(gap >= TIntCommController::PAUSE_BETWEEN_COMMANDS * MS,
+                 qPrintable(QString("frame %1 after %2 ms").arg(i).arg(gap / double(MS))));
+    }
+}
+
+void tst_IntCommController::portThatDoesNotOpenFails()
+{
+    TIntCommController link("/dev/ttyNONE", QSerialPort::Baud57600, QSerialPort::Data8, QSerialPort::NoParity,
+                            QSerialPort::OneStop);
+    QVERIFY(!link.isPortOpen());
+    QElapsedTimer clock;
+    clock.start();
+    bool failed = false;
+    QCOMPARE(link.sendCommand("*idn?", true, failed), QString());
+    QVERIFY(failed);
+    link.sendCommand("conf:chan 01", false, failed);
+    QVERIFY(failed);
+    QVERIFY(clock.elapsed() < TIntCommController::TIMEOUT);
+}
+
+TAMARIND_TEST_MAIN(tst_IntCommController)
+#include "tst_intcommcontroller.moc"

@@ -1,0 +1,268 @@
+#include "boardcontrolserver.h"
+#include "deviceroot.h"
+#include "simulatedboardlink.h"
+#include "testsupport.h"
+
+#include <QLocalSocket>
+
+#include <algorithm>
+#include <cmath>
+
+// The control interface as a user of ./run.sh or an acceptance test drives it:
+// line commands on the local socket, their effect seen through the program's
+// own board command layer.
+class tst_BoardControlServer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void answers_data();
+    void answers();
+    void temperaturesAndProbes();
+    void switchBoxes();
+    void identity();
+    void faults();
+    void statusListsWhatIsSet();
+
+private:
+    // Sends one line and returns the answer lines up to "OK" or "ERR ...".
+    QStringList ask(const QString& pLine);
+    double temperatureOf(int pChannel, short& oError);
+
+    std::unique_ptr<TSimulatedBoardLink> mBoard;
+    std::unique_ptr<TBoardControlServer> mServer;
+    std::unique_ptr<QLocalSocket> mClient;
+};
+
+void tst_BoardControlServer::init()
+{
+    mBoard = std::make_unique<TSimulatedBoardLink>();
+    mServer = std::make_unique<TBoardControlServer>(mBoard->board());
+    QString error;
+    const QString path = TDeviceRoot::path("/var/run/boardsim.sock");
+    QVERIFY2(mServer->listen(path, error), qPrintable(error));
+    mClient = std::make_unique<QLocalSocket>();
+    mClient->connectToServer(path);
+    QVERIFY(mClient->waitForConnected(2000));
+}
+
+void tst_BoardControlServer::cleanup()
+{
+    mClient.reset();
+    mServer.reset();
+    mBoard.reset();
+}
+
+QStringList tst_BoardControlServer::ask(const QString& pLine)
+{
+    mClient->write(pLine.toUtf8() + '\n');
+    mClient->flush();
+    QStringList lines;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 5000) {
+        while (mClient->canReadLine()) {
+            lines << QString::fromUtf8(mClient->readLine()).trimmed();
+            if (lines.last() == QLatin1String("OK") || lines.last().startsWith(QLatin1String("ERR")))
+                return lines;
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    lines << QStringLiteral("(no answer)");
+    return lines;
+}
+
+double tst_BoardControlServer::temperatureOf(int pChannel, short& oError)
+{
+    double electrical = 0.0;
+    double temperature = 0.0;
+    Probe_enums::EnSmartProbeStatus smart;
+    Probe_enums::EnTemperatureAccuracyStatus accuracy;
+    mBoard->handler().setConfChan(pChannel);
+    mBoard->handler().getMeasCurr(electrical, temperature, smart, accuracy, oError);
+    return temperature;
+}
+
+void tst_BoardControlServer::answers_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("constant temperature") << "temp 1 55.5"
+                                          << "OK";
+    QTest::newRow("ramp") << "ramp 2 20 1.5"
+                          << "OK";
+    QTest::newRow("noise") << "noise 3 100 0.1"
+                           << "OK";
+    QTest::newRow("step") << "step 1 20 80 30"
+                          << "OK";
+    QTest::newRow("thermocouple on a thermocouple input") << "probe 4 tc-j"
+                                                          << "OK";
+    QTest::newRow("platinum sensor on a thermocouple input") << "probe 3 pt100"
+                                                             << "ERR";
+    QTest::newRow("channel that is no input") << "temp 7 20"
+                                              << "ERR";
+    QTest::newRow("temperature that is no number") << "temp 1 warm"
+                                                   << "ERR";
+    QTest::newRow("unknown sensor") << "probe 1 pt1000"
+                                    << "ERR";
+    QTest::newRow("box type out of range") << "box 1 6"
+                                           << "ERR";
+    QTest::newRow("box port out of range") << "box 5 3"
+                                           << "ERR";
+    QTest::newRow("fault count that is no number") << "fault nak many"
+                                                   << "ERR";
+    QTest::newRow("unknown fault") << "fault fire 1"
+                                   << "ERR";
+    QTest::newRow("unknown command") << "explode"
+                                     << "ERR";
+    QTest::newRow("commands in any letter case") << "TEMP 1 20"
+                                                 << "OK";
+}
+
+void tst_BoardControlServer::answers()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, answer);
+    const QStringList lines = ask(line);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.at(0).startsWith(answer), qPrintable(lines.at(0)));
+}
+
+void tst_BoardControlServer::temperaturesAndProbes()
+{
+    short error = 0;
+    QCOMPARE(ask("temp 1 -38.8344"), QStringList{"OK"});
+    QCOMPARE(temperatureOf(1, error), -38.8344);
+
+    QCOMPARE(ask("unplug 1"), QStringList{"OK"});
+    QVERIFY(std::isnan(temperatureOf(1, error)));
+    QCOMPARE(error, TInternalSCPIHandler::ERROR_CODE_NO_PROBE_CONNECTED);
+
+    QCOMPARE(ask("probe 1 pt25"), QStringList{"OK"});
+    QCOMPARE(temperatureOf(1, error), -38.8344);
+    QCOMPARE(error, short(0));
+
+    // A step that has not come yet, then one that has.
+    QCOMPARE(ask("step 1 10 90 3600"), QStringList{"OK"});
+    QCOMPARE(temperatureOf(1, error), 10.0);
+    QCOMPARE(ask("step 1 10 90 0"), QStringList{"OK"});
+    QCOMPARE(temperatureOf(1, error), 90.0);
+}
+
+void tst_BoardControlServer::switchBoxes()
+{
+    QCOMPARE(ask("box 2 4 SN-77 PCB-78 3.01 2017-06-30"), QStringList{"OK"});
+    EnSwitchBoxType type = sbtNotFitted;
+    QVERIFY(mBoard->handler().getSystemSwitchboxType(2, type));
+    QCOMPARE(type, sbtSWX6300_PRT16);
+    QString text;
+    QVERIFY(mBoard->handler().getSystemSwitchboxSerialNumber(2, text));
+    QCOMPARE(text, QString("SN-77"));
+    QVERIFY(mBoard->handler().getSystemSwitchboxPCBSerialNumber(2, text));
+    QCOMPARE(text, QString("PCB-78"));
+    QVERIFY(mBoard->handler().getSystemSwitchboxFirmwareVersion(2, text));
+    QCOMPARE(text, QString("3.01"));
+    QDate date;
+    QVERIFY(mBoard->handler().getSystemSwitchboxDate(2, date));
+    QCOMPARE(date, QDate(2017, 6, 30));
+
+    // Box 2 of 16 positions holds channels 32 to 47.
+    QCOMPARE(ask("probe 47 pt100"), QStringList{"OK"});
+    QVERIFY(ask("probe 48 pt100").at(0).startsWith("ERR"));
+    QCOMPARE(ask("temp 47 12.5"), QStringList{"OK"});
+    short error = 0;
+    QCOMPARE(temperatureOf(47, error), 12.5);
+
+    QCOMPARE(ask("box 2 0"), QStringList{"OK"});
+    QVERIFY(mBoard->handler().getSystemSwitchboxType(2, type));
+    QCOMPARE(type, sbtNotFitted);
+    temperatureOf(47, error);
+    QCOMPARE(error, TInternalSCPIHandler::ERROR_CODE_CHANNEL_OR_PROBE_UNAVAILABLE);
+}
+
+void tst_BoardControlServer::identity()
+{
+    QCOMPARE(ask("idn ZELK,ZTM8800v2,MB-1,0.99,24/12/2016"), QStringList{"OK"});
+    QCOMPARE(ask("calibrated 0"), QStringList{"OK"});
+    QCOMPARE(ask("runtime 5000"), QStringList{"OK"});
+    const auto info = mBoard->handler().getMeasurementBoardInfo();
+    QVERIFY(info);
+    QCOMPARE(info->serialNr(), QString("MB-1"));
+    QCOMPARE(info->firmwareDate(), QDate(2016, 12, 24));
+    QCOMPARE(info->instrumentType(), ZTM8800v2);
+    bool calibrated = true;
+    QVERIFY(mBoard->handler().getSystemCalibrated(calibrated));
+    QVERIFY(!calibrated);
+    unsigned int seconds = 0;
+    QVERIFY(mBoard->handler().getSystemOperatingTime(seconds));
+    QVERIFY(seconds >= 5000 && seconds < 5060);
+}
+
+void tst_BoardControlServer::faults()
+{
+    bool failed = false;
+    QCOMPARE(ask("fault nak 5"), QStringList{"OK"});
+    mBoard->link().sendCommand("syst:cali?", true, failed);
+    QVERIFY(failed);
+
+    QCOMPARE(ask("fault error 14"), QStringList{"OK"});
+    short error = 0;
+    temperatureOf(1, error);
+    QCOMPARE(error, TInternalSCPIHandler::ERROR_CODE_CHANNEL_OR_PROBE_UNAVAILABLE);
+
+    QCOMPARE(ask("fault reply 1.5,nan,0,1"), QStringList{"OK"});
+    QVERIFY(std::isnan(temperatureOf(1, error)));
+
+    QCOMPARE(ask("fault badcrc always"), QStringList{"OK"});
+    mBoard->link().sendCommand("syst:cali?", true, failed);
+    QVERIFY(failed);
+    QCOMPARE(ask("fault clear"), QStringList{"OK"});
+    QCOMPARE(mBoard->link().sendCommand("syst:cali?", true, failed), QString("1"));
+    QVERIFY(!failed);
+
+    QCOMPARE(ask("fault silence 1"), QStringList{"OK"});
+    mBoard->link().sendCommand("syst:cali?", true, failed);
+    QVERIFY(failed);
+
+    QCOMPARE(ask("fault stray 1 41"), QStringList{"OK"});
+    mBoard->link().sendCommand("syst:cali?", true, failed);
+    QVERIFY(failed);
+
+    QCOMPARE(ask("fault zero 1 2"), QStringList{"OK"});
+    QCOMPARE(mBoard->link().sendCommand("*idn?", true, failed), QString("ZE"));
+
+    QCOMPARE(ask("fault pieces 1 1 1"), QStringList{"OK"});
+    QCOMPARE(ask("fault together 1"), QStringList{"OK"});
+    QCOMPARE(mBoard->link().sendCommand("syst:cali?", true, failed), QString("1"));
+    QCOMPARE(mBoard->link().sendCommand("syst:cali?", true, failed), QString("1"));
+    QVERIFY(!failed);
+
+    QCOMPARE(ask("fault late 1 10"), QStringList{"OK"});
+    mBoard->board().withFaults([](TBoardFaults& pFaults) {
+        QCOMPARE(pFaults.mLateReplies, 1);
+        QCOMPARE(pFaults.mLateReplyDelayMs, 10);
+        QCOMPARE(pFaults.mPieceReplies, 0);
+        QCOMPARE(pFaults.mJoinedReplies, 0);
+    });
+}
+
+void tst_BoardControlServer::statusListsWhatIsSet()
+{
+    ask("box 4 5 SWB-4");
+    ask("fault nak 2");
+    const QStringList lines = ask("status");
+    QCOMPARE(lines.last(), QString("OK"));
+    QVERIFY(lines.contains("input 1: pt100, constant 23"));
+    QVERIFY(lines.contains("faults nak 2"));
+    QVERIFY(std::any_of(lines.begin(), lines.end(),
+                        [](const QString& pLine) { return pLine.startsWith("box 4: type 5, serial SWB-4"); }));
+
+    // The commands the program sent are there to look at.
+    mBoard->handler().setConfChan(3);
+    QCOMPARE(ask("commands 1"), (QStringList{"conf:chan 03", "OK"}));
+}
+
+TAMARIND_TEST_MAIN(tst_BoardControlServer)
+#include "tst_boardcontrolserver.moc"

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "boardsimulator.h"
+#include "intcommcontroller.h"
+#include "internalscpihandler.h"
+
+#include <memory>
+
+// The simulated board on its own thread, linked at the board's device path
+// under the test's root, with the program's link and command layer on it as the
+// main window builds them. The link's wait for the board is shortened so that
+// tests of a silent board stay quick.
+class TSimulatedBoardLink
+{
+public:
+    static constexpr int TEST_REPLY_TIMEOUT = 300;
+
+    explicit TSimulatedBoardLink(int pReplyTimeout = TEST_REPLY_TIMEOUT);
+    ~TSimulatedBoardLink();
+
+    TBoardSimulator& board() { return mBoard; }
+    TIntCommController& link() { return *mLink; }
+    TInternalSCPIHandler& handler() { return *mHandler; }
+
+    // The command texts the board received, oldest first.
+    QList<QByteArray> commands() const { return mBoard.receivedCommands(); }
+    QByteArray lastCommand() const;
+    // The board answers its next reply command with pReply instead.
+    void injectReply(const QByteArray& pReply);
+
+private:
+    TBoardSimulator mBoard;
+    std::unique_ptr<TIntCommController> mLink;
+    std::unique_ptr<TInternalSCPIHandler> mHandler;
+};
