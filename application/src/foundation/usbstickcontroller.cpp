@@ -4,7 +4,7 @@
 #include "deviceroot.h"
 #include "downloadprogressdialog.h"
 #include "filesystemsync.h"
-#include "measurementboardinfo.h"
+#include "instrumentinfo.h"
 #include "messagedialog.h"
 #include "osversion.h"
 
@@ -313,6 +313,19 @@ void TManualUSBStickController::eject(bool pShowMessage)
 // Provider
 
 TAbstractUSBStickController* TUSBStickControllerProvider::mController = nullptr;
+
+TAbstractUSBStickController* TUSBStickControllerProvider::getUSBStickController()
+{
+    if (mController)
+        return mController;
+    const QString baseDirectory =
+        TUSBStickControllerProvider::baseDirectory(TInstrumentInfo::instance()->measurementBoardInfo());
+    if (TOSVersion::instance().platformVersion_Major() == 1)
+        mController = &TUDevBasedUSBStickController::instance(baseDirectory);
+    else
+        mController = &TManualUSBStickController::instance(baseDirectory);
+    return mController;
+}
 
 QString TUSBStickControllerProvider::baseDirectory(const TMeasurementBoardInfo* pBoardInfo)
 {
