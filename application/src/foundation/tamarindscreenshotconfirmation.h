@@ -13,14 +13,12 @@ class TTamarindScreenshotConfirmation : public TFullScreenDialog
     Q_OBJECT
 
 public:
-    // The veil loses this much opacity per step, in percent.
+    // Every 100 ms the veil loses 10 % of its opacity.
     static constexpr int OPACITY_STEP = 10;
     static constexpr int STEP_INTERVAL = 100;
 
     explicit TTamarindScreenshotConfirmation(QWidget* pParent);
     ~TTamarindScreenshotConfirmation() override;
-
-    int opacity() const { return mOpacity; }
 
 public slots:
     void timer_fired();
