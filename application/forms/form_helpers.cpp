@@ -1,7 +1,10 @@
 #include "form_helpers.h"
 
 #include "stylesheetcatalogue.h"
+#include "zelkdialogbutton.h"
 
+#include <QGridLayout>
+#include <QLabel>
 #include <QScrollArea>
 #include <QWidget>
 
@@ -78,6 +81,26 @@ QWidget* newClickableRow(QWidget* pParent, const char* pName)
     row->setMinimumSize(QSize(0, 34));
     row->setStyleSheet(TStyleSheetCatalogue::sheet(ssClickableRow));
     return row;
+}
+
+QWidget* newCaptionRow(QWidget* pParent, QWidget*& oRow, const char* pRowName, QGridLayout*& oLayout,
+                       const char* pLayoutName, QLabel*& oCaption, const char* pCaptionName)
+{
+    oRow = newClickableRow(pParent, pRowName);
+    oLayout = rowLayoutOn<QGridLayout>(oRow, pLayoutName);
+    oCaption = named(new QLabel(oRow), pCaptionName);
+    oLayout->addWidget(oCaption, 0, 0, 1, 1);
+    return oRow;
+}
+
+QZELKDialogButton* newIconButton(QWidget* pParent, const char* pName, const char* pIcon)
+{
+    auto* button = named(new QZELKDialogButton(pParent), pName);
+    button->setEnabled(false);
+    button->setMinimumSize(QSize(36, 34));
+    button->setStyleSheet(TStyleSheetCatalogue::sheet(ssEmpty));
+    button->setIcon(iconFrom(pIcon));
+    return button;
 }
 
 } // namespace Form_helpers

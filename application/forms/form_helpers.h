@@ -6,8 +6,11 @@
 #include <QSpacerItem>
 #include <QString>
 
+class QGridLayout;
+class QLabel;
 class QScrollArea;
 class QWidget;
+class QZELKDialogButton;
 
 // The few steps that every hand-written form repeats, done the way the form compiler does them,
 // so that a form reads as a list of widgets and their properties.
@@ -76,5 +79,14 @@ void setUpScrollArea(QScrollArea* pArea);
 // A plain widget row that the screens register as clickable: drawn as a dark button, at least
 // 34 pixels high, as wide as its list.
 QWidget* newClickableRow(QWidget* pParent, const char* pName);
+
+// A clickable row whose only item is its caption, in row 0, column 0 of a row layout; the screens register the row
+// with that caption. Creates and names the row, its layout and its caption into the members given.
+QWidget* newCaptionRow(QWidget* pParent, QWidget*& oRow, const char* pRowName, QGridLayout*& oLayout,
+                       const char* pLayoutName, QLabel*& oCaption, const char* pCaptionName);
+
+// A small dialog button that shows only an icon and takes its look from the root sheet, disabled until the screen
+// that owns it has something for it to act on.
+QZELKDialogButton* newIconButton(QWidget* pParent, const char* pName, const char* pIcon);
 
 } // namespace Form_helpers
