@@ -1,0 +1,24 @@
+#pragma once
+
+#include "probe.h"
+
+#include <QStringList>
+
+#include <memory>
+
+// Sample probes of every class for the probe tests, each field holding a value
+// of its own so that a field that goes astray shows, and a field-by-field
+// comparison for round trips through the probe's stored forms.
+namespace TestProbes
+{
+// A Pt100, four-wire, with Callendar-Van Dusen and ITS-90 coefficients set.
+std::unique_ptr<TPRTProbe> prt(Probe_enums::EnConvPRT pConversion = Probe_enums::cprtCVD);
+std::unique_ptr<TSmartProbePRT> smart(Probe_enums::EnConvPRT pConversion = Probe_enums::cprtITS90);
+// A type K thermocouple with all eighteen polynomial values set.
+std::unique_ptr<TTCProbe> thermocouple(Probe_enums::EnConvTC pConversion = Probe_enums::ctcPolynomial);
+std::unique_ptr<TThermistorProbe> thermistor(Probe_enums::EnConvThermistor pConversion = Probe_enums::cthSteinhartHart);
+
+// The names of the fields in which the two probes differ ("class" when they
+// are of different classes); numbers compare exactly, NaN equal to NaN.
+QStringList differingFields(const TAbstractProbe& pA, const TAbstractProbe& pB);
+} // namespace TestProbes
