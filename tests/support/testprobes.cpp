@@ -1,7 +1,12 @@
 #include "testprobes.h"
 
+#include <QVariant>
+
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <vector>
 
 using namespace Probe_enums;
 
@@ -40,109 +45,129 @@ std::unique_ptr<TThermistorProbe> thermistor(EnConvThermistor pConversion)
 
 namespace
 {
-bool sameNumber(double pA, double pB)
+struct TField
 {
-    return pA == pB || (std::isnan(pA) && std::isnan(pB));
+    const char* mName;
+    std::function<QVariant(const TAbstractProbe&)> mValue;
+};
+
+// Every field as a variant: numbers (enumerations included) as double, so
+// that they compare exactly below.
+#define NUMBER(Class, name)                                                                                            \
+    TField                                                                                                             \
+    {                                                                                                                  \
+#name, [](const TAbstractProbe& p) { return QVariant(double(static_cast<const Class&>(p).name())); }           \
+    }
+#define VALUE(Class, name)                                                                                             \
+    TField                                                                                                             \
+    {                                                                                                                  \
+#name, [](const TAbstractProbe& p) { return QVariant::fromValue(static_cast<const Class&>(p).name()); }        \
+    }
+
+const TField BASE_FIELDS[] = {NUMBER(TAbstractProbe, internalProbeNumber),
+                              VALUE(TAbstractProbe, probeName),
+                              VALUE(TAbstractProbe, isReference),
+                              NUMBER(TAbstractProbe, channelNumber),
+                              NUMBER(TAbstractProbe, Tmin),
+                              NUMBER(TAbstractProbe, Tmax),
+                              VALUE(TAbstractProbe, lastCalDate),
+                              VALUE(TAbstractProbe, isDefaultProbe)};
+const TField PRT_FIELDS[] = {NUMBER(TPRTProbe, wiring),
+                             NUMBER(TPRTProbe, internalResistor),
+                             NUMBER(TPRTProbe, conversion),
+                             NUMBER(TPRTProbe, PRTType),
+                             VALUE(TPRTProbe, keepWarmCurrent),
+                             VALUE(TPRTProbe, factorRoot2),
+                             NUMBER(TPRTProbe, operationCurrentSetting),
+                             NUMBER(TPRTProbe, CvD_coeff_R0),
+                             NUMBER(TPRTProbe, CvD_coeff_A),
+                             NUMBER(TPRTProbe, CvD_coeff_B),
+                             NUMBER(TPRTProbe, CvD_coeff_C),
+                             NUMBER(TPRTProbe, ITS90_coeff_R001),
+                             NUMBER(TPRTProbe, ITS90_coeff_A),
+                             NUMBER(TPRTProbe, ITS90_coeff_B),
+                             NUMBER(TPRTProbe, ITS90_coeff_Ap),
+                             NUMBER(TPRTProbe, ITS90_coeff_Bp),
+                             NUMBER(TPRTProbe, ITS90_coeff_Cp),
+                             NUMBER(TPRTProbe, ITS90_coeff_Dp)};
+const TField SMART_FIELDS[] = {VALUE(TSmartProbePRT, isEnabled),
+                               {"connectedChannel",
+                                [](const TAbstractProbe& p) {
+                                    return QVariant::fromValue(
+                                        quintptr(static_cast<const TSmartProbePRT&>(p).connectedChannel()));
+                                }},
+                               VALUE(TSmartProbePRT, nextCalDate),
+                               VALUE(TSmartProbePRT, calSource),
+                               NUMBER(TSmartProbePRT, resWorkingRangeMin),
+                               NUMBER(TSmartProbePRT, resWorkingRangeMax),
+                               VALUE(TSmartProbePRT, isLocked)};
+const TField TC_FIELDS[] = {
+    NUMBER(TTCProbe, probeType),     NUMBER(TTCProbe, referenceColdJunction), NUMBER(TTCProbe, refChannelNumber),
+    NUMBER(TTCProbe, conversion),    NUMBER(TTCProbe, poly_coeff_Ta_min),     NUMBER(TTCProbe, poly_coeff_Ta_max),
+    NUMBER(TTCProbe, poly_coeff_A0), NUMBER(TTCProbe, poly_coeff_A1),         NUMBER(TTCProbe, poly_coeff_A2),
+    NUMBER(TTCProbe, poly_coeff_A3), NUMBER(TTCProbe, poly_coeff_Tb_min),     NUMBER(TTCProbe, poly_coeff_Tb_max),
+    NUMBER(TTCProbe, poly_coeff_B0), NUMBER(TTCProbe, poly_coeff_B1),         NUMBER(TTCProbe, poly_coeff_B2),
+    NUMBER(TTCProbe, poly_coeff_B3), NUMBER(TTCProbe, poly_coeff_Tc_min),     NUMBER(TTCProbe, poly_coeff_Tc_max),
+    NUMBER(TTCProbe, poly_coeff_C0), NUMBER(TTCProbe, poly_coeff_C1),         NUMBER(TTCProbe, poly_coeff_C2),
+    NUMBER(TTCProbe, poly_coeff_C3)};
+const TField THERMISTOR_FIELDS[] = {NUMBER(TThermistorProbe, conversion),    NUMBER(TThermistorProbe, SH_coeff_a),
+                                    NUMBER(TThermistorProbe, SH_coeff_b),    NUMBER(TThermistorProbe, SH_coeff_c),
+                                    NUMBER(TThermistorProbe, Poly_coeff_c0), NUMBER(TThermistorProbe, Poly_coeff_c1),
+                                    NUMBER(TThermistorProbe, Poly_coeff_c2), NUMBER(TThermistorProbe, Poly_coeff_c3)};
+
+// The fields the probe's class has, base fields first, each with the table
+// it comes from: "conversion" of a PRT is not "conversion" of a thermocouple.
+std::vector<std::pair<const TField*, const TField*>> fieldsOf(const TAbstractProbe& pProbe)
+{
+    std::vector<std::pair<const TField*, const TField*>> fields;
+    auto add = [&fields](const auto& pTable) {
+        for (const TField& f : pTable)
+            fields.emplace_back(std::begin(pTable), &f);
+    };
+    add(BASE_FIELDS);
+    if (qobject_cast<const TPRTProbe*>(&pProbe))
+        add(PRT_FIELDS);
+    if (qobject_cast<const TSmartProbePRT*>(&pProbe))
+        add(SMART_FIELDS);
+    if (qobject_cast<const TTCProbe*>(&pProbe))
+        add(TC_FIELDS);
+    if (qobject_cast<const TThermistorProbe*>(&pProbe))
+        add(THERMISTOR_FIELDS);
+    return fields;
+}
+
+bool same(const QVariant& pA, const QVariant& pB)
+{
+    if (pA.userType() == QMetaType::Double && pB.userType() == QMetaType::Double) {
+        const double a = pA.toDouble();
+        const double b = pB.toDouble();
+        return a == b || (std::isnan(a) && std::isnan(b));
+    }
+    return pA == pB;
 }
 } // namespace
+
+QVariant field(const TAbstractProbe& pProbe, const QString& pName)
+{
+    if (pName == QLatin1String("class"))
+        return QString::fromLatin1(pProbe.metaObject()->className());
+    for (const auto& [table, f] : fieldsOf(pProbe))
+        if (pName == QLatin1String(f->mName))
+            return f->mValue(pProbe);
+    return QVariant();
+}
 
 QStringList differingFields(const TAbstractProbe& pA, const TAbstractProbe& pB)
 {
     QStringList fields;
-    auto number = [&fields](const char* pName, double pValueA, double pValueB) {
-        if (!sameNumber(pValueA, pValueB))
-            fields << pName;
-    };
-    auto other = [&fields](const char* pName, bool pSame) {
-        if (!pSame)
-            fields << pName;
-    };
-
-    if (qstrcmp(pA.metaObject()->className(), pB.metaObject()->className()) != 0)
+    if (!same(field(pA, "class"), field(pB, "class")))
         fields << "class";
-    number("internalProbeNumber", pA.internalProbeNumber(), pB.internalProbeNumber());
-    other("probeName", pA.probeName() == pB.probeName());
-    other("isReference", pA.isReference() == pB.isReference());
-    number("channelNumber", pA.channelNumber(), pB.channelNumber());
-    number("Tmin", pA.Tmin(), pB.Tmin());
-    number("Tmax", pA.Tmax(), pB.Tmax());
-    other("lastCalDate", pA.lastCalDate() == pB.lastCalDate());
-    other("isDefaultProbe", pA.isDefaultProbe() == pB.isDefaultProbe());
-
-    const auto* prtA = qobject_cast<const TPRTProbe*>(&pA);
-    const auto* prtB = qobject_cast<const TPRTProbe*>(&pB);
-    if (prtA && prtB) {
-        number("wiring", prtA->wiring(), prtB->wiring());
-        number("internalResistor", prtA->internalResistor(), prtB->internalResistor());
-        number("conversion", prtA->conversion(), prtB->conversion());
-        number("PRTType", prtA->PRTType(), prtB->PRTType());
-        other("keepWarmCurrent", prtA->keepWarmCurrent() == prtB->keepWarmCurrent());
-        other("factorRoot2", prtA->factorRoot2() == prtB->factorRoot2());
-        number("operationCurrentSetting", prtA->operationCurrentSetting(), prtB->operationCurrentSetting());
-        number("CvD_coeff_R0", prtA->CvD_coeff_R0(), prtB->CvD_coeff_R0());
-        number("CvD_coeff_A", prtA->CvD_coeff_A(), prtB->CvD_coeff_A());
-        number("CvD_coeff_B", prtA->CvD_coeff_B(), prtB->CvD_coeff_B());
-        number("CvD_coeff_C", prtA->CvD_coeff_C(), prtB->CvD_coeff_C());
-        number("ITS90_coeff_R001", prtA->ITS90_coeff_R001(), prtB->ITS90_coeff_R001());
-        number("ITS90_coeff_A", prtA->ITS90_coeff_A(), prtB->ITS90_coeff_A());
-        number("ITS90_coeff_B", prtA->ITS90_coeff_B(), prtB->ITS90_coeff_B());
-        number("ITS90_coeff_Ap", prtA->ITS90_coeff_Ap(), prtB->ITS90_coeff_Ap());
-        number("ITS90_coeff_Bp", prtA->ITS90_coeff_Bp(), prtB->ITS90_coeff_Bp());
-        number("ITS90_coeff_Cp", prtA->ITS90_coeff_Cp(), prtB->ITS90_coeff_Cp());
-        number("ITS90_coeff_Dp", prtA->ITS90_coeff_Dp(), prtB->ITS90_coeff_Dp());
-    }
-
-    const auto* smartA = qobject_cast<const TSmartProbePRT*>(&pA);
-    const auto* smartB = qobject_cast<const TSmartProbePRT*>(&pB);
-    if (smartA && smartB) {
-        other("isEnabled", smartA->isEnabled() == smartB->isEnabled());
-        other("connectedChannel", smartA->connectedChannel() == smartB->connectedChannel());
-        other("nextCalDate", smartA->nextCalDate() == smartB->nextCalDate());
-        other("calSource", smartA->calSource() == smartB->calSource());
-        number("resWorkingRangeMin", smartA->resWorkingRangeMin(), smartB->resWorkingRangeMin());
-        number("resWorkingRangeMax", smartA->resWorkingRangeMax(), smartB->resWorkingRangeMax());
-        other("isLocked", smartA->isLocked() == smartB->isLocked());
-    }
-
-    const auto* tcA = qobject_cast<const TTCProbe*>(&pA);
-    const auto* tcB = qobject_cast<const TTCProbe*>(&pB);
-    if (tcA && tcB) {
-        number("probeType", tcA->probeType(), tcB->probeType());
-        number("referenceColdJunction", tcA->referenceColdJunction(), tcB->referenceColdJunction());
-        number("refChannelNumber", tcA->refChannelNumber(), tcB->refChannelNumber());
-        number("conversion", tcA->conversion(), tcB->conversion());
-        number("poly_coeff_Ta_min", tcA->poly_coeff_Ta_min(), tcB->poly_coeff_Ta_min());
-        number("poly_coeff_Ta_max", tcA->poly_coeff_Ta_max(), tcB->poly_coeff_Ta_max());
-        number("poly_coeff_A0", tcA->poly_coeff_A0(), tcB->poly_coeff_A0());
-        number("poly_coeff_A1", tcA->poly_coeff_A1(), tcB->poly_coeff_A1());
-        number("poly_coeff_A2", tcA->poly_coeff_A2(), tcB->poly_coeff_A2());
-        number("poly_coeff_A3", tcA->poly_coeff_A3(), tcB->poly_coeff_A3());
-        number("poly_coeff_Tb_min", tcA->poly_coeff_Tb_min(), tcB->poly_coeff_Tb_min());
-        number("poly_coeff_Tb_max", tcA->poly_coeff_Tb_max(), tcB->poly_coeff_Tb_max());
-        number("poly_coeff_B0", tcA->poly_coeff_B0(), tcB->poly_coeff_B0());
-        number("poly_coeff_B1", tcA->poly_coeff_B1(), tcB->poly_coeff_B1());
-        number("poly_coeff_B2", tcA->poly_coeff_B2(), tcB->poly_coeff_B2());
-        number("poly_coeff_B3", tcA->poly_coeff_B3(), tcB->poly_coeff_B3());
-        number("poly_coeff_Tc_min", tcA->poly_coeff_Tc_min(), tcB->poly_coeff_Tc_min());
-        number("poly_coeff_Tc_max", tcA->poly_coeff_Tc_max(), tcB->poly_coeff_Tc_max());
-        number("poly_coeff_C0", tcA->poly_coeff_C0(), tcB->poly_coeff_C0());
-        number("poly_coeff_C1", tcA->poly_coeff_C1(), tcB->poly_coeff_C1());
-        number("poly_coeff_C2", tcA->poly_coeff_C2(), tcB->poly_coeff_C2());
-        number("poly_coeff_C3", tcA->poly_coeff_C3(), tcB->poly_coeff_C3());
-    }
-
-    const auto* thA = qobject_cast<const TThermistorProbe*>(&pA);
-    const auto* thB = qobject_cast<const TThermistorProbe*>(&pB);
-    if (thA && thB) {
-        number("conversion", thA->conversion(), thB->conversion());
-        number("SH_coeff_a", thA->SH_coeff_a(), thB->SH_coeff_a());
-        number("SH_coeff_b", thA->SH_coeff_b(), thB->SH_coeff_b());
-        number("SH_coeff_c", thA->SH_coeff_c(), thB->SH_coeff_c());
-        number("Poly_coeff_c0", thA->Poly_coeff_c0(), thB->Poly_coeff_c0());
-        number("Poly_coeff_c1", thA->Poly_coeff_c1(), thB->Poly_coeff_c1());
-        number("Poly_coeff_c2", thA->Poly_coeff_c2(), thB->Poly_coeff_c2());
-        number("Poly_coeff_c3", thA->Poly_coeff_c3(), thB->Poly_coeff_c3());
-    }
+    // Fields that only one of the two classes has are not compared.
+    const auto fieldsOfB = fieldsOf(pB);
+    for (const auto& entry : fieldsOf(pA))
+        if (std::find(fieldsOfB.begin(), fieldsOfB.end(), entry) != fieldsOfB.end() &&
+            !same(entry.second->mValue(pA), entry.second->mValue(pB)))
+            fields << entry.second->mName;
     return fields;
 }
 } // namespace TestProbes

@@ -3,6 +3,7 @@
 #include "probe.h"
 
 #include <QStringList>
+#include <QVariant>
 
 #include <memory>
 
@@ -17,6 +18,10 @@ std::unique_ptr<TSmartProbePRT> smart(Probe_enums::EnConvPRT pConversion = Probe
 // A type K thermocouple with all eighteen polynomial values set.
 std::unique_ptr<TTCProbe> thermocouple(Probe_enums::EnConvTC pConversion = Probe_enums::ctcPolynomial);
 std::unique_ptr<TThermistorProbe> thermistor(Probe_enums::EnConvThermistor pConversion = Probe_enums::cthSteinhartHart);
+
+// The value of the field with the accessor's name ("class" for the class
+// name); numbers come as double, a field the class does not have as null.
+QVariant field(const TAbstractProbe& pProbe, const QString& pName);
 
 // The names of the fields in which the two probes differ ("class" when they
 // are of different classes); numbers compare exactly, NaN equal to NaN.

@@ -1,12 +1,115 @@
 #include "instrumentinfo.h"
 
-TMeasurementBoardInfo::TMeasurementBoardInfo(const QString& pSerialNr, const QString& pFirmwareVersion,
-                                             QDate pFirmwareDate, EnInstrumentType pInstrumentType)
-    : mSerialNr(pSerialNr)
-    , mFirmwareVersion(pFirmwareVersion)
-    , mFirmwareDate(pFirmwareDate)
-    , mInstrumentType(pInstrumentType)
+#include "deviceroot.h"
+#include "filesystemsync.h"
+#include "fileversionreader.h"
+#include "internalscpihandler.h"
+#include "osversion.h"
+
+#include <QFile>
+
+namespace
 {
+const QString DATE_FORMAT = QStringLiteral("yyyyMMdd");
+const QString NETWORK_INTERFACE = QStringLiteral("eth0");
+const QString LINE_END = QStringLiteral("\r\n");
+} // namespace
+
+TInstrumentInfo::TInstrumentInfo() = default;
+
+TInstrumentInfo::~TInstrumentInfo() = default;
+
+TInstrumentInfo* TInstrumentInfo::instance()
+{
+    static TInstrumentInfo info;
+    return &info;
 }
 
-TMeasurementBoardInfo::~TMeasurementBoardInfo() = default;
+void TInstrumentInfo::initialize(TInternalSCPIHandler* pInternalSCPIHandler)
+{
+    mInternalSCPIHandler = pInternalSCPIHandler;
+    mMeasurementBoardInfo.reset();
+}
+
+TMeasurementBoardInfo* TInstrumentInfo::measurementBoardInfo()
+{
+    if (!mMeasurementBoardInfo && mInternalSCPIHandler)
+        mMeasurementBoardInfo = mInternalSCPIHandler->getMeasurementBoardInfo();
+    return mMeasurementBoardInfo.get();
+}
+
+EnInstrumentType TInstrumentInfo::instrumentType()
+{
+    const TMeasurementBoardInfo* board = measurementBoardInfo();
+    return board ? board->instrumentType() : ZTM8800;
+}
+
+QString TInstrumentInfo::instrumentName()
+{
+    return instrumentType() == ZTM9900 ? QStringLiteral("ZTM9900") : QStringLiteral("ZTM8800");
+}
+
+QByteArray TInstrumentInfo::readFile(const QString& pDevicePath) const
+{
+    QFile file(TDeviceRoot::path(pDevicePath));
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    QByteArray content = file.readAll();
+    const int zero = content.indexOf('\0');
+    if (zero >= 0)
+        content.truncate(zero);
+    return content.trimmed();
+}
+
+void TInstrumentInfo::writeFile(const QString& pDevicePath, const QByteArray& pContent) const
+{
+    QFile file(TDeviceRoot::path(pDevicePath));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return;
+    file.write(pContent);
+    TFileSystemSync::sync(file);
+}
+
+QString TInstrumentInfo::instrumentSerialNumber() const
+{
+    return QString::fromLatin1(readFile(mSerialNumberFile));
+}
+
+QDate TInstrumentInfo::instrumentManufacturingDate() const
+{
+    return QDate::fromString(QString::fromLatin1(readFile(mManufacturingDateFile)), DATE_FORMAT);
+}
+
+QString TInstrumentInfo::frontEndSerialNumber() const
+{
+    return TDeviceRoot::hardwareAddress(NETWORK_INTERFACE).remove(QLatin1Char(':'));
+}
+
+QString TInstrumentInfo::frontEndFirmwareVersion() const
+{
+    return TFileVersionReader::determineFileVersion().toString();
+}
+
+void TInstrumentInfo::setInstrumentSerialNumber(const QString& pSerialNumber) const
+{
+    writeFile(mSerialNumberFile, pSerialNumber.toLatin1());
+}
+
+void TInstrumentInfo::setInstrumentManufacturingDate(const QDate& pDate) const
+{
+    writeFile(mManufacturingDateFile, pDate.toString(DATE_FORMAT).toLatin1());
+}
+
+QString TInstrumentInfo::instrumentInfoAsText()
+{
+    const TMeasurementBoardInfo* board = measurementBoardInfo();
+    auto line = [](const QString& pLabel, const QString& pValue) {
+        return pLabel + QStringLiteral(": ") + pValue + LINE_END;
+    };
+    return line(tr("Model"), instrumentName()) + line(tr("Instrument serial number"), instrumentSerialNumber()) +
+           line(tr("Measuring serial number"), board ? board->serialNr() : QString()) +
+           line(tr("User interface serial number"), frontEndSerialNumber()) +
+           line(tr("User interface version"), frontEndFirmwareVersion()) +
+           line(tr("OS version"), TOSVersion::instance().toString()) +
+           line(tr("Firmware version"), board ? board->firmwareVersion() : QString());
+}

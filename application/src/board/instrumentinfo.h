@@ -1,30 +1,64 @@
 #pragma once
 
+#include "measurementboardinfo.h"
+
 #include <QDate>
+#include <QObject>
 #include <QString>
 
-// The instrument variant, as the measurement board's identification reply
-// names it. It decides the probe record layout and other model-specific
-// behaviour.
-enum EnInstrumentType : qint32 { ZTM8800 = 1, ZTM8800v2 = 2, ZTM9900 = 3 };
+#include <memory>
 
-// The measurement board's answer to its identification query; built by the
-// board command layer, kept by the instrument identity.
-class TMeasurementBoardInfo
+class TInternalSCPIHandler;
+
+// The instrument's identity: the board's identification record, fetched once
+// and kept, and what the user-interface computer knows itself (serial number
+// and manufacturing date files, the network adapter's hardware address, the
+// program's version). One instance for the process.
+class TInstrumentInfo : public QObject
 {
-public:
-    TMeasurementBoardInfo(const QString& pSerialNr, const QString& pFirmwareVersion, QDate pFirmwareDate,
-                          EnInstrumentType pInstrumentType);
-    virtual ~TMeasurementBoardInfo();
+    Q_OBJECT
 
-    const QString& serialNr() const { return mSerialNr; }
-    const QString& firmwareVersion() const { return mFirmwareVersion; }
-    QDate firmwareDate() const { return mFirmwareDate; }
-    EnInstrumentType instrumentType() const { return mInstrumentType; }
+public:
+    static TInstrumentInfo* instance();
+
+    // Gives the identity its way to the board. A record of an earlier board
+    // is dropped: the next query asks the new one.
+    void initialize(TInternalSCPIHandler* pInternalSCPIHandler);
+
+    // Asks the board on first use and keeps its answer; null without a board
+    // command layer or while the board has not answered (asked again next time).
+    TMeasurementBoardInfo* measurementBoardInfo();
+    // The board's variant, or ZTM8800 while the board has not answered: what
+    // every model-specific decision goes by, so none of them needs the board
+    // record to exist.
+    EnInstrumentType instrumentType();
+
+    QString instrumentName();
+    // Empty, or an invalid date, when the file is missing or unreadable.
+    QString instrumentSerialNumber() const;
+    QDate instrumentManufacturingDate() const;
+    // The network adapter's hardware address as twelve hexadecimal digits;
+    // empty without the adapter.
+    QString frontEndSerialNumber() const;
+    QString frontEndFirmwareVersion() const;
+
+    // Failures to write are not reported.
+    void setInstrumentSerialNumber(const QString& pSerialNumber) const;
+    void setInstrumentManufacturingDate(const QDate& pDate) const;
+
+    // The identity of instrument and board as "label: value" lines, each
+    // ended by CR LF. Board fields are empty while the board has not answered.
+    QString instrumentInfoAsText();
 
 private:
-    QString mSerialNr;
-    QString mFirmwareVersion;
-    QDate mFirmwareDate;
-    EnInstrumentType mInstrumentType;
+    TInstrumentInfo();
+    ~TInstrumentInfo() override;
+
+    QByteArray readFile(const QString& pDevicePath) const;
+    void writeFile(const QString& pDevicePath, const QByteArray& pContent) const;
+
+    TInternalSCPIHandler* mInternalSCPIHandler = nullptr;
+    QString mSerialNumberFile = QStringLiteral("/home/serialnumber");
+    QString mManufacturingDateFile = QStringLiteral("/home/manufacturingdate");
+    std::unique_ptr<TMeasurementBoardInfo> mMeasurementBoardInfo;
 };

@@ -1,8 +1,66 @@
 #include "probe.h"
 
+#include "channel.h"
+#include "decimaldisplaycontroller.h"
+#include "electrical_temperature_units.h"
+#include "instrumentinfo.h"
+#include "messagedialog.h"
+#include "searchpattern.h"
+#include "tamarindclock.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+
+#include <algorithm>
+#include <cmath>
 #include <limits>
+#include <vector>
 
 using namespace Probe_enums;
+
+namespace
+{
+const QString LINE_END = QStringLiteral("\r\n");
+
+QString dateText(const QDate& pDate)
+{
+    return TTamarindClock::instance().getDateString(pDate.startOfDay());
+}
+
+QString fixed(double pValue, int pDecimals)
+{
+    return TDecimalDisplayController::instance().Double2Str(pValue, pDecimals, false);
+}
+
+QString scientific(double pValue)
+{
+    return TDecimalDisplayController::instance().Double2ScientificStr(pValue, 5);
+}
+
+// The coefficient lines of a PRT and a SMART probe, each class passing its
+// own translated labels: R0 (or R(0.01 °C)) with three decimals, the others
+// in exponent notation.
+QStringList coefficientLines(const QStringList& pLabels, const QList<double>& pValues)
+{
+    QStringList lines;
+    for (int i = 0; i < pLabels.size(); ++i)
+        lines << pLabels[i] + (i == 0 ? fixed(pValues[i], 3) : scientific(pValues[i]));
+    return lines;
+}
+
+QStringList cvdLines(const TPRTProbe& pProbe, const QStringList& pLabels)
+{
+    return coefficientLines(pLabels,
+                            {pProbe.CvD_coeff_R0(), pProbe.CvD_coeff_A(), pProbe.CvD_coeff_B(), pProbe.CvD_coeff_C()});
+}
+
+QStringList its90Lines(const TPRTProbe& pProbe, const QStringList& pLabels)
+{
+    return coefficientLines(pLabels, {pProbe.ITS90_coeff_R001(), pProbe.ITS90_coeff_A(), pProbe.ITS90_coeff_B(),
+                                      pProbe.ITS90_coeff_Ap(), pProbe.ITS90_coeff_Bp(), pProbe.ITS90_coeff_Cp(),
+                                      pProbe.ITS90_coeff_Dp()});
+}
+} // namespace
 
 // ---------------------------------------------------------------------------
 // TAbstractProbe
@@ -22,6 +80,16 @@ TAbstractProbe::TAbstractProbe(int pInternalProbeNumber, const QString& pProbeNa
 
 TAbstractProbe::~TAbstractProbe() = default;
 
+bool TAbstractProbe::isValidChannel(const TPhysicalChannel* pChannel) const
+{
+    return pChannel && pChannel->isValidProbe(this);
+}
+
+bool TAbstractProbe::nameMatchesSearchPattern(const QString& pSearchPattern) const
+{
+    return TSearchPattern(pSearchPattern).matches(mProbeName);
+}
+
 bool TAbstractProbe::checkTemperature(double pTempDegCelsius, EnTemperatureAccuracyStatus pTempAccStatus,
                                       bool& oShowWarning)
 {
@@ -38,6 +106,29 @@ bool TAbstractProbe::checkTemperature(double pTempDegCelsius, EnTemperatureAccur
     oShowWarning = !mTemperatureOutOfRange;
     mTemperatureOutOfRange = true;
     return true;
+}
+
+bool TAbstractProbe::checkCalibrationDate() const
+{
+    if (!mLastCalDate.isValid() || mDefaultProbe)
+        return true;
+    if (QDate::currentDate() > mLastCalDate.addYears(1))
+        TMessageDialog().showError(tr("WARNING: the last calibration of probe %1 is longer than one year ago! (%2)")
+                                       .arg(mProbeName, dateText(mLastCalDate)));
+    return true;
+}
+
+QString TAbstractProbe::probeDataToText() const
+{
+    QString text = tr("Probe name: ") + mProbeName + LINE_END;
+    text += tr("Probe type: ") + probeTypeToText() + LINE_END;
+    text += tr("Reference probe: ") + (mIsReference ? tr("yes") : tr("no")) + LINE_END;
+    if (!std::isnan(mTmin))
+        text += tr("T min.: ") + fixed(mTmin, 0) + LINE_END;
+    if (!std::isnan(mTmax))
+        text += tr("T max.: ") + fixed(mTmax, 0) + LINE_END;
+    text += tr("Last calibration: ") + dateText(mLastCalDate) + LINE_END;
+    return text + specificProbeDataToText() + LINE_END + LINE_END;
 }
 
 void TAbstractProbe::copyBaseContent(const TAbstractProbe& pProbe)
@@ -213,6 +304,25 @@ QString TPRTProbe::probeTypeToText() const
     return tr("PRT");
 }
 
+QString TPRTProbe::specificProbeDataToText() const
+{
+    QStringList lines{tr("PRT type: ") + prtTypeToText(), tr("Wiring: ") + wiringToText(),
+                      tr("Internal resistor: ") + internalResistorToText(),
+                      tr("Standby current: ") + standbyCurrentToText(),
+                      tr("Conversion: ") + conversionStandardToText()};
+    if (TInstrumentInfo::instance()->instrumentType() == ZTM9900)
+        lines << tr("Excitation current") + QStringLiteral(": ") + operatingCurrentSettingToText();
+    if (mConversion == cprtCVD)
+        lines << cvdLines(*this, {tr("R0: ", "CvD coefficient"), tr("A: ", "CvD coefficient"),
+                                  tr("B: ", "CvD coefficient"), tr("C: ", "CvD coefficient")});
+    else if (mConversion == cprtITS90)
+        lines << its90Lines(*this, {tr("R001: ", "ITS 90 coefficient"), tr("A: ", "ITS 90 coefficient"),
+                                    tr("B: ", "ITS 90 coefficient"), tr("Ap: ", "ITS 90 coefficient"),
+                                    tr("Bp: ", "ITS 90 coefficient"), tr("Cp: ", "ITS 90 coefficient"),
+                                    tr("Dp: ", "ITS 90 coefficient")});
+    return lines.join(LINE_END);
+}
+
 // ---------------------------------------------------------------------------
 // TSmartProbePRT
 
@@ -254,10 +364,67 @@ bool TSmartProbePRT::isSameProbeType(const TAbstractProbe* pProbe) const
     return qobject_cast<const TSmartProbePRT*>(pProbe) != nullptr;
 }
 
+bool TSmartProbePRT::checkCalibrationDate() const
+{
+    if (mNextCalDate.isValid() && QDate::currentDate() > mNextCalDate)
+        TMessageDialog().showError(
+            tr("WARNING: calibration of probe %1 was due on %2!").arg(probeName(), dateText(mNextCalDate)));
+    return true;
+}
+
 QString TSmartProbePRT::probeTypeToText() const
 {
     // A product name, the same in every language.
     return QStringLiteral("PRT SMART Probe");
+}
+
+QString TSmartProbePRT::specificProbeDataToText() const
+{
+    QString resistor;
+    switch (internalResistor()) {
+    case rprtAuto:
+        resistor = tr("Auto");
+        break;
+    case rprt25:
+        resistor = tr("25Ω");
+        break;
+    case rprt100:
+        resistor = tr("100Ω");
+        break;
+    default:
+        break;
+    }
+    QString conversionText;
+    QStringList coefficients;
+    switch (conversion()) {
+    case cprtEN60751:
+        conversionText = tr("EN 60751");
+        break;
+    case cprtCVD:
+        conversionText = tr("Callendar-Van Dusen");
+        coefficients = cvdLines(*this, {tr("R0: ", "CvD coefficient"), tr("A: ", "CvD coefficient"),
+                                        tr("B: ", "CvD coefficient"), tr("C: ", "CvD coefficient")});
+        break;
+    case cprtITS90:
+        conversionText = tr("ITS 90");
+        coefficients = its90Lines(*this, {tr("R001: ", "ITS 90 coefficient"), tr("A: ", "ITS 90 coefficient"),
+                                          tr("B: ", "ITS 90 coefficient"), tr("Ap: ", "ITS 90 coefficient"),
+                                          tr("Bp: ", "ITS 90 coefficient"), tr("Cp: ", "ITS 90 coefficient"),
+                                          tr("Dp: ", "ITS 90 coefficient")});
+        break;
+    default:
+        break;
+    }
+    QStringList lines{tr("Enabled: ") + (mEnabled ? tr("yes") : tr("no")),
+                      tr("Next calibration: ") + dateText(mNextCalDate), tr("Calibration source: ") + mCalSource,
+                      tr("Internal resistor: ") + resistor, tr("Conversion: ") + conversionText};
+    lines << coefficients;
+    // The range as the probe's memory holds it, with a decimal point whatever
+    // separator the user has chosen.
+    lines << tr("Working range: ") + QString::number(mResWorkingRange_min, 'g', 6) + QStringLiteral("Ω - ") +
+                 QString::number(mResWorkingRange_max, 'g', 6) + QStringLiteral("Ω");
+    lines << tr("Locked: ") + (mLocked ? tr("yes") : tr("no"));
+    return lines.join(LINE_END);
 }
 
 // ---------------------------------------------------------------------------
@@ -403,6 +570,39 @@ QString TTCProbe::probeTypeToText() const
     return tr("Thermocouple");
 }
 
+QString TTCProbe::specificProbeDataToText() const
+{
+    QStringList lines{tr("Thermocouple type: ") + thermocoupleTypeToText(),
+                      tr("Cold junction compensation: ") + referenceColdJunctionToText(),
+                      tr("Conversion: ") + conversionStandardToText()};
+    if (mConversion == ctcPolynomial) {
+        // The coefficients with the sign the probe holds, not the board's.
+        const std::pair<QString, QString> values[] = {
+            {tr("Ta min.: ", "TC coefficient"), fixed(mPoly_coeff_Ta_min, 3)},
+            {tr("Ta max.: ", "TC coefficient"), fixed(mPoly_coeff_Ta_max, 3)},
+            {tr("A0: ", "TC coefficient"), scientific(mPoly_coeff_A0)},
+            {tr("A1: ", "TC coefficient"), scientific(mPoly_coeff_A1)},
+            {tr("A2: ", "TC coefficient"), scientific(mPoly_coeff_A2)},
+            {tr("A3: ", "TC coefficient"), scientific(mPoly_coeff_A3)},
+            {tr("Tb min.: ", "TC coefficient"), fixed(mPoly_coeff_Tb_min, 3)},
+            {tr("Tb max.: ", "TC coefficient"), fixed(mPoly_coeff_Tb_max, 3)},
+            {tr("B0: ", "TC coefficient"), scientific(mPoly_coeff_B0)},
+            {tr("B1: ", "TC coefficient"), scientific(mPoly_coeff_B1)},
+            {tr("B2: ", "TC coefficient"), scientific(mPoly_coeff_B2)},
+            {tr("B3: ", "TC coefficient"), scientific(mPoly_coeff_B3)},
+            {tr("Tc min.: ", "TC coefficient"), fixed(mPoly_coeff_Tc_min, 3)},
+            {tr("Tc max.: ", "TC coefficient"), fixed(mPoly_coeff_Tc_max, 3)},
+            {tr("C0: ", "TC coefficient"), scientific(mPoly_coeff_C0)},
+            {tr("C1: ", "TC coefficient"), scientific(mPoly_coeff_C1)},
+            {tr("C2: ", "TC coefficient"), scientific(mPoly_coeff_C2)},
+            {tr("C3: ", "TC coefficient"), scientific(mPoly_coeff_C3)},
+        };
+        for (const auto& [label, value] : values)
+            lines << label + value;
+    }
+    return lines.join(LINE_END);
+}
+
 // ---------------------------------------------------------------------------
 // TThermistorProbe
 
@@ -467,4 +667,347 @@ QString TThermistorProbe::conversionToText() const
 QString TThermistorProbe::probeTypeToText() const
 {
     return tr("Thermistor");
+}
+
+QString TThermistorProbe::specificProbeDataToText() const
+{
+    QStringList lines{tr("Conversion: ") + conversionToText()};
+    if (mConversion == cthSteinhartHart)
+        lines << tr("a: ", "Steinhart-Hart coefficient") + scientific(mSH_coeff_a)
+              << tr("b: ", "Steinhart-Hart coefficient") + scientific(mSH_coeff_b)
+              << tr("c: ", "Steinhart-Hart coefficient") + scientific(mSH_coeff_c);
+    else if (mConversion == cthPolynomial)
+        lines << tr("c0: ", "Thermistor polynomial coefficient") + scientific(mPoly_coeff_c0)
+              << tr("c1: ", "Thermistor polynomial coefficient") + scientific(mPoly_coeff_c1)
+              << tr("c2: ", "Thermistor polynomial coefficient") + scientific(mPoly_coeff_c2)
+              << tr("c3: ", "Thermistor polynomial coefficient") + scientific(mPoly_coeff_c3);
+    return lines.join(LINE_END);
+}
+
+// ---------------------------------------------------------------------------
+// The XML fragment. Numbers are written locale-independently; the "text"
+// attributes are for people reading the file and are never read back.
+
+namespace
+{
+const QString DATE_FORMAT = QStringLiteral("yyyyMMdd");
+
+QString flag(bool pValue)
+{
+    return pValue ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+QString limit(double pValue)
+{
+    return QString::number(pValue, 'e', 8);
+}
+
+QString resistance(double pValue)
+{
+    return QString::number(pValue, 'g', 6);
+}
+
+QString coefficient(double pValue)
+{
+    return QString::number(pValue, 'e', 5);
+}
+
+QDomElement appendElement(QDomNode& pParent, const QString& pName, const QString& pText = QString())
+{
+    QDomDocument document = pParent.isDocument() ? pParent.toDocument() : pParent.ownerDocument();
+    QDomElement element = document.createElement(pName);
+    if (!pText.isNull())
+        element.appendChild(document.createTextNode(pText));
+    pParent.appendChild(element);
+    return element;
+}
+
+QDomElement appendElementWithText(QDomNode& pParent, const QString& pName, int pValue, const QString& pDisplayText)
+{
+    QDomElement element = appendElement(pParent, pName, QString::number(pValue));
+    element.setAttribute(QStringLiteral("text"), pDisplayText);
+    return element;
+}
+
+void appendPRTConversion(QDomNode& pDetails, const TPRTProbe& pProbe)
+{
+    QDomElement conversion = appendElement(pDetails, QStringLiteral("conversion"));
+    appendElementWithText(conversion, QStringLiteral("conversion_standard"), pProbe.conversion(),
+                          pProbe.conversionStandardToText());
+    if (pProbe.conversion() == cprtCVD) {
+        QDomElement group = appendElement(conversion, QStringLiteral("cvd_coefficients"));
+        appendElement(group, QStringLiteral("r0"), resistance(pProbe.CvD_coeff_R0()));
+        appendElement(group, QStringLiteral("a"), coefficient(pProbe.CvD_coeff_A()));
+        appendElement(group, QStringLiteral("b"), coefficient(pProbe.CvD_coeff_B()));
+        appendElement(group, QStringLiteral("c"), coefficient(pProbe.CvD_coeff_C()));
+    } else if (pProbe.conversion() == cprtITS90) {
+        QDomElement group = appendElement(conversion, QStringLiteral("its90_coefficients"));
+        appendElement(group, QStringLiteral("r001"), resistance(pProbe.ITS90_coeff_R001()));
+        appendElement(group, QStringLiteral("a"), coefficient(pProbe.ITS90_coeff_A()));
+        appendElement(group, QStringLiteral("b"), coefficient(pProbe.ITS90_coeff_B()));
+        appendElement(group, QStringLiteral("ap"), coefficient(pProbe.ITS90_coeff_Ap()));
+        appendElement(group, QStringLiteral("bp"), coefficient(pProbe.ITS90_coeff_Bp()));
+        appendElement(group, QStringLiteral("cp"), coefficient(pProbe.ITS90_coeff_Cp()));
+        appendElement(group, QStringLiteral("dp"), coefficient(pProbe.ITS90_coeff_Dp()));
+    }
+}
+
+// The numbers of a coefficient group, all 0.0 unless the group holds every one
+// of them: a partial group is no usable set.
+std::vector<double> coefficientGroup(const QDomElement& pConversion, const QString& pGroup, const QStringList& pNames)
+{
+    std::vector<double> values(pNames.size(), 0.0);
+    const QDomElement group = pConversion.firstChildElement(pGroup);
+    QList<QDomElement> elements;
+    for (const QString& name : pNames) {
+        const QDomElement element = group.firstChildElement(name);
+        if (element.isNull())
+            return values;
+        elements << element;
+    }
+    for (int i = 0; i < elements.size(); ++i)
+        values[i] = elements[i].text().toDouble();
+    return values;
+}
+
+// Callendar-Van Dusen R0, A, B, C, then ITS-90 R(0.01 °C), a, b, a', b', c', d';
+// only the set of the conversion is read, the other stays 0.0.
+std::vector<double> prtCoefficients(const QDomElement& pConversion, int pConversionCode)
+{
+    std::vector<double> values(11, 0.0);
+    if (pConversionCode == cprtCVD) {
+        const std::vector<double> cvd =
+            coefficientGroup(pConversion, QStringLiteral("cvd_coefficients"), {"r0", "a", "b", "c"});
+        std::copy(cvd.begin(), cvd.end(), values.begin());
+    } else if (pConversionCode == cprtITS90) {
+        const std::vector<double> its90 = coefficientGroup(pConversion, QStringLiteral("its90_coefficients"),
+                                                           {"r001", "a", "b", "ap", "bp", "cp", "dp"});
+        std::copy(its90.begin(), its90.end(), values.begin() + 4);
+    }
+    return values;
+}
+
+bool checkedInteger(const QDomElement& pElement, int& oValue)
+{
+    bool ok = false;
+    oValue = pElement.text().toInt(&ok, 10);
+    return ok;
+}
+
+bool allPresent(std::initializer_list<QDomElement> pElements)
+{
+    return std::none_of(pElements.begin(), pElements.end(), [](const QDomElement& e) { return e.isNull(); });
+}
+} // namespace
+
+void TAbstractProbe::saveToXML(QDomNode& pParent) const
+{
+    appendElement(pParent, QStringLiteral("name"), mProbeName);
+    appendElement(pParent, QStringLiteral("is_reference"), flag(mIsReference));
+    // Limits are kept in degrees Celsius whatever unit the user has chosen.
+    const QString unitText = TAbstractChannel::unitToText(Electrical_temperature_units::uCelsius);
+    const QString unitId = QString::number(Electrical_temperature_units::uCelsius);
+    for (const auto& [name, value] : {std::pair<QString, double>{QStringLiteral("t_min"), mTmin},
+                                      std::pair<QString, double>{QStringLiteral("t_max"), mTmax}}) {
+        QDomElement element = appendElement(pParent, name, limit(value));
+        element.setAttribute(QStringLiteral("unit_id"), unitId);
+        element.setAttribute(QStringLiteral("unit_text"), unitText);
+    }
+    if (mLastCalDate.isValid())
+        appendElement(pParent, QStringLiteral("last_cal_date"), mLastCalDate.toString(DATE_FORMAT));
+    addProbeSpecificXMLData(pParent);
+}
+
+std::unique_ptr<TAbstractProbe> TAbstractProbe::createFromXML(const QDomNode& pParent)
+{
+    const QDomElement name = pParent.firstChildElement(QStringLiteral("name"));
+    const QDomElement isReference = pParent.firstChildElement(QStringLiteral("is_reference"));
+    const QDomElement tmin = pParent.firstChildElement(QStringLiteral("t_min"));
+    const QDomElement tmax = pParent.firstChildElement(QStringLiteral("t_max"));
+    if (!allPresent({name, isReference, tmin, tmax}))
+        return nullptr;
+    const QDomElement lastCalDate = pParent.firstChildElement(QStringLiteral("last_cal_date"));
+    const QDate calibrated = lastCalDate.isNull() ? QDate() : QDate::fromString(lastCalDate.text(), DATE_FORMAT);
+    const bool reference = isReference.text() == QLatin1String("1");
+    const double lower = tmin.text().toDouble();
+    const double upper = tmax.text().toDouble();
+
+    // The details element decides the class; a fragment with both SMART and
+    // PRT details is a SMART probe.
+    if (auto probe = TSmartProbePRT::createFromXML(name.text(), reference, calibrated, pParent))
+        return probe;
+    if (auto probe = TPRTProbe::createFromXML(name.text(), reference, lower, upper, calibrated, pParent))
+        return probe;
+    if (auto probe = TTCProbe::createFromXML(name.text(), reference, lower, upper, calibrated, pParent))
+        return probe;
+    return TThermistorProbe::createFromXML(name.text(), reference, lower, upper, calibrated, pParent);
+}
+
+void TPRTProbe::addProbeSpecificXMLData(QDomNode& pParent) const
+{
+    QDomElement details = appendElement(pParent, QStringLiteral("prt_probe_details"));
+    appendElementWithText(details, QStringLiteral("wiring"), mWiring, wiringToText());
+    appendElementWithText(details, QStringLiteral("internal_resistor"), mInternalResistor, internalResistorToText());
+    appendElement(details, QStringLiteral("standby_current"), flag(mKeepWarmCurrent));
+    if (TInstrumentInfo::instance()->instrumentType() == ZTM9900)
+        appendElement(details, QStringLiteral("excitation_current"), QString::number(mOperationCurrentSetting));
+    appendElementWithText(details, QStringLiteral("prt_type"), mPRTType, prtTypeToText());
+    appendPRTConversion(details, *this);
+}
+
+std::unique_ptr<TAbstractProbe> TPRTProbe::createFromXML(const QString& pName, bool pIsReference, double pTmin,
+                                                         double pTmax, QDate pLastCalDate, const QDomNode& pParent)
+{
+    const QDomElement details = pParent.firstChildElement(QStringLiteral("prt_probe_details"));
+    const QDomElement conversion = details.firstChildElement(QStringLiteral("conversion"));
+    const QDomElement standard = conversion.firstChildElement(QStringLiteral("conversion_standard"));
+    const QDomElement wiring = details.firstChildElement(QStringLiteral("wiring"));
+    const QDomElement resistor = details.firstChildElement(QStringLiteral("internal_resistor"));
+    const QDomElement standby = details.firstChildElement(QStringLiteral("standby_current"));
+    const QDomElement type = details.firstChildElement(QStringLiteral("prt_type"));
+    const QDomElement excitation = details.firstChildElement(QStringLiteral("excitation_current"));
+    const bool withExcitationCurrent = TInstrumentInfo::instance()->instrumentType() == ZTM9900;
+    if (!allPresent({details, conversion, standard, wiring, resistor, standby, type}) ||
+        (withExcitationCurrent && excitation.isNull()))
+        return nullptr;
+
+    int wiringCode, resistorCode, conversionCode, typeCode;
+    if (!checkedInteger(wiring, wiringCode) || !checkedInteger(resistor, resistorCode) ||
+        !checkedInteger(standard, conversionCode) || !checkedInteger(type, typeCode))
+        return nullptr;
+    int current = Automatic;
+    if (withExcitationCurrent && !checkedInteger(excitation, current))
+        return nullptr;
+    const std::vector<double> c = prtCoefficients(conversion, conversionCode);
+    return std::make_unique<TPRTProbe>(
+        0, pName, EnPRTType(typeCode), pIsReference, 0, pTmin, pTmax, pLastCalDate, false, EnWiring(wiringCode),
+        standby.text() == QLatin1String("1"), false, EnPRTOperatingCurrentSetting(current), EnIntResPRT(resistorCode),
+        EnConvPRT(conversionCode), c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10]);
+}
+
+void TSmartProbePRT::addProbeSpecificXMLData(QDomNode& pParent) const
+{
+    QDomElement details = appendElement(pParent, QStringLiteral("smart_probe_details"));
+    appendElementWithText(details, QStringLiteral("internal_resistor"), internalResistor(), internalResistorToText());
+    appendElement(details, QStringLiteral("standby_current"), flag(keepWarmCurrent()));
+    appendElement(details, QStringLiteral("next_cal_date"), mNextCalDate.toString(DATE_FORMAT));
+    appendElement(details, QStringLiteral("cal_source"), mCalSource);
+    appendPRTConversion(details, *this);
+    appendElement(pParent, QStringLiteral("last_cal_date"), lastCalDate().toString(DATE_FORMAT));
+}
+
+std::unique_ptr<TAbstractProbe> TSmartProbePRT::createFromXML(const QString& pName, bool pIsReference,
+                                                              QDate pLastCalDate, const QDomNode& pParent)
+{
+    const QDomElement details = pParent.firstChildElement(QStringLiteral("smart_probe_details"));
+    const QDomElement conversion = details.firstChildElement(QStringLiteral("conversion"));
+    const QDomElement standard = conversion.firstChildElement(QStringLiteral("conversion_standard"));
+    const QDomElement resistor = details.firstChildElement(QStringLiteral("internal_resistor"));
+    const QDomElement nextCalDate = details.firstChildElement(QStringLiteral("next_cal_date"));
+    const QDomElement calSource = details.firstChildElement(QStringLiteral("cal_source"));
+    if (!allPresent({details, conversion, standard, resistor, nextCalDate, calSource}))
+        return nullptr;
+
+    int resistorCode, conversionCode;
+    if (!checkedInteger(resistor, resistorCode) || !checkedInteger(standard, conversionCode))
+        return nullptr;
+    const std::vector<double> c = prtCoefficients(conversion, conversionCode);
+    return std::make_unique<TSmartProbePRT>(
+        pName, pIsReference, pLastCalDate, true, EnIntResPRT(resistorCode), EnConvPRT(conversionCode), c[0], c[1], c[2],
+        c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10], nullptr, QDate::fromString(nextCalDate.text(), DATE_FORMAT),
+        calSource.text(), 0.0, 0.0, false);
+}
+
+void TTCProbe::addProbeSpecificXMLData(QDomNode& pParent) const
+{
+    QDomElement details = appendElement(pParent, QStringLiteral("tc_probe_details"));
+    appendElementWithText(details, QStringLiteral("tc_type"), mProbeType, thermocoupleTypeToText());
+    appendElementWithText(details, QStringLiteral("cold_junction_compensation"), mReferenceColdJunction,
+                          referenceColdJunctionToText());
+    QDomElement conversion = appendElement(details, QStringLiteral("conversion"));
+    appendElementWithText(conversion, QStringLiteral("conversion_standard"), mConversion, conversionStandardToText());
+    if (mConversion != ctcPolynomial)
+        return;
+    QDomElement group = appendElement(conversion, QStringLiteral("polynomial_coefficients"));
+    const std::pair<const char*, QString> values[] = {
+        {"Ta_min", resistance(mPoly_coeff_Ta_min)}, {"Ta_max", resistance(mPoly_coeff_Ta_max)},
+        {"A0", coefficient(mPoly_coeff_A0)},        {"A1", coefficient(mPoly_coeff_A1)},
+        {"A2", coefficient(mPoly_coeff_A2)},        {"A3", coefficient(mPoly_coeff_A3)},
+        {"Tb_min", resistance(mPoly_coeff_Tb_min)}, {"Tb_max", resistance(mPoly_coeff_Tb_max)},
+        {"B0", coefficient(mPoly_coeff_B0)},        {"B1", coefficient(mPoly_coeff_B1)},
+        {"B2", coefficient(mPoly_coeff_B2)},        {"B3", coefficient(mPoly_coeff_B3)},
+        {"Tc_min", resistance(mPoly_coeff_Tc_min)}, {"Tc_max", resistance(mPoly_coeff_Tc_max)},
+        {"C0", coefficient(mPoly_coeff_C0)},        {"C1", coefficient(mPoly_coeff_C1)},
+        {"C2", coefficient(mPoly_coeff_C2)},        {"C3", coefficient(mPoly_coeff_C3)},
+    };
+    for (const auto& [name, text] : values)
+        appendElement(group, QLatin1String(name), text);
+}
+
+std::unique_ptr<TAbstractProbe> TTCProbe::createFromXML(const QString& pName, bool pIsReference, double pTmin,
+                                                        double pTmax, QDate pLastCalDate, const QDomNode& pParent)
+{
+    const QDomElement details = pParent.firstChildElement(QStringLiteral("tc_probe_details"));
+    const QDomElement type = details.firstChildElement(QStringLiteral("tc_type"));
+    const QDomElement junction = details.firstChildElement(QStringLiteral("cold_junction_compensation"));
+    const QDomElement conversion = details.firstChildElement(QStringLiteral("conversion"));
+    const QDomElement standard = conversion.firstChildElement(QStringLiteral("conversion_standard"));
+    if (!allPresent({details, type, junction, conversion, standard}))
+        return nullptr;
+
+    // Read without check, so a bad text gives 0; the conversion as an
+    // unsigned number, so an undefined one (-1) reads back as 0.
+    const auto conversionCode = EnConvTC(standard.text().toUInt());
+    std::vector<double> c(18, 0.0);
+    if (conversionCode == ctcPolynomial)
+        c = coefficientGroup(conversion, QStringLiteral("polynomial_coefficients"),
+                             {"Ta_min", "Ta_max", "A0", "A1", "A2", "A3", "Tb_min", "Tb_max", "B0", "B1", "B2", "B3",
+                              "Tc_min", "Tc_max", "C0", "C1", "C2", "C3"});
+    return std::make_unique<TTCProbe>(
+        0, pName, pIsReference, 0, pTmin, pTmax, pLastCalDate, false, EnThermocoupleType(type.text().toInt()),
+        EnReferenceJunction(junction.text().toInt()), 0, conversionCode, c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7],
+        c[8], c[9], c[10], c[11], c[12], c[13], c[14], c[15], c[16], c[17]);
+}
+
+void TThermistorProbe::addProbeSpecificXMLData(QDomNode& pParent) const
+{
+    QDomElement details = appendElement(pParent, QStringLiteral("thermistor_probe_details"));
+    QDomElement conversion = appendElement(details, QStringLiteral("conversion"));
+    appendElementWithText(conversion, QStringLiteral("conversion_standard"), mConversion, conversionToText());
+    if (mConversion == cthSteinhartHart) {
+        QDomElement group = appendElement(conversion, QStringLiteral("steinhart_hart_coefficients"));
+        appendElement(group, QStringLiteral("a"), coefficient(mSH_coeff_a));
+        appendElement(group, QStringLiteral("b"), coefficient(mSH_coeff_b));
+        appendElement(group, QStringLiteral("c"), coefficient(mSH_coeff_c));
+    } else if (mConversion == cthPolynomial) {
+        QDomElement group = appendElement(conversion, QStringLiteral("polynomial_coefficients"));
+        appendElement(group, QStringLiteral("c0"), coefficient(mPoly_coeff_c0));
+        appendElement(group, QStringLiteral("c1"), coefficient(mPoly_coeff_c1));
+        appendElement(group, QStringLiteral("c2"), coefficient(mPoly_coeff_c2));
+        appendElement(group, QStringLiteral("c3"), coefficient(mPoly_coeff_c3));
+    }
+}
+
+std::unique_ptr<TAbstractProbe> TThermistorProbe::createFromXML(const QString& pName, bool pIsReference, double pTmin,
+                                                                double pTmax, QDate pLastCalDate,
+                                                                const QDomNode& pParent)
+{
+    const QDomElement details = pParent.firstChildElement(QStringLiteral("thermistor_probe_details"));
+    const QDomElement conversion = details.firstChildElement(QStringLiteral("conversion"));
+    const QDomElement standard = conversion.firstChildElement(QStringLiteral("conversion_standard"));
+    if (!allPresent({details, conversion, standard}))
+        return nullptr;
+
+    int conversionCode;
+    if (!checkedInteger(standard, conversionCode))
+        return nullptr;
+    std::vector<double> sh(3, 0.0);
+    std::vector<double> poly(4, 0.0);
+    if (conversionCode == cthSteinhartHart)
+        sh = coefficientGroup(conversion, QStringLiteral("steinhart_hart_coefficients"), {"a", "b", "c"});
+    else if (conversionCode == cthPolynomial)
+        poly = coefficientGroup(conversion, QStringLiteral("polynomial_coefficients"), {"c0", "c1", "c2", "c3"});
+    return std::make_unique<TThermistorProbe>(0, pName, pIsReference, 0, pTmin, pTmax, pLastCalDate, false,
+                                              EnConvThermistor(conversionCode), sh[0], sh[1], sh[2], poly[0], poly[1],
+                                              poly[2], poly[3]);
 }

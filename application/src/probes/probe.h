@@ -33,6 +33,9 @@ public:
                    double pTmin, double pTmax, QDate pLastCalDate, bool pDefaultProbe);
     ~TAbstractProbe() override;
 
+    // Whether the probe may be assigned to the channel; never to a null one.
+    // The channel says what kind of input it is.
+    bool isValidChannel(const TPhysicalChannel* pChannel) const;
     // Whether the probe may be assigned to a channel of that kind; pSupportedWiring
     // are the wirings a resistance input supports.
     virtual bool isValidChannelKind(EnChannelKind pKind,
@@ -42,6 +45,9 @@ public:
     // is copied.
     virtual void copyContent(const TAbstractProbe& pProbe) = 0;
     virtual bool isSameProbeType(const TAbstractProbe* pProbe) const = 0;
+    // Shows a modal warning when the last calibration is more than a year ago
+    // (never for a default probe or a probe without date). Always true.
+    virtual bool checkCalibrationDate() const;
 
     int internalProbeNumber() const { return mInternalProbeNumber; }
     QString probeName() const { return mProbeName; }
@@ -58,6 +64,10 @@ public:
     void setChannelNumber(int pVal) { mChannelNumber = pVal; }
     void resetChannelAssignment() { mChannelNumber = 0; }
 
+    // The probe lists' name filter: "*" stands for any text, case counts, an
+    // empty pattern matches every name.
+    bool nameMatchesSearchPattern(const QString& pSearchPattern) const;
+
     // Watches a measured temperature (degrees Celsius) against the limits and
     // the board's accuracy status. Returns whether it is out of range;
     // oShowWarning is set only on the check that leaves the range, so the
@@ -65,11 +75,27 @@ public:
     bool checkTemperature(double pTempDegCelsius, Probe_enums::EnTemperatureAccuracyStatus pTempAccStatus,
                           bool& oShowWarning);
 
+    // The probe described in "label: value" lines ended by CR LF, with an
+    // empty line after the block so that blocks of several probes can follow
+    // one another. Numbers with the user's decimal separator.
+    QString probeDataToText() const;
+
+    // The probe as an XML fragment appended to pParent, the element a
+    // calibration routine file keeps the probe in.
+    void saveToXML(QDomNode& pParent) const;
+    // A new probe of the class whose details element pParent holds, with
+    // number 0 (a SMART probe -1) and no channel; null when the fragment is
+    // incomplete or a required number is malformed.
+    static std::unique_ptr<TAbstractProbe> createFromXML(const QDomNode& pParent);
+
 protected:
     void copyBaseContent(const TAbstractProbe& pProbe);
 
     // The kind of probe in one word.
     virtual QString probeTypeToText() const = 0;
+    // The lines of the class, without a line end after the last.
+    virtual QString specificProbeDataToText() const = 0;
+    virtual void addProbeSpecificXMLData(QDomNode& pParent) const = 0;
 
 private:
     int mInternalProbeNumber;
@@ -102,11 +128,14 @@ public:
 
     bool isValidChannelKind(EnChannelKind pKind,
                             const zelk::vector<Probe_enums::EnWiring>& pSupportedWiring) const override;
-    // The root-2 flag stays as it is: it is a setting of this probe's
-    // measurement, not part of the edited data.
+    // Takes the PRT data of any PRT probe, a SMART probe included, but keeps
+    // its own root-2 flag.
     void copyContent(const TAbstractProbe& pProbe) override;
     // True for every PRT probe, a SMART probe included.
     bool isSameProbeType(const TAbstractProbe* pProbe) const override;
+
+    static std::unique_ptr<TAbstractProbe> createFromXML(const QString& pName, bool pIsReference, double pTmin,
+                                                         double pTmax, QDate pLastCalDate, const QDomNode& pParent);
 
     static Probe_enums::EnIntResPRT internalResistorPerType(Probe_enums::EnPRTType pType);
     static Probe_enums::EnPRTOperatingCurrentSetting operatingCurrentPerType(Probe_enums::EnPRTType pType);
@@ -145,6 +174,8 @@ public:
 
 protected:
     QString probeTypeToText() const override;
+    QString specificProbeDataToText() const override;
+    void addProbeSpecificXMLData(QDomNode& pParent) const override;
 
 private:
     Probe_enums::EnWiring mWiring;
@@ -187,6 +218,13 @@ public:
     // The probe's data lives in its own memory: only the common data is taken over.
     void copyContent(const TAbstractProbe& pProbe) override;
     bool isSameProbeType(const TAbstractProbe* pProbe) const override;
+    // Warns once the next calibration date the probe carries has passed. Always true.
+    bool checkCalibrationDate() const override;
+
+    // Read back enabled and unlocked, without working range or channel: the
+    // fragment does not keep them.
+    static std::unique_ptr<TAbstractProbe> createFromXML(const QString& pName, bool pIsReference, QDate pLastCalDate,
+                                                         const QDomNode& pParent);
 
     bool isEnabled() const { return mEnabled; }
     bool isLocked() const { return mLocked; }
@@ -198,6 +236,8 @@ public:
 
 protected:
     QString probeTypeToText() const override;
+    QString specificProbeDataToText() const override;
+    void addProbeSpecificXMLData(QDomNode& pParent) const override;
 
 private:
     bool mEnabled;
@@ -229,6 +269,10 @@ public:
                             const zelk::vector<Probe_enums::EnWiring>& pSupportedWiring) const override;
     void copyContent(const TAbstractProbe& pProbe) override;
     bool isSameProbeType(const TAbstractProbe* pProbe) const override;
+
+    // The reference channel is not kept in the fragment: read back as 0.
+    static std::unique_ptr<TAbstractProbe> createFromXML(const QString& pName, bool pIsReference, double pTmin,
+                                                         double pTmax, QDate pLastCalDate, const QDomNode& pParent);
 
     Probe_enums::EnThermocoupleType probeType() const { return mProbeType; }
     Probe_enums::EnReferenceJunction referenceColdJunction() const { return mReferenceColdJunction; }
@@ -262,6 +306,8 @@ public:
 
 protected:
     QString probeTypeToText() const override;
+    QString specificProbeDataToText() const override;
+    void addProbeSpecificXMLData(QDomNode& pParent) const override;
 
 private:
     Probe_enums::EnThermocoupleType mProbeType;
@@ -306,6 +352,9 @@ public:
     void copyContent(const TAbstractProbe& pProbe) override;
     bool isSameProbeType(const TAbstractProbe* pProbe) const override;
 
+    static std::unique_ptr<TAbstractProbe> createFromXML(const QString& pName, bool pIsReference, double pTmin,
+                                                         double pTmax, QDate pLastCalDate, const QDomNode& pParent);
+
     Probe_enums::EnConvThermistor conversion() const { return mConversion; }
     double SH_coeff_a() const { return mSH_coeff_a; }
     double SH_coeff_b() const { return mSH_coeff_b; }
@@ -320,6 +369,8 @@ public:
 
 protected:
     QString probeTypeToText() const override;
+    QString specificProbeDataToText() const override;
+    void addProbeSpecificXMLData(QDomNode& pParent) const override;
 
 private:
     Probe_enums::EnConvThermistor mConversion;

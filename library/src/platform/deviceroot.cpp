@@ -1,6 +1,8 @@
 #include "deviceroot.h"
 
 #include <QDir>
+#include <QFile>
+#include <QNetworkInterface>
 
 QString TDeviceRoot::rootDirectory()
 {
@@ -42,4 +44,15 @@ QString TDeviceRoot::networkInterfaceName(const QString& pDeviceInterface)
 {
     const QString configured = qEnvironmentVariable("TAMARIND_NETWORK_INTERFACE");
     return configured.isEmpty() ? pDeviceInterface : configured;
+}
+
+QString TDeviceRoot::hardwareAddress(const QString& pDeviceInterface)
+{
+    const QString name = networkInterfaceName(pDeviceInterface);
+    if (isSimulated()) {
+        QFile file(path(QStringLiteral("/sys/class/net/") + name + QStringLiteral("/address")));
+        if (file.open(QIODevice::ReadOnly))
+            return QString::fromLatin1(file.readAll()).trimmed().toUpper();
+    }
+    return QNetworkInterface::interfaceFromName(name).hardwareAddress();
 }

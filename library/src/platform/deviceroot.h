@@ -27,4 +27,10 @@ public:
     // TAMARIND_NETWORK_INTERFACE overrides the device's "eth0" so tests and the
     // development machine can use an interface that exists there.
     static QString networkInterfaceName(const QString& pDeviceInterface);
+
+    // The hardware address of that interface as "AA:BB:CC:DD:EE:FF", empty
+    // when there is none. Under a root the sysfs file
+    // "/sys/class/net/<interface>/address" inside the root is read first, so
+    // tests can give the instrument a fixed address.
+    static QString hardwareAddress(const QString& pDeviceInterface);
 };
