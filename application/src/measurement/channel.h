@@ -55,8 +55,8 @@ class TAbstractChannel : public QObject
     Q_OBJECT
 
 public:
-    // Decimals shown at most: temperatures are resolved to 0.1 mK, electrical
-    // values one digit further.
+    // The most decimals the views offer for a temperature and for an
+    // electrical value.
     static constexpr int MAX_PRECISION_TEMPERATURE = 4;
     static constexpr int MAX_PRECISION_ELECTRICAL = 5;
     // Graph points kept per quantity, so that a long scan keeps a fixed size.
