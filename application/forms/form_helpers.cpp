@@ -2,8 +2,10 @@
 
 #include "stylesheetcatalogue.h"
 #include "zelkcontainerradiobutton.h"
+#include "zelkdialogbutton.h"
 
 #include <QBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QScrollArea>
 #include <QWidget>
@@ -95,6 +97,26 @@ void addRadioRow(QBoxLayout* pList, const TRadioRow& oRow, Qt::Alignment pAlignm
         oRow.mLabel->setText(pText);
     oRow.mLayout->addWidget(oRow.mLabel);
     pList->addWidget(oRow.mButton);
+}
+
+QWidget* newCaptionRow(QWidget* pParent, QWidget*& oRow, const char* pRowName, QGridLayout*& oLayout,
+                       const char* pLayoutName, QLabel*& oCaption, const char* pCaptionName)
+{
+    oRow = newClickableRow(pParent, pRowName);
+    oLayout = rowLayoutOn<QGridLayout>(oRow, pLayoutName);
+    oCaption = named(new QLabel(oRow), pCaptionName);
+    oLayout->addWidget(oCaption, 0, 0, 1, 1);
+    return oRow;
+}
+
+QZELKDialogButton* newIconButton(QWidget* pParent, const char* pName, const char* pIcon)
+{
+    auto* button = named(new QZELKDialogButton(pParent), pName);
+    button->setEnabled(false);
+    button->setMinimumSize(QSize(36, 34));
+    button->setStyleSheet(TStyleSheetCatalogue::sheet(ssEmpty));
+    button->setIcon(iconFrom(pIcon));
+    return button;
 }
 
 } // namespace Form_helpers

@@ -7,11 +7,13 @@
 #include <QString>
 
 class QBoxLayout;
+class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QScrollArea;
 class QWidget;
 class QZELKContainerRadioButton;
+class QZELKDialogButton;
 
 // The few steps that every hand-written form repeats, done the way the form compiler does them,
 // so that a form reads as a list of widgets and their properties.
@@ -98,6 +100,15 @@ struct TRadioRow
 // text; a null text is left to the retranslation.
 void addRadioRow(QBoxLayout* pList, const TRadioRow& oRow, Qt::Alignment pAlignment = {},
                  const QString& pText = QString());
+
+// A clickable row whose only item is its caption, in row 0, column 0 of a row layout; the screens register the row
+// with that caption. Creates and names the row, its layout and its caption into the members given.
+QWidget* newCaptionRow(QWidget* pParent, QWidget*& oRow, const char* pRowName, QGridLayout*& oLayout,
+                       const char* pLayoutName, QLabel*& oCaption, const char* pCaptionName);
+
+// A small dialog button that shows only an icon and takes its look from the root sheet, disabled until the screen
+// that owns it has something for it to act on.
+QZELKDialogButton* newIconButton(QWidget* pParent, const char* pName, const char* pIcon);
 
 } // namespace Form_helpers
 
