@@ -1,7 +1,12 @@
 #include "form_helpers.h"
 
 #include "stylesheetcatalogue.h"
+#include "zelkcontainerradiobutton.h"
+#include "zelkdialogbutton.h"
 
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QLabel>
 #include <QScrollArea>
 #include <QWidget>
 
@@ -78,6 +83,40 @@ QWidget* newClickableRow(QWidget* pParent, const char* pName)
     row->setMinimumSize(QSize(0, 34));
     row->setStyleSheet(TStyleSheetCatalogue::sheet(ssClickableRow));
     return row;
+}
+
+void addRadioRow(QBoxLayout* pList, const TRadioRow& oRow, Qt::Alignment pAlignment, const QString& pText)
+{
+    oRow.mButton = named(new QZELKContainerRadioButton(pList->parentWidget()), oRow.mButtonName);
+    oRow.mButton->setBorderRadius(6);
+    oRow.mLayout = rowLayoutOn<QHBoxLayout>(oRow.mButton, oRow.mLayoutName);
+    oRow.mLabel = named(new QLabel(oRow.mButton), oRow.mLabelName);
+    if (pAlignment)
+        oRow.mLabel->setAlignment(pAlignment);
+    if (!pText.isNull())
+        oRow.mLabel->setText(pText);
+    oRow.mLayout->addWidget(oRow.mLabel);
+    pList->addWidget(oRow.mButton);
+}
+
+QWidget* newCaptionRow(QWidget* pParent, QWidget*& oRow, const char* pRowName, QGridLayout*& oLayout,
+                       const char* pLayoutName, QLabel*& oCaption, const char* pCaptionName)
+{
+    oRow = newClickableRow(pParent, pRowName);
+    oLayout = rowLayoutOn<QGridLayout>(oRow, pLayoutName);
+    oCaption = named(new QLabel(oRow), pCaptionName);
+    oLayout->addWidget(oCaption, 0, 0, 1, 1);
+    return oRow;
+}
+
+QZELKDialogButton* newIconButton(QWidget* pParent, const char* pName, const char* pIcon)
+{
+    auto* button = named(new QZELKDialogButton(pParent), pName);
+    button->setEnabled(false);
+    button->setMinimumSize(QSize(36, 34));
+    button->setStyleSheet(TStyleSheetCatalogue::sheet(ssEmpty));
+    button->setIcon(iconFrom(pIcon));
+    return button;
 }
 
 } // namespace Form_helpers

@@ -1,40 +1,21 @@
+#include "formtestsupport.h"
+#include "stylesheetcatalogue.h"
 #include "tamarindmainform_ui.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
 #include <QHash>
+#include <QMap>
+#include <QMetaMethod>
 #include <QPixmap>
 #include <QSet>
 #include <QSignalSpy>
-#include <QTranslator>
 
 #include <memory>
 #include <type_traits>
 
 namespace
 {
-
-const char* const CONTEXT = "TTamarindMainForm";
-
-// A catalogue that answers every lookup of the form's context with a marked text that also shows
-// the disambiguation comment, so that each translation key can be told from the result.
-class TMarkingCatalogue : public QTranslator
-{
-public:
-    QString translate(const char* pContext, const char* pSource, const char* pDisambiguation, int) const override
-    {
-        if (qstrcmp(pContext, CONTEXT) != 0) {
-            return QString();
-        }
-        return marked(QString::fromUtf8(pSource), QString::fromUtf8(pDisambiguation));
-    }
-    bool isEmpty() const override { return false; }
-
-    static QString marked(const QString& pSource, const QString& pComment = QString())
-    {
-        return QStringLiteral("<xx>") + pSource + (pComment.isEmpty() ? QString() : " {" + pComment + "}");
-    }
-};
 
 // A main window stand-in with some of the slots that the form connects by name.
 class TSlotReceiver : public QWidget
@@ -53,9 +34,53 @@ public slots:
     void on_stackedWidgetMenu_currentChanged(int pIndex) { mCalls << QStringLiteral("menu page %1").arg(pIndex); }
 };
 
-QString textOf(QObject* pObject)
+// A main window stand-in with every slot that the main window has the form connect by name; each records its own
+// name when called.
+class TMainWindowSlots : public QWidget
 {
-    return pObject->property("text").toString();
+    Q_OBJECT
+
+public:
+    QStringList mCalls;
+
+public slots:
+    void on_BtnHome_beforeButtonPressed() { mCalls << __func__; }
+    void on_BtnHome_released() { mCalls << __func__; }
+    void on_BtnReturnToMainMenu_clicked() { mCalls << __func__; }
+    void on_BtnSave_clicked() { mCalls << __func__; }
+    void on_BtnCancel_clicked() { mCalls << __func__; }
+    void on_BtnFindFirmwareUpdate_UI_clicked() { mCalls << __func__; }
+    void on_BtnDoFirmwareUpdate_UI_clicked() { mCalls << __func__; }
+    void on_btnProbeSel_AddProbe_clicked() { mCalls << __func__; }
+    void on_BtnProbe_Search_clicked() { mCalls << __func__; }
+    void on_BtnProbeFilterClear_clicked() { mCalls << __func__; }
+    void on_BtnScan_Start_clicked() { mCalls << __func__; }
+    void on_BtnScan_Stop_clicked() { mCalls << __func__; }
+    void on_BtnScan_ShowView_clicked() { mCalls << __func__; }
+    void on_BtnDeleteProbe_clicked() { mCalls << __func__; }
+    void on_RbGraphScale_Auto_clicked() { mCalls << __func__; }
+    void on_RbGraphScale_Custom_clicked() { mCalls << __func__; }
+    void on_BtnLogger_beforeButtonPressed() { mCalls << __func__; }
+    void on_BtnLogger_released() { mCalls << __func__; }
+    void on_BtnEnterZELKServiceLevel_clicked() { mCalls << __func__; }
+    void on_BtnLeaveZELKServiceLevel_clicked() { mCalls << __func__; }
+    void on_stackedWidgetMenu_currentChanged(int) { mCalls << __func__; }
+    void on_Btn2Cal_NomLower_clicked() { mCalls << __func__; }
+    void on_Btn2Cal_NomUpper_clicked() { mCalls << __func__; }
+    void on_Btn2Cal_MeasLower_clicked() { mCalls << __func__; }
+    void on_Btn2Cal_MeasUpper_clicked() { mCalls << __func__; }
+    void on_BtnRecalCycle_clicked() { mCalls << __func__; }
+    void on_BtnCJCCal_MeasOffset_clicked() { mCalls << __func__; }
+};
+
+// The number of members of the complete form.
+constexpr int MEMBER_COUNT = 1944;
+
+int memberCount(const Ui_TTamarindMainForm& pUi)
+{
+    int members = 0;
+    pUi.forEachMember([&](const char*, auto*) { ++members; });
+    return members;
 }
 
 } // namespace
@@ -87,6 +112,9 @@ private slots:
     void pixmapsSurviveRetranslation();
     void disambiguatedTextsUseTheirOwnKeys();
     void slotsAreConnectedByName();
+    void everySlotOfTheMainWindowReachesItsObject();
+    void completeFormHasEveryMember();
+    void containerButtonsHaveTheirCornerRadius();
 
 private:
     std::unique_ptr<QWidget> mForm;
@@ -522,10 +550,7 @@ void tst_TamarindMainForm::retranslationReplacesOnlyTranslatableTexts()
 
     // A controller has written into the widget before the language changes.
     widget->setProperty("text", QStringLiteral("written by a controller"));
-    TMarkingCatalogue catalogue;
-    QCoreApplication::installTranslator(&catalogue);
-    mUi.retranslateUi(mForm.get());
-    QCoreApplication::removeTranslator(&catalogue);
+    retranslateMarked(mUi, mForm.get());
 
     QCOMPARE(textOf(widget),
              translatable ? TMarkingCatalogue::marked(text) : QStringLiteral("written by a controller"));
@@ -533,10 +558,7 @@ void tst_TamarindMainForm::retranslationReplacesOnlyTranslatableTexts()
 
 void tst_TamarindMainForm::pixmapsSurviveRetranslation()
 {
-    TMarkingCatalogue catalogue;
-    QCoreApplication::installTranslator(&catalogue);
-    mUi.retranslateUi(mForm.get());
-    QCoreApplication::removeTranslator(&catalogue);
+    retranslateMarked(mUi, mForm.get());
 
     for (QLabel* label : {mUi.LblTitlebar, mUi.LblMenuIcon, mUi.LblLangFlag_english_uk, mUi.LblLangFlag_japanese,
                           mUi.IconWarning_SingleChannelView}) {
@@ -581,10 +603,7 @@ void tst_TamarindMainForm::disambiguatedTextsUseTheirOwnKeys()
     for (QWidget* widget : widgets) {
         english.insert(widget, {textOf(widget), widget->toolTip()});
     }
-    TMarkingCatalogue catalogue;
-    QCoreApplication::installTranslator(&catalogue);
-    mUi.retranslateUi(mForm.get());
-    QCoreApplication::removeTranslator(&catalogue);
+    retranslateMarked(mUi, mForm.get());
 
     int translated = 0;
     for (QWidget* widget : widgets) {
@@ -617,6 +636,123 @@ void tst_TamarindMainForm::slotsAreConnectedByName()
 
     QCOMPARE(receiver.mCalls,
              (QStringList{"save", "cancel", "return", "home before press", "logger before press", "menu page 45"}));
+}
+
+void tst_TamarindMainForm::everySlotOfTheMainWindowReachesItsObject()
+{
+    // Object name and signal of each slot "on_<object>_<signal>" of the main window.
+    const QVector<QPair<QString, QString>> connections{
+        {"BtnHome", "beforeButtonPressed()"},
+        {"BtnHome", "released()"},
+        {"BtnReturnToMainMenu", "clicked()"},
+        {"BtnSave", "clicked()"},
+        {"BtnCancel", "clicked()"},
+        {"BtnFindFirmwareUpdate_UI", "clicked()"},
+        {"BtnDoFirmwareUpdate_UI", "clicked()"},
+        {"btnProbeSel_AddProbe", "clicked()"},
+        {"BtnProbe_Search", "clicked()"},
+        {"BtnProbeFilterClear", "clicked()"},
+        {"BtnScan_Start", "clicked()"},
+        {"BtnScan_Stop", "clicked()"},
+        {"BtnScan_ShowView", "clicked()"},
+        {"BtnDeleteProbe", "clicked()"},
+        {"RbGraphScale_Auto", "clicked()"},
+        {"RbGraphScale_Custom", "clicked()"},
+        {"BtnLogger", "beforeButtonPressed()"},
+        {"BtnLogger", "released()"},
+        {"BtnEnterZELKServiceLevel", "clicked()"},
+        {"BtnLeaveZELKServiceLevel", "clicked()"},
+        {"stackedWidgetMenu", "currentChanged(int)"},
+        {"Btn2Cal_NomLower", "clicked()"},
+        {"Btn2Cal_NomUpper", "clicked()"},
+        {"Btn2Cal_MeasLower", "clicked()"},
+        {"Btn2Cal_MeasUpper", "clicked()"},
+        {"BtnRecalCycle", "clicked()"},
+        {"BtnCJCCal_MeasOffset", "clicked()"},
+    };
+    auto slotOf = [](const QPair<QString, QString>& pConnection) {
+        return "on_" + pConnection.first + "_" + pConnection.second.left(pConnection.second.indexOf('('));
+    };
+
+    // Until every page is built, the slots of the missing objects find no signal, and Qt says so.
+    QStringList missing;
+    for (const auto& connection : connections) {
+        if (!mForm->findChild<QObject*>(connection.first)) {
+            missing << connection.first;
+            const QString signature = slotOf(connection) + connection.second.mid(connection.second.indexOf('('));
+            QTest::ignoreMessage(QtWarningMsg,
+                                 qPrintable("QMetaObject::connectSlotsByName: No matching signal for " + signature));
+        }
+    }
+    TMainWindowSlots receiver;
+    Ui_TTamarindMainForm ui;
+    ui.setupUi(&receiver);
+    receiver.mCalls.clear();
+
+    for (const auto& connection : connections) {
+        QObject* object = receiver.findChild<QObject*>(connection.first);
+        if (!object) {
+            continue;
+        }
+        const int index = object->metaObject()->indexOfSignal(qPrintable(connection.second));
+        QVERIFY2(index >= 0, qPrintable(connection.first + " has no signal " + connection.second));
+        const QMetaMethod signal = object->metaObject()->method(index);
+        QVERIFY(signal.parameterCount() == 0 ? signal.invoke(object) : signal.invoke(object, Q_ARG(int, 7)));
+        QCOMPARE(receiver.mCalls, QStringList{slotOf(connection)});
+        receiver.mCalls.clear();
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable("missing in the form: " + missing.join(", ")));
+}
+
+void tst_TamarindMainForm::completeFormHasEveryMember()
+{
+    QCOMPARE(memberCount(mUi), MEMBER_COUNT);
+
+    QMap<QString, int> classes;
+    mUi.forEachMember([&](const char*, auto* pMember) {
+        using TMember = std::remove_pointer_t<decltype(pMember)>;
+        if constexpr (std::is_base_of_v<QObject, TMember>) {
+            ++classes[QString::fromLatin1(TMember::staticMetaObject.className())];
+        } else {
+            ++classes[QStringLiteral("QSpacerItem")];
+        }
+    });
+    const QMap<QString, int> expected{
+        {"QLabel", 687},
+        {"QWidget", 332},
+        {"QGridLayout", 248},
+        {"QHBoxLayout", 158},
+        {"QVBoxLayout", 124},
+        {"QSpacerItem", 88},
+        {"QZELKContainerRadioButton", 77},
+        {"QZELKDialogButton", 75},
+        {"QZELKPushButton", 67},
+        {"QZELKGreyPanel", 27},
+        {"TTouchScrollArea", 24},
+        {"QZELKContainerPushButton", 12},
+        {"QRadioButton", 12},
+        {"QZELKAppButton", 10},
+        {"QStackedWidget", 2},
+        {"QwtPlot", 1},
+    };
+    QCOMPARE(classes, expected);
+
+    // The plain rows that the screens register as clickable.
+    int rows = 0;
+    const QString rowSheet = TStyleSheetCatalogue::sheet(ssClickableRow);
+    for (QWidget* widget : mForm->findChildren<QWidget*>()) {
+        rows += widget->styleSheet() == rowSheet ? 1 : 0;
+    }
+    QCOMPARE(rows, 190);
+}
+
+void tst_TamarindMainForm::containerButtonsHaveTheirCornerRadius()
+{
+    const QList<QZELKAbstractButton*> buttons = mForm->findChildren<QZELKAbstractButton*>();
+    QVERIFY(!buttons.isEmpty());
+    for (QZELKAbstractButton* button : buttons) {
+        QVERIFY2(button->getBorderRadius() == 6, qPrintable(button->objectName()));
+    }
 }
 
 TAMARIND_TEST_MAIN(tst_TamarindMainForm)

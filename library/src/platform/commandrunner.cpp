@@ -1,6 +1,7 @@
 #include "commandrunner.h"
 
 #include "deviceroot.h"
+#include "simulatedusbstick.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,6 +35,13 @@ TCommandRunner& TCommandRunner::instance()
 {
     static TCommandRunner runner;
     return runner;
+}
+
+// Simulations are only ever consulted under a root, so the peers that answer
+// host commands can be given their part from the start.
+TCommandRunner::TCommandRunner()
+{
+    TSimulatedUSBStick::install(*this);
 }
 
 bool TCommandRunner::isFileCommand(const QString& pProgram)

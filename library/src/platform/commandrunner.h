@@ -49,7 +49,7 @@ public:
     static QString commandLine(const QString& pProgram, const QStringList& pArguments);
 
 private:
-    TCommandRunner() = default;
+    TCommandRunner();
     void record(const QString& pProgram, const QStringList& pArguments) const;
     TCommandResult runFileCommand(const QString& pProgram, const QStringList& pArguments) const;
     TCommandResult simulate(const QString& pProgram, const QStringList& pArguments) const;

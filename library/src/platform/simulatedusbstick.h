@@ -1,0 +1,71 @@
+#pragma once
+
+#include "commandrunner.h"
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <functional>
+
+// The instrument's USB stick on a development machine, kept entirely under
+// the device root: its device entries in <root>/dev (plain files holding what
+// blkid reports about them), the mount table in <root>/etc/mtab and the
+// stick's files in <root>/var/lib/usbstick. A mounted stick makes its mount
+// point a link to those files; a stick pulled while mounted leaves the mount
+// in the table and the mount point leading nowhere, as a real one does.
+// The command runner answers "mount", "umount", "eject" and "blkid" from here
+// whenever a root is set; nothing of it acts without a root.
+class TSimulatedUSBStick
+{
+public:
+    enum EnStickLayout : quint8 { slPartitioned = 0, slWholeDisk = 1 };
+
+    static constexpr const char* DISK_DEVICE = "/dev/sda";
+    static constexpr const char* PARTITION_DEVICE = "/dev/sda1";
+    static constexpr const char* MOUNT_TABLE = "/etc/mtab";
+    static constexpr const char* MEDIUM_DIRECTORY = "/var/lib/usbstick";
+    // What the device's udev rule does for a plugged stick on platform 1.
+    static constexpr const char* UDEV_LINK = "/dev/usbstick";
+    static constexpr const char* UDEV_MOUNT_POINT = "/media/usb";
+
+    // Gives the stick commands their simulated outcomes, also blkid run
+    // through "sh -c" with a device pattern.
+    static void install(TCommandRunner& pRunner);
+
+    // Plugs the stick in. With pRunUdevRule a partitioned stick is linked as
+    // "/dev/usbstick" and mounted at "/media/usb" at once. False without a
+    // root or when the stick is already in.
+    static bool insert(EnStickLayout pLayout, bool pRunUdevRule);
+    // Pulls the stick out, mounted or not. False without a root or stick.
+    static bool remove();
+    static bool isInserted();
+    // The host directory that holds the stick's files.
+    static QString mediumDirectory();
+
+    // The simulated commands, with the arguments the program passes; exit
+    // codes and messages as the real tools give them.
+    static TCommandResult mount(const QStringList& pArguments);
+    static TCommandResult umount(const QStringList& pArguments);
+    static TCommandResult eject(const QStringList& pArguments);
+    static TCommandResult blkid(const QStringList& pArguments);
+    static TCommandResult shell(const QStringList& pArguments);
+
+private:
+    struct TMountEntry
+    {
+        QString mDevice;
+        QString mMountPoint;
+        QString mLine;
+    };
+
+    static QList<TMountEntry> mountTable();
+    static bool writeMountTable(const QList<TMountEntry>& pEntries);
+    // Unmounts every entry that matches; false when none did.
+    static bool unmountWhere(const std::function<bool(const TMountEntry&)>& pMatches);
+    static QString resolvedDevice(const QString& pDevicePath);
+    static QStringList diskEntries();
+    static bool attachMedium(const QString& pMountPoint);
+    static void detachMedium(const QString& pMountPoint);
+    static QString coveredDirectory(const QString& pMountPoint);
+};

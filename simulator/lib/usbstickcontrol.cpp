@@ -1,0 +1,52 @@
+#include "usbstickcontrol.h"
+
+#include "deviceroot.h"
+#include "osversion.h"
+#include "simulatedusbstick.h"
+
+#include <QTextStream>
+
+namespace
+{
+constexpr int USAGE_ERROR = 2;
+} // namespace
+
+int TUSBStickControl::execute(const QStringList& pArguments, QTextStream& pOutput)
+{
+    if (!TDeviceRoot::isSimulated()) {
+        pOutput << "Set " << TDeviceRoot::ROOT_VARIABLE << " to the device root of the instrument program.\n";
+        return USAGE_ERROR;
+    }
+    const QString command = pArguments.value(0);
+    if (command == QLatin1String("insert") && pArguments.size() <= 2) {
+        const bool wholeDisk = pArguments.value(1) == QLatin1String("whole-disk");
+        if (pArguments.size() == 2 && !wholeDisk) {
+            pOutput << "Unknown stick layout " << pArguments.at(1) << "; use whole-disk or nothing.\n";
+            return USAGE_ERROR;
+        }
+        // On platform 1 the device's udev rule links and mounts a partition at once.
+        const bool udev = TOSVersion().platformVersion_Major() == 1;
+        if (!TSimulatedUSBStick::insert(wholeDisk ? TSimulatedUSBStick::slWholeDisk : TSimulatedUSBStick::slPartitioned,
+                                        udev)) {
+            pOutput << "The stick is already plugged in.\n";
+            return 1;
+        }
+        pOutput << "Stick plugged in; its files are in " << TSimulatedUSBStick::mediumDirectory() << "\n";
+        return 0;
+    }
+    if (command == QLatin1String("remove") && pArguments.size() == 1) {
+        if (!TSimulatedUSBStick::remove()) {
+            pOutput << "No stick is plugged in.\n";
+            return 1;
+        }
+        pOutput << "Stick pulled out.\n";
+        return 0;
+    }
+    if (command == QLatin1String("status") && pArguments.size() == 1) {
+        pOutput << (TSimulatedUSBStick::isInserted() ? "plugged in" : "not plugged in") << "; files in "
+                << TSimulatedUSBStick::mediumDirectory() << "\n";
+        return 0;
+    }
+    pOutput << "usage: usbstick insert [whole-disk] | remove | status\n";
+    return USAGE_ERROR;
+}

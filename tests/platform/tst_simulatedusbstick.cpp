@@ -1,0 +1,192 @@
+#include "commandrunner.h"
+#include "deviceroot.h"
+#include "simulatedusbstick.h"
+#include "testsupport.h"
+#include "usbstickcontrol.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+// The stick as the program sees it through the command runner: its answers
+// must be those of the real tools, or the stick controller would be tested
+// against a fiction.
+class tst_SimulatedUSBStick : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void commandOutcomes_data();
+    void commandOutcomes();
+    void mountedStickShowsItsFilesAtTheMountPoint();
+    void pulledStickLeavesAMountThatLeadsNowhere();
+    void stickMountedOverFilesHidesThemUntilUnmounted();
+    void controlProgram_data();
+    void controlProgram();
+
+private:
+    static TCommandResult run(const QString& pCommandLine)
+    {
+        QStringList words = pCommandLine.split(' ');
+        const QString program = words.takeFirst();
+        return TCommandRunner::instance().run(program, words);
+    }
+    static QString mountPoint() { return TDeviceRoot::path("/media/usb"); }
+};
+
+void tst_SimulatedUSBStick::init()
+{
+    TSimulatedUSBStick::remove();
+    QFile::remove(TDeviceRoot::path("/dev/usbstick"));
+    QFile::remove(TDeviceRoot::path("/etc/mtab"));
+    if (QFileInfo(mountPoint()).isSymLink())
+        QFile::remove(mountPoint());
+    QDir(mountPoint()).removeRecursively();
+    QVERIFY(QDir().mkpath(mountPoint()));
+    QDir(TSimulatedUSBStick::mediumDirectory()).removeRecursively();
+}
+
+void tst_SimulatedUSBStick::commandOutcomes_data()
+{
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<QByteArray>("mountTable");
+
+    const int partitioned = TSimulatedUSBStick::slPartitioned;
+    const int wholeDisk = TSimulatedUSBStick::slWholeDisk;
+    const QByteArray sda1 = "/dev/sda1 /media/usb vfat rw,relatime 0 0\n";
+    const QByteArray attributes = "LABEL=\"STICK\" UUID=\"2A1B-3C4D\" TYPE=\"vfat\"\n";
+
+    QTest::newRow("blkid lists the partition")
+        << partitioned << QStringList{"blkid"} << 0 << "/dev/sda1: " + attributes << QByteArray();
+    QTest::newRow("blkid of the whole disk")
+        << wholeDisk << QStringList{"/bin/sh -c blkid /dev/sd?"} << 0 << "/dev/sda: " + attributes << QByteArray();
+    QTest::newRow("blkid finds nothing on a partitioned disk")
+        << partitioned << QStringList{"/bin/sh -c blkid /dev/sd?"} << 2 << QByteArray() << QByteArray();
+    QTest::newRow("mount the partition") << partitioned << QStringList{"mount /dev/sda1 /media/usb"} << 0
+                                         << QByteArray() << sda1;
+    QTest::newRow("mount through the udev link")
+        << partitioned << QStringList{"ln -s /dev/sda1 /dev/usbstick", "mount /dev/usbstick /media/usb"} << 0
+        << QByteArray() << sda1;
+    QTest::newRow("mount a disk without file system")
+        << partitioned << QStringList{"mount /dev/sda /media/usb"} << 32 << QByteArray() << QByteArray();
+    QTest::newRow("mount a missing device")
+        << partitioned << QStringList{"mount /dev/sdb1 /media/usb"} << 32 << QByteArray() << QByteArray();
+    QTest::newRow("mount twice") << partitioned
+                                 << QStringList{"mount /dev/sda1 /media/usb", "mount /dev/sda1 /media/usb"} << 32
+                                 << QByteArray() << sda1;
+    QTest::newRow("unmount") << partitioned << QStringList{"mount /dev/sda1 /media/usb", "umount /media/usb"} << 0
+                             << QByteArray() << QByteArray();
+    QTest::newRow("unmount what is not mounted")
+        << partitioned << QStringList{"umount /media/usb"} << 32 << QByteArray() << QByteArray();
+    QTest::newRow("eject unmounts") << partitioned << QStringList{"mount /dev/sda1 /media/usb", "eject /dev/sda1"} << 0
+                                    << QByteArray() << QByteArray();
+    QTest::newRow("eject a missing device")
+        << partitioned << QStringList{"eject /dev/sdb"} << 1 << QByteArray() << QByteArray();
+}
+
+void tst_SimulatedUSBStick::commandOutcomes()
+{
+    QFETCH(int, layout);
+    QFETCH(QStringList, commands);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, output);
+    QFETCH(QByteArray, mountTable);
+
+    QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::EnStickLayout(layout), false));
+    TCommandResult result;
+    for (const QString& command : commands) {
+        // The shell gets its script as one argument.
+        if (command.startsWith("/bin/sh -c "))
+            result = TCommandRunner::instance().run("/bin/sh", {"-c", command.mid(11)});
+        else
+            result = run(command);
+    }
+    QVERIFY(result.mStarted);
+    QCOMPARE(result.mExitCode, exitCode);
+    QCOMPARE(result.mStandardOutput, output);
+    QCOMPARE(result.mStandardError.isEmpty(), exitCode == 0 || exitCode == 2);
+    QCOMPARE(TTestEnvironment::readDeviceFile("/etc/mtab"), mountTable);
+}
+
+void tst_SimulatedUSBStick::mountedStickShowsItsFilesAtTheMountPoint()
+{
+    QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, false));
+    QCOMPARE(run("mount /dev/sda1 /media/usb").mExitCode, 0);
+    QVERIFY(TTestEnvironment::writeDeviceFile("/media/usb/ZTM8800/Logfiles/a.log", "a"));
+    QVERIFY(QFile::exists(TSimulatedUSBStick::mediumDirectory() + "/ZTM8800/Logfiles/a.log"));
+
+    QCOMPARE(run("eject /dev/sda1").mExitCode, 0);
+    QVERIFY(!TSimulatedUSBStick::isInserted());
+    QVERIFY(QFileInfo(mountPoint()).isDir());
+    QVERIFY(!QFile::exists(mountPoint() + "/ZTM8800"));
+
+    // The files stay on the stick for the next time it is plugged in.
+    QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
+    QVERIFY(QFile::exists(mountPoint() + "/ZTM8800/Logfiles/a.log"));
+    QCOMPARE(QFileInfo(TDeviceRoot::path("/dev/usbstick")).symLinkTarget(), TDeviceRoot::path("/dev/sda1"));
+}
+
+void tst_SimulatedUSBStick::pulledStickLeavesAMountThatLeadsNowhere()
+{
+    QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
+    QVERIFY(TSimulatedUSBStick::remove());
+    QVERIFY(!TSimulatedUSBStick::remove());
+
+    QVERIFY(!TTestEnvironment::writeDeviceFile("/media/usb/ZTM8800/a.log", "lost"));
+    QCOMPARE(TTestEnvironment::readDeviceFile("/etc/mtab"), QByteArray("/dev/sda1 /media/usb vfat rw,relatime 0 0\n"));
+    QVERIFY(QFileInfo(TDeviceRoot::path("/dev/usbstick")).isSymLink());
+    QVERIFY(!QFileInfo::exists(TDeviceRoot::path("/dev/usbstick")));
+
+    QCOMPARE(run("umount /media/usb").mExitCode, 0);
+    QVERIFY(QFileInfo(mountPoint()).isDir());
+    QVERIFY(!QFileInfo(mountPoint()).isSymLink());
+}
+
+void tst_SimulatedUSBStick::stickMountedOverFilesHidesThemUntilUnmounted()
+{
+    QVERIFY(TTestEnvironment::writeDeviceFile("/media/usb/written-without-stick.txt", "x"));
+    QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slWholeDisk, false));
+    QCOMPARE(run("mount /dev/sda /media/usb").mExitCode, 0);
+    QVERIFY(!QFile::exists(mountPoint() + "/written-without-stick.txt"));
+    QCOMPARE(run("umount /dev/sda").mExitCode, 0);
+    QVERIFY(QFile::exists(mountPoint() + "/written-without-stick.txt"));
+}
+
+void tst_SimulatedUSBStick::controlProgram_data()
+{
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("inserted");
+    QTest::addColumn<QByteArray>("mountTable");
+
+    // No platform file: platform 1, whose udev rule mounts a plugged partition.
+    const QByteArray mounted = "/dev/sda1 /media/usb vfat rw,relatime 0 0\n";
+    QTest::newRow("insert") << QStringList{"status"} << QStringList{"insert"} << 0 << true << mounted;
+    QTest::newRow("pull a mounted stick") << QStringList{"insert"} << QStringList{"remove"} << 0 << false << mounted;
+    QTest::newRow("unknown command") << QStringList{"status"} << QStringList{"format"} << 2 << false << QByteArray();
+}
+
+void tst_SimulatedUSBStick::controlProgram()
+{
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    QFETCH(int, exitCode);
+    QFETCH(bool, inserted);
+    QFETCH(QByteArray, mountTable);
+
+    QString text;
+    QTextStream output(&text);
+    QCOMPARE(TUSBStickControl::execute(first, output), 0);
+    QCOMPARE(TUSBStickControl::execute(second, output), exitCode);
+    QCOMPARE(TSimulatedUSBStick::isInserted(), inserted);
+    QCOMPARE(TTestEnvironment::readDeviceFile("/etc/mtab"), mountTable);
+}
+
+TAMARIND_TEST_MAIN(tst_SimulatedUSBStick)
+#include "tst_simulatedusbstick.moc"
