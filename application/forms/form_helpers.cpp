@@ -1,8 +1,10 @@
 #include "form_helpers.h"
 
 #include "stylesheetcatalogue.h"
+#include "zelkcontainerradiobutton.h"
 #include "zelkdialogbutton.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QScrollArea>
@@ -81,6 +83,20 @@ QWidget* newClickableRow(QWidget* pParent, const char* pName)
     row->setMinimumSize(QSize(0, 34));
     row->setStyleSheet(TStyleSheetCatalogue::sheet(ssClickableRow));
     return row;
+}
+
+void addRadioRow(QBoxLayout* pList, const TRadioRow& oRow, Qt::Alignment pAlignment, const QString& pText)
+{
+    oRow.mButton = named(new QZELKContainerRadioButton(pList->parentWidget()), oRow.mButtonName);
+    oRow.mButton->setBorderRadius(6);
+    oRow.mLayout = rowLayoutOn<QHBoxLayout>(oRow.mButton, oRow.mLayoutName);
+    oRow.mLabel = named(new QLabel(oRow.mButton), oRow.mLabelName);
+    if (pAlignment)
+        oRow.mLabel->setAlignment(pAlignment);
+    if (!pText.isNull())
+        oRow.mLabel->setText(pText);
+    oRow.mLayout->addWidget(oRow.mLabel);
+    pList->addWidget(oRow.mButton);
 }
 
 QWidget* newCaptionRow(QWidget* pParent, QWidget*& oRow, const char* pRowName, QGridLayout*& oLayout,

@@ -6,10 +6,13 @@
 #include <QSpacerItem>
 #include <QString>
 
+class QBoxLayout;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QScrollArea;
 class QWidget;
+class QZELKContainerRadioButton;
 class QZELKDialogButton;
 
 // The few steps that every hand-written form repeats, done the way the form compiler does them,
@@ -80,6 +83,24 @@ void setUpScrollArea(QScrollArea* pArea);
 // 34 pixels high, as wide as its list.
 QWidget* newClickableRow(QWidget* pParent, const char* pName);
 
+// The members of a radio row holding one label, filled by addRadioRow; the names are the members'
+// own (see TAMARIND_RADIO_ROW).
+struct TRadioRow
+{
+    QZELKContainerRadioButton*& mButton;
+    QHBoxLayout*& mLayout;
+    QLabel*& mLabel;
+    const char* mButtonName;
+    const char* mLayoutName;
+    const char* mLabelName;
+};
+
+// A radio row with its one label on a layout on the button, added at the end of pList. The rows
+// of one list form one radio group; none is checked as built. pText is the label's untranslated
+// text; a null text is left to the retranslation.
+void addRadioRow(QBoxLayout* pList, const TRadioRow& oRow, Qt::Alignment pAlignment = {},
+                 const QString& pText = QString());
+
 // A clickable row whose only item is its caption, in row 0, column 0 of a row layout; the screens register the row
 // with that caption. Creates and names the row, its layout and its caption into the members given.
 QWidget* newCaptionRow(QWidget* pParent, QWidget*& oRow, const char* pRowName, QGridLayout*& oLayout,
@@ -90,3 +111,8 @@ QWidget* newCaptionRow(QWidget* pParent, QWidget*& oRow, const char* pRowName, Q
 QZELKDialogButton* newIconButton(QWidget* pParent, const char* pName, const char* pIcon);
 
 } // namespace Form_helpers
+
+// clang-format off
+#define TAMARIND_RADIO_ROW(button, layout, label) \
+    Form_helpers::TRadioRow{button, layout, label, #button, #layout, #label}
+// clang-format on

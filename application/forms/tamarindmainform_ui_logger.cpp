@@ -25,21 +25,9 @@ struct TSettingRow
     const char* mValueName;
 };
 
-// The members of a radio row holding one caption label, filled by addRadioRow.
-struct TRadioRow
-{
-    QZELKContainerRadioButton*& mButton;
-    QHBoxLayout*& mLayout;
-    QLabel*& mLabel;
-    const char* mButtonName;
-    const char* mLayoutName;
-    const char* mLabelName;
-};
-
 // clang-format off
 #define TAMARIND_SETTING_ROW(row, layout, caption, value) \
     TSettingRow{row, layout, caption, value, #row, #layout, #caption, #value}
-#define TAMARIND_RADIO_ROW(button, layout, label) TRadioRow{button, layout, label, #button, #layout, #label}
 // clang-format on
 
 // A clickable row with its caption at the left and the current value at the right, added at the
@@ -55,21 +43,6 @@ void addSettingRow(QVBoxLayout* pList, const TSettingRow& oRow)
     oRow.mValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     oRow.mLayout->addWidget(oRow.mValue, 0, 1, 1, 1);
     pList->addWidget(oRow.mRow);
-}
-
-// A radio row with its one label on a layout on the button, added at the end of pList. The rows
-// of one list form one radio group; none is checked as built.
-void addRadioRow(QBoxLayout* pList, const TRadioRow& oRow, Qt::Alignment pAlignment = {})
-{
-    oRow.mButton = named(new QZELKContainerRadioButton(pList->parentWidget()), oRow.mButtonName);
-    oRow.mButton->setBorderRadius(6);
-    oRow.mLayout = rowLayoutOn<QHBoxLayout>(oRow.mButton, oRow.mLayoutName);
-    oRow.mLabel = named(new QLabel(oRow.mButton), oRow.mLabelName);
-    if (pAlignment) {
-        oRow.mLabel->setAlignment(pAlignment);
-    }
-    oRow.mLayout->addWidget(oRow.mLabel);
-    pList->addWidget(oRow.mButton);
 }
 
 // A dialog button drawn by the window's sheet instead of its own.

@@ -26,17 +26,6 @@ template <typename TButton> struct TSettingRow
     const char* mValueName;
 };
 
-// The members of a radio row with one value label, filled by addValueRow.
-struct TValueRow
-{
-    QZELKContainerRadioButton*& mButton;
-    QHBoxLayout*& mLayout;
-    QLabel*& mLabel;
-    const char* mButtonName;
-    const char* mLayoutName;
-    const char* mLabelName;
-};
-
 // The members of a row of four octet buttons with dots between them, filled by addOctetRow.
 struct TOctetRow
 {
@@ -52,7 +41,6 @@ struct TOctetRow
 #define TAMARIND_SETTING_ROW(button, layout, caption, value) \
     TSettingRow<std::remove_pointer_t<decltype(button)>>{button, layout, caption, value, \
                                                          #button, #layout, #caption, #value}
-#define TAMARIND_VALUE_ROW(button, layout, label) TValueRow{button, layout, label, #button, #layout, #label}
 #define TAMARIND_OCTET_ROW(row, octet1, dot1, octet2, dot2, octet3, dot3, octet4) \
     TOctetRow{row, #row, {&octet1, &octet2, &octet3, &octet4}, {#octet1, #octet2, #octet3, #octet4}, \
               {&dot1, &dot2, &dot3}, {#dot1, #dot2, #dot3}}
@@ -72,21 +60,6 @@ template <typename TButton> void addSettingRow(QVBoxLayout* pList, const TSettin
     oRow.mValue->setText(QString());
     oRow.mValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     oRow.mLayout->addWidget(oRow.mValue);
-    pList->addWidget(oRow.mButton);
-}
-
-// One value of a parameter page: a radio row of the page's group, added at the end of the page's
-// list. pText is the value's untranslated text; a null text is left to the retranslation.
-void addValueRow(QVBoxLayout* pList, const TValueRow& oRow, const QString& pText = QString())
-{
-    oRow.mButton = named(new QZELKContainerRadioButton(pList->parentWidget()), oRow.mButtonName);
-    oRow.mButton->setBorderRadius(6);
-    oRow.mLayout = rowLayoutOn<QHBoxLayout>(oRow.mButton, oRow.mLayoutName);
-    oRow.mLabel = named(new QLabel(oRow.mButton), oRow.mLabelName);
-    if (!pText.isNull()) {
-        oRow.mLabel->setText(pText);
-    }
-    oRow.mLayout->addWidget(oRow.mLabel);
     pList->addWidget(oRow.mButton);
 }
 
@@ -309,21 +282,21 @@ void Ui_TTamarindMainForm::setupPageBaudRate()
 {
     PageBaudRate = newPage("PageBaudRate");
     verticalLayout_89 = listLayoutOn(PageBaudRate, "verticalLayout_89", 0);
-    addValueRow(verticalLayout_89, TAMARIND_VALUE_ROW(BtnBaud_1200, horizontalLayout_160, LblBacklightOff_10s_4),
+    addRadioRow(verticalLayout_89, TAMARIND_RADIO_ROW(BtnBaud_1200, horizontalLayout_160, LblBacklightOff_10s_4), {},
                 QStringLiteral("1200"));
-    addValueRow(verticalLayout_89, TAMARIND_VALUE_ROW(BtnBaud_2400, horizontalLayout_161, LblBacklightOff_10s_5),
+    addRadioRow(verticalLayout_89, TAMARIND_RADIO_ROW(BtnBaud_2400, horizontalLayout_161, LblBacklightOff_10s_5), {},
                 QStringLiteral("2400"));
-    addValueRow(verticalLayout_89, TAMARIND_VALUE_ROW(BtnBaud_4800, horizontalLayout_162, LblBacklightOff_10s_10),
+    addRadioRow(verticalLayout_89, TAMARIND_RADIO_ROW(BtnBaud_4800, horizontalLayout_162, LblBacklightOff_10s_10), {},
                 QStringLiteral("4800"));
-    addValueRow(verticalLayout_89, TAMARIND_VALUE_ROW(BtnBaud_9600, horizontalLayout_163, LblBacklightOff_10s_11),
+    addRadioRow(verticalLayout_89, TAMARIND_RADIO_ROW(BtnBaud_9600, horizontalLayout_163, LblBacklightOff_10s_11), {},
                 QStringLiteral("9600"));
-    addValueRow(verticalLayout_89, TAMARIND_VALUE_ROW(BtnBaud_19200, horizontalLayout_165, LblBacklightOff_10s_12),
+    addRadioRow(verticalLayout_89, TAMARIND_RADIO_ROW(BtnBaud_19200, horizontalLayout_165, LblBacklightOff_10s_12), {},
                 QStringLiteral("19200"));
-    addValueRow(verticalLayout_89, TAMARIND_VALUE_ROW(BtnBaud_38400, horizontalLayout_166, LblBacklightOff_10s_13),
+    addRadioRow(verticalLayout_89, TAMARIND_RADIO_ROW(BtnBaud_38400, horizontalLayout_166, LblBacklightOff_10s_13), {},
                 QStringLiteral("38400"));
-    addValueRow(verticalLayout_89, TAMARIND_VALUE_ROW(BtnBaud_57600, horizontalLayout_167, LblBaud_57600),
+    addRadioRow(verticalLayout_89, TAMARIND_RADIO_ROW(BtnBaud_57600, horizontalLayout_167, LblBaud_57600), {},
                 QStringLiteral("57600"));
-    addValueRow(verticalLayout_89, TAMARIND_VALUE_ROW(BtnBaud_115200, horizontalLayout_168, LblBacklightOff_10s_15),
+    addRadioRow(verticalLayout_89, TAMARIND_RADIO_ROW(BtnBaud_115200, horizontalLayout_168, LblBacklightOff_10s_15), {},
                 QStringLiteral("115200"));
     verticalSpacer_44 = newVerticalSpacer();
     verticalLayout_89->addItem(verticalSpacer_44);
@@ -336,13 +309,13 @@ void Ui_TTamarindMainForm::setupPageDataBits()
 {
     PageDataBits = newPage("PageDataBits");
     verticalLayout_90 = listLayoutOn(PageDataBits, "verticalLayout_90", 0);
-    addValueRow(verticalLayout_90, TAMARIND_VALUE_ROW(BtnDataBits_5, horizontalLayout_87, LblBacklightOff_10s_14),
+    addRadioRow(verticalLayout_90, TAMARIND_RADIO_ROW(BtnDataBits_5, horizontalLayout_87, LblBacklightOff_10s_14), {},
                 QStringLiteral("5"));
-    addValueRow(verticalLayout_90, TAMARIND_VALUE_ROW(BtnDataBits_6, horizontalLayout_88, LblBacklightOff_10s_16),
+    addRadioRow(verticalLayout_90, TAMARIND_RADIO_ROW(BtnDataBits_6, horizontalLayout_88, LblBacklightOff_10s_16), {},
                 QStringLiteral("6"));
-    addValueRow(verticalLayout_90, TAMARIND_VALUE_ROW(BtnDataBits_7, horizontalLayout_89, LblBacklightOff_10s_17),
+    addRadioRow(verticalLayout_90, TAMARIND_RADIO_ROW(BtnDataBits_7, horizontalLayout_89, LblBacklightOff_10s_17), {},
                 QStringLiteral("7"));
-    addValueRow(verticalLayout_90, TAMARIND_VALUE_ROW(BtnDataBits_8, horizontalLayout_91, LblBacklightOff_10s_18),
+    addRadioRow(verticalLayout_90, TAMARIND_RADIO_ROW(BtnDataBits_8, horizontalLayout_91, LblBacklightOff_10s_18), {},
                 QStringLiteral("8"));
     verticalSpacer_45 = newVerticalSpacer();
     verticalLayout_90->addItem(verticalSpacer_45);
@@ -355,12 +328,12 @@ void Ui_TTamarindMainForm::setupPageStopBits()
 {
     PageStopBits = newPage("PageStopBits");
     verticalLayout_91 = listLayoutOn(PageStopBits, "verticalLayout_91", 0);
-    addValueRow(verticalLayout_91, TAMARIND_VALUE_ROW(BtnStopBits_1, horizontalLayout_92, LblBacklightOff_10s_19),
+    addRadioRow(verticalLayout_91, TAMARIND_RADIO_ROW(BtnStopBits_1, horizontalLayout_92, LblBacklightOff_10s_19), {},
                 QStringLiteral("1"));
     // One and a half stop bits, with the vulgar fraction one half.
-    addValueRow(verticalLayout_91, TAMARIND_VALUE_ROW(BtnStopBits_15, horizontalLayout_93, LblBacklightOff_10s_20),
+    addRadioRow(verticalLayout_91, TAMARIND_RADIO_ROW(BtnStopBits_15, horizontalLayout_93, LblBacklightOff_10s_20), {},
                 QStringLiteral("1\u00BD"));
-    addValueRow(verticalLayout_91, TAMARIND_VALUE_ROW(BtnStopBits_2, horizontalLayout_94, LblBacklightOff_10s_21),
+    addRadioRow(verticalLayout_91, TAMARIND_RADIO_ROW(BtnStopBits_2, horizontalLayout_94, LblBacklightOff_10s_21), {},
                 QStringLiteral("2"));
     verticalSpacer_46 = newVerticalSpacer();
     verticalLayout_91->addItem(verticalSpacer_46);
@@ -373,11 +346,11 @@ void Ui_TTamarindMainForm::setupPageParity()
 {
     PageParity = newPage("PageParity");
     verticalLayout_92 = listLayoutOn(PageParity, "verticalLayout_92", 0);
-    addValueRow(verticalLayout_92, TAMARIND_VALUE_ROW(BtnParity_None, horizontalLayout_95, LblBacklightOff_10s_22));
-    addValueRow(verticalLayout_92, TAMARIND_VALUE_ROW(BtnParity_Even, horizontalLayout_96, LblBacklightOff_10s_23));
-    addValueRow(verticalLayout_92, TAMARIND_VALUE_ROW(BtnParity_Odd, horizontalLayout_99, LblBacklightOff_10s_24));
-    addValueRow(verticalLayout_92, TAMARIND_VALUE_ROW(BtnParity_Space, horizontalLayout_98, LblBacklightOff_10s_25));
-    addValueRow(verticalLayout_92, TAMARIND_VALUE_ROW(BtnParity_Mark, horizontalLayout_97, LblBacklightOff_10s_26));
+    addRadioRow(verticalLayout_92, TAMARIND_RADIO_ROW(BtnParity_None, horizontalLayout_95, LblBacklightOff_10s_22));
+    addRadioRow(verticalLayout_92, TAMARIND_RADIO_ROW(BtnParity_Even, horizontalLayout_96, LblBacklightOff_10s_23));
+    addRadioRow(verticalLayout_92, TAMARIND_RADIO_ROW(BtnParity_Odd, horizontalLayout_99, LblBacklightOff_10s_24));
+    addRadioRow(verticalLayout_92, TAMARIND_RADIO_ROW(BtnParity_Space, horizontalLayout_98, LblBacklightOff_10s_25));
+    addRadioRow(verticalLayout_92, TAMARIND_RADIO_ROW(BtnParity_Mark, horizontalLayout_97, LblBacklightOff_10s_26));
     verticalSpacer_47 = newVerticalSpacer();
     verticalLayout_92->addItem(verticalSpacer_47);
     stackedWidgetMenu->addWidget(PageParity);

@@ -182,19 +182,22 @@ void TSimulatedSmartProbes::addSetters(TBoardState& pBoard)
     // Each write gives the new value to the probe, or refuses it with E5.
     using TWrite = std::function<bool(TSimulatedSmartProbe&, const QString&)>;
     const auto addWrite = [this, &pBoard](const char* pHeader, TWrite pWrite) {
-        // Unlocking is what a locked probe allows.
-        const bool lockCommand = QByteArray(pHeader) == "sens:frtd:lock";
-        pBoard.addCommand(pHeader, true, [this, &pBoard, pWrite, lockCommand](const QString& pArguments, double pNow) {
-            QByteArray error;
-            TSimulatedSmartProbe* smartProbe = measuredProbe(pBoard, pNow, error);
-            if (!smartProbe)
-                return error;
-            if (smartProbe->mLocked && !lockCommand)
-                return SMART_PROBE_LOCKED;
-            if (!pWrite(*smartProbe, pArguments))
-                return ILLEGAL_COMMAND;
-            return CONFIRMED;
-        });
+        // The lock guards the probe's data; the user still enables and
+        // disables a locked probe, and unlocks it.
+        const bool allowedWhenLocked =
+            QByteArray(pHeader) == "sens:frtd:lock" || QByteArray(pHeader) == "sens:frtd:enab";
+        pBoard.addCommand(pHeader, true,
+                          [this, &pBoard, pWrite, allowedWhenLocked](const QString& pArguments, double pNow) {
+                              QByteArray error;
+                              TSimulatedSmartProbe* smartProbe = measuredProbe(pBoard, pNow, error);
+                              if (!smartProbe)
+                                  return error;
+                              if (smartProbe->mLocked && !allowedWhenLocked)
+                                  return SMART_PROBE_LOCKED;
+                              if (!pWrite(*smartProbe, pArguments))
+                                  return ILLEGAL_COMMAND;
+                              return CONFIRMED;
+                          });
     };
     addWrite("sens:frtd:iden", [](TSimulatedSmartProbe& pProbe, const QString& pArguments) {
         pProbe.mName = pArguments.left(TSimulatedSmartProbe::MAX_NAME_LENGTH);

@@ -55,7 +55,7 @@ struct TSimulatedSmartProbe
 // Like the board, it needs a moment after a channel change before a probe's
 // memory answers: until then every "sens:frtd:" command gets E222, as it does
 // on a channel without a SMART probe. A locked probe refuses every write but
-// the unlock with E224.
+// the lock and enable flags with E224.
 class TSimulatedSmartProbes
 {
 public:

@@ -1,0 +1,667 @@
+#include "channelcontroller.h"
+
+#include "authorizationcontroller.h"
+#include "channel.h"
+#include "channelcontrollerlistener.h"
+#include "channelselectdialog.h"
+#include "channelselectionreceiver.h"
+#include "clickablewidgetcontroller.h"
+#include "internalscpihandler.h"
+#include "probe.h"
+#include "probealarmcontroller.h"
+#include "probecontroller.h"
+#include "scanmodecontroller.h"
+#include "submenucontroller.h"
+#include "switchbox.h"
+#include "tamarindclock.h"
+
+#include <QLabel>
+#include <QStringList>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWidget>
+
+using namespace Probe_enums;
+
+namespace
+{
+// The board's answers to a poll that the cycle acts on.
+constexpr short ERROR_CODE_CHANNEL_OR_PROBE_UNAVAILABLE = TInternalSCPIHandler::ERROR_CODE_CHANNEL_OR_PROBE_UNAVAILABLE;
+constexpr short ERROR_CODE_NO_PROBE_CONNECTED = TInternalSCPIHandler::ERROR_CODE_NO_PROBE_CONNECTED;
+
+constexpr int EXPANSION_PORT_CHANNEL = 6;
+constexpr int RECIPROCAL_CHANNEL = 9;
+constexpr int SUM_CHANNEL = 10;
+constexpr int DIFFERENCE_CHANNEL = 11;
+constexpr int PRODUCT_CHANNEL = 12;
+constexpr int QUOTIENT_CHANNEL = 13;
+constexpr int SWITCH_BOX_PORTS = 4;
+
+// The same probe is read anew whenever the board reports it as changed; what
+// it says about itself tells whether it is the probe already announced.
+QString smartProbeIdentity(const TSmartProbePRT& pProbe)
+{
+    return QStringList{pProbe.probeName(), pProbe.lastCalDate().toString(Qt::ISODate),
+                       pProbe.nextCalDate().toString(Qt::ISODate), pProbe.calSource()}
+        .join(QLatin1Char('\n'));
+}
+} // namespace
+
+TChannelController::TChannelController(ISubMenuController* pSubMenuController, TInternalSCPIHandler* pSCPIHandler,
+                                       std::unique_ptr<TClickableWidgetController> pChannelSelectWidgetController,
+                                       QWidget* pPageChannelSelection, QWidget* pBtnChannel1, QWidget* pBtnChannel2,
+                                       QWidget* pBtnChannel3, QWidget* pBtnChannel4, QWidget* pBtnChannel_Reciprocal,
+                                       QWidget* pBtnChannel_Sum, QWidget* pBtnChannel_Diff,
+                                       QWidget* pBtnChannel_Product, QWidget* pBtnChannel_Quotient,
+                                       QWidget* pBtnChannel_X, QWidget* pBtnChannel_Y, QLabel* pLblChannel_X,
+                                       QLabel* pLblChannel_Y, int pAverageValueSampleCount, int pReadInterval)
+    : mSubMenuController(pSubMenuController)
+    , mSCPIHandler(pSCPIHandler)
+    , mChannelSelectWidgetController(std::move(pChannelSelectWidgetController))
+    , mPageChannelSelection(pPageChannelSelection)
+    , mBtnChannelX(pBtnChannel_X)
+    , mBtnChannelY(pBtnChannel_Y)
+    , mLblChannelX(pLblChannel_X)
+    , mLblChannelY(pLblChannel_Y)
+{
+    const zelk::vector<EnWiring> boardInputWiring{w3wire, w4wire};
+    mChannels[1] =
+        std::make_unique<TPRTChannel>(this, pAverageValueSampleCount, 1, QStringLiteral("1"), boardInputWiring);
+    mChannels[2] =
+        std::make_unique<TPRTChannel>(this, pAverageValueSampleCount, 2, QStringLiteral("2"), boardInputWiring);
+    mChannels[3] = std::make_unique<TTCChannel>(this, pAverageValueSampleCount, 3, QStringLiteral("3"));
+    mChannels[4] = std::make_unique<TTCChannel>(this, pAverageValueSampleCount, 4, QStringLiteral("4"));
+    mTCExpansionPortChannel = std::make_unique<TPureVoltageTCChannel>(
+        this, pAverageValueSampleCount, EXPANSION_PORT_CHANNEL, QStringLiteral("TC Expansion"));
+
+    // The buttons the form has no place for go below the board inputs' buttons.
+    int layoutIndex = 4;
+    createChannelButton(mTCExpansionPortChannel.get(), pBtnChannel4, layoutIndex);
+    scanSwitchBoxes(pAverageValueSampleCount, pBtnChannel4, layoutIndex);
+
+    mChannels[RECIPROCAL_CHANNEL] =
+        std::make_unique<TReciprocalChannel>(this, pAverageValueSampleCount, RECIPROCAL_CHANNEL);
+    const std::pair<int, const char*> binaryChannels[] = {
+        {SUM_CHANNEL, "+"}, {DIFFERENCE_CHANNEL, "-"}, {PRODUCT_CHANNEL, "x"}, {QUOTIENT_CHANNEL, "/"}};
+    for (const auto& binary : binaryChannels)
+        mChannels[binary.first] = std::make_unique<TBinaryDerivedChannel>(this, pAverageValueSampleCount, binary.first,
+                                                                          QString::fromLatin1(binary.second));
+
+    const std::pair<int, QWidget*> formButtons[] = {{1, pBtnChannel1},
+                                                    {2, pBtnChannel2},
+                                                    {3, pBtnChannel3},
+                                                    {4, pBtnChannel4},
+                                                    {RECIPROCAL_CHANNEL, pBtnChannel_Reciprocal},
+                                                    {SUM_CHANNEL, pBtnChannel_Sum},
+                                                    {DIFFERENCE_CHANNEL, pBtnChannel_Diff},
+                                                    {PRODUCT_CHANNEL, pBtnChannel_Product},
+                                                    {QUOTIENT_CHANNEL, pBtnChannel_Quotient}};
+    for (const auto& formButton : formButtons)
+        addChannelButton(channel(formButton.first), formButton.second);
+    for (const auto& formButton : formButtons)
+        mChannelSelectWidgetController->addWidget(formButton.second, nullptr);
+    mChannelSelectWidgetController->addWidget(mBtnChannelX, nullptr);
+    mChannelSelectWidgetController->addWidget(mBtnChannelY, nullptr);
+    connect(mChannelSelectWidgetController.get(), &TClickableWidgetController::widgetMouseBtnReleased, this,
+            &TChannelController::channelSelectionBtnClick);
+
+    restoreMeasuredChannel();
+
+    mReadTimer = std::make_unique<QTimer>();
+    mReadTimer->setInterval(pReadInterval);
+    connect(mReadTimer.get(), &QTimer::timeout, this, &TChannelController::onChannelReadTimer);
+    connect(&TTamarindClock::instance(), &TTamarindClock::beforeChangeSystemTime, this,
+            &TChannelController::onBeforeChangeSystemTime);
+}
+
+TChannelController::~TChannelController() = default;
+
+void TChannelController::addChannelButton(TAbstractChannel* pChannel, QWidget* pButton)
+{
+    mButtonByChannel[pChannel] = pButton;
+    mChannelByButton[pButton] = pChannel;
+}
+
+void TChannelController::createChannelButton(TAbstractChannel* pChannel, QWidget* pBtnChannel4, int& ioLayoutIndex)
+{
+    QWidget* column = pBtnChannel4 ? pBtnChannel4->parentWidget() : nullptr;
+    auto* layout = column ? qobject_cast<QVBoxLayout*>(column->layout()) : nullptr;
+    // The page owns the button; without a column it still needs a parent.
+    QWidget* parent = column ? column : mPageChannelSelection;
+    QWidget* button = TClickableWidgetController::createClickableWidget(parent, pChannel->channelCaption()).first;
+    addChannelButton(pChannel, button);
+    mChannelSelectWidgetController->addWidget(button, nullptr);
+    if (layout)
+        layout->insertWidget(ioLayoutIndex++, button);
+}
+
+void TChannelController::scanSwitchBoxes(int pAverageValueSampleCount, QWidget* pBtnChannel4, int& ioLayoutIndex)
+{
+    for (int index = 0; index < SWITCH_BOX_PORTS; ++index) {
+        const int port = index + 1;
+        EnSwitchBoxType type = sbtNotFitted;
+        // Boxes sit on the ports from the first on: an empty port ends the row.
+        if (!mSCPIHandler->getSystemSwitchboxType(port, type) || type == sbtNotFitted)
+            break;
+        QString serialNumber;
+        QDate manufacturingDate(0, 2, 31);
+        mSCPIHandler->getSystemSwitchboxSerialNumber(port, serialNumber);
+        mSCPIHandler->getSystemSwitchboxDate(port, manufacturingDate);
+
+        std::unique_ptr<TAbstractSwitchBox> box;
+        switch (type) {
+        case sbtSWX6300_PRT8:
+            box = std::make_unique<TSWX6300_SwitchBox>(index, 8, type, serialNumber, manufacturingDate);
+            break;
+        case sbtSWX6300_PRT16:
+            box = std::make_unique<TSWX6300_SwitchBox>(index, 16, type, serialNumber, manufacturingDate);
+            break;
+        case sbtSWX6100_10:
+            box = std::make_unique<TSWX6100_SwitchBox>(index, 20, type, serialNumber, manufacturingDate);
+            break;
+        default:
+            // Thermocouple boxes and unknown types have no channels of their own here.
+            continue;
+        }
+        box->createChannelObjects(this, mChannels, pAverageValueSampleCount);
+        for (TPhysicalChannel* boxChannel : box->channels()) {
+            if (boxChannel)
+                createChannelButton(boxChannel, pBtnChannel4, ioLayoutIndex);
+        }
+        mSwitchBoxes << std::move(box);
+    }
+}
+
+void TChannelController::restoreMeasuredChannel()
+{
+    bool failed = false;
+    int operandX = 0;
+    int operandY = 0;
+    const int configured = mSCPIHandler->getConfChan(failed, operandX, operandY);
+    TAbstractChannel* candidate = failed ? nullptr : channel(configured);
+    bool restorable = candidate != nullptr;
+    if (auto* unary = qobject_cast<TUnaryDerivedChannel*>(candidate)) {
+        TPhysicalChannel* operand = physical_channel(operandX);
+        restorable = operand != nullptr;
+        if (restorable)
+            unary->setPhysicalChannel(operand);
+    } else if (auto* binary = qobject_cast<TBinaryDerivedChannel*>(candidate)) {
+        TPhysicalChannel* operand1 = physical_channel(operandX);
+        TPhysicalChannel* operand2 = physical_channel(operandY);
+        restorable = operand1 && operand2;
+        if (restorable) {
+            binary->setPhysicalChannel_Operand1(operand1);
+            binary->setPhysicalChannel_Operand2(operand2);
+        }
+    }
+    if (restorable) {
+        mMeasuredChannel = candidate;
+        return;
+    }
+    // The expansion port is not in the map either: the board goes back to input 1.
+    mSCPIHandler->setConfChan(1);
+    mMeasuredChannel = channel(1);
+}
+
+TAbstractChannel* TChannelController::channel(int pChannelNumber) const
+{
+    const auto found = mChannels.find(pChannelNumber);
+    return found == mChannels.end() ? nullptr : found->second.get();
+}
+
+TPhysicalChannel* TChannelController::physical_channel(int pChannelNumber) const
+{
+    return qobject_cast<TPhysicalChannel*>(channel(pChannelNumber));
+}
+
+TAbstractSwitchBox* TChannelController::switchBox(unsigned int pIndex) const
+{
+    return pIndex < mSwitchBoxes.size() ? mSwitchBoxes[pIndex].get() : nullptr;
+}
+
+void TChannelController::changeUnit(TAbstractChannel* pChannel, Electrical_temperature_units::EnUnit pUnit)
+{
+    pChannel->changeUnit(pUnit);
+}
+
+void TChannelController::setAverageValueSampleCount(int pVal)
+{
+    for (auto& entry : mChannels)
+        entry.second->setSampleCount(pVal);
+    // The expansion port is outside the map but averages like every channel.
+    mTCExpansionPortChannel->setSampleCount(pVal);
+}
+
+void TChannelController::unassignProbe(TAbstractProbe* pProbe, TProbeController* pProbeController)
+{
+    for (auto& entry : mChannels) {
+        auto* physical = qobject_cast<TPhysicalChannel*>(entry.second.get());
+        if (physical && physical->assignedProbe() == pProbe)
+            physical->useProbe(pProbeController->defaultProbe(physical));
+    }
+    pProbe->resetChannelAssignment();
+}
+
+void TChannelController::useDefaultProbesForChannelsWithoutProbe(TProbeController* pProbeController)
+{
+    for (auto& entry : mChannels) {
+        auto* physical = qobject_cast<TPhysicalChannel*>(entry.second.get());
+        if (physical && !physical->assignedProbe())
+            physical->useProbe(pProbeController->defaultProbe(physical));
+    }
+}
+
+// --- listeners ---------------------------------------------------------------
+
+void TChannelController::addListener(IChannelControllerListener* pListener)
+{
+    if (!mListeners.contains(pListener))
+        mListeners << pListener;
+}
+
+void TChannelController::removeListener(IChannelControllerListener* pListener)
+{
+    const auto found = std::find(mListeners.begin(), mListeners.end(), pListener);
+    if (found != mListeners.end())
+        mListeners.erase(found);
+}
+
+template <class TCall> void TChannelController::notifyListeners(TCall pCall)
+{
+    // The last registered first. A listener may add or remove listeners while
+    // it is told: each position is read anew, and one added now comes after
+    // the positions still to be told.
+    for (int position = int(mListeners.size()) - 1; position >= 0; --position) {
+        if (position < int(mListeners.size()))
+            pCall(mListeners[position]);
+    }
+}
+
+void TChannelController::notifyListenersChannelRead(TAbstractChannel* pChannel)
+{
+    notifyListeners([pChannel](IChannelControllerListener* pListener) { pListener->channelRead(pChannel); });
+}
+
+void TChannelController::notifyListenersChannelTypeChanged(TAbstractChannel* pChannel)
+{
+    notifyListeners([pChannel](IChannelControllerListener* pListener) { pListener->channelTypeChanged(pChannel); });
+}
+
+void TChannelController::notifyListenersAfterMeasBoardPolled(int pIntervallMilliseconds)
+{
+    notifyListeners([pIntervallMilliseconds](IChannelControllerListener* pListener) {
+        pListener->afterMeasBoardPolled(pIntervallMilliseconds);
+    });
+}
+
+void TChannelController::channelTypeChanged(TAbstractChannel* pChannel)
+{
+    notifyListenersChannelTypeChanged(pChannel);
+}
+
+// --- measuring cycle -----------------------------------------------------------
+
+void TChannelController::setReadingActive(bool pVal)
+{
+    if (!pVal) {
+        mReadTimer->stop();
+        return;
+    }
+    if (mReadTimer->isActive())
+        return;
+    readMeasuredChannel();
+    mReadTimer->start();
+}
+
+bool TChannelController::isReadingActive() const
+{
+    return mReadTimer->isActive();
+}
+
+void TChannelController::onChannelReadTimer()
+{
+    readMeasuredChannel();
+}
+
+void TChannelController::onBeforeChangeSystemTime()
+{
+    // The clock restarts the instrument after setting the time; reading stays off.
+    mReadTimer->stop();
+}
+
+bool TChannelController::readMeasuredChannel()
+{
+    // Listeners and dialogs may run the event loop, in which the read timer
+    // keeps firing: a poll inside a poll would hand readings and SMART probes
+    // of one board answer to the channel twice, or delete what is still in use.
+    if (mPollRunning)
+        return false;
+    mPollRunning = true;
+    const bool read = poll();
+    notifyListenersAfterMeasBoardPolled(mReadTimer->interval());
+    mPollRunning = false;
+    return read;
+}
+
+bool TChannelController::poll()
+{
+    TAbstractChannel* measured = mMeasuredChannel;
+    double electrical = 0.0;
+    double temperature = 0.0;
+    EnSmartProbeStatus smartProbeStatus = spsNotFitted;
+    EnTemperatureAccuracyStatus accuracyStatus = tasInRange;
+    short errorCode = 0;
+    if (mSCPIHandler->getMeasCurr(electrical, temperature, smartProbeStatus, accuracyStatus, errorCode)) {
+        if (auto* prtChannel = qobject_cast<TPRTChannel*>(measured))
+            bringSmartProbeInStep(prtChannel, smartProbeStatus);
+        measured->setNewValue(electrical, temperature);
+        notifyListenersChannelRead(measured);
+        auto* physical = qobject_cast<TPhysicalChannel*>(measured);
+        if (physical && physical->assignedProbe()) {
+            bool alarm = false;
+            physical->assignedProbe()->checkTemperature(temperature, accuracyStatus, alarm);
+            if (alarm) {
+                mPendingProbeAlarms << QPointer<TAbstractProbe>(physical->assignedProbe());
+                scheduleWarnings();
+            }
+        }
+        return true;
+    }
+
+    switch (errorCode) {
+    case ERROR_CODE_CHANNEL_OR_PROBE_UNAVAILABLE:
+        // A moment without a measurement: the last value keeps averaging and graph in pace.
+        measured->repeatLastValue();
+        notifyListenersChannelRead(measured);
+        break;
+    case ERROR_CODE_NO_PROBE_CONNECTED:
+        if (auto* prtChannel = qobject_cast<TPRTChannel*>(measured))
+            prtChannel->setAndOwnSmartProbe(nullptr);
+        measured->raiseNoValuesAvailable();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void TChannelController::bringSmartProbeInStep(TPRTChannel* pChannel, int pSmartProbeStatus)
+{
+    if (pSmartProbeStatus == spsNotFitted) {
+        pChannel->setAndOwnSmartProbe(nullptr);
+        return;
+    }
+    if (pSmartProbeStatus != spsChanged) {
+        const bool enabledOnBoard = pSmartProbeStatus == spsPresent;
+        const TSmartProbePRT* held = pChannel->smartProbe();
+        if (held && held->isEnabled() == enabledOnBoard)
+            return;
+    }
+    readSmartProbe(pChannel);
+    if (pChannel->smartProbe()) {
+        mPendingCalibrationChecks << pChannel;
+        scheduleWarnings();
+    }
+}
+
+void TChannelController::readSmartProbe(TPRTChannel* pChannel)
+{
+    Q_UNUSED(pChannel)
+}
+
+void TChannelController::scheduleWarnings()
+{
+    if (mWarningsScheduled)
+        return;
+    mWarningsScheduled = true;
+    QMetaObject::invokeMethod(
+        this, [this]() { showPendingWarnings(); }, Qt::QueuedConnection);
+}
+
+void TChannelController::showPendingWarnings()
+{
+    mWarningsScheduled = false;
+    // Polls go on while a message is open and may raise new warnings, which
+    // then come in a call of their own.
+    const zelk::vector<TPRTChannel*> calibrationChecks = std::move(mPendingCalibrationChecks);
+    mPendingCalibrationChecks.clear();
+    const zelk::vector<QPointer<TAbstractProbe>> probeAlarms = std::move(mPendingProbeAlarms);
+    mPendingProbeAlarms.clear();
+
+    for (TPRTChannel* prtChannel : calibrationChecks) {
+        // The probe read in the poll may have been replaced since; the one
+        // the channel holds now is the one to tell about.
+        TSmartProbePRT* smartProbe = prtChannel->smartProbe();
+        if (!smartProbe)
+            continue;
+        const QString identity = smartProbeIdentity(*smartProbe);
+        if (mCalibrationWarnedProbes.contains(identity))
+            continue;
+        mCalibrationWarnedProbes.insert(identity);
+        smartProbe->checkCalibrationDate();
+    }
+    for (const QPointer<TAbstractProbe>& probe : probeAlarms) {
+        if (probe)
+            TProbeAlarmController::instance().doProbeAlarm(*probe);
+    }
+}
+
+bool TChannelController::measureChannel(TAbstractChannel* pChannel)
+{
+    if (!pChannel)
+        return false;
+    if (qobject_cast<TPhysicalChannel*>(pChannel)) {
+        if (!mSCPIHandler->setConfChan(pChannel->internalChannelNumber()))
+            return false;
+        // The SMART probe commands wait for the board to settle after this moment.
+        mLastChannelChange = QDateTime::currentDateTime();
+        mMeasuredChannel = pChannel;
+        return true;
+    }
+    zelk::vector<short> operands;
+    if (auto* unary = qobject_cast<TUnaryDerivedChannel*>(pChannel)) {
+        if (!unary->physicalChannel())
+            return false;
+        operands << unary->physicalChannel()->internalChannelNumber();
+    } else if (auto* binary = qobject_cast<TBinaryDerivedChannel*>(pChannel)) {
+        if (!binary->physicalChannel_Operand1() || !binary->physicalChannel_Operand2())
+            return false;
+        operands << binary->physicalChannel_Operand1()->internalChannelNumber()
+                 << binary->physicalChannel_Operand2()->internalChannelNumber();
+    } else {
+        mMeasuredChannel = pChannel;
+        return true;
+    }
+    if (!mSCPIHandler->setConfChanFunc(pChannel->internalChannelNumber(), operands))
+        return false;
+    mMeasuredChannel = pChannel;
+    return true;
+}
+
+zelk::vector<TPRTChannel*> TChannelController::updateSmartProbeStatus()
+{
+    mReadTimer->stop();
+    TAbstractChannel* remembered = mMeasuredChannel;
+    zelk::vector<TPRTChannel*> withSmartProbe;
+    for (auto& entry : mChannels) {
+        auto* prtChannel = qobject_cast<TPRTChannel*>(entry.second.get());
+        if (!prtChannel || !measureChannel(prtChannel))
+            continue;
+        readSmartProbe(prtChannel);
+        if (prtChannel->smartProbe())
+            withSmartProbe << prtChannel;
+    }
+    measureChannel(remembered);
+    setReadingActive(true);
+    return withSmartProbe;
+}
+
+TSmartProbePRT* TChannelController::updateSmartProbeStatusCurrentChannel()
+{
+    auto* prtChannel = qobject_cast<TPRTChannel*>(mMeasuredChannel);
+    if (!prtChannel)
+        return nullptr;
+    readSmartProbe(prtChannel);
+    return prtChannel->smartProbe();
+}
+
+bool TChannelController::setSmartProbeEnabled(TSmartProbePRT* pProbe, bool pEnabled)
+{
+    Q_UNUSED(pProbe)
+    Q_UNUSED(pEnabled)
+    return false;
+}
+
+// --- channel selection page ------------------------------------------------------
+
+void TChannelController::selectChannel(TAbstractChannel* pCurrentChannel, IChannelSelectionReceiver* pChanSelReceiver,
+                                       bool pShowDerivedChannels, const TScanModeController& pScanModeController)
+{
+    selectChannel(pCurrentChannel, pChanSelReceiver, pShowDerivedChannels, {}, pScanModeController);
+}
+
+void TChannelController::selectChannel(TAbstractChannel* pCurrentChannel, IChannelSelectionReceiver* pChanSelReceiver,
+                                       bool pShowDerivedChannels, const zelk::vector<TAbstractChannel*>& pExcluding,
+                                       const TScanModeController& pScanModeController)
+{
+    mChannelSelectionReceiver = pChanSelReceiver;
+    mChannelSelectWidgetController->resetActiveWidget();
+    updateOperandChannelButtons(pCurrentChannel, pShowDerivedChannels);
+
+    for (const auto& entry : mButtonByChannel) {
+        TAbstractChannel* shown = entry.first;
+        QWidget* button = entry.second;
+        if (shown == pCurrentChannel) {
+            mChannelSelectWidgetController->activateWidget(button);
+            button->setVisible(true);
+        } else if (shown == mTCExpansionPortChannel.get()) {
+            // The expansion port is a service input, and scan mode does not step through it.
+            button->setVisible(TAuthorizationController::instance().level() >= 1 &&
+                               !pScanModeController.isScanModeActive());
+        } else if (auto* physical = qobject_cast<TPhysicalChannel*>(shown)) {
+            button->setVisible(physical->assignedProbe() && !pExcluding.contains(shown));
+        } else {
+            updateDerivedChannelSelectButton(shown, button);
+            button->setVisible(pShowDerivedChannels);
+        }
+    }
+
+    const auto current = mButtonByChannel.find(pCurrentChannel);
+    if (current != mButtonByChannel.end())
+        mChannelSelectWidgetController->activateWidget(current->second);
+    else
+        mChannelSelectWidgetController->resetActiveWidget();
+    mSubMenuController->showSubMenu(tr("Channel selection"), mPageChannelSelection, this, smtViewer);
+}
+
+void TChannelController::returnToMainMenuClicked() {}
+
+bool TChannelController::cancelClicked()
+{
+    return true;
+}
+
+bool TChannelController::storeClicked()
+{
+    return true;
+}
+
+void TChannelController::showOperand(QLabel* pLabel, const TAbstractChannel* pChannel)
+{
+    // The tool tip holds the channel number the operand is read back from.
+    pLabel->setText(pChannel ? pChannel->channelCaption() : QString());
+    pLabel->setToolTip(pChannel ? QString::number(pChannel->internalChannelNumber()) : QString());
+}
+
+void TChannelController::updateOperandChannelButtons(TAbstractChannel* pPossiblyDerivedChannel,
+                                                     bool pShowDerivedChannels)
+{
+    showOperand(mLblChannelX, nullptr);
+    showOperand(mLblChannelY, nullptr);
+    if (auto* unary = qobject_cast<TUnaryDerivedChannel*>(pPossiblyDerivedChannel)) {
+        if (unary->physicalChannel())
+            showOperand(mLblChannelX, unary->physicalChannel());
+    } else if (auto* binary = qobject_cast<TBinaryDerivedChannel*>(pPossiblyDerivedChannel)) {
+        if (binary->physicalChannel_Operand1())
+            showOperand(mLblChannelX, binary->physicalChannel_Operand1());
+        if (binary->physicalChannel_Operand2())
+            showOperand(mLblChannelY, binary->physicalChannel_Operand2());
+    }
+    mBtnChannelX->setVisible(pShowDerivedChannels);
+    mBtnChannelY->setVisible(pShowDerivedChannels);
+}
+
+void TChannelController::updateDerivedChannelSelectButton(TAbstractChannel* pChannel, QWidget* pBtnDerivedChannelSelect)
+{
+    if (qobject_cast<TUnaryDerivedChannel*>(pChannel))
+        pBtnDerivedChannelSelect->setEnabled(!mLblChannelX->text().isEmpty());
+    else if (qobject_cast<TBinaryDerivedChannel*>(pChannel))
+        pBtnDerivedChannelSelect->setEnabled(!mLblChannelX->text().isEmpty() && !mLblChannelY->text().isEmpty());
+}
+
+void TChannelController::updateDerivedChannelSelectButtons()
+{
+    for (const auto& entry : mButtonByChannel)
+        updateDerivedChannelSelectButton(entry.first, entry.second);
+}
+
+TPhysicalChannel* TChannelController::selectedOperand(const QLabel* pLabel) const
+{
+    if (pLabel->toolTip().isEmpty())
+        return nullptr;
+    return physical_channel(pLabel->toolTip().toInt(nullptr, 10));
+}
+
+TPhysicalChannel* TChannelController::selectedChannel_Operand_X() const
+{
+    return selectedOperand(mLblChannelX);
+}
+
+TPhysicalChannel* TChannelController::selectedChannel_Operand_Y() const
+{
+    return selectedOperand(mLblChannelY);
+}
+
+void TChannelController::chooseOperand(QLabel* pLabel)
+{
+    TChannelSelectDialog dialog(nullptr);
+    connect(&dialog, &TChannelSelectDialog::widgetActivated, this, &TChannelController::widget_activated);
+    zelk::vector<TAbstractChannel*> selected;
+    if (TPhysicalChannel* current = selectedOperand(pLabel))
+        selected << current;
+    if (dialog.showPhysicalChannelSelection(tr("Channel selection"), false, false, true, QString(), QString(),
+                                            TChannelSelectDialog::BTN_CANCEL | TChannelSelectDialog::BTN_OK,
+                                            ctUndefined, true, *this, selected)) {
+        if (selected.empty())
+            showOperand(pLabel, nullptr);
+        else if (auto* physical = qobject_cast<TPhysicalChannel*>(selected.front()))
+            showOperand(pLabel, physical);
+        updateDerivedChannelSelectButtons();
+    }
+    mChannelSelectWidgetController->deactivateAll();
+}
+
+void TChannelController::channelSelectionBtnClick(QWidget* pButton)
+{
+    if (pButton == mBtnChannelX) {
+        chooseOperand(mLblChannelX);
+        return;
+    }
+    if (pButton == mBtnChannelY) {
+        chooseOperand(mLblChannelY);
+        return;
+    }
+    const auto found = mChannelByButton.find(pButton);
+    if (found != mChannelByButton.end()) {
+        TAbstractChannel* chosen = found->second;
+        if (auto* unary = qobject_cast<TUnaryDerivedChannel*>(chosen)) {
+            unary->setPhysicalChannel(selectedChannel_Operand_X());
+        } else if (auto* binary = qobject_cast<TBinaryDerivedChannel*>(chosen)) {
+            binary->setPhysicalChannel_Operand1(selectedChannel_Operand_X());
+            binary->setPhysicalChannel_Operand2(selectedChannel_Operand_Y());
+        }
+        if (mChannelSelectionReceiver)
+            mChannelSelectionReceiver->channelSelected(chosen);
+    }
+    mSubMenuController->cancelSubMenu(this);
+}

@@ -1,0 +1,189 @@
+#pragma once
+
+#include "channellookup.h"
+#include "channeltypechangelistener.h"
+#include "electrical_temperature_units.h"
+#include "submenuconfirmationreceiver.h"
+#include "zelkvector.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+
+#include <map>
+#include <memory>
+
+class IChannelControllerListener;
+class IChannelSelectionReceiver;
+class ISubMenuController;
+class QLabel;
+class QTimer;
+class QWidget;
+class TAbstractChannel;
+class TAbstractProbe;
+class TAbstractSwitchBox;
+class TClickableWidgetController;
+class TInternalSCPIHandler;
+class TPhysicalChannel;
+class TPRTChannel;
+class TProbeController;
+class TScanModeController;
+class TSmartProbePRT;
+
+// The one owner of every channel of the instrument: the board's inputs, the
+// thermocouple expansion port, the derived channels and the positions of the
+// fitted switch boxes. It runs the measuring cycle (the board measures one
+// channel at a time; a timer polls it and the reading goes to the channel and
+// on to the listeners), keeps SMART probes in step with the board, raises the
+// probe alarm and shows the channel selection page. The main window creates
+// it once and owns it.
+class TChannelController : public QObject,
+                           public ISubMenuConfirmationReceiver,
+                           public IChannelTypeChangeListener,
+                           public IChannelLookup
+{
+    Q_OBJECT
+
+public:
+    // The board's own inputs.
+    static constexpr qint16 MIN_CHANNEL_ZTM8800 = 1;
+    static constexpr qint16 MAX_CHANNEL_ZTM8800 = 4;
+    static constexpr qint16 SWITCHBOX_FIRST_CHANNEL = 16;
+    static constexpr qint16 SWITCHBOX_MAX_CHANNELS = 16;
+
+    // Asks the board for its switch boxes and its configured channel; reading
+    // stays off until setReadingActive(true). The buttons belong to the
+    // channel selection page; buttons for the expansion port and the switch-box
+    // positions are added to the column that holds pBtnChannel4.
+    TChannelController(ISubMenuController* pSubMenuController, TInternalSCPIHandler* pSCPIHandler,
+                       std::unique_ptr<TClickableWidgetController> pChannelSelectWidgetController,
+                       QWidget* pPageChannelSelection, QWidget* pBtnChannel1, QWidget* pBtnChannel2,
+                       QWidget* pBtnChannel3, QWidget* pBtnChannel4, QWidget* pBtnChannel_Reciprocal,
+                       QWidget* pBtnChannel_Sum, QWidget* pBtnChannel_Diff, QWidget* pBtnChannel_Product,
+                       QWidget* pBtnChannel_Quotient, QWidget* pBtnChannel_X, QWidget* pBtnChannel_Y,
+                       QLabel* pLblChannel_X, QLabel* pLblChannel_Y, int pAverageValueSampleCount, int pReadInterval);
+    ~TChannelController() override;
+
+    // Null for numbers no channel has; the expansion channel is not among them.
+    TAbstractChannel* channel(int pChannelNumber) const override;
+    TPhysicalChannel* physical_channel(int pChannelNumber) const;
+    const std::map<int, std::unique_ptr<TAbstractChannel>>& channels() const { return mChannels; }
+    TPhysicalChannel* tcExpansionPortChannel() const { return mTCExpansionPortChannel.get(); }
+    // The fitted boxes in port order; null past the last one.
+    TAbstractSwitchBox* switchBox(unsigned int pIndex) const;
+    TAbstractChannel* measuredChannel() { return mMeasuredChannel; }
+    QDateTime lastChannelChange() const { return mLastChannelChange; }
+    void changeUnit(TAbstractChannel* pChannel, Electrical_temperature_units::EnUnit pUnit);
+
+    // Every physical channel that holds pProbe falls back to its default
+    // probe; pProbe then belongs to no channel.
+    void unassignProbe(TAbstractProbe* pProbe, TProbeController* pProbeController);
+    void useDefaultProbesForChannelsWithoutProbe(TProbeController* pProbeController);
+
+    // A listener is held once; removing one that is not held changes nothing.
+    void addListener(IChannelControllerListener* pListener);
+    void removeListener(IChannelControllerListener* pListener);
+
+    // Starting takes one reading at once; starting while reading changes nothing.
+    void setReadingActive(bool pVal);
+    bool isReadingActive() const;
+    // One poll of the measured channel; true when a reading was taken. A
+    // call while a poll is running (from a listener, or a timer tick in a
+    // nested event loop) does nothing and returns false.
+    bool readMeasuredChannel();
+    // Makes the channel the one the board measures; false when the board
+    // could not be told, a derived channel lacks an operand, or there is no
+    // channel. The read timer and the listeners are not involved.
+    bool measureChannel(TAbstractChannel* pChannel);
+    // Reads the SMART probes of all resistance channels anew and returns the
+    // channels that hold one; polling pauses meanwhile.
+    zelk::vector<TPRTChannel*> updateSmartProbeStatus();
+    // Null unless the measured channel is a resistance channel with a SMART probe.
+    TSmartProbePRT* updateSmartProbeStatusCurrentChannel();
+    // Switches the SMART probe on or off in its own memory; false when the
+    // board did not confirm or the probe's channel could not be measured.
+    bool setSmartProbeEnabled(TSmartProbePRT* pProbe, bool pEnabled);
+
+    // Shows the channel selection page; the chosen channel goes to the receiver.
+    void selectChannel(TAbstractChannel* pCurrentChannel, IChannelSelectionReceiver* pChanSelReceiver,
+                       bool pShowDerivedChannels, const zelk::vector<TAbstractChannel*>& pExcluding,
+                       const TScanModeController& pScanModeController);
+    void selectChannel(TAbstractChannel* pCurrentChannel, IChannelSelectionReceiver* pChanSelReceiver,
+                       bool pShowDerivedChannels, const TScanModeController& pScanModeController);
+
+    // The selection page offers Return only; nothing to confirm.
+    void returnToMainMenuClicked() override;
+    bool cancelClicked() override;
+    bool storeClicked() override;
+
+    void channelTypeChanged(TAbstractChannel* pChannel) override;
+
+signals:
+    void widget_activated(short pGroup, QWidget* pPrevious, QWidget* pCurrent);
+
+public slots:
+    void setAverageValueSampleCount(int pVal);
+    void channelSelectionBtnClick(QWidget* pButton);
+    void onChannelReadTimer();
+    void onBeforeChangeSystemTime();
+
+private:
+    void addChannelButton(TAbstractChannel* pChannel, QWidget* pButton);
+    // A button for a channel the form has none for, in the column of the board's inputs.
+    void createChannelButton(TAbstractChannel* pChannel, QWidget* pBtnChannel4, int& ioLayoutIndex);
+    void scanSwitchBoxes(int pAverageValueSampleCount, QWidget* pBtnChannel4, int& ioLayoutIndex);
+    void restoreMeasuredChannel();
+
+    bool poll();
+    void bringSmartProbeInStep(TPRTChannel* pChannel, int pSmartProbeStatus);
+    void readSmartProbe(TPRTChannel* pChannel);
+    // The warnings a poll raised wait until the poll is over, so that
+    // measuring goes on while they are open.
+    void scheduleWarnings();
+    void showPendingWarnings();
+
+    void notifyListenersChannelRead(TAbstractChannel* pChannel);
+    void notifyListenersChannelTypeChanged(TAbstractChannel* pChannel);
+    void notifyListenersAfterMeasBoardPolled(int pIntervallMilliseconds);
+    template <class TCall> void notifyListeners(TCall pCall);
+
+    void updateOperandChannelButtons(TAbstractChannel* pPossiblyDerivedChannel, bool pShowDerivedChannels);
+    void updateDerivedChannelSelectButton(TAbstractChannel* pChannel, QWidget* pBtnDerivedChannelSelect);
+    void updateDerivedChannelSelectButtons();
+    TPhysicalChannel* selectedChannel_Operand_X() const;
+    TPhysicalChannel* selectedChannel_Operand_Y() const;
+    TPhysicalChannel* selectedOperand(const QLabel* pLabel) const;
+    void chooseOperand(QLabel* pLabel);
+    static void showOperand(QLabel* pLabel, const TAbstractChannel* pChannel);
+
+    ISubMenuController* mSubMenuController;
+    TInternalSCPIHandler* mSCPIHandler;
+    std::unique_ptr<TClickableWidgetController> mChannelSelectWidgetController;
+    std::map<int, std::unique_ptr<TAbstractChannel>> mChannels;
+    zelk::vector<IChannelControllerListener*> mListeners;
+    std::unique_ptr<TPhysicalChannel> mTCExpansionPortChannel;
+    zelk::vector<std::unique_ptr<TAbstractSwitchBox>> mSwitchBoxes;
+    TAbstractChannel* mMeasuredChannel = nullptr;
+    IChannelSelectionReceiver* mChannelSelectionReceiver = nullptr;
+    std::unique_ptr<QTimer> mReadTimer;
+    QDateTime mLastChannelChange;
+    std::map<TAbstractChannel*, QWidget*> mButtonByChannel;
+    std::map<QWidget*, TAbstractChannel*> mChannelByButton;
+    QWidget* mPageChannelSelection;
+    QWidget* mBtnChannelX;
+    QWidget* mBtnChannelY;
+    QLabel* mLblChannelX;
+    QLabel* mLblChannelY;
+
+    bool mPollRunning = false;
+    bool mWarningsScheduled = false;
+    // Probes that left their range in a poll, for the alarm after it.
+    zelk::vector<QPointer<TAbstractProbe>> mPendingProbeAlarms;
+    // Channels whose SMART probe was read anew in a poll, for its calibration check.
+    zelk::vector<TPRTChannel*> mPendingCalibrationChecks;
+    // SMART probes whose due calibration was announced already: the board may
+    // report the same probe as new at every poll.
+    QSet<QString> mCalibrationWarnedProbes;
+};

@@ -1,0 +1,75 @@
+#include "probealarmcontroller.h"
+
+#include "buzzercontroller.h"
+#include "clickablewidgetcontroller.h"
+#include "messagedialog.h"
+#include "probe.h"
+#include "tamarindsettings.h"
+
+namespace
+{
+const QString ALARMS_ON = QStringLiteral("1");
+const QString ALARMS_OFF = QStringLiteral("0");
+} // namespace
+
+TProbeAlarmController& TProbeAlarmController::instance()
+{
+    static TProbeAlarmController controller;
+    return controller;
+}
+
+TProbeAlarmController::TProbeAlarmController()
+{
+    mAlarmForProbesActive =
+        TTamarindSettings::instance().value(mPersistance_Section, mPersistance_Setting_alarms, ALARMS_ON) == ALARMS_ON;
+}
+
+void TProbeAlarmController::initializeGUIComponents(QWidget* pBtnOn, QWidget* pBtnOff,
+                                                    TClickableWidgetController* pWidgetController)
+{
+    mBtnOn = pBtnOn;
+    mBtnOff = pBtnOff;
+    mWidgetController = pWidgetController;
+    connect(mWidgetController, &TClickableWidgetController::widgetMouseBtnReleased, this,
+            &TProbeAlarmController::onBtnClicked);
+    updateGUI();
+}
+
+void TProbeAlarmController::updateGUI()
+{
+    if (mWidgetController)
+        mWidgetController->activateWidget(mAlarmForProbesActive ? mBtnOn : mBtnOff);
+}
+
+void TProbeAlarmController::storeAlarmSetting()
+{
+    TTamarindSettings& settings = TTamarindSettings::instance();
+    settings.setValue(mPersistance_Section, mPersistance_Setting_alarms,
+                      mAlarmForProbesActive ? ALARMS_ON : ALARMS_OFF);
+    settings.store();
+}
+
+void TProbeAlarmController::onBtnClicked(QWidget* pButton)
+{
+    // The widget controller has already highlighted the pressed button.
+    mAlarmForProbesActive = pButton == mBtnOn;
+    storeAlarmSetting();
+}
+
+void TProbeAlarmController::factoryReset()
+{
+    mAlarmForProbesActive = true;
+    storeAlarmSetting();
+    updateGUI();
+}
+
+void TProbeAlarmController::doProbeAlarm(const TAbstractProbe& pProbe)
+{
+    if (!mAlarmForProbesActive)
+        return;
+    TBuzzerController& buzzer = TBuzzerController::instance();
+    buzzer.soundAlarm();
+    TMessageDialog().showError(
+        tr("CAUTION! Probe %1 is operating outside the defined temperature range!").arg(pProbe.probeName()));
+    buzzer.mute();
+}

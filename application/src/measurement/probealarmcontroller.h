@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+class TAbstractProbe;
+class TClickableWidgetController;
+
+// The probe alarm: when a measured probe leaves its temperature range the
+// buzzer sounds and a caution names the probe, unless the user switched probe
+// alarms off on the settings page. Holds that setting (section
+// "probe_alarms", key "alarms") and drives its two buttons.
+class TProbeAlarmController : public QObject
+{
+    Q_OBJECT
+
+public:
+    static TProbeAlarmController& instance();
+    // The program uses instance(); a separate controller reads the setting as
+    // the next start would.
+    TProbeAlarmController();
+
+    // The On and Off buttons of the settings page and the controller that
+    // groups exactly these two.
+    void initializeGUIComponents(QWidget* pBtnOn, QWidget* pBtnOff, TClickableWidgetController* pWidgetController);
+    void factoryReset();
+    // Returns when the user has closed the caution; the event loop runs meanwhile.
+    void doProbeAlarm(const TAbstractProbe& pProbe);
+
+public slots:
+    void onBtnClicked(QWidget* pButton);
+
+private:
+    void updateGUI();
+    void storeAlarmSetting();
+
+    bool mAlarmForProbesActive = true;
+    QWidget* mBtnOn = nullptr;
+    QWidget* mBtnOff = nullptr;
+    TClickableWidgetController* mWidgetController = nullptr;
+    const QString mPersistance_Section = QStringLiteral("probe_alarms");
+    const QString mPersistance_Setting_alarms = QStringLiteral("alarms");
+};

@@ -1,0 +1,906 @@
+#include "authorizationcontroller.h"
+#include "boardstate.h"
+#include "buzzercontroller.h"
+#include "channel.h"
+#include "channelcontroller.h"
+#include "channelcontrollerfixture.h"
+#include "channelcontrollerlistener.h"
+#include "channelselectionreceiver.h"
+#include "clickablewidgetcontroller.h"
+#include "messagerecorder.h"
+#include "probe.h"
+#include "probecontroller.h"
+#include "scanmodecontroller.h"
+#include "switchbox.h"
+#include "tamarindclock.h"
+#include "testprobes.h"
+#include "testsupport.h"
+#include "zelkcontainercheckbutton.h"
+
+#include <QCryptographicHash>
+#include <QEventLoop>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+using namespace Probe_enums;
+
+namespace
+{
+// Writes what each listener was told into one shared log, so that the order
+// across listeners shows.
+class TLoggingListener : public IChannelControllerListener
+{
+public:
+    TLoggingListener(const QString& pName, QStringList& pLog) : mName(pName), mLog(pLog) {}
+
+    void channelRead(TAbstractChannel* pChannel) override
+    {
+        mLog << QStringLiteral("%1 read %2").arg(mName).arg(pChannel->internalChannelNumber());
+        if (mOnRead)
+            mOnRead();
+    }
+    void channelTypeChanged(TAbstractChannel* pChannel) override
+    {
+        mLog << QStringLiteral("%1 type %2").arg(mName).arg(pChannel->internalChannelNumber());
+    }
+    void afterMeasBoardPolled(int pIntervallMilliseconds) override
+    {
+        mLog << QStringLiteral("%1 polled %2").arg(mName).arg(pIntervallMilliseconds);
+    }
+
+    std::function<void()> mOnRead;
+
+private:
+    QString mName;
+    QStringList& mLog;
+};
+
+class TSelectionReceiver : public IChannelSelectionReceiver
+{
+public:
+    void channelSelected(TAbstractChannel* pChannel) override { mSelected << pChannel; }
+    zelk::vector<TAbstractChannel*> mSelected;
+};
+
+int countCommands(TSimulatedBoardLink& pBoard, const QByteArray& pPrefix)
+{
+    int count = 0;
+    for (const QByteArray& command : pBoard.commands()) {
+        if (command.startsWith(pPrefix))
+            ++count;
+    }
+    return count;
+}
+
+QList<int> channelNumbers(const TChannelController& pController)
+{
+    QList<int> numbers;
+    for (const auto& entry : pController.channels())
+        numbers << entry.first;
+    return numbers;
+}
+
+QList<int> range(int pFirst, int pLast)
+{
+    QList<int> numbers;
+    for (int n = pFirst; n <= pLast; ++n)
+        numbers << n;
+    return numbers;
+}
+
+const QList<int> BOARD_CHANNELS{1, 2, 3, 4, 9, 10, 11, 12, 13};
+
+std::unique_ptr<TPRTProbe> defaultPRTProbe()
+{
+    return std::make_unique<TPRTProbe>(TProbeController::DEFAULT_PROBE_NR_4WPT100, "Pt100 4-wire", prttPT100, false, 0,
+                                       -200.0, 850.0, QDate(), true, w4wire, false, false, OneMilliAmp, rprtAuto,
+                                       cprtEN60751, 100.0, 3.9083e-3, -5.775e-7, -4.183e-12, 0, 0, 0, 0, 0, 0, 0);
+}
+
+std::unique_ptr<TTCProbe> defaultThermocoupleProbe()
+{
+    return std::make_unique<TTCProbe>(TProbeController::DEFAULT_PROBE_NR_TC, "Type K", false, 0, -270.0, 1372.0,
+                                      QDate(), true, ptK, rjInternal, 0, ctcIEC584, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                      0, 0, 0, 0, 0, 0);
+}
+
+QString probeName(const TPhysicalChannel* pChannel)
+{
+    return pChannel && pChannel->assignedProbe() ? pChannel->assignedProbe()->probeName() : QString();
+}
+} // namespace
+
+Q_DECLARE_METATYPE(QList<QByteArray>)
+
+class tst_ChannelController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void switchBoxScan_data();
+    void switchBoxScan();
+    void createdButtonsFollowTheBoardInputs();
+    void measuredChannelRestored_data();
+    void measuredChannelRestored();
+
+    void pollsEveryReadInterval();
+    void startingWhileReadingTakesNoExtraReading();
+    void boardErrors_data();
+    void boardErrors();
+    void listenersToldLastRegisteredFirst();
+    void listenerAddedDuringANotificationWaits();
+    void pollInsideAPollDoesNothing();
+    void probeAlarmOncePerExcursion();
+    void measureChannel_data();
+    void measureChannel();
+    void systemTimeChangeStopsReading();
+
+    void sampleCountReachesEveryChannel_data();
+    void sampleCountReachesEveryChannel();
+    void defaultProbes();
+    void usedProbesFollowTheColdJunction();
+
+    void selectionPageVisibility_data();
+    void selectionPageVisibility();
+    void selectionPageShowsOperandsOfTheCurrentChannel();
+    void operandChosenInTheDialog();
+    void operandClearedWithNone();
+    void cancelledOperandDialogChangesNothing();
+
+private:
+    TChannelController& build(int pReadInterval = 500) { return mFixture->build(pReadInterval); }
+    TSimulatedBoardLink& board() { return mFixture->board(); }
+    Ui_TTamarindMainForm& ui() { return mFixture->ui(); }
+    std::unique_ptr<TScanModeController> scanMode(bool pActive);
+    std::unique_ptr<TProbeController> probeController(bool pWithThermocoupleDefault);
+    static void enterServiceLevel(int pLevel);
+
+    std::unique_ptr<TChannelControllerFixture> mFixture;
+};
+
+void tst_ChannelController::init()
+{
+    mFixture = std::make_unique<TChannelControllerFixture>();
+}
+
+void tst_ChannelController::cleanup()
+{
+    mFixture.reset();
+    TAuthorizationController::instance().resetLevel();
+}
+
+std::unique_ptr<TScanModeController> tst_ChannelController::scanMode(bool pActive)
+{
+    auto scan = std::make_unique<TScanModeController>(
+        &mFixture->subMenu(), &mFixture->controller(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+        nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+        nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    scan->mScanModeActive = pActive;
+    return scan;
+}
+
+std::unique_ptr<TProbeController> tst_ChannelController::probeController(bool pWithThermocoupleDefault)
+{
+    auto probes = std::make_unique<TProbeController>(&mFixture->subMenu(), &mFixture->controller(), &board().handler());
+    probes->mDefaultProbes[TProbeController::DEFAULT_PROBE_NR_4WPT100] = defaultPRTProbe();
+    if (pWithThermocoupleDefault)
+        probes->mDefaultProbes[TProbeController::DEFAULT_PROBE_NR_TC] = defaultThermocoupleProbe();
+    return probes;
+}
+
+void tst_ChannelController::enterServiceLevel(int pLevel)
+{
+    TAuthorizationController& authorization = TAuthorizationController::instance();
+    authorization.resetLevel();
+    if (pLevel == 0)
+        return;
+    static bool levelAdded = false;
+    if (!levelAdded) {
+        authorization.addLevel(QCryptographicHash::hash("service", QCryptographicHash::Sha1).toHex());
+        levelAdded = true;
+    }
+    QCOMPARE(authorization.enterLevel("service"), 1);
+}
+
+// --- channel table ---------------------------------------------------------------
+
+void tst_ChannelController::switchBoxScan_data()
+{
+    QTest::addColumn<QList<int>>("portTypes");
+    QTest::addColumn<QList<QByteArray>>("injectedReplies");
+    QTest::addColumn<QList<int>>("boxChannels");
+    QTest::addColumn<QList<int>>("boxTypes");
+    QTest::addColumn<int>("portsAsked");
+
+    QTest::newRow("no box fitted") << QList<int>{0, 0, 0, 0} << QList<QByteArray>() << QList<int>() << QList<int>()
+                                   << 1;
+    QTest::newRow("thermocouple box on port 1 is passed over, SWX6300 with 16 positions on port 2")
+        << QList<int>{1, 4, 0, 0} << QList<QByteArray>() << range(32, 47) << QList<int>{4} << 3;
+    QTest::newRow("an empty port 1 ends the scan before port 2")
+        << QList<int>{0, 3, 0, 0} << QList<QByteArray>() << QList<int>() << QList<int>() << 1;
+    QTest::newRow("a type query without a number ends the scan")
+        << QList<int>{3, 3, 0, 0} << QList<QByteArray>{"E5"} << QList<int>() << QList<int>() << 1;
+    QTest::newRow("SWX6100 on port 1, SWX6300 with 8 positions on port 2")
+        << QList<int>{5, 3, 0, 0} << QList<QByteArray>() << (range(32, 39) + range(80, 99)) << QList<int>{5, 3} << 3;
+    QTest::newRow("four boxes") << QList<int>{3, 4, 2, 5} << QList<QByteArray>()
+                                << (range(16, 23) + range(32, 47) + range(200, 219)) << QList<int>{3, 4, 5} << 4;
+}
+
+void tst_ChannelController::switchBoxScan()
+{
+    QFETCH(QList<int>, portTypes);
+    QFETCH(QList<QByteArray>, injectedReplies);
+    QFETCH(QList<int>, boxChannels);
+    QFETCH(QList<int>, boxTypes);
+    QFETCH(int, portsAsked);
+
+    for (int port = 1; port <= 4; ++port) {
+        TSimulatedSwitchBox box;
+        box.mType = EnSwitchBoxType(portTypes.at(port - 1));
+        box.mSerialNumber = QStringLiteral("SB-%1").arg(port);
+        box.mDate = QDate(2023, 6, port);
+        board().board().fitSwitchBox(port, box);
+    }
+    for (const QByteArray& reply : injectedReplies)
+        board().injectReply(reply);
+    TChannelController& controller = build();
+
+    QCOMPARE(countCommands(board(), "syst:swit:type?"), portsAsked);
+    QList<int> expected = BOARD_CHANNELS + boxChannels;
+    std::sort(expected.begin(), expected.end());
+    QCOMPARE(channelNumbers(controller), expected);
+    QVERIFY(!controller.channel(5));
+    QVERIFY(!controller.channel(6));
+    QCOMPARE(int(controller.tcExpansionPortChannel()->internalChannelNumber()), 6);
+    QCOMPARE(controller.tcExpansionPortChannel()->channelCaption(), QStringLiteral("TC Expansion"));
+    for (int index = 0; index < boxTypes.size(); ++index) {
+        TAbstractSwitchBox* box = controller.switchBox(index);
+        QVERIFY(box);
+        QCOMPARE(int(box->switchBoxType()), boxTypes.at(index));
+        QCOMPARE(box->serialNumber(), QStringLiteral("SB-%1").arg(box->switchBoxNumber()));
+        QCOMPARE(box->manufacturingDate(), QDate(2023, 6, box->switchBoxNumber()));
+    }
+    QVERIFY(!controller.switchBox(boxTypes.size()));
+}
+
+void tst_ChannelController::createdButtonsFollowTheBoardInputs()
+{
+    TSimulatedSwitchBox box;
+    box.mType = sbtSWX6300_PRT8;
+    board().board().fitSwitchBox(1, box);
+    build();
+
+    // The expansion port and the box positions sit between input 4 and the derived channels.
+    QVBoxLayout* column = ui().verticalLayout_28;
+    QCOMPARE(column->itemAt(3)->widget(), ui().BtnChanSel_4);
+    QStringList captions;
+    for (int index = 4; index < 4 + 9; ++index) {
+        QWidget* button = column->itemAt(index)->widget();
+        QVERIFY(button);
+        captions << button->findChild<QLabel*>()->text();
+    }
+    QCOMPARE(captions, (QStringList{"TC Expansion", "1.1", "1.2", "1.3", "1.4", "1.5", "1.6", "1.7", "1.8"}));
+    QCOMPARE(column->itemAt(13)->widget(), ui().BtnChanSel_Reciprocal);
+}
+
+void tst_ChannelController::measuredChannelRestored_data()
+{
+    QTest::addColumn<int>("configured");
+    QTest::addColumn<int>("operandX");
+    QTest::addColumn<int>("operandY");
+    QTest::addColumn<QList<QByteArray>>("injectedReplies");
+    QTest::addColumn<int>("measured");
+    QTest::addColumn<int>("expectedX");
+    QTest::addColumn<int>("expectedY");
+    QTest::addColumn<bool>("reconfigured");
+
+    QTest::newRow("input 2 is kept") << 2 << 0 << 0 << QList<QByteArray>() << 2 << 0 << 0 << false;
+    QTest::newRow("sum of 1 and 3 is kept with its operands")
+        << 10 << 1 << 3 << QList<QByteArray>() << 10 << 1 << 3 << false;
+    QTest::newRow("reciprocal of 2 is kept with its operand")
+        << 9 << 2 << 0 << QList<QByteArray>() << 9 << 2 << 0 << false;
+    QTest::newRow("sum with an operand no channel has falls back to input 1")
+        << 10 << 7 << 3 << QList<QByteArray>() << 1 << 0 << 0 << true;
+    QTest::newRow("quotient with a derived operand falls back to input 1")
+        << 13 << 1 << 9 << QList<QByteArray>() << 1 << 0 << 0 << true;
+    QTest::newRow("the expansion port falls back to input 1")
+        << 6 << 0 << 0 << QList<QByteArray>() << 1 << 0 << 0 << true;
+    QTest::newRow("an error reply falls back to input 1")
+        << 2 << 0 << 0 << QList<QByteArray>{"0", "E5"} << 1 << 0 << 0 << true;
+}
+
+void tst_ChannelController::measuredChannelRestored()
+{
+    QFETCH(int, configured);
+    QFETCH(int, operandX);
+    QFETCH(int, operandY);
+    QFETCH(QList<QByteArray>, injectedReplies);
+    QFETCH(int, measured);
+    QFETCH(int, expectedX);
+    QFETCH(int, expectedY);
+    QFETCH(bool, reconfigured);
+
+    board().board().withState([&](TBoardState& pState) {
+        pState.mMeasuredChannel = configured;
+        pState.mOperands[configured] = {operandX, operandY};
+    });
+    for (const QByteArray& reply : injectedReplies)
+        board().injectReply(reply);
+    TChannelController& controller = build();
+
+    QCOMPARE(int(controller.measuredChannel()->internalChannelNumber()), measured);
+    QCOMPARE(board().commands().contains("conf:chan 01"), reconfigured);
+    QCOMPARE(countCommands(board(), "conf:chan "), reconfigured ? 1 : 0);
+    QCOMPARE(countCommands(board(), "conf:chan:func"), 0);
+    auto number = [](const TPhysicalChannel* pChannel) { return pChannel ? pChannel->internalChannelNumber() : 0; };
+    if (auto* unary = qobject_cast<TUnaryDerivedChannel*>(controller.measuredChannel()))
+        QCOMPARE(number(unary->physicalChannel()), expectedX);
+    if (auto* binary = qobject_cast<TBinaryDerivedChannel*>(controller.measuredChannel())) {
+        QCOMPARE(number(binary->physicalChannel_Operand1()), expectedX);
+        QCOMPARE(number(binary->physicalChannel_Operand2()), expectedY);
+    }
+    QVERIFY(!controller.lastChannelChange().isValid());
+}
+
+// --- measuring cycle ---------------------------------------------------------------
+
+void tst_ChannelController::pollsEveryReadInterval()
+{
+    board().board().setTemperature(1, 42.5);
+    TChannelController& controller = build(40);
+    QStringList log;
+    TLoggingListener listener("scan", log);
+    controller.addListener(&listener);
+    TAbstractChannel* channel1 = controller.channel(1);
+    QSignalSpy values(channel1, &TAbstractChannel::valuesChanged);
+
+    controller.setReadingActive(true);
+    QVERIFY(controller.isReadingActive());
+    // One reading at once, then one per interval.
+    QCOMPARE(values.count(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(values.count() >= 5, 5000);
+    controller.setReadingActive(false);
+    QVERIFY(!controller.isReadingActive());
+
+    TElectricalTemperatureValue temperature;
+    TElectricalTemperatureValue electrical;
+    channel1->currentValueNumeric(temperature, electrical);
+    QVERIFY(qAbs(temperature.value() - 42.5) < 1e-6);
+    // A Pt100 at 42.5 degrees Celsius after EN 60751: R0 (1 + A t + B t^2).
+    const double expectedOhm = 100.0 * (1.0 + 3.9083e-3 * 42.5 - 5.775e-7 * 42.5 * 42.5);
+    QVERIFY(qAbs(electrical.value() - expectedOhm) < 1e-4);
+    QVERIFY(log.contains("scan read 1"));
+    QVERIFY(log.contains("scan polled 40"));
+
+    const int polls = countCommands(board(), "meas:curr?");
+    QSignalSpy more(channel1, &TAbstractChannel::valuesChanged);
+    QVERIFY(!more.wait(200));
+    QCOMPARE(countCommands(board(), "meas:curr?"), polls);
+}
+
+void tst_ChannelController::startingWhileReadingTakesNoExtraReading()
+{
+    TChannelController& controller = build(60000);
+    controller.setReadingActive(true);
+    QCOMPARE(countCommands(board(), "meas:curr?"), 1);
+    controller.setReadingActive(true);
+    QCOMPARE(countCommands(board(), "meas:curr?"), 1);
+}
+
+void tst_ChannelController::boardErrors_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<int>("valuesChanged");
+    QTest::addColumn<int>("noValues");
+    QTest::addColumn<bool>("smartProbeKept");
+    QTest::addColumn<QStringList>("told");
+
+    QTest::newRow("a reading") << QByteArray("110.5,26.5,0,1") << true << 1 << 0 << false
+                               << QStringList{"read 1", "polled 500"};
+    QTest::newRow("E14 repeats the last reading")
+        << QByteArray("E14") << false << 1 << 0 << true << QStringList{"read 1", "polled 500"};
+    QTest::newRow("E1 drops the SMART probe, no values")
+        << QByteArray("E1") << false << 0 << 1 << false << QStringList{"polled 500"};
+    QTest::newRow("another error skips the reading")
+        << QByteArray("E5") << false << 0 << 0 << true << QStringList{"polled 500"};
+    QTest::newRow("a reply that does not parse skips the reading")
+        << QByteArray("110.5,26.5") << false << 0 << 0 << true << QStringList{"polled 500"};
+}
+
+void tst_ChannelController::boardErrors()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(bool, read);
+    QFETCH(int, valuesChanged);
+    QFETCH(int, noValues);
+    QFETCH(bool, smartProbeKept);
+    QFETCH(QStringList, told);
+
+    board().board().setTemperature(1, 20.0);
+    TChannelController& controller = build();
+    auto* channel1 = qobject_cast<TPRTChannel*>(controller.channel(1));
+    channel1->startRecordingGraphValues();
+    QVERIFY(controller.readMeasuredChannel());
+    // The SMART probe the board reports as enabled, so a status 1 reading
+    // is the only reading that removes it.
+    auto smart = TestProbes::smart();
+    TSmartProbePRT* held = smart.get();
+    channel1->setAndOwnSmartProbe(std::move(smart));
+    board().injectReply(reply);
+
+    QStringList log;
+    TLoggingListener listener("", log);
+    controller.addListener(&listener);
+    QSignalSpy values(channel1, &TAbstractChannel::valuesChanged);
+    QSignalSpy noValuesSpy(channel1, &TAbstractChannel::noValuesAvailable);
+    QCOMPARE(controller.readMeasuredChannel(), read);
+
+    QCOMPARE(values.count(), valuesChanged);
+    QCOMPARE(noValuesSpy.count(), noValues);
+    QCOMPARE(channel1->smartProbe() == held, smartProbeKept);
+    for (QString& line : log)
+        line = line.trimmed();
+    QCOMPARE(log, told);
+    const QVector<QPointF> graph = channel1->graphValues(Electrical_temperature_units::uCelsius);
+    QCOMPARE(graph.size(), 1 + valuesChanged);
+    if (reply == "E14")
+        QCOMPARE(graph.last().y(), graph.first().y());
+}
+
+void tst_ChannelController::listenersToldLastRegisteredFirst()
+{
+    TChannelController& controller = build();
+    QStringList log;
+    TLoggingListener first("first", log);
+    TLoggingListener second("second", log);
+    TLoggingListener third("third", log);
+    controller.addListener(&first);
+    controller.addListener(&second);
+    controller.addListener(&third);
+    controller.addListener(&first);
+
+    controller.readMeasuredChannel();
+    controller.channelTypeChanged(controller.channel(2));
+    QCOMPARE(log, (QStringList{"third read 1", "second read 1", "first read 1", "third polled 500", "second polled 500",
+                               "first polled 500", "third type 2", "second type 2", "first type 2"}));
+
+    log.clear();
+    controller.removeListener(&second);
+    controller.removeListener(&second);
+    controller.readMeasuredChannel();
+    QCOMPARE(log, (QStringList{"third read 1", "first read 1", "third polled 500", "first polled 500"}));
+}
+
+void tst_ChannelController::listenerAddedDuringANotificationWaits()
+{
+    TChannelController& controller = build();
+    QStringList log;
+    TLoggingListener early("early", log);
+    TLoggingListener late("late", log);
+    controller.addListener(&early);
+    early.mOnRead = [&]() {
+        controller.addListener(&late);
+        controller.removeListener(&early);
+    };
+
+    controller.readMeasuredChannel();
+    QCOMPARE(log, (QStringList{"early read 1", "late polled 500"}));
+}
+
+void tst_ChannelController::pollInsideAPollDoesNothing()
+{
+    TChannelController& controller = build(20);
+    QStringList log;
+    TLoggingListener listener("", log);
+    controller.addListener(&listener);
+    int nestedPolls = -1;
+    bool nestedResult = true;
+    bool armed = false;
+    listener.mOnRead = [&]() {
+        if (!armed || nestedPolls >= 0)
+            return;
+        // A listener that runs the event loop for many read intervals, as a
+        // modal dialog would; the read timer fires meanwhile.
+        const int before = countCommands(board(), "meas:curr?");
+        nestedResult = controller.readMeasuredChannel();
+        QEventLoop loop;
+        QTimer::singleShot(200, &loop, &QEventLoop::quit);
+        loop.exec();
+        nestedPolls = countCommands(board(), "meas:curr?") - before;
+    };
+
+    controller.setReadingActive(true);
+    armed = true;
+    QTRY_VERIFY(nestedPolls >= 0);
+    QCOMPARE(nestedPolls, 0);
+    QVERIFY(!nestedResult);
+    // Polling goes on once the poll is over.
+    const int polls = countCommands(board(), "meas:curr?");
+    QTRY_VERIFY(countCommands(board(), "meas:curr?") > polls + 2);
+    controller.setReadingActive(false);
+    QCOMPARE(log.count(" polled 20"), log.count(" read 1"));
+}
+
+void tst_ChannelController::probeAlarmOncePerExcursion()
+{
+    TTestEnvironment::writeDeviceFile("/sys/class/gpio/gpio7/value", "0");
+    TBuzzerController& buzzer = TBuzzerController::instance();
+    buzzer.initialize("/sys/class/gpio/gpio7/value");
+    buzzer.setAlarmsActive(true);
+    QByteArray buzzerWhileShown;
+    TMessageRecorder messages(
+        [&]() { buzzerWhileShown = TTestEnvironment::readDeviceFile("/sys/class/gpio/gpio7/value"); });
+
+    TChannelController& controller = build();
+    auto probe = TestProbes::prt();
+    qobject_cast<TPhysicalChannel*>(controller.channel(1))->assignProbe(probe.get());
+    // The probe's range is -200.5 to 450 degrees Celsius.
+    const double temperatures[] = {23.0, 460.0, 470.0, 460.0, 440.0, 455.0, 20.0, -210.0};
+    const int alarmsAfter[] = {0, 1, 1, 1, 1, 2, 2, 3};
+    for (int step = 0; step < 8; ++step) {
+        board().board().setTemperature(1, temperatures[step]);
+        QVERIFY(controller.readMeasuredChannel());
+        // The caution comes after the poll, from the event loop.
+        QCoreApplication::processEvents();
+        QCOMPARE(messages.count(), alarmsAfter[step]);
+    }
+    QCOMPARE(messages.texts().first(),
+             QStringLiteral("CAUTION! Probe PT100-A is operating outside the defined temperature range!"));
+    QCOMPARE(buzzerWhileShown, QByteArray("1"));
+    QCOMPARE(TTestEnvironment::readDeviceFile("/sys/class/gpio/gpio7/value"), QByteArray("0"));
+    qobject_cast<TPhysicalChannel*>(controller.channel(1))->useProbe(nullptr);
+}
+
+void tst_ChannelController::measureChannel_data()
+{
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<int>("operandX");
+    QTest::addColumn<int>("operandY");
+    QTest::addColumn<bool>("linkFails");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<bool>("channelChangeNoted");
+
+    QTest::newRow("input 2") << 2 << 0 << 0 << false << true << QByteArray("conf:chan 02") << true;
+    QTest::newRow("a switch-box position") << 17 << 0 << 0 << false << true << QByteArray("conf:chan 17") << true;
+    QTest::newRow("reciprocal of 2") << 9 << 2 << 0 << false << true << QByteArray("conf:chan:func 9,@2") << false;
+    QTest::newRow("difference of 3 and 1")
+        << 11 << 3 << 1 << false << true << QByteArray("conf:chan:func 11,@3,@1") << false;
+    QTest::newRow("sum with one operand") << 10 << 1 << 0 << false << false << QByteArray() << false;
+    QTest::newRow("reciprocal without operand") << 9 << 0 << 0 << false << false << QByteArray() << false;
+    QTest::newRow("no channel") << 0 << 0 << 0 << false << false << QByteArray() << false;
+    QTest::newRow("a board that does not answer")
+        << 2 << 0 << 0 << true << false << QByteArray("conf:chan 02") << false;
+}
+
+void tst_ChannelController::measureChannel()
+{
+    QFETCH(int, channel);
+    QFETCH(int, operandX);
+    QFETCH(int, operandY);
+    QFETCH(bool, linkFails);
+    QFETCH(bool, result);
+    QFETCH(QByteArray, sent);
+    QFETCH(bool, channelChangeNoted);
+
+    TSimulatedSwitchBox box;
+    box.mType = sbtSWX6300_PRT8;
+    board().board().fitSwitchBox(1, box);
+    TChannelController& controller = build();
+    TAbstractChannel* target = controller.channel(channel);
+    if (auto* unary = qobject_cast<TUnaryDerivedChannel*>(target))
+        unary->setPhysicalChannel(controller.physical_channel(operandX));
+    if (auto* binary = qobject_cast<TBinaryDerivedChannel*>(target)) {
+        binary->setPhysicalChannel_Operand1(controller.physical_channel(operandX));
+        binary->setPhysicalChannel_Operand2(controller.physical_channel(operandY));
+    }
+    TAbstractChannel* before = controller.measuredChannel();
+    board().board().clearRecord();
+    if (linkFails)
+        board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = -1; });
+
+    QCOMPARE(controller.measureChannel(target), result);
+    board().board().withFaults([](TBoardFaults& pFaults) { pFaults.clear(); });
+    QCOMPARE(controller.measuredChannel(), result ? target : before);
+    if (sent.isEmpty())
+        QVERIFY(board().commands().isEmpty());
+    else
+        QCOMPARE(board().commands().first(), sent);
+    QCOMPARE(controller.lastChannelChange().isValid(), channelChangeNoted);
+}
+
+void tst_ChannelController::systemTimeChangeStopsReading()
+{
+    TChannelController& controller = build();
+    controller.setReadingActive(true);
+    emit TTamarindClock::instance().beforeChangeSystemTime();
+    QVERIFY(!controller.isReadingActive());
+}
+
+// --- channel table services ------------------------------------------------------------
+
+void tst_ChannelController::sampleCountReachesEveryChannel_data()
+{
+    QTest::addColumn<int>("channel");
+    QTest::newRow("input 1") << 1;
+    QTest::newRow("input 3") << 3;
+    QTest::newRow("expansion port") << 6;
+}
+
+void tst_ChannelController::sampleCountReachesEveryChannel()
+{
+    QFETCH(int, channel);
+    TChannelController& controller = build();
+    TAbstractChannel* tested = channel == 6 ? controller.tcExpansionPortChannel() : controller.channel(channel);
+    // The expansion port has no temperature; its voltage is averaged.
+    if (channel == 6)
+        controller.changeUnit(tested, Electrical_temperature_units::uMilliVolt);
+
+    controller.setAverageValueSampleCount(2);
+    for (double value : {1.0, 2.0, 3.0, 4.0})
+        tested->setNewValue(value, value);
+    QString mean;
+    QString stability;
+    tested->avgValue(mean, stability);
+    // The mean of the last two readings only.
+    QVERIFY2(mean.startsWith("3.5"), qPrintable(mean));
+}
+
+void tst_ChannelController::defaultProbes()
+{
+    TSimulatedSwitchBox box;
+    box.mType = sbtSWX6100_10;
+    board().board().fitSwitchBox(1, box);
+    TChannelController& controller = build();
+    auto custom = TestProbes::prt();
+    controller.physical_channel(1)->assignProbe(custom.get());
+
+    auto probes = probeController(true);
+    QCOMPARE(probes->defaultProbe(controller.tcExpansionPortChannel())->probeName(), QStringLiteral("Type K"));
+    QVERIFY(!probes->defaultProbe(nullptr));
+    controller.useDefaultProbesForChannelsWithoutProbe(probes.get());
+    QCOMPARE(probeName(controller.physical_channel(1)), QStringLiteral("PT100-A"));
+    QCOMPARE(probeName(controller.physical_channel(2)), QStringLiteral("Pt100 4-wire"));
+    QCOMPARE(probeName(controller.physical_channel(3)), QStringLiteral("Type K"));
+    QCOMPARE(probeName(controller.physical_channel(4)), QStringLiteral("Type K"));
+    // Box positions: thermocouples on the odd numbers, either kind on the even ones.
+    QCOMPARE(probeName(controller.physical_channel(81)), QStringLiteral("Type K"));
+    QCOMPARE(probeName(controller.physical_channel(80)), QStringLiteral("Pt100 4-wire"));
+    // The expansion port is outside the channel map.
+    QVERIFY(!controller.tcExpansionPortChannel()->assignedProbe());
+    // The default probe does not record the channels it is used on.
+    QCOMPARE(probes->defaultProbes().at(82)->channelNumber(), 0);
+
+    controller.unassignProbe(custom.get(), probes.get());
+    QCOMPARE(probeName(controller.physical_channel(1)), QStringLiteral("Pt100 4-wire"));
+    QCOMPARE(custom->channelNumber(), 0);
+
+    // Without a default thermocouple probe thermocouple inputs keep none.
+    auto withoutThermocouple = probeController(false);
+    controller.unassignProbe(probes->defaultProbes().at(85).get(), withoutThermocouple.get());
+    controller.useDefaultProbesForChannelsWithoutProbe(withoutThermocouple.get());
+    QVERIFY(!controller.physical_channel(3)->assignedProbe());
+    for (auto& entry : controller.channels()) {
+        if (auto* physical = qobject_cast<TPhysicalChannel*>(entry.second.get()))
+            physical->useProbe(nullptr);
+    }
+}
+
+void tst_ChannelController::usedProbesFollowTheColdJunction()
+{
+    TChannelController& controller = build();
+    auto reference = TestProbes::prt();
+    // Its cold junction is measured on channel 1.
+    auto thermocouple = TestProbes::thermocouple();
+    controller.physical_channel(1)->assignProbe(reference.get());
+    controller.physical_channel(3)->assignProbe(thermocouple.get());
+    auto* difference = qobject_cast<TBinaryDerivedChannel*>(controller.channel(11));
+    difference->setPhysicalChannel_Operand1(controller.physical_channel(3));
+    difference->setPhysicalChannel_Operand2(controller.physical_channel(4));
+
+    auto names = [&](TAbstractChannel* pChannel) {
+        zelk::vector<TAbstractProbe*> probes;
+        pChannel->usedProbes(probes, &controller, true);
+        QStringList found;
+        for (const TAbstractProbe* probe : probes)
+            found << probe->probeName();
+        return found;
+    };
+    QCOMPARE(names(controller.channel(3)), (QStringList{"TC-K7", "PT100-A"}));
+    QCOMPARE(names(controller.channel(11)), (QStringList{"TC-K7", "PT100-A"}));
+    QCOMPARE(names(controller.channel(1)), QStringList{"PT100-A"});
+
+    TMessageRecorder messages;
+    board().board().setTemperature(1, 600.0);
+    controller.readMeasuredChannel();
+    QCoreApplication::processEvents();
+    QCOMPARE(messages.count(), 1);
+    QVERIFY(controller.channel(3)->isProbesTemperatureOutOfRange(&controller));
+    controller.physical_channel(1)->useProbe(nullptr);
+    controller.physical_channel(3)->useProbe(nullptr);
+}
+
+// --- channel selection page ------------------------------------------------------------
+
+void tst_ChannelController::selectionPageVisibility_data()
+{
+    QTest::addColumn<int>("current");
+    QTest::addColumn<bool>("showDerived");
+    QTest::addColumn<int>("serviceLevel");
+    QTest::addColumn<bool>("scanning");
+    QTest::addColumn<QList<int>>("excluding");
+    QTest::addColumn<QList<int>>("shown");
+
+    // Channels 1 and 3 hold probes, 2 and 4 none.
+    QTest::newRow("channels without probe are not offered")
+        << 1 << true << 0 << false << QList<int>() << QList<int>{1, 3, 9, 10, 11, 12, 13};
+    QTest::newRow("the current channel is offered without probe")
+        << 2 << true << 0 << false << QList<int>() << QList<int>{1, 2, 3, 9, 10, 11, 12, 13};
+    QTest::newRow("an excluded channel is not offered")
+        << 1 << true << 0 << false << QList<int>{3} << QList<int>{1, 9, 10, 11, 12, 13};
+    QTest::newRow("no derived channels") << 1 << false << 0 << false << QList<int>() << QList<int>{1, 3};
+    QTest::newRow("expansion port at service level 1")
+        << 1 << false << 1 << false << QList<int>() << QList<int>{1, 3, 6};
+    QTest::newRow("expansion port not while scanning") << 1 << false << 1 << true << QList<int>() << QList<int>{1, 3};
+    QTest::newRow("expansion port when current") << 6 << false << 0 << true << QList<int>() << QList<int>{1, 3, 6};
+}
+
+void tst_ChannelController::selectionPageVisibility()
+{
+    QFETCH(int, current);
+    QFETCH(bool, showDerived);
+    QFETCH(int, serviceLevel);
+    QFETCH(bool, scanning);
+    QFETCH(QList<int>, excluding);
+    QFETCH(QList<int>, shown);
+
+    TChannelController& controller = build();
+    auto prt = TestProbes::prt();
+    auto thermocouple = TestProbes::thermocouple();
+    controller.physical_channel(1)->assignProbe(prt.get());
+    controller.physical_channel(3)->assignProbe(thermocouple.get());
+    enterServiceLevel(serviceLevel);
+    auto scan = scanMode(scanning);
+    zelk::vector<TAbstractChannel*> excluded;
+    for (int number : excluding)
+        excluded << controller.channel(number);
+    TAbstractChannel* currentChannel = current == 6 ? controller.tcExpansionPortChannel() : controller.channel(current);
+    TSelectionReceiver receiver;
+
+    controller.selectChannel(currentChannel, &receiver, showDerived, excluded, *scan);
+
+    const std::pair<int, QWidget*> buttons[] = {
+        {1, ui().BtnChanSel_1},     {2, ui().BtnChanSel_2},          {3, ui().BtnChanSel_3},
+        {4, ui().BtnChanSel_4},     {9, ui().BtnChanSel_Reciprocal}, {10, ui().BtnChanSel_Sum},
+        {11, ui().BtnChanSel_Diff}, {12, ui().BtnChanSel_Product},   {13, ui().BtnChanSel_Quotient}};
+    QList<int> visible;
+    for (const auto& button : buttons) {
+        if (!button.second->isHidden())
+            visible << button.first;
+    }
+    if (!ui().verticalLayout_28->itemAt(4)->widget()->isHidden())
+        visible << 6;
+    std::sort(visible.begin(), visible.end());
+    QCOMPARE(visible, shown);
+    QCOMPARE(ui().BtnChanSel_X->isHidden(), !showDerived);
+    QCOMPARE(ui().BtnChanSel_Y->isHidden(), !showDerived);
+    QCOMPARE(mFixture->subMenu().mCaption, QStringLiteral("Channel selection"));
+    QCOMPARE(mFixture->subMenu().mShownPage, ui().PageChannelSelection);
+    QCOMPARE(mFixture->subMenu().mReceiver, static_cast<ISubMenuConfirmationReceiver*>(&controller));
+    QCOMPARE(mFixture->subMenu().mType, smtViewer);
+    controller.physical_channel(1)->useProbe(nullptr);
+    controller.physical_channel(3)->useProbe(nullptr);
+}
+
+void tst_ChannelController::selectionPageShowsOperandsOfTheCurrentChannel()
+{
+    TChannelController& controller = build();
+    auto scan = scanMode(false);
+    auto* difference = qobject_cast<TBinaryDerivedChannel*>(controller.channel(11));
+    difference->setPhysicalChannel_Operand1(controller.physical_channel(1));
+    difference->setPhysicalChannel_Operand2(controller.physical_channel(2));
+    TSelectionReceiver receiver;
+
+    controller.selectChannel(difference, &receiver, true, *scan);
+    QCOMPARE(ui().LblChanSel_X->text(), QStringLiteral("1"));
+    QCOMPARE(ui().LblChanSel_X->toolTip(), QStringLiteral("1"));
+    QCOMPARE(ui().LblChanSel_Y->text(), QStringLiteral("2"));
+    QCOMPARE(ui().LblChanSel_Y->toolTip(), QStringLiteral("2"));
+    for (QWidget* derived : {ui().BtnChanSel_Reciprocal, ui().BtnChanSel_Sum, ui().BtnChanSel_Diff,
+                             ui().BtnChanSel_Product, ui().BtnChanSel_Quotient})
+        QVERIFY(derived->isEnabled());
+
+    controller.selectChannel(controller.channel(3), &receiver, true, *scan);
+    QVERIFY(ui().LblChanSel_X->text().isEmpty());
+    QVERIFY(ui().LblChanSel_Y->toolTip().isEmpty());
+    for (QWidget* derived : {ui().BtnChanSel_Reciprocal, ui().BtnChanSel_Sum, ui().BtnChanSel_Diff,
+                             ui().BtnChanSel_Product, ui().BtnChanSel_Quotient})
+        QVERIFY(!derived->isEnabled());
+}
+
+void tst_ChannelController::operandChosenInTheDialog()
+{
+    TChannelController& controller = build();
+    auto scan = scanMode(false);
+    auto prt = TestProbes::prt();
+    auto thermistor = TestProbes::thermistor();
+    controller.physical_channel(1)->assignProbe(prt.get());
+    controller.physical_channel(2)->assignProbe(thermistor.get());
+    TSelectionReceiver receiver;
+    controller.selectChannel(controller.channel(1), &receiver, true, *scan);
+    QVERIFY(!ui().BtnChanSel_Reciprocal->isEnabled());
+
+    QStringList offered;
+    TModalAnswer::onNextModal([&](QWidget* pDialog) {
+        QZELKContainerCheckButton* channel2 = nullptr;
+        for (auto* button : pDialog->findChildren<QZELKContainerCheckButton*>()) {
+            offered << button->findChild<QLabel*>()->text();
+            if (button->findChild<QLabel*>()->text() == "2")
+                channel2 = button;
+        }
+        QTest::mouseClick(channel2, Qt::LeftButton);
+    });
+    QTest::mouseClick(ui().BtnChanSel_X, Qt::LeftButton);
+    // Only channels with a probe are offered.
+    QCOMPARE(offered, (QStringList{"1", "2"}));
+    QCOMPARE(ui().LblChanSel_X->text(), QStringLiteral("2"));
+    QCOMPARE(ui().LblChanSel_X->toolTip(), QStringLiteral("2"));
+    QVERIFY(ui().BtnChanSel_Reciprocal->isEnabled());
+    QVERIFY(!ui().BtnChanSel_Sum->isEnabled());
+    QCOMPARE(mFixture->subMenu().mCancelled, 0);
+
+    // The reciprocal takes channel 2 before the receiver hears of it.
+    QTest::mouseClick(ui().BtnChanSel_Reciprocal, Qt::LeftButton);
+    QCOMPARE(int(receiver.mSelected.size()), 1);
+    auto* reciprocal = qobject_cast<TUnaryDerivedChannel*>(receiver.mSelected.front());
+    QVERIFY(reciprocal);
+    QCOMPARE(reciprocal->physicalChannel(), controller.physical_channel(2));
+    QCOMPARE(mFixture->subMenu().mCancelled, 1);
+    controller.physical_channel(1)->useProbe(nullptr);
+    controller.physical_channel(2)->useProbe(nullptr);
+}
+
+void tst_ChannelController::operandClearedWithNone()
+{
+    TChannelController& controller = build();
+    auto scan = scanMode(false);
+    auto* sum = qobject_cast<TBinaryDerivedChannel*>(controller.channel(10));
+    sum->setPhysicalChannel_Operand1(controller.physical_channel(1));
+    sum->setPhysicalChannel_Operand2(controller.physical_channel(2));
+    TSelectionReceiver receiver;
+    controller.selectChannel(sum, &receiver, true, *scan);
+
+    TModalAnswer::clickInNextModal("BtnNone");
+    QTest::mouseClick(ui().BtnChanSel_X, Qt::LeftButton);
+    QVERIFY(ui().LblChanSel_X->text().isEmpty());
+    QVERIFY(ui().LblChanSel_X->toolTip().isEmpty());
+    QVERIFY(!ui().BtnChanSel_Reciprocal->isEnabled());
+    QVERIFY(!ui().BtnChanSel_Sum->isEnabled());
+    QVERIFY(!ui().BtnChanSel_Quotient->isEnabled());
+}
+
+void tst_ChannelController::cancelledOperandDialogChangesNothing()
+{
+    TChannelController& controller = build();
+    auto scan = scanMode(false);
+    auto* reciprocal = qobject_cast<TUnaryDerivedChannel*>(controller.channel(9));
+    reciprocal->setPhysicalChannel(controller.physical_channel(2));
+    TSelectionReceiver receiver;
+    controller.selectChannel(reciprocal, &receiver, true, *scan);
+
+    TModalAnswer::clickInNextModal("BtnCancel");
+    QTest::mouseClick(ui().BtnChanSel_X, Qt::LeftButton);
+    QCOMPARE(ui().LblChanSel_X->text(), QStringLiteral("2"));
+    QVERIFY(ui().BtnChanSel_Reciprocal->isEnabled());
+    QVERIFY(!ui().BtnChanSel_Sum->isEnabled());
+}
+
+TAMARIND_TEST_MAIN(tst_ChannelController)
+#include "tst_channelcontroller.moc"

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+// Answers every message dialog that opens while it lives by pressing OK, and
+// keeps their texts: for code that may show several messages, or none, on
+// its own schedule (after a poll, say). pOnShown runs while the dialog is open.
+class TMessageRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TMessageRecorder(std::function<void()> pOnShown = {});
+
+    const QStringList& texts() const { return mTexts; }
+    int count() const { return mTexts.size(); }
+    // While held, a dialog that opened stays open.
+    void holdOpen(bool pHold) { mHold = pHold; }
+
+private:
+    void check();
+
+    QTimer mTimer;
+    QStringList mTexts;
+    std::function<void()> mOnShown;
+    QObject* mSeen = nullptr;
+    bool mHold = false;
+};
