@@ -20,6 +20,7 @@ private slots:
     void init();
     void platformValues_data();
     void platformValues();
+    void severalBrightnessFilesTakeTheFirstFound();
     void storedLevelIsWrittenAtStart_data();
     void storedLevelIsWrittenAtStart();
     void dimsAfterTheDelayAndComesBack_data();
@@ -92,6 +93,22 @@ void tst_BrightnessController::platformValues()
     QCOMPARE(QList<int>(values.mBrightnessValues.begin(), values.mBrightnessValues.end()), levels);
     QCOMPARE(TTestEnvironment::recordedCommands(),
              platform == 2 ? QStringList{"find /sys/devices -name brightness"} : QStringList());
+}
+
+// A device with a second display interface lists two brightness files; the backlight stays under control through
+// the first of them.
+void tst_BrightnessController::severalBrightnessFilesTakeTheFirstFound()
+{
+    const QString secondFile = "/sys/devices/platform/hdmi/backlight/hdmi/brightness";
+    QDir(TDeviceRoot::path("/sys")).removeRecursively();
+    QVERIFY(TTestEnvironment::writeDeviceFile(PLATFORM2_FILE, "5"));
+    QVERIFY(TTestEnvironment::writeDeviceFile(secondFile, "5"));
+
+    const TBacklightPlatform values = TBrightnessController::platformValues(2);
+    QVERIFY2(values.mBrightnessFile == PLATFORM2_FILE || values.mBrightnessFile == secondFile,
+             qPrintable(values.mBrightnessFile));
+    QCOMPARE(values.mDefaultBrightnessVal, 6);
+    QCOMPARE(values.mBrightnessValues.size(), std::size_t(10));
 }
 
 void tst_BrightnessController::storedLevelIsWrittenAtStart_data()

@@ -1,0 +1,41 @@
+// Retranslation on a change of language.
+
+#include "tamarindmainform.h"
+
+#include "brightnesscontroller.h"
+#include "buzzerguicontroller.h"
+#include "clickablewidgetcontroller.h"
+#include "instrumentinfo.h"
+#include "languagecontroller.h"
+#include "menubuttoncontext.h"
+
+#include <QEvent>
+
+// A language can change while the constructor still runs: installing the
+// stored language's translation sends the event at once, and a dialog shown
+// during construction runs an event loop. Everything not built yet is skipped;
+// the constructor sets it up in the current language afterwards.
+void TTamarindMainForm::changeEvent(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::LanguageChange && ui) {
+        ui->retranslateUi(this);
+        if (TMenuButtonContext::activeMenuButtonContext)
+            TMenuButtonContext::activeMenuButtonContext->retranslate();
+        TLanguageController::instance().indicateSelectedLanguage();
+        if (mBrightnessController)
+            mBrightnessController->indicateSelectedBacklightOffSetting();
+        if (mSettingsDecimalSeparatorWidgetController)
+            mSettingsDecimalSeparatorWidgetController->indicateActiveWidget();
+        if (mBuzzerGUIController)
+            mBuzzerGUIController->indicateSelectedSettings();
+        if (mProbeAlarmsWidgetController)
+            mProbeAlarmsWidgetController->indicateActiveWidget();
+        if (ui->stackedWidget->currentWidget() == ui->PageSettings && mSettingsWidgetController)
+            mSettingsWidgetController->indicateActiveWidget();
+        // The instrument name is asked of the board, which the constructor does in its own time.
+        if (mConstructionComplete)
+            ui->LblChanConf_ZTM8800->setToolTip(ui->LblChanConf_ZTM8800->toolTip() + QLatin1Char(' ') +
+                                                TInstrumentInfo::instance()->instrumentName());
+    }
+    QWidget::changeEvent(pEvent);
+}
