@@ -1,9 +1,9 @@
-#include "boardsimulator.h"
 #include "boardstate.h"
 #include "buzzercontroller.h"
 #include "decimaldisplaycontroller.h"
 #include "instrumentinfo.h"
 #include "languagecontroller.h"
+#include "mainwindowfixture.h"
 #include "tamarindclock.h"
 #include "tamarindmainform.h"
 #include "tamarindsettings.h"
@@ -42,17 +42,9 @@ private slots:
     void teardownLeavesNoListenerBehind();
 
 private:
-    template <class T> T* child(const char* pName) const
-    {
-        T* found = mWindow->findChild<T*>(QLatin1String(pName));
-        if (!found)
-            qWarning("no child %s", pName);
-        return found;
-    }
     void setBoardModel(const QString& pModel);
 
-    TBoardSimulator mBoard;
-    std::unique_ptr<TTamarindMainForm> mWindow;
+    TMainWindowFixture mMain;
 };
 
 namespace
@@ -62,19 +54,19 @@ constexpr const char* THRESHOLD_FILE = "/sys/devices/platform/omap/omap_i2c.1/i2
 
 void tst_MainWindowStartup::initTestCase()
 {
-    QVERIFY(mBoard.start());
+    QVERIFY(mMain.startBoard());
 }
 
 void tst_MainWindowStartup::init()
 {
     setBoardModel(QStringLiteral("ZTM9900"));
-    mBoard.clearRecord();
+    mMain.board().clearRecord();
 }
 
 void tst_MainWindowStartup::cleanup()
 {
-    mWindow.reset();
-    mBoard.fitSwitchBox(1, TSimulatedSwitchBox());
+    mMain.close();
+    mMain.board().fitSwitchBox(1, TSimulatedSwitchBox());
     TTamarindSettings& settings = TTamarindSettings::instance();
     settings.removeSection(QStringLiteral("touchscreen"));
     settings.store();
@@ -82,25 +74,22 @@ void tst_MainWindowStartup::cleanup()
 
 void tst_MainWindowStartup::setBoardModel(const QString& pModel)
 {
-    mBoard.withState([pModel](TBoardState& pState) { pState.mIdentity.mModel = pModel; });
+    mMain.board().withState([pModel](TBoardState& pState) { pState.mIdentity.mModel = pModel; });
 }
 
 void tst_MainWindowStartup::opensOnHomeViewAndMainMenu()
 {
-    mWindow = std::make_unique<TTamarindMainForm>();
-    QCOMPARE(child<QStackedWidget>("stackedWidget")->currentWidget(), child<QWidget>("PageHome"));
-    QCOMPARE(child<QStackedWidget>("stackedWidgetMenu")->currentWidget(), child<QWidget>("PageMenu"));
-    QCOMPARE(child<QLabel>("LblMenuCaption")->text(), QStringLiteral("Menu"));
-    QVERIFY(!child<QWidget>("LblMenuIcon")->isHidden());
+    mMain.open(false);
+    QCOMPARE(mMain.child<QStackedWidget>("stackedWidget")->currentWidget(), mMain.child<QWidget>("PageHome"));
+    QCOMPARE(mMain.child<QStackedWidget>("stackedWidgetMenu")->currentWidget(), mMain.child<QWidget>("PageMenu"));
+    QCOMPARE(mMain.child<QLabel>("LblMenuCaption")->text(), QStringLiteral("Menu"));
+    QVERIFY(!mMain.child<QWidget>("LblMenuIcon")->isHidden());
     for (const char* button : {"BtnReturnToMainMenu", "BtnCancel", "BtnSave"})
-        QVERIFY2(child<QWidget>(button)->isHidden(), button);
+        QVERIFY2(mMain.child<QWidget>(button)->isHidden(), button);
     // No stick is plugged in.
-    QVERIFY(child<QWidget>("BtnUSB")->isHidden());
-    QVERIFY(mWindow->windowFlags().testFlag(Qt::FramelessWindowHint));
-    // For a look by eye: TAMARIND_SNAPSHOT_DIR=/tmp/pages saves the window as the user first sees it.
-    const QString snapshots = qEnvironmentVariable("TAMARIND_SNAPSHOT_DIR");
-    if (!snapshots.isEmpty())
-        QVERIFY(mWindow->grab().save(snapshots + QStringLiteral("/mainwindow_start.png")));
+    QVERIFY(mMain.child<QWidget>("BtnUSB")->isHidden());
+    QVERIFY(mMain.window()->windowFlags().testFlag(Qt::FramelessWindowHint));
+    mMain.snapshot(QStringLiteral("mainwindow_start"));
 }
 
 void tst_MainWindowStartup::builtControllersShowTheirSettings_data()
@@ -130,8 +119,8 @@ void tst_MainWindowStartup::builtControllersShowTheirSettings()
 {
     QFETCH(QString, label);
     QFETCH(QString, text);
-    mWindow = std::make_unique<TTamarindMainForm>();
-    QCOMPARE(child<QLabel>(qPrintable(label))->text(), text);
+    mMain.open(false);
+    QCOMPARE(mMain.child<QLabel>(qPrintable(label))->text(), text);
 }
 
 // The identity first (the stick's directory is named after it), then the channel table from the switch boxes the
@@ -158,28 +147,28 @@ void tst_MainWindowStartup::boardCommandsInBuildOrder()
         box.mType = sbtSWX6300_PRT8;
         box.mSerialNumber = QStringLiteral("SB2001");
         box.mDate = QDate(2020, 5, 4);
-        mBoard.fitSwitchBox(1, box);
+        mMain.board().fitSwitchBox(1, box);
     }
-    mWindow = std::make_unique<TTamarindMainForm>();
-    QCOMPARE(mBoard.receivedCommands(), commands);
+    mMain.open(false);
+    QCOMPARE(mMain.board().receivedCommands(), commands);
 }
 
 void tst_MainWindowStartup::readingGoesOnEveryReadInterval()
 {
-    mWindow = std::make_unique<TTamarindMainForm>();
-    QCOMPARE(mBoard.receivedCommands().count("meas:curr?"), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(mBoard.receivedCommands().count("meas:curr?"), 3,
+    mMain.open(false);
+    QCOMPARE(mMain.board().receivedCommands().count("meas:curr?"), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(mMain.board().receivedCommands().count("meas:curr?"), 3,
                               6 * TTamarindMainForm::CHANNEL_READ_INTERVAL);
 }
 
 void tst_MainWindowStartup::valueLabelsCastShadows()
 {
-    mWindow = std::make_unique<TTamarindMainForm>();
+    mMain.open(false);
     for (const char* name :
          {"lblSingleViewMainVal", "Lbl2ChanViewMainValue_Top", "Lbl2ChanViewMainValue_Btm", "Lbl3ChanViewMainValue_Top",
           "Lbl3ChanViewMainValue_Mid", "Lbl3ChanViewMainValue_Btm", "Lbl4ChanViewMainValue_TopLeft",
           "Lbl4ChanViewMainValue_TopRight", "Lbl4ChanViewMainValue_BtmLeft", "Lbl4ChanViewMainValue_BtmRight"}) {
-        auto* shadow = qobject_cast<QGraphicsDropShadowEffect*>(child<QLabel>(name)->graphicsEffect());
+        auto* shadow = qobject_cast<QGraphicsDropShadowEffect*>(mMain.child<QLabel>(name)->graphicsEffect());
         QVERIFY2(shadow, name);
         QCOMPARE(shadow->offset(), QPointF(2, 2));
     }
@@ -187,9 +176,9 @@ void tst_MainWindowStartup::valueLabelsCastShadows()
 
 void tst_MainWindowStartup::serviceLevelStartsClosed()
 {
-    mWindow = std::make_unique<TTamarindMainForm>();
-    QVERIFY(!child<QWidget>("BtnEnterZELKServiceLevel")->isHidden());
-    QVERIFY(child<QWidget>("WgtZELKServiceLevel")->isHidden());
+    mMain.open(false);
+    QVERIFY(!mMain.child<QWidget>("BtnEnterZELKServiceLevel")->isHidden());
+    QVERIFY(mMain.child<QWidget>("WgtZELKServiceLevel")->isHidden());
 }
 
 void tst_MainWindowStartup::touchscreenThreshold_data()
@@ -210,7 +199,7 @@ void tst_MainWindowStartup::touchscreenThreshold()
         TTamarindSettings::instance().setValue("touchscreen", "threshold", stored);
         TTamarindSettings::instance().store();
     }
-    mWindow = std::make_unique<TTamarindMainForm>();
+    mMain.open(false);
     QCOMPARE(TTestEnvironment::readDeviceFile(THRESHOLD_FILE), file);
 }
 
@@ -228,10 +217,10 @@ void tst_MainWindowStartup::excitationCurrentFollowsInstrumentType()
     QFETCH(QString, model);
     QFETCH(bool, offered);
     setBoardModel(model);
-    mWindow = std::make_unique<TTamarindMainForm>();
-    QWidget* editor = child<QWidget>("PagePRTEdit");
+    mMain.open(false);
+    QWidget* editor = mMain.child<QWidget>("PagePRTEdit");
     for (const char* name : {"Wgt_Excitation_current_caption", "Wgt_Excitation_current"}) {
-        auto* widget = mWindow->findChild<QWidget*>(QLatin1String(name));
+        auto* widget = mMain.window()->findChild<QWidget*>(QLatin1String(name));
         QVERIFY2(widget, name);
         QCOMPARE(editor->isAncestorOf(widget), offered);
         QCOMPARE(widget->isHidden(), !offered);
@@ -264,13 +253,13 @@ void tst_MainWindowStartup::languageChangeDuringConstruction()
 {
     TLanguageChangeDuringConstruction languageChanges;
     qApp->installEventFilter(&languageChanges);
-    mWindow = std::make_unique<TTamarindMainForm>();
+    mMain.open(false);
     qApp->removeEventFilter(&languageChanges);
     QVERIFY(languageChanges.mDelivered > 2);
 
-    const QString toolTip = child<QLabel>("LblChanConf_ZTM8800")->toolTip();
+    const QString toolTip = mMain.child<QLabel>("LblChanConf_ZTM8800")->toolTip();
     QCOMPARE(toolTip, QStringLiteral("Chan. config ZTM9900"));
-    QCOMPARE(child<QLabel>("LblSettings_SoundValue")->text(), QStringLiteral("Keystroke sound Off, Alarm On"));
+    QCOMPARE(mMain.child<QLabel>("LblSettings_SoundValue")->text(), QStringLiteral("Keystroke sound Off, Alarm On"));
 }
 
 // Services that live as long as the process must not keep anything of a window that is gone: a clock tick, a
@@ -278,9 +267,9 @@ void tst_MainWindowStartup::languageChangeDuringConstruction()
 // nothing more from it.
 void tst_MainWindowStartup::teardownLeavesNoListenerBehind()
 {
-    mWindow = std::make_unique<TTamarindMainForm>();
-    mWindow.reset();
-    const int commandsAtTeardown = mBoard.receivedCommands().size();
+    mMain.open(false);
+    mMain.close();
+    const int commandsAtTeardown = mMain.board().receivedCommands().size();
 
     TTamarindClock::instance().updateClockDisplayLabels();
     TDecimalDisplayController::instance().updateGUI();
@@ -288,7 +277,7 @@ void tst_MainWindowStartup::teardownLeavesNoListenerBehind()
     TLanguageController::instance().setLanguage(Languagecontroller::ltEnglishUK);
     TBuzzerController::instance().soundKeystroke();
     QTest::qWait(2 * TTamarindMainForm::CHANNEL_READ_INTERVAL);
-    QCOMPARE(mBoard.receivedCommands().size(), commandsAtTeardown);
+    QCOMPARE(mMain.board().receivedCommands().size(), commandsAtTeardown);
 }
 
 TAMARIND_TEST_MAIN(tst_MainWindowStartup)

@@ -435,6 +435,8 @@ void TTamarindMainForm::buildSettingsList()
                    {ui->BtnSettings_StandardProbeSettings, ui->LblSettings_StandardProbeSettings},
                    {ui->BtnSettings_AlarmForProbes, ui->LblSettings_AlarmForProbes}});
     connect(&rows, &TClickableWidgetController::widgetActivated, this, &TTamarindMainForm::settings_widget_activated);
+    connect(&rows, &TClickableWidgetController::widgetMouseBtnReleased, this,
+            &TTamarindMainForm::settings_widget_clicked);
 }
 
 void TTamarindMainForm::buildLanguageRows()
@@ -543,6 +545,8 @@ void TTamarindMainForm::buildServiceList()
                    {ui->BtnService_RecalCycle, ui->LblService_RecalCycle},
                    {ui->BtnService_InstrumentCalibration, ui->LblService_InstrumentCalibration},
                    {ui->BtnService_TouchscreenCalibration, ui->LblService_TouchscreenCalibration}});
+    connect(&rows, &TClickableWidgetController::widgetMouseBtnReleased, this,
+            &TTamarindMainForm::service_widget_clicked);
 
     ui->LblFirmwareUI_CurVersion->setText(TFileVersionReader::determineFileVersion().toString());
 }

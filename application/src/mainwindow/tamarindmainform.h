@@ -14,6 +14,7 @@ class QTimer;
 class QZELKAppButton;
 class TBrightnessController;
 class TBrightnessWidget;
+class TAbstractSwitchBox;
 class TBuzzerGUIController;
 class TChannelController;
 class TClickableWidgetController;
@@ -94,8 +95,13 @@ public:
     // caller adds the rows and keeps it or hands it on.
     std::unique_ptr<TClickableWidgetController> createDefaultClickableWidgetController(QLabel* pIndicationLabel);
 
+    // Asks first; the settings owners restore their defaults in a fixed order
+    // and the board its factory calibration.
+    void factoryReset();
     // The home view in the main area and the main menu's home context.
     void returnToHomeView();
+    // Fills the information page from the instrument, its board and switch boxes.
+    void updateInfoScreen();
     // Shows the stick button while a stick is plugged in and leaves the
     // download page when it is gone.
     void checkUSB();
@@ -108,13 +114,30 @@ public slots:
     void on_BtnReturnToMainMenu_clicked();
     void on_BtnCancel_clicked();
     void on_BtnSave_clicked();
+    void on_stackedWidgetMenu_currentChanged(int pIndex);
+
+    void on_BtnHome_beforeButtonPressed();
+    void on_BtnHome_released();
+    void on_BtnLogger_beforeButtonPressed();
+    void on_BtnLogger_released();
+
+    void on_BtnEnterZELKServiceLevel_clicked();
+    void on_BtnLeaveZELKServiceLevel_clicked();
+
+    void on_btnProbeSel_AddProbe_clicked();
+    void on_RbGraphScale_Auto_clicked();
+    void on_RbGraphScale_Custom_clicked();
 
     void default_widget_activated_handler(short pGroup, QWidget* pPrevious, QWidget* pCurrent);
     void settings_widget_activated(short pGroup, QWidget* pPrevious, QWidget* pCurrent);
+    void settings_widget_clicked(QWidget* pWidget);
+    void service_widget_clicked(QWidget* pWidget);
 
     void onAuthorizationLevelChanged(int pOldLevel, int pNewLevel);
     void onBeforeChangeSystemTime();
     void onCyclicCheckTimer();
+    void onUSBButtonActiveChanged(bool pActive);
+    void onHideMenuIcon();
 
     void take_screenshot();
     void onScreenshotTaken();
@@ -155,6 +178,11 @@ private:
     void showInstrumentName();
     void startReading();
     void detachFromProcessServices();
+
+    bool filterPress(QObject* pWatched);
+    void filterRelease(QObject* pWatched);
+    void updateSwitchBoxInfo(const TAbstractSwitchBox& pSwitchBox, QLabel* pLblType, QLabel* pLblSerialNumber);
+    void resetTouchscreenCalibration();
 
     // The form; ui is how the rest of the class reaches its widgets.
     Ui_TTamarindMainForm uicontainer;

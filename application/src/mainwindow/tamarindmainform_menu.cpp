@@ -6,6 +6,8 @@
 #include "clickablewidgetcontroller.h"
 #include "tamarindclock.h"
 
+#include <QTimer>
+
 void TTamarindMainForm::setSubMenuCaption(const QString& pCaption)
 {
     mSubMenuCaptionBackup = ui->LblMenuCaption->text();
@@ -88,11 +90,30 @@ void TTamarindMainForm::on_BtnSave_clicked()
     }
 }
 
-void TTamarindMainForm::beforeShowConnectedView(QZELKAppButton*, bool&) {}
-
-void TTamarindMainForm::beforeDefaultContextHandling(QZELKAppButton*, bool& pAbort)
+// Home and Logger act on their release, where a long press is told from a short one.
+void TTamarindMainForm::beforeDefaultContextHandling(QZELKAppButton* pButton, bool& pAbort)
 {
-    pAbort = false;
+    pAbort = pButton == ui->BtnHome || pButton == ui->BtnLogger;
+}
+
+void TTamarindMainForm::beforeShowConnectedView(QZELKAppButton* pButton, bool&)
+{
+    if (pButton == ui->BtnInfo)
+        updateInfoScreen();
+    else if (pButton == ui->BtnUSB)
+        on_BtnReturnToMainMenu_clicked();
+}
+
+// Only the operating time page refreshes itself.
+void TTamarindMainForm::on_stackedWidgetMenu_currentChanged(int)
+{
+    if (mOperatingTimeTimer && ui->stackedWidgetMenu->currentWidget() != ui->PageOperatingTime)
+        mOperatingTimeTimer->stop();
+}
+
+void TTamarindMainForm::onHideMenuIcon()
+{
+    ui->LblMenuIcon->hide();
 }
 
 void TTamarindMainForm::returnToHomeView()
@@ -114,4 +135,55 @@ void TTamarindMainForm::settings_widget_activated(short pGroup, QWidget* pPrevio
     // Only the time page is saved by the bar's Save.
     if (pPrevious == ui->BtnSettings_Time)
         ui->BtnSave->hide();
+}
+
+void TTamarindMainForm::settings_widget_clicked(QWidget* pWidget)
+{
+    if (pWidget == ui->BtnSettings_FactoryReset) {
+        on_BtnReturnToMainMenu_clicked();
+        factoryReset();
+        mSettingsWidgetController->deactivateAll();
+        return;
+    }
+    ui->BtnReturnToMainMenu->show();
+    const std::pair<QWidget*, QWidget*> pages[] = {
+        {ui->BtnSettings_Language, ui->PageLangSettings},
+        {ui->BtnSettings_Brightness, ui->PageBrightness},
+        {ui->BtnSettings_BacklightOff, ui->PageBacklightOff},
+        {ui->BtnSettings_DataSeparator, ui->PageDataSeparator},
+        {ui->BtnSettings_Time, ui->PageTime},
+        {ui->BtnSettings_Sound, ui->PageSound},
+        {ui->BtnSettings_AvgValue, ui->PageAverageValue},
+        {ui->BtnSettings_StandardProbeSettings, ui->PageStdProbeSettings},
+        {ui->BtnSettings_AlarmForProbes, ui->PageAlarmForProbes},
+    };
+    for (const auto& page : pages) {
+        if (page.first != pWidget)
+            continue;
+        if (pWidget == ui->BtnSettings_Time) {
+            TTamarindClock::instance().enterDateTimeEditMode();
+            ui->BtnSave->show();
+        }
+        ui->stackedWidgetMenu->setCurrentWidget(page.second);
+        break;
+    }
+    ui->LblMenuIcon->hide();
+}
+
+// The probe selection list offers to add a probe: the probe page opens with the main menu beside it.
+void TTamarindMainForm::on_btnProbeSel_AddProbe_clicked()
+{
+    ui->BtnProbes->doButtonClick();
+    ui->BtnReturnToMainMenu->hide();
+    ui->stackedWidgetMenu->setCurrentWidget(ui->PageMenu);
+}
+
+void TTamarindMainForm::on_RbGraphScale_Auto_clicked()
+{
+    ui->WgtCustomScale->hide();
+}
+
+void TTamarindMainForm::on_RbGraphScale_Custom_clicked()
+{
+    ui->WgtCustomScale->show();
 }
