@@ -52,6 +52,10 @@ QStringList TBoardControlInterpreter::help()
         QStringLiteral("step <channel> <before degC> <after degC> <after seconds>"),
         QStringLiteral("probe <channel> none|pt100|pt25|tc-j|tc-k|tc-t  |  unplug <channel>"),
         QStringLiteral("coldjunction <degC>"),
+        QStringLiteral("smart <channel> cvd|its90|none"),
+        QStringLiteral("smartset <channel> name|source <text> | reference|enabled|locked 0|1"),
+        QStringLiteral("smartset <channel> caldate|calnext <yyyy-mm-dd>|none | refres 1|2 | standard 1-4"),
+        QStringLiteral("smartset <channel> coef <1-8> <value> | range <max ohm> <min ohm>"),
         QStringLiteral("box <port 1-4> <type 0-5> [serial] [pcb serial] [version] [yyyy-mm-dd]"),
         QStringLiteral("idn <maker>,<model>,<serial>,<version>,<dd/MM/yyyy> | model <model>"),
         QStringLiteral("calibrated 0|1 | runtime <seconds>"),
@@ -101,6 +105,10 @@ QStringList TBoardControlInterpreter::execute(const QString& pLine)
         if (!toNumber(words.at(1), temperature))
             return {failure(QStringLiteral("coldjunction <degC>"))};
         mSimulator.withState([=](TBoardState& pState) { pState.mColdJunctionTemperature = temperature; });
+    } else if (command == QLatin1String("smart")) {
+        result = setSmartProbe(words);
+    } else if (command == QLatin1String("smartset")) {
+        result = changeSmartProbe(words, line);
     } else if (command == QLatin1String("box")) {
         result = setSwitchBox(words);
     } else if (command == QLatin1String("idn") && words.size() >= 2) {
@@ -159,6 +167,27 @@ QStringList TBoardControlInterpreter::status()
                 lines << QStringLiteral("input %1: %2, %3")
                              .arg(input.first)
                              .arg(TSimulatedInput::sensorName(input.second.mSensor), input.second.mSignal.toText());
+        }
+        for (const auto& [channel, probe] : pState.mSmartProbes.probes()) {
+            lines << QStringLiteral("smart %1: \"%2\", reference %3, calibrated %4, next %5, source \"%6\", "
+                                    "enabled %7, locked %8, resistor %9")
+                         .arg(channel)
+                         .arg(probe.mName)
+                         .arg(probe.mReference ? 1 : 0)
+                         .arg(probe.mCalDate.toString(Qt::ISODate), probe.mCalNext.toString(Qt::ISODate),
+                              probe.mCalSource)
+                         .arg(probe.mEnabled ? 1 : 0)
+                         .arg(probe.mLocked ? 1 : 0)
+                         .arg(probe.mReferenceResistor);
+            QStringList coefficients;
+            for (double coefficient : probe.mCoefficients)
+                coefficients << QString::number(coefficient, 'g', 8);
+            lines << QStringLiteral("smart %1: standard %2, coefficients %3, range %4 to %5 ohm")
+                         .arg(channel)
+                         .arg(probe.mStandard)
+                         .arg(coefficients.join(QLatin1Char(' ')))
+                         .arg(probe.mWorkMin)
+                         .arg(probe.mWorkMax);
         }
         for (int port = 1; port <= TBoardState::PORT_COUNT; ++port) {
             const TSimulatedSwitchBox& box = pState.mSwitchBoxes[port - 1];
@@ -229,6 +258,106 @@ QString TBoardControlInterpreter::setSwitchBox(const QStringList& pWords)
         return failure(QStringLiteral("the date is yyyy-mm-dd"));
     mSimulator.fitSwitchBox(port, box);
     return QString();
+}
+
+QString TBoardControlInterpreter::setSmartProbe(const QStringList& pWords)
+{
+    int channel = 0;
+    const QString kind = pWords.value(2).toLower();
+    if (pWords.size() != 3 || !toInteger(pWords.at(1), channel))
+        return failure(QStringLiteral("smart <channel> cvd|its90|none"));
+    if (kind == QLatin1String("none")) {
+        bool had = false;
+        mSimulator.withState([&](TBoardState& pState) {
+            had = pState.mSmartProbes.probe(channel) != nullptr;
+            if (had)
+                pState.plugSensor(channel, ssNone);
+        });
+        return had ? QString() : failure(QStringLiteral("no SMART probe in channel %1").arg(channel));
+    }
+    TSimulatedSmartProbe probe;
+    if (kind == QLatin1String("cvd"))
+        probe = TSimulatedSmartProbe::callendarVanDusenPt100();
+    else if (kind == QLatin1String("its90"))
+        probe = TSimulatedSmartProbe::its90Pt25();
+    else
+        return failure(QStringLiteral("smart <channel> cvd|its90|none"));
+    if (!mSimulator.plugSmartProbe(channel, probe))
+        return failure(QStringLiteral("channel %1 is no resistance input").arg(channel));
+    return QString();
+}
+
+QString TBoardControlInterpreter::changeSmartProbe(const QStringList& pWords, const QString& pLine)
+{
+    int channel = 0;
+    if (pWords.size() < 4 || !toInteger(pWords.at(1), channel))
+        return failure(QStringLiteral("smartset <channel> <field> <value>; try help"));
+    const QString field = pWords.at(2).toLower();
+    // Texts run to the end of the line, blanks included.
+    static const QRegularExpression afterField(QStringLiteral("^\\S+\\s+\\S+\\s+\\S+\\s+(.*)$"));
+    const QString text = afterField.match(pLine).captured(1).trimmed();
+    const QString value = pWords.at(3);
+    QString result;
+    mSimulator.withState([&](TBoardState& pState) {
+        TSimulatedSmartProbe* probe = pState.mSmartProbes.probe(channel);
+        if (!probe) {
+            result = failure(QStringLiteral("no SMART probe in channel %1").arg(channel));
+            return;
+        }
+        bool ok = true;
+        if (field == QLatin1String("name")) {
+            probe->mName = text.left(TSimulatedSmartProbe::MAX_NAME_LENGTH);
+        } else if (field == QLatin1String("source")) {
+            probe->mCalSource = text;
+        } else if (field == QLatin1String("reference") || field == QLatin1String("enabled") ||
+                   field == QLatin1String("locked")) {
+            bool* flag = field == QLatin1String("reference")
+                             ? &probe->mReference
+                             : (field == QLatin1String("enabled") ? &probe->mEnabled : &probe->mLocked);
+            ok = pWords.size() == 4 && (value == QLatin1String("0") || value == QLatin1String("1"));
+            if (ok)
+                *flag = value == QLatin1String("1");
+        } else if (field == QLatin1String("caldate") || field == QLatin1String("calnext")) {
+            const QDate date = value == QLatin1String("none") ? QDate() : QDate::fromString(value, Qt::ISODate);
+            ok = pWords.size() == 4 && (date.isValid() || value == QLatin1String("none"));
+            if (ok)
+                (field == QLatin1String("caldate") ? probe->mCalDate : probe->mCalNext) = date;
+        } else if (field == QLatin1String("refres")) {
+            int resistor = 0;
+            ok = pWords.size() == 4 && toInteger(value, resistor) && (resistor == 1 || resistor == 2);
+            if (ok)
+                probe->mReferenceResistor = resistor;
+        } else if (field == QLatin1String("standard")) {
+            int standard = 0;
+            ok = pWords.size() == 4 && toInteger(value, standard) && standard >= 1 && standard <= 4;
+            if (ok)
+                probe->mStandard = standard;
+        } else if (field == QLatin1String("coef")) {
+            int index = 0;
+            double coefficient = 0.0;
+            ok = pWords.size() == 5 && toInteger(value, index) && index >= 1 &&
+                 index <= TSimulatedSmartProbe::COEFFICIENT_COUNT && toNumber(pWords.at(4), coefficient);
+            if (ok)
+                probe->mCoefficients[index - 1] = coefficient;
+        } else if (field == QLatin1String("range")) {
+            double maximum = 0.0;
+            double minimum = 0.0;
+            ok = pWords.size() == 5 && toNumber(value, maximum) && toNumber(pWords.at(4), minimum);
+            if (ok) {
+                probe->mWorkMax = maximum;
+                probe->mWorkMin = minimum;
+            }
+        } else {
+            result = failure(QStringLiteral("unknown SMART probe field \"%1\"; try help").arg(field));
+            return;
+        }
+        if (!ok) {
+            result = failure(QStringLiteral("smartset %1: wrong value; try help").arg(field));
+            return;
+        }
+        pState.mSmartProbes.markChanged(channel);
+    });
+    return result;
 }
 
 QString TBoardControlInterpreter::setIdentity(const QString& pFields)

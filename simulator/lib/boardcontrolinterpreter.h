@@ -8,7 +8,7 @@ class TBoardState;
 
 // The line commands with which people and tests steer the running simulated
 // board: temperatures and their course, sensors plugged and unplugged, switch
-// boxes, identity, and link faults. Each command gets one answer: its output
+// boxes, SMART probes, identity, and link faults. Each command gets one answer: its output
 // lines (if any) and then "OK", or a single line "ERR" and the reason.
 class TBoardControlInterpreter
 {
@@ -25,6 +25,8 @@ private:
     QString setSignal(const QStringList& pWords);
     QString setSensor(int pChannel, const QString& pSensor);
     QString setSwitchBox(const QStringList& pWords);
+    QString setSmartProbe(const QStringList& pWords);
+    QString changeSmartProbe(const QStringList& pWords, const QString& pLine);
     QString setIdentity(const QString& pFields);
     QString setFault(const QStringList& pWords);
 

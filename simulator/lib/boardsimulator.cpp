@@ -78,6 +78,13 @@ bool TBoardSimulator::plugSensor(int pChannel, EnSimulatedSensor pSensor)
     return plugged;
 }
 
+bool TBoardSimulator::plugSmartProbe(int pChannel, const TSimulatedSmartProbe& pProbe)
+{
+    bool plugged = false;
+    withState([&](TBoardState& pState) { plugged = pState.plugSmartProbe(pChannel, pProbe); });
+    return plugged;
+}
+
 void TBoardSimulator::fitSwitchBox(int pPort, const TSimulatedSwitchBox& pBox)
 {
     withState([&](TBoardState& pState) {

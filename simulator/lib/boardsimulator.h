@@ -40,6 +40,7 @@ public:
     // The common changes, for tests and the control interface.
     void setTemperature(int pChannel, double pTemperature);
     bool plugSensor(int pChannel, EnSimulatedSensor pSensor);
+    bool plugSmartProbe(int pChannel, const TSimulatedSmartProbe& pProbe);
     void fitSwitchBox(int pPort, const TSimulatedSwitchBox& pBox);
 
     // What the host sent so far.

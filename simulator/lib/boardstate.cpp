@@ -49,6 +49,16 @@ TBoardState::TBoardState() : mStart(std::chrono::steady_clock::now()), mRandom(2
     addSystemCommands();
     addChannelCommands();
     addSwitchBoxCommands();
+    mProbeMemory.addCommands(*this);
+    mCalibration.addCommands(*this);
+    mSmartProbes.addCommands(*this);
+}
+
+int TBoardState::probeRecordFieldCount() const
+{
+    const bool laterVariant =
+        mIdentity.mModel == QLatin1String("ZTM8800v2") || mIdentity.mModel == QLatin1String("ZTM9900");
+    return laterVariant ? TSimulatedProbeMemory::COMMON_FIELDS + 1 : TSimulatedProbeMemory::COMMON_FIELDS;
 }
 
 double TBoardState::secondsSinceStart() const
@@ -59,6 +69,12 @@ double TBoardState::secondsSinceStart() const
 void TBoardState::addCommand(const char* pHeader, bool pReplyExpected, THandler pHandler)
 {
     mCommands.insert(QByteArray(pHeader), TCommand{pReplyExpected, std::move(pHandler)});
+}
+
+TBoardState::THandler TBoardState::commandHandler(const char* pHeader) const
+{
+    const auto command = mCommands.constFind(QByteArray(pHeader));
+    return command == mCommands.constEnd() ? THandler() : command->mHandler;
 }
 
 TBoardAnswer TBoardState::execute(const QByteArray& pCommand, double pNow)
@@ -98,14 +114,16 @@ void TBoardState::addSystemCommands()
 
 void TBoardState::addChannelCommands()
 {
-    addCommand("conf:chan", false, [this](const QString& pArguments, double) {
+    addCommand("conf:chan", false, [this](const QString& pArguments, double pNow) {
         bool ok = false;
         const int channel = pArguments.toInt(&ok, 10);
-        if (ok)
+        if (ok) {
             mMeasuredChannel = channel;
+            mSmartProbes.noteChannelChange(pNow);
+        }
         return QByteArray();
     });
-    addCommand("conf:chan:func", false, [this](const QString& pArguments, double) {
+    addCommand("conf:chan:func", false, [this](const QString& pArguments, double pNow) {
         const QStringList parts = pArguments.split(QLatin1Char(','));
         bool ok = false;
         const int channel = parts.at(0).toInt(&ok, 10);
@@ -118,6 +136,7 @@ void TBoardState::addChannelCommands()
         }
         mOperands[channel] = {operands[0], operands[1]};
         mMeasuredChannel = channel;
+        mSmartProbes.noteChannelChange(pNow);
         return QByteArray();
     });
     addCommand("conf:chan?", true, [this](const QString&, double) {
@@ -266,7 +285,18 @@ bool TBoardState::plugSensor(int pChannel, EnSimulatedSensor pSensor)
                       (kind == ikThermocouple && input.isThermocouple());
     if (!fits)
         input.mSensor = previous;
+    else
+        mSmartProbes.unplug(pChannel);
     return fits;
+}
+
+bool TBoardState::plugSmartProbe(int pChannel, const TSimulatedSmartProbe& pProbe)
+{
+    if (inputKind(pChannel) != ikPRT)
+        return false;
+    mInputs[pChannel].mSensor = pProbe.mReferenceResistor == TSimulatedSmartProbe::rr25Ohm ? ssPt25 : ssPt100;
+    mSmartProbes.plug(pChannel, pProbe);
+    return true;
 }
 
 bool TBoardState::setSignal(int pChannel, const TTemperatureSignal& pSignal)
@@ -321,7 +351,10 @@ int TBoardState::reading(int pChannel, double pNow, double& oElectrical, double&
     if (input == mInputs.end() || input->second.mSensor == ssNone)
         return 1;
     oTemperature = input->second.mSignal.valueAt(pNow, mRandom);
-    oElectrical = input->second.electricalValue(oTemperature, mColdJunctionTemperature);
+    // A SMART probe's resistance follows its own coefficients.
+    const TSimulatedSmartProbe* smartProbe = mSmartProbes.probe(pChannel);
+    oElectrical = smartProbe ? smartProbe->resistanceAt(oTemperature)
+                             : input->second.electricalValue(oTemperature, mColdJunctionTemperature);
     oRangeStatus = input->second.rangeStatus(oTemperature);
     return 0;
 }
@@ -333,8 +366,10 @@ QByteArray TBoardState::measureCurrent(double pNow)
     int rangeStatus = 0;
     if (const int error = reading(mMeasuredChannel, pNow, electrical, temperature, rangeStatus))
         return errorReply(error);
-    // The last field is the SMART probe status: none fitted.
-    return number(electrical) + ',' + number(temperature) + ',' + QByteArray::number(rangeStatus) + ",1";
+    if (TSimulatedSmartProbe* smartProbe = mSmartProbes.probe(mMeasuredChannel))
+        smartProbe->record(electrical);
+    return number(electrical) + ',' + number(temperature) + ',' + QByteArray::number(rangeStatus) + ',' +
+           QByteArray::number(mSmartProbes.takeStatus(mMeasuredChannel));
 }
 
 QByteArray TBoardState::measureRaw(const QString& pArguments, double pNow)

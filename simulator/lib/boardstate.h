@@ -1,6 +1,9 @@
 #pragma once
 
+#include "simulatedcalibration.h"
 #include "simulatedinput.h"
+#include "simulatedprobememory.h"
+#include "simulatedsmartprobe.h"
 #include "switchboxtype.h"
 
 #include <QByteArray>
@@ -44,9 +47,9 @@ struct TSimulatedSwitchBox
 // The state of the simulated measurement board and its command set: identity,
 // the measured channel and the operands of the derived channels, the inputs
 // with their sensors and temperatures, the switch boxes on the four expansion
-// ports. It knows nothing of framing or threads; the simulator holds it under
-// its lock. The command table is open so that further command groups (probe
-// memory, calibration data, SMART probes) add their handlers beside these.
+// ports, the probe memory, the calibration data and the SMART probes. It knows
+// nothing of framing or threads; the simulator holds it under its lock. The
+// command table is open: each command group adds its handlers to it.
 class TBoardState
 {
 public:
@@ -68,8 +71,15 @@ public:
     // What an input can take; ikNone for numbers that are no input of the board
     // or of a fitted switch box.
     EnInputKind inputKind(int pChannel) const;
-    // False when the sensor does not fit the kind of input.
+    // False when the sensor does not fit the kind of input. A SMART probe in
+    // the input goes: the new sensor (or none) takes its place.
     bool plugSensor(int pChannel, EnSimulatedSensor pSensor);
+    // Plugs a SMART probe into a resistance input, with the platinum sensor its
+    // reference resistor names; false for any other input.
+    bool plugSmartProbe(int pChannel, const TSimulatedSmartProbe& pProbe);
+    // Fields in the probe records of this board: 33 on the variants after the
+    // first, 32 on the first.
+    int probeRecordFieldCount() const;
     // Keeps the sensor; false for a channel that is no input.
     bool setSignal(int pChannel, const TTemperatureSignal& pSignal);
     // The reading "meas:curr?" gives for a channel: 0 with the values, or the board's error number.
@@ -86,12 +96,17 @@ public:
     double mColdJunctionTemperature = 23.0;
     std::map<int, TSimulatedInput> mInputs;
     std::array<TSimulatedSwitchBox, PORT_COUNT> mSwitchBoxes;
+    TSimulatedProbeMemory mProbeMemory;
+    TSimulatedCalibration mCalibration;
+    TSimulatedSmartProbes mSmartProbes;
 
     // A handler gets the text after the header's blank and returns the reply
     // text (ignored for commands answered with ACK alone).
     using THandler = std::function<QByteArray(const QString& pArguments, double pNow)>;
     // Adds or replaces the command with this header ("meas:curr?", "conf:chan").
     void addCommand(const char* pHeader, bool pReplyExpected, THandler pHandler);
+    // The handler of a command, so that a test can wrap it; empty for a header the board does not know.
+    THandler commandHandler(const char* pHeader) const;
 
 private:
     struct TCommand

@@ -1,5 +1,6 @@
 #include "internalscpihandler.h"
 #include "measurementboardinfo.h"
+#include "samevalue.h"
 #include "simulatedboardlink.h"
 #include "testsupport.h"
 
@@ -10,14 +11,6 @@
 namespace
 {
 const double NaN = std::nan("");
-
-// Compares doubles with NaN equal to NaN.
-bool sameValue(double pActual, double pExpected)
-{
-    if (std::isnan(pExpected))
-        return std::isnan(pActual);
-    return qFuzzyCompare(pActual, pExpected);
-}
 } // namespace
 
 class tst_InternalSCPIHandler : public QObject

@@ -1,5 +1,6 @@
 #include "boardcontrolserver.h"
 #include "deviceroot.h"
+#include "probe.h"
 #include "simulatedboardlink.h"
 #include "testsupport.h"
 
@@ -22,6 +23,7 @@ private slots:
     void answers();
     void temperaturesAndProbes();
     void switchBoxes();
+    void smartProbes();
     void identity();
     void faults();
     void statusListsWhatIsSet();
@@ -119,6 +121,14 @@ void tst_BoardControlServer::answers_data()
                                      << "ERR";
     QTest::newRow("commands in any letter case") << "TEMP 1 20"
                                                  << "OK";
+    QTest::newRow("SMART probe on a resistance input") << "smart 1 cvd"
+                                                       << "OK";
+    QTest::newRow("SMART probe on a thermocouple input") << "smart 3 cvd"
+                                                         << "ERR";
+    QTest::newRow("unknown SMART probe") << "smart 1 pt1000"
+                                         << "ERR";
+    QTest::newRow("SMART probe change where there is none") << "smartset 2 name Bath"
+                                                            << "ERR";
 }
 
 void tst_BoardControlServer::answers()
@@ -180,6 +190,55 @@ void tst_BoardControlServer::switchBoxes()
     QCOMPARE(type, sbtNotFitted);
     temperatureOf(47, error);
     QCOMPARE(error, TInternalSCPIHandler::ERROR_CODE_CHANNEL_OR_PROBE_UNAVAILABLE);
+}
+
+void tst_BoardControlServer::smartProbes()
+{
+    TInternalSCPIHandler& handler = mBoard->handler();
+    const auto smartStatus = [&handler] {
+        double electrical = 0.0;
+        double temperature = 0.0;
+        Probe_enums::EnSmartProbeStatus status = Probe_enums::spsNotFitted;
+        Probe_enums::EnTemperatureAccuracyStatus accuracy;
+        short error = 0;
+        return handler.getMeasCurr(electrical, temperature, status, accuracy, error) ? int(status) : -error;
+    };
+    QCOMPARE(ask("smart 2 its90"), QStringList{"OK"});
+    QVERIFY(handler.setConfChan(2));
+    const QDateTime change = QDateTime::currentDateTime();
+    QCOMPARE(smartStatus(), int(Probe_enums::spsChanged));
+    QCOMPARE(smartStatus(), int(Probe_enums::spsPresent));
+    const std::unique_ptr<TSmartProbePRT> probe = handler.createSmartProbeFromCurrentChannel(nullptr, change);
+    QVERIFY(probe);
+    QCOMPARE(probe->conversion(), Probe_enums::cprtITS90);
+    QCOMPARE(probe->internalResistor(), Probe_enums::rprt25);
+    QVERIFY(probe->isReference());
+
+    QCOMPARE(ask("smartset 2 name Bath SPRT 4"), QStringList{"OK"});
+    QCOMPARE(ask("smartset 2 enabled 0"), QStringList{"OK"});
+    QCOMPARE(ask("smartset 2 coef 2 -1.5e-4"), QStringList{"OK"});
+    QCOMPARE(ask("smartset 2 calnext 2026-02-01"), QStringList{"OK"});
+    QVERIFY(ask("smartset 2 locked yes").at(0).startsWith("ERR"));
+    QVERIFY(ask("smartset 2 coef 9 1").at(0).startsWith("ERR"));
+    QCOMPARE(smartStatus(), int(Probe_enums::spsChanged));
+    QCOMPARE(smartStatus(), int(Probe_enums::spsDisabled));
+    QString name;
+    QCOMPARE(handler.smartProbe_Name(name, change), 0);
+    QCOMPARE(name, QString("Bath SPRT 4"));
+    double coefficient = 0.0;
+    QCOMPARE(handler.smartProbe_Coefficient(2, coefficient, change), 0);
+    QCOMPARE(coefficient, -1.5e-4);
+    QDate next;
+    QCOMPARE(handler.smartProbe_CalNext(next, change), 0);
+    QCOMPARE(next, QDate(2026, 2, 1));
+    QVERIFY(ask("status").contains("smart 2: \"Bath SPRT 4\", reference 1, calibrated 2023-06-01, next 2026-02-01, "
+                                   "source \"National lab\", enabled 0, locked 1, resistor 1"));
+
+    QCOMPARE(ask("smart 2 none"), QStringList{"OK"});
+    QCOMPARE(smartStatus(), -int(TInternalSCPIHandler::ERROR_CODE_NO_PROBE_CONNECTED));
+    bool failed = true;
+    QVERIFY(!handler.getConfChanSmar(failed));
+    QVERIFY(!failed);
 }
 
 void tst_BoardControlServer::identity()

@@ -1,41 +1,20 @@
 #include "internalscpihandler.h"
 
 #include "intcommcontroller.h"
+#include "internalscpihandler_p.h"
 #include "measurementboardinfo.h"
 
 #include <limits>
 
+using BoardReply::decimalOrZero;
+using BoardReply::fields;
+using BoardReply::readReal;
+using BoardReply::rfMissing;
+using BoardReply::rfNoNumber;
+using BoardReply::rfNumber;
+
 namespace
 {
-const QLatin1Char FIELD_SEPARATOR(',');
-
-// Board replies hold several values separated by ","; empty fields count.
-QStringList fields(const QString& pReply)
-{
-    return pReply.split(FIELD_SEPARATOR, Qt::KeepEmptyParts);
-}
-
-int decimalOrZero(const QString& pField)
-{
-    return pField.toInt(nullptr, 10);
-}
-
-enum EnRealField { rfNumber, rfMissing, rfNoNumber };
-
-// The board writes "nan" (in any letter case) for a value it does not have; that
-// leaves the output as it is, NaN for every caller.
-EnRealField readReal(const QString& pField, double& oValue)
-{
-    if (pField.toLower().contains(QLatin1String("nan")))
-        return rfMissing;
-    bool ok = false;
-    const double value = pField.toDouble(&ok);
-    if (!ok)
-        return rfNoNumber;
-    oValue = value;
-    return rfNumber;
-}
-
 // Channel numbers below 10 go out with a leading zero: channel 1 is "01".
 QString paddedChannel(int pChannel)
 {
@@ -43,7 +22,10 @@ QString paddedChannel(int pChannel)
 }
 } // namespace
 
-TInternalSCPIHandler::TInternalSCPIHandler(TIntCommController* pCommController) : mCommController(pCommController) {}
+TInternalSCPIHandler::TInternalSCPIHandler(TIntCommController* pCommController)
+    : mCommController(pCommController), mWaitClock(systemWaitClock())
+{
+}
 
 TInternalSCPIHandler::~TInternalSCPIHandler() = default;
 
@@ -57,6 +39,13 @@ int TInternalSCPIHandler::sendReturnCodeCommand(const QString& pCommand) const
     bool failed = false;
     const QString reply = sendCommand(pCommand, true, failed);
     return failed ? -1 : returnCode(reply);
+}
+
+bool TInternalSCPIHandler::sendSetting(const QString& pCommand) const
+{
+    bool failed = false;
+    sendCommand(pCommand, false, failed);
+    return !failed;
 }
 
 bool TInternalSCPIHandler::errorOccurred(const QString& pResponse) const
@@ -144,9 +133,7 @@ int TInternalSCPIHandler::setInstrumentType(EnInstrumentType pInstrumentType) co
 
 bool TInternalSCPIHandler::setConfChan(int pChannel)
 {
-    bool failed = false;
-    sendCommand(QStringLiteral("conf:chan ") + paddedChannel(pChannel), false, failed);
-    return !failed;
+    return sendSetting(QStringLiteral("conf:chan ") + paddedChannel(pChannel));
 }
 
 bool TInternalSCPIHandler::setConfChanFunc(int pChannel, const zelk::vector<short>& pArgumentChannels)
@@ -154,9 +141,7 @@ bool TInternalSCPIHandler::setConfChanFunc(int pChannel, const zelk::vector<shor
     QString command = QStringLiteral("conf:chan:func %1").arg(pChannel);
     for (short argument : pArgumentChannels)
         command += QStringLiteral(",@%1").arg(argument);
-    bool failed = false;
-    sendCommand(command, false, failed);
-    return !failed;
+    return sendSetting(command);
 }
 
 int TInternalSCPIHandler::getConfChan(bool& oFailed, int& oChannelX, int& oChannelY)
@@ -229,9 +214,7 @@ bool TInternalSCPIHandler::getMeasRaw(double& oElectricalValue, Channel::EnRawVa
 
 bool TInternalSCPIHandler::setTC_ConversionEnabled(bool pEnabled)
 {
-    bool failed = false;
-    sendCommand(QStringLiteral("sens:tc:mv %1").arg(pEnabled ? 1 : 0), false, failed);
-    return !failed;
+    return sendSetting(QStringLiteral("sens:tc:mv %1").arg(pEnabled ? 1 : 0));
 }
 
 bool TInternalSCPIHandler::getSystemSwitchboxType(int pSwitchBoxNumber, EnSwitchBoxType& oSwitchBoxType) const
