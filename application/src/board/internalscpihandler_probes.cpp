@@ -9,6 +9,7 @@
 #include "probeserializer.h"
 
 #include <QDeadlineTimer>
+#include <QLocale>
 #include <QThread>
 
 #include <limits>
@@ -30,10 +31,11 @@ QString real12(double pValue)
     return QString::number(pValue, 'e', 12);
 }
 
-// Dates of stored probes go zero-padded.
+// Dates of stored probes go zero-padded, in ASCII digits whatever the
+// system locale writes its digits with.
 QString probeDate(const QDate& pDate)
 {
-    return pDate.toString(QStringLiteral("yyyy,MM,dd"));
+    return QLocale::c().toString(pDate, QStringLiteral("yyyy,MM,dd"));
 }
 
 // Calibration dates go as plain numbers; an invalid date as 0,0,0.
@@ -55,7 +57,7 @@ QString flag(bool pValue)
 // A SMART probe's date; "0,0,0" clears it.
 QString smartProbeDateArgument(const QDate& pDate)
 {
-    return pDate.isValid() ? pDate.toString(QStringLiteral("yyyy,MM,dd")) : QStringLiteral("0,0,0");
+    return pDate.isValid() ? probeDate(pDate) : QStringLiteral("0,0,0");
 }
 
 constexpr int FIRST_COEFFICIENT = 1;
