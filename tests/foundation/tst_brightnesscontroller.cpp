@@ -67,7 +67,8 @@ void tst_BrightnessController::platformValues_data()
         << 1 << false << PLATFORM1_FILE << 10 << 60 << QList<int>{100, 87, 78, 69, 60, 51, 42, 33, 24, 15};
     QTest::newRow("platform 2, file found below /sys/devices")
         << 2 << true << PLATFORM2_FILE << 1 << 6 << QList<int>{10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
-    QTest::newRow("platform 2 without a brightness file") << 2 << false << "/dev/null" << 0 << 0 << QList<int>();
+    QTest::newRow("platform 2 without a brightness file")
+        << 2 << false << "/dev/null" << 1 << 6 << QList<int>{10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
     QTest::newRow("platform 3") << 3 << true << "/dev/null" << 0 << 0 << QList<int>();
 }
 
