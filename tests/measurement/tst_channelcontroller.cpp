@@ -107,6 +107,19 @@ std::unique_ptr<TTCProbe> defaultThermocoupleProbe()
                                       0, 0, 0, 0, 0, 0);
 }
 
+// A SMART probe as the channel holds it after an earlier read.
+std::unique_ptr<TSmartProbePRT> heldSmartProbe(bool pEnabled, TPhysicalChannel* pChannel)
+{
+    return std::make_unique<TSmartProbePRT>("HELD", false, QDate(2024, 1, 15), pEnabled, rprt100, cprtCVD, 100.0,
+                                            3.9083e-3, -5.775e-7, -4.183e-12, 0, 0, 0, 0, 0, 0, 0, pChannel,
+                                            QDate(2099, 1, 1), "Lab", 18.0, 390.0, false);
+}
+
+QString heldName(const TPRTChannel* pChannel)
+{
+    return pChannel->smartProbe() ? pChannel->smartProbe()->probeName() : QString();
+}
+
 QString probeName(const TPhysicalChannel* pChannel)
 {
     return pChannel && pChannel->assignedProbe() ? pChannel->assignedProbe()->probeName() : QString();
@@ -141,6 +154,14 @@ private slots:
     void measureChannel();
     void systemTimeChangeStopsReading();
 
+    void smartProbeKeptInStep_data();
+    void smartProbeKeptInStep();
+    void dueCalibrationAnnouncedOncePerProbe();
+    void smartProbesOfAllResistanceChannels();
+    void smartProbeOfTheMeasuredChannel();
+    void smartProbeEnabled_data();
+    void smartProbeEnabled();
+
     void sampleCountReachesEveryChannel_data();
     void sampleCountReachesEveryChannel();
     void defaultProbes();
@@ -160,6 +181,7 @@ private:
     std::unique_ptr<TScanModeController> scanMode(bool pActive);
     std::unique_ptr<TProbeController> probeController(bool pWithThermocoupleDefault);
     static void enterServiceLevel(int pLevel);
+    void plugSmartProbe(int pChannel, bool pEnabled, const QString& pName = QStringLiteral("SPRT100-4711"));
 
     std::unique_ptr<TChannelControllerFixture> mFixture;
 };
@@ -622,6 +644,216 @@ void tst_ChannelController::systemTimeChangeStopsReading()
     controller.setReadingActive(true);
     emit TTamarindClock::instance().beforeChangeSystemTime();
     QVERIFY(!controller.isReadingActive());
+}
+
+// --- SMART probes ---------------------------------------------------------------------
+
+void tst_ChannelController::plugSmartProbe(int pChannel, bool pEnabled, const QString& pName)
+{
+    board().board().withState([&](TBoardState& pState) {
+        TSimulatedSmartProbe probe = TSimulatedSmartProbe::callendarVanDusenPt100();
+        probe.mEnabled = pEnabled;
+        probe.mName = pName;
+        pState.mSmartProbes.plug(pChannel, probe);
+    });
+}
+
+void tst_ChannelController::smartProbeKeptInStep_data()
+{
+    QTest::addColumn<int>("channel");
+    // Board: 0 no SMART probe, 1 an enabled one, 2 a disabled one; held likewise.
+    QTest::addColumn<int>("onBoard");
+    QTest::addColumn<int>("held");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("reads");
+    QTest::addColumn<QString>("heldAfter");
+
+    QTest::newRow("status 1 drops the probe held") << 1 << 0 << 1 << 1 << 0 << "";
+    QTest::newRow("status 3 reads the probe anew") << 1 << 1 << 1 << 3 << 1 << "SPRT100-4711";
+    QTest::newRow("status 3 with an unreadable probe leaves none") << 1 << 0 << 1 << 3 << 1 << "";
+    QTest::newRow("status 2 with the enabled probe held") << 1 << 1 << 1 << 2 << 0 << "HELD";
+    QTest::newRow("status 2 with a disabled probe held reads it") << 1 << 1 << 2 << 2 << 1 << "SPRT100-4711";
+    QTest::newRow("status 2 without a probe held reads it") << 2 << 1 << 0 << 2 << 1 << "SPRT100-4711";
+    QTest::newRow("status 0 with the disabled probe held") << 1 << 2 << 2 << 0 << 0 << "HELD";
+    QTest::newRow("status 0 with an enabled probe held reads it") << 1 << 2 << 1 << 0 << 1 << "SPRT100-4711";
+    QTest::newRow("an unknown status counts as 0") << 1 << 2 << 1 << 7 << 1 << "SPRT100-4711";
+    QTest::newRow("status 3 on a thermocouple input") << 3 << 0 << 0 << 3 << 0 << "";
+}
+
+void tst_ChannelController::smartProbeKeptInStep()
+{
+    QFETCH(int, channel);
+    QFETCH(int, onBoard);
+    QFETCH(int, held);
+    QFETCH(int, status);
+    QFETCH(int, reads);
+    QFETCH(QString, heldAfter);
+
+    TMessageRecorder messages;
+    if (onBoard)
+        plugSmartProbe(channel, onBoard == 1);
+    board().board().withState([&](TBoardState& pState) { pState.mMeasuredChannel = channel; });
+    TChannelController& controller = build();
+    auto* prtChannel = qobject_cast<TPRTChannel*>(controller.channel(channel));
+    if (held)
+        prtChannel->setAndOwnSmartProbe(heldSmartProbe(held == 1, prtChannel));
+    board().injectReply(QByteArray("110.5,26.5,0,") + QByteArray::number(status));
+
+    QVERIFY(controller.readMeasuredChannel());
+    QCOMPARE(countCommands(board(), "sens:frtd:iden?"), reads);
+    if (!prtChannel)
+        return;
+    QCOMPARE(heldName(prtChannel), heldAfter);
+    if (prtChannel->smartProbe()) {
+        QCOMPARE(prtChannel->smartProbe()->connectedChannel(), prtChannel);
+        if (reads)
+            QCOMPARE(prtChannel->smartProbe()->isEnabled(), onBoard == 1);
+    }
+}
+
+void tst_ChannelController::dueCalibrationAnnouncedOncePerProbe()
+{
+    // The simulated probe's calibration was due in January 2025.
+    plugSmartProbe(1, true);
+    TChannelController& controller = build(20);
+    auto* channel1 = qobject_cast<TPRTChannel*>(controller.channel(1));
+    // The board reports the probe as changed at every poll, so every poll
+    // reads it anew and replaces the object the channel holds.
+    QStringList log;
+    TLoggingListener listener("", log);
+    listener.mOnRead = [&]() {
+        board().board().withState([](TBoardState& pState) { pState.mSmartProbes.markChanged(1); });
+    };
+    controller.addListener(&listener);
+    int pollsWhileOpen = 0;
+    QSet<const TSmartProbePRT*> probesWhileOpen;
+    TMessageRecorder messages([&]() {
+        const int before = countCommands(board(), "meas:curr?");
+        probesWhileOpen << channel1->smartProbe();
+        QTRY_VERIFY(countCommands(board(), "meas:curr?") >= before + 3);
+        pollsWhileOpen = countCommands(board(), "meas:curr?") - before;
+        probesWhileOpen << channel1->smartProbe();
+    });
+
+    controller.setReadingActive(true);
+    QTRY_COMPARE(messages.count(), 1);
+    // Measuring went on while the warning was open, and the probe it named was replaced meanwhile.
+    QVERIFY(pollsWhileOpen >= 3);
+    QCOMPARE(probesWhileOpen.size(), 2);
+    QVERIFY(messages.texts().first().startsWith("WARNING: calibration of probe SPRT100-4711 was due on "));
+    const int polls = countCommands(board(), "meas:curr?");
+    QTRY_VERIFY(countCommands(board(), "meas:curr?") > polls + 5);
+    QCOMPARE(messages.count(), 1);
+
+    // Another probe is announced on its own.
+    plugSmartProbe(1, true, "SPRT100-4712");
+    QTRY_COMPARE(messages.count(), 2);
+    QVERIFY(messages.texts().last().startsWith("WARNING: calibration of probe SPRT100-4712 was due on "));
+    controller.setReadingActive(false);
+}
+
+void tst_ChannelController::smartProbesOfAllResistanceChannels()
+{
+    TMessageRecorder messages;
+    TSimulatedSwitchBox box;
+    box.mType = sbtSWX6300_PRT8;
+    board().board().fitSwitchBox(1, box);
+    plugSmartProbe(2, true);
+    plugSmartProbe(17, false, "SPRT-BOX");
+    board().board().withState([](TBoardState& pState) {
+        pState.mMeasuredChannel = 10;
+        pState.mOperands[10] = {1, 3};
+    });
+    TChannelController& controller = build(60000);
+
+    const zelk::vector<TPRTChannel*> found = controller.updateSmartProbeStatus();
+    QList<int> numbers;
+    for (const TPRTChannel* prtChannel : found)
+        numbers << prtChannel->internalChannelNumber();
+    QCOMPARE(numbers, (QList<int>{2, 17}));
+    QVERIFY(!qobject_cast<TPRTChannel*>(controller.channel(1))->smartProbe());
+    QCOMPARE(heldName(qobject_cast<TPRTChannel*>(controller.channel(17))), QStringLiteral("SPRT-BOX"));
+    // Every resistance channel was visited in ascending order, then the sum measured again.
+    QStringList switched;
+    for (const QByteArray& command : board().commands()) {
+        if (command.startsWith("conf:chan "))
+            switched << command.mid(10);
+        if (command.startsWith("conf:chan:func"))
+            switched << command.mid(15);
+    }
+    QCOMPARE(switched, (QStringList{"01", "02", "16", "17", "18", "19", "20", "21", "22", "23", "10,@1,@3"}));
+    QCOMPARE(int(controller.measuredChannel()->internalChannelNumber()), 10);
+    QVERIFY(controller.isReadingActive());
+    QCOMPARE(board().commands().last(), QByteArray("meas:curr?"));
+}
+
+void tst_ChannelController::smartProbeOfTheMeasuredChannel()
+{
+    TMessageRecorder messages;
+    plugSmartProbe(2, true);
+    board().board().withState([](TBoardState& pState) { pState.mMeasuredChannel = 2; });
+    TChannelController& controller = build(60000);
+
+    TSmartProbePRT* probe = controller.updateSmartProbeStatusCurrentChannel();
+    QVERIFY(probe);
+    QCOMPARE(probe, qobject_cast<TPRTChannel*>(controller.channel(2))->smartProbe());
+    QVERIFY(!controller.isReadingActive());
+    QVERIFY(controller.measureChannel(controller.channel(3)));
+    QVERIFY(!controller.updateSmartProbeStatusCurrentChannel());
+}
+
+void tst_ChannelController::smartProbeEnabled_data()
+{
+    QTest::addColumn<QString>("probe");
+    QTest::addColumn<bool>("linkFails");
+    QTest::addColumn<QByteArray>("enableReply");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<bool>("sent");
+
+    QTest::newRow("enabled on its own channel") << "read" << false << QByteArray() << true << true;
+    QTest::newRow("the board refuses") << "read" << false << QByteArray("E224") << false << true;
+    QTest::newRow("a probe without channel") << "unconnected" << false << QByteArray() << false << false;
+    QTest::newRow("a channel that cannot be switched to") << "read" << true << QByteArray() << false << false;
+    QTest::newRow("no probe") << "none" << false << QByteArray() << false << false;
+}
+
+void tst_ChannelController::smartProbeEnabled()
+{
+    QFETCH(QString, probe);
+    QFETCH(bool, linkFails);
+    QFETCH(QByteArray, enableReply);
+    QFETCH(bool, result);
+    QFETCH(bool, sent);
+
+    TMessageRecorder messages;
+    plugSmartProbe(2, false);
+    board().board().withState([](TBoardState& pState) { pState.mMeasuredChannel = 3; });
+    TChannelController& controller = build(60000);
+    controller.updateSmartProbeStatus();
+    auto unconnected = heldSmartProbe(false, nullptr);
+    TSmartProbePRT* target = nullptr;
+    if (probe == "read")
+        target = qobject_cast<TPRTChannel*>(controller.channel(2))->smartProbe();
+    else if (probe == "unconnected")
+        target = unconnected.get();
+    controller.setReadingActive(false);
+    board().board().clearRecord();
+    if (!enableReply.isEmpty())
+        board().injectReply(enableReply);
+    if (linkFails)
+        board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = -1; });
+
+    QCOMPARE(controller.setSmartProbeEnabled(target, true), result);
+    board().board().withFaults([](TBoardFaults& pFaults) { pFaults.clear(); });
+    QCOMPARE(countCommands(board(), "sens:frtd:enab"), sent ? 1 : 0);
+    bool enabledOnBoard = false;
+    board().board().withState([&](TBoardState& pState) { enabledOnBoard = pState.mSmartProbes.probe(2)->mEnabled; });
+    QCOMPARE(enabledOnBoard, sent);
+    // Back on the channel measured before, and reading again.
+    QCOMPARE(int(controller.measuredChannel()->internalChannelNumber()), 3);
+    if (sent)
+        QCOMPARE(board().commands().mid(0, 3), (QList<QByteArray>{"conf:chan 02", "sens:frtd:enab 1", "conf:chan 03"}));
+    QCOMPARE(controller.isReadingActive(), probe != "none");
 }
 
 // --- channel table services ------------------------------------------------------------

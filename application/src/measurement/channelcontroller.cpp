@@ -406,7 +406,7 @@ void TChannelController::bringSmartProbeInStep(TPRTChannel* pChannel, int pSmart
 
 void TChannelController::readSmartProbe(TPRTChannel* pChannel)
 {
-    Q_UNUSED(pChannel)
+    pChannel->setAndOwnSmartProbe(mSCPIHandler->createSmartProbeFromCurrentChannel(pChannel, mLastChannelChange));
 }
 
 void TChannelController::scheduleWarnings()
@@ -507,9 +507,21 @@ TSmartProbePRT* TChannelController::updateSmartProbeStatusCurrentChannel()
 
 bool TChannelController::setSmartProbeEnabled(TSmartProbePRT* pProbe, bool pEnabled)
 {
-    Q_UNUSED(pProbe)
-    Q_UNUSED(pEnabled)
-    return false;
+    if (!pProbe)
+        return false;
+    mReadTimer->stop();
+    TAbstractChannel* remembered = mMeasuredChannel;
+    // The command acts on the probe of whatever channel the board measures:
+    // without the switch to the probe's own channel it must not be sent.
+    if (!measureChannel(pProbe->connectedChannel())) {
+        setReadingActive(true);
+        return false;
+    }
+    const int code = mSCPIHandler->setSmartProbe_Enable(pEnabled, mLastChannelChange);
+    measureChannel(remembered);
+    setReadingActive(true);
+    // The probe object follows at the next poll, when the board reports the new state.
+    return code == TInternalSCPIHandler::ERROR_CODE_COMMAND_SUCCESSFUL;
 }
 
 // --- channel selection page ------------------------------------------------------
