@@ -1,5 +1,6 @@
 #include "commandrunner.h"
 #include "deviceroot.h"
+#include "fileversionreader.h"
 #include "tamarindsettings.h"
 #include "testsupport.h"
 
@@ -29,6 +30,7 @@ private slots:
     void writesItsSettingsUnderTheRoot();
     void survivesTheBoardGoingSilent();
     void asksForNoSystemCommandButTheStickCheck();
+    void carriesItsVersionInItsFile();
 
 private:
     struct TLoggedCommand
@@ -214,6 +216,17 @@ void tst_ProgramStart::asksForNoSystemCommandButTheStickCheck()
     QVERIFY(!commands.isEmpty());
     commands.removeDuplicates();
     QCOMPARE(commands, QStringList{QStringLiteral("/bin/sh -c \"blkid /dev/sd?\"")});
+}
+
+void tst_ProgramStart::carriesItsVersionInItsFile()
+{
+    // The information and firmware pages read the program's version from the
+    // trailer the build appends; without it they would show the last bytes of
+    // the machine code as a version.
+    bool tagFound = true;
+    const TFileVersion version = TFileVersionReader::determineFileVersion(
+        QStringLiteral(TAMARIND_BUILD_DIR) + QStringLiteral("/application/ZTM8800UI"), QString(), tagFound);
+    QCOMPARE(version.toString().section('.', 0, 2), QStringLiteral("1.0.0"));
 }
 
 TAMARIND_TEST_MAIN(tst_ProgramStart)
