@@ -9,7 +9,8 @@ install_missing_packages
 build_tree "$top"
 
 export TAMARIND_ROOT="$top/run-root"
-mkdir -p "$TAMARIND_ROOT"/{dev,etc,home,media/usb,var/log,sys/class/gpio/gpio7,proc}
+mkdir -p "$TAMARIND_ROOT"/{dev,etc,home,media/usb,var/log,sys/class/gpio/gpio7,proc} \
+    "$TAMARIND_ROOT/sys/devices/platform/pwm-backlight/backlight/pwm-backlight"
 [ -e "$TAMARIND_ROOT/usr/lib/libftdi1.so.2" ] || {
     mkdir -p "$TAMARIND_ROOT/usr/lib"
     real=/usr/lib/x86_64-linux-gnu/libftdi1.so.2
@@ -24,11 +25,13 @@ trap cleanup EXIT INT TERM
 if [ -x "$top/build/simulator/boardsim" ]; then
     # A link left by an earlier run would look like the new board before it is there.
     rm -f "$TAMARIND_ROOT/dev/ttyO2"
-    "$top/build/simulator/boardsim" --control "$TAMARIND_ROOT/var/run/boardsim.sock" &
+    "$top/build/simulator/boardsim" --control "$TAMARIND_ROOT/var/run/boardsim.sock" \
+        --log "$TAMARIND_ROOT/var/log/board-commands.log" &
     pids+=($!)
     for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyO2" ] && break; sleep 0.1; done
     echo "Simulated measurement board on $TAMARIND_ROOT/dev/ttyO2 -> $(readlink "$TAMARIND_ROOT/dev/ttyO2" || echo '?'),"
-    echo "  control commands on $TAMARIND_ROOT/var/run/boardsim.sock (see simulator/README.md)"
+    echo "  control commands on $TAMARIND_ROOT/var/run/boardsim.sock (see simulator/README.md),"
+    echo "  every command it receives in $TAMARIND_ROOT/var/log/board-commands.log"
 else
     echo "The simulated measurement board is not part of this build yet."
 fi
@@ -36,7 +39,7 @@ fi
 platform_args=()
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     platform_args=(-platform "vnc:size=800x480:port=5900")
-    echo "No display: the user interface is served over VNC on localhost:5900 (800 x 480)."
+    echo "No display: the user interface is served over VNC on localhost:5900 (800 x 480); connect any VNC viewer."
 fi
-echo "Stop with Ctrl+C."
+echo "Starting $top/build/application/ZTM8800UI. Stop with Ctrl+C; the simulated board stops with it."
 "$top/build/application/ZTM8800UI" "${platform_args[@]}"

@@ -1,11 +1,38 @@
+// The instrument's user interface: one full-screen window that builds the
+// whole system and runs until the device is switched off or restarted.
+
+#include "customlogocontroller.h"
+#include "desktopbackground.h"
+#include "tamarindmainform.h"
+
 #include <QApplication>
-#include <QTextStream>
+#include <QPixmap>
+
+namespace
+{
+// The start logo behind the window: the instrument's own, or the custom one the boot loader was told to show.
+QString backgroundImage()
+{
+    const int customLogoIndex = TCustomLogoController().customLogoIndex();
+    if (customLogoIndex >= 1)
+        return QStringLiteral(":/logo/res/custom_background_") + QString::number(customLogoIndex) +
+               QStringLiteral(".png");
+    return QStringLiteral(":/logo/res/zelk_background.png");
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("ZELK"));
     QApplication::setApplicationName(QStringLiteral("ZTM8800UI"));
-    QTextStream(stdout) << "ZTM8800UI: the main window is not part of this build yet; nothing to show.\n";
-    return 0;
+
+    QBrush background = TDesktopBackground::background();
+    background.setTexture(QPixmap(backgroundImage()));
+    TDesktopBackground::setBackground(background);
+
+    TTamarindMainForm mainForm;
+    application.installEventFilter(&mainForm);
+    mainForm.showFullScreen();
+    return application.exec();
 }

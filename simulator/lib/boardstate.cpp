@@ -1,5 +1,6 @@
 #include "boardstate.h"
 
+#include <QLocale>
 #include <QStringList>
 
 #include <cmath>
@@ -93,7 +94,7 @@ void TBoardState::addSystemCommands()
 {
     addCommand("*idn?", true, [this](const QString&, double) {
         return QStringList{mIdentity.mMaker, mIdentity.mModel, mIdentity.mSerialNumber, mIdentity.mFirmwareVersion,
-                           mIdentity.mFirmwareDate.toString(QStringLiteral("dd/MM/yyyy"))}
+                           QLocale::c().toString(mIdentity.mFirmwareDate, QStringLiteral("dd/MM/yyyy"))}
             .join(QLatin1Char(','))
             .toLatin1();
     });

@@ -3,6 +3,7 @@
 #include "boardstate.h"
 #include "sensorcurves.h"
 
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -54,7 +55,7 @@ bool toDate(const QString& pText, QDate& oDate)
 // No date reads back as an empty reply.
 QByteArray dateText(const QDate& pDate)
 {
-    return pDate.isValid() ? pDate.toString(QStringLiteral("yyyy,MM,dd")).toLatin1() : QByteArray();
+    return pDate.isValid() ? QLocale::c().toString(pDate, QStringLiteral("yyyy,MM,dd")).toLatin1() : QByteArray();
 }
 
 bool toCoefficientIndex(const QString& pText, int& oIndex)

@@ -8,8 +8,12 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTextStream>
+#include <QTimer>
 
 #include <csignal>
 #include <memory>
@@ -35,6 +39,47 @@ void quitOnTerminationSignals(QCoreApplication& pApplication)
     std::signal(SIGINT, onTerminationSignal);
     std::signal(SIGTERM, onTerminationSignal);
 }
+
+// Appends every command the board received to the log, one line each: the arrival time in milliseconds
+// on the monotonic clock, a blank and the command text ("?" for a frame whose CRC failed). Frames are
+// collected from the board's record, which keeps its newest frames, often enough that none is missed.
+class TReceivedCommandLog
+{
+public:
+    static constexpr int COLLECT_INTERVAL = 100;
+
+    TReceivedCommandLog(const TBoardSimulator& pSimulator, const QString& pPath) : mSimulator(pSimulator), mFile(pPath)
+    {
+        QObject::connect(&mTimer, &QTimer::timeout, [this]() { collect(); });
+    }
+
+    bool open()
+    {
+        QDir().mkpath(QFileInfo(mFile.fileName()).absolutePath());
+        if (!mFile.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+            return false;
+        mTimer.start(COLLECT_INTERVAL);
+        return true;
+    }
+
+    void collect()
+    {
+        for (const TReceivedFrame& frame : mSimulator.receivedFrames()) {
+            if (frame.mArrivalNs <= mLastLoggedNs)
+                continue;
+            mLastLoggedNs = frame.mArrivalNs;
+            const QByteArray text = frame.mChecksumValid ? frame.mText : QByteArray("?");
+            mFile.write(QByteArray::number(double(frame.mArrivalNs) / 1e6, 'f', 3) + ' ' + text + '\n');
+        }
+        mFile.flush();
+    }
+
+private:
+    const TBoardSimulator& mSimulator;
+    QFile mFile;
+    QTimer mTimer;
+    qint64 mLastLoggedNs = 0;
+};
 } // namespace
 
 int main(int argc, char* argv[])
@@ -54,7 +99,11 @@ int main(int argc, char* argv[])
                                      QStringLiteral("path"));
     const QCommandLineOption standardInput(QStringLiteral("stdin"),
                                            QStringLiteral("Read control commands from standard input."));
-    parser.addOptions({link, control, standardInput});
+    const QCommandLineOption log(
+        QStringLiteral("log"),
+        QStringLiteral("Append every command received, with its arrival time in ms, to this file."),
+        QStringLiteral("path"));
+    parser.addOptions({link, control, standardInput, log});
     parser.process(application);
 
     QTextStream out(stdout);
@@ -84,6 +133,15 @@ int main(int argc, char* argv[])
         out << "boardsim: control commands on " << server.socketPath() << " (try: help)" << Qt::endl;
     }
 
+    std::unique_ptr<TReceivedCommandLog> commandLog;
+    if (parser.isSet(log)) {
+        commandLog = std::make_unique<TReceivedCommandLog>(simulator, parser.value(log));
+        if (!commandLog->open()) {
+            err << "boardsim: cannot write the command log " << parser.value(log) << "\n";
+            return 1;
+        }
+    }
+
     TBoardControlInterpreter interpreter(simulator);
     std::unique_ptr<QSocketNotifier> input;
     QByteArray pending;
@@ -111,6 +169,8 @@ int main(int argc, char* argv[])
 
     quitOnTerminationSignals(application);
     const int result = application.exec();
+    if (commandLog)
+        commandLog->collect();
     simulator.stop();
     return result;
 }

@@ -20,6 +20,7 @@ private slots:
     void init();
     void platformValues_data();
     void platformValues();
+    void severalBrightnessFilesTakeTheFirstFound();
     void storedLevelIsWrittenAtStart_data();
     void storedLevelIsWrittenAtStart();
     void dimsAfterTheDelayAndComesBack_data();
@@ -66,7 +67,8 @@ void tst_BrightnessController::platformValues_data()
         << 1 << false << PLATFORM1_FILE << 10 << 60 << QList<int>{100, 87, 78, 69, 60, 51, 42, 33, 24, 15};
     QTest::newRow("platform 2, file found below /sys/devices")
         << 2 << true << PLATFORM2_FILE << 1 << 6 << QList<int>{10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
-    QTest::newRow("platform 2 without a brightness file") << 2 << false << "/dev/null" << 0 << 0 << QList<int>();
+    QTest::newRow("platform 2 without a brightness file")
+        << 2 << false << "/dev/null" << 1 << 6 << QList<int>{10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
     QTest::newRow("platform 3") << 3 << true << "/dev/null" << 0 << 0 << QList<int>();
 }
 
@@ -92,6 +94,22 @@ void tst_BrightnessController::platformValues()
     QCOMPARE(QList<int>(values.mBrightnessValues.begin(), values.mBrightnessValues.end()), levels);
     QCOMPARE(TTestEnvironment::recordedCommands(),
              platform == 2 ? QStringList{"find /sys/devices -name brightness"} : QStringList());
+}
+
+// A device with a second display interface lists two brightness files; the backlight stays under control through
+// the first of them.
+void tst_BrightnessController::severalBrightnessFilesTakeTheFirstFound()
+{
+    const QString secondFile = "/sys/devices/platform/hdmi/backlight/hdmi/brightness";
+    QDir(TDeviceRoot::path("/sys")).removeRecursively();
+    QVERIFY(TTestEnvironment::writeDeviceFile(PLATFORM2_FILE, "5"));
+    QVERIFY(TTestEnvironment::writeDeviceFile(secondFile, "5"));
+
+    const TBacklightPlatform values = TBrightnessController::platformValues(2);
+    QVERIFY2(values.mBrightnessFile == PLATFORM2_FILE || values.mBrightnessFile == secondFile,
+             qPrintable(values.mBrightnessFile));
+    QCOMPARE(values.mDefaultBrightnessVal, 6);
+    QCOMPARE(values.mBrightnessValues.size(), std::size_t(10));
 }
 
 void tst_BrightnessController::storedLevelIsWrittenAtStart_data()

@@ -58,6 +58,7 @@ private slots:
     void fieldLimitsFollowTheFormat();
     void keysFromTheMask();
     void undefinedFormatShowsNothing();
+    void okWithAnEmptyFieldGivesNoDate_data();
     void okWithAnEmptyFieldGivesNoDate();
 };
 
@@ -210,11 +211,27 @@ void tst_DateDialog::undefinedFormatShowsNothing()
     QCOMPARE(date, QDate(2024, 3, 5));
 }
 
+void tst_DateDialog::okWithAnEmptyFieldGivesNoDate_data()
+{
+    QTest::addColumn<QStringList>("filledKeys");
+
+    QTest::newRow("month left empty") << QStringList{"BtnSetDate_Val1", "BtnSetDate_Year"};
+    // Day 0 would run back to the last day of the month before.
+    QTest::newRow("day left empty") << QStringList{"BtnSetDate_Val2", "BtnSetDate_Year"};
+    QTest::newRow("year left empty") << QStringList{"BtnSetDate_Val1", "BtnSetDate_Val2"};
+}
+
 void tst_DateDialog::okWithAnEmptyFieldGivesNoDate()
 {
-    TModalAnswer::onNextModal([](QWidget* pDialog) {
-        typeField(pDialog, "BtnSetDate_Val1", {"Btn5"});
-        typeField(pDialog, "BtnSetDate_Year", {"Btn2", "Btn0", "Btn2", "Btn4"});
+    QFETCH(QStringList, filledKeys);
+
+    TModalAnswer::onNextModal([filledKeys](QWidget* pDialog) {
+        for (const QString& key : filledKeys) {
+            const QStringList digits = key == QLatin1String("BtnSetDate_Year")
+                                           ? QStringList{"Btn2", "Btn0", "Btn2", "Btn4"}
+                                           : QStringList{"Btn5"};
+            typeField(pDialog, key.toLatin1().constData(), digits);
+        }
         pressKeys(pDialog, {"BtnSave"});
     });
     TDateDialog dialog(nullptr);

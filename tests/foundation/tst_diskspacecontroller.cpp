@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 
 #include <cmath>
 #include <sys/statvfs.h>
@@ -72,14 +73,25 @@ void tst_DiskSpaceController::usage()
 
     QCOMPARE(TDiskSpaceController::instance().diskUsage(), usage);
     QString message;
+    QStringList buttons;
+    bool storageIcon = false;
     if (!spaceLeft) {
-        TModalAnswer::onNextModal([&message](QWidget* pDialog) {
+        TModalAnswer::onNextModal([&](QWidget* pDialog) {
             message = pDialog->findChild<QLabel*>("LblText")->text();
+            for (QPushButton* button : pDialog->findChildren<QPushButton*>()) {
+                if (button->isVisible())
+                    buttons << button->objectName();
+            }
+            const QPixmap icon = pDialog->findChild<QLabel*>("label")->pixmap(Qt::ReturnByValue);
+            storageIcon = !icon.isNull() && icon.toImage() == QPixmap(":/dialogs/storage").toImage();
             QTest::mouseClick(pDialog->findChild<QWidget*>("BtnOK"), Qt::LeftButton);
         });
     }
     QCOMPARE(TDiskSpaceController::instance().checkDiskspace(), spaceLeft);
     QCOMPARE(message, spaceLeft ? QString() : QString("100 % storage used"));
+    // The storage notice, to be acknowledged only.
+    QCOMPARE(buttons, spaceLeft ? QStringList() : QStringList{"BtnOK"});
+    QCOMPARE(storageIcon, !spaceLeft);
     qputenv("PATH", mPath);
 }
 

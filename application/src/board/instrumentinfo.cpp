@@ -7,6 +7,7 @@
 #include "osversion.h"
 
 #include <QFile>
+#include <QLocale>
 
 namespace
 {
@@ -97,7 +98,7 @@ void TInstrumentInfo::setInstrumentSerialNumber(const QString& pSerialNumber) co
 
 void TInstrumentInfo::setInstrumentManufacturingDate(const QDate& pDate) const
 {
-    writeFile(mManufacturingDateFile, pDate.toString(DATE_FORMAT).toLatin1());
+    writeFile(mManufacturingDateFile, QLocale::c().toString(pDate, DATE_FORMAT).toLatin1());
 }
 
 QString TInstrumentInfo::instrumentInfoAsText()

@@ -37,13 +37,15 @@ TBacklightPlatform TBrightnessController::platformValues(unsigned short pPlatfor
         platform.mDefaultBrightnessVal = 60;
         platform.mBrightnessValues = {100, 87, 78, 69, 60, 51, 42, 33, 24, 15};
     } else if (pPlatformVersionMajor == 2) {
+        // The levels stay those of the platform even while no file is found,
+        // so that the stored level is never replaced by one that would leave
+        // the display dark once the file is there.
         const QString file = findBrightnessFile();
-        if (!file.isEmpty()) {
+        if (!file.isEmpty())
             platform.mBrightnessFile = file;
-            platform.mBacklightOffBrightnessVal = 1;
-            platform.mDefaultBrightnessVal = 6;
-            platform.mBrightnessValues = {10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
-        }
+        platform.mBacklightOffBrightnessVal = 1;
+        platform.mDefaultBrightnessVal = 6;
+        platform.mBrightnessValues = {10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
     }
     return platform;
 }

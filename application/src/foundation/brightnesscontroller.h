@@ -34,8 +34,8 @@ class TBrightnessController : public QObject
 
 public:
     // Platform 1 has a fixed brightness file; platform 2 has the first file
-    // named "brightness" below "/sys/devices". Without such a file, and on
-    // any other platform, the levels go nowhere and none can be chosen.
+    // named "brightness" below "/sys/devices", and while there is none its
+    // levels go nowhere. Any other platform has no levels to choose.
     static TBacklightPlatform platformValues(unsigned short pPlatformVersionMajor);
 
     TBrightnessController(const QString& pBrightnessFile, int pBacklightOffBrightnessVal, int pDefaultBrightnessVal);

@@ -50,12 +50,18 @@ bool TDateDialog::showDateDialog(const QString& pTitle, EnDateFormat pDateFormat
     if (exec() != QDialog::Accepted)
         return false;
 
+    // A field left empty (opened without a date) makes no date: nothing is
+    // returned. An empty day alone would otherwise give the last day of the
+    // month before.
+    for (const QAbstractButton* field : {ui->BtnSetDate_Val1, ui->BtnSetDate_Val2, ui->BtnSetDate_Year}) {
+        if (field->text().isEmpty())
+            return false;
+    }
     const bool dayFirst = mDateFormat == dfDDMMYYYY;
     const int enteredDay = (dayFirst ? ui->BtnSetDate_Val1 : ui->BtnSetDate_Val2)->text().toInt();
     const int enteredMonth = (dayFirst ? ui->BtnSetDate_Val2 : ui->BtnSetDate_Val1)->text().toInt();
     const int enteredYear = ui->BtnSetDate_Year->text().toInt();
     const QDate entered = QDate(enteredYear, enteredMonth, 1).addDays(enteredDay - 1);
-    // A field left empty (opened without a date) makes no date: nothing is returned.
     if (!entered.isValid())
         return false;
     oDate = entered;

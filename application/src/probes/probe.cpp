@@ -10,6 +10,7 @@
 
 #include <QDomDocument>
 #include <QDomElement>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -814,7 +815,7 @@ void TAbstractProbe::saveToXML(QDomNode& pParent) const
         element.setAttribute(QStringLiteral("unit_text"), unitText);
     }
     if (mLastCalDate.isValid())
-        appendElement(pParent, QStringLiteral("last_cal_date"), mLastCalDate.toString(DATE_FORMAT));
+        appendElement(pParent, QStringLiteral("last_cal_date"), QLocale::c().toString(mLastCalDate, DATE_FORMAT));
     addProbeSpecificXMLData(pParent);
 }
 
@@ -890,10 +891,10 @@ void TSmartProbePRT::addProbeSpecificXMLData(QDomNode& pParent) const
     QDomElement details = appendElement(pParent, QStringLiteral("smart_probe_details"));
     appendElementWithText(details, QStringLiteral("internal_resistor"), internalResistor(), internalResistorToText());
     appendElement(details, QStringLiteral("standby_current"), flag(keepWarmCurrent()));
-    appendElement(details, QStringLiteral("next_cal_date"), mNextCalDate.toString(DATE_FORMAT));
+    appendElement(details, QStringLiteral("next_cal_date"), QLocale::c().toString(mNextCalDate, DATE_FORMAT));
     appendElement(details, QStringLiteral("cal_source"), mCalSource);
     appendPRTConversion(details, *this);
-    appendElement(pParent, QStringLiteral("last_cal_date"), lastCalDate().toString(DATE_FORMAT));
+    appendElement(pParent, QStringLiteral("last_cal_date"), QLocale::c().toString(lastCalDate(), DATE_FORMAT));
 }
 
 std::unique_ptr<TAbstractProbe> TSmartProbePRT::createFromXML(const QString& pName, bool pIsReference,

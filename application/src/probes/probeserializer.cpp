@@ -3,6 +3,7 @@
 #include "instrumentinfo.h"
 #include "probe.h"
 
+#include <QLocale>
 #include <QStringList>
 
 #include <array>
@@ -201,9 +202,12 @@ QString TProbeSerializer::probeToString(const TAbstractProbe& pProbe) const
         fields << ZERO << ZERO;
 
     const QDate calibrated = pProbe.lastCalDate();
+    // ASCII digits, as the board reads them, whatever the system locale writes.
+    const QLocale machine = QLocale::c();
     if (calibrated.isValid())
-        fields << calibrated.toString(QStringLiteral("yyyy")) << calibrated.toString(QStringLiteral("MM"))
-               << calibrated.toString(QStringLiteral("dd"));
+        fields << machine.toString(calibrated, QStringLiteral("yyyy"))
+               << machine.toString(calibrated, QStringLiteral("MM"))
+               << machine.toString(calibrated, QStringLiteral("dd"));
     else
         fields << ZERO << ZERO << ZERO;
 

@@ -1,0 +1,236 @@
+#pragma once
+
+#include "menucontextcallbackinterface.h"
+#include "submenucontroller.h"
+#include "tamarindmainform_ui.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QTimer;
+class QZELKAppButton;
+class TBrightnessController;
+class TBrightnessWidget;
+class TAbstractSwitchBox;
+class TBuzzerGUIController;
+class TChannelController;
+class TClickableWidgetController;
+class TCustomLogoGUIController;
+class TIntCommController;
+class TInternalSCPIHandler;
+class TProbeController;
+class TScanModeController;
+
+// The one window of the program and the root of its composition: it builds
+// every controller of the system in a fixed order, hands each its
+// collaborators and widgets, owns them until it is destroyed and releases them
+// in an order that leaves no controller pointing at a released one. It is the
+// menu column that every screen opens its page in, and the filter of every
+// input event of the application. Built once by main.
+//
+// A controller of a subsystem that is not part of the program yet has no
+// member here; it takes its place in the construction order, the wiring and
+// the teardown when it is built. The probe controller and scan mode exist only
+// as declarations so far: their members stay null and every use checks them.
+class TTamarindMainForm : public QWidget, public ISubMenuController, public IMenuContextCallbackInterface
+{
+    Q_OBJECT
+
+public:
+    // Read interval of the channel controller and base interval of the logger, in ms.
+    static constexpr int CHANNEL_READ_INTERVAL = 500;
+
+    // Widget groups of the standard probe settings page.
+    static constexpr short WIDGETGROUP_INDEX_CONV_PRT = 0;
+    static constexpr short WIDGETGROUP_INDEX_WIRING = 1;
+    static constexpr short WIDGETGROUP_INDEX_INT_RES_PRT = 2;
+    static constexpr short WIDGETGROUP_INDEX_CONV_THERM = 3;
+    static constexpr short WIDGETGROUP_INDEX_INT_RES_THERM = 4;
+    static constexpr short WIDGETGROUP_INDEX_CONV_TC = 5;
+    static constexpr short WIDGETGROUP_INDEX_REF_JUNC = 6;
+
+    // Widget groups of the SMART probe edit page, one per field.
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_PROBENAME = 1;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_LOCKED = 2;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_REFERENCE = 3;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_REFERENCE_RESISTOR = 4;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_RMIN = 5;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_RMAX = 6;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_CAL_DATE = 7;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_NEXT_CAL_DATE = 8;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_CVD_R0 = 9;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_CVD_A = 10;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_CVD_B = 11;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_CVD_C = 12;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_ITS90_R001 = 13;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_ITS90_A = 14;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_ITS90_B = 15;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_ITS90_AP = 16;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_ITS90_BP = 17;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_ITS90_CP = 18;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_ITS90_DP = 19;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_CAL_SOURCE = 20;
+
+    // Builds the whole system; returns with channel reading switched on.
+    explicit TTamarindMainForm(QWidget* pParent = nullptr);
+    ~TTamarindMainForm() override;
+
+    void setSubMenuCaption(const QString& pCaption) override;
+    void restoreSubMenuCaption() override;
+    void setMainMenuCaption() override;
+    void showSubMenu(const QString& pSubMenuCaption, QWidget* pSubMenuWidget,
+                     ISubMenuConfirmationReceiver* pConfirmationReceiver, EnSubMenuType pSubMenuType) override;
+    void cancelSubMenu(ISubMenuConfirmationReceiver* pConfirmationReceiver) override;
+
+    void beforeShowConnectedView(QZELKAppButton* pButton, bool& handled) override;
+    void beforeDefaultContextHandling(QZELKAppButton* pButton, bool& pAbort) override;
+
+    // Installed on the application by main: sees every event before its widget.
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+
+    // A new row registry whose row changes get the standard row looks; the
+    // caller adds the rows and keeps it or hands it on.
+    std::unique_ptr<TClickableWidgetController> createDefaultClickableWidgetController(QLabel* pIndicationLabel);
+
+    // Asks first; the settings owners restore their defaults in a fixed order
+    // and the board its factory calibration.
+    void factoryReset();
+    // The home view in the main area and the main menu's home context.
+    void returnToHomeView();
+    // Fills the information page from the instrument, its board and switch boxes.
+    void updateInfoScreen();
+    // Shows the stick button while a stick is plugged in and leaves the
+    // download page when it is gone.
+    void checkUSB();
+
+protected:
+    void changeEvent(QEvent* pEvent) override;
+    void paintEvent(QPaintEvent* pEvent) override;
+
+public slots:
+    void on_BtnReturnToMainMenu_clicked();
+    void on_BtnCancel_clicked();
+    void on_BtnSave_clicked();
+    void on_stackedWidgetMenu_currentChanged(int pIndex);
+
+    void on_BtnHome_beforeButtonPressed();
+    void on_BtnHome_released();
+    void on_BtnLogger_beforeButtonPressed();
+    void on_BtnLogger_released();
+
+    void on_BtnEnterZELKServiceLevel_clicked();
+    void on_BtnLeaveZELKServiceLevel_clicked();
+
+    void on_btnProbeSel_AddProbe_clicked();
+    void on_RbGraphScale_Auto_clicked();
+    void on_RbGraphScale_Custom_clicked();
+
+    void default_widget_activated_handler(short pGroup, QWidget* pPrevious, QWidget* pCurrent);
+    void settings_widget_activated(short pGroup, QWidget* pPrevious, QWidget* pCurrent);
+    void settings_widget_clicked(QWidget* pWidget);
+    void service_widget_clicked(QWidget* pWidget);
+
+    void onAuthorizationLevelChanged(int pOldLevel, int pNewLevel);
+    void onBeforeChangeSystemTime();
+    void onCyclicCheckTimer();
+    void onUSBButtonActiveChanged(bool pActive);
+    void onHideMenuIcon();
+
+    void take_screenshot();
+    void onScreenshotTaken();
+    void manual_logfile_entry();
+
+private:
+    // Construction, in the order the system depends on.
+    void setupLayout();
+    void initTouchscreen();
+    void connectClock();
+    void addValueShadows();
+    void initAuthorizationController();
+    void buildBoardLink();
+    void initUSBStick();
+    void initMenuColumn();
+    void readInstrumentType();
+    void initScreenshots();
+    void initMainMenuButtons();
+    void initClock();
+    void initLanguages();
+    void initBrightness();
+    void buildSettingsList();
+    void buildLanguageRows();
+    void buildBacklightOffRows();
+    void buildDecimalSeparatorRows();
+    void buildTimeFormatRows();
+    void buildSoundRows();
+    void buildDateFormatRows();
+    void buildProbeAlarmRows();
+    void buildServiceList();
+    void buildSmartProbeEditRows();
+    void buildChannelController();
+    void fitProbeEditorToInstrumentType();
+    void hideChannelViewWarnings();
+    void startUSBCheck();
+    void buildCalibrationItemList();
+    void registerChannelListeners();
+    void showInstrumentName();
+    void startReading();
+    void detachFromProcessServices();
+
+    bool filterPress(QObject* pWatched);
+    void filterRelease(QObject* pWatched);
+    void updateSwitchBoxInfo(const TAbstractSwitchBox& pSwitchBox, QLabel* pLblType, QLabel* pLblSerialNumber);
+    void resetTouchscreenCalibration();
+
+    // The form; ui is how the rest of the class reaches its widgets.
+    Ui_TTamarindMainForm uicontainer;
+    Ui_TTamarindMainForm* ui = nullptr;
+
+    std::unique_ptr<QTimer> mScreenshotTimer;
+    std::unique_ptr<QTimer> mLogfileManModeTimer;
+    std::unique_ptr<QTimer> mCyclicCheckTimer;
+    std::unique_ptr<QTimer> mOperatingTimeTimer;
+
+    bool mScreenshotTaken = false;
+    bool mManualLogFileEntryDone = false;
+    // Set when the constructor has finished; a language change that arrives
+    // earlier (through a dialog's event loop) leaves the rest to the constructor.
+    bool mConstructionComplete = false;
+
+    std::unique_ptr<TBrightnessController> mBrightnessController;
+    TBrightnessWidget* mBrightnessWidget = nullptr;
+    std::unique_ptr<TProbeController> mProbeController;
+    std::unique_ptr<TChannelController> mChannelController;
+    std::unique_ptr<TScanModeController> mScanModeController;
+    std::unique_ptr<TCustomLogoGUIController> mCustomLogoGUIController;
+    std::unique_ptr<TBuzzerGUIController> mBuzzerGUIController;
+    std::unique_ptr<TIntCommController> mIntCommController;
+    std::unique_ptr<TInternalSCPIHandler> mInternalSCPIHandler;
+
+    QString mClickableWidgetStylesheet_default;
+    QString mClickableWidgetStylesheet_active;
+    QString mStylesheetInfoBar_blue;
+    QString mStylesheetInfoBar_green;
+    QString mStylesheetInfoBar_red;
+    QString mStylesheetInfoBar_yellow;
+    QString mStylesheetChannelDependingBar_blue;
+    QString mStylesheetChannelDependingBar_green;
+    QString mLogfileDir;
+    QString mFirmwareUI_FilePattern;
+    QString mFirmwareUI_Tag;
+    QString mSubMenuCaptionBackup;
+    int mInstrumentType = 1;
+
+    ISubMenuConfirmationReceiver* mSubMenuConfirmationReceiver = nullptr;
+
+    std::unique_ptr<TClickableWidgetController> mSettingsWidgetController;
+    std::unique_ptr<TClickableWidgetController> mSettingsDecimalSeparatorWidgetController;
+    std::unique_ptr<TClickableWidgetController> mSoundWidgetController_Keys;
+    std::unique_ptr<TClickableWidgetController> mSoundWidgetController_Alarms;
+    std::unique_ptr<TClickableWidgetController> mServiceWidgetController;
+    std::unique_ptr<TClickableWidgetController> mProbeAlarmsWidgetController;
+    std::unique_ptr<TClickableWidgetController> mSmartProbeEditWidgetController;
+    std::unique_ptr<TClickableWidgetController> mCalibrationItemsWidgetController;
+};

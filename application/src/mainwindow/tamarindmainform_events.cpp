@@ -1,0 +1,126 @@
+// What the window does with the input events of the whole application, the
+// long presses of the main menu, the status bar and the USB stick check.
+
+#include "tamarindmainform.h"
+
+#include "brightnesscontroller.h"
+#include "buzzercontroller.h"
+#include "customlogocontroller.h"
+#include "customlogoguicontroller.h"
+#include "screenshotcontroller.h"
+#include "usbstickcontroller.h"
+#include "zelkabstractbutton.h"
+
+#include <QEvent>
+#include <QTimer>
+
+// Runs for every event of every object: anything but a press or a release
+// costs one comparison.
+bool TTamarindMainForm::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (mBrightnessController) {
+        if (pEvent->type() == QEvent::MouseButtonPress && filterPress(pWatched))
+            return true;
+        if (pEvent->type() == QEvent::MouseButtonRelease)
+            filterRelease(pWatched);
+    }
+    return QWidget::eventFilter(pWatched, pEvent);
+}
+
+// True when the press is used up here.
+bool TTamarindMainForm::filterPress(QObject* pWatched)
+{
+    // Holding the maker's logo for a while opens the boot logo page, where the device has one to choose.
+    if (pWatched == ui->lblInfoZELKLogo && TCustomLogoController().customLogoAvailable()) {
+        if (!mCustomLogoGUIController)
+            mCustomLogoGUIController = std::make_unique<TCustomLogoGUIController>(
+                this, ui->PageCustomLogo, ui->BtnCustomLogo_Default, ui->BtnCustomLogo_WhiteZELKWaterSign);
+        mCustomLogoGUIController->startShowSubMenuTimer();
+    }
+    // The touch that lights a dark screen does nothing else: the user could not see what was under the finger.
+    if (mBrightnessController->isBacklightOff()) {
+        mBrightnessController->restoreBacklight();
+        return true;
+    }
+    mBrightnessController->resetBacklightTimer();
+    return false;
+}
+
+void TTamarindMainForm::filterRelease(QObject* pWatched)
+{
+    if (qobject_cast<QZELKAbstractButton*>(pWatched))
+        TBuzzerController::instance().soundKeystroke();
+    if (pWatched == ui->lblInfoZELKLogo && mCustomLogoGUIController)
+        mCustomLogoGUIController->abortShowSubMenuTimer();
+}
+
+// A press on Home that is held takes a screenshot instead of going home.
+void TTamarindMainForm::on_BtnHome_beforeButtonPressed()
+{
+    mScreenshotTaken = false;
+    mScreenshotTimer->start();
+}
+
+void TTamarindMainForm::on_BtnHome_released()
+{
+    mScreenshotTimer->stop();
+    if (!mScreenshotTaken)
+        returnToHomeView();
+}
+
+// A press on Logger that is held writes a log line by hand while the logger
+// runs in manual mode; otherwise the press opens the logger page.
+void TTamarindMainForm::on_BtnLogger_beforeButtonPressed()
+{
+    mManualLogFileEntryDone = false;
+}
+
+void TTamarindMainForm::on_BtnLogger_released()
+{
+    mLogfileManModeTimer->stop();
+    if (!mManualLogFileEntryDone)
+        ui->BtnLogger->doButtonClick();
+}
+
+void TTamarindMainForm::take_screenshot()
+{
+    TScreenshotController::instance().takeScreenshot();
+}
+
+void TTamarindMainForm::onScreenshotTaken()
+{
+    mScreenshotTaken = true;
+}
+
+void TTamarindMainForm::manual_logfile_entry()
+{
+    mManualLogFileEntryDone = true;
+}
+
+void TTamarindMainForm::checkUSB()
+{
+    const bool connected = TUSBStickControllerProvider::getUSBStickController()->isUSBStickConnected();
+    ui->BtnUSB->setVisible(connected);
+    if (!connected && ui->stackedWidget->currentWidget() == ui->PageDownload) {
+        on_BtnReturnToMainMenu_clicked();
+        returnToHomeView();
+    }
+}
+
+// Makes the status bar evaluate its style sheet again.
+void TTamarindMainForm::onUSBButtonActiveChanged(bool)
+{
+    ui->PnlStatusBar->setStyleSheet(ui->PnlStatusBar->styleSheet());
+}
+
+void TTamarindMainForm::onCyclicCheckTimer()
+{
+    checkUSB();
+}
+
+// The instrument restarts once the time is set; a stick check in between
+// would only see the clock jump.
+void TTamarindMainForm::onBeforeChangeSystemTime()
+{
+    mCyclicCheckTimer->stop();
+}

@@ -1,0 +1,189 @@
+// The menu column: the pages every screen opens there, their caption, the
+// Return, Cancel and Save bar and what it tells the screen that opened the page.
+
+#include "tamarindmainform.h"
+
+#include "clickablewidgetcontroller.h"
+#include "tamarindclock.h"
+
+#include <QTimer>
+
+void TTamarindMainForm::setSubMenuCaption(const QString& pCaption)
+{
+    mSubMenuCaptionBackup = ui->LblMenuCaption->text();
+    ui->LblMenuIcon->hide();
+    ui->LblMenuCaption->setText(pCaption);
+}
+
+void TTamarindMainForm::restoreSubMenuCaption()
+{
+    ui->LblMenuCaption->setText(mSubMenuCaptionBackup);
+}
+
+void TTamarindMainForm::setMainMenuCaption()
+{
+    ui->LblMenuIcon->show();
+    ui->LblMenuCaption->setText(tr("Menu"));
+}
+
+void TTamarindMainForm::showSubMenu(const QString& pSubMenuCaption, QWidget* pSubMenuWidget,
+                                    ISubMenuConfirmationReceiver* pConfirmationReceiver, EnSubMenuType pSubMenuType)
+{
+    mSubMenuConfirmationReceiver = pConfirmationReceiver;
+    setSubMenuCaption(pSubMenuCaption);
+    ui->stackedWidgetMenu->setCurrentWidget(pSubMenuWidget);
+    ui->BtnSave->hide();
+    ui->BtnCancel->hide();
+    ui->BtnReturnToMainMenu->hide();
+    const bool editor = pSubMenuType == smtEditor || pSubMenuType == smtEditorWithMainMenuButton;
+    const bool returnButton = pSubMenuType == smtViewer || pSubMenuType == smtEditorWithMainMenuButton;
+    if (editor) {
+        ui->BtnSave->show();
+        ui->BtnCancel->show();
+    }
+    if (returnButton)
+        ui->BtnReturnToMainMenu->show();
+}
+
+void TTamarindMainForm::cancelSubMenu(ISubMenuConfirmationReceiver*)
+{
+    if (mSubMenuConfirmationReceiver)
+        on_BtnCancel_clicked();
+}
+
+// Every way out of a sub-menu ends here.
+void TTamarindMainForm::on_BtnReturnToMainMenu_clicked()
+{
+    ui->BtnReturnToMainMenu->hide();
+    ui->BtnCancel->hide();
+    ui->BtnSave->hide();
+    ui->stackedWidgetMenu->setCurrentWidget(ui->PageMenu);
+    setMainMenuCaption();
+    if (ui->stackedWidget->currentWidget() == ui->PageSettings)
+        mSettingsWidgetController->resetActiveWidget();
+    else if (ui->stackedWidget->currentWidget() == ui->PageService)
+        mServiceWidgetController->resetActiveWidget();
+    // Forgotten before it is told, so that a page it opens in answer keeps its own receiver.
+    ISubMenuConfirmationReceiver* receiver = mSubMenuConfirmationReceiver;
+    mSubMenuConfirmationReceiver = nullptr;
+    if (receiver)
+        receiver->returnToMainMenuClicked();
+}
+
+void TTamarindMainForm::on_BtnCancel_clicked()
+{
+    if (mSubMenuConfirmationReceiver && mSubMenuConfirmationReceiver->cancelClicked()) {
+        mSubMenuConfirmationReceiver = nullptr;
+        on_BtnReturnToMainMenu_clicked();
+    }
+}
+
+void TTamarindMainForm::on_BtnSave_clicked()
+{
+    if (ui->stackedWidgetMenu->currentWidget() == ui->PageTime) {
+        TTamarindClock::instance().setDateTimeFromGUI();
+        on_BtnReturnToMainMenu_clicked();
+    }
+    if (mSubMenuConfirmationReceiver && mSubMenuConfirmationReceiver->storeClicked()) {
+        mSubMenuConfirmationReceiver = nullptr;
+        on_BtnReturnToMainMenu_clicked();
+    }
+}
+
+// Home and Logger act on their release, where a long press is told from a short one.
+void TTamarindMainForm::beforeDefaultContextHandling(QZELKAppButton* pButton, bool& pAbort)
+{
+    pAbort = pButton == ui->BtnHome || pButton == ui->BtnLogger;
+}
+
+void TTamarindMainForm::beforeShowConnectedView(QZELKAppButton* pButton, bool&)
+{
+    if (pButton == ui->BtnInfo)
+        updateInfoScreen();
+    else if (pButton == ui->BtnUSB)
+        on_BtnReturnToMainMenu_clicked();
+}
+
+// Only the operating time page refreshes itself.
+void TTamarindMainForm::on_stackedWidgetMenu_currentChanged(int)
+{
+    if (mOperatingTimeTimer && ui->stackedWidgetMenu->currentWidget() != ui->PageOperatingTime)
+        mOperatingTimeTimer->stop();
+}
+
+void TTamarindMainForm::onHideMenuIcon()
+{
+    ui->LblMenuIcon->hide();
+}
+
+void TTamarindMainForm::returnToHomeView()
+{
+    ui->BtnHome->doButtonClick();
+}
+
+void TTamarindMainForm::default_widget_activated_handler(short, QWidget* pPrevious, QWidget* pCurrent)
+{
+    if (pPrevious)
+        pPrevious->setStyleSheet(mClickableWidgetStylesheet_default);
+    if (pCurrent)
+        pCurrent->setStyleSheet(mClickableWidgetStylesheet_active);
+}
+
+void TTamarindMainForm::settings_widget_activated(short pGroup, QWidget* pPrevious, QWidget* pCurrent)
+{
+    default_widget_activated_handler(pGroup, pPrevious, pCurrent);
+    // Only the time page is saved by the bar's Save.
+    if (pPrevious == ui->BtnSettings_Time)
+        ui->BtnSave->hide();
+}
+
+void TTamarindMainForm::settings_widget_clicked(QWidget* pWidget)
+{
+    if (pWidget == ui->BtnSettings_FactoryReset) {
+        on_BtnReturnToMainMenu_clicked();
+        factoryReset();
+        mSettingsWidgetController->deactivateAll();
+        return;
+    }
+    ui->BtnReturnToMainMenu->show();
+    const std::pair<QWidget*, QWidget*> pages[] = {
+        {ui->BtnSettings_Language, ui->PageLangSettings},
+        {ui->BtnSettings_Brightness, ui->PageBrightness},
+        {ui->BtnSettings_BacklightOff, ui->PageBacklightOff},
+        {ui->BtnSettings_DataSeparator, ui->PageDataSeparator},
+        {ui->BtnSettings_Time, ui->PageTime},
+        {ui->BtnSettings_Sound, ui->PageSound},
+        {ui->BtnSettings_AvgValue, ui->PageAverageValue},
+        {ui->BtnSettings_StandardProbeSettings, ui->PageStdProbeSettings},
+        {ui->BtnSettings_AlarmForProbes, ui->PageAlarmForProbes},
+    };
+    for (const auto& page : pages) {
+        if (page.first != pWidget)
+            continue;
+        if (pWidget == ui->BtnSettings_Time) {
+            TTamarindClock::instance().enterDateTimeEditMode();
+            ui->BtnSave->show();
+        }
+        ui->stackedWidgetMenu->setCurrentWidget(page.second);
+        break;
+    }
+    ui->LblMenuIcon->hide();
+}
+
+// The probe selection list offers to add a probe: the probe page opens with the main menu beside it.
+void TTamarindMainForm::on_btnProbeSel_AddProbe_clicked()
+{
+    ui->BtnProbes->doButtonClick();
+    ui->BtnReturnToMainMenu->hide();
+    ui->stackedWidgetMenu->setCurrentWidget(ui->PageMenu);
+}
+
+void TTamarindMainForm::on_RbGraphScale_Auto_clicked()
+{
+    ui->WgtCustomScale->hide();
+}
+
+void TTamarindMainForm::on_RbGraphScale_Custom_clicked()
+{
+    ui->WgtCustomScale->show();
+}

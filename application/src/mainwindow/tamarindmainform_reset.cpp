@@ -1,0 +1,66 @@
+// The two operations that reach every owner of settings at once: the factory
+// reset and the retranslation on a change of language.
+
+#include "tamarindmainform.h"
+
+#include "brightnesscontroller.h"
+#include "brightnesswidget.h"
+#include "buzzerguicontroller.h"
+#include "clickablewidgetcontroller.h"
+#include "decimaldisplaycontroller.h"
+#include "instrumentinfo.h"
+#include "internalscpihandler.h"
+#include "languagecontroller.h"
+#include "menubuttoncontext.h"
+#include "messagedialog.h"
+#include "probealarmcontroller.h"
+#include "tamarindclock.h"
+
+#include <QEvent>
+
+// Probes, the channel configuration, the network and remote settings, the boot
+// logo and the service passwords are left as they are.
+void TTamarindMainForm::factoryReset()
+{
+    if (!TMessageDialog().showQuestion(
+            tr("The instrument is going to be reset to factory defaults. Would you like to proceed?")))
+        return;
+    TLanguageController::instance().factoryReset();
+    mBrightnessController->factoryReset();
+    mBrightnessWidget->factoryReset();
+    TTamarindClock::instance().factoryReset();
+    mBuzzerGUIController->factoryReset();
+    TDecimalDisplayController::instance().factoryReset();
+    TProbeAlarmController::instance().factoryReset();
+    if (!mInternalSCPIHandler->restoreFactoryCalibration())
+        TMessageDialog().showError(tr("The factory calibration data could not be restored, please try again."));
+}
+
+// A language can change while the constructor still runs: installing the
+// stored language's translation sends the event at once, and a dialog shown
+// during construction runs an event loop. Everything not built yet is skipped;
+// the constructor sets it up in the current language afterwards.
+void TTamarindMainForm::changeEvent(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::LanguageChange && ui) {
+        ui->retranslateUi(this);
+        if (TMenuButtonContext::activeMenuButtonContext)
+            TMenuButtonContext::activeMenuButtonContext->retranslate();
+        TLanguageController::instance().indicateSelectedLanguage();
+        if (mBrightnessController)
+            mBrightnessController->indicateSelectedBacklightOffSetting();
+        if (mSettingsDecimalSeparatorWidgetController)
+            mSettingsDecimalSeparatorWidgetController->indicateActiveWidget();
+        if (mBuzzerGUIController)
+            mBuzzerGUIController->indicateSelectedSettings();
+        if (mProbeAlarmsWidgetController)
+            mProbeAlarmsWidgetController->indicateActiveWidget();
+        if (ui->stackedWidget->currentWidget() == ui->PageSettings && mSettingsWidgetController)
+            mSettingsWidgetController->indicateActiveWidget();
+        // The instrument name is asked of the board, which the constructor does in its own time.
+        if (mConstructionComplete)
+            ui->LblChanConf_ZTM8800->setToolTip(ui->LblChanConf_ZTM8800->toolTip() + QLatin1Char(' ') +
+                                                TInstrumentInfo::instance()->instrumentName());
+    }
+    QWidget::changeEvent(pEvent);
+}

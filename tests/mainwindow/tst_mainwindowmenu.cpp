@@ -1,0 +1,359 @@
+#include "mainwindowfixture.h"
+#include "simulatedusbstick.h"
+#include "submenuconfirmationreceiver.h"
+#include "tamarindmainform.h"
+#include "tamarindsettings.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTimer>
+
+#include <memory>
+
+namespace
+{
+// A screen shown in the menu column that answers Cancel and Save as told and counts what it is told.
+class TRecordingReceiver : public ISubMenuConfirmationReceiver
+{
+public:
+    bool mAccept = true;
+    int mReturned = 0;
+    int mCancelled = 0;
+    int mStored = 0;
+
+    void returnToMainMenuClicked() override { ++mReturned; }
+    bool cancelClicked() override
+    {
+        ++mCancelled;
+        return mAccept;
+    }
+    bool storeClicked() override
+    {
+        ++mStored;
+        return mAccept;
+    }
+};
+
+constexpr const char* BRIGHTNESS_FILE = "/sys/devices/platform/pwm-backlight/backlight/pwm-backlight/brightness";
+} // namespace
+
+// The menu column and the main menu of the real main window, driven offscreen by clicks as a finger would: pages,
+// captions and bar buttons, the screens' receivers, the long press on Home, the dark screen and the stick button.
+class tst_MainWindowMenu : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void mainMenuButtonsShowTheirPages_data();
+    void mainMenuButtonsShowTheirPages();
+    void subMenuTypeDecidesTheBarButtons_data();
+    void subMenuTypeDecidesTheBarButtons();
+    void barButtonsTellTheReceiver_data();
+    void barButtonsTellTheReceiver();
+    void cancellingWithoutReceiverChangesNothing();
+    void secondSubMenuReplacesTheFirst();
+    void settingsRowsOpenTheirPages_data();
+    void settingsRowsOpenTheirPages();
+    void pressOnHome_data();
+    void pressOnHome();
+    void pressOnDarkScreenOnlyWakesTheBacklight();
+    void stickButtonFollowsTheStick();
+
+private:
+    QString menuCaption() const { return mMain.text("LblMenuCaption"); }
+
+    TMainWindowFixture mMain;
+};
+
+void tst_MainWindowMenu::initTestCase()
+{
+    QVERIFY(mMain.startBoard());
+}
+
+void tst_MainWindowMenu::init()
+{
+    mMain.open(true);
+}
+
+void tst_MainWindowMenu::cleanup()
+{
+    mMain.close();
+    TSimulatedUSBStick::remove();
+    TTamarindSettings::instance().removeSection(QStringLiteral("brightness"));
+    TTamarindSettings::instance().store();
+}
+
+void tst_MainWindowMenu::mainMenuButtonsShowTheirPages_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Settings") << "BtnSettings"
+                              << "PageSettings"
+                              << "LblSettings";
+    QTest::newRow("Probes") << "BtnProbes"
+                            << "PageProbes"
+                            << "LblProbes";
+    QTest::newRow("Scan") << "BtnScan"
+                          << "PageScan"
+                          << "LblScan";
+    QTest::newRow("Logger, on its release") << "BtnLogger"
+                                            << "PageLogger"
+                                            << "LblLogger";
+    QTest::newRow("Remote") << "BtnRemote"
+                            << "PageRemote"
+                            << "LblRemote";
+    QTest::newRow("Calibration routines") << "BtnCalibrationRoutines"
+                                          << "PageCalibrationRoutines"
+                                          << "LblCalibrationRoutines";
+    QTest::newRow("Info") << "BtnInfo"
+                          << "PageInfo"
+                          << "LblInfo";
+    QTest::newRow("Service") << "BtnService"
+                             << "PageService"
+                             << "LblService";
+}
+
+// The title bar takes the button's own caption; Home, pressed afterwards, brings the home view back.
+void tst_MainWindowMenu::mainMenuButtonsShowTheirPages()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, page);
+    QFETCH(QString, caption);
+    mMain.click(qPrintable(button));
+    QCOMPARE(mMain.mainPage(), mMain.child(qPrintable(page)));
+    QCOMPARE(mMain.child<QLabel>("LblTitle")->text(), mMain.child<QLabel>(qPrintable(caption))->text());
+    QCOMPARE(mMain.menuPage(), mMain.child("PageMenu"));
+
+    mMain.click("BtnHome");
+    QCOMPARE(mMain.mainPage(), mMain.child("PageHome"));
+    QCOMPARE(mMain.child<QLabel>("LblTitle")->text(), mMain.child<QLabel>("LblHome")->text());
+}
+
+void tst_MainWindowMenu::subMenuTypeDecidesTheBarButtons_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<bool>("returnButton");
+    QTest::newRow("editor: Save and Cancel") << int(smtEditor) << true << true << false;
+    QTest::newRow("viewer: Return") << int(smtViewer) << false << false << true;
+    QTest::newRow("editor with main menu button: all three")
+        << int(smtEditorWithMainMenuButton) << true << true << true;
+    QTest::newRow("unknown type: none") << 3 << false << false << false;
+}
+
+void tst_MainWindowMenu::subMenuTypeDecidesTheBarButtons()
+{
+    QFETCH(int, type);
+    QFETCH(bool, save);
+    QFETCH(bool, cancel);
+    QFETCH(bool, returnButton);
+    TRecordingReceiver receiver;
+    mMain.window()->showSubMenu(QStringLiteral("Logger mode"), mMain.child("PageLoggerMode"), &receiver,
+                                EnSubMenuType(type));
+    QCOMPARE(mMain.menuPage(), mMain.child("PageLoggerMode"));
+    QCOMPARE(menuCaption(), QStringLiteral("Logger mode"));
+    QVERIFY(!mMain.shown("LblMenuIcon"));
+    QCOMPARE(mMain.shown("BtnSave"), save);
+    QCOMPARE(mMain.shown("BtnCancel"), cancel);
+    QCOMPARE(mMain.shown("BtnReturnToMainMenu"), returnButton);
+}
+
+void tst_MainWindowMenu::barButtonsTellTheReceiver_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<int>("returned");
+    QTest::addColumn<int>("cancelled");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("Save accepted closes") << "BtnSave" << true << 0 << 0 << 1 << true;
+    QTest::newRow("Save refused stays") << "BtnSave" << false << 0 << 0 << 1 << false;
+    QTest::newRow("Cancel accepted closes") << "BtnCancel" << true << 0 << 1 << 0 << true;
+    QTest::newRow("Cancel refused stays") << "BtnCancel" << false << 0 << 1 << 0 << false;
+    QTest::newRow("Return closes and tells") << "BtnReturnToMainMenu" << true << 1 << 0 << 0 << true;
+}
+
+void tst_MainWindowMenu::barButtonsTellTheReceiver()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, accept);
+    QFETCH(int, returned);
+    QFETCH(int, cancelled);
+    QFETCH(int, stored);
+    QFETCH(bool, closed);
+    TRecordingReceiver receiver;
+    receiver.mAccept = accept;
+    mMain.window()->showSubMenu(QStringLiteral("Interval"), mMain.child("PageLogInterval"), &receiver,
+                                smtEditorWithMainMenuButton);
+
+    mMain.click(qPrintable(button));
+    QCOMPARE(receiver.mReturned, returned);
+    QCOMPARE(receiver.mCancelled, cancelled);
+    QCOMPARE(receiver.mStored, stored);
+    QCOMPARE(mMain.menuPage(), closed ? mMain.child("PageMenu") : mMain.child("PageLogInterval"));
+    QCOMPARE(menuCaption(), closed ? QStringLiteral("Menu") : QStringLiteral("Interval"));
+    QCOMPARE(mMain.shown("LblMenuIcon"), closed);
+    for (const char* bar : {"BtnSave", "BtnCancel", "BtnReturnToMainMenu"})
+        QCOMPARE(mMain.shown(bar), !closed);
+
+    // A closed sub-menu has forgotten its receiver; an open one still reports to it.
+    mMain.window()->cancelSubMenu(&receiver);
+    QCOMPARE(receiver.mCancelled, closed ? cancelled : cancelled + 1);
+}
+
+void tst_MainWindowMenu::cancellingWithoutReceiverChangesNothing()
+{
+    mMain.window()->showSubMenu(QStringLiteral("Probe alarm"), mMain.child("PageAlarmForProbes"), nullptr, smtEditor);
+    mMain.window()->cancelSubMenu(nullptr);
+    QCOMPARE(mMain.menuPage(), mMain.child("PageAlarmForProbes"));
+    QCOMPARE(menuCaption(), QStringLiteral("Probe alarm"));
+}
+
+void tst_MainWindowMenu::secondSubMenuReplacesTheFirst()
+{
+    TRecordingReceiver first;
+    TRecordingReceiver second;
+    mMain.window()->showSubMenu(QStringLiteral("First"), mMain.child("PageLogDuration"), &first, smtEditor);
+    mMain.window()->showSubMenu(QStringLiteral("Second"), mMain.child("PageLoggerStartTime"), &second, smtViewer);
+    QVERIFY(!mMain.shown("BtnSave"));
+    mMain.window()->restoreSubMenuCaption();
+    QCOMPARE(menuCaption(), QStringLiteral("First"));
+
+    mMain.click("BtnReturnToMainMenu");
+    QCOMPARE(first.mReturned, 0);
+    QCOMPARE(second.mReturned, 1);
+}
+
+void tst_MainWindowMenu::settingsRowsOpenTheirPages_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("save");
+    QTest::newRow("language") << "BtnSettings_Language"
+                              << "PageLangSettings" << false;
+    QTest::newRow("brightness") << "BtnSettings_Brightness"
+                                << "PageBrightness" << false;
+    QTest::newRow("backlight off") << "BtnSettings_BacklightOff"
+                                   << "PageBacklightOff" << false;
+    QTest::newRow("decimal separator") << "BtnSettings_DataSeparator"
+                                       << "PageDataSeparator" << false;
+    QTest::newRow("date and time, saved by the bar") << "BtnSettings_Time"
+                                                     << "PageTime" << true;
+    QTest::newRow("sound") << "BtnSettings_Sound"
+                           << "PageSound" << false;
+    QTest::newRow("average value") << "BtnSettings_AvgValue"
+                                   << "PageAverageValue" << false;
+    QTest::newRow("standard probe settings") << "BtnSettings_StandardProbeSettings"
+                                             << "PageStdProbeSettings" << false;
+    QTest::newRow("alarm for probes") << "BtnSettings_AlarmForProbes"
+                                      << "PageAlarmForProbes" << false;
+}
+
+// A settings row opens its page in the menu column with Return; the list shows the active row's caption, and
+// Return brings back the main menu with no row active.
+void tst_MainWindowMenu::settingsRowsOpenTheirPages()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, page);
+    QFETCH(bool, save);
+    mMain.click("BtnSettings");
+    mMain.click(qPrintable(row));
+    QCOMPARE(mMain.menuPage(), mMain.child(qPrintable(page)));
+    QVERIFY(mMain.shown("BtnReturnToMainMenu"));
+    QVERIFY(!mMain.shown("LblMenuIcon"));
+    QCOMPARE(mMain.shown("BtnSave"), save);
+    // A caption label with a tool tip holds its long form there.
+    const QLabel* rowLabel = mMain.child<QLabel>(qPrintable(row.replace(QLatin1String("Btn"), QLatin1String("Lbl"))));
+    QCOMPARE(menuCaption(), rowLabel->toolTip().isEmpty() ? rowLabel->text() : rowLabel->toolTip());
+
+    mMain.click("BtnReturnToMainMenu");
+    QCOMPARE(mMain.menuPage(), mMain.child("PageMenu"));
+    QCOMPARE(menuCaption(), QStringLiteral("Menu"));
+    QVERIFY(!mMain.shown("BtnSave"));
+}
+
+void tst_MainWindowMenu::pressOnHome_data()
+{
+    QTest::addColumn<bool>("held");
+    QTest::newRow("short press: home view") << false;
+    QTest::newRow("held: screenshot, the page stays") << true;
+}
+
+// The long press is told by the window's own timer; the test shortens it instead of holding for a second.
+void tst_MainWindowMenu::pressOnHome()
+{
+    QFETCH(bool, held);
+    QDir screenshots(TTestEnvironment::root() + QStringLiteral("/home/Screenshots"));
+    screenshots.removeRecursively();
+    mMain.click("BtnSettings");
+
+    auto* longPress = mMain.window()->findChild<QTimer*>(QStringLiteral("mScreenshotTimer"));
+    QVERIFY(longPress);
+    QTest::mousePress(mMain.child("BtnHome"), Qt::LeftButton);
+    QVERIFY(longPress->isActive());
+    QCOMPARE(longPress->interval(), 1000);
+    if (held) {
+        longPress->setInterval(0);
+        QTRY_COMPARE(screenshots.entryList({QStringLiteral("Screenshot_*.png")}, QDir::Files).size(), 1);
+    }
+    QTest::mouseRelease(mMain.child("BtnHome"), Qt::LeftButton);
+    QVERIFY(!longPress->isActive());
+
+    QCOMPARE(mMain.mainPage(), held ? mMain.child("PageSettings") : mMain.child("PageHome"));
+    const QStringList pictures = screenshots.entryList({QStringLiteral("Screenshot_*.png")}, QDir::Files);
+    QCOMPARE(pictures.size(), held ? 1 : 0);
+}
+
+// The backlight dims after the stored time without a touch; the touch that brings it back does nothing else.
+void tst_MainWindowMenu::pressOnDarkScreenOnlyWakesTheBacklight()
+{
+    mMain.close();
+    TTamarindSettings::instance().setValue(QStringLiteral("brightness"), QStringLiteral("backlight_off"),
+                                           QStringLiteral("300"));
+    TTamarindSettings::instance().store();
+    QVERIFY(TTestEnvironment::writeDeviceFile(BRIGHTNESS_FILE, "60"));
+    mMain.open(true);
+    // Platform 1: level 60 for a new instrument, 10 while dimmed.
+    QTRY_COMPARE(TTestEnvironment::readDeviceFile(BRIGHTNESS_FILE).trimmed(), QByteArray("10"));
+
+    mMain.click("BtnSettings");
+    QCOMPARE(mMain.mainPage(), mMain.child("PageHome"));
+    QCOMPARE(TTestEnvironment::readDeviceFile(BRIGHTNESS_FILE).trimmed(), QByteArray("60"));
+    mMain.click("BtnSettings");
+    QCOMPARE(mMain.mainPage(), mMain.child("PageSettings"));
+}
+
+// The status bar offers the download page while a stick is in; a stick pulled while that page is shown brings the
+// home view back.
+void tst_MainWindowMenu::stickButtonFollowsTheStick()
+{
+    auto* check = mMain.window()->findChild<QTimer*>(QStringLiteral("mCyclicCheckTimer"));
+    QVERIFY(check);
+    QVERIFY(check->isActive());
+    QCOMPARE(check->interval(), 1700);
+    QVERIFY(!mMain.shown("BtnUSB"));
+
+    QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
+    QMetaObject::invokeMethod(check, "timeout");
+    QVERIFY(mMain.shown("BtnUSB"));
+    mMain.window()->showSubMenu(QStringLiteral("Mode"), mMain.child("PageLoggerMode"), nullptr, smtViewer);
+    mMain.click("BtnUSB");
+    QCOMPARE(mMain.mainPage(), mMain.child("PageDownload"));
+    QCOMPARE(mMain.menuPage(), mMain.child("PageMenu"));
+
+    QVERIFY(TSimulatedUSBStick::remove());
+    QMetaObject::invokeMethod(check, "timeout");
+    QVERIFY(!mMain.shown("BtnUSB"));
+    QCOMPARE(mMain.mainPage(), mMain.child("PageHome"));
+}
+
+TAMARIND_TEST_MAIN(tst_MainWindowMenu)
+#include "tst_mainwindowmenu.moc"

@@ -1,0 +1,284 @@
+#include "boardstate.h"
+#include "buzzercontroller.h"
+#include "decimaldisplaycontroller.h"
+#include "instrumentinfo.h"
+#include "languagecontroller.h"
+#include "mainwindowfixture.h"
+#include "tamarindclock.h"
+#include "tamarindmainform.h"
+#include "tamarindsettings.h"
+#include "testsupport.h"
+
+#include <QGraphicsDropShadowEffect>
+#include <QLabel>
+#include <QStackedWidget>
+
+#include <memory>
+
+// The main window as the program builds it at start-up, against the simulated board on the board's device path:
+// what each controller it builds shows, what it asks the board and in which order, and what it leaves behind.
+class tst_MainWindowStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void opensOnHomeViewAndMainMenu();
+    void builtControllersShowTheirSettings_data();
+    void builtControllersShowTheirSettings();
+    void boardCommandsInBuildOrder_data();
+    void boardCommandsInBuildOrder();
+    void readingGoesOnEveryReadInterval();
+    void valueLabelsCastShadows();
+    void serviceLevelStartsClosed();
+    void touchscreenThreshold_data();
+    void touchscreenThreshold();
+    void excitationCurrentFollowsInstrumentType_data();
+    void excitationCurrentFollowsInstrumentType();
+    void languageChangeDuringConstruction();
+    void teardownLeavesNoListenerBehind();
+
+private:
+    void setBoardModel(const QString& pModel);
+
+    TMainWindowFixture mMain;
+};
+
+namespace
+{
+constexpr const char* THRESHOLD_FILE = "/sys/devices/platform/omap/omap_i2c.1/i2c-1/1-0038/threshold";
+}
+
+void tst_MainWindowStartup::initTestCase()
+{
+    QVERIFY(mMain.startBoard());
+}
+
+void tst_MainWindowStartup::init()
+{
+    setBoardModel(QStringLiteral("ZTM9900"));
+    mMain.board().clearRecord();
+}
+
+void tst_MainWindowStartup::cleanup()
+{
+    mMain.close();
+    mMain.board().fitSwitchBox(1, TSimulatedSwitchBox());
+    TTamarindSettings& settings = TTamarindSettings::instance();
+    settings.removeSection(QStringLiteral("touchscreen"));
+    settings.store();
+}
+
+void tst_MainWindowStartup::setBoardModel(const QString& pModel)
+{
+    mMain.board().withState([pModel](TBoardState& pState) { pState.mIdentity.mModel = pModel; });
+}
+
+void tst_MainWindowStartup::opensOnHomeViewAndMainMenu()
+{
+    mMain.open(false);
+    QCOMPARE(mMain.child<QStackedWidget>("stackedWidget")->currentWidget(), mMain.child<QWidget>("PageHome"));
+    QCOMPARE(mMain.child<QStackedWidget>("stackedWidgetMenu")->currentWidget(), mMain.child<QWidget>("PageMenu"));
+    QCOMPARE(mMain.child<QLabel>("LblMenuCaption")->text(), QStringLiteral("Menu"));
+    QVERIFY(!mMain.child<QWidget>("LblMenuIcon")->isHidden());
+    for (const char* button : {"BtnReturnToMainMenu", "BtnCancel", "BtnSave"})
+        QVERIFY2(mMain.child<QWidget>(button)->isHidden(), button);
+    // No stick is plugged in.
+    QVERIFY(mMain.child<QWidget>("BtnUSB")->isHidden());
+    QVERIFY(mMain.window()->windowFlags().testFlag(Qt::FramelessWindowHint));
+    mMain.snapshot(QStringLiteral("mainwindow_start"));
+}
+
+void tst_MainWindowStartup::builtControllersShowTheirSettings_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("instrument name from the board on the info page") << "LblInfo_InstrumentType"
+                                                                     << "ZTM9900";
+    QTest::newRow("instrument name on the channel configuration") << "LblChanConf_ZTM8800"
+                                                                  << "ZTM9900";
+    QTest::newRow("instrument name on the scan configuration") << "LblScanChanConf_Model"
+                                                               << "ZTM9900";
+    QTest::newRow("language in use") << "LblSelectedLanguage"
+                                     << "English (UK)";
+    QTest::newRow("decimal separator in use") << "LblSelectedDecimalSeparator"
+                                              << ". (point)";
+    QTest::newRow("sound settings summary") << "LblSettings_SoundValue"
+                                            << "Keystroke sound Off, Alarm On";
+    QTest::newRow("backlight never switched off") << "LblSelectedBacklightOff"
+                                                  << "Off";
+    QTest::newRow("brightness at the level of a new instrument") << "LblSelectedBrightness"
+                                                                 << "60%";
+}
+
+void tst_MainWindowStartup::builtControllersShowTheirSettings()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, text);
+    mMain.open(false);
+    QCOMPARE(mMain.child<QLabel>(qPrintable(label))->text(), text);
+}
+
+// The identity first (the stick's directory is named after it), then the channel table from the switch boxes the
+// board reports, the channel it measures, and only when everything is built the first reading.
+void tst_MainWindowStartup::boardCommandsInBuildOrder_data()
+{
+    QTest::addColumn<bool>("switchBox");
+    QTest::addColumn<QList<QByteArray>>("commands");
+    QTest::newRow("no switch box") << false
+                                   << QList<QByteArray>{"*idn?", "syst:swit:type? 1", "conf:chan?", "meas:curr?"};
+    QTest::newRow("PRT switch box on the first port")
+        << true
+        << QList<QByteArray>{
+               "*idn?",      "syst:swit:type? 1", "syst:swit:snum? 1", "syst:swit:date? 1", "syst:swit:type? 2",
+               "conf:chan?", "meas:curr?"};
+}
+
+void tst_MainWindowStartup::boardCommandsInBuildOrder()
+{
+    QFETCH(bool, switchBox);
+    QFETCH(QList<QByteArray>, commands);
+    if (switchBox) {
+        TSimulatedSwitchBox box;
+        box.mType = sbtSWX6300_PRT8;
+        box.mSerialNumber = QStringLiteral("SB2001");
+        box.mDate = QDate(2020, 5, 4);
+        mMain.board().fitSwitchBox(1, box);
+    }
+    mMain.open(false);
+    QCOMPARE(mMain.board().receivedCommands(), commands);
+}
+
+void tst_MainWindowStartup::readingGoesOnEveryReadInterval()
+{
+    mMain.open(false);
+    QCOMPARE(mMain.board().receivedCommands().count("meas:curr?"), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(mMain.board().receivedCommands().count("meas:curr?"), 3,
+                              6 * TTamarindMainForm::CHANNEL_READ_INTERVAL);
+}
+
+void tst_MainWindowStartup::valueLabelsCastShadows()
+{
+    mMain.open(false);
+    for (const char* name :
+         {"lblSingleViewMainVal", "Lbl2ChanViewMainValue_Top", "Lbl2ChanViewMainValue_Btm", "Lbl3ChanViewMainValue_Top",
+          "Lbl3ChanViewMainValue_Mid", "Lbl3ChanViewMainValue_Btm", "Lbl4ChanViewMainValue_TopLeft",
+          "Lbl4ChanViewMainValue_TopRight", "Lbl4ChanViewMainValue_BtmLeft", "Lbl4ChanViewMainValue_BtmRight"}) {
+        auto* shadow = qobject_cast<QGraphicsDropShadowEffect*>(mMain.child<QLabel>(name)->graphicsEffect());
+        QVERIFY2(shadow, name);
+        QCOMPARE(shadow->offset(), QPointF(2, 2));
+    }
+}
+
+void tst_MainWindowStartup::serviceLevelStartsClosed()
+{
+    mMain.open(false);
+    QVERIFY(!mMain.child<QWidget>("BtnEnterZELKServiceLevel")->isHidden());
+    QVERIFY(mMain.child<QWidget>("WgtZELKServiceLevel")->isHidden());
+}
+
+void tst_MainWindowStartup::touchscreenThreshold_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QByteArray>("file");
+    // The file holds what the kernel had before; it keeps it when nothing is stored.
+    QTest::newRow("stored threshold written as it stands") << "35" << QByteArray("35");
+    QTest::newRow("nothing stored: file untouched") << "" << QByteArray("previous\n");
+}
+
+void tst_MainWindowStartup::touchscreenThreshold()
+{
+    QFETCH(QString, stored);
+    QFETCH(QByteArray, file);
+    QVERIFY(TTestEnvironment::writeDeviceFile(THRESHOLD_FILE, "previous\n"));
+    if (!stored.isEmpty()) {
+        TTamarindSettings::instance().setValue("touchscreen", "threshold", stored);
+        TTamarindSettings::instance().store();
+    }
+    mMain.open(false);
+    QCOMPARE(TTestEnvironment::readDeviceFile(THRESHOLD_FILE), file);
+}
+
+void tst_MainWindowStartup::excitationCurrentFollowsInstrumentType_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("ZTM8800") << "ZTM8800" << false;
+    QTest::newRow("ZTM8800v2") << "ZTM8800v2" << false;
+    QTest::newRow("ZTM9900") << "ZTM9900" << true;
+}
+
+void tst_MainWindowStartup::excitationCurrentFollowsInstrumentType()
+{
+    QFETCH(QString, model);
+    QFETCH(bool, offered);
+    setBoardModel(model);
+    mMain.open(false);
+    QWidget* editor = mMain.child<QWidget>("PagePRTEdit");
+    for (const char* name : {"Wgt_Excitation_current_caption", "Wgt_Excitation_current"}) {
+        auto* widget = mMain.window()->findChild<QWidget*>(QLatin1String(name));
+        QVERIFY2(widget, name);
+        QCOMPARE(editor->isAncestorOf(widget), offered);
+        QCOMPARE(widget->isHidden(), !offered);
+    }
+}
+
+namespace
+{
+// Delivers a language change to the window each time a child is added to it while it is being built, as a
+// dialog's event loop would deliver one that was waiting: at every step of construction in turn.
+class TLanguageChangeDuringConstruction : public QObject
+{
+public:
+    int mDelivered = 0;
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::ChildAdded && pWatched->inherits("TTamarindMainForm")) {
+            QEvent languageChange(QEvent::LanguageChange);
+            QCoreApplication::sendEvent(pWatched, &languageChange);
+            ++mDelivered;
+        }
+        return false;
+    }
+};
+} // namespace
+
+void tst_MainWindowStartup::languageChangeDuringConstruction()
+{
+    TLanguageChangeDuringConstruction languageChanges;
+    qApp->installEventFilter(&languageChanges);
+    mMain.open(false);
+    qApp->removeEventFilter(&languageChanges);
+    QVERIFY(languageChanges.mDelivered > 2);
+
+    const QString toolTip = mMain.child<QLabel>("LblChanConf_ZTM8800")->toolTip();
+    QCOMPARE(toolTip, QStringLiteral("Chan. config ZTM9900"));
+    QCOMPARE(mMain.child<QLabel>("LblSettings_SoundValue")->text(), QStringLiteral("Keystroke sound Off, Alarm On"));
+}
+
+// Services that live as long as the process must not keep anything of a window that is gone: a clock tick, a
+// decimal separator refresh and a language change afterwards touch none of its widgets, and the board hears
+// nothing more from it.
+void tst_MainWindowStartup::teardownLeavesNoListenerBehind()
+{
+    mMain.open(false);
+    mMain.close();
+    const int commandsAtTeardown = mMain.board().receivedCommands().size();
+
+    TTamarindClock::instance().updateClockDisplayLabels();
+    TDecimalDisplayController::instance().updateGUI();
+    TLanguageController::instance().setLanguage(Languagecontroller::ltGerman);
+    TLanguageController::instance().setLanguage(Languagecontroller::ltEnglishUK);
+    TBuzzerController::instance().soundKeystroke();
+    QTest::qWait(2 * TTamarindMainForm::CHANNEL_READ_INTERVAL);
+    QCOMPARE(mMain.board().receivedCommands().size(), commandsAtTeardown);
+}
+
+TAMARIND_TEST_MAIN(tst_MainWindowStartup)
+#include "tst_mainwindowstartup.moc"

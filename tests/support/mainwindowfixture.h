@@ -1,0 +1,46 @@
+#pragma once
+
+#include "boardsimulator.h"
+#include "tamarindmainform.h"
+
+#include <QLabel>
+#include <QStackedWidget>
+#include <QString>
+
+#include <memory>
+
+// The real main window as main builds it, against the simulated board on the board's device path, and the ways a
+// test reaches it from the outside: its widgets by object name, clicks as a finger gives them, the page of each
+// stack.
+class TMainWindowFixture
+{
+public:
+    TBoardSimulator& board() { return mBoard; }
+    TTamarindMainForm* window() const { return mWindow.get(); }
+
+    // Starts the board; false when it could not.
+    bool startBoard() { return mBoard.start(); }
+    // Builds the window; shown, it is also the filter of every event, as main makes it.
+    void open(bool pShown);
+    void close() { mWindow.reset(); }
+
+    // Warns (which fails the test) when the window has no such child.
+    template <class T = QWidget> T* child(const char* pName) const
+    {
+        T* found = mWindow->findChild<T*>(QLatin1String(pName));
+        if (!found)
+            qWarning("the main window has no %s", pName);
+        return found;
+    }
+    void click(const char* pName) const;
+    bool shown(const char* pName) const { return !child(pName)->isHidden(); }
+    QString text(const char* pName) const { return child<QLabel>(pName)->text(); }
+    QWidget* mainPage() const { return child<QStackedWidget>("stackedWidget")->currentWidget(); }
+    QWidget* menuPage() const { return child<QStackedWidget>("stackedWidgetMenu")->currentWidget(); }
+    // For a look by eye: with TAMARIND_SNAPSHOT_DIR set, the window is saved there under the name.
+    void snapshot(const QString& pName) const;
+
+private:
+    TBoardSimulator mBoard;
+    std::unique_ptr<TTamarindMainForm> mWindow;
+};
