@@ -525,9 +525,11 @@ void tst_ChannelController::pollInsideAPollDoesNothing()
     int nestedPolls = -1;
     bool nestedResult = true;
     bool armed = false;
+    bool entered = false;
     listener.mOnRead = [&]() {
-        if (!armed || nestedPolls >= 0)
+        if (!armed || entered)
             return;
+        entered = true;
         // A listener that runs the event loop for many read intervals, as a
         // modal dialog would; the read timer fires meanwhile.
         const int before = countCommands(board(), "meas:curr?");
@@ -728,6 +730,12 @@ void tst_ChannelController::dueCalibrationAnnouncedOncePerProbe()
     int pollsWhileOpen = 0;
     QSet<const TSmartProbePRT*> probesWhileOpen;
     TMessageRecorder messages([&]() {
+        // Warnings that open inside one another would keep the first one
+        // from ever returning while polls go on.
+        if (messages.count() > 1) {
+            controller.setReadingActive(false);
+            return;
+        }
         const int before = countCommands(board(), "meas:curr?");
         probesWhileOpen << channel1->smartProbe();
         QTRY_VERIFY(countCommands(board(), "meas:curr?") >= before + 3);
