@@ -166,26 +166,26 @@ void tst_InstrumentInfo::identityText()
     TInstrumentInfo* info = TInstrumentInfo::instance();
 
     // A board that never answered leaves its lines empty.
-    QCOMPARE(info->instrumentInfoAsText(), "Model: ZTM8800\r\n"
-                                           "Instrument serial number: ZT-0815\r\n"
-                                           "Measuring serial number: \r\n"
-                                           "User interface serial number: 001A2B3C4D5E\r\n"
-                                           "User interface version: " +
-                                               version +
-                                               "\r\n"
-                                               "OS version: 2.1-3.4\r\n"
-                                               "Firmware version: \r\n");
+    QCOMPARE(info->identityText(), "Model: ZTM8800\r\n"
+                                   "Instrument serial number: ZT-0815\r\n"
+                                   "Measuring serial number: \r\n"
+                                   "User interface serial number: 001A2B3C4D5E\r\n"
+                                   "User interface version: " +
+                                       version +
+                                       "\r\n"
+                                       "OS version: 2.1-3.4\r\n"
+                                       "Firmware version: \r\n");
 
     QVERIFY(identifyBoardAs(mBoard, ZTM9900));
-    QCOMPARE(info->instrumentInfoAsText(), "Model: ZTM9900\r\n"
-                                           "Instrument serial number: ZT-0815\r\n"
-                                           "Measuring serial number: MB19040017\r\n"
-                                           "User interface serial number: 001A2B3C4D5E\r\n"
-                                           "User interface version: " +
-                                               version +
-                                               "\r\n"
-                                               "OS version: 2.1-3.4\r\n"
-                                               "Firmware version: 1.32\r\n");
+    QCOMPARE(info->identityText(), "Model: ZTM9900\r\n"
+                                   "Instrument serial number: ZT-0815\r\n"
+                                   "Measuring serial number: MB19040017\r\n"
+                                   "User interface serial number: 001A2B3C4D5E\r\n"
+                                   "User interface version: " +
+                                       version +
+                                       "\r\n"
+                                       "OS version: 2.1-3.4\r\n"
+                                       "Firmware version: 1.32\r\n");
 }
 
 TAMARIND_TEST_MAIN(tst_InstrumentInfo)

@@ -7,6 +7,7 @@
 #include "channelcontrollerlistener.h"
 #include "channelselectionreceiver.h"
 #include "clickablewidgetcontroller.h"
+#include "instrumentinfo.h"
 #include "messagerecorder.h"
 #include "probe.h"
 #include "probecontroller.h"
@@ -138,6 +139,7 @@ private slots:
 
     void switchBoxScan_data();
     void switchBoxScan();
+    void identityTextListsTheSwitchBoxes();
     void createdButtonsFollowTheBoardInputs();
     void measuredChannelRestored_data();
     void measuredChannelRestored();
@@ -289,6 +291,26 @@ void tst_ChannelController::switchBoxScan()
         QCOMPARE(box->manufacturingDate(), QDate(2023, 6, box->switchBoxNumber()));
     }
     QVERIFY(!controller.switchBox(boxTypes.size()));
+}
+
+void tst_ChannelController::identityTextListsTheSwitchBoxes()
+{
+    const QList<EnSwitchBoxType> types{sbtSWX6300_PRT8, sbtSWX6100_10};
+    for (int port = 1; port <= types.size(); ++port) {
+        TSimulatedSwitchBox box;
+        box.mType = types.at(port - 1);
+        box.mSerialNumber = QStringLiteral("SB-%1").arg(port);
+        board().board().fitSwitchBox(port, box);
+    }
+    TChannelController& controller = build();
+    TInstrumentInfo::instance()->initialize(&board().handler());
+
+    const QString identity = TInstrumentInfo::instance()->identityText();
+    QVERIFY(identity.endsWith(QStringLiteral("\r\n")));
+    QCOMPARE(TInstrumentInfo::instance()->instrumentInfoAsText(controller),
+             identity + QStringLiteral("Scanner SWX6300 (8 channels): SB-1\r\n"
+                                       "Scanner SWX6100 (10 channels): SB-2\r\n"));
+    TInstrumentInfo::instance()->initialize(nullptr);
 }
 
 void tst_ChannelController::createdButtonsFollowTheBoardInputs()

@@ -1,5 +1,8 @@
 #include "instrumentinfo.h"
 
+#include "channelcontroller.h"
+#include "switchbox.h"
+
 #include "deviceroot.h"
 #include "filesystemsync.h"
 #include "fileversionreader.h"
@@ -101,7 +104,18 @@ void TInstrumentInfo::setInstrumentManufacturingDate(const QDate& pDate) const
     writeFile(mManufacturingDateFile, QLocale::c().toString(pDate, DATE_FORMAT).toLatin1());
 }
 
-QString TInstrumentInfo::instrumentInfoAsText()
+QString TInstrumentInfo::instrumentInfoAsText(const TChannelController& pChannelController)
+{
+    QString text = identityText();
+    for (unsigned int index = 0; index < 4; ++index) {
+        if (const TAbstractSwitchBox* box = pChannelController.switchBox(index))
+            text += tr("Scanner") + QLatin1Char(' ') + box->switchBoxTypeAsText() + QStringLiteral(": ") +
+                    box->serialNumber() + LINE_END;
+    }
+    return text;
+}
+
+QString TInstrumentInfo::identityText()
 {
     const TMeasurementBoardInfo* board = measurementBoardInfo();
     auto line = [](const QString& pLabel, const QString& pValue) {

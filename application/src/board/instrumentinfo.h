@@ -14,6 +14,8 @@ class TInternalSCPIHandler;
 // and kept, and what the user-interface computer knows itself (serial number
 // and manufacturing date files, the network adapter's hardware address, the
 // program's version). One instance for the process.
+class TChannelController;
+
 class TInstrumentInfo : public QObject
 {
     Q_OBJECT
@@ -47,8 +49,11 @@ public:
     void setInstrumentManufacturingDate(const QDate& pDate) const;
 
     // The identity of instrument and board as "label: value" lines, each
-    // ended by CR LF. Board fields are empty while the board has not answered.
-    QString instrumentInfoAsText();
+    // ended by CR LF, then one "Scanner" line per switch box the controller
+    // holds. Board fields are empty while the board has not answered.
+    QString instrumentInfoAsText(const TChannelController& pChannelController);
+    // The identity lines alone, without the switch boxes.
+    QString identityText();
 
 private:
     TInstrumentInfo();
