@@ -264,6 +264,10 @@ void TTamarindMainForm::buildBoardLink()
                                              QSerialPort::NoParity, QSerialPort::OneStop);
     mInternalSCPIHandler = std::make_unique<TInternalSCPIHandler>(mIntCommController.get());
     TInstrumentInfo::instance()->initialize(mInternalSCPIHandler.get());
+    connect(mInternalSCPIHandler.get(), &TInternalSCPIHandler::twoPointCalibrationItemStored, this,
+            &TTamarindMainForm::onTwoPointCalibrationDataStored);
+    connect(mInternalSCPIHandler.get(), &TInternalSCPIHandler::cjcOffsetStored, this,
+            &TTamarindMainForm::onCJCOffsetStored);
 }
 
 void TTamarindMainForm::initUSBStick()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calitemid.h"
 #include "menucontextcallbackinterface.h"
 #include "submenucontroller.h"
 #include "tamarindmainform_ui.h"
@@ -12,6 +13,7 @@
 class QLabel;
 class QTimer;
 class QZELKAppButton;
+class TAbstractChannel;
 class TBrightnessController;
 class TBrightnessWidget;
 class TAbstractSwitchBox;
@@ -134,6 +136,8 @@ public slots:
     void service_widget_clicked(QWidget* pWidget);
 
     void onAuthorizationLevelChanged(int pOldLevel, int pNewLevel);
+    void onTwoPointCalibrationDataStored(EnCalItemID pItemID);
+    void onCJCOffsetStored(const TAbstractChannel& pChannel);
     void onBeforeChangeSystemTime();
     void onCyclicCheckTimer();
     void onUSBButtonActiveChanged(bool pActive);

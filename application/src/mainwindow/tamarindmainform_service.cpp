@@ -48,6 +48,13 @@ void TTamarindMainForm::service_widget_clicked(QWidget* pWidget)
         resetTouchscreenCalibration();
 }
 
+// Every store of calibration data on the board, whoever made it (the calibration screens, the measuring step,
+// remote commands), passes through here, so that the instrument calibration list shows what the board holds. The
+// list keeps no calibration items yet: there is nothing to bring up to date.
+void TTamarindMainForm::onTwoPointCalibrationDataStored(EnCalItemID) {}
+
+void TTamarindMainForm::onCJCOffsetStored(const TAbstractChannel&) {}
+
 // A calibration file that is there and cannot be removed would be read again at the next start: the user is told
 // instead of being sent to restart for nothing.
 void TTamarindMainForm::resetTouchscreenCalibration()
