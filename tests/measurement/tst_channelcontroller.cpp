@@ -944,6 +944,15 @@ void tst_ChannelController::defaultProbes()
     QCOMPARE(probeName(controller.physical_channel(1)), QStringLiteral("Pt100 4-wire"));
     QCOMPARE(custom->channelNumber(), 0);
 
+    // A probe released from the expansion port leaves nothing behind there.
+    auto thermocouple = TestProbes::thermocouple();
+    controller.tcExpansionPortChannel()->assignProbe(thermocouple.get());
+    controller.unassignProbe(thermocouple.get(), probes.get());
+    QCOMPARE(controller.tcExpansionPortChannel()->assignedProbe(), probes->defaultProbes().at(85).get());
+    QCOMPARE(thermocouple->channelNumber(), 0);
+    controller.tcExpansionPortChannel()->useProbe(nullptr);
+    controller.unassignProbe(nullptr, probes.get());
+
     // Without a default thermocouple probe thermocouple inputs keep none.
     auto withoutThermocouple = probeController(false);
     controller.unassignProbe(probes->defaultProbes().at(85).get(), withoutThermocouple.get());

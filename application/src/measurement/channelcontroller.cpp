@@ -234,11 +234,17 @@ void TChannelController::setAverageValueSampleCount(int pVal)
 
 void TChannelController::unassignProbe(TAbstractProbe* pProbe, TProbeController* pProbeController)
 {
+    if (!pProbe)
+        return;
     for (auto& entry : mChannels) {
         auto* physical = qobject_cast<TPhysicalChannel*>(entry.second.get());
         if (physical && physical->assignedProbe() == pProbe)
             physical->useProbe(pProbeController->defaultProbe(physical));
     }
+    // The expansion port lies outside the map, but a probe deleted while it
+    // was assigned there must not stay behind on it.
+    if (mTCExpansionPortChannel && mTCExpansionPortChannel->assignedProbe() == pProbe)
+        mTCExpansionPortChannel->useProbe(pProbeController->defaultProbe(mTCExpansionPortChannel.get()));
     pProbe->resetChannelAssignment();
 }
 
