@@ -1,5 +1,6 @@
 #include "boardcontrolinterpreter.h"
 
+#include "boardreplies.h"
 #include "boardsimulator.h"
 
 #include <QRegularExpression>
@@ -390,7 +391,7 @@ QString TBoardControlInterpreter::setFault(const QStringList& pWords)
             return failure(QStringLiteral("fault error <number> [count]"));
         mSimulator.withFaults([&](TBoardFaults& pFaults) {
             for (int i = 0; i < count; ++i)
-                pFaults.mInjectedReplies << "E" + QByteArray::number(number);
+                pFaults.mInjectedReplies << Board_replies::errorReply(number);
         });
         return QString();
     }

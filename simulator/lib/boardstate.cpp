@@ -1,34 +1,21 @@
 #include "boardstate.h"
 
+#include "boardreplies.h"
+
 #include <QLocale>
 #include <QStringList>
 
 #include <cmath>
 
+using namespace Board_replies;
+
 namespace
 {
-// The board's error replies the simulator gives.
-const QByteArray CONFIRMED("E0");
-const QByteArray NO_PROBE("E1");
-const QByteArray UNKNOWN_COMMAND("E4");
-const QByteArray ILLEGAL_COMMAND("E5");
-const QByteArray UNAVAILABLE("E14");
-
 constexpr int SWX6300_FIRST_CHANNEL = 16;
 constexpr int SWX6300_CHANNELS_PER_PORT = 16;
 constexpr int SWX6100_FIRST_CHANNEL = 80;
 constexpr int SWX6100_CHANNELS_PER_PORT = 40;
 constexpr int SWX6100_CHANNELS = 20;
-
-QByteArray number(double pValue)
-{
-    return QByteArray::number(pValue, 'g', 10);
-}
-
-QByteArray errorReply(int pError)
-{
-    return "E" + QByteArray::number(pError);
-}
 
 // The limits of a calibration item's range for "meas:raw?": the reference
 // resistors in ohm, the thermocouple inputs in millivolt.

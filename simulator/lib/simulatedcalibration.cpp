@@ -1,15 +1,14 @@
 #include "simulatedcalibration.h"
 
+#include "boardreplies.h"
 #include "boardstate.h"
 
 #include <QStringList>
 
+using namespace Board_replies;
+
 namespace
 {
-const QByteArray CONFIRMED("E0");
-const QByteArray ILLEGAL_COMMAND("E5");
-const QByteArray UNAVAILABLE("E14");
-
 const int COLD_JUNCTION_CHANNELS[] = {3, 4, 6};
 
 // When the simulated board left the factory.

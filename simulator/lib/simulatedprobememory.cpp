@@ -1,12 +1,12 @@
 #include "simulatedprobememory.h"
 
+#include "boardreplies.h"
 #include "boardstate.h"
+
+using namespace Board_replies;
 
 namespace
 {
-const QByteArray ILLEGAL_COMMAND("E5");
-const QByteArray PROBE_NOT_EXISTS("E9");
-
 constexpr int COEFFICIENT_SLOTS = 18;
 
 // The number formats of the probe record.
@@ -204,7 +204,7 @@ void TSimulatedProbeMemory::addCommands(TBoardState& pBoard)
         int number = 0;
         if (comma < 0 || !toInteger(pArguments.left(comma), number))
             return ILLEGAL_COMMAND;
-        return "E" + QByteArray::number(store(number, pArguments.mid(comma + 1), pBoard.probeRecordFieldCount()));
+        return errorReply(store(number, pArguments.mid(comma + 1), pBoard.probeRecordFieldCount()));
     });
     pBoard.addCommand("prob:read?", true, [this, &pBoard](const QString& pArguments, double) {
         int number = 0;

@@ -1,5 +1,6 @@
 #include "simulatedsmartprobe.h"
 
+#include "boardreplies.h"
 #include "boardstate.h"
 #include "sensorcurves.h"
 
@@ -10,19 +11,10 @@
 #include <cmath>
 #include <functional>
 
+using namespace Board_replies;
+
 namespace
 {
-const QByteArray CONFIRMED("E0");
-const QByteArray ILLEGAL_COMMAND("E5");
-const QByteArray COEFFICIENT_UNAVAILABLE("E10");
-const QByteArray NO_SMART_PROBE("E222");
-const QByteArray SMART_PROBE_LOCKED("E224");
-
-QByteArray number(double pValue)
-{
-    return QByteArray::number(pValue, 'g', 10);
-}
-
 bool toFlag(const QString& pText, bool& oFlag)
 {
     if (pText != QLatin1String("0") && pText != QLatin1String("1"))
