@@ -1,7 +1,8 @@
 #include "formtestsupport.h"
 
+#include "formchecks.h"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QScrollArea>
 #include <QTest>
 
@@ -61,6 +62,5 @@ void saveScrolledContents(QScrollArea* pArea, const QString& pName)
     }
     QWidget* contents = pArea->widget();
     contents->resize(pArea->viewport()->width(), contents->sizeHint().height());
-    QVERIFY(QDir().mkpath(directory));
-    QVERIFY(contents->grab().save(directory + "/" + pName + ".png"));
+    saveSnapshot(contents, pName);
 }

@@ -1,5 +1,7 @@
 #include "mainwindowfixture.h"
 
+#include "formchecks.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -21,7 +23,5 @@ void TMainWindowFixture::click(const char* pName) const
 
 void TMainWindowFixture::snapshot(const QString& pName) const
 {
-    const QString directory = qEnvironmentVariable("TAMARIND_SNAPSHOT_DIR");
-    if (!directory.isEmpty() && !mWindow->grab().save(directory + QLatin1Char('/') + pName + QStringLiteral(".png")))
-        qWarning("could not save the snapshot %s", qPrintable(pName));
+    saveSnapshot(mWindow.get(), pName);
 }
