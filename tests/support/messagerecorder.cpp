@@ -24,8 +24,6 @@ void TMessageRecorder::check()
         if (mOnShown)
             mOnShown();
     }
-    if (mHold)
-        return;
     mSeen = nullptr;
     QTest::mouseClick(dialog->findChild<QWidget*>(QStringLiteral("BtnOK")), Qt::LeftButton);
 }

@@ -18,8 +18,6 @@ public:
 
     const QStringList& texts() const { return mTexts; }
     int count() const { return mTexts.size(); }
-    // While held, a dialog that opened stays open.
-    void holdOpen(bool pHold) { mHold = pHold; }
 
 private:
     void check();
@@ -28,5 +26,4 @@ private:
     QStringList mTexts;
     std::function<void()> mOnShown;
     QObject* mSeen = nullptr;
-    bool mHold = false;
 };
