@@ -31,7 +31,7 @@ void TBuzzerController::initialize(const QString& pGPIOFile)
 
 void TBuzzerController::setKeystrokesActive(bool pActive)
 {
-    mKeytrokesActive = pActive;
+    mKeystrokesActive = pActive;
 }
 
 void TBuzzerController::setAlarmsActive(bool pActive)
@@ -41,7 +41,7 @@ void TBuzzerController::setAlarmsActive(bool pActive)
 
 void TBuzzerController::soundKeystroke()
 {
-    if (!mKeytrokesActive)
+    if (!mKeystrokesActive)
         return;
     setActive(true);
     setActive(false);
@@ -52,7 +52,6 @@ void TBuzzerController::soundAlarm(int pMilliseconds)
     if (!mAlarmsActive)
         return;
     setActive(true);
-    mTimer->stop();
     mTimer->start(pMilliseconds);
 }
 

@@ -22,7 +22,7 @@ public:
     void initialize(const QString& pGPIOFile);
 
     void setKeystrokesActive(bool pActive);
-    bool keystrokesActive() const { return mKeytrokesActive; }
+    bool keystrokesActive() const { return mKeystrokesActive; }
     void setAlarmsActive(bool pActive);
     bool alarmsActive() const { return mAlarmsActive; }
 
@@ -41,7 +41,7 @@ private slots:
 private:
     TBuzzerController();
 
-    bool mKeytrokesActive = false;
+    bool mKeystrokesActive = false;
     bool mAlarmsActive = false;
     QString mGPIO_file;
     std::unique_ptr<QTimer> mTimer;
