@@ -19,7 +19,7 @@ TDiskSpaceController& TDiskSpaceController::instance()
     return controller;
 }
 
-int TDiskSpaceController::diskUsage()
+int TDiskSpaceController::diskUsage() const
 {
     const TCommandResult result = TCommandRunner::instance().run(QStringLiteral("df"), {QStringLiteral("/")});
     const QStringList lines = QString::fromLocal8Bit(result.mStandardOutput).split(QLatin1Char('\n'));
@@ -44,7 +44,7 @@ bool TDiskSpaceController::checkDiskspace()
     return false;
 }
 
-void TDiskSpaceController::showStorageFullMessage()
+void TDiskSpaceController::showStorageFullMessage() const
 {
     TMessageDialog dialog;
     dialog.showDialog(tr("100 % storage used"), TMessageDialog::dtStorage, TMessageDialog::dbOK);

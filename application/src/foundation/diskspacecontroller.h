@@ -13,7 +13,7 @@ public:
 
     // The used share of the root file system in whole percent; 0 when "df"
     // gives nothing that reads as its usual table.
-    int diskUsage();
+    int diskUsage() const;
 
     // True when the root file system is at most 99 % used; otherwise tells the
     // user that the storage is full and returns false once they have seen it.
@@ -21,5 +21,5 @@ public:
 
 private:
     TDiskSpaceController() = default;
-    void showStorageFullMessage();
+    void showStorageFullMessage() const;
 };
