@@ -33,9 +33,9 @@ bool TBoardSimulator::start(const QString& pLinkPath, QString& oError)
     if (!mTerminal.open(pLinkPath, oError))
         return false;
     mPeer = std::make_unique<TBoardLinkPeer>(mTerminal.masterDescriptor(), mCore);
-    mThread = new QThread();
+    mThread = std::make_unique<QThread>();
     mThread->setObjectName(QStringLiteral("simulated board"));
-    mPeer->moveToThread(mThread);
+    mPeer->moveToThread(mThread.get());
     mThread->start();
     QMetaObject::invokeMethod(mPeer.get(), "attach", Qt::BlockingQueuedConnection);
     return true;
@@ -47,8 +47,7 @@ void TBoardSimulator::stop()
         QMetaObject::invokeMethod(mPeer.get(), "detach", Qt::BlockingQueuedConnection);
         mThread->quit();
         mThread->wait();
-        delete mThread;
-        mThread = nullptr;
+        mThread.reset();
     }
     mPeer.reset();
     mTerminal.close();

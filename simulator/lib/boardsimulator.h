@@ -54,6 +54,6 @@ public:
 private:
     TBoardSimulatorCore mCore;
     TPseudoTerminal mTerminal;
-    QThread* mThread = nullptr;
+    std::unique_ptr<QThread> mThread;
     std::unique_ptr<TBoardLinkPeer> mPeer;
 };
