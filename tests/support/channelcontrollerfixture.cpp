@@ -13,11 +13,11 @@ void TRecordingSubMenu::showSubMenu(const QString& pSubMenuCaption, QWidget* pSu
     ++mShown;
 }
 
-void TRecordingSubMenu::cancelSubMenu(ISubMenuConfirmationReceiver* pConfirmationReceiver)
+// The receiver asked is the one that opened the menu, as in the main window.
+void TRecordingSubMenu::cancelSubMenu(ISubMenuConfirmationReceiver*)
 {
     if (mReceiver && mReceiver->cancelClicked())
         mReceiver = nullptr;
-    Q_UNUSED(pConfirmationReceiver)
     ++mCancelled;
 }
 
