@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
