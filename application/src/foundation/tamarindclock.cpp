@@ -167,7 +167,7 @@ bool TTamarindClock::datePageComplete() const
            mBtnDateYear;
 }
 
-bool TTamarindClock::isActive(const TClickableWidgetController* pController, QWidget* pWidget) const
+bool TTamarindClock::isActive(const TClickableWidgetController* pController, QWidget* pWidget)
 {
     return pController && pController->isWidgetActive(pWidget);
 }

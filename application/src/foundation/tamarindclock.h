@@ -83,9 +83,9 @@ private:
     TTamarindClock();
     bool timePageComplete() const;
     bool datePageComplete() const;
-    bool isActive(const TClickableWidgetController* pController, QWidget* pWidget) const;
-    void enterNumber(QZELKDialogButton* pButton, int pMinimum, int pMaximum, int pDigits);
-    bool runClockCommand(const QString& pProgram, const QStringList& pArguments);
+    static bool isActive(const TClickableWidgetController* pController, QWidget* pWidget);
+    static void enterNumber(QZELKDialogButton* pButton, int pMinimum, int pMaximum, int pDigits);
+    static bool runClockCommand(const QString& pProgram, const QStringList& pArguments);
 
     const QString mSectionName = QStringLiteral("datetime");
     const QString mSetting_timeformat = QStringLiteral("timeformat");
