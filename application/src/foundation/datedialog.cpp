@@ -68,32 +68,25 @@ bool TDateDialog::showDateDialog(const QString& pTitle, EnDateFormat pDateFormat
     return true;
 }
 
-void TDateDialog::enterNumber(QAbstractButton* pKey, int pMinimum, int pMaximum, int pDigits)
-{
-    int value = 0;
-    if (TNumpad::enterInteger(this, pMinimum, pMaximum, value))
-        pKey->setText(withLeadingZeros(value, pDigits));
-}
-
 void TDateDialog::on_BtnSetDate_Val1_clicked()
 {
     if (mDateFormat == dfDDMMYYYY)
-        enterNumber(ui->BtnSetDate_Val1, 1, 31, 2);
+        TNumpad::enterIntegerOnKey(ui->BtnSetDate_Val1, 1, 31, 2);
     else
-        enterNumber(ui->BtnSetDate_Val1, 1, 12, 2);
+        TNumpad::enterIntegerOnKey(ui->BtnSetDate_Val1, 1, 12, 2);
 }
 
 void TDateDialog::on_BtnSetDate_Val2_clicked()
 {
     if (mDateFormat == dfDDMMYYYY)
-        enterNumber(ui->BtnSetDate_Val2, 1, 12, 2);
+        TNumpad::enterIntegerOnKey(ui->BtnSetDate_Val2, 1, 12, 2);
     else
-        enterNumber(ui->BtnSetDate_Val2, 1, 31, 2);
+        TNumpad::enterIntegerOnKey(ui->BtnSetDate_Val2, 1, 31, 2);
 }
 
 void TDateDialog::on_BtnSetDate_Year_clicked()
 {
-    enterNumber(ui->BtnSetDate_Year, 1900, 9999, 4);
+    TNumpad::enterIntegerOnKey(ui->BtnSetDate_Year, 1900, 9999, 4);
 }
 
 void TDateDialog::on_BtnSave_clicked()

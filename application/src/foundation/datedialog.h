@@ -9,7 +9,6 @@
 
 #include <memory>
 
-class QAbstractButton;
 class Ui_TDateDialog;
 
 // Lets the user set a calendar date as day, month and year, each typed on the
@@ -42,8 +41,6 @@ public slots:
     void on_BtnReturnToMainMenu_clicked();
 
 private:
-    void enterNumber(QAbstractButton* pKey, int pMinimum, int pMaximum, int pDigits);
-
     std::unique_ptr<Ui_TDateDialog> ui;
     EnDateFormat mDateFormat = dfUndefined;
 };

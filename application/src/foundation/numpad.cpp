@@ -3,6 +3,7 @@
 #include "decimaldisplaycontroller.h"
 #include "ui_numpad.h"
 
+#include <QAbstractButton>
 #include <QTimer>
 
 namespace
@@ -103,6 +104,15 @@ bool TNumpad::enterInteger(QWidget* pParent, int pMinVal, int pMaxVal, int& oVal
     QString text;
     TNumpad pad(pParent);
     return pad.exec_int(text, oValue, pMinVal, pMaxVal, true);
+}
+
+bool TNumpad::enterIntegerOnKey(QAbstractButton* pKey, int pMinVal, int pMaxVal, int pDigits)
+{
+    int value = 0;
+    if (!enterInteger(pKey->window(), pMinVal, pMaxVal, value))
+        return false;
+    pKey->setText(QStringLiteral("%1").arg(value, pDigits, 10, QLatin1Char('0')));
+    return true;
 }
 
 bool TNumpad::isAcceptable(const QString& pValue) const

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class QAbstractButton;
 class QTimer;
 class Ui_TNumpad;
 
@@ -32,6 +33,9 @@ public:
     // A fresh integer entry with its limits shown, as the date and address
     // fields ask for one: true on OK with the number.
     static bool enterInteger(QWidget* pParent, int pMinVal, int pMaxVal, int& oValue);
+    // The same over the key's window, the number written on the key with
+    // leading zeros to pDigits digits; the key keeps its text on Cancel.
+    static bool enterIntegerOnKey(QAbstractButton* pKey, int pMinVal, int pMaxVal, int pDigits);
 
 public slots:
     void on_Btn0_clicked();

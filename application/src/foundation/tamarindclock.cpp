@@ -229,11 +229,8 @@ void TTamarindClock::dateFormatSelected(QWidget* pWidget)
 
 void TTamarindClock::enterNumber(QZELKDialogButton* pButton, int pMinimum, int pMaximum, int pDigits)
 {
-    if (!pButton)
-        return;
-    int value = 0;
-    if (TNumpad::enterInteger(pButton->window(), pMinimum, pMaximum, value))
-        pButton->setText(QStringLiteral("%1").arg(value, pDigits, 10, QLatin1Char('0')));
+    if (pButton)
+        TNumpad::enterIntegerOnKey(pButton, pMinimum, pMaximum, pDigits);
 }
 
 void TTamarindClock::selectHour()
