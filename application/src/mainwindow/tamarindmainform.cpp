@@ -654,7 +654,13 @@ void TTamarindMainForm::showInstrumentName()
     ui->LblChanConf_ZTM8800->setText(name);
     ui->LblInfo_InstrumentType->setText(name);
     ui->LblScanChanConf_Model->setText(name);
-    ui->LblChanConf_ZTM8800->setToolTip(ui->LblChanConf_ZTM8800->toolTip() + QLatin1Char(' ') + name);
+    addInstrumentNameToChannelConfigurationToolTip();
+}
+
+void TTamarindMainForm::addInstrumentNameToChannelConfigurationToolTip()
+{
+    ui->LblChanConf_ZTM8800->setToolTip(ui->LblChanConf_ZTM8800->toolTip() + QLatin1Char(' ') +
+                                        TInstrumentInfo::instance()->instrumentName());
 }
 
 void TTamarindMainForm::startReading()

@@ -180,6 +180,8 @@ private:
     void buildCalibrationItemList();
     void registerChannelListeners();
     void showInstrumentName();
+    // The form's tool tip of the channel configuration caption, followed by the instrument name.
+    void addInstrumentNameToChannelConfigurationToolTip();
     void startReading();
     void detachFromProcessServices();
 
