@@ -73,7 +73,7 @@ public:
     TPhysicalChannel* tcExpansionPortChannel() const { return mTCExpansionPortChannel.get(); }
     // The fitted boxes in port order; null past the last one.
     TAbstractSwitchBox* switchBox(unsigned int pIndex) const;
-    TAbstractChannel* measuredChannel() { return mMeasuredChannel; }
+    TAbstractChannel* measuredChannel() const { return mMeasuredChannel; }
     QDateTime lastChannelChange() const { return mLastChannelChange; }
     void changeUnit(TAbstractChannel* pChannel, Electrical_temperature_units::EnUnit pUnit);
 
