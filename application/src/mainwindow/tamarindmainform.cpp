@@ -314,7 +314,6 @@ void TTamarindMainForm::initMenuColumn()
 
 void TTamarindMainForm::readInstrumentType()
 {
-    mInstrumentType = ZTM8800;
     if (const TMeasurementBoardInfo* boardInfo = TInstrumentInfo::instance()->measurementBoardInfo()) {
         mInstrumentType = boardInfo->instrumentType();
         if (mInstrumentType == ZTM8800 || mInstrumentType == ZTM8800v2)
