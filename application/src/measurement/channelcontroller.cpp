@@ -391,7 +391,7 @@ bool TChannelController::poll()
     return false;
 }
 
-void TChannelController::bringSmartProbeInStep(TPRTChannel* pChannel, int pSmartProbeStatus)
+void TChannelController::bringSmartProbeInStep(TPRTChannel* pChannel, EnSmartProbeStatus pSmartProbeStatus)
 {
     if (pSmartProbeStatus == spsNotFitted) {
         pChannel->setAndOwnSmartProbe(nullptr);

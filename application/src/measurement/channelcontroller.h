@@ -3,6 +3,7 @@
 #include "channellookup.h"
 #include "channeltypechangelistener.h"
 #include "electrical_temperature_units.h"
+#include "probe_enums.h"
 #include "submenuconfirmationreceiver.h"
 #include "zelkvector.h"
 
@@ -137,7 +138,7 @@ private:
     void restoreMeasuredChannel();
 
     bool poll();
-    void bringSmartProbeInStep(TPRTChannel* pChannel, int pSmartProbeStatus);
+    void bringSmartProbeInStep(TPRTChannel* pChannel, Probe_enums::EnSmartProbeStatus pSmartProbeStatus);
     void readSmartProbe(TPRTChannel* pChannel);
     // The warnings a poll raised wait until the poll is over, so that
     // measuring goes on while they are open.
