@@ -107,11 +107,9 @@ void TInstrumentInfo::setInstrumentManufacturingDate(const QDate& pDate) const
 QString TInstrumentInfo::instrumentInfoAsText(const TChannelController& pChannelController)
 {
     QString text = identityText();
-    for (unsigned int index = 0; index < 4; ++index) {
-        if (const TAbstractSwitchBox* box = pChannelController.switchBox(index))
-            text += tr("Scanner") + QLatin1Char(' ') + box->switchBoxTypeAsText() + QStringLiteral(": ") +
-                    box->serialNumber() + LINE_END;
-    }
+    for (unsigned int index = 0; const TAbstractSwitchBox* box = pChannelController.switchBox(index); ++index)
+        text += tr("Scanner") + QLatin1Char(' ') + box->switchBoxTypeAsText() + QStringLiteral(": ") +
+                box->serialNumber() + LINE_END;
     return text;
 }
 

@@ -32,7 +32,7 @@ void TIntCommController::setReplyTimeout(int pMilliseconds)
     mReplyTimeout = pMilliseconds;
 }
 
-char TIntCommController::calcChecksum(QByteArray pByteArray, char pPolynomial)
+char TIntCommController::calcChecksum(const QByteArray& pByteArray, char pPolynomial)
 {
     if (pByteArray.isEmpty())
         return 0;

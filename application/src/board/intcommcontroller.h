@@ -43,7 +43,7 @@ public:
 
     // The remainder of the bytes, read as a polynomial with the first bit highest,
     // divided by x^8 + pPolynomial; 0 for no bytes.
-    static char calcChecksum(QByteArray pByteArray, char pPolynomial);
+    static char calcChecksum(const QByteArray& pByteArray, char pPolynomial);
 
     // The bytes that go on the wire for a command or reply text.
     static QByteArray frame(const QByteArray& pText);

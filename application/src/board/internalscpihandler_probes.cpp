@@ -126,8 +126,7 @@ bool TInternalSCPIHandler::assignProbeToChannel(const TAbstractProbe& pProbe, in
 
 bool TInternalSCPIHandler::setProbeStatusReference(const TAbstractProbe& pProbe, bool pReference) const
 {
-    return sendProbeFamilySetting(pProbe, "prob:stat:refe ", "sens:tc:refe ", "sens:ther:refe ",
-                                  QString::number(pReference ? 1 : 0));
+    return sendProbeFamilySetting(pProbe, "prob:stat:refe ", "sens:tc:refe ", "sens:ther:refe ", flag(pReference));
 }
 
 bool TInternalSCPIHandler::setProbeName(const TAbstractProbe& pProbe, const QString& pProbeName) const
@@ -160,7 +159,7 @@ bool TInternalSCPIHandler::setPRT_KeepWarmCurrent(const TPRTProbe& pProbe, bool 
 
 bool TInternalSCPIHandler::setPRT_CurrentFactorRoot2(const TPRTProbe& pProbe, bool pValue) const
 {
-    return sendSetting(QStringLiteral("prob:curr %1,%2").arg(pProbe.internalProbeNumber()).arg(pValue ? 1 : 0));
+    return sendSetting(QStringLiteral("prob:curr %1,%2").arg(pProbe.internalProbeNumber()).arg(flag(pValue)));
 }
 
 bool TInternalSCPIHandler::setPRT_Conversion(const TPRTProbe& pProbe, Probe_enums::EnConvPRT pConversion) const

@@ -314,7 +314,6 @@ void TTamarindMainForm::initMenuColumn()
 
 void TTamarindMainForm::readInstrumentType()
 {
-    mInstrumentType = ZTM8800;
     if (const TMeasurementBoardInfo* boardInfo = TInstrumentInfo::instance()->measurementBoardInfo()) {
         mInstrumentType = boardInfo->instrumentType();
         if (mInstrumentType == ZTM8800 || mInstrumentType == ZTM8800v2)
@@ -654,7 +653,13 @@ void TTamarindMainForm::showInstrumentName()
     ui->LblChanConf_ZTM8800->setText(name);
     ui->LblInfo_InstrumentType->setText(name);
     ui->LblScanChanConf_Model->setText(name);
-    ui->LblChanConf_ZTM8800->setToolTip(ui->LblChanConf_ZTM8800->toolTip() + QLatin1Char(' ') + name);
+    addInstrumentNameToChannelConfigurationToolTip();
+}
+
+void TTamarindMainForm::addInstrumentNameToChannelConfigurationToolTip()
+{
+    ui->LblChanConf_ZTM8800->setToolTip(ui->LblChanConf_ZTM8800->toolTip() + QLatin1Char(' ') +
+                                        TInstrumentInfo::instance()->instrumentName());
 }
 
 void TTamarindMainForm::startReading()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calitemid.h"
+#include "instrumenttype.h"
 #include "menucontextcallbackinterface.h"
 #include "submenucontroller.h"
 #include "tamarindmainform_ui.h"
@@ -180,6 +181,8 @@ private:
     void buildCalibrationItemList();
     void registerChannelListeners();
     void showInstrumentName();
+    // The form's tool tip of the channel configuration caption, followed by the instrument name.
+    void addInstrumentNameToChannelConfigurationToolTip();
     void startReading();
     void detachFromProcessServices();
 
@@ -225,7 +228,7 @@ private:
     QString mFirmwareUI_FilePattern;
     QString mFirmwareUI_Tag;
     QString mSubMenuCaptionBackup;
-    int mInstrumentType = 1;
+    EnInstrumentType mInstrumentType = ZTM8800;
 
     ISubMenuConfirmationReceiver* mSubMenuConfirmationReceiver = nullptr;
 

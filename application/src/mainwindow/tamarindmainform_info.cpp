@@ -10,6 +10,8 @@
 #include "switchbox.h"
 #include "tamarindclock.h"
 
+#include <iterator>
+
 namespace
 {
 QString dateText(const QDate& pDate)
@@ -44,7 +46,7 @@ void TTamarindMainForm::updateInfoScreen()
         {ui->WgtInfo_Switchbox4, ui->LblInfo_Switchbox4_Type, ui->LblInfo_Switchbox4_Snr},
     };
     bool anySwitchBox = false;
-    for (unsigned int index = 0; index < 4; ++index) {
+    for (unsigned int index = 0; index < std::size(lines); ++index) {
         const TAbstractSwitchBox* box = mChannelController ? mChannelController->switchBox(index) : nullptr;
         lines[index].line->setVisible(box != nullptr);
         if (box) {

@@ -8,7 +8,6 @@
 #include "buzzerguicontroller.h"
 #include "clickablewidgetcontroller.h"
 #include "decimaldisplaycontroller.h"
-#include "instrumentinfo.h"
 #include "internalscpihandler.h"
 #include "languagecontroller.h"
 #include "menubuttoncontext.h"
@@ -59,8 +58,7 @@ void TTamarindMainForm::changeEvent(QEvent* pEvent)
             mSettingsWidgetController->indicateActiveWidget();
         // The instrument name is asked of the board, which the constructor does in its own time.
         if (mConstructionComplete)
-            ui->LblChanConf_ZTM8800->setToolTip(ui->LblChanConf_ZTM8800->toolTip() + QLatin1Char(' ') +
-                                                TInstrumentInfo::instance()->instrumentName());
+            addInstrumentNameToChannelConfigurationToolTip();
     }
     QWidget::changeEvent(pEvent);
 }

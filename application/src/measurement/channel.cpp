@@ -119,7 +119,7 @@ TPhysicalChannel* TAbstractChannel::distinctPhysicalChannel()
     return nullptr;
 }
 
-bool TAbstractChannel::isOrUsesChannel(TAbstractChannel* pChannel)
+bool TAbstractChannel::isOrUsesChannel(const TAbstractChannel* pChannel) const
 {
     return pChannel == this;
 }
@@ -680,7 +680,7 @@ TPhysicalChannel* TUnaryDerivedChannel::distinctPhysicalChannel()
     return mPhysicalChannel;
 }
 
-bool TUnaryDerivedChannel::isOrUsesChannel(TAbstractChannel* pChannel)
+bool TUnaryDerivedChannel::isOrUsesChannel(const TAbstractChannel* pChannel) const
 {
     return TAbstractChannel::isOrUsesChannel(pChannel) || (pChannel && pChannel == mPhysicalChannel);
 }
@@ -754,7 +754,7 @@ QString TBinaryDerivedChannel::channelBtnText() const
     return tr("Chan.") + QLatin1Char(' ') + channelCaption();
 }
 
-bool TBinaryDerivedChannel::isOrUsesChannel(TAbstractChannel* pChannel)
+bool TBinaryDerivedChannel::isOrUsesChannel(const TAbstractChannel* pChannel) const
 {
     return TAbstractChannel::isOrUsesChannel(pChannel) ||
            (pChannel && (pChannel == mPhysicalChannel_Operand1 || pChannel == mPhysicalChannel_Operand2));

@@ -80,7 +80,7 @@ public:
     virtual QString channelBtnText() const = 0;
     // The one physical input the channel stands for, null when there is none.
     virtual TPhysicalChannel* distinctPhysicalChannel();
-    virtual bool isOrUsesChannel(TAbstractChannel* pChannel);
+    virtual bool isOrUsesChannel(const TAbstractChannel* pChannel) const;
     virtual TChannelProbeStatus channelProbeStatus();
 
     qint16 internalChannelNumber() const { return mInternalChannelNumber; }
@@ -330,7 +330,7 @@ public:
 
     Electrical_temperature_units::EnUnit electricalUnit() const override;
     TPhysicalChannel* distinctPhysicalChannel() override;
-    bool isOrUsesChannel(TAbstractChannel* pChannel) override;
+    bool isOrUsesChannel(const TAbstractChannel* pChannel) const override;
 
     TPhysicalChannel* physicalChannel() const { return mPhysicalChannel; }
     // A new operand clears the peaks of the old one.
@@ -373,7 +373,7 @@ public:
     // Empty while an operand is missing.
     QString channelCaption() const override;
     QString channelBtnText() const override;
-    bool isOrUsesChannel(TAbstractChannel* pChannel) override;
+    bool isOrUsesChannel(const TAbstractChannel* pChannel) const override;
 
     TPhysicalChannel* physicalChannel_Operand1() const { return mPhysicalChannel_Operand1; }
     TPhysicalChannel* physicalChannel_Operand2() const { return mPhysicalChannel_Operand2; }

@@ -391,7 +391,7 @@ bool TChannelController::poll()
     return false;
 }
 
-void TChannelController::bringSmartProbeInStep(TPRTChannel* pChannel, int pSmartProbeStatus)
+void TChannelController::bringSmartProbeInStep(TPRTChannel* pChannel, EnSmartProbeStatus pSmartProbeStatus)
 {
     if (pSmartProbeStatus == spsNotFitted) {
         pChannel->setAndOwnSmartProbe(nullptr);
@@ -550,7 +550,6 @@ void TChannelController::selectChannel(TAbstractChannel* pCurrentChannel, IChann
         TAbstractChannel* shown = entry.first;
         QWidget* button = entry.second;
         if (shown == pCurrentChannel) {
-            mChannelSelectWidgetController->activateWidget(button);
             button->setVisible(true);
         } else if (shown == mTCExpansionPortChannel.get()) {
             // The expansion port is a service input, and scan mode does not step through it.
@@ -567,8 +566,6 @@ void TChannelController::selectChannel(TAbstractChannel* pCurrentChannel, IChann
     const auto current = mButtonByChannel.find(pCurrentChannel);
     if (current != mButtonByChannel.end())
         mChannelSelectWidgetController->activateWidget(current->second);
-    else
-        mChannelSelectWidgetController->resetActiveWidget();
     mSubMenuController->showSubMenu(tr("Channel selection"), mPageChannelSelection, this, smtViewer);
 }
 

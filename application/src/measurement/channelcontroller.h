@@ -3,6 +3,7 @@
 #include "channellookup.h"
 #include "channeltypechangelistener.h"
 #include "electrical_temperature_units.h"
+#include "probe_enums.h"
 #include "submenuconfirmationreceiver.h"
 #include "zelkvector.h"
 
@@ -73,7 +74,7 @@ public:
     TPhysicalChannel* tcExpansionPortChannel() const { return mTCExpansionPortChannel.get(); }
     // The fitted boxes in port order; null past the last one.
     TAbstractSwitchBox* switchBox(unsigned int pIndex) const;
-    TAbstractChannel* measuredChannel() { return mMeasuredChannel; }
+    TAbstractChannel* measuredChannel() const { return mMeasuredChannel; }
     QDateTime lastChannelChange() const { return mLastChannelChange; }
     void changeUnit(TAbstractChannel* pChannel, Electrical_temperature_units::EnUnit pUnit);
 
@@ -137,7 +138,7 @@ private:
     void restoreMeasuredChannel();
 
     bool poll();
-    void bringSmartProbeInStep(TPRTChannel* pChannel, int pSmartProbeStatus);
+    void bringSmartProbeInStep(TPRTChannel* pChannel, Probe_enums::EnSmartProbeStatus pSmartProbeStatus);
     void readSmartProbe(TPRTChannel* pChannel);
     // The warnings a poll raised wait until the poll is over, so that
     // measuring goes on while they are open.
