@@ -149,6 +149,10 @@ public slots:
     void manual_logfile_entry();
 
 private:
+    // The tests dim the screen and watch the teardown through the members.
+    friend class tst_MainWindowMenu;
+    friend class tst_MainWindowStartup;
+
     // Construction, in the order the system depends on.
     void setupLayout();
     void initTouchscreen();
@@ -187,7 +191,7 @@ private:
     void detachFromProcessServices();
 
     bool filterPress(QObject* pWatched);
-    void filterRelease(QObject* pWatched);
+    bool filterRelease(QObject* pWatched);
     void updateSwitchBoxInfo(const TAbstractSwitchBox& pSwitchBox, QLabel* pLblType, QLabel* pLblSerialNumber);
     void resetTouchscreenCalibration();
 
@@ -202,6 +206,8 @@ private:
 
     bool mScreenshotTaken = false;
     bool mManualLogFileEntryDone = false;
+    // The finger that lit the dark screen is still down; its release does nothing either.
+    bool mWakingTouchDown = false;
     // Set when the constructor has finished; a language change that arrives
     // earlier (through a dialog's event loop) leaves the rest to the constructor.
     bool mConstructionComplete = false;
