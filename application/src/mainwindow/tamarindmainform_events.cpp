@@ -7,6 +7,7 @@
 #include "buzzercontroller.h"
 #include "customlogocontroller.h"
 #include "customlogoguicontroller.h"
+#include "scanmodecontroller.h"
 #include "screenshotcontroller.h"
 #include "usbstickcontroller.h"
 #include "zelkabstractbutton.h"
@@ -120,6 +121,15 @@ void TTamarindMainForm::onCyclicCheckTimer()
 
 // The instrument restarts once the time is set; a stick check in between
 // would only see the clock jump.
+// Marks separated by single blanks; empty when none holds.
+void TTamarindMainForm::updateTitleLabel_Right()
+{
+    QString marks;
+    if (mScanModeController->isScanModeActive())
+        marks += QLatin1Char(' ') + tr("SCAN");
+    ui->LblTitleRight->setText(marks.trimmed());
+}
+
 void TTamarindMainForm::onBeforeChangeSystemTime()
 {
     mCyclicCheckTimer->stop();
