@@ -11,8 +11,12 @@
 #include "customlogoguicontroller.h"
 #include "decimaldisplaycontroller.h"
 #include "desktopbackground.h"
+#include "ethernetcommunicationinterface.h"
+#include "ethernetconfigurationcontroller.h"
+#include "externalcommunicationhandler.h"
 #include "deviceroot.h"
 #include "fileversionreader.h"
+#include "ieeeconfigurationcontroller.h"
 #include "instrumentinfo.h"
 #include "intcommcontroller.h"
 #include "internalscpihandler.h"
@@ -21,8 +25,10 @@
 #include "osversion.h"
 #include "probealarmcontroller.h"
 #include "probecontroller.h"
+#include "rs232configurationcontroller.h"
 #include "scanmodecontroller.h"
 #include "screenshotcontroller.h"
+#include "serialcommunicationinterface.h"
 #include "tamarindclock.h"
 #include "tamarindsettings.h"
 #include "unitselectionprovider.h"
@@ -131,6 +137,7 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildSmartProbeEditRows();
     buildChannelController();
     buildScanMode();
+    buildRemoteControl();
     fitProbeEditorToInstrumentType();
     hideChannelViewWarnings();
     startUSBCheck();
@@ -149,6 +156,7 @@ TTamarindMainForm::~TTamarindMainForm()
 {
     // Events sent while the controllers go must not reach a window half released.
     qApp->removeEventFilter(this);
+    releaseRemoteControl();
 
     mCustomLogoGUIController.reset();
     mOperatingTimeTimer.reset();
@@ -276,6 +284,9 @@ void TTamarindMainForm::buildBoardLink()
 void TTamarindMainForm::initUSBStick()
 {
     TUSBStickControllerProvider::getUSBStickController()->initialize();
+    mEthernetConfController =
+        TEthernetConfigurationControllerFactory().createEthernetConfigurationController(QStringLiteral("eth0"));
+    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, &TTamarindMainForm::onMainStackedWidgetChanged);
 }
 
 void TTamarindMainForm::initMenuColumn()

@@ -16,6 +16,12 @@ class QTimer;
 class QZELKAppButton;
 class TAbstractChannel;
 class TAverageValueSettingController;
+class TAbstractEthernetConfigurationController;
+class TEthernetCommunicationInterface;
+class TExternalCommunicationHandler;
+class TIEEEConfigurationController;
+class TRS232ConfigurationController;
+class TSerialCommunicationInterface;
 class TBrightnessController;
 class TBrightnessWidget;
 class TAbstractSwitchBox;
@@ -150,8 +156,11 @@ public slots:
     void onScanModeStarted();
     void onScanModeStopped();
     void onScanViewChangedDuringRuntime(const TScanModeController& pScanModeController);
-    // The status marks of the title bar: "SCAN" while scan mode runs.
+    // The status marks of the title bar: "SCAN" while scan mode runs, "REM"
+    // while a client controls the instrument.
     void updateTitleLabel_Right();
+    void onRemoteModeChanged(bool pRemoteMode);
+    void onMainStackedWidgetChanged(int pIndex);
 
     void take_screenshot();
     void onScreenshotTaken();
@@ -189,6 +198,9 @@ private:
     void buildSmartProbeEditRows();
     void buildChannelController();
     void buildScanMode();
+    void buildRemoteControl();
+    void buildOptionBoardTransport();
+    void releaseRemoteControl();
     void fitProbeEditorToInstrumentType();
     void hideChannelViewWarnings();
     void startUSBCheck();
@@ -233,6 +245,14 @@ private:
     std::unique_ptr<TIntCommController> mIntCommController;
     std::unique_ptr<TInternalSCPIHandler> mInternalSCPIHandler;
     std::unique_ptr<TUnitSelectionProvider> mUnitSelectionProvider;
+    std::unique_ptr<TAbstractEthernetConfigurationController> mEthernetConfController;
+    std::unique_ptr<TExternalCommunicationHandler> mExternalCommunicationHandler;
+    std::unique_ptr<TRS232ConfigurationController> mRS232ConfigController;
+    std::unique_ptr<TSerialCommunicationInterface> mRS232CommunicationController;
+    std::unique_ptr<TSerialCommunicationInterface> mIEEE488CommunicationController;
+    std::unique_ptr<TIEEEConfigurationController> mIEEEConfigController;
+    std::unique_ptr<TEthernetCommunicationInterface> mEthernetCommunicationInterface;
+    std::unique_ptr<TSerialCommunicationInterface> mUSBCommunicationController;
 
     QString mClickableWidgetStylesheet_default;
     QString mClickableWidgetStylesheet_active;
