@@ -354,12 +354,18 @@ void tst_MainWindowService::factoryReset()
     TLanguageController::instance().storeSettings();
     const QString changedSound = mMain.text("LblSettings_SoundValue");
     const QString changedAlarm = mMain.text("LblSettings_AlarmForProbes_Val");
+    // The board notes what the settings file held when it was asked for its calibration; it answers as told.
     TBoardState::THandler restore;
-    if (boardRefuses)
-        mMain.board().withState([&restore](TBoardState& pState) {
-            restore = pState.commandHandler("cal:rese");
-            pState.addCommand("cal:rese", true, [](const QString&, double) { return QByteArray("E5"); });
-        });
+    QByteArray settingsAtCalibrationRequest;
+    mMain.board().withState([&](TBoardState& pState) {
+        restore = pState.commandHandler("cal:rese");
+        pState.addCommand(
+            "cal:rese", true,
+            [&settingsAtCalibrationRequest, restore, boardRefuses](const QString& pArguments, double pNow) {
+                settingsAtCalibrationRequest = TTestEnvironment::readDeviceFile(TTamarindSettings::SETTINGS_FILE_PATH);
+                return boardRefuses ? QByteArray("E5") : restore(pArguments, pNow);
+            });
+    });
     mMain.board().clearRecord();
 
     // The question first; a message after it is read and closed.
@@ -374,7 +380,7 @@ void tst_MainWindowService::factoryReset()
     });
     // A section or key new to the settings file is added at its end: without them beforehand, the file keeps
     // the order in which the owners stored their defaults.
-    const QStringList sections{"language", "brightness", "datetime", "sound", "probe_alarms"};
+    const QStringList sections{"language", "brightness", "datetime", "sound", "avg_value", "probe_alarms", "scan"};
     if (answer == QLatin1String("BtnYes")) {
         for (const QString& section : sections)
             TTamarindSettings::instance().removeSection(section);
@@ -386,8 +392,9 @@ void tst_MainWindowService::factoryReset()
         {"clock", settingIs("datetime", "timeformat", "1"), true},
         {"sound", settingIs("sound", "keystrokes", "0"), true},
         {"decimal separator", settingIs("language", "decimal_separator", ".")},
+        {"averaging", settingIs("avg_value", "sample_count", "10"), true},
         {"probe alarm", settingIs("probe_alarms", "alarms", "1"), true},
-        {"factory calibration", [this]() { return mMain.board().receivedCommands().contains("cal:rese"); }},
+        {"scan mode", settingIs("scan", "hold_time", "7"), true},
     });
     mMain.click("BtnSettings_FactoryReset");
     order.look();
@@ -409,8 +416,7 @@ void tst_MainWindowService::factoryReset()
     QCOMPARE(TDecimalDisplayController::instance().decimalSeparator(), reset ? QChar('.') : QChar(','));
     QCOMPARE(mMain.text("LblSettings_AlarmForProbes_Val"), reset ? mMain.text("LblProbeAlarms_On") : changedAlarm);
 
-    if (boardRefuses)
-        mMain.board().withState([&restore](TBoardState& pState) { pState.addCommand("cal:rese", true, restore); });
+    mMain.board().withState([&restore](TBoardState& pState) { pState.addCommand("cal:rese", true, restore); });
     if (!reset) {
         TModalAnswer::clickInNextModal(QStringLiteral("BtnYes"));
         mMain.window()->factoryReset();
@@ -418,11 +424,15 @@ void tst_MainWindowService::factoryReset()
     }
 
     // One owner after the other, in the order the instrument's reset is documented to take: the events between
-    // the steps tell most of them apart, the settings file the rest.
+    // the steps tell most of them apart, the settings file the rest. The board is asked last.
     QCOMPARE(order.outOfOrder(), QString());
     QDomDocument stored;
     QVERIFY(stored.setContent(TTestEnvironment::readDeviceFile(TTamarindSettings::SETTINGS_FILE_PATH)));
     QCOMPARE(elementOrder(stored.documentElement(), sections), sections);
+    QDomDocument atCalibrationRequest;
+    mMain.board().withState(
+        [&](TBoardState&) { QVERIFY(atCalibrationRequest.setContent(settingsAtCalibrationRequest)); });
+    QCOMPARE(elementOrder(atCalibrationRequest.documentElement(), sections), sections);
     QCOMPARE(elementOrder(stored.documentElement().firstChildElement("brightness"), {"backlight_off", "value"}),
              (QStringList{"backlight_off", "value"}));
 }

@@ -1,3 +1,4 @@
+#include "averagevaluesettingcontroller.h"
 #include "boardstate.h"
 #include "brightnesscontroller.h"
 #include "buzzercontroller.h"
@@ -17,6 +18,7 @@
 #include "tamarindmainform.h"
 #include "tamarindsettings.h"
 #include "testsupport.h"
+#include "unitselectionprovider.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
@@ -308,12 +310,14 @@ void tst_MainWindowStartup::teardownReleasesInOrder()
         {window.mScanModeController.get(), "mScanModeController"},
         {window.mInternalSCPIHandler.get(), "mInternalSCPIHandler"},
         {window.mIntCommController.get(), "mIntCommController"},
+        {window.mUnitSelectionProvider.get(), "mUnitSelectionProvider"},
         {window.mBrightnessController.get(), "mBrightnessController"},
         {window.mScreenshotTimer.get(), "mScreenshotTimer"},
         {window.mLogfileManModeTimer.get(), "mLogfileManModeTimer"},
         {window.mProbeController.get(), "mProbeController"},
         {window.mBuzzerGUIController.get(), "mBuzzerGUIController"},
         {window.mProbeAlarmsWidgetController.get(), "mProbeAlarmsWidgetController"},
+        {window.mAverageValueSettingController.get(), "mAverageValueSettingController"},
         {window.mServiceWidgetController.get(), "mServiceWidgetController"},
         {window.mSoundWidgetController_Alarms.get(), "mSoundWidgetController_Alarms"},
         {window.mSoundWidgetController_Keys.get(), "mSoundWidgetController_Keys"},
