@@ -49,6 +49,10 @@ public:
     // succeeds again. The first store over a file that could not be read
     // keeps that file beside it and tells the user so.
     bool store();
+    // Reads the file again, dropping what was not stored: after the file was
+    // replaced underneath (a restored backup), the next store() must not
+    // write the old settings back over it.
+    void reload();
 
 protected:
     // Puts the completely written temporary file in place of the settings file.
