@@ -64,6 +64,7 @@ private slots:
     void corruptFileGivesDefaults();
     void fileOfAnotherKindIsNotRead_data();
     void fileOfAnotherKindIsNotRead();
+    void fileRestoredOverADamagedOneIsKeptInPlace();
     void writtenFileLayout();
     void nonAsciiValuesSurviveARoundTrip();
     void latin1FileFromEarlierVersionsStaysReadable();
@@ -266,6 +267,22 @@ void tst_TamarindSettings::fileOfAnotherKindIsNotRead()
     QCOMPARE(messages.count(), 1);
     QVERIFY(QFileInfo(path + ".damaged").exists() || QFileInfo(path + ".damaged").isSymLink());
     QCOMPARE(TTamarindSettings(SETTINGS_FILE).value("language", "language", "1"), QString("5"));
+}
+
+// A backup put in place of a damaged file and read again is the settings file, not damage.
+void tst_TamarindSettings::fileRestoredOverADamagedOneIsKeptInPlace()
+{
+    QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, "<settings><langu"));
+    TTamarindSettings settings(SETTINGS_FILE);
+    QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, LANGUAGE_2));
+    settings.reload();
+
+    TMessageRecorder messages;
+    settings.setValue("sound", "alarms", "0");
+    QVERIFY(settings.store());
+    QCOMPARE(messages.count(), 0);
+    QVERIFY(!QFileInfo::exists(TTestEnvironment::root() + DAMAGED_FILE));
+    QCOMPARE(TTamarindSettings(SETTINGS_FILE).value("language", "language"), QString("2"));
 }
 
 void tst_TamarindSettings::writtenFileLayout()

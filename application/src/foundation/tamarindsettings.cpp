@@ -59,6 +59,7 @@ void TTamarindSettings::reload()
 void TTamarindSettings::load()
 {
     QDir().mkpath(QFileInfo(mSettingsFilePath).absolutePath());
+    mUnreadableFile = false;
     QByteArray content;
     const EnFileState state = readSettingsFile(content);
     if (state == EnFileState::Read) {
