@@ -26,6 +26,7 @@ class TIntCommController;
 class TInternalSCPIHandler;
 class TProbeController;
 class TScanModeController;
+class TStandardProbeSettingController;
 
 // The one window of the program and the root of its composition: it builds
 // every controller of the system in a fixed order, hands each its
@@ -36,8 +37,8 @@ class TScanModeController;
 //
 // A controller of a subsystem that is not part of the program yet has no
 // member here; it takes its place in the construction order, the wiring and
-// the teardown when it is built. The probe controller and scan mode exist only
-// as declarations so far: their members stay null and every use checks them.
+// the teardown when it is built. Scan mode exists only as a declaration so
+// far: its member stays null and every use checks it.
 class TTamarindMainForm : public QWidget, public ISubMenuController, public IMenuContextCallbackInterface
 {
     Q_OBJECT
@@ -128,6 +129,9 @@ public slots:
     void on_BtnLeaveZELKServiceLevel_clicked();
 
     void on_btnProbeSel_AddProbe_clicked();
+    void on_BtnProbe_Search_clicked();
+    void on_BtnProbeFilterClear_clicked();
+    void on_BtnDeleteProbe_clicked();
     void on_RbGraphScale_Auto_clicked();
     void on_RbGraphScale_Custom_clicked();
 
@@ -175,6 +179,8 @@ private:
     void buildServiceList();
     void buildSmartProbeEditRows();
     void buildChannelController();
+    void buildStandardProbeSettings();
+    void buildProbeController();
     void fitProbeEditorToInstrumentType();
     void hideChannelViewWarnings();
     void startUSBCheck();
@@ -208,6 +214,7 @@ private:
 
     std::unique_ptr<TBrightnessController> mBrightnessController;
     TBrightnessWidget* mBrightnessWidget = nullptr;
+    std::unique_ptr<TStandardProbeSettingController> mStdProbeSettingsController;
     std::unique_ptr<TProbeController> mProbeController;
     std::unique_ptr<TChannelController> mChannelController;
     std::unique_ptr<TScanModeController> mScanModeController;

@@ -4,6 +4,8 @@
 #include "tamarindmainform.h"
 
 #include "clickablewidgetcontroller.h"
+#include "probecontroller.h"
+#include "textpad.h"
 #include "tamarindclock.h"
 
 #include <QTimer>
@@ -176,6 +178,26 @@ void TTamarindMainForm::on_btnProbeSel_AddProbe_clicked()
     ui->BtnProbes->doButtonClick();
     ui->BtnReturnToMainMenu->hide();
     ui->stackedWidgetMenu->setCurrentWidget(ui->PageMenu);
+}
+
+void TTamarindMainForm::on_BtnProbe_Search_clicked()
+{
+    on_BtnReturnToMainMenu_clicked();
+    QString filter;
+    if (TTextpad(nullptr).showTextpad(filter, TProbeController::MAX_PROBE_NAME_LENGTH) && !filter.isEmpty())
+        mProbeController->setProbeFilter(filter);
+}
+
+void TTamarindMainForm::on_BtnProbeFilterClear_clicked()
+{
+    on_BtnReturnToMainMenu_clicked();
+    mProbeController->setProbeFilter(QString());
+}
+
+void TTamarindMainForm::on_BtnDeleteProbe_clicked()
+{
+    if (mProbeController->deleteSelectedProbe())
+        on_BtnReturnToMainMenu_clicked();
 }
 
 void TTamarindMainForm::on_RbGraphScale_Auto_clicked()

@@ -13,6 +13,7 @@
 #include "menubuttoncontext.h"
 #include "messagedialog.h"
 #include "probealarmcontroller.h"
+#include "standardprobesettingcontroller.h"
 #include "tamarindclock.h"
 
 #include <QEvent>
@@ -30,6 +31,7 @@ void TTamarindMainForm::factoryReset()
     TTamarindClock::instance().factoryReset();
     mBuzzerGUIController->factoryReset();
     TDecimalDisplayController::instance().factoryReset();
+    mStdProbeSettingsController->factoryReset();
     TProbeAlarmController::instance().factoryReset();
     if (!mInternalSCPIHandler->restoreFactoryCalibration())
         TMessageDialog().showError(tr("The factory calibration data could not be restored, please try again."));
