@@ -1,6 +1,7 @@
 #include "tamarindmainform.h"
 
 #include "authorizationcontroller.h"
+#include "averagevaluesettingcontroller.h"
 #include "brightnesscontroller.h"
 #include "brightnesswidget.h"
 #include "buzzercontroller.h"
@@ -10,10 +11,10 @@
 #include "customlogoguicontroller.h"
 #include "decimaldisplaycontroller.h"
 #include "desktopbackground.h"
+#include "deviceroot.h"
 #include "ethernetcommunicationinterface.h"
 #include "ethernetconfigurationcontroller.h"
 #include "externalcommunicationhandler.h"
-#include "deviceroot.h"
 #include "fileversionreader.h"
 #include "ieeeconfigurationcontroller.h"
 #include "instrumentinfo.h"
@@ -26,11 +27,12 @@
 #include "probecontroller.h"
 #include "rs232configurationcontroller.h"
 #include "scanmodecontroller.h"
-#include "standardprobesettingcontroller.h"
 #include "screenshotcontroller.h"
 #include "serialcommunicationinterface.h"
+#include "standardprobesettingcontroller.h"
 #include "tamarindclock.h"
 #include "tamarindsettings.h"
+#include "unitselectionprovider.h"
 #include "usbstickcontroller.h"
 
 #include <QApplication>
@@ -55,9 +57,6 @@ constexpr int LONG_PRESS_DURATION = 1000;
 // that probing for it does not slow the screen down.
 constexpr int USB_CHECK_INTERVAL = 1700;
 constexpr int OPERATING_TIME_REFRESH_INTERVAL = 1000;
-// The channels average over the factory count of the averaging setting until
-// that setting is part of the program.
-constexpr int DEFAULT_AVERAGE_VALUE_SAMPLE_COUNT = 10;
 
 using TGradientStops = std::initializer_list<std::pair<const char*, const char*>>;
 
@@ -133,10 +132,12 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildTimeFormatRows();
     buildSoundRows();
     buildDateFormatRows();
+    buildAverageValueSetting();
     buildProbeAlarmRows();
     buildServiceList();
     buildSmartProbeEditRows();
     buildChannelController();
+    buildScanMode();
     buildStandardProbeSettings();
     buildProbeController();
     buildRemoteControl();
@@ -169,6 +170,7 @@ TTamarindMainForm::~TTamarindMainForm()
     mScanModeController.reset();
     mInternalSCPIHandler.reset();
     mIntCommController.reset();
+    mUnitSelectionProvider.reset();
     mBrightnessController.reset();
     mScreenshotTimer.reset();
     mLogfileManModeTimer.reset();
@@ -176,6 +178,7 @@ TTamarindMainForm::~TTamarindMainForm()
     mBuzzerGUIController.reset();
     mProbeAlarmsWidgetController.reset();
     mStdProbeSettingsController.reset();
+    mAverageValueSettingController.reset();
     mServiceWidgetController.reset();
     mSoundWidgetController_Alarms.reset();
     mSoundWidgetController_Keys.reset();
@@ -325,6 +328,9 @@ void TTamarindMainForm::initMenuColumn()
     ui->BtnCancel->hide();
     ui->BtnSave->hide();
     setMainMenuCaption();
+    mUnitSelectionProvider = std::make_unique<TUnitSelectionProvider>(
+        this, ui->PageUnitSelection, ui->btnUnitSelCelcius, ui->btnUnitSelFahrenheit, ui->btnUnitSelKelvin,
+        ui->btnUnitSelOhm, ui->btnUnitSelMilliVolt);
 }
 
 void TTamarindMainForm::readInstrumentType()
@@ -544,6 +550,12 @@ void TTamarindMainForm::buildDateFormatRows()
                                                       ui->BtnSetDate_Val2, ui->BtnSetDate_Year);
 }
 
+void TTamarindMainForm::buildAverageValueSetting()
+{
+    mAverageValueSettingController =
+        std::make_unique<TAverageValueSettingController>(ui->BtnAvgSampleCount, ui->LblSelectedAvgValSampleCount);
+}
+
 void TTamarindMainForm::buildProbeAlarmRows()
 {
     mProbeAlarmsWidgetController = createDefaultClickableWidgetController(ui->LblSettings_AlarmForProbes_Val);
@@ -607,8 +619,10 @@ void TTamarindMainForm::buildChannelController()
         this, mInternalSCPIHandler.get(), createDefaultClickableWidgetController(nullptr), ui->PageChannelSelection,
         ui->BtnChanSel_1, ui->BtnChanSel_2, ui->BtnChanSel_3, ui->BtnChanSel_4, ui->BtnChanSel_Reciprocal,
         ui->BtnChanSel_Sum, ui->BtnChanSel_Diff, ui->BtnChanSel_Product, ui->BtnChanSel_Quotient, ui->BtnChanSel_X,
-        ui->BtnChanSel_Y, ui->LblChanSel_X, ui->LblChanSel_Y, DEFAULT_AVERAGE_VALUE_SAMPLE_COUNT,
+        ui->BtnChanSel_Y, ui->LblChanSel_X, ui->LblChanSel_Y, mAverageValueSettingController->averageValueSampleCount(),
         CHANNEL_READ_INTERVAL);
+    connect(mAverageValueSettingController.get(), &TAverageValueSettingController::sampleCountChanged,
+            mChannelController.get(), &TChannelController::setAverageValueSampleCount);
     connect(mChannelController.get(), &TChannelController::widget_activated, this,
             &TTamarindMainForm::default_widget_activated_handler);
 }
@@ -617,20 +631,20 @@ void TTamarindMainForm::buildStandardProbeSettings()
 {
     auto registry = createDefaultClickableWidgetController(nullptr);
     const std::initializer_list<std::pair<short, QWidget*>> rows{
-        {WIDGETGROUP_INDEX_CONV_PRT, ui->BtnStdPrb_EN60751}, {WIDGETGROUP_INDEX_CONV_PRT, ui->BtnStdPrb_CVD},
-        {WIDGETGROUP_INDEX_CONV_PRT, ui->BtnStdPrb_ITS90},   {WIDGETGROUP_INDEX_WIRING, ui->BtnStdPrb_4wire},
-        {WIDGETGROUP_INDEX_WIRING, ui->BtnStdPrb_3wire},     {WIDGETGROUP_INDEX_CONV_THERM, ui->BtnStdPrb_ConvNone},
+        {WIDGETGROUP_INDEX_CONV_PRT, ui->BtnStdPrb_EN60751},  {WIDGETGROUP_INDEX_CONV_PRT, ui->BtnStdPrb_CVD},
+        {WIDGETGROUP_INDEX_CONV_PRT, ui->BtnStdPrb_ITS90},    {WIDGETGROUP_INDEX_WIRING, ui->BtnStdPrb_4wire},
+        {WIDGETGROUP_INDEX_WIRING, ui->BtnStdPrb_3wire},      {WIDGETGROUP_INDEX_CONV_THERM, ui->BtnStdPrb_ConvNone},
         {WIDGETGROUP_INDEX_CONV_THERM, ui->BtnStdPrb_ConvSH}, {WIDGETGROUP_INDEX_CONV_THERM, ui->BtnStdPrb_ConvPoly},
-        {WIDGETGROUP_INDEX_CONV_TC, ui->BtnStdPrb_IEC584},   {WIDGETGROUP_INDEX_CONV_TC, ui->BtnStdPrb_Custom},
+        {WIDGETGROUP_INDEX_CONV_TC, ui->BtnStdPrb_IEC584},    {WIDGETGROUP_INDEX_CONV_TC, ui->BtnStdPrb_Custom},
         {WIDGETGROUP_INDEX_REF_JUNC, ui->BtnStdPrb_Internal}, {WIDGETGROUP_INDEX_REF_JUNC, ui->BtnStdPrb_External},
         {WIDGETGROUP_INDEX_REF_JUNC, ui->BtnStdPrb_Channel}};
     for (const auto& row : rows)
         registry->addWidget(row.first, row.second, nullptr, false);
     mStdProbeSettingsController = std::make_unique<TStandardProbeSettingController>(
         std::move(registry), mChannelController.get(), ui->BtnStdPrb_EN60751, ui->BtnStdPrb_CVD, ui->BtnStdPrb_ITS90,
-        ui->BtnStdPrb_4wire, ui->BtnStdPrb_3wire, ui->BtnStdPrb_ConvNone, ui->BtnStdPrb_ConvSH,
-        ui->BtnStdPrb_ConvPoly, ui->BtnStdPrb_IEC584, ui->BtnStdPrb_Custom, ui->BtnStdPrb_Internal,
-        ui->BtnStdPrb_External, ui->BtnStdPrb_Channel, ui->BtnStdRefJunc_Channel);
+        ui->BtnStdPrb_4wire, ui->BtnStdPrb_3wire, ui->BtnStdPrb_ConvNone, ui->BtnStdPrb_ConvSH, ui->BtnStdPrb_ConvPoly,
+        ui->BtnStdPrb_IEC584, ui->BtnStdPrb_Custom, ui->BtnStdPrb_Internal, ui->BtnStdPrb_External,
+        ui->BtnStdPrb_Channel, ui->BtnStdRefJunc_Channel);
     connect(mStdProbeSettingsController.get(), &TStandardProbeSettingController::widgetActivated, this,
             &TTamarindMainForm::default_widget_activated_handler);
 }
@@ -654,73 +668,98 @@ void TTamarindMainForm::buildProbeController()
     mProbeController->loadProbesFromDevice();
     connect(mProbeController.get(), &TProbeController::widgetActivated, this,
             &TTamarindMainForm::default_widget_activated_handler);
-}
-
-// The excitation current can be chosen on the ZTM9900 only. The widgets leave
-// the editor but stay the window's, hidden, so that they are released with it.
-void TTamarindMainForm::fitProbeEditorToInstrumentType()
-{
-    if (mInstrumentType != ZTM8800 && mInstrumentType != ZTM8800v2)
-        return;
-    for (QWidget* widget : {ui->Wgt_Excitation_current_caption, ui->Wgt_Excitation_current}) {
-        ui->GridLayoutPRTProbeEdit->removeWidget(widget);
-        widget->setParent(this);
-        widget->hide();
+    void TTamarindMainForm::buildScanMode()
+    {
+        auto menu = createDefaultClickableWidgetController(ui->LblMenuCaption);
+        addRows(*menu, {{ui->BtnChanConf_ZTM8800, ui->LblChanConf_ZTM8800},
+                        {ui->BtnChanConf_Mod1, ui->LblChanConf_Mod1},
+                        {ui->BtnChanConf_Mod2, ui->LblChanConf_Mod2},
+                        {ui->BtnChanConf_Mod3, ui->LblChanConf_Mod3},
+                        {ui->BtnChanConf_Mod4, ui->LblChanConf_Mod4},
+                        {ui->BtnChanConf_HoldTime, ui->LblChanConf_HoldTime},
+                        {ui->BtnChanConf_View, ui->LblChanConf_View}});
+        mScanModeController = std::make_unique<TScanModeController>(
+            this, mChannelController.get(), std::move(menu), ui->PageChanConf_ZTM8800, ui->PageChanConf_SwitchBoxes,
+            ui->PageScanView, ui->BtnChanConf_ZTM8800, ui->BtnChanConf_Mod1, ui->BtnChanConf_Mod2, ui->BtnChanConf_Mod3,
+            ui->BtnChanConf_Mod4, ui->BtnChanConf_PRT1, ui->BtnChanConf_PRT2, ui->BtnChanConf_TC1, ui->BtnChanConf_TC2,
+            ui->BtnChanConf_HoldTime, ui->LblChanConf_HoldTime_Value, ui->LblChanConf_View_Value, ui->BtnChanConf_View,
+            ui->BtnChanConf_Scan, ui->BtnChanConf_Calibration, ui->BtnChanConf_Graph, ui->LblChanConf_ZTM8800_Value,
+            ui->LblChanConf_Mod1_Value, ui->LblChanConf_Mod2_Value, ui->LblChanConf_Mod3_Value,
+            ui->LblChanConf_Mod4_Value, ui->LblChanConf_SwitchBox_Header, ui->BtnChanConf_SwitchBox_SelectAll,
+            ui->BtnChanConf_SwitchBox_DeselectAll, ui->scrollAreaScanConfigSwitchBoxContents);
+        TScanModeController* scanMode = mScanModeController.get();
+        connect(scanMode, &TScanModeController::widget_activated, this,
+                &TTamarindMainForm::default_widget_activated_handler);
+        connect(scanMode, &TScanModeController::scanModeStarted, this, &TTamarindMainForm::onScanModeStarted);
+        connect(scanMode, &TScanModeController::scanModeStopped, this, &TTamarindMainForm::onScanModeStopped);
+        connect(scanMode, &TScanModeController::scanViewChangedDuringRuntime, this,
+                &TTamarindMainForm::onScanViewChangedDuringRuntime);
     }
-}
 
-void TTamarindMainForm::hideChannelViewWarnings()
-{
-    for (QWidget* icon :
-         {ui->IconWarning_SingleChannelView, ui->IconWarning_2ChannelView_Top, ui->IconWarning_2ChannelView_Bottom,
-          ui->IconWarning_3ChannelView_Top, ui->IconWarning_3ChannelView_Mid, ui->IconWarning_3ChannelView_Bottom,
-          ui->IconWarning_4ChannelView_TopLeft, ui->IconWarning_4ChannelView_TopRight,
-          ui->IconWarning_4ChannelView_BottomLeft, ui->IconWarning_4ChannelView_BottomRight})
-        icon->hide();
-}
+    // The excitation current can be chosen on the ZTM9900 only. The widgets leave
+    // the editor but stay the window's, hidden, so that they are released with it.
+    void TTamarindMainForm::fitProbeEditorToInstrumentType()
+    {
+        if (mInstrumentType != ZTM8800 && mInstrumentType != ZTM8800v2)
+            return;
+        for (QWidget* widget : {ui->Wgt_Excitation_current_caption, ui->Wgt_Excitation_current}) {
+            ui->GridLayoutPRTProbeEdit->removeWidget(widget);
+            widget->setParent(this);
+            widget->hide();
+        }
+    }
 
-void TTamarindMainForm::startUSBCheck()
-{
-    checkUSB();
-    mCyclicCheckTimer = std::make_unique<QTimer>(this);
-    mCyclicCheckTimer->setObjectName(QStringLiteral("mCyclicCheckTimer"));
-    mCyclicCheckTimer->setInterval(USB_CHECK_INTERVAL);
-    connect(mCyclicCheckTimer.get(), &QTimer::timeout, this, &TTamarindMainForm::onCyclicCheckTimer);
-    mCyclicCheckTimer->start();
+    void TTamarindMainForm::hideChannelViewWarnings()
+    {
+        for (QWidget* icon :
+             {ui->IconWarning_SingleChannelView, ui->IconWarning_2ChannelView_Top, ui->IconWarning_2ChannelView_Bottom,
+              ui->IconWarning_3ChannelView_Top, ui->IconWarning_3ChannelView_Mid, ui->IconWarning_3ChannelView_Bottom,
+              ui->IconWarning_4ChannelView_TopLeft, ui->IconWarning_4ChannelView_TopRight,
+              ui->IconWarning_4ChannelView_BottomLeft, ui->IconWarning_4ChannelView_BottomRight})
+            icon->hide();
+    }
 
-    mOperatingTimeTimer = std::make_unique<QTimer>(this);
-    mOperatingTimeTimer->setObjectName(QStringLiteral("mOperatingTimeTimer"));
-    mOperatingTimeTimer->setInterval(OPERATING_TIME_REFRESH_INTERVAL);
-}
+    void TTamarindMainForm::startUSBCheck()
+    {
+        checkUSB();
+        mCyclicCheckTimer = std::make_unique<QTimer>(this);
+        mCyclicCheckTimer->setObjectName(QStringLiteral("mCyclicCheckTimer"));
+        mCyclicCheckTimer->setInterval(USB_CHECK_INTERVAL);
+        connect(mCyclicCheckTimer.get(), &QTimer::timeout, this, &TTamarindMainForm::onCyclicCheckTimer);
+        mCyclicCheckTimer->start();
 
-void TTamarindMainForm::buildCalibrationItemList()
-{
-    mCalibrationItemsWidgetController = createDefaultClickableWidgetController(ui->LblMenuCaption);
-}
+        mOperatingTimeTimer = std::make_unique<QTimer>(this);
+        mOperatingTimeTimer->setObjectName(QStringLiteral("mOperatingTimeTimer"));
+        mOperatingTimeTimer->setInterval(OPERATING_TIME_REFRESH_INTERVAL);
+    }
 
-// Listeners hear of a new value the last registered first: scan mode before the graph.
-void TTamarindMainForm::registerChannelListeners()
-{
-    if (mScanModeController)
+    void TTamarindMainForm::buildCalibrationItemList()
+    {
+        mCalibrationItemsWidgetController = createDefaultClickableWidgetController(ui->LblMenuCaption);
+    }
+
+    // Listeners hear of a new value the last registered first: scan mode before the graph.
+    void TTamarindMainForm::registerChannelListeners()
+    {
         mChannelController->addListener(mScanModeController.get());
-}
+    }
 
-void TTamarindMainForm::showInstrumentName()
-{
-    const QString name = TInstrumentInfo::instance()->instrumentName();
-    ui->LblChanConf_ZTM8800->setText(name);
-    ui->LblInfo_InstrumentType->setText(name);
-    ui->LblScanChanConf_Model->setText(name);
-    addInstrumentNameToChannelConfigurationToolTip();
-}
+    void TTamarindMainForm::showInstrumentName()
+    {
+        const QString name = TInstrumentInfo::instance()->instrumentName();
+        ui->LblChanConf_ZTM8800->setText(name);
+        ui->LblInfo_InstrumentType->setText(name);
+        ui->LblScanChanConf_Model->setText(name);
+        addInstrumentNameToChannelConfigurationToolTip();
+    }
 
-void TTamarindMainForm::addInstrumentNameToChannelConfigurationToolTip()
-{
-    ui->LblChanConf_ZTM8800->setToolTip(ui->LblChanConf_ZTM8800->toolTip() + QLatin1Char(' ') +
-                                        TInstrumentInfo::instance()->instrumentName());
-}
+    void TTamarindMainForm::addInstrumentNameToChannelConfigurationToolTip()
+    {
+        ui->LblChanConf_ZTM8800->setToolTip(ui->LblChanConf_ZTM8800->toolTip() + QLatin1Char(' ') +
+                                            TInstrumentInfo::instance()->instrumentName());
+    }
 
-void TTamarindMainForm::startReading()
-{
-    mChannelController->setReadingActive(true);
-}
+    void TTamarindMainForm::startReading()
+    {
+        mChannelController->setReadingActive(true);
+    }

@@ -15,6 +15,7 @@ class QLabel;
 class QTimer;
 class QZELKAppButton;
 class TAbstractChannel;
+class TAverageValueSettingController;
 class TAbstractEthernetConfigurationController;
 class TEthernetCommunicationInterface;
 class TExternalCommunicationHandler;
@@ -33,6 +34,7 @@ class TInternalSCPIHandler;
 class TProbeController;
 class TScanModeController;
 class TStandardProbeSettingController;
+class TUnitSelectionProvider;
 
 // The one window of the program and the root of its composition: it builds
 // every controller of the system in a fixed order, hands each its
@@ -43,8 +45,7 @@ class TStandardProbeSettingController;
 //
 // A controller of a subsystem that is not part of the program yet has no
 // member here; it takes its place in the construction order, the wiring and
-// the teardown when it is built. Scan mode exists only as a declaration so
-// far: its member stays null and every use checks it.
+// the teardown when it is built.
 class TTamarindMainForm : public QWidget, public ISubMenuController, public IMenuContextCallbackInterface
 {
     Q_OBJECT
@@ -138,6 +139,8 @@ public slots:
     void on_BtnProbe_Search_clicked();
     void on_BtnProbeFilterClear_clicked();
     void on_BtnDeleteProbe_clicked();
+    void on_BtnScan_Start_clicked();
+    void on_BtnScan_Stop_clicked();
     void on_RbGraphScale_Auto_clicked();
     void on_RbGraphScale_Custom_clicked();
 
@@ -153,7 +156,11 @@ public slots:
     void onCyclicCheckTimer();
     void onUSBButtonActiveChanged(bool pActive);
     void onHideMenuIcon();
-    // The status marks of the title bar: "REM" while a client controls the instrument.
+    void onScanModeStarted();
+    void onScanModeStopped();
+    void onScanViewChangedDuringRuntime(const TScanModeController& pScanModeController);
+    // The status marks of the title bar: "SCAN" while scan mode runs, "REM"
+    // while a client controls the instrument.
     void updateTitleLabel_Right();
     void onRemoteModeChanged(bool pRemoteMode);
     void onMainStackedWidgetChanged(int pIndex);
@@ -163,6 +170,9 @@ public slots:
     void manual_logfile_entry();
 
 private:
+    // Reaches the channels to see the averaging and the scan arrive there.
+    friend class tst_MainWindowScan;
+
     // Construction, in the order the system depends on.
     void setupLayout();
     void initTouchscreen();
@@ -185,12 +195,14 @@ private:
     void buildTimeFormatRows();
     void buildSoundRows();
     void buildDateFormatRows();
+    void buildAverageValueSetting();
     void buildProbeAlarmRows();
     void buildServiceList();
     void buildSmartProbeEditRows();
     void buildChannelController();
     void buildStandardProbeSettings();
     void buildProbeController();
+    void buildScanMode();
     void buildRemoteControl();
     void buildOptionBoardTransport();
     void releaseRemoteControl();
@@ -204,6 +216,8 @@ private:
     void addInstrumentNameToChannelConfigurationToolTip();
     void startReading();
     void detachFromProcessServices();
+    // The channel the home view shows, to which the board returns after a scan.
+    TAbstractChannel* homeViewChannel() const;
 
     bool filterPress(QObject* pWatched);
     void filterRelease(QObject* pWatched);
@@ -227,6 +241,7 @@ private:
 
     std::unique_ptr<TBrightnessController> mBrightnessController;
     TBrightnessWidget* mBrightnessWidget = nullptr;
+    std::unique_ptr<TAverageValueSettingController> mAverageValueSettingController;
     std::unique_ptr<TStandardProbeSettingController> mStdProbeSettingsController;
     std::unique_ptr<TProbeController> mProbeController;
     std::unique_ptr<TChannelController> mChannelController;
@@ -235,6 +250,7 @@ private:
     std::unique_ptr<TBuzzerGUIController> mBuzzerGUIController;
     std::unique_ptr<TIntCommController> mIntCommController;
     std::unique_ptr<TInternalSCPIHandler> mInternalSCPIHandler;
+    std::unique_ptr<TUnitSelectionProvider> mUnitSelectionProvider;
     std::unique_ptr<TAbstractEthernetConfigurationController> mEthernetConfController;
     std::unique_ptr<TExternalCommunicationHandler> mExternalCommunicationHandler;
     std::unique_ptr<TRS232ConfigurationController> mRS232ConfigController;
