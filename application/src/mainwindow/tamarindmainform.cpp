@@ -627,6 +627,34 @@ void TTamarindMainForm::buildChannelController()
             &TTamarindMainForm::default_widget_activated_handler);
 }
 
+void TTamarindMainForm::buildScanMode()
+{
+    auto menu = createDefaultClickableWidgetController(ui->LblMenuCaption);
+    addRows(*menu, {{ui->BtnChanConf_ZTM8800, ui->LblChanConf_ZTM8800},
+                    {ui->BtnChanConf_Mod1, ui->LblChanConf_Mod1},
+                    {ui->BtnChanConf_Mod2, ui->LblChanConf_Mod2},
+                    {ui->BtnChanConf_Mod3, ui->LblChanConf_Mod3},
+                    {ui->BtnChanConf_Mod4, ui->LblChanConf_Mod4},
+                    {ui->BtnChanConf_HoldTime, ui->LblChanConf_HoldTime},
+                    {ui->BtnChanConf_View, ui->LblChanConf_View}});
+    mScanModeController = std::make_unique<TScanModeController>(
+        this, mChannelController.get(), std::move(menu), ui->PageChanConf_ZTM8800, ui->PageChanConf_SwitchBoxes,
+        ui->PageScanView, ui->BtnChanConf_ZTM8800, ui->BtnChanConf_Mod1, ui->BtnChanConf_Mod2, ui->BtnChanConf_Mod3,
+        ui->BtnChanConf_Mod4, ui->BtnChanConf_PRT1, ui->BtnChanConf_PRT2, ui->BtnChanConf_TC1, ui->BtnChanConf_TC2,
+        ui->BtnChanConf_HoldTime, ui->LblChanConf_HoldTime_Value, ui->LblChanConf_View_Value, ui->BtnChanConf_View,
+        ui->BtnChanConf_Scan, ui->BtnChanConf_Calibration, ui->BtnChanConf_Graph, ui->LblChanConf_ZTM8800_Value,
+        ui->LblChanConf_Mod1_Value, ui->LblChanConf_Mod2_Value, ui->LblChanConf_Mod3_Value, ui->LblChanConf_Mod4_Value,
+        ui->LblChanConf_SwitchBox_Header, ui->BtnChanConf_SwitchBox_SelectAll, ui->BtnChanConf_SwitchBox_DeselectAll,
+        ui->scrollAreaScanConfigSwitchBoxContents);
+    TScanModeController* scanMode = mScanModeController.get();
+    connect(scanMode, &TScanModeController::widget_activated, this,
+            &TTamarindMainForm::default_widget_activated_handler);
+    connect(scanMode, &TScanModeController::scanModeStarted, this, &TTamarindMainForm::onScanModeStarted);
+    connect(scanMode, &TScanModeController::scanModeStopped, this, &TTamarindMainForm::onScanModeStopped);
+    connect(scanMode, &TScanModeController::scanViewChangedDuringRuntime, this,
+            &TTamarindMainForm::onScanViewChangedDuringRuntime);
+}
+
 void TTamarindMainForm::buildStandardProbeSettings()
 {
     auto registry = createDefaultClickableWidgetController(nullptr);
@@ -668,98 +696,72 @@ void TTamarindMainForm::buildProbeController()
     mProbeController->loadProbesFromDevice();
     connect(mProbeController.get(), &TProbeController::widgetActivated, this,
             &TTamarindMainForm::default_widget_activated_handler);
-    void TTamarindMainForm::buildScanMode()
-    {
-        auto menu = createDefaultClickableWidgetController(ui->LblMenuCaption);
-        addRows(*menu, {{ui->BtnChanConf_ZTM8800, ui->LblChanConf_ZTM8800},
-                        {ui->BtnChanConf_Mod1, ui->LblChanConf_Mod1},
-                        {ui->BtnChanConf_Mod2, ui->LblChanConf_Mod2},
-                        {ui->BtnChanConf_Mod3, ui->LblChanConf_Mod3},
-                        {ui->BtnChanConf_Mod4, ui->LblChanConf_Mod4},
-                        {ui->BtnChanConf_HoldTime, ui->LblChanConf_HoldTime},
-                        {ui->BtnChanConf_View, ui->LblChanConf_View}});
-        mScanModeController = std::make_unique<TScanModeController>(
-            this, mChannelController.get(), std::move(menu), ui->PageChanConf_ZTM8800, ui->PageChanConf_SwitchBoxes,
-            ui->PageScanView, ui->BtnChanConf_ZTM8800, ui->BtnChanConf_Mod1, ui->BtnChanConf_Mod2, ui->BtnChanConf_Mod3,
-            ui->BtnChanConf_Mod4, ui->BtnChanConf_PRT1, ui->BtnChanConf_PRT2, ui->BtnChanConf_TC1, ui->BtnChanConf_TC2,
-            ui->BtnChanConf_HoldTime, ui->LblChanConf_HoldTime_Value, ui->LblChanConf_View_Value, ui->BtnChanConf_View,
-            ui->BtnChanConf_Scan, ui->BtnChanConf_Calibration, ui->BtnChanConf_Graph, ui->LblChanConf_ZTM8800_Value,
-            ui->LblChanConf_Mod1_Value, ui->LblChanConf_Mod2_Value, ui->LblChanConf_Mod3_Value,
-            ui->LblChanConf_Mod4_Value, ui->LblChanConf_SwitchBox_Header, ui->BtnChanConf_SwitchBox_SelectAll,
-            ui->BtnChanConf_SwitchBox_DeselectAll, ui->scrollAreaScanConfigSwitchBoxContents);
-        TScanModeController* scanMode = mScanModeController.get();
-        connect(scanMode, &TScanModeController::widget_activated, this,
-                &TTamarindMainForm::default_widget_activated_handler);
-        connect(scanMode, &TScanModeController::scanModeStarted, this, &TTamarindMainForm::onScanModeStarted);
-        connect(scanMode, &TScanModeController::scanModeStopped, this, &TTamarindMainForm::onScanModeStopped);
-        connect(scanMode, &TScanModeController::scanViewChangedDuringRuntime, this,
-                &TTamarindMainForm::onScanViewChangedDuringRuntime);
-    }
+}
 
-    // The excitation current can be chosen on the ZTM9900 only. The widgets leave
-    // the editor but stay the window's, hidden, so that they are released with it.
-    void TTamarindMainForm::fitProbeEditorToInstrumentType()
-    {
-        if (mInstrumentType != ZTM8800 && mInstrumentType != ZTM8800v2)
-            return;
-        for (QWidget* widget : {ui->Wgt_Excitation_current_caption, ui->Wgt_Excitation_current}) {
-            ui->GridLayoutPRTProbeEdit->removeWidget(widget);
-            widget->setParent(this);
-            widget->hide();
-        }
+// The excitation current can be chosen on the ZTM9900 only. The widgets leave
+// the editor but stay the window's, hidden, so that they are released with it.
+void TTamarindMainForm::fitProbeEditorToInstrumentType()
+{
+    if (mInstrumentType != ZTM8800 && mInstrumentType != ZTM8800v2)
+        return;
+    for (QWidget* widget : {ui->Wgt_Excitation_current_caption, ui->Wgt_Excitation_current}) {
+        ui->GridLayoutPRTProbeEdit->removeWidget(widget);
+        widget->setParent(this);
+        widget->hide();
     }
+}
 
-    void TTamarindMainForm::hideChannelViewWarnings()
-    {
-        for (QWidget* icon :
-             {ui->IconWarning_SingleChannelView, ui->IconWarning_2ChannelView_Top, ui->IconWarning_2ChannelView_Bottom,
-              ui->IconWarning_3ChannelView_Top, ui->IconWarning_3ChannelView_Mid, ui->IconWarning_3ChannelView_Bottom,
-              ui->IconWarning_4ChannelView_TopLeft, ui->IconWarning_4ChannelView_TopRight,
-              ui->IconWarning_4ChannelView_BottomLeft, ui->IconWarning_4ChannelView_BottomRight})
-            icon->hide();
-    }
+void TTamarindMainForm::hideChannelViewWarnings()
+{
+    for (QWidget* icon :
+         {ui->IconWarning_SingleChannelView, ui->IconWarning_2ChannelView_Top, ui->IconWarning_2ChannelView_Bottom,
+          ui->IconWarning_3ChannelView_Top, ui->IconWarning_3ChannelView_Mid, ui->IconWarning_3ChannelView_Bottom,
+          ui->IconWarning_4ChannelView_TopLeft, ui->IconWarning_4ChannelView_TopRight,
+          ui->IconWarning_4ChannelView_BottomLeft, ui->IconWarning_4ChannelView_BottomRight})
+        icon->hide();
+}
 
-    void TTamarindMainForm::startUSBCheck()
-    {
-        checkUSB();
-        mCyclicCheckTimer = std::make_unique<QTimer>(this);
-        mCyclicCheckTimer->setObjectName(QStringLiteral("mCyclicCheckTimer"));
-        mCyclicCheckTimer->setInterval(USB_CHECK_INTERVAL);
-        connect(mCyclicCheckTimer.get(), &QTimer::timeout, this, &TTamarindMainForm::onCyclicCheckTimer);
-        mCyclicCheckTimer->start();
+void TTamarindMainForm::startUSBCheck()
+{
+    checkUSB();
+    mCyclicCheckTimer = std::make_unique<QTimer>(this);
+    mCyclicCheckTimer->setObjectName(QStringLiteral("mCyclicCheckTimer"));
+    mCyclicCheckTimer->setInterval(USB_CHECK_INTERVAL);
+    connect(mCyclicCheckTimer.get(), &QTimer::timeout, this, &TTamarindMainForm::onCyclicCheckTimer);
+    mCyclicCheckTimer->start();
 
-        mOperatingTimeTimer = std::make_unique<QTimer>(this);
-        mOperatingTimeTimer->setObjectName(QStringLiteral("mOperatingTimeTimer"));
-        mOperatingTimeTimer->setInterval(OPERATING_TIME_REFRESH_INTERVAL);
-    }
+    mOperatingTimeTimer = std::make_unique<QTimer>(this);
+    mOperatingTimeTimer->setObjectName(QStringLiteral("mOperatingTimeTimer"));
+    mOperatingTimeTimer->setInterval(OPERATING_TIME_REFRESH_INTERVAL);
+}
 
-    void TTamarindMainForm::buildCalibrationItemList()
-    {
-        mCalibrationItemsWidgetController = createDefaultClickableWidgetController(ui->LblMenuCaption);
-    }
+void TTamarindMainForm::buildCalibrationItemList()
+{
+    mCalibrationItemsWidgetController = createDefaultClickableWidgetController(ui->LblMenuCaption);
+}
 
-    // Listeners hear of a new value the last registered first: scan mode before the graph.
-    void TTamarindMainForm::registerChannelListeners()
-    {
-        mChannelController->addListener(mScanModeController.get());
-    }
+// Listeners hear of a new value the last registered first: scan mode before the graph.
+void TTamarindMainForm::registerChannelListeners()
+{
+    mChannelController->addListener(mScanModeController.get());
+}
 
-    void TTamarindMainForm::showInstrumentName()
-    {
-        const QString name = TInstrumentInfo::instance()->instrumentName();
-        ui->LblChanConf_ZTM8800->setText(name);
-        ui->LblInfo_InstrumentType->setText(name);
-        ui->LblScanChanConf_Model->setText(name);
-        addInstrumentNameToChannelConfigurationToolTip();
-    }
+void TTamarindMainForm::showInstrumentName()
+{
+    const QString name = TInstrumentInfo::instance()->instrumentName();
+    ui->LblChanConf_ZTM8800->setText(name);
+    ui->LblInfo_InstrumentType->setText(name);
+    ui->LblScanChanConf_Model->setText(name);
+    addInstrumentNameToChannelConfigurationToolTip();
+}
 
-    void TTamarindMainForm::addInstrumentNameToChannelConfigurationToolTip()
-    {
-        ui->LblChanConf_ZTM8800->setToolTip(ui->LblChanConf_ZTM8800->toolTip() + QLatin1Char(' ') +
-                                            TInstrumentInfo::instance()->instrumentName());
-    }
+void TTamarindMainForm::addInstrumentNameToChannelConfigurationToolTip()
+{
+    ui->LblChanConf_ZTM8800->setToolTip(ui->LblChanConf_ZTM8800->toolTip() + QLatin1Char(' ') +
+                                        TInstrumentInfo::instance()->instrumentName());
+}
 
-    void TTamarindMainForm::startReading()
-    {
-        mChannelController->setReadingActive(true);
-    }
+void TTamarindMainForm::startReading()
+{
+    mChannelController->setReadingActive(true);
+}

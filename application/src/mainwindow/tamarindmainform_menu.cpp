@@ -182,6 +182,51 @@ void TTamarindMainForm::on_btnProbeSel_AddProbe_clicked()
     ui->stackedWidgetMenu->setCurrentWidget(ui->PageMenu);
 }
 
+void TTamarindMainForm::on_BtnScan_Start_clicked()
+{
+    if (!mScanModeController->startScanMode())
+        TMessageDialog().showError(tr("Unable to start scan mode. Please select at least two channels."));
+}
+
+void TTamarindMainForm::on_BtnScan_Stop_clicked()
+{
+    mScanModeController->stopScanMode(homeViewChannel());
+}
+
+// No home view yet: the board stays on the channel the scan measured last.
+TAbstractChannel* TTamarindMainForm::homeViewChannel() const
+{
+    return nullptr;
+}
+
+void TTamarindMainForm::onScanModeStarted()
+{
+    ui->BtnScan_Start->setEnabled(false);
+    ui->BtnScan_Stop->setEnabled(true);
+    ui->BtnScan_ShowView->setEnabled(true);
+    onScanViewChangedDuringRuntime(*mScanModeController);
+    updateTitleLabel_Right();
+}
+
+void TTamarindMainForm::onScanModeStopped()
+{
+    updateTitleLabel_Right();
+    ui->BtnScan_Start->setEnabled(true);
+    ui->BtnScan_Stop->setEnabled(false);
+    ui->BtnScan_ShowView->setEnabled(false);
+}
+
+// The graph has no information bar of its own: the one of the channel views is emptied.
+void TTamarindMainForm::onScanViewChangedDuringRuntime(const TScanModeController& pScanModeController)
+{
+    if (pScanModeController.scanView() != EnScanView::svGraph)
+        return;
+    ui->pnlInformationBar->setStyleSheet(QString());
+    ui->lblInfoBarLeft->clear();
+    ui->lblInfoBarCenter->clear();
+    ui->lblInfoBarRight->clear();
+}
+
 void TTamarindMainForm::on_BtnProbe_Search_clicked()
 {
     on_BtnReturnToMainMenu_clicked();
@@ -200,57 +245,14 @@ void TTamarindMainForm::on_BtnDeleteProbe_clicked()
 {
     if (mProbeController->deleteSelectedProbe())
         on_BtnReturnToMainMenu_clicked();
-    void TTamarindMainForm::on_BtnScan_Start_clicked()
-    {
-        if (!mScanModeController->startScanMode())
-            TMessageDialog().showError(tr("Unable to start scan mode. Please select at least two channels."));
-    }
+}
 
-    void TTamarindMainForm::on_BtnScan_Stop_clicked()
-    {
-        mScanModeController->stopScanMode(homeViewChannel());
-    }
+void TTamarindMainForm::on_RbGraphScale_Auto_clicked()
+{
+    ui->WgtCustomScale->hide();
+}
 
-    // No home view yet: the board stays on the channel the scan measured last.
-    TAbstractChannel* TTamarindMainForm::homeViewChannel() const
-    {
-        return nullptr;
-    }
-
-    void TTamarindMainForm::onScanModeStarted()
-    {
-        ui->BtnScan_Start->setEnabled(false);
-        ui->BtnScan_Stop->setEnabled(true);
-        ui->BtnScan_ShowView->setEnabled(true);
-        onScanViewChangedDuringRuntime(*mScanModeController);
-        updateTitleLabel_Right();
-    }
-
-    void TTamarindMainForm::onScanModeStopped()
-    {
-        updateTitleLabel_Right();
-        ui->BtnScan_Start->setEnabled(true);
-        ui->BtnScan_Stop->setEnabled(false);
-        ui->BtnScan_ShowView->setEnabled(false);
-    }
-
-    // The graph has no information bar of its own: the one of the channel views is emptied.
-    void TTamarindMainForm::onScanViewChangedDuringRuntime(const TScanModeController& pScanModeController)
-    {
-        if (pScanModeController.scanView() != EnScanView::svGraph)
-            return;
-        ui->pnlInformationBar->setStyleSheet(QString());
-        ui->lblInfoBarLeft->clear();
-        ui->lblInfoBarCenter->clear();
-        ui->lblInfoBarRight->clear();
-    }
-
-    void TTamarindMainForm::on_RbGraphScale_Auto_clicked()
-    {
-        ui->WgtCustomScale->hide();
-    }
-
-    void TTamarindMainForm::on_RbGraphScale_Custom_clicked()
-    {
-        ui->WgtCustomScale->show();
-    }
+void TTamarindMainForm::on_RbGraphScale_Custom_clicked()
+{
+    ui->WgtCustomScale->show();
+}
