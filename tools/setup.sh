@@ -6,7 +6,7 @@ set -euo pipefail
 # libqt5svg5 brings the image plugin that reads the SVG images of the resources.
 PACKAGES=(cmake g++ make ccache pkg-config
     qtbase5-dev libqt5serialport5-dev libqwt-qt5-dev qttools5-dev-tools qttools5-dev
-    libqt5svg5 libftdi1-2 fonts-dejavu-core libbenchmark-dev python3)
+    libqt5svg5 libftdi1-2 libmodbus-dev fonts-dejavu-core libbenchmark-dev python3)
 
 install_missing_packages() {
     local missing=()

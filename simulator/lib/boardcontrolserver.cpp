@@ -1,50 +1,9 @@
 #include "boardcontrolserver.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
-
 TBoardControlServer::TBoardControlServer(TBoardSimulator& pSimulator, QObject* pParent)
-    : QObject(pParent), mInterpreter(pSimulator), mServer(new QLocalServer(this))
+    : TLineControlServer([this](const QString& pLine) { return mInterpreter.execute(pLine); }, pParent)
+    , mInterpreter(pSimulator)
 {
-    connect(mServer, &QLocalServer::newConnection, this, &TBoardControlServer::acceptClients);
 }
 
 TBoardControlServer::~TBoardControlServer() = default;
-
-bool TBoardControlServer::listen(const QString& pSocketPath, QString& oError)
-{
-    QDir().mkpath(QFileInfo(pSocketPath).absolutePath());
-    QLocalServer::removeServer(pSocketPath);
-    if (!mServer->listen(pSocketPath)) {
-        oError = mServer->errorString();
-        return false;
-    }
-    return true;
-}
-
-QString TBoardControlServer::socketPath() const
-{
-    return mServer->fullServerName();
-}
-
-void TBoardControlServer::acceptClients()
-{
-    while (QLocalSocket* client = mServer->nextPendingConnection()) {
-        connect(client, &QLocalSocket::readyRead, this, [this, client]() { answer(client); });
-        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-    }
-}
-
-void TBoardControlServer::answer(QLocalSocket* pClient)
-{
-    while (pClient->canReadLine()) {
-        const QString line = QString::fromUtf8(pClient->readLine()).trimmed();
-        if (line.isEmpty())
-            continue;
-        for (const QString& reply : mInterpreter.execute(line))
-            pClient->write(reply.toUtf8() + '\n');
-    }
-    pClient->flush();
-}
