@@ -1,6 +1,7 @@
 #include "tamarindmainform.h"
 
 #include "authorizationcontroller.h"
+#include "averagevaluesettingcontroller.h"
 #include "brightnesscontroller.h"
 #include "brightnesswidget.h"
 #include "buzzercontroller.h"
@@ -11,7 +12,11 @@
 #include "decimaldisplaycontroller.h"
 #include "desktopbackground.h"
 #include "deviceroot.h"
+#include "ethernetcommunicationinterface.h"
+#include "ethernetconfigurationcontroller.h"
+#include "externalcommunicationhandler.h"
 #include "fileversionreader.h"
+#include "ieeeconfigurationcontroller.h"
 #include "instrumentinfo.h"
 #include "intcommcontroller.h"
 #include "internalscpihandler.h"
@@ -20,10 +25,14 @@
 #include "osversion.h"
 #include "probealarmcontroller.h"
 #include "probecontroller.h"
+#include "rs232configurationcontroller.h"
 #include "scanmodecontroller.h"
 #include "screenshotcontroller.h"
+#include "serialcommunicationinterface.h"
+#include "standardprobesettingcontroller.h"
 #include "tamarindclock.h"
 #include "tamarindsettings.h"
+#include "unitselectionprovider.h"
 #include "usbstickcontroller.h"
 
 #include <QApplication>
@@ -48,9 +57,6 @@ constexpr int LONG_PRESS_DURATION = 1000;
 // that probing for it does not slow the screen down.
 constexpr int USB_CHECK_INTERVAL = 1700;
 constexpr int OPERATING_TIME_REFRESH_INTERVAL = 1000;
-// The channels average over the factory count of the averaging setting until
-// that setting is part of the program.
-constexpr int DEFAULT_AVERAGE_VALUE_SAMPLE_COUNT = 10;
 
 using TGradientStops = std::initializer_list<std::pair<const char*, const char*>>;
 
@@ -126,10 +132,15 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildTimeFormatRows();
     buildSoundRows();
     buildDateFormatRows();
+    buildAverageValueSetting();
     buildProbeAlarmRows();
     buildServiceList();
     buildSmartProbeEditRows();
     buildChannelController();
+    buildScanMode();
+    buildStandardProbeSettings();
+    buildProbeController();
+    buildRemoteControl();
     fitProbeEditorToInstrumentType();
     hideChannelViewWarnings();
     startUSBCheck();
@@ -148,6 +159,7 @@ TTamarindMainForm::~TTamarindMainForm()
 {
     // Events sent while the controllers go must not reach a window half released.
     qApp->removeEventFilter(this);
+    releaseRemoteControl();
 
     mCustomLogoGUIController.reset();
     mOperatingTimeTimer.reset();
@@ -158,12 +170,15 @@ TTamarindMainForm::~TTamarindMainForm()
     mScanModeController.reset();
     mInternalSCPIHandler.reset();
     mIntCommController.reset();
+    mUnitSelectionProvider.reset();
     mBrightnessController.reset();
     mScreenshotTimer.reset();
     mLogfileManModeTimer.reset();
     mProbeController.reset();
     mBuzzerGUIController.reset();
     mProbeAlarmsWidgetController.reset();
+    mStdProbeSettingsController.reset();
+    mAverageValueSettingController.reset();
     mServiceWidgetController.reset();
     mSoundWidgetController_Alarms.reset();
     mSoundWidgetController_Keys.reset();
@@ -273,6 +288,9 @@ void TTamarindMainForm::buildBoardLink()
 void TTamarindMainForm::initUSBStick()
 {
     TUSBStickControllerProvider::getUSBStickController()->initialize();
+    mEthernetConfController =
+        TEthernetConfigurationControllerFactory().createEthernetConfigurationController(QStringLiteral("eth0"));
+    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, &TTamarindMainForm::onMainStackedWidgetChanged);
 }
 
 void TTamarindMainForm::initMenuColumn()
@@ -310,6 +328,9 @@ void TTamarindMainForm::initMenuColumn()
     ui->BtnCancel->hide();
     ui->BtnSave->hide();
     setMainMenuCaption();
+    mUnitSelectionProvider = std::make_unique<TUnitSelectionProvider>(
+        this, ui->PageUnitSelection, ui->btnUnitSelCelcius, ui->btnUnitSelFahrenheit, ui->btnUnitSelKelvin,
+        ui->btnUnitSelOhm, ui->btnUnitSelMilliVolt);
 }
 
 void TTamarindMainForm::readInstrumentType()
@@ -414,8 +435,12 @@ void TTamarindMainForm::initBrightness()
 {
     const TBacklightPlatform platform =
         TBrightnessController::platformValues(TOSVersion::instance().platformVersion_Major());
-    mBrightnessController = std::make_unique<TBrightnessController>(
-        platform.mBrightnessFile, platform.mBacklightOffBrightnessVal, platform.mDefaultBrightnessVal);
+    mBrightnessController =
+        std::make_unique<TBrightnessController>(platform.mBrightnessFile, platform.mBacklightOffBrightnessVal,
+                                                platform.mDefaultBrightnessVal, platform.mBrightnessValues);
+    // Found among the window's children like its own timers; the member still
+    // decides when it goes.
+    mBrightnessController->setParent(this);
     mBrightnessWidget = new TBrightnessWidget(mBrightnessController.get(), platform.mBrightnessValues, 2,
                                               ui->LblSelectedBrightness, this);
     auto* layout = new QGridLayout(ui->PageBrightness);
@@ -529,6 +554,12 @@ void TTamarindMainForm::buildDateFormatRows()
                                                       ui->BtnSetDate_Val2, ui->BtnSetDate_Year);
 }
 
+void TTamarindMainForm::buildAverageValueSetting()
+{
+    mAverageValueSettingController =
+        std::make_unique<TAverageValueSettingController>(ui->BtnAvgSampleCount, ui->LblSelectedAvgValSampleCount);
+}
+
 void TTamarindMainForm::buildProbeAlarmRows()
 {
     mProbeAlarmsWidgetController = createDefaultClickableWidgetController(ui->LblSettings_AlarmForProbes_Val);
@@ -592,9 +623,82 @@ void TTamarindMainForm::buildChannelController()
         this, mInternalSCPIHandler.get(), createDefaultClickableWidgetController(nullptr), ui->PageChannelSelection,
         ui->BtnChanSel_1, ui->BtnChanSel_2, ui->BtnChanSel_3, ui->BtnChanSel_4, ui->BtnChanSel_Reciprocal,
         ui->BtnChanSel_Sum, ui->BtnChanSel_Diff, ui->BtnChanSel_Product, ui->BtnChanSel_Quotient, ui->BtnChanSel_X,
-        ui->BtnChanSel_Y, ui->LblChanSel_X, ui->LblChanSel_Y, DEFAULT_AVERAGE_VALUE_SAMPLE_COUNT,
+        ui->BtnChanSel_Y, ui->LblChanSel_X, ui->LblChanSel_Y, mAverageValueSettingController->averageValueSampleCount(),
         CHANNEL_READ_INTERVAL);
+    connect(mAverageValueSettingController.get(), &TAverageValueSettingController::sampleCountChanged,
+            mChannelController.get(), &TChannelController::setAverageValueSampleCount);
     connect(mChannelController.get(), &TChannelController::widget_activated, this,
+            &TTamarindMainForm::default_widget_activated_handler);
+}
+
+void TTamarindMainForm::buildScanMode()
+{
+    auto menu = createDefaultClickableWidgetController(ui->LblMenuCaption);
+    addRows(*menu, {{ui->BtnChanConf_ZTM8800, ui->LblChanConf_ZTM8800},
+                    {ui->BtnChanConf_Mod1, ui->LblChanConf_Mod1},
+                    {ui->BtnChanConf_Mod2, ui->LblChanConf_Mod2},
+                    {ui->BtnChanConf_Mod3, ui->LblChanConf_Mod3},
+                    {ui->BtnChanConf_Mod4, ui->LblChanConf_Mod4},
+                    {ui->BtnChanConf_HoldTime, ui->LblChanConf_HoldTime},
+                    {ui->BtnChanConf_View, ui->LblChanConf_View}});
+    mScanModeController = std::make_unique<TScanModeController>(
+        this, mChannelController.get(), std::move(menu), ui->PageChanConf_ZTM8800, ui->PageChanConf_SwitchBoxes,
+        ui->PageScanView, ui->BtnChanConf_ZTM8800, ui->BtnChanConf_Mod1, ui->BtnChanConf_Mod2, ui->BtnChanConf_Mod3,
+        ui->BtnChanConf_Mod4, ui->BtnChanConf_PRT1, ui->BtnChanConf_PRT2, ui->BtnChanConf_TC1, ui->BtnChanConf_TC2,
+        ui->BtnChanConf_HoldTime, ui->LblChanConf_HoldTime_Value, ui->LblChanConf_View_Value, ui->BtnChanConf_View,
+        ui->BtnChanConf_Scan, ui->BtnChanConf_Calibration, ui->BtnChanConf_Graph, ui->LblChanConf_ZTM8800_Value,
+        ui->LblChanConf_Mod1_Value, ui->LblChanConf_Mod2_Value, ui->LblChanConf_Mod3_Value, ui->LblChanConf_Mod4_Value,
+        ui->LblChanConf_SwitchBox_Header, ui->BtnChanConf_SwitchBox_SelectAll, ui->BtnChanConf_SwitchBox_DeselectAll,
+        ui->scrollAreaScanConfigSwitchBoxContents);
+    TScanModeController* scanMode = mScanModeController.get();
+    connect(scanMode, &TScanModeController::widget_activated, this,
+            &TTamarindMainForm::default_widget_activated_handler);
+    connect(scanMode, &TScanModeController::scanModeStarted, this, &TTamarindMainForm::onScanModeStarted);
+    connect(scanMode, &TScanModeController::scanModeStopped, this, &TTamarindMainForm::onScanModeStopped);
+    connect(scanMode, &TScanModeController::scanViewChangedDuringRuntime, this,
+            &TTamarindMainForm::onScanViewChangedDuringRuntime);
+}
+
+void TTamarindMainForm::buildStandardProbeSettings()
+{
+    auto registry = createDefaultClickableWidgetController(nullptr);
+    const std::initializer_list<std::pair<short, QWidget*>> rows{
+        {WIDGETGROUP_INDEX_CONV_PRT, ui->BtnStdPrb_EN60751},  {WIDGETGROUP_INDEX_CONV_PRT, ui->BtnStdPrb_CVD},
+        {WIDGETGROUP_INDEX_CONV_PRT, ui->BtnStdPrb_ITS90},    {WIDGETGROUP_INDEX_WIRING, ui->BtnStdPrb_4wire},
+        {WIDGETGROUP_INDEX_WIRING, ui->BtnStdPrb_3wire},      {WIDGETGROUP_INDEX_CONV_THERM, ui->BtnStdPrb_ConvNone},
+        {WIDGETGROUP_INDEX_CONV_THERM, ui->BtnStdPrb_ConvSH}, {WIDGETGROUP_INDEX_CONV_THERM, ui->BtnStdPrb_ConvPoly},
+        {WIDGETGROUP_INDEX_CONV_TC, ui->BtnStdPrb_IEC584},    {WIDGETGROUP_INDEX_CONV_TC, ui->BtnStdPrb_Custom},
+        {WIDGETGROUP_INDEX_REF_JUNC, ui->BtnStdPrb_Internal}, {WIDGETGROUP_INDEX_REF_JUNC, ui->BtnStdPrb_External},
+        {WIDGETGROUP_INDEX_REF_JUNC, ui->BtnStdPrb_Channel}};
+    for (const auto& row : rows)
+        registry->addWidget(row.first, row.second, nullptr, false);
+    mStdProbeSettingsController = std::make_unique<TStandardProbeSettingController>(
+        std::move(registry), mChannelController.get(), ui->BtnStdPrb_EN60751, ui->BtnStdPrb_CVD, ui->BtnStdPrb_ITS90,
+        ui->BtnStdPrb_4wire, ui->BtnStdPrb_3wire, ui->BtnStdPrb_ConvNone, ui->BtnStdPrb_ConvSH, ui->BtnStdPrb_ConvPoly,
+        ui->BtnStdPrb_IEC584, ui->BtnStdPrb_Custom, ui->BtnStdPrb_Internal, ui->BtnStdPrb_External,
+        ui->BtnStdPrb_Channel, ui->BtnStdRefJunc_Channel);
+    connect(mStdProbeSettingsController.get(), &TStandardProbeSettingController::widgetActivated, this,
+            &TTamarindMainForm::default_widget_activated_handler);
+}
+
+// The probe database comes from the board here; until the view manager
+// exists the controller gets none.
+void TTamarindMainForm::buildProbeController()
+{
+    auto menuRegistry = createDefaultClickableWidgetController(nullptr);
+    addRows(*menuRegistry, {{ui->BtnProbe_NewPRT, nullptr},
+                            {ui->BtnProbe_NewTC, nullptr},
+                            {ui->BtnProbe_NewTherm, nullptr},
+                            {ui->BtnProbe_ListSmartProbes, nullptr}});
+    auto selectionRegistry = createDefaultClickableWidgetController(nullptr);
+    mProbeController = std::make_unique<TProbeController>(
+        this, mChannelController.get(), mInternalSCPIHandler.get(), mStdProbeSettingsController.get(), nullptr,
+        std::move(selectionRegistry), std::move(menuRegistry), ui->PageProbeSelection, ui->BtnDefProbe_3w_prt,
+        ui->BtnDefProbe_4w_prt, ui->BtnDefProbe_sprt, ui->BtnDefProbe_thermistor, ui->BtnDefProbe_thermocouple,
+        ui->BtnProbe_NewPRT, ui->BtnProbe_NewTC, ui->BtnProbe_NewTherm, ui->WgtFilter, ui->LblProbeFilterValue,
+        ui->BtnDeleteProbe, ui->BtnProbe_ListSmartProbes, ui->scrollAreaProbeMenu, ui->scrollAreaProbeSel);
+    mProbeController->loadProbesFromDevice();
+    connect(mProbeController.get(), &TProbeController::widgetActivated, this,
             &TTamarindMainForm::default_widget_activated_handler);
 }
 
@@ -643,8 +747,7 @@ void TTamarindMainForm::buildCalibrationItemList()
 // Listeners hear of a new value the last registered first: scan mode before the graph.
 void TTamarindMainForm::registerChannelListeners()
 {
-    if (mScanModeController)
-        mChannelController->addListener(mScanModeController.get());
+    mChannelController->addListener(mScanModeController.get());
 }
 
 void TTamarindMainForm::showInstrumentName()

@@ -4,7 +4,11 @@
 #include "tamarindmainform.h"
 
 #include "clickablewidgetcontroller.h"
+#include "messagedialog.h"
+#include "probecontroller.h"
+#include "scanmodecontroller.h"
 #include "tamarindclock.h"
+#include "textpad.h"
 
 #include <QTimer>
 
@@ -80,8 +84,10 @@ void TTamarindMainForm::on_BtnCancel_clicked()
 
 void TTamarindMainForm::on_BtnSave_clicked()
 {
+    // A page whose fields were refused stays open for them to be corrected.
     if (ui->stackedWidgetMenu->currentWidget() == ui->PageTime) {
-        TTamarindClock::instance().setDateTimeFromGUI();
+        if (!TTamarindClock::instance().setDateTimeFromGUI())
+            return;
         on_BtnReturnToMainMenu_clicked();
     }
     if (mSubMenuConfirmationReceiver && mSubMenuConfirmationReceiver->storeClicked()) {
@@ -176,6 +182,71 @@ void TTamarindMainForm::on_btnProbeSel_AddProbe_clicked()
     ui->BtnProbes->doButtonClick();
     ui->BtnReturnToMainMenu->hide();
     ui->stackedWidgetMenu->setCurrentWidget(ui->PageMenu);
+}
+
+void TTamarindMainForm::on_BtnScan_Start_clicked()
+{
+    if (!mScanModeController->startScanMode())
+        TMessageDialog().showError(tr("Unable to start scan mode. Please select at least two channels."));
+}
+
+void TTamarindMainForm::on_BtnScan_Stop_clicked()
+{
+    mScanModeController->stopScanMode(homeViewChannel());
+}
+
+// No home view yet: the board stays on the channel the scan measured last.
+TAbstractChannel* TTamarindMainForm::homeViewChannel() const
+{
+    return nullptr;
+}
+
+void TTamarindMainForm::onScanModeStarted()
+{
+    ui->BtnScan_Start->setEnabled(false);
+    ui->BtnScan_Stop->setEnabled(true);
+    ui->BtnScan_ShowView->setEnabled(true);
+    onScanViewChangedDuringRuntime(*mScanModeController);
+    updateTitleLabel_Right();
+}
+
+void TTamarindMainForm::onScanModeStopped()
+{
+    updateTitleLabel_Right();
+    ui->BtnScan_Start->setEnabled(true);
+    ui->BtnScan_Stop->setEnabled(false);
+    ui->BtnScan_ShowView->setEnabled(false);
+}
+
+// The graph has no information bar of its own: the one of the channel views is emptied.
+void TTamarindMainForm::onScanViewChangedDuringRuntime(const TScanModeController& pScanModeController)
+{
+    if (pScanModeController.scanView() != EnScanView::svGraph)
+        return;
+    ui->pnlInformationBar->setStyleSheet(QString());
+    ui->lblInfoBarLeft->clear();
+    ui->lblInfoBarCenter->clear();
+    ui->lblInfoBarRight->clear();
+}
+
+void TTamarindMainForm::on_BtnProbe_Search_clicked()
+{
+    on_BtnReturnToMainMenu_clicked();
+    QString filter;
+    if (TTextpad(nullptr).showTextpad(filter, TProbeController::MAX_PROBE_NAME_LENGTH) && !filter.isEmpty())
+        mProbeController->setProbeFilter(filter);
+}
+
+void TTamarindMainForm::on_BtnProbeFilterClear_clicked()
+{
+    on_BtnReturnToMainMenu_clicked();
+    mProbeController->setProbeFilter(QString());
+}
+
+void TTamarindMainForm::on_BtnDeleteProbe_clicked()
+{
+    if (mProbeController->deleteSelectedProbe())
+        on_BtnReturnToMainMenu_clicked();
 }
 
 void TTamarindMainForm::on_RbGraphScale_Auto_clicked()

@@ -1,6 +1,7 @@
 #include "commandrunner.h"
 
 #include "deviceroot.h"
+#include "networkinterfaces.h"
 #include "simulatedusbstick.h"
 
 #include <QDir>
@@ -15,10 +16,12 @@ QString programName(const QString& pProgram)
     return QFileInfo(pProgram).fileName();
 }
 
-TCommandResult runProcess(const QString& pProgram, const QStringList& pArguments)
+TCommandResult runProcess(const QString& pProgram, const QStringList& pArguments, const QString& pWorkingDirectory)
 {
     TCommandResult result;
     QProcess process;
+    if (!pWorkingDirectory.isEmpty())
+        process.setWorkingDirectory(pWorkingDirectory);
     process.start(pProgram, pArguments);
     result.mStarted = process.waitForStarted(-1);
     if (!result.mStarted)
@@ -42,6 +45,7 @@ TCommandRunner& TCommandRunner::instance()
 TCommandRunner::TCommandRunner()
 {
     TSimulatedUSBStick::install(*this);
+    TNetworkInterfaces::install(*this);
 }
 
 bool TCommandRunner::isFileCommand(const QString& pProgram)
@@ -79,12 +83,14 @@ void TCommandRunner::record(const QString& pProgram, const QStringList& pArgumen
         log.write(commandLine(pProgram, pArguments).toUtf8() + '\n');
 }
 
-TCommandResult TCommandRunner::run(const QString& pProgram, const QStringList& pArguments)
+TCommandResult TCommandRunner::run(const QString& pProgram, const QStringList& pArguments,
+                                   const QString& pWorkingDirectory)
 {
     if (!TDeviceRoot::isSimulated())
-        return runProcess(pProgram, pArguments);
+        return runProcess(pProgram, pArguments, pWorkingDirectory);
     record(pProgram, pArguments);
-    return isFileCommand(pProgram) ? runFileCommand(pProgram, pArguments) : simulate(pProgram, pArguments);
+    return isFileCommand(pProgram) ? runFileCommand(pProgram, pArguments, pWorkingDirectory)
+                                   : simulate(pProgram, pArguments);
 }
 
 bool TCommandRunner::startDetached(const QString& pProgram, const QStringList& pArguments)
@@ -102,12 +108,14 @@ void TCommandRunner::setSimulation(const QString& pProgram, TSimulation pSimulat
         mSimulations.remove(programName(pProgram));
 }
 
-TCommandResult TCommandRunner::runFileCommand(const QString& pProgram, const QStringList& pArguments) const
+TCommandResult TCommandRunner::runFileCommand(const QString& pProgram, const QStringList& pArguments,
+                                              const QString& pWorkingDirectory) const
 {
     QStringList arguments;
     for (const QString& argument : pArguments)
         arguments << TDeviceRoot::path(argument);
-    TCommandResult result = runProcess(programName(pProgram), arguments);
+    const QString workingDirectory = pWorkingDirectory.isEmpty() ? QString() : TDeviceRoot::path(pWorkingDirectory);
+    TCommandResult result = runProcess(programName(pProgram), arguments, workingDirectory);
     // What the command prints names host paths; the caller expects device paths.
     const QByteArray root = TDeviceRoot::rootDirectory().toLocal8Bit();
     result.mStandardOutput.replace(root + '/', "/");

@@ -30,8 +30,10 @@ public:
 
     static TCommandRunner& instance();
 
-    // Runs the command and waits for it without a time limit.
-    TCommandResult run(const QString& pProgram, const QStringList& pArguments = QStringList());
+    // Runs the command and waits for it without a time limit; a working
+    // directory (a device path) is placed under the root like the arguments.
+    TCommandResult run(const QString& pProgram, const QStringList& pArguments = QStringList(),
+                       const QString& pWorkingDirectory = QString());
 
     // Starts the command without waiting (the device's "reboot"); under a root
     // it is recorded and simulated like run(). Returns whether it started.
@@ -51,7 +53,8 @@ public:
 private:
     TCommandRunner();
     void record(const QString& pProgram, const QStringList& pArguments) const;
-    TCommandResult runFileCommand(const QString& pProgram, const QStringList& pArguments) const;
+    TCommandResult runFileCommand(const QString& pProgram, const QStringList& pArguments,
+                                  const QString& pWorkingDirectory) const;
     TCommandResult simulate(const QString& pProgram, const QStringList& pArguments) const;
 
     QHash<QString, TSimulation> mSimulations;
