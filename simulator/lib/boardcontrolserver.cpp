@@ -1,9 +1,59 @@
 #include "boardcontrolserver.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+
+#include <memory>
+
 TBoardControlServer::TBoardControlServer(TBoardSimulator& pSimulator, QObject* pParent)
-    : TLineControlServer([this](const QString& pLine) { return mInterpreter.execute(pLine); }, pParent)
-    , mInterpreter(pSimulator)
+    : TBoardControlServer([interpreter = std::make_shared<TBoardControlInterpreter>(pSimulator)](
+                              const QString& pLine) { return interpreter->execute(pLine); },
+                          pParent)
 {
 }
 
+TBoardControlServer::TBoardControlServer(TInterpreter pInterpreter, QObject* pParent)
+    : QObject(pParent), mInterpreter(std::move(pInterpreter)), mServer(new QLocalServer(this))
+{
+    connect(mServer, &QLocalServer::newConnection, this, &TBoardControlServer::acceptClients);
+}
+
 TBoardControlServer::~TBoardControlServer() = default;
+
+bool TBoardControlServer::listen(const QString& pSocketPath, QString& oError)
+{
+    QDir().mkpath(QFileInfo(pSocketPath).absolutePath());
+    QLocalServer::removeServer(pSocketPath);
+    if (!mServer->listen(pSocketPath)) {
+        oError = mServer->errorString();
+        return false;
+    }
+    return true;
+}
+
+QString TBoardControlServer::socketPath() const
+{
+    return mServer->fullServerName();
+}
+
+void TBoardControlServer::acceptClients()
+{
+    while (QLocalSocket* client = mServer->nextPendingConnection()) {
+        connect(client, &QLocalSocket::readyRead, this, [this, client]() { answer(client); });
+        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+    }
+}
+
+void TBoardControlServer::answer(QLocalSocket* pClient)
+{
+    while (pClient->canReadLine()) {
+        const QString line = QString::fromUtf8(pClient->readLine()).trimmed();
+        if (line.isEmpty())
+            continue;
+        for (const QString& reply : mInterpreter(line))
+            pClient->write(reply.toUtf8() + '\n');
+    }
+    pClient->flush();
+}

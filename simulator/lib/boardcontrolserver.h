@@ -1,17 +1,39 @@
 #pragma once
 
 #include "boardcontrolinterpreter.h"
-#include "linecontrolserver.h"
 
-// Serves the simulated board's control commands on a local socket.
-class TBoardControlServer : public TLineControlServer
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QLocalServer;
+class QLocalSocket;
+
+// Serves the simulated board's line commands on a local socket: every line a
+// client sends is answered with the interpreter's lines, each ended by "\n".
+// The other peers serve their own commands through it with their own
+// interpreter. Lives on the thread that runs the event loop of its owner.
+class TBoardControlServer : public QObject
 {
     Q_OBJECT
 
 public:
+    using TInterpreter = std::function<QStringList(const QString& pLine)>;
+
     explicit TBoardControlServer(TBoardSimulator& pSimulator, QObject* pParent = nullptr);
+    explicit TBoardControlServer(TInterpreter pInterpreter, QObject* pParent = nullptr);
     ~TBoardControlServer() override;
 
+    // Replaces a socket a former run left behind.
+    bool listen(const QString& pSocketPath, QString& oError);
+    QString socketPath() const;
+
 private:
-    TBoardControlInterpreter mInterpreter;
+    void acceptClients();
+    void answer(QLocalSocket* pClient);
+
+    TInterpreter mInterpreter;
+    QLocalServer* mServer;
 };

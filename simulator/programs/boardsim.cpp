@@ -5,7 +5,7 @@
 #include "boardcontrolserver.h"
 #include "boardsimulator.h"
 #include "deviceroot.h"
-#include "simulatorprogram.h"
+#include "programsupport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -140,9 +140,13 @@ int main(int argc, char* argv[])
         << simulator.linkPath() << Qt::endl;
 
     TBoardControlServer server(simulator);
-    if (parser.isSet(control) &&
-        !Simulator_program::serveControlSocket(server, QStringLiteral("boardsim"), parser.value(control)))
-        return 1;
+    if (parser.isSet(control)) {
+        if (!server.listen(parser.value(control), error)) {
+            err << "boardsim: cannot serve control commands on " << parser.value(control) << ": " << error << "\n";
+            return 1;
+        }
+        out << "boardsim: control commands on " << server.socketPath() << " (try: help)" << Qt::endl;
+    }
 
     std::unique_ptr<TReceivedCommandLog> commandLog;
     if (parser.isSet(log)) {
@@ -155,10 +159,10 @@ int main(int argc, char* argv[])
 
     TBoardControlInterpreter interpreter(simulator);
     if (parser.isSet(standardInput))
-        Simulator_program::serveStandardInput(
-            [&interpreter](const QString& pLine) { return interpreter.execute(pLine); }, &application);
+        PeerProgram::serveControlOnStandardInput(
+            &application, [&interpreter](const QString& pLine) { return interpreter.execute(pLine); });
 
-    Simulator_program::quitOnTerminationSignals(application);
+    PeerProgram::quitOnTerminationSignals(application);
     const int result = application.exec();
     if (commandLog)
         commandLog->collect();

@@ -4,8 +4,8 @@
 #include "calibratorcontrolinterpreter.h"
 #include "calibratorsimulator.h"
 #include "deviceroot.h"
-#include "linecontrolserver.h"
-#include "simulatorprogram.h"
+#include "boardcontrolserver.h"
+#include "programsupport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -60,14 +60,18 @@ int main(int argc, char* argv[])
 
     TCalibratorControlInterpreter interpreter(simulator);
     const auto execute = [&interpreter](const QString& pLine) { return interpreter.execute(pLine); };
-    TLineControlServer server(execute);
-    if (parser.isSet(control) &&
-        !Simulator_program::serveControlSocket(server, QStringLiteral("calsim"), parser.value(control)))
-        return 1;
+    TBoardControlServer server(execute);
+    if (parser.isSet(control)) {
+        if (!server.listen(parser.value(control), error)) {
+            err << "calsim: cannot serve control commands on " << parser.value(control) << ": " << error << "\n";
+            return 1;
+        }
+        out << "calsim: control commands on " << server.socketPath() << " (try: help)" << Qt::endl;
+    }
     if (parser.isSet(standardInput))
-        Simulator_program::serveStandardInput(execute, &application);
+        PeerProgram::serveControlOnStandardInput(&application, execute);
 
-    Simulator_program::quitOnTerminationSignals(application);
+    PeerProgram::quitOnTerminationSignals(application);
     const int result = application.exec();
     simulator.stop();
     return result;

@@ -1,6 +1,4 @@
-#include "simulatorprogram.h"
-
-#include "linecontrolserver.h"
+#include "programsupport.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -21,7 +19,7 @@ void onTerminationSignal(int)
 }
 } // namespace
 
-void Simulator_program::quitOnTerminationSignals(QCoreApplication& pApplication)
+void PeerProgram::quitOnTerminationSignals(QCoreApplication& pApplication)
 {
     if (::pipe(signalPipe) != 0)
         return;
@@ -31,11 +29,11 @@ void Simulator_program::quitOnTerminationSignals(QCoreApplication& pApplication)
     std::signal(SIGTERM, onTerminationSignal);
 }
 
-void Simulator_program::serveStandardInput(std::function<QStringList(const QString&)> pExecute, QObject* pParent)
+void PeerProgram::serveControlOnStandardInput(QObject* pOwner, TBoardControlServer::TInterpreter pInterpreter)
 {
-    auto* input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, pParent);
+    auto* input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, pOwner);
     auto pending = std::make_shared<QByteArray>();
-    QObject::connect(input, &QSocketNotifier::activated, input, [input, pending, pExecute]() {
+    QObject::connect(input, &QSocketNotifier::activated, pOwner, [input, pending, pInterpreter]() {
         char chunk[1024];
         const ssize_t count = ::read(STDIN_FILENO, chunk, sizeof chunk);
         if (count <= 0) {
@@ -49,22 +47,9 @@ void Simulator_program::serveStandardInput(std::function<QStringList(const QStri
             pending->remove(0, end + 1);
             if (line.isEmpty())
                 continue;
-            for (const QString& reply : pExecute(line))
+            for (const QString& reply : pInterpreter(line))
                 out << reply << "\n";
         }
         out.flush();
     });
-}
-
-bool Simulator_program::serveControlSocket(TLineControlServer& pServer, const QString& pProgram,
-                                           const QString& pSocketPath)
-{
-    QString error;
-    if (!pServer.listen(pSocketPath, error)) {
-        QTextStream(stderr) << pProgram << ": cannot serve control commands on " << pSocketPath << ": " << error
-                            << "\n";
-        return false;
-    }
-    QTextStream(stdout) << pProgram << ": control commands on " << pServer.socketPath() << " (try: help)" << Qt::endl;
-    return true;
 }
