@@ -82,6 +82,30 @@ private:
 };
 } // namespace
 
+// The board is set up before its link appears, so that the program finds it so at its start.
+bool runSetup(TBoardSimulator& pSimulator, const QString& pPath, QTextStream& pErr)
+{
+    QFile file(pPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        pErr << "boardsim: cannot read the setup file " << pPath << "\n";
+        return false;
+    }
+    TBoardControlInterpreter interpreter(pSimulator);
+    int lineNumber = 0;
+    while (!file.atEnd()) {
+        ++lineNumber;
+        const QString line = QString::fromUtf8(file.readLine()).section(QLatin1Char('#'), 0, 0).trimmed();
+        if (line.isEmpty())
+            continue;
+        const QStringList replies = interpreter.execute(line);
+        if (!replies.isEmpty() && replies.last().startsWith(QLatin1String("ERR"))) {
+            pErr << "boardsim: " << pPath << ":" << lineNumber << ": " << replies.last() << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
@@ -103,7 +127,12 @@ int main(int argc, char* argv[])
         QStringLiteral("log"),
         QStringLiteral("Append every command received, with its arrival time in ms, to this file."),
         QStringLiteral("path"));
-    parser.addOptions({link, control, standardInput, log});
+    const QCommandLineOption setup(
+        QStringLiteral("setup"),
+        QStringLiteral("Run the control commands of this file (one per line, # starts a comment) before the board "
+                       "answers: switch boxes, sensors and temperatures the program finds at its start."),
+        QStringLiteral("path"));
+    parser.addOptions({link, control, standardInput, log, setup});
     parser.process(application);
 
     QTextStream out(stdout);
@@ -116,6 +145,8 @@ int main(int argc, char* argv[])
 
     TBoardSimulator simulator;
     QString error;
+    if (parser.isSet(setup) && !runSetup(simulator, parser.value(setup), err))
+        return 1;
     const QString linkPath = parser.isSet(link) ? parser.value(link) : TBoardSimulator::defaultLinkPath();
     if (!simulator.start(linkPath, error)) {
         err << "boardsim: " << error << "\n";
