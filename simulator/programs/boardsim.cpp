@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <functional>
 #include <memory>
 #include <unistd.h>
 
@@ -82,28 +83,63 @@ private:
 };
 } // namespace
 
-// The board is set up before its link appears, so that the program finds it so at its start.
-bool runSetup(TBoardSimulator& pSimulator, const QString& pPath, QTextStream& pErr)
+// Calls pApply with each line of the file that is neither empty nor a comment
+// line ("#" first); stops at the first line it refuses, with the reason.
+bool forEachLine(const QString& pPath, const std::function<bool(const QString& pLine, QString& oReason)>& pApply,
+                 QString& oError)
 {
     QFile file(pPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        pErr << "boardsim: cannot read the setup file " << pPath << "\n";
+        oError = QStringLiteral("cannot read %1").arg(pPath);
         return false;
     }
-    TBoardControlInterpreter interpreter(pSimulator);
     int lineNumber = 0;
     while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
         ++lineNumber;
-        const QString line = QString::fromUtf8(file.readLine()).section(QLatin1Char('#'), 0, 0).trimmed();
-        if (line.isEmpty())
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
-        const QStringList replies = interpreter.execute(line);
-        if (!replies.isEmpty() && replies.last().startsWith(QLatin1String("ERR"))) {
-            pErr << "boardsim: " << pPath << ":" << lineNumber << ": " << replies.last() << "\n";
+        QString reason;
+        if (!pApply(line, reason)) {
+            oError = QStringLiteral("%1:%2: %3").arg(pPath).arg(lineNumber).arg(reason);
             return false;
         }
     }
     return true;
+}
+
+// A board that was in use holds custom probes: each line numbers a slot and gives its record.
+bool fillProbeMemory(TBoardSimulator& pSimulator, const QString& pPath, QString& oError)
+{
+    return forEachLine(
+        pPath,
+        [&pSimulator](const QString& pLine, QString& oReason) {
+            const int comma = pLine.indexOf(QLatin1Char(','));
+            bool ok = false;
+            const int number = pLine.left(comma).toInt(&ok);
+            bool filled = false;
+            pSimulator.withState([&](TBoardState& pState) {
+                filled = ok && comma > 0 && pState.mProbeMemory.fillSlot(number, pLine.mid(comma + 1));
+            });
+            oReason = QStringLiteral("not a slot number and probe record");
+            return filled;
+        },
+        oError);
+}
+
+// Control commands run before the link appears, so that the program finds
+// the switch boxes and sensors at its start.
+bool runSetup(TBoardSimulator& pSimulator, const QString& pPath, QString& oError)
+{
+    TBoardControlInterpreter interpreter(pSimulator);
+    return forEachLine(
+        pPath,
+        [&interpreter](const QString& pLine, QString& oReason) {
+            const QStringList replies = interpreter.execute(pLine);
+            oReason = replies.isEmpty() ? QString() : replies.last();
+            return !oReason.startsWith(QLatin1String("ERR"));
+        },
+        oError);
 }
 
 int main(int argc, char* argv[])
@@ -127,12 +163,17 @@ int main(int argc, char* argv[])
         QStringLiteral("log"),
         QStringLiteral("Append every command received, with its arrival time in ms, to this file."),
         QStringLiteral("path"));
+    const QCommandLineOption probes(
+        QStringLiteral("probes"),
+        QStringLiteral("Fill the probe memory before start from this file: one \"<number>,<probe record>\" a line "
+                       "(\"#\" starts a comment line)."),
+        QStringLiteral("path"));
     const QCommandLineOption setup(
         QStringLiteral("setup"),
-        QStringLiteral("Run the control commands of this file (one per line, # starts a comment) before the board "
-                       "answers: switch boxes, sensors and temperatures the program finds at its start."),
+        QStringLiteral("Run the control commands of this file (one a line, \"#\" starts a comment line) before "
+                       "start: switch boxes, sensors and temperatures the program finds at its start."),
         QStringLiteral("path"));
-    parser.addOptions({link, control, standardInput, log, setup});
+    parser.addOptions({link, control, standardInput, log, probes, setup});
     parser.process(application);
 
     QTextStream out(stdout);
@@ -145,8 +186,14 @@ int main(int argc, char* argv[])
 
     TBoardSimulator simulator;
     QString error;
-    if (parser.isSet(setup) && !runSetup(simulator, parser.value(setup), err))
-        return 1;
+    if (parser.isSet(probes) && !fillProbeMemory(simulator, parser.value(probes), error)) {
+        err << "boardsim: " << error << "\n";
+        return 2;
+    }
+    if (parser.isSet(setup) && !runSetup(simulator, parser.value(setup), error)) {
+        err << "boardsim: " << error << "\n";
+        return 2;
+    }
     const QString linkPath = parser.isSet(link) ? parser.value(link) : TBoardSimulator::defaultLinkPath();
     if (!simulator.start(linkPath, error)) {
         err << "boardsim: " << error << "\n";
