@@ -36,6 +36,7 @@ QStringList TBoardControlInterpreter::help()
         QStringLiteral(
             "fault on <prefix>|\"<prefix with blanks>\" error <number> [count] | silence [count] | reply <text>"),
         QStringLiteral("slot <1-85> <probe record>|empty"),
+        QStringLiteral("thermistor <1-85> <current 0-2> <range 0-2>"),
         QStringLiteral("(a count is a number of commands or \"always\")"),
     };
 }
@@ -103,6 +104,17 @@ QStringList TBoardControlInterpreter::execute(const QString& pLine)
             [=](TBoardState& pState) { pState.mOperatingTimeBase = seconds - quint32(pState.secondsSinceStart()); });
     } else if (command == QLatin1String("slot")) {
         result = setProbeSlot(line);
+    } else if (command == QLatin1String("thermistor")) {
+        int number = 0;
+        int current = 0;
+        int range = 0;
+        bool set = words.size() == 4 && toInteger(words.at(1), number) && toInteger(words.at(2), current) &&
+                   toInteger(words.at(3), range);
+        if (set)
+            mSimulator.withState(
+                [&](TBoardState& pState) { set = pState.mProbeMemory.setThermistorReadout(number, current, range); });
+        if (!set)
+            result = failure(QStringLiteral("thermistor <stored thermistor 1-85> <current 0-2> <range 0-2>"));
     } else if (command == QLatin1String("fault")) {
         if (words.size() >= 2 && words.at(1) == QLatin1String("on")) {
             result = setCommandFault(line);

@@ -64,10 +64,8 @@ constexpr int CURRENT_HALF_MILLIAMP = 5;
 constexpr int ROOT2_OFFSET_FULL = 2;
 constexpr int ROOT2_OFFSET_HALF = 1;
 
-// What the board reports for a thermistor: the 10 microampere excitation of
-// the 400 to 45000 ohm range, where the default thermistor (10 kilo-ohm) sits.
-constexpr int THERMISTOR_CURRENT_10UA = 1;
-constexpr int THERMISTOR_RANGE_400_45000 = 1;
+// Codes of the thermistor excitation current and range: 0 to 2 each.
+constexpr int THERMISTOR_LAST_CODE = 2;
 
 bool toInteger(const QString& pText, int& oValue)
 {
@@ -407,21 +405,32 @@ QByteArray TSimulatedProbeMemory::prtCurrent(const QString& pArguments) const
     return QByteArray::number(current);
 }
 
-QByteArray TSimulatedProbeMemory::thermistorQuery(const QString& pArguments, int pValue) const
+QByteArray TSimulatedProbeMemory::thermistorQuery(const QString& pArguments, int TSlot::*pField) const
 {
     int number = 0;
     if (!toInteger(pArguments, number))
         return ILLEGAL_COMMAND;
-    return family(number) == pfThermistor ? QByteArray::number(pValue) : PROBE_NOT_EXISTS;
+    return family(number) == pfThermistor ? QByteArray::number(slot(number)->*pField) : PROBE_NOT_EXISTS;
+}
+
+bool TSimulatedProbeMemory::setThermistorReadout(int pProbeNumber, int pCurrent, int pRange)
+{
+    TSlot* target = slot(pProbeNumber);
+    if (!target || family(pProbeNumber) != pfThermistor || pCurrent < 0 || pCurrent > THERMISTOR_LAST_CODE ||
+        pRange < 0 || pRange > THERMISTOR_LAST_CODE)
+        return false;
+    target->mThermistorCurrent = pCurrent;
+    target->mThermistorRange = pRange;
+    return true;
 }
 
 void TSimulatedProbeMemory::addQueries(TBoardState& pBoard)
 {
     pBoard.addCommand("prob:curr?", true, [this](const QString& pArguments, double) { return prtCurrent(pArguments); });
     pBoard.addCommand("sens:ther:curr?", true, [this](const QString& pArguments, double) {
-        return thermistorQuery(pArguments, THERMISTOR_CURRENT_10UA);
+        return thermistorQuery(pArguments, &TSlot::mThermistorCurrent);
     });
     pBoard.addCommand("sens:ther:rang?", true, [this](const QString& pArguments, double) {
-        return thermistorQuery(pArguments, THERMISTOR_RANGE_400_45000);
+        return thermistorQuery(pArguments, &TSlot::mThermistorRange);
     });
 }

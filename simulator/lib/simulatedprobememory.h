@@ -66,6 +66,9 @@ public:
     // The family the stored record belongs to; pfNone for an empty slot.
     EnFamily family(int pProbeNumber) const;
     bool factorRoot2(int pProbeNumber) const;
+    // What "sens:ther:curr?" and "sens:ther:rang?" report for a stored
+    // thermistor, codes 0 to 2 each; false for another slot or code.
+    bool setThermistorReadout(int pProbeNumber, int pCurrent, int pRange);
 
     // The record a cleared slot holds: sensor code 0, no name, zeros.
     static QStringList emptyRecord();
@@ -76,6 +79,10 @@ private:
         QStringList mFields;
         int mOperatingCurrentSetting = 0;
         bool mFactorRoot2 = false;
+        // The 10 microampere excitation of the 400 to 45000 ohm range, where
+        // the default thermistor (10 kilo-ohm) sits.
+        int mThermistorCurrent = 1;
+        int mThermistorRange = 1;
     };
 
     TSlot* slot(int pProbeNumber);
@@ -97,7 +104,7 @@ private:
     void addQueries(TBoardState& pBoard);
     void assign(TSlot& pSlot, int pChannel);
     QByteArray prtCurrent(const QString& pArguments) const;
-    QByteArray thermistorQuery(const QString& pArguments, int pValue) const;
+    QByteArray thermistorQuery(const QString& pArguments, int TSlot::*pField) const;
 
     std::array<TSlot, LAST_PROBE> mSlots;
 };

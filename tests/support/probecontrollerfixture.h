@@ -16,8 +16,9 @@ public:
     ~TProbeControllerFixture();
 
     // Builds the channel controller first when the test has not; loads the
-    // probes from the board unless told not to.
-    TProbeController& buildProbes(bool pLoad = true);
+    // probes from the board unless told not to. With pWithEditors the probe
+    // edit pages and the SMART probe list come from the form as well.
+    TProbeController& buildProbes(bool pLoad = true, bool pWithEditors = false);
     TProbeController& probes() { return *mProbes; }
     void releaseProbes() { mProbes.reset(); }
 

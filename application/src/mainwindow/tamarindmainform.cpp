@@ -25,6 +25,7 @@
 #include "osversion.h"
 #include "probealarmcontroller.h"
 #include "probecontroller.h"
+#include "probeeditorfactory.h"
 #include "rs232configurationcontroller.h"
 #include "scanmodecontroller.h"
 #include "screenshotcontroller.h"
@@ -691,12 +692,17 @@ void TTamarindMainForm::buildProbeController()
                             {ui->BtnProbe_NewTherm, nullptr},
                             {ui->BtnProbe_ListSmartProbes, nullptr}});
     auto selectionRegistry = createDefaultClickableWidgetController(nullptr);
+    const TProbeEditorServices editorServices{mChannelController.get(), mStdProbeSettingsController.get(),
+                                              mInternalSCPIHandler.get(), this};
+    auto editorPRT = createPRTProbeEditor(*ui, editorServices);
     mProbeController = std::make_unique<TProbeController>(
         this, mChannelController.get(), mInternalSCPIHandler.get(), mStdProbeSettingsController.get(), nullptr,
         std::move(selectionRegistry), std::move(menuRegistry), ui->PageProbeSelection, ui->BtnDefProbe_3w_prt,
         ui->BtnDefProbe_4w_prt, ui->BtnDefProbe_sprt, ui->BtnDefProbe_thermistor, ui->BtnDefProbe_thermocouple,
         ui->BtnProbe_NewPRT, ui->BtnProbe_NewTC, ui->BtnProbe_NewTherm, ui->WgtFilter, ui->LblProbeFilterValue,
-        ui->BtnDeleteProbe, ui->BtnProbe_ListSmartProbes, ui->scrollAreaProbeMenu, ui->scrollAreaProbeSel);
+        ui->BtnDeleteProbe, ui->BtnProbe_ListSmartProbes, ui->scrollAreaProbeMenu, ui->scrollAreaProbeSel,
+        std::move(editorPRT), createTCProbeEditor(*ui, editorServices),
+        createThermistorProbeEditor(*ui, editorServices), ui->PageSmartProbeList, ui->scrollAreaSmartProbeList);
     mProbeController->loadProbesFromDevice();
     connect(mProbeController.get(), &TProbeController::widgetActivated, this,
             &TTamarindMainForm::default_widget_activated_handler);

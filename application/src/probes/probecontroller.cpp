@@ -11,6 +11,7 @@
 #include "probe.h"
 #include "probeassignmentlistener.h"
 #include "probeserializer.h"
+#include "smartprobeenablingcontroller.h"
 #include "tamarindsettings.h"
 
 #include <QLabel>
@@ -39,7 +40,11 @@ TProbeController::TProbeController(ISubMenuController* pSubMenuController, TChan
                                    QWidget* pBtnNewProbe_PRT, QWidget* pBtnNewProbe_TC,
                                    QWidget* pBtnNewProbe_Thermistor, QWidget* pWgtFilter, QLabel* pLblFilterValue,
                                    QWidget* pBtnDelete, QWidget* pBtnListSmartProbes, QScrollArea* pScrollAreaProbeMenu,
-                                   QScrollArea* pScrollAreaProbeSelect)
+                                   QScrollArea* pScrollAreaProbeSelect,
+                                   std::unique_ptr<TProbeEditController_PRT> pProbeEditControllerPRT,
+                                   std::unique_ptr<TProbeEditController_TC> pProbeEditControllerTC,
+                                   std::unique_ptr<TProbeEditController_Thermistor> pProbeEditControllerThermistor,
+                                   QWidget* pPageSmartProbeList, QScrollArea* pScrollAreaSmartProbeList)
     : mSCPIHandler(pSCPIHandler)
     , mChannelController(pChannelController)
     , mSubMenuController(pSubMenuController)
@@ -62,6 +67,9 @@ TProbeController::TProbeController(ISubMenuController* pSubMenuController, TChan
     , mLblFilterValue(pLblFilterValue)
     , mBtnDelete(pBtnDelete)
     , mBtnListSmartProbes(pBtnListSmartProbes)
+    , mProbeEditControllerPRT(std::move(pProbeEditControllerPRT))
+    , mProbeEditControllerTC(std::move(pProbeEditControllerTC))
+    , mProbeEditControllerThermistor(std::move(pProbeEditControllerThermistor))
 {
     mProbePersistance_SectionName = QStringLiteral("probe_backup");
     mProbePersistance_PropertyTimestamp = QStringLiteral("timestamp");
@@ -89,6 +97,23 @@ TProbeController::TProbeController(ISubMenuController* pSubMenuController, TChan
                 &TProbeController::probeSelectionBtnClick);
     }
     mCoeffExportFieldDelimiter = QStringLiteral("\t");
+
+    for (TProbeEditController* editor : {static_cast<TProbeEditController*>(mProbeEditControllerPRT.get()),
+                                         static_cast<TProbeEditController*>(mProbeEditControllerTC.get()),
+                                         static_cast<TProbeEditController*>(mProbeEditControllerThermistor.get())}) {
+        if (!editor)
+            continue;
+        editor->setProbeController(this);
+        connect(editor, &TProbeEditController::widgetActivated, this, &TProbeController::widgetActivated);
+    }
+    if (pPageSmartProbeList && pScrollAreaSmartProbeList) {
+        mSmartProbeEnablingController = std::make_unique<TSmartProbeEnablingController>(
+            mSubMenuController, pPageSmartProbeList, pScrollAreaSmartProbeList, mChannelController);
+        connect(mSmartProbeEnablingController.get(), &TSmartProbeEnablingController::widgetActivated, this,
+                &TProbeController::widgetActivated);
+        connect(mSmartProbeEnablingController.get(), &TSmartProbeEnablingController::probeListClosed, this,
+                &TProbeController::deactivateAllProbeButtons);
+    }
 }
 
 TProbeController::~TProbeController()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "probeeditcontrollers.h"
 #include "submenuconfirmationreceiver.h"
 #include "zelkvector.h"
 
@@ -25,7 +26,7 @@ class TClickableWidgetController;
 class TInternalSCPIHandler;
 class TPhysicalChannel;
 class TPRTProbe;
-class TProbeEditController;
+class TSmartProbeEnablingController;
 class TStandardProbeSettingController;
 
 // The probe database of the user interface: the custom probes (1 to 80) and
@@ -70,7 +71,11 @@ public:
                      QWidget* pBtnDefaultProbe_TC, QWidget* pBtnNewProbe_PRT, QWidget* pBtnNewProbe_TC,
                      QWidget* pBtnNewProbe_Thermistor, QWidget* pWgtFilter, QLabel* pLblFilterValue,
                      QWidget* pBtnDelete, QWidget* pBtnListSmartProbes, QScrollArea* pScrollAreaProbeMenu,
-                     QScrollArea* pScrollAreaProbeSelect);
+                     QScrollArea* pScrollAreaProbeSelect,
+                     std::unique_ptr<TProbeEditController_PRT> pProbeEditControllerPRT = nullptr,
+                     std::unique_ptr<TProbeEditController_TC> pProbeEditControllerTC = nullptr,
+                     std::unique_ptr<TProbeEditController_Thermistor> pProbeEditControllerThermistor = nullptr,
+                     QWidget* pPageSmartProbeList = nullptr, QScrollArea* pScrollAreaSmartProbeList = nullptr);
     ~TProbeController() override;
 
     // --- database -------------------------------------------------------------
@@ -245,4 +250,8 @@ private:
     QWidget* mBtnListSmartProbes;
     TPhysicalChannel* mProbeSelectionTargetChannel = nullptr;
     QString mCoeffExportFieldDelimiter;
+    std::unique_ptr<TProbeEditController_PRT> mProbeEditControllerPRT;
+    std::unique_ptr<TProbeEditController_TC> mProbeEditControllerTC;
+    std::unique_ptr<TProbeEditController_Thermistor> mProbeEditControllerThermistor;
+    std::unique_ptr<TSmartProbeEnablingController> mSmartProbeEnablingController;
 };

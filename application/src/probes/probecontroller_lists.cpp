@@ -8,6 +8,8 @@
 #include "fontmetricshelper.h"
 #include "messagedialog.h"
 #include "probe.h"
+#include "probeeditcontrollers.h"
+#include "smartprobeenablingcontroller.h"
 #include "submenucontroller.h"
 
 #include <QLabel>
@@ -197,11 +199,16 @@ bool TProbeController::isDefaultProbeButton(QWidget* button) const
 void TProbeController::probeMenuBtnClick(QWidget* pButton)
 {
     if (pButton && (pButton == mBtnNewProbe_PRT || pButton == mBtnNewProbe_TC || pButton == mBtnNewProbe_Thermistor)) {
-        if (nextFreeProbeNumber() == 0)
+        const int number = nextFreeProbeNumber();
+        if (number == 0) {
             TMessageDialog().showError(tr("Maximum number of probes reached. Please delete an existing probe first."));
-        // The editor of the kind would start the new probe here; none exists yet.
+        } else if (TProbeEditController* editor = editorByButton(pButton)) {
+            editor->newProbe(number);
+            editor->showEditSubMenu();
+        }
     } else if (pButton && pButton == mBtnListSmartProbes) {
-        // The SMART probe list opens here once it is part of the program.
+        if (mSmartProbeEnablingController)
+            mSmartProbeEnablingController->showSubMenu();
     } else {
         const auto row = mProbeByButton_PrbMenu.find(pButton);
         if (row != mProbeByButton_PrbMenu.end())
@@ -213,16 +220,33 @@ void TProbeController::probeMenuBtnClick(QWidget* pButton)
 void TProbeController::editProbe(TAbstractProbe* probe)
 {
     // Without an editor for the probe's kind nothing opens.
-    editorByProbe(probe);
+    if (TProbeEditController* editor = editorByProbe(probe)) {
+        editor->editProbe(probe);
+        editor->showEditSubMenu();
+    }
 }
 
-TProbeEditController* TProbeController::editorByProbe(TAbstractProbe*) const
+TProbeEditController* TProbeController::editorByProbe(TAbstractProbe* probe) const
 {
+    if (qobject_cast<TPRTProbe*>(probe))
+        return mProbeEditControllerPRT.get();
+    if (qobject_cast<TTCProbe*>(probe))
+        return mProbeEditControllerTC.get();
+    if (qobject_cast<TThermistorProbe*>(probe))
+        return mProbeEditControllerThermistor.get();
     return nullptr;
 }
 
-TProbeEditController* TProbeController::editorByButton(QWidget*) const
+TProbeEditController* TProbeController::editorByButton(QWidget* button) const
 {
+    if (!button)
+        return nullptr;
+    if (button == mBtnNewProbe_PRT)
+        return mProbeEditControllerPRT.get();
+    if (button == mBtnNewProbe_TC)
+        return mProbeEditControllerTC.get();
+    if (button == mBtnNewProbe_Thermistor)
+        return mProbeEditControllerThermistor.get();
     return nullptr;
 }
 
