@@ -33,14 +33,11 @@ void tst_ProbeCoefficientSet::missingValues_data()
     QTest::addColumn<double>("valueAfter");
 
     QTest::newRow("new set") << TEntries{} << "A" << true << NaN << 5.0 << NaN;
-    QTest::newRow("only missing values")
-        << TEntries{{"A", NaN}, {"B", NaN}} << "A" << true << NaN << NaN << 0.0;
-    QTest::newRow("absent name gives the default")
-        << TEntries{{"A", 1.5}} << "B" << false << NaN << 5.0 << NaN;
+    QTest::newRow("only missing values") << TEntries{{"A", NaN}, {"B", NaN}} << "A" << true << NaN << NaN << 0.0;
+    QTest::newRow("absent name gives the default") << TEntries{{"A", 1.5}} << "B" << false << NaN << 5.0 << NaN;
     QTest::newRow("same name twice keeps the last value")
         << TEntries{{"A", 1.5}, {"A", -2.0}} << "A" << false << -2.0 << -2.0 << -2.0;
-    QTest::newRow("names are case-sensitive")
-        << TEntries{{"a", 1.5}, {"A", NaN}} << "A" << false << NaN << NaN << 0.0;
+    QTest::newRow("names are case-sensitive") << TEntries{{"a", 1.5}, {"A", NaN}} << "A" << false << NaN << NaN << 0.0;
 }
 
 void tst_ProbeCoefficientSet::missingValues()

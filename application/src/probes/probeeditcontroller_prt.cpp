@@ -16,22 +16,21 @@ TProbeEditController_PRT::TProbeEditController_PRT(
     TChannelController* pChannelController, TStandardProbeSettingController* pStandardProbeSettingsController,
     TInternalSCPIHandler* pSCPIHandler, QWidget* pPageEditor, QScrollArea* pScrollArea, QWidget* pWgtDefaultProbe,
     QLabel* pLblDefaultProbeCaption, QWidget* pBtnProbeName, QLabel* pLblProbeName, QLabel* pLblReference,
-    QWidget* pBtnRefYes, QWidget* pBtnRefNo, QWidget* pBtnTmin, QLabel* pLblTmin, QWidget* pBtnTmax,
-    QLabel* pLblTmax, QWidget* pBtnCalDate, QLabel* pLblCalDate, QZELKDialogButton* pBtnRestore,
-    ISubMenuController* pSubMenuController, QWidget* pBtnPt25, QWidget* pBtnPt100, QLabel* pLblCurrent,
-    QLabel* pLblCurentValue, QWidget* pBtn3wire, QWidget* pBtn4wire, QLabel* pLblKeepWarmCurrent, QWidget* pBtnKWC_On,
-    QWidget* pBtnKWC_Off, QWidget* pBtnRes25Ohm, QWidget* pBtnRes100Ohm, QRadioButton* pRbEN60751,
-    QRadioButton* pRbCvD, QRadioButton* pRbITS90, QWidget* pBtnCvD_R0, QLabel* pLblCvD_R0, QWidget* pBtnCvD_A,
-    QLabel* pLblCvD_A, QWidget* pBtnCvD_B, QLabel* pLblCvD_B, QWidget* pBtnCvD_C, QLabel* pLblCvD_C,
-    QWidget* pBtnITS90_R001, QLabel* pLblITS90_R001, QWidget* pBtnITS90_A, QLabel* pLblITS90_A, QWidget* pBtnITS90_B,
-    QLabel* pLblITS90_B, QWidget* pBtnITS90_Ap, QLabel* pLblITS90_Ap, QWidget* pBtnITS90_Bp, QLabel* pLblITS90_Bp,
-    QWidget* pBtnITS90_Cp, QLabel* pLblITS90_Cp, QWidget* pBtnITS90_Dp, QLabel* pLblITS90_Dp,
-    QZELKContainerRadioButton* pBtnExcCurr0_5mA, QZELKContainerRadioButton* pBtnExcCurr1mA,
+    QWidget* pBtnRefYes, QWidget* pBtnRefNo, QWidget* pBtnTmin, QLabel* pLblTmin, QWidget* pBtnTmax, QLabel* pLblTmax,
+    QWidget* pBtnCalDate, QLabel* pLblCalDate, QZELKDialogButton* pBtnRestore, ISubMenuController* pSubMenuController,
+    QWidget* pBtnPt25, QWidget* pBtnPt100, QLabel* pLblCurrent, QLabel* pLblCurentValue, QWidget* pBtn3wire,
+    QWidget* pBtn4wire, QLabel* pLblKeepWarmCurrent, QWidget* pBtnKWC_On, QWidget* pBtnKWC_Off, QWidget* pBtnRes25Ohm,
+    QWidget* pBtnRes100Ohm, QRadioButton* pRbEN60751, QRadioButton* pRbCvD, QRadioButton* pRbITS90, QWidget* pBtnCvD_R0,
+    QLabel* pLblCvD_R0, QWidget* pBtnCvD_A, QLabel* pLblCvD_A, QWidget* pBtnCvD_B, QLabel* pLblCvD_B,
+    QWidget* pBtnCvD_C, QLabel* pLblCvD_C, QWidget* pBtnITS90_R001, QLabel* pLblITS90_R001, QWidget* pBtnITS90_A,
+    QLabel* pLblITS90_A, QWidget* pBtnITS90_B, QLabel* pLblITS90_B, QWidget* pBtnITS90_Ap, QLabel* pLblITS90_Ap,
+    QWidget* pBtnITS90_Bp, QLabel* pLblITS90_Bp, QWidget* pBtnITS90_Cp, QLabel* pLblITS90_Cp, QWidget* pBtnITS90_Dp,
+    QLabel* pLblITS90_Dp, QZELKContainerRadioButton* pBtnExcCurr0_5mA, QZELKContainerRadioButton* pBtnExcCurr1mA,
     QZELKContainerRadioButton* pBtnExcCurr2mA)
-    : TProbeEditController(pChannelController, pStandardProbeSettingsController, pSCPIHandler, pPageEditor,
-                           pScrollArea, pWgtDefaultProbe, pLblDefaultProbeCaption, pBtnProbeName, pLblProbeName,
-                           pLblReference, pBtnRefYes, pBtnRefNo, pBtnTmin, pLblTmin, pBtnTmax, pLblTmax, pBtnCalDate,
-                           pLblCalDate, pBtnRestore, pSubMenuController)
+    : TProbeEditController(pChannelController, pStandardProbeSettingsController, pSCPIHandler, pPageEditor, pScrollArea,
+                           pWgtDefaultProbe, pLblDefaultProbeCaption, pBtnProbeName, pLblProbeName, pLblReference,
+                           pBtnRefYes, pBtnRefNo, pBtnTmin, pLblTmin, pBtnTmax, pLblTmax, pBtnCalDate, pLblCalDate,
+                           pBtnRestore, pSubMenuController)
     , mBtnPt25(pBtnPt25)
     , mBtnPt100(pBtnPt100)
     , mLblCurrent(pLblCurrent)
@@ -96,11 +95,16 @@ TProbeEditController_PRT::TProbeEditController_PRT(
 
 zelk::vector<TProbeEditController_PRT::TCoefficientRow> TProbeEditController_PRT::coefficientRows() const
 {
-    return {{mBtnCvD_R0, mLblCvD_R0, true, mRbCvD},          {mBtnCvD_A, mLblCvD_A, false, mRbCvD},
-            {mBtnCvD_B, mLblCvD_B, false, mRbCvD},           {mBtnCvD_C, mLblCvD_C, false, mRbCvD},
-            {mBtnITS90_R001, mLblITS90_R001, true, mRbITS90}, {mBtnITS90_A, mLblITS90_A, false, mRbITS90},
-            {mBtnITS90_B, mLblITS90_B, false, mRbITS90},      {mBtnITS90_Ap, mLblITS90_Ap, false, mRbITS90},
-            {mBtnITS90_Bp, mLblITS90_Bp, false, mRbITS90},    {mBtnITS90_Cp, mLblITS90_Cp, false, mRbITS90},
+    return {{mBtnCvD_R0, mLblCvD_R0, true, mRbCvD},
+            {mBtnCvD_A, mLblCvD_A, false, mRbCvD},
+            {mBtnCvD_B, mLblCvD_B, false, mRbCvD},
+            {mBtnCvD_C, mLblCvD_C, false, mRbCvD},
+            {mBtnITS90_R001, mLblITS90_R001, true, mRbITS90},
+            {mBtnITS90_A, mLblITS90_A, false, mRbITS90},
+            {mBtnITS90_B, mLblITS90_B, false, mRbITS90},
+            {mBtnITS90_Ap, mLblITS90_Ap, false, mRbITS90},
+            {mBtnITS90_Bp, mLblITS90_Bp, false, mRbITS90},
+            {mBtnITS90_Cp, mLblITS90_Cp, false, mRbITS90},
             {mBtnITS90_Dp, mLblITS90_Dp, false, mRbITS90}};
 }
 
@@ -151,13 +155,26 @@ void TProbeEditController_PRT::displayProbe(TAbstractProbe* pProbe)
 
     QString current = QStringLiteral("---");
     switch (mSCPIHandler ? mSCPIHandler->getPRTProbeCurrent(mProbeNumber) : prtocUndefined) {
-    case 1: current = QStringLiteral("1 mA"); break;
-    case 2: current = QStringLiteral("2 mA"); break;
-    case 3: current = QStringLiteral("1 mA x \u221A2"); break;
-    case 4: current = QStringLiteral("2 mA x \u221A2"); break;
-    case 5: current = QStringLiteral("0.5 mA"); break;
-    case 6: current = QStringLiteral("0.5 mA x \u221A2"); break;
-    default: break;
+    case 1:
+        current = QStringLiteral("1 mA");
+        break;
+    case 2:
+        current = QStringLiteral("2 mA");
+        break;
+    case 3:
+        current = QStringLiteral("1 mA x \u221A2");
+        break;
+    case 4:
+        current = QStringLiteral("2 mA x \u221A2");
+        break;
+    case 5:
+        current = QStringLiteral("0.5 mA");
+        break;
+    case 6:
+        current = QStringLiteral("0.5 mA x \u221A2");
+        break;
+    default:
+        break;
     }
     mLblCurentValue->setText(current);
 
@@ -199,10 +216,17 @@ void TProbeEditController_PRT::displayProbe(TAbstractProbe* pProbe)
     case Automatic:
         excitation = type == prttPT25 ? mBtnExcCurr2mA : type == prttPT100 ? mBtnExcCurr1mA : nullptr;
         break;
-    case ZeroPointFiveMilliAmps: excitation = mBtnExcCurr0_5mA; break;
-    case OneMilliAmp: excitation = mBtnExcCurr1mA; break;
-    case TwoMilliAmps: excitation = mBtnExcCurr2mA; break;
-    default: break;
+    case ZeroPointFiveMilliAmps:
+        excitation = mBtnExcCurr0_5mA;
+        break;
+    case OneMilliAmp:
+        excitation = mBtnExcCurr1mA;
+        break;
+    case TwoMilliAmps:
+        excitation = mBtnExcCurr2mA;
+        break;
+    default:
+        break;
     }
     if (excitation)
         excitation->setChecked(true);
@@ -231,8 +255,9 @@ std::unique_ptr<TAbstractProbe> TProbeEditController_PRT::createSpecificProbeFro
     const QWidget* wiringButton = registry.activeWidget(WIDGET_GROUP_WIRING);
     const EnWiring wiring = wiringButton == mBtn3wire ? w3wire : wiringButton == mBtn4wire ? w4wire : wUndefined;
     const QWidget* resistorButton = registry.activeWidget(WIDGET_GROUP_INT_RESISTOR);
-    const EnIntResPRT resistor =
-        resistorButton == mBtnRes25Ohm ? rprt25 : resistorButton == mBtnRes100Ohm ? rprt100 : rprtUndefined;
+    const EnIntResPRT resistor = resistorButton == mBtnRes25Ohm    ? rprt25
+                                 : resistorButton == mBtnRes100Ohm ? rprt100
+                                                                   : rprtUndefined;
     EnConvPRT conversion = cprtUndefined;
     if (mRbEN60751->isChecked())
         conversion = cprtEN60751;

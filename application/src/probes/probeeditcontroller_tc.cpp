@@ -36,16 +36,16 @@ TProbeEditController_TC::TProbeEditController_TC(
     TChannelController* pChannelController, TStandardProbeSettingController* pStandardProbeSettingsController,
     TInternalSCPIHandler* pSCPIHandler, QWidget* pPageEditor, QScrollArea* pScrollArea, QWidget* pWgtDefaultProbe,
     QLabel* pLblDefaultProbeCaption, QWidget* pBtnProbeName, QLabel* pLblProbeName, QLabel* pLblReference,
-    QWidget* pBtnRefYes, QWidget* pBtnRefNo, QWidget* pBtnTmin, QLabel* pLblTmin, QWidget* pBtnTmax,
-    QLabel* pLblTmax, QWidget* pBtnCalDate, QLabel* pLblCalDate, QZELKDialogButton* pBtnRestore,
-    ISubMenuController* pSubMenuController, const zelk::vector<QWidget*>& pTypeButtons, QWidget* pBtnRefInternal,
-    QWidget* pBtnRefExternal, QWidget* pBtnRefChannel, QLabel* pLblCJCChannel, QLabel* pLblCJCProbeName,
-    QRadioButton* pRbIEC584, QRadioButton* pRbPolynomial, const zelk::vector<QWidget*>& pPolynomialButtons,
+    QWidget* pBtnRefYes, QWidget* pBtnRefNo, QWidget* pBtnTmin, QLabel* pLblTmin, QWidget* pBtnTmax, QLabel* pLblTmax,
+    QWidget* pBtnCalDate, QLabel* pLblCalDate, QZELKDialogButton* pBtnRestore, ISubMenuController* pSubMenuController,
+    const zelk::vector<QWidget*>& pTypeButtons, QWidget* pBtnRefInternal, QWidget* pBtnRefExternal,
+    QWidget* pBtnRefChannel, QLabel* pLblCJCChannel, QLabel* pLblCJCProbeName, QRadioButton* pRbIEC584,
+    QRadioButton* pRbPolynomial, const zelk::vector<QWidget*>& pPolynomialButtons,
     const zelk::vector<QLabel*>& pPolynomialLabels)
-    : TProbeEditController(pChannelController, pStandardProbeSettingsController, pSCPIHandler, pPageEditor,
-                           pScrollArea, pWgtDefaultProbe, pLblDefaultProbeCaption, pBtnProbeName, pLblProbeName,
-                           pLblReference, pBtnRefYes, pBtnRefNo, pBtnTmin, pLblTmin, pBtnTmax, pLblTmax, pBtnCalDate,
-                           pLblCalDate, pBtnRestore, pSubMenuController)
+    : TProbeEditController(pChannelController, pStandardProbeSettingsController, pSCPIHandler, pPageEditor, pScrollArea,
+                           pWgtDefaultProbe, pLblDefaultProbeCaption, pBtnProbeName, pLblProbeName, pLblReference,
+                           pBtnRefYes, pBtnRefNo, pBtnTmin, pLblTmin, pBtnTmax, pLblTmax, pBtnCalDate, pLblCalDate,
+                           pBtnRestore, pSubMenuController)
     , mTypeButtons(pTypeButtons)
     , mBtnRefInternal(pBtnRefInternal)
     , mBtnRefExternal(pBtnRefExternal)
@@ -189,12 +189,12 @@ void TProbeEditController_TC::displayProbe(TAbstractProbe* pProbe)
     if (probe->conversion() == ctcPolynomial) {
         mRbPolynomial->setChecked(true);
         const double values[POLYNOMIAL_ROWS] = {
-            probe->poly_coeff_Ta_min(), probe->poly_coeff_Ta_max(), probe->poly_coeff_A0(), probe->poly_coeff_A1(),
-            probe->poly_coeff_A2(),     probe->poly_coeff_A3(),     probe->poly_coeff_Tb_min(),
-            probe->poly_coeff_Tb_max(), probe->poly_coeff_B0(),     probe->poly_coeff_B1(),
-            probe->poly_coeff_B2(),     probe->poly_coeff_B3(),     probe->poly_coeff_Tc_min(),
-            probe->poly_coeff_Tc_max(), probe->poly_coeff_C0(),     probe->poly_coeff_C1(),
-            probe->poly_coeff_C2(),     probe->poly_coeff_C3()};
+            probe->poly_coeff_Ta_min(), probe->poly_coeff_Ta_max(), probe->poly_coeff_A0(),
+            probe->poly_coeff_A1(),     probe->poly_coeff_A2(),     probe->poly_coeff_A3(),
+            probe->poly_coeff_Tb_min(), probe->poly_coeff_Tb_max(), probe->poly_coeff_B0(),
+            probe->poly_coeff_B1(),     probe->poly_coeff_B2(),     probe->poly_coeff_B3(),
+            probe->poly_coeff_Tc_min(), probe->poly_coeff_Tc_max(), probe->poly_coeff_C0(),
+            probe->poly_coeff_C1(),     probe->poly_coeff_C2(),     probe->poly_coeff_C3()};
         for (int i = 0; i < POLYNOMIAL_ROWS; ++i)
             setCoefficient(values[i], *rows[i].mLabel);
     } else {
@@ -262,7 +262,7 @@ std::unique_ptr<TAbstractProbe> TProbeEditController_TC::createSpecificProbeFrom
     return std::make_unique<TTCProbe>(
         mProbeNumber, mLblProbeName->toolTip(), registry.isWidgetActive(mBtnRefYes), 0, labelValue(*mLblTmin, false),
         labelValue(*mLblTmax, false), calDate.isValid() ? calDate : QDate(), false, type, junction, referenceChannel,
-        mRbPolynomial->isChecked() ? ctcPolynomial : ctcIEC584, values[0], values[1], values[2], values[3],
-        values[4], values[5], values[6], values[7], values[8], values[9], values[10], values[11], values[12],
-        values[13], values[14], values[15], values[16], values[17]);
+        mRbPolynomial->isChecked() ? ctcPolynomial : ctcIEC584, values[0], values[1], values[2], values[3], values[4],
+        values[5], values[6], values[7], values[8], values[9], values[10], values[11], values[12], values[13],
+        values[14], values[15], values[16], values[17]);
 }

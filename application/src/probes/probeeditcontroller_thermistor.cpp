@@ -32,17 +32,17 @@ TProbeEditController_Thermistor::TProbeEditController_Thermistor(
     TChannelController* pChannelController, TStandardProbeSettingController* pStandardProbeSettingsController,
     TInternalSCPIHandler* pSCPIHandler, QWidget* pPageEditor, QScrollArea* pScrollArea, QWidget* pWgtDefaultProbe,
     QLabel* pLblDefaultProbeCaption, QWidget* pBtnProbeName, QLabel* pLblProbeName, QLabel* pLblReference,
-    QWidget* pBtnRefYes, QWidget* pBtnRefNo, QWidget* pBtnTmin, QLabel* pLblTmin, QWidget* pBtnTmax,
-    QLabel* pLblTmax, QWidget* pBtnCalDate, QLabel* pLblCalDate, QZELKDialogButton* pBtnRestore,
-    ISubMenuController* pSubMenuController, QLabel* pLblRange, QLabel* pLblRangeValue, QLabel* pLblCurrent,
-    QLabel* pLblCurrentValue, QRadioButton* pRbConvNone, QRadioButton* pRbConvSteinhartHart,
-    QRadioButton* pRbConvPolynomial, QWidget* pBtnSHa, QLabel* pLblSHa, QWidget* pBtnSHb, QLabel* pLblSHb,
-    QWidget* pBtnSHc, QLabel* pLblSHc, QWidget* pBtnPolyC0, QLabel* pLblPolyC0, QWidget* pBtnPolyC1,
-    QLabel* pLblPolyC1, QWidget* pBtnPolyC2, QLabel* pLblPolyC2, QWidget* pBtnPolyC3, QLabel* pLblPolyC3)
-    : TProbeEditController(pChannelController, pStandardProbeSettingsController, pSCPIHandler, pPageEditor,
-                           pScrollArea, pWgtDefaultProbe, pLblDefaultProbeCaption, pBtnProbeName, pLblProbeName,
-                           pLblReference, pBtnRefYes, pBtnRefNo, pBtnTmin, pLblTmin, pBtnTmax, pLblTmax, pBtnCalDate,
-                           pLblCalDate, pBtnRestore, pSubMenuController)
+    QWidget* pBtnRefYes, QWidget* pBtnRefNo, QWidget* pBtnTmin, QLabel* pLblTmin, QWidget* pBtnTmax, QLabel* pLblTmax,
+    QWidget* pBtnCalDate, QLabel* pLblCalDate, QZELKDialogButton* pBtnRestore, ISubMenuController* pSubMenuController,
+    QLabel* pLblRange, QLabel* pLblRangeValue, QLabel* pLblCurrent, QLabel* pLblCurrentValue, QRadioButton* pRbConvNone,
+    QRadioButton* pRbConvSteinhartHart, QRadioButton* pRbConvPolynomial, QWidget* pBtnSHa, QLabel* pLblSHa,
+    QWidget* pBtnSHb, QLabel* pLblSHb, QWidget* pBtnSHc, QLabel* pLblSHc, QWidget* pBtnPolyC0, QLabel* pLblPolyC0,
+    QWidget* pBtnPolyC1, QLabel* pLblPolyC1, QWidget* pBtnPolyC2, QLabel* pLblPolyC2, QWidget* pBtnPolyC3,
+    QLabel* pLblPolyC3)
+    : TProbeEditController(pChannelController, pStandardProbeSettingsController, pSCPIHandler, pPageEditor, pScrollArea,
+                           pWgtDefaultProbe, pLblDefaultProbeCaption, pBtnProbeName, pLblProbeName, pLblReference,
+                           pBtnRefYes, pBtnRefNo, pBtnTmin, pLblTmin, pBtnTmax, pLblTmax, pBtnCalDate, pLblCalDate,
+                           pBtnRestore, pSubMenuController)
     , mLblRange(pLblRange)
     , mLblRangeValue(pLblRangeValue)
     , mLblCurrent(pLblCurrent)

@@ -35,9 +35,8 @@ TProbeEditController::TProbeEditController(
     TChannelController* pChannelController, TStandardProbeSettingController* pStandardProbeSettingsController,
     TInternalSCPIHandler* pSCPIHandler, QWidget* pPageEditor, QScrollArea* pScrollArea, QWidget* pWgtDefaultProbe,
     QLabel* pLblDefaultProbeCaption, QWidget* pBtnProbeName, QLabel* pLblProbeName, QLabel* pLblReference,
-    QWidget* pBtnRefYes, QWidget* pBtnRefNo, QWidget* pBtnTmin, QLabel* pLblTmin, QWidget* pBtnTmax,
-    QLabel* pLblTmax, QWidget* pBtnCalDate, QLabel* pLblCalDate, QZELKDialogButton* pBtnRestore,
-    ISubMenuController* pSubMenuController)
+    QWidget* pBtnRefYes, QWidget* pBtnRefNo, QWidget* pBtnTmin, QLabel* pLblTmin, QWidget* pBtnTmax, QLabel* pLblTmax,
+    QWidget* pBtnCalDate, QLabel* pLblCalDate, QZELKDialogButton* pBtnRestore, ISubMenuController* pSubMenuController)
     : mChannelController(pChannelController)
     , mStandardProbeSettingsController(pStandardProbeSettingsController)
     , mSCPIHandler(pSCPIHandler)
@@ -217,8 +216,7 @@ void TProbeEditController::editCalDate()
 {
     QDate date = dateFromLabel(*mLblCalDate);
     TDateDialog dialog(nullptr);
-    if (dialog.showDateDialog(tr("Last cal."), TTamarindClock::instance().dateFormat(), date,
-                              CAL_DATE_DIALOG_BUTTONS))
+    if (dialog.showDateDialog(tr("Last cal."), TTamarindClock::instance().dateFormat(), date, CAL_DATE_DIALOG_BUTTONS))
         dateToLabel(*mLblCalDate, date);
 }
 
@@ -360,10 +358,10 @@ void TProbeEditController::onBtnRestoreClicked()
         return;
     }
     const TTamarindClock& clock = TTamarindClock::instance();
-    QString question = tr("The previous version of the probe data is dated %1. Would you like to restore the probe "
-                          "data? The restored probe data will not be updated until you store them.")
-                           .arg(clock.getDateString(timeStamp) + QLatin1Char(' ') +
-                                clock.getTimeString(timeStamp, false));
+    QString question =
+        tr("The previous version of the probe data is dated %1. Would you like to restore the probe "
+           "data? The restored probe data will not be updated until you store them.")
+            .arg(clock.getDateString(timeStamp) + QLatin1Char(' ') + clock.getTimeString(timeStamp, false));
     if (backup->probeName() != mExistingProbe->probeName())
         question += QLatin1Char(' ') +
                     tr("WARNING: the probe name has changed since the last backup, it will be renamed to %1!")

@@ -39,9 +39,8 @@ public:
                          TInternalSCPIHandler* pSCPIHandler, QWidget* pPageEditor, QScrollArea* pScrollArea,
                          QWidget* pWgtDefaultProbe, QLabel* pLblDefaultProbeCaption, QWidget* pBtnProbeName,
                          QLabel* pLblProbeName, QLabel* pLblReference, QWidget* pBtnRefYes, QWidget* pBtnRefNo,
-                         QWidget* pBtnTmin, QLabel* pLblTmin, QWidget* pBtnTmax, QLabel* pLblTmax,
-                         QWidget* pBtnCalDate, QLabel* pLblCalDate, QZELKDialogButton* pBtnRestore,
-                         ISubMenuController* pSubMenuController);
+                         QWidget* pBtnTmin, QLabel* pLblTmin, QWidget* pBtnTmax, QLabel* pLblTmax, QWidget* pBtnCalDate,
+                         QLabel* pLblCalDate, QZELKDialogButton* pBtnRestore, ISubMenuController* pSubMenuController);
     ~TProbeEditController() override;
 
     bool storeClicked() override;
@@ -178,25 +177,22 @@ public:
     static constexpr short WIDGET_GROUP_ITS90_DP = 20;
     static constexpr short WIDGET_GROUP_KEEP_WARM_CURRENT = 21;
 
-    TProbeEditController_PRT(TChannelController* pChannelController,
-                             TStandardProbeSettingController* pStandardProbeSettingsController,
-                             TInternalSCPIHandler* pSCPIHandler, QWidget* pPageEditor, QScrollArea* pScrollArea,
-                             QWidget* pWgtDefaultProbe, QLabel* pLblDefaultProbeCaption, QWidget* pBtnProbeName,
-                             QLabel* pLblProbeName, QLabel* pLblReference, QWidget* pBtnRefYes, QWidget* pBtnRefNo,
-                             QWidget* pBtnTmin, QLabel* pLblTmin, QWidget* pBtnTmax, QLabel* pLblTmax,
-                             QWidget* pBtnCalDate, QLabel* pLblCalDate, QZELKDialogButton* pBtnRestore,
-                             ISubMenuController* pSubMenuController, QWidget* pBtnPt25, QWidget* pBtnPt100,
-                             QLabel* pLblCurrent, QLabel* pLblCurentValue, QWidget* pBtn3wire, QWidget* pBtn4wire,
-                             QLabel* pLblKeepWarmCurrent, QWidget* pBtnKWC_On, QWidget* pBtnKWC_Off,
-                             QWidget* pBtnRes25Ohm, QWidget* pBtnRes100Ohm, QRadioButton* pRbEN60751,
-                             QRadioButton* pRbCvD, QRadioButton* pRbITS90, QWidget* pBtnCvD_R0, QLabel* pLblCvD_R0,
-                             QWidget* pBtnCvD_A, QLabel* pLblCvD_A, QWidget* pBtnCvD_B, QLabel* pLblCvD_B,
-                             QWidget* pBtnCvD_C, QLabel* pLblCvD_C, QWidget* pBtnITS90_R001, QLabel* pLblITS90_R001,
-                             QWidget* pBtnITS90_A, QLabel* pLblITS90_A, QWidget* pBtnITS90_B, QLabel* pLblITS90_B,
-                             QWidget* pBtnITS90_Ap, QLabel* pLblITS90_Ap, QWidget* pBtnITS90_Bp,
-                             QLabel* pLblITS90_Bp, QWidget* pBtnITS90_Cp, QLabel* pLblITS90_Cp,
-                             QWidget* pBtnITS90_Dp, QLabel* pLblITS90_Dp, QZELKContainerRadioButton* pBtnExcCurr0_5mA,
-                             QZELKContainerRadioButton* pBtnExcCurr1mA, QZELKContainerRadioButton* pBtnExcCurr2mA);
+    TProbeEditController_PRT(
+        TChannelController* pChannelController, TStandardProbeSettingController* pStandardProbeSettingsController,
+        TInternalSCPIHandler* pSCPIHandler, QWidget* pPageEditor, QScrollArea* pScrollArea, QWidget* pWgtDefaultProbe,
+        QLabel* pLblDefaultProbeCaption, QWidget* pBtnProbeName, QLabel* pLblProbeName, QLabel* pLblReference,
+        QWidget* pBtnRefYes, QWidget* pBtnRefNo, QWidget* pBtnTmin, QLabel* pLblTmin, QWidget* pBtnTmax,
+        QLabel* pLblTmax, QWidget* pBtnCalDate, QLabel* pLblCalDate, QZELKDialogButton* pBtnRestore,
+        ISubMenuController* pSubMenuController, QWidget* pBtnPt25, QWidget* pBtnPt100, QLabel* pLblCurrent,
+        QLabel* pLblCurentValue, QWidget* pBtn3wire, QWidget* pBtn4wire, QLabel* pLblKeepWarmCurrent,
+        QWidget* pBtnKWC_On, QWidget* pBtnKWC_Off, QWidget* pBtnRes25Ohm, QWidget* pBtnRes100Ohm,
+        QRadioButton* pRbEN60751, QRadioButton* pRbCvD, QRadioButton* pRbITS90, QWidget* pBtnCvD_R0, QLabel* pLblCvD_R0,
+        QWidget* pBtnCvD_A, QLabel* pLblCvD_A, QWidget* pBtnCvD_B, QLabel* pLblCvD_B, QWidget* pBtnCvD_C,
+        QLabel* pLblCvD_C, QWidget* pBtnITS90_R001, QLabel* pLblITS90_R001, QWidget* pBtnITS90_A, QLabel* pLblITS90_A,
+        QWidget* pBtnITS90_B, QLabel* pLblITS90_B, QWidget* pBtnITS90_Ap, QLabel* pLblITS90_Ap, QWidget* pBtnITS90_Bp,
+        QLabel* pLblITS90_Bp, QWidget* pBtnITS90_Cp, QLabel* pLblITS90_Cp, QWidget* pBtnITS90_Dp, QLabel* pLblITS90_Dp,
+        QZELKContainerRadioButton* pBtnExcCurr0_5mA, QZELKContainerRadioButton* pBtnExcCurr1mA,
+        QZELKContainerRadioButton* pBtnExcCurr2mA);
 
     void newProbe(int pProbeNumber) override;
     void displayProbe(TAbstractProbe* pProbe) override;
