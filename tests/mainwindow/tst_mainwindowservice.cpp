@@ -21,34 +21,6 @@
 
 #include <memory>
 
-namespace
-{
-// Types pText (lower-case letters and digits) on the open text pad by the keys' captions, whatever the keyboard
-// layout of the language, and accepts it.
-void typeOnPad(QWidget* pPad, const QString& pText)
-{
-    bool digits = false;
-    pressKeys(pPad, {QStringLiteral("BtnUp_SwitchLower")});
-    for (const QChar character : pText) {
-        if (character.isDigit() != digits) {
-            pressKeys(pPad, {character.isDigit() ? QStringLiteral("BtnLo_SwitchNumbers")
-                                                 : QStringLiteral("BtnNum_SwitchLower")});
-            digits = character.isDigit();
-        }
-        const QList<QPushButton*> keys = pPad->findChildren<QPushButton*>();
-        const auto key = std::find_if(keys.begin(), keys.end(), [character](QPushButton* pKey) {
-            return pKey->isVisible() && pKey->text() == QString(character);
-        });
-        if (key == keys.end()) {
-            qWarning("no key %s on the pad", qPrintable(QString(character)));
-            return;
-        }
-        QTest::mouseClick(*key, Qt::LeftButton);
-    }
-    pressKeys(pPad, {digits ? QStringLiteral("BtnNum_Accept") : QStringLiteral("BtnLo_Accept")});
-}
-} // namespace
-
 // The service page, the information page, the factory reset and the retranslation of the real main window,
 // driven offscreen against the simulated board.
 class tst_MainWindowService : public QObject

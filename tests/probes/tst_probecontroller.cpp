@@ -2,6 +2,7 @@
 #include "boardstate.h"
 #include "channel.h"
 #include "channelcontroller.h"
+#include "formchecks.h"
 #include "messagerecorder.h"
 #include "probe.h"
 #include "probeassignmentlistener.h"
@@ -17,6 +18,7 @@
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -687,6 +689,10 @@ void tst_ProbeController::selectionOffersCompatibleProbesOnly()
             shown << label->text();
     }
     QCOMPARE(shown, QStringList{"Four-wire"});
+    QWidget& window = mFixture->form();
+    window.resize(800, 480);
+    qobject_cast<QStackedWidget*>(form.PageProbeSelection->parentWidget())->setCurrentWidget(form.PageProbeSelection);
+    saveSnapshot(&window, QStringLiteral("probe_selection_four_wire_input"));
 
     // No compatible probe: the page is not shown.
     const int shownBefore = mFixture->subMenu().mShown;
