@@ -90,22 +90,11 @@ bool fillProbeMemory(TBoardSimulator& pSimulator, const QString& pPath, QString&
         oError = QStringLiteral("cannot read the probe file %1").arg(pPath);
         return false;
     }
-    int lineNumber = 0;
-    bool filled = true;
-    while (filled && !file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        ++lineNumber;
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        const int comma = line.indexOf(QLatin1Char(','));
-        bool ok = false;
-        const int number = line.left(comma).toInt(&ok);
-        pSimulator.withState([&](TBoardState& pState) {
-            filled = ok && comma > 0 && pState.mProbeMemory.fillSlot(number, line.mid(comma + 1));
-        });
-        if (!filled)
-            oError = QStringLiteral("%1:%2: not a slot number and probe record").arg(pPath).arg(lineNumber);
-    }
+    const QString lines = QString::fromUtf8(file.readAll());
+    bool filled = false;
+    pSimulator.withState([&](TBoardState& pState) { filled = pState.mProbeMemory.fillSlots(lines, oError); });
+    if (!filled)
+        oError = pPath + QStringLiteral(": ") + oError;
     return filled;
 }
 

@@ -1,10 +1,12 @@
 #include "boardstate.h"
 #include "mainwindowfixture.h"
+#include "messagerecorder.h"
 #include "padkeys.h"
 #include "tamarindmainform.h"
 #include "tamarindsettings.h"
 #include "testsupport.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -23,6 +25,7 @@ private slots:
     void searchFiltersTheListAndClearShowsAll();
     void customProbeDeletedAfterTheQuestion();
     void standardProbeSettingsSurviveARestartAndFollowTheFactoryReset();
+    void demoProbesOfTheRunScriptLoadWithoutWarning();
 
 private:
     QStringList probeRows() const;
@@ -152,6 +155,34 @@ void tst_MainWindowProbes::standardProbeSettingsSurviveARestartAndFollowTheFacto
     QCOMPARE(
         TTamarindSettings::instance().value(QStringLiteral("std_probe_settings"), QStringLiteral("ref_junc_channel")),
         QStringLiteral("1"));
+}
+
+// ./run.sh starts the board with these probes, dated this month.
+void tst_MainWindowProbes::demoProbesOfTheRunScriptLoadWithoutWarning()
+{
+    mMain.close();
+    QFile file(QStringLiteral(TAMARIND_SOURCE_DIR "/simulator/demo-probes.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QDate today = QDate::currentDate();
+    const QString lines = QString::fromUtf8(file.readAll())
+                              .replace(QLatin1String("@YEAR@"), QString::number(today.year()))
+                              .replace(QLatin1String("@MONTH@"), QString::number(today.month()));
+    QString error;
+    bool filled = false;
+    mMain.board().withState([&](TBoardState& pState) {
+        pState.mProbeMemory.clearSlot(2);
+        filled = pState.mProbeMemory.fillSlots(lines, error);
+    });
+    QVERIFY2(filled, qPrintable(error));
+
+    TMessageRecorder messages;
+    mMain.open(true);
+    mMain.click("BtnProbes");
+    QCOMPARE(probeRows().mid(5),
+             (QStringList{"Pt100 Bath", "SPRT 25 Ref", "Pt100 3-wire", "TC K Oven", "TC N Furnace", "Thermistor 5k"}));
+    QCoreApplication::processEvents();
+    QCOMPARE(messages.texts(), QStringList());
+    mMain.snapshot(QStringLiteral("mainwindow_probes_demo"));
 }
 
 TAMARIND_TEST_MAIN(tst_MainWindowProbes)
