@@ -29,8 +29,12 @@ if [ -x "$top/build/simulator/boardsim" ]; then
     mkdir -p "$TAMARIND_ROOT/var/lib"
     sed -e "s/@YEAR@/$(date +%Y)/g" -e "s/@MONTH@/$(date +%-m)/g" "$top/simulator/demo-probes.txt" \
         > "$TAMARIND_ROOT/var/lib/boardsim-probes.txt"
+    # Switch boxes and sensors the program is to find at its start.
+    setup_args=()
+    [ -f "$TAMARIND_ROOT/boardsim.setup" ] && setup_args=(--setup "$TAMARIND_ROOT/boardsim.setup")
     "$top/build/simulator/boardsim" --control "$TAMARIND_ROOT/var/run/boardsim.sock" \
-        --log "$TAMARIND_ROOT/var/log/board-commands.log" --probes "$TAMARIND_ROOT/var/lib/boardsim-probes.txt" &
+        --log "$TAMARIND_ROOT/var/log/board-commands.log" --probes "$TAMARIND_ROOT/var/lib/boardsim-probes.txt" \
+        "${setup_args[@]}" &
     pids+=($!)
     for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyO2" ] && break; sleep 0.1; done
     echo "Simulated measurement board on $TAMARIND_ROOT/dev/ttyO2 -> $(readlink "$TAMARIND_ROOT/dev/ttyO2" || echo '?'),"
@@ -57,7 +61,7 @@ if [ -x "$top/build/simulator/serialhost" ]; then
     echo "  $TAMARIND_ROOT/var/run/serialhost.sock (see simulator/README.md)"
 fi
 port=$(sed -n '/<ethernet>/,/<\/ethernet>/s:.*<port>\([0-9]*\)</port>.*:\1:p' \
-    "$TAMARIND_ROOT/home/Settings/ZELK/settings.xml" 2>/dev/null | head -n 1)
+    "$TAMARIND_ROOT/home/Settings/ZELK/settings.xml" 2>/dev/null | head -n 1 || true)
 echo "Remote control on TCP 127.0.0.1:${port:-3000}, for example: lxi scpi -a 127.0.0.1 -p ${port:-3000} -r \"*IDN?\""
 
 platform_args=()
