@@ -16,6 +16,9 @@ mkdir -p "$TAMARIND_ROOT"/{dev,etc,home,media/usb,var/log,sys/class/gpio/gpio7,p
     real=/usr/lib/x86_64-linux-gnu/libftdi1.so.2
     [ -e "$real" ] && ln -sf "$real" "$TAMARIND_ROOT/usr/lib/libftdi1.so.2"
 }
+# Qt's per-user runtime files, which would otherwise go to the host's /tmp.
+export XDG_RUNTIME_DIR="$TAMARIND_ROOT/run/user/$(id -u)"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 echo "Device root: $TAMARIND_ROOT (commands the program asks for: var/log/commands.log)"
 
 pids=()

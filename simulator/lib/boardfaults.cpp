@@ -22,6 +22,7 @@ QString TBoardFaults::toText() const
     add("together", mJoinedReplies);
     add("zero", mZeroByteReplies, QStringLiteral("at %1").arg(mZeroBytePosition));
     add("late", mLateReplies, QStringLiteral("%1 ms").arg(mLateReplyDelayMs));
+    add("noise", mNoiseReplies);
     for (const QByteArray& reply : mInjectedReplies)
         active << QStringLiteral("reply \"%1\"").arg(QString::fromLatin1(reply));
     return active.isEmpty() ? QStringLiteral("none") : active.join(QLatin1String(", "));

@@ -5,6 +5,7 @@
 #include "boardcontrolserver.h"
 #include "boardsimulator.h"
 #include "deviceroot.h"
+#include "terminationsignals.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -15,31 +16,11 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include <csignal>
 #include <memory>
 #include <unistd.h>
 
 namespace
 {
-int signalPipe[2] = {-1, -1};
-
-void onTerminationSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
-}
-
-// Ends the event loop on SIGINT and SIGTERM, so that the link and the socket are removed.
-void quitOnTerminationSignals(QCoreApplication& pApplication)
-{
-    if (::pipe(signalPipe) != 0)
-        return;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &pApplication);
-    QObject::connect(notifier, &QSocketNotifier::activated, &pApplication, &QCoreApplication::quit);
-    std::signal(SIGINT, onTerminationSignal);
-    std::signal(SIGTERM, onTerminationSignal);
-}
-
 // Appends every command the board received to the log, one line each: the arrival time in milliseconds
 // on the monotonic clock, a blank and the command text ("?" for a frame whose CRC failed). Frames are
 // collected from the board's record, which keeps its newest frames, often enough that none is missed.
@@ -84,6 +65,9 @@ private:
 
 int main(int argc, char* argv[])
 {
+    if (!TDeviceRoot::checkRootVariable("boardsim"))
+        return 2;
+    TDeviceRoot::prepareRuntimeDirectory();
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("boardsim"));
 
@@ -167,7 +151,7 @@ int main(int argc, char* argv[])
         });
     }
 
-    quitOnTerminationSignals(application);
+    TTerminationSignals::quitEventLoopOnTermination(application);
     const int result = application.exec();
     if (commandLog)
         commandLog->collect();
