@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -26,4 +28,40 @@ bool TFileSystemSync::sync(QFile& pFile)
     const bool directorySynced = ::fsync(descriptor) == 0;
     ::close(descriptor);
     return fileSynced && directorySynced;
+}
+
+QString TFileSystemSync::writeBeside(const QString& pPath, const QByteArray& pContent)
+{
+    const QString writtenFile = pPath + QStringLiteral(".new");
+    QFile file(writtenFile);
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) &&
+                         file.write(pContent) == pContent.size() && sync(file);
+    file.close();
+    if (written)
+        return writtenFile;
+    // Never remove what is not a plain file: the name may be taken by a directory.
+    if (QFileInfo(writtenFile).isFile())
+        QFile::remove(writtenFile);
+    return QString();
+}
+
+bool TFileSystemSync::replaceWith(const QString& pWrittenFile, const QString& pPath)
+{
+    // rename() replaces the old file in one step; QFile::rename would refuse
+    // an existing target.
+    if (std::rename(QFile::encodeName(pWrittenFile).constData(), QFile::encodeName(pPath).constData()) != 0)
+        return false;
+    QFile replaced(pPath);
+    return sync(replaced);
+}
+
+bool TFileSystemSync::writeReplacing(const QString& pPath, const QByteArray& pContent)
+{
+    const QString writtenFile = writeBeside(pPath, pContent);
+    if (writtenFile.isEmpty())
+        return false;
+    if (replaceWith(writtenFile, pPath))
+        return true;
+    QFile::remove(writtenFile);
+    return false;
 }

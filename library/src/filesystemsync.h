@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QByteArray>
+#include <QString>
+
 class QFile;
 
 // Forces a written file and the directory entry that names it onto the
@@ -11,4 +14,17 @@ public:
     // True when the file (if it exists) and its directory were flushed to
     // storage. Closes the file.
     static bool sync(QFile& pFile);
+
+    // Puts pContent in place of the file at the host path pPath so that a
+    // failed write or a power cut leaves either the old file or the new one,
+    // never a part: the content goes to a file beside it first and replaces
+    // the old one only once it is complete on the medium. Nothing is removed
+    // beforehand. False when the file could not be replaced.
+    static bool writeReplacing(const QString& pPath, const QByteArray& pContent);
+    // The two halves of writeReplacing, for owners that put the replacement
+    // in place themselves. writeBeside returns the written file, or an empty
+    // text (and leaves nothing behind) when it could not be written whole.
+    static QString writeBeside(const QString& pPath, const QByteArray& pContent);
+    // Renames the written file over pPath in one step and syncs the directory.
+    static bool replaceWith(const QString& pWrittenFile, const QString& pPath);
 };

@@ -19,38 +19,6 @@ TSharedProbe shared(std::unique_ptr<TAbstractProbe> pProbe)
     return TSharedProbe(pProbe.release());
 }
 
-// The fragment as lines "name: text" for elements without children and
-// "name" for the others, children indented by two blanks, attributes in
-// brackets sorted by name: the DOM keeps no attribute order.
-void outline(const QDomNode& pParent, int pDepth, QStringList& oLines)
-{
-    for (QDomElement e = pParent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-        QString line = QString(pDepth * 2, ' ') + e.tagName();
-        const QDomNamedNodeMap attributes = e.attributes();
-        QStringList attributeTexts;
-        for (int i = 0; i < attributes.count(); ++i)
-            attributeTexts << attributes.item(i).nodeName() + "=" + attributes.item(i).nodeValue();
-        attributeTexts.sort();
-        if (!attributeTexts.isEmpty())
-            line += "[" + attributeTexts.join(' ') + "]";
-        if (e.firstChildElement().isNull())
-            line += ": " + e.text();
-        oLines << line;
-        outline(e, pDepth + 1, oLines);
-    }
-}
-
-QStringList written(const TAbstractProbe& pProbe)
-{
-    QDomDocument document;
-    QDomElement probeElement = document.createElement("probe");
-    document.appendChild(probeElement);
-    pProbe.saveToXML(probeElement);
-    QStringList lines;
-    outline(probeElement, 0, lines);
-    return lines;
-}
-
 std::unique_ptr<TAbstractProbe> readBack(const TAbstractProbe& pProbe)
 {
     QDomDocument document;
@@ -280,7 +248,7 @@ void tst_ProbeXml::writesTheFragment()
     QFETCH(QStringList, fragment);
 
     QVERIFY(identifyBoardAs(mBoard, instrumentType));
-    QCOMPARE(written(*probe), fragment);
+    QCOMPARE(TestProbes::writtenFragment(*probe), fragment);
 }
 
 void tst_ProbeXml::roundTrips_data()
@@ -337,7 +305,7 @@ void tst_ProbeXml::roundTrips()
     QCOMPARE(TestProbes::differingFields(*probe, *copy), lost);
     QVERIFY(!copy->isDefaultProbe());
     // What the fragment keeps, it keeps exactly: the copy writes the same fragment.
-    QCOMPARE(written(*copy), written(*probe));
+    QCOMPARE(TestProbes::writtenFragment(*copy), TestProbes::writtenFragment(*probe));
 }
 
 void tst_ProbeXml::resistanceKeepsSixDigits()
@@ -346,7 +314,7 @@ void tst_ProbeXml::resistanceKeepsSixDigits()
     TPRTProbe probe(1, "R", prttPT100, false, 0, 0.0, 100.0, QDate(), false, w4wire, false, false, Automatic, rprtAuto,
                     cprtCVD, 100.012345, 3.9083e-3, -5.775e-7, -4.183e-12, 0, 0, 0, 0, 0, 0, 0);
 
-    QVERIFY(written(probe).contains("      r0: 100.012"));
+    QVERIFY(TestProbes::writtenFragment(probe).contains("      r0: 100.012"));
     const std::unique_ptr<TAbstractProbe> copy = readBack(probe);
     QVERIFY(copy);
     QCOMPARE(qobject_cast<TPRTProbe*>(copy.get())->CvD_coeff_R0(), 100.012);

@@ -1,5 +1,10 @@
 #include "testprobes.h"
 
+#include "domoutline.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+
 #include <QVariant>
 
 #include <algorithm>
@@ -169,5 +174,14 @@ QStringList differingFields(const TAbstractProbe& pA, const TAbstractProbe& pB)
             !same(entry.second->mValue(pA), entry.second->mValue(pB)))
             fields << entry.second->mName;
     return fields;
+}
+
+QStringList writtenFragment(const TAbstractProbe& pProbe)
+{
+    QDomDocument document;
+    QDomElement probeElement = document.createElement("probe");
+    document.appendChild(probeElement);
+    pProbe.saveToXML(probeElement);
+    return domOutline(probeElement);
 }
 } // namespace TestProbes

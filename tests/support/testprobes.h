@@ -26,4 +26,8 @@ QVariant field(const TAbstractProbe& pProbe, const QString& pName);
 // The names of the fields in which the two probes differ ("class" when they
 // are of different classes); numbers compare exactly, NaN equal to NaN.
 QStringList differingFields(const TAbstractProbe& pA, const TAbstractProbe& pB);
+
+// The outline (domOutline) of the fragment the probe writes of itself; a
+// stored copy writes the same.
+QStringList writtenFragment(const TAbstractProbe& pProbe);
 } // namespace TestProbes

@@ -9,8 +9,6 @@
 #include <QFileInfo>
 #include <QTextCodec>
 
-#include <cstdio>
-
 namespace
 {
 const QString DOCUMENT_TYPE = QStringLiteral("ZTM8800_settings");
@@ -120,28 +118,22 @@ bool TTamarindSettings::writeAndReplace()
     // The instrument is switched off without warning: the new content goes to
     // a file beside the old one and replaces it only once it is complete on
     // the medium, so a power cut leaves either the old or the new settings.
-    const QString writtenFile = mSettingsFilePath + QStringLiteral(".new");
     const QByteArray content = serializedDocument();
     // A name that is no XML name would make the whole file unreadable at the
     // next start, and every setting with it; the old file is kept instead.
     if (!QDomDocument().setContent(content))
         return false;
-    QFile file(writtenFile);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) &&
-                         file.write(content) == content.size() && TFileSystemSync::sync(file);
-    file.close();
-    if (!written || !replaceSettingsFile(writtenFile)) {
+    const QString writtenFile = TFileSystemSync::writeBeside(mSettingsFilePath, content);
+    if (writtenFile.isEmpty())
+        return false;
+    if (!replaceSettingsFile(writtenFile)) {
         QFile::remove(writtenFile);
         return false;
     }
-    QFile settingsFile(mSettingsFilePath);
-    return TFileSystemSync::sync(settingsFile);
+    return true;
 }
 
 bool TTamarindSettings::replaceSettingsFile(const QString& pWrittenFile)
 {
-    // rename() replaces the old file in one step; QFile::rename would refuse
-    // an existing target.
-    return std::rename(QFile::encodeName(pWrittenFile).constData(), QFile::encodeName(mSettingsFilePath).constData()) ==
-           0;
+    return TFileSystemSync::replaceWith(pWrittenFile, mSettingsFilePath);
 }

@@ -1,0 +1,169 @@
+#include "calibrationfilestore.h"
+
+#include "calibrationroutine.h"
+#include "calibrationsetup.h"
+#include "deviceroot.h"
+#include "diskspacecontroller.h"
+#include "filesystemsync.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+
+namespace
+{
+const QString XML_SUFFIX = QStringLiteral(".xml");
+// Setup name, then the end of the run to the minute.
+const QString END_TIME_PATTERN = QStringLiteral("_yyyyMMdd_hhmm");
+constexpr int INDENT = 2;
+} // namespace
+
+TCalibrationFileStore::TCalibrationFileStore(const TChannelController& pChannelController)
+    : mStoredSetupsDir(QStringLiteral("/home/CalibrationSetups"))
+    , mStoredRoutinesDir(QStringLiteral("/home/CalibrationRoutines"))
+    , mCalibrationSetupXMLRootName(QStringLiteral("calibration_setup"))
+    , mCalibrationRoutineXMLRootName(QStringLiteral("calibration_routine"))
+    , mChannelController(pChannelController)
+{
+}
+
+bool TCalibrationFileStore::isValidFileName(const QString& pName)
+{
+    return !pName.isEmpty() && pName != QLatin1String(".") && pName != QLatin1String("..") &&
+           !pName.contains(QLatin1Char('/')) && !pName.contains(QChar(0));
+}
+
+QString TCalibrationFileStore::setupFilePath(const QString& pName) const
+{
+    return mStoredSetupsDir + QLatin1Char('/') + pName + XML_SUFFIX;
+}
+
+QString TCalibrationFileStore::calFilePath(const QString& pName) const
+{
+    return mStoredRoutinesDir + QLatin1Char('/') + pName + XML_SUFFIX;
+}
+
+QString TCalibrationFileStore::newCalFilePath(const TCalibrationRoutine* pRoutine) const
+{
+    const QString setupName = pRoutine->setup() ? pRoutine->setup()->name() : QString();
+    return calFilePath(setupName + pRoutine->routineEnd().toString(END_TIME_PATTERN));
+}
+
+bool TCalibrationFileStore::setupFileExists(const QString& pName) const
+{
+    return isValidFileName(pName) && QFileInfo::exists(TDeviceRoot::path(setupFilePath(pName)));
+}
+
+void TCalibrationFileStore::deleteFile(const QString& pPath) const
+{
+    QFile file(TDeviceRoot::path(pPath));
+    if (!file.exists())
+        return;
+    file.remove();
+    TFileSystemSync::sync(file);
+}
+
+void TCalibrationFileStore::deleteSetupFile(const QString& pName) const
+{
+    if (isValidFileName(pName))
+        deleteFile(setupFilePath(pName));
+}
+
+void TCalibrationFileStore::deleteCalFile(const QString& pName) const
+{
+    if (isValidFileName(pName))
+        deleteFile(calFilePath(pName));
+}
+
+bool TCalibrationFileStore::saveXMLFile(const QDomDocument& pDocument, const QString& pPath) const
+{
+    if (TFileSystemSync::writeReplacing(TDeviceRoot::path(pPath), pDocument.toByteArray(INDENT)))
+        return true;
+    TDiskSpaceController::instance().checkDiskspace();
+    return false;
+}
+
+QDomDocument TCalibrationFileStore::newDocument(const QString& pRootName) const
+{
+    QDomDocument document;
+    document.appendChild(document.createProcessingInstruction(QStringLiteral("xml"),
+                                                              QStringLiteral("version=\"1.0\" encoding=\"utf-8\"")));
+    QDomElement root = document.createElement(pRootName);
+    root.setAttribute(QStringLiteral("version"), 1);
+    document.appendChild(root);
+    return document;
+}
+
+bool TCalibrationFileStore::storeSetup(const TCalibrationSetup* pSetup) const
+{
+    if (!pSetup || !isValidFileName(pSetup->name()))
+        return false;
+    QDir().mkpath(TDeviceRoot::path(mStoredSetupsDir));
+    QDomDocument document = newDocument(mCalibrationSetupXMLRootName);
+    QDomElement root = document.documentElement();
+    pSetup->saveToXML(root);
+    return saveXMLFile(document, setupFilePath(pSetup->name()));
+}
+
+bool TCalibrationFileStore::storeRoutine(const TCalibrationRoutine* pRoutine) const
+{
+    if (!pRoutine || !pRoutine->setup() || !isValidFileName(pRoutine->setup()->name()))
+        return false;
+    QDir().mkpath(TDeviceRoot::path(mStoredRoutinesDir));
+    QDomDocument document = newDocument(mCalibrationRoutineXMLRootName);
+    QDomElement root = document.documentElement();
+    pRoutine->saveToXML(root, mChannelController);
+    // An earlier result of the same name is replaced, not removed first, so
+    // that a failed write keeps it.
+    return saveXMLFile(document, newCalFilePath(pRoutine));
+}
+
+zelk::vector<QString> TCalibrationFileStore::listedBaseNames(const QString& pDirectory, bool pNewestFirst) const
+{
+    zelk::vector<QString> names;
+    const QDir directory(TDeviceRoot::path(pDirectory));
+    if (!directory.exists())
+        return names;
+    const QStringList files = directory.entryList(QStringList(QStringLiteral("*") + XML_SUFFIX), QDir::NoFilter,
+                                                  pNewestFirst ? QDir::Time : QDir::Name);
+    for (const QString& file : files)
+        names.push_back(file.left(file.size() - XML_SUFFIX.size()));
+    return names;
+}
+
+zelk::vector<QString> TCalibrationFileStore::storedCalFiles() const
+{
+    return listedBaseNames(mStoredRoutinesDir, true);
+}
+
+zelk::vector<QString> TCalibrationFileStore::storedSetups() const
+{
+    return listedBaseNames(mStoredSetupsDir, false);
+}
+
+bool TCalibrationFileStore::readDocument(const QString& pPath, const QString& pRootName, QDomDocument& oDocument) const
+{
+    QFile file(TDeviceRoot::path(pPath));
+    if (!file.exists() || !file.open(QIODevice::ReadOnly) || !oDocument.setContent(&file))
+        return false;
+    return !oDocument.firstChildElement(pRootName).isNull();
+}
+
+std::unique_ptr<TCalibrationRoutine> TCalibrationFileStore::createCalRoutineFromName(const QString& pName) const
+{
+    QDomDocument document;
+    if (!isValidFileName(pName) || !readDocument(calFilePath(pName), mCalibrationRoutineXMLRootName, document))
+        return nullptr;
+    return std::make_unique<TCalibrationRoutine>(document.firstChildElement(mCalibrationRoutineXMLRootName),
+                                                 mChannelController);
+}
+
+std::unique_ptr<TCalibrationSetup> TCalibrationFileStore::loadSetup(const QString& pName) const
+{
+    QDomDocument document;
+    if (!isValidFileName(pName) || !readDocument(setupFilePath(pName), mCalibrationSetupXMLRootName, document))
+        return nullptr;
+    return std::make_unique<TCalibrationSetup>(document.firstChildElement(mCalibrationSetupXMLRootName),
+                                               mChannelController);
+}
