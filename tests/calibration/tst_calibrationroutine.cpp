@@ -59,13 +59,16 @@ public:
 
     TCalibrationRoutine* mLeaveFrom = nullptr;
     bool mLeft = false;
+    ICalibrationRoutineObserver* mBringIn = nullptr;
 
 private:
     void record(const QString& pCall)
     {
         mLog << mName + ":" + pCall;
-        if (mLeaveFrom)
+        if (mLeaveFrom) {
             mLeft = mLeaveFrom->removeObserver(this);
+            mLeaveFrom->addObserver(mBringIn);
+        }
     }
 
     QString mName;
@@ -241,12 +244,14 @@ void tst_CalibrationRoutine::observersAreToldFirstRegisteredFirstAndOnce()
 void tst_CalibrationRoutine::observerCannotLeaveDuringANotification()
 {
     QStringList log;
-    TRecordingObserver leaving("leaving", log), other("other", log);
+    TRecordingObserver leaving("leaving", log), other("other", log), late("late", log);
     TNotifyingRoutine routine(nullptr);
     routine.addObserver(&leaving);
     routine.addObserver(&other);
+    // The list is not changed while it is walked: neither leaving nor joining.
     leaving.mLeaveFrom = &routine;
     leaving.mLeft = true;
+    leaving.mBringIn = &late;
 
     routine.setStatus(rsCollectingStabilitySamples, TElectricalTemperatureValue(20.0, uCelsius));
     QVERIFY(!leaving.mLeft);
@@ -255,6 +260,7 @@ void tst_CalibrationRoutine::observerCannotLeaveDuringANotification()
     QCOMPARE(log, (QStringList{"leaving:status 1 at 20", "other:status 1 at 20", "leaving:status 2 at 20",
                                "other:status 2 at 20"}));
     QVERIFY(routine.removeObserver(&leaving));
+    QVERIFY(!routine.removeObserver(&late));
 }
 
 void tst_CalibrationRoutine::statusIsNotifiedOnChangeOrWhenForced()
@@ -277,8 +283,8 @@ void tst_CalibrationRoutine::statusIsNotifiedOnChangeOrWhenForced()
 
 void tst_CalibrationRoutine::holdTimeProgressAlwaysNotifiesStable()
 {
-    // A hold time whose milliseconds do not fit 32 bits still gives a
-    // progress near 0 right after the start, not a wrapped one.
+    // Every update tells the observers, changed status or not. The hold time's
+    // milliseconds do not fit 32 bits: the percentage still starts at 0.
     const TCalibrationSetup setup("Long", EnCalibratorType::ctDWK4400_165, input(1), {TChannelDescription(3, "3")}, 1,
                                   0.1, 71583, {TElectricalTemperatureValue(20.0, uCelsius)}, QString(), 0);
     QStringList log;

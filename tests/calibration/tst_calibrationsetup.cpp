@@ -60,7 +60,6 @@ private slots:
     void isReadyToStart();
     void writtenElements_data();
     void writtenElements();
-    void writtenSetupReadsBack();
     void reading_data();
     void reading();
 
@@ -247,30 +246,6 @@ void tst_CalibrationSetup::writtenElements()
                                     .arg(reference ? QString::number(reference) : QString("none"))
                                     .arg(network ? address : QString())
                                     .arg(network ? port : 0));
-}
-
-void tst_CalibrationSetup::writtenSetupReadsBack()
-{
-    // Numbers keep "." and their digits whatever the screen's separator.
-    const TCalibrationSetup setup(
-        "Ä bath, 2 DUTs", EnCalibratorType::ctMBK2800, input(4),
-        {TChannelDescription(2, "2"), TChannelDescription(9, "1 / 1")}, 4294967295u, 1.23456789, 7,
-        {TElectricalTemperatureValue(300.0, uCelsius), TElectricalTemperatureValue(-0.000123456789, uCelsius),
-         TElectricalTemperatureValue(28.5, uCelsius)},
-        "192.168.1.20", 65535);
-    QDomDocument document;
-    QDomElement root = document.createElement("calibration_setup");
-    document.appendChild(root);
-    setup.saveToXML(root);
-    QDomDocument reparsed;
-    QVERIFY(reparsed.setContent(document.toString(2)));
-
-    const TCalibrationSetup readBack(reparsed.documentElement(), channels());
-    QCOMPARE(summary(readBack),
-             QString("Ä bath, 2 DUTs|10|4|2:2,9:1 / 1|4294967295|1.23457|7|300/1,-0.000123457/1,28.5/1|"
-                     "192.168.1.20|65535"));
-    QCOMPARE(readBack.stabilityKelvin(), 1.23457);
-    QCOMPARE(readBack.calibrationPoints().at(1).value(), -1.23456789e-4);
 }
 
 void tst_CalibrationSetup::reading_data()

@@ -129,6 +129,73 @@
     </message>
 </context>
 <context>
+    <name>TCalibrationRoutine</name>
+    <message>
+        <source>Routine name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Routine start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Routine end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source (calibrator type)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stability [K]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stability time [min]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold time [min]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference probe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DUT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration point [°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference value [°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference stability [K]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DUT value [°C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DUT raw value [%1]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>

@@ -37,6 +37,11 @@ TTamarindSettings::TTamarindSettings(const QString& pSettingsFilePath)
     load();
 }
 
+void TTamarindSettings::reload()
+{
+    load();
+}
+
 void TTamarindSettings::load()
 {
     QDir().mkpath(QFileInfo(mSettingsFilePath).absolutePath());

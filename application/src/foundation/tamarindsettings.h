@@ -34,6 +34,10 @@ public:
     // completely, after the disk check has told the user of a full disk; the
     // previous file then stays as it was and the document keeps the changes.
     bool store();
+    // Reads the file again, dropping what was not stored: after the file was
+    // replaced underneath (a restored backup), the next store() must not
+    // write the old settings back over it.
+    void reload();
 
 protected:
     // Puts the completely written temporary file in place of the settings file.

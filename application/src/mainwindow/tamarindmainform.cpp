@@ -10,8 +10,12 @@
 #include "customlogoguicontroller.h"
 #include "decimaldisplaycontroller.h"
 #include "desktopbackground.h"
+#include "ethernetcommunicationinterface.h"
+#include "ethernetconfigurationcontroller.h"
+#include "externalcommunicationhandler.h"
 #include "deviceroot.h"
 #include "fileversionreader.h"
+#include "ieeeconfigurationcontroller.h"
 #include "instrumentinfo.h"
 #include "intcommcontroller.h"
 #include "internalscpihandler.h"
@@ -20,8 +24,10 @@
 #include "osversion.h"
 #include "probealarmcontroller.h"
 #include "probecontroller.h"
+#include "rs232configurationcontroller.h"
 #include "scanmodecontroller.h"
 #include "screenshotcontroller.h"
+#include "serialcommunicationinterface.h"
 #include "tamarindclock.h"
 #include "tamarindsettings.h"
 #include "usbstickcontroller.h"
@@ -130,6 +136,7 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildServiceList();
     buildSmartProbeEditRows();
     buildChannelController();
+    buildRemoteControl();
     fitProbeEditorToInstrumentType();
     hideChannelViewWarnings();
     startUSBCheck();
@@ -148,6 +155,7 @@ TTamarindMainForm::~TTamarindMainForm()
 {
     // Events sent while the controllers go must not reach a window half released.
     qApp->removeEventFilter(this);
+    releaseRemoteControl();
 
     mCustomLogoGUIController.reset();
     mOperatingTimeTimer.reset();
@@ -273,6 +281,9 @@ void TTamarindMainForm::buildBoardLink()
 void TTamarindMainForm::initUSBStick()
 {
     TUSBStickControllerProvider::getUSBStickController()->initialize();
+    mEthernetConfController =
+        TEthernetConfigurationControllerFactory().createEthernetConfigurationController(QStringLiteral("eth0"));
+    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, &TTamarindMainForm::onMainStackedWidgetChanged);
 }
 
 void TTamarindMainForm::initMenuColumn()

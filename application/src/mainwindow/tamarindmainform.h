@@ -15,6 +15,12 @@ class QLabel;
 class QTimer;
 class QZELKAppButton;
 class TAbstractChannel;
+class TAbstractEthernetConfigurationController;
+class TEthernetCommunicationInterface;
+class TExternalCommunicationHandler;
+class TIEEEConfigurationController;
+class TRS232ConfigurationController;
+class TSerialCommunicationInterface;
 class TBrightnessController;
 class TBrightnessWidget;
 class TAbstractSwitchBox;
@@ -143,6 +149,10 @@ public slots:
     void onCyclicCheckTimer();
     void onUSBButtonActiveChanged(bool pActive);
     void onHideMenuIcon();
+    // The status marks of the title bar: "REM" while a client controls the instrument.
+    void updateTitleLabel_Right();
+    void onRemoteModeChanged(bool pRemoteMode);
+    void onMainStackedWidgetChanged(int pIndex);
 
     void take_screenshot();
     void onScreenshotTaken();
@@ -175,6 +185,9 @@ private:
     void buildServiceList();
     void buildSmartProbeEditRows();
     void buildChannelController();
+    void buildRemoteControl();
+    void buildOptionBoardTransport();
+    void releaseRemoteControl();
     void fitProbeEditorToInstrumentType();
     void hideChannelViewWarnings();
     void startUSBCheck();
@@ -215,6 +228,14 @@ private:
     std::unique_ptr<TBuzzerGUIController> mBuzzerGUIController;
     std::unique_ptr<TIntCommController> mIntCommController;
     std::unique_ptr<TInternalSCPIHandler> mInternalSCPIHandler;
+    std::unique_ptr<TAbstractEthernetConfigurationController> mEthernetConfController;
+    std::unique_ptr<TExternalCommunicationHandler> mExternalCommunicationHandler;
+    std::unique_ptr<TRS232ConfigurationController> mRS232ConfigController;
+    std::unique_ptr<TSerialCommunicationInterface> mRS232CommunicationController;
+    std::unique_ptr<TSerialCommunicationInterface> mIEEE488CommunicationController;
+    std::unique_ptr<TIEEEConfigurationController> mIEEEConfigController;
+    std::unique_ptr<TEthernetCommunicationInterface> mEthernetCommunicationInterface;
+    std::unique_ptr<TSerialCommunicationInterface> mUSBCommunicationController;
 
     QString mClickableWidgetStylesheet_default;
     QString mClickableWidgetStylesheet_active;

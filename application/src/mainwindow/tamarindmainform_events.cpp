@@ -7,10 +7,13 @@
 #include "buzzercontroller.h"
 #include "customlogocontroller.h"
 #include "customlogoguicontroller.h"
+#include "externalcommunicationhandler.h"
+#include "messagedialog.h"
 #include "screenshotcontroller.h"
 #include "usbstickcontroller.h"
 #include "zelkabstractbutton.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QTimer>
 
@@ -43,6 +46,16 @@ bool TTamarindMainForm::filterPress(QObject* pWatched)
         return true;
     }
     mBrightnessController->resetBacklightTimer();
+    if (mExternalCommunicationHandler && mExternalCommunicationHandler->isInRemoteMode()) {
+        // An open dialog stays usable; anything else under the finger is not touched while a client rules.
+        if (QApplication::activeModalWidget())
+            return false;
+        if (TMessageDialog().showQuestion(
+                tr("The instrument is currently in remote mode. Would you like to change to local mode? WARNING: "
+                   "any pending commands will be cancelled.")))
+            mExternalCommunicationHandler->abortRemoteMode();
+        return true;
+    }
     return false;
 }
 
@@ -116,6 +129,15 @@ void TTamarindMainForm::onUSBButtonActiveChanged(bool)
 void TTamarindMainForm::onCyclicCheckTimer()
 {
     checkUSB();
+}
+
+// Marks separated by single blanks; empty when none holds.
+void TTamarindMainForm::updateTitleLabel_Right()
+{
+    QString marks;
+    if (mExternalCommunicationHandler && mExternalCommunicationHandler->isInRemoteMode())
+        marks += QLatin1Char(' ') + tr("REM");
+    ui->LblTitleRight->setText(marks.trimmed());
 }
 
 // The instrument restarts once the time is set; a stick check in between

@@ -1,6 +1,7 @@
 #include "commandrunner.h"
 
 #include "deviceroot.h"
+#include "networkinterfaces.h"
 #include "simulatedusbstick.h"
 
 #include <QDir>
@@ -102,6 +103,7 @@ TCommandRunner& TCommandRunner::instance()
 TCommandRunner::TCommandRunner()
 {
     TSimulatedUSBStick::install(*this);
+    TNetworkInterfaces::install(*this);
 }
 
 bool TCommandRunner::isFileCommand(const QString& pProgram)

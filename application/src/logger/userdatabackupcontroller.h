@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Saves the user data under "/home" (identity files, settings, screenshots,
+// log files, calibration setups and results) to the USB stick as one gzip
+// tar archive with an MD5 side file, and restores it from there. Started only
+// by remote commands; shows nothing. No state: every operation is static.
+class TUserDataBackupController
+{
+public:
+    // The archive's file name ("<serial number>_backup.tar.gz") on success,
+    // empty when there is no stick or anything failed.
+    static QString createBackupOnUSBStick();
+    // Restores from the archive of that name in the stick's base directory;
+    // false when the name, the side file, the digest or the archive's content
+    // is refused, or "tar" failed. "/home" is untouched unless unpacking ran.
+    static bool restoreDataFromBackup(const QString& pBackupTarFilename);
+
+private:
+    static QByteArray fileContentChecksum(const QString& pFilename);
+    static QByteArray checksumFromMD5File(const QString& pMD5File);
+
+    static bool isPlainFileName(const QString& pName);
+    static bool archiveHoldsOnlyTheBackupSet(const QString& pBackupTarFilename);
+    static bool isBackupSetMember(const QString& pPath);
+    static void removeSynchronised(const QString& pHostPath);
+};

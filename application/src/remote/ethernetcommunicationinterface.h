@@ -1,0 +1,40 @@
+#pragma once
+
+#include "externalcommunicationinterface.h"
+
+#include <memory>
+
+class QTcpServer;
+class QTcpSocket;
+class TAbstractEthernetConfigurationController;
+
+// The remote transport on TCP: one server on the configured port, one client
+// at a time; a newer connection replaces the older one. Owned by the main window.
+class TEthernetCommunicationInterface : public TExternalCommunicationInterface
+{
+    Q_OBJECT
+
+public:
+    TEthernetCommunicationInterface(TExternalCommunicationHandler* pCommHandler,
+                                    TAbstractEthernetConfigurationController* pEthernetConfiguration);
+    ~TEthernetCommunicationInterface() override;
+
+    // Dropped without a client.
+    void sendRawData(const QByteArray& pData) override;
+
+    // The port the server listens on, 0 when it could not listen.
+    quint16 serverPort() const;
+    bool hasClient() const { return mTCPSocket != nullptr; }
+
+private slots:
+    void tcpConnectionAvailable();
+    void onTCPRead();
+    void tcpSocketClosing();
+    void onConfigurationChanged(TAbstractEthernetConfigurationController* pController);
+
+private:
+    void listen(int pPort);
+
+    std::unique_ptr<QTcpServer> mTCPServer;
+    QTcpSocket* mTCPSocket = nullptr;
+};

@@ -1,0 +1,259 @@
+#include "externalcommunicationhandler.h"
+
+#include "authorizationcontroller.h"
+#include "channel.h"
+#include "externalcommunicationinterface.h"
+#include "scpiparser.h"
+
+TExternalCommunicationHandler::TExternalCommunicationHandler(
+    TInternalSCPIHandler* pInternalSCPIHandler, TChannelController* pChannelController,
+    TProbeController* pProbeController, TChannelViewControllerManager* pChannelViewControllerManager,
+    TLogfileController* pLogfileController)
+    : mInternalSCPIHandler(pInternalSCPIHandler)
+    , mChannelController(pChannelController)
+    , mProbeController(pProbeController)
+    , mChannelViewControllerManager(pChannelViewControllerManager)
+    , mLogfileController(pLogfileController)
+    , mCurrentDateTime([] { return QDateTime::currentDateTime(); })
+{
+}
+
+TExternalCommunicationHandler::~TExternalCommunicationHandler() = default;
+
+void TExternalCommunicationHandler::setCurrentDateTime(std::function<QDateTime()> pCurrentDateTime)
+{
+    mCurrentDateTime = std::move(pCurrentDateTime);
+}
+
+bool TExternalCommunicationHandler::processIncomingString(TExternalCommunicationInterface* pCommInterface,
+                                                          const QString& pString)
+{
+    if (pString.isEmpty())
+        return true;
+    if (mCommunicationInterface && mCommunicationInterface != pCommInterface) {
+        // Access is exclusive only while a client controls the instrument. In
+        // local mode a serial line never lets go (it reports no disconnection)
+        // and the local user has no remote mode to end, so a host that merely
+        // probed the USB port would lock every other transport out for good;
+        // the newcomer takes over and the old line's unfinished text is dropped.
+        if (mRemoteMode)
+            return false;
+        releaseRemoteAccess();
+    }
+    mCommunicationInterface = pCommInterface;
+
+    // CR or LF ends a line: clients that end their lines with LF alone must
+    // be served too. An LF right after a line's end belongs to a CR LF pair,
+    // also when it arrives in the next chunk, so it never makes a line of its
+    // own; CR CR still gives an empty line.
+    int start = 0;
+    const int length = pString.size();
+    if (mCommandInputBuffer.isEmpty() && !mDiscardingLine)
+        while (start < length && pString.at(start) == QLatin1Char('\n'))
+            ++start;
+    while (start < length) {
+        int end = start;
+        while (end < length && pString.at(end) != QLatin1Char('\r') && pString.at(end) != QLatin1Char('\n'))
+            ++end;
+        const bool lineEnded = end < length;
+        if (!mDiscardingLine) {
+            if (mCommandInputBuffer.size() + (end - start) > MAX_LINE_LENGTH) {
+                mCommandInputBuffer.clear();
+                mDiscardingLine = true;
+                returnError(ERROR_005_ILLEGAL_ARGUMENT);
+            } else {
+                mCommandInputBuffer.append(pString.midRef(start, end - start));
+            }
+        }
+        if (!lineEnded)
+            break;
+        if (!mDiscardingLine)
+            queueLine(mCommandInputBuffer);
+        mCommandInputBuffer.clear();
+        mDiscardingLine = false;
+        start = end + 1;
+        while (start < length && pString.at(start) == QLatin1Char('\n'))
+            ++start;
+    }
+    processCommandQueue();
+    return true;
+}
+
+void TExternalCommunicationHandler::queueLine(const QString& pLine)
+{
+    if (mCommandQueue.size() < MAX_QUEUED_COMMANDS)
+        mCommandQueue.enqueue(pLine);
+}
+
+void TExternalCommunicationHandler::processCommandQueue()
+{
+    // A command that processes events lets more text arrive; the outer call
+    // takes the new lines in order.
+    if (mProcessingCommandQueue)
+        return;
+    mProcessingCommandQueue = true;
+    while (!mCommandQueue.isEmpty())
+        processCommand(mCommandQueue.dequeue());
+    mProcessingCommandQueue = false;
+}
+
+void TExternalCommunicationHandler::processCommand(const QString& pCommand)
+{
+    bool paramsValid = true;
+    const TSCPICommand command = TSCPIParser().parseCommand(pCommand, paramsValid);
+    if (!paramsValid) {
+        returnError(ERROR_005_ILLEGAL_ARGUMENT);
+        return;
+    }
+    if (processSystemCommand_AnyMode(command))
+        return;
+    if (!mRemoteMode)
+        return;
+    if (processSystemCommand_RemoteMode(command))
+        return;
+    if (processCommand_Measure(command) || processCommand_Configure(command) || processCommand_Logger(command) ||
+        processCommand_Probe(command) || processCommand_SenseThermocouple(command) ||
+        processCommand_SenseFrtd(command) || processCommand_SenseThermistor(command) ||
+        processCommand_Calibration(command) || processCommand_SwitchBox(command))
+        return;
+    returnError(ERROR_004_UNRECOGNIZED_INSTRUCTION);
+}
+
+void TExternalCommunicationHandler::releaseRemoteAccess()
+{
+    mCommunicationInterface = nullptr;
+    mCommandInputBuffer.clear();
+    mDiscardingLine = false;
+    mCommandQueue.clear();
+}
+
+void TExternalCommunicationHandler::setRemoteMode(bool pRemoteMode)
+{
+    if (mRemoteMode == pRemoteMode)
+        return;
+    mRemoteMode = pRemoteMode;
+    emit remoteModeChanged(pRemoteMode);
+}
+
+void TExternalCommunicationHandler::interfaceDisconnected(TExternalCommunicationInterface* pCommInterface)
+{
+    if (pCommInterface != mCommunicationInterface)
+        return;
+    releaseRemoteAccess();
+    setRemoteMode(false);
+}
+
+void TExternalCommunicationHandler::abortRemoteMode()
+{
+    if (!mRemoteMode)
+        return;
+    releaseRemoteAccess();
+    setRemoteMode(false);
+}
+
+QString TExternalCommunicationHandler::unitToText(Electrical_temperature_units::EnUnit pUnit)
+{
+    using namespace Electrical_temperature_units;
+    switch (pUnit) {
+    case uCelsius:
+        return QStringLiteral("\u00B0C");
+    case uFahrenheit:
+        return QStringLiteral("\u00B0F");
+    case uKelvin:
+        return QStringLiteral("K");
+    case uOhm:
+        return QStringLiteral("\u2126");
+    case uMilliVolt:
+        return QStringLiteral("mV");
+    case uUndefined:
+        break;
+    }
+    return QString();
+}
+
+void TExternalCommunicationHandler::returnResponse(const QString& pResponse)
+{
+    if (mCommunicationInterface)
+        mCommunicationInterface->sendResponse(pResponse);
+}
+
+void TExternalCommunicationHandler::returnError(int pError)
+{
+    returnResponse(QLatin1Char('E') + QString::number(pError));
+}
+
+void TExternalCommunicationHandler::sendAck()
+{
+    if (mSendAck && mCommunicationInterface)
+        mCommunicationInterface->sendAck();
+}
+
+bool TExternalCommunicationHandler::assertArgCount(const TSCPICommand& pCommand, unsigned int pCount)
+{
+    if (pCommand.parameters().size() >= pCount)
+        return true;
+    returnError(ERROR_005_ILLEGAL_ARGUMENT);
+    return false;
+}
+
+bool TExternalCommunicationHandler::assertAuthLevel(int pLevel)
+{
+    if (TAuthorizationController::instance().level() >= pLevel)
+        return true;
+    returnError(ERROR_013_ACCESS_DENIED);
+    return false;
+}
+
+bool TExternalCommunicationHandler::getIntParam(const std::unique_ptr<TSCPIParameter>& pParam, int& oIntParamValue,
+                                                bool pAcceptChannelList) const
+{
+    oIntParamValue = 0;
+    if (const auto* integer = dynamic_cast<const TSCPIIntegerParameter*>(pParam.get())) {
+        oIntParamValue = integer->int_val();
+        return true;
+    }
+    if (pAcceptChannelList) {
+        const auto* list = dynamic_cast<const TSCPIChannelListParameter*>(pParam.get());
+        if (list && !list->channels().isEmpty()) {
+            oIntParamValue = list->channels().first();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TExternalCommunicationHandler::getStringParam(const std::unique_ptr<TSCPIParameter>& pParam,
+                                                   QString& oStringValue) const
+{
+    oStringValue.clear();
+    const auto* text = dynamic_cast<const TSCPIStringParameter*>(pParam.get());
+    if (!text)
+        return false;
+    oStringValue = text->val();
+    return true;
+}
+
+bool TExternalCommunicationHandler::getSwitchBoxNumber(const std::unique_ptr<TSCPIParameter>& pParam,
+                                                       int& oSwitchBoxNumber)
+{
+    oSwitchBoxNumber = -1;
+    int number = 0;
+    if (getIntParam(pParam, number, false) && number >= 1 && number <= 4) {
+        oSwitchBoxNumber = number;
+        return true;
+    }
+    returnError(ERROR_005_ILLEGAL_ARGUMENT);
+    return false;
+}
+
+QString TExternalCommunicationHandler::channelValueAsString(const TAbstractChannel& pChannel) const
+{
+    QString temperature;
+    QString electrical;
+    Electrical_temperature_units::EnUnit temperatureUnit = Electrical_temperature_units::uUndefined;
+    Electrical_temperature_units::EnUnit electricalUnit = Electrical_temperature_units::uUndefined;
+    Electrical_temperature_units::EnUnitType mainValueType = Electrical_temperature_units::utTemperature;
+    pChannel.currentValue(temperature, temperatureUnit, electrical, electricalUnit, QStringLiteral("."), mainValueType,
+                          true);
+    return electrical + unitToText(electricalUnit) + QLatin1Char(',') + temperature + unitToText(temperatureUnit);
+}

@@ -1,0 +1,154 @@
+#pragma once
+
+#include "electrical_temperature_units.h"
+#include "scpicommand.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QQueue>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class TAbstractChannel;
+class TChannelController;
+class TChannelViewControllerManager;
+class TExternalCommunicationInterface;
+class TInternalSCPIHandler;
+class TLogfileController;
+class TProbeController;
+
+// The one remote command handler: every transport hands it the text it
+// receives. It decides which transport holds remote access, cuts the text into
+// lines, queues them, parses each, answers the system commands itself and
+// offers the others to the command groups in a fixed order. It holds remote
+// and local mode and the acknowledgement mode. Built and owned by the main
+// window; runs in the GUI thread.
+class TExternalCommunicationHandler : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int RS = 30;
+    static constexpr int AUTH_LEVEL_ZELK_SERVICE = 1;
+    static constexpr int AUTH_LEVEL_PRODUCTION = 2;
+
+    static constexpr int ERROR_001_BALANCE_ERROR = 1;
+    static constexpr int ERROR_002_TEMP_OVER_RANGE = 2;
+    static constexpr int ERROR_004_UNRECOGNIZED_INSTRUCTION = 4;
+    static constexpr int ERROR_005_ILLEGAL_ARGUMENT = 5;
+    static constexpr int ERROR_006_INCOMPATIBLE_UNIT = 6;
+    static constexpr int ERROR_009_PROBE_NOT_EXISTS = 9;
+    static constexpr int ERROR_010_COEFFICIENT_NOT_AVAILABLE = 10;
+    static constexpr int ERROR_011_PROBE_ALREADY_ASSIGNED_TO_CHANNEL = 11;
+    static constexpr int ERROR_012_REQUESTED_FILE_NOT_EXISTS = 12;
+    static constexpr int ERROR_013_ACCESS_DENIED = 13;
+    static constexpr int ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE = 14;
+    static constexpr int ERROR_015_LOGGER_NOT_ACTIVE_OR_MANUAL_MODE = 15;
+    static constexpr int ERROR_016_REQUESTED_FILE_IN_USE = 16;
+    static constexpr int ERROR_017_MEMORY_FULL = 17;
+    static constexpr int ERROR_018_FAILED_TO_STORE_CALIBRATION_DATA = 18;
+    static constexpr int ERROR_019_FAILED_TO_GET_CALIBRATION_DATA = 19;
+    static constexpr int ERROR_222_NO_SMART_PROBE_DETECTED = 222;
+    static constexpr int ERROR_223_SMART_PROBE_DISABLED = 223;
+    static constexpr int ERROR_224_SMART_PROBE_LOCKED = 224;
+
+    // A client that never ends its line, or floods the instrument while a long
+    // command runs, must not exhaust its memory: a longer line is discarded
+    // and answered with error 5, lines beyond the queue's limit are dropped.
+    static constexpr int MAX_LINE_LENGTH = 64 * 1024;
+    static constexpr int MAX_QUEUED_COMMANDS = 1000;
+
+    TExternalCommunicationHandler(TInternalSCPIHandler* pInternalSCPIHandler, TChannelController* pChannelController,
+                                  TProbeController* pProbeController,
+                                  TChannelViewControllerManager* pChannelViewControllerManager,
+                                  TLogfileController* pLogfileController);
+    ~TExternalCommunicationHandler() override;
+
+    // Every chunk a transport receives. False when the text was refused
+    // because another transport holds remote access in remote mode.
+    bool processIncomingString(TExternalCommunicationInterface* pCommInterface, const QString& pString);
+    bool isInRemoteMode() const { return mRemoteMode; }
+    // The transport's client has gone.
+    void interfaceDisconnected(TExternalCommunicationInterface* pCommInterface);
+    // The local user takes the instrument back; nothing in local mode.
+    void abortRemoteMode();
+
+    // The remote text of a unit; empty for an undefined one.
+    static QString unitToText(Electrical_temperature_units::EnUnit pUnit);
+
+    // Where "syst:date?" and "syst:time?" take the local time from; tests set a fixed one.
+    void setCurrentDateTime(std::function<QDateTime()> pCurrentDateTime);
+
+    // Shared operations of the command groups. Replies go to the transport
+    // holding remote access, with CR LF; without one they are dropped.
+    void returnResponse(const QString& pResponse);
+    void returnError(int pError);
+    // "ACK" in acknowledgement mode only, after a set command succeeded.
+    void sendAck();
+    // At least pCount parameters, else error 5.
+    bool assertArgCount(const TSCPICommand& pCommand, unsigned int pCount);
+    // The service access level in force is at least pLevel, else error 13.
+    bool assertAuthLevel(int pLevel);
+    // An integer parameter, or with pAcceptChannelList the first number of a
+    // non-empty channel list; sends no error.
+    bool getIntParam(const std::unique_ptr<TSCPIParameter>& pParam, int& oIntParamValue, bool pAcceptChannelList) const;
+    // A text parameter only: a bare number is refused; sends no error.
+    bool getStringParam(const std::unique_ptr<TSCPIParameter>& pParam, QString& oStringValue) const;
+    // An integer 1 to 4, else error 5.
+    bool getSwitchBoxNumber(const std::unique_ptr<TSCPIParameter>& pParam, int& oSwitchBoxNumber);
+    // Electrical value and unit, ",", temperature and unit, "." as separator.
+    QString channelValueAsString(const TAbstractChannel& pChannel) const;
+
+    // The command groups, offered a command in this order; each returns
+    // whether the header is one of its own.
+    bool processCommand_Measure(const TSCPICommand& pCommand);
+    bool processCommand_Configure(const TSCPICommand& pCommand);
+    bool processCommand_Logger(const TSCPICommand& pCommand);
+    bool processCommand_Probe(const TSCPICommand& pCommand);
+    bool processCommand_SenseThermocouple(const TSCPICommand& pCommand);
+    bool processCommand_SenseFrtd(const TSCPICommand& pCommand);
+    bool processCommand_SenseThermistor(const TSCPICommand& pCommand);
+    bool processCommand_Calibration(const TSCPICommand& pCommand);
+    bool processCommand_SwitchBox(const TSCPICommand& pCommand);
+
+signals:
+    void remoteModeChanged(bool pRemoteMode);
+
+private:
+    void processCommandQueue();
+    void processCommand(const QString& pCommand);
+    void queueLine(const QString& pLine);
+    void releaseRemoteAccess();
+    void setRemoteMode(bool pRemoteMode);
+
+    // The system commands; true when the header was one of them.
+    bool processSystemCommand_AnyMode(const TSCPICommand& pCommand);
+    bool processSystemCommand_RemoteMode(const TSCPICommand& pCommand);
+    QString identificationLine() const;
+    void setAcknowledgeMode(const TSCPICommand& pCommand);
+    void enterPassword(const TSCPICommand& pCommand);
+    void setInstrumentType(const TSCPICommand& pCommand);
+    void setInstrumentSerialNumber(const TSCPICommand& pCommand);
+    void setManufacturingDate(const TSCPICommand& pCommand);
+    void resetTouchscreenCalibration();
+    void copyTouchscreenCalibration(const QString& pSource, const QString& pTarget);
+    void startTouchscreenTest();
+    void restoreUserData(const TSCPICommand& pCommand);
+
+    TInternalSCPIHandler* mInternalSCPIHandler;
+    TChannelController* mChannelController;
+    TProbeController* mProbeController;
+    TChannelViewControllerManager* mChannelViewControllerManager;
+    TLogfileController* mLogfileController;
+    TExternalCommunicationInterface* mCommunicationInterface = nullptr;
+    QQueue<QString> mCommandQueue;
+    QString mCommandInputBuffer;
+    bool mRemoteMode = false;
+    bool mSendAck = false;
+    bool mProcessingCommandQueue = false;
+    // The rest of a line that was too long is dropped up to its end.
+    bool mDiscardingLine = false;
+    std::function<QDateTime()> mCurrentDateTime;
+};

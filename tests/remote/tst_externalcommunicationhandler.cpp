@@ -1,0 +1,443 @@
+#include "authorizationcontroller.h"
+#include "externalcommunicationhandler.h"
+#include "fileversionreader.h"
+#include "instrumentinfo.h"
+#include "recordinginterface.h"
+#include "scpiparser.h"
+#include "simulatedboardlink.h"
+#include "testsupport.h"
+
+#include <QFileInfo>
+#include <QSignalSpy>
+
+#include <memory>
+
+// The remote command handler between transports and commands: how received
+// text becomes command lines, which transport holds access, which mode answers
+// what, and the system commands it answers itself.
+class tst_ExternalCommunicationHandler : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void linesAreCutFromChunks_data();
+    void linesAreCutFromChunks();
+    void anOverlongLineIsDiscardedWithE5();
+    void secondTransportIsIgnoredInRemoteMode();
+    void anotherTransportTakesOverInLocalMode();
+    void losingAccessEndsRemoteMode_data();
+    void losingAccessEndsRemoteMode();
+    void modeChangesAreSignalledOnce();
+    void acknowledgementRules_data();
+    void acknowledgementRules();
+    void systemCommands_data();
+    void systemCommands();
+    void identificationHasNineFields();
+    void identificationWithoutBoardLeavesBoardFieldsEmpty();
+    void identityCommandsWriteTheFiles();
+    void touchscreenCalibrationIsReplacedWhole();
+    void repliesLeaveAsLatin1Bytes_data();
+    void repliesLeaveAsLatin1Bytes();
+    void unitTexts_data();
+    void unitTexts();
+    void parameterReaders_data();
+    void parameterReaders();
+
+private:
+    QByteArray exchange(const QByteArray& pText);
+    void enterRemoteMode();
+
+    std::unique_ptr<TSimulatedBoardLink> mBoard;
+    std::unique_ptr<TExternalCommunicationHandler> mHandler;
+    std::unique_ptr<TRecordingInterface> mClient;
+    std::unique_ptr<TRecordingInterface> mOtherClient;
+};
+
+namespace
+{
+const QString LEVEL1_PASSWORD = QStringLiteral("service4711");
+const QString LEVEL2_PASSWORD = QStringLiteral("factory2357");
+} // namespace
+
+void tst_ExternalCommunicationHandler::initTestCase()
+{
+    TAuthorizationController& authorization = TAuthorizationController::instance();
+    authorization.addLevel(QLatin1String(TAuthorizationController::FACTORY_DIGEST_LEVEL1));
+    authorization.addLevel(QLatin1String(TAuthorizationController::FACTORY_DIGEST_LEVEL2));
+    mBoard = std::make_unique<TSimulatedBoardLink>();
+    TInstrumentInfo::instance()->initialize(&mBoard->handler());
+}
+
+void tst_ExternalCommunicationHandler::init()
+{
+    TAuthorizationController::instance().resetLevel();
+    mHandler = std::make_unique<TExternalCommunicationHandler>(&mBoard->handler(), nullptr, nullptr, nullptr, nullptr);
+    mHandler->setCurrentDateTime([] { return QDateTime(QDate(2026, 12, 6), QTime(9, 5, 30)); });
+    mClient = std::make_unique<TRecordingInterface>(mHandler.get());
+    mOtherClient = std::make_unique<TRecordingInterface>(mHandler.get());
+}
+
+void tst_ExternalCommunicationHandler::cleanup()
+{
+    mClient.reset();
+    mOtherClient.reset();
+    mHandler.reset();
+}
+
+QByteArray tst_ExternalCommunicationHandler::exchange(const QByteArray& pText)
+{
+    mClient->receive(pText);
+    return mClient->takeSent();
+}
+
+void tst_ExternalCommunicationHandler::enterRemoteMode()
+{
+    exchange("syst:remo\r");
+    QVERIFY(mHandler->isInRemoteMode());
+}
+
+void tst_ExternalCommunicationHandler::linesAreCutFromChunks_data()
+{
+    QTest::addColumn<bool>("remote");
+    QTest::addColumn<QList<QByteArray>>("chunks");
+    QTest::addColumn<QByteArray>("replies");
+    using Chunks = QList<QByteArray>;
+    QTest::newRow("CR LF in one chunk") << false << Chunks{"syst:ackn 0\r\n"} << QByteArray("ACK\r\n");
+    QTest::newRow("two lines in one chunk")
+        << false << Chunks{"syst:ackn 0\rsyst:ackn 1\r"} << QByteArray("ACK\r\nACK\r\n");
+    QTest::newRow("line over two chunks") << false << Chunks{"syst:ac", "kn 0\r"} << QByteArray("ACK\r\n");
+    QTest::newRow("no line end yet") << false << Chunks{"syst:ackn 0"} << QByteArray();
+    QTest::newRow("LF alone ends a line") << false << Chunks{"syst:ackn 0\n"} << QByteArray("ACK\r\n");
+    QTest::newRow("LF of a CR LF in the next chunk")
+        << true << Chunks{"syst:ackn 0\r", "\nfoo\r"} << QByteArray("ACK\r\nE4\r\n");
+    QTest::newRow("LF LF make no empty line") << true << Chunks{"syst:ackn 0\n\n\n"} << QByteArray("ACK\r\n");
+    QTest::newRow("CR CR is an empty line in remote mode")
+        << true << Chunks{"syst:ackn 0\r\r"} << QByteArray("ACK\r\nE4\r\n");
+    QTest::newRow("empty line in local mode") << false << Chunks{"\r"} << QByteArray();
+    QTest::newRow("zero byte cuts the chunk")
+        << false << Chunks{QByteArray("syst:ackn 0\r\0syst:ackn 1\r", 25)} << QByteArray("ACK\r\n");
+    QTest::newRow("unknown header in remote mode") << true << Chunks{"meas:nothing\r"} << QByteArray("E4\r\n");
+    QTest::newRow("other commands dropped in local mode") << false << Chunks{"meas:curr? 1\r"} << QByteArray();
+    QTest::newRow("malformed list in local mode") << false << Chunks{"meas:curr? (@1,x)\r"} << QByteArray("E5\r\n");
+    QTest::newRow("header followed by a tab") << true << Chunks{"syst:ackn\t1\r"} << QByteArray("E4\r\n");
+}
+
+void tst_ExternalCommunicationHandler::linesAreCutFromChunks()
+{
+    QFETCH(bool, remote);
+    QFETCH(QList<QByteArray>, chunks);
+    QFETCH(QByteArray, replies);
+    if (remote)
+        enterRemoteMode();
+    QByteArray sent;
+    for (const QByteArray& chunk : chunks)
+        sent += exchange(chunk);
+    QCOMPARE(sent, replies);
+}
+
+void tst_ExternalCommunicationHandler::anOverlongLineIsDiscardedWithE5()
+{
+    const QByteArray line(TExternalCommunicationHandler::MAX_LINE_LENGTH, 'x');
+    QCOMPARE(exchange(line), QByteArray());
+    QCOMPARE(exchange("y"), QByteArray("E5\r\n"));
+    // The rest of that line goes too; the next line is served again.
+    QCOMPARE(exchange(line + "syst:ackn 0\rsyst:ackn 0\r"), QByteArray("ACK\r\n"));
+}
+
+void tst_ExternalCommunicationHandler::secondTransportIsIgnoredInRemoteMode()
+{
+    enterRemoteMode();
+    QVERIFY(!mHandler->processIncomingString(mOtherClient.get(), QStringLiteral("syst:ackn 0\r")));
+    QCOMPARE(mOtherClient->takeSent(), QByteArray());
+    QCOMPARE(exchange("syst:ackn 0\r"), QByteArray("ACK\r\n"));
+}
+
+void tst_ExternalCommunicationHandler::anotherTransportTakesOverInLocalMode()
+{
+    // A host that only probed one port must not lock the others out.
+    QCOMPARE(exchange("syst:ackn 0\rsyst:ac"), QByteArray("ACK\r\n"));
+    mOtherClient->receive("syst:ackn 0\r");
+    QCOMPARE(mOtherClient->takeSent(), QByteArray("ACK\r\n"));
+    // The first line's unfinished text was dropped with the takeover.
+    QCOMPARE(exchange("kn 0\r"), QByteArray());
+    QCOMPARE(exchange("syst:remo\r"), QByteArray());
+    QVERIFY(mHandler->isInRemoteMode());
+    mOtherClient->receive("syst:ackn 0\r");
+    QCOMPARE(mOtherClient->takeSent(), QByteArray());
+}
+
+void tst_ExternalCommunicationHandler::losingAccessEndsRemoteMode_data()
+{
+    QTest::addColumn<bool>("byLocalUser");
+    QTest::newRow("client gone") << false;
+    QTest::newRow("local user") << true;
+}
+
+void tst_ExternalCommunicationHandler::losingAccessEndsRemoteMode()
+{
+    QFETCH(bool, byLocalUser);
+    enterRemoteMode();
+    exchange("syst:ack");
+    QSignalSpy modes(mHandler.get(), &TExternalCommunicationHandler::remoteModeChanged);
+    // Another transport's disconnection is none of the controlling one's business.
+    mHandler->interfaceDisconnected(mOtherClient.get());
+    QVERIFY(mHandler->isInRemoteMode());
+    if (byLocalUser)
+        mHandler->abortRemoteMode();
+    else
+        mHandler->interfaceDisconnected(mClient.get());
+    QVERIFY(!mHandler->isInRemoteMode());
+    QCOMPARE(modes.count(), 1);
+    QCOMPARE(modes.at(0).at(0).toBool(), false);
+    // Access is free again and the unfinished line was dropped.
+    mOtherClient->receive("syst:ackn 0\r");
+    QCOMPARE(mOtherClient->takeSent(), QByteArray("ACK\r\n"));
+}
+
+void tst_ExternalCommunicationHandler::modeChangesAreSignalledOnce()
+{
+    QSignalSpy modes(mHandler.get(), &TExternalCommunicationHandler::remoteModeChanged);
+    exchange("syst:loca\rsyst:remo\rsystem:remote\rsyst:loca\rsystem:local\r");
+    QCOMPARE(modes.count(), 2);
+    QCOMPARE(modes.at(0).at(0).toBool(), true);
+    QCOMPARE(modes.at(1).at(0).toBool(), false);
+    // In local mode the local user has nothing to end.
+    mHandler->abortRemoteMode();
+    QCOMPARE(modes.count(), 2);
+}
+
+void tst_ExternalCommunicationHandler::acknowledgementRules_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("withoutAck");
+    QTest::addColumn<QByteArray>("withAck");
+    QTest::newRow("set command") << QByteArray("syst:remo") << QByteArray() << QByteArray("ACK\r\n");
+    QTest::newRow("query") << QByteArray("syst:usb?") << QByteArray("0\r\n") << QByteArray("0\r\n");
+    QTest::newRow("error") << QByteArray("syst:type 1") << QByteArray("E13\r\n") << QByteArray("E13\r\n");
+    QTest::newRow("acknowledge off") << QByteArray("syst:ackn 0") << QByteArray("ACK\r\n") << QByteArray("ACK\r\n");
+    QTest::newRow("acknowledge 2") << QByteArray("syst:ackn 2") << QByteArray("E5\r\n") << QByteArray("E5\r\n");
+    QTest::newRow("acknowledge 1.0") << QByteArray("syst:ackn 1.0") << QByteArray("E5\r\n") << QByteArray("E5\r\n");
+    QTest::newRow("acknowledge alone") << QByteArray("system:acknowledge") << QByteArray("E5\r\n")
+                                       << QByteArray("E5\r\n");
+}
+
+void tst_ExternalCommunicationHandler::acknowledgementRules()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, withoutAck);
+    QFETCH(QByteArray, withAck);
+    enterRemoteMode();
+    QCOMPARE(exchange(line + '\r'), withoutAck);
+    exchange("syst:ackn 1\r");
+    QCOMPARE(exchange(line + '\r'), withAck);
+}
+
+void tst_ExternalCommunicationHandler::systemCommands_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::newRow("wrong password without level")
+        << QString() << QByteArray("syst:pass:cen 'guess'") << QByteArray("E13\r\n");
+    QTest::newRow("wrong password keeps level 1")
+        << LEVEL1_PASSWORD << QByteArray("syst:pass:cen 'guess'") << QByteArray("ACK\r\n");
+    QTest::newRow("password as a bare number") << QString() << QByteArray("syst:pass:cen 1234") << QByteArray("E5\r\n");
+    QTest::newRow("level 1 password") << QString() << QByteArray("system:password:cenable 'service4711'")
+                                      << QByteArray("ACK\r\n");
+    QTest::newRow("type without level 2") << LEVEL1_PASSWORD << QByteArray("syst:type 1") << QByteArray("E13\r\n");
+    QTest::newRow("type 3") << LEVEL2_PASSWORD << QByteArray("syst:type 3") << QByteArray("E5\r\n");
+    QTest::newRow("type without parameter") << QString() << QByteArray("syst:type") << QByteArray("E5\r\n");
+    QTest::newRow("type 2 reaches the board")
+        << LEVEL2_PASSWORD << QByteArray("system:type 2") << QByteArray("ACK\r\n");
+    QTest::newRow("leap day") << LEVEL2_PASSWORD << QByteArray("syst:inst:mand 2024,2,29") << QByteArray("ACK\r\n");
+    QTest::newRow("no leap day") << LEVEL2_PASSWORD << QByteArray("syst:inst:mand 2023,2,29") << QByteArray("E5\r\n");
+    QTest::newRow("date without day at level 2")
+        << LEVEL2_PASSWORD << QByteArray("syst:inst:mand 2024,2") << QByteArray("E5\r\n");
+    QTest::newRow("date without day at level 0")
+        << QString() << QByteArray("syst:inst:mand 2024,2") << QByteArray("E5\r\n");
+    QTest::newRow("date at level 1") << LEVEL1_PASSWORD << QByteArray("syst:inst:mand 2024,2,29")
+                                     << QByteArray("E13\r\n");
+    QTest::newRow("serial number as a bare number")
+        << LEVEL2_PASSWORD << QByteArray("syst:inst:seri 12345") << QByteArray("E5\r\n");
+    QTest::newRow("serial number quoted")
+        << LEVEL2_PASSWORD << QByteArray("system:instrument:serial '12345'") << QByteArray("ACK\r\n");
+    QTest::newRow("date") << QString() << QByteArray("syst:date?") << QByteArray("6,12,2026\r\n");
+    QTest::newRow("time") << QString() << QByteArray("system:time?") << QByteArray("9,5\r\n");
+    QTest::newRow("touchscreen reset at level 0") << QString() << QByteArray("syst:touc:rese") << QByteArray("E13\r\n");
+    QTest::newRow("touchscreen reset without file")
+        << LEVEL1_PASSWORD << QByteArray("syst:touc:rese") << QByteArray("ACK\r\n");
+    QTest::newRow("touchscreen factory reset without backup")
+        << QString() << QByteArray("syst:touc:fact") << QByteArray("E12\r\n");
+    QTest::newRow("touchscreen backup without calibration")
+        << LEVEL2_PASSWORD << QByteArray("syst:touc:back") << QByteArray("E12\r\n");
+    QTest::newRow("touchscreen test on platform 1")
+        << LEVEL2_PASSWORD << QByteArray("syst:touc:test") << QByteArray("E4\r\n");
+    QTest::newRow("SD card at level 1") << LEVEL1_PASSWORD << QByteArray("syst:sdca?") << QByteArray("E13\r\n");
+    QTest::newRow("SD card missing") << LEVEL2_PASSWORD << QByteArray("system:sdcard?") << QByteArray("0\r\n");
+    QTest::newRow("board calibrated") << QString() << QByteArray("syst:cali?") << QByteArray("1\r\n");
+    QTest::newRow("no stick") << QString() << QByteArray("syst:usb?") << QByteArray("0\r\n");
+    QTest::newRow("backup at level 1") << LEVEL1_PASSWORD << QByteArray("syst:user:back?") << QByteArray("E13\r\n");
+    QTest::newRow("backup without stick") << LEVEL2_PASSWORD << QByteArray("syst:user:back?") << QByteArray("E12\r\n");
+    QTest::newRow("restore checks the level first")
+        << QString() << QByteArray("syst:user:rest?") << QByteArray("E13\r\n");
+    QTest::newRow("restore without name") << LEVEL2_PASSWORD << QByteArray("syst:user:rest?") << QByteArray("E5\r\n");
+    QTest::newRow("restore without stick")
+        << LEVEL2_PASSWORD << QByteArray("syst:user:rest? 'x_backup.tar.gz'") << QByteArray("0\r\n");
+}
+
+void tst_ExternalCommunicationHandler::systemCommands()
+{
+    QFETCH(QString, password);
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, reply);
+    if (!password.isEmpty())
+        QVERIFY(TAuthorizationController::instance().enterLevel(password) > 0);
+    enterRemoteMode();
+    exchange("syst:ackn 1\r");
+    QCOMPARE(exchange(line + '\r'), reply);
+}
+
+void tst_ExternalCommunicationHandler::identificationHasNineFields()
+{
+    TTestEnvironment::writeDeviceFile(QStringLiteral("/home/serialnumber"), "ZT-1234");
+    TTestEnvironment::writeDeviceFile(QStringLiteral("/home/manufacturingdate"), "20240229");
+    TTestEnvironment::writeDeviceFile(QStringLiteral("/sys/class/net/eth0/address"), "00:1a:2b:3c:4d:5e\n");
+    const QByteArray expected = "ZELK,ZTM9900,ZT-1234,29/02/2024,001A2B3C4D5E," +
+                                TFileVersionReader::determineFileVersion().toString().toLatin1() +
+                                ",MB19040017,1.32,15/03/2021\r\n";
+    // Answered in local mode too.
+    QCOMPARE(exchange("*idn?\r"), expected);
+    QCOMPARE(exchange("*IDN?\n"), expected);
+}
+
+void tst_ExternalCommunicationHandler::identificationWithoutBoardLeavesBoardFieldsEmpty()
+{
+    mBoard->board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = -1; });
+    TInstrumentInfo::instance()->initialize(&mBoard->handler());
+    const QByteArray reply = exchange("*idn?\r");
+    mBoard->board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = 0; });
+    TInstrumentInfo::instance()->initialize(&mBoard->handler());
+    QVERIFY2(reply.startsWith("ZELK,ZTM8800,"), reply.constData());
+    QVERIFY2(reply.endsWith(",,,\r\n"), reply.constData());
+    QCOMPARE(reply.count(','), 8);
+}
+
+void tst_ExternalCommunicationHandler::identityCommandsWriteTheFiles()
+{
+    TAuthorizationController::instance().enterLevel(LEVEL2_PASSWORD);
+    enterRemoteMode();
+    exchange("syst:inst:seri 'SN-77'\rsyst:inst:mand 2025,3,4\r");
+    QCOMPARE(TInstrumentInfo::instance()->instrumentSerialNumber(), QStringLiteral("SN-77"));
+    QCOMPARE(TInstrumentInfo::instance()->instrumentManufacturingDate(), QDate(2025, 3, 4));
+}
+
+void tst_ExternalCommunicationHandler::touchscreenCalibrationIsReplacedWhole()
+{
+    TAuthorizationController::instance().enterLevel(LEVEL2_PASSWORD);
+    enterRemoteMode();
+    exchange("syst:ackn 1\r");
+    TTestEnvironment::writeDeviceFile(QStringLiteral("/etc/pointercal"), "1 2 3 4 5 6 65536\n");
+    QCOMPARE(exchange("syst:touc:back\r"), QByteArray("ACK\r\n"));
+    QCOMPARE(TTestEnvironment::readDeviceFile(QStringLiteral("/etc/pointercal_backup")),
+             QByteArray("1 2 3 4 5 6 65536\n"));
+    TTestEnvironment::writeDeviceFile(QStringLiteral("/etc/pointercal"), "9 9 9\n");
+    QCOMPARE(exchange("syst:touc:fact\r"), QByteArray("ACK\r\n"));
+    QCOMPARE(TTestEnvironment::readDeviceFile(QStringLiteral("/etc/pointercal")), QByteArray("1 2 3 4 5 6 65536\n"));
+    QVERIFY(!QFileInfo::exists(TTestEnvironment::root() + QStringLiteral("/etc/pointercal.new")));
+    QCOMPARE(exchange("syst:touc:rese\r"), QByteArray("ACK\r\n"));
+    QVERIFY(!QFileInfo::exists(TTestEnvironment::root() + QStringLiteral("/etc/pointercal")));
+    QCOMPARE(exchange("syst:touc:back\r"), QByteArray("E12\r\n"));
+    // A failed backup keeps the backup there was.
+    QCOMPARE(TTestEnvironment::readDeviceFile(QStringLiteral("/etc/pointercal_backup")),
+             QByteArray("1 2 3 4 5 6 65536\n"));
+}
+
+void tst_ExternalCommunicationHandler::repliesLeaveAsLatin1Bytes_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("ohm and degree") << QStringLiteral("109.12345\u2126,23.4567\u00B0C")
+                                    << QByteArray("109.12345R,23.4567\xB0"
+                                                  "C\r\n");
+    QTest::newRow("beyond Latin-1") << QStringLiteral("\u20AC5") << QByteArray("?5\r\n");
+}
+
+void tst_ExternalCommunicationHandler::repliesLeaveAsLatin1Bytes()
+{
+    QFETCH(QString, reply);
+    QFETCH(QByteArray, bytes);
+    exchange("syst:ackn 0\r");
+    mHandler->returnResponse(reply);
+    QCOMPARE(mClient->takeSent(), bytes);
+}
+
+void tst_ExternalCommunicationHandler::unitTexts_data()
+{
+    using namespace Electrical_temperature_units;
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Celsius") << int(uCelsius) << QStringLiteral("\u00B0C");
+    QTest::newRow("Fahrenheit") << int(uFahrenheit) << QStringLiteral("\u00B0F");
+    QTest::newRow("kelvin") << int(uKelvin) << QStringLiteral("K");
+    QTest::newRow("ohm") << int(uOhm) << QStringLiteral("\u2126");
+    QTest::newRow("millivolt") << int(uMilliVolt) << QStringLiteral("mV");
+    QTest::newRow("undefined") << int(uUndefined) << QString();
+    QTest::newRow("no unit") << 9 << QString();
+}
+
+void tst_ExternalCommunicationHandler::unitTexts()
+{
+    QFETCH(int, unit);
+    QFETCH(QString, text);
+    QCOMPARE(TExternalCommunicationHandler::unitToText(Electrical_temperature_units::EnUnit(unit)), text);
+}
+
+void tst_ExternalCommunicationHandler::parameterReaders_data()
+{
+    QTest::addColumn<QString>("parameter");
+    QTest::addColumn<int>("integer");
+    QTest::addColumn<int>("integerOrList");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("switchBox");
+    // -1 where the reader refuses the parameter.
+    QTest::newRow("integer 2") << "2" << 2 << 2 << QString() << 2;
+    QTest::newRow("box 0") << "0" << 0 << 0 << QString() << -1;
+    QTest::newRow("box 4") << "4" << 4 << 4 << QString() << 4;
+    QTest::newRow("box 5") << "5" << 5 << 5 << QString() << -1;
+    QTest::newRow("number 2.0") << "2.0" << -1 << -1 << QString() << -1;
+    QTest::newRow("channel list") << "(@2,3)" << -1 << 2 << QString() << -1;
+    QTest::newRow("bare number is no text") << "1234" << 1234 << 1234 << QString() << -1;
+    QTest::newRow("quoted number is text") << "'1234'" << -1 << -1 << "1234" << -1;
+}
+
+void tst_ExternalCommunicationHandler::parameterReaders()
+{
+    QFETCH(QString, parameter);
+    QFETCH(int, integer);
+    QFETCH(int, integerOrList);
+    QFETCH(QString, text);
+    QFETCH(int, switchBox);
+    bool valid = false;
+    const TSCPICommand command = TSCPIParser().parseCommand(QStringLiteral("x ") + parameter, valid);
+    const auto& param = command.parameters().at(0);
+    int value = -1;
+    QCOMPARE(mHandler->getIntParam(param, value, false), integer != -1);
+    QCOMPARE(value, integer == -1 ? 0 : integer);
+    QCOMPARE(mHandler->getIntParam(param, value, true), integerOrList != -1);
+    QString read = QStringLiteral("old");
+    QCOMPARE(mHandler->getStringParam(param, read), !text.isEmpty());
+    QCOMPARE(read, text);
+
+    exchange("syst:ackn 0\r");
+    int box = 0;
+    QCOMPARE(mHandler->getSwitchBoxNumber(param, box), switchBox != -1);
+    QCOMPARE(box, switchBox);
+    QCOMPARE(mClient->takeSent(), switchBox == -1 ? QByteArray("E5\r\n") : QByteArray());
+}
+
+TAMARIND_TEST_MAIN(tst_ExternalCommunicationHandler)
+#include "tst_externalcommunicationhandler.moc"
