@@ -1,6 +1,7 @@
 #include "tamarindmainform.h"
 
 #include "authorizationcontroller.h"
+#include "averagevaluesettingcontroller.h"
 #include "brightnesscontroller.h"
 #include "brightnesswidget.h"
 #include "buzzercontroller.h"
@@ -30,6 +31,7 @@
 #include "serialcommunicationinterface.h"
 #include "tamarindclock.h"
 #include "tamarindsettings.h"
+#include "unitselectionprovider.h"
 #include "usbstickcontroller.h"
 
 #include <QApplication>
@@ -54,9 +56,6 @@ constexpr int LONG_PRESS_DURATION = 1000;
 // that probing for it does not slow the screen down.
 constexpr int USB_CHECK_INTERVAL = 1700;
 constexpr int OPERATING_TIME_REFRESH_INTERVAL = 1000;
-// The channels average over the factory count of the averaging setting until
-// that setting is part of the program.
-constexpr int DEFAULT_AVERAGE_VALUE_SAMPLE_COUNT = 10;
 
 using TGradientStops = std::initializer_list<std::pair<const char*, const char*>>;
 
@@ -132,10 +131,12 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildTimeFormatRows();
     buildSoundRows();
     buildDateFormatRows();
+    buildAverageValueSetting();
     buildProbeAlarmRows();
     buildServiceList();
     buildSmartProbeEditRows();
     buildChannelController();
+    buildScanMode();
     buildRemoteControl();
     fitProbeEditorToInstrumentType();
     hideChannelViewWarnings();
@@ -166,12 +167,14 @@ TTamarindMainForm::~TTamarindMainForm()
     mScanModeController.reset();
     mInternalSCPIHandler.reset();
     mIntCommController.reset();
+    mUnitSelectionProvider.reset();
     mBrightnessController.reset();
     mScreenshotTimer.reset();
     mLogfileManModeTimer.reset();
     mProbeController.reset();
     mBuzzerGUIController.reset();
     mProbeAlarmsWidgetController.reset();
+    mAverageValueSettingController.reset();
     mServiceWidgetController.reset();
     mSoundWidgetController_Alarms.reset();
     mSoundWidgetController_Keys.reset();
@@ -321,6 +324,9 @@ void TTamarindMainForm::initMenuColumn()
     ui->BtnCancel->hide();
     ui->BtnSave->hide();
     setMainMenuCaption();
+    mUnitSelectionProvider = std::make_unique<TUnitSelectionProvider>(
+        this, ui->PageUnitSelection, ui->btnUnitSelCelcius, ui->btnUnitSelFahrenheit, ui->btnUnitSelKelvin,
+        ui->btnUnitSelOhm, ui->btnUnitSelMilliVolt);
 }
 
 void TTamarindMainForm::readInstrumentType()
@@ -540,6 +546,12 @@ void TTamarindMainForm::buildDateFormatRows()
                                                       ui->BtnSetDate_Val2, ui->BtnSetDate_Year);
 }
 
+void TTamarindMainForm::buildAverageValueSetting()
+{
+    mAverageValueSettingController =
+        std::make_unique<TAverageValueSettingController>(ui->BtnAvgSampleCount, ui->LblSelectedAvgValSampleCount);
+}
+
 void TTamarindMainForm::buildProbeAlarmRows()
 {
     mProbeAlarmsWidgetController = createDefaultClickableWidgetController(ui->LblSettings_AlarmForProbes_Val);
@@ -603,10 +615,40 @@ void TTamarindMainForm::buildChannelController()
         this, mInternalSCPIHandler.get(), createDefaultClickableWidgetController(nullptr), ui->PageChannelSelection,
         ui->BtnChanSel_1, ui->BtnChanSel_2, ui->BtnChanSel_3, ui->BtnChanSel_4, ui->BtnChanSel_Reciprocal,
         ui->BtnChanSel_Sum, ui->BtnChanSel_Diff, ui->BtnChanSel_Product, ui->BtnChanSel_Quotient, ui->BtnChanSel_X,
-        ui->BtnChanSel_Y, ui->LblChanSel_X, ui->LblChanSel_Y, DEFAULT_AVERAGE_VALUE_SAMPLE_COUNT,
+        ui->BtnChanSel_Y, ui->LblChanSel_X, ui->LblChanSel_Y, mAverageValueSettingController->averageValueSampleCount(),
         CHANNEL_READ_INTERVAL);
+    connect(mAverageValueSettingController.get(), &TAverageValueSettingController::sampleCountChanged,
+            mChannelController.get(), &TChannelController::setAverageValueSampleCount);
     connect(mChannelController.get(), &TChannelController::widget_activated, this,
             &TTamarindMainForm::default_widget_activated_handler);
+}
+
+void TTamarindMainForm::buildScanMode()
+{
+    auto menu = createDefaultClickableWidgetController(ui->LblMenuCaption);
+    addRows(*menu, {{ui->BtnChanConf_ZTM8800, ui->LblChanConf_ZTM8800},
+                    {ui->BtnChanConf_Mod1, ui->LblChanConf_Mod1},
+                    {ui->BtnChanConf_Mod2, ui->LblChanConf_Mod2},
+                    {ui->BtnChanConf_Mod3, ui->LblChanConf_Mod3},
+                    {ui->BtnChanConf_Mod4, ui->LblChanConf_Mod4},
+                    {ui->BtnChanConf_HoldTime, ui->LblChanConf_HoldTime},
+                    {ui->BtnChanConf_View, ui->LblChanConf_View}});
+    mScanModeController = std::make_unique<TScanModeController>(
+        this, mChannelController.get(), std::move(menu), ui->PageChanConf_ZTM8800, ui->PageChanConf_SwitchBoxes,
+        ui->PageScanView, ui->BtnChanConf_ZTM8800, ui->BtnChanConf_Mod1, ui->BtnChanConf_Mod2, ui->BtnChanConf_Mod3,
+        ui->BtnChanConf_Mod4, ui->BtnChanConf_PRT1, ui->BtnChanConf_PRT2, ui->BtnChanConf_TC1, ui->BtnChanConf_TC2,
+        ui->BtnChanConf_HoldTime, ui->LblChanConf_HoldTime_Value, ui->LblChanConf_View_Value, ui->BtnChanConf_View,
+        ui->BtnChanConf_Scan, ui->BtnChanConf_Calibration, ui->BtnChanConf_Graph, ui->LblChanConf_ZTM8800_Value,
+        ui->LblChanConf_Mod1_Value, ui->LblChanConf_Mod2_Value, ui->LblChanConf_Mod3_Value, ui->LblChanConf_Mod4_Value,
+        ui->LblChanConf_SwitchBox_Header, ui->BtnChanConf_SwitchBox_SelectAll, ui->BtnChanConf_SwitchBox_DeselectAll,
+        ui->scrollAreaScanConfigSwitchBoxContents);
+    TScanModeController* scanMode = mScanModeController.get();
+    connect(scanMode, &TScanModeController::widget_activated, this,
+            &TTamarindMainForm::default_widget_activated_handler);
+    connect(scanMode, &TScanModeController::scanModeStarted, this, &TTamarindMainForm::onScanModeStarted);
+    connect(scanMode, &TScanModeController::scanModeStopped, this, &TTamarindMainForm::onScanModeStopped);
+    connect(scanMode, &TScanModeController::scanViewChangedDuringRuntime, this,
+            &TTamarindMainForm::onScanViewChangedDuringRuntime);
 }
 
 // The excitation current can be chosen on the ZTM9900 only. The widgets leave
@@ -654,8 +696,7 @@ void TTamarindMainForm::buildCalibrationItemList()
 // Listeners hear of a new value the last registered first: scan mode before the graph.
 void TTamarindMainForm::registerChannelListeners()
 {
-    if (mScanModeController)
-        mChannelController->addListener(mScanModeController.get());
+    mChannelController->addListener(mScanModeController.get());
 }
 
 void TTamarindMainForm::showInstrumentName()

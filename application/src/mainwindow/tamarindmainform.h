@@ -15,6 +15,7 @@ class QLabel;
 class QTimer;
 class QZELKAppButton;
 class TAbstractChannel;
+class TAverageValueSettingController;
 class TAbstractEthernetConfigurationController;
 class TEthernetCommunicationInterface;
 class TExternalCommunicationHandler;
@@ -32,6 +33,7 @@ class TIntCommController;
 class TInternalSCPIHandler;
 class TProbeController;
 class TScanModeController;
+class TUnitSelectionProvider;
 
 // The one window of the program and the root of its composition: it builds
 // every controller of the system in a fixed order, hands each its
@@ -42,8 +44,8 @@ class TScanModeController;
 //
 // A controller of a subsystem that is not part of the program yet has no
 // member here; it takes its place in the construction order, the wiring and
-// the teardown when it is built. The probe controller and scan mode exist only
-// as declarations so far: their members stay null and every use checks them.
+// the teardown when it is built. The probe controller exists only as a
+// declaration so far: its member stays null and every use checks it.
 class TTamarindMainForm : public QWidget, public ISubMenuController, public IMenuContextCallbackInterface
 {
     Q_OBJECT
@@ -134,6 +136,8 @@ public slots:
     void on_BtnLeaveZELKServiceLevel_clicked();
 
     void on_btnProbeSel_AddProbe_clicked();
+    void on_BtnScan_Start_clicked();
+    void on_BtnScan_Stop_clicked();
     void on_RbGraphScale_Auto_clicked();
     void on_RbGraphScale_Custom_clicked();
 
@@ -149,7 +153,11 @@ public slots:
     void onCyclicCheckTimer();
     void onUSBButtonActiveChanged(bool pActive);
     void onHideMenuIcon();
-    // The status marks of the title bar: "REM" while a client controls the instrument.
+    void onScanModeStarted();
+    void onScanModeStopped();
+    void onScanViewChangedDuringRuntime(const TScanModeController& pScanModeController);
+    // The status marks of the title bar: "SCAN" while scan mode runs, "REM"
+    // while a client controls the instrument.
     void updateTitleLabel_Right();
     void onRemoteModeChanged(bool pRemoteMode);
     void onMainStackedWidgetChanged(int pIndex);
@@ -159,6 +167,9 @@ public slots:
     void manual_logfile_entry();
 
 private:
+    // Reaches the channels to see the averaging and the scan arrive there.
+    friend class tst_MainWindowScan;
+
     // Construction, in the order the system depends on.
     void setupLayout();
     void initTouchscreen();
@@ -181,10 +192,12 @@ private:
     void buildTimeFormatRows();
     void buildSoundRows();
     void buildDateFormatRows();
+    void buildAverageValueSetting();
     void buildProbeAlarmRows();
     void buildServiceList();
     void buildSmartProbeEditRows();
     void buildChannelController();
+    void buildScanMode();
     void buildRemoteControl();
     void buildOptionBoardTransport();
     void releaseRemoteControl();
@@ -198,6 +211,8 @@ private:
     void addInstrumentNameToChannelConfigurationToolTip();
     void startReading();
     void detachFromProcessServices();
+    // The channel the home view shows, to which the board returns after a scan.
+    TAbstractChannel* homeViewChannel() const;
 
     bool filterPress(QObject* pWatched);
     void filterRelease(QObject* pWatched);
@@ -221,6 +236,7 @@ private:
 
     std::unique_ptr<TBrightnessController> mBrightnessController;
     TBrightnessWidget* mBrightnessWidget = nullptr;
+    std::unique_ptr<TAverageValueSettingController> mAverageValueSettingController;
     std::unique_ptr<TProbeController> mProbeController;
     std::unique_ptr<TChannelController> mChannelController;
     std::unique_ptr<TScanModeController> mScanModeController;
@@ -228,6 +244,7 @@ private:
     std::unique_ptr<TBuzzerGUIController> mBuzzerGUIController;
     std::unique_ptr<TIntCommController> mIntCommController;
     std::unique_ptr<TInternalSCPIHandler> mInternalSCPIHandler;
+    std::unique_ptr<TUnitSelectionProvider> mUnitSelectionProvider;
     std::unique_ptr<TAbstractEthernetConfigurationController> mEthernetConfController;
     std::unique_ptr<TExternalCommunicationHandler> mExternalCommunicationHandler;
     std::unique_ptr<TRS232ConfigurationController> mRS232ConfigController;

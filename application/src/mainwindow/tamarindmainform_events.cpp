@@ -9,6 +9,7 @@
 #include "customlogoguicontroller.h"
 #include "externalcommunicationhandler.h"
 #include "messagedialog.h"
+#include "scanmodecontroller.h"
 #include "screenshotcontroller.h"
 #include "usbstickcontroller.h"
 #include "zelkabstractbutton.h"
@@ -135,6 +136,8 @@ void TTamarindMainForm::onCyclicCheckTimer()
 void TTamarindMainForm::updateTitleLabel_Right()
 {
     QString marks;
+    if (mScanModeController->isScanModeActive())
+        marks += QLatin1Char(' ') + tr("SCAN");
     if (mExternalCommunicationHandler && mExternalCommunicationHandler->isInRemoteMode())
         marks += QLatin1Char(' ') + tr("REM");
     ui->LblTitleRight->setText(marks.trimmed());
@@ -142,6 +145,7 @@ void TTamarindMainForm::updateTitleLabel_Right()
 
 // The instrument restarts once the time is set; a stick check in between
 // would only see the clock jump.
+
 void TTamarindMainForm::onBeforeChangeSystemTime()
 {
     mCyclicCheckTimer->stop();

@@ -4,6 +4,8 @@
 #include "tamarindmainform.h"
 
 #include "clickablewidgetcontroller.h"
+#include "messagedialog.h"
+#include "scanmodecontroller.h"
 #include "tamarindclock.h"
 
 #include <QTimer>
@@ -176,6 +178,51 @@ void TTamarindMainForm::on_btnProbeSel_AddProbe_clicked()
     ui->BtnProbes->doButtonClick();
     ui->BtnReturnToMainMenu->hide();
     ui->stackedWidgetMenu->setCurrentWidget(ui->PageMenu);
+}
+
+void TTamarindMainForm::on_BtnScan_Start_clicked()
+{
+    if (!mScanModeController->startScanMode())
+        TMessageDialog().showError(tr("Unable to start scan mode. Please select at least two channels."));
+}
+
+void TTamarindMainForm::on_BtnScan_Stop_clicked()
+{
+    mScanModeController->stopScanMode(homeViewChannel());
+}
+
+// No home view yet: the board stays on the channel the scan measured last.
+TAbstractChannel* TTamarindMainForm::homeViewChannel() const
+{
+    return nullptr;
+}
+
+void TTamarindMainForm::onScanModeStarted()
+{
+    ui->BtnScan_Start->setEnabled(false);
+    ui->BtnScan_Stop->setEnabled(true);
+    ui->BtnScan_ShowView->setEnabled(true);
+    onScanViewChangedDuringRuntime(*mScanModeController);
+    updateTitleLabel_Right();
+}
+
+void TTamarindMainForm::onScanModeStopped()
+{
+    updateTitleLabel_Right();
+    ui->BtnScan_Start->setEnabled(true);
+    ui->BtnScan_Stop->setEnabled(false);
+    ui->BtnScan_ShowView->setEnabled(false);
+}
+
+// The graph has no information bar of its own: the one of the channel views is emptied.
+void TTamarindMainForm::onScanViewChangedDuringRuntime(const TScanModeController& pScanModeController)
+{
+    if (pScanModeController.scanView() != EnScanView::svGraph)
+        return;
+    ui->pnlInformationBar->setStyleSheet(QString());
+    ui->lblInfoBarLeft->clear();
+    ui->lblInfoBarCenter->clear();
+    ui->lblInfoBarRight->clear();
 }
 
 void TTamarindMainForm::on_RbGraphScale_Auto_clicked()

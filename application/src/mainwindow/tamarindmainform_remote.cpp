@@ -9,6 +9,7 @@
 #include "externalinterfacedetector.h"
 #include "ieeeconfigurationcontroller.h"
 #include "rs232configurationcontroller.h"
+#include "scanmodecontroller.h"
 #include "serialcommunicationinterface.h"
 
 namespace
@@ -82,6 +83,8 @@ void TTamarindMainForm::releaseRemoteControl()
 void TTamarindMainForm::onRemoteModeChanged(bool pRemoteMode)
 {
     if (pRemoteMode) {
+        if (mScanModeController->isScanModeActive())
+            on_BtnScan_Stop_clicked();
         on_BtnReturnToMainMenu_clicked();
         returnToHomeView();
     }

@@ -3,6 +3,7 @@
 
 #include "tamarindmainform.h"
 
+#include "averagevaluesettingcontroller.h"
 #include "brightnesscontroller.h"
 #include "brightnesswidget.h"
 #include "buzzerguicontroller.h"
@@ -13,6 +14,7 @@
 #include "menubuttoncontext.h"
 #include "messagedialog.h"
 #include "probealarmcontroller.h"
+#include "scanmodecontroller.h"
 #include "tamarindclock.h"
 
 #include <QEvent>
@@ -30,7 +32,9 @@ void TTamarindMainForm::factoryReset()
     TTamarindClock::instance().factoryReset();
     mBuzzerGUIController->factoryReset();
     TDecimalDisplayController::instance().factoryReset();
+    mAverageValueSettingController->factoryReset();
     TProbeAlarmController::instance().factoryReset();
+    mScanModeController->factoryReset(homeViewChannel());
     if (!mInternalSCPIHandler->restoreFactoryCalibration())
         TMessageDialog().showError(tr("The factory calibration data could not be restored, please try again."));
 }

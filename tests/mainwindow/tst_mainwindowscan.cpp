@@ -1,0 +1,198 @@
+#include "channel.h"
+#include "channelcontroller.h"
+#include "mainwindowfixture.h"
+#include "messagerecorder.h"
+#include "padkeys.h"
+#include "tamarindsettings.h"
+#include "testsupport.h"
+
+#include <QLabel>
+
+namespace
+{
+QString setting(const char* pSection, const char* pKey)
+{
+    return TTamarindSettings::instance().value(QLatin1String(pSection), QLatin1String(pKey), QStringLiteral("<none>"));
+}
+
+void store(const char* pSection, const char* pKey, const QString& pValue)
+{
+    TTamarindSettings::instance().setValue(QLatin1String(pSection), QLatin1String(pKey), pValue);
+    TTamarindSettings::instance().store();
+}
+
+struct TScanButtons
+{
+    bool start;
+    bool stop;
+    bool showView;
+    bool operator==(const TScanButtons& pOther) const
+    {
+        return start == pOther.start && stop == pOther.stop && showView == pOther.showView;
+    }
+};
+
+char* toString(const TScanButtons& pButtons)
+{
+    return qstrdup(QStringLiteral("start %1, stop %2, show view %3")
+                       .arg(pButtons.start)
+                       .arg(pButtons.stop)
+                       .arg(pButtons.showView)
+                       .toLatin1()
+                       .constData());
+}
+} // namespace
+
+// Scan mode and the averaging count as the main window builds and wires them:
+// the scan page's buttons, the title mark, the poll counting on the channel
+// controller's cycle, the averaging page and the factory reset.
+class tst_MainWindowScan : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startRefusedWithoutTwoChannels();
+    void startAndStopFromTheScanPage();
+    void pollsOfTheChannelCycleSwitchChannels();
+    void graphViewLeavesNoInformationBar();
+    void averagingCountReachesEveryChannel();
+    void factoryResetRestoresScanAndAveraging();
+
+private:
+    TScanButtons scanButtons() const
+    {
+        return {mMain.child("BtnScan_Start")->isEnabled(), mMain.child("BtnScan_Stop")->isEnabled(),
+                mMain.child("BtnScan_ShowView")->isEnabled()};
+    }
+    TChannelController& channels() const { return *mMain.window()->mChannelController; }
+
+    TMainWindowFixture mMain;
+};
+
+void tst_MainWindowScan::initTestCase()
+{
+    QVERIFY(mMain.startBoard());
+}
+
+void tst_MainWindowScan::init()
+{
+    TTamarindSettings::instance().removeSection(QStringLiteral("scan"));
+    TTamarindSettings::instance().removeSection(QStringLiteral("avg_value"));
+}
+
+void tst_MainWindowScan::cleanup()
+{
+    mMain.close();
+}
+
+void tst_MainWindowScan::startRefusedWithoutTwoChannels()
+{
+    store("scan", "channels", "1");
+    mMain.open(true);
+    mMain.click("BtnScan");
+    TMessageRecorder messages;
+    mMain.click("BtnScan_Start");
+    QCOMPARE(messages.texts(), QStringList({"Unable to start scan mode. Please select at least two channels."}));
+    QCOMPARE(scanButtons(), (TScanButtons{true, false, false}));
+    QCOMPARE(mMain.text("LblTitleRight"), QString());
+}
+
+void tst_MainWindowScan::startAndStopFromTheScanPage()
+{
+    store("scan", "channels", "1,2");
+    mMain.open(true);
+    mMain.click("BtnScan");
+    QCOMPARE(mMain.text("LblChanConf_ZTM8800_Value"), QStringLiteral("1, 2"));
+    QCOMPARE(mMain.text("LblChanConf_HoldTime_Value"), QStringLiteral("7s"));
+    QCOMPARE(mMain.text("LblChanConf_View_Value"), QStringLiteral("Scan"));
+
+    mMain.click("BtnScan_Start");
+    QCOMPARE(scanButtons(), (TScanButtons{false, true, true}));
+    QCOMPARE(mMain.text("LblTitleRight"), QStringLiteral("SCAN"));
+    mMain.snapshot(QStringLiteral("scan_running"));
+
+    mMain.click("BtnScan_Stop");
+    QCOMPARE(scanButtons(), (TScanButtons{true, false, false}));
+    QCOMPARE(mMain.text("LblTitleRight"), QString());
+}
+
+// Scan mode hears of every poll of the channel controller's cycle.
+void tst_MainWindowScan::pollsOfTheChannelCycleSwitchChannels()
+{
+    store("scan", "channels", "1,2");
+    store("scan", "hold_time", "3");
+    mMain.open(false);
+    channels().setReadingActive(false);
+    mMain.click("BtnScan_Start");
+    QCOMPARE(channels().measuredChannel(), channels().channel(1));
+    mMain.board().clearRecord();
+    for (int poll = 0; poll < 7; ++poll)
+        QVERIFY(channels().readMeasuredChannel());
+    QVERIFY(mMain.board().receivedCommands().contains("conf:chan 02"));
+    QCOMPARE(channels().measuredChannel(), channels().channel(2));
+}
+
+void tst_MainWindowScan::graphViewLeavesNoInformationBar()
+{
+    store("scan", "channels", "1,2");
+    store("scan", "view", "3");
+    mMain.open(false);
+    mMain.child<QLabel>("lblInfoBarLeft")->setText("Chan. 1");
+    mMain.child<QLabel>("lblInfoBarRight")->setText("No. of meas.");
+    mMain.click("BtnScan_Start");
+    QCOMPARE(mMain.text("lblInfoBarLeft"), QString());
+    QCOMPARE(mMain.text("lblInfoBarRight"), QString());
+    QCOMPARE(mMain.child("pnlInformationBar")->styleSheet(), QString());
+}
+
+void tst_MainWindowScan::averagingCountReachesEveryChannel()
+{
+    mMain.open(false);
+    TModalAnswer::onNextModal([](QWidget* pPad) { pressKeys(pPad, {"Btn2", "BtnAccept"}); });
+    mMain.click("BtnAvgSampleCount");
+    QCOMPARE(setting("avg_value", "sample_count"), QStringLiteral("2"));
+    QCOMPARE(mMain.text("LblSelectedAvgValSampleCount"), QStringLiteral("2"));
+
+    // The expansion port has no temperature; its voltage is averaged.
+    TAbstractChannel* expansion = channels().tcExpansionPortChannel();
+    channels().changeUnit(expansion, Electrical_temperature_units::uMilliVolt);
+    for (TAbstractChannel* channel : {channels().channel(1), expansion}) {
+        for (double value : {1.0, 2.0, 3.0, 4.0})
+            channel->setNewValue(value, value);
+        QString mean;
+        QString stability;
+        channel->avgValue(mean, stability);
+        // The mean of the last two readings only.
+        QVERIFY2(mean.startsWith("3.5"), qPrintable(mean));
+    }
+    TTamarindSettings::instance().removeSection(QStringLiteral("chan6"));
+}
+
+void tst_MainWindowScan::factoryResetRestoresScanAndAveraging()
+{
+    store("scan", "channels", "1,2");
+    store("scan", "hold_time", "30");
+    store("scan", "view", "2");
+    store("avg_value", "sample_count", "50");
+    mMain.open(false);
+    mMain.click("BtnScan_Start");
+    QCOMPARE(mMain.text("LblTitleRight"), QStringLiteral("SCAN"));
+
+    TModalAnswer::clickInNextModal(QStringLiteral("BtnYes"));
+    mMain.window()->factoryReset();
+    QCOMPARE(setting("scan", "channels"), QString());
+    QCOMPARE(setting("scan", "hold_time"), QStringLiteral("7"));
+    QCOMPARE(setting("scan", "view"), QStringLiteral("1"));
+    QCOMPARE(setting("avg_value", "sample_count"), QStringLiteral("10"));
+    QCOMPARE(mMain.text("LblTitleRight"), QString());
+    QCOMPARE(scanButtons(), (TScanButtons{true, false, false}));
+    QCOMPARE(mMain.text("LblChanConf_ZTM8800_Value"), QString());
+    QCOMPARE(mMain.text("LblSelectedAvgValSampleCount"), QStringLiteral("10"));
+}
+
+TAMARIND_TEST_MAIN(tst_MainWindowScan)
+#include "tst_mainwindowscan.moc"
