@@ -28,6 +28,8 @@ private slots:
     void noDelayNeverDims();
     void storedNegativeDelayNeverDims();
     void delayRows();
+    void storedDelayOfNoRowNeverDims_data();
+    void storedDelayOfNoRowNeverDims();
     void settingTheClockStopsDimming();
 
 private:
@@ -44,6 +46,8 @@ namespace
 {
 const QString PLATFORM1_FILE = "/sys/devices/platform/pwm-backlight/backlight/pwm-backlight/brightness";
 const QString PLATFORM2_FILE = "/sys/devices/platform/backlight/backlight/backlight/brightness";
+const zelk::vector<int> PLATFORM1_LEVELS{100, 87, 78, 69, 60, 51, 42, 33, 24, 15};
+const zelk::vector<int> PLATFORM2_LEVELS{10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
 } // namespace
 
 void tst_BrightnessController::init()
@@ -118,7 +122,11 @@ void tst_BrightnessController::storedLevelIsWrittenAtStart_data()
     QTest::addColumn<QByteArray>("written");
     QTest::newRow("nothing stored: the default") << QString() << QByteArray("60");
     QTest::newRow("a chosen level") << "87" << QByteArray("87");
-    QTest::newRow("no number") << "bright" << QByteArray("0");
+    // Not a level the platform offers: 0 would leave the display dark across restarts.
+    QTest::newRow("no number: the default") << "bright" << QByteArray("60");
+    QTest::newRow("zero: the default") << "0" << QByteArray("60");
+    QTest::newRow("between two bars: the default") << "65" << QByteArray("60");
+    QTest::newRow("a level of the other platform: the default") << "6" << QByteArray("60");
 }
 
 void tst_BrightnessController::storedLevelIsWrittenAtStart()
@@ -128,7 +136,7 @@ void tst_BrightnessController::storedLevelIsWrittenAtStart()
 
     if (!stored.isNull())
         TTamarindSettings::instance().setValue("brightness", "value", stored);
-    TBrightnessController controller(PLATFORM1_FILE, 10, 60);
+    TBrightnessController controller(PLATFORM1_FILE, 10, 60, PLATFORM1_LEVELS);
     QCOMPARE(brightnessFile(PLATFORM1_FILE), written);
     QCOMPARE(controller.brightness(), written.toInt());
     QCOMPARE(setting("value"), QString(written));
@@ -152,7 +160,8 @@ void tst_BrightnessController::dimsAfterTheDelayAndComesBack()
     QFETCH(int, level);
 
     QVERIFY(TTestEnvironment::writeDeviceFile(file, ""));
-    TBrightnessController controller(file, dimLevel, 6);
+    const zelk::vector<int>& levels = dimLevel == 10 ? PLATFORM1_LEVELS : PLATFORM2_LEVELS;
+    TBrightnessController controller(file, dimLevel, 6, levels);
     controller.setBrightness(level);
     controller.setBacklightOff(10000);
     QCOMPARE(setting("backlight_off"), QString("10000"));
@@ -181,7 +190,7 @@ void tst_BrightnessController::dimsAfterTheDelayAndComesBack()
 
     // A delay stored earlier applies to the next start.
     controller.setBacklightOff(30000);
-    TBrightnessController restarted(file, dimLevel, 6);
+    TBrightnessController restarted(file, dimLevel, 6, levels);
     QCOMPARE(restarted.backlightOffInterval(), 30000);
     QVERIFY(timer(restarted)->isActive());
     QCOMPARE(restarted.brightness(), level);
@@ -189,7 +198,7 @@ void tst_BrightnessController::dimsAfterTheDelayAndComesBack()
 
 void tst_BrightnessController::noDelayNeverDims()
 {
-    TBrightnessController controller(PLATFORM1_FILE, 10, 60);
+    TBrightnessController controller(PLATFORM1_FILE, 10, 60, PLATFORM1_LEVELS);
     controller.setBacklightOff(0);
     controller.resetBacklightTimer();
     QVERIFY(!timer(controller)->isActive());
@@ -200,7 +209,7 @@ void tst_BrightnessController::noDelayNeverDims()
 void tst_BrightnessController::storedNegativeDelayNeverDims()
 {
     TTamarindSettings::instance().setValue("brightness", "backlight_off", "-10000");
-    TBrightnessController controller(PLATFORM1_FILE, 10, 60);
+    TBrightnessController controller(PLATFORM1_FILE, 10, 60, PLATFORM1_LEVELS);
     QCOMPARE(controller.backlightOffInterval(), 0);
     QVERIFY(!timer(controller)->isActive());
 }
@@ -215,7 +224,7 @@ void tst_BrightnessController::delayRows()
         {"Off", 0}, {"10 s", 10000}, {"30 s", 30000}, {"60 s", 60000}, {"120 s", 120000}};
     std::map<QString, QWidget*> rowByText;
     TTamarindSettings::instance().setValue("brightness", "backlight_off", "60000");
-    TBrightnessController controller(PLATFORM1_FILE, 10, 60);
+    TBrightnessController controller(PLATFORM1_FILE, 10, 60, PLATFORM1_LEVELS);
     controller.setBacklightOffWidgetController(std::move(rows));
     for (const auto& delay : delays) {
         const auto row = TClickableWidgetController::createClickableWidget(&page, delay.first);
@@ -237,9 +246,43 @@ void tst_BrightnessController::delayRows()
     QCOMPARE(indicator->text(), QString("Off"));
 }
 
+void tst_BrightnessController::storedDelayOfNoRowNeverDims_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("delay");
+    QTest::addColumn<QString>("row");
+    QTest::newRow("one millisecond: would dim after every touch") << "1" << 0 << "Off";
+    QTest::newRow("between two rows") << "45000" << 0 << "Off";
+    QTest::newRow("a row's delay stays") << "120000" << 120000 << "120 s";
+}
+
+void tst_BrightnessController::storedDelayOfNoRowNeverDims()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, delay);
+    QFETCH(QString, row);
+
+    QWidget page;
+    auto* indicator = new QLabel(&page);
+    auto rows = std::make_unique<TClickableWidgetController>(indicator);
+    TClickableWidgetController* registry = rows.get();
+    TTamarindSettings::instance().setValue("brightness", "backlight_off", stored);
+    TBrightnessController controller(PLATFORM1_FILE, 10, 60, PLATFORM1_LEVELS);
+    controller.setBacklightOffWidgetController(std::move(rows));
+    for (const auto& offered : QList<QPair<QString, int>>{{"Off", 0}, {"10 s", 10000}, {"120 s", 120000}}) {
+        const auto widget = TClickableWidgetController::createClickableWidget(&page, offered.first);
+        registry->addWidget(widget.first, widget.second);
+        controller.registerBacklightOffWidget(widget.first, offered.second);
+    }
+    controller.initBacklightOffGUI();
+    QCOMPARE(controller.backlightOffInterval(), delay);
+    QCOMPARE(timer(controller)->isActive(), delay != 0);
+    QCOMPARE(indicator->text(), row);
+}
+
 void tst_BrightnessController::settingTheClockStopsDimming()
 {
-    TBrightnessController controller(PLATFORM1_FILE, 10, 60);
+    TBrightnessController controller(PLATFORM1_FILE, 10, 60, PLATFORM1_LEVELS);
     controller.setBacklightOff(10000);
     emit TTamarindClock::instance().beforeChangeSystemTime();
     QVERIFY(!timer(controller)->isActive());

@@ -82,7 +82,7 @@ void tst_BrightnessWidget::barsAndPercentage()
     QFETCH(QString, pattern);
     QFETCH(QString, percent);
 
-    TBrightnessController controller(FILE1, 10, 60);
+    TBrightnessController controller(FILE1, 10, 60, LEVELS1);
     QLabel label;
     TBrightnessWidget widget(&controller, LEVELS1, 2, &label, nullptr);
     widget.setBrightness(level);
@@ -93,7 +93,7 @@ void tst_BrightnessWidget::barsAndPercentage()
 
 void tst_BrightnessWidget::withoutLevelsShowsZeroPercent()
 {
-    TBrightnessController controller("/dev/null", 0, 0);
+    TBrightnessController controller("/dev/null", 0, 0, zelk::vector<int>());
     QLabel label;
     TBrightnessWidget widget(&controller, zelk::vector<int>(), 2, &label, nullptr);
     QCOMPARE(label.text(), QString("0%"));
@@ -103,7 +103,7 @@ void tst_BrightnessWidget::withoutLevelsShowsZeroPercent()
 
 void tst_BrightnessWidget::tappingABarSetsItsLevel()
 {
-    TBrightnessController controller(FILE1, 10, 60);
+    TBrightnessController controller(FILE1, 10, 60, LEVELS1);
     QLabel label;
     TBrightnessWidget widget(&controller, LEVELS1, 2, &label, nullptr);
     QVERIFY(shown(widget));
@@ -118,7 +118,7 @@ void tst_BrightnessWidget::tappingABarSetsItsLevel()
 
 void tst_BrightnessWidget::draggingAlongTheColumnFollowsTheFinger()
 {
-    TBrightnessController controller(FILE1, 10, 60);
+    TBrightnessController controller(FILE1, 10, 60, LEVELS1);
     QLabel label;
     TBrightnessWidget widget(&controller, LEVELS1, 2, &label, nullptr);
     QVERIFY(shown(widget));
@@ -159,9 +159,10 @@ void tst_BrightnessWidget::factoryResetRestoresThePlatformDefault()
     QFETCH(int, defaultLevel);
     QFETCH(QString, percent);
 
-    TBrightnessController controller(FILE1, defaultLevel == 6 ? 1 : 10, defaultLevel);
+    const zelk::vector<int>& levels = defaultLevel == 6 ? LEVELS2 : LEVELS1;
+    TBrightnessController controller(FILE1, defaultLevel == 6 ? 1 : 10, defaultLevel, levels);
     QLabel label;
-    TBrightnessWidget widget(&controller, defaultLevel == 6 ? LEVELS2 : LEVELS1, 2, &label, nullptr);
+    TBrightnessWidget widget(&controller, levels, 2, &label, nullptr);
     widget.setBrightness(defaultLevel == 6 ? 10 : 100);
     widget.factoryReset();
     QCOMPARE(controller.brightness(), defaultLevel);
@@ -171,7 +172,7 @@ void tst_BrightnessWidget::factoryResetRestoresThePlatformDefault()
 
 void tst_BrightnessWidget::litBarsAreOrangeAndDarkOnesGrey()
 {
-    TBrightnessController controller(FILE1, 10, 60);
+    TBrightnessController controller(FILE1, 10, 60, LEVELS1);
     QWidget page;
     page.setStyleSheet("background-color: #333333;");
     page.resize(300, 400);

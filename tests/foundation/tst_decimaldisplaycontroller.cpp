@@ -13,6 +13,8 @@ private slots:
     void initTestCase();
     void init();
 
+    void storedSeparatorOfAnotherCharacterReadsAsPoint();
+
     void Str2Double_data();
     void Str2Double();
     void Double2Str_data();
@@ -28,10 +30,16 @@ private:
     QWidget* mPoint = nullptr;
     QWidget* mComma = nullptr;
     TClickableWidgetController mList{nullptr};
+    QChar mSeparatorAtStart;
 };
 
 void tst_DecimalDisplayController::initTestCase()
 {
+    // Read once, when the controller is made; a digit as separator showed 25.5 as 2555.
+    QVERIFY(TTestEnvironment::writeDeviceFile(
+        QString::fromLatin1(TTamarindSettings::SETTINGS_FILE_PATH),
+        "<settings><language><decimal_separator>5</decimal_separator></language></settings>"));
+    mSeparatorAtStart = TDecimalDisplayController::instance().decimalSeparator();
     mPoint = new QWidget(&mPage);
     mComma = new QWidget(&mPage);
     mList.addWidget(mPoint, nullptr);
@@ -45,6 +53,11 @@ void tst_DecimalDisplayController::initTestCase()
 void tst_DecimalDisplayController::init()
 {
     select(QLatin1Char('.'));
+}
+
+void tst_DecimalDisplayController::storedSeparatorOfAnotherCharacterReadsAsPoint()
+{
+    QCOMPARE(mSeparatorAtStart, QLatin1Char('.'));
 }
 
 void tst_DecimalDisplayController::select(QChar pSeparator)

@@ -46,6 +46,8 @@ private slots:
     void init();
     void cleanup();
 
+    void unknownStoredFormatsReadAsTheFirst();
+
     void timeString_data();
     void timeString();
     void dateString_data();
@@ -63,6 +65,8 @@ private slots:
     void failingHardwareClockIsReportedAndNothingRestarts();
     void timePageSetsTheClock_data();
     void timePageSetsTheClock();
+    void incompletePageSetsNothing_data();
+    void incompletePageSetsNothing();
     void editModeFillsThePage_data();
     void editModeFillsThePage();
     void choosingAMOrPMAdaptsTheHour_data();
@@ -93,6 +97,10 @@ private:
 
 void tst_TamarindClock::initTestCase()
 {
+    // Formats of no known number, as a damaged or hand-edited file may hold; read when the clock is made.
+    QVERIFY(TTestEnvironment::writeDeviceFile(
+        QString::fromLatin1(TTamarindSettings::SETTINGS_FILE_PATH),
+        "<settings><datetime><timeformat>7</timeformat><dateformat>0</dateformat></datetime></settings>"));
     auto timeList = std::make_unique<TClickableWidgetController>(nullptr);
     auto dateList = std::make_unique<TClickableWidgetController>(nullptr);
     mTimeList = timeList.get();
@@ -126,6 +134,22 @@ void tst_TamarindClock::cleanup()
 {
     TCommandRunner::instance().setSimulation(QStringLiteral("date"), nullptr);
     TCommandRunner::instance().setSimulation(QStringLiteral("hwclock"), nullptr);
+}
+
+// The page fills only formats it knows; one left at the form's zeros made Save set the clock to them.
+void tst_TamarindClock::unknownStoredFormatsReadAsTheFirst()
+{
+    TTamarindClock& clock = TTamarindClock::instance();
+    QCOMPARE(clock.timeFormat(), tf24h);
+    QCOMPARE(clock.dateFormat(), dfDDMMYYYY);
+    for (QZELKDialogButton* field : {mHours, mMinutes, mDateVal1, mDateVal2, mYear})
+        field->setText(QStringLiteral("00"));
+    const QDate today = QDate::currentDate();
+    clock.enterDateTimeEditMode();
+    QVERIFY(mTimeList->isWidgetActive(m24h));
+    QVERIFY(mDateList->isWidgetActive(mDDMMYYYY));
+    QCOMPARE(mDateVal1->text().toInt(), today.day());
+    QCOMPARE(mYear->text().toInt(), today.year());
 }
 
 void tst_TamarindClock::setFormats(EnTimeFormat pTimeFormat, EnDateFormat pDateFormat)
@@ -290,7 +314,10 @@ void tst_TamarindClock::failingDateIsReportedAndNothingRestarts()
     TCommandRunner::instance().setSimulation(QStringLiteral("date"), failing);
     QString message;
     answerMessage(&message);
+    QSignalSpy beforeChange(&TTamarindClock::instance(), &TTamarindClock::beforeChangeSystemTime);
     QVERIFY(!TTamarindClock::instance().setDateTime(QDateTime(QDate(2026, 1, 2), QTime(3, 4))));
+    // Its receivers stop the stick check and the dimming for a restart that does not come.
+    QCOMPARE(beforeChange.count(), 0);
     QVERIFY(message.contains(QLatin1String("could not be changed")));
     QVERIFY(message.contains(QLatin1String("will not be restarted")));
     QCOMPARE(TTestEnvironment::recordedCommands(), QStringList({"date -s 2026.01.02-03:04:00"}));
@@ -301,7 +328,9 @@ void tst_TamarindClock::failingHardwareClockIsReportedAndNothingRestarts()
     TCommandRunner::instance().setSimulation(QStringLiteral("hwclock"), failing);
     QString message;
     answerMessage(&message);
+    QSignalSpy beforeChange(&TTamarindClock::instance(), &TTamarindClock::beforeChangeSystemTime);
     QVERIFY(!TTamarindClock::instance().setDateTime(QDateTime(QDate(2026, 1, 2), QTime(3, 4))));
+    QCOMPARE(beforeChange.count(), 0);
     QVERIFY(message.contains(QLatin1String("hardware clock")));
     QCOMPARE(TTestEnvironment::recordedCommands(), QStringList({"date -s 2026.01.02-03:04:00", "hwclock -w -u"}));
 }
@@ -375,6 +404,45 @@ void tst_TamarindClock::timePageSetsTheClock()
              QStringList({QStringLiteral("date -s ") + dateArgument, "hwclock -w -u", "reboot"}));
     QCOMPARE(storedSetting(QStringLiteral("timeformat")), storedTimeFormat);
     QCOMPARE(storedSetting(QStringLiteral("dateformat")), storedDateFormat);
+}
+
+void tst_TamarindClock::incompletePageSetsNothing_data()
+{
+    QTest::addColumn<QString>("timeChoice");
+    QTest::addColumn<QStringList>("numbers");
+    // numbers: hours, minutes, day, month, year; a day past the month's end is no error.
+    QTest::newRow("the form's zeros") << "24h" << QStringList{"00", "00", "00", "00", "0000"};
+    QTest::newRow("empty minutes") << "24h" << QStringList{"15", "", "06", "12", "2026"};
+    QTest::newRow("zero day") << "24h" << QStringList{"15", "30", "00", "12", "2026"};
+    QTest::newRow("zero month") << "24h" << QStringList{"15", "30", "06", "00", "2026"};
+    QTest::newRow("hour 24") << "24h" << QStringList{"24", "30", "06", "12", "2026"};
+    QTest::newRow("hour 0 with AM") << "AM" << QStringList{"00", "30", "06", "12", "2026"};
+    QTest::newRow("hour 13 with PM") << "PM" << QStringList{"13", "30", "06", "12", "2026"};
+    QTest::newRow("minute 60") << "24h" << QStringList{"15", "60", "06", "12", "2026"};
+    QTest::newRow("day 32") << "24h" << QStringList{"15", "30", "32", "12", "2026"};
+    QTest::newRow("year outside the century") << "24h" << QStringList{"15", "30", "06", "12", "2100"};
+}
+
+void tst_TamarindClock::incompletePageSetsNothing()
+{
+    QFETCH(QString, timeChoice);
+    QFETCH(QStringList, numbers);
+    setFormats(tfAMPM, dfMMDDYYYY);
+
+    release(timeChoice == QLatin1String("AM") ? mAM : timeChoice == QLatin1String("PM") ? mPM : m24h);
+    release(mDDMMYYYY);
+    for (int field = 0; field < numbers.size(); ++field)
+        QList<QZELKDialogButton*>{mHours, mMinutes, mDateVal1, mDateVal2, mYear}.at(field)->setText(numbers.at(field));
+
+    QString message;
+    answerMessage(&message);
+    QSignalSpy beforeChange(&TTamarindClock::instance(), &TTamarindClock::beforeChangeSystemTime);
+    QVERIFY(!TTamarindClock::instance().setDateTimeFromGUI());
+    QCOMPARE(message, QStringLiteral("Please enter a complete date and time."));
+    QCOMPARE(TTestEnvironment::recordedCommands(), QStringList());
+    QCOMPARE(beforeChange.count(), 0);
+    QCOMPARE(storedSetting(QStringLiteral("timeformat")), QStringLiteral("2"));
+    QCOMPARE(storedSetting(QStringLiteral("dateformat")), QStringLiteral("2"));
 }
 
 void tst_TamarindClock::editModeFillsThePage_data()

@@ -1,13 +1,36 @@
+#include "messagerecorder.h"
 #include "tamarindsettings.h"
 #include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace
 {
 const QString SETTINGS_FILE = QStringLiteral("/home/Settings/ZELK/settings.xml");
 const QByteArray LANGUAGE_2 = "<settings><language><language>2</language></language></settings>\n";
+const QString DAMAGED_FILE = SETTINGS_FILE + QStringLiteral(".damaged");
+const QString NOT_SAVED = QStringLiteral("The settings could not be saved.");
+const QString STORAGE_FULL = QStringLiteral("100 % storage used");
+
+// "df" runs for real under the root; a stand-in first on the PATH prints a
+// root file system with the given use column.
+bool standInDf(const QByteArray& pUse)
+{
+    const QString directory = TTestEnvironment::root() + "/test-tools";
+    QFile tool(directory + "/df");
+    if (!QDir().mkpath(directory) || !tool.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    tool.write("#!/bin/sh\nprintf '%s\\n' 'Filesystem 1K-blocks Used Available Use% Mounted on' "
+               "'/dev/mmcblk0p2 1000 990 10 " +
+               pUse + " /'\n");
+    tool.close();
+    qputenv("PATH", directory.toLocal8Bit() + ':' + qgetenv("PATH"));
+    return tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 
 // A store whose write stops where a power cut would stop it: the new content
 // is complete beside the old file, but never put in its place.
@@ -39,11 +62,17 @@ private slots:
     void removeSection();
     void corruptFileGivesDefaults_data();
     void corruptFileGivesDefaults();
+    void fileOfAnotherKindIsNotRead_data();
+    void fileOfAnotherKindIsNotRead();
+    void fileRestoredOverADamagedOneIsKeptInPlace();
     void writtenFileLayout();
     void nonAsciiValuesSurviveARoundTrip();
     void latin1FileFromEarlierVersionsStaysReadable();
     void interruptedStoreLeavesTheOldFile();
     void storeWithoutDirectoryFails();
+    void failedStoreIsToldOnce_data();
+    void failedStoreIsToldOnce();
+    void invalidNameNeverReplacesAReadableFile_data();
     void invalidNameNeverReplacesAReadableFile();
 };
 
@@ -189,9 +218,71 @@ void tst_TamarindSettings::corruptFileGivesDefaults()
     // Nothing is written until a setting is stored.
     QCOMPARE(TTestEnvironment::readDeviceFile(SETTINGS_FILE), content);
 
+    // The first store keeps the damaged file for service and says so, once.
+    TMessageRecorder messages;
     settings.setValue("language", "language", "5");
     QVERIFY(settings.store());
+    QCOMPARE(messages.count(), 1);
+    QVERIFY2(messages.texts().first().contains("settings.xml.damaged"), qPrintable(messages.texts().first()));
+    QCOMPARE(TTestEnvironment::readDeviceFile(DAMAGED_FILE), content);
     QCOMPARE(TTamarindSettings(SETTINGS_FILE).value("language", "language", "1"), QString("5"));
+
+    settings.setValue("language", "language", "6");
+    QVERIFY(settings.store());
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(TTestEnvironment::readDeviceFile(DAMAGED_FILE), content);
+}
+
+void tst_TamarindSettings::fileOfAnotherKindIsNotRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a FIFO: reading would wait for ever") << "fifo";
+    QTest::newRow("a link to an endless device") << "zero";
+    QTest::newRow("well-formed, but larger than a settings file can be") << "large";
+}
+
+// Whatever stands at the path is looked at before it is read; what is no
+// settings file counts as damaged.
+void tst_TamarindSettings::fileOfAnotherKindIsNotRead()
+{
+    QFETCH(QString, kind);
+    const QString path = TTestEnvironment::root() + SETTINGS_FILE;
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    if (kind == "fifo") {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == "zero") {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    } else {
+        const QByteArray padding(int(TTamarindSettings::MAXIMUM_FILE_SIZE), ' ');
+        QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, "<settings><language><language>4</language>"
+                                                                 "</language>" +
+                                                                     padding + "</settings>"));
+    }
+
+    TTamarindSettings settings(SETTINGS_FILE);
+    QCOMPARE(settings.value("language", "language", "1"), QString("1"));
+    TMessageRecorder messages;
+    settings.setValue("language", "language", "5");
+    QVERIFY(settings.store());
+    QCOMPARE(messages.count(), 1);
+    QVERIFY(QFileInfo(path + ".damaged").exists() || QFileInfo(path + ".damaged").isSymLink());
+    QCOMPARE(TTamarindSettings(SETTINGS_FILE).value("language", "language", "1"), QString("5"));
+}
+
+// A backup put in place of a damaged file and read again is the settings file, not damage.
+void tst_TamarindSettings::fileRestoredOverADamagedOneIsKeptInPlace()
+{
+    QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, "<settings><langu"));
+    TTamarindSettings settings(SETTINGS_FILE);
+    QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, LANGUAGE_2));
+    settings.reload();
+
+    TMessageRecorder messages;
+    settings.setValue("sound", "alarms", "0");
+    QVERIFY(settings.store());
+    QCOMPARE(messages.count(), 0);
+    QVERIFY(!QFileInfo::exists(TTestEnvironment::root() + DAMAGED_FILE));
+    QCOMPARE(TTamarindSettings(SETTINGS_FILE).value("language", "language"), QString("2"));
 }
 
 void tst_TamarindSettings::writtenFileLayout()
@@ -252,6 +343,7 @@ void tst_TamarindSettings::interruptedStoreLeavesTheOldFile()
     const QByteArray before = LANGUAGE_2;
     QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, before));
 
+    TMessageRecorder messages;
     TInterruptedSettings settings(SETTINGS_FILE);
     settings.setValue("language", "language", "7");
     QVERIFY(!settings.store());
@@ -265,27 +357,92 @@ void tst_TamarindSettings::interruptedStoreLeavesTheOldFile()
     settings.mInterrupt = false;
     QVERIFY(settings.store());
     QCOMPARE(TTamarindSettings(SETTINGS_FILE).value("language", "language"), QString("7"));
+    QCOMPARE(messages.texts(), QStringList{NOT_SAVED});
 }
 
 void tst_TamarindSettings::storeWithoutDirectoryFails()
 {
     // A plain file where the settings directory should be.
     QVERIFY(TTestEnvironment::writeDeviceFile("/home/Blocked", "x"));
+    TMessageRecorder messages;
     TTamarindSettings settings("/home/Blocked/settings.xml");
     QCOMPARE(settings.value("sound", "alarms", "1"), QString("1"));
     settings.setValue("sound", "alarms", "0");
     QVERIFY(!settings.store());
     QCOMPARE(TTestEnvironment::recordedCommands(), QStringList{"df /"});
+    QCOMPARE(messages.texts(), QStringList{NOT_SAVED});
 }
 
+void tst_TamarindSettings::failedStoreIsToldOnce_data()
+{
+    QTest::addColumn<QString>("use");
+    QTest::addColumn<QStringList>("told");
+    // The disk check only speaks when the disk is full; every other failure is the store's to tell.
+    QTest::newRow("space left: once until a store gets through") << "42%" << QStringList{NOT_SAVED, NOT_SAVED};
+    QTest::newRow("disk full: the storage message every time")
+        << "100%" << QStringList{STORAGE_FULL, STORAGE_FULL, STORAGE_FULL};
+}
+
+void tst_TamarindSettings::failedStoreIsToldOnce()
+{
+    QFETCH(QString, use);
+    QFETCH(QStringList, told);
+    const QByteArray path = qgetenv("PATH");
+    QVERIFY(standInDf(use.toLatin1()));
+
+    TMessageRecorder messages;
+    TInterruptedSettings settings(SETTINGS_FILE);
+    for (const char* level : {"60", "69", "78"}) {
+        settings.setValue("brightness", "value", level);
+        QVERIFY(!settings.store());
+    }
+    settings.mInterrupt = false;
+    QVERIFY(settings.store());
+    settings.mInterrupt = true;
+    if (use != "100%")
+        QVERIFY(!settings.store());
+    qputenv("PATH", path);
+    QCOMPARE(messages.texts(), told);
+}
+
+void tst_TamarindSettings::invalidNameNeverReplacesAReadableFile_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("section name with a blank") << "probe names"
+                                               << "first"
+                                               << "Pt100";
+    QTest::newRow("key starting with a digit") << "probes"
+                                               << "1st"
+                                               << "Pt100";
+    QTest::newRow("empty key") << "probes"
+                               << ""
+                               << "Pt100";
+    QTest::newRow("value holding a non-character") << "probes"
+                                                   << "first" << QString(QChar(0xFFFE)) + "Pt100";
+}
+
+// One bad name or value is refused where it is set: the document stays as it
+// was, so neither the file nor every later store suffers from it.
 void tst_TamarindSettings::invalidNameNeverReplacesAReadableFile()
 {
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+
     const QByteArray before = LANGUAGE_2;
     QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, before));
     TTamarindSettings settings(SETTINGS_FILE);
-    settings.setValue("probe names", "first", "Pt100");
-    QVERIFY(!settings.store());
+    QVERIFY(!settings.setValue(section, key, value));
+    QVERIFY(!settings.containsSetting(section, key));
     QCOMPARE(TTestEnvironment::readDeviceFile(SETTINGS_FILE), before);
+
+    QVERIFY(settings.setValue("sound", "alarms", "0"));
+    QVERIFY(settings.store());
+    const TTamarindSettings nextStart(SETTINGS_FILE);
+    QCOMPARE(nextStart.value("sound", "alarms"), QString("0"));
+    QCOMPARE(nextStart.value("language", "language"), QString("2"));
 }
 
 TAMARIND_TEST_MAIN(tst_TamarindSettings)

@@ -1,10 +1,13 @@
+#include "commandrunner.h"
 #include "mainwindowfixture.h"
+#include "messagerecorder.h"
 #include "simulatedusbstick.h"
 #include "submenuconfirmationreceiver.h"
 #include "tamarindmainform.h"
 #include "tamarindsettings.h"
 #include "testsupport.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
 #include <QStackedWidget>
@@ -37,6 +40,21 @@ public:
 };
 
 constexpr const char* BRIGHTNESS_FILE = "/sys/devices/platform/pwm-backlight/backlight/pwm-backlight/brightness";
+
+TCommandResult refused(const QString&, const QStringList&)
+{
+    TCommandResult result;
+    result.mStarted = true;
+    result.mExitCode = 1;
+    return result;
+}
+
+void storeBacklightDelay(const QString& pMilliseconds)
+{
+    TTamarindSettings::instance().setValue(QStringLiteral("brightness"), QStringLiteral("backlight_off"),
+                                           pMilliseconds);
+    TTamarindSettings::instance().store();
+}
 } // namespace
 
 // The menu column and the main menu of the real main window, driven offscreen by clicks as a finger would: pages,
@@ -63,10 +81,14 @@ private slots:
     void pressOnHome_data();
     void pressOnHome();
     void pressOnDarkScreenOnlyWakesTheBacklight();
+    void pressStartsTheBacklightDelayAgain();
     void stickButtonFollowsTheStick();
+    void saveOnTheTimePage_data();
+    void saveOnTheTimePage();
 
 private:
     QString menuCaption() const { return mMain.text("LblMenuCaption"); }
+    QTimer* timer(const char* pName) const { return mMain.window()->findChild<QTimer*>(QLatin1String(pName)); }
 
     TMainWindowFixture mMain;
 };
@@ -87,6 +109,8 @@ void tst_MainWindowMenu::cleanup()
     TSimulatedUSBStick::remove();
     TTamarindSettings::instance().removeSection(QStringLiteral("brightness"));
     TTamarindSettings::instance().store();
+    TCommandRunner::instance().setSimulation(QStringLiteral("date"), nullptr);
+    TTestEnvironment::clearRecordedCommands();
 }
 
 void tst_MainWindowMenu::mainMenuButtonsShowTheirPages_data()
@@ -316,18 +340,38 @@ void tst_MainWindowMenu::pressOnHome()
 void tst_MainWindowMenu::pressOnDarkScreenOnlyWakesTheBacklight()
 {
     mMain.close();
-    TTamarindSettings::instance().setValue(QStringLiteral("brightness"), QStringLiteral("backlight_off"),
-                                           QStringLiteral("300"));
-    TTamarindSettings::instance().store();
+    storeBacklightDelay(QStringLiteral("10000"));
     QVERIFY(TTestEnvironment::writeDeviceFile(BRIGHTNESS_FILE, "60"));
     mMain.open(true);
+    QTimer* backlight = timer("mBacklightTimer");
+    QVERIFY(backlight);
+    QVERIFY(backlight->isActive());
+    QMetaObject::invokeMethod(backlight, "timeout");
     // Platform 1: level 60 for a new instrument, 10 while dimmed.
-    QTRY_COMPARE(TTestEnvironment::readDeviceFile(BRIGHTNESS_FILE).trimmed(), QByteArray("10"));
+    QCOMPARE(TTestEnvironment::readDeviceFile(BRIGHTNESS_FILE).trimmed(), QByteArray("10"));
 
     mMain.click("BtnSettings");
     QCOMPARE(mMain.mainPage(), mMain.child("PageHome"));
     QCOMPARE(TTestEnvironment::readDeviceFile(BRIGHTNESS_FILE).trimmed(), QByteArray("60"));
     mMain.click("BtnSettings");
+    QCOMPARE(mMain.mainPage(), mMain.child("PageSettings"));
+}
+
+// Every press on a lit screen counts the delay from the start again, and goes on to its widget.
+void tst_MainWindowMenu::pressStartsTheBacklightDelayAgain()
+{
+    mMain.close();
+    storeBacklightDelay(QStringLiteral("10000"));
+    mMain.open(true);
+    QTimer* backlight = timer("mBacklightTimer");
+    QVERIFY(backlight);
+    QVERIFY(backlight->isActive());
+    // Shortened, so that the time it has run shows within the few percent a coarse timer may be off.
+    backlight->setInterval(400);
+    QTRY_VERIFY(backlight->remainingTime() < 200);
+
+    mMain.click("BtnSettings");
+    QVERIFY2(backlight->remainingTime() > 300, qPrintable(QString::number(backlight->remainingTime())));
     QCOMPARE(mMain.mainPage(), mMain.child("PageSettings"));
 }
 
@@ -353,6 +397,60 @@ void tst_MainWindowMenu::stickButtonFollowsTheStick()
     QMetaObject::invokeMethod(check, "timeout");
     QVERIFY(!mMain.shown("BtnUSB"));
     QCOMPARE(mMain.mainPage(), mMain.child("PageHome"));
+}
+
+void tst_MainWindowMenu::saveOnTheTimePage_data()
+{
+    QTest::addColumn<bool>("dateRefused");
+    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("pageCloses");
+    // A restart follows only a clock that was set; until then the stick check and the dimming go on.
+    QTest::newRow("clock set: the restart follows")
+        << false << "30" << QStringList{"date -s 2026.12.06-15:30:00", "hwclock -w -u", "reboot"}
+        << "System time change successful. A restart of the instrument will now be done." << true;
+    QTest::newRow("clock refused: the instrument runs on")
+        << true << "30" << QStringList{"date -s 2026.12.06-15:30:00"}
+        << "The system time could not be changed. The instrument will not be restarted." << true;
+    QTest::newRow("empty minutes: nothing set, the page stays")
+        << false << "" << QStringList{} << "Please enter a complete date and time." << false;
+}
+
+// The Save bar button hands the time page to the clock, and the menu column follows what the clock did.
+void tst_MainWindowMenu::saveOnTheTimePage()
+{
+    QFETCH(bool, dateRefused);
+    QFETCH(QString, minutes);
+    QFETCH(QStringList, commands);
+    QFETCH(QString, message);
+    QFETCH(bool, pageCloses);
+
+    mMain.close();
+    storeBacklightDelay(QStringLiteral("10000"));
+    mMain.open(true);
+    if (dateRefused)
+        TCommandRunner::instance().setSimulation(QStringLiteral("date"), refused);
+    mMain.click("BtnSettings");
+    mMain.click("BtnSettings_Time");
+    QCOMPARE(mMain.menuPage(), mMain.child("PageTime"));
+    mMain.click("BtnSetTime_24h");
+    mMain.click("BtnSetDate_FormatDDMM");
+    const QStringList fields{"BtnSetTime_Hours", "BtnSetTime_Minutes", "BtnSetDate_Val1", "BtnSetDate_Val2",
+                             "BtnSetDate_Year"};
+    const QStringList numbers{"15", minutes, "06", "12", "2026"};
+    for (int field = 0; field < fields.size(); ++field)
+        mMain.child<QAbstractButton>(qPrintable(fields.at(field)))->setText(numbers.at(field));
+    TTestEnvironment::clearRecordedCommands();
+
+    TMessageRecorder messages;
+    mMain.click("BtnSave");
+    QCOMPARE(messages.texts(), QStringList{message});
+    QCOMPARE(TTestEnvironment::recordedCommands(), commands);
+    QCOMPARE(mMain.menuPage(), pageCloses ? mMain.child("PageMenu") : mMain.child("PageTime"));
+    const bool restarting = commands.contains(QStringLiteral("reboot"));
+    QCOMPARE(timer("mCyclicCheckTimer")->isActive(), !restarting);
+    QCOMPARE(timer("mBacklightTimer")->isActive(), !restarting);
 }
 
 TAMARIND_TEST_MAIN(tst_MainWindowMenu)

@@ -763,6 +763,11 @@ void tst_Channel::currentValueTexts_data()
                                               << uCelsius << "109,5000" << uOhm << utTemperature;
     QTest::newRow("most decimals") << uOhm << "0" << 109.5 << 25.5 << "." << true << "25.5000" << uCelsius
                                    << "109.50000" << uOhm << utElectrical;
+    // As printf writes them: an exact half goes to the even digit.
+    QTest::newRow("a half at no decimals")
+        << uCelsius << "0" << 109.5 << 20.5 << "." << false << "20" << uCelsius << "109.5000" << uOhm << utTemperature;
+    QTest::newRow("a half at two decimals") << uOhm << "2" << 100.125 << -12.25 << "," << false << "-12,2500"
+                                            << uCelsius << "100,12" << uOhm << utElectrical;
     QTest::newRow("no reading") << uCelsius << "3" << NaN << NaN << "." << false << "OL" << uCelsius << "OL" << uOhm
                                 << utTemperature;
     QTest::newRow("no temperature") << uCelsius << "3" << 400.0 << NaN << "." << false << "OL" << uCelsius << "400.0000"

@@ -101,6 +101,12 @@ void tst_ProbeSerializer::writesTheBoardRecord_data()
     QTest::newRow("Pt100 on the standard curve, ZTM8800v2") << ZTM8800v2 << shared(pt100Example()) << EXAMPLE_9900;
     QTest::newRow("Pt100 on the standard curve, ZTM8800")
         << ZTM8800 << shared(pt100Example()) << forZTM8800(EXAMPLE_9900);
+    // printf rounds an exact half to the even digit.
+    auto halves = std::make_unique<TPRTProbe>(1, "PT100-A", prttPT100, false, 1, -200.25, 450.25, QDate(2020, 5, 17),
+                                              false, w4wire, false, false, Automatic, rprtAuto, cprtEN60751, 0, 0, 0, 0,
+                                              0, 0, 0, 0, 0, 0, 0);
+    QTest::newRow("limits on an exact half")
+        << ZTM9900 << shared(std::move(halves)) << withField(withField(EXAMPLE_9900, 2, "450.2"), 3, "-200.2");
 
     // The probe's own Callendar-Van Dusen values never reach the board on the
     // standard curve, a Pt25 gets R0 25.

@@ -821,6 +821,10 @@
         <source>System time change successful. A restart of the instrument will now be done.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Please enter a complete date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TTamarindMainForm</name>
@@ -2117,6 +2121,17 @@ current</source>
     </message>
     <message>
         <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTamarindSettings</name>
+    <message>
+        <source>The settings file could not be read; the instrument uses its factory settings. The damaged file was kept as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

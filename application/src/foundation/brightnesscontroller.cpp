@@ -51,17 +51,21 @@ TBacklightPlatform TBrightnessController::platformValues(unsigned short pPlatfor
 }
 
 TBrightnessController::TBrightnessController(const QString& pBrightnessFile, int pBacklightOffBrightnessVal,
-                                             int pDefaultBrightnessVal)
+                                             int pDefaultBrightnessVal, const zelk::vector<int>& pBrightnessValues)
     : mBacklightOffBrightnessVal(pBacklightOffBrightnessVal)
     , mDefaultBrightnessVal(pDefaultBrightnessVal)
     , mBrightnessFile(pBrightnessFile)
     , mBacklightTimer(std::make_unique<QTimer>(this))
 {
+    mBacklightTimer->setObjectName(QStringLiteral("mBacklightTimer"));
     mBacklightTimer->setSingleShot(true);
     connect(mBacklightTimer.get(), &QTimer::timeout, this, &TBrightnessController::turnBacklightOff);
 
+    // A level of no bar could be 0, a dark display across restarts.
     const TTamarindSettings& settings = TTamarindSettings::instance();
-    setBrightness(settings.value(mSectionName, mSetting_value, QString::number(pDefaultBrightnessVal)).toInt());
+    bool number = false;
+    const int stored = settings.value(mSectionName, mSetting_value).toInt(&number);
+    setBrightness(number && pBrightnessValues.contains(stored) ? stored : pDefaultBrightnessVal);
 
     const int backlightOff = qMax(0, settings.value(mSectionName, mSetting_backlight_off, QStringLiteral("0")).toInt());
     mBacklightTimer->setInterval(backlightOff);
@@ -162,10 +166,14 @@ void TBrightnessController::backlightOffSettingSelected(QWidget* pWidget)
 
 void TBrightnessController::initBacklightOffGUI()
 {
-    if (!mBacklightOffWidgetController)
-        return;
-    const auto widget = mBacklightOff_WidgetByValue.find(backlightOffInterval());
-    if (widget != mBacklightOff_WidgetByValue.end())
+    auto widget = mBacklightOff_WidgetByValue.find(backlightOffInterval());
+    // A delay of a few milliseconds would dim the display after every touch.
+    if (widget == mBacklightOff_WidgetByValue.end() && !mBacklightOff_WidgetByValue.empty()) {
+        mBacklightTimer->stop();
+        mBacklightTimer->setInterval(0);
+        widget = mBacklightOff_WidgetByValue.find(0);
+    }
+    if (mBacklightOffWidgetController && widget != mBacklightOff_WidgetByValue.end())
         mBacklightOffWidgetController->activateWidget(widget->second);
 }
 

@@ -38,7 +38,10 @@ public:
     // levels go nowhere. Any other platform has no levels to choose.
     static TBacklightPlatform platformValues(unsigned short pPlatformVersionMajor);
 
-    TBrightnessController(const QString& pBrightnessFile, int pBacklightOffBrightnessVal, int pDefaultBrightnessVal);
+    // A stored level that is none of pBrightnessValues (the levels the user
+    // can choose) reads as the default level.
+    TBrightnessController(const QString& pBrightnessFile, int pBacklightOffBrightnessVal, int pDefaultBrightnessVal,
+                          const zelk::vector<int>& pBrightnessValues);
     ~TBrightnessController() override;
 
     // Writes the level and stores it as the user's choice.
@@ -58,7 +61,8 @@ public:
 
     void registerBacklightOffWidget(QWidget* pWidget, int pMilliseconds);
     void setBacklightOffWidgetController(std::unique_ptr<TClickableWidgetController> pController);
-    // Marks the row of the current delay.
+    // Marks the row of the current delay. Once rows are registered, a stored
+    // delay that none of them offers is replaced by 0 (never dim).
     void initBacklightOffGUI();
     void indicateSelectedBacklightOffSetting();
     // Never dims again; the level stays.

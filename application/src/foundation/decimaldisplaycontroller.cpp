@@ -11,10 +11,12 @@ TDecimalDisplayController& TDecimalDisplayController::instance()
 
 TDecimalDisplayController::TDecimalDisplayController()
 {
+    // Any other character would be taken for a digit or lost among them
+    // (25.5 shown as 2555 with "5").
     const QString stored =
         TTamarindSettings::instance().value(mSectionName, mSetting_decimal_separator, QStringLiteral("."));
-    if (!stored.isEmpty())
-        mDecimalSeparator = stored.at(0);
+    if (stored == QLatin1String(","))
+        mDecimalSeparator = QLatin1Char(',');
 }
 
 double TDecimalDisplayController::Str2Double(const QString& pValue, bool& oSuccess) const

@@ -36,11 +36,12 @@ TTamarindClock::TTamarindClock() : mClockTimer(std::make_unique<QTimer>(this))
     connect(mClockTimer.get(), &QTimer::timeout, this, &TTamarindClock::clockTimerFired);
 
     TTamarindSettings& settings = TTamarindSettings::instance();
-    // A stored format that is no number reads as 0, which formats like 24 h and day first.
-    mTimeFormat =
-        static_cast<EnTimeFormat>(settings.value(mSectionName, mSetting_timeformat, QStringLiteral("1")).toInt());
-    mDateFormat =
-        static_cast<EnDateFormat>(settings.value(mSectionName, mSetting_dateformat, QStringLiteral("1")).toInt());
+    // Any other stored format reads as the first: the time page fills only
+    // formats it knows, and one left at the form's zeros would set the clock to them.
+    if (settings.value(mSectionName, mSetting_timeformat, QStringLiteral("1")) == QString::number(tfAMPM))
+        mTimeFormat = tfAMPM;
+    if (settings.value(mSectionName, mSetting_dateformat, QStringLiteral("1")) == QString::number(dfMMDDYYYY))
+        mDateFormat = dfMMDDYYYY;
 }
 
 TTamarindClock::~TTamarindClock() = default;
@@ -270,25 +271,30 @@ void TTamarindClock::selectYear()
     enterNumber(mBtnDateYear, 2000, 2099, 4);
 }
 
-void TTamarindClock::setDateTimeFromGUI()
+bool TTamarindClock::setDateTimeFromGUI()
 {
     if (!timePageComplete() || !datePageComplete())
-        return;
+        return false;
     const bool dayFirst = isActive(mDateFormatWidgetController.get(), mWidgetDDMMYYYY);
-    const int day = (dayFirst ? mBtnDateVal1 : mBtnDateVal2)->text().toInt();
-    const int month = (dayFirst ? mBtnDateVal2 : mBtnDateVal1)->text().toInt();
-    const int year = mBtnDateYear->text().toInt();
-    // A day beyond the end of the month runs on into the next one.
-    const QDate date = QDate(year, month, 1).addDays(day - 1);
-
     const bool am = isActive(mTimeFormatWidgetController.get(), mWidgetAM);
     const bool pm = isActive(mTimeFormatWidgetController.get(), mWidgetPM);
-    int hour = mBtnHours->text().toInt();
+    // The fields hold what the pads allowed, or what the form started with
+    // when the page was never filled: an empty or zero field sets nothing.
+    const int day = fieldValue(dayFirst ? mBtnDateVal1 : mBtnDateVal2, 1, 31);
+    const int month = fieldValue(dayFirst ? mBtnDateVal2 : mBtnDateVal1, 1, 12);
+    const int year = fieldValue(mBtnDateYear, 2000, 2099);
+    int hour = (am || pm) ? fieldValue(mBtnHours, 1, 12) : fieldValue(mBtnHours, 0, 23);
+    const int minute = fieldValue(mBtnMinutes, 0, 59);
+    if (day < 0 || month < 0 || year < 0 || hour < 0 || minute < 0) {
+        TMessageDialog().showError(tr("Please enter a complete date and time."));
+        return false;
+    }
+    // A day beyond the end of the month runs on into the next one.
+    const QDate date = QDate(year, month, 1).addDays(day - 1);
     if (am && hour == 12)
         hour = 0;
-    else if (pm && hour >= 1 && hour <= 11)
+    else if (pm && hour <= 11)
         hour += 12;
-    const int minute = mBtnMinutes->text().toInt();
 
     mDateFormat = dayFirst ? dfDDMMYYYY : dfMMDDYYYY;
     mTimeFormat = (am || pm) ? tfAMPM : tf24h;
@@ -297,6 +303,14 @@ void TTamarindClock::setDateTimeFromGUI()
     storeDateFormat();
     storeTimeFormat();
     setDateTime(QDateTime(date, QTime(hour, minute)));
+    return true;
+}
+
+int TTamarindClock::fieldValue(const QZELKDialogButton* pButton, int pMinimum, int pMaximum)
+{
+    bool number = false;
+    const int value = pButton->text().toInt(&number);
+    return number && value >= pMinimum && value <= pMaximum ? value : -1;
 }
 
 bool TTamarindClock::runClockCommand(const QString& pProgram, const QStringList& pArguments)
@@ -309,8 +323,6 @@ bool TTamarindClock::setDateTime(const QDateTime& pDateTime)
 {
     if (!pDateTime.isValid())
         return false;
-    emit beforeChangeSystemTime();
-
     const QDate date = pDateTime.date();
     const QTime time = pDateTime.time();
     const QString dateArgument =
@@ -322,6 +334,10 @@ bool TTamarindClock::setDateTime(const QDateTime& pDateTime)
     const bool hardwareClockSet =
         dateSet && runClockCommand(QStringLiteral("hwclock"), {QStringLiteral("-w"), QStringLiteral("-u")});
     clockTimerFired();
+    // Told only now: its receivers stop the stick check and the dimming for
+    // the restart, and a failed setting restarts nothing.
+    if (hardwareClockSet)
+        emit beforeChangeSystemTime();
 
     TMessageDialog dialog;
     if (!dateSet) {

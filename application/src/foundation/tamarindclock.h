@@ -56,7 +56,9 @@ public:
                                 QWidget* pWidgetMMDDYYYY, QZELKDialogButton* pBtnDateVal1,
                                 QZELKDialogButton* pBtnDateVal2, QZELKDialogButton* pBtnDateYear);
     void enterDateTimeEditMode();
-    void setDateTimeFromGUI();
+    // False when a field of the page is empty, zero or out of range: the user
+    // is told and nothing is set or stored.
+    bool setDateTimeFromGUI();
 
     // Sets the system and the hardware clock, then restarts the instrument.
     // When "date" or "hwclock" fails the user is told, nothing restarts, and
@@ -67,6 +69,7 @@ public:
     void factoryReset();
 
 signals:
+    // The system clock has been set and the restart follows.
     void beforeChangeSystemTime();
 
 public slots:
@@ -85,6 +88,8 @@ private:
     bool datePageComplete() const;
     static bool isActive(const TClickableWidgetController* pController, QWidget* pWidget);
     static void enterNumber(QZELKDialogButton* pButton, int pMinimum, int pMaximum, int pDigits);
+    // The number of the field, or -1 when it is no number within the limits.
+    static int fieldValue(const QZELKDialogButton* pButton, int pMinimum, int pMaximum);
     static bool runClockCommand(const QString& pProgram, const QStringList& pArguments);
 
     const QString mSectionName = QStringLiteral("datetime");

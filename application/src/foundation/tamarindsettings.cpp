@@ -3,11 +3,19 @@
 #include "deviceroot.h"
 #include "diskspacecontroller.h"
 #include "filesystemsync.h"
+#include "messagedialog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextCodec>
+
+#include <cerrno>
+#include <cstdio>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -22,6 +30,12 @@ bool isUtf8(const QByteArray& pBytes)
     QTextCodec::ConverterState state;
     QTextCodec::codecForName("UTF-8")->toUnicode(pBytes.constData(), pBytes.size(), &state);
     return state.invalidChars == 0;
+}
+
+// True when the document, written as store() writes it, reads back.
+bool readsBack(const QDomDocument& pDocument)
+{
+    return QDomDocument().setContent(pDocument.toString(INDENT).toUtf8());
 }
 } // namespace
 
@@ -45,9 +59,10 @@ void TTamarindSettings::reload()
 void TTamarindSettings::load()
 {
     QDir().mkpath(QFileInfo(mSettingsFilePath).absolutePath());
-    QFile file(mSettingsFilePath);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray content = file.readAll();
+    mUnreadableFile = false;
+    QByteArray content;
+    const EnFileState state = readSettingsFile(content);
+    if (state == EnFileState::Read) {
         // Files of earlier versions carry no declaration and were written in
         // the device's Latin-1 locale; read as UTF-8, their non-ASCII values
         // would turn into replacement characters.
@@ -55,10 +70,33 @@ void TTamarindSettings::load()
         if (latin1 ? mDocument.setContent(QString::fromLatin1(content)) : mDocument.setContent(content))
             return;
     }
-    // A missing or unreadable file leaves every owner on its defaults; the
-    // next store() writes a fresh one.
+    // Every owner falls back to its defaults; the next store() writes a fresh
+    // file, after keeping one that held settings which could not be read.
+    mUnreadableFile = state != EnFileState::Missing;
     mDocument = QDomDocument(DOCUMENT_TYPE);
     mDocument.appendChild(mDocument.createElement(ROOT_ELEMENT));
+}
+
+TTamarindSettings::EnFileState TTamarindSettings::readSettingsFile(QByteArray& oContent) const
+{
+    // Opened without waiting and looked at before reading: a FIFO at the path
+    // would block the start for good, a device or a huge file would be read
+    // until memory runs out.
+    const int descriptor =
+        ::open(QFile::encodeName(mSettingsFilePath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0)
+        return errno == ENOENT ? EnFileState::Missing : EnFileState::Unreadable;
+    QFile file;
+    struct stat status = {};
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return EnFileState::Unreadable;
+    }
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > MAXIMUM_FILE_SIZE)
+        return EnFileState::Unreadable;
+    // The file may have grown since it was looked at.
+    oContent = file.read(MAXIMUM_FILE_SIZE + 1);
+    return oContent.size() <= MAXIMUM_FILE_SIZE ? EnFileState::Read : EnFileState::Unreadable;
 }
 
 QString TTamarindSettings::value(const QString& pSection, const QString& pKey, const QString& pDefaultValue) const
@@ -67,8 +105,19 @@ QString TTamarindSettings::value(const QString& pSection, const QString& pKey, c
     return key.isNull() ? pDefaultValue : key.text();
 }
 
-void TTamarindSettings::setValue(const QString& pSection, const QString& pKey, const QString& pValue)
+bool TTamarindSettings::setValue(const QString& pSection, const QString& pKey, const QString& pValue)
 {
+    // Tried on a document of its own first: one bad name or character left in
+    // the settings would make every later store fail.
+    if (pSection.isEmpty() || pKey.isEmpty())
+        return false;
+    QDomDocument trial;
+    QDomElement trialKey =
+        trial.appendChild(trial.createElement(pSection)).appendChild(trial.createElement(pKey)).toElement();
+    trialKey.appendChild(trial.createTextNode(pValue));
+    if (!readsBack(trial))
+        return false;
+
     const QDomText text = mDocument.createTextNode(pValue);
     QDomElement root = mDocument.documentElement();
     QDomElement section = root.firstChildElement(pSection);
@@ -81,6 +130,7 @@ void TTamarindSettings::setValue(const QString& pSection, const QString& pKey, c
         section.appendChild(replacement);
     else
         section.replaceChild(replacement, key);
+    return true;
 }
 
 bool TTamarindSettings::containsSetting(const QString& pSection, const QString& pKey) const
@@ -112,10 +162,46 @@ QByteArray TTamarindSettings::serializedDocument()
 
 bool TTamarindSettings::store()
 {
-    if (writeAndReplace())
+    if (keepUnreadableFile() && writeAndReplace()) {
+        mFailedStoreReported = false;
         return true;
-    TDiskSpaceController::instance().checkDiskspace();
+    }
+    reportFailedStore();
     return false;
+}
+
+// A file that could not be read may still hold the user's settings and the
+// service digests; it is kept for service rather than overwritten unseen.
+bool TTamarindSettings::keepUnreadableFile()
+{
+    if (!mUnreadableFile)
+        return true;
+    const QString keptFile = mSettingsFilePath + QLatin1String(DAMAGED_FILE_SUFFIX);
+    if (std::rename(QFile::encodeName(mSettingsFilePath).constData(), QFile::encodeName(keptFile).constData()) != 0 &&
+        errno != ENOENT)
+        return false;
+    mUnreadableFile = false;
+    tellUser(tr("The settings file could not be read; the instrument uses its factory settings. "
+                "The damaged file was kept as %1.")
+                 .arg(QFileInfo(keptFile).fileName()));
+    return true;
+}
+
+// Each change the user makes is stored at once, a brightness drag many times
+// a second: one message per run of failures is enough.
+void TTamarindSettings::reportFailedStore()
+{
+    // A full disk is the disk check's to tell.
+    if (!TDiskSpaceController::instance().checkDiskspace() || mFailedStoreReported)
+        return;
+    mFailedStoreReported = true;
+    tellUser(tr("The settings could not be saved."));
+}
+
+void TTamarindSettings::tellUser(const QString& pText)
+{
+    TMessageDialog dialog;
+    dialog.showError(pText);
 }
 
 bool TTamarindSettings::writeAndReplace()
@@ -128,6 +214,8 @@ bool TTamarindSettings::writeAndReplace()
     // next start, and every setting with it; the old file is kept instead.
     if (!QDomDocument().setContent(content))
         return false;
+    // Recreated when something removed the directory since the start.
+    QDir().mkpath(QFileInfo(mSettingsFilePath).absolutePath());
     const QString writtenFile = TFileSystemSync::writeBeside(mSettingsFilePath, content);
     if (writtenFile.isEmpty())
         return false;

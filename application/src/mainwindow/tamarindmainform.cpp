@@ -431,8 +431,12 @@ void TTamarindMainForm::initBrightness()
 {
     const TBacklightPlatform platform =
         TBrightnessController::platformValues(TOSVersion::instance().platformVersion_Major());
-    mBrightnessController = std::make_unique<TBrightnessController>(
-        platform.mBrightnessFile, platform.mBacklightOffBrightnessVal, platform.mDefaultBrightnessVal);
+    mBrightnessController =
+        std::make_unique<TBrightnessController>(platform.mBrightnessFile, platform.mBacklightOffBrightnessVal,
+                                                platform.mDefaultBrightnessVal, platform.mBrightnessValues);
+    // Found among the window's children like its own timers; the member still
+    // decides when it goes.
+    mBrightnessController->setParent(this);
     mBrightnessWidget = new TBrightnessWidget(mBrightnessController.get(), platform.mBrightnessValues, 2,
                                               ui->LblSelectedBrightness, this);
     auto* layout = new QGridLayout(ui->PageBrightness);

@@ -82,8 +82,10 @@ void TTamarindMainForm::on_BtnCancel_clicked()
 
 void TTamarindMainForm::on_BtnSave_clicked()
 {
+    // A page whose fields were refused stays open for them to be corrected.
     if (ui->stackedWidgetMenu->currentWidget() == ui->PageTime) {
-        TTamarindClock::instance().setDateTimeFromGUI();
+        if (!TTamarindClock::instance().setDateTimeFromGUI())
+            return;
         on_BtnReturnToMainMenu_clicked();
     }
     if (mSubMenuConfirmationReceiver && mSubMenuConfirmationReceiver->storeClicked()) {

@@ -1,6 +1,7 @@
 #include "channel.h"
 
 #include "decimaldisplaycontroller.h"
+#include "printfnumber.h"
 #include "probe.h"
 #include "tamarindsettings.h"
 #include "temperatureunitconversionchain.h"
@@ -372,7 +373,7 @@ QString TAbstractChannel::formatted(double pValue, int pDecimals, const QString&
 {
     if (std::isnan(pValue))
         return NO_VALUE_TEXT;
-    return QString::number(pValue, 'f', pDecimals).replace(QLatin1Char('.'), pDecimalSeparator);
+    return TPrintfNumber::fixed(pValue, pDecimals).replace(QLatin1Char('.'), pDecimalSeparator);
 }
 
 void TAbstractChannel::currentValue(QString& oTempValue, EnUnit& oTempUnit, QString& oElecValue, EnUnit& oElecUnit,

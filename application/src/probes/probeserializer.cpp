@@ -1,6 +1,7 @@
 #include "probeserializer.h"
 
 #include "instrumentinfo.h"
+#include "printfnumber.h"
 #include "probe.h"
 
 #include <QLocale>
@@ -55,7 +56,7 @@ const QString ZERO = QStringLiteral("0");
 
 QString limit(double pValue)
 {
-    return QString::asprintf("%.1f", pValue);
+    return TPrintfNumber::fixed(pValue, 1);
 }
 
 QString resistance(double pValue)
