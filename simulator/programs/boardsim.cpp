@@ -63,6 +63,33 @@ private:
 };
 } // namespace
 
+// A board that was in use holds custom probes: each line numbers a slot and gives its record.
+bool fillProbeMemory(TBoardSimulator& pSimulator, const QString& pPath, QString& oError)
+{
+    QFile file(pPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        oError = QStringLiteral("cannot read the probe file %1").arg(pPath);
+        return false;
+    }
+    int lineNumber = 0;
+    bool filled = true;
+    while (filled && !file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        ++lineNumber;
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const int comma = line.indexOf(QLatin1Char(','));
+        bool ok = false;
+        const int number = line.left(comma).toInt(&ok);
+        pSimulator.withState([&](TBoardState& pState) {
+            filled = ok && comma > 0 && pState.mProbeMemory.fillSlot(number, line.mid(comma + 1));
+        });
+        if (!filled)
+            oError = QStringLiteral("%1:%2: not a slot number and probe record").arg(pPath).arg(lineNumber);
+    }
+    return filled;
+}
+
 int main(int argc, char* argv[])
 {
     if (!TDeviceRoot::checkRootVariable("boardsim"))
@@ -87,7 +114,12 @@ int main(int argc, char* argv[])
         QStringLiteral("log"),
         QStringLiteral("Append every command received, with its arrival time in ms, to this file."),
         QStringLiteral("path"));
-    parser.addOptions({link, control, standardInput, log});
+    const QCommandLineOption probes(
+        QStringLiteral("probes"),
+        QStringLiteral("Fill the probe memory before start from this file: one \"<number>,<probe record>\" a line "
+                       "(\"#\" starts a comment line)."),
+        QStringLiteral("path"));
+    parser.addOptions({link, control, standardInput, log, probes});
     parser.process(application);
 
     QTextStream out(stdout);
@@ -100,6 +132,10 @@ int main(int argc, char* argv[])
 
     TBoardSimulator simulator;
     QString error;
+    if (parser.isSet(probes) && !fillProbeMemory(simulator, parser.value(probes), error)) {
+        err << "boardsim: " << error << "\n";
+        return 2;
+    }
     const QString linkPath = parser.isSet(link) ? parser.value(link) : TBoardSimulator::defaultLinkPath();
     if (!simulator.start(linkPath, error)) {
         err << "boardsim: " << error << "\n";

@@ -14,6 +14,7 @@
 #include "scanmodecontroller.h"
 #include "switchbox.h"
 #include "tamarindclock.h"
+#include "testidentity.h"
 #include "testprobes.h"
 #include "testsupport.h"
 #include "zelkcontainercheckbutton.h"
@@ -93,20 +94,6 @@ QList<int> range(int pFirst, int pLast)
 }
 
 const QList<int> BOARD_CHANNELS{1, 2, 3, 4, 9, 10, 11, 12, 13};
-
-std::unique_ptr<TPRTProbe> defaultPRTProbe()
-{
-    return std::make_unique<TPRTProbe>(TProbeController::DEFAULT_PROBE_NR_4WPT100, "Pt100 4-wire", prttPT100, false, 0,
-                                       -200.0, 850.0, QDate(), true, w4wire, false, false, OneMilliAmp, rprtAuto,
-                                       cprtEN60751, 100.0, 3.9083e-3, -5.775e-7, -4.183e-12, 0, 0, 0, 0, 0, 0, 0);
-}
-
-std::unique_ptr<TTCProbe> defaultThermocoupleProbe()
-{
-    return std::make_unique<TTCProbe>(TProbeController::DEFAULT_PROBE_NR_TC, "Type K", false, 0, -270.0, 1372.0,
-                                      QDate(), true, ptK, rjInternal, 0, ctcIEC584, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                      0, 0, 0, 0, 0, 0);
-}
 
 // A SMART probe as the channel holds it after an earlier read.
 std::unique_ptr<TSmartProbePRT> heldSmartProbe(bool pEnabled, TPhysicalChannel* pChannel)
@@ -209,12 +196,22 @@ std::unique_ptr<TScanModeController> tst_ChannelController::scanMode(bool pActiv
     return scan;
 }
 
+// The default probes come from the board's memory, as at start-up; without
+// the thermocouple one its slot is empty.
 std::unique_ptr<TProbeController> tst_ChannelController::probeController(bool pWithThermocoupleDefault)
 {
-    auto probes = std::make_unique<TProbeController>(&mFixture->subMenu(), &mFixture->controller(), &board().handler());
-    probes->mDefaultProbes[TProbeController::DEFAULT_PROBE_NR_4WPT100] = defaultPRTProbe();
-    if (pWithThermocoupleDefault)
-        probes->mDefaultProbes[TProbeController::DEFAULT_PROBE_NR_TC] = defaultThermocoupleProbe();
+    if (!pWithThermocoupleDefault)
+        board().board().withState([](TBoardState& pState) {
+            pState.mProbeMemory.clearSlot(TProbeController::DEFAULT_PROBE_NR_TC);
+        });
+    // The records the board gives have the layout of the variant it names.
+    if (!identifyBoardAs(board(), ZTM9900))
+        qWarning("the simulated board was not identified");
+    auto probes = std::make_unique<TProbeController>(
+        &mFixture->subMenu(), &mFixture->controller(), &board().handler(), nullptr, nullptr, nullptr, nullptr, nullptr,
+        nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+        nullptr, nullptr);
+    probes->loadProbesFromDevice();
     return probes;
 }
 
@@ -925,23 +922,23 @@ void tst_ChannelController::defaultProbes()
     controller.physical_channel(1)->assignProbe(custom.get());
 
     auto probes = probeController(true);
-    QCOMPARE(probes->defaultProbe(controller.tcExpansionPortChannel())->probeName(), QStringLiteral("Type K"));
+    QCOMPARE(probes->defaultProbe(controller.tcExpansionPortChannel())->probeName(), QStringLiteral("Thermocouple K"));
     QVERIFY(!probes->defaultProbe(nullptr));
     controller.useDefaultProbesForChannelsWithoutProbe(probes.get());
     QCOMPARE(probeName(controller.physical_channel(1)), QStringLiteral("PT100-A"));
-    QCOMPARE(probeName(controller.physical_channel(2)), QStringLiteral("Pt100 4-wire"));
-    QCOMPARE(probeName(controller.physical_channel(3)), QStringLiteral("Type K"));
-    QCOMPARE(probeName(controller.physical_channel(4)), QStringLiteral("Type K"));
+    QCOMPARE(probeName(controller.physical_channel(2)), QStringLiteral("PT100 4-wire"));
+    QCOMPARE(probeName(controller.physical_channel(3)), QStringLiteral("Thermocouple K"));
+    QCOMPARE(probeName(controller.physical_channel(4)), QStringLiteral("Thermocouple K"));
     // Box positions: thermocouples on the odd numbers, either kind on the even ones.
-    QCOMPARE(probeName(controller.physical_channel(81)), QStringLiteral("Type K"));
-    QCOMPARE(probeName(controller.physical_channel(80)), QStringLiteral("Pt100 4-wire"));
+    QCOMPARE(probeName(controller.physical_channel(81)), QStringLiteral("Thermocouple K"));
+    QCOMPARE(probeName(controller.physical_channel(80)), QStringLiteral("PT100 4-wire"));
     // The expansion port is outside the channel map.
     QVERIFY(!controller.tcExpansionPortChannel()->assignedProbe());
     // The default probe does not record the channels it is used on.
     QCOMPARE(probes->defaultProbes().at(82)->channelNumber(), 0);
 
     controller.unassignProbe(custom.get(), probes.get());
-    QCOMPARE(probeName(controller.physical_channel(1)), QStringLiteral("Pt100 4-wire"));
+    QCOMPARE(probeName(controller.physical_channel(1)), QStringLiteral("PT100 4-wire"));
     QCOMPARE(custom->channelNumber(), 0);
 
     // A probe released from the expansion port leaves nothing behind there.

@@ -33,6 +33,7 @@ class TIntCommController;
 class TInternalSCPIHandler;
 class TProbeController;
 class TScanModeController;
+class TStandardProbeSettingController;
 class TUnitSelectionProvider;
 
 // The one window of the program and the root of its composition: it builds
@@ -44,8 +45,7 @@ class TUnitSelectionProvider;
 //
 // A controller of a subsystem that is not part of the program yet has no
 // member here; it takes its place in the construction order, the wiring and
-// the teardown when it is built. The probe controller exists only as a
-// declaration so far: its member stays null and every use checks it.
+// the teardown when it is built.
 class TTamarindMainForm : public QWidget, public ISubMenuController, public IMenuContextCallbackInterface
 {
     Q_OBJECT
@@ -136,6 +136,9 @@ public slots:
     void on_BtnLeaveZELKServiceLevel_clicked();
 
     void on_btnProbeSel_AddProbe_clicked();
+    void on_BtnProbe_Search_clicked();
+    void on_BtnProbeFilterClear_clicked();
+    void on_BtnDeleteProbe_clicked();
     void on_BtnScan_Start_clicked();
     void on_BtnScan_Stop_clicked();
     void on_RbGraphScale_Auto_clicked();
@@ -197,6 +200,8 @@ private:
     void buildServiceList();
     void buildSmartProbeEditRows();
     void buildChannelController();
+    void buildStandardProbeSettings();
+    void buildProbeController();
     void buildScanMode();
     void buildRemoteControl();
     void buildOptionBoardTransport();
@@ -237,6 +242,7 @@ private:
     std::unique_ptr<TBrightnessController> mBrightnessController;
     TBrightnessWidget* mBrightnessWidget = nullptr;
     std::unique_ptr<TAverageValueSettingController> mAverageValueSettingController;
+    std::unique_ptr<TStandardProbeSettingController> mStdProbeSettingsController;
     std::unique_ptr<TProbeController> mProbeController;
     std::unique_ptr<TChannelController> mChannelController;
     std::unique_ptr<TScanModeController> mScanModeController;
