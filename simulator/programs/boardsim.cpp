@@ -5,19 +5,17 @@
 #include "boardcontrolserver.h"
 #include "boardsimulator.h"
 #include "deviceroot.h"
-#include "terminationsignals.h"
+#include "programsupport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSocketNotifier>
 #include <QTextStream>
 #include <QTimer>
 
 #include <memory>
-#include <unistd.h>
 
 namespace
 {
@@ -163,31 +161,11 @@ int main(int argc, char* argv[])
     }
 
     TBoardControlInterpreter interpreter(simulator);
-    std::unique_ptr<QSocketNotifier> input;
-    QByteArray pending;
-    if (parser.isSet(standardInput)) {
-        input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
-        QObject::connect(input.get(), &QSocketNotifier::activated, [&]() {
-            char chunk[1024];
-            const ssize_t count = ::read(STDIN_FILENO, chunk, sizeof chunk);
-            if (count <= 0) {
-                input->setEnabled(false);
-                return;
-            }
-            pending.append(chunk, int(count));
-            for (int end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
-                const QString line = QString::fromUtf8(pending.left(end)).trimmed();
-                pending.remove(0, end + 1);
-                if (line.isEmpty())
-                    continue;
-                for (const QString& reply : interpreter.execute(line))
-                    out << reply << "\n";
-            }
-            out.flush();
-        });
-    }
+    if (parser.isSet(standardInput))
+        PeerProgram::serveControlOnStandardInput(
+            &application, [&interpreter](const QString& pLine) { return interpreter.execute(pLine); });
 
-    TTerminationSignals::quitEventLoopOnTermination(application);
+    PeerProgram::quitOnTerminationSignals(application);
     const int result = application.exec();
     if (commandLog)
         commandLog->collect();
