@@ -170,6 +170,9 @@ public slots:
     void manual_logfile_entry();
 
 private:
+    // The tests dim the screen and watch the teardown through the members.
+    friend class tst_MainWindowMenu;
+    friend class tst_MainWindowStartup;
     // Reaches the channels to see the averaging and the scan arrive there.
     friend class tst_MainWindowScan;
 
@@ -220,7 +223,7 @@ private:
     TAbstractChannel* homeViewChannel() const;
 
     bool filterPress(QObject* pWatched);
-    void filterRelease(QObject* pWatched);
+    bool filterRelease(QObject* pWatched);
     void updateSwitchBoxInfo(const TAbstractSwitchBox& pSwitchBox, QLabel* pLblType, QLabel* pLblSerialNumber);
     void resetTouchscreenCalibration();
 
@@ -235,6 +238,8 @@ private:
 
     bool mScreenshotTaken = false;
     bool mManualLogFileEntryDone = false;
+    // The finger that lit the dark screen is still down; its release does nothing either.
+    bool mWakingTouchDown = false;
     // Set when the constructor has finished; a language change that arrives
     // earlier (through a dialog's event loop) leaves the rest to the constructor.
     bool mConstructionComplete = false;
