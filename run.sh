@@ -56,7 +56,7 @@ if [ -x "$top/build/simulator/serialhost" ]; then
     echo "  $TAMARIND_ROOT/var/run/serialhost.sock (see simulator/README.md)"
 fi
 port=$(sed -n '/<ethernet>/,/<\/ethernet>/s:.*<port>\([0-9]*\)</port>.*:\1:p' \
-    "$TAMARIND_ROOT/home/Settings/ZELK/settings.xml" 2>/dev/null | head -n 1)
+    "$TAMARIND_ROOT/home/Settings/ZELK/settings.xml" 2>/dev/null | head -n 1 || true)
 echo "Remote control on TCP 127.0.0.1:${port:-3000}, for example: lxi scpi -a 127.0.0.1 -p ${port:-3000} -r \"*IDN?\""
 
 platform_args=()
