@@ -112,3 +112,8 @@ void TModalAnswer::clickInNextModal(const QString& pButtonObjectName, int pTimeo
         },
         pTimeoutMs);
 }
+
+QString buildDirectory()
+{
+    return QStringLiteral(TAMARIND_BUILD_DIR);
+}
