@@ -59,6 +59,20 @@ else
     echo "The simulated measurement board is not part of this build yet."
 fi
 
+if [ -x "$top/build/simulator/serialhost" ]; then
+    rm -f "$TAMARIND_ROOT/dev/ttyO1" "$TAMARIND_ROOT/dev/ttyGS0"
+    "$top/build/simulator/serialhost" --option-board "${TAMARIND_OPTION_BOARD:-rs232}" \
+        --control "$TAMARIND_ROOT/var/run/serialhost.sock" &
+    pids+=($!)
+    for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyGS0" ] && break; sleep 0.1; done
+    echo "Simulated serial hosts on $TAMARIND_ROOT/dev/ttyGS0 (USB) and $TAMARIND_ROOT/dev/ttyO1 (option board:"
+    echo "  ${TAMARIND_OPTION_BOARD:-rs232}; TAMARIND_OPTION_BOARD=none|rs232|ieee488 chooses), control commands on"
+    echo "  $TAMARIND_ROOT/var/run/serialhost.sock (see simulator/README.md)"
+fi
+port=$(sed -n '/<ethernet>/,/<\/ethernet>/s:.*<port>\([0-9]*\)</port>.*:\1:p' \
+    "$TAMARIND_ROOT/home/Settings/ZELK/settings.xml" 2>/dev/null | head -n 1)
+echo "Remote control on TCP 127.0.0.1:${port:-3000}, for example: lxi scpi -a 127.0.0.1 -p ${port:-3000} -r \"*IDN?\""
+
 platform_args=()
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     platform_args=(-platform "vnc:size=800x480:port=5900")

@@ -64,6 +64,9 @@ QStringList TBoardControlInterpreter::help()
         QStringLiteral("fault stray <count> [byte in hex] | fault pieces <count> [bytes] [gap ms]"),
         QStringLiteral("fault zero <count> [position] | fault late <count> [delay ms]"),
         QStringLiteral("fault error <number> [count] | fault reply <text> | fault clear"),
+        QStringLiteral(
+            "fault on <prefix>|\"<prefix with blanks>\" error <number> [count] | silence [count] | reply <text>"),
+        QStringLiteral("slot <1-85> <probe record>|empty"),
         QStringLiteral("(a count is a number of commands or \"always\")"),
     };
 }
@@ -129,8 +132,12 @@ QStringList TBoardControlInterpreter::execute(const QString& pLine)
         // The board adds the time since the simulator started.
         mSimulator.withState(
             [=](TBoardState& pState) { pState.mOperatingTimeBase = seconds - quint32(pState.secondsSinceStart()); });
+    } else if (command == QLatin1String("slot")) {
+        result = setProbeSlot(line);
     } else if (command == QLatin1String("fault")) {
-        if (words.size() >= 2 && words.at(1) == QLatin1String("reply")) {
+        if (words.size() >= 2 && words.at(1) == QLatin1String("on")) {
+            result = setCommandFault(line);
+        } else if (words.size() >= 2 && words.at(1) == QLatin1String("reply")) {
             // The text is taken as it stands, blanks included.
             const int start = line.indexOf(QLatin1String("reply")) + 5;
             const QByteArray text = line.mid(start).trimmed().toLatin1();
@@ -374,6 +381,68 @@ QString TBoardControlInterpreter::setIdentity(const QString& pFields)
     identity.mFirmwareDate = QDate::fromString(fields.at(4), QStringLiteral("dd/MM/yyyy"));
     mSimulator.withState([&](TBoardState& pState) { pState.mIdentity = identity; });
     return QString();
+}
+
+// "fault on <prefix> ...": the prefix is one word, or quoted when it holds blanks.
+QString TBoardControlInterpreter::setCommandFault(const QString& pLine)
+{
+    const QString usage = QStringLiteral("fault on <prefix> error <number> [count] | silence [count] | reply <text>");
+    QString rest = pLine.mid(pLine.indexOf(QLatin1String("on")) + 2).trimmed();
+    QString prefix;
+    if (rest.startsWith(QLatin1Char('"'))) {
+        const int end = rest.indexOf(QLatin1Char('"'), 1);
+        if (end < 0)
+            return failure(usage);
+        prefix = rest.mid(1, end - 1);
+        rest = rest.mid(end + 1).trimmed();
+    } else {
+        const int blank = rest.indexOf(QLatin1Char(' '));
+        prefix = rest.left(blank);
+        rest = blank < 0 ? QString() : rest.mid(blank + 1).trimmed();
+    }
+    const QStringList words = rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (prefix.isEmpty() || words.isEmpty())
+        return failure(usage);
+    TBoardFaults::TCommandFault fault;
+    fault.mPrefix = prefix.toLatin1();
+    const QString kind = words.at(0);
+    int countIndex = 1;
+    if (kind == QLatin1String("error")) {
+        int number = 0;
+        if (words.size() < 2 || !toInteger(words.at(1), number))
+            return failure(usage);
+        fault.mReply = Board_replies::errorReply(number);
+        countIndex = 2;
+    } else if (kind == QLatin1String("silence")) {
+        fault.mKind = TBoardFaults::TCommandFault::cfSilence;
+    } else if (kind == QLatin1String("reply") && words.size() >= 2) {
+        fault.mKind = TBoardFaults::TCommandFault::cfReply;
+        fault.mReply = rest.mid(rest.indexOf(QLatin1String("reply")) + 5).trimmed().toLatin1();
+        countIndex = words.size();
+    } else {
+        return failure(usage);
+    }
+    if (words.size() > countIndex && !toCount(words.at(countIndex), fault.mCount))
+        return failure(usage);
+    mSimulator.withFaults([&](TBoardFaults& pFaults) { pFaults.mCommandFaults << fault; });
+    return QString();
+}
+
+QString TBoardControlInterpreter::setProbeSlot(const QString& pLine)
+{
+    const QStringList words = pLine.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    int number = 0;
+    if (words.size() < 3 || !toInteger(words.at(1), number))
+        return failure(QStringLiteral("slot <1-85> <probe record>|empty"));
+    // The record may hold blanks in its name: it is the rest of the line.
+    const QString record =
+        pLine.mid(pLine.indexOf(words.at(1), pLine.indexOf(QLatin1String("slot")) + 4) + words.at(1).size()).trimmed();
+    bool done = false;
+    mSimulator.withState([&](TBoardState& pState) {
+        done = record == QLatin1String("empty") ? pState.mProbeMemory.clearSlot(number)
+                                                : pState.mProbeMemory.fillSlot(number, record);
+    });
+    return done ? QString() : failure(QStringLiteral("slot %1: no such slot or not a probe record").arg(number));
 }
 
 QString TBoardControlInterpreter::setFault(const QStringList& pWords)

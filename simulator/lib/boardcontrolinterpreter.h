@@ -29,6 +29,8 @@ private:
     QString changeSmartProbe(const QStringList& pWords, const QString& pLine);
     QString setIdentity(const QString& pFields);
     QString setFault(const QStringList& pWords);
+    QString setCommandFault(const QString& pLine);
+    QString setProbeSlot(const QString& pLine);
 
     TBoardSimulator& mSimulator;
 };

@@ -5,8 +5,17 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include <memory>
+
 TBoardControlServer::TBoardControlServer(TBoardSimulator& pSimulator, QObject* pParent)
-    : QObject(pParent), mInterpreter(pSimulator), mServer(new QLocalServer(this))
+    : TBoardControlServer([interpreter = std::make_shared<TBoardControlInterpreter>(pSimulator)](
+                              const QString& pLine) { return interpreter->execute(pLine); },
+                          pParent)
+{
+}
+
+TBoardControlServer::TBoardControlServer(TInterpreter pInterpreter, QObject* pParent)
+    : QObject(pParent), mInterpreter(std::move(pInterpreter)), mServer(new QLocalServer(this))
 {
     connect(mServer, &QLocalServer::newConnection, this, &TBoardControlServer::acceptClients);
 }
@@ -43,7 +52,7 @@ void TBoardControlServer::answer(QLocalSocket* pClient)
         const QString line = QString::fromUtf8(pClient->readLine()).trimmed();
         if (line.isEmpty())
             continue;
-        for (const QString& reply : mInterpreter.execute(line))
+        for (const QString& reply : mInterpreter(line))
             pClient->write(reply.toUtf8() + '\n');
     }
     pClient->flush();

@@ -22,7 +22,26 @@ QString TBoardFaults::toText() const
     add("together", mJoinedReplies);
     add("zero", mZeroByteReplies, QStringLiteral("at %1").arg(mZeroBytePosition));
     add("late", mLateReplies, QStringLiteral("%1 ms").arg(mLateReplyDelayMs));
+    for (const TCommandFault& fault : mCommandFaults) {
+        const QString what = fault.mKind == TCommandFault::cfSilence
+                                 ? QStringLiteral("silence")
+                                 : QStringLiteral("reply \"%1\"").arg(QString::fromLatin1(fault.mReply));
+        add("on", fault.mCount, QStringLiteral("\"%1\" %2").arg(QString::fromLatin1(fault.mPrefix), what));
+    }
     for (const QByteArray& reply : mInjectedReplies)
         active << QStringLiteral("reply \"%1\"").arg(QString::fromLatin1(reply));
     return active.isEmpty() ? QStringLiteral("none") : active.join(QLatin1String(", "));
+}
+
+bool TBoardFaults::takeCommandFault(const QByteArray& pCommand, TCommandFault& oFault)
+{
+    for (auto fault = mCommandFaults.begin(); fault != mCommandFaults.end(); ++fault) {
+        if (!pCommand.startsWith(fault->mPrefix) || !take(fault->mCount))
+            continue;
+        oFault = *fault;
+        if (fault->mCount == 0)
+            mCommandFaults.erase(fault);
+        return true;
+    }
+    return false;
 }

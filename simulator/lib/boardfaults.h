@@ -35,6 +35,20 @@ struct TBoardFaults
     // have a reply, in order; commands answered with ACK alone pass by them.
     QList<QByteArray> mInjectedReplies;
 
+    // A fault for the commands that begin with mPrefix ("prob:read? 17",
+    // "prob:save"): the next mCount of them (negative: all) are not carried
+    // out but answered "E<number>" or mReply, or not at all. A command the
+    // board answers with ACK alone cannot carry a reply: it gets NAK instead.
+    struct TCommandFault
+    {
+        enum EnKind { cfError, cfSilence, cfReply };
+        QByteArray mPrefix;
+        EnKind mKind = cfError;
+        QByteArray mReply;
+        int mCount = 1;
+    };
+    QList<TCommandFault> mCommandFaults;
+
     // Uses up one fault of the counter; false when none is left.
     static bool take(int& pCounter)
     {
@@ -44,6 +58,9 @@ struct TBoardFaults
             --pCounter;
         return true;
     }
+
+    // The first fault whose prefix the command begins with, used up by one.
+    bool takeCommandFault(const QByteArray& pCommand, TCommandFault& oFault);
 
     void clear() { *this = TBoardFaults(); }
     QString toText() const;

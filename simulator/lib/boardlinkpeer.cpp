@@ -117,9 +117,21 @@ void TBoardLinkPeer::handleFrame(const QByteArray& pBytes)
         return;
     }
 
-    TBoardAnswer answer = mCore.mState.execute(received.mText, mCore.mState.secondsSinceStart());
-    if (answer.mReplyExpected && !faults.mInjectedReplies.isEmpty())
-        answer.mReply = faults.mInjectedReplies.takeFirst();
+    TBoardAnswer answer;
+    TBoardFaults::TCommandFault commandFault;
+    if (faults.takeCommandFault(received.mText, commandFault)) {
+        if (commandFault.mKind == TBoardFaults::TCommandFault::cfSilence)
+            return;
+        if (!mCore.mState.hasReply(received.mText)) {
+            writeToHost(QByteArray(1, TIntCommController::NAK));
+            return;
+        }
+        answer.mReply = commandFault.mReply;
+    } else {
+        answer = mCore.mState.execute(received.mText, mCore.mState.secondsSinceStart());
+        if (answer.mReplyExpected && !faults.mInjectedReplies.isEmpty())
+            answer.mReply = faults.mInjectedReplies.takeFirst();
+    }
     const QByteArray ack(1, TIntCommController::ACK);
     if (!answer.mReplyExpected) {
         writeToHost(ack);

@@ -65,10 +65,25 @@ TBoardState::THandler TBoardState::commandHandler(const char* pHeader) const
     return command == mCommands.constEnd() ? THandler() : command->mHandler;
 }
 
+namespace
+{
+QByteArray commandHeader(const QByteArray& pCommand)
+{
+    const int blank = pCommand.indexOf(' ');
+    return blank < 0 ? pCommand : pCommand.left(blank);
+}
+} // namespace
+
+bool TBoardState::hasReply(const QByteArray& pCommand) const
+{
+    const auto command = mCommands.constFind(commandHeader(pCommand));
+    return command == mCommands.constEnd() || command->mReplyExpected;
+}
+
 TBoardAnswer TBoardState::execute(const QByteArray& pCommand, double pNow)
 {
     const int blank = pCommand.indexOf(' ');
-    const QByteArray header = blank < 0 ? pCommand : pCommand.left(blank);
+    const QByteArray header = commandHeader(pCommand);
     const QString arguments = blank < 0 ? QString() : QString::fromLatin1(pCommand.mid(blank + 1));
     const auto command = mCommands.constFind(header);
     if (command == mCommands.constEnd())

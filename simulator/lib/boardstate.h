@@ -105,6 +105,8 @@ public:
     using THandler = std::function<QByteArray(const QString& pArguments, double pNow)>;
     // Adds or replaces the command with this header ("meas:curr?", "conf:chan").
     void addCommand(const char* pHeader, bool pReplyExpected, THandler pHandler);
+    // Whether the board answers the command with a reply (an unknown one gets an error reply).
+    bool hasReply(const QByteArray& pCommand) const;
     // The handler of a command, so that a test can wrap it; empty for a header the board does not know.
     THandler commandHandler(const char* pHeader) const;
 

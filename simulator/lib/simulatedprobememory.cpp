@@ -154,6 +154,23 @@ int TSimulatedProbeMemory::store(int pProbeNumber, const QString& pRecord, int p
     return 0;
 }
 
+bool TSimulatedProbeMemory::fillSlot(int pProbeNumber, const QString& pRecord)
+{
+    const int fieldCount = int(pRecord.count(QLatin1Char(','))) + 1;
+    return (fieldCount == COMMON_FIELDS || fieldCount == COMMON_FIELDS + 1) &&
+           store(pProbeNumber, pRecord, fieldCount) == 0;
+}
+
+bool TSimulatedProbeMemory::clearSlot(int pProbeNumber)
+{
+    TSlot* probe = slot(pProbeNumber);
+    if (!probe)
+        return false;
+    *probe = TSlot();
+    probe->mFields = emptyRecord();
+    return true;
+}
+
 TSimulatedProbeMemory::EnFamily TSimulatedProbeMemory::family(int pProbeNumber) const
 {
     const TSlot* probe = slot(pProbeNumber);

@@ -58,6 +58,11 @@ public:
     QString record(int pProbeNumber, int pFieldCount) const;
     // Stores a record of pFieldCount fields; the board's error number, 0 when stored.
     int store(int pProbeNumber, const QString& pRecord, int pFieldCount);
+    // Fills a slot as a board that was used before would hold it: a record of
+    // 32 or 33 fields, or an empty one. False for a number outside the memory
+    // or a record the board would not store.
+    bool fillSlot(int pProbeNumber, const QString& pRecord);
+    bool clearSlot(int pProbeNumber);
     // The family the stored record belongs to; pfNone for an empty slot.
     EnFamily family(int pProbeNumber) const;
     bool factorRoot2(int pProbeNumber) const;

@@ -5,41 +5,20 @@
 #include "boardcontrolserver.h"
 #include "boardsimulator.h"
 #include "deviceroot.h"
+#include "programsupport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSocketNotifier>
 #include <QTextStream>
 #include <QTimer>
 
-#include <csignal>
 #include <memory>
-#include <unistd.h>
 
 namespace
 {
-int signalPipe[2] = {-1, -1};
-
-void onTerminationSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
-}
-
-// Ends the event loop on SIGINT and SIGTERM, so that the link and the socket are removed.
-void quitOnTerminationSignals(QCoreApplication& pApplication)
-{
-    if (::pipe(signalPipe) != 0)
-        return;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &pApplication);
-    QObject::connect(notifier, &QSocketNotifier::activated, &pApplication, &QCoreApplication::quit);
-    std::signal(SIGINT, onTerminationSignal);
-    std::signal(SIGTERM, onTerminationSignal);
-}
-
 // Appends every command the board received to the log, one line each: the arrival time in milliseconds
 // on the monotonic clock, a blank and the command text ("?" for a frame whose CRC failed). Frames are
 // collected from the board's record, which keeps its newest frames, often enough that none is missed.
@@ -82,6 +61,33 @@ private:
 };
 } // namespace
 
+// A board that was in use holds custom probes: each line numbers a slot and gives its record.
+bool fillProbeMemory(TBoardSimulator& pSimulator, const QString& pPath, QString& oError)
+{
+    QFile file(pPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        oError = QStringLiteral("cannot read the probe file %1").arg(pPath);
+        return false;
+    }
+    int lineNumber = 0;
+    bool filled = true;
+    while (filled && !file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        ++lineNumber;
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const int comma = line.indexOf(QLatin1Char(','));
+        bool ok = false;
+        const int number = line.left(comma).toInt(&ok);
+        pSimulator.withState([&](TBoardState& pState) {
+            filled = ok && comma > 0 && pState.mProbeMemory.fillSlot(number, line.mid(comma + 1));
+        });
+        if (!filled)
+            oError = QStringLiteral("%1:%2: not a slot number and probe record").arg(pPath).arg(lineNumber);
+    }
+    return filled;
+}
+
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
@@ -103,7 +109,12 @@ int main(int argc, char* argv[])
         QStringLiteral("log"),
         QStringLiteral("Append every command received, with its arrival time in ms, to this file."),
         QStringLiteral("path"));
-    parser.addOptions({link, control, standardInput, log});
+    const QCommandLineOption probes(
+        QStringLiteral("probes"),
+        QStringLiteral("Fill the probe memory before start from this file: one \"<number>,<probe record>\" a line "
+                       "(\"#\" starts a comment line)."),
+        QStringLiteral("path"));
+    parser.addOptions({link, control, standardInput, log, probes});
     parser.process(application);
 
     QTextStream out(stdout);
@@ -116,6 +127,10 @@ int main(int argc, char* argv[])
 
     TBoardSimulator simulator;
     QString error;
+    if (parser.isSet(probes) && !fillProbeMemory(simulator, parser.value(probes), error)) {
+        err << "boardsim: " << error << "\n";
+        return 2;
+    }
     const QString linkPath = parser.isSet(link) ? parser.value(link) : TBoardSimulator::defaultLinkPath();
     if (!simulator.start(linkPath, error)) {
         err << "boardsim: " << error << "\n";
@@ -143,31 +158,11 @@ int main(int argc, char* argv[])
     }
 
     TBoardControlInterpreter interpreter(simulator);
-    std::unique_ptr<QSocketNotifier> input;
-    QByteArray pending;
-    if (parser.isSet(standardInput)) {
-        input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
-        QObject::connect(input.get(), &QSocketNotifier::activated, [&]() {
-            char chunk[1024];
-            const ssize_t count = ::read(STDIN_FILENO, chunk, sizeof chunk);
-            if (count <= 0) {
-                input->setEnabled(false);
-                return;
-            }
-            pending.append(chunk, int(count));
-            for (int end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
-                const QString line = QString::fromUtf8(pending.left(end)).trimmed();
-                pending.remove(0, end + 1);
-                if (line.isEmpty())
-                    continue;
-                for (const QString& reply : interpreter.execute(line))
-                    out << reply << "\n";
-            }
-            out.flush();
-        });
-    }
+    if (parser.isSet(standardInput))
+        PeerProgram::serveControlOnStandardInput(
+            &application, [&interpreter](const QString& pLine) { return interpreter.execute(pLine); });
 
-    quitOnTerminationSignals(application);
+    PeerProgram::quitOnTerminationSignals(application);
     const int result = application.exec();
     if (commandLog)
         commandLog->collect();

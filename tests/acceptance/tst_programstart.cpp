@@ -162,8 +162,12 @@ void tst_ProgramStart::buildsTheChannelTableBeforeReading()
             break;
         beforeReading.append(command.mText);
     }
-    // The simulated board has no switch box on its first port, which ends the scan of the ports.
-    QCOMPARE(beforeReading, (QList<QByteArray>{"*idn?", "syst:swit:type? 1", "conf:chan?"}));
+    // The simulated board has no switch box on its first port, which ends the
+    // scan of the ports; then the probe memory is read, custom and default probes.
+    QList<QByteArray> expected{"*idn?", "syst:swit:type? 1", "conf:chan?"};
+    for (int number = 1; number <= 85; ++number)
+        expected << "prob:read? " + QByteArray::number(number);
+    QCOMPARE(beforeReading, expected);
 }
 
 void tst_ProgramStart::pollsTheMeasuredChannelEveryReadInterval()

@@ -1,9 +1,13 @@
 #include "clickablewidgetcontroller.h"
 #include "testsupport.h"
+#include "touchscrollarea.h"
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QVBoxLayout>
 
 namespace
 {
@@ -67,6 +71,8 @@ private slots:
     void removedAndDeletedWidgets();
     void labelsAndIndicationTexts();
     void clickableWidgetRow();
+    void rowsInATouchScrollArea_data();
+    void rowsInATouchScrollArea();
 };
 
 void tst_ClickableWidgetController::releasesActivateOnePerGroup()
@@ -262,6 +268,54 @@ void tst_ClickableWidgetController::clickableWidgetRow()
     page.mController.addWidget(row.first, row.second, false);
     QTest::mouseClick(row.first, Qt::LeftButton);
     QCOMPARE(page.activations(), QStringList{"0: none -> BtnLog12"});
+}
+
+void tst_ClickableWidgetController::rowsInATouchScrollArea_data()
+{
+    QTest::addColumn<int>("distance");
+    QTest::addColumn<bool>("activated");
+    QTest::newRow("a tap") << 0 << true;
+    QTest::newRow("a 40 pixel drag") << 40 << false;
+}
+
+// The rows of a list sit in a touch scroll area that was there before the rows were registered: a drag that
+// starts on a row scrolls the list and activates nothing.
+void tst_ClickableWidgetController::rowsInATouchScrollArea()
+{
+    QFETCH(int, distance);
+    QFETCH(bool, activated);
+    TPage page;
+    auto* area = new TTouchScrollArea(&page.mPage);
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->setSpacing(0);
+    column->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 6; ++i) {
+        auto* row = new TReleaseCounter(content);
+        row->setObjectName(QString("row%1").arg(i));
+        row->setFixedHeight(50);
+        column->addWidget(row);
+    }
+    area->setWidgetResizable(true);
+    area->setWidget(content);
+    area->setFixedSize(200, 100);
+    page.mPage.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page.mPage));
+    auto* german = content->findChild<TReleaseCounter*>("row1");
+    page.mController.addWidget(german, new QLabel("German", german), false);
+
+    // Beside the caption, on the row itself.
+    const QPoint touched(150, 40);
+    QTest::mousePress(german, Qt::LeftButton, {}, touched);
+    const QPoint lifted = german->mapToGlobal(touched) + QPoint(0, -distance);
+    QMouseEvent move(QEvent::MouseMove, german->mapFromGlobal(lifted), lifted, Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(german, &move);
+    QTest::mouseRelease(german, Qt::LeftButton, {}, german->mapFromGlobal(lifted));
+
+    QCOMPARE(area->verticalScrollBar()->value(), distance);
+    QCOMPARE(page.mController.activeWidget(), activated ? german : nullptr);
+    QCOMPARE(page.mReleased.count(), activated ? 1 : 0);
 }
 
 TAMARIND_TEST_MAIN(tst_ClickableWidgetController)

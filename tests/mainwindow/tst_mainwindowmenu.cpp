@@ -1,4 +1,7 @@
+#include "brightnesscontroller.h"
 #include "commandrunner.h"
+#include "decimaldisplaycontroller.h"
+#include "languagecontroller.h"
 #include "mainwindowfixture.h"
 #include "messagerecorder.h"
 #include "simulatedusbstick.h"
@@ -6,10 +9,12 @@
 #include "tamarindmainform.h"
 #include "tamarindsettings.h"
 #include "testsupport.h"
+#include "zelkcontainercheckbutton.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -81,6 +86,8 @@ private slots:
     void pressOnHome_data();
     void pressOnHome();
     void pressOnDarkScreenOnlyWakesTheBacklight();
+    void tapOnDarkScreenOnlyWakesTheBacklight_data();
+    void tapOnDarkScreenOnlyWakesTheBacklight();
     void pressStartsTheBacklightDelayAgain();
     void stickButtonFollowsTheStick();
     void saveOnTheTimePage_data();
@@ -88,6 +95,8 @@ private slots:
 
 private:
     QString menuCaption() const { return mMain.text("LblMenuCaption"); }
+    // What a tap may change: the pages shown, the settings file and the buttons checked.
+    QStringList screenState() const;
     QTimer* timer(const char* pName) const { return mMain.window()->findChild<QTimer*>(QLatin1String(pName)); }
 
     TMainWindowFixture mMain;
@@ -307,31 +316,42 @@ void tst_MainWindowMenu::settingsRowsOpenTheirPages()
 void tst_MainWindowMenu::pressOnHome_data()
 {
     QTest::addColumn<bool>("held");
-    QTest::newRow("short press: home view") << false;
-    QTest::newRow("held: screenshot, the page stays") << true;
+    QTest::addColumn<bool>("dragged");
+    QTest::newRow("short press: home view") << false << false;
+    QTest::newRow("held: screenshot, the page stays") << true << false;
+    QTest::newRow("dragged: the menu scrolls, the page stays") << false << true;
 }
 
 // The long press is told by the window's own timer; the test shortens it instead of holding for a second.
 void tst_MainWindowMenu::pressOnHome()
 {
     QFETCH(bool, held);
+    QFETCH(bool, dragged);
     QDir screenshots(TTestEnvironment::root() + QStringLiteral("/home/Screenshots"));
     screenshots.removeRecursively();
     mMain.click("BtnSettings");
 
     auto* longPress = mMain.window()->findChild<QTimer*>(QStringLiteral("mScreenshotTimer"));
     QVERIFY(longPress);
-    QTest::mousePress(mMain.child("BtnHome"), Qt::LeftButton);
+    QWidget* home = mMain.child("BtnHome");
+    QTest::mousePress(home, Qt::LeftButton);
     QVERIFY(longPress->isActive());
     QCOMPARE(longPress->interval(), 1000);
     if (held) {
         longPress->setInterval(0);
         QTRY_COMPARE(screenshots.entryList({QStringLiteral("Screenshot_*.png")}, QDir::Files).size(), 1);
     }
-    QTest::mouseRelease(mMain.child("BtnHome"), Qt::LeftButton);
+    QPoint lifted = home->rect().center();
+    if (dragged) {
+        lifted += QPoint(0, -40);
+        QMouseEvent move(QEvent::MouseMove, lifted, home->mapToGlobal(lifted), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(home, &move);
+    }
+    QTest::mouseRelease(home, Qt::LeftButton, {}, lifted);
     QVERIFY(!longPress->isActive());
 
-    QCOMPARE(mMain.mainPage(), held ? mMain.child("PageSettings") : mMain.child("PageHome"));
+    QCOMPARE(mMain.mainPage(), held || dragged ? mMain.child("PageSettings") : mMain.child("PageHome"));
     const QStringList pictures = screenshots.entryList({QStringLiteral("Screenshot_*.png")}, QDir::Files);
     QCOMPARE(pictures.size(), held ? 1 : 0);
 }
@@ -355,6 +375,61 @@ void tst_MainWindowMenu::pressOnDarkScreenOnlyWakesTheBacklight()
     QCOMPARE(TTestEnvironment::readDeviceFile(BRIGHTNESS_FILE).trimmed(), QByteArray("60"));
     mMain.click("BtnSettings");
     QCOMPARE(mMain.mainPage(), mMain.child("PageSettings"));
+}
+
+QStringList tst_MainWindowMenu::screenState() const
+{
+    QStringList state{mMain.mainPage()->objectName(), mMain.menuPage()->objectName(),
+                      QString::fromUtf8(TTestEnvironment::readDeviceFile(TTamarindSettings::SETTINGS_FILE_PATH))};
+    for (const QZELKContainerCheckButton* button : mMain.window()->findChildren<QZELKContainerCheckButton*>()) {
+        if (button->isChecked())
+            state << button->objectName();
+    }
+    return state;
+}
+
+void tst_MainWindowMenu::tapOnDarkScreenOnlyWakesTheBacklight_data()
+{
+    QTest::addColumn<QStringList>("way");
+    QTest::addColumn<QString>("menuPage");
+    QTest::addColumn<QString>("tapped");
+    QTest::newRow("a main-menu button") << QStringList() << ""
+                                        << "BtnSettings";
+    QTest::newRow("a settings row") << QStringList{"BtnSettings"} << ""
+                                    << "BtnSettings_Brightness";
+    QTest::newRow("a language row") << QStringList{"BtnSettings", "BtnSettings_Language"} << ""
+                                    << "BtnLang_german";
+    QTest::newRow("a decimal separator row") << QStringList{"BtnSettings", "BtnSettings_DataSeparator"} << ""
+                                             << "BtnDecSep_Comma";
+    QTest::newRow("a container button") << QStringList() << "PageLoggerMode"
+                                        << "BtnLogModeManual";
+}
+
+// Rows and container buttons act when the finger lifts: the lift of the touch that lights a dark screen does
+// nothing either. The same tap on the lit screen does what it is there for.
+void tst_MainWindowMenu::tapOnDarkScreenOnlyWakesTheBacklight()
+{
+    QFETCH(QStringList, way);
+    QFETCH(QString, menuPage);
+    QFETCH(QString, tapped);
+    for (const QString& step : way)
+        mMain.click(step.toLatin1().constData());
+    if (!menuPage.isEmpty())
+        mMain.window()->showSubMenu(QStringLiteral("Mode"), mMain.child(menuPage.toLatin1().constData()), nullptr,
+                                    smtViewer);
+    TBrightnessController& backlight = *mMain.window()->mBrightnessController;
+    backlight.turnBacklightOff();
+    QVERIFY(backlight.isBacklightOff());
+    const QStringList before = screenState();
+
+    mMain.click(tapped.toLatin1().constData());
+    QVERIFY(!backlight.isBacklightOff());
+    QCOMPARE(screenState(), before);
+
+    mMain.click(tapped.toLatin1().constData());
+    QVERIFY(screenState() != before);
+    TLanguageController::instance().factoryReset();
+    TDecimalDisplayController::instance().factoryReset();
 }
 
 // Every press on a lit screen counts the delay from the start again, and goes on to its widget.

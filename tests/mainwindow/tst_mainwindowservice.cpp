@@ -14,12 +14,17 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QDomDocument>
+#include <QEvent>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace
 {
@@ -46,6 +51,83 @@ void typeOnPad(QWidget* pPad, const QString& pText)
         QTest::mouseClick(*key, Qt::LeftButton);
     }
     pressKeys(pPad, {digits ? QStringLiteral("BtnNum_Accept") : QStringLiteral("BtnLo_Accept")});
+}
+// Watches every event while the factory reset runs and notes, in the order of the events, when each settings owner
+// has put its default back (a setting's default, or the board's calibration request received).
+class TResetOrder : public QObject
+{
+public:
+    struct TStep
+    {
+        QString mName;
+        std::function<bool()> mDone;
+        // The step stores the first key of a section; the settings file then orders it against another such step.
+        bool mOwnSection = false;
+    };
+
+    explicit TResetOrder(std::vector<TStep> pSteps) : mSteps(std::move(pSteps)) { qApp->installEventFilter(this); }
+    ~TResetOrder() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject*, QEvent*) override
+    {
+        look();
+        return false;
+    }
+
+    // Once per event: the number of the event at which each step is first seen done. Steps done between the
+    // same two events share a number.
+    void look()
+    {
+        ++mEvents;
+        for (const TStep& step : mSteps) {
+            if (!mSeenAt.contains(step.mName) && step.mDone())
+                mSeenAt.insert(step.mName, mEvents);
+        }
+    }
+
+    // Empty when every step was seen after the one ahead of it, or together with it where the settings file tells
+    // the two apart; otherwise what was seen.
+    QString outOfOrder() const
+    {
+        QStringList seen;
+        bool inOrder = true;
+        const TStep* previous = nullptr;
+        for (const TStep& step : mSteps) {
+            const int at = mSeenAt.value(step.mName, -1);
+            seen << QStringLiteral("%1 at %2").arg(step.mName).arg(at);
+            if (previous) {
+                const int previousAt = mSeenAt.value(previous->mName, -1);
+                inOrder =
+                    inOrder && (at > previousAt || (at == previousAt && step.mOwnSection && previous->mOwnSection));
+            }
+            previous = &step;
+        }
+        return inOrder ? QString() : seen.join(QStringLiteral(", "));
+    }
+
+private:
+    std::vector<TStep> mSteps;
+    QHash<QString, int> mSeenAt;
+    int mEvents = 0;
+};
+
+// The names of the child elements of pElement that are among pNames, in the order of the document.
+QStringList elementOrder(const QDomElement& pElement, const QStringList& pNames)
+{
+    QStringList order;
+    for (QDomElement child = pElement.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
+        if (pNames.contains(child.tagName()))
+            order << child.tagName();
+    }
+    return order;
+}
+
+std::function<bool()> settingIs(const char* pSection, const char* pKey, const char* pValue)
+{
+    return [=]() {
+        return TTamarindSettings::instance().value(QLatin1String(pSection), QLatin1String(pKey)) ==
+               QLatin1String(pValue);
+    };
 }
 } // namespace
 
@@ -272,12 +354,18 @@ void tst_MainWindowService::factoryReset()
     TLanguageController::instance().storeSettings();
     const QString changedSound = mMain.text("LblSettings_SoundValue");
     const QString changedAlarm = mMain.text("LblSettings_AlarmForProbes_Val");
+    // The board notes what the settings file held when it was asked for its calibration; it answers as told.
     TBoardState::THandler restore;
-    if (boardRefuses)
-        mMain.board().withState([&restore](TBoardState& pState) {
-            restore = pState.commandHandler("cal:rese");
-            pState.addCommand("cal:rese", true, [](const QString&, double) { return QByteArray("E5"); });
-        });
+    QByteArray settingsAtCalibrationRequest;
+    mMain.board().withState([&](TBoardState& pState) {
+        restore = pState.commandHandler("cal:rese");
+        pState.addCommand(
+            "cal:rese", true,
+            [&settingsAtCalibrationRequest, restore, boardRefuses](const QString& pArguments, double pNow) {
+                settingsAtCalibrationRequest = TTestEnvironment::readDeviceFile(TTamarindSettings::SETTINGS_FILE_PATH);
+                return boardRefuses ? QByteArray("E5") : restore(pArguments, pNow);
+            });
+    });
     mMain.board().clearRecord();
 
     // The question first; a message after it is read and closed.
@@ -290,7 +378,26 @@ void tst_MainWindowService::factoryReset()
                 QTest::mouseClick(pMessage->findChild<QWidget*>(QStringLiteral("BtnOK")), Qt::LeftButton);
             });
     });
+    // A section or key new to the settings file is added at its end: without them beforehand, the file keeps
+    // the order in which the owners stored their defaults.
+    const QStringList sections{"language", "brightness", "datetime", "sound", "avg_value", "probe_alarms", "scan"};
+    if (answer == QLatin1String("BtnYes")) {
+        for (const QString& section : sections)
+            TTamarindSettings::instance().removeSection(section);
+    }
+    TResetOrder order({
+        {"language", settingIs("language", "language", "1"), true},
+        {"backlight off", settingIs("brightness", "backlight_off", "0"), true},
+        {"brightness", settingIs("brightness", "value", "60")},
+        {"clock", settingIs("datetime", "timeformat", "1"), true},
+        {"sound", settingIs("sound", "keystrokes", "0"), true},
+        {"decimal separator", settingIs("language", "decimal_separator", ".")},
+        {"averaging", settingIs("avg_value", "sample_count", "10"), true},
+        {"probe alarm", settingIs("probe_alarms", "alarms", "1"), true},
+        {"scan mode", settingIs("scan", "hold_time", "7"), true},
+    });
     mMain.click("BtnSettings_FactoryReset");
+    order.look();
     QCOMPARE(messagesShown, messages);
     QCOMPARE(mMain.menuPage(), mMain.child("PageMenu"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
@@ -309,12 +416,25 @@ void tst_MainWindowService::factoryReset()
     QCOMPARE(TDecimalDisplayController::instance().decimalSeparator(), reset ? QChar('.') : QChar(','));
     QCOMPARE(mMain.text("LblSettings_AlarmForProbes_Val"), reset ? mMain.text("LblProbeAlarms_On") : changedAlarm);
 
-    if (boardRefuses)
-        mMain.board().withState([&restore](TBoardState& pState) { pState.addCommand("cal:rese", true, restore); });
+    mMain.board().withState([&restore](TBoardState& pState) { pState.addCommand("cal:rese", true, restore); });
     if (!reset) {
         TModalAnswer::clickInNextModal(QStringLiteral("BtnYes"));
         mMain.window()->factoryReset();
+        return;
     }
+
+    // One owner after the other, in the order the instrument's reset is documented to take: the events between
+    // the steps tell most of them apart, the settings file the rest. The board is asked last.
+    QCOMPARE(order.outOfOrder(), QString());
+    QDomDocument stored;
+    QVERIFY(stored.setContent(TTestEnvironment::readDeviceFile(TTamarindSettings::SETTINGS_FILE_PATH)));
+    QCOMPARE(elementOrder(stored.documentElement(), sections), sections);
+    QDomDocument atCalibrationRequest;
+    mMain.board().withState(
+        [&](TBoardState&) { QVERIFY(atCalibrationRequest.setContent(settingsAtCalibrationRequest)); });
+    QCOMPARE(elementOrder(atCalibrationRequest.documentElement(), sections), sections);
+    QCOMPARE(elementOrder(stored.documentElement().firstChildElement("brightness"), {"backlight_off", "value"}),
+             (QStringList{"backlight_off", "value"}));
 }
 
 // After a change of language the form's texts, the title of the open page, the caption of the active settings row

@@ -1,17 +1,29 @@
+#include "averagevaluesettingcontroller.h"
 #include "boardstate.h"
+#include "brightnesscontroller.h"
 #include "buzzercontroller.h"
+#include "buzzerguicontroller.h"
+#include "channelcontroller.h"
+#include "clickablewidgetcontroller.h"
+#include "customlogoguicontroller.h"
 #include "decimaldisplaycontroller.h"
 #include "instrumentinfo.h"
+#include "intcommcontroller.h"
+#include "internalscpihandler.h"
 #include "languagecontroller.h"
 #include "mainwindowfixture.h"
+#include "probecontroller.h"
+#include "scanmodecontroller.h"
 #include "tamarindclock.h"
 #include "tamarindmainform.h"
 #include "tamarindsettings.h"
 #include "testsupport.h"
+#include "unitselectionprovider.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QStackedWidget>
+#include <QTimer>
 
 #include <memory>
 
@@ -40,6 +52,7 @@ private slots:
     void excitationCurrentFollowsInstrumentType();
     void languageChangeDuringConstruction();
     void teardownLeavesNoListenerBehind();
+    void teardownReleasesInOrder();
 
 private:
     void setBoardModel(const QString& pModel);
@@ -149,8 +162,12 @@ void tst_MainWindowStartup::boardCommandsInBuildOrder()
         box.mDate = QDate(2020, 5, 4);
         mMain.board().fitSwitchBox(1, box);
     }
+    // The probe database is read between the channel table and the first reading.
+    QList<QByteArray> expected = commands;
+    for (int number = 1; number <= 85; ++number)
+        expected.insert(expected.size() - 1, "prob:read? " + QByteArray::number(number));
     mMain.open(false);
-    QCOMPARE(mMain.board().receivedCommands(), commands);
+    QCOMPARE(mMain.board().receivedCommands(), expected);
 }
 
 void tst_MainWindowStartup::readingGoesOnEveryReadInterval()
@@ -278,6 +295,52 @@ void tst_MainWindowStartup::teardownLeavesNoListenerBehind()
     TBuzzerController::instance().soundKeystroke();
     QTest::qWait(2 * TTamarindMainForm::CHANNEL_READ_INTERVAL);
     QCOMPARE(mMain.board().receivedCommands().size(), commandsAtTeardown);
+}
+
+// Nothing outlives what it points to: timers go before the controllers they call, the remote side before the board
+// handler, the board handler before the link, the lists last.
+void tst_MainWindowStartup::teardownReleasesInOrder()
+{
+    mMain.open(false);
+    TTamarindMainForm& window = *mMain.window();
+    window.mCustomLogoGUIController =
+        std::make_unique<TCustomLogoGUIController>(&window, window.ui->PageCustomLogo, window.ui->BtnCustomLogo_Default,
+                                                   window.ui->BtnCustomLogo_WhiteZELKWaterSign);
+    const std::vector<std::pair<QObject*, QString>> members{
+        {window.mCustomLogoGUIController.get(), "mCustomLogoGUIController"},
+        {window.mOperatingTimeTimer.get(), "mOperatingTimeTimer"},
+        {window.mCyclicCheckTimer.get(), "mCyclicCheckTimer"},
+        {window.mChannelController.get(), "mChannelController"},
+        {window.mScanModeController.get(), "mScanModeController"},
+        {window.mInternalSCPIHandler.get(), "mInternalSCPIHandler"},
+        {window.mIntCommController.get(), "mIntCommController"},
+        {window.mUnitSelectionProvider.get(), "mUnitSelectionProvider"},
+        {window.mBrightnessController.get(), "mBrightnessController"},
+        {window.mScreenshotTimer.get(), "mScreenshotTimer"},
+        {window.mLogfileManModeTimer.get(), "mLogfileManModeTimer"},
+        {window.mProbeController.get(), "mProbeController"},
+        {window.mBuzzerGUIController.get(), "mBuzzerGUIController"},
+        {window.mProbeAlarmsWidgetController.get(), "mProbeAlarmsWidgetController"},
+        {window.mAverageValueSettingController.get(), "mAverageValueSettingController"},
+        {window.mServiceWidgetController.get(), "mServiceWidgetController"},
+        {window.mSoundWidgetController_Alarms.get(), "mSoundWidgetController_Alarms"},
+        {window.mSoundWidgetController_Keys.get(), "mSoundWidgetController_Keys"},
+        {window.mSettingsDecimalSeparatorWidgetController.get(), "mSettingsDecimalSeparatorWidgetController"},
+        {window.mSettingsWidgetController.get(), "mSettingsWidgetController"},
+        {window.mCalibrationItemsWidgetController.get(), "mCalibrationItemsWidgetController"},
+        {window.mSmartProbeEditWidgetController.get(), "mSmartProbeEditWidgetController"},
+    };
+    QStringList expected;
+    QStringList released;
+    for (const auto& member : members) {
+        if (!member.first)
+            continue;
+        expected << member.second;
+        const QString name = member.second;
+        connect(member.first, &QObject::destroyed, [&released, name]() { released << name; });
+    }
+    mMain.close();
+    QCOMPARE(released, expected);
 }
 
 TAMARIND_TEST_MAIN(tst_MainWindowStartup)

@@ -14,6 +14,7 @@
 #include "scanmodecontroller.h"
 #include "switchbox.h"
 #include "tamarindclock.h"
+#include "testidentity.h"
 #include "testprobes.h"
 #include "testsupport.h"
 #include "zelkcontainercheckbutton.h"
@@ -94,20 +95,6 @@ QList<int> range(int pFirst, int pLast)
 
 const QList<int> BOARD_CHANNELS{1, 2, 3, 4, 9, 10, 11, 12, 13};
 
-std::unique_ptr<TPRTProbe> defaultPRTProbe()
-{
-    return std::make_unique<TPRTProbe>(TProbeController::DEFAULT_PROBE_NR_4WPT100, "Pt100 4-wire", prttPT100, false, 0,
-                                       -200.0, 850.0, QDate(), true, w4wire, false, false, OneMilliAmp, rprtAuto,
-                                       cprtEN60751, 100.0, 3.9083e-3, -5.775e-7, -4.183e-12, 0, 0, 0, 0, 0, 0, 0);
-}
-
-std::unique_ptr<TTCProbe> defaultThermocoupleProbe()
-{
-    return std::make_unique<TTCProbe>(TProbeController::DEFAULT_PROBE_NR_TC, "Type K", false, 0, -270.0, 1372.0,
-                                      QDate(), true, ptK, rjInternal, 0, ctcIEC584, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                      0, 0, 0, 0, 0, 0);
-}
-
 // A SMART probe as the channel holds it after an earlier read.
 std::unique_ptr<TSmartProbePRT> heldSmartProbe(bool pEnabled, TPhysicalChannel* pChannel)
 {
@@ -159,6 +146,7 @@ private slots:
     void smartProbeKeptInStep_data();
     void smartProbeKeptInStep();
     void dueCalibrationAnnouncedOncePerProbe();
+    void calibrationDueLaterIsStillAnnounced();
     void smartProbesOfAllResistanceChannels();
     void smartProbeOfTheMeasuredChannel();
     void smartProbeEnabled_data();
@@ -209,12 +197,22 @@ std::unique_ptr<TScanModeController> tst_ChannelController::scanMode(bool pActiv
     return scan;
 }
 
+// The default probes come from the board's memory, as at start-up; without
+// the thermocouple one its slot is empty.
 std::unique_ptr<TProbeController> tst_ChannelController::probeController(bool pWithThermocoupleDefault)
 {
-    auto probes = std::make_unique<TProbeController>(&mFixture->subMenu(), &mFixture->controller(), &board().handler());
-    probes->mDefaultProbes[TProbeController::DEFAULT_PROBE_NR_4WPT100] = defaultPRTProbe();
-    if (pWithThermocoupleDefault)
-        probes->mDefaultProbes[TProbeController::DEFAULT_PROBE_NR_TC] = defaultThermocoupleProbe();
+    if (!pWithThermocoupleDefault)
+        board().board().withState([](TBoardState& pState) {
+            pState.mProbeMemory.clearSlot(TProbeController::DEFAULT_PROBE_NR_TC);
+        });
+    // The records the board gives have the layout of the variant it names.
+    if (!identifyBoardAs(board(), ZTM9900))
+        qWarning("the simulated board was not identified");
+    auto probes = std::make_unique<TProbeController>(
+        &mFixture->subMenu(), &mFixture->controller(), &board().handler(), nullptr, nullptr, nullptr, nullptr, nullptr,
+        nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+        nullptr, nullptr);
+    probes->loadProbesFromDevice();
     return probes;
 }
 
@@ -587,11 +585,16 @@ void tst_ChannelController::probeAlarmOncePerExcursion()
     TChannelController& controller = build();
     auto probe = TestProbes::prt();
     qobject_cast<TPhysicalChannel*>(controller.channel(1))->assignProbe(probe.get());
-    // The probe's range is -200.5 to 450 degrees Celsius.
-    const double temperatures[] = {23.0, 460.0, 470.0, 460.0, 440.0, 455.0, 20.0, -210.0};
-    const int alarmsAfter[] = {0, 1, 1, 1, 1, 2, 2, 3};
-    for (int step = 0; step < 8; ++step) {
+    // The probe's range is -200.5 to 450 degrees Celsius; the board may also
+    // call a reading within it over range (status 2), which counts as well.
+    const double temperatures[] = {23.0, 460.0, 470.0, 460.0, 440.0, 455.0, 20.0, -210.0, 20.0, 30.0};
+    const int accuracyStatus[] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 2};
+    const int alarmsAfter[] = {0, 1, 1, 1, 1, 2, 2, 3, 3, 4};
+    for (int step = 0; step < 10; ++step) {
         board().board().setTemperature(1, temperatures[step]);
+        if (accuracyStatus[step])
+            board().injectReply(QByteArray("110.5,") + QByteArray::number(temperatures[step]) + ',' +
+                                QByteArray::number(accuracyStatus[step]) + ",1");
         QVERIFY(controller.readMeasuredChannel());
         // The caution comes after the poll, from the event loop.
         QCoreApplication::processEvents();
@@ -691,17 +694,19 @@ void tst_ChannelController::smartProbeKeptInStep_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("reads");
     QTest::addColumn<QString>("heldAfter");
+    // The probe read has a calibration due in January 2025; the one held is due in 2099.
+    QTest::addColumn<bool>("calibrationWarning");
 
-    QTest::newRow("status 1 drops the probe held") << 1 << 0 << 1 << 1 << 0 << "";
-    QTest::newRow("status 3 reads the probe anew") << 1 << 1 << 1 << 3 << 1 << "SPRT100-4711";
-    QTest::newRow("status 3 with an unreadable probe leaves none") << 1 << 0 << 1 << 3 << 1 << "";
-    QTest::newRow("status 2 with the enabled probe held") << 1 << 1 << 1 << 2 << 0 << "HELD";
-    QTest::newRow("status 2 with a disabled probe held reads it") << 1 << 1 << 2 << 2 << 1 << "SPRT100-4711";
-    QTest::newRow("status 2 without a probe held reads it") << 2 << 1 << 0 << 2 << 1 << "SPRT100-4711";
-    QTest::newRow("status 0 with the disabled probe held") << 1 << 2 << 2 << 0 << 0 << "HELD";
-    QTest::newRow("status 0 with an enabled probe held reads it") << 1 << 2 << 1 << 0 << 1 << "SPRT100-4711";
-    QTest::newRow("an unknown status counts as 0") << 1 << 2 << 1 << 7 << 1 << "SPRT100-4711";
-    QTest::newRow("status 3 on a thermocouple input") << 3 << 0 << 0 << 3 << 0 << "";
+    QTest::newRow("status 1 drops the probe held") << 1 << 0 << 1 << 1 << 0 << "" << false;
+    QTest::newRow("status 3 reads the probe anew") << 1 << 1 << 1 << 3 << 1 << "SPRT100-4711" << true;
+    QTest::newRow("status 3 with an unreadable probe leaves none") << 1 << 0 << 1 << 3 << 1 << "" << false;
+    QTest::newRow("status 2 with the enabled probe held") << 1 << 1 << 1 << 2 << 0 << "HELD" << false;
+    QTest::newRow("status 2 with a disabled probe held reads it") << 1 << 1 << 2 << 2 << 1 << "SPRT100-4711" << true;
+    QTest::newRow("status 2 without a probe held reads it") << 2 << 1 << 0 << 2 << 1 << "SPRT100-4711" << true;
+    QTest::newRow("status 0 with the disabled probe held") << 1 << 2 << 2 << 0 << 0 << "HELD" << false;
+    QTest::newRow("status 0 with an enabled probe held reads it") << 1 << 2 << 1 << 0 << 1 << "SPRT100-4711" << true;
+    QTest::newRow("an unknown status counts as 0") << 1 << 2 << 1 << 7 << 1 << "SPRT100-4711" << true;
+    QTest::newRow("status 3 on a thermocouple input") << 3 << 0 << 0 << 3 << 0 << "" << false;
 }
 
 void tst_ChannelController::smartProbeKeptInStep()
@@ -712,12 +717,14 @@ void tst_ChannelController::smartProbeKeptInStep()
     QFETCH(int, status);
     QFETCH(int, reads);
     QFETCH(QString, heldAfter);
+    QFETCH(bool, calibrationWarning);
 
     TMessageRecorder messages;
     if (onBoard)
         plugSmartProbe(channel, onBoard == 1);
     board().board().withState([&](TBoardState& pState) { pState.mMeasuredChannel = channel; });
     TChannelController& controller = build();
+    controller.setCalendar([]() { return QDate(2026, 3, 1); });
     auto* prtChannel = qobject_cast<TPRTChannel*>(controller.channel(channel));
     if (held)
         prtChannel->setAndOwnSmartProbe(heldSmartProbe(held == 1, prtChannel));
@@ -725,6 +732,8 @@ void tst_ChannelController::smartProbeKeptInStep()
 
     QVERIFY(controller.readMeasuredChannel());
     QCOMPARE(countCommands(board(), "sens:frtd:iden?"), reads);
+    QCoreApplication::processEvents();
+    QCOMPARE(messages.count(), calibrationWarning ? 1 : 0);
     if (!prtChannel)
         return;
     QCOMPARE(heldName(prtChannel), heldAfter);
@@ -780,6 +789,28 @@ void tst_ChannelController::dueCalibrationAnnouncedOncePerProbe()
     QTRY_COMPARE(messages.count(), 2);
     QVERIFY(messages.texts().last().startsWith("WARNING: calibration of probe SPRT100-4712 was due on "));
     controller.setReadingActive(false);
+}
+
+// A probe read while its calibration was not yet due is warned about once it is read again after the date.
+void tst_ChannelController::calibrationDueLaterIsStillAnnounced()
+{
+    plugSmartProbe(1, true);
+    TChannelController& controller = build();
+    // The simulated probe's next calibration is on 15 January 2025.
+    QDate today(2025, 1, 15);
+    controller.setCalendar([&today]() { return today; });
+    TMessageRecorder messages;
+
+    QVERIFY(controller.readMeasuredChannel());
+    QCoreApplication::processEvents();
+    QCOMPARE(messages.count(), 0);
+
+    today = QDate(2025, 1, 16);
+    board().board().withState([](TBoardState& pState) { pState.mSmartProbes.markChanged(1); });
+    QVERIFY(controller.readMeasuredChannel());
+    QCoreApplication::processEvents();
+    QCOMPARE(messages.count(), 1);
+    QVERIFY(messages.texts().first().startsWith("WARNING: calibration of probe SPRT100-4711 was due on "));
 }
 
 void tst_ChannelController::smartProbesOfAllResistanceChannels()
@@ -925,23 +956,23 @@ void tst_ChannelController::defaultProbes()
     controller.physical_channel(1)->assignProbe(custom.get());
 
     auto probes = probeController(true);
-    QCOMPARE(probes->defaultProbe(controller.tcExpansionPortChannel())->probeName(), QStringLiteral("Type K"));
+    QCOMPARE(probes->defaultProbe(controller.tcExpansionPortChannel())->probeName(), QStringLiteral("Thermocouple K"));
     QVERIFY(!probes->defaultProbe(nullptr));
     controller.useDefaultProbesForChannelsWithoutProbe(probes.get());
     QCOMPARE(probeName(controller.physical_channel(1)), QStringLiteral("PT100-A"));
-    QCOMPARE(probeName(controller.physical_channel(2)), QStringLiteral("Pt100 4-wire"));
-    QCOMPARE(probeName(controller.physical_channel(3)), QStringLiteral("Type K"));
-    QCOMPARE(probeName(controller.physical_channel(4)), QStringLiteral("Type K"));
+    QCOMPARE(probeName(controller.physical_channel(2)), QStringLiteral("PT100 4-wire"));
+    QCOMPARE(probeName(controller.physical_channel(3)), QStringLiteral("Thermocouple K"));
+    QCOMPARE(probeName(controller.physical_channel(4)), QStringLiteral("Thermocouple K"));
     // Box positions: thermocouples on the odd numbers, either kind on the even ones.
-    QCOMPARE(probeName(controller.physical_channel(81)), QStringLiteral("Type K"));
-    QCOMPARE(probeName(controller.physical_channel(80)), QStringLiteral("Pt100 4-wire"));
+    QCOMPARE(probeName(controller.physical_channel(81)), QStringLiteral("Thermocouple K"));
+    QCOMPARE(probeName(controller.physical_channel(80)), QStringLiteral("PT100 4-wire"));
     // The expansion port is outside the channel map.
     QVERIFY(!controller.tcExpansionPortChannel()->assignedProbe());
     // The default probe does not record the channels it is used on.
     QCOMPARE(probes->defaultProbes().at(82)->channelNumber(), 0);
 
     controller.unassignProbe(custom.get(), probes.get());
-    QCOMPARE(probeName(controller.physical_channel(1)), QStringLiteral("Pt100 4-wire"));
+    QCOMPARE(probeName(controller.physical_channel(1)), QStringLiteral("PT100 4-wire"));
     QCOMPARE(custom->channelNumber(), 0);
 
     // A probe released from the expansion port leaves nothing behind there.

@@ -44,6 +44,7 @@ public:
     QWidget& form() { return *mForm; }
     TRecordingSubMenu& subMenu() { return mSubMenu; }
     TChannelController& controller() { return *mController; }
+    bool hasController() const { return mController != nullptr; }
 
     TChannelController& build(int pReadInterval = 500, int pAverageValueSampleCount = 10);
 

@@ -11,10 +11,10 @@
 #include "customlogoguicontroller.h"
 #include "decimaldisplaycontroller.h"
 #include "desktopbackground.h"
+#include "deviceroot.h"
 #include "ethernetcommunicationinterface.h"
 #include "ethernetconfigurationcontroller.h"
 #include "externalcommunicationhandler.h"
-#include "deviceroot.h"
 #include "fileversionreader.h"
 #include "ieeeconfigurationcontroller.h"
 #include "instrumentinfo.h"
@@ -30,6 +30,7 @@
 #include "scanmodecontroller.h"
 #include "screenshotcontroller.h"
 #include "serialcommunicationinterface.h"
+#include "standardprobesettingcontroller.h"
 #include "tamarindclock.h"
 #include "tamarindsettings.h"
 #include "unitselectionprovider.h"
@@ -138,6 +139,8 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildSmartProbeEditRows();
     buildChannelController();
     buildScanMode();
+    buildStandardProbeSettings();
+    buildProbeController();
     buildRemoteControl();
     fitProbeEditorToInstrumentType();
     hideChannelViewWarnings();
@@ -175,6 +178,7 @@ TTamarindMainForm::~TTamarindMainForm()
     mProbeController.reset();
     mBuzzerGUIController.reset();
     mProbeAlarmsWidgetController.reset();
+    mStdProbeSettingsController.reset();
     mAverageValueSettingController.reset();
     mServiceWidgetController.reset();
     mSoundWidgetController_Alarms.reset();
@@ -654,6 +658,49 @@ void TTamarindMainForm::buildScanMode()
     connect(scanMode, &TScanModeController::scanModeStopped, this, &TTamarindMainForm::onScanModeStopped);
     connect(scanMode, &TScanModeController::scanViewChangedDuringRuntime, this,
             &TTamarindMainForm::onScanViewChangedDuringRuntime);
+}
+
+void TTamarindMainForm::buildStandardProbeSettings()
+{
+    auto registry = createDefaultClickableWidgetController(nullptr);
+    const std::initializer_list<std::pair<short, QWidget*>> rows{
+        {WIDGETGROUP_INDEX_CONV_PRT, ui->BtnStdPrb_EN60751},  {WIDGETGROUP_INDEX_CONV_PRT, ui->BtnStdPrb_CVD},
+        {WIDGETGROUP_INDEX_CONV_PRT, ui->BtnStdPrb_ITS90},    {WIDGETGROUP_INDEX_WIRING, ui->BtnStdPrb_4wire},
+        {WIDGETGROUP_INDEX_WIRING, ui->BtnStdPrb_3wire},      {WIDGETGROUP_INDEX_CONV_THERM, ui->BtnStdPrb_ConvNone},
+        {WIDGETGROUP_INDEX_CONV_THERM, ui->BtnStdPrb_ConvSH}, {WIDGETGROUP_INDEX_CONV_THERM, ui->BtnStdPrb_ConvPoly},
+        {WIDGETGROUP_INDEX_CONV_TC, ui->BtnStdPrb_IEC584},    {WIDGETGROUP_INDEX_CONV_TC, ui->BtnStdPrb_Custom},
+        {WIDGETGROUP_INDEX_REF_JUNC, ui->BtnStdPrb_Internal}, {WIDGETGROUP_INDEX_REF_JUNC, ui->BtnStdPrb_External},
+        {WIDGETGROUP_INDEX_REF_JUNC, ui->BtnStdPrb_Channel}};
+    for (const auto& row : rows)
+        registry->addWidget(row.first, row.second, nullptr, false);
+    mStdProbeSettingsController = std::make_unique<TStandardProbeSettingController>(
+        std::move(registry), mChannelController.get(), ui->BtnStdPrb_EN60751, ui->BtnStdPrb_CVD, ui->BtnStdPrb_ITS90,
+        ui->BtnStdPrb_4wire, ui->BtnStdPrb_3wire, ui->BtnStdPrb_ConvNone, ui->BtnStdPrb_ConvSH, ui->BtnStdPrb_ConvPoly,
+        ui->BtnStdPrb_IEC584, ui->BtnStdPrb_Custom, ui->BtnStdPrb_Internal, ui->BtnStdPrb_External,
+        ui->BtnStdPrb_Channel, ui->BtnStdRefJunc_Channel);
+    connect(mStdProbeSettingsController.get(), &TStandardProbeSettingController::widgetActivated, this,
+            &TTamarindMainForm::default_widget_activated_handler);
+}
+
+// The probe database comes from the board here; until the view manager
+// exists the controller gets none.
+void TTamarindMainForm::buildProbeController()
+{
+    auto menuRegistry = createDefaultClickableWidgetController(nullptr);
+    addRows(*menuRegistry, {{ui->BtnProbe_NewPRT, nullptr},
+                            {ui->BtnProbe_NewTC, nullptr},
+                            {ui->BtnProbe_NewTherm, nullptr},
+                            {ui->BtnProbe_ListSmartProbes, nullptr}});
+    auto selectionRegistry = createDefaultClickableWidgetController(nullptr);
+    mProbeController = std::make_unique<TProbeController>(
+        this, mChannelController.get(), mInternalSCPIHandler.get(), mStdProbeSettingsController.get(), nullptr,
+        std::move(selectionRegistry), std::move(menuRegistry), ui->PageProbeSelection, ui->BtnDefProbe_3w_prt,
+        ui->BtnDefProbe_4w_prt, ui->BtnDefProbe_sprt, ui->BtnDefProbe_thermistor, ui->BtnDefProbe_thermocouple,
+        ui->BtnProbe_NewPRT, ui->BtnProbe_NewTC, ui->BtnProbe_NewTherm, ui->WgtFilter, ui->LblProbeFilterValue,
+        ui->BtnDeleteProbe, ui->BtnProbe_ListSmartProbes, ui->scrollAreaProbeMenu, ui->scrollAreaProbeSel);
+    mProbeController->loadProbesFromDevice();
+    connect(mProbeController.get(), &TProbeController::widgetActivated, this,
+            &TTamarindMainForm::default_widget_activated_handler);
 }
 
 // The excitation current can be chosen on the ZTM9900 only. The widgets leave

@@ -34,6 +34,7 @@ class TIntCommController;
 class TInternalSCPIHandler;
 class TProbeController;
 class TScanModeController;
+class TStandardProbeSettingController;
 class TUnitSelectionProvider;
 
 // The one window of the program and the root of its composition: it builds
@@ -45,8 +46,7 @@ class TUnitSelectionProvider;
 //
 // A controller of a subsystem that is not part of the program yet has no
 // member here; it takes its place in the construction order, the wiring and
-// the teardown when it is built. The probe controller exists only as a
-// declaration so far: its member stays null and every use checks it.
+// the teardown when it is built.
 class TTamarindMainForm : public QWidget, public ISubMenuController, public IMenuContextCallbackInterface
 {
     Q_OBJECT
@@ -137,6 +137,9 @@ public slots:
     void on_BtnLeaveZELKServiceLevel_clicked();
 
     void on_btnProbeSel_AddProbe_clicked();
+    void on_BtnProbe_Search_clicked();
+    void on_BtnProbeFilterClear_clicked();
+    void on_BtnDeleteProbe_clicked();
     void on_BtnScan_Start_clicked();
     void on_BtnScan_Stop_clicked();
     void on_RbGraphScale_Auto_clicked();
@@ -168,6 +171,9 @@ public slots:
     void manual_logfile_entry();
 
 private:
+    // The tests dim the screen and watch the teardown through the members.
+    friend class tst_MainWindowMenu;
+    friend class tst_MainWindowStartup;
     // Reaches the channels to see the averaging and the scan arrive there.
     friend class tst_MainWindowScan;
 
@@ -198,6 +204,8 @@ private:
     void buildServiceList();
     void buildSmartProbeEditRows();
     void buildChannelController();
+    void buildStandardProbeSettings();
+    void buildProbeController();
     void buildScanMode();
     void buildRemoteControl();
     void buildOptionBoardTransport();
@@ -217,7 +225,7 @@ private:
     TAbstractChannel* homeViewChannel() const;
 
     bool filterPress(QObject* pWatched);
-    void filterRelease(QObject* pWatched);
+    bool filterRelease(QObject* pWatched);
     void updateSwitchBoxInfo(const TAbstractSwitchBox& pSwitchBox, QLabel* pLblType, QLabel* pLblSerialNumber);
     void resetTouchscreenCalibration();
 
@@ -232,6 +240,8 @@ private:
 
     bool mScreenshotTaken = false;
     bool mManualLogFileEntryDone = false;
+    // The finger that lit the dark screen is still down; its release does nothing either.
+    bool mWakingTouchDown = false;
     // Set when the constructor has finished; a language change that arrives
     // earlier (through a dialog's event loop) leaves the rest to the constructor.
     bool mConstructionComplete = false;
@@ -239,6 +249,7 @@ private:
     std::unique_ptr<TBrightnessController> mBrightnessController;
     TBrightnessWidget* mBrightnessWidget = nullptr;
     std::unique_ptr<TAverageValueSettingController> mAverageValueSettingController;
+    std::unique_ptr<TStandardProbeSettingController> mStdProbeSettingsController;
     std::unique_ptr<TProbeController> mProbeController;
     std::unique_ptr<TChannelController> mChannelController;
     std::unique_ptr<TScanModeController> mScanModeController;

@@ -25,8 +25,8 @@ bool TTamarindMainForm::eventFilter(QObject* pWatched, QEvent* pEvent)
     if (mBrightnessController) {
         if (pEvent->type() == QEvent::MouseButtonPress && filterPress(pWatched))
             return true;
-        if (pEvent->type() == QEvent::MouseButtonRelease)
-            filterRelease(pWatched);
+        if (pEvent->type() == QEvent::MouseButtonRelease && filterRelease(pWatched))
+            return true;
     }
     return QWidget::eventFilter(pWatched, pEvent);
 }
@@ -44,6 +44,8 @@ bool TTamarindMainForm::filterPress(QObject* pWatched)
     // The touch that lights a dark screen does nothing else: the user could not see what was under the finger.
     if (mBrightnessController->isBacklightOff()) {
         mBrightnessController->restoreBacklight();
+        // Rows and container buttons act on the release, so it goes too.
+        mWakingTouchDown = true;
         return true;
     }
     mBrightnessController->resetBacklightTimer();
@@ -60,12 +62,23 @@ bool TTamarindMainForm::filterPress(QObject* pWatched)
     return false;
 }
 
-void TTamarindMainForm::filterRelease(QObject* pWatched)
+// True when the release is used up here.
+bool TTamarindMainForm::filterRelease(QObject* pWatched)
 {
-    if (qobject_cast<QZELKAbstractButton*>(pWatched))
-        TBuzzerController::instance().soundKeystroke();
+    // A drag that starts on Home or Logger scrolls the menu, and the scroll
+    // area swallows the release their buttons would stop the timer on; a
+    // screenshot or log line would follow a second later.
+    mScreenshotTimer->stop();
+    mLogfileManModeTimer->stop();
     if (pWatched == ui->lblInfoZELKLogo && mCustomLogoGUIController)
         mCustomLogoGUIController->abortShowSubMenuTimer();
+    if (mWakingTouchDown) {
+        mWakingTouchDown = false;
+        return true;
+    }
+    if (qobject_cast<QZELKAbstractButton*>(pWatched))
+        TBuzzerController::instance().soundKeystroke();
+    return false;
 }
 
 // A press on Home that is held takes a screenshot instead of going home.

@@ -5,8 +5,10 @@
 
 #include "clickablewidgetcontroller.h"
 #include "messagedialog.h"
+#include "probecontroller.h"
 #include "scanmodecontroller.h"
 #include "tamarindclock.h"
+#include "textpad.h"
 
 #include <QTimer>
 
@@ -225,6 +227,26 @@ void TTamarindMainForm::onScanViewChangedDuringRuntime(const TScanModeController
     ui->lblInfoBarLeft->clear();
     ui->lblInfoBarCenter->clear();
     ui->lblInfoBarRight->clear();
+}
+
+void TTamarindMainForm::on_BtnProbe_Search_clicked()
+{
+    on_BtnReturnToMainMenu_clicked();
+    QString filter;
+    if (TTextpad(nullptr).showTextpad(filter, TProbeController::MAX_PROBE_NAME_LENGTH) && !filter.isEmpty())
+        mProbeController->setProbeFilter(filter);
+}
+
+void TTamarindMainForm::on_BtnProbeFilterClear_clicked()
+{
+    on_BtnReturnToMainMenu_clicked();
+    mProbeController->setProbeFilter(QString());
+}
+
+void TTamarindMainForm::on_BtnDeleteProbe_clicked()
+{
+    if (mProbeController->deleteSelectedProbe())
+        on_BtnReturnToMainMenu_clicked();
 }
 
 void TTamarindMainForm::on_RbGraphScale_Auto_clicked()

@@ -15,6 +15,7 @@
 #include "messagedialog.h"
 #include "probealarmcontroller.h"
 #include "scanmodecontroller.h"
+#include "standardprobesettingcontroller.h"
 #include "tamarindclock.h"
 
 #include <QEvent>
@@ -33,6 +34,7 @@ void TTamarindMainForm::factoryReset()
     mBuzzerGUIController->factoryReset();
     TDecimalDisplayController::instance().factoryReset();
     mAverageValueSettingController->factoryReset();
+    mStdProbeSettingsController->factoryReset();
     TProbeAlarmController::instance().factoryReset();
     mScanModeController->factoryReset(homeViewChannel());
     if (!mInternalSCPIHandler->restoreFactoryCalibration())

@@ -440,11 +440,14 @@ void TChannelController::showPendingWarnings()
         TSmartProbePRT* smartProbe = prtChannel->smartProbe();
         if (!smartProbe)
             continue;
+        // Only a warning shown counts: a probe read while not yet due is
+        // checked again when it is read again, also after its date has passed.
+        // It counts before the message opens, as polls go on meanwhile.
         const QString identity = smartProbeIdentity(*smartProbe);
-        if (mCalibrationWarnedProbes.contains(identity))
+        if (mCalibrationWarnedProbes.contains(identity) || !smartProbe->isCalibrationDue(mToday()))
             continue;
         mCalibrationWarnedProbes.insert(identity);
-        smartProbe->checkCalibrationDate();
+        smartProbe->showCalibrationDueWarning();
     }
     for (const QPointer<TAbstractProbe>& probe : probeAlarms) {
         if (probe)

@@ -7,12 +7,14 @@
 #include "submenuconfirmationreceiver.h"
 #include "zelkvector.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -106,6 +108,9 @@ public:
     // Switches the SMART probe on or off in its own memory; false when the
     // board did not confirm or the probe's channel could not be measured.
     bool setSmartProbeEnabled(TSmartProbePRT* pProbe, bool pEnabled);
+    // Where the check of a SMART probe's calibration date takes today's date
+    // from; the system date unless a test puts its own here.
+    void setCalendar(std::function<QDate()> pToday) { mToday = std::move(pToday); }
 
     // Shows the channel selection page; the chosen channel goes to the receiver.
     void selectChannel(TAbstractChannel* pCurrentChannel, IChannelSelectionReceiver* pChanSelReceiver,
@@ -187,4 +192,5 @@ private:
     // SMART probes whose due calibration was announced already: the board may
     // report the same probe as new at every poll.
     QSet<QString> mCalibrationWarnedProbes;
+    std::function<QDate()> mToday = &QDate::currentDate;
 };

@@ -367,10 +367,15 @@ bool TSmartProbePRT::isSameProbeType(const TAbstractProbe* pProbe) const
 
 bool TSmartProbePRT::checkCalibrationDate() const
 {
-    if (mNextCalDate.isValid() && QDate::currentDate() > mNextCalDate)
-        TMessageDialog().showError(
-            tr("WARNING: calibration of probe %1 was due on %2!").arg(probeName(), dateText(mNextCalDate)));
+    if (isCalibrationDue(QDate::currentDate()))
+        showCalibrationDueWarning();
     return true;
+}
+
+void TSmartProbePRT::showCalibrationDueWarning() const
+{
+    TMessageDialog().showError(
+        tr("WARNING: calibration of probe %1 was due on %2!").arg(probeName(), dateText(mNextCalDate)));
 }
 
 QString TSmartProbePRT::probeTypeToText() const

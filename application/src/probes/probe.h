@@ -220,6 +220,9 @@ public:
     bool isSameProbeType(const TAbstractProbe* pProbe) const override;
     // Warns once the next calibration date the probe carries has passed. Always true.
     bool checkCalibrationDate() const override;
+    // Whether the next calibration date the probe carries lies before pToday.
+    bool isCalibrationDue(QDate pToday) const { return mNextCalDate.isValid() && pToday > mNextCalDate; }
+    void showCalibrationDueWarning() const;
 
     // Read back enabled and unlocked, without working range or channel: the
     // fragment does not keep them.

@@ -1,22 +1,39 @@
 #pragma once
 
 #include "submenuconfirmationreceiver.h"
+#include "zelkvector.h"
 
+#include <QDateTime>
 #include <QObject>
+#include <QPointer>
+#include <QString>
 
 #include <map>
 #include <memory>
+#include <set>
 
+class IProbeAssignmentListener;
 class ISubMenuController;
+class QLabel;
+class QScrollArea;
+class QVBoxLayout;
+class TAbstractChannel;
 class TAbstractProbe;
 class TChannelController;
+class TChannelViewControllerManager;
+class TClickableWidgetController;
 class TInternalSCPIHandler;
 class TPhysicalChannel;
+class TPRTProbe;
+class TProbeEditController;
+class TStandardProbeSettingController;
 
 // The probe database of the user interface: the custom probes (1 to 80) and
 // the default probes (81 to 85) the measurement board stores, one object per
-// stored probe, kept in step with the board. The main window creates it and
-// owns it; channels and screens only point at its probes.
+// stored probe, kept in step with the board: every change goes to the board
+// first and reaches the objects only when the board took it. It also runs the
+// probe menu and the probe selection page. The main window creates it and
+// owns it; channels, views and lists only point at its probes.
 class TProbeController : public QObject, public ISubMenuConfirmationReceiver
 {
     Q_OBJECT
@@ -28,33 +45,204 @@ public:
     static constexpr short DEFAULT_PROBE_NR_4WPT25 = 83;
     static constexpr short DEFAULT_PROBE_NR_THERMISTOR = 84;
     static constexpr short DEFAULT_PROBE_NR_TC = 85;
+    // A read the board does not answer is tried this often before it counts as failed.
+    static constexpr short PROBE_READ_RETRIES = 3;
+    // The probe menu's rows go above the fixed rows of its list.
+    static constexpr int PROBE_MENU_FIRST_CUSTOM_PROBE_INDEX = 0;
+    // Width the name column of the selection page leaves a probe name, in pixels.
+    static constexpr int PROBE_SELECTION_LIST_MAX_PROBENAME_WIDTH = 204;
+    static constexpr int PROBE_SELECTION_LIST_DEFAULT_FONT_SIZE = 18;
+    static constexpr int PROBE_SELECTION_LIST_MINIMUM_FONT_SIZE = 12;
+    static constexpr int MAX_PROBE_NAME_LENGTH = 20;
+    static constexpr double MIN_PROBE_TEMPERATURE_LIMIT = -999.0;
+    static constexpr double MAX_PROBE_TEMPERATURE_LIMIT = 9999.0;
 
+    // Takes the two row registries; reads no settings and sends nothing to
+    // the board. Widgets may be null where a test needs no list.
     TProbeController(ISubMenuController* pSubMenuController, TChannelController* pChannelController,
-                     TInternalSCPIHandler* pSCPIHandler);
+                     TInternalSCPIHandler* pSCPIHandler,
+                     TStandardProbeSettingController* pStandardProbeSettingsController,
+                     TChannelViewControllerManager* pChannelViewControllerManager,
+                     std::unique_ptr<TClickableWidgetController> pProbeSelectWidgetController,
+                     std::unique_ptr<TClickableWidgetController> pProbeMenuWidgetController,
+                     QWidget* pPageProbeSelection, QWidget* pBtnDefaultProbe_3WPT100, QWidget* pBtnDefaultProbe_4WPT100,
+                     QWidget* pBtnDefaultProbe_4WPT25, QWidget* pBtnDefaultProbe_Thermistor,
+                     QWidget* pBtnDefaultProbe_TC, QWidget* pBtnNewProbe_PRT, QWidget* pBtnNewProbe_TC,
+                     QWidget* pBtnNewProbe_Thermistor, QWidget* pWgtFilter, QLabel* pLblFilterValue,
+                     QWidget* pBtnDelete, QWidget* pBtnListSmartProbes, QScrollArea* pScrollAreaProbeMenu,
+                     QScrollArea* pScrollAreaProbeSelect);
     ~TProbeController() override;
 
+    // --- database -------------------------------------------------------------
+
+    // Reads every probe from the board once. A custom probe the board does not
+    // give after three tries ends the load there: higher numbers and the
+    // default probes stay unread. Nothing is shown to the user.
+    void loadProbesFromDevice();
+    // The custom probe of that number, else the default probe, else null.
+    TAbstractProbe* probeByNumber(int number) const;
     // By probe number, ascending.
     const std::map<int, std::unique_ptr<TAbstractProbe>>& customProbes() const { return mCustomProbes; }
     const std::map<int, std::unique_ptr<TAbstractProbe>>& defaultProbes() const { return mDefaultProbes; }
+    // The smallest custom number the board was read for and found empty; 0
+    // when there is none (all taken, or the load stopped before a free one).
+    int nextFreeProbeNumber() const;
+    // Custom probes whose name is exactly pName, ascending.
+    zelk::vector<TAbstractProbe*> probesByName(const QString& name) const;
+    // The probes the channel accepts: default probes first, then custom ones.
+    void compatibleProbes(TPhysicalChannel* channel, zelk::vector<TAbstractProbe*>& oProbes) const;
+
+    // --- assignment -----------------------------------------------------------
+
     // The default probe a channel falls back to: the four-wire Pt100 for
     // resistance inputs and switch-box positions, the default thermocouple
     // for thermocouple inputs; null for other channels and for a default
     // probe the board did not give.
-    TAbstractProbe* defaultProbe(TPhysicalChannel* pChannel);
+    TAbstractProbe* defaultProbe(TPhysicalChannel* pChannel) const;
+    // Moves the probe to the channel (board first when pSendToDevice). A
+    // probe the channel does not accept is released when
+    // pUnassignProbeIfInvalid; then the result is the board's answer to
+    // "no channel". False when the board refused a valid assignment.
+    bool assignProbeToChannel(TAbstractProbe* probe, TPhysicalChannel* channel, bool pSendToDevice,
+                              bool pUnassignProbeIfInvalid);
+    void assignProbeToChannel(TAbstractProbe* probe, TPhysicalChannel* channel, bool pSendToDevice);
+    // A listener is held once; told last registered first.
+    void registerProbeAssignmentListener(IProbeAssignmentListener* pListener);
+    void unregisterProbeAssignmentListener(IProbeAssignmentListener* pListener);
+    // The probe's factor changes only when the board took the command.
+    bool setCurrentRoot2(TPRTProbe* probe, bool value);
+    void defaultProbeReferenceStatusChanged(TAbstractProbe* probe, bool reference);
+
+    // --- creation, deletion, backups ----------------------------------------------
+
+    // Stores pNewProbe's content on the board and takes it in: over pOldProbe
+    // (whose object is kept, with a backup of its old record for a custom
+    // probe) or, with pOldProbe null, as a new custom probe under its number,
+    // which must be one nextFreeProbeNumber gives. False when the channel does
+    // not accept the probe (oErrorMessage says so), the board refused, or the
+    // number is not free.
+    bool newProbeCreated(TAbstractProbe* pOldProbe, std::unique_ptr<TAbstractProbe> pNewProbe, QString& oErrorMessage);
+    // The probe as its last backup holds it, or null; changes nothing.
+    std::unique_ptr<TAbstractProbe> createProbeFromBackup(int pProbeNr, QDateTime& oTimeStamp) const;
+    // Default probes are never deleted; without pForce the user is asked.
+    bool deleteProbe(TAbstractProbe* probe, bool pForce);
+    bool deleteSelectedProbe();
+    // A type K thermocouple with an external reference junction; its number, or 0.
+    int createThermocoupleProbeCJCExtern();
+
+    // --- lists ----------------------------------------------------------------------
+
+    // Rebuilds the probe menu and the custom rows of the selection page.
+    void updateProbeListViews();
+    void setProbeFilter(const QString& pattern);
+    // Opens the selection page with the probes the channel accepts.
+    void selectProbe(TPhysicalChannel* pTargetChannel, TAbstractProbe* pCurrentlySelectedProbe);
+    void editProbe(TAbstractProbe* probe);
+    TAbstractProbe* probeMenuSelectedProbe() const;
+    void setProbeMenuButtons();
+    void probeEditAborted();
+    void defaultProbeEditDone();
+    // The name in the largest font from 18 down to 12 pixels that fits the
+    // selection page, cut with "..." when even 12 pixels are too wide.
+    static void updateProbeNameLabel(QLabel& label, const QString& name);
+    void updateProbeNameWidgets(TAbstractProbe* probe);
+    // 1 to 20 characters: Latin letters, digits 0-9, blanks, ".", "/", "-",
+    // "*" and the German umlauts.
+    static bool isValidProbeName(const QString& name);
+    // A number from -999 to 9999.
+    static bool isValidTMinMaxValue(double value);
+    // The editor of the probe's kind, or of a new-probe button; null for
+    // anything else and until the probe edit pages are built.
+    TProbeEditController* editorByProbe(TAbstractProbe* probe) const;
+    TProbeEditController* editorByButton(QWidget* button) const;
+    bool isDefaultProbeButton(QWidget* button) const;
 
     // The probe selection page closes without anything to confirm.
     void returnToMainMenuClicked() override;
     bool cancelClicked() override;
     bool storeClicked() override;
 
-private:
-    // The channel controller's tests put in the default probes that loading
-    // from the board brings.
-    friend class tst_ChannelController;
+signals:
+    void widgetActivated(short pGroup, QWidget* pPrevious, QWidget* pCurrent);
+    // After a stored change; the old probe object (now holding the new data),
+    // null after a new probe.
+    void probeDataChanged(TAbstractProbe* probe);
 
-    ISubMenuController* mSubMenuController;
-    TChannelController* mChannelController;
+public slots:
+    void probeSelectionBtnClick(QWidget* pButton);
+    void probeMenuBtnClick(QWidget* pButton);
+    void deactivateAllProbeButtons();
+
+private:
+    struct TDefaultProbeButton
+    {
+        int mNumber;
+        QWidget* mButton;
+        QLabel* mLabel;
+    };
+
+    // Up to PROBE_READ_RETRIES reads; oFailed when none was answered.
+    std::unique_ptr<TAbstractProbe> readProbe(int pNumber, bool pDefaultProbe, bool& oFailed) const;
+    // Into the database after a read: a probe of a number held already is dropped.
+    TAbstractProbe* takeLoadedProbe(std::map<int, std::unique_ptr<TAbstractProbe>>& pMap,
+                                    std::unique_ptr<TAbstractProbe> pProbe);
+    void assertDefaultPRTProbeKeepWarmCurrentInactive();
+    void notifyProbeAssignmentListeners(TAbstractProbe* probe, TAbstractChannel* channel);
+    bool isFreeProbeNumber(int pNumber) const;
+    QString backupSection(int pProbeNr) const;
+    void writeBackup(const TAbstractProbe& pOldProbe);
+    zelk::vector<TDefaultProbeButton> defaultProbeButtons() const;
+
+    void clearProbeRows();
+    QWidget* addProbeMenuRow(QVBoxLayout& pLayout, int& ioIndex, TAbstractProbe* pProbe);
+    void addProbeSelectionRow(QVBoxLayout& pLayout, TAbstractProbe* pProbe);
+    static QVBoxLayout* rowLayout(QScrollArea* pScrollArea);
+    void releaseRow(QWidget* pRow);
+
+    QString mProbePersistance_SectionName;
+    QString mProbePersistance_PropertyTimestamp;
+    QString mProbePersistance_PropertyProbeConfig;
     TInternalSCPIHandler* mSCPIHandler;
+    TChannelController* mChannelController;
+    ISubMenuController* mSubMenuController;
+    TStandardProbeSettingController* mStandardProbeSettingsController;
+    TChannelViewControllerManager* mChannelViewControllerManager;
+    zelk::vector<IProbeAssignmentListener*> mProbeAssignmentListeners;
     std::map<int, std::unique_ptr<TAbstractProbe>> mCustomProbes;
     std::map<int, std::unique_ptr<TAbstractProbe>> mDefaultProbes;
+    // Custom numbers the board answered for, with a probe or empty: only these
+    // are known to be free when not held.
+    std::set<int> mReadProbeNumbers;
+    std::unique_ptr<TClickableWidgetController> mProbeSelectWidgetController;
+    std::unique_ptr<TClickableWidgetController> mProbeMenuWidgetController;
+    std::map<TAbstractProbe*, QWidget*> mButtonByProbe_PrbSelection;
+    std::map<QWidget*, TAbstractProbe*> mProbeByButton_PrbSelection;
+    std::map<TAbstractProbe*, QWidget*> mButtonByProbe_PrbMenu;
+    std::map<QWidget*, TAbstractProbe*> mProbeByButton_PrbMenu;
+    // Rows made for the lists; a rebuild hands them to deleteLater, since it
+    // may run while a press on one of them is still being delivered.
+    zelk::vector<QPointer<QWidget>> mCreatedCustomProbeButtonsSelection;
+    zelk::vector<QPointer<QWidget>> mCreatedProbeButtonsMenu;
+    QWidget* mPageProbeSelection;
+    QScrollArea* mScrollAreaProbeMenu;
+    QScrollArea* mScrollAreaProbeSelect;
+    QWidget* mBtnNewProbe_PRT;
+    QWidget* mBtnNewProbe_TC;
+    QWidget* mBtnNewProbe_Thermistor;
+    QWidget* mBtnDefaultProbe_3WPT100;
+    QWidget* mBtnDefaultProbe_4WPT100;
+    QWidget* mBtnDefaultProbe_4WPT25;
+    QWidget* mBtnDefaultProbe_Thermistor;
+    QWidget* mBtnDefaultProbe_TC;
+    QLabel* mLblDefaultProbe_3WPT100 = nullptr;
+    QLabel* mLblDefaultProbe_4WPT100 = nullptr;
+    QLabel* mLblDefaultProbe_4WPT25 = nullptr;
+    QLabel* mLblDefaultProbe_Thermistor = nullptr;
+    QLabel* mLblDefaultProbe_TC = nullptr;
+    QWidget* mWgtFilter;
+    QLabel* mLblFilterValue;
+    QWidget* mBtnDelete;
+    QWidget* mBtnListSmartProbes;
+    TPhysicalChannel* mProbeSelectionTargetChannel = nullptr;
+    QString mCoeffExportFieldDelimiter;
 };

@@ -43,7 +43,8 @@ void TAbstractEthernetConfigurationController::setPort(int pPort)
 
 void TAbstractEthernetConfigurationController::startInterfaceObservation()
 {
-    mObserveTimer = std::make_unique<QTimer>();
+    mObserveTimer = std::make_unique<QTimer>(this);
+    mObserveTimer->setObjectName(QStringLiteral("mObserveTimer"));
     mObserveTimer->setInterval(OBSERVATION_INTERVAL);
     connect(mObserveTimer.get(), &QTimer::timeout, this,
             &TAbstractEthernetConfigurationController::refreshInterfaceInformation);

@@ -3,6 +3,9 @@
 #include "authorizationcontroller.h"
 #include "channel.h"
 #include "externalcommunicationinterface.h"
+#include "internalscpihandler.h"
+#include "probe.h"
+#include "probecontroller.h"
 #include "scpiparser.h"
 
 TExternalCommunicationHandler::TExternalCommunicationHandler(
@@ -244,6 +247,30 @@ bool TExternalCommunicationHandler::getSwitchBoxNumber(const std::unique_ptr<TSC
     }
     returnError(ERROR_005_ILLEGAL_ARGUMENT);
     return false;
+}
+
+TAbstractProbe* TExternalCommunicationHandler::probeByParameter(const std::unique_ptr<TSCPIParameter>& pParameter)
+{
+    int number = 0;
+    if (!getIntParam(pParameter, number, false)) {
+        returnError(ERROR_005_ILLEGAL_ARGUMENT);
+        return nullptr;
+    }
+    TAbstractProbe* probe = mProbeController ? mProbeController->probeByNumber(number) : nullptr;
+    if (!probe)
+        returnError(ERROR_009_PROBE_NOT_EXISTS);
+    return probe;
+}
+
+void TExternalCommunicationHandler::reloadProbe(TAbstractProbe* pProbe)
+{
+    if (!pProbe || !mInternalSCPIHandler)
+        return;
+    bool failed = false;
+    const std::unique_ptr<TAbstractProbe> read =
+        mInternalSCPIHandler->createProbeFromInstrument(pProbe->internalProbeNumber(), failed, false);
+    if (!failed && read)
+        pProbe->copyContent(*read);
 }
 
 QString TExternalCommunicationHandler::channelValueAsString(const TAbstractChannel& pChannel) const

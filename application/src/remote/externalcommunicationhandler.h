@@ -12,6 +12,7 @@
 #include <memory>
 
 class TAbstractChannel;
+class TAbstractProbe;
 class TChannelController;
 class TChannelViewControllerManager;
 class TExternalCommunicationInterface;
@@ -98,6 +99,12 @@ public:
     bool getStringParam(const std::unique_ptr<TSCPIParameter>& pParam, QString& oStringValue) const;
     // An integer 1 to 4, else error 5.
     bool getSwitchBoxNumber(const std::unique_ptr<TSCPIParameter>& pParam, int& oSwitchBoxNumber);
+    // The probe an integer parameter names; null after error 5 (no integer)
+    // or error 9 (no such probe).
+    TAbstractProbe* probeByParameter(const std::unique_ptr<TSCPIParameter>& pParameter);
+    // Reads the probe back from the board, which keeps the master copy, into
+    // pProbe; a failed read changes nothing and reports nothing.
+    void reloadProbe(TAbstractProbe* pProbe);
     // Electrical value and unit, ",", temperature and unit, "." as separator.
     QString channelValueAsString(const TAbstractChannel& pChannel) const;
 

@@ -54,18 +54,22 @@ void TSerialCommunicationInterface::onConfigurationChanged(TRS232ConfigurationCo
     mSerialPort->open(QIODevice::ReadWrite);
 }
 
-// Only a line that has gone away is reopened; parity or framing errors leave it as it is.
+// Only a line that has gone away is reopened; parity or framing errors leave
+// it as it is. A line whose other end has hung up reads as ended: the port
+// then reports a read error on every turn of the event loop, so that error
+// counts as a line gone too, or the instrument would spin on it.
 void TSerialCommunicationInterface::onError(QSerialPort::SerialPortError pError)
 {
-    if (pError != QSerialPort::ResourceError)
+    if (pError != QSerialPort::ResourceError && pError != QSerialPort::ReadError)
         return;
     mSerialPort->close();
     if (!mReopenTimer.isActive())
         mReopenTimer.start();
 }
 
+// A device that is not back yet is tried again after the same pause.
 void TSerialCommunicationInterface::reopen()
 {
-    if (!mSerialPort->isOpen())
-        mSerialPort->open(QIODevice::ReadWrite);
+    if (!mSerialPort->isOpen() && !mSerialPort->open(QIODevice::ReadWrite))
+        mReopenTimer.start();
 }

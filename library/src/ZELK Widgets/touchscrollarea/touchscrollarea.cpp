@@ -114,6 +114,11 @@ bool TTouchScrollArea::handlePress(QObject* pWatched, QMouseEvent* pEvent)
     if (auto* appButton = qobject_cast<QZELKAppButton*>(pWatched))
         appButton->emitBeforeButtonPressed();
 
+    // Filters run last installed first, and a page may have put its own on
+    // the widget later (a row registry that acts on the release). Installed
+    // again, this filter decides first whether the release is a tap.
+    pWatched->installEventFilter(this);
+
     mScrollStatus = scrlsButtonPressed;
     mButtonPressPosition = mLastKnownPosition = pEvent->globalY();
     mBufferedMousePressedTarget = pWatched;

@@ -1,0 +1,289 @@
+// The probe menu and the probe selection page of the probe database, and the
+// rules for probe names and temperature limits.
+
+#include "probecontroller.h"
+
+#include "channel.h"
+#include "clickablewidgetcontroller.h"
+#include "fontmetricshelper.h"
+#include "messagedialog.h"
+#include "probe.h"
+#include "submenucontroller.h"
+
+#include <QLabel>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+// --- building the lists -------------------------------------------------------------
+
+QVBoxLayout* TProbeController::rowLayout(QScrollArea* pScrollArea)
+{
+    if (!pScrollArea || !pScrollArea->widget())
+        return nullptr;
+    return qobject_cast<QVBoxLayout*>(pScrollArea->widget()->layout());
+}
+
+// A rebuild may run inside a nested event loop (a question, the probe editor's
+// dialogs) while the release of the row that started it is still being
+// delivered; the row therefore leaves the list at once and is deleted later.
+void TProbeController::releaseRow(QWidget* pRow)
+{
+    if (!pRow)
+        return;
+    if (QWidget* parent = pRow->parentWidget()) {
+        if (parent->layout())
+            parent->layout()->removeWidget(pRow);
+    }
+    pRow->hide();
+    pRow->deleteLater();
+}
+
+void TProbeController::clearProbeRows()
+{
+    for (auto row = mProbeByButton_PrbSelection.begin(); row != mProbeByButton_PrbSelection.end();) {
+        if (isDefaultProbeButton(row->first)) {
+            ++row;
+            continue;
+        }
+        mProbeSelectWidgetController->removeWidget(row->first);
+        mButtonByProbe_PrbSelection.erase(row->second);
+        row = mProbeByButton_PrbSelection.erase(row);
+    }
+    for (const QPointer<QWidget>& row : mCreatedCustomProbeButtonsSelection)
+        releaseRow(row);
+    mCreatedCustomProbeButtonsSelection.clear();
+
+    for (const auto& row : mProbeByButton_PrbMenu)
+        mProbeMenuWidgetController->removeWidget(row.first);
+    mProbeByButton_PrbMenu.clear();
+    mButtonByProbe_PrbMenu.clear();
+    for (const QPointer<QWidget>& row : mCreatedProbeButtonsMenu)
+        releaseRow(row);
+    mCreatedProbeButtonsMenu.clear();
+}
+
+QWidget* TProbeController::addProbeMenuRow(QVBoxLayout& pLayout, int& ioIndex, TAbstractProbe* pProbe)
+{
+    QWidget* row = TClickableWidgetController::createClickableWidget(pLayout.parentWidget(), pProbe->probeName()).first;
+    pLayout.insertWidget(ioIndex++, row);
+    mProbeMenuWidgetController->addWidget(row, nullptr);
+    mButtonByProbe_PrbMenu[pProbe] = row;
+    mProbeByButton_PrbMenu[row] = pProbe;
+    mCreatedProbeButtonsMenu << row;
+    return row;
+}
+
+void TProbeController::addProbeSelectionRow(QVBoxLayout& pLayout, TAbstractProbe* pProbe)
+{
+    const auto row = TClickableWidgetController::createClickableWidget(pLayout.parentWidget(), QString());
+    // After the default-probe buttons, before the closing spacer.
+    pLayout.insertWidget(pLayout.count() - 1, row.first);
+    updateProbeNameLabel(*row.second, pProbe->probeName());
+    mProbeSelectWidgetController->addWidget(row.first, nullptr);
+    mButtonByProbe_PrbSelection[pProbe] = row.first;
+    mProbeByButton_PrbSelection[row.first] = pProbe;
+    mCreatedCustomProbeButtonsSelection << row.first;
+}
+
+void TProbeController::updateProbeListViews()
+{
+    const QString filter = mLblFilterValue ? mLblFilterValue->text() : QString();
+    if (mWgtFilter)
+        mWgtFilter->setVisible(!filter.isEmpty());
+    if (!mProbeSelectWidgetController || !mProbeMenuWidgetController)
+        return;
+    clearProbeRows();
+
+    QVBoxLayout* menuLayout = rowLayout(mScrollAreaProbeMenu);
+    QVBoxLayout* selectionLayout = rowLayout(mScrollAreaProbeSelect);
+    if (!menuLayout || !selectionLayout)
+        return;
+    int menuIndex = PROBE_MENU_FIRST_CUSTOM_PROBE_INDEX;
+    for (const auto& entry : mDefaultProbes) {
+        if (entry.second->nameMatchesSearchPattern(filter))
+            addProbeMenuRow(*menuLayout, menuIndex, entry.second.get());
+    }
+    for (const auto& entry : mCustomProbes) {
+        if (!entry.second->nameMatchesSearchPattern(filter))
+            continue;
+        addProbeSelectionRow(*selectionLayout, entry.second.get());
+        addProbeMenuRow(*menuLayout, menuIndex, entry.second.get());
+    }
+}
+
+void TProbeController::setProbeFilter(const QString& pattern)
+{
+    if (mLblFilterValue)
+        mLblFilterValue->setText(pattern);
+    updateProbeListViews();
+    setProbeMenuButtons();
+}
+
+void TProbeController::updateProbeNameLabel(QLabel& label, const QString& name)
+{
+    QFont font = label.font();
+    QString text = name;
+    TFontMetricsHelper::calculateFontSize(text, font, PROBE_SELECTION_LIST_MAX_PROBENAME_WIDTH,
+                                          PROBE_SELECTION_LIST_DEFAULT_FONT_SIZE,
+                                          PROBE_SELECTION_LIST_MINIMUM_FONT_SIZE, true);
+    label.setStyleSheet(TFontMetricsHelper::fontsizeStylesheetEntry(font));
+    label.setText(text);
+}
+
+void TProbeController::updateProbeNameWidgets(TAbstractProbe* probe)
+{
+    const auto refresh = [probe](const std::map<TAbstractProbe*, QWidget*>& pRows,
+                                 TClickableWidgetController* pRegistry) {
+        const auto found = pRows.find(probe);
+        if (found == pRows.end() || !pRegistry)
+            return;
+        if (QLabel* label = pRegistry->getLabelFromWidget(found->second))
+            updateProbeNameLabel(*label, probe->probeName());
+    };
+    refresh(mButtonByProbe_PrbSelection, mProbeSelectWidgetController.get());
+    refresh(mButtonByProbe_PrbMenu, mProbeMenuWidgetController.get());
+}
+
+// --- the selection page ----------------------------------------------------------------
+
+void TProbeController::selectProbe(TPhysicalChannel* pTargetChannel, TAbstractProbe* pCurrentlySelectedProbe)
+{
+    mProbeSelectionTargetChannel = pTargetChannel;
+    zelk::vector<TAbstractProbe*> probes;
+    compatibleProbes(pTargetChannel, probes);
+    if (!mProbeSelectWidgetController)
+        return;
+    mProbeSelectWidgetController->hideAll();
+    mProbeSelectWidgetController->resetActiveWidget();
+    if (probes.empty())
+        return;
+    for (TAbstractProbe* probe : probes) {
+        const auto row = mButtonByProbe_PrbSelection.find(probe);
+        if (row == mButtonByProbe_PrbSelection.end())
+            continue;
+        row->second->show();
+        if (probe == pCurrentlySelectedProbe)
+            mProbeSelectWidgetController->activateWidget(row->second);
+    }
+    mSubMenuController->showSubMenu(tr("Probe"), mPageProbeSelection, this, smtViewer);
+}
+
+// The page closes on every press, also when the board refused: the channel
+// view is told in either case and shows what the channel now measures with.
+void TProbeController::probeSelectionBtnClick(QWidget* pButton)
+{
+    const auto row = mProbeByButton_PrbSelection.find(pButton);
+    if (row != mProbeByButton_PrbSelection.end() && mProbeSelectionTargetChannel) {
+        TAbstractProbe* probe = row->second;
+        TPhysicalChannel* channel = mProbeSelectionTargetChannel;
+        assignProbeToChannel(probe, channel, true, true);
+        notifyProbeAssignmentListeners(probe, channel);
+    }
+    mSubMenuController->cancelSubMenu(this);
+}
+
+bool TProbeController::isDefaultProbeButton(QWidget* button) const
+{
+    return button && (button == mBtnDefaultProbe_3WPT100 || button == mBtnDefaultProbe_4WPT100 ||
+                      button == mBtnDefaultProbe_4WPT25 || button == mBtnDefaultProbe_Thermistor ||
+                      button == mBtnDefaultProbe_TC);
+}
+
+// --- the probe menu ----------------------------------------------------------------------
+
+void TProbeController::probeMenuBtnClick(QWidget* pButton)
+{
+    if (pButton && (pButton == mBtnNewProbe_PRT || pButton == mBtnNewProbe_TC || pButton == mBtnNewProbe_Thermistor)) {
+        if (nextFreeProbeNumber() == 0)
+            TMessageDialog().showError(tr("Maximum number of probes reached. Please delete an existing probe first."));
+        // The editor of the kind would start the new probe here; none exists yet.
+    } else if (pButton && pButton == mBtnListSmartProbes) {
+        // The SMART probe list opens here once it is part of the program.
+    } else {
+        const auto row = mProbeByButton_PrbMenu.find(pButton);
+        if (row != mProbeByButton_PrbMenu.end())
+            editProbe(row->second);
+    }
+    setProbeMenuButtons();
+}
+
+void TProbeController::editProbe(TAbstractProbe* probe)
+{
+    // Without an editor for the probe's kind nothing opens.
+    editorByProbe(probe);
+}
+
+TProbeEditController* TProbeController::editorByProbe(TAbstractProbe*) const
+{
+    return nullptr;
+}
+
+TProbeEditController* TProbeController::editorByButton(QWidget*) const
+{
+    return nullptr;
+}
+
+TAbstractProbe* TProbeController::probeMenuSelectedProbe() const
+{
+    if (!mProbeMenuWidgetController)
+        return nullptr;
+    const auto row = mProbeByButton_PrbMenu.find(mProbeMenuWidgetController->activeWidget());
+    return row == mProbeByButton_PrbMenu.end() ? nullptr : row->second;
+}
+
+void TProbeController::setProbeMenuButtons()
+{
+    const TAbstractProbe* probe = probeMenuSelectedProbe();
+    if (mBtnDelete)
+        mBtnDelete->setEnabled(probe && !probe->isDefaultProbe());
+}
+
+void TProbeController::deactivateAllProbeButtons()
+{
+    if (mProbeMenuWidgetController)
+        mProbeMenuWidgetController->deactivateAll();
+}
+
+void TProbeController::probeEditAborted()
+{
+    deactivateAllProbeButtons();
+    setProbeMenuButtons();
+}
+
+void TProbeController::defaultProbeEditDone()
+{
+    deactivateAllProbeButtons();
+    setProbeMenuButtons();
+}
+
+void TProbeController::returnToMainMenuClicked() {}
+
+bool TProbeController::cancelClicked()
+{
+    return true;
+}
+
+bool TProbeController::storeClicked()
+{
+    return true;
+}
+
+// --- rules ---------------------------------------------------------------------------------
+
+// Only the blank counts as white space and only 0-9 as digits: a tab or a line
+// break in a name would split the columns of the coefficient file and the
+// lines of log headers and probe files.
+bool TProbeController::isValidProbeName(const QString& name)
+{
+    static const QRegularExpression rule(QRegularExpression::anchoredPattern(
+        QStringLiteral("[A-Za-z0-9 ./\\-*\u00C4\u00D6\u00DC\u00E4\u00F6\u00FC]{1,%1}").arg(MAX_PROBE_NAME_LENGTH)));
+    return rule.match(name).hasMatch();
+}
+
+bool TProbeController::isValidTMinMaxValue(double value)
+{
+    return !std::isnan(value) && value >= MIN_PROBE_TEMPERATURE_LIMIT && value <= MAX_PROBE_TEMPERATURE_LIMIT;
+}

@@ -1,0 +1,176 @@
+#include "deviceroot.h"
+#include "tamarindsettings.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+// The shipped program driven over its remote port by the standard clients a
+// user would take (a PyVISA session with the pyvisa-py backend, lxi), and over
+// the USB device port by the simulated serial host; the simulated board and
+// serial hosts run as programs of their own under a fresh device root.
+class tst_RemoteControl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void pyvisaSessionIdentifiesAndControls();
+    void lxiQueriesTheIdentity();
+    void usbHostIsAnsweredOnceTheNetworkClientLetGo();
+
+private:
+    void startProcess(QProcess& pProcess, const QString& pProgram, const QStringList& pArguments);
+    static QString serialControl(const QByteArray& pCommand);
+    static QString controlSocketPath(const char* pName);
+
+    QProcessEnvironment mEnvironment;
+    QProcess mBoard;
+    QProcess mSerialHosts;
+    QProcess mProgram;
+    quint16 mPort = 0;
+};
+
+namespace
+{
+// The identity the simulated board gives; the program adds its own fields in between.
+const QString IDENTITY_START = QStringLiteral("ZELK,ZTM9900,");
+const QString IDENTITY_END = QStringLiteral(",MB19040017,1.32,15/03/2021");
+const QString PYTHON = QStringLiteral("/usr/bin/python3");
+
+// A client session as a user writes it: VISA resource, queries, a set command
+// with acknowledgement, CR LF as read termination.
+const char* PYVISA_SESSION = R"(
+import sys, pyvisa
+rm = pyvisa.ResourceManager('@py')
+inst = rm.open_resource('TCPIP::127.0.0.1::%1::SOCKET', read_termination='\r\n', write_termination='\n', timeout=5000)
+print(inst.query('*IDN?'))
+print(inst.query('SYST:ACKN 1'))
+print(inst.query('SYST:REMO'))
+print(inst.query('SYST:CALI?'))
+print(inst.query('MEAS:NOTHING'))
+print(inst.query('SYST:LOCA'))
+inst.close()
+)";
+} // namespace
+
+QString tst_RemoteControl::controlSocketPath(const char* pName)
+{
+    return TDeviceRoot::path(QStringLiteral("/var/run/") + QLatin1String(pName));
+}
+
+void tst_RemoteControl::startProcess(QProcess& pProcess, const QString& pProgram, const QStringList& pArguments)
+{
+    pProcess.setProcessEnvironment(mEnvironment);
+    pProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    pProcess.setStandardOutputFile(QProcess::nullDevice());
+    pProcess.start(pProgram, pArguments);
+    QVERIFY2(pProcess.waitForStarted(), qPrintable(pProgram));
+}
+
+QString tst_RemoteControl::serialControl(const QByteArray& pCommand)
+{
+    QLocalSocket socket;
+    socket.connectToServer(controlSocketPath("serialhost.sock"));
+    if (!socket.waitForConnected(2000))
+        return QStringLiteral("no connection");
+    socket.write(pCommand + '\n');
+    socket.waitForBytesWritten(2000);
+    QByteArray answer;
+    while (socket.waitForReadyRead(300))
+        answer += socket.readAll();
+    return QString::fromUtf8(answer).trimmed();
+}
+
+void tst_RemoteControl::initTestCase()
+{
+    mEnvironment = QProcessEnvironment::systemEnvironment();
+    mEnvironment.insert(TDeviceRoot::ROOT_VARIABLE, TTestEnvironment::root());
+    mEnvironment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QVERIFY(QDir().mkpath(QFileInfo(controlSocketPath("boardsim.sock")).absolutePath()));
+
+    // A free port of this machine in the settings the program starts with.
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    mPort = probe.serverPort();
+    probe.close();
+    TTamarindSettings settings(QLatin1String(TTamarindSettings::SETTINGS_FILE_PATH));
+    settings.setValue(QStringLiteral("ethernet"), QStringLiteral("port"), QString::number(mPort));
+    QVERIFY(settings.store());
+
+    const QString build = QStringLiteral(TAMARIND_BUILD_DIR);
+    startProcess(mBoard, build + QStringLiteral("/simulator/boardsim"),
+                 {QStringLiteral("--control"), controlSocketPath("boardsim.sock")});
+    startProcess(mSerialHosts, build + QStringLiteral("/simulator/serialhost"),
+                 {QStringLiteral("--option-board"), QStringLiteral("rs232"), QStringLiteral("--control"),
+                  controlSocketPath("serialhost.sock")});
+    QTRY_VERIFY(QFileInfo::exists(TDeviceRoot::path(QStringLiteral("/dev/ttyO2"))));
+    QTRY_VERIFY(QFileInfo::exists(TDeviceRoot::path(QStringLiteral("/dev/ttyGS0"))));
+    QTRY_VERIFY(QFileInfo::exists(controlSocketPath("serialhost.sock")));
+
+    startProcess(mProgram, build + QStringLiteral("/application/ZTM8800UI"), {});
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [this] {
+            QTcpSocket client;
+            client.connectToHost(QHostAddress::LocalHost, mPort);
+            return client.waitForConnected(200);
+        }(),
+        20000);
+}
+
+void tst_RemoteControl::cleanupTestCase()
+{
+    for (QProcess* process : {&mProgram, &mSerialHosts, &mBoard}) {
+        if (process->state() == QProcess::NotRunning)
+            continue;
+        process->terminate();
+        if (!process->waitForFinished(5000)) {
+            process->kill();
+            process->waitForFinished();
+        }
+    }
+}
+
+void tst_RemoteControl::pyvisaSessionIdentifiesAndControls()
+{
+    QProcess client;
+    client.start(PYTHON, {QStringLiteral("-c"), QString::fromLatin1(PYVISA_SESSION).arg(mPort)});
+    QVERIFY(client.waitForFinished(30000));
+    const QString errors = QString::fromUtf8(client.readAllStandardError());
+    QCOMPARE(client.exitCode(), 0);
+    const QStringList lines = QString::fromUtf8(client.readAllStandardOutput()).split(QLatin1Char('\n'));
+    QVERIFY2(lines.size() >= 6, qPrintable(errors));
+    QVERIFY2(lines.at(0).startsWith(IDENTITY_START) && lines.at(0).endsWith(IDENTITY_END), qPrintable(lines.at(0)));
+    QCOMPARE(lines.at(0).count(QLatin1Char(',')), 8);
+    QCOMPARE(lines.mid(1, 5), (QStringList{"ACK", "ACK", "1", "E4", "ACK"}));
+}
+
+void tst_RemoteControl::lxiQueriesTheIdentity()
+{
+    QProcess client;
+    client.start(QStringLiteral("lxi"),
+                 {QStringLiteral("scpi"), QStringLiteral("-a"), QStringLiteral("127.0.0.1"), QStringLiteral("-p"),
+                  QString::number(mPort), QStringLiteral("-r"), QStringLiteral("*IDN?")});
+    QVERIFY2(client.waitForFinished(30000), "lxi did not finish");
+    QCOMPARE(client.exitCode(), 0);
+    const QString reply = QString::fromUtf8(client.readAllStandardOutput()).trimmed();
+    QVERIFY2(reply.startsWith(IDENTITY_START) && reply.endsWith(IDENTITY_END), qPrintable(reply));
+}
+
+void tst_RemoteControl::usbHostIsAnsweredOnceTheNetworkClientLetGo()
+{
+    QCOMPARE(serialControl("send usb *IDN?"), QStringLiteral("ok"));
+    QString reply;
+    QTRY_VERIFY_WITH_TIMEOUT((reply += serialControl("read usb")).contains(IDENTITY_END), 10000);
+    QVERIFY2(reply.trimmed().startsWith(IDENTITY_START), qPrintable(reply));
+}
+
+TAMARIND_TEST_MAIN(tst_RemoteControl)
+#include "tst_remotecontrol.moc"

@@ -1,0 +1,342 @@
+#include "instrumentinfo.h"
+#include "simulatedboardlink.h"
+#include "simulatedusbstick.h"
+#include "tamarindsettings.h"
+#include "testsupport.h"
+#include "usbstickcontroller.h"
+#include "userdatabackupcontroller.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+using TArchiveLayout = std::function<bool(const QString&)>;
+Q_DECLARE_METATYPE(TArchiveLayout)
+
+// The user data backup and restore with the real tar and md5sum tools, the
+// simulated stick and the instrument's files under the device root.
+class tst_UserDataBackupController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void backupIsAnArchiveTheToolsAccept();
+    void backupRefusesASerialNumberThatIsNoFileName_data();
+    void backupRefusesASerialNumberThatIsNoFileName();
+    void backupFailsWhenTarFails();
+    void backupWithoutStickFails();
+    void restoreTakesTheArchiveBack_data();
+    void restoreTakesTheArchiveBack();
+    void restoreRefusesAndLeavesHomeAlone_data();
+    void restoreRefusesAndLeavesHomeAlone();
+
+private:
+    static QString home(const QString& pName) { return TTestEnvironment::root() + QStringLiteral("/home/") + pName; }
+    static QString onStick(const QString& pName) { return stickDirectory() + QLatin1Char('/') + pName; }
+    static QString stickDirectory() { return TSimulatedUSBStick::mediumDirectory() + QStringLiteral("/ZTM9900"); }
+    // Whether the stick was ejected since the test began.
+    static bool ejected()
+    {
+        return TTestEnvironment::recordedCommands().join(QLatin1Char('\n')).contains(QStringLiteral("eject"));
+    }
+    static int run(const QString& pProgram, const QStringList& pArguments, const QString& pDirectory,
+                   QByteArray* oOutput = nullptr);
+    // Makes an archive of the files in a fresh directory and puts it with its
+    // side file (as md5sum writes it) on the stick.
+    static bool putArchiveOnStick(const QString& pName, const std::function<bool(const QString&)>& pLayout,
+                                  const QStringList& pTarArguments);
+
+    std::unique_ptr<TSimulatedBoardLink> mBoard;
+};
+
+namespace
+{
+const QString SERIAL_NUMBER = QStringLiteral("ZT-1234");
+const QString ARCHIVE = QStringLiteral("ZT-1234_backup.tar.gz");
+const QByteArray PROGRAM = "the instrument program";
+
+bool writeFile(const QString& pPath, const QByteArray& pContent)
+{
+    QDir().mkpath(QFileInfo(pPath).absolutePath());
+    QFile file(pPath);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(pContent) == pContent.size();
+}
+
+QByteArray readFile(const QString& pPath)
+{
+    QFile file(pPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+} // namespace
+
+int tst_UserDataBackupController::run(const QString& pProgram, const QStringList& pArguments, const QString& pDirectory,
+                                      QByteArray* oOutput)
+{
+    QProcess process;
+    process.setWorkingDirectory(pDirectory);
+    process.start(pProgram, pArguments);
+    if (!process.waitForFinished(30000))
+        return -1;
+    if (oOutput)
+        *oOutput = process.readAllStandardOutput();
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+void tst_UserDataBackupController::initTestCase()
+{
+    mBoard = std::make_unique<TSimulatedBoardLink>();
+    TInstrumentInfo::instance()->initialize(&mBoard->handler());
+    QCOMPARE(TUSBStickControllerProvider::getUSBStickController()->baseDir(), QStringLiteral("ZTM9900"));
+}
+
+void tst_UserDataBackupController::cleanupTestCase()
+{
+    TSimulatedUSBStick::remove();
+}
+
+void tst_UserDataBackupController::init()
+{
+    QDir(TTestEnvironment::root() + QStringLiteral("/home")).removeRecursively();
+    QVERIFY(QDir().mkpath(home(QStringLiteral("Settings/ZELK"))));
+    QVERIFY(writeFile(home(QStringLiteral("serialnumber")), SERIAL_NUMBER.toLatin1()));
+    QVERIFY(writeFile(home(QStringLiteral("manufacturingdate")), "20240229"));
+    QVERIFY(writeFile(home(QStringLiteral("Logfiles/run 1.log")), "12:00;23.4567\r\n"));
+    QVERIFY(writeFile(home(QStringLiteral("Screenshots/shot.png")), "png"));
+    QVERIFY(writeFile(home(QStringLiteral("ZTM8800_UI")), PROGRAM));
+    TTamarindSettings& settings = TTamarindSettings::instance();
+    settings.setValue(QStringLiteral("logger"), QStringLiteral("interval"), QStringLiteral("1000"));
+    QVERIFY(settings.store());
+    // Ejected first: a stick pulled while mounted would leave its mount behind.
+    TAbstractUSBStickController* stick = TUSBStickControllerProvider::getUSBStickController();
+    if (stick->isUSBStickConnected())
+        stick->eject(false);
+    TSimulatedUSBStick::remove();
+    QDir(TSimulatedUSBStick::mediumDirectory()).removeRecursively();
+    QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
+    QVERIFY(TUSBStickControllerProvider::getUSBStickController()->isUSBStickConnected());
+    TTestEnvironment::clearRecordedCommands();
+}
+
+void tst_UserDataBackupController::backupIsAnArchiveTheToolsAccept()
+{
+    QCOMPARE(TUserDataBackupController::createBackupOnUSBStick(), ARCHIVE);
+    QVERIFY(!QFileInfo::exists(home(ARCHIVE)));
+    QCOMPARE(run(QStringLiteral("md5sum"), {QStringLiteral("-c"), ARCHIVE + QStringLiteral(".md5")}, stickDirectory()),
+             0);
+    QByteArray listing;
+    QCOMPARE(run(QStringLiteral("tar"), {QStringLiteral("-tzf"), ARCHIVE}, stickDirectory(), &listing), 0);
+    const QStringList members = QString::fromLocal8Bit(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(members.mid(0, 2), (QStringList{"serialnumber", "manufacturingdate"}));
+    QVERIFY(members.contains(QStringLiteral("Settings/ZELK/settings.xml")));
+    QVERIFY(members.contains(QStringLiteral("Logfiles/run 1.log")));
+    QVERIFY(members.contains(QStringLiteral("Screenshots/shot.png")));
+    QVERIFY(!members.contains(QStringLiteral("ZTM8800_UI")));
+    // Made in /home, and the stick ejected without a message once all three digests agreed.
+    QVERIFY(TTestEnvironment::recordedCommands().first().startsWith(QStringLiteral("tar -czf ") + ARCHIVE));
+    QVERIFY(ejected());
+}
+
+void tst_UserDataBackupController::backupRefusesASerialNumberThatIsNoFileName_data()
+{
+    QTest::addColumn<QByteArray>("serialNumber");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("climbs out") << QByteArray("../../etc/x");
+    QTest::newRow("holds a separator") << QByteArray("a/b");
+    QTest::newRow("dot dot") << QByteArray("..");
+}
+
+void tst_UserDataBackupController::backupRefusesASerialNumberThatIsNoFileName()
+{
+    QFETCH(QByteArray, serialNumber);
+    QVERIFY(writeFile(home(QStringLiteral("serialnumber")), serialNumber));
+    QCOMPARE(TUserDataBackupController::createBackupOnUSBStick(), QString());
+    QVERIFY(QDir(stickDirectory()).entryList(QDir::Files).isEmpty());
+    QVERIFY(!TTestEnvironment::recordedCommands().join(QLatin1Char('\n')).contains(QStringLiteral("tar")));
+}
+
+void tst_UserDataBackupController::backupFailsWhenTarFails()
+{
+    // A full disk as tar meets it: the archive cannot grow beyond a few bytes.
+    QByteArray noise(200000, '\0');
+    for (char& byte : noise)
+        byte = char(QRandomGenerator::global()->bounded(256));
+    QVERIFY(writeFile(home(QStringLiteral("Logfiles/big.log")), noise));
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 2048;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const QString archive = TUserDataBackupController::createBackupOnUSBStick();
+    setrlimit(RLIMIT_FSIZE, &old);
+    QCOMPARE(archive, QString());
+    QVERIFY(!QFileInfo::exists(home(ARCHIVE)));
+    QVERIFY(!QFileInfo::exists(onStick(ARCHIVE)));
+    QVERIFY(!TTestEnvironment::recordedCommands().join(QLatin1Char('\n')).contains(QStringLiteral("eject")));
+}
+
+void tst_UserDataBackupController::backupWithoutStickFails()
+{
+    QVERIFY(TSimulatedUSBStick::remove());
+    QCOMPARE(TUserDataBackupController::createBackupOnUSBStick(), QString());
+    QVERIFY(!QFileInfo::exists(home(ARCHIVE)));
+}
+
+bool tst_UserDataBackupController::putArchiveOnStick(const QString& pName,
+                                                     const std::function<bool(const QString&)>& pLayout,
+                                                     const QStringList& pTarArguments)
+{
+    // Inside the root, where the settings store writes what it is given.
+    QTemporaryDir source(TTestEnvironment::root() + QStringLiteral("/scratch-XXXXXX"));
+    const QString inside = source.path() + QStringLiteral("/in");
+    if (!QDir().mkpath(inside) || !pLayout(inside) || !QDir().mkpath(stickDirectory()))
+        return false;
+    return run(QStringLiteral("tar"), QStringList{QStringLiteral("-czf"), onStick(pName)} + pTarArguments, inside) ==
+               0 &&
+           run(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("md5sum '%1' > '%1.md5'").arg(pName)},
+               stickDirectory()) == 0;
+}
+
+namespace
+{
+// The backup set of another instrument state: a serial number and a setting of its own.
+bool restoredSet(const QString& pDirectory)
+{
+    TTamarindSettings other(pDirectory + QStringLiteral("/Settings/ZELK/settings.xml"));
+    other.setValue(QStringLiteral("logger"), QStringLiteral("interval"), QStringLiteral("5000"));
+    return writeFile(pDirectory + QStringLiteral("/serialnumber"), "RESTORED") &&
+           writeFile(pDirectory + QStringLiteral("/Logfiles/old.log"), "old") && other.store();
+}
+} // namespace
+
+void tst_UserDataBackupController::restoreTakesTheArchiveBack_data()
+{
+    QTest::addColumn<bool>("upperCaseDigest");
+    QTest::addColumn<bool>("archiveNameInHome");
+    QTest::newRow("side file as md5sum writes it") << false << false;
+    QTest::newRow("upper-case digest") << true << false;
+    QTest::newRow("a file of the archive's name in /home") << false << true;
+}
+
+void tst_UserDataBackupController::restoreTakesTheArchiveBack()
+{
+    QFETCH(bool, upperCaseDigest);
+    QFETCH(bool, archiveNameInHome);
+    QVERIFY(
+        putArchiveOnStick(ARCHIVE, restoredSet,
+                          {QStringLiteral("serialnumber"), QStringLiteral("Settings/"), QStringLiteral("Logfiles/")}));
+    if (upperCaseDigest) {
+        const QByteArray side = readFile(onStick(ARCHIVE + QStringLiteral(".md5")));
+        const int blanks = side.indexOf("  ");
+        QVERIFY(writeFile(onStick(ARCHIVE + QStringLiteral(".md5")), side.left(blanks).toUpper() + side.mid(blanks)));
+    }
+    if (archiveNameInHome)
+        QVERIFY(writeFile(home(ARCHIVE), "stale"));
+
+    QVERIFY(TUserDataBackupController::restoreDataFromBackup(ARCHIVE));
+    QCOMPARE(readFile(home(QStringLiteral("serialnumber"))), QByteArray("RESTORED"));
+    QCOMPARE(readFile(home(QStringLiteral("Logfiles/old.log"))), QByteArray("old"));
+    // Files that were not in the archive stay.
+    QCOMPARE(readFile(home(QStringLiteral("Logfiles/run 1.log"))), QByteArray("12:00;23.4567\r\n"));
+    QVERIFY(!QFileInfo::exists(home(ARCHIVE)));
+    QVERIFY(ejected());
+    // The program goes on with the restored settings and does not store its old ones over them.
+    TTamarindSettings& settings = TTamarindSettings::instance();
+    QCOMPARE(settings.value(QStringLiteral("logger"), QStringLiteral("interval")), QStringLiteral("5000"));
+    settings.setValue(QStringLiteral("other"), QStringLiteral("key"), QStringLiteral("1"));
+    QVERIFY(settings.store());
+    QCOMPARE(TTamarindSettings(QLatin1String(TTamarindSettings::SETTINGS_FILE_PATH))
+                 .value(QStringLiteral("logger"), QStringLiteral("interval")),
+             QStringLiteral("5000"));
+}
+
+void tst_UserDataBackupController::restoreRefusesAndLeavesHomeAlone_data()
+{
+    using TLayout = TArchiveLayout;
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<TLayout>("layout");
+    QTest::addColumn<QStringList>("tarArguments");
+    QTest::addColumn<QString>("sideFile");
+    const QStringList setMembers{QStringLiteral("serialnumber"), QStringLiteral("Settings/")};
+    QTest::newRow("side file with one blank") << ARCHIVE << TLayout(restoredSet) << setMembers << "one blank";
+    QTest::newRow("side file of another archive") << ARCHIVE << TLayout(restoredSet) << setMembers << "other";
+    QTest::newRow("no side file") << ARCHIVE << TLayout(restoredSet) << setMembers << "none";
+    QTest::newRow("name climbs out") << "../ZT-1234_backup.tar.gz" << TLayout(restoredSet) << setMembers << "";
+    QTest::newRow("the program's name") << "ZTM8800_UI" << TLayout(restoredSet) << setMembers << "";
+    QTest::newRow("suffix alone") << "_backup.tar.gz" << TLayout(restoredSet) << setMembers << "";
+    QTest::newRow("program file in the archive") << ARCHIVE << TLayout([](const QString& pDirectory) {
+        return restoredSet(pDirectory) && writeFile(pDirectory + QStringLiteral("/ZTM8800_UI"), "evil");
+    }) << QStringList{QStringLiteral("serialnumber"), QStringLiteral("ZTM8800_UI")}
+                                                 << "";
+    QTest::newRow("link in a backup directory") << ARCHIVE << TLayout([](const QString& pDirectory) {
+        return restoredSet(pDirectory) &&
+               QFile::link(QStringLiteral("/etc"), pDirectory + QStringLiteral("/Settings/etc"));
+    }) << setMembers << "";
+    QTest::newRow("member climbing out") << ARCHIVE << TLayout([](const QString& pDirectory) {
+        return restoredSet(pDirectory) && writeFile(pDirectory + QStringLiteral("/../outside"), "evil");
+    }) << QStringList{QStringLiteral("-P"), QStringLiteral("serialnumber"), QStringLiteral("Logfiles/../../outside")}
+                                         << "";
+    QTest::newRow("absolute member") << ARCHIVE << TLayout([](const QString& pDirectory) {
+        return restoredSet(pDirectory) && writeFile(pDirectory + QStringLiteral("/../absolute"), "evil");
+    }) << QStringList{QStringLiteral("-P"), QStringLiteral("serialnumber"), QStringLiteral("%1")}
+                                     << "absolute";
+    QTest::newRow("hard link") << ARCHIVE << TLayout([](const QString& pDirectory) {
+        return restoredSet(pDirectory) &&
+               run(QStringLiteral("ln"), {QStringLiteral("serialnumber"), QStringLiteral("Logfiles/twin")},
+                   pDirectory) == 0;
+    }) << QStringList{QStringLiteral("serialnumber"), QStringLiteral("Logfiles/")}
+                               << "";
+}
+
+void tst_UserDataBackupController::restoreRefusesAndLeavesHomeAlone()
+{
+    using TLayout = TArchiveLayout;
+    QFETCH(QString, name);
+    QFETCH(TLayout, layout);
+    QFETCH(QStringList, tarArguments);
+    QFETCH(QString, sideFile);
+    const QString archive = QFileInfo(name).fileName();
+    QTemporaryDir scratch;
+    if (sideFile == QLatin1String("absolute"))
+        tarArguments.last() = scratch.path() + QStringLiteral("/absolute");
+    QVERIFY(putArchiveOnStick(
+        archive,
+        [&](const QString& pDirectory) {
+            return layout(pDirectory) && (sideFile != QLatin1String("absolute") ||
+                                          writeFile(scratch.path() + QStringLiteral("/absolute"), "evil"));
+        },
+        tarArguments));
+    const QString side = onStick(archive + QStringLiteral(".md5"));
+    const QByteArray digest = readFile(side).left(32);
+    if (sideFile == QLatin1String("one blank"))
+        QVERIFY(writeFile(side, digest + ' ' + archive.toLatin1()));
+    else if (sideFile == QLatin1String("other"))
+        QVERIFY(writeFile(side, QByteArray(32, '0') + "  " + archive.toLatin1()));
+    else if (sideFile == QLatin1String("none"))
+        QVERIFY(QFile::remove(side));
+
+    QVERIFY(!TUserDataBackupController::restoreDataFromBackup(name));
+    QCOMPARE(readFile(home(QStringLiteral("serialnumber"))), SERIAL_NUMBER.toLatin1());
+    QCOMPARE(readFile(home(QStringLiteral("ZTM8800_UI"))), PROGRAM);
+    QVERIFY(archive == QLatin1String("ZTM8800_UI") || !QFileInfo::exists(home(archive)));
+    QVERIFY(!QFileInfo::exists(home(QStringLiteral("Settings/etc"))));
+    QVERIFY(!QFileInfo::exists(TTestEnvironment::root() + QStringLiteral("/outside")));
+    QCOMPARE(readFile(scratch.path() + QStringLiteral("/absolute")),
+             sideFile == QLatin1String("absolute") ? QByteArray("evil") : QByteArray("(missing)"));
+    QVERIFY(!TTestEnvironment::recordedCommands().join(QLatin1Char('\n')).contains(QStringLiteral("-xzf")));
+    QCOMPARE(TTamarindSettings::instance().value(QStringLiteral("logger"), QStringLiteral("interval")),
+             QStringLiteral("1000"));
+}
+
+TAMARIND_TEST_MAIN(tst_UserDataBackupController)
+#include "tst_userdatabackupcontroller.moc"

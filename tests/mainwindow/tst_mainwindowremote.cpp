@@ -1,0 +1,191 @@
+#include "formchecks.h"
+#include "mainwindowfixture.h"
+#include "networkinterfaces.h"
+#include "padkeys.h"
+#include "serialhostpeer.h"
+#include "tamarindsettings.h"
+#include "testsupport.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <memory>
+
+// Remote control in the real main window: the transports it builds for the
+// option board it finds, the title bar's "REM" and the local user taking the
+// instrument back, against the simulated board, serial hosts and a TCP client.
+class tst_MainWindowRemote : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void clientTakesControlUntilTheLocalUserEndsIt();
+    void aRefusedQuestionKeepsRemoteModeAndSwallowsThePress();
+    void transportsForTheOptionBoard_data();
+    void transportsForTheOptionBoard();
+    void networkStateIsReadWhileTheRemotePageShows();
+
+private:
+    QByteArray ask(QTcpSocket& pClient, const QByteArray& pLine, int pReplySize);
+
+    TMainWindowFixture mMain;
+    quint16 mPort = 0;
+    std::unique_ptr<QTcpSocket> mClient;
+};
+
+namespace
+{
+const QString FITTED_GPIO = QStringLiteral("/sys/class/gpio/gpio20/value");
+const QString KIND_GPIO = QStringLiteral("/sys/class/gpio/gpio82/value");
+
+QString devicePath(const char* pPath)
+{
+    return TTestEnvironment::root() + QLatin1String(pPath);
+}
+} // namespace
+
+void tst_MainWindowRemote::initTestCase()
+{
+    QVERIFY(mMain.startBoard());
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    mPort = probe.serverPort();
+    probe.close();
+    TTamarindSettings::instance().setValue(QStringLiteral("ethernet"), QStringLiteral("port"), QString::number(mPort));
+    QVERIFY(TTamarindSettings::instance().store());
+}
+
+void tst_MainWindowRemote::init()
+{
+    QVERIFY(TTestEnvironment::writeDeviceFile(FITTED_GPIO, "0\n"));
+}
+
+void tst_MainWindowRemote::cleanup()
+{
+    mClient.reset();
+    mMain.close();
+}
+
+QByteArray tst_MainWindowRemote::ask(QTcpSocket& pClient, const QByteArray& pLine, int pReplySize)
+{
+    pClient.write(pLine);
+    QByteArray reply;
+    QElapsedTimer waited;
+    waited.start();
+    while (reply.size() < pReplySize && waited.elapsed() < 5000) {
+        QCoreApplication::processEvents();
+        pClient.waitForReadyRead(10);
+        reply += pClient.readAll();
+    }
+    return reply;
+}
+
+void tst_MainWindowRemote::clientTakesControlUntilTheLocalUserEndsIt()
+{
+    mMain.open(true);
+    mMain.click("BtnSettings");
+    QCOMPARE(mMain.mainPage(), mMain.child("PageSettings"));
+    mClient = std::make_unique<QTcpSocket>();
+    mClient->connectToHost(QHostAddress::LocalHost, mPort);
+    QVERIFY(mClient->waitForConnected(5000));
+    QCOMPARE(ask(*mClient, "syst:ackn 1\r", 5), QByteArray("ACK\r\n"));
+    QCOMPARE(ask(*mClient, "syst:remo\r", 5), QByteArray("ACK\r\n"));
+    QCOMPARE(mMain.text("LblTitleRight"), QStringLiteral("REM"));
+    // Whatever the local user had open is closed for the client.
+    QCOMPARE(mMain.mainPage(), mMain.child("PageHome"));
+    QCOMPARE(mMain.menuPage(), mMain.child("PageMenu"));
+    mMain.snapshot(QStringLiteral("mainwindow_remote_mode"));
+
+    TModalAnswer::onNextModal([](QWidget* pQuestion) {
+        saveSnapshot(pQuestion, QStringLiteral("mainwindow_remote_question"));
+        pressKeys(pQuestion, {QStringLiteral("BtnYes")});
+    });
+    QTest::mousePress(mMain.child("BtnSettings"), Qt::LeftButton);
+    QTest::mouseRelease(mMain.child("BtnSettings"), Qt::LeftButton);
+    QCOMPARE(mMain.text("LblTitleRight"), QString());
+    QCOMPARE(mMain.mainPage(), mMain.child("PageHome"));
+    // Remote access is free again: the next text claims it, in local mode.
+    QCOMPARE(ask(*mClient, "syst:ackn 1\rmeas:curr? 1\rsyst:ackn 1\r", 10), QByteArray("ACK\r\nACK\r\n"));
+}
+
+void tst_MainWindowRemote::aRefusedQuestionKeepsRemoteModeAndSwallowsThePress()
+{
+    mMain.open(true);
+    mClient = std::make_unique<QTcpSocket>();
+    mClient->connectToHost(QHostAddress::LocalHost, mPort);
+    QVERIFY(mClient->waitForConnected(5000));
+    QCOMPARE(ask(*mClient, "syst:remo\rsyst:ackn 0\r", 5), QByteArray("ACK\r\n"));
+    QCOMPARE(mMain.text("LblTitleRight"), QStringLiteral("REM"));
+    TModalAnswer::clickInNextModal(QStringLiteral("BtnNo"));
+    QTest::mouseClick(mMain.child("BtnSettings"), Qt::LeftButton);
+    QCOMPARE(mMain.text("LblTitleRight"), QStringLiteral("REM"));
+    QCOMPARE(mMain.mainPage(), mMain.child("PageHome"));
+    // The client goes: the instrument is the local user's again.
+    mClient->disconnectFromHost();
+    QTRY_COMPARE(mMain.text("LblTitleRight"), QString());
+}
+
+void tst_MainWindowRemote::transportsForTheOptionBoard_data()
+{
+    QTest::addColumn<QByteArray>("fitted");
+    QTest::addColumn<QByteArray>("kind");
+    QTest::addColumn<bool>("converter");
+    QTest::addColumn<QByteArray>("optionReply");
+    QTest::newRow("no option board") << QByteArray("0") << QByteArray("1") << false << QByteArray();
+    QTest::newRow("RS-232 board") << QByteArray("1") << QByteArray("1") << false << QByteArray("ACK\r\n");
+    QTest::newRow("IEEE-488 board") << QByteArray("1") << QByteArray("0") << true << QByteArray("ACK\r\n");
+}
+
+void tst_MainWindowRemote::transportsForTheOptionBoard()
+{
+    QFETCH(QByteArray, fitted);
+    QFETCH(QByteArray, kind);
+    QFETCH(bool, converter);
+    QFETCH(QByteArray, optionReply);
+    QVERIFY(TTestEnvironment::writeDeviceFile(FITTED_GPIO, fitted));
+    QVERIFY(TTestEnvironment::writeDeviceFile(KIND_GPIO, kind));
+    TSerialHostPeer usbHost;
+    TSerialHostPeer optionHost(converter ? TSerialHostPeer::rIEEEConverter : TSerialHostPeer::rHost);
+    QString error;
+    QVERIFY2(usbHost.start(devicePath("/dev/ttyGS0"), error), qPrintable(error));
+    QVERIFY2(optionHost.start(devicePath("/dev/ttyO1"), error), qPrintable(error));
+    mMain.open(false);
+
+    // The USB device port is always there.
+    usbHost.send("syst:ackn 0\r");
+    QByteArray received;
+    QTRY_COMPARE(received += usbHost.takeReceived(), QByteArray("ACK\r\n"));
+    // The converter learns the stored bus address (3 without a setting) at every start.
+    const QList<TSerialHostPeer::TAddressFrame> frames = optionHost.addressFrames();
+    QCOMPARE(frames.size(), converter ? 1 : 0);
+    if (converter)
+        QCOMPARE(frames.first().mBytes, QByteArray::fromHex("02843D33CE03"));
+
+    // The option line answers only with a board, and only once the USB host let go in local mode.
+    optionHost.send("syst:ackn 0\r");
+    usbHost.send("syst:ackn 0\r");
+    received.clear();
+    QTRY_COMPARE(received += usbHost.takeReceived(), QByteArray("ACK\r\n"));
+    QCOMPARE(optionHost.takeReceived(), optionReply);
+}
+
+void tst_MainWindowRemote::networkStateIsReadWhileTheRemotePageShows()
+{
+    QVERIFY(TNetworkInterfaces::setSimulatedInterface(QStringLiteral("eth0"), true, {"192.0.2.50 255.255.255.0"}));
+    QVERIFY(TNetworkInterfaces::setSimulatedRoutes("default via 192.0.2.1 dev eth0\n"));
+    mMain.open(true);
+    TTestEnvironment::clearRecordedCommands();
+    mMain.click("BtnRemote");
+    QCOMPARE(mMain.mainPage(), mMain.child("PageRemote"));
+    QCOMPARE(TTestEnvironment::recordedCommands(), QStringList{QStringLiteral("ip route")});
+    TTestEnvironment::clearRecordedCommands();
+    QTRY_COMPARE_WITH_TIMEOUT(TTestEnvironment::recordedCommands(), QStringList{QStringLiteral("ip route")}, 3000);
+    QVERIFY(TNetworkInterfaces::setSimulatedInterface(QStringLiteral("eth0"), false));
+}
+
+TAMARIND_TEST_MAIN(tst_MainWindowRemote)
+#include "tst_mainwindowremote.moc"

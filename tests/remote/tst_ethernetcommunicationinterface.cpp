@@ -1,0 +1,161 @@
+#include "ethernetcommunicationinterface.h"
+#include "ethernetconfigurationcontroller.h"
+#include "externalcommunicationhandler.h"
+#include "tamarindsettings.h"
+#include "testsupport.h"
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <memory>
+
+// The TCP transport with real clients on the loopback: one client at a time,
+// a newer one replacing the older, the port following the settings.
+class tst_EthernetCommunicationInterface : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void clientIsAnsweredInLatin1();
+    void aNewClientReplacesTheOldOneAndEndsRemoteMode();
+    void clientGoneEndsRemoteMode();
+    void portChangeKeepsTheClient();
+    void repliesWithoutClientAreDropped();
+
+private:
+    static quint16 freePort();
+    std::unique_ptr<QTcpSocket> connectClient(quint16 pPort);
+    static QByteArray readReply(QTcpSocket& pClient, int pSize);
+
+    std::unique_ptr<TExternalCommunicationHandler> mHandler;
+    std::unique_ptr<TAbstractEthernetConfigurationController> mConfiguration;
+    std::unique_ptr<TEthernetCommunicationInterface> mTransport;
+};
+
+quint16 tst_EthernetCommunicationInterface::freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+void tst_EthernetCommunicationInterface::init()
+{
+    TTamarindSettings::instance().setValue(QStringLiteral("ethernet"), QStringLiteral("port"),
+                                           QString::number(freePort()));
+    mHandler = std::make_unique<TExternalCommunicationHandler>(nullptr, nullptr, nullptr, nullptr, nullptr);
+    mConfiguration = TEthernetConfigurationControllerFactory().createEthernetConfigurationController("eth0");
+    mConfiguration->loadSettings();
+    mTransport = std::make_unique<TEthernetCommunicationInterface>(mHandler.get(), mConfiguration.get());
+    QCOMPARE(int(mTransport->serverPort()), mConfiguration->port());
+}
+
+void tst_EthernetCommunicationInterface::cleanup()
+{
+    mTransport.reset();
+    mConfiguration.reset();
+    mHandler.reset();
+}
+
+std::unique_ptr<QTcpSocket> tst_EthernetCommunicationInterface::connectClient(quint16 pPort)
+{
+    auto client = std::make_unique<QTcpSocket>();
+    client->connectToHost(QHostAddress::LocalHost, pPort);
+    if (!client->waitForConnected(5000))
+        return nullptr;
+    return client;
+}
+
+QByteArray tst_EthernetCommunicationInterface::readReply(QTcpSocket& pClient, int pSize)
+{
+    QByteArray reply;
+    QElapsedTimer waited;
+    waited.start();
+    while (reply.size() < pSize && waited.elapsed() < 5000) {
+        QCoreApplication::processEvents();
+        pClient.waitForReadyRead(10);
+        reply += pClient.readAll();
+    }
+    return reply;
+}
+
+void tst_EthernetCommunicationInterface::clientIsAnsweredInLatin1()
+{
+    auto client = connectClient(mTransport->serverPort());
+    QVERIFY(client);
+    client->write("syst:ackn 0\n");
+    QCOMPARE(readReply(*client, 5), QByteArray("ACK\r\n"));
+    mHandler->returnResponse(QStringLiteral("109.12345\u2126,23.4567\u00B0C"));
+    QCOMPARE(readReply(*client, 22), QByteArray("109.12345R,23.4567\xB0"
+                                                "C\r\n"));
+}
+
+void tst_EthernetCommunicationInterface::aNewClientReplacesTheOldOneAndEndsRemoteMode()
+{
+    auto first = connectClient(mTransport->serverPort());
+    QVERIFY(first);
+    first->write("syst:remo\r");
+    QTRY_VERIFY(mHandler->isInRemoteMode());
+    QSignalSpy modes(mHandler.get(), &TExternalCommunicationHandler::remoteModeChanged);
+
+    auto second = connectClient(mTransport->serverPort());
+    QVERIFY(second);
+    QTRY_COMPARE(first->state(), QAbstractSocket::UnconnectedState);
+    QTRY_COMPARE(modes.count(), 1);
+    QVERIFY(!mHandler->isInRemoteMode());
+
+    second->write("syst:remo\rsyst:ackn 0\r");
+    QCOMPARE(readReply(*second, 5), QByteArray("ACK\r\n"));
+    // The old connection's end, however late it comes, is not the new client's.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QVERIFY(mHandler->isInRemoteMode());
+    QVERIFY(mTransport->hasClient());
+}
+
+void tst_EthernetCommunicationInterface::clientGoneEndsRemoteMode()
+{
+    auto client = connectClient(mTransport->serverPort());
+    QVERIFY(client);
+    client->write("syst:remo\r");
+    QTRY_VERIFY(mHandler->isInRemoteMode());
+    client->disconnectFromHost();
+    QTRY_VERIFY(!mHandler->isInRemoteMode());
+    QVERIFY(!mTransport->hasClient());
+}
+
+void tst_EthernetCommunicationInterface::portChangeKeepsTheClient()
+{
+    const quint16 oldPort = mTransport->serverPort();
+    auto client = connectClient(oldPort);
+    QVERIFY(client);
+    QTRY_VERIFY(mTransport->hasClient());
+    QSignalSpy changes(mConfiguration.get(), &TAbstractEthernetConfigurationController::interfaceSettingsChanged);
+    const quint16 newPort = freePort();
+    mConfiguration->setPort(newPort);
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(TTamarindSettings::instance().value(QStringLiteral("ethernet"), QStringLiteral("port")),
+             QString::number(newPort));
+    QCOMPARE(mTransport->serverPort(), newPort);
+
+    client->write("syst:ackn 0\r");
+    QCOMPARE(readReply(*client, 5), QByteArray("ACK\r\n"));
+    QTcpSocket refused;
+    refused.connectToHost(QHostAddress::LocalHost, oldPort);
+    QVERIFY(!refused.waitForConnected(2000));
+    auto next = connectClient(newPort);
+    QVERIFY(next);
+}
+
+void tst_EthernetCommunicationInterface::repliesWithoutClientAreDropped()
+{
+    mTransport->sendResponse(QStringLiteral("nobody"));
+    QVERIFY(!mTransport->hasClient());
+}
+
+TAMARIND_TEST_MAIN(tst_EthernetCommunicationInterface)
+#include "tst_ethernetcommunicationinterface.moc"

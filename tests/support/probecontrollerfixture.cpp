@@ -1,0 +1,30 @@
+#include "probecontrollerfixture.h"
+
+#include "channelcontroller.h"
+#include "clickablewidgetcontroller.h"
+#include "probecontroller.h"
+
+TProbeControllerFixture::~TProbeControllerFixture()
+{
+    mProbes.reset();
+}
+
+TProbeController& TProbeControllerFixture::buildProbes(bool pLoad)
+{
+    if (!hasController())
+        build();
+    Ui_TTamarindMainForm& form = ui();
+    auto menu = std::make_unique<TClickableWidgetController>();
+    for (QWidget* button :
+         {form.BtnProbe_NewPRT, form.BtnProbe_NewTC, form.BtnProbe_NewTherm, form.BtnProbe_ListSmartProbes})
+        menu->addWidget(button, nullptr);
+    mProbes = std::make_unique<TProbeController>(
+        &subMenu(), &controller(), &board().handler(), nullptr, nullptr, std::make_unique<TClickableWidgetController>(),
+        std::move(menu), form.PageProbeSelection, form.BtnDefProbe_3w_prt, form.BtnDefProbe_4w_prt,
+        form.BtnDefProbe_sprt, form.BtnDefProbe_thermistor, form.BtnDefProbe_thermocouple, form.BtnProbe_NewPRT,
+        form.BtnProbe_NewTC, form.BtnProbe_NewTherm, form.WgtFilter, form.LblProbeFilterValue, form.BtnDeleteProbe,
+        form.BtnProbe_ListSmartProbes, form.scrollAreaProbeMenu, form.scrollAreaProbeSel);
+    if (pLoad)
+        mProbes->loadProbesFromDevice();
+    return *mProbes;
+}
