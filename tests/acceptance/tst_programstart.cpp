@@ -226,11 +226,16 @@ void tst_ProgramStart::carriesItsVersionInItsFile()
 {
     // The information and firmware pages read the program's version from the
     // trailer the build appends; without it they would show the last bytes of
-    // the machine code as a version.
-    bool tagFound = true;
-    const TFileVersion version = TFileVersionReader::determineFileVersion(
-        QStringLiteral(TAMARIND_BUILD_DIR) + QStringLiteral("/application/ZTM8800UI"), QString(), tagFound);
-    QCOMPARE(version.toString().section('.', 0, 2), QStringLiteral("1.0.0"));
+    // the machine code as a version. The tag in front of it makes the built
+    // program an update file that the firmware update accepts.
+    const QString program = QStringLiteral(TAMARIND_BUILD_DIR) + QStringLiteral("/application/ZTM8800UI");
+    bool tagFound = false;
+    const TFileVersion tagged =
+        TFileVersionReader::determineFileVersion(program, QStringLiteral("ZTM8800UI"), tagFound);
+    QVERIFY(tagFound);
+    QCOMPARE(tagged.toString().section('.', 0, 2), QStringLiteral("1.0.0"));
+    const TFileVersion own = TFileVersionReader::determineFileVersion(program, QString(), tagFound);
+    QCOMPARE(own.toString(), tagged.toString());
 }
 
 TAMARIND_TEST_MAIN(tst_ProgramStart)

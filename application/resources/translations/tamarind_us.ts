@@ -259,6 +259,17 @@
     </message>
 </context>
 <context>
+    <name>TFirmwareUpdaterUI</name>
+    <message>
+        <source>Updating from version %1 to version %2. Would you like to proceed?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware update successful. A restart of the instrument will now be done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TIPAddressDialog</name>
     <message>
         <source>IP address</source>
