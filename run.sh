@@ -48,8 +48,11 @@ trap cleanup EXIT INT TERM
 if [ -x "$top/build/simulator/boardsim" ]; then
     # A link left by an earlier run would look like the new board before it is there.
     rm -f "$TAMARIND_ROOT/dev/ttyO2"
+    # Switch boxes and sensors the program is to find at its start.
+    setup_args=()
+    [ -f "$TAMARIND_ROOT/boardsim.setup" ] && setup_args=(--setup "$TAMARIND_ROOT/boardsim.setup")
     "$top/build/simulator/boardsim" --control "$TAMARIND_ROOT/var/run/boardsim.sock" \
-        --log "$TAMARIND_ROOT/var/log/board-commands.log" &
+        --log "$TAMARIND_ROOT/var/log/board-commands.log" "${setup_args[@]}" &
     pids+=($!)
     for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyO2" ] && break; sleep 0.1; done
     echo "Simulated measurement board on $TAMARIND_ROOT/dev/ttyO2 -> $(readlink "$TAMARIND_ROOT/dev/ttyO2" || echo '?'),"
@@ -70,7 +73,7 @@ if [ -x "$top/build/simulator/serialhost" ]; then
     echo "  $TAMARIND_ROOT/var/run/serialhost.sock (see simulator/README.md)"
 fi
 port=$(sed -n '/<ethernet>/,/<\/ethernet>/s:.*<port>\([0-9]*\)</port>.*:\1:p' \
-    "$TAMARIND_ROOT/home/Settings/ZELK/settings.xml" 2>/dev/null | head -n 1)
+    "$TAMARIND_ROOT/home/Settings/ZELK/settings.xml" 2>/dev/null | head -n 1 || true)
 echo "Remote control on TCP 127.0.0.1:${port:-3000}, for example: lxi scpi -a 127.0.0.1 -p ${port:-3000} -r \"*IDN?\""
 
 platform_args=()
