@@ -26,6 +26,7 @@
 #include "probealarmcontroller.h"
 #include "probecontroller.h"
 #include "probeeditorfactory.h"
+#include "remotesettingscontroller.h"
 #include "rs232configurationcontroller.h"
 #include "scanmodecontroller.h"
 #include "screenshotcontroller.h"
