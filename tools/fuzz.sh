@@ -13,5 +13,6 @@ CC=clang CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -DTAMARIND_FUZZ=ON -DC
     -DCMAKE_CXX_FLAGS="-fsanitize=address -fsanitize=fuzzer-no-link" >/dev/null
 cmake --build "$top/build-fuzz" -j2 --target fuzz_remotehandler
 mkdir -p "$top/build-fuzz/fuzz-corpus" "$top/build-fuzz/fuzz-findings"
-"$top/build-fuzz/tests/fuzz_remotehandler" -max_total_time="$seconds" -rss_limit_mb=2048 \
+LSAN_OPTIONS="suppressions=$top/tests/fuzz/lsan.supp:fast_unwind_on_malloc=0" \
+    "$top/build-fuzz/tests/fuzz_remotehandler" -max_total_time="$seconds" -rss_limit_mb=2048 \
     -artifact_prefix="$top/build-fuzz/fuzz-findings/" "$top/build-fuzz/fuzz-corpus"
