@@ -56,7 +56,7 @@ template <class TState = TNoBenchState> int runOffscreenBenchmarks(int pArgc, ch
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(pArgc, pArgv);
-    TState state;
+    [[maybe_unused]] TState state;
     benchmark::Initialize(&pArgc, pArgv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "probecontroller.h"
 #include "probecontrollerfixture.h"
 
 #include <memory>
