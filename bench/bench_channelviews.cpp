@@ -89,5 +89,5 @@ struct TBenchViews
 
 int main(int argc, char** argv)
 {
-    return runOffscreenBenchmarks<TBenchViews>(argc, argv);
+    return runWidgetBenchmarks<TBenchViews>(argc, argv);
 }

@@ -11,18 +11,12 @@
 #include "channelcontroller.h"
 #include "channelcontrollerlistener.h"
 #include "clickablewidgetcontroller.h"
-#include "deviceroot.h"
 #include "intcommcontroller.h"
 #include "internalscpihandler.h"
 #include "probe.h"
-#include "submenucontroller.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
-
-#include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <ctime>
@@ -31,16 +25,6 @@
 namespace
 {
 constexpr int POLLS_PER_SECOND = 2;
-
-class TNoSubMenu : public ISubMenuController
-{
-public:
-    void showSubMenu(const QString&, QWidget*, ISubMenuConfirmationReceiver*, EnSubMenuType) override {}
-    void cancelSubMenu(ISubMenuConfirmationReceiver*) override {}
-    void setSubMenuCaption(const QString&) override {}
-    void restoreSubMenuCaption() override {}
-    void setMainMenuCaption() override {}
-};
 
 // Takes what the graph view, the logger and scan mode take from a poll.
 class TCountingListener : public IChannelControllerListener
@@ -119,5 +103,5 @@ BENCHMARK(BM_WholePoll)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark:
 
 int main(int argc, char** argv)
 {
-    return runOffscreenBenchmarks(argc, argv);
+    return runWidgetBenchmarks(argc, argv);
 }

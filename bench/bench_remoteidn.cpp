@@ -164,5 +164,5 @@ BENCHMARK(BM_IdentificationRoundTrip)
 
 int main(int argc, char** argv)
 {
-    return runOffscreenBenchmarks(argc, argv);
+    return runWidgetBenchmarks(argc, argv);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
-// What the benchmarks share: the thread's CPU clock and a main that runs them
-// as a widget application offscreen, under a device root of their own.
+// What the benchmarks share: a menu area that shows nothing, the thread's CPU
+// clock, the timing of one poll and a main that runs them as a widget
+// application offscreen, under a device root of their own.
 
 #include "channelcontroller.h"
 #include "deviceroot.h"
 #include "intcommcontroller.h"
+#include "submenucontroller.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -15,6 +17,17 @@
 #include <chrono>
 #include <ctime>
 #include <thread>
+
+// A menu area that shows nothing: the benchmarks run controllers without a window.
+class TNoSubMenu : public ISubMenuController
+{
+public:
+    void showSubMenu(const QString&, QWidget*, ISubMenuConfirmationReceiver*, EnSubMenuType) override {}
+    void cancelSubMenu(ISubMenuConfirmationReceiver*) override {}
+    void setSubMenuCaption(const QString&) override {}
+    void restoreSubMenuCaption() override {}
+    void setMainMenuCaption() override {}
+};
 
 inline double threadCpuSeconds()
 {
@@ -47,9 +60,11 @@ struct TNoBenchState
 {
 };
 
-// TState is built inside the application and goes before it: what the
-// benchmarks use for the whole run and what needs the application lives there.
-template <class TState = TNoBenchState> int runOffscreenBenchmarks(int pArgc, char** pArgv)
+// Runs the benchmarks of a program that builds widgets: offscreen unless a
+// platform is given, with the simulated board's link and the settings under a
+// device root of its own. TState is built inside the application and goes
+// before it: what the benchmarks use for the whole run lives there.
+template <class TState = TNoBenchState> int runWidgetBenchmarks(int pArgc, char** pArgv)
 {
     QTemporaryDir root;
     qputenv(TDeviceRoot::ROOT_VARIABLE, root.path().toLocal8Bit());
