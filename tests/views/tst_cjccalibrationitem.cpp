@@ -7,6 +7,7 @@
 #include "messagerecorder.h"
 #include "probecontroller.h"
 #include "probecontrollerfixture.h"
+#include "testidentity.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -73,6 +74,7 @@ void tst_CJCCalibrationItem::init()
 {
     TCalibrationReadingWait::setPause(std::chrono::milliseconds(0));
     mFixture = std::make_unique<TProbeControllerFixture>();
+    QVERIFY(identifyBoardAs(mFixture->board(), ZTM8800));
     mFixture->board().board().withState([](TBoardState& pState) {
         pState.mAdaptorConnected = true;
         pState.mAdaptorChannel = 3;
@@ -97,7 +99,12 @@ TChannelController& tst_CJCCalibrationItem::build()
 
 int tst_CJCCalibrationItem::currentReadings() const
 {
-    return mFixture->board().commands().count("meas:curr?");
+    // Up to the switch back to the channel measured before; polling reads on after it.
+    QList<QByteArray> commands = mFixture->board().commands();
+    int last = commands.size() - 1;
+    while (last >= 0 && !commands.at(last).startsWith("conf:chan "))
+        --last;
+    return commands.mid(0, last).count("meas:curr?");
 }
 
 void tst_CJCCalibrationItem::deviationAndItsStorage()

@@ -4,8 +4,10 @@
 #include "channel.h"
 #include "channelcontroller.h"
 #include "messagerecorder.h"
+#include "probe.h"
 #include "probecontroller.h"
 #include "probecontrollerfixture.h"
+#include "testidentity.h"
 #include "testsupport.h"
 #include "twopointcalibration.h"
 #include "twopointcalibrationitem.h"
@@ -86,6 +88,7 @@ void tst_TwoPointCalibrationItem::initTestCase()
 void tst_TwoPointCalibrationItem::init()
 {
     mFixture = std::make_unique<TProbeControllerFixture>();
+    QVERIFY(identifyBoardAs(mFixture->board(), ZTM8800));
 }
 
 void tst_TwoPointCalibrationItem::cleanup()
@@ -133,7 +136,8 @@ void tst_TwoPointCalibrationItem::nominalValue()
     QCOMPARE(item->setNominalCalValUpperBound(value), accepted);
     QCOMPARE(item->nominalCalValUpperBound(), accepted ? value : 440.0);
     QCOMPARE(recorder.texts(),
-             accepted ? QStringList() : QStringList{QStringLiteral("Nominal value must be 450.000000Ω ±100Ω")});
+             accepted ? QStringList()
+                      : QStringList{QStringLiteral("Nominal value must be 450.000000\u2126 \u00B1100\u2126")});
 }
 
 void tst_TwoPointCalibrationItem::initCalibrationPresets()
@@ -161,8 +165,10 @@ void tst_TwoPointCalibrationItem::correctionFromTwoMeasuredPoints()
     TChannelController& controller = build();
     TPhysicalChannel* input1 = controller.physical_channel(1);
     TAbstractProbe* pt100 = mFixture->probes().defaultProbes().at(82).get();
-    TAbstractProbe* before = input1->assignedProbe();
-    QVERIFY(before != pt100);
+    // Another probe on the input, so that the item has to swap and restore it.
+    TAbstractProbe* before = mFixture->probes().defaultProbes().at(83).get();
+    mFixture->probes().assignProbeToChannel(before, input1, true);
+    QCOMPARE(input1->assignedProbe(), before);
     TAbstractChannel* measured = controller.measuredChannel();
     mFixture->board().board().withState([](TBoardState& pState) {
         pState.mRawErrors[ci100R - 1] = {1.002, 0.05};
@@ -250,9 +256,10 @@ void tst_TwoPointCalibrationItem::failedAttemptsAndAbort()
     QCOMPARE(item->calibrateLowerBound(&controller, &mFixture->probes(), &mFixture->board().handler()), result);
     TCalibrationReadingWait::setPause(std::chrono::milliseconds(0));
 
-    QStringList expected{QStringLiteral("Please connect external reference 0.000000Ω to channel %1 and press OK to "
-                                        "continue.")
-                             .arg(input1->channelCaption())};
+    QStringList expected{
+        QStringLiteral("Please connect external reference 0.000000\u2126 to channel %1 and press OK to "
+                       "continue.")
+            .arg(input1->channelCaption())};
     if (!message.isEmpty())
         expected << message;
     QCOMPARE(recorder.texts(), expected);
