@@ -20,6 +20,9 @@ if [ "${TAMARIND_REAL_FTDI:-0}" = 1 ] && [ -e /usr/lib/x86_64-linux-gnu/libftdi1
 else
     ln -sfn "$top/build/simulator/ftdi/libftdi1.so.2" "$TAMARIND_ROOT/usr/lib/libftdi1.so.2"
 fi
+# Qt's per-user runtime files, which would otherwise go to the host's /tmp.
+export XDG_RUNTIME_DIR="$TAMARIND_ROOT/run/user/$(id -u)"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 echo "Device root: $TAMARIND_ROOT (commands the program asks for: var/log/commands.log)"
 
 pids=()

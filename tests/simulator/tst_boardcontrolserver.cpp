@@ -4,6 +4,7 @@
 #include "simulatedboardlink.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QLocalSocket>
 
 #include <algorithm>
@@ -27,6 +28,7 @@ private slots:
     void identity();
     void faults();
     void statusListsWhatIsSet();
+    void relativeSocketPathLiesInTheWorkingDirectory();
 
 private:
     // Sends one line and returns the answer lines up to "OK" or "ERR ...".
@@ -321,6 +323,23 @@ void tst_BoardControlServer::statusListsWhatIsSet()
     // The commands the program sent are there to look at.
     mBoard->handler().setConfChan(3);
     QCOMPARE(ask("commands 1"), (QStringList{"conf:chan 03", "OK"}));
+}
+
+// The way the README starts it from the checkout: "--control run-root/var/run/boardsim.sock".
+void tst_BoardControlServer::relativeSocketPathLiesInTheWorkingDirectory()
+{
+    const QString workingDirectory = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(TTestEnvironment::root()));
+    TBoardControlServer server(mBoard->board());
+    QString error;
+    const bool listening = server.listen("var/run/relative.sock", error);
+    QDir::setCurrent(workingDirectory);
+    QVERIFY2(listening, qPrintable(error));
+    QCOMPARE(server.socketPath(), TTestEnvironment::root() + "/var/run/relative.sock");
+
+    QLocalSocket client;
+    client.connectToServer(server.socketPath());
+    QVERIFY(client.waitForConnected(2000));
 }
 
 TAMARIND_TEST_MAIN(tst_BoardControlServer)
