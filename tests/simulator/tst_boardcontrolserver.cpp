@@ -27,6 +27,8 @@ private slots:
     void smartProbes();
     void identity();
     void faults();
+    void commandFaults();
+    void probeSlots();
     void statusListsWhatIsSet();
     void relativeSocketPathLiesInTheWorkingDirectory();
 
@@ -119,6 +121,16 @@ void tst_BoardControlServer::answers_data()
                                                    << "ERR";
     QTest::newRow("unknown fault") << "fault fire 1"
                                    << "ERR";
+    QTest::newRow("command fault without a kind") << "fault on prob:save"
+                                                  << "ERR";
+    QTest::newRow("command fault with an open quote") << "fault on \"prob:read? 1 error 1"
+                                                      << "ERR";
+    QTest::newRow("command fault of an unknown kind") << "fault on prob:save boom"
+                                                      << "ERR";
+    QTest::newRow("probe slot outside the memory") << "slot 86 empty"
+                                                   << "ERR";
+    QTest::newRow("probe slot with a short record") << "slot 5 1,Bath,450.0"
+                                                    << "ERR";
     QTest::newRow("unknown command") << "explode"
                                      << "ERR";
     QTest::newRow("commands in any letter case") << "TEMP 1 20"
@@ -307,6 +319,58 @@ void tst_BoardControlServer::faults()
         QCOMPARE(pFaults.mPieceReplies, 0);
         QCOMPARE(pFaults.mJoinedReplies, 0);
     });
+}
+
+// A fault bound to a command prefix refuses only those commands, the given
+// number of times, and leaves the board's state as it was.
+void tst_BoardControlServer::commandFaults()
+{
+    TIntCommController& link = mBoard->link();
+    bool failed = false;
+    QCOMPARE(ask("fault on \"prob:read? 81\" error 1 2"), QStringList{"OK"});
+    QCOMPARE(ask("status").filter("faults").join(QString()),
+             QStringLiteral("faults on 2 \"prob:read? 81\" reply \"E1\""));
+    QVERIFY(link.sendCommand("prob:read? 82", true, failed).startsWith("1,PT100 4-wire,"));
+    QCOMPARE(link.sendCommand("prob:read? 81", true, failed), QString("E1"));
+    QCOMPARE(link.sendCommand("prob:read? 81", true, failed), QString("E1"));
+    QVERIFY(link.sendCommand("prob:read? 81", true, failed).startsWith("1,PT100 3-wire,"));
+
+    const QString record =
+        QStringLiteral("1,Bath,450.0,-200.0,1,100,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,3,0,0,0,0,2,1,0,2");
+    QCOMPARE(ask("fault on prob:save error 5"), QStringList{"OK"});
+    QCOMPARE(link.sendCommand("prob:save 3," + record, true, failed), QString("E5"));
+    QVERIFY(link.sendCommand("prob:read? 3", true, failed).startsWith("0,,"));
+
+    // A command answered with ACK alone is refused with NAK, each time it is sent.
+    QCOMPARE(ask("fault on prob:assi error 1 always"), QStringList{"OK"});
+    link.sendCommand("prob:assi 82,1", false, failed);
+    QVERIFY(failed);
+    link.sendCommand("prob:kwc 82,1", false, failed);
+    QVERIFY(!failed);
+    QCOMPARE(ask("fault clear"), QStringList{"OK"});
+    link.sendCommand("prob:assi 82,1", false, failed);
+    QVERIFY(!failed);
+
+    QCOMPARE(ask("fault on prob:curr silence"), QStringList{"OK"});
+    link.sendCommand("prob:curr 82,1", false, failed);
+    QVERIFY(failed);
+    link.sendCommand("prob:curr 82,1", false, failed);
+    QVERIFY(!failed);
+
+    QCOMPARE(ask("fault on \"prob:read? 84\" reply 2,Odd name,1"), QStringList{"OK"});
+    QCOMPARE(link.sendCommand("prob:read? 84", true, failed), QString("2,Odd name,1"));
+}
+
+void tst_BoardControlServer::probeSlots()
+{
+    TIntCommController& link = mBoard->link();
+    bool failed = false;
+    const QString record =
+        QStringLiteral("1,Bath 2,450.0,-200.0,1,100,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,3,0,0,0,0,2,1,0,2");
+    QCOMPARE(ask("slot 5 " + record), QStringList{"OK"});
+    QVERIFY(link.sendCommand("prob:read? 5", true, failed).startsWith("1,Bath 2,450.0,"));
+    QCOMPARE(ask("slot 82 empty"), QStringList{"OK"});
+    QVERIFY(link.sendCommand("prob:read? 82", true, failed).startsWith("0,,"));
 }
 
 void tst_BoardControlServer::statusListsWhatIsSet()
