@@ -25,8 +25,11 @@ trap cleanup EXIT INT TERM
 if [ -x "$top/build/simulator/boardsim" ]; then
     # A link left by an earlier run would look like the new board before it is there.
     rm -f "$TAMARIND_ROOT/dev/ttyO2"
+    # Switch boxes and sensors the program is to find at its start.
+    setup_args=()
+    [ -f "$TAMARIND_ROOT/boardsim.setup" ] && setup_args=(--setup "$TAMARIND_ROOT/boardsim.setup")
     "$top/build/simulator/boardsim" --control "$TAMARIND_ROOT/var/run/boardsim.sock" \
-        --log "$TAMARIND_ROOT/var/log/board-commands.log" &
+        --log "$TAMARIND_ROOT/var/log/board-commands.log" "${setup_args[@]}" &
     pids+=($!)
     for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyO2" ] && break; sleep 0.1; done
     echo "Simulated measurement board on $TAMARIND_ROOT/dev/ttyO2 -> $(readlink "$TAMARIND_ROOT/dev/ttyO2" || echo '?'),"

@@ -15,6 +15,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace
@@ -61,31 +62,63 @@ private:
 };
 } // namespace
 
-// A board that was in use holds custom probes: each line numbers a slot and gives its record.
-bool fillProbeMemory(TBoardSimulator& pSimulator, const QString& pPath, QString& oError)
+// Calls pApply with each line of the file that is neither empty nor a comment
+// line ("#" first); stops at the first line it refuses, with the reason.
+bool forEachLine(const QString& pPath, const std::function<bool(const QString& pLine, QString& oReason)>& pApply,
+                 QString& oError)
 {
     QFile file(pPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        oError = QStringLiteral("cannot read the probe file %1").arg(pPath);
+        oError = QStringLiteral("cannot read %1").arg(pPath);
         return false;
     }
     int lineNumber = 0;
-    bool filled = true;
-    while (filled && !file.atEnd()) {
+    while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
         ++lineNumber;
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
-        const int comma = line.indexOf(QLatin1Char(','));
-        bool ok = false;
-        const int number = line.left(comma).toInt(&ok);
-        pSimulator.withState([&](TBoardState& pState) {
-            filled = ok && comma > 0 && pState.mProbeMemory.fillSlot(number, line.mid(comma + 1));
-        });
-        if (!filled)
-            oError = QStringLiteral("%1:%2: not a slot number and probe record").arg(pPath).arg(lineNumber);
+        QString reason;
+        if (!pApply(line, reason)) {
+            oError = QStringLiteral("%1:%2: %3").arg(pPath).arg(lineNumber).arg(reason);
+            return false;
+        }
     }
-    return filled;
+    return true;
+}
+
+// A board that was in use holds custom probes: each line numbers a slot and gives its record.
+bool fillProbeMemory(TBoardSimulator& pSimulator, const QString& pPath, QString& oError)
+{
+    return forEachLine(
+        pPath,
+        [&pSimulator](const QString& pLine, QString& oReason) {
+            const int comma = pLine.indexOf(QLatin1Char(','));
+            bool ok = false;
+            const int number = pLine.left(comma).toInt(&ok);
+            bool filled = false;
+            pSimulator.withState([&](TBoardState& pState) {
+                filled = ok && comma > 0 && pState.mProbeMemory.fillSlot(number, pLine.mid(comma + 1));
+            });
+            oReason = QStringLiteral("not a slot number and probe record");
+            return filled;
+        },
+        oError);
+}
+
+// Control commands run before the link appears, so that the program finds
+// the switch boxes and sensors at its start.
+bool runSetup(TBoardSimulator& pSimulator, const QString& pPath, QString& oError)
+{
+    TBoardControlInterpreter interpreter(pSimulator);
+    return forEachLine(
+        pPath,
+        [&interpreter](const QString& pLine, QString& oReason) {
+            const QStringList replies = interpreter.execute(pLine);
+            oReason = replies.isEmpty() ? QString() : replies.last();
+            return !oReason.startsWith(QLatin1String("ERR"));
+        },
+        oError);
 }
 
 int main(int argc, char* argv[])
@@ -114,7 +147,12 @@ int main(int argc, char* argv[])
         QStringLiteral("Fill the probe memory before start from this file: one \"<number>,<probe record>\" a line "
                        "(\"#\" starts a comment line)."),
         QStringLiteral("path"));
-    parser.addOptions({link, control, standardInput, log, probes});
+    const QCommandLineOption setup(
+        QStringLiteral("setup"),
+        QStringLiteral("Run the control commands of this file (one a line, \"#\" starts a comment line) before "
+                       "start: switch boxes, sensors and temperatures the program finds at its start."),
+        QStringLiteral("path"));
+    parser.addOptions({link, control, standardInput, log, probes, setup});
     parser.process(application);
 
     QTextStream out(stdout);
@@ -128,6 +166,10 @@ int main(int argc, char* argv[])
     TBoardSimulator simulator;
     QString error;
     if (parser.isSet(probes) && !fillProbeMemory(simulator, parser.value(probes), error)) {
+        err << "boardsim: " << error << "\n";
+        return 2;
+    }
+    if (parser.isSet(setup) && !runSetup(simulator, parser.value(setup), error)) {
         err << "boardsim: " << error << "\n";
         return 2;
     }

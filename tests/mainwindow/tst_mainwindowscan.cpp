@@ -1,3 +1,4 @@
+#include "boardstate.h"
 #include "channel.h"
 #include "channelcontroller.h"
 #include "mainwindowfixture.h"
@@ -7,6 +8,9 @@
 #include "testsupport.h"
 
 #include <QLabel>
+#include <QStackedWidget>
+
+#include "zelkcontainercheckbutton.h"
 
 namespace
 {
@@ -57,6 +61,8 @@ private slots:
 
     void startRefusedWithoutTwoChannels();
     void startAndStopFromTheScanPage();
+    void boxPositionsSavedThroughTheMenuColumn();
+    void remoteControlStopsTheScan();
     void pollsOfTheChannelCycleSwitchChannels();
     void graphViewLeavesNoInformationBar();
     void averagingCountReachesEveryChannel();
@@ -118,6 +124,44 @@ void tst_MainWindowScan::startAndStopFromTheScanPage()
     mMain.click("BtnScan_Stop");
     QCOMPARE(scanButtons(), (TScanButtons{true, false, false}));
     QCOMPARE(mMain.text("LblTitleRight"), QString());
+}
+
+// The box page opens in the menu column; Save there takes the positions into the scan list.
+void tst_MainWindowScan::boxPositionsSavedThroughTheMenuColumn()
+{
+    TSimulatedSwitchBox box;
+    box.mType = sbtSWX6300_PRT16;
+    box.mSerialNumber = QStringLiteral("SB-1");
+    mMain.board().fitSwitchBox(1, box);
+    store("scan", "channels", "1");
+    mMain.open(true);
+    mMain.click("BtnScan");
+    QVERIFY(mMain.shown("BtnChanConf_Mod1"));
+    QVERIFY(!mMain.shown("BtnChanConf_Mod2"));
+    mMain.click("BtnChanConf_Mod1");
+    QCOMPARE(mMain.menuPage(), mMain.child("PageChanConf_SwitchBoxes"));
+    for (auto* button :
+         mMain.child("scrollAreaScanConfigSwitchBoxContents")->findChildren<QZELKContainerCheckButton*>()) {
+        const QString caption = button->label()->text();
+        if (caption == QLatin1String("1.1") || caption == QLatin1String("1.2") || caption == QLatin1String("1.3"))
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    mMain.snapshot(QStringLiteral("scan_switchbox_page"));
+    mMain.click("BtnSave");
+    QCOMPARE(mMain.menuPage(), mMain.child("PageMenu"));
+    QCOMPARE(setting("scan", "channels"), QStringLiteral("1,16,17,18"));
+    QCOMPARE(mMain.text("LblChanConf_Mod1_Value"), QStringLiteral("1-3"));
+    mMain.board().fitSwitchBox(1, TSimulatedSwitchBox());
+}
+
+void tst_MainWindowScan::remoteControlStopsTheScan()
+{
+    store("scan", "channels", "1,2");
+    mMain.open(false);
+    mMain.click("BtnScan_Start");
+    mMain.window()->onRemoteModeChanged(true);
+    QCOMPARE(scanButtons(), (TScanButtons{true, false, false}));
+    QVERIFY(!mMain.text("LblTitleRight").contains("SCAN"));
 }
 
 // Scan mode hears of every poll of the channel controller's cycle.

@@ -561,10 +561,16 @@ void setSelected(zelk::vector<TAbstractChannel*>& ioChannels, TAbstractChannel* 
 }
 } // namespace
 
+// Newly selected channels are appended in the order of their numbers, not
+// in the order the buttons happen to have in memory.
 void TScanModeController::applyOwnChannelSelection(TChannelList& ioChannels) const
 {
+    std::map<int, std::pair<TPhysicalChannel*, bool>> selection;
     for (const auto& entry : mZTM8800_ChannelsBySelectWidget)
-        setSelected(ioChannels, entry.second, mZTM8800_WidgetController->isWidgetActive(entry.first));
+        selection[entry.second->internalChannelNumber()] = {entry.second,
+                                                            mZTM8800_WidgetController->isWidgetActive(entry.first)};
+    for (const auto& entry : selection)
+        setSelected(ioChannels, entry.second.first, entry.second.second);
 }
 
 // Only positions of that box count: the buttons may outlive a box that went.
@@ -572,10 +578,13 @@ void TScanModeController::applySwitchBoxSelection(TAbstractSwitchBox* pSwitchBox
 {
     if (!pSwitchBox)
         return;
-    for (const auto& entry : mSwitchBox_ChannelNumberBySelectWidget) {
-        TPhysicalChannel* channel = mChannelController->physical_channel(entry.second);
+    std::map<int, bool> selection;
+    for (const auto& entry : mSwitchBox_ChannelNumberBySelectWidget)
+        selection[entry.second] = entry.first->isChecked();
+    for (const auto& entry : selection) {
+        TPhysicalChannel* channel = mChannelController->physical_channel(entry.first);
         if (channel && pSwitchBox->channels().contains(channel))
-            setSelected(ioChannels, channel, entry.first->isChecked());
+            setSelected(ioChannels, channel, entry.second);
     }
 }
 
