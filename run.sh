@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, prepares a device root in ./run-root,
-# starts the simulated measurement board and then the instrument program:
+# starts the simulated measurement board and calibrator, then the instrument program:
 # in a window when a display is available, otherwise on Qt's VNC platform.
 set -euo pipefail
 top="$(cd "$(dirname "$0")" && pwd)"
@@ -11,11 +11,15 @@ build_tree "$top"
 export TAMARIND_ROOT="$top/run-root"
 mkdir -p "$TAMARIND_ROOT"/{dev,etc,home,media/usb,var/log,sys/class/gpio/gpio7,proc} \
     "$TAMARIND_ROOT/sys/devices/platform/pwm-backlight/backlight/pwm-backlight"
-[ -e "$TAMARIND_ROOT/usr/lib/libftdi1.so.2" ] || {
-    mkdir -p "$TAMARIND_ROOT/usr/lib"
-    real=/usr/lib/x86_64-linux-gnu/libftdi1.so.2
-    [ -e "$real" ] && ln -sf "$real" "$TAMARIND_ROOT/usr/lib/libftdi1.so.2"
-}
+# The program loads the converter library from the root's /usr/lib: the
+# simulator's stand-in, which reaches the simulated calibrator, unless
+# TAMARIND_REAL_FTDI=1 asks for Debian's library and a real converter.
+mkdir -p "$TAMARIND_ROOT/usr/lib"
+if [ "${TAMARIND_REAL_FTDI:-0}" = 1 ] && [ -e /usr/lib/x86_64-linux-gnu/libftdi1.so.2 ]; then
+    ln -sfn /usr/lib/x86_64-linux-gnu/libftdi1.so.2 "$TAMARIND_ROOT/usr/lib/libftdi1.so.2"
+else
+    ln -sfn "$top/build/simulator/ftdi/libftdi1.so.2" "$TAMARIND_ROOT/usr/lib/libftdi1.so.2"
+fi
 echo "Device root: $TAMARIND_ROOT (commands the program asks for: var/log/commands.log)"
 
 pids=()
@@ -39,6 +43,15 @@ else
     echo "The simulated measurement board is not part of this build yet."
 fi
 
+if [ -x "$top/build/simulator/calsim" ] && [ "${TAMARIND_REAL_FTDI:-0}" != 1 ]; then
+    model="${TAMARIND_CALIBRATOR:-DWK4400-165}"
+    "$top/build/simulator/calsim" --model "$model" --control "$TAMARIND_ROOT/var/run/calsim.sock" &
+    pids+=($!)
+    for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyUSB-calibrator" ] && break; sleep 0.1; done
+    echo "Simulated calibrator $model on the simulated USB-serial converter ($TAMARIND_ROOT/dev/ttyUSB-calibrator),"
+    echo "  control commands on $TAMARIND_ROOT/var/run/calsim.sock (see simulator/README.md);"
+    echo "  TAMARIND_CALIBRATOR=<model> picks another model, TAMARIND_REAL_FTDI=1 a real converter instead."
+fi
 if [ -x "$top/build/simulator/serialhost" ]; then
     # The simulated network the instrument sees under the root: eth0 with an
     # address from a documentation range and its default route.
@@ -64,5 +77,5 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     platform_args=(-platform "vnc:size=800x480:port=5900")
     echo "No display: the user interface is served over VNC on localhost:5900 (800 x 480); connect any VNC viewer."
 fi
-echo "Starting $top/build/application/ZTM8800UI. Stop with Ctrl+C; the simulated board stops with it."
+echo "Starting $top/build/application/ZTM8800UI. Stop with Ctrl+C; the simulated peers stop with it."
 "$top/build/application/ZTM8800UI" "${platform_args[@]}"

@@ -2,44 +2,13 @@
 
 #include "boardreplies.h"
 #include "boardsimulator.h"
+#include "controlwords.h"
 
 #include <QRegularExpression>
 
 #include <algorithm>
 
-namespace
-{
-const QString OK = QStringLiteral("OK");
-
-QString failure(const QString& pReason)
-{
-    return QStringLiteral("ERR ") + pReason;
-}
-
-bool toNumber(const QString& pWord, double& oValue)
-{
-    bool ok = false;
-    oValue = pWord.toDouble(&ok);
-    return ok;
-}
-
-bool toInteger(const QString& pWord, int& oValue)
-{
-    bool ok = false;
-    oValue = pWord.toInt(&ok, 10);
-    return ok;
-}
-
-// A fault count: a number of commands, or "always" until cleared.
-bool toCount(const QString& pWord, int& oCount)
-{
-    if (pWord == QLatin1String("always")) {
-        oCount = -1;
-        return true;
-    }
-    return toInteger(pWord, oCount) && oCount >= 0;
-}
-} // namespace
+using namespace Control_words;
 
 TBoardControlInterpreter::TBoardControlInterpreter(TBoardSimulator& pSimulator) : mSimulator(pSimulator) {}
 

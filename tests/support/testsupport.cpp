@@ -110,3 +110,8 @@ void TModalAnswer::clickInNextModal(const QString& pButtonObjectName, int pTimeo
         },
         pTimeoutMs);
 }
+
+QString buildDirectory()
+{
+    return QStringLiteral(TAMARIND_BUILD_DIR);
+}

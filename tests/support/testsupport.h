@@ -51,3 +51,7 @@ public:
         TestObject test;                                                                                               \
         return QTest::qExec(&test, argc, argv);                                                                        \
     }
+
+// Where the build tree lies, for tests that load what the build made
+// (the converter library stand-ins, the simulator programs).
+QString buildDirectory();

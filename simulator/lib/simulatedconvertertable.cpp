@@ -1,0 +1,64 @@
+#include "simulatedconvertertable.h"
+
+#include "deviceroot.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace
+{
+QStringList entriesWithout(const QString& pLinePath)
+{
+    QFile table(TSimulatedConverterTable::tablePath());
+    QStringList kept;
+    if (!table.open(QIODevice::ReadOnly | QIODevice::Text))
+        return kept;
+    for (const QString& line : QString::fromUtf8(table.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (line.section(QLatin1Char(' '), 2, 2) != pLinePath)
+            kept << line;
+    }
+    return kept;
+}
+
+bool writeEntries(const QStringList& pEntries)
+{
+    QDir().mkpath(QFileInfo(TSimulatedConverterTable::tablePath()).absolutePath());
+    QFile table(TSimulatedConverterTable::tablePath());
+    if (!table.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    for (const QString& entry : pEntries)
+        table.write(entry.toUtf8() + '\n');
+    return true;
+}
+} // namespace
+
+QString TSimulatedConverterTable::tablePath()
+{
+    return TDeviceRoot::path(QStringLiteral("/var/lib/ftdi/converters"));
+}
+
+bool TSimulatedConverterTable::addConverter(int pVendor, int pProduct, const QString& pLinePath,
+                                            const QString& pOptions)
+{
+    QStringList entries = entriesWithout(pLinePath);
+    QString entry = QStringLiteral("0x%1 0x%2 %3")
+                        .arg(pVendor, 4, 16, QLatin1Char('0'))
+                        .arg(pProduct, 4, 16, QLatin1Char('0'))
+                        .arg(pLinePath);
+    if (!pOptions.isEmpty())
+        entry += QLatin1Char(' ') + pOptions;
+    entries << entry;
+    return writeEntries(entries);
+}
+
+void TSimulatedConverterTable::removeConverter(const QString& pLinePath)
+{
+    writeEntries(entriesWithout(pLinePath));
+}
+
+void TSimulatedConverterTable::clear()
+{
+    QFile::remove(tablePath());
+}

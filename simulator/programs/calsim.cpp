@@ -1,0 +1,78 @@
+// A simulated temperature calibrator as a program of its own, for ./run.sh and
+// for tests against the real instrument program. See simulator/README.md.
+
+#include "calibratorcontrolinterpreter.h"
+#include "calibratorsimulator.h"
+#include "deviceroot.h"
+#include "boardcontrolserver.h"
+#include "programsupport.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("calsim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Simulated temperature calibrator."));
+    parser.addHelpOption();
+    const QCommandLineOption model(QStringLiteral("model"),
+                                   QStringLiteral("The calibrator model, by type code or text (default DWK4400-165)."),
+                                   QStringLiteral("model"), QStringLiteral("DWK4400-165"));
+    const QCommandLineOption link(QStringLiteral("link"),
+                                  QStringLiteral("Where to link the calibrator's line (default: "
+                                                 "/dev/ttyUSB-calibrator under $TAMARIND_ROOT)."),
+                                  QStringLiteral("path"));
+    const QCommandLineOption control(QStringLiteral("control"),
+                                     QStringLiteral("Serve the control commands on this local socket."),
+                                     QStringLiteral("path"));
+    const QCommandLineOption standardInput(QStringLiteral("stdin"),
+                                           QStringLiteral("Read control commands from standard input."));
+    parser.addOptions({model, link, control, standardInput});
+    parser.process(application);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    // The converter table lives under the root; without one the program would
+    // write into the machine's own /var/lib.
+    if (!TDeviceRoot::isSimulated()) {
+        err << "calsim: set TAMARIND_ROOT; the simulated converter lives under the device root.\n";
+        return 2;
+    }
+    EnCalibratorType type = EnCalibratorType::ctUndefined;
+    if (!TCalibratorSimulator::parseModel(parser.value(model), type)) {
+        err << "calsim: unknown model " << parser.value(model) << " (a code 1 to 12 or a model text)\n";
+        return 2;
+    }
+
+    TCalibratorSimulator simulator(type);
+    QString error;
+    const QString linkPath = parser.isSet(link) ? parser.value(link) : TCalibratorSimulator::defaultLinkPath();
+    if (!simulator.start(linkPath, error)) {
+        err << "calsim: " << error << "\n";
+        return 1;
+    }
+    out << "calsim: " << simulator.modelName() << " on the simulated USB-serial converter, line "
+        << simulator.linkPath() << Qt::endl;
+
+    TCalibratorControlInterpreter interpreter(simulator);
+    const auto execute = [&interpreter](const QString& pLine) { return interpreter.execute(pLine); };
+    TBoardControlServer server(execute);
+    if (parser.isSet(control)) {
+        if (!server.listen(parser.value(control), error)) {
+            err << "calsim: cannot serve control commands on " << parser.value(control) << ": " << error << "\n";
+            return 1;
+        }
+        out << "calsim: control commands on " << server.socketPath() << " (try: help)" << Qt::endl;
+    }
+    if (parser.isSet(standardInput))
+        PeerProgram::serveControlOnStandardInput(&application, execute);
+
+    PeerProgram::quitOnTerminationSignals(application);
+    const int result = application.exec();
+    simulator.stop();
+    return result;
+}
