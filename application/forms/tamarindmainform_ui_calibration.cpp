@@ -336,6 +336,13 @@ void Ui_TTamarindMainForm::setupPageEditCalibrationRoutine()
     BtnCalRoutine_Port->setMaximumSize(valueButtonMaximum);
     BtnCalRoutine_Port->setStyleSheet(TStyleSheetCatalogue::sheet(ssCalibrationRoutineFields));
 
+    // The captions and the widest calibrator name together can be wider than the menu column, which scrolls up
+    // and down only: a caption breaks onto a second line rather than push the value buttons out of sight.
+    for (QLabel* caption : {label_173, label_175, LblCalRoutine_IpAddress, LblCalRoutine_Port, label_187, label_188,
+                            label_190, label_191, label_192, label_193}) {
+        caption->setWordWrap(true);
+    }
+
     scrollAreaCallRoutineEdit->setWidget(scrollAreaCallRoutineEditWidget);
     verticalLayout_109->addWidget(scrollAreaCallRoutineEdit);
     stackedWidgetMenu->addWidget(PageEditCalibrationRoutine);

@@ -1,6 +1,7 @@
 #include "formtestsupport.h"
 #include "tamarindmainform_ui.h"
 #include "testsupport.h"
+#include "zelkcontainerradiobutton.h"
 
 #include <memory>
 
@@ -255,6 +256,21 @@ void tst_TamarindMainFormCalibration::pagesAsShown()
     QCOMPARE(mUi.BtnCalRoutine_Name->height(), 34);
     QCOMPARE(mUi.label_183->font().pixelSize(), 12);
     QCOMPARE(mUi.label_173->font().pixelSize(), 14);
+    // The column scrolls up and down only: the value side of the editor lies within its visible width.
+    QWidget* const editor = mUi.scrollAreaCallRoutineEditWidget;
+    const int visibleWidth = mUi.scrollAreaCallRoutineEdit->viewport()->width();
+    for (QWidget* value : QVector<QWidget*>{mUi.BtnCalRoutine_Name, mUi.widget_10, mUi.BtnCalRoutine_IpAddress,
+                                            mUi.BtnCalRoutine_Port, mUi.widget_11, mUi.BtnCalRoutine_AddDUTChannel,
+                                            mUi.BtnCalRoutine_Stability, mUi.BtnCalRoutine_StabilityTime,
+                                            mUi.BtnCalRoutine_HoldTime, mUi.BtnCalRoutine_AddCalPoint}) {
+        const int right = value->mapTo(editor, QPoint(value->width(), 0)).x();
+        QVERIFY2(
+            right <= visibleWidth,
+            qPrintable(QStringLiteral("%1 ends at %2 of %3").arg(value->objectName()).arg(right).arg(visibleWidth)));
+    }
+    for (QWidget* calibrator : mUi.widget_10->findChildren<QZELKContainerRadioButton*>()) {
+        QVERIFY2(calibrator->width() >= calibrator->minimumSizeHint().width(), qPrintable(calibrator->objectName()));
+    }
     saveScrolledContents(mUi.scrollAreaCallRoutineEdit, "calibration_PageEditCalibrationRoutine");
 }
 
