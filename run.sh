@@ -43,14 +43,21 @@ else
     echo "The simulated measurement board is not part of this build yet."
 fi
 
-if [ -x "$top/build/simulator/calsim" ] && [ "${TAMARIND_REAL_FTDI:-0}" != 1 ]; then
-    model="${TAMARIND_CALIBRATOR:-DWK4400-165}"
-    "$top/build/simulator/calsim" --model "$model" --control "$TAMARIND_ROOT/var/run/calsim.sock" &
+if [ -x "$top/build/simulator/calsim" ]; then
+    if [ "${TAMARIND_REAL_FTDI:-0}" != 1 ]; then
+        model="${TAMARIND_CALIBRATOR:-DWK4400-165}"
+        rm -f "$TAMARIND_ROOT/dev/ttyUSB-calibrator"
+        "$top/build/simulator/calsim" --model "$model" --control "$TAMARIND_ROOT/var/run/calsim.sock" &
+        pids+=($!)
+        for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyUSB-calibrator" ] && break; sleep 0.1; done
+        echo "Simulated calibrator $model on the simulated USB-serial converter ($TAMARIND_ROOT/dev/ttyUSB-calibrator),"
+        echo "  control commands on $TAMARIND_ROOT/var/run/calsim.sock (see simulator/README.md);"
+        echo "  TAMARIND_CALIBRATOR=<model> picks another serial model, TAMARIND_REAL_FTDI=1 a real converter instead."
+    fi
+    "$top/build/simulator/calsim" --model MBK2800 --port 8101 --control "$TAMARIND_ROOT/var/run/calsim-bath.sock" &
     pids+=($!)
-    for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyUSB-calibrator" ] && break; sleep 0.1; done
-    echo "Simulated calibrator $model on the simulated USB-serial converter ($TAMARIND_ROOT/dev/ttyUSB-calibrator),"
-    echo "  control commands on $TAMARIND_ROOT/var/run/calsim.sock (see simulator/README.md);"
-    echo "  TAMARIND_CALIBRATOR=<model> picks another model, TAMARIND_REAL_FTDI=1 a real converter instead."
+    echo "Simulated network bath MBK2800 at 127.0.0.1 port 8101 (a setup names that address and port),"
+    echo "  control commands on $TAMARIND_ROOT/var/run/calsim-bath.sock"
 fi
 if [ -x "$top/build/simulator/serialhost" ]; then
     # The simulated network the instrument sees under the root: eth0 with an

@@ -35,6 +35,9 @@ constexpr int DEFAULT_PRODUCTS[] = {0x6001, 0x6010, 0x6011, 0x6014, 0x6015};
 // A read waits at most this long for the first byte, as the chip's latency
 // timer makes a real read return after a few milliseconds with what it has.
 constexpr int READ_WAIT_MS = 2;
+// The longest hold-up between a write and the purge after it that the purge
+// still treats as coming right after the write.
+constexpr int HELD_UP_MS = 200;
 
 struct TConverterEntry
 {
@@ -133,6 +136,10 @@ struct ftdi_context
     int mDescriptor = -1;
     bool mEcho = false;
     int mBaudRate = 9600;
+    // When the last write went out and how many bytes it held, for the purge.
+    long long mLastWriteMs = 0;
+    int mLastWriteBytes = 0;
+    bool mReadSinceWrite = true;
     // Bytes that arrived on the line (and the echo) not yet handed out.
     std::deque<unsigned char> mArrived;
 };
@@ -269,7 +276,16 @@ STANDIN_EXPORT int ftdi_usb_purge_tx_buffer(ftdi_context* ftdi)
 {
     if (!ftdi || ftdi->mDescriptor < 0)
         return -2;
-    collect(ftdi, 0);
+    // A purge right after a write comes before any answer could: the request
+    // has not crossed the line yet. When this process was held up between the
+    // two, what now waits on the line may be that answer, which the device's
+    // purge would not have seen; it stays. (What was there before the write
+    // was taken in at the write and goes.)
+    const long long crossedMs =
+        ftdi->mLastWriteMs + (ftdi->mLastWriteBytes * 10000LL + ftdi->mBaudRate - 1) / ftdi->mBaudRate;
+    const long long now = nowMs();
+    if (ftdi->mReadSinceWrite || now < crossedMs || now > crossedMs + HELD_UP_MS)
+        collect(ftdi, 0);
     ftdi->mArrived.clear();
     return 0;
 }
@@ -287,6 +303,9 @@ STANDIN_EXPORT int ftdi_write_data(ftdi_context* ftdi, const unsigned char* buf,
         return errno == EAGAIN ? 0 : -1;
     if (ftdi->mEcho)
         ftdi->mArrived.insert(ftdi->mArrived.end(), buf, buf + written);
+    ftdi->mLastWriteMs = nowMs();
+    ftdi->mLastWriteBytes = int(written);
+    ftdi->mReadSinceWrite = false;
     return int(written);
 }
 
@@ -297,6 +316,7 @@ STANDIN_EXPORT int ftdi_read_data(ftdi_context* ftdi, unsigned char* buf, int si
     if (size <= 0)
         return 0;
     collect(ftdi, READ_WAIT_MS);
+    ftdi->mReadSinceWrite = true;
     int count = 0;
     while (count < size && !ftdi->mArrived.empty()) {
         buf[count++] = ftdi->mArrived.front();

@@ -3,6 +3,7 @@
 #include "calibratorsimulator.h"
 #include "controlwords.h"
 #include "modbuscalibratorpeer.h"
+#include "textcalibratorpeer.h"
 
 using namespace Control_words;
 
@@ -39,6 +40,12 @@ QStringList TCalibratorControlInterpreter::help()
         QStringLiteral("fault silence <n|always> [after <n>] | fault badcrc <n|always>"),
         QStringLiteral("fault exception <code> [n|always] | fault slave <address> [n|always]"),
         QStringLiteral("fault latency <ms> | fault clear"),
+        QStringLiteral("Text and network models: identity <text> (STX/ETX)"),
+        QStringLiteral(
+            "fault silence <n|always> | fault late <ms> [n|always] | fault readback <K> | fault comma on|off"),
+        QStringLiteral("fault garble letter|noetx|cr|fields3|blankfirst|empty|register|fivedigits [n|always]"),
+        QStringLiteral("fault refuse control|limits|setpoint|write [n|always] | fault unitcode <code>|none"),
+        QStringLiteral("fault connection refuse|accept | fault drop [n|always] | fault clear"),
     };
 }
 
@@ -74,7 +81,10 @@ QStringList TCalibratorControlInterpreter::execute(const QString& pLine)
         else
             error = QStringLiteral("rates <up K/min> <down K/min>");
     } else if (command == QLatin1String("fault")) {
-        error = setFault(words);
+        error = mSimulator.textPeer() ? setTextFault(words) : setFault(words);
+    } else if (command == QLatin1String("identity") && words.size() == 2 && mSimulator.textPeer()) {
+        const QByteArray identity = words.at(1).toLatin1();
+        mSimulator.textPeer()->withFaults([&identity](TTextPeerFaults& pFaults) { pFaults.mIdentity = identity; });
     } else if (command == QLatin1String("partnumber") || command == QLatin1String("unit")) {
         error = setModbus(words);
     } else {
@@ -91,7 +101,10 @@ QStringList TCalibratorControlInterpreter::status() const
     TCalibratorThermalModel& model = mSimulator.model();
     QStringList lines;
     lines << QStringLiteral("model %1 (%2)").arg(mSimulator.modelName()).arg(int(mSimulator.type()));
-    lines << QStringLiteral("line %1").arg(mSimulator.linkPath());
+    if (mSimulator.protocol() == TCalibratorSimulator::EnProtocol::pRegisterTcp)
+        lines << QStringLiteral("network 127.0.0.1:%1").arg(mSimulator.port());
+    else
+        lines << QStringLiteral("line %1").arg(mSimulator.linkPath());
     lines << QStringLiteral("setpoint %1 degC").arg(number(model.setPoint()));
     lines << QStringLiteral("temperature %1 degC").arg(number(model.temperature()));
     const double inBand = model.secondsInBand();
@@ -125,6 +138,15 @@ QStringList TCalibratorControlInterpreter::status() const
 QStringList TCalibratorControlInterpreter::requests(int pCount) const
 {
     QStringList lines;
+    if (TTextCalibratorPeer* text = mSimulator.textPeer()) {
+        const QList<QByteArray> received = text->receivedRequests();
+        for (int index = qMax(0, int(received.size()) - pCount); index < received.size(); ++index) {
+            QByteArray shown = received.at(index);
+            shown.replace('\r', "\\r").replace('\x02', "<STX>").replace('\x03', "<ETX>");
+            lines << QString::fromLatin1(shown);
+        }
+        return lines;
+    }
     TModbusCalibratorPeer* peer = mSimulator.modbusPeer();
     if (!peer)
         return lines;
@@ -199,5 +221,48 @@ QString TCalibratorControlInterpreter::setModbus(const QStringList& pWords)
         return QStringLiteral("unit c|f");
     const quint8 code = value.compare(QLatin1String("f"), Qt::CaseInsensitive) == 0 ? 1 : 0;
     peer->withState([code](TModbusCalibratorState& pState) { pState.mUnitCode = code; });
+    return QString();
+}
+
+QString TCalibratorControlInterpreter::setTextFault(const QStringList& pWords)
+{
+    const QString kind = pWords.value(1).toLower();
+    TTextPeerFaults changed;
+    mSimulator.textPeer()->withFaults([&changed](TTextPeerFaults& pFaults) { changed = pFaults; });
+    bool ok = false;
+    double value = 0.0;
+    if (kind == QLatin1String("clear") && pWords.size() == 2) {
+        changed = TTextPeerFaults();
+        ok = true;
+    } else if (kind == QLatin1String("silence") && pWords.size() == 3) {
+        ok = toCount(pWords.at(2), changed.mSilence);
+    } else if (kind == QLatin1String("late") && (pWords.size() == 3 || pWords.size() == 4)) {
+        ok = toInteger(pWords.at(2), changed.mLateMs) && changed.mLateMs >= 0 &&
+             optionalCount(pWords, 3, changed.mLateCount);
+    } else if (kind == QLatin1String("readback") && pWords.size() == 3 && toNumber(pWords.at(2), value)) {
+        changed.mReadBackOffset = value;
+        ok = true;
+    } else if (kind == QLatin1String("comma") && pWords.size() == 3) {
+        changed.mDecimalComma = pWords.at(2) == QLatin1String("on");
+        ok = changed.mDecimalComma || pWords.at(2) == QLatin1String("off");
+    } else if ((kind == QLatin1String("garble") || kind == QLatin1String("refuse")) &&
+               (pWords.size() == 3 || pWords.size() == 4)) {
+        const bool garble = kind == QLatin1String("garble");
+        (garble ? changed.mGarble : changed.mRefuse) = pWords.at(2).toLower();
+        ok = optionalCount(pWords, 3, garble ? changed.mGarbleCount : changed.mRefuseCount);
+    } else if (kind == QLatin1String("unitcode") && pWords.size() == 3) {
+        changed.mUnitCode = -1;
+        ok = pWords.at(2) == QLatin1String("none") ||
+             (toInteger(pWords.at(2), changed.mUnitCode) && changed.mUnitCode >= 0);
+    } else if (kind == QLatin1String("connection") && pWords.size() == 3) {
+        changed.mRefuseConnections = pWords.at(2) == QLatin1String("refuse");
+        ok = changed.mRefuseConnections || pWords.at(2) == QLatin1String("accept");
+    } else if (kind == QLatin1String("drop") && pWords.size() <= 3) {
+        ok = optionalCount(pWords, 2, changed.mDrop);
+    }
+    if (!ok)
+        return QStringLiteral("fault silence|late|readback|comma|garble|refuse|unitcode|connection|drop|clear "
+                              "(try help)");
+    mSimulator.textPeer()->withFaults([&changed](TTextPeerFaults& pFaults) { pFaults = changed; });
     return QString();
 }

@@ -20,6 +20,7 @@ private:
     QStringList requests(int pCount) const;
     QString setFault(const QStringList& pWords);
     QString setModbus(const QStringList& pWords);
+    QString setTextFault(const QStringList& pWords);
 
     TCalibratorSimulator& mSimulator;
 };

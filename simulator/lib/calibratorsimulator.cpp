@@ -4,6 +4,7 @@
 #include "deviceroot.h"
 #include "modbuscalibratorpeer.h"
 #include "simulatedconvertertable.h"
+#include "textcalibratorpeer.h"
 
 namespace
 {
@@ -11,18 +12,35 @@ namespace
 constexpr int MODBUS_CONVERTER_PRODUCT = 0xCC18;
 constexpr double AMBIENT = 23.0;
 
-int tmaxOf(EnCalibratorType pType)
+const TBlockcalibratorInfo& infoOf(EnCalibratorType pType)
 {
+    static const TBlockcalibratorInfo_Serial none(QString(), 0, 0);
     const TBlockcalibratorInfo* info = TBlockcalibratorFactory::instance()->calibratorInfo(pType);
-    return info ? info->tmax() : 0;
+    return info ? *info : none;
 }
 } // namespace
 
 TCalibratorSimulator::TCalibratorSimulator(EnCalibratorType pType, TCalibratorThermalModel::TClock pClock)
     : mType(pType), mModel(AMBIENT, std::move(pClock))
 {
-    if (protocolOf(pType) == EnProtocol::pModbus)
-        mModbus = std::make_unique<TModbusCalibratorPeer>(mModel, tmaxOf(pType));
+    const TBlockcalibratorInfo& info = infoOf(pType);
+    switch (protocolOf(pType)) {
+    case EnProtocol::pModbus:
+        mModbus = std::make_unique<TModbusCalibratorPeer>(mModel, info.tmax());
+        break;
+    case EnProtocol::pStxEtx:
+        mText =
+            std::make_unique<TTextCalibratorPeer>(TTextCalibratorProtocol::stxEtx(mModel, info.tmin(), info.tmax()));
+        break;
+    case EnProtocol::pVariable:
+        mText =
+            std::make_unique<TTextCalibratorPeer>(TTextCalibratorProtocol::variable(mModel, info.tmin(), info.tmax()));
+        break;
+    case EnProtocol::pRegisterTcp:
+        mText =
+            std::make_unique<TTextCalibratorPeer>(TTextCalibratorProtocol::registers(mModel, info.tmin(), info.tmax()));
+        break;
+    }
 }
 
 TCalibratorSimulator::~TCalibratorSimulator()
@@ -70,29 +88,38 @@ QString TCalibratorSimulator::defaultLinkPath()
 bool TCalibratorSimulator::start(const QString& pLinkPath, QString& oError)
 {
     stop();
-    if (!mModbus) {
-        oError = QStringLiteral("no simulated peer for %1 yet").arg(modelName());
-        return false;
+    if (protocol() == EnProtocol::pRegisterTcp) {
+        mRunning = mText->startTcp(mPort, oError);
+        return mRunning;
     }
-    if (!mModbus->start(pLinkPath, oError))
+    const bool started = mModbus ? mModbus->start(pLinkPath, oError) : mText->startSerial(pLinkPath, oError);
+    if (!started)
         return false;
-    if (!TSimulatedConverterTable::addConverter(TSimulatedConverterTable::FTDI_VENDOR, MODBUS_CONVERTER_PRODUCT,
-                                                pLinkPath, QStringLiteral("echo"))) {
-        oError = QStringLiteral("cannot write %1").arg(TSimulatedConverterTable::tablePath());
-        mModbus->stop();
-        return false;
-    }
+    // The Modbus calibrators come with their own converter, whose line echoes;
+    // the others sit behind one with the chip maker's default ids.
+    const bool entered =
+        mModbus ? TSimulatedConverterTable::addConverter(TSimulatedConverterTable::FTDI_VENDOR,
+                                                         MODBUS_CONVERTER_PRODUCT, pLinkPath, QStringLiteral("echo"))
+                : TSimulatedConverterTable::addConverter(TSimulatedConverterTable::FTDI_VENDOR,
+                                                         TSimulatedConverterTable::DEFAULT_PRODUCT, pLinkPath);
     mRunning = true;
-    return true;
+    if (!entered) {
+        oError = QStringLiteral("cannot write %1").arg(TSimulatedConverterTable::tablePath());
+        stop();
+    }
+    return entered;
 }
 
 void TCalibratorSimulator::stop()
 {
     if (!mRunning)
         return;
-    TSimulatedConverterTable::removeConverter(linkPath());
+    if (protocol() != EnProtocol::pRegisterTcp)
+        TSimulatedConverterTable::removeConverter(linkPath());
     if (mModbus)
         mModbus->stop();
+    if (mText)
+        mText->stop();
     mRunning = false;
 }
 
@@ -103,5 +130,10 @@ QString TCalibratorSimulator::modelName() const
 
 QString TCalibratorSimulator::linkPath() const
 {
-    return mModbus ? mModbus->linkPath() : QString();
+    return mModbus ? mModbus->linkPath() : mText->linkPath();
+}
+
+quint16 TCalibratorSimulator::port() const
+{
+    return mText && mRunning && protocol() == EnProtocol::pRegisterTcp ? mText->port() : mPort;
 }

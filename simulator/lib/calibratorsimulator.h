@@ -8,6 +8,7 @@
 #include <memory>
 
 class TModbusCalibratorPeer;
+class TTextCalibratorPeer;
 
 // One simulated temperature calibrator of a given model: its thermal model
 // and the peer that speaks the model's protocol on the line the program
@@ -31,7 +32,13 @@ public:
     // Where a serial calibrator's line is linked under the device root.
     static QString defaultLinkPath();
 
-    // Opens the line, links it at pLinkPath and enters it in the converter table.
+    // The port a network model listens on at 127.0.0.1 (8101 unless set; 0
+    // picks a free one); set before start().
+    void setPort(quint16 pPort) { mPort = pPort; }
+    quint16 port() const;
+
+    // A serial model: opens the line, links it at pLinkPath and enters it in
+    // the converter table. A network model: listens on its port.
     bool start(const QString& pLinkPath, QString& oError);
     bool start(QString& oError) { return start(defaultLinkPath(), oError); }
     void stop();
@@ -44,10 +51,13 @@ public:
     TCalibratorThermalModel& model() { return mModel; }
     // Null for a model of another protocol.
     TModbusCalibratorPeer* modbusPeer() const { return mModbus.get(); }
+    TTextCalibratorPeer* textPeer() const { return mText.get(); }
 
 private:
     EnCalibratorType mType;
     TCalibratorThermalModel mModel;
     std::unique_ptr<TModbusCalibratorPeer> mModbus;
+    std::unique_ptr<TTextCalibratorPeer> mText;
+    quint16 mPort = 8101;
     bool mRunning = false;
 };

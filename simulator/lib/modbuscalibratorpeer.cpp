@@ -1,6 +1,7 @@
 #include "modbuscalibratorpeer.h"
 
 #include "calibratorthermalmodel.h"
+#include "faultcount.h"
 
 #include <modbus/modbus.h>
 
@@ -50,16 +51,6 @@ qint64 nowMs()
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
-}
-
-bool consume(int& pCount)
-{
-    if (pCount < 0)
-        return true;
-    if (pCount == 0)
-        return false;
-    --pCount;
-    return true;
 }
 
 // The length of a complete reply that starts the buffer, 0 while unknown.
@@ -331,9 +322,9 @@ void TModbusCalibratorPeer::fromProgram(const QByteArray& pFrame)
 
     std::lock_guard<std::mutex> lock(mMutex);
     mRequests.append(record);
-    if (mFaults.mSilence != 0 && !consume(mFaults.mSilenceAfter) && consume(mFaults.mSilence))
+    if (mFaults.mSilence != 0 && !consumeFault(mFaults.mSilenceAfter) && consumeFault(mFaults.mSilence))
         return;
-    if (mFaults.mExceptionCode != 0 && consume(mFaults.mExceptionCount)) {
+    if (mFaults.mExceptionCode != 0 && consumeFault(mFaults.mExceptionCount)) {
         QByteArray reply;
         reply.append(char(SLAVE_ADDRESS));
         reply.append(char(record.mFunction | 0x80));
@@ -354,11 +345,11 @@ void TModbusCalibratorPeer::fromServer(const QByteArray& pReply)
 
 void TModbusCalibratorPeer::queueReplyLocked(QByteArray pReply)
 {
-    if (mFaults.mForeignSlave != 0 && consume(mFaults.mForeignCount)) {
+    if (mFaults.mForeignSlave != 0 && consumeFault(mFaults.mForeignCount)) {
         pReply[0] = char(mFaults.mForeignSlave);
         pReply = pReply.left(pReply.size() - 2) + checksum(pReply.left(pReply.size() - 2));
     }
-    if (consume(mFaults.mBadCrc))
+    if (consumeFault(mFaults.mBadCrc))
         pReply[pReply.size() - 1] = char(pReply.at(pReply.size() - 1) ^ 0x5A);
     const double lineMs = (REQUEST_LENGTH + pReply.size()) * MS_PER_BYTE;
     mOutgoing.append({nowMs() + qint64(lineMs) + mFaults.mLatencyMs, pReply});

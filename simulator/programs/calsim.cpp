@@ -1,10 +1,10 @@
 // A simulated temperature calibrator as a program of its own, for ./run.sh and
 // for tests against the real instrument program. See simulator/README.md.
 
+#include "boardcontrolserver.h"
 #include "calibratorcontrolinterpreter.h"
 #include "calibratorsimulator.h"
 #include "deviceroot.h"
-#include "boardcontrolserver.h"
 #include "programsupport.h"
 
 #include <QCommandLineParser>
@@ -31,13 +31,16 @@ int main(int argc, char* argv[])
                                      QStringLiteral("path"));
     const QCommandLineOption standardInput(QStringLiteral("stdin"),
                                            QStringLiteral("Read control commands from standard input."));
-    parser.addOptions({model, link, control, standardInput});
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("The TCP port of a network model on 127.0.0.1 (default 8101)."),
+                                  QStringLiteral("port"), QStringLiteral("8101"));
+    parser.addOptions({model, link, port, control, standardInput});
     parser.process(application);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    // The converter table lives under the root; without one the program would
-    // write into the machine's own /var/lib.
+    // The converter table lives under the root; without one the simulator
+    // would write into the machine's own /var/lib.
     if (!TDeviceRoot::isSimulated()) {
         err << "calsim: set TAMARIND_ROOT; the simulated converter lives under the device root.\n";
         return 2;
@@ -49,14 +52,18 @@ int main(int argc, char* argv[])
     }
 
     TCalibratorSimulator simulator(type);
+    simulator.setPort(quint16(parser.value(port).toUInt()));
     QString error;
     const QString linkPath = parser.isSet(link) ? parser.value(link) : TCalibratorSimulator::defaultLinkPath();
     if (!simulator.start(linkPath, error)) {
         err << "calsim: " << error << "\n";
         return 1;
     }
-    out << "calsim: " << simulator.modelName() << " on the simulated USB-serial converter, line "
-        << simulator.linkPath() << Qt::endl;
+    if (simulator.protocol() == TCalibratorSimulator::EnProtocol::pRegisterTcp)
+        out << "calsim: " << simulator.modelName() << " on 127.0.0.1:" << simulator.port() << Qt::endl;
+    else
+        out << "calsim: " << simulator.modelName() << " on the simulated USB-serial converter, line "
+            << simulator.linkPath() << Qt::endl;
 
     TCalibratorControlInterpreter interpreter(simulator);
     const auto execute = [&interpreter](const QString& pLine) { return interpreter.execute(pLine); };

@@ -1,13 +1,11 @@
 #include "calibratorcontrolinterpreter.h"
+#include "calibratorfixture.h"
 #include "calibratorsimulator.h"
 #include "dwk44xx_connector.h"
 #include "ftdi_usb_serial_device.h"
 #include "modbuscalibratorpeer.h"
 #include "modbuscommand.h"
 #include "testsupport.h"
-
-#include <QDir>
-#include <QFile>
 
 #include <cmath>
 #include <memory>
@@ -64,9 +62,7 @@ private:
 
 void tst_DWK44XX_Connector::initTestCase()
 {
-    const QString library = TTestEnvironment::root() + QStringLiteral("/usr/lib/libftdi1.so.2");
-    QDir().mkpath(TTestEnvironment::root() + QStringLiteral("/usr/lib"));
-    QVERIFY(QFile::link(buildDirectory() + QStringLiteral("/simulator/ftdi/libftdi1.so.2"), library));
+    QVERIFY(TCalibratorFixture::linkConverterStandIn());
     QVERIFY(TFTDI_Usb_Serial_Device::instance()->isLibraryAvailable());
     // Every reply of the simulated line is there within 100 ms.
     TDWK44XX_Connector::setCommTimeoutMs(200);

@@ -1,5 +1,11 @@
 #include "blockcalibratorfactory.h"
 
+#include "calibrationsetup.h"
+#include "dwk4400_1100_connector.h"
+#include "dwk44xx_connector.h"
+#include "dwk46xx_connector.h"
+#include "mbk2x00_connector.h"
+
 namespace
 {
 // Both network baths listen on this port unless the user says otherwise.
@@ -49,4 +55,31 @@ QString TBlockcalibratorFactory::calibratorTypeToText(EnCalibratorType pType) co
 {
     const TBlockcalibratorInfo* info = calibratorInfo(pType);
     return info ? info->typeName() : QString();
+}
+
+std::unique_ptr<IBlockcalibratorInterface>
+TBlockcalibratorFactory::createBlockcalibrator(const TCalibrationSetup& pCalibrationSetup) const
+{
+    switch (pCalibrationSetup.calibratorType()) {
+    case EnCalibratorType::ctDWK4400_COOL:
+    case EnCalibratorType::ctDWK4400_165:
+    case EnCalibratorType::ctDWK4400_450:
+    case EnCalibratorType::ctDWK4400_650:
+    case EnCalibratorType::ctMBK2700_165:
+    case EnCalibratorType::ctMBK2700_225:
+    case EnCalibratorType::ctMFK5100_150:
+        return std::make_unique<TDWK44XX_Connector>();
+    case EnCalibratorType::ctDWK4600_650:
+    case EnCalibratorType::ctDWK4600_165:
+        return std::make_unique<TDWK46XX_Connector>();
+    case EnCalibratorType::ctMBK2800:
+    case EnCalibratorType::ctMBK2900:
+        return std::make_unique<TMBK2X00_Connector>(pCalibrationSetup.calibratorIPAddress(),
+                                                    pCalibrationSetup.calibratorPort());
+    case EnCalibratorType::ctDWK4400_1100:
+        return std::make_unique<TDWK4400_1100_Connector>();
+    case EnCalibratorType::ctUndefined:
+        break;
+    }
+    return nullptr;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "blockcalibratorinfo.h"
+#include "blockcalibratorinterface.h"
 #include "calibratortype.h"
 
 #include <QString>
+
+class TCalibrationSetup;
 
 #include <map>
 #include <memory>
@@ -21,6 +24,9 @@ public:
     TBlockcalibratorFactory(TBlockcalibratorFactory&&) = delete;
     TBlockcalibratorFactory& operator=(TBlockcalibratorFactory&&) = delete;
 
+    // A new connector, not yet initialised, for the setup's model; the
+    // caller owns it. Empty for a type the table does not hold.
+    std::unique_ptr<IBlockcalibratorInterface> createBlockcalibrator(const TCalibrationSetup& pCalibrationSetup) const;
     // Null for a type the table does not hold; the factory keeps ownership
     // and the description lives as long as the program.
     const TBlockcalibratorInfo* calibratorInfo(EnCalibratorType pType) const;

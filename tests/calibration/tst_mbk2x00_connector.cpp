@@ -1,0 +1,205 @@
+#include "calibratorfixture.h"
+#include "mbk2x00_connector.h"
+#include "testsupport.h"
+#include "textcalibratorpeer.h"
+
+#include <QHostAddress>
+#include <QTcpSocket>
+
+#include <cmath>
+#include <memory>
+
+using namespace Electrical_temperature_units;
+
+Q_DECLARE_METATYPE(EnCalibratorType)
+
+// The register-protocol connector over TCP against the simulated bath on
+// 127.0.0.1.
+class tst_MBK2X00_Connector : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void initReadsTheLimits();
+    void valuesAreHundredthsInSixteenBits_data();
+    void valuesAreHundredthsInSixteenBits();
+    void setPointIsTheWriteReply_data();
+    void setPointIsTheWriteReply();
+    void unmatchedRepliesAreNotTaken_data();
+    void unmatchedRepliesAreNotTaken();
+    void secondInitKeepsTheConnection();
+    void refusedConnectionFailsInit();
+
+private:
+    bool startBath(EnCalibratorType pType = EnCalibratorType::ctMBK2900) { return mCalibrator.start(pType); }
+    void control(const QString& pCommand) { QVERIFY(mCalibrator.control(pCommand)); }
+    QStringList requests() const { return mCalibrator.textRequests(); }
+
+    TCalibratorFixture mCalibrator;
+};
+
+void tst_MBK2X00_Connector::initTestCase()
+{
+    TMBK2X00_Connector::setReadTimeoutMs(300);
+}
+
+void tst_MBK2X00_Connector::cleanup()
+{
+    mCalibrator.stop();
+}
+
+void tst_MBK2X00_Connector::initReadsTheLimits()
+{
+    QVERIFY(startBath());
+    TMBK2X00_Connector connector(QStringLiteral("127.0.0.1"), mCalibrator.simulator().port());
+    QString message = QStringLiteral("left over");
+    QVERIFY(connector.init(uCelsius, message));
+    QVERIFY(message.isEmpty());
+    QCOMPARE(requests(), QStringList({"{M30****", "{M31****"}));
+    QCOMPARE(connector.mMinTemperatureCelsius, -45.0);
+    QCOMPARE(connector.mMaxTemperatureCelsius, 200.0);
+}
+
+void tst_MBK2X00_Connector::valuesAreHundredthsInSixteenBits_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("digits");
+    QTest::newRow("150") << 150.0 << "3a98";
+    QTest::newRow("-45") << -45.0 << "ee6c";
+    QTest::newRow("23.456 rounds to 2346") << 23.456 << "092a";
+    QTest::newRow("-0.004 rounds to zero") << -0.004 << "0000";
+    QTest::newRow("-0.01") << -0.01 << "ffff";
+    QTest::newRow("300") << 300.0 << "7530";
+}
+
+void tst_MBK2X00_Connector::valuesAreHundredthsInSixteenBits()
+{
+    QFETCH(double, value);
+    QFETCH(QString, digits);
+    const TMBK2X00_Connector connector(QStringLiteral("127.0.0.1"), 1);
+    QCOMPARE(connector.floatToHexString(value).toLower(), digits);
+}
+
+void tst_MBK2X00_Connector::setPointIsTheWriteReply_data()
+{
+    QTest::addColumn<EnCalibratorType>("type");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QStringList>("sent");
+    QTest::addColumn<double>("readBack");
+    const QString control = QStringLiteral("{M140001");
+    QTest::newRow("150 degC") << EnCalibratorType::ctMBK2900 << 150.0 << int(uCelsius)
+                              << QStringList{"{M003A98", control} << 150.0;
+    QTest::newRow("-45 degC") << EnCalibratorType::ctMBK2900 << -45.0 << int(uCelsius)
+                              << QStringList{"{M00EE6C", control} << -45.0;
+    QTest::newRow("-0.01 degC comes back as FFFF")
+        << EnCalibratorType::ctMBK2900 << -0.01 << int(uCelsius) << QStringList{"{M00FFFF", control} << -0.01;
+    QTest::newRow("300 degC comes back as 7530")
+        << EnCalibratorType::ctMBK2800 << 300.0 << int(uCelsius) << QStringList{"{M007530", control} << 300.0;
+    QTest::newRow("kelvin sent in degrees Celsius")
+        << EnCalibratorType::ctMBK2900 << 323.15 << int(uKelvin) << QStringList{"{M001388", control} << 50.0;
+    QTest::newRow("beyond the register: nothing sent")
+        << EnCalibratorType::ctMBK2900 << 400.0 << int(uCelsius) << QStringList() << std::nan("");
+}
+
+void tst_MBK2X00_Connector::setPointIsTheWriteReply()
+{
+    QFETCH(EnCalibratorType, type);
+    QFETCH(double, value);
+    QFETCH(int, unit);
+    QFETCH(QStringList, sent);
+    QFETCH(double, readBack);
+    QVERIFY(startBath(type));
+    TMBK2X00_Connector connector(QStringLiteral("127.0.0.1"), mCalibrator.simulator().port());
+    QString message;
+    QVERIFY(connector.init(uCelsius, message));
+    mCalibrator.simulator().textPeer()->clearRecord();
+
+    TElectricalTemperatureValue accepted;
+    connector.setTemperatureValue(TElectricalTemperatureValue(value, EnUnit(unit)), accepted);
+    QCOMPARE(requests(), sent);
+    if (std::isnan(readBack)) {
+        QVERIFY(std::isnan(accepted.value()));
+        QCOMPARE(accepted.unit(), uUndefined);
+    } else {
+        QVERIFY(std::fabs(accepted.value() - readBack) < 1e-9);
+        QCOMPARE(accepted.unit(), uCelsius);
+        QVERIFY(std::fabs(mCalibrator.simulator().model().setPoint() - readBack) < 1e-9);
+    }
+}
+
+void tst_MBK2X00_Connector::unmatchedRepliesAreNotTaken_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("a reply for the next register") << "fault garble register 1";
+    QTest::newRow("five digits") << "fault garble fivedigits 1";
+    QTest::newRow("no reply") << "fault silence 1";
+}
+
+void tst_MBK2X00_Connector::unmatchedRepliesAreNotTaken()
+{
+    QFETCH(QString, fault);
+    QVERIFY(startBath());
+    TMBK2X00_Connector connector(QStringLiteral("127.0.0.1"), mCalibrator.simulator().port());
+    control(fault);
+    QString message;
+    // The reply for 0x31 while 0x30 is awaited, and the like: init fails at
+    // the first query.
+    QVERIFY(!connector.init(uCelsius, message));
+    QCOMPARE(requests(), QStringList{"{M30****"});
+    QVERIFY(connector.init(uCelsius, message));
+
+    // A set point with the same fault: NaN.
+    control(fault);
+    TElectricalTemperatureValue accepted;
+    connector.setTemperatureValue(TElectricalTemperatureValue(50.0, uCelsius), accepted);
+    QVERIFY(std::isnan(accepted.value()));
+}
+
+void tst_MBK2X00_Connector::secondInitKeepsTheConnection()
+{
+    QVERIFY(startBath());
+    TMBK2X00_Connector connector(QStringLiteral("127.0.0.1"), mCalibrator.simulator().port());
+    QString message;
+    QVERIFY(connector.init(uCelsius, message));
+    // The bath takes no new connection now; the one it has goes on.
+    control(QStringLiteral("fault connection refuse"));
+    const quint16 port = mCalibrator.simulator().port();
+    const auto refused = [port]() {
+        QTcpSocket probe;
+        probe.connectToHost(QHostAddress::LocalHost, port);
+        return !probe.waitForConnected(200);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(refused(), 2000);
+    mCalibrator.simulator().textPeer()->clearRecord();
+    QVERIFY(connector.init(uCelsius, message));
+    QCOMPARE(requests(), QStringList({"{M30****", "{M31****"}));
+
+    // A late reply of an earlier exchange stands first in the buffer and
+    // spoils the next exchange.
+    mCalibrator.simulator().textPeer()->clearRecord();
+    control(QStringLiteral("fault late 400 1"));
+    TElectricalTemperatureValue accepted;
+    connector.setTemperatureValue(TElectricalTemperatureValue(50.0, uCelsius), accepted);
+    QVERIFY(std::isnan(accepted.value()));
+}
+
+void tst_MBK2X00_Connector::refusedConnectionFailsInit()
+{
+    QVERIFY(startBath());
+    const quint16 port = mCalibrator.simulator().port();
+    mCalibrator.stop();
+    TMBK2X00_Connector connector(QStringLiteral("127.0.0.1"), port);
+    QString message;
+    QVERIFY(!connector.init(uCelsius, message));
+    QVERIFY(!connector.isInitialized());
+    QVERIFY(message.isEmpty());
+    TElectricalTemperatureValue accepted;
+    connector.setTemperatureValue(TElectricalTemperatureValue(50.0, uCelsius), accepted);
+    QVERIFY(std::isnan(accepted.value()));
+}
+
+TAMARIND_TEST_MAIN(tst_MBK2X00_Connector)
+#include "tst_mbk2x00_connector.moc"

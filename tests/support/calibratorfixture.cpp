@@ -1,0 +1,45 @@
+#include "calibratorfixture.h"
+
+#include "calibratorcontrolinterpreter.h"
+#include "testsupport.h"
+#include "textcalibratorpeer.h"
+
+#include <QDir>
+#include <QFile>
+
+bool TCalibratorFixture::linkConverterStandIn()
+{
+    QDir().mkpath(TTestEnvironment::root() + QStringLiteral("/usr/lib"));
+    return QFile::link(buildDirectory() + QStringLiteral("/simulator/ftdi/libftdi1.so.2"),
+                       TTestEnvironment::root() + QStringLiteral("/usr/lib/libftdi1.so.2"));
+}
+
+bool TCalibratorFixture::start(EnCalibratorType pType, const QStringList& pControl)
+{
+    mSimulator = std::make_unique<TCalibratorSimulator>(pType);
+    mSimulator->setPort(0);
+    QString error;
+    if (!mSimulator->start(error)) {
+        qWarning("%s", qPrintable(error));
+        return false;
+    }
+    for (const QString& command : pControl) {
+        if (!control(command))
+            return false;
+    }
+    return true;
+}
+
+bool TCalibratorFixture::control(const QString& pCommand)
+{
+    TCalibratorControlInterpreter interpreter(*mSimulator);
+    return interpreter.execute(pCommand).value(0) == QLatin1String("OK");
+}
+
+QStringList TCalibratorFixture::textRequests() const
+{
+    QStringList seen;
+    for (const QByteArray& request : mSimulator->textPeer()->receivedRequests())
+        seen << QString::fromLatin1(request);
+    return seen;
+}

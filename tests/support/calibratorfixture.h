@@ -1,0 +1,30 @@
+#pragma once
+
+#include "calibratorsimulator.h"
+
+#include <QStringList>
+
+#include <memory>
+
+// A simulated calibrator for connector tests: the converter stand-in linked
+// where the program loads its library, and one calibrator at a time whose
+// control commands the test gives as text.
+class TCalibratorFixture
+{
+public:
+    // Links the stand-in at the root's /usr/lib/libftdi1.so.2; call before the
+    // converter is first used.
+    static bool linkConverterStandIn();
+
+    // Starts a calibrator of that model and runs the control commands.
+    bool start(EnCalibratorType pType, const QStringList& pControl = {});
+    // Runs one control command; false unless it answered OK.
+    bool control(const QString& pCommand);
+    void stop() { mSimulator.reset(); }
+    TCalibratorSimulator& simulator() { return *mSimulator; }
+    // What a text-protocol calibrator received, one request each.
+    QStringList textRequests() const;
+
+private:
+    std::unique_ptr<TCalibratorSimulator> mSimulator;
+};
