@@ -43,7 +43,9 @@ QStringList TCalibratorControlInterpreter::help()
         QStringLiteral("Text and network models: identity <text> (STX/ETX)"),
         QStringLiteral(
             "fault silence <n|always> | fault late <ms> [n|always] | fault readback <K> | fault comma on|off"),
-        QStringLiteral("fault garble letter|noetx|cr|fields3|blankfirst|empty|register|fivedigits [n|always]"),
+        QStringLiteral(
+            "fault garble letter|noetx|noise|equallimits|cr|fields3|blankfirst|empty|register|fivedigits|control "
+            "[n|always]"),
         QStringLiteral("fault refuse control|limits|setpoint|write [n|always] | fault unitcode <code>|none"),
         QStringLiteral("fault connection refuse|accept | fault drop [n|always] | fault clear"),
     };

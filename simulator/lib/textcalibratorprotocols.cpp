@@ -76,8 +76,12 @@ public:
             content = refused(pFaults, "control") ? QByteArray("MO") : QByteArray("M") + (mControl ? '1' : '0');
             break;
         case 'b':
-            content = refused(pFaults, "limits") ? QByteArray("R!H!")
-                                                 : "R" + decimal(mLow, 2, pFaults) + "H" + decimal(mHigh, 2, pFaults);
+            if (refused(pFaults, "limits"))
+                content = "R!H!";
+            else if (garbled(pFaults, "equallimits"))
+                content = "R" + decimal(mLow, 2, pFaults) + "H" + decimal(mLow, 2, pFaults);
+            else
+                content = "R" + decimal(mLow, 2, pFaults) + "H" + decimal(mHigh, 2, pFaults);
             break;
         case 'S': {
             bool ok = false;
@@ -102,6 +106,8 @@ public:
             return QByteArray(1, STX) + char(replyLetter == 'x' ? 'y' : 'x') + content + ETX;
         if (garbled(pFaults, "noetx"))
             return QByteArray(1, STX) + replyLetter + content;
+        if (garbled(pFaults, "noise"))
+            return "x\r" + QByteArray(1, STX) + replyLetter + content + ETX + "y";
         return QByteArray(1, STX) + replyLetter + content + ETX;
     }
 
@@ -284,7 +290,7 @@ public:
         default:
             break;
         }
-        if (garbled(pFaults, "register"))
+        if (garbled(pFaults, "register") || (address == 0x14 && garbled(pFaults, "control")))
             address = (address + 1) & 0xFF;
         QByteArray digits = QByteArray::number(quint16(content), 16).rightJustified(4, '0').toUpper();
         if (garbled(pFaults, "fivedigits"))

@@ -14,9 +14,10 @@ class TCalibratorThermalModel;
 struct TTextPeerFaults
 {
     int mSilence = 0;
-    // How replies are spoiled: "letter", "noetx" (STX/ETX); "cr", "fields3",
-    // "blankfirst", "empty" (variable protocol); "register", "fivedigits"
-    // (register protocol).
+    // How replies are spoiled: "letter", "noetx", "noise" (bytes around the
+    // frame), "equallimits" (STX/ETX); "cr", "fields3", "blankfirst", "empty"
+    // (variable protocol); "register", "fivedigits", "control" (the reply to
+    // the temperature control write for another register) (register protocol).
     QString mGarble;
     int mGarbleCount = 0;
     // What is refused: "control", "limits", "setpoint" (STX/ETX); "write"

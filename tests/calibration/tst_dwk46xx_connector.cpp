@@ -66,6 +66,10 @@ void tst_DWK46XX_Connector::initChecksAndPreparesTheCalibrator_data()
     QTest::newRow("control mode refused once") << QStringList{"fault refuse control 1"} << int(uCelsius) << true
                                                << QStringList{"t", "EC", "e", "O1", "O1", "b"};
     QTest::newRow("no limits") << QStringList{"fault refuse limits always"} << int(uCelsius) << false << fullInit;
+    QTest::newRow("low limit equal to high")
+        << QStringList{"fault garble equallimits 1"} << int(uCelsius) << false << fullInit;
+    QTest::newRow("bytes around every reply")
+        << QStringList{"fault garble noise always"} << int(uCelsius) << true << fullInit;
     QTest::newRow("limits with a decimal comma") << QStringList{"fault comma on"} << int(uCelsius) << true << fullInit;
     QTest::newRow("reply of another letter")
         << QStringList{"fault garble letter 1"} << int(uCelsius) << false << QStringList{"t"};

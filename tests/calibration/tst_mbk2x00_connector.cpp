@@ -85,23 +85,27 @@ void tst_MBK2X00_Connector::valuesAreHundredthsInSixteenBits()
 void tst_MBK2X00_Connector::setPointIsTheWriteReply_data()
 {
     QTest::addColumn<EnCalibratorType>("type");
+    QTest::addColumn<QString>("fault");
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("unit");
     QTest::addColumn<QStringList>("sent");
     QTest::addColumn<double>("readBack");
     const QString control = QStringLiteral("{M140001");
-    QTest::newRow("150 degC") << EnCalibratorType::ctMBK2900 << 150.0 << int(uCelsius)
+    QTest::newRow("150 degC") << EnCalibratorType::ctMBK2900 << QString() << 150.0 << int(uCelsius)
                               << QStringList{"{M003A98", control} << 150.0;
-    QTest::newRow("-45 degC") << EnCalibratorType::ctMBK2900 << -45.0 << int(uCelsius)
+    QTest::newRow("-45 degC") << EnCalibratorType::ctMBK2900 << QString() << -45.0 << int(uCelsius)
                               << QStringList{"{M00EE6C", control} << -45.0;
-    QTest::newRow("-0.01 degC comes back as FFFF")
-        << EnCalibratorType::ctMBK2900 << -0.01 << int(uCelsius) << QStringList{"{M00FFFF", control} << -0.01;
-    QTest::newRow("300 degC comes back as 7530")
-        << EnCalibratorType::ctMBK2800 << 300.0 << int(uCelsius) << QStringList{"{M007530", control} << 300.0;
-    QTest::newRow("kelvin sent in degrees Celsius")
-        << EnCalibratorType::ctMBK2900 << 323.15 << int(uKelvin) << QStringList{"{M001388", control} << 50.0;
+    QTest::newRow("-0.01 degC comes back as FFFF") << EnCalibratorType::ctMBK2900 << QString() << -0.01 << int(uCelsius)
+                                                   << QStringList{"{M00FFFF", control} << -0.01;
+    QTest::newRow("300 degC comes back as 7530") << EnCalibratorType::ctMBK2800 << QString() << 300.0 << int(uCelsius)
+                                                 << QStringList{"{M007530", control} << 300.0;
+    QTest::newRow("kelvin sent in degrees Celsius") << EnCalibratorType::ctMBK2900 << QString() << 323.15
+                                                    << int(uKelvin) << QStringList{"{M001388", control} << 50.0;
+    QTest::newRow("temperature control not confirmed")
+        << EnCalibratorType::ctMBK2900 << "fault garble control always" << 50.0 << int(uCelsius)
+        << QStringList{"{M001388", control} << std::nan("");
     QTest::newRow("beyond the register: nothing sent")
-        << EnCalibratorType::ctMBK2900 << 400.0 << int(uCelsius) << QStringList() << std::nan("");
+        << EnCalibratorType::ctMBK2900 << QString() << 400.0 << int(uCelsius) << QStringList() << std::nan("");
 }
 
 void tst_MBK2X00_Connector::setPointIsTheWriteReply()
@@ -110,8 +114,11 @@ void tst_MBK2X00_Connector::setPointIsTheWriteReply()
     QFETCH(double, value);
     QFETCH(int, unit);
     QFETCH(QStringList, sent);
+    QFETCH(QString, fault);
     QFETCH(double, readBack);
     QVERIFY(startBath(type));
+    if (!fault.isEmpty())
+        control(fault);
     TMBK2X00_Connector connector(QStringLiteral("127.0.0.1"), mCalibrator.simulator().port());
     QString message;
     QVERIFY(connector.init(uCelsius, message));
