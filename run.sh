@@ -20,6 +20,9 @@ if [ "${TAMARIND_REAL_FTDI:-0}" = 1 ] && [ -e /usr/lib/x86_64-linux-gnu/libftdi1
 else
     ln -sfn "$top/build/simulator/ftdi/libftdi1.so.2" "$TAMARIND_ROOT/usr/lib/libftdi1.so.2"
 fi
+# Qt's per-user runtime files, which would otherwise go to the host's /tmp.
+export XDG_RUNTIME_DIR="$TAMARIND_ROOT/run/user/$(id -u)"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 echo "Device root: $TAMARIND_ROOT (commands the program asks for: var/log/commands.log)"
 
 pids=()
@@ -29,11 +32,16 @@ trap cleanup EXIT INT TERM
 if [ -x "$top/build/simulator/boardsim" ]; then
     # A link left by an earlier run would look like the new board before it is there.
     rm -f "$TAMARIND_ROOT/dev/ttyO2"
+    # A few custom probes of each kind, calibrated this month.
+    mkdir -p "$TAMARIND_ROOT/var/lib"
+    sed -e "s/@YEAR@/$(date +%Y)/g" -e "s/@MONTH@/$(date +%-m)/g" "$top/simulator/demo-probes.txt" \
+        > "$TAMARIND_ROOT/var/lib/boardsim-probes.txt"
     # Switch boxes and sensors the program is to find at its start.
     setup_args=()
     [ -f "$TAMARIND_ROOT/boardsim.setup" ] && setup_args=(--setup "$TAMARIND_ROOT/boardsim.setup")
     "$top/build/simulator/boardsim" --control "$TAMARIND_ROOT/var/run/boardsim.sock" \
-        --log "$TAMARIND_ROOT/var/log/board-commands.log" "${setup_args[@]}" &
+        --log "$TAMARIND_ROOT/var/log/board-commands.log" --probes "$TAMARIND_ROOT/var/lib/boardsim-probes.txt" \
+        "${setup_args[@]}" &
     pids+=($!)
     for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyO2" ] && break; sleep 0.1; done
     echo "Simulated measurement board on $TAMARIND_ROOT/dev/ttyO2 -> $(readlink "$TAMARIND_ROOT/dev/ttyO2" || echo '?'),"

@@ -5,23 +5,18 @@
 // instrument polls twice a second; the program's CPU time for it must stay a
 // negligible share of one core (goal: under 0.1 %, 500 us per poll).
 
+#include "benchsupport.h"
 #include "boardsimulator.h"
 #include "channel.h"
 #include "channelcontroller.h"
 #include "channelcontrollerlistener.h"
 #include "clickablewidgetcontroller.h"
-#include "deviceroot.h"
 #include "intcommcontroller.h"
 #include "internalscpihandler.h"
 #include "probe.h"
-#include "submenucontroller.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
-
-#include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <ctime>
@@ -37,16 +32,6 @@ double threadCpuSeconds()
     ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
 }
-
-class TNoSubMenu : public ISubMenuController
-{
-public:
-    void showSubMenu(const QString&, QWidget*, ISubMenuConfirmationReceiver*, EnSubMenuType) override {}
-    void cancelSubMenu(ISubMenuConfirmationReceiver*) override {}
-    void setSubMenuCaption(const QString&) override {}
-    void restoreSubMenuCaption() override {}
-    void setMainMenuCaption() override {}
-};
 
 // Takes what the graph view, the logger and scan mode take from a poll.
 class TCountingListener : public IChannelControllerListener
@@ -137,13 +122,5 @@ BENCHMARK(BM_WholePoll)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark:
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir root;
-    qputenv(TDeviceRoot::ROOT_VARIABLE, root.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

@@ -3,7 +3,9 @@
 
 #include "customlogocontroller.h"
 #include "desktopbackground.h"
+#include "deviceroot.h"
 #include "tamarindmainform.h"
+#include "terminationsignals.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -23,7 +25,11 @@ QString backgroundImage()
 
 int main(int argc, char* argv[])
 {
+    if (!TDeviceRoot::checkRootVariable("ZTM8800UI"))
+        return 2;
+    TDeviceRoot::prepareRuntimeDirectory();
     QApplication application(argc, argv);
+    TTerminationSignals::quitEventLoopOnTermination(application);
     QApplication::setOrganizationName(QStringLiteral("ZELK"));
     QApplication::setApplicationName(QStringLiteral("ZTM8800UI"));
 

@@ -29,7 +29,7 @@ QStringList TBoardControlInterpreter::help()
         QStringLiteral("box <port 1-4> <type 0-5> [serial] [pcb serial] [version] [yyyy-mm-dd]"),
         QStringLiteral("idn <maker>,<model>,<serial>,<version>,<dd/MM/yyyy> | model <model>"),
         QStringLiteral("calibrated 0|1 | runtime <seconds>"),
-        QStringLiteral("fault nak|badcrc|silence|together <count>"),
+        QStringLiteral("fault nak|badcrc|silence|together|noise <count>"),
         QStringLiteral("fault stray <count> [byte in hex] | fault pieces <count> [bytes] [gap ms]"),
         QStringLiteral("fault zero <count> [position] | fault late <count> [delay ms]"),
         QStringLiteral("fault error <number> [count] | fault reply <text> | fault clear"),
@@ -455,6 +455,8 @@ QString TBoardControlInterpreter::setFault(const QStringList& pWords)
             pFaults.mSilentCommands = count;
         } else if (kind == QLatin1String("together")) {
             pFaults.mJoinedReplies = count;
+        } else if (kind == QLatin1String("noise")) {
+            pFaults.mNoiseReplies = count;
         } else if (kind == QLatin1String("stray")) {
             pFaults.mStrayByteCommands = count;
             if (extra[0] >= 0)

@@ -24,9 +24,12 @@ TBoardControlServer::~TBoardControlServer() = default;
 
 bool TBoardControlServer::listen(const QString& pSocketPath, QString& oError)
 {
-    QDir().mkpath(QFileInfo(pSocketPath).absolutePath());
-    QLocalServer::removeServer(pSocketPath);
-    if (!mServer->listen(pSocketPath)) {
+    // A name without a leading slash would be taken as one inside the temporary
+    // directory, where its folders do not exist.
+    const QString path = QFileInfo(pSocketPath).absoluteFilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QLocalServer::removeServer(path);
+    if (!mServer->listen(path)) {
         oError = mServer->errorString();
         return false;
     }

@@ -22,6 +22,7 @@ QString TBoardFaults::toText() const
     add("together", mJoinedReplies);
     add("zero", mZeroByteReplies, QStringLiteral("at %1").arg(mZeroBytePosition));
     add("late", mLateReplies, QStringLiteral("%1 ms").arg(mLateReplyDelayMs));
+    add("noise", mNoiseReplies);
     for (const TCommandFault& fault : mCommandFaults) {
         const QString what = fault.mKind == TCommandFault::cfSilence
                                  ? QStringLiteral("silence")

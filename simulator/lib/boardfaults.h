@@ -31,6 +31,11 @@ struct TBoardFaults
     // ACK at once, reply only after mLateReplyDelayMs.
     int mLateReplies = 0;
     int mLateReplyDelayMs = 3000;
+    // ACK, then NOISE_BYTES without a CR LF in place of the reply, as a board
+    // out of step would send; all at once, so that none of it is left to spill
+    // into the next exchange once the host stops reading.
+    int mNoiseReplies = 0;
+    static constexpr int NOISE_BYTES = 16 * 1024;
     // Replies that replace the board's own answers to the next commands that
     // have a reply, in order; commands answered with ACK alone pass by them.
     QList<QByteArray> mInjectedReplies;

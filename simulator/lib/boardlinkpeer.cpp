@@ -1,6 +1,6 @@
 #include "boardlinkpeer.h"
 
-#include "intcommcontroller.h"
+#include "linkcrc.h"
 
 #include <QMutexLocker>
 #include <QSocketNotifier>
@@ -14,6 +14,9 @@
 namespace
 {
 const QByteArray TERMINATOR("\r\n");
+// The link's acknowledge bytes; they travel alone, without check byte or terminator.
+constexpr char ACK = 0x06;
+constexpr char NAK = 0x15;
 } // namespace
 
 TBoardLinkPeer::TBoardLinkPeer(int pMasterDescriptor, TBoardSimulatorCore& pCore)
@@ -59,7 +62,7 @@ void TBoardLinkPeer::processInput()
         // The host confirms a reply with a lone ACK or NAK; command texts never
         // begin with either.
         const char first = mInput.at(0);
-        if (first == TIntCommController::ACK || first == TIntCommController::NAK) {
+        if (first == ACK || first == NAK) {
             mInput.remove(0, 1);
             handleHostAnswer(first);
             continue;
@@ -75,7 +78,7 @@ void TBoardLinkPeer::processInput()
 
 void TBoardLinkPeer::handleHostAnswer(char pAnswer)
 {
-    if (pAnswer == TIntCommController::ACK) {
+    if (pAnswer == ACK) {
         ++mCore.mRecord.mHostAcks;
         mPendingReply.reset();
         return;
@@ -95,21 +98,20 @@ void TBoardLinkPeer::handleFrame(const QByteArray& pBytes)
     received.mBytes = pBytes;
     received.mArrivalNs = TLinkRecord::monotonicNs();
     const QByteArray body = pBytes.left(pBytes.size() - TERMINATOR.size());
-    received.mChecksumValid =
-        !body.isEmpty() && TIntCommController::calcChecksum(body, TIntCommController::GENERATOR_POLYNOMIAL) == 0;
+    received.mChecksumValid = TLinkCrc::isIntact(body);
     if (received.mChecksumValid)
         received.mText = body.left(body.size() - 1);
     mCore.mRecord.addFrame(received);
 
     TBoardFaults& faults = mCore.mFaults;
     if (!received.mChecksumValid) {
-        writeToHost(QByteArray(1, TIntCommController::NAK));
+        writeToHost(QByteArray(1, NAK));
         return;
     }
     if (TBoardFaults::take(faults.mSilentCommands))
         return;
     if (TBoardFaults::take(faults.mNakCommands)) {
-        writeToHost(QByteArray(1, TIntCommController::NAK));
+        writeToHost(QByteArray(1, NAK));
         return;
     }
     if (TBoardFaults::take(faults.mStrayByteCommands)) {
@@ -123,7 +125,7 @@ void TBoardLinkPeer::handleFrame(const QByteArray& pBytes)
         if (commandFault.mKind == TBoardFaults::TCommandFault::cfSilence)
             return;
         if (!mCore.mState.hasReply(received.mText)) {
-            writeToHost(QByteArray(1, TIntCommController::NAK));
+            writeToHost(QByteArray(1, NAK));
             return;
         }
         answer.mReply = commandFault.mReply;
@@ -132,7 +134,7 @@ void TBoardLinkPeer::handleFrame(const QByteArray& pBytes)
         if (answer.mReplyExpected && !faults.mInjectedReplies.isEmpty())
             answer.mReply = faults.mInjectedReplies.takeFirst();
     }
-    const QByteArray ack(1, TIntCommController::ACK);
+    const QByteArray ack(1, ACK);
     if (!answer.mReplyExpected) {
         writeToHost(ack);
         return;
@@ -156,6 +158,11 @@ void TBoardLinkPeer::handleFrame(const QByteArray& pBytes)
         });
         return;
     }
+    if (TBoardFaults::take(faults.mNoiseReplies)) {
+        // Printable bytes that are neither CR nor LF.
+        writeToHost(ack + QByteArray(TBoardFaults::NOISE_BYTES, 'N'));
+        return;
+    }
     mPendingReply = text;
     if (TBoardFaults::take(faults.mPieceReplies)) {
         writeToHost(ack);
@@ -170,7 +177,7 @@ void TBoardLinkPeer::handleFrame(const QByteArray& pBytes)
 
 QByteArray TBoardLinkPeer::replyFrame(const QByteArray& pText)
 {
-    QByteArray frame = TIntCommController::frame(pText);
+    QByteArray frame = TLinkCrc::frame(pText);
     if (TBoardFaults::take(mCore.mFaults.mBadReplyCrc)) {
         // Flipping one bit always breaks the CRC.
         const int crcPosition = frame.size() - TERMINATOR.size() - 1;

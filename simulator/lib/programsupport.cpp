@@ -1,32 +1,17 @@
 #include "programsupport.h"
 
+#include "terminationsignals.h"
+
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTextStream>
 
-#include <csignal>
 #include <memory>
 #include <unistd.h>
 
-namespace
-{
-int signalPipe[2] = {-1, -1};
-
-void onTerminationSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
-}
-} // namespace
-
 void PeerProgram::quitOnTerminationSignals(QCoreApplication& pApplication)
 {
-    if (::pipe(signalPipe) != 0)
-        return;
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &pApplication);
-    QObject::connect(notifier, &QSocketNotifier::activated, &pApplication, &QCoreApplication::quit);
-    std::signal(SIGINT, onTerminationSignal);
-    std::signal(SIGTERM, onTerminationSignal);
+    TTerminationSignals::quitEventLoopOnTermination(pApplication);
 }
 
 void PeerProgram::serveControlOnStandardInput(QObject* pOwner, TBoardControlServer::TInterpreter pInterpreter)

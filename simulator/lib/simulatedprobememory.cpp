@@ -161,6 +161,23 @@ bool TSimulatedProbeMemory::fillSlot(int pProbeNumber, const QString& pRecord)
            store(pProbeNumber, pRecord, fieldCount) == 0;
 }
 
+bool TSimulatedProbeMemory::fillSlots(const QString& pLines, QString& oError)
+{
+    const QStringList lines = pLines.split(QLatin1Char('\n'));
+    for (int index = 0; index < lines.size(); ++index) {
+        const QString line = lines.at(index).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const int comma = line.indexOf(QLatin1Char(','));
+        int number = 0;
+        if (comma <= 0 || !toInteger(line.left(comma), number) || !fillSlot(number, line.mid(comma + 1))) {
+            oError = QStringLiteral("line %1: not a slot number and probe record").arg(index + 1);
+            return false;
+        }
+    }
+    return true;
+}
+
 bool TSimulatedProbeMemory::clearSlot(int pProbeNumber)
 {
     TSlot* probe = slot(pProbeNumber);

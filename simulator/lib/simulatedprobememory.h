@@ -63,6 +63,10 @@ public:
     // or a record the board would not store.
     bool fillSlot(int pProbeNumber, const QString& pRecord);
     bool clearSlot(int pProbeNumber);
+    // Fills slots from lines "<number>,<probe record>"; blank lines and lines
+    // beginning with "#" are passed over. Stops at the first line that is no
+    // slot and record, with its line number in oError.
+    bool fillSlots(const QString& pLines, QString& oError);
     // The family the stored record belongs to; pfNone for an empty slot.
     EnFamily family(int pProbeNumber) const;
     bool factorRoot2(int pProbeNumber) const;

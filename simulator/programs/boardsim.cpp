@@ -123,6 +123,9 @@ bool runSetup(TBoardSimulator& pSimulator, const QString& pPath, QString& oError
 
 int main(int argc, char* argv[])
 {
+    if (!TDeviceRoot::checkRootVariable("boardsim"))
+        return 2;
+    TDeviceRoot::prepareRuntimeDirectory();
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("boardsim"));
 

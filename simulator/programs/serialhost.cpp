@@ -127,6 +127,9 @@ private:
 
 int main(int argc, char* argv[])
 {
+    if (!TDeviceRoot::checkRootVariable("serialhost"))
+        return 2;
+    TDeviceRoot::prepareRuntimeDirectory();
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("serialhost"));
 

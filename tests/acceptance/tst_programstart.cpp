@@ -4,7 +4,9 @@
 #include "tamarindsettings.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QDomDocument>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -12,6 +14,7 @@
 #include <QProcessEnvironment>
 
 #include <algorithm>
+#include <unistd.h>
 
 // The instrument program as it is shipped, started offscreen under a fresh device root against the simulated board
 // as a program of its own, and watched from the outside only: what the board received (the simulator's command log),
@@ -29,8 +32,13 @@ private slots:
     void pollsTheMeasuredChannelEveryReadInterval();
     void writesItsSettingsUnderTheRoot();
     void survivesTheBoardGoingSilent();
+    void resumesPollingWhenTheBoardRestarts();
     void asksForNoSystemCommandButTheStickCheck();
     void carriesItsVersionInItsFile();
+    void locksNoFileOutsideItsRoot();
+    void refusesARootThatIsNoRoot_data();
+    void refusesARootThatIsNoRoot();
+    void endsInOrderOnTerminate();
 
 private:
     struct TLoggedCommand
@@ -43,7 +51,11 @@ private:
     static QString boardControl(const QByteArray& pCommand);
     void startProcess(QProcess& pProcess, const QString& pProgram, const QStringList& pArguments,
                       const QProcessEnvironment& pEnvironment);
+    void startBoard();
+    // Processor time the program has used so far, in ms.
+    qint64 programProcessorTime() const;
 
+    QProcessEnvironment mEnvironment;
     QProcess mBoard;
     QProcess mProgram;
 };
@@ -76,21 +88,37 @@ void tst_ProgramStart::startProcess(QProcess& pProcess, const QString& pProgram,
     QVERIFY2(pProcess.waitForStarted(), qPrintable(pProgram));
 }
 
-void tst_ProgramStart::initTestCase()
+void tst_ProgramStart::startBoard()
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(TDeviceRoot::ROOT_VARIABLE, TTestEnvironment::root());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    QVERIFY(QDir().mkpath(QFileInfo(controlSocketPath()).absolutePath()));
-
-    const QString build = QStringLiteral(TAMARIND_BUILD_DIR);
-    startProcess(mBoard, build + QStringLiteral("/simulator/boardsim"),
+    startProcess(mBoard, QStringLiteral(TAMARIND_BUILD_DIR "/simulator/boardsim"),
                  {QStringLiteral("--log"), boardLogPath(), QStringLiteral("--control"), controlSocketPath()},
-                 environment);
+                 mEnvironment);
     QTRY_VERIFY(QFileInfo::exists(TDeviceRoot::path(QStringLiteral("/dev/ttyO2"))));
     QTRY_VERIFY(QFileInfo::exists(controlSocketPath()));
+}
 
-    startProcess(mProgram, build + QStringLiteral("/application/ZTM8800UI"), {}, environment);
+qint64 tst_ProgramStart::programProcessorTime() const
+{
+    QFile file(QStringLiteral("/proc/%1/stat").arg(mProgram.processId()));
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    // The fields after the program's name, which is in parentheses: utime and stime are the 12th and 13th.
+    const QByteArray stat = file.readAll();
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    const qint64 ticks = fields.value(11).toLongLong() + fields.value(12).toLongLong();
+    return ticks * 1000 / ::sysconf(_SC_CLK_TCK);
+}
+
+void tst_ProgramStart::initTestCase()
+{
+    // The harness has put XDG_RUNTIME_DIR into the root as well.
+    mEnvironment = QProcessEnvironment::systemEnvironment();
+    mEnvironment.insert(TDeviceRoot::ROOT_VARIABLE, TTestEnvironment::root());
+    mEnvironment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QVERIFY(QDir().mkpath(QFileInfo(controlSocketPath()).absolutePath()));
+
+    startBoard();
+    startProcess(mProgram, QStringLiteral(TAMARIND_BUILD_DIR "/application/ZTM8800UI"), {}, mEnvironment);
     QTRY_VERIFY_WITH_TIMEOUT(!pollTimes(boardLog()).isEmpty(), 20000);
 }
 
@@ -212,6 +240,31 @@ void tst_ProgramStart::survivesTheBoardGoingSilent()
     QVERIFY2(qAbs(lastInterval - READ_INTERVAL) < POLL_JITTER, qPrintable(QString::number(lastInterval)));
 }
 
+// The board's line hangs up when the board goes away. The program neither
+// spins on the dead line nor keeps it: once the board is back at its device
+// path, the program polls it again at its interval.
+void tst_ProgramStart::resumesPollingWhenTheBoardRestarts()
+{
+    mBoard.terminate();
+    QVERIFY(mBoard.waitForFinished(5000));
+    const int pollsBefore = pollTimes(boardLog()).size();
+
+    // The time the program spends without its board, a few of its read intervals.
+    const qint64 processorBefore = programProcessorTime();
+    QElapsedTimer clock;
+    clock.start();
+    QTest::qWait(int(6 * READ_INTERVAL));
+    const double processorShare = double(programProcessorTime() - processorBefore) / double(clock.elapsed());
+    QVERIFY2(processorShare < 0.2, qPrintable(QString("processor share %1 without the board").arg(processorShare)));
+
+    startBoard();
+    QTRY_VERIFY_WITH_TIMEOUT(pollTimes(boardLog()).size() >= pollsBefore + 4, 20000);
+    QCOMPARE(mProgram.state(), QProcess::Running);
+    const QList<double> polls = pollTimes(boardLog());
+    const double lastInterval = polls.at(polls.size() - 1) - polls.at(polls.size() - 2);
+    QVERIFY2(qAbs(lastInterval - READ_INTERVAL) < POLL_JITTER, qPrintable(QString::number(lastInterval)));
+}
+
 // Every system command the program asks for is recorded under the root instead of acting on this machine; at
 // start-up and while it measures, the only one is the probe for a USB stick.
 void tst_ProgramStart::asksForNoSystemCommandButTheStickCheck()
@@ -236,6 +289,57 @@ void tst_ProgramStart::carriesItsVersionInItsFile()
     QCOMPARE(tagged.toString().section('.', 0, 2), QStringLiteral("1.0.0"));
     const TFileVersion own = TFileVersionReader::determineFileVersion(program, QString(), tagFound);
     QCOMPARE(own.toString(), tagged.toString());
+}
+
+// Serial port libraries keep lock files named after the port in the host's lock
+// directories; the program's port lies in the root, so its lock may not lie elsewhere.
+void tst_ProgramStart::locksNoFileOutsideItsRoot()
+{
+    const QString portName =
+        TDeviceRoot::path(QStringLiteral("/dev/ttyO2")).replace(QLatin1Char('/'), QLatin1Char('_'));
+    for (const char* directory : {"/var/lock", "/run/lock", "/tmp", "/var/tmp"}) {
+        const QStringList locks = QDir(directory).entryList({QStringLiteral("LCK..*")}, QDir::Files | QDir::System);
+        for (const QString& lock : locks)
+            QVERIFY2(!lock.contains(portName), qPrintable(QLatin1String(directory) + QLatin1Char('/') + lock));
+    }
+}
+
+// A script whose variable is unset or mistyped would otherwise run the program
+// as on the device: its settings in the host's /home, its commands on the host.
+void tst_ProgramStart::refusesARootThatIsNoRoot_data()
+{
+    QTest::addColumn<QString>("root");
+    QTest::newRow("set but empty") << QString("");
+    QTest::newRow("a way back up to the machine's root") << QString("/tmp/..");
+}
+
+void tst_ProgramStart::refusesARootThatIsNoRoot()
+{
+    QFETCH(QString, root);
+    QProcessEnvironment environment = mEnvironment;
+    environment.insert(TDeviceRoot::ROOT_VARIABLE, root);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(TAMARIND_BUILD_DIR "/application/ZTM8800UI"), QStringList());
+    const bool ended = program.waitForFinished(10000);
+    if (!ended) {
+        program.kill();
+        program.waitForFinished();
+    }
+    QVERIFY(ended);
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 2);
+    QVERIFY(program.readAllStandardError().contains(TDeviceRoot::ROOT_VARIABLE));
+}
+
+// Ctrl+C or a terminate from a script ends the event loop: the program closes
+// its port and takes its objects down in order instead of dying where it stands.
+void tst_ProgramStart::endsInOrderOnTerminate()
+{
+    mProgram.terminate();
+    QVERIFY(mProgram.waitForFinished(10000));
+    QCOMPARE(mProgram.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(mProgram.exitCode(), 0);
 }
 
 TAMARIND_TEST_MAIN(tst_ProgramStart)

@@ -40,6 +40,11 @@ private slots:
     void boardNaks();
     void corruptedReplies_data();
     void corruptedReplies();
+    void naksAndCorruptedRepliesShareTheTries_data();
+    void naksAndCorruptedRepliesShareTheTries();
+    void exchangeEndsWithinItsLimits_data();
+    void exchangeEndsWithinItsLimits();
+    void boardThatRestartsIsFoundAgain();
     void silentBoardIsNotAskedAgain();
     void strayByteInsteadOfAck();
     void zeroByteCutsTheReply();
@@ -191,6 +196,99 @@ void tst_IntCommController::corruptedReplies()
     QTRY_COMPARE(board.board().hostAcks(), failed ? 0 : 1);
     // The command itself went out once; each NAK asked for the reply only.
     QCOMPARE(board.commands(), QList<QByteArray>{"*idn?"});
+}
+
+// The limit of five tries holds for NAKs and corrupted replies together.
+void tst_IntCommController::naksAndCorruptedRepliesShareTheTries_data()
+{
+    QTest::addColumn<int>("naks");
+    QTest::addColumn<int>("corrupted");
+    QTest::addColumn<bool>("failed");
+    QTest::newRow("three NAKs and one corrupted reply, the fifth try is good") << 3 << 1 << false;
+    QTest::newRow("three NAKs and two corrupted replies give up") << 3 << 2 << true;
+    QTest::newRow("one NAK and four corrupted replies give up") << 1 << 4 << true;
+}
+
+void tst_IntCommController::naksAndCorruptedRepliesShareTheTries()
+{
+    QFETCH(int, naks);
+    QFETCH(int, corrupted);
+    QFETCH(bool, failed);
+    TSimulatedBoardLink board;
+    board.board().withFaults([&](TBoardFaults& f) {
+        f.mNakCommands = naks;
+        f.mBadReplyCrc = corrupted;
+    });
+
+    bool linkFailed = !failed;
+    const QString reply = send(board.link(), "*idn?", linkFailed);
+    QCOMPARE(linkFailed, failed);
+    QCOMPARE(reply, failed ? QString() : QString::fromLatin1(IDENTIFICATION));
+    // The frame went out once per NAK and once more for the ACK; the corrupted replies cost NAKs of ours.
+    QCOMPARE(board.commands().size(), naks + 1);
+    QTRY_COMPARE(board.board().hostNaks(), corrupted);
+    QTRY_COMPARE(board.board().hostAcks(), failed ? 0 : 1);
+}
+
+void tst_IntCommController::exchangeEndsWithinItsLimits_data()
+{
+    QTest::addColumn<TFaultSetup>("fault");
+    QTest::addColumn<int>("exchangeTimeout");
+    QTest::addColumn<int>("givenUpWithinMs");
+    // A byte every 100 ms never lets the 2 s wait for the next bytes run out;
+    // the identification would take over 4 s.
+    QTest::newRow("reply trickling in past the exchange's limit") << TFaultSetup([](TBoardFaults& f) {
+        f.mPieceReplies = 1;
+        f.mPieceBytes = 1;
+        f.mPieceGapMs = 100;
+    }) << 1000 << 1900;
+    // Noise without CR LF is no reply: the full buffer ends the exchange, not
+    // the wait for more bytes after it.
+    QTest::newRow("noise without an end of line")
+        << TFaultSetup([](TBoardFaults& f) { f.mNoiseReplies = 1; }) << TIntCommController::EXCHANGE_TIMEOUT << 1000;
+}
+
+void tst_IntCommController::exchangeEndsWithinItsLimits()
+{
+    QFETCH(TFaultSetup, fault);
+    QFETCH(int, exchangeTimeout);
+    QFETCH(int, givenUpWithinMs);
+    TSimulatedBoardLink board(TIntCommController::TIMEOUT);
+    board.link().setExchangeTimeout(exchangeTimeout);
+    board.board().withFaults(fault);
+
+    QElapsedTimer clock;
+    clock.start();
+    bool failed = false;
+    QCOMPARE(send(board.link(), "*idn?", failed), QString());
+    QVERIFY(failed);
+    QVERIFY2(clock.elapsed() < givenUpWithinMs, qPrintable(QString("gave up after %1 ms").arg(clock.elapsed())));
+}
+
+// The board's line hangs up when its end goes away (here the simulator's
+// pseudo-terminal; on the device a board that restarts). The link gives up the
+// dead line at once instead of writing into it and waiting, and finds the board
+// at its device path when it is back.
+void tst_IntCommController::boardThatRestartsIsFoundAgain()
+{
+    TSimulatedBoardLink board(TIntCommController::TIMEOUT);
+    bool failed = true;
+    QCOMPARE(send(board.link(), "syst:cali?", failed), QString("1"));
+    QVERIFY(!failed);
+
+    board.board().stop();
+    QElapsedTimer clock;
+    clock.start();
+    for (int command = 0; command < 3; ++command) {
+        send(board.link(), "syst:cali?", failed);
+        QVERIFY(failed);
+    }
+    QVERIFY2(clock.elapsed() < TIntCommController::TIMEOUT,
+             qPrintable(QString("three commands to a gone board took %1 ms").arg(clock.elapsed())));
+
+    QVERIFY(board.board().start());
+    QCOMPARE(send(board.link(), "*idn?", failed), QString::fromLatin1(IDENTIFICATION));
+    QVERIFY(!failed);
 }
 
 void tst_IntCommController::silentBoardIsNotAskedAgain()

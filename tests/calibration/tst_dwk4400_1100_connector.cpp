@@ -39,7 +39,7 @@ private:
 void tst_DWK4400_1100_Connector::initTestCase()
 {
     QVERIFY(TCalibratorFixture::linkConverterStandIn());
-    TDWK4400_1100_Connector::setReadTimeoutMs(300);
+    TDWK4400_1100_Connector::setReadTimeoutMs(500);
 }
 
 void tst_DWK4400_1100_Connector::cleanup()

@@ -39,7 +39,7 @@ private:
 void tst_DWK46XX_Connector::initTestCase()
 {
     QVERIFY(TCalibratorFixture::linkConverterStandIn());
-    TDWK46XX_Connector::setTimingForTests(300, 60);
+    TDWK46XX_Connector::setTimingForTests(500, 60);
 }
 
 void tst_DWK46XX_Connector::cleanup()

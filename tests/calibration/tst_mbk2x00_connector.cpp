@@ -42,7 +42,7 @@ private:
 
 void tst_MBK2X00_Connector::initTestCase()
 {
-    TMBK2X00_Connector::setReadTimeoutMs(300);
+    TMBK2X00_Connector::setReadTimeoutMs(500);
 }
 
 void tst_MBK2X00_Connector::cleanup()
@@ -187,7 +187,7 @@ void tst_MBK2X00_Connector::secondInitKeepsTheConnection()
     // A late reply of an earlier exchange stands first in the buffer and
     // spoils the next exchange.
     mCalibrator.simulator().textPeer()->clearRecord();
-    control(QStringLiteral("fault late 400 1"));
+    control(QStringLiteral("fault late 700 1"));
     TElectricalTemperatureValue accepted;
     connector.setTemperatureValue(TElectricalTemperatureValue(50.0, uCelsius), accepted);
     QVERIFY(std::isnan(accepted.value()));

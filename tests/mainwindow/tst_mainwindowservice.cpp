@@ -28,30 +28,6 @@
 
 namespace
 {
-// Types pText (lower-case letters and digits) on the open text pad by the keys' captions, whatever the keyboard
-// layout of the language, and accepts it.
-void typeOnPad(QWidget* pPad, const QString& pText)
-{
-    bool digits = false;
-    pressKeys(pPad, {QStringLiteral("BtnUp_SwitchLower")});
-    for (const QChar character : pText) {
-        if (character.isDigit() != digits) {
-            pressKeys(pPad, {character.isDigit() ? QStringLiteral("BtnLo_SwitchNumbers")
-                                                 : QStringLiteral("BtnNum_SwitchLower")});
-            digits = character.isDigit();
-        }
-        const QList<QPushButton*> keys = pPad->findChildren<QPushButton*>();
-        const auto key = std::find_if(keys.begin(), keys.end(), [character](QPushButton* pKey) {
-            return pKey->isVisible() && pKey->text() == QString(character);
-        });
-        if (key == keys.end()) {
-            qWarning("no key %s on the pad", qPrintable(QString(character)));
-            return;
-        }
-        QTest::mouseClick(*key, Qt::LeftButton);
-    }
-    pressKeys(pPad, {digits ? QStringLiteral("BtnNum_Accept") : QStringLiteral("BtnLo_Accept")});
-}
 // Watches every event while the factory reset runs and notes, in the order of the events, when each settings owner
 // has put its default back (a setting's default, or the board's calibration request received).
 class TResetOrder : public QObject
@@ -380,7 +356,8 @@ void tst_MainWindowService::factoryReset()
     });
     // A section or key new to the settings file is added at its end: without them beforehand, the file keeps
     // the order in which the owners stored their defaults.
-    const QStringList sections{"language", "brightness", "datetime", "sound", "avg_value", "probe_alarms", "scan"};
+    const QStringList sections{"language",  "brightness",         "datetime",     "sound",
+                               "avg_value", "std_probe_settings", "probe_alarms", "scan"};
     if (answer == QLatin1String("BtnYes")) {
         for (const QString& section : sections)
             TTamarindSettings::instance().removeSection(section);
@@ -393,6 +370,7 @@ void tst_MainWindowService::factoryReset()
         {"sound", settingIs("sound", "keystrokes", "0"), true},
         {"decimal separator", settingIs("language", "decimal_separator", ".")},
         {"averaging", settingIs("avg_value", "sample_count", "10"), true},
+        {"standard probe settings", settingIs("std_probe_settings", "conv_prt", "1"), true},
         {"probe alarm", settingIs("probe_alarms", "alarms", "1"), true},
         {"scan mode", settingIs("scan", "hold_time", "7"), true},
     });

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 class tst_CommandRunner : public QObject
 {
@@ -18,6 +19,11 @@ private slots:
     void findPrintsDevicePaths();
     void simulationAnswersInsteadOfTheHost();
     void devicePathsResolveUnderTheRoot();
+    void rootThatIsNoRootStopsEverything_data();
+    void rootThatIsNoRootStopsEverything();
+    void fileCommandPathsStayInTheRoot_data();
+    void fileCommandPathsStayInTheRoot();
+    void workingDirectoryLiesInTheRoot();
 };
 
 void tst_CommandRunner::init()
@@ -35,8 +41,8 @@ void tst_CommandRunner::hostCommandsAreRecordedNotRun_data()
                                          << "date -s \"2026-12-07 10:00:00\"";
     QTest::newRow("write the hardware clock") << "hwclock" << QStringList{"-w", "-u"} << "hwclock -w -u";
     QTest::newRow("bring up the network") << "ifup" << QStringList{"eth0"} << "ifup eth0";
-    QTest::newRow("restart the user interface") << "systemctl" << QStringList{"restart", "ui"}
-                                                << "systemctl restart ui";
+    QTest::newRow("restart the user interface")
+        << "systemctl" << QStringList{"restart", "ui"} << "systemctl restart ui";
 }
 
 void tst_CommandRunner::hostCommandsAreRecordedNotRun()
@@ -112,6 +118,117 @@ void tst_CommandRunner::devicePathsResolveUnderTheRoot()
     QCOMPARE(TDeviceRoot::path("relative/file"), QString("relative/file"));
     QCOMPARE(TDeviceRoot::devicePath(root + "/media/usb"), QString("/media/usb"));
     QCOMPARE(TDeviceRoot::devicePath("/tmp/elsewhere"), QString("/tmp/elsewhere"));
+}
+
+// A script whose variable is unset or mistyped must not run the device's
+// commands on this machine.
+void tst_CommandRunner::rootThatIsNoRootStopsEverything_data()
+{
+    QTest::addColumn<QString>("root");
+    QTest::newRow("set but empty") << "";
+    QTest::newRow("the machine's root") << "/";
+    QTest::newRow("a doubled slash") << "//";
+    QTest::newRow("a way back up to the machine's root") << "/tmp/..";
+    QTest::newRow("a link to the machine's root") << "link-to-root";
+}
+
+void tst_CommandRunner::rootThatIsNoRootStopsEverything()
+{
+    QFETCH(QString, root);
+    const QString testRoot = TTestEnvironment::root();
+    if (root == "link-to-root") {
+        root = testRoot + "/link-to-root";
+        QVERIFY(QFile::link("/", root));
+    }
+    qputenv(TDeviceRoot::ROOT_VARIABLE, root.toLocal8Bit());
+    const QString problem = TDeviceRoot::rootVariableProblem();
+    const bool simulated = TDeviceRoot::isSimulated();
+    const QString devicePath = TDeviceRoot::path("/dev/ttyO2");
+    // "date" without arguments only prints, so a runner that let it through does no harm here.
+    const TCommandResult result = TCommandRunner::instance().run("date");
+    const bool detached = TCommandRunner::instance().startDetached("date");
+    qputenv(TDeviceRoot::ROOT_VARIABLE, testRoot.toLocal8Bit());
+
+    QVERIFY(!problem.isEmpty());
+    QVERIFY(problem.contains(TDeviceRoot::ROOT_VARIABLE));
+    QVERIFY(!simulated);
+    QCOMPARE(devicePath, QString("/dev/ttyO2"));
+    QVERIFY(!result.mStarted);
+    QVERIFY(result.mStandardOutput.isEmpty());
+    QVERIFY(!detached);
+    QVERIFY(TDeviceRoot::rootVariableProblem().isEmpty());
+}
+
+void tst_CommandRunner::fileCommandPathsStayInTheRoot_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("workingDirectory");
+    QTest::addColumn<QString>("createdHere");
+    // Relative to the test's working directory, which a runner that let the path through would write into.
+    QTest::newRow("relative directory") << "mkdir" << QStringList{"-p", "relative/made"} << ""
+                                        << "cwd/relative";
+    QTest::newRow("link with a relative name") << "ln" << QStringList{"-s", "/etc", "relative-link"} << ""
+                                               << "cwd/relative-link";
+    QTest::newRow("archive members without a working directory")
+        << "tar" << QStringList{"-czf", "/home/backup.tar.gz", "serialnumber"} << ""
+        << "home/backup.tar.gz";
+    // Each would land beside the root, outside it.
+    QTest::newRow("way up out of the root") << "mkdir" << QStringList{"-p", "/home/../../escaped"} << ""
+                                            << "../escaped";
+    QTest::newRow("way up in a relative path under a working directory")
+        << "mkdir" << QStringList{"../../escaped"} << "/home"
+        << "../escaped";
+    QTest::newRow("working directory way up") << "mkdir" << QStringList{"escaped"} << "/home/../.."
+                                              << "../escaped";
+    QTest::newRow("relative working directory") << "mkdir" << QStringList{"made"} << "home"
+                                                << "cwd/home/made";
+}
+
+void tst_CommandRunner::fileCommandPathsStayInTheRoot()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, workingDirectory);
+    QFETCH(QString, createdHere);
+    const QString root = TTestEnvironment::root();
+    QVERIFY(QDir().mkpath(root + "/cwd/home"));
+    QVERIFY(QDir().mkpath(root + "/home"));
+    QVERIFY(TTestEnvironment::writeDeviceFile("/home/serialnumber", "1234"));
+    const QString testWorkingDirectory = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(root + "/cwd"));
+
+    const TCommandResult result = TCommandRunner::instance().run(program, arguments, workingDirectory);
+    QDir::setCurrent(testWorkingDirectory);
+
+    const QString created = QDir::cleanPath(root + "/" + createdHere);
+    const bool exists = QFileInfo(created).exists() || QFileInfo(created).isSymLink();
+    if (exists && !created.startsWith(root + "/"))
+        QDir(created).removeRecursively();
+    QVERIFY(!exists);
+    QVERIFY(!result.mStarted);
+    QVERIFY(!result.mStandardError.isEmpty());
+    // The program asked for it, so the log shows it.
+    QCOMPARE(TTestEnvironment::recordedCommands().size(), 1);
+}
+
+// The backup archives the user data with paths relative to "/home".
+void tst_CommandRunner::workingDirectoryLiesInTheRoot()
+{
+    QVERIFY(TTestEnvironment::writeDeviceFile("/home/serialnumber", "1234"));
+    QVERIFY(TTestEnvironment::writeDeviceFile("/home/Settings/settings.xml", "<settings/>"));
+    QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/media/usb"));
+    TCommandRunner& runner = TCommandRunner::instance();
+
+    const TCommandResult archived =
+        runner.run("tar", {"-czf", "/media/usb/backup.tar.gz", "serialnumber", "Settings/"}, "/home");
+    QCOMPARE(archived.mExitCode, 0);
+    const TCommandResult listed = runner.run("tar", {"-tzf", "/media/usb/backup.tar.gz"});
+    QCOMPARE(listed.mExitCode, 0);
+    QCOMPARE(QString::fromUtf8(listed.mStandardOutput).split('\n', Qt::SkipEmptyParts),
+             (QStringList{"serialnumber", "Settings/", "Settings/settings.xml"}));
+    QCOMPARE(TTestEnvironment::recordedCommands().first(),
+             QString("cd /home && tar -czf /media/usb/backup.tar.gz serialnumber Settings/"));
 }
 
 TAMARIND_TEST_MAIN(tst_CommandRunner)

@@ -2,6 +2,7 @@
 #include "boardstate.h"
 #include "channel.h"
 #include "channelcontroller.h"
+#include "formchecks.h"
 #include "messagerecorder.h"
 #include "probe.h"
 #include "probeassignmentlistener.h"
@@ -17,6 +18,7 @@
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -687,6 +689,10 @@ void tst_ProbeController::selectionOffersCompatibleProbesOnly()
             shown << label->text();
     }
     QCOMPARE(shown, QStringList{"Four-wire"});
+    QWidget& window = mFixture->form();
+    window.resize(800, 480);
+    qobject_cast<QStackedWidget*>(form.PageProbeSelection->parentWidget())->setCurrentWidget(form.PageProbeSelection);
+    saveSnapshot(&window, QStringLiteral("probe_selection_four_wire_input"));
 
     // No compatible probe: the page is not shown.
     const int shownBefore = mFixture->subMenu().mShown;
@@ -766,18 +772,28 @@ void tst_ProbeController::longNameFitsTheSelectionList()
     QVERIFY(QFontMetrics(font).horizontalAdvance(label.text()) <= 204);
 }
 
-// A rebuild may start from a press on one of the rows it replaces: the row
-// must still exist while that press is delivered.
+// A rebuild may start from a press on one of the rows it replaces: a row
+// left over must still exist while that press is delivered. Rows still
+// needed are used again, for whichever probe now stands in their place.
 void tst_ProbeController::deletedRowsGoLater()
 {
     fillSlot(3, prtRecord(QStringLiteral("Custom"), 0));
+    fillSlot(4, prtRecord(QStringLiteral("Other"), 0));
     TProbeController& probes = load();
-    QPointer<QWidget> row = menuRow(QStringLiteral("Custom"));
-    probes.updateProbeListViews();
-    QVERIFY(row);
-    QVERIFY(row->isHidden());
-    QTRY_VERIFY(!row);
-    QCOMPARE(menuNames().size(), 6);
+    QPointer<QWidget> first = menuRow(QStringLiteral("PT100 3-wire"));
+    QPointer<QWidget> last = menuRow(QStringLiteral("Other"));
+    release(first);
+    probes.setProbeFilter(QStringLiteral("Custom"));
+    QCOMPARE(menuNames(), QStringList{"Custom"});
+    QVERIFY(last);
+    QVERIFY(last->isHidden());
+    QTRY_VERIFY(!last);
+    // The first row now stands for the custom probe, and is not lit.
+    QCOMPARE(menuRow(QStringLiteral("Custom")), first.data());
+    QVERIFY(!mFixture->ui().BtnDeleteProbe->isEnabled());
+    release(first);
+    QCOMPARE(probes.probeMenuSelectedProbe(), probes.probeByNumber(3));
+    QVERIFY(mFixture->ui().BtnDeleteProbe->isEnabled());
 }
 
 TAMARIND_TEST_MAIN(tst_ProbeController)

@@ -4,6 +4,7 @@
 #include "simulatedboardlink.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QLocalSocket>
 
 #include <algorithm>
@@ -26,7 +27,10 @@ private slots:
     void smartProbes();
     void identity();
     void faults();
+    void commandFaults();
+    void probeSlots();
     void statusListsWhatIsSet();
+    void relativeSocketPathLiesInTheWorkingDirectory();
 
 private:
     // Sends one line and returns the answer lines up to "OK" or "ERR ...".
@@ -117,6 +121,16 @@ void tst_BoardControlServer::answers_data()
                                                    << "ERR";
     QTest::newRow("unknown fault") << "fault fire 1"
                                    << "ERR";
+    QTest::newRow("command fault without a kind") << "fault on prob:save"
+                                                  << "ERR";
+    QTest::newRow("command fault with an open quote") << "fault on \"prob:read? 1 error 1"
+                                                      << "ERR";
+    QTest::newRow("command fault of an unknown kind") << "fault on prob:save boom"
+                                                      << "ERR";
+    QTest::newRow("probe slot outside the memory") << "slot 86 empty"
+                                                   << "ERR";
+    QTest::newRow("probe slot with a short record") << "slot 5 1,Bath,450.0"
+                                                    << "ERR";
     QTest::newRow("unknown command") << "explode"
                                      << "ERR";
     QTest::newRow("commands in any letter case") << "TEMP 1 20"
@@ -307,6 +321,58 @@ void tst_BoardControlServer::faults()
     });
 }
 
+// A fault bound to a command prefix refuses only those commands, the given
+// number of times, and leaves the board's state as it was.
+void tst_BoardControlServer::commandFaults()
+{
+    TIntCommController& link = mBoard->link();
+    bool failed = false;
+    QCOMPARE(ask("fault on \"prob:read? 81\" error 1 2"), QStringList{"OK"});
+    QCOMPARE(ask("status").filter("faults").join(QString()),
+             QStringLiteral("faults on 2 \"prob:read? 81\" reply \"E1\""));
+    QVERIFY(link.sendCommand("prob:read? 82", true, failed).startsWith("1,PT100 4-wire,"));
+    QCOMPARE(link.sendCommand("prob:read? 81", true, failed), QString("E1"));
+    QCOMPARE(link.sendCommand("prob:read? 81", true, failed), QString("E1"));
+    QVERIFY(link.sendCommand("prob:read? 81", true, failed).startsWith("1,PT100 3-wire,"));
+
+    const QString record =
+        QStringLiteral("1,Bath,450.0,-200.0,1,100,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,3,0,0,0,0,2,1,0,2");
+    QCOMPARE(ask("fault on prob:save error 5"), QStringList{"OK"});
+    QCOMPARE(link.sendCommand("prob:save 3," + record, true, failed), QString("E5"));
+    QVERIFY(link.sendCommand("prob:read? 3", true, failed).startsWith("0,,"));
+
+    // A command answered with ACK alone is refused with NAK, each time it is sent.
+    QCOMPARE(ask("fault on prob:assi error 1 always"), QStringList{"OK"});
+    link.sendCommand("prob:assi 82,1", false, failed);
+    QVERIFY(failed);
+    link.sendCommand("prob:kwc 82,1", false, failed);
+    QVERIFY(!failed);
+    QCOMPARE(ask("fault clear"), QStringList{"OK"});
+    link.sendCommand("prob:assi 82,1", false, failed);
+    QVERIFY(!failed);
+
+    QCOMPARE(ask("fault on prob:curr silence"), QStringList{"OK"});
+    link.sendCommand("prob:curr 82,1", false, failed);
+    QVERIFY(failed);
+    link.sendCommand("prob:curr 82,1", false, failed);
+    QVERIFY(!failed);
+
+    QCOMPARE(ask("fault on \"prob:read? 84\" reply 2,Odd name,1"), QStringList{"OK"});
+    QCOMPARE(link.sendCommand("prob:read? 84", true, failed), QString("2,Odd name,1"));
+}
+
+void tst_BoardControlServer::probeSlots()
+{
+    TIntCommController& link = mBoard->link();
+    bool failed = false;
+    const QString record =
+        QStringLiteral("1,Bath 2,450.0,-200.0,1,100,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,3,0,0,0,0,2,1,0,2");
+    QCOMPARE(ask("slot 5 " + record), QStringList{"OK"});
+    QVERIFY(link.sendCommand("prob:read? 5", true, failed).startsWith("1,Bath 2,450.0,"));
+    QCOMPARE(ask("slot 82 empty"), QStringList{"OK"});
+    QVERIFY(link.sendCommand("prob:read? 82", true, failed).startsWith("0,,"));
+}
+
 void tst_BoardControlServer::statusListsWhatIsSet()
 {
     ask("box 4 5 SWB-4");
@@ -321,6 +387,23 @@ void tst_BoardControlServer::statusListsWhatIsSet()
     // The commands the program sent are there to look at.
     mBoard->handler().setConfChan(3);
     QCOMPARE(ask("commands 1"), (QStringList{"conf:chan 03", "OK"}));
+}
+
+// The way the README starts it from the checkout: "--control run-root/var/run/boardsim.sock".
+void tst_BoardControlServer::relativeSocketPathLiesInTheWorkingDirectory()
+{
+    const QString workingDirectory = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(TTestEnvironment::root()));
+    TBoardControlServer server(mBoard->board());
+    QString error;
+    const bool listening = server.listen("var/run/relative.sock", error);
+    QDir::setCurrent(workingDirectory);
+    QVERIFY2(listening, qPrintable(error));
+    QCOMPARE(server.socketPath(), TTestEnvironment::root() + "/var/run/relative.sock");
+
+    QLocalSocket client;
+    client.connectToServer(server.socketPath());
+    QVERIFY(client.waitForConnected(2000));
 }
 
 TAMARIND_TEST_MAIN(tst_BoardControlServer)

@@ -27,6 +27,8 @@ TTestEnvironment::TTestEnvironment()
 {
     rootPath() = mRoot.path();
     qputenv(TDeviceRoot::ROOT_VARIABLE, mRoot.path().toLocal8Bit());
+    // Qt's runtime files, and those of the programs the acceptance tests start, stay in the root.
+    TDeviceRoot::prepareRuntimeDirectory();
     qputenv("LC_ALL", "C");
     qputenv("TZ", "UTC");
     qunsetenv("TAMARIND_NETWORK_INTERFACE");

@@ -1,23 +1,16 @@
 #include "intcommcontroller.h"
 
-#include "deviceroot.h"
-
-#include <QDeadlineTimer>
-
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
 TIntCommController::TIntCommController(const QString& pPortName, QSerialPort::BaudRate pBaudRate,
                                        QSerialPort::DataBits pDataBits, QSerialPort::Parity pParity,
                                        QSerialPort::StopBits pStopBits)
-    : mSerialPort(std::make_unique<QSerialPort>()), mMessageTerminator("\r\n")
+    : mSerialPort(std::make_unique<TSerialLine>(pPortName, pBaudRate, pDataBits, pParity, pStopBits))
+    , mMessageTerminator("\r\n")
 {
-    mSerialPort->setPortName(TDeviceRoot::path(pPortName));
-    mSerialPort->setBaudRate(pBaudRate);
-    mSerialPort->setDataBits(pDataBits);
-    mSerialPort->setParity(pParity);
-    mSerialPort->setStopBits(pStopBits);
-    mSerialPort->open(QIODevice::ReadWrite);
+    mSerialPort->open();
 }
 
 TIntCommController::~TIntCommController() = default;
@@ -30,6 +23,11 @@ bool TIntCommController::isPortOpen() const
 void TIntCommController::setReplyTimeout(int pMilliseconds)
 {
     mReplyTimeout = pMilliseconds;
+}
+
+void TIntCommController::setExchangeTimeout(int pMilliseconds)
+{
+    mExchangeTimeout = pMilliseconds;
 }
 
 char TIntCommController::calcChecksum(const QByteArray& pByteArray, char pPolynomial)
@@ -69,11 +67,15 @@ QString TIntCommController::sendCommand(const QString& pCommand, bool pResponseE
     QByteArray buffer;
 
     waitForPauseBetweenCommands();
+    // Once per command, not in a loop: a board that is gone costs one failed
+    // open per command rather than the processor.
+    if (!isPortOpen())
+        mSerialPort->open();
     // Whatever is still waiting (a reply that came after an earlier command gave
     // up, a reply the board resent after our last NAK) belongs to an exchange
     // that is over and must not be read as the answer to this one.
-    if (isPortOpen())
-        mSerialPort->clear(QSerialPort::Input);
+    mSerialPort->discardInput();
+    const QDeadlineTimer exchangeDeadline(mExchangeTimeout);
     writeBytes(commandFrame);
 
     bool awaitingAck = true;
@@ -81,7 +83,7 @@ QString TIntCommController::sendCommand(const QString& pCommand, bool pResponseE
     bool error = false;
     int failedTries = 0;
     while (failedTries < RETRIES && !done && !error) {
-        if (waitForBytes(buffer) == wrTimeout) {
+        if (!waitForBytes(buffer, exchangeDeadline)) {
             // A silent board is not asked again.
             error = true;
             break;
@@ -128,6 +130,9 @@ QString TIntCommController::sendCommand(const QString& pCommand, bool pResponseE
     }
 
     mTimestampLastCommand.start();
+    // A line that hung up is given up; the next command opens the device anew.
+    if (mSerialPort->hasFailed())
+        mSerialPort->close();
     if (failedTries >= RETRIES)
         error = true;
     if (error) {
@@ -149,27 +154,17 @@ void TIntCommController::waitForPauseBetweenCommands() const
 
 void TIntCommController::writeBytes(const QByteArray& pBytes)
 {
-    if (!isPortOpen())
-        return;
-    mSerialPort->write(pBytes);
     // A frame fits the line's buffer, so it normally leaves at once without a wait.
-    mSerialPort->flush();
-    if (mSerialPort->bytesToWrite() > 0)
-        mSerialPort->waitForBytesWritten(mReplyTimeout);
+    mSerialPort->write(pBytes, mReplyTimeout);
 }
 
-TIntCommController::EnWaitResult TIntCommController::waitForBytes(QByteArray& oBuffer)
+bool TIntCommController::waitForBytes(QByteArray& oBuffer, const QDeadlineTimer& pExchangeDeadline)
 {
-    // A port that never opened fails at once: waiting would only freeze the
-    // screen for the same outcome.
-    if (!isPortOpen())
-        return wrTimeout;
-    QDeadlineTimer deadline(mReplyTimeout);
-    while (mSerialPort->bytesAvailable() == 0) {
-        if (!mSerialPort->waitForReadyRead(int(deadline.remainingTime())))
-            return wrTimeout;
-    }
-    // readAll() would grow a buffer of 16 KB for the few bytes of a frame.
-    oBuffer.append(mSerialPort->read(mSerialPort->bytesAvailable()));
-    return wrBytes;
+    // A port that is not open or hung up fails at once: waiting would only
+    // freeze the screen for the same outcome.
+    const int room = MAX_REPLY_BYTES - int(oBuffer.size());
+    if (room <= 0 || pExchangeDeadline.hasExpired())
+        return false;
+    const int wait = int(std::min<qint64>(mReplyTimeout, pExchangeDeadline.remainingTime()));
+    return mSerialPort->read(oBuffer, wait, room) == TSerialLine::wrBytes;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "serialline.h"
+
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QSerialPort>
@@ -12,7 +15,9 @@
 // its CRC-8 byte and CR LF, runs the ACK/NAK handshake with its retries and
 // time-outs and keeps the board's pause between commands. It knows nothing of
 // what the commands mean. Created once by the main window, which keeps it until
-// exit; the board command layer is its only caller.
+// exit; the board command layer is its only caller. A port that hangs up (the
+// board restarting, its line lost) is closed and opened again from its device
+// path before the next command, so the link comes back with the board.
 class TIntCommController : public QObject
 {
     Q_OBJECT
@@ -22,6 +27,14 @@ public:
     static constexpr char GENERATOR_POLYNOMIAL = static_cast<char>(0x8D);
     // Milliseconds to wait for the next bytes from the board.
     static constexpr int TIMEOUT = 2000;
+    // Milliseconds one whole exchange may take. The wait for bytes starts anew
+    // with every byte, so without it a board that trickles its reply holds the
+    // screen for as long as it likes. The longest regular exchange, five tries
+    // each waiting out TIMEOUT, takes about 10 s.
+    static constexpr int EXCHANGE_TIMEOUT = 12000;
+    // The most bytes an exchange collects before giving up on a CR LF; the
+    // longest reply, a probe record, is a few hundred bytes.
+    static constexpr int MAX_REPLY_BYTES = 4096;
     // Board NAKs and corrupted replies together; a command is written at most this often.
     static constexpr int RETRIES = 5;
     static constexpr char ACK = 0x06;
@@ -30,8 +43,9 @@ public:
     // that setting the system time cannot stretch or skip the pause.
     static constexpr int PAUSE_BETWEEN_COMMANDS = 20;
 
-    // The port name is a device path ("/dev/ttyO2"); it is opened at once, and a port
-    // that does not open makes every command fail.
+    // The port name is a device path ("/dev/ttyO2"); it is opened at once. A port
+    // that is not open is tried again before each command, which fails at once
+    // when it still does not open.
     TIntCommController(const QString& pPortName, QSerialPort::BaudRate pBaudRate, QSerialPort::DataBits pDataBits,
                        QSerialPort::Parity pParity, QSerialPort::StopBits pStopBits);
     ~TIntCommController() override;
@@ -51,6 +65,8 @@ public:
     // The wait for bytes from the board; TIMEOUT unless a test shortens it.
     void setReplyTimeout(int pMilliseconds);
     int replyTimeout() const { return mReplyTimeout; }
+    // The limit of a whole exchange; EXCHANGE_TIMEOUT unless a test shortens it.
+    void setExchangeTimeout(int pMilliseconds);
 
     bool isPortOpen() const;
 
@@ -59,15 +75,16 @@ signals:
     void missingAcknowledge();
 
 private:
-    enum EnWaitResult { wrBytes, wrTimeout };
-
     void waitForPauseBetweenCommands() const;
     void writeBytes(const QByteArray& pBytes);
-    EnWaitResult waitForBytes(QByteArray& oBuffer);
+    // False when no byte came in time, the exchange ran out of time, the
+    // buffer is full without a terminator or the line hung up.
+    bool waitForBytes(QByteArray& oBuffer, const QDeadlineTimer& pExchangeDeadline);
 
-    std::unique_ptr<QSerialPort> mSerialPort;
+    std::unique_ptr<TSerialLine> mSerialPort;
     QByteArray mMessageTerminator;
     // Started when the last command ended; invalid until the first one has.
     QElapsedTimer mTimestampLastCommand;
     int mReplyTimeout = TIMEOUT;
+    int mExchangeTimeout = EXCHANGE_TIMEOUT;
 };

@@ -193,9 +193,10 @@ private:
     void writeBackup(const TAbstractProbe& pOldProbe);
     zelk::vector<TDefaultProbeButton> defaultProbeButtons() const;
 
-    void clearProbeRows();
-    QWidget* addProbeMenuRow(QVBoxLayout& pLayout, int& ioIndex, TAbstractProbe* pProbe);
-    void addProbeSelectionRow(QVBoxLayout& pLayout, TAbstractProbe* pProbe);
+    // One list's rows for the probes, in order: rows made earlier are used
+    // again, missing ones are made, left-over ones released.
+    void fillRows(zelk::vector<QPointer<QWidget>>& ioRows, TClickableWidgetController& pRegistry, QVBoxLayout* pLayout,
+                  const zelk::vector<TAbstractProbe*>& pProbes, bool pSelectionPage);
     static QVBoxLayout* rowLayout(QScrollArea* pScrollArea);
     void releaseRow(QWidget* pRow);
 
@@ -219,7 +220,9 @@ private:
     std::map<QWidget*, TAbstractProbe*> mProbeByButton_PrbSelection;
     std::map<TAbstractProbe*, QWidget*> mButtonByProbe_PrbMenu;
     std::map<QWidget*, TAbstractProbe*> mProbeByButton_PrbMenu;
-    // Rows made for the lists; a rebuild hands them to deleteLater, since it
+    // Rows made for the lists, in list order. A rebuild uses them again for
+    // the probes it lists (making and deleting rows is what a rebuild would
+    // spend its time on) and hands the rows left over to deleteLater, since it
     // may run while a press on one of them is still being delivered.
     zelk::vector<QPointer<QWidget>> mCreatedCustomProbeButtonsSelection;
     zelk::vector<QPointer<QWidget>> mCreatedProbeButtonsMenu;

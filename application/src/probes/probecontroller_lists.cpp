@@ -15,6 +15,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 // --- building the lists -------------------------------------------------------------
@@ -41,51 +42,39 @@ void TProbeController::releaseRow(QWidget* pRow)
     pRow->deleteLater();
 }
 
-void TProbeController::clearProbeRows()
+void TProbeController::fillRows(zelk::vector<QPointer<QWidget>>& ioRows, TClickableWidgetController& pRegistry,
+                                QVBoxLayout* pLayout, const zelk::vector<TAbstractProbe*>& pProbes, bool pSelectionPage)
 {
-    for (auto row = mProbeByButton_PrbSelection.begin(); row != mProbeByButton_PrbSelection.end();) {
-        if (isDefaultProbeButton(row->first)) {
-            ++row;
-            continue;
-        }
-        mProbeSelectWidgetController->removeWidget(row->first);
-        mButtonByProbe_PrbSelection.erase(row->second);
-        row = mProbeByButton_PrbSelection.erase(row);
+    // Rows that went with their page are gone already.
+    ioRows.erase(std::remove(ioRows.begin(), ioRows.end(), QPointer<QWidget>()), ioRows.end());
+    const std::size_t wanted = pLayout ? pProbes.size() : 0;
+    while (ioRows.size() > wanted) {
+        pRegistry.removeWidget(ioRows.back());
+        releaseRow(ioRows.back());
+        ioRows.pop_back();
     }
-    for (const QPointer<QWidget>& row : mCreatedCustomProbeButtonsSelection)
-        releaseRow(row);
-    mCreatedCustomProbeButtonsSelection.clear();
-
-    for (const auto& row : mProbeByButton_PrbMenu)
-        mProbeMenuWidgetController->removeWidget(row.first);
-    mProbeByButton_PrbMenu.clear();
-    mButtonByProbe_PrbMenu.clear();
-    for (const QPointer<QWidget>& row : mCreatedProbeButtonsMenu)
-        releaseRow(row);
-    mCreatedProbeButtonsMenu.clear();
-}
-
-QWidget* TProbeController::addProbeMenuRow(QVBoxLayout& pLayout, int& ioIndex, TAbstractProbe* pProbe)
-{
-    QWidget* row = TClickableWidgetController::createClickableWidget(pLayout.parentWidget(), pProbe->probeName()).first;
-    pLayout.insertWidget(ioIndex++, row);
-    mProbeMenuWidgetController->addWidget(row, nullptr);
-    mButtonByProbe_PrbMenu[pProbe] = row;
-    mProbeByButton_PrbMenu[row] = pProbe;
-    mCreatedProbeButtonsMenu << row;
-    return row;
-}
-
-void TProbeController::addProbeSelectionRow(QVBoxLayout& pLayout, TAbstractProbe* pProbe)
-{
-    const auto row = TClickableWidgetController::createClickableWidget(pLayout.parentWidget(), QString());
-    // After the default-probe buttons, before the closing spacer.
-    pLayout.insertWidget(pLayout.count() - 1, row.first);
-    updateProbeNameLabel(*row.second, pProbe->probeName());
-    mProbeSelectWidgetController->addWidget(row.first, nullptr);
-    mButtonByProbe_PrbSelection[pProbe] = row.first;
-    mProbeByButton_PrbSelection[row.first] = pProbe;
-    mCreatedCustomProbeButtonsSelection << row.first;
+    auto& buttonByProbe = pSelectionPage ? mButtonByProbe_PrbSelection : mButtonByProbe_PrbMenu;
+    auto& probeByButton = pSelectionPage ? mProbeByButton_PrbSelection : mProbeByButton_PrbMenu;
+    for (std::size_t index = 0; index < wanted; ++index) {
+        TAbstractProbe* probe = pProbes[index];
+        if (index == ioRows.size()) {
+            QWidget* row = TClickableWidgetController::createClickableWidget(pLayout->parentWidget(), QString()).first;
+            // The menu's rows stand first in its list; the selection page's
+            // after its default-probe buttons, before the closing spacer.
+            pLayout->insertWidget(
+                pSelectionPage ? pLayout->count() - 1 : PROBE_MENU_FIRST_CUSTOM_PROBE_INDEX + int(index), row);
+            pRegistry.addWidget(row, nullptr);
+            ioRows << row;
+        }
+        QWidget* row = ioRows[index];
+        QLabel* label = pRegistry.getLabelFromWidget(row);
+        if (pSelectionPage)
+            updateProbeNameLabel(*label, probe->probeName());
+        else if (label->text() != probe->probeName())
+            label->setText(probe->probeName());
+        buttonByProbe[probe] = row;
+        probeByButton[row] = probe;
+    }
 }
 
 void TProbeController::updateProbeListViews()
@@ -95,23 +84,46 @@ void TProbeController::updateProbeListViews()
         mWgtFilter->setVisible(!filter.isEmpty());
     if (!mProbeSelectWidgetController || !mProbeMenuWidgetController)
         return;
-    clearProbeRows();
+
+    // A row used again for another probe must not stay lit as the old one's.
+    for (const auto* rows : {&mCreatedCustomProbeButtonsSelection, &mCreatedProbeButtonsMenu}) {
+        for (const QPointer<QWidget>& row : *rows) {
+            for (TClickableWidgetController* registry :
+                 {mProbeSelectWidgetController.get(), mProbeMenuWidgetController.get()}) {
+                if (row && registry->isWidgetActive(row))
+                    registry->deactivateWidget(row);
+            }
+        }
+    }
+    for (auto row = mProbeByButton_PrbSelection.begin(); row != mProbeByButton_PrbSelection.end();) {
+        if (isDefaultProbeButton(row->first)) {
+            ++row;
+            continue;
+        }
+        mButtonByProbe_PrbSelection.erase(row->second);
+        row = mProbeByButton_PrbSelection.erase(row);
+    }
+    mProbeByButton_PrbMenu.clear();
+    mButtonByProbe_PrbMenu.clear();
 
     QVBoxLayout* menuLayout = rowLayout(mScrollAreaProbeMenu);
     QVBoxLayout* selectionLayout = rowLayout(mScrollAreaProbeSelect);
     if (!menuLayout || !selectionLayout)
-        return;
-    int menuIndex = PROBE_MENU_FIRST_CUSTOM_PROBE_INDEX;
+        menuLayout = selectionLayout = nullptr;
+    zelk::vector<TAbstractProbe*> menu;
+    zelk::vector<TAbstractProbe*> selection;
     for (const auto& entry : mDefaultProbes) {
         if (entry.second->nameMatchesSearchPattern(filter))
-            addProbeMenuRow(*menuLayout, menuIndex, entry.second.get());
+            menu << entry.second.get();
     }
     for (const auto& entry : mCustomProbes) {
         if (!entry.second->nameMatchesSearchPattern(filter))
             continue;
-        addProbeSelectionRow(*selectionLayout, entry.second.get());
-        addProbeMenuRow(*menuLayout, menuIndex, entry.second.get());
+        menu << entry.second.get();
+        selection << entry.second.get();
     }
+    fillRows(mCreatedCustomProbeButtonsSelection, *mProbeSelectWidgetController, selectionLayout, selection, true);
+    fillRows(mCreatedProbeButtonsMenu, *mProbeMenuWidgetController, menuLayout, menu, false);
 }
 
 void TProbeController::setProbeFilter(const QString& pattern)
@@ -129,8 +141,12 @@ void TProbeController::updateProbeNameLabel(QLabel& label, const QString& name)
     TFontMetricsHelper::calculateFontSize(text, font, PROBE_SELECTION_LIST_MAX_PROBENAME_WIDTH,
                                           PROBE_SELECTION_LIST_DEFAULT_FONT_SIZE,
                                           PROBE_SELECTION_LIST_MINIMUM_FONT_SIZE, true);
-    label.setStyleSheet(TFontMetricsHelper::fontsizeStylesheetEntry(font));
-    label.setText(text);
+    // Unchanged texts are left alone: a new style sheet costs the label its polish.
+    const QString sheet = TFontMetricsHelper::fontsizeStylesheetEntry(font);
+    if (label.styleSheet() != sheet)
+        label.setStyleSheet(sheet);
+    if (label.text() != text)
+        label.setText(text);
 }
 
 void TProbeController::updateProbeNameWidgets(TAbstractProbe* probe)

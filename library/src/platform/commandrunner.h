@@ -22,7 +22,10 @@ struct TCommandResult
 // arguments moved under the root, and every other command is not run at all
 // but answered by a simulation (success with no output unless one is
 // registered). Every command line is appended to <root>/var/log/commands.log so
-// that tests can see what the program asked for.
+// that tests can see what the program asked for. A file command whose path
+// would leave the root (a relative path without a working directory, a ".."
+// component) is refused, and so is every command while TAMARIND_ROOT is set to
+// something that is no root.
 class TCommandRunner
 {
 public:
@@ -30,8 +33,9 @@ public:
 
     static TCommandRunner& instance();
 
-    // Runs the command and waits for it without a time limit; a working
-    // directory (a device path) is placed under the root like the arguments.
+    // Runs the command and waits for it without a time limit, in
+    // pWorkingDirectory (a device path, placed under the root) when one is
+    // given. A refused command has mStarted false and the reason in mStandardError.
     TCommandResult run(const QString& pProgram, const QStringList& pArguments = QStringList(),
                        const QString& pWorkingDirectory = QString());
 
@@ -48,11 +52,14 @@ public:
 
     // The log of command lines under the root; empty on the device.
     static QString commandLogPath();
-    static QString commandLine(const QString& pProgram, const QStringList& pArguments);
+    // The line as the log shows it; "cd <directory> && " goes before a command
+    // that runs in a working directory.
+    static QString commandLine(const QString& pProgram, const QStringList& pArguments,
+                               const QString& pWorkingDirectory = QString());
 
 private:
     TCommandRunner();
-    void record(const QString& pProgram, const QStringList& pArguments) const;
+    void record(const QString& pProgram, const QStringList& pArguments, const QString& pWorkingDirectory) const;
     TCommandResult runFileCommand(const QString& pProgram, const QStringList& pArguments,
                                   const QString& pWorkingDirectory) const;
     TCommandResult simulate(const QString& pProgram, const QStringList& pArguments) const;

@@ -11,9 +11,26 @@ class TDeviceRoot
 public:
     static constexpr const char* ROOT_VARIABLE = "TAMARIND_ROOT";
 
-    // The root directory without a trailing slash; empty on the device.
+    // The root directory without a trailing slash; empty on the device, and
+    // empty as well while the variable is set to something unusable.
     static QString rootDirectory();
     static bool isSimulated();
+
+    // Why TAMARIND_ROOT cannot serve as a root: set but empty, or naming the
+    // machine's own "/" ("/", "//", "/tmp/..", a link to "/"). A script with an
+    // unset variable would otherwise run the device's commands on the host.
+    // Empty when the variable is unset (the device) or usable.
+    static QString rootVariableProblem();
+    // For the programs' main(): prints the problem, if any, after the program's
+    // name on standard error and returns false, so the program can refuse to start.
+    static bool checkRootVariable(const char* pProgramName);
+
+    // The directory for Qt's per-user runtime files: inside the root under a
+    // root, so that Qt does not make one in the host's /tmp. Empty on the device.
+    static QString runtimeDirectory();
+    // Points XDG_RUNTIME_DIR there (created, owner-only as Qt demands) unless it
+    // already lies inside the root; call it before the application object exists.
+    static void prepareRuntimeDirectory();
 
     // "/dev/ttyO2" becomes "<root>/dev/ttyO2" under a root; relative paths and
     // paths already inside the root are returned unchanged.

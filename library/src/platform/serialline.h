@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSerialPort>
+#include <QString>
+
+// A serial port opened by its device path (placed under the device root) and
+// set raw to the given line settings; read and written without blocking, with
+// waits on the descriptor. Owned by the one class that talks over the port.
+//
+// Not QSerialPort: that keeps a lock file in the host's /var/lock for every
+// port it opens, whatever the port's path, and leaves it there whenever the
+// program does not end normally. An advisory lock on the open descriptor keeps
+// a second program off the port just as well and goes with the descriptor.
+class TSerialLine
+{
+public:
+    enum EnWaitResult { wrBytes, wrTimeout, wrHangUp };
+
+    TSerialLine(const QString& pDevicePath, QSerialPort::BaudRate pBaudRate, QSerialPort::DataBits pDataBits,
+                QSerialPort::Parity pParity, QSerialPort::StopBits pStopBits);
+    ~TSerialLine();
+    TSerialLine(const TSerialLine&) = delete;
+    TSerialLine& operator=(const TSerialLine&) = delete;
+
+    // Opens the device path anew (closing what was open); false when the file
+    // is missing, in use by another program or takes no line settings.
+    bool open();
+    // Closes the port; what it had received and not yet read is dropped with it.
+    void close();
+    bool isOpen() const { return mDescriptor >= 0; }
+    // The line hung up or failed to read or write since it was opened; it stays
+    // useless until it is opened again.
+    bool hasFailed() const { return mFailed; }
+    QString path() const { return mPath; }
+
+    // Drops what has arrived and not been read.
+    void discardInput();
+    // Writes all bytes, waiting at most pTimeoutMs while the line is full;
+    // false when not all of them went out.
+    bool write(const QByteArray& pBytes, int pTimeoutMs);
+    // Waits at most pTimeoutMs for bytes and appends those that are there, at
+    // most pMaxBytes of them.
+    EnWaitResult read(QByteArray& oBuffer, int pTimeoutMs, int pMaxBytes);
+
+private:
+    bool configure();
+
+    QString mPath;
+    QSerialPort::BaudRate mBaudRate;
+    QSerialPort::DataBits mDataBits;
+    QSerialPort::Parity mParity;
+    QSerialPort::StopBits mStopBits;
+    int mDescriptor = -1;
+    bool mFailed = false;
+};

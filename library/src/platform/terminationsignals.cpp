@@ -1,0 +1,35 @@
+#include "terminationsignals.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace
+{
+int signalPipe[2] = {-1, -1};
+
+// A signal handler may do next to nothing: one write to a pipe that the
+// event loop watches.
+void onTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+}
+} // namespace
+
+void TTerminationSignals::quitEventLoopOnTermination(QCoreApplication& pApplication)
+{
+    if (signalPipe[0] >= 0 || ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &pApplication);
+    QObject::connect(notifier, &QSocketNotifier::activated, &pApplication, &QCoreApplication::quit);
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+class QCoreApplication;
+
+// Turns SIGINT and SIGTERM (Ctrl+C, a terminate from a script or a test) into
+// an ordinary end of the event loop, so that a program closes its ports,
+// removes its links and sockets and tears down in its own order instead of
+// dying where it stands. For the programs' main(), once, after the application
+// object exists.
+class TTerminationSignals
+{
+public:
+    static void quitEventLoopOnTermination(QCoreApplication& pApplication);
+};
