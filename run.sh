@@ -25,6 +25,29 @@ export XDG_RUNTIME_DIR="$TAMARIND_ROOT/run/user/$(id -u)"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 echo "Device root: $TAMARIND_ROOT (commands the program asks for: var/log/commands.log)"
 
+# The operating-system image's network configuration as the program finds it
+# on the device: platform 1 (ifupdown) unless TAMARIND_OS_PLATFORM=2 chooses
+# systemd-networkd, and eth0 on DHCP with the simulated network's lease. What
+# the user changes on the remote settings page stays in run-root.
+echo "${TAMARIND_OS_PLATFORM:-1}.0" > "$TAMARIND_ROOT/etc/version_os_platform"
+mkdir -p "$TAMARIND_ROOT/etc/network" "$TAMARIND_ROOT/etc/systemd/network" "$TAMARIND_ROOT/var/lib/network"
+[ -e "$TAMARIND_ROOT/etc/network/interfaces.base" ] ||
+    printf 'auto lo\niface lo inet loopback\n\nauto eth0\n' > "$TAMARIND_ROOT/etc/network/interfaces.base"
+[ -e "$TAMARIND_ROOT/etc/network/interfaces" ] ||
+    printf 'auto lo\niface lo inet loopback\n\nauto eth0\niface eth0 inet dhcp\n' > "$TAMARIND_ROOT/etc/network/interfaces"
+[ -e "$TAMARIND_ROOT/etc/systemd/network/eth0.network" ] ||
+    printf '[Match]\nName=eth0\n\n[Network]\nDHCP=ipv4\n' > "$TAMARIND_ROOT/etc/systemd/network/eth0.network"
+if [ "${TAMARIND_ETH0:-present}" = absent ]; then
+    rm -f "$TAMARIND_ROOT/var/lib/network/eth0"
+else
+    [ -e "$TAMARIND_ROOT/var/lib/network/eth0" ] || echo "192.0.2.50 255.255.255.0" > "$TAMARIND_ROOT/var/lib/network/eth0"
+fi
+[ -e "$TAMARIND_ROOT/var/lib/network/route" ] ||
+    printf 'default via 192.0.2.1 dev eth0\n192.0.2.0/24 dev eth0 proto kernel scope link src 192.0.2.50\n' \
+        > "$TAMARIND_ROOT/var/lib/network/route"
+echo "Simulated network: eth0 $(head -n 1 "$TAMARIND_ROOT/var/lib/network/eth0" 2>/dev/null || echo absent)," \
+    "OS platform ${TAMARIND_OS_PLATFORM:-1} (TAMARIND_OS_PLATFORM=1|2, TAMARIND_ETH0=absent; see simulator/README.md)"
+
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
 trap cleanup EXIT INT TERM
@@ -68,12 +91,6 @@ if [ -x "$top/build/simulator/calsim" ]; then
     echo "  control commands on $TAMARIND_ROOT/var/run/calsim-bath.sock"
 fi
 if [ -x "$top/build/simulator/serialhost" ]; then
-    # The simulated network the instrument sees under the root: eth0 with an
-    # address from a documentation range and its default route.
-    net="$TAMARIND_ROOT/var/lib/network"
-    mkdir -p "$net"
-    [ -e "$net/eth0" ] || echo "192.0.2.50 255.255.255.0" > "$net/eth0"
-    [ -e "$net/route" ] || printf 'default via 192.0.2.1 dev eth0 proto static\n192.0.2.0/24 dev eth0 proto kernel scope link src 192.0.2.50\n' > "$net/route"
     rm -f "$TAMARIND_ROOT/dev/ttyO1" "$TAMARIND_ROOT/dev/ttyGS0"
     "$top/build/simulator/serialhost" --option-board "${TAMARIND_OPTION_BOARD:-rs232}" \
         --control "$TAMARIND_ROOT/var/run/serialhost.sock" &

@@ -40,7 +40,7 @@ void tst_CommandRunner::hostCommandsAreRecordedNotRun_data()
     QTest::newRow("set the system time") << "date" << QStringList{"-s", "2026-12-07 10:00:00"}
                                          << "date -s \"2026-12-07 10:00:00\"";
     QTest::newRow("write the hardware clock") << "hwclock" << QStringList{"-w", "-u"} << "hwclock -w -u";
-    QTest::newRow("bring up the network") << "ifup" << QStringList{"eth0"} << "ifup eth0";
+    QTest::newRow("take the network down") << "ifdown" << QStringList{"eth0"} << "ifdown eth0";
     QTest::newRow("restart the user interface")
         << "systemctl" << QStringList{"restart", "ui"} << "systemctl restart ui";
 }

@@ -17,6 +17,7 @@ class tst_EthernetConfigurationController : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
 
     void gatewayMustLieInTheSubnet_data();
@@ -62,6 +63,12 @@ protected:
 
 const QString INTERFACE = QStringLiteral("eth0");
 } // namespace
+
+// A platform with no variant of its own, so that the factory gives the fallback.
+void tst_EthernetConfigurationController::initTestCase()
+{
+    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/version_os_platform", "3.0"));
+}
 
 void tst_EthernetConfigurationController::init()
 {

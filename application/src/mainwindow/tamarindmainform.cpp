@@ -25,6 +25,7 @@
 #include "osversion.h"
 #include "probealarmcontroller.h"
 #include "probecontroller.h"
+#include "remotesettingscontroller.h"
 #include "rs232configurationcontroller.h"
 #include "scanmodecontroller.h"
 #include "screenshotcontroller.h"

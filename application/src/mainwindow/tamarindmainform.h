@@ -21,6 +21,7 @@ class TEthernetCommunicationInterface;
 class TExternalCommunicationHandler;
 class TIEEEConfigurationController;
 class TRS232ConfigurationController;
+class TRemoteSettingsController;
 class TSerialCommunicationInterface;
 class TBrightnessController;
 class TBrightnessWidget;
@@ -208,6 +209,7 @@ private:
     void buildScanMode();
     void buildRemoteControl();
     void buildOptionBoardTransport();
+    void buildRemoteSettingsPage();
     void releaseRemoteControl();
     void fitProbeEditorToInstrumentType();
     void hideChannelViewWarnings();
@@ -263,6 +265,7 @@ private:
     std::unique_ptr<TSerialCommunicationInterface> mIEEE488CommunicationController;
     std::unique_ptr<TIEEEConfigurationController> mIEEEConfigController;
     std::unique_ptr<TEthernetCommunicationInterface> mEthernetCommunicationInterface;
+    std::unique_ptr<TRemoteSettingsController> mRemoteSettingsController;
     std::unique_ptr<TSerialCommunicationInterface> mUSBCommunicationController;
 
     QString mClickableWidgetStylesheet_default;

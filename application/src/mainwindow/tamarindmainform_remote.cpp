@@ -8,6 +8,7 @@
 #include "externalcommunicationhandler.h"
 #include "externalinterfacedetector.h"
 #include "ieeeconfigurationcontroller.h"
+#include "remotesettingscontroller.h"
 #include "rs232configurationcontroller.h"
 #include "scanmodecontroller.h"
 #include "serialcommunicationinterface.h"
@@ -31,6 +32,7 @@ void TTamarindMainForm::buildRemoteControl()
             &TTamarindMainForm::onRemoteModeChanged);
 
     buildOptionBoardTransport();
+    buildRemoteSettingsPage();
 
     mEthernetConfController->loadSettings();
     mEthernetConfController->refreshInterfaceInformation();
@@ -64,10 +66,24 @@ void TTamarindMainForm::buildOptionBoardTransport()
     }
 }
 
+// The page learns the interface's state from the first refresh on, so it is
+// connected before that; the groups of a board that is not fitted stay hidden.
+void TTamarindMainForm::buildRemoteSettingsPage()
+{
+    mRemoteSettingsController = std::make_unique<TRemoteSettingsController>(
+        this, mEthernetConfController.get(), mRS232ConfigController.get(), mIEEEConfigController.get(),
+        mIEEE488CommunicationController.get(), TRemoteSettingsWidgets::fromForm(this));
+    connect(mEthernetConfController.get(), &TAbstractEthernetConfigurationController::interfaceConfigurationRead,
+            mRemoteSettingsController.get(), &TRemoteSettingsController::onEthernetConfigurationRefreshed);
+    ui->WgtRemote_RS232->setVisible(mRS232ConfigController != nullptr);
+    ui->WgtRemote_IEEE488->setVisible(mIEEEConfigController != nullptr);
+}
+
 // The transports go before the handler they deliver to, the handler before
-// the controllers it works through.
+// the controllers it works through; the page before all it shows.
 void TTamarindMainForm::releaseRemoteControl()
 {
+    mRemoteSettingsController.reset();
     mUSBCommunicationController.reset();
     mEthernetCommunicationInterface.reset();
     mIEEE488CommunicationController.reset();

@@ -1,8 +1,11 @@
 #include "ethernetconfigurationcontroller.h"
 
 #include "commandrunner.h"
+#include "initdethernetconfigurationcontroller.h"
 #include "ipv4subnet.h"
 #include "networkinterfaces.h"
+#include "osversion.h"
+#include "systemdethernetconfigurationcontroller.h"
 #include "tamarindsettings.h"
 
 #include <QTimer>
@@ -148,5 +151,12 @@ bool TFallbackEthernetConfigurationController::setIPAddressAndNetmaskSpecialized
 std::unique_ptr<TAbstractEthernetConfigurationController>
 TEthernetConfigurationControllerFactory::createEthernetConfigurationController(const QString& pInterfaceName) const
 {
-    return std::make_unique<TFallbackEthernetConfigurationController>(pInterfaceName);
+    switch (TOSVersion::instance().platformVersion_Major()) {
+    case 1:
+        return std::make_unique<TInitDEthernetConfigurationController>(pInterfaceName);
+    case 2:
+        return std::make_unique<TSystemDEthernetConfigurationController>(pInterfaceName);
+    default:
+        return std::make_unique<TFallbackEthernetConfigurationController>(pInterfaceName);
+    }
 }

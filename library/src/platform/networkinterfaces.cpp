@@ -1,6 +1,7 @@
 #include "networkinterfaces.h"
 
 #include "deviceroot.h"
+#include "simulatednetwork.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,17 +51,7 @@ QList<TNetworkAddressEntry> TNetworkInterfaces::addressEntries(const QString& pN
 
 void TNetworkInterfaces::install(TCommandRunner& pRunner)
 {
-    pRunner.setSimulation(QStringLiteral("ip"), [](const QString&, const QStringList& pArguments) {
-        TCommandResult result;
-        result.mStarted = true;
-        result.mExitCode = 0;
-        if (pArguments == QStringList{QStringLiteral("route")}) {
-            QFile routes(simulatedFile(QLatin1String(ROUTE_FILE)));
-            if (routes.open(QIODevice::ReadOnly))
-                result.mStandardOutput = routes.readAll();
-        }
-        return result;
-    });
+    TSimulatedNetwork::install(pRunner);
 }
 
 bool TNetworkInterfaces::setSimulatedInterface(const QString& pName, bool pExists, const QStringList& pEntries)

@@ -17,8 +17,8 @@ struct TNetworkAddressEntry
 // in, kept in <root>/var/lib/network: an interface exists while the file
 // named after it exists, one "<address> <netmask>" line per address entry in
 // the system's order ("192.0.2.50 255.255.255.0", IPv6 entries too); the
-// file "route" is what "ip route" prints, and the command runner answers
-// "ip route" from it. Nothing of it acts on the host.
+// file "route" is what "ip route" prints. The network commands act on it
+// through TSimulatedNetwork. Nothing of it acts on the host.
 class TNetworkInterfaces
 {
 public:
@@ -28,7 +28,7 @@ public:
     // Empty for an interface that does not exist or has no address.
     static QList<TNetworkAddressEntry> addressEntries(const QString& pName);
 
-    // Lets the command runner answer "ip route" under a root.
+    // Lets the command runner answer the network commands under a root.
     static void install(TCommandRunner& pRunner);
 
     // Under a root: creates or replaces the simulated interface with these

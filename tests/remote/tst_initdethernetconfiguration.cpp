@@ -1,0 +1,252 @@
+#include "ethernetchange.h"
+#include "ethernetconfigurationcontroller.h"
+#include "initdethernetconfigurationcontroller.h"
+#include "networkinterfaces.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QSignalSpy>
+
+// The Ethernet configuration of platform 1 against files under the device
+// root and the simulated network: the stanza bytes ifupdown reads, the
+// commands in their order, and that nothing runs when a file could not be
+// written.
+Q_DECLARE_METATYPE(TAbstractEthernetConfigurationController::EnIPNetmaskResult)
+
+class tst_InitDEthernetConfiguration : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void factoryChoosesThisVariantOnPlatform1();
+    void dhcpStateFromTheLastStanzaLine_data();
+    void dhcpStateFromTheLastStanzaLine();
+    void addressChangeKeepsTheMethod_data();
+    void addressChangeKeepsTheMethod();
+    void dhcpSwitchTakesTheCurrentAddress_data();
+    void dhcpSwitchTakesTheCurrentAddress();
+    void gatewayIsRecordedAndRouted();
+    void missingBaseFileRunsNothing();
+    void unwritableFileRunsNothing_data();
+    void unwritableFileRunsNothing();
+    void dhcpSwitchWithoutInterfaceWritesNothing();
+    void simulatedNetworkFollowsTheWrittenStanza();
+
+private:
+    std::unique_ptr<TAbstractEthernetConfigurationController> mController;
+};
+
+namespace
+{
+const QString INTERFACES = QStringLiteral("/etc/network/interfaces");
+const QString BASE = QStringLiteral("/etc/network/interfaces.base");
+const QString STANZA = QStringLiteral("/etc/network/interfaces.eth0");
+const QString GATEWAY = QStringLiteral("/etc/network/gateway");
+const QByteArray BASE_CONTENT = "auto lo\niface lo inet loopback\n\nauto eth0\n";
+const QStringList RESTART = {"ip addr flush dev eth0", "ifdown eth0", "ifup eth0"};
+
+QString hostPath(const QString& pDevicePath)
+{
+    return TTestEnvironment::root() + pDevicePath;
+}
+} // namespace
+
+void tst_InitDEthernetConfiguration::initTestCase()
+{
+    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/version_os_platform", "1.0"));
+}
+
+void tst_InitDEthernetConfiguration::init()
+{
+    QDir(hostPath("/etc/network")).removeRecursively();
+    QVERIFY(TTestEnvironment::writeDeviceFile(BASE, BASE_CONTENT));
+    QVERIFY(TTestEnvironment::writeDeviceFile(INTERFACES, BASE_CONTENT + "iface eth0 inet static\n"));
+    QVERIFY(TNetworkInterfaces::setSimulatedInterface("eth0", true, {"192.168.1.20 255.255.255.0"}));
+    QVERIFY(TNetworkInterfaces::setSimulatedRoutes("default via 192.168.1.1 dev eth0\n"));
+    mController = std::make_unique<TInitDEthernetConfigurationController>("eth0");
+    TTestEnvironment::clearRecordedCommands();
+}
+
+void tst_InitDEthernetConfiguration::factoryChoosesThisVariantOnPlatform1()
+{
+    const auto controller = TEthernetConfigurationControllerFactory().createEthernetConfigurationController("eth0");
+    QVERIFY(dynamic_cast<TInitDEthernetConfigurationController*>(controller.get()));
+}
+
+void tst_InitDEthernetConfiguration::dhcpStateFromTheLastStanzaLine_data()
+{
+    QTest::addColumn<QByteArray>("interfaces");
+    QTest::addColumn<bool>("dhcp");
+    QTest::newRow("dhcp stanza") << QByteArray("iface eth0 inet dhcp\n") << true;
+    QTest::newRow("static stanza") << QByteArray("iface eth0 inet static\n") << false;
+    QTest::newRow("only the loopback") << QByteArray("iface lo inet loopback\n") << false;
+    QTest::newRow("another interface on dhcp") << QByteArray("iface eth1 inet dhcp\n") << false;
+    QTest::newRow("two blanks before dhcp") << QByteArray("iface eth0 inet  dhcp\n") << true;
+    QTest::newRow("leading blanks") << QByteArray("  iface eth0 inet dhcp\n") << false;
+    QTest::newRow("trailing blank") << QByteArray("iface eth0 inet dhcp \n") << false;
+    QTest::newRow("carriage return") << QByteArray("iface eth0 inet dhcp\r\n") << false;
+    QTest::newRow("dhcp then static") << QByteArray("iface eth0 inet dhcp\niface eth0 inet static\n") << false;
+    QTest::newRow("static then dhcp") << QByteArray("iface eth0 inet static\niface eth0 inet dhcp\n") << true;
+    QTest::newRow("no file") << QByteArray() << false;
+}
+
+void tst_InitDEthernetConfiguration::dhcpStateFromTheLastStanzaLine()
+{
+    QFETCH(QByteArray, interfaces);
+    QFETCH(bool, dhcp);
+    QFile::remove(hostPath(INTERFACES));
+    if (!interfaces.isNull())
+        QVERIFY(TTestEnvironment::writeDeviceFile(INTERFACES, BASE_CONTENT + interfaces));
+    QCOMPARE(mController->dhcpStatus(), dhcp);
+}
+
+void tst_InitDEthernetConfiguration::addressChangeKeepsTheMethod_data()
+{
+    QTest::addColumn<QByteArray>("currentStanza");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("netmask");
+    QTest::addColumn<QByteArray>("stanza");
+    QTest::newRow("static") << QByteArray("iface eth0 inet static\n") << "192.168.1.20"
+                            << "255.255.255.0"
+                            << QByteArray("# eth0\niface eth0 inet  static\n\taddress 192.168.1.20\n"
+                                          "\tnetmask 255.255.255.0\n\tpost-up /etc/network/eth0-post-up\n");
+    QTest::newRow("dhcp") << QByteArray("iface eth0 inet dhcp\n") << "192.168.1.30"
+                          << "255.255.0.0"
+                          << QByteArray("# eth0\niface eth0 inet  dhcp\n\taddress 192.168.1.30\n"
+                                        "\tnetmask 255.255.0.0\n\tpost-up /etc/network/eth0-post-up\n");
+}
+
+void tst_InitDEthernetConfiguration::addressChangeKeepsTheMethod()
+{
+    QFETCH(QByteArray, currentStanza);
+    QFETCH(QString, address);
+    QFETCH(QString, netmask);
+    QFETCH(QByteArray, stanza);
+    QVERIFY(TTestEnvironment::writeDeviceFile(INTERFACES, BASE_CONTENT + currentStanza));
+
+    QCOMPARE(mController->setIPAddressAndNetmask(address, netmask),
+             TAbstractEthernetConfigurationController::EnIPNetmaskResult::ipnmrValid);
+
+    QCOMPARE(TTestEnvironment::readDeviceFile(STANZA), stanza);
+    QCOMPARE(TTestEnvironment::readDeviceFile(INTERFACES), BASE_CONTENT + stanza);
+    QCOMPARE(TTestEnvironment::recordedCommands(), RESTART);
+}
+
+void tst_InitDEthernetConfiguration::dhcpSwitchTakesTheCurrentAddress_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<QByteArray>("stanza");
+    QTest::newRow("on with an address") << QStringList{"10.0.0.5 255.0.0.0"} << true
+                                        << QByteArray("# eth0\niface eth0 inet dhcp\n\taddress 10.0.0.5\n"
+                                                      "\tnetmask 255.0.0.0\n\tpost-up /etc/network/eth0-post-up\n");
+    QTest::newRow("on without an address")
+        << QStringList() << true << QByteArray("# eth0\niface eth0 inet dhcp\n\tpost-up /etc/network/eth0-post-up\n");
+    QTest::newRow("off freezes the leased address")
+        << QStringList{"192.0.2.50 255.255.255.0"} << false
+        << QByteArray("# eth0\niface eth0 inet static\n\taddress 192.0.2.50\n\tnetmask 255.255.255.0\n"
+                      "\tpost-up /etc/network/eth0-post-up\n");
+}
+
+void tst_InitDEthernetConfiguration::dhcpSwitchTakesTheCurrentAddress()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(bool, on);
+    QFETCH(QByteArray, stanza);
+    QVERIFY(TNetworkInterfaces::setSimulatedInterface("eth0", true, entries));
+    QSignalSpy changes(mController.get(), &TAbstractEthernetConfigurationController::interfaceSettingsChanged);
+
+    QVERIFY(mController->setDHCP(on));
+
+    QCOMPARE(TTestEnvironment::readDeviceFile(STANZA), stanza);
+    QCOMPARE(TTestEnvironment::readDeviceFile(INTERFACES), BASE_CONTENT + stanza);
+    QCOMPARE(TTestEnvironment::recordedCommands(), RESTART);
+    QCOMPARE(changes.count(), 1);
+}
+
+void tst_InitDEthernetConfiguration::gatewayIsRecordedAndRouted()
+{
+    const QByteArray interfacesBefore = TTestEnvironment::readDeviceFile(INTERFACES);
+    QVERIFY(mController->setDefaultGateway("192.168.1.1"));
+    QCOMPARE(TTestEnvironment::readDeviceFile(GATEWAY), QByteArray("GATEWAY=192.168.1.1"));
+    QCOMPARE(TTestEnvironment::recordedCommands(),
+             QStringList({"ip route del default", "ip route add default via 192.168.1.1"}));
+    QCOMPARE(TTestEnvironment::readDeviceFile(INTERFACES), interfacesBefore);
+}
+
+void tst_InitDEthernetConfiguration::missingBaseFileRunsNothing()
+{
+    QVERIFY(QFile::remove(hostPath(BASE)));
+    const QByteArray interfacesBefore = TTestEnvironment::readDeviceFile(INTERFACES);
+
+    QCOMPARE(mController->setIPAddressAndNetmask("192.168.1.30", "255.255.255.0"),
+             TAbstractEthernetConfigurationController::EnIPNetmaskResult::ipnmrInvalidNetmask);
+    QVERIFY(!mController->setDHCP(true));
+
+    QCOMPARE(TTestEnvironment::readDeviceFile(INTERFACES), interfacesBefore);
+    QVERIFY(TTestEnvironment::recordedCommands().isEmpty());
+    // The stanza is written before the base is looked for.
+    QVERIFY(TTestEnvironment::readDeviceFile(STANZA).startsWith("# eth0\niface eth0 inet dhcp\n"));
+}
+
+// Tests run as root, so a directory where the file must go is what makes a write fail.
+void tst_InitDEthernetConfiguration::unwritableFileRunsNothing_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<QString>("change");
+    QTest::newRow("stanza file, address change") << STANZA << "address";
+    QTest::newRow("stanza file, DHCP switch") << STANZA << "dhcp on";
+    QTest::newRow("interfaces file, address change") << INTERFACES << "address";
+    QTest::newRow("interfaces file, DHCP switch") << INTERFACES << "dhcp on";
+    QTest::newRow("gateway file") << GATEWAY << "gateway";
+}
+
+void tst_InitDEthernetConfiguration::unwritableFileRunsNothing()
+{
+    QFETCH(QString, blocked);
+    QFETCH(QString, change);
+    const QByteArray interfacesBefore = TTestEnvironment::readDeviceFile(INTERFACES);
+    QFile::remove(hostPath(blocked));
+    QVERIFY(QDir().mkpath(hostPath(blocked)));
+    QSignalSpy changes(mController.get(), &TAbstractEthernetConfigurationController::interfaceSettingsChanged);
+
+    QVERIFY(!applyEthernetChange(*mController, change));
+    QCOMPARE(changes.count(), 0);
+    QVERIFY(TTestEnvironment::recordedCommands().isEmpty());
+    QVERIFY(QFileInfo(hostPath(blocked)).isDir());
+    if (blocked != INTERFACES)
+        QCOMPARE(TTestEnvironment::readDeviceFile(INTERFACES), interfacesBefore);
+    // Nothing half-written is left beside the files.
+    QCOMPARE(QDir(hostPath("/etc/network")).entryList({"*.new"}, QDir::AllEntries), QStringList());
+}
+
+void tst_InitDEthernetConfiguration::dhcpSwitchWithoutInterfaceWritesNothing()
+{
+    QVERIFY(TNetworkInterfaces::setSimulatedInterface("eth0", false));
+    TInitDEthernetConfigurationController controller("eth0");
+    QVERIFY(!controller.setDHCP(true));
+    QVERIFY(!QFile::exists(hostPath(STANZA)));
+    QVERIFY(TTestEnvironment::recordedCommands().isEmpty());
+}
+
+// The program's stanza as the simulated ifupdown reads it: the refresh after
+// a change shows what was asked for.
+void tst_InitDEthernetConfiguration::simulatedNetworkFollowsTheWrittenStanza()
+{
+    QSignalSpy reads(mController.get(), &TAbstractEthernetConfigurationController::interfaceConfigurationRead);
+    QVERIFY(mController->setDefaultGateway("192.168.1.254"));
+    QCOMPARE(mController->setIPAddressAndNetmask("192.168.1.77", "255.255.255.0"),
+             TAbstractEthernetConfigurationController::EnIPNetmaskResult::ipnmrValid);
+    mController->refreshInterfaceInformation();
+    QCOMPARE(reads.takeLast(), QVariantList({"eth0", "192.168.1.77", "255.255.255.0", "192.168.1.254", false}));
+
+    QVERIFY(mController->setDHCP(true));
+    mController->refreshInterfaceInformation();
+    QCOMPARE(reads.takeLast(), QVariantList({"eth0", "192.0.2.50", "255.255.255.0", "192.0.2.1", true}));
+}
+
+TAMARIND_TEST_MAIN(tst_InitDEthernetConfiguration)
+#include "tst_initdethernetconfiguration.moc"

@@ -1,0 +1,520 @@
+#include "ieeeconfigurationcontroller.h"
+#include "initdethernetconfigurationcontroller.h"
+#include "messagerecorder.h"
+#include "networkinterfaces.h"
+#include "padkeys.h"
+#include "pseudoterminal.h"
+#include "remotesettingscontroller.h"
+#include "rs232configurationcontroller.h"
+#include "serialcommunicationinterface.h"
+#include "submenucontroller.h"
+#include "tamarindmainform_ui.h"
+#include "tamarindsettings.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QSignalSpy>
+
+#include <unistd.h>
+
+// The remote settings page on the real form, with the init.d Ethernet
+// configuration on files under the device root and the simulated network,
+// and a menu area that opens and closes sub-pages as the main window does.
+class tst_RemoteSettingsController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void subPagesArePresetFromTheLabels_data();
+    void subPagesArePresetFromTheLabels();
+    void refusedEthernetValueKeepsTheSubPage_data();
+    void refusedEthernetValueKeepsTheSubPage();
+    void savedAddressReachesTheSystem();
+    void failedDHCPSwitchStaysOpenSilently();
+    void serialSubPagesPresetAndSave_data();
+    void serialSubPagesPresetAndSave();
+    void openingAFieldCancelsTheOpenSubPage();
+    void portPadMovesTheServer_data();
+    void portPadMovesTheServer();
+    void ieeeAddressIsStoredAndSent();
+    void refreshOfAnotherInterfaceChangesNothing();
+
+private:
+    struct TMenuArea : ISubMenuController
+    {
+        void showSubMenu(const QString& pCaption, QWidget* pPage, ISubMenuConfirmationReceiver* pReceiver,
+                         EnSubMenuType pType) override
+        {
+            mCaption = pCaption;
+            mPage = pPage;
+            mReceiver = pReceiver;
+            mType = pType;
+        }
+        void cancelSubMenu(ISubMenuConfirmationReceiver*) override
+        {
+            if (mReceiver && mReceiver->cancelClicked())
+                close();
+        }
+        void setSubMenuCaption(const QString&) override {}
+        void restoreSubMenuCaption() override {}
+        void setMainMenuCaption() override {}
+        // The Save button of the menu bar.
+        void save()
+        {
+            if (mReceiver && mReceiver->storeClicked())
+                close();
+        }
+        void close()
+        {
+            mReceiver = nullptr;
+            mPage = nullptr;
+        }
+
+        QString mCaption;
+        QWidget* mPage = nullptr;
+        ISubMenuConfirmationReceiver* mReceiver = nullptr;
+        EnSubMenuType mType = smtViewer;
+    };
+
+    void build(bool pRS232, bool pIEEE488);
+    void tap(QWidget* pField) const { QTest::mouseClick(pField, Qt::LeftButton); }
+    QStringList octets(QZELKDialogButton* const (&pOctets)[4]) const;
+    void setOctets(QZELKDialogButton* const (&pOctets)[4], const QStringList& pTexts) const;
+
+    std::unique_ptr<QWidget> mForm;
+    std::unique_ptr<Ui_TTamarindMainForm> mUi;
+    TRemoteSettingsWidgets mWidgets;
+    TMenuArea mMenu;
+    std::unique_ptr<TInitDEthernetConfigurationController> mEthernet;
+    std::unique_ptr<TRS232ConfigurationController> mRS232;
+    std::unique_ptr<TIEEEConfigurationController> mIEEE;
+    std::unique_ptr<TSerialCommunicationInterface> mIEEETransport;
+    std::unique_ptr<TPseudoTerminal> mIEEELine;
+    std::unique_ptr<TRemoteSettingsController> mController;
+};
+
+namespace
+{
+const QByteArray BASE = "auto lo\niface lo inet loopback\n";
+
+QString hostPath(const QString& pDevicePath)
+{
+    return TTestEnvironment::root() + pDevicePath;
+}
+
+void answerPad(const QStringList& pKeys)
+{
+    TModalAnswer::onNextModal([pKeys](QWidget* pPad) { pressKeys(pPad, pKeys); });
+}
+} // namespace
+
+void tst_RemoteSettingsController::init()
+{
+    QDir(hostPath("/etc/network")).removeRecursively();
+    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/network/interfaces.base", BASE));
+    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/network/interfaces", BASE + "iface eth0 inet static\n"));
+    QVERIFY(TNetworkInterfaces::setSimulatedInterface("eth0", true, {"192.168.1.10 255.255.255.0"}));
+    QVERIFY(TNetworkInterfaces::setSimulatedRoutes("default via 192.168.1.1 dev eth0\n"));
+    TTamarindSettings::instance().removeSection("RS232");
+    TTamarindSettings::instance().removeSection("GPIB");
+    TTamarindSettings::instance().removeSection("ethernet");
+    mForm = std::make_unique<QWidget>();
+    mUi = std::make_unique<Ui_TTamarindMainForm>();
+    mUi->setupUi(mForm.get());
+    mWidgets = TRemoteSettingsWidgets::fromForm(mForm.get());
+    mEthernet = std::make_unique<TInitDEthernetConfigurationController>("eth0");
+    mEthernet->loadSettings();
+}
+
+void tst_RemoteSettingsController::cleanup()
+{
+    mController.reset();
+    mIEEETransport.reset();
+    mIEEELine.reset();
+    mIEEE.reset();
+    mRS232.reset();
+    mEthernet.reset();
+    mMenu.close();
+    mUi.reset();
+    mForm.reset();
+}
+
+void tst_RemoteSettingsController::build(bool pRS232, bool pIEEE488)
+{
+    if (pRS232)
+        mRS232 = std::make_unique<TRS232ConfigurationController>();
+    if (pIEEE488) {
+        mIEEELine = std::make_unique<TPseudoTerminal>();
+        QVERIFY(QDir().mkpath(hostPath("/dev")));
+        QString error;
+        QVERIFY2(mIEEELine->open(hostPath("/dev/ttyO1"), error), qPrintable(error));
+        mIEEETransport = std::make_unique<TSerialCommunicationInterface>(nullptr, "/dev/ttyO1", 9600,
+                                                                         QSerialPort::NoFlowControl, QSerialPort::Data8,
+                                                                         QSerialPort::OneStop, QSerialPort::NoParity);
+        mIEEE = std::make_unique<TIEEEConfigurationController>(nullptr);
+    }
+    mController = std::make_unique<TRemoteSettingsController>(&mMenu, mEthernet.get(), mRS232.get(), mIEEE.get(),
+                                                              mIEEETransport.get(), mWidgets);
+    connect(mEthernet.get(), &TAbstractEthernetConfigurationController::interfaceConfigurationRead, mController.get(),
+            &TRemoteSettingsController::onEthernetConfigurationRefreshed);
+    mEthernet->refreshInterfaceInformation();
+    TTestEnvironment::clearRecordedCommands();
+}
+
+QStringList tst_RemoteSettingsController::octets(QZELKDialogButton* const (&pOctets)[4]) const
+{
+    QStringList texts;
+    for (const QZELKDialogButton* octet : pOctets)
+        texts << octet->text();
+    return texts;
+}
+
+void tst_RemoteSettingsController::setOctets(QZELKDialogButton* const (&pOctets)[4], const QStringList& pTexts) const
+{
+    for (int i = 0; i < 4; ++i)
+        pOctets[i]->setText(pTexts.at(i));
+}
+
+void tst_RemoteSettingsController::subPagesArePresetFromTheLabels_data()
+{
+    QTest::addColumn<QString>("ipLabel");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("ip");
+    QTest::addColumn<QStringList>("netmask");
+    QTest::addColumn<QStringList>("gateway");
+    const QStringList none = {"", "", "", ""};
+    QTest::newRow("netmask field presets both addresses")
+        << "192.168.1.10"
+        << "BtnEthernet_Netmask"
+        << "IP / Netmask" << QStringList{"192", "168", "1", "10"} << QStringList{"255", "255", "255", "0"} << none;
+    QTest::newRow("no address: IP octets stay empty")
+        << ""
+        << "BtnEthernet_IP"
+        << "IP / Netmask" << none << QStringList{"255", "255", "255", "0"} << none;
+    QTest::newRow("three parts are no address")
+        << "192.168.1"
+        << "BtnEthernet_IP"
+        << "IP / Netmask" << none << QStringList{"255", "255", "255", "0"} << none;
+    QTest::newRow("empty parts are kept")
+        << "10..0.1"
+        << "BtnEthernet_IP"
+        << "IP / Netmask" << QStringList{"10", "", "0", "1"} << QStringList{"255", "255", "255", "0"} << none;
+    QTest::newRow("gateway") << "192.168.1.10"
+                             << "BtnEthernet_Gateway"
+                             << "Ethernet - Gateway" << none << none << QStringList{"192", "168", "1", "1"};
+}
+
+void tst_RemoteSettingsController::subPagesArePresetFromTheLabels()
+{
+    QFETCH(QString, ipLabel);
+    QFETCH(QString, field);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, ip);
+    QFETCH(QStringList, netmask);
+    QFETCH(QStringList, gateway);
+    build(false, false);
+    // Left over from an earlier entry: opening clears them.
+    setOctets(mWidgets.BtnIP, {"1", "2", "3", "4"});
+    setOctets(mWidgets.BtnNetmask, {"1", "2", "3", "4"});
+    setOctets(mWidgets.BtnGateway, {"", "", "", ""});
+    mWidgets.LblEthernet_IP->setText(ipLabel);
+
+    tap(mForm->findChild<QWidget*>(field));
+
+    QCOMPARE(mMenu.mCaption, caption);
+    QCOMPARE(mMenu.mType, smtEditor);
+    QCOMPARE(mMenu.mPage, field == "BtnEthernet_Gateway" ? mWidgets.PageGateway : mWidgets.PageIPNetmask);
+    if (field != "BtnEthernet_Gateway") {
+        QCOMPARE(octets(mWidgets.BtnIP), ip);
+        QCOMPARE(octets(mWidgets.BtnNetmask), netmask);
+    } else {
+        QCOMPARE(octets(mWidgets.BtnGateway), gateway);
+    }
+}
+
+void tst_RemoteSettingsController::refusedEthernetValueKeepsTheSubPage_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QStringList>("entered");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("address that does not parse")
+        << "BtnEthernet_IP" << QStringList{"192", "168", "1", "300"} << "Please enter a valid IP address";
+    QTest::newRow("netmask with a gap") << "BtnEthernet_Netmask" << QStringList{"192", "168", "1", "20"}
+                                        << "Please enter a valid netmask";
+    QTest::newRow("gateway outside the subnet")
+        << "BtnEthernet_Gateway" << QStringList{"192", "168", "2", "1"} << "Please enter a valid gateway";
+    QTest::newRow("empty gateway octets count as 0.0.0.0")
+        << "BtnEthernet_Gateway" << QStringList{"", "", "", ""} << "Please enter a valid gateway";
+}
+
+void tst_RemoteSettingsController::refusedEthernetValueKeepsTheSubPage()
+{
+    QFETCH(QString, field);
+    QFETCH(QStringList, entered);
+    QFETCH(QString, message);
+    build(false, false);
+    auto* button = mForm->findChild<QZELKContainerRadioButton*>(field);
+    tap(button);
+    const bool gateway = field == "BtnEthernet_Gateway";
+    setOctets(gateway ? mWidgets.BtnGateway : mWidgets.BtnIP, entered);
+    if (field == "BtnEthernet_Netmask")
+        setOctets(mWidgets.BtnNetmask, {"255", "0", "255", "0"});
+
+    TMessageRecorder messages;
+    mMenu.save();
+
+    QCOMPARE(messages.texts(), QStringList{message});
+    QVERIFY(mMenu.mReceiver);
+    QVERIFY(button->isChecked());
+    QCOMPARE(octets(gateway ? mWidgets.BtnGateway : mWidgets.BtnIP), entered);
+    QVERIFY(TTestEnvironment::recordedCommands().isEmpty());
+    QVERIFY(!QFile::exists(hostPath(gateway ? "/etc/network/gateway" : "/etc/network/interfaces.eth0")));
+}
+
+// Octets entered on the pad are saved together, and the next refresh shows
+// what the simulated network applied. A stanza that cannot be written keeps
+// the page open with the netmask message and restarts nothing.
+void tst_RemoteSettingsController::savedAddressReachesTheSystem()
+{
+    build(false, false);
+    tap(mWidgets.BtnEthernet_IP);
+    answerPad({"Btn7", "Btn7", "BtnAccept"});
+    QTest::mouseClick(mWidgets.BtnIP[3], Qt::LeftButton);
+    answerPad({"Btn9", "BtnCancel"});
+    QTest::mouseClick(mWidgets.BtnIP[2], Qt::LeftButton);
+    QCOMPARE(octets(mWidgets.BtnIP), QStringList({"192", "168", "1", "77"}));
+
+    QVERIFY(QDir().mkpath(hostPath("/etc/network/interfaces.eth0")));
+    {
+        TMessageRecorder messages;
+        mMenu.save();
+        QCOMPARE(messages.texts(), QStringList{"Please enter a valid netmask"});
+    }
+    QVERIFY(mMenu.mReceiver);
+    QVERIFY(TTestEnvironment::recordedCommands().isEmpty());
+    QCOMPARE(TTestEnvironment::readDeviceFile("/etc/network/interfaces"), BASE + "iface eth0 inet static\n");
+
+    QVERIFY(QDir(hostPath("/etc/network/interfaces.eth0")).removeRecursively());
+    mMenu.save();
+    QVERIFY(!mMenu.mReceiver);
+    QVERIFY(!mWidgets.BtnEthernet_IP->isChecked());
+    QCOMPARE(TTestEnvironment::recordedCommands(), QStringList({"ip addr flush dev eth0", "ifdown eth0", "ifup eth0"}));
+    mEthernet->refreshInterfaceInformation();
+    QCOMPARE(mWidgets.LblEthernet_IP->text(), QString("192.168.1.77"));
+    QCOMPARE(mWidgets.LblEthernet_DHCP->text(), QString("Off"));
+}
+
+void tst_RemoteSettingsController::failedDHCPSwitchStaysOpenSilently()
+{
+    build(false, false);
+    QVERIFY(QFile::remove(hostPath("/etc/network/interfaces.base")));
+    tap(mWidgets.BtnEthernet_DHCP);
+    QVERIFY(mWidgets.BtnGenericOff->isChecked());
+    tap(mWidgets.BtnGenericOn);
+
+    TMessageRecorder messages;
+    mMenu.save();
+
+    QVERIFY(mMenu.mReceiver);
+    QCOMPARE(messages.count(), 0);
+    QVERIFY(mWidgets.BtnEthernet_DHCP->isChecked());
+}
+
+void tst_RemoteSettingsController::serialSubPagesPresetAndSave_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("presetButton");
+    QTest::addColumn<QString>("chosenButton");
+    QTest::addColumn<QString>("newValue");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("baud rate without a button") << "baudrate"
+                                                << "300"
+                                                << "BtnRS232_BaudRate"
+                                                << ""
+                                                << ""
+                                                << "300"
+                                                << "300";
+    QTest::newRow("baud rate") << "baudrate"
+                               << "9600"
+                               << "BtnRS232_BaudRate"
+                               << "BtnBaud_9600"
+                               << "BtnBaud_57600"
+                               << "57600"
+                               << "57600";
+    QTest::newRow("flow control") << "flowcontrol"
+                                  << "0"
+                                  << "BtnRS232_CTS_RTS"
+                                  << "BtnGenericOff"
+                                  << "BtnGenericOn"
+                                  << "1"
+                                  << "On";
+    QTest::newRow("data bits") << "databits"
+                               << "8"
+                               << "BtnRS232_DataBits"
+                               << "BtnDataBits_8"
+                               << "BtnDataBits_7"
+                               << "7"
+                               << "7";
+    QTest::newRow("one and a half stop bits") << "stopbits"
+                                              << "3"
+                                              << "BtnRS232_StopBit"
+                                              << "BtnStopBits_15"
+                                              << "BtnStopBits_2"
+                                              << "2"
+                                              << "2";
+    QTest::newRow("to one and a half stop bits") << "stopbits"
+                                                 << "1"
+                                                 << "BtnRS232_StopBit"
+                                                 << "BtnStopBits_1"
+                                                 << "BtnStopBits_15"
+                                                 << "3"
+                                                 << "1½";
+    QTest::newRow("parity mark") << "parity"
+                                 << "0"
+                                 << "BtnRS232_Parity"
+                                 << "BtnParity_None"
+                                 << "BtnParity_Mark"
+                                 << "5"
+                                 << "Mark";
+    QTest::newRow("parity space") << "parity"
+                                  << "5"
+                                  << "BtnRS232_Parity"
+                                  << "BtnParity_Mark"
+                                  << "BtnParity_Space"
+                                  << "4"
+                                  << "Space";
+}
+
+void tst_RemoteSettingsController::serialSubPagesPresetAndSave()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(QString, field);
+    QFETCH(QString, presetButton);
+    QFETCH(QString, chosenButton);
+    QFETCH(QString, newValue);
+    QFETCH(QString, label);
+    TTamarindSettings::instance().setValue("RS232", key, stored);
+    build(true, false);
+    auto* fieldButton = mForm->findChild<QZELKContainerRadioButton*>(field);
+    tap(fieldButton);
+
+    QList<QZELKContainerRadioButton*> checked;
+    for (auto* button : mMenu.mPage->findChildren<QZELKContainerRadioButton*>()) {
+        if (button->isChecked())
+            checked << button;
+    }
+    QCOMPARE(checked.size(), presetButton.isEmpty() ? 0 : 1);
+    if (!presetButton.isEmpty())
+        QCOMPARE(checked.first()->objectName(), presetButton);
+
+    QSignalSpy changes(mRS232.get(), &TRS232ConfigurationController::configurationChanged);
+    if (!chosenButton.isEmpty())
+        tap(mForm->findChild<QWidget*>(chosenButton));
+    mMenu.save();
+
+    QVERIFY(!mMenu.mReceiver);
+    QVERIFY(!fieldButton->isChecked());
+    QCOMPARE(changes.count(), chosenButton.isEmpty() ? 0 : 1);
+    QCOMPARE(TTamarindSettings::instance().value("RS232", key, QString()), newValue);
+    QCOMPARE(mForm->findChild<QLabel*>(QString(field).replace("Btn", "Lbl"))->text(), label);
+}
+
+void tst_RemoteSettingsController::openingAFieldCancelsTheOpenSubPage()
+{
+    build(true, false);
+    tap(mWidgets.BtnRS232_BaudRate);
+    tap(mWidgets.BtnBaud_1200);
+    QSignalSpy changes(mRS232.get(), &TRS232ConfigurationController::configurationChanged);
+
+    tap(mWidgets.BtnEthernet_DHCP);
+
+    QVERIFY(!mWidgets.BtnRS232_BaudRate->isChecked());
+    QVERIFY(mWidgets.BtnEthernet_DHCP->isChecked());
+    QCOMPARE(mMenu.mPage, mWidgets.PageGenericOnOff);
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(mRS232->baudRate(), QSerialPort::Baud115200);
+
+    QVERIFY(mMenu.mReceiver->cancelClicked());
+    QVERIFY(!mWidgets.BtnEthernet_DHCP->isChecked());
+}
+
+void tst_RemoteSettingsController::portPadMovesTheServer_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<bool>("acceptable");
+    QTest::newRow("below the range") << QStringList{"Btn1", "Btn0", "Btn2", "Btn3"} << false;
+    QTest::newRow("lowest") << QStringList{"Btn1", "Btn0", "Btn2", "Btn4"} << true;
+    QTest::newRow("highest") << QStringList{"Btn6", "Btn5", "Btn5", "Btn3", "Btn5"} << true;
+    QTest::newRow("above the range") << QStringList{"Btn6", "Btn5", "Btn5", "Btn3", "Btn6"} << false;
+}
+
+void tst_RemoteSettingsController::portPadMovesTheServer()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(bool, acceptable);
+    build(false, false);
+    tap(mWidgets.BtnEthernet_DHCP);
+    QSignalSpy changes(mEthernet.get(), &TAbstractEthernetConfigurationController::interfaceSettingsChanged);
+    bool acceptShown = false;
+    TModalAnswer::onNextModal([&](QWidget* pPad) {
+        pressKeys(pPad, keys);
+        acceptShown = pPad->findChild<QWidget*>("BtnAccept")->isVisible();
+        pressKeys(pPad, {acceptShown ? "BtnAccept" : "BtnCancel"});
+    });
+
+    tap(mWidgets.BtnEthernet_Port);
+
+    QCOMPARE(acceptShown, acceptable);
+    QVERIFY(!mWidgets.BtnEthernet_DHCP->isChecked());
+    QCOMPARE(changes.count(), acceptable ? 1 : 0);
+    const QString entered = QString(keys.join("")).remove("Btn");
+    QCOMPARE(mEthernet->port(), acceptable ? entered.toInt() : 3000);
+    mEthernet->refreshInterfaceInformation();
+    QCOMPARE(mWidgets.LblEthernet_Port->text(), acceptable ? entered : QString("3000"));
+}
+
+void tst_RemoteSettingsController::ieeeAddressIsStoredAndSent()
+{
+    build(false, true);
+    QCOMPARE(mWidgets.LblIEEE_Address->text(), QString("3"));
+    answerPad({"Btn3", "Btn0", "BtnAccept"});
+
+    tap(mWidgets.BtnIEEE_Address);
+
+    QCOMPARE(mWidgets.LblIEEE_Address->text(), QString("30"));
+    QCOMPARE(TTamarindSettings::instance().value("GPIB", "address", QString()), QString("30"));
+    QByteArray received;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            char buffer[64];
+            const ssize_t count = ::read(mIEEELine->masterDescriptor(), buffer, sizeof buffer);
+            if (count > 0)
+                received.append(buffer, int(count));
+            return received.size() >= 7;
+        }(),
+        3000);
+    QCOMPARE(received, QByteArray::fromHex("02853D3330FF03"));
+}
+
+void tst_RemoteSettingsController::refreshOfAnotherInterfaceChangesNothing()
+{
+    build(false, false);
+    QCOMPARE(mWidgets.LblEthernet_IP->text(), QString("192.168.1.10"));
+    QCOMPARE(mWidgets.LblEthernet_Gateway->text(), QString("192.168.1.1"));
+    mController->onEthernetConfigurationRefreshed("eth1", "10.0.0.5", "255.0.0.0", "10.0.0.1", true);
+    QCOMPARE(mWidgets.LblEthernet_IP->text(), QString("192.168.1.10"));
+    QCOMPARE(mWidgets.LblEthernet_Netmask->text(), QString("255.255.255.0"));
+    QCOMPARE(mWidgets.LblEthernet_Gateway->text(), QString("192.168.1.1"));
+    QCOMPARE(mWidgets.LblEthernet_DHCP->text(), QString("Off"));
+    QCOMPARE(mWidgets.LblEthernet_Port->text(), QString("3000"));
+}
+
+TAMARIND_TEST_MAIN(tst_RemoteSettingsController)
+#include "tst_remotesettingscontroller.moc"
