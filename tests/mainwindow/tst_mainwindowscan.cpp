@@ -62,6 +62,7 @@ private slots:
     void startRefusedWithoutTwoChannels();
     void startAndStopFromTheScanPage();
     void boxPositionsSavedThroughTheMenuColumn();
+    void ownChannelsChosenOnTheirPage();
     void remoteControlStopsTheScan();
     void pollsOfTheChannelCycleSwitchChannels();
     void graphViewLeavesNoInformationBar();
@@ -152,6 +153,36 @@ void tst_MainWindowScan::boxPositionsSavedThroughTheMenuColumn()
     QCOMPARE(setting("scan", "channels"), QStringLiteral("1,16,17,18"));
     QCOMPARE(mMain.text("LblChanConf_Mod1_Value"), QStringLiteral("1-3"));
     mMain.board().fitSwitchBox(1, TSimulatedSwitchBox());
+}
+
+// The probe database gives the board's inputs their default probes, so all four can be chosen.
+void tst_MainWindowScan::ownChannelsChosenOnTheirPage()
+{
+    store("scan", "channels", "1");
+    mMain.open(true);
+    mMain.click("BtnScan");
+    mMain.click("BtnChanConf_ZTM8800");
+    QCOMPARE(mMain.menuPage(), mMain.child("PageChanConf_ZTM8800"));
+    for (const char* button : {"BtnChanConf_PRT1", "BtnChanConf_PRT2", "BtnChanConf_TC1", "BtnChanConf_TC2"})
+        QVERIFY2(mMain.shown(button), button);
+    mMain.click("BtnChanConf_PRT1");
+    mMain.click("BtnChanConf_TC2");
+    mMain.click("BtnChanConf_PRT2");
+    mMain.snapshot(QStringLiteral("scan_own_channels_page"));
+    mMain.click("BtnSave");
+    QCOMPARE(setting("scan", "channels"), QStringLiteral("2,4"));
+    QCOMPARE(mMain.text("LblChanConf_ZTM8800_Value"), QStringLiteral("2, 4"));
+
+    TModalAnswer::onNextModal([](QWidget* pPad) { pressKeys(pPad, {"Btn1", "Btn2", "BtnAccept"}); });
+    mMain.click("BtnChanConf_HoldTime");
+    QCOMPARE(mMain.text("LblChanConf_HoldTime_Value"), QStringLiteral("12s"));
+    QCOMPARE(mMain.text("LblMenuCaption"), QStringLiteral("Menu"));
+    mMain.click("BtnChanConf_View");
+    QCOMPARE(mMain.menuPage(), mMain.child("PageScanView"));
+    mMain.snapshot(QStringLiteral("scan_view_page"));
+    mMain.click("BtnChanConf_Calibration");
+    QCOMPARE(mMain.menuPage(), mMain.child("PageMenu"));
+    QCOMPARE(mMain.text("LblChanConf_View_Value"), QStringLiteral("Calibration"));
 }
 
 void tst_MainWindowScan::remoteControlStopsTheScan()

@@ -2,6 +2,7 @@
 #include "channel.h"
 #include "channelcontroller.h"
 #include "channelcontrollerfixture.h"
+#include "formchecks.h"
 #include "probe.h"
 #include "tamarindsettings.h"
 #include "testsupport.h"
@@ -166,6 +167,7 @@ void tst_UnitSelectionProvider::unitInForceIsMarked()
 
 void tst_UnitSelectionProvider::tapReportsAnotherUnitOnly()
 {
+    showPage(&mFixture->form(), mFixture->ui().PageUnitSelection);
     TAbstractChannel* channel = mFixture->controller().channel(1);
     mProvider->selectUnit(&mReceiver, channel);
     mFixture->ui().btnUnitSelCelcius->click();
@@ -177,6 +179,12 @@ void tst_UnitSelectionProvider::tapReportsAnotherUnitOnly()
     QCOMPARE(mReceiver.mAnswers, (QList<QPair<TAbstractChannel*, EnUnit>>{{channel, uOhm}}));
     QCOMPARE(mFixture->subMenu().mCancelled, 2);
     QCOMPARE(marked(), QStringList({"Ohm"}));
+    // The page's style sheet draws the unit in force orange once it is set again.
+    QPushButton* ohm = mFixture->ui().btnUnitSelOhm;
+    const QColor colour =
+        mFixture->ui().PageUnitSelection->grab().toImage().pixelColor(ohm->pos() + QPoint(5, ohm->height() * 3 / 5));
+    QVERIFY2(colour.red() > 200 && colour.green() > 80 && colour.blue() < 80, qPrintable(colour.name()));
+    saveSnapshot(mFixture->ui().PageUnitSelection, QStringLiteral("unit_selection_page"));
 }
 
 void tst_UnitSelectionProvider::commonUnitAnswerNamesNoChannel()
