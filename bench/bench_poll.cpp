@@ -26,13 +26,6 @@ namespace
 {
 constexpr int POLLS_PER_SECOND = 2;
 
-double threadCpuSeconds()
-{
-    timespec now{};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
 // Takes what the graph view, the logger and scan mode take from a poll.
 class TCountingListener : public IChannelControllerListener
 {
@@ -102,19 +95,7 @@ TBenchInstrument& instrument()
 void BM_WholePoll(benchmark::State& pState)
 {
     TBenchInstrument& bench = instrument();
-    double cpuSeconds = 0.0;
-    for (auto _ : pState) {
-        // The board's pause between commands passes off the clock, as the
-        // 500 ms between two ticks would.
-        pState.PauseTiming();
-        std::this_thread::sleep_for(std::chrono::milliseconds(TIntCommController::PAUSE_BETWEEN_COMMANDS + 1));
-        pState.ResumeTiming();
-        const double start = threadCpuSeconds();
-        bench.controller->onChannelReadTimer();
-        cpuSeconds += threadCpuSeconds() - start;
-    }
-    const double perPoll = cpuSeconds / double(pState.iterations());
-    pState.counters["host_cpu_us"] = benchmark::Counter(perPoll * 1e6);
+    const double perPoll = cpuSecondsPerPoll(pState, *bench.controller);
     pState.counters["core_percent_at_2_polls_per_s"] = benchmark::Counter(perPoll * POLLS_PER_SECOND * 100.0);
 }
 BENCHMARK(BM_WholePoll)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMicrosecond)->Iterations(300);

@@ -5,6 +5,7 @@
 // instrument; the goal is a median of at most 0.2 ms, over 5,000 queries a
 // second, on a connection with TCP_NODELAY.
 
+#include "benchsupport.h"
 #include "boardsimulator.h"
 #include "deviceroot.h"
 #include "ethernetcommunicationinterface.h"
@@ -163,13 +164,5 @@ BENCHMARK(BM_IdentificationRoundTrip)
 
 int main(int argc, char** argv)
 {
-    QTemporaryDir root;
-    qputenv(TDeviceRoot::ROOT_VARIABLE, root.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

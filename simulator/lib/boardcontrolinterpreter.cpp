@@ -21,6 +21,7 @@ QStringList TBoardControlInterpreter::help()
         QStringLiteral("noise <channel> <mean degC> <standard deviation degC>"),
         QStringLiteral("step <channel> <before degC> <after degC> <after seconds>"),
         QStringLiteral("probe <channel> none|pt100|pt25|tc-j|tc-k|tc-t  |  unplug <channel>"),
+        QStringLiteral("open <channel> 1|0   (1: the sensor is open, both values \"nan\")"),
         QStringLiteral("coldjunction <degC>"),
         QStringLiteral("smart <channel> cvd|its90|none"),
         QStringLiteral("smartset <channel> name|source <text> | reference|enabled|locked 0|1"),
@@ -73,6 +74,15 @@ QStringList TBoardControlInterpreter::execute(const QString& pLine)
         int channel = 0;
         result = toInteger(words.at(1), channel) ? setSensor(channel, QStringLiteral("none"))
                                                  : failure(QStringLiteral("unplug <channel>"));
+    } else if (command == QLatin1String("open") && words.size() == 3 &&
+               (words.at(2) == QLatin1String("0") || words.at(2) == QLatin1String("1"))) {
+        int channel = 0;
+        bool known = toInteger(words.at(1), channel);
+        const bool open = words.at(2) == QLatin1String("1");
+        if (known)
+            mSimulator.withState([&](TBoardState& pState) { known = pState.setOpen(channel, open); });
+        if (!known)
+            result = failure(QStringLiteral("open <channel> 1|0: no such input"));
     } else if (command == QLatin1String("coldjunction") && words.size() == 2) {
         double temperature = 0.0;
         if (!toNumber(words.at(1), temperature))
@@ -141,9 +151,10 @@ QStringList TBoardControlInterpreter::status()
                      .arg(pState.mColdJunctionTemperature);
         for (const auto& input : pState.mInputs) {
             if (input.second.mSensor != ssNone)
-                lines << QStringLiteral("input %1: %2, %3")
+                lines << QStringLiteral("input %1: %2, %3%4")
                              .arg(input.first)
-                             .arg(TSimulatedInput::sensorName(input.second.mSensor), input.second.mSignal.toText());
+                             .arg(TSimulatedInput::sensorName(input.second.mSensor), input.second.mSignal.toText(),
+                                  input.second.mOpen ? QStringLiteral(", open") : QString());
         }
         for (const auto& [channel, probe] : pState.mSmartProbes.probes()) {
             lines << QStringLiteral("smart %1: \"%2\", reference %3, calibrated %4, next %5, source \"%6\", "

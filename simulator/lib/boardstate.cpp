@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <cmath>
+#include <limits>
 
 using namespace Board_replies;
 
@@ -284,6 +285,7 @@ bool TBoardState::plugSensor(int pChannel, EnSimulatedSensor pSensor)
     TSimulatedInput& input = mInputs[pChannel];
     const EnSimulatedSensor previous = input.mSensor;
     input.mSensor = pSensor;
+    input.mOpen = false;
     const bool fits = pSensor == ssNone || kind == ikMixed || (kind == ikPRT && input.isPlatinum()) ||
                       (kind == ikThermocouple && input.isThermocouple());
     if (!fits)
@@ -299,6 +301,14 @@ bool TBoardState::plugSmartProbe(int pChannel, const TSimulatedSmartProbe& pProb
         return false;
     mInputs[pChannel].mSensor = pProbe.mReferenceResistor == TSimulatedSmartProbe::rr25Ohm ? ssPt25 : ssPt100;
     mSmartProbes.plug(pChannel, pProbe);
+    return true;
+}
+
+bool TBoardState::setOpen(int pChannel, bool pOpen)
+{
+    if (inputKind(pChannel) == ikNone)
+        return false;
+    mInputs[pChannel].mOpen = pOpen;
     return true;
 }
 
@@ -353,6 +363,11 @@ int TBoardState::reading(int pChannel, double pNow, double& oElectrical, double&
     const auto input = mInputs.find(pChannel);
     if (input == mInputs.end() || input->second.mSensor == ssNone)
         return 1;
+    if (input->second.mOpen) {
+        oTemperature = std::numeric_limits<double>::quiet_NaN();
+        oElectrical = oTemperature;
+        return 0;
+    }
     oTemperature = input->second.mSignal.valueAt(pNow, mRandom);
     // A SMART probe's resistance follows its own coefficients.
     const TSimulatedSmartProbe* smartProbe = mSmartProbes.probe(pChannel);

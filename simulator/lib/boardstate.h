@@ -82,6 +82,8 @@ public:
     int probeRecordFieldCount() const;
     // Keeps the sensor; false for a channel that is no input.
     bool setSignal(int pChannel, const TTemperatureSignal& pSignal);
+    // False for a channel that is no input.
+    bool setOpen(int pChannel, bool pOpen);
     // The reading "meas:curr?" gives for a channel: 0 with the values, or the board's error number.
     int reading(int pChannel, double pNow, double& oElectrical, double& oTemperature, int& oRangeStatus);
 

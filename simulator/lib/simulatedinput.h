@@ -40,6 +40,9 @@ struct TSimulatedInput
 {
     EnSimulatedSensor mSensor = ssNone;
     TTemperatureSignal mSignal = TTemperatureSignal::constant(23.0);
+    // A broken lead or an open sensor: the board measures nothing and reports
+    // "nan" for both values instead of an error.
+    bool mOpen = false;
 
     bool isPlatinum() const { return mSensor == ssPt100 || mSensor == ssPt25; }
     bool isThermocouple() const;

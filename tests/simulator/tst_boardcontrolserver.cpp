@@ -168,6 +168,14 @@ void tst_BoardControlServer::temperaturesAndProbes()
     QCOMPARE(temperatureOf(1, error), -38.8344);
     QCOMPARE(error, short(0));
 
+    // An open sensor is measured without an error, to no value; closing it brings the reading back.
+    QCOMPARE(ask("open 1 1"), QStringList{"OK"});
+    QVERIFY(std::isnan(temperatureOf(1, error)));
+    QCOMPARE(error, short(0));
+    QCOMPARE(ask("open 1 0"), QStringList{"OK"});
+    QCOMPARE(temperatureOf(1, error), -38.8344);
+    QVERIFY(ask("open 5 1").last().startsWith(QLatin1String("ERR")));
+
     // A step that has not come yet, then one that has.
     QCOMPARE(ask("step 1 10 90 3600"), QStringList{"OK"});
     QCOMPARE(temperatureOf(1, error), 10.0);

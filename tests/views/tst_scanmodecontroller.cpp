@@ -2,6 +2,7 @@
 #include "channel.h"
 #include "channelcontroller.h"
 #include "channelcontrollerfixture.h"
+#include "channelviewfixture.h"
 #include "clickablewidgetcontroller.h"
 #include "messagerecorder.h"
 #include "padkeys.h"
@@ -141,25 +142,7 @@ void tst_ScanModeController::fitBox(int pPort, EnSwitchBoxType pType)
 // Built as the main window builds it: the scan menu's rows with their captions.
 std::unique_ptr<TScanModeController> tst_ScanModeController::scanMode()
 {
-    Ui_TTamarindMainForm& f = ui();
-    auto menu = std::make_unique<TClickableWidgetController>(f.LblMenuCaption);
-    for (const auto& row : {std::make_pair(f.BtnChanConf_ZTM8800, f.LblChanConf_ZTM8800),
-                            std::make_pair(f.BtnChanConf_Mod1, f.LblChanConf_Mod1),
-                            std::make_pair(f.BtnChanConf_Mod2, f.LblChanConf_Mod2),
-                            std::make_pair(f.BtnChanConf_Mod3, f.LblChanConf_Mod3),
-                            std::make_pair(f.BtnChanConf_Mod4, f.LblChanConf_Mod4),
-                            std::make_pair(f.BtnChanConf_HoldTime, f.LblChanConf_HoldTime),
-                            std::make_pair(f.BtnChanConf_View, f.LblChanConf_View)})
-        menu->addWidget(row.first, row.second);
-    return std::make_unique<TScanModeController>(
-        &mFixture->subMenu(), &controller(), std::move(menu), f.PageChanConf_ZTM8800, f.PageChanConf_SwitchBoxes,
-        f.PageScanView, f.BtnChanConf_ZTM8800, f.BtnChanConf_Mod1, f.BtnChanConf_Mod2, f.BtnChanConf_Mod3,
-        f.BtnChanConf_Mod4, f.BtnChanConf_PRT1, f.BtnChanConf_PRT2, f.BtnChanConf_TC1, f.BtnChanConf_TC2,
-        f.BtnChanConf_HoldTime, f.LblChanConf_HoldTime_Value, f.LblChanConf_View_Value, f.BtnChanConf_View,
-        f.BtnChanConf_Scan, f.BtnChanConf_Calibration, f.BtnChanConf_Graph, f.LblChanConf_ZTM8800_Value,
-        f.LblChanConf_Mod1_Value, f.LblChanConf_Mod2_Value, f.LblChanConf_Mod3_Value, f.LblChanConf_Mod4_Value,
-        f.LblChanConf_SwitchBox_Header, f.BtnChanConf_SwitchBox_SelectAll, f.BtnChanConf_SwitchBox_DeselectAll,
-        f.scrollAreaScanConfigSwitchBoxContents);
+    return buildScanModeOnForm(*mFixture);
 }
 
 TChannelList tst_ScanModeController::channels(const QList<int>& pNumbers) const

@@ -6,7 +6,10 @@
 #include "brightnesswidget.h"
 #include "buzzercontroller.h"
 #include "buzzerguicontroller.h"
+#include "channel.h"
 #include "channelcontroller.h"
+#include "channelviewcontrollermanager.h"
+#include "channelviewcontrollers.h"
 #include "clickablewidgetcontroller.h"
 #include "customlogoguicontroller.h"
 #include "decimaldisplaycontroller.h"
@@ -140,8 +143,10 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildChannelController();
     buildScanMode();
     buildStandardProbeSettings();
+    buildChannelViewManager();
     buildProbeController();
     buildRemoteControl();
+    buildChannelViews();
     fitProbeEditorToInstrumentType();
     hideChannelViewWarnings();
     startUSBCheck();
@@ -175,6 +180,7 @@ TTamarindMainForm::~TTamarindMainForm()
     mBrightnessController.reset();
     mScreenshotTimer.reset();
     mLogfileManModeTimer.reset();
+    mChannelViewControllerManager.reset();
     mProbeController.reset();
     mBuzzerGUIController.reset();
     mProbeAlarmsWidgetController.reset();
@@ -682,8 +688,13 @@ void TTamarindMainForm::buildStandardProbeSettings()
             &TTamarindMainForm::default_widget_activated_handler);
 }
 
-// The probe database comes from the board here; until the view manager
-// exists the controller gets none.
+// Empty here; the probe controller and remote control get it before it holds the views.
+void TTamarindMainForm::buildChannelViewManager()
+{
+    mChannelViewControllerManager = std::make_unique<TChannelViewControllerManager>();
+}
+
+// The probe database comes from the board here.
 void TTamarindMainForm::buildProbeController()
 {
     auto menuRegistry = createDefaultClickableWidgetController(nullptr);
@@ -693,11 +704,12 @@ void TTamarindMainForm::buildProbeController()
                             {ui->BtnProbe_ListSmartProbes, nullptr}});
     auto selectionRegistry = createDefaultClickableWidgetController(nullptr);
     mProbeController = std::make_unique<TProbeController>(
-        this, mChannelController.get(), mInternalSCPIHandler.get(), mStdProbeSettingsController.get(), nullptr,
-        std::move(selectionRegistry), std::move(menuRegistry), ui->PageProbeSelection, ui->BtnDefProbe_3w_prt,
-        ui->BtnDefProbe_4w_prt, ui->BtnDefProbe_sprt, ui->BtnDefProbe_thermistor, ui->BtnDefProbe_thermocouple,
-        ui->BtnProbe_NewPRT, ui->BtnProbe_NewTC, ui->BtnProbe_NewTherm, ui->WgtFilter, ui->LblProbeFilterValue,
-        ui->BtnDeleteProbe, ui->BtnProbe_ListSmartProbes, ui->scrollAreaProbeMenu, ui->scrollAreaProbeSel);
+        this, mChannelController.get(), mInternalSCPIHandler.get(), mStdProbeSettingsController.get(),
+        mChannelViewControllerManager.get(), std::move(selectionRegistry), std::move(menuRegistry),
+        ui->PageProbeSelection, ui->BtnDefProbe_3w_prt, ui->BtnDefProbe_4w_prt, ui->BtnDefProbe_sprt,
+        ui->BtnDefProbe_thermistor, ui->BtnDefProbe_thermocouple, ui->BtnProbe_NewPRT, ui->BtnProbe_NewTC,
+        ui->BtnProbe_NewTherm, ui->WgtFilter, ui->LblProbeFilterValue, ui->BtnDeleteProbe, ui->BtnProbe_ListSmartProbes,
+        ui->scrollAreaProbeMenu, ui->scrollAreaProbeSel);
     mProbeController->loadProbesFromDevice();
     connect(mProbeController.get(), &TProbeController::widgetActivated, this,
             &TTamarindMainForm::default_widget_activated_handler);
@@ -716,6 +728,43 @@ void TTamarindMainForm::fitProbeEditorToInstrumentType()
     }
 }
 
+// The views show the measured channel from the start; the stored scan
+// configuration reaches its view last, when every view is in the manager.
+void TTamarindMainForm::buildChannelViews()
+{
+    TChannelViewControllerManager& manager = *mChannelViewControllerManager;
+    manager.setAndOwnHomescreenViewController(
+        std::make_unique<TOneChannelViewController>(
+            mChannelController.get(), mUnitSelectionProvider.get(), mProbeController.get(),
+            mAverageValueSettingController.get(), mScanModeController.get(), ui->pnlInformationBar,
+            mStylesheetInfoBar_blue, ui->lblInfoBarLeft, ui->lblInfoBarCenter, ui->lblInfoBarRight,
+            ui->lblSingleViewMainVal, ui->lblSingleViewCorrVal, ui->lblSingleViewCorrCaption, ui->lblSingleViewMin,
+            ui->lblSingleViewMax, ui->IconWarning_SingleChannelView, ui->lblSingleViewProbe_SmartFlag,
+            ui->btnSingleViewChanSel, ui->btnSingleViewUnit, ui->btnSingleViewDecRes, ui->btnSingleViewIncRes,
+            ui->btnSingleViewClearPeak, ui->btnSingleViewFreeze, ui->btnSingleViewRoot2, ui->btnSingleViewProbe),
+        ui->PageHome);
+    manager.addAndOwnScanViewController(
+        std::make_unique<TTwoChannelViewController>(
+            mChannelController.get(), mUnitSelectionProvider.get(), mProbeController.get(),
+            mAverageValueSettingController.get(), mScanModeController.get(), ui->pnlInformationBar,
+            mStylesheetInfoBar_blue, mStylesheetInfoBar_green, mStylesheetChannelDependingBar_blue,
+            mStylesheetChannelDependingBar_green, ui->lblInfoBarLeft, ui->lblInfoBarCenter, ui->lblInfoBarRight,
+            ui->Lbl2ChanViewMainValue_Top, ui->Lbl2ChanViewMainValue_Btm, ui->Lbl2ChanViewCorVal_Top,
+            ui->Lbl2ChanViewCorVal_Btm, ui->Lbl2ChanViewCorValCaption_Top, ui->Lbl2ChanViewCorValCaption_Btm,
+            ui->Lbl2ChanView_PeakMin, ui->Lbl2ChanView_PeakMax, ui->Lbl2ChanViewDiffCaption, ui->Lbl2ChanViewDiffValue,
+            ui->IconWarning_2ChannelView_Top, ui->IconWarning_2ChannelView_Bottom, ui->lbl2ChanViewProbe_SmartFlag_Top,
+            ui->lbl2ChanViewProbe_SmartFlag_Bottom, ui->Btn2ChanViewChannelSel_Top, ui->Btn2ChanViewChannelSel_Btm,
+            ui->Btn2ChanViewUnit_Top, ui->Btn2ChanViewUnit_Btm, ui->Btn2ChanViewResDec, ui->Btn2ChanViewResInc,
+            ui->Btn2ChanViewClearPeak, ui->Btn2ChanViewFreeze_Top, ui->Btn2ChanViewFreeze_Btm,
+            ui->Btn2ChanViewRoot2_Top, ui->Btn2ChanViewRoot2_Btm, ui->Btn2ChanViewProbe_Top, ui->Btn2ChanViewProbe_Btm,
+            ui->Btn2ChanViewDiffUnit, ui->Wgt2ChanViewTop, ui->Wgt2ChanViewBtm,
+            zelk::vector<QZELKGreyPanel*>{ui->pnl2ChanViewResolution, ui->pnl2ChanViewPeak}),
+        ui->Page2ChannelView);
+    connect(mScanModeController.get(), &TScanModeController::channelConfigurationChanged, &manager,
+            &TChannelViewControllerManager::attachChannelConfigurationToView);
+    mScanModeController->broadcastConfiguration();
+}
+
 void TTamarindMainForm::hideChannelViewWarnings()
 {
     for (QWidget* icon :
@@ -724,6 +773,8 @@ void TTamarindMainForm::hideChannelViewWarnings()
           ui->IconWarning_4ChannelView_TopLeft, ui->IconWarning_4ChannelView_TopRight,
           ui->IconWarning_4ChannelView_BottomLeft, ui->IconWarning_4ChannelView_BottomRight})
         icon->hide();
+    mChannelViewControllerManager->activateHomeView();
+    mChannelViewControllerManager->showHomeView();
 }
 
 void TTamarindMainForm::startUSBCheck()

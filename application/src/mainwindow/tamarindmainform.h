@@ -28,6 +28,7 @@ class TBrightnessWidget;
 class TAbstractSwitchBox;
 class TBuzzerGUIController;
 class TChannelController;
+class TChannelViewControllerManager;
 class TClickableWidgetController;
 class TCustomLogoGUIController;
 class TIntCommController;
@@ -112,6 +113,8 @@ public:
     void factoryReset();
     // The home view in the main area and the main menu's home context.
     void returnToHomeView();
+    // The channel view of the running scan, or the graph when that is the scan view.
+    void activateAndShowScanView();
     // Fills the information page from the instrument, its board and switch boxes.
     void updateInfoScreen();
     // Shows the stick button while a stick is plugged in and leaves the
@@ -142,6 +145,7 @@ public slots:
     void on_BtnDeleteProbe_clicked();
     void on_BtnScan_Start_clicked();
     void on_BtnScan_Stop_clicked();
+    void on_BtnScan_ShowView_clicked();
     void on_RbGraphScale_Auto_clicked();
     void on_RbGraphScale_Custom_clicked();
 
@@ -176,6 +180,8 @@ private:
     friend class tst_MainWindowStartup;
     // Reaches the channels to see the averaging and the scan arrive there.
     friend class tst_MainWindowScan;
+    // Reaches the view manager to see which view is current.
+    friend class tst_MainWindowViews;
 
     // Construction, in the order the system depends on.
     void setupLayout();
@@ -205,11 +211,13 @@ private:
     void buildSmartProbeEditRows();
     void buildChannelController();
     void buildStandardProbeSettings();
+    void buildChannelViewManager();
     void buildProbeController();
     void buildScanMode();
     void buildRemoteControl();
     void buildOptionBoardTransport();
     void buildRemoteSettingsPage();
+    void buildChannelViews();
     void releaseRemoteControl();
     void fitProbeEditorToInstrumentType();
     void hideChannelViewWarnings();
@@ -253,6 +261,7 @@ private:
     std::unique_ptr<TProbeController> mProbeController;
     std::unique_ptr<TChannelController> mChannelController;
     std::unique_ptr<TScanModeController> mScanModeController;
+    std::unique_ptr<TChannelViewControllerManager> mChannelViewControllerManager;
     std::unique_ptr<TCustomLogoGUIController> mCustomLogoGUIController;
     std::unique_ptr<TBuzzerGUIController> mBuzzerGUIController;
     std::unique_ptr<TIntCommController> mIntCommController;

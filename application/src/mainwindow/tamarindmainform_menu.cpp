@@ -3,6 +3,8 @@
 
 #include "tamarindmainform.h"
 
+#include "channelviewcontrollermanager.h"
+#include "channelviewcontrollers.h"
 #include "clickablewidgetcontroller.h"
 #include "messagedialog.h"
 #include "probecontroller.h"
@@ -102,8 +104,19 @@ void TTamarindMainForm::beforeDefaultContextHandling(QZELKAppButton* pButton, bo
     pAbort = pButton == ui->BtnHome || pButton == ui->BtnLogger;
 }
 
-void TTamarindMainForm::beforeShowConnectedView(QZELKAppButton* pButton, bool&)
+// During a scan the Scan button shows the scan's view first, and its page only when that view is shown already.
+void TTamarindMainForm::beforeShowConnectedView(QZELKAppButton* pButton, bool& handled)
 {
+    if (pButton == ui->BtnScan && mScanModeController->isScanModeActive()) {
+        if (mScanModeController->scanView() == EnScanView::svGraph &&
+            ui->stackedWidget->currentWidget() == ui->Page2DPlot)
+            return;
+        if (!mChannelViewControllerManager->isScanViewVisible()) {
+            handled = true;
+            activateAndShowScanView();
+        }
+        return;
+    }
     if (pButton == ui->BtnInfo)
         updateInfoScreen();
     else if (pButton == ui->BtnUSB)
@@ -122,9 +135,33 @@ void TTamarindMainForm::onHideMenuIcon()
     ui->LblMenuIcon->hide();
 }
 
+// During a scan the home view follows the channel the scan measures.
 void TTamarindMainForm::returnToHomeView()
 {
+    mChannelViewControllerManager->activateHomeView();
+    TAbstractChannelViewController* home = mChannelViewControllerManager->homescreenViewController();
+    TAbstractChannel* active = mScanModeController->activeChannel();
+    if (home && mScanModeController->isScanModeActive() && home->measuredChannel() != active)
+        home->setChannels({active}, active);
+    mChannelViewControllerManager->showHomeView();
     ui->BtnHome->doButtonClick();
+}
+
+void TTamarindMainForm::activateAndShowScanView()
+{
+    if (mScanModeController->scanView() == EnScanView::svGraph) {
+        mChannelViewControllerManager->deactivateView();
+        ui->stackedWidget->setCurrentWidget(ui->Page2DPlot);
+        return;
+    }
+    mChannelViewControllerManager->activateScanView();
+    mChannelViewControllerManager->showScanView();
+}
+
+void TTamarindMainForm::on_BtnScan_ShowView_clicked()
+{
+    on_BtnReturnToMainMenu_clicked();
+    activateAndShowScanView();
 }
 
 void TTamarindMainForm::default_widget_activated_handler(short, QWidget* pPrevious, QWidget* pCurrent)
@@ -195,10 +232,11 @@ void TTamarindMainForm::on_BtnScan_Stop_clicked()
     mScanModeController->stopScanMode(homeViewChannel());
 }
 
-// No home view yet: the board stays on the channel the scan measured last.
 TAbstractChannel* TTamarindMainForm::homeViewChannel() const
 {
-    return nullptr;
+    TAbstractChannelViewController* home =
+        mChannelViewControllerManager ? mChannelViewControllerManager->homescreenViewController() : nullptr;
+    return home ? home->measuredChannel() : nullptr;
 }
 
 void TTamarindMainForm::onScanModeStarted()
@@ -216,13 +254,17 @@ void TTamarindMainForm::onScanModeStopped()
     ui->BtnScan_Start->setEnabled(true);
     ui->BtnScan_Stop->setEnabled(false);
     ui->BtnScan_ShowView->setEnabled(false);
+    mChannelViewControllerManager->activateHomeView();
 }
 
 // The graph has no information bar of its own: the one of the channel views is emptied.
 void TTamarindMainForm::onScanViewChangedDuringRuntime(const TScanModeController& pScanModeController)
 {
-    if (pScanModeController.scanView() != EnScanView::svGraph)
+    if (pScanModeController.scanView() != EnScanView::svGraph) {
+        mChannelViewControllerManager->activateScanView();
         return;
+    }
+    mChannelViewControllerManager->deactivateView();
     ui->pnlInformationBar->setStyleSheet(QString());
     ui->lblInfoBarLeft->clear();
     ui->lblInfoBarCenter->clear();

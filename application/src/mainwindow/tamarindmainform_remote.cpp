@@ -27,7 +27,8 @@ constexpr int USB_DEVICE_BAUD_RATE = 115200;
 void TTamarindMainForm::buildRemoteControl()
 {
     mExternalCommunicationHandler = std::make_unique<TExternalCommunicationHandler>(
-        mInternalSCPIHandler.get(), mChannelController.get(), mProbeController.get(), nullptr, nullptr);
+        mInternalSCPIHandler.get(), mChannelController.get(), mProbeController.get(),
+        mChannelViewControllerManager.get(), nullptr);
     connect(mExternalCommunicationHandler.get(), &TExternalCommunicationHandler::remoteModeChanged, this,
             &TTamarindMainForm::onRemoteModeChanged);
 

@@ -7,6 +7,7 @@
 #include "brightnesscontroller.h"
 #include "brightnesswidget.h"
 #include "buzzerguicontroller.h"
+#include "channelviewcontrollermanager.h"
 #include "clickablewidgetcontroller.h"
 #include "decimaldisplaycontroller.h"
 #include "internalscpihandler.h"
@@ -60,6 +61,8 @@ void TTamarindMainForm::changeEvent(QEvent* pEvent)
             mBuzzerGUIController->indicateSelectedSettings();
         if (mProbeAlarmsWidgetController)
             mProbeAlarmsWidgetController->indicateActiveWidget();
+        if (mChannelViewControllerManager)
+            mChannelViewControllerManager->retranslate();
         if (ui->stackedWidget->currentWidget() == ui->PageSettings && mSettingsWidgetController)
             mSettingsWidgetController->indicateActiveWidget();
         // The instrument name is asked of the board, which the constructor does in its own time.
