@@ -23,6 +23,8 @@ QStringList TBoardControlInterpreter::help()
         QStringLiteral("probe <channel> none|pt100|pt25|tc-j|tc-k|tc-t  |  unplug <channel>"),
         QStringLiteral("open <channel> 1|0   (1: the sensor is open, both values \"nan\")"),
         QStringLiteral("coldjunction <degC>"),
+        QStringLiteral("reference <channel> <ohm or mV>|none | rawerror <item 1-7> <gain> <offset>"),
+        QStringLiteral("adaptor <channel> <degC> <error degC> | adaptor off"),
         QStringLiteral("smart <channel> cvd|its90|none"),
         QStringLiteral("smartset <channel> name|source <text> | reference|enabled|locked 0|1"),
         QStringLiteral("smartset <channel> caldate|calnext <yyyy-mm-dd>|none | refres 1|2 | standard 1-4"),
@@ -89,6 +91,40 @@ QStringList TBoardControlInterpreter::execute(const QString& pLine)
         if (!toNumber(words.at(1), temperature))
             return {failure(QStringLiteral("coldjunction <degC>"))};
         mSimulator.withState([=](TBoardState& pState) { pState.mColdJunctionTemperature = temperature; });
+    } else if (command == QLatin1String("reference") && words.size() == 3) {
+        int channel = 0;
+        double value = 0.0;
+        const bool none = words.at(2) == QLatin1String("none");
+        if (!toInteger(words.at(1), channel) || (!none && !toNumber(words.at(2), value)))
+            return {failure(QStringLiteral("reference <channel> <ohm or mV>|none"))};
+        mSimulator.withState([=](TBoardState& pState) {
+            if (none)
+                pState.mExternalReferences.erase(channel);
+            else
+                pState.mExternalReferences[channel] = value;
+        });
+    } else if (command == QLatin1String("rawerror") && words.size() == 4) {
+        int item = 0;
+        double gain = 1.0;
+        double offset = 0.0;
+        if (!toInteger(words.at(1), item) || item < 1 || item > TSimulatedCalibration::ITEM_COUNT ||
+            !toNumber(words.at(2), gain) || !toNumber(words.at(3), offset))
+            return {failure(QStringLiteral("rawerror <item 1-7> <gain> <offset>"))};
+        mSimulator.withState([=](TBoardState& pState) { pState.mRawErrors[size_t(item - 1)] = {gain, offset}; });
+    } else if (command == QLatin1String("adaptor") && words.size() == 2 && words.at(1) == QLatin1String("off")) {
+        mSimulator.withState([](TBoardState& pState) { pState.mAdaptorConnected = false; });
+    } else if (command == QLatin1String("adaptor") && words.size() == 4) {
+        int channel = 0;
+        double temperature = 0.0;
+        double error = 0.0;
+        if (!toInteger(words.at(1), channel) || !toNumber(words.at(2), temperature) || !toNumber(words.at(3), error))
+            return {failure(QStringLiteral("adaptor <channel> <degC> <error degC>"))};
+        mSimulator.withState([=](TBoardState& pState) {
+            pState.mAdaptorConnected = true;
+            pState.mAdaptorChannel = channel;
+            pState.mAdaptorTemperature = temperature;
+            pState.mAdaptorError = error;
+        });
     } else if (command == QLatin1String("smart")) {
         result = setSmartProbe(words);
     } else if (command == QLatin1String("smartset")) {

@@ -374,6 +374,16 @@ int TBoardState::reading(int pChannel, double pNow, double& oElectrical, double&
     oElectrical = smartProbe ? smartProbe->resistanceAt(oTemperature)
                              : input->second.electricalValue(oTemperature, mColdJunctionTemperature);
     oRangeStatus = input->second.rangeStatus(oTemperature);
+    if (mAdaptorConnected && pChannel == 1) {
+        oTemperature = mAdaptorTemperature;
+        oRangeStatus = 0;
+    } else if (mAdaptorConnected && pChannel == mAdaptorChannel) {
+        const auto junction = mCalibration.mUser.mColdJunctions.find(pChannel);
+        const double storedOffset =
+            junction != mCalibration.mUser.mColdJunctions.end() ? junction->second.mOffset : 0.0;
+        oTemperature = mAdaptorTemperature + mAdaptorError - storedOffset;
+        oRangeStatus = 0;
+    }
     return 0;
 }
 
@@ -396,6 +406,13 @@ QByteArray TBoardState::measureRaw(const QString& pArguments, double pNow)
     if (item < 1 || item > int(std::size(RAW_RANGES)))
         return ILLEGAL_COMMAND;
     const TRawRange& range = RAW_RANGES[item - 1];
+    const auto reference = mExternalReferences.find(range.mChannel);
+    if (reference != mExternalReferences.end()) {
+        const TRawError& error = mRawErrors[size_t(item - 1)];
+        const double value = error.mGain * reference->second + error.mOffset;
+        const int status = value < range.mMinimum ? 1 : (value > range.mMaximum ? 2 : 0);
+        return number(value) + ',' + QByteArray::number(status);
+    }
     const auto input = mInputs.find(range.mChannel);
     if (input == mInputs.end() || input->second.mSensor == ssNone)
         return NO_PROBE;

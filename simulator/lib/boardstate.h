@@ -100,6 +100,25 @@ public:
     std::array<TSimulatedSwitchBox, PORT_COUNT> mSwitchBoxes;
     TSimulatedProbeMemory mProbeMemory;
     TSimulatedCalibration mCalibration;
+    // The instrument calibration's external references, by input: a fixed
+    // resistance in ohm on input 1, a fixed voltage in millivolt on a
+    // thermocouple input. "meas:raw?" of an item on such an input reads the
+    // reference through the item's hidden error.
+    std::map<int, double> mExternalReferences;
+    struct TRawError
+    {
+        double mGain = 1.0;
+        double mOffset = 0.0;
+    };
+    // By calibration item 1 to 7: raw = gain * reference + offset.
+    std::array<TRawError, TSimulatedCalibration::ITEM_COUNT> mRawErrors;
+    // The cold-junction calibration adaptor: while it is connected, channel 1
+    // and mAdaptorChannel read its temperature, the latter off by
+    // mAdaptorError less the user's stored cold-junction offset of the input.
+    bool mAdaptorConnected = false;
+    int mAdaptorChannel = 3;
+    double mAdaptorTemperature = 25.0;
+    double mAdaptorError = 0.0;
     TSimulatedSmartProbes mSmartProbes;
 
     // A handler gets the text after the header's blank and returns the reply

@@ -92,7 +92,9 @@ QByteArray TSimulatedCalibration::storeColdJunction(const QString& pArguments, b
     const auto junction = set(pFactory).mColdJunctions.find(channel);
     if (junction == set(pFactory).mColdJunctions.end())
         return UNAVAILABLE;
-    junction->second = {offset, date};
+    // The user's set receives the deviation found by the cold-junction
+    // calibration and adds it; the factory's set stores the offset as sent.
+    junction->second = {pFactory ? offset : junction->second.mOffset + offset, date};
     return CONFIRMED;
 }
 

@@ -183,7 +183,8 @@ void tst_MainWindowRemote::networkStateIsReadWhileTheRemotePageShows()
     QCOMPARE(mMain.mainPage(), mMain.child("PageRemote"));
     QCOMPARE(TTestEnvironment::recordedCommands(), QStringList{QStringLiteral("ip route")});
     TTestEnvironment::clearRecordedCommands();
-    QTRY_COMPARE_WITH_TIMEOUT(TTestEnvironment::recordedCommands(), QStringList{QStringLiteral("ip route")}, 3000);
+    // A busy machine may let the 1300 ms poll run more than once before the test looks.
+    QTRY_VERIFY_WITH_TIMEOUT(TTestEnvironment::recordedCommands().contains(QStringLiteral("ip route")), 3000);
     QVERIFY(TNetworkInterfaces::setSimulatedInterface(QStringLiteral("eth0"), false));
 }
 

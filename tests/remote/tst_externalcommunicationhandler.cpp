@@ -27,6 +27,7 @@ private slots:
     void linesAreCutFromChunks_data();
     void linesAreCutFromChunks();
     void anOverlongLineIsDiscardedWithE5();
+    void textArrivingDuringACommandIsQueuedUpToTheLimit();
     void secondTransportIsIgnoredInRemoteMode();
     void anotherTransportTakesOverInLocalMode();
     void losingAccessEndsRemoteMode_data();
@@ -123,6 +124,10 @@ void tst_ExternalCommunicationHandler::linesAreCutFromChunks_data()
     QTest::newRow("unknown header in remote mode") << true << Chunks{"meas:nothing\r"} << QByteArray("E4\r\n");
     QTest::newRow("other commands dropped in local mode") << false << Chunks{"meas:curr? 1\r"} << QByteArray();
     QTest::newRow("malformed list in local mode") << false << Chunks{"meas:curr? (@1,x)\r"} << QByteArray("E5\r\n");
+    QTest::newRow("board calibration in local mode") << false << Chunks{"system:calibrated?\r"} << QByteArray("1\r\n");
+    QTest::newRow("remote-only query in local mode") << false << Chunks{"syst:date?\r"} << QByteArray();
+    QTest::newRow("password in local mode") << false << Chunks{"syst:pass:cen 'guess'\r"} << QByteArray();
+    QTest::newRow("switch-box header in local mode") << false << Chunks{"syst:swit:type? 1\r"} << QByteArray();
     QTest::newRow("header followed by a tab") << true << Chunks{"syst:ackn\t1\r"} << QByteArray("E4\r\n");
 }
 
@@ -146,6 +151,36 @@ void tst_ExternalCommunicationHandler::anOverlongLineIsDiscardedWithE5()
     QCOMPARE(exchange("y"), QByteArray("E5\r\n"));
     // The rest of that line goes too; the next line is served again.
     QCOMPARE(exchange(line + "syst:ackn 0\rsyst:ackn 0\r"), QByteArray("ACK\r\n"));
+}
+
+void tst_ExternalCommunicationHandler::textArrivingDuringACommandIsQueuedUpToTheLimit()
+{
+    // A client that floods the line while the first command is still being
+    // answered, as text arrives while a long command processes events.
+    class TFloodingClient : public TRecordingInterface
+    {
+    public:
+        using TRecordingInterface::TRecordingInterface;
+        void sendRawData(const QByteArray& pData) override
+        {
+            TRecordingInterface::sendRawData(pData);
+            if (mFlooded)
+                return;
+            mFlooded = true;
+            QByteArray flood;
+            for (int i = 0; i < 2 * TExternalCommunicationHandler::MAX_QUEUED_COMMANDS; ++i)
+                flood += "syst:ackn " + QByteArray::number(i % 2) + '\r';
+            receive(flood);
+            // Nothing of the flood is answered before the command that was running.
+            mRepliesDuringFlood = takeSent();
+        }
+        bool mFlooded = false;
+        QByteArray mRepliesDuringFlood;
+    };
+    TFloodingClient client(mHandler.get());
+    client.receive("syst:ackn 0\r");
+    QCOMPARE(client.mRepliesDuringFlood, QByteArray("ACK\r\n"));
+    QCOMPARE(client.takeSent().count("ACK\r\n"), TExternalCommunicationHandler::MAX_QUEUED_COMMANDS);
 }
 
 void tst_ExternalCommunicationHandler::secondTransportIsIgnoredInRemoteMode()

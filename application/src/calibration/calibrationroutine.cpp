@@ -7,19 +7,25 @@
 #include "channel.h"
 #include "channelcontroller.h"
 #include "decimaldisplaycontroller.h"
+#include "ftdi_usb_serial_device.h"
 #include "probe.h"
+#include "routineclock.h"
+#include "scanmodecontroller.h"
 #include "tamarindclock.h"
 
+#include <QCoreApplication>
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomNodeList>
 #include <QElapsedTimer>
 #include <QtEndian>
 
+#include <cmath>
 #include <limits>
 
 using namespace Calibrationroutine;
 using namespace CalibrationXML;
+using namespace Electrical_temperature_units;
 
 const double TCalibrationRoutine::ALLOWED_CALPOINT_DEVIATION = 0.5;
 
@@ -355,13 +361,230 @@ void TCalibrationRoutine::notifyOberservsCalPointComplete(const TElectricalTempe
     notifyObservers([&](ICalibrationRoutineObserver* pObserver) { pObserver->calPointComplete(pCalPoint); });
 }
 
-void TCalibrationRoutine::notifyOberservsHoldTimeProgress(const QElapsedTimer& pTimer,
+void TCalibrationRoutine::notifyOberservsHoldTimeProgress(qint64 pHoldElapsedMs,
                                                           const TElectricalTemperatureValue& pCalPoint)
 {
     // In floating point: hold minutes in milliseconds overflow 32 bits past
     // about 71582 minutes. A hold time of 0 counts as done.
     const double holdSeconds = mCalibrationSetup ? mCalibrationSetup->holdTimeMinutes() * 60.0 : 0.0;
-    const double percent = holdSeconds > 0.0 ? static_cast<double>(pTimer.elapsed()) / 10.0 / holdSeconds : 100.0;
+    const double percent = holdSeconds > 0.0 ? static_cast<double>(pHoldElapsedMs) / 10.0 / holdSeconds : 100.0;
     mHoldTimeProgressPercent = static_cast<int>(qMin(percent, static_cast<double>(std::numeric_limits<int>::max())));
     setStatus(rsStable, pCalPoint, true);
+}
+
+EnRoutineResult TCalibrationRoutine::startRoutine(TChannelController* pChannelController,
+                                                  TScanModeController* pScanModeController, QString& oErrorMessage)
+{
+    oErrorMessage.clear();
+    QCoreApplication::processEvents();
+    mAbortRequested = false;
+    mSampleCollectionProgressPercent = 0;
+    mHoldTimeProgressPercent = 0;
+    if (!mCalibrationSetup || !pChannelController || !mCalibrationSetup->isReadyToStart(*pChannelController))
+        return rrInvalidCalibrationSetup;
+
+    if (pScanModeController)
+        pScanModeController->pauseScanMode();
+    IRoutineClock& clock = IRoutineClock::current();
+    mChannelController = pChannelController;
+    mActiveCalibrationPointIndex = -1;
+    mStatus = rsNone;
+    mCalibrationPointsResults.clear();
+    mRoutineStart = clock.now();
+    mRoutineEnd = QDateTime();
+
+    EnRoutineResult result = prepareRun(oErrorMessage);
+    if (result == rrSuccess) {
+        const auto& points = mCalibrationSetup->calibrationPoints();
+        for (mActiveCalibrationPointIndex = 0;
+             result == rrSuccess && mActiveCalibrationPointIndex < static_cast<int>(points.size());
+             ++mActiveCalibrationPointIndex) {
+            // A copy: observers may look at the setup while the point runs.
+            const TElectricalTemperatureValue point = points[static_cast<size_t>(mActiveCalibrationPointIndex)];
+            result = runCalibrationPoint(point);
+        }
+    }
+
+    mRoutineEnd = clock.now();
+    setStatus(rsCompleted, TElectricalTemperatureValue(0.0, uUndefined));
+    pChannelController->setReadingActive(true);
+    if (pScanModeController)
+        pScanModeController->resumeScanMode();
+    mCalibrator.reset();
+    mChannelController = nullptr;
+    return result;
+}
+
+EnRoutineResult TCalibrationRoutine::prepareRun(QString& oErrorMessage)
+{
+    if (!TFTDI_Usb_Serial_Device::instance()->isLibraryAvailable())
+        return rrLibraryUnavailable;
+    mCalibrator = TBlockcalibratorFactory::instance()->createBlockcalibrator(*mCalibrationSetup);
+    if (!mCalibrator || !mCalibrator->init(uCelsius, oErrorMessage))
+        return rrCalibratorInitFailed;
+    // Every set point is commanded and read back once before the first is
+    // run, so a point the calibrator cannot reach ends the run early.
+    for (const TElectricalTemperatureValue& point : mCalibrationSetup->calibrationPoints()) {
+        const EnRoutineResult checked = setCalibratorTemperature(point);
+        if (checked != rrSuccess)
+            return checked;
+    }
+    for (const TChannelDescription& dut : mCalibrationSetup->deviceUnderTestChannels()) {
+        TAbstractChannel* channel = dutChannel(dut);
+        if (!channel || !mChannelController->measureChannel(channel))
+            return rrUnableToSelectDUTChannel;
+    }
+    if (!mChannelController->measureChannel(mCalibrationSetup->referenceChannel()))
+        return rrUnableToSelectReferenceChannel;
+    mChannelController->setReadingActive(false);
+    return rrSuccess;
+}
+
+EnRoutineResult TCalibrationRoutine::runCalibrationPoint(const TElectricalTemperatureValue& pCalPoint)
+{
+    IRoutineClock& clock = IRoutineClock::current();
+    mStabilitySamples.clear();
+    EnRoutineResult result = setCalibratorTemperature(pCalPoint);
+    if (result != rrSuccess)
+        return result;
+    if (!mChannelController->measureChannel(mCalibrationSetup->referenceChannel()))
+        return rrUnableToSelectReferenceChannel;
+
+    const qint64 windowMs = static_cast<qint64>(mCalibrationSetup->stabilityTimeMinutes()) * 60000;
+    const qint64 holdMs = static_cast<qint64>(mCalibrationSetup->holdTimeMinutes()) * 60000;
+    for (;;) {
+        if (!readMeasuredChannel()) {
+            result = rrUnableToReadReferenceValue;
+            break;
+        }
+        TElectricalTemperatureValue temperature;
+        TElectricalTemperatureValue electrical;
+        mChannelController->measuredChannel()->currentValueNumeric(temperature, electrical);
+        const QDateTime now = clock.now();
+        mStabilitySamples.push_back(TStabilitySample(now, temperature.value()));
+
+        const QDateTime windowStart = now.addMSecs(-windowMs);
+        while (mStabilitySamples.size() >= 2 && mStabilitySamples[1].first < windowStart)
+            mStabilitySamples.erase(mStabilitySamples.begin());
+
+        const TElectricalTemperatureValue sample(temperature.value(), uCelsius);
+        if (mStabilitySamples.front().first < windowStart) {
+            mSampleCollectionProgressPercent = 100;
+            const double range = stabilityRange();
+            if (range > mCalibrationSetup->stabilityKelvin()) {
+                setStatus(rsUnstable, pCalPoint);
+                notifyObserversReferenceValueUpdated(pCalPoint, sample, range);
+            } else {
+                if (mStatus != rsStable)
+                    mHoldStartMs = clock.monotonicMs();
+                const qint64 held = clock.monotonicMs() - mHoldStartMs;
+                notifyOberservsHoldTimeProgress(held, pCalPoint);
+                if (held >= holdMs) {
+                    // An empty window gives no reference value; storing one
+                    // that is not a number would pass a failed point as done.
+                    if (std::isnan(sample.value())) {
+                        result = rrUnableToReadReferenceValue;
+                        break;
+                    }
+                    takeCalibrationPoint(pCalPoint, range);
+                    if (mAbortRequested)
+                        result = rrAborted;
+                    break;
+                }
+                notifyObserversReferenceValueUpdated(pCalPoint, sample, range);
+            }
+        } else {
+            const double windowSeconds = mCalibrationSetup->stabilityTimeMinutes() * 60.0;
+            const qint64 toOldest = windowStart.secsTo(mStabilitySamples.front().first);
+            mSampleCollectionProgressPercent =
+                windowSeconds > 0.0 ? static_cast<int>(((windowSeconds - toOldest) * 100.0) / windowSeconds) : 100;
+            setStatus(rsCollectingStabilitySamples, pCalPoint, true);
+            notifyObserversReferenceValueUpdated(pCalPoint, sample, std::numeric_limits<double>::quiet_NaN());
+        }
+        if (!clock.wait(READ_INTERVAL_MS, &mAbortRequested, QEventLoop::AllEvents) || mAbortRequested) {
+            result = rrAborted;
+            break;
+        }
+    }
+    notifyOberservsCalPointComplete(pCalPoint);
+    return result;
+}
+
+double TCalibrationRoutine::stabilityRange() const
+{
+    double lowest = std::numeric_limits<double>::quiet_NaN();
+    double highest = lowest;
+    for (const TStabilitySample& sample : mStabilitySamples) {
+        if (std::isnan(sample.second))
+            continue;
+        if (std::isnan(lowest) || sample.second < lowest)
+            lowest = sample.second;
+        if (std::isnan(highest) || sample.second > highest)
+            highest = sample.second;
+    }
+    return highest - lowest;
+}
+
+void TCalibrationRoutine::takeCalibrationPoint(const TElectricalTemperatureValue& pCalPoint, double pRange)
+{
+    setStatus(rsReadingDUTChannels, pCalPoint);
+    const TElectricalTemperatureValue reference(mStabilitySamples.back().second, uCelsius);
+    // An earlier point of equal temperature gives way, DUT values and all.
+    mCalibrationPointsResults.erase(pCalPoint);
+    TCalibrationPointResults& results =
+        mCalibrationPointsResults.emplace(pCalPoint, TCalibrationPointResults(reference, pRange)).first->second;
+    for (const TChannelDescription& dut : mCalibrationSetup->deviceUnderTestChannels()) {
+        TElectricalTemperatureValue temperature(std::numeric_limits<double>::quiet_NaN(), uCelsius);
+        TElectricalTemperatureValue electrical(std::numeric_limits<double>::quiet_NaN(), uUndefined);
+        TAbstractChannel* channel = dutChannel(dut);
+        if (channel && mChannelController->measureChannel(channel))
+            readMeasuredChannel(DUT_IGNORE_FIRST_READINGS, DUT_READ_PAUSE_SECONDS, temperature, electrical);
+        results.setDUTChannelValue(dut, TDUTValue(temperature, electrical));
+        notifyObserversDUTValueUpdated(pCalPoint, dut, temperature);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    notifyObserversReferenceValueUpdated(pCalPoint, reference, pRange);
+}
+
+EnRoutineResult TCalibrationRoutine::setCalibratorTemperature(const TElectricalTemperatureValue& pTemperature)
+{
+    TElectricalTemperatureValue readBack(0.0, uUndefined);
+    mCalibrator->setTemperatureValue(pTemperature, readBack);
+    if (std::isnan(readBack.value()))
+        return rrInvalidCalibrationPoint;
+    if (std::fabs(pTemperature.value() - readBack.value()) > ALLOWED_CALPOINT_DEVIATION)
+        return rrInvalidCalibrationPoint;
+    return rrSuccess;
+}
+
+bool TCalibrationRoutine::readMeasuredChannel()
+{
+    // Real time: this bounds how long the board may fail to answer.
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        if (mChannelController->readMeasuredChannel())
+            return true;
+    } while (timer.elapsed() < CHANNEL_CHANGE_TIMEOUT_MS);
+    return false;
+}
+
+bool TCalibrationRoutine::readMeasuredChannel(unsigned int pIgnoreFirstReadings, unsigned int pPauseSeconds,
+                                              TElectricalTemperatureValue& oResultTemperature,
+                                              TElectricalTemperatureValue& oResultElectrical)
+{
+    for (unsigned int reading = 0; reading < pIgnoreFirstReadings; ++reading) {
+        if (!readMeasuredChannel())
+            return false;
+        IRoutineClock::current().wait(static_cast<qint64>(pPauseSeconds) * 1000, nullptr, QEventLoop::AllEvents);
+    }
+    if (!readMeasuredChannel())
+        return false;
+    mChannelController->measuredChannel()->currentValueNumeric(oResultTemperature, oResultElectrical);
+    return true;
+}
+
+TAbstractChannel* TCalibrationRoutine::dutChannel(const TChannelDescription& pChannelDescription) const
+{
+    return mChannelController->channel(pChannelDescription.internalChannelNumber());
 }

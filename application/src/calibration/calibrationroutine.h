@@ -16,7 +16,8 @@
 class ICalibrationRoutineObserver;
 class QDomElement;
 class QDomNode;
-class QElapsedTimer;
+class IBlockcalibratorInterface;
+class TAbstractChannel;
 class TAbstractProbe;
 class TCalibrationSetup;
 class TChannelController;
@@ -130,10 +131,24 @@ protected:
     void notifyOberservsCalPointComplete(const TElectricalTemperatureValue& pCalPoint);
     // Sets the hold percentage from the hold timer, the status to rsStable,
     // and always tells the observers.
-    void notifyOberservsHoldTimeProgress(const QElapsedTimer& pTimer, const TElectricalTemperatureValue& pCalPoint);
+    void notifyOberservsHoldTimeProgress(qint64 pHoldElapsedMs, const TElectricalTemperatureValue& pCalPoint);
 
 private:
     template <class TCall> void notifyObservers(TCall pCall);
+    // The parts of a run; each gives back the result the run goes on with.
+    Calibrationroutine::EnRoutineResult prepareRun(QString& oErrorMessage);
+    Calibrationroutine::EnRoutineResult runCalibrationPoint(const TElectricalTemperatureValue& pCalPoint);
+    void takeCalibrationPoint(const TElectricalTemperatureValue& pCalPoint, double pRange);
+    Calibrationroutine::EnRoutineResult setCalibratorTemperature(const TElectricalTemperatureValue& pTemperature);
+    // One successful board reading within CHANNEL_CHANGE_TIMEOUT_MS.
+    bool readMeasuredChannel();
+    // Discards pIgnoreFirstReadings readings, pausing pPauseSeconds after
+    // each, and keeps the next; false, outputs unchanged, when one fails.
+    bool readMeasuredChannel(unsigned int pIgnoreFirstReadings, unsigned int pPauseSeconds,
+                             TElectricalTemperatureValue& oResultTemperature,
+                             TElectricalTemperatureValue& oResultElectrical);
+    TAbstractChannel* dutChannel(const TChannelDescription& pChannelDescription) const;
+    double stabilityRange() const;
     void readResults(const QDomElement& pCalibrationPoints);
     void readDUTProbes(const QDomElement& pDUTProbes);
 
@@ -151,4 +166,8 @@ private:
     bool mAbortRequested = false;
     int mSampleCollectionProgressPercent = 0;
     int mHoldTimeProgressPercent = 0;
+    // Only while a run is going on.
+    TChannelController* mChannelController = nullptr;
+    std::unique_ptr<IBlockcalibratorInterface> mCalibrator;
+    qint64 mHoldStartMs = 0;
 };

@@ -1,0 +1,81 @@
+#include "routineclock.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+namespace
+{
+std::unique_ptr<IRoutineClock>& installedClock()
+{
+    static std::unique_ptr<IRoutineClock> clock = std::make_unique<TRealRoutineClock>();
+    return clock;
+}
+
+qint64 monotonicNow()
+{
+    static QElapsedTimer start;
+    if (!start.isValid())
+        start.start();
+    return start.elapsed();
+}
+} // namespace
+
+IRoutineClock& IRoutineClock::current()
+{
+    return *installedClock();
+}
+
+std::unique_ptr<IRoutineClock> IRoutineClock::replace(std::unique_ptr<IRoutineClock> pClock)
+{
+    std::unique_ptr<IRoutineClock> previous = std::move(installedClock());
+    installedClock() = pClock ? std::move(pClock) : std::make_unique<TRealRoutineClock>();
+    return previous;
+}
+
+QDateTime TRealRoutineClock::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+qint64 TRealRoutineClock::monotonicMs() const
+{
+    return monotonicNow();
+}
+
+bool TRealRoutineClock::wait(qint64 pMs, const bool* pAbort, QEventLoop::ProcessEventsFlags pFlags)
+{
+    QElapsedTimer timer;
+    timer.start();
+    // The timer only wakes the blocking event processing at the deadline.
+    QTimer wakeUp;
+    wakeUp.setSingleShot(true);
+    for (;;) {
+        if (pAbort && *pAbort)
+            return false;
+        const qint64 remaining = pMs - timer.elapsed();
+        if (remaining <= 0)
+            return true;
+        wakeUp.start(static_cast<int>(qMin<qint64>(remaining, 60000)));
+        QCoreApplication::processEvents(pFlags | QEventLoop::WaitForMoreEvents);
+    }
+}
+
+QDateTime TFastForwardRoutineClock::now() const
+{
+    return QDateTime::currentDateTime().addMSecs(mSkippedMs);
+}
+
+qint64 TFastForwardRoutineClock::monotonicMs() const
+{
+    return monotonicNow() + mSkippedMs;
+}
+
+bool TFastForwardRoutineClock::wait(qint64 pMs, const bool* pAbort, QEventLoop::ProcessEventsFlags pFlags)
+{
+    if (pAbort && *pAbort)
+        return false;
+    QCoreApplication::processEvents(pFlags);
+    mSkippedMs += qMax<qint64>(pMs, 0);
+    return !(pAbort && *pAbort);
+}

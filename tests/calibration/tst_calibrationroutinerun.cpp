@@ -1,0 +1,375 @@
+#include "blockcalibratorethernet.h"
+#include "calibrationroutine.h"
+#include "calibrationroutineobserver.h"
+#include "calibrationsetup.h"
+#include "calibratorfixture.h"
+#include "channel.h"
+#include "channelcontroller.h"
+#include "channelcontrollerfixture.h"
+#include "channeldescription.h"
+#include "dwk44xx_connector.h"
+#include "ftdi_usb_serial_device.h"
+#include "mbk2x00_connector.h"
+#include "routineclock.h"
+#include "testsupport.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cmath>
+#include <limits>
+
+using namespace Calibrationroutine;
+using namespace Electrical_temperature_units;
+
+namespace
+{
+QString pointText(const TElectricalTemperatureValue& pValue)
+{
+    return QString::number(pValue.value(), 'f', 1);
+}
+
+// Writes down every observer call as one line.
+class TRunLog : public ICalibrationRoutineObserver
+{
+public:
+    void calibrationRoutineStatusChanged(const TCalibrationRoutine& pRoutine,
+                                         const TElectricalTemperatureValue& pCalPoint) override
+    {
+        mLines << QStringLiteral("status %1 %2").arg(int(pRoutine.status())).arg(pointText(pCalPoint));
+        mCollectionProgress << pRoutine.sampleCollectionProgressPercent();
+    }
+    void referenceValueUpdated(const TElectricalTemperatureValue& pCalPoint, const TElectricalTemperatureValue&,
+                               double) override
+    {
+        mLines << QStringLiteral("reference %1").arg(pointText(pCalPoint));
+    }
+    void dutValueUpdated(const TElectricalTemperatureValue& pCalPoint, const TChannelDescription& pChannel,
+                         const TElectricalTemperatureValue&) override
+    {
+        mLines << QStringLiteral("dut %1 %2").arg(pointText(pCalPoint)).arg(pChannel.internalChannelNumber());
+    }
+    void calPointComplete(const TElectricalTemperatureValue& pCalPoint) override
+    {
+        mLines << QStringLiteral("complete %1").arg(pointText(pCalPoint));
+    }
+
+    QStringList mLines;
+    QList<int> mCollectionProgress;
+};
+
+// A status with the reference update behind it becomes one line, and repeated
+// lines are folded, so the order of the calls reads independent of how many
+// samples a window took.
+QStringList folded(const QStringList& pLines)
+{
+    QStringList merged;
+    for (const QString& line : pLines) {
+        if (line.startsWith("reference") && !merged.isEmpty() && merged.last().startsWith("status"))
+            merged.last() += " +reference";
+        else
+            merged << line;
+    }
+    QStringList out;
+    for (const QString& line : merged) {
+        if (out.isEmpty() || out.last() != line)
+            out << line;
+    }
+    return out;
+}
+
+// Only the skipped time passes, so samples lie exactly 2 s apart.
+class TExactClock : public TFastForwardRoutineClock
+{
+public:
+    QDateTime now() const override { return mBase.addMSecs(skippedMs()); }
+    qint64 monotonicMs() const override { return skippedMs(); }
+
+private:
+    const QDateTime mBase = QDateTime(QDate(2026, 3, 1), QTime(8, 0));
+};
+
+// Posts a click on Cancel after the given number of reference samples.
+class TAbortAfter : public ICalibrationRoutineObserver
+{
+public:
+    TAbortAfter(TCalibrationRoutine& pRoutine, int pSamples) : mRoutine(pRoutine), mSamples(pSamples) {}
+    void calibrationRoutineStatusChanged(const TCalibrationRoutine&, const TElectricalTemperatureValue&) override {}
+    void referenceValueUpdated(const TElectricalTemperatureValue&, const TElectricalTemperatureValue&, double) override
+    {
+        if (--mSamples == 0)
+            QTimer::singleShot(0, &mRoutine, [this] { mRoutine.abort(); });
+    }
+    void dutValueUpdated(const TElectricalTemperatureValue&, const TChannelDescription&,
+                         const TElectricalTemperatureValue&) override
+    {
+    }
+    void calPointComplete(const TElectricalTemperatureValue&) override {}
+
+private:
+    TCalibrationRoutine& mRoutine;
+    int mSamples;
+};
+} // namespace
+
+Q_DECLARE_METATYPE(EnCalibratorType)
+Q_DECLARE_METATYPE(QList<TChannelDescription>)
+
+// Whole runs in skipped time against the simulated board and calibrators.
+class tst_CalibrationRoutineRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void wholeRoutine_data();
+    void wholeRoutine();
+    void observerCallsOfOnePoint();
+    void endingsWithoutAPointRun_data();
+    void endingsWithoutAPointRun();
+    void emptyReferenceWindowIsNoResult();
+    void abortInASampleWaitEndsTheRun();
+    void fastForwardWaitProcessesEventsOnce();
+    void realWaitBlocksUntilItsDeadline();
+
+private:
+    TChannelController& controller() { return mFixture->controller(); }
+    TCalibrationSetup setup(EnCalibratorType pType, const zelk::vector<TElectricalTemperatureValue>& pPoints,
+                            const zelk::vector<TChannelDescription>& pDuts = {TChannelDescription(2, "2"),
+                                                                              TChannelDescription(3, "3")});
+    EnRoutineResult run(TCalibrationRoutine& pRoutine);
+    bool startDryWell(const QStringList& pFaults = {})
+    {
+        return mCalibrator.start(EnCalibratorType::ctDWK4400_165, pFaults);
+    }
+    // A routine of one set point at 50 degrees on the dry well, logged.
+    struct TOnePointRun
+    {
+        explicit TOnePointRun(const TCalibrationSetup& pSetup) : mSetup(pSetup), mRoutine(&mSetup)
+        {
+            mRoutine.addObserver(&mLog);
+        }
+        TCalibrationSetup mSetup;
+        TCalibrationRoutine mRoutine;
+        TRunLog mLog;
+    };
+    std::unique_ptr<TOnePointRun> onePointRun(const zelk::vector<TChannelDescription>& pDuts = {
+                                                  TChannelDescription(2, "2"), TChannelDescription(3, "3")})
+    {
+        return std::make_unique<TOnePointRun>(
+            setup(EnCalibratorType::ctDWK4400_165, {TElectricalTemperatureValue(50.0, uCelsius)}, pDuts));
+    }
+
+    std::unique_ptr<TChannelControllerFixture> mFixture;
+    TCalibratorFixture mCalibrator;
+    TFastForwardRoutineClock* mClock = nullptr;
+};
+
+void tst_CalibrationRoutineRun::initTestCase()
+{
+    QVERIFY(TCalibratorFixture::linkConverterStandIn());
+    QVERIFY(TFTDI_Usb_Serial_Device::instance()->isLibraryAvailable());
+    TDWK44XX_Connector::setCommTimeoutMs(400);
+    TMBK2X00_Connector::setReadTimeoutMs(500);
+}
+
+void tst_CalibrationRoutineRun::init()
+{
+    auto clock = std::make_unique<TFastForwardRoutineClock>();
+    mClock = clock.get();
+    IRoutineClock::replace(std::move(clock));
+    mFixture = std::make_unique<TChannelControllerFixture>();
+    TBoardSimulator& board = mFixture->board().board();
+    board.setTemperature(1, 40.0);
+    board.setTemperature(2, 40.03);
+    board.setTemperature(3, 39.8);
+    mFixture->build(500);
+}
+
+void tst_CalibrationRoutineRun::cleanup()
+{
+    mFixture.reset();
+    TFTDI_Usb_Serial_Device::instance()->disconnect();
+    mCalibrator.stop();
+    IRoutineClock::replace(nullptr);
+    mClock = nullptr;
+}
+
+TCalibrationSetup tst_CalibrationRoutineRun::setup(EnCalibratorType pType,
+                                                   const zelk::vector<TElectricalTemperatureValue>& pPoints,
+                                                   const zelk::vector<TChannelDescription>& pDuts)
+{
+    const quint16 port = mCalibrator.simulator().port();
+    return TCalibrationSetup(QStringLiteral("bench"), pType, controller().physical_channel(1), pDuts, 1, 0.1, 1,
+                             pPoints, QStringLiteral("127.0.0.1"), port);
+}
+
+EnRoutineResult tst_CalibrationRoutineRun::run(TCalibrationRoutine& pRoutine)
+{
+    QString message;
+    return pRoutine.startRoutine(&controller(), nullptr, message);
+}
+
+void tst_CalibrationRoutineRun::wholeRoutine_data()
+{
+    QTest::addColumn<EnCalibratorType>("type");
+    QTest::newRow("modbus dry well") << EnCalibratorType::ctDWK4400_165;
+    QTest::newRow("network bath") << EnCalibratorType::ctMBK2800;
+}
+
+void tst_CalibrationRoutineRun::wholeRoutine()
+{
+    QFETCH(EnCalibratorType, type);
+    QVERIFY(mCalibrator.start(type));
+    controller().setReadingActive(true);
+    const TCalibrationSetup bench =
+        setup(type, {TElectricalTemperatureValue(50.0, uCelsius), TElectricalTemperatureValue(30.0, uCelsius)});
+    TCalibrationRoutine routine(&bench);
+    TRunLog log;
+    routine.addObserver(&log);
+    const QDateTime before = QDateTime::currentDateTime();
+
+    QCOMPARE(run(routine), rrSuccess);
+
+    QCOMPARE(routine.status(), rsCompleted);
+    QVERIFY(controller().isReadingActive());
+    // The run took minutes of skipped time: at least one window and one hold per point.
+    QVERIFY(mClock->skippedMs() >= 2 * 2 * 60000);
+    QVERIFY(routine.routineStart() >= before);
+    QVERIFY(routine.routineEnd().msecsTo(routine.routineStart()) <= -4 * 60000);
+    const TCalibrationRoutine::TPointResults& results = routine.calibrationPointsResults();
+    QCOMPARE(int(results.size()), 2);
+    QCOMPARE(results.begin()->first.value(), 30.0);
+    QCOMPARE(results.rbegin()->first.value(), 50.0);
+    for (const auto& entry : results) {
+        QVERIFY(qAbs(entry.second.valueReferenceChannel().value() - 40.0) < 0.01);
+        const TDUTValue* dut2 = entry.second.dutValue(TChannelDescription(2, "2"));
+        const TDUTValue* dut3 = entry.second.dutValue(TChannelDescription(3, "3"));
+        QVERIFY(dut2 && dut3);
+        QVERIFY(qAbs(dut2->valTemperature().value() - 40.03) < 0.01);
+        QVERIFY(qAbs(dut3->valTemperature().value() - 39.8) < 0.01);
+    }
+    QCOMPARE(mCalibrator.simulator().model().setPoint(), 30.0);
+}
+
+void tst_CalibrationRoutineRun::observerCallsOfOnePoint()
+{
+    IRoutineClock::replace(std::make_unique<TExactClock>());
+    QVERIFY(startDryWell());
+    const std::unique_ptr<TOnePointRun> one = onePointRun();
+    TCalibrationRoutine& routine = one->mRoutine;
+    TRunLog& log = one->mLog;
+
+    QCOMPARE(run(routine), rrSuccess);
+
+    QCOMPARE(folded(log.mLines),
+             QStringList({"status 1 50.0 +reference", "status 4 50.0 +reference", "status 4 50.0", "status 3 50.0",
+                          "dut 50.0 2", "dut 50.0 3", "reference 50.0", "complete 50.0", "status 5 0.0"}));
+    // A sample every 2 s: the one at 60 s does not cover the window of one
+    // minute (not strictly older), the one at 62 s does; the collection
+    // progress is about 50 after 30 s.
+    const int collecting = log.mLines.count("status 1 50.0");
+    QCOMPARE(collecting, 31);
+    QVERIFY(qAbs(log.mCollectionProgress.at(15) - 50) <= 1);
+    QCOMPARE(log.mCollectionProgress.first(), 0);
+    QCOMPARE(routine.routineStart().msecsTo(routine.routineEnd()), qint64(2 * 60000 + 2000 + 3 * 2 * 2000));
+}
+
+void tst_CalibrationRoutineRun::endingsWithoutAPointRun_data()
+{
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<QList<TChannelDescription>>("duts");
+    QTest::addColumn<int>("result");
+    const QList<TChannelDescription> good{TChannelDescription(2, "2")};
+    QTest::newRow("silent calibrator") << QStringList{"fault silence always"} << good << int(rrCalibratorInitFailed);
+    QTest::newRow("unknown DUT channel") << QStringList() << QList<TChannelDescription>{TChannelDescription(999, "x")}
+                                         << int(rrInvalidCalibrationSetup);
+}
+
+void tst_CalibrationRoutineRun::endingsWithoutAPointRun()
+{
+    QFETCH(QStringList, faults);
+    QFETCH(QList<TChannelDescription>, duts);
+    QFETCH(int, result);
+    QVERIFY(startDryWell(faults));
+    controller().setReadingActive(true);
+    const std::unique_ptr<TOnePointRun> one = onePointRun(zelk::vector<TChannelDescription>(duts.begin(), duts.end()));
+    TCalibrationRoutine& routine = one->mRoutine;
+    TRunLog& log = one->mLog;
+
+    QCOMPARE(int(run(routine)), result);
+    QVERIFY(routine.calibrationPointsResults().empty());
+    QVERIFY(controller().isReadingActive());
+    if (result == rrInvalidCalibrationSetup) {
+        // Nothing touched, nobody told.
+        QVERIFY(log.mLines.isEmpty());
+        QVERIFY(!routine.routineStart().isValid());
+    } else {
+        QCOMPARE(log.mLines, QStringList{"status 5 0.0"});
+        QVERIFY(routine.routineEnd().isValid());
+    }
+}
+
+void tst_CalibrationRoutineRun::emptyReferenceWindowIsNoResult()
+{
+    // A reference the board reads as no number: no value to keep.
+    mFixture->board().board().setTemperature(1, std::numeric_limits<double>::quiet_NaN());
+    QVERIFY(startDryWell());
+    const std::unique_ptr<TOnePointRun> one = onePointRun();
+    TCalibrationRoutine& routine = one->mRoutine;
+    TRunLog& log = one->mLog;
+
+    QCOMPARE(int(run(routine)), int(rrUnableToReadReferenceValue));
+    QVERIFY(routine.calibrationPointsResults().empty());
+    QVERIFY(log.mLines.contains("complete 50.0"));
+    QVERIFY(!log.mLines.contains("status 3 50.0"));
+}
+
+void tst_CalibrationRoutineRun::abortInASampleWaitEndsTheRun()
+{
+    QVERIFY(startDryWell());
+    const std::unique_ptr<TOnePointRun> one = onePointRun();
+    TCalibrationRoutine& routine = one->mRoutine;
+    TRunLog& log = one->mLog;
+    // The Cancel button's click arrives while the run waits after its third sample.
+    TAbortAfter cancel(routine, 3);
+    routine.addObserver(&cancel);
+
+    QCOMPARE(run(routine), rrAborted);
+    QCOMPARE(log.mLines.count("reference 50.0"), 3);
+    QCOMPARE(log.mLines.mid(log.mLines.size() - 2), QStringList({"complete 50.0", "status 5 0.0"}));
+    QVERIFY(routine.calibrationPointsResults().empty());
+    QVERIFY(controller().isReadingActive());
+}
+
+void tst_CalibrationRoutineRun::fastForwardWaitProcessesEventsOnce()
+{
+    TFastForwardRoutineClock clock;
+    int fired = 0;
+    QTimer::singleShot(0, [&fired] { ++fired; });
+    const qint64 start = clock.monotonicMs();
+    QVERIFY(clock.wait(120000, nullptr, QEventLoop::AllEvents));
+    QCOMPARE(fired, 1);
+    QVERIFY(clock.monotonicMs() - start >= 120000);
+    QVERIFY(QDateTime::currentDateTime().msecsTo(clock.now()) >= 119000);
+}
+
+void tst_CalibrationRoutineRun::realWaitBlocksUntilItsDeadline()
+{
+    TRealRoutineClock clock;
+    bool abort = false;
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(clock.wait(60, &abort, QEventLoop::AllEvents));
+    QVERIFY(timer.elapsed() >= 60);
+    // An abort from an event ends the wait at once.
+    QTimer::singleShot(10, [&abort] { abort = true; });
+    timer.restart();
+    QVERIFY(!clock.wait(5000, &abort, QEventLoop::AllEvents));
+    QVERIFY(timer.elapsed() < 4000);
+}
+
+TAMARIND_TEST_MAIN(tst_CalibrationRoutineRun)
+#include "tst_calibrationroutinerun.moc"

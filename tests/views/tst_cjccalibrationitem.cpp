@@ -1,0 +1,199 @@
+#include "boardcontrolinterpreter.h"
+#include "calibrationprogressdialog.h"
+#include "calibrationreadingwait.h"
+#include "channel.h"
+#include "channelcontroller.h"
+#include "cjccalibrationitem.h"
+#include "messagerecorder.h"
+#include "probecontroller.h"
+#include "probecontrollerfixture.h"
+#include "testidentity.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+
+namespace
+{
+// Watches the progress dialog: the values its bar showed, and Abort pressed
+// once the bar passed pAbortAt percent (never when negative).
+class TProgressWatcher : public QObject
+{
+public:
+    explicit TProgressWatcher(int pAbortAt = -1) : mAbortAt(pAbortAt)
+    {
+        connect(&mTimer, &QTimer::timeout, this, [this] {
+            auto* progress = qobject_cast<TCalibrationProgressDialog*>(QApplication::activeModalWidget());
+            if (!progress)
+                return;
+            const int value = progress->findChild<QProgressBar*>()->value();
+            if (mValues.isEmpty() || mValues.last() != value)
+                mValues << value;
+            if (mAbortAt >= 0 && value >= mAbortAt) {
+                QTest::mouseClick(progress->findChild<QWidget*>(QStringLiteral("BtnAbort")), Qt::LeftButton);
+                mAbortAt = -1;
+            }
+        });
+        mTimer.start(1);
+    }
+    QList<int> mValues;
+
+private:
+    QTimer mTimer;
+    int mAbortAt;
+};
+} // namespace
+
+// The cold-junction offset deviation measured against channel 1 with the
+// calibration adaptor of the simulated board.
+class tst_CJCCalibrationItem : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void deviationAndItsStorage();
+    void invalidReadingsAreNotDiscarded_data();
+    void invalidReadingsAreNotDiscarded();
+    void abortKeepsTheDefaultProbe();
+
+private:
+    TChannelController& build();
+    int currentReadings() const;
+
+    std::unique_ptr<TProbeControllerFixture> mFixture;
+};
+
+void tst_CJCCalibrationItem::init()
+{
+    TCalibrationReadingWait::setPause(std::chrono::milliseconds(0));
+    mFixture = std::make_unique<TProbeControllerFixture>();
+    QVERIFY(identifyBoardAs(mFixture->board(), ZTM8800));
+    mFixture->board().board().withState([](TBoardState& pState) {
+        pState.mAdaptorConnected = true;
+        pState.mAdaptorChannel = 3;
+        pState.mAdaptorTemperature = 25.0;
+        pState.mAdaptorError = 0.1;
+    });
+}
+
+void tst_CJCCalibrationItem::cleanup()
+{
+    mFixture.reset();
+}
+
+TChannelController& tst_CJCCalibrationItem::build()
+{
+    TChannelController& controller = mFixture->build();
+    mFixture->buildProbes();
+    controller.setReadingActive(true);
+    mFixture->board().board().clearRecord();
+    return controller;
+}
+
+int tst_CJCCalibrationItem::currentReadings() const
+{
+    // Up to the switch back to the channel measured before; polling reads on after it.
+    QList<QByteArray> commands = mFixture->board().commands();
+    int last = commands.size() - 1;
+    while (last >= 0 && !commands.at(last).startsWith("conf:chan "))
+        --last;
+    return commands.mid(0, last).count("meas:curr?");
+}
+
+void tst_CJCCalibrationItem::deviationAndItsStorage()
+{
+    TChannelController& controller = build();
+    TPhysicalChannel* input3 = controller.physical_channel(3);
+    TAbstractChannel* measured = controller.measuredChannel();
+    TCJCCalibrationItem item(input3, 0.0, QDate(2021, 3, 10), QStringLiteral("CJC 3"));
+    QVERIFY(std::isnan(item.newOverallOffset()));
+
+    TMessageRecorder recorder;
+    TProgressWatcher watcher;
+    QVERIFY(item.measureOffsetDeviation(controller, &mFixture->probes(), &mFixture->board().handler()));
+    QVERIFY2(std::fabs(item.newOffsetDeviation() - 0.1) < 1e-9, qPrintable(QString::number(item.newOffsetDeviation())));
+    QVERIFY(std::fabs(item.newOverallOffset() - 0.1) < 1e-9);
+    QCOMPARE(recorder.count(), 1);
+    // Two attempts per phase: one discarded reading and one kept.
+    QCOMPARE(currentReadings(), 152);
+    QCOMPARE(controller.measuredChannel(), measured);
+    QVERIFY(controller.isReadingActive());
+    // Each shown value is one of the 76 phase steps, in order.
+    QVERIFY(!watcher.mValues.isEmpty());
+    QList<int> steps{0};
+    for (int phase = 1; phase <= 76; ++phase)
+        steps << int(phase * 100.0 / 76.0);
+    int step = 0;
+    for (int value : watcher.mValues) {
+        step = steps.indexOf(value, step);
+        QVERIFY2(step >= 0, qPrintable(QString::number(value)));
+    }
+
+    // The board adds the deviation to its offset; the input then reads true.
+    QCOMPARE(mFixture->board().handler().storeCJCOffset(*input3, item.newOffsetDeviation(), QDate(2024, 5, 17), false),
+             0);
+    double offset = 0.0;
+    QDate date;
+    QCOMPARE(mFixture->board().handler().cjcOffset(*input3, offset, date, false), 0);
+    item.updateCalibrationData(offset, date);
+    QVERIFY(item.measureOffsetDeviation(controller, &mFixture->probes(), &mFixture->board().handler()));
+    QVERIFY(std::fabs(item.newOffsetDeviation()) < 1e-9);
+    QVERIFY(std::fabs(item.newOverallOffset() - 0.1) < 1e-9);
+    QCOMPARE(item.lastCalDate(), QDate(2024, 5, 17));
+
+    item.initCalibration();
+    QVERIFY(std::isnan(item.newOverallOffset()));
+}
+
+void tst_CJCCalibrationItem::invalidReadingsAreNotDiscarded_data()
+{
+    QTest::addColumn<QString>("reply");
+
+    QTest::newRow("no temperature") << "100.0,nan,0,0";
+    QTest::newRow("temperature over range") << "100.0,25.0,2,0";
+}
+
+void tst_CJCCalibrationItem::invalidReadingsAreNotDiscarded()
+{
+    QFETCH(QString, reply);
+
+    TChannelController& controller = build();
+    QCOMPARE(TBoardControlInterpreter(mFixture->board().board())
+                 .execute(QStringLiteral("fault on \"meas:curr?\" reply ") + reply)
+                 .last(),
+             QStringLiteral("OK"));
+    TCJCCalibrationItem item(controller.physical_channel(3), 0.0, QDate(), QStringLiteral("CJC 3"));
+    TMessageRecorder recorder;
+    QVERIFY(item.measureOffsetDeviation(controller, &mFixture->probes(), &mFixture->board().handler()));
+    QCOMPARE(currentReadings(), 153);
+    QVERIFY(std::fabs(item.newOffsetDeviation() - 0.1) < 1e-9);
+}
+
+void tst_CJCCalibrationItem::abortKeepsTheDefaultProbe()
+{
+    TChannelController& controller = build();
+    TPhysicalChannel* input3 = controller.physical_channel(3);
+    TAbstractProbe* defaultProbe = mFixture->probes().defaultProbes().at(85).get();
+    TAbstractChannel* measured = controller.measuredChannel();
+    TCJCCalibrationItem item(input3, 0.0, QDate(), QStringLiteral("CJC 3"));
+
+    TMessageRecorder recorder;
+    TProgressWatcher watcher(5);
+    TCalibrationReadingWait::setPause(std::chrono::milliseconds(2));
+    QVERIFY(!item.measureOffsetDeviation(controller, &mFixture->probes(), &mFixture->board().handler()));
+    QCOMPARE(recorder.count(), 1);
+    QVERIFY(std::isnan(item.newOffsetDeviation()));
+    QCOMPARE(input3->assignedProbe(), defaultProbe);
+    QCOMPARE(controller.measuredChannel(), measured);
+    QVERIFY(controller.isReadingActive());
+}
+
+TAMARIND_TEST_MAIN(tst_CJCCalibrationItem)
+#include "tst_cjccalibrationitem.moc"

@@ -1,0 +1,311 @@
+#include "boardcontrolinterpreter.h"
+#include "calibrationprogressdialog.h"
+#include "calibrationreadingwait.h"
+#include "channel.h"
+#include "channelcontroller.h"
+#include "messagerecorder.h"
+#include "probe.h"
+#include "probecontroller.h"
+#include "probecontrollerfixture.h"
+#include "testidentity.h"
+#include "testsupport.h"
+#include "twopointcalibration.h"
+#include "twopointcalibrationitem.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <limits>
+
+using namespace Electrical_temperature_units;
+
+namespace
+{
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+const QString NO_RESULT =
+    QStringLiteral("The instrument could not produce a valid measuring result. Calibration will be aborted.");
+
+std::unique_ptr<TTwoPointCalibrationItem> item100R(TPhysicalChannel* pChannel = nullptr,
+                                                   TAbstractProbe* pProbe = nullptr)
+{
+    return std::make_unique<TTwoPointCalibrationItem>(ci100R, uOhm, 0.0, 450.0, 0.005, 100.0, QStringLiteral("100 Ohm"),
+                                                      pChannel, pProbe, QDate(2024, 1, 2), 0.01, 0.999);
+}
+
+// Presses Abort in the progress dialog once it shows.
+class TAbortPresser : public QObject
+{
+public:
+    TAbortPresser()
+    {
+        connect(&mTimer, &QTimer::timeout, this, [this] {
+            if (auto* progress = qobject_cast<TCalibrationProgressDialog*>(QApplication::activeModalWidget())) {
+                QTest::mouseClick(progress->findChild<QWidget*>(QStringLiteral("BtnAbort")), Qt::LeftButton);
+                mTimer.stop();
+            }
+        });
+        mTimer.start(5);
+    }
+
+private:
+    QTimer mTimer;
+};
+} // namespace
+
+// The two-point calibration items: nominal values and the measurement of a
+// point on the simulated board with its hidden error.
+class tst_TwoPointCalibrationItem : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void nominalValue_data();
+    void nominalValue();
+    void initCalibrationPresets();
+    void correctionFromTwoMeasuredPoints();
+    void failedAttemptsAndAbort_data();
+    void failedAttemptsAndAbort();
+    void thermocoupleVariant();
+
+private:
+    TChannelController& build();
+    void expectRestored(TAbstractChannel* pMeasured, TAbstractProbe* pProbe);
+
+    std::unique_ptr<TProbeControllerFixture> mFixture;
+};
+
+void tst_TwoPointCalibrationItem::initTestCase()
+{
+    TCalibrationReadingWait::setPause(std::chrono::milliseconds(0));
+}
+
+void tst_TwoPointCalibrationItem::init()
+{
+    mFixture = std::make_unique<TProbeControllerFixture>();
+    QVERIFY(identifyBoardAs(mFixture->board(), ZTM8800));
+}
+
+void tst_TwoPointCalibrationItem::cleanup()
+{
+    mFixture.reset();
+}
+
+TChannelController& tst_TwoPointCalibrationItem::build()
+{
+    TChannelController& controller = mFixture->build();
+    mFixture->buildProbes();
+    controller.setReadingActive(true);
+    return controller;
+}
+
+void tst_TwoPointCalibrationItem::expectRestored(TAbstractChannel* pMeasured, TAbstractProbe* pProbe)
+{
+    TChannelController& controller = mFixture->controller();
+    QCOMPARE(controller.measuredChannel(), pMeasured);
+    QVERIFY(controller.isReadingActive());
+    QCOMPARE(controller.physical_channel(1)->assignedProbe(), pProbe);
+}
+
+void tst_TwoPointCalibrationItem::nominalValue_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("lowest accepted") << 350.0 << true;
+    QTest::newRow("highest accepted") << 550.0 << true;
+    QTest::newRow("just below") << 349.99 << false;
+    QTest::newRow("just above") << 550.01 << false;
+    QTest::newRow("not a number") << NaN << false;
+}
+
+void tst_TwoPointCalibrationItem::nominalValue()
+{
+    QFETCH(double, value);
+    QFETCH(bool, accepted);
+
+    auto item = item100R();
+    item->initCalibration();
+    QVERIFY(item->setNominalCalValUpperBound(440.0));
+    TMessageRecorder recorder;
+    QCOMPARE(item->setNominalCalValUpperBound(value), accepted);
+    QCOMPARE(item->nominalCalValUpperBound(), accepted ? value : 440.0);
+    QCOMPARE(recorder.texts(),
+             accepted ? QStringList()
+                      : QStringList{QStringLiteral("Nominal value must be 450.000000\u2126 \u00B1100\u2126")});
+}
+
+void tst_TwoPointCalibrationItem::initCalibrationPresets()
+{
+    auto zeroBased = item100R();
+    zeroBased->initCalibration();
+    QCOMPARE(zeroBased->nominalCalValLowerBound(), 0.0);
+    QVERIFY(std::isnan(zeroBased->nominalCalValUpperBound()));
+
+    TTwoPointCalibrationItem from450(ci10KR, uOhm, 450.0, 45000.0, 100.0, 500.0, QStringLiteral("10 kOhm"), nullptr,
+                                     nullptr, QDate(), 0.0, 1.0);
+    from450.initCalibration();
+    QVERIFY(std::isnan(from450.nominalCalValLowerBound()));
+
+    TThermocoupleTwoPointCalibration thermocouple(ciTCchan3, uMilliVolt, QStringLiteral("TC 3"), nullptr, QDate(), 0.0,
+                                                  1.0);
+    thermocouple.initCalibration();
+    QCOMPARE(thermocouple.nominalCalValLowerBound(), 0.0);
+    QCOMPARE(thermocouple.nominalCalValUpperBound(), 100.0);
+    QCOMPARE(thermocouple.calValUpperBound(), 100.0);
+}
+
+void tst_TwoPointCalibrationItem::correctionFromTwoMeasuredPoints()
+{
+    TChannelController& controller = build();
+    TPhysicalChannel* input1 = controller.physical_channel(1);
+    TAbstractProbe* pt100 = mFixture->probes().defaultProbes().at(82).get();
+    // Another probe on the input, so that the item has to swap and restore it.
+    TAbstractProbe* before = mFixture->probes().defaultProbes().at(83).get();
+    mFixture->probes().assignProbeToChannel(before, input1, true);
+    QCOMPARE(input1->assignedProbe(), before);
+    TAbstractChannel* measured = controller.measuredChannel();
+    mFixture->board().board().withState([](TBoardState& pState) {
+        pState.mRawErrors[ci100R - 1] = {1.002, 0.05};
+        pState.mExternalReferences[1] = 400.0;
+    });
+
+    auto item = item100R(input1, pt100);
+    item->temporaryBackupCalibrationData();
+    item->initCalibration();
+    QVERIFY(item->setNominalCalValUpperBound(400.0));
+    TMessageRecorder recorder;
+    // The upper point first: it fills the second point.
+    mFixture->board().board().clearRecord();
+    QVERIFY(item->calibrateUpperBound(&controller, &mFixture->probes(), &mFixture->board().handler()));
+    QVERIFY(!item->twoPointCalibration().isFirstPointValid());
+    QVERIFY(item->twoPointCalibration().isSecondPointValid());
+    double offset = 0.0;
+    double slope = 0.0;
+    item->newCalibrationData(offset, slope);
+    QVERIFY(std::isnan(offset) && std::isnan(slope));
+
+    // Neutral data reaches the board before the readings start.
+    const QList<QByteArray> commands = mFixture->board().commands();
+    int neutral = -1;
+    int firstRaw = -1;
+    for (int i = 0; i < commands.size(); ++i) {
+        if (neutral < 0 && commands.at(i).startsWith("cal:data 2,0.000000000000e+00,1.000000000000e+00"))
+            neutral = i;
+        if (firstRaw < 0 && commands.at(i) == "meas:raw? 2")
+            firstRaw = i;
+    }
+    QVERIFY(neutral >= 0);
+    QVERIFY(neutral < firstRaw);
+    QCOMPARE(commands.count("meas:raw? 2"), 18);
+    expectRestored(measured, before);
+
+    mFixture->board().board().withState([](TBoardState& pState) { pState.mExternalReferences[1] = 0.0; });
+    QVERIFY(item->calibrateLowerBound(&controller, &mFixture->probes(), &mFixture->board().handler()));
+    item->newCalibrationData(offset, slope);
+    QVERIFY2(std::fabs(slope - 1.0 / 1.002) < 1e-9, qPrintable(QString::number(slope, 'g', 17)));
+    QVERIFY2(std::fabs(offset + 0.05 / 1.002) < 1e-9, qPrintable(QString::number(offset, 'g', 17)));
+    QCOMPARE(recorder.count(), 2);
+    QCOMPARE(item->backupedOffset(), 0.01);
+    QCOMPARE(item->backupedSlope(), 0.999);
+    expectRestored(measured, before);
+}
+
+void tst_TwoPointCalibrationItem::failedAttemptsAndAbort_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("abort");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("two failed attempts count as one reading")
+        << "fault on \"meas:raw?\" error 1 2" << false << true << QString();
+    QTest::newRow("five failed attempts") << "fault on \"meas:raw?\" error 1 5" << false << false << NO_RESULT;
+    QTest::newRow("abort") << QString() << true << false << QString();
+}
+
+void tst_TwoPointCalibrationItem::failedAttemptsAndAbort()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, abort);
+    QFETCH(bool, result);
+    QFETCH(QString, message);
+
+    TChannelController& controller = build();
+    TPhysicalChannel* input1 = controller.physical_channel(1);
+    TAbstractProbe* before = input1->assignedProbe();
+    TAbstractChannel* measured = controller.measuredChannel();
+    mFixture->board().board().withState([](TBoardState& pState) { pState.mExternalReferences[1] = 0.0; });
+    if (!fault.isEmpty())
+        QCOMPARE(TBoardControlInterpreter(mFixture->board().board()).execute(fault).last(), QStringLiteral("OK"));
+    auto item = item100R(input1, mFixture->probes().defaultProbes().at(82).get());
+    item->initCalibration();
+
+    TMessageRecorder recorder;
+    std::unique_ptr<TAbortPresser> presser;
+    if (abort) {
+        TCalibrationReadingWait::setPause(std::chrono::milliseconds(30));
+        presser = std::make_unique<TAbortPresser>();
+    }
+    mFixture->board().board().clearRecord();
+    QCOMPARE(item->calibrateLowerBound(&controller, &mFixture->probes(), &mFixture->board().handler()), result);
+    TCalibrationReadingWait::setPause(std::chrono::milliseconds(0));
+
+    QStringList expected{
+        QStringLiteral("Please connect external reference 0.000000\u2126 to channel %1 and press OK to "
+                       "continue.")
+            .arg(input1->channelCaption())};
+    if (!message.isEmpty())
+        expected << message;
+    QCOMPARE(recorder.texts(), expected);
+    QCOMPARE(item->twoPointCalibration().isFirstPointValid(), result);
+    if (result)
+        QCOMPARE(mFixture->board().commands().count("meas:raw? 2"), 20);
+    expectRestored(measured, before);
+}
+
+void tst_TwoPointCalibrationItem::thermocoupleVariant()
+{
+    TChannelController& controller = build();
+    TPhysicalChannel* input3 = controller.physical_channel(3);
+    TAbstractProbe* before = input3->assignedProbe();
+    TThermocoupleTwoPointCalibration item(ciTCchan3, uMilliVolt, QStringLiteral("TC 3"), input3, QDate(), 0.0, 1.0);
+    item.initCalibration();
+    mFixture->board().board().withState([](TBoardState& pState) { pState.mExternalReferences[3] = 0.0; });
+
+    {
+        TMessageRecorder recorder;
+        mFixture->board().board().clearRecord();
+        QVERIFY(!item.calibrateLowerBound(&controller, &mFixture->probes(), &mFixture->board().handler()));
+        QCOMPARE(recorder.texts().size(), 2);
+        QCOMPARE(
+            recorder.texts().at(1),
+            QStringLiteral("A thermocouple probe of type K with CJC set to external must be connected to channel ") +
+                input3->channelCaption());
+        QVERIFY(mFixture->board().commands().isEmpty());
+    }
+
+    TTCProbe typeK(12, QStringLiteral("K ext"), false, 3, -50.0, 1200.0, QDate(2024, 1, 2), false, Probe_enums::ptK,
+                   Probe_enums::rjExternal, 1, Probe_enums::ctcIEC584, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN,
+                   NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN);
+    input3->assignProbe(&typeK);
+    TMessageRecorder recorder;
+    mFixture->board().board().clearRecord();
+    QVERIFY(item.calibrateLowerBound(&controller, &mFixture->probes(), &mFixture->board().handler()));
+    const QList<QByteArray> commands = mFixture->board().commands();
+    const int off = commands.indexOf("sens:tc:mv 0");
+    const int on = commands.indexOf("sens:tc:mv 1");
+    QVERIFY(off >= 0);
+    QVERIFY(commands.indexOf("meas:raw? 5") > off);
+    QVERIFY(on > commands.lastIndexOf("meas:raw? 5"));
+    QCOMPARE(input3->assignedProbe(), static_cast<TAbstractProbe*>(&typeK));
+    input3->assignProbe(before);
+}
+
+TAMARIND_TEST_MAIN(tst_TwoPointCalibrationItem)
+#include "tst_twopointcalibrationitem.moc"
