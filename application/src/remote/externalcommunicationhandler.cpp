@@ -2,6 +2,8 @@
 
 #include "authorizationcontroller.h"
 #include "channel.h"
+#include "channelviewcontrollermanager.h"
+#include "channelviewcontrollers.h"
 #include "externalcommunicationinterface.h"
 #include "internalscpihandler.h"
 #include "probe.h"
@@ -18,6 +20,7 @@ TExternalCommunicationHandler::TExternalCommunicationHandler(
     , mChannelViewControllerManager(pChannelViewControllerManager)
     , mLogfileController(pLogfileController)
     , mCurrentDateTime([] { return QDateTime::currentDateTime(); })
+    , mScanClock(systemScanClock())
 {
 }
 
@@ -174,6 +177,13 @@ QString TExternalCommunicationHandler::unitToText(Electrical_temperature_units::
     return QString();
 }
 
+bool TExternalCommunicationHandler::isCommand(const TSCPICommand& pCommand, const char* pShortForm,
+                                              const char* pLongForm)
+{
+    const QString& name = pCommand.commandName();
+    return name == QLatin1String(pShortForm) || (pLongForm && name == QLatin1String(pLongForm));
+}
+
 void TExternalCommunicationHandler::returnResponse(const QString& pResponse)
 {
     if (mCommunicationInterface)
@@ -236,6 +246,21 @@ bool TExternalCommunicationHandler::getStringParam(const std::unique_ptr<TSCPIPa
     return true;
 }
 
+bool TExternalCommunicationHandler::getDateParams(const TSCPICommand& pCommand, unsigned int pFirst, QDate& oDate) const
+{
+    oDate = QDate();
+    const auto& parameters = pCommand.parameters();
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    if (parameters.size() < pFirst + 3 || !getIntParam(parameters.at(pFirst), year, false) ||
+        !getIntParam(parameters.at(pFirst + 1), month, false) || !getIntParam(parameters.at(pFirst + 2), day, false) ||
+        !QDate::isValid(year, month, day))
+        return false;
+    oDate = QDate(year, month, day);
+    return true;
+}
+
 bool TExternalCommunicationHandler::getSwitchBoxNumber(const std::unique_ptr<TSCPIParameter>& pParam,
                                                        int& oSwitchBoxNumber)
 {
@@ -271,6 +296,14 @@ void TExternalCommunicationHandler::reloadProbe(TAbstractProbe* pProbe)
         mInternalSCPIHandler->createProbeFromInstrument(pProbe->internalProbeNumber(), failed, false);
     if (!failed && read)
         pProbe->copyContent(*read);
+}
+
+void TExternalCommunicationHandler::refreshChannelView()
+{
+    if (!mChannelViewControllerManager)
+        return;
+    if (TAbstractChannelViewController* view = mChannelViewControllerManager->currentViewController())
+        view->initGUI();
 }
 
 QString TExternalCommunicationHandler::channelValueAsString(const TAbstractChannel& pChannel) const
