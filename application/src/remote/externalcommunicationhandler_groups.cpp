@@ -3,16 +3,6 @@
 
 #include "externalcommunicationhandler.h"
 
-bool TExternalCommunicationHandler::processCommand_Measure(const TSCPICommand&)
-{
-    return false;
-}
-
-bool TExternalCommunicationHandler::processCommand_Configure(const TSCPICommand&)
-{
-    return false;
-}
-
 bool TExternalCommunicationHandler::processCommand_Logger(const TSCPICommand&)
 {
     return false;
@@ -28,22 +18,7 @@ bool TExternalCommunicationHandler::processCommand_SenseThermocouple(const TSCPI
     return false;
 }
 
-bool TExternalCommunicationHandler::processCommand_SenseFrtd(const TSCPICommand&)
-{
-    return false;
-}
-
 bool TExternalCommunicationHandler::processCommand_SenseThermistor(const TSCPICommand&)
-{
-    return false;
-}
-
-bool TExternalCommunicationHandler::processCommand_Calibration(const TSCPICommand&)
-{
-    return false;
-}
-
-bool TExternalCommunicationHandler::processCommand_SwitchBox(const TSCPICommand&)
 {
     return false;
 }
