@@ -172,6 +172,8 @@ TCalibrationRoutineView::TCalibrationRoutineView(TCalibrationRoutine* pCalRoutin
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    // It covers the screen as the main window does; its layout must not resize it.
+    setFixedSize(size());
 
     const TCalibrationSetup* setup = mCalRoutine->setup();
     if (setup) {
