@@ -294,8 +294,10 @@ void TExternalCommunicationHandler::reloadProbe(TAbstractProbe* pProbe)
     bool failed = false;
     const std::unique_ptr<TAbstractProbe> read =
         mInternalSCPIHandler->createProbeFromInstrument(pProbe->internalProbeNumber(), failed, false);
-    if (!failed && read)
-        pProbe->copyContent(*read);
+    if (failed || !read)
+        return;
+    pProbe->copyContent(*read);
+    refreshChannelView();
 }
 
 void TExternalCommunicationHandler::refreshChannelView()
