@@ -8,6 +8,7 @@
 // - every curve drawn again in a new unit: under 20 % (100 ms).
 
 #include "benchsupport.h"
+#include "boardstate.h"
 #include "channel.h"
 #include "channelcontroller.h"
 #include "channelcontrollerfixture.h"
@@ -26,14 +27,18 @@
 namespace
 {
 constexpr double CYCLE_SECONDS = 0.5;
-// The board's own inputs and the derived channels: ten in all.
-const QList<int> SCANNED{1, 2, 3, 4, 6, 9, 10, 11, 12, 13};
+// Ten positions of a 16-position PRT box on port 1.
+const QList<int> SCANNED{16, 17, 18, 19, 20, 21, 22, 23, 24, 25};
 
 class TGraphBench
 {
 public:
     TGraphBench()
     {
+        TSimulatedSwitchBox box;
+        box.mType = sbtSWX6300_PRT16;
+        box.mSerialNumber = QStringLiteral("SB-1");
+        mFixture.board().board().fitSwitchBox(1, box);
         mFixture.build();
         mScanMode = buildScanModeOnForm(mFixture);
         mGraph = buildGraphViewOnForm(mFixture, *mScanMode);
@@ -67,13 +72,13 @@ public:
     // A reading of the measured channel, drawn and painted.
     void poll()
     {
-        mFixture.controller().channel(1)->setNewValue(107.8, 20.0 + (++mReading % 100) * 0.01);
+        mFixture.controller().channel(SCANNED.first())->setNewValue(107.8, 20.0 + (++mReading % 100) * 0.01);
         QApplication::processEvents();
     }
 
     void reloadCurves()
     {
-        mGraph->channelTypeChanged(mFixture.controller().channel(1));
+        mGraph->channelTypeChanged(mFixture.controller().channel(SCANNED.first()));
         QApplication::processEvents();
     }
 

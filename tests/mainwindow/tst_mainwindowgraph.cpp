@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
 
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
@@ -121,6 +122,17 @@ void tst_MainWindowGraph::scanDrawsItsChannelsFromTheCycle()
     QCoreApplication::processEvents();
     mMain.snapshot(QStringLiteral("graph_view_scanning"));
 
+    // A finger on the plot's canvas drags the window one sample back; refresh returns.
+    QWidget* canvas = plot()->canvas();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(100, 50), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &press);
+    QMouseEvent move(QEvent::MouseMove, QPointF(100 + canvas->width() / 2, 50), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &move);
+    QCOMPARE(plot()->axisScaleDiv(QwtPlot::xBottom).upperBound(), 13.0);
+    mMain.click("BtnGraphRefresh");
+    QCOMPARE(plot()->axisScaleDiv(QwtPlot::xBottom).upperBound(), 15.0);
+
     mMain.click("BtnScan");
     mMain.click("BtnScan_Stop");
     QVERIFY(lines().isEmpty());
@@ -146,6 +158,10 @@ void tst_MainWindowGraph::settingsPageSavesThroughTheMenuColumn()
     QCOMPARE(mMain.menuPage(), mMain.child("PageMenu"));
     QCOMPARE((QStringList{setting("unit"), setting("auto_scale"), setting("scale_min"), setting("scale_max")}),
              (QStringList{"2", "0", "10", "40"}));
+    // On disk at once, not only in the settings held by the program.
+    const QByteArray file = TTestEnvironment::readDeviceFile(QStringLiteral("/home/Settings/ZELK/settings.xml"));
+    for (const char* element : {"<unit>2</unit>", "<auto_scale>0</auto_scale>", "<scale_max>40</scale_max>"})
+        QVERIFY2(file.contains(element), element);
 
     mMain.close();
     mMain.open(false);
