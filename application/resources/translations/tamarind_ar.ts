@@ -5,24 +5,24 @@
     <name>TAbstractChannel</name>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>°F</source>
-        <translation type="unfinished"></translation>
+        <translation>°F</translation>
     </message>
     <message>
         <source>K</source>
         <extracomment>Kelvin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>mV</source>
-        <translation type="unfinished"></translation>
+        <translation>mV</translation>
     </message>
 </context>
 <context>
@@ -30,80 +30,80 @@
     <message>
         <source>Chan.</source>
         <comment>Translation for channel selection button</comment>
-        <translation type="unfinished"></translation>
+        <translation>قناة</translation>
     </message>
     <message>
         <source>No. of meas.</source>
         <comment>Number of values on which average value and stability are based on</comment>
-        <translation type="unfinished"></translation>
+        <translation>عدد القياسات</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>المتوسط</translation>
     </message>
     <message>
         <source>Stability</source>
         <comment>Stability of average value</comment>
-        <translation type="unfinished"></translation>
+        <translation>الاستقرار</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>القناة</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>الفرق</translation>
     </message>
     <message>
         <source>Resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>المقاومة</translation>
     </message>
     <message>
         <source>Thermovoltage</source>
-        <translation type="unfinished"></translation>
+        <translation>الجهد الحراري</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>درجة الحرارة</translation>
     </message>
 </context>
 <context>
     <name>TAbstractProbe</name>
     <message>
         <source>WARNING: the last calibration of probe %1 is longer than one year ago! (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: آخر معايرة للمجس %1 مضى عليها أكثر من سنة! (%2)</translation>
     </message>
     <message>
         <source>Probe name: </source>
-        <translation type="unfinished"></translation>
+        <translation>اسم المجس: </translation>
     </message>
     <message>
         <source>Probe type: </source>
-        <translation type="unfinished"></translation>
+        <translation>نوع المجس: </translation>
     </message>
     <message>
         <source>Reference probe: </source>
-        <translation type="unfinished"></translation>
+        <translation>مجس مرجعي: </translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>T min.: </source>
-        <translation type="unfinished"></translation>
+        <translation>T الدنيا: </translation>
     </message>
     <message>
         <source>T max.: </source>
-        <translation type="unfinished"></translation>
+        <translation>T القصوى: </translation>
     </message>
     <message>
         <source>Last calibration: </source>
-        <translation type="unfinished"></translation>
+        <translation>آخر معايرة: </translation>
     </message>
 </context>
 <context>
@@ -111,1523 +111,1618 @@
     <message>
         <source>Thermocouple (8 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية (8 قنوات)</translation>
     </message>
     <message>
         <source>Thermocouple (16 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية (16 قناة)</translation>
     </message>
     <message>
         <source>SWX6300 (8 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SWX6300 (8 قنوات)</translation>
     </message>
     <message>
         <source>SWX6300 (16 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SWX6300 (16 قناة)</translation>
     </message>
     <message>
         <source>SWX6100 (10 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SWX6100 (10 قنوات)</translation>
     </message>
 </context>
 <context>
     <name>TAbstractUSBStickController</name>
     <message>
         <source>At least one file could not be copied to the USB stick. Please make sure that a USB stick with enough free space is connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر نسخ ملف واحد على الأقل إلى ذاكرة USB. يرجى التأكد من توصيل ذاكرة USB بها مساحة خالية كافية!</translation>
     </message>
     <message>
         <source>You can now safely remove the USB stick.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك الآن إزالة ذاكرة USB بأمان.</translation>
     </message>
 </context>
 <context>
     <name>TBinaryDerivedChannel</name>
     <message>
         <source>Chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>قناة</translation>
     </message>
 </context>
 <context>
     <name>TBuzzerGUIController</name>
     <message>
         <source>Keystroke sound</source>
-        <translation type="unfinished"></translation>
+        <translation>صوت المفاتيح</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>إنذار</translation>
     </message>
 </context>
 <context>
     <name>TCJCCalibrationItem</name>
     <message>
         <source>Please connect the CJC calibration adaptor to channel 1 and channel %1. Make sure the probe with the adaptor&apos;s coefficients is assigned to channel 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى توصيل محول معايرة CJC بالقناة 1 والقناة %1. تأكد من تعيين المجس الذي يحمل معاملات المحول للقناة 1.</translation>
     </message>
     <message>
         <source>The instrument could not produce a valid measuring result. Calibration will be aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر على الجهاز الحصول على نتيجة قياس صالحة. سيتم إلغاء المعايرة.</translation>
+    </message>
+</context>
+<context>
+    <name>TCalPointControls</name>
+    <message>
+        <source>Reference value:</source>
+        <translation>القيمة المرجعية:</translation>
+    </message>
+    <message>
+        <source>Stability:</source>
+        <translation>الاستقرار:</translation>
+    </message>
+    <message>
+        <source>Value channel %1:</source>
+        <translation>قيمة القناة %1:</translation>
     </message>
 </context>
 <context>
     <name>TCalibrationProgressDialog</name>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>TCalibrationRoutine</name>
     <message>
         <source>Routine name</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم البرنامج</translation>
     </message>
     <message>
         <source>Routine start</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء البرنامج</translation>
     </message>
     <message>
         <source>Routine end</source>
-        <translation type="unfinished"></translation>
+        <translation>نهاية البرنامج</translation>
     </message>
     <message>
         <source>Source (calibrator type)</source>
-        <translation type="unfinished"></translation>
+        <translation>المصدر (نوع المعاير)</translation>
     </message>
     <message>
         <source>Stability [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستقرار [K]</translation>
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>زمن الاستقرار [min]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>زمن الثبات [min]</translation>
     </message>
     <message>
         <source>Reference channel</source>
-        <translation type="unfinished"></translation>
+        <translation>القناة المرجعية</translation>
     </message>
     <message>
         <source>Reference probe</source>
-        <translation type="unfinished"></translation>
+        <translation>المجس المرجعي</translation>
     </message>
     <message>
         <source>DUT</source>
-        <translation type="unfinished"></translation>
+        <translation>DUT</translation>
     </message>
     <message>
         <source>Channel: </source>
-        <translation type="unfinished"></translation>
+        <translation>القناة: </translation>
     </message>
     <message>
         <source>Calibration point [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>نقطة المعايرة [°C]</translation>
     </message>
     <message>
         <source>Reference value [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>القيمة المرجعية [°C]</translation>
     </message>
     <message>
         <source>Reference stability [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>استقرار المرجع [K]</translation>
     </message>
     <message>
         <source>DUT value [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>قيمة DUT [°C]</translation>
     </message>
     <message>
         <source>DUT raw value [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>القيمة الخام لـ DUT [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>TCalibrationRoutineView</name>
+    <message>
+        <source>Calibration routine:</source>
+        <translation>برنامج المعايرة:</translation>
+    </message>
+    <message>
+        <source>Stability time [min]:</source>
+        <translation>زمن الاستقرار [min]:</translation>
+    </message>
+    <message>
+        <source>Hold time [min]:</source>
+        <translation>زمن الثبات [min]:</translation>
+    </message>
+    <message>
+        <source>Stability [K]:</source>
+        <translation>الاستقرار [K]:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Calibration point:</source>
+        <translation>نقطة المعايرة:</translation>
+    </message>
+    <message>
+        <source>Started: %1</source>
+        <comment>Calibration routine is running since...</comment>
+        <translation>البدء: %1</translation>
+    </message>
+    <message>
+        <source>Collecting samples</source>
+        <translation>جمع العينات</translation>
+    </message>
+    <message>
+        <source>Unstable</source>
+        <translation>غير مستقر</translation>
+    </message>
+    <message>
+        <source>Reading DUT channels</source>
+        <translation>قراءة قنوات DUT</translation>
+    </message>
+    <message>
+        <source>Hold time running</source>
+        <translation>زمن الثبات جارٍ</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>تم</translation>
+    </message>
+    <message>
+        <source>Completed: %1</source>
+        <comment>Calibration routine has completed at this point of time</comment>
+        <translation>الاكتمال: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Would you like to abort the calibration routine?</source>
+        <translation>هل تريد إلغاء برنامج المعايرة؟</translation>
     </message>
 </context>
 <context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار القناة</translation>
     </message>
 </context>
 <context>
     <name>TChannelSelectDialog</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TDWK4400_1100_Connector</name>
     <message>
         <source>No USB to serial converter found. Please make sure that a converter based on an FTDI chip is used. Reconnecting the converter might also help.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم العثور على محول USB إلى تسلسلي. يرجى التأكد من استخدام محول يعتمد على شريحة FTDI. قد تساعد إعادة توصيل المحول أيضًا.</translation>
     </message>
     <message>
         <source>Please check if the calibrator is ready to communicate. If the setpoint value is blinking, please press E.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى التحقق من جاهزية المعاير للاتصال. إذا كانت القيمة المضبوطة تومض، فاضغط E.</translation>
     </message>
 </context>
 <context>
     <name>TDWK46XX_Connector</name>
     <message>
         <source>No USB to serial converter found. Please make sure that a converter based on an FTDI chip is used. Reconnecting the converter might also help.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم العثور على محول USB إلى تسلسلي. يرجى التأكد من استخدام محول يعتمد على شريحة FTDI. قد تساعد إعادة توصيل المحول أيضًا.</translation>
     </message>
 </context>
 <context>
     <name>TDateDialog</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>dd/mm/yyyy</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/dd/yyyy</translation>
     </message>
 </context>
 <context>
     <name>TDiskSpaceController</name>
     <message>
         <source>100 % storage used</source>
-        <translation type="unfinished"></translation>
+        <translation>التخزين مستخدم بنسبة 100 %</translation>
     </message>
 </context>
 <context>
     <name>TDownloadProgressDialog</name>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التنزيل...</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتمل التنزيل</translation>
     </message>
 </context>
 <context>
     <name>TFirmwareUpdaterUI</name>
     <message>
         <source>Updating from version %1 to version %2. Would you like to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>التحديث من الإصدار %1 إلى الإصدار %2. هل تريد المتابعة؟</translation>
     </message>
     <message>
         <source>Firmware update successful. A restart of the instrument will now be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>نجح تحديث البرنامج الثابت. ستتم الآن إعادة تشغيل الجهاز.</translation>
+    </message>
+</context>
+<context>
+    <name>TGraphViewController</name>
+    <message>
+        <source>Chan.</source>
+        <translation>قناة</translation>
+    </message>
+    <message>
+        <source>Graph settings</source>
+        <translation>إعدادات الرسم البياني</translation>
+    </message>
+    <message>
+        <source>Value for &quot;Max.&quot; must be greater than value for &quot;Min.&quot;!</source>
+        <translation>يجب أن تكون قيمة &quot;الأقصى&quot; أكبر من قيمة &quot;الأدنى&quot;!</translation>
     </message>
 </context>
 <context>
     <name>TIPAddressDialog</name>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان IP</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TInstrumentInfo</name>
     <message>
         <source>Scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>الماسح</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>الطراز</translation>
     </message>
     <message>
         <source>Instrument serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>الرقم التسلسلي للجهاز</translation>
     </message>
     <message>
         <source>Measuring serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>الرقم التسلسلي لنظام القياس</translation>
     </message>
     <message>
         <source>User interface serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>الرقم التسلسلي للواجهة</translation>
     </message>
     <message>
         <source>User interface version</source>
-        <translation type="unfinished"></translation>
+        <translation>إصدار واجهة المستخدم</translation>
     </message>
     <message>
         <source>OS version</source>
-        <translation type="unfinished"></translation>
+        <translation>إصدار نظام التشغيل</translation>
     </message>
     <message>
         <source>Firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>إصدار البرنامج الثابت</translation>
     </message>
 </context>
 <context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
-        <translation type="unfinished"></translation>
+        <translation>حدث خطأ! </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>TPRTProbe</name>
     <message>
         <source>Pt25</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt25</translation>
     </message>
     <message>
         <source>Pt100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt100</translation>
     </message>
     <message>
         <source>3-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>3 أسلاك</translation>
     </message>
     <message>
         <source>4-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>4 أسلاك</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>تلقائي</translation>
     </message>
     <message>
         <source>25Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>25Ω</translation>
     </message>
     <message>
         <source>100Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>100Ω</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>Callendar-Van Dusen</source>
-        <translation type="unfinished"></translation>
+        <translation>Callendar-Van Dusen</translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>Auto</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>تلقائي</translation>
     </message>
     <message>
         <source>0.5 mA</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>0.5 mA</translation>
     </message>
     <message>
         <source>1 mA</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 mA</translation>
     </message>
     <message>
         <source>2 mA</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>2 mA</translation>
     </message>
     <message>
         <source>PRT</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT</translation>
     </message>
     <message>
         <source>PRT type: </source>
-        <translation type="unfinished"></translation>
+        <translation>نوع PRT: </translation>
     </message>
     <message>
         <source>Wiring: </source>
-        <translation type="unfinished"></translation>
+        <translation>التوصيل: </translation>
     </message>
     <message>
         <source>Internal resistor: </source>
-        <translation type="unfinished"></translation>
+        <translation>المقاومة الداخلية: </translation>
     </message>
     <message>
         <source>Standby current: </source>
-        <translation type="unfinished"></translation>
+        <translation>تيار الاستعداد: </translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>التحويل: </translation>
     </message>
     <message>
         <source>Excitation current</source>
-        <translation type="unfinished"></translation>
+        <translation>تيار الإثارة</translation>
     </message>
     <message>
         <source>R0: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R0: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>C: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C: </translation>
     </message>
     <message>
         <source>R001: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R001: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>Ap: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ap: </translation>
     </message>
     <message>
         <source>Bp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bp: </translation>
     </message>
     <message>
         <source>Cp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cp: </translation>
     </message>
     <message>
         <source>Dp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dp: </translation>
     </message>
 </context>
 <context>
     <name>TPhysicalChannel</name>
     <message>
         <source>Chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>قناة</translation>
     </message>
 </context>
 <context>
     <name>TProbeAlarmController</name>
     <message>
         <source>CAUTION! Probe %1 is operating outside the defined temperature range!</source>
-        <translation type="unfinished"></translation>
+        <translation>تنبيه! المجس %1 يعمل خارج نطاق درجة الحرارة المحدد!</translation>
     </message>
 </context>
 <context>
     <name>TProbeController</name>
     <message>
         <source>This probe is not compatible with channel %1 with the current settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا المجس غير متوافق مع القناة %1 بالإعدادات الحالية.</translation>
     </message>
     <message>
         <source>Would you really like to delete probe %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حقًا حذف المجس %1؟</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>Probe name</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>اسم المجس</translation>
     </message>
     <message>
         <source>Channel</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>القناة</translation>
     </message>
     <message>
         <source>Is reference</source>
         <comment>Header for logfile export of probe data. Indicates if the probe is a reference probe.</comment>
-        <translation type="unfinished"></translation>
+        <translation>مرجعي</translation>
     </message>
     <message>
         <source>T min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>T الدنيا</translation>
     </message>
     <message>
         <source>T max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>T القصوى</translation>
     </message>
     <message>
         <source>Last calibration</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>آخر معايرة</translation>
     </message>
     <message>
         <source>Wiring</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>التوصيل</translation>
     </message>
     <message>
         <source>Internal resistor</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المقاومة الداخلية</translation>
     </message>
     <message>
         <source>Conversion</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>التحويل</translation>
     </message>
     <message>
         <source>PRT type</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>نوع PRT</translation>
     </message>
     <message>
         <source>Standby current</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>تيار الاستعداد</translation>
     </message>
     <message>
         <source>Excitation current</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>تيار الإثارة</translation>
     </message>
     <message>
         <source>CvD coefficient R0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل CvD R0</translation>
     </message>
     <message>
         <source>CvD coefficient A</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل CvD A</translation>
     </message>
     <message>
         <source>CvD coefficient B</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل CvD B</translation>
     </message>
     <message>
         <source>CvD coefficient C</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل CvD C</translation>
     </message>
     <message>
         <source>ITS 90 coefficient R001</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل ITS 90 R001</translation>
     </message>
     <message>
         <source>ITS 90 coefficient A</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل ITS 90 A</translation>
     </message>
     <message>
         <source>ITS 90 coefficient B</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل ITS 90 B</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Ap</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل ITS 90 Ap</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Bp</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل ITS 90 Bp</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Cp</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل ITS 90 Cp</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Dp</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل ITS 90 Dp</translation>
     </message>
     <message>
         <source>Thermocouple type</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>نوع المزدوجة الحرارية</translation>
     </message>
     <message>
         <source>Cold junction compensation</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>تعويض الوصلة الباردة</translation>
     </message>
     <message>
         <source>Reference channel</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>القناة المرجعية</translation>
     </message>
     <message>
         <source>Coefficient Ta min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل Ta min.</translation>
     </message>
     <message>
         <source>Coefficient Ta max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل Ta max.</translation>
     </message>
     <message>
         <source>Coefficient A0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل A0</translation>
     </message>
     <message>
         <source>Coefficient A1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل A1</translation>
     </message>
     <message>
         <source>Coefficient A2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل A2</translation>
     </message>
     <message>
         <source>Coefficient A3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل A3</translation>
     </message>
     <message>
         <source>Coefficient Tb min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل Tb min.</translation>
     </message>
     <message>
         <source>Coefficient Tb max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل Tb max.</translation>
     </message>
     <message>
         <source>Coefficient B0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل B0</translation>
     </message>
     <message>
         <source>Coefficient B1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل B1</translation>
     </message>
     <message>
         <source>Coefficient B2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل B2</translation>
     </message>
     <message>
         <source>Coefficient B3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل B3</translation>
     </message>
     <message>
         <source>Coefficient Tc min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل Tc min.</translation>
     </message>
     <message>
         <source>Coefficient Tc max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل Tc max.</translation>
     </message>
     <message>
         <source>Coefficient C0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل C0</translation>
     </message>
     <message>
         <source>Coefficient C1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل C1</translation>
     </message>
     <message>
         <source>Coefficient C2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل C2</translation>
     </message>
     <message>
         <source>Coefficient C3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>المعامل C3</translation>
     </message>
     <message>
         <source>SH coefficient A</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل SH A</translation>
     </message>
     <message>
         <source>SH coefficient B</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل SH B</translation>
     </message>
     <message>
         <source>SH coefficient C</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل SH C</translation>
     </message>
     <message>
         <source>Polynomial coefficient C0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل كثيرة الحدود C0</translation>
     </message>
     <message>
         <source>Polynomial coefficient C1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل كثيرة الحدود C1</translation>
     </message>
     <message>
         <source>Polynomial coefficient C2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل كثيرة الحدود C2</translation>
     </message>
     <message>
         <source>Polynomial coefficient C3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>معامل كثيرة الحدود C3</translation>
     </message>
     <message>
         <source>3-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>3 أسلاك</translation>
     </message>
     <message>
         <source>4-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>4 أسلاك</translation>
     </message>
     <message>
         <source>25 Ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>25 Ohm</translation>
     </message>
     <message>
         <source>100 Ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>100 Ohm</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>تلقائي</translation>
     </message>
     <message>
         <source>CvD</source>
-        <translation type="unfinished"></translation>
+        <translation>CvD</translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>Pt25</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt25</translation>
     </message>
     <message>
         <source>Pt100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt100</translation>
     </message>
     <message>
         <source>B</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>E</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>J</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>K</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>N</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>R</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>S</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>T</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>Internal</source>
         <comment>Cold junction compensation</comment>
-        <translation type="unfinished"></translation>
+        <translation>داخلي</translation>
     </message>
     <message>
         <source>External</source>
         <comment>Cold junction compensation</comment>
-        <translation type="unfinished"></translation>
+        <translation>خارجي</translation>
     </message>
     <message>
         <source>Channel</source>
         <comment>Cold junction compensation</comment>
-        <translation type="unfinished"></translation>
+        <translation>قناة</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>كثيرة الحدود</translation>
     </message>
     <message>
         <source>IEC 584</source>
-        <translation type="unfinished"></translation>
+        <translation>IEC 584</translation>
     </message>
     <message>
         <source>Steinhart-Hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinhart-Hart</translation>
     </message>
     <message>
         <source>None</source>
         <comment>Thermistor conversion</comment>
-        <translation type="unfinished"></translation>
+        <translation>بدون</translation>
     </message>
     <message>
         <source>The instrument does not contain any custom probes.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي الجهاز على أي مجسات مخصصة.</translation>
     </message>
     <message>
         <source>Could not create file.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر إنشاء الملف.</translation>
     </message>
     <message>
         <source>Probe name</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اسم المجس</translation>
     </message>
     <message>
         <source>PT25</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PT25</translation>
     </message>
     <message>
         <source>PT100</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PT100</translation>
     </message>
     <message>
         <source>Thermocouple B</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية B</translation>
     </message>
     <message>
         <source>Thermocouple E</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية E</translation>
     </message>
     <message>
         <source>Thermocouple J</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية J</translation>
     </message>
     <message>
         <source>Thermocouple K</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية K</translation>
     </message>
     <message>
         <source>Thermocouple N</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية N</translation>
     </message>
     <message>
         <source>Thermocouple R</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية R</translation>
     </message>
     <message>
         <source>Thermocouple S</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية S</translation>
     </message>
     <message>
         <source>Thermocouple T</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية T</translation>
     </message>
     <message>
         <source>Thermistor</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثرمستور</translation>
     </message>
     <message>
         <source>T min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>T الدنيا</translation>
     </message>
     <message>
         <source>T max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>T القصوى</translation>
     </message>
     <message>
         <source>PRT CvD R0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD R0</translation>
     </message>
     <message>
         <source>PRT CvD A</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD A</translation>
     </message>
     <message>
         <source>PRT CvD B</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD B</translation>
     </message>
     <message>
         <source>PRT CvD C</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD C</translation>
     </message>
     <message>
         <source>PRT ITS90 R0.01</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 R0.01</translation>
     </message>
     <message>
         <source>PRT ITS90 an</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 an</translation>
     </message>
     <message>
         <source>PRT ITS90 bn</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 bn</translation>
     </message>
     <message>
         <source>PRT ITS90 ap</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 ap</translation>
     </message>
     <message>
         <source>PRT ITS90 bp</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 bp</translation>
     </message>
     <message>
         <source>PRT ITS90 cp</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 cp</translation>
     </message>
     <message>
         <source>PRT ITS90 dp</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 dp</translation>
     </message>
     <message>
         <source>Thermocouple Ta min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية Ta min</translation>
     </message>
     <message>
         <source>Thermocouple Ta max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية Ta max</translation>
     </message>
     <message>
         <source>Thermocouple a0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية a0</translation>
     </message>
     <message>
         <source>Thermocouple a1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية a1</translation>
     </message>
     <message>
         <source>Thermocouple a2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية a2</translation>
     </message>
     <message>
         <source>Thermocouple a3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية a3</translation>
     </message>
     <message>
         <source>Thermocouple Tb min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية Tb min</translation>
     </message>
     <message>
         <source>Thermocouple Tb max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية Tb max</translation>
     </message>
     <message>
         <source>Thermocouple b0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية b0</translation>
     </message>
     <message>
         <source>Thermocouple b1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية b1</translation>
     </message>
     <message>
         <source>Thermocouple b2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية b2</translation>
     </message>
     <message>
         <source>Thermocouple b3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية b3</translation>
     </message>
     <message>
         <source>Thermocouple Tc min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية Tc min</translation>
     </message>
     <message>
         <source>Thermocouple Tc max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية Tc max</translation>
     </message>
     <message>
         <source>Thermocouple c0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية c0</translation>
     </message>
     <message>
         <source>Thermocouple c1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية c1</translation>
     </message>
     <message>
         <source>Thermocouple c2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية c2</translation>
     </message>
     <message>
         <source>Thermocouple c3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية c3</translation>
     </message>
     <message>
         <source>Thermistor Steinhart-Hart a</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثرمستور Steinhart-Hart a</translation>
     </message>
     <message>
         <source>Thermistor Steinhart-Hart b</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثرمستور Steinhart-Hart b</translation>
     </message>
     <message>
         <source>Thermistor Steinhart-Hart c</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثرمستور Steinhart-Hart c</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثرمستور كثيرة حدود c0</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثرمستور كثيرة حدود c1</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثرمستور كثيرة حدود c2</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثرمستور كثيرة حدود c3</translation>
     </message>
     <message>
         <source>Unable to open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر فتح الملف.</translation>
     </message>
     <message>
         <source>Invalid import file format. Only UTF-16 encoded files with byte order mark will be accepted!</source>
-        <translation type="unfinished"></translation>
+        <translation>تنسيق ملف الاستيراد غير صالح. تُقبل فقط الملفات بترميز UTF-16 مع علامة ترتيب البايت!</translation>
     </message>
     <message>
         <source>The import file is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف الاستيراد كبير جدًا.</translation>
     </message>
     <message>
         <source>Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم إلغاء الاستيراد.</translation>
     </message>
     <message>
         <source>Import finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهى الاستيراد.</translation>
     </message>
     <message>
         <source>Probes created: %1. Probes updated: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>المجسات المنشأة: %1. المجسات المحدثة: %2.</translation>
     </message>
     <message>
         <source>Error in line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في السطر %1</translation>
     </message>
     <message>
         <source>Total error count: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>إجمالي عدد الأخطاء: %1</translation>
     </message>
     <message>
         <source>Invalid probe name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم مجس غير صالح: %1</translation>
     </message>
     <message>
         <source>Invalid value for Tmin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>قيمة غير صالحة لـ Tmin: %1</translation>
     </message>
     <message>
         <source>Invalid value for Tmax: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>قيمة غير صالحة لـ Tmax: %1</translation>
     </message>
     <message>
         <source>Value for Tmin must be smaller than Tmax</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون قيمة Tmin أصغر من Tmax</translation>
     </message>
     <message>
         <source>Unable to detect probe type</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر تحديد نوع المجس</translation>
     </message>
     <message>
         <source>Coefficients are empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>المعاملات فارغة.</translation>
     </message>
     <message>
         <source>Ambiguous coefficient data found.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم العثور على بيانات معاملات غامضة.</translation>
     </message>
     <message>
         <source>Probe %1 already exists and has a different probe type. Dataset will be ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>المجس %1 موجود بالفعل وله نوع مختلف. سيتم تجاهل السجل.</translation>
     </message>
     <message>
         <source>Invalid coefficients found. Please enter CvD or ITS90 coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم العثور على معاملات غير صالحة. يرجى إدخال معاملات CvD أو ITS90.</translation>
     </message>
     <message>
         <source>Invalid coefficients found. Please enter thermocouple coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم العثور على معاملات غير صالحة. يرجى إدخال معاملات المزدوجة الحرارية.</translation>
     </message>
     <message>
         <source>Invalid coefficients found. Please enter Steinhart-Hart or polynomial coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم العثور على معاملات غير صالحة. يرجى إدخال معاملات Steinhart-Hart أو كثيرة الحدود.</translation>
     </message>
     <message>
         <source>Cannot create new probe, maximum number of probes reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر إنشاء مجس جديد، تم الوصول إلى الحد الأقصى لعدد المجسات.</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>المجس</translation>
     </message>
     <message>
         <source>Maximum number of probes reached. Please delete an existing probe first.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم الوصول إلى الحد الأقصى لعدد المجسات. يرجى حذف مجس موجود أولًا.</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController</name>
     <message>
         <source>Last cal.</source>
-        <translation type="unfinished"></translation>
+        <translation>آخر معايرة</translation>
     </message>
     <message>
         <source>Please enter a probe name.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إدخال اسم المجس.</translation>
     </message>
     <message>
         <source>Please enter a value for Tmin.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إدخال قيمة Tmin.</translation>
     </message>
     <message>
         <source>Please enter a value for Tmax.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إدخال قيمة Tmax.</translation>
     </message>
     <message>
         <source>Tmax must be greater than Tmin.</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون Tmax أكبر من Tmin.</translation>
     </message>
     <message>
         <source>The probe data cannot be restored due to a probe type mismatch.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن استعادة بيانات المجس بسبب عدم تطابق نوع المجس.</translation>
     </message>
     <message>
         <source>The previous version of the probe data is dated %1. Would you like to restore the probe data? The restored probe data will not be updated until you store them.</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار السابق من بيانات المجس مؤرخ في %1. هل تريد استعادة بيانات المجس؟ لن يتم تحديث البيانات المستعادة حتى تقوم بحفظها.</translation>
     </message>
     <message>
         <source>WARNING: the probe name has changed since the last backup, it will be renamed to %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: تغير اسم المجس منذ آخر نسخة احتياطية، وستتم إعادة تسميته إلى %1!</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController_PRT</name>
     <message>
         <source>Resistance thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>مقياس حرارة مقاومي</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController_TC</name>
     <message>
         <source>Thermocouple</source>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية</translation>
     </message>
     <message>
         <source>Channel selection</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار القناة</translation>
     </message>
     <message>
         <source>Please select a valid channel for the cold junction compensation.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى اختيار قناة صالحة لتعويض الوصلة الباردة.</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController_Thermistor</name>
     <message>
         <source>Thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>ثرمستور</translation>
     </message>
 </context>
 <context>
     <name>TReciprocalChannel</name>
     <message>
         <source>Chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>قناة</translation>
     </message>
 </context>
 <context>
     <name>TRemoteSettingsController</name>
     <message>
         <source>Please enter a valid IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إدخال عنوان IP صالح</translation>
     </message>
     <message>
         <source>Please enter a valid netmask</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إدخال قناع شبكة صالح</translation>
     </message>
     <message>
         <source>Please enter a valid gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إدخال بوابة صالحة</translation>
     </message>
     <message>
         <source>On</source>
         <comment>RS232 hardware flow control</comment>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>RS232 hardware flow control</comment>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>None</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>بدون</translation>
     </message>
     <message>
         <source>Even</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>زوجي</translation>
     </message>
     <message>
         <source>Odd</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>فردي</translation>
     </message>
     <message>
         <source>Space</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Space</translation>
     </message>
     <message>
         <source>Mark</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>On</source>
         <comment>Ethernet - DHCP setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Ethernet - DHCP setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
 </context>
 <context>
     <name>TScanModeController</name>
     <message>
         <source>Configuration for scanner box %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>تهيئة صندوق الماسح %1 (%2)</translation>
     </message>
     <message>
         <source>The channel configuration must at least contain two channels!</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تحتوي تهيئة القنوات على قناتين على الأقل!</translation>
     </message>
     <message>
         <source>s</source>
         <comment>seconds</comment>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>المعايرة</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>رسم بياني</translation>
     </message>
 </context>
 <context>
     <name>TSmartProbeEnablingController</name>
     <message>
         <source>SMART probes</source>
-        <translation type="unfinished"></translation>
+        <translation>مجسات SMART</translation>
     </message>
     <message>
         <source>Loading SMART probes...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تحميل مجسات SMART...</translation>
     </message>
     <message>
         <source>Would you like to disable probe %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد تعطيل المجس %1؟</translation>
     </message>
     <message>
         <source>Would you like to enable probe %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد تفعيل المجس %1؟</translation>
     </message>
 </context>
 <context>
     <name>TSmartProbePRT</name>
     <message>
         <source>WARNING: calibration of probe %1 was due on %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير: كان موعد معايرة المجس %1 في %2!</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>تلقائي</translation>
     </message>
     <message>
         <source>25Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>25Ω</translation>
     </message>
     <message>
         <source>100Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>100Ω</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>Callendar-Van Dusen</source>
-        <translation type="unfinished"></translation>
+        <translation>Callendar-Van Dusen</translation>
     </message>
     <message>
         <source>R0: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R0: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>C: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C: </translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>R001: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R001: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>Ap: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ap: </translation>
     </message>
     <message>
         <source>Bp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bp: </translation>
     </message>
     <message>
         <source>Cp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cp: </translation>
     </message>
     <message>
         <source>Dp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dp: </translation>
     </message>
     <message>
         <source>Enabled: </source>
-        <translation type="unfinished"></translation>
+        <translation>مفعّل: </translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>Next calibration: </source>
-        <translation type="unfinished"></translation>
+        <translation>المعايرة التالية: </translation>
     </message>
     <message>
         <source>Calibration source: </source>
-        <translation type="unfinished"></translation>
+        <translation>مصدر المعايرة: </translation>
     </message>
     <message>
         <source>Internal resistor: </source>
-        <translation type="unfinished"></translation>
+        <translation>المقاومة الداخلية: </translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>التحويل: </translation>
     </message>
     <message>
         <source>Working range: </source>
-        <translation type="unfinished"></translation>
+        <translation>نطاق العمل: </translation>
     </message>
     <message>
         <source>Locked: </source>
-        <translation type="unfinished"></translation>
+        <translation>مقفل: </translation>
     </message>
 </context>
 <context>
     <name>TStandardProbeSettingController</name>
     <message>
         <source>Channel selection</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار القناة</translation>
     </message>
 </context>
 <context>
@@ -1635,1522 +1730,1568 @@
     <message>
         <source>B</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>E</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>J</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>K</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>N</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>R</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>S</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>T</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>internal</source>
-        <translation type="unfinished"></translation>
+        <translation>داخلي</translation>
     </message>
     <message>
         <source>external</source>
-        <translation type="unfinished"></translation>
+        <translation>خارجي</translation>
     </message>
     <message>
         <source>channel</source>
-        <translation type="unfinished"></translation>
+        <translation>قناة</translation>
     </message>
     <message>
         <source>IEC 584</source>
-        <translation type="unfinished"></translation>
+        <translation>IEC 584</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>كثيرة الحدود</translation>
     </message>
     <message>
         <source>Thermocouple</source>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية</translation>
     </message>
     <message>
         <source>Thermocouple type: </source>
-        <translation type="unfinished"></translation>
+        <translation>نوع المزدوجة الحرارية: </translation>
     </message>
     <message>
         <source>Cold junction compensation: </source>
-        <translation type="unfinished"></translation>
+        <translation>تعويض الوصلة الباردة: </translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>التحويل: </translation>
     </message>
     <message>
         <source>Ta min.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ta الدنيا: </translation>
     </message>
     <message>
         <source>Ta max.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ta القصوى: </translation>
     </message>
     <message>
         <source>A0: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A0: </translation>
     </message>
     <message>
         <source>A1: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A1: </translation>
     </message>
     <message>
         <source>A2: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A2: </translation>
     </message>
     <message>
         <source>A3: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A3: </translation>
     </message>
     <message>
         <source>Tb min.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tb الدنيا: </translation>
     </message>
     <message>
         <source>Tb max.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tb القصوى: </translation>
     </message>
     <message>
         <source>B0: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B0: </translation>
     </message>
     <message>
         <source>B1: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B1: </translation>
     </message>
     <message>
         <source>B2: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B2: </translation>
     </message>
     <message>
         <source>B3: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B3: </translation>
     </message>
     <message>
         <source>Tc min.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tc الدنيا: </translation>
     </message>
     <message>
         <source>Tc max.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tc القصوى: </translation>
     </message>
     <message>
         <source>C0: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C0: </translation>
     </message>
     <message>
         <source>C1: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C1: </translation>
     </message>
     <message>
         <source>C2: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C2: </translation>
     </message>
     <message>
         <source>C3: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C3: </translation>
     </message>
 </context>
 <context>
     <name>TTamarindClock</name>
     <message>
         <source>The system time could not be changed. The instrument will not be restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر تغيير وقت النظام. لن تتم إعادة تشغيل الجهاز.</translation>
     </message>
     <message>
         <source>The system time could not be stored in the hardware clock. The instrument will not be restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر حفظ وقت النظام في ساعة الجهاز. لن تتم إعادة تشغيل الجهاز.</translation>
     </message>
     <message>
         <source>System time change successful. A restart of the instrument will now be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تغيير وقت النظام بنجاح. ستتم الآن إعادة تشغيل الجهاز.</translation>
     </message>
     <message>
         <source>Please enter a complete date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إدخال تاريخ ووقت كاملين.</translation>
     </message>
 </context>
 <context>
     <name>TTamarindMainForm</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>القائمة</translation>
     </message>
     <message>
         <source>The instrument is going to be reset to factory defaults. Would you like to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>ستتم إعادة ضبط الجهاز على إعدادات المصنع. هل تريد المتابعة؟</translation>
     </message>
     <message>
         <source>The factory calibration data could not be restored, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذرت استعادة بيانات معايرة المصنع، يرجى المحاولة مرة أخرى.</translation>
     </message>
     <message>
         <source>Access denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم رفض الوصول.</translation>
     </message>
     <message>
         <source>The touchscreen calibration could not be reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذرت إعادة ضبط معايرة شاشة اللمس.</translation>
     </message>
     <message>
         <source>Please restart the instrument to calibrate the touchscreen.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إعادة تشغيل الجهاز لمعايرة شاشة اللمس.</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>الرئيسية</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>تنزيل</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>New calibration routine</source>
-        <translation type="unfinished"></translation>
+        <translation>برنامج معايرة جديد</translation>
     </message>
     <message>
         <source>New routine</source>
-        <translation type="unfinished"></translation>
+        <translation>برنامج جديد</translation>
     </message>
     <message>
         <source>Configure existing routine</source>
-        <translation type="unfinished"></translation>
+        <translation>تهيئة برنامج موجود</translation>
     </message>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث...</translation>
     </message>
     <message>
         <source>Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>تصفية:</translation>
     </message>
     <message>
         <source>clear</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح</translation>
     </message>
     <message>
         <source>Calibration files</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات المعايرة</translation>
     </message>
     <message>
         <source>Routine name</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم البرنامج</translation>
     </message>
     <message>
         <source>Stability [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستقرار [K]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>زمن الثبات [min]</translation>
     </message>
     <message>
         <source>Cal. points [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>نقاط المعايرة [°C]</translation>
     </message>
     <message>
         <source>DUT channels</source>
-        <translation type="unfinished"></translation>
+        <translation>قنوات DUT</translation>
     </message>
     <message>
         <source>Reference channel</source>
-        <translation type="unfinished"></translation>
+        <translation>القناة المرجعية</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>المصدر</translation>
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>زمن الاستقرار [min]</translation>
     </message>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان IP</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ</translation>
     </message>
     <message>
         <source>Routine name</source>
         <comment>View of a stored routine</comment>
-        <translation type="unfinished"></translation>
+        <translation>اسم البرنامج</translation>
     </message>
     <message>
         <source>Reference probe</source>
-        <translation type="unfinished"></translation>
+        <translation>المجس المرجعي</translation>
     </message>
     <message>
         <source>Devices under test</source>
-        <translation type="unfinished"></translation>
+        <translation>الأجهزة قيد الاختبار</translation>
     </message>
     <message>
         <source>Channel configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>تهيئة القنوات</translation>
     </message>
     <message>
         <source>PRT 2</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT 2</translation>
     </message>
     <message>
         <source>PRT 1</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT 1</translation>
     </message>
     <message>
         <source>TC 3</source>
-        <translation type="unfinished"></translation>
+        <translation>TC 3</translation>
     </message>
     <message>
         <source>TC 4</source>
-        <translation type="unfinished"></translation>
+        <translation>TC 4</translation>
     </message>
     <message>
         <source>select all</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد الكل</translation>
     </message>
     <message>
         <source>deselect all</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء تحديد الكل</translation>
     </message>
     <message>
         <source>Current calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>بيانات المعايرة الحالية</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>الإزاحة</translation>
     </message>
     <message>
         <source>Last cal.</source>
-        <translation type="unfinished"></translation>
+        <translation>آخر معايرة</translation>
     </message>
     <message>
         <source>Slope</source>
-        <translation type="unfinished"></translation>
+        <translation>الميل</translation>
     </message>
     <message>
         <source>Next cal.</source>
-        <translation type="unfinished"></translation>
+        <translation>المعايرة التالية</translation>
     </message>
     <message>
         <source>Nominal values</source>
-        <translation type="unfinished"></translation>
+        <translation>القيم الاسمية</translation>
     </message>
     <message>
         <source>Measured values</source>
-        <translation type="unfinished"></translation>
+        <translation>القيم المقاسة</translation>
     </message>
     <message>
         <source>New calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>بيانات المعايرة الجديدة</translation>
     </message>
     <message>
         <source>Offset [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>الإزاحة [K]</translation>
     </message>
     <message>
         <source>Backlight-Off</source>
         <comment>LblSettings_BacklightOff_shortform</comment>
-        <translation type="unfinished"></translation>
+        <translation>إطفاء الإضاءة</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>Chan. config</source>
-        <translation type="unfinished"></translation>
+        <translation>تهيئة القنوات</translation>
     </message>
     <message>
         <source>Module 1</source>
-        <translation type="unfinished"></translation>
+        <translation>الوحدة 1</translation>
     </message>
     <message>
         <source>Module 2</source>
-        <translation type="unfinished"></translation>
+        <translation>الوحدة 2</translation>
     </message>
     <message>
         <source>Module 3</source>
-        <translation type="unfinished"></translation>
+        <translation>الوحدة 3</translation>
     </message>
     <message>
         <source>Module 4</source>
-        <translation type="unfinished"></translation>
+        <translation>الوحدة 4</translation>
     </message>
     <message>
         <source>Hold time</source>
-        <translation type="unfinished"></translation>
+        <translation>زمن الثبات</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>العرض</translation>
     </message>
     <message>
         <source>Selected view</source>
-        <translation type="unfinished"></translation>
+        <translation>العرض المحدد</translation>
     </message>
     <message>
         <source>Activate view</source>
-        <translation type="unfinished"></translation>
+        <translation>تفعيل العرض</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>الوحدة</translation>
     </message>
     <message>
         <source>°F</source>
-        <translation type="unfinished"></translation>
+        <translation>°F</translation>
     </message>
     <message>
         <source>K</source>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>mV</source>
-        <translation type="unfinished"></translation>
+        <translation>mV</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>المقياس</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>تلقائي</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>مخصص</translation>
     </message>
     <message>
         <source>Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>الأدنى</translation>
     </message>
     <message>
         <source>Max.</source>
-        <translation type="unfinished"></translation>
+        <translation>الأقصى</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>المعايرة</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>رسم بياني</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>عام</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>الوضع</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>الفاصل الزمني</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت البدء</translation>
     </message>
     <message>
         <source>Duration time</source>
-        <translation type="unfinished"></translation>
+        <translation>المدة</translation>
     </message>
     <message>
         <source>Logfiles</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات السجل</translation>
     </message>
     <message>
         <source>Screenshots</source>
-        <translation type="unfinished"></translation>
+        <translation>لقطات الشاشة</translation>
     </message>
     <message>
         <source>Measured probes</source>
-        <translation type="unfinished"></translation>
+        <translation>المجسات المقاسة</translation>
     </message>
     <message>
         <source>SMART probes</source>
-        <translation type="unfinished"></translation>
+        <translation>مجسات SMART</translation>
     </message>
     <message>
         <source>All probes</source>
-        <translation type="unfinished"></translation>
+        <translation>كل المجسات</translation>
     </message>
     <message>
         <source>Instrument details</source>
-        <translation type="unfinished"></translation>
+        <translation>تفاصيل الجهاز</translation>
     </message>
     <message>
         <source>Download probe coefficients</source>
-        <translation type="unfinished"></translation>
+        <translation>تنزيل معاملات المجسات</translation>
     </message>
     <message>
         <source>Select file</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار ملف</translation>
     </message>
     <message>
         <source>Import probe coefficients</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد معاملات المجسات</translation>
     </message>
     <message>
         <source>Eject USB stick</source>
-        <translation type="unfinished"></translation>
+        <translation>إخراج ذاكرة USB</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد الكل</translation>
     </message>
     <message>
         <source>Deselect all</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء تحديد الكل</translation>
     </message>
     <message>
         <source>Download selected</source>
-        <translation type="unfinished"></translation>
+        <translation>تنزيل المحدد</translation>
     </message>
     <message>
         <source>Delete selected</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف المحدد</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>تلقائي</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>يدوي</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت</translation>
     </message>
     <message>
         <source>24h</source>
-        <translation type="unfinished"></translation>
+        <translation>24h</translation>
     </message>
     <message>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM</translation>
     </message>
     <message>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>PM</translation>
     </message>
     <message>
         <source>Interval [s]</source>
-        <translation type="unfinished"></translation>
+        <translation>الفاصل [s]</translation>
     </message>
     <message>
         <source>d</source>
         <comment>short for &quot;days&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>d</translation>
     </message>
     <message>
         <source>h</source>
         <comment>short for &quot;hours&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
         <comment>short for &quot;minutes&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation>المسجل</translation>
     </message>
     <message>
         <source>Service</source>
-        <translation type="unfinished"></translation>
+        <translation>الخدمة</translation>
     </message>
     <message>
         <source>Probes</source>
-        <translation type="unfinished"></translation>
+        <translation>المجسات</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>التحكم عن بعد</translation>
     </message>
     <message>
         <source>English (UK)</source>
-        <translation type="unfinished"></translation>
+        <translation>الإنجليزية (UK)</translation>
     </message>
     <message>
         <source>English (USA)</source>
-        <translation type="unfinished"></translation>
+        <translation>الإنجليزية (USA)</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>الألمانية</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>الإسبانية</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>البرتغالية</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>الفرنسية</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>الإيطالية</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>البولندية</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>الروسية</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>العربية</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>الصينية</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>اليابانية</translation>
     </message>
     <message>
         <source>New probe</source>
-        <translation type="unfinished"></translation>
+        <translation>مجس جديد</translation>
     </message>
     <message>
         <source>Resistance thermometer (PRT, SPRT)</source>
-        <translation type="unfinished"></translation>
+        <translation>مقياس حرارة مقاومي (PRT, SPRT)</translation>
     </message>
     <message>
         <source>Thermocouple (TC)</source>
-        <translation type="unfinished"></translation>
+        <translation>مزدوجة حرارية (TC)</translation>
     </message>
     <message>
         <source>Thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>ثرمستور</translation>
     </message>
     <message>
         <source>Configure existing probe</source>
-        <translation type="unfinished"></translation>
+        <translation>تهيئة مجس موجود</translation>
     </message>
     <message>
         <source>List connected SMART probes</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض مجسات SMART الموصولة</translation>
     </message>
     <message>
         <source>Standard conversion PRT</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل PRT القياسي</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>CvD</source>
-        <translation type="unfinished"></translation>
+        <translation>CvD</translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>Wiring</source>
-        <translation type="unfinished"></translation>
+        <translation>التوصيل</translation>
     </message>
     <message>
         <source>4-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>4 أسلاك</translation>
     </message>
     <message>
         <source>3-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>3 أسلاك</translation>
     </message>
     <message>
         <source>Std. conv. thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل الثرمستور القياسي</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون</translation>
     </message>
     <message>
         <source>Steinhart-Hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinhart-Hart</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>كثيرة الحدود</translation>
     </message>
     <message>
         <source>Standard conversion TC</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل TC القياسي</translation>
     </message>
     <message>
         <source>IEC 584</source>
-        <translation type="unfinished"></translation>
+        <translation>IEC 584</translation>
     </message>
     <message>
         <source>Std. cold junction</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصلة الباردة القياسية</translation>
     </message>
     <message>
         <source>Internal</source>
-        <translation type="unfinished"></translation>
+        <translation>داخلي</translation>
     </message>
     <message>
         <source>External</source>
-        <translation type="unfinished"></translation>
+        <translation>خارجي</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>القناة</translation>
     </message>
     <message>
         <source>Default probe</source>
-        <translation type="unfinished"></translation>
+        <translation>المجس الافتراضي</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>التيار</translation>
     </message>
     <message>
         <source>T min. in °C</source>
-        <translation type="unfinished"></translation>
+        <translation>T الدنيا بـ °C</translation>
     </message>
     <message>
         <source>Probe name</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم المجس</translation>
     </message>
     <message>
         <source>Int. resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>مقاومة داخلية</translation>
     </message>
     <message>
         <source>T max. in °C</source>
-        <translation type="unfinished"></translation>
+        <translation>T القصوى بـ °C</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>مرجع</translation>
     </message>
     <message>
         <source>Probe type</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع المجس</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>Pt25</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt25</translation>
     </message>
     <message>
         <source>Pt100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt100</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>25 Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>25 Ω</translation>
     </message>
     <message>
         <source>100 Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>100 Ω</translation>
     </message>
     <message>
         <source>Standby
 current</source>
-        <translation type="unfinished"></translation>
+        <translation>تيار
+الاستعداد</translation>
     </message>
     <message>
         <source>On</source>
         <comment>Standby current</comment>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Standby current</comment>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>0.5 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5 mA</translation>
     </message>
     <message>
         <source>1 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mA</translation>
     </message>
     <message>
         <source>2 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>2 mA</translation>
     </message>
     <message>
         <source>Excitation
 current</source>
-        <translation type="unfinished"></translation>
+        <translation>تيار
+الإثارة</translation>
     </message>
     <message>
         <source>Conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>التحويل</translation>
     </message>
     <message>
         <source>Callendar-van-Dusen</source>
-        <translation type="unfinished"></translation>
+        <translation>Callendar-van-Dusen</translation>
     </message>
     <message>
         <source>R0</source>
-        <translation type="unfinished"></translation>
+        <translation>R0</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>R0.01</source>
-        <translation type="unfinished"></translation>
+        <translation>R0.01</translation>
     </message>
     <message>
         <source>an</source>
-        <translation type="unfinished"></translation>
+        <translation>an</translation>
     </message>
     <message>
         <source>ap</source>
-        <translation type="unfinished"></translation>
+        <translation>ap</translation>
     </message>
     <message>
         <source>bn</source>
-        <translation type="unfinished"></translation>
+        <translation>bn</translation>
     </message>
     <message>
         <source>bp</source>
-        <translation type="unfinished"></translation>
+        <translation>bp</translation>
     </message>
     <message>
         <source>cp</source>
-        <translation type="unfinished"></translation>
+        <translation>cp</translation>
     </message>
     <message>
         <source>dp</source>
-        <translation type="unfinished"></translation>
+        <translation>dp</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة</translation>
     </message>
     <message>
         <source>Cold junction</source>
-        <translation type="unfinished"></translation>
+        <translation>الوصلة الباردة</translation>
     </message>
     <message>
         <source>TC polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>كثيرة حدود TC</translation>
     </message>
     <message>
         <source>b2</source>
-        <translation type="unfinished"></translation>
+        <translation>b2</translation>
     </message>
     <message>
         <source>Tb min</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb min</translation>
     </message>
     <message>
         <source>Tc max</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc max</translation>
     </message>
     <message>
         <source>c1</source>
-        <translation type="unfinished"></translation>
+        <translation>c1</translation>
     </message>
     <message>
         <source>c2</source>
-        <translation type="unfinished"></translation>
+        <translation>c2</translation>
     </message>
     <message>
         <source>Ta min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta min.</translation>
     </message>
     <message>
         <source>Ta max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta max.</translation>
     </message>
     <message>
         <source>a0</source>
-        <translation type="unfinished"></translation>
+        <translation>a0</translation>
     </message>
     <message>
         <source>a1</source>
-        <translation type="unfinished"></translation>
+        <translation>a1</translation>
     </message>
     <message>
         <source>Ta min</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta min</translation>
     </message>
     <message>
         <source>Ta max</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta max</translation>
     </message>
     <message>
         <source>a2</source>
-        <translation type="unfinished"></translation>
+        <translation>a2</translation>
     </message>
     <message>
         <source>Tb max</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb max</translation>
     </message>
     <message>
         <source>b1</source>
-        <translation type="unfinished"></translation>
+        <translation>b1</translation>
     </message>
     <message>
         <source>b3</source>
-        <translation type="unfinished"></translation>
+        <translation>b3</translation>
     </message>
     <message>
         <source>c0</source>
-        <translation type="unfinished"></translation>
+        <translation>c0</translation>
     </message>
     <message>
         <source>b0</source>
-        <translation type="unfinished"></translation>
+        <translation>b0</translation>
     </message>
     <message>
         <source>Tc min</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc min</translation>
     </message>
     <message>
         <source>a3</source>
-        <translation type="unfinished"></translation>
+        <translation>a3</translation>
     </message>
     <message>
         <source>c3</source>
-        <translation type="unfinished"></translation>
+        <translation>c3</translation>
     </message>
     <message>
         <source>Tb min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb min.</translation>
     </message>
     <message>
         <source>Tb max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb max.</translation>
     </message>
     <message>
         <source>Tc min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc min.</translation>
     </message>
     <message>
         <source>Tc max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc max.</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Range</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>لا شيء</translation>
     </message>
     <message>
         <source>c</source>
-        <translation type="unfinished"></translation>
+        <translation>c</translation>
     </message>
     <message>
         <source>a</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>b</source>
-        <translation type="unfinished"></translation>
+        <translation>b</translation>
     </message>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>مقفل</translation>
     </message>
     <message>
         <source>R min. in Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>R الدنيا بـ Ω</translation>
     </message>
     <message>
         <source>R max. in Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>R القصوى بـ Ω</translation>
     </message>
     <message>
         <source>Cal. source</source>
-        <translation type="unfinished"></translation>
+        <translation>مصدر المعايرة</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>LblEthernet_IP_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_IP_Caption</translation>
     </message>
     <message>
         <source>IP / Netmask</source>
-        <translation type="unfinished"></translation>
+        <translation>IP / قناع الشبكة</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>LblEthernet_Netmask_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_Netmask_Caption</translation>
     </message>
     <message>
         <source>Netmask</source>
-        <translation type="unfinished"></translation>
+        <translation>قناع الشبكة</translation>
     </message>
     <message>
         <source>LblEthernet_Gateway_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_Gateway_Caption</translation>
     </message>
     <message>
         <source>Ethernet - Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet - البوابة</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>البوابة</translation>
     </message>
     <message>
         <source>Ethernet - Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet - المنفذ</translation>
     </message>
     <message>
         <source>LblEthernet_DHCP_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_DHCP_Caption</translation>
     </message>
     <message>
         <source>Ethernet - DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet - DHCP</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>RS-232</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-232</translation>
     </message>
     <message>
         <source>LblRS232_BaudRate_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_BaudRate_Caption</translation>
     </message>
     <message>
         <source>Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>معدل الباود</translation>
     </message>
     <message>
         <source>LblRS232_CTS_RTS_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_CTS_RTS_Caption</translation>
     </message>
     <message>
         <source>CTS / RTS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTS / RTS</translation>
     </message>
     <message>
         <source>LblRS232_DataBits_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_DataBits_Caption</translation>
     </message>
     <message>
         <source>Data bits</source>
-        <translation type="unfinished"></translation>
+        <translation>بتات البيانات</translation>
     </message>
     <message>
         <source>LblRS232_StopBit_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_StopBit_Caption</translation>
     </message>
     <message>
         <source>Stop bit</source>
-        <translation type="unfinished"></translation>
+        <translation>بت التوقف</translation>
     </message>
     <message>
         <source>LblRS232_Parity_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_Parity_Caption</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>التماثل</translation>
     </message>
     <message>
         <source>IEEE-488</source>
-        <translation type="unfinished"></translation>
+        <translation>IEEE-488</translation>
     </message>
     <message>
         <source>IEEE-488 address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان IEEE-488</translation>
     </message>
     <message>
         <source>Language</source>
         <comment>LblSettings_Language_shortform</comment>
-        <translation type="unfinished"></translation>
+        <translation>اللغة</translation>
     </message>
     <message>
         <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>زوجي</translation>
     </message>
     <message>
         <source>Odd</source>
-        <translation type="unfinished"></translation>
+        <translation>فردي</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Space</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>Sample count</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد العينات</translation>
     </message>
     <message>
         <source>Standard probes</source>
-        <translation type="unfinished"></translation>
+        <translation>المجسات القياسية</translation>
     </message>
     <message>
         <source>Stored probes</source>
-        <translation type="unfinished"></translation>
+        <translation>المجسات المحفوظة</translation>
     </message>
     <message>
         <source>Select probe</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار المجس</translation>
     </message>
     <message>
         <source>Select unit</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار الوحدة</translation>
     </message>
     <message>
         <source>User interface S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>S/N الواجهة:</translation>
     </message>
     <message>
         <source>User interface version:</source>
-        <translation type="unfinished"></translation>
+        <translation>إصدار الواجهة:</translation>
     </message>
     <message>
         <source>Instrument S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>S/N الجهاز:</translation>
     </message>
     <message>
         <source>Measuring system S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>S/N نظام القياس:</translation>
     </message>
     <message>
         <source>Firmware version:</source>
-        <translation type="unfinished"></translation>
+        <translation>إصدار البرنامج الثابت:</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>الطراز:</translation>
     </message>
     <message>
         <source>Storage:</source>
-        <translation type="unfinished"></translation>
+        <translation>التخزين:</translation>
     </message>
     <message>
         <source>Instrument manufacturing date:</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ تصنيع الجهاز:</translation>
     </message>
     <message>
         <source>OS version:</source>
-        <translation type="unfinished"></translation>
+        <translation>إصدار نظام التشغيل:</translation>
     </message>
     <message>
         <source>Scanner:</source>
-        <translation type="unfinished"></translation>
+        <translation>الماسح:</translation>
     </message>
     <message>
         <source>Customer service level</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى خدمة العملاء</translation>
     </message>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث البرنامج الثابت</translation>
     </message>
     <message>
         <source>Program SMART probe</source>
-        <translation type="unfinished"></translation>
+        <translation>برمجة مجس SMART</translation>
     </message>
     <message>
         <source>Enter ZELK service level</source>
-        <translation type="unfinished"></translation>
+        <translation>دخول مستوى خدمة ZELK</translation>
     </message>
     <message>
         <source>ZELK service level</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى خدمة ZELK</translation>
     </message>
     <message>
         <source>Reset touchscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة ضبط شاشة اللمس</translation>
     </message>
     <message>
         <source>Recalibration cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>دورة إعادة المعايرة</translation>
     </message>
     <message>
         <source>Operating time</source>
-        <translation type="unfinished"></translation>
+        <translation>زمن التشغيل</translation>
     </message>
     <message>
         <source>Instrument calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>معايرة الجهاز</translation>
     </message>
     <message>
         <source>Leave ZELK service level</source>
-        <translation type="unfinished"></translation>
+        <translation>مغادرة مستوى خدمة ZELK</translation>
     </message>
     <message>
         <source>User interface</source>
-        <translation type="unfinished"></translation>
+        <translation>واجهة المستخدم</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار الحالي:</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار الجديد:</translation>
     </message>
     <message>
         <source>Look for new version</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن إصدار جديد</translation>
     </message>
     <message>
         <source>Apply update</source>
-        <translation type="unfinished"></translation>
+        <translation>تطبيق التحديث</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>دقائق</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>ساعات</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>ثوانٍ</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>أيام</translation>
     </message>
     <message>
         <source>Calibration item</source>
-        <translation type="unfinished"></translation>
+        <translation>عنصر المعايرة</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة</translation>
     </message>
     <message>
         <source>Backlight-Off</source>
-        <translation type="unfinished"></translation>
+        <translation>إطفاء الإضاءة الخلفية</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>السطوع</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>الصوت</translation>
     </message>
     <message>
         <source>Decimal separator</source>
-        <translation type="unfinished"></translation>
+        <translation>الفاصل العشري</translation>
     </message>
     <message>
         <source>Factory reset</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات المصنع</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>الشاشة</translation>
     </message>
     <message>
         <source>Average value</source>
-        <translation type="unfinished"></translation>
+        <translation>القيمة المتوسطة</translation>
     </message>
     <message>
         <source>Std. probe settings</source>
         <comment>LblSettings_StandardProbeSettings_shortform</comment>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات المجس القياسي</translation>
     </message>
     <message>
         <source>Standard probe settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات المجسات القياسية</translation>
     </message>
     <message>
         <source>Alarm for probes</source>
-        <translation type="unfinished"></translation>
+        <translation>إنذار المجسات</translation>
     </message>
     <message>
         <source>10 s</source>
-        <translation type="unfinished"></translation>
+        <translation>10 s</translation>
     </message>
     <message>
         <source>30 s</source>
-        <translation type="unfinished"></translation>
+        <translation>30 s</translation>
     </message>
     <message>
         <source>60 s</source>
-        <translation type="unfinished"></translation>
+        <translation>60 s</translation>
     </message>
     <message>
         <source>120 s</source>
-        <translation type="unfinished"></translation>
+        <translation>120 s</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>التنسيق</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>dd/mm/yyyy</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/dd/yyyy</translation>
     </message>
     <message>
         <source>Keystroke sound</source>
-        <translation type="unfinished"></translation>
+        <translation>صوت المفاتيح</translation>
     </message>
     <message>
         <source>Alarm sound</source>
-        <translation type="unfinished"></translation>
+        <translation>صوت الإنذار</translation>
     </message>
     <message>
         <source>. (point)</source>
-        <translation type="unfinished"></translation>
+        <translation>. (نقطة)</translation>
     </message>
     <message>
         <source>, (comma)</source>
-        <translation type="unfinished"></translation>
+        <translation>, (فاصلة)</translation>
     </message>
     <message>
         <source>Recal. cycle (months)</source>
-        <translation type="unfinished"></translation>
+        <translation>دورة المعايرة (أشهر)</translation>
     </message>
     <message>
         <source>Next calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>المعايرة التالية</translation>
     </message>
     <message>
         <source>10 kΩ ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>مرجع 10 kΩ</translation>
     </message>
     <message>
         <source>CJC chan. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>CJC قناة 3</translation>
     </message>
     <message>
         <source>TC chan. 4</source>
-        <translation type="unfinished"></translation>
+        <translation>TC قناة 4</translation>
     </message>
     <message>
         <source>TC chan. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>TC قناة 3</translation>
     </message>
     <message>
         <source>100 Ω ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>مرجع 100 Ω</translation>
     </message>
     <message>
         <source>25 Ω ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>مرجع 25 Ω</translation>
     </message>
     <message>
         <source>100 kΩ ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>مرجع 100 kΩ</translation>
     </message>
     <message>
         <source>CJC chan. 4</source>
-        <translation type="unfinished"></translation>
+        <translation>CJC قناة 4</translation>
     </message>
     <message>
         <source>TC ext. chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>TC قناة خارجية</translation>
     </message>
     <message>
         <source>Freeze</source>
-        <translation type="unfinished"></translation>
+        <translation>تجميد</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>المجس</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>الدقة</translation>
     </message>
     <message>
         <source>Peak</source>
-        <translation type="unfinished"></translation>
+        <translation>القمة</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح</translation>
     </message>
     <message>
         <source>The instrument is currently in remote mode. Would you like to change to local mode? WARNING: any pending commands will be cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>الجهاز حاليًا في وضع التحكم عن بعد. هل تريد التحويل إلى الوضع المحلي؟ تحذير: سيتم إلغاء أي أوامر معلقة.</translation>
     </message>
     <message>
         <source>SCAN</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح</translation>
     </message>
     <message>
         <source>REM</source>
-        <translation type="unfinished"></translation>
+        <translation>بعد</translation>
     </message>
     <message>
         <source>Unable to start scan mode. Please select at least two channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر بدء وضع المسح. يرجى اختيار قناتين على الأقل.</translation>
+    </message>
+    <message>
+        <source>25 Ω internal resistor</source>
+        <translation>مقاومة داخلية 25 Ω</translation>
+    </message>
+    <message>
+        <source>100 Ω internal resistor</source>
+        <translation>مقاومة داخلية 100 Ω</translation>
+    </message>
+    <message>
+        <source>10 kΩ internal resistor</source>
+        <translation>مقاومة داخلية 10 kΩ</translation>
+    </message>
+    <message>
+        <source>100 kΩ internal resistor</source>
+        <translation>مقاومة داخلية 100 kΩ</translation>
+    </message>
+    <message>
+        <source>TC channel 3</source>
+        <translation>TC قناة 3</translation>
+    </message>
+    <message>
+        <source>TC channel 4</source>
+        <translation>TC قناة 4</translation>
+    </message>
+    <message>
+        <source>Instrument calibration cannot be done while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>لا يمكن إجراء معايرة الجهاز أثناء تفعيل وضع المسح. هل تريد مغادرة وضع المسح؟</translation>
+    </message>
+    <message>
+        <source>Calibration data are incomplete. Please make sure that both calibration points have been measured!</source>
+        <translation>بيانات المعايرة غير مكتملة. يرجى التأكد من قياس نقطتي المعايرة كلتيهما!</translation>
+    </message>
+    <message>
+        <source>The calibration data could not be stored, please try again.</source>
+        <translation>تعذر حفظ بيانات المعايرة، يرجى المحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Calibration incomplete. Please make sure that the calibration point has been measured!</source>
+        <translation>المعايرة غير مكتملة. يرجى التأكد من قياس نقطة المعايرة!</translation>
+    </message>
+    <message>
+        <source>Calibration data saved.</source>
+        <translation>تم حفظ بيانات المعايرة.</translation>
     </message>
 </context>
 <context>
     <name>TTamarindSettings</name>
     <message>
         <source>The settings file could not be read; the instrument uses its factory settings. The damaged file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذرت قراءة ملف الإعدادات؛ يستخدم الجهاز إعدادات المصنع. تم الاحتفاظ بالملف التالف باسم %1.</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر حفظ الإعدادات.</translation>
     </message>
 </context>
 <context>
@@ -3158,84 +3299,84 @@ current</source>
     <message>
         <source>none</source>
         <comment>conversion</comment>
-        <translation type="unfinished"></translation>
+        <translation>بدون</translation>
     </message>
     <message>
         <source>Steinhart-Hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinhart-Hart</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>كثيرة الحدود</translation>
     </message>
     <message>
         <source>Thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>ثرمستور</translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>التحويل: </translation>
     </message>
     <message>
         <source>a: </source>
         <comment>Steinhart-Hart coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>a: </translation>
     </message>
     <message>
         <source>b: </source>
         <comment>Steinhart-Hart coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>b: </translation>
     </message>
     <message>
         <source>c: </source>
         <comment>Steinhart-Hart coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c: </translation>
     </message>
     <message>
         <source>c0: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c0: </translation>
     </message>
     <message>
         <source>c1: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c1: </translation>
     </message>
     <message>
         <source>c2: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c2: </translation>
     </message>
     <message>
         <source>c3: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c3: </translation>
     </message>
 </context>
 <context>
     <name>TTwoPointCalibrationItem</name>
     <message>
         <source>Nominal value must be %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب أن تكون القيمة الاسمية %1</translation>
     </message>
     <message>
         <source>Please enter a nominal value for the %1 calibration point.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إدخال قيمة اسمية لنقطة المعايرة %1.</translation>
     </message>
     <message>
         <source>Please connect external reference %1 to channel %2 and press OK to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى توصيل المرجع الخارجي %1 بالقناة %2 والضغط على OK للمتابعة.</translation>
     </message>
     <message>
         <source>The instrument could not produce a valid measuring result. Calibration will be aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذر على الجهاز الحصول على نتيجة قياس صالحة. سيتم إلغاء المعايرة.</translation>
     </message>
 </context>
 <context>
     <name>TUnitSelectionProvider</name>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>الوحدة</translation>
     </message>
 </context>
 </TS>

@@ -5,24 +5,24 @@
     <name>TAbstractChannel</name>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>°F</source>
-        <translation type="unfinished"></translation>
+        <translation>°F</translation>
     </message>
     <message>
         <source>K</source>
         <extracomment>Kelvin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>mV</source>
-        <translation type="unfinished"></translation>
+        <translation>mV</translation>
     </message>
 </context>
 <context>
@@ -30,80 +30,80 @@
     <message>
         <source>Chan.</source>
         <comment>Translation for channel selection button</comment>
-        <translation type="unfinished"></translation>
+        <translation>CH</translation>
     </message>
     <message>
         <source>No. of meas.</source>
         <comment>Number of values on which average value and stability are based on</comment>
-        <translation type="unfinished"></translation>
+        <translation>測定回数</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>平均</translation>
     </message>
     <message>
         <source>Stability</source>
         <comment>Stability of average value</comment>
-        <translation type="unfinished"></translation>
+        <translation>安定度</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>差</translation>
     </message>
     <message>
         <source>Resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>抵抗</translation>
     </message>
     <message>
         <source>Thermovoltage</source>
-        <translation type="unfinished"></translation>
+        <translation>熱起電力</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>温度</translation>
     </message>
 </context>
 <context>
     <name>TAbstractProbe</name>
     <message>
         <source>WARNING: the last calibration of probe %1 is longer than one year ago! (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>警告：プローブ %1 の前回の校正から1年以上経過しています！(%2)</translation>
     </message>
     <message>
         <source>Probe name: </source>
-        <translation type="unfinished"></translation>
+        <translation>プローブ名: </translation>
     </message>
     <message>
         <source>Probe type: </source>
-        <translation type="unfinished"></translation>
+        <translation>プローブタイプ: </translation>
     </message>
     <message>
         <source>Reference probe: </source>
-        <translation type="unfinished"></translation>
+        <translation>基準プローブ: </translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>T min.: </source>
-        <translation type="unfinished"></translation>
+        <translation>T 最小: </translation>
     </message>
     <message>
         <source>T max.: </source>
-        <translation type="unfinished"></translation>
+        <translation>T 最大: </translation>
     </message>
     <message>
         <source>Last calibration: </source>
-        <translation type="unfinished"></translation>
+        <translation>前回の校正: </translation>
     </message>
 </context>
 <context>
@@ -111,1523 +111,1618 @@
     <message>
         <source>Thermocouple (8 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対（8チャンネル）</translation>
     </message>
     <message>
         <source>Thermocouple (16 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対（16チャンネル）</translation>
     </message>
     <message>
         <source>SWX6300 (8 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SWX6300（8チャンネル）</translation>
     </message>
     <message>
         <source>SWX6300 (16 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SWX6300（16チャンネル）</translation>
     </message>
     <message>
         <source>SWX6100 (10 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SWX6100（10チャンネル）</translation>
     </message>
 </context>
 <context>
     <name>TAbstractUSBStickController</name>
     <message>
         <source>At least one file could not be copied to the USB stick. Please make sure that a USB stick with enough free space is connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>少なくとも1つのファイルを USB メモリにコピーできませんでした。十分な空き容量のある USB メモリが接続されていることを確認してください！</translation>
     </message>
     <message>
         <source>You can now safely remove the USB stick.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB メモリを安全に取り外せます。</translation>
     </message>
 </context>
 <context>
     <name>TBinaryDerivedChannel</name>
     <message>
         <source>Chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>CH</translation>
     </message>
 </context>
 <context>
     <name>TBuzzerGUIController</name>
     <message>
         <source>Keystroke sound</source>
-        <translation type="unfinished"></translation>
+        <translation>キー操作音</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>アラーム</translation>
     </message>
 </context>
 <context>
     <name>TCJCCalibrationItem</name>
     <message>
         <source>Please connect the CJC calibration adaptor to channel 1 and channel %1. Make sure the probe with the adaptor&apos;s coefficients is assigned to channel 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>CJC 校正アダプタをチャンネル 1 とチャンネル %1 に接続してください。アダプタの係数を持つプローブがチャンネル 1 に割り当てられていることを確認してください。</translation>
     </message>
     <message>
         <source>The instrument could not produce a valid measuring result. Calibration will be aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>有効な測定結果が得られませんでした。校正を中止します。</translation>
+    </message>
+</context>
+<context>
+    <name>TCalPointControls</name>
+    <message>
+        <source>Reference value:</source>
+        <translation>基準値:</translation>
+    </message>
+    <message>
+        <source>Stability:</source>
+        <translation>安定度:</translation>
+    </message>
+    <message>
+        <source>Value channel %1:</source>
+        <translation>チャンネル %1 の値:</translation>
     </message>
 </context>
 <context>
     <name>TCalibrationProgressDialog</name>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>中止</translation>
     </message>
 </context>
 <context>
     <name>TCalibrationRoutine</name>
     <message>
         <source>Routine name</source>
-        <translation type="unfinished"></translation>
+        <translation>ルーチン名</translation>
     </message>
     <message>
         <source>Routine start</source>
-        <translation type="unfinished"></translation>
+        <translation>ルーチン開始</translation>
     </message>
     <message>
         <source>Routine end</source>
-        <translation type="unfinished"></translation>
+        <translation>ルーチン終了</translation>
     </message>
     <message>
         <source>Source (calibrator type)</source>
-        <translation type="unfinished"></translation>
+        <translation>ソース（校正器タイプ）</translation>
     </message>
     <message>
         <source>Stability [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>安定度 [K]</translation>
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>安定時間 [min]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>保持時間 [min]</translation>
     </message>
     <message>
         <source>Reference channel</source>
-        <translation type="unfinished"></translation>
+        <translation>基準チャンネル</translation>
     </message>
     <message>
         <source>Reference probe</source>
-        <translation type="unfinished"></translation>
+        <translation>基準プローブ</translation>
     </message>
     <message>
         <source>DUT</source>
-        <translation type="unfinished"></translation>
+        <translation>DUT</translation>
     </message>
     <message>
         <source>Channel: </source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル: </translation>
     </message>
     <message>
         <source>Calibration point [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>校正点 [°C]</translation>
     </message>
     <message>
         <source>Reference value [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>基準値 [°C]</translation>
     </message>
     <message>
         <source>Reference stability [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>基準安定度 [K]</translation>
     </message>
     <message>
         <source>DUT value [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>DUT 値 [°C]</translation>
     </message>
     <message>
         <source>DUT raw value [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>DUT 生値 [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>TCalibrationRoutineView</name>
+    <message>
+        <source>Calibration routine:</source>
+        <translation>校正ルーチン:</translation>
+    </message>
+    <message>
+        <source>Stability time [min]:</source>
+        <translation>安定時間 [min]:</translation>
+    </message>
+    <message>
+        <source>Hold time [min]:</source>
+        <translation>保持時間 [min]:</translation>
+    </message>
+    <message>
+        <source>Stability [K]:</source>
+        <translation>安定度 [K]:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Calibration point:</source>
+        <translation>校正点:</translation>
+    </message>
+    <message>
+        <source>Started: %1</source>
+        <comment>Calibration routine is running since...</comment>
+        <translation>開始：%1</translation>
+    </message>
+    <message>
+        <source>Collecting samples</source>
+        <translation>サンプル収集中</translation>
+    </message>
+    <message>
+        <source>Unstable</source>
+        <translation>不安定</translation>
+    </message>
+    <message>
+        <source>Reading DUT channels</source>
+        <translation>DUT チャンネル読取中</translation>
+    </message>
+    <message>
+        <source>Hold time running</source>
+        <translation>保持時間中</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Completed: %1</source>
+        <comment>Calibration routine has completed at this point of time</comment>
+        <translation>完了：%1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Would you like to abort the calibration routine?</source>
+        <translation>校正ルーチンを中止しますか？</translation>
     </message>
 </context>
 <context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル選択</translation>
     </message>
 </context>
 <context>
     <name>TChannelSelectDialog</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TDWK4400_1100_Connector</name>
     <message>
         <source>No USB to serial converter found. Please make sure that a converter based on an FTDI chip is used. Reconnecting the converter might also help.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB シリアル変換器が見つかりません。FTDI チップ搭載の変換器を使用していることを確認してください。変換器を再接続すると解決する場合もあります。</translation>
     </message>
     <message>
         <source>Please check if the calibrator is ready to communicate. If the setpoint value is blinking, please press E.</source>
-        <translation type="unfinished"></translation>
+        <translation>校正器が通信可能な状態か確認してください。設定値が点滅している場合は E を押してください。</translation>
     </message>
 </context>
 <context>
     <name>TDWK46XX_Connector</name>
     <message>
         <source>No USB to serial converter found. Please make sure that a converter based on an FTDI chip is used. Reconnecting the converter might also help.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB シリアル変換器が見つかりません。FTDI チップ搭載の変換器を使用していることを確認してください。変換器を再接続すると解決する場合もあります。</translation>
     </message>
 </context>
 <context>
     <name>TDateDialog</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>dd/mm/yyyy</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/dd/yyyy</translation>
     </message>
 </context>
 <context>
     <name>TDiskSpaceController</name>
     <message>
         <source>100 % storage used</source>
-        <translation type="unfinished"></translation>
+        <translation>ストレージ使用率 100 %</translation>
     </message>
 </context>
 <context>
     <name>TDownloadProgressDialog</name>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード中...</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード完了</translation>
     </message>
 </context>
 <context>
     <name>TFirmwareUpdaterUI</name>
     <message>
         <source>Updating from version %1 to version %2. Would you like to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1 からバージョン %2 に更新します。続行しますか？</translation>
     </message>
     <message>
         <source>Firmware update successful. A restart of the instrument will now be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアの更新に成功しました。機器を再起動します。</translation>
+    </message>
+</context>
+<context>
+    <name>TGraphViewController</name>
+    <message>
+        <source>Chan.</source>
+        <translation>CH</translation>
+    </message>
+    <message>
+        <source>Graph settings</source>
+        <translation>グラフ設定</translation>
+    </message>
+    <message>
+        <source>Value for &quot;Max.&quot; must be greater than value for &quot;Min.&quot;!</source>
+        <translation>「最大」の値は「最小」の値より大きくしてください！</translation>
     </message>
 </context>
 <context>
     <name>TIPAddressDialog</name>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TInstrumentInfo</name>
     <message>
         <source>Scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャナ</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>モデル</translation>
     </message>
     <message>
         <source>Instrument serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>機器シリアル番号</translation>
     </message>
     <message>
         <source>Measuring serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>測定部シリアル番号</translation>
     </message>
     <message>
         <source>User interface serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>UI シリアル番号</translation>
     </message>
     <message>
         <source>User interface version</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーインターフェースのバージョン</translation>
     </message>
     <message>
         <source>OS version</source>
-        <translation type="unfinished"></translation>
+        <translation>OS バージョン</translation>
     </message>
     <message>
         <source>Firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェアバージョン</translation>
     </message>
 </context>
 <context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
-        <translation type="unfinished"></translation>
+        <translation>エラーが発生しました！ </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>TPRTProbe</name>
     <message>
         <source>Pt25</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt25</translation>
     </message>
     <message>
         <source>Pt100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt100</translation>
     </message>
     <message>
         <source>3-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>3線式</translation>
     </message>
     <message>
         <source>4-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>4線式</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>25Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>25Ω</translation>
     </message>
     <message>
         <source>100Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>100Ω</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>Callendar-Van Dusen</source>
-        <translation type="unfinished"></translation>
+        <translation>Callendar-Van Dusen</translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>Auto</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>0.5 mA</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>0.5 mA</translation>
     </message>
     <message>
         <source>1 mA</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 mA</translation>
     </message>
     <message>
         <source>2 mA</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>2 mA</translation>
     </message>
     <message>
         <source>PRT</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT</translation>
     </message>
     <message>
         <source>PRT type: </source>
-        <translation type="unfinished"></translation>
+        <translation>PRT タイプ: </translation>
     </message>
     <message>
         <source>Wiring: </source>
-        <translation type="unfinished"></translation>
+        <translation>結線: </translation>
     </message>
     <message>
         <source>Internal resistor: </source>
-        <translation type="unfinished"></translation>
+        <translation>内部抵抗: </translation>
     </message>
     <message>
         <source>Standby current: </source>
-        <translation type="unfinished"></translation>
+        <translation>待機電流: </translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>変換: </translation>
     </message>
     <message>
         <source>Excitation current</source>
-        <translation type="unfinished"></translation>
+        <translation>励起電流</translation>
     </message>
     <message>
         <source>R0: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R0: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>C: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C: </translation>
     </message>
     <message>
         <source>R001: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R001: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>Ap: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ap: </translation>
     </message>
     <message>
         <source>Bp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bp: </translation>
     </message>
     <message>
         <source>Cp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cp: </translation>
     </message>
     <message>
         <source>Dp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dp: </translation>
     </message>
 </context>
 <context>
     <name>TPhysicalChannel</name>
     <message>
         <source>Chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>CH</translation>
     </message>
 </context>
 <context>
     <name>TProbeAlarmController</name>
     <message>
         <source>CAUTION! Probe %1 is operating outside the defined temperature range!</source>
-        <translation type="unfinished"></translation>
+        <translation>注意！プローブ %1 が規定の温度範囲外で動作しています！</translation>
     </message>
 </context>
 <context>
     <name>TProbeController</name>
     <message>
         <source>This probe is not compatible with channel %1 with the current settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の設定では、このプローブはチャンネル %1 と互換性がありません。</translation>
     </message>
     <message>
         <source>Would you really like to delete probe %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブ %1 を削除してもよろしいですか？</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Probe name</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>プローブ名</translation>
     </message>
     <message>
         <source>Channel</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル</translation>
     </message>
     <message>
         <source>Is reference</source>
         <comment>Header for logfile export of probe data. Indicates if the probe is a reference probe.</comment>
-        <translation type="unfinished"></translation>
+        <translation>基準</translation>
     </message>
     <message>
         <source>T min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>T 最小</translation>
     </message>
     <message>
         <source>T max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>T 最大</translation>
     </message>
     <message>
         <source>Last calibration</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>前回の校正</translation>
     </message>
     <message>
         <source>Wiring</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>結線</translation>
     </message>
     <message>
         <source>Internal resistor</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>内部抵抗</translation>
     </message>
     <message>
         <source>Conversion</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>PRT type</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>PRT タイプ</translation>
     </message>
     <message>
         <source>Standby current</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>待機電流</translation>
     </message>
     <message>
         <source>Excitation current</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>励起電流</translation>
     </message>
     <message>
         <source>CvD coefficient R0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>CvD 係数 R0</translation>
     </message>
     <message>
         <source>CvD coefficient A</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>CvD 係数 A</translation>
     </message>
     <message>
         <source>CvD coefficient B</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>CvD 係数 B</translation>
     </message>
     <message>
         <source>CvD coefficient C</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>CvD 係数 C</translation>
     </message>
     <message>
         <source>ITS 90 coefficient R001</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90 係数 R001</translation>
     </message>
     <message>
         <source>ITS 90 coefficient A</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90 係数 A</translation>
     </message>
     <message>
         <source>ITS 90 coefficient B</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90 係数 B</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Ap</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90 係数 Ap</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Bp</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90 係数 Bp</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Cp</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90 係数 Cp</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Dp</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90 係数 Dp</translation>
     </message>
     <message>
         <source>Thermocouple type</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対タイプ</translation>
     </message>
     <message>
         <source>Cold junction compensation</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>冷接点補償</translation>
     </message>
     <message>
         <source>Reference channel</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>基準チャンネル</translation>
     </message>
     <message>
         <source>Coefficient Ta min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 Ta min.</translation>
     </message>
     <message>
         <source>Coefficient Ta max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 Ta max.</translation>
     </message>
     <message>
         <source>Coefficient A0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 A0</translation>
     </message>
     <message>
         <source>Coefficient A1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 A1</translation>
     </message>
     <message>
         <source>Coefficient A2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 A2</translation>
     </message>
     <message>
         <source>Coefficient A3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 A3</translation>
     </message>
     <message>
         <source>Coefficient Tb min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 Tb min.</translation>
     </message>
     <message>
         <source>Coefficient Tb max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 Tb max.</translation>
     </message>
     <message>
         <source>Coefficient B0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 B0</translation>
     </message>
     <message>
         <source>Coefficient B1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 B1</translation>
     </message>
     <message>
         <source>Coefficient B2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 B2</translation>
     </message>
     <message>
         <source>Coefficient B3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 B3</translation>
     </message>
     <message>
         <source>Coefficient Tc min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 Tc min.</translation>
     </message>
     <message>
         <source>Coefficient Tc max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 Tc max.</translation>
     </message>
     <message>
         <source>Coefficient C0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 C0</translation>
     </message>
     <message>
         <source>Coefficient C1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 C1</translation>
     </message>
     <message>
         <source>Coefficient C2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 C2</translation>
     </message>
     <message>
         <source>Coefficient C3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>係数 C3</translation>
     </message>
     <message>
         <source>SH coefficient A</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>SH 係数 A</translation>
     </message>
     <message>
         <source>SH coefficient B</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>SH 係数 B</translation>
     </message>
     <message>
         <source>SH coefficient C</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>SH 係数 C</translation>
     </message>
     <message>
         <source>Polynomial coefficient C0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>多項式係数 C0</translation>
     </message>
     <message>
         <source>Polynomial coefficient C1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>多項式係数 C1</translation>
     </message>
     <message>
         <source>Polynomial coefficient C2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>多項式係数 C2</translation>
     </message>
     <message>
         <source>Polynomial coefficient C3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>多項式係数 C3</translation>
     </message>
     <message>
         <source>3-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>3線式</translation>
     </message>
     <message>
         <source>4-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>4線式</translation>
     </message>
     <message>
         <source>25 Ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>25 Ohm</translation>
     </message>
     <message>
         <source>100 Ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>100 Ohm</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>CvD</source>
-        <translation type="unfinished"></translation>
+        <translation>CvD</translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>Pt25</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt25</translation>
     </message>
     <message>
         <source>Pt100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt100</translation>
     </message>
     <message>
         <source>B</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>E</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>J</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>K</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>N</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>R</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>S</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>T</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>Internal</source>
         <comment>Cold junction compensation</comment>
-        <translation type="unfinished"></translation>
+        <translation>内部</translation>
     </message>
     <message>
         <source>External</source>
         <comment>Cold junction compensation</comment>
-        <translation type="unfinished"></translation>
+        <translation>外部</translation>
     </message>
     <message>
         <source>Channel</source>
         <comment>Cold junction compensation</comment>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>多項式</translation>
     </message>
     <message>
         <source>IEC 584</source>
-        <translation type="unfinished"></translation>
+        <translation>IEC 584</translation>
     </message>
     <message>
         <source>Steinhart-Hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinhart-Hart</translation>
     </message>
     <message>
         <source>None</source>
         <comment>Thermistor conversion</comment>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>The instrument does not contain any custom probes.</source>
-        <translation type="unfinished"></translation>
+        <translation>機器にユーザー定義プローブはありません。</translation>
     </message>
     <message>
         <source>Could not create file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを作成できませんでした。</translation>
     </message>
     <message>
         <source>Probe name</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プローブ名</translation>
     </message>
     <message>
         <source>PT25</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PT25</translation>
     </message>
     <message>
         <source>PT100</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PT100</translation>
     </message>
     <message>
         <source>Thermocouple B</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 B</translation>
     </message>
     <message>
         <source>Thermocouple E</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 E</translation>
     </message>
     <message>
         <source>Thermocouple J</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 J</translation>
     </message>
     <message>
         <source>Thermocouple K</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 K</translation>
     </message>
     <message>
         <source>Thermocouple N</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 N</translation>
     </message>
     <message>
         <source>Thermocouple R</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 R</translation>
     </message>
     <message>
         <source>Thermocouple S</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 S</translation>
     </message>
     <message>
         <source>Thermocouple T</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 T</translation>
     </message>
     <message>
         <source>Thermistor</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>サーミスタ</translation>
     </message>
     <message>
         <source>T min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>T 最小</translation>
     </message>
     <message>
         <source>T max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>T 最大</translation>
     </message>
     <message>
         <source>PRT CvD R0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD R0</translation>
     </message>
     <message>
         <source>PRT CvD A</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD A</translation>
     </message>
     <message>
         <source>PRT CvD B</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD B</translation>
     </message>
     <message>
         <source>PRT CvD C</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD C</translation>
     </message>
     <message>
         <source>PRT ITS90 R0.01</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 R0.01</translation>
     </message>
     <message>
         <source>PRT ITS90 an</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 an</translation>
     </message>
     <message>
         <source>PRT ITS90 bn</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 bn</translation>
     </message>
     <message>
         <source>PRT ITS90 ap</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 ap</translation>
     </message>
     <message>
         <source>PRT ITS90 bp</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 bp</translation>
     </message>
     <message>
         <source>PRT ITS90 cp</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 cp</translation>
     </message>
     <message>
         <source>PRT ITS90 dp</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 dp</translation>
     </message>
     <message>
         <source>Thermocouple Ta min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 Ta min</translation>
     </message>
     <message>
         <source>Thermocouple Ta max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 Ta max</translation>
     </message>
     <message>
         <source>Thermocouple a0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 a0</translation>
     </message>
     <message>
         <source>Thermocouple a1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 a1</translation>
     </message>
     <message>
         <source>Thermocouple a2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 a2</translation>
     </message>
     <message>
         <source>Thermocouple a3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 a3</translation>
     </message>
     <message>
         <source>Thermocouple Tb min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 Tb min</translation>
     </message>
     <message>
         <source>Thermocouple Tb max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 Tb max</translation>
     </message>
     <message>
         <source>Thermocouple b0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 b0</translation>
     </message>
     <message>
         <source>Thermocouple b1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 b1</translation>
     </message>
     <message>
         <source>Thermocouple b2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 b2</translation>
     </message>
     <message>
         <source>Thermocouple b3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 b3</translation>
     </message>
     <message>
         <source>Thermocouple Tc min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 Tc min</translation>
     </message>
     <message>
         <source>Thermocouple Tc max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 Tc max</translation>
     </message>
     <message>
         <source>Thermocouple c0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 c0</translation>
     </message>
     <message>
         <source>Thermocouple c1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 c1</translation>
     </message>
     <message>
         <source>Thermocouple c2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 c2</translation>
     </message>
     <message>
         <source>Thermocouple c3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>熱電対 c3</translation>
     </message>
     <message>
         <source>Thermistor Steinhart-Hart a</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>サーミスタ Steinhart-Hart a</translation>
     </message>
     <message>
         <source>Thermistor Steinhart-Hart b</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>サーミスタ Steinhart-Hart b</translation>
     </message>
     <message>
         <source>Thermistor Steinhart-Hart c</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>サーミスタ Steinhart-Hart c</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>サーミスタ多項式 c0</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>サーミスタ多項式 c1</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>サーミスタ多項式 c2</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>サーミスタ多項式 c3</translation>
     </message>
     <message>
         <source>Unable to open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開けませんでした。</translation>
     </message>
     <message>
         <source>Invalid import file format. Only UTF-16 encoded files with byte order mark will be accepted!</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートファイルの形式が無効です。バイトオーダーマーク付きの UTF-16 ファイルのみ受け付けます！</translation>
     </message>
     <message>
         <source>The import file is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートファイルが大きすぎます。</translation>
     </message>
     <message>
         <source>Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートを中止しました。</translation>
     </message>
     <message>
         <source>Import finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートが完了しました。</translation>
     </message>
     <message>
         <source>Probes created: %1. Probes updated: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>作成されたプローブ：%1。更新されたプローブ：%2。</translation>
     </message>
     <message>
         <source>Error in line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目にエラー</translation>
     </message>
     <message>
         <source>Total error count: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー総数：%1</translation>
     </message>
     <message>
         <source>Invalid probe name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>無効なプローブ名：%1</translation>
     </message>
     <message>
         <source>Invalid value for Tmin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tmin の値が無効です：%1</translation>
     </message>
     <message>
         <source>Invalid value for Tmax: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tmax の値が無効です：%1</translation>
     </message>
     <message>
         <source>Value for Tmin must be smaller than Tmax</source>
-        <translation type="unfinished"></translation>
+        <translation>Tmin の値は Tmax より小さくしてください</translation>
     </message>
     <message>
         <source>Unable to detect probe type</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブタイプを判別できません</translation>
     </message>
     <message>
         <source>Coefficients are empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>係数が空です。</translation>
     </message>
     <message>
         <source>Ambiguous coefficient data found.</source>
-        <translation type="unfinished"></translation>
+        <translation>あいまいな係数データが見つかりました。</translation>
     </message>
     <message>
         <source>Probe %1 already exists and has a different probe type. Dataset will be ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブ %1 は既に存在し、タイプが異なります。このデータセットは無視されます。</translation>
     </message>
     <message>
         <source>Invalid coefficients found. Please enter CvD or ITS90 coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>無効な係数が見つかりました。CvD または ITS90 の係数を入力してください。</translation>
     </message>
     <message>
         <source>Invalid coefficients found. Please enter thermocouple coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>無効な係数が見つかりました。熱電対の係数を入力してください。</translation>
     </message>
     <message>
         <source>Invalid coefficients found. Please enter Steinhart-Hart or polynomial coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>無効な係数が見つかりました。Steinhart-Hart または多項式の係数を入力してください。</translation>
     </message>
     <message>
         <source>Cannot create new probe, maximum number of probes reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブ数が上限に達したため、新しいプローブを作成できません。</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブ</translation>
     </message>
     <message>
         <source>Maximum number of probes reached. Please delete an existing probe first.</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブ数が上限に達しました。先に既存のプローブを削除してください。</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController</name>
     <message>
         <source>Last cal.</source>
-        <translation type="unfinished"></translation>
+        <translation>前回校正</translation>
     </message>
     <message>
         <source>Please enter a probe name.</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブ名を入力してください。</translation>
     </message>
     <message>
         <source>Please enter a value for Tmin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tmin の値を入力してください。</translation>
     </message>
     <message>
         <source>Please enter a value for Tmax.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tmax の値を入力してください。</translation>
     </message>
     <message>
         <source>Tmax must be greater than Tmin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tmax は Tmin より大きくしてください。</translation>
     </message>
     <message>
         <source>The probe data cannot be restored due to a probe type mismatch.</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブタイプが一致しないため、プローブデータを復元できません。</translation>
     </message>
     <message>
         <source>The previous version of the probe data is dated %1. Would you like to restore the probe data? The restored probe data will not be updated until you store them.</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブデータの以前のバージョンの日付は %1 です。プローブデータを復元しますか？復元したデータは保存するまで更新されません。</translation>
     </message>
     <message>
         <source>WARNING: the probe name has changed since the last backup, it will be renamed to %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>警告：前回のバックアップ以降にプローブ名が変更されています。%1 に名前が変更されます！</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController_PRT</name>
     <message>
         <source>Resistance thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>測温抵抗体</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController_TC</name>
     <message>
         <source>Thermocouple</source>
-        <translation type="unfinished"></translation>
+        <translation>熱電対</translation>
     </message>
     <message>
         <source>Channel selection</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル選択</translation>
     </message>
     <message>
         <source>Please select a valid channel for the cold junction compensation.</source>
-        <translation type="unfinished"></translation>
+        <translation>冷接点補償に有効なチャンネルを選択してください。</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController_Thermistor</name>
     <message>
         <source>Thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>サーミスタ</translation>
     </message>
 </context>
 <context>
     <name>TReciprocalChannel</name>
     <message>
         <source>Chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>CH</translation>
     </message>
 </context>
 <context>
     <name>TRemoteSettingsController</name>
     <message>
         <source>Please enter a valid IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>有効な IP アドレスを入力してください</translation>
     </message>
     <message>
         <source>Please enter a valid netmask</source>
-        <translation type="unfinished"></translation>
+        <translation>有効なネットマスクを入力してください</translation>
     </message>
     <message>
         <source>Please enter a valid gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>有効なゲートウェイを入力してください</translation>
     </message>
     <message>
         <source>On</source>
         <comment>RS232 hardware flow control</comment>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>RS232 hardware flow control</comment>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>None</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Even</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>偶数</translation>
     </message>
     <message>
         <source>Odd</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>奇数</translation>
     </message>
     <message>
         <source>Space</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>スペース</translation>
     </message>
     <message>
         <source>Mark</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>マーク</translation>
     </message>
     <message>
         <source>On</source>
         <comment>Ethernet - DHCP setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Ethernet - DHCP setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
 </context>
 <context>
     <name>TScanModeController</name>
     <message>
         <source>Configuration for scanner box %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャナボックス %1 の設定（%2）</translation>
     </message>
     <message>
         <source>The channel configuration must at least contain two channels!</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル設定には少なくとも2つのチャンネルが必要です！</translation>
     </message>
     <message>
         <source>s</source>
         <comment>seconds</comment>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャン</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>校正</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>グラフ</translation>
     </message>
 </context>
 <context>
     <name>TSmartProbeEnablingController</name>
     <message>
         <source>SMART probes</source>
-        <translation type="unfinished"></translation>
+        <translation>SMART プローブ</translation>
     </message>
     <message>
         <source>Loading SMART probes...</source>
-        <translation type="unfinished"></translation>
+        <translation>SMART プローブを読み込み中...</translation>
     </message>
     <message>
         <source>Would you like to disable probe %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブ %1 を無効にしますか？</translation>
     </message>
     <message>
         <source>Would you like to enable probe %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブ %1 を有効にしますか？</translation>
     </message>
 </context>
 <context>
     <name>TSmartProbePRT</name>
     <message>
         <source>WARNING: calibration of probe %1 was due on %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>警告：プローブ %1 の校正期限は %2 でした！</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>25Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>25Ω</translation>
     </message>
     <message>
         <source>100Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>100Ω</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>Callendar-Van Dusen</source>
-        <translation type="unfinished"></translation>
+        <translation>Callendar-Van Dusen</translation>
     </message>
     <message>
         <source>R0: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R0: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>C: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C: </translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>R001: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R001: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>Ap: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ap: </translation>
     </message>
     <message>
         <source>Bp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bp: </translation>
     </message>
     <message>
         <source>Cp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cp: </translation>
     </message>
     <message>
         <source>Dp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dp: </translation>
     </message>
     <message>
         <source>Enabled: </source>
-        <translation type="unfinished"></translation>
+        <translation>有効: </translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Next calibration: </source>
-        <translation type="unfinished"></translation>
+        <translation>次回校正: </translation>
     </message>
     <message>
         <source>Calibration source: </source>
-        <translation type="unfinished"></translation>
+        <translation>校正ソース: </translation>
     </message>
     <message>
         <source>Internal resistor: </source>
-        <translation type="unfinished"></translation>
+        <translation>内部抵抗: </translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>変換: </translation>
     </message>
     <message>
         <source>Working range: </source>
-        <translation type="unfinished"></translation>
+        <translation>使用範囲: </translation>
     </message>
     <message>
         <source>Locked: </source>
-        <translation type="unfinished"></translation>
+        <translation>ロック: </translation>
     </message>
 </context>
 <context>
     <name>TStandardProbeSettingController</name>
     <message>
         <source>Channel selection</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル選択</translation>
     </message>
 </context>
 <context>
@@ -1635,1522 +1730,1568 @@
     <message>
         <source>B</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>E</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>J</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>K</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>N</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>R</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>S</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>T</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>internal</source>
-        <translation type="unfinished"></translation>
+        <translation>内部</translation>
     </message>
     <message>
         <source>external</source>
-        <translation type="unfinished"></translation>
+        <translation>外部</translation>
     </message>
     <message>
         <source>channel</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル</translation>
     </message>
     <message>
         <source>IEC 584</source>
-        <translation type="unfinished"></translation>
+        <translation>IEC 584</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>多項式</translation>
     </message>
     <message>
         <source>Thermocouple</source>
-        <translation type="unfinished"></translation>
+        <translation>熱電対</translation>
     </message>
     <message>
         <source>Thermocouple type: </source>
-        <translation type="unfinished"></translation>
+        <translation>熱電対タイプ: </translation>
     </message>
     <message>
         <source>Cold junction compensation: </source>
-        <translation type="unfinished"></translation>
+        <translation>冷接点補償: </translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>変換: </translation>
     </message>
     <message>
         <source>Ta min.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ta 最小: </translation>
     </message>
     <message>
         <source>Ta max.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ta 最大: </translation>
     </message>
     <message>
         <source>A0: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A0: </translation>
     </message>
     <message>
         <source>A1: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A1: </translation>
     </message>
     <message>
         <source>A2: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A2: </translation>
     </message>
     <message>
         <source>A3: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A3: </translation>
     </message>
     <message>
         <source>Tb min.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tb 最小: </translation>
     </message>
     <message>
         <source>Tb max.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tb 最大: </translation>
     </message>
     <message>
         <source>B0: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B0: </translation>
     </message>
     <message>
         <source>B1: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B1: </translation>
     </message>
     <message>
         <source>B2: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B2: </translation>
     </message>
     <message>
         <source>B3: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B3: </translation>
     </message>
     <message>
         <source>Tc min.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tc 最小: </translation>
     </message>
     <message>
         <source>Tc max.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tc 最大: </translation>
     </message>
     <message>
         <source>C0: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C0: </translation>
     </message>
     <message>
         <source>C1: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C1: </translation>
     </message>
     <message>
         <source>C2: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C2: </translation>
     </message>
     <message>
         <source>C3: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C3: </translation>
     </message>
 </context>
 <context>
     <name>TTamarindClock</name>
     <message>
         <source>The system time could not be changed. The instrument will not be restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>システム時刻を変更できませんでした。機器は再起動されません。</translation>
     </message>
     <message>
         <source>The system time could not be stored in the hardware clock. The instrument will not be restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>システム時刻をハードウェアクロックに保存できませんでした。機器は再起動されません。</translation>
     </message>
     <message>
         <source>System time change successful. A restart of the instrument will now be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>システム時刻を変更しました。機器を再起動します。</translation>
     </message>
     <message>
         <source>Please enter a complete date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>日付と時刻をすべて入力してください。</translation>
     </message>
 </context>
 <context>
     <name>TTamarindMainForm</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー</translation>
     </message>
     <message>
         <source>The instrument is going to be reset to factory defaults. Would you like to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>機器を工場出荷時の設定に戻します。続行しますか？</translation>
     </message>
     <message>
         <source>The factory calibration data could not be restored, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>工場校正データを復元できませんでした。もう一度お試しください。</translation>
     </message>
     <message>
         <source>Access denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスが拒否されました。</translation>
     </message>
     <message>
         <source>The touchscreen calibration could not be reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>タッチスクリーンの校正をリセットできませんでした。</translation>
     </message>
     <message>
         <source>Please restart the instrument to calibrate the touchscreen.</source>
-        <translation type="unfinished"></translation>
+        <translation>タッチスクリーンを校正するには機器を再起動してください。</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>ホーム</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>New calibration routine</source>
-        <translation type="unfinished"></translation>
+        <translation>新規校正ルーチン</translation>
     </message>
     <message>
         <source>New routine</source>
-        <translation type="unfinished"></translation>
+        <translation>新規ルーチン</translation>
     </message>
     <message>
         <source>Configure existing routine</source>
-        <translation type="unfinished"></translation>
+        <translation>既存ルーチンの設定</translation>
     </message>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>検索...</translation>
     </message>
     <message>
         <source>Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルタ:</translation>
     </message>
     <message>
         <source>clear</source>
-        <translation type="unfinished"></translation>
+        <translation>クリア</translation>
     </message>
     <message>
         <source>Calibration files</source>
-        <translation type="unfinished"></translation>
+        <translation>校正ファイル</translation>
     </message>
     <message>
         <source>Routine name</source>
-        <translation type="unfinished"></translation>
+        <translation>ルーチン名</translation>
     </message>
     <message>
         <source>Stability [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>安定度 [K]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>保持時間 [min]</translation>
     </message>
     <message>
         <source>Cal. points [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>校正点 [°C]</translation>
     </message>
     <message>
         <source>DUT channels</source>
-        <translation type="unfinished"></translation>
+        <translation>DUT チャンネル</translation>
     </message>
     <message>
         <source>Reference channel</source>
-        <translation type="unfinished"></translation>
+        <translation>基準チャンネル</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>ソース</translation>
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>安定時間 [min]</translation>
     </message>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート</translation>
     </message>
     <message>
         <source>Routine name</source>
         <comment>View of a stored routine</comment>
-        <translation type="unfinished"></translation>
+        <translation>ルーチン名</translation>
     </message>
     <message>
         <source>Reference probe</source>
-        <translation type="unfinished"></translation>
+        <translation>基準プローブ</translation>
     </message>
     <message>
         <source>Devices under test</source>
-        <translation type="unfinished"></translation>
+        <translation>被校正器（DUT）</translation>
     </message>
     <message>
         <source>Channel configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル設定</translation>
     </message>
     <message>
         <source>PRT 2</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT 2</translation>
     </message>
     <message>
         <source>PRT 1</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT 1</translation>
     </message>
     <message>
         <source>TC 3</source>
-        <translation type="unfinished"></translation>
+        <translation>TC 3</translation>
     </message>
     <message>
         <source>TC 4</source>
-        <translation type="unfinished"></translation>
+        <translation>TC 4</translation>
     </message>
     <message>
         <source>select all</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて選択</translation>
     </message>
     <message>
         <source>deselect all</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて解除</translation>
     </message>
     <message>
         <source>Current calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の校正データ</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>オフセット</translation>
     </message>
     <message>
         <source>Last cal.</source>
-        <translation type="unfinished"></translation>
+        <translation>前回校正</translation>
     </message>
     <message>
         <source>Slope</source>
-        <translation type="unfinished"></translation>
+        <translation>傾き</translation>
     </message>
     <message>
         <source>Next cal.</source>
-        <translation type="unfinished"></translation>
+        <translation>次回校正</translation>
     </message>
     <message>
         <source>Nominal values</source>
-        <translation type="unfinished"></translation>
+        <translation>公称値</translation>
     </message>
     <message>
         <source>Measured values</source>
-        <translation type="unfinished"></translation>
+        <translation>測定値</translation>
     </message>
     <message>
         <source>New calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい校正データ</translation>
     </message>
     <message>
         <source>Offset [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>オフセット [K]</translation>
     </message>
     <message>
         <source>Backlight-Off</source>
         <comment>LblSettings_BacklightOff_shortform</comment>
-        <translation type="unfinished"></translation>
+        <translation>バックライトオフ</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>Chan. config</source>
-        <translation type="unfinished"></translation>
+        <translation>CH 設定</translation>
     </message>
     <message>
         <source>Module 1</source>
-        <translation type="unfinished"></translation>
+        <translation>モジュール 1</translation>
     </message>
     <message>
         <source>Module 2</source>
-        <translation type="unfinished"></translation>
+        <translation>モジュール 2</translation>
     </message>
     <message>
         <source>Module 3</source>
-        <translation type="unfinished"></translation>
+        <translation>モジュール 3</translation>
     </message>
     <message>
         <source>Module 4</source>
-        <translation type="unfinished"></translation>
+        <translation>モジュール 4</translation>
     </message>
     <message>
         <source>Hold time</source>
-        <translation type="unfinished"></translation>
+        <translation>保持時間</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示</translation>
     </message>
     <message>
         <source>Selected view</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した表示</translation>
     </message>
     <message>
         <source>Activate view</source>
-        <translation type="unfinished"></translation>
+        <translation>表示を有効化</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>単位</translation>
     </message>
     <message>
         <source>°F</source>
-        <translation type="unfinished"></translation>
+        <translation>°F</translation>
     </message>
     <message>
         <source>K</source>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>mV</source>
-        <translation type="unfinished"></translation>
+        <translation>mV</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>スケール</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
     <message>
         <source>Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>最小</translation>
     </message>
     <message>
         <source>Max.</source>
-        <translation type="unfinished"></translation>
+        <translation>最大</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャン</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>校正</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>グラフ</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>全般</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>モード</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>間隔</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>開始時刻</translation>
     </message>
     <message>
         <source>Duration time</source>
-        <translation type="unfinished"></translation>
+        <translation>継続時間</translation>
     </message>
     <message>
         <source>Logfiles</source>
-        <translation type="unfinished"></translation>
+        <translation>ログファイル</translation>
     </message>
     <message>
         <source>Screenshots</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンショット</translation>
     </message>
     <message>
         <source>Measured probes</source>
-        <translation type="unfinished"></translation>
+        <translation>測定中のプローブ</translation>
     </message>
     <message>
         <source>SMART probes</source>
-        <translation type="unfinished"></translation>
+        <translation>SMART プローブ</translation>
     </message>
     <message>
         <source>All probes</source>
-        <translation type="unfinished"></translation>
+        <translation>全プローブ</translation>
     </message>
     <message>
         <source>Instrument details</source>
-        <translation type="unfinished"></translation>
+        <translation>機器の詳細</translation>
     </message>
     <message>
         <source>Download probe coefficients</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブ係数のダウンロード</translation>
     </message>
     <message>
         <source>Select file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル選択</translation>
     </message>
     <message>
         <source>Import probe coefficients</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブ係数のインポート</translation>
     </message>
     <message>
         <source>Eject USB stick</source>
-        <translation type="unfinished"></translation>
+        <translation>USB メモリの取り外し</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて選択</translation>
     </message>
     <message>
         <source>Deselect all</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて解除</translation>
     </message>
     <message>
         <source>Download selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目をダウンロード</translation>
     </message>
     <message>
         <source>Delete selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目を削除</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>手動</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻</translation>
     </message>
     <message>
         <source>24h</source>
-        <translation type="unfinished"></translation>
+        <translation>24h</translation>
     </message>
     <message>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>午前</translation>
     </message>
     <message>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>午後</translation>
     </message>
     <message>
         <source>Interval [s]</source>
-        <translation type="unfinished"></translation>
+        <translation>間隔 [s]</translation>
     </message>
     <message>
         <source>d</source>
         <comment>short for &quot;days&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>d</translation>
     </message>
     <message>
         <source>h</source>
         <comment>short for &quot;hours&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
         <comment>short for &quot;minutes&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation>ロガー</translation>
     </message>
     <message>
         <source>Service</source>
-        <translation type="unfinished"></translation>
+        <translation>サービス</translation>
     </message>
     <message>
         <source>Probes</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブ</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>リモート</translation>
     </message>
     <message>
         <source>English (UK)</source>
-        <translation type="unfinished"></translation>
+        <translation>英語（UK）</translation>
     </message>
     <message>
         <source>English (USA)</source>
-        <translation type="unfinished"></translation>
+        <translation>英語（USA）</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>ドイツ語</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>スペイン語</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>ポルトガル語</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>フランス語</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>イタリア語</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>ポーランド語</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>ロシア語</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>アラビア語</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>中国語</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>New probe</source>
-        <translation type="unfinished"></translation>
+        <translation>新規プローブ</translation>
     </message>
     <message>
         <source>Resistance thermometer (PRT, SPRT)</source>
-        <translation type="unfinished"></translation>
+        <translation>測温抵抗体（PRT、SPRT）</translation>
     </message>
     <message>
         <source>Thermocouple (TC)</source>
-        <translation type="unfinished"></translation>
+        <translation>熱電対（TC）</translation>
     </message>
     <message>
         <source>Thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>サーミスタ</translation>
     </message>
     <message>
         <source>Configure existing probe</source>
-        <translation type="unfinished"></translation>
+        <translation>既存プローブの設定</translation>
     </message>
     <message>
         <source>List connected SMART probes</source>
-        <translation type="unfinished"></translation>
+        <translation>接続中の SMART プローブ一覧</translation>
     </message>
     <message>
         <source>Standard conversion PRT</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT 標準変換</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>CvD</source>
-        <translation type="unfinished"></translation>
+        <translation>CvD</translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>Wiring</source>
-        <translation type="unfinished"></translation>
+        <translation>結線</translation>
     </message>
     <message>
         <source>4-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>4線式</translation>
     </message>
     <message>
         <source>3-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>3線式</translation>
     </message>
     <message>
         <source>Std. conv. thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>サーミスタ標準変換</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Steinhart-Hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinhart-Hart</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>多項式</translation>
     </message>
     <message>
         <source>Standard conversion TC</source>
-        <translation type="unfinished"></translation>
+        <translation>TC 標準変換</translation>
     </message>
     <message>
         <source>IEC 584</source>
-        <translation type="unfinished"></translation>
+        <translation>IEC 584</translation>
     </message>
     <message>
         <source>Std. cold junction</source>
-        <translation type="unfinished"></translation>
+        <translation>標準冷接点</translation>
     </message>
     <message>
         <source>Internal</source>
-        <translation type="unfinished"></translation>
+        <translation>内部</translation>
     </message>
     <message>
         <source>External</source>
-        <translation type="unfinished"></translation>
+        <translation>外部</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル</translation>
     </message>
     <message>
         <source>Default probe</source>
-        <translation type="unfinished"></translation>
+        <translation>デフォルトプローブ</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>電流</translation>
     </message>
     <message>
         <source>T min. in °C</source>
-        <translation type="unfinished"></translation>
+        <translation>T 最小 (°C)</translation>
     </message>
     <message>
         <source>Probe name</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブ名</translation>
     </message>
     <message>
         <source>Int. resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>内部抵抗</translation>
     </message>
     <message>
         <source>T max. in °C</source>
-        <translation type="unfinished"></translation>
+        <translation>T 最大 (°C)</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>基準</translation>
     </message>
     <message>
         <source>Probe type</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブタイプ</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Pt25</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt25</translation>
     </message>
     <message>
         <source>Pt100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt100</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>25 Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>25 Ω</translation>
     </message>
     <message>
         <source>100 Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>100 Ω</translation>
     </message>
     <message>
         <source>Standby
 current</source>
-        <translation type="unfinished"></translation>
+        <translation>待機
+電流</translation>
     </message>
     <message>
         <source>On</source>
         <comment>Standby current</comment>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Standby current</comment>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>0.5 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5 mA</translation>
     </message>
     <message>
         <source>1 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mA</translation>
     </message>
     <message>
         <source>2 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>2 mA</translation>
     </message>
     <message>
         <source>Excitation
 current</source>
-        <translation type="unfinished"></translation>
+        <translation>励起
+電流</translation>
     </message>
     <message>
         <source>Conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>変換</translation>
     </message>
     <message>
         <source>Callendar-van-Dusen</source>
-        <translation type="unfinished"></translation>
+        <translation>Callendar-van-Dusen</translation>
     </message>
     <message>
         <source>R0</source>
-        <translation type="unfinished"></translation>
+        <translation>R0</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>R0.01</source>
-        <translation type="unfinished"></translation>
+        <translation>R0.01</translation>
     </message>
     <message>
         <source>an</source>
-        <translation type="unfinished"></translation>
+        <translation>an</translation>
     </message>
     <message>
         <source>ap</source>
-        <translation type="unfinished"></translation>
+        <translation>ap</translation>
     </message>
     <message>
         <source>bn</source>
-        <translation type="unfinished"></translation>
+        <translation>bn</translation>
     </message>
     <message>
         <source>bp</source>
-        <translation type="unfinished"></translation>
+        <translation>bp</translation>
     </message>
     <message>
         <source>cp</source>
-        <translation type="unfinished"></translation>
+        <translation>cp</translation>
     </message>
     <message>
         <source>dp</source>
-        <translation type="unfinished"></translation>
+        <translation>dp</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>復元</translation>
     </message>
     <message>
         <source>Cold junction</source>
-        <translation type="unfinished"></translation>
+        <translation>冷接点</translation>
     </message>
     <message>
         <source>TC polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>TC 多項式</translation>
     </message>
     <message>
         <source>b2</source>
-        <translation type="unfinished"></translation>
+        <translation>b2</translation>
     </message>
     <message>
         <source>Tb min</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb min</translation>
     </message>
     <message>
         <source>Tc max</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc max</translation>
     </message>
     <message>
         <source>c1</source>
-        <translation type="unfinished"></translation>
+        <translation>c1</translation>
     </message>
     <message>
         <source>c2</source>
-        <translation type="unfinished"></translation>
+        <translation>c2</translation>
     </message>
     <message>
         <source>Ta min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta min.</translation>
     </message>
     <message>
         <source>Ta max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta max.</translation>
     </message>
     <message>
         <source>a0</source>
-        <translation type="unfinished"></translation>
+        <translation>a0</translation>
     </message>
     <message>
         <source>a1</source>
-        <translation type="unfinished"></translation>
+        <translation>a1</translation>
     </message>
     <message>
         <source>Ta min</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta min</translation>
     </message>
     <message>
         <source>Ta max</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta max</translation>
     </message>
     <message>
         <source>a2</source>
-        <translation type="unfinished"></translation>
+        <translation>a2</translation>
     </message>
     <message>
         <source>Tb max</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb max</translation>
     </message>
     <message>
         <source>b1</source>
-        <translation type="unfinished"></translation>
+        <translation>b1</translation>
     </message>
     <message>
         <source>b3</source>
-        <translation type="unfinished"></translation>
+        <translation>b3</translation>
     </message>
     <message>
         <source>c0</source>
-        <translation type="unfinished"></translation>
+        <translation>c0</translation>
     </message>
     <message>
         <source>b0</source>
-        <translation type="unfinished"></translation>
+        <translation>b0</translation>
     </message>
     <message>
         <source>Tc min</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc min</translation>
     </message>
     <message>
         <source>a3</source>
-        <translation type="unfinished"></translation>
+        <translation>a3</translation>
     </message>
     <message>
         <source>c3</source>
-        <translation type="unfinished"></translation>
+        <translation>c3</translation>
     </message>
     <message>
         <source>Tb min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb min.</translation>
     </message>
     <message>
         <source>Tb max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb max.</translation>
     </message>
     <message>
         <source>Tc min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc min.</translation>
     </message>
     <message>
         <source>Tc max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc max.</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Range</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>c</source>
-        <translation type="unfinished"></translation>
+        <translation>c</translation>
     </message>
     <message>
         <source>a</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>b</source>
-        <translation type="unfinished"></translation>
+        <translation>b</translation>
     </message>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>ロック</translation>
     </message>
     <message>
         <source>R min. in Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>R 最小 (Ω)</translation>
     </message>
     <message>
         <source>R max. in Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>R 最大 (Ω)</translation>
     </message>
     <message>
         <source>Cal. source</source>
-        <translation type="unfinished"></translation>
+        <translation>校正ソース</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>LblEthernet_IP_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_IP_Caption</translation>
     </message>
     <message>
         <source>IP / Netmask</source>
-        <translation type="unfinished"></translation>
+        <translation>IP / ネットマスク</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>LblEthernet_Netmask_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_Netmask_Caption</translation>
     </message>
     <message>
         <source>Netmask</source>
-        <translation type="unfinished"></translation>
+        <translation>ネットマスク</translation>
     </message>
     <message>
         <source>LblEthernet_Gateway_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_Gateway_Caption</translation>
     </message>
     <message>
         <source>Ethernet - Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet - ゲートウェイ</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲートウェイ</translation>
     </message>
     <message>
         <source>Ethernet - Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet - ポート</translation>
     </message>
     <message>
         <source>LblEthernet_DHCP_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_DHCP_Caption</translation>
     </message>
     <message>
         <source>Ethernet - DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet - DHCP</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>RS-232</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-232</translation>
     </message>
     <message>
         <source>LblRS232_BaudRate_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_BaudRate_Caption</translation>
     </message>
     <message>
         <source>Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>ボーレート</translation>
     </message>
     <message>
         <source>LblRS232_CTS_RTS_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_CTS_RTS_Caption</translation>
     </message>
     <message>
         <source>CTS / RTS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTS / RTS</translation>
     </message>
     <message>
         <source>LblRS232_DataBits_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_DataBits_Caption</translation>
     </message>
     <message>
         <source>Data bits</source>
-        <translation type="unfinished"></translation>
+        <translation>データビット</translation>
     </message>
     <message>
         <source>LblRS232_StopBit_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_StopBit_Caption</translation>
     </message>
     <message>
         <source>Stop bit</source>
-        <translation type="unfinished"></translation>
+        <translation>ストップビット</translation>
     </message>
     <message>
         <source>LblRS232_Parity_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_Parity_Caption</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>パリティ</translation>
     </message>
     <message>
         <source>IEEE-488</source>
-        <translation type="unfinished"></translation>
+        <translation>IEEE-488</translation>
     </message>
     <message>
         <source>IEEE-488 address</source>
-        <translation type="unfinished"></translation>
+        <translation>IEEE-488 アドレス</translation>
     </message>
     <message>
         <source>Language</source>
         <comment>LblSettings_Language_shortform</comment>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>偶数</translation>
     </message>
     <message>
         <source>Odd</source>
-        <translation type="unfinished"></translation>
+        <translation>奇数</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>スペース</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>マーク</translation>
     </message>
     <message>
         <source>Sample count</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプル数</translation>
     </message>
     <message>
         <source>Standard probes</source>
-        <translation type="unfinished"></translation>
+        <translation>標準プローブ</translation>
     </message>
     <message>
         <source>Stored probes</source>
-        <translation type="unfinished"></translation>
+        <translation>保存済みプローブ</translation>
     </message>
     <message>
         <source>Select probe</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブ選択</translation>
     </message>
     <message>
         <source>Select unit</source>
-        <translation type="unfinished"></translation>
+        <translation>単位選択</translation>
     </message>
     <message>
         <source>User interface S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>UI S/N:</translation>
     </message>
     <message>
         <source>User interface version:</source>
-        <translation type="unfinished"></translation>
+        <translation>UI バージョン:</translation>
     </message>
     <message>
         <source>Instrument S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>機器 S/N:</translation>
     </message>
     <message>
         <source>Measuring system S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>測定部 S/N:</translation>
     </message>
     <message>
         <source>Firmware version:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア:</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>モデル:</translation>
     </message>
     <message>
         <source>Storage:</source>
-        <translation type="unfinished"></translation>
+        <translation>ストレージ:</translation>
     </message>
     <message>
         <source>Instrument manufacturing date:</source>
-        <translation type="unfinished"></translation>
+        <translation>機器製造日:</translation>
     </message>
     <message>
         <source>OS version:</source>
-        <translation type="unfinished"></translation>
+        <translation>OS バージョン:</translation>
     </message>
     <message>
         <source>Scanner:</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャナ:</translation>
     </message>
     <message>
         <source>Customer service level</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタマーサービスレベル</translation>
     </message>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア更新</translation>
     </message>
     <message>
         <source>Program SMART probe</source>
-        <translation type="unfinished"></translation>
+        <translation>SMART プローブのプログラム</translation>
     </message>
     <message>
         <source>Enter ZELK service level</source>
-        <translation type="unfinished"></translation>
+        <translation>ZELK サービスレベルに入る</translation>
     </message>
     <message>
         <source>ZELK service level</source>
-        <translation type="unfinished"></translation>
+        <translation>ZELK サービスレベル</translation>
     </message>
     <message>
         <source>Reset touchscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>タッチスクリーンのリセット</translation>
     </message>
     <message>
         <source>Recalibration cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>再校正周期</translation>
     </message>
     <message>
         <source>Operating time</source>
-        <translation type="unfinished"></translation>
+        <translation>稼働時間</translation>
     </message>
     <message>
         <source>Instrument calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>機器校正</translation>
     </message>
     <message>
         <source>Leave ZELK service level</source>
-        <translation type="unfinished"></translation>
+        <translation>ZELK サービスレベルを終了</translation>
     </message>
     <message>
         <source>User interface</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーインターフェース</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のバージョン:</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいバージョン:</translation>
     </message>
     <message>
         <source>Look for new version</source>
-        <translation type="unfinished"></translation>
+        <translation>新バージョンを検索</translation>
     </message>
     <message>
         <source>Apply update</source>
-        <translation type="unfinished"></translation>
+        <translation>更新を適用</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>分</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>時間</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>日</translation>
     </message>
     <message>
         <source>Calibration item</source>
-        <translation type="unfinished"></translation>
+        <translation>校正項目</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Backlight-Off</source>
-        <translation type="unfinished"></translation>
+        <translation>バックライトオフ</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>輝度</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンド</translation>
     </message>
     <message>
         <source>Decimal separator</source>
-        <translation type="unfinished"></translation>
+        <translation>小数点記号</translation>
     </message>
     <message>
         <source>Factory reset</source>
-        <translation type="unfinished"></translation>
+        <translation>工場出荷時設定</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスプレイ</translation>
     </message>
     <message>
         <source>Average value</source>
-        <translation type="unfinished"></translation>
+        <translation>平均値</translation>
     </message>
     <message>
         <source>Std. probe settings</source>
         <comment>LblSettings_StandardProbeSettings_shortform</comment>
-        <translation type="unfinished"></translation>
+        <translation>標準プローブ設定</translation>
     </message>
     <message>
         <source>Standard probe settings</source>
-        <translation type="unfinished"></translation>
+        <translation>標準プローブ設定</translation>
     </message>
     <message>
         <source>Alarm for probes</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブアラーム</translation>
     </message>
     <message>
         <source>10 s</source>
-        <translation type="unfinished"></translation>
+        <translation>10 s</translation>
     </message>
     <message>
         <source>30 s</source>
-        <translation type="unfinished"></translation>
+        <translation>30 s</translation>
     </message>
     <message>
         <source>60 s</source>
-        <translation type="unfinished"></translation>
+        <translation>60 s</translation>
     </message>
     <message>
         <source>120 s</source>
-        <translation type="unfinished"></translation>
+        <translation>120 s</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>形式</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>dd/mm/yyyy</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/dd/yyyy</translation>
     </message>
     <message>
         <source>Keystroke sound</source>
-        <translation type="unfinished"></translation>
+        <translation>キー操作音</translation>
     </message>
     <message>
         <source>Alarm sound</source>
-        <translation type="unfinished"></translation>
+        <translation>アラーム音</translation>
     </message>
     <message>
         <source>. (point)</source>
-        <translation type="unfinished"></translation>
+        <translation>. (ピリオド)</translation>
     </message>
     <message>
         <source>, (comma)</source>
-        <translation type="unfinished"></translation>
+        <translation>, (カンマ)</translation>
     </message>
     <message>
         <source>Recal. cycle (months)</source>
-        <translation type="unfinished"></translation>
+        <translation>再校正周期 (月)</translation>
     </message>
     <message>
         <source>Next calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>次回校正</translation>
     </message>
     <message>
         <source>10 kΩ ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>10 kΩ 基準</translation>
     </message>
     <message>
         <source>CJC chan. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>CJC CH 3</translation>
     </message>
     <message>
         <source>TC chan. 4</source>
-        <translation type="unfinished"></translation>
+        <translation>TC CH 4</translation>
     </message>
     <message>
         <source>TC chan. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>TC CH 3</translation>
     </message>
     <message>
         <source>100 Ω ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>100 Ω 基準</translation>
     </message>
     <message>
         <source>25 Ω ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>25 Ω 基準</translation>
     </message>
     <message>
         <source>100 kΩ ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>100 kΩ 基準</translation>
     </message>
     <message>
         <source>CJC chan. 4</source>
-        <translation type="unfinished"></translation>
+        <translation>CJC CH 4</translation>
     </message>
     <message>
         <source>TC ext. chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>TC 外部 CH</translation>
     </message>
     <message>
         <source>Freeze</source>
-        <translation type="unfinished"></translation>
+        <translation>一時停止</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>プローブ</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>分解能</translation>
     </message>
     <message>
         <source>Peak</source>
-        <translation type="unfinished"></translation>
+        <translation>ピーク</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>クリア</translation>
     </message>
     <message>
         <source>The instrument is currently in remote mode. Would you like to change to local mode? WARNING: any pending commands will be cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>機器は現在リモートモードです。ローカルモードに切り替えますか？警告：保留中のコマンドはすべて取り消されます。</translation>
     </message>
     <message>
         <source>SCAN</source>
-        <translation type="unfinished"></translation>
+        <translation>SCAN</translation>
     </message>
     <message>
         <source>REM</source>
-        <translation type="unfinished"></translation>
+        <translation>REM</translation>
     </message>
     <message>
         <source>Unable to start scan mode. Please select at least two channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャンモードを開始できません。少なくとも2つのチャンネルを選択してください。</translation>
+    </message>
+    <message>
+        <source>25 Ω internal resistor</source>
+        <translation>25 Ω 内部抵抗</translation>
+    </message>
+    <message>
+        <source>100 Ω internal resistor</source>
+        <translation>100 Ω 内部抵抗</translation>
+    </message>
+    <message>
+        <source>10 kΩ internal resistor</source>
+        <translation>10 kΩ 内部抵抗</translation>
+    </message>
+    <message>
+        <source>100 kΩ internal resistor</source>
+        <translation>100 kΩ 内部抵抗</translation>
+    </message>
+    <message>
+        <source>TC channel 3</source>
+        <translation>TC チャンネル 3</translation>
+    </message>
+    <message>
+        <source>TC channel 4</source>
+        <translation>TC チャンネル 4</translation>
+    </message>
+    <message>
+        <source>Instrument calibration cannot be done while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>スキャンモードが有効な間は機器校正を実行できません。スキャンモードを終了しますか？</translation>
+    </message>
+    <message>
+        <source>Calibration data are incomplete. Please make sure that both calibration points have been measured!</source>
+        <translation>校正データが不完全です。両方の校正点が測定されていることを確認してください！</translation>
+    </message>
+    <message>
+        <source>The calibration data could not be stored, please try again.</source>
+        <translation>校正データを保存できませんでした。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Calibration incomplete. Please make sure that the calibration point has been measured!</source>
+        <translation>校正が不完全です。校正点が測定されていることを確認してください！</translation>
+    </message>
+    <message>
+        <source>Calibration data saved.</source>
+        <translation>校正データを保存しました。</translation>
     </message>
 </context>
 <context>
     <name>TTamarindSettings</name>
     <message>
         <source>The settings file could not be read; the instrument uses its factory settings. The damaged file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ファイルを読み込めませんでした。機器は工場出荷時の設定を使用します。破損したファイルは %1 として保存されています。</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を保存できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -3158,84 +3299,84 @@ current</source>
     <message>
         <source>none</source>
         <comment>conversion</comment>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Steinhart-Hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinhart-Hart</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>多項式</translation>
     </message>
     <message>
         <source>Thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>サーミスタ</translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>変換: </translation>
     </message>
     <message>
         <source>a: </source>
         <comment>Steinhart-Hart coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>a: </translation>
     </message>
     <message>
         <source>b: </source>
         <comment>Steinhart-Hart coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>b: </translation>
     </message>
     <message>
         <source>c: </source>
         <comment>Steinhart-Hart coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c: </translation>
     </message>
     <message>
         <source>c0: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c0: </translation>
     </message>
     <message>
         <source>c1: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c1: </translation>
     </message>
     <message>
         <source>c2: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c2: </translation>
     </message>
     <message>
         <source>c3: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c3: </translation>
     </message>
 </context>
 <context>
     <name>TTwoPointCalibrationItem</name>
     <message>
         <source>Nominal value must be %1</source>
-        <translation type="unfinished"></translation>
+        <translation>公称値は %1 である必要があります</translation>
     </message>
     <message>
         <source>Please enter a nominal value for the %1 calibration point.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 校正点の公称値を入力してください。</translation>
     </message>
     <message>
         <source>Please connect external reference %1 to channel %2 and press OK to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>外部基準 %1 をチャンネル %2 に接続し、OK を押して続行してください。</translation>
     </message>
     <message>
         <source>The instrument could not produce a valid measuring result. Calibration will be aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>有効な測定結果が得られませんでした。校正を中止します。</translation>
     </message>
 </context>
 <context>
     <name>TUnitSelectionProvider</name>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>単位</translation>
     </message>
 </context>
 </TS>

@@ -5,24 +5,24 @@
     <name>TAbstractChannel</name>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>°F</source>
-        <translation type="unfinished"></translation>
+        <translation>°F</translation>
     </message>
     <message>
         <source>K</source>
         <extracomment>Kelvin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>mV</source>
-        <translation type="unfinished"></translation>
+        <translation>mV</translation>
     </message>
 </context>
 <context>
@@ -30,80 +30,80 @@
     <message>
         <source>Chan.</source>
         <comment>Translation for channel selection button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Кан.</translation>
     </message>
     <message>
         <source>No. of meas.</source>
         <comment>Number of values on which average value and stability are based on</comment>
-        <translation type="unfinished"></translation>
+        <translation>Кол-во изм.</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Среднее</translation>
     </message>
     <message>
         <source>Stability</source>
         <comment>Stability of average value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Стабильность</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Разность</translation>
     </message>
     <message>
         <source>Resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Сопротивление</translation>
     </message>
     <message>
         <source>Thermovoltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Термо-ЭДС</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Температура</translation>
     </message>
 </context>
 <context>
     <name>TAbstractProbe</name>
     <message>
         <source>WARNING: the last calibration of probe %1 is longer than one year ago! (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ВНИМАНИЕ: последняя калибровка датчика %1 была более года назад! (%2)</translation>
     </message>
     <message>
         <source>Probe name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Имя датчика: </translation>
     </message>
     <message>
         <source>Probe type: </source>
-        <translation type="unfinished"></translation>
+        <translation>Тип датчика: </translation>
     </message>
     <message>
         <source>Reference probe: </source>
-        <translation type="unfinished"></translation>
+        <translation>Эталонный датчик: </translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>да</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>T min.: </source>
-        <translation type="unfinished"></translation>
+        <translation>T мин.: </translation>
     </message>
     <message>
         <source>T max.: </source>
-        <translation type="unfinished"></translation>
+        <translation>T макс.: </translation>
     </message>
     <message>
         <source>Last calibration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Последняя калибровка: </translation>
     </message>
 </context>
 <context>
@@ -111,1523 +111,1618 @@
     <message>
         <source>Thermocouple (8 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара (8 каналов)</translation>
     </message>
     <message>
         <source>Thermocouple (16 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара (16 каналов)</translation>
     </message>
     <message>
         <source>SWX6300 (8 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SWX6300 (8 каналов)</translation>
     </message>
     <message>
         <source>SWX6300 (16 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SWX6300 (16 каналов)</translation>
     </message>
     <message>
         <source>SWX6100 (10 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SWX6100 (10 каналов)</translation>
     </message>
 </context>
 <context>
     <name>TAbstractUSBStickController</name>
     <message>
         <source>At least one file could not be copied to the USB stick. Please make sure that a USB stick with enough free space is connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось скопировать на USB-накопитель как минимум один файл. Убедитесь, что подключён USB-накопитель с достаточным свободным местом!</translation>
     </message>
     <message>
         <source>You can now safely remove the USB stick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Теперь USB-накопитель можно безопасно извлечь.</translation>
     </message>
 </context>
 <context>
     <name>TBinaryDerivedChannel</name>
     <message>
         <source>Chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кан.</translation>
     </message>
 </context>
 <context>
     <name>TBuzzerGUIController</name>
     <message>
         <source>Keystroke sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук клавиш</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Сигнал тревоги</translation>
     </message>
 </context>
 <context>
     <name>TCJCCalibrationItem</name>
     <message>
         <source>Please connect the CJC calibration adaptor to channel 1 and channel %1. Make sure the probe with the adaptor&apos;s coefficients is assigned to channel 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите адаптер калибровки CJC к каналу 1 и каналу %1. Убедитесь, что каналу 1 назначен датчик с коэффициентами адаптера.</translation>
     </message>
     <message>
         <source>The instrument could not produce a valid measuring result. Calibration will be aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прибору не удалось получить достоверный результат измерения. Калибровка будет прервана.</translation>
+    </message>
+</context>
+<context>
+    <name>TCalPointControls</name>
+    <message>
+        <source>Reference value:</source>
+        <translation>Эталонное значение:</translation>
+    </message>
+    <message>
+        <source>Stability:</source>
+        <translation>Стабильность:</translation>
+    </message>
+    <message>
+        <source>Value channel %1:</source>
+        <translation>Значение канала %1:</translation>
     </message>
 </context>
 <context>
     <name>TCalibrationProgressDialog</name>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Прервать</translation>
     </message>
 </context>
 <context>
     <name>TCalibrationRoutine</name>
     <message>
         <source>Routine name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя программы</translation>
     </message>
     <message>
         <source>Routine start</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало программы</translation>
     </message>
     <message>
         <source>Routine end</source>
-        <translation type="unfinished"></translation>
+        <translation>Конец программы</translation>
     </message>
     <message>
         <source>Source (calibrator type)</source>
-        <translation type="unfinished"></translation>
+        <translation>Источник (тип калибратора)</translation>
     </message>
     <message>
         <source>Stability [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>Стабильность [K]</translation>
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Время стабилизации [min]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Время выдержки [min]</translation>
     </message>
     <message>
         <source>Reference channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Эталонный канал</translation>
     </message>
     <message>
         <source>Reference probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Эталонный датчик</translation>
     </message>
     <message>
         <source>DUT</source>
-        <translation type="unfinished"></translation>
+        <translation>DUT</translation>
     </message>
     <message>
         <source>Channel: </source>
-        <translation type="unfinished"></translation>
+        <translation>Канал: </translation>
     </message>
     <message>
         <source>Calibration point [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Точка калибровки [°C]</translation>
     </message>
     <message>
         <source>Reference value [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Эталонное значение [°C]</translation>
     </message>
     <message>
         <source>Reference stability [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>Стабильность эталона [K]</translation>
     </message>
     <message>
         <source>DUT value [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Значение DUT [°C]</translation>
     </message>
     <message>
         <source>DUT raw value [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Необработанное значение DUT [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>TCalibrationRoutineView</name>
+    <message>
+        <source>Calibration routine:</source>
+        <translation>Программа калибровки:</translation>
+    </message>
+    <message>
+        <source>Stability time [min]:</source>
+        <translation>Время стабилизации [min]:</translation>
+    </message>
+    <message>
+        <source>Hold time [min]:</source>
+        <translation>Время выдержки [min]:</translation>
+    </message>
+    <message>
+        <source>Stability [K]:</source>
+        <translation>Стабильность [K]:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Calibration point:</source>
+        <translation>Точка калибровки:</translation>
+    </message>
+    <message>
+        <source>Started: %1</source>
+        <comment>Calibration routine is running since...</comment>
+        <translation>Начало: %1</translation>
+    </message>
+    <message>
+        <source>Collecting samples</source>
+        <translation>Сбор отсчётов</translation>
+    </message>
+    <message>
+        <source>Unstable</source>
+        <translation>Нестабильно</translation>
+    </message>
+    <message>
+        <source>Reading DUT channels</source>
+        <translation>Чтение каналов DUT</translation>
+    </message>
+    <message>
+        <source>Hold time running</source>
+        <translation>Идёт выдержка</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Completed: %1</source>
+        <comment>Calibration routine has completed at this point of time</comment>
+        <translation>Завершено: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Would you like to abort the calibration routine?</source>
+        <translation>Прервать программу калибровки?</translation>
     </message>
 </context>
 <context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор канала</translation>
     </message>
 </context>
 <context>
     <name>TChannelSelectDialog</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TDWK4400_1100_Connector</name>
     <message>
         <source>No USB to serial converter found. Please make sure that a converter based on an FTDI chip is used. Reconnecting the converter might also help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразователь USB – последовательный порт не найден. Убедитесь, что используется преобразователь на микросхеме FTDI. Может помочь повторное подключение преобразователя.</translation>
     </message>
     <message>
         <source>Please check if the calibrator is ready to communicate. If the setpoint value is blinking, please press E.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте, готов ли калибратор к обмену данными. Если уставка мигает, нажмите E.</translation>
     </message>
 </context>
 <context>
     <name>TDWK46XX_Connector</name>
     <message>
         <source>No USB to serial converter found. Please make sure that a converter based on an FTDI chip is used. Reconnecting the converter might also help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразователь USB – последовательный порт не найден. Убедитесь, что используется преобразователь на микросхеме FTDI. Может помочь повторное подключение преобразователя.</translation>
     </message>
 </context>
 <context>
     <name>TDateDialog</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>дд/мм/гггг</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>мм/дд/гггг</translation>
     </message>
 </context>
 <context>
     <name>TDiskSpaceController</name>
     <message>
         <source>100 % storage used</source>
-        <translation type="unfinished"></translation>
+        <translation>Память заполнена на 100 %</translation>
     </message>
 </context>
 <context>
     <name>TDownloadProgressDialog</name>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка...</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка завершена</translation>
     </message>
 </context>
 <context>
     <name>TFirmwareUpdaterUI</name>
     <message>
         <source>Updating from version %1 to version %2. Would you like to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление с версии %1 до версии %2. Продолжить?</translation>
     </message>
     <message>
         <source>Firmware update successful. A restart of the instrument will now be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление ПО выполнено успешно. Сейчас прибор будет перезапущен.</translation>
+    </message>
+</context>
+<context>
+    <name>TGraphViewController</name>
+    <message>
+        <source>Chan.</source>
+        <translation>Кан.</translation>
+    </message>
+    <message>
+        <source>Graph settings</source>
+        <translation>Настройки графика</translation>
+    </message>
+    <message>
+        <source>Value for &quot;Max.&quot; must be greater than value for &quot;Min.&quot;!</source>
+        <translation>Значение «Макс.» должно быть больше значения «Мин.»!</translation>
     </message>
 </context>
 <context>
     <name>TIPAddressDialog</name>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TInstrumentInfo</name>
     <message>
         <source>Scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>Сканер</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель</translation>
     </message>
     <message>
         <source>Instrument serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Серийный номер прибора</translation>
     </message>
     <message>
         <source>Measuring serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Серийный номер изм. системы</translation>
     </message>
     <message>
         <source>User interface serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Серийный номер интерфейса</translation>
     </message>
     <message>
         <source>User interface version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия интерфейса</translation>
     </message>
     <message>
         <source>OS version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия ОС</translation>
     </message>
     <message>
         <source>Firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия ПО</translation>
     </message>
 </context>
 <context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла ошибка! </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
     <name>TPRTProbe</name>
     <message>
         <source>Pt25</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt25</translation>
     </message>
     <message>
         <source>Pt100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt100</translation>
     </message>
     <message>
         <source>3-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>3-проводная</translation>
     </message>
     <message>
         <source>4-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>4-проводная</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Авто</translation>
     </message>
     <message>
         <source>25Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>25Ω</translation>
     </message>
     <message>
         <source>100Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>100Ω</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>да</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>Callendar-Van Dusen</source>
-        <translation type="unfinished"></translation>
+        <translation>Callendar-Van Dusen</translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>Auto</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>Авто</translation>
     </message>
     <message>
         <source>0.5 mA</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>0.5 mA</translation>
     </message>
     <message>
         <source>1 mA</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 mA</translation>
     </message>
     <message>
         <source>2 mA</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>2 mA</translation>
     </message>
     <message>
         <source>PRT</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT</translation>
     </message>
     <message>
         <source>PRT type: </source>
-        <translation type="unfinished"></translation>
+        <translation>Тип PRT: </translation>
     </message>
     <message>
         <source>Wiring: </source>
-        <translation type="unfinished"></translation>
+        <translation>Схема подключения: </translation>
     </message>
     <message>
         <source>Internal resistor: </source>
-        <translation type="unfinished"></translation>
+        <translation>Внутренний резистор: </translation>
     </message>
     <message>
         <source>Standby current: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ток ожидания: </translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразование: </translation>
     </message>
     <message>
         <source>Excitation current</source>
-        <translation type="unfinished"></translation>
+        <translation>Измерительный ток</translation>
     </message>
     <message>
         <source>R0: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R0: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>C: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C: </translation>
     </message>
     <message>
         <source>R001: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R001: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>Ap: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ap: </translation>
     </message>
     <message>
         <source>Bp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bp: </translation>
     </message>
     <message>
         <source>Cp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cp: </translation>
     </message>
     <message>
         <source>Dp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dp: </translation>
     </message>
 </context>
 <context>
     <name>TPhysicalChannel</name>
     <message>
         <source>Chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кан.</translation>
     </message>
 </context>
 <context>
     <name>TProbeAlarmController</name>
     <message>
         <source>CAUTION! Probe %1 is operating outside the defined temperature range!</source>
-        <translation type="unfinished"></translation>
+        <translation>ВНИМАНИЕ! Датчик %1 работает вне заданного диапазона температур!</translation>
     </message>
 </context>
 <context>
     <name>TProbeController</name>
     <message>
         <source>This probe is not compatible with channel %1 with the current settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот датчик несовместим с каналом %1 при текущих настройках.</translation>
     </message>
     <message>
         <source>Would you really like to delete probe %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Действительно удалить датчик %1?</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>да</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Probe name</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Имя датчика</translation>
     </message>
     <message>
         <source>Channel</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>Is reference</source>
         <comment>Header for logfile export of probe data. Indicates if the probe is a reference probe.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Эталонный</translation>
     </message>
     <message>
         <source>T min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>T мин.</translation>
     </message>
     <message>
         <source>T max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>T макс.</translation>
     </message>
     <message>
         <source>Last calibration</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Последняя калибровка</translation>
     </message>
     <message>
         <source>Wiring</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Схема подключения</translation>
     </message>
     <message>
         <source>Internal resistor</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Внутренний резистор</translation>
     </message>
     <message>
         <source>Conversion</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Преобразование</translation>
     </message>
     <message>
         <source>PRT type</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Тип PRT</translation>
     </message>
     <message>
         <source>Standby current</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ток ожидания</translation>
     </message>
     <message>
         <source>Excitation current</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Измерительный ток</translation>
     </message>
     <message>
         <source>CvD coefficient R0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент CvD R0</translation>
     </message>
     <message>
         <source>CvD coefficient A</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент CvD A</translation>
     </message>
     <message>
         <source>CvD coefficient B</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент CvD B</translation>
     </message>
     <message>
         <source>CvD coefficient C</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент CvD C</translation>
     </message>
     <message>
         <source>ITS 90 coefficient R001</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент ITS 90 R001</translation>
     </message>
     <message>
         <source>ITS 90 coefficient A</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент ITS 90 A</translation>
     </message>
     <message>
         <source>ITS 90 coefficient B</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент ITS 90 B</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Ap</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент ITS 90 Ap</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Bp</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент ITS 90 Bp</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Cp</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент ITS 90 Cp</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Dp</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент ITS 90 Dp</translation>
     </message>
     <message>
         <source>Thermocouple type</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Тип термопары</translation>
     </message>
     <message>
         <source>Cold junction compensation</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Компенсация холодного спая</translation>
     </message>
     <message>
         <source>Reference channel</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Опорный канал</translation>
     </message>
     <message>
         <source>Coefficient Ta min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент Ta мин.</translation>
     </message>
     <message>
         <source>Coefficient Ta max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент Ta макс.</translation>
     </message>
     <message>
         <source>Coefficient A0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент A0</translation>
     </message>
     <message>
         <source>Coefficient A1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент A1</translation>
     </message>
     <message>
         <source>Coefficient A2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент A2</translation>
     </message>
     <message>
         <source>Coefficient A3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент A3</translation>
     </message>
     <message>
         <source>Coefficient Tb min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент Tb мин.</translation>
     </message>
     <message>
         <source>Coefficient Tb max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент Tb макс.</translation>
     </message>
     <message>
         <source>Coefficient B0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент B0</translation>
     </message>
     <message>
         <source>Coefficient B1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент B1</translation>
     </message>
     <message>
         <source>Coefficient B2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент B2</translation>
     </message>
     <message>
         <source>Coefficient B3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент B3</translation>
     </message>
     <message>
         <source>Coefficient Tc min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент Tc мин.</translation>
     </message>
     <message>
         <source>Coefficient Tc max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент Tc макс.</translation>
     </message>
     <message>
         <source>Coefficient C0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент C0</translation>
     </message>
     <message>
         <source>Coefficient C1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент C1</translation>
     </message>
     <message>
         <source>Coefficient C2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент C2</translation>
     </message>
     <message>
         <source>Coefficient C3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент C3</translation>
     </message>
     <message>
         <source>SH coefficient A</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент SH A</translation>
     </message>
     <message>
         <source>SH coefficient B</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент SH B</translation>
     </message>
     <message>
         <source>SH coefficient C</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент SH C</translation>
     </message>
     <message>
         <source>Polynomial coefficient C0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент полинома C0</translation>
     </message>
     <message>
         <source>Polynomial coefficient C1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент полинома C1</translation>
     </message>
     <message>
         <source>Polynomial coefficient C2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент полинома C2</translation>
     </message>
     <message>
         <source>Polynomial coefficient C3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент полинома C3</translation>
     </message>
     <message>
         <source>3-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>3-проводная</translation>
     </message>
     <message>
         <source>4-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>4-проводная</translation>
     </message>
     <message>
         <source>25 Ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>25 Ohm</translation>
     </message>
     <message>
         <source>100 Ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>100 Ohm</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Авто</translation>
     </message>
     <message>
         <source>CvD</source>
-        <translation type="unfinished"></translation>
+        <translation>CvD</translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>Pt25</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt25</translation>
     </message>
     <message>
         <source>Pt100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt100</translation>
     </message>
     <message>
         <source>B</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>E</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>J</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>K</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>N</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>R</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>S</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>T</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>Internal</source>
         <comment>Cold junction compensation</comment>
-        <translation type="unfinished"></translation>
+        <translation>Внутренняя</translation>
     </message>
     <message>
         <source>External</source>
         <comment>Cold junction compensation</comment>
-        <translation type="unfinished"></translation>
+        <translation>Внешняя</translation>
     </message>
     <message>
         <source>Channel</source>
         <comment>Cold junction compensation</comment>
-        <translation type="unfinished"></translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>Полином</translation>
     </message>
     <message>
         <source>IEC 584</source>
-        <translation type="unfinished"></translation>
+        <translation>IEC 584</translation>
     </message>
     <message>
         <source>Steinhart-Hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinhart-Hart</translation>
     </message>
     <message>
         <source>None</source>
         <comment>Thermistor conversion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>The instrument does not contain any custom probes.</source>
-        <translation type="unfinished"></translation>
+        <translation>В приборе нет пользовательских датчиков.</translation>
     </message>
     <message>
         <source>Could not create file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать файл.</translation>
     </message>
     <message>
         <source>Probe name</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Имя датчика</translation>
     </message>
     <message>
         <source>PT25</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PT25</translation>
     </message>
     <message>
         <source>PT100</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PT100</translation>
     </message>
     <message>
         <source>Thermocouple B</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара B</translation>
     </message>
     <message>
         <source>Thermocouple E</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара E</translation>
     </message>
     <message>
         <source>Thermocouple J</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара J</translation>
     </message>
     <message>
         <source>Thermocouple K</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара K</translation>
     </message>
     <message>
         <source>Thermocouple N</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара N</translation>
     </message>
     <message>
         <source>Thermocouple R</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара R</translation>
     </message>
     <message>
         <source>Thermocouple S</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара S</translation>
     </message>
     <message>
         <source>Thermocouple T</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара T</translation>
     </message>
     <message>
         <source>Thermistor</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термистор</translation>
     </message>
     <message>
         <source>T min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>T мин</translation>
     </message>
     <message>
         <source>T max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>T макс</translation>
     </message>
     <message>
         <source>PRT CvD R0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD R0</translation>
     </message>
     <message>
         <source>PRT CvD A</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD A</translation>
     </message>
     <message>
         <source>PRT CvD B</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD B</translation>
     </message>
     <message>
         <source>PRT CvD C</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD C</translation>
     </message>
     <message>
         <source>PRT ITS90 R0.01</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 R0.01</translation>
     </message>
     <message>
         <source>PRT ITS90 an</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 an</translation>
     </message>
     <message>
         <source>PRT ITS90 bn</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 bn</translation>
     </message>
     <message>
         <source>PRT ITS90 ap</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 ap</translation>
     </message>
     <message>
         <source>PRT ITS90 bp</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 bp</translation>
     </message>
     <message>
         <source>PRT ITS90 cp</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 cp</translation>
     </message>
     <message>
         <source>PRT ITS90 dp</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 dp</translation>
     </message>
     <message>
         <source>Thermocouple Ta min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара Ta мин</translation>
     </message>
     <message>
         <source>Thermocouple Ta max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара Ta макс</translation>
     </message>
     <message>
         <source>Thermocouple a0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара a0</translation>
     </message>
     <message>
         <source>Thermocouple a1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара a1</translation>
     </message>
     <message>
         <source>Thermocouple a2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара a2</translation>
     </message>
     <message>
         <source>Thermocouple a3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара a3</translation>
     </message>
     <message>
         <source>Thermocouple Tb min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара Tb мин</translation>
     </message>
     <message>
         <source>Thermocouple Tb max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара Tb макс</translation>
     </message>
     <message>
         <source>Thermocouple b0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара b0</translation>
     </message>
     <message>
         <source>Thermocouple b1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара b1</translation>
     </message>
     <message>
         <source>Thermocouple b2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара b2</translation>
     </message>
     <message>
         <source>Thermocouple b3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара b3</translation>
     </message>
     <message>
         <source>Thermocouple Tc min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара Tc мин</translation>
     </message>
     <message>
         <source>Thermocouple Tc max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара Tc макс</translation>
     </message>
     <message>
         <source>Thermocouple c0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара c0</translation>
     </message>
     <message>
         <source>Thermocouple c1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара c1</translation>
     </message>
     <message>
         <source>Thermocouple c2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара c2</translation>
     </message>
     <message>
         <source>Thermocouple c3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термопара c3</translation>
     </message>
     <message>
         <source>Thermistor Steinhart-Hart a</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термистор Steinhart-Hart a</translation>
     </message>
     <message>
         <source>Thermistor Steinhart-Hart b</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термистор Steinhart-Hart b</translation>
     </message>
     <message>
         <source>Thermistor Steinhart-Hart c</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термистор Steinhart-Hart c</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термистор полином c0</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термистор полином c1</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термистор полином c2</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Термистор полином c3</translation>
     </message>
     <message>
         <source>Unable to open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть файл.</translation>
     </message>
     <message>
         <source>Invalid import file format. Only UTF-16 encoded files with byte order mark will be accepted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный формат файла импорта. Принимаются только файлы в кодировке UTF-16 с меткой порядка байтов!</translation>
     </message>
     <message>
         <source>The import file is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл импорта слишком большой.</translation>
     </message>
     <message>
         <source>Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт прерван.</translation>
     </message>
     <message>
         <source>Import finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт завершён.</translation>
     </message>
     <message>
         <source>Probes created: %1. Probes updated: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Создано датчиков: %1. Обновлено датчиков: %2.</translation>
     </message>
     <message>
         <source>Error in line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка в строке %1</translation>
     </message>
     <message>
         <source>Total error count: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Всего ошибок: %1</translation>
     </message>
     <message>
         <source>Invalid probe name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимое имя датчика: %1</translation>
     </message>
     <message>
         <source>Invalid value for Tmin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимое значение Tmin: %1</translation>
     </message>
     <message>
         <source>Invalid value for Tmax: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимое значение Tmax: %1</translation>
     </message>
     <message>
         <source>Value for Tmin must be smaller than Tmax</source>
-        <translation type="unfinished"></translation>
+        <translation>Значение Tmin должно быть меньше Tmax</translation>
     </message>
     <message>
         <source>Unable to detect probe type</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось определить тип датчика</translation>
     </message>
     <message>
         <source>Coefficients are empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициенты не заданы.</translation>
     </message>
     <message>
         <source>Ambiguous coefficient data found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Найдены неоднозначные данные коэффициентов.</translation>
     </message>
     <message>
         <source>Probe %1 already exists and has a different probe type. Dataset will be ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Датчик %1 уже существует и имеет другой тип. Запись будет пропущена.</translation>
     </message>
     <message>
         <source>Invalid coefficients found. Please enter CvD or ITS90 coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Найдены недопустимые коэффициенты. Введите коэффициенты CvD или ITS90.</translation>
     </message>
     <message>
         <source>Invalid coefficients found. Please enter thermocouple coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Найдены недопустимые коэффициенты. Введите коэффициенты термопары.</translation>
     </message>
     <message>
         <source>Invalid coefficients found. Please enter Steinhart-Hart or polynomial coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Найдены недопустимые коэффициенты. Введите коэффициенты Steinhart-Hart или полинома.</translation>
     </message>
     <message>
         <source>Cannot create new probe, maximum number of probes reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно создать новый датчик: достигнуто максимальное число датчиков.</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Датчик</translation>
     </message>
     <message>
         <source>Maximum number of probes reached. Please delete an existing probe first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Достигнуто максимальное число датчиков. Сначала удалите один из датчиков.</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController</name>
     <message>
         <source>Last cal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Посл. кал.</translation>
     </message>
     <message>
         <source>Please enter a probe name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите имя датчика.</translation>
     </message>
     <message>
         <source>Please enter a value for Tmin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите значение Tmin.</translation>
     </message>
     <message>
         <source>Please enter a value for Tmax.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите значение Tmax.</translation>
     </message>
     <message>
         <source>Tmax must be greater than Tmin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tmax должно быть больше Tmin.</translation>
     </message>
     <message>
         <source>The probe data cannot be restored due to a probe type mismatch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные датчика невозможно восстановить: не совпадает тип датчика.</translation>
     </message>
     <message>
         <source>The previous version of the probe data is dated %1. Would you like to restore the probe data? The restored probe data will not be updated until you store them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Предыдущая версия данных датчика датирована %1. Восстановить данные датчика? Восстановленные данные не будут обновляться, пока вы их не сохраните.</translation>
     </message>
     <message>
         <source>WARNING: the probe name has changed since the last backup, it will be renamed to %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>ВНИМАНИЕ: имя датчика изменилось после последней резервной копии, он будет переименован в %1!</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController_PRT</name>
     <message>
         <source>Resistance thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Термометр сопротивления</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController_TC</name>
     <message>
         <source>Thermocouple</source>
-        <translation type="unfinished"></translation>
+        <translation>Термопара</translation>
     </message>
     <message>
         <source>Channel selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор канала</translation>
     </message>
     <message>
         <source>Please select a valid channel for the cold junction compensation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите допустимый канал для компенсации холодного спая.</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController_Thermistor</name>
     <message>
         <source>Thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Термистор</translation>
     </message>
 </context>
 <context>
     <name>TReciprocalChannel</name>
     <message>
         <source>Chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кан.</translation>
     </message>
 </context>
 <context>
     <name>TRemoteSettingsController</name>
     <message>
         <source>Please enter a valid IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите допустимый IP-адрес</translation>
     </message>
     <message>
         <source>Please enter a valid netmask</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите допустимую маску сети</translation>
     </message>
     <message>
         <source>Please enter a valid gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите допустимый шлюз</translation>
     </message>
     <message>
         <source>On</source>
         <comment>RS232 hardware flow control</comment>
-        <translation type="unfinished"></translation>
+        <translation>Вкл.</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>RS232 hardware flow control</comment>
-        <translation type="unfinished"></translation>
+        <translation>Выкл.</translation>
     </message>
     <message>
         <source>None</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Even</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Чёт</translation>
     </message>
     <message>
         <source>Odd</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Нечёт</translation>
     </message>
     <message>
         <source>Space</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Пробел</translation>
     </message>
     <message>
         <source>Mark</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Маркер</translation>
     </message>
     <message>
         <source>On</source>
         <comment>Ethernet - DHCP setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>Вкл.</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Ethernet - DHCP setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>Выкл.</translation>
     </message>
 </context>
 <context>
     <name>TScanModeController</name>
     <message>
         <source>Configuration for scanner box %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурация блока сканера %1 (%2)</translation>
     </message>
     <message>
         <source>The channel configuration must at least contain two channels!</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурация каналов должна содержать не менее двух каналов!</translation>
     </message>
     <message>
         <source>s</source>
         <comment>seconds</comment>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Скан.</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Калибровка</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>График</translation>
     </message>
 </context>
 <context>
     <name>TSmartProbeEnablingController</name>
     <message>
         <source>SMART probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Датчики SMART</translation>
     </message>
     <message>
         <source>Loading SMART probes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка датчиков SMART...</translation>
     </message>
     <message>
         <source>Would you like to disable probe %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить датчик %1?</translation>
     </message>
     <message>
         <source>Would you like to enable probe %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить датчик %1?</translation>
     </message>
 </context>
 <context>
     <name>TSmartProbePRT</name>
     <message>
         <source>WARNING: calibration of probe %1 was due on %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>ВНИМАНИЕ: срок калибровки датчика %1 истёк %2!</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Авто</translation>
     </message>
     <message>
         <source>25Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>25Ω</translation>
     </message>
     <message>
         <source>100Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>100Ω</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>Callendar-Van Dusen</source>
-        <translation type="unfinished"></translation>
+        <translation>Callendar-Van Dusen</translation>
     </message>
     <message>
         <source>R0: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R0: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>C: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C: </translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>R001: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R001: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>Ap: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ap: </translation>
     </message>
     <message>
         <source>Bp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bp: </translation>
     </message>
     <message>
         <source>Cp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cp: </translation>
     </message>
     <message>
         <source>Dp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dp: </translation>
     </message>
     <message>
         <source>Enabled: </source>
-        <translation type="unfinished"></translation>
+        <translation>Включён: </translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>да</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Next calibration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Следующая калибровка: </translation>
     </message>
     <message>
         <source>Calibration source: </source>
-        <translation type="unfinished"></translation>
+        <translation>Источник калибровки: </translation>
     </message>
     <message>
         <source>Internal resistor: </source>
-        <translation type="unfinished"></translation>
+        <translation>Внутренний резистор: </translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразование: </translation>
     </message>
     <message>
         <source>Working range: </source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий диапазон: </translation>
     </message>
     <message>
         <source>Locked: </source>
-        <translation type="unfinished"></translation>
+        <translation>Заблокирован: </translation>
     </message>
 </context>
 <context>
     <name>TStandardProbeSettingController</name>
     <message>
         <source>Channel selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор канала</translation>
     </message>
 </context>
 <context>
@@ -1635,1522 +1730,1568 @@
     <message>
         <source>B</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>E</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>J</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>K</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>N</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>R</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>S</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>T</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>internal</source>
-        <translation type="unfinished"></translation>
+        <translation>внутренняя</translation>
     </message>
     <message>
         <source>external</source>
-        <translation type="unfinished"></translation>
+        <translation>внешняя</translation>
     </message>
     <message>
         <source>channel</source>
-        <translation type="unfinished"></translation>
+        <translation>канал</translation>
     </message>
     <message>
         <source>IEC 584</source>
-        <translation type="unfinished"></translation>
+        <translation>IEC 584</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>Полином</translation>
     </message>
     <message>
         <source>Thermocouple</source>
-        <translation type="unfinished"></translation>
+        <translation>Термопара</translation>
     </message>
     <message>
         <source>Thermocouple type: </source>
-        <translation type="unfinished"></translation>
+        <translation>Тип термопары: </translation>
     </message>
     <message>
         <source>Cold junction compensation: </source>
-        <translation type="unfinished"></translation>
+        <translation>Компенсация холодного спая: </translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразование: </translation>
     </message>
     <message>
         <source>Ta min.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ta мин.: </translation>
     </message>
     <message>
         <source>Ta max.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ta макс.: </translation>
     </message>
     <message>
         <source>A0: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A0: </translation>
     </message>
     <message>
         <source>A1: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A1: </translation>
     </message>
     <message>
         <source>A2: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A2: </translation>
     </message>
     <message>
         <source>A3: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A3: </translation>
     </message>
     <message>
         <source>Tb min.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tb мин.: </translation>
     </message>
     <message>
         <source>Tb max.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tb макс.: </translation>
     </message>
     <message>
         <source>B0: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B0: </translation>
     </message>
     <message>
         <source>B1: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B1: </translation>
     </message>
     <message>
         <source>B2: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B2: </translation>
     </message>
     <message>
         <source>B3: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B3: </translation>
     </message>
     <message>
         <source>Tc min.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tc мин.: </translation>
     </message>
     <message>
         <source>Tc max.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tc макс.: </translation>
     </message>
     <message>
         <source>C0: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C0: </translation>
     </message>
     <message>
         <source>C1: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C1: </translation>
     </message>
     <message>
         <source>C2: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C2: </translation>
     </message>
     <message>
         <source>C3: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C3: </translation>
     </message>
 </context>
 <context>
     <name>TTamarindClock</name>
     <message>
         <source>The system time could not be changed. The instrument will not be restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось изменить системное время. Прибор не будет перезапущен.</translation>
     </message>
     <message>
         <source>The system time could not be stored in the hardware clock. The instrument will not be restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить системное время в аппаратных часах. Прибор не будет перезапущен.</translation>
     </message>
     <message>
         <source>System time change successful. A restart of the instrument will now be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Системное время успешно изменено. Сейчас прибор будет перезапущен.</translation>
     </message>
     <message>
         <source>Please enter a complete date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите полные дату и время.</translation>
     </message>
 </context>
 <context>
     <name>TTamarindMainForm</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Меню</translation>
     </message>
     <message>
         <source>The instrument is going to be reset to factory defaults. Would you like to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Будут восстановлены заводские настройки прибора. Продолжить?</translation>
     </message>
     <message>
         <source>The factory calibration data could not be restored, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось восстановить заводские данные калибровки, повторите попытку.</translation>
     </message>
     <message>
         <source>Access denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ запрещён.</translation>
     </message>
     <message>
         <source>The touchscreen calibration could not be reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сбросить калибровку сенсорного экрана.</translation>
     </message>
     <message>
         <source>Please restart the instrument to calibrate the touchscreen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перезапустите прибор, чтобы откалибровать сенсорный экран.</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Главная</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>New calibration routine</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая программа калибровки</translation>
     </message>
     <message>
         <source>New routine</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая программа</translation>
     </message>
     <message>
         <source>Configure existing routine</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить программу</translation>
     </message>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск...</translation>
     </message>
     <message>
         <source>Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтр:</translation>
     </message>
     <message>
         <source>clear</source>
-        <translation type="unfinished"></translation>
+        <translation>сброс</translation>
     </message>
     <message>
         <source>Calibration files</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы калибровки</translation>
     </message>
     <message>
         <source>Routine name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя программы</translation>
     </message>
     <message>
         <source>Stability [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>Стабильность [K]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Время выдержки [min]</translation>
     </message>
     <message>
         <source>Cal. points [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Точки кал. [°C]</translation>
     </message>
     <message>
         <source>DUT channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Каналы DUT</translation>
     </message>
     <message>
         <source>Reference channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Эталонный канал</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Источник</translation>
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Время стабилизации [min]</translation>
     </message>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт</translation>
     </message>
     <message>
         <source>Routine name</source>
         <comment>View of a stored routine</comment>
-        <translation type="unfinished"></translation>
+        <translation>Имя программы</translation>
     </message>
     <message>
         <source>Reference probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Эталонный датчик</translation>
     </message>
     <message>
         <source>Devices under test</source>
-        <translation type="unfinished"></translation>
+        <translation>Поверяемые датчики (DUT)</translation>
     </message>
     <message>
         <source>Channel configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурация каналов</translation>
     </message>
     <message>
         <source>PRT 2</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT 2</translation>
     </message>
     <message>
         <source>PRT 1</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT 1</translation>
     </message>
     <message>
         <source>TC 3</source>
-        <translation type="unfinished"></translation>
+        <translation>TC 3</translation>
     </message>
     <message>
         <source>TC 4</source>
-        <translation type="unfinished"></translation>
+        <translation>TC 4</translation>
     </message>
     <message>
         <source>select all</source>
-        <translation type="unfinished"></translation>
+        <translation>выбрать все</translation>
     </message>
     <message>
         <source>deselect all</source>
-        <translation type="unfinished"></translation>
+        <translation>снять все</translation>
     </message>
     <message>
         <source>Current calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущие данные калибровки</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение</translation>
     </message>
     <message>
         <source>Last cal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Посл. кал.</translation>
     </message>
     <message>
         <source>Slope</source>
-        <translation type="unfinished"></translation>
+        <translation>Наклон</translation>
     </message>
     <message>
         <source>Next cal.</source>
-        <translation type="unfinished"></translation>
+        <translation>След. кал.</translation>
     </message>
     <message>
         <source>Nominal values</source>
-        <translation type="unfinished"></translation>
+        <translation>Номинальные значения</translation>
     </message>
     <message>
         <source>Measured values</source>
-        <translation type="unfinished"></translation>
+        <translation>Измеренные значения</translation>
     </message>
     <message>
         <source>New calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>Новые данные калибровки</translation>
     </message>
     <message>
         <source>Offset [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение [K]</translation>
     </message>
     <message>
         <source>Backlight-Off</source>
         <comment>LblSettings_BacklightOff_shortform</comment>
-        <translation type="unfinished"></translation>
+        <translation>Откл. подсв.</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>Chan. config</source>
-        <translation type="unfinished"></translation>
+        <translation>Конф. каналов</translation>
     </message>
     <message>
         <source>Module 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль 1</translation>
     </message>
     <message>
         <source>Module 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль 2</translation>
     </message>
     <message>
         <source>Module 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль 3</translation>
     </message>
     <message>
         <source>Module 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль 4</translation>
     </message>
     <message>
         <source>Hold time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время выдержки</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Пуск</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид</translation>
     </message>
     <message>
         <source>Selected view</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбранный вид</translation>
     </message>
     <message>
         <source>Activate view</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить вид</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Единица</translation>
     </message>
     <message>
         <source>°F</source>
-        <translation type="unfinished"></translation>
+        <translation>°F</translation>
     </message>
     <message>
         <source>K</source>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>mV</source>
-        <translation type="unfinished"></translation>
+        <translation>mV</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Шкала</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Авто</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Польз.</translation>
     </message>
     <message>
         <source>Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Мин.</translation>
     </message>
     <message>
         <source>Max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс.</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Скан.</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Калибровка</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>График</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Общие</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Интервал</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время начала</translation>
     </message>
     <message>
         <source>Duration time</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>Logfiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы журнала</translation>
     </message>
     <message>
         <source>Screenshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Снимки экрана</translation>
     </message>
     <message>
         <source>Measured probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Измеряемые датчики</translation>
     </message>
     <message>
         <source>SMART probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Датчики SMART</translation>
     </message>
     <message>
         <source>All probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Все датчики</translation>
     </message>
     <message>
         <source>Instrument details</source>
-        <translation type="unfinished"></translation>
+        <translation>Сведения о приборе</translation>
     </message>
     <message>
         <source>Download probe coefficients</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить коэффициенты датчиков</translation>
     </message>
     <message>
         <source>Select file</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать файл</translation>
     </message>
     <message>
         <source>Import probe coefficients</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт коэффициентов датчиков</translation>
     </message>
     <message>
         <source>Eject USB stick</source>
-        <translation type="unfinished"></translation>
+        <translation>Извлечь USB-накопитель</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать все</translation>
     </message>
     <message>
         <source>Deselect all</source>
-        <translation type="unfinished"></translation>
+        <translation>Снять все</translation>
     </message>
     <message>
         <source>Download selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить выбранные</translation>
     </message>
     <message>
         <source>Delete selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить выбранные</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматически</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Вручную</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Вкл.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Выкл.</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время</translation>
     </message>
     <message>
         <source>24h</source>
-        <translation type="unfinished"></translation>
+        <translation>24h</translation>
     </message>
     <message>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM</translation>
     </message>
     <message>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>PM</translation>
     </message>
     <message>
         <source>Interval [s]</source>
-        <translation type="unfinished"></translation>
+        <translation>Интервал [s]</translation>
     </message>
     <message>
         <source>d</source>
         <comment>short for &quot;days&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>d</translation>
     </message>
     <message>
         <source>h</source>
         <comment>short for &quot;hours&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
         <comment>short for &quot;minutes&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation>Регистратор</translation>
     </message>
     <message>
         <source>Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервис</translation>
     </message>
     <message>
         <source>Probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Датчики</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Инфо</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>ДУ</translation>
     </message>
     <message>
         <source>English (UK)</source>
-        <translation type="unfinished"></translation>
+        <translation>Английский (UK)</translation>
     </message>
     <message>
         <source>English (USA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Английский (USA)</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Немецкий</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Испанский</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Португальский</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Французский</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Итальянский</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Польский</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Русский</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Арабский</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Китайский</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Японский</translation>
     </message>
     <message>
         <source>New probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый датчик</translation>
     </message>
     <message>
         <source>Resistance thermometer (PRT, SPRT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Термометр сопротивления (PRT, SPRT)</translation>
     </message>
     <message>
         <source>Thermocouple (TC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Термопара (TC)</translation>
     </message>
     <message>
         <source>Thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Термистор</translation>
     </message>
     <message>
         <source>Configure existing probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить датчик</translation>
     </message>
     <message>
         <source>List connected SMART probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Список подключённых датчиков SMART</translation>
     </message>
     <message>
         <source>Standard conversion PRT</source>
-        <translation type="unfinished"></translation>
+        <translation>Стандартное преобр. PRT</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>CvD</source>
-        <translation type="unfinished"></translation>
+        <translation>CvD</translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>Wiring</source>
-        <translation type="unfinished"></translation>
+        <translation>Схема подкл.</translation>
     </message>
     <message>
         <source>4-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>4-проводная</translation>
     </message>
     <message>
         <source>3-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>3-проводная</translation>
     </message>
     <message>
         <source>Std. conv. thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Станд. преобр. термистора</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Steinhart-Hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinhart-Hart</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>Полином</translation>
     </message>
     <message>
         <source>Standard conversion TC</source>
-        <translation type="unfinished"></translation>
+        <translation>Стандартное преобр. TC</translation>
     </message>
     <message>
         <source>IEC 584</source>
-        <translation type="unfinished"></translation>
+        <translation>IEC 584</translation>
     </message>
     <message>
         <source>Std. cold junction</source>
-        <translation type="unfinished"></translation>
+        <translation>Станд. холодный спай</translation>
     </message>
     <message>
         <source>Internal</source>
-        <translation type="unfinished"></translation>
+        <translation>Внутренняя</translation>
     </message>
     <message>
         <source>External</source>
-        <translation type="unfinished"></translation>
+        <translation>Внешняя</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>Default probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Датчик по умолчанию</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Ток</translation>
     </message>
     <message>
         <source>T min. in °C</source>
-        <translation type="unfinished"></translation>
+        <translation>T мин. в °C</translation>
     </message>
     <message>
         <source>Probe name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя датчика</translation>
     </message>
     <message>
         <source>Int. resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Внутр. резистор</translation>
     </message>
     <message>
         <source>T max. in °C</source>
-        <translation type="unfinished"></translation>
+        <translation>T макс. в °C</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Эталон</translation>
     </message>
     <message>
         <source>Probe type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип датчика</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Pt25</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt25</translation>
     </message>
     <message>
         <source>Pt100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt100</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>25 Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>25 Ω</translation>
     </message>
     <message>
         <source>100 Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>100 Ω</translation>
     </message>
     <message>
         <source>Standby
 current</source>
-        <translation type="unfinished"></translation>
+        <translation>Ток
+ожидания</translation>
     </message>
     <message>
         <source>On</source>
         <comment>Standby current</comment>
-        <translation type="unfinished"></translation>
+        <translation>Вкл.</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Standby current</comment>
-        <translation type="unfinished"></translation>
+        <translation>Выкл.</translation>
     </message>
     <message>
         <source>0.5 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5 mA</translation>
     </message>
     <message>
         <source>1 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mA</translation>
     </message>
     <message>
         <source>2 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>2 mA</translation>
     </message>
     <message>
         <source>Excitation
 current</source>
-        <translation type="unfinished"></translation>
+        <translation>Измерит.
+ток</translation>
     </message>
     <message>
         <source>Conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразование</translation>
     </message>
     <message>
         <source>Callendar-van-Dusen</source>
-        <translation type="unfinished"></translation>
+        <translation>Callendar-van-Dusen</translation>
     </message>
     <message>
         <source>R0</source>
-        <translation type="unfinished"></translation>
+        <translation>R0</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>R0.01</source>
-        <translation type="unfinished"></translation>
+        <translation>R0.01</translation>
     </message>
     <message>
         <source>an</source>
-        <translation type="unfinished"></translation>
+        <translation>an</translation>
     </message>
     <message>
         <source>ap</source>
-        <translation type="unfinished"></translation>
+        <translation>ap</translation>
     </message>
     <message>
         <source>bn</source>
-        <translation type="unfinished"></translation>
+        <translation>bn</translation>
     </message>
     <message>
         <source>bp</source>
-        <translation type="unfinished"></translation>
+        <translation>bp</translation>
     </message>
     <message>
         <source>cp</source>
-        <translation type="unfinished"></translation>
+        <translation>cp</translation>
     </message>
     <message>
         <source>dp</source>
-        <translation type="unfinished"></translation>
+        <translation>dp</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановить</translation>
     </message>
     <message>
         <source>Cold junction</source>
-        <translation type="unfinished"></translation>
+        <translation>Холодный спай</translation>
     </message>
     <message>
         <source>TC polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>Полином TC</translation>
     </message>
     <message>
         <source>b2</source>
-        <translation type="unfinished"></translation>
+        <translation>b2</translation>
     </message>
     <message>
         <source>Tb min</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb min</translation>
     </message>
     <message>
         <source>Tc max</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc max</translation>
     </message>
     <message>
         <source>c1</source>
-        <translation type="unfinished"></translation>
+        <translation>c1</translation>
     </message>
     <message>
         <source>c2</source>
-        <translation type="unfinished"></translation>
+        <translation>c2</translation>
     </message>
     <message>
         <source>Ta min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta min.</translation>
     </message>
     <message>
         <source>Ta max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta max.</translation>
     </message>
     <message>
         <source>a0</source>
-        <translation type="unfinished"></translation>
+        <translation>a0</translation>
     </message>
     <message>
         <source>a1</source>
-        <translation type="unfinished"></translation>
+        <translation>a1</translation>
     </message>
     <message>
         <source>Ta min</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta min</translation>
     </message>
     <message>
         <source>Ta max</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta max</translation>
     </message>
     <message>
         <source>a2</source>
-        <translation type="unfinished"></translation>
+        <translation>a2</translation>
     </message>
     <message>
         <source>Tb max</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb max</translation>
     </message>
     <message>
         <source>b1</source>
-        <translation type="unfinished"></translation>
+        <translation>b1</translation>
     </message>
     <message>
         <source>b3</source>
-        <translation type="unfinished"></translation>
+        <translation>b3</translation>
     </message>
     <message>
         <source>c0</source>
-        <translation type="unfinished"></translation>
+        <translation>c0</translation>
     </message>
     <message>
         <source>b0</source>
-        <translation type="unfinished"></translation>
+        <translation>b0</translation>
     </message>
     <message>
         <source>Tc min</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc min</translation>
     </message>
     <message>
         <source>a3</source>
-        <translation type="unfinished"></translation>
+        <translation>a3</translation>
     </message>
     <message>
         <source>c3</source>
-        <translation type="unfinished"></translation>
+        <translation>c3</translation>
     </message>
     <message>
         <source>Tb min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb min.</translation>
     </message>
     <message>
         <source>Tb max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb max.</translation>
     </message>
     <message>
         <source>Tc min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc min.</translation>
     </message>
     <message>
         <source>Tc max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc max.</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Range</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>c</source>
-        <translation type="unfinished"></translation>
+        <translation>c</translation>
     </message>
     <message>
         <source>a</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>b</source>
-        <translation type="unfinished"></translation>
+        <translation>b</translation>
     </message>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Заблокирован</translation>
     </message>
     <message>
         <source>R min. in Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>R мин. в Ω</translation>
     </message>
     <message>
         <source>R max. in Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>R макс. в Ω</translation>
     </message>
     <message>
         <source>Cal. source</source>
-        <translation type="unfinished"></translation>
+        <translation>Источник кал.</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>LblEthernet_IP_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_IP_Caption</translation>
     </message>
     <message>
         <source>IP / Netmask</source>
-        <translation type="unfinished"></translation>
+        <translation>IP / Маска сети</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>LblEthernet_Netmask_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_Netmask_Caption</translation>
     </message>
     <message>
         <source>Netmask</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска сети</translation>
     </message>
     <message>
         <source>LblEthernet_Gateway_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_Gateway_Caption</translation>
     </message>
     <message>
         <source>Ethernet - Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet – шлюз</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлюз</translation>
     </message>
     <message>
         <source>Ethernet - Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet – порт</translation>
     </message>
     <message>
         <source>LblEthernet_DHCP_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_DHCP_Caption</translation>
     </message>
     <message>
         <source>Ethernet - DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet – DHCP</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>RS-232</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-232</translation>
     </message>
     <message>
         <source>LblRS232_BaudRate_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_BaudRate_Caption</translation>
     </message>
     <message>
         <source>Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость передачи</translation>
     </message>
     <message>
         <source>LblRS232_CTS_RTS_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_CTS_RTS_Caption</translation>
     </message>
     <message>
         <source>CTS / RTS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTS / RTS</translation>
     </message>
     <message>
         <source>LblRS232_DataBits_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_DataBits_Caption</translation>
     </message>
     <message>
         <source>Data bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Биты данных</translation>
     </message>
     <message>
         <source>LblRS232_StopBit_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_StopBit_Caption</translation>
     </message>
     <message>
         <source>Stop bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоповый бит</translation>
     </message>
     <message>
         <source>LblRS232_Parity_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_Parity_Caption</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Чётность</translation>
     </message>
     <message>
         <source>IEEE-488</source>
-        <translation type="unfinished"></translation>
+        <translation>IEEE-488</translation>
     </message>
     <message>
         <source>IEEE-488 address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес IEEE-488</translation>
     </message>
     <message>
         <source>Language</source>
         <comment>LblSettings_Language_shortform</comment>
-        <translation type="unfinished"></translation>
+        <translation>Язык</translation>
     </message>
     <message>
         <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>Чёт</translation>
     </message>
     <message>
         <source>Odd</source>
-        <translation type="unfinished"></translation>
+        <translation>Нечёт</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Пробел</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Маркер</translation>
     </message>
     <message>
         <source>Sample count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число отсчётов</translation>
     </message>
     <message>
         <source>Standard probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Стандартные датчики</translation>
     </message>
     <message>
         <source>Stored probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранённые датчики</translation>
     </message>
     <message>
         <source>Select probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать датчик</translation>
     </message>
     <message>
         <source>Select unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать единицу</translation>
     </message>
     <message>
         <source>User interface S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>S/N интерфейса:</translation>
     </message>
     <message>
         <source>User interface version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия интерфейса:</translation>
     </message>
     <message>
         <source>Instrument S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>S/N прибора:</translation>
     </message>
     <message>
         <source>Measuring system S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>S/N изм. системы:</translation>
     </message>
     <message>
         <source>Firmware version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия ПО:</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель:</translation>
     </message>
     <message>
         <source>Storage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Память:</translation>
     </message>
     <message>
         <source>Instrument manufacturing date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата изготовления прибора:</translation>
     </message>
     <message>
         <source>OS version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия ОС:</translation>
     </message>
     <message>
         <source>Scanner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сканер:</translation>
     </message>
     <message>
         <source>Customer service level</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервис для пользователя</translation>
     </message>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление ПО</translation>
     </message>
     <message>
         <source>Program SMART probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Программировать датчик SMART</translation>
     </message>
     <message>
         <source>Enter ZELK service level</source>
-        <translation type="unfinished"></translation>
+        <translation>Войти в сервис ZELK</translation>
     </message>
     <message>
         <source>ZELK service level</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервис ZELK</translation>
     </message>
     <message>
         <source>Reset touchscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Сброс сенсорного экрана</translation>
     </message>
     <message>
         <source>Recalibration cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Межкалибровочный интервал</translation>
     </message>
     <message>
         <source>Operating time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время работы</translation>
     </message>
     <message>
         <source>Instrument calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Калибровка прибора</translation>
     </message>
     <message>
         <source>Leave ZELK service level</source>
-        <translation type="unfinished"></translation>
+        <translation>Выйти из сервиса ZELK</translation>
     </message>
     <message>
         <source>User interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Интерфейс пользователя</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущая версия:</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая версия:</translation>
     </message>
     <message>
         <source>Look for new version</source>
-        <translation type="unfinished"></translation>
+        <translation>Искать новую версию</translation>
     </message>
     <message>
         <source>Apply update</source>
-        <translation type="unfinished"></translation>
+        <translation>Установить обновление</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Минуты</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Часы</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Секунды</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Дни</translation>
     </message>
     <message>
         <source>Calibration item</source>
-        <translation type="unfinished"></translation>
+        <translation>Объект калибровки</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык</translation>
     </message>
     <message>
         <source>Backlight-Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Откл. подсветки</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Яркость</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук</translation>
     </message>
     <message>
         <source>Decimal separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Десятичный разделитель</translation>
     </message>
     <message>
         <source>Factory reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Заводские настройки</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Дисплей</translation>
     </message>
     <message>
         <source>Average value</source>
-        <translation type="unfinished"></translation>
+        <translation>Среднее значение</translation>
     </message>
     <message>
         <source>Std. probe settings</source>
         <comment>LblSettings_StandardProbeSettings_shortform</comment>
-        <translation type="unfinished"></translation>
+        <translation>Станд. датчики</translation>
     </message>
     <message>
         <source>Standard probe settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки стандартных датчиков</translation>
     </message>
     <message>
         <source>Alarm for probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Тревога датчиков</translation>
     </message>
     <message>
         <source>10 s</source>
-        <translation type="unfinished"></translation>
+        <translation>10 s</translation>
     </message>
     <message>
         <source>30 s</source>
-        <translation type="unfinished"></translation>
+        <translation>30 s</translation>
     </message>
     <message>
         <source>60 s</source>
-        <translation type="unfinished"></translation>
+        <translation>60 s</translation>
     </message>
     <message>
         <source>120 s</source>
-        <translation type="unfinished"></translation>
+        <translation>120 s</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Формат</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>дд/мм/гггг</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>мм/дд/гггг</translation>
     </message>
     <message>
         <source>Keystroke sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук клавиш</translation>
     </message>
     <message>
         <source>Alarm sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Звук тревоги</translation>
     </message>
     <message>
         <source>. (point)</source>
-        <translation type="unfinished"></translation>
+        <translation>. (точка)</translation>
     </message>
     <message>
         <source>, (comma)</source>
-        <translation type="unfinished"></translation>
+        <translation>, (запятая)</translation>
     </message>
     <message>
         <source>Recal. cycle (months)</source>
-        <translation type="unfinished"></translation>
+        <translation>Интервал кал. (мес.)</translation>
     </message>
     <message>
         <source>Next calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Следующая калибровка</translation>
     </message>
     <message>
         <source>10 kΩ ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эталон 10 kΩ</translation>
     </message>
     <message>
         <source>CJC chan. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>CJC кан. 3</translation>
     </message>
     <message>
         <source>TC chan. 4</source>
-        <translation type="unfinished"></translation>
+        <translation>TC кан. 4</translation>
     </message>
     <message>
         <source>TC chan. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>TC кан. 3</translation>
     </message>
     <message>
         <source>100 Ω ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эталон 100 Ω</translation>
     </message>
     <message>
         <source>25 Ω ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эталон 25 Ω</translation>
     </message>
     <message>
         <source>100 kΩ ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эталон 100 kΩ</translation>
     </message>
     <message>
         <source>CJC chan. 4</source>
-        <translation type="unfinished"></translation>
+        <translation>CJC кан. 4</translation>
     </message>
     <message>
         <source>TC ext. chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>TC внеш. кан.</translation>
     </message>
     <message>
         <source>Freeze</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоп-кадр</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Датчик</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Разрешение</translation>
     </message>
     <message>
         <source>Peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Пик</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Сброс</translation>
     </message>
     <message>
         <source>The instrument is currently in remote mode. Would you like to change to local mode? WARNING: any pending commands will be cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прибор находится в режиме дистанционного управления. Перейти в местный режим? ВНИМАНИЕ: все ожидающие команды будут отменены.</translation>
     </message>
     <message>
         <source>SCAN</source>
-        <translation type="unfinished"></translation>
+        <translation>СКАН</translation>
     </message>
     <message>
         <source>REM</source>
-        <translation type="unfinished"></translation>
+        <translation>ДУ</translation>
     </message>
     <message>
         <source>Unable to start scan mode. Please select at least two channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить сканирование. Выберите не менее двух каналов.</translation>
+    </message>
+    <message>
+        <source>25 Ω internal resistor</source>
+        <translation>Внутренний резистор 25 Ω</translation>
+    </message>
+    <message>
+        <source>100 Ω internal resistor</source>
+        <translation>Внутренний резистор 100 Ω</translation>
+    </message>
+    <message>
+        <source>10 kΩ internal resistor</source>
+        <translation>Внутренний резистор 10 kΩ</translation>
+    </message>
+    <message>
+        <source>100 kΩ internal resistor</source>
+        <translation>Внутренний резистор 100 kΩ</translation>
+    </message>
+    <message>
+        <source>TC channel 3</source>
+        <translation>TC канал 3</translation>
+    </message>
+    <message>
+        <source>TC channel 4</source>
+        <translation>TC канал 4</translation>
+    </message>
+    <message>
+        <source>Instrument calibration cannot be done while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>Калибровка прибора невозможна, пока активен режим сканирования. Выйти из режима сканирования?</translation>
+    </message>
+    <message>
+        <source>Calibration data are incomplete. Please make sure that both calibration points have been measured!</source>
+        <translation>Данные калибровки неполные. Убедитесь, что измерены обе точки калибровки!</translation>
+    </message>
+    <message>
+        <source>The calibration data could not be stored, please try again.</source>
+        <translation>Не удалось сохранить данные калибровки, повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Calibration incomplete. Please make sure that the calibration point has been measured!</source>
+        <translation>Калибровка не завершена. Убедитесь, что точка калибровки измерена!</translation>
+    </message>
+    <message>
+        <source>Calibration data saved.</source>
+        <translation>Данные калибровки сохранены.</translation>
     </message>
 </context>
 <context>
     <name>TTamarindSettings</name>
     <message>
         <source>The settings file could not be read; the instrument uses its factory settings. The damaged file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать файл настроек; прибор использует заводские настройки. Повреждённый файл сохранён как %1.</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить настройки.</translation>
     </message>
 </context>
 <context>
@@ -3158,84 +3299,84 @@ current</source>
     <message>
         <source>none</source>
         <comment>conversion</comment>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Steinhart-Hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinhart-Hart</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>Полином</translation>
     </message>
     <message>
         <source>Thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Термистор</translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразование: </translation>
     </message>
     <message>
         <source>a: </source>
         <comment>Steinhart-Hart coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>a: </translation>
     </message>
     <message>
         <source>b: </source>
         <comment>Steinhart-Hart coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>b: </translation>
     </message>
     <message>
         <source>c: </source>
         <comment>Steinhart-Hart coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c: </translation>
     </message>
     <message>
         <source>c0: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c0: </translation>
     </message>
     <message>
         <source>c1: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c1: </translation>
     </message>
     <message>
         <source>c2: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c2: </translation>
     </message>
     <message>
         <source>c3: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c3: </translation>
     </message>
 </context>
 <context>
     <name>TTwoPointCalibrationItem</name>
     <message>
         <source>Nominal value must be %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Номинальное значение должно быть %1</translation>
     </message>
     <message>
         <source>Please enter a nominal value for the %1 calibration point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите номинальное значение для точки калибровки %1.</translation>
     </message>
     <message>
         <source>Please connect external reference %1 to channel %2 and press OK to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключите внешний эталон %1 к каналу %2 и нажмите OK для продолжения.</translation>
     </message>
     <message>
         <source>The instrument could not produce a valid measuring result. Calibration will be aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прибору не удалось получить достоверный результат измерения. Калибровка будет прервана.</translation>
     </message>
 </context>
 <context>
     <name>TUnitSelectionProvider</name>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Единица</translation>
     </message>
 </context>
 </TS>
