@@ -91,6 +91,11 @@ void TTamarindMainForm::on_BtnSave_clicked()
         if (!TTamarindClock::instance().setDateTimeFromGUI())
             return;
         on_BtnReturnToMainMenu_clicked();
+    } else if (ui->stackedWidgetMenu->currentWidget() == ui->PageSmartProbeProg) {
+        if (!storeSmartProbe())
+            return;
+        TMessageDialog().showConfirmation(tr("SMART probe programming successful."));
+        on_BtnReturnToMainMenu_clicked();
     }
     if (mSubMenuConfirmationReceiver && mSubMenuConfirmationReceiver->storeClicked()) {
         mSubMenuConfirmationReceiver = nullptr;

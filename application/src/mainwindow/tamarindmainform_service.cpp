@@ -44,8 +44,14 @@ void TTamarindMainForm::service_widget_clicked(QWidget* pWidget)
 {
     ui->LblMenuIcon->hide();
     ui->BtnReturnToMainMenu->show();
-    if (pWidget == ui->BtnService_TouchscreenCalibration)
+    if (pWidget == ui->BtnService_FirmwareUpdate_UI) {
+        refreshFirmwareUpdateNewVersionDisplay(false);
+        ui->stackedWidgetMenu->setCurrentWidget(ui->PageFirmwareUpdateUI);
+    } else if (pWidget == ui->BtnService_SmartProbe) {
+        openSmartProbeProgramming();
+    } else if (pWidget == ui->BtnService_TouchscreenCalibration) {
         resetTouchscreenCalibration();
+    }
 }
 
 // Every store of calibration data on the board, whoever made it (the calibration screens, the measuring step,
