@@ -221,6 +221,10 @@ void tst_MainWindowProbes::probeMenuOpensTheEditPages()
     QVERIFY(pressed);
     QTest::mouseClick(pressed, Qt::LeftButton);
     QCOMPARE(mMain.menuPage()->objectName(), page);
+    // The page's caption is read whole, however long.
+    auto* caption = mMain.child<QLabel>("LblMenuCaption");
+    QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->contentsRect().width(),
+             qPrintable(caption->text()));
     mMain.snapshot(QStringLiteral("mainwindow_probe_page_%1").arg(QTest::currentDataTag()).replace(' ', '_'));
     if (!shownName.isEmpty()) {
         QStringList texts;

@@ -4,6 +4,7 @@
 #include "channelcontroller.h"
 #include "channelcontrollerfixture.h"
 #include "messagerecorder.h"
+#include "refreshdialog.h"
 #include "simulatedsmartprobe.h"
 #include "smartprobeenablingcontroller.h"
 #include "testsupport.h"
@@ -42,6 +43,23 @@ private:
     std::map<QWidget*, short> mActive;
 };
 
+// How often the list was read from the board: each reading shows the refresh dialog.
+class TRefreshCounter : public QObject
+{
+public:
+    TRefreshCounter() { qApp->installEventFilter(this); }
+    ~TRefreshCounter() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::Show && qobject_cast<TRefreshDialog*>(pWatched))
+            ++mShown;
+        return false;
+    }
+
+    int mShown = 0;
+};
+
 TSimulatedSmartProbe probeNamed(const QString& pName, bool pEnabled)
 {
     TSimulatedSmartProbe probe = TSimulatedSmartProbe::its90Pt25();
@@ -66,6 +84,7 @@ private slots:
     void oneButtonPerProbeInItsOwnGroup();
     void answerAndBoardDecideTheSwitch_data();
     void answerAndBoardDecideTheSwitch();
+    void listIsRebuiltAfterTheReleaseIsHandled_data();
     void listIsRebuiltAfterTheReleaseIsHandled();
     void destroyedButtonsLeaveTheRegistryAtOnceAndGoLater();
     void pageDestroyedFirstTakesItsButtons();
@@ -206,25 +225,41 @@ void tst_SmartProbeEnablingController::answerAndBoardDecideTheSwitch()
     QCOMPARE(active.isActive(buttons().first()), enabledAfter);
 }
 
-// The registry is still delivering the release when the switch is done: the
-// list it belongs to is rebuilt only when control is back in the event loop,
-// and the button goes after that.
+void tst_SmartProbeEnablingController::listIsRebuiltAfterTheReleaseIsHandled_data()
+{
+    QTest::addColumn<bool>("probeGone");
+    QTest::addColumn<int>("buttonsAfter");
+
+    QTest::newRow("probe switched") << false << 1;
+    QTest::newRow("probe gone since listing") << true << 0;
+}
+
+// The registry is still delivering the release when the switch is done or
+// the probe found gone: the list it belongs to is read again only when
+// control is back in the event loop, and the pressed button goes after that.
 void tst_SmartProbeEnablingController::listIsRebuiltAfterTheReleaseIsHandled()
 {
-    plug(1, probeNamed(QStringLiteral("Gone"), true));
+    QFETCH(bool, probeGone);
+    QFETCH(int, buttonsAfter);
+
+    plug(1, probeNamed(QStringLiteral("Pressed"), true));
     mList->showSubMenu();
     QPointer<QWidget> pressed = buttons().first();
-    // The probe leaves between listing and pressing: the press only rebuilds the list.
-    QCOMPARE(TBoardControlInterpreter(mFixture->board().board()).execute("smart 1 none").last(), QStringLiteral("OK"));
-    mFixture->controller().updateSmartProbeStatus();
-
-    TMessageRecorder messages;
+    if (probeGone) {
+        QCOMPARE(TBoardControlInterpreter(mFixture->board().board()).execute("smart 1 none").last(),
+                 QStringLiteral("OK"));
+        mFixture->controller().updateSmartProbeStatus();
+    } else {
+        TModalAnswer::clickInNextModal(QStringLiteral("BtnYes"));
+    }
+    TRefreshCounter refreshes;
     QTest::mouseClick(pressed, Qt::LeftButton);
     QVERIFY(pressed);
     QCOMPARE(buttons(), QList<QWidget*>{pressed.data()});
+    QCOMPARE(refreshes.mShown, 0);
     QTRY_VERIFY(!pressed);
-    QVERIFY(buttons().isEmpty());
-    QCOMPARE(messages.count(), 0);
+    QCOMPARE(buttons().size(), buttonsAfter);
+    QCOMPARE(refreshes.mShown, 1);
 }
 
 void tst_SmartProbeEnablingController::destroyedButtonsLeaveTheRegistryAtOnceAndGoLater()
