@@ -10,6 +10,7 @@
 #include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
+#include "cjccalibrationitem.h"
 #include "clickablewidgetcontroller.h"
 #include "customlogoguicontroller.h"
 #include "decimaldisplaycontroller.h"
@@ -37,6 +38,7 @@
 #include "standardprobesettingcontroller.h"
 #include "tamarindclock.h"
 #include "tamarindsettings.h"
+#include "twopointcalibrationitem.h"
 #include "unitselectionprovider.h"
 #include "usbstickcontroller.h"
 
@@ -181,6 +183,7 @@ TTamarindMainForm::~TTamarindMainForm()
     mBrightnessController.reset();
     mScreenshotTimer.reset();
     mLogfileManModeTimer.reset();
+    clearCalibrationItems();
     mChannelViewControllerManager.reset();
     mProbeController.reset();
     mBuzzerGUIController.reset();
@@ -796,11 +799,15 @@ void TTamarindMainForm::startUSBCheck()
     mOperatingTimeTimer = std::make_unique<QTimer>(this);
     mOperatingTimeTimer->setObjectName(QStringLiteral("mOperatingTimeTimer"));
     mOperatingTimeTimer->setInterval(OPERATING_TIME_REFRESH_INTERVAL);
+    connect(mOperatingTimeTimer.get(), &QTimer::timeout, this, &TTamarindMainForm::onUpdateOperatingTime);
 }
 
 void TTamarindMainForm::buildCalibrationItemList()
 {
     mCalibrationItemsWidgetController = createDefaultClickableWidgetController(ui->LblMenuCaption);
+    connect(mCalibrationItemsWidgetController.get(), &TClickableWidgetController::widgetMouseBtnReleased, this,
+            &TTamarindMainForm::onCalItemClicked);
+    loadCalibrationData();
 }
 
 // Listeners hear of a new value the last registered first: scan mode before the graph.
