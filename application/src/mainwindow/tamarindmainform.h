@@ -36,6 +36,7 @@ class TChannelController;
 class TChannelViewControllerManager;
 class TClickableWidgetController;
 class TCustomLogoGUIController;
+class TGraphViewController;
 class TIntCommController;
 class TInternalSCPIHandler;
 class TProbeController;
@@ -229,6 +230,8 @@ private:
     friend class tst_MainWindowStartup;
     // Reaches the channels to see the averaging and the scan arrive there.
     friend class tst_MainWindowScan;
+    // Polls the channels to see the graph draw them.
+    friend class tst_MainWindowGraph;
     // Reaches the view manager to see which view is current.
     friend class tst_MainWindowViews;
     // Sees channel reading switched on again after every store.
@@ -265,6 +268,7 @@ private:
     void buildChannelViewManager();
     void buildProbeController();
     void buildScanMode();
+    void buildGraphView();
     void buildRemoteControl();
     void buildOptionBoardTransport();
     void buildRemoteSettingsPage();
@@ -320,6 +324,7 @@ private:
     std::unique_ptr<TProbeController> mProbeController;
     std::unique_ptr<TChannelController> mChannelController;
     std::unique_ptr<TScanModeController> mScanModeController;
+    std::unique_ptr<TGraphViewController> mGraphViewController;
     std::unique_ptr<TChannelViewControllerManager> mChannelViewControllerManager;
     std::unique_ptr<TCustomLogoGUIController> mCustomLogoGUIController;
     std::unique_ptr<TBuzzerGUIController> mBuzzerGUIController;
