@@ -3282,6 +3282,78 @@ current</source>
         <source>Calibration data saved.</source>
         <translation>تم حفظ بيانات المعايرة.</translation>
     </message>
+    <message>
+        <source>No connected USB stick found.</source>
+        <translation>لم يتم العثور على ذاكرة USB موصولة.</translation>
+    </message>
+    <message>
+        <source>Directory &quot;%1&quot; not found on USB stick. The new firmware files have to be located there.</source>
+        <translation>لم يتم العثور على المجلد &quot;%1&quot; في ذاكرة USB. يجب أن توجد ملفات البرنامج الثابت الجديد فيه.</translation>
+    </message>
+    <message>
+        <source>No firmware files found in folder &quot;%1&quot;.</source>
+        <translation>لم يتم العثور على ملفات برنامج ثابت في المجلد &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Multiple firmware files found. Please make sure that there is only one firmware version on the USB stick.</source>
+        <translation>تم العثور على عدة ملفات برنامج ثابت. يرجى التأكد من وجود إصدار واحد فقط من البرنامج الثابت في ذاكرة USB.</translation>
+    </message>
+    <message>
+        <source>The detected firmware is not a valid %1 user interface firmware.</source>
+        <translation>البرنامج الثابت المكتشف ليس برنامجًا ثابتًا صالحًا لواجهة المستخدم %1.</translation>
+    </message>
+    <message>
+        <source>No checksum file found.</source>
+        <translation>لم يتم العثور على ملف المجموع الاختباري.</translation>
+    </message>
+    <message>
+        <source>Error while copying the firmware files. Please try again.</source>
+        <translation>حدث خطأ أثناء نسخ ملفات البرنامج الثابت. يرجى المحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Cannot open firmware file. Please try again.</source>
+        <translation>تعذر فتح ملف البرنامج الثابت. يرجى المحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Cannot open checksum file. Please try again.</source>
+        <translation>تعذر فتح ملف المجموع الاختباري. يرجى المحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The checksum of the firmware file is not correct. Please check if the right checksum file is used and then try again.</source>
+        <translation>المجموع الاختباري لملف البرنامج الثابت غير صحيح. يرجى التحقق من استخدام ملف المجموع الاختباري الصحيح ثم المحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>SMART probe programming successful.</source>
+        <translation>نجحت برمجة مجس SMART.</translation>
+    </message>
+    <message>
+        <source>SMART probes cannot be programmed while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>لا يمكن برمجة مجسات SMART أثناء تفعيل وضع المسح. هل تريد مغادرة وضع المسح؟</translation>
+    </message>
+    <message>
+        <source>There is no SMART probe connected to the selected channel. Please select the channel in the home screen where the SMART probe to be programmed is connected.</source>
+        <translation>لا يوجد مجس SMART موصول بالقناة المحددة. يرجى اختيار القناة الموصول بها مجس SMART المراد برمجته من الشاشة الرئيسية.</translation>
+    </message>
+    <message>
+        <source>Please enter a probe name!</source>
+        <translation>يرجى إدخال اسم المجس!</translation>
+    </message>
+    <message>
+        <source>Please select an internal resistor!</source>
+        <translation>يرجى اختيار مقاومة داخلية!</translation>
+    </message>
+    <message>
+        <source>Please select a temperature conversion standard!</source>
+        <translation>يرجى اختيار معيار تحويل درجة الحرارة!</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. The SMART probe is no longer connected.</source>
+        <translation>حدث خطأ أثناء برمجة مجس SMART. لم يعد مجس SMART موصولًا.</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
+        <translation>حدث خطأ أثناء برمجة مجس SMART. يرجى التحقق من بيانات المجس المعروضة والمحاولة مرة أخرى.</translation>
+    </message>
 </context>
 <context>
     <name>TTamarindSettings</name>

@@ -3282,6 +3282,78 @@ current</source>
         <source>Calibration data saved.</source>
         <translation>校准数据已保存。</translation>
     </message>
+    <message>
+        <source>No connected USB stick found.</source>
+        <translation>未找到已连接的 USB 存储设备。</translation>
+    </message>
+    <message>
+        <source>Directory &quot;%1&quot; not found on USB stick. The new firmware files have to be located there.</source>
+        <translation>在 USB 存储设备上未找到目录“%1”。新固件文件必须位于该目录中。</translation>
+    </message>
+    <message>
+        <source>No firmware files found in folder &quot;%1&quot;.</source>
+        <translation>在文件夹“%1”中未找到固件文件。</translation>
+    </message>
+    <message>
+        <source>Multiple firmware files found. Please make sure that there is only one firmware version on the USB stick.</source>
+        <translation>找到多个固件文件。请确认 USB 存储设备上只有一个固件版本。</translation>
+    </message>
+    <message>
+        <source>The detected firmware is not a valid %1 user interface firmware.</source>
+        <translation>检测到的固件不是有效的 %1 用户界面固件。</translation>
+    </message>
+    <message>
+        <source>No checksum file found.</source>
+        <translation>未找到校验和文件。</translation>
+    </message>
+    <message>
+        <source>Error while copying the firmware files. Please try again.</source>
+        <translation>复制固件文件时出错。请重试。</translation>
+    </message>
+    <message>
+        <source>Cannot open firmware file. Please try again.</source>
+        <translation>无法打开固件文件。请重试。</translation>
+    </message>
+    <message>
+        <source>Cannot open checksum file. Please try again.</source>
+        <translation>无法打开校验和文件。请重试。</translation>
+    </message>
+    <message>
+        <source>The checksum of the firmware file is not correct. Please check if the right checksum file is used and then try again.</source>
+        <translation>固件文件的校验和不正确。请检查是否使用了正确的校验和文件，然后重试。</translation>
+    </message>
+    <message>
+        <source>SMART probe programming successful.</source>
+        <translation>SMART 探头编程成功。</translation>
+    </message>
+    <message>
+        <source>SMART probes cannot be programmed while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>扫描模式激活时无法对 SMART 探头编程。是否退出扫描模式？</translation>
+    </message>
+    <message>
+        <source>There is no SMART probe connected to the selected channel. Please select the channel in the home screen where the SMART probe to be programmed is connected.</source>
+        <translation>所选通道未连接 SMART 探头。请在主屏幕中选择连接了待编程 SMART 探头的通道。</translation>
+    </message>
+    <message>
+        <source>Please enter a probe name!</source>
+        <translation>请输入探头名称！</translation>
+    </message>
+    <message>
+        <source>Please select an internal resistor!</source>
+        <translation>请选择内部电阻！</translation>
+    </message>
+    <message>
+        <source>Please select a temperature conversion standard!</source>
+        <translation>请选择温度转换标准！</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. The SMART probe is no longer connected.</source>
+        <translation>对 SMART 探头编程时出错。SMART 探头已断开连接。</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
+        <translation>对 SMART 探头编程时出错。请检查显示的探头数据，然后重试。</translation>
+    </message>
 </context>
 <context>
     <name>TTamarindSettings</name>

@@ -3282,6 +3282,78 @@ current</source>
         <source>Calibration data saved.</source>
         <translation>校正データを保存しました。</translation>
     </message>
+    <message>
+        <source>No connected USB stick found.</source>
+        <translation>接続された USB メモリが見つかりません。</translation>
+    </message>
+    <message>
+        <source>Directory &quot;%1&quot; not found on USB stick. The new firmware files have to be located there.</source>
+        <translation>USB メモリにディレクトリ「%1」が見つかりません。新しいファームウェアファイルはそこに置く必要があります。</translation>
+    </message>
+    <message>
+        <source>No firmware files found in folder &quot;%1&quot;.</source>
+        <translation>フォルダ「%1」にファームウェアファイルが見つかりません。</translation>
+    </message>
+    <message>
+        <source>Multiple firmware files found. Please make sure that there is only one firmware version on the USB stick.</source>
+        <translation>複数のファームウェアファイルが見つかりました。USB メモリにファームウェアのバージョンが1つだけであることを確認してください。</translation>
+    </message>
+    <message>
+        <source>The detected firmware is not a valid %1 user interface firmware.</source>
+        <translation>検出されたファームウェアは有効な %1 ユーザーインターフェースのファームウェアではありません。</translation>
+    </message>
+    <message>
+        <source>No checksum file found.</source>
+        <translation>チェックサムファイルが見つかりません。</translation>
+    </message>
+    <message>
+        <source>Error while copying the firmware files. Please try again.</source>
+        <translation>ファームウェアファイルのコピー中にエラーが発生しました。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Cannot open firmware file. Please try again.</source>
+        <translation>ファームウェアファイルを開けません。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Cannot open checksum file. Please try again.</source>
+        <translation>チェックサムファイルを開けません。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The checksum of the firmware file is not correct. Please check if the right checksum file is used and then try again.</source>
+        <translation>ファームウェアファイルのチェックサムが正しくありません。正しいチェックサムファイルを使用しているか確認してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>SMART probe programming successful.</source>
+        <translation>SMART プローブのプログラムに成功しました。</translation>
+    </message>
+    <message>
+        <source>SMART probes cannot be programmed while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>スキャンモードが有効な間は SMART プローブをプログラムできません。スキャンモードを終了しますか？</translation>
+    </message>
+    <message>
+        <source>There is no SMART probe connected to the selected channel. Please select the channel in the home screen where the SMART probe to be programmed is connected.</source>
+        <translation>選択したチャンネルに SMART プローブが接続されていません。ホーム画面で、プログラムする SMART プローブが接続されているチャンネルを選択してください。</translation>
+    </message>
+    <message>
+        <source>Please enter a probe name!</source>
+        <translation>プローブ名を入力してください！</translation>
+    </message>
+    <message>
+        <source>Please select an internal resistor!</source>
+        <translation>内部抵抗を選択してください！</translation>
+    </message>
+    <message>
+        <source>Please select a temperature conversion standard!</source>
+        <translation>温度変換規格を選択してください！</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. The SMART probe is no longer connected.</source>
+        <translation>SMART プローブのプログラム中にエラーが発生しました。SMART プローブが接続されていません。</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
+        <translation>SMART プローブのプログラム中にエラーが発生しました。表示されたプローブデータを確認して、もう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>TTamarindSettings</name>

@@ -3282,6 +3282,78 @@ pomiarowy</translation>
         <source>Calibration data saved.</source>
         <translation>Dane kalibracji zapisane.</translation>
     </message>
+    <message>
+        <source>No connected USB stick found.</source>
+        <translation>Nie znaleziono podłączonej pamięci USB.</translation>
+    </message>
+    <message>
+        <source>Directory &quot;%1&quot; not found on USB stick. The new firmware files have to be located there.</source>
+        <translation>Nie znaleziono katalogu „%1” na pamięci USB. Pliki nowego oprogramowania muszą się w nim znajdować.</translation>
+    </message>
+    <message>
+        <source>No firmware files found in folder &quot;%1&quot;.</source>
+        <translation>Nie znaleziono plików oprogramowania w katalogu „%1”.</translation>
+    </message>
+    <message>
+        <source>Multiple firmware files found. Please make sure that there is only one firmware version on the USB stick.</source>
+        <translation>Znaleziono wiele plików oprogramowania. Upewnij się, że na pamięci USB znajduje się tylko jedna wersja oprogramowania.</translation>
+    </message>
+    <message>
+        <source>The detected firmware is not a valid %1 user interface firmware.</source>
+        <translation>Wykryte oprogramowanie nie jest prawidłowym oprogramowaniem interfejsu użytkownika %1.</translation>
+    </message>
+    <message>
+        <source>No checksum file found.</source>
+        <translation>Nie znaleziono pliku sumy kontrolnej.</translation>
+    </message>
+    <message>
+        <source>Error while copying the firmware files. Please try again.</source>
+        <translation>Błąd podczas kopiowania plików oprogramowania. Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Cannot open firmware file. Please try again.</source>
+        <translation>Nie można otworzyć pliku oprogramowania. Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Cannot open checksum file. Please try again.</source>
+        <translation>Nie można otworzyć pliku sumy kontrolnej. Spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The checksum of the firmware file is not correct. Please check if the right checksum file is used and then try again.</source>
+        <translation>Suma kontrolna pliku oprogramowania jest nieprawidłowa. Sprawdź, czy użyto właściwego pliku sumy kontrolnej, i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>SMART probe programming successful.</source>
+        <translation>Programowanie czujnika SMART zakończone pomyślnie.</translation>
+    </message>
+    <message>
+        <source>SMART probes cannot be programmed while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>Czujników SMART nie można programować, gdy aktywny jest tryb skanowania. Czy opuścić tryb skanowania?</translation>
+    </message>
+    <message>
+        <source>There is no SMART probe connected to the selected channel. Please select the channel in the home screen where the SMART probe to be programmed is connected.</source>
+        <translation>Do wybranego kanału nie podłączono czujnika SMART. Na ekranie głównym wybierz kanał, do którego podłączony jest programowany czujnik SMART.</translation>
+    </message>
+    <message>
+        <source>Please enter a probe name!</source>
+        <translation>Wprowadź nazwę czujnika!</translation>
+    </message>
+    <message>
+        <source>Please select an internal resistor!</source>
+        <translation>Wybierz rezystor wewnętrzny!</translation>
+    </message>
+    <message>
+        <source>Please select a temperature conversion standard!</source>
+        <translation>Wybierz normę przetwarzania temperatury!</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. The SMART probe is no longer connected.</source>
+        <translation>Podczas programowania czujnika SMART wystąpił błąd. Czujnik SMART nie jest już podłączony.</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
+        <translation>Podczas programowania czujnika SMART wystąpił błąd. Sprawdź wyświetlone dane czujnika i spróbuj ponownie.</translation>
+    </message>
 </context>
 <context>
     <name>TTamarindSettings</name>

@@ -3282,6 +3282,78 @@ current</source>
         <source>Calibration data saved.</source>
         <translation>Данные калибровки сохранены.</translation>
     </message>
+    <message>
+        <source>No connected USB stick found.</source>
+        <translation>Подключённый USB-накопитель не найден.</translation>
+    </message>
+    <message>
+        <source>Directory &quot;%1&quot; not found on USB stick. The new firmware files have to be located there.</source>
+        <translation>Каталог «%1» не найден на USB-накопителе. Файлы нового ПО должны находиться в нём.</translation>
+    </message>
+    <message>
+        <source>No firmware files found in folder &quot;%1&quot;.</source>
+        <translation>В папке «%1» не найдены файлы ПО.</translation>
+    </message>
+    <message>
+        <source>Multiple firmware files found. Please make sure that there is only one firmware version on the USB stick.</source>
+        <translation>Найдено несколько файлов ПО. Убедитесь, что на USB-накопителе только одна версия ПО.</translation>
+    </message>
+    <message>
+        <source>The detected firmware is not a valid %1 user interface firmware.</source>
+        <translation>Обнаруженное ПО не является допустимым ПО интерфейса пользователя %1.</translation>
+    </message>
+    <message>
+        <source>No checksum file found.</source>
+        <translation>Файл контрольной суммы не найден.</translation>
+    </message>
+    <message>
+        <source>Error while copying the firmware files. Please try again.</source>
+        <translation>Ошибка при копировании файлов ПО. Повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Cannot open firmware file. Please try again.</source>
+        <translation>Не удалось открыть файл ПО. Повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Cannot open checksum file. Please try again.</source>
+        <translation>Не удалось открыть файл контрольной суммы. Повторите попытку.</translation>
+    </message>
+    <message>
+        <source>The checksum of the firmware file is not correct. Please check if the right checksum file is used and then try again.</source>
+        <translation>Неверная контрольная сумма файла ПО. Проверьте, что используется правильный файл контрольной суммы, и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>SMART probe programming successful.</source>
+        <translation>Программирование датчика SMART выполнено успешно.</translation>
+    </message>
+    <message>
+        <source>SMART probes cannot be programmed while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>Датчики SMART нельзя программировать, пока активен режим сканирования. Выйти из режима сканирования?</translation>
+    </message>
+    <message>
+        <source>There is no SMART probe connected to the selected channel. Please select the channel in the home screen where the SMART probe to be programmed is connected.</source>
+        <translation>К выбранному каналу не подключён датчик SMART. Выберите на главном экране канал, к которому подключён программируемый датчик SMART.</translation>
+    </message>
+    <message>
+        <source>Please enter a probe name!</source>
+        <translation>Введите имя датчика!</translation>
+    </message>
+    <message>
+        <source>Please select an internal resistor!</source>
+        <translation>Выберите внутренний резистор!</translation>
+    </message>
+    <message>
+        <source>Please select a temperature conversion standard!</source>
+        <translation>Выберите стандарт преобразования температуры!</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. The SMART probe is no longer connected.</source>
+        <translation>При программировании датчика SMART произошла ошибка. Датчик SMART больше не подключён.</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
+        <translation>При программировании датчика SMART произошла ошибка. Проверьте отображаемые данные датчика и повторите попытку.</translation>
+    </message>
 </context>
 <context>
     <name>TTamarindSettings</name>
