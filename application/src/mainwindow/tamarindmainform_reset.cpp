@@ -10,6 +10,7 @@
 #include "channelviewcontrollermanager.h"
 #include "clickablewidgetcontroller.h"
 #include "decimaldisplaycontroller.h"
+#include "graphviewcontroller.h"
 #include "internalscpihandler.h"
 #include "languagecontroller.h"
 #include "menubuttoncontext.h"
@@ -37,6 +38,7 @@ void TTamarindMainForm::factoryReset()
     mAverageValueSettingController->factoryReset();
     mStdProbeSettingsController->factoryReset();
     TProbeAlarmController::instance().factoryReset();
+    mGraphViewController->factoryReset();
     mScanModeController->factoryReset(homeViewChannel());
     if (mInternalSCPIHandler->restoreFactoryCalibration())
         loadCalibrationData();
@@ -65,6 +67,8 @@ void TTamarindMainForm::changeEvent(QEvent* pEvent)
             mProbeAlarmsWidgetController->indicateActiveWidget();
         if (mChannelViewControllerManager)
             mChannelViewControllerManager->retranslate();
+        if (mGraphViewController)
+            mGraphViewController->retranslate();
         if (ui->stackedWidget->currentWidget() == ui->PageSettings && mSettingsWidgetController)
             mSettingsWidgetController->indicateActiveWidget();
         // The instrument name is asked of the board, which the constructor does in its own time.
