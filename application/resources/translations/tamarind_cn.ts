@@ -509,6 +509,13 @@
     </message>
 </context>
 <context>
+    <name>TMultiChannelViewController</name>
+    <message>
+        <source>Probe / Unit (Chan. %1)</source>
+        <translation>探头 / 单位（通道 %1）</translation>
+    </message>
+</context>
+<context>
     <name>TPRTProbe</name>
     <message>
         <source>Pt25</source>
