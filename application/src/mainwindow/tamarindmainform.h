@@ -32,6 +32,7 @@ class TChannelViewControllerManager;
 class TClickableWidgetController;
 class TCustomLogoGUIController;
 class TIntCommController;
+class TLogfileController;
 class TInternalSCPIHandler;
 class TProbeController;
 class TScanModeController;
@@ -164,9 +165,10 @@ public slots:
     void onScanModeStarted();
     void onScanModeStopped();
     void onScanViewChangedDuringRuntime(const TScanModeController& pScanModeController);
-    // The status marks of the title bar: "SCAN" while scan mode runs, "REM"
-    // while a client controls the instrument.
+    // The status marks of the title bar: "LOG" while the logger runs, "SCAN"
+    // while scan mode runs, "REM" while a client controls the instrument.
     void updateTitleLabel_Right();
+    void onLoggerStatusActiveChanged(bool pActive);
     void onRemoteModeChanged(bool pRemoteMode);
     void onMainStackedWidgetChanged(int pIndex);
 
@@ -214,6 +216,7 @@ private:
     void buildChannelViewManager();
     void buildProbeController();
     void buildScanMode();
+    void buildLogger();
     void buildRemoteControl();
     void buildOptionBoardTransport();
     void buildRemoteSettingsPage();
@@ -261,6 +264,7 @@ private:
     std::unique_ptr<TProbeController> mProbeController;
     std::unique_ptr<TChannelController> mChannelController;
     std::unique_ptr<TScanModeController> mScanModeController;
+    std::unique_ptr<TLogfileController> mLogfileController;
     std::unique_ptr<TChannelViewControllerManager> mChannelViewControllerManager;
     std::unique_ptr<TCustomLogoGUIController> mCustomLogoGUIController;
     std::unique_ptr<TBuzzerGUIController> mBuzzerGUIController;

@@ -6,6 +6,7 @@
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
 #include "clickablewidgetcontroller.h"
+#include "logfilecontroller.h"
 #include "messagedialog.h"
 #include "probecontroller.h"
 #include "scanmodecontroller.h"
@@ -119,6 +120,8 @@ void TTamarindMainForm::beforeShowConnectedView(QZELKAppButton* pButton, bool& h
     }
     if (pButton == ui->BtnInfo)
         updateInfoScreen();
+    else if (pButton == ui->BtnLogger)
+        mLogfileController->setButtons();
     else if (pButton == ui->BtnUSB)
         on_BtnReturnToMainMenu_clicked();
 }

@@ -12,6 +12,7 @@
 #include "decimaldisplaycontroller.h"
 #include "internalscpihandler.h"
 #include "languagecontroller.h"
+#include "logfilecontroller.h"
 #include "menubuttoncontext.h"
 #include "messagedialog.h"
 #include "probealarmcontroller.h"
@@ -37,6 +38,7 @@ void TTamarindMainForm::factoryReset()
     mAverageValueSettingController->factoryReset();
     mStdProbeSettingsController->factoryReset();
     TProbeAlarmController::instance().factoryReset();
+    mLogfileController->factoryReset();
     mScanModeController->factoryReset(homeViewChannel());
     if (!mInternalSCPIHandler->restoreFactoryCalibration())
         TMessageDialog().showError(tr("The factory calibration data could not be restored, please try again."));
@@ -63,6 +65,8 @@ void TTamarindMainForm::changeEvent(QEvent* pEvent)
             mProbeAlarmsWidgetController->indicateActiveWidget();
         if (mChannelViewControllerManager)
             mChannelViewControllerManager->retranslate();
+        if (mLogfileController)
+            mLogfileController->retranslate();
         if (ui->stackedWidget->currentWidget() == ui->PageSettings && mSettingsWidgetController)
             mSettingsWidgetController->indicateActiveWidget();
         // The instrument name is asked of the board, which the constructor does in its own time.

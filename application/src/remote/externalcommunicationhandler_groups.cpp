@@ -13,11 +13,6 @@ bool TExternalCommunicationHandler::processCommand_Configure(const TSCPICommand&
     return false;
 }
 
-bool TExternalCommunicationHandler::processCommand_Logger(const TSCPICommand&)
-{
-    return false;
-}
-
 bool TExternalCommunicationHandler::processCommand_Probe(const TSCPICommand&)
 {
     return false;
