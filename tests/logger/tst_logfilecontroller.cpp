@@ -285,7 +285,8 @@ void tst_LogfileController::dataLine_data()
     QTest::newRow("scan, reference of another electrical unit")
         << "." << 1 << 3 << QStringLiteral("06/12/2026;13:12:53;Channel 3;12.5000;°C;0.50000;mV;-12.500;°C;;");
     QTest::newRow("scan, the reference against itself")
-        << "," << 1 << 1 << QStringLiteral("06/12/2026;13:12:53;Channel 1;0,0000;°C;100,00000;\u2126;0,000;°C;0,000;\u2126");
+        << "," << 1 << 1
+        << QStringLiteral("06/12/2026;13:12:53;Channel 1;0,0000;°C;100,00000;\u2126;0,000;°C;0,000;\u2126");
     QTest::newRow("scan without a reference probe")
         << "." << 2 << 2 << QStringLiteral("06/12/2026;13:12:53;Channel 2;10.0000;°C;103.90000;\u2126;;;;");
 }
@@ -490,8 +491,7 @@ void tst_LogfileController::logfileNames()
     TLogfileController& logger = build();
 
     QCOMPARE(logger.getLogfileList(), QStringList({"02012026_080000000", "01012026_080000000"}));
-    QCOMPARE(logger.logfilePath(name),
-             found ? mFixture->logfileDir() + QLatin1Char('/') + name : QString());
+    QCOMPARE(logger.logfilePath(name), found ? mFixture->logfileDir() + QLatin1Char('/') + name : QString());
 }
 
 TAMARIND_TEST_MAIN(tst_LogfileController)

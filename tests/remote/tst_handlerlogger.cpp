@@ -100,11 +100,11 @@ void tst_HandlerLogger::mode_data()
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<QByteArray>("modeAfter");
     QTest::newRow("manual") << QByteArray("logg:mode 2") << QByteArray("ACK\r\n") << QByteArray("2\r\n");
-    QTest::newRow("automatic, long form") << QByteArray("logger:mode 1") << QByteArray("ACK\r\n")
-                                          << QByteArray("1\r\n");
+    QTest::newRow("automatic, long form")
+        << QByteArray("logger:mode 1") << QByteArray("ACK\r\n") << QByteArray("1\r\n");
     QTest::newRow("3") << QByteArray("logg:mode 3") << QByteArray("E5\r\n") << QByteArray("1\r\n");
-    QTest::newRow("258, which is 2 in one byte") << QByteArray("logg:mode 258") << QByteArray("E5\r\n")
-                                                  << QByteArray("1\r\n");
+    QTest::newRow("258, which is 2 in one byte")
+        << QByteArray("logg:mode 258") << QByteArray("E5\r\n") << QByteArray("1\r\n");
     QTest::newRow("a real number") << QByteArray("logg:mode 2.0") << QByteArray("E5\r\n") << QByteArray("1\r\n");
 }
 
@@ -139,8 +139,8 @@ void tst_HandlerLogger::writeOnlyInManualMode_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QByteArray>("reply");
     QTest::newRow("stopped") << false << int(TLogfileController::lmManual) << QByteArray("E15\r\n");
-    QTest::newRow("automatic mode while logging") << true << int(TLogfileController::lmAutomatic)
-                                                  << QByteArray("E15\r\n");
+    QTest::newRow("automatic mode while logging")
+        << true << int(TLogfileController::lmAutomatic) << QByteArray("E15\r\n");
     QTest::newRow("manual mode while logging") << true << int(TLogfileController::lmManual) << QByteArray("ACK\r\n");
 }
 
@@ -182,7 +182,8 @@ void tst_HandlerLogger::download()
     logger().stopLogger();
     const QByteArray log = ask("logger:download " + running);
     QVERIFY(log.startsWith("ZTM8800\x1eSerial number: SN-4711\x1e"));
-    QVERIFY(log.endsWith("\x1e\x1e" "Date;Time;Channel;Temperature value;Unit;Raw value;Unit;Temperature difference;"
+    QVERIFY(log.endsWith("\x1e\x1e"
+                         "Date;Time;Channel;Temperature value;Unit;Raw value;Unit;Temperature difference;"
                          "Unit;Raw value difference;Unit\r\n"));
     QCOMPARE(ask("logg:eras " + running), QByteArray("ACK\r\n"));
     QVERIFY(!mFixture->logfileNames().contains(QString::fromLatin1(running)));

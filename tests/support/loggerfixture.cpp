@@ -31,10 +31,9 @@ TLogfileController& TLoggerFixture::buildLogger(bool pLoadProbes)
     menu->addWidget(f.BtnLogger_Interval, f.LblLogger_Interval);
     menu->addWidget(f.BtnLogger_StartTime, f.LblLogger_StartTime);
     menu->addWidget(f.BtnLogger_Duration, f.LblLogger_Duration);
-    mLogger = std::make_unique<TLogfileController>(&subMenu(), READ_INTERVAL, &controller(), &probes(), mScanMode.get(),
-                                                   QStringLiteral("/home/Logfiles"),
-                                                   TLogfileControllerWidgets::fromForm(f), std::move(menu),
-                                                   QStringLiteral("SN-4711"));
+    mLogger = std::make_unique<TLogfileController>(
+        &subMenu(), READ_INTERVAL, &controller(), &probes(), mScanMode.get(), QStringLiteral("/home/Logfiles"),
+        TLogfileControllerWidgets::fromForm(f), std::move(menu), QStringLiteral("SN-4711"));
     mLogger->setCurrentDateTime([this] { return mNow; });
     mLogger->loadSettings();
     return *mLogger;
