@@ -32,13 +32,31 @@ private:
 };
 } // namespace
 
-QString TPrintfNumber::fixed(double pValue, int pDecimals)
+namespace
+{
+QString format(const char* pFormat, int pPrecision, double pValue)
 {
     const TCNumericLocale cLocale;
-    const int length = std::snprintf(nullptr, 0, "%.*f", pDecimals, pValue);
+    const int length = std::snprintf(nullptr, 0, pFormat, pPrecision, pValue);
     if (length < 0)
         return QString();
     QByteArray text(length, '\0');
-    std::snprintf(text.data(), std::size_t(length) + 1, "%.*f", pDecimals, pValue);
+    std::snprintf(text.data(), std::size_t(length) + 1, pFormat, pPrecision, pValue);
     return QString::fromLatin1(text);
+}
+} // namespace
+
+QString TPrintfNumber::fixed(double pValue, int pDecimals)
+{
+    return format("%.*f", pDecimals, pValue);
+}
+
+QString TPrintfNumber::general(double pValue, int pPrecision)
+{
+    return format("%.*g", pPrecision, pValue);
+}
+
+QString TPrintfNumber::scientific(double pValue, int pDecimals)
+{
+    return format("%.*e", pDecimals, pValue);
 }

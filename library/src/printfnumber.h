@@ -11,4 +11,9 @@ class TPrintfNumber
 public:
     // "%.<pDecimals>f"; empty when the C library cannot write the number.
     static QString fixed(double pValue, int pDecimals);
+    // "%.<pPrecision>g": fixed or exponent notation, pPrecision significant
+    // digits, trailing zeros dropped.
+    static QString general(double pValue, int pPrecision);
+    // "%.<pDecimals>e".
+    static QString scientific(double pValue, int pDecimals);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "probe_enums.h"
 #include "probeeditcontrollers.h"
 #include "submenuconfirmationreceiver.h"
 #include "zelkvector.h"
@@ -8,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include <map>
 #include <memory>
@@ -57,6 +59,59 @@ public:
     static constexpr int MAX_PROBE_NAME_LENGTH = 20;
     static constexpr double MIN_PROBE_TEMPERATURE_LIMIT = -999.0;
     static constexpr double MAX_PROBE_TEMPERATURE_LIMIT = 9999.0;
+
+    // Columns of the probe coefficient file, in both directions.
+    static constexpr int COEFF_EXPORT_COL_COUNT = 50;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_PROBE_NAME = 0;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_PT25 = 1;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_PT100 = 2;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_B = 3;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_E = 4;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_J = 5;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_K = 6;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_N = 7;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_R = 8;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_S = 9;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_T = 10;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_THERMISTOR = 11;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_T_MIN = 12;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_T_MAX = 13;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_PRT_CVD_R0 = 14;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_PRT_CVD_A = 15;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_PRT_CVD_B = 16;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_PRT_CVD_C = 17;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_PRT_ITS90_R001 = 18;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_PRT_ITS90_AN = 19;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_PRT_ITS90_BN = 20;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_PRT_ITS90_AP = 21;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_PRT_ITS90_BP = 22;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_PRT_ITS90_CP = 23;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_PRT_ITS90_DP = 24;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_TA_MIN = 25;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_TA_MAX = 26;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_A0 = 27;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_A1 = 28;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_A2 = 29;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_A3 = 30;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_TB_MIN = 31;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_TB_MAX = 32;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_B0 = 33;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_B1 = 34;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_B2 = 35;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_B3 = 36;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_TC_MIN = 37;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_TC_MAX = 38;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_C0 = 39;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_C1 = 40;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_C2 = 41;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_TC_C3 = 42;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_THERM_SH_A = 43;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_THERM_SH_B = 44;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_THERM_SH_C = 45;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_THERM_POLY_C0 = 46;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_THERM_POLY_C1 = 47;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_THERM_POLY_C2 = 48;
+    static constexpr int COEFF_EXPORT_COL_INDEX_HEADER_THERM_POLY_C3 = 49;
 
     // Takes the two row registries; reads no settings and sends nothing to
     // the board. Widgets may be null where a test needs no list.
@@ -162,6 +217,41 @@ public:
     TProbeEditController* editorByButton(QWidget* button) const;
     bool isDefaultProbeButton(QWidget* button) const;
 
+    // --- probe files (probecontroller_files.cpp) --------------------------------
+
+    // The probe tables of a log file's header: per probe one ";"-separated
+    // line appended to the list of its kind (SMART probes with the PRT
+    // probes), after the three headlines when pCreateHeadlines. Only appends.
+    void generateProbeCSVLists(const zelk::vector<TAbstractProbe*>& pProbes, bool pCreateHeadlines,
+                               QStringList& oPRTProbes, QStringList& oThermocoupleProbes,
+                               QStringList& oThermistorProbes) const;
+    // The readable description of every custom probe as a file on the USB
+    // stick; tells the user when there is none. True when the file was written.
+    bool downloadCustomProbeInfo() const;
+    // The same for the given probes, the file named after the current time and
+    // pFilenamePostfix. False without a probe (silently), and without a stick
+    // or when the file could not be written (the user is told).
+    bool downloadProbeInfo(const zelk::vector<TAbstractProbe*>& pProbes, const QString& pFilenamePostfix) const;
+    // The coefficient table of the custom probes: the header line, then one
+    // line per probe, TAB-separated, without line ends.
+    QStringList generateProbeCoefficientCSVList() const;
+    // Creates or updates custom probes from a coefficient file and shows the
+    // outcome; each accepted line is stored at once, a bad line is reported
+    // and skipped.
+    void importProbeCoefficientsFromCSVFile(const QString& pFilePath);
+    // Reads the eleven flag fields (pTokens holds at least 12); true when
+    // exactly one is marked "x". Marks overwrite the out-parameters in field
+    // order; the others are left as they are.
+    static bool probeCoeffImportDetectProbeTypes(const QStringList& pTokens, Probe_enums::EnPRTType& oPRTType,
+                                                 Probe_enums::EnThermocoupleType& oTCType, bool& oThermistor);
+    // A number of the coefficient file, "," read as "."; NaN for anything
+    // that is not a finite number.
+    static double coeffValueFromString(const QString& pValue);
+    // The coefficient file's number forms, as printf's "%g" and "%.5e" write
+    // them in the C locale, whatever the user's separator; NaN is "nan".
+    static QString double2str(double pValue);
+    static QString double2scientific_str(double pValue);
+
     // The probe selection page closes without anything to confirm.
     void returnToMainMenuClicked() override;
     bool cancelClicked() override;
@@ -197,6 +287,13 @@ private:
     QString backupSection(int pProbeNr) const;
     void writeBackup(const TAbstractProbe& pOldProbe);
     zelk::vector<TDefaultProbeButton> defaultProbeButtons() const;
+    bool downloadProbeInfoInternal(const zelk::vector<TAbstractProbe*>& pProbes, const QString& pFilename) const;
+    // One line of a coefficient file past its header: creates or updates
+    // probes and counts them, records what went wrong.
+    // True when the line reached its create or update step, whether the store
+    // succeeded or not: only such a line may be the last before an abort.
+    bool importCoefficientLine(const QString& pLine, int& ioCreateCount, int& ioUpdateCount,
+                               zelk::vector<QString>& oErrors);
 
     // One list's rows for the probes, in order: rows made earlier are used
     // again, missing ones are made, left-over ones released.
