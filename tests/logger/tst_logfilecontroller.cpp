@@ -5,7 +5,9 @@
 #include "messagerecorder.h"
 #include "probe.h"
 #include "scanmodecontroller.h"
+#include "simulatedsmartprobe.h"
 #include "tamarindsettings.h"
+#include "testidentity.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -78,6 +80,7 @@ private slots:
     void headerStartTime_data();
     void headerStartTime();
     void headerWithoutAssignedProbes();
+    void headerListsAssignedProbesAndSmartProbes();
     void dataLine_data();
     void dataLine();
     void restartEndsTheRunningLogFirst();
@@ -264,6 +267,34 @@ void tst_LogfileController::headerWithoutAssignedProbes()
                                          "Temperature difference;Unit;Raw value difference;Unit\r"));
     QCOMPARE(lines.size(), 12);
     QCOMPARE(lines.value(11), QByteArray());
+}
+
+// An assigned custom probe has its line in its block; a SMART probe on the board adds a block of its own.
+void tst_LogfileController::headerListsAssignedProbesAndSmartProbes()
+{
+    QVERIFY(identifyBoardAs(mFixture->board(), ZTM8800));
+    QVERIFY(mFixture->board().board().plugSmartProbe(2, TSimulatedSmartProbe::callendarVanDusenPt100()));
+    TLogfileController& logger = build(true);
+    QString error;
+    QVERIFY2(mFixture->probes().newProbeCreated(nullptr, prtProbe(true), error), qPrintable(error));
+    TAbstractProbe* stored = nullptr;
+    for (const auto& probe : mFixture->probes().customProbes())
+        stored = probe.second.get();
+    QVERIFY(stored);
+    QVERIFY(mFixture->probes().assignProbeToChannel(stored, mFixture->controller().physical_channel(1), false, false));
+
+    QCOMPARE(logger.startLogger(), TLogfileController::lsrSuccess);
+    const QList<QByteArray> lines = mFixture->content(onlyLogfile()).split('\n');
+    QCOMPARE(lines.value(2), QByteArray("PRT probes:\r"));
+    QVERIFY(lines.value(3).startsWith("Probe name;Channel;"));
+    QVERIFY2(lines.value(4).startsWith("Pt100;1;yes;-200;850;;4-wire;"), lines.value(4).constData());
+    QCOMPARE(lines.value(5), QByteArray("Thermocouple probes:\r"));
+    QCOMPARE(lines.value(7), QByteArray("Thermistor probes:\r"));
+    QCOMPARE(lines.value(9), QByteArray("SMART probes:\r"));
+    QVERIFY(lines.value(10).startsWith("Probe name;Channel;"));
+    QVERIFY2(lines.value(11).startsWith("SPRT100-4711;"), lines.value(11).constData());
+    QVERIFY(lines.value(12).startsWith("Start time: "));
+    mFixture->controller().physical_channel(1)->assignProbe(nullptr);
 }
 
 void tst_LogfileController::dataLine_data()

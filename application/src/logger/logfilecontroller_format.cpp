@@ -77,8 +77,8 @@ void TLogfileController::appendProbeBlocks(QString& oHeader, const zelk::vector<
     QStringList prtProbes;
     QStringList thermocoupleProbes;
     QStringList thermistorProbes;
-    // PENDING-MERGE: generateProbeCSVLists
-    (void)pProbes;
+    if (mProbeController)
+        mProbeController->generateProbeCSVLists(pProbes, true, prtProbes, thermocoupleProbes, thermistorProbes);
     const auto block = [&oHeader](const QString& pTitle, const QStringList& pLines) {
         oHeader += pTitle + LINE_END;
         for (const QString& line : pLines)
