@@ -26,6 +26,48 @@
     </message>
 </context>
 <context>
+    <name>TAbstractChannelViewController</name>
+    <message>
+        <source>Chan.</source>
+        <comment>Translation for channel selection button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No. of meas.</source>
+        <comment>Number of values on which average value and stability are based on</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stability</source>
+        <comment>Stability of average value</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermovoltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TAbstractProbe</name>
     <message>
         <source>WARNING: the last calibration of probe %1 is longer than one year ago! (%2)</source>
@@ -122,6 +164,17 @@
     </message>
 </context>
 <context>
+    <name>TCJCCalibrationItem</name>
+    <message>
+        <source>Please connect the CJC calibration adaptor to channel 1 and channel %1. Make sure the probe with the adaptor&apos;s coefficients is assigned to channel 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The instrument could not produce a valid measuring result. Calibration will be aborted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TCalibrationProgressDialog</name>
     <message>
         <source>Abort</source>
@@ -214,6 +267,24 @@
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TDWK4400_1100_Connector</name>
+    <message>
+        <source>No USB to serial converter found. Please make sure that a converter based on an FTDI chip is used. Reconnecting the converter might also help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please check if the calibrator is ready to communicate. If the setpoint value is blinking, please press E.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TDWK46XX_Connector</name>
+    <message>
+        <source>No USB to serial converter found. Please make sure that a converter based on an FTDI chip is used. Reconnecting the converter might also help.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -511,9 +582,922 @@
     </message>
 </context>
 <context>
+    <name>TProbeController</name>
+    <message>
+        <source>This probe is not compatible with channel %1 with the current settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would you really like to delete probe %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probe name</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is reference</source>
+        <comment>Header for logfile export of probe data. Indicates if the probe is a reference probe.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T min.</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T max.</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last calibration</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wiring</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal resistor</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conversion</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRT type</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standby current</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excitation current</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CvD coefficient R0</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CvD coefficient A</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CvD coefficient B</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CvD coefficient C</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ITS 90 coefficient R001</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ITS 90 coefficient A</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ITS 90 coefficient B</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ITS 90 coefficient Ap</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ITS 90 coefficient Bp</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ITS 90 coefficient Cp</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ITS 90 coefficient Dp</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple type</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cold junction compensation</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference channel</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient Ta min.</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient Ta max.</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient A0</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient A1</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient A2</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient A3</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient Tb min.</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient Tb max.</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient B0</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient B1</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient B2</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient B3</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient Tc min.</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient Tc max.</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient C0</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient C1</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient C2</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient C3</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SH coefficient A</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SH coefficient B</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SH coefficient C</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polynomial coefficient C0</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polynomial coefficient C1</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polynomial coefficient C2</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polynomial coefficient C3</source>
+        <comment>Header for logfile export of probe data</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3-wire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4-wire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>25 Ohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100 Ohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CvD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ITS 90</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EN 60751</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pt25</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pt100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>Thermocouple type</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>Thermocouple type</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D</source>
+        <comment>Thermocouple type</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>Thermocouple type</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>J</source>
+        <comment>Thermocouple type</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K</source>
+        <comment>Thermocouple type</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>Thermocouple type</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R</source>
+        <comment>Thermocouple type</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Thermocouple type</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>Thermocouple type</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal</source>
+        <comment>Cold junction compensation</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>External</source>
+        <comment>Cold junction compensation</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <comment>Cold junction compensation</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polynomial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IEC 584</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steinhart-Hart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>Thermistor conversion</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The instrument does not contain any custom probes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not create file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probe name</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PT25</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PT100</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple B</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple E</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple J</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple K</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple N</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple R</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple S</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple T</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermistor</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T min</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T max</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRT CvD R0</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRT CvD A</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRT CvD B</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRT CvD C</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRT ITS90 R0.01</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRT ITS90 an</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRT ITS90 bn</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRT ITS90 ap</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRT ITS90 bp</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRT ITS90 cp</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRT ITS90 dp</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple Ta min</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple Ta max</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple a0</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple a1</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple a2</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple a3</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple Tb min</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple Tb max</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple b0</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple b1</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple b2</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple b3</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple Tc min</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple Tc max</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple c0</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple c1</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple c2</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermocouple c3</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermistor Steinhart-Hart a</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermistor Steinhart-Hart b</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermistor Steinhart-Hart c</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermistor Polynomial c0</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermistor Polynomial c1</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermistor Polynomial c2</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thermistor Polynomial c3</source>
+        <extracomment>Probe export CSV file header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid import file format. Only UTF-16 encoded files with byte order mark will be accepted!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The import file is too large.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import aborted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probes created: %1. Probes updated: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error in line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total error count: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid probe name: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid value for Tmin: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid value for Tmax: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value for Tmin must be smaller than Tmax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to detect probe type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficients are empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ambiguous coefficient data found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probe %1 already exists and has a different probe type. Dataset will be ignored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid coefficients found. Please enter CvD or ITS90 coefficients.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid coefficients found. Please enter thermocouple coefficients.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid coefficients found. Please enter Steinhart-Hart or polynomial coefficients.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create new probe, maximum number of probes reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum number of probes reached. Please delete an existing probe first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TProbeEditController</name>
+    <message>
+        <source>Last cal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a probe name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a value for Tmin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a value for Tmax.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tmax must be greater than Tmin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The probe data cannot be restored due to a probe type mismatch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The previous version of the probe data is dated %1. Would you like to restore the probe data? The restored probe data will not be updated until you store them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WARNING: the probe name has changed since the last backup, it will be renamed to %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TProbeEditController_PRT</name>
+    <message>
+        <source>Resistance thermometer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TProbeEditController_TC</name>
+    <message>
+        <source>Thermocouple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a valid channel for the cold junction compensation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TProbeEditController_Thermistor</name>
+    <message>
+        <source>Thermistor</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TReciprocalChannel</name>
     <message>
         <source>Chan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TRemoteSettingsController</name>
+    <message>
+        <source>Please enter a valid IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a valid netmask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a valid gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <comment>RS232 hardware flow control</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>RS232 hardware flow control</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>RS232 parity</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <comment>RS232 parity</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <comment>RS232 parity</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>RS232 parity</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <comment>RS232 parity</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <comment>Ethernet - DHCP setting</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>Ethernet - DHCP setting</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TScanModeController</name>
+    <message>
+        <source>Configuration for scanner box %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channel configuration must at least contain two channels!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>seconds</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TSmartProbeEnablingController</name>
+    <message>
+        <source>SMART probes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would you like to disable probe %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would you like to enable probe %1?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -636,6 +1620,13 @@
     </message>
     <message>
         <source>Locked: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TStandardProbeSettingController</name>
+    <message>
+        <source>Channel selection</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2134,6 +3125,22 @@ current</source>
         <source>Clear</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The instrument is currently in remote mode. Would you like to change to local mode? WARNING: any pending commands will be cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SCAN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>REM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to start scan mode. Please select at least two channels.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TTamarindSettings</name>
@@ -2202,6 +3209,32 @@ current</source>
     <message>
         <source>c3: </source>
         <comment>Thermistor polynomial coefficient</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTwoPointCalibrationItem</name>
+    <message>
+        <source>Nominal value must be %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a nominal value for the %1 calibration point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please connect external reference %1 to channel %2 and press OK to continue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The instrument could not produce a valid measuring result. Calibration will be aborted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TUnitSelectionProvider</name>
+    <message>
+        <source>Unit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,8 @@
 
 #include "authorizationcontroller.h"
 #include "channel.h"
+#include "channelviewcontrollermanager.h"
+#include "channelviewcontrollers.h"
 #include "externalcommunicationinterface.h"
 #include "internalscpihandler.h"
 #include "probe.h"
@@ -269,8 +271,18 @@ void TExternalCommunicationHandler::reloadProbe(TAbstractProbe* pProbe)
     bool failed = false;
     const std::unique_ptr<TAbstractProbe> read =
         mInternalSCPIHandler->createProbeFromInstrument(pProbe->internalProbeNumber(), failed, false);
-    if (!failed && read)
-        pProbe->copyContent(*read);
+    if (failed || !read)
+        return;
+    pProbe->copyContent(*read);
+    refreshChannelView();
+}
+
+void TExternalCommunicationHandler::refreshChannelView()
+{
+    if (!mChannelViewControllerManager)
+        return;
+    if (TAbstractChannelViewController* view = mChannelViewControllerManager->currentViewController())
+        view->initGUI();
 }
 
 QString TExternalCommunicationHandler::channelValueAsString(const TAbstractChannel& pChannel) const

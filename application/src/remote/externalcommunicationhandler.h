@@ -19,6 +19,7 @@ class TExternalCommunicationInterface;
 class TInternalSCPIHandler;
 class TLogfileController;
 class TProbeController;
+struct TProbeCommandGroup;
 
 // The one remote command handler: every transport hands it the text it
 // receives. It decides which transport holds remote access, cuts the text into
@@ -103,8 +104,11 @@ public:
     // or error 9 (no such probe).
     TAbstractProbe* probeByParameter(const std::unique_ptr<TSCPIParameter>& pParameter);
     // Reads the probe back from the board, which keeps the master copy, into
-    // pProbe; a failed read changes nothing and reports nothing.
+    // pProbe and refreshes the shown channel view; a failed read changes
+    // nothing and reports nothing.
     void reloadProbe(TAbstractProbe* pProbe);
+    // Lets the current channel view show what changed; nothing without one.
+    void refreshChannelView();
     // Electrical value and unit, ",", temperature and unit, "." as separator.
     QString channelValueAsString(const TAbstractChannel& pChannel) const;
 
@@ -129,6 +133,9 @@ private:
     void queueLine(const QString& pLine);
     void releaseRemoteAccess();
     void setRemoteMode(bool pRemoteMode);
+
+    // The common course of the probe groups; true when the header is one of pGroup's.
+    bool processProbeCommand(const TSCPICommand& pCommand, const TProbeCommandGroup& pGroup);
 
     // The system commands; true when the header was one of them.
     bool processSystemCommand_AnyMode(const TSCPICommand& pCommand);

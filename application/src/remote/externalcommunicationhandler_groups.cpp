@@ -13,22 +13,7 @@ bool TExternalCommunicationHandler::processCommand_Configure(const TSCPICommand&
     return false;
 }
 
-bool TExternalCommunicationHandler::processCommand_Probe(const TSCPICommand&)
-{
-    return false;
-}
-
-bool TExternalCommunicationHandler::processCommand_SenseThermocouple(const TSCPICommand&)
-{
-    return false;
-}
-
 bool TExternalCommunicationHandler::processCommand_SenseFrtd(const TSCPICommand&)
-{
-    return false;
-}
-
-bool TExternalCommunicationHandler::processCommand_SenseThermistor(const TSCPICommand&)
 {
     return false;
 }
