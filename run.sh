@@ -75,20 +75,27 @@ else
 fi
 
 if [ -x "$top/build/simulator/calsim" ]; then
+    # The reference and two probes under test sit in whichever calibrator last got a set point.
+    follow_inputs="${TAMARIND_FOLLOW_INPUTS:-1:0,2:0.03,3:-0.2}"
+    rm -f "$TAMARIND_ROOT/var/run/boardsim.sock.follow"
     if [ "${TAMARIND_REAL_FTDI:-0}" != 1 ]; then
         model="${TAMARIND_CALIBRATOR:-DWK4400-165}"
         rm -f "$TAMARIND_ROOT/dev/ttyUSB-calibrator"
-        "$top/build/simulator/calsim" --model "$model" --control "$TAMARIND_ROOT/var/run/calsim.sock" &
+        "$top/build/simulator/calsim" --model "$model" --control "$TAMARIND_ROOT/var/run/calsim.sock" \
+            --board "$TAMARIND_ROOT/var/run/boardsim.sock" --inputs "$follow_inputs" &
         pids+=($!)
         for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyUSB-calibrator" ] && break; sleep 0.1; done
         echo "Simulated calibrator $model on the simulated USB-serial converter ($TAMARIND_ROOT/dev/ttyUSB-calibrator),"
         echo "  control commands on $TAMARIND_ROOT/var/run/calsim.sock (see simulator/README.md);"
         echo "  TAMARIND_CALIBRATOR=<model> picks another serial model, TAMARIND_REAL_FTDI=1 a real converter instead."
     fi
-    "$top/build/simulator/calsim" --model MBK2800 --port 8101 --control "$TAMARIND_ROOT/var/run/calsim-bath.sock" &
+    "$top/build/simulator/calsim" --model MBK2800 --port 8101 --control "$TAMARIND_ROOT/var/run/calsim-bath.sock" \
+        --board "$TAMARIND_ROOT/var/run/boardsim.sock" --inputs "$follow_inputs" &
     pids+=($!)
     echo "Simulated network bath MBK2800 at 127.0.0.1 port 8101 (a setup names that address and port),"
     echo "  control commands on $TAMARIND_ROOT/var/run/calsim-bath.sock"
+    echo "  Board inputs $follow_inputs (input:error in K) follow the calibrator that last got a set point;"
+    echo "  TAMARIND_FOLLOW_INPUTS=<list> picks others."
 fi
 if [ -x "$top/build/simulator/serialhost" ]; then
     rm -f "$TAMARIND_ROOT/dev/ttyO1" "$TAMARIND_ROOT/dev/ttyGS0"

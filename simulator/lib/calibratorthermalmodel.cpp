@@ -26,11 +26,18 @@ void TCalibratorThermalModel::setClock(TClock pClock)
         mInBandSince = mLastTime;
 }
 
+unsigned long TCalibratorThermalModel::setPointCount() const
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    return mSetPointCount;
+}
+
 void TCalibratorThermalModel::setSetPoint(double pCelsius)
 {
     std::lock_guard<std::mutex> lock(mMutex);
     advanceLocked();
     mSetPoint = pCelsius;
+    ++mSetPointCount;
     if (std::fabs(mTemperature - mSetPoint) > STABLE_BAND)
         mInBandSince = -1.0;
 }

@@ -24,6 +24,8 @@ public:
     void setClock(TClock pClock);
     void setSetPoint(double pCelsius);
     double setPoint() const;
+    // How many set points were given so far: tells a new one from a repeated value.
+    unsigned long setPointCount() const;
     // Puts the block at that temperature at once (a user's shortcut).
     void setTemperature(double pCelsius);
     // Kelvin per minute heating and cooling.
@@ -46,6 +48,7 @@ private:
     double mLastTime;
     double mTemperature;
     double mSetPoint;
+    unsigned long mSetPointCount = 0;
     double mUpPerSecond = 20.0 / 60.0;
     double mDownPerSecond = 10.0 / 60.0;
     double mNoise = 0.003;

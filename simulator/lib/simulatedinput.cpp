@@ -67,9 +67,23 @@ TTemperatureSignal TTemperatureSignal::step(double pBefore, double pAfter, doubl
     return signal;
 }
 
+TTemperatureSignal TTemperatureSignal::follow(TSource pSource, double pOffset, double pStandardDeviation)
+{
+    TTemperatureSignal signal;
+    signal.mShape = tsFollow;
+    signal.mValue = pOffset;
+    signal.mParameter = pStandardDeviation;
+    signal.mSource = std::move(pSource);
+    return signal;
+}
+
 double TTemperatureSignal::valueAt(double pNow, std::mt19937& pRandom) const
 {
     switch (mShape) {
+    case tsFollow: {
+        const double mean = (mSource ? mSource() : 0.0) + mValue;
+        return mParameter > 0.0 ? std::normal_distribution<double>(mean, mParameter)(pRandom) : mean;
+    }
     case tsRamp:
         return mValue + mParameter * (pNow - mTime) / 60.0;
     case tsNoise:
@@ -91,6 +105,8 @@ QString TTemperatureSignal::toText() const
         return QStringLiteral("noise %1 +- %2").arg(mValue).arg(mParameter);
     case tsStep:
         return QStringLiteral("step %1 -> %2").arg(mValue).arg(mParameter);
+    case tsFollow:
+        return QStringLiteral("follows outside %1%2 +- %3").arg(mValue >= 0 ? "+" : "").arg(mValue).arg(mParameter);
     case tsConstant:
         break;
     }

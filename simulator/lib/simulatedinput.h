@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <random>
 
 // How the temperature at one input of the simulated board moves over time.
@@ -9,7 +10,10 @@
 class TTemperatureSignal
 {
 public:
-    enum EnShape { tsConstant, tsRamp, tsNoise, tsStep };
+    enum EnShape { tsConstant, tsRamp, tsNoise, tsStep, tsFollow };
+    // An outside temperature, such as a calibrator's block, asked at each
+    // reading from the simulator's thread: it must be safe to call from there.
+    using TSource = std::function<double()>;
 
     static TTemperatureSignal constant(double pTemperature);
     // pRate in degrees Celsius per minute, from pStart at pNow on.
@@ -18,6 +22,8 @@ public:
     static TTemperatureSignal noise(double pMean, double pStandardDeviation);
     // pBefore until pDelaySeconds after pNow, pAfter from then on.
     static TTemperatureSignal step(double pBefore, double pAfter, double pDelaySeconds, double pNow);
+    // The source's temperature plus pOffset, with Gaussian noise of pStandardDeviation.
+    static TTemperatureSignal follow(TSource pSource, double pOffset, double pStandardDeviation);
 
     double valueAt(double pNow, std::mt19937& pRandom) const;
     EnShape shape() const { return mShape; }
@@ -26,10 +32,12 @@ public:
 private:
     EnShape mShape = tsConstant;
     double mValue = 0.0;
-    // Ramp: degrees per minute; noise: standard deviation; step: the value after the step.
+    // Ramp: degrees per minute; noise and follow: standard deviation; step: the value after the step.
+    // Follow: mValue is the offset.
     double mParameter = 0.0;
     // Ramp: when it started; step: when it steps.
     double mTime = 0.0;
+    TSource mSource;
 };
 
 // What is plugged into an input of the simulated board.

@@ -2,6 +2,7 @@
 // for tests against the real instrument program. See simulator/README.md.
 
 #include "boardcontrolserver.h"
+#include "boardinputfollower.h"
 #include "calibratorcontrolinterpreter.h"
 #include "calibratorsimulator.h"
 #include "deviceroot.h"
@@ -10,6 +11,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
+
+#include <map>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -34,7 +38,15 @@ int main(int argc, char* argv[])
     const QCommandLineOption port(QStringLiteral("port"),
                                   QStringLiteral("The TCP port of a network model on 127.0.0.1 (default 8101)."),
                                   QStringLiteral("port"), QStringLiteral("8101"));
-    parser.addOptions({model, link, port, control, standardInput});
+    const QCommandLineOption board(QStringLiteral("board"),
+                                   QStringLiteral("Keep inputs of the board simulator serving control commands on this "
+                                                  "socket at the block's temperature (see --inputs)."),
+                                   QStringLiteral("socket"));
+    const QCommandLineOption inputs(QStringLiteral("inputs"),
+                                    QStringLiteral("The board inputs in the block, each with its error in kelvin "
+                                                   "(default 1:0,2:0.03,3:-0.2)."),
+                                    QStringLiteral("input:offset,..."), QStringLiteral("1:0,2:0.03,3:-0.2"));
+    parser.addOptions({model, link, port, control, standardInput, board, inputs});
     parser.process(application);
 
     QTextStream out(stdout);
@@ -48,6 +60,12 @@ int main(int argc, char* argv[])
     EnCalibratorType type = EnCalibratorType::ctUndefined;
     if (!TCalibratorSimulator::parseModel(parser.value(model), type)) {
         err << "calsim: unknown model " << parser.value(model) << " (a code 1 to 12 or a model text)\n";
+        return 2;
+    }
+
+    std::map<int, double> offsetByInput;
+    if (parser.isSet(board) && !TBoardInputFollower::parseInputs(parser.value(inputs), offsetByInput)) {
+        err << "calsim: --inputs wants input:offset pairs separated by commas, e.g. 1:0,2:0.03\n";
         return 2;
     }
 
@@ -77,6 +95,14 @@ int main(int argc, char* argv[])
     }
     if (parser.isSet(standardInput))
         PeerProgram::serveControlOnStandardInput(&application, execute);
+
+    std::unique_ptr<TBoardInputFollower> follower;
+    if (parser.isSet(board)) {
+        follower = std::make_unique<TBoardInputFollower>(simulator.model(), parser.value(board), offsetByInput);
+        follower->start();
+        out << "calsim: board inputs follow the block after its first set point (" << parser.value(inputs) << ")"
+            << Qt::endl;
+    }
 
     PeerProgram::quitOnTerminationSignals(application);
     const int result = application.exec();

@@ -1,23 +1,33 @@
 #include "blockcalibratorethernet.h"
+#include "boardfaults.h"
+#include "boardsimulator.h"
+#include "boardstate.h"
 #include "calibrationroutine.h"
 #include "calibrationroutineobserver.h"
 #include "calibrationsetup.h"
 #include "calibratorfixture.h"
+#include "calibratorsimulator.h"
+#include "calibratorthermalmodel.h"
 #include "channel.h"
 #include "channelcontroller.h"
 #include "channelcontrollerfixture.h"
 #include "channeldescription.h"
+#include "channelviewfixture.h"
 #include "dwk44xx_connector.h"
 #include "ftdi_usb_serial_device.h"
 #include "mbk2x00_connector.h"
 #include "routineclock.h"
+#include "scanmodecontroller.h"
 #include "testsupport.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
 
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <map>
+#include <utility>
 
 using namespace Calibrationroutine;
 using namespace Electrical_temperature_units;
@@ -110,6 +120,33 @@ private:
     TCalibrationRoutine& mRoutine;
     int mSamples;
 };
+// Runs an action at the first report of a status.
+class TCallOnFirstStatus : public ICalibrationRoutineObserver
+{
+public:
+    explicit TCallOnFirstStatus(std::function<void()> pAction, EnRoutineStatus pStatus = rsCollectingStabilitySamples)
+        : mAction(std::move(pAction)), mStatus(pStatus)
+    {
+    }
+    void calibrationRoutineStatusChanged(const TCalibrationRoutine& pRoutine,
+                                         const TElectricalTemperatureValue&) override
+    {
+        if (mAction && pRoutine.status() == mStatus)
+            std::exchange(mAction, nullptr)();
+    }
+    void referenceValueUpdated(const TElectricalTemperatureValue&, const TElectricalTemperatureValue&, double) override
+    {
+    }
+    void dutValueUpdated(const TElectricalTemperatureValue&, const TChannelDescription&,
+                         const TElectricalTemperatureValue&) override
+    {
+    }
+    void calPointComplete(const TElectricalTemperatureValue&) override {}
+
+private:
+    std::function<void()> mAction;
+    EnRoutineStatus mStatus;
+};
 } // namespace
 
 Q_DECLARE_METATYPE(EnCalibratorType)
@@ -130,7 +167,13 @@ private slots:
     void endingsWithoutAPointRun_data();
     void endingsWithoutAPointRun();
     void emptyReferenceWindowIsNoResult();
+    void readBackMayDeviateHalfAKelvin_data();
+    void readBackMayDeviateHalfAKelvin();
+    void silentReferenceEndsTheRunAfterItsDeadline();
+    void unreadableDUTStaysEmptyAndTheRunGoesOn();
     void abortInASampleWaitEndsTheRun();
+    void abortWhileReadingDUTsKeepsThePoint();
+    void scanModeRestsDuringTheRun();
     void fastForwardWaitProcessesEventsOnce();
     void realWaitBlocksUntilItsDeadline();
 
@@ -140,6 +183,28 @@ private:
                             const zelk::vector<TChannelDescription>& pDuts = {TChannelDescription(2, "2"),
                                                                               TChannelDescription(3, "3")});
     EnRoutineResult run(TCalibrationRoutine& pRoutine);
+    // The board's inputs sit in the calibrator's block, each with an error of
+    // its own; the block's time is the run's.
+    void followCalibrator(const std::map<int, double>& pOffsets)
+    {
+        TCalibratorThermalModel& block = mCalibrator.simulator().model();
+        block.setClock([] { return IRoutineClock::current().monotonicMs() / 1000.0; });
+        for (const auto& input : pOffsets)
+            mFixture->board().board().withState([&](TBoardState& pState) {
+                pState.setSignal(input.first, TTemperatureSignal::follow([&block] { return block.temperature(); },
+                                                                         input.second, 0.002));
+            });
+    }
+    // Every command of the board that begins with pPrefix is answered with an error from now on.
+    void refuseOnBoard(const QByteArray& pPrefix)
+    {
+        mFixture->board().board().withFaults([pPrefix](TBoardFaults& pFaults) {
+            TBoardFaults::TCommandFault fault;
+            fault.mPrefix = pPrefix;
+            fault.mCount = -1;
+            pFaults.mCommandFaults << fault;
+        });
+    }
     bool startDryWell(const QStringList& pFaults = {})
     {
         return mCalibrator.start(EnCalibratorType::ctDWK4400_165, pFaults);
@@ -223,6 +288,7 @@ void tst_CalibrationRoutineRun::wholeRoutine()
 {
     QFETCH(EnCalibratorType, type);
     QVERIFY(mCalibrator.start(type));
+    followCalibrator({{1, 0.0}, {2, 0.03}, {3, -0.2}});
     controller().setReadingActive(true);
     const TCalibrationSetup bench =
         setup(type, {TElectricalTemperatureValue(50.0, uCelsius), TElectricalTemperatureValue(30.0, uCelsius)});
@@ -244,12 +310,14 @@ void tst_CalibrationRoutineRun::wholeRoutine()
     QCOMPARE(results.begin()->first.value(), 30.0);
     QCOMPARE(results.rbegin()->first.value(), 50.0);
     for (const auto& entry : results) {
-        QVERIFY(qAbs(entry.second.valueReferenceChannel().value() - 40.0) < 0.01);
+        // The inputs sit in the calibrator's block: near the set point, each with its own error.
+        const double setPoint = entry.first.value();
+        QVERIFY(qAbs(entry.second.valueReferenceChannel().value() - setPoint) < 0.05);
         const TDUTValue* dut2 = entry.second.dutValue(TChannelDescription(2, "2"));
         const TDUTValue* dut3 = entry.second.dutValue(TChannelDescription(3, "3"));
         QVERIFY(dut2 && dut3);
-        QVERIFY(qAbs(dut2->valTemperature().value() - 40.03) < 0.01);
-        QVERIFY(qAbs(dut3->valTemperature().value() - 39.8) < 0.01);
+        QVERIFY(qAbs(dut2->valTemperature().value() - (setPoint + 0.03)) < 0.05);
+        QVERIFY(qAbs(dut3->valTemperature().value() - (setPoint - 0.2)) < 0.05);
     }
     QCOMPARE(mCalibrator.simulator().model().setPoint(), 30.0);
 }
@@ -281,20 +349,29 @@ void tst_CalibrationRoutineRun::endingsWithoutAPointRun_data()
 {
     QTest::addColumn<QStringList>("faults");
     QTest::addColumn<QList<TChannelDescription>>("duts");
+    QTest::addColumn<QByteArray>("boardRefuses");
     QTest::addColumn<int>("result");
     const QList<TChannelDescription> good{TChannelDescription(2, "2")};
-    QTest::newRow("silent calibrator") << QStringList{"fault silence always"} << good << int(rrCalibratorInitFailed);
+    QTest::newRow("silent calibrator") << QStringList{"fault silence always"} << good << QByteArray()
+                                       << int(rrCalibratorInitFailed);
     QTest::newRow("unknown DUT channel") << QStringList() << QList<TChannelDescription>{TChannelDescription(999, "x")}
-                                         << int(rrInvalidCalibrationSetup);
+                                         << QByteArray() << int(rrInvalidCalibrationSetup);
+    QTest::newRow("DUT channel refused") << QStringList() << good << QByteArray("conf:chan 02")
+                                         << int(rrUnableToSelectDUTChannel);
+    QTest::newRow("reference channel refused")
+        << QStringList() << good << QByteArray("conf:chan 01") << int(rrUnableToSelectReferenceChannel);
 }
 
 void tst_CalibrationRoutineRun::endingsWithoutAPointRun()
 {
     QFETCH(QStringList, faults);
     QFETCH(QList<TChannelDescription>, duts);
+    QFETCH(QByteArray, boardRefuses);
     QFETCH(int, result);
     QVERIFY(startDryWell(faults));
     controller().setReadingActive(true);
+    if (!boardRefuses.isEmpty())
+        refuseOnBoard(boardRefuses);
     const std::unique_ptr<TOnePointRun> one = onePointRun(zelk::vector<TChannelDescription>(duts.begin(), duts.end()));
     TCalibrationRoutine& routine = one->mRoutine;
     TRunLog& log = one->mLog;
@@ -327,6 +404,58 @@ void tst_CalibrationRoutineRun::emptyReferenceWindowIsNoResult()
     QVERIFY(!log.mLines.contains("status 3 50.0"));
 }
 
+void tst_CalibrationRoutineRun::readBackMayDeviateHalfAKelvin_data()
+{
+    QTest::addColumn<QString>("deviation");
+    QTest::addColumn<int>("result");
+    QTest::newRow("0.5 K passes") << "0.5" << int(rrSuccess);
+    QTest::newRow("0.6 K is refused") << "0.6" << int(rrInvalidCalibrationPoint);
+    QTest::newRow("-0.6 K is refused") << "-0.6" << int(rrInvalidCalibrationPoint);
+}
+
+void tst_CalibrationRoutineRun::readBackMayDeviateHalfAKelvin()
+{
+    QFETCH(QString, deviation);
+    QFETCH(int, result);
+    // The network bath reads its set point back as text, so the deviation is exact.
+    QVERIFY(mCalibrator.start(EnCalibratorType::ctMBK2800, {QStringLiteral("fault readback ") + deviation}));
+    const TCalibrationSetup bench = setup(EnCalibratorType::ctMBK2800, {TElectricalTemperatureValue(100.0, uCelsius)});
+    TCalibrationRoutine routine(&bench);
+    QCOMPARE(int(run(routine)), result);
+    QCOMPARE(routine.calibrationPointsResults().size(), size_t(result == rrSuccess ? 1 : 0));
+}
+
+void tst_CalibrationRoutineRun::silentReferenceEndsTheRunAfterItsDeadline()
+{
+    QVERIFY(startDryWell());
+    const std::unique_ptr<TOnePointRun> one = onePointRun();
+    // The board answers every reading with an error once the channels are chosen.
+    refuseOnBoard("meas:curr?");
+    QElapsedTimer timer;
+    timer.start();
+
+    QCOMPARE(int(run(one->mRoutine)), int(rrUnableToReadReferenceValue));
+    // The deadline of a board reading is real time, not skipped.
+    QVERIFY(timer.elapsed() >= qint64(TCalibrationRoutine::CHANNEL_CHANGE_TIMEOUT_MS));
+    QVERIFY(one->mRoutine.calibrationPointsResults().empty());
+    QCOMPARE(one->mLog.mLines, QStringList({"complete 50.0", "status 5 0.0"}));
+    QVERIFY(controller().isReadingActive());
+}
+
+void tst_CalibrationRoutineRun::unreadableDUTStaysEmptyAndTheRunGoesOn()
+{
+    QVERIFY(startDryWell());
+    const std::unique_ptr<TOnePointRun> one = onePointRun();
+    // Channel 3 can be chosen while the run prepares, not when the point is taken.
+    TCallOnFirstStatus refuseLater([this] { refuseOnBoard("conf:chan 03"); });
+    one->mRoutine.addObserver(&refuseLater);
+
+    QCOMPARE(run(one->mRoutine), rrSuccess);
+    const TCalibrationPointResults& results = one->mRoutine.calibrationPointsResults().begin()->second;
+    QVERIFY(qAbs(results.dutValue(TChannelDescription(2, "2"))->valTemperature().value() - 40.03) < 0.01);
+    QVERIFY(std::isnan(results.dutValue(TChannelDescription(3, "3"))->valTemperature().value()));
+}
+
 void tst_CalibrationRoutineRun::abortInASampleWaitEndsTheRun()
 {
     QVERIFY(startDryWell());
@@ -342,6 +471,42 @@ void tst_CalibrationRoutineRun::abortInASampleWaitEndsTheRun()
     QCOMPARE(log.mLines.mid(log.mLines.size() - 2), QStringList({"complete 50.0", "status 5 0.0"}));
     QVERIFY(routine.calibrationPointsResults().empty());
     QVERIFY(controller().isReadingActive());
+}
+
+void tst_CalibrationRoutineRun::abortWhileReadingDUTsKeepsThePoint()
+{
+    QVERIFY(startDryWell());
+    const std::unique_ptr<TOnePointRun> one = onePointRun();
+    TCalibrationRoutine& routine = one->mRoutine;
+    // Cancel is pressed while the first channel under test is read.
+    TCallOnFirstStatus cancel([&routine] { QTimer::singleShot(0, &routine, [&routine] { routine.abort(); }); },
+                              rsReadingDUTChannels);
+    routine.addObserver(&cancel);
+
+    QCOMPARE(run(routine), rrAborted);
+    // The point was being taken: it is finished and kept, every channel read.
+    QCOMPARE(int(routine.calibrationPointsResults().size()), 1);
+    const TCalibrationPointResults& results = routine.calibrationPointsResults().begin()->second;
+    QVERIFY(!std::isnan(results.dutValue(TChannelDescription(3, "3"))->valTemperature().value()));
+    QCOMPARE(one->mLog.mLines.last(), QStringLiteral("status 5 0.0"));
+}
+
+void tst_CalibrationRoutineRun::scanModeRestsDuringTheRun()
+{
+    QVERIFY(startDryWell());
+    std::unique_ptr<TScanModeController> scan = buildScanModeOnForm(*mFixture);
+    scan->setChannelConfiguration({controller().channel(1), controller().channel(2)});
+    QVERIFY(scan->startScanMode());
+    const std::unique_ptr<TOnePointRun> one = onePointRun();
+    bool pausedWhileRunning = false;
+    TCallOnFirstStatus look([&] { pausedWhileRunning = scan->isScanModePaused(); });
+    one->mRoutine.addObserver(&look);
+
+    QString message;
+    QCOMPARE(one->mRoutine.startRoutine(&controller(), scan.get(), message), rrSuccess);
+    QVERIFY(pausedWhileRunning);
+    QVERIFY(scan->isScanModeActive());
+    QVERIFY(!scan->isScanModePaused());
 }
 
 void tst_CalibrationRoutineRun::fastForwardWaitProcessesEventsOnce()

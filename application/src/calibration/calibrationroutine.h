@@ -94,6 +94,7 @@ public:
                                                      TScanModeController* pScanModeController, QString& oErrorMessage);
     // The running routine ends with rrAborted at its next check.
     void abort() { mAbortRequested = true; }
+    bool isAbortRequested() const { return mAbortRequested; }
 
     // An observer is held once. Changing the list from inside a notification
     // changes nothing: removeObserver then returns false.

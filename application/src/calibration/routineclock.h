@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QtGlobal>
 
+#include <atomic>
 #include <memory>
 
 // Where a calibration run takes its time from: the stability window, the hold
@@ -51,5 +52,6 @@ public:
     void advance(qint64 pMs) { mSkippedMs += pMs; }
 
 private:
-    qint64 mSkippedMs = 0;
+    // Simulated peers read the time from their own threads.
+    std::atomic<qint64> mSkippedMs{0};
 };

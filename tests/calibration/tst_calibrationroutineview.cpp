@@ -1,0 +1,387 @@
+#include "calibrationroutineview.h"
+#include "calibrationsetup.h"
+#include "channeldescription.h"
+#include "decimaldisplaycontroller.h"
+#include "formchecks.h"
+#include "testsupport.h"
+#include "ui_calibrationroutineview.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <limits>
+
+using namespace Calibrationroutine;
+using namespace Calibrationroutineview;
+using namespace Electrical_temperature_units;
+
+namespace
+{
+TElectricalTemperatureValue celsius(double pValue)
+{
+    return TElectricalTemperatureValue(pValue, uCelsius);
+}
+
+// A routine whose run the test plays by hand, through the calls a run makes.
+class TPlayedRoutine : public TCalibrationRoutine
+{
+public:
+    explicit TPlayedRoutine(const TCalibrationSetup& pSetup) : TCalibrationRoutine(&pSetup) {}
+    void report(EnRoutineStatus pStatus, double pPoint) { setStatus(pStatus, celsius(pPoint), true); }
+    void reference(double pPoint, double pValue, double pStability)
+    {
+        notifyObserversReferenceValueUpdated(celsius(pPoint), celsius(pValue), pStability);
+    }
+    void dut(double pPoint, int pChannel, double pValue)
+    {
+        notifyObserversDUTValueUpdated(celsius(pPoint), TChannelDescription(pChannel, QString::number(pChannel)),
+                                       celsius(pValue));
+    }
+    void complete(double pPoint) { notifyOberservsCalPointComplete(celsius(pPoint)); }
+    void finish() { setStatus(rsCompleted, TElectricalTemperatureValue()); }
+};
+
+TCalibrationSetup benchSetup(const zelk::vector<TElectricalTemperatureValue>& pPoints)
+{
+    return TCalibrationSetup(QStringLiteral("bench"), EnCalibratorType::ctDWK4400_165, nullptr,
+                             {TChannelDescription(2, "2")}, 3, 0.05, 2, pPoints, QString(), 0);
+}
+} // namespace
+
+class tst_CalibrationRoutineView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void summaryAndOnePanelPerPointInOrder();
+    void panelColourFollowsTheStatusOfTheCurrentPoint_data();
+    void panelColourFollowsTheStatusOfTheCurrentPoint();
+    void statusTextAndProgressPerStatus_data();
+    void statusTextAndProgressPerStatus();
+    void progressBarClampsAndHides_data();
+    void progressBarClampsAndHides();
+    void referenceAndStabilityTexts_data();
+    void referenceAndStabilityTexts();
+    void dutRowsOnePerChannelInArrivalOrder();
+    void startedIsWrittenOnce();
+    void completionGreysThePanelAndOffersClose();
+    void cancelAsksBeforeAborting_data();
+    void cancelAsksBeforeAborting();
+    void equalSetPointsReachThePanelCreatedLast();
+    void panelNeedsAVerticalList();
+
+private:
+    void useSeparator(QChar pSeparator)
+    {
+        TDecimalDisplayController::instance().decimalSeparatorSelected(pSeparator == ',' ? &mComma : &mPoint);
+    }
+
+    QWidget mPoint;
+    QWidget mComma;
+};
+
+void tst_CalibrationRoutineView::initTestCase()
+{
+    TDecimalDisplayController::instance().registerWidget(&mPoint, '.');
+    TDecimalDisplayController::instance().registerWidget(&mComma, ',');
+}
+
+void tst_CalibrationRoutineView::cleanup()
+{
+    useSeparator('.');
+}
+
+void tst_CalibrationRoutineView::summaryAndOnePanelPerPointInOrder()
+{
+    const TCalibrationSetup setup = benchSetup({celsius(150), celsius(-20.5), celsius(23.456789)});
+    TPlayedRoutine routine(setup);
+    TCalibrationRoutineView view(&routine);
+    Ui_TCalibrationRoutineView& ui = view.form();
+
+    QCOMPARE(ui.LblRoutineName->text(), QStringLiteral("bench"));
+    QCOMPARE(ui.LblStabilityTime->text(), QStringLiteral("3"));
+    QCOMPARE(ui.LblHoldTime->text(), QStringLiteral("2"));
+    QCOMPARE(ui.LblStability->text(), QStringLiteral("0.05"));
+    QVERIFY(view.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(view.size(), QSize(800, 480));
+
+    // Header and panel per point, in the setup's order, above the spacer.
+    QVBoxLayout* list = ui.verticalLayout_3;
+    QCOMPARE(list->count(), 3 * 2 + 1);
+    QVERIFY(list->itemAt(list->count() - 1)->spacerItem());
+    const double points[] = {150, -20.5, 23.456789};
+    const QStringList titles{"Calibration point: 150 °C", "Calibration point: -20.5 °C",
+                             "Calibration point: 23.4568 °C"};
+    for (int i = 0; i < 3; ++i) {
+        TCalPointControls* controls = view.calPointControls(celsius(points[i]));
+        QVERIFY(controls);
+        QCOMPARE(controls->titleLabel()->text(), titles.at(i));
+        QCOMPARE(list->itemAt(2 * i + 1)->widget(), controls->mainPanel());
+        QVERIFY(list->itemAt(2 * i)->widget()->isAncestorOf(controls->titleLabel()));
+        QCOMPARE(controls->mainPanel()->styleSheet(), TCalPointControls::panelStyleSheet(psInactive));
+        QVERIFY(controls->progressBar()->isHidden());
+    }
+}
+
+void tst_CalibrationRoutineView::panelColourFollowsTheStatusOfTheCurrentPoint_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("state");
+    QTest::newRow("collecting is blue") << int(rsCollectingStabilitySamples) << int(psSelected);
+    QTest::newRow("reading DUTs is blue") << int(rsReadingDUTChannels) << int(psSelected);
+    QTest::newRow("no status is blue") << int(rsNone) << int(psSelected);
+    QTest::newRow("stable is green") << int(rsStable) << int(psStable);
+    QTest::newRow("unstable is red") << int(rsUnstable) << int(psUnstable);
+}
+
+void tst_CalibrationRoutineView::panelColourFollowsTheStatusOfTheCurrentPoint()
+{
+    QFETCH(int, status);
+    QFETCH(int, state);
+    const TCalibrationSetup setup = benchSetup({celsius(30), celsius(50)});
+    TPlayedRoutine routine(setup);
+    TCalibrationRoutineView view(&routine);
+    TCalPointControls* first = view.calPointControls(celsius(30));
+    TCalPointControls* second = view.calPointControls(celsius(50));
+
+    routine.report(EnRoutineStatus(status), 30);
+    QCOMPARE(first->mainPanel()->styleSheet(), TCalPointControls::panelStyleSheet(EnPanelState(state)));
+    QCOMPARE(second->mainPanel()->styleSheet(), TCalPointControls::panelStyleSheet(psInactive));
+
+    // The next point becomes current: the earlier panel turns grey whatever its colour.
+    routine.complete(30);
+    routine.report(rsCollectingStabilitySamples, 50);
+    QCOMPARE(first->mainPanel()->styleSheet(), TCalPointControls::panelStyleSheet(psInactive));
+    QCOMPARE(first->statusLabel()->text(), QStringLiteral("Done"));
+    QCOMPARE(second->mainPanel()->styleSheet(), TCalPointControls::panelStyleSheet(psSelected));
+}
+
+void tst_CalibrationRoutineView::statusTextAndProgressPerStatus_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("progressShown");
+    QTest::newRow("none") << int(rsNone) << QString() << false;
+    QTest::newRow("collecting") << int(rsCollectingStabilitySamples) << "Collecting samples" << true;
+    QTest::newRow("unstable") << int(rsUnstable) << "Unstable" << false;
+    QTest::newRow("reading DUTs") << int(rsReadingDUTChannels) << "Reading DUT channels" << false;
+    QTest::newRow("stable") << int(rsStable) << "Hold time running" << true;
+}
+
+void tst_CalibrationRoutineView::statusTextAndProgressPerStatus()
+{
+    QFETCH(int, status);
+    QFETCH(QString, text);
+    QFETCH(bool, progressShown);
+    const TCalibrationSetup setup = benchSetup({celsius(30)});
+    TPlayedRoutine routine(setup);
+    TCalibrationRoutineView view(&routine);
+    TCalPointControls* controls = view.calPointControls(celsius(30));
+
+    routine.report(EnRoutineStatus(status), 30);
+    QCOMPARE(controls->statusLabel()->text(), text);
+    QCOMPARE(!controls->progressBar()->isHidden(), progressShown);
+}
+
+void tst_CalibrationRoutineView::progressBarClampsAndHides_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<int>("value");
+    QTest::newRow("above 100 is full") << 150 << true << 100;
+    QTest::newRow("zero is empty") << 0 << true << 0;
+    QTest::newRow("negative hides") << -1 << false << 42;
+}
+
+void tst_CalibrationRoutineView::progressBarClampsAndHides()
+{
+    QFETCH(int, percent);
+    QFETCH(bool, shown);
+    QFETCH(int, value);
+    QWidget parent;
+    auto* list = new QVBoxLayout(&parent);
+    list->addStretch();
+    TCalPointControls controls(&parent);
+    controls.setStatus(QStringLiteral("before"), 42);
+
+    controls.setStatus(QStringLiteral("now"), percent);
+    QCOMPARE(!controls.progressBar()->isHidden(), shown);
+    QCOMPARE(controls.progressBar()->value(), value);
+    QCOMPARE(controls.statusLabel()->text(), QStringLiteral("now"));
+}
+
+void tst_CalibrationRoutineView::referenceAndStabilityTexts_data()
+{
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<double>("stability");
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<QString>("stabilityText");
+    QTest::newRow("point") << QChar('.') << 0.0123 << "23.4568 °C"
+                           << "0.0123 K";
+    QTest::newRow("comma") << QChar(',') << 0.0123 << "23,4568 °C"
+                           << "0,0123 K";
+    QTest::newRow("window not covered") << QChar('.') << std::numeric_limits<double>::quiet_NaN() << "23.4568 °C"
+                                        << QString();
+}
+
+void tst_CalibrationRoutineView::referenceAndStabilityTexts()
+{
+    QFETCH(QChar, separator);
+    QFETCH(double, stability);
+    QFETCH(QString, reference);
+    QFETCH(QString, stabilityText);
+    useSeparator(separator);
+    const TCalibrationSetup setup = benchSetup({celsius(30)});
+    TPlayedRoutine routine(setup);
+    TCalibrationRoutineView view(&routine);
+    TCalPointControls* controls = view.calPointControls(celsius(30));
+
+    routine.report(rsCollectingStabilitySamples, 30);
+    routine.reference(30, 23.456789, stability);
+    QCOMPARE(controls->referenceLabel()->text(), reference);
+    QCOMPARE(controls->stabilityLabel()->text(), stabilityText);
+    // The reading changes neither colour nor status.
+    QCOMPARE(controls->statusLabel()->text(), QStringLiteral("Collecting samples"));
+    QCOMPARE(controls->mainPanel()->styleSheet(), TCalPointControls::panelStyleSheet(psSelected));
+}
+
+void tst_CalibrationRoutineView::dutRowsOnePerChannelInArrivalOrder()
+{
+    const TCalibrationSetup setup = benchSetup({celsius(30), celsius(50)});
+    TPlayedRoutine routine(setup);
+    TCalibrationRoutineView view(&routine);
+    TCalPointControls* controls = view.calPointControls(celsius(30));
+
+    routine.dut(30, 7, 29.9);
+    routine.dut(30, 7, 30.01);
+    routine.dut(30, 3, 31.5);
+    QCOMPARE(controls->dutRowCount(), 2);
+    auto* grid = qobject_cast<QGridLayout*>(controls->mainPanel()->layout());
+    QVERIFY(grid);
+    // Reference row, then channel 7 (first to arrive), then channel 3.
+    auto text = [grid](int pRow, int pColumn) {
+        return qobject_cast<QLabel*>(grid->itemAtPosition(pRow, pColumn)->widget())->text();
+    };
+    QCOMPARE(text(1, 0), QStringLiteral("Value channel 7:"));
+    QCOMPARE(text(1, 1), QStringLiteral("30.01 °C"));
+    QCOMPARE(text(2, 0), QStringLiteral("Value channel 3:"));
+    QCOMPARE(text(2, 1), QStringLiteral("31.5 °C"));
+    QCOMPARE(view.calPointControls(celsius(50))->dutRowCount(), 0);
+    // A point the setup does not have changes nothing.
+    routine.dut(99, 7, 1.0);
+    routine.report(rsStable, 99);
+    QCOMPARE(controls->dutRowCount(), 2);
+    QVERIFY(view.form().LblRunningSince->text().isEmpty());
+
+    // The owner shows the view before the run starts.
+    view.show();
+    routine.reference(30, 30.012, 0.004);
+    routine.complete(30);
+    routine.report(rsUnstable, 50);
+    routine.reference(50, 49.87, 0.31);
+    // As the run's waits do: pending layout requests are handled.
+    QApplication::processEvents();
+    saveSnapshot(&view, QStringLiteral("calibrationroutineview"));
+}
+
+void tst_CalibrationRoutineView::startedIsWrittenOnce()
+{
+    const TCalibrationSetup setup = benchSetup({celsius(30), celsius(50)});
+    TPlayedRoutine routine(setup);
+    TCalibrationRoutineView view(&routine);
+    QLabel* started = view.form().LblRunningSince;
+
+    routine.report(rsCollectingStabilitySamples, 30);
+    const QString first = started->text();
+    QVERIFY2(QRegularExpression("^Started: \\S+ \\d\\d:\\d\\d:\\d\\d").match(first).hasMatch(), qPrintable(first));
+    started->setText(started->text() + QStringLiteral(" (seen)"));
+    routine.report(rsCollectingStabilitySamples, 50);
+    QCOMPARE(started->text(), first + QStringLiteral(" (seen)"));
+}
+
+void tst_CalibrationRoutineView::completionGreysThePanelAndOffersClose()
+{
+    const TCalibrationSetup setup = benchSetup({celsius(30)});
+    TPlayedRoutine routine(setup);
+    TCalibrationRoutineView view(&routine);
+    TCalPointControls* controls = view.calPointControls(celsius(30));
+    view.show();
+
+    routine.report(rsStable, 30);
+    routine.complete(30);
+    QCOMPARE(controls->mainPanel()->styleSheet(), TCalPointControls::panelStyleSheet(psStable));
+    routine.finish();
+    QCOMPARE(controls->mainPanel()->styleSheet(), TCalPointControls::panelStyleSheet(psInactive));
+    QCOMPARE(controls->statusLabel()->text(), QStringLiteral("Done"));
+    QCOMPARE(view.form().label->text(), QStringLiteral("Close"));
+    QVERIFY(view.form().LblCompleted->text().startsWith(QStringLiteral("Completed: ")));
+
+    // Close needs no question once the routine has completed.
+    QTest::mouseClick(view.form().BtnCancel, Qt::LeftButton);
+    QVERIFY(!view.isVisible());
+}
+
+void tst_CalibrationRoutineView::cancelAsksBeforeAborting_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("aborted");
+    QTest::newRow("yes aborts and closes") << "BtnYes" << true;
+    QTest::newRow("no leaves it running") << "BtnNo" << false;
+}
+
+void tst_CalibrationRoutineView::cancelAsksBeforeAborting()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, aborted);
+    const TCalibrationSetup setup = benchSetup({celsius(30)});
+    TPlayedRoutine routine(setup);
+    TCalibrationRoutineView view(&routine);
+    view.show();
+    routine.report(rsCollectingStabilitySamples, 30);
+
+    QString question;
+    TModalAnswer::onNextModal([&question, answer](QWidget* pDialog) {
+        question = pDialog->findChild<QLabel*>("LblText")->text();
+        QTest::mouseClick(pDialog->findChild<QWidget*>(answer), Qt::LeftButton);
+    });
+    QTest::mouseClick(view.form().BtnCancel, Qt::LeftButton);
+    QCOMPARE(question, QStringLiteral("Would you like to abort the calibration routine?"));
+    QCOMPARE(view.isVisible(), !aborted);
+    QCOMPARE(routine.isAbortRequested(), aborted);
+    QCOMPARE(view.form().label->text(), QStringLiteral("Cancel"));
+}
+
+void tst_CalibrationRoutineView::equalSetPointsReachThePanelCreatedLast()
+{
+    const TCalibrationSetup setup = benchSetup({celsius(30), TElectricalTemperatureValue(303.15, uKelvin)});
+    TPlayedRoutine routine(setup);
+    TCalibrationRoutineView view(&routine);
+    QCOMPARE(view.form().verticalLayout_3->count(), 2 * 2 + 1);
+    auto* firstTitle =
+        qobject_cast<QLabel*>(view.form().verticalLayout_3->itemAt(0)->widget()->layout()->itemAt(0)->widget());
+    TCalPointControls* last = view.calPointControls(celsius(30));
+
+    routine.report(rsUnstable, 30);
+    QCOMPARE(last->titleLabel()->text(), QStringLiteral("Calibration point: 303.15 °C"));
+    QCOMPARE(last->statusLabel()->text(), QStringLiteral("Unstable"));
+    QCOMPARE(firstTitle->text(), QStringLiteral("Calibration point: 30 °C"));
+}
+
+void tst_CalibrationRoutineView::panelNeedsAVerticalList()
+{
+    QWidget noLayout;
+    TCalPointControls bare(&noLayout);
+    QVERIFY(!bare.mainPanel());
+    QVERIFY(!bare.dutChannelValueLabel(TChannelDescription(1, "1")));
+    bare.setStatus(QStringLiteral("x"), 10);
+    bare.setPanelState(psStable);
+    QVERIFY(noLayout.findChildren<QWidget*>().isEmpty());
+}
+
+TAMARIND_TEST_MAIN(tst_CalibrationRoutineView)
+#include "tst_calibrationroutineview.moc"
