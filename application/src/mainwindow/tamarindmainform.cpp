@@ -10,6 +10,7 @@
 #include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
+#include "cjccalibrationitem.h"
 #include "clickablewidgetcontroller.h"
 #include "customlogoguicontroller.h"
 #include "decimaldisplaycontroller.h"
@@ -38,6 +39,7 @@
 #include "standardprobesettingcontroller.h"
 #include "tamarindclock.h"
 #include "tamarindsettings.h"
+#include "twopointcalibrationitem.h"
 #include "unitselectionprovider.h"
 #include "usbstickcontroller.h"
 
@@ -186,6 +188,7 @@ TTamarindMainForm::~TTamarindMainForm()
     mBrightnessController.reset();
     mScreenshotTimer.reset();
     mLogfileManModeTimer.reset();
+    clearCalibrationItems();
     mChannelViewControllerManager.reset();
     mProbeController.reset();
     mBuzzerGUIController.reset();
@@ -816,11 +819,15 @@ void TTamarindMainForm::startUSBCheck()
     mOperatingTimeTimer = std::make_unique<QTimer>(this);
     mOperatingTimeTimer->setObjectName(QStringLiteral("mOperatingTimeTimer"));
     mOperatingTimeTimer->setInterval(OPERATING_TIME_REFRESH_INTERVAL);
+    connect(mOperatingTimeTimer.get(), &QTimer::timeout, this, &TTamarindMainForm::onUpdateOperatingTime);
 }
 
 void TTamarindMainForm::buildCalibrationItemList()
 {
     mCalibrationItemsWidgetController = createDefaultClickableWidgetController(ui->LblMenuCaption);
+    connect(mCalibrationItemsWidgetController.get(), &TClickableWidgetController::widgetMouseBtnReleased, this,
+            &TTamarindMainForm::onCalItemClicked);
+    loadCalibrationData();
 }
 
 // Listeners hear of a new value the last registered first: scan mode before the logger.

@@ -40,7 +40,9 @@ void TTamarindMainForm::factoryReset()
     TProbeAlarmController::instance().factoryReset();
     mLogfileController->factoryReset();
     mScanModeController->factoryReset(homeViewChannel());
-    if (!mInternalSCPIHandler->restoreFactoryCalibration())
+    if (mInternalSCPIHandler->restoreFactoryCalibration())
+        loadCalibrationData();
+    else
         TMessageDialog().showError(tr("The factory calibration data could not be restored, please try again."));
 }
 
@@ -70,8 +72,11 @@ void TTamarindMainForm::changeEvent(QEvent* pEvent)
         if (ui->stackedWidget->currentWidget() == ui->PageSettings && mSettingsWidgetController)
             mSettingsWidgetController->indicateActiveWidget();
         // The instrument name is asked of the board, which the constructor does in its own time.
-        if (mConstructionComplete)
+        if (mConstructionComplete) {
             addInstrumentNameToChannelConfigurationToolTip();
+            // The item titles are translated when the list is built.
+            loadCalibrationData();
+        }
     }
     QWidget::changeEvent(pEvent);
 }
