@@ -20,6 +20,7 @@
 #include "ethernetconfigurationcontroller.h"
 #include "externalcommunicationhandler.h"
 #include "fileversionreader.h"
+#include "graphviewcontroller.h"
 #include "ieeeconfigurationcontroller.h"
 #include "instrumentinfo.h"
 #include "intcommcontroller.h"
@@ -146,6 +147,7 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildSmartProbeEditRows();
     buildChannelController();
     buildScanMode();
+    buildGraphView();
     buildStandardProbeSettings();
     buildChannelViewManager();
     buildProbeController();
@@ -179,8 +181,11 @@ TTamarindMainForm::~TTamarindMainForm()
         mChannelController->removeListener(mScanModeController.get());
     if (mChannelController && mLogfileController)
         mChannelController->removeListener(mLogfileController.get());
+    if (mChannelController && mGraphViewController)
+        mChannelController->removeListener(mGraphViewController.get());
     mLogfileController.reset();
     mChannelController.reset();
+    mGraphViewController.reset();
     mScanModeController.reset();
     mInternalSCPIHandler.reset();
     mIntCommController.reset();
@@ -675,6 +680,17 @@ void TTamarindMainForm::buildScanMode()
             &TTamarindMainForm::onScanViewChangedDuringRuntime);
 }
 
+void TTamarindMainForm::buildGraphView()
+{
+    mGraphViewController = std::make_unique<TGraphViewController>(
+        this, mScanModeController.get(), mChannelController.get(), ui->qwtPlot, ui->PageGraphUnitAndScale,
+        ui->Btn2DPlot_Chan1, ui->Btn2DPlot_Chan2, ui->Btn2DPlot_Chan3, ui->Btn2DPlot_Chan4, ui->Btn2DPlot_Chan5,
+        ui->Btn2DPlot_Chan6, ui->Btn2DPlot_Chan7, ui->Btn2DPlot_Chan8, ui->Btn2DPlot_Chan9, ui->Btn2DPlot_Chan10,
+        ui->Btn2DPlot_Unit, ui->BtnGraphUnit_C, ui->BtnGraphUnit_F, ui->BtnGraphUnit_K, ui->BtnGraphUnit_Ohm,
+        ui->BtnGraphUnit_mV, ui->RbGraphScale_Auto, ui->RbGraphScale_Custom, ui->BtnGraphScale_Min,
+        ui->BtnGraphScale_Max, ui->BtnGraphRefresh);
+}
+
 void TTamarindMainForm::buildStandardProbeSettings()
 {
     auto registry = createDefaultClickableWidgetController(nullptr);
@@ -830,9 +846,10 @@ void TTamarindMainForm::buildCalibrationItemList()
     loadCalibrationData();
 }
 
-// Listeners hear of a new value the last registered first: scan mode before the logger.
+// Listeners hear of a new value the last registered first: scan mode, the logger, then the graph.
 void TTamarindMainForm::registerChannelListeners()
 {
+    mChannelController->addListener(mGraphViewController.get());
     mChannelController->addListener(mLogfileController.get());
     mChannelController->addListener(mScanModeController.get());
 }

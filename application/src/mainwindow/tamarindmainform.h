@@ -35,6 +35,7 @@ class TChannelController;
 class TChannelViewControllerManager;
 class TClickableWidgetController;
 class TCustomLogoGUIController;
+class TGraphViewController;
 class TIntCommController;
 class TLogfileController;
 class TInternalSCPIHandler;
@@ -210,6 +211,8 @@ private:
     friend class tst_MainWindowStartup;
     // Reaches the channels to see the averaging and the scan arrive there.
     friend class tst_MainWindowScan;
+    // Polls the channels to see the graph draw them.
+    friend class tst_MainWindowGraph;
     // Reaches the view manager to see which view is current.
     friend class tst_MainWindowViews;
 
@@ -244,6 +247,7 @@ private:
     void buildChannelViewManager();
     void buildProbeController();
     void buildScanMode();
+    void buildGraphView();
     void buildLogger();
     void buildRemoteControl();
     void buildOptionBoardTransport();
@@ -300,6 +304,7 @@ private:
     std::unique_ptr<TChannelController> mChannelController;
     std::unique_ptr<TScanModeController> mScanModeController;
     std::unique_ptr<TLogfileController> mLogfileController;
+    std::unique_ptr<TGraphViewController> mGraphViewController;
     std::unique_ptr<TChannelViewControllerManager> mChannelViewControllerManager;
     std::unique_ptr<TCustomLogoGUIController> mCustomLogoGUIController;
     std::unique_ptr<TBuzzerGUIController> mBuzzerGUIController;

@@ -10,6 +10,7 @@
 #include "channelviewcontrollermanager.h"
 #include "clickablewidgetcontroller.h"
 #include "decimaldisplaycontroller.h"
+#include "graphviewcontroller.h"
 #include "internalscpihandler.h"
 #include "languagecontroller.h"
 #include "logfilecontroller.h"
@@ -38,6 +39,7 @@ void TTamarindMainForm::factoryReset()
     mAverageValueSettingController->factoryReset();
     mStdProbeSettingsController->factoryReset();
     TProbeAlarmController::instance().factoryReset();
+    mGraphViewController->factoryReset();
     mLogfileController->factoryReset();
     mScanModeController->factoryReset(homeViewChannel());
     if (mInternalSCPIHandler->restoreFactoryCalibration())
@@ -67,6 +69,8 @@ void TTamarindMainForm::changeEvent(QEvent* pEvent)
             mProbeAlarmsWidgetController->indicateActiveWidget();
         if (mChannelViewControllerManager)
             mChannelViewControllerManager->retranslate();
+        if (mGraphViewController)
+            mGraphViewController->retranslate();
         if (mLogfileController)
             mLogfileController->retranslate();
         if (ui->stackedWidget->currentWidget() == ui->PageSettings && mSettingsWidgetController)
