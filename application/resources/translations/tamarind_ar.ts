@@ -486,6 +486,131 @@
     </message>
 </context>
 <context>
+    <name>TLogfileController</name>
+    <message>
+        <source>s</source>
+        <extracomment>seconds</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Starts in</source>
+        <translation>يبدأ بعد</translation>
+    </message>
+    <message>
+        <source>Stops in</source>
+        <translation>يتوقف بعد</translation>
+    </message>
+    <message>
+        <source>Unable to write to logfile. Logger has been stopped.</source>
+        <translation>تعذرت الكتابة في ملف السجل. تم إيقاف المسجل.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid date.</source>
+        <translation>يرجى إدخال تاريخ صالح.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid time.</source>
+        <translation>يرجى إدخال وقت صالح.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid duration!</source>
+        <translation>يرجى إدخال مدة صالحة!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile, the logfile already exists!</source>
+        <translation>تعذر إنشاء ملف السجل، الملف موجود بالفعل!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile.</source>
+        <translation>تعذر إنشاء ملف السجل.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid interval!</source>
+        <translation>يرجى إدخال فاصل زمني صالح!</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>جارٍ تحميل مجسات SMART...</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>الوقت</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>القناة</translation>
+    </message>
+    <message>
+        <source>Temperature value</source>
+        <translation>قيمة درجة الحرارة</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>الوحدة</translation>
+    </message>
+    <message>
+        <source>Raw value</source>
+        <translation>القيمة الخام</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>فرق درجة الحرارة</translation>
+    </message>
+    <message>
+        <source>Raw value difference</source>
+        <translation>فرق القيمة الخام</translation>
+    </message>
+    <message>
+        <source>SMART probes</source>
+        <translation>مجسات SMART</translation>
+    </message>
+    <message>
+        <source>PRT probes:</source>
+        <translation>مجسات PRT:</translation>
+    </message>
+    <message>
+        <source>Thermocouple probes:</source>
+        <translation>مجسات المزدوجة الحرارية:</translation>
+    </message>
+    <message>
+        <source>Thermistor probes:</source>
+        <translation>مجسات الثرمستور:</translation>
+    </message>
+    <message>
+        <source>The selected logfile is currently in use and cannot be deleted.</source>
+        <translation>ملف السجل المحدد قيد الاستخدام حاليًا ولا يمكن حذفه.</translation>
+    </message>
+    <message>
+        <source>Would you really like to delete the selected logfile?</source>
+        <translation>هل تريد حقًا حذف ملف السجل المحدد؟</translation>
+    </message>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <translation>dd/mm/yyyy</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>mm/dd/yyyy</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>days</extracomment>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+</context>
+<context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
@@ -3360,6 +3485,10 @@ current</source>
     <message>
         <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
         <translation>حدث خطأ أثناء برمجة مجس SMART. يرجى التحقق من بيانات المجس المعروضة والمحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>LOG</source>
+        <translation>سجل</translation>
     </message>
 </context>
 <context>

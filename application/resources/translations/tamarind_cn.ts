@@ -486,6 +486,131 @@
     </message>
 </context>
 <context>
+    <name>TLogfileController</name>
+    <message>
+        <source>s</source>
+        <extracomment>seconds</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Starts in</source>
+        <translation>开始倒计时</translation>
+    </message>
+    <message>
+        <source>Stops in</source>
+        <translation>停止倒计时</translation>
+    </message>
+    <message>
+        <source>Unable to write to logfile. Logger has been stopped.</source>
+        <translation>无法写入日志文件。记录器已停止。</translation>
+    </message>
+    <message>
+        <source>Please enter a valid date.</source>
+        <translation>请输入有效的日期。</translation>
+    </message>
+    <message>
+        <source>Please enter a valid time.</source>
+        <translation>请输入有效的时间。</translation>
+    </message>
+    <message>
+        <source>Please enter a valid duration!</source>
+        <translation>请输入有效的持续时间！</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile, the logfile already exists!</source>
+        <translation>无法创建日志文件，该日志文件已存在！</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile.</source>
+        <translation>无法创建日志文件。</translation>
+    </message>
+    <message>
+        <source>Please enter a valid interval!</source>
+        <translation>请输入有效的间隔！</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>正在加载 SMART 探头...</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Temperature value</source>
+        <translation>温度值</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Raw value</source>
+        <translation>原始值</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>温差</translation>
+    </message>
+    <message>
+        <source>Raw value difference</source>
+        <translation>原始值差</translation>
+    </message>
+    <message>
+        <source>SMART probes</source>
+        <translation>SMART 探头</translation>
+    </message>
+    <message>
+        <source>PRT probes:</source>
+        <translation>PRT 探头:</translation>
+    </message>
+    <message>
+        <source>Thermocouple probes:</source>
+        <translation>热电偶探头:</translation>
+    </message>
+    <message>
+        <source>Thermistor probes:</source>
+        <translation>热敏电阻探头:</translation>
+    </message>
+    <message>
+        <source>The selected logfile is currently in use and cannot be deleted.</source>
+        <translation>所选日志文件正在使用，无法删除。</translation>
+    </message>
+    <message>
+        <source>Would you really like to delete the selected logfile?</source>
+        <translation>确实要删除所选日志文件吗？</translation>
+    </message>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <translation>dd/mm/yyyy</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>mm/dd/yyyy</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>days</extracomment>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+</context>
+<context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
@@ -3360,6 +3485,10 @@ current</source>
     <message>
         <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
         <translation>对 SMART 探头编程时出错。请检查显示的探头数据，然后重试。</translation>
+    </message>
+    <message>
+        <source>LOG</source>
+        <translation>记录</translation>
     </message>
 </context>
 <context>

@@ -486,6 +486,131 @@
     </message>
 </context>
 <context>
+    <name>TLogfileController</name>
+    <message>
+        <source>s</source>
+        <extracomment>seconds</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Starts in</source>
+        <translation>開始まで</translation>
+    </message>
+    <message>
+        <source>Stops in</source>
+        <translation>停止まで</translation>
+    </message>
+    <message>
+        <source>Unable to write to logfile. Logger has been stopped.</source>
+        <translation>ログファイルに書き込めません。ロガーを停止しました。</translation>
+    </message>
+    <message>
+        <source>Please enter a valid date.</source>
+        <translation>有効な日付を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter a valid time.</source>
+        <translation>有効な時刻を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter a valid duration!</source>
+        <translation>有効な継続時間を入力してください！</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile, the logfile already exists!</source>
+        <translation>ログファイルを作成できません。ログファイルは既に存在します！</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile.</source>
+        <translation>ログファイルを作成できません。</translation>
+    </message>
+    <message>
+        <source>Please enter a valid interval!</source>
+        <translation>有効な間隔を入力してください！</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>SMART プローブを読み込み中...</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <source>Temperature value</source>
+        <translation>温度値</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>単位</translation>
+    </message>
+    <message>
+        <source>Raw value</source>
+        <translation>生値</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>温度差</translation>
+    </message>
+    <message>
+        <source>Raw value difference</source>
+        <translation>生値の差</translation>
+    </message>
+    <message>
+        <source>SMART probes</source>
+        <translation>SMART プローブ</translation>
+    </message>
+    <message>
+        <source>PRT probes:</source>
+        <translation>PRT プローブ:</translation>
+    </message>
+    <message>
+        <source>Thermocouple probes:</source>
+        <translation>熱電対プローブ:</translation>
+    </message>
+    <message>
+        <source>Thermistor probes:</source>
+        <translation>サーミスタプローブ:</translation>
+    </message>
+    <message>
+        <source>The selected logfile is currently in use and cannot be deleted.</source>
+        <translation>選択したログファイルは使用中のため削除できません。</translation>
+    </message>
+    <message>
+        <source>Would you really like to delete the selected logfile?</source>
+        <translation>選択したログファイルを削除してもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <translation>dd/mm/yyyy</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>mm/dd/yyyy</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>days</extracomment>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+</context>
+<context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
@@ -3360,6 +3485,10 @@ current</source>
     <message>
         <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
         <translation>SMART プローブのプログラム中にエラーが発生しました。表示されたプローブデータを確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>LOG</source>
+        <translation>LOG</translation>
     </message>
 </context>
 <context>

@@ -486,6 +486,131 @@
     </message>
 </context>
 <context>
+    <name>TLogfileController</name>
+    <message>
+        <source>s</source>
+        <extracomment>seconds</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Starts in</source>
+        <translation>Start za</translation>
+    </message>
+    <message>
+        <source>Stops in</source>
+        <translation>Stop za</translation>
+    </message>
+    <message>
+        <source>Unable to write to logfile. Logger has been stopped.</source>
+        <translation>Nie można zapisać pliku dziennika. Rejestrator został zatrzymany.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid date.</source>
+        <translation>Wprowadź prawidłową datę.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid time.</source>
+        <translation>Wprowadź prawidłową godzinę.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid duration!</source>
+        <translation>Wprowadź prawidłowy czas trwania!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile, the logfile already exists!</source>
+        <translation>Nie można utworzyć pliku dziennika, plik już istnieje!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile.</source>
+        <translation>Nie można utworzyć pliku dziennika.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid interval!</source>
+        <translation>Wprowadź prawidłowy interwał!</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>Wczytywanie czujników SMART...</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanał</translation>
+    </message>
+    <message>
+        <source>Temperature value</source>
+        <translation>Wartość temperatury</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Jednostka</translation>
+    </message>
+    <message>
+        <source>Raw value</source>
+        <translation>Wartość surowa</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>Różnica temperatur</translation>
+    </message>
+    <message>
+        <source>Raw value difference</source>
+        <translation>Różnica wartości surowych</translation>
+    </message>
+    <message>
+        <source>SMART probes</source>
+        <translation>Czujniki SMART</translation>
+    </message>
+    <message>
+        <source>PRT probes:</source>
+        <translation>Czujniki PRT:</translation>
+    </message>
+    <message>
+        <source>Thermocouple probes:</source>
+        <translation>Termoelementy:</translation>
+    </message>
+    <message>
+        <source>Thermistor probes:</source>
+        <translation>Termistory:</translation>
+    </message>
+    <message>
+        <source>The selected logfile is currently in use and cannot be deleted.</source>
+        <translation>Wybrany plik dziennika jest w użyciu i nie można go usunąć.</translation>
+    </message>
+    <message>
+        <source>Would you really like to delete the selected logfile?</source>
+        <translation>Czy na pewno usunąć wybrany plik dziennika?</translation>
+    </message>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <translation>dd/mm/rrrr</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>mm/dd/rrrr</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>days</extracomment>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+</context>
+<context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
@@ -3360,6 +3485,10 @@ pomiarowy</translation>
     <message>
         <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
         <translation>Podczas programowania czujnika SMART wystąpił błąd. Sprawdź wyświetlone dane czujnika i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>LOG</source>
+        <translation>LOG</translation>
     </message>
 </context>
 <context>

@@ -486,6 +486,131 @@
     </message>
 </context>
 <context>
+    <name>TLogfileController</name>
+    <message>
+        <source>s</source>
+        <extracomment>seconds</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Starts in</source>
+        <translation>Старт через</translation>
+    </message>
+    <message>
+        <source>Stops in</source>
+        <translation>Стоп через</translation>
+    </message>
+    <message>
+        <source>Unable to write to logfile. Logger has been stopped.</source>
+        <translation>Не удалось записать файл журнала. Регистратор остановлен.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid date.</source>
+        <translation>Введите допустимую дату.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid time.</source>
+        <translation>Введите допустимое время.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid duration!</source>
+        <translation>Введите допустимую длительность!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile, the logfile already exists!</source>
+        <translation>Не удалось создать файл журнала: файл уже существует!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile.</source>
+        <translation>Не удалось создать файл журнала.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid interval!</source>
+        <translation>Введите допустимый интервал!</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>Загрузка датчиков SMART...</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Temperature value</source>
+        <translation>Значение температуры</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Единица</translation>
+    </message>
+    <message>
+        <source>Raw value</source>
+        <translation>Необработанное значение</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>Разность температур</translation>
+    </message>
+    <message>
+        <source>Raw value difference</source>
+        <translation>Разность необработанных значений</translation>
+    </message>
+    <message>
+        <source>SMART probes</source>
+        <translation>Датчики SMART</translation>
+    </message>
+    <message>
+        <source>PRT probes:</source>
+        <translation>Датчики PRT:</translation>
+    </message>
+    <message>
+        <source>Thermocouple probes:</source>
+        <translation>Термопары:</translation>
+    </message>
+    <message>
+        <source>Thermistor probes:</source>
+        <translation>Термисторы:</translation>
+    </message>
+    <message>
+        <source>The selected logfile is currently in use and cannot be deleted.</source>
+        <translation>Выбранный файл журнала используется и не может быть удалён.</translation>
+    </message>
+    <message>
+        <source>Would you really like to delete the selected logfile?</source>
+        <translation>Действительно удалить выбранный файл журнала?</translation>
+    </message>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <translation>дд/мм/гггг</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>мм/дд/гггг</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>days</extracomment>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+</context>
+<context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
@@ -3360,6 +3485,10 @@ current</source>
     <message>
         <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
         <translation>При программировании датчика SMART произошла ошибка. Проверьте отображаемые данные датчика и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>LOG</source>
+        <translation>ЖУР</translation>
     </message>
 </context>
 <context>
