@@ -1951,7 +1951,7 @@
     </message>
     <message>
         <source>Home</source>
-        <translation>Start</translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>Download</source>
@@ -1959,11 +1959,11 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation>Speichern</translation>
+        <translation>Sichern</translation>
     </message>
     <message>
         <source>New calibration routine</source>
@@ -2209,7 +2209,7 @@
     </message>
     <message>
         <source>Calibration</source>
-        <translation>Kalibrierung</translation>
+        <translation>Kalibr.</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -2360,7 +2360,7 @@
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Einstell.</translation>
     </message>
     <message>
         <source>Info</source>
@@ -2368,7 +2368,7 @@
     </message>
     <message>
         <source>Remote</source>
-        <translation>Fernbedienung</translation>
+        <translation>Fernbed.</translation>
     </message>
     <message>
         <source>English (UK)</source>
@@ -3281,6 +3281,78 @@ strom</translation>
     <message>
         <source>Calibration data saved.</source>
         <translation>Kalibrierdaten gespeichert.</translation>
+    </message>
+    <message>
+        <source>No connected USB stick found.</source>
+        <translation>Kein USB-Stick angeschlossen.</translation>
+    </message>
+    <message>
+        <source>Directory &quot;%1&quot; not found on USB stick. The new firmware files have to be located there.</source>
+        <translation>Verzeichnis &quot;%1&quot; auf dem USB-Stick nicht gefunden. Die neuen Firmware-Dateien müssen dort liegen.</translation>
+    </message>
+    <message>
+        <source>No firmware files found in folder &quot;%1&quot;.</source>
+        <translation>Keine Firmware-Dateien im Ordner &quot;%1&quot; gefunden.</translation>
+    </message>
+    <message>
+        <source>Multiple firmware files found. Please make sure that there is only one firmware version on the USB stick.</source>
+        <translation>Mehrere Firmware-Dateien gefunden. Bitte stellen Sie sicher, dass sich nur eine Firmware-Version auf dem USB-Stick befindet.</translation>
+    </message>
+    <message>
+        <source>The detected firmware is not a valid %1 user interface firmware.</source>
+        <translation>Die gefundene Firmware ist keine gültige %1-Firmware für die Bedienoberfläche.</translation>
+    </message>
+    <message>
+        <source>No checksum file found.</source>
+        <translation>Keine Prüfsummendatei gefunden.</translation>
+    </message>
+    <message>
+        <source>Error while copying the firmware files. Please try again.</source>
+        <translation>Fehler beim Kopieren der Firmware-Dateien. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Cannot open firmware file. Please try again.</source>
+        <translation>Firmware-Datei kann nicht geöffnet werden. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Cannot open checksum file. Please try again.</source>
+        <translation>Prüfsummendatei kann nicht geöffnet werden. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>The checksum of the firmware file is not correct. Please check if the right checksum file is used and then try again.</source>
+        <translation>Die Prüfsumme der Firmware-Datei ist nicht korrekt. Bitte prüfen Sie, ob die richtige Prüfsummendatei verwendet wird, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>SMART probe programming successful.</source>
+        <translation>SMART-Fühler erfolgreich programmiert.</translation>
+    </message>
+    <message>
+        <source>SMART probes cannot be programmed while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>SMART-Fühler können im Scanmodus nicht programmiert werden. Möchten Sie den Scanmodus verlassen?</translation>
+    </message>
+    <message>
+        <source>There is no SMART probe connected to the selected channel. Please select the channel in the home screen where the SMART probe to be programmed is connected.</source>
+        <translation>Am gewählten Kanal ist kein SMART-Fühler angeschlossen. Bitte wählen Sie im Startbildschirm den Kanal, an dem der zu programmierende SMART-Fühler angeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Please enter a probe name!</source>
+        <translation>Bitte einen Fühlernamen eingeben!</translation>
+    </message>
+    <message>
+        <source>Please select an internal resistor!</source>
+        <translation>Bitte einen internen Widerstand wählen!</translation>
+    </message>
+    <message>
+        <source>Please select a temperature conversion standard!</source>
+        <translation>Bitte eine Standard-Temperaturumrechnung wählen!</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. The SMART probe is no longer connected.</source>
+        <translation>Beim Programmieren des SMART-Fühlers ist ein Fehler aufgetreten. Der SMART-Fühler ist nicht mehr angeschlossen.</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
+        <translation>Beim Programmieren des SMART-Fühlers ist ein Fehler aufgetreten. Bitte prüfen Sie die angezeigten Fühlerdaten und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>

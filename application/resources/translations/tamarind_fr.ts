@@ -1963,7 +1963,7 @@
     </message>
     <message>
         <source>Store</source>
-        <translation>Enregistrer</translation>
+        <translation>Sauver</translation>
     </message>
     <message>
         <source>New calibration routine</source>
@@ -3281,6 +3281,78 @@ de mesure</translation>
     <message>
         <source>Calibration data saved.</source>
         <translation>Données d&apos;étalonnage enregistrées.</translation>
+    </message>
+    <message>
+        <source>No connected USB stick found.</source>
+        <translation>Aucune clé USB connectée.</translation>
+    </message>
+    <message>
+        <source>Directory &quot;%1&quot; not found on USB stick. The new firmware files have to be located there.</source>
+        <translation>Répertoire « %1 » introuvable sur la clé USB. Les nouveaux fichiers de firmware doivent s&apos;y trouver.</translation>
+    </message>
+    <message>
+        <source>No firmware files found in folder &quot;%1&quot;.</source>
+        <translation>Aucun fichier de firmware trouvé dans le dossier « %1 ».</translation>
+    </message>
+    <message>
+        <source>Multiple firmware files found. Please make sure that there is only one firmware version on the USB stick.</source>
+        <translation>Plusieurs fichiers de firmware trouvés. Vérifiez qu&apos;une seule version de firmware se trouve sur la clé USB.</translation>
+    </message>
+    <message>
+        <source>The detected firmware is not a valid %1 user interface firmware.</source>
+        <translation>Le firmware détecté n&apos;est pas un firmware d&apos;interface %1 valide.</translation>
+    </message>
+    <message>
+        <source>No checksum file found.</source>
+        <translation>Aucun fichier de somme de contrôle trouvé.</translation>
+    </message>
+    <message>
+        <source>Error while copying the firmware files. Please try again.</source>
+        <translation>Erreur lors de la copie des fichiers de firmware. Réessayez.</translation>
+    </message>
+    <message>
+        <source>Cannot open firmware file. Please try again.</source>
+        <translation>Impossible d&apos;ouvrir le fichier de firmware. Réessayez.</translation>
+    </message>
+    <message>
+        <source>Cannot open checksum file. Please try again.</source>
+        <translation>Impossible d&apos;ouvrir le fichier de somme de contrôle. Réessayez.</translation>
+    </message>
+    <message>
+        <source>The checksum of the firmware file is not correct. Please check if the right checksum file is used and then try again.</source>
+        <translation>La somme de contrôle du fichier de firmware est incorrecte. Vérifiez que le bon fichier de somme de contrôle est utilisé, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>SMART probe programming successful.</source>
+        <translation>Programmation de la sonde SMART réussie.</translation>
+    </message>
+    <message>
+        <source>SMART probes cannot be programmed while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>Les sondes SMART ne peuvent pas être programmées en mode scan. Voulez-vous quitter le mode scan ?</translation>
+    </message>
+    <message>
+        <source>There is no SMART probe connected to the selected channel. Please select the channel in the home screen where the SMART probe to be programmed is connected.</source>
+        <translation>Aucune sonde SMART n&apos;est connectée à la voie sélectionnée. Sélectionnez dans l&apos;écran d&apos;accueil la voie à laquelle est connectée la sonde SMART à programmer.</translation>
+    </message>
+    <message>
+        <source>Please enter a probe name!</source>
+        <translation>Saisissez un nom de sonde !</translation>
+    </message>
+    <message>
+        <source>Please select an internal resistor!</source>
+        <translation>Sélectionnez une résistance interne !</translation>
+    </message>
+    <message>
+        <source>Please select a temperature conversion standard!</source>
+        <translation>Sélectionnez une norme de conversion de température !</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. The SMART probe is no longer connected.</source>
+        <translation>Une erreur s&apos;est produite lors de la programmation de la sonde SMART. La sonde SMART n&apos;est plus connectée.</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
+        <translation>Une erreur s&apos;est produite lors de la programmation de la sonde SMART. Vérifiez les données de sonde affichées et réessayez.</translation>
     </message>
 </context>
 <context>

@@ -3282,6 +3282,78 @@ ecc.</translation>
         <source>Calibration data saved.</source>
         <translation>Dati di taratura salvati.</translation>
     </message>
+    <message>
+        <source>No connected USB stick found.</source>
+        <translation>Nessuna chiavetta USB collegata.</translation>
+    </message>
+    <message>
+        <source>Directory &quot;%1&quot; not found on USB stick. The new firmware files have to be located there.</source>
+        <translation>Directory &quot;%1&quot; non trovata sulla chiavetta USB. I nuovi file firmware devono trovarsi lì.</translation>
+    </message>
+    <message>
+        <source>No firmware files found in folder &quot;%1&quot;.</source>
+        <translation>Nessun file firmware trovato nella cartella &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Multiple firmware files found. Please make sure that there is only one firmware version on the USB stick.</source>
+        <translation>Trovati più file firmware. Verificare che sulla chiavetta USB sia presente una sola versione del firmware.</translation>
+    </message>
+    <message>
+        <source>The detected firmware is not a valid %1 user interface firmware.</source>
+        <translation>Il firmware rilevato non è un firmware di interfaccia %1 valido.</translation>
+    </message>
+    <message>
+        <source>No checksum file found.</source>
+        <translation>Nessun file di checksum trovato.</translation>
+    </message>
+    <message>
+        <source>Error while copying the firmware files. Please try again.</source>
+        <translation>Errore durante la copia dei file firmware. Riprovare.</translation>
+    </message>
+    <message>
+        <source>Cannot open firmware file. Please try again.</source>
+        <translation>Impossibile aprire il file firmware. Riprovare.</translation>
+    </message>
+    <message>
+        <source>Cannot open checksum file. Please try again.</source>
+        <translation>Impossibile aprire il file di checksum. Riprovare.</translation>
+    </message>
+    <message>
+        <source>The checksum of the firmware file is not correct. Please check if the right checksum file is used and then try again.</source>
+        <translation>Il checksum del file firmware non è corretto. Verificare che venga usato il file di checksum giusto e riprovare.</translation>
+    </message>
+    <message>
+        <source>SMART probe programming successful.</source>
+        <translation>Programmazione della sonda SMART riuscita.</translation>
+    </message>
+    <message>
+        <source>SMART probes cannot be programmed while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>Le sonde SMART non possono essere programmate con la modalità scansione attiva. Uscire dalla modalità scansione?</translation>
+    </message>
+    <message>
+        <source>There is no SMART probe connected to the selected channel. Please select the channel in the home screen where the SMART probe to be programmed is connected.</source>
+        <translation>Nessuna sonda SMART collegata al canale selezionato. Selezionare nella schermata iniziale il canale a cui è collegata la sonda SMART da programmare.</translation>
+    </message>
+    <message>
+        <source>Please enter a probe name!</source>
+        <translation>Inserire un nome sonda!</translation>
+    </message>
+    <message>
+        <source>Please select an internal resistor!</source>
+        <translation>Selezionare un resistore interno!</translation>
+    </message>
+    <message>
+        <source>Please select a temperature conversion standard!</source>
+        <translation>Selezionare uno standard di conversione della temperatura!</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. The SMART probe is no longer connected.</source>
+        <translation>Si è verificato un errore durante la programmazione della sonda SMART. La sonda SMART non è più collegata.</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
+        <translation>Si è verificato un errore durante la programmazione della sonda SMART. Verificare i dati della sonda visualizzati e riprovare.</translation>
+    </message>
 </context>
 <context>
     <name>TTamarindSettings</name>

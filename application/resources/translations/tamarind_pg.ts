@@ -3282,6 +3282,78 @@ excitação</translation>
         <source>Calibration data saved.</source>
         <translation>Dados de calibração guardados.</translation>
     </message>
+    <message>
+        <source>No connected USB stick found.</source>
+        <translation>Nenhuma pen USB ligada.</translation>
+    </message>
+    <message>
+        <source>Directory &quot;%1&quot; not found on USB stick. The new firmware files have to be located there.</source>
+        <translation>Diretório &quot;%1&quot; não encontrado na pen USB. Os novos ficheiros de firmware têm de estar aí.</translation>
+    </message>
+    <message>
+        <source>No firmware files found in folder &quot;%1&quot;.</source>
+        <translation>Nenhum ficheiro de firmware encontrado na pasta &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Multiple firmware files found. Please make sure that there is only one firmware version on the USB stick.</source>
+        <translation>Foram encontrados vários ficheiros de firmware. Certifique-se de que existe apenas uma versão de firmware na pen USB.</translation>
+    </message>
+    <message>
+        <source>The detected firmware is not a valid %1 user interface firmware.</source>
+        <translation>O firmware detetado não é um firmware de interface %1 válido.</translation>
+    </message>
+    <message>
+        <source>No checksum file found.</source>
+        <translation>Nenhum ficheiro de soma de verificação encontrado.</translation>
+    </message>
+    <message>
+        <source>Error while copying the firmware files. Please try again.</source>
+        <translation>Erro ao copiar os ficheiros de firmware. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>Cannot open firmware file. Please try again.</source>
+        <translation>Não é possível abrir o ficheiro de firmware. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>Cannot open checksum file. Please try again.</source>
+        <translation>Não é possível abrir o ficheiro de soma de verificação. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>The checksum of the firmware file is not correct. Please check if the right checksum file is used and then try again.</source>
+        <translation>A soma de verificação do ficheiro de firmware não está correta. Verifique se está a ser usado o ficheiro de soma de verificação correto e tente novamente.</translation>
+    </message>
+    <message>
+        <source>SMART probe programming successful.</source>
+        <translation>Sonda SMART programada com êxito.</translation>
+    </message>
+    <message>
+        <source>SMART probes cannot be programmed while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>Não é possível programar sondas SMART com o modo de varrimento ativo. Pretende sair do modo de varrimento?</translation>
+    </message>
+    <message>
+        <source>There is no SMART probe connected to the selected channel. Please select the channel in the home screen where the SMART probe to be programmed is connected.</source>
+        <translation>Não existe nenhuma sonda SMART ligada ao canal selecionado. Selecione no ecrã inicial o canal ao qual está ligada a sonda SMART a programar.</translation>
+    </message>
+    <message>
+        <source>Please enter a probe name!</source>
+        <translation>Introduza um nome de sonda!</translation>
+    </message>
+    <message>
+        <source>Please select an internal resistor!</source>
+        <translation>Selecione uma resistência interna!</translation>
+    </message>
+    <message>
+        <source>Please select a temperature conversion standard!</source>
+        <translation>Selecione uma norma de conversão de temperatura!</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. The SMART probe is no longer connected.</source>
+        <translation>Ocorreu um erro ao programar a sonda SMART. A sonda SMART já não está ligada.</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
+        <translation>Ocorreu um erro ao programar a sonda SMART. Verifique os dados de sonda apresentados e tente novamente.</translation>
+    </message>
 </context>
 <context>
     <name>TTamarindSettings</name>

@@ -3282,6 +3282,78 @@ excitación</translation>
         <source>Calibration data saved.</source>
         <translation>Datos de calibración guardados.</translation>
     </message>
+    <message>
+        <source>No connected USB stick found.</source>
+        <translation>No se encontró ninguna memoria USB conectada.</translation>
+    </message>
+    <message>
+        <source>Directory &quot;%1&quot; not found on USB stick. The new firmware files have to be located there.</source>
+        <translation>No se encontró el directorio &quot;%1&quot; en la memoria USB. Los nuevos archivos de firmware deben estar allí.</translation>
+    </message>
+    <message>
+        <source>No firmware files found in folder &quot;%1&quot;.</source>
+        <translation>No se encontraron archivos de firmware en la carpeta &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Multiple firmware files found. Please make sure that there is only one firmware version on the USB stick.</source>
+        <translation>Se encontraron varios archivos de firmware. Asegúrese de que solo hay una versión de firmware en la memoria USB.</translation>
+    </message>
+    <message>
+        <source>The detected firmware is not a valid %1 user interface firmware.</source>
+        <translation>El firmware detectado no es un firmware de interfaz %1 válido.</translation>
+    </message>
+    <message>
+        <source>No checksum file found.</source>
+        <translation>No se encontró ningún archivo de suma de comprobación.</translation>
+    </message>
+    <message>
+        <source>Error while copying the firmware files. Please try again.</source>
+        <translation>Error al copiar los archivos de firmware. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Cannot open firmware file. Please try again.</source>
+        <translation>No se puede abrir el archivo de firmware. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Cannot open checksum file. Please try again.</source>
+        <translation>No se puede abrir el archivo de suma de comprobación. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The checksum of the firmware file is not correct. Please check if the right checksum file is used and then try again.</source>
+        <translation>La suma de comprobación del archivo de firmware no es correcta. Compruebe que se usa el archivo de suma de comprobación correcto e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>SMART probe programming successful.</source>
+        <translation>Sonda SMART programada correctamente.</translation>
+    </message>
+    <message>
+        <source>SMART probes cannot be programmed while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>No se pueden programar sondas SMART con el modo de escaneo activo. ¿Desea salir del modo de escaneo?</translation>
+    </message>
+    <message>
+        <source>There is no SMART probe connected to the selected channel. Please select the channel in the home screen where the SMART probe to be programmed is connected.</source>
+        <translation>No hay ninguna sonda SMART conectada al canal seleccionado. Seleccione en la pantalla de inicio el canal al que está conectada la sonda SMART que desea programar.</translation>
+    </message>
+    <message>
+        <source>Please enter a probe name!</source>
+        <translation>¡Introduzca un nombre de sonda!</translation>
+    </message>
+    <message>
+        <source>Please select an internal resistor!</source>
+        <translation>¡Seleccione una resistencia interna!</translation>
+    </message>
+    <message>
+        <source>Please select a temperature conversion standard!</source>
+        <translation>¡Seleccione una norma de conversión de temperatura!</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. The SMART probe is no longer connected.</source>
+        <translation>Se produjo un error al programar la sonda SMART. La sonda SMART ya no está conectada.</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
+        <translation>Se produjo un error al programar la sonda SMART. Compruebe los datos de sonda mostrados e inténtelo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>TTamarindSettings</name>

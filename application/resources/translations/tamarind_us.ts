@@ -3282,6 +3282,78 @@ current</translation>
         <source>Calibration data saved.</source>
         <translation>Calibration data saved.</translation>
     </message>
+    <message>
+        <source>No connected USB stick found.</source>
+        <translation>No connected USB stick found.</translation>
+    </message>
+    <message>
+        <source>Directory &quot;%1&quot; not found on USB stick. The new firmware files have to be located there.</source>
+        <translation>Directory &quot;%1&quot; not found on USB stick. The new firmware files have to be located there.</translation>
+    </message>
+    <message>
+        <source>No firmware files found in folder &quot;%1&quot;.</source>
+        <translation>No firmware files found in folder &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Multiple firmware files found. Please make sure that there is only one firmware version on the USB stick.</source>
+        <translation>Multiple firmware files found. Please make sure that there is only one firmware version on the USB stick.</translation>
+    </message>
+    <message>
+        <source>The detected firmware is not a valid %1 user interface firmware.</source>
+        <translation>The detected firmware is not a valid %1 user interface firmware.</translation>
+    </message>
+    <message>
+        <source>No checksum file found.</source>
+        <translation>No checksum file found.</translation>
+    </message>
+    <message>
+        <source>Error while copying the firmware files. Please try again.</source>
+        <translation>Error while copying the firmware files. Please try again.</translation>
+    </message>
+    <message>
+        <source>Cannot open firmware file. Please try again.</source>
+        <translation>Cannot open firmware file. Please try again.</translation>
+    </message>
+    <message>
+        <source>Cannot open checksum file. Please try again.</source>
+        <translation>Cannot open checksum file. Please try again.</translation>
+    </message>
+    <message>
+        <source>The checksum of the firmware file is not correct. Please check if the right checksum file is used and then try again.</source>
+        <translation>The checksum of the firmware file is not correct. Please check if the right checksum file is used and then try again.</translation>
+    </message>
+    <message>
+        <source>SMART probe programming successful.</source>
+        <translation>SMART probe programming successful.</translation>
+    </message>
+    <message>
+        <source>SMART probes cannot be programmed while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>SMART probes cannot be programmed while the scan mode is active. Would you like to leave the scan mode?</translation>
+    </message>
+    <message>
+        <source>There is no SMART probe connected to the selected channel. Please select the channel in the home screen where the SMART probe to be programmed is connected.</source>
+        <translation>There is no SMART probe connected to the selected channel. Please select the channel in the home screen where the SMART probe to be programmed is connected.</translation>
+    </message>
+    <message>
+        <source>Please enter a probe name!</source>
+        <translation>Please enter a probe name!</translation>
+    </message>
+    <message>
+        <source>Please select an internal resistor!</source>
+        <translation>Please select an internal resistor!</translation>
+    </message>
+    <message>
+        <source>Please select a temperature conversion standard!</source>
+        <translation>Please select a temperature conversion standard!</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. The SMART probe is no longer connected.</source>
+        <translation>An error occurred while programming the SMART probe. The SMART probe is no longer connected.</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
+        <translation>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</translation>
+    </message>
 </context>
 <context>
     <name>TTamarindSettings</name>
