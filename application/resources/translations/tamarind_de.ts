@@ -486,6 +486,131 @@
     </message>
 </context>
 <context>
+    <name>TLogfileController</name>
+    <message>
+        <source>s</source>
+        <extracomment>seconds</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Starts in</source>
+        <translation>Start in</translation>
+    </message>
+    <message>
+        <source>Stops in</source>
+        <translation>Stopp in</translation>
+    </message>
+    <message>
+        <source>Unable to write to logfile. Logger has been stopped.</source>
+        <translation>Logdatei kann nicht beschrieben werden. Der Logger wurde gestoppt.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid date.</source>
+        <translation>Bitte ein gültiges Datum eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid time.</source>
+        <translation>Bitte eine gültige Uhrzeit eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid duration!</source>
+        <translation>Bitte eine gültige Dauer eingeben!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile, the logfile already exists!</source>
+        <translation>Logdatei kann nicht erstellt werden, die Logdatei existiert bereits!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile.</source>
+        <translation>Logdatei kann nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid interval!</source>
+        <translation>Bitte ein gültiges Intervall eingeben!</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>SMART-Fühler werden geladen...</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Temperature value</source>
+        <translation>Temperaturwert</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Raw value</source>
+        <translation>Rohwert</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>Temperaturdifferenz</translation>
+    </message>
+    <message>
+        <source>Raw value difference</source>
+        <translation>Rohwertdifferenz</translation>
+    </message>
+    <message>
+        <source>SMART probes</source>
+        <translation>SMART-Fühler</translation>
+    </message>
+    <message>
+        <source>PRT probes:</source>
+        <translation>PRT-Fühler:</translation>
+    </message>
+    <message>
+        <source>Thermocouple probes:</source>
+        <translation>Thermoelement-Fühler:</translation>
+    </message>
+    <message>
+        <source>Thermistor probes:</source>
+        <translation>Thermistor-Fühler:</translation>
+    </message>
+    <message>
+        <source>The selected logfile is currently in use and cannot be deleted.</source>
+        <translation>Die gewählte Logdatei wird gerade verwendet und kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Would you really like to delete the selected logfile?</source>
+        <translation>Möchten Sie die gewählte Logdatei wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <translation>TT/MM/JJJJ</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>MM/TT/JJJJ</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>days</extracomment>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+</context>
+<context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
@@ -506,6 +631,13 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TMultiChannelViewController</name>
+    <message>
+        <source>Probe / Unit (Chan. %1)</source>
+        <translation>Fühler / Einheit (Kanal %1)</translation>
     </message>
 </context>
 <context>
@@ -3353,6 +3485,10 @@ strom</translation>
     <message>
         <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
         <translation>Beim Programmieren des SMART-Fühlers ist ein Fehler aufgetreten. Bitte prüfen Sie die angezeigten Fühlerdaten und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>LOG</source>
+        <translation>LOG</translation>
     </message>
 </context>
 <context>

@@ -486,6 +486,131 @@
     </message>
 </context>
 <context>
+    <name>TLogfileController</name>
+    <message>
+        <source>s</source>
+        <extracomment>seconds</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Starts in</source>
+        <translation>Démarre dans</translation>
+    </message>
+    <message>
+        <source>Stops in</source>
+        <translation>S&apos;arrête dans</translation>
+    </message>
+    <message>
+        <source>Unable to write to logfile. Logger has been stopped.</source>
+        <translation>Impossible d&apos;écrire dans le fichier journal. L&apos;enregistreur a été arrêté.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid date.</source>
+        <translation>Saisissez une date valide.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid time.</source>
+        <translation>Saisissez une heure valide.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid duration!</source>
+        <translation>Saisissez une durée valide !</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile, the logfile already exists!</source>
+        <translation>Impossible de créer le fichier journal, il existe déjà !</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile.</source>
+        <translation>Impossible de créer le fichier journal.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid interval!</source>
+        <translation>Saisissez un intervalle valide !</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>Chargement des sondes SMART...</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Voie</translation>
+    </message>
+    <message>
+        <source>Temperature value</source>
+        <translation>Valeur de température</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Raw value</source>
+        <translation>Valeur brute</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>Différence de température</translation>
+    </message>
+    <message>
+        <source>Raw value difference</source>
+        <translation>Différence de valeur brute</translation>
+    </message>
+    <message>
+        <source>SMART probes</source>
+        <translation>Sondes SMART</translation>
+    </message>
+    <message>
+        <source>PRT probes:</source>
+        <translation>Sondes PRT :</translation>
+    </message>
+    <message>
+        <source>Thermocouple probes:</source>
+        <translation>Sondes thermocouple :</translation>
+    </message>
+    <message>
+        <source>Thermistor probes:</source>
+        <translation>Sondes thermistance :</translation>
+    </message>
+    <message>
+        <source>The selected logfile is currently in use and cannot be deleted.</source>
+        <translation>Le fichier journal sélectionné est en cours d&apos;utilisation et ne peut pas être supprimé.</translation>
+    </message>
+    <message>
+        <source>Would you really like to delete the selected logfile?</source>
+        <translation>Voulez-vous vraiment supprimer le fichier journal sélectionné ?</translation>
+    </message>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <translation>jj/mm/aaaa</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>mm/jj/aaaa</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>days</extracomment>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+</context>
+<context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
@@ -506,6 +631,13 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TMultiChannelViewController</name>
+    <message>
+        <source>Probe / Unit (Chan. %1)</source>
+        <translation>Sonde / Unité (voie %1)</translation>
     </message>
 </context>
 <context>
@@ -3353,6 +3485,10 @@ de mesure</translation>
     <message>
         <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
         <translation>Une erreur s&apos;est produite lors de la programmation de la sonde SMART. Vérifiez les données de sonde affichées et réessayez.</translation>
+    </message>
+    <message>
+        <source>LOG</source>
+        <translation>LOG</translation>
     </message>
 </context>
 <context>

@@ -486,6 +486,131 @@
     </message>
 </context>
 <context>
+    <name>TLogfileController</name>
+    <message>
+        <source>s</source>
+        <extracomment>seconds</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Starts in</source>
+        <translation>Inizia tra</translation>
+    </message>
+    <message>
+        <source>Stops in</source>
+        <translation>Termina tra</translation>
+    </message>
+    <message>
+        <source>Unable to write to logfile. Logger has been stopped.</source>
+        <translation>Impossibile scrivere nel file di log. Il logger è stato arrestato.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid date.</source>
+        <translation>Inserire una data valida.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid time.</source>
+        <translation>Inserire un&apos;ora valida.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid duration!</source>
+        <translation>Inserire una durata valida!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile, the logfile already exists!</source>
+        <translation>Impossibile creare il file di log, il file esiste già!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile.</source>
+        <translation>Impossibile creare il file di log.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid interval!</source>
+        <translation>Inserire un intervallo valido!</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>Caricamento sonde SMART...</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Temperature value</source>
+        <translation>Valore di temperatura</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Raw value</source>
+        <translation>Valore grezzo</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>Differenza di temperatura</translation>
+    </message>
+    <message>
+        <source>Raw value difference</source>
+        <translation>Differenza valore grezzo</translation>
+    </message>
+    <message>
+        <source>SMART probes</source>
+        <translation>Sonde SMART</translation>
+    </message>
+    <message>
+        <source>PRT probes:</source>
+        <translation>Sonde PRT:</translation>
+    </message>
+    <message>
+        <source>Thermocouple probes:</source>
+        <translation>Sonde termocoppia:</translation>
+    </message>
+    <message>
+        <source>Thermistor probes:</source>
+        <translation>Sonde termistore:</translation>
+    </message>
+    <message>
+        <source>The selected logfile is currently in use and cannot be deleted.</source>
+        <translation>Il file di log selezionato è in uso e non può essere eliminato.</translation>
+    </message>
+    <message>
+        <source>Would you really like to delete the selected logfile?</source>
+        <translation>Eliminare davvero il file di log selezionato?</translation>
+    </message>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <translation>gg/mm/aaaa</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>mm/gg/aaaa</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>days</extracomment>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+</context>
+<context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
@@ -506,6 +631,13 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>TMultiChannelViewController</name>
+    <message>
+        <source>Probe / Unit (Chan. %1)</source>
+        <translation>Sonda / Unità (canale %1)</translation>
     </message>
 </context>
 <context>
@@ -3353,6 +3485,10 @@ ecc.</translation>
     <message>
         <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
         <translation>Si è verificato un errore durante la programmazione della sonda SMART. Verificare i dati della sonda visualizzati e riprovare.</translation>
+    </message>
+    <message>
+        <source>LOG</source>
+        <translation>LOG</translation>
     </message>
 </context>
 <context>

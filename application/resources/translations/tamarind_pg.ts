@@ -486,6 +486,131 @@
     </message>
 </context>
 <context>
+    <name>TLogfileController</name>
+    <message>
+        <source>s</source>
+        <extracomment>seconds</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Starts in</source>
+        <translation>Inicia em</translation>
+    </message>
+    <message>
+        <source>Stops in</source>
+        <translation>Termina em</translation>
+    </message>
+    <message>
+        <source>Unable to write to logfile. Logger has been stopped.</source>
+        <translation>Não é possível escrever no ficheiro de registo. O registador foi parado.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid date.</source>
+        <translation>Introduza uma data válida.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid time.</source>
+        <translation>Introduza uma hora válida.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid duration!</source>
+        <translation>Introduza uma duração válida!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile, the logfile already exists!</source>
+        <translation>Não é possível criar o ficheiro de registo, o ficheiro já existe!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile.</source>
+        <translation>Não é possível criar o ficheiro de registo.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid interval!</source>
+        <translation>Introduza um intervalo válido!</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>A carregar sondas SMART...</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Temperature value</source>
+        <translation>Valor de temperatura</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidade</translation>
+    </message>
+    <message>
+        <source>Raw value</source>
+        <translation>Valor bruto</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>Diferença de temperatura</translation>
+    </message>
+    <message>
+        <source>Raw value difference</source>
+        <translation>Diferença de valor bruto</translation>
+    </message>
+    <message>
+        <source>SMART probes</source>
+        <translation>Sondas SMART</translation>
+    </message>
+    <message>
+        <source>PRT probes:</source>
+        <translation>Sondas PRT:</translation>
+    </message>
+    <message>
+        <source>Thermocouple probes:</source>
+        <translation>Sondas termopar:</translation>
+    </message>
+    <message>
+        <source>Thermistor probes:</source>
+        <translation>Sondas termístor:</translation>
+    </message>
+    <message>
+        <source>The selected logfile is currently in use and cannot be deleted.</source>
+        <translation>O ficheiro de registo selecionado está em utilização e não pode ser eliminado.</translation>
+    </message>
+    <message>
+        <source>Would you really like to delete the selected logfile?</source>
+        <translation>Pretende mesmo eliminar o ficheiro de registo selecionado?</translation>
+    </message>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <translation>dd/mm/aaaa</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>mm/dd/aaaa</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>days</extracomment>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+</context>
+<context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
@@ -506,6 +631,13 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TMultiChannelViewController</name>
+    <message>
+        <source>Probe / Unit (Chan. %1)</source>
+        <translation>Sonda / Unidade (canal %1)</translation>
     </message>
 </context>
 <context>
@@ -3353,6 +3485,10 @@ excitação</translation>
     <message>
         <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
         <translation>Ocorreu um erro ao programar a sonda SMART. Verifique os dados de sonda apresentados e tente novamente.</translation>
+    </message>
+    <message>
+        <source>LOG</source>
+        <translation>LOG</translation>
     </message>
 </context>
 <context>

@@ -486,6 +486,131 @@
     </message>
 </context>
 <context>
+    <name>TLogfileController</name>
+    <message>
+        <source>s</source>
+        <extracomment>seconds</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Starts in</source>
+        <translation>Empieza en</translation>
+    </message>
+    <message>
+        <source>Stops in</source>
+        <translation>Termina en</translation>
+    </message>
+    <message>
+        <source>Unable to write to logfile. Logger has been stopped.</source>
+        <translation>No se puede escribir en el archivo de registro. Se ha detenido el registrador.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid date.</source>
+        <translation>Introduzca una fecha válida.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid time.</source>
+        <translation>Introduzca una hora válida.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid duration!</source>
+        <translation>¡Introduzca una duración válida!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile, the logfile already exists!</source>
+        <translation>No se puede crear el archivo de registro, ¡ya existe!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile.</source>
+        <translation>No se puede crear el archivo de registro.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid interval!</source>
+        <translation>¡Introduzca un intervalo válido!</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>Cargando sondas SMART...</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Temperature value</source>
+        <translation>Valor de temperatura</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Raw value</source>
+        <translation>Valor bruto</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>Diferencia de temperatura</translation>
+    </message>
+    <message>
+        <source>Raw value difference</source>
+        <translation>Diferencia de valor bruto</translation>
+    </message>
+    <message>
+        <source>SMART probes</source>
+        <translation>Sondas SMART</translation>
+    </message>
+    <message>
+        <source>PRT probes:</source>
+        <translation>Sondas PRT:</translation>
+    </message>
+    <message>
+        <source>Thermocouple probes:</source>
+        <translation>Sondas termopar:</translation>
+    </message>
+    <message>
+        <source>Thermistor probes:</source>
+        <translation>Sondas termistor:</translation>
+    </message>
+    <message>
+        <source>The selected logfile is currently in use and cannot be deleted.</source>
+        <translation>El archivo de registro seleccionado está en uso y no se puede eliminar.</translation>
+    </message>
+    <message>
+        <source>Would you really like to delete the selected logfile?</source>
+        <translation>¿Desea realmente eliminar el archivo de registro seleccionado?</translation>
+    </message>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <translation>dd/mm/aaaa</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>mm/dd/aaaa</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>days</extracomment>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+</context>
+<context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
@@ -506,6 +631,13 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TMultiChannelViewController</name>
+    <message>
+        <source>Probe / Unit (Chan. %1)</source>
+        <translation>Sonda / Unidad (canal %1)</translation>
     </message>
 </context>
 <context>
@@ -3353,6 +3485,10 @@ excitación</translation>
     <message>
         <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
         <translation>Se produjo un error al programar la sonda SMART. Compruebe los datos de sonda mostrados e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>LOG</source>
+        <translation>LOG</translation>
     </message>
 </context>
 <context>

@@ -486,6 +486,131 @@
     </message>
 </context>
 <context>
+    <name>TLogfileController</name>
+    <message>
+        <source>s</source>
+        <extracomment>seconds</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Starts in</source>
+        <translation>Starts in</translation>
+    </message>
+    <message>
+        <source>Stops in</source>
+        <translation>Stops in</translation>
+    </message>
+    <message>
+        <source>Unable to write to logfile. Logger has been stopped.</source>
+        <translation>Unable to write to logfile. Logger has been stopped.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid date.</source>
+        <translation>Please enter a valid date.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid time.</source>
+        <translation>Please enter a valid time.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid duration!</source>
+        <translation>Please enter a valid duration!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile, the logfile already exists!</source>
+        <translation>Unable to create logfile, the logfile already exists!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile.</source>
+        <translation>Unable to create logfile.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid interval!</source>
+        <translation>Please enter a valid interval!</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>Loading SMART probes...</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Temperature value</source>
+        <translation>Temperature value</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Raw value</source>
+        <translation>Raw value</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>Temperature difference</translation>
+    </message>
+    <message>
+        <source>Raw value difference</source>
+        <translation>Raw value difference</translation>
+    </message>
+    <message>
+        <source>SMART probes</source>
+        <translation>SMART probes</translation>
+    </message>
+    <message>
+        <source>PRT probes:</source>
+        <translation>PRT probes:</translation>
+    </message>
+    <message>
+        <source>Thermocouple probes:</source>
+        <translation>Thermocouple probes:</translation>
+    </message>
+    <message>
+        <source>Thermistor probes:</source>
+        <translation>Thermistor probes:</translation>
+    </message>
+    <message>
+        <source>The selected logfile is currently in use and cannot be deleted.</source>
+        <translation>The selected logfile is currently in use and cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>Would you really like to delete the selected logfile?</source>
+        <translation>Would you really like to delete the selected logfile?</translation>
+    </message>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <translation>dd/mm/yyyy</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>mm/dd/yyyy</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>days</extracomment>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+</context>
+<context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
@@ -506,6 +631,13 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TMultiChannelViewController</name>
+    <message>
+        <source>Probe / Unit (Chan. %1)</source>
+        <translation>Probe / Unit (Chan. %1)</translation>
     </message>
 </context>
 <context>
@@ -3353,6 +3485,10 @@ current</translation>
     <message>
         <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
         <translation>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</translation>
+    </message>
+    <message>
+        <source>LOG</source>
+        <translation>LOG</translation>
     </message>
 </context>
 <context>
