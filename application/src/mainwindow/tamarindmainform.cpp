@@ -152,6 +152,7 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildProbeController();
     buildRemoteControl();
     buildChannelViews();
+    buildDownloadController();
     fitProbeEditorToInstrumentType();
     hideChannelViewWarnings();
     startUSBCheck();
@@ -171,6 +172,9 @@ TTamarindMainForm::~TTamarindMainForm()
     // Events sent while the controllers go must not reach a window half released.
     qApp->removeEventFilter(this);
     releaseRemoteControl();
+    // It uses the probe, channel and view controllers released below.
+    mDownloadController.reset();
+    mDownloadCalibrationFiles.reset();
 
     mCustomLogoGUIController.reset();
     mOperatingTimeTimer.reset();

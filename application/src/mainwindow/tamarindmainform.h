@@ -39,6 +39,8 @@ class TGraphViewController;
 class TIntCommController;
 class TInternalSCPIHandler;
 class TProbeController;
+class TDownloadController;
+class TCalibrationFileStore;
 class TScanModeController;
 class TStandardProbeSettingController;
 class TUnitSelectionProvider;
@@ -189,6 +191,7 @@ public slots:
     void onBeforeChangeSystemTime();
     void onCyclicCheckTimer();
     void onUSBButtonActiveChanged(bool pActive);
+    void onUSB_eject();
     void onHideMenuIcon();
     void onScanModeStarted();
     void onScanModeStopped();
@@ -250,6 +253,7 @@ private:
     void buildOptionBoardTransport();
     void buildRemoteSettingsPage();
     void buildChannelViews();
+    void buildDownloadController();
     void releaseRemoteControl();
     void fitProbeEditorToInstrumentType();
     void hideChannelViewWarnings();
@@ -298,6 +302,8 @@ private:
     std::unique_ptr<TAverageValueSettingController> mAverageValueSettingController;
     std::unique_ptr<TStandardProbeSettingController> mStdProbeSettingsController;
     std::unique_ptr<TProbeController> mProbeController;
+    std::unique_ptr<TCalibrationFileStore> mDownloadCalibrationFiles;
+    std::unique_ptr<TDownloadController> mDownloadController;
     std::unique_ptr<TChannelController> mChannelController;
     std::unique_ptr<TScanModeController> mScanModeController;
     std::unique_ptr<TGraphViewController> mGraphViewController;

@@ -128,7 +128,8 @@ void TTamarindMainForm::checkUSB()
 {
     const bool connected = TUSBStickControllerProvider::getUSBStickController()->isUSBStickConnected();
     ui->BtnUSB->setVisible(connected);
-    if (!connected && ui->stackedWidget->currentWidget() == ui->PageDownload) {
+    const QWidget* page = ui->stackedWidget->currentWidget();
+    if (!connected && (page == ui->PageDownload || page == ui->PageDownloadListMain)) {
         on_BtnReturnToMainMenu_clicked();
         returnToHomeView();
     }
