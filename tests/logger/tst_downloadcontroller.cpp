@@ -91,6 +91,7 @@ void tst_DownloadController::init()
         mEntries << button;
     }
     mInUse.clear();
+    mMenu = TMenuArea();
     mRefreshed = 0;
     TDownloadController::TLogfileHooks hooks{[this] { ++mRefreshed; }, [this] { return mInUse; }};
     // Order of the constructor: screenshots, calibration files, log files, all,

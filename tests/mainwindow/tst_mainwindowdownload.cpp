@@ -121,7 +121,15 @@ void tst_MainWindowDownload::init()
 void tst_MainWindowDownload::cleanup()
 {
     mMain.close();
+    // The next test starts with an empty stick plugged into a clean device.
     TSimulatedUSBStick::remove();
+    for (const QString& entry : QStringList{"/dev/usbstick", "/etc/mtab"})
+        QFile::remove(TDeviceRoot::path(entry));
+    const QString mountPoint = TDeviceRoot::path("/media/usb");
+    if (QFileInfo(mountPoint).isSymLink())
+        QFile::remove(mountPoint);
+    QDir(mountPoint).removeRecursively();
+    QDir().mkpath(mountPoint);
     QDir(TSimulatedUSBStick::mediumDirectory()).removeRecursively();
     for (const char* dir : {"/home/Screenshots", "/home/Logfiles", "/home/CalibrationRoutines"})
         QDir(TDeviceRoot::path(dir)).removeRecursively();
@@ -164,7 +172,7 @@ void tst_MainWindowDownload::screenshotsAreListedByStampNewestFirstAndCopiedUnde
     QCOMPARE(mMain.mainPage(), mMain.child("PageDownloadListMain"));
     checkAll();
     mMain.click("BtnDownload_Download");
-    QCOMPARE(answerer.mCompleted, 1);
+    QVERIFY2(answerer.mCompleted == 1, qPrintable(answerer.mTexts.join("|")));
     QCOMPARE(QDir(stickDir("Screenshots")).entryList(QDir::Files),
              (QStringList{"Screenshot_20261201_101010000.png", "Screenshot_20261203_101010000.png"}));
     QFile copy(stickDir("Screenshots") + "/Screenshot_20261203_101010000.png");
@@ -184,10 +192,10 @@ void tst_MainWindowDownload::logfilesArriveWithExtensionAndChecksum()
     mMain.click("BtnDownload_Download");
     const QString dir = stickDir("Logfiles");
     QCOMPARE(QDir(dir).entryList(QDir::Files), (QStringList{"run 1.log", "run 1.log.md5", "run2.log", "run2.log.md5"}));
-    for (const QString& side : {"run 1.log.md5", "run2.log.md5"}) {
+    for (const char* side : {"run 1.log.md5", "run2.log.md5"}) {
         QProcess md5sum;
         md5sum.setWorkingDirectory(dir);
-        md5sum.start("md5sum", {"-c", side});
+        md5sum.start("md5sum", {"-c", QString(side)});
         QVERIFY(md5sum.waitForFinished());
         QCOMPARE(md5sum.exitCode(), 0);
     }
@@ -247,7 +255,7 @@ void tst_MainWindowDownload::calibrationResultsAreCopiedWithTheirTable()
     QVERIFY(mMain.child("BtnDownload_Delete")->isHidden());
     checkAll();
     mMain.click("BtnDownload_Download");
-    QCOMPARE(answerer.mCompleted, 1);
+    QVERIFY2(answerer.mCompleted == 1, qPrintable(answerer.mTexts.join("|")));
     QCOMPARE(QDir(stickDir("calibration_files")).entryList(QDir::Files), onStick);
     QFile xml(stickDir("calibration_files") + "/Bath_20261201_1010.xml");
     QVERIFY(xml.open(QIODevice::ReadOnly));
@@ -280,7 +288,7 @@ void tst_MainWindowDownload::exportsNeedTheStick()
     {
         TDialogAnswerer answerer;
         choose(entry.constData());
-        QCOMPARE(answerer.mCompleted, 1);
+        QVERIFY2(answerer.mCompleted == 1, qPrintable(answerer.mTexts.join("|")));
         QVERIFY(answerer.mTexts.isEmpty());
     }
     const QStringList files = QDir(stickDir(dir)).entryList(QDir::Files);
@@ -305,7 +313,9 @@ void tst_MainWindowDownload::coefficientTableIsUtf16WithCrLf()
     TDialogAnswerer answerer;
     choose("BtnDownload_ProbeCoefficients");
     const QString dir = stickDir("probe_coefficients");
-    QFile file(dir + '/' + QDir(dir).entryList(QDir::Files).first());
+    const QStringList files = QDir(dir).entryList(QDir::Files);
+    QCOMPARE(files.size(), 1);
+    QFile file(dir + '/' + files.first());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     QVERIFY(bytes.startsWith("\xFF\xFE"));
