@@ -90,6 +90,8 @@ private slots:
     void coefficientTableIsUtf16WithCrLf();
     void onlyExportNamedCoefficientFilesAreOffered_data();
     void onlyExportNamedCoefficientFilesAreOffered();
+    void probeEntriesWithoutProbesSaySo_data();
+    void probeEntriesWithoutProbesSaySo();
     void listDownloadWithoutStickCopiesNothing();
     void ejectLeavesThePage();
     void failedCopyKeepsTheOldFileOnTheStick();
@@ -367,6 +369,30 @@ void tst_MainWindowDownload::onlyExportNamedCoefficientFilesAreOffered()
         QTRY_COMPARE(answerer.mTexts.size(), 1);
         QVERIFY(!mMain.child<QZELKContainerRadioButton>("BtnDownload_ImportProbeCoeffs")->isChecked());
     }
+}
+
+void tst_MainWindowDownload::probeEntriesWithoutProbesSaySo_data()
+{
+    QTest::addColumn<QByteArray>("entry");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("measured probes") << QByteArray("BtnDownload_MeasProbes")
+                                     << QString(
+                                            "The currently measured channels do not have any custom probes assigned.");
+    QTest::newRow("SMART probes") << QByteArray("BtnDownload_SmartProbes")
+                                  << QString("There are currently no SMART probes connected to the instrument.");
+}
+
+void tst_MainWindowDownload::probeEntriesWithoutProbesSaySo()
+{
+    QFETCH(QByteArray, entry);
+    QFETCH(QString, message);
+    // The simulated board starts without custom or SMART probes.
+    TDialogAnswerer answerer;
+    choose(entry.constData());
+    QCOMPARE(answerer.mTexts, QStringList{message});
+    QCOMPARE(answerer.mCompleted, 0);
+    QVERIFY(!mMain.child<QZELKContainerRadioButton>(entry.constData())->isChecked());
+    QVERIFY(!QDir(stickDir("Probe_Data")).exists());
 }
 
 void tst_MainWindowDownload::listDownloadWithoutStickCopiesNothing()
