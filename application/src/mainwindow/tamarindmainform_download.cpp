@@ -4,14 +4,20 @@
 #include "tamarindmainform.h"
 
 #include "calibrationfilestore.h"
+#include "deviceroot.h"
 #include "downloadcontroller.h"
+#include "logfilecontroller.h"
 #include "usbstickcontroller.h"
 
 void TTamarindMainForm::buildDownloadController()
 {
     mDownloadCalibrationFiles = std::make_unique<TCalibrationFileStore>(*mChannelController);
-    // Connected to the data logger once it is built by this window.
-    TDownloadController::TLogfileHooks logfileHooks;
+    TLogfileController* logger = mLogfileController.get();
+    TDownloadController::TLogfileHooks logfileHooks{[logger] { logger->refreshLogfileList(); },
+                                                    [logger] {
+                                                        const QString path = logger->currentLogfile().fileName();
+                                                        return path.isEmpty() ? path : TDeviceRoot::devicePath(path);
+                                                    }};
     mDownloadController = std::make_unique<TDownloadController>(
         this, mProbeController.get(), mChannelController.get(), mDownloadCalibrationFiles.get(), mLogfileDir,
         mChannelViewControllerManager.get(), logfileHooks, ui->LblDownloadListCaption, ui->PageDownloadList,
