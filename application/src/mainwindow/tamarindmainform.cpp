@@ -6,6 +6,7 @@
 #include "brightnesswidget.h"
 #include "buzzercontroller.h"
 #include "buzzerguicontroller.h"
+#include "calibrationfilestore.h"
 #include "channel.h"
 #include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
@@ -17,6 +18,7 @@
 #include "decimaldisplaycontroller.h"
 #include "desktopbackground.h"
 #include "deviceroot.h"
+#include "downloadcontroller.h"
 #include "ethernetcommunicationinterface.h"
 #include "ethernetconfigurationcontroller.h"
 #include "externalcommunicationhandler.h"
@@ -155,6 +157,7 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildLogger();
     buildRemoteControl();
     buildChannelViews();
+    buildDownloadController();
     fitProbeEditorToInstrumentType();
     hideChannelViewWarnings();
     startUSBCheck();
@@ -174,6 +177,9 @@ TTamarindMainForm::~TTamarindMainForm()
     // Events sent while the controllers go must not reach a window half released.
     qApp->removeEventFilter(this);
     releaseRemoteControl();
+    // It uses the probe, channel and view controllers released below.
+    mDownloadController.reset();
+    mDownloadCalibrationFiles.reset();
 
     mCustomLogoGUIController.reset();
     mOperatingTimeTimer.reset();

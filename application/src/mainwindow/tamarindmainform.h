@@ -41,6 +41,8 @@ class TIntCommController;
 class TLogfileController;
 class TInternalSCPIHandler;
 class TProbeController;
+class TDownloadController;
+class TCalibrationFileStore;
 class TScanModeController;
 class TSmartProbePRT;
 class TStandardProbeSettingController;
@@ -211,6 +213,7 @@ public slots:
     void onBeforeChangeSystemTime();
     void onCyclicCheckTimer();
     void onUSBButtonActiveChanged(bool pActive);
+    void onUSB_eject();
     void onHideMenuIcon();
     void onScanModeStarted();
     void onScanModeStopped();
@@ -276,6 +279,7 @@ private:
     void buildOptionBoardTransport();
     void buildRemoteSettingsPage();
     void buildChannelViews();
+    void buildDownloadController();
     void releaseRemoteControl();
     void fitProbeEditorToInstrumentType();
     void hideChannelViewWarnings();
@@ -325,6 +329,8 @@ private:
     std::unique_ptr<TAverageValueSettingController> mAverageValueSettingController;
     std::unique_ptr<TStandardProbeSettingController> mStdProbeSettingsController;
     std::unique_ptr<TProbeController> mProbeController;
+    std::unique_ptr<TCalibrationFileStore> mDownloadCalibrationFiles;
+    std::unique_ptr<TDownloadController> mDownloadController;
     std::unique_ptr<TChannelController> mChannelController;
     std::unique_ptr<TScanModeController> mScanModeController;
     std::unique_ptr<TLogfileController> mLogfileController;
