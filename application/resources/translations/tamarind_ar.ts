@@ -399,6 +399,44 @@
     </message>
 </context>
 <context>
+    <name>TDownloadController</name>
+    <message>
+        <source>There are no files available for downloading.</source>
+        <translation>لا توجد ملفات متاحة للتنزيل.</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>لا توجد ذاكرة USB موصولة!</translation>
+    </message>
+    <message>
+        <source>The currently measured channels do not have any custom probes assigned.</source>
+        <translation>لم يتم تعيين مجسات مخصصة للقنوات المقاسة حاليًا.</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>جارٍ تحميل مجسات SMART...</translation>
+    </message>
+    <message>
+        <source>There are currently no SMART probes connected to the instrument.</source>
+        <translation>لا توجد حاليًا مجسات SMART موصولة بالجهاز.</translation>
+    </message>
+    <message>
+        <source>Error while creating file on USB device.</source>
+        <translation>حدث خطأ أثناء إنشاء الملف على جهاز USB.</translation>
+    </message>
+    <message>
+        <source>No files containing probe coefficients found.</source>
+        <translation>لم يتم العثور على ملفات تحتوي على معاملات المجسات.</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadListController</name>
+    <message>
+        <source>Would you like to delete the selected items?</source>
+        <translation>هل تريد حذف العناصر المحددة؟</translation>
+    </message>
+</context>
+<context>
     <name>TDownloadProgressDialog</name>
     <message>
         <source>Downloading...</source>

@@ -399,6 +399,44 @@
     </message>
 </context>
 <context>
+    <name>TDownloadController</name>
+    <message>
+        <source>There are no files available for downloading.</source>
+        <translation>没有可供下载的文件。</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>未连接 USB 存储设备！</translation>
+    </message>
+    <message>
+        <source>The currently measured channels do not have any custom probes assigned.</source>
+        <translation>当前测量的通道未分配自定义探头。</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>正在加载 SMART 探头...</translation>
+    </message>
+    <message>
+        <source>There are currently no SMART probes connected to the instrument.</source>
+        <translation>当前没有 SMART 探头连接到仪器。</translation>
+    </message>
+    <message>
+        <source>Error while creating file on USB device.</source>
+        <translation>在 USB 设备上创建文件时出错。</translation>
+    </message>
+    <message>
+        <source>No files containing probe coefficients found.</source>
+        <translation>未找到包含探头系数的文件。</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadListController</name>
+    <message>
+        <source>Would you like to delete the selected items?</source>
+        <translation>是否删除所选项目？</translation>
+    </message>
+</context>
+<context>
     <name>TDownloadProgressDialog</name>
     <message>
         <source>Downloading...</source>

@@ -399,6 +399,44 @@
     </message>
 </context>
 <context>
+    <name>TDownloadController</name>
+    <message>
+        <source>There are no files available for downloading.</source>
+        <translation>ダウンロードできるファイルはありません。</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>USB メモリが接続されていません！</translation>
+    </message>
+    <message>
+        <source>The currently measured channels do not have any custom probes assigned.</source>
+        <translation>現在測定中のチャンネルにユーザー定義プローブが割り当てられていません。</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>SMART プローブを読み込み中...</translation>
+    </message>
+    <message>
+        <source>There are currently no SMART probes connected to the instrument.</source>
+        <translation>現在、機器に SMART プローブは接続されていません。</translation>
+    </message>
+    <message>
+        <source>Error while creating file on USB device.</source>
+        <translation>USB デバイスへのファイル作成中にエラーが発生しました。</translation>
+    </message>
+    <message>
+        <source>No files containing probe coefficients found.</source>
+        <translation>プローブ係数を含むファイルが見つかりません。</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadListController</name>
+    <message>
+        <source>Would you like to delete the selected items?</source>
+        <translation>選択した項目を削除しますか？</translation>
+    </message>
+</context>
+<context>
     <name>TDownloadProgressDialog</name>
     <message>
         <source>Downloading...</source>

@@ -399,6 +399,44 @@
     </message>
 </context>
 <context>
+    <name>TDownloadController</name>
+    <message>
+        <source>There are no files available for downloading.</source>
+        <translation>Brak plików do pobrania.</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>Nie podłączono pamięci USB!</translation>
+    </message>
+    <message>
+        <source>The currently measured channels do not have any custom probes assigned.</source>
+        <translation>Do aktualnie mierzonych kanałów nie przypisano czujników użytkownika.</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>Wczytywanie czujników SMART...</translation>
+    </message>
+    <message>
+        <source>There are currently no SMART probes connected to the instrument.</source>
+        <translation>Do przyrządu nie są obecnie podłączone żadne czujniki SMART.</translation>
+    </message>
+    <message>
+        <source>Error while creating file on USB device.</source>
+        <translation>Błąd podczas tworzenia pliku w pamięci USB.</translation>
+    </message>
+    <message>
+        <source>No files containing probe coefficients found.</source>
+        <translation>Nie znaleziono plików ze współczynnikami czujników.</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadListController</name>
+    <message>
+        <source>Would you like to delete the selected items?</source>
+        <translation>Czy usunąć zaznaczone elementy?</translation>
+    </message>
+</context>
+<context>
     <name>TDownloadProgressDialog</name>
     <message>
         <source>Downloading...</source>

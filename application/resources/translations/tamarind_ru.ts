@@ -399,6 +399,44 @@
     </message>
 </context>
 <context>
+    <name>TDownloadController</name>
+    <message>
+        <source>There are no files available for downloading.</source>
+        <translation>Нет файлов для загрузки.</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>USB-накопитель не подключён!</translation>
+    </message>
+    <message>
+        <source>The currently measured channels do not have any custom probes assigned.</source>
+        <translation>Измеряемым каналам не назначены пользовательские датчики.</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>Загрузка датчиков SMART...</translation>
+    </message>
+    <message>
+        <source>There are currently no SMART probes connected to the instrument.</source>
+        <translation>К прибору не подключены датчики SMART.</translation>
+    </message>
+    <message>
+        <source>Error while creating file on USB device.</source>
+        <translation>Ошибка при создании файла на USB-накопителе.</translation>
+    </message>
+    <message>
+        <source>No files containing probe coefficients found.</source>
+        <translation>Файлы с коэффициентами датчиков не найдены.</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadListController</name>
+    <message>
+        <source>Would you like to delete the selected items?</source>
+        <translation>Удалить выбранные элементы?</translation>
+    </message>
+</context>
+<context>
     <name>TDownloadProgressDialog</name>
     <message>
         <source>Downloading...</source>
