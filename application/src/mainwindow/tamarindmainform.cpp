@@ -6,6 +6,7 @@
 #include "brightnesswidget.h"
 #include "buzzercontroller.h"
 #include "buzzerguicontroller.h"
+#include "calibrationroutinesguicontroller.h"
 #include "channel.h"
 #include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
@@ -150,6 +151,7 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildChannelViews();
     fitProbeEditorToInstrumentType();
     hideChannelViewWarnings();
+    buildCalibrationRoutines();
     startUSBCheck();
     buildCalibrationItemList();
     registerChannelListeners();
@@ -169,6 +171,7 @@ TTamarindMainForm::~TTamarindMainForm()
     releaseRemoteControl();
 
     mCustomLogoGUIController.reset();
+    mCalibrationRoutinesGUIController.reset();
     mOperatingTimeTimer.reset();
     mCyclicCheckTimer.reset();
     if (mChannelController && mScanModeController)

@@ -27,6 +27,7 @@ class TBrightnessController;
 class TBrightnessWidget;
 class TAbstractSwitchBox;
 class TBuzzerGUIController;
+class TCalibrationRoutinesGUIController;
 class TChannelController;
 class TChannelViewControllerManager;
 class TClickableWidgetController;
@@ -218,6 +219,10 @@ private:
     void buildOptionBoardTransport();
     void buildRemoteSettingsPage();
     void buildChannelViews();
+    // The calibration routines screen; without the calibrators' library its
+    // button leaves the main menu.
+    void buildCalibrationRoutines();
+    void removeCalibrationRoutinesFromMainMenu();
     void releaseRemoteControl();
     void fitProbeEditorToInstrumentType();
     void hideChannelViewWarnings();
@@ -259,6 +264,7 @@ private:
     std::unique_ptr<TAverageValueSettingController> mAverageValueSettingController;
     std::unique_ptr<TStandardProbeSettingController> mStdProbeSettingsController;
     std::unique_ptr<TProbeController> mProbeController;
+    std::unique_ptr<TCalibrationRoutinesGUIController> mCalibrationRoutinesGUIController;
     std::unique_ptr<TChannelController> mChannelController;
     std::unique_ptr<TScanModeController> mScanModeController;
     std::unique_ptr<TChannelViewControllerManager> mChannelViewControllerManager;
