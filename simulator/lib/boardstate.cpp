@@ -28,6 +28,13 @@ struct TRawRange
 };
 const TRawRange RAW_RANGES[] = {{1, 0.0, 100.0},   {1, 0.0, 450.0},   {1, 450.0, 45000.0}, {1, 45000.0, 500000.0},
                                 {3, -10.0, 100.0}, {4, -10.0, 100.0}, {6, -10.0, 100.0}};
+
+// The reference resistors of the probe records: 2 is 25 ohm; the thermistor
+// range codes 0 to 2 are measured on the 100 ohm, 10 and 100 kilo-ohm items.
+constexpr int PRT_REFERENCE_25_OHM = 2;
+constexpr int ITEM_25_OHM = 1;
+constexpr int ITEM_100_OHM = 2;
+constexpr int FIRST_THERMOCOUPLE_ITEM = 5;
 } // namespace
 
 TBoardState::TBoardState() : mStart(std::chrono::steady_clock::now()), mRandom(20190417)
@@ -360,6 +367,13 @@ int TBoardState::reading(int pChannel, double pNow, double& oElectrical, double&
     }
     if (inputKind(pChannel) == ikNone)
         return 14;
+    const auto external = mExternalReferences.find(pChannel);
+    if (external != mExternalReferences.end()) {
+        oElectrical = correctedReference(referenceItem(pChannel), external->second);
+        oTemperature = mInputs[pChannel].temperatureAt(oElectrical, mColdJunctionTemperature);
+        oRangeStatus = std::isnan(oTemperature) ? 0 : mInputs[pChannel].rangeStatus(oTemperature);
+        return 0;
+    }
     const auto input = mInputs.find(pChannel);
     if (input == mInputs.end() || input->second.mSensor == ssNone)
         return 1;
@@ -400,6 +414,26 @@ QByteArray TBoardState::measureCurrent(double pNow)
            QByteArray::number(mSmartProbes.takeStatus(mMeasuredChannel));
 }
 
+int TBoardState::referenceItem(int pChannel) const
+{
+    for (int item = FIRST_THERMOCOUPLE_ITEM; item <= int(std::size(RAW_RANGES)); ++item) {
+        if (RAW_RANGES[item - 1].mChannel == pChannel)
+            return item;
+    }
+    const int probe = mProbeMemory.assignedProbe(pChannel);
+    const int thermistorRange = mProbeMemory.thermistorRange(probe);
+    if (thermistorRange >= 0)
+        return ITEM_100_OHM + thermistorRange;
+    return mProbeMemory.prtReferenceResistor(probe) == PRT_REFERENCE_25_OHM ? ITEM_25_OHM : ITEM_100_OHM;
+}
+
+double TBoardState::correctedReference(int pItem, double pReference) const
+{
+    const TRawError& error = mRawErrors[size_t(pItem - 1)];
+    const TSimulatedCalibration::TTwoPointItem& user = mCalibration.mUser.mItems[size_t(pItem - 1)];
+    return user.mSlope * (error.mGain * pReference + error.mOffset) + user.mOffset;
+}
+
 QByteArray TBoardState::measureRaw(const QString& pArguments, double pNow)
 {
     const int item = pArguments.toInt();
@@ -408,8 +442,7 @@ QByteArray TBoardState::measureRaw(const QString& pArguments, double pNow)
     const TRawRange& range = RAW_RANGES[item - 1];
     const auto reference = mExternalReferences.find(range.mChannel);
     if (reference != mExternalReferences.end()) {
-        const TRawError& error = mRawErrors[size_t(item - 1)];
-        const double value = error.mGain * reference->second + error.mOffset;
+        const double value = correctedReference(item, reference->second);
         const int status = value < range.mMinimum ? 1 : (value > range.mMaximum ? 2 : 0);
         return number(value) + ',' + QByteArray::number(status);
     }

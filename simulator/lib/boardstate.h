@@ -110,7 +110,9 @@ public:
         double mGain = 1.0;
         double mOffset = 0.0;
     };
-    // By calibration item 1 to 7: raw = gain * reference + offset.
+    // By calibration item 1 to 7: raw = gain * reference + offset. The board
+    // gives that raw value through the item's user correction, slope * raw +
+    // offset, in "meas:raw?" and in "meas:curr?" of the input alike.
     std::array<TRawError, TSimulatedCalibration::ITEM_COUNT> mRawErrors;
     // The cold-junction calibration adaptor: while it is connected, channel 1
     // and mAdaptorChannel read its temperature, the latter off by
@@ -142,6 +144,12 @@ private:
     void addChannelCommands();
     void addSwitchBoxCommands();
 
+    // The calibration item whose range measures an external reference on the
+    // input: the thermocouple input's own, on input 1 the reference resistor
+    // of the probe assigned there (the 100 ohm one without a probe).
+    int referenceItem(int pChannel) const;
+    // The reference as the board reads it through the item's hidden error and its user correction.
+    double correctedReference(int pItem, double pReference) const;
     QByteArray measureCurrent(double pNow);
     QByteArray measureRaw(const QString& pArguments, double pNow);
     // The fitted box for a port number 1 to 4, or null.

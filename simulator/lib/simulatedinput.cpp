@@ -3,6 +3,8 @@
 #include "probe_enums.h"
 #include "sensorcurves.h"
 
+#include <limits>
+
 namespace
 {
 // The working range the board allows platinum resistance thermometers.
@@ -126,6 +128,23 @@ double TSimulatedInput::electricalValue(double pTemperature, double pColdJunctio
     const TSensorCurves::EnThermocouple type = thermocoupleOf(mSensor);
     return TSensorCurves::thermocoupleVoltage(type, pTemperature) -
            TSensorCurves::thermocoupleVoltage(type, pColdJunction);
+}
+
+double TSimulatedInput::temperatureAt(double pElectrical, double pColdJunction) const
+{
+    if (mSensor == ssNone)
+        return std::numeric_limits<double>::quiet_NaN();
+    double low = isThermocouple() ? TSensorCurves::thermocoupleMinimum(thermocoupleOf(mSensor)) : PLATINUM_MINIMUM;
+    double high = isThermocouple() ? TSensorCurves::thermocoupleMaximum(thermocoupleOf(mSensor)) : PLATINUM_MAXIMUM;
+    if (!(electricalValue(low, pColdJunction) <= pElectrical && pElectrical <= electricalValue(high, pColdJunction)))
+        return std::numeric_limits<double>::quiet_NaN();
+    // Both curves rise over their whole range: halving the interval finds the
+    // temperature to far below a millikelvin.
+    for (int step = 0; step < 60; ++step) {
+        const double middle = (low + high) / 2.0;
+        (electricalValue(middle, pColdJunction) < pElectrical ? low : high) = middle;
+    }
+    return (low + high) / 2.0;
 }
 
 int TSimulatedInput::rangeStatus(double pTemperature) const

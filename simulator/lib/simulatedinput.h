@@ -57,6 +57,9 @@ struct TSimulatedInput
     // Ohm for a platinum sensor; millivolt for a thermocouple whose cold
     // junction sits at pColdJunction degrees Celsius.
     double electricalValue(double pTemperature, double pColdJunction) const;
+    // The temperature at which the sensor shows pElectrical, NaN where its
+    // curve does not reach; the inverse of electricalValue.
+    double temperatureAt(double pElectrical, double pColdJunction) const;
     // 0 in range, 1 below, 2 above the range of the sensor.
     int rangeStatus(double pTemperature) const;
 

@@ -441,6 +441,25 @@ bool TSimulatedProbeMemory::setThermistorReadout(int pProbeNumber, int pCurrent,
     return true;
 }
 
+int TSimulatedProbeMemory::assignedProbe(int pChannel) const
+{
+    for (int number = FIRST_PROBE; number <= LAST_PROBE; ++number) {
+        if (family(number) != pfNone && slot(number)->mFields.at(fChannel).toInt() == pChannel)
+            return number;
+    }
+    return 0;
+}
+
+int TSimulatedProbeMemory::prtReferenceResistor(int pProbeNumber) const
+{
+    return family(pProbeNumber) == pfPRT ? slot(pProbeNumber)->mFields.at(fResistorOrJunction).toInt() : 0;
+}
+
+int TSimulatedProbeMemory::thermistorRange(int pProbeNumber) const
+{
+    return family(pProbeNumber) == pfThermistor ? slot(pProbeNumber)->mThermistorRange : -1;
+}
+
 void TSimulatedProbeMemory::addQueries(TBoardState& pBoard)
 {
     pBoard.addCommand("prob:curr?", true, [this](const QString& pArguments, double) { return prtCurrent(pArguments); });

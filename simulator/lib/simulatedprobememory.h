@@ -73,6 +73,12 @@ public:
     // What "sens:ther:curr?" and "sens:ther:rang?" report for a stored
     // thermistor, codes 0 to 2 each; false for another slot or code.
     bool setThermistorReadout(int pProbeNumber, int pCurrent, int pRange);
+    // The probe a channel measures with, as the last assignment left it; 0 for none.
+    int assignedProbe(int pChannel) const;
+    // The stored internal reference resistor of a resistance thermometer (2: 25 ohm, 3: 100 ohm); 0 for another slot.
+    int prtReferenceResistor(int pProbeNumber) const;
+    // The range code of a stored thermistor (0 to 2); -1 for another slot.
+    int thermistorRange(int pProbeNumber) const;
 
     // The record a cleared slot holds: sensor code 0, no name, zeros.
     static QStringList emptyRecord();

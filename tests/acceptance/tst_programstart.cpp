@@ -191,10 +191,15 @@ void tst_ProgramStart::buildsTheChannelTableBeforeReading()
         beforeReading.append(command.mText);
     }
     // The simulated board has no switch box on its first port, which ends the
-    // scan of the ports; then the probe memory is read, custom and default probes.
+    // scan of the ports; then the probe memory is read, custom and default probes,
+    // and the calibration items: cold-junction offsets, then two-point items.
     QList<QByteArray> expected{"*idn?", "syst:swit:type? 1", "conf:chan?"};
     for (int number = 1; number <= 85; ++number)
         expected << "prob:read? " + QByteArray::number(number);
+    expected << "cal:cjc? 3"
+             << "cal:cjc? 4";
+    for (int item = 1; item <= 7; ++item)
+        expected << "cal:data? " + QByteArray::number(item);
     QCOMPARE(beforeReading, expected);
 }
 

@@ -45,6 +45,10 @@ const QString IDENTITY_START = QStringLiteral("ZELK,ZTM9900,");
 const QString IDENTITY_END = QStringLiteral(",MB19040017,1.32,15/03/2021");
 const QString PYTHON = QStringLiteral("/usr/bin/python3");
 
+// A board that was in use: one custom Pt100 in slot 1, as "<slot>,<probe record>".
+const QByteArray PROBE_MEMORY = "1,1,Bath A,450.0,-200.0,1,100,3.90830e-03,-5.77500e-07,-4.18300e-12,"
+                                "0,0,0,0,0,0,0,0,0,0,0,0,0,0,3,0,0,0,0,2,1,0,2\n";
+
 // A client session as a user writes it: VISA resource, queries, a set command
 // with acknowledgement, CR LF as read termination.
 const char* PYVISA_SESSION = R"(
@@ -56,6 +60,9 @@ print(inst.query('SYST:ACKN 1'))
 print(inst.query('SYST:REMO'))
 print(inst.query('SYST:CALI?'))
 print(inst.query('MEAS:NOTHING'))
+print(inst.query('PROB:LIST?'))
+print(inst.query('PROB:IDEN 1,Bath B'))
+print(inst.query('PROB:IDEN? 1'))
 print(inst.query('SYST:LOCA'))
 inst.close()
 )";
@@ -106,8 +113,10 @@ void tst_RemoteControl::initTestCase()
     QVERIFY(settings.store());
 
     const QString build = QStringLiteral(TAMARIND_BUILD_DIR);
+    QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/probes.txt"), PROBE_MEMORY));
     startProcess(mBoard, build + QStringLiteral("/simulator/boardsim"),
-                 {QStringLiteral("--control"), controlSocketPath("boardsim.sock")});
+                 {QStringLiteral("--control"), controlSocketPath("boardsim.sock"), QStringLiteral("--probes"),
+                  TTestEnvironment::root() + QStringLiteral("/probes.txt")});
     startProcess(mSerialHosts, build + QStringLiteral("/simulator/serialhost"),
                  {QStringLiteral("--option-board"), QStringLiteral("rs232"), QStringLiteral("--control"),
                   controlSocketPath("serialhost.sock")});
@@ -146,10 +155,12 @@ void tst_RemoteControl::pyvisaSessionIdentifiesAndControls()
     const QString errors = QString::fromUtf8(client.readAllStandardError());
     QCOMPARE(client.exitCode(), 0);
     const QStringList lines = QString::fromUtf8(client.readAllStandardOutput()).split(QLatin1Char('\n'));
-    QVERIFY2(lines.size() >= 6, qPrintable(errors));
+    QVERIFY2(lines.size() >= 9, qPrintable(errors));
     QVERIFY2(lines.at(0).startsWith(IDENTITY_START) && lines.at(0).endsWith(IDENTITY_END), qPrintable(lines.at(0)));
     QCOMPARE(lines.at(0).count(QLatin1Char(',')), 8);
-    QCOMPARE(lines.mid(1, 5), (QStringList{"ACK", "ACK", "1", "E4", "ACK"}));
+    QCOMPARE(lines.mid(1, 8),
+             (QStringList{"ACK", "ACK", "1", "E4", "1:Bath A,81:PT100 3-wire,82:PT100 4-wire,83:PT25 4-wire", "ACK",
+                          "Bath B", "ACK"}));
 }
 
 void tst_RemoteControl::lxiQueriesTheIdentity()

@@ -1,3 +1,4 @@
+#include "boardstate.h"
 #include "formchecks.h"
 #include "mainwindowfixture.h"
 #include "networkinterfaces.h"
@@ -6,6 +7,7 @@
 #include "tamarindsettings.h"
 #include "testsupport.h"
 
+#include <QAbstractButton>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -25,6 +27,7 @@ private slots:
 
     void clientTakesControlUntilTheLocalUserEndsIt();
     void aRefusedQuestionKeepsRemoteModeAndSwallowsThePress();
+    void aNameSetByAClientShowsOnTheProbesLabels();
     void transportsForTheOptionBoard_data();
     void transportsForTheOptionBoard();
     void networkStateIsReadWhileTheRemotePageShows();
@@ -127,6 +130,35 @@ void tst_MainWindowRemote::aRefusedQuestionKeepsRemoteModeAndSwallowsThePress()
     // The client goes: the instrument is the local user's again.
     mClient->disconnectFromHost();
     QTRY_COMPARE(mMain.text("LblTitleRight"), QString());
+}
+
+// The board keeps the name; the probe menu's row and the measured channel's
+// probe button show what the board gave back.
+void tst_MainWindowRemote::aNameSetByAClientShowsOnTheProbesLabels()
+{
+    mMain.board().withState([](TBoardState& pState) {
+        pState.mProbeMemory.fillSlot(1, QStringLiteral("1,bath1,450.0,-200.0,1,100,3.9083e-03,-5.775e-07,-4.183e-12,"
+                                                       "0,0,0,0,0,0,0,0,0,0,0,0,0,0,3,0,0,0,0,2,1,1,2"));
+    });
+    mMain.open(true);
+    mClient = std::make_unique<QTcpSocket>();
+    mClient->connectToHost(QHostAddress::LocalHost, mPort);
+    QVERIFY(mClient->waitForConnected(5000));
+    QCOMPARE(ask(*mClient, "syst:ackn 1\rsyst:remo\r", 10), QByteArray("ACK\r\nACK\r\n"));
+    QCOMPARE(ask(*mClient, "prob:iden 1,Bath 7\rprob:iden? 1\r", 13), QByteArray("ACK\r\nBath 7\r\n"));
+    QStringList menuRows;
+    for (const QLabel* label : mMain.child("scrollAreaProbeMenuWidget")->findChildren<QLabel*>())
+        menuRows << label->text();
+    QVERIFY2(menuRows.contains(QStringLiteral("Bath 7")) && !menuRows.contains(QStringLiteral("bath1")),
+             qPrintable(menuRows.join(QLatin1Char('|'))));
+    QStringList shownButtons;
+    for (const QAbstractButton* button : mMain.child("PageHome")->findChildren<QAbstractButton*>()) {
+        if (button->isVisible())
+            shownButtons << button->text();
+    }
+    QVERIFY2(shownButtons.contains(QStringLiteral("Bath 7")), qPrintable(shownButtons.join(QLatin1Char('|'))));
+    mMain.snapshot(QStringLiteral("mainwindow_remote_probe_name"));
+    mMain.board().withState([](TBoardState& pState) { pState.mProbeMemory.clearSlot(1); });
 }
 
 void tst_MainWindowRemote::transportsForTheOptionBoard_data()

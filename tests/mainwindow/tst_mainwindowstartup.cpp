@@ -137,7 +137,8 @@ void tst_MainWindowStartup::builtControllersShowTheirSettings()
 }
 
 // The identity first (the stick's directory is named after it), then the channel table from the switch boxes the
-// board reports, the channel it measures, and only when everything is built the first reading.
+// board reports, the channel it measures, the probes and the calibration items, and only when everything is built
+// the first reading.
 void tst_MainWindowStartup::boardCommandsInBuildOrder_data()
 {
     QTest::addColumn<bool>("switchBox");
@@ -166,6 +167,11 @@ void tst_MainWindowStartup::boardCommandsInBuildOrder()
     QList<QByteArray> expected = commands;
     for (int number = 1; number <= 85; ++number)
         expected.insert(expected.size() - 1, "prob:read? " + QByteArray::number(number));
+    // Then the calibration items: the cold-junction offsets of inputs 3 and 4, the two-point items 1 to 7.
+    expected.insert(expected.size() - 1, "cal:cjc? 3");
+    expected.insert(expected.size() - 1, "cal:cjc? 4");
+    for (int item = 1; item <= 7; ++item)
+        expected.insert(expected.size() - 1, "cal:data? " + QByteArray::number(item));
     mMain.open(false);
     QCOMPARE(mMain.board().receivedCommands(), expected);
 }

@@ -11,6 +11,8 @@ private slots:
     void everyCommandOfTheProgramIsKnown_data();
     void everyCommandOfTheProgramIsKnown();
     void unknownCommand();
+    void referenceReadThroughTheUserCorrection_data();
+    void referenceReadThroughTheUserCorrection();
 };
 
 void tst_BoardState::everyCommandOfTheProgramIsKnown_data()
@@ -129,6 +131,62 @@ void tst_BoardState::unknownCommand()
     const TBoardAnswer answer = board.execute("prob:explode 5", 0.0);
     QVERIFY(answer.mReplyExpected);
     QCOMPARE(answer.mReply, QByteArray("E4"));
+}
+
+void tst_BoardState::referenceReadThroughTheUserCorrection_data()
+{
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QList<QByteArray>>("setup");
+    QTest::addColumn<double>("reference");
+    QTest::addColumn<double>("gain");
+    QTest::addColumn<double>("offset");
+    QTest::addColumn<double>("reading");
+
+    QTest::newRow("100 ohm range, neutral user data")
+        << 1 << 2 << QList<QByteArray>() << 100.0 << 1.002 << 0.05 << 100.25;
+    QTest::newRow("100 ohm range, user correction")
+        << 1 << 2 << QList<QByteArray>{"cal:data 2,0.5,1.01,2024,1,2"} << 100.0 << 1.002 << 0.05 << 101.7525;
+    QTest::newRow("factory correction is not the user's")
+        << 1 << 2 << QList<QByteArray>{"cal:fact:data 2,5.0,2.0,2024,1,2"} << 100.0 << 1.002 << 0.05 << 100.25;
+    QTest::newRow("25 ohm range of a Pt25 probe")
+        << 1 << 1 << QList<QByteArray>{"prob:assi 83,1", "cal:data 1,0.1,0.99,2024,1,2"} << 25.0 << 1.0 << 0.0 << 24.85;
+    QTest::newRow("10 kilo-ohm range of the thermistor")
+        << 1 << 3 << QList<QByteArray>{"sens:ther:assi 84,1", "cal:data 3,2.0,1.001,2024,1,2"} << 10000.0 << 1.0 << 0.0
+        << 10012.0;
+    QTest::newRow("thermocouple input 3")
+        << 3 << 5 << QList<QByteArray>{"cal:data 5,0.01,1.002,2024,1,2"} << 10.0 << 1.0 << 0.0 << 10.03;
+    QTest::newRow("thermocouple input 4 with its own error")
+        << 4 << 6 << QList<QByteArray>{"cal:data 6,-0.02,1.0,2024,1,2"} << 50.0 << 0.999 << 0.0 << 49.93;
+}
+
+// The board reads an item's range through the user's correction, raw values and the input's readings alike: a
+// calibration measures true raw values only with neutral data stored, and a stored correction reads the reference
+// true.
+void tst_BoardState::referenceReadThroughTheUserCorrection()
+{
+    QFETCH(int, channel);
+    QFETCH(int, item);
+    QFETCH(QList<QByteArray>, setup);
+    QFETCH(double, reference);
+    QFETCH(double, gain);
+    QFETCH(double, offset);
+    QFETCH(double, reading);
+    TBoardState board;
+    for (const QByteArray& command : setup) {
+        const TBoardAnswer answer = board.execute(command, 0.0);
+        QVERIFY2(answer.mReply.isEmpty() || answer.mReply == "E0", command.constData());
+    }
+    board.mExternalReferences[channel] = reference;
+    board.mRawErrors[size_t(item - 1)] = {gain, offset};
+
+    const QList<QByteArray> raw = board.execute("meas:raw? " + QByteArray::number(item), 0.0).mReply.split(',');
+    QCOMPARE(raw.size(), 2);
+    QVERIFY2(qAbs(raw.at(0).toDouble() - reading) < 1e-9, raw.at(0).constData());
+    QCOMPARE(raw.at(1), QByteArray("0"));
+    board.execute("conf:chan " + QByteArray::number(channel), 0.0);
+    const QList<QByteArray> current = board.execute("meas:curr?", 0.0).mReply.split(',');
+    QVERIFY2(qAbs(current.at(0).toDouble() - reading) < 1e-9, current.join(',').constData());
 }
 
 TAMARIND_TEST_MAIN(tst_BoardState)

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <memory>
 
 namespace
 {
@@ -62,6 +63,7 @@ private slots:
     void invalidReadingsAreNotDiscarded_data();
     void invalidReadingsAreNotDiscarded();
     void abortKeepsTheDefaultProbe();
+    void onlyTheSettledCyclesCount();
 
 private:
     TChannelController& build();
@@ -193,6 +195,27 @@ void tst_CJCCalibrationItem::abortKeepsTheDefaultProbe()
     QCOMPARE(input3->assignedProbe(), defaultProbe);
     QCOMPARE(controller.measuredChannel(), measured);
     QVERIFY(controller.isReadingActive());
+}
+
+// The adaptor settles over the first 30 cycles: the deviation is that of the means of cycles 31 to 38. Here input 3
+// reads 1 mK more with every reading and channel 1 stays at 25 degrees Celsius; the kept reading of cycle c (from 1)
+// is the input's reading 2c, so cycles 31 to 38 give 62 to 76 mK, 69 mK on average.
+void tst_CJCCalibrationItem::onlyTheSettledCyclesCount()
+{
+    TChannelController& controller = build();
+    mFixture->board().board().withState([](TBoardState& pState) {
+        auto inputReadings = std::make_shared<int>(0);
+        TBoardState* board = &pState;
+        pState.addCommand("meas:curr?", true, [board, inputReadings](const QString&, double) {
+            const double temperature = board->mMeasuredChannel == 3 ? 25.0 + 0.001 * ++*inputReadings : 25.0;
+            return "1.0," + QByteArray::number(temperature, 'f', 6) + ",0,0";
+        });
+    });
+    TCJCCalibrationItem item(controller.physical_channel(3), 0.0, QDate(), QStringLiteral("CJC 3"));
+    TMessageRecorder recorder;
+    QVERIFY(item.measureOffsetDeviation(controller, &mFixture->probes(), &mFixture->board().handler()));
+    QVERIFY2(std::fabs(item.newOffsetDeviation() - 0.069) < 1e-9,
+             qPrintable(QString::number(item.newOffsetDeviation())));
 }
 
 TAMARIND_TEST_MAIN(tst_CJCCalibrationItem)

@@ -11,6 +11,7 @@
 #include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
+#include "cjccalibrationitem.h"
 #include "clickablewidgetcontroller.h"
 #include "customlogoguicontroller.h"
 #include "decimaldisplaycontroller.h"
@@ -20,6 +21,7 @@
 #include "ethernetconfigurationcontroller.h"
 #include "externalcommunicationhandler.h"
 #include "fileversionreader.h"
+#include "graphviewcontroller.h"
 #include "ieeeconfigurationcontroller.h"
 #include "instrumentinfo.h"
 #include "intcommcontroller.h"
@@ -38,6 +40,7 @@
 #include "standardprobesettingcontroller.h"
 #include "tamarindclock.h"
 #include "tamarindsettings.h"
+#include "twopointcalibrationitem.h"
 #include "unitselectionprovider.h"
 #include "usbstickcontroller.h"
 
@@ -144,6 +147,7 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildSmartProbeEditRows();
     buildChannelController();
     buildScanMode();
+    buildGraphView();
     buildStandardProbeSettings();
     buildChannelViewManager();
     buildProbeController();
@@ -176,7 +180,10 @@ TTamarindMainForm::~TTamarindMainForm()
     mCyclicCheckTimer.reset();
     if (mChannelController && mScanModeController)
         mChannelController->removeListener(mScanModeController.get());
+    if (mChannelController && mGraphViewController)
+        mChannelController->removeListener(mGraphViewController.get());
     mChannelController.reset();
+    mGraphViewController.reset();
     mScanModeController.reset();
     mInternalSCPIHandler.reset();
     mIntCommController.reset();
@@ -184,6 +191,7 @@ TTamarindMainForm::~TTamarindMainForm()
     mBrightnessController.reset();
     mScreenshotTimer.reset();
     mLogfileManModeTimer.reset();
+    clearCalibrationItems();
     mChannelViewControllerManager.reset();
     mProbeController.reset();
     mBuzzerGUIController.reset();
@@ -670,6 +678,17 @@ void TTamarindMainForm::buildScanMode()
             &TTamarindMainForm::onScanViewChangedDuringRuntime);
 }
 
+void TTamarindMainForm::buildGraphView()
+{
+    mGraphViewController = std::make_unique<TGraphViewController>(
+        this, mScanModeController.get(), mChannelController.get(), ui->qwtPlot, ui->PageGraphUnitAndScale,
+        ui->Btn2DPlot_Chan1, ui->Btn2DPlot_Chan2, ui->Btn2DPlot_Chan3, ui->Btn2DPlot_Chan4, ui->Btn2DPlot_Chan5,
+        ui->Btn2DPlot_Chan6, ui->Btn2DPlot_Chan7, ui->Btn2DPlot_Chan8, ui->Btn2DPlot_Chan9, ui->Btn2DPlot_Chan10,
+        ui->Btn2DPlot_Unit, ui->BtnGraphUnit_C, ui->BtnGraphUnit_F, ui->BtnGraphUnit_K, ui->BtnGraphUnit_Ohm,
+        ui->BtnGraphUnit_mV, ui->RbGraphScale_Auto, ui->RbGraphScale_Custom, ui->BtnGraphScale_Min,
+        ui->BtnGraphScale_Max, ui->BtnGraphRefresh);
+}
+
 void TTamarindMainForm::buildStandardProbeSettings()
 {
     auto registry = createDefaultClickableWidgetController(nullptr);
@@ -797,16 +816,21 @@ void TTamarindMainForm::startUSBCheck()
     mOperatingTimeTimer = std::make_unique<QTimer>(this);
     mOperatingTimeTimer->setObjectName(QStringLiteral("mOperatingTimeTimer"));
     mOperatingTimeTimer->setInterval(OPERATING_TIME_REFRESH_INTERVAL);
+    connect(mOperatingTimeTimer.get(), &QTimer::timeout, this, &TTamarindMainForm::onUpdateOperatingTime);
 }
 
 void TTamarindMainForm::buildCalibrationItemList()
 {
     mCalibrationItemsWidgetController = createDefaultClickableWidgetController(ui->LblMenuCaption);
+    connect(mCalibrationItemsWidgetController.get(), &TClickableWidgetController::widgetMouseBtnReleased, this,
+            &TTamarindMainForm::onCalItemClicked);
+    loadCalibrationData();
 }
 
 // Listeners hear of a new value the last registered first: scan mode before the graph.
 void TTamarindMainForm::registerChannelListeners()
 {
+    mChannelController->addListener(mGraphViewController.get());
     mChannelController->addListener(mScanModeController.get());
 }
 

@@ -6,9 +6,13 @@
 #include "submenucontroller.h"
 #include "tamarindmainform_ui.h"
 
+#include "zelkvector.h"
+
+#include <QDate>
 #include <QString>
 #include <QWidget>
 
+#include <map>
 #include <memory>
 
 class QLabel;
@@ -32,12 +36,15 @@ class TChannelController;
 class TChannelViewControllerManager;
 class TClickableWidgetController;
 class TCustomLogoGUIController;
+class TGraphViewController;
 class TIntCommController;
 class TInternalSCPIHandler;
 class TProbeController;
 class TScanModeController;
 class TStandardProbeSettingController;
 class TUnitSelectionProvider;
+class TCJCCalibrationItem;
+class TTwoPointCalibrationItem;
 
 // The one window of the program and the root of its composition: it builds
 // every controller of the system in a fixed order, hands each its
@@ -122,6 +129,20 @@ public:
     // download page when it is gone.
     void checkUSB();
 
+    // Instrument calibration: the items the board answers for, their list rows and the two edit screens.
+    // Rebuilds both item lists and the rows from the board; clears both selections.
+    void loadCalibrationData();
+    // False when scan mode runs and the user would rather keep it.
+    bool enterInstrumentCalibration();
+    void displaySelectedTwoPointCalItem();
+    // False, with a message, when the points are incomplete or the board does not take the data.
+    bool storeSelectedTwoPointCalItem();
+    void resetSelectedTwoPointCalItem();
+    void displayCJCOffsetCalibrationItem();
+    bool storeCJCOffsetCalibrationItem();
+    void resetCJCOffsetCalibrationItem();
+    void updateRecalCycleView();
+
 protected:
     void changeEvent(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
@@ -139,6 +160,12 @@ public slots:
 
     void on_BtnEnterZELKServiceLevel_clicked();
     void on_BtnLeaveZELKServiceLevel_clicked();
+    void on_Btn2Cal_NomLower_clicked();
+    void on_Btn2Cal_NomUpper_clicked();
+    void on_Btn2Cal_MeasLower_clicked();
+    void on_Btn2Cal_MeasUpper_clicked();
+    void on_BtnCJCCal_MeasOffset_clicked();
+    void on_BtnRecalCycle_clicked();
 
     void on_btnProbeSel_AddProbe_clicked();
     void on_BtnProbe_Search_clicked();
@@ -158,6 +185,8 @@ public slots:
     void onAuthorizationLevelChanged(int pOldLevel, int pNewLevel);
     void onTwoPointCalibrationDataStored(EnCalItemID pItemID);
     void onCJCOffsetStored(const TAbstractChannel& pChannel);
+    void onCalItemClicked(QWidget* pWidget);
+    void onUpdateOperatingTime();
     void onBeforeChangeSystemTime();
     void onCyclicCheckTimer();
     void onUSBButtonActiveChanged(bool pActive);
@@ -181,6 +210,8 @@ private:
     friend class tst_MainWindowStartup;
     // Reaches the channels to see the averaging and the scan arrive there.
     friend class tst_MainWindowScan;
+    // Polls the channels to see the graph draw them.
+    friend class tst_MainWindowGraph;
     // Reaches the view manager to see which view is current.
     friend class tst_MainWindowViews;
 
@@ -215,6 +246,7 @@ private:
     void buildChannelViewManager();
     void buildProbeController();
     void buildScanMode();
+    void buildGraphView();
     void buildRemoteControl();
     void buildOptionBoardTransport();
     void buildRemoteSettingsPage();
@@ -241,6 +273,13 @@ private:
     bool filterRelease(QObject* pWatched);
     void updateSwitchBoxInfo(const TAbstractSwitchBox& pSwitchBox, QLabel* pLblType, QLabel* pLblSerialNumber);
     void resetTouchscreenCalibration();
+    void clearCalibrationItems();
+    void addCalibrationItemRow(const QString& pTitle, int pPosition, QWidget*& oRow);
+    void enterNominalValue(bool pLowerPoint);
+    void measureTwoPointCalItem(bool pLowerPoint);
+    // Puts the backed-up correction of the selected item back on the board, dated as when it was selected, once a
+    // measurement has left neutral data there; nothing otherwise.
+    void restoreTwoPointCalBackup();
 
     // The form; ui is how the rest of the class reaches its widgets.
     Ui_TTamarindMainForm uicontainer;
@@ -267,6 +306,7 @@ private:
     std::unique_ptr<TCalibrationRoutinesGUIController> mCalibrationRoutinesGUIController;
     std::unique_ptr<TChannelController> mChannelController;
     std::unique_ptr<TScanModeController> mScanModeController;
+    std::unique_ptr<TGraphViewController> mGraphViewController;
     std::unique_ptr<TChannelViewControllerManager> mChannelViewControllerManager;
     std::unique_ptr<TCustomLogoGUIController> mCustomLogoGUIController;
     std::unique_ptr<TBuzzerGUIController> mBuzzerGUIController;
@@ -307,4 +347,28 @@ private:
     std::unique_ptr<TClickableWidgetController> mProbeAlarmsWidgetController;
     std::unique_ptr<TClickableWidgetController> mSmartProbeEditWidgetController;
     std::unique_ptr<TClickableWidgetController> mCalibrationItemsWidgetController;
+
+    // The list rows by their widget, which the map owns; looked up by the released widget.
+    struct TRowOrder
+    {
+        using is_transparent = void;
+        static const QWidget* key(const std::unique_ptr<QWidget>& pRow) { return pRow.get(); }
+        static const QWidget* key(const QWidget* pRow) { return pRow; }
+        template <class A, class B> bool operator()(const A& pLeft, const B& pRight) const
+        {
+            return key(pLeft) < key(pRight);
+        }
+    };
+    zelk::vector<std::unique_ptr<TTwoPointCalibrationItem>> mTwoPointCalibrationItems;
+    zelk::vector<std::unique_ptr<TCJCCalibrationItem>> mCJCOffsetCalibrationItems;
+    std::map<std::unique_ptr<QWidget>, TTwoPointCalibrationItem*, TRowOrder> mCalItemButtonMap;
+    std::map<std::unique_ptr<QWidget>, TCJCCalibrationItem*, TRowOrder> mCJCOffsetButtonMap;
+    TTwoPointCalibrationItem* mSelectedTwoPointCalibrationItem = nullptr;
+    TCJCCalibrationItem* mSelectedCJCCalibrationItem = nullptr;
+    // A measurement of the selected two-point item runs; its neutral data on the board are noted.
+    bool mMeasuringTwoPointCalItem = false;
+    // The board holds the neutral data of a measurement instead of the selected item's correction.
+    bool mTwoPointCalNeutralOnBoard = false;
+    // The last calibration date of the selected two-point item when it was selected.
+    QDate mTwoPointCalBackupDate;
 };

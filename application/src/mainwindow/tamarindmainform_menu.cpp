@@ -82,6 +82,10 @@ void TTamarindMainForm::on_BtnCancel_clicked()
         mSubMenuConfirmationReceiver = nullptr;
         on_BtnReturnToMainMenu_clicked();
     }
+    if (ui->stackedWidgetMenu->currentWidget() == ui->PageTwoPointCal)
+        resetSelectedTwoPointCalItem();
+    else if (ui->stackedWidgetMenu->currentWidget() == ui->PageCJCOffset)
+        resetCJCOffsetCalibrationItem();
 }
 
 void TTamarindMainForm::on_BtnSave_clicked()
@@ -90,6 +94,10 @@ void TTamarindMainForm::on_BtnSave_clicked()
     if (ui->stackedWidgetMenu->currentWidget() == ui->PageTime) {
         if (!TTamarindClock::instance().setDateTimeFromGUI())
             return;
+        on_BtnReturnToMainMenu_clicked();
+    } else if ((ui->stackedWidgetMenu->currentWidget() == ui->PageTwoPointCal && storeSelectedTwoPointCalItem()) ||
+               (ui->stackedWidgetMenu->currentWidget() == ui->PageCJCOffset && storeCJCOffsetCalibrationItem())) {
+        TMessageDialog().showConfirmation(tr("Calibration data saved."));
         on_BtnReturnToMainMenu_clicked();
     }
     if (mSubMenuConfirmationReceiver && mSubMenuConfirmationReceiver->storeClicked()) {
@@ -123,11 +131,14 @@ void TTamarindMainForm::beforeShowConnectedView(QZELKAppButton* pButton, bool& h
         on_BtnReturnToMainMenu_clicked();
 }
 
-// Only the operating time page refreshes itself.
+// Only the operating time page refreshes itself. The two-point screen, left by any way, leaves no neutral data of a
+// measurement on the board.
 void TTamarindMainForm::on_stackedWidgetMenu_currentChanged(int)
 {
     if (mOperatingTimeTimer && ui->stackedWidgetMenu->currentWidget() != ui->PageOperatingTime)
         mOperatingTimeTimer->stop();
+    if (ui->stackedWidgetMenu->currentWidget() != ui->PageTwoPointCal)
+        restoreTwoPointCalBackup();
 }
 
 void TTamarindMainForm::onHideMenuIcon()

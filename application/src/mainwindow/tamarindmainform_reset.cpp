@@ -10,6 +10,7 @@
 #include "channelviewcontrollermanager.h"
 #include "clickablewidgetcontroller.h"
 #include "decimaldisplaycontroller.h"
+#include "graphviewcontroller.h"
 #include "internalscpihandler.h"
 #include "languagecontroller.h"
 #include "menubuttoncontext.h"
@@ -37,8 +38,11 @@ void TTamarindMainForm::factoryReset()
     mAverageValueSettingController->factoryReset();
     mStdProbeSettingsController->factoryReset();
     TProbeAlarmController::instance().factoryReset();
+    mGraphViewController->factoryReset();
     mScanModeController->factoryReset(homeViewChannel());
-    if (!mInternalSCPIHandler->restoreFactoryCalibration())
+    if (mInternalSCPIHandler->restoreFactoryCalibration())
+        loadCalibrationData();
+    else
         TMessageDialog().showError(tr("The factory calibration data could not be restored, please try again."));
 }
 
@@ -63,11 +67,16 @@ void TTamarindMainForm::changeEvent(QEvent* pEvent)
             mProbeAlarmsWidgetController->indicateActiveWidget();
         if (mChannelViewControllerManager)
             mChannelViewControllerManager->retranslate();
+        if (mGraphViewController)
+            mGraphViewController->retranslate();
         if (ui->stackedWidget->currentWidget() == ui->PageSettings && mSettingsWidgetController)
             mSettingsWidgetController->indicateActiveWidget();
         // The instrument name is asked of the board, which the constructor does in its own time.
-        if (mConstructionComplete)
+        if (mConstructionComplete) {
             addInstrumentNameToChannelConfigurationToolTip();
+            // The item titles are translated when the list is built.
+            loadCalibrationData();
+        }
     }
     QWidget::changeEvent(pEvent);
 }

@@ -4,12 +4,14 @@
 #include "tamarindmainform.h"
 
 #include "authorizationcontroller.h"
+#include "clickablewidgetcontroller.h"
 #include "deviceroot.h"
 #include "filesystemsync.h"
 #include "messagedialog.h"
 #include "textpad.h"
 
 #include <QFile>
+#include <QTimer>
 
 namespace
 {
@@ -44,16 +46,26 @@ void TTamarindMainForm::service_widget_clicked(QWidget* pWidget)
 {
     ui->LblMenuIcon->hide();
     ui->BtnReturnToMainMenu->show();
-    if (pWidget == ui->BtnService_TouchscreenCalibration)
+    if (pWidget == ui->BtnService_RecalCycle) {
+        updateRecalCycleView();
+        ui->stackedWidgetMenu->setCurrentWidget(ui->PageRecalCycle);
+    } else if (pWidget == ui->BtnService_OperatingTime) {
+        onUpdateOperatingTime();
+        ui->stackedWidgetMenu->setCurrentWidget(ui->PageOperatingTime);
+        mOperatingTimeTimer->start();
+    } else if (pWidget == ui->BtnService_InstrumentCalibration) {
+        if (!enterInstrumentCalibration()) {
+            on_BtnReturnToMainMenu_clicked();
+            return;
+        }
+        ui->stackedWidgetMenu->setCurrentWidget(ui->PageInstrumentCalibration);
+        mCalibrationItemsWidgetController->deactivateAll();
+        mSelectedTwoPointCalibrationItem = nullptr;
+        mSelectedCJCCalibrationItem = nullptr;
+    } else if (pWidget == ui->BtnService_TouchscreenCalibration) {
         resetTouchscreenCalibration();
+    }
 }
-
-// Every store of calibration data on the board, whoever made it (the calibration screens, the measuring step,
-// remote commands), passes through here, so that the instrument calibration list shows what the board holds. The
-// list keeps no calibration items yet: there is nothing to bring up to date.
-void TTamarindMainForm::onTwoPointCalibrationDataStored(EnCalItemID) {}
-
-void TTamarindMainForm::onCJCOffsetStored(const TAbstractChannel&) {}
 
 // A calibration file that is there and cannot be removed would be read again at the next start: the user is told
 // instead of being sent to restart for nothing.
