@@ -27,6 +27,7 @@ private slots:
 
     void clientTakesControlUntilTheLocalUserEndsIt();
     void aRefusedQuestionKeepsRemoteModeAndSwallowsThePress();
+    void homeViewShowsTheChannelAClientSelects();
     void aNameSetByAClientShowsOnTheProbesLabels();
     void transportsForTheOptionBoard_data();
     void transportsForTheOptionBoard();
@@ -130,6 +131,21 @@ void tst_MainWindowRemote::aRefusedQuestionKeepsRemoteModeAndSwallowsThePress()
     // The client goes: the instrument is the local user's again.
     mClient->disconnectFromHost();
     QTRY_COMPARE(mMain.text("LblTitleRight"), QString());
+}
+
+void tst_MainWindowRemote::homeViewShowsTheChannelAClientSelects()
+{
+    mMain.open(true);
+    const QString firstChannel = mMain.child<QAbstractButton>("btnSingleViewChanSel")->text();
+    mClient = std::make_unique<QTcpSocket>();
+    mClient->connectToHost(QHostAddress::LocalHost, mPort);
+    QVERIFY(mClient->waitForConnected(5000));
+    QCOMPARE(ask(*mClient, "syst:ackn 1\rsyst:remo\rconf:chan 2\r", 15), QByteArray("ACK\r\nACK\r\nACK\r\n"));
+    QVERIFY(mMain.child<QAbstractButton>("btnSingleViewChanSel")->text() != firstChannel);
+    QVERIFY2(mMain.child<QAbstractButton>("btnSingleViewChanSel")->text().contains(QLatin1Char('2')),
+             qPrintable(mMain.child<QAbstractButton>("btnSingleViewChanSel")->text()));
+    QCOMPARE(ask(*mClient, "conf:chan 1\rsyst:loca\r", 10), QByteArray("ACK\r\nACK\r\n"));
+    QCOMPARE(mMain.child<QAbstractButton>("btnSingleViewChanSel")->text(), firstChannel);
 }
 
 // The board keeps the name; the probe menu's row and the measured channel's
