@@ -513,8 +513,17 @@ void tst_CalibrationRoutinesGUIController::resultPageDeleteAndExport()
     QVERIFY(QFile::remove(stick));
 
     // The copy of the result file ends with its completion notice.
-    TModalAnswer::onNextModal([](QWidget* pDialog) { pressKeys(pDialog, {"BtnDownloadComplete"}); });
+    // Its button shows once the copy is done, however long that takes.
+    QTimer complete;
+    QObject::connect(&complete, &QTimer::timeout, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* button = modal ? modal->findChild<QWidget*>("BtnDownloadComplete") : nullptr;
+        if (button && button->isVisible())
+            click(button);
+    });
+    complete.start(5);
     click(ui.BtnDownloadCalFile);
+    complete.stop();
     QFile table(stick + "/Bath1_20260305_1407.csv");
     QVERIFY(table.open(QIODevice::ReadOnly));
     QVERIFY(table.readAll().startsWith("\xFF\xFE"));
