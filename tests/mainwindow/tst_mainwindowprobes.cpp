@@ -1,7 +1,9 @@
+#include "boardcontrolinterpreter.h"
 #include "boardstate.h"
 #include "mainwindowfixture.h"
 #include "messagerecorder.h"
 #include "padkeys.h"
+#include "simulatedsmartprobe.h"
 #include "tamarindmainform.h"
 #include "tamarindsettings.h"
 #include "testsupport.h"
@@ -26,6 +28,8 @@ private slots:
     void customProbeDeletedAfterTheQuestion();
     void standardProbeSettingsSurviveARestartAndFollowTheFactoryReset();
     void demoProbesOfTheRunScriptLoadWithoutWarning();
+    void probeMenuOpensTheEditPages_data();
+    void probeMenuOpensTheEditPages();
 
 private:
     QStringList probeRows() const;
@@ -183,6 +187,53 @@ void tst_MainWindowProbes::demoProbesOfTheRunScriptLoadWithoutWarning()
     QCoreApplication::processEvents();
     QCOMPARE(messages.texts(), QStringList());
     mMain.snapshot(QStringLiteral("mainwindow_probes_demo"));
+}
+
+void tst_MainWindowProbes::probeMenuOpensTheEditPages_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("shownName");
+
+    QTest::newRow("custom PRT probe") << "bath1"
+                                      << "PagePRTEdit"
+                                      << "bath1";
+    QTest::newRow("new thermocouple probe") << "BtnProbe_NewTC"
+                                            << "PageTCEdit"
+                                            << "";
+    QTest::newRow("default thermistor probe") << "Thermistor 10k"
+                                              << "PageThermEdit"
+                                              << "";
+    QTest::newRow("SMART probe list") << "BtnProbe_ListSmartProbes"
+                                      << "PageSmartProbeList"
+                                      << "SPRT25-0815";
+}
+
+// Every page of the probe menu opens in the menu column with the probe's data.
+void tst_MainWindowProbes::probeMenuOpensTheEditPages()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, page);
+    QFETCH(QString, shownName);
+
+    QVERIFY(mMain.board().plugSmartProbe(2, TSimulatedSmartProbe::its90Pt25()));
+    QWidget* pressed = row.startsWith(QLatin1String("Btn")) ? mMain.child(qPrintable(row)) : probeRow(row);
+    QVERIFY(pressed);
+    QTest::mouseClick(pressed, Qt::LeftButton);
+    QCOMPARE(mMain.menuPage()->objectName(), page);
+    // The page's caption is read whole, however long.
+    auto* caption = mMain.child<QLabel>("LblMenuCaption");
+    QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->contentsRect().width(),
+             qPrintable(caption->text()));
+    mMain.snapshot(QStringLiteral("mainwindow_probe_page_%1").arg(QTest::currentDataTag()).replace(' ', '_'));
+    if (!shownName.isEmpty()) {
+        QStringList texts;
+        for (const QLabel* label : mMain.menuPage()->findChildren<QLabel*>())
+            texts << label->text();
+        QVERIFY2(texts.contains(shownName), qPrintable(texts.join(QLatin1Char('|'))));
+    }
+    mMain.click("BtnReturnToMainMenu");
+    TBoardControlInterpreter(mMain.board()).execute(QStringLiteral("smart 2 none"));
 }
 
 TAMARIND_TEST_MAIN(tst_MainWindowProbes)

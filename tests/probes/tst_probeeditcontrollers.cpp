@@ -1,5 +1,7 @@
 #include "boardcontrolinterpreter.h"
+#include "boardsimulator.h"
 #include "boardstate.h"
+#include "channel.h"
 #include "channelcontroller.h"
 #include "decimaldisplaycontroller.h"
 #include "messagerecorder.h"
@@ -8,6 +10,7 @@
 #include "probecontroller.h"
 #include "probecontrollerfixture.h"
 #include "probeeditcontrollers.h"
+#include "simulatedsmartprobe.h"
 #include "tamarindsettings.h"
 #include "testidentity.h"
 #include "testsupport.h"
@@ -17,6 +20,9 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QTest>
+
+#include <functional>
+#include <map>
 
 using namespace Probe_enums;
 
@@ -80,7 +86,8 @@ private slots:
     void prtOperatingCurrentByInstrumentType();
     void coefficientPadChoosesTheConversion_data();
     void coefficientPadChoosesTheConversion();
-    void storedCoefficientsKeepTheLabelPrecision();
+    void coefficientsStoredAsShown_data();
+    void coefficientsStoredAsShown();
     void automaticResistorFollowsTheType();
     void prtCurrentReadout_data();
     void prtCurrentReadout();
@@ -93,10 +100,11 @@ private slots:
     void thermocoupleReferenceChannel_data();
     void thermocoupleReferenceChannel();
     void channelCompensationNeedsAChannel();
-    void polynomialValuesStoredAsShown();
     void thermistorReadout_data();
     void thermistorReadout();
     void newThermistorHasNoReadout();
+    void pageByProbeKind_data();
+    void pageByProbeKind();
 
 private:
     TSimulatedBoardLink& board() { return mFixture->board(); }
@@ -419,20 +427,78 @@ void tst_ProbeEditControllers::coefficientPadChoosesTheConversion()
     QVERIFY(form().PagePRTEdit->findChild<QRadioButton*>(conversion)->isChecked());
 }
 
-void tst_ProbeEditControllers::storedCoefficientsKeepTheLabelPrecision()
+void tst_ProbeEditControllers::coefficientsStoredAsShown_data()
 {
+    QTest::addColumn<QString>("newProbe");
+    QTest::addColumn<QString>("conversion");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<bool>("resistance");
+    QTest::addColumn<double>("entered");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<QString>("untouched");
+
+    QTest::newRow("PRT R0 keeps 8 significant digits")
+        << "BtnProbe_NewPRT"
+        << "Rb_CvD_PRT"
+        << "Lbl_CvD_R0" << true << 100.123456789 << "R0" << 100.12346 << "B";
+    QTest::newRow("PRT A keeps 6") << "BtnProbe_NewPRT"
+                                   << "Rb_CvD_PRT"
+                                   << "Lbl_CvD_A" << false << 0.000123456789 << "A" << 1.23457e-4 << "C";
+    QTest::newRow("thermocouple a0 keeps 6") << "BtnProbe_NewTC"
+                                             << "RbPolynom_TC"
+                                             << "Lbla0_TC" << false << 0.000123456789 << "a0" << 1.23457e-4 << "c3";
+    QTest::newRow("thermocouple range limit") << "BtnProbe_NewTC"
+                                              << "RbPolynom_TC"
+                                              << "LblTa_min_TC" << false << -40.0 << "Ta min" << -40.0 << "c3";
+    QTest::newRow("thermistor Steinhart-Hart a keeps 6")
+        << "BtnProbe_NewTherm"
+        << "RbSteinhartHart_Therm"
+        << "LblSH_a_Therm" << false << 1.2345678e-3 << "SH a" << 1.23457e-3 << "poly c0";
+}
+
+// What the user saw is what is stored: the tool tip's precision, not the number typed; a coefficient never
+// entered is stored as 0.
+void tst_ProbeEditControllers::coefficientsStoredAsShown()
+{
+    QFETCH(QString, newProbe);
+    QFETCH(QString, conversion);
+    QFETCH(QString, label);
+    QFETCH(bool, resistance);
+    QFETCH(double, entered);
+    QFETCH(QString, field);
+    QFETCH(double, stored);
+    QFETCH(QString, untouched);
+
     load();
-    TProbeEditController* page = newProbe(form().BtnProbe_NewPRT);
-    form().Rb_CvD_PRT->setChecked(true);
-    TProbeEditController::setResistanceCoefficient(100.123456789, *form().Lbl_CvD_R0);
-    TProbeEditController::setCoefficient(0.000123456789, *form().Lbl_CvD_A);
+    TProbeEditController* page = this->newProbe(mFixture->form().findChild<QWidget*>(newProbe));
+    mFixture->form().findChild<QRadioButton*>(conversion)->setChecked(true);
+    auto* target = mFixture->form().findChild<QLabel*>(label);
+    if (resistance)
+        TProbeEditController::setResistanceCoefficient(entered, *target);
+    else
+        TProbeEditController::setCoefficient(entered, *target);
     QVERIFY(page->storeClicked());
-    auto* probe = stored<TPRTProbe>(1);
-    QCOMPARE(probe->conversion(), cprtCVD);
-    QCOMPARE(probe->CvD_coeff_R0(), 100.12346);
-    QCOMPARE(probe->CvD_coeff_A(), 1.23457e-4);
-    // Coefficients never entered are stored as 0.
-    QCOMPARE(probe->CvD_coeff_B(), 0.0);
+
+    TAbstractProbe* probe = mFixture->probes().probeByNumber(1);
+    const std::map<QString, std::function<double()>> fields{
+        {"R0", [probe] { return qobject_cast<TPRTProbe*>(probe)->CvD_coeff_R0(); }},
+        {"A", [probe] { return qobject_cast<TPRTProbe*>(probe)->CvD_coeff_A(); }},
+        {"B", [probe] { return qobject_cast<TPRTProbe*>(probe)->CvD_coeff_B(); }},
+        {"C", [probe] { return qobject_cast<TPRTProbe*>(probe)->CvD_coeff_C(); }},
+        {"a0", [probe] { return qobject_cast<TTCProbe*>(probe)->poly_coeff_A0(); }},
+        {"Ta min", [probe] { return qobject_cast<TTCProbe*>(probe)->poly_coeff_Ta_min(); }},
+        {"c3", [probe] { return qobject_cast<TTCProbe*>(probe)->poly_coeff_C3(); }},
+        {"SH a", [probe] { return qobject_cast<TThermistorProbe*>(probe)->SH_coeff_a(); }},
+        {"poly c0", [probe] { return qobject_cast<TThermistorProbe*>(probe)->Poly_coeff_c0(); }}};
+    QCOMPARE(fields.at(field)(), stored);
+    QCOMPARE(fields.at(untouched)(), 0.0);
+    if (auto* prt = qobject_cast<TPRTProbe*>(probe))
+        QCOMPARE(prt->conversion(), cprtCVD);
+    else if (auto* tc = qobject_cast<TTCProbe*>(probe))
+        QCOMPARE(tc->conversion(), ctcPolynomial);
+    else
+        QCOMPARE(qobject_cast<TThermistorProbe*>(probe)->conversion(), cthSteinhartHart);
 }
 
 void tst_ProbeEditControllers::automaticResistorFollowsTheType()
@@ -622,23 +688,6 @@ void tst_ProbeEditControllers::channelCompensationNeedsAChannel()
     QCOMPARE(saveCommands(), 0);
 }
 
-void tst_ProbeEditControllers::polynomialValuesStoredAsShown()
-{
-    load();
-    TProbeEditController* page = newProbe(form().BtnProbe_NewTC);
-    QVERIFY(form().RbIEC584->isChecked());
-    form().RbPolynom_TC->setChecked(true);
-    TProbeEditController::setCoefficient(0.000123456789, *form().Lbla0_TC);
-    TProbeEditController::setCoefficient(-40.0, *form().LblTa_min_TC);
-    QVERIFY(page->storeClicked());
-    auto* probe = stored<TTCProbe>(1);
-    QCOMPARE(probe->conversion(), ctcPolynomial);
-    QCOMPARE(probe->probeType(), ptK);
-    QCOMPARE(probe->poly_coeff_A0(), 1.23457e-4);
-    QCOMPARE(probe->poly_coeff_Ta_min(), -40.0);
-    QCOMPARE(probe->poly_coeff_C3(), 0.0);
-}
-
 // --- the thermistor page ---------------------------------------------------------------------------
 
 void tst_ProbeEditControllers::thermistorReadout_data()
@@ -685,16 +734,42 @@ void tst_ProbeEditControllers::newThermistorHasNoReadout()
 {
     TProbeController& probes = load();
     probes.editProbe(probes.probeByNumber(84));
-    TProbeEditController* page = newProbe(form().BtnProbe_NewTherm);
+    newProbe(form().BtnProbe_NewTherm);
     QVERIFY(form().LblRange_Therm->isHidden());
     QVERIFY(form().LblCurrentValue_Therm->isHidden());
-    form().RbSteinhartHart_Therm->setChecked(true);
-    TProbeEditController::setCoefficient(1.2345678e-3, *form().LblSH_a_Therm);
-    QVERIFY(page->storeClicked());
-    auto* probe = stored<TThermistorProbe>(1);
-    QCOMPARE(probe->conversion(), cthSteinhartHart);
-    QCOMPARE(probe->SH_coeff_a(), 1.23457e-3);
-    QCOMPARE(probe->Poly_coeff_c0(), 0.0);
+}
+
+// --- which page a probe opens in ---------------------------------------------------------------------
+
+void tst_ProbeEditControllers::pageByProbeKind_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("page");
+
+    QTest::newRow("PRT probe") << 82 << "PagePRTEdit";
+    QTest::newRow("thermistor probe") << 84 << "PageThermEdit";
+    QTest::newRow("thermocouple probe") << 85 << "PageTCEdit";
+    // Its data lives in the probe's own memory, which only the service screen writes.
+    QTest::newRow("SMART probe") << 0 << "";
+}
+
+void tst_ProbeEditControllers::pageByProbeKind()
+{
+    QFETCH(int, number);
+    QFETCH(QString, page);
+
+    QVERIFY(board().board().plugSmartProbe(1, TSimulatedSmartProbe::its90Pt25()));
+    TProbeController& probes = load();
+    mFixture->controller().updateSmartProbeStatus();
+    auto* channel = qobject_cast<TPRTChannel*>(mFixture->controller().physical_channel(1));
+    TAbstractProbe* probe = number > 0 ? probes.probeByNumber(number) : channel->smartProbe();
+    QVERIFY(probe);
+    const int before = board().commands().size();
+    probes.editProbe(probe);
+    QCOMPARE(mFixture->subMenu().mShownPage ? mFixture->subMenu().mShownPage->objectName() : QString(), page);
+    QCOMPARE(probes.editorByProbe(probe) != nullptr, !page.isEmpty());
+    if (page.isEmpty())
+        QCOMPARE(board().commands().size(), before);
 }
 
 TAMARIND_TEST_MAIN(tst_ProbeEditControllers)

@@ -613,12 +613,12 @@ void TTamarindMainForm::buildSmartProbeEditRows()
         {SPRT_EDIT_WIDGET_GROUP_LOCKED, {ui->Btn_Locked_No_SPRT, ui->LblLockedNo_SPRT}},
         {SPRT_EDIT_WIDGET_GROUP_REFERENCE, {ui->Btn_Ref_Yes_SPRT, ui->LblReferenceYes_SPRT}},
         {SPRT_EDIT_WIDGET_GROUP_REFERENCE, {ui->Btn_Ref_No_SPRT, ui->LblReferenceNo_SPRT}},
-        {SPRT_EDIT_WIDGET_GROUP_REFERENCE_RESISTOR, {ui->Btn_Reference_25ohm_SPRT, ui->Lbl_Reference_25ohm_SPRT}},
-        {SPRT_EDIT_WIDGET_GROUP_REFERENCE_RESISTOR, {ui->Btn_Reference_100ohm_SPRT, ui->Lbl_Reference_100ohm_SPRT}},
+        {SPRT_EDIT_WIDGET_GROUP_INT_RESISTOR, {ui->Btn_Reference_25ohm_SPRT, ui->Lbl_Reference_25ohm_SPRT}},
+        {SPRT_EDIT_WIDGET_GROUP_INT_RESISTOR, {ui->Btn_Reference_100ohm_SPRT, ui->Lbl_Reference_100ohm_SPRT}},
         {SPRT_EDIT_WIDGET_GROUP_RMIN, {ui->Btn_Rmin_SPRT, ui->Lbl_Rmin_SPRT}},
         {SPRT_EDIT_WIDGET_GROUP_RMAX, {ui->Btn_Rmax_SPRT, ui->Lbl_Rmax_SPRT}},
         {SPRT_EDIT_WIDGET_GROUP_CAL_DATE, {ui->Btn_CalDate_SPRT, ui->Lbl_CalDate_SPRT}},
-        {SPRT_EDIT_WIDGET_GROUP_NEXT_CAL_DATE, {ui->Btn_NextCalDate_SPRT, ui->Lbl_NextCalDate_SPRT}},
+        {SPRT_EDIT_WIDGET_GROUP_CAL_DATE_NEXT, {ui->Btn_NextCalDate_SPRT, ui->Lbl_NextCalDate_SPRT}},
         {SPRT_EDIT_WIDGET_GROUP_CVD_R0, {ui->Btn_CvD_R0_SPRT, ui->Lbl_CvD_R0_SPRT}},
         {SPRT_EDIT_WIDGET_GROUP_CVD_A, {ui->Btn_CvD_A_SPRT, ui->Lbl_CvD_A_SPRT}},
         {SPRT_EDIT_WIDGET_GROUP_CVD_B, {ui->Btn_CvD_B_SPRT, ui->Lbl_CvD_B_SPRT}},
@@ -634,6 +634,8 @@ void TTamarindMainForm::buildSmartProbeEditRows()
     };
     for (const auto& row : rows)
         mSmartProbeEditWidgetController->addWidget(row.first, row.second.first, row.second.second, false);
+    connect(mSmartProbeEditWidgetController.get(), &TClickableWidgetController::widgetMouseBtnReleased, this,
+            &TTamarindMainForm::onSmartProbeEditBtnClicked);
 }
 
 void TTamarindMainForm::buildChannelController()

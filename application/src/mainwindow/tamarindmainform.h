@@ -15,6 +15,7 @@
 #include <map>
 #include <memory>
 
+enum EnFirmwareUpdateResult : int;
 class QLabel;
 class QTimer;
 class QZELKAppButton;
@@ -41,6 +42,7 @@ class TIntCommController;
 class TInternalSCPIHandler;
 class TProbeController;
 class TScanModeController;
+class TSmartProbePRT;
 class TStandardProbeSettingController;
 class TUnitSelectionProvider;
 class TCJCCalibrationItem;
@@ -77,11 +79,11 @@ public:
     static constexpr short SPRT_EDIT_WIDGET_GROUP_PROBENAME = 1;
     static constexpr short SPRT_EDIT_WIDGET_GROUP_LOCKED = 2;
     static constexpr short SPRT_EDIT_WIDGET_GROUP_REFERENCE = 3;
-    static constexpr short SPRT_EDIT_WIDGET_GROUP_REFERENCE_RESISTOR = 4;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_INT_RESISTOR = 4;
     static constexpr short SPRT_EDIT_WIDGET_GROUP_RMIN = 5;
     static constexpr short SPRT_EDIT_WIDGET_GROUP_RMAX = 6;
     static constexpr short SPRT_EDIT_WIDGET_GROUP_CAL_DATE = 7;
-    static constexpr short SPRT_EDIT_WIDGET_GROUP_NEXT_CAL_DATE = 8;
+    static constexpr short SPRT_EDIT_WIDGET_GROUP_CAL_DATE_NEXT = 8;
     static constexpr short SPRT_EDIT_WIDGET_GROUP_CVD_R0 = 9;
     static constexpr short SPRT_EDIT_WIDGET_GROUP_CVD_A = 10;
     static constexpr short SPRT_EDIT_WIDGET_GROUP_CVD_B = 11;
@@ -129,6 +131,22 @@ public:
     // download page when it is gone.
     void checkUSB();
 
+    // The SMART probe programming of the service list. Entering asks to leave
+    // a running scan and reads the measured channel's SMART probe anew: false
+    // when none is there (the user was told) or the user stays in the scan.
+    bool enterSmartProbeProgrammingMode();
+    void displaySmartProbeForEdit(TSmartProbePRT* pProbe);
+    // Writes the page into the probe's memory; false when a field was missing
+    // or a write was refused (the user was told, the page shows what the probe
+    // holds now, or the main menu when the probe has gone). Channel reading is
+    // on again on every way out.
+    bool storeSmartProbe();
+
+    // The firmware update page: the message of a failed search or update,
+    // nothing for furFirmwareFound.
+    void showFirmwareUpdateError(const EnFirmwareUpdateResult& pResult);
+    void refreshFirmwareUpdateNewVersionDisplay(bool pShowErrors);
+
     // Instrument calibration: the items the board answers for, their list rows and the two edit screens.
     // Rebuilds both item lists and the rows from the board; clears both selections.
     void loadCalibrationData();
@@ -160,6 +178,9 @@ public slots:
 
     void on_BtnEnterZELKServiceLevel_clicked();
     void on_BtnLeaveZELKServiceLevel_clicked();
+    void on_BtnFindFirmwareUpdate_UI_clicked();
+    void on_BtnDoFirmwareUpdate_UI_clicked();
+    void onSmartProbeEditBtnClicked(QWidget* pWidget);
     void on_Btn2Cal_NomLower_clicked();
     void on_Btn2Cal_NomUpper_clicked();
     void on_Btn2Cal_MeasLower_clicked();
@@ -214,6 +235,8 @@ private:
     friend class tst_MainWindowGraph;
     // Reaches the view manager to see which view is current.
     friend class tst_MainWindowViews;
+    // Sees channel reading switched on again after every store.
+    friend class tst_MainWindowSmartProbe;
 
     // Construction, in the order the system depends on.
     void setupLayout();
@@ -273,6 +296,7 @@ private:
     bool filterRelease(QObject* pWatched);
     void updateSwitchBoxInfo(const TAbstractSwitchBox& pSwitchBox, QLabel* pLblType, QLabel* pLblSerialNumber);
     void resetTouchscreenCalibration();
+    void openSmartProbeProgramming();
     void clearCalibrationItems();
     void addCalibrationItemRow(const QString& pTitle, int pPosition, QWidget*& oRow);
     void enterNominalValue(bool pLowerPoint);

@@ -6,30 +6,60 @@
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
 #include "clickablewidgetcontroller.h"
+#include "fontmetricshelper.h"
 #include "messagedialog.h"
 #include "probecontroller.h"
 #include "scanmodecontroller.h"
+#include "stylesheetcatalogue.h"
 #include "tamarindclock.h"
 #include "textpad.h"
 
+#include <QFontInfo>
 #include <QTimer>
+
+namespace
+{
+// Below this a caption is no longer read at a glance.
+constexpr int MENU_CAPTION_MINIMUM_FONT_SIZE = 14;
+
+// A caption wider than the menu column ("Resistance thermometer", and longer
+// ones in other languages) is set in a smaller font rather than cut off.
+void showMenuCaption(Ui_TTamarindMainForm& ui, const QString& pCaption)
+{
+    QLabel& label = *ui.LblMenuCaption;
+    const QString plain = TStyleSheetCatalogue::sheet(ssEmpty);
+    label.setStyleSheet(plain);
+    label.setText(pCaption);
+    label.ensurePolished();
+    // The menu icon may have just been hidden or shown: the label's width follows now.
+    ui.horizontalLayout_8->activate();
+    const int width = label.contentsRect().width();
+    QFont font = label.font();
+    if (QFontMetrics(font).horizontalAdvance(pCaption) <= width)
+        return;
+    QString fitted = pCaption;
+    TFontMetricsHelper::calculateFontSize(fitted, font, width, QFontInfo(font).pixelSize(),
+                                          MENU_CAPTION_MINIMUM_FONT_SIZE, false);
+    label.setStyleSheet(plain + TFontMetricsHelper::fontsizeStylesheetEntry(font));
+}
+} // namespace
 
 void TTamarindMainForm::setSubMenuCaption(const QString& pCaption)
 {
     mSubMenuCaptionBackup = ui->LblMenuCaption->text();
     ui->LblMenuIcon->hide();
-    ui->LblMenuCaption->setText(pCaption);
+    showMenuCaption(*ui, pCaption);
 }
 
 void TTamarindMainForm::restoreSubMenuCaption()
 {
-    ui->LblMenuCaption->setText(mSubMenuCaptionBackup);
+    showMenuCaption(*ui, mSubMenuCaptionBackup);
 }
 
 void TTamarindMainForm::setMainMenuCaption()
 {
     ui->LblMenuIcon->show();
-    ui->LblMenuCaption->setText(tr("Menu"));
+    showMenuCaption(*ui, tr("Menu"));
 }
 
 void TTamarindMainForm::showSubMenu(const QString& pSubMenuCaption, QWidget* pSubMenuWidget,
@@ -94,6 +124,11 @@ void TTamarindMainForm::on_BtnSave_clicked()
     if (ui->stackedWidgetMenu->currentWidget() == ui->PageTime) {
         if (!TTamarindClock::instance().setDateTimeFromGUI())
             return;
+        on_BtnReturnToMainMenu_clicked();
+    } else if (ui->stackedWidgetMenu->currentWidget() == ui->PageSmartProbeProg) {
+        if (!storeSmartProbe())
+            return;
+        TMessageDialog().showConfirmation(tr("SMART probe programming successful."));
         on_BtnReturnToMainMenu_clicked();
     } else if ((ui->stackedWidgetMenu->currentWidget() == ui->PageTwoPointCal && storeSelectedTwoPointCalItem()) ||
                (ui->stackedWidgetMenu->currentWidget() == ui->PageCJCOffset && storeCJCOffsetCalibrationItem())) {

@@ -46,7 +46,12 @@ void TTamarindMainForm::service_widget_clicked(QWidget* pWidget)
 {
     ui->LblMenuIcon->hide();
     ui->BtnReturnToMainMenu->show();
-    if (pWidget == ui->BtnService_RecalCycle) {
+    if (pWidget == ui->BtnService_FirmwareUpdate_UI) {
+        refreshFirmwareUpdateNewVersionDisplay(false);
+        ui->stackedWidgetMenu->setCurrentWidget(ui->PageFirmwareUpdateUI);
+    } else if (pWidget == ui->BtnService_SmartProbe) {
+        openSmartProbeProgramming();
+    } else if (pWidget == ui->BtnService_RecalCycle) {
         updateRecalCycleView();
         ui->stackedWidgetMenu->setCurrentWidget(ui->PageRecalCycle);
     } else if (pWidget == ui->BtnService_OperatingTime) {

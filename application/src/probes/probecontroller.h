@@ -211,8 +211,8 @@ public:
     static bool isValidProbeName(const QString& name);
     // A number from -999 to 9999.
     static bool isValidTMinMaxValue(double value);
-    // The editor of the probe's kind, or of a new-probe button; null for
-    // anything else and until the probe edit pages are built.
+    // The editor of the probe's kind, or of a new-probe button; null for a
+    // SMART probe, anything else and until the probe edit pages are built.
     TProbeEditController* editorByProbe(TAbstractProbe* probe) const;
     TProbeEditController* editorByButton(QWidget* button) const;
     bool isDefaultProbeButton(QWidget* button) const;

@@ -244,6 +244,11 @@ void TProbeController::editProbe(TAbstractProbe* probe)
 
 TProbeEditController* TProbeController::editorByProbe(TAbstractProbe* probe) const
 {
+    // A SMART probe keeps its data in its own memory, which only the service
+    // screen writes: the PRT page would store it into the probe database under
+    // a number it does not have, and keep a backup of it there.
+    if (qobject_cast<TSmartProbePRT*>(probe))
+        return nullptr;
     if (qobject_cast<TPRTProbe*>(probe))
         return mProbeEditControllerPRT.get();
     if (qobject_cast<TTCProbe*>(probe))

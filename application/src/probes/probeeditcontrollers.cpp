@@ -214,10 +214,15 @@ void TProbeEditController::editTmax()
 
 void TProbeEditController::editCalDate()
 {
-    QDate date = dateFromLabel(*mLblCalDate);
+    editDate(tr("Last cal."), *mLblCalDate);
+}
+
+void TProbeEditController::editDate(const QString& pTitle, QLabel& pLabel)
+{
+    QDate date = dateFromLabel(pLabel);
     TDateDialog dialog(nullptr);
-    if (dialog.showDateDialog(tr("Last cal."), TTamarindClock::instance().dateFormat(), date, CAL_DATE_DIALOG_BUTTONS))
-        dateToLabel(*mLblCalDate, date);
+    if (dialog.showDateDialog(pTitle, TTamarindClock::instance().dateFormat(), date, CAL_DATE_DIALOG_BUTTONS))
+        dateToLabel(pLabel, date);
 }
 
 bool TProbeEditController::onCommonRowClick(QWidget* pButton, bool pLimitCaption)
@@ -247,24 +252,28 @@ bool TProbeEditController::onCoefficientClick(const zelk::vector<TCoefficientRow
                                   [pButton](const TCoefficientRow& pRow) { return pRow.mButton == pButton; });
     if (row == pRows.end())
         return false;
-    if (QLabel* label = mWidgetController->getLabelFromWidget(pButton)) {
-        mSubMenuController->setSubMenuCaption(pButton->toolTip());
-        QString text = label->text();
-        double value = 0.0;
-        TNumpad pad(nullptr);
-        // Limits 0 and 0 with the check off: a coefficient may take any value.
-        if (pad.exec_float(text, value, 0.0, 0.0, false)) {
-            if (row->mResistance)
-                setResistanceCoefficient(value, *label);
-            else
-                setCoefficient(value, *label);
-        }
-        mSubMenuController->restoreSubMenuCaption();
-        // Touching a coefficient chooses its conversion, also when the pad was cancelled.
-        row->mSet->setChecked(true);
-    }
+    if (QLabel* label = mWidgetController->getLabelFromWidget(pButton))
+        editCoefficient(*mSubMenuController, *pButton, *label, row->mResistance, *row->mSet);
     mWidgetController->deactivateWidget(pButton);
     return true;
+}
+
+void TProbeEditController::editCoefficient(ISubMenuController& pSubMenuController, const QWidget& pButton,
+                                           QLabel& pLabel, bool pResistance, QRadioButton& pSet)
+{
+    pSubMenuController.setSubMenuCaption(pButton.toolTip());
+    QString text = pLabel.text();
+    double value = 0.0;
+    TNumpad pad(nullptr);
+    // Limits 0 and 0 with the check off: a coefficient may take any value.
+    if (pad.exec_float(text, value, 0.0, 0.0, false)) {
+        if (pResistance)
+            setResistanceCoefficient(value, pLabel);
+        else
+            setCoefficient(value, pLabel);
+    }
+    pSubMenuController.restoreSubMenuCaption();
+    pSet.setChecked(true);
 }
 
 void TProbeEditController::clearLabels(const zelk::vector<TCoefficientRow>& pRows)

@@ -63,10 +63,20 @@ public:
     // The tool tip read as "dd.MM.yyyy"; an invalid date when empty or malformed.
     static QDate dateFromLabel(QLabel& pLabel);
     static void dateToLabel(QLabel& pLabel, const QDate& pDate);
+    // The date dialog under pTitle, in the user's date format, from the label's date.
+    static void editDate(const QString& pTitle, QLabel& pLabel);
     // Eight significant digits.
     static void setResistanceCoefficient(double pValue, QLabel& pLabel);
     // Scientific notation with five decimals.
     static void setCoefficient(double pValue, QLabel& pLabel);
+    // The label's tool tip (or text) with "." as decimal point; 0 when empty or no number.
+    static double labelValue(const QLabel& pLabel, bool pFromToolTip);
+    // The pad of a coefficient row: the row's tool tip as caption while it is
+    // open, the label's display text to start from, no limits. The set's radio
+    // button is checked whether the pad was confirmed or not: touching a
+    // coefficient chooses its conversion.
+    static void editCoefficient(ISubMenuController& pSubMenuController, const QWidget& pButton, QLabel& pLabel,
+                                bool pResistance, QRadioButton& pSet);
 
 signals:
     void widgetActivated(short pGroup, QWidget* pPrevious, QWidget* pCurrent);
@@ -117,8 +127,6 @@ protected:
     void resetCommonRows(int pProbeNumber);
     // The common part of a stored probe's page, after the mode and backup row.
     void displayCommonRows(TAbstractProbe* pProbe);
-    // The label's tool tip with "." as decimal point; 0 when empty or no number.
-    static double labelValue(const QLabel& pLabel, bool pFromToolTip);
 
     short mProbeNumber = 0;
     TProbeController* mProbeController = nullptr;
