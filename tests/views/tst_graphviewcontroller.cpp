@@ -6,7 +6,6 @@
 #include "graphviewcontroller.h"
 #include "graphviewfixture.h"
 #include "messagerecorder.h"
-#include "padkeys.h"
 #include "scanmodecontroller.h"
 #include "tamarindsettings.h"
 #include "testprobes.h"
@@ -86,11 +85,9 @@ private slots:
     void settingsPageShowsTheGraphsChoice();
     void settingsPageSave_data();
     void settingsPageSave();
-    void scaleLimitEnteredOnThePad();
     void channelButtonReplacesAChannel();
     void channelOfAnotherKindReloadsTheCurves();
     void languageChangeKeepsTheTexts();
-    void factoryResetStoresTheDefaults();
 
 private:
     TGraphViewController& graph();
@@ -729,20 +726,6 @@ void tst_GraphViewController::settingsPageSave()
     QCOMPARE(ui().Btn2DPlot_Unit->text(), closes ? QStringLiteral("°F") : QStringLiteral("°C"));
 }
 
-void tst_GraphViewController::scaleLimitEnteredOnThePad()
-{
-    graph().onBtnUnitClicked();
-    ui().BtnGraphScale_Max->setText(QStringLiteral("7"));
-    TModalAnswer::onNextModal([](QWidget* pPad) { pressKeys(pPad, {"Btn1", "BtnDecSep", "Btn5", "BtnAccept"}); });
-    QTest::mouseClick(ui().BtnGraphScale_Min, Qt::LeftButton);
-    QCOMPARE(ui().BtnGraphScale_Min->text(), QStringLiteral("1.5"));
-    TModalAnswer::clickInNextModal(QStringLiteral("BtnCancel"));
-    QTest::mouseClick(ui().BtnGraphScale_Max, Qt::LeftButton);
-    QCOMPARE(ui().BtnGraphScale_Max->text(), QStringLiteral("7"));
-    // Nothing is taken before Save.
-    QCOMPARE(setting("scale_min"), QStringLiteral("<none>"));
-}
-
 // --- channels replaced and changed ----------------------------------------------
 
 // Channel 2 (colour 1) is replaced by channel 4 through its button and the
@@ -813,19 +796,6 @@ void tst_GraphViewController::languageChangeKeepsTheTexts()
     graph().retranslate();
     QCOMPARE(ui().Btn2DPlot_Unit->text(), QStringLiteral("K"));
     QCOMPARE(ui().Btn2DPlot_Chan2->text(), QStringLiteral("Chan. 1.2"));
-}
-
-void tst_GraphViewController::factoryResetStoresTheDefaults()
-{
-    store("unit", "2");
-    store("auto_scale", "0");
-    store("scale_min", "10");
-    store("scale_max", "20");
-    graph().factoryReset();
-    QCOMPARE((QStringList{setting("unit"), setting("auto_scale"), setting("scale_min"), setting("scale_max")}),
-             (QStringList{"1", "1", "0", "0"}));
-    QCOMPARE(ui().Btn2DPlot_Unit->text(), QStringLiteral("°C"));
-    QVERIFY(ui().qwtPlot->axisAutoScale(QwtPlot::yLeft));
 }
 
 TAMARIND_TEST_MAIN(tst_GraphViewController)
