@@ -1,6 +1,7 @@
 #include "boardfaults.h"
 #include "channel.h"
 #include "channelcontroller.h"
+#include "channelviewcomponents.h"
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
 #include "channelviewfixture.h"
@@ -35,6 +36,8 @@ private slots:
     void homeViewShowsTheMeasuredChannel();
     void twoChannelScanFollowsTheBoard();
     void refusedChannelKeepsTheHomeView();
+    void scanOfThreeAndMoreHasItsView_data();
+    void scanOfThreeAndMoreHasItsView();
 
 private:
     TChannelController& channels() const { return *mMain.window()->mChannelController; }
@@ -62,6 +65,7 @@ void tst_MainWindowViews::init()
 void tst_MainWindowViews::cleanup()
 {
     mMain.close();
+    mMain.board().fitSwitchBox(1, TSimulatedSwitchBox());
 }
 
 void tst_MainWindowViews::homeViewShowsTheMeasuredChannel()
@@ -140,6 +144,65 @@ void tst_MainWindowViews::refusedChannelKeepsTheHomeView()
     QCOMPARE(views().homescreenViewController()->measuredChannel(), before);
     QCOMPARE(mMain.child<QAbstractButton>("btnSingleViewChanSel")->text(), caption);
     QCOMPARE(channels().measuredChannel(), before);
+}
+
+void tst_MainWindowViews::scanOfThreeAndMoreHasItsView_data()
+{
+    QTest::addColumn<QString>("scanned");
+    QTest::addColumn<QString>("page");
+    // What shows the first channel measured: a place at full brightness, or a tile.
+    QTest::addColumn<QString>("measuredPlace");
+
+    QTest::newRow("three channels") << "1,2,3"
+                                    << "Page3ChannelView"
+                                    << "Wgt3ChanViewTop";
+    QTest::newRow("four channels") << "1,2,3,4"
+                                   << "Page4ChannelView"
+                                   << "Wgt4ChanViewTopLeft";
+    QTest::newRow("six channels, two of a box") << "1,2,3,4,16,17"
+                                                << "PageMultiChannelView"
+                                                << "";
+}
+
+void tst_MainWindowViews::scanOfThreeAndMoreHasItsView()
+{
+    QFETCH(QString, scanned);
+    QFETCH(QString, page);
+    QFETCH(QString, measuredPlace);
+
+    TSimulatedSwitchBox box;
+    box.mType = sbtSWX6300_PRT8;
+    box.mSerialNumber = QStringLiteral("SB-1");
+    box.mDate = QDate(2023, 6, 1);
+    mMain.board().fitSwitchBox(1, box);
+    store("scan", "channels", scanned);
+    mMain.open(true);
+    channels().setReadingActive(false);
+    mMain.click("BtnScan");
+    mMain.click("BtnScan_Start");
+    mMain.click("BtnScan_ShowView");
+    QCOMPARE(mMain.mainPage()->objectName(), page);
+    QCOMPARE(views().currentViewController(), views().activeScanViewController());
+    poll(2);
+    if (!measuredPlace.isEmpty()) {
+        QCOMPARE(opacityOf(mMain.child(qPrintable(measuredPlace))), 1.0);
+    } else {
+        auto* view = qobject_cast<TMultiChannelViewController*>(views().activeScanViewController());
+        QVERIFY(view);
+        QCOMPARE(view->tileOf(channels().channel(1))->button()->getColorSchemeIndex(),
+                 int(QZELKAbstractButton::csBlue));
+        QVERIFY(!view->tileOf(channels().channel(1))->lblTemperatureValue()->text().isEmpty());
+        // A tap on a tile opens probe and unit in the menu area, and the unit selection from there.
+        QTest::mouseClick(view->tileOf(channels().channel(2))->button(), Qt::LeftButton);
+        QCOMPARE(mMain.menuPage(), mMain.child("PageSelectProbeOrUnit"));
+        QCOMPARE(mMain.text("LblMenuCaption"), QStringLiteral("Probe / Unit (Chan. 2)"));
+        mMain.click("BtnMultiChannelSubmenu_Unit");
+        QCOMPARE(mMain.menuPage(), mMain.child("PageUnitSelection"));
+    }
+    QCoreApplication::processEvents();
+    mMain.snapshot(QStringLiteral("scan_view_") + page);
+    mMain.click("BtnScan");
+    mMain.click("BtnScan_Stop");
 }
 
 TAMARIND_TEST_MAIN(tst_MainWindowViews)

@@ -5,6 +5,7 @@
 #include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
+#include "channelviewfactory.h"
 #include "clickablewidgetcontroller.h"
 #include "probecontroller.h"
 #include "scanmodecontroller.h"
@@ -13,10 +14,13 @@
 
 #include <QGraphicsOpacityEffect>
 
-namespace
-{
 const QString INFO_BAR_BLUE = QStringLiteral("#pnlInformationBar { background-color: #104474; }");
 const QString INFO_BAR_GREEN = QStringLiteral("#pnlInformationBar { background-color: #005B0A; }");
+const QString INFO_BAR_RED = QStringLiteral("#pnlInformationBar { background-color: #7A1312; }");
+const QString INFO_BAR_YELLOW = QStringLiteral("#pnlInformationBar { background-color: #FF7C00; }");
+
+namespace
+{
 const QString PANELS_BLUE = QStringLiteral("QZELKGreyPanel { background-color: #032343; }");
 const QString PANELS_GREEN = QStringLiteral("QZELKGreyPanel { background-color: #002D02; }");
 } // namespace
@@ -95,6 +99,12 @@ void TChannelViewFixture::buildViews(bool pLoadProbes)
         zelk::vector<QZELKGreyPanel*>{f.pnl2ChanViewResolution, f.pnl2ChanViewPeak});
     mTwoChannelView = two.get();
     mManager->addAndOwnScanViewController(std::move(two), f.Page2ChannelView);
+    const TScanViewsForThreeAndMoreChannels more = addScanViewsForThreeAndMoreChannels(
+        *mManager, f, {&controller(), mUnits.get(), &probeController, mAveraging.get(), mScanMode.get()},
+        {INFO_BAR_BLUE, INFO_BAR_GREEN, INFO_BAR_RED, INFO_BAR_YELLOW}, &subMenu());
+    mThreeChannelView = more.mThreeChannelView;
+    mFourChannelView = more.mFourChannelView;
+    mMultiChannelView = more.mMultiChannelView;
     QObject::connect(mScanMode.get(), &TScanModeController::channelConfigurationChanged, mManager.get(),
                      &TChannelViewControllerManager::attachChannelConfigurationToView);
 }

@@ -12,6 +12,7 @@
 #include "testsupport.h"
 
 #include <QGraphicsOpacityEffect>
+#include <QLabel>
 #include <QStackedWidget>
 
 #include <cmath>
@@ -65,6 +66,7 @@ private slots:
     void configurationGoesToTheViewOfItsSize_data();
     void configurationGoesToTheViewOfItsSize();
     void onlyTheCurrentViewRedraws();
+    void emptyPlacesShowNoChannel_data();
     void emptyPlacesShowNoChannel();
 
     void difference_data();
@@ -75,13 +77,31 @@ private slots:
     void informationBar_data();
     void informationBar();
 
+    void measuredPlaceGivesTheBarItsColour_data();
+    void measuredPlaceGivesTheBarItsColour();
+    void channelListOfAnotherSizeIsLeftOut_data();
+    void channelListOfAnotherSizeIsLeftOut();
+    void unitChangeRedrawsOnlyItsFrozenPlace_data();
+    void unitChangeRedrawsOnlyItsFrozenPlace();
+    void sharedProbe_data();
+    void sharedProbe();
+
 private:
     TAbstractChannel* channel(int pNumber) const { return mFixture->controller().channel(pNumber); }
     void useSeparator(QChar pSeparator);
     // Most tests need no probe database; those that do read it from the board.
     void rebuild(bool pLoadProbes);
     // The two channels in the two-channel view, which is current.
-    void showPair(int pTop, int pBottom, int pMeasured);
+    void showPair(int pTop, int pBottom, int pMeasured) { showScan({pTop, pBottom}, pMeasured); }
+    // The channels in the scan view of their count, which is current.
+    void showScan(const QList<int>& pNumbers, int pMeasured);
+    template <class TWidget> TWidget* widget(const QString& pName) const
+    {
+        auto* found = mFixture->form().findChild<TWidget*>(pName);
+        if (!found)
+            qFatal("no widget %s", qPrintable(pName));
+        return found;
+    }
 
     std::unique_ptr<TChannelViewFixture> mFixture;
     QWidget mPointWidget;
@@ -121,34 +141,47 @@ void tst_ChannelViewControllers::useSeparator(QChar pSeparator)
     TDecimalDisplayController::instance().decimalSeparatorSelected(pSeparator == ',' ? &mCommaWidget : &mPointWidget);
 }
 
-void tst_ChannelViewControllers::showPair(int pTop, int pBottom, int pMeasured)
+void tst_ChannelViewControllers::showScan(const QList<int>& pNumbers, int pMeasured)
 {
-    mFixture->manager().attachChannelConfigurationToView({channel(pTop), channel(pBottom)}, channel(pMeasured));
+    zelk::vector<TAbstractChannel*> configuration;
+    for (int number : pNumbers)
+        configuration << channel(number);
+    mFixture->manager().attachChannelConfigurationToView(configuration, channel(pMeasured));
     mFixture->manager().activateScanView();
 }
 
 void tst_ChannelViewControllers::mainValueFontFollowsTheCountedLength_data()
 {
-    QTest::addColumn<bool>("twoChannels");
+    // The view of that many channels, with the channel in its first place.
+    QTest::addColumn<int>("viewChannels");
     QTest::addColumn<QChar>("separator");
     QTest::addColumn<double>("temperature");
     QTest::addColumn<int>("decimals");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("pixels");
 
-    QTest::newRow("no value") << false << QChar('.') << NO_VALUE << 2 << "OL" << 130;
-    QTest::newRow("three digits, four decimals, comma") << false << QChar(',') << 123.4567 << 4 << "123,4567" << 106;
+    QTest::newRow("no value") << 1 << QChar('.') << NO_VALUE << 2 << "OL" << 130;
+    QTest::newRow("three digits, four decimals, comma") << 1 << QChar(',') << 123.4567 << 4 << "123,4567" << 106;
     QTest::newRow("negative, three digits, four decimals, comma")
-        << false << QChar(',') << -123.4567 << 4 << "-123,4567" << 95;
-    QTest::newRow("sixteen characters") << false << QChar('.') << 123456789012.5 << 4 << "123456789012.5000" << 52;
-    QTest::newRow("two channels, nine characters") << true << QChar('.') << 12345.6789 << 4 << "12345.6789" << 55;
+        << 1 << QChar(',') << -123.4567 << 4 << "-123,4567" << 95;
+    QTest::newRow("sixteen characters") << 1 << QChar('.') << 123456789012.5 << 4 << "123456789012.5000" << 52;
+    QTest::newRow("two channels, nine characters") << 2 << QChar('.') << 12345.6789 << 4 << "12345.6789" << 55;
     QTest::newRow("two channels, sixteen characters")
-        << true << QChar('.') << 123456789012.5 << 4 << "123456789012.5000" << 39;
+        << 2 << QChar('.') << 123456789012.5 << 4 << "123456789012.5000" << 39;
+    QTest::newRow("three channels, ten characters") << 3 << QChar(',') << 123456.789 << 4 << "123456,7890" << 53;
+    QTest::newRow("three channels, twelve characters")
+        << 3 << QChar('.') << 12345678.1234 << 4 << "12345678.1234" << 49;
+    QTest::newRow("three channels, sixteen characters")
+        << 3 << QChar('.') << 123456789012.5 << 4 << "123456789012.5000" << 39;
+    QTest::newRow("four channels, six characters") << 4 << QChar('.') << 25.1234 << 4 << "25.1234" << 45;
+    QTest::newRow("four channels, twelve characters") << 4 << QChar('.') << 12345678.1234 << 4 << "12345678.1234" << 32;
+    QTest::newRow("four channels, twenty characters")
+        << 4 << QChar('.') << 1234567890123456.5 << 4 << "1234567890123456.5000" << 25;
 }
 
 void tst_ChannelViewControllers::mainValueFontFollowsTheCountedLength()
 {
-    QFETCH(bool, twoChannels);
+    QFETCH(int, viewChannels);
     QFETCH(QChar, separator);
     QFETCH(double, temperature);
     QFETCH(int, decimals);
@@ -157,13 +190,15 @@ void tst_ChannelViewControllers::mainValueFontFollowsTheCountedLength()
 
     useSeparator(separator);
     Ui_TTamarindMainForm& f = mFixture->ui();
-    QLabel* label = f.lblSingleViewMainVal;
-    if (twoChannels) {
-        showPair(1, 2, 1);
-        label = f.Lbl2ChanViewMainValue_Top;
-    } else {
+    const std::map<int, QLabel*> labels{{1, f.lblSingleViewMainVal},
+                                        {2, f.Lbl2ChanViewMainValue_Top},
+                                        {3, f.Lbl3ChanViewMainValue_Top},
+                                        {4, f.Lbl4ChanViewMainValue_TopLeft}};
+    QLabel* label = labels.at(viewChannels);
+    if (viewChannels > 1)
+        showScan(QList<int>{1, 2, 3, 4}.mid(0, viewChannels), 1);
+    else
         mFixture->homeView().setChannels({channel(1)}, channel(1));
-    }
     setDecimals(channel(1), decimals);
     channel(1)->setNewValue(110.0, temperature);
 
@@ -362,22 +397,43 @@ void tst_ChannelViewControllers::onlyTheCurrentViewRedraws()
     QCOMPARE(f.Lbl2ChanViewMainValue_Top->text(), QStringLiteral("26.00"));
 }
 
+void tst_ChannelViewControllers::emptyPlacesShowNoChannel_data()
+{
+    QTest::addColumn<int>("viewChannels");
+    // The buttons of a place with the channel button first and the unit button second.
+    QTest::addColumn<QStringList>("buttons");
+
+    QTest::newRow("two channels") << 2 << QStringList{"Btn2ChanViewChannelSel_Top", "Btn2ChanViewUnit_Btm",
+                                                      "Btn2ChanViewFreeze_Top",     "Btn2ChanViewRoot2_Btm",
+                                                      "Btn2ChanViewResDec",         "Btn2ChanViewClearPeak"};
+    QTest::newRow("three channels") << 3
+                                    << QStringList{"Btn3ChanViewChannelSel_Mid", "Btn3ChanViewUnit_Mid",
+                                                   "Btn3ChanViewFreeze_Mid", "Btn3ChanViewRoot2_Top",
+                                                   "Btn3ChanViewChannelSel_Btm"};
+    QTest::newRow("four channels") << 4
+                                   << QStringList{"Btn4ChanViewChannelSel_BtmRight", "Btn4ChanViewUnit_TopLeft",
+                                                  "Btn4ChanViewFreeze_TopRight", "Btn4ChanViewRoot2_BtmLeft",
+                                                  "Btn4ChanViewUnit_BtmRight"};
+}
+
 // A view left without channels by a new configuration may still be current.
 void tst_ChannelViewControllers::emptyPlacesShowNoChannel()
 {
-    Ui_TTamarindMainForm& f = mFixture->ui();
-    showPair(1, 2, 1);
+    QFETCH(int, viewChannels);
+    QFETCH(QStringList, buttons);
+
+    showScan(QList<int>{1, 2, 3, 4}.mid(0, viewChannels), 1);
+    TAbstractChannelViewController* view = mFixture->manager().currentViewController();
     mFixture->manager().attachChannelConfigurationToView({}, nullptr);
-    TTwoChannelViewController& view = mFixture->twoChannelView();
     const int shownBefore = mFixture->subMenu().mShown;
-    view.initGUI();
-    QCOMPARE(f.Btn2ChanViewChannelSel_Top->text(), QStringLiteral("Chan."));
-    QCOMPARE(f.Btn2ChanViewUnit_Btm->text(), QString());
-    for (QZELKPushButton* button : {f.Btn2ChanViewFreeze_Top, f.Btn2ChanViewUnit_Btm, f.Btn2ChanViewChannelSel_Top,
-                                    f.Btn2ChanViewRoot2_Btm, f.Btn2ChanViewResDec, f.Btn2ChanViewClearPeak})
-        button->click();
+    view->initGUI();
+    QCOMPARE(widget<QZELKPushButton>(buttons.at(0))->text(), QStringLiteral("Chan."));
+    QCOMPARE(widget<QZELKPushButton>(buttons.at(1))->text(), QString());
+    for (const QString& name : buttons)
+        widget<QZELKPushButton>(name)->click();
     QCOMPARE(mFixture->subMenu().mShown, shownBefore);
-    QVERIFY(!channel(1)->isChannelFrozen());
+    for (int number : {1, 2, 3, 4})
+        QVERIFY(!channel(number)->isChannelFrozen());
 }
 
 void tst_ChannelViewControllers::difference_data()
@@ -513,6 +569,189 @@ void tst_ChannelViewControllers::informationBar()
     else
         QVERIFY2(f.lblInfoBarRight->text().startsWith(right), qPrintable(f.lblInfoBarRight->text()));
     scan.stopScanMode(channel(1));
+}
+
+void tst_ChannelViewControllers::measuredPlaceGivesTheBarItsColour_data()
+{
+    QTest::addColumn<QList<int>>("configuration");
+    QTest::addColumn<int>("measured");
+    QTest::addColumn<QStringList>("places");
+    // The place drawn bright, or none.
+    QTest::addColumn<QString>("bright");
+    // Empty: the bar keeps the look it had.
+    QTest::addColumn<QString>("bar");
+
+    const QStringList three{"Wgt3ChanViewTop", "Wgt3ChanViewMid", "Wgt3ChanViewBtm"};
+    const QStringList four{"Wgt4ChanViewTopLeft", "Wgt4ChanViewTopRight", "Wgt4ChanViewBtmLeft",
+                           "Wgt4ChanViewBtmRight"};
+    QTest::newRow("three channels, top measured") << QList<int>{1, 2, 3} << 1 << three << "Wgt3ChanViewTop"
+                                                  << "#104474";
+    QTest::newRow("three channels, bottom measured") << QList<int>{1, 2, 3} << 3 << three << "Wgt3ChanViewBtm"
+                                                     << "#7A1312";
+    QTest::newRow("three channels, measured in no place") << QList<int>{1, 2, 3} << 4 << three << ""
+                                                          << "";
+    QTest::newRow("four channels, second of the list measured")
+        << QList<int>{3, 1, 4, 2} << 1 << four << "Wgt4ChanViewTopRight"
+        << "#005B0A";
+    QTest::newRow("four channels, bottom left measured") << QList<int>{3, 1, 4, 2} << 4 << four << "Wgt4ChanViewBtmLeft"
+                                                         << "#7A1312";
+    QTest::newRow("four channels, bottom right measured")
+        << QList<int>{3, 1, 4, 2} << 2 << four << "Wgt4ChanViewBtmRight"
+        << "#FF7C00";
+    QTest::newRow("four channels, measured in no place") << QList<int>{3, 1, 4, 2} << 10 << four << ""
+                                                         << "";
+}
+
+void tst_ChannelViewControllers::measuredPlaceGivesTheBarItsColour()
+{
+    QFETCH(QList<int>, configuration);
+    QFETCH(int, measured);
+    QFETCH(QStringList, places);
+    QFETCH(QString, bright);
+    QFETCH(QString, bar);
+
+    Ui_TTamarindMainForm& f = mFixture->ui();
+    const QString before = QStringLiteral("#pnlInformationBar { background-color: #123456; }");
+    showScan(configuration, configuration.front());
+    f.pnlInformationBar->setStyleSheet(before);
+    emit mFixture->scanMode().channelSwitched(channel(measured));
+
+    for (const QString& place : places)
+        QCOMPARE(opacityOf(widget<QWidget>(place)), place == bright ? 1.0 : 0.7);
+    if (bar.isEmpty())
+        QCOMPARE(f.pnlInformationBar->styleSheet(), before);
+    else
+        QVERIFY2(f.pnlInformationBar->styleSheet().contains(bar), qPrintable(f.pnlInformationBar->styleSheet()));
+    // The bar describes the channel switched to, shown or not.
+    QCOMPARE(f.lblInfoBarLeft->text(),
+             QStringLiteral("Channel %1 No. of meas.: 10").arg(channel(measured)->channelCaption()));
+}
+
+void tst_ChannelViewControllers::channelListOfAnotherSizeIsLeftOut_data()
+{
+    QTest::addColumn<int>("viewChannels");
+    QTest::addColumn<QList<int>>("offered");
+    QTest::addColumn<QList<int>>("shown");
+
+    QTest::newRow("three channels, two offered") << 3 << QList<int>{3, 4} << QList<int>{1, 2, 10};
+    QTest::newRow("three channels, four offered") << 3 << QList<int>{4, 3, 2, 1} << QList<int>{4, 3, 2};
+    QTest::newRow("four channels, three offered") << 4 << QList<int>{4, 3, 2} << QList<int>{1, 2, 10, 11};
+    QTest::newRow("four channels, five offered") << 4 << QList<int>{11, 4, 3, 2, 1} << QList<int>{11, 4, 3, 2};
+}
+
+void tst_ChannelViewControllers::channelListOfAnotherSizeIsLeftOut()
+{
+    QFETCH(int, viewChannels);
+    QFETCH(QList<int>, offered);
+    QFETCH(QList<int>, shown);
+
+    showScan(QList<int>{1, 2, 10, 11}.mid(0, viewChannels), 1);
+    TAbstractChannelViewController* view = mFixture->manager().currentViewController();
+    zelk::vector<TAbstractChannel*> list;
+    for (int number : offered)
+        list << channel(number);
+    view->setChannels(list, list.front());
+
+    zelk::vector<TAbstractChannel*> channels;
+    view->channels(channels);
+    QList<int> numbers;
+    for (TAbstractChannel* shownChannel : channels)
+        numbers << shownChannel->internalChannelNumber();
+    QCOMPARE(numbers, shown);
+    QCOMPARE(view->measuredChannel(), channel(shown.size() == offered.size() ? offered.front() : shown.front()));
+}
+
+void tst_ChannelViewControllers::unitChangeRedrawsOnlyItsFrozenPlace_data()
+{
+    QTest::addColumn<int>("viewChannels");
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QStringList>("otherUnitButtons");
+
+    QTest::newRow("middle of three") << 3 << "Mid" << QStringList{"Btn3ChanViewUnit_Top", "Btn3ChanViewUnit_Btm"};
+    QTest::newRow("top right of four") << 4 << "TopRight"
+                                       << QStringList{"Btn4ChanViewUnit_TopLeft", "Btn4ChanViewUnit_BtmLeft",
+                                                      "Btn4ChanViewUnit_BtmRight"};
+}
+
+void tst_ChannelViewControllers::unitChangeRedrawsOnlyItsFrozenPlace()
+{
+    QFETCH(int, viewChannels);
+    QFETCH(QString, place);
+    QFETCH(QStringList, otherUnitButtons);
+
+    showScan(QList<int>{1, 2, 3, 4}.mid(0, viewChannels), 1);
+    const QString prefix = QStringLiteral("Btn%1ChanView").arg(viewChannels);
+    auto* mainValue = widget<QLabel>(QStringLiteral("Lbl%1ChanViewMainValue_%2").arg(viewChannels).arg(place));
+    auto* unitButton = widget<QZELKPushButton>(prefix + QStringLiteral("Unit_") + place);
+    TAbstractChannel* shown = channel(2);
+    setDecimals(shown, 2);
+    shown->setNewValue(109.73, 25.0);
+    QCOMPARE(mainValue->text(), QStringLiteral("25.00"));
+    widget<QZELKPushButton>(prefix + QStringLiteral("Freeze_") + place)->click();
+    QVERIFY(shown->isChannelFrozen());
+    shown->setNewValue(110.12, 26.0);
+    QCOMPARE(mainValue->text(), QStringLiteral("25.00"));
+
+    // 25 degrees Celsius are 77 degrees Fahrenheit: the frozen value in the new unit.
+    mFixture->manager().currentViewController()->changeUnit(shown, uFahrenheit);
+    QCOMPARE(mainValue->text(), QStringLiteral("77.00"));
+    QCOMPARE(unitButton->text(), QStringLiteral("°F"));
+    for (const QString& other : otherUnitButtons)
+        QCOMPARE(widget<QZELKPushButton>(other)->text(), QStringLiteral("°C"));
+}
+
+void tst_ChannelViewControllers::sharedProbe_data()
+{
+    // The reciprocal of channel 1 shown with it: both stand on the probe of input 1.
+    QTest::addColumn<QList<int>>("configuration");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+
+    QTest::newRow("middle and bottom of three") << QList<int>{3, 1, 9} << "3ChanView%1_Mid"
+                                                << "3ChanView%1_Btm";
+    QTest::newRow("top left and bottom right of four") << QList<int>{1, 2, 3, 9} << "4ChanView%1_TopLeft"
+                                                       << "4ChanView%1_BtmRight";
+}
+
+// A probe used by two shown channels: its root-2 current is one for both,
+// its new name reaches the first place at once and the other with its next values.
+void tst_ChannelViewControllers::sharedProbe()
+{
+    QFETCH(QList<int>, configuration);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+
+    rebuild(true);
+    TChannelController& controller = mFixture->controller();
+    TProbeController& probes = mFixture->probes();
+    auto* reciprocal = qobject_cast<TUnaryDerivedChannel*>(channel(9));
+    QVERIFY(reciprocal);
+    reciprocal->setPhysicalChannel(controller.physical_channel(1));
+    TAbstractProbe* probe = probes.defaultProbe(controller.physical_channel(1));
+    QVERIFY(qobject_cast<TPRTProbe*>(probe));
+    probes.assignProbeToChannel(probe, controller.physical_channel(1), false);
+    showScan(configuration, 1);
+    auto button = [&](const QString& pPattern, const char* pKind) {
+        return widget<QZELKPushButton>(QStringLiteral("Btn") + pPattern.arg(QLatin1String(pKind)));
+    };
+    QVERIFY(!button(first, "Root2")->isHidden());
+    QVERIFY(!button(second, "Root2")->isHidden());
+    const bool before = static_cast<TPRTProbe*>(probe)->factorRoot2();
+    QCOMPARE(button(first, "Root2")->isFlat(), before);
+
+    button(second, "Root2")->click();
+    QCOMPARE(static_cast<TPRTProbe*>(probe)->factorRoot2(), !before);
+    QCOMPARE(button(first, "Root2")->isFlat(), !before);
+    QCOMPARE(button(second, "Root2")->isFlat(), !before);
+    button(first, "Root2")->click();
+    QCOMPARE(button(first, "Root2")->isFlat(), before);
+    QCOMPARE(button(second, "Root2")->isFlat(), before);
+
+    button(first, "Probe")->setText(QStringLiteral("old"));
+    button(second, "Probe")->setText(QStringLiteral("old"));
+    emit probes.probeDataChanged(probe);
+    QCOMPARE(button(first, "Probe")->text(), probe->probeName());
+    QCOMPARE(button(second, "Probe")->text(), QStringLiteral("old"));
 }
 
 TAMARIND_TEST_MAIN(tst_ChannelViewControllers)

@@ -11,6 +11,7 @@
 #include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
+#include "channelviewfactory.h"
 #include "cjccalibrationitem.h"
 #include "clickablewidgetcontroller.h"
 #include "customlogoguicontroller.h"
@@ -789,6 +790,11 @@ void TTamarindMainForm::buildChannelViews()
             ui->Btn2ChanViewDiffUnit, ui->Wgt2ChanViewTop, ui->Wgt2ChanViewBtm,
             zelk::vector<QZELKGreyPanel*>{ui->pnl2ChanViewResolution, ui->pnl2ChanViewPeak}),
         ui->Page2ChannelView);
+    addScanViewsForThreeAndMoreChannels(
+        manager, *ui,
+        {mChannelController.get(), mUnitSelectionProvider.get(), mProbeController.get(),
+         mAverageValueSettingController.get(), mScanModeController.get()},
+        {mStylesheetInfoBar_blue, mStylesheetInfoBar_green, mStylesheetInfoBar_red, mStylesheetInfoBar_yellow}, this);
     connect(mScanModeController.get(), &TScanModeController::channelConfigurationChanged, &manager,
             &TChannelViewControllerManager::attachChannelConfigurationToView);
     mScanModeController->broadcastConfiguration();

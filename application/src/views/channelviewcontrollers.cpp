@@ -361,6 +361,11 @@ void TAbstractChannelViewController::attachChannel(TChannelViewPosition& pPositi
 {
     detachChannel(pPosition);
     pPosition.mChannel = pChannel;
+    listenTo(pChannel);
+}
+
+void TAbstractChannelViewController::listenTo(TAbstractChannel* pChannel)
+{
     if (!pChannel)
         return;
     // By name: the slots are the views' own.
@@ -368,6 +373,12 @@ void TAbstractChannelViewController::attachChannel(TChannelViewPosition& pPositi
             Qt::UniqueConnection);
     connect(pChannel, SIGNAL(noValuesAvailable(TAbstractChannel*)), this, SLOT(noValuesAvailable(TAbstractChannel*)),
             Qt::UniqueConnection);
+}
+
+void TAbstractChannelViewController::stopListeningTo(TAbstractChannel* pChannel)
+{
+    if (pChannel)
+        disconnect(pChannel, nullptr, this, nullptr);
 }
 
 // A channel shown in two places of a view keeps its connections while one of them still shows it.
@@ -380,7 +391,7 @@ void TAbstractChannelViewController::detachChannel(TChannelViewPosition& pPositi
     zelk::vector<TAbstractChannel*> stillShown;
     channels(stillShown);
     if (!stillShown.contains(previous))
-        disconnect(previous, nullptr, this, nullptr);
+        stopListeningTo(previous);
 }
 
 void TAbstractChannelViewController::drawPosition(TChannelViewPosition& pPosition, QLabel* pLblPeakMin,
@@ -414,7 +425,7 @@ void TAbstractChannelViewController::initPositionButtons(TChannelViewPosition& p
     updateRoot2Button(pPosition.mBtnRoot2, pPosition.mChannel);
 }
 
-void TAbstractChannelViewController::setPositionColors(zelk::vector<TChannelViewPosition*>& pPositions,
+void TAbstractChannelViewController::setPositionColors(const zelk::vector<TChannelViewPosition*>& pPositions,
                                                        TAbstractChannel* pMeasured,
                                                        const zelk::vector<QZELKGreyPanel*>& pChannelDependingPanels)
 {
@@ -482,4 +493,88 @@ QString TAbstractChannelViewController::sampleCountText() const
 QString TAbstractChannelViewController::channelAndSampleCountText(TAbstractChannel* pChannel) const
 {
     return mTrans_Channel + QLatin1Char(' ') + pChannel->channelCaption() + QLatin1Char(' ') + sampleCountText();
+}
+
+// --- all places of a view --------------------------------------------------------------
+
+TChannelViewPosition* TAbstractChannelViewController::positionOf(const TPositions& pPositions,
+                                                                 TAbstractChannel* pChannel)
+{
+    if (!pChannel)
+        return nullptr;
+    for (TChannelViewPosition* position : pPositions) {
+        if (position->mChannel == pChannel)
+            return position;
+    }
+    return nullptr;
+}
+
+void TAbstractChannelViewController::appendChannels(const TPositions& pPositions,
+                                                    zelk::vector<TAbstractChannel*>& oChannels)
+{
+    for (TChannelViewPosition* position : pPositions) {
+        if (position->mChannel)
+            oChannels << position->mChannel;
+    }
+}
+
+void TAbstractChannelViewController::detachPositions(const TPositions& pPositions)
+{
+    for (TChannelViewPosition* position : pPositions)
+        detachChannel(*position);
+}
+
+bool TAbstractChannelViewController::showsPhysicalChannel(const TPositions& pPositions,
+                                                          TAbstractChannel* pPhysicalChannel)
+{
+    if (!pPhysicalChannel)
+        return false;
+    for (TChannelViewPosition* position : pPositions) {
+        if (position->mChannel && position->mChannel->distinctPhysicalChannel() == pPhysicalChannel)
+            return true;
+    }
+    return false;
+}
+
+void TAbstractChannelViewController::showChannelValues(const TPositions& pPositions, TAbstractChannel* pChannel,
+                                                       QLabel* pLblPeakMin, QLabel* pLblPeakMax,
+                                                       const std::map<short, short>& pMainValFontSizes,
+                                                       bool pOverrideFreeze, bool pForcePeakRefresh)
+{
+    if (!pChannel)
+        return;
+    if (TChannelViewPosition* position = positionOf(pPositions, pChannel))
+        drawPosition(*position, pLblPeakMin, pLblPeakMax, pMainValFontSizes, pOverrideFreeze, pForcePeakRefresh);
+    mLblInfoBarLeft->setText(channelAndSampleCountText(pChannel));
+    setInfoBarCenterAndRight(pChannel);
+}
+
+void TAbstractChannelViewController::showNoValues(const TPositions& pPositions, TAbstractChannel* pChannel)
+{
+    if (!pChannel)
+        return;
+    if (TChannelViewPosition* position = positionOf(pPositions, pChannel))
+        clearPositionValues(*position);
+    mLblInfoBarLeft->setText(mTransChannel + QLatin1Char(' ') + pChannel->channelCaption());
+    clearInfoBarCenterAndRight();
+}
+
+void TAbstractChannelViewController::changeUnitAt(const TPositions& pPositions, TAbstractChannel* pChannel,
+                                                  EnUnit pUnit)
+{
+    mChannelController->changeUnit(pChannel, pUnit);
+    if (TChannelViewPosition* position = positionOf(pPositions, pChannel))
+        position->mBtnUnit->setText(TAbstractChannel::unitToText(pUnit));
+}
+
+void TAbstractChannelViewController::showProbeNameAtFirst(const TPositions& pPositions, TAbstractProbe* pProbe)
+{
+    if (!pProbe)
+        return;
+    for (TChannelViewPosition* position : pPositions) {
+        if (position->mChannel && probeFromChannel(position->mChannel) == pProbe) {
+            setProbeName(position->mBtnProbe, pProbe->probeName());
+            return;
+        }
+    }
 }

@@ -4,6 +4,7 @@
 #include "electrical_temperature_units.h"
 #include "probeassignmentlistener.h"
 #include "unitselectionreceiver.h"
+#include "zelkpushbutton.h"
 #include "zelkvector.h"
 
 #include <QObject>
@@ -146,13 +147,40 @@ protected:
     // Channel and unit buttons, freeze and root-2; "Chan." and no unit for an empty place.
     void initPositionButtons(TChannelViewPosition& pPosition);
     // The measured place at full opacity with its bar and panel looks; the others dimmed.
-    void setPositionColors(zelk::vector<TChannelViewPosition*>& pPositions, TAbstractChannel* pMeasured,
+    void setPositionColors(const zelk::vector<TChannelViewPosition*>& pPositions, TAbstractChannel* pMeasured,
                            const zelk::vector<QZELKGreyPanel*>& pChannelDependingPanels);
     void toggleFreezeAt(TChannelViewPosition& pPosition);
     void selectUnitAt(TChannelViewPosition& pPosition);
     void selectChannelAt(TChannelViewPosition& pPosition);
     void pressProbeAt(TChannelViewPosition& pPosition);
     void toggleRoot2At(TChannelViewPosition& pPosition, const zelk::vector<TChannelViewPosition*>& pPositions);
+    template <class TView>
+    void connectPositionButtons(const TChannelViewPosition& pPosition, void (TView::*pToggleFreeze)(),
+                                void (TView::*pSelectUnit)(), void (TView::*pSelectChannel)(),
+                                void (TView::*pProbePressed)(), void (TView::*pToggleRoot2)());
+
+    // --- the work on all places of a view; where a channel stands twice, its first place counts ---
+
+    using TPositions = zelk::vector<TChannelViewPosition*>;
+    static TChannelViewPosition* positionOf(const TPositions& pPositions, TAbstractChannel* pChannel);
+    static void appendChannels(const TPositions& pPositions, zelk::vector<TAbstractChannel*>& oChannels);
+    void detachPositions(const TPositions& pPositions);
+    // True when a shown channel is, or is derived from, that physical channel.
+    static bool showsPhysicalChannel(const TPositions& pPositions, TAbstractChannel* pPhysicalChannel);
+    // The channel's place, when it has one, and the information bar for the channel in any case.
+    void showChannelValues(const TPositions& pPositions, TAbstractChannel* pChannel, QLabel* pLblPeakMin,
+                           QLabel* pLblPeakMax, const std::map<short, short>& pMainValFontSizes, bool pOverrideFreeze,
+                           bool pForcePeakRefresh);
+    void showNoValues(const TPositions& pPositions, TAbstractChannel* pChannel);
+    // The channel takes the unit even when no place shows it; the unit button of its place follows.
+    void changeUnitAt(const TPositions& pPositions, TAbstractChannel* pChannel,
+                      Electrical_temperature_units::EnUnit pUnit);
+    // Only the first place with the probe: the others follow with their next values.
+    void showProbeNameAtFirst(const TPositions& pPositions, TAbstractProbe* pProbe);
+    // A view's slots valuesChanged and noValuesAvailable hear the channel's values.
+    void listenTo(TAbstractChannel* pChannel);
+    void stopListeningTo(TAbstractChannel* pChannel);
+
     // "Channel <caption> No. of meas.: <count>".
     QString channelAndSampleCountText(TAbstractChannel* pChannel) const;
     QString sampleCountText() const;
@@ -178,6 +206,21 @@ protected:
     std::unique_ptr<QTimer> mProbeEditTimer;
     bool mProbeEdited = false;
 };
+
+template <class TView>
+void TAbstractChannelViewController::connectPositionButtons(
+    const TChannelViewPosition& pPosition, void (TView::*pToggleFreeze)(), void (TView::*pSelectUnit)(),
+    void (TView::*pSelectChannel)(), void (TView::*pProbePressed)(), void (TView::*pToggleRoot2)())
+{
+    auto* view = static_cast<TView*>(this);
+    connect(pPosition.mBtnFreeze, &QZELKPushButton::clicked, view, pToggleFreeze);
+    connect(pPosition.mBtnUnit, &QZELKPushButton::clicked, view, pSelectUnit);
+    connect(pPosition.mBtnChannel, &QZELKPushButton::clicked, view, pSelectChannel);
+    connect(pPosition.mBtnProbe, &QZELKPushButton::pressed, view, pProbePressed);
+    connect(pPosition.mBtnProbe, &QZELKPushButton::released, this,
+            &TAbstractChannelViewController::onProbeButtonReleased);
+    connect(pPosition.mBtnRoot2, &QZELKPushButton::clicked, view, pToggleRoot2);
+}
 
 // The home view: the channel the board measures, with one large value.
 class TOneChannelViewController : public TAbstractChannelViewController
@@ -308,8 +351,7 @@ private:
     void setChannelColors(TAbstractChannel* pMeasured);
     void refreshDifference();
     void composeDifferenceCaption();
-    zelk::vector<TChannelViewPosition*> positions() { return {&mTop, &mBottom}; }
-    TChannelViewPosition* positionOf(TAbstractChannel* pChannel);
+    TPositions positions() { return {&mTop, &mBottom}; }
 
     TChannelViewPosition mTop;
     TChannelViewPosition mBottom;
@@ -324,4 +366,174 @@ private:
     QZELKPushButton* mBtnClearPeak;
     QZELKPushButton* mBtnDiffUnit;
     zelk::vector<QZELKGreyPanel*> mChannelDependingPanels;
+};
+
+// The scan views whose places each show one channel with its main value and
+// buttons and nothing shared between places (no peaks, difference or
+// resolution): the three- and four-channel views. A shorter channel list than
+// places changes nothing; further channels are left out.
+class TChannelGridViewController : public TAbstractChannelViewController
+{
+    Q_OBJECT
+
+public:
+    void initGUI() override;
+    void detachChannels() override { detachPositions(mPlaces); }
+    void setChannels(const zelk::vector<TAbstractChannel*>& pChannels, TAbstractChannel* pMeasuredChannel) override;
+    void channels(zelk::vector<TAbstractChannel*>& oChannels) override { appendChannels(mPlaces, oChannels); }
+    // Redraws the channel's place even while it is frozen.
+    void changeUnit(TAbstractChannel* pChannel, Electrical_temperature_units::EnUnit pUnit) override;
+    // Also for the physical channel behind a shown derived channel.
+    void probeAssignedToChannelNotification(TAbstractProbe* pProbe, TAbstractChannel* pChannel) override;
+
+protected:
+    // The places belong to the derived view and are handed over by its constructor, first place first.
+    TChannelGridViewController(TChannelController* pChannelController, TUnitSelectionProvider* pUnitSelectionProvider,
+                               TProbeController* pProbeController, TAverageValueSettingController* pAvgValController,
+                               TScanModeController* pScanModeController, QZELKGreyPanel* pInformationBar,
+                               QLabel* pLblInfoBarLeft, QLabel* pLblInfoBarCenter, QLabel* pLblInfoBarRight,
+                               std::map<short, short> pMainValFontSizes);
+    // All places start dimmed.
+    void setPlaces(const TPositions& pPlaces);
+    const TPositions& places() const { return mPlaces; }
+
+    void channelSwitched(TAbstractChannel* pNewChannel) override;
+    void channelReplaced(TAbstractChannel* pOldChannel, TAbstractChannel* pNewChannel) override;
+    void onProbeDataChanged(TAbstractProbe* pProbe) override { showProbeNameAtFirst(mPlaces, pProbe); }
+    void setProbeName(QZELKPushButton* pButton, const QString& pProbeName) override
+    {
+        fitProbeName(pButton, pProbeName);
+    }
+
+private slots:
+    void valuesChanged(TAbstractChannel* pChannel);
+    void noValuesAvailable(TAbstractChannel* pChannel);
+
+private:
+    void valuesChanged(TAbstractChannel* pChannel, bool pOverrideFreeze);
+    void setChannel(TChannelViewPosition& pPosition, TAbstractChannel* pChannel);
+    void setChannelColors(TAbstractChannel* pMeasured);
+
+    TPositions mPlaces;
+    std::map<short, short> mMainValFontSizes;
+};
+
+// The scan view of three channels, one above the other: top, middle and
+// bottom, each with its value block and buttons. The measured place is bright
+// and gives the information bar its colour.
+class TThreeChannelViewController : public TChannelGridViewController
+{
+    Q_OBJECT
+
+public:
+    TThreeChannelViewController(
+        TChannelController* pChannelController, TUnitSelectionProvider* pUnitSelectionProvider,
+        TProbeController* pProbeController, TAverageValueSettingController* pAvgValController,
+        TScanModeController* pScanModeController, QZELKGreyPanel* pInformationBar,
+        const QString& pStylesheetInfoBar_ChannelTop, const QString& pStylesheetInfoBar_ChannelMiddle,
+        const QString& pStylesheetInfoBar_ChannelBottom, QLabel* pLblInfoBarLeft, QLabel* pLblInfoBarCenter,
+        QLabel* pLblInfoBarRight, QLabel* pMainValueLabel_ChannelTop, QLabel* pMainValueLabel_ChannelMiddle,
+        QLabel* pMainValueLabel_ChannelBottom, QLabel* pCorrespondingValueLabel_ChannelTop,
+        QLabel* pCorrespondingValueLabel_ChannelMiddle, QLabel* pCorrespondingValueLabel_ChannelBottom,
+        QLabel* pCorrespondingCaptionLabel_ChannelTop, QLabel* pCorrespondingCaptionLabel_ChannelMiddle,
+        QLabel* pCorrespondingCaptionLabel_ChannelBottom, QLabel* pLblWarningIcon_ChannelTop,
+        QLabel* pLblWarningIcon_ChannelMiddle, QLabel* pLblWarningIcon_ChannelBottom,
+        QLabel* pLblSmartProbeIndicator_ChannelTop, QLabel* pLblSmartProbeIndicator_ChannelMiddle,
+        QLabel* pLblSmartProbeIndicator_ChannelBottom, QZELKPushButton* pBtnChannel_ChannelTop,
+        QZELKPushButton* pBtnChannel_ChannelMiddle, QZELKPushButton* pBtnChannel_ChannelBottom,
+        QZELKPushButton* pBtnUnit_ChannelTop, QZELKPushButton* pBtnUnit_ChannelMiddle,
+        QZELKPushButton* pBtnUnit_ChannelBottom, QZELKPushButton* pBtnFreeze_ChannelTop,
+        QZELKPushButton* pBtnFreeze_ChannelMiddle, QZELKPushButton* pBtnFreeze_ChannelBottom,
+        QZELKPushButton* pBtnRoot2_ChannelTop, QZELKPushButton* pBtnRoot2_ChannelMiddle,
+        QZELKPushButton* pBtnRoot2_ChannelBottom, QZELKPushButton* pBtnProbe_ChannelTop,
+        QZELKPushButton* pBtnProbe_ChannelMiddle, QZELKPushButton* pBtnProbe_ChannelBottom, QWidget* pWgtChannelTop,
+        QWidget* pWgtChannelMiddle, QWidget* pWgtChannelBottom);
+
+    bool isViewCompatible(int pChannelCount) override { return pChannelCount == 3; }
+
+private slots:
+    void toggleFreeze_ChannelTop() { toggleFreezeAt(mTop); }
+    void toggleFreeze_ChannelMiddle() { toggleFreezeAt(mMiddle); }
+    void toggleFreeze_ChannelBottom() { toggleFreezeAt(mBottom); }
+    void selectUnit_ChannelTop() { selectUnitAt(mTop); }
+    void selectUnit_ChannelMiddle() { selectUnitAt(mMiddle); }
+    void selectUnit_ChannelBottom() { selectUnitAt(mBottom); }
+    void selectChannel_ChannelTop() { selectChannelAt(mTop); }
+    void selectChannel_ChannelMiddle() { selectChannelAt(mMiddle); }
+    void selectChannel_ChannelBottom() { selectChannelAt(mBottom); }
+    void onProbeBtnPressed_ChannelTop() { pressProbeAt(mTop); }
+    void onProbeBtnPressed_ChannelMiddle() { pressProbeAt(mMiddle); }
+    void onProbeBtnPressed_ChannelBottom() { pressProbeAt(mBottom); }
+    void toggleRoot2_ChannelTop() { toggleRoot2At(mTop, places()); }
+    void toggleRoot2_ChannelMiddle() { toggleRoot2At(mMiddle, places()); }
+    void toggleRoot2_ChannelBottom() { toggleRoot2At(mBottom, places()); }
+
+private:
+    TChannelViewPosition mTop;
+    TChannelViewPosition mMiddle;
+    TChannelViewPosition mBottom;
+};
+
+// The scan view of four channels in two rows of two: top left, top right,
+// bottom left, bottom right, each with its main value and buttons only.
+class TFourChannelViewController : public TChannelGridViewController
+{
+    Q_OBJECT
+
+public:
+    TFourChannelViewController(
+        TChannelController* pChannelController, TUnitSelectionProvider* pUnitSelectionProvider,
+        TProbeController* pProbeController, TAverageValueSettingController* pAvgValController,
+        TScanModeController* pScanModeController, QZELKGreyPanel* pInformationBar,
+        const QString& pStylesheetInfoBar_ChannelTopLeft, const QString& pStylesheetInfoBar_ChannelTopRight,
+        const QString& pStylesheetInfoBar_ChannelBottomLeft, const QString& pStylesheetInfoBar_ChannelBottomRight,
+        QLabel* pLblInfoBarLeft, QLabel* pLblInfoBarCenter, QLabel* pLblInfoBarRight,
+        QLabel* pMainValueLabel_ChannelTopLeft, QLabel* pMainValueLabel_ChannelTopRight,
+        QLabel* pMainValueLabel_ChannelBottomLeft, QLabel* pMainValueLabel_ChannelBottomRight,
+        QLabel* pLblWarningIcon_ChannelTopLeft, QLabel* pLblWarningIcon_ChannelTopRight,
+        QLabel* pLblWarningIcon_ChannelBottomLeft, QLabel* pLblWarningIcon_ChannelBottomRight,
+        QLabel* pLblSmartProbeIndicator_ChannelTopLeft, QLabel* pLblSmartProbeIndicator_ChannelTopRight,
+        QLabel* pLblSmartProbeIndicator_ChannelBottomLeft, QLabel* pLblSmartProbeIndicator_ChannelBottomRight,
+        QZELKPushButton* pBtnChannel_ChannelTopLeft, QZELKPushButton* pBtnChannel_ChannelTopRight,
+        QZELKPushButton* pBtnChannel_ChannelBottomLeft, QZELKPushButton* pBtnChannel_ChannelBottomRight,
+        QZELKPushButton* pBtnUnit_ChannelTopLeft, QZELKPushButton* pBtnUnit_ChannelTopRight,
+        QZELKPushButton* pBtnUnit_ChannelBottomLeft, QZELKPushButton* pBtnUnit_ChannelBottomRight,
+        QZELKPushButton* pBtnFreeze_ChannelTopLeft, QZELKPushButton* pBtnFreeze_ChannelTopRight,
+        QZELKPushButton* pBtnFreeze_ChannelBottomLeft, QZELKPushButton* pBtnFreeze_ChannelBottomRight,
+        QZELKPushButton* pBtnRoot2_ChannelTopLeft, QZELKPushButton* pBtnRoot2_ChannelTopRight,
+        QZELKPushButton* pBtnRoot2_ChannelBottomLeft, QZELKPushButton* pBtnRoot2_ChannelBottomRight,
+        QZELKPushButton* pBtnProbe_ChannelTopLeft, QZELKPushButton* pBtnProbe_ChannelTopRight,
+        QZELKPushButton* pBtnProbe_ChannelBottomLeft, QZELKPushButton* pBtnProbe_ChannelBottomRight,
+        QWidget* pWgtChannelTopLeft, QWidget* pWgtChannelTopRight, QWidget* pWgtChannelBottomLeft,
+        QWidget* pWgtChannelBottomRight);
+
+    bool isViewCompatible(int pChannelCount) override { return pChannelCount == 4; }
+
+private slots:
+    void toggleFreeze_ChannelTopLeft() { toggleFreezeAt(mTopLeft); }
+    void toggleFreeze_ChannelTopRight() { toggleFreezeAt(mTopRight); }
+    void toggleFreeze_ChannelBottomLeft() { toggleFreezeAt(mBottomLeft); }
+    void toggleFreeze_ChannelBottomRight() { toggleFreezeAt(mBottomRight); }
+    void selectUnit_ChannelTopLeft() { selectUnitAt(mTopLeft); }
+    void selectUnit_ChannelTopRight() { selectUnitAt(mTopRight); }
+    void selectUnit_ChannelBottomLeft() { selectUnitAt(mBottomLeft); }
+    void selectUnit_ChannelBottomRight() { selectUnitAt(mBottomRight); }
+    void selectChannel_ChannelTopLeft() { selectChannelAt(mTopLeft); }
+    void selectChannel_ChannelTopRight() { selectChannelAt(mTopRight); }
+    void selectChannel_ChannelBottomLeft() { selectChannelAt(mBottomLeft); }
+    void selectChannel_ChannelBottomRight() { selectChannelAt(mBottomRight); }
+    void onProbeBtnPressed_TopLeft() { pressProbeAt(mTopLeft); }
+    void onProbeBtnPressed_TopRight() { pressProbeAt(mTopRight); }
+    void onProbeBtnPressed_BottomLeft() { pressProbeAt(mBottomLeft); }
+    void onProbeBtnPressed_BottomRight() { pressProbeAt(mBottomRight); }
+    void toggleRoot2_ChannelTopLeft() { toggleRoot2At(mTopLeft, places()); }
+    void toggleRoot2_ChannelTopRight() { toggleRoot2At(mTopRight, places()); }
+    void toggleRoot2_ChannelBottomLeft() { toggleRoot2At(mBottomLeft, places()); }
+    void toggleRoot2_ChannelBottomRight() { toggleRoot2At(mBottomRight, places()); }
+
+private:
+    TChannelViewPosition mTopLeft;
+    TChannelViewPosition mTopRight;
+    TChannelViewPosition mBottomLeft;
+    TChannelViewPosition mBottomRight;
 };

@@ -302,17 +302,6 @@ TTwoChannelViewController::TTwoChannelViewController(
     pWgtChannelBottom->setGraphicsEffect(createOpacityEffect());
 }
 
-TChannelViewPosition* TTwoChannelViewController::positionOf(TAbstractChannel* pChannel)
-{
-    if (!pChannel)
-        return nullptr;
-    if (pChannel == mTop.mChannel)
-        return &mTop;
-    if (pChannel == mBottom.mChannel)
-        return &mBottom;
-    return nullptr;
-}
-
 void TTwoChannelViewController::setChannel_Top(TAbstractChannel* pChannel)
 {
     attachChannel(mTop, pChannel);
@@ -338,17 +327,13 @@ void TTwoChannelViewController::setChannels(const zelk::vector<TAbstractChannel*
 
 void TTwoChannelViewController::detachChannels()
 {
-    detachChannel(mTop);
-    detachChannel(mBottom);
+    detachPositions(positions());
     mMeasuredChannel = nullptr;
 }
 
 void TTwoChannelViewController::channels(zelk::vector<TAbstractChannel*>& oChannels)
 {
-    for (TChannelViewPosition* position : positions()) {
-        if (position->mChannel)
-            oChannels << position->mChannel;
-    }
+    appendChannels(positions(), oChannels);
 }
 
 void TTwoChannelViewController::initGUI()
@@ -391,12 +376,8 @@ void TTwoChannelViewController::valuesChanged(TAbstractChannel* pChannel)
 
 void TTwoChannelViewController::valuesChanged(TAbstractChannel* pChannel, bool pOverrideFreeze, bool pForcePeakRefresh)
 {
-    if (pChannel) {
-        if (TChannelViewPosition* position = positionOf(pChannel))
-            drawPosition(*position, mPeakValMin, mPeakValMax, mMainValFontSizes, pOverrideFreeze, pForcePeakRefresh);
-        mLblInfoBarLeft->setText(channelAndSampleCountText(pChannel));
-        setInfoBarCenterAndRight(pChannel);
-    }
+    showChannelValues(positions(), pChannel, mPeakValMin, mPeakValMax, mMainValFontSizes, pOverrideFreeze,
+                      pForcePeakRefresh);
     refreshDifference();
 }
 
@@ -404,14 +385,11 @@ void TTwoChannelViewController::noValuesAvailable(TAbstractChannel* pChannel)
 {
     if (!isCurrentView() || !pChannel)
         return;
-    if (TChannelViewPosition* position = positionOf(pChannel))
-        clearPositionValues(*position);
+    showNoValues(positions(), pChannel);
     if (pChannel == mMeasuredChannel) {
         mPeakValMin->clear();
         mPeakValMax->clear();
     }
-    mLblInfoBarLeft->setText(mTransChannel + QLatin1Char(' ') + pChannel->channelCaption());
-    clearInfoBarCenterAndRight();
 }
 
 void TTwoChannelViewController::refreshDifference()
@@ -442,9 +420,7 @@ void TTwoChannelViewController::changeUnit(TAbstractChannel* pChannel, EnUnit pU
         refreshDifference();
         return;
     }
-    mChannelController->changeUnit(pChannel, pUnit);
-    if (TChannelViewPosition* position = positionOf(pChannel))
-        position->mBtnUnit->setText(TAbstractChannel::unitToText(pUnit));
+    changeUnitAt(positions(), pChannel, pUnit);
     if (mMeasuredChannel)
         setResolutionButtons(mBtnDecResolution, mBtnIncResolution, *mMeasuredChannel);
     valuesChanged(pChannel, true, false);
@@ -462,8 +438,7 @@ void TTwoChannelViewController::channelSwitched(TAbstractChannel* pNewChannel)
 
 void TTwoChannelViewController::setChannelColors(TAbstractChannel* pMeasured)
 {
-    zelk::vector<TChannelViewPosition*> places = positions();
-    setPositionColors(places, pMeasured, mChannelDependingPanels);
+    setPositionColors(positions(), pMeasured, mChannelDependingPanels);
 }
 
 void TTwoChannelViewController::channelReplaced(TAbstractChannel* pOldChannel, TAbstractChannel* pNewChannel)
@@ -508,26 +483,14 @@ void TTwoChannelViewController::clearPeakValues()
 
 void TTwoChannelViewController::onProbeDataChanged(TAbstractProbe* pProbe)
 {
-    if (!pProbe)
-        return;
-    for (TChannelViewPosition* position : positions()) {
-        if (position->mChannel && probeFromChannel(position->mChannel) == pProbe) {
-            setProbeName(position->mBtnProbe, pProbe->probeName());
-            return;
-        }
-    }
+    showProbeNameAtFirst(positions(), pProbe);
 }
 
 void TTwoChannelViewController::probeAssignedToChannelNotification(TAbstractProbe*, TAbstractChannel* pChannel)
 {
-    if (!pChannel || !positionOf(pChannel))
-        return;
-    for (TChannelViewPosition* position : positions()) {
-        if (position->mChannel && pChannel == position->mChannel->distinctPhysicalChannel()) {
-            initGUI();
-            return;
-        }
-    }
+    // Only a probe that went to one of the two channels themselves.
+    if (positionOf(positions(), pChannel) && showsPhysicalChannel(positions(), pChannel))
+        initGUI();
 }
 
 void TTwoChannelViewController::setProbeName(QZELKPushButton* pButton, const QString& pProbeName)
