@@ -27,6 +27,7 @@ private slots:
     void pyvisaSessionMeasuresScansAndSwitchesTheUnit();
     void lxiQueriesTheIdentity();
     void usbHostIsAnsweredOnceTheNetworkClientLetGo();
+    void pyvisaSessionLogsListsDownloadsAndErases();
 
 private:
     void startProcess(QProcess& pProcess, const QString& pProgram, const QStringList& pArguments);
@@ -65,6 +66,29 @@ print(inst.query('MEAS:NOTHING'))
 print(inst.query('PROB:LIST?'))
 print(inst.query('PROB:IDEN 1,Bath B'))
 print(inst.query('PROB:IDEN? 1'))
+print(inst.query('SYST:LOCA'))
+inst.close()
+)";
+
+// A log of a second and a half on the instrument, fetched and erased by the client.
+const char* PYVISA_LOGGER_SESSION = R"(
+import time, pyvisa
+rm = pyvisa.ResourceManager('@py')
+inst = rm.open_resource('TCPIP::127.0.0.1::%1::SOCKET', read_termination='\r\n', write_termination='\n', timeout=10000)
+inst.encoding = 'latin-1'
+print(inst.query('SYST:ACKN 1'))
+print(inst.query('SYST:REMO'))
+print(inst.query('LOGG:RUNN 1'))
+time.sleep(1.5)
+print(inst.query('LOGG:RUNN 0'))
+name = inst.query('LOGG:FILE?')
+print(name)
+records = inst.query('LOGG:DOWN ' + name).split('\x1e')
+print(records[0])
+print(records[records.index('') + 1])
+print(records[-1].split(';')[2])
+print(inst.query('LOGG:ERAS ' + name))
+print(inst.query('LOGG:FILE?'))
 print(inst.query('SYST:LOCA'))
 inst.close()
 )";
@@ -230,6 +254,26 @@ void tst_RemoteControl::usbHostIsAnsweredOnceTheNetworkClientLetGo()
     QString reply;
     QTRY_VERIFY_WITH_TIMEOUT((reply += serialControl("read usb")).contains(IDENTITY_END), 10000);
     QVERIFY2(reply.trimmed().startsWith(IDENTITY_START), qPrintable(reply));
+}
+
+void tst_RemoteControl::pyvisaSessionLogsListsDownloadsAndErases()
+{
+    QProcess client;
+    client.start(PYTHON, {QStringLiteral("-c"), QString::fromLatin1(PYVISA_LOGGER_SESSION).arg(mPort)});
+    QVERIFY(client.waitForFinished(30000));
+    const QString errors = QString::fromUtf8(client.readAllStandardError());
+    QVERIFY2(client.exitCode() == 0, qPrintable(errors));
+    const QStringList lines = QString::fromLatin1(client.readAllStandardOutput()).split(QLatin1Char('\n'));
+    QVERIFY2(lines.size() >= 11, qPrintable(errors));
+    QCOMPARE(lines.mid(0, 4), (QStringList{"ACK", "ACK", "ACK", "ACK"}));
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d{8}_\\d{9}$")).match(lines.at(4)).hasMatch(),
+             qPrintable(lines.at(4)));
+    QCOMPARE(lines.at(5), QStringLiteral("ZTM9900"));
+    QCOMPARE(lines.at(6), QStringLiteral("Date;Time;Channel;Temperature value;Unit;Raw value;Unit;"
+                                         "Temperature difference;Unit;Raw value difference;Unit"));
+    QCOMPARE(lines.at(7), QStringLiteral("Channel 1"));
+    QCOMPARE(lines.mid(8, 3), (QStringList{"ACK", "E12", "ACK"}));
+    QVERIFY(QDir(TDeviceRoot::path(QStringLiteral("/home/Logfiles"))).entryList(QDir::Files).isEmpty());
 }
 
 TAMARIND_TEST_MAIN(tst_RemoteControl)

@@ -28,6 +28,7 @@
 #include "intcommcontroller.h"
 #include "internalscpihandler.h"
 #include "languagecontroller.h"
+#include "logfilecontroller.h"
 #include "measurementboardinfo.h"
 #include "osversion.h"
 #include "probealarmcontroller.h"
@@ -152,6 +153,7 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildStandardProbeSettings();
     buildChannelViewManager();
     buildProbeController();
+    buildLogger();
     buildRemoteControl();
     buildChannelViews();
     fitProbeEditorToInstrumentType();
@@ -181,8 +183,11 @@ TTamarindMainForm::~TTamarindMainForm()
     mCyclicCheckTimer.reset();
     if (mChannelController && mScanModeController)
         mChannelController->removeListener(mScanModeController.get());
+    if (mChannelController && mLogfileController)
+        mChannelController->removeListener(mLogfileController.get());
     if (mChannelController && mGraphViewController)
         mChannelController->removeListener(mGraphViewController.get());
+    mLogfileController.reset();
     mChannelController.reset();
     mGraphViewController.reset();
     mScanModeController.reset();
@@ -745,6 +750,23 @@ void TTamarindMainForm::buildProbeController()
             &TTamarindMainForm::default_widget_activated_handler);
 }
 
+// The logger's settings rows come first in its list; it adds a row per log file.
+void TTamarindMainForm::buildLogger()
+{
+    auto menu = createDefaultClickableWidgetController(ui->LblMenuCaption);
+    addRows(*menu, {{ui->BtnLogger_Mode, ui->LblLogger_Mode},
+                    {ui->BtnLogger_Interval, ui->LblLogger_Interval},
+                    {ui->BtnLogger_StartTime, ui->LblLogger_StartTime},
+                    {ui->BtnLogger_Duration, ui->LblLogger_Duration}});
+    mLogfileController = std::make_unique<TLogfileController>(
+        this, CHANNEL_READ_INTERVAL, mChannelController.get(), mProbeController.get(), mScanModeController.get(),
+        mLogfileDir, TLogfileControllerWidgets::fromForm(*ui), std::move(menu),
+        TInstrumentInfo::instance()->instrumentSerialNumber());
+    connect(mLogfileController.get(), &TLogfileController::loggerStatusActiveChanged, this,
+            &TTamarindMainForm::onLoggerStatusActiveChanged);
+    mLogfileController->loadSettings();
+}
+
 // The excitation current can be chosen on the ZTM9900 only. The widgets leave
 // the editor but stay the window's, hidden, so that they are released with it.
 void TTamarindMainForm::fitProbeEditorToInstrumentType()
@@ -835,10 +857,11 @@ void TTamarindMainForm::buildCalibrationItemList()
     loadCalibrationData();
 }
 
-// Listeners hear of a new value the last registered first: scan mode before the graph.
+// Listeners hear of a new value the last registered first: scan mode, the logger, then the graph.
 void TTamarindMainForm::registerChannelListeners()
 {
     mChannelController->addListener(mGraphViewController.get());
+    mChannelController->addListener(mLogfileController.get());
     mChannelController->addListener(mScanModeController.get());
 }
 

@@ -39,6 +39,7 @@ class TClickableWidgetController;
 class TCustomLogoGUIController;
 class TGraphViewController;
 class TIntCommController;
+class TLogfileController;
 class TInternalSCPIHandler;
 class TProbeController;
 class TScanModeController;
@@ -215,9 +216,10 @@ public slots:
     void onScanModeStarted();
     void onScanModeStopped();
     void onScanViewChangedDuringRuntime(const TScanModeController& pScanModeController);
-    // The status marks of the title bar: "SCAN" while scan mode runs, "REM"
-    // while a client controls the instrument.
+    // The status marks of the title bar: "LOG" while the logger runs, "SCAN"
+    // while scan mode runs, "REM" while a client controls the instrument.
     void updateTitleLabel_Right();
+    void onLoggerStatusActiveChanged(bool pActive);
     void onRemoteModeChanged(bool pRemoteMode);
     void onMainStackedWidgetChanged(int pIndex);
 
@@ -270,6 +272,7 @@ private:
     void buildProbeController();
     void buildScanMode();
     void buildGraphView();
+    void buildLogger();
     void buildRemoteControl();
     void buildOptionBoardTransport();
     void buildRemoteSettingsPage();
@@ -330,6 +333,7 @@ private:
     std::unique_ptr<TCalibrationRoutinesGUIController> mCalibrationRoutinesGUIController;
     std::unique_ptr<TChannelController> mChannelController;
     std::unique_ptr<TScanModeController> mScanModeController;
+    std::unique_ptr<TLogfileController> mLogfileController;
     std::unique_ptr<TGraphViewController> mGraphViewController;
     std::unique_ptr<TChannelViewControllerManager> mChannelViewControllerManager;
     std::unique_ptr<TCustomLogoGUIController> mCustomLogoGUIController;

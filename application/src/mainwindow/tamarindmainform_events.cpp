@@ -5,12 +5,16 @@
 
 #include "brightnesscontroller.h"
 #include "buzzercontroller.h"
+#include "channelcontroller.h"
 #include "customlogocontroller.h"
 #include "customlogoguicontroller.h"
+#include "diskspacecontroller.h"
 #include "externalcommunicationhandler.h"
+#include "logfilecontroller.h"
 #include "messagedialog.h"
 #include "scanmodecontroller.h"
 #include "screenshotcontroller.h"
+#include "tamarindscreenshotconfirmation.h"
 #include "usbstickcontroller.h"
 #include "zelkabstractbutton.h"
 
@@ -100,6 +104,8 @@ void TTamarindMainForm::on_BtnHome_released()
 void TTamarindMainForm::on_BtnLogger_beforeButtonPressed()
 {
     mManualLogFileEntryDone = false;
+    if (mLogfileController->isLoggerStarted() && mLogfileController->logMode() == TLogfileController::lmManual)
+        mLogfileManModeTimer->start();
 }
 
 void TTamarindMainForm::on_BtnLogger_released()
@@ -121,6 +127,10 @@ void TTamarindMainForm::onScreenshotTaken()
 
 void TTamarindMainForm::manual_logfile_entry()
 {
+    if (!mLogfileController->writeChannelValueToLogfile(mChannelController->measuredChannel()))
+        TDiskSpaceController::instance().checkDiskspace();
+    else
+        TTamarindScreenshotConfirmation(this).exec();
     mManualLogFileEntryDone = true;
 }
 
@@ -128,6 +138,8 @@ void TTamarindMainForm::checkUSB()
 {
     const bool connected = TUSBStickControllerProvider::getUSBStickController()->isUSBStickConnected();
     ui->BtnUSB->setVisible(connected);
+    if (mLogfileController)
+        mLogfileController->setButtons(connected);
     if (!connected && ui->stackedWidget->currentWidget() == ui->PageDownload) {
         on_BtnReturnToMainMenu_clicked();
         returnToHomeView();
@@ -149,11 +161,21 @@ void TTamarindMainForm::onCyclicCheckTimer()
 void TTamarindMainForm::updateTitleLabel_Right()
 {
     QString marks;
+    if (mLogfileController && mLogfileController->isLoggerStarted())
+        marks += QLatin1Char(' ') + tr("LOG");
     if (mScanModeController->isScanModeActive())
         marks += QLatin1Char(' ') + tr("SCAN");
     if (mExternalCommunicationHandler && mExternalCommunicationHandler->isInRemoteMode())
         marks += QLatin1Char(' ') + tr("REM");
     ui->LblTitleRight->setText(marks.trimmed());
+}
+
+// A log that ends closes whatever the menu column showed of it.
+void TTamarindMainForm::onLoggerStatusActiveChanged(bool pActive)
+{
+    updateTitleLabel_Right();
+    if (!pActive)
+        on_BtnReturnToMainMenu_clicked();
 }
 
 // The instrument restarts once the time is set; a stick check in between

@@ -7,6 +7,7 @@
 #include "channelviewcontrollers.h"
 #include "clickablewidgetcontroller.h"
 #include "fontmetricshelper.h"
+#include "logfilecontroller.h"
 #include "messagedialog.h"
 #include "probecontroller.h"
 #include "scanmodecontroller.h"
@@ -162,6 +163,8 @@ void TTamarindMainForm::beforeShowConnectedView(QZELKAppButton* pButton, bool& h
     }
     if (pButton == ui->BtnInfo)
         updateInfoScreen();
+    else if (pButton == ui->BtnLogger)
+        mLogfileController->setButtons();
     else if (pButton == ui->BtnUSB)
         on_BtnReturnToMainMenu_clicked();
 }

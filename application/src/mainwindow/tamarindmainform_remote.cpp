@@ -8,6 +8,7 @@
 #include "externalcommunicationhandler.h"
 #include "externalinterfacedetector.h"
 #include "ieeeconfigurationcontroller.h"
+#include "logfilecontroller.h"
 #include "remotesettingscontroller.h"
 #include "rs232configurationcontroller.h"
 #include "scanmodecontroller.h"
@@ -28,7 +29,7 @@ void TTamarindMainForm::buildRemoteControl()
 {
     mExternalCommunicationHandler = std::make_unique<TExternalCommunicationHandler>(
         mInternalSCPIHandler.get(), mChannelController.get(), mProbeController.get(),
-        mChannelViewControllerManager.get(), nullptr);
+        mChannelViewControllerManager.get(), mLogfileController.get());
     connect(mExternalCommunicationHandler.get(), &TExternalCommunicationHandler::remoteModeChanged, this,
             &TTamarindMainForm::onRemoteModeChanged);
 
@@ -102,6 +103,8 @@ void TTamarindMainForm::onRemoteModeChanged(bool pRemoteMode)
     if (pRemoteMode) {
         if (mScanModeController->isScanModeActive())
             on_BtnScan_Stop_clicked();
+        if (mLogfileController->isLoggerStarted())
+            mLogfileController->stopLogger();
         on_BtnReturnToMainMenu_clicked();
         returnToHomeView();
     }

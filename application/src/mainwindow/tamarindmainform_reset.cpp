@@ -13,6 +13,7 @@
 #include "graphviewcontroller.h"
 #include "internalscpihandler.h"
 #include "languagecontroller.h"
+#include "logfilecontroller.h"
 #include "menubuttoncontext.h"
 #include "messagedialog.h"
 #include "probealarmcontroller.h"
@@ -39,6 +40,7 @@ void TTamarindMainForm::factoryReset()
     mStdProbeSettingsController->factoryReset();
     TProbeAlarmController::instance().factoryReset();
     mGraphViewController->factoryReset();
+    mLogfileController->factoryReset();
     mScanModeController->factoryReset(homeViewChannel());
     if (mInternalSCPIHandler->restoreFactoryCalibration())
         loadCalibrationData();
@@ -69,6 +71,8 @@ void TTamarindMainForm::changeEvent(QEvent* pEvent)
             mChannelViewControllerManager->retranslate();
         if (mGraphViewController)
             mGraphViewController->retranslate();
+        if (mLogfileController)
+            mLogfileController->retranslate();
         if (ui->stackedWidget->currentWidget() == ui->PageSettings && mSettingsWidgetController)
             mSettingsWidgetController->indicateActiveWidget();
         // The instrument name is asked of the board, which the constructor does in its own time.

@@ -169,6 +169,10 @@ private:
     void copyTouchscreenCalibration(const QString& pSource, const QString& pTarget);
     void startTouchscreenTest();
     void restoreUserData(const TSCPICommand& pCommand);
+    // The path of the log file the command names; empty after error 5, 12 or 16.
+    QString logfileByParameter(const TSCPICommand& pCommand);
+    void downloadLogfile(const TSCPICommand& pCommand);
+    void eraseLogfile(const TSCPICommand& pCommand);
 
     // Measure and configure groups.
     void readCurrentValue();

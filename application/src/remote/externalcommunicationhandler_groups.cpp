@@ -2,8 +2,3 @@
 // header until its own source takes its place.
 
 #include "externalcommunicationhandler.h"
-
-bool TExternalCommunicationHandler::processCommand_Logger(const TSCPICommand&)
-{
-    return false;
-}

@@ -1,0 +1,237 @@
+// The logger page: the list of log files, the content view of one of them,
+// and Download and Delete.
+
+#include "logfilecontroller.h"
+
+#include "clickablewidgetcontroller.h"
+#include "messagedialog.h"
+#include "submenucontroller.h"
+#include "usbstickcontroller.h"
+#include "zelkdialogbutton.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QTextStream>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+void TLogfileController::refreshLogfileList()
+{
+    mLogfiles.clear();
+    destroyLogfileListButtons();
+    auto* layout = mLogfileListParent ? qobject_cast<QVBoxLayout*>(mLogfileListParent->layout()) : nullptr;
+    for (const QString& name : getLogfileList()) {
+        mLogfiles << name;
+        if (layout)
+            createLogfileButton(name, layout, layout->count() - 1);
+    }
+}
+
+void TLogfileController::destroyLogfileListButtons()
+{
+    for (TLogfileRow& row : mLogfileListButtons) {
+        if (!row.mRow)
+            continue;
+        mWidgetControllerLoggerMenu->removeWidget(row.mRow);
+        delete row.mRow.data();
+    }
+    mLogfileListButtons.clear();
+    mStartTimeLabels.clear();
+}
+
+QWidget* TLogfileController::addCreatedLogfileToList(const QString& pLogfile)
+{
+    const int existing = int(mLogfiles.size());
+    mLogfiles.insert(mLogfiles.begin(), pLogfile);
+    auto* layout = mLogfileListParent ? qobject_cast<QVBoxLayout*>(mLogfileListParent->layout()) : nullptr;
+    if (!layout)
+        return nullptr;
+    return createLogfileButton(pLogfile, layout, layout->count() - existing - 1);
+}
+
+QWidget* TLogfileController::createLogfileButton(const QString& pLogfile, QVBoxLayout* pLayout, int pIndex)
+{
+    const QPair<QWidget*, QLabel*> row =
+        TClickableWidgetController::createClickableWidget(mLogfileListParent, pLogfile);
+    mWidgetControllerLoggerMenu->addWidget(row.first, row.second, false);
+    pLayout->insertWidget(pIndex, row.first);
+    mLogfileListButtons.push_back({row.first, pLogfile});
+    if (auto* grid = qobject_cast<QGridLayout*>(row.first->layout())) {
+        // The row is 30 px high: the layout's usual margins would cut the "_" of the name off.
+        grid->setContentsMargins(9, 0, 9, 0);
+        auto* countdown = new QLabel(row.first);
+        grid->addWidget(countdown, 0, 1);
+        countdown->setAlignment(Qt::AlignRight | Qt::AlignCenter);
+        mStartTimeLabels[pLogfile] = countdown;
+    }
+    return row.first;
+}
+
+QString TLogfileController::logfileNameByWidget(QWidget* pWidget) const
+{
+    if (!pWidget)
+        return QString();
+    const auto row = std::find_if(mLogfileListButtons.begin(), mLogfileListButtons.end(),
+                                  [pWidget](const TLogfileRow& pRow) { return pRow.mRow == pWidget; });
+    return row == mLogfileListButtons.end() ? QString() : row->mName;
+}
+
+void TLogfileController::selectLogfile(const QString& pLogfileName, bool pShowMainMenuIfLogfileEmpty)
+{
+    mSelectedLogfile.close();
+    if (!pLogfileName.isEmpty()) {
+        mSelectedLogfile.setFileName(mLogfileDir + QLatin1Char('/') + pLogfileName);
+        displayLogfileContent(mSelectedLogfile);
+        mSubMenuController->showSubMenu(pLogfileName, mPageLogfileContent, this, smtViewer);
+        return;
+    }
+    mSelectedLogfile.setFileName(QString());
+    if (pShowMainMenuIfLogfileEmpty)
+        mSubMenuController->cancelSubMenu(this);
+}
+
+void TLogfileController::displayLogfileContent(QFile& pFile)
+{
+    for (QLabel* label : mLogfileContentParent->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        delete label;
+    if (!pFile.exists())
+        return;
+    if (!pFile.isOpen() && !pFile.open(QIODevice::ReadOnly))
+        return;
+
+    QTextStream stream(&pFile);
+    stream.setCodec("UTF-8");
+    // The header ends at the first empty line; the column titles follow it.
+    bool inHeader = true;
+    QStringList lines;
+    while (!stream.atEnd()) {
+        const QString line = stream.readLine();
+        if (inHeader) {
+            if (line.isEmpty()) {
+                inHeader = false;
+                stream.readLine();
+            }
+            continue;
+        }
+        if (line.isEmpty())
+            continue;
+        lines << line;
+        if (lines.size() > MAX_DISPLAYED_LINES)
+            lines.removeFirst();
+    }
+    pFile.close();
+    for (const QString& line : lines)
+        addLinesToLogfileContentDisplay(splitLogfileLineForDisplay(line));
+}
+
+QStringList TLogfileController::splitLogfileLineForDisplay(const QString& pLine)
+{
+    const QStringList fields = pLine.split(QLatin1Char(';'), Qt::KeepEmptyParts, Qt::CaseSensitive);
+    if (fields.size() <= 6)
+        return QStringList();
+    return {(fields[0] + QLatin1Char(' ') + fields[1] + QLatin1Char(' ') + fields[2]).trimmed(),
+            (fields[3] + fields[4] + QLatin1Char(' ') + fields[5] + fields[6]).trimmed()};
+}
+
+void TLogfileController::addLinesToLogfileContentDisplay(const QStringList& pLines)
+{
+    auto* layout = qobject_cast<QVBoxLayout*>(mLogfileContentParent->layout());
+    if (!layout)
+        return;
+    for (int i = 0; i < pLines.size(); ++i)
+        layout->insertWidget(i, new QLabel(pLines[i], mLogfileContentParent));
+    while (layout->count() > MAX_CONTENT_LAYOUT_ITEMS) {
+        QLayoutItem* item = layout->takeAt(layout->count() - 2);
+        delete item->widget();
+        delete item;
+    }
+}
+
+bool TLogfileController::isSelectedLogfileInUse() const
+{
+    return !mCurrentLogfile.fileName().isEmpty() && mSelectedLogfile.fileName() == mCurrentLogfile.fileName();
+}
+
+void TLogfileController::setButtons(bool pUSBStickConnected)
+{
+    const bool selectable =
+        !mSelectedLogfile.fileName().isEmpty() && mSelectedLogfile.exists() && !isSelectedLogfileInUse();
+    mBtnDownload->setEnabled(selectable && pUSBStickConnected);
+    mBtnDelete->setEnabled(selectable);
+}
+
+void TLogfileController::setButtons()
+{
+    setButtons(TUSBStickControllerProvider::getUSBStickController()->isUSBStickConnected());
+    mBtnStart->setEnabled(!mLoggerStarted);
+    mBtnStop->setEnabled(mLoggerStarted);
+}
+
+void TLogfileController::onLoggerMenuMouseBtnReleased(QWidget* pButton)
+{
+    const QString name = logfileNameByWidget(pButton);
+    if (!name.isEmpty()) {
+        selectLogfile(name, true);
+        return;
+    }
+    struct TSettingsPage
+    {
+        QWidget* mRow;
+        QWidget* mPage;
+        EnSubMenuType mType;
+    };
+    const TSettingsPage pages[] = {{mBtnLogMode, mPageLoggerMode, smtViewer},
+                                   {mBtnStartTime, mPageLoggerStartTime, smtEditor},
+                                   {mBtnInterval, mPageLogInterval, smtEditor},
+                                   {mBtnDuration, mPageLogDuration, smtEditor}};
+    for (const TSettingsPage& page : pages) {
+        if (page.mRow != pButton)
+            continue;
+        if (page.mRow == mBtnStartTime)
+            refreshLogfileStartTimeView();
+        QLabel* caption = mWidgetControllerLoggerMenu->getLabelFromWidget(pButton);
+        mSubMenuController->showSubMenu(caption ? caption->text() : QString(), page.mPage, this, page.mType);
+    }
+    selectLogfile(QString(), false);
+}
+
+void TLogfileController::onDownloadClicked()
+{
+    QString name = logfileNameByWidget(mWidgetControllerLoggerMenu->activeWidget());
+    // After Return from the content view no row is active, while the file
+    // stays selected and the button enabled: the button means that file.
+    if (name.isEmpty() && !mSelectedLogfile.fileName().isEmpty() && !isSelectedLogfileInUse())
+        name = QFileInfo(mSelectedLogfile).fileName();
+    if (!name.isEmpty())
+        downloadLogfiles({name});
+}
+
+void TLogfileController::downloadLogfiles(const zelk::vector<QString>& pLogfileNames)
+{
+    const TAbstractUSBStickController* stick = TUSBStickControllerProvider::getUSBStickController();
+    if (!stick->isUSBStickConnected())
+        return;
+    std::map<QString, QString> names;
+    for (const QString& name : pLogfileNames)
+        names[name] = name + QStringLiteral(".log");
+    stick->copyFiles(mLogfileDir, QStringLiteral("Logfiles"), names, true, false);
+}
+
+void TLogfileController::onDeleteClicked()
+{
+    if (mLoggerStarted && isSelectedLogfileInUse()) {
+        TMessageDialog().showError(tr("The selected logfile is currently in use and cannot be deleted."));
+        return;
+    }
+    if (mSelectedLogfile.fileName().isEmpty())
+        return;
+    if (!TMessageDialog().showQuestion(tr("Would you really like to delete the selected logfile?")))
+        return;
+    mSelectedLogfile.close();
+    mSelectedLogfile.remove();
+    selectLogfile(QString(), true);
+    mWidgetControllerLoggerMenu->deactivateAll();
+    refreshLogfileList();
+}
