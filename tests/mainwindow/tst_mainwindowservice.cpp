@@ -328,6 +328,8 @@ void tst_MainWindowService::factoryReset()
                                            QString::number(tfAMPM));
     TLanguageController::instance().setLanguage(Languagecontroller::ltGerman);
     TLanguageController::instance().storeSettings();
+    // The texts to compare with are the German ones the window shows once it has been retranslated.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     const QString changedSound = mMain.text("LblSettings_SoundValue");
     const QString changedAlarm = mMain.text("LblSettings_AlarmForProbes_Val");
     // The board notes what the settings file held when it was asked for its calibration; it answers as told.

@@ -5,24 +5,24 @@
     <name>TAbstractChannel</name>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>°F</source>
-        <translation type="unfinished"></translation>
+        <translation>°F</translation>
     </message>
     <message>
         <source>K</source>
         <extracomment>Kelvin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>mV</source>
-        <translation type="unfinished"></translation>
+        <translation>mV</translation>
     </message>
 </context>
 <context>
@@ -30,80 +30,80 @@
     <message>
         <source>Chan.</source>
         <comment>Translation for channel selection button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Canale</translation>
     </message>
     <message>
         <source>No. of meas.</source>
         <comment>Number of values on which average value and stability are based on</comment>
-        <translation type="unfinished"></translation>
+        <translation>N. misure</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Stability</source>
         <comment>Stability of average value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stabilità</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenza</translation>
     </message>
     <message>
         <source>Resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistenza</translation>
     </message>
     <message>
         <source>Thermovoltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione termoel.</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
 </context>
 <context>
     <name>TAbstractProbe</name>
     <message>
         <source>WARNING: the last calibration of probe %1 is longer than one year ago! (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENZIONE: l&apos;ultima taratura della sonda %1 risale a più di un anno fa! (%2)</translation>
     </message>
     <message>
         <source>Probe name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nome sonda: </translation>
     </message>
     <message>
         <source>Probe type: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo sonda: </translation>
     </message>
     <message>
         <source>Reference probe: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sonda di riferimento: </translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sì</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>T min.: </source>
-        <translation type="unfinished"></translation>
+        <translation>T min.: </translation>
     </message>
     <message>
         <source>T max.: </source>
-        <translation type="unfinished"></translation>
+        <translation>T max.: </translation>
     </message>
     <message>
         <source>Last calibration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima taratura: </translation>
     </message>
 </context>
 <context>
@@ -111,1523 +111,1750 @@
     <message>
         <source>Thermocouple (8 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia (8 canali)</translation>
     </message>
     <message>
         <source>Thermocouple (16 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia (16 canali)</translation>
     </message>
     <message>
         <source>SWX6300 (8 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SWX6300 (8 canali)</translation>
     </message>
     <message>
         <source>SWX6300 (16 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SWX6300 (16 canali)</translation>
     </message>
     <message>
         <source>SWX6100 (10 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SWX6100 (10 canali)</translation>
     </message>
 </context>
 <context>
     <name>TAbstractUSBStickController</name>
     <message>
         <source>At least one file could not be copied to the USB stick. Please make sure that a USB stick with enough free space is connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare almeno un file sulla chiavetta USB. Verificare che sia collegata una chiavetta USB con spazio libero sufficiente!</translation>
     </message>
     <message>
         <source>You can now safely remove the USB stick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora è possibile rimuovere la chiavetta USB in sicurezza.</translation>
     </message>
 </context>
 <context>
     <name>TBinaryDerivedChannel</name>
     <message>
         <source>Chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale</translation>
     </message>
 </context>
 <context>
     <name>TBuzzerGUIController</name>
     <message>
         <source>Keystroke sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono tasti</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme</translation>
     </message>
 </context>
 <context>
     <name>TCJCCalibrationItem</name>
     <message>
         <source>Please connect the CJC calibration adaptor to channel 1 and channel %1. Make sure the probe with the adaptor&apos;s coefficients is assigned to channel 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegare l&apos;adattatore di taratura CJC al canale 1 e al canale %1. Verificare che la sonda con i coefficienti dell&apos;adattatore sia assegnata al canale 1.</translation>
     </message>
     <message>
         <source>The instrument could not produce a valid measuring result. Calibration will be aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo strumento non ha potuto fornire un risultato di misura valido. La taratura verrà interrotta.</translation>
+    </message>
+</context>
+<context>
+    <name>TCalPointControls</name>
+    <message>
+        <source>Reference value:</source>
+        <translation>Valore di riferimento:</translation>
+    </message>
+    <message>
+        <source>Stability:</source>
+        <translation>Stabilità:</translation>
+    </message>
+    <message>
+        <source>Value channel %1:</source>
+        <translation>Valore canale %1:</translation>
     </message>
 </context>
 <context>
     <name>TCalibrationProgressDialog</name>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi</translation>
     </message>
 </context>
 <context>
     <name>TCalibrationRoutine</name>
     <message>
         <source>Routine name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome routine</translation>
     </message>
     <message>
         <source>Routine start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio routine</translation>
     </message>
     <message>
         <source>Routine end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine routine</translation>
     </message>
     <message>
         <source>Source (calibrator type)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgente (tipo di calibratore)</translation>
     </message>
     <message>
         <source>Stability [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>Stabilità [K]</translation>
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di stabilità [min]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di attesa [min]</translation>
     </message>
     <message>
         <source>Reference channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale di riferimento</translation>
     </message>
     <message>
         <source>Reference probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonda di riferimento</translation>
     </message>
     <message>
         <source>DUT</source>
-        <translation type="unfinished"></translation>
+        <translation>DUT</translation>
     </message>
     <message>
         <source>Channel: </source>
-        <translation type="unfinished"></translation>
+        <translation>Canale: </translation>
     </message>
     <message>
         <source>Calibration point [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto di taratura [°C]</translation>
     </message>
     <message>
         <source>Reference value [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore di riferimento [°C]</translation>
     </message>
     <message>
         <source>Reference stability [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>Stabilità riferimento [K]</translation>
     </message>
     <message>
         <source>DUT value [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore DUT [°C]</translation>
     </message>
     <message>
         <source>DUT raw value [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore grezzo DUT [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>TCalibrationRoutineView</name>
+    <message>
+        <source>Calibration routine:</source>
+        <translation>Routine di taratura:</translation>
+    </message>
+    <message>
+        <source>Stability time [min]:</source>
+        <translation>Tempo di stabilità [min]:</translation>
+    </message>
+    <message>
+        <source>Hold time [min]:</source>
+        <translation>Tempo di attesa [min]:</translation>
+    </message>
+    <message>
+        <source>Stability [K]:</source>
+        <translation>Stabilità [K]:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Calibration point:</source>
+        <translation>Punto di taratura:</translation>
+    </message>
+    <message>
+        <source>Started: %1</source>
+        <comment>Calibration routine is running since...</comment>
+        <translation>Avviata: %1</translation>
+    </message>
+    <message>
+        <source>Collecting samples</source>
+        <translation>Acquisizione valori</translation>
+    </message>
+    <message>
+        <source>Unstable</source>
+        <translation>Instabile</translation>
+    </message>
+    <message>
+        <source>Reading DUT channels</source>
+        <translation>Lettura canali DUT</translation>
+    </message>
+    <message>
+        <source>Hold time running</source>
+        <translation>Tempo di attesa in corso</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>Completed: %1</source>
+        <comment>Calibration routine has completed at this point of time</comment>
+        <translation>Completata: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Would you like to abort the calibration routine?</source>
+        <translation>Interrompere la routine di taratura?</translation>
     </message>
 </context>
 <context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione canali</translation>
     </message>
 </context>
 <context>
     <name>TChannelSelectDialog</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TDWK4400_1100_Connector</name>
     <message>
         <source>No USB to serial converter found. Please make sure that a converter based on an FTDI chip is used. Reconnecting the converter might also help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun convertitore USB-seriale trovato. Utilizzare un convertitore con chip FTDI. Anche ricollegare il convertitore può aiutare.</translation>
     </message>
     <message>
         <source>Please check if the calibrator is ready to communicate. If the setpoint value is blinking, please press E.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificare che il calibratore sia pronto a comunicare. Se il valore di setpoint lampeggia, premere E.</translation>
     </message>
 </context>
 <context>
     <name>TDWK46XX_Connector</name>
     <message>
         <source>No USB to serial converter found. Please make sure that a converter based on an FTDI chip is used. Reconnecting the converter might also help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun convertitore USB-seriale trovato. Utilizzare un convertitore con chip FTDI. Anche ricollegare il convertitore può aiutare.</translation>
     </message>
 </context>
 <context>
     <name>TDateDialog</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>gg/mm/aaaa</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/gg/aaaa</translation>
     </message>
 </context>
 <context>
     <name>TDiskSpaceController</name>
     <message>
         <source>100 % storage used</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria utilizzata al 100 %</translation>
     </message>
 </context>
 <context>
     <name>TDownloadProgressDialog</name>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Download in corso...</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Download completato</translation>
     </message>
 </context>
 <context>
     <name>TFirmwareUpdaterUI</name>
     <message>
         <source>Updating from version %1 to version %2. Would you like to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento dalla versione %1 alla versione %2. Continuare?</translation>
     </message>
     <message>
         <source>Firmware update successful. A restart of the instrument will now be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento firmware riuscito. Lo strumento verrà ora riavviato.</translation>
+    </message>
+</context>
+<context>
+    <name>TGraphViewController</name>
+    <message>
+        <source>Chan.</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Graph settings</source>
+        <translation>Impostazioni grafico</translation>
+    </message>
+    <message>
+        <source>Value for &quot;Max.&quot; must be greater than value for &quot;Min.&quot;!</source>
+        <translation>Il valore di &quot;Max.&quot; deve essere maggiore del valore di &quot;Min.&quot;!</translation>
     </message>
 </context>
 <context>
     <name>TIPAddressDialog</name>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo IP</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TInstrumentInfo</name>
     <message>
         <source>Scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanner</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello</translation>
     </message>
     <message>
         <source>Instrument serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di serie strumento</translation>
     </message>
     <message>
         <source>Measuring serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di serie sistema di misura</translation>
     </message>
     <message>
         <source>User interface serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di serie interfaccia</translation>
     </message>
     <message>
         <source>User interface version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione interfaccia</translation>
     </message>
     <message>
         <source>OS version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione SO</translation>
     </message>
     <message>
         <source>Firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione firmware</translation>
+    </message>
+</context>
+<context>
+    <name>TLogfileController</name>
+    <message>
+        <source>s</source>
+        <extracomment>seconds</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Starts in</source>
+        <translation>Inizia tra</translation>
+    </message>
+    <message>
+        <source>Stops in</source>
+        <translation>Termina tra</translation>
+    </message>
+    <message>
+        <source>Unable to write to logfile. Logger has been stopped.</source>
+        <translation>Impossibile scrivere nel file di log. Il logger è stato arrestato.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid date.</source>
+        <translation>Inserire una data valida.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid time.</source>
+        <translation>Inserire un&apos;ora valida.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid duration!</source>
+        <translation>Inserire una durata valida!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile, the logfile already exists!</source>
+        <translation>Impossibile creare il file di log, il file esiste già!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile.</source>
+        <translation>Impossibile creare il file di log.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid interval!</source>
+        <translation>Inserire un intervallo valido!</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>Caricamento sonde SMART...</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Temperature value</source>
+        <translation>Valore di temperatura</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Raw value</source>
+        <translation>Valore grezzo</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>Differenza di temperatura</translation>
+    </message>
+    <message>
+        <source>Raw value difference</source>
+        <translation>Differenza valore grezzo</translation>
+    </message>
+    <message>
+        <source>SMART probes</source>
+        <translation>Sonde SMART</translation>
+    </message>
+    <message>
+        <source>PRT probes:</source>
+        <translation>Sonde PRT:</translation>
+    </message>
+    <message>
+        <source>Thermocouple probes:</source>
+        <translation>Sonde termocoppia:</translation>
+    </message>
+    <message>
+        <source>Thermistor probes:</source>
+        <translation>Sonde termistore:</translation>
+    </message>
+    <message>
+        <source>The selected logfile is currently in use and cannot be deleted.</source>
+        <translation>Il file di log selezionato è in uso e non può essere eliminato.</translation>
+    </message>
+    <message>
+        <source>Would you really like to delete the selected logfile?</source>
+        <translation>Eliminare davvero il file di log selezionato?</translation>
+    </message>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <translation>gg/mm/aaaa</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>mm/gg/aaaa</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>days</extracomment>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
     </message>
 </context>
 <context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore! </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>TMultiChannelViewController</name>
+    <message>
+        <source>Probe / Unit (Chan. %1)</source>
+        <translation>Sonda / Unità (canale %1)</translation>
     </message>
 </context>
 <context>
     <name>TPRTProbe</name>
     <message>
         <source>Pt25</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt25</translation>
     </message>
     <message>
         <source>Pt100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt100</translation>
     </message>
     <message>
         <source>3-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>3 fili</translation>
     </message>
     <message>
         <source>4-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>4 fili</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>25Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>25Ω</translation>
     </message>
     <message>
         <source>100Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>100Ω</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sì</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>Callendar-Van Dusen</source>
-        <translation type="unfinished"></translation>
+        <translation>Callendar-Van Dusen</translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>Auto</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>0.5 mA</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>0.5 mA</translation>
     </message>
     <message>
         <source>1 mA</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 mA</translation>
     </message>
     <message>
         <source>2 mA</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>2 mA</translation>
     </message>
     <message>
         <source>PRT</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT</translation>
     </message>
     <message>
         <source>PRT type: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo PRT: </translation>
     </message>
     <message>
         <source>Wiring: </source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento: </translation>
     </message>
     <message>
         <source>Internal resistor: </source>
-        <translation type="unfinished"></translation>
+        <translation>Resistore interno: </translation>
     </message>
     <message>
         <source>Standby current: </source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente di standby: </translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Conversione: </translation>
     </message>
     <message>
         <source>Excitation current</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente di eccitazione</translation>
     </message>
     <message>
         <source>R0: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R0: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>C: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C: </translation>
     </message>
     <message>
         <source>R001: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R001: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>Ap: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ap: </translation>
     </message>
     <message>
         <source>Bp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bp: </translation>
     </message>
     <message>
         <source>Cp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cp: </translation>
     </message>
     <message>
         <source>Dp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dp: </translation>
     </message>
 </context>
 <context>
     <name>TPhysicalChannel</name>
     <message>
         <source>Chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale</translation>
     </message>
 </context>
 <context>
     <name>TProbeAlarmController</name>
     <message>
         <source>CAUTION! Probe %1 is operating outside the defined temperature range!</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENZIONE! La sonda %1 opera fuori dal campo di temperatura definito!</translation>
     </message>
 </context>
 <context>
     <name>TProbeController</name>
     <message>
         <source>This probe is not compatible with channel %1 with the current settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con le impostazioni attuali questa sonda non è compatibile con il canale %1.</translation>
     </message>
     <message>
         <source>Would you really like to delete probe %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero la sonda %1?</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sì</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Probe name</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nome sonda</translation>
     </message>
     <message>
         <source>Channel</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Canale</translation>
     </message>
     <message>
         <source>Is reference</source>
         <comment>Header for logfile export of probe data. Indicates if the probe is a reference probe.</comment>
-        <translation type="unfinished"></translation>
+        <translation>È riferimento</translation>
     </message>
     <message>
         <source>T min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>T min.</translation>
     </message>
     <message>
         <source>T max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>T max.</translation>
     </message>
     <message>
         <source>Last calibration</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ultima taratura</translation>
     </message>
     <message>
         <source>Wiring</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento</translation>
     </message>
     <message>
         <source>Internal resistor</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Resistore interno</translation>
     </message>
     <message>
         <source>Conversion</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Conversione</translation>
     </message>
     <message>
         <source>PRT type</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo PRT</translation>
     </message>
     <message>
         <source>Standby current</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Corrente di standby</translation>
     </message>
     <message>
         <source>Excitation current</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Corrente di eccitazione</translation>
     </message>
     <message>
         <source>CvD coefficient R0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente CvD R0</translation>
     </message>
     <message>
         <source>CvD coefficient A</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente CvD A</translation>
     </message>
     <message>
         <source>CvD coefficient B</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente CvD B</translation>
     </message>
     <message>
         <source>CvD coefficient C</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente CvD C</translation>
     </message>
     <message>
         <source>ITS 90 coefficient R001</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente ITS-90 R001</translation>
     </message>
     <message>
         <source>ITS 90 coefficient A</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente ITS-90 A</translation>
     </message>
     <message>
         <source>ITS 90 coefficient B</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente ITS-90 B</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Ap</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente ITS-90 Ap</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Bp</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente ITS-90 Bp</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Cp</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente ITS-90 Cp</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Dp</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente ITS-90 Dp</translation>
     </message>
     <message>
         <source>Thermocouple type</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di termocoppia</translation>
     </message>
     <message>
         <source>Cold junction compensation</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Compensazione del giunto freddo</translation>
     </message>
     <message>
         <source>Reference channel</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Canale di riferimento</translation>
     </message>
     <message>
         <source>Coefficient Ta min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente Ta min.</translation>
     </message>
     <message>
         <source>Coefficient Ta max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente Ta max.</translation>
     </message>
     <message>
         <source>Coefficient A0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente A0</translation>
     </message>
     <message>
         <source>Coefficient A1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente A1</translation>
     </message>
     <message>
         <source>Coefficient A2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente A2</translation>
     </message>
     <message>
         <source>Coefficient A3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente A3</translation>
     </message>
     <message>
         <source>Coefficient Tb min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente Tb min.</translation>
     </message>
     <message>
         <source>Coefficient Tb max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente Tb max.</translation>
     </message>
     <message>
         <source>Coefficient B0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente B0</translation>
     </message>
     <message>
         <source>Coefficient B1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente B1</translation>
     </message>
     <message>
         <source>Coefficient B2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente B2</translation>
     </message>
     <message>
         <source>Coefficient B3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente B3</translation>
     </message>
     <message>
         <source>Coefficient Tc min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente Tc min.</translation>
     </message>
     <message>
         <source>Coefficient Tc max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente Tc max.</translation>
     </message>
     <message>
         <source>Coefficient C0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente C0</translation>
     </message>
     <message>
         <source>Coefficient C1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente C1</translation>
     </message>
     <message>
         <source>Coefficient C2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente C2</translation>
     </message>
     <message>
         <source>Coefficient C3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente C3</translation>
     </message>
     <message>
         <source>SH coefficient A</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente SH A</translation>
     </message>
     <message>
         <source>SH coefficient B</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente SH B</translation>
     </message>
     <message>
         <source>SH coefficient C</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente SH C</translation>
     </message>
     <message>
         <source>Polynomial coefficient C0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente polinomiale C0</translation>
     </message>
     <message>
         <source>Polynomial coefficient C1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente polinomiale C1</translation>
     </message>
     <message>
         <source>Polynomial coefficient C2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente polinomiale C2</translation>
     </message>
     <message>
         <source>Polynomial coefficient C3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficiente polinomiale C3</translation>
     </message>
     <message>
         <source>3-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>3 fili</translation>
     </message>
     <message>
         <source>4-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>4 fili</translation>
     </message>
     <message>
         <source>25 Ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>25 Ohm</translation>
     </message>
     <message>
         <source>100 Ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>100 Ohm</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>CvD</source>
-        <translation type="unfinished"></translation>
+        <translation>CvD</translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>Pt25</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt25</translation>
     </message>
     <message>
         <source>Pt100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt100</translation>
     </message>
     <message>
         <source>B</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>E</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>J</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>K</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>N</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>R</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>S</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>T</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>Internal</source>
         <comment>Cold junction compensation</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interna</translation>
     </message>
     <message>
         <source>External</source>
         <comment>Cold junction compensation</comment>
-        <translation type="unfinished"></translation>
+        <translation>Esterna</translation>
     </message>
     <message>
         <source>Channel</source>
         <comment>Cold junction compensation</comment>
-        <translation type="unfinished"></translation>
+        <translation>Canale</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>Polinomio</translation>
     </message>
     <message>
         <source>IEC 584</source>
-        <translation type="unfinished"></translation>
+        <translation>IEC 584</translation>
     </message>
     <message>
         <source>Steinhart-Hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinhart-Hart</translation>
     </message>
     <message>
         <source>None</source>
         <comment>Thermistor conversion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>The instrument does not contain any custom probes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo strumento non contiene sonde personalizzate.</translation>
     </message>
     <message>
         <source>Could not create file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file.</translation>
     </message>
     <message>
         <source>Probe name</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nome sonda</translation>
     </message>
     <message>
         <source>PT25</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PT25</translation>
     </message>
     <message>
         <source>PT100</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PT100</translation>
     </message>
     <message>
         <source>Thermocouple B</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia B</translation>
     </message>
     <message>
         <source>Thermocouple E</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia E</translation>
     </message>
     <message>
         <source>Thermocouple J</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia J</translation>
     </message>
     <message>
         <source>Thermocouple K</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia K</translation>
     </message>
     <message>
         <source>Thermocouple N</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia N</translation>
     </message>
     <message>
         <source>Thermocouple R</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia R</translation>
     </message>
     <message>
         <source>Thermocouple S</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia S</translation>
     </message>
     <message>
         <source>Thermocouple T</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia T</translation>
     </message>
     <message>
         <source>Thermistor</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termistore</translation>
     </message>
     <message>
         <source>T min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>T min</translation>
     </message>
     <message>
         <source>T max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>T max</translation>
     </message>
     <message>
         <source>PRT CvD R0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD R0</translation>
     </message>
     <message>
         <source>PRT CvD A</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD A</translation>
     </message>
     <message>
         <source>PRT CvD B</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD B</translation>
     </message>
     <message>
         <source>PRT CvD C</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD C</translation>
     </message>
     <message>
         <source>PRT ITS90 R0.01</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 R0.01</translation>
     </message>
     <message>
         <source>PRT ITS90 an</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 an</translation>
     </message>
     <message>
         <source>PRT ITS90 bn</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 bn</translation>
     </message>
     <message>
         <source>PRT ITS90 ap</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 ap</translation>
     </message>
     <message>
         <source>PRT ITS90 bp</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 bp</translation>
     </message>
     <message>
         <source>PRT ITS90 cp</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 cp</translation>
     </message>
     <message>
         <source>PRT ITS90 dp</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 dp</translation>
     </message>
     <message>
         <source>Thermocouple Ta min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia Ta min</translation>
     </message>
     <message>
         <source>Thermocouple Ta max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia Ta max</translation>
     </message>
     <message>
         <source>Thermocouple a0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia a0</translation>
     </message>
     <message>
         <source>Thermocouple a1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia a1</translation>
     </message>
     <message>
         <source>Thermocouple a2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia a2</translation>
     </message>
     <message>
         <source>Thermocouple a3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia a3</translation>
     </message>
     <message>
         <source>Thermocouple Tb min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia Tb min</translation>
     </message>
     <message>
         <source>Thermocouple Tb max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia Tb max</translation>
     </message>
     <message>
         <source>Thermocouple b0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia b0</translation>
     </message>
     <message>
         <source>Thermocouple b1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia b1</translation>
     </message>
     <message>
         <source>Thermocouple b2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia b2</translation>
     </message>
     <message>
         <source>Thermocouple b3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia b3</translation>
     </message>
     <message>
         <source>Thermocouple Tc min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia Tc min</translation>
     </message>
     <message>
         <source>Thermocouple Tc max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia Tc max</translation>
     </message>
     <message>
         <source>Thermocouple c0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia c0</translation>
     </message>
     <message>
         <source>Thermocouple c1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia c1</translation>
     </message>
     <message>
         <source>Thermocouple c2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia c2</translation>
     </message>
     <message>
         <source>Thermocouple c3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia c3</translation>
     </message>
     <message>
         <source>Thermistor Steinhart-Hart a</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termistore Steinhart-Hart a</translation>
     </message>
     <message>
         <source>Thermistor Steinhart-Hart b</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termistore Steinhart-Hart b</translation>
     </message>
     <message>
         <source>Thermistor Steinhart-Hart c</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termistore Steinhart-Hart c</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termistore polinomio c0</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termistore polinomio c1</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termistore polinomio c2</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termistore polinomio c3</translation>
     </message>
     <message>
         <source>Unable to open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file.</translation>
     </message>
     <message>
         <source>Invalid import file format. Only UTF-16 encoded files with byte order mark will be accepted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato del file di importazione non valido. Sono accettati solo file con codifica UTF-16 con BOM!</translation>
     </message>
     <message>
         <source>The import file is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di importazione è troppo grande.</translation>
     </message>
     <message>
         <source>Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione interrotta.</translation>
     </message>
     <message>
         <source>Import finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione terminata.</translation>
     </message>
     <message>
         <source>Probes created: %1. Probes updated: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde create: %1. Sonde aggiornate: %2.</translation>
     </message>
     <message>
         <source>Error in line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore alla riga %1</translation>
     </message>
     <message>
         <source>Total error count: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero totale di errori: %1</translation>
     </message>
     <message>
         <source>Invalid probe name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome sonda non valido: %1</translation>
     </message>
     <message>
         <source>Invalid value for Tmin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore non valido per Tmin: %1</translation>
     </message>
     <message>
         <source>Invalid value for Tmax: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore non valido per Tmax: %1</translation>
     </message>
     <message>
         <source>Value for Tmin must be smaller than Tmax</source>
-        <translation type="unfinished"></translation>
+        <translation>Tmin deve essere minore di Tmax</translation>
     </message>
     <message>
         <source>Unable to detect probe type</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rilevare il tipo di sonda</translation>
     </message>
     <message>
         <source>Coefficients are empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>I coefficienti sono vuoti.</translation>
     </message>
     <message>
         <source>Ambiguous coefficient data found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati dei coefficienti ambigui.</translation>
     </message>
     <message>
         <source>Probe %1 already exists and has a different probe type. Dataset will be ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sonda %1 esiste già con un tipo di sonda diverso. Il record verrà ignorato.</translation>
     </message>
     <message>
         <source>Invalid coefficients found. Please enter CvD or ITS90 coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficienti non validi. Inserire coefficienti CvD o ITS90.</translation>
     </message>
     <message>
         <source>Invalid coefficients found. Please enter thermocouple coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficienti non validi. Inserire coefficienti di termocoppia.</translation>
     </message>
     <message>
         <source>Invalid coefficients found. Please enter Steinhart-Hart or polynomial coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficienti non validi. Inserire coefficienti Steinhart-Hart o polinomiali.</translation>
     </message>
     <message>
         <source>Cannot create new probe, maximum number of probes reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare una nuova sonda, numero massimo di sonde raggiunto.</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonda</translation>
     </message>
     <message>
         <source>Maximum number of probes reached. Please delete an existing probe first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero massimo di sonde raggiunto. Eliminare prima una sonda esistente.</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController</name>
     <message>
         <source>Last cal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ult. tar.</translation>
     </message>
     <message>
         <source>Please enter a probe name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un nome sonda.</translation>
     </message>
     <message>
         <source>Please enter a value for Tmin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un valore per Tmin.</translation>
     </message>
     <message>
         <source>Please enter a value for Tmax.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un valore per Tmax.</translation>
     </message>
     <message>
         <source>Tmax must be greater than Tmin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tmax deve essere maggiore di Tmin.</translation>
     </message>
     <message>
         <source>The probe data cannot be restored due to a probe type mismatch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ripristinare i dati della sonda: il tipo di sonda non corrisponde.</translation>
     </message>
     <message>
         <source>The previous version of the probe data is dated %1. Would you like to restore the probe data? The restored probe data will not be updated until you store them.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versione precedente dei dati della sonda è del %1. Ripristinare i dati della sonda? I dati ripristinati non verranno applicati finché non vengono salvati.</translation>
     </message>
     <message>
         <source>WARNING: the probe name has changed since the last backup, it will be renamed to %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENZIONE: il nome della sonda è cambiato dall&apos;ultimo backup, verrà rinominata in %1!</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController_PRT</name>
     <message>
         <source>Resistance thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Termometro a resistenza</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController_TC</name>
     <message>
         <source>Thermocouple</source>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia</translation>
     </message>
     <message>
         <source>Channel selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione canali</translation>
     </message>
     <message>
         <source>Please select a valid channel for the cold junction compensation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare un canale valido per la compensazione del giunto freddo.</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController_Thermistor</name>
     <message>
         <source>Thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Termistore</translation>
     </message>
 </context>
 <context>
     <name>TReciprocalChannel</name>
     <message>
         <source>Chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale</translation>
     </message>
 </context>
 <context>
     <name>TRemoteSettingsController</name>
     <message>
         <source>Please enter a valid IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un indirizzo IP valido</translation>
     </message>
     <message>
         <source>Please enter a valid netmask</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire una netmask valida</translation>
     </message>
     <message>
         <source>Please enter a valid gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un gateway valido</translation>
     </message>
     <message>
         <source>On</source>
         <comment>RS232 hardware flow control</comment>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>RS232 hardware flow control</comment>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>None</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Even</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pari</translation>
     </message>
     <message>
         <source>Odd</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dispari</translation>
     </message>
     <message>
         <source>Space</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spazio</translation>
     </message>
     <message>
         <source>Mark</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>On</source>
         <comment>Ethernet - DHCP setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Ethernet - DHCP setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
 </context>
 <context>
     <name>TScanModeController</name>
     <message>
         <source>Configuration for scanner box %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione scanner box %1 (%2)</translation>
     </message>
     <message>
         <source>The channel configuration must at least contain two channels!</source>
-        <translation type="unfinished"></translation>
+        <translation>La configurazione dei canali deve contenere almeno due canali!</translation>
     </message>
     <message>
         <source>s</source>
         <comment>seconds</comment>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansione</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Taratura</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico</translation>
     </message>
 </context>
 <context>
     <name>TSmartProbeEnablingController</name>
     <message>
         <source>SMART probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde SMART</translation>
     </message>
     <message>
         <source>Loading SMART probes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento sonde SMART...</translation>
     </message>
     <message>
         <source>Would you like to disable probe %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivare la sonda %1?</translation>
     </message>
     <message>
         <source>Would you like to enable probe %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivare la sonda %1?</translation>
     </message>
 </context>
 <context>
     <name>TSmartProbePRT</name>
     <message>
         <source>WARNING: calibration of probe %1 was due on %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENZIONE: la taratura della sonda %1 era prevista il %2!</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>25Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>25Ω</translation>
     </message>
     <message>
         <source>100Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>100Ω</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>Callendar-Van Dusen</source>
-        <translation type="unfinished"></translation>
+        <translation>Callendar-Van Dusen</translation>
     </message>
     <message>
         <source>R0: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R0: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>C: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C: </translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>R001: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R001: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>Ap: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ap: </translation>
     </message>
     <message>
         <source>Bp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bp: </translation>
     </message>
     <message>
         <source>Cp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cp: </translation>
     </message>
     <message>
         <source>Dp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dp: </translation>
     </message>
     <message>
         <source>Enabled: </source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva: </translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sì</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Next calibration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Prossima taratura: </translation>
     </message>
     <message>
         <source>Calibration source: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgente taratura: </translation>
     </message>
     <message>
         <source>Internal resistor: </source>
-        <translation type="unfinished"></translation>
+        <translation>Resistore interno: </translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Conversione: </translation>
     </message>
     <message>
         <source>Working range: </source>
-        <translation type="unfinished"></translation>
+        <translation>Campo di lavoro: </translation>
     </message>
     <message>
         <source>Locked: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bloccata: </translation>
     </message>
 </context>
 <context>
     <name>TStandardProbeSettingController</name>
     <message>
         <source>Channel selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione canali</translation>
     </message>
 </context>
 <context>
@@ -1635,1522 +1862,1644 @@
     <message>
         <source>B</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>E</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>J</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>K</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>N</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>R</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>S</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>T</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>internal</source>
-        <translation type="unfinished"></translation>
+        <translation>interna</translation>
     </message>
     <message>
         <source>external</source>
-        <translation type="unfinished"></translation>
+        <translation>esterna</translation>
     </message>
     <message>
         <source>channel</source>
-        <translation type="unfinished"></translation>
+        <translation>canale</translation>
     </message>
     <message>
         <source>IEC 584</source>
-        <translation type="unfinished"></translation>
+        <translation>IEC 584</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>Polinomio</translation>
     </message>
     <message>
         <source>Thermocouple</source>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia</translation>
     </message>
     <message>
         <source>Thermocouple type: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di termocoppia: </translation>
     </message>
     <message>
         <source>Cold junction compensation: </source>
-        <translation type="unfinished"></translation>
+        <translation>Compensazione giunto freddo: </translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Conversione: </translation>
     </message>
     <message>
         <source>Ta min.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ta min.: </translation>
     </message>
     <message>
         <source>Ta max.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ta max.: </translation>
     </message>
     <message>
         <source>A0: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A0: </translation>
     </message>
     <message>
         <source>A1: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A1: </translation>
     </message>
     <message>
         <source>A2: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A2: </translation>
     </message>
     <message>
         <source>A3: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A3: </translation>
     </message>
     <message>
         <source>Tb min.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tb min.: </translation>
     </message>
     <message>
         <source>Tb max.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tb max.: </translation>
     </message>
     <message>
         <source>B0: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B0: </translation>
     </message>
     <message>
         <source>B1: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B1: </translation>
     </message>
     <message>
         <source>B2: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B2: </translation>
     </message>
     <message>
         <source>B3: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B3: </translation>
     </message>
     <message>
         <source>Tc min.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tc min.: </translation>
     </message>
     <message>
         <source>Tc max.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tc max.: </translation>
     </message>
     <message>
         <source>C0: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C0: </translation>
     </message>
     <message>
         <source>C1: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C1: </translation>
     </message>
     <message>
         <source>C2: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C2: </translation>
     </message>
     <message>
         <source>C3: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C3: </translation>
     </message>
 </context>
 <context>
     <name>TTamarindClock</name>
     <message>
         <source>The system time could not be changed. The instrument will not be restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile modificare l&apos;ora di sistema. Lo strumento non verrà riavviato.</translation>
     </message>
     <message>
         <source>The system time could not be stored in the hardware clock. The instrument will not be restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare l&apos;ora di sistema nell&apos;orologio hardware. Lo strumento non verrà riavviato.</translation>
     </message>
     <message>
         <source>System time change successful. A restart of the instrument will now be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di sistema modificata. Lo strumento verrà ora riavviato.</translation>
     </message>
     <message>
         <source>Please enter a complete date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire data e ora complete.</translation>
     </message>
 </context>
 <context>
     <name>TTamarindMainForm</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>The instrument is going to be reset to factory defaults. Would you like to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo strumento verrà riportato alle impostazioni di fabbrica. Continuare?</translation>
     </message>
     <message>
         <source>The factory calibration data could not be restored, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ripristinare i dati di taratura di fabbrica, riprovare.</translation>
     </message>
     <message>
         <source>Access denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso negato.</translation>
     </message>
     <message>
         <source>The touchscreen calibration could not be reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile reimpostare la calibrazione del touchscreen.</translation>
     </message>
     <message>
         <source>Please restart the instrument to calibrate the touchscreen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riavviare lo strumento per calibrare il touchscreen.</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>New calibration routine</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova routine di taratura</translation>
     </message>
     <message>
         <source>New routine</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova routine</translation>
     </message>
     <message>
         <source>Configure existing routine</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica routine esistente</translation>
     </message>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca...</translation>
     </message>
     <message>
         <source>Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro:</translation>
     </message>
     <message>
         <source>clear</source>
-        <translation type="unfinished"></translation>
+        <translation>cancella</translation>
     </message>
     <message>
         <source>Calibration files</source>
-        <translation type="unfinished"></translation>
+        <translation>File di taratura</translation>
     </message>
     <message>
         <source>Routine name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome routine</translation>
     </message>
     <message>
         <source>Stability [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>Stabilità [K]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di attesa [min]</translation>
     </message>
     <message>
         <source>Cal. points [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti tar. [°C]</translation>
     </message>
     <message>
         <source>DUT channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali DUT</translation>
     </message>
     <message>
         <source>Reference channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale di riferimento</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgente</translation>
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di stabilità [min]</translation>
     </message>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo IP</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>Routine name</source>
         <comment>View of a stored routine</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nome routine</translation>
     </message>
     <message>
         <source>Reference probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonda di riferimento</translation>
     </message>
     <message>
         <source>Devices under test</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivi in prova</translation>
     </message>
     <message>
         <source>Channel configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione canali</translation>
     </message>
     <message>
         <source>PRT 2</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT 2</translation>
     </message>
     <message>
         <source>PRT 1</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT 1</translation>
     </message>
     <message>
         <source>TC 3</source>
-        <translation type="unfinished"></translation>
+        <translation>TC 3</translation>
     </message>
     <message>
         <source>TC 4</source>
-        <translation type="unfinished"></translation>
+        <translation>TC 4</translation>
     </message>
     <message>
         <source>select all</source>
-        <translation type="unfinished"></translation>
+        <translation>sel. tutto</translation>
     </message>
     <message>
         <source>deselect all</source>
-        <translation type="unfinished"></translation>
+        <translation>desel. tutto</translation>
     </message>
     <message>
         <source>Current calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati di taratura attuali</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset</translation>
     </message>
     <message>
         <source>Last cal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ult. tar.</translation>
     </message>
     <message>
         <source>Slope</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendenza</translation>
     </message>
     <message>
         <source>Next cal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pross. tar.</translation>
     </message>
     <message>
         <source>Nominal values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori nominali</translation>
     </message>
     <message>
         <source>Measured values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori misurati</translation>
     </message>
     <message>
         <source>New calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovi dati di taratura</translation>
     </message>
     <message>
         <source>Offset [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset [K]</translation>
     </message>
     <message>
         <source>Backlight-Off</source>
         <comment>LblSettings_BacklightOff_shortform</comment>
-        <translation type="unfinished"></translation>
+        <translation>Retroill. off</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>Chan. config</source>
-        <translation type="unfinished"></translation>
+        <translation>Config. canali</translation>
     </message>
     <message>
         <source>Module 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo 1</translation>
     </message>
     <message>
         <source>Module 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo 2</translation>
     </message>
     <message>
         <source>Module 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo 3</translation>
     </message>
     <message>
         <source>Module 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo 4</translation>
     </message>
     <message>
         <source>Hold time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di attesa</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arresta</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>Selected view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista selezionata</translation>
     </message>
     <message>
         <source>Activate view</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva vista</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità</translation>
     </message>
     <message>
         <source>°F</source>
-        <translation type="unfinished"></translation>
+        <translation>°F</translation>
     </message>
     <message>
         <source>K</source>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>mV</source>
-        <translation type="unfinished"></translation>
+        <translation>mV</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzata</translation>
     </message>
     <message>
         <source>Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <source>Max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Max.</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansione</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Taratura</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generale</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora di inizio</translation>
     </message>
     <message>
         <source>Duration time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata</translation>
     </message>
     <message>
         <source>Logfiles</source>
-        <translation type="unfinished"></translation>
+        <translation>File di log</translation>
     </message>
     <message>
         <source>Screenshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Screenshot</translation>
     </message>
     <message>
         <source>Measured probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde misurate</translation>
     </message>
     <message>
         <source>SMART probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde SMART</translation>
     </message>
     <message>
         <source>All probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le sonde</translation>
     </message>
     <message>
         <source>Instrument details</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli strumento</translation>
     </message>
     <message>
         <source>Download probe coefficients</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarica coefficienti sonda</translation>
     </message>
     <message>
         <source>Select file</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona file</translation>
     </message>
     <message>
         <source>Import probe coefficients</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa coefficienti sonda</translation>
     </message>
     <message>
         <source>Eject USB stick</source>
-        <translation type="unfinished"></translation>
+        <translation>Espelli chiavetta USB</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutto</translation>
     </message>
     <message>
         <source>Deselect all</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleziona tutto</translation>
     </message>
     <message>
         <source>Download selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarica selezione</translation>
     </message>
     <message>
         <source>Delete selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina selezione</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatico</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuale</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>24h</source>
-        <translation type="unfinished"></translation>
+        <translation>24h</translation>
     </message>
     <message>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM</translation>
     </message>
     <message>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>PM</translation>
     </message>
     <message>
         <source>Interval [s]</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo [s]</translation>
     </message>
     <message>
         <source>d</source>
         <comment>short for &quot;days&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>h</source>
         <comment>short for &quot;hours&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
         <comment>short for &quot;minutes&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation>Logger</translation>
     </message>
     <message>
         <source>Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistenza</translation>
     </message>
     <message>
         <source>Probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>Remoto</translation>
     </message>
     <message>
         <source>English (UK)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglese (UK)</translation>
     </message>
     <message>
         <source>English (USA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglese (USA)</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Tedesco</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spagnolo</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portoghese</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francese</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polacco</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russo</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabo</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinese</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Giapponese</translation>
     </message>
     <message>
         <source>New probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova sonda</translation>
     </message>
     <message>
         <source>Resistance thermometer (PRT, SPRT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Termometro a resistenza (PRT, SPRT)</translation>
     </message>
     <message>
         <source>Thermocouple (TC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Termocoppia (TC)</translation>
     </message>
     <message>
         <source>Thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Termistore</translation>
     </message>
     <message>
         <source>Configure existing probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica sonda esistente</translation>
     </message>
     <message>
         <source>List connected SMART probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde SMART collegate</translation>
     </message>
     <message>
         <source>Standard conversion PRT</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversione standard PRT</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>CvD</source>
-        <translation type="unfinished"></translation>
+        <translation>CvD</translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>Wiring</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamento</translation>
     </message>
     <message>
         <source>4-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>4 fili</translation>
     </message>
     <message>
         <source>3-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>3 fili</translation>
     </message>
     <message>
         <source>Std. conv. thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Conv. std. termistore</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Steinhart-Hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinhart-Hart</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>Polinomio</translation>
     </message>
     <message>
         <source>Standard conversion TC</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversione standard TC</translation>
     </message>
     <message>
         <source>IEC 584</source>
-        <translation type="unfinished"></translation>
+        <translation>IEC 584</translation>
     </message>
     <message>
         <source>Std. cold junction</source>
-        <translation type="unfinished"></translation>
+        <translation>Giunto freddo std.</translation>
     </message>
     <message>
         <source>Internal</source>
-        <translation type="unfinished"></translation>
+        <translation>Interna</translation>
     </message>
     <message>
         <source>External</source>
-        <translation type="unfinished"></translation>
+        <translation>Esterna</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale</translation>
     </message>
     <message>
         <source>Default probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonda predefinita</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente</translation>
     </message>
     <message>
         <source>T min. in °C</source>
-        <translation type="unfinished"></translation>
+        <translation>T min. in °C</translation>
     </message>
     <message>
         <source>Probe name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome sonda</translation>
     </message>
     <message>
         <source>Int. resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Resist. int.</translation>
     </message>
     <message>
         <source>T max. in °C</source>
-        <translation type="unfinished"></translation>
+        <translation>T max. in °C</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Riferimento</translation>
     </message>
     <message>
         <source>Probe type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo sonda</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Pt25</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt25</translation>
     </message>
     <message>
         <source>Pt100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt100</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>25 Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>25 Ω</translation>
     </message>
     <message>
         <source>100 Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>100 Ω</translation>
     </message>
     <message>
         <source>Standby
 current</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente
+standby</translation>
     </message>
     <message>
         <source>On</source>
         <comment>Standby current</comment>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Standby current</comment>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>0.5 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5 mA</translation>
     </message>
     <message>
         <source>1 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mA</translation>
     </message>
     <message>
         <source>2 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>2 mA</translation>
     </message>
     <message>
         <source>Excitation
 current</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente
+ecc.</translation>
     </message>
     <message>
         <source>Conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversione</translation>
     </message>
     <message>
         <source>Callendar-van-Dusen</source>
-        <translation type="unfinished"></translation>
+        <translation>Callendar-van-Dusen</translation>
     </message>
     <message>
         <source>R0</source>
-        <translation type="unfinished"></translation>
+        <translation>R0</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>R0.01</source>
-        <translation type="unfinished"></translation>
+        <translation>R0.01</translation>
     </message>
     <message>
         <source>an</source>
-        <translation type="unfinished"></translation>
+        <translation>an</translation>
     </message>
     <message>
         <source>ap</source>
-        <translation type="unfinished"></translation>
+        <translation>ap</translation>
     </message>
     <message>
         <source>bn</source>
-        <translation type="unfinished"></translation>
+        <translation>bn</translation>
     </message>
     <message>
         <source>bp</source>
-        <translation type="unfinished"></translation>
+        <translation>bp</translation>
     </message>
     <message>
         <source>cp</source>
-        <translation type="unfinished"></translation>
+        <translation>cp</translation>
     </message>
     <message>
         <source>dp</source>
-        <translation type="unfinished"></translation>
+        <translation>dp</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>Cold junction</source>
-        <translation type="unfinished"></translation>
+        <translation>Giunto freddo</translation>
     </message>
     <message>
         <source>TC polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>Polinomio TC</translation>
     </message>
     <message>
         <source>b2</source>
-        <translation type="unfinished"></translation>
+        <translation>b2</translation>
     </message>
     <message>
         <source>Tb min</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb min</translation>
     </message>
     <message>
         <source>Tc max</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc max</translation>
     </message>
     <message>
         <source>c1</source>
-        <translation type="unfinished"></translation>
+        <translation>c1</translation>
     </message>
     <message>
         <source>c2</source>
-        <translation type="unfinished"></translation>
+        <translation>c2</translation>
     </message>
     <message>
         <source>Ta min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta min.</translation>
     </message>
     <message>
         <source>Ta max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta max.</translation>
     </message>
     <message>
         <source>a0</source>
-        <translation type="unfinished"></translation>
+        <translation>a0</translation>
     </message>
     <message>
         <source>a1</source>
-        <translation type="unfinished"></translation>
+        <translation>a1</translation>
     </message>
     <message>
         <source>Ta min</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta min</translation>
     </message>
     <message>
         <source>Ta max</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta max</translation>
     </message>
     <message>
         <source>a2</source>
-        <translation type="unfinished"></translation>
+        <translation>a2</translation>
     </message>
     <message>
         <source>Tb max</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb max</translation>
     </message>
     <message>
         <source>b1</source>
-        <translation type="unfinished"></translation>
+        <translation>b1</translation>
     </message>
     <message>
         <source>b3</source>
-        <translation type="unfinished"></translation>
+        <translation>b3</translation>
     </message>
     <message>
         <source>c0</source>
-        <translation type="unfinished"></translation>
+        <translation>c0</translation>
     </message>
     <message>
         <source>b0</source>
-        <translation type="unfinished"></translation>
+        <translation>b0</translation>
     </message>
     <message>
         <source>Tc min</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc min</translation>
     </message>
     <message>
         <source>a3</source>
-        <translation type="unfinished"></translation>
+        <translation>a3</translation>
     </message>
     <message>
         <source>c3</source>
-        <translation type="unfinished"></translation>
+        <translation>c3</translation>
     </message>
     <message>
         <source>Tb min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb min.</translation>
     </message>
     <message>
         <source>Tb max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb max.</translation>
     </message>
     <message>
         <source>Tc min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc min.</translation>
     </message>
     <message>
         <source>Tc max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc max.</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>c</source>
-        <translation type="unfinished"></translation>
+        <translation>c</translation>
     </message>
     <message>
         <source>a</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>b</source>
-        <translation type="unfinished"></translation>
+        <translation>b</translation>
     </message>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloccata</translation>
     </message>
     <message>
         <source>R min. in Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>R min. in Ω</translation>
     </message>
     <message>
         <source>R max. in Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>R max. in Ω</translation>
     </message>
     <message>
         <source>Cal. source</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorg. tar.</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>LblEthernet_IP_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_IP_Caption</translation>
     </message>
     <message>
         <source>IP / Netmask</source>
-        <translation type="unfinished"></translation>
+        <translation>IP / Netmask</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>LblEthernet_Netmask_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_Netmask_Caption</translation>
     </message>
     <message>
         <source>Netmask</source>
-        <translation type="unfinished"></translation>
+        <translation>Netmask</translation>
     </message>
     <message>
         <source>LblEthernet_Gateway_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_Gateway_Caption</translation>
     </message>
     <message>
         <source>Ethernet - Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet - Gateway</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>Ethernet - Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet - Porta</translation>
     </message>
     <message>
         <source>LblEthernet_DHCP_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_DHCP_Caption</translation>
     </message>
     <message>
         <source>Ethernet - DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet - DHCP</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>RS-232</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-232</translation>
     </message>
     <message>
         <source>LblRS232_BaudRate_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_BaudRate_Caption</translation>
     </message>
     <message>
         <source>Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Baud rate</translation>
     </message>
     <message>
         <source>LblRS232_CTS_RTS_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_CTS_RTS_Caption</translation>
     </message>
     <message>
         <source>CTS / RTS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTS / RTS</translation>
     </message>
     <message>
         <source>LblRS232_DataBits_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_DataBits_Caption</translation>
     </message>
     <message>
         <source>Data bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit di dati</translation>
     </message>
     <message>
         <source>LblRS232_StopBit_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_StopBit_Caption</translation>
     </message>
     <message>
         <source>Stop bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit di stop</translation>
     </message>
     <message>
         <source>LblRS232_Parity_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_Parity_Caption</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Parità</translation>
     </message>
     <message>
         <source>IEEE-488</source>
-        <translation type="unfinished"></translation>
+        <translation>IEEE-488</translation>
     </message>
     <message>
         <source>IEEE-488 address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo IEEE-488</translation>
     </message>
     <message>
         <source>Language</source>
         <comment>LblSettings_Language_shortform</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>Pari</translation>
     </message>
     <message>
         <source>Odd</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispari</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spazio</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>Sample count</source>
-        <translation type="unfinished"></translation>
+        <translation>N. campioni</translation>
     </message>
     <message>
         <source>Standard probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde standard</translation>
     </message>
     <message>
         <source>Stored probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde salvate</translation>
     </message>
     <message>
         <source>Select probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona sonda</translation>
     </message>
     <message>
         <source>Select unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona unità</translation>
     </message>
     <message>
         <source>User interface S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>N/S interfaccia:</translation>
     </message>
     <message>
         <source>User interface version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione interfaccia:</translation>
     </message>
     <message>
         <source>Instrument S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>N/S strumento:</translation>
     </message>
     <message>
         <source>Measuring system S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>N/S sistema di misura:</translation>
     </message>
     <message>
         <source>Firmware version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione firmware:</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello:</translation>
     </message>
     <message>
         <source>Storage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria:</translation>
     </message>
     <message>
         <source>Instrument manufacturing date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di produzione:</translation>
     </message>
     <message>
         <source>OS version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione SO:</translation>
     </message>
     <message>
         <source>Scanner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanner:</translation>
     </message>
     <message>
         <source>Customer service level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello assistenza clienti</translation>
     </message>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento firmware</translation>
     </message>
     <message>
         <source>Program SMART probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma sonda SMART</translation>
     </message>
     <message>
         <source>Enter ZELK service level</source>
-        <translation type="unfinished"></translation>
+        <translation>Accedi al livello assistenza ZELK</translation>
     </message>
     <message>
         <source>ZELK service level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello assistenza ZELK</translation>
     </message>
     <message>
         <source>Reset touchscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reimposta touchscreen</translation>
     </message>
     <message>
         <source>Recalibration cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo di ritaratura</translation>
     </message>
     <message>
         <source>Operating time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore di funzionamento</translation>
     </message>
     <message>
         <source>Instrument calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Taratura strumento</translation>
     </message>
     <message>
         <source>Leave ZELK service level</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci dal livello assistenza ZELK</translation>
     </message>
     <message>
         <source>User interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaccia utente</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione attuale:</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova versione:</translation>
     </message>
     <message>
         <source>Look for new version</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nuova versione</translation>
     </message>
     <message>
         <source>Apply update</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica aggiornamento</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni</translation>
     </message>
     <message>
         <source>Calibration item</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto di taratura</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Backlight-Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroilluminazione off</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono</translation>
     </message>
     <message>
         <source>Decimal separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Separatore decimale</translation>
     </message>
     <message>
         <source>Factory reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristino di fabbrica</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Display</translation>
     </message>
     <message>
         <source>Average value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore medio</translation>
     </message>
     <message>
         <source>Std. probe settings</source>
         <comment>LblSettings_StandardProbeSettings_shortform</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impost. sonde std.</translation>
     </message>
     <message>
         <source>Standard probe settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni sonde standard</translation>
     </message>
     <message>
         <source>Alarm for probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme sonde</translation>
     </message>
     <message>
         <source>10 s</source>
-        <translation type="unfinished"></translation>
+        <translation>10 s</translation>
     </message>
     <message>
         <source>30 s</source>
-        <translation type="unfinished"></translation>
+        <translation>30 s</translation>
     </message>
     <message>
         <source>60 s</source>
-        <translation type="unfinished"></translation>
+        <translation>60 s</translation>
     </message>
     <message>
         <source>120 s</source>
-        <translation type="unfinished"></translation>
+        <translation>120 s</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>gg/mm/aaaa</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/gg/aaaa</translation>
     </message>
     <message>
         <source>Keystroke sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono tasti</translation>
     </message>
     <message>
         <source>Alarm sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono allarme</translation>
     </message>
     <message>
         <source>. (point)</source>
-        <translation type="unfinished"></translation>
+        <translation>. (punto)</translation>
     </message>
     <message>
         <source>, (comma)</source>
-        <translation type="unfinished"></translation>
+        <translation>, (virgola)</translation>
     </message>
     <message>
         <source>Recal. cycle (months)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo ritar. (mesi)</translation>
     </message>
     <message>
         <source>Next calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Prossima taratura</translation>
     </message>
     <message>
         <source>10 kΩ ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rif. 10 kΩ</translation>
     </message>
     <message>
         <source>CJC chan. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>CJC canale 3</translation>
     </message>
     <message>
         <source>TC chan. 4</source>
-        <translation type="unfinished"></translation>
+        <translation>TC canale 4</translation>
     </message>
     <message>
         <source>TC chan. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>TC canale 3</translation>
     </message>
     <message>
         <source>100 Ω ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rif. 100 Ω</translation>
     </message>
     <message>
         <source>25 Ω ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rif. 25 Ω</translation>
     </message>
     <message>
         <source>100 kΩ ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rif. 100 kΩ</translation>
     </message>
     <message>
         <source>CJC chan. 4</source>
-        <translation type="unfinished"></translation>
+        <translation>CJC canale 4</translation>
     </message>
     <message>
         <source>TC ext. chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>TC canale est.</translation>
     </message>
     <message>
         <source>Freeze</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocca</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonda</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Risoluzione</translation>
     </message>
     <message>
         <source>Peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Picco</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella</translation>
     </message>
     <message>
         <source>The instrument is currently in remote mode. Would you like to change to local mode? WARNING: any pending commands will be cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo strumento è in modalità remota. Passare alla modalità locale? ATTENZIONE: tutti i comandi in sospeso verranno annullati.</translation>
     </message>
     <message>
         <source>SCAN</source>
-        <translation type="unfinished"></translation>
+        <translation>SCAN</translation>
     </message>
     <message>
         <source>REM</source>
-        <translation type="unfinished"></translation>
+        <translation>REM</translation>
     </message>
     <message>
         <source>Unable to start scan mode. Please select at least two channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare la modalità scansione. Selezionare almeno due canali.</translation>
+    </message>
+    <message>
+        <source>25 Ω internal resistor</source>
+        <translation>Resistore interno 25 Ω</translation>
+    </message>
+    <message>
+        <source>100 Ω internal resistor</source>
+        <translation>Resistore interno 100 Ω</translation>
+    </message>
+    <message>
+        <source>10 kΩ internal resistor</source>
+        <translation>Resistore interno 10 kΩ</translation>
+    </message>
+    <message>
+        <source>100 kΩ internal resistor</source>
+        <translation>Resistore interno 100 kΩ</translation>
+    </message>
+    <message>
+        <source>TC channel 3</source>
+        <translation>TC canale 3</translation>
+    </message>
+    <message>
+        <source>TC channel 4</source>
+        <translation>TC canale 4</translation>
+    </message>
+    <message>
+        <source>Instrument calibration cannot be done while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>La taratura dello strumento non è possibile con la modalità scansione attiva. Uscire dalla modalità scansione?</translation>
+    </message>
+    <message>
+        <source>Calibration data are incomplete. Please make sure that both calibration points have been measured!</source>
+        <translation>Dati di taratura incompleti. Verificare che entrambi i punti di taratura siano stati misurati!</translation>
+    </message>
+    <message>
+        <source>The calibration data could not be stored, please try again.</source>
+        <translation>Impossibile salvare i dati di taratura, riprovare.</translation>
+    </message>
+    <message>
+        <source>Calibration incomplete. Please make sure that the calibration point has been measured!</source>
+        <translation>Taratura incompleta. Verificare che il punto di taratura sia stato misurato!</translation>
+    </message>
+    <message>
+        <source>Calibration data saved.</source>
+        <translation>Dati di taratura salvati.</translation>
+    </message>
+    <message>
+        <source>No connected USB stick found.</source>
+        <translation>Nessuna chiavetta USB collegata.</translation>
+    </message>
+    <message>
+        <source>Directory &quot;%1&quot; not found on USB stick. The new firmware files have to be located there.</source>
+        <translation>Directory &quot;%1&quot; non trovata sulla chiavetta USB. I nuovi file firmware devono trovarsi lì.</translation>
+    </message>
+    <message>
+        <source>No firmware files found in folder &quot;%1&quot;.</source>
+        <translation>Nessun file firmware trovato nella cartella &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Multiple firmware files found. Please make sure that there is only one firmware version on the USB stick.</source>
+        <translation>Trovati più file firmware. Verificare che sulla chiavetta USB sia presente una sola versione del firmware.</translation>
+    </message>
+    <message>
+        <source>The detected firmware is not a valid %1 user interface firmware.</source>
+        <translation>Il firmware rilevato non è un firmware di interfaccia %1 valido.</translation>
+    </message>
+    <message>
+        <source>No checksum file found.</source>
+        <translation>Nessun file di checksum trovato.</translation>
+    </message>
+    <message>
+        <source>Error while copying the firmware files. Please try again.</source>
+        <translation>Errore durante la copia dei file firmware. Riprovare.</translation>
+    </message>
+    <message>
+        <source>Cannot open firmware file. Please try again.</source>
+        <translation>Impossibile aprire il file firmware. Riprovare.</translation>
+    </message>
+    <message>
+        <source>Cannot open checksum file. Please try again.</source>
+        <translation>Impossibile aprire il file di checksum. Riprovare.</translation>
+    </message>
+    <message>
+        <source>The checksum of the firmware file is not correct. Please check if the right checksum file is used and then try again.</source>
+        <translation>Il checksum del file firmware non è corretto. Verificare che venga usato il file di checksum giusto e riprovare.</translation>
+    </message>
+    <message>
+        <source>SMART probe programming successful.</source>
+        <translation>Programmazione della sonda SMART riuscita.</translation>
+    </message>
+    <message>
+        <source>SMART probes cannot be programmed while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>Le sonde SMART non possono essere programmate con la modalità scansione attiva. Uscire dalla modalità scansione?</translation>
+    </message>
+    <message>
+        <source>There is no SMART probe connected to the selected channel. Please select the channel in the home screen where the SMART probe to be programmed is connected.</source>
+        <translation>Nessuna sonda SMART collegata al canale selezionato. Selezionare nella schermata iniziale il canale a cui è collegata la sonda SMART da programmare.</translation>
+    </message>
+    <message>
+        <source>Please enter a probe name!</source>
+        <translation>Inserire un nome sonda!</translation>
+    </message>
+    <message>
+        <source>Please select an internal resistor!</source>
+        <translation>Selezionare un resistore interno!</translation>
+    </message>
+    <message>
+        <source>Please select a temperature conversion standard!</source>
+        <translation>Selezionare uno standard di conversione della temperatura!</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. The SMART probe is no longer connected.</source>
+        <translation>Si è verificato un errore durante la programmazione della sonda SMART. La sonda SMART non è più collegata.</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
+        <translation>Si è verificato un errore durante la programmazione della sonda SMART. Verificare i dati della sonda visualizzati e riprovare.</translation>
+    </message>
+    <message>
+        <source>LOG</source>
+        <translation>LOG</translation>
     </message>
 </context>
 <context>
     <name>TTamarindSettings</name>
     <message>
         <source>The settings file could not be read; the instrument uses its factory settings. The damaged file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file delle impostazioni; lo strumento usa le impostazioni di fabbrica. Il file danneggiato è stato conservato come %1.</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni.</translation>
     </message>
 </context>
 <context>
@@ -3158,84 +3507,84 @@ current</source>
     <message>
         <source>none</source>
         <comment>conversion</comment>
-        <translation type="unfinished"></translation>
+        <translation>nessuna</translation>
     </message>
     <message>
         <source>Steinhart-Hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinhart-Hart</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>Polinomio</translation>
     </message>
     <message>
         <source>Thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Termistore</translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Conversione: </translation>
     </message>
     <message>
         <source>a: </source>
         <comment>Steinhart-Hart coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>a: </translation>
     </message>
     <message>
         <source>b: </source>
         <comment>Steinhart-Hart coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>b: </translation>
     </message>
     <message>
         <source>c: </source>
         <comment>Steinhart-Hart coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c: </translation>
     </message>
     <message>
         <source>c0: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c0: </translation>
     </message>
     <message>
         <source>c1: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c1: </translation>
     </message>
     <message>
         <source>c2: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c2: </translation>
     </message>
     <message>
         <source>c3: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c3: </translation>
     </message>
 </context>
 <context>
     <name>TTwoPointCalibrationItem</name>
     <message>
         <source>Nominal value must be %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore nominale deve essere %1</translation>
     </message>
     <message>
         <source>Please enter a nominal value for the %1 calibration point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un valore nominale per il punto di taratura %1.</translation>
     </message>
     <message>
         <source>Please connect external reference %1 to channel %2 and press OK to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegare il riferimento esterno %1 al canale %2 e premere OK per continuare.</translation>
     </message>
     <message>
         <source>The instrument could not produce a valid measuring result. Calibration will be aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo strumento non ha potuto fornire un risultato di misura valido. La taratura verrà interrotta.</translation>
     </message>
 </context>
 <context>
     <name>TUnitSelectionProvider</name>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità</translation>
     </message>
 </context>
 </TS>

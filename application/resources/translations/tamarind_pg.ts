@@ -5,24 +5,24 @@
     <name>TAbstractChannel</name>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>°F</source>
-        <translation type="unfinished"></translation>
+        <translation>°F</translation>
     </message>
     <message>
         <source>K</source>
         <extracomment>Kelvin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>mV</source>
-        <translation type="unfinished"></translation>
+        <translation>mV</translation>
     </message>
 </context>
 <context>
@@ -30,80 +30,80 @@
     <message>
         <source>Chan.</source>
         <comment>Translation for channel selection button</comment>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>No. of meas.</source>
         <comment>Number of values on which average value and stability are based on</comment>
-        <translation type="unfinished"></translation>
+        <translation>N.º de med.</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Média</translation>
     </message>
     <message>
         <source>Stability</source>
         <comment>Stability of average value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Estabilidade</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferença</translation>
     </message>
     <message>
         <source>Resistance</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistência</translation>
     </message>
     <message>
         <source>Thermovoltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensão termoel.</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
 </context>
 <context>
     <name>TAbstractProbe</name>
     <message>
         <source>WARNING: the last calibration of probe %1 is longer than one year ago! (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVISO: a última calibração da sonda %1 foi há mais de um ano! (%2)</translation>
     </message>
     <message>
         <source>Probe name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da sonda: </translation>
     </message>
     <message>
         <source>Probe type: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de sonda: </translation>
     </message>
     <message>
         <source>Reference probe: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sonda de referência: </translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sim</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>não</translation>
     </message>
     <message>
         <source>T min.: </source>
-        <translation type="unfinished"></translation>
+        <translation>T min.: </translation>
     </message>
     <message>
         <source>T max.: </source>
-        <translation type="unfinished"></translation>
+        <translation>T max.: </translation>
     </message>
     <message>
         <source>Last calibration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Última calibração: </translation>
     </message>
 </context>
 <context>
@@ -111,1523 +111,1750 @@
     <message>
         <source>Thermocouple (8 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar (8 canais)</translation>
     </message>
     <message>
         <source>Thermocouple (16 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar (16 canais)</translation>
     </message>
     <message>
         <source>SWX6300 (8 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SWX6300 (8 canais)</translation>
     </message>
     <message>
         <source>SWX6300 (16 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SWX6300 (16 canais)</translation>
     </message>
     <message>
         <source>SWX6100 (10 channels)</source>
         <extracomment>switch box type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SWX6100 (10 canais)</translation>
     </message>
 </context>
 <context>
     <name>TAbstractUSBStickController</name>
     <message>
         <source>At least one file could not be copied to the USB stick. Please make sure that a USB stick with enough free space is connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível copiar pelo menos um ficheiro para a pen USB. Certifique-se de que está ligada uma pen USB com espaço livre suficiente!</translation>
     </message>
     <message>
         <source>You can now safely remove the USB stick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Já pode remover a pen USB em segurança.</translation>
     </message>
 </context>
 <context>
     <name>TBinaryDerivedChannel</name>
     <message>
         <source>Chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
 </context>
 <context>
     <name>TBuzzerGUIController</name>
     <message>
         <source>Keystroke sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Som das teclas</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
 </context>
 <context>
     <name>TCJCCalibrationItem</name>
     <message>
         <source>Please connect the CJC calibration adaptor to channel 1 and channel %1. Make sure the probe with the adaptor&apos;s coefficients is assigned to channel 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligue o adaptador de calibração CJC ao canal 1 e ao canal %1. Certifique-se de que a sonda com os coeficientes do adaptador está atribuída ao canal 1.</translation>
     </message>
     <message>
         <source>The instrument could not produce a valid measuring result. Calibration will be aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>O instrumento não conseguiu obter um resultado de medição válido. A calibração será interrompida.</translation>
+    </message>
+</context>
+<context>
+    <name>TCalPointControls</name>
+    <message>
+        <source>Reference value:</source>
+        <translation>Valor de referência:</translation>
+    </message>
+    <message>
+        <source>Stability:</source>
+        <translation>Estabilidade:</translation>
+    </message>
+    <message>
+        <source>Value channel %1:</source>
+        <translation>Valor canal %1:</translation>
     </message>
 </context>
 <context>
     <name>TCalibrationProgressDialog</name>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Interromper</translation>
     </message>
 </context>
 <context>
     <name>TCalibrationRoutine</name>
     <message>
         <source>Routine name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da rotina</translation>
     </message>
     <message>
         <source>Routine start</source>
-        <translation type="unfinished"></translation>
+        <translation>Início da rotina</translation>
     </message>
     <message>
         <source>Routine end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fim da rotina</translation>
     </message>
     <message>
         <source>Source (calibrator type)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte (tipo de calibrador)</translation>
     </message>
     <message>
         <source>Stability [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>Estabilidade [K]</translation>
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de estabilidade [min]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de espera [min]</translation>
     </message>
     <message>
         <source>Reference channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal de referência</translation>
     </message>
     <message>
         <source>Reference probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonda de referência</translation>
     </message>
     <message>
         <source>DUT</source>
-        <translation type="unfinished"></translation>
+        <translation>DUT</translation>
     </message>
     <message>
         <source>Channel: </source>
-        <translation type="unfinished"></translation>
+        <translation>Canal: </translation>
     </message>
     <message>
         <source>Calibration point [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponto de calibração [°C]</translation>
     </message>
     <message>
         <source>Reference value [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de referência [°C]</translation>
     </message>
     <message>
         <source>Reference stability [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>Estabilidade de referência [K]</translation>
     </message>
     <message>
         <source>DUT value [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor DUT [°C]</translation>
     </message>
     <message>
         <source>DUT raw value [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor bruto DUT [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>TCalibrationRoutineView</name>
+    <message>
+        <source>Calibration routine:</source>
+        <translation>Rotina de calibração:</translation>
+    </message>
+    <message>
+        <source>Stability time [min]:</source>
+        <translation>Tempo de estabilidade [min]:</translation>
+    </message>
+    <message>
+        <source>Hold time [min]:</source>
+        <translation>Tempo de espera [min]:</translation>
+    </message>
+    <message>
+        <source>Stability [K]:</source>
+        <translation>Estabilidade [K]:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Calibration point:</source>
+        <translation>Ponto de calibração:</translation>
+    </message>
+    <message>
+        <source>Started: %1</source>
+        <comment>Calibration routine is running since...</comment>
+        <translation>Iniciada: %1</translation>
+    </message>
+    <message>
+        <source>Collecting samples</source>
+        <translation>A recolher valores</translation>
+    </message>
+    <message>
+        <source>Unstable</source>
+        <translation>Instável</translation>
+    </message>
+    <message>
+        <source>Reading DUT channels</source>
+        <translation>A ler canais DUT</translation>
+    </message>
+    <message>
+        <source>Hold time running</source>
+        <translation>Tempo de espera a decorrer</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Completed: %1</source>
+        <comment>Calibration routine has completed at this point of time</comment>
+        <translation>Concluída: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Would you like to abort the calibration routine?</source>
+        <translation>Pretende interromper a rotina de calibração?</translation>
     </message>
 </context>
 <context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleção de canais</translation>
     </message>
 </context>
 <context>
     <name>TChannelSelectDialog</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TDWK4400_1100_Connector</name>
     <message>
         <source>No USB to serial converter found. Please make sure that a converter based on an FTDI chip is used. Reconnecting the converter might also help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum conversor USB-série encontrado. Utilize um conversor com chip FTDI. Voltar a ligar o conversor também pode ajudar.</translation>
     </message>
     <message>
         <source>Please check if the calibrator is ready to communicate. If the setpoint value is blinking, please press E.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se o calibrador está pronto para comunicar. Se o valor nominal estiver a piscar, prima E.</translation>
     </message>
 </context>
 <context>
     <name>TDWK46XX_Connector</name>
     <message>
         <source>No USB to serial converter found. Please make sure that a converter based on an FTDI chip is used. Reconnecting the converter might also help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum conversor USB-série encontrado. Utilize um conversor com chip FTDI. Voltar a ligar o conversor também pode ajudar.</translation>
     </message>
 </context>
 <context>
     <name>TDateDialog</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>dd/mm/aaaa</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/dd/aaaa</translation>
     </message>
 </context>
 <context>
     <name>TDiskSpaceController</name>
     <message>
         <source>100 % storage used</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória 100 % utilizada</translation>
     </message>
 </context>
 <context>
     <name>TDownloadProgressDialog</name>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>A transferir...</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferência concluída</translation>
     </message>
 </context>
 <context>
     <name>TFirmwareUpdaterUI</name>
     <message>
         <source>Updating from version %1 to version %2. Would you like to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualização da versão %1 para a versão %2. Pretende continuar?</translation>
     </message>
     <message>
         <source>Firmware update successful. A restart of the instrument will now be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualização de firmware bem-sucedida. O instrumento vai ser reiniciado.</translation>
+    </message>
+</context>
+<context>
+    <name>TGraphViewController</name>
+    <message>
+        <source>Chan.</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Graph settings</source>
+        <translation>Definições do gráfico</translation>
+    </message>
+    <message>
+        <source>Value for &quot;Max.&quot; must be greater than value for &quot;Min.&quot;!</source>
+        <translation>O valor de &quot;Máx.&quot; tem de ser maior do que o valor de &quot;Mín.&quot;!</translation>
     </message>
 </context>
 <context>
     <name>TIPAddressDialog</name>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço IP</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TInstrumentInfo</name>
     <message>
         <source>Scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanner</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo</translation>
     </message>
     <message>
         <source>Instrument serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de série do instrumento</translation>
     </message>
     <message>
         <source>Measuring serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de série do sistema de medição</translation>
     </message>
     <message>
         <source>User interface serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de série da interface</translation>
     </message>
     <message>
         <source>User interface version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão da interface</translation>
     </message>
     <message>
         <source>OS version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão do SO</translation>
     </message>
     <message>
         <source>Firmware version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão do firmware</translation>
+    </message>
+</context>
+<context>
+    <name>TLogfileController</name>
+    <message>
+        <source>s</source>
+        <extracomment>seconds</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Starts in</source>
+        <translation>Inicia em</translation>
+    </message>
+    <message>
+        <source>Stops in</source>
+        <translation>Termina em</translation>
+    </message>
+    <message>
+        <source>Unable to write to logfile. Logger has been stopped.</source>
+        <translation>Não é possível escrever no ficheiro de registo. O registador foi parado.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid date.</source>
+        <translation>Introduza uma data válida.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid time.</source>
+        <translation>Introduza uma hora válida.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid duration!</source>
+        <translation>Introduza uma duração válida!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile, the logfile already exists!</source>
+        <translation>Não é possível criar o ficheiro de registo, o ficheiro já existe!</translation>
+    </message>
+    <message>
+        <source>Unable to create logfile.</source>
+        <translation>Não é possível criar o ficheiro de registo.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid interval!</source>
+        <translation>Introduza um intervalo válido!</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>A carregar sondas SMART...</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Temperature value</source>
+        <translation>Valor de temperatura</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidade</translation>
+    </message>
+    <message>
+        <source>Raw value</source>
+        <translation>Valor bruto</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>Diferença de temperatura</translation>
+    </message>
+    <message>
+        <source>Raw value difference</source>
+        <translation>Diferença de valor bruto</translation>
+    </message>
+    <message>
+        <source>SMART probes</source>
+        <translation>Sondas SMART</translation>
+    </message>
+    <message>
+        <source>PRT probes:</source>
+        <translation>Sondas PRT:</translation>
+    </message>
+    <message>
+        <source>Thermocouple probes:</source>
+        <translation>Sondas termopar:</translation>
+    </message>
+    <message>
+        <source>Thermistor probes:</source>
+        <translation>Sondas termístor:</translation>
+    </message>
+    <message>
+        <source>The selected logfile is currently in use and cannot be deleted.</source>
+        <translation>O ficheiro de registo selecionado está em utilização e não pode ser eliminado.</translation>
+    </message>
+    <message>
+        <source>Would you really like to delete the selected logfile?</source>
+        <translation>Pretende mesmo eliminar o ficheiro de registo selecionado?</translation>
+    </message>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <translation>dd/mm/aaaa</translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <translation>mm/dd/aaaa</translation>
+    </message>
+    <message>
+        <source>d</source>
+        <extracomment>days</extracomment>
+        <translation>d</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
     </message>
 </context>
 <context>
     <name>TMessageDialog</name>
     <message>
         <source>An error has occurred! </source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu um erro! </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TMultiChannelViewController</name>
+    <message>
+        <source>Probe / Unit (Chan. %1)</source>
+        <translation>Sonda / Unidade (canal %1)</translation>
     </message>
 </context>
 <context>
     <name>TPRTProbe</name>
     <message>
         <source>Pt25</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt25</translation>
     </message>
     <message>
         <source>Pt100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt100</translation>
     </message>
     <message>
         <source>3-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>3 fios</translation>
     </message>
     <message>
         <source>4-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>4 fios</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>25Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>25Ω</translation>
     </message>
     <message>
         <source>100Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>100Ω</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sim</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>não</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>Callendar-Van Dusen</source>
-        <translation type="unfinished"></translation>
+        <translation>Callendar-Van Dusen</translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>Auto</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>0.5 mA</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>0.5 mA</translation>
     </message>
     <message>
         <source>1 mA</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 mA</translation>
     </message>
     <message>
         <source>2 mA</source>
         <comment>PRT excitation current setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>2 mA</translation>
     </message>
     <message>
         <source>PRT</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT</translation>
     </message>
     <message>
         <source>PRT type: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de PRT: </translation>
     </message>
     <message>
         <source>Wiring: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ligação: </translation>
     </message>
     <message>
         <source>Internal resistor: </source>
-        <translation type="unfinished"></translation>
+        <translation>Resistência interna: </translation>
     </message>
     <message>
         <source>Standby current: </source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente em repouso: </translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Conversão: </translation>
     </message>
     <message>
         <source>Excitation current</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente de excitação</translation>
     </message>
     <message>
         <source>R0: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R0: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>C: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C: </translation>
     </message>
     <message>
         <source>R001: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R001: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>Ap: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ap: </translation>
     </message>
     <message>
         <source>Bp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bp: </translation>
     </message>
     <message>
         <source>Cp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cp: </translation>
     </message>
     <message>
         <source>Dp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dp: </translation>
     </message>
 </context>
 <context>
     <name>TPhysicalChannel</name>
     <message>
         <source>Chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
 </context>
 <context>
     <name>TProbeAlarmController</name>
     <message>
         <source>CAUTION! Probe %1 is operating outside the defined temperature range!</source>
-        <translation type="unfinished"></translation>
+        <translation>CUIDADO! A sonda %1 está a funcionar fora da gama de temperatura definida!</translation>
     </message>
 </context>
 <context>
     <name>TProbeController</name>
     <message>
         <source>This probe is not compatible with channel %1 with the current settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta sonda não é compatível com o canal %1 com as definições atuais.</translation>
     </message>
     <message>
         <source>Would you really like to delete probe %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pretende mesmo eliminar a sonda %1?</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sim</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>não</translation>
     </message>
     <message>
         <source>Probe name</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nome da sonda</translation>
     </message>
     <message>
         <source>Channel</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Is reference</source>
         <comment>Header for logfile export of probe data. Indicates if the probe is a reference probe.</comment>
-        <translation type="unfinished"></translation>
+        <translation>É referência</translation>
     </message>
     <message>
         <source>T min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>T min.</translation>
     </message>
     <message>
         <source>T max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>T max.</translation>
     </message>
     <message>
         <source>Last calibration</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Última calibração</translation>
     </message>
     <message>
         <source>Wiring</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ligação</translation>
     </message>
     <message>
         <source>Internal resistor</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Resistência interna</translation>
     </message>
     <message>
         <source>Conversion</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Conversão</translation>
     </message>
     <message>
         <source>PRT type</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de PRT</translation>
     </message>
     <message>
         <source>Standby current</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Corrente em repouso</translation>
     </message>
     <message>
         <source>Excitation current</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Corrente de excitação</translation>
     </message>
     <message>
         <source>CvD coefficient R0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente CvD R0</translation>
     </message>
     <message>
         <source>CvD coefficient A</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente CvD A</translation>
     </message>
     <message>
         <source>CvD coefficient B</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente CvD B</translation>
     </message>
     <message>
         <source>CvD coefficient C</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente CvD C</translation>
     </message>
     <message>
         <source>ITS 90 coefficient R001</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente ITS-90 R001</translation>
     </message>
     <message>
         <source>ITS 90 coefficient A</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente ITS-90 A</translation>
     </message>
     <message>
         <source>ITS 90 coefficient B</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente ITS-90 B</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Ap</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente ITS-90 Ap</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Bp</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente ITS-90 Bp</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Cp</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente ITS-90 Cp</translation>
     </message>
     <message>
         <source>ITS 90 coefficient Dp</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente ITS-90 Dp</translation>
     </message>
     <message>
         <source>Thermocouple type</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de termopar</translation>
     </message>
     <message>
         <source>Cold junction compensation</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Compensação da junção fria</translation>
     </message>
     <message>
         <source>Reference channel</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Canal de referência</translation>
     </message>
     <message>
         <source>Coefficient Ta min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente Ta mín.</translation>
     </message>
     <message>
         <source>Coefficient Ta max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente Ta máx.</translation>
     </message>
     <message>
         <source>Coefficient A0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente A0</translation>
     </message>
     <message>
         <source>Coefficient A1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente A1</translation>
     </message>
     <message>
         <source>Coefficient A2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente A2</translation>
     </message>
     <message>
         <source>Coefficient A3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente A3</translation>
     </message>
     <message>
         <source>Coefficient Tb min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente Tb mín.</translation>
     </message>
     <message>
         <source>Coefficient Tb max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente Tb máx.</translation>
     </message>
     <message>
         <source>Coefficient B0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente B0</translation>
     </message>
     <message>
         <source>Coefficient B1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente B1</translation>
     </message>
     <message>
         <source>Coefficient B2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente B2</translation>
     </message>
     <message>
         <source>Coefficient B3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente B3</translation>
     </message>
     <message>
         <source>Coefficient Tc min.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente Tc mín.</translation>
     </message>
     <message>
         <source>Coefficient Tc max.</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente Tc máx.</translation>
     </message>
     <message>
         <source>Coefficient C0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente C0</translation>
     </message>
     <message>
         <source>Coefficient C1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente C1</translation>
     </message>
     <message>
         <source>Coefficient C2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente C2</translation>
     </message>
     <message>
         <source>Coefficient C3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente C3</translation>
     </message>
     <message>
         <source>SH coefficient A</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente SH A</translation>
     </message>
     <message>
         <source>SH coefficient B</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente SH B</translation>
     </message>
     <message>
         <source>SH coefficient C</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente SH C</translation>
     </message>
     <message>
         <source>Polynomial coefficient C0</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente polinomial C0</translation>
     </message>
     <message>
         <source>Polynomial coefficient C1</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente polinomial C1</translation>
     </message>
     <message>
         <source>Polynomial coefficient C2</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente polinomial C2</translation>
     </message>
     <message>
         <source>Polynomial coefficient C3</source>
         <comment>Header for logfile export of probe data</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente polinomial C3</translation>
     </message>
     <message>
         <source>3-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>3 fios</translation>
     </message>
     <message>
         <source>4-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>4 fios</translation>
     </message>
     <message>
         <source>25 Ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>25 Ohm</translation>
     </message>
     <message>
         <source>100 Ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>100 Ohm</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>CvD</source>
-        <translation type="unfinished"></translation>
+        <translation>CvD</translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>Pt25</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt25</translation>
     </message>
     <message>
         <source>Pt100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt100</translation>
     </message>
     <message>
         <source>B</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>E</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>J</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>K</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>N</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>R</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>S</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>T</source>
         <comment>Thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>Internal</source>
         <comment>Cold junction compensation</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interna</translation>
     </message>
     <message>
         <source>External</source>
         <comment>Cold junction compensation</comment>
-        <translation type="unfinished"></translation>
+        <translation>Externa</translation>
     </message>
     <message>
         <source>Channel</source>
         <comment>Cold junction compensation</comment>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>Polinómio</translation>
     </message>
     <message>
         <source>IEC 584</source>
-        <translation type="unfinished"></translation>
+        <translation>IEC 584</translation>
     </message>
     <message>
         <source>Steinhart-Hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinhart-Hart</translation>
     </message>
     <message>
         <source>None</source>
         <comment>Thermistor conversion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma</translation>
     </message>
     <message>
         <source>The instrument does not contain any custom probes.</source>
-        <translation type="unfinished"></translation>
+        <translation>O instrumento não contém sondas personalizadas.</translation>
     </message>
     <message>
         <source>Could not create file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar o ficheiro.</translation>
     </message>
     <message>
         <source>Probe name</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nome da sonda</translation>
     </message>
     <message>
         <source>PT25</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PT25</translation>
     </message>
     <message>
         <source>PT100</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PT100</translation>
     </message>
     <message>
         <source>Thermocouple B</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar B</translation>
     </message>
     <message>
         <source>Thermocouple E</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar E</translation>
     </message>
     <message>
         <source>Thermocouple J</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar J</translation>
     </message>
     <message>
         <source>Thermocouple K</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar K</translation>
     </message>
     <message>
         <source>Thermocouple N</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar N</translation>
     </message>
     <message>
         <source>Thermocouple R</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar R</translation>
     </message>
     <message>
         <source>Thermocouple S</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar S</translation>
     </message>
     <message>
         <source>Thermocouple T</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar T</translation>
     </message>
     <message>
         <source>Thermistor</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termístor</translation>
     </message>
     <message>
         <source>T min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>T min</translation>
     </message>
     <message>
         <source>T max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>T max</translation>
     </message>
     <message>
         <source>PRT CvD R0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD R0</translation>
     </message>
     <message>
         <source>PRT CvD A</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD A</translation>
     </message>
     <message>
         <source>PRT CvD B</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD B</translation>
     </message>
     <message>
         <source>PRT CvD C</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT CvD C</translation>
     </message>
     <message>
         <source>PRT ITS90 R0.01</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 R0.01</translation>
     </message>
     <message>
         <source>PRT ITS90 an</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 an</translation>
     </message>
     <message>
         <source>PRT ITS90 bn</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 bn</translation>
     </message>
     <message>
         <source>PRT ITS90 ap</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 ap</translation>
     </message>
     <message>
         <source>PRT ITS90 bp</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 bp</translation>
     </message>
     <message>
         <source>PRT ITS90 cp</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 cp</translation>
     </message>
     <message>
         <source>PRT ITS90 dp</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PRT ITS90 dp</translation>
     </message>
     <message>
         <source>Thermocouple Ta min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar Ta min</translation>
     </message>
     <message>
         <source>Thermocouple Ta max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar Ta max</translation>
     </message>
     <message>
         <source>Thermocouple a0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar a0</translation>
     </message>
     <message>
         <source>Thermocouple a1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar a1</translation>
     </message>
     <message>
         <source>Thermocouple a2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar a2</translation>
     </message>
     <message>
         <source>Thermocouple a3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar a3</translation>
     </message>
     <message>
         <source>Thermocouple Tb min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar Tb min</translation>
     </message>
     <message>
         <source>Thermocouple Tb max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar Tb max</translation>
     </message>
     <message>
         <source>Thermocouple b0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar b0</translation>
     </message>
     <message>
         <source>Thermocouple b1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar b1</translation>
     </message>
     <message>
         <source>Thermocouple b2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar b2</translation>
     </message>
     <message>
         <source>Thermocouple b3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar b3</translation>
     </message>
     <message>
         <source>Thermocouple Tc min</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar Tc min</translation>
     </message>
     <message>
         <source>Thermocouple Tc max</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar Tc max</translation>
     </message>
     <message>
         <source>Thermocouple c0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar c0</translation>
     </message>
     <message>
         <source>Thermocouple c1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar c1</translation>
     </message>
     <message>
         <source>Thermocouple c2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar c2</translation>
     </message>
     <message>
         <source>Thermocouple c3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termopar c3</translation>
     </message>
     <message>
         <source>Thermistor Steinhart-Hart a</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termístor Steinhart-Hart a</translation>
     </message>
     <message>
         <source>Thermistor Steinhart-Hart b</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termístor Steinhart-Hart b</translation>
     </message>
     <message>
         <source>Thermistor Steinhart-Hart c</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termístor Steinhart-Hart c</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c0</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termístor polinómio c0</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c1</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termístor polinómio c1</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c2</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termístor polinómio c2</translation>
     </message>
     <message>
         <source>Thermistor Polynomial c3</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termístor polinómio c3</translation>
     </message>
     <message>
         <source>Unable to open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir o ficheiro.</translation>
     </message>
     <message>
         <source>Invalid import file format. Only UTF-16 encoded files with byte order mark will be accepted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de ficheiro de importação inválido. Só são aceites ficheiros codificados em UTF-16 com BOM!</translation>
     </message>
     <message>
         <source>The import file is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ficheiro de importação é demasiado grande.</translation>
     </message>
     <message>
         <source>Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importação interrompida.</translation>
     </message>
     <message>
         <source>Import finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importação concluída.</translation>
     </message>
     <message>
         <source>Probes created: %1. Probes updated: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondas criadas: %1. Sondas atualizadas: %2.</translation>
     </message>
     <message>
         <source>Error in line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro na linha %1</translation>
     </message>
     <message>
         <source>Total error count: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de erros: %1</translation>
     </message>
     <message>
         <source>Invalid probe name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de sonda inválido: %1</translation>
     </message>
     <message>
         <source>Invalid value for Tmin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor inválido para Tmin: %1</translation>
     </message>
     <message>
         <source>Invalid value for Tmax: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor inválido para Tmax: %1</translation>
     </message>
     <message>
         <source>Value for Tmin must be smaller than Tmax</source>
-        <translation type="unfinished"></translation>
+        <translation>Tmin tem de ser menor do que Tmax</translation>
     </message>
     <message>
         <source>Unable to detect probe type</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível detetar o tipo de sonda</translation>
     </message>
     <message>
         <source>Coefficients are empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os coeficientes estão vazios.</translation>
     </message>
     <message>
         <source>Ambiguous coefficient data found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados de coeficientes ambíguos.</translation>
     </message>
     <message>
         <source>Probe %1 already exists and has a different probe type. Dataset will be ignored.</source>
-        <translation type="unfinished"></translation>
+        <translation>A sonda %1 já existe com outro tipo de sonda. O registo será ignorado.</translation>
     </message>
     <message>
         <source>Invalid coefficients found. Please enter CvD or ITS90 coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coeficientes inválidos. Introduza coeficientes CvD ou ITS90.</translation>
     </message>
     <message>
         <source>Invalid coefficients found. Please enter thermocouple coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coeficientes inválidos. Introduza coeficientes de termopar.</translation>
     </message>
     <message>
         <source>Invalid coefficients found. Please enter Steinhart-Hart or polynomial coefficients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coeficientes inválidos. Introduza coeficientes Steinhart-Hart ou polinomiais.</translation>
     </message>
     <message>
         <source>Cannot create new probe, maximum number of probes reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar uma nova sonda, número máximo de sondas atingido.</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonda</translation>
     </message>
     <message>
         <source>Maximum number of probes reached. Please delete an existing probe first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Número máximo de sondas atingido. Elimine primeiro uma sonda existente.</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController</name>
     <message>
         <source>Last cal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Últ. cal.</translation>
     </message>
     <message>
         <source>Please enter a probe name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduza um nome de sonda.</translation>
     </message>
     <message>
         <source>Please enter a value for Tmin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduza um valor para Tmin.</translation>
     </message>
     <message>
         <source>Please enter a value for Tmax.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduza um valor para Tmax.</translation>
     </message>
     <message>
         <source>Tmax must be greater than Tmin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tmax tem de ser maior do que Tmin.</translation>
     </message>
     <message>
         <source>The probe data cannot be restored due to a probe type mismatch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os dados da sonda não podem ser restaurados porque o tipo de sonda não corresponde.</translation>
     </message>
     <message>
         <source>The previous version of the probe data is dated %1. Would you like to restore the probe data? The restored probe data will not be updated until you store them.</source>
-        <translation type="unfinished"></translation>
+        <translation>A versão anterior dos dados da sonda é de %1. Pretende restaurar os dados da sonda? Os dados restaurados só serão aplicados depois de os guardar.</translation>
     </message>
     <message>
         <source>WARNING: the probe name has changed since the last backup, it will be renamed to %1!</source>
-        <translation type="unfinished"></translation>
+        <translation>AVISO: o nome da sonda mudou desde a última cópia de segurança, será renomeada para %1!</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController_PRT</name>
     <message>
         <source>Resistance thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Termómetro de resistência</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController_TC</name>
     <message>
         <source>Thermocouple</source>
-        <translation type="unfinished"></translation>
+        <translation>Termopar</translation>
     </message>
     <message>
         <source>Channel selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleção de canais</translation>
     </message>
     <message>
         <source>Please select a valid channel for the cold junction compensation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um canal válido para a compensação da junção fria.</translation>
     </message>
 </context>
 <context>
     <name>TProbeEditController_Thermistor</name>
     <message>
         <source>Thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Termístor</translation>
     </message>
 </context>
 <context>
     <name>TReciprocalChannel</name>
     <message>
         <source>Chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
 </context>
 <context>
     <name>TRemoteSettingsController</name>
     <message>
         <source>Please enter a valid IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduza um endereço IP válido</translation>
     </message>
     <message>
         <source>Please enter a valid netmask</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduza uma máscara de rede válida</translation>
     </message>
     <message>
         <source>Please enter a valid gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduza um gateway válido</translation>
     </message>
     <message>
         <source>On</source>
         <comment>RS232 hardware flow control</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lig.</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>RS232 hardware flow control</comment>
-        <translation type="unfinished"></translation>
+        <translation>Desl.</translation>
     </message>
     <message>
         <source>None</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma</translation>
     </message>
     <message>
         <source>Even</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Par</translation>
     </message>
     <message>
         <source>Odd</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ímpar</translation>
     </message>
     <message>
         <source>Space</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Espaço</translation>
     </message>
     <message>
         <source>Mark</source>
         <comment>RS232 parity</comment>
-        <translation type="unfinished"></translation>
+        <translation>Marca</translation>
     </message>
     <message>
         <source>On</source>
         <comment>Ethernet - DHCP setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lig.</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Ethernet - DHCP setting</comment>
-        <translation type="unfinished"></translation>
+        <translation>Desl.</translation>
     </message>
 </context>
 <context>
     <name>TScanModeController</name>
     <message>
         <source>Configuration for scanner box %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração da caixa de scanner %1 (%2)</translation>
     </message>
     <message>
         <source>The channel configuration must at least contain two channels!</source>
-        <translation type="unfinished"></translation>
+        <translation>A configuração de canais tem de conter pelo menos dois canais!</translation>
     </message>
     <message>
         <source>s</source>
         <comment>seconds</comment>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Varrimento</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibração</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
 </context>
 <context>
     <name>TSmartProbeEnablingController</name>
     <message>
         <source>SMART probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondas SMART</translation>
     </message>
     <message>
         <source>Loading SMART probes...</source>
-        <translation type="unfinished"></translation>
+        <translation>A carregar sondas SMART...</translation>
     </message>
     <message>
         <source>Would you like to disable probe %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pretende desativar a sonda %1?</translation>
     </message>
     <message>
         <source>Would you like to enable probe %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pretende ativar a sonda %1?</translation>
     </message>
 </context>
 <context>
     <name>TSmartProbePRT</name>
     <message>
         <source>WARNING: calibration of probe %1 was due on %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>AVISO: a calibração da sonda %1 devia ter sido feita em %2!</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>25Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>25Ω</translation>
     </message>
     <message>
         <source>100Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>100Ω</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>Callendar-Van Dusen</source>
-        <translation type="unfinished"></translation>
+        <translation>Callendar-Van Dusen</translation>
     </message>
     <message>
         <source>R0: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R0: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>C: </source>
         <comment>CvD coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C: </translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>R001: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>R001: </translation>
     </message>
     <message>
         <source>A: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A: </translation>
     </message>
     <message>
         <source>B: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B: </translation>
     </message>
     <message>
         <source>Ap: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ap: </translation>
     </message>
     <message>
         <source>Bp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bp: </translation>
     </message>
     <message>
         <source>Cp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cp: </translation>
     </message>
     <message>
         <source>Dp: </source>
         <comment>ITS 90 coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dp: </translation>
     </message>
     <message>
         <source>Enabled: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ativada: </translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sim</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>não</translation>
     </message>
     <message>
         <source>Next calibration: </source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima calibração: </translation>
     </message>
     <message>
         <source>Calibration source: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte de calibração: </translation>
     </message>
     <message>
         <source>Internal resistor: </source>
-        <translation type="unfinished"></translation>
+        <translation>Resistência interna: </translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Conversão: </translation>
     </message>
     <message>
         <source>Working range: </source>
-        <translation type="unfinished"></translation>
+        <translation>Gama de trabalho: </translation>
     </message>
     <message>
         <source>Locked: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueada: </translation>
     </message>
 </context>
 <context>
     <name>TStandardProbeSettingController</name>
     <message>
         <source>Channel selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleção de canais</translation>
     </message>
 </context>
 <context>
@@ -1635,1522 +1862,1644 @@
     <message>
         <source>B</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>E</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>J</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>K</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>N</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>R</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>S</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>T</source>
         <comment>thermocouple type</comment>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>internal</source>
-        <translation type="unfinished"></translation>
+        <translation>interna</translation>
     </message>
     <message>
         <source>external</source>
-        <translation type="unfinished"></translation>
+        <translation>externa</translation>
     </message>
     <message>
         <source>channel</source>
-        <translation type="unfinished"></translation>
+        <translation>canal</translation>
     </message>
     <message>
         <source>IEC 584</source>
-        <translation type="unfinished"></translation>
+        <translation>IEC 584</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>Polinómio</translation>
     </message>
     <message>
         <source>Thermocouple</source>
-        <translation type="unfinished"></translation>
+        <translation>Termopar</translation>
     </message>
     <message>
         <source>Thermocouple type: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de termopar: </translation>
     </message>
     <message>
         <source>Cold junction compensation: </source>
-        <translation type="unfinished"></translation>
+        <translation>Compensação da junção fria: </translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Conversão: </translation>
     </message>
     <message>
         <source>Ta min.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ta min.: </translation>
     </message>
     <message>
         <source>Ta max.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ta max.: </translation>
     </message>
     <message>
         <source>A0: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A0: </translation>
     </message>
     <message>
         <source>A1: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A1: </translation>
     </message>
     <message>
         <source>A2: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A2: </translation>
     </message>
     <message>
         <source>A3: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>A3: </translation>
     </message>
     <message>
         <source>Tb min.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tb min.: </translation>
     </message>
     <message>
         <source>Tb max.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tb max.: </translation>
     </message>
     <message>
         <source>B0: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B0: </translation>
     </message>
     <message>
         <source>B1: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B1: </translation>
     </message>
     <message>
         <source>B2: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B2: </translation>
     </message>
     <message>
         <source>B3: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>B3: </translation>
     </message>
     <message>
         <source>Tc min.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tc min.: </translation>
     </message>
     <message>
         <source>Tc max.: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tc max.: </translation>
     </message>
     <message>
         <source>C0: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C0: </translation>
     </message>
     <message>
         <source>C1: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C1: </translation>
     </message>
     <message>
         <source>C2: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C2: </translation>
     </message>
     <message>
         <source>C3: </source>
         <comment>TC coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>C3: </translation>
     </message>
 </context>
 <context>
     <name>TTamarindClock</name>
     <message>
         <source>The system time could not be changed. The instrument will not be restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível alterar a hora do sistema. O instrumento não será reiniciado.</translation>
     </message>
     <message>
         <source>The system time could not be stored in the hardware clock. The instrument will not be restarted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível guardar a hora do sistema no relógio de hardware. O instrumento não será reiniciado.</translation>
     </message>
     <message>
         <source>System time change successful. A restart of the instrument will now be done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora do sistema alterada com êxito. O instrumento vai ser reiniciado.</translation>
     </message>
     <message>
         <source>Please enter a complete date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduza uma data e hora completas.</translation>
     </message>
 </context>
 <context>
     <name>TTamarindMainForm</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>The instrument is going to be reset to factory defaults. Would you like to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>O instrumento vai ser reposto nas predefinições de fábrica. Pretende continuar?</translation>
     </message>
     <message>
         <source>The factory calibration data could not be restored, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível restaurar os dados de calibração de fábrica, tente novamente.</translation>
     </message>
     <message>
         <source>Access denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acesso negado.</translation>
     </message>
     <message>
         <source>The touchscreen calibration could not be reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível repor a calibração do ecrã tátil.</translation>
     </message>
     <message>
         <source>Please restart the instrument to calibrate the touchscreen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicie o instrumento para calibrar o ecrã tátil.</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Início</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Store</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>New calibration routine</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova rotina de calibração</translation>
     </message>
     <message>
         <source>New routine</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova rotina</translation>
     </message>
     <message>
         <source>Configure existing routine</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar rotina existente</translation>
     </message>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar...</translation>
     </message>
     <message>
         <source>Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro:</translation>
     </message>
     <message>
         <source>clear</source>
-        <translation type="unfinished"></translation>
+        <translation>limpar</translation>
     </message>
     <message>
         <source>Calibration files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiros de calibração</translation>
     </message>
     <message>
         <source>Routine name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da rotina</translation>
     </message>
     <message>
         <source>Stability [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>Estabilidade [K]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de espera [min]</translation>
     </message>
     <message>
         <source>Cal. points [°C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos cal. [°C]</translation>
     </message>
     <message>
         <source>DUT channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canais DUT</translation>
     </message>
     <message>
         <source>Reference channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal de referência</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte</translation>
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de estabilidade [min]</translation>
     </message>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço IP</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>Routine name</source>
         <comment>View of a stored routine</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nome da rotina</translation>
     </message>
     <message>
         <source>Reference probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonda de referência</translation>
     </message>
     <message>
         <source>Devices under test</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipamentos em teste</translation>
     </message>
     <message>
         <source>Channel configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração de canais</translation>
     </message>
     <message>
         <source>PRT 2</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT 2</translation>
     </message>
     <message>
         <source>PRT 1</source>
-        <translation type="unfinished"></translation>
+        <translation>PRT 1</translation>
     </message>
     <message>
         <source>TC 3</source>
-        <translation type="unfinished"></translation>
+        <translation>TC 3</translation>
     </message>
     <message>
         <source>TC 4</source>
-        <translation type="unfinished"></translation>
+        <translation>TC 4</translation>
     </message>
     <message>
         <source>select all</source>
-        <translation type="unfinished"></translation>
+        <translation>selec. tudo</translation>
     </message>
     <message>
         <source>deselect all</source>
-        <translation type="unfinished"></translation>
+        <translation>desselec. tudo</translation>
     </message>
     <message>
         <source>Current calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados de calibração atuais</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset</translation>
     </message>
     <message>
         <source>Last cal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Últ. cal.</translation>
     </message>
     <message>
         <source>Slope</source>
-        <translation type="unfinished"></translation>
+        <translation>Declive</translation>
     </message>
     <message>
         <source>Next cal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Próx. cal.</translation>
     </message>
     <message>
         <source>Nominal values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores nominais</translation>
     </message>
     <message>
         <source>Measured values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores medidos</translation>
     </message>
     <message>
         <source>New calibration data</source>
-        <translation type="unfinished"></translation>
+        <translation>Novos dados de calibração</translation>
     </message>
     <message>
         <source>Offset [K]</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset [K]</translation>
     </message>
     <message>
         <source>Backlight-Off</source>
         <comment>LblSettings_BacklightOff_shortform</comment>
-        <translation type="unfinished"></translation>
+        <translation>Retroilum. desl.</translation>
     </message>
     <message>
         <source>°C</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>Chan. config</source>
-        <translation type="unfinished"></translation>
+        <translation>Config. canais</translation>
     </message>
     <message>
         <source>Module 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo 1</translation>
     </message>
     <message>
         <source>Module 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo 2</translation>
     </message>
     <message>
         <source>Module 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo 3</translation>
     </message>
     <message>
         <source>Module 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo 4</translation>
     </message>
     <message>
         <source>Hold time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de espera</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>Selected view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista selecionada</translation>
     </message>
     <message>
         <source>Activate view</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar vista</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidade</translation>
     </message>
     <message>
         <source>°F</source>
-        <translation type="unfinished"></translation>
+        <translation>°F</translation>
     </message>
     <message>
         <source>K</source>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <source>mV</source>
-        <translation type="unfinished"></translation>
+        <translation>mV</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizada</translation>
     </message>
     <message>
         <source>Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín.</translation>
     </message>
     <message>
         <source>Max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx.</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Varrimento</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibração</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Geral</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de início</translation>
     </message>
     <message>
         <source>Duration time</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source>Logfiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiros de registo</translation>
     </message>
     <message>
         <source>Screenshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturas de ecrã</translation>
     </message>
     <message>
         <source>Measured probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondas medidas</translation>
     </message>
     <message>
         <source>SMART probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondas SMART</translation>
     </message>
     <message>
         <source>All probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as sondas</translation>
     </message>
     <message>
         <source>Instrument details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalhes do instrumento</translation>
     </message>
     <message>
         <source>Download probe coefficients</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferir coeficientes de sonda</translation>
     </message>
     <message>
         <source>Select file</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar ficheiro</translation>
     </message>
     <message>
         <source>Import probe coefficients</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar coeficientes de sonda</translation>
     </message>
     <message>
         <source>Eject USB stick</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejetar pen USB</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar tudo</translation>
     </message>
     <message>
         <source>Deselect all</source>
-        <translation type="unfinished"></translation>
+        <translation>Desselecionar tudo</translation>
     </message>
     <message>
         <source>Download selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferir seleção</translation>
     </message>
     <message>
         <source>Delete selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar seleção</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Lig.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desl.</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>24h</source>
-        <translation type="unfinished"></translation>
+        <translation>24h</translation>
     </message>
     <message>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM</translation>
     </message>
     <message>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>PM</translation>
     </message>
     <message>
         <source>Interval [s]</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo [s]</translation>
     </message>
     <message>
         <source>d</source>
         <comment>short for &quot;days&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>d</translation>
     </message>
     <message>
         <source>h</source>
         <comment>short for &quot;hours&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
         <comment>short for &quot;minutes&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation>Registador</translation>
     </message>
     <message>
         <source>Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistência</translation>
     </message>
     <message>
         <source>Probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondas</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Definições</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Remote</source>
-        <translation type="unfinished"></translation>
+        <translation>Remoto</translation>
     </message>
     <message>
         <source>English (UK)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglês (RU)</translation>
     </message>
     <message>
         <source>English (USA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglês (EUA)</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemão</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanhol</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Português</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francês</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polaco</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russo</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Árabe</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinês</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonês</translation>
     </message>
     <message>
         <source>New probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova sonda</translation>
     </message>
     <message>
         <source>Resistance thermometer (PRT, SPRT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Termómetro de resistência (PRT, SPRT)</translation>
     </message>
     <message>
         <source>Thermocouple (TC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Termopar (TC)</translation>
     </message>
     <message>
         <source>Thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Termístor</translation>
     </message>
     <message>
         <source>Configure existing probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar sonda existente</translation>
     </message>
     <message>
         <source>List connected SMART probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondas SMART ligadas</translation>
     </message>
     <message>
         <source>Standard conversion PRT</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversão padrão PRT</translation>
     </message>
     <message>
         <source>EN 60751</source>
-        <translation type="unfinished"></translation>
+        <translation>EN 60751</translation>
     </message>
     <message>
         <source>CvD</source>
-        <translation type="unfinished"></translation>
+        <translation>CvD</translation>
     </message>
     <message>
         <source>ITS 90</source>
-        <translation type="unfinished"></translation>
+        <translation>ITS 90</translation>
     </message>
     <message>
         <source>Wiring</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligação</translation>
     </message>
     <message>
         <source>4-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>4 fios</translation>
     </message>
     <message>
         <source>3-wire</source>
-        <translation type="unfinished"></translation>
+        <translation>3 fios</translation>
     </message>
     <message>
         <source>Std. conv. thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Conv. padrão termístor</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma</translation>
     </message>
     <message>
         <source>Steinhart-Hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinhart-Hart</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>Polinómio</translation>
     </message>
     <message>
         <source>Standard conversion TC</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversão padrão TC</translation>
     </message>
     <message>
         <source>IEC 584</source>
-        <translation type="unfinished"></translation>
+        <translation>IEC 584</translation>
     </message>
     <message>
         <source>Std. cold junction</source>
-        <translation type="unfinished"></translation>
+        <translation>Junção fria padrão</translation>
     </message>
     <message>
         <source>Internal</source>
-        <translation type="unfinished"></translation>
+        <translation>Interna</translation>
     </message>
     <message>
         <source>External</source>
-        <translation type="unfinished"></translation>
+        <translation>Externa</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Default probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonda predefinida</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente</translation>
     </message>
     <message>
         <source>T min. in °C</source>
-        <translation type="unfinished"></translation>
+        <translation>T mín. em °C</translation>
     </message>
     <message>
         <source>Probe name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da sonda</translation>
     </message>
     <message>
         <source>Int. resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Resist. int.</translation>
     </message>
     <message>
         <source>T max. in °C</source>
-        <translation type="unfinished"></translation>
+        <translation>T máx. em °C</translation>
     </message>
     <message>
         <source>Reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referência</translation>
     </message>
     <message>
         <source>Probe type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de sonda</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message>
         <source>Pt25</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt25</translation>
     </message>
     <message>
         <source>Pt100</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt100</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>25 Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>25 Ω</translation>
     </message>
     <message>
         <source>100 Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>100 Ω</translation>
     </message>
     <message>
         <source>Standby
 current</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente
+repouso</translation>
     </message>
     <message>
         <source>On</source>
         <comment>Standby current</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lig.</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Standby current</comment>
-        <translation type="unfinished"></translation>
+        <translation>Desl.</translation>
     </message>
     <message>
         <source>0.5 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5 mA</translation>
     </message>
     <message>
         <source>1 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mA</translation>
     </message>
     <message>
         <source>2 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>2 mA</translation>
     </message>
     <message>
         <source>Excitation
 current</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente
+excitação</translation>
     </message>
     <message>
         <source>Conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversão</translation>
     </message>
     <message>
         <source>Callendar-van-Dusen</source>
-        <translation type="unfinished"></translation>
+        <translation>Callendar-van-Dusen</translation>
     </message>
     <message>
         <source>R0</source>
-        <translation type="unfinished"></translation>
+        <translation>R0</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>R0.01</source>
-        <translation type="unfinished"></translation>
+        <translation>R0.01</translation>
     </message>
     <message>
         <source>an</source>
-        <translation type="unfinished"></translation>
+        <translation>an</translation>
     </message>
     <message>
         <source>ap</source>
-        <translation type="unfinished"></translation>
+        <translation>ap</translation>
     </message>
     <message>
         <source>bn</source>
-        <translation type="unfinished"></translation>
+        <translation>bn</translation>
     </message>
     <message>
         <source>bp</source>
-        <translation type="unfinished"></translation>
+        <translation>bp</translation>
     </message>
     <message>
         <source>cp</source>
-        <translation type="unfinished"></translation>
+        <translation>cp</translation>
     </message>
     <message>
         <source>dp</source>
-        <translation type="unfinished"></translation>
+        <translation>dp</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>Cold junction</source>
-        <translation type="unfinished"></translation>
+        <translation>Junção fria</translation>
     </message>
     <message>
         <source>TC polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>Polinómio TC</translation>
     </message>
     <message>
         <source>b2</source>
-        <translation type="unfinished"></translation>
+        <translation>b2</translation>
     </message>
     <message>
         <source>Tb min</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb min</translation>
     </message>
     <message>
         <source>Tc max</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc max</translation>
     </message>
     <message>
         <source>c1</source>
-        <translation type="unfinished"></translation>
+        <translation>c1</translation>
     </message>
     <message>
         <source>c2</source>
-        <translation type="unfinished"></translation>
+        <translation>c2</translation>
     </message>
     <message>
         <source>Ta min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta min.</translation>
     </message>
     <message>
         <source>Ta max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta max.</translation>
     </message>
     <message>
         <source>a0</source>
-        <translation type="unfinished"></translation>
+        <translation>a0</translation>
     </message>
     <message>
         <source>a1</source>
-        <translation type="unfinished"></translation>
+        <translation>a1</translation>
     </message>
     <message>
         <source>Ta min</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta min</translation>
     </message>
     <message>
         <source>Ta max</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta max</translation>
     </message>
     <message>
         <source>a2</source>
-        <translation type="unfinished"></translation>
+        <translation>a2</translation>
     </message>
     <message>
         <source>Tb max</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb max</translation>
     </message>
     <message>
         <source>b1</source>
-        <translation type="unfinished"></translation>
+        <translation>b1</translation>
     </message>
     <message>
         <source>b3</source>
-        <translation type="unfinished"></translation>
+        <translation>b3</translation>
     </message>
     <message>
         <source>c0</source>
-        <translation type="unfinished"></translation>
+        <translation>c0</translation>
     </message>
     <message>
         <source>b0</source>
-        <translation type="unfinished"></translation>
+        <translation>b0</translation>
     </message>
     <message>
         <source>Tc min</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc min</translation>
     </message>
     <message>
         <source>a3</source>
-        <translation type="unfinished"></translation>
+        <translation>a3</translation>
     </message>
     <message>
         <source>c3</source>
-        <translation type="unfinished"></translation>
+        <translation>c3</translation>
     </message>
     <message>
         <source>Tb min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb min.</translation>
     </message>
     <message>
         <source>Tb max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb max.</translation>
     </message>
     <message>
         <source>Tc min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc min.</translation>
     </message>
     <message>
         <source>Tc max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc max.</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Gama</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum</translation>
     </message>
     <message>
         <source>c</source>
-        <translation type="unfinished"></translation>
+        <translation>c</translation>
     </message>
     <message>
         <source>a</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>b</source>
-        <translation type="unfinished"></translation>
+        <translation>b</translation>
     </message>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueada</translation>
     </message>
     <message>
         <source>R min. in Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>R mín. em Ω</translation>
     </message>
     <message>
         <source>R max. in Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>R máx. em Ω</translation>
     </message>
     <message>
         <source>Cal. source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte cal.</translation>
     </message>
     <message>
         <source>Ethernet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet</translation>
     </message>
     <message>
         <source>LblEthernet_IP_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_IP_Caption</translation>
     </message>
     <message>
         <source>IP / Netmask</source>
-        <translation type="unfinished"></translation>
+        <translation>IP / Máscara</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>LblEthernet_Netmask_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_Netmask_Caption</translation>
     </message>
     <message>
         <source>Netmask</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara de rede</translation>
     </message>
     <message>
         <source>LblEthernet_Gateway_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_Gateway_Caption</translation>
     </message>
     <message>
         <source>Ethernet - Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet - Gateway</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>Ethernet - Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet - Porta</translation>
     </message>
     <message>
         <source>LblEthernet_DHCP_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblEthernet_DHCP_Caption</translation>
     </message>
     <message>
         <source>Ethernet - DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet - DHCP</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>RS-232</source>
-        <translation type="unfinished"></translation>
+        <translation>RS-232</translation>
     </message>
     <message>
         <source>LblRS232_BaudRate_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_BaudRate_Caption</translation>
     </message>
     <message>
         <source>Baud rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de baud</translation>
     </message>
     <message>
         <source>LblRS232_CTS_RTS_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_CTS_RTS_Caption</translation>
     </message>
     <message>
         <source>CTS / RTS</source>
-        <translation type="unfinished"></translation>
+        <translation>CTS / RTS</translation>
     </message>
     <message>
         <source>LblRS232_DataBits_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_DataBits_Caption</translation>
     </message>
     <message>
         <source>Data bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de dados</translation>
     </message>
     <message>
         <source>LblRS232_StopBit_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_StopBit_Caption</translation>
     </message>
     <message>
         <source>Stop bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit de paragem</translation>
     </message>
     <message>
         <source>LblRS232_Parity_Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>LblRS232_Parity_Caption</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Paridade</translation>
     </message>
     <message>
         <source>IEEE-488</source>
-        <translation type="unfinished"></translation>
+        <translation>IEEE-488</translation>
     </message>
     <message>
         <source>IEEE-488 address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço IEEE-488</translation>
     </message>
     <message>
         <source>Language</source>
         <comment>LblSettings_Language_shortform</comment>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>Par</translation>
     </message>
     <message>
         <source>Odd</source>
-        <translation type="unfinished"></translation>
+        <translation>Ímpar</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaço</translation>
     </message>
     <message>
         <source>Mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca</translation>
     </message>
     <message>
         <source>Sample count</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de amostras</translation>
     </message>
     <message>
         <source>Standard probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondas padrão</translation>
     </message>
     <message>
         <source>Stored probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondas guardadas</translation>
     </message>
     <message>
         <source>Select probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar sonda</translation>
     </message>
     <message>
         <source>Select unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar unidade</translation>
     </message>
     <message>
         <source>User interface S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>N/S interface:</translation>
     </message>
     <message>
         <source>User interface version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão interface:</translation>
     </message>
     <message>
         <source>Instrument S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>N/S instrumento:</translation>
     </message>
     <message>
         <source>Measuring system S/N:</source>
-        <translation type="unfinished"></translation>
+        <translation>N/S sistema de medição:</translation>
     </message>
     <message>
         <source>Firmware version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão firmware:</translation>
     </message>
     <message>
         <source>Model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo:</translation>
     </message>
     <message>
         <source>Storage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória:</translation>
     </message>
     <message>
         <source>Instrument manufacturing date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de fabrico:</translation>
     </message>
     <message>
         <source>OS version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão SO:</translation>
     </message>
     <message>
         <source>Scanner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanner:</translation>
     </message>
     <message>
         <source>Customer service level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível assistência cliente</translation>
     </message>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualização de firmware</translation>
     </message>
     <message>
         <source>Program SMART probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Programar sonda SMART</translation>
     </message>
     <message>
         <source>Enter ZELK service level</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrar no nível assistência ZELK</translation>
     </message>
     <message>
         <source>ZELK service level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível assistência ZELK</translation>
     </message>
     <message>
         <source>Reset touchscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Repor ecrã tátil</translation>
     </message>
     <message>
         <source>Recalibration cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo de recalibração</translation>
     </message>
     <message>
         <source>Operating time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de funcionamento</translation>
     </message>
     <message>
         <source>Instrument calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibração do instrumento</translation>
     </message>
     <message>
         <source>Leave ZELK service level</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair do nível assistência ZELK</translation>
     </message>
     <message>
         <source>User interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface do utilizador</translation>
     </message>
     <message>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão atual:</translation>
     </message>
     <message>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova versão:</translation>
     </message>
     <message>
         <source>Look for new version</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar nova versão</translation>
     </message>
     <message>
         <source>Apply update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar atualização</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Dias</translation>
     </message>
     <message>
         <source>Calibration item</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponto de calibração</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Backlight-Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroiluminação desl.</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brilho</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Som</translation>
     </message>
     <message>
         <source>Decimal separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Separador decimal</translation>
     </message>
     <message>
         <source>Factory reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Repor fábrica</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecrã</translation>
     </message>
     <message>
         <source>Average value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor médio</translation>
     </message>
     <message>
         <source>Std. probe settings</source>
         <comment>LblSettings_StandardProbeSettings_shortform</comment>
-        <translation type="unfinished"></translation>
+        <translation>Defin. sondas padrão</translation>
     </message>
     <message>
         <source>Standard probe settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Definições de sondas padrão</translation>
     </message>
     <message>
         <source>Alarm for probes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme de sondas</translation>
     </message>
     <message>
         <source>10 s</source>
-        <translation type="unfinished"></translation>
+        <translation>10 s</translation>
     </message>
     <message>
         <source>30 s</source>
-        <translation type="unfinished"></translation>
+        <translation>30 s</translation>
     </message>
     <message>
         <source>60 s</source>
-        <translation type="unfinished"></translation>
+        <translation>60 s</translation>
     </message>
     <message>
         <source>120 s</source>
-        <translation type="unfinished"></translation>
+        <translation>120 s</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>dd/mm/aaaa</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/dd/aaaa</translation>
     </message>
     <message>
         <source>Keystroke sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Som das teclas</translation>
     </message>
     <message>
         <source>Alarm sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Som de alarme</translation>
     </message>
     <message>
         <source>. (point)</source>
-        <translation type="unfinished"></translation>
+        <translation>. (ponto)</translation>
     </message>
     <message>
         <source>, (comma)</source>
-        <translation type="unfinished"></translation>
+        <translation>, (vírgula)</translation>
     </message>
     <message>
         <source>Recal. cycle (months)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo recal. (meses)</translation>
     </message>
     <message>
         <source>Next calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima calibração</translation>
     </message>
     <message>
         <source>10 kΩ ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ref. 10 kΩ</translation>
     </message>
     <message>
         <source>CJC chan. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>CJC canal 3</translation>
     </message>
     <message>
         <source>TC chan. 4</source>
-        <translation type="unfinished"></translation>
+        <translation>TC canal 4</translation>
     </message>
     <message>
         <source>TC chan. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>TC canal 3</translation>
     </message>
     <message>
         <source>100 Ω ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ref. 100 Ω</translation>
     </message>
     <message>
         <source>25 Ω ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ref. 25 Ω</translation>
     </message>
     <message>
         <source>100 kΩ ref.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ref. 100 kΩ</translation>
     </message>
     <message>
         <source>CJC chan. 4</source>
-        <translation type="unfinished"></translation>
+        <translation>CJC canal 4</translation>
     </message>
     <message>
         <source>TC ext. chan.</source>
-        <translation type="unfinished"></translation>
+        <translation>TC canal ext.</translation>
     </message>
     <message>
         <source>Freeze</source>
-        <translation type="unfinished"></translation>
+        <translation>Congelar</translation>
     </message>
     <message>
         <source>Probe</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonda</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolução</translation>
     </message>
     <message>
         <source>Peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Pico</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar</translation>
     </message>
     <message>
         <source>The instrument is currently in remote mode. Would you like to change to local mode? WARNING: any pending commands will be cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>O instrumento está em modo remoto. Pretende mudar para o modo local? AVISO: todos os comandos pendentes serão cancelados.</translation>
     </message>
     <message>
         <source>SCAN</source>
-        <translation type="unfinished"></translation>
+        <translation>SCAN</translation>
     </message>
     <message>
         <source>REM</source>
-        <translation type="unfinished"></translation>
+        <translation>REM</translation>
     </message>
     <message>
         <source>Unable to start scan mode. Please select at least two channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível iniciar o modo de varrimento. Selecione pelo menos dois canais.</translation>
+    </message>
+    <message>
+        <source>25 Ω internal resistor</source>
+        <translation>Resistência interna de 25 Ω</translation>
+    </message>
+    <message>
+        <source>100 Ω internal resistor</source>
+        <translation>Resistência interna de 100 Ω</translation>
+    </message>
+    <message>
+        <source>10 kΩ internal resistor</source>
+        <translation>Resistência interna de 10 kΩ</translation>
+    </message>
+    <message>
+        <source>100 kΩ internal resistor</source>
+        <translation>Resistência interna de 100 kΩ</translation>
+    </message>
+    <message>
+        <source>TC channel 3</source>
+        <translation>TC canal 3</translation>
+    </message>
+    <message>
+        <source>TC channel 4</source>
+        <translation>TC canal 4</translation>
+    </message>
+    <message>
+        <source>Instrument calibration cannot be done while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>A calibração do instrumento não é possível com o modo de varrimento ativo. Pretende sair do modo de varrimento?</translation>
+    </message>
+    <message>
+        <source>Calibration data are incomplete. Please make sure that both calibration points have been measured!</source>
+        <translation>Os dados de calibração estão incompletos. Certifique-se de que ambos os pontos de calibração foram medidos!</translation>
+    </message>
+    <message>
+        <source>The calibration data could not be stored, please try again.</source>
+        <translation>Não foi possível guardar os dados de calibração, tente novamente.</translation>
+    </message>
+    <message>
+        <source>Calibration incomplete. Please make sure that the calibration point has been measured!</source>
+        <translation>Calibração incompleta. Certifique-se de que o ponto de calibração foi medido!</translation>
+    </message>
+    <message>
+        <source>Calibration data saved.</source>
+        <translation>Dados de calibração guardados.</translation>
+    </message>
+    <message>
+        <source>No connected USB stick found.</source>
+        <translation>Nenhuma pen USB ligada.</translation>
+    </message>
+    <message>
+        <source>Directory &quot;%1&quot; not found on USB stick. The new firmware files have to be located there.</source>
+        <translation>Diretório &quot;%1&quot; não encontrado na pen USB. Os novos ficheiros de firmware têm de estar aí.</translation>
+    </message>
+    <message>
+        <source>No firmware files found in folder &quot;%1&quot;.</source>
+        <translation>Nenhum ficheiro de firmware encontrado na pasta &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Multiple firmware files found. Please make sure that there is only one firmware version on the USB stick.</source>
+        <translation>Foram encontrados vários ficheiros de firmware. Certifique-se de que existe apenas uma versão de firmware na pen USB.</translation>
+    </message>
+    <message>
+        <source>The detected firmware is not a valid %1 user interface firmware.</source>
+        <translation>O firmware detetado não é um firmware de interface %1 válido.</translation>
+    </message>
+    <message>
+        <source>No checksum file found.</source>
+        <translation>Nenhum ficheiro de soma de verificação encontrado.</translation>
+    </message>
+    <message>
+        <source>Error while copying the firmware files. Please try again.</source>
+        <translation>Erro ao copiar os ficheiros de firmware. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>Cannot open firmware file. Please try again.</source>
+        <translation>Não é possível abrir o ficheiro de firmware. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>Cannot open checksum file. Please try again.</source>
+        <translation>Não é possível abrir o ficheiro de soma de verificação. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>The checksum of the firmware file is not correct. Please check if the right checksum file is used and then try again.</source>
+        <translation>A soma de verificação do ficheiro de firmware não está correta. Verifique se está a ser usado o ficheiro de soma de verificação correto e tente novamente.</translation>
+    </message>
+    <message>
+        <source>SMART probe programming successful.</source>
+        <translation>Sonda SMART programada com êxito.</translation>
+    </message>
+    <message>
+        <source>SMART probes cannot be programmed while the scan mode is active. Would you like to leave the scan mode?</source>
+        <translation>Não é possível programar sondas SMART com o modo de varrimento ativo. Pretende sair do modo de varrimento?</translation>
+    </message>
+    <message>
+        <source>There is no SMART probe connected to the selected channel. Please select the channel in the home screen where the SMART probe to be programmed is connected.</source>
+        <translation>Não existe nenhuma sonda SMART ligada ao canal selecionado. Selecione no ecrã inicial o canal ao qual está ligada a sonda SMART a programar.</translation>
+    </message>
+    <message>
+        <source>Please enter a probe name!</source>
+        <translation>Introduza um nome de sonda!</translation>
+    </message>
+    <message>
+        <source>Please select an internal resistor!</source>
+        <translation>Selecione uma resistência interna!</translation>
+    </message>
+    <message>
+        <source>Please select a temperature conversion standard!</source>
+        <translation>Selecione uma norma de conversão de temperatura!</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. The SMART probe is no longer connected.</source>
+        <translation>Ocorreu um erro ao programar a sonda SMART. A sonda SMART já não está ligada.</translation>
+    </message>
+    <message>
+        <source>An error occurred while programming the SMART probe. Please check the displayed probe data and try again.</source>
+        <translation>Ocorreu um erro ao programar a sonda SMART. Verifique os dados de sonda apresentados e tente novamente.</translation>
+    </message>
+    <message>
+        <source>LOG</source>
+        <translation>LOG</translation>
     </message>
 </context>
 <context>
     <name>TTamarindSettings</name>
     <message>
         <source>The settings file could not be read; the instrument uses its factory settings. The damaged file was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o ficheiro de definições; o instrumento usa as definições de fábrica. O ficheiro danificado foi guardado como %1.</translation>
     </message>
     <message>
         <source>The settings could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível guardar as definições.</translation>
     </message>
 </context>
 <context>
@@ -3158,84 +3507,84 @@ current</source>
     <message>
         <source>none</source>
         <comment>conversion</comment>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma</translation>
     </message>
     <message>
         <source>Steinhart-Hart</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinhart-Hart</translation>
     </message>
     <message>
         <source>Polynomial</source>
-        <translation type="unfinished"></translation>
+        <translation>Polinómio</translation>
     </message>
     <message>
         <source>Thermistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Termístor</translation>
     </message>
     <message>
         <source>Conversion: </source>
-        <translation type="unfinished"></translation>
+        <translation>Conversão: </translation>
     </message>
     <message>
         <source>a: </source>
         <comment>Steinhart-Hart coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>a: </translation>
     </message>
     <message>
         <source>b: </source>
         <comment>Steinhart-Hart coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>b: </translation>
     </message>
     <message>
         <source>c: </source>
         <comment>Steinhart-Hart coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c: </translation>
     </message>
     <message>
         <source>c0: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c0: </translation>
     </message>
     <message>
         <source>c1: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c1: </translation>
     </message>
     <message>
         <source>c2: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c2: </translation>
     </message>
     <message>
         <source>c3: </source>
         <comment>Thermistor polynomial coefficient</comment>
-        <translation type="unfinished"></translation>
+        <translation>c3: </translation>
     </message>
 </context>
 <context>
     <name>TTwoPointCalibrationItem</name>
     <message>
         <source>Nominal value must be %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor nominal tem de ser %1</translation>
     </message>
     <message>
         <source>Please enter a nominal value for the %1 calibration point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduza um valor nominal para o ponto de calibração %1.</translation>
     </message>
     <message>
         <source>Please connect external reference %1 to channel %2 and press OK to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligue a referência externa %1 ao canal %2 e prima OK para continuar.</translation>
     </message>
     <message>
         <source>The instrument could not produce a valid measuring result. Calibration will be aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>O instrumento não conseguiu obter um resultado de medição válido. A calibração será interrompida.</translation>
     </message>
 </context>
 <context>
     <name>TUnitSelectionProvider</name>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidade</translation>
     </message>
 </context>
 </TS>
