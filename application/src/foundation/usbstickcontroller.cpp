@@ -64,15 +64,9 @@ bool TAbstractUSBStickController::storeFile(const QString& pDestDir, const QStri
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
     path += pFileName;
-    QFile::remove(path);
-
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return false;
-    // Only a flush shows whether the bytes left the buffer for the stick.
-    const bool written = file.write(pContent) == pContent.size() && file.flush();
-    TFileSystemSync::sync(file);
-    return written;
+    // The new content replaces the old file only once it is complete on the
+    // stick: a full or pulled stick leaves the old file, never half a new one.
+    return TFileSystemSync::writeReplacing(path, pContent);
 }
 
 bool TAbstractUSBStickController::copyFiles(const QString& pSourceDir, const QString& pDestDir,
@@ -117,12 +111,18 @@ bool TAbstractUSBStickController::copyFiles(const QString& pSourceDir, const QSt
 bool TAbstractUSBStickController::copyFile(const QString& pSource, const QString& pTarget,
                                            bool pCreateChecksumFile) const
 {
-    QFile::remove(pTarget);
-    if (!QFile::copy(pSource, pTarget))
+    // The copy goes beside the target first and replaces it only once it is
+    // complete, so a full stick never leaves a cut file under the real name.
+    const QString written = pTarget + QStringLiteral(".new");
+    if (QFileInfo(written).isFile())
+        QFile::remove(written);
+    if (!QFile::copy(pSource, written))
         return false;
-    QFile copy(pTarget);
-    if (!TFileSystemSync::sync(copy))
+    QFile copy(written);
+    if (!TFileSystemSync::sync(copy) || !TFileSystemSync::replaceWith(written, pTarget)) {
+        QFile::remove(written);
         return false;
+    }
     return !pCreateChecksumFile || writeChecksumFile(pSource, pTarget);
 }
 

@@ -7,6 +7,7 @@
 #include "buzzercontroller.h"
 #include "buzzerguicontroller.h"
 #include "calibrationroutinesguicontroller.h"
+#include "calibrationfilestore.h"
 #include "channel.h"
 #include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
@@ -18,6 +19,7 @@
 #include "decimaldisplaycontroller.h"
 #include "desktopbackground.h"
 #include "deviceroot.h"
+#include "downloadcontroller.h"
 #include "ethernetcommunicationinterface.h"
 #include "ethernetconfigurationcontroller.h"
 #include "externalcommunicationhandler.h"
@@ -156,6 +158,7 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildLogger();
     buildRemoteControl();
     buildChannelViews();
+    buildDownloadController();
     fitProbeEditorToInstrumentType();
     hideChannelViewWarnings();
     buildCalibrationRoutines();
@@ -176,6 +179,9 @@ TTamarindMainForm::~TTamarindMainForm()
     // Events sent while the controllers go must not reach a window half released.
     qApp->removeEventFilter(this);
     releaseRemoteControl();
+    // It uses the probe, channel and view controllers released below.
+    mDownloadController.reset();
+    mDownloadCalibrationFiles.reset();
 
     mCustomLogoGUIController.reset();
     mCalibrationRoutinesGUIController.reset();

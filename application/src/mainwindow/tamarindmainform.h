@@ -42,6 +42,8 @@ class TIntCommController;
 class TLogfileController;
 class TInternalSCPIHandler;
 class TProbeController;
+class TDownloadController;
+class TCalibrationFileStore;
 class TScanModeController;
 class TSmartProbePRT;
 class TStandardProbeSettingController;
@@ -212,6 +214,7 @@ public slots:
     void onBeforeChangeSystemTime();
     void onCyclicCheckTimer();
     void onUSBButtonActiveChanged(bool pActive);
+    void onUSB_eject();
     void onHideMenuIcon();
     void onScanModeStarted();
     void onScanModeStopped();
@@ -281,6 +284,7 @@ private:
     // button leaves the main menu.
     void buildCalibrationRoutines();
     void removeCalibrationRoutinesFromMainMenu();
+    void buildDownloadController();
     void releaseRemoteControl();
     void fitProbeEditorToInstrumentType();
     void hideChannelViewWarnings();
@@ -331,6 +335,8 @@ private:
     std::unique_ptr<TStandardProbeSettingController> mStdProbeSettingsController;
     std::unique_ptr<TProbeController> mProbeController;
     std::unique_ptr<TCalibrationRoutinesGUIController> mCalibrationRoutinesGUIController;
+    std::unique_ptr<TCalibrationFileStore> mDownloadCalibrationFiles;
+    std::unique_ptr<TDownloadController> mDownloadController;
     std::unique_ptr<TChannelController> mChannelController;
     std::unique_ptr<TScanModeController> mScanModeController;
     std::unique_ptr<TLogfileController> mLogfileController;

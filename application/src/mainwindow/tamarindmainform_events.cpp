@@ -140,7 +140,8 @@ void TTamarindMainForm::checkUSB()
     ui->BtnUSB->setVisible(connected);
     if (mLogfileController)
         mLogfileController->setButtons(connected);
-    if (!connected && ui->stackedWidget->currentWidget() == ui->PageDownload) {
+    const QWidget* page = ui->stackedWidget->currentWidget();
+    if (!connected && (page == ui->PageDownload || page == ui->PageDownloadListMain)) {
         on_BtnReturnToMainMenu_clicked();
         returnToHomeView();
     }
