@@ -6,6 +6,7 @@
 #include "brightnesswidget.h"
 #include "buzzercontroller.h"
 #include "buzzerguicontroller.h"
+#include "calibrationroutinesguicontroller.h"
 #include "calibrationfilestore.h"
 #include "channel.h"
 #include "channelcontroller.h"
@@ -160,6 +161,7 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildDownloadController();
     fitProbeEditorToInstrumentType();
     hideChannelViewWarnings();
+    buildCalibrationRoutines();
     startUSBCheck();
     buildCalibrationItemList();
     registerChannelListeners();
@@ -182,6 +184,7 @@ TTamarindMainForm::~TTamarindMainForm()
     mDownloadCalibrationFiles.reset();
 
     mCustomLogoGUIController.reset();
+    mCalibrationRoutinesGUIController.reset();
     mOperatingTimeTimer.reset();
     mCyclicCheckTimer.reset();
     if (mChannelController && mScanModeController)

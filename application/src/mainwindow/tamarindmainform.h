@@ -32,6 +32,7 @@ class TBrightnessController;
 class TBrightnessWidget;
 class TAbstractSwitchBox;
 class TBuzzerGUIController;
+class TCalibrationRoutinesGUIController;
 class TChannelController;
 class TChannelViewControllerManager;
 class TClickableWidgetController;
@@ -279,6 +280,10 @@ private:
     void buildOptionBoardTransport();
     void buildRemoteSettingsPage();
     void buildChannelViews();
+    // The calibration routines screen; without the calibrators' library its
+    // button leaves the main menu.
+    void buildCalibrationRoutines();
+    void removeCalibrationRoutinesFromMainMenu();
     void buildDownloadController();
     void releaseRemoteControl();
     void fitProbeEditorToInstrumentType();
@@ -329,6 +334,7 @@ private:
     std::unique_ptr<TAverageValueSettingController> mAverageValueSettingController;
     std::unique_ptr<TStandardProbeSettingController> mStdProbeSettingsController;
     std::unique_ptr<TProbeController> mProbeController;
+    std::unique_ptr<TCalibrationRoutinesGUIController> mCalibrationRoutinesGUIController;
     std::unique_ptr<TCalibrationFileStore> mDownloadCalibrationFiles;
     std::unique_ptr<TDownloadController> mDownloadController;
     std::unique_ptr<TChannelController> mChannelController;
