@@ -7,6 +7,7 @@
 #include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -23,6 +24,7 @@ private slots:
     void cleanupTestCase();
 
     void pyvisaSessionIdentifiesAndControls();
+    void pyvisaSessionMeasuresScansAndSwitchesTheUnit();
     void lxiQueriesTheIdentity();
     void usbHostIsAnsweredOnceTheNetworkClientLetGo();
 
@@ -64,6 +66,31 @@ print(inst.query('PROB:LIST?'))
 print(inst.query('PROB:IDEN 1,Bath B'))
 print(inst.query('PROB:IDEN? 1'))
 print(inst.query('SYST:LOCA'))
+inst.close()
+)";
+
+// Measured values carry the degree sign as a Latin-1 byte: the session reads
+// Latin-1 and prints what it got with escapes, so that the byte shows. The
+// scan waits its 3 s settle time per channel.
+const char* PYVISA_MEASUREMENT_SESSION = R"(
+import pyvisa
+rm = pyvisa.ResourceManager('@py')
+inst = rm.open_resource('TCPIP::127.0.0.1::%1::SOCKET', read_termination='\r\n', write_termination='\n', timeout=20000, encoding='latin-1')
+def show(text):
+    print(text.encode('unicode_escape').decode('ascii'))
+show(inst.query('SYST:ACKN 1'))
+show(inst.query('SYST:REMO'))
+show(inst.query('CONF:CHAN 1'))
+show(inst.query('MEAS:CURR?'))
+show(inst.query('CONF:CHAN:UNIT 3'))
+show(inst.query('CONF:CHAN:UNIT?'))
+show(inst.query('MEASURE:CURRENT?'))
+show(inst.query('MEAS:SCAN? 3,(@1,2)'))
+show(inst.read())
+show(inst.query('CONF:CHAN?'))
+show(inst.query('CONF:CHAN 1'))
+show(inst.query('CONF:CHAN:UNIT 1'))
+show(inst.query('SYST:LOCA'))
 inst.close()
 )";
 } // namespace
@@ -161,6 +188,28 @@ void tst_RemoteControl::pyvisaSessionIdentifiesAndControls()
     QCOMPARE(lines.mid(1, 8),
              (QStringList{"ACK", "ACK", "1", "E4", "1:Bath A,81:PT100 3-wire,82:PT100 4-wire,83:PT25 4-wire", "ACK",
                           "Bath B", "ACK"}));
+}
+
+void tst_RemoteControl::pyvisaSessionMeasuresScansAndSwitchesTheUnit()
+{
+    QProcess client;
+    client.start(PYTHON, {QStringLiteral("-c"), QString::fromLatin1(PYVISA_MEASUREMENT_SESSION).arg(mPort)});
+    QVERIFY(client.waitForFinished(60000));
+    const QString errors = QString::fromUtf8(client.readAllStandardError());
+    QVERIFY2(client.exitCode() == 0, qPrintable(errors));
+    const QStringList lines = QString::fromUtf8(client.readAllStandardOutput()).split(QLatin1Char('\n'));
+    QVERIFY2(lines.size() >= 13, qPrintable(errors));
+    // The simulated board holds input 1 at 23 degrees Celsius; input 2 ramps.
+    const QRegularExpression celsius1(QStringLiteral("^1\\d\\d\\.\\d{5}R,23\\.0000\\\\xb0C$"));
+    const QRegularExpression kelvin1(QStringLiteral("^1\\d\\d\\.\\d{5}R,296\\.1500K$"));
+    const QRegularExpression celsius2(QStringLiteral("^1\\d\\d\\.\\d{5}R,\\d+\\.\\d{4}\\\\xb0C$"));
+    QCOMPARE(lines.mid(0, 3), (QStringList{"ACK", "ACK", "ACK"}));
+    QVERIFY2(celsius1.match(lines.at(3)).hasMatch(), qPrintable(lines.at(3)));
+    QCOMPARE(lines.mid(4, 2), (QStringList{"ACK", "3"}));
+    QVERIFY2(kelvin1.match(lines.at(6)).hasMatch(), qPrintable(lines.at(6)));
+    QVERIFY2(kelvin1.match(lines.at(7)).hasMatch(), qPrintable(lines.at(7)));
+    QVERIFY2(celsius2.match(lines.at(8)).hasMatch(), qPrintable(lines.at(8)));
+    QCOMPARE(lines.mid(9, 4), (QStringList{"2", "ACK", "ACK", "ACK"}));
 }
 
 void tst_RemoteControl::lxiQueriesTheIdentity()

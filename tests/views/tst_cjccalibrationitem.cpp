@@ -5,6 +5,7 @@
 #include "channelcontroller.h"
 #include "cjccalibrationitem.h"
 #include "messagerecorder.h"
+#include "probe.h"
 #include "probecontroller.h"
 #include "probecontrollerfixture.h"
 #include "testidentity.h"
@@ -183,6 +184,12 @@ void tst_CJCCalibrationItem::abortKeepsTheDefaultProbe()
     TChannelController& controller = build();
     TPhysicalChannel* input3 = controller.physical_channel(3);
     TAbstractProbe* defaultProbe = mFixture->probes().defaultProbes().at(85).get();
+    // Another probe on the input before: the measurement puts the default probe there.
+    const double NaN = std::nan("");
+    TTCProbe typeJ(12, QStringLiteral("J"), false, 3, -50.0, 700.0, QDate(2024, 1, 2), false, Probe_enums::ptJ,
+                   Probe_enums::rjInternal, 1, Probe_enums::ctcIEC584, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN,
+                   NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN);
+    input3->assignProbe(&typeJ);
     TAbstractChannel* measured = controller.measuredChannel();
     TCJCCalibrationItem item(input3, 0.0, QDate(), QStringLiteral("CJC 3"));
 

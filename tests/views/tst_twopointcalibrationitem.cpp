@@ -171,6 +171,8 @@ void tst_TwoPointCalibrationItem::correctionFromTwoMeasuredPoints()
     TAbstractProbe* before = mFixture->probes().defaultProbes().at(83).get();
     mFixture->probes().assignProbeToChannel(before, input1, true);
     QCOMPARE(input1->assignedProbe(), before);
+    // Another channel measured, so that the item has to switch and switch back.
+    QVERIFY(controller.measureChannel(controller.channel(2)));
     TAbstractChannel* measured = controller.measuredChannel();
     mFixture->board().board().withState([](TBoardState& pState) {
         pState.mRawErrors[ci100R - 1] = {1.002, 0.05};

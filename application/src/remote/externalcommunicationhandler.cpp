@@ -20,6 +20,7 @@ TExternalCommunicationHandler::TExternalCommunicationHandler(
     , mChannelViewControllerManager(pChannelViewControllerManager)
     , mLogfileController(pLogfileController)
     , mCurrentDateTime([] { return QDateTime::currentDateTime(); })
+    , mScanClock(systemScanClock())
 {
 }
 
@@ -176,6 +177,13 @@ QString TExternalCommunicationHandler::unitToText(Electrical_temperature_units::
     return QString();
 }
 
+bool TExternalCommunicationHandler::isCommand(const TSCPICommand& pCommand, const char* pShortForm,
+                                              const char* pLongForm)
+{
+    const QString& name = pCommand.commandName();
+    return name == QLatin1String(pShortForm) || (pLongForm && name == QLatin1String(pLongForm));
+}
+
 void TExternalCommunicationHandler::returnResponse(const QString& pResponse)
 {
     if (mCommunicationInterface)
@@ -235,6 +243,21 @@ bool TExternalCommunicationHandler::getStringParam(const std::unique_ptr<TSCPIPa
     if (!text)
         return false;
     oStringValue = text->val();
+    return true;
+}
+
+bool TExternalCommunicationHandler::getDateParams(const TSCPICommand& pCommand, unsigned int pFirst, QDate& oDate) const
+{
+    oDate = QDate();
+    const auto& parameters = pCommand.parameters();
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    if (parameters.size() < pFirst + 3 || !getIntParam(parameters.at(pFirst), year, false) ||
+        !getIntParam(parameters.at(pFirst + 1), month, false) || !getIntParam(parameters.at(pFirst + 2), day, false) ||
+        !QDate::isValid(year, month, day))
+        return false;
+    oDate = QDate(year, month, day);
     return true;
 }
 

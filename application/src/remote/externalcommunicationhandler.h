@@ -83,6 +83,22 @@ public:
     // Where "syst:date?" and "syst:time?" take the local time from; tests set a fixed one.
     void setCurrentDateTime(std::function<QDateTime()> pCurrentDateTime);
 
+    // Where a channel scan takes its time from and how it waits out the
+    // settle time. A monotonic clock: the scan blocks the GUI thread, and a
+    // system time set back during a scan must not freeze the instrument for
+    // that long. Tests put their own here.
+    struct TScanClock
+    {
+        std::function<qint64()> mElapsedMilliseconds;
+        std::function<void(int pMilliseconds)> mBlock;
+    };
+    void setScanClock(const TScanClock& pClock);
+    static TScanClock systemScanClock();
+
+    // Whether the command's header is the short or the long form given; the
+    // parser has lower-cased it, so the forms are compared exactly.
+    static bool isCommand(const TSCPICommand& pCommand, const char* pShortForm, const char* pLongForm = nullptr);
+
     // Shared operations of the command groups. Replies go to the transport
     // holding remote access, with CR LF; without one they are dropped.
     void returnResponse(const QString& pResponse);
@@ -98,6 +114,9 @@ public:
     bool getIntParam(const std::unique_ptr<TSCPIParameter>& pParam, int& oIntParamValue, bool pAcceptChannelList) const;
     // A text parameter only: a bare number is refused; sends no error.
     bool getStringParam(const std::unique_ptr<TSCPIParameter>& pParam, QString& oStringValue) const;
+    // Year, month and day as three integer parameters (no channel lists) from
+    // the one at pFirst on, together a valid calendar date; sends no error.
+    bool getDateParams(const TSCPICommand& pCommand, unsigned int pFirst, QDate& oDate) const;
     // An integer 1 to 4, else error 5.
     bool getSwitchBoxNumber(const std::unique_ptr<TSCPIParameter>& pParam, int& oSwitchBoxNumber);
     // The probe an integer parameter names; null after error 5 (no integer)
@@ -151,6 +170,40 @@ private:
     void startTouchscreenTest();
     void restoreUserData(const TSCPICommand& pCommand);
 
+    // Measure and configure groups.
+    void readCurrentValue();
+    void readRawValue(const TSCPICommand& pCommand);
+    void scanChannels(const TSCPICommand& pCommand);
+    void scanChannel(int pChannelNumber, int pSettleSeconds);
+    void setPolling(const TSCPICommand& pCommand);
+    void selectChannel(const TSCPICommand& pCommand);
+    void queryMeasuredChannel();
+    void setDerivedChannelOperands(const TSCPICommand& pCommand);
+    void setChannelUnit(const TSCPICommand& pCommand);
+    // The shown channel view, if any, shows this one channel.
+    void showOnlyChannel(TAbstractChannel* pChannel);
+
+    // Switch-box group.
+    void querySwitchBoxType(const TSCPICommand& pCommand);
+    void querySwitchBoxDate(const TSCPICommand& pCommand);
+    void setSwitchBoxDate(const TSCPICommand& pCommand);
+    void setSwitchBoxText(const TSCPICommand& pCommand, bool pCircuitBoard);
+    void setSwitchBoxMode(const TSCPICommand& pCommand);
+
+    // Factory calibration group.
+    void storeFactoryItemData(const TSCPICommand& pCommand);
+    void storeFactoryCJCOffset(const TSCPICommand& pCommand);
+    void queryFactoryItemData(const TSCPICommand& pCommand);
+    void queryFactoryCJCOffset(const TSCPICommand& pCommand);
+    void removeThermocoupleProbe(const TSCPICommand& pCommand);
+    // The transport's acknowledgement whatever the acknowledgement mode.
+    void sendAckAlways();
+
+    // SMART probe group.
+    QDateTime lastChannelChange() const;
+    // Answers the board operation's result: nothing for 0, else "E" and the number.
+    bool smartProbeResult(int pResult);
+
     TInternalSCPIHandler* mInternalSCPIHandler;
     TChannelController* mChannelController;
     TProbeController* mProbeController;
@@ -165,4 +218,5 @@ private:
     // The rest of a line that was too long is dropped up to its end.
     bool mDiscardingLine = false;
     std::function<QDateTime()> mCurrentDateTime;
+    TScanClock mScanClock;
 };

@@ -3,32 +3,7 @@
 
 #include "externalcommunicationhandler.h"
 
-bool TExternalCommunicationHandler::processCommand_Measure(const TSCPICommand&)
-{
-    return false;
-}
-
-bool TExternalCommunicationHandler::processCommand_Configure(const TSCPICommand&)
-{
-    return false;
-}
-
 bool TExternalCommunicationHandler::processCommand_Logger(const TSCPICommand&)
-{
-    return false;
-}
-
-bool TExternalCommunicationHandler::processCommand_SenseFrtd(const TSCPICommand&)
-{
-    return false;
-}
-
-bool TExternalCommunicationHandler::processCommand_Calibration(const TSCPICommand&)
-{
-    return false;
-}
-
-bool TExternalCommunicationHandler::processCommand_SwitchBox(const TSCPICommand&)
 {
     return false;
 }

@@ -29,12 +29,6 @@ constexpr const char* TOUCHSCREEN_TEST_PROGRAM = "/usr/bin/ts_test";
 constexpr const char* SD_CARD_DEVICE = "/dev/mmcblk0";
 constexpr const char* DATE_FORMAT = "dd/MM/yyyy";
 
-bool isCommand(const TSCPICommand& pCommand, const char* pShortForm, const char* pLongForm = nullptr)
-{
-    const QString& name = pCommand.commandName();
-    return name == QLatin1String(pShortForm) || (pLongForm && name == QLatin1String(pLongForm));
-}
-
 // The target is replaced only by a complete copy on the medium: deleting it
 // first, as a plain copy must, would leave the touchscreen uncalibrated when
 // the copy fails or the power goes.
@@ -215,18 +209,14 @@ void TExternalCommunicationHandler::setInstrumentSerialNumber(const TSCPICommand
 
 void TExternalCommunicationHandler::setManufacturingDate(const TSCPICommand& pCommand)
 {
-    int year = 0;
-    int month = 0;
-    int day = 0;
+    QDate date;
     if (!assertArgCount(pCommand, 3) || !assertAuthLevel(AUTH_LEVEL_PRODUCTION))
         return;
-    const auto& parameters = pCommand.parameters();
-    if (!getIntParam(parameters.at(0), year, false) || !getIntParam(parameters.at(1), month, false) ||
-        !getIntParam(parameters.at(2), day, false) || !QDate::isValid(year, month, day)) {
+    if (!getDateParams(pCommand, 0, date)) {
         returnError(ERROR_005_ILLEGAL_ARGUMENT);
         return;
     }
-    TInstrumentInfo::instance()->setInstrumentManufacturingDate(QDate(year, month, day));
+    TInstrumentInfo::instance()->setInstrumentManufacturingDate(date);
     sendAck();
 }
 

@@ -1,0 +1,375 @@
+#include "channel.h"
+#include "channelcontroller.h"
+#include "channelviewcontrollermanager.h"
+#include "channelviewcontrollers.h"
+#include "channelviewfixture.h"
+#include "remotesession.h"
+#include "testsupport.h"
+
+#include <memory>
+
+// The measure and configure groups through the real handler, on the channel
+// controller, the channel views and the simulated board.
+class tst_HandlerMeasureCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void refusedCommandsReachNoBoard_data();
+    void refusedCommandsReachNoBoard();
+    void currentValueLeavesAsLatin1Pair_data();
+    void currentValueLeavesAsLatin1Pair();
+    void frozenChannelAnswersItsFrozenPair();
+    void rawValueInScientificForm_data();
+    void rawValueInScientificForm();
+    void channelSelectionFollowsOnTheShownView_data();
+    void channelSelectionFollowsOnTheShownView();
+    void derivedChannelOperands_data();
+    void derivedChannelOperands();
+    void unitChange_data();
+    void unitChange();
+    void pollingSwitch_data();
+    void pollingSwitch();
+    void smartProbeQuery();
+    void scanAnswersEveryChannelInOrder();
+    void scanGivesUpOnAChannelAfterFourteenSeconds();
+
+private:
+    TAbstractChannel* channel(int pNumber) const { return mFixture->controller().channel(pNumber); }
+    QByteArray exchange(const QByteArray& pLine) { return mSession->exchange(pLine); }
+    void failBoardCommands(const QByteArray& pPrefix, TBoardFaults::TCommandFault::EnKind pKind, int pError = 14);
+
+    std::unique_ptr<TChannelViewFixture> mFixture;
+    std::unique_ptr<TRemoteSession> mSession;
+    // The scan's clock: each wait moves it on by what was asked, each look
+    // at it by mTick.
+    qint64 mNow = 0;
+    qint64 mTick = 0;
+    QList<int> mWaits;
+};
+
+void tst_HandlerMeasureCommands::initTestCase()
+{
+    mFixture = std::make_unique<TChannelViewFixture>();
+    mFixture->buildViews();
+    mFixture->manager().activateHomeView();
+    mSession = std::make_unique<TRemoteSession>(&mFixture->board().handler(), &mFixture->controller(),
+                                                &mFixture->probes(), &mFixture->manager());
+    mSession->handler().setScanClock({[this] { return mNow += mTick; },
+                                      [this](int pMilliseconds) {
+                                          mWaits << pMilliseconds;
+                                          mNow += pMilliseconds;
+                                      }});
+}
+
+void tst_HandlerMeasureCommands::init()
+{
+    mFixture->board().board().withFaults([](TBoardFaults& pFaults) { pFaults.clear(); });
+    mFixture->controller().setReadingActive(false);
+    QVERIFY(mFixture->controller().measureChannel(channel(1)));
+    channel(1)->setChannelFrozen(false);
+    channel(1)->changeUnit(Electrical_temperature_units::uCelsius);
+    channel(3)->changeUnit(Electrical_temperature_units::uCelsius);
+    TRemoteSession::setAccessLevel(0);
+    mFixture->board().board().clearRecord();
+    mWaits.clear();
+    mTick = 0;
+}
+
+void tst_HandlerMeasureCommands::cleanupTestCase()
+{
+    mSession.reset();
+    mFixture.reset();
+}
+
+void tst_HandlerMeasureCommands::failBoardCommands(const QByteArray& pPrefix, TBoardFaults::TCommandFault::EnKind pKind,
+                                                   int pError)
+{
+    mFixture->board().board().withFaults([&](TBoardFaults& pFaults) {
+        TBoardFaults::TCommandFault fault;
+        fault.mPrefix = pPrefix;
+        fault.mKind = pKind;
+        fault.mReply = "E" + QByteArray::number(pError);
+        fault.mCount = -1;
+        pFaults.mCommandFaults << fault;
+    });
+}
+
+void tst_HandlerMeasureCommands::refusedCommandsReachNoBoard_data()
+{
+    TRemoteSession::addRefusalColumns();
+    QTest::newRow("polling without parameter below level 2: access first")
+        << 0 << QByteArray("meas:poll") << QByteArray("E13");
+    QTest::newRow("polling without parameter at level 2") << 2 << QByteArray("meas:poll") << QByteArray("E5");
+    QTest::newRow("polling with a word") << 2 << QByteArray("meas:poll 'on'") << QByteArray("E5");
+    QTest::newRow("raw value without parameter below level 2: count first")
+        << 0 << QByteArray("meas:raw?") << QByteArray("E5");
+    QTest::newRow("raw value below level 2") << 1 << QByteArray("meas:raw? 2") << QByteArray("E13");
+    QTest::newRow("raw value of item 0") << 2 << QByteArray("meas:raw? 0") << QByteArray("E5");
+    QTest::newRow("raw value of item 8") << 2 << QByteArray("meas:raw? 8") << QByteArray("E5");
+    QTest::newRow("raw value of item 257") << 2 << QByteArray("meas:raw? 257") << QByteArray("E5");
+    QTest::newRow("raw value of a channel list") << 2 << QByteArray("meas:raw? (@2)") << QByteArray("E5");
+    QTest::newRow("scan with 2 s settle time") << 0 << QByteArray("meas:scan? 2,(@1)") << QByteArray("E5");
+    QTest::newRow("scan with 601 s settle time") << 0 << QByteArray("meas:scan? 601,(@1)") << QByteArray("E5");
+    QTest::newRow("scan with the parameters swapped") << 0 << QByteArray("meas:scan? (@1),3") << QByteArray("E5");
+    QTest::newRow("scan with only a settle time") << 0 << QByteArray("meas:scan? 3") << QByteArray("E5");
+    QTest::newRow("scan with a settle time that is no integer")
+        << 0 << QByteArray("meas:scan? 3.5,(@1)") << QByteArray("E5");
+    QTest::newRow("channel without number") << 0 << QByteArray("conf:chan") << QByteArray("E5");
+    QTest::newRow("channel as a word") << 0 << QByteArray("conf:chan 'two'") << QByteArray("E5");
+    QTest::newRow("expansion channel below level 2") << 1 << QByteArray("conf:chan 6") << QByteArray("E13");
+    QTest::newRow("channel the instrument lacks") << 0 << QByteArray("conf:chan 99") << QByteArray("E14");
+    QTest::newRow("derived channel with one parameter") << 0 << QByteArray("conf:chan:func 10") << QByteArray("E5");
+    QTest::newRow("operand that is no channel") << 0 << QByteArray("conf:chan:func 10,99,2") << QByteArray("E14");
+    QTest::newRow("derived channel as a word") << 0 << QByteArray("conf:chan:func 'sum',1,2") << QByteArray("E5");
+    QTest::newRow("physical channel as derived channel") << 0 << QByteArray("conf:chan:func 2,1") << QByteArray("E14");
+    QTest::newRow("two-operand channel with one operand") << 0 << QByteArray("conf:chan:func 10,1") << QByteArray("E5");
+    QTest::newRow("second operand that is no channel")
+        << 0 << QByteArray("conf:chan:func 10,1,99") << QByteArray("E14");
+    QTest::newRow("unit without number") << 0 << QByteArray("conf:chan:unit") << QByteArray("E5");
+    QTest::newRow("unit as a channel list") << 0 << QByteArray("conf:chan:unit (@3)") << QByteArray("E5");
+    QTest::newRow("unit 0") << 0 << QByteArray("conf:chan:unit 0") << QByteArray("E6");
+    QTest::newRow("unit 261") << 0 << QByteArray("conf:chan:unit 261") << QByteArray("E6");
+    QTest::newRow("millivolt on a resistance channel") << 0 << QByteArray("conf:chan:unit 5") << QByteArray("E6");
+    QTest::newRow("header mixing short and long parts") << 0 << QByteArray("meas:current?") << QByteArray("E4");
+}
+
+void tst_HandlerMeasureCommands::refusedCommandsReachNoBoard()
+{
+    mSession->checkRefusal(mFixture->board());
+    QCOMPARE(mFixture->controller().measuredChannel(), channel(1));
+    QCOMPARE(channel(1)->selectedUnit(), Electrical_temperature_units::uCelsius);
+    QVERIFY(mWaits.isEmpty());
+}
+
+void tst_HandlerMeasureCommands::currentValueLeavesAsLatin1Pair_data()
+{
+    QTest::addColumn<QByteArray>("boardReply");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::newRow("resistance and temperature") << QByteArray("109.12345,23.4567,0,1")
+                                                << QByteArray("109.12345R,23.4567\xB0"
+                                                              "C\r\n");
+    QTest::newRow("no temperature") << QByteArray("109.12345,nan,0,1")
+                                    << QByteArray("109.12345R,OL\xB0"
+                                                  "C\r\n");
+    QTest::newRow("no probe") << QByteArray("E1") << QByteArray("E14\r\n");
+    QTest::newRow("no measurement for a moment") << QByteArray("E14") << QByteArray("E14\r\n");
+}
+
+void tst_HandlerMeasureCommands::currentValueLeavesAsLatin1Pair()
+{
+    QFETCH(QByteArray, boardReply);
+    QFETCH(QByteArray, sent);
+    mFixture->board().injectReply(boardReply);
+    QCOMPARE(exchange("measure:current?"), sent);
+}
+
+void tst_HandlerMeasureCommands::frozenChannelAnswersItsFrozenPair()
+{
+    mFixture->board().injectReply("109.12345,23.4567,0,1");
+    QCOMPARE(exchange("meas:curr?"), QByteArray("109.12345R,23.4567\xB0"
+                                                "C\r\n"));
+    channel(1)->setChannelFrozen(true);
+    mFixture->board().injectReply("110.00000,25.6000,0,1");
+    QCOMPARE(exchange("meas:curr?"), QByteArray("109.12345R,23.4567\xB0"
+                                                "C\r\n"));
+    channel(1)->setChannelFrozen(false);
+    mFixture->board().injectReply("110.00000,25.6000,0,1");
+    QCOMPARE(exchange("meas:curr?"), QByteArray("110.00000R,25.6000\xB0"
+                                                "C\r\n"));
+}
+
+void tst_HandlerMeasureCommands::rawValueInScientificForm_data()
+{
+    QTest::addColumn<QByteArray>("boardReply");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::newRow("in range") << QByteArray("100.00123456,0") << QByteArray("1.0000123456e+02,0\r\n");
+    QTest::newRow("small millivolts") << QByteArray("-0.0123,0") << QByteArray("-1.2300000000e-02,0\r\n");
+    QTest::newRow("over range") << QByteArray("500.1,2") << QByteArray("E14\r\n");
+    QTest::newRow("board error") << QByteArray("E1") << QByteArray("E14\r\n");
+}
+
+void tst_HandlerMeasureCommands::rawValueInScientificForm()
+{
+    QFETCH(QByteArray, boardReply);
+    QFETCH(QByteArray, sent);
+    TRemoteSession::setAccessLevel(2);
+    mFixture->board().injectReply(boardReply);
+    QCOMPARE(exchange("measure:raw? 2"), sent);
+    QCOMPARE(mFixture->board().lastCommand(), QByteArray("meas:raw? 2"));
+}
+
+void tst_HandlerMeasureCommands::channelSelectionFollowsOnTheShownView_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("acknowledge");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("measured");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::newRow("number, acknowledgements off") << 0 << false << QByteArray("conf:chan 2") << 2 << QByteArray();
+    QTest::newRow("number, acknowledgements on")
+        << 0 << true << QByteArray("conf:chan 3") << 3 << QByteArray("ACK\r\n");
+    QTest::newRow("first of a channel list")
+        << 0 << false << QByteArray("configure:channel (@2,3)") << 2 << QByteArray();
+    QTest::newRow("expansion channel at level 2") << 2 << false << QByteArray("conf:chan 6") << 6 << QByteArray();
+}
+
+void tst_HandlerMeasureCommands::channelSelectionFollowsOnTheShownView()
+{
+    QFETCH(int, level);
+    QFETCH(bool, acknowledge);
+    QFETCH(QByteArray, line);
+    QFETCH(int, measured);
+    QFETCH(QByteArray, sent);
+    TRemoteSession::setAccessLevel(level);
+    if (acknowledge)
+        QCOMPARE(exchange("syst:ackn 1"), QByteArray("ACK\r\n"));
+    QCOMPARE(exchange(line), sent);
+    exchange("syst:ackn 0");
+    // The board takes channel numbers with two digits.
+    QCOMPARE(mFixture->board().commands().value(0), "conf:chan " + QByteArray::number(measured).rightJustified(2, '0'));
+    QCOMPARE(mFixture->controller().measuredChannel()->internalChannelNumber(), measured);
+    zelk::vector<TAbstractChannel*> shown;
+    mFixture->homeView().channels(shown);
+    QCOMPARE(shown, zelk::vector<TAbstractChannel*>{mFixture->controller().measuredChannel()});
+    QCOMPARE(mFixture->ui().btnSingleViewChanSel->text(), mFixture->controller().measuredChannel()->channelBtnText());
+
+    // What the board measures now is what the client reads back.
+    QCOMPARE(exchange("conf:chan?"), QByteArray::number(measured) + "\r\n");
+}
+
+void tst_HandlerMeasureCommands::derivedChannelOperands_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("boardCommand");
+    QTest::addColumn<QByteArray>("query");
+    QTest::newRow("sum of 1 and 2") << QByteArray("conf:chan:func 10,1,2") << QByteArray("conf:chan:func 10,@1,@2")
+                                    << QByteArray("10,1,2");
+    QTest::newRow("operands as channel lists") << QByteArray("configure:channel:function 11,(@2),(@1)")
+                                               << QByteArray("conf:chan:func 11,@2,@1") << QByteArray("11,2,1");
+    QTest::newRow("reciprocal of 2") << QByteArray("conf:chan:func 9,2") << QByteArray("conf:chan:func 9,@2")
+                                     << QByteArray("9,2");
+}
+
+void tst_HandlerMeasureCommands::derivedChannelOperands()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, boardCommand);
+    QFETCH(QByteArray, query);
+    QCOMPARE(exchange(line), QByteArray());
+    QCOMPARE(mFixture->board().commands(), QList<QByteArray>{boardCommand});
+    const int derived = query.split(',').first().toInt();
+    QCOMPARE(mFixture->controller().measuredChannel(), channel(derived));
+    zelk::vector<TAbstractChannel*> shown;
+    mFixture->homeView().channels(shown);
+    QCOMPARE(shown, zelk::vector<TAbstractChannel*>{channel(derived)});
+    QCOMPARE(exchange("conf:chan?"), query + "\r\n");
+
+    // A board that refuses the selection: the measured channel stays.
+    QVERIFY(mFixture->controller().measureChannel(channel(1)));
+    failBoardCommands("conf:chan:func", TBoardFaults::TCommandFault::cfSilence);
+    QCOMPARE(exchange(line), QByteArray("E14\r\n"));
+    QCOMPARE(mFixture->controller().measuredChannel(), channel(1));
+}
+
+void tst_HandlerMeasureCommands::unitChange_data()
+{
+    QTest::addColumn<int>("measured");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("ohm on a thermocouple channel") << 3 << 4 << QByteArray("E6\r\n") << 1;
+    QTest::newRow("millivolt on a thermocouple channel") << 3 << 5 << QByteArray() << 5;
+    QTest::newRow("ohm on a resistance channel") << 1 << 4 << QByteArray() << 4;
+    QTest::newRow("kelvin on a resistance channel") << 1 << 3 << QByteArray() << 3;
+    QTest::newRow("fahrenheit on a thermocouple channel") << 3 << 2 << QByteArray() << 2;
+    QTest::newRow("unit 6") << 3 << 6 << QByteArray("E6\r\n") << 1;
+}
+
+void tst_HandlerMeasureCommands::unitChange()
+{
+    QFETCH(int, measured);
+    QFETCH(int, unit);
+    QFETCH(QByteArray, sent);
+    QFETCH(int, selected);
+    QCOMPARE(exchange("conf:chan " + QByteArray::number(measured)), QByteArray());
+    const QString shownUnit = mFixture->ui().btnSingleViewUnit->text();
+    QCOMPARE(exchange("conf:chan:unit " + QByteArray::number(unit)), sent);
+    QCOMPARE(int(channel(measured)->selectedUnit()), selected);
+    QCOMPARE(exchange("configure:channel:units?"), QByteArray::number(selected) + "\r\n");
+    // The view on the screen shows the unit the client chose.
+    QCOMPARE(mFixture->ui().btnSingleViewUnit->text() != shownUnit, selected != 1);
+}
+
+void tst_HandlerMeasureCommands::pollingSwitch_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("reading");
+    QTest::newRow("1 switches on") << QByteArray("meas:poll 1") << true;
+    QTest::newRow("7 switches on") << QByteArray("measure:polling 7") << true;
+    QTest::newRow("0 switches off") << QByteArray("meas:poll 0") << false;
+    QTest::newRow("-3 switches off") << QByteArray("meas:poll -3") << false;
+}
+
+void tst_HandlerMeasureCommands::pollingSwitch()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, reading);
+    TRemoteSession::setAccessLevel(2);
+    mFixture->controller().setReadingActive(!reading);
+    QCOMPARE(exchange(line), QByteArray());
+    QCOMPARE(mFixture->controller().isReadingActive(), reading);
+    mFixture->controller().setReadingActive(false);
+}
+
+void tst_HandlerMeasureCommands::smartProbeQuery()
+{
+    QCOMPARE(exchange("conf:chan:smar?"), QByteArray("0\r\n"));
+    mFixture->board().board().plugSmartProbe(2, TSimulatedSmartProbe::callendarVanDusenPt100());
+    QCOMPARE(exchange("conf:chan 2"), QByteArray());
+    QCOMPARE(exchange("configure:channel:smart?"), QByteArray("1\r\n"));
+    failBoardCommands("conf:chan:smar?", TBoardFaults::TCommandFault::cfSilence);
+    QCOMPARE(exchange("conf:chan:smar?"), QByteArray("E14\r\n"));
+    mFixture->board().board().plugSensor(2, ssPt100);
+}
+
+void tst_HandlerMeasureCommands::scanAnswersEveryChannelInOrder()
+{
+    mFixture->board().injectReply("109.12345,23.4567,0,1");
+    mFixture->board().injectReply("110.00000,25.6000,0,1");
+    QCOMPARE(exchange("meas:scan? 3,(@1,99,2)"), QByteArray("109.12345R,23.4567\xB0"
+                                                            "C\r\nE14\r\n"
+                                                            "110.00000R,25.6000\xB0"
+                                                            "C\r\n"));
+    // One settle time of 3 s per channel scanned, none for the channel missing.
+    QCOMPARE(mWaits, (QList<int>{3000, 3000}));
+    QCOMPARE(mFixture->board().commands(),
+             (QList<QByteArray>{"conf:chan 01", "meas:curr?", "conf:chan 02", "meas:curr?"}));
+    // The last channel scanned stays measured and shown.
+    QCOMPARE(mFixture->controller().measuredChannel(), channel(2));
+    zelk::vector<TAbstractChannel*> shown;
+    mFixture->homeView().channels(shown);
+    QCOMPARE(shown, zelk::vector<TAbstractChannel*>{channel(2)});
+}
+
+void tst_HandlerMeasureCommands::scanGivesUpOnAChannelAfterFourteenSeconds()
+{
+    // Every look at the clock finds a second gone; channel 1 never reads.
+    mTick = 1000;
+    failBoardCommands("meas:curr?", TBoardFaults::TCommandFault::cfError);
+    mFixture->board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mCommandFaults.first().mCount = 15; });
+    QCOMPARE(exchange("meas:scan? 3,(@1,2)").left(5), QByteArray("E14\r\n"));
+    int reads = 0;
+    for (const QByteArray& command : mFixture->board().commands())
+        reads += command == "meas:curr?";
+    // Reads while 14 whole seconds pass, then one that succeeds on channel 2.
+    QCOMPARE(reads, 16);
+    QCOMPARE(mFixture->controller().measuredChannel(), channel(2));
+}
+
+TAMARIND_TEST_MAIN(tst_HandlerMeasureCommands)
+#include "tst_handlermeasurecommands.moc"
