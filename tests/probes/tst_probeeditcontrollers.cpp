@@ -647,13 +647,17 @@ void tst_ProbeEditControllers::thermocoupleReferenceChannel_data()
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<QString>("probeName");
     QTest::addColumn<int>("storedJunction");
+    QTest::addColumn<int>("storedChannel");
 
     QTest::newRow("channel 1 with its probe") << 1 << "1 "
                                               << "1"
-                                              << "PT100 4-wire" << int(rjChannel);
+                                              << "PT100 4-wire" << int(rjChannel) << 1;
+    QTest::newRow("channel 2 with its probe") << 2 << "2 "
+                                              << "2"
+                                              << "PT100 4-wire" << int(rjChannel) << 2;
     QTest::newRow("unknown channel falls back to internal") << 77 << ""
                                                             << ""
-                                                            << "" << int(rjInternal);
+                                                            << "" << int(rjInternal) << 0;
 }
 
 void tst_ProbeEditControllers::thermocoupleReferenceChannel()
@@ -663,6 +667,7 @@ void tst_ProbeEditControllers::thermocoupleReferenceChannel()
     QFETCH(QString, toolTip);
     QFETCH(QString, probeName);
     QFETCH(int, storedJunction);
+    QFETCH(int, storedChannel);
 
     fillSlot(4, record(8, QStringLiteral("OnChannel"), 1, 3, channel, 0));
     TProbeController& probes = load();
@@ -673,6 +678,7 @@ void tst_ProbeEditControllers::thermocoupleReferenceChannel()
     QCOMPARE(form().LblCJCProbeName->isHidden(), probeName.isEmpty());
     QVERIFY(editor(form().BtnProbe_NewTC)->storeClicked());
     QCOMPARE(int(stored<TTCProbe>(4)->referenceColdJunction()), storedJunction);
+    QCOMPARE(stored<TTCProbe>(4)->refChannelNumber(), storedChannel);
 }
 
 void tst_ProbeEditControllers::channelCompensationNeedsAChannel()
