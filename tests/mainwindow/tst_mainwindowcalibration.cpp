@@ -88,7 +88,6 @@ private slots:
     void coldJunctionOffset();
     void dueDates_data();
     void dueDates();
-    void cycleEntered();
     void operatingTime_data();
     void operatingTime();
     void factoryResetReloadsTheItems();
@@ -535,17 +534,22 @@ void tst_MainWindowCalibration::dueDates_data()
 {
     QTest::addColumn<int>("months");
     QTest::addColumn<QDate>("calibrated");
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("due");
-    QTest::newRow("cycle of 0 months") << 0 << QDate(2024, 3, 15) << "15/03/2024";
-    QTest::newRow("31 January and a month") << 1 << QDate(2023, 1, 31) << "28/02/2023";
-    QTest::newRow("a year") << 12 << QDate(2024, 2, 29) << "28/02/2025";
-    QTest::newRow("never calibrated") << 12 << QDate() << QString();
+    QTest::newRow("cycle of 0 months") << 0 << QDate(2024, 3, 15) << QString() << "15/03/2024";
+    QTest::newRow("31 January and a month") << 1 << QDate(2023, 1, 31) << QString() << "28/02/2023";
+    QTest::newRow("a year") << 12 << QDate(2024, 2, 29) << QString() << "28/02/2025";
+    QTest::newRow("never calibrated") << 12 << QDate() << QString() << QString();
+    QTest::newRow("cycle of 6 months typed") << 12 << QDate(2024, 1, 10) << "6"
+                                             << "10/07/2024";
 }
 
+// The due date is the calibration date moved on by the cycle, as set or as typed on the page (which keeps it).
 void tst_MainWindowCalibration::dueDates()
 {
     QFETCH(int, months);
     QFETCH(QDate, calibrated);
+    QFETCH(QString, typed);
     QFETCH(QString, due);
     mMain.board().withState([calibrated](TBoardState& pState) {
         const TSimulatedCalibration::TDateNumbers date{calibrated.year(), calibrated.month(), calibrated.day()};
@@ -555,34 +559,22 @@ void tst_MainWindowCalibration::dueDates()
     });
     TRecalCycleController::instance().setRecalibrationCycle(short(months));
     mMain.open(true);
-    mMain.click("BtnService");
-    TAuthorizationController::instance().enterLevel(QStringLiteral("service4711"));
+    openServiceList();
     mMain.click("BtnService_RecalCycle");
     QCOMPARE(mMain.menuPage(), mMain.child("PageRecalCycle"));
     QCOMPARE(mMain.child<QPushButton>("BtnRecalCycle")->text(), QString::number(months));
+    if (!typed.isEmpty()) {
+        typeOnNextPad(typed);
+        mMain.click("BtnRecalCycle");
+        QCOMPARE(mMain.child<QPushButton>("BtnRecalCycle")->text(), typed);
+        QCOMPARE(TTamarindSettings::instance().value(QStringLiteral("recalibration_cycle"), QStringLiteral("months")),
+                 typed);
+    }
     QCOMPARE(mMain.text("LblLastCal_TC4"), due);
     QCOMPARE(mMain.text("LblLastCal_CJC_Chan4"), due);
     // The user set of the other items is undated.
     QCOMPARE(mMain.text("LblLastCal_TC3"), QString());
     mMain.snapshot(QStringLiteral("calibration_recal_cycle_%1").arg(months));
-}
-
-void tst_MainWindowCalibration::cycleEntered()
-{
-    mMain.board().withState([](TBoardState& pState) {
-        pState.mCalibration.mUser.mItems[ci25R - 1].mDate = {2024, 1, 10};
-    });
-    mMain.open(true);
-    mMain.click("BtnService");
-    TAuthorizationController::instance().enterLevel(QStringLiteral("service4711"));
-    mMain.click("BtnService_RecalCycle");
-    QCOMPARE(mMain.text("LblLastCal_25R"), QStringLiteral("10/01/2025"));
-    TModalAnswer::onNextModal([](QWidget* pPad) { pressKeys(pPad, numberKeys(QStringLiteral("6"))); });
-    mMain.click("BtnRecalCycle");
-    QCOMPARE(mMain.child<QPushButton>("BtnRecalCycle")->text(), QStringLiteral("6"));
-    QCOMPARE(mMain.text("LblLastCal_25R"), QStringLiteral("10/07/2024"));
-    QCOMPARE(TTamarindSettings::instance().value(QStringLiteral("recalibration_cycle"), QStringLiteral("months")),
-             QStringLiteral("6"));
 }
 
 void tst_MainWindowCalibration::operatingTime_data()
