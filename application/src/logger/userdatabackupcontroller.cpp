@@ -24,11 +24,6 @@ QString homePath(const QString& pName)
     return TDeviceRoot::path(QLatin1String(HOME_DIR) + QLatin1Char('/') + pName);
 }
 
-QString stickPath(const TAbstractUSBStickController& pStick, const QString& pName)
-{
-    return TDeviceRoot::path(pStick.mountPoint() + QLatin1Char('/') + pStick.baseDir() + QLatin1Char('/') + pName);
-}
-
 // The files and directories of the backup set, relative to "/home", in archive order.
 const QStringList& backupSet()
 {
@@ -85,10 +80,10 @@ QString TUserDataBackupController::createBackupOnUSBStick()
         return QString();
     removeSynchronised(homePath(archive));
 
-    const QByteArray stickDigest = fileContentChecksum(stickPath(*stick, archive));
+    const QByteArray stickDigest = fileContentChecksum(stick->pathOnStick(archive));
     if (stickDigest.isEmpty())
         return QString();
-    const QByteArray sideFileDigest = checksumFromMD5File(stickPath(*stick, archive + QStringLiteral(".md5")));
+    const QByteArray sideFileDigest = checksumFromMD5File(stick->pathOnStick(archive + QStringLiteral(".md5")));
     if (localDigest != stickDigest || stickDigest != sideFileDigest)
         return QString();
     stick->eject(false);
@@ -106,13 +101,13 @@ bool TUserDataBackupController::restoreDataFromBackup(const QString& pBackupTarF
     if (!stick->isUSBStickConnected())
         return false;
     const QByteArray expectedDigest =
-        checksumFromMD5File(stickPath(*stick, pBackupTarFilename + QStringLiteral(".md5")));
+        checksumFromMD5File(stick->pathOnStick(pBackupTarFilename + QStringLiteral(".md5")));
     if (expectedDigest.isEmpty())
         return false;
 
     const QString localArchive = homePath(pBackupTarFilename);
     QFile::remove(localArchive);
-    if (!QFile::copy(stickPath(*stick, pBackupTarFilename), localArchive)) {
+    if (!QFile::copy(stick->pathOnStick(pBackupTarFilename), localArchive)) {
         removeSynchronised(localArchive);
         return false;
     }
