@@ -35,14 +35,6 @@ const QStringList& backupSet()
 }
 } // namespace
 
-// The serial number and the archive name become paths below "/home": a name
-// with a separator or a dot name would reach other files than its own.
-bool TUserDataBackupController::isPlainFileName(const QString& pName)
-{
-    return !pName.isEmpty() && pName != QLatin1String(".") && pName != QLatin1String("..") &&
-           !pName.contains(QLatin1Char('/')) && !pName.contains(QLatin1Char('\\')) && !pName.contains(QChar(0));
-}
-
 void TUserDataBackupController::removeSynchronised(const QString& pHostPath)
 {
     QFile file(pHostPath);
@@ -55,8 +47,9 @@ QString TUserDataBackupController::createBackupOnUSBStick()
     TAbstractUSBStickController* stick = TUSBStickControllerProvider::getUSBStickController();
     if (!stick->isUSBStickConnected())
         return QString();
+    // The serial number names the archive below "/home".
     const QString serialNumber = TInstrumentInfo::instance()->instrumentSerialNumber();
-    if (!isPlainFileName(serialNumber))
+    if (!TDeviceRoot::isPlainFileName(serialNumber))
         return QString();
     const QString archive = serialNumber + QLatin1String(ARCHIVE_SUFFIX);
 
@@ -94,7 +87,8 @@ bool TUserDataBackupController::restoreDataFromBackup(const QString& pBackupTarF
 {
     // Only an archive of this kind may be named: any other name would delete
     // and overwrite "/home/<name>", the program file "ZTM8800_UI" included.
-    if (!isPlainFileName(pBackupTarFilename) || !pBackupTarFilename.endsWith(QLatin1String(ARCHIVE_SUFFIX)) ||
+    if (!TDeviceRoot::isPlainFileName(pBackupTarFilename) ||
+        !pBackupTarFilename.endsWith(QLatin1String(ARCHIVE_SUFFIX)) ||
         pBackupTarFilename == QLatin1String(ARCHIVE_SUFFIX))
         return false;
     TAbstractUSBStickController* stick = TUSBStickControllerProvider::getUSBStickController();
