@@ -111,19 +111,9 @@ bool TAbstractUSBStickController::copyFiles(const QString& pSourceDir, const QSt
 bool TAbstractUSBStickController::copyFile(const QString& pSource, const QString& pTarget,
                                            bool pCreateChecksumFile) const
 {
-    // The copy goes beside the target first and replaces it only once it is
-    // complete, so a full stick never leaves a cut file under the real name.
-    const QString written = pTarget + QStringLiteral(".new");
-    if (QFileInfo(written).isFile())
-        QFile::remove(written);
-    if (!QFile::copy(pSource, written))
-        return false;
-    QFile copy(written);
-    if (!TFileSystemSync::sync(copy) || !TFileSystemSync::replaceWith(written, pTarget)) {
-        QFile::remove(written);
-        return false;
-    }
-    return !pCreateChecksumFile || writeChecksumFile(pSource, pTarget);
+    // A full stick never leaves a cut file under the real name.
+    return TFileSystemSync::copyReplacing(pSource, pTarget) &&
+           (!pCreateChecksumFile || writeChecksumFile(pSource, pTarget));
 }
 
 bool TAbstractUSBStickController::writeChecksumFile(const QString& pSource, const QString& pTarget)
