@@ -131,7 +131,11 @@ bool TAbstractUSBStickController::writeChecksumFile(const QString& pSource, cons
     if (!checksum.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     const bool written = checksum.write(content) == content.size() && checksum.flush();
-    return TFileSystemSync::sync(checksum) && written;
+    if (TFileSystemSync::sync(checksum) && written)
+        return true;
+    // Half a checksum on a full stick would make the copy beside it look broken.
+    QFile::remove(path);
+    return false;
 }
 
 void TAbstractUSBStickController::reportCopyFailure() const
