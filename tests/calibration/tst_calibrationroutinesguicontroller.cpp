@@ -1,12 +1,20 @@
+#include "boardfaults.h"
+#include "boardsimulator.h"
 #include "calibrationfilestore.h"
 #include "calibrationroutinesguicontroller.h"
+#include "calibrationroutineview.h"
 #include "calibrationsetup.h"
+#include "calibratorfixture.h"
 #include "channel.h"
 #include "channelcontroller.h"
 #include "channelcontrollerfixture.h"
 #include "decimaldisplaycontroller.h"
+#include "dwk44xx_connector.h"
+#include "ftdi_usb_serial_device.h"
+#include "messagedialog.h"
 #include "messagerecorder.h"
 #include "padkeys.h"
+#include "routineclock.h"
 #include "simulatedusbstick.h"
 #include "testsupport.h"
 #include "usbstickcontroller.h"
@@ -22,6 +30,9 @@
 #include <QScrollArea>
 #include <QTimer>
 
+#include <limits>
+
+using namespace Calibrationroutine;
 using namespace Electrical_temperature_units;
 
 namespace
@@ -67,10 +78,59 @@ void answerChannels(const QStringList& pCaptions)
     });
 }
 
+// Touching a channel in the single choice chooses it; without a caption the dialog is cancelled.
+void answerChannel(const QString& pCaption)
+{
+    TModalAnswer::onNextModal([pCaption](QWidget* pDialog) {
+        for (auto* button : pDialog->findChildren<QZELKContainerCheckButton*>()) {
+            if (!pCaption.isEmpty() && button->findChild<QLabel*>()->text() == pCaption) {
+                QTest::mouseClick(button, Qt::LeftButton);
+                return;
+            }
+        }
+        pressKeys(pDialog, {"BtnCancel"});
+    });
+}
+
+// Types the last byte of the address dialog (none: the bytes as it opened) and saves.
+void answerAddress(const QString& pLastByte)
+{
+    TModalAnswer::onNextModal([pLastByte](QWidget* pDialog) {
+        if (!pLastByte.isEmpty()) {
+            answerNumpad(pLastByte);
+            pressKeys(pDialog, {"btnGrp4"});
+        }
+        pressKeys(pDialog, {"BtnSave"});
+    });
+}
+
 void click(QWidget* pButton)
 {
     QTest::mouseClick(pButton, Qt::LeftButton);
 }
+
+// The messages of a run: the question whether to abort is answered Yes and
+// kept like every other message, which is answered OK.
+class TRunMessages : public QObject
+{
+public:
+    TRunMessages()
+    {
+        connect(&mTimer, &QTimer::timeout, this, [this] {
+            auto* dialog = qobject_cast<TMessageDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            mTexts << dialog->findChild<QLabel*>("LblText")->text();
+            const bool asks = dialog->findChild<QWidget*>("BtnYes")->isVisible();
+            QTest::mouseClick(dialog->findChild<QWidget*>(asks ? "BtnYes" : "BtnOK"), Qt::LeftButton);
+        });
+        mTimer.start(5);
+    }
+    QStringList mTexts;
+
+private:
+    QTimer mTimer;
+};
 } // namespace
 
 class tst_CalibrationRoutinesGUIController : public QObject
@@ -78,6 +138,7 @@ class tst_CalibrationRoutinesGUIController : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -91,7 +152,15 @@ private slots:
     void storedSetupFillsTheEditor();
     void overwriteAskedForANewSetupOnly();
     void filterAndShortenedNames();
-    void invalidSetupIsReportedByName();
+    void entryButtonsChangeTheirValue_data();
+    void entryButtonsChangeTheirValue();
+    void deletingASetupAsksFirst_data();
+    void deletingASetupAsksFirst();
+    void successfulRunListsItsResultOnTop_data();
+    void successfulRunListsItsResultOnTop();
+    void runEndingsShowTheirMessageAndCloseTheView_data();
+    void runEndingsShowTheirMessageAndCloseTheView();
+    void resultPageShowsAFramePerDUT();
     void resultPageDeleteAndExport();
 
 private:
@@ -102,17 +171,33 @@ private:
     void enterName(const QString& pName);
     QStringList savedMessages(bool* oSaved = nullptr);
     QStringList pageOrder(const zelk::vector<std::unique_ptr<TCalRoutineDynamicControls>>& pRows) const;
+    QStringList storedResults() const;
+    QStringList shownSetups() const;
+    // A setup of the simulated calibrator: reference channel 1, one minute
+    // window and hold, stability 0.1 K.
+    void storeRunSetup(const QString& pName, EnCalibratorType pType, const zelk::vector<TChannelDescription>& pDuts,
+                       double pPoint);
+    void pressPlay();
     void snapshot(QWidget* pWidget, const QString& pName, bool pScrolledContents = true);
 
     std::unique_ptr<TChannelControllerFixture> mFixture;
     std::unique_ptr<TCalibrationRoutinesGUIController> mController;
     QWidget mPointWidget;
     QWidget mCommaWidget;
+    TCalibratorFixture mCalibrator;
 };
+
+void tst_CalibrationRoutinesGUIController::initTestCase()
+{
+    QVERIFY(TCalibratorFixture::linkConverterStandIn());
+    QVERIFY(TFTDI_Usb_Serial_Device::instance()->isLibraryAvailable());
+    TDWK44XX_Connector::setCommTimeoutMs(400);
+}
 
 void tst_CalibrationRoutinesGUIController::init()
 {
     QDir(TTestEnvironment::root() + "/home").removeRecursively();
+    IRoutineClock::replace(std::make_unique<TFastForwardRoutineClock>());
     TDecimalDisplayController::instance().registerWidget(&mPointWidget, '.');
     TDecimalDisplayController::instance().registerWidget(&mCommaWidget, ',');
     mFixture = std::make_unique<TChannelControllerFixture>();
@@ -124,6 +209,9 @@ void tst_CalibrationRoutinesGUIController::cleanup()
     TDecimalDisplayController::instance().decimalSeparatorSelected(&mPointWidget);
     mController.reset();
     mFixture.reset();
+    TFTDI_Usb_Serial_Device::instance()->disconnect();
+    mCalibrator.stop();
+    IRoutineClock::replace(nullptr);
     TSimulatedUSBStick::remove();
 }
 
@@ -197,6 +285,40 @@ QStringList tst_CalibrationRoutinesGUIController::pageOrder(
     for (const auto& entry : byRow)
         captions << entry.second;
     return captions;
+}
+
+QStringList tst_CalibrationRoutinesGUIController::storedResults() const
+{
+    QStringList names;
+    for (auto* button : mFixture->ui().WgtCalibrationFilesParent->findChildren<QZELKContainerRadioButton*>())
+        names << text(button);
+    return names;
+}
+
+QStringList tst_CalibrationRoutinesGUIController::shownSetups() const
+{
+    QStringList names;
+    for (auto* button : mFixture->ui().WgtCalibrationSetupsParent->findChildren<QZELKContainerRadioButton*>())
+        names << text(button);
+    return names;
+}
+
+void tst_CalibrationRoutinesGUIController::storeRunSetup(const QString& pName, EnCalibratorType pType,
+                                                         const zelk::vector<TChannelDescription>& pDuts, double pPoint)
+{
+    TChannelController& channels = mFixture->controller();
+    const bool network = pType == EnCalibratorType::ctMBK2800;
+    const TCalibrationSetup setup(
+        pName, pType, channels.physical_channel(1), pDuts, 1, 0.1, 1, {TElectricalTemperatureValue(pPoint, uCelsius)},
+        network ? QStringLiteral("127.0.0.1") : QString(), network ? mCalibrator.simulator().port() : 0);
+    QVERIFY(TCalibrationFileStore(channels).storeSetup(&setup));
+}
+
+void tst_CalibrationRoutinesGUIController::pressPlay()
+{
+    QWidget* play = mFixture->ui().WgtCalibrationSetupsParent->findChild<QZELKContainerPushButton*>();
+    QVERIFY(play);
+    click(play);
 }
 
 void tst_CalibrationRoutinesGUIController::snapshot(QWidget* pWidget, const QString& pName, bool pScrolledContents)
@@ -430,20 +552,14 @@ void tst_CalibrationRoutinesGUIController::filterAndShortenedNames()
         QVERIFY(store.storeSetup(&setup));
     }
     build();
-    const auto names = [this] {
-        QStringList shown;
-        for (auto* button : mFixture->ui().WgtCalibrationSetupsParent->findChildren<QZELKContainerRadioButton*>())
-            shown << text(button);
-        return shown;
-    };
-    QCOMPARE(names(), (QStringList{"Bath 1", "Bath 2", "Dry well", "xBath"}));
+    QCOMPARE(shownSetups(), (QStringList{"Bath 1", "Bath 2", "Dry well", "xBath"}));
     QVERIFY(!mFixture->ui().WgtCalRoutineFilter->isHidden() == false);
     mController->setCalSetupFilter("Bath*");
-    QCOMPARE(names(), (QStringList{"Bath 1", "Bath 2"}));
+    QCOMPARE(shownSetups(), (QStringList{"Bath 1", "Bath 2"}));
     QVERIFY(mFixture->ui().WgtCalRoutineFilter->isHidden() == false);
     snapshot(mFixture->ui().PageCalibrationRoutines, "calibration_routines_filtered");
     click(mFixture->ui().BtnCalRoutineClearFilter);
-    QCOMPARE(names().size(), 4);
+    QCOMPARE(shownSetups().size(), 4);
 
     QLabel label;
     TCalibrationRoutinesGUIController::setSetupName("Eight ch", label);
@@ -453,23 +569,306 @@ void tst_CalibrationRoutinesGUIController::filterAndShortenedNames()
     QCOMPARE(label.toolTip(), QStringLiteral("Nine char"));
 }
 
+void tst_CalibrationRoutinesGUIController::entryButtonsChangeTheirValue_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("port typed") << "port"
+                                << ""
+                                << "9000"
+                                << "9000"
+                                << "";
+    QTest::newRow("port beyond 65535 refused") << "port"
+                                               << ""
+                                               << "70000"
+                                               << "8101"
+                                               << "";
+    QTest::newRow("address edited") << "address"
+                                    << "192.0.2.7"
+                                    << "9"
+                                    << "192.0.2.9"
+                                    << "";
+    QTest::newRow("address part beyond a byte or no number") << "address"
+                                                             << "256.1.2.x"
+                                                             << ""
+                                                             << "0.1.2.0"
+                                                             << "";
+    QTest::newRow("address of three parts") << "address"
+                                            << "10.1.2"
+                                            << ""
+                                            << "0.0.0.0"
+                                            << "";
+    QTest::newRow("DUT channel changed") << "DUT"
+                                         << ""
+                                         << "3"
+                                         << "3"
+                                         << "3";
+    QTest::newRow("DUT channel choice cancelled") << "DUT"
+                                                  << ""
+                                                  << ""
+                                                  << "1"
+                                                  << "1";
+    QTest::newRow("point changed") << "point"
+                                   << ""
+                                   << "20"
+                                   << "20"
+                                   << "20";
+    QTest::newRow("point beyond the model's range refused") << "point"
+                                                            << ""
+                                                            << "250"
+                                                            << "10"
+                                                            << "10";
+}
+
+// The network bath (up to 200 °C) with one DUT row on channel 1 and one point of 10 °C.
+void tst_CalibrationRoutinesGUIController::entryButtonsChangeTheirValue()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, before);
+    QFETCH(QString, answer);
+    build();
+    Ui_TTamarindMainForm& ui = mFixture->ui();
+    click(ui.BtnNewCalibrationRoutine);
+    click(ui.BtnCalRoutine_MBK2900);
+    answerChannels({"1"});
+    click(ui.BtnCalRoutine_AddDUTChannel);
+    answerNumpad("10");
+    click(ui.BtnCalRoutine_AddCalPoint);
+    const std::map<QString, QZELKContainerPushButton*> buttons{
+        {"port", ui.BtnCalRoutine_Port},
+        {"address", ui.BtnCalRoutine_IpAddress},
+        {"DUT", mController->dutRows().front()->btnSelect()},
+        {"point", mController->calPointRows().front()->btnSelect()}};
+    QZELKContainerPushButton* button = buttons.at(field);
+    if (!before.isEmpty())
+        button->label()->setText(before);
+    if (field == "address")
+        answerAddress(answer);
+    else if (field == "DUT")
+        answerChannel(answer);
+    else
+        answerNumpad(answer);
+    click(button);
+    QTEST(text(button), "shown");
+    QTEST(button->label()->toolTip(), "kept");
+}
+
+void tst_CalibrationRoutinesGUIController::deletingASetupAsksFirst_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("yes deletes it") << "BtnYes" << true;
+    QTest::newRow("no keeps it and its editor") << "BtnNo" << false;
+}
+
+void tst_CalibrationRoutinesGUIController::deletingASetupAsksFirst()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, deleted);
+    TCalibrationFileStore store(mFixture->controller());
+    for (const char* name : {"Bath A", "Bath B"}) {
+        const TCalibrationSetup setup(name, EnCalibratorType::ctDWK4400_165, nullptr, {}, 1, 0.1, 1, {}, QString(), 0);
+        QVERIFY(store.storeSetup(&setup));
+    }
+    build();
+    Ui_TTamarindMainForm& ui = mFixture->ui();
+    click(ui.WgtCalibrationSetupsParent->findChild<QZELKContainerRadioButton*>());
+    QStringList asked;
+    TModalAnswer::onNextModal([&asked, answer](QWidget* pDialog) {
+        asked << pDialog->findChild<QLabel*>("LblText")->text();
+        pressKeys(pDialog, {answer});
+    });
+    click(ui.BtnDeleteCalSetup);
+    QCOMPARE(asked, QStringList{"Would you like to delete calibration routine Bath A?"});
+    QCOMPARE(store.setupFileExists("Bath A"), !deleted);
+    QCOMPARE(shownSetups(), deleted ? QStringList{"Bath B"} : (QStringList{"Bath A", "Bath B"}));
+    QCOMPARE(mController->subMenu(),
+             deleted ? TCalibrationRoutinesGUIController::smNone : TCalibrationRoutinesGUIController::smEditRoutine);
+    QCOMPARE(ui.BtnDeleteCalSetup->isEnabled(), !deleted);
+}
+
 // --- starting, results -----------------------------------------------------------------------------
 
-// No DUT channel: the run refuses the setup before it touches anything.
-void tst_CalibrationRoutinesGUIController::invalidSetupIsReportedByName()
+void tst_CalibrationRoutinesGUIController::successfulRunListsItsResultOnTop_data()
 {
-    TCalibrationFileStore store(mFixture->controller());
-    const TCalibrationSetup setup("Empty", EnCalibratorType::ctDWK4400_165, mFixture->controller().physical_channel(1),
-                                  {}, 1, 0.1, 1, {TElectricalTemperatureValue(50, uCelsius)}, QString(), 0);
-    QVERIFY(store.storeSetup(&setup));
+    QTest::addColumn<bool>("storable");
+    QTest::newRow("result stored") << true;
+    QTest::newRow("results directory is a file") << false;
+}
+
+// The run's clock skips the minute of window and hold; the board's inputs
+// stand still, so the reference is stable at once.
+void tst_CalibrationRoutinesGUIController::successfulRunListsItsResultOnTop()
+{
+    QFETCH(bool, storable);
+    // Named as if later, written a day earlier: the list goes by time.
+    const QString earlier = QStringLiteral("bench_20991231_2359");
+    const QString earlierPath = TTestEnvironment::root() + ROUTINES + "/" + earlier + ".xml";
+    if (storable) {
+        QVERIFY(TTestEnvironment::writeDeviceFile(ROUTINES + "/" + earlier + ".xml", "<calibration_routine/>"));
+        QFile file(earlierPath);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+    } else {
+        QVERIFY(TTestEnvironment::writeDeviceFile(ROUTINES, "not a directory"));
+    }
+    QVERIFY(mCalibrator.start(EnCalibratorType::ctDWK4400_165));
+    mFixture->board().board().setTemperature(1, 50.0);
+    storeRunSetup("bench", EnCalibratorType::ctDWK4400_165, {TChannelDescription(2, "2")}, 50.0);
     build();
-    QWidget* play = mFixture->ui().WgtCalibrationSetupsParent->findChild<QZELKContainerPushButton*>();
-    QVERIFY(play);
-    TMessageRecorder recorder;
-    click(play);
-    QCOMPARE(recorder.texts(),
-             QStringList{"Calibration setup \"Empty\" is not valid, please correct the setup and try again."});
+
+    TMessageRecorder messages;
+    pressPlay();
+    QCOMPARE(messages.texts(),
+             QStringList{storable ? "Calibration routine completed successfully."
+                                  : "The calibration routine has completed, but its result could not be stored."});
+    const QStringList results = storedResults();
+    if (storable) {
+        QCOMPARE(results.size(), 2);
+        QVERIFY2(results[0].startsWith("bench_20"), qPrintable(results[0]));
+        QCOMPARE(results[1], earlier);
+    } else {
+        QCOMPARE(results, QStringList());
+    }
+    // Left open for the user to read and close.
+    QVERIFY(mController->routineView() && mController->routineView()->isVisible());
+    snapshot(mController->routineView(), "calibration_run_completed", false);
+}
+
+Q_DECLARE_METATYPE(EnCalibratorType)
+
+void tst_CalibrationRoutinesGUIController::runEndingsShowTheirMessageAndCloseTheView_data()
+{
+    QTest::addColumn<EnCalibratorType>("type");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QStringList>("messages");
+    const EnCalibratorType dryWell = EnCalibratorType::ctDWK4400_165;
+    QTest::newRow("setup without DUT channels")
+        << dryWell << "no DUT"
+        << QStringList{"Calibration setup \"Bath 7\" is not valid, please correct the setup and try again."};
+    QTest::newRow("silent calibrator") << dryWell << "calibrator fault silence always"
+                                       << QStringList{"Unable to initialize the calibrator. Please check if the "
+                                                      "calibrator of type DWK4400-165 is connected and switched on."};
+    QTest::newRow("reference channel refused")
+        << dryWell << "board refuses conf:chan 01"
+        << QStringList{"Unable to select reference channel 1. Please make sure this is a valid reference channel."};
+    QTest::newRow("set point read back 0.6 K off")
+        << EnCalibratorType::ctMBK2800 << "calibrator fault readback 0.6"
+        << QStringList{"The calibrator did not accept one of the calibration points. Please check the calibration "
+                       "setup."};
+    QTest::newRow("DUT channel refused") << dryWell << "board refuses conf:chan 02"
+                                         << QStringList{"One of the DUT channels could not be selected. Please check "
+                                                        "if the calibration setup contains only valid channels."};
+    QTest::newRow("reference reads no number")
+        << dryWell << "reference no number"
+        << QStringList{"Unable to read value from reference channel 1. Please check if there is a valid probe "
+                       "assigned and connected."};
+    // Only the question of the run view, nothing after it.
+    QTest::newRow("cancelled in the run view")
+        << dryWell << "cancel" << QStringList{"Would you like to abort the calibration routine?"};
+}
+
+void tst_CalibrationRoutinesGUIController::runEndingsShowTheirMessageAndCloseTheView()
+{
+    QFETCH(EnCalibratorType, type);
+    QFETCH(QString, fault);
+    const QString calibratorFault = QStringLiteral("calibrator ");
+    QVERIFY(mCalibrator.start(type, fault.startsWith(calibratorFault) ? QStringList{fault.mid(calibratorFault.size())}
+                                                                      : QStringList()));
+    const QString boardRefuses = QStringLiteral("board refuses ");
+    if (fault.startsWith(boardRefuses)) {
+        mFixture->board().board().withFaults([&](TBoardFaults& pFaults) {
+            TBoardFaults::TCommandFault refused;
+            refused.mPrefix = fault.mid(boardRefuses.size()).toLatin1();
+            refused.mCount = -1;
+            pFaults.mCommandFaults << refused;
+        });
+    }
+    mFixture->board().board().setTemperature(
+        1, fault == "reference no number" ? std::numeric_limits<double>::quiet_NaN() : 100.0);
+    storeRunSetup("Bath 7", type,
+                  fault == "no DUT" ? zelk::vector<TChannelDescription>()
+                                    : zelk::vector<TChannelDescription>{TChannelDescription(2, "2")},
+                  100.0);
+    build();
+    // Cancel is touched once the run view shows a reference value.
+    QTimer cancel;
+    connect(&cancel, &QTimer::timeout, this, [this, &cancel] {
+        TCalibrationRoutineView* view = mController->routineView();
+        TCalPointControls* point =
+            view ? view->calPointControls(TElectricalTemperatureValue(100.0, uCelsius)) : nullptr;
+        if (point && !point->referenceLabel()->text().isEmpty()) {
+            cancel.stop();
+            click(view->findChild<QWidget*>("BtnCancel"));
+        }
+    });
+    if (fault == "cancel")
+        cancel.start(5);
+
+    TRunMessages messages;
+    pressPlay();
+    QTEST(messages.mTexts, "messages");
     QVERIFY(!mController->routineView());
+}
+
+// Three DUT channels, two points; channel 4 has no value at 30 °C, channel 3
+// a value in kelvin and a stored probe entry that holds no probe.
+void tst_CalibrationRoutinesGUIController::resultPageShowsAFramePerDUT()
+{
+    const auto dut = [](int pChannel, const char* pTemperature, int pUnit) {
+        return QString("<dut><dut_channel channel_caption=\"In %1\">%1</dut_channel>"
+                       "<dut_temperature unit_id=\"%3\">%2</dut_temperature>"
+                       "<dut_raw_value unit_id=\"4\">110.5</dut_raw_value></dut>")
+            .arg(pChannel)
+            .arg(pTemperature)
+            .arg(pUnit);
+    };
+    const auto point = [](const char* pSetPoint, const char* pReference, const QString& pDuts) {
+        return QString("<cal_point><cal_point_temperature unit_id=\"1\">%1</cal_point_temperature>"
+                       "<reference_temperature unit_id=\"1\">%2</reference_temperature>"
+                       "<reference_stability_kelvin>0.01</reference_stability_kelvin>%3</cal_point>")
+            .arg(pSetPoint, pReference, pDuts);
+    };
+    const QString file =
+        "<calibration_routine version=\"1\"><stop_time>20260305140759</stop_time><calibration_setup>"
+        "<name>Bath1</name><calibrator_type>2</calibrator_type><reference_channel>1</reference_channel>"
+        "<stability_range>0.05</stability_range><stability_time>1</stability_time><hold_time>1</hold_time>"
+        "<dut_channels><dut_channel pos=\"1\" channel_caption=\"In 2\">2</dut_channel>"
+        "<dut_channel pos=\"2\" channel_caption=\"In 3\">3</dut_channel>"
+        "<dut_channel pos=\"3\" channel_caption=\"In 4\">4</dut_channel></dut_channels></calibration_setup>"
+        "<dut_probes><dut><dut_channel>3</dut_channel><probe_data/></dut></dut_probes><calibration_points>" +
+        point("50", "50.01", dut(2, "50.04", 1) + dut(3, "322.95", 3) + dut(4, "50.2", 1)) +
+        point("30", "30.02", dut(2, "30.03", 1) + dut(3, "29.9", 1)) + "</calibration_points></calibration_routine>";
+    QVERIFY(TTestEnvironment::writeDeviceFile(ROUTINES + "/Bath1_20260305_1407.xml", file.toUtf8()));
+    build();
+    Ui_TTamarindMainForm& ui = mFixture->ui();
+    click(ui.WgtCalibrationFilesParent->findChild<QZELKContainerRadioButton*>());
+
+    // Per frame its channel and, per point upwards, set point, reference and DUT value.
+    QList<QStringList> frames;
+    QStringList probeNames;
+    for (QWidget* frame :
+         ui.scrollAreaCalFile_DUTsWidget->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        auto* layout = qobject_cast<QVBoxLayout*>(frame->layout());
+        QVERIFY(layout);
+        probeNames << qobject_cast<QLabel*>(layout->itemAt(1)->widget())->text();
+        QStringList values{qobject_cast<QLabel*>(layout->itemAt(3)->widget())->text()};
+        for (int item = 4; item < layout->count(); ++item) {
+            auto* grid = qobject_cast<QGridLayout*>(layout->itemAt(item)->layout());
+            for (int row = 0; grid && row < grid->rowCount(); ++row)
+                values << qobject_cast<QLabel*>(grid->itemAtPosition(row, 1)->widget())->text();
+        }
+        frames << values;
+    }
+    QCOMPARE(frames, (QList<QStringList>{{"In 2", "30 °C", "30.02 °C", "30.03 °C", "50 °C", "50.01 °C", "50.04 °C"},
+                                         {"In 3", "30 °C", "30.02 °C", "29.9 °C", "50 °C", "50.01 °C", "322.95 K"},
+                                         {"In 4", "30 °C", "30.02 °C", "", "50 °C", "50.01 °C", "50.2 °C"}}));
+    QCOMPARE(probeNames.value(1), QString());
+    ui.PageShowCalFile->resize(330, 480);
+    snapshot(ui.PageShowCalFile, "calibration_result_duts");
 }
 
 void tst_CalibrationRoutinesGUIController::resultPageDeleteAndExport()

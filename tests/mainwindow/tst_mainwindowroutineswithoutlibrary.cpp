@@ -1,6 +1,9 @@
+#include "calibrationroutineview.h"
 #include "mainwindowfixture.h"
+#include "messagerecorder.h"
 #include "testsupport.h"
 #include "touchscrollarea.h"
+#include "zelkcontainerpushbutton.h"
 
 #include <QGridLayout>
 
@@ -25,14 +28,25 @@ class tst_MainWindowRoutinesWithoutLibrary : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(mMain.startBoard()); }
+    // A setup that is ready to start on the simulated dry well.
+    void initTestCase()
+    {
+        QVERIFY(TTestEnvironment::writeDeviceFile(
+            "/home/CalibrationSetups/Bath.xml",
+            "<?xml version=\"1.0\" encoding=\"utf-8\"?><calibration_setup version=\"1\"><name>Bath</name>"
+            "<calibrator_type>2</calibrator_type><reference_channel>1</reference_channel>"
+            "<stability_time>1</stability_time><stability_range>0.1</stability_range><hold_time>1</hold_time>"
+            "<dut_channels><dut_channel pos=\"1\" channel_caption=\"2\">2</dut_channel></dut_channels>"
+            "<cal_points><cal_point pos=\"1\" unit_id=\"1\">50</cal_point></cal_points></calibration_setup>"));
+        QVERIFY(mMain.startBoard());
+        mMain.open(true);
+    }
     void cleanupTestCase() { mMain.close(); }
 
     // Remote moves into the calibration cells, Info into Remote's; the menu
     // no longer scrolls.
     void calibrationLeavesTheMainMenu()
     {
-        mMain.open(true);
         QVERIFY(!mMain.shown("BtnCalibrationRoutines"));
         QVERIFY(!mMain.shown("LblCalibrationRoutines"));
         QCOMPARE(cell(mMain.child("BtnCalibrationRoutines")), qMakePair(-1, -1));
@@ -43,6 +57,18 @@ private slots:
         auto* menu = mMain.child<TTouchScrollArea>("scrollAreaMainMenu");
         QCOMPARE(menu->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QVERIFY(!menu->scrollingEnabled());
+    }
+
+    // Should a start still come, the run ends without a word and leaves no run view.
+    void startEndsSilently()
+    {
+        auto* play = mMain.child("WgtCalibrationSetupsParent")->findChild<QZELKContainerPushButton*>();
+        QVERIFY(play);
+        TMessageRecorder messages;
+        QTest::mouseClick(play, Qt::LeftButton);
+        QCOMPARE(messages.texts(), QStringList());
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<TCalibrationRoutineView*>(widget));
     }
 
 private:

@@ -329,6 +329,138 @@
     </message>
 </context>
 <context>
+    <name>TCalibrationRoutinesGUIController</name>
+    <message>
+        <source>A calibration routine named %1 already exists. Would you like to overwrite it?</source>
+        <translation>يوجد بالفعل برنامج معايرة باسم %1. هل تريد استبداله؟</translation>
+    </message>
+    <message>
+        <source>Calibration file</source>
+        <translation>ملف المعايرة</translation>
+    </message>
+    <message>
+        <source>DUT probe</source>
+        <translation>مجس DUT</translation>
+    </message>
+    <message>
+        <source>DUT channel</source>
+        <translation>قناة DUT</translation>
+    </message>
+    <message>
+        <source>Cal. point:</source>
+        <translation>نقطة المعايرة:</translation>
+    </message>
+    <message>
+        <source>Ref. value:</source>
+        <translation>القيمة المرجعية:</translation>
+    </message>
+    <message>
+        <source>DUT value:</source>
+        <translation>قيمة DUT:</translation>
+    </message>
+    <message>
+        <source>Would you like to delete the calibration file %1?</source>
+        <translation>هل تريد حذف ملف المعايرة %1؟</translation>
+    </message>
+    <message>
+        <source>Would you like to delete calibration routine %1?</source>
+        <translation>هل تريد حذف برنامج المعايرة %1؟</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>لا توجد ذاكرة USB موصولة!</translation>
+    </message>
+    <message>
+        <source>The result table could not be written to the USB stick.</source>
+        <translation>تعذرت كتابة جدول النتائج على ذاكرة USB.</translation>
+    </message>
+    <message>
+        <source>Calibration routine completed successfully.</source>
+        <translation>اكتمل برنامج المعايرة بنجاح.</translation>
+    </message>
+    <message>
+        <source>The calibration routine has completed, but its result could not be stored.</source>
+        <translation>اكتمل برنامج المعايرة، ولكن تعذر حفظ نتيجته.</translation>
+    </message>
+    <message>
+        <source>Calibration setup &quot;%1&quot; is not valid, please correct the setup and try again.</source>
+        <translation>إعداد المعايرة &quot;%1&quot; غير صالح، يرجى تصحيح الإعداد والمحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Unable to initialize the calibrator. Please check if the calibrator of type %1 is connected and switched on.</source>
+        <translation>تعذرت تهيئة المعاير. يرجى التحقق من توصيل المعاير من النوع %1 وتشغيله.</translation>
+    </message>
+    <message>
+        <source>Unable to select reference channel %1. Please make sure this is a valid reference channel.</source>
+        <translation>تعذر اختيار القناة المرجعية %1. يرجى التأكد من أنها قناة مرجعية صالحة.</translation>
+    </message>
+    <message>
+        <source>The calibrator did not accept one of the calibration points. Please check the calibration setup.</source>
+        <translation>لم يقبل المعاير إحدى نقاط المعايرة. يرجى التحقق من إعداد المعايرة.</translation>
+    </message>
+    <message>
+        <source>One of the DUT channels could not be selected. Please check if the calibration setup contains only valid channels.</source>
+        <translation>تعذر اختيار إحدى قنوات DUT. يرجى التحقق من أن إعداد المعايرة يحتوي على قنوات صالحة فقط.</translation>
+    </message>
+    <message>
+        <source>Unable to read value from reference channel %1. Please check if there is a valid probe assigned and connected.</source>
+        <translation>تعذرت قراءة القيمة من القناة المرجعية %1. يرجى التحقق من تعيين مجس صالح وتوصيله.</translation>
+    </message>
+    <message>
+        <source>Please enter a calibration routine name.</source>
+        <translation>يرجى إدخال اسم برنامج المعايرة.</translation>
+    </message>
+    <message>
+        <source>A calibration routine name must not be &quot;.&quot; or &quot;..&quot; nor contain any of %1</source>
+        <translation>يجب ألا يكون اسم برنامج المعايرة &quot;.&quot; أو &quot;..&quot; وألا يحتوي على أي من %1</translation>
+    </message>
+    <message>
+        <source>Please enter at least one DUT channel.</source>
+        <translation>يرجى إدخال قناة DUT واحدة على الأقل.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability.</source>
+        <translation>يرجى إدخال قيمة للاستقرار.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability time.</source>
+        <translation>يرجى إدخال قيمة لزمن الاستقرار.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for hold time.</source>
+        <translation>يرجى إدخال قيمة لزمن الثبات.</translation>
+    </message>
+    <message>
+        <source>Please enter at least one calibration point.</source>
+        <translation>يرجى إدخال نقطة معايرة واحدة على الأقل.</translation>
+    </message>
+    <message>
+        <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
+        <translation>نقطة المعايرة %1 °C خارج النطاق المحدد [%2 °C, %3 °C].</translation>
+    </message>
+    <message>
+        <source>Please enter a valid IP address.</source>
+        <translation>يرجى إدخال عنوان IP صالح.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid port.</source>
+        <comment>TCP port for TCP/IP connection!</comment>
+        <translation>يرجى إدخال منفذ صالح.</translation>
+    </message>
+    <message>
+        <source>Edit routine</source>
+        <translation>تحرير البرنامج</translation>
+    </message>
+    <message>
+        <source>Select DUT channels</source>
+        <translation>اختيار قنوات DUT</translation>
+    </message>
+    <message>
+        <source>Change DUT channel</source>
+        <translation>تغيير قناة DUT</translation>
+    </message>
+</context>
+<context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>

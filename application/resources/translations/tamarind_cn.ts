@@ -329,6 +329,138 @@
     </message>
 </context>
 <context>
+    <name>TCalibrationRoutinesGUIController</name>
+    <message>
+        <source>A calibration routine named %1 already exists. Would you like to overwrite it?</source>
+        <translation>名为 %1 的校准程序已存在。是否覆盖？</translation>
+    </message>
+    <message>
+        <source>Calibration file</source>
+        <translation>校准文件</translation>
+    </message>
+    <message>
+        <source>DUT probe</source>
+        <translation>DUT 探头</translation>
+    </message>
+    <message>
+        <source>DUT channel</source>
+        <translation>DUT 通道</translation>
+    </message>
+    <message>
+        <source>Cal. point:</source>
+        <translation>校准点:</translation>
+    </message>
+    <message>
+        <source>Ref. value:</source>
+        <translation>参考值:</translation>
+    </message>
+    <message>
+        <source>DUT value:</source>
+        <translation>DUT 值:</translation>
+    </message>
+    <message>
+        <source>Would you like to delete the calibration file %1?</source>
+        <translation>是否删除校准文件 %1？</translation>
+    </message>
+    <message>
+        <source>Would you like to delete calibration routine %1?</source>
+        <translation>是否删除校准程序 %1？</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>未连接 USB 存储设备！</translation>
+    </message>
+    <message>
+        <source>The result table could not be written to the USB stick.</source>
+        <translation>无法将结果表写入 USB 存储设备。</translation>
+    </message>
+    <message>
+        <source>Calibration routine completed successfully.</source>
+        <translation>校准程序已成功完成。</translation>
+    </message>
+    <message>
+        <source>The calibration routine has completed, but its result could not be stored.</source>
+        <translation>校准程序已完成，但无法保存其结果。</translation>
+    </message>
+    <message>
+        <source>Calibration setup &quot;%1&quot; is not valid, please correct the setup and try again.</source>
+        <translation>校准设置“%1”无效，请更正设置后重试。</translation>
+    </message>
+    <message>
+        <source>Unable to initialize the calibrator. Please check if the calibrator of type %1 is connected and switched on.</source>
+        <translation>无法初始化校准器。请检查类型为 %1 的校准器是否已连接并打开。</translation>
+    </message>
+    <message>
+        <source>Unable to select reference channel %1. Please make sure this is a valid reference channel.</source>
+        <translation>无法选择参考通道 %1。请确认这是有效的参考通道。</translation>
+    </message>
+    <message>
+        <source>The calibrator did not accept one of the calibration points. Please check the calibration setup.</source>
+        <translation>校准器未接受其中一个校准点。请检查校准设置。</translation>
+    </message>
+    <message>
+        <source>One of the DUT channels could not be selected. Please check if the calibration setup contains only valid channels.</source>
+        <translation>无法选择其中一个 DUT 通道。请检查校准设置是否只包含有效通道。</translation>
+    </message>
+    <message>
+        <source>Unable to read value from reference channel %1. Please check if there is a valid probe assigned and connected.</source>
+        <translation>无法读取参考通道 %1 的值。请检查是否已分配并连接有效的探头。</translation>
+    </message>
+    <message>
+        <source>Please enter a calibration routine name.</source>
+        <translation>请输入校准程序名称。</translation>
+    </message>
+    <message>
+        <source>A calibration routine name must not be &quot;.&quot; or &quot;..&quot; nor contain any of %1</source>
+        <translation>校准程序名称不能为“.”或“..”，也不能包含 %1 中的任何字符</translation>
+    </message>
+    <message>
+        <source>Please enter at least one DUT channel.</source>
+        <translation>请至少输入一个 DUT 通道。</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability.</source>
+        <translation>请输入稳定度的值。</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability time.</source>
+        <translation>请输入稳定时间的值。</translation>
+    </message>
+    <message>
+        <source>Please enter a value for hold time.</source>
+        <translation>请输入保持时间的值。</translation>
+    </message>
+    <message>
+        <source>Please enter at least one calibration point.</source>
+        <translation>请至少输入一个校准点。</translation>
+    </message>
+    <message>
+        <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
+        <translation>校准点 %1 °C 超出规定范围 [%2 °C, %3 °C]。</translation>
+    </message>
+    <message>
+        <source>Please enter a valid IP address.</source>
+        <translation>请输入有效的 IP 地址。</translation>
+    </message>
+    <message>
+        <source>Please enter a valid port.</source>
+        <comment>TCP port for TCP/IP connection!</comment>
+        <translation>请输入有效的端口。</translation>
+    </message>
+    <message>
+        <source>Edit routine</source>
+        <translation>编辑程序</translation>
+    </message>
+    <message>
+        <source>Select DUT channels</source>
+        <translation>选择 DUT 通道</translation>
+    </message>
+    <message>
+        <source>Change DUT channel</source>
+        <translation>更改 DUT 通道</translation>
+    </message>
+</context>
+<context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>

@@ -329,6 +329,138 @@
     </message>
 </context>
 <context>
+    <name>TCalibrationRoutinesGUIController</name>
+    <message>
+        <source>A calibration routine named %1 already exists. Would you like to overwrite it?</source>
+        <translation>Ein Kalibrierablauf namens %1 existiert bereits. Möchten Sie ihn überschreiben?</translation>
+    </message>
+    <message>
+        <source>Calibration file</source>
+        <translation>Kalibrierdatei</translation>
+    </message>
+    <message>
+        <source>DUT probe</source>
+        <translation>DUT-Fühler</translation>
+    </message>
+    <message>
+        <source>DUT channel</source>
+        <translation>DUT-Kanal</translation>
+    </message>
+    <message>
+        <source>Cal. point:</source>
+        <translation>Kal.-Punkt:</translation>
+    </message>
+    <message>
+        <source>Ref. value:</source>
+        <translation>Ref.-Wert:</translation>
+    </message>
+    <message>
+        <source>DUT value:</source>
+        <translation>DUT-Wert:</translation>
+    </message>
+    <message>
+        <source>Would you like to delete the calibration file %1?</source>
+        <translation>Möchten Sie die Kalibrierdatei %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Would you like to delete calibration routine %1?</source>
+        <translation>Möchten Sie den Kalibrierablauf %1 löschen?</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>Kein USB-Stick angeschlossen!</translation>
+    </message>
+    <message>
+        <source>The result table could not be written to the USB stick.</source>
+        <translation>Die Ergebnistabelle konnte nicht auf den USB-Stick geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Calibration routine completed successfully.</source>
+        <translation>Kalibrierablauf erfolgreich abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The calibration routine has completed, but its result could not be stored.</source>
+        <translation>Der Kalibrierablauf ist abgeschlossen, sein Ergebnis konnte jedoch nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Calibration setup &quot;%1&quot; is not valid, please correct the setup and try again.</source>
+        <translation>Die Kalibrierkonfiguration &quot;%1&quot; ist ungültig. Bitte korrigieren Sie die Konfiguration und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Unable to initialize the calibrator. Please check if the calibrator of type %1 is connected and switched on.</source>
+        <translation>Der Kalibrator kann nicht initialisiert werden. Bitte prüfen Sie, ob der Kalibrator vom Typ %1 angeschlossen und eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>Unable to select reference channel %1. Please make sure this is a valid reference channel.</source>
+        <translation>Referenzkanal %1 kann nicht gewählt werden. Bitte stellen Sie sicher, dass dies ein gültiger Referenzkanal ist.</translation>
+    </message>
+    <message>
+        <source>The calibrator did not accept one of the calibration points. Please check the calibration setup.</source>
+        <translation>Der Kalibrator hat einen der Kalibrierpunkte nicht angenommen. Bitte prüfen Sie die Kalibrierkonfiguration.</translation>
+    </message>
+    <message>
+        <source>One of the DUT channels could not be selected. Please check if the calibration setup contains only valid channels.</source>
+        <translation>Einer der DUT-Kanäle konnte nicht gewählt werden. Bitte prüfen Sie, ob die Kalibrierkonfiguration nur gültige Kanäle enthält.</translation>
+    </message>
+    <message>
+        <source>Unable to read value from reference channel %1. Please check if there is a valid probe assigned and connected.</source>
+        <translation>Der Wert von Referenzkanal %1 kann nicht gelesen werden. Bitte prüfen Sie, ob ein gültiger Fühler zugeordnet und angeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Please enter a calibration routine name.</source>
+        <translation>Bitte einen Namen für den Kalibrierablauf eingeben.</translation>
+    </message>
+    <message>
+        <source>A calibration routine name must not be &quot;.&quot; or &quot;..&quot; nor contain any of %1</source>
+        <translation>Der Name eines Kalibrierablaufs darf nicht &quot;.&quot; oder &quot;..&quot; sein und keines dieser Zeichen enthalten: %1</translation>
+    </message>
+    <message>
+        <source>Please enter at least one DUT channel.</source>
+        <translation>Bitte mindestens einen DUT-Kanal eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability.</source>
+        <translation>Bitte einen Wert für die Stabilität eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability time.</source>
+        <translation>Bitte einen Wert für die Stabilitätszeit eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for hold time.</source>
+        <translation>Bitte einen Wert für die Haltezeit eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter at least one calibration point.</source>
+        <translation>Bitte mindestens einen Kalibrierpunkt eingeben.</translation>
+    </message>
+    <message>
+        <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
+        <translation>Kalibrierpunkt %1 °C liegt außerhalb des zulässigen Bereichs [%2 °C, %3 °C].</translation>
+    </message>
+    <message>
+        <source>Please enter a valid IP address.</source>
+        <translation>Bitte eine gültige IP-Adresse eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid port.</source>
+        <comment>TCP port for TCP/IP connection!</comment>
+        <translation>Bitte einen gültigen Port eingeben.</translation>
+    </message>
+    <message>
+        <source>Edit routine</source>
+        <translation>Ablauf bearbeiten</translation>
+    </message>
+    <message>
+        <source>Select DUT channels</source>
+        <translation>DUT-Kanäle wählen</translation>
+    </message>
+    <message>
+        <source>Change DUT channel</source>
+        <translation>DUT-Kanal ändern</translation>
+    </message>
+</context>
+<context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>
@@ -396,6 +528,44 @@
     <message>
         <source>100 % storage used</source>
         <translation>Speicher zu 100 % belegt</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadController</name>
+    <message>
+        <source>There are no files available for downloading.</source>
+        <translation>Es sind keine Dateien zum Herunterladen vorhanden.</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>Kein USB-Stick angeschlossen!</translation>
+    </message>
+    <message>
+        <source>The currently measured channels do not have any custom probes assigned.</source>
+        <translation>Den aktuell gemessenen Kanälen sind keine benutzerdefinierten Fühler zugeordnet.</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>SMART-Fühler werden geladen...</translation>
+    </message>
+    <message>
+        <source>There are currently no SMART probes connected to the instrument.</source>
+        <translation>Zurzeit sind keine SMART-Fühler am Gerät angeschlossen.</translation>
+    </message>
+    <message>
+        <source>Error while creating file on USB device.</source>
+        <translation>Fehler beim Anlegen der Datei auf dem USB-Gerät.</translation>
+    </message>
+    <message>
+        <source>No files containing probe coefficients found.</source>
+        <translation>Keine Dateien mit Fühlerkoeffizienten gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadListController</name>
+    <message>
+        <source>Would you like to delete the selected items?</source>
+        <translation>Möchten Sie die gewählten Einträge löschen?</translation>
     </message>
 </context>
 <context>

@@ -329,6 +329,138 @@
     </message>
 </context>
 <context>
+    <name>TCalibrationRoutinesGUIController</name>
+    <message>
+        <source>A calibration routine named %1 already exists. Would you like to overwrite it?</source>
+        <translation>Une routine d&apos;étalonnage nommée %1 existe déjà. Voulez-vous la remplacer ?</translation>
+    </message>
+    <message>
+        <source>Calibration file</source>
+        <translation>Fichier d&apos;étalonnage</translation>
+    </message>
+    <message>
+        <source>DUT probe</source>
+        <translation>Sonde DUT</translation>
+    </message>
+    <message>
+        <source>DUT channel</source>
+        <translation>Voie DUT</translation>
+    </message>
+    <message>
+        <source>Cal. point:</source>
+        <translation>Point d&apos;étal. :</translation>
+    </message>
+    <message>
+        <source>Ref. value:</source>
+        <translation>Val. réf. :</translation>
+    </message>
+    <message>
+        <source>DUT value:</source>
+        <translation>Valeur DUT :</translation>
+    </message>
+    <message>
+        <source>Would you like to delete the calibration file %1?</source>
+        <translation>Voulez-vous supprimer le fichier d&apos;étalonnage %1 ?</translation>
+    </message>
+    <message>
+        <source>Would you like to delete calibration routine %1?</source>
+        <translation>Voulez-vous supprimer la routine d&apos;étalonnage %1 ?</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>Aucune clé USB connectée !</translation>
+    </message>
+    <message>
+        <source>The result table could not be written to the USB stick.</source>
+        <translation>Le tableau des résultats n&apos;a pas pu être écrit sur la clé USB.</translation>
+    </message>
+    <message>
+        <source>Calibration routine completed successfully.</source>
+        <translation>Routine d&apos;étalonnage terminée avec succès.</translation>
+    </message>
+    <message>
+        <source>The calibration routine has completed, but its result could not be stored.</source>
+        <translation>La routine d&apos;étalonnage est terminée, mais son résultat n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>Calibration setup &quot;%1&quot; is not valid, please correct the setup and try again.</source>
+        <translation>La configuration d&apos;étalonnage « %1 » n&apos;est pas valide. Corrigez la configuration et réessayez.</translation>
+    </message>
+    <message>
+        <source>Unable to initialize the calibrator. Please check if the calibrator of type %1 is connected and switched on.</source>
+        <translation>Impossible d&apos;initialiser le calibrateur. Vérifiez que le calibrateur de type %1 est connecté et sous tension.</translation>
+    </message>
+    <message>
+        <source>Unable to select reference channel %1. Please make sure this is a valid reference channel.</source>
+        <translation>Impossible de sélectionner la voie de référence %1. Vérifiez qu&apos;il s&apos;agit d&apos;une voie de référence valide.</translation>
+    </message>
+    <message>
+        <source>The calibrator did not accept one of the calibration points. Please check the calibration setup.</source>
+        <translation>Le calibrateur n&apos;a pas accepté l&apos;un des points d&apos;étalonnage. Vérifiez la configuration d&apos;étalonnage.</translation>
+    </message>
+    <message>
+        <source>One of the DUT channels could not be selected. Please check if the calibration setup contains only valid channels.</source>
+        <translation>L&apos;une des voies DUT n&apos;a pas pu être sélectionnée. Vérifiez que la configuration d&apos;étalonnage ne contient que des voies valides.</translation>
+    </message>
+    <message>
+        <source>Unable to read value from reference channel %1. Please check if there is a valid probe assigned and connected.</source>
+        <translation>Impossible de lire la valeur de la voie de référence %1. Vérifiez qu&apos;une sonde valide est affectée et connectée.</translation>
+    </message>
+    <message>
+        <source>Please enter a calibration routine name.</source>
+        <translation>Saisissez un nom de routine d&apos;étalonnage.</translation>
+    </message>
+    <message>
+        <source>A calibration routine name must not be &quot;.&quot; or &quot;..&quot; nor contain any of %1</source>
+        <translation>Le nom d&apos;une routine d&apos;étalonnage ne doit pas être « . » ni « .. » ni contenir l&apos;un des caractères %1</translation>
+    </message>
+    <message>
+        <source>Please enter at least one DUT channel.</source>
+        <translation>Saisissez au moins une voie DUT.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability.</source>
+        <translation>Saisissez une valeur de stabilité.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability time.</source>
+        <translation>Saisissez une durée de stabilité.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for hold time.</source>
+        <translation>Saisissez un temps de maintien.</translation>
+    </message>
+    <message>
+        <source>Please enter at least one calibration point.</source>
+        <translation>Saisissez au moins un point d&apos;étalonnage.</translation>
+    </message>
+    <message>
+        <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
+        <translation>Le point d&apos;étalonnage %1 °C est hors de la plage spécifiée [%2 °C, %3 °C].</translation>
+    </message>
+    <message>
+        <source>Please enter a valid IP address.</source>
+        <translation>Saisissez une adresse IP valide.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid port.</source>
+        <comment>TCP port for TCP/IP connection!</comment>
+        <translation>Saisissez un port valide.</translation>
+    </message>
+    <message>
+        <source>Edit routine</source>
+        <translation>Modifier routine</translation>
+    </message>
+    <message>
+        <source>Select DUT channels</source>
+        <translation>Choisir voies DUT</translation>
+    </message>
+    <message>
+        <source>Change DUT channel</source>
+        <translation>Changer voie DUT</translation>
+    </message>
+</context>
+<context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>
@@ -396,6 +528,44 @@
     <message>
         <source>100 % storage used</source>
         <translation>Mémoire utilisée à 100 %</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadController</name>
+    <message>
+        <source>There are no files available for downloading.</source>
+        <translation>Aucun fichier disponible pour le téléchargement.</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>Aucune clé USB connectée !</translation>
+    </message>
+    <message>
+        <source>The currently measured channels do not have any custom probes assigned.</source>
+        <translation>Aucune sonde personnalisée n&apos;est affectée aux voies actuellement mesurées.</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>Chargement des sondes SMART...</translation>
+    </message>
+    <message>
+        <source>There are currently no SMART probes connected to the instrument.</source>
+        <translation>Aucune sonde SMART n&apos;est actuellement connectée à l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Error while creating file on USB device.</source>
+        <translation>Erreur lors de la création du fichier sur le périphérique USB.</translation>
+    </message>
+    <message>
+        <source>No files containing probe coefficients found.</source>
+        <translation>Aucun fichier de coefficients de sonde trouvé.</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadListController</name>
+    <message>
+        <source>Would you like to delete the selected items?</source>
+        <translation>Voulez-vous supprimer les éléments sélectionnés ?</translation>
     </message>
 </context>
 <context>

@@ -329,6 +329,138 @@
     </message>
 </context>
 <context>
+    <name>TCalibrationRoutinesGUIController</name>
+    <message>
+        <source>A calibration routine named %1 already exists. Would you like to overwrite it?</source>
+        <translation>Esiste già una routine di taratura denominata %1. Sovrascriverla?</translation>
+    </message>
+    <message>
+        <source>Calibration file</source>
+        <translation>File di taratura</translation>
+    </message>
+    <message>
+        <source>DUT probe</source>
+        <translation>Sonda DUT</translation>
+    </message>
+    <message>
+        <source>DUT channel</source>
+        <translation>Canale DUT</translation>
+    </message>
+    <message>
+        <source>Cal. point:</source>
+        <translation>Punto tar.:</translation>
+    </message>
+    <message>
+        <source>Ref. value:</source>
+        <translation>Val. rif.:</translation>
+    </message>
+    <message>
+        <source>DUT value:</source>
+        <translation>Valore DUT:</translation>
+    </message>
+    <message>
+        <source>Would you like to delete the calibration file %1?</source>
+        <translation>Eliminare il file di taratura %1?</translation>
+    </message>
+    <message>
+        <source>Would you like to delete calibration routine %1?</source>
+        <translation>Eliminare la routine di taratura %1?</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>Nessuna chiavetta USB collegata!</translation>
+    </message>
+    <message>
+        <source>The result table could not be written to the USB stick.</source>
+        <translation>Impossibile scrivere la tabella dei risultati sulla chiavetta USB.</translation>
+    </message>
+    <message>
+        <source>Calibration routine completed successfully.</source>
+        <translation>Routine di taratura completata correttamente.</translation>
+    </message>
+    <message>
+        <source>The calibration routine has completed, but its result could not be stored.</source>
+        <translation>La routine di taratura è terminata, ma non è stato possibile salvarne il risultato.</translation>
+    </message>
+    <message>
+        <source>Calibration setup &quot;%1&quot; is not valid, please correct the setup and try again.</source>
+        <translation>La configurazione di taratura &quot;%1&quot; non è valida. Correggere la configurazione e riprovare.</translation>
+    </message>
+    <message>
+        <source>Unable to initialize the calibrator. Please check if the calibrator of type %1 is connected and switched on.</source>
+        <translation>Impossibile inizializzare il calibratore. Verificare che il calibratore di tipo %1 sia collegato e acceso.</translation>
+    </message>
+    <message>
+        <source>Unable to select reference channel %1. Please make sure this is a valid reference channel.</source>
+        <translation>Impossibile selezionare il canale di riferimento %1. Verificare che sia un canale di riferimento valido.</translation>
+    </message>
+    <message>
+        <source>The calibrator did not accept one of the calibration points. Please check the calibration setup.</source>
+        <translation>Il calibratore non ha accettato uno dei punti di taratura. Verificare la configurazione di taratura.</translation>
+    </message>
+    <message>
+        <source>One of the DUT channels could not be selected. Please check if the calibration setup contains only valid channels.</source>
+        <translation>Impossibile selezionare uno dei canali DUT. Verificare che la configurazione di taratura contenga solo canali validi.</translation>
+    </message>
+    <message>
+        <source>Unable to read value from reference channel %1. Please check if there is a valid probe assigned and connected.</source>
+        <translation>Impossibile leggere il valore del canale di riferimento %1. Verificare che sia assegnata e collegata una sonda valida.</translation>
+    </message>
+    <message>
+        <source>Please enter a calibration routine name.</source>
+        <translation>Inserire un nome per la routine di taratura.</translation>
+    </message>
+    <message>
+        <source>A calibration routine name must not be &quot;.&quot; or &quot;..&quot; nor contain any of %1</source>
+        <translation>Il nome di una routine di taratura non può essere &quot;.&quot; o &quot;..&quot; né contenere alcuno dei caratteri %1</translation>
+    </message>
+    <message>
+        <source>Please enter at least one DUT channel.</source>
+        <translation>Inserire almeno un canale DUT.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability.</source>
+        <translation>Inserire un valore di stabilità.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability time.</source>
+        <translation>Inserire un tempo di stabilità.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for hold time.</source>
+        <translation>Inserire un tempo di attesa.</translation>
+    </message>
+    <message>
+        <source>Please enter at least one calibration point.</source>
+        <translation>Inserire almeno un punto di taratura.</translation>
+    </message>
+    <message>
+        <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
+        <translation>Il punto di taratura %1 °C è fuori dal campo specificato [%2 °C, %3 °C].</translation>
+    </message>
+    <message>
+        <source>Please enter a valid IP address.</source>
+        <translation>Inserire un indirizzo IP valido.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid port.</source>
+        <comment>TCP port for TCP/IP connection!</comment>
+        <translation>Inserire una porta valida.</translation>
+    </message>
+    <message>
+        <source>Edit routine</source>
+        <translation>Modifica routine</translation>
+    </message>
+    <message>
+        <source>Select DUT channels</source>
+        <translation>Seleziona canali DUT</translation>
+    </message>
+    <message>
+        <source>Change DUT channel</source>
+        <translation>Cambia canale DUT</translation>
+    </message>
+</context>
+<context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>
@@ -396,6 +528,44 @@
     <message>
         <source>100 % storage used</source>
         <translation>Memoria utilizzata al 100 %</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadController</name>
+    <message>
+        <source>There are no files available for downloading.</source>
+        <translation>Nessun file disponibile per il download.</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>Nessuna chiavetta USB collegata!</translation>
+    </message>
+    <message>
+        <source>The currently measured channels do not have any custom probes assigned.</source>
+        <translation>Ai canali attualmente misurati non sono assegnate sonde personalizzate.</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>Caricamento sonde SMART...</translation>
+    </message>
+    <message>
+        <source>There are currently no SMART probes connected to the instrument.</source>
+        <translation>Al momento nessuna sonda SMART è collegata allo strumento.</translation>
+    </message>
+    <message>
+        <source>Error while creating file on USB device.</source>
+        <translation>Errore durante la creazione del file sul dispositivo USB.</translation>
+    </message>
+    <message>
+        <source>No files containing probe coefficients found.</source>
+        <translation>Nessun file con coefficienti di sonda trovato.</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadListController</name>
+    <message>
+        <source>Would you like to delete the selected items?</source>
+        <translation>Eliminare gli elementi selezionati?</translation>
     </message>
 </context>
 <context>

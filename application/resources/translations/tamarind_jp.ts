@@ -329,6 +329,138 @@
     </message>
 </context>
 <context>
+    <name>TCalibrationRoutinesGUIController</name>
+    <message>
+        <source>A calibration routine named %1 already exists. Would you like to overwrite it?</source>
+        <translation>%1 という名前の校正ルーチンは既に存在します。上書きしますか？</translation>
+    </message>
+    <message>
+        <source>Calibration file</source>
+        <translation>校正ファイル</translation>
+    </message>
+    <message>
+        <source>DUT probe</source>
+        <translation>DUT プローブ</translation>
+    </message>
+    <message>
+        <source>DUT channel</source>
+        <translation>DUT チャンネル</translation>
+    </message>
+    <message>
+        <source>Cal. point:</source>
+        <translation>校正点:</translation>
+    </message>
+    <message>
+        <source>Ref. value:</source>
+        <translation>基準値:</translation>
+    </message>
+    <message>
+        <source>DUT value:</source>
+        <translation>DUT 値:</translation>
+    </message>
+    <message>
+        <source>Would you like to delete the calibration file %1?</source>
+        <translation>校正ファイル %1 を削除しますか？</translation>
+    </message>
+    <message>
+        <source>Would you like to delete calibration routine %1?</source>
+        <translation>校正ルーチン %1 を削除しますか？</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>USB メモリが接続されていません！</translation>
+    </message>
+    <message>
+        <source>The result table could not be written to the USB stick.</source>
+        <translation>結果表を USB メモリに書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Calibration routine completed successfully.</source>
+        <translation>校正ルーチンが正常に完了しました。</translation>
+    </message>
+    <message>
+        <source>The calibration routine has completed, but its result could not be stored.</source>
+        <translation>校正ルーチンは完了しましたが、結果を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Calibration setup &quot;%1&quot; is not valid, please correct the setup and try again.</source>
+        <translation>校正設定「%1」は無効です。設定を修正してもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Unable to initialize the calibrator. Please check if the calibrator of type %1 is connected and switched on.</source>
+        <translation>校正器を初期化できません。タイプ %1 の校正器が接続され、電源が入っているか確認してください。</translation>
+    </message>
+    <message>
+        <source>Unable to select reference channel %1. Please make sure this is a valid reference channel.</source>
+        <translation>基準チャンネル %1 を選択できません。有効な基準チャンネルであることを確認してください。</translation>
+    </message>
+    <message>
+        <source>The calibrator did not accept one of the calibration points. Please check the calibration setup.</source>
+        <translation>校正器が校正点の1つを受け付けませんでした。校正設定を確認してください。</translation>
+    </message>
+    <message>
+        <source>One of the DUT channels could not be selected. Please check if the calibration setup contains only valid channels.</source>
+        <translation>DUT チャンネルの1つを選択できませんでした。校正設定に有効なチャンネルのみが含まれているか確認してください。</translation>
+    </message>
+    <message>
+        <source>Unable to read value from reference channel %1. Please check if there is a valid probe assigned and connected.</source>
+        <translation>基準チャンネル %1 から値を読み取れません。有効なプローブが割り当てられ接続されているか確認してください。</translation>
+    </message>
+    <message>
+        <source>Please enter a calibration routine name.</source>
+        <translation>校正ルーチン名を入力してください。</translation>
+    </message>
+    <message>
+        <source>A calibration routine name must not be &quot;.&quot; or &quot;..&quot; nor contain any of %1</source>
+        <translation>校正ルーチン名を「.」または「..」にすることはできず、%1 のいずれも含めることはできません</translation>
+    </message>
+    <message>
+        <source>Please enter at least one DUT channel.</source>
+        <translation>DUT チャンネルを少なくとも1つ入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability.</source>
+        <translation>安定度の値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability time.</source>
+        <translation>安定時間の値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter a value for hold time.</source>
+        <translation>保持時間の値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter at least one calibration point.</source>
+        <translation>校正点を少なくとも1つ入力してください。</translation>
+    </message>
+    <message>
+        <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
+        <translation>校正点 %1 °C は規定範囲 [%2 °C, %3 °C] の外です。</translation>
+    </message>
+    <message>
+        <source>Please enter a valid IP address.</source>
+        <translation>有効な IP アドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter a valid port.</source>
+        <comment>TCP port for TCP/IP connection!</comment>
+        <translation>有効なポートを入力してください。</translation>
+    </message>
+    <message>
+        <source>Edit routine</source>
+        <translation>ルーチン編集</translation>
+    </message>
+    <message>
+        <source>Select DUT channels</source>
+        <translation>DUT チャンネル選択</translation>
+    </message>
+    <message>
+        <source>Change DUT channel</source>
+        <translation>DUT チャンネル変更</translation>
+    </message>
+</context>
+<context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>

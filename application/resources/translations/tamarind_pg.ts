@@ -329,6 +329,138 @@
     </message>
 </context>
 <context>
+    <name>TCalibrationRoutinesGUIController</name>
+    <message>
+        <source>A calibration routine named %1 already exists. Would you like to overwrite it?</source>
+        <translation>Já existe uma rotina de calibração com o nome %1. Pretende substituí-la?</translation>
+    </message>
+    <message>
+        <source>Calibration file</source>
+        <translation>Ficheiro de calibração</translation>
+    </message>
+    <message>
+        <source>DUT probe</source>
+        <translation>Sonda DUT</translation>
+    </message>
+    <message>
+        <source>DUT channel</source>
+        <translation>Canal DUT</translation>
+    </message>
+    <message>
+        <source>Cal. point:</source>
+        <translation>Ponto cal.:</translation>
+    </message>
+    <message>
+        <source>Ref. value:</source>
+        <translation>Valor ref.:</translation>
+    </message>
+    <message>
+        <source>DUT value:</source>
+        <translation>Valor DUT:</translation>
+    </message>
+    <message>
+        <source>Would you like to delete the calibration file %1?</source>
+        <translation>Pretende eliminar o ficheiro de calibração %1?</translation>
+    </message>
+    <message>
+        <source>Would you like to delete calibration routine %1?</source>
+        <translation>Pretende eliminar a rotina de calibração %1?</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>Nenhuma pen USB ligada!</translation>
+    </message>
+    <message>
+        <source>The result table could not be written to the USB stick.</source>
+        <translation>Não foi possível escrever a tabela de resultados na pen USB.</translation>
+    </message>
+    <message>
+        <source>Calibration routine completed successfully.</source>
+        <translation>Rotina de calibração concluída com êxito.</translation>
+    </message>
+    <message>
+        <source>The calibration routine has completed, but its result could not be stored.</source>
+        <translation>A rotina de calibração terminou, mas não foi possível guardar o seu resultado.</translation>
+    </message>
+    <message>
+        <source>Calibration setup &quot;%1&quot; is not valid, please correct the setup and try again.</source>
+        <translation>A configuração de calibração &quot;%1&quot; não é válida. Corrija a configuração e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Unable to initialize the calibrator. Please check if the calibrator of type %1 is connected and switched on.</source>
+        <translation>Não é possível inicializar o calibrador. Verifique se o calibrador do tipo %1 está ligado e em funcionamento.</translation>
+    </message>
+    <message>
+        <source>Unable to select reference channel %1. Please make sure this is a valid reference channel.</source>
+        <translation>Não é possível selecionar o canal de referência %1. Certifique-se de que é um canal de referência válido.</translation>
+    </message>
+    <message>
+        <source>The calibrator did not accept one of the calibration points. Please check the calibration setup.</source>
+        <translation>O calibrador não aceitou um dos pontos de calibração. Verifique a configuração de calibração.</translation>
+    </message>
+    <message>
+        <source>One of the DUT channels could not be selected. Please check if the calibration setup contains only valid channels.</source>
+        <translation>Não foi possível selecionar um dos canais DUT. Verifique se a configuração de calibração contém apenas canais válidos.</translation>
+    </message>
+    <message>
+        <source>Unable to read value from reference channel %1. Please check if there is a valid probe assigned and connected.</source>
+        <translation>Não é possível ler o valor do canal de referência %1. Verifique se está atribuída e ligada uma sonda válida.</translation>
+    </message>
+    <message>
+        <source>Please enter a calibration routine name.</source>
+        <translation>Introduza um nome para a rotina de calibração.</translation>
+    </message>
+    <message>
+        <source>A calibration routine name must not be &quot;.&quot; or &quot;..&quot; nor contain any of %1</source>
+        <translation>O nome de uma rotina de calibração não pode ser &quot;.&quot; nem &quot;..&quot; nem conter nenhum de %1</translation>
+    </message>
+    <message>
+        <source>Please enter at least one DUT channel.</source>
+        <translation>Introduza pelo menos um canal DUT.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability.</source>
+        <translation>Introduza um valor de estabilidade.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability time.</source>
+        <translation>Introduza um tempo de estabilidade.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for hold time.</source>
+        <translation>Introduza um tempo de espera.</translation>
+    </message>
+    <message>
+        <source>Please enter at least one calibration point.</source>
+        <translation>Introduza pelo menos um ponto de calibração.</translation>
+    </message>
+    <message>
+        <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
+        <translation>O ponto de calibração %1 °C está fora da gama especificada [%2 °C, %3 °C].</translation>
+    </message>
+    <message>
+        <source>Please enter a valid IP address.</source>
+        <translation>Introduza um endereço IP válido.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid port.</source>
+        <comment>TCP port for TCP/IP connection!</comment>
+        <translation>Introduza uma porta válida.</translation>
+    </message>
+    <message>
+        <source>Edit routine</source>
+        <translation>Editar rotina</translation>
+    </message>
+    <message>
+        <source>Select DUT channels</source>
+        <translation>Selecionar canais DUT</translation>
+    </message>
+    <message>
+        <source>Change DUT channel</source>
+        <translation>Alterar canal DUT</translation>
+    </message>
+</context>
+<context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>
@@ -396,6 +528,44 @@
     <message>
         <source>100 % storage used</source>
         <translation>Memória 100 % utilizada</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadController</name>
+    <message>
+        <source>There are no files available for downloading.</source>
+        <translation>Não existem ficheiros disponíveis para transferir.</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>Nenhuma pen USB ligada!</translation>
+    </message>
+    <message>
+        <source>The currently measured channels do not have any custom probes assigned.</source>
+        <translation>Os canais atualmente medidos não têm sondas personalizadas atribuídas.</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>A carregar sondas SMART...</translation>
+    </message>
+    <message>
+        <source>There are currently no SMART probes connected to the instrument.</source>
+        <translation>De momento não há sondas SMART ligadas ao instrumento.</translation>
+    </message>
+    <message>
+        <source>Error while creating file on USB device.</source>
+        <translation>Erro ao criar o ficheiro no dispositivo USB.</translation>
+    </message>
+    <message>
+        <source>No files containing probe coefficients found.</source>
+        <translation>Não foram encontrados ficheiros com coeficientes de sonda.</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadListController</name>
+    <message>
+        <source>Would you like to delete the selected items?</source>
+        <translation>Pretende eliminar os itens selecionados?</translation>
     </message>
 </context>
 <context>

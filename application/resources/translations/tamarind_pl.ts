@@ -329,6 +329,138 @@
     </message>
 </context>
 <context>
+    <name>TCalibrationRoutinesGUIController</name>
+    <message>
+        <source>A calibration routine named %1 already exists. Would you like to overwrite it?</source>
+        <translation>Procedura kalibracji o nazwie %1 już istnieje. Czy ją zastąpić?</translation>
+    </message>
+    <message>
+        <source>Calibration file</source>
+        <translation>Plik kalibracji</translation>
+    </message>
+    <message>
+        <source>DUT probe</source>
+        <translation>Czujnik DUT</translation>
+    </message>
+    <message>
+        <source>DUT channel</source>
+        <translation>Kanał DUT</translation>
+    </message>
+    <message>
+        <source>Cal. point:</source>
+        <translation>Pkt. kal.:</translation>
+    </message>
+    <message>
+        <source>Ref. value:</source>
+        <translation>Wart. wzorc.:</translation>
+    </message>
+    <message>
+        <source>DUT value:</source>
+        <translation>Wartość DUT:</translation>
+    </message>
+    <message>
+        <source>Would you like to delete the calibration file %1?</source>
+        <translation>Czy usunąć plik kalibracji %1?</translation>
+    </message>
+    <message>
+        <source>Would you like to delete calibration routine %1?</source>
+        <translation>Czy usunąć procedurę kalibracji %1?</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>Nie podłączono pamięci USB!</translation>
+    </message>
+    <message>
+        <source>The result table could not be written to the USB stick.</source>
+        <translation>Nie można zapisać tabeli wyników na pamięci USB.</translation>
+    </message>
+    <message>
+        <source>Calibration routine completed successfully.</source>
+        <translation>Procedura kalibracji zakończona pomyślnie.</translation>
+    </message>
+    <message>
+        <source>The calibration routine has completed, but its result could not be stored.</source>
+        <translation>Procedura kalibracji została zakończona, ale nie można zapisać jej wyniku.</translation>
+    </message>
+    <message>
+        <source>Calibration setup &quot;%1&quot; is not valid, please correct the setup and try again.</source>
+        <translation>Konfiguracja kalibracji „%1” jest nieprawidłowa, popraw konfigurację i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Unable to initialize the calibrator. Please check if the calibrator of type %1 is connected and switched on.</source>
+        <translation>Nie można zainicjować kalibratora. Sprawdź, czy kalibrator typu %1 jest podłączony i włączony.</translation>
+    </message>
+    <message>
+        <source>Unable to select reference channel %1. Please make sure this is a valid reference channel.</source>
+        <translation>Nie można wybrać kanału odniesienia %1. Upewnij się, że jest to prawidłowy kanał odniesienia.</translation>
+    </message>
+    <message>
+        <source>The calibrator did not accept one of the calibration points. Please check the calibration setup.</source>
+        <translation>Kalibrator nie przyjął jednego z punktów kalibracji. Sprawdź konfigurację kalibracji.</translation>
+    </message>
+    <message>
+        <source>One of the DUT channels could not be selected. Please check if the calibration setup contains only valid channels.</source>
+        <translation>Nie można wybrać jednego z kanałów DUT. Sprawdź, czy konfiguracja kalibracji zawiera tylko prawidłowe kanały.</translation>
+    </message>
+    <message>
+        <source>Unable to read value from reference channel %1. Please check if there is a valid probe assigned and connected.</source>
+        <translation>Nie można odczytać wartości z kanału odniesienia %1. Sprawdź, czy przypisano i podłączono prawidłowy czujnik.</translation>
+    </message>
+    <message>
+        <source>Please enter a calibration routine name.</source>
+        <translation>Wprowadź nazwę procedury kalibracji.</translation>
+    </message>
+    <message>
+        <source>A calibration routine name must not be &quot;.&quot; or &quot;..&quot; nor contain any of %1</source>
+        <translation>Nazwa procedury kalibracji nie może być „.” ani „..” ani zawierać żadnego z %1</translation>
+    </message>
+    <message>
+        <source>Please enter at least one DUT channel.</source>
+        <translation>Wprowadź co najmniej jeden kanał DUT.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability.</source>
+        <translation>Wprowadź wartość stabilności.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability time.</source>
+        <translation>Wprowadź czas stabilizacji.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for hold time.</source>
+        <translation>Wprowadź czas utrzymania.</translation>
+    </message>
+    <message>
+        <source>Please enter at least one calibration point.</source>
+        <translation>Wprowadź co najmniej jeden punkt kalibracji.</translation>
+    </message>
+    <message>
+        <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
+        <translation>Punkt kalibracji %1 °C leży poza określonym zakresem [%2 °C, %3 °C].</translation>
+    </message>
+    <message>
+        <source>Please enter a valid IP address.</source>
+        <translation>Wprowadź prawidłowy adres IP.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid port.</source>
+        <comment>TCP port for TCP/IP connection!</comment>
+        <translation>Wprowadź prawidłowy port.</translation>
+    </message>
+    <message>
+        <source>Edit routine</source>
+        <translation>Edytuj procedurę</translation>
+    </message>
+    <message>
+        <source>Select DUT channels</source>
+        <translation>Wybierz kanały DUT</translation>
+    </message>
+    <message>
+        <source>Change DUT channel</source>
+        <translation>Zmień kanał DUT</translation>
+    </message>
+</context>
+<context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>

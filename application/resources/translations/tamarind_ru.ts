@@ -329,6 +329,138 @@
     </message>
 </context>
 <context>
+    <name>TCalibrationRoutinesGUIController</name>
+    <message>
+        <source>A calibration routine named %1 already exists. Would you like to overwrite it?</source>
+        <translation>Программа калибровки с именем %1 уже существует. Перезаписать её?</translation>
+    </message>
+    <message>
+        <source>Calibration file</source>
+        <translation>Файл калибровки</translation>
+    </message>
+    <message>
+        <source>DUT probe</source>
+        <translation>Датчик DUT</translation>
+    </message>
+    <message>
+        <source>DUT channel</source>
+        <translation>Канал DUT</translation>
+    </message>
+    <message>
+        <source>Cal. point:</source>
+        <translation>Точка кал.:</translation>
+    </message>
+    <message>
+        <source>Ref. value:</source>
+        <translation>Эталон:</translation>
+    </message>
+    <message>
+        <source>DUT value:</source>
+        <translation>Значение DUT:</translation>
+    </message>
+    <message>
+        <source>Would you like to delete the calibration file %1?</source>
+        <translation>Удалить файл калибровки %1?</translation>
+    </message>
+    <message>
+        <source>Would you like to delete calibration routine %1?</source>
+        <translation>Удалить программу калибровки %1?</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>USB-накопитель не подключён!</translation>
+    </message>
+    <message>
+        <source>The result table could not be written to the USB stick.</source>
+        <translation>Не удалось записать таблицу результатов на USB-накопитель.</translation>
+    </message>
+    <message>
+        <source>Calibration routine completed successfully.</source>
+        <translation>Программа калибровки успешно завершена.</translation>
+    </message>
+    <message>
+        <source>The calibration routine has completed, but its result could not be stored.</source>
+        <translation>Программа калибровки завершена, но её результат не удалось сохранить.</translation>
+    </message>
+    <message>
+        <source>Calibration setup &quot;%1&quot; is not valid, please correct the setup and try again.</source>
+        <translation>Настройка калибровки «%1» недопустима, исправьте настройку и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Unable to initialize the calibrator. Please check if the calibrator of type %1 is connected and switched on.</source>
+        <translation>Не удалось инициализировать калибратор. Проверьте, подключён и включён ли калибратор типа %1.</translation>
+    </message>
+    <message>
+        <source>Unable to select reference channel %1. Please make sure this is a valid reference channel.</source>
+        <translation>Не удалось выбрать опорный канал %1. Убедитесь, что это допустимый опорный канал.</translation>
+    </message>
+    <message>
+        <source>The calibrator did not accept one of the calibration points. Please check the calibration setup.</source>
+        <translation>Калибратор не принял одну из точек калибровки. Проверьте настройку калибровки.</translation>
+    </message>
+    <message>
+        <source>One of the DUT channels could not be selected. Please check if the calibration setup contains only valid channels.</source>
+        <translation>Не удалось выбрать один из каналов DUT. Проверьте, что настройка калибровки содержит только допустимые каналы.</translation>
+    </message>
+    <message>
+        <source>Unable to read value from reference channel %1. Please check if there is a valid probe assigned and connected.</source>
+        <translation>Не удалось прочитать значение опорного канала %1. Проверьте, назначен и подключён ли допустимый датчик.</translation>
+    </message>
+    <message>
+        <source>Please enter a calibration routine name.</source>
+        <translation>Введите имя программы калибровки.</translation>
+    </message>
+    <message>
+        <source>A calibration routine name must not be &quot;.&quot; or &quot;..&quot; nor contain any of %1</source>
+        <translation>Имя программы калибровки не может быть «.» или «..» и не может содержать ни один из символов %1</translation>
+    </message>
+    <message>
+        <source>Please enter at least one DUT channel.</source>
+        <translation>Введите хотя бы один канал DUT.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability.</source>
+        <translation>Введите значение стабильности.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability time.</source>
+        <translation>Введите время стабилизации.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for hold time.</source>
+        <translation>Введите время выдержки.</translation>
+    </message>
+    <message>
+        <source>Please enter at least one calibration point.</source>
+        <translation>Введите хотя бы одну точку калибровки.</translation>
+    </message>
+    <message>
+        <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
+        <translation>Точка калибровки %1 °C вне заданного диапазона [%2 °C, %3 °C].</translation>
+    </message>
+    <message>
+        <source>Please enter a valid IP address.</source>
+        <translation>Введите допустимый IP-адрес.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid port.</source>
+        <comment>TCP port for TCP/IP connection!</comment>
+        <translation>Введите допустимый порт.</translation>
+    </message>
+    <message>
+        <source>Edit routine</source>
+        <translation>Изменить программу</translation>
+    </message>
+    <message>
+        <source>Select DUT channels</source>
+        <translation>Выбрать каналы DUT</translation>
+    </message>
+    <message>
+        <source>Change DUT channel</source>
+        <translation>Сменить канал DUT</translation>
+    </message>
+</context>
+<context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>

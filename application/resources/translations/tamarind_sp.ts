@@ -329,6 +329,138 @@
     </message>
 </context>
 <context>
+    <name>TCalibrationRoutinesGUIController</name>
+    <message>
+        <source>A calibration routine named %1 already exists. Would you like to overwrite it?</source>
+        <translation>Ya existe una rutina de calibración llamada %1. ¿Desea sobrescribirla?</translation>
+    </message>
+    <message>
+        <source>Calibration file</source>
+        <translation>Archivo de calibración</translation>
+    </message>
+    <message>
+        <source>DUT probe</source>
+        <translation>Sonda DUT</translation>
+    </message>
+    <message>
+        <source>DUT channel</source>
+        <translation>Canal DUT</translation>
+    </message>
+    <message>
+        <source>Cal. point:</source>
+        <translation>Punto cal.:</translation>
+    </message>
+    <message>
+        <source>Ref. value:</source>
+        <translation>Valor ref.:</translation>
+    </message>
+    <message>
+        <source>DUT value:</source>
+        <translation>Valor DUT:</translation>
+    </message>
+    <message>
+        <source>Would you like to delete the calibration file %1?</source>
+        <translation>¿Desea eliminar el archivo de calibración %1?</translation>
+    </message>
+    <message>
+        <source>Would you like to delete calibration routine %1?</source>
+        <translation>¿Desea eliminar la rutina de calibración %1?</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>¡No hay ninguna memoria USB conectada!</translation>
+    </message>
+    <message>
+        <source>The result table could not be written to the USB stick.</source>
+        <translation>No se pudo escribir la tabla de resultados en la memoria USB.</translation>
+    </message>
+    <message>
+        <source>Calibration routine completed successfully.</source>
+        <translation>Rutina de calibración completada correctamente.</translation>
+    </message>
+    <message>
+        <source>The calibration routine has completed, but its result could not be stored.</source>
+        <translation>La rutina de calibración ha finalizado, pero no se pudo guardar su resultado.</translation>
+    </message>
+    <message>
+        <source>Calibration setup &quot;%1&quot; is not valid, please correct the setup and try again.</source>
+        <translation>La configuración de calibración &quot;%1&quot; no es válida. Corrija la configuración e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Unable to initialize the calibrator. Please check if the calibrator of type %1 is connected and switched on.</source>
+        <translation>No se puede inicializar el calibrador. Compruebe si el calibrador de tipo %1 está conectado y encendido.</translation>
+    </message>
+    <message>
+        <source>Unable to select reference channel %1. Please make sure this is a valid reference channel.</source>
+        <translation>No se puede seleccionar el canal de referencia %1. Asegúrese de que es un canal de referencia válido.</translation>
+    </message>
+    <message>
+        <source>The calibrator did not accept one of the calibration points. Please check the calibration setup.</source>
+        <translation>El calibrador no aceptó uno de los puntos de calibración. Compruebe la configuración de calibración.</translation>
+    </message>
+    <message>
+        <source>One of the DUT channels could not be selected. Please check if the calibration setup contains only valid channels.</source>
+        <translation>No se pudo seleccionar uno de los canales DUT. Compruebe si la configuración de calibración contiene solo canales válidos.</translation>
+    </message>
+    <message>
+        <source>Unable to read value from reference channel %1. Please check if there is a valid probe assigned and connected.</source>
+        <translation>No se puede leer el valor del canal de referencia %1. Compruebe si hay una sonda válida asignada y conectada.</translation>
+    </message>
+    <message>
+        <source>Please enter a calibration routine name.</source>
+        <translation>Introduzca un nombre para la rutina de calibración.</translation>
+    </message>
+    <message>
+        <source>A calibration routine name must not be &quot;.&quot; or &quot;..&quot; nor contain any of %1</source>
+        <translation>El nombre de una rutina de calibración no puede ser &quot;.&quot; ni &quot;..&quot; ni contener ninguno de %1</translation>
+    </message>
+    <message>
+        <source>Please enter at least one DUT channel.</source>
+        <translation>Introduzca al menos un canal DUT.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability.</source>
+        <translation>Introduzca un valor de estabilidad.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability time.</source>
+        <translation>Introduzca un tiempo de estabilidad.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for hold time.</source>
+        <translation>Introduzca un tiempo de espera.</translation>
+    </message>
+    <message>
+        <source>Please enter at least one calibration point.</source>
+        <translation>Introduzca al menos un punto de calibración.</translation>
+    </message>
+    <message>
+        <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
+        <translation>El punto de calibración %1 °C está fuera del rango especificado [%2 °C, %3 °C].</translation>
+    </message>
+    <message>
+        <source>Please enter a valid IP address.</source>
+        <translation>Introduzca una dirección IP válida.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid port.</source>
+        <comment>TCP port for TCP/IP connection!</comment>
+        <translation>Introduzca un puerto válido.</translation>
+    </message>
+    <message>
+        <source>Edit routine</source>
+        <translation>Editar rutina</translation>
+    </message>
+    <message>
+        <source>Select DUT channels</source>
+        <translation>Seleccionar canales DUT</translation>
+    </message>
+    <message>
+        <source>Change DUT channel</source>
+        <translation>Cambiar canal DUT</translation>
+    </message>
+</context>
+<context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>
@@ -396,6 +528,44 @@
     <message>
         <source>100 % storage used</source>
         <translation>Memoria usada al 100 %</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadController</name>
+    <message>
+        <source>There are no files available for downloading.</source>
+        <translation>No hay archivos disponibles para descargar.</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>¡No hay ninguna memoria USB conectada!</translation>
+    </message>
+    <message>
+        <source>The currently measured channels do not have any custom probes assigned.</source>
+        <translation>Los canales medidos actualmente no tienen asignada ninguna sonda personalizada.</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>Cargando sondas SMART...</translation>
+    </message>
+    <message>
+        <source>There are currently no SMART probes connected to the instrument.</source>
+        <translation>Actualmente no hay sondas SMART conectadas al instrumento.</translation>
+    </message>
+    <message>
+        <source>Error while creating file on USB device.</source>
+        <translation>Error al crear el archivo en el dispositivo USB.</translation>
+    </message>
+    <message>
+        <source>No files containing probe coefficients found.</source>
+        <translation>No se encontraron archivos con coeficientes de sonda.</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadListController</name>
+    <message>
+        <source>Would you like to delete the selected items?</source>
+        <translation>¿Desea eliminar los elementos seleccionados?</translation>
     </message>
 </context>
 <context>

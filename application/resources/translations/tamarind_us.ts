@@ -329,6 +329,138 @@
     </message>
 </context>
 <context>
+    <name>TCalibrationRoutinesGUIController</name>
+    <message>
+        <source>A calibration routine named %1 already exists. Would you like to overwrite it?</source>
+        <translation>A calibration routine named %1 already exists. Would you like to overwrite it?</translation>
+    </message>
+    <message>
+        <source>Calibration file</source>
+        <translation>Calibration file</translation>
+    </message>
+    <message>
+        <source>DUT probe</source>
+        <translation>DUT probe</translation>
+    </message>
+    <message>
+        <source>DUT channel</source>
+        <translation>DUT channel</translation>
+    </message>
+    <message>
+        <source>Cal. point:</source>
+        <translation>Cal. point:</translation>
+    </message>
+    <message>
+        <source>Ref. value:</source>
+        <translation>Ref. value:</translation>
+    </message>
+    <message>
+        <source>DUT value:</source>
+        <translation>DUT value:</translation>
+    </message>
+    <message>
+        <source>Would you like to delete the calibration file %1?</source>
+        <translation>Would you like to delete the calibration file %1?</translation>
+    </message>
+    <message>
+        <source>Would you like to delete calibration routine %1?</source>
+        <translation>Would you like to delete calibration routine %1?</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>No USB stick connected!</translation>
+    </message>
+    <message>
+        <source>The result table could not be written to the USB stick.</source>
+        <translation>The result table could not be written to the USB stick.</translation>
+    </message>
+    <message>
+        <source>Calibration routine completed successfully.</source>
+        <translation>Calibration routine completed successfully.</translation>
+    </message>
+    <message>
+        <source>The calibration routine has completed, but its result could not be stored.</source>
+        <translation>The calibration routine has completed, but its result could not be stored.</translation>
+    </message>
+    <message>
+        <source>Calibration setup &quot;%1&quot; is not valid, please correct the setup and try again.</source>
+        <translation>Calibration setup &quot;%1&quot; is not valid, please correct the setup and try again.</translation>
+    </message>
+    <message>
+        <source>Unable to initialize the calibrator. Please check if the calibrator of type %1 is connected and switched on.</source>
+        <translation>Unable to initialize the calibrator. Please check if the calibrator of type %1 is connected and switched on.</translation>
+    </message>
+    <message>
+        <source>Unable to select reference channel %1. Please make sure this is a valid reference channel.</source>
+        <translation>Unable to select reference channel %1. Please make sure this is a valid reference channel.</translation>
+    </message>
+    <message>
+        <source>The calibrator did not accept one of the calibration points. Please check the calibration setup.</source>
+        <translation>The calibrator did not accept one of the calibration points. Please check the calibration setup.</translation>
+    </message>
+    <message>
+        <source>One of the DUT channels could not be selected. Please check if the calibration setup contains only valid channels.</source>
+        <translation>One of the DUT channels could not be selected. Please check if the calibration setup contains only valid channels.</translation>
+    </message>
+    <message>
+        <source>Unable to read value from reference channel %1. Please check if there is a valid probe assigned and connected.</source>
+        <translation>Unable to read value from reference channel %1. Please check if there is a valid probe assigned and connected.</translation>
+    </message>
+    <message>
+        <source>Please enter a calibration routine name.</source>
+        <translation>Please enter a calibration routine name.</translation>
+    </message>
+    <message>
+        <source>A calibration routine name must not be &quot;.&quot; or &quot;..&quot; nor contain any of %1</source>
+        <translation>A calibration routine name must not be &quot;.&quot; or &quot;..&quot; nor contain any of %1</translation>
+    </message>
+    <message>
+        <source>Please enter at least one DUT channel.</source>
+        <translation>Please enter at least one DUT channel.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability.</source>
+        <translation>Please enter a value for stability.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for stability time.</source>
+        <translation>Please enter a value for stability time.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for hold time.</source>
+        <translation>Please enter a value for hold time.</translation>
+    </message>
+    <message>
+        <source>Please enter at least one calibration point.</source>
+        <translation>Please enter at least one calibration point.</translation>
+    </message>
+    <message>
+        <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
+        <translation>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</translation>
+    </message>
+    <message>
+        <source>Please enter a valid IP address.</source>
+        <translation>Please enter a valid IP address.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid port.</source>
+        <comment>TCP port for TCP/IP connection!</comment>
+        <translation>Please enter a valid port.</translation>
+    </message>
+    <message>
+        <source>Edit routine</source>
+        <translation>Edit routine</translation>
+    </message>
+    <message>
+        <source>Select DUT channels</source>
+        <translation>Select DUT channels</translation>
+    </message>
+    <message>
+        <source>Change DUT channel</source>
+        <translation>Change DUT channel</translation>
+    </message>
+</context>
+<context>
     <name>TChannelController</name>
     <message>
         <source>Channel selection</source>
@@ -396,6 +528,44 @@
     <message>
         <source>100 % storage used</source>
         <translation>100 % storage used</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadController</name>
+    <message>
+        <source>There are no files available for downloading.</source>
+        <translation>There are no files available for downloading.</translation>
+    </message>
+    <message>
+        <source>No USB stick connected!</source>
+        <translation>No USB stick connected!</translation>
+    </message>
+    <message>
+        <source>The currently measured channels do not have any custom probes assigned.</source>
+        <translation>The currently measured channels do not have any custom probes assigned.</translation>
+    </message>
+    <message>
+        <source>Loading SMART probes...</source>
+        <translation>Loading SMART probes...</translation>
+    </message>
+    <message>
+        <source>There are currently no SMART probes connected to the instrument.</source>
+        <translation>There are currently no SMART probes connected to the instrument.</translation>
+    </message>
+    <message>
+        <source>Error while creating file on USB device.</source>
+        <translation>Error while creating file on USB device.</translation>
+    </message>
+    <message>
+        <source>No files containing probe coefficients found.</source>
+        <translation>No files containing probe coefficients found.</translation>
+    </message>
+</context>
+<context>
+    <name>TDownloadListController</name>
+    <message>
+        <source>Would you like to delete the selected items?</source>
+        <translation>Would you like to delete the selected items?</translation>
     </message>
 </context>
 <context>
