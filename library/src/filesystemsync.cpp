@@ -1,5 +1,7 @@
 #include "filesystemsync.h"
 
+#include "simulatedusbstick.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,6 +19,12 @@ bool TFileSystemSync::sync(QFile& pFile)
             pFile.flush();
         else if (!pFile.isOpen())
             pFile.open(QIODevice::ReadOnly);
+        // A full stick shows once the written data go to the medium; under a
+        // device root the simulated stick plays that part.
+        if (!TSimulatedUSBStick::claimSpace(QFileInfo(pFile).absoluteFilePath())) {
+            pFile.close();
+            return false;
+        }
         fileSynced = pFile.handle() != -1 && ::fsync(pFile.handle()) == 0;
     }
     pFile.close();
@@ -61,6 +69,20 @@ bool TFileSystemSync::writeReplacing(const QString& pPath, const QByteArray& pCo
     if (writtenFile.isEmpty())
         return false;
     if (replaceWith(writtenFile, pPath))
+        return true;
+    QFile::remove(writtenFile);
+    return false;
+}
+
+bool TFileSystemSync::copyReplacing(const QString& pSource, const QString& pPath)
+{
+    const QString writtenFile = pPath + QStringLiteral(".new");
+    if (QFileInfo(writtenFile).isFile())
+        QFile::remove(writtenFile);
+    if (!QFile::copy(pSource, writtenFile))
+        return false;
+    QFile copy(writtenFile);
+    if (sync(copy) && replaceWith(writtenFile, pPath))
         return true;
     QFile::remove(writtenFile);
     return false;

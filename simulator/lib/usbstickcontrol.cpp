@@ -42,11 +42,25 @@ int TUSBStickControl::execute(const QStringList& pArguments, QTextStream& pOutpu
         pOutput << "Stick pulled out.\n";
         return 0;
     }
-    if (command == QLatin1String("status") && pArguments.size() == 1) {
-        pOutput << (TSimulatedUSBStick::isInserted() ? "plugged in" : "not plugged in") << "; files in "
-                << TSimulatedUSBStick::mediumDirectory() << "\n";
+    if (command == QLatin1String("capacity") && pArguments.size() == 2) {
+        bool valid = false;
+        const qint64 bytes = pArguments.at(1) == QLatin1String("unlimited") ? -1 : pArguments.at(1).toLongLong(&valid);
+        if ((!valid && bytes != -1) || (valid && bytes < 0)) {
+            pOutput << "The capacity is a number of bytes or unlimited.\n";
+            return USAGE_ERROR;
+        }
+        TSimulatedUSBStick::setCapacity(bytes);
+        pOutput << "Capacity " << (bytes < 0 ? QStringLiteral("unlimited") : QString::number(bytes)) << "; "
+                << TSimulatedUSBStick::usedBytes() << " bytes in use.\n";
         return 0;
     }
-    pOutput << "usage: usbstick insert [whole-disk] | remove | status\n";
+    if (command == QLatin1String("status") && pArguments.size() == 1) {
+        const qint64 capacity = TSimulatedUSBStick::capacity();
+        pOutput << (TSimulatedUSBStick::isInserted() ? "plugged in" : "not plugged in") << "; files in "
+                << TSimulatedUSBStick::mediumDirectory() << "; " << TSimulatedUSBStick::usedBytes() << " of "
+                << (capacity < 0 ? QStringLiteral("unlimited") : QString::number(capacity)) << " bytes used\n";
+        return 0;
+    }
+    pOutput << "usage: usbstick insert [whole-disk] | remove | capacity <bytes>|unlimited | status\n";
     return USAGE_ERROR;
 }

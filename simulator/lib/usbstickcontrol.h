@@ -10,7 +10,8 @@ class TUSBStickControl
 {
 public:
     // "insert" (a stick with one partition), "insert whole-disk" (a file
-    // system on the whole disk), "remove" or "status". Returns the exit code
-    // of the control program; messages go to pOutput.
+    // system on the whole disk), "remove", "capacity <bytes>|unlimited" or
+    // "status". Returns the exit code of the control program; messages go to
+    // pOutput.
     static int execute(const QStringList& pArguments, QTextStream& pOutput);
 };

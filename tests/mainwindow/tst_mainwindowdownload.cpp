@@ -1,9 +1,15 @@
+#include "boardcontrolinterpreter.h"
+#include "boardstate.h"
+#include "calibrationfilestore.h"
+#include "calibrationroutine.h"
 #include "deviceroot.h"
 #include "downloadprogressdialog.h"
 #include "mainwindowfixture.h"
 #include "messagedialog.h"
 #include "screenshotcontroller.h"
+#include "simulatedsmartprobe.h"
 #include "simulatedusbstick.h"
+#include "tamarindclock.h"
 #include "tamarindmainform.h"
 #include "testsupport.h"
 #include "usbstickcontroller.h"
@@ -13,7 +19,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -66,6 +74,32 @@ const QString NO_FILES = "There are no files available for downloading.";
 const QString NO_STICK = "No USB stick connected!";
 const QString CREATE_ERROR = "Error while creating file on USB device.";
 const QString NO_COEFFICIENT_FILES = "No files containing probe coefficients found.";
+const QString COPY_ERROR = "At least one file could not be copied to the USB stick. Please make sure that a USB "
+                           "stick with enough free space is connected!";
+
+// Two custom probes as the board keeps them: a Pt100 on channel 1 and a type K
+// thermocouple on channel 3.
+const QString CUSTOM_PROBES =
+    "1,1,Pt100 Bath,450.0,-200.0,2,100.0,3.9083e-03,-5.775e-07,-4.183e-12,0,0,0,0,0,0,0,0,0,0,0,0,0,0,3,0,2026,1,1,2,"
+    "1,1,2\n"
+    "10,8,TC K Oven,1200.0,-200.0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,0,2026,1,1,0,1,3,2\n";
+
+// Text of a file on the stick after its byte-order mark, which must be there.
+QString decoded(const QByteArray& pBytes, const QByteArray& pBom)
+{
+    if (!pBytes.startsWith(pBom))
+        return QStringLiteral("<no byte-order mark>");
+    const QByteArray body = pBytes.mid(pBom.size());
+    if (pBom == "\xFF\xFE")
+        return QString::fromUtf16(reinterpret_cast<const char16_t*>(body.constData()), body.size() / 2);
+    return QString::fromUtf8(body);
+}
+
+QByteArray fileContent(const QString& pHostPath)
+{
+    QFile file(pHostPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
 
 } // namespace
 
@@ -79,28 +113,34 @@ private slots:
     void init();
     void cleanup();
 
-    void screenshotsAreListedByStampNewestFirstAndCopiedUnderTheirNames();
-    void logfilesArriveWithExtensionAndChecksum();
+    void listedFilesAreCopiedToTheStick_data();
+    void listedFilesAreCopiedToTheStick();
     void deletionRemovesTheFilesOfTheChosenKind_data();
     void deletionRemovesTheFilesOfTheChosenKind();
-    void calibrationResultsAreCopiedWithTheirTable_data();
-    void calibrationResultsAreCopiedWithTheirTable();
-    void exportsNeedTheStick_data();
-    void exportsNeedTheStick();
-    void coefficientTableIsUtf16WithCrLf();
+    void deletingLogfilesSparesTheRunningOneAndRefreshesTheLogger();
+    void exportsWriteNewFilesOnTheStick_data();
+    void exportsWriteNewFilesOnTheStick();
+    void exportNeverReplacesAFileOfTheSameName_data();
+    void exportNeverReplacesAFileOfTheSameName();
+    void writesThatCannotCompleteLeaveNothing_data();
+    void writesThatCannotCompleteLeaveNothing();
+    void failedCopyKeepsTheOldFileOnTheStick();
     void onlyExportNamedCoefficientFilesAreOffered_data();
     void onlyExportNamedCoefficientFilesAreOffered();
     void probeEntriesWithoutProbesSaySo_data();
     void probeEntriesWithoutProbesSaySo();
-    void listDownloadWithoutStickCopiesNothing();
-    void ejectLeavesThePage();
-    void failedCopyKeepsTheOldFileOnTheStick();
+    void stickGoneLeavesThePage_data();
+    void stickGoneLeavesThePage();
 
 private:
+    void openDownloadPage();
+    void putProbesOnTheBoard();
     QString stickDir(const QString& pSubDir) const;
+    QStringList stickFiles(const QString& pSubDir) const { return QDir(stickDir(pSubDir)).entryList(QDir::Files); }
     QStringList listed() const;
     void checkAll() const { mMain.click("BtnDownload_SelectAll"); }
     void choose(const char* pEntry) const { mMain.child<QZELKContainerRadioButton>(pEntry)->setChecked(true); }
+    bool isChecked(const char* pEntry) const { return mMain.child<QZELKContainerRadioButton>(pEntry)->isChecked(); }
     static void touch(const QString& pDevicePath, const QByteArray& pContent, qint64 pAge);
 
     TMainWindowFixture mMain;
@@ -114,17 +154,40 @@ void tst_MainWindowDownload::initTestCase()
 void tst_MainWindowDownload::init()
 {
     QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
+    openDownloadPage();
+}
+
+void tst_MainWindowDownload::openDownloadPage()
+{
     mMain.open(true);
     QTRY_VERIFY(mMain.shown("BtnUSB"));
     mMain.click("BtnUSB");
     QCOMPARE(mMain.mainPage(), mMain.child("PageDownload"));
 }
 
+// The window reads the probes at its start.
+void tst_MainWindowDownload::putProbesOnTheBoard()
+{
+    mMain.close();
+    QString error;
+    bool filled = false;
+    mMain.board().withState([&](TBoardState& pState) { filled = pState.mProbeMemory.fillSlots(CUSTOM_PROBES, error); });
+    QVERIFY2(filled, qPrintable(error));
+    QVERIFY(mMain.board().plugSmartProbe(2, TSimulatedSmartProbe::callendarVanDusenPt100()));
+    openDownloadPage();
+}
+
 void tst_MainWindowDownload::cleanup()
 {
     mMain.close();
-    // The next test starts with an empty stick plugged into a clean device.
+    mMain.board().withState([](TBoardState& pState) {
+        pState.mProbeMemory.clearSlot(1);
+        pState.mProbeMemory.clearSlot(10);
+    });
+    TBoardControlInterpreter(mMain.board()).execute(QStringLiteral("smart 2 none"));
+    // The next test starts with an empty stick of no size limit plugged into a clean device.
     TSimulatedUSBStick::remove();
+    TSimulatedUSBStick::setCapacity(-1);
     for (const QString& entry : QStringList{"/dev/usbstick", "/etc/mtab"})
         QFile::remove(TDeviceRoot::path(entry));
     const QString mountPoint = TDeviceRoot::path("/media/usb");
@@ -162,45 +225,83 @@ void tst_MainWindowDownload::touch(const QString& pDevicePath, const QByteArray&
     QCOMPARE(utime(QFile::encodeName(TDeviceRoot::path(pDevicePath)).constData(), &times), 0);
 }
 
-void tst_MainWindowDownload::screenshotsAreListedByStampNewestFirstAndCopiedUnderTheirNames()
+void tst_MainWindowDownload::listedFilesAreCopiedToTheStick_data()
 {
-    const QString dir = TScreenshotController::instance().screenshotDir();
-    touch(dir + "/Screenshot_20261201_101010000.png", "old", 300);
-    touch(dir + "/Screenshot_20261203_101010000.png", "new", 10);
-    touch(dir + "/notes.txt", "not a picture", 5);
+    QTest::addColumn<QByteArray>("entry");
+    // Device paths, oldest first; each file holds the content below.
+    QTest::addColumn<QStringList>("sources");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("listedNewestFirst");
+    QTest::addColumn<bool>("deletable");
+    QTest::addColumn<QString>("dir");
+    QTest::addColumn<QStringList>("onStick");
+
+    QTest::newRow("screenshots by their stamps, under their own names")
+        << QByteArray("BtnDownload_Screen")
+        << QStringList{"/home/Screenshots/Screenshot_20261201_101010000.png",
+                       "/home/Screenshots/Screenshot_20261203_101010000.png", "/home/Screenshots/notes.txt"}
+        << QByteArray("picture") << QStringList{"20261203_101010000", "20261201_101010000"} << true << "Screenshots"
+        << QStringList{"Screenshot_20261201_101010000.png", "Screenshot_20261203_101010000.png"};
+    QTest::newRow("log files with extension and checksum")
+        << QByteArray("BtnDownload_Log") << QStringList{"/home/Logfiles/run 1", "/home/Logfiles/run2"}
+        << QByteArray("a run\n") << QStringList{"run2", "run 1"} << true << "Logfiles"
+        << QStringList{"run 1.log", "run 1.log.md5", "run2.log", "run2.log.md5"};
+    const QByteArray routine = "<calibration_routine><stop_time>20260305140759</stop_time>"
+                               "<calibration_setup><name>Bath</name></calibration_setup></calibration_routine>";
+    QTest::newRow("calibration result rebuilt: XML and table")
+        << QByteArray("BtnDownload_CalFiles") << QStringList{"/home/CalibrationRoutines/Bath_20261201_1010.xml"}
+        << routine << QStringList{"Bath_20261201_1010"} << false << "calibration_files"
+        << QStringList{"Bath_20261201_1010.csv", "Bath_20261201_1010.xml"};
+    QTest::newRow("calibration result not rebuilt: XML alone")
+        << QByteArray("BtnDownload_CalFiles") << QStringList{"/home/CalibrationRoutines/Bath_20261201_1010.xml"}
+        << QByteArray("<not a routine/>") << QStringList{"Bath_20261201_1010"} << false << "calibration_files"
+        << QStringList{"Bath_20261201_1010.xml"};
+}
+
+void tst_MainWindowDownload::listedFilesAreCopiedToTheStick()
+{
+    QFETCH(QByteArray, entry);
+    QFETCH(QStringList, sources);
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, listedNewestFirst);
+    QFETCH(bool, deletable);
+    QFETCH(QString, dir);
+    QFETCH(QStringList, onStick);
+    for (int i = 0; i < sources.size(); ++i)
+        touch(sources.at(i), content, 100 * (sources.size() - i));
     TDialogAnswerer answerer;
-    choose("BtnDownload_Screen");
-    QCOMPARE(listed(), (QStringList{"20261203_101010000", "20261201_101010000"}));
+    choose(entry.constData());
+    QCOMPARE(listed(), listedNewestFirst);
     QCOMPARE(mMain.mainPage(), mMain.child("PageDownloadListMain"));
+    QCOMPARE(mMain.shown("BtnDownload_Delete"), deletable);
     checkAll();
     mMain.click("BtnDownload_Download");
     QVERIFY2(answerer.mCompleted == 1, qPrintable(answerer.mTexts.join("|")));
-    QCOMPARE(QDir(stickDir("Screenshots")).entryList(QDir::Files),
-             (QStringList{"Screenshot_20261201_101010000.png", "Screenshot_20261203_101010000.png"}));
-    QFile copy(stickDir("Screenshots") + "/Screenshot_20261203_101010000.png");
-    QVERIFY(copy.open(QIODevice::ReadOnly));
-    QCOMPARE(copy.readAll(), QByteArray("new"));
-    mMain.snapshot("download_list");
-}
-
-void tst_MainWindowDownload::logfilesArriveWithExtensionAndChecksum()
-{
-    touch("/home/Logfiles/run 1", "first run\n", 100);
-    touch("/home/Logfiles/run2", "second run\n", 50);
-    TDialogAnswerer answerer;
-    choose("BtnDownload_Log");
-    QCOMPARE(listed(), (QStringList{"run2", "run 1"}));
-    checkAll();
-    mMain.click("BtnDownload_Download");
-    const QString dir = stickDir("Logfiles");
-    QCOMPARE(QDir(dir).entryList(QDir::Files), (QStringList{"run 1.log", "run 1.log.md5", "run2.log", "run2.log.md5"}));
-    for (const char* side : {"run 1.log.md5", "run2.log.md5"}) {
-        QProcess md5sum;
-        md5sum.setWorkingDirectory(dir);
-        md5sum.start("md5sum", {"-c", QString(side)});
-        QVERIFY(md5sum.waitForFinished());
-        QCOMPARE(md5sum.exitCode(), 0);
+    QCOMPARE(stickFiles(dir), onStick);
+    const QString target = stickDir(dir);
+    for (const QString& name : onStick) {
+        if (name.endsWith(".md5")) {
+            QProcess md5sum;
+            md5sum.setWorkingDirectory(target);
+            md5sum.start("md5sum", {"-c", name});
+            QVERIFY(md5sum.waitForFinished());
+            QCOMPARE(md5sum.exitCode(), 0);
+        } else if (name.endsWith(".csv")) {
+            // The table is the routine's own, unchanged, in UTF-16 with its mark.
+            TChannelController& channels = *mMain.window()->mChannelController;
+            const auto rebuilt = TCalibrationFileStore(channels).createCalRoutineFromName(QFileInfo(name).baseName());
+            QVERIFY(rebuilt);
+            const QByteArray bytes = fileContent(target + '/' + name);
+            QCOMPARE(decoded(bytes, "\xFF\xFE"), rebuilt->toCSV(channels).join(QString()));
+            QVERIFY(decoded(bytes, "\xFF\xFE").startsWith("Routine name\tBath\r\n"));
+        } else {
+            QCOMPARE(fileContent(target + '/' + name), content);
+        }
     }
+    // The list page stays for more.
+    QCOMPARE(mMain.mainPage(), mMain.child("PageDownloadListMain"));
+    if (entry == "BtnDownload_Screen")
+        mMain.snapshot("download_list");
 }
 
 void tst_MainWindowDownload::deletionRemovesTheFilesOfTheChosenKind_data()
@@ -223,7 +324,7 @@ void tst_MainWindowDownload::deletionRemovesTheFilesOfTheChosenKind()
     touch(dir + "/keep", "keep", 500);
     TDialogAnswerer answerer;
     choose(entry.constData());
-    QVERIFY(!mMain.child("BtnDownload_Delete")->isHidden());
+    QVERIFY(mMain.shown("BtnDownload_Delete"));
     for (auto* box : mMain.child("scrollAreaDownloadListWidget")->findChildren<QCheckBox*>())
         box->setChecked(file.contains(box->text()));
     mMain.click("BtnDownload_Delete");
@@ -234,98 +335,227 @@ void tst_MainWindowDownload::deletionRemovesTheFilesOfTheChosenKind()
     QVERIFY(!listed().contains(file.contains("Screenshot") ? "20261201_101010000" : file));
 }
 
-void tst_MainWindowDownload::calibrationResultsAreCopiedWithTheirTable_data()
+// The logger's page lists what is left, and the file it writes stays: removing
+// it would end the run with a write error and lose its data.
+void tst_MainWindowDownload::deletingLogfilesSparesTheRunningOneAndRefreshesTheLogger()
 {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QStringList>("onStick");
-    QTest::newRow("routine rebuilt: XML and table")
-        << QByteArray("<calibration_routine><stop_time>20260305140759</stop_time>"
-                      "<calibration_setup><name>Bath</name></calibration_setup></calibration_routine>")
-        << QStringList{"Bath_20261201_1010.csv", "Bath_20261201_1010.xml"};
-    QTest::newRow("routine not rebuilt: XML alone")
-        << QByteArray("<not a routine/>") << QStringList{"Bath_20261201_1010.xml"};
-}
+    // The logger lists the files it finds at its start, those with a "_".
+    mMain.close();
+    touch("/home/Logfiles/earlier_run", "done\n", 500);
+    openDownloadPage();
+    const auto loggerList = [this] {
+        QStringList texts;
+        for (auto* label : mMain.child("scrollAreaLoggerContents")->findChildren<QLabel*>())
+            texts << label->text();
+        return texts;
+    };
+    mMain.click("BtnLogger");
+    mMain.click("BtnLogger_Start");
+    QCOMPARE(mMain.text("LblTitleRight"), QString("LOG"));
+    const QStringList files = QDir(TDeviceRoot::path("/home/Logfiles")).entryList(QDir::Files);
+    QCOMPARE(files.size(), 2);
+    QVERIFY(loggerList().contains("earlier_run"));
 
-void tst_MainWindowDownload::calibrationResultsAreCopiedWithTheirTable()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QStringList, onStick);
-    touch("/home/CalibrationRoutines/Bath_20261201_1010.xml", content, 10);
+    mMain.click("BtnUSB");
     TDialogAnswerer answerer;
-    choose("BtnDownload_CalFiles");
-    QCOMPARE(listed(), QStringList{"Bath_20261201_1010"});
-    QVERIFY(mMain.child("BtnDownload_Delete")->isHidden());
+    choose("BtnDownload_Log");
+    QCOMPARE(listed().size(), 2);
     checkAll();
-    mMain.click("BtnDownload_Download");
-    QVERIFY2(answerer.mCompleted == 1, qPrintable(answerer.mTexts.join("|")));
-    QCOMPARE(QDir(stickDir("calibration_files")).entryList(QDir::Files), onStick);
-    QFile xml(stickDir("calibration_files") + "/Bath_20261201_1010.xml");
-    QVERIFY(xml.open(QIODevice::ReadOnly));
-    QCOMPARE(xml.readAll(), content);
-    if (onStick.size() == 2) {
-        QFile table(stickDir("calibration_files") + "/Bath_20261201_1010.csv");
-        QVERIFY(table.open(QIODevice::ReadOnly));
-        QVERIFY(table.readAll().startsWith("\xFF\xFE"));
-    }
+    mMain.click("BtnDownload_Delete");
+    QCOMPARE(answerer.mTexts, QStringList{"Would you like to delete the selected items?"});
+    QCOMPARE(listed(), QStringList());
+    const QStringList left = QDir(TDeviceRoot::path("/home/Logfiles")).entryList(QDir::Files);
+    QCOMPARE(left.size(), 1);
+    QVERIFY(left.first() != "earlier_run");
+    QVERIFY(!loggerList().contains("earlier_run"));
+    QVERIFY(loggerList().contains(left.first()));
+    // The run goes on into its file.
+    const qint64 size = QFileInfo(TDeviceRoot::path("/home/Logfiles/" + left.first())).size();
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(TDeviceRoot::path("/home/Logfiles/" + left.first())).size() > size, 5000);
+    QCOMPARE(mMain.text("LblTitleRight"), QString("LOG"));
 }
 
-void tst_MainWindowDownload::exportsNeedTheStick_data()
+void tst_MainWindowDownload::exportsWriteNewFilesOnTheStick_data()
 {
     QTest::addColumn<QByteArray>("entry");
     QTest::addColumn<QString>("dir");
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<QByteArray>("bom");
+    QTest::addColumn<QStringList>("texts");
     QTest::newRow("instrument details") << QByteArray("BtnDownload_InstrumentDetails") << "instrument_details"
-                                        << "_instrument_details.txt" << QByteArray("\xEF\xBB\xBF");
+                                        << "_instrument_details.txt" << QByteArray("\xEF\xBB\xBF")
+                                        << QStringList{"MB19040017\r\n"};
+    // Tab-separated, header first, every line ended by CR LF.
     QTest::newRow("coefficient table") << QByteArray("BtnDownload_ProbeCoefficients") << "probe_coefficients"
-                                       << "_probe_coefficients.txt" << QByteArray("\xFF\xFE");
+                                       << "_probe_coefficients.txt" << QByteArray("\xFF\xFE")
+                                       << QStringList{"Probe name\t", "\r\nPt100 Bath\t", "\r\nTC K Oven\t"};
+    QTest::newRow("all probes") << QByteArray("BtnDownload_AllProbes") << "Probe_Data"
+                                << "_all_probes.txt" << QByteArray("\xEF\xBB\xBF")
+                                << QStringList{"Probe name: Pt100 Bath", "Probe name: TC K Oven"};
+    QTest::newRow("measured probes: those of the home view")
+        << QByteArray("BtnDownload_MeasProbes") << "Probe_Data"
+        << "_measured_probes.txt" << QByteArray("\xEF\xBB\xBF") << QStringList{"Probe name: Pt100 Bath"};
+    QTest::newRow("SMART probes") << QByteArray("BtnDownload_SmartProbes") << "Probe_Data"
+                                  << "_SMART_probes.txt" << QByteArray("\xEF\xBB\xBF")
+                                  << QStringList{"Probe name: SPRT100-4711"};
 }
 
-void tst_MainWindowDownload::exportsNeedTheStick()
+void tst_MainWindowDownload::exportsWriteNewFilesOnTheStick()
 {
     QFETCH(QByteArray, entry);
     QFETCH(QString, dir);
     QFETCH(QString, suffix);
     QFETCH(QByteArray, bom);
-    {
+    QFETCH(QStringList, texts);
+    putProbesOnTheBoard();
+    QByteArray first;
+    for (int round = 1; round <= 2; ++round) {
         TDialogAnswerer answerer;
         choose(entry.constData());
         QVERIFY2(answerer.mCompleted == 1, qPrintable(answerer.mTexts.join("|")));
         QVERIFY(answerer.mTexts.isEmpty());
+        QVERIFY(!isChecked(entry.constData()));
+        // A second export right after the first is a file of its own.
+        const QStringList files = stickFiles(dir);
+        QCOMPARE(files.size(), round);
+        for (const QString& name : files)
+            QVERIFY2(QRegExp("\\d{8}_\\d{9}" + QRegExp::escape(suffix)).exactMatch(name), qPrintable(name));
+        const QByteArray bytes = fileContent(stickDir(dir) + '/' + files.first());
+        if (round == 2) {
+            QCOMPARE(bytes, first);
+            break;
+        }
+        first = bytes;
+        const QString text = decoded(bytes, bom);
+        for (const QString& part : texts)
+            QVERIFY2(text.contains(part), qPrintable(part + " not in " + text));
+        if (bom == "\xFF\xFE") {
+            QVERIFY(text.endsWith("\r\n"));
+            QVERIFY(!text.contains(QRegExp("[^\r]\n")));
+        }
     }
-    const QStringList files = QDir(stickDir(dir)).entryList(QDir::Files);
-    QCOMPARE(files.size(), 1);
-    QVERIFY(QRegExp("\\d{8}_\\d{9}" + QRegExp::escape(suffix)).exactMatch(files.first()));
-    QFile file(stickDir(dir) + '/' + files.first());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().startsWith(bom));
-    QVERIFY(!mMain.child<QZELKContainerRadioButton>(entry.constData())->isChecked());
-
-    // Pulled between the stick check and the export: the mount point is a
-    // plain directory of the instrument now.
-    QVERIFY(TSimulatedUSBStick::remove());
-    TDialogAnswerer answerer;
-    choose(entry.constData());
-    QCOMPARE(answerer.mTexts, QStringList{CREATE_ERROR});
-    QCOMPARE(answerer.mCompleted, 0);
 }
 
-void tst_MainWindowDownload::coefficientTableIsUtf16WithCrLf()
+void tst_MainWindowDownload::exportNeverReplacesAFileOfTheSameName_data()
 {
+    QTest::addColumn<QByteArray>("entry");
+    QTest::addColumn<QString>("dir");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("instrument details") << QByteArray("BtnDownload_InstrumentDetails") << "instrument_details"
+                                        << "_instrument_details.txt";
+    QTest::newRow("coefficient table") << QByteArray("BtnDownload_ProbeCoefficients") << "probe_coefficients"
+                                       << "_probe_coefficients.txt";
+}
+
+// Names go by the millisecond: an export made in the same millisecond as the
+// one before it, simulated by taking every name of the coming two seconds, must
+// not replace it.
+void tst_MainWindowDownload::exportNeverReplacesAFileOfTheSameName()
+{
+    QFETCH(QByteArray, entry);
+    QFETCH(QString, dir);
+    QFETCH(QString, suffix);
+    QVERIFY(QDir().mkpath(stickDir(dir)));
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int ms = 0; ms < 2000; ++ms) {
+        QFile earlier(stickDir(dir) + '/' + TTamarindClock::instance().getDateTimeFileName(now.addMSecs(ms)) + suffix);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
     TDialogAnswerer answerer;
-    choose("BtnDownload_ProbeCoefficients");
-    const QString dir = stickDir("probe_coefficients");
-    const QStringList files = QDir(dir).entryList(QDir::Files);
-    QCOMPARE(files.size(), 1);
-    QFile file(dir + '/' + files.first());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    QVERIFY(bytes.startsWith("\xFF\xFE"));
-    const QString text =
-        QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2), (bytes.size() - 2) / 2);
-    QVERIFY(text.endsWith("\r\n"));
-    QVERIFY(!text.contains(QRegExp("[^\r]\n")));
-    QVERIFY(text.section("\r\n", 0, 0).contains('\t'));
+    choose(entry.constData());
+    QCOMPARE(answerer.mCompleted, 1);
+    const QStringList files = stickFiles(dir);
+    QCOMPARE(files.size(), 2001);
+    int earlier = 0;
+    for (const QString& name : files)
+        earlier += fileContent(stickDir(dir) + '/' + name) == "earlier";
+    QCOMPARE(earlier, 2000);
+}
+
+void tst_MainWindowDownload::writesThatCannotCompleteLeaveNothing_data()
+{
+    QTest::addColumn<QByteArray>("entry");
+    // Bytes the stick still takes; negative: the stick is pulled instead.
+    QTest::addColumn<int>("room");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("dir");
+    QTest::addColumn<QStringList>("onStick");
+    const int pulled = -1;
+    const QByteArray log = "BtnDownload_Log";
+    QTest::newRow("log copy, stick pulled") << log << pulled << NO_STICK << "Logfiles" << QStringList();
+    QTest::newRow("log copy, stick full") << log << 10 << COPY_ERROR << "Logfiles" << QStringList();
+    // The log file below is 200 bytes: it fits, its checksum file does not.
+    QTest::newRow("log copy, no room for the checksum")
+        << log << 200 << COPY_ERROR << "Logfiles" << QStringList{"run.log"};
+    for (const char* pulledOrFull : {"pulled", "full"}) {
+        const int room = QByteArray(pulledOrFull) == "full" ? 10 : pulled;
+        QTest::newRow(qPrintable(QString("instrument details, stick ") + pulledOrFull))
+            << QByteArray("BtnDownload_InstrumentDetails") << room << CREATE_ERROR << "instrument_details"
+            << QStringList();
+        QTest::newRow(qPrintable(QString("coefficient table, stick ") + pulledOrFull))
+            << QByteArray("BtnDownload_ProbeCoefficients") << room << CREATE_ERROR << "probe_coefficients"
+            << QStringList();
+    }
+    QTest::newRow("all probes, stick full") << QByteArray("BtnDownload_AllProbes") << 10
+                                            << QString("Could not create file.") << "Probe_Data" << QStringList();
+}
+
+void tst_MainWindowDownload::writesThatCannotCompleteLeaveNothing()
+{
+    QFETCH(QByteArray, entry);
+    QFETCH(int, room);
+    QFETCH(QString, message);
+    QFETCH(QString, dir);
+    QFETCH(QStringList, onStick);
+    if (entry == "BtnDownload_AllProbes")
+        putProbesOnTheBoard();
+    touch("/home/Logfiles/run", QByteArray(200, 'x'), 10);
+    TDialogAnswerer answerer;
+    const bool listed = entry == "BtnDownload_Log";
+    if (listed) {
+        choose(entry.constData());
+        checkAll();
+    }
+    // Between the check of the stick and the write.
+    if (room < 0)
+        QVERIFY(TSimulatedUSBStick::remove());
+    else
+        QVERIFY(TSimulatedUSBStick::setCapacity(TSimulatedUSBStick::usedBytes() + room));
+    if (listed)
+        mMain.click("BtnDownload_Download");
+    else
+        choose(entry.constData());
+    QCOMPARE(answerer.mTexts, QStringList{message});
+    QCOMPARE(answerer.mCompleted, 0);
+    // Nothing cut short under any name, nothing written to the instrument instead.
+    QCOMPARE(QDir(TSimulatedUSBStick::mediumDirectory() + "/ZTM9900/" + dir).entryList(QDir::Files), onStick);
+    for (const QString& name : onStick)
+        QCOMPARE(fileContent(TSimulatedUSBStick::mediumDirectory() + "/ZTM9900/" + dir + '/' + name),
+                 QByteArray(200, 'x'));
+    if (room < 0)
+        QVERIFY(!QFileInfo::exists(TDeviceRoot::path("/media/usb/ZTM9900")));
+}
+
+void tst_MainWindowDownload::failedCopyKeepsTheOldFileOnTheStick()
+{
+    // A copy that fails half-way must not have replaced the file of the same
+    // name already on the stick: the source vanishes before it is read.
+    touch("/home/Logfiles/run", "new run\n", 10);
+    QDir().mkpath(stickDir("Logfiles"));
+    {
+        QFile old(stickDir("Logfiles") + "/run.log");
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("earlier copy\n");
+    }
+    TDialogAnswerer answerer;
+    choose("BtnDownload_Log");
+    checkAll();
+    QFile::remove(TDeviceRoot::path("/home/Logfiles/run"));
+    mMain.click("BtnDownload_Download");
+    QCOMPARE(answerer.mTexts, QStringList{COPY_ERROR});
+    QCOMPARE(fileContent(stickDir("Logfiles") + "/run.log"), QByteArray("earlier copy\n"));
+    QCOMPARE(stickFiles("Logfiles"), QStringList{"run.log"});
 }
 
 void tst_MainWindowDownload::onlyExportNamedCoefficientFilesAreOffered_data()
@@ -356,7 +586,7 @@ void tst_MainWindowDownload::onlyExportNamedCoefficientFilesAreOffered()
     choose("BtnDownload_ImportProbeCoeffs");
     if (offered.isEmpty()) {
         QCOMPARE(answerer.mTexts, QStringList{NO_COEFFICIENT_FILES});
-        QVERIFY(!mMain.child<QZELKContainerRadioButton>("BtnDownload_ImportProbeCoeffs")->isChecked());
+        QVERIFY(!isChecked("BtnDownload_ImportProbeCoeffs"));
     } else {
         QVERIFY(answerer.mTexts.isEmpty());
         QCOMPARE(mMain.menuPage(), mMain.child("PageProbeCoeffFileList"));
@@ -367,7 +597,7 @@ void tst_MainWindowDownload::onlyExportNamedCoefficientFilesAreOffered()
         QCOMPARE(QStringList{buttons.first()->label()->text()}, offered);
         QTest::mouseClick(buttons.first(), Qt::LeftButton);
         QTRY_COMPARE(answerer.mTexts.size(), 1);
-        QVERIFY(!mMain.child<QZELKContainerRadioButton>("BtnDownload_ImportProbeCoeffs")->isChecked());
+        QVERIFY(!isChecked("BtnDownload_ImportProbeCoeffs"));
     }
 }
 
@@ -380,6 +610,8 @@ void tst_MainWindowDownload::probeEntriesWithoutProbesSaySo_data()
                                             "The currently measured channels do not have any custom probes assigned.");
     QTest::newRow("SMART probes") << QByteArray("BtnDownload_SmartProbes")
                                   << QString("There are currently no SMART probes connected to the instrument.");
+    QTest::newRow("all probes") << QByteArray("BtnDownload_AllProbes")
+                                << QString("The instrument does not contain any custom probes.");
 }
 
 void tst_MainWindowDownload::probeEntriesWithoutProbesSaySo()
@@ -391,54 +623,35 @@ void tst_MainWindowDownload::probeEntriesWithoutProbesSaySo()
     choose(entry.constData());
     QCOMPARE(answerer.mTexts, QStringList{message});
     QCOMPARE(answerer.mCompleted, 0);
-    QVERIFY(!mMain.child<QZELKContainerRadioButton>(entry.constData())->isChecked());
+    QVERIFY(!isChecked(entry.constData()));
     QVERIFY(!QDir(stickDir("Probe_Data")).exists());
 }
 
-void tst_MainWindowDownload::listDownloadWithoutStickCopiesNothing()
+void tst_MainWindowDownload::stickGoneLeavesThePage_data()
 {
+    QTest::addColumn<bool>("eject");
+    QTest::newRow("eject entry: at once, with the removal message") << true;
+    QTest::newRow("stick pulled: at the next stick check") << false;
+}
+
+void tst_MainWindowDownload::stickGoneLeavesThePage()
+{
+    QFETCH(bool, eject);
     touch("/home/Logfiles/run", "x", 10);
     TDialogAnswerer answerer;
     choose("BtnDownload_Log");
-    checkAll();
-    QVERIFY(TSimulatedUSBStick::remove());
-    mMain.click("BtnDownload_Download");
-    QCOMPARE(answerer.mTexts, QStringList{NO_STICK});
-    QVERIFY(!QDir(stickDir("Logfiles")).exists());
-    // The periodic check leaves the list page once it sees the stick gone.
-    QTRY_VERIFY_WITH_TIMEOUT(mMain.mainPage() != mMain.child("PageDownloadListMain"), 3000);
-}
-
-void tst_MainWindowDownload::ejectLeavesThePage()
-{
-    TDialogAnswerer answerer;
-    choose("BtnDownload_Eject");
-    QCOMPARE(answerer.mTexts, QStringList{"You can now safely remove the USB stick."});
+    QCOMPARE(mMain.mainPage(), mMain.child("PageDownloadListMain"));
+    if (eject) {
+        choose("BtnDownload_Eject");
+        QCOMPARE(answerer.mTexts, QStringList{"You can now safely remove the USB stick."});
+        QVERIFY(mMain.mainPage() != mMain.child("PageDownloadListMain"));
+    } else {
+        QVERIFY(TSimulatedUSBStick::remove());
+        // The stick is checked every 1700 ms.
+        QTRY_VERIFY_WITH_TIMEOUT(mMain.mainPage() != mMain.child("PageDownloadListMain"), 1700 + 300);
+    }
     QVERIFY(mMain.mainPage() != mMain.child("PageDownload"));
     QVERIFY(!mMain.shown("BtnUSB"));
-}
-
-void tst_MainWindowDownload::failedCopyKeepsTheOldFileOnTheStick()
-{
-    // A copy that fails half-way must not have replaced the file of the same
-    // name already on the stick: the source vanishes before it is read.
-    touch("/home/Logfiles/run", "new run\n", 10);
-    QDir().mkpath(stickDir("Logfiles"));
-    {
-        QFile old(stickDir("Logfiles") + "/run.log");
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("earlier copy\n");
-    }
-    TDialogAnswerer answerer;
-    choose("BtnDownload_Log");
-    checkAll();
-    QFile::remove(TDeviceRoot::path("/home/Logfiles/run"));
-    mMain.click("BtnDownload_Download");
-    QVERIFY(answerer.mTexts.first().startsWith("At least one file could not be copied"));
-    QFile old(stickDir("Logfiles") + "/run.log");
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray("earlier copy\n"));
-    QCOMPARE(QDir(stickDir("Logfiles")).entryList(QDir::Files), QStringList{"run.log"});
 }
 
 TAMARIND_TEST_MAIN(tst_MainWindowDownload)

@@ -1,5 +1,6 @@
 #include "commandrunner.h"
 #include "deviceroot.h"
+#include "filesystemsync.h"
 #include "simulatedusbstick.h"
 #include "testsupport.h"
 #include "usbstickcontrol.h"
@@ -23,6 +24,7 @@ private slots:
     void mountedStickShowsItsFilesAtTheMountPoint();
     void pulledStickLeavesAMountThatLeadsNowhere();
     void stickMountedOverFilesHidesThemUntilUnmounted();
+    void fullStickFailsTheSyncAndCutsTheFile();
     void controlProgram_data();
     void controlProgram();
 
@@ -46,6 +48,7 @@ void tst_SimulatedUSBStick::init()
     QDir(mountPoint()).removeRecursively();
     QVERIFY(QDir().mkpath(mountPoint()));
     QDir(TSimulatedUSBStick::mediumDirectory()).removeRecursively();
+    QVERIFY(TSimulatedUSBStick::setCapacity(-1));
 }
 
 void tst_SimulatedUSBStick::commandOutcomes_data()
@@ -155,6 +158,31 @@ void tst_SimulatedUSBStick::stickMountedOverFilesHidesThemUntilUnmounted()
     QVERIFY(!QFile::exists(mountPoint() + "/written-without-stick.txt"));
     QCOMPARE(run("umount /dev/sda").mExitCode, 0);
     QVERIFY(QFile::exists(mountPoint() + "/written-without-stick.txt"));
+}
+
+// A real stick that runs out of space keeps what fitted and fails the write;
+// the writer has to notice and clean up.
+void tst_SimulatedUSBStick::fullStickFailsTheSyncAndCutsTheFile()
+{
+    QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
+    QVERIFY(TSimulatedUSBStick::setCapacity(10));
+    QVERIFY(TFileSystemSync::writeReplacing(mountPoint() + "/a", "123456"));
+    QFile second(mountPoint() + "/b");
+    QVERIFY(second.open(QIODevice::WriteOnly));
+    QCOMPARE(second.write("abcdef"), 6);
+    QVERIFY(!TFileSystemSync::sync(second));
+    QCOMPARE(TTestEnvironment::readDeviceFile("/media/usb/b"), QByteArray("abcd"));
+    QCOMPARE(TSimulatedUSBStick::usedBytes(), 10);
+    // The instrument's own disk has no such limit.
+    QVERIFY(QDir().mkpath(TDeviceRoot::path("/home")));
+    QVERIFY(TFileSystemSync::writeReplacing(TDeviceRoot::path("/home/big"), QByteArray(100, 'x')));
+
+    QString text;
+    QTextStream output(&text);
+    QCOMPARE(TUSBStickControl::execute({"capacity", "unlimited"}, output), 0);
+    QVERIFY(TFileSystemSync::writeReplacing(mountPoint() + "/b", "abcdef"));
+    QCOMPARE(TUSBStickControl::execute({"capacity", "much"}, output), 2);
+    QCOMPARE(TSimulatedUSBStick::capacity(), -1);
 }
 
 void tst_SimulatedUSBStick::controlProgram_data()

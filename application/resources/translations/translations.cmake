@@ -5,7 +5,7 @@
 #
 # The build only reads the catalogues. After texts have changed in the code,
 # `cmake --build build --target tamarind_lupdate` brings the new source texts
-# into every catalogue (and marks the vanished ones); commit the result.
+# into every catalogue and drops the vanished ones; commit the result.
 
 set(TAMARIND_LANGUAGE_CODES us de sp fr it pl ru ar cn jp pg)
 
@@ -34,7 +34,7 @@ endif()
 target_sources(tamarind_resources PRIVATE ${tamarind_translation_sources})
 
 add_custom_target(tamarind_lupdate
-    COMMAND $<TARGET_FILE:Qt5::lupdate> -silent -locations none -source-language en_GB
+    COMMAND $<TARGET_FILE:Qt5::lupdate> -silent -no-obsolete -locations none -source-language en_GB
             ${CMAKE_SOURCE_DIR}/application/src ${CMAKE_SOURCE_DIR}/application/forms ${CMAKE_SOURCE_DIR}/library/src
             -ts ${tamarind_ts_files}
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}

@@ -99,6 +99,7 @@ public:
     const QString& storedRoutinesDir() const { return mFileStore.storedRoutinesDir(); }
     zelk::vector<QString> storedCalFiles() const { return mFileStore.storedCalFiles(); }
     std::unique_ptr<TCalibrationRoutine> createCalRoutineFromName(const QString& pName) const;
+    const TCalibrationFileStore& calibrationFiles() const { return mFileStore; }
 
     void returnToMainMenuClicked() override;
     bool cancelClicked() override;

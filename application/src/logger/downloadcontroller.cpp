@@ -40,6 +40,13 @@ TAbstractUSBStickController* stick()
     return TUSBStickControllerProvider::getUSBStickController();
 }
 
+// Host path of a sub-directory of the instrument's directory on the stick.
+QString directoryOnStick(const char* pSubDir)
+{
+    return TDeviceRoot::path(stick()->mountPoint() + QLatin1Char('/') + stick()->baseDir() + QLatin1Char('/') +
+                             QLatin1String(pSubDir));
+}
+
 // Files of a device directory, newest first; none when it does not exist.
 QFileInfoList newestFirst(const QString& pDeviceDir, const QStringList& pNameFilters, QDir::Filters pFilters)
 {
@@ -47,6 +54,20 @@ QFileInfoList newestFirst(const QString& pDeviceDir, const QStringList& pNameFil
     if (!dir.exists())
         return {};
     return dir.entryInfoList(pNameFilters, pFilters, QDir::Time);
+}
+
+// The time stamp of now followed by pNameSuffix. Two exports within one
+// millisecond would share it and the second would replace the first; the next
+// free millisecond names it instead.
+QString unusedExportName(const char* pSubDir, const QString& pNameSuffix)
+{
+    QDateTime stamp = QDateTime::currentDateTime();
+    QString name;
+    do {
+        name = TTamarindClock::instance().getDateTimeFileName(stamp) + pNameSuffix;
+        stamp = stamp.addMSecs(1);
+    } while (QFileInfo::exists(directoryOnStick(pSubDir) + QLatin1Char('/') + name));
+    return name;
 }
 
 QByteArray encoded(const QStringList& pLines, const char* pCodec, const QString& pLineEnd)
@@ -361,8 +382,8 @@ void TDownloadController::storeExport(const char* pSubDir, const QString& pNameS
     // the file would land there while the user is told it is on the stick. The
     // file appears on the stick only once complete, so a full or pulled stick
     // leaves no truncated file behind.
-    const QString name = TTamarindClock::instance().getDateTimeFileName(QDateTime::currentDateTime()) + pNameSuffix;
-    if (!stick() || !stick()->isUSBStickConnected() || !stick()->storeFile(QLatin1String(pSubDir), name, pContent)) {
+    if (!stick() || !stick()->isUSBStickConnected() ||
+        !stick()->storeFile(QLatin1String(pSubDir), unusedExportName(pSubDir, pNameSuffix), pContent)) {
         TMessageDialog().showError(tr("Error while creating file on USB device."));
         return;
     }
@@ -380,8 +401,7 @@ void TDownloadController::importProbeCoeffs()
 {
     cancelSubMenu();
     const QString suffix = QLatin1String(PROBE_COEFFICIENTS_SUFFIX);
-    const QString dirPath = TDeviceRoot::path(stick()->mountPoint() + QLatin1Char('/') + stick()->baseDir() +
-                                              QLatin1Char('/') + QLatin1String(PROBE_COEFFICIENTS_DIRECTORY));
+    const QString dirPath = directoryOnStick(PROBE_COEFFICIENTS_DIRECTORY);
     zelk::vector<std::unique_ptr<TItemButtonListEntry>> entries;
     QDir dir(dirPath);
     // The stick is foreign ground: only plain files named as the export names

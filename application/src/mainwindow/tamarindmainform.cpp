@@ -158,10 +158,11 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     buildLogger();
     buildRemoteControl();
     buildChannelViews();
-    buildDownloadController();
     fitProbeEditorToInstrumentType();
     hideChannelViewWarnings();
     buildCalibrationRoutines();
+    // Reads the stored calibration results through the routines screen.
+    buildDownloadController();
     startUSBCheck();
     buildCalibrationItemList();
     registerChannelListeners();
@@ -181,7 +182,6 @@ TTamarindMainForm::~TTamarindMainForm()
     releaseRemoteControl();
     // It uses the probe, channel and view controllers released below.
     mDownloadController.reset();
-    mDownloadCalibrationFiles.reset();
 
     mCustomLogoGUIController.reset();
     mCalibrationRoutinesGUIController.reset();

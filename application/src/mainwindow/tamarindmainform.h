@@ -43,7 +43,6 @@ class TLogfileController;
 class TInternalSCPIHandler;
 class TProbeController;
 class TDownloadController;
-class TCalibrationFileStore;
 class TScanModeController;
 class TSmartProbePRT;
 class TStandardProbeSettingController;
@@ -242,6 +241,9 @@ private:
     friend class tst_MainWindowViews;
     // Sees channel reading switched on again after every store.
     friend class tst_MainWindowSmartProbe;
+    // Rebuilds stored calibration results with the window's channels to
+    // compare the tables on the stick.
+    friend class tst_MainWindowDownload;
 
     // Construction, in the order the system depends on.
     void setupLayout();
@@ -298,6 +300,8 @@ private:
     void detachFromProcessServices();
     // The channel the home view shows, to which the board returns after a scan.
     TAbstractChannel* homeViewChannel() const;
+    // True when no scan runs, or when the user agreed to pQuestion and the scan was stopped.
+    bool leaveScanModeAsking(const QString& pQuestion);
 
     bool filterPress(QObject* pWatched);
     bool filterRelease(QObject* pWatched);
@@ -335,7 +339,6 @@ private:
     std::unique_ptr<TStandardProbeSettingController> mStdProbeSettingsController;
     std::unique_ptr<TProbeController> mProbeController;
     std::unique_ptr<TCalibrationRoutinesGUIController> mCalibrationRoutinesGUIController;
-    std::unique_ptr<TCalibrationFileStore> mDownloadCalibrationFiles;
     std::unique_ptr<TDownloadController> mDownloadController;
     std::unique_ptr<TChannelController> mChannelController;
     std::unique_ptr<TScanModeController> mScanModeController;

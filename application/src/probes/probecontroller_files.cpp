@@ -8,7 +8,6 @@
 #include "channel.h"
 #include "channelcontroller.h"
 #include "decimaldisplaycontroller.h"
-#include "deviceroot.h"
 #include "filesystemsync.h"
 #include "instrumentinfo.h"
 #include "messagedialog.h"
@@ -392,18 +391,18 @@ bool TProbeController::downloadProbeInfoInternal(const zelk::vector<TAbstractPro
     if (!stick || !stick->isUSBStickConnected())
         return failed();
 
-    const QString directory = TDeviceRoot::path(stick->mountPoint() + QLatin1Char('/') + stick->baseDir() +
-                                                QLatin1Char('/') + PROBE_DATA_DIRECTORY);
+    const QString directory = stick->pathOnStick(PROBE_DATA_DIRECTORY);
     QDir().mkpath(directory);
     QFile file(directory + QLatin1Char('/') + pFilename);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
         return failed();
 
+    const qint64 formerSize = file.size();
     QTextStream stream(&file);
     stream.setCodec("UTF-8");
     // A file of the same name is extended; a second mark in its middle would
     // be read as a stray character.
-    stream.setGenerateByteOrderMark(file.size() == 0);
+    stream.setGenerateByteOrderMark(formerSize == 0);
     for (TAbstractProbe* probe : pProbes) {
         if (probe)
             stream << probe->probeDataToText();
@@ -411,8 +410,15 @@ bool TProbeController::downloadProbeInfoInternal(const zelk::vector<TAbstractPro
     stream.flush();
     // A stick pulled while writing, or a full one, shows only here.
     const bool written = stream.status() == QTextStream::Ok && file.error() == QFileDevice::NoError;
-    TFileSystemSync::sync(file);
-    return written ? true : failed();
+    if (TFileSystemSync::sync(file) && written)
+        return true;
+    // A full stick fails the sync; what fitted of this download goes again, an
+    // earlier download of the same name stays.
+    if (formerSize == 0)
+        QFile::remove(file.fileName());
+    else
+        QFile::resize(file.fileName(), formerSize);
+    return failed();
 }
 
 // --- coefficient file ----------------------------------------------------------------------

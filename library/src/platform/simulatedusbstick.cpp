@@ -3,6 +3,7 @@
 #include "deviceroot.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -131,6 +132,54 @@ void TSimulatedUSBStick::install(TCommandRunner& pRunner)
 QString TSimulatedUSBStick::mediumDirectory()
 {
     return TDeviceRoot::path(QLatin1String(MEDIUM_DIRECTORY));
+}
+
+bool TSimulatedUSBStick::setCapacity(qint64 pBytes)
+{
+    if (!TDeviceRoot::isSimulated())
+        return false;
+    const QString path = TDeviceRoot::path(QLatin1String(CAPACITY_FILE));
+    if (pBytes < 0)
+        return !QFileInfo::exists(path) || QFile::remove(path);
+    return writeFile(path, QByteArray::number(pBytes));
+}
+
+qint64 TSimulatedUSBStick::capacity()
+{
+    if (!TDeviceRoot::isSimulated())
+        return -1;
+    bool valid = false;
+    const qint64 bytes = fileContent(TDeviceRoot::path(QLatin1String(CAPACITY_FILE))).toLongLong(&valid);
+    return valid ? bytes : -1;
+}
+
+qint64 TSimulatedUSBStick::usedBytes()
+{
+    qint64 used = 0;
+    QDirIterator files(mediumDirectory(), QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        files.next();
+        used += files.fileInfo().size();
+    }
+    return used;
+}
+
+bool TSimulatedUSBStick::claimSpace(const QString& pHostPath)
+{
+    // Cheap for every file but the stick's: most syncs are of the instrument's own files.
+    const qint64 limit = capacity();
+    if (limit < 0)
+        return true;
+    const QString medium = QFileInfo(mediumDirectory()).canonicalFilePath();
+    const QFileInfo file(pHostPath);
+    if (medium.isEmpty() || !file.canonicalFilePath().startsWith(medium + QLatin1Char('/')))
+        return true;
+    const qint64 excess = usedBytes() - limit;
+    if (excess <= 0)
+        return true;
+    QFile::resize(pHostPath, qMax<qint64>(0, file.size() - excess));
+    return false;
 }
 
 bool TSimulatedUSBStick::isInserted()

@@ -16,6 +16,12 @@
 // in the table and the mount point leading nowhere, as a real one does.
 // The command runner answers "mount", "umount", "eject" and "blkid" from here
 // whenever a root is set; nothing of it acts without a root.
+//
+// A plain directory has no size limit, so the stick's capacity is kept apart
+// (in <root>/var/lib/usbstick.capacity) and enforced where the program makes
+// its writes durable: the platform's file sync asks claimSpace, which cuts a
+// file that overfills the stick to what still fits and fails the sync, as a
+// write that ran out of space leaves it.
 class TSimulatedUSBStick
 {
 public:
@@ -25,6 +31,7 @@ public:
     static constexpr const char* PARTITION_DEVICE = "/dev/sda1";
     static constexpr const char* MOUNT_TABLE = "/etc/mtab";
     static constexpr const char* MEDIUM_DIRECTORY = "/var/lib/usbstick";
+    static constexpr const char* CAPACITY_FILE = "/var/lib/usbstick.capacity";
     // What the device's udev rule does for a plugged stick on platform 1.
     static constexpr const char* UDEV_LINK = "/dev/usbstick";
     static constexpr const char* UDEV_MOUNT_POINT = "/media/usb";
@@ -42,6 +49,18 @@ public:
     static bool isInserted();
     // The host directory that holds the stick's files.
     static QString mediumDirectory();
+
+    // The stick holds at most pBytes of file content; a negative value takes
+    // the limit away. False without a root.
+    static bool setCapacity(qint64 pBytes);
+    // Negative when the stick has no limit.
+    static qint64 capacity();
+    // The bytes of all files on the stick.
+    static qint64 usedBytes();
+    // For the file sync: false when the host file pHostPath lies on the
+    // stick and the stick now holds more than its capacity; the file is then
+    // cut to what fits. True for every other file and without a root.
+    static bool claimSpace(const QString& pHostPath);
 
     // The simulated commands, with the arguments the program passes; exit
     // codes and messages as the real tools give them.

@@ -1,0 +1,134 @@
+#include "languagecontroller.h"
+#include "mainwindowfixture.h"
+#include "messagerecorder.h"
+#include "tamarindsettings.h"
+#include "testsupport.h"
+#include "translationcatalogue.h"
+#include "zelkcontainercheckbutton.h"
+
+#include <QLabel>
+
+using namespace Languagecontroller;
+
+namespace
+{
+const QString FORM = QStringLiteral("TTamarindMainForm");
+
+// Main-menu captions and the title bar, set by the form's retranslation.
+const char* const MENU_LABELS[][2] = {{"LblSettings", "Settings"},
+                                      {"LblProbes", "Probes"},
+                                      {"LblScan", "Scan"},
+                                      {"LblCalibrationRoutines", "Calibration"},
+                                      {"LblTitle", "Home"}};
+
+const char* const SCAN_REFUSED = "Unable to start scan mode. Please select at least two channels.";
+
+// The view controller's count caption, taken up by the information bar at the next reading.
+const QString VIEW_CONTEXT = QStringLiteral("TAbstractChannelViewController");
+const QString COUNT_CAPTION = QStringLiteral("No. of meas.");
+const QString COUNT_COMMENT = QStringLiteral("Number of values on which average value and stability are based on");
+
+const char* const REMOTE_BUTTONS[] = {"BtnEthernet_IP",    "BtnEthernet_Netmask", "BtnEthernet_Gateway",
+                                      "BtnEthernet_DHCP",  "BtnRS232_BaudRate",   "BtnRS232_CTS_RTS",
+                                      "BtnRS232_DataBits", "BtnRS232_StopBit",    "BtnRS232_Parity"};
+} // namespace
+
+// The whole main window follows the language: the catalogue the program embeds reaches
+// the form's captions, a message dialog and a view's label, for every language including
+// the four the language page keeps disabled, and English (UK) brings the source texts back.
+class tst_MainWindowLanguages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void windowFollowsTheLanguage_data();
+    void windowFollowsTheLanguage();
+
+private:
+    // The application posts the language change to its windows.
+    static void switchTo(EnLanguageType pLanguage)
+    {
+        TLanguageController::instance().setLanguage(pLanguage);
+        QCoreApplication::processEvents();
+    }
+    // The texts shown, each compared with pTranslate(context, source, comment).
+    void compareTexts(const std::function<QString(const QString&, const QString&, const QString&)>& pTranslate);
+
+    TMainWindowFixture mMain;
+};
+
+void tst_MainWindowLanguages::initTestCase()
+{
+    QVERIFY(mMain.startBoard());
+    // One channel only: the scan page refuses to start and says why.
+    TTamarindSettings::instance().setValue(QStringLiteral("scan"), QStringLiteral("channels"), QStringLiteral("1"));
+    TTamarindSettings::instance().store();
+    mMain.open(true);
+}
+
+void tst_MainWindowLanguages::cleanup()
+{
+    switchTo(ltEnglishUK);
+    mMain.click("BtnHome");
+}
+
+void tst_MainWindowLanguages::windowFollowsTheLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("code");
+    const std::pair<EnLanguageType, const char*> languages[] = {
+        {ltEnglishUSA, "us"}, {ltGerman, "de"},   {ltSpanish, "sp"},   {ltFrench, "fr"},
+        {ltItalian, "it"},    {ltPolish, "pl"},   {ltRussian, "ru"},   {ltArabic, "ar"},
+        {ltChinese, "cn"},    {ltJapanese, "jp"}, {ltPortuguese, "pg"}};
+    for (const auto& language : languages)
+        QTest::newRow(language.second) << int(language.first) << QString::fromLatin1(language.second);
+}
+
+void tst_MainWindowLanguages::windowFollowsTheLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, code);
+    TTranslationCatalogue catalogue;
+    QVERIFY2(catalogue.load(TTranslationCatalogue::directory(QStringLiteral(TAMARIND_SOURCE_DIR)) +
+                            QStringLiteral("/tamarind_%1.ts").arg(code)),
+             qPrintable(catalogue.error()));
+
+    switchTo(static_cast<EnLanguageType>(language));
+    compareTexts([&](const QString& pContext, const QString& pSource, const QString& pComment) {
+        return catalogue.translation(pContext, pSource, pComment);
+    });
+    if (QTest::currentTestFailed())
+        return;
+
+    switchTo(ltEnglishUK);
+    compareTexts([](const QString&, const QString& pSource, const QString&) { return pSource; });
+}
+
+void tst_MainWindowLanguages::compareTexts(
+    const std::function<QString(const QString&, const QString&, const QString&)>& pTranslate)
+{
+    mMain.click("BtnHome");
+    for (const auto& label : MENU_LABELS)
+        QCOMPARE(mMain.text(label[0]), pTranslate(FORM, QLatin1String(label[1]), QString()));
+
+    const QString countCaption = pTranslate(VIEW_CONTEXT, COUNT_CAPTION, COUNT_COMMENT) + QStringLiteral(": ");
+    QTRY_VERIFY2_WITH_TIMEOUT(mMain.text("lblInfoBarLeft").startsWith(countCaption),
+                              qPrintable(mMain.text("lblInfoBarLeft")), 4 * TTamarindMainForm::CHANNEL_READ_INTERVAL);
+
+    mMain.click("BtnScan");
+    TMessageRecorder messages;
+    mMain.click("BtnScan_Start");
+    QCOMPARE(messages.texts(), QStringList{pTranslate(FORM, QLatin1String(SCAN_REFUSED), QString())});
+
+    // The buttons of the remote page find their caption labels by a name that passes the catalogue.
+    for (const char* name : REMOTE_BUTTONS) {
+        const QString source = mMain.child<QZELKContainerCheckButton>(name)->getStatusSourceLabelName();
+        QVERIFY2(mMain.window()->findChild<QLabel*>(source), qPrintable(source));
+    }
+}
+
+TAMARIND_TEST_MAIN(tst_MainWindowLanguages)
+#include "tst_mainwindowlanguages.moc"
