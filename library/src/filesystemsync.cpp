@@ -73,3 +73,17 @@ bool TFileSystemSync::writeReplacing(const QString& pPath, const QByteArray& pCo
     QFile::remove(writtenFile);
     return false;
 }
+
+bool TFileSystemSync::copyReplacing(const QString& pSource, const QString& pPath)
+{
+    const QString writtenFile = pPath + QStringLiteral(".new");
+    if (QFileInfo(writtenFile).isFile())
+        QFile::remove(writtenFile);
+    if (!QFile::copy(pSource, writtenFile))
+        return false;
+    QFile copy(writtenFile);
+    if (sync(copy) && replaceWith(writtenFile, pPath))
+        return true;
+    QFile::remove(writtenFile);
+    return false;
+}

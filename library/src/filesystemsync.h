@@ -27,4 +27,7 @@ public:
     static QString writeBeside(const QString& pPath, const QByteArray& pContent);
     // Renames the written file over pPath in one step and syncs the directory.
     static bool replaceWith(const QString& pWrittenFile, const QString& pPath);
+    // writeReplacing with the content of the file at the host path pSource:
+    // the copy is complete on the medium before it takes the old file's place.
+    static bool copyReplacing(const QString& pSource, const QString& pPath);
 };

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 class tst_FileSystemSync : public QObject
 {
@@ -11,6 +12,8 @@ class tst_FileSystemSync : public QObject
 private slots:
     void sync_data();
     void sync();
+    void copyReplacing_data();
+    void copyReplacing();
 };
 
 void tst_FileSystemSync::sync_data()
@@ -45,6 +48,45 @@ void tst_FileSystemSync::sync()
     QVERIFY(!written.isOpen());
     if (create)
         QCOMPARE(TTestEnvironment::readDeviceFile(file), QByteArray("22.5;OK\n"));
+}
+
+// The copy either takes the old file's place whole or leaves it untouched, and
+// never leaves the file written beside it.
+void tst_FileSystemSync::copyReplacing_data()
+{
+    QTest::addColumn<bool>("source");
+    QTest::addColumn<bool>("old");
+    QTest::addColumn<bool>("leftover");
+    QTest::addColumn<QByteArray>("result");
+
+    QTest::newRow("old file replaced") << true << true << false << QByteArray("new calibration\n");
+    QTest::newRow("no old file") << true << false << false << QByteArray("new calibration\n");
+    QTest::newRow("cut copy of an earlier try beside it") << true << true << true << QByteArray("new calibration\n");
+    QTest::newRow("missing source keeps the old file") << false << true << false << QByteArray("old calibration\n");
+}
+
+void tst_FileSystemSync::copyReplacing()
+{
+    QFETCH(bool, source);
+    QFETCH(bool, old);
+    QFETCH(bool, leftover);
+    QFETCH(QByteArray, result);
+
+    const QString target = QStringLiteral("/etc/pointercal");
+    for (const QString& file : {target, target + QStringLiteral(".new"), QStringLiteral("/etc/pointercal_backup")})
+        QFile::remove(TTestEnvironment::root() + file);
+    if (source)
+        TTestEnvironment::writeDeviceFile(QStringLiteral("/etc/pointercal_backup"), "new calibration\n");
+    if (old)
+        TTestEnvironment::writeDeviceFile(target, "old calibration\n");
+    if (leftover)
+        TTestEnvironment::writeDeviceFile(target + QStringLiteral(".new"), "new cali");
+
+    QCOMPARE(TFileSystemSync::copyReplacing(TTestEnvironment::root() + QStringLiteral("/etc/pointercal_backup"),
+                                            TTestEnvironment::root() + target),
+             source);
+    QCOMPARE(TTestEnvironment::readDeviceFile(target), result);
+    QVERIFY(!QFileInfo::exists(TTestEnvironment::root() + target + QStringLiteral(".new")));
 }
 
 TAMARIND_TEST_MAIN(tst_FileSystemSync)

@@ -50,16 +50,16 @@ QString TAbstractUSBStickController::hostMountPoint() const
 }
 
 // Without a base directory the path holds "//", which the file system reads as one.
-QString TAbstractUSBStickController::directoryOnStick(const QString& pDestDir) const
+QString TAbstractUSBStickController::pathOnStick(const QString& pRelativePath) const
 {
     return TDeviceRoot::path(mUSBStickMountPoint + QLatin1Char('/') + mUSBStickBaseDirectory + QLatin1Char('/') +
-                             pDestDir);
+                             pRelativePath);
 }
 
 bool TAbstractUSBStickController::storeFile(const QString& pDestDir, const QString& pFileName,
                                             const QByteArray& pContent) const
 {
-    QString path = directoryOnStick(pDestDir);
+    QString path = pathOnStick(pDestDir);
     QDir().mkpath(path);
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
@@ -73,7 +73,7 @@ bool TAbstractUSBStickController::copyFiles(const QString& pSourceDir, const QSt
                                             const std::map<QString, QString>& pFileNames, bool pCreateChecksumFile,
                                             bool pSilent) const
 {
-    const QString destination = directoryOnStick(pDestDir);
+    const QString destination = pathOnStick(pDestDir);
     QDir().mkpath(destination);
 
     TDownloadProgressDialog progress;
@@ -111,19 +111,9 @@ bool TAbstractUSBStickController::copyFiles(const QString& pSourceDir, const QSt
 bool TAbstractUSBStickController::copyFile(const QString& pSource, const QString& pTarget,
                                            bool pCreateChecksumFile) const
 {
-    // The copy goes beside the target first and replaces it only once it is
-    // complete, so a full stick never leaves a cut file under the real name.
-    const QString written = pTarget + QStringLiteral(".new");
-    if (QFileInfo(written).isFile())
-        QFile::remove(written);
-    if (!QFile::copy(pSource, written))
-        return false;
-    QFile copy(written);
-    if (!TFileSystemSync::sync(copy) || !TFileSystemSync::replaceWith(written, pTarget)) {
-        QFile::remove(written);
-        return false;
-    }
-    return !pCreateChecksumFile || writeChecksumFile(pSource, pTarget);
+    // A full stick never leaves a cut file under the real name.
+    return TFileSystemSync::copyReplacing(pSource, pTarget) &&
+           (!pCreateChecksumFile || writeChecksumFile(pSource, pTarget));
 }
 
 bool TAbstractUSBStickController::writeChecksumFile(const QString& pSource, const QString& pTarget)

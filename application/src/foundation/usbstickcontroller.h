@@ -52,11 +52,13 @@ public:
     // MD5 side files.
     bool copyFiles(const QString& pSourceDir, const QString& pDestDir, const zelk::vector<QString>& pFilenames) const;
 
+    // The host path of a directory or file given relative to the base directory.
+    QString pathOnStick(const QString& pRelativePath) const;
+
 protected:
     void showRemoveMessage() const;
-    // Host paths of the stick's directories.
+    // The host path of the mount point.
     QString hostMountPoint() const;
-    QString directoryOnStick(const QString& pDestDir) const;
 
 private:
     bool copyFile(const QString& pSource, const QString& pTarget, bool pCreateChecksumFile) const;

@@ -6,6 +6,7 @@
 #include "channel.h"
 #include "channelcontroller.h"
 #include "decimaldisplaycontroller.h"
+#include "deviceroot.h"
 #include "externalcommunicationhandler.h"
 #include "instrumentinfo.h"
 #include "probe.h"
@@ -146,9 +147,7 @@ QString TLogfileController::logfilePath(const QString& pLogfileName) const
 {
     // A name is looked up in the log directory only: a path from a remote
     // client must reach no other file of the instrument.
-    if (pLogfileName.isEmpty() || pLogfileName == QLatin1String(".") || pLogfileName == QLatin1String("..") ||
-        pLogfileName.contains(QLatin1Char('/')) || pLogfileName.contains(QLatin1Char('\\')) ||
-        pLogfileName.contains(QChar(0)))
+    if (!TDeviceRoot::isPlainFileName(pLogfileName))
         return QString();
     const QString path = mLogfileDir + QLatin1Char('/') + pLogfileName;
     return QFileInfo(path).isFile() ? path : QString();

@@ -24,11 +24,6 @@ QString homePath(const QString& pName)
     return TDeviceRoot::path(QLatin1String(HOME_DIR) + QLatin1Char('/') + pName);
 }
 
-QString stickPath(const TAbstractUSBStickController& pStick, const QString& pName)
-{
-    return TDeviceRoot::path(pStick.mountPoint() + QLatin1Char('/') + pStick.baseDir() + QLatin1Char('/') + pName);
-}
-
 // The files and directories of the backup set, relative to "/home", in archive order.
 const QStringList& backupSet()
 {
@@ -39,14 +34,6 @@ const QStringList& backupSet()
     return members;
 }
 } // namespace
-
-// The serial number and the archive name become paths below "/home": a name
-// with a separator or a dot name would reach other files than its own.
-bool TUserDataBackupController::isPlainFileName(const QString& pName)
-{
-    return !pName.isEmpty() && pName != QLatin1String(".") && pName != QLatin1String("..") &&
-           !pName.contains(QLatin1Char('/')) && !pName.contains(QLatin1Char('\\')) && !pName.contains(QChar(0));
-}
 
 void TUserDataBackupController::removeSynchronised(const QString& pHostPath)
 {
@@ -60,8 +47,9 @@ QString TUserDataBackupController::createBackupOnUSBStick()
     TAbstractUSBStickController* stick = TUSBStickControllerProvider::getUSBStickController();
     if (!stick->isUSBStickConnected())
         return QString();
+    // The serial number names the archive below "/home".
     const QString serialNumber = TInstrumentInfo::instance()->instrumentSerialNumber();
-    if (!isPlainFileName(serialNumber))
+    if (!TDeviceRoot::isPlainFileName(serialNumber))
         return QString();
     const QString archive = serialNumber + QLatin1String(ARCHIVE_SUFFIX);
 
@@ -85,10 +73,10 @@ QString TUserDataBackupController::createBackupOnUSBStick()
         return QString();
     removeSynchronised(homePath(archive));
 
-    const QByteArray stickDigest = fileContentChecksum(stickPath(*stick, archive));
+    const QByteArray stickDigest = fileContentChecksum(stick->pathOnStick(archive));
     if (stickDigest.isEmpty())
         return QString();
-    const QByteArray sideFileDigest = checksumFromMD5File(stickPath(*stick, archive + QStringLiteral(".md5")));
+    const QByteArray sideFileDigest = checksumFromMD5File(stick->pathOnStick(archive + QStringLiteral(".md5")));
     if (localDigest != stickDigest || stickDigest != sideFileDigest)
         return QString();
     stick->eject(false);
@@ -99,20 +87,21 @@ bool TUserDataBackupController::restoreDataFromBackup(const QString& pBackupTarF
 {
     // Only an archive of this kind may be named: any other name would delete
     // and overwrite "/home/<name>", the program file "ZTM8800_UI" included.
-    if (!isPlainFileName(pBackupTarFilename) || !pBackupTarFilename.endsWith(QLatin1String(ARCHIVE_SUFFIX)) ||
+    if (!TDeviceRoot::isPlainFileName(pBackupTarFilename) ||
+        !pBackupTarFilename.endsWith(QLatin1String(ARCHIVE_SUFFIX)) ||
         pBackupTarFilename == QLatin1String(ARCHIVE_SUFFIX))
         return false;
     TAbstractUSBStickController* stick = TUSBStickControllerProvider::getUSBStickController();
     if (!stick->isUSBStickConnected())
         return false;
     const QByteArray expectedDigest =
-        checksumFromMD5File(stickPath(*stick, pBackupTarFilename + QStringLiteral(".md5")));
+        checksumFromMD5File(stick->pathOnStick(pBackupTarFilename + QStringLiteral(".md5")));
     if (expectedDigest.isEmpty())
         return false;
 
     const QString localArchive = homePath(pBackupTarFilename);
     QFile::remove(localArchive);
-    if (!QFile::copy(stickPath(*stick, pBackupTarFilename), localArchive)) {
+    if (!QFile::copy(stick->pathOnStick(pBackupTarFilename), localArchive)) {
         removeSynchronised(localArchive);
         return false;
     }

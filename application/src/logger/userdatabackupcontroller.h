@@ -23,7 +23,6 @@ private:
     static QByteArray fileContentChecksum(const QString& pFilename);
     static QByteArray checksumFromMD5File(const QString& pMD5File);
 
-    static bool isPlainFileName(const QString& pName);
     static bool archiveHoldsOnlyTheBackupSet(const QString& pBackupTarFilename);
     static bool isBackupSetMember(const QString& pPath);
     static void removeSynchronised(const QString& pHostPath);

@@ -300,6 +300,8 @@ private:
     void detachFromProcessServices();
     // The channel the home view shows, to which the board returns after a scan.
     TAbstractChannel* homeViewChannel() const;
+    // True when no scan runs, or when the user agreed to pQuestion and the scan was stopped.
+    bool leaveScanModeAsking(const QString& pQuestion);
 
     bool filterPress(QObject* pWatched);
     bool filterRelease(QObject* pWatched);

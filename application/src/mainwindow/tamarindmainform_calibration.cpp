@@ -14,7 +14,6 @@
 #include "numpad.h"
 #include "probecontroller.h"
 #include "recalcyclecontroller.h"
-#include "scanmodecontroller.h"
 #include "tamarindclock.h"
 #include "twopointcalibration.h"
 #include "twopointcalibrationitem.h"
@@ -94,13 +93,8 @@ void showError(const QString& pText)
 
 bool TTamarindMainForm::enterInstrumentCalibration()
 {
-    if (!mScanModeController->isScanModeActive())
-        return true;
-    if (!TMessageDialog().showQuestion(tr("Instrument calibration cannot be done while the scan mode is active. "
-                                          "Would you like to leave the scan mode?")))
-        return false;
-    mScanModeController->stopScanMode(homeViewChannel());
-    return true;
+    return leaveScanModeAsking(tr("Instrument calibration cannot be done while the scan mode is active. "
+                                  "Would you like to leave the scan mode?"));
 }
 
 void TTamarindMainForm::clearCalibrationItems()

@@ -288,6 +288,16 @@ TAbstractChannel* TTamarindMainForm::homeViewChannel() const
     return home ? home->measuredChannel() : nullptr;
 }
 
+bool TTamarindMainForm::leaveScanModeAsking(const QString& pQuestion)
+{
+    if (!mScanModeController->isScanModeActive())
+        return true;
+    if (!TMessageDialog().showQuestion(pQuestion))
+        return false;
+    mScanModeController->stopScanMode(homeViewChannel());
+    return true;
+}
+
 void TTamarindMainForm::onScanModeStarted()
 {
     ui->BtnScan_Start->setEnabled(false);

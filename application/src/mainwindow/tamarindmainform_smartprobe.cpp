@@ -14,7 +14,6 @@
 #include "numpad.h"
 #include "probe.h"
 #include "probeeditcontrollers.h"
-#include "scanmodecontroller.h"
 #include "textpad.h"
 
 #include <QCoreApplication>
@@ -52,12 +51,9 @@ struct TSmartProbePageData
 
 bool TTamarindMainForm::enterSmartProbeProgrammingMode()
 {
-    if (mScanModeController->isScanModeActive()) {
-        if (!TMessageDialog().showQuestion(tr("SMART probes cannot be programmed while the scan mode is active. Would "
-                                              "you like to leave the scan mode?")))
-            return false;
-        mScanModeController->stopScanMode(homeViewChannel());
-    }
+    if (!leaveScanModeAsking(tr("SMART probes cannot be programmed while the scan mode is active. Would "
+                                "you like to leave the scan mode?")))
+        return false;
     if (mChannelController->updateSmartProbeStatusCurrentChannel())
         return true;
     TMessageDialog().showInfo(tr("There is no SMART probe connected to the selected channel. Please select the channel "

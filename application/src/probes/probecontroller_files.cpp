@@ -8,7 +8,6 @@
 #include "channel.h"
 #include "channelcontroller.h"
 #include "decimaldisplaycontroller.h"
-#include "deviceroot.h"
 #include "filesystemsync.h"
 #include "instrumentinfo.h"
 #include "messagedialog.h"
@@ -392,8 +391,7 @@ bool TProbeController::downloadProbeInfoInternal(const zelk::vector<TAbstractPro
     if (!stick || !stick->isUSBStickConnected())
         return failed();
 
-    const QString directory = TDeviceRoot::path(stick->mountPoint() + QLatin1Char('/') + stick->baseDir() +
-                                                QLatin1Char('/') + PROBE_DATA_DIRECTORY);
+    const QString directory = stick->pathOnStick(PROBE_DATA_DIRECTORY);
     QDir().mkpath(directory);
     QFile file(directory + QLatin1Char('/') + pFilename);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))

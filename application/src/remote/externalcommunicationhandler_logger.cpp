@@ -14,11 +14,6 @@
 
 namespace
 {
-bool isHeader(const TSCPICommand& pCommand, const char* pShort, const char* pLong)
-{
-    return pCommand.commandName() == QLatin1String(pShort) || pCommand.commandName() == QLatin1String(pLong);
-}
-
 // The interval in whole milliseconds, or -1 for one the logger does not take:
 // 0.5 s to 3600 s in steps of half a second.
 int intervalMilliseconds(const TSCPIParameter* pParameter)
@@ -41,7 +36,7 @@ bool TExternalCommunicationHandler::processCommand_Logger(const TSCPICommand& pC
     TLogfileController& logger = *mLogfileController;
     const auto& parameters = pCommand.parameters();
 
-    if (isHeader(pCommand, "logg:mode", "logger:mode")) {
+    if (isCommand(pCommand, "logg:mode", "logger:mode")) {
         if (!assertArgCount(pCommand, 1))
             return true;
         const auto* mode = dynamic_cast<const TSCPIIntegerParameter*>(parameters[0].get());
@@ -54,11 +49,11 @@ bool TExternalCommunicationHandler::processCommand_Logger(const TSCPICommand& pC
         sendAck();
         return true;
     }
-    if (isHeader(pCommand, "logg:mode?", "logger:mode?")) {
+    if (isCommand(pCommand, "logg:mode?", "logger:mode?")) {
         returnResponse(QString::number(int(logger.logMode())));
         return true;
     }
-    if (isHeader(pCommand, "logg:inte", "logger:interval")) {
+    if (isCommand(pCommand, "logg:inte", "logger:interval")) {
         if (!assertArgCount(pCommand, 1))
             return true;
         const int milliseconds = intervalMilliseconds(parameters[0].get());
@@ -70,7 +65,7 @@ bool TExternalCommunicationHandler::processCommand_Logger(const TSCPICommand& pC
         sendAck();
         return true;
     }
-    if (isHeader(pCommand, "logg:writ", "logger:write")) {
+    if (isCommand(pCommand, "logg:writ", "logger:write")) {
         if (!logger.isLoggerStarted() || logger.logMode() != TLogfileController::lmManual) {
             returnError(ERROR_015_LOGGER_NOT_ACTIVE_OR_MANUAL_MODE);
             return true;
@@ -82,7 +77,7 @@ bool TExternalCommunicationHandler::processCommand_Logger(const TSCPICommand& pC
         sendAck();
         return true;
     }
-    if (isHeader(pCommand, "logg:runn", "logger:running")) {
+    if (isCommand(pCommand, "logg:runn", "logger:running")) {
         if (!assertArgCount(pCommand, 1))
             return true;
         int running = -1;
@@ -101,11 +96,11 @@ bool TExternalCommunicationHandler::processCommand_Logger(const TSCPICommand& pC
         sendAck();
         return true;
     }
-    if (isHeader(pCommand, "logg:runn?", "logger:running?")) {
+    if (isCommand(pCommand, "logg:runn?", "logger:running?")) {
         returnResponse(logger.isLoggerStarted() ? QStringLiteral("1") : QStringLiteral("0"));
         return true;
     }
-    if (isHeader(pCommand, "logg:file?", "logger:files?")) {
+    if (isCommand(pCommand, "logg:file?", "logger:files?")) {
         const QStringList names = logger.getLogfileList();
         if (names.isEmpty())
             returnError(ERROR_012_REQUESTED_FILE_NOT_EXISTS);
@@ -113,11 +108,11 @@ bool TExternalCommunicationHandler::processCommand_Logger(const TSCPICommand& pC
             returnResponse(names.join(QLatin1Char(',')));
         return true;
     }
-    if (isHeader(pCommand, "logg:down", "logger:download")) {
+    if (isCommand(pCommand, "logg:down", "logger:download")) {
         downloadLogfile(pCommand);
         return true;
     }
-    if (isHeader(pCommand, "logg:eras", "logger:erase")) {
+    if (isCommand(pCommand, "logg:eras", "logger:erase")) {
         eraseLogfile(pCommand);
         return true;
     }

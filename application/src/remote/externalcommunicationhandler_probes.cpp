@@ -67,13 +67,7 @@ bool TProbeCommandContext::number(unsigned int pIndex, double& oValue)
 
 bool TProbeCommandContext::date(unsigned int pIndex, QDate& oDate)
 {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    if (!integer(pIndex, year) || !integer(pIndex + 1, month) || !integer(pIndex + 2, day))
-        return false;
-    oDate = QDate(year, month, day);
-    if (oDate.isValid())
+    if (mHandler.getDateParams(mCommand, pIndex, oDate))
         return true;
     error(TExternalCommunicationHandler::ERROR_005_ILLEGAL_ARGUMENT);
     return false;

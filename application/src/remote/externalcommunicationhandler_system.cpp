@@ -19,8 +19,6 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include <cstdio>
-
 namespace
 {
 constexpr const char* TOUCHSCREEN_CALIBRATION_FILE = "/etc/pointercal";
@@ -28,26 +26,6 @@ constexpr const char* TOUCHSCREEN_CALIBRATION_BACKUP_FILE = "/etc/pointercal_bac
 constexpr const char* TOUCHSCREEN_TEST_PROGRAM = "/usr/bin/ts_test";
 constexpr const char* SD_CARD_DEVICE = "/dev/mmcblk0";
 constexpr const char* DATE_FORMAT = "dd/MM/yyyy";
-
-// The target is replaced only by a complete copy on the medium: deleting it
-// first, as a plain copy must, would leave the touchscreen uncalibrated when
-// the copy fails or the power goes.
-bool copyReplacing(const QString& pSource, const QString& pTarget)
-{
-    const QString written = pTarget + QStringLiteral(".new");
-    QFile::remove(written);
-    if (!QFile::copy(pSource, written))
-        return false;
-    QFile copy(written);
-    if (!TFileSystemSync::sync(copy) ||
-        std::rename(QFile::encodeName(written).constData(), QFile::encodeName(pTarget).constData()) != 0) {
-        QFile::remove(written);
-        return false;
-    }
-    QFile target(pTarget);
-    TFileSystemSync::sync(target);
-    return true;
-}
 } // namespace
 
 bool TExternalCommunicationHandler::processSystemCommand_AnyMode(const TSCPICommand& pCommand)
@@ -230,8 +208,11 @@ void TExternalCommunicationHandler::resetTouchscreenCalibration()
 
 void TExternalCommunicationHandler::copyTouchscreenCalibration(const QString& pSource, const QString& pTarget)
 {
+    // The target is replaced only by a complete copy on the medium: deleting
+    // it first, as a plain copy must, would leave the touchscreen uncalibrated
+    // when the copy fails or the power goes.
     const QString source = TDeviceRoot::path(pSource);
-    if (!QFileInfo(source).isFile() || !copyReplacing(source, TDeviceRoot::path(pTarget))) {
+    if (!QFileInfo(source).isFile() || !TFileSystemSync::copyReplacing(source, TDeviceRoot::path(pTarget))) {
         returnError(ERROR_012_REQUESTED_FILE_NOT_EXISTS);
         return;
     }

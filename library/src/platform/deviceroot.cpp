@@ -80,6 +80,12 @@ QString TDeviceRoot::devicePath(const QString& pHostPath)
     return pHostPath;
 }
 
+bool TDeviceRoot::isPlainFileName(const QString& pName)
+{
+    return !pName.isEmpty() && pName != QLatin1String(".") && pName != QLatin1String("..") &&
+           !pName.contains(QLatin1Char('/')) && !pName.contains(QLatin1Char('\\')) && !pName.contains(QChar(0));
+}
+
 QString TDeviceRoot::runtimeDirectory()
 {
     return isSimulated() ? path(QStringLiteral("/run/user/")) + QString::number(::getuid()) : QString();

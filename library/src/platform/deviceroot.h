@@ -40,6 +40,11 @@ public:
     // path it stands for. Paths outside the root are returned unchanged.
     static QString devicePath(const QString& pHostPath);
 
+    // True for a name from outside (a remote client, the serial number, a
+    // file on the stick) that can only name an entry of the directory it is
+    // put in: not empty, not "." or "..", and with no "/", "\\" or NUL.
+    static bool isPlainFileName(const QString& pName);
+
     // The network interface that gives the instrument its hardware address;
     // TAMARIND_NETWORK_INTERFACE overrides the device's "eth0" so tests and the
     // development machine can use an interface that exists there.
