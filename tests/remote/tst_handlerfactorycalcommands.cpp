@@ -21,8 +21,8 @@ private slots:
 
     void refusedCommandsReachNoBoard_data();
     void refusedCommandsReachNoBoard();
-    void itemDataRoundTrip();
-    void coldJunctionRoundTrip();
+    void storedDataReadsBack_data();
+    void storedDataReadsBack();
     void boardFailures_data();
     void boardFailures();
     void externalJunctionProbeComesAndGoes();
@@ -109,29 +109,48 @@ void tst_HandlerFactoryCalCommands::refusedCommandsReachNoBoard()
     QCOMPARE(mFixture->probes().customProbes().size(), probes);
 }
 
-void tst_HandlerFactoryCalCommands::itemDataRoundTrip()
+void tst_HandlerFactoryCalCommands::storedDataReadsBack_data()
 {
-    // Acknowledged although acknowledgements are off.
-    QCOMPARE(exchange("cal:fact:data 2,0.0012,1.00005,2018,7,3"), QByteArray("ACK\r\n"));
-    TSimulatedCalibration::TTwoPointItem stored;
-    mFixture->board().board().withState([&](TBoardState& pState) { stored = pState.mCalibration.mFactory.mItems[1]; });
-    QCOMPARE(stored.mOffset, 0.0012);
-    QCOMPARE(stored.mSlope, 1.00005);
-    QCOMPARE(stored.mDate.mYear * 10000 + stored.mDate.mMonth * 100 + stored.mDate.mDay, 20180703);
-    QCOMPARE(exchange("cal:fact:data? 2"), QByteArray("1.2000000000e-03,1.0000500000e+00,2018,7,3\r\n"));
-    // The factory's data, not the user's.
-    mFixture->board().board().withState([&](TBoardState& pState) { stored = pState.mCalibration.mUser.mItems[1]; });
-    QCOMPARE(stored.mOffset, 0.0);
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("query");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<int>("junction");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("item 2") << QByteArray("cal:fact:data 2,0.0012,1.00005,2018,7,3") << QByteArray("cal:fact:data? 2")
+                            << QByteArray("1.2000000000e-03,1.0000500000e+00,2018,7,3\r\n") << 0
+                            << "0.0012,1.00005,2018-7-3";
+    QTest::newRow("junction of channel 4")
+        << QByteArray("calibration:fact:cjc 4,-0.025,2020,1,2") << QByteArray("cal:fact:cjc? 4")
+        << QByteArray("-2.5000000000e-02,2020,1,2\r\n") << 4 << "-0.025,2020-1-2";
 }
 
-void tst_HandlerFactoryCalCommands::coldJunctionRoundTrip()
+// Acknowledged although acknowledgements are off; the board keeps it in its factory set, not the user's.
+void tst_HandlerFactoryCalCommands::storedDataReadsBack()
 {
-    QCOMPARE(exchange("calibration:fact:cjc 4,-0.025,2020,1,2"), QByteArray("ACK\r\n"));
-    QCOMPARE(exchange("cal:fact:cjc? 4"), QByteArray("-2.5000000000e-02,2020,1,2\r\n"));
-    TSimulatedCalibration::TColdJunction stored;
-    mFixture->board().board().withState(
-        [&](TBoardState& pState) { stored = pState.mCalibration.mFactory.mColdJunctions.at(4); });
-    QCOMPARE(stored.mOffset, -0.025);
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, query);
+    QFETCH(int, junction);
+    QCOMPARE(exchange(line), QByteArray("ACK\r\n"));
+    QString stored;
+    double userOffset = 0.0;
+    mFixture->board().board().withState([&](TBoardState& pState) {
+        const TSimulatedCalibration& calibration = pState.mCalibration;
+        const auto date = [](const TSimulatedCalibration::TDateNumbers& pDate) {
+            return QStringLiteral("%1-%2-%3").arg(pDate.mYear).arg(pDate.mMonth).arg(pDate.mDay);
+        };
+        if (junction) {
+            const auto& factory = calibration.mFactory.mColdJunctions.at(junction);
+            stored = QStringLiteral("%1,%2").arg(factory.mOffset).arg(date(factory.mDate));
+            userOffset = calibration.mUser.mColdJunctions.at(junction).mOffset;
+        } else {
+            const auto& factory = calibration.mFactory.mItems[1];
+            stored = QStringLiteral("%1,%2,%3").arg(factory.mOffset).arg(factory.mSlope).arg(date(factory.mDate));
+            userOffset = calibration.mUser.mItems[1].mOffset;
+        }
+    });
+    QTEST(stored, "stored");
+    QCOMPARE(userOffset, 0.0);
+    QTEST(exchange(query), "reply");
 }
 
 void tst_HandlerFactoryCalCommands::boardFailures_data()

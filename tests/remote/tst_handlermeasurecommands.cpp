@@ -21,11 +21,9 @@ private slots:
 
     void refusedCommandsReachNoBoard_data();
     void refusedCommandsReachNoBoard();
-    void currentValueLeavesAsLatin1Pair_data();
-    void currentValueLeavesAsLatin1Pair();
+    void readingLeavesInTheClientsForm_data();
+    void readingLeavesInTheClientsForm();
     void frozenChannelAnswersItsFrozenPair();
-    void rawValueInScientificForm_data();
-    void rawValueInScientificForm();
     void channelSelectionFollowsOnTheShownView_data();
     void channelSelectionFollowsOnTheShownView();
     void derivedChannelOperands_data();
@@ -146,26 +144,43 @@ void tst_HandlerMeasureCommands::refusedCommandsReachNoBoard()
     QVERIFY(mWaits.isEmpty());
 }
 
-void tst_HandlerMeasureCommands::currentValueLeavesAsLatin1Pair_data()
+void tst_HandlerMeasureCommands::readingLeavesInTheClientsForm_data()
 {
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QByteArray>("boardReply");
     QTest::addColumn<QByteArray>("sent");
-    QTest::newRow("resistance and temperature") << QByteArray("109.12345,23.4567,0,1")
+    const QByteArray current("measure:current?");
+    const QByteArray raw("measure:raw? 2");
+    // The current value as a Latin-1 pair of the electrical value and the temperature.
+    QTest::newRow("resistance and temperature") << 0 << current << QByteArray("109.12345,23.4567,0,1")
                                                 << QByteArray("109.12345R,23.4567\xB0"
                                                               "C\r\n");
-    QTest::newRow("no temperature") << QByteArray("109.12345,nan,0,1")
+    QTest::newRow("no temperature") << 0 << current << QByteArray("109.12345,nan,0,1")
                                     << QByteArray("109.12345R,OL\xB0"
                                                   "C\r\n");
-    QTest::newRow("no probe") << QByteArray("E1") << QByteArray("E14\r\n");
-    QTest::newRow("no measurement for a moment") << QByteArray("E14") << QByteArray("E14\r\n");
+    QTest::newRow("no probe") << 0 << current << QByteArray("E1") << QByteArray("E14\r\n");
+    QTest::newRow("no measurement for a moment") << 0 << current << QByteArray("E14") << QByteArray("E14\r\n");
+    // The raw value in scientific form with its range flag.
+    QTest::newRow("raw value in range") << 2 << raw << QByteArray("100.00123456,0")
+                                        << QByteArray("1.0000123456e+02,0\r\n");
+    QTest::newRow("raw small millivolts")
+        << 2 << raw << QByteArray("-0.0123,0") << QByteArray("-1.2300000000e-02,0\r\n");
+    QTest::newRow("raw value over range") << 2 << raw << QByteArray("500.1,2") << QByteArray("E14\r\n");
+    QTest::newRow("raw value board error") << 2 << raw << QByteArray("E1") << QByteArray("E14\r\n");
 }
 
-void tst_HandlerMeasureCommands::currentValueLeavesAsLatin1Pair()
+void tst_HandlerMeasureCommands::readingLeavesInTheClientsForm()
 {
+    QFETCH(int, level);
+    QFETCH(QByteArray, line);
     QFETCH(QByteArray, boardReply);
-    QFETCH(QByteArray, sent);
+    TRemoteSession::setAccessLevel(level);
     mFixture->board().injectReply(boardReply);
-    QCOMPARE(exchange("measure:current?"), sent);
+    QTEST(exchange(line), "sent");
+    // The board is asked in its own short form.
+    QCOMPARE(mFixture->board().lastCommand(),
+             line.startsWith("measure:raw") ? QByteArray("meas:raw? 2") : QByteArray("meas:curr?"));
 }
 
 void tst_HandlerMeasureCommands::frozenChannelAnswersItsFrozenPair()
@@ -181,26 +196,6 @@ void tst_HandlerMeasureCommands::frozenChannelAnswersItsFrozenPair()
     mFixture->board().injectReply("110.00000,25.6000,0,1");
     QCOMPARE(exchange("meas:curr?"), QByteArray("110.00000R,25.6000\xB0"
                                                 "C\r\n"));
-}
-
-void tst_HandlerMeasureCommands::rawValueInScientificForm_data()
-{
-    QTest::addColumn<QByteArray>("boardReply");
-    QTest::addColumn<QByteArray>("sent");
-    QTest::newRow("in range") << QByteArray("100.00123456,0") << QByteArray("1.0000123456e+02,0\r\n");
-    QTest::newRow("small millivolts") << QByteArray("-0.0123,0") << QByteArray("-1.2300000000e-02,0\r\n");
-    QTest::newRow("over range") << QByteArray("500.1,2") << QByteArray("E14\r\n");
-    QTest::newRow("board error") << QByteArray("E1") << QByteArray("E14\r\n");
-}
-
-void tst_HandlerMeasureCommands::rawValueInScientificForm()
-{
-    QFETCH(QByteArray, boardReply);
-    QFETCH(QByteArray, sent);
-    TRemoteSession::setAccessLevel(2);
-    mFixture->board().injectReply(boardReply);
-    QCOMPARE(exchange("measure:raw? 2"), sent);
-    QCOMPARE(mFixture->board().lastCommand(), QByteArray("meas:raw? 2"));
 }
 
 void tst_HandlerMeasureCommands::channelSelectionFollowsOnTheShownView_data()

@@ -764,6 +764,11 @@ void tst_GraphViewController::channelButtonReplacesAChannel()
     QCOMPARE(curves().size(), 6);
     feed(4, 1, 41.0);
     QCOMPARE(drawnIn(1), (QVector<QPointF>{{1, 41}}));
+
+    // Channel 2's values were dropped above only because it has no curves left; the graph must not hear it at all.
+    // Disconnecting reports whether a connection was there (and ends the test's listening to channel 4).
+    QVERIFY(!QObject::disconnect(controller().channel(2), &TAbstractChannel::graphValueAdded, &graph(), nullptr));
+    QVERIFY(QObject::disconnect(controller().channel(4), &TAbstractChannel::graphValueAdded, &graph(), nullptr));
 }
 
 // Position 1.1 of the mixed box measures with a thermocouple, then with a PRT:
