@@ -1,7 +1,16 @@
+#include "calibrationprogressdialog.h"
+#include "channelselectdialog.h"
+#include "datedialog.h"
+#include "downloadprogressdialog.h"
 #include "formchecks.h"
+#include "ipaddressdialog.h"
 #include "languagecontroller.h"
 #include "mainwindowfixture.h"
+#include "messagedialog.h"
+#include "numpad.h"
+#include "refreshdialog.h"
 #include "testsupport.h"
+#include "textpad.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -19,6 +28,7 @@
 #include <QTextStream>
 #include <QtMath>
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -177,14 +187,15 @@ TFit buttonFit(const QAbstractButton& pButton)
     return fit;
 }
 
-// The page of the innermost stack the widget lies on, for the report.
+// The page of the innermost stack the widget lies on, or the dialog it lies in, for the report.
 QString pageOf(const QWidget* pWidget)
 {
-    for (const QWidget* widget = pWidget; widget->parentWidget(); widget = widget->parentWidget()) {
+    const QWidget* widget = pWidget;
+    for (; !widget->isWindow(); widget = widget->parentWidget()) {
         if (qobject_cast<const QStackedWidget*>(widget->parentWidget()))
             return widget->objectName();
     }
-    return QStringLiteral("(window)");
+    return QLatin1String(widget->metaObject()->className());
 }
 
 QString nameOf(const QWidget* pWidget)
@@ -198,17 +209,56 @@ QString nameOf(const QWidget* pWidget)
         .arg(QLatin1String(pWidget->metaObject()->className()), named ? named->objectName() : QString());
 }
 
-// Brings pPage to the front of its stack and of every stack around it, and lays it out.
+// Brings pPage to the front of its stack and of every stack around it.
 void showPage(QWidget* pPage)
 {
     for (QWidget* widget = pPage; widget->parentWidget(); widget = widget->parentWidget()) {
         if (auto* stack = qobject_cast<QStackedWidget*>(widget->parentWidget()))
             stack->setCurrentWidget(widget);
     }
-    // Each layout pass may change what the next one finds, as nested layouts take up new sizes.
+}
+
+// Measures every visible label and button inside pWithin that shows a text, under the key pKey gives it
+// (from the widget and its place among the labels and buttons there); a widget measured before keeps
+// its first measurement.
+void measureTexts(const QWidget& pWindow, const QWidget& pWithin,
+                  const std::function<QString(const QWidget*, int)>& pKey, std::map<QString, TShownText>& ioShown)
+{
+    int place = 0;
+    auto take = [&](const QWidget* pWidget, const QString& pText, const std::function<TFit()>& pFit) {
+        const QString key = pKey(pWidget, place++);
+        if (pText.isEmpty() || !pWidget->isVisibleTo(&pWindow) || ioShown.count(key))
+            return;
+        ioShown[key] = TShownText{pageOf(pWidget), nameOf(pWidget), pText, pFit()};
+    };
+    for (const QLabel* label : pWithin.findChildren<QLabel*>())
+        take(label, label->text(), [label] { return labelFit(*label); });
+    for (const QAbstractButton* button : pWithin.findChildren<QAbstractButton*>())
+        take(button, button->text(), [button] { return buttonFit(*button); });
+}
+
+// Lays out what was just shown or changed; each pass may change what the next one finds, as nested
+// layouts take up new sizes.
+void layOut()
+{
     for (int pass = 0; pass < 3; ++pass)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
+
+// The program's dialogs, each built for one use as the program builds them.
+template <class T> std::unique_ptr<QDialog> build(QWidget* pParent)
+{
+    return std::make_unique<T>(pParent);
+}
+const std::function<std::unique_ptr<QDialog>(QWidget*)> DIALOGS[] = {build<TMessageDialog>,
+                                                                     build<TDateDialog>,
+                                                                     build<TNumpad>,
+                                                                     build<TTextpad>,
+                                                                     build<TIPAddressDialog>,
+                                                                     build<TChannelSelectDialog>,
+                                                                     build<TRefreshDialog>,
+                                                                     build<TCalibrationProgressDialog>,
+                                                                     build<TDownloadProgressDialog>};
 
 const QString PUSHED_OUT = QStringLiteral(", pushed past the page edge by longer texts beside it");
 
@@ -238,11 +288,12 @@ const std::map<QString, const char*> KNOWN_OFFENDERS = {
 } // namespace
 
 // Every text of the form that the catalogue sets must fit the widget that shows it, in every language:
-// each page of every stack of the real main window is brought to the front in turn and each visible
-// label and button whose text differs from the source text is measured with its own font, against the
-// room the widget has inside every widget around it. The source form has a few texts of its own that
-// do not fit; where the source text is cut off too, a translation is only blamed for needing more. With
-// TAMARIND_FIT_REPORT_DIR set, the offenders of each language are written there as <code>.txt for the translators.
+// each page of every stack of the real main window is brought to the front in turn, each dialog of the
+// program is built and shown, and each visible label and button whose text differs from the source
+// text is measured with its own font, against the room the widget has inside every widget around it.
+// The source form has a few texts of its own that do not fit; where the source text is cut off too, a
+// translation is only blamed for needing more. With TAMARIND_FIT_REPORT_DIR set, the offenders of each
+// language are written there as <code>.txt for the translators.
 class tst_MainWindowTranslationFit : public QObject
 {
     Q_OBJECT
@@ -268,10 +319,10 @@ private:
     }
     // Every visible label and button with a text, on every page of every stack, as laid out there.
     // With pSnapshotPrefix, each page is also saved for a look by eye (TAMARIND_SNAPSHOT_DIR).
-    std::map<const QWidget*, TShownText> walkPages(const QString& pSnapshotPrefix) const;
+    std::map<QString, TShownText> walkPages(const QString& pSnapshotPrefix) const;
 
     TMainWindowFixture mMain;
-    std::map<const QWidget*, TShownText> mSource;
+    std::map<QString, TShownText> mSource;
 };
 
 void tst_MainWindowTranslationFit::initTestCase()
@@ -291,7 +342,7 @@ void tst_MainWindowTranslationFit::cleanupTestCase()
     mMain.close();
 }
 
-std::map<const QWidget*, TShownText> tst_MainWindowTranslationFit::walkPages(const QString& pSnapshotPrefix) const
+std::map<QString, TShownText> tst_MainWindowTranslationFit::walkPages(const QString& pSnapshotPrefix) const
 {
     QWidget* window = mMain.window();
     const QList<QStackedWidget*> stacks = window->findChildren<QStackedWidget*>();
@@ -299,26 +350,38 @@ std::map<const QWidget*, TShownText> tst_MainWindowTranslationFit::walkPages(con
     for (QStackedWidget* stack : stacks)
         fronts.emplace_back(stack, stack->currentWidget());
 
-    std::map<const QWidget*, TShownText> shown;
-    auto take = [&](const QWidget* pWidget, const QString& pText, const TFit& pFit) {
-        if (pText.isEmpty() || !pWidget->isVisibleTo(window) || shown.count(pWidget))
-            return;
-        shown[pWidget] = TShownText{pageOf(pWidget), nameOf(pWidget), pText, pFit};
-    };
+    std::map<QString, TShownText> shown;
     for (QStackedWidget* stack : stacks) {
         for (int index = 0; index < stack->count(); ++index) {
             QWidget* page = stack->widget(index);
             showPage(page);
+            layOut();
             if (!qEnvironmentVariableIsEmpty("TAMARIND_SNAPSHOT_DIR"))
                 mMain.snapshot(pSnapshotPrefix + page->objectName());
-            for (const QLabel* label : page->findChildren<QLabel*>())
-                take(label, label->text(), labelFit(*label));
-            for (const QAbstractButton* button : page->findChildren<QAbstractButton*>())
-                take(button, button->text(), buttonFit(*button));
+            measureTexts(
+                *window, *page,
+                [&](const QWidget* pWidget, int) { return QStringLiteral("%1").arg(quintptr(pWidget), 0, 16); }, shown);
         }
     }
     for (auto front = fronts.rbegin(); front != fronts.rend(); ++front)
         front->first->setCurrentWidget(front->second);
+
+    // A dialog is built anew in each language; its widgets are told apart by their place in it.
+    for (const auto& build : DIALOGS) {
+        const std::unique_ptr<QDialog> dialog = build(window);
+        dialog->setGeometry(window->geometry());
+        dialog->show();
+        if (!QTest::qWaitForWindowExposed(dialog.get()))
+            qWarning("%s was not shown", dialog->metaObject()->className());
+        layOut();
+        const QString name = QLatin1String(dialog->metaObject()->className());
+        if (!qEnvironmentVariableIsEmpty("TAMARIND_SNAPSHOT_DIR"))
+            saveSnapshot(dialog.get(), pSnapshotPrefix + name);
+        measureTexts(
+            *dialog, *dialog, [&](const QWidget*, int pPlace) { return QStringLiteral("%1/%2").arg(name).arg(pPlace); },
+            shown);
+        dialog->hide();
+    }
     return shown;
 }
 
@@ -341,7 +404,7 @@ void tst_MainWindowTranslationFit::translatedTextsFit()
     switchTo(static_cast<EnLanguageType>(language));
     if (QTest::currentTestFailed())
         return;
-    const std::map<const QWidget*, TShownText> translated = walkPages(code + QLatin1Char('_'));
+    const std::map<QString, TShownText> translated = walkPages(code + QLatin1Char('_'));
     switchTo(ltEnglishUK);
 
     QStringList offenders;
