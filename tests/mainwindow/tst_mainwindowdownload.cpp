@@ -228,7 +228,7 @@ void tst_MainWindowDownload::touch(const QString& pDevicePath, const QByteArray&
 void tst_MainWindowDownload::listedFilesAreCopiedToTheStick_data()
 {
     QTest::addColumn<QByteArray>("entry");
-    // Device paths, oldest first; each file holds the content below.
+    // Device paths, oldest first; each file holds the content below and its own name.
     QTest::addColumn<QStringList>("sources");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QStringList>("listedNewestFirst");
@@ -267,8 +267,12 @@ void tst_MainWindowDownload::listedFilesAreCopiedToTheStick()
     QFETCH(bool, deletable);
     QFETCH(QString, dir);
     QFETCH(QStringList, onStick);
+    // A comment after the document keeps the routine files readable.
+    const auto contentOf = [&content](const QString& pFileName) {
+        return content + "\n<!-- " + pFileName.toUtf8() + " -->\n";
+    };
     for (int i = 0; i < sources.size(); ++i)
-        touch(sources.at(i), content, 100 * (sources.size() - i));
+        touch(sources.at(i), contentOf(QFileInfo(sources.at(i)).fileName()), 100 * (sources.size() - i));
     TDialogAnswerer answerer;
     choose(entry.constData());
     QCOMPARE(listed(), listedNewestFirst);
@@ -295,7 +299,8 @@ void tst_MainWindowDownload::listedFilesAreCopiedToTheStick()
             QCOMPARE(decoded(bytes, "\xFF\xFE"), rebuilt->toCSV(channels).join(QString()));
             QVERIFY(decoded(bytes, "\xFF\xFE").startsWith("Routine name\tBath\r\n"));
         } else {
-            QCOMPARE(fileContent(target + '/' + name), content);
+            const QString source = entry == "BtnDownload_Log" ? QFileInfo(name).completeBaseName() : name;
+            QCOMPARE(fileContent(target + '/' + name), contentOf(source));
         }
     }
     // The list page stays for more.
@@ -430,6 +435,7 @@ void tst_MainWindowDownload::exportsWriteNewFilesOnTheStick()
         for (const QString& part : texts)
             QVERIFY2(text.contains(part), qPrintable(part + " not in " + text));
         if (bom == "\xFF\xFE") {
+            QVERIFY(text.section("\r\n", 0, 0).contains('\t'));
             QVERIFY(text.endsWith("\r\n"));
             QVERIFY(!text.contains(QRegExp("[^\r]\n")));
         }

@@ -2670,7 +2670,7 @@
     </message>
     <message>
         <source>Remote</source>
-        <translation>التحكم عن بعد</translation>
+        <translation>عن بعد</translation>
     </message>
     <message>
         <source>English (UK)</source>
@@ -3072,7 +3072,7 @@ current</source>
     </message>
     <message>
         <source>Range</source>
-        <translation>Range</translation>
+        <translation>النطاق</translation>
     </message>
     <message>
         <source>none</source>

@@ -3072,7 +3072,7 @@ current</source>
     </message>
     <message>
         <source>Range</source>
-        <translation>Range</translation>
+        <translation>量程</translation>
     </message>
     <message>
         <source>none</source>

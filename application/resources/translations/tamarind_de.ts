@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation>Stabilitätszeit [min]</translation>
+        <translation>Stab.-Zeit [min]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>Stability time [min]:</source>
-        <translation>Stabilitätszeit [min]:</translation>
+        <translation>Stab.-Zeit [min]:</translation>
     </message>
     <message>
         <source>Hold time [min]:</source>
@@ -2325,7 +2325,7 @@
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation>Stabilitätszeit [min]</translation>
+        <translation>Stab.-Zeit [min]</translation>
     </message>
     <message>
         <source>IP address</source>
@@ -2370,11 +2370,11 @@
     </message>
     <message>
         <source>select all</source>
-        <translation>alle wählen</translation>
+        <translation>alle</translation>
     </message>
     <message>
         <source>deselect all</source>
-        <translation>keine wählen</translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Current calibration data</source>
@@ -2495,7 +2495,7 @@
     </message>
     <message>
         <source>Custom</source>
-        <translation>Benutzerdef.</translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <source>Min.</source>
@@ -2746,7 +2746,7 @@
     </message>
     <message>
         <source>Standard conversion PRT</source>
-        <translation>Standardumrechnung PRT</translation>
+        <translation>Std.-Umr. PRT</translation>
     </message>
     <message>
         <source>EN 60751</source>
@@ -2790,7 +2790,7 @@
     </message>
     <message>
         <source>Standard conversion TC</source>
-        <translation>Standardumrechnung TC</translation>
+        <translation>Std.-Umr. TC</translation>
     </message>
     <message>
         <source>IEC 584</source>
@@ -2968,7 +2968,7 @@ strom</translation>
     </message>
     <message>
         <source>Cold junction</source>
-        <translation>Vergleichsstelle</translation>
+        <translation>Vgl.-Stelle</translation>
     </message>
     <message>
         <source>TC polynomial</source>
@@ -3345,7 +3345,7 @@ strom</translation>
     </message>
     <message>
         <source>Look for new version</source>
-        <translation>Nach neuer Version suchen</translation>
+        <translation>Neue Version suchen</translation>
     </message>
     <message>
         <source>Apply update</source>
@@ -3462,7 +3462,7 @@ strom</translation>
     </message>
     <message>
         <source>Recal. cycle (months)</source>
-        <translation>Rekal.-Intervall (Monate)</translation>
+        <translation>Rekal.-Zyklus [Mon.]</translation>
     </message>
     <message>
         <source>Next calibration</source>

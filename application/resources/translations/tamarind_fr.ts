@@ -220,11 +220,11 @@
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation>Durée de stabilité [min]</translation>
+        <translation>Durée stab. [min]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation>Temps de maintien [min]</translation>
+        <translation>Maintien [min]</translation>
     </message>
     <message>
         <source>Reference channel</source>
@@ -271,11 +271,11 @@
     </message>
     <message>
         <source>Stability time [min]:</source>
-        <translation>Durée de stabilité [min] :</translation>
+        <translation>Durée stab. [min] :</translation>
     </message>
     <message>
         <source>Hold time [min]:</source>
-        <translation>Temps de maintien [min] :</translation>
+        <translation>Maintien [min] :</translation>
     </message>
     <message>
         <source>Stability [K]:</source>
@@ -1384,7 +1384,7 @@
     <message>
         <source>Probe name</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation>Nom de sonde</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>PT25</source>
@@ -2305,7 +2305,7 @@
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation>Temps de maintien [min]</translation>
+        <translation>Maintien [min]</translation>
     </message>
     <message>
         <source>Cal. points [°C]</source>
@@ -2325,7 +2325,7 @@
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation>Durée de stabilité [min]</translation>
+        <translation>Durée stab. [min]</translation>
     </message>
     <message>
         <source>IP address</source>
@@ -2370,15 +2370,15 @@
     </message>
     <message>
         <source>select all</source>
-        <translation>tout sélect.</translation>
+        <translation>tout</translation>
     </message>
     <message>
         <source>deselect all</source>
-        <translation>tout désélect.</translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Current calibration data</source>
-        <translation>Données d&apos;étalonnage actuelles</translation>
+        <translation>Données actuelles</translation>
     </message>
     <message>
         <source>Offset</source>
@@ -2406,7 +2406,7 @@
     </message>
     <message>
         <source>New calibration data</source>
-        <translation>Nouvelles données d&apos;étalonnage</translation>
+        <translation>Nouvelles données</translation>
     </message>
     <message>
         <source>Offset [K]</source>
@@ -2495,7 +2495,7 @@
     </message>
     <message>
         <source>Custom</source>
-        <translation>Personnalisé</translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>Min.</source>
@@ -2826,7 +2826,7 @@
     </message>
     <message>
         <source>Probe name</source>
-        <translation>Nom de sonde</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Int. resistor</source>
@@ -2842,7 +2842,7 @@
     </message>
     <message>
         <source>Probe type</source>
-        <translation>Type de sonde</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -2885,12 +2885,12 @@ de veille</translation>
     <message>
         <source>On</source>
         <comment>Standby current</comment>
-        <translation>Activé</translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Standby current</comment>
-        <translation>Désactivé</translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>0.5 mA</source>
@@ -3345,11 +3345,11 @@ de mesure</translation>
     </message>
     <message>
         <source>Look for new version</source>
-        <translation>Chercher une nouvelle version</translation>
+        <translation>Rechercher MAJ</translation>
     </message>
     <message>
         <source>Apply update</source>
-        <translation>Appliquer la mise à jour</translation>
+        <translation>Installer MAJ</translation>
     </message>
     <message>
         <source>Minutes</source>

@@ -220,11 +220,11 @@
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation>Tempo di stabilità [min]</translation>
+        <translation>Tempo stab. [min]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation>Tempo di attesa [min]</translation>
+        <translation>T. attesa [min]</translation>
     </message>
     <message>
         <source>Reference channel</source>
@@ -271,11 +271,11 @@
     </message>
     <message>
         <source>Stability time [min]:</source>
-        <translation>Tempo di stabilità [min]:</translation>
+        <translation>Tempo stab. [min]:</translation>
     </message>
     <message>
         <source>Hold time [min]:</source>
-        <translation>Tempo di attesa [min]:</translation>
+        <translation>T. attesa [min]:</translation>
     </message>
     <message>
         <source>Stability [K]:</source>
@@ -2305,7 +2305,7 @@
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation>Tempo di attesa [min]</translation>
+        <translation>T. attesa [min]</translation>
     </message>
     <message>
         <source>Cal. points [°C]</source>
@@ -2325,7 +2325,7 @@
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation>Tempo di stabilità [min]</translation>
+        <translation>Tempo stab. [min]</translation>
     </message>
     <message>
         <source>IP address</source>
@@ -2495,7 +2495,7 @@
     </message>
     <message>
         <source>Custom</source>
-        <translation>Personalizzata</translation>
+        <translation>Manuale</translation>
     </message>
     <message>
         <source>Min.</source>
@@ -2662,7 +2662,7 @@
     </message>
     <message>
         <source>Settings</source>
-        <translation>Impostazioni</translation>
+        <translation>Impostaz.</translation>
     </message>
     <message>
         <source>Info</source>
@@ -2746,7 +2746,7 @@
     </message>
     <message>
         <source>Standard conversion PRT</source>
-        <translation>Conversione standard PRT</translation>
+        <translation>Conv. std. PRT</translation>
     </message>
     <message>
         <source>EN 60751</source>
@@ -2762,7 +2762,7 @@
     </message>
     <message>
         <source>Wiring</source>
-        <translation>Collegamento</translation>
+        <translation>Collegam.</translation>
     </message>
     <message>
         <source>4-wire</source>
@@ -2790,7 +2790,7 @@
     </message>
     <message>
         <source>Standard conversion TC</source>
-        <translation>Conversione standard TC</translation>
+        <translation>Conv. std. TC</translation>
     </message>
     <message>
         <source>IEC 584</source>
@@ -3349,7 +3349,7 @@ ecc.</translation>
     </message>
     <message>
         <source>Apply update</source>
-        <translation>Applica aggiornamento</translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>Minutes</source>

@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>キャンセル</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Calibration point:</source>
@@ -475,7 +475,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>キャンセル</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>OK</source>
@@ -508,7 +508,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>キャンセル</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>OK</source>
@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>キャンセル</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>OK</source>
@@ -800,7 +800,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>キャンセル</translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -2261,7 +2261,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>キャンセル</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Store</source>
@@ -3072,7 +3072,7 @@ current</source>
     </message>
     <message>
         <source>Range</source>
-        <translation>Range</translation>
+        <translation>レンジ</translation>
     </message>
     <message>
         <source>none</source>

@@ -220,11 +220,11 @@
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation>Tempo de estabilidade [min]</translation>
+        <translation>T. estab. [min]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation>Tempo de espera [min]</translation>
+        <translation>T. espera [min]</translation>
     </message>
     <message>
         <source>Reference channel</source>
@@ -271,11 +271,11 @@
     </message>
     <message>
         <source>Stability time [min]:</source>
-        <translation>Tempo de estabilidade [min]:</translation>
+        <translation>T. estab. [min]:</translation>
     </message>
     <message>
         <source>Hold time [min]:</source>
-        <translation>Tempo de espera [min]:</translation>
+        <translation>T. espera [min]:</translation>
     </message>
     <message>
         <source>Stability [K]:</source>
@@ -1384,7 +1384,7 @@
     <message>
         <source>Probe name</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation>Nome da sonda</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>PT25</source>
@@ -2305,7 +2305,7 @@
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation>Tempo de espera [min]</translation>
+        <translation>T. espera [min]</translation>
     </message>
     <message>
         <source>Cal. points [°C]</source>
@@ -2325,7 +2325,7 @@
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation>Tempo de estabilidade [min]</translation>
+        <translation>T. estab. [min]</translation>
     </message>
     <message>
         <source>IP address</source>
@@ -2370,15 +2370,15 @@
     </message>
     <message>
         <source>select all</source>
-        <translation>selec. tudo</translation>
+        <translation>todos</translation>
     </message>
     <message>
         <source>deselect all</source>
-        <translation>desselec. tudo</translation>
+        <translation>nenhum</translation>
     </message>
     <message>
         <source>Current calibration data</source>
-        <translation>Dados de calibração atuais</translation>
+        <translation>Dados atuais</translation>
     </message>
     <message>
         <source>Offset</source>
@@ -2406,7 +2406,7 @@
     </message>
     <message>
         <source>New calibration data</source>
-        <translation>Novos dados de calibração</translation>
+        <translation>Novos dados</translation>
     </message>
     <message>
         <source>Offset [K]</source>
@@ -2495,7 +2495,7 @@
     </message>
     <message>
         <source>Custom</source>
-        <translation>Personalizada</translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>Min.</source>
@@ -2826,7 +2826,7 @@
     </message>
     <message>
         <source>Probe name</source>
-        <translation>Nome da sonda</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Int. resistor</source>
@@ -2842,7 +2842,7 @@
     </message>
     <message>
         <source>Probe type</source>
-        <translation>Tipo de sonda</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Yes</source>

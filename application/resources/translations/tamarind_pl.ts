@@ -220,11 +220,11 @@
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation>Czas stabilizacji [min]</translation>
+        <translation>Czas stab. [min]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation>Czas utrzymania [min]</translation>
+        <translation>Czas utrz. [min]</translation>
     </message>
     <message>
         <source>Reference channel</source>
@@ -271,11 +271,11 @@
     </message>
     <message>
         <source>Stability time [min]:</source>
-        <translation>Czas stabilizacji [min]:</translation>
+        <translation>Czas stab. [min]:</translation>
     </message>
     <message>
         <source>Hold time [min]:</source>
-        <translation>Czas utrzymania [min]:</translation>
+        <translation>Czas utrz. [min]:</translation>
     </message>
     <message>
         <source>Stability [K]:</source>
@@ -1384,7 +1384,7 @@
     <message>
         <source>Probe name</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation>Nazwa czujnika</translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>PT25</source>
@@ -1868,7 +1868,7 @@
     </message>
     <message>
         <source>Scan</source>
-        <translation>Skanowanie</translation>
+        <translation>Skan</translation>
     </message>
     <message>
         <source>Calibration</source>
@@ -2305,7 +2305,7 @@
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation>Czas utrzymania [min]</translation>
+        <translation>Czas utrz. [min]</translation>
     </message>
     <message>
         <source>Cal. points [°C]</source>
@@ -2325,7 +2325,7 @@
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation>Czas stabilizacji [min]</translation>
+        <translation>Czas stab. [min]</translation>
     </message>
     <message>
         <source>IP address</source>
@@ -2370,11 +2370,11 @@
     </message>
     <message>
         <source>select all</source>
-        <translation>zaznacz wszystko</translation>
+        <translation>wszystkie</translation>
     </message>
     <message>
         <source>deselect all</source>
-        <translation>odznacz wszystko</translation>
+        <translation>żadne</translation>
     </message>
     <message>
         <source>Current calibration data</source>
@@ -2507,7 +2507,7 @@
     </message>
     <message>
         <source>Scan</source>
-        <translation>Skanowanie</translation>
+        <translation>Skan</translation>
     </message>
     <message>
         <source>Calibration</source>
@@ -2746,7 +2746,7 @@
     </message>
     <message>
         <source>Standard conversion PRT</source>
-        <translation>Standardowa konwersja PRT</translation>
+        <translation>Std. konw. PRT</translation>
     </message>
     <message>
         <source>EN 60751</source>
@@ -2790,7 +2790,7 @@
     </message>
     <message>
         <source>Standard conversion TC</source>
-        <translation>Standardowa konwersja TC</translation>
+        <translation>Std. konw. TC</translation>
     </message>
     <message>
         <source>IEC 584</source>
@@ -2802,11 +2802,11 @@
     </message>
     <message>
         <source>Internal</source>
-        <translation>Wewnętrzna</translation>
+        <translation>Wewn.</translation>
     </message>
     <message>
         <source>External</source>
-        <translation>Zewnętrzna</translation>
+        <translation>Zewn.</translation>
     </message>
     <message>
         <source>Channel</source>
@@ -2826,7 +2826,7 @@
     </message>
     <message>
         <source>Probe name</source>
-        <translation>Nazwa czujnika</translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>Int. resistor</source>
@@ -2842,7 +2842,7 @@
     </message>
     <message>
         <source>Probe type</source>
-        <translation>Typ czujnika</translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -2880,7 +2880,7 @@
         <source>Standby
 current</source>
         <translation>Prąd
-spoczynkowy</translation>
+spocz.</translation>
     </message>
     <message>
         <source>On</source>
@@ -2968,7 +2968,7 @@ pomiarowy</translation>
     </message>
     <message>
         <source>Cold junction</source>
-        <translation>Spoina odniesienia</translation>
+        <translation>Spoina odn.</translation>
     </message>
     <message>
         <source>TC polynomial</source>
@@ -3072,7 +3072,7 @@ pomiarowy</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation>Range</translation>
+        <translation>Zakres</translation>
     </message>
     <message>
         <source>none</source>
@@ -3349,7 +3349,7 @@ pomiarowy</translation>
     </message>
     <message>
         <source>Apply update</source>
-        <translation>Zastosuj aktualizację</translation>
+        <translation>Aktualizuj</translation>
     </message>
     <message>
         <source>Minutes</source>

@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Resistance</source>
-        <translation>Сопротивление</translation>
+        <translation>Сопротивл.</translation>
     </message>
     <message>
         <source>Thermovoltage</source>
@@ -220,11 +220,11 @@
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation>Время стабилизации [min]</translation>
+        <translation>Время стаб. [min]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation>Время выдержки [min]</translation>
+        <translation>Выдержка [min]</translation>
     </message>
     <message>
         <source>Reference channel</source>
@@ -271,11 +271,11 @@
     </message>
     <message>
         <source>Stability time [min]:</source>
-        <translation>Время стабилизации [min]:</translation>
+        <translation>Время стаб. [min]:</translation>
     </message>
     <message>
         <source>Hold time [min]:</source>
-        <translation>Время выдержки [min]:</translation>
+        <translation>Выдержка [min]:</translation>
     </message>
     <message>
         <source>Stability [K]:</source>
@@ -2265,7 +2265,7 @@
     </message>
     <message>
         <source>Store</source>
-        <translation>Сохранить</translation>
+        <translation>Сохр.</translation>
     </message>
     <message>
         <source>New calibration routine</source>
@@ -2305,7 +2305,7 @@
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation>Время выдержки [min]</translation>
+        <translation>Выдержка [min]</translation>
     </message>
     <message>
         <source>Cal. points [°C]</source>
@@ -2325,7 +2325,7 @@
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation>Время стабилизации [min]</translation>
+        <translation>Время стаб. [min]</translation>
     </message>
     <message>
         <source>IP address</source>
@@ -2370,15 +2370,15 @@
     </message>
     <message>
         <source>select all</source>
-        <translation>выбрать все</translation>
+        <translation>все</translation>
     </message>
     <message>
         <source>deselect all</source>
-        <translation>снять все</translation>
+        <translation>снять</translation>
     </message>
     <message>
         <source>Current calibration data</source>
-        <translation>Текущие данные калибровки</translation>
+        <translation>Текущие данные</translation>
     </message>
     <message>
         <source>Offset</source>
@@ -2406,7 +2406,7 @@
     </message>
     <message>
         <source>New calibration data</source>
-        <translation>Новые данные калибровки</translation>
+        <translation>Новые данные</translation>
     </message>
     <message>
         <source>Offset [K]</source>
@@ -2674,11 +2674,11 @@
     </message>
     <message>
         <source>English (UK)</source>
-        <translation>Английский (UK)</translation>
+        <translation>Английский UK</translation>
     </message>
     <message>
         <source>English (USA)</source>
-        <translation>Английский (USA)</translation>
+        <translation>Английский USA</translation>
     </message>
     <message>
         <source>German</source>
@@ -2746,7 +2746,7 @@
     </message>
     <message>
         <source>Standard conversion PRT</source>
-        <translation>Стандартное преобр. PRT</translation>
+        <translation>Станд. преобр. PRT</translation>
     </message>
     <message>
         <source>EN 60751</source>
@@ -2762,7 +2762,7 @@
     </message>
     <message>
         <source>Wiring</source>
-        <translation>Схема подкл.</translation>
+        <translation>Подключ.</translation>
     </message>
     <message>
         <source>4-wire</source>
@@ -2774,7 +2774,7 @@
     </message>
     <message>
         <source>Std. conv. thermistor</source>
-        <translation>Станд. преобр. термистора</translation>
+        <translation>Преобр. термистора</translation>
     </message>
     <message>
         <source>None</source>
@@ -2790,7 +2790,7 @@
     </message>
     <message>
         <source>Standard conversion TC</source>
-        <translation>Стандартное преобр. TC</translation>
+        <translation>Станд. преобр. TC</translation>
     </message>
     <message>
         <source>IEC 584</source>
@@ -2802,11 +2802,11 @@
     </message>
     <message>
         <source>Internal</source>
-        <translation>Внутренняя</translation>
+        <translation>Внутр.</translation>
     </message>
     <message>
         <source>External</source>
-        <translation>Внешняя</translation>
+        <translation>Внешн.</translation>
     </message>
     <message>
         <source>Channel</source>
@@ -2814,7 +2814,7 @@
     </message>
     <message>
         <source>Default probe</source>
-        <translation>Датчик по умолчанию</translation>
+        <translation>Датчик по умолч.</translation>
     </message>
     <message>
         <source>Current</source>
@@ -2830,7 +2830,7 @@
     </message>
     <message>
         <source>Int. resistor</source>
-        <translation>Внутр. резистор</translation>
+        <translation>Внутр. рез.</translation>
     </message>
     <message>
         <source>T max. in °C</source>
@@ -2842,7 +2842,7 @@
     </message>
     <message>
         <source>Probe type</source>
-        <translation>Тип датчика</translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -2968,7 +2968,7 @@ current</source>
     </message>
     <message>
         <source>Cold junction</source>
-        <translation>Холодный спай</translation>
+        <translation>Хол. спай</translation>
     </message>
     <message>
         <source>TC polynomial</source>
@@ -3072,7 +3072,7 @@ current</source>
     </message>
     <message>
         <source>Range</source>
-        <translation>Range</translation>
+        <translation>Диапазон</translation>
     </message>
     <message>
         <source>none</source>
@@ -3092,7 +3092,7 @@ current</source>
     </message>
     <message>
         <source>Locked</source>
-        <translation>Заблокирован</translation>
+        <translation>Блок.</translation>
     </message>
     <message>
         <source>R min. in Ω</source>
@@ -3237,11 +3237,11 @@ current</source>
     </message>
     <message>
         <source>Standard probes</source>
-        <translation>Стандартные датчики</translation>
+        <translation>Станд. датчики</translation>
     </message>
     <message>
         <source>Stored probes</source>
-        <translation>Сохранённые датчики</translation>
+        <translation>Сохр. датчики</translation>
     </message>
     <message>
         <source>Select probe</source>
@@ -3333,7 +3333,7 @@ current</source>
     </message>
     <message>
         <source>User interface</source>
-        <translation>Интерфейс пользователя</translation>
+        <translation>Интерфейс</translation>
     </message>
     <message>
         <source>Current version:</source>
@@ -3349,7 +3349,7 @@ current</source>
     </message>
     <message>
         <source>Apply update</source>
-        <translation>Установить обновление</translation>
+        <translation>Обновить</translation>
     </message>
     <message>
         <source>Minutes</source>
@@ -3466,7 +3466,7 @@ current</source>
     </message>
     <message>
         <source>Next calibration</source>
-        <translation>Следующая калибровка</translation>
+        <translation>След. калибровка</translation>
     </message>
     <message>
         <source>10 kΩ ref.</source>

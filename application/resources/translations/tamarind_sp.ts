@@ -220,11 +220,11 @@
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation>Tiempo de estabilidad [min]</translation>
+        <translation>T. estab. [min]</translation>
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation>Tiempo de espera [min]</translation>
+        <translation>T. espera [min]</translation>
     </message>
     <message>
         <source>Reference channel</source>
@@ -271,11 +271,11 @@
     </message>
     <message>
         <source>Stability time [min]:</source>
-        <translation>Tiempo de estabilidad [min]:</translation>
+        <translation>T. estab. [min]:</translation>
     </message>
     <message>
         <source>Hold time [min]:</source>
-        <translation>Tiempo de espera [min]:</translation>
+        <translation>T. espera [min]:</translation>
     </message>
     <message>
         <source>Stability [K]:</source>
@@ -1384,7 +1384,7 @@
     <message>
         <source>Probe name</source>
         <extracomment>Probe export CSV file header</extracomment>
-        <translation>Nombre de sonda</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>PT25</source>
@@ -2305,7 +2305,7 @@
     </message>
     <message>
         <source>Hold time [min]</source>
-        <translation>Tiempo de espera [min]</translation>
+        <translation>T. espera [min]</translation>
     </message>
     <message>
         <source>Cal. points [°C]</source>
@@ -2325,7 +2325,7 @@
     </message>
     <message>
         <source>Stability time [min]</source>
-        <translation>Tiempo de estabilidad [min]</translation>
+        <translation>T. estab. [min]</translation>
     </message>
     <message>
         <source>IP address</source>
@@ -2370,15 +2370,15 @@
     </message>
     <message>
         <source>select all</source>
-        <translation>selecc. todo</translation>
+        <translation>todo</translation>
     </message>
     <message>
         <source>deselect all</source>
-        <translation>deselecc. todo</translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>Current calibration data</source>
-        <translation>Datos de calibración actuales</translation>
+        <translation>Datos actuales</translation>
     </message>
     <message>
         <source>Offset</source>
@@ -2406,7 +2406,7 @@
     </message>
     <message>
         <source>New calibration data</source>
-        <translation>Nuevos datos de calibración</translation>
+        <translation>Datos nuevos</translation>
     </message>
     <message>
         <source>Offset [K]</source>
@@ -2495,7 +2495,7 @@
     </message>
     <message>
         <source>Custom</source>
-        <translation>Personalizada</translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>Min.</source>
@@ -2746,7 +2746,7 @@
     </message>
     <message>
         <source>Standard conversion PRT</source>
-        <translation>Conversión estándar PRT</translation>
+        <translation>Conv. estándar PRT</translation>
     </message>
     <message>
         <source>EN 60751</source>
@@ -2790,7 +2790,7 @@
     </message>
     <message>
         <source>Standard conversion TC</source>
-        <translation>Conversión estándar TC</translation>
+        <translation>Conv. estándar TC</translation>
     </message>
     <message>
         <source>IEC 584</source>
@@ -2826,7 +2826,7 @@
     </message>
     <message>
         <source>Probe name</source>
-        <translation>Nombre de sonda</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Int. resistor</source>
@@ -2842,7 +2842,7 @@
     </message>
     <message>
         <source>Probe type</source>
-        <translation>Tipo de sonda</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -2907,8 +2907,8 @@ en reposo</translation>
     <message>
         <source>Excitation
 current</source>
-        <translation>Corriente de
-excitación</translation>
+        <translation>Corriente
+excit.</translation>
     </message>
     <message>
         <source>Conversion</source>
