@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSet>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -267,24 +266,6 @@ QString escaped(QString pText)
     return pText.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
 }
 
-// Widgets whose translated text is known not to fit yet, by language and separated by blanks, until the
-// catalogues are mended.
-const std::map<QString, const char*> KNOWN_OFFENDERS = {
-    {"de",
-     "BtnChanConf_SwitchBox_DeselectAll BtnFindFirmwareUpdate_UI RbGraphScale_Custom label_167 label_216 label_3"},
-    {"sp", "BtnChanConf_SwitchBox_DeselectAll LblKWC_Off LblPRT_ProbeName_30 RbGraphScale_Custom label_155 label_162 "
-           "label_165 label_174 label_216 label_217"},
-    {"fr", "BtnChanConf_SwitchBox_DeselectAll BtnDoFirmwareUpdate_UI BtnFindFirmwareUpdate_UI LblKWC_Off "
-           "LblReferenceNo_PRT RbGraphScale_Custom label_155 label_162 label_165 label_174 label_216 label_217"},
-    {"it", "BtnDoFirmwareUpdate_UI RbGraphScale_Custom label_216 label_217 label_3"},
-    {"pl", "BtnChanConf_SwitchBox_DeselectAll BtnChanConf_SwitchBox_SelectAll LblKWC_Off LblPRT_ProbeName_12 "
-           "LblPRT_ProbeName_29 LblPRT_ProbeName_30 LblPRT_ProbeName_31 label_216 label_217 label_3 label_5"},
-    {"ru", "BtnDoFirmwareUpdate_UI LblKWC_Off LblLang_english_usa LblPRT_ProbeName_12 LblPRT_ProbeName_29 "
-           "LblPRT_ProbeName_30 LblPRT_ProbeName_31 LblReferenceNo_PRT label_155 label_162 label_165 label_170 "
-           "label_174 label_216 label_217 label_25 label_3 label_5 label_9 lblSingleViewCorrCaption"},
-    {"pg", "BtnChanConf_SwitchBox_DeselectAll LblKWC_Off LblReferenceNo_PRT RbGraphScale_Custom label_155 label_162 "
-           "label_165 label_174 label_216 label_217"},
-};
 } // namespace
 
 // Every text of the form that the catalogue sets must fit the widget that shows it, in every language:
@@ -408,13 +389,7 @@ void tst_MainWindowTranslationFit::translatedTextsFit()
     switchTo(ltEnglishUK);
 
     QStringList offenders;
-    QStringList unexpected;
-    QSet<QString> offending;
     int compared = 0;
-    const auto listed = KNOWN_OFFENDERS.find(code);
-    const QStringList known = listed == KNOWN_OFFENDERS.end()
-                                  ? QStringList()
-                                  : QString::fromLatin1(listed->second).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const auto& entry : translated) {
         const auto source = mSource.find(entry.first);
         const TShownText& shown = entry.second;
@@ -438,16 +413,8 @@ void tst_MainWindowTranslationFit::translatedTextsFit()
                 QStringLiteral("has %1%2%3").arg(fit.available).arg(unit, fit.pushedOut ? PUSHED_OUT : QString())}
                 .join(QLatin1Char('\t'));
         offenders << line;
-        offending << shown.name;
-        if (!known.contains(shown.name))
-            unexpected << line;
-    }
-    for (const QString& name : known) {
-        if (!offending.contains(name))
-            qInfo("%s: %s fits now and can leave the known offenders", qPrintable(code), qPrintable(name));
     }
     offenders.sort();
-    unexpected.sort();
     // The walk reached the pages as in English, and the catalogue was there to change some of their texts.
     QVERIFY2(translated.size() == mSource.size(), qPrintable(QString::number(translated.size())));
     QVERIFY(compared > 0);
@@ -464,9 +431,9 @@ void tst_MainWindowTranslationFit::translatedTextsFit()
     }
     for (const QString& line : offenders)
         qInfo("%s: %s", qPrintable(code), qPrintable(line));
-    QVERIFY2(unexpected.isEmpty(),
-             qPrintable(QStringLiteral("%1 of %2 translated texts do not fit:\n").arg(unexpected.size()).arg(compared) +
-                        unexpected.join(QLatin1Char('\n'))));
+    QVERIFY2(offenders.isEmpty(),
+             qPrintable(QStringLiteral("%1 of %2 translated texts do not fit:\n").arg(offenders.size()).arg(compared) +
+                        offenders.join(QLatin1Char('\n'))));
 }
 
 TAMARIND_TEST_MAIN(tst_MainWindowTranslationFit)
