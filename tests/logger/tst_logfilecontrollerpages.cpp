@@ -72,12 +72,12 @@ private slots:
     void modeChoiceTakesEffectAtOnce();
     void durationDisplay_data();
     void durationDisplay();
-    void durationAllZeroKeepsThePageOpen();
     void intervalEntry_data();
     void intervalEntry();
     void savedStartTime_data();
     void savedStartTime();
-    void startTimePageWithoutPlannedStart();
+    void incompleteEntryKeepsThePageOpen_data();
+    void incompleteEntryKeepsThePageOpen();
     void settingsReadBack();
     void secondsToString_data();
     void secondsToString();
@@ -157,7 +157,6 @@ void tst_LogfileControllerPages::listShowsTheNewestFirstAndStartAddsARowAtTheTop
     QCOMPARE(logger.logfileNameByWidget(newRow), QStringLiteral("06122026_131253123"));
     QCOMPARE(mFixture->subMenu().mShownPage, ui().PageLogfile);
     QCOMPARE(mFixture->subMenu().mCaption, QStringLiteral("06122026_131253123"));
-    QCOMPARE(mFixture->subMenu().mType, smtViewer);
     QVERIFY(contentLabels().isEmpty());
     QCOMPARE(logger.logfiles().front(), QStringLiteral("06122026_131253123"));
 }
@@ -219,20 +218,15 @@ void tst_LogfileControllerPages::settingsRowOpensItsPage_data()
 {
     QTest::addColumn<QString>("row");
     QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("type");
     QTest::newRow("mode") << "BtnLogger_Mode"
-                          << "PageLoggerMode"
-                          << "Mode" << int(smtViewer);
+                          << "PageLoggerMode" << int(smtViewer);
     QTest::newRow("interval") << "BtnLogger_Interval"
-                              << "PageLogInterval"
-                              << "Interval" << int(smtEditor);
+                              << "PageLogInterval" << int(smtEditor);
     QTest::newRow("start time") << "BtnLogger_StartTime"
-                                << "PageLoggerStartTime"
-                                << "Start time" << int(smtEditor);
+                                << "PageLoggerStartTime" << int(smtEditor);
     QTest::newRow("duration") << "BtnLogger_Duration"
-                              << "PageLogDuration"
-                              << "Duration time" << int(smtEditor);
+                              << "PageLogDuration" << int(smtEditor);
 }
 
 // A settings row replaces an open content view, and the file is no longer selected.
@@ -240,7 +234,6 @@ void tst_LogfileControllerPages::settingsRowOpensItsPage()
 {
     QFETCH(QString, row);
     QFETCH(QString, page);
-    QFETCH(QString, caption);
     QFETCH(int, type);
     mFixture->putLogfile("01012026_080000000", logfileWithLines(1));
     TLogfileController& logger = build();
@@ -250,7 +243,6 @@ void tst_LogfileControllerPages::settingsRowOpensItsPage()
 
     QTest::mouseClick(mFixture->form().findChild<QWidget*>(row), Qt::LeftButton);
     QCOMPARE(mFixture->subMenu().mShownPage, mFixture->form().findChild<QWidget*>(page));
-    QCOMPARE(mFixture->subMenu().mCaption, caption);
     QCOMPARE(int(mFixture->subMenu().mType), type);
     logger.setButtons(true);
     QVERIFY(!ui().BtnLogger_Delete->isEnabled());
@@ -394,24 +386,6 @@ void tst_LogfileControllerPages::durationDisplay()
     QCOMPARE(TTamarindSettings::instance().value("logger", "duration", "<none>"), stored);
 }
 
-void tst_LogfileControllerPages::durationAllZeroKeepsThePageOpen()
-{
-    TLogfileController& logger = build();
-    QTest::mouseClick(ui().BtnLogger_Duration, Qt::LeftButton);
-    ui().BtnLog_DurationOn->setChecked(true);
-    for (QZELKDialogButton* button : {ui().BtnLog_DurationDays, ui().BtnLog_DurationHours, ui().BtnLog_DurationMinutes})
-        button->setText("00");
-    TMessageRecorder messages;
-    QVERIFY(!logger.storeClicked());
-    QCOMPARE(messages.texts(), QStringList{"Please enter a valid duration!"});
-    QCOMPARE(TTamarindSettings::instance().value("logger", "duration", "<none>"), QStringLiteral("<none>"));
-
-    ui().BtnLog_DurationHours->setText("01");
-    QVERIFY(logger.storeClicked());
-    QCOMPARE(logger.duration(), 3600);
-    QCOMPARE(TTamarindSettings::instance().value("logger", "duration"), QStringLiteral("3600"));
-}
-
 void tst_LogfileControllerPages::intervalEntry_data()
 {
     QTest::addColumn<QStringList>("keys");
@@ -484,23 +458,105 @@ void tst_LogfileControllerPages::savedStartTime()
     QCOMPARE(logger.plannedStartPoint().toString("dd.MM.yyyy hh:mm"), stored);
 }
 
-void tst_LogfileControllerPages::startTimePageWithoutPlannedStart()
+void tst_LogfileControllerPages::incompleteEntryKeepsThePageOpen_data()
 {
+    // The page's row, its On and Off choices, the widget of its fields and the fields.
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("on");
+    QTest::addColumn<QString>("off");
+    QTest::addColumn<QString>("fieldsWidget");
+    QTest::addColumn<QStringList>("fields");
+    // Entered first and refused with the message; then corrected and stored.
+    QTest::addColumn<QStringList>("entered");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("corrected");
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("rowLabel");
+    QTest::addColumn<QString>("shown");
+
+    const QStringList duration{"BtnLog_DurationDays", "BtnLog_DurationHours", "BtnLog_DurationMinutes"};
+    const QStringList start{"BtnLog_StartTime_DateVal1", "BtnLog_StartTime_DateVal2", "BtnLog_StartTime_DateYear",
+                            "BtnLog_StartTime_Hours", "BtnLog_StartTime_Minutes"};
+    QTest::newRow("duration of no minute")
+        << "BtnLogger_Duration"
+        << "BtnLog_DurationOn"
+        << "BtnLog_DurationOff"
+        << "WgtLogDuration" << duration << QStringList{"00", "00", "00"} << "Please enter a valid duration!"
+        << QStringList{"01", "02", "03"} << "duration"
+        << "93780"
+        << "LblLogger_Duration_Val"
+        << "01d02h03min";
+    QTest::newRow("start time without date and time") << "BtnLogger_StartTime"
+                                                      << "BtnLog_StartTime_On"
+                                                      << "BtnLog_StartTime_Off"
+                                                      << "WgtLogStartTime" << start << QStringList{"", "", "", "", ""}
+                                                      << "Please enter a valid date. Please enter a valid time."
+                                                      << QStringList{"24", "12", "2026", "18", "30"} << "start_time"
+                                                      << "24.12.2026 18:30"
+                                                      << "LblLogger_StartTime_Val"
+                                                      << "24/12/2026 18:30";
+    QTest::newRow("start time without year")
+        << "BtnLogger_StartTime"
+        << "BtnLog_StartTime_On"
+        << "BtnLog_StartTime_Off"
+        << "WgtLogStartTime" << start << QStringList{"24", "12", "", "18", "30"} << "Please enter a valid date."
+        << QStringList{"24", "12", "2026", "18", "30"} << "start_time"
+        << "24.12.2026 18:30"
+        << "LblLogger_StartTime_Val"
+        << "24/12/2026 18:30";
+    QTest::newRow("start time without minutes")
+        << "BtnLogger_StartTime"
+        << "BtnLog_StartTime_On"
+        << "BtnLog_StartTime_Off"
+        << "WgtLogStartTime" << start << QStringList{"24", "12", "2026", "18", ""} << "Please enter a valid time."
+        << QStringList{"24", "12", "2026", "18", "30"} << "start_time"
+        << "24.12.2026 18:30"
+        << "LblLogger_StartTime_Val"
+        << "24/12/2026 18:30";
+}
+
+// Nothing stored yet: the page opens switched off with empty fields. Switched on,
+// an incomplete entry is refused with its message and stores nothing.
+void tst_LogfileControllerPages::incompleteEntryKeepsThePageOpen()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, on);
+    QFETCH(QString, off);
+    QFETCH(QString, fieldsWidget);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, entered);
+    QFETCH(QString, message);
+    QFETCH(QStringList, corrected);
+    QFETCH(QString, setting);
+    QFETCH(QString, stored);
+    QFETCH(QString, rowLabel);
+    QFETCH(QString, shown);
+
     TLogfileController& logger = build();
+    QWidget& form = mFixture->form();
+    auto enter = [&](const QStringList& pTexts) {
+        for (int i = 0; i < fields.size(); ++i)
+            form.findChild<QZELKDialogButton*>(fields[i])->setText(pTexts[i]);
+    };
+    QTest::mouseClick(form.findChild<QWidget*>(page), Qt::LeftButton);
+    QVERIFY(form.findChild<QZELKContainerRadioButton*>(off)->isChecked());
+    QVERIFY(form.findChild<QWidget*>(fieldsWidget)->isHidden());
+    for (const QString& field : fields)
+        QVERIFY2(form.findChild<QZELKDialogButton*>(field)->text().isEmpty(), qPrintable(field));
+
+    QTest::mouseClick(form.findChild<QWidget*>(on), Qt::LeftButton);
+    QVERIFY(!form.findChild<QWidget*>(fieldsWidget)->isHidden());
+    enter(entered);
     TMessageRecorder messages;
-    QTest::mouseClick(ui().BtnLogger_StartTime, Qt::LeftButton);
-    QVERIFY(ui().BtnLog_StartTime_Off->isChecked());
-    QVERIFY(ui().BtnLog_StartTime_24h->isChecked());
-    QVERIFY(ui().WgtLogStartTime->isHidden());
-    QCOMPARE(ui().LblLoggerStart_DateFormat->text(), QStringLiteral("dd/mm/yyyy"));
-    for (QZELKDialogButton* button :
-         {ui().BtnLog_StartTime_DateVal1, ui().BtnLog_StartTime_DateVal2, ui().BtnLog_StartTime_DateYear,
-          ui().BtnLog_StartTime_Hours, ui().BtnLog_StartTime_Minutes})
-        QVERIFY(button->text().isEmpty());
-    // Switched on with empty fields: both messages, the page stays.
-    QTest::mouseClick(ui().BtnLog_StartTime_On, Qt::LeftButton);
     QVERIFY(!logger.storeClicked());
-    QCOMPARE(messages.texts(), QStringList{"Please enter a valid date. Please enter a valid time."});
+    QCOMPARE(messages.texts(), QStringList{message});
+    QCOMPARE(TTamarindSettings::instance().value("logger", setting, "<none>"), QStringLiteral("<none>"));
+
+    enter(corrected);
+    QVERIFY(logger.storeClicked());
+    QCOMPARE(TTamarindSettings::instance().value("logger", setting), stored);
+    QCOMPARE(form.findChild<QLabel*>(rowLabel)->text(), shown);
 }
 
 // Stored settings come back at the next start of the instrument.
