@@ -79,8 +79,8 @@ private slots:
     void durationEndsAtTheFirstReadAfterIt();
     void headerStartTime_data();
     void headerStartTime();
-    void headerWithoutAssignedProbes();
-    void headerListsAssignedProbesAndSmartProbes();
+    void headerProbeBlocks_data();
+    void headerProbeBlocks();
     void dataLine_data();
     void dataLine();
     void restartEndsTheRunningLogFirst();
@@ -243,57 +243,82 @@ void tst_LogfileController::headerStartTime()
     QVERIFY2(mFixture->content(onlyLogfile()).contains(startTime), mFixture->content(onlyLogfile()).constData());
 }
 
-void tst_LogfileController::headerWithoutAssignedProbes()
+void tst_LogfileController::headerProbeBlocks_data()
 {
-    QCOMPARE(build().startLogger(), TLogfileController::lsrSuccess);
-    const QByteArray content = mFixture->content(onlyLogfile());
-    const QList<QByteArray> lines = content.split('\n');
-    QCOMPARE(lines.value(0), QByteArray("ZTM8800\r"));
-    QCOMPARE(lines.value(1), QByteArray("Serial number: SN-4711\r"));
-    QCOMPARE(lines.value(2), QByteArray("PRT probes:\r"));
-    QVERIFY(lines.value(3).startsWith("Probe name;Channel;Is reference;T min.;T max.;Last calibration;Wiring;"));
-    QCOMPARE(lines.value(4), QByteArray("Thermocouple probes:\r"));
-    QVERIFY(lines.value(5).startsWith("Probe name;Channel;Is reference;T min.;T max.;Last calibration;"
-                                      "Thermocouple type;"));
-    QCOMPARE(lines.value(6), QByteArray("Thermistor probes:\r"));
-    QCOMPARE(lines.value(7), QByteArray("Probe name;Channel;Is reference;T min.;T max.;Last calibration;Conversion;"
-                                        "SH coefficient A;SH coefficient B;SH coefficient C;"
-                                        "Polynomial coefficient C0;Polynomial coefficient C1;"
-                                        "Polynomial coefficient C2;Polynomial coefficient C3\r"));
+    QTest::addColumn<bool>("probes");
+    // Each line of the file starts so; the file holds these lines and no more.
+    QTest::addColumn<QList<QByteArray>>("lines");
+
+    const QByteArray prtColumns = "Probe name;Channel;Is reference;T min.;T max.;Last calibration;Wiring;";
+    const QByteArray tcColumns = "Probe name;Channel;Is reference;T min.;T max.;Last calibration;Thermocouple type;";
+    const QByteArray thermistorColumns =
+        "Probe name;Channel;Is reference;T min.;T max.;Last calibration;Conversion;"
+        "SH coefficient A;SH coefficient B;SH coefficient C;"
+        "Polynomial coefficient C0;Polynomial coefficient C1;Polynomial coefficient C2;Polynomial coefficient C3\r";
+    const QByteArray dataColumns = "Date;Time;Channel;Temperature value;Unit;Raw value;Unit;"
+                                   "Temperature difference;Unit;Raw value difference;Unit\r";
     // No SMART probe on the board: no block of its own.
-    QCOMPARE(lines.value(8), QByteArray("Start time: 06/12/2026 13:12:53\r"));
-    QCOMPARE(lines.value(9), QByteArray("\r"));
-    QCOMPARE(lines.value(10), QByteArray("Date;Time;Channel;Temperature value;Unit;Raw value;Unit;"
-                                         "Temperature difference;Unit;Raw value difference;Unit\r"));
-    QCOMPARE(lines.size(), 12);
-    QCOMPARE(lines.value(11), QByteArray());
+    QTest::newRow("no probe assigned") << false
+                                       << QList<QByteArray>{"ZTM8800\r",
+                                                            "Serial number: SN-4711\r",
+                                                            "PRT probes:\r",
+                                                            prtColumns,
+                                                            "Thermocouple probes:\r",
+                                                            tcColumns,
+                                                            "Thermistor probes:\r",
+                                                            thermistorColumns,
+                                                            "Start time: 06/12/2026 13:12:53\r",
+                                                            "\r",
+                                                            dataColumns,
+                                                            ""};
+    QTest::newRow("a custom probe assigned and a SMART probe on the board")
+        << true
+        << QList<QByteArray>{"ZTM8800\r",
+                             "Serial number: ",
+                             "PRT probes:\r",
+                             prtColumns,
+                             "Pt100;1;yes;-200;850;;4-wire;",
+                             "Thermocouple probes:\r",
+                             tcColumns,
+                             "Thermistor probes:\r",
+                             thermistorColumns,
+                             "SMART probes:\r",
+                             "Probe name;Channel;",
+                             "SPRT100-4711;",
+                             "Start time: 06/12/2026 13:12:53\r",
+                             "\r",
+                             dataColumns,
+                             ""};
 }
 
 // An assigned custom probe has its line in its block; a SMART probe on the board adds a block of its own.
-void tst_LogfileController::headerListsAssignedProbesAndSmartProbes()
+void tst_LogfileController::headerProbeBlocks()
 {
-    QVERIFY(identifyBoardAs(mFixture->board(), ZTM8800));
-    QVERIFY(mFixture->board().board().plugSmartProbe(2, TSimulatedSmartProbe::callendarVanDusenPt100()));
-    TLogfileController& logger = build(true);
-    QString error;
-    QVERIFY2(mFixture->probes().newProbeCreated(nullptr, prtProbe(true), error), qPrintable(error));
-    TAbstractProbe* stored = nullptr;
-    for (const auto& probe : mFixture->probes().customProbes())
-        stored = probe.second.get();
-    QVERIFY(stored);
-    QVERIFY(mFixture->probes().assignProbeToChannel(stored, mFixture->controller().physical_channel(1), false, false));
+    QFETCH(bool, probes);
+    QFETCH(QList<QByteArray>, lines);
+
+    if (probes) {
+        QVERIFY(identifyBoardAs(mFixture->board(), ZTM8800));
+        QVERIFY(mFixture->board().board().plugSmartProbe(2, TSimulatedSmartProbe::callendarVanDusenPt100()));
+    }
+    TLogfileController& logger = build(probes);
+    if (probes) {
+        QString error;
+        QVERIFY2(mFixture->probes().newProbeCreated(nullptr, prtProbe(true), error), qPrintable(error));
+        TAbstractProbe* stored = nullptr;
+        for (const auto& probe : mFixture->probes().customProbes())
+            stored = probe.second.get();
+        QVERIFY(stored);
+        QVERIFY(
+            mFixture->probes().assignProbeToChannel(stored, mFixture->controller().physical_channel(1), false, false));
+    }
 
     QCOMPARE(logger.startLogger(), TLogfileController::lsrSuccess);
-    const QList<QByteArray> lines = mFixture->content(onlyLogfile()).split('\n');
-    QCOMPARE(lines.value(2), QByteArray("PRT probes:\r"));
-    QVERIFY(lines.value(3).startsWith("Probe name;Channel;"));
-    QVERIFY2(lines.value(4).startsWith("Pt100;1;yes;-200;850;;4-wire;"), lines.value(4).constData());
-    QCOMPARE(lines.value(5), QByteArray("Thermocouple probes:\r"));
-    QCOMPARE(lines.value(7), QByteArray("Thermistor probes:\r"));
-    QCOMPARE(lines.value(9), QByteArray("SMART probes:\r"));
-    QVERIFY(lines.value(10).startsWith("Probe name;Channel;"));
-    QVERIFY2(lines.value(11).startsWith("SPRT100-4711;"), lines.value(11).constData());
-    QVERIFY(lines.value(12).startsWith("Start time: "));
+    const QList<QByteArray> written = mFixture->content(onlyLogfile()).split('\n');
+    for (int i = 0; i < lines.size(); ++i)
+        QVERIFY2(written.value(i).startsWith(lines.at(i)),
+                 qPrintable(QStringLiteral("line %1: %2").arg(i).arg(QString::fromUtf8(written.value(i)))));
+    QCOMPARE(written.size(), lines.size());
     mFixture->controller().physical_channel(1)->assignProbe(nullptr);
 }
 
