@@ -213,6 +213,7 @@ void tst_TamarindClock::dateString()
 
     setFormats(tf24h, static_cast<EnDateFormat>(format));
     QCOMPARE(TTamarindClock::instance().getDateString(dateTime), text);
+    QCOMPARE(TTamarindClock::instance().getDateString(dateTime.date()), text);
 }
 
 void tst_TamarindClock::fileStamp_data()

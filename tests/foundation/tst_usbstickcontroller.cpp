@@ -6,12 +6,10 @@
 #include "usbstickcontroller.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
-#include <QPushButton>
 #include <QTimer>
 
 #include <memory>
@@ -48,7 +46,6 @@ private:
     static QString stickFile(const QString& pPathOnStick);
     static QByteArray readHostFile(const QString& pHostPath);
     // Answers the first modal dialog that has the widget, and notes what its text label said.
-    void answerDialogWith(const QString& pButton, std::shared_ptr<QString> oText);
 };
 
 namespace
@@ -91,31 +88,6 @@ QByteArray tst_USBStickController::readHostFile(const QString& pHostPath)
 {
     QFile file(pHostPath);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void tst_USBStickController::answerDialogWith(const QString& pButton, std::shared_ptr<QString> oText)
-{
-    // The progress dialog is modal too while files are copied; wait for the one that has the button shown.
-    auto* poll = new QTimer(this);
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    connect(poll, &QTimer::timeout, poll, [poll, clock, pButton, oText]() {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* button = modal ? modal->findChild<QPushButton*>(pButton) : nullptr;
-        if (!button || !button->isVisible()) {
-            if (clock->elapsed() > 5000) {
-                poll->stop();
-                qWarning("no dialog with %s appeared", qPrintable(pButton));
-            }
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        if (auto* text = modal->findChild<QLabel*>("LblText"))
-            *oText = text->text();
-        QTest::mouseClick(button, Qt::LeftButton);
-    });
-    poll->start(5);
 }
 
 void tst_USBStickController::udevStickPresentAtStartUpIsLinkedAndMounted()
@@ -175,7 +147,7 @@ void tst_USBStickController::udevEject()
     QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
     auto message = std::make_shared<QString>();
     if (showMessage)
-        answerDialogWith("BtnOK", message);
+        TModalAnswer::clickWhenShown("BtnOK", message);
     udev().eject(showMessage);
 
     QCOMPARE(TTestEnvironment::recordedCommands(),
@@ -233,7 +205,7 @@ void tst_USBStickController::manualEject()
     TTestEnvironment::clearRecordedCommands();
 
     auto message = std::make_shared<QString>();
-    answerDialogWith("BtnOK", message);
+    TModalAnswer::clickWhenShown("BtnOK", message);
     manual().eject(true);
     QCOMPARE(TTestEnvironment::recordedCommands(), (QStringList{"umount /media/usb", "eject /dev/sda1"}));
     QCOMPARE(*message, REMOVE_MESSAGE);
@@ -345,7 +317,7 @@ void tst_USBStickController::failedCopyWritesNoChecksumAndIsReported()
     QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
 
     auto message = std::make_shared<QString>();
-    answerDialogWith("BtnOK", message);
+    TModalAnswer::clickWhenShown("BtnOK", message);
     const std::map<QString, QString> files{{"a-missing.log", "a.log"}, {"b.log", "b.log"}, {"c.log", "c.log"}};
     QVERIFY(!udev().copyFiles("/home/Logfiles", "Logfiles", files, true, false));
 
@@ -383,7 +355,7 @@ void tst_USBStickController::emptyCopyShowsProgressAndCompletion()
 {
     QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
     auto text = std::make_shared<QString>();
-    answerDialogWith("BtnDownloadComplete", text);
+    TModalAnswer::clickWhenShown("BtnDownloadComplete", text);
     QVERIFY(udev().copyFiles("/home/Logfiles", "Logfiles", zelk::vector<QString>()));
     QVERIFY(QDir(stickFile("ZTM8800/Logfiles")).exists());
 }

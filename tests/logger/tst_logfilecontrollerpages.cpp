@@ -16,11 +16,8 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -47,30 +44,6 @@ QByteArray logfileWithLines(int pCount)
     for (int n = 1; n <= pCount; ++n)
         content += dataLine(n);
     return content;
-}
-
-// Presses the button in the dialog that shows it, once it shows it: the copy
-// progress dialog is modal already while it copies, with its button hidden.
-void pressWhenShown(const QString& pButton)
-{
-    auto* poll = new QTimer(qApp);
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, pButton]() {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* button = modal ? modal->findChild<QPushButton*>(pButton) : nullptr;
-        if (!button || !button->isVisible()) {
-            if (clock->elapsed() > 5000) {
-                poll->stop();
-                qWarning("no dialog with %s appeared", qPrintable(pButton));
-            }
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        QTest::mouseClick(button, Qt::LeftButton);
-    });
-    poll->start(5);
 }
 } // namespace
 
@@ -322,7 +295,7 @@ void tst_LogfileControllerPages::downloadAfterReturnTakesTheSelectedFile()
     logger.setButtons(true);
     QVERIFY(ui().BtnLogger_Download->isEnabled());
 
-    pressWhenShown(QStringLiteral("BtnDownloadComplete"));
+    TModalAnswer::clickWhenShown(QStringLiteral("BtnDownloadComplete"));
     QTest::mouseClick(ui().BtnLogger_Download, Qt::LeftButton);
 
     QDirIterator found(TSimulatedUSBStick::mediumDirectory(), {"01012026_080000000.log"}, QDir::Files,

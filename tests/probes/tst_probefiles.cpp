@@ -1,4 +1,5 @@
 #include "decimaldisplaycontroller.h"
+#include "messagerecorder.h"
 #include "probe.h"
 #include "probecontroller.h"
 #include "probecontrollerfixture.h"
@@ -11,11 +12,9 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QLabel>
 #include <QRegularExpression>
 #include <QSharedPointer>
 #include <QTextCodec>
-#include <QTimer>
 
 #include <limits>
 
@@ -43,18 +42,9 @@ QStringList zeros(int pCount)
 // Runs the action and returns the texts of the messages it showed, pressing OK on each.
 QStringList messagesShownBy(const std::function<void()>& pAction)
 {
-    QStringList texts;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&texts]() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || !modal->findChild<QLabel*>("LblText"))
-            return;
-        texts << modal->findChild<QLabel*>("LblText")->text();
-        QTest::mouseClick(modal->findChild<QWidget*>("BtnOK"), Qt::LeftButton);
-    });
-    poll.start(5);
+    const TMessageRecorder messages;
     pAction();
-    return texts;
+    return messages.texts();
 }
 
 // The files below a host directory whose names match, relative to it.

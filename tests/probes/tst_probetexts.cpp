@@ -1,13 +1,11 @@
 #include "decimaldisplaycontroller.h"
 #include "instrumentinfo.h"
+#include "messagerecorder.h"
 #include "probe.h"
 #include "simulatedboardlink.h"
 #include "testidentity.h"
 #include "testprobes.h"
 #include "testsupport.h"
-
-#include <QLabel>
-#include <QTimer>
 
 #include <limits>
 
@@ -32,18 +30,9 @@ QString lines(const QStringList& pLines)
 // pressing its OK key; a null text when no message came up.
 QString messageShownBy(const std::function<void()>& pAction)
 {
-    QString text;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&text]() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        text = modal->findChild<QLabel*>("LblText")->text();
-        QTest::mouseClick(modal->findChild<QWidget*>("BtnOK"), Qt::LeftButton);
-    });
-    poll.start(5);
+    const TMessageRecorder messages;
     pAction();
-    return text;
+    return messages.texts().isEmpty() ? QString() : messages.texts().last();
 }
 } // namespace
 

@@ -7,7 +7,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -111,6 +113,31 @@ void TModalAnswer::clickInNextModal(const QString& pButtonObjectName, int pTimeo
             QTest::mouseClick(button, Qt::LeftButton);
         },
         pTimeoutMs);
+}
+
+void TModalAnswer::clickWhenShown(const QString& pButtonObjectName, std::shared_ptr<QString> oText, int pTimeoutMs)
+{
+    auto* poll = new QTimer(qApp);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, pButtonObjectName, oText, pTimeoutMs]() {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* button = modal ? modal->findChild<QPushButton*>(pButtonObjectName) : nullptr;
+        if (!button || !button->isVisible()) {
+            if (clock->elapsed() > pTimeoutMs) {
+                poll->stop();
+                qWarning("TModalAnswer: no dialog with %s appeared", qPrintable(pButtonObjectName));
+            }
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        auto* text = modal->findChild<QLabel*>(QStringLiteral("LblText"));
+        if (oText && text)
+            *oText = text->text();
+        QTest::mouseClick(button, Qt::LeftButton);
+    });
+    poll->start(5);
 }
 
 QString buildDirectory()

@@ -2,10 +2,11 @@
 
 #include <QApplication>
 #include <QStringList>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -41,6 +42,11 @@ public:
     static void onNextModal(std::function<void(QWidget*)> pAction, int pTimeoutMs = 5000);
     // Presses and releases the child widget with the object name in the next modal dialog.
     static void clickInNextModal(const QString& pButtonObjectName, int pTimeoutMs = 5000);
+    // Presses the button in the modal dialog once that dialog shows it (the
+    // copy progress dialog is modal already while it copies, with its button
+    // hidden); the dialog's message text goes to oText when one is given.
+    static void clickWhenShown(const QString& pButtonObjectName, std::shared_ptr<QString> oText = {},
+                               int pTimeoutMs = 5000);
 };
 
 #define TAMARIND_TEST_MAIN(TestObject)                                                                                 \

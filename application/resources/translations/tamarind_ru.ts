@@ -1872,7 +1872,7 @@
     </message>
     <message>
         <source>Calibration</source>
-        <translation>Калибр.</translation>
+        <translation>Калибровка</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -2511,7 +2511,7 @@
     </message>
     <message>
         <source>Calibration</source>
-        <translation>Калибр.</translation>
+        <translation>Калибровка</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -2650,7 +2650,7 @@
     </message>
     <message>
         <source>Logger</source>
-        <translation>Регистр.</translation>
+        <translation>Регистратор</translation>
     </message>
     <message>
         <source>Service</source>

@@ -58,9 +58,14 @@ QString TTamarindClock::getTimeString(const QDateTime& pDateTime, bool pWithSeco
 
 QString TTamarindClock::getDateString(const QDateTime& pDateTime) const
 {
-    if (!pDateTime.isValid())
+    return pDateTime.isValid() ? getDateString(pDateTime.date()) : QString();
+}
+
+QString TTamarindClock::getDateString(const QDate& pDate) const
+{
+    if (!pDate.isValid())
         return QString();
-    return pDateTime.toString(mDateFormat == dfMMDDYYYY ? QStringLiteral("MM/dd/yyyy") : QStringLiteral("dd/MM/yyyy"));
+    return pDate.toString(mDateFormat == dfMMDDYYYY ? QStringLiteral("MM/dd/yyyy") : QStringLiteral("dd/MM/yyyy"));
 }
 
 QString TTamarindClock::getDateTimeFileName(const QDateTime& pDateTime) const

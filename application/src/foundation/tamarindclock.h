@@ -34,8 +34,9 @@ public:
     EnDateFormat dateFormat() const { return mDateFormat; }
 
     QString getTimeString(const QDateTime& pDateTime, bool pWithSeconds) const;
-    // Empty for an invalid date-time.
+    // Empty for an invalid date-time or date.
     QString getDateString(const QDateTime& pDateTime) const;
+    QString getDateString(const QDate& pDate) const;
     // Eight date digits, "_", nine digits of time down to milliseconds, and
     // "am" or "pm" in 12-hour mode.
     QString getDateTimeFileName(const QDateTime& pDateTime) const;

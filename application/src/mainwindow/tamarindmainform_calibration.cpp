@@ -67,7 +67,7 @@ const TTwoPointItemRow TWO_POINT_ITEMS[] = {
 
 QString dateText(const QDate& pDate)
 {
-    return pDate.isValid() ? TTamarindClock::instance().getDateString(pDate.startOfDay()) : QString();
+    return TTamarindClock::instance().getDateString(pDate);
 }
 
 QString scientific(double pValue)

@@ -12,19 +12,12 @@
 
 #include <iterator>
 
-namespace
-{
-QString dateText(const QDate& pDate)
-{
-    return TTamarindClock::instance().getDateString(QDateTime(pDate, QTime(0, 0)));
-}
-} // namespace
-
 void TTamarindMainForm::updateInfoScreen()
 {
     TInstrumentInfo* instrument = TInstrumentInfo::instance();
     ui->LblInfo_InstrumentSerialNumber->setText(instrument->instrumentSerialNumber());
-    ui->LblInfo_InstrumentManufacturingDate->setText(dateText(instrument->instrumentManufacturingDate()));
+    ui->LblInfo_InstrumentManufacturingDate->setText(
+        TTamarindClock::instance().getDateString(instrument->instrumentManufacturingDate()));
     ui->LblInfo_UISerialNumber->setText(instrument->frontEndSerialNumber());
     ui->LblInfo_UIVersion->setText(instrument->frontEndFirmwareVersion());
     ui->LblInfo_OSVersion->setText(TOSVersion::instance().toString());
@@ -64,5 +57,6 @@ void TTamarindMainForm::updateSwitchBoxInfo(const TAbstractSwitchBox& pSwitchBox
 {
     pLblType->setText(pSwitchBox.switchBoxTypeAsText());
     pLblSerialNumber->setText(pSwitchBox.serialNumber() + QStringLiteral(" (") +
-                              dateText(pSwitchBox.manufacturingDate()) + QLatin1Char(')'));
+                              TTamarindClock::instance().getDateString(pSwitchBox.manufacturingDate()) +
+                              QLatin1Char(')'));
 }

@@ -53,6 +53,8 @@ public:
     // The board's own inputs.
     static constexpr qint16 MIN_CHANNEL_ZTM8800 = 1;
     static constexpr qint16 MAX_CHANNEL_ZTM8800 = 4;
+    // The thermocouple expansion port, held outside the channel map.
+    static constexpr int EXPANSION_PORT_CHANNEL = 6;
     static constexpr qint16 SWITCHBOX_FIRST_CHANNEL = 16;
     static constexpr qint16 SWITCHBOX_MAX_CHANNELS = 16;
 

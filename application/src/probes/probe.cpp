@@ -25,7 +25,7 @@ const QString LINE_END = QStringLiteral("\r\n");
 
 QString dateText(const QDate& pDate)
 {
-    return TTamarindClock::instance().getDateString(pDate.startOfDay());
+    return TTamarindClock::instance().getDateString(pDate);
 }
 
 QString fixed(double pValue, int pDecimals)

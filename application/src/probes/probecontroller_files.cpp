@@ -228,14 +228,9 @@ void TProbeController::generateProbeCSVLists(const zelk::vector<TAbstractProbe*>
     for (TAbstractProbe* probe : pProbes) {
         if (!probe)
             continue;
-        QStringList cells{probe->probeName(),
-                          channelCaption(probe->channelNumber()),
-                          yesNo(probe->isReference()),
-                          double2str(probe->Tmin()),
-                          double2str(probe->Tmax()),
-                          probe->lastCalDate().isValid()
-                              ? TTamarindClock::instance().getDateString(probe->lastCalDate().startOfDay())
-                              : QString()};
+        QStringList cells{probe->probeName(),          channelCaption(probe->channelNumber()),
+                          yesNo(probe->isReference()), double2str(probe->Tmin()),
+                          double2str(probe->Tmax()),   TTamarindClock::instance().getDateString(probe->lastCalDate())};
 
         if (const auto* prt = qobject_cast<const TPRTProbe*>(probe)) {
             cells << (prt->wiring() == w3wire ? tr("3-wire") : tr("4-wire"));

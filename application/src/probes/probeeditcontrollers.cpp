@@ -98,7 +98,7 @@ void TProbeEditController::dateToLabel(QLabel& pLabel, const QDate& pDate)
         clearLabel(pLabel);
         return;
     }
-    pLabel.setText(TTamarindClock::instance().getDateString(QDateTime(pDate, QTime(0, 0))));
+    pLabel.setText(TTamarindClock::instance().getDateString(pDate));
     pLabel.setToolTip(pDate.toString(CAL_DATE_FORMAT));
 }
 

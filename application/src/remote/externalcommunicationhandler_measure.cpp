@@ -21,7 +21,6 @@ constexpr int MAX_SETTLE_SECONDS = 600;
 // A scanned channel that gives no reading for longer than this is reported
 // unavailable and the scan goes on with the next one.
 constexpr int SCAN_READ_LIMIT_SECONDS = 14;
-constexpr int THERMOCOUPLE_EXPANSION_CHANNEL = 6;
 } // namespace
 
 TExternalCommunicationHandler::TScanClock TExternalCommunicationHandler::systemScanClock()
@@ -181,7 +180,7 @@ void TExternalCommunicationHandler::selectChannel(const TSCPICommand& pCommand)
         return;
     }
     TPhysicalChannel* channel = nullptr;
-    if (number == THERMOCOUPLE_EXPANSION_CHANNEL) {
+    if (number == TChannelController::EXPANSION_PORT_CHANNEL) {
         if (!assertAuthLevel(AUTH_LEVEL_PRODUCTION))
             return;
         channel = mChannelController ? mChannelController->tcExpansionPortChannel() : nullptr;

@@ -51,15 +51,12 @@ TOneChannelViewController::TOneChannelViewController(
     mPosition.mStylesheetInfoBar = pStylesheetInfoBar;
     setChannel(mChannelController->measuredChannel());
 
-    connect(mBtnDecResolution, &QZELKPushButton::clicked, this, &TOneChannelViewController::decreaseResolution);
-    connect(mBtnIncResolution, &QZELKPushButton::clicked, this, &TOneChannelViewController::increaseResolution);
-    connect(mBtnClearPeak, &QZELKPushButton::clicked, this, &TOneChannelViewController::clearPeakValues);
-    connect(pBtnFreeze, &QZELKPushButton::clicked, this, &TOneChannelViewController::toggleFreeze);
-    connect(pBtnUnit, &QZELKPushButton::clicked, this, &TOneChannelViewController::selectUnit);
-    connect(pBtnChannel, &QZELKPushButton::clicked, this, &TOneChannelViewController::selectMeasuredChannel);
-    connect(pBtnProbe, &QZELKPushButton::pressed, this, &TOneChannelViewController::onProbeBtnPressed);
-    connect(pBtnProbe, &QZELKPushButton::released, this, &TOneChannelViewController::onProbeButtonReleased);
-    connect(pBtnRoot2, &QZELKPushButton::clicked, this, &TOneChannelViewController::onToggleRoot2);
+    using T = TOneChannelViewController;
+    connect(mBtnDecResolution, &QZELKPushButton::clicked, this, &T::decreaseResolution);
+    connect(mBtnIncResolution, &QZELKPushButton::clicked, this, &T::increaseResolution);
+    connect(mBtnClearPeak, &QZELKPushButton::clicked, this, &T::clearPeakValues);
+    connectPositionButtons<T>(mPosition, &T::toggleFreeze, &T::selectUnit, &T::selectMeasuredChannel,
+                              &T::onProbeBtnPressed, &T::onToggleRoot2);
 }
 
 void TOneChannelViewController::setChannel(TAbstractChannel* pChannel)
@@ -283,19 +280,13 @@ TTwoChannelViewController::TTwoChannelViewController(
     connect(mBtnDecResolution, &QZELKPushButton::clicked, this, &T::decreaseResolution);
     connect(mBtnIncResolution, &QZELKPushButton::clicked, this, &T::increaseResolution);
     connect(mBtnClearPeak, &QZELKPushButton::clicked, this, &T::clearPeakValues);
-    connect(pBtnFreeze_ChannelTop, &QZELKPushButton::clicked, this, &T::toggleFreeze_ChannelTop);
-    connect(pBtnFreeze_ChannelBottom, &QZELKPushButton::clicked, this, &T::toggleFreeze_ChannelBottom);
-    connect(pBtnUnit_ChannelTop, &QZELKPushButton::clicked, this, &T::selectUnit_ChannelTop);
-    connect(pBtnUnit_ChannelBottom, &QZELKPushButton::clicked, this, &T::selectUnit_ChannelBottom);
-    connect(pBtnChannel_ChannelTop, &QZELKPushButton::clicked, this, &T::selectChannel_ChannelTop);
-    connect(pBtnChannel_ChannelBottom, &QZELKPushButton::clicked, this, &T::selectChannel_ChannelBottom);
-    connect(pBtnRoot2_ChannelTop, &QZELKPushButton::clicked, this, &T::toggleRoot2_ChannelTop);
-    connect(pBtnRoot2_ChannelBottom, &QZELKPushButton::clicked, this, &T::toggleRoot2_ChannelBottom);
     connect(mBtnDiffUnit, &QZELKPushButton::clicked, this, &T::selectDiffUnit);
-    connect(pBtnProbe_ChannelTop, &QZELKPushButton::pressed, this, &T::onProbeBtnPressed_ChannelTop);
-    connect(pBtnProbe_ChannelBottom, &QZELKPushButton::pressed, this, &T::onProbeBtnPressed_ChannelBottom);
-    connect(pBtnProbe_ChannelTop, &QZELKPushButton::released, this, &T::onProbeButtonReleased);
-    connect(pBtnProbe_ChannelBottom, &QZELKPushButton::released, this, &T::onProbeButtonReleased);
+    connectPositionButtons<T>(mTop, &T::toggleFreeze_ChannelTop, &T::selectUnit_ChannelTop,
+                              &T::selectChannel_ChannelTop, &T::onProbeBtnPressed_ChannelTop,
+                              &T::toggleRoot2_ChannelTop);
+    connectPositionButtons<T>(mBottom, &T::toggleFreeze_ChannelBottom, &T::selectUnit_ChannelBottom,
+                              &T::selectChannel_ChannelBottom, &T::onProbeBtnPressed_ChannelBottom,
+                              &T::toggleRoot2_ChannelBottom);
 
     // Until a channel is measured both places are dimmed.
     pWgtChannelTop->setGraphicsEffect(createOpacityEffect());
