@@ -87,3 +87,11 @@ bool TFileSystemSync::copyReplacing(const QString& pSource, const QString& pPath
     QFile::remove(writtenFile);
     return false;
 }
+
+bool TFileSystemSync::removeFile(const QString& pPath)
+{
+    QFile file(pPath);
+    const bool gone = file.remove() || !file.exists();
+    sync(file);
+    return gone;
+}

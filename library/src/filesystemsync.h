@@ -30,4 +30,8 @@ public:
     // writeReplacing with the content of the file at the host path pSource:
     // the copy is complete on the medium before it takes the old file's place.
     static bool copyReplacing(const QString& pSource, const QString& pPath);
+    // Removes the file at the host path pPath and syncs its directory, so
+    // that the file does not come back after a power cut. True when no file
+    // of that name is left (a missing one included).
+    static bool removeFile(const QString& pPath);
 };

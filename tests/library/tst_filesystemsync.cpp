@@ -14,6 +14,8 @@ private slots:
     void sync();
     void copyReplacing_data();
     void copyReplacing();
+    void removeFile_data();
+    void removeFile();
 };
 
 void tst_FileSystemSync::sync_data()
@@ -87,6 +89,33 @@ void tst_FileSystemSync::copyReplacing()
              source);
     QCOMPARE(TTestEnvironment::readDeviceFile(target), result);
     QVERIFY(!QFileInfo::exists(TTestEnvironment::root() + target + QStringLiteral(".new")));
+}
+
+void tst_FileSystemSync::removeFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("gone");
+
+    QTest::newRow("a file") << "file" << true;
+    QTest::newRow("no file of that name") << "none" << true;
+    QTest::newRow("a directory of that name stays") << "directory" << false;
+}
+
+void tst_FileSystemSync::removeFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, gone);
+
+    const QString path = TTestEnvironment::root() + QStringLiteral("/etc/pointercal");
+    QFile::remove(path);
+    QDir(path).removeRecursively();
+    if (kind == QLatin1String("file"))
+        QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/etc/pointercal"), "1 2 3\n"));
+    else if (kind == QLatin1String("directory"))
+        QVERIFY(QDir().mkpath(path));
+
+    QCOMPARE(TFileSystemSync::removeFile(path), gone);
+    QCOMPARE(QFileInfo::exists(path), !gone);
 }
 
 TAMARIND_TEST_MAIN(tst_FileSystemSync)

@@ -182,19 +182,24 @@ void tst_ChannelViewComponents::captionAndProbeName_data()
     QTest::addColumn<QString>("probeName");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shownName");
+    // The channel's probe comes from the probe database instead.
+    QTest::addColumn<bool>("database");
 
     QTest::newRow("no probe") << false << false << ""
                               << "Chan. 1"
-                              << "";
+                              << "" << false;
     QTest::newRow("SMART probe, name of 15 characters") << true << true << "SPRT25-A1234567"
                                                         << "Chan. 1 (S)"
-                                                        << "SPRT25-A1234567";
+                                                        << "SPRT25-A1234567" << false;
     QTest::newRow("SMART probe, name of 16 characters") << true << true << "SPRT25-A12345678"
                                                         << "Chan. 1 (S)"
-                                                        << "SPRT25-A1234567...";
+                                                        << "SPRT25-A1234567..." << false;
     QTest::newRow("disabled SMART probe") << true << false << "SPRT25-A1234567"
                                           << "Chan. 1"
-                                          << "";
+                                          << "" << false;
+    QTest::newRow("probe of the database") << false << false << ""
+                                           << "Chan. 1"
+                                           << "PT100 4-wire" << true;
 }
 
 void tst_ChannelViewComponents::captionAndProbeName()
@@ -204,6 +209,7 @@ void tst_ChannelViewComponents::captionAndProbeName()
     QFETCH(QString, probeName);
     QFETCH(QString, caption);
     QFETCH(QString, shownName);
+    QFETCH(bool, database);
 
     TMessageRecorder messages;
     rebuild([&](TBoardState& pState) {
@@ -216,7 +222,11 @@ void tst_ChannelViewComponents::captionAndProbeName()
         probe.mCalNext = QDate(2099, 1, 1);
         pState.mSmartProbes.plug(1, probe);
     });
-    mFixture->buildViews(false);
+    mFixture->buildViews(database);
+    if (database) {
+        TPhysicalChannel* input = mFixture->controller().physical_channel(1);
+        mFixture->probes().assignProbeToChannel(mFixture->probes().defaultProbe(input), input, false);
+    }
     QVERIFY(mFixture->controller().readMeasuredChannel());
     showScan({1, 2, 3, 4, 10}, 1);
 
@@ -224,6 +234,13 @@ void tst_ChannelViewComponents::captionAndProbeName()
     QCOMPARE(tile(1)->lblProbeName()->text(), shownName);
     // A derived channel without operands has no probe.
     QCOMPARE(tile(10)->lblProbeName()->text(), QString());
+
+    // A probe's changed data reaches the tile of its channel.
+    if (TAbstractProbe* probe = mFixture->controller().physical_channel(1)->assignedProbe()) {
+        tile(1)->lblProbeName()->setText(QStringLiteral("old"));
+        emit mFixture->probes().probeDataChanged(probe);
+        QCOMPARE(tile(1)->lblProbeName()->text(), shownName);
+    }
 }
 
 void tst_ChannelViewComponents::tileValues_data()
@@ -233,14 +250,19 @@ void tst_ChannelViewComponents::tileValues_data()
     QTest::addColumn<double>("temperature");
     QTest::addColumn<QString>("temperatureText");
     QTest::addColumn<QString>("electricalText");
+    // Whether another view is current when the channel loses its value.
+    QTest::addColumn<bool>("away");
 
     // Whatever resolution the channel has: four decimals for the temperature, five for the electrical value.
     QTest::newRow("four and five decimals")
-        << QChar('.') << 109.735162 << 25.123449 << "25.1234 °C" << QString::fromUtf8("109.73516 \u2126");
+        << QChar('.') << 109.735162 << 25.123449 << "25.1234 °C" << QString::fromUtf8("109.73516 \u2126") << false;
     QTest::newRow("comma") << QChar(',') << 109.735162 << 25.123449 << "25,1234 °C"
-                           << QString::fromUtf8("109,73516 \u2126");
+                           << QString::fromUtf8("109,73516 \u2126") << false;
     QTest::newRow("no temperature: OL with its unit")
-        << QChar('.') << 109.735162 << NO_VALUE << "OL °C" << QString::fromUtf8("109.73516 \u2126");
+        << QChar('.') << 109.735162 << NO_VALUE << "OL °C" << QString::fromUtf8("109.73516 \u2126") << false;
+    // The tile must not keep a value the board no longer gives, shown or not.
+    QTest::newRow("value lost while another view is current")
+        << QChar('.') << 109.735162 << 25.123449 << "25.1234 °C" << QString::fromUtf8("109.73516 \u2126") << true;
 }
 
 void tst_ChannelViewComponents::tileValues()
@@ -250,6 +272,7 @@ void tst_ChannelViewComponents::tileValues()
     QFETCH(double, temperature);
     QFETCH(QString, temperatureText);
     QFETCH(QString, electricalText);
+    QFETCH(bool, away);
 
     TDecimalDisplayController::instance().decimalSeparatorSelected(separator == ',' ? &mCommaWidget : &mPointWidget);
     showScan({1, 2, 3, 4, 10}, 1);
@@ -260,11 +283,10 @@ void tst_ChannelViewComponents::tileValues()
 
     QCOMPARE(tile(1)->lblTemperatureValue()->text(), temperatureText);
     QCOMPARE(tile(1)->lblElectricalValue()->text(), electricalText);
-    QCOMPARE(tile(1)->lblAvgMeasurementCount()->text(), QStringLiteral("No. of meas.: 10"));
-    QVERIFY(tile(1)->lblAdditionalValue1()->text().startsWith(QLatin1String("Average: ")));
-    QVERIFY(tile(1)->lblAdditionalValue2()->text().startsWith(QLatin1String("Stability: ")));
 
     // No value: the values go, average and stability keep only their captions.
+    if (away)
+        mFixture->manager().activateHomeView();
     shown->raiseNoValuesAvailable();
     QCOMPARE(tile(1)->lblTemperatureValue()->text(), QString());
     QCOMPARE(tile(1)->lblElectricalValue()->text(), QString());

@@ -56,7 +56,6 @@ private slots:
 
     void mainValueFontFollowsTheCountedLength_data();
     void mainValueFontFollowsTheCountedLength();
-    void frozenChannelKeepsItsBlockUntilTheUnitChanges();
     void resolutionButtonsStopAtTheUnitsLimits_data();
     void resolutionButtonsStopAtTheUnitsLimits();
     void probeButtonTellsLongFromShortPress();
@@ -72,7 +71,6 @@ private slots:
     void difference_data();
     void difference();
     void unmeasuredChannelWithoutValueKeepsThePeaks();
-    void measuredPlaceIsBrightTheOtherDimmed();
 
     void informationBar_data();
     void informationBar();
@@ -81,8 +79,8 @@ private slots:
     void measuredPlaceGivesTheBarItsColour();
     void channelListOfAnotherSizeIsLeftOut_data();
     void channelListOfAnotherSizeIsLeftOut();
-    void unitChangeRedrawsOnlyItsFrozenPlace_data();
-    void unitChangeRedrawsOnlyItsFrozenPlace();
+    void frozenPlaceRedrawsOnlyOnUnitChange_data();
+    void frozenPlaceRedrawsOnlyOnUnitChange();
     void sharedProbe_data();
     void sharedProbe();
 
@@ -204,32 +202,6 @@ void tst_ChannelViewControllers::mainValueFontFollowsTheCountedLength()
 
     QCOMPARE(label->text(), text);
     QCOMPARE(fontSize(label), pixels);
-}
-
-void tst_ChannelViewControllers::frozenChannelKeepsItsBlockUntilTheUnitChanges()
-{
-    Ui_TTamarindMainForm& f = mFixture->ui();
-    TAbstractChannel* shown = channel(1);
-    mFixture->homeView().setChannels({shown}, shown);
-    setDecimals(shown, 2);
-    shown->setNewValue(109.73, 25.0);
-    QCOMPARE(f.lblSingleViewMainVal->text(), QStringLiteral("25.00"));
-
-    f.btnSingleViewFreeze->click();
-    QVERIFY(f.btnSingleViewFreeze->isFlat());
-    shown->setNewValue(110.12, 26.0);
-    QCOMPARE(f.lblSingleViewMainVal->text(), QStringLiteral("25.00"));
-
-    // 25 degrees Celsius are 77 degrees Fahrenheit: the frozen value, once, in the new unit.
-    mFixture->homeView().changeUnit(shown, uFahrenheit);
-    QCOMPARE(f.lblSingleViewMainVal->text(), QStringLiteral("77.00"));
-    QCOMPARE(f.btnSingleViewUnit->text(), TAbstractChannel::unitToText(uFahrenheit));
-    shown->setNewValue(110.5, 27.0);
-    QCOMPARE(f.lblSingleViewMainVal->text(), QStringLiteral("77.00"));
-
-    f.btnSingleViewFreeze->click();
-    shown->setNewValue(110.5, 27.0);
-    QCOMPARE(f.lblSingleViewMainVal->text(), QStringLiteral("80.60"));
 }
 
 void tst_ChannelViewControllers::resolutionButtonsStopAtTheUnitsLimits_data()
@@ -499,22 +471,6 @@ void tst_ChannelViewControllers::unmeasuredChannelWithoutValueKeepsThePeaks()
     QCOMPARE(f.Lbl2ChanView_PeakMax->text(), QString());
 }
 
-void tst_ChannelViewControllers::measuredPlaceIsBrightTheOtherDimmed()
-{
-    Ui_TTamarindMainForm& f = mFixture->ui();
-    showPair(1, 2, 1);
-    QCOMPARE(opacityOf(f.Wgt2ChanViewTop), 1.0);
-    QCOMPARE(opacityOf(f.Wgt2ChanViewBtm), 0.7);
-    QVERIFY(f.pnlInformationBar->styleSheet().contains(QLatin1String("#104474")));
-    QVERIFY(f.pnl2ChanViewPeak->styleSheet().contains(QLatin1String("#032343")));
-
-    emit mFixture->scanMode().channelSwitched(channel(2));
-    QCOMPARE(opacityOf(f.Wgt2ChanViewTop), 0.7);
-    QCOMPARE(opacityOf(f.Wgt2ChanViewBtm), 1.0);
-    QVERIFY(f.pnlInformationBar->styleSheet().contains(QLatin1String("#005B0A")));
-    QVERIFY(f.pnl2ChanViewResolution->styleSheet().contains(QLatin1String("#002D02")));
-}
-
 void tst_ChannelViewControllers::informationBar_data()
 {
     QTest::addColumn<bool>("calibrationView");
@@ -580,26 +536,35 @@ void tst_ChannelViewControllers::measuredPlaceGivesTheBarItsColour_data()
     QTest::addColumn<QString>("bright");
     // Empty: the bar keeps the look it had.
     QTest::addColumn<QString>("bar");
+    // The panels that take the measured place's colour, and that colour.
+    QTest::addColumn<QStringList>("panels");
+    QTest::addColumn<QString>("panelColour");
 
+    const QStringList two{"Wgt2ChanViewTop", "Wgt2ChanViewBtm"};
+    const QStringList twoPanels{"pnl2ChanViewPeak", "pnl2ChanViewResolution"};
+    QTest::newRow("two channels, top measured") << QList<int>{1, 2} << 1 << two << "Wgt2ChanViewTop"
+                                                << "#104474" << twoPanels << "#032343";
+    QTest::newRow("two channels, bottom measured") << QList<int>{1, 2} << 2 << two << "Wgt2ChanViewBtm"
+                                                   << "#005B0A" << twoPanels << "#002D02";
     const QStringList three{"Wgt3ChanViewTop", "Wgt3ChanViewMid", "Wgt3ChanViewBtm"};
     const QStringList four{"Wgt4ChanViewTopLeft", "Wgt4ChanViewTopRight", "Wgt4ChanViewBtmLeft",
                            "Wgt4ChanViewBtmRight"};
     QTest::newRow("three channels, top measured") << QList<int>{1, 2, 3} << 1 << three << "Wgt3ChanViewTop"
-                                                  << "#104474";
+                                                  << "#104474" << QStringList{} << "";
     QTest::newRow("three channels, bottom measured") << QList<int>{1, 2, 3} << 3 << three << "Wgt3ChanViewBtm"
-                                                     << "#7A1312";
+                                                     << "#7A1312" << QStringList{} << "";
     QTest::newRow("three channels, measured in no place") << QList<int>{1, 2, 3} << 4 << three << ""
-                                                          << "";
+                                                          << "" << QStringList{} << "";
     QTest::newRow("four channels, second of the list measured")
         << QList<int>{3, 1, 4, 2} << 1 << four << "Wgt4ChanViewTopRight"
-        << "#005B0A";
+        << "#005B0A" << QStringList{} << "";
     QTest::newRow("four channels, bottom left measured") << QList<int>{3, 1, 4, 2} << 4 << four << "Wgt4ChanViewBtmLeft"
-                                                         << "#7A1312";
+                                                         << "#7A1312" << QStringList{} << "";
     QTest::newRow("four channels, bottom right measured")
         << QList<int>{3, 1, 4, 2} << 2 << four << "Wgt4ChanViewBtmRight"
-        << "#FF7C00";
+        << "#FF7C00" << QStringList{} << "";
     QTest::newRow("four channels, measured in no place") << QList<int>{3, 1, 4, 2} << 10 << four << ""
-                                                         << "";
+                                                         << "" << QStringList{} << "";
 }
 
 void tst_ChannelViewControllers::measuredPlaceGivesTheBarItsColour()
@@ -609,6 +574,8 @@ void tst_ChannelViewControllers::measuredPlaceGivesTheBarItsColour()
     QFETCH(QStringList, places);
     QFETCH(QString, bright);
     QFETCH(QString, bar);
+    QFETCH(QStringList, panels);
+    QFETCH(QString, panelColour);
 
     Ui_TTamarindMainForm& f = mFixture->ui();
     const QString before = QStringLiteral("#pnlInformationBar { background-color: #123456; }");
@@ -622,6 +589,8 @@ void tst_ChannelViewControllers::measuredPlaceGivesTheBarItsColour()
         QCOMPARE(f.pnlInformationBar->styleSheet(), before);
     else
         QVERIFY2(f.pnlInformationBar->styleSheet().contains(bar), qPrintable(f.pnlInformationBar->styleSheet()));
+    for (const QString& panel : panels)
+        QVERIFY2(widget<QWidget>(panel)->styleSheet().contains(panelColour), qPrintable(panel));
     // The bar describes the channel switched to, shown or not.
     QCOMPARE(f.lblInfoBarLeft->text(),
              QStringLiteral("Channel %1 No. of meas.: 10").arg(channel(measured)->channelCaption()));
@@ -661,43 +630,72 @@ void tst_ChannelViewControllers::channelListOfAnotherSizeIsLeftOut()
     QCOMPARE(view->measuredChannel(), channel(shown.size() == offered.size() ? offered.front() : shown.front()));
 }
 
-void tst_ChannelViewControllers::unitChangeRedrawsOnlyItsFrozenPlace_data()
+void tst_ChannelViewControllers::frozenPlaceRedrawsOnlyOnUnitChange_data()
 {
+    // The view of that many channels; the frozen channel is in the named place.
     QTest::addColumn<int>("viewChannels");
-    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("mainValue");
+    QTest::addColumn<QString>("freezeButton");
+    QTest::addColumn<QString>("unitButton");
     QTest::addColumn<QStringList>("otherUnitButtons");
 
-    QTest::newRow("middle of three") << 3 << "Mid" << QStringList{"Btn3ChanViewUnit_Top", "Btn3ChanViewUnit_Btm"};
-    QTest::newRow("top right of four") << 4 << "TopRight"
+    QTest::newRow("single view") << 1 << "lblSingleViewMainVal"
+                                 << "btnSingleViewFreeze"
+                                 << "btnSingleViewUnit" << QStringList{};
+    QTest::newRow("middle of three") << 3 << "Lbl3ChanViewMainValue_Mid"
+                                     << "Btn3ChanViewFreeze_Mid"
+                                     << "Btn3ChanViewUnit_Mid"
+                                     << QStringList{"Btn3ChanViewUnit_Top", "Btn3ChanViewUnit_Btm"};
+    QTest::newRow("top right of four") << 4 << "Lbl4ChanViewMainValue_TopRight"
+                                       << "Btn4ChanViewFreeze_TopRight"
+                                       << "Btn4ChanViewUnit_TopRight"
                                        << QStringList{"Btn4ChanViewUnit_TopLeft", "Btn4ChanViewUnit_BtmLeft",
                                                       "Btn4ChanViewUnit_BtmRight"};
 }
 
-void tst_ChannelViewControllers::unitChangeRedrawsOnlyItsFrozenPlace()
+// A frozen place keeps its block; a unit change redraws the frozen value once in
+// the new unit, and only in that place.
+void tst_ChannelViewControllers::frozenPlaceRedrawsOnlyOnUnitChange()
 {
     QFETCH(int, viewChannels);
-    QFETCH(QString, place);
+    QFETCH(QString, mainValue);
+    QFETCH(QString, freezeButton);
+    QFETCH(QString, unitButton);
     QFETCH(QStringList, otherUnitButtons);
 
-    showScan(QList<int>{1, 2, 3, 4}.mid(0, viewChannels), 1);
-    const QString prefix = QStringLiteral("Btn%1ChanView").arg(viewChannels);
-    auto* mainValue = widget<QLabel>(QStringLiteral("Lbl%1ChanViewMainValue_%2").arg(viewChannels).arg(place));
-    auto* unitButton = widget<QZELKPushButton>(prefix + QStringLiteral("Unit_") + place);
-    TAbstractChannel* shown = channel(2);
+    TAbstractChannel* shown = nullptr;
+    if (viewChannels == 1) {
+        shown = channel(1);
+        mFixture->homeView().setChannels({shown}, shown);
+    } else {
+        showScan(QList<int>{1, 2, 3, 4}.mid(0, viewChannels), 1);
+        shown = channel(2);
+    }
+    auto* value = widget<QLabel>(mainValue);
+    auto* freeze = widget<QZELKPushButton>(freezeButton);
     setDecimals(shown, 2);
     shown->setNewValue(109.73, 25.0);
-    QCOMPARE(mainValue->text(), QStringLiteral("25.00"));
-    widget<QZELKPushButton>(prefix + QStringLiteral("Freeze_") + place)->click();
+    QCOMPARE(value->text(), QStringLiteral("25.00"));
+    freeze->click();
     QVERIFY(shown->isChannelFrozen());
+    QVERIFY(freeze->isFlat());
     shown->setNewValue(110.12, 26.0);
-    QCOMPARE(mainValue->text(), QStringLiteral("25.00"));
+    QCOMPARE(value->text(), QStringLiteral("25.00"));
 
-    // 25 degrees Celsius are 77 degrees Fahrenheit: the frozen value in the new unit.
+    // 25 degrees Celsius are 77 degrees Fahrenheit.
     mFixture->manager().currentViewController()->changeUnit(shown, uFahrenheit);
-    QCOMPARE(mainValue->text(), QStringLiteral("77.00"));
-    QCOMPARE(unitButton->text(), QStringLiteral("°F"));
+    QCOMPARE(value->text(), QStringLiteral("77.00"));
+    QCOMPARE(widget<QZELKPushButton>(unitButton)->text(), QStringLiteral("°F"));
     for (const QString& other : otherUnitButtons)
         QCOMPARE(widget<QZELKPushButton>(other)->text(), QStringLiteral("°C"));
+    shown->setNewValue(110.5, 27.0);
+    QCOMPARE(value->text(), QStringLiteral("77.00"));
+
+    // Thawed, the next value shows: 27 degrees Celsius are 80.6 degrees Fahrenheit.
+    freeze->click();
+    QVERIFY(!shown->isChannelFrozen());
+    shown->setNewValue(110.5, 27.0);
+    QCOMPARE(value->text(), QStringLiteral("80.60"));
 }
 
 void tst_ChannelViewControllers::sharedProbe_data()

@@ -35,13 +35,6 @@ const QStringList& backupSet()
 }
 } // namespace
 
-void TUserDataBackupController::removeSynchronised(const QString& pHostPath)
-{
-    QFile file(pHostPath);
-    file.remove();
-    TFileSystemSync::sync(file);
-}
-
 QString TUserDataBackupController::createBackupOnUSBStick()
 {
     TAbstractUSBStickController* stick = TUSBStickControllerProvider::getUSBStickController();
@@ -62,7 +55,7 @@ QString TUserDataBackupController::createBackupOnUSBStick()
             arguments << member;
     const TCommandResult tar = TCommandRunner::instance().run(QLatin1String(TAR), arguments, QLatin1String(HOME_DIR));
     if (!tar.mStarted || tar.mExitCode != 0) {
-        removeSynchronised(homePath(archive));
+        TFileSystemSync::removeFile(homePath(archive));
         return QString();
     }
 
@@ -71,7 +64,7 @@ QString TUserDataBackupController::createBackupOnUSBStick()
         return QString();
     if (!stick->copyFiles(QLatin1String(HOME_DIR), QStringLiteral("/"), {{archive, archive}}, true, true))
         return QString();
-    removeSynchronised(homePath(archive));
+    TFileSystemSync::removeFile(homePath(archive));
 
     const QByteArray stickDigest = fileContentChecksum(stick->pathOnStick(archive));
     if (stickDigest.isEmpty())
@@ -102,7 +95,7 @@ bool TUserDataBackupController::restoreDataFromBackup(const QString& pBackupTarF
     const QString localArchive = homePath(pBackupTarFilename);
     QFile::remove(localArchive);
     if (!QFile::copy(stick->pathOnStick(pBackupTarFilename), localArchive)) {
-        removeSynchronised(localArchive);
+        TFileSystemSync::removeFile(localArchive);
         return false;
     }
     bool restored = false;
@@ -117,7 +110,7 @@ bool TUserDataBackupController::restoreDataFromBackup(const QString& pBackupTarF
                                            QLatin1String(HOME_DIR));
         restored = tar.mStarted && tar.mExitCode == 0;
     }
-    removeSynchronised(localArchive);
+    TFileSystemSync::removeFile(localArchive);
     if (restored) {
         // The restored settings file is what holds now: the next store() must
         // not write the settings in memory back over it.

@@ -25,5 +25,4 @@ private:
 
     static bool archiveHoldsOnlyTheBackupSet(const QString& pBackupTarFilename);
     static bool isBackupSetMember(const QString& pPath);
-    static void removeSynchronised(const QString& pHostPath);
 };

@@ -10,7 +10,6 @@
 #include "messagedialog.h"
 #include "textpad.h"
 
-#include <QFile>
 #include <QTimer>
 
 namespace
@@ -76,12 +75,9 @@ void TTamarindMainForm::service_widget_clicked(QWidget* pWidget)
 // instead of being sent to restart for nothing.
 void TTamarindMainForm::resetTouchscreenCalibration()
 {
-    QFile calibration(TDeviceRoot::path(QLatin1String(TOUCHSCREEN_CALIBRATION_FILE)));
-    if (calibration.exists() && !calibration.remove()) {
+    if (!TFileSystemSync::removeFile(TDeviceRoot::path(QLatin1String(TOUCHSCREEN_CALIBRATION_FILE))))
         TMessageDialog().showError(tr("The touchscreen calibration could not be reset."));
-    } else {
-        TFileSystemSync::sync(calibration);
+    else
         TMessageDialog().showInfo(tr("Please restart the instrument to calibrate the touchscreen."));
-    }
     on_BtnReturnToMainMenu_clicked();
 }

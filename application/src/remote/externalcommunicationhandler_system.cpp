@@ -15,7 +15,6 @@
 #include "usbstickcontroller.h"
 #include "userdatabackupcontroller.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -200,9 +199,7 @@ void TExternalCommunicationHandler::setManufacturingDate(const TSCPICommand& pCo
 
 void TExternalCommunicationHandler::resetTouchscreenCalibration()
 {
-    QFile calibration(TDeviceRoot::path(QLatin1String(TOUCHSCREEN_CALIBRATION_FILE)));
-    calibration.remove();
-    TFileSystemSync::sync(calibration);
+    TFileSystemSync::removeFile(TDeviceRoot::path(QLatin1String(TOUCHSCREEN_CALIBRATION_FILE)));
     sendAck();
 }
 
