@@ -173,6 +173,8 @@ private slots:
     void unreadableDUTStaysEmptyAndTheRunGoesOn();
     void abortInASampleWaitEndsTheRun();
     void abortWhileReadingDUTsKeepsThePoint();
+    void abortAroundTheStart_data();
+    void abortAroundTheStart();
     void scanModeRestsDuringTheRun();
     void fastForwardWaitProcessesEventsOnce();
     void realWaitBlocksUntilItsDeadline();
@@ -489,6 +491,35 @@ void tst_CalibrationRoutineRun::abortWhileReadingDUTsKeepsThePoint()
     const TCalibrationPointResults& results = routine.calibrationPointsResults().begin()->second;
     QVERIFY(!std::isnan(results.dutValue(TChannelDescription(3, "3"))->valTemperature().value()));
     QCOMPARE(one->mLog.mLines.last(), QStringLiteral("status 5 0.0"));
+}
+
+void tst_CalibrationRoutineRun::abortAroundTheStart_data()
+{
+    QTest::addColumn<bool>("beforeTheCall");
+    QTest::addColumn<int>("result");
+    // A stale flag from an earlier run must not end the new one.
+    QTest::newRow("abort before the start is forgotten") << true << int(rrSuccess);
+    // Cancel confirmed in the events the start lets through: the view is already closed.
+    QTest::newRow("abort in the first events ends the run") << false << int(rrAborted);
+}
+
+void tst_CalibrationRoutineRun::abortAroundTheStart()
+{
+    QFETCH(bool, beforeTheCall);
+    QFETCH(int, result);
+    QVERIFY(startDryWell());
+    followCalibrator({{1, 0.0}, {2, 0.03}, {3, -0.2}});
+    const std::unique_ptr<TOnePointRun> one = onePointRun();
+    TCalibrationRoutine& routine = one->mRoutine;
+    if (beforeTheCall)
+        routine.abort();
+    else
+        QTimer::singleShot(0, &routine, [&routine] { routine.abort(); });
+
+    QCOMPARE(int(run(routine)), result);
+    QCOMPARE(routine.calibrationPointsResults().empty(), result == int(rrAborted));
+    QCOMPARE(one->mLog.mLines.last(), QStringLiteral("status 5 0.0"));
+    QVERIFY(controller().isReadingActive());
 }
 
 void tst_CalibrationRoutineRun::scanModeRestsDuringTheRun()

@@ -121,7 +121,11 @@ int visibleWidth(const QWidget& pWidget, const QRect& pRoom, Qt::Alignment pAlig
 TFit labelFit(const QLabel& pLabel)
 {
     const QFontMetrics metrics(pLabel.font());
-    const Qt::Alignment alignment = QStyle::visualAlignment(pLabel.layoutDirection(), pLabel.alignment());
+    // A label sets a plain text in the direction of its script: an Arabic caption aligned left starts at the
+    // right.
+    const Qt::LayoutDirection direction =
+        isRichText(pLabel) || !pLabel.text().isRightToLeft() ? pLabel.layoutDirection() : Qt::RightToLeft;
+    const Qt::Alignment alignment = QStyle::visualAlignment(direction, pLabel.alignment());
     const QRect room = labelTextRect(pLabel, alignment);
     TFit fit;
     fit.available = visibleWidth(pLabel, room, alignment);

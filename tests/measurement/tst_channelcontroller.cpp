@@ -148,6 +148,7 @@ private slots:
     void dueCalibrationAnnouncedOncePerProbe();
     void calibrationDueLaterIsStillAnnounced();
     void smartProbesOfAllResistanceChannels();
+    void smartProbeRefreshLeavesStoppedReadingStopped();
     void smartProbeOfTheMeasuredChannel();
     void smartProbeEnabled_data();
     void smartProbeEnabled();
@@ -826,6 +827,7 @@ void tst_ChannelController::smartProbesOfAllResistanceChannels()
         pState.mOperands[10] = {1, 3};
     });
     TChannelController& controller = build(60000);
+    controller.setReadingActive(true);
 
     const zelk::vector<TPRTChannel*> found = controller.updateSmartProbeStatus();
     QList<int> numbers;
@@ -846,6 +848,21 @@ void tst_ChannelController::smartProbesOfAllResistanceChannels()
     QCOMPARE(int(controller.measuredChannel()->internalChannelNumber()), 10);
     QVERIFY(controller.isReadingActive());
     QCOMPARE(board().commands().last(), QByteArray("meas:curr?"));
+}
+
+void tst_ChannelController::smartProbeRefreshLeavesStoppedReadingStopped()
+{
+    // A calibration run or a remote client stopped the reading and reads the board itself.
+    TMessageRecorder messages;
+    plugSmartProbe(2, true);
+    board().board().withState([](TBoardState& pState) { pState.mMeasuredChannel = 1; });
+    TChannelController& controller = build(60000);
+    QVERIFY(!controller.isReadingActive());
+
+    QCOMPARE(int(controller.updateSmartProbeStatus().size()), 1);
+    QVERIFY(!controller.isReadingActive());
+    QCOMPARE(int(controller.measuredChannel()->internalChannelNumber()), 1);
+    QCOMPARE(board().commands().last(), QByteArray("conf:chan 01"));
 }
 
 void tst_ChannelController::smartProbeOfTheMeasuredChannel()

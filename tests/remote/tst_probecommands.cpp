@@ -3,6 +3,7 @@
 #include "channelcontroller.h"
 #include "externalcommunicationhandler.h"
 #include "instrumentinfo.h"
+#include "messagerecorder.h"
 #include "probe.h"
 #include "probecontroller.h"
 #include "probecontrollerfixture.h"
@@ -41,6 +42,7 @@ private slots:
     void millivoltConversionFollowsTheMeasuredChannel();
     void operatingCurrentOnlyOnTheThirdVariant();
     void thermistorListWithDefaultProbeOnly();
+    void overdueProbeIsAssignedWithoutAsking();
 
 private:
     void addColumns();
@@ -484,6 +486,24 @@ void tst_ProbeCommands::thermistorListWithDefaultProbeOnly()
     client.receive("syst:remo\rsens:ther:list?\rsens:tc:list?\r");
     QCOMPARE(client.takeSent(), QByteArray("84:Thermistor 10k\r\n85:Thermocouple K\r\n"));
     QVERIFY(identifyBoardAs(mFixture->board(), ZTM9900));
+}
+
+void tst_ProbeCommands::overdueProbeIsAssignedWithoutAsking()
+{
+    // Probe 1 was last calibrated in March 2021. Nobody may be at the screen:
+    // the client gets its answer and the local warning is not raised.
+    TAbstractProbe* probe = mFixture->probes().probeByNumber(1);
+    TMessageRecorder messages;
+    QCOMPARE(send("prob:assi 1,2"), line("ACK"));
+    QCOMPARE(messages.count(), 0);
+    QCOMPARE(mFixture->controller().physical_channel(2)->assignedProbe(), probe);
+    QCOMPARE(send("prob:assi? 1"), line("2"));
+
+    // A local assignment of the same probe still warns.
+    mFixture->probes().assignProbeToChannel(probe, mFixture->controller().physical_channel(1), true);
+    QCoreApplication::processEvents();
+    QCOMPARE(messages.count(), 1);
+    QVERIFY(messages.texts().first().startsWith("WARNING: the last calibration of probe "));
 }
 
 TAMARIND_TEST_MAIN(tst_ProbeCommands)

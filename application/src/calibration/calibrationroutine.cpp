@@ -376,8 +376,10 @@ EnRoutineResult TCalibrationRoutine::startRoutine(TChannelController* pChannelCo
                                                   TScanModeController* pScanModeController, QString& oErrorMessage)
 {
     oErrorMessage.clear();
-    QCoreApplication::processEvents();
+    // Cleared before the events run: a Cancel confirmed in them has already
+    // closed the run view, so it must end this run and not be forgotten.
     mAbortRequested = false;
+    QCoreApplication::processEvents();
     mSampleCollectionProgressPercent = 0;
     mHoldTimeProgressPercent = 0;
     if (!mCalibrationSetup || !pChannelController || !mCalibrationSetup->isReadyToStart(*pChannelController))

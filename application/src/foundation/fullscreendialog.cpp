@@ -1,20 +1,67 @@
 #include "fullscreendialog.h"
 
+#include "desktopbackground.h"
+
+#include <QApplication>
 #include <QPainter>
 #include <QStyleOption>
+
+namespace
+{
+// The window the dialog opens over: the one that opened it, the dialog still
+// running below it, or the window in use; else the largest one shown.
+QWidget* windowBelow(const QWidget* pDialog)
+{
+    for (QWidget* candidate : {pDialog->parentWidget() ? pDialog->parentWidget()->window() : nullptr,
+                               QApplication::activeModalWidget(), QApplication::activeWindow()}) {
+        if (candidate && candidate != pDialog && candidate->isVisible())
+            return candidate;
+    }
+    QWidget* largest = nullptr;
+    for (QWidget* candidate : QApplication::topLevelWidgets()) {
+        if (candidate == pDialog || !candidate->isVisible() || candidate->windowType() == Qt::Desktop)
+            continue;
+        if (!largest || candidate->width() * candidate->height() > largest->width() * largest->height())
+            largest = candidate;
+    }
+    return largest;
+}
+} // namespace
 
 TFullScreenDialog::TFullScreenDialog(QWidget* pParent) : QDialog(pParent)
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     // A translucent window gets no background from Qt at all, so the backdrop
     // of the style sheet is painted here.
-    setAttribute(Qt::WA_TranslucentBackground);
+    if (TDesktopBackground::translucentWindowsShowWhatIsBehind())
+        setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void TFullScreenDialog::showEvent(QShowEvent* pEvent)
+{
+    if (!testAttribute(Qt::WA_TranslucentBackground)) {
+        QWidget* below = windowBelow(this);
+        mBehind = below ? below->grab() : QPixmap();
+        mBehindTopLeft = below ? below->mapToGlobal(QPoint(0, 0)) : QPoint();
+    }
+    QDialog::showEvent(pEvent);
+}
+
+void TFullScreenDialog::hideEvent(QHideEvent* pEvent)
+{
+    mBehind = QPixmap();
+    QDialog::hideEvent(pEvent);
 }
 
 void TFullScreenDialog::paintEvent(QPaintEvent*)
 {
+    QPainter painter(this);
+    if (!testAttribute(Qt::WA_TranslucentBackground)) {
+        TDesktopBackground::paint(painter, rect());
+        if (!mBehind.isNull())
+            painter.drawPixmap(mapFromGlobal(mBehindTopLeft), mBehind);
+    }
     QStyleOption option;
     option.initFrom(this);
-    QPainter painter(this);
     style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
 }

@@ -488,6 +488,9 @@ bool TChannelController::measureChannel(TAbstractChannel* pChannel)
 
 zelk::vector<TPRTChannel*> TChannelController::updateSmartProbeStatus()
 {
+    // A caller that stopped the reading (a calibration run, a coefficient
+    // import, a remote client) owns the board until it restarts it itself.
+    const bool wasReading = isReadingActive();
     mReadTimer->stop();
     TAbstractChannel* remembered = mMeasuredChannel;
     zelk::vector<TPRTChannel*> withSmartProbe;
@@ -500,7 +503,8 @@ zelk::vector<TPRTChannel*> TChannelController::updateSmartProbeStatus()
             withSmartProbe << prtChannel;
     }
     measureChannel(remembered);
-    setReadingActive(true);
+    if (wasReading)
+        setReadingActive(true);
     return withSmartProbe;
 }
 

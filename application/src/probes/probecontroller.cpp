@@ -282,7 +282,7 @@ TAbstractProbe* TProbeController::defaultProbe(TPhysicalChannel* pChannel) const
 }
 
 bool TProbeController::assignProbeToChannel(TAbstractProbe* probe, TPhysicalChannel* channel, bool pSendToDevice,
-                                            bool pUnassignProbeIfInvalid)
+                                            bool pUnassignProbeIfInvalid, bool pWarnOfOverdueCalibration)
 {
     if (!probe)
         return true;
@@ -293,7 +293,8 @@ bool TProbeController::assignProbeToChannel(TAbstractProbe* probe, TPhysicalChan
         if (TAbstractProbe* previous = channel->assignedProbe())
             mChannelController->unassignProbe(previous, this);
         channel->assignProbe(probe);
-        probe->checkCalibrationDate();
+        if (pWarnOfOverdueCalibration)
+            probe->checkCalibrationDate();
         return true;
     }
     if (!pUnassignProbeIfInvalid)

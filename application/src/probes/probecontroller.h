@@ -163,8 +163,10 @@ public:
     // probe the channel does not accept is released when
     // pUnassignProbeIfInvalid; then the result is the board's answer to
     // "no channel". False when the board refused a valid assignment.
+    // Without pWarnOfOverdueCalibration the assignment asks nobody: a remote
+    // client cannot answer the local warning and would wait for the screen.
     bool assignProbeToChannel(TAbstractProbe* probe, TPhysicalChannel* channel, bool pSendToDevice,
-                              bool pUnassignProbeIfInvalid);
+                              bool pUnassignProbeIfInvalid, bool pWarnOfOverdueCalibration = true);
     void assignProbeToChannel(TAbstractProbe* probe, TPhysicalChannel* channel, bool pSendToDevice);
     // A listener is held once; told last registered first.
     void registerProbeAssignmentListener(IProbeAssignmentListener* pListener);

@@ -179,8 +179,10 @@ EnProbeCommandOutcome assign(TProbeCommandContext& pContext)
         return pContext.error(Handler::ERROR_009_PROBE_NOT_EXISTS);
     TAbstractProbe* probe = pContext.probes().probeByNumber(probeNumber);
     TPhysicalChannel* channel = pContext.channels() ? pContext.channels()->physical_channel(channelNumber) : nullptr;
+    // Without the local warning of an overdue calibration: its modal dialog
+    // would hold the reply until someone touches the screen.
     if (!probe || !pContext.isOfKind(probe) || !channel ||
-        !pContext.probes().assignProbeToChannel(probe, channel, true, false))
+        !pContext.probes().assignProbeToChannel(probe, channel, true, false, false))
         return pContext.error(Handler::ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
     pContext.handler().refreshChannelView();
     pContext.handler().sendAck();

@@ -1,5 +1,6 @@
 #include "desktopbackground.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 namespace
@@ -24,4 +25,11 @@ QBrush TDesktopBackground::background()
 void TDesktopBackground::paint(QPainter& pPainter, const QRect& pRect)
 {
     pPainter.fillRect(pRect, backgroundBrush());
+}
+
+bool TDesktopBackground::translucentWindowsShowWhatIsBehind()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("linuxfb") || platform == QLatin1String("eglfs") ||
+           platform == QLatin1String("vnc") || platform.startsWith(QLatin1String("wayland"));
 }

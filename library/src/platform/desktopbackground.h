@@ -13,4 +13,9 @@ public:
     static void setBackground(const QBrush& pBrush);
     static QBrush background();
     static void paint(QPainter& pPainter, const QRect& pRect);
+    // Whether the screen blends a translucent window over the windows below
+    // it. The device's frame buffer does; an X server without a compositing
+    // manager shows black instead, and the offscreen platform keeps every
+    // window to itself.
+    static bool translucentWindowsShowWhatIsBehind();
 };
