@@ -35,10 +35,10 @@ private slots:
     void valueChecks();
     void replies_data();
     void replies();
-    void changeIsReadBackFromTheBoard();
+    void changeReachesTheLocalProbe_data();
+    void changeReachesTheLocalProbe();
     void boardRefusalLeavesTheProbeAlone();
     void wiringTheInputCannotMeasureIsRefused();
-    void rootFactorReachesTheLocalProbe();
     void millivoltConversionFollowsTheMeasuredChannel();
     void operatingCurrentOnlyOnTheThirdVariant();
     void thermistorListWithDefaultProbeOnly();
@@ -385,25 +385,61 @@ void tst_ProbeCommands::replies()
     exchange();
 }
 
-void tst_ProbeCommands::changeIsReadBackFromTheBoard()
+void tst_ProbeCommands::changeReachesTheLocalProbe_data()
 {
-    TAbstractProbe* probe = mFixture->probes().probeByNumber(1);
-    QCOMPARE(send("prob:stat:refe 1,1"), line("ACK"));
-    QVERIFY(probe->isReference());
-    QCOMPARE(send("prob:stat:refe? 1"), line("1"));
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<int>("probe");
+    // What changes on the local probe, and how it stands after the command.
+    QTest::addColumn<QString>("aspect");
+    QTest::addColumn<QString>("local");
+    QTest::addColumn<QByteArray>("query");
+    QTest::addColumn<QByteArray>("reply");
 
-    // The new name reaches the probe menu's row as well.
-    QCOMPARE(send("prob:iden 1,Bath B"), line("ACK"));
-    QCOMPARE(probe->probeName(), QStringLiteral("Bath B"));
-    QStringList shown;
-    for (const QLabel* label : mFixture->ui().scrollAreaProbeMenu->findChildren<QLabel*>())
-        shown << label->text();
-    QVERIFY2(shown.contains(QStringLiteral("Bath B")) && !shown.contains(QStringLiteral("Bath A")),
-             qPrintable(shown.join(QLatin1Char('|'))));
+    QTest::newRow("reference flag") << QByteArray("prob:stat:refe 1,1") << 1 << "reference"
+                                    << "1" << QByteArray("prob:stat:refe? 1") << line("1");
+    QTest::newRow("name") << QByteArray("prob:iden 1,Bath B") << 1 << "name"
+                          << "Bath B" << QByteArray("prob:iden? 1") << line("Bath B");
+    // 1 mA with the root-2 factor.
+    QTest::newRow("root-2 factor on") << QByteArray("prob:curr 5,2") << 5 << "root 2"
+                                      << "1" << QByteArray("prob:curr? 5") << line("3");
+    QTest::newRow("root-2 factor off") << QByteArray("prob:curr 5,1") << 5 << "root 2"
+                                       << "0" << QByteArray("prob:curr? 5") << line("1");
+    QTest::newRow("thermocouple assignment") << QByteArray("sens:tc:assi 12,(@4)") << 12 << "channel"
+                                             << "4" << QByteArray("sens:tc:assi? 12") << line("4");
+}
 
-    QCOMPARE(send("sens:tc:assi 12,(@4)"), line("ACK"));
-    QCOMPARE(send("sens:tc:assi? 12"), line("4"));
-    QCOMPARE(mFixture->controller().physical_channel(4)->assignedProbe(), mFixture->probes().probeByNumber(12));
+// What the board took is read back into the local probe, and a query tells it.
+void tst_ProbeCommands::changeReachesTheLocalProbe()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(int, probe);
+    QFETCH(QString, aspect);
+    QFETCH(QString, local);
+    QFETCH(QByteArray, query);
+    QFETCH(QByteArray, reply);
+
+    TAbstractProbe* changed = mFixture->probes().probeByNumber(probe);
+    QCOMPARE(send(command), line("ACK"));
+    QString state;
+    if (aspect == "reference")
+        state = changed->isReference() ? "1" : "0";
+    else if (aspect == "name")
+        state = changed->probeName();
+    else if (aspect == "root 2")
+        state = qobject_cast<TPRTProbe*>(changed)->factorRoot2() ? "1" : "0";
+    else if (mFixture->controller().physical_channel(local.toInt())->assignedProbe() == changed)
+        state = local;
+    QCOMPARE(state, local);
+    QCOMPARE(send(query), reply);
+
+    // A new name reaches the probe menu's row as well.
+    if (aspect == "name") {
+        QStringList shown;
+        for (const QLabel* label : mFixture->ui().scrollAreaProbeMenu->findChildren<QLabel*>())
+            shown << label->text();
+        QVERIFY2(shown.contains(local) && !shown.contains(QStringLiteral("Bath A")),
+                 qPrintable(shown.join(QLatin1Char('|'))));
+    }
 }
 
 void tst_ProbeCommands::boardRefusalLeavesTheProbeAlone()
@@ -431,18 +467,6 @@ void tst_ProbeCommands::wiringTheInputCannotMeasureIsRefused()
     QCOMPARE(send("prob:term 3,1"), line("ACK"));
     QCOMPARE(boardCommands(), (QStringList{"prob:term 3,1", "prob:read? 3"}));
     QCOMPARE(send("prob:term? 3"), line("1"));
-}
-
-void tst_ProbeCommands::rootFactorReachesTheLocalProbe()
-{
-    auto* probe = qobject_cast<TPRTProbe*>(mFixture->probes().probeByNumber(5));
-    QVERIFY(probe && !probe->factorRoot2());
-    QCOMPARE(send("prob:curr 5,2"), line("ACK"));
-    QVERIFY(probe->factorRoot2());
-    // 1 mA with the root-2 factor.
-    QCOMPARE(send("prob:curr? 5"), line("3"));
-    QCOMPARE(send("prob:curr 5,1"), line("ACK"));
-    QVERIFY(!probe->factorRoot2());
 }
 
 void tst_ProbeCommands::millivoltConversionFollowsTheMeasuredChannel()
