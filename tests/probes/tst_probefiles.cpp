@@ -86,6 +86,7 @@ private slots:
     void informationFileRefused_data();
     void informationFileRefused();
 
+    void coefficientTable_data();
     void coefficientTable();
 
 private:
@@ -480,35 +481,123 @@ void tst_ProbeFiles::informationFileRefused()
 
 // --- coefficient file ----------------------------------------------------------------------------
 
+namespace
+{
+// A line of the coefficient table: the fields by column, all others empty.
+QString coefficientLine(const std::map<int, QString>& pFields)
+{
+    QStringList fields;
+    for (int i = 0; i < TProbeController::COEFF_EXPORT_COL_COUNT; ++i)
+        fields << (pFields.count(i) ? pFields.at(i) : QString());
+    return fields.join('\t');
+}
+} // namespace
+
+void tst_ProbeFiles::coefficientTable_data()
+{
+    QTest::addColumn<TSharedProbe>("probe");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("CvD PRT") << shared(std::make_unique<TPRTProbe>(1, "CvD probe", prttPT100, false, 0, -200, 450,
+                                                                   QDate(), false, w4wire, false, false, OneMilliAmp,
+                                                                   rprt100, cprtCVD, 100.0, 0.0039083, -5.775e-7, 0.0,
+                                                                   1, 2, 3, 4, 5, 6, 7))
+                             << coefficientLine({{0, "CvD probe"},
+                                                 {2, "x"},
+                                                 {12, "-200"},
+                                                 {13, "450"},
+                                                 {14, "100"},
+                                                 {15, "3.90830e-03"},
+                                                 {16, "-5.77500e-07"},
+                                                 {17, "0.00000e+00"}});
+    QTest::newRow("ITS-90 Pt25") << shared(std::make_unique<TPRTProbe>(2, "SPRT", prttPT25, false, 0, -189.3442,
+                                                                       660.323, QDate(), false, w4wire, false, false,
+                                                                       TwoMilliAmps, rprt25, cprtITS90, 1, 2, 3, 4,
+                                                                       25.5, -1.5e-4, 2.25e-5, 0, 0, 0, NaN))
+                                 << coefficientLine({{0, "SPRT"},
+                                                     {1, "x"},
+                                                     {12, "-189.344"},
+                                                     {13, "660.323"},
+                                                     {18, "25.5"},
+                                                     {19, "-1.50000e-04"},
+                                                     {20, "2.25000e-05"},
+                                                     {21, "0.00000e+00"},
+                                                     {22, "0.00000e+00"},
+                                                     {23, "0.00000e+00"},
+                                                     {24, "nan"}});
+    QTest::newRow("EN 60751 PRT: no coefficients")
+        << shared(std::make_unique<TPRTProbe>(3, "Std curve", prttPT100, false, 0, -200, 850, QDate(), false, w4wire,
+                                              false, false, OneMilliAmp, rprt100, cprtEN60751, 100, 3.9083e-3,
+                                              -5.775e-7, -4.183e-12, 0, 0, 0, 0, 0, 0, 0))
+        << coefficientLine({{0, "Std curve"}, {2, "x"}, {12, "-200"}, {13, "850"}});
+    QTest::newRow("polynomial type K thermocouple")
+        << shared(std::make_unique<TTCProbe>(4, "TC K", false, 0, -50, 1000001, QDate(), false, ptK, rjInternal, 0,
+                                             ctcPolynomial, -50, 100, 1.5, -2.25e-2, 3.125e-4, -4.5e-6, 100, 500, 1.75,
+                                             -2.5e-2, 3.25e-4, -4.75e-6, 500, 1200, 2.0, -2.75e-2, 3.375e-4, 0.00001))
+        << coefficientLine({{0, "TC K"},         {6, "x"},
+                            {12, "-50"},         {13, "1e+06"},
+                            {25, "-50"},         {26, "100"},
+                            {27, "1.50000e+00"}, {28, "-2.25000e-02"},
+                            {29, "3.12500e-04"}, {30, "-4.50000e-06"},
+                            {31, "100"},         {32, "500"},
+                            {33, "1.75000e+00"}, {34, "-2.50000e-02"},
+                            {35, "3.25000e-04"}, {36, "-4.75000e-06"},
+                            {37, "500"},         {38, "1200"},
+                            {39, "2.00000e+00"}, {40, "-2.75000e-02"},
+                            {41, "3.37500e-04"}, {42, "1.00000e-05"}});
+    // Types C and D have no flag column.
+    QTest::newRow("type C thermocouple")
+        << shared(std::make_unique<TTCProbe>(5, "TC C", false, 0, 0, 2000, QDate(), false, ptC, rjInternal, 0,
+                                             ctcPolynomial, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17,
+                                             18))
+        << coefficientLine({{0, "TC C"},         {12, "0"},           {13, "2000"},        {25, "1"},
+                            {26, "2"},           {27, "3.00000e+00"}, {28, "4.00000e+00"}, {29, "5.00000e+00"},
+                            {30, "6.00000e+00"}, {31, "7"},           {32, "8"},           {33, "9.00000e+00"},
+                            {34, "1.00000e+01"}, {35, "1.10000e+01"}, {36, "1.20000e+01"}, {37, "13"},
+                            {38, "14"},          {39, "1.50000e+01"}, {40, "1.60000e+01"}, {41, "1.70000e+01"},
+                            {42, "1.80000e+01"}});
+    QTest::newRow("standard-curve type B thermocouple: no coefficients")
+        << shared(std::make_unique<TTCProbe>(8, "TC B", false, 0, 0, 1700, QDate(), false, ptB, rjInternal, 0,
+                                             ctcIEC584, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18))
+        << coefficientLine({{0, "TC B"}, {3, "x"}, {12, "0"}, {13, "1700"}});
+    QTest::newRow("thermistor without conversion: no coefficients")
+        << shared(std::make_unique<TThermistorProbe>(9, "NTC none", false, 0, -40, 150, QDate(), false, cthNone, 1, 2,
+                                                     3, 4, 5, 6, 7))
+        << coefficientLine({{0, "NTC none"}, {11, "x"}, {12, "-40"}, {13, "150"}});
+    QTest::newRow("Steinhart-Hart thermistor")
+        << shared(std::make_unique<TThermistorProbe>(6, "NTC SH", false, 0, -40, 150, QDate(), false, cthSteinhartHart,
+                                                     1.12874e-3, 2.34124e-4, 8.76741e-8, 1, 2, 3, 4))
+        << coefficientLine({{0, "NTC SH"},
+                            {11, "x"},
+                            {12, "-40"},
+                            {13, "150"},
+                            {43, "1.12874e-03"},
+                            {44, "2.34124e-04"},
+                            {45, "8.76741e-08"}});
+    QTest::newRow("polynomial thermistor")
+        << shared(std::make_unique<TThermistorProbe>(7, "NTC poly", false, 0, -40, 150, QDate(), false, cthPolynomial,
+                                                     1, 2, 3, 1.25, -2.5e-2, 3.75e-4, -5.0e-6))
+        << coefficientLine({{0, "NTC poly"},
+                            {11, "x"},
+                            {12, "-40"},
+                            {13, "150"},
+                            {46, "1.25000e+00"},
+                            {47, "-2.50000e-02"},
+                            {48, "3.75000e-04"},
+                            {49, "-5.00000e-06"}});
+}
+
+// The table is the same whatever separator the user chose.
 void tst_ProbeFiles::coefficientTable()
 {
+    QFETCH(TSharedProbe, probe);
+    QFETCH(QString, line);
     useSeparator(',');
-    TProbeController& probes = loadWith(
-        {shared(std::make_unique<TPRTProbe>(1, "CvD probe", prttPT100, false, 0, -200, 450, QDate(), false, w4wire,
-                                            false, false, OneMilliAmp, rprt100, cprtCVD, 100.0, 0.0039083, -5.775e-7,
-                                            0.0, 1, 2, 3, 4, 5, 6, 7)),
-         shared(std::make_unique<TPRTProbe>(2, "SPRT", prttPT25, false, 0, -189.3442, 660.323, QDate(), false, w4wire,
-                                            false, false, TwoMilliAmps, rprt25, cprtITS90, 1, 2, 3, 4, 25.5, -1.5e-4,
-                                            2.25e-5, 0, 0, 0, NaN)),
-         shared(std::make_unique<TPRTProbe>(3, "Std curve", prttPT100, false, 0, -200, 850, QDate(), false, w4wire,
-                                            false, false, OneMilliAmp, rprt100, cprtEN60751, 100, 3.9083e-3, -5.775e-7,
-                                            -4.183e-12, 0, 0, 0, 0, 0, 0, 0)),
-         shared(std::make_unique<TTCProbe>(4, "TC K", false, 0, -50, 1000001, QDate(), false, ptK, rjInternal, 0,
-                                           ctcPolynomial, -50, 100, 1.5, -2.25e-2, 3.125e-4, -4.5e-6, 100, 500, 1.75,
-                                           -2.5e-2, 3.25e-4, -4.75e-6, 500, 1200, 2.0, -2.75e-2, 3.375e-4, 0.00001)),
-         shared(std::make_unique<TTCProbe>(5, "TC C", false, 0, 0, 2000, QDate(), false, ptC, rjInternal, 0,
-                                           ctcPolynomial, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17,
-                                           18)),
-         shared(std::make_unique<TThermistorProbe>(6, "NTC SH", false, 0, -40, 150, QDate(), false, cthSteinhartHart,
-                                                   1.12874e-3, 2.34124e-4, 8.76741e-8, 1, 2, 3, 4)),
-         shared(std::make_unique<TThermistorProbe>(7, "NTC poly", false, 0, -40, 150, QDate(), false, cthPolynomial, 1,
-                                                   2, 3, 1.25, -2.5e-2, 3.75e-4, -5.0e-6))});
-    QCOMPARE(int(probes.customProbes().size()), 7);
+    TProbeController& probes = loadWith({probe});
+    QCOMPARE(int(probes.customProbes().size()), 1);
 
     const QStringList lines = probes.generateProbeCoefficientCSVList();
-    QCOMPARE(lines.size(), 8);
-    for (const QString& line : lines)
-        QCOMPARE(line.split('\t').size(), TProbeController::COEFF_EXPORT_COL_COUNT);
+    QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0],
              QStringLiteral("Probe name\tPT25\tPT100\tThermocouple B\tThermocouple E\tThermocouple J\tThermocouple K\t"
                             "Thermocouple N\tThermocouple R\tThermocouple S\tThermocouple T\tThermistor\tT min\tT max\t"
@@ -521,62 +610,7 @@ void tst_ProbeFiles::coefficientTable()
                             "Thermistor Steinhart-Hart a\tThermistor Steinhart-Hart b\tThermistor Steinhart-Hart c\t"
                             "Thermistor Polynomial c0\tThermistor Polynomial c1\tThermistor Polynomial c2\t"
                             "Thermistor Polynomial c3"));
-
-    // Expected fields by column; all others empty.
-    const auto line = [](const std::map<int, QString>& pFields) {
-        QStringList fields;
-        for (int i = 0; i < 50; ++i)
-            fields << (pFields.count(i) ? pFields.at(i) : QString());
-        return fields.join('\t');
-    };
-    QCOMPARE(lines[1], line({{0, "CvD probe"},
-                             {2, "x"},
-                             {12, "-200"},
-                             {13, "450"},
-                             {14, "100"},
-                             {15, "3.90830e-03"},
-                             {16, "-5.77500e-07"},
-                             {17, "0.00000e+00"}}));
-    QCOMPARE(lines[2], line({{0, "SPRT"},
-                             {1, "x"},
-                             {12, "-189.344"},
-                             {13, "660.323"},
-                             {18, "25.5"},
-                             {19, "-1.50000e-04"},
-                             {20, "2.25000e-05"},
-                             {21, "0.00000e+00"},
-                             {22, "0.00000e+00"},
-                             {23, "0.00000e+00"},
-                             {24, "nan"}}));
-    QCOMPARE(lines[3], line({{0, "Std curve"}, {2, "x"}, {12, "-200"}, {13, "850"}}));
-    QCOMPARE(lines[4], line({{0, "TC K"},         {6, "x"},
-                             {12, "-50"},         {13, "1e+06"},
-                             {25, "-50"},         {26, "100"},
-                             {27, "1.50000e+00"}, {28, "-2.25000e-02"},
-                             {29, "3.12500e-04"}, {30, "-4.50000e-06"},
-                             {31, "100"},         {32, "500"},
-                             {33, "1.75000e+00"}, {34, "-2.50000e-02"},
-                             {35, "3.25000e-04"}, {36, "-4.75000e-06"},
-                             {37, "500"},         {38, "1200"},
-                             {39, "2.00000e+00"}, {40, "-2.75000e-02"},
-                             {41, "3.37500e-04"}, {42, "1.00000e-05"}}));
-    // Types C and D have no flag column.
-    QCOMPARE(lines[5].split('\t').mid(1, 11), QStringList(QVector<QString>(11).toList()));
-    QCOMPARE(lines[6], line({{0, "NTC SH"},
-                             {11, "x"},
-                             {12, "-40"},
-                             {13, "150"},
-                             {43, "1.12874e-03"},
-                             {44, "2.34124e-04"},
-                             {45, "8.76741e-08"}}));
-    QCOMPARE(lines[7], line({{0, "NTC poly"},
-                             {11, "x"},
-                             {12, "-40"},
-                             {13, "150"},
-                             {46, "1.25000e+00"},
-                             {47, "-2.50000e-02"},
-                             {48, "3.75000e-04"},
-                             {49, "-5.00000e-06"}}));
+    QCOMPARE(lines[1], line);
 }
 
 TAMARIND_TEST_MAIN(tst_ProbeFiles)
