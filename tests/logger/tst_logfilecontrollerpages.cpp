@@ -458,105 +458,97 @@ void tst_LogfileControllerPages::savedStartTime()
     QCOMPARE(logger.plannedStartPoint().toString("dd.MM.yyyy hh:mm"), stored);
 }
 
+namespace
+{
+// A settings page with On and Off choices: its row, the choices, the widget of
+// its fields and the fields, the setting and the row's value label.
+struct TOnOffPage
+{
+    QString mRow, mOn, mOff, mFieldsWidget;
+    QStringList mFields;
+    QString mSetting, mRowLabel;
+};
+
+const TOnOffPage DURATION_PAGE{"BtnLogger_Duration",
+                               "BtnLog_DurationOn",
+                               "BtnLog_DurationOff",
+                               "WgtLogDuration",
+                               {"BtnLog_DurationDays", "BtnLog_DurationHours", "BtnLog_DurationMinutes"},
+                               "duration",
+                               "LblLogger_Duration_Val"};
+const TOnOffPage START_TIME_PAGE{"BtnLogger_StartTime",
+                                 "BtnLog_StartTime_On",
+                                 "BtnLog_StartTime_Off",
+                                 "WgtLogStartTime",
+                                 {"BtnLog_StartTime_DateVal1", "BtnLog_StartTime_DateVal2", "BtnLog_StartTime_DateYear",
+                                  "BtnLog_StartTime_Hours", "BtnLog_StartTime_Minutes"},
+                                 "start_time",
+                                 "LblLogger_StartTime_Val"};
+} // namespace
+
 void tst_LogfileControllerPages::incompleteEntryKeepsThePageOpen_data()
 {
-    // The page's row, its On and Off choices, the widget of its fields and the fields.
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("on");
-    QTest::addColumn<QString>("off");
-    QTest::addColumn<QString>("fieldsWidget");
-    QTest::addColumn<QStringList>("fields");
-    // Entered first and refused with the message; then corrected and stored.
+    QTest::addColumn<bool>("duration");
+    // Entered first and refused with the message; then corrected, stored and shown.
     QTest::addColumn<QStringList>("entered");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("corrected");
-    QTest::addColumn<QString>("setting");
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("rowLabel");
     QTest::addColumn<QString>("shown");
 
-    const QStringList duration{"BtnLog_DurationDays", "BtnLog_DurationHours", "BtnLog_DurationMinutes"};
-    const QStringList start{"BtnLog_StartTime_DateVal1", "BtnLog_StartTime_DateVal2", "BtnLog_StartTime_DateYear",
-                            "BtnLog_StartTime_Hours", "BtnLog_StartTime_Minutes"};
-    QTest::newRow("duration of no minute")
-        << "BtnLogger_Duration"
-        << "BtnLog_DurationOn"
-        << "BtnLog_DurationOff"
-        << "WgtLogDuration" << duration << QStringList{"00", "00", "00"} << "Please enter a valid duration!"
-        << QStringList{"01", "02", "03"} << "duration"
-        << "93780"
-        << "LblLogger_Duration_Val"
-        << "01d02h03min";
-    QTest::newRow("start time without date and time") << "BtnLogger_StartTime"
-                                                      << "BtnLog_StartTime_On"
-                                                      << "BtnLog_StartTime_Off"
-                                                      << "WgtLogStartTime" << start << QStringList{"", "", "", "", ""}
-                                                      << "Please enter a valid date. Please enter a valid time."
-                                                      << QStringList{"24", "12", "2026", "18", "30"} << "start_time"
-                                                      << "24.12.2026 18:30"
-                                                      << "LblLogger_StartTime_Val"
-                                                      << "24/12/2026 18:30";
-    QTest::newRow("start time without year")
-        << "BtnLogger_StartTime"
-        << "BtnLog_StartTime_On"
-        << "BtnLog_StartTime_Off"
-        << "WgtLogStartTime" << start << QStringList{"24", "12", "", "18", "30"} << "Please enter a valid date."
-        << QStringList{"24", "12", "2026", "18", "30"} << "start_time"
-        << "24.12.2026 18:30"
-        << "LblLogger_StartTime_Val"
+    const QStringList christmas{"24", "12", "2026", "18", "30"};
+    QTest::newRow("duration of no minute") << true << QStringList{"00", "00", "00"} << "Please enter a valid duration!"
+                                           << QStringList{"01", "02", "03"} << "93780"
+                                           << "01d02h03min";
+    QTest::newRow("start time without date and time")
+        << false << QStringList{"", "", "", "", ""} << "Please enter a valid date. Please enter a valid time."
+        << christmas << "24.12.2026 18:30"
         << "24/12/2026 18:30";
-    QTest::newRow("start time without minutes")
-        << "BtnLogger_StartTime"
-        << "BtnLog_StartTime_On"
-        << "BtnLog_StartTime_Off"
-        << "WgtLogStartTime" << start << QStringList{"24", "12", "2026", "18", ""} << "Please enter a valid time."
-        << QStringList{"24", "12", "2026", "18", "30"} << "start_time"
-        << "24.12.2026 18:30"
-        << "LblLogger_StartTime_Val"
-        << "24/12/2026 18:30";
+    QTest::newRow("start time without year") << false << QStringList{"24", "12", "", "18", "30"}
+                                             << "Please enter a valid date." << christmas << "24.12.2026 18:30"
+                                             << "24/12/2026 18:30";
+    QTest::newRow("start time without minutes") << false << QStringList{"24", "12", "2026", "18", ""}
+                                                << "Please enter a valid time." << christmas << "24.12.2026 18:30"
+                                                << "24/12/2026 18:30";
 }
 
 // Nothing stored yet: the page opens switched off with empty fields. Switched on,
 // an incomplete entry is refused with its message and stores nothing.
 void tst_LogfileControllerPages::incompleteEntryKeepsThePageOpen()
 {
-    QFETCH(QString, page);
-    QFETCH(QString, on);
-    QFETCH(QString, off);
-    QFETCH(QString, fieldsWidget);
-    QFETCH(QStringList, fields);
+    QFETCH(bool, duration);
     QFETCH(QStringList, entered);
     QFETCH(QString, message);
     QFETCH(QStringList, corrected);
-    QFETCH(QString, setting);
     QFETCH(QString, stored);
-    QFETCH(QString, rowLabel);
     QFETCH(QString, shown);
 
+    const TOnOffPage& page = duration ? DURATION_PAGE : START_TIME_PAGE;
     TLogfileController& logger = build();
     QWidget& form = mFixture->form();
+    auto field = [&](int pIndex) { return form.findChild<QZELKDialogButton*>(page.mFields[pIndex]); };
     auto enter = [&](const QStringList& pTexts) {
-        for (int i = 0; i < fields.size(); ++i)
-            form.findChild<QZELKDialogButton*>(fields[i])->setText(pTexts[i]);
+        for (int i = 0; i < page.mFields.size(); ++i)
+            field(i)->setText(pTexts[i]);
     };
-    QTest::mouseClick(form.findChild<QWidget*>(page), Qt::LeftButton);
-    QVERIFY(form.findChild<QZELKContainerRadioButton*>(off)->isChecked());
-    QVERIFY(form.findChild<QWidget*>(fieldsWidget)->isHidden());
-    for (const QString& field : fields)
-        QVERIFY2(form.findChild<QZELKDialogButton*>(field)->text().isEmpty(), qPrintable(field));
+    QTest::mouseClick(form.findChild<QWidget*>(page.mRow), Qt::LeftButton);
+    QVERIFY(form.findChild<QZELKContainerRadioButton*>(page.mOff)->isChecked());
+    QVERIFY(form.findChild<QWidget*>(page.mFieldsWidget)->isHidden());
+    for (int i = 0; i < page.mFields.size(); ++i)
+        QVERIFY2(field(i)->text().isEmpty(), qPrintable(page.mFields[i]));
 
-    QTest::mouseClick(form.findChild<QWidget*>(on), Qt::LeftButton);
-    QVERIFY(!form.findChild<QWidget*>(fieldsWidget)->isHidden());
+    QTest::mouseClick(form.findChild<QWidget*>(page.mOn), Qt::LeftButton);
+    QVERIFY(!form.findChild<QWidget*>(page.mFieldsWidget)->isHidden());
     enter(entered);
     TMessageRecorder messages;
     QVERIFY(!logger.storeClicked());
     QCOMPARE(messages.texts(), QStringList{message});
-    QCOMPARE(TTamarindSettings::instance().value("logger", setting, "<none>"), QStringLiteral("<none>"));
+    QCOMPARE(TTamarindSettings::instance().value("logger", page.mSetting, "<none>"), QStringLiteral("<none>"));
 
     enter(corrected);
     QVERIFY(logger.storeClicked());
-    QCOMPARE(TTamarindSettings::instance().value("logger", setting), stored);
-    QCOMPARE(form.findChild<QLabel*>(rowLabel)->text(), shown);
+    QCOMPARE(TTamarindSettings::instance().value("logger", page.mSetting), stored);
+    QCOMPARE(form.findChild<QLabel*>(page.mRowLabel)->text(), shown);
 }
 
 // Stored settings come back at the next start of the instrument.
