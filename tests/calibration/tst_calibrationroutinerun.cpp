@@ -99,29 +99,39 @@ private:
     const QDateTime mBase = QDateTime(QDate(2026, 3, 1), QTime(8, 0));
 };
 
-// Posts a click on Cancel after the given number of reference samples.
-class TAbortAfter : public ICalibrationRoutineObserver
+// Hears every call and acts on the one it overrides.
+class TQuietObserver : public ICalibrationRoutineObserver
 {
 public:
-    TAbortAfter(TCalibrationRoutine& pRoutine, int pSamples) : mRoutine(pRoutine), mSamples(pSamples) {}
     void calibrationRoutineStatusChanged(const TCalibrationRoutine&, const TElectricalTemperatureValue&) override {}
     void referenceValueUpdated(const TElectricalTemperatureValue&, const TElectricalTemperatureValue&, double) override
     {
-        if (--mSamples == 0)
-            QTimer::singleShot(0, &mRoutine, [this] { mRoutine.abort(); });
     }
     void dutValueUpdated(const TElectricalTemperatureValue&, const TChannelDescription&,
                          const TElectricalTemperatureValue&) override
     {
     }
     void calPointComplete(const TElectricalTemperatureValue&) override {}
+};
+
+// Posts a click on Cancel after the given number of reference samples.
+class TAbortAfter : public TQuietObserver
+{
+public:
+    TAbortAfter(TCalibrationRoutine& pRoutine, int pSamples) : mRoutine(pRoutine), mSamples(pSamples) {}
+    void referenceValueUpdated(const TElectricalTemperatureValue&, const TElectricalTemperatureValue&, double) override
+    {
+        if (--mSamples == 0)
+            QTimer::singleShot(0, &mRoutine, [this] { mRoutine.abort(); });
+    }
 
 private:
     TCalibrationRoutine& mRoutine;
     int mSamples;
 };
+
 // Runs an action at the first report of a status.
-class TCallOnFirstStatus : public ICalibrationRoutineObserver
+class TCallOnFirstStatus : public TQuietObserver
 {
 public:
     explicit TCallOnFirstStatus(std::function<void()> pAction, EnRoutineStatus pStatus = rsCollectingStabilitySamples)
@@ -134,14 +144,6 @@ public:
         if (mAction && pRoutine.status() == mStatus)
             std::exchange(mAction, nullptr)();
     }
-    void referenceValueUpdated(const TElectricalTemperatureValue&, const TElectricalTemperatureValue&, double) override
-    {
-    }
-    void dutValueUpdated(const TElectricalTemperatureValue&, const TChannelDescription&,
-                         const TElectricalTemperatureValue&) override
-    {
-    }
-    void calPointComplete(const TElectricalTemperatureValue&) override {}
 
 private:
     std::function<void()> mAction;
@@ -169,12 +171,9 @@ private slots:
     void emptyReferenceWindowIsNoResult();
     void readBackMayDeviateHalfAKelvin_data();
     void readBackMayDeviateHalfAKelvin();
-    void silentReferenceEndsTheRunAfterItsDeadline();
     void unreadableDUTStaysEmptyAndTheRunGoesOn();
-    void abortInASampleWaitEndsTheRun();
-    void abortWhileReadingDUTsKeepsThePoint();
-    void abortAroundTheStart_data();
-    void abortAroundTheStart();
+    void abortAtEachMoment_data();
+    void abortAtEachMoment();
     void scanModeRestsDuringTheRun();
     void fastForwardWaitProcessesEventsOnce();
     void realWaitBlocksUntilItsDeadline();
@@ -207,10 +206,6 @@ private:
             pFaults.mCommandFaults << fault;
         });
     }
-    bool startDryWell(const QStringList& pFaults = {})
-    {
-        return mCalibrator.start(EnCalibratorType::ctDWK4400_165, pFaults);
-    }
     // A routine of one set point at 50 degrees on the dry well, logged.
     struct TOnePointRun
     {
@@ -222,16 +217,22 @@ private:
         TCalibrationRoutine mRoutine;
         TRunLog mLog;
     };
-    std::unique_ptr<TOnePointRun> onePointRun(const zelk::vector<TChannelDescription>& pDuts = {
-                                                  TChannelDescription(2, "2"), TChannelDescription(3, "3")})
+    // Starts the dry well with the given faults and makes its one-point routine.
+    TOnePointRun& onePointRun(const QStringList& pFaults = {},
+                              const zelk::vector<TChannelDescription>& pDuts = {TChannelDescription(2, "2"),
+                                                                                TChannelDescription(3, "3")})
     {
-        return std::make_unique<TOnePointRun>(
+        if (!mCalibrator.start(EnCalibratorType::ctDWK4400_165, pFaults))
+            qFatal("the dry well did not start");
+        mOne = std::make_unique<TOnePointRun>(
             setup(EnCalibratorType::ctDWK4400_165, {TElectricalTemperatureValue(50.0, uCelsius)}, pDuts));
+        return *mOne;
     }
 
     std::unique_ptr<TChannelControllerFixture> mFixture;
     TCalibratorFixture mCalibrator;
     TFastForwardRoutineClock* mClock = nullptr;
+    std::unique_ptr<TOnePointRun> mOne;
 };
 
 void tst_CalibrationRoutineRun::initTestCase()
@@ -257,6 +258,7 @@ void tst_CalibrationRoutineRun::init()
 
 void tst_CalibrationRoutineRun::cleanup()
 {
+    mOne.reset();
     mFixture.reset();
     TFTDI_Usb_Serial_Device::instance()->disconnect();
     mCalibrator.stop();
@@ -327,12 +329,10 @@ void tst_CalibrationRoutineRun::wholeRoutine()
 void tst_CalibrationRoutineRun::observerCallsOfOnePoint()
 {
     IRoutineClock::replace(std::make_unique<TExactClock>());
-    QVERIFY(startDryWell());
-    const std::unique_ptr<TOnePointRun> one = onePointRun();
-    TCalibrationRoutine& routine = one->mRoutine;
-    TRunLog& log = one->mLog;
+    TOnePointRun& one = onePointRun();
+    TRunLog& log = one.mLog;
 
-    QCOMPARE(run(routine), rrSuccess);
+    QCOMPARE(run(one.mRoutine), rrSuccess);
 
     QCOMPARE(folded(log.mLines),
              QStringList({"status 1 50.0 +reference", "status 4 50.0 +reference", "status 4 50.0", "status 3 50.0",
@@ -340,11 +340,10 @@ void tst_CalibrationRoutineRun::observerCallsOfOnePoint()
     // A sample every 2 s: the one at 60 s does not cover the window of one
     // minute (not strictly older), the one at 62 s does; the collection
     // progress is about 50 after 30 s.
-    const int collecting = log.mLines.count("status 1 50.0");
-    QCOMPARE(collecting, 31);
+    QCOMPARE(log.mLines.count("status 1 50.0"), 31);
     QVERIFY(qAbs(log.mCollectionProgress.at(15) - 50) <= 1);
     QCOMPARE(log.mCollectionProgress.first(), 0);
-    QCOMPARE(routine.routineStart().msecsTo(routine.routineEnd()), qint64(2 * 60000 + 2000 + 3 * 2 * 2000));
+    QCOMPARE(one.mRoutine.routineStart().msecsTo(one.mRoutine.routineEnd()), qint64(2 * 60000 + 2000 + 3 * 2 * 2000));
 }
 
 void tst_CalibrationRoutineRun::endingsWithoutAPointRun_data()
@@ -353,15 +352,21 @@ void tst_CalibrationRoutineRun::endingsWithoutAPointRun_data()
     QTest::addColumn<QList<TChannelDescription>>("duts");
     QTest::addColumn<QByteArray>("boardRefuses");
     QTest::addColumn<int>("result");
+    QTest::addColumn<QStringList>("log");
     const QList<TChannelDescription> good{TChannelDescription(2, "2")};
+    const QStringList ended{"status 5 0.0"};
     QTest::newRow("silent calibrator") << QStringList{"fault silence always"} << good << QByteArray()
-                                       << int(rrCalibratorInitFailed);
+                                       << int(rrCalibratorInitFailed) << ended;
+    // Nothing touched, nobody told.
     QTest::newRow("unknown DUT channel") << QStringList() << QList<TChannelDescription>{TChannelDescription(999, "x")}
-                                         << QByteArray() << int(rrInvalidCalibrationSetup);
+                                         << QByteArray() << int(rrInvalidCalibrationSetup) << QStringList();
     QTest::newRow("DUT channel refused") << QStringList() << good << QByteArray("conf:chan 02")
-                                         << int(rrUnableToSelectDUTChannel);
+                                         << int(rrUnableToSelectDUTChannel) << ended;
     QTest::newRow("reference channel refused")
-        << QStringList() << good << QByteArray("conf:chan 01") << int(rrUnableToSelectReferenceChannel);
+        << QStringList() << good << QByteArray("conf:chan 01") << int(rrUnableToSelectReferenceChannel) << ended;
+    // The board answers every reading with an error once the channels are chosen.
+    QTest::newRow("silent reference") << QStringList() << good << QByteArray("meas:curr?")
+                                      << int(rrUnableToReadReferenceValue) << QStringList{"complete 50.0", ended[0]};
 }
 
 void tst_CalibrationRoutineRun::endingsWithoutAPointRun()
@@ -370,40 +375,35 @@ void tst_CalibrationRoutineRun::endingsWithoutAPointRun()
     QFETCH(QList<TChannelDescription>, duts);
     QFETCH(QByteArray, boardRefuses);
     QFETCH(int, result);
-    QVERIFY(startDryWell(faults));
+    QFETCH(QStringList, log);
     controller().setReadingActive(true);
     if (!boardRefuses.isEmpty())
         refuseOnBoard(boardRefuses);
-    const std::unique_ptr<TOnePointRun> one = onePointRun(zelk::vector<TChannelDescription>(duts.begin(), duts.end()));
-    TCalibrationRoutine& routine = one->mRoutine;
-    TRunLog& log = one->mLog;
+    TOnePointRun& one = onePointRun(faults, zelk::vector<TChannelDescription>(duts.begin(), duts.end()));
+    QElapsedTimer timer;
+    timer.start();
 
-    QCOMPARE(int(run(routine)), result);
-    QVERIFY(routine.calibrationPointsResults().empty());
+    QCOMPARE(int(run(one.mRoutine)), result);
+    QVERIFY(one.mRoutine.calibrationPointsResults().empty());
     QVERIFY(controller().isReadingActive());
-    if (result == rrInvalidCalibrationSetup) {
-        // Nothing touched, nobody told.
-        QVERIFY(log.mLines.isEmpty());
-        QVERIFY(!routine.routineStart().isValid());
-    } else {
-        QCOMPARE(log.mLines, QStringList{"status 5 0.0"});
-        QVERIFY(routine.routineEnd().isValid());
-    }
+    QCOMPARE(one.mLog.mLines, log);
+    QCOMPARE(one.mRoutine.routineStart().isValid(), result != rrInvalidCalibrationSetup);
+    QCOMPARE(one.mRoutine.routineEnd().isValid(), result != rrInvalidCalibrationSetup);
+    // The deadline of a board reading is real time, not skipped.
+    if (result == rrUnableToReadReferenceValue)
+        QVERIFY(timer.elapsed() >= qint64(TCalibrationRoutine::CHANNEL_CHANGE_TIMEOUT_MS));
 }
 
 void tst_CalibrationRoutineRun::emptyReferenceWindowIsNoResult()
 {
     // A reference the board reads as no number: no value to keep.
     mFixture->board().board().setTemperature(1, std::numeric_limits<double>::quiet_NaN());
-    QVERIFY(startDryWell());
-    const std::unique_ptr<TOnePointRun> one = onePointRun();
-    TCalibrationRoutine& routine = one->mRoutine;
-    TRunLog& log = one->mLog;
+    TOnePointRun& one = onePointRun();
 
-    QCOMPARE(int(run(routine)), int(rrUnableToReadReferenceValue));
-    QVERIFY(routine.calibrationPointsResults().empty());
-    QVERIFY(log.mLines.contains("complete 50.0"));
-    QVERIFY(!log.mLines.contains("status 3 50.0"));
+    QCOMPARE(int(run(one.mRoutine)), int(rrUnableToReadReferenceValue));
+    QVERIFY(one.mRoutine.calibrationPointsResults().empty());
+    QVERIFY(one.mLog.mLines.contains("complete 50.0"));
+    QVERIFY(!one.mLog.mLines.contains("status 3 50.0"));
 }
 
 void tst_CalibrationRoutineRun::readBackMayDeviateHalfAKelvin_data()
@@ -427,114 +427,84 @@ void tst_CalibrationRoutineRun::readBackMayDeviateHalfAKelvin()
     QCOMPARE(routine.calibrationPointsResults().size(), size_t(result == rrSuccess ? 1 : 0));
 }
 
-void tst_CalibrationRoutineRun::silentReferenceEndsTheRunAfterItsDeadline()
-{
-    QVERIFY(startDryWell());
-    const std::unique_ptr<TOnePointRun> one = onePointRun();
-    // The board answers every reading with an error once the channels are chosen.
-    refuseOnBoard("meas:curr?");
-    QElapsedTimer timer;
-    timer.start();
-
-    QCOMPARE(int(run(one->mRoutine)), int(rrUnableToReadReferenceValue));
-    // The deadline of a board reading is real time, not skipped.
-    QVERIFY(timer.elapsed() >= qint64(TCalibrationRoutine::CHANNEL_CHANGE_TIMEOUT_MS));
-    QVERIFY(one->mRoutine.calibrationPointsResults().empty());
-    QCOMPARE(one->mLog.mLines, QStringList({"complete 50.0", "status 5 0.0"}));
-    QVERIFY(controller().isReadingActive());
-}
-
 void tst_CalibrationRoutineRun::unreadableDUTStaysEmptyAndTheRunGoesOn()
 {
-    QVERIFY(startDryWell());
-    const std::unique_ptr<TOnePointRun> one = onePointRun();
+    TOnePointRun& one = onePointRun();
     // Channel 3 can be chosen while the run prepares, not when the point is taken.
     TCallOnFirstStatus refuseLater([this] { refuseOnBoard("conf:chan 03"); });
-    one->mRoutine.addObserver(&refuseLater);
+    one.mRoutine.addObserver(&refuseLater);
 
-    QCOMPARE(run(one->mRoutine), rrSuccess);
-    const TCalibrationPointResults& results = one->mRoutine.calibrationPointsResults().begin()->second;
+    QCOMPARE(run(one.mRoutine), rrSuccess);
+    const TCalibrationPointResults& results = one.mRoutine.calibrationPointsResults().begin()->second;
     QVERIFY(qAbs(results.dutValue(TChannelDescription(2, "2"))->valTemperature().value() - 40.03) < 0.01);
     QVERIFY(std::isnan(results.dutValue(TChannelDescription(3, "3"))->valTemperature().value()));
 }
 
-void tst_CalibrationRoutineRun::abortInASampleWaitEndsTheRun()
+enum EnAbortMoment { amBeforeTheCall, amFirstEvents, amThirdSample, amReadingDUTs };
+
+void tst_CalibrationRoutineRun::abortAtEachMoment_data()
 {
-    QVERIFY(startDryWell());
-    const std::unique_ptr<TOnePointRun> one = onePointRun();
-    TCalibrationRoutine& routine = one->mRoutine;
-    TRunLog& log = one->mLog;
-    // The Cancel button's click arrives while the run waits after its third sample.
-    TAbortAfter cancel(routine, 3);
-    routine.addObserver(&cancel);
-
-    QCOMPARE(run(routine), rrAborted);
-    QCOMPARE(log.mLines.count("reference 50.0"), 3);
-    QCOMPARE(log.mLines.mid(log.mLines.size() - 2), QStringList({"complete 50.0", "status 5 0.0"}));
-    QVERIFY(routine.calibrationPointsResults().empty());
-    QVERIFY(controller().isReadingActive());
-}
-
-void tst_CalibrationRoutineRun::abortWhileReadingDUTsKeepsThePoint()
-{
-    QVERIFY(startDryWell());
-    const std::unique_ptr<TOnePointRun> one = onePointRun();
-    TCalibrationRoutine& routine = one->mRoutine;
-    // Cancel is pressed while the first channel under test is read.
-    TCallOnFirstStatus cancel([&routine] { QTimer::singleShot(0, &routine, [&routine] { routine.abort(); }); },
-                              rsReadingDUTChannels);
-    routine.addObserver(&cancel);
-
-    QCOMPARE(run(routine), rrAborted);
-    // The point was being taken: it is finished and kept, every channel read.
-    QCOMPARE(int(routine.calibrationPointsResults().size()), 1);
-    const TCalibrationPointResults& results = routine.calibrationPointsResults().begin()->second;
-    QVERIFY(!std::isnan(results.dutValue(TChannelDescription(3, "3"))->valTemperature().value()));
-    QCOMPARE(one->mLog.mLines.last(), QStringLiteral("status 5 0.0"));
-}
-
-void tst_CalibrationRoutineRun::abortAroundTheStart_data()
-{
-    QTest::addColumn<bool>("beforeTheCall");
+    QTest::addColumn<int>("moment");
     QTest::addColumn<int>("result");
+    QTest::addColumn<int>("points");
     // A stale flag from an earlier run must not end the new one.
-    QTest::newRow("abort before the start is forgotten") << true << int(rrSuccess);
+    QTest::newRow("before the start is forgotten") << int(amBeforeTheCall) << int(rrSuccess) << 1;
     // Cancel confirmed in the events the start lets through: the view is already closed.
-    QTest::newRow("abort in the first events ends the run") << false << int(rrAborted);
+    QTest::newRow("in the first events ends the run") << int(amFirstEvents) << int(rrAborted) << 0;
+    // The Cancel button's click arrives while the run waits after its third sample.
+    QTest::newRow("in a sample wait ends the run") << int(amThirdSample) << int(rrAborted) << 0;
+    // The point was being taken: it is finished and kept, every channel read.
+    QTest::newRow("while reading DUTs keeps the point") << int(amReadingDUTs) << int(rrAborted) << 1;
 }
 
-void tst_CalibrationRoutineRun::abortAroundTheStart()
+void tst_CalibrationRoutineRun::abortAtEachMoment()
 {
-    QFETCH(bool, beforeTheCall);
+    QFETCH(int, moment);
     QFETCH(int, result);
-    QVERIFY(startDryWell());
+    QFETCH(int, points);
+    TOnePointRun& one = onePointRun();
     followCalibrator({{1, 0.0}, {2, 0.03}, {3, -0.2}});
-    const std::unique_ptr<TOnePointRun> one = onePointRun();
-    TCalibrationRoutine& routine = one->mRoutine;
-    if (beforeTheCall)
+    TCalibrationRoutine& routine = one.mRoutine;
+    const auto abortSoon = [&routine] { QTimer::singleShot(0, &routine, [&routine] { routine.abort(); }); };
+    TAbortAfter afterThirdSample(routine, 3);
+    TCallOnFirstStatus whileReadingDUTs(abortSoon, rsReadingDUTChannels);
+    if (moment == amBeforeTheCall)
         routine.abort();
+    else if (moment == amFirstEvents)
+        abortSoon();
+    else if (moment == amThirdSample)
+        routine.addObserver(&afterThirdSample);
     else
-        QTimer::singleShot(0, &routine, [&routine] { routine.abort(); });
+        routine.addObserver(&whileReadingDUTs);
 
     QCOMPARE(int(run(routine)), result);
-    QCOMPARE(routine.calibrationPointsResults().empty(), result == int(rrAborted));
-    QCOMPARE(one->mLog.mLines.last(), QStringLiteral("status 5 0.0"));
+    QCOMPARE(int(routine.calibrationPointsResults().size()), points);
+    if (points)
+        QVERIFY(!std::isnan(routine.calibrationPointsResults()
+                                .begin()
+                                ->second.dutValue(TChannelDescription(3, "3"))
+                                ->valTemperature()
+                                .value()));
+    QCOMPARE(one.mLog.mLines.last(), QStringLiteral("status 5 0.0"));
     QVERIFY(controller().isReadingActive());
+    if (moment == amThirdSample) {
+        QCOMPARE(one.mLog.mLines.count("reference 50.0"), 3);
+        QCOMPARE(one.mLog.mLines.at(one.mLog.mLines.size() - 2), QStringLiteral("complete 50.0"));
+    }
 }
 
 void tst_CalibrationRoutineRun::scanModeRestsDuringTheRun()
 {
-    QVERIFY(startDryWell());
     std::unique_ptr<TScanModeController> scan = buildScanModeOnForm(*mFixture);
     scan->setChannelConfiguration({controller().channel(1), controller().channel(2)});
     QVERIFY(scan->startScanMode());
-    const std::unique_ptr<TOnePointRun> one = onePointRun();
+    TOnePointRun& one = onePointRun();
     bool pausedWhileRunning = false;
     TCallOnFirstStatus look([&] { pausedWhileRunning = scan->isScanModePaused(); });
-    one->mRoutine.addObserver(&look);
+    one.mRoutine.addObserver(&look);
 
     QString message;
-    QCOMPARE(one->mRoutine.startRoutine(&controller(), scan.get(), message), rrSuccess);
+    QCOMPARE(one.mRoutine.startRoutine(&controller(), scan.get(), message), rrSuccess);
     QVERIFY(pausedWhileRunning);
     QVERIFY(scan->isScanModeActive());
     QVERIFY(!scan->isScanModePaused());

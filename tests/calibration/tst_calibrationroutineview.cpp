@@ -49,6 +49,20 @@ TCalibrationSetup benchSetup(const zelk::vector<TElectricalTemperatureValue>& pP
     return TCalibrationSetup(QStringLiteral("bench"), EnCalibratorType::ctDWK4400_165, nullptr,
                              {TChannelDescription(2, "2")}, 3, 0.05, 2, pPoints, QString(), 0);
 }
+
+// A view on a played routine of the given set points.
+struct TPlayedView
+{
+    explicit TPlayedView(const zelk::vector<TElectricalTemperatureValue>& pPoints)
+        : mSetup(benchSetup(pPoints)), mRoutine(mSetup), mView(&mRoutine)
+    {
+    }
+    TCalPointControls* at(double pPoint) { return mView.calPointControls(celsius(pPoint)); }
+
+    TCalibrationSetup mSetup;
+    TPlayedRoutine mRoutine;
+    TCalibrationRoutineView mView;
+};
 } // namespace
 
 class tst_CalibrationRoutineView : public QObject
@@ -59,10 +73,8 @@ private slots:
     void initTestCase();
     void cleanup();
     void summaryAndOnePanelPerPointInOrder();
-    void panelColourFollowsTheStatusOfTheCurrentPoint_data();
-    void panelColourFollowsTheStatusOfTheCurrentPoint();
-    void statusTextAndProgressPerStatus_data();
-    void statusTextAndProgressPerStatus();
+    void panelFollowsTheStatusOfTheCurrentPoint_data();
+    void panelFollowsTheStatusOfTheCurrentPoint();
     void progressBarClampsAndHides_data();
     void progressBarClampsAndHides();
     void referenceAndStabilityTexts_data();
@@ -98,17 +110,13 @@ void tst_CalibrationRoutineView::cleanup()
 
 void tst_CalibrationRoutineView::summaryAndOnePanelPerPointInOrder()
 {
-    const TCalibrationSetup setup = benchSetup({celsius(150), celsius(-20.5), celsius(23.456789)});
-    TPlayedRoutine routine(setup);
-    TCalibrationRoutineView view(&routine);
-    Ui_TCalibrationRoutineView& ui = view.form();
+    TPlayedView played({celsius(150), celsius(-20.5), celsius(23.456789)});
+    Ui_TCalibrationRoutineView& ui = played.mView.form();
 
     QCOMPARE(ui.LblRoutineName->text(), QStringLiteral("bench"));
     QCOMPARE(ui.LblStabilityTime->text(), QStringLiteral("3"));
     QCOMPARE(ui.LblHoldTime->text(), QStringLiteral("2"));
     QCOMPARE(ui.LblStability->text(), QStringLiteral("0.05"));
-    QVERIFY(view.windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(view.size(), QSize(800, 480));
 
     // Header and panel per point, in the setup's order, above the spacer.
     QVBoxLayout* list = ui.verticalLayout_3;
@@ -118,7 +126,7 @@ void tst_CalibrationRoutineView::summaryAndOnePanelPerPointInOrder()
     const QStringList titles{"Calibration point: 150 °C", "Calibration point: -20.5 °C",
                              "Calibration point: 23.4568 °C"};
     for (int i = 0; i < 3; ++i) {
-        TCalPointControls* controls = view.calPointControls(celsius(points[i]));
+        TCalPointControls* controls = played.at(points[i]);
         QVERIFY(controls);
         QCOMPARE(controls->titleLabel()->text(), titles.at(i));
         QCOMPARE(list->itemAt(2 * i + 1)->widget(), controls->mainPanel());
@@ -128,64 +136,43 @@ void tst_CalibrationRoutineView::summaryAndOnePanelPerPointInOrder()
     }
 }
 
-void tst_CalibrationRoutineView::panelColourFollowsTheStatusOfTheCurrentPoint_data()
+void tst_CalibrationRoutineView::panelFollowsTheStatusOfTheCurrentPoint_data()
 {
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("state");
-    QTest::newRow("collecting is blue") << int(rsCollectingStabilitySamples) << int(psSelected);
-    QTest::newRow("reading DUTs is blue") << int(rsReadingDUTChannels) << int(psSelected);
-    QTest::newRow("no status is blue") << int(rsNone) << int(psSelected);
-    QTest::newRow("stable is green") << int(rsStable) << int(psStable);
-    QTest::newRow("unstable is red") << int(rsUnstable) << int(psUnstable);
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("progressShown");
+    QTest::newRow("no status is blue") << int(rsNone) << int(psSelected) << QString() << false;
+    QTest::newRow("collecting is blue") << int(rsCollectingStabilitySamples) << int(psSelected) << "Collecting samples"
+                                        << true;
+    QTest::newRow("unstable is red") << int(rsUnstable) << int(psUnstable) << "Unstable" << false;
+    QTest::newRow("reading DUTs is blue")
+        << int(rsReadingDUTChannels) << int(psSelected) << "Reading DUT channels" << false;
+    QTest::newRow("stable is green") << int(rsStable) << int(psStable) << "Hold time running" << true;
 }
 
-void tst_CalibrationRoutineView::panelColourFollowsTheStatusOfTheCurrentPoint()
+void tst_CalibrationRoutineView::panelFollowsTheStatusOfTheCurrentPoint()
 {
     QFETCH(int, status);
     QFETCH(int, state);
-    const TCalibrationSetup setup = benchSetup({celsius(30), celsius(50)});
-    TPlayedRoutine routine(setup);
-    TCalibrationRoutineView view(&routine);
-    TCalPointControls* first = view.calPointControls(celsius(30));
-    TCalPointControls* second = view.calPointControls(celsius(50));
+    QFETCH(QString, text);
+    QFETCH(bool, progressShown);
+    TPlayedView played({celsius(30), celsius(50)});
+    TCalPointControls* first = played.at(30);
+    TCalPointControls* second = played.at(50);
 
-    routine.report(EnRoutineStatus(status), 30);
+    played.mRoutine.report(EnRoutineStatus(status), 30);
     QCOMPARE(first->mainPanel()->styleSheet(), TCalPointControls::panelStyleSheet(EnPanelState(state)));
+    QCOMPARE(first->statusLabel()->text(), text);
+    QCOMPARE(!first->progressBar()->isHidden(), progressShown);
     QCOMPARE(second->mainPanel()->styleSheet(), TCalPointControls::panelStyleSheet(psInactive));
 
     // The next point becomes current: the earlier panel turns grey whatever its colour.
-    routine.complete(30);
-    routine.report(rsCollectingStabilitySamples, 50);
+    played.mRoutine.complete(30);
+    played.mRoutine.report(rsCollectingStabilitySamples, 50);
     QCOMPARE(first->mainPanel()->styleSheet(), TCalPointControls::panelStyleSheet(psInactive));
     QCOMPARE(first->statusLabel()->text(), QStringLiteral("Done"));
     QCOMPARE(second->mainPanel()->styleSheet(), TCalPointControls::panelStyleSheet(psSelected));
-}
-
-void tst_CalibrationRoutineView::statusTextAndProgressPerStatus_data()
-{
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("progressShown");
-    QTest::newRow("none") << int(rsNone) << QString() << false;
-    QTest::newRow("collecting") << int(rsCollectingStabilitySamples) << "Collecting samples" << true;
-    QTest::newRow("unstable") << int(rsUnstable) << "Unstable" << false;
-    QTest::newRow("reading DUTs") << int(rsReadingDUTChannels) << "Reading DUT channels" << false;
-    QTest::newRow("stable") << int(rsStable) << "Hold time running" << true;
-}
-
-void tst_CalibrationRoutineView::statusTextAndProgressPerStatus()
-{
-    QFETCH(int, status);
-    QFETCH(QString, text);
-    QFETCH(bool, progressShown);
-    const TCalibrationSetup setup = benchSetup({celsius(30)});
-    TPlayedRoutine routine(setup);
-    TCalibrationRoutineView view(&routine);
-    TCalPointControls* controls = view.calPointControls(celsius(30));
-
-    routine.report(EnRoutineStatus(status), 30);
-    QCOMPARE(controls->statusLabel()->text(), text);
-    QCOMPARE(!controls->progressBar()->isHidden(), progressShown);
 }
 
 void tst_CalibrationRoutineView::progressBarClampsAndHides_data()
@@ -236,13 +223,11 @@ void tst_CalibrationRoutineView::referenceAndStabilityTexts()
     QFETCH(QString, reference);
     QFETCH(QString, stabilityText);
     useSeparator(separator);
-    const TCalibrationSetup setup = benchSetup({celsius(30)});
-    TPlayedRoutine routine(setup);
-    TCalibrationRoutineView view(&routine);
-    TCalPointControls* controls = view.calPointControls(celsius(30));
+    TPlayedView played({celsius(30)});
+    TCalPointControls* controls = played.at(30);
 
-    routine.report(rsCollectingStabilitySamples, 30);
-    routine.reference(30, 23.456789, stability);
+    played.mRoutine.report(rsCollectingStabilitySamples, 30);
+    played.mRoutine.reference(30, 23.456789, stability);
     QCOMPARE(controls->referenceLabel()->text(), reference);
     QCOMPARE(controls->stabilityLabel()->text(), stabilityText);
     // The reading changes neither colour nor status.
@@ -252,17 +237,15 @@ void tst_CalibrationRoutineView::referenceAndStabilityTexts()
 
 void tst_CalibrationRoutineView::dutRowsOnePerChannelInArrivalOrder()
 {
-    const TCalibrationSetup setup = benchSetup({celsius(30), celsius(50)});
-    TPlayedRoutine routine(setup);
-    TCalibrationRoutineView view(&routine);
-    TCalPointControls* controls = view.calPointControls(celsius(30));
+    TPlayedView played({celsius(30), celsius(50)});
+    TPlayedRoutine& routine = played.mRoutine;
+    TCalPointControls* controls = played.at(30);
 
     routine.dut(30, 7, 29.9);
     routine.dut(30, 7, 30.01);
     routine.dut(30, 3, 31.5);
     QCOMPARE(controls->dutRowCount(), 2);
     auto* grid = qobject_cast<QGridLayout*>(controls->mainPanel()->layout());
-    QVERIFY(grid);
     // Reference row, then channel 7 (first to arrive), then channel 3.
     auto text = [grid](int pRow, int pColumn) {
         return qobject_cast<QLabel*>(grid->itemAtPosition(pRow, pColumn)->widget())->text();
@@ -271,51 +254,48 @@ void tst_CalibrationRoutineView::dutRowsOnePerChannelInArrivalOrder()
     QCOMPARE(text(1, 1), QStringLiteral("30.01 °C"));
     QCOMPARE(text(2, 0), QStringLiteral("Value channel 3:"));
     QCOMPARE(text(2, 1), QStringLiteral("31.5 °C"));
-    QCOMPARE(view.calPointControls(celsius(50))->dutRowCount(), 0);
+    QCOMPARE(played.at(50)->dutRowCount(), 0);
     // A point the setup does not have changes nothing.
     routine.dut(99, 7, 1.0);
     routine.report(rsStable, 99);
     QCOMPARE(controls->dutRowCount(), 2);
-    QVERIFY(view.form().LblRunningSince->text().isEmpty());
+    QVERIFY(played.mView.form().LblRunningSince->text().isEmpty());
 
     // The owner shows the view before the run starts.
-    view.show();
+    played.mView.show();
     routine.reference(30, 30.012, 0.004);
     routine.complete(30);
     routine.report(rsUnstable, 50);
     routine.reference(50, 49.87, 0.31);
     // As the run's waits do: pending layout requests are handled.
     QApplication::processEvents();
-    saveSnapshot(&view, QStringLiteral("calibrationroutineview"));
+    saveSnapshot(&played.mView, QStringLiteral("calibrationroutineview"));
 }
 
 void tst_CalibrationRoutineView::startedIsWrittenOnce()
 {
-    const TCalibrationSetup setup = benchSetup({celsius(30), celsius(50)});
-    TPlayedRoutine routine(setup);
-    TCalibrationRoutineView view(&routine);
-    QLabel* started = view.form().LblRunningSince;
+    TPlayedView played({celsius(30), celsius(50)});
+    QLabel* started = played.mView.form().LblRunningSince;
 
-    routine.report(rsCollectingStabilitySamples, 30);
+    played.mRoutine.report(rsCollectingStabilitySamples, 30);
     const QString first = started->text();
     QVERIFY2(QRegularExpression("^Started: \\S+ \\d\\d:\\d\\d:\\d\\d").match(first).hasMatch(), qPrintable(first));
     started->setText(started->text() + QStringLiteral(" (seen)"));
-    routine.report(rsCollectingStabilitySamples, 50);
+    played.mRoutine.report(rsCollectingStabilitySamples, 50);
     QCOMPARE(started->text(), first + QStringLiteral(" (seen)"));
 }
 
 void tst_CalibrationRoutineView::completionGreysThePanelAndOffersClose()
 {
-    const TCalibrationSetup setup = benchSetup({celsius(30)});
-    TPlayedRoutine routine(setup);
-    TCalibrationRoutineView view(&routine);
-    TCalPointControls* controls = view.calPointControls(celsius(30));
+    TPlayedView played({celsius(30)});
+    TCalibrationRoutineView& view = played.mView;
+    TCalPointControls* controls = played.at(30);
     view.show();
 
-    routine.report(rsStable, 30);
-    routine.complete(30);
+    played.mRoutine.report(rsStable, 30);
+    played.mRoutine.complete(30);
     QCOMPARE(controls->mainPanel()->styleSheet(), TCalPointControls::panelStyleSheet(psStable));
-    routine.finish();
+    played.mRoutine.finish();
     QCOMPARE(controls->mainPanel()->styleSheet(), TCalPointControls::panelStyleSheet(psInactive));
     QCOMPARE(controls->statusLabel()->text(), QStringLiteral("Done"));
     QCOMPARE(view.form().label->text(), QStringLiteral("Close"));
@@ -338,35 +318,26 @@ void tst_CalibrationRoutineView::cancelAsksBeforeAborting()
 {
     QFETCH(QString, answer);
     QFETCH(bool, aborted);
-    const TCalibrationSetup setup = benchSetup({celsius(30)});
-    TPlayedRoutine routine(setup);
-    TCalibrationRoutineView view(&routine);
-    view.show();
-    routine.report(rsCollectingStabilitySamples, 30);
+    TPlayedView played({celsius(30)});
+    played.mView.show();
+    played.mRoutine.report(rsCollectingStabilitySamples, 30);
 
-    QString question;
-    TModalAnswer::onNextModal([&question, answer](QWidget* pDialog) {
-        question = pDialog->findChild<QLabel*>("LblText")->text();
-        QTest::mouseClick(pDialog->findChild<QWidget*>(answer), Qt::LeftButton);
-    });
-    QTest::mouseClick(view.form().BtnCancel, Qt::LeftButton);
-    QCOMPARE(question, QStringLiteral("Would you like to abort the calibration routine?"));
-    QCOMPARE(view.isVisible(), !aborted);
-    QCOMPARE(routine.isAbortRequested(), aborted);
-    QCOMPARE(view.form().label->text(), QStringLiteral("Cancel"));
+    TModalAnswer::onNextModal(
+        [answer](QWidget* pDialog) { QTest::mouseClick(pDialog->findChild<QWidget*>(answer), Qt::LeftButton); });
+    QTest::mouseClick(played.mView.form().BtnCancel, Qt::LeftButton);
+    QCOMPARE(played.mView.isVisible(), !aborted);
+    QCOMPARE(played.mRoutine.isAbortRequested(), aborted);
 }
 
 void tst_CalibrationRoutineView::equalSetPointsReachThePanelCreatedLast()
 {
-    const TCalibrationSetup setup = benchSetup({celsius(30), TElectricalTemperatureValue(303.15, uKelvin)});
-    TPlayedRoutine routine(setup);
-    TCalibrationRoutineView view(&routine);
-    QCOMPARE(view.form().verticalLayout_3->count(), 2 * 2 + 1);
-    auto* firstTitle =
-        qobject_cast<QLabel*>(view.form().verticalLayout_3->itemAt(0)->widget()->layout()->itemAt(0)->widget());
-    TCalPointControls* last = view.calPointControls(celsius(30));
+    TPlayedView played({celsius(30), TElectricalTemperatureValue(303.15, uKelvin)});
+    QVBoxLayout* list = played.mView.form().verticalLayout_3;
+    QCOMPARE(list->count(), 2 * 2 + 1);
+    auto* firstTitle = qobject_cast<QLabel*>(list->itemAt(0)->widget()->layout()->itemAt(0)->widget());
+    TCalPointControls* last = played.at(30);
 
-    routine.report(rsUnstable, 30);
+    played.mRoutine.report(rsUnstable, 30);
     QCOMPARE(last->titleLabel()->text(), QStringLiteral("Calibration point: 303.15 °C"));
     QCOMPARE(last->statusLabel()->text(), QStringLiteral("Unstable"));
     QCOMPARE(firstTitle->text(), QStringLiteral("Calibration point: 30 °C"));
