@@ -17,9 +17,23 @@ namespace
 {
 const QString SECTION = QStringLiteral("std_probe_settings");
 
-QString stored(const char* pKey)
+using Settings = std::initializer_list<std::pair<QString, QString>>;
+
+QString stored(const QString& pKey)
 {
-    return TTamarindSettings::instance().value(SECTION, QLatin1String(pKey), QStringLiteral("<none>"));
+    return TTamarindSettings::instance().value(SECTION, pKey, QStringLiteral("<none>"));
+}
+
+void store(const Settings& pSettings)
+{
+    for (const auto& setting : pSettings)
+        TTamarindSettings::instance().setValue(SECTION, setting.first, setting.second);
+}
+
+// What a fresh read of the settings file gives.
+QString inFile(const QString& pKey)
+{
+    return TTamarindSettings(QStringLiteral("/home/Settings/ZELK/settings.xml")).value(SECTION, pKey);
 }
 
 void release(QWidget* pWidget)
@@ -42,9 +56,8 @@ private slots:
     void storedReferenceChannel();
     void buttonsWriteTheirSetting_data();
     void buttonsWriteTheirSetting();
-    void referenceChannelChosenInTheDialog();
-    void cancelledDialogMeansInternal();
-    void selectionButtonChangesOnlyTheChannel();
+    void referenceChannelDialog_data();
+    void referenceChannelDialog();
     void factoryResetKeepsTheReferenceChannel();
 
 private:
@@ -142,23 +155,20 @@ void tst_StandardProbeSettingController::storedReferenceChannel_data()
     QTest::addColumn<QString>("channel");
     QTest::addColumn<int>("junction");
     QTest::addColumn<int>("junctionChannel");
-    QTest::addColumn<QString>("storedJunction");
-    QTest::newRow("thermocouple input 3 becomes internal") << "3" << int(rjInternal) << 0 << "0";
-    QTest::newRow("a channel that does not exist becomes internal") << "7" << int(rjInternal) << 0 << "0";
-    QTest::newRow("no number becomes internal") << "x" << int(rjInternal) << 0 << "0";
-    QTest::newRow("resistance input 2 is kept") << "2" << int(rjChannel) << 2 << "2";
+    QTest::newRow("thermocouple input 3 becomes internal") << "3" << int(rjInternal) << 0;
+    QTest::newRow("a channel that does not exist becomes internal") << "7" << int(rjInternal) << 0;
+    QTest::newRow("no number becomes internal") << "x" << int(rjInternal) << 0;
+    QTest::newRow("resistance input 2 is kept") << "2" << int(rjChannel) << 2;
 }
 
 void tst_StandardProbeSettingController::storedReferenceChannel()
 {
     QFETCH(QString, channel);
-    TTamarindSettings& settings = TTamarindSettings::instance();
-    settings.setValue(SECTION, QStringLiteral("ref_junc"), QStringLiteral("2"));
-    settings.setValue(SECTION, QStringLiteral("ref_junc_channel"), channel);
+    store({{"ref_junc", "2"}, {"ref_junc_channel", channel}});
     TStandardProbeSettingController& controller = build();
     QTEST(int(controller.standardReferenceJunction()), "junction");
     QTEST(controller.standardReferenceJunctionChannel(), "junctionChannel");
-    QTEST(stored("ref_junc"), "storedJunction");
+    QCOMPARE(stored("ref_junc"), QString::number(controller.standardReferenceJunction()));
     // The channel number is reset in memory only.
     QCOMPARE(stored("ref_junc_channel"), channel);
     const bool onChannel = controller.standardReferenceJunction() == rjChannel;
@@ -172,42 +182,21 @@ void tst_StandardProbeSettingController::buttonsWriteTheirSetting_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
-    QTest::newRow("Callendar-Van Dusen") << "BtnStdPrb_CVD"
-                                         << "conv_prt"
-                                         << "2";
-    QTest::newRow("ITS-90") << "BtnStdPrb_ITS90"
-                            << "conv_prt"
-                            << "3";
-    QTest::newRow("EN 60751") << "BtnStdPrb_EN60751"
-                              << "conv_prt"
-                              << "1";
-    QTest::newRow("three wires") << "BtnStdPrb_3wire"
-                                 << "wiring"
-                                 << "1";
-    QTest::newRow("four wires") << "BtnStdPrb_4wire"
-                                << "wiring"
-                                << "2";
-    QTest::newRow("thermistor without conversion") << "BtnStdPrb_ConvNone"
-                                                   << "conv_therm"
-                                                   << "1";
-    QTest::newRow("Steinhart-Hart") << "BtnStdPrb_ConvSH"
-                                    << "conv_therm"
-                                    << "2";
-    QTest::newRow("thermistor polynomial") << "BtnStdPrb_ConvPoly"
-                                           << "conv_therm"
-                                           << "3";
-    QTest::newRow("IEC 584") << "BtnStdPrb_IEC584"
-                             << "conv_tc"
-                             << "1";
-    QTest::newRow("thermocouple polynomial") << "BtnStdPrb_Custom"
-                                             << "conv_tc"
-                                             << "2";
-    QTest::newRow("external junction") << "BtnStdPrb_External"
-                                       << "ref_junc"
-                                       << "1";
-    QTest::newRow("internal junction") << "BtnStdPrb_Internal"
-                                       << "ref_junc"
-                                       << "0";
+    const auto row = [](const char* pName, const char* pButton, const char* pKey, const char* pValue) {
+        QTest::newRow(pName) << QString(pButton) << QString(pKey) << QString(pValue);
+    };
+    row("Callendar-Van Dusen", "BtnStdPrb_CVD", "conv_prt", "2");
+    row("ITS-90", "BtnStdPrb_ITS90", "conv_prt", "3");
+    row("EN 60751", "BtnStdPrb_EN60751", "conv_prt", "1");
+    row("three wires", "BtnStdPrb_3wire", "wiring", "1");
+    row("four wires", "BtnStdPrb_4wire", "wiring", "2");
+    row("thermistor without conversion", "BtnStdPrb_ConvNone", "conv_therm", "1");
+    row("Steinhart-Hart", "BtnStdPrb_ConvSH", "conv_therm", "2");
+    row("thermistor polynomial", "BtnStdPrb_ConvPoly", "conv_therm", "3");
+    row("IEC 584", "BtnStdPrb_IEC584", "conv_tc", "1");
+    row("thermocouple polynomial", "BtnStdPrb_Custom", "conv_tc", "2");
+    row("external junction", "BtnStdPrb_External", "ref_junc", "1");
+    row("internal junction", "BtnStdPrb_Internal", "ref_junc", "0");
 }
 
 // Each press is written to the file at once.
@@ -219,9 +208,7 @@ void tst_StandardProbeSettingController::buttonsWriteTheirSetting()
     TTamarindSettings::instance().setValue(SECTION, key, QStringLiteral("9"));
     build();
     release(mFixture->form().findChild<QWidget*>(button));
-    QCOMPARE(stored(qPrintable(key)), value);
-    TTamarindSettings reread(QStringLiteral("/home/Settings/ZELK/settings.xml"));
-    QCOMPARE(reread.value(SECTION, key), value);
+    QCOMPARE(inFile(key), value);
 
     // The getters follow: a controller built on the stored file reads the same.
     mController.reset();
@@ -235,72 +222,62 @@ void tst_StandardProbeSettingController::buttonsWriteTheirSetting()
     QVERIFY(isActive(mFixture->form().findChild<QWidget*>(button)));
 }
 
-void tst_StandardProbeSettingController::referenceChannelChosenInTheDialog()
+// The channel dialog opens from the junction button and from the selection
+// button beside it; Cancel answers 0.
+void tst_StandardProbeSettingController::referenceChannelDialog_data()
 {
-    TStandardProbeSettingController& controller = build();
-    answerChannelDialog(2);
-    release(ui().BtnStdPrb_Channel);
-    QCOMPARE(stored("ref_junc"), QStringLiteral("2"));
-    QCOMPARE(stored("ref_junc_channel"), QStringLiteral("2"));
-    QCOMPARE(controller.standardReferenceJunction(), rjChannel);
-    QCOMPARE(controller.standardReferenceJunctionChannel(), 2);
-    QVERIFY(!ui().BtnStdRefJunc_Channel->isHidden());
-    QCOMPARE(ui().BtnStdRefJunc_Channel->text(), mFixture->controller().channel(2)->channelCaption());
-
-    // Another junction hides the selection button again.
-    release(ui().BtnStdPrb_External);
-    QVERIFY(ui().BtnStdRefJunc_Channel->isHidden());
-    QCOMPARE(stored("ref_junc"), QStringLiteral("1"));
+    QTest::addColumn<QString>("junctionBefore");
+    QTest::addColumn<bool>("fromSelection");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("junction");
+    QTest::addColumn<int>("channel");
+    QTest::newRow("junction button, channel chosen") << "0" << false << 2 << int(rjChannel) << 2;
+    QTest::newRow("junction button, cancelled means internal") << "1" << false << 0 << int(rjInternal) << 0;
+    QTest::newRow("selection button changes only the channel") << "2" << true << 2 << int(rjChannel) << 2;
+    QTest::newRow("selection button cancelled keeps the channel") << "2" << true << 0 << int(rjChannel) << 1;
 }
 
-void tst_StandardProbeSettingController::cancelledDialogMeansInternal()
+void tst_StandardProbeSettingController::referenceChannelDialog()
 {
-    TTamarindSettings::instance().setValue(SECTION, QStringLiteral("ref_junc"), QStringLiteral("1"));
+    QFETCH(QString, junctionBefore);
+    QFETCH(bool, fromSelection);
+    QFETCH(int, answer);
+    QFETCH(int, junction);
+    QFETCH(int, channel);
+    store({{"ref_junc", junctionBefore}, {"ref_junc_channel", "1"}});
     TStandardProbeSettingController& controller = build();
-    answerChannelDialog(0);
-    release(ui().BtnStdPrb_Channel);
-    QCOMPARE(controller.standardReferenceJunction(), rjInternal);
-    QCOMPARE(stored("ref_junc"), QStringLiteral("0"));
-    QVERIFY(isActive(ui().BtnStdPrb_Internal));
-    QVERIFY(!isActive(ui().BtnStdPrb_Channel));
-    QVERIFY(ui().BtnStdRefJunc_Channel->isHidden());
-}
+    answerChannelDialog(answer);
+    if (fromSelection)
+        ui().BtnStdRefJunc_Channel->click();
+    else
+        release(ui().BtnStdPrb_Channel);
 
-void tst_StandardProbeSettingController::selectionButtonChangesOnlyTheChannel()
-{
-    TTamarindSettings& settings = TTamarindSettings::instance();
-    settings.setValue(SECTION, QStringLiteral("ref_junc"), QStringLiteral("2"));
-    settings.setValue(SECTION, QStringLiteral("ref_junc_channel"), QStringLiteral("1"));
-    TStandardProbeSettingController& controller = build();
-    answerChannelDialog(2);
-    ui().BtnStdRefJunc_Channel->click();
-    QCOMPARE(controller.standardReferenceJunctionChannel(), 2);
-    QCOMPARE(stored("ref_junc_channel"), QStringLiteral("2"));
-    QCOMPARE(ui().BtnStdRefJunc_Channel->text(), mFixture->controller().channel(2)->channelCaption());
-
-    answerChannelDialog(0);
-    ui().BtnStdRefJunc_Channel->click();
-    QCOMPARE(controller.standardReferenceJunction(), rjChannel);
-    QCOMPARE(controller.standardReferenceJunctionChannel(), 2);
+    QCOMPARE(int(controller.standardReferenceJunction()), junction);
+    QCOMPARE(stored("ref_junc"), QString::number(junction));
+    QCOMPARE(isActive(ui().BtnStdPrb_Internal), junction == rjInternal);
+    QCOMPARE(isActive(ui().BtnStdPrb_Channel), junction == rjChannel);
+    QCOMPARE(ui().BtnStdRefJunc_Channel->isHidden(), junction != rjChannel);
+    if (junction == rjChannel) {
+        QCOMPARE(controller.standardReferenceJunctionChannel(), channel);
+        QCOMPARE(stored("ref_junc_channel"), QString::number(channel));
+        QCOMPARE(ui().BtnStdRefJunc_Channel->text(), mFixture->controller().channel(channel)->channelCaption());
+        // Another junction hides the selection button again.
+        release(ui().BtnStdPrb_External);
+        QVERIFY(ui().BtnStdRefJunc_Channel->isHidden());
+    }
 }
 
 void tst_StandardProbeSettingController::factoryResetKeepsTheReferenceChannel()
 {
-    TTamarindSettings& settings = TTamarindSettings::instance();
-    const std::initializer_list<std::pair<const char*, const char*>> changed{
-        {"conv_prt", "3"}, {"conv_therm", "2"}, {"conv_tc", "2"},
-        {"wiring", "1"},   {"ref_junc", "2"},   {"ref_junc_channel", "1"}};
-    for (const auto& setting : changed)
-        settings.setValue(SECTION, QLatin1String(setting.first), QLatin1String(setting.second));
+    const Settings changed{{"conv_prt", "3"}, {"conv_therm", "2"}, {"conv_tc", "2"},
+                           {"wiring", "1"},   {"ref_junc", "2"},   {"ref_junc_channel", "1"}};
+    store(changed);
     TStandardProbeSettingController& controller = build();
-    QVERIFY(isActive(ui().BtnStdPrb_3wire));
     controller.factoryReset();
-    TTamarindSettings reread(QStringLiteral("/home/Settings/ZELK/settings.xml"));
-    const std::initializer_list<std::pair<const char*, const char*>> expected{
-        {"conv_prt", "1"}, {"conv_therm", "1"}, {"conv_tc", "1"},
-        {"wiring", "2"},   {"ref_junc", "0"},   {"ref_junc_channel", "1"}};
+    const Settings expected{{"conv_prt", "1"}, {"conv_therm", "1"}, {"conv_tc", "1"},
+                            {"wiring", "2"},   {"ref_junc", "0"},   {"ref_junc_channel", "1"}};
     for (const auto& setting : expected)
-        QCOMPARE(reread.value(SECTION, QLatin1String(setting.first)), QLatin1String(setting.second));
+        QCOMPARE(inFile(setting.first), setting.second);
     QCOMPARE(controller.standardReferenceJunctionChannel(), 1);
     QVERIFY(isActive(ui().BtnStdPrb_4wire));
     QVERIFY(isActive(ui().BtnStdPrb_Internal));

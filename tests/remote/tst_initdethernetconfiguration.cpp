@@ -24,12 +24,9 @@ private slots:
     void factoryChoosesThisVariantOnPlatform1();
     void dhcpStateFromTheLastStanzaLine_data();
     void dhcpStateFromTheLastStanzaLine();
-    void addressChangeKeepsTheMethod_data();
-    void addressChangeKeepsTheMethod();
-    void dhcpSwitchTakesTheCurrentAddress_data();
-    void dhcpSwitchTakesTheCurrentAddress();
+    void changeRewritesTheStanza_data();
+    void changeRewritesTheStanza();
     void gatewayIsRecordedAndRouted();
-    void missingBaseFileRunsNothing();
     void unwritableFileRunsNothing_data();
     void unwritableFileRunsNothing();
     void dhcpSwitchWithoutInterfaceWritesNothing();
@@ -103,63 +100,43 @@ void tst_InitDEthernetConfiguration::dhcpStateFromTheLastStanzaLine()
     QCOMPARE(mController->dhcpStatus(), dhcp);
 }
 
-void tst_InitDEthernetConfiguration::addressChangeKeepsTheMethod_data()
+// A change writes the interface's stanza, rebuilds the interfaces file from
+// the base and the stanza, and restarts the interface.
+void tst_InitDEthernetConfiguration::changeRewritesTheStanza_data()
 {
     QTest::addColumn<QByteArray>("currentStanza");
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<QString>("netmask");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("change");
     QTest::addColumn<QByteArray>("stanza");
-    QTest::newRow("static") << QByteArray("iface eth0 inet static\n") << "192.168.1.20"
-                            << "255.255.255.0"
-                            << QByteArray("# eth0\niface eth0 inet  static\n\taddress 192.168.1.20\n"
-                                          "\tnetmask 255.255.255.0\n\tpost-up /etc/network/eth0-post-up\n");
-    QTest::newRow("dhcp") << QByteArray("iface eth0 inet dhcp\n") << "192.168.1.30"
-                          << "255.255.0.0"
-                          << QByteArray("# eth0\niface eth0 inet  dhcp\n\taddress 192.168.1.30\n"
-                                        "\tnetmask 255.255.0.0\n\tpost-up /etc/network/eth0-post-up\n");
+    const QStringList current{"192.168.1.20 255.255.255.0"};
+    const QByteArray postUp = "\tpost-up /etc/network/eth0-post-up\n";
+    QTest::newRow("address change keeps static")
+        << QByteArray("iface eth0 inet static\n") << current << "address"
+        << "# eth0\niface eth0 inet  static\n\taddress 192.168.1.30\n\tnetmask 255.255.0.0\n" + postUp;
+    QTest::newRow("address change keeps dhcp")
+        << QByteArray("iface eth0 inet dhcp\n") << current << "address"
+        << "# eth0\niface eth0 inet  dhcp\n\taddress 192.168.1.30\n\tnetmask 255.255.0.0\n" + postUp;
+    QTest::newRow("dhcp on with an address")
+        << QByteArray("iface eth0 inet static\n") << QStringList{"10.0.0.5 255.0.0.0"} << "dhcp on"
+        << "# eth0\niface eth0 inet dhcp\n\taddress 10.0.0.5\n\tnetmask 255.0.0.0\n" + postUp;
+    QTest::newRow("dhcp on without an address") << QByteArray("iface eth0 inet static\n") << QStringList() << "dhcp on"
+                                                << "# eth0\niface eth0 inet dhcp\n" + postUp;
+    QTest::newRow("dhcp off freezes the leased address")
+        << QByteArray("iface eth0 inet dhcp\n") << QStringList{"192.0.2.50 255.255.255.0"} << "dhcp off"
+        << "# eth0\niface eth0 inet static\n\taddress 192.0.2.50\n\tnetmask 255.255.255.0\n" + postUp;
 }
 
-void tst_InitDEthernetConfiguration::addressChangeKeepsTheMethod()
+void tst_InitDEthernetConfiguration::changeRewritesTheStanza()
 {
     QFETCH(QByteArray, currentStanza);
-    QFETCH(QString, address);
-    QFETCH(QString, netmask);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, change);
     QFETCH(QByteArray, stanza);
     QVERIFY(TTestEnvironment::writeDeviceFile(INTERFACES, BASE_CONTENT + currentStanza));
-
-    QCOMPARE(mController->setIPAddressAndNetmask(address, netmask),
-             TAbstractEthernetConfigurationController::EnIPNetmaskResult::ipnmrValid);
-
-    QCOMPARE(TTestEnvironment::readDeviceFile(STANZA), stanza);
-    QCOMPARE(TTestEnvironment::readDeviceFile(INTERFACES), BASE_CONTENT + stanza);
-    QCOMPARE(TTestEnvironment::recordedCommands(), RESTART);
-}
-
-void tst_InitDEthernetConfiguration::dhcpSwitchTakesTheCurrentAddress_data()
-{
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<bool>("on");
-    QTest::addColumn<QByteArray>("stanza");
-    QTest::newRow("on with an address") << QStringList{"10.0.0.5 255.0.0.0"} << true
-                                        << QByteArray("# eth0\niface eth0 inet dhcp\n\taddress 10.0.0.5\n"
-                                                      "\tnetmask 255.0.0.0\n\tpost-up /etc/network/eth0-post-up\n");
-    QTest::newRow("on without an address")
-        << QStringList() << true << QByteArray("# eth0\niface eth0 inet dhcp\n\tpost-up /etc/network/eth0-post-up\n");
-    QTest::newRow("off freezes the leased address")
-        << QStringList{"192.0.2.50 255.255.255.0"} << false
-        << QByteArray("# eth0\niface eth0 inet static\n\taddress 192.0.2.50\n\tnetmask 255.255.255.0\n"
-                      "\tpost-up /etc/network/eth0-post-up\n");
-}
-
-void tst_InitDEthernetConfiguration::dhcpSwitchTakesTheCurrentAddress()
-{
-    QFETCH(QStringList, entries);
-    QFETCH(bool, on);
-    QFETCH(QByteArray, stanza);
     QVERIFY(TNetworkInterfaces::setSimulatedInterface("eth0", true, entries));
     QSignalSpy changes(mController.get(), &TAbstractEthernetConfigurationController::interfaceSettingsChanged);
 
-    QVERIFY(mController->setDHCP(on));
+    QVERIFY(applyEthernetChange(*mController, change));
 
     QCOMPARE(TTestEnvironment::readDeviceFile(STANZA), stanza);
     QCOMPARE(TTestEnvironment::readDeviceFile(INTERFACES), BASE_CONTENT + stanza);
@@ -177,26 +154,14 @@ void tst_InitDEthernetConfiguration::gatewayIsRecordedAndRouted()
     QCOMPARE(TTestEnvironment::readDeviceFile(INTERFACES), interfacesBefore);
 }
 
-void tst_InitDEthernetConfiguration::missingBaseFileRunsNothing()
-{
-    QVERIFY(QFile::remove(hostPath(BASE)));
-    const QByteArray interfacesBefore = TTestEnvironment::readDeviceFile(INTERFACES);
-
-    QCOMPARE(mController->setIPAddressAndNetmask("192.168.1.30", "255.255.255.0"),
-             TAbstractEthernetConfigurationController::EnIPNetmaskResult::ipnmrInvalidNetmask);
-    QVERIFY(!mController->setDHCP(true));
-
-    QCOMPARE(TTestEnvironment::readDeviceFile(INTERFACES), interfacesBefore);
-    QVERIFY(TTestEnvironment::recordedCommands().isEmpty());
-    // The stanza is written before the base is looked for.
-    QVERIFY(TTestEnvironment::readDeviceFile(STANZA).startsWith("# eth0\niface eth0 inet dhcp\n"));
-}
-
-// Tests run as root, so a directory where the file must go is what makes a write fail.
+// Tests run as root, so a directory where the file must go is what makes a
+// write fail; the base file fails by being absent.
 void tst_InitDEthernetConfiguration::unwritableFileRunsNothing_data()
 {
     QTest::addColumn<QString>("blocked");
     QTest::addColumn<QString>("change");
+    QTest::newRow("base file missing, address change") << BASE << "address";
+    QTest::newRow("base file missing, DHCP switch") << BASE << "dhcp on";
     QTest::newRow("stanza file, address change") << STANZA << "address";
     QTest::newRow("stanza file, DHCP switch") << STANZA << "dhcp on";
     QTest::newRow("interfaces file, address change") << INTERFACES << "address";
@@ -210,13 +175,14 @@ void tst_InitDEthernetConfiguration::unwritableFileRunsNothing()
     QFETCH(QString, change);
     const QByteArray interfacesBefore = TTestEnvironment::readDeviceFile(INTERFACES);
     QFile::remove(hostPath(blocked));
-    QVERIFY(QDir().mkpath(hostPath(blocked)));
+    if (blocked != BASE)
+        QVERIFY(QDir().mkpath(hostPath(blocked)));
     QSignalSpy changes(mController.get(), &TAbstractEthernetConfigurationController::interfaceSettingsChanged);
 
     QVERIFY(!applyEthernetChange(*mController, change));
     QCOMPARE(changes.count(), 0);
     QVERIFY(TTestEnvironment::recordedCommands().isEmpty());
-    QVERIFY(QFileInfo(hostPath(blocked)).isDir());
+    QCOMPARE(QFileInfo(hostPath(blocked)).isDir(), blocked != BASE);
     if (blocked != INTERFACES)
         QCOMPARE(TTestEnvironment::readDeviceFile(INTERFACES), interfacesBefore);
     // Nothing half-written is left beside the files.
