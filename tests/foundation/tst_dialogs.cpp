@@ -30,6 +30,7 @@ class tst_Dialogs : public QObject
 private slots:
     void backdropCoversTheScreen_data();
     void backdropCoversTheScreen();
+    void windowBelowShowsThroughAsItChanges();
     void progressKinds_data();
     void progressKinds();
     void progressAbortStaysSet();
@@ -84,6 +85,32 @@ void tst_Dialogs::backdropCoversTheScreen()
     QVERIFY2(qAbs(corner.red() - grey) <= 1, qPrintable(seen));
     QVERIFY2(qAbs(corner.green() - grey) <= 1, qPrintable(seen));
     QVERIFY2(qAbs(corner.blue() - grey) <= 1, qPrintable(seen));
+}
+
+// A measurement keeps its progress dialog open for minutes: the title bar's
+// clock below it must go on showing the time.
+void tst_Dialogs::windowBelowShowsThroughAsItChanges()
+{
+    QWidget below;
+    below.setStyleSheet(QStringLiteral("background: white;"));
+    below.setGeometry(0, 0, 800, 480);
+    QLabel clock(QStringLiteral("08:00"), &below);
+    clock.setGeometry(700, 0, 100, 40);
+    below.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&below));
+    below.activateWindow();
+    TCalibrationProgressDialog progress;
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.move(0, 0);
+    progress.show(TCalibrationProgressDialog::pdtCalibration, true);
+    QCoreApplication::processEvents();
+    const QImage before = progress.grab().toImage().copy(clock.geometry());
+
+    clock.setText(QStringLiteral("08:01"));
+    QTRY_VERIFY_WITH_TIMEOUT(progress.grab().toImage().copy(clock.geometry()) != before, 10000);
+    // Back to the first minute's picture: the dialog shows what is below now, not a blend of pictures.
+    clock.setText(QStringLiteral("08:00"));
+    QTRY_VERIFY_WITH_TIMEOUT(progress.grab().toImage().copy(clock.geometry()) == before, 10000);
 }
 
 void tst_Dialogs::progressKinds_data()

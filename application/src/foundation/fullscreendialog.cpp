@@ -40,17 +40,49 @@ TFullScreenDialog::TFullScreenDialog(QWidget* pParent) : QDialog(pParent)
 void TFullScreenDialog::showEvent(QShowEvent* pEvent)
 {
     if (!testAttribute(Qt::WA_TranslucentBackground)) {
-        QWidget* below = windowBelow(this);
-        mBehind = below ? below->grab() : QPixmap();
-        mBehindTopLeft = below ? below->mapToGlobal(QPoint(0, 0)) : QPoint();
+        if (mBelow)
+            mBelow->removeEventFilter(this);
+        mBelow = windowBelow(this);
+        if (mBelow)
+            mBelow->installEventFilter(this);
+        takePictureBehind();
     }
     QDialog::showEvent(pEvent);
 }
 
 void TFullScreenDialog::hideEvent(QHideEvent* pEvent)
 {
+    if (mBelow)
+        mBelow->removeEventFilter(this);
+    mBelow = nullptr;
     mBehind = QPixmap();
     QDialog::hideEvent(pEvent);
+}
+
+void TFullScreenDialog::takePictureBehind()
+{
+    mPictureDue = false;
+    mBehind = mBelow ? mBelow->grab() : QPixmap();
+    mBehindTopLeft = mBelow ? mBelow->mapToGlobal(QPoint(0, 0)) : QPoint();
+}
+
+bool TFullScreenDialog::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    // The window below asks to be repainted: once it has been, and once for
+    // any number of requests, the picture follows.
+    if (pWatched == mBelow && pEvent->type() == QEvent::UpdateRequest && !mPictureDue) {
+        mPictureDue = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!mPictureDue || !isVisible())
+                    return;
+                takePictureBehind();
+                update();
+            },
+            Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(pWatched, pEvent);
 }
 
 void TFullScreenDialog::paintEvent(QPaintEvent*)

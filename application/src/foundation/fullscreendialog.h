@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QPixmap>
+#include <QPointer>
 
 // Base of the program's dialogs: frameless, covering the screen, with the
 // translucent grey backdrop of their style sheet laid over what is behind.
@@ -16,10 +17,17 @@ protected:
     void showEvent(QShowEvent* pEvent) override;
     void hideEvent(QHideEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
+    void takePictureBehind();
+
     // Where the screen cannot blend windows, the dialog is opaque and paints
-    // a picture of the window below, taken when it is shown.
+    // a picture of the window below. The picture is taken anew whenever that
+    // window repaints: a dialog may stay for minutes over the title bar's
+    // clock and indicators, which must not stand still meanwhile.
     QPixmap mBehind;
     QPoint mBehindTopLeft;
+    QPointer<QWidget> mBelow;
+    bool mPictureDue = false;
 };
