@@ -5,6 +5,8 @@
 #include "modbuscalibratorpeer.h"
 #include "textcalibratorpeer.h"
 
+#include <algorithm>
+
 using namespace Control_words;
 
 namespace
@@ -36,7 +38,7 @@ QStringList TCalibratorControlInterpreter::help()
         QStringLiteral("setpoint <degC>            the set point, as if the program had sent it"),
         QStringLiteral("temp <degC>                puts the block at that temperature at once"),
         QStringLiteral("rates <up K/min> <down K/min> | noise <K>"),
-        QStringLiteral("partnumber <text> | unit c|f"),
+        QStringLiteral("partnumber <text> | unit c|f | digits <0-3> [fixed]"),
         QStringLiteral("fault silence <n|always> [after <n>] | fault badcrc <n|always>"),
         QStringLiteral("fault exception <code> [n|always] | fault slave <address> [n|always]"),
         QStringLiteral("fault latency <ms> | fault clear"),
@@ -87,7 +89,8 @@ QStringList TCalibratorControlInterpreter::execute(const QString& pLine)
     } else if (command == QLatin1String("identity") && words.size() == 2 && mSimulator.textPeer()) {
         const QByteArray identity = words.at(1).toLatin1();
         mSimulator.textPeer()->withFaults([&identity](TTextPeerFaults& pFaults) { pFaults.mIdentity = identity; });
-    } else if (command == QLatin1String("partnumber") || command == QLatin1String("unit")) {
+    } else if (command == QLatin1String("partnumber") || command == QLatin1String("unit") ||
+               command == QLatin1String("digits")) {
         error = setModbus(words);
     } else {
         error = QStringLiteral("unknown command or wrong arguments (try help)");
@@ -118,8 +121,9 @@ QStringList TCalibratorControlInterpreter::status() const
         peer->withState([&lines](TModbusCalibratorState& pState) {
             lines << QStringLiteral("partnumber %1").arg(QString::fromLatin1(pState.mPartNumber));
             lines << QStringLiteral("unit %1").arg(pState.mUnitCode == 1 ? QStringLiteral("f") : QStringLiteral("c"));
-            lines << QStringLiteral("digits %1 (at most %2), autoranging %3")
+            lines << QStringLiteral("digits %1 (%2 %3), autoranging %4")
                          .arg(pState.mDigits)
+                         .arg(pState.mDigitsFixed ? QStringLiteral("fixed at") : QStringLiteral("at most"))
                          .arg(pState.mMaxDigits)
                          .arg(pState.mDigitAutoranging ? 1 : 0);
         });
@@ -211,9 +215,25 @@ QString TCalibratorControlInterpreter::setFault(const QStringList& pWords)
 QString TCalibratorControlInterpreter::setModbus(const QStringList& pWords)
 {
     TModbusCalibratorPeer* peer = mSimulator.modbusPeer();
-    if (!peer || pWords.size() != 2)
-        return QStringLiteral("partnumber <text> | unit c|f (Modbus models)");
+    const QString usage = QStringLiteral("partnumber <text> | unit c|f | digits <0-3> [fixed] (Modbus models)");
+    if (!peer || pWords.size() < 2)
+        return usage;
     const QString value = pWords.at(1);
+    if (pWords.first().toLower() == QLatin1String("digits")) {
+        int digits = -1;
+        const bool fixed = pWords.size() == 3 && pWords.at(2).toLower() == QLatin1String("fixed");
+        if (!toInteger(value, digits) || digits < 0 || digits > 3 || (pWords.size() == 3 && !fixed) ||
+            pWords.size() > 3)
+            return QStringLiteral("digits <0-3> [fixed]");
+        peer->withState([digits, fixed](TModbusCalibratorState& pState) {
+            pState.mMaxDigits = digits;
+            pState.mDigitsFixed = fixed;
+            pState.mDigits = fixed ? digits : std::min(pState.mDigits, digits);
+        });
+        return QString();
+    }
+    if (pWords.size() != 2)
+        return usage;
     if (pWords.first().toLower() == QLatin1String("partnumber")) {
         peer->withState([&value](TModbusCalibratorState& pState) { pState.mPartNumber = value.toLatin1().left(30); });
         return QString();

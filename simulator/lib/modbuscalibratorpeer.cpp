@@ -253,7 +253,7 @@ void TModbusCalibratorPeer::takeWrite(quint16 pRegister, quint16 pValue)
         mState.mSetPointPending = mState.mSetPointPending || pValue == 1;
         break;
     case DIGITS_REGISTER:
-        mState.mDigits = std::min(int(pValue), mState.mMaxDigits);
+        mState.mDigits = mState.mDigitsFixed ? mState.mMaxDigits : std::min(int(pValue), mState.mMaxDigits);
         break;
     case AUTORANGING_REGISTER:
         mState.mDigitAutoranging = pValue != 0;

@@ -24,6 +24,8 @@ struct TModbusCalibratorState
     // The controller keeps no more decimal digits than its range shows in 16
     // bits: two up to 327 degrees, one above.
     int mMaxDigits = 2;
+    // Keeps mMaxDigits whatever number of digits it is asked for.
+    bool mDigitsFixed = false;
     bool mDigitAutoranging = true;
     qint16 mSetPointRegister = 0;
     bool mSetPointPending = false;

@@ -169,6 +169,8 @@ private slots:
     void endingsWithoutAPointRun_data();
     void endingsWithoutAPointRun();
     void emptyReferenceWindowIsNoResult();
+    void pointTakenAfterWindowAndHold_data();
+    void pointTakenAfterWindowAndHold();
     void readBackMayDeviateHalfAKelvin_data();
     void readBackMayDeviateHalfAKelvin();
     void unreadableDUTStaysEmptyAndTheRunGoesOn();
@@ -239,8 +241,6 @@ void tst_CalibrationRoutineRun::initTestCase()
 {
     QVERIFY(TCalibratorFixture::linkConverterStandIn());
     QVERIFY(TFTDI_Usb_Serial_Device::instance()->isLibraryAvailable());
-    TDWK44XX_Connector::setCommTimeoutMs(400);
-    TMBK2X00_Connector::setReadTimeoutMs(500);
 }
 
 void tst_CalibrationRoutineRun::init()
@@ -284,14 +284,19 @@ EnRoutineResult tst_CalibrationRoutineRun::run(TCalibrationRoutine& pRoutine)
 void tst_CalibrationRoutineRun::wholeRoutine_data()
 {
     QTest::addColumn<EnCalibratorType>("type");
-    QTest::newRow("modbus dry well") << EnCalibratorType::ctDWK4400_165;
-    QTest::newRow("network bath") << EnCalibratorType::ctMBK2800;
+    QTest::addColumn<QStringList>("control");
+    QTest::newRow("modbus dry well") << EnCalibratorType::ctDWK4400_165 << QStringList();
+    // 50 degrees at three decimals do not fit the set point register.
+    QTest::newRow("modbus dry well keeping three decimals")
+        << EnCalibratorType::ctDWK4400_165 << QStringList{"digits 3"};
+    QTest::newRow("network bath") << EnCalibratorType::ctMBK2800 << QStringList();
 }
 
 void tst_CalibrationRoutineRun::wholeRoutine()
 {
     QFETCH(EnCalibratorType, type);
-    QVERIFY(mCalibrator.start(type));
+    QFETCH(QStringList, control);
+    QVERIFY(mCalibrator.start(type, control));
     followCalibrator({{1, 0.0}, {2, 0.03}, {3, -0.2}});
     controller().setReadingActive(true);
     const TCalibrationSetup bench =
@@ -397,6 +402,7 @@ void tst_CalibrationRoutineRun::endingsWithoutAPointRun()
 void tst_CalibrationRoutineRun::emptyReferenceWindowIsNoResult()
 {
     // A reference the board reads as no number: no value to keep.
+    IRoutineClock::replace(std::make_unique<TExactClock>());
     mFixture->board().board().setTemperature(1, std::numeric_limits<double>::quiet_NaN());
     TOnePointRun& one = onePointRun();
 
@@ -404,6 +410,65 @@ void tst_CalibrationRoutineRun::emptyReferenceWindowIsNoResult()
     QVERIFY(one.mRoutine.calibrationPointsResults().empty());
     QVERIFY(one.mLog.mLines.contains("complete 50.0"));
     QVERIFY(!one.mLog.mLines.contains("status 3 50.0"));
+    // It ends with the first full window, without a hold that could never
+    // give a point.
+    QVERIFY(!one.mLog.mLines.contains("status 4 50.0"));
+    QCOMPARE(one.mRoutine.routineStart().msecsTo(one.mRoutine.routineEnd()), qint64(60000 + 2000));
+}
+
+enum EnReferenceCourse { rcSteady, rcLeavesTheRangeDuringTheHold, rcDriftsInsideTheLimit };
+
+void tst_CalibrationRoutineRun::pointTakenAfterWindowAndHold_data()
+{
+    QTest::addColumn<int>("course");
+    QTest::addColumn<qint64>("takenAtMs");
+    // The sample at 62 s is the first older than the window; the hold of a
+    // minute runs from there.
+    QTest::newRow("steady") << int(rcSteady) << qint64(62000 + 60000);
+    // One sample at 80 s is 1 K off; back at 82 s, the reference needs a
+    // window without the excursion (the sample at 144 s) and a whole hold.
+    QTest::newRow("leaves the range during the hold")
+        << int(rcLeavesTheRangeDuringTheHold) << qint64(82000 + 62000 + 60000);
+    // 0.04 K a minute stays within the 0.1 K of the window.
+    QTest::newRow("drifts inside the limit") << int(rcDriftsInsideTheLimit) << qint64(62000 + 60000);
+}
+
+void tst_CalibrationRoutineRun::pointTakenAfterWindowAndHold()
+{
+    QFETCH(int, course);
+    QFETCH(qint64, takenAtMs);
+    IRoutineClock::replace(std::make_unique<TExactClock>());
+    mFixture->board().board().withState([course](TBoardState& pState) {
+        pState.setSignal(1, TTemperatureSignal::follow(
+                                [course] {
+                                    const qint64 ms = IRoutineClock::current().monotonicMs();
+                                    if (course == rcLeavesTheRangeDuringTheHold)
+                                        return ms >= 80000 && ms < 82000 ? 41.0 : 40.0;
+                                    if (course == rcDriftsInsideTheLimit)
+                                        return 40.0 + 0.04 * double(ms) / 60000.0;
+                                    return 40.0;
+                                },
+                                0.0, 0.0));
+    });
+    TOnePointRun& one = onePointRun();
+    qint64 takenAt = -1;
+    double newestSample = std::numeric_limits<double>::quiet_NaN();
+    TCallOnFirstStatus taking(
+        [&] {
+            takenAt = IRoutineClock::current().monotonicMs();
+            TElectricalTemperatureValue electrical;
+            TElectricalTemperatureValue temperature;
+            controller().channel(1)->currentValueNumeric(temperature, electrical);
+            newestSample = temperature.value();
+        },
+        rsReadingDUTChannels);
+    one.mRoutine.addObserver(&taking);
+
+    QCOMPARE(run(one.mRoutine), rrSuccess);
+    QCOMPARE(takenAt, takenAtMs);
+    // The reference value is the newest sample, not one from the start of the window.
+    const double reference = one.mRoutine.calibrationPointsResults().begin()->second.valueReferenceChannel().value();
+    QCOMPARE(reference, newestSample);
 }
 
 void tst_CalibrationRoutineRun::readBackMayDeviateHalfAKelvin_data()

@@ -191,7 +191,6 @@ void tst_CalibrationRoutinesGUIController::initTestCase()
 {
     QVERIFY(TCalibratorFixture::linkConverterStandIn());
     QVERIFY(TFTDI_Usb_Serial_Device::instance()->isLibraryAvailable());
-    TDWK44XX_Connector::setCommTimeoutMs(400);
 }
 
 void tst_CalibrationRoutinesGUIController::init()
@@ -759,6 +758,12 @@ void tst_CalibrationRoutinesGUIController::runEndingsShowTheirMessageAndCloseThe
         << EnCalibratorType::ctMBK2800 << "calibrator fault readback 0.6"
         << QStringList{"The calibrator did not accept one of the calibration points. Please check the calibration "
                        "setup."};
+    // 100 degrees need fewer than the three decimals this controller keeps.
+    QTest::newRow("set point the calibrator cannot be sent")
+        << dryWell << "calibrator digits 3 fixed"
+        << QStringList{"The calibrator did not accept one of the calibration points. Please check the calibration "
+                       "setup. The calibration point 100 °C cannot be sent to the calibrator: it does not fit the "
+                       "calibrator's set point register."};
     QTest::newRow("DUT channel refused") << dryWell << "board refuses conf:chan 02"
                                          << QStringList{"One of the DUT channels could not be selected. Please check "
                                                         "if the calibration setup contains only valid channels."};

@@ -64,8 +64,6 @@ void tst_DWK44XX_Connector::initTestCase()
 {
     QVERIFY(TCalibratorFixture::linkConverterStandIn());
     QVERIFY(TFTDI_Usb_Serial_Device::instance()->isLibraryAvailable());
-    // Every reply of the simulated line is there within 100 ms; the rest is margin for a busy machine.
-    TDWK44XX_Connector::setCommTimeoutMs(400);
 }
 
 void tst_DWK44XX_Connector::cleanup()
@@ -76,6 +74,7 @@ void tst_DWK44XX_Connector::cleanup()
 
 bool tst_DWK44XX_Connector::startCalibrator(EnCalibratorType pType, const QStringList& pControl)
 {
+    TCalibratorFixture::setReplyTimeouts(pControl);
     mSimulator = std::make_unique<TCalibratorSimulator>(pType);
     QString error;
     if (!mSimulator->start(error)) {
@@ -158,20 +157,30 @@ void tst_DWK44XX_Connector::setPointIsScaledSentAndReadBack_data()
     QTest::addColumn<int>("registerValue");
     QTest::addColumn<double>("readBack");
     QTest::addColumn<double>("modelSetPoint");
+    QTest::addColumn<QStringList>("digitsRequests");
 
     using T = EnCalibratorType;
+    const QStringList none;
     QTest::newRow("-35 degC with two digits is F254")
-        << T::ctDWK4400_165 << QStringList() << -35.0 << int(uCelsius) << -3500 << -35.0 << -35.0;
+        << T::ctDWK4400_165 << QStringList() << -35.0 << int(uCelsius) << -3500 << -35.0 << -35.0 << none;
     QTest::newRow("above 327 degC one digit")
-        << T::ctDWK4400_450 << QStringList() << 374.6 << int(uCelsius) << 3746 << 374.6 << 374.6;
+        << T::ctDWK4400_450 << QStringList() << 374.6 << int(uCelsius) << 3746 << 374.6 << 374.6 << none;
     QTest::newRow("a half rounds up") << T::ctDWK4400_165 << QStringList() << 0.125 << int(uCelsius) << 13 << 0.13
-                                      << 0.13;
+                                      << 0.13 << none;
     QTest::newRow("a negative half rounds up too")
-        << T::ctDWK4400_165 << QStringList() << -0.125 << int(uCelsius) << -12 << -0.12 << -0.12;
+        << T::ctDWK4400_165 << QStringList() << -0.125 << int(uCelsius) << -12 << -0.12 << -0.12 << none;
     QTest::newRow("kelvin asked, degrees Celsius sent")
-        << T::ctMBK2700_165 << QStringList() << 373.15 << int(uKelvin) << 10000 << 373.15 << 100.0;
+        << T::ctMBK2700_165 << QStringList() << 373.15 << int(uKelvin) << 10000 << 373.15 << 100.0 << none;
     QTest::newRow("a calibrator showing degrees Fahrenheit")
-        << T::ctDWK4400_COOL << QStringList{"unit f"} << 100.0 << int(uCelsius) << 21200 << 100.0 << 100.0;
+        << T::ctDWK4400_COOL << QStringList{"unit f"} << 100.0 << int(uCelsius) << 21200 << 100.0 << 100.0 << none;
+    // 40000 does not fit 16 bits signed: the controller is asked for two
+    // decimals, and what it reads back counts.
+    const QStringList twoDigits{"w 10258 2", "w 923 1", "r 10258 1"};
+    QTest::newRow("40 degC on a controller keeping three decimals goes with two")
+        << T::ctDWK4400_450 << QStringList{"digits 3"} << 40.0 << int(uCelsius) << 4000 << 40.0 << 40.0 << twoDigits;
+    QTest::newRow("649.9 degC on a controller keeping three decimals goes with one")
+        << T::ctDWK4400_650 << QStringList{"digits 3"} << 649.9 << int(uCelsius) << 6499 << 649.9 << 649.9
+        << QStringList{"w 10258 1", "w 923 1", "r 10258 1"};
 }
 
 void tst_DWK44XX_Connector::setPointIsScaledSentAndReadBack()
@@ -183,6 +192,7 @@ void tst_DWK44XX_Connector::setPointIsScaledSentAndReadBack()
     QFETCH(int, registerValue);
     QFETCH(double, readBack);
     QFETCH(double, modelSetPoint);
+    QFETCH(QStringList, digitsRequests);
     QVERIFY(startCalibrator(type, commands));
     TDWK44XX_Connector connector;
     QString message;
@@ -191,8 +201,9 @@ void tst_DWK44XX_Connector::setPointIsScaledSentAndReadBack()
 
     TElectricalTemperatureValue accepted;
     connector.setTemperatureValue(TElectricalTemperatureValue(value, EnUnit(unit)), accepted);
-    QCOMPARE(requestsSeen(*mSimulator),
-             QStringList({QStringLiteral("w 10242 %1").arg(registerValue), "w 10241 1", "w 923 1", "r 10242 1"}));
+    QCOMPARE(requestsSeen(*mSimulator), digitsRequests + QStringList({QStringLiteral("w 10242 %1").arg(registerValue),
+                                                                      "w 10241 1", "w 923 1", "r 10242 1"}));
+    QVERIFY(!connector.lastSetPointUnsendable());
     QCOMPARE(accepted.unit(), EnUnit(unit));
     QVERIFY2(std::fabs(accepted.value() - readBack) < 1e-4, qPrintable(QString::number(accepted.value())));
     QVERIFY(std::fabs(mSimulator->model().setPoint() - modelSetPoint) < 1e-6);
@@ -213,12 +224,15 @@ void tst_DWK44XX_Connector::digitsOutsideTheRangeSendNothing()
     QCOMPARE(requestsSeen(*mSimulator).value(0), QStringLiteral("w 10242 32767"));
     QVERIFY(std::fabs(accepted.value() - 32.767) < 1e-4);
 
-    // 40000 would wrap to -25536 and command -25.536 degC.
+    // 40000 would wrap to -25536 and command -25.536 degC; this controller
+    // keeps three decimals when asked for two.
+    control(QStringLiteral("digits 3 fixed"));
     mSimulator->modbusPeer()->clearRecord();
     connector.setTemperatureValue(TElectricalTemperatureValue(40.0, uCelsius), accepted);
     QVERIFY(std::isnan(accepted.value()));
     QCOMPARE(accepted.unit(), uUndefined);
-    QVERIFY(mSimulator->modbusPeer()->receivedRequests().isEmpty());
+    QCOMPARE(requestsSeen(*mSimulator), QStringList({"w 10258 2", "w 923 1", "r 10258 1"}));
+    QVERIFY(connector.lastSetPointUnsendable());
     QVERIFY(std::fabs(mSimulator->model().setPoint() - 32.767) < 1e-6);
 }
 
@@ -255,6 +269,7 @@ void tst_DWK44XX_Connector::transactionStatus()
     QVERIFY(connector.init(uCelsius, message));
     for (const QString& command : commands)
         control(command);
+    TCalibratorFixture::setReplyTimeouts(commands);
     mSimulator->modbusPeer()->clearRecord();
 
     EnCommandStatus result = EnCommandStatus::csOK;

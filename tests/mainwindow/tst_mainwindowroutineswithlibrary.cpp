@@ -1,8 +1,24 @@
+#include "boardstate.h"
+#include "calibrationfilestore.h"
+#include "calibrationsetup.h"
 #include "calibratorfixture.h"
+#include "channel.h"
+#include "channelcontroller.h"
+#include "channelviewcontrollermanager.h"
+#include "channelviewcontrollers.h"
+#include "logfilecontroller.h"
 #include "mainwindowfixture.h"
+#include "messagerecorder.h"
+#include "routineclock.h"
 #include "testsupport.h"
+#include "zelkcontainerpushbutton.h"
 
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
 #include <QGridLayout>
+
+using namespace Electrical_temperature_units;
 
 // The main window with the converter library's stand-in in place: the
 // calibration routines keep their button and the menu is unchanged.
@@ -17,6 +33,12 @@ private slots:
         QVERIFY(mMain.startBoard());
     }
     void cleanupTestCase() { mMain.close(); }
+    void cleanup()
+    {
+        mMain.close();
+        mCalibrator.stop();
+        IRoutineClock::replace(nullptr);
+    }
 
     void calibrationStaysInTheMainMenu()
     {
@@ -32,8 +54,62 @@ private slots:
         QVERIFY(mMain.shown("PageEditCalibrationRoutine"));
     }
 
+    // The run measures the reference and the DUT channels; afterwards the
+    // board measures the home view's channel again, so the view shows live
+    // values and the logger names the channel the screen names.
+    void routineLeavesTheShownChannelMeasured()
+    {
+        IRoutineClock::replace(std::make_unique<TFastForwardRoutineClock>());
+        QVERIFY(mCalibrator.start(EnCalibratorType::ctDWK4400_165));
+        mMain.board().setTemperature(2, 50.0);
+        mMain.board().setTemperature(3, 49.9);
+        // The screen lists the setups stored when it is built.
+        mMain.open(false);
+        {
+            TChannelController& channels = *mMain.window()->mChannelController;
+            const TCalibrationSetup setup(QStringLiteral("bench"), EnCalibratorType::ctDWK4400_165,
+                                          channels.physical_channel(2), {TChannelDescription(3, "3")}, 1, 0.1, 1,
+                                          {TElectricalTemperatureValue(50.0, uCelsius)}, QString(), 0);
+            QVERIFY(TCalibrationFileStore(channels).storeSetup(&setup));
+        }
+        mMain.close();
+        mMain.open(true);
+        TChannelController& channels = *mMain.window()->mChannelController;
+        TAbstractChannel* const shown = channels.measuredChannel();
+        QVERIFY(shown && shown->internalChannelNumber() != 2 && shown->internalChannelNumber() != 3);
+
+        mMain.click("BtnCalibrationRoutines");
+        TMessageRecorder messages;
+        auto* play = mMain.child("WgtCalibrationSetupsParent")->findChild<QZELKContainerPushButton*>();
+        QVERIFY(play);
+        QTest::mouseClick(play, Qt::LeftButton);
+        QCOMPARE(messages.texts(), QStringList{"Calibration routine completed successfully."});
+
+        QCOMPARE(channels.measuredChannel(), shown);
+        int boardChannel = 0;
+        mMain.board().withState([&boardChannel](TBoardState& pState) { boardChannel = pState.mMeasuredChannel; });
+        QCOMPARE(boardChannel, shown->internalChannelNumber());
+        QCOMPARE(mMain.window()->mChannelViewControllerManager->homescreenViewController()->measuredChannel(), shown);
+        QCOMPARE(mMain.child<QAbstractButton>("btnSingleViewChanSel")->text(), shown->channelBtnText());
+
+        TLogfileController& logger = *mMain.window()->mLogfileController;
+        QCOMPARE(int(logger.startLogger()), int(TLogfileController::lsrSuccess));
+        QVERIFY(logger.writeChannelValueToLogfile(channels.measuredChannel()));
+        logger.stopLogger();
+        const QString directory = TTestEnvironment::root() + QStringLiteral("/home/Logfiles");
+        const QStringList files = QDir(directory).entryList(QDir::Files, QDir::Time);
+        QVERIFY(!files.isEmpty());
+        QFile file(directory + QLatin1Char('/') + files.first());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString content = QString::fromUtf8(file.readAll());
+        QVERIFY2(content.contains(QStringLiteral(";Channel ") + shown->channelCaption() + QLatin1Char(';')),
+                 qPrintable(content));
+        QVERIFY(!content.contains(QStringLiteral(";Channel 3;")));
+    }
+
 private:
     TMainWindowFixture mMain;
+    TCalibratorFixture mCalibrator;
 };
 
 TAMARIND_TEST_MAIN(tst_MainWindowRoutinesWithLibrary)

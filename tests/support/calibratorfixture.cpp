@@ -1,6 +1,8 @@
 #include "calibratorfixture.h"
 
 #include "calibratorcontrolinterpreter.h"
+#include "dwk44xx_connector.h"
+#include "mbk2x00_connector.h"
 #include "testsupport.h"
 #include "textcalibratorpeer.h"
 
@@ -14,8 +16,17 @@ bool TCalibratorFixture::linkConverterStandIn()
                        TTestEnvironment::root() + QStringLiteral("/usr/lib/libftdi1.so.2"));
 }
 
+void TCalibratorFixture::setReplyTimeouts(const QStringList& pControl)
+{
+    const bool silent = !pControl.filter(QStringLiteral("fault silence always")).isEmpty();
+    const int timeout = silent ? SILENT_LINE_TIMEOUT_MS : ANSWERED_LINE_TIMEOUT_MS;
+    TDWK44XX_Connector::setCommTimeoutMs(timeout);
+    TMBK2X00_Connector::setReadTimeoutMs(timeout);
+}
+
 bool TCalibratorFixture::start(EnCalibratorType pType, const QStringList& pControl)
 {
+    setReplyTimeouts(pControl);
     mSimulator = std::make_unique<TCalibratorSimulator>(pType);
     mSimulator->setPort(0);
     QString error;

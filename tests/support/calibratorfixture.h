@@ -16,8 +16,16 @@ public:
     // converter is first used.
     static bool linkConverterStandIn();
 
-    // Starts a calibrator of that model and runs the control commands.
+    // Starts a calibrator of that model and runs the control commands; the
+    // connectors' reply time-outs are set for them (setReplyTimeouts).
     bool start(EnCalibratorType pType, const QStringList& pControl = {});
+    // A simulated line answers within about 100 ms, but on a machine under
+    // heavy load its thread may wait seconds for a core: an answered exchange
+    // gets a margin load cannot eat. A line made silent for good by the
+    // control commands answers nothing, and a short wait loses nothing there.
+    static void setReplyTimeouts(const QStringList& pControl);
+    static constexpr int ANSWERED_LINE_TIMEOUT_MS = 5000;
+    static constexpr int SILENT_LINE_TIMEOUT_MS = 100;
     // Runs one control command; false unless it answered OK.
     bool control(const QString& pCommand);
     void stop() { mSimulator.reset(); }

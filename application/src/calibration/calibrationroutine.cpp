@@ -387,6 +387,9 @@ EnRoutineResult TCalibrationRoutine::startRoutine(TChannelController* pChannelCo
 
     if (pScanModeController)
         pScanModeController->pauseScanMode();
+    // The views and the logger go on naming the channel they showed before
+    // the run; the board has to measure it again once the run is over.
+    TAbstractChannel* const shownChannel = pChannelController->measuredChannel();
     IRoutineClock& clock = IRoutineClock::current();
     mChannelController = pChannelController;
     mActiveCalibrationPointIndex = -1;
@@ -409,6 +412,8 @@ EnRoutineResult TCalibrationRoutine::startRoutine(TChannelController* pChannelCo
 
     mRoutineEnd = clock.now();
     setStatus(rsCompleted, TElectricalTemperatureValue(0.0, uUndefined));
+    if (shownChannel && pChannelController->measuredChannel() != shownChannel)
+        pChannelController->measureChannel(shownChannel);
     pChannelController->setReadingActive(true);
     if (pScanModeController)
         pScanModeController->resumeScanMode();
@@ -428,8 +433,13 @@ EnRoutineResult TCalibrationRoutine::prepareRun(QString& oErrorMessage)
     // run, so a point the calibrator cannot reach ends the run early.
     for (const TElectricalTemperatureValue& point : mCalibrationSetup->calibrationPoints()) {
         const EnRoutineResult checked = setCalibratorTemperature(point);
-        if (checked != rrSuccess)
+        if (checked != rrSuccess) {
+            if (mCalibrator->lastSetPointUnsendable())
+                oErrorMessage = tr("The calibration point %1 °C cannot be sent to the calibrator: it does not fit "
+                                   "the calibrator's set point register.")
+                                    .arg(TDecimalDisplayController::instance().Double2Str(point.value()));
             return checked;
+        }
     }
     for (const TChannelDescription& dut : mCalibrationSetup->deviceUnderTestChannels()) {
         TAbstractChannel* channel = dutChannel(dut);
@@ -473,6 +483,12 @@ EnRoutineResult TCalibrationRoutine::runCalibrationPoint(const TElectricalTemper
         if (mStabilitySamples.front().first < windowStart) {
             mSampleCollectionProgressPercent = 100;
             const double range = stabilityRange();
+            // A window without a single number is no stable reference: the
+            // hold would only keep the user waiting for a point never taken.
+            if (std::isnan(range)) {
+                result = rrUnableToReadReferenceValue;
+                break;
+            }
             if (range > mCalibrationSetup->stabilityKelvin()) {
                 setStatus(rsUnstable, pCalPoint);
                 notifyObserversReferenceValueUpdated(pCalPoint, sample, range);

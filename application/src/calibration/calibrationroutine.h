@@ -90,6 +90,8 @@ public:
     // byte-order mark FF FE, the strings joined unchanged.
     static QByteArray encodeCSV(const QStringList& pTable);
 
+    // oErrorMessage receives the calibrator's text when it could not be
+    // initialised, or names the set point it cannot be sent.
     Calibrationroutine::EnRoutineResult startRoutine(TChannelController* pChannelController,
                                                      TScanModeController* pScanModeController, QString& oErrorMessage);
     // The running routine ends with rrAborted at its next check.

@@ -635,6 +635,8 @@ void TCalibrationRoutinesGUIController::startRoutine(std::unique_ptr<TCalibratio
     case rrInvalidCalibrationPoint:
         message = tr("The calibrator did not accept one of the calibration points. Please check the calibration "
                      "setup.");
+        if (!errorText.isEmpty())
+            message += QLatin1Char(' ') + errorText;
         break;
     case rrUnableToSelectDUTChannel:
         message = tr("One of the DUT channels could not be selected. Please check if the calibration setup "

@@ -244,6 +244,9 @@ private:
     // Rebuilds stored calibration results with the window's channels to
     // compare the tables on the stick.
     friend class tst_MainWindowDownload;
+    // Runs a calibration routine and compares the measured channel with the
+    // home view's and the logger's.
+    friend class tst_MainWindowRoutinesWithLibrary;
 
     // Construction, in the order the system depends on.
     void setupLayout();

@@ -25,6 +25,9 @@ public:
                                      TElectricalTemperatureValue& oAcceptedValue) const = 0;
     // The outcome of the last init(); false before the first.
     virtual bool isInitialized() const = 0;
+    // True when the last set point could not be put into the calibrator's
+    // format at all (as opposed to an exchange that failed or was refused).
+    virtual bool lastSetPointUnsendable() const { return false; }
     // Empties oErrorMessage, opens the connection and exchanges at least one
     // request and reply with the calibrator. On failure a connector may leave
     // a translated text for the user in oErrorMessage.

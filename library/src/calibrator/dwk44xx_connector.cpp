@@ -36,6 +36,18 @@ TFTDI_Usb_Serial_Device& converter()
 {
     return *TFTDI_Usb_Serial_Device::instance();
 }
+
+float scaledSetPoint(double pDeviceValue, int pDigits)
+{
+    return float(pDeviceValue * std::pow(10.0f, float(pDigits)));
+}
+
+// The set point register holds 16 bits signed; a wrapped value would command
+// a temperature nobody asked for and leave the calibrator heading there.
+bool fitsSetPointRegister(float pScaled)
+{
+    return std::isfinite(pScaled) && pScaled >= -32768.5f && pScaled < 32767.5f;
+}
 } // namespace
 
 TDWK44XX_Connector::TDWK44XX_Connector() = default;
@@ -246,16 +258,18 @@ void TDWK44XX_Connector::setTemperatureValue(TElectricalTemperatureValue pValue,
                                              TElectricalTemperatureValue& oAcceptedValue) const
 {
     oAcceptedValue.set(std::numeric_limits<double>::quiet_NaN(), uUndefined);
+    mLastSetPointUnsendable = false;
     if (!mInitSuccessful || mNumberDigits < 0)
         return;
     const TTemperatureUnitConversionChain conversion;
     const double deviceValue = conversion.convertElectricalTemperatureValue(pValue, mDeviceTemperatureUnit);
-    const float scale = std::pow(10.0f, float(mNumberDigits));
-    const float scaled = float(deviceValue * scale);
-    // The register holds 16 bits signed; a wrapped value would command a
-    // temperature nobody asked for and leave the calibrator heading there.
-    if (!std::isfinite(scaled) || scaled < -32768.5f || scaled >= 32767.5f)
+    if (!fitsSetPointRegister(scaledSetPoint(deviceValue, mNumberDigits)) && !keepDigitsFor(deviceValue))
         return;
+    const float scaled = scaledSetPoint(deviceValue, mNumberDigits);
+    if (!fitsSetPointRegister(scaled)) {
+        mLastSetPointUnsendable = true;
+        return;
+    }
     const int registerValue = qRound(scaled);
     if (writeRegister(SET_POINT_REGISTER, registerValue) != EnCommandStatus::csOK ||
         writeRegister(SET_POINT_APPLY_REGISTER, 1) != EnCommandStatus::csOK ||
@@ -270,4 +284,23 @@ void TDWK44XX_Connector::setTemperatureValue(TElectricalTemperatureValue pValue,
     oAcceptedValue.set(conversion.convertElectricalTemperatureValue(
                            TElectricalTemperatureValue(accepted, mDeviceTemperatureUnit), pValue.unit()),
                        pValue.unit());
+}
+
+bool TDWK44XX_Connector::keepDigitsFor(double pDeviceValue) const
+{
+    // A controller that keeps three decimals holds no more than 32.767 in its
+    // register: 40 degrees need two. The controller decides what it keeps.
+    int digits = mNumberDigits - 1;
+    while (digits > 0 && !fitsSetPointRegister(scaledSetPoint(pDeviceValue, digits)))
+        --digits;
+    if (digits < 0)
+        return true;
+    if (setNumberDigits(digits) != EnCommandStatus::csOK)
+        return false;
+    EnCommandStatus status = EnCommandStatus::csOK;
+    const int kept = getNumberDigits(status);
+    if (status != EnCommandStatus::csOK)
+        return false;
+    mNumberDigits = kept;
+    return true;
 }

@@ -50,11 +50,14 @@ public:
 
     // Keeps the calibrator's own temperature unit; the message stays empty.
     bool init(Electrical_temperature_units::EnUnit pUnit, QString& oErrorMessage) override;
-    // The set point read back in pValue's unit, NaN when it could not be set
-    // (also when it does not fit the calibrator's 16-bit register).
+    // The set point read back in pValue's unit, NaN when it could not be set.
+    // A set point that does not fit the 16-bit register at the controller's
+    // decimals makes the controller keep fewer; when it still does not fit,
+    // nothing is sent and lastSetPointUnsendable() tells so.
     void setTemperatureValue(TElectricalTemperatureValue pValue,
                              TElectricalTemperatureValue& oAcceptedValue) const override;
     bool isInitialized() const override { return mInitSuccessful; }
+    bool lastSetPointUnsendable() const override { return mLastSetPointUnsendable; }
 
     // Tests shorten the wait for a reply; 0 or less restores COMM_TIMEOUT_MS.
     static void setCommTimeoutMs(int pMilliseconds);
@@ -83,9 +86,15 @@ private:
                  Dwk44xx_connector::EnCommandStatus& oCommandStatus) const;
     QByteArray readRegisters(quint16 pAddress, quint16 pWords, Dwk44xx_connector::EnCommandStatus& oStatus) const;
     Dwk44xx_connector::EnCommandStatus writeRegister(quint16 pAddress, int pValue) const;
+    // Asks the controller for the most decimals, below those it keeps, with
+    // which pDeviceValue fits the set point register, and takes the number it
+    // reads back; false when an exchange failed.
+    bool keepDigitsFor(double pDeviceValue) const;
 
     bool mInitSuccessful = false;
     Dwk44xx_connector::EnUIControllerType mUIControllerType = Dwk44xx_connector::EnUIControllerType::uictUndefined;
     Electrical_temperature_units::EnUnit mDeviceTemperatureUnit = Electrical_temperature_units::uUndefined;
-    int mNumberDigits = -1;
+    // The decimals the controller keeps; lowered for set points that need it.
+    mutable int mNumberDigits = -1;
+    mutable bool mLastSetPointUnsendable = false;
 };
