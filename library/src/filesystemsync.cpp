@@ -10,6 +10,20 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+namespace
+{
+bool syncDirectoryOf(const QFile& pFile)
+{
+    const QByteArray directory = QFile::encodeName(QFileInfo(pFile).absolutePath());
+    const int descriptor = ::open(directory.constData(), O_RDONLY | O_DIRECTORY);
+    if (descriptor == -1)
+        return false;
+    const bool directorySynced = ::fsync(descriptor) == 0;
+    ::close(descriptor);
+    return directorySynced;
+}
+} // namespace
+
 bool TFileSystemSync::sync(QFile& pFile)
 {
     bool fileSynced = true;
@@ -28,14 +42,15 @@ bool TFileSystemSync::sync(QFile& pFile)
         fileSynced = pFile.handle() != -1 && ::fsync(pFile.handle()) == 0;
     }
     pFile.close();
+    return syncDirectoryOf(pFile) && fileSynced;
+}
 
-    const QByteArray directory = QFile::encodeName(QFileInfo(pFile).absolutePath());
-    const int descriptor = ::open(directory.constData(), O_RDONLY | O_DIRECTORY);
-    if (descriptor == -1)
+bool TFileSystemSync::syncOpenFile(QFile& pFile)
+{
+    if (!pFile.isOpen() || !pFile.flush() || !TSimulatedUSBStick::claimSpace(QFileInfo(pFile).absoluteFilePath()))
         return false;
-    const bool directorySynced = ::fsync(descriptor) == 0;
-    ::close(descriptor);
-    return fileSynced && directorySynced;
+    const bool fileSynced = ::fsync(pFile.handle()) == 0;
+    return syncDirectoryOf(pFile) && fileSynced;
 }
 
 QString TFileSystemSync::writeBeside(const QString& pPath, const QByteArray& pContent)

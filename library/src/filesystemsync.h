@@ -14,6 +14,9 @@ public:
     // True when the file (if it exists) and its directory were flushed to
     // storage. Closes the file.
     static bool sync(QFile& pFile);
+    // The same for a file that stays open for more writes (a log being
+    // written): false when pFile is not open or the flush failed.
+    static bool syncOpenFile(QFile& pFile);
 
     // Puts pContent in place of the file at the host path pPath so that a
     // failed write or a power cut leaves either the old file or the new one,

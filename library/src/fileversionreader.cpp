@@ -1,5 +1,7 @@
 #include "fileversionreader.h"
 
+#include "regularfile.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
@@ -13,8 +15,9 @@ TFileVersion TFileVersionReader::determineFileVersion(const QString& pFile, cons
                                                       bool& oFirmwareTagFound)
 {
     oFirmwareTagFound = false;
+    // The file may lie on a stick: a FIFO there must not hold the program.
     QFile file(pFile);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!TRegularFile::openForReading(file))
         return TFileVersion();
     const QByteArray tag = pTag.toLatin1();
     const qint64 trailerStart = file.size() - tag.size() - NUMBERS_LENGTH;

@@ -11,6 +11,7 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSignalSpy>
 
 #include <cmath>
@@ -87,6 +88,7 @@ private slots:
     void refusedStart_data();
     void refusedStart();
     void lineBeyondTheFileSizeLimitIsTakenBack();
+    void logfileStaysOpenForTheRun();
     void headerBeyondTheFileSizeLimitLeavesNoFile();
     void vanishedLogfileIsReportedAfterThePoll();
     void manualModeWritesOnlyOnRequest();
@@ -460,13 +462,45 @@ void tst_LogfileController::lineBeyondTheFileSizeLimitIsTakenBack()
     const QString name = onlyLogfile();
     mFixture->read(channel(1), 2);
     const QByteArray complete = mFixture->content(name);
+    TMessageRecorder messages;
     {
         TFileSizeLimit limit(complete.size() + 10);
         mFixture->read(channel(1));
     }
     QVERIFY(!logger.isLoggerStarted());
     QCOMPARE(mFixture->content(name), complete);
-    QCoreApplication::processEvents();
+    // The disk check looks at "/" alone; the logger says itself that it stopped.
+    QTRY_VERIFY(messages.texts().contains(QStringLiteral("Unable to write to logfile. Logger has been stopped.")));
+}
+
+namespace
+{
+// Whether this process holds the file open.
+bool heldOpen(const QString& pPath)
+{
+    const QString file = QFileInfo(pPath).canonicalFilePath();
+    const QDir descriptors(QStringLiteral("/proc/self/fd"));
+    for (const QFileInfo& descriptor : descriptors.entryInfoList(QDir::AllEntries | QDir::System)) {
+        if (descriptor.symLinkTarget() == file)
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+// One open file for the run, not one open per line.
+void tst_LogfileController::logfileStaysOpenForTheRun()
+{
+    TLogfileController& logger = build();
+    logger.setInterval(500, false);
+    QCOMPARE(logger.startLogger(), TLogfileController::lsrSuccess);
+    const QString path = mFixture->logfileDir() + QLatin1Char('/') + onlyLogfile();
+    QVERIFY(heldOpen(path));
+    mFixture->read(channel(1), 3);
+    QCOMPARE(mFixture->dataLines(onlyLogfile()).size(), 3);
+    QVERIFY(heldOpen(path));
+    logger.stopLogger();
+    QVERIFY(!heldOpen(path));
 }
 
 void tst_LogfileController::headerBeyondTheFileSizeLimitLeavesNoFile()

@@ -1,3 +1,4 @@
+#include "fifoguard.h"
 #include "instrumentinfo.h"
 #include "simulatedboardlink.h"
 #include "simulatedusbstick.h"
@@ -15,6 +16,8 @@
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using TArchiveLayout = std::function<bool(const QString&)>;
 Q_DECLARE_METATYPE(TArchiveLayout)
@@ -30,6 +33,7 @@ private slots:
     void init();
     void cleanupTestCase();
 
+    void backupIsAnArchiveTheToolsAccept_data();
     void backupIsAnArchiveTheToolsAccept();
     void backupRefusesASerialNumberThatIsNoFileName_data();
     void backupRefusesASerialNumberThatIsNoFileName();
@@ -39,6 +43,7 @@ private slots:
     void restoreTakesTheArchiveBack();
     void restoreRefusesAndLeavesHomeAlone_data();
     void restoreRefusesAndLeavesHomeAlone();
+    void restoreThatFailsHalfWayLeavesHomeAsItWas();
 
 private:
     static QString home(const QString& pName) { return TTestEnvironment::root() + QStringLiteral("/home/") + pName; }
@@ -127,14 +132,25 @@ void tst_UserDataBackupController::init()
     TTestEnvironment::clearRecordedCommands();
 }
 
+void tst_UserDataBackupController::backupIsAnArchiveTheToolsAccept_data()
+{
+    QTest::addColumn<QByteArray>("serialNumber");
+    QTest::addColumn<QString>("archive");
+    QTest::newRow("a serial number") << SERIAL_NUMBER.toLatin1() << ARCHIVE;
+    QTest::newRow("none stored") << QByteArray() << QStringLiteral("_backup.tar.gz");
+}
+
 void tst_UserDataBackupController::backupIsAnArchiveTheToolsAccept()
 {
-    QCOMPARE(TUserDataBackupController::createBackupOnUSBStick(), ARCHIVE);
-    QVERIFY(!QFileInfo::exists(home(ARCHIVE)));
-    QCOMPARE(run(QStringLiteral("md5sum"), {QStringLiteral("-c"), ARCHIVE + QStringLiteral(".md5")}, stickDirectory()),
+    QFETCH(QByteArray, serialNumber);
+    QFETCH(QString, archive);
+    QVERIFY(writeFile(home(QStringLiteral("serialnumber")), serialNumber));
+    QCOMPARE(TUserDataBackupController::createBackupOnUSBStick(), archive);
+    QVERIFY(!QFileInfo::exists(home(archive)));
+    QCOMPARE(run(QStringLiteral("md5sum"), {QStringLiteral("-c"), archive + QStringLiteral(".md5")}, stickDirectory()),
              0);
     QByteArray listing;
-    QCOMPARE(run(QStringLiteral("tar"), {QStringLiteral("-tzf"), ARCHIVE}, stickDirectory(), &listing), 0);
+    QCOMPARE(run(QStringLiteral("tar"), {QStringLiteral("-tzf"), archive}, stickDirectory(), &listing), 0);
     const QStringList members = QString::fromLocal8Bit(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(members.mid(0, 2), (QStringList{"serialnumber", "manufacturingdate"}));
     QVERIFY(members.contains(QStringLiteral("Settings/ZELK/settings.xml")));
@@ -142,14 +158,13 @@ void tst_UserDataBackupController::backupIsAnArchiveTheToolsAccept()
     QVERIFY(members.contains(QStringLiteral("Screenshots/shot.png")));
     QVERIFY(!members.contains(QStringLiteral("ZTM8800_UI")));
     // Made in /home, and the stick ejected without a message once all three digests agreed.
-    QVERIFY(TTestEnvironment::recordedCommands().first().startsWith(QStringLiteral("cd /home && tar -czf ") + ARCHIVE));
+    QVERIFY(TTestEnvironment::recordedCommands().first().startsWith(QStringLiteral("cd /home && tar -czf ") + archive));
     QVERIFY(ejected());
 }
 
 void tst_UserDataBackupController::backupRefusesASerialNumberThatIsNoFileName_data()
 {
     QTest::addColumn<QByteArray>("serialNumber");
-    QTest::newRow("empty") << QByteArray();
     QTest::newRow("climbs out") << QByteArray("../../etc/x");
     QTest::newRow("holds a separator") << QByteArray("a/b");
     QTest::newRow("dot dot") << QByteArray("..");
@@ -214,41 +229,53 @@ bool restoredSet(const QString& pDirectory)
 {
     TTamarindSettings other(pDirectory + QStringLiteral("/Settings/ZELK/settings.xml"));
     other.setValue(QStringLiteral("logger"), QStringLiteral("interval"), QStringLiteral("5000"));
+    const QByteArray owned = QFile::encodeName(pDirectory + QStringLiteral("/Logfiles/owned"));
+    // chown clears the set-user-ID bit: the mode goes last.
     return writeFile(pDirectory + QStringLiteral("/serialnumber"), "RESTORED") &&
-           writeFile(pDirectory + QStringLiteral("/Logfiles/old.log"), "old") && other.store();
+           writeFile(pDirectory + QStringLiteral("/Logfiles/old.log"), "old") && writeFile(owned, "x") &&
+           ::chown(owned.constData(), 4242, 4242) == 0 && ::chmod(owned.constData(), 04755) == 0 && other.store();
 }
 } // namespace
 
 void tst_UserDataBackupController::restoreTakesTheArchiveBack_data()
 {
+    QTest::addColumn<QString>("archive");
     QTest::addColumn<bool>("upperCaseDigest");
     QTest::addColumn<bool>("archiveNameInHome");
-    QTest::newRow("side file as md5sum writes it") << false << false;
-    QTest::newRow("upper-case digest") << true << false;
-    QTest::newRow("a file of the archive's name in /home") << false << true;
+    QTest::newRow("side file as md5sum writes it") << ARCHIVE << false << false;
+    QTest::newRow("upper-case digest") << ARCHIVE << true << false;
+    QTest::newRow("a file of the archive's name in /home") << ARCHIVE << false << true;
+    QTest::newRow("of an instrument without serial number") << QStringLiteral("_backup.tar.gz") << false << false;
 }
 
 void tst_UserDataBackupController::restoreTakesTheArchiveBack()
 {
+    QFETCH(QString, archive);
     QFETCH(bool, upperCaseDigest);
     QFETCH(bool, archiveNameInHome);
     QVERIFY(
-        putArchiveOnStick(ARCHIVE, restoredSet,
+        putArchiveOnStick(archive, restoredSet,
                           {QStringLiteral("serialnumber"), QStringLiteral("Settings/"), QStringLiteral("Logfiles/")}));
     if (upperCaseDigest) {
-        const QByteArray side = readFile(onStick(ARCHIVE + QStringLiteral(".md5")));
+        const QByteArray side = readFile(onStick(archive + QStringLiteral(".md5")));
         const int blanks = side.indexOf("  ");
-        QVERIFY(writeFile(onStick(ARCHIVE + QStringLiteral(".md5")), side.left(blanks).toUpper() + side.mid(blanks)));
+        QVERIFY(writeFile(onStick(archive + QStringLiteral(".md5")), side.left(blanks).toUpper() + side.mid(blanks)));
     }
     if (archiveNameInHome)
-        QVERIFY(writeFile(home(ARCHIVE), "stale"));
+        QVERIFY(writeFile(home(archive), "stale"));
 
-    QVERIFY(TUserDataBackupController::restoreDataFromBackup(ARCHIVE));
+    QVERIFY(TUserDataBackupController::restoreDataFromBackup(archive));
     QCOMPARE(readFile(home(QStringLiteral("serialnumber"))), QByteArray("RESTORED"));
     QCOMPARE(readFile(home(QStringLiteral("Logfiles/old.log"))), QByteArray("old"));
+    // Owners and modes come back as the archive holds them.
+    struct stat owned;
+    QCOMPARE(::stat(QFile::encodeName(home(QStringLiteral("Logfiles/owned"))).constData(), &owned), 0);
+    QCOMPARE(owned.st_uid, uid_t(4242));
+    QCOMPARE(owned.st_mode & 07777, mode_t(04755));
     // Files that were not in the archive stay.
     QCOMPARE(readFile(home(QStringLiteral("Logfiles/run 1.log"))), QByteArray("12:00;23.4567\r\n"));
-    QVERIFY(!QFileInfo::exists(home(ARCHIVE)));
+    QVERIFY(!QFileInfo::exists(home(archive)));
+    QVERIFY(!QFileInfo::exists(home(QStringLiteral(".userdata-restore"))));
     QVERIFY(ejected());
     // The program goes on with the restored settings and does not store its old ones over them.
     TTamarindSettings& settings = TTamarindSettings::instance();
@@ -273,7 +300,9 @@ void tst_UserDataBackupController::restoreRefusesAndLeavesHomeAlone_data()
     QTest::newRow("no side file") << ARCHIVE << TLayout(restoredSet) << setMembers << "none";
     QTest::newRow("name climbs out") << "../ZT-1234_backup.tar.gz" << TLayout(restoredSet) << setMembers << "";
     QTest::newRow("the program's name") << "ZTM8800_UI" << TLayout(restoredSet) << setMembers << "";
-    QTest::newRow("suffix alone") << "_backup.tar.gz" << TLayout(restoredSet) << setMembers << "";
+    QTest::newRow("archive too large") << ARCHIVE << TLayout(restoredSet) << setMembers << "too large";
+    QTest::newRow("archive is a FIFO") << ARCHIVE << TLayout(restoredSet) << setMembers << "fifo archive";
+    QTest::newRow("side file is a FIFO") << ARCHIVE << TLayout(restoredSet) << setMembers << "fifo side file";
     QTest::newRow("program file in the archive") << ARCHIVE << TLayout([](const QString& pDirectory) {
         return restoredSet(pDirectory) && writeFile(pDirectory + QStringLiteral("/ZTM8800_UI"), "evil");
     }) << QStringList{QStringLiteral("serialnumber"), QStringLiteral("ZTM8800_UI")}
@@ -324,8 +353,21 @@ void tst_UserDataBackupController::restoreRefusesAndLeavesHomeAlone()
         QVERIFY(writeFile(side, QByteArray(32, '0') + "  " + archive.toLatin1()));
     else if (sideFile == QLatin1String("none"))
         QVERIFY(QFile::remove(side));
+    std::unique_ptr<TFifoGuard> fifo;
+    if (sideFile.startsWith(QLatin1String("fifo"))) {
+        const QString swapped = sideFile == QLatin1String("fifo archive") ? onStick(archive) : side;
+        QVERIFY(QFile::remove(swapped));
+        fifo = std::make_unique<TFifoGuard>(swapped);
+        QVERIFY(fifo->isMade());
+    }
+    if (sideFile == QLatin1String("too large"))
+        TUserDataBackupController::setLargestArchiveSize(QFileInfo(onStick(archive)).size() - 1);
 
-    QVERIFY(!TUserDataBackupController::restoreDataFromBackup(name));
+    const bool restored = TUserDataBackupController::restoreDataFromBackup(name);
+    TUserDataBackupController::setLargestArchiveSize(0);
+    QVERIFY(!restored);
+    if (fifo)
+        QVERIFY(!fifo->readerWaited());
     QCOMPARE(readFile(home(QStringLiteral("serialnumber"))), SERIAL_NUMBER.toLatin1());
     QCOMPARE(readFile(home(QStringLiteral("ZTM8800_UI"))), PROGRAM);
     QVERIFY(archive == QLatin1String("ZTM8800_UI") || !QFileInfo::exists(home(archive)));
@@ -336,6 +378,37 @@ void tst_UserDataBackupController::restoreRefusesAndLeavesHomeAlone()
     QVERIFY(!TTestEnvironment::recordedCommands().join(QLatin1Char('\n')).contains(QStringLiteral("-xzf")));
     QCOMPARE(TTamarindSettings::instance().value(QStringLiteral("logger"), QStringLiteral("interval")),
              QStringLiteral("1000"));
+}
+
+// A full disk as tar meets it while unpacking: what it unpacked before must
+// not stay, neither on disk nor as a cut file.
+void tst_UserDataBackupController::restoreThatFailsHalfWayLeavesHomeAsItWas()
+{
+    const QByteArray large(400000, 'z');
+    QVERIFY(putArchiveOnStick(
+        ARCHIVE,
+        [&large](const QString& pDirectory) {
+            return restoredSet(pDirectory) && writeFile(pDirectory + QStringLiteral("/Logfiles/large.log"), large);
+        },
+        {QStringLiteral("serialnumber"), QStringLiteral("Settings/"), QStringLiteral("Logfiles/")}));
+    const QByteArray settingsFile = readFile(home(QStringLiteral("Settings/ZELK/settings.xml")));
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = large.size() / 2;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool restored = TUserDataBackupController::restoreDataFromBackup(ARCHIVE);
+    setrlimit(RLIMIT_FSIZE, &old);
+
+    QVERIFY(!restored);
+    QVERIFY(TTestEnvironment::recordedCommands().join(QLatin1Char('\n')).contains(QStringLiteral("-xzf")));
+    QCOMPARE(readFile(home(QStringLiteral("serialnumber"))), SERIAL_NUMBER.toLatin1());
+    QCOMPARE(readFile(home(QStringLiteral("Settings/ZELK/settings.xml"))), settingsFile);
+    QVERIFY(!QFileInfo::exists(home(QStringLiteral("Logfiles/large.log"))));
+    QVERIFY(!QFileInfo::exists(home(QStringLiteral("Logfiles/old.log"))));
+    QVERIFY(!QFileInfo::exists(home(QStringLiteral(".userdata-restore"))));
+    QVERIFY(!QFileInfo::exists(home(ARCHIVE)));
 }
 
 TAMARIND_TEST_MAIN(tst_UserDataBackupController)

@@ -10,6 +10,22 @@
 
 #include <memory>
 
+namespace
+{
+// Also keeps the largest single write, as a transport would have to hold it.
+class TPieceRecordingInterface : public TRecordingInterface
+{
+public:
+    using TRecordingInterface::TRecordingInterface;
+    void sendRawData(const QByteArray& pData) override
+    {
+        mLargestWrite = qMax(mLargestWrite, qint64(pData.size()));
+        TRecordingInterface::sendRawData(pData);
+    }
+    qint64 mLargestWrite = 0;
+};
+} // namespace
+
 // The logger commands of the remote handler in remote mode and acknowledgement
 // mode, on the logger of the simulated board and its log directory.
 class tst_HandlerLogger : public QObject
@@ -29,6 +45,8 @@ private slots:
     void writeOnlyInManualMode();
     void fileList();
     void download();
+    void downloadJoinsTheLinesInPieces_data();
+    void downloadJoinsTheLinesInPieces();
     void eraseOnlyPlainNamesOfTheLogDirectory_data();
     void eraseOnlyPlainNamesOfTheLogDirectory();
     void downloadOnlyPlainNamesOfTheLogDirectory();
@@ -39,7 +57,7 @@ private:
 
     std::unique_ptr<TLoggerFixture> mFixture;
     std::unique_ptr<TExternalCommunicationHandler> mHandler;
-    std::unique_ptr<TRecordingInterface> mClient;
+    std::unique_ptr<TPieceRecordingInterface> mClient;
 };
 
 void tst_HandlerLogger::init()
@@ -50,7 +68,7 @@ void tst_HandlerLogger::init()
     mFixture->buildLogger();
     mHandler = std::make_unique<TExternalCommunicationHandler>(&mFixture->board().handler(), &mFixture->controller(),
                                                                &mFixture->probes(), nullptr, &logger());
-    mClient = std::make_unique<TRecordingInterface>(mHandler.get());
+    mClient = std::make_unique<TPieceRecordingInterface>(mHandler.get());
     QCOMPARE(ask("syst:ackn 1"), QByteArray("ACK\r\n"));
     QCOMPARE(ask("syst:remo"), QByteArray("ACK\r\n"));
 }
@@ -187,6 +205,47 @@ void tst_HandlerLogger::download()
                          "Unit;Raw value difference;Unit\r\n"));
     QCOMPARE(ask("logg:eras " + running), QByteArray("ACK\r\n"));
     QVERIFY(!mFixture->logfileNames().contains(QString::fromLatin1(running)));
+}
+
+void tst_HandlerLogger::downloadJoinsTheLinesInPieces_data()
+{
+    const qint64 piece = TExternalCommunicationHandler::LOGFILE_DOWNLOAD_PIECE_LENGTH;
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::newRow("line feeds alone") << QByteArray("a\nb\n")
+                                      << QByteArray("a\x1e"
+                                                    "b\r\n");
+    QTest::newRow("no line end after the last line") << QByteArray("a\r\nb")
+                                                     << QByteArray("a\x1e"
+                                                                   "b\r\n");
+    QTest::newRow("blank lines") << QByteArray("a\r\n\r\nb\r\n\r\n")
+                                 << QByteArray("a\x1e\x1e"
+                                               "b\x1e\r\n");
+    QTest::newRow("a carriage return inside a line") << QByteArray("a\rb\r\n") << QByteArray("a\rb\r\n");
+    QTest::newRow("a line end across two pieces") << QByteArray(int(piece) - 1, 'x') + "\r\nb\r\n"
+                                                  << QByteArray(int(piece) - 1, 'x') + "\x1e"
+                                                                                       "b\r\n";
+    // Many pieces: a file of any size is never held whole.
+    QByteArray lines;
+    QByteArray joined;
+    for (int line = 0; lines.size() < 3 * piece; ++line) {
+        const QByteArray text = QByteArray::number(line) + ";23.4567;\xc2\xb0"
+                                                           "C";
+        lines += text + "\r\n";
+        joined += (line ? "\x1e" : "") + QByteArray::number(line) +
+                  ";23.4567;\xb0"
+                  "C";
+    }
+    QTest::newRow("a file of many pieces") << lines << joined + "\r\n";
+}
+
+void tst_HandlerLogger::downloadJoinsTheLinesInPieces()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, reply);
+    mFixture->putLogfile(QStringLiteral("01012026_080000000"), content);
+    QCOMPARE(ask("logg:down '01012026_080000000'"), reply);
+    QVERIFY(mClient->mLargestWrite <= TExternalCommunicationHandler::LOGFILE_DOWNLOAD_PIECE_LENGTH + 2);
 }
 
 void tst_HandlerLogger::eraseOnlyPlainNamesOfTheLogDirectory_data()

@@ -7,6 +7,7 @@
 #include "instrumentinfo.h"
 #include "messagedialog.h"
 #include "osversion.h"
+#include "regularfile.h"
 #include "usbstickcontroller.h"
 
 #include <QCryptographicHash>
@@ -51,6 +52,14 @@ bool replaceByCopy(const QString& pSource, const QString& pTarget)
 {
     QFile::remove(pTarget);
     return QFile::copy(pSource, pTarget);
+}
+
+// A file on the stick may have been swapped for a FIFO or a device since it
+// was listed: only a regular file is copied.
+bool replaceByCopyFromStick(const QString& pSource, const QString& pTarget)
+{
+    QFile::remove(pTarget);
+    return TRegularFile::copy(pSource, pTarget);
 }
 } // namespace
 
@@ -148,11 +157,11 @@ EnFirmwareUpdateResult TFirmwareUpdaterUI::updateFirmware(const QString& pExecut
     QDir().mkpath(hostPath(TEMPORARY_DIRECTORY));
     const QString stick = hostPath(stickDirectory()) + QLatin1Char('/');
     const QString firmwareCopy = hostPath(TEMPORARY_DIRECTORY + name);
-    if (!replaceByCopy(stick + name, firmwareCopy))
+    if (!replaceByCopyFromStick(stick + name, firmwareCopy))
         return furFileCopyError;
     const QString checksumName = getChecksumFilename(name);
     const QString checksumCopy = hostPath(TEMPORARY_DIRECTORY + checksumName);
-    if (!replaceByCopy(stick + checksumName, checksumCopy))
+    if (!replaceByCopyFromStick(stick + checksumName, checksumCopy))
         return furFileCopyError;
 
     EnFirmwareUpdateResult checked = furFirmwareFound;

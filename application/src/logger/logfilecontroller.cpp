@@ -257,21 +257,27 @@ TLogfileController::EnLogStartResult TLogfileController::startLogger()
     const QString path = mLogfileDir + QLatin1Char('/') + name;
     if (QFileInfo::exists(path))
         return lsrLogfileAlreadyExists;
-    QFile logfile(path);
-    if (!logfile.open(QIODevice::ReadWrite | QIODevice::NewOnly | QIODevice::Unbuffered))
-        return lsrUnableToCreateLogfile;
 
+    // The header is put together before the file is created: reading the SMART
+    // probes lets pending events run, and a manual line must not reach the
+    // file before its header.
     const QDateTime startTime = mPlannedStartPoint.isValid() && mLogMode == lmAutomatic ? mPlannedStartPoint : now;
     const QByteArray header = logfileHeader(startTime).toUtf8();
-    // A header that did not reach the disk whole would make a file no reader
-    // understands: it goes again, and the start fails.
-    const bool written = logfile.write(header) == header.size();
-    const bool synced = TFileSystemSync::sync(logfile);
-    if (!written || !synced) {
-        QFile::remove(path);
+    // Open for the whole run; every line is appended to the end.
+    mCurrentLogfile.setFileName(path);
+    if (!mCurrentLogfile.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+        mCurrentLogfile.setFileName(QString());
         return lsrUnableToCreateLogfile;
     }
-    mCurrentLogfile.setFileName(path);
+    // A header that did not reach the disk whole would make a file no reader
+    // understands: it goes again, and the start fails.
+    const bool written = mCurrentLogfile.write(header) == header.size();
+    if (!written || !TFileSystemSync::syncOpenFile(mCurrentLogfile)) {
+        mCurrentLogfile.close();
+        QFile::remove(path);
+        mCurrentLogfile.setFileName(QString());
+        return lsrUnableToCreateLogfile;
+    }
 
     invalidateDateTime(mActualStartPoint);
     mWidgetControllerLoggerMenu->activateWidget(addCreatedLogfileToList(name));
@@ -364,10 +370,11 @@ void TLogfileController::reportAfterPoll(bool pLogfileVanished)
             mReportScheduled = false;
             const bool vanished = mReportLogfileVanished;
             mReportLogfileVanished = false;
-            if (vanished)
-                TMessageDialog().showError(tr("Unable to write to logfile. Logger has been stopped."));
-            else
+            // The disk check looks at "/" only: a full "/home" beside it
+            // would otherwise stop the logger without a word.
+            if (!vanished)
                 TDiskSpaceController::instance().checkDiskspace();
+            TMessageDialog().showError(tr("Unable to write to logfile. Logger has been stopped."));
         },
         Qt::QueuedConnection);
 }
@@ -386,9 +393,7 @@ bool TLogfileController::writeChannelValueToLogfile(TAbstractChannel* pChannel)
 
 bool TLogfileController::appendToCurrentLogfile(const QByteArray& pBytes)
 {
-    // ExistingOnly: a file removed meanwhile is not made anew without its header.
-    if (!mCurrentLogfile.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly |
-                              QIODevice::Unbuffered))
+    if (!mCurrentLogfile.isOpen())
         return false;
     const qint64 completeSize = mCurrentLogfile.size();
     const bool written = mCurrentLogfile.write(pBytes) == pBytes.size();
@@ -396,7 +401,7 @@ bool TLogfileController::appendToCurrentLogfile(const QByteArray& pBytes)
     // back to its last complete line.
     if (!written)
         mCurrentLogfile.resize(completeSize);
-    const bool synced = TFileSystemSync::sync(mCurrentLogfile);
+    const bool synced = TFileSystemSync::syncOpenFile(mCurrentLogfile);
     return written && synced;
 }
 

@@ -4,20 +4,29 @@
 #include "deviceroot.h"
 #include "filesystemsync.h"
 #include "instrumentinfo.h"
+#include "regularfile.h"
 #include "tamarindsettings.h"
 #include "usbstickcontroller.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
 #include <map>
+
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 namespace
 {
 constexpr const char* HOME_DIR = "/home";
 constexpr const char* ARCHIVE_SUFFIX = "_backup.tar.gz";
 constexpr const char* TAR = "tar";
+// Beside the user data, on the same file system, so that moving is renaming.
+constexpr const char* STAGING_DIRECTORY = ".userdata-restore";
 
 QString homePath(const QString& pName)
 {
@@ -33,16 +42,21 @@ const QStringList& backupSet()
                                      QStringLiteral("CalibrationRoutines/")};
     return members;
 }
+// Far more than a digest, two blanks and a file name.
+constexpr qint64 MD5_FILE_READ_LIMIT = 4096;
 } // namespace
+
+qint64 TUserDataBackupController::sLargestArchiveSize = 0;
 
 QString TUserDataBackupController::createBackupOnUSBStick()
 {
     TAbstractUSBStickController* stick = TUSBStickControllerProvider::getUSBStickController();
     if (!stick->isUSBStickConnected())
         return QString();
-    // The serial number names the archive below "/home".
+    // The serial number names the archive below "/home". An instrument
+    // without one still backs up, as "_backup.tar.gz".
     const QString serialNumber = TInstrumentInfo::instance()->instrumentSerialNumber();
-    if (!TDeviceRoot::isPlainFileName(serialNumber))
+    if (!serialNumber.isEmpty() && !TDeviceRoot::isPlainFileName(serialNumber))
         return QString();
     const QString archive = serialNumber + QLatin1String(ARCHIVE_SUFFIX);
 
@@ -81,8 +95,7 @@ bool TUserDataBackupController::restoreDataFromBackup(const QString& pBackupTarF
     // Only an archive of this kind may be named: any other name would delete
     // and overwrite "/home/<name>", the program file "ZTM8800_UI" included.
     if (!TDeviceRoot::isPlainFileName(pBackupTarFilename) ||
-        !pBackupTarFilename.endsWith(QLatin1String(ARCHIVE_SUFFIX)) ||
-        pBackupTarFilename == QLatin1String(ARCHIVE_SUFFIX))
+        !pBackupTarFilename.endsWith(QLatin1String(ARCHIVE_SUFFIX)))
         return false;
     TAbstractUSBStickController* stick = TUSBStickControllerProvider::getUSBStickController();
     if (!stick->isUSBStickConnected())
@@ -94,22 +107,14 @@ bool TUserDataBackupController::restoreDataFromBackup(const QString& pBackupTarF
 
     const QString localArchive = homePath(pBackupTarFilename);
     QFile::remove(localArchive);
-    if (!QFile::copy(stick->pathOnStick(pBackupTarFilename), localArchive)) {
+    if (!TRegularFile::copy(stick->pathOnStick(pBackupTarFilename), localArchive, largestArchiveSize())) {
         TFileSystemSync::removeFile(localArchive);
         return false;
     }
     bool restored = false;
     const QByteArray localDigest = fileContentChecksum(localArchive);
-    if (!localDigest.isEmpty() && localDigest == expectedDigest && archiveHoldsOnlyTheBackupSet(pBackupTarFilename)) {
-        // Owners and modes of the archive are not taken over: the files are
-        // the instrument's own, whoever made the archive.
-        const TCommandResult tar =
-            TCommandRunner::instance().run(QLatin1String(TAR),
-                                           {QStringLiteral("-xzf"), pBackupTarFilename,
-                                            QStringLiteral("--no-same-owner"), QStringLiteral("--no-same-permissions")},
-                                           QLatin1String(HOME_DIR));
-        restored = tar.mStarted && tar.mExitCode == 0;
-    }
+    if (!localDigest.isEmpty() && localDigest == expectedDigest && archiveHoldsOnlyTheBackupSet(pBackupTarFilename))
+        restored = unpackIntoHome(pBackupTarFilename);
     TFileSystemSync::removeFile(localArchive);
     if (restored) {
         // The restored settings file is what holds now: the next store() must
@@ -118,6 +123,80 @@ bool TUserDataBackupController::restoreDataFromBackup(const QString& pBackupTarF
         stick->eject(false);
     }
     return restored;
+}
+
+// A tar that fails half-way (a full disk, a cut archive) must leave "/home"
+// as it was: the archive is unpacked beside it on the same file system and
+// moved into place only once tar has finished. As root tar keeps the owners
+// and modes the archive holds, and the moves keep them too.
+bool TUserDataBackupController::unpackIntoHome(const QString& pBackupTarFilename)
+{
+    const QString staging = homePath(QLatin1String(STAGING_DIRECTORY));
+    // Left over when the power failed during an earlier restore.
+    QDir(staging).removeRecursively();
+    if (!QDir().mkdir(staging))
+        return false;
+    const TCommandResult tar = TCommandRunner::instance().run(
+        QLatin1String(TAR),
+        {QStringLiteral("-xzf"), pBackupTarFilename, QStringLiteral("-C"), QLatin1String(STAGING_DIRECTORY)},
+        QLatin1String(HOME_DIR));
+    const QString home = homePath(QString());
+    const bool unpacked = tar.mStarted && tar.mExitCode == 0 && canMoveInto(staging, home) && moveInto(staging, home);
+    QDir(staging).removeRecursively();
+    return unpacked;
+}
+
+namespace
+{
+QFileInfoList entriesOf(const QString& pDirectory)
+{
+    return QDir(pDirectory).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+bool isRealDirectory(const QFileInfo& pEntry)
+{
+    return pEntry.isDir() && !pEntry.isSymLink();
+}
+} // namespace
+
+// tar cannot put a file where a directory stands; found before anything moves.
+bool TUserDataBackupController::canMoveInto(const QString& pFrom, const QString& pTo)
+{
+    for (const QFileInfo& entry : entriesOf(pFrom)) {
+        const QFileInfo existing(pTo + QLatin1Char('/') + entry.fileName());
+        if (!isRealDirectory(existing))
+            continue;
+        if (!isRealDirectory(entry) || !canMoveInto(entry.filePath(), existing.filePath()))
+            return false;
+    }
+    return true;
+}
+
+// As tar would have unpacked into "/home": a file replaces the one of its
+// name, a directory is merged into the one there and takes its owner and
+// mode, and what the archive does not hold stays.
+bool TUserDataBackupController::moveInto(const QString& pFrom, const QString& pTo)
+{
+    for (const QFileInfo& entry : entriesOf(pFrom)) {
+        const QString target = pTo + QLatin1Char('/') + entry.fileName();
+        const QByteArray source = QFile::encodeName(entry.filePath());
+        const QByteArray destination = QFile::encodeName(target);
+        const QFileInfo existing(target);
+        if (isRealDirectory(entry) && isRealDirectory(existing)) {
+            struct stat status;
+            if (!moveInto(entry.filePath(), target) || ::lstat(source.constData(), &status) != 0 ||
+                ::chown(destination.constData(), status.st_uid, status.st_gid) != 0 ||
+                ::chmod(destination.constData(), status.st_mode & 07777) != 0)
+                return false;
+            continue;
+        }
+        // A directory cannot be renamed over a file or a link.
+        if (isRealDirectory(entry) && (existing.exists() || existing.isSymLink()) && !QFile::remove(target))
+            return false;
+        if (std::rename(source.constData(), destination.constData()) != 0)
+            return false;
+    }
+    return true;
 }
 
 // The archive comes from a stick and is unpacked as root: a member outside
@@ -161,19 +240,41 @@ bool TUserDataBackupController::isBackupSetMember(const QString& pPath)
 QByteArray TUserDataBackupController::fileContentChecksum(const QString& pFilename)
 {
     QFile file(pFilename);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!TRegularFile::openForReading(file))
         return QByteArray();
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5);
+    // In blocks: an archive may be larger than the memory.
+    QCryptographicHash hash(QCryptographicHash::Md5);
+    if (!hash.addData(&file))
+        return QByteArray();
+    return hash.result();
 }
 
 QByteArray TUserDataBackupController::checksumFromMD5File(const QString& pMD5File)
 {
     QFile file(pMD5File);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!TRegularFile::openForReading(file))
         return QByteArray();
-    const QByteArray content = file.readAll();
+    // A digest, two blanks and a file name fit many times over; in a longer
+    // file the blanks would come too late for a digest before them anyway.
+    const QByteArray content = file.read(MD5_FILE_READ_LIMIT);
     const int separator = content.indexOf("  ");
     if (separator < 0)
         return QByteArray();
     return QByteArray::fromHex(content.left(separator));
+}
+
+void TUserDataBackupController::setLargestArchiveSize(qint64 pBytes)
+{
+    sLargestArchiveSize = pBytes;
+}
+
+// Every backup is made in "/home": none can be larger than its file system.
+qint64 TUserDataBackupController::largestArchiveSize()
+{
+    if (sLargestArchiveSize > 0)
+        return sLargestArchiveSize;
+    struct statvfs fileSystem;
+    if (::statvfs(QFile::encodeName(homePath(QString())).constData(), &fileSystem) != 0)
+        return 0;
+    return qint64(fileSystem.f_blocks) * qint64(fileSystem.f_frsize);
 }

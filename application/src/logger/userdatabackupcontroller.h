@@ -15,9 +15,13 @@ public:
     // empty when there is no stick or anything failed.
     static QString createBackupOnUSBStick();
     // Restores from the archive of that name in the stick's base directory;
-    // false when the name, the side file, the digest or the archive's content
-    // is refused, or "tar" failed. "/home" is untouched unless unpacking ran.
+    // false when the name, the side file, the digest, the archive's size or
+    // content is refused, or "tar" failed; "/home" is then as it was.
     static bool restoreDataFromBackup(const QString& pBackupTarFilename);
+
+    // A restore refuses an archive larger than this; 0 (the default) takes
+    // the size of the file system that holds "/home".
+    static void setLargestArchiveSize(qint64 pBytes);
 
 private:
     static QByteArray fileContentChecksum(const QString& pFilename);
@@ -25,4 +29,10 @@ private:
 
     static bool archiveHoldsOnlyTheBackupSet(const QString& pBackupTarFilename);
     static bool isBackupSetMember(const QString& pPath);
+    static bool unpackIntoHome(const QString& pBackupTarFilename);
+    static bool canMoveInto(const QString& pFrom, const QString& pTo);
+    static bool moveInto(const QString& pFrom, const QString& pTo);
+    static qint64 largestArchiveSize();
+
+    static qint64 sLargestArchiveSize;
 };

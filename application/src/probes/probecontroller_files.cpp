@@ -14,6 +14,7 @@
 #include "printfnumber.h"
 #include "probe.h"
 #include "probecoefficientset.h"
+#include "regularfile.h"
 #include "standardprobesettingcontroller.h"
 #include "tamarindclock.h"
 #include "usbstickcontroller.h"
@@ -622,8 +623,9 @@ double TProbeController::coeffValueFromString(const QString& pValue)
 
 void TProbeController::importProbeCoefficientsFromCSVFile(const QString& pFilePath)
 {
+    // The file lies on a stick: a FIFO swapped in there must not hold the program.
     QFile file(pFilePath);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly)) {
+    if (!TRegularFile::openForReading(file)) {
         TMessageDialog().showError(tr("Unable to open file."));
         return;
     }

@@ -33,6 +33,9 @@ class TExternalCommunicationHandler : public QObject
 
 public:
     static constexpr int RS = 30;
+    // A downloaded log file leaves in pieces of this many characters, so that
+    // a file of any size needs no more memory than one piece.
+    static constexpr qint64 LOGFILE_DOWNLOAD_PIECE_LENGTH = 64 * 1024;
     static constexpr int AUTH_LEVEL_ZELK_SERVICE = 1;
     static constexpr int AUTH_LEVEL_PRODUCTION = 2;
 

@@ -5,6 +5,7 @@
 #include "externalcommunicationhandler.h"
 
 #include "channelcontroller.h"
+#include "externalcommunicationinterface.h"
 #include "logfilecontroller.h"
 
 #include <QFile>
@@ -27,6 +28,56 @@ int intervalMilliseconds(const TSCPIParameter* pParameter)
     const int milliseconds = int(std::trunc(seconds * 1000.0));
     return milliseconds % 500 == 0 ? milliseconds : -1;
 }
+// The lines of a log file, line ends removed, joined by the record separator,
+// as text passes through in pieces: a line end ("\n" or "\r\n") may fall
+// between two pieces, and the one that ends the file adds no separator.
+class TLogfileLineJoiner
+{
+public:
+    QString join(const QString& pText)
+    {
+        QString joined;
+        joined.reserve(pText.size());
+        for (const QChar character : pText) {
+            if (mCarriageReturnHeld) {
+                mCarriageReturnHeld = false;
+                if (character == QLatin1Char('\n')) {
+                    ++mLineEnds;
+                    continue;
+                }
+                append(joined, QLatin1Char('\r'));
+            }
+            if (character == QLatin1Char('\n'))
+                ++mLineEnds;
+            else if (character == QLatin1Char('\r'))
+                mCarriageReturnHeld = true;
+            else
+                append(joined, character);
+        }
+        return joined;
+    }
+
+    // What is still due at the end of the file. A carriage return there ends
+    // a line of its own.
+    QString finish()
+    {
+        const int separators = mCarriageReturnHeld ? mLineEnds : qMax(mLineEnds - 1, 0);
+        mLineEnds = 0;
+        mCarriageReturnHeld = false;
+        return QString(separators, QChar(TExternalCommunicationHandler::RS));
+    }
+
+private:
+    void append(QString& oJoined, QChar pCharacter)
+    {
+        oJoined += QString(mLineEnds, QChar(TExternalCommunicationHandler::RS));
+        mLineEnds = 0;
+        oJoined += pCharacter;
+    }
+
+    int mLineEnds = 0;
+    bool mCarriageReturnHeld = false;
+};
 } // namespace
 
 bool TExternalCommunicationHandler::processCommand_Logger(const TSCPICommand& pCommand)
@@ -147,23 +198,18 @@ void TExternalCommunicationHandler::downloadLogfile(const TSCPICommand& pCommand
     if (path.isEmpty())
         return;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly) || file.atEnd()) {
         returnError(ERROR_012_REQUESTED_FILE_NOT_EXISTS);
         return;
     }
+    if (!mCommunicationInterface)
+        return;
     QTextStream stream(&file);
     stream.setCodec("UTF-8");
-    QStringList lines;
-    bool content = false;
-    while (!stream.atEnd()) {
-        lines << stream.readLine();
-        content = true;
-    }
-    if (!content) {
-        returnError(ERROR_012_REQUESTED_FILE_NOT_EXISTS);
-        return;
-    }
-    returnResponse(lines.join(QChar(RS)));
+    TLogfileLineJoiner joiner;
+    while (!stream.atEnd())
+        mCommunicationInterface->sendResponse(joiner.join(stream.read(LOGFILE_DOWNLOAD_PIECE_LENGTH)), false);
+    mCommunicationInterface->sendResponse(joiner.finish(), true);
 }
 
 void TExternalCommunicationHandler::eraseLogfile(const TSCPICommand& pCommand)

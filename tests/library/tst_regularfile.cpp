@@ -1,0 +1,90 @@
+#include "fifoguard.h"
+#include "regularfile.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <memory>
+
+// Files that a stick provides: only regular files are read, nothing blocks
+// on a FIFO, and a copy never holds more than a block in memory nor leaves a
+// part behind.
+class tst_RegularFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void copy_data();
+    void copy();
+
+private:
+    static QString path(const QString& pName) { return TTestEnvironment::root() + QStringLiteral("/media/") + pName; }
+};
+
+void tst_RegularFile::init()
+{
+    QDir(path(QString())).removeRecursively();
+    QVERIFY(QDir().mkpath(path(QStringLiteral("directory"))));
+}
+
+void tst_RegularFile::copy_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<bool>("copied");
+    // Several blocks, and a last one that is not full.
+    QTest::newRow("a regular file") << "file" << qint64(-1) << true;
+    QTest::newRow("a regular file as large as the limit") << "file" << qint64(200001) << true;
+    QTest::newRow("a regular file beyond the limit") << "file" << qint64(200000) << false;
+    QTest::newRow("a FIFO") << "fifo" << qint64(-1) << false;
+    QTest::newRow("a directory") << "directory" << qint64(-1) << false;
+    QTest::newRow("a device") << "device" << qint64(-1) << false;
+    QTest::newRow("nothing") << "missing" << qint64(-1) << false;
+    QTest::newRow("a link to a regular file") << "link" << qint64(-1) << true;
+}
+
+void tst_RegularFile::copy()
+{
+    QFETCH(QString, kind);
+    QFETCH(qint64, limit);
+    QFETCH(bool, copied);
+    QByteArray content(200001, '\0');
+    for (int i = 0; i < content.size(); ++i)
+        content[i] = char(i * 7 % 251);
+    QString source = path(kind);
+    std::unique_ptr<TFifoGuard> fifo;
+    if (kind == QLatin1String("file") || kind == QLatin1String("link")) {
+        QFile file(path(QStringLiteral("file")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(file.fileName(), source));
+    } else if (kind == QLatin1String("fifo")) {
+        fifo = std::make_unique<TFifoGuard>(source);
+        QVERIFY(fifo->isMade());
+    } else if (kind == QLatin1String("device")) {
+        source = QStringLiteral("/dev/zero");
+    }
+
+    QFile opened(source);
+    QCOMPARE(TRegularFile::openForReading(opened), kind == QLatin1String("file") || kind == QLatin1String("link"));
+    QCOMPARE(opened.isOpen(), kind == QLatin1String("file") || kind == QLatin1String("link"));
+    opened.close();
+    const QString target = path(QStringLiteral("copy"));
+    QCOMPARE(TRegularFile::copy(source, target, limit), copied);
+    if (fifo)
+        QVERIFY(!fifo->readerWaited());
+    QFile result(target);
+    if (copied)
+        QVERIFY(result.open(QIODevice::ReadOnly) && result.readAll() == content);
+    else
+        QVERIFY(!result.exists());
+    // An existing file is not overwritten.
+    if (copied)
+        QVERIFY(!TRegularFile::copy(source, target, limit));
+}
+
+TAMARIND_TEST_MAIN(tst_RegularFile)
+#include "tst_regularfile.moc"
