@@ -286,7 +286,7 @@ void tst_LogfileController::headerProbeBlocks_data()
                              thermistorColumns,
                              "SMART probes:\r",
                              "Probe name;Channel;",
-                             "SPRT100-4711;",
+                             "SPRT100-4711;2;no;;;15/01/2024;",
                              "Start time: 06/12/2026 13:12:53\r",
                              "\r",
                              dataColumns,

@@ -438,6 +438,9 @@ void tst_ChannelController::startingWhileReadingTakesNoExtraReading()
 
 void tst_ChannelController::boardErrors_data()
 {
+    // What happened between channel 1's first reading and the poll: nothing, a switch to channel 2
+    // and back, or one more poll answered by the reply given here.
+    QTest::addColumn<QString>("between");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<bool>("read");
     QTest::addColumn<int>("valuesChanged");
@@ -445,20 +448,27 @@ void tst_ChannelController::boardErrors_data()
     QTest::addColumn<bool>("smartProbeKept");
     QTest::addColumn<QStringList>("told");
 
-    QTest::newRow("a reading") << QByteArray("110.5,26.5,0,1") << true << 1 << 0 << false
+    QTest::newRow("a reading") << QString() << QByteArray("110.5,26.5,0,1") << true << 1 << 0 << false
                                << QStringList{"read 1", "polled 500"};
     QTest::newRow("E14 repeats the last reading")
-        << QByteArray("E14") << false << 1 << 0 << true << QStringList{"read 1", "polled 500"};
+        << QString() << QByteArray("E14") << false << 1 << 0 << true << QStringList{"read 1", "polled 500"};
+    QTest::newRow("E14 right after a channel switch repeats nothing, no values")
+        << "switch" << QByteArray("E14") << false << 0 << 1 << true << QStringList{"polled 500"};
+    QTest::newRow("E14 after reading was paused repeats nothing, no values")
+        << "pause" << QByteArray("E14") << false << 0 << 1 << true << QStringList{"polled 500"};
+    QTest::newRow("a second E14 in a row repeats no older reading, no values")
+        << "E14" << QByteArray("E14") << false << 0 << 1 << true << QStringList{"polled 500"};
     QTest::newRow("E1 drops the SMART probe, no values")
-        << QByteArray("E1") << false << 0 << 1 << false << QStringList{"polled 500"};
+        << QString() << QByteArray("E1") << false << 0 << 1 << false << QStringList{"polled 500"};
     QTest::newRow("another error skips the reading")
-        << QByteArray("E5") << false << 0 << 0 << true << QStringList{"polled 500"};
+        << QString() << QByteArray("E5") << false << 0 << 0 << true << QStringList{"polled 500"};
     QTest::newRow("a reply that does not parse skips the reading")
-        << QByteArray("110.5,26.5") << false << 0 << 0 << true << QStringList{"polled 500"};
+        << QString() << QByteArray("110.5,26.5") << false << 0 << 0 << true << QStringList{"polled 500"};
 }
 
 void tst_ChannelController::boardErrors()
 {
+    QFETCH(QString, between);
     QFETCH(QByteArray, reply);
     QFETCH(bool, read);
     QFETCH(int, valuesChanged);
@@ -471,6 +481,18 @@ void tst_ChannelController::boardErrors()
     auto* channel1 = qobject_cast<TPRTChannel*>(controller.channel(1));
     channel1->startRecordingGraphValues();
     QVERIFY(controller.readMeasuredChannel());
+    if (between == "switch") {
+        QVERIFY(controller.measureChannel(controller.channel(2)));
+        QVERIFY(controller.readMeasuredChannel());
+        QVERIFY(controller.measureChannel(channel1));
+    } else if (between == "pause") {
+        controller.setReadingActive(true);
+        controller.setReadingActive(false);
+    } else if (!between.isEmpty()) {
+        board().injectReply(between.toLatin1());
+        controller.readMeasuredChannel();
+    }
+    const int graphBefore = channel1->graphValues(Electrical_temperature_units::uCelsius).size();
     // The SMART probe the board reports as enabled, so a status 1 reading
     // is the only reading that removes it.
     auto smart = TestProbes::smart();
@@ -492,7 +514,7 @@ void tst_ChannelController::boardErrors()
         line = line.trimmed();
     QCOMPARE(log, told);
     const QVector<QPointF> graph = channel1->graphValues(Electrical_temperature_units::uCelsius);
-    QCOMPARE(graph.size(), 1 + valuesChanged);
+    QCOMPARE(graph.size(), graphBefore + valuesChanged);
     if (reply == "E14")
         QCOMPARE(graph.last().y(), graph.first().y());
 }

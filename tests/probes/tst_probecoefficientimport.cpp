@@ -127,7 +127,8 @@ private slots:
     void abortStopsAfterTheNextStoredLine();
 
 private:
-    TProbeController& load(int pFilledSlots = 0);
+    // pLoadFault: a line of the board's control interface given before the probes are loaded.
+    TProbeController& load(int pFilledSlots = 0, const QString& pLoadFault = QString());
     void releaseProbes();
     // Imports the file from pBytes and returns the messages shown, one after the other.
     TMessage import(const QByteArray& pBytes, bool pPressAbort = false);
@@ -143,6 +144,7 @@ private:
     // The rows of a test function share one load (the board takes seconds to read its probe memory).
     QByteArray mLoadedFor;
     int mFilledSlots = -1;
+    QString mLoadFault;
     std::set<int> mProbesAtLoad;
 };
 
@@ -171,14 +173,15 @@ void tst_ProbeCoefficientImport::releaseProbes()
     TTamarindSettings::instance().removeSection("std_probe_settings");
     mLoadedFor.clear();
     mFilledSlots = -1;
+    mLoadFault.clear();
     mProbesAtLoad.clear();
 }
 
 // New probes start three-wire, with a thermocouple junction on input 1. A row after the first of its test function
 // finds the probes as loaded: what earlier rows created is deleted, the board's faults are cleared.
-TProbeController& tst_ProbeCoefficientImport::load(int pFilledSlots)
+TProbeController& tst_ProbeCoefficientImport::load(int pFilledSlots, const QString& pLoadFault)
 {
-    if (mFixture && mFilledSlots == pFilledSlots) {
+    if (mFixture && mFilledSlots == pFilledSlots && mLoadFault == pLoadFault) {
         TProbeController& probes = mFixture->probes();
         std::vector<TAbstractProbe*> created;
         for (const auto& entry : probes.customProbes()) {
@@ -201,6 +204,8 @@ TProbeController& tst_ProbeCoefficientImport::load(int pFilledSlots)
         mFixture->board().board().withState([&](TBoardState& pState) {
             pState.mProbeMemory.fillSlot(number, pt100Record(QString("P%1").arg(number)));
         });
+    if (!pLoadFault.isEmpty() && control(pLoadFault) != "OK")
+        qWarning("the board did not take the fault %s", qPrintable(pLoadFault));
     TTamarindSettings& settings = TTamarindSettings::instance();
     settings.setValue("std_probe_settings", "wiring", QString::number(w3wire));
     settings.setValue("std_probe_settings", "ref_junc", QString::number(rjChannel));
@@ -216,6 +221,7 @@ TProbeController& tst_ProbeCoefficientImport::load(int pFilledSlots)
     mCommandsAtLoad = mFixture->board().commands().size();
     mLoadedFor = QTest::currentTestFunction();
     mFilledSlots = pFilledSlots;
+    mLoadFault = pLoadFault;
     for (const auto& entry : probes.customProbes())
         mProbesAtLoad.insert(entry.first);
     return probes;
@@ -352,8 +358,8 @@ void tst_ProbeCoefficientImport::exportedProbesImportUnchanged()
     const QDate calibrated(2024, 2, 29);
     std::vector<std::unique_ptr<TAbstractProbe>> originals;
     originals.push_back(std::make_unique<TPRTProbe>(
-        1, "CvD Pt100", prttPT100, true, 0, -200, 450, calibrated, false, w4wire, true, false, OneMilliAmp, rprt100,
-        cprtCVD, 100.0123, 3.90831e-3, -5.77512e-7, -4.18345e-12, NAN, NAN, NAN, NAN, NAN, NAN, NAN));
+        1, "CvD Pt100", prttPT100, true, 0, -200, 450, calibrated, false, w4wire, true, true, ZeroPointFiveMilliAmps,
+        rprtAuto, cprtCVD, 100.0123, 3.90831e-3, -5.77512e-7, -4.18345e-12, NAN, NAN, NAN, NAN, NAN, NAN, NAN));
     originals.push_back(std::make_unique<TPRTProbe>(
         2, "SPRT 25", prttPT25, false, 0, -189.3442, 660.323, calibrated, false, w4wire, false, false, TwoMilliAmps,
         rprt25, cprtITS90, NAN, NAN, NAN, NAN, 25.54321, -1.23456e-4, 2.5e-5, 3.25e-6, -4.5e-7, 5.75e-8, -6.125e-9));
@@ -400,8 +406,16 @@ void tst_ProbeCoefficientImport::exportedProbesImportUnchanged()
     QCOMPARE(int(probes.customProbes().size()), 5);
     auto* cvd = qobject_cast<TPRTProbe*>(probes.probeByNumber(1));
     QVERIFY(cvd->isReference());
-    QVERIFY(cvd->keepWarmCurrent());
     QCOMPARE(cvd->lastCalDate(), calibrated);
+    // The file carries none of these: wiring, keep-warm current, root-2 factor, operating current and internal
+    // resistor stay as stored, none of them what a new probe would get (three-wire, off, off, by type, by type).
+    const auto kept = [](const TPRTProbe* pProbe) {
+        return QList<int>{pProbe->wiring(), pProbe->keepWarmCurrent(), pProbe->factorRoot2(),
+                          pProbe->operationCurrentSetting(), pProbe->internalResistor()};
+    };
+    QCOMPARE(kept(cvd), (QList<int>{w4wire, true, true, ZeroPointFiveMilliAmps, rprtAuto}));
+    QCOMPARE(kept(qobject_cast<TPRTProbe*>(probes.probeByNumber(2))),
+             (QList<int>{w4wire, true, false, TwoMilliAmps, rprt25}));
     QCOMPARE(qobject_cast<TTCProbe*>(probes.probeByNumber(3))->referenceColdJunction(), rjExternal);
     QCOMPARE(savesSinceLoad().size(), 15);
 }
@@ -599,17 +613,24 @@ void tst_ProbeCoefficientImport::secondLineOfANewNameUpdates()
 void tst_ProbeCoefficientImport::failedStoreIsReportedAndTheRunGoesOn_data()
 {
     QTest::addColumn<int>("filledSlots");
+    QTest::addColumn<QString>("loadFault");
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QString>("report");
     QTest::addColumn<int>("saves");
     QTest::newRow("full memory creates nothing but updates")
-        << 80 << QString() << QStringList{"New", "P80"}
+        << 80 << QString() << QString() << QStringList{"New", "P80"}
         << "Import finished. Probes created: 0. Probes updated: 1.\nError in line 2: Cannot create new probe, maximum "
            "number of probes reached.\nTotal error count: 1"
         << 1;
+    QTest::newRow("memory read only up to a probe the board did not give")
+        << 16 << "fault on \"prob:read? 17\" error 1 3" << QString() << QStringList{"New", "P16"}
+        << "Import finished. Probes created: 0. Probes updated: 1.\nError in line 2: The probe memory of the "
+           "measurement board could not be read completely. No new probe can be created until the instrument has "
+           "been restarted.\nTotal error count: 1"
+        << 1;
     QTest::newRow("board refuses the first store")
-        << 0 << "fault on prob:save error 1 1" << QStringList{"First", "Second"}
+        << 0 << QString() << "fault on prob:save error 1 1" << QStringList{"First", "Second"}
         << "Import finished. Probes created: 1. Probes updated: 0.\n"
            "Error in line 2: \nTotal error count: 1"
         << 2;
@@ -619,9 +640,10 @@ void tst_ProbeCoefficientImport::failedStoreIsReportedAndTheRunGoesOn_data()
 void tst_ProbeCoefficientImport::failedStoreIsReportedAndTheRunGoesOn()
 {
     QFETCH(int, filledSlots);
+    QFETCH(QString, loadFault);
     QFETCH(QString, fault);
     QFETCH(QStringList, names);
-    TProbeController& probes = load(filledSlots);
+    TProbeController& probes = load(filledSlots, loadFault);
     if (!fault.isEmpty())
         QCOMPARE(control(fault), QStringLiteral("OK"));
     const TMessage report = import(utf16File({HEADER, line(pt100(names[0])), line(pt100(names[1]))}));

@@ -125,7 +125,8 @@ private slots:
 
     void filterAndIndicator();
     void deleteButtonFollowsTheActiveRow();
-    void newProbeButtonWithAllNumbersTaken();
+    void newProbeButtonWithoutAFreeNumber_data();
+    void newProbeButtonWithoutAFreeNumber();
     void selectionOffersCompatibleProbesOnly();
     void selectionPressClosesThePageAlsoWhenRefused();
     void probeNameRule_data();
@@ -656,15 +657,32 @@ void tst_ProbeController::deleteButtonFollowsTheActiveRow()
     QVERIFY(!deleteButton->isEnabled());
 }
 
-void tst_ProbeController::newProbeButtonWithAllNumbersTaken()
+void tst_ProbeController::newProbeButtonWithoutAFreeNumber_data()
 {
-    for (int number = 1; number <= 80; ++number)
+    QTest::addColumn<int>("filledSlots");
+    QTest::addColumn<QString>("loadFault");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("all 80 numbers taken")
+        << 80 << QString() << "Maximum number of probes reached. Please delete an existing probe first.";
+    QTest::newRow("load stopped at a probe the board does not give")
+        << 16 << "fault on \"prob:read? 17\" error 1 3"
+        << "The probe memory of the measurement board could not be read completely. No new probe can be created "
+           "until the instrument has been restarted.";
+}
+
+void tst_ProbeController::newProbeButtonWithoutAFreeNumber()
+{
+    QFETCH(int, filledSlots);
+    QFETCH(QString, loadFault);
+    QFETCH(QString, message);
+    for (int number = 1; number <= filledSlots; ++number)
         fillSlot(number, prtRecord(QStringLiteral("P%1").arg(number), 0));
+    if (!loadFault.isEmpty())
+        QCOMPARE(control(loadFault), QStringLiteral("OK"));
     load();
     TMessageRecorder messages;
     release(mFixture->ui().BtnProbe_NewTC);
-    QTRY_COMPARE(messages.texts(),
-                 QStringList{"Maximum number of probes reached. Please delete an existing probe first."});
+    QTRY_COMPARE(messages.texts(), QStringList{message});
 }
 
 void tst_ProbeController::selectionOffersCompatibleProbesOnly()

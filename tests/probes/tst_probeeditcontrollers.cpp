@@ -93,6 +93,7 @@ private slots:
     void prtCurrentReadout();
     void unchangedDefaultProbeSendsNothing();
     void cancelResetsANewPage();
+    void refusedSaveKeepsThePage_data();
     void refusedSaveKeepsThePage();
     void restoreShowsTheBackupUntilSave();
     void restoreRefusesAnotherKind();
@@ -567,12 +568,23 @@ void tst_ProbeEditControllers::cancelResetsANewPage()
     QVERIFY(form().Btn_exc_curr_1mA->isChecked());
 }
 
+void tst_ProbeEditControllers::refusedSaveKeepsThePage_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("board answers E5") << "error 5";
+    QTest::newRow("board answers E14") << "error 14";
+}
+
+// The refusal is said, and the entries wait for another try.
 void tst_ProbeEditControllers::refusedSaveKeepsThePage()
 {
+    QFETCH(QString, fault);
     TProbeController& probes = load();
-    QCOMPARE(control("fault on \"prob:save\" error 14"), QStringLiteral("OK"));
+    QCOMPARE(control("fault on \"prob:save\" " + fault), QStringLiteral("OK"));
     TProbeEditController* page = newProbe(form().BtnProbe_NewPRT);
+    TMessageRecorder messages;
     QVERIFY(!page->storeClicked());
+    QCOMPARE(messages.texts(), QStringList{"The probe could not be stored on the measurement board."});
     QVERIFY(probes.customProbes().empty());
     QCOMPARE(form().LblProbeName_PRT->toolTip(), QStringLiteral("Bath 1"));
 }

@@ -1,3 +1,4 @@
+#include "channel.h"
 #include "decimaldisplaycontroller.h"
 #include "messagerecorder.h"
 #include "probe.h"
@@ -300,6 +301,17 @@ void tst_ProbeFiles::logListLineOfAProbe_data()
         << QStringList{"P25",  "0",  "no",   "-189.5",      "0.5",         "",           "3-wire", "25 Ohm", "CvD",
                        "Pt25", "no", "25.5", "1.00000e-03", "2.00000e-07", "0.00000e+00"} +
                zeros(7);
+    // Plugged into resistance input 2; it carries no temperature limits.
+    static TPRTChannel input2(nullptr, 2, 2, QStringLiteral("2"), {w4wire});
+    QTest::newRow("SMART probe: the input it is plugged into, empty limits")
+        << ZTM8800 << QChar('.')
+        << shared(std::make_unique<TSmartProbePRT>("SMART-1", true, QDate(2021, 3, 10), true, rprt25, cprtITS90, 0, 0,
+                                                   0, 0, 25.4987, -1.5e-4, 2.25e-5, 3.5e-6, -4.75e-7, 5.5e-8, -6.25e-9,
+                                                   &input2, QDate(2022, 3, 10), "Lab 4", 18.5, 95.25, false))
+        << 0
+        << QStringList{"SMART-1", "2", "yes", "", "", "10/03/2021", "4-wire", "25 Ohm", "ITS 90", "Pt100", "no"} +
+               zeros(4) + QStringList{"25.4987",      "-1.50000e-04", "2.25000e-05", "3.50000e-06",
+                                      "-4.75000e-07", "5.50000e-08",  "-6.25000e-09"};
     QTest::newRow("polynomial thermocouple") << ZTM8800 << QChar('.') << shared(TestProbes::thermocouple(ctcPolynomial))
                                              << 1 << QStringList{"TC-K7",       "3",
                                                                  "no",          "-50.5",

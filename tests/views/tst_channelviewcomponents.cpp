@@ -235,8 +235,8 @@ void tst_ChannelViewComponents::captionAndProbeName()
     // A derived channel without operands has no probe.
     QCOMPARE(tile(10)->lblProbeName()->text(), QString());
 
-    // A probe's changed data reaches the tile of its channel.
-    if (TAbstractProbe* probe = mFixture->controller().physical_channel(1)->assignedProbe()) {
+    // A probe's changed data reaches the tile of its channel, a SMART probe's as well.
+    if (TAbstractProbe* probe = mFixture->controller().physical_channel(1)->channelProbeStatus().probe()) {
         tile(1)->lblProbeName()->setText(QStringLiteral("old"));
         emit mFixture->probes().probeDataChanged(probe);
         QCOMPARE(tile(1)->lblProbeName()->text(), shownName);

@@ -473,25 +473,32 @@ void tst_ChannelViewControllers::unmeasuredChannelWithoutValueKeepsThePeaks()
 
 void tst_ChannelViewControllers::informationBar_data()
 {
+    // The home view instead of the scan view of the two channels.
+    QTest::addColumn<bool>("homeView");
     QTest::addColumn<bool>("calibrationView");
     QTest::addColumn<bool>("reference");
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("center");
     QTest::addColumn<QString>("right");
 
-    QTest::newRow("scan view") << false << false << "Channel 2 No. of meas.: 10"
+    QTest::newRow("scan view") << false << false << false << "Channel 2 No. of meas.: 10"
                                << "Average: "
                                << "Stability: ";
-    QTest::newRow("calibration view with reference") << true << true << "Channel 2 No. of meas.: 10"
+    QTest::newRow("home view while scanning names the scanned channel")
+        << true << false << false << "Channel 1 No. of meas.: 10"
+        << "Average: "
+        << "Stability: ";
+    QTest::newRow("calibration view with reference") << false << true << true << "Channel 2 No. of meas.: 10"
                                                      << "Stability: "
                                                      << "Difference: 1.50 °C";
-    QTest::newRow("calibration view without reference") << true << false << "Channel 2 No. of meas.: 10"
+    QTest::newRow("calibration view without reference") << false << true << false << "Channel 2 No. of meas.: 10"
                                                         << "Stability: "
                                                         << "Difference: ";
 }
 
 void tst_ChannelViewControllers::informationBar()
 {
+    QFETCH(bool, homeView);
     QFETCH(bool, calibrationView);
     QFETCH(bool, reference);
     QFETCH(QString, left);
@@ -511,7 +518,10 @@ void tst_ChannelViewControllers::informationBar()
     probe->setReference(reference);
     scan.setChannelConfiguration({channel(1), channel(2)});
     QVERIFY(scan.startScanMode());
-    mFixture->manager().activateScanView();
+    if (homeView)
+        mFixture->manager().activateHomeView();
+    else
+        mFixture->manager().activateScanView();
     setDecimals(channel(1), 2);
     setDecimals(channel(2), 2);
 

@@ -237,6 +237,7 @@ void tst_ScanModeController::holdTimeInPolls_data()
     QTest::newRow("600 s") << "600" << 1200;
     QTest::newRow("a stored 0 is held for 3.5 s") << "0" << 7;
     QTest::newRow("a stored negative value is held for 3.5 s") << "-20" << 7;
+    QTest::newRow("a stored value too far below zero to count in ms is held for 3.5 s") << "-3000000" << 7;
     QTest::newRow("a stored text that is no number is held for 3.5 s") << "abc" << 7;
     QTest::newRow("a stored hold time above 600 s is kept") << "1000" << 2000;
     QTest::newRow("a stored hold time too long to count in ms is taken as 600 s") << "3000000" << 1200;

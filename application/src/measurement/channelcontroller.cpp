@@ -310,6 +310,7 @@ void TChannelController::setReadingActive(bool pVal)
 {
     if (!pVal) {
         mReadTimer->stop();
+        mChannelWithRecentValue = nullptr;
         return;
     }
     if (mReadTimer->isActive())
@@ -356,7 +357,10 @@ bool TChannelController::poll()
     EnSmartProbeStatus smartProbeStatus = spsNotFitted;
     EnTemperatureAccuracyStatus accuracyStatus = tasInRange;
     short errorCode = 0;
+    const bool recentValue = mChannelWithRecentValue == measured;
+    mChannelWithRecentValue = nullptr;
     if (mSCPIHandler->getMeasCurr(electrical, temperature, smartProbeStatus, accuracyStatus, errorCode)) {
+        mChannelWithRecentValue = measured;
         if (auto* prtChannel = qobject_cast<TPRTChannel*>(measured))
             bringSmartProbeInStep(prtChannel, smartProbeStatus);
         measured->setNewValue(electrical, temperature);
@@ -375,9 +379,14 @@ bool TChannelController::poll()
 
     switch (errorCode) {
     case ERROR_CODE_CHANNEL_OR_PROBE_UNAVAILABLE:
-        // A moment without a measurement: the last value keeps averaging and graph in pace.
-        measured->repeatLastValue();
-        notifyListenersChannelRead(measured);
+        // A moment without a measurement: the last value keeps averaging and graph in pace. A value from
+        // before a channel switch or a pause may be minutes old; repeated, it would be logged as measured now.
+        if (recentValue) {
+            measured->repeatLastValue();
+            notifyListenersChannelRead(measured);
+        } else {
+            measured->raiseNoValuesAvailable();
+        }
         break;
     case ERROR_CODE_NO_PROBE_CONNECTED:
         if (auto* prtChannel = qobject_cast<TPRTChannel*>(measured))
@@ -458,6 +467,8 @@ bool TChannelController::measureChannel(TAbstractChannel* pChannel)
 {
     if (!pChannel)
         return false;
+    // Whether or not the board takes the command, it may no longer measure what it measured.
+    mChannelWithRecentValue = nullptr;
     if (qobject_cast<TPhysicalChannel*>(pChannel)) {
         if (!mSCPIHandler->setConfChan(pChannel->internalChannelNumber()))
             return false;

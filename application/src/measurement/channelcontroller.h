@@ -177,6 +177,10 @@ private:
     IChannelSelectionReceiver* mChannelSelectionReceiver = nullptr;
     std::unique_ptr<QTimer> mReadTimer;
     QDateTime mLastChannelChange;
+    // The channel whose value the last poll took from the board, null after a
+    // switch, a pause or a poll without a reading: only its value is recent
+    // enough to stand in for a moment without a measurement.
+    TAbstractChannel* mChannelWithRecentValue = nullptr;
     std::map<TAbstractChannel*, QWidget*> mButtonByChannel;
     std::map<QWidget*, TAbstractChannel*> mChannelByButton;
     QWidget* mPageChannelSelection;

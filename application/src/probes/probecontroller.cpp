@@ -247,6 +247,16 @@ bool TProbeController::isFreeProbeNumber(int pNumber) const
            mReadProbeNumbers.count(pNumber);
 }
 
+QString TProbeController::noFreeProbeNumberText(const QString& pMemoryFull) const
+{
+    // A load that stopped early leaves numbers nobody knows to be free: the
+    // memory may well have room, and deleting a probe would not help.
+    if (int(mReadProbeNumbers.size()) < MAX_PROBE_NUMBER)
+        return tr("The probe memory of the measurement board could not be read completely. No new probe can be "
+                  "created until the instrument has been restarted.");
+    return pMemoryFull;
+}
+
 zelk::vector<TAbstractProbe*> TProbeController::probesByName(const QString& name) const
 {
     zelk::vector<TAbstractProbe*> found;

@@ -286,6 +286,9 @@ private:
     void assertDefaultPRTProbeKeepWarmCurrentInactive();
     void notifyProbeAssignmentListeners(TAbstractProbe* probe, TAbstractChannel* channel);
     bool isFreeProbeNumber(int pNumber) const;
+    // Why nextFreeProbeNumber gave 0: pMemoryFull when the load read every
+    // custom number, else that the probe memory was not read completely.
+    QString noFreeProbeNumberText(const QString& pMemoryFull) const;
     QString backupSection(int pProbeNr) const;
     void writeBackup(const TAbstractProbe& pOldProbe);
     zelk::vector<TDefaultProbeButton> defaultProbeButtons() const;

@@ -155,6 +155,15 @@ void TProbeController::generateProbeCSVLists(const zelk::vector<TAbstractProbe*>
         TPhysicalChannel* channel = mChannelController ? mChannelController->physical_channel(pChannelNumber) : nullptr;
         return channel ? channel->channelCaption() : QStringLiteral("0");
     };
+    // A SMART probe is not assigned through the database: it names the input it is plugged into.
+    const auto probeChannelCaption = [&channelCaption](const TAbstractProbe& pProbe) {
+        const auto* smart = qobject_cast<const TSmartProbePRT*>(&pProbe);
+        if (smart && smart->connectedChannel())
+            return smart->connectedChannel()->channelCaption();
+        return channelCaption(pProbe.channelNumber());
+    };
+    // A limit the probe does not carry (a SMART probe carries none) stays an empty cell.
+    const auto limit = [](double pValue) { return std::isnan(pValue) ? QString() : double2str(pValue); };
     const auto yesNo = [](bool pValue) { return pValue ? tr("yes") : tr("no"); };
     const auto isZTM9900 = [] { return TInstrumentInfo::instance()->instrumentType() == ZTM9900; };
 
@@ -229,9 +238,9 @@ void TProbeController::generateProbeCSVLists(const zelk::vector<TAbstractProbe*>
     for (TAbstractProbe* probe : pProbes) {
         if (!probe)
             continue;
-        QStringList cells{probe->probeName(),          channelCaption(probe->channelNumber()),
-                          yesNo(probe->isReference()), double2str(probe->Tmin()),
-                          double2str(probe->Tmax()),   TTamarindClock::instance().getDateString(probe->lastCalDate())};
+        QStringList cells{probe->probeName(),          probeChannelCaption(*probe),
+                          yesNo(probe->isReference()), limit(probe->Tmin()),
+                          limit(probe->Tmax()),        TTamarindClock::instance().getDateString(probe->lastCalDate())};
 
         if (const auto* prt = qobject_cast<const TPRTProbe*>(probe)) {
             cells << (prt->wiring() == w3wire ? tr("3-wire") : tr("4-wire"));
@@ -873,7 +882,7 @@ bool TProbeController::importCoefficientLine(const QString& pLine, int& ioCreate
     if (probes.empty()) {
         const int number = nextFreeProbeNumber();
         if (number == 0) {
-            oErrors << tr("Cannot create new probe, maximum number of probes reached.");
+            oErrors << noFreeProbeNumberText(tr("Cannot create new probe, maximum number of probes reached."));
             return false;
         }
         if (newProbeCreated(nullptr, build(nullptr, number), error))

@@ -217,7 +217,8 @@ void TProbeController::probeMenuBtnClick(QWidget* pButton)
     if (pButton && (pButton == mBtnNewProbe_PRT || pButton == mBtnNewProbe_TC || pButton == mBtnNewProbe_Thermistor)) {
         const int number = nextFreeProbeNumber();
         if (number == 0) {
-            TMessageDialog().showError(tr("Maximum number of probes reached. Please delete an existing probe first."));
+            TMessageDialog().showError(
+                noFreeProbeNumberText(tr("Maximum number of probes reached. Please delete an existing probe first.")));
         } else if (TProbeEditController* editor = editorByButton(pButton)) {
             editor->newProbe(number);
             editor->showEditSubMenu();

@@ -332,9 +332,8 @@ bool TProbeEditController::storeClicked()
     QString error;
     if (mProbeController->newProbeCreated(mExistingProbe, std::move(probe), error))
         return true;
-    // A board refusal comes with no text of its own; its fault was reported where it happened.
-    if (!error.isEmpty())
-        TMessageDialog().showError(error);
+    // A board refusal comes with no text of its own; without one the page would look as if Save did nothing.
+    TMessageDialog().showError(error.isEmpty() ? tr("The probe could not be stored on the measurement board.") : error);
     return false;
 }
 

@@ -308,9 +308,11 @@ void TMultiChannelViewController::onProbeDataChanged(TAbstractProbe* pProbe)
 {
     if (!pProbe)
         return;
+    // A tile shows the channel's SMART probe while one is in use, else the assigned probe: a change of
+    // either refreshes it from the channel, so the tile never takes a name it does not show.
     for (const auto& tile : mComponentsByChannel) {
-        if (probeFromChannel(tile.first) == pProbe)
-            tile.second->lblProbeName()->setText(probeNameForDisplayLabel(pProbe->probeName()));
+        if (probeFromChannel(tile.first) == pProbe || tile.first->channelProbeStatus().probe() == pProbe)
+            updateProbeVisualisation(tile.first, tile.second.get());
     }
 }
 

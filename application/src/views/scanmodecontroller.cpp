@@ -177,11 +177,13 @@ void TScanModeController::setChannelSwitchInterval(int pSeconds)
     pauseScanMode();
     // In 64 bits: a stored hold time of weeks would not fit an int in
     // milliseconds; such a value is taken as the longest hold time offered.
+    // The lower bound too is applied before narrowing, or weeks below zero
+    // would wrap round to weeks above it.
     const qint64 milliseconds = qint64(pSeconds) * 1000;
     if (milliseconds > std::numeric_limits<int>::max())
         mIntervalMilliseconds = MAX_INTERVAL * 1000;
     else
-        mIntervalMilliseconds = std::max(int(milliseconds), MIN_INTERVAL_MILLISECONDS);
+        mIntervalMilliseconds = int(std::max<qint64>(milliseconds, MIN_INTERVAL_MILLISECONDS));
     resumeScanMode();
 }
 
