@@ -124,31 +124,40 @@ void tst_MainWindowLanguages::composedTextsFollowAtOnce_data()
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("comment");
     QTest::addColumn<bool>("withoutReadings");
+    QTest::addColumn<bool>("atStart");
+    struct TRow
+    {
+        const char* situation;
+        const char* page;
+        const char* name;
+        QString context;
+        QString source;
+        QString comment;
+        bool withoutReadings;
+        bool atStart;
+    };
+    const QString remote = QStringLiteral("TRemoteSettingsController");
     const QString none;
-    QTest::newRow("menu column caption after the main menu was shown")
-        << "BtnHome"
-        << "LblMenuCaption" << FORM << "Menu" << none << false;
-    QTest::newRow("information bar while the channel gives no readings")
-        << "BtnHome"
-        << "lblInfoBarLeft" << VIEW_CONTEXT << COUNT_CAPTION << COUNT_COMMENT << true;
-    QTest::newRow("channel button of the home view") << "BtnHome"
-                                                     << "btnSingleViewChanSel"
-                                                     << "TPhysicalChannel"
-                                                     << "Chan." << none << false;
-    QTest::newRow("RS-232 flow control on the remote page") << "BtnRemote"
-                                                            << "LblRS232_CTS_RTS"
-                                                            << "TRemoteSettingsController"
-                                                            << "Off"
-                                                            << "RS232 hardware flow control" << false;
-    QTest::newRow("RS-232 parity on the remote page") << "BtnRemote"
-                                                      << "LblRS232_Parity"
-                                                      << "TRemoteSettingsController"
-                                                      << "None"
-                                                      << "RS232 parity" << false;
-    QTest::newRow("selected view on the scan page") << "BtnScan"
-                                                    << "LblChanConf_View_Value"
-                                                    << "TScanModeController"
-                                                    << "Graph" << none << false;
+    const TRow rows[] = {
+        {"menu column caption after the main menu was shown", "BtnHome", "LblMenuCaption", FORM, "Menu", none, false,
+         false},
+        {"menu column caption at a start in the stored language", "BtnHome", "LblMenuCaption", FORM, "Menu", none,
+         false, true},
+        {"information bar while the channel gives no readings", "BtnHome", "lblInfoBarLeft", VIEW_CONTEXT,
+         COUNT_CAPTION, COUNT_COMMENT, true, false},
+        {"channel button of the home view", "BtnHome", "btnSingleViewChanSel", "TPhysicalChannel", "Chan.", none, false,
+         false},
+        {"RS-232 flow control on the remote page", "BtnRemote", "LblRS232_CTS_RTS", remote, "Off",
+         "RS232 hardware flow control", false, false},
+        {"RS-232 parity on the remote page", "BtnRemote", "LblRS232_Parity", remote, "None", "RS232 parity", false,
+         false},
+        {"selected view on the scan page", "BtnScan", "LblChanConf_View_Value", "TScanModeController", "Graph", none,
+         false, false},
+    };
+    for (const TRow& row : rows) {
+        QTest::newRow(row.situation) << QString::fromLatin1(row.page) << QString::fromLatin1(row.name) << row.context
+                                     << row.source << row.comment << row.withoutReadings << row.atStart;
+    }
 }
 
 // A text composed in code follows the language at once on the page shown: nothing is clicked and no new
@@ -161,6 +170,7 @@ void tst_MainWindowLanguages::composedTextsFollowAtOnce()
     QFETCH(QString, source);
     QFETCH(QString, comment);
     QFETCH(bool, withoutReadings);
+    QFETCH(bool, atStart);
     TTranslationCatalogue catalogue;
     QVERIFY2(catalogue.load(TTranslationCatalogue::directory(QStringLiteral(TAMARIND_SOURCE_DIR)) +
                             QStringLiteral("/tamarind_de.ts")),
@@ -183,8 +193,22 @@ void tst_MainWindowLanguages::composedTextsFollowAtOnce()
     };
     QVERIFY2(shown().startsWith(source), qPrintable(shown()));
 
-    switchTo(ltGerman);
+    if (atStart) {
+        TTamarindSettings::instance().setValue(QStringLiteral("language"), QStringLiteral("language"),
+                                               QString::number(int(ltGerman)));
+        TTamarindSettings::instance().store();
+        mMain.close();
+        mMain.open(true);
+        QCoreApplication::processEvents();
+    } else {
+        switchTo(ltGerman);
+    }
     const QString german = shown();
+    if (atStart) {
+        TTamarindSettings::instance().setValue(QStringLiteral("language"), QStringLiteral("language"),
+                                               QString::number(int(ltEnglishUK)));
+        TTamarindSettings::instance().store();
+    }
     switchTo(ltEnglishUK);
     const QString english = shown();
     QVERIFY2(german.startsWith(translated), qPrintable(german));
