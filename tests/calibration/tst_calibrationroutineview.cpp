@@ -86,6 +86,7 @@ private slots:
     void cancelAsksBeforeAborting();
     void equalSetPointsReachThePanelCreatedLast();
     void panelNeedsAVerticalList();
+    void titleBarOfTheWindowBelowStaysInSight();
 
 private:
     void useSeparator(QChar pSeparator)
@@ -352,6 +353,23 @@ void tst_CalibrationRoutineView::panelNeedsAVerticalList()
     bare.setStatus(QStringLiteral("x"), 10);
     bare.setPanelState(psStable);
     QVERIFY(noLayout.findChildren<QWidget*>().isEmpty());
+}
+
+// The offscreen screen, like an X server without a compositing manager, cannot blend the view's transparent
+// header strip over the main window: the view then covers the window below all but its title bar.
+void tst_CalibrationRoutineView::titleBarOfTheWindowBelowStaysInSight()
+{
+    QWidget below;
+    below.setGeometry(40, 30, 800, 480);
+    below.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&below));
+    below.activateWindow();
+    TPlayedView played({celsius(150)});
+    played.mView.show();
+
+    QCOMPARE(played.mView.geometry(), QRect(40, 30 + 38, 800, 480 - 38));
+    QVERIFY(played.mView.form().WgtHeader->isHidden());
+    QVERIFY(played.mView.form().BtnCancel->isVisible());
 }
 
 TAMARIND_TEST_MAIN(tst_CalibrationRoutineView)

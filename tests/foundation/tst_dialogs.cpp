@@ -28,8 +28,8 @@ class tst_Dialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void backdropCoversTheScreen_data();
-    void backdropCoversTheScreen();
+    void backdropCoversTheWindowBelow_data();
+    void backdropCoversTheWindowBelow();
     void windowBelowShowsThroughAsItChanges();
     void progressKinds_data();
     void progressKinds();
@@ -38,7 +38,7 @@ private slots:
     void refreshNoticeDoesNotBlock();
 };
 
-void tst_Dialogs::backdropCoversTheScreen_data()
+void tst_Dialogs::backdropCoversTheWindowBelow_data()
 {
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<int>("grey");
@@ -51,13 +51,14 @@ void tst_Dialogs::backdropCoversTheScreen_data()
     QTest::newRow("numeric pad") << "numpad" << 255;
 }
 
-void tst_Dialogs::backdropCoversTheScreen()
+void tst_Dialogs::backdropCoversTheWindowBelow()
 {
     QFETCH(QString, dialog);
     QFETCH(int, grey);
     QWidget below;
     below.setStyleSheet(QStringLiteral("background: white;"));
-    below.setGeometry(0, 0, 800, 480);
+    // Away from the screen's centre, as a window on a desktop is.
+    below.setGeometry(40, 30, 800, 480);
     below.show();
     QVERIFY(QTest::qWaitForWindowExposed(&below));
     below.activateWindow();
@@ -72,10 +73,9 @@ void tst_Dialogs::backdropCoversTheScreen()
         shown = std::make_unique<TDownloadProgressDialog>();
     else
         shown = std::make_unique<TNumpad>(nullptr);
-    shown->move(0, 0);
     shown->show();
 
-    QCOMPARE(shown->size(), QSize(800, 480));
+    QCOMPARE(shown->geometry(), below.geometry());
     QVERIFY(shown->windowFlags() & Qt::FramelessWindowHint);
     // The offscreen screen, like an X server without a compositing manager,
     // does not blend windows: the dialog itself must show the window below.

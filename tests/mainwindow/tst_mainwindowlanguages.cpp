@@ -6,6 +6,7 @@
 #include "translationcatalogue.h"
 #include "zelkcontainercheckbutton.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 
 using namespace Languagecontroller;
@@ -46,6 +47,8 @@ private slots:
 
     void windowFollowsTheLanguage_data();
     void windowFollowsTheLanguage();
+    void composedTextsFollowAtOnce_data();
+    void composedTextsFollowAtOnce();
 
 private:
     // The application posts the language change to its windows.
@@ -65,13 +68,19 @@ void tst_MainWindowLanguages::initTestCase()
     QVERIFY(mMain.startBoard());
     // One channel only: the scan page refuses to start and says why.
     TTamarindSettings::instance().setValue(QStringLiteral("scan"), QStringLiteral("channels"), QStringLiteral("1"));
+    // A view whose name differs between the languages.
+    TTamarindSettings::instance().setValue(QStringLiteral("scan"), QStringLiteral("view"), QStringLiteral("3"));
     TTamarindSettings::instance().store();
+    // An RS-232 board, so that the remote page shows its values.
+    QVERIFY(TTestEnvironment::writeDeviceFile("/sys/class/gpio/gpio20/value", "1"));
+    QVERIFY(TTestEnvironment::writeDeviceFile("/sys/class/gpio/gpio82/value", "1"));
     mMain.open(true);
 }
 
 void tst_MainWindowLanguages::cleanup()
 {
     switchTo(ltEnglishUK);
+    mMain.board().plugSensor(1, ssPt100);
     mMain.click("BtnHome");
 }
 
@@ -105,6 +114,105 @@ void tst_MainWindowLanguages::windowFollowsTheLanguage()
 
     switchTo(ltEnglishUK);
     compareTexts([](const QString&, const QString& pSource, const QString&) { return pSource; });
+}
+
+void tst_MainWindowLanguages::composedTextsFollowAtOnce_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("comment");
+    QTest::addColumn<bool>("withoutReadings");
+    QTest::addColumn<bool>("atStart");
+    struct TRow
+    {
+        const char* situation;
+        const char* page;
+        const char* name;
+        QString context;
+        QString source;
+        QString comment;
+        bool withoutReadings;
+        bool atStart;
+    };
+    const QString remote = QStringLiteral("TRemoteSettingsController");
+    const QString none;
+    const TRow rows[] = {
+        {"menu column caption after the main menu was shown", "BtnHome", "LblMenuCaption", FORM, "Menu", none, false,
+         false},
+        {"menu column caption at a start in the stored language", "BtnHome", "LblMenuCaption", FORM, "Menu", none,
+         false, true},
+        {"information bar while the channel gives no readings", "BtnHome", "lblInfoBarLeft", VIEW_CONTEXT,
+         COUNT_CAPTION, COUNT_COMMENT, true, false},
+        {"channel button of the home view", "BtnHome", "btnSingleViewChanSel", "TPhysicalChannel", "Chan.", none, false,
+         false},
+        {"RS-232 flow control on the remote page", "BtnRemote", "LblRS232_CTS_RTS", remote, "Off",
+         "RS232 hardware flow control", false, false},
+        {"RS-232 parity on the remote page", "BtnRemote", "LblRS232_Parity", remote, "None", "RS232 parity", false,
+         false},
+        {"selected view on the scan page", "BtnScan", "LblChanConf_View_Value", "TScanModeController", "Graph", none,
+         false, false},
+    };
+    for (const TRow& row : rows) {
+        QTest::newRow(row.situation) << QString::fromLatin1(row.page) << QString::fromLatin1(row.name) << row.context
+                                     << row.source << row.comment << row.withoutReadings << row.atStart;
+    }
+}
+
+// A text composed in code follows the language at once on the page shown: nothing is clicked and no new
+// reading arrives between the language change and the look.
+void tst_MainWindowLanguages::composedTextsFollowAtOnce()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, name);
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, comment);
+    QFETCH(bool, withoutReadings);
+    QFETCH(bool, atStart);
+    TTranslationCatalogue catalogue;
+    QVERIFY2(catalogue.load(TTranslationCatalogue::directory(QStringLiteral(TAMARIND_SOURCE_DIR)) +
+                            QStringLiteral("/tamarind_de.ts")),
+             qPrintable(catalogue.error()));
+    const QString translated = catalogue.translation(context, source, comment);
+    QVERIFY2(!translated.isEmpty() && !translated.startsWith(source), qPrintable(translated));
+
+    mMain.click(qPrintable(page));
+    const QString average = QCoreApplication::translate("TAbstractChannelViewController", "Average");
+    if (withoutReadings) {
+        QVERIFY(mMain.board().plugSensor(1, ssNone));
+        QTRY_COMPARE_WITH_TIMEOUT(mMain.text("lblInfoBarCenter"), average + QStringLiteral(": "),
+                                  8 * TTamarindMainForm::CHANNEL_READ_INTERVAL);
+    }
+    auto shown = [&] {
+        QWidget* widget = mMain.child(qPrintable(name));
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            return button->text();
+        return qobject_cast<QLabel*>(widget)->text();
+    };
+    QVERIFY2(shown().startsWith(source), qPrintable(shown()));
+
+    if (atStart) {
+        TTamarindSettings::instance().setValue(QStringLiteral("language"), QStringLiteral("language"),
+                                               QString::number(int(ltGerman)));
+        TTamarindSettings::instance().store();
+        mMain.close();
+        mMain.open(true);
+        QCoreApplication::processEvents();
+    } else {
+        switchTo(ltGerman);
+    }
+    const QString german = shown();
+    if (atStart) {
+        TTamarindSettings::instance().setValue(QStringLiteral("language"), QStringLiteral("language"),
+                                               QString::number(int(ltEnglishUK)));
+        TTamarindSettings::instance().store();
+    }
+    switchTo(ltEnglishUK);
+    const QString english = shown();
+    QVERIFY2(german.startsWith(translated), qPrintable(german));
+    QVERIFY2(english.startsWith(source), qPrintable(english));
 }
 
 void tst_MainWindowLanguages::compareTexts(

@@ -6,6 +6,7 @@
 #include "graphviewcontroller.h"
 #include "graphviewfixture.h"
 #include "messagerecorder.h"
+#include "samplenumberscaledraw.h"
 #include "scanmodecontroller.h"
 #include "tamarindsettings.h"
 #include "testprobes.h"
@@ -16,6 +17,7 @@
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 #include <qwt_scale_div.h>
+#include <qwt_scale_widget.h>
 
 #include <cmath>
 
@@ -79,6 +81,8 @@ private slots:
     void unitFollowsTheDrawnChannels();
     void xWindow_data();
     void xWindow();
+    void sampleNumberLabels_data();
+    void sampleNumberLabels();
     void yScale_data();
     void yScale();
     void settingsPageShowsTheGraphsChoice_data();
@@ -139,6 +143,7 @@ void tst_GraphViewController::init()
 
 void tst_GraphViewController::cleanup()
 {
+    QLocale::setDefault(QLocale::c());
     if (mGraph)
         controller().removeListener(mGraph.get());
     mGraph.reset();
@@ -516,6 +521,50 @@ void tst_GraphViewController::xWindow()
 }
 
 // --- y scale ---------------------------------------------------------------------
+
+void tst_GraphViewController::sampleNumberLabels_data()
+{
+    QTest::addColumn<int>("samples");
+    QTest::addColumn<bool>("everyTickLabelled");
+    QTest::newRow("first window, one- and two-digit numbers") << 0 << true;
+    QTest::newRow("full history, four-digit numbers") << 3600 << false;
+}
+
+// The labels are plain numbers whatever the locale groups, and the labels drawn never touch.
+void tst_GraphViewController::sampleNumberLabels()
+{
+    QFETCH(int, samples);
+    QFETCH(bool, everyTickLabelled);
+    // A locale that groups thousands; cleanup() restores the C locale.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    configure({1, 2});
+    feed(1, samples);
+    QwtPlot* plot = ui().qwtPlot;
+    plot->replot();
+    plot->updateLayout();
+    // The form is not shown: the axis learns its new size only when told.
+    QwtScaleWidget* axis = plot->axisWidget(QwtPlot::xBottom);
+    QResizeEvent resized(axis->size(), QSize());
+    QApplication::sendEvent(axis, &resized);
+
+    const auto* draw = dynamic_cast<const TSampleNumberScaleDraw*>(plot->axisScaleDraw(QwtPlot::xBottom));
+    QVERIFY(draw);
+    const QFont font = plot->axisWidget(QwtPlot::xBottom)->font();
+    const int interval = draw->labelInterval(font);
+    QCOMPARE(interval == 1, everyTickLabelled);
+    QRectF previous;
+    int labelled = 0;
+    for (double tick : draw->scaleDiv().ticks(QwtScaleDiv::MajorTick)) {
+        if (qRound(tick) % interval != 0)
+            continue;
+        ++labelled;
+        QCOMPARE(draw->label(tick).text(), QString::number(qRound(tick)));
+        const QRectF rect = draw->labelRect(font, tick).translated(draw->labelPosition(tick));
+        QVERIFY2(previous.isNull() || rect.left() > previous.right(), qPrintable(QString::number(tick)));
+        previous = rect;
+    }
+    QVERIFY(labelled >= 2);
+}
 
 void tst_GraphViewController::yScale_data()
 {

@@ -3,9 +3,11 @@
 #include "calibrationsetup.h"
 #include "channeldescription.h"
 #include "decimaldisplaycontroller.h"
+#include "desktopbackground.h"
 #include "messagedialog.h"
 #include "tamarindclock.h"
 #include "ui_calibrationroutineview.h"
+#include "windowplacement.h"
 
 #include <QDateTime>
 #include <QGridLayout>
@@ -172,6 +174,13 @@ TCalibrationRoutineView::TCalibrationRoutineView(TCalibrationRoutine* pCalRoutin
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    // The header strip lets the main window's title bar (clock, status icons) show through. A screen
+    // that cannot blend windows would paint it black for the whole run; there the view leaves that strip
+    // of the window below uncovered instead.
+    if (!TDesktopBackground::translucentWindowsShowWhatIsBehind()) {
+        ui->WgtHeader->hide();
+        resize(width(), height() - ui->WgtHeader->minimumHeight());
+    }
     // It covers the screen as the main window does; its layout must not resize it.
     setFixedSize(size());
 
@@ -193,6 +202,12 @@ TCalibrationRoutineView::TCalibrationRoutineView(TCalibrationRoutine* pCalRoutin
 }
 
 TCalibrationRoutineView::~TCalibrationRoutineView() = default;
+
+void TCalibrationRoutineView::showEvent(QShowEvent* pEvent)
+{
+    TWindowPlacement::placeOverWindowBelow(this, ui->WgtHeader->isHidden() ? ui->WgtHeader->minimumHeight() : 0);
+    QWidget::showEvent(pEvent);
+}
 
 TCalPointControls* TCalibrationRoutineView::calPointControls(const TElectricalTemperatureValue& pCalPoint) const
 {

@@ -88,6 +88,9 @@ public:
     TCalPointControls* calPointControls(const TElectricalTemperatureValue& pCalPoint) const;
     Ui_TCalibrationRoutineView& form() const { return *ui; }
 
+protected:
+    void showEvent(QShowEvent* pEvent) override;
+
 private slots:
     void on_BtnCancel_clicked();
 

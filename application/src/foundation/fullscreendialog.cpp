@@ -1,32 +1,11 @@
 #include "fullscreendialog.h"
 
 #include "desktopbackground.h"
+#include "windowplacement.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QStyleOption>
-
-namespace
-{
-// The window the dialog opens over: the one that opened it, the dialog still
-// running below it, or the window in use; else the largest one shown.
-QWidget* windowBelow(const QWidget* pDialog)
-{
-    for (QWidget* candidate : {pDialog->parentWidget() ? pDialog->parentWidget()->window() : nullptr,
-                               QApplication::activeModalWidget(), QApplication::activeWindow()}) {
-        if (candidate && candidate != pDialog && candidate->isVisible())
-            return candidate;
-    }
-    QWidget* largest = nullptr;
-    for (QWidget* candidate : QApplication::topLevelWidgets()) {
-        if (candidate == pDialog || !candidate->isVisible() || candidate->windowType() == Qt::Desktop)
-            continue;
-        if (!largest || candidate->width() * candidate->height() > largest->width() * largest->height())
-            largest = candidate;
-    }
-    return largest;
-}
-} // namespace
 
 TFullScreenDialog::TFullScreenDialog(QWidget* pParent) : QDialog(pParent)
 {
@@ -39,10 +18,11 @@ TFullScreenDialog::TFullScreenDialog(QWidget* pParent) : QDialog(pParent)
 
 void TFullScreenDialog::showEvent(QShowEvent* pEvent)
 {
+    TWindowPlacement::placeOverWindowBelow(this);
     if (!testAttribute(Qt::WA_TranslucentBackground)) {
         if (mBelow)
             mBelow->removeEventFilter(this);
-        mBelow = windowBelow(this);
+        mBelow = TWindowPlacement::windowBelow(this);
         if (mBelow)
             mBelow->installEventFilter(this);
         takePictureBehind();

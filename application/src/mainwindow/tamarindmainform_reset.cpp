@@ -17,6 +17,7 @@
 #include "menubuttoncontext.h"
 #include "messagedialog.h"
 #include "probealarmcontroller.h"
+#include "remotesettingscontroller.h"
 #include "scanmodecontroller.h"
 #include "standardprobesettingcontroller.h"
 #include "tamarindclock.h"
@@ -73,6 +74,16 @@ void TTamarindMainForm::changeEvent(QEvent* pEvent)
             mGraphViewController->retranslate();
         if (mLogfileController)
             mLogfileController->retranslate();
+        // The menu column's caption is set in code, and the remote and scan
+        // pages compose their values from translated words.
+        if (ui->stackedWidgetMenu->currentWidget() == ui->PageMenu)
+            setMainMenuCaption();
+        else if (ui->stackedWidget->currentWidget() == ui->PageService && mServiceWidgetController)
+            mServiceWidgetController->indicateActiveWidget();
+        if (mRemoteSettingsController)
+            mRemoteSettingsController->retranslate();
+        if (mScanModeController)
+            mScanModeController->retranslate();
         if (ui->stackedWidget->currentWidget() == ui->PageSettings && mSettingsWidgetController)
             mSettingsWidgetController->indicateActiveWidget();
         // The instrument name is asked of the board, which the constructor does in its own time.

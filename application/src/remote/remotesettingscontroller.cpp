@@ -426,6 +426,19 @@ void TRemoteSettingsController::updateRS232Widgets()
         w.LblRS232_Parity->setText(parities.value(rs232.parity()));
 }
 
+void TRemoteSettingsController::retranslate()
+{
+    updateRS232Widgets();
+    if (!mWidgets.LblEthernet_DHCP->text().isEmpty())
+        showDHCP();
+}
+
+void TRemoteSettingsController::showDHCP()
+{
+    mWidgets.LblEthernet_DHCP->setText(mDHCPShown ? tr("On", "Ethernet - DHCP setting")
+                                                  : tr("Off", "Ethernet - DHCP setting"));
+}
+
 void TRemoteSettingsController::onEthernetConfigurationRefreshed(const QString& pInterfaceName,
                                                                  const QString& pIPAddress, const QString& pNetmask,
                                                                  const QString& pGateway, bool pDHCP)
@@ -436,6 +449,7 @@ void TRemoteSettingsController::onEthernetConfigurationRefreshed(const QString& 
     w.LblEthernet_IP->setText(pIPAddress);
     w.LblEthernet_Netmask->setText(pNetmask);
     w.LblEthernet_Gateway->setText(pGateway);
-    w.LblEthernet_DHCP->setText(pDHCP ? tr("On", "Ethernet - DHCP setting") : tr("Off", "Ethernet - DHCP setting"));
+    mDHCPShown = pDHCP;
+    showDHCP();
     w.LblEthernet_Port->setText(QString::number(mEthernetConfigurationController->port()));
 }

@@ -109,6 +109,8 @@ public:
     // False keeps the sub-page open: a refused address, a DHCP switch that
     // could not be applied, or no field to apply.
     bool storeClicked() override;
+    // The values shown in words (flow control, parity, DHCP) in the new language.
+    void retranslate();
 
 public slots:
     void onEthernetConfigurationRefreshed(const QString& pInterfaceName, const QString& pIPAddress,
@@ -134,6 +136,7 @@ private:
     void openChoiceSubPage(const std::vector<std::pair<QZELKContainerRadioButton*, int>>& pChoices, int pValue,
                            QWidget* pSubPage);
     void updateRS232Widgets();
+    void showDHCP();
     bool storeEthernet();
     bool storeRS232();
 
@@ -144,4 +147,6 @@ private:
     TSerialCommunicationInterface* mIEEECommunicationController;
     QZELKContainerRadioButton* mButtonCurrentSubMenu = nullptr;
     TRemoteSettingsWidgets mWidgets;
+    // The DHCP state of the last refresh, shown again in words after a language change.
+    bool mDHCPShown = false;
 };

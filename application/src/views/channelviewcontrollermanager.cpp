@@ -95,6 +95,10 @@ void TChannelViewControllerManager::retranslate()
 {
     for (const auto& view : mViewControllers)
         view->retranslate();
+    // The view on screen shows its composed texts at once, also while its
+    // channel gives no readings and no new value would compose them.
+    if (mCurrentViewController)
+        mCurrentViewController->initGUI();
 }
 
 void TChannelViewControllerManager::attachChannelConfigurationToView(zelk::vector<TAbstractChannel*> pChannels,

@@ -5,6 +5,7 @@
 #include "decimaldisplaycontroller.h"
 #include "messagedialog.h"
 #include "numpad.h"
+#include "samplenumberscaledraw.h"
 #include "scanmodecontroller.h"
 #include "submenucontroller.h"
 #include "tamarindsettings.h"
@@ -163,6 +164,7 @@ TGraphViewController::TGraphViewController(
     connect(mBtnScale_Max, &QZELKDialogButton::clicked, this, &TGraphViewController::onBtnScaleMaxClicked);
     connect(mBtnRefresh, &QZELKDialogButton::clicked, this, &TGraphViewController::onBtnRefreshClicked);
 
+    mPlot->setAxisScaleDraw(QwtPlot::xBottom, new TSampleNumberScaleDraw);
     setXAxisWindow(1, X_AXIS_TICK_COUNT);
     mPlot->installEventFilter(this);
 

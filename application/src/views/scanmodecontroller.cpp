@@ -649,6 +649,12 @@ void TScanModeController::updateGUI_SelectedChannels()
         setLabelText(boxLabels[index], positionRuns(boxPositions[index]));
 }
 
+void TScanModeController::retranslate()
+{
+    updateGUI_HoldTime();
+    updateGUI_View();
+}
+
 void TScanModeController::updateGUI_HoldTime()
 {
     setLabelText(mLblHoldTime, QString::number(mIntervalMilliseconds / 1000) + tr("s", "seconds"));

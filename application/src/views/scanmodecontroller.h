@@ -92,6 +92,8 @@ public:
     EnScanView scanView() const { return mView; }
     // Stops the scan with pChannelToMeasure and stores an empty list, 7 s and the Scan view.
     void factoryReset(TAbstractChannel* pChannelToMeasure);
+    // The hold time and the selected view in the new language.
+    void retranslate();
 
     void returnToMainMenuClicked() override;
     bool cancelClicked() override;
