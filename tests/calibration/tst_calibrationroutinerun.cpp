@@ -224,6 +224,7 @@ private:
                               const zelk::vector<TChannelDescription>& pDuts = {TChannelDescription(2, "2"),
                                                                                 TChannelDescription(3, "3")})
     {
+        TCalibratorFixture::setReplyTimeouts(pFaults);
         if (!mCalibrator.start(EnCalibratorType::ctDWK4400_165, pFaults))
             qFatal("the dry well did not start");
         mOne = std::make_unique<TOnePointRun>(
@@ -241,6 +242,7 @@ void tst_CalibrationRoutineRun::initTestCase()
 {
     QVERIFY(TCalibratorFixture::linkConverterStandIn());
     QVERIFY(TFTDI_Usb_Serial_Device::instance()->isLibraryAvailable());
+    TCalibratorFixture::setReplyTimeouts({});
 }
 
 void tst_CalibrationRoutineRun::init()
@@ -262,6 +264,7 @@ void tst_CalibrationRoutineRun::cleanup()
     mFixture.reset();
     TFTDI_Usb_Serial_Device::instance()->disconnect();
     mCalibrator.stop();
+    TCalibratorFixture::setReplyTimeouts({});
     IRoutineClock::replace(nullptr);
     mClock = nullptr;
 }

@@ -191,6 +191,7 @@ void tst_CalibrationRoutinesGUIController::initTestCase()
 {
     QVERIFY(TCalibratorFixture::linkConverterStandIn());
     QVERIFY(TFTDI_Usb_Serial_Device::instance()->isLibraryAvailable());
+    TCalibratorFixture::setReplyTimeouts({});
 }
 
 void tst_CalibrationRoutinesGUIController::init()
@@ -210,6 +211,7 @@ void tst_CalibrationRoutinesGUIController::cleanup()
     mFixture.reset();
     TFTDI_Usb_Serial_Device::instance()->disconnect();
     mCalibrator.stop();
+    TCalibratorFixture::setReplyTimeouts({});
     IRoutineClock::replace(nullptr);
     TSimulatedUSBStick::remove();
 }
@@ -781,8 +783,10 @@ void tst_CalibrationRoutinesGUIController::runEndingsShowTheirMessageAndCloseThe
     QFETCH(EnCalibratorType, type);
     QFETCH(QString, fault);
     const QString calibratorFault = QStringLiteral("calibrator ");
-    QVERIFY(mCalibrator.start(type, fault.startsWith(calibratorFault) ? QStringList{fault.mid(calibratorFault.size())}
-                                                                      : QStringList()));
+    const QStringList control =
+        fault.startsWith(calibratorFault) ? QStringList{fault.mid(calibratorFault.size())} : QStringList();
+    TCalibratorFixture::setReplyTimeouts(control);
+    QVERIFY(mCalibrator.start(type, control));
     const QString boardRefuses = QStringLiteral("board refuses ");
     if (fault.startsWith(boardRefuses)) {
         mFixture->board().board().withFaults([&](TBoardFaults& pFaults) {

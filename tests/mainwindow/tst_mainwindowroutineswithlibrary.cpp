@@ -30,6 +30,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(TCalibratorFixture::linkConverterStandIn());
+        TCalibratorFixture::setReplyTimeouts({});
         QVERIFY(mMain.startBoard());
     }
     void cleanupTestCase() { mMain.close(); }

@@ -26,7 +26,6 @@ void TCalibratorFixture::setReplyTimeouts(const QStringList& pControl)
 
 bool TCalibratorFixture::start(EnCalibratorType pType, const QStringList& pControl)
 {
-    setReplyTimeouts(pControl);
     mSimulator = std::make_unique<TCalibratorSimulator>(pType);
     mSimulator->setPort(0);
     QString error;

@@ -16,13 +16,14 @@ public:
     // converter is first used.
     static bool linkConverterStandIn();
 
-    // Starts a calibrator of that model and runs the control commands; the
-    // connectors' reply time-outs are set for them (setReplyTimeouts).
+    // Starts a calibrator of that model and runs the control commands.
     bool start(EnCalibratorType pType, const QStringList& pControl = {});
-    // A simulated line answers within about 100 ms, but on a machine under
-    // heavy load its thread may wait seconds for a core: an answered exchange
-    // gets a margin load cannot eat. A line made silent for good by the
-    // control commands answers nothing, and a short wait loses nothing there.
+    // The Modbus and network connectors' reply time-outs for a calibrator
+    // given these control commands. A simulated line answers within about
+    // 100 ms, but on a machine under heavy load its thread may wait seconds
+    // for a core: an answered exchange gets a margin load cannot eat. A line
+    // made silent for good answers nothing, and a short wait loses nothing
+    // there.
     static void setReplyTimeouts(const QStringList& pControl);
     static constexpr int ANSWERED_LINE_TIMEOUT_MS = 5000;
     static constexpr int SILENT_LINE_TIMEOUT_MS = 100;
