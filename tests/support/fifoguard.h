@@ -1,24 +1,49 @@
 #pragma once
 
-#include <QString>
+#include <QFile>
 
 #include <atomic>
+#include <chrono>
 #include <thread>
 
-// A FIFO for code that must never wait on one. While the guard lives, a
-// reader that still holds the FIFO open after a grace period is released by
-// opening and closing the writing end, so that a regression fails its test
-// instead of hanging the suite; readerWaited() then tells.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// A FIFO for code that must never wait on one. A reader still holding it open
+// after a grace period (far longer than an open that does not block takes) is
+// released by opening the writing end, so that a regression fails its test
+// instead of hanging the suite.
 class TFifoGuard
 {
 public:
-    // Makes the FIFO at pPath (host path) and starts watching it.
-    explicit TFifoGuard(const QString& pPath);
-    ~TFifoGuard();
+    explicit TFifoGuard(const QString& pPath) : mPath(QFile::encodeName(pPath))
+    {
+        mMade = ::mkfifo(mPath.constData(), 0644) == 0;
+        mWatcher = std::thread([this]() {
+            const auto release = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+            while (mMade && !mStop) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                const int writer =
+                    std::chrono::steady_clock::now() < release ? -1 : ::open(mPath.constData(), O_WRONLY | O_NONBLOCK);
+                if (writer != -1) {
+                    ::close(writer);
+                    mReaderWaited = true;
+                }
+            }
+        });
+    }
+    ~TFifoGuard() { readerWaited(); }
 
     bool isMade() const { return mMade; }
     // Stops watching; true when a reader had to be released.
-    bool readerWaited();
+    bool readerWaited()
+    {
+        mStop = true;
+        if (mWatcher.joinable())
+            mWatcher.join();
+        return mReaderWaited;
+    }
 
 private:
     QByteArray mPath;

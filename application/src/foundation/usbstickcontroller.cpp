@@ -121,9 +121,12 @@ bool TAbstractUSBStickController::writeChecksumFile(const QString& pSource, cons
     QFile source(pSource);
     if (!source.open(QIODevice::ReadOnly))
         return false;
+    // In blocks: a backup archive may be larger than the memory.
+    QCryptographicHash digest(QCryptographicHash::Md5);
+    if (!digest.addData(&source))
+        return false;
     // "digest, two blanks, name" with no line end: the layout md5sum -c reads.
-    const QByteArray content = QCryptographicHash::hash(source.readAll(), QCryptographicHash::Md5).toHex() + "  " +
-                               QFile::encodeName(QFileInfo(pTarget).fileName());
+    const QByteArray content = digest.result().toHex() + "  " + QFile::encodeName(QFileInfo(pTarget).fileName());
 
     const QString path = pTarget + QStringLiteral(".md5");
     QFile::remove(path);
