@@ -5,10 +5,14 @@
 #include "desktopbackground.h"
 #include "deviceroot.h"
 #include "tamarindmainform.h"
+#include "tamarindsettings.h"
 #include "terminationsignals.h"
 
 #include <QApplication>
 #include <QPixmap>
+#include <QTimer>
+
+#include <csignal>
 
 namespace
 {
@@ -28,8 +32,13 @@ int main(int argc, char* argv[])
     if (!TDeviceRoot::checkRootVariable("ZTM8800UI"))
         return 2;
     TDeviceRoot::prepareRuntimeDirectory();
+    // A write past a file size limit would end the program where it stands,
+    // a log line or a download cut in the middle; ignored, the write fails
+    // and the writer takes back what it began, as after a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     TTerminationSignals::quitEventLoopOnTermination(application);
+    TTamarindSettings::instance().holdMessages();
     QApplication::setOrganizationName(QStringLiteral("ZELK"));
     QApplication::setApplicationName(QStringLiteral("ZTM8800UI"));
 
@@ -40,5 +49,7 @@ int main(int argc, char* argv[])
     TTamarindMainForm mainForm;
     application.installEventFilter(&mainForm);
     mainForm.showFullScreen();
+    // Once the event loop runs: the window is up and the board polled while a message waits for its tap.
+    QTimer::singleShot(0, &mainForm, [] { TTamarindSettings::instance().showHeldMessages(); });
     return application.exec();
 }

@@ -14,6 +14,8 @@
 #include <QProcessEnvironment>
 
 #include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 // The instrument program as it is shipped, started offscreen under a fresh device root against the simulated board
@@ -39,6 +41,8 @@ private slots:
     void refusesARootThatIsNoRoot_data();
     void refusesARootThatIsNoRoot();
     void endsInOrderOnTerminate();
+    void startsWhileAMessageWaits_data();
+    void startsWhileAMessageWaits();
 
 private:
     struct TLoggedCommand
@@ -76,6 +80,25 @@ QString controlSocketPath()
 {
     return TDeviceRoot::path(QStringLiteral("/var/run/boardsim.sock"));
 }
+
+// Started as under "ulimit -f": no file may grow past the limit, and a write
+// that would sends the signal whose default ends the process.
+class TFileSizeLimitedProcess : public QProcess
+{
+public:
+    explicit TFileSizeLimitedProcess(rlim_t pLimit) : mLimit(pLimit) {}
+
+protected:
+    void setupChildProcess() override
+    {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const struct rlimit limit = {mLimit, mLimit};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+
+private:
+    rlim_t mLimit;
+};
 } // namespace
 
 void tst_ProgramStart::startProcess(QProcess& pProcess, const QString& pProgram, const QStringList& pArguments,
@@ -345,6 +368,44 @@ void tst_ProgramStart::endsInOrderOnTerminate()
     QVERIFY(mProgram.waitForFinished(10000));
     QCOMPARE(mProgram.exitStatus(), QProcess::NormalExit);
     QCOMPARE(mProgram.exitCode(), 0);
+}
+
+void tst_ProgramStart::startsWhileAMessageWaits_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<qulonglong>("fileSizeLimit");
+    QTest::newRow("a settings file nested thousands deep is kept aside")
+        << "<settings>" + QByteArray("<x>").repeated(6000) + QByteArray("</x>").repeated(6000) + "</settings>"
+        << qulonglong(RLIM_INFINITY);
+    // The settings file alone takes more than a hundred bytes.
+    QTest::newRow("files may not grow past 64 bytes: the settings are not saved") << QByteArray() << qulonglong(64);
+}
+
+// What the settings store has to say at start-up waits for the window: the
+// program polls the board while nobody taps the message.
+void tst_ProgramStart::startsWhileAMessageWaits()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(qulonglong, fileSizeLimit);
+    const QString settingsFile = QLatin1String(TTamarindSettings::SETTINGS_FILE_PATH);
+    if (!settings.isEmpty())
+        QVERIFY(TTestEnvironment::writeDeviceFile(settingsFile, settings));
+    const QByteArray settingsBefore = TTestEnvironment::readDeviceFile(settingsFile);
+
+    TFileSizeLimitedProcess program{rlim_t(fileSizeLimit)};
+    const int pollsBefore = pollTimes(boardLog()).size();
+    startProcess(program, QStringLiteral(TAMARIND_BUILD_DIR "/application/ZTM8800UI"), {}, mEnvironment);
+    QTRY_VERIFY_WITH_TIMEOUT(pollTimes(boardLog()).size() >= pollsBefore + 4 || program.state() != QProcess::Running,
+                             30000);
+    QCOMPARE(program.state(), QProcess::Running);
+    QVERIFY(pollTimes(boardLog()).size() >= pollsBefore + 4);
+    if (settings.isEmpty())
+        QCOMPARE(TTestEnvironment::readDeviceFile(settingsFile), settingsBefore);
+    else
+        QCOMPARE(TTestEnvironment::readDeviceFile(settingsFile + TTamarindSettings::DAMAGED_FILE_SUFFIX), settings);
+
+    program.terminate();
+    QVERIFY(program.waitForFinished(10000));
 }
 
 TAMARIND_TEST_MAIN(tst_ProgramStart)

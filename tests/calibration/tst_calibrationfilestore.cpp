@@ -200,6 +200,10 @@ void tst_CalibrationFileStore::unreadableFilesLoadAsNothing_data()
     QTest::newRow("no XML") << QByteArray("calibration_setup");
     QTest::newRow("cut off") << QByteArray("<calibration_setup><name>A</name>");
     QTest::newRow("other document element") << QByteArray("<settings><calibration_setup/></settings>");
+    // Read as it stands, it would overflow the stack when its name is tapped.
+    QTest::newRow("elements nested thousands deep") << "<calibration_setup><name>A</name>" +
+                                                           QByteArray("<x>").repeated(6000) +
+                                                           QByteArray("</x>").repeated(6000) + "</calibration_setup>";
 }
 
 void tst_CalibrationFileStore::unreadableFilesLoadAsNothing()

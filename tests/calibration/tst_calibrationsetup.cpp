@@ -288,6 +288,16 @@ void tst_CalibrationSetup::reading_data()
                      "<cal_point pos=\"4\" unit_id=\"1\">forty</cal_point>"
                      "<cal_point pos=\"5\" unit_id=\"1\">50</cal_point></cal_points>"
         << "B|2|1|4:4|0|0|0|50/1||0";
+    // Written last to first: the cut keeps the first by position, not by place in the file.
+    QString manyChannels;
+    QStringList firstChannels;
+    for (int position = 90; position >= 1; --position)
+        manyChannels += QString("<dut_channel pos=\"%1\" channel_caption=\"%1\">%1</dut_channel>").arg(position);
+    for (int position = 1; position <= 84; ++position)
+        firstChannels << QString("%1:%1").arg(position);
+    QTest::newRow("more channels under test than the instrument has")
+        << dryWell + "<dut_channels>" + manyChannels + "</dut_channels>"
+        << "B|2|1|" + firstChannels.join(',') + "|0|0|0|||0";
     QTest::newRow("type abc leaves type, address and port")
         << "<calibrator_type ip_address=\"10.0.0.5\" port=\"8101\">abc</calibrator_type>"
         << "|0|none||0|0|0|||0";

@@ -16,6 +16,13 @@ const QString DAMAGED_FILE = SETTINGS_FILE + QStringLiteral(".damaged");
 const QString NOT_SAVED = QStringLiteral("The settings could not be saved.");
 const QString STORAGE_FULL = QStringLiteral("100 % storage used");
 
+// A settings file for language 2 whose document nests pDepth elements deep, the root counted.
+QByteArray nestedSettings(int pDepth)
+{
+    return "<settings><language><language>2</language></language>" + QByteArray("<x>").repeated(pDepth - 1) +
+           QByteArray("</x>").repeated(pDepth - 1) + "</settings>";
+}
+
 // "df" runs for real under the root; a stand-in first on the PATH prints a
 // root file system with the given use column.
 bool standInDf(const QByteArray& pUse)
@@ -72,6 +79,8 @@ private slots:
     void storeWithoutDirectoryFails();
     void failedStoreIsToldOnce_data();
     void failedStoreIsToldOnce();
+    void heldMessagesAreToldWhenLetThrough_data();
+    void heldMessagesAreToldWhenLetThrough();
     void invalidNameNeverReplacesAReadableFile_data();
     void invalidNameNeverReplacesAReadableFile();
 };
@@ -124,6 +133,9 @@ void tst_TamarindSettings::valueFromFile_data()
         << QByteArray("<config><datetime><timeformat>2</timeformat></datetime></config>") << "datetime"
         << "timeformat"
         << "2";
+    QTest::newRow("elements nested as deep as files may nest") << nestedSettings(64) << "language"
+                                                               << "language"
+                                                               << "2";
     QTest::newRow("keys are not found beside their section")
         << QByteArray("<settings><timeformat>2</timeformat></settings>") << "datetime"
         << "timeformat"
@@ -206,6 +218,9 @@ void tst_TamarindSettings::corruptFileGivesDefaults_data()
     QTest::newRow("cut off in the middle") << QByteArray("<settings><language><langu");
     QTest::newRow("not XML at all") << QByteArray("\x00\x01\x02 garbage", 12);
     QTest::newRow("two root elements") << QByteArray("<settings/><settings/>");
+    QTest::newRow("elements nested one level too deep") << nestedSettings(65);
+    // Read as it stands, it would overflow the stack at every start.
+    QTest::newRow("elements nested thousands deep") << nestedSettings(6000);
 }
 
 void tst_TamarindSettings::corruptFileGivesDefaults()
@@ -403,6 +418,42 @@ void tst_TamarindSettings::failedStoreIsToldOnce()
         QVERIFY(!settings.store());
     qputenv("PATH", path);
     QCOMPARE(messages.texts(), told);
+}
+
+void tst_TamarindSettings::heldMessagesAreToldWhenLetThrough_data()
+{
+    QTest::addColumn<bool>("mendedBeforeShown");
+    QTest::addColumn<QStringList>("told");
+    QTest::newRow("the store still fails") << false << QStringList{"damaged", NOT_SAVED};
+    QTest::newRow("a later store got through") << true << QStringList{"damaged"};
+}
+
+// At start-up the store's messages wait for the window; let through, each is
+// told once, a failure only while it lasts.
+void tst_TamarindSettings::heldMessagesAreToldWhenLetThrough()
+{
+    QFETCH(bool, mendedBeforeShown);
+    QFETCH(QStringList, told);
+    QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, "<settings><langu"));
+    TMessageRecorder messages;
+    TInterruptedSettings settings(SETTINGS_FILE);
+    settings.holdMessages();
+    settings.setValue("language", "language", "3");
+    QVERIFY(!settings.store());
+    QVERIFY(!settings.store());
+    settings.mInterrupt = !mendedBeforeShown;
+    QCOMPARE(settings.store(), mendedBeforeShown);
+    QCOMPARE(messages.count(), 0);
+
+    settings.showHeldMessages();
+    QCOMPARE(messages.count(), told.size());
+    for (int index = 0; index < told.size(); ++index)
+        QVERIFY2(messages.texts().at(index).contains(told.at(index)), qPrintable(messages.texts().at(index)));
+    // Let through, the store tells at once again.
+    settings.mInterrupt = true;
+    settings.setValue("language", "language", "4");
+    QVERIFY(!settings.store());
+    QCOMPARE(messages.count(), mendedBeforeShown ? told.size() + 1 : told.size());
 }
 
 void tst_TamarindSettings::invalidNameNeverReplacesAReadableFile_data()

@@ -59,6 +59,7 @@ private slots:
     void cleanup();
 
     void listShowsTheNewestFirstAndStartAddsARowAtTheTop();
+    void listHoldsOnlyTheNewestFiles();
     void contentViewShowsTheLastHundredLinesNewestFirst();
     void liveContentViewStopsAtFourHundredLabels();
     void lineForDisplay_data();
@@ -159,6 +160,28 @@ void tst_LogfileControllerPages::listShowsTheNewestFirstAndStartAddsARowAtTheTop
     QCOMPARE(mFixture->subMenu().mCaption, QStringLiteral("06122026_131253123"));
     QVERIFY(contentLabels().isEmpty());
     QCOMPARE(logger.logfiles().front(), QStringLiteral("06122026_131253123"));
+}
+
+// A restored stick may bring thousands of log files; the list, its rows and
+// the remote file list name the newest few, also after a log was started.
+void tst_LogfileControllerPages::listHoldsOnlyTheNewestFiles()
+{
+    for (int day = 1; day <= 5; ++day)
+        mFixture->putLogfile("0" + QString::number(day) + "012026_080000000", "a", 600 - day * 100);
+    TLogfileController& logger = build();
+    logger.setMaximumListedLogfiles(3);
+    logger.refreshLogfileList();
+    const QStringList newest{"05012026_080000000", "04012026_080000000", "03012026_080000000"};
+    QCOMPARE(rowNames(), newest);
+    QCOMPARE(logger.getLogfileList(), newest);
+
+    QWidget* oldestRow = ui().scrollAreaLoggerContents->layout()->itemAt(2)->widget();
+    QCOMPARE(logger.startLogger(), TLogfileController::lsrSuccess);
+    const QStringList afterStart{"06122026_131253123", "05012026_080000000", "04012026_080000000"};
+    QCOMPARE(rowNames(), afterStart);
+    const zelk::vector<QString> listed = logger.logfiles();
+    QCOMPARE(QStringList(listed.begin(), listed.end()), afterStart);
+    QCOMPARE(logger.logfileNameByWidget(oldestRow), QString());
 }
 
 void tst_LogfileControllerPages::contentViewShowsTheLastHundredLinesNewestFirst()

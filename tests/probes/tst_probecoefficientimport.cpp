@@ -2,6 +2,7 @@
 #include "boardstate.h"
 #include "calibrationprogressdialog.h"
 #include "clickablewidgetcontroller.h"
+#include "importerrorsummary.h"
 #include "probe.h"
 #include "probecontroller.h"
 #include "probecontrollerfixture.h"
@@ -120,6 +121,7 @@ private slots:
     void lineAccepted();
     void errorListOfTheReport_data();
     void errorListOfTheReport();
+    void errorSummaryKeepsOnlyWhatItShows();
     void secondLineOfANewNameUpdates();
     void failedStoreIsReportedAndTheRunGoesOn_data();
     void failedStoreIsReportedAndTheRunGoesOn();
@@ -577,6 +579,19 @@ void tst_ProbeCoefficientImport::errorListOfTheReport_data()
                                                         "Error in line 5: Invalid value for Tmin: -1003\n"
                                                         "Error in line 6: Invalid value for Tmin: -1004\n"
                                                         "Total error count: 7";
+}
+
+// A file within the size limit can hold hundreds of thousands of bad lines;
+// the report shows five of their errors and the count.
+void tst_ProbeCoefficientImport::errorSummaryKeepsOnlyWhatItShows()
+{
+    TImportErrorSummary errors;
+    for (int lineNumber = 2; lineNumber <= 100001; ++lineNumber)
+        errors.add(lineNumber, QString("error %1").arg(lineNumber));
+    QCOMPARE(errors.count(), 100000);
+    const std::vector<std::pair<int, QString>> firstFive{
+        {2, "error 2"}, {3, "error 3"}, {4, "error 4"}, {5, "error 5"}, {6, "error 6"}};
+    QVERIFY(errors.shown() == firstFive);
 }
 
 void tst_ProbeCoefficientImport::errorListOfTheReport()

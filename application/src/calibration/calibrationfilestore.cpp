@@ -1,5 +1,6 @@
 #include "calibrationfilestore.h"
 
+#include "boundedxmlreader.h"
 #include "calibrationroutine.h"
 #include "calibrationsetup.h"
 #include "deviceroot.h"
@@ -145,7 +146,7 @@ zelk::vector<QString> TCalibrationFileStore::storedSetups() const
 bool TCalibrationFileStore::readDocument(const QString& pPath, const QString& pRootName, QDomDocument& oDocument) const
 {
     QFile file(TDeviceRoot::path(pPath));
-    if (!file.exists() || !file.open(QIODevice::ReadOnly) || !oDocument.setContent(&file))
+    if (!file.exists() || !file.open(QIODevice::ReadOnly) || !TBoundedXmlReader::setContent(oDocument, file.readAll()))
         return false;
     return !oDocument.firstChildElement(pRootName).isNull();
 }

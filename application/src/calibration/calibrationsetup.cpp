@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <cmath>
+#include <limits>
 #include <map>
 
 using namespace CalibrationXML;
@@ -45,8 +46,11 @@ unsigned int readMinutes(const QDomElement& pElement)
 }
 
 // The entries of a list element by their "pos", later ones replacing earlier
-// ones; pRead returns false for an entry to be skipped.
-template <class TItem, class TRead> zelk::vector<TItem> readPositionedList(const QDomElement& pList, TRead pRead)
+// ones, the first pMaximumCount of them; pRead returns false for an entry to
+// be skipped.
+template <class TItem, class TRead>
+zelk::vector<TItem> readPositionedList(const QDomElement& pList, TRead pRead,
+                                       size_t pMaximumCount = std::numeric_limits<size_t>::max())
 {
     std::map<int, TItem> byPosition;
     for (QDomNode node = pList.firstChild(); !node.isNull(); node = node.nextSibling()) {
@@ -60,8 +64,11 @@ template <class TItem, class TRead> zelk::vector<TItem> readPositionedList(const
             byPosition[position] = item;
     }
     zelk::vector<TItem> items;
-    for (const auto& filed : byPosition)
+    for (const auto& filed : byPosition) {
+        if (items.size() == pMaximumCount)
+            break;
         items.push_back(filed.second);
+    }
     return items;
 }
 } // namespace
@@ -118,14 +125,16 @@ TCalibrationSetup::TCalibrationSetup(const QDomNode& pNode, const TChannelContro
     mHoldTimeMinutes = readMinutes(pNode.firstChildElement(HOLD_TIME));
 
     mDeviceUnderTestChannels = readPositionedList<TChannelDescription>(
-        pNode.firstChildElement(DUT_CHANNELS), [](const QDomElement& pEntry, TChannelDescription& oItem) {
+        pNode.firstChildElement(DUT_CHANNELS),
+        [](const QDomElement& pEntry, TChannelDescription& oItem) {
             bool numberOk = false;
             const int number = pEntry.text().toInt(&numberOk, 10);
             if (!numberOk || !pEntry.hasAttribute(CHANNEL_CAPTION))
                 return false;
             oItem = TChannelDescription(number, pEntry.attribute(CHANNEL_CAPTION));
             return true;
-        });
+        },
+        MAX_DEVICE_UNDER_TEST_CHANNELS);
 
     mCalibrationPoints = readPositionedList<TElectricalTemperatureValue>(
         pNode.firstChildElement(CAL_POINTS), [](const QDomElement& pEntry, TElectricalTemperatureValue& oItem) {

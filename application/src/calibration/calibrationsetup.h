@@ -18,6 +18,11 @@ class TPhysicalChannel;
 class TCalibrationSetup
 {
 public:
+    // The instrument has no more than 84 channels to put under test. A file
+    // naming more is cut to its first 84 by position: each entry becomes a
+    // row of the setup page, and 10,000 of them froze the screen for minutes.
+    static constexpr int MAX_DEVICE_UNDER_TEST_CHANNELS = 84;
+
     TCalibrationSetup(const QString& pName, EnCalibratorType pCalibratorType, TPhysicalChannel* pReferenceChannel,
                       const zelk::vector<TChannelDescription>& pDeviceUnderTestChannels,
                       unsigned int pStabilityTimeMinutes, double pStabilityKelvin, unsigned int pHoldTimeMinutes,
@@ -25,7 +30,8 @@ public:
                       const QString& pCalibratorIPAddress, unsigned int pCalibratorIPPort);
     // Reads a "calibration_setup" element; what cannot be read keeps its
     // default, and the reference channel is looked up by number in pChannels.
-    // A null node gives the empty setup.
+    // A null node gives the empty setup. The channels under test end after
+    // MAX_DEVICE_UNDER_TEST_CHANNELS.
     TCalibrationSetup(const QDomNode& pNode, const TChannelController& pChannels);
 
     // Appends the setup's elements to pParent, which belongs to a document;

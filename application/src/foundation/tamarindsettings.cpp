@@ -1,5 +1,6 @@
 #include "tamarindsettings.h"
 
+#include "boundedxmlreader.h"
 #include "deviceroot.h"
 #include "diskspacecontroller.h"
 #include "filesystemsync.h"
@@ -67,7 +68,8 @@ void TTamarindSettings::load()
         // the device's Latin-1 locale; read as UTF-8, their non-ASCII values
         // would turn into replacement characters.
         const bool latin1 = !content.startsWith("<?xml") && !isUtf8(content);
-        if (latin1 ? mDocument.setContent(QString::fromLatin1(content)) : mDocument.setContent(content))
+        if (latin1 ? TBoundedXmlReader::setContent(mDocument, QString::fromLatin1(content))
+                   : TBoundedXmlReader::setContent(mDocument, content))
             return;
     }
     // Every owner falls back to its defaults; the next store() writes a fresh
@@ -164,6 +166,7 @@ bool TTamarindSettings::store()
 {
     if (keepUnreadableFile() && writeAndReplace()) {
         mFailedStoreReported = false;
+        mFailedStoreHeld = false;
         return true;
     }
     reportFailedStore();
@@ -191,6 +194,11 @@ bool TTamarindSettings::keepUnreadableFile()
 // a second: one message per run of failures is enough.
 void TTamarindSettings::reportFailedStore()
 {
+    // Told when the messages are let through, by the disk check as well.
+    if (mMessagesHeld) {
+        mFailedStoreHeld = true;
+        return;
+    }
     // A full disk is the disk check's to tell.
     if (!TDiskSpaceController::instance().checkDiskspace() || mFailedStoreReported)
         return;
@@ -198,8 +206,30 @@ void TTamarindSettings::reportFailedStore()
     tellUser(tr("The settings could not be saved."));
 }
 
+void TTamarindSettings::holdMessages()
+{
+    mMessagesHeld = true;
+}
+
+void TTamarindSettings::showHeldMessages()
+{
+    mMessagesHeld = false;
+    const QStringList held = mHeldMessages;
+    mHeldMessages.clear();
+    for (const QString& text : held)
+        tellUser(text);
+    if (mFailedStoreHeld) {
+        mFailedStoreHeld = false;
+        reportFailedStore();
+    }
+}
+
 void TTamarindSettings::tellUser(const QString& pText)
 {
+    if (mMessagesHeld) {
+        mHeldMessages << pText;
+        return;
+    }
     TMessageDialog dialog;
     dialog.showError(pText);
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDomDocument>
 #include <QString>
+#include <QStringList>
 
 // All persistent user settings of the instrument: one XML file of sections
 // holding keys, each key's text its value. Owners read with their own
@@ -54,6 +55,13 @@ public:
     // write the old settings back over it.
     void reload();
 
+    // From holdMessages() on, what the store has to tell the user waits for
+    // showHeldMessages(), which tells it and then lets later messages through
+    // at once. At start-up a message opened before the window is up would
+    // hold the start (no board polling, no remote port) until it is tapped.
+    void holdMessages();
+    void showHeldMessages();
+
 protected:
     // Puts the completely written temporary file in place of the settings file.
     virtual bool replaceSettingsFile(const QString& pWrittenFile);
@@ -67,11 +75,15 @@ private:
     QByteArray serializedDocument();
     bool writeAndReplace();
     void reportFailedStore();
-    static void tellUser(const QString& pText);
+    void tellUser(const QString& pText);
 
     QDomDocument mDocument;
     QString mSettingsFilePath;
     // The file at the path could not be read and has not been kept aside yet.
     bool mUnreadableFile = false;
     bool mFailedStoreReported = false;
+    bool mMessagesHeld = false;
+    QStringList mHeldMessages;
+    // A store failed while messages were held and none has succeeded since.
+    bool mFailedStoreHeld = false;
 };

@@ -108,6 +108,11 @@ public:
     // the stretch at its end.
     static constexpr int MAX_DISPLAYED_LINES = 100;
     static constexpr int MAX_CONTENT_LAYOUT_ITEMS = 401;
+    // The list names the newest 200 log files: half a year of a log a day,
+    // more than anyone swipes through on the touch screen. Each row costs
+    // about a millisecond and 25 KB to build; a restored stick of 50,000
+    // files listed whole held the start for a minute and took a gigabyte.
+    static constexpr int MAX_LISTED_LOGFILES = 200;
 
     // pLogfileDir is the device path of the log directory; it is placed under
     // the device root. Fills the log file list; reads no settings.
@@ -148,8 +153,10 @@ public:
     bool writeChannelValueToLogfile(TAbstractChannel* pChannel);
 
     // Names of the entries matching "*_*" in the log directory (created when
-    // missing), newest first.
+    // missing), newest first, the newest MAX_LISTED_LOGFILES only.
     QStringList getLogfileList() const;
+    // Tests shorten the list; refreshLogfileList() applies the new length.
+    void setMaximumListedLogfiles(int pCount) { mMaximumListedLogfiles = pCount; }
     // The file's path when it exists in the log directory, else empty. Only a
     // plain name is looked up: an empty name, "." or "..", and names holding a
     // path separator give an empty text.
@@ -165,6 +172,7 @@ public:
     QWidget* addCreatedLogfileToList(const QString& pLogfile);
     QWidget* createLogfileButton(const QString& pLogfile, QVBoxLayout* pLayout, int pIndex);
     void destroyLogfileListButtons();
+    void removeOldestLogfileFromList();
     QString logfileNameByWidget(QWidget* pWidget) const;
     zelk::vector<QString> logfiles() const { return mLogfiles; }
     void selectLogfile(const QString& pLogfileName, bool pShowMainMenuIfLogfileEmpty);
@@ -266,6 +274,7 @@ private:
     zelk::vector<QString> mLogfiles;
     std::vector<TLogfileRow> mLogfileListButtons;
     std::map<QString, QPointer<QLabel>> mStartTimeLabels;
+    int mMaximumListedLogfiles = MAX_LISTED_LOGFILES;
 
     std::function<QDateTime()> mCurrentDateTime;
     bool mReportScheduled = false;

@@ -140,7 +140,8 @@ QStringList TLogfileController::getLogfileList() const
     QDir directory(mLogfileDir);
     if (!directory.exists())
         directory.mkpath(QStringLiteral("."));
-    return directory.entryList({QStringLiteral("*_*")}, QDir::Files | QDir::NoDotAndDotDot, QDir::Time);
+    return directory.entryList({QStringLiteral("*_*")}, QDir::Files | QDir::NoDotAndDotDot, QDir::Time)
+        .mid(0, mMaximumListedLogfiles);
 }
 
 QString TLogfileController::logfilePath(const QString& pLogfileName) const

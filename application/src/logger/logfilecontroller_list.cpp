@@ -29,14 +29,21 @@ void TLogfileController::refreshLogfileList()
     }
 }
 
+namespace
+{
+void destroyRow(TClickableWidgetController& pWidgetController, QWidget* pRow)
+{
+    if (!pRow)
+        return;
+    pWidgetController.removeWidget(pRow);
+    delete pRow;
+}
+} // namespace
+
 void TLogfileController::destroyLogfileListButtons()
 {
-    for (TLogfileRow& row : mLogfileListButtons) {
-        if (!row.mRow)
-            continue;
-        mWidgetControllerLoggerMenu->removeWidget(row.mRow);
-        delete row.mRow.data();
-    }
+    for (TLogfileRow& row : mLogfileListButtons)
+        destroyRow(*mWidgetControllerLoggerMenu, row.mRow);
     mLogfileListButtons.clear();
     mStartTimeLabels.clear();
 }
@@ -46,9 +53,24 @@ QWidget* TLogfileController::addCreatedLogfileToList(const QString& pLogfile)
     const int existing = int(mLogfiles.size());
     mLogfiles.insert(mLogfiles.begin(), pLogfile);
     auto* layout = mLogfileListParent ? qobject_cast<QVBoxLayout*>(mLogfileListParent->layout()) : nullptr;
-    if (!layout)
-        return nullptr;
-    return createLogfileButton(pLogfile, layout, layout->count() - existing - 1);
+    QWidget* row = layout ? createLogfileButton(pLogfile, layout, layout->count() - existing - 1) : nullptr;
+    // The list keeps its length while the logger adds files: the oldest leaves it.
+    while (int(mLogfiles.size()) > mMaximumListedLogfiles)
+        removeOldestLogfileFromList();
+    return row;
+}
+
+void TLogfileController::removeOldestLogfileFromList()
+{
+    const QString name = mLogfiles.back();
+    mLogfiles.pop_back();
+    const auto row = std::find_if(mLogfileListButtons.begin(), mLogfileListButtons.end(),
+                                  [&name](const TLogfileRow& pRow) { return pRow.mName == name; });
+    if (row == mLogfileListButtons.end())
+        return;
+    destroyRow(*mWidgetControllerLoggerMenu, row->mRow);
+    mLogfileListButtons.erase(row);
+    mStartTimeLabels.erase(name);
 }
 
 QWidget* TLogfileController::createLogfileButton(const QString& pLogfile, QVBoxLayout* pLayout, int pIndex)

@@ -9,6 +9,7 @@
 #include "channelcontroller.h"
 #include "decimaldisplaycontroller.h"
 #include "filesystemsync.h"
+#include "importerrorsummary.h"
 #include "instrumentinfo.h"
 #include "messagedialog.h"
 #include "printfnumber.h"
@@ -683,7 +684,7 @@ void TProbeController::importProbeCoefficientsFromCSVFile(const QString& pFilePa
     int createCount = 0;
     int updateCount = 0;
     bool headerRead = false;
-    std::map<int, zelk::vector<QString>> lineErrors;
+    TImportErrorSummary errors;
     for (int lineNumber = 1; lineNumber <= lineCount; ++lineNumber) {
         progress->updateProgress(int(lineNumber * 100.0 / lineCount));
         QCoreApplication::processEvents();
@@ -695,10 +696,10 @@ void TProbeController::importProbeCoefficientsFromCSVFile(const QString& pFilePa
             headerRead = true;
             continue;
         }
-        zelk::vector<QString> errors;
-        const bool stored = importCoefficientLine(line, createCount, updateCount, errors);
-        if (!errors.empty())
-            lineErrors[lineNumber] = errors;
+        zelk::vector<QString> lineErrors;
+        const bool stored = importCoefficientLine(line, createCount, updateCount, lineErrors);
+        for (const QString& error : lineErrors)
+            errors.add(lineNumber, error);
         if (stored && progress->isAborted())
             break;
     }
@@ -709,19 +710,13 @@ void TProbeController::importProbeCoefficientsFromCSVFile(const QString& pFilePa
 
     QString summary = (aborted ? tr("Import aborted.") : tr("Import finished.")) + QLatin1Char(' ') +
                       tr("Probes created: %1. Probes updated: %2.").arg(createCount).arg(updateCount);
-    int errorCount = 0;
-    for (const auto& entry : lineErrors) {
-        for (const QString& error : entry.second) {
-            if (errorCount < 5)
-                summary += QLatin1Char('\n') + tr("Error in line %1").arg(entry.first) + QStringLiteral(": ") + error;
-            ++errorCount;
-        }
-    }
-    if (errorCount > 0)
-        summary += QLatin1Char('\n') + tr("Total error count: %1").arg(errorCount);
-    TMessageDialog().showDialog(summary,
-                                aborted || errorCount > 0 ? TMessageDialog::dtWarning : TMessageDialog::dtConfirmation,
-                                TMessageDialog::dbOK);
+    for (const auto& shown : errors.shown())
+        summary += QLatin1Char('\n') + tr("Error in line %1").arg(shown.first) + QStringLiteral(": ") + shown.second;
+    if (errors.count() > 0)
+        summary += QLatin1Char('\n') + tr("Total error count: %1").arg(errors.count());
+    TMessageDialog().showDialog(
+        summary, aborted || errors.count() > 0 ? TMessageDialog::dtWarning : TMessageDialog::dtConfirmation,
+        TMessageDialog::dbOK);
 }
 
 bool TProbeController::importCoefficientLine(const QString& pLine, int& ioCreateCount, int& ioUpdateCount,
