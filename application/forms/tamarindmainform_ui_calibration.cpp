@@ -88,6 +88,8 @@ QWidget* newFileField(QWidget* pParent, QWidget*& oRow, const char* pRowName, QG
     oRow->setStyleSheet(TStyleSheetCatalogue::sheet(ssCalibrationFileField));
     oLayout = layoutOn<QGridLayout>(oRow, pLayoutName, 6, 0, 0, 0, 0);
     oLayout->addWidget(newFileCaption(oRow, oCaption, pCaptionName), 0, 0, 1, 1);
+    // Beside a long value the caption goes on to a second line rather than being cut off.
+    oCaption->setWordWrap(true);
     oValue = named(new QLabel(oRow), pValueName);
     oValue->setText(QStringLiteral("<name>"));
     oValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -358,6 +358,7 @@ void TTamarindMainForm::initMenuColumn()
     ui->BtnReturnToMainMenu->hide();
     ui->BtnCancel->hide();
     ui->BtnSave->hide();
+    holdMainMenuCaptionHeights();
     setMainMenuCaption();
     mUnitSelectionProvider = std::make_unique<TUnitSelectionProvider>(
         this, ui->PageUnitSelection, ui->btnUnitSelCelcius, ui->btnUnitSelFahrenheit, ui->btnUnitSelKelvin,

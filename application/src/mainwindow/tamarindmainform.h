@@ -295,6 +295,7 @@ private:
     void hideChannelViewWarnings();
     void startUSBCheck();
     void buildCalibrationItemList();
+    void holdMainMenuCaptionHeights();
     void registerChannelListeners();
     void showInstrumentName();
     // The form's tool tip of the channel configuration caption, followed by the instrument name.

@@ -9,6 +9,7 @@
 #include "cjccalibrationitem.h"
 #include "clickablewidgetcontroller.h"
 #include "decimaldisplaycontroller.h"
+#include "fontmetricshelper.h"
 #include "internalscpihandler.h"
 #include "messagedialog.h"
 #include "numpad.h"
@@ -19,6 +20,8 @@
 #include "twopointcalibrationitem.h"
 
 #include <QBoxLayout>
+#include <QFontInfo>
+#include <QLabel>
 #include <QTimer>
 
 #include <cmath>
@@ -31,6 +34,9 @@ namespace
 constexpr double NOT_SET = std::numeric_limits<double>::quiet_NaN();
 constexpr int CAL_DATA_DIGITS = 10;
 constexpr int RECAL_CYCLE_MAX_MONTHS = 120;
+// Below this an item title is no longer read at a glance; a longer title ("Внутренний резистор 100 kΩ")
+// still fits the menu column at it.
+constexpr int CALIBRATION_ITEM_MINIMUM_FONT_SIZE = 13;
 
 // The default probes the resistance ranges are measured with.
 constexpr int PROBE_PT100_4WIRE = 82;
@@ -173,7 +179,23 @@ void TTamarindMainForm::addCalibrationItemRow(const QString& pTitle, int pPositi
 {
     const QPair<QWidget*, QLabel*> row = TClickableWidgetController::createClickableWidget(nullptr, pTitle);
     oRow = row.first;
+    // The row's sheet fixes its height. A title with Chinese or Japanese glyphs has a taller line than a Latin
+    // one; it gets the whole height inside the border, else the descender of a Latin letter beside those glyphs
+    // is cut off. A title wider than the menu column is set in a smaller font.
+    QMargins margins = oRow->layout()->contentsMargins();
+    margins.setTop(0);
+    margins.setBottom(0);
+    oRow->layout()->setContentsMargins(margins);
     qobject_cast<QBoxLayout*>(ui->PageInstrumentCalibration->layout())->insertWidget(pPosition, row.first);
+    ui->PageInstrumentCalibration->layout()->activate();
+    QLabel& title = *row.second;
+    title.ensurePolished();
+    QString fitted = pTitle;
+    QFont font = title.font();
+    TFontMetricsHelper::calculateFontSize(fitted, font, title.contentsRect().width(), QFontInfo(font).pixelSize(),
+                                          CALIBRATION_ITEM_MINIMUM_FONT_SIZE, false);
+    if (font.pixelSize() != QFontInfo(title.font()).pixelSize())
+        title.setStyleSheet(TFontMetricsHelper::fontsizeStylesheetEntry(font));
     mCalibrationItemsWidgetController->addWidget(row.first, row.second, false);
 }
 

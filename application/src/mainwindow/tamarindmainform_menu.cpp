@@ -57,6 +57,22 @@ void TTamarindMainForm::restoreSubMenuCaption()
     showMenuCaption(*ui, mSubMenuCaptionBackup);
 }
 
+// Chinese and Japanese captions are set in a fallback font whose line is taller than the Latin one; under the
+// icons of the main menu that would push the last row below the first screen. Each caption keeps the height a
+// line of its own font gives it: the glyphs of those scripts sit well inside their taller line.
+void TTamarindMainForm::holdMainMenuCaptionHeights()
+{
+    for (QLabel* caption : ui->scrollAreaMainMenuWidget->findChildren<QLabel*>()) {
+        caption->ensurePolished();
+        const QFontMetrics metrics(caption->font());
+        const int textHeight =
+            metrics
+                .boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), int(caption->alignment()), caption->text())
+                .height();
+        caption->setMaximumHeight(caption->sizeHint().height() - textHeight + metrics.height());
+    }
+}
+
 void TTamarindMainForm::setMainMenuCaption()
 {
     ui->LblMenuIcon->show();
