@@ -253,9 +253,10 @@ void TTamarindMainForm::paintEvent(QPaintEvent*)
 
 void TTamarindMainForm::setupLayout()
 {
+    // New window flags restyle every widget of the window: set before there are any.
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     uicontainer.setupUi(this);
     ui = &uicontainer;
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 }
 
 void TTamarindMainForm::initTouchscreen()
