@@ -47,6 +47,7 @@
 #include "twopointcalibrationitem.h"
 #include "unitselectionprovider.h"
 #include "usbstickcontroller.h"
+#include "valueshadoweffect.h"
 
 #include <QApplication>
 #include <QFile>
@@ -284,7 +285,7 @@ void TTamarindMainForm::addValueShadows()
                           ui->Lbl3ChanViewMainValue_Top, ui->Lbl3ChanViewMainValue_Mid, ui->Lbl3ChanViewMainValue_Btm,
                           ui->Lbl4ChanViewMainValue_TopLeft, ui->Lbl4ChanViewMainValue_TopRight,
                           ui->Lbl4ChanViewMainValue_BtmLeft, ui->Lbl4ChanViewMainValue_BtmRight}) {
-        auto* shadow = new QGraphicsDropShadowEffect(label);
+        auto* shadow = new TValueShadowEffect(label);
         shadow->setOffset(2, 2);
         label->setGraphicsEffect(shadow);
     }
