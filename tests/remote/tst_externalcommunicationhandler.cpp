@@ -365,9 +365,19 @@ void tst_ExternalCommunicationHandler::identityCommandsWriteTheFiles()
 {
     TAuthorizationController::instance().enterLevel(LEVEL2_PASSWORD);
     enterRemoteMode();
+    TTestEnvironment::writeDeviceFile(QStringLiteral("/home/serialnumber"), "ZT-1234");
+    TInstrumentInfo::instance()->forgetLocalIdentity();
+    QVERIFY(exchange("*idn?\r").startsWith("ZELK,ZTM9900,ZT-1234,"));
     exchange("syst:inst:seri 'SN-77'\rsyst:inst:mand 2025,3,4\r");
     QCOMPARE(TInstrumentInfo::instance()->instrumentSerialNumber(), QStringLiteral("SN-77"));
     QCOMPARE(TInstrumentInfo::instance()->instrumentManufacturingDate(), QDate(2025, 3, 4));
+    // The identity is kept between queries, yet the new fields show at once.
+    QVERIFY(exchange("*idn?\r").startsWith("ZELK,ZTM9900,SN-77,04/03/2025,"));
+    // Files do not change behind the program's back but through a restored backup, which reads them anew.
+    TTestEnvironment::writeDeviceFile(QStringLiteral("/home/serialnumber"), "ZT-5678");
+    QVERIFY(exchange("*idn?\r").startsWith("ZELK,ZTM9900,SN-77,"));
+    TInstrumentInfo::instance()->forgetLocalIdentity();
+    QVERIFY(exchange("*idn?\r").startsWith("ZELK,ZTM9900,ZT-5678,"));
 }
 
 void tst_ExternalCommunicationHandler::touchscreenCalibrationIsReplacedWhole()

@@ -90,6 +90,7 @@ private slots:
     void settingsPageSave_data();
     void settingsPageSave();
     void channelButtonReplacesAChannel();
+    void hiddenGraphIsScaledWhenShown();
     void channelOfAnotherKindReloadsTheCurves();
     void languageChangeKeepsTheTexts();
 
@@ -741,6 +742,22 @@ void tst_GraphViewController::settingsPageSave()
 
 // Channel 2 (colour 1) is replaced by channel 4 through its button and the
 // channel selection.
+// A scan shown as tiles keeps the graph hidden: its values wait for the graph
+// to be shown instead of laying out a plot no one sees on every cycle.
+void tst_GraphViewController::hiddenGraphIsScaledWhenShown()
+{
+    configure({1});
+    feed(1, 3, 150.0, 5.0);
+    QwtPlot* plot = ui().qwtPlot;
+    QVERIFY(!plot->isVisible());
+    QVERIFY(!plot->axisScaleDiv(QwtPlot::yLeft).contains(150.0));
+
+    ui().stackedWidget->setCurrentWidget(ui().Page2DPlot);
+    plot->window()->show();
+    QVERIFY(plot->isVisible());
+    QVERIFY(plot->axisScaleDiv(QwtPlot::yLeft).contains(150.0));
+}
+
 void tst_GraphViewController::channelButtonReplacesAChannel()
 {
     configure({1, 2, 3});

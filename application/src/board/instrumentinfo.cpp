@@ -33,6 +33,7 @@ void TInstrumentInfo::initialize(TInternalSCPIHandler* pInternalSCPIHandler)
 {
     mInternalSCPIHandler = pInternalSCPIHandler;
     mMeasurementBoardInfo.reset();
+    mLocalIdentity.reset();
 }
 
 TMeasurementBoardInfo* TInstrumentInfo::measurementBoardInfo()
@@ -94,14 +95,32 @@ QString TInstrumentInfo::frontEndFirmwareVersion() const
     return TFileVersionReader::determineFileVersion().toString();
 }
 
-void TInstrumentInfo::setInstrumentSerialNumber(const QString& pSerialNumber) const
+// The kept identity takes what the file now holds, as a query reading it would.
+void TInstrumentInfo::setInstrumentSerialNumber(const QString& pSerialNumber)
 {
     writeFile(mSerialNumberFile, pSerialNumber.toLatin1());
+    if (mLocalIdentity)
+        mLocalIdentity->mSerialNumber = instrumentSerialNumber();
 }
 
-void TInstrumentInfo::setInstrumentManufacturingDate(const QDate& pDate) const
+void TInstrumentInfo::setInstrumentManufacturingDate(const QDate& pDate)
 {
     writeFile(mManufacturingDateFile, QLocale::c().toString(pDate, DATE_FORMAT).toLatin1());
+    if (mLocalIdentity)
+        mLocalIdentity->mManufacturingDate = instrumentManufacturingDate();
+}
+
+const TInstrumentInfo::TLocalIdentity& TInstrumentInfo::localIdentity()
+{
+    if (!mLocalIdentity)
+        mLocalIdentity.reset(new TLocalIdentity{instrumentSerialNumber(), instrumentManufacturingDate(),
+                                                frontEndSerialNumber(), frontEndFirmwareVersion()});
+    return *mLocalIdentity;
+}
+
+void TInstrumentInfo::forgetLocalIdentity()
+{
+    mLocalIdentity.reset();
 }
 
 QString TInstrumentInfo::instrumentInfoAsText(const TChannelController& pChannelController)

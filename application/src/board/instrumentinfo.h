@@ -45,8 +45,22 @@ public:
     QString frontEndFirmwareVersion() const;
 
     // Failures to write are not reported.
-    void setInstrumentSerialNumber(const QString& pSerialNumber) const;
-    void setInstrumentManufacturingDate(const QDate& pDate) const;
+    void setInstrumentSerialNumber(const QString& pSerialNumber);
+    void setInstrumentManufacturingDate(const QDate& pDate);
+
+    // What the user-interface computer answers identification queries with,
+    // read on first use and kept: remote clients poll the identity many times
+    // a second. The setters above keep it current; after the files were
+    // replaced another way, forgetLocalIdentity() has them read again.
+    struct TLocalIdentity
+    {
+        QString mSerialNumber;
+        QDate mManufacturingDate;
+        QString mHardwareAddress;
+        QString mVersion;
+    };
+    const TLocalIdentity& localIdentity();
+    void forgetLocalIdentity();
 
     // The identity of instrument and board as "label: value" lines, each
     // ended by CR LF, then one "Scanner" line per switch box the controller
@@ -66,4 +80,5 @@ private:
     QString mSerialNumberFile = QStringLiteral("/home/serialnumber");
     QString mManufacturingDateFile = QStringLiteral("/home/manufacturingdate");
     std::unique_ptr<TMeasurementBoardInfo> mMeasurementBoardInfo;
+    std::unique_ptr<TLocalIdentity> mLocalIdentity;
 };

@@ -4,6 +4,7 @@
 #include "logfilecontroller.h"
 
 #include "clickablewidgetcontroller.h"
+#include "logfiletail.h"
 #include "messagedialog.h"
 #include "submenucontroller.h"
 #include "usbstickcontroller.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
-#include <QTextStream>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -123,26 +123,7 @@ void TLogfileController::displayLogfileContent(QFile& pFile)
     if (!pFile.isOpen() && !pFile.open(QIODevice::ReadOnly))
         return;
 
-    QTextStream stream(&pFile);
-    stream.setCodec("UTF-8");
-    // The header ends at the first empty line; the column titles follow it.
-    bool inHeader = true;
-    QStringList lines;
-    while (!stream.atEnd()) {
-        const QString line = stream.readLine();
-        if (inHeader) {
-            if (line.isEmpty()) {
-                inHeader = false;
-                stream.readLine();
-            }
-            continue;
-        }
-        if (line.isEmpty())
-            continue;
-        lines << line;
-        if (lines.size() > MAX_DISPLAYED_LINES)
-            lines.removeFirst();
-    }
+    const QStringList lines = TLogfileTail::lastDataLines(pFile, MAX_DISPLAYED_LINES);
     pFile.close();
     for (const QString& line : lines)
         addLinesToLogfileContentDisplay(splitLogfileLineForDisplay(line));

@@ -120,6 +120,8 @@ bool TUserDataBackupController::restoreDataFromBackup(const QString& pBackupTarF
         // The restored settings file is what holds now: the next store() must
         // not write the settings in memory back over it.
         TTamarindSettings::instance().reload();
+        // Likewise the serial number and date that identification answers with.
+        TInstrumentInfo::instance()->forgetLocalIdentity();
         stick->eject(false);
     }
     return restored;

@@ -47,6 +47,7 @@
 #include "twopointcalibrationitem.h"
 #include "unitselectionprovider.h"
 #include "usbstickcontroller.h"
+#include "valueshadoweffect.h"
 
 #include <QApplication>
 #include <QFile>
@@ -253,9 +254,10 @@ void TTamarindMainForm::paintEvent(QPaintEvent*)
 
 void TTamarindMainForm::setupLayout()
 {
+    // New window flags restyle every widget of the window: set before there are any.
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     uicontainer.setupUi(this);
     ui = &uicontainer;
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 }
 
 void TTamarindMainForm::initTouchscreen()
@@ -283,7 +285,7 @@ void TTamarindMainForm::addValueShadows()
                           ui->Lbl3ChanViewMainValue_Top, ui->Lbl3ChanViewMainValue_Mid, ui->Lbl3ChanViewMainValue_Btm,
                           ui->Lbl4ChanViewMainValue_TopLeft, ui->Lbl4ChanViewMainValue_TopRight,
                           ui->Lbl4ChanViewMainValue_BtmLeft, ui->Lbl4ChanViewMainValue_BtmRight}) {
-        auto* shadow = new QGraphicsDropShadowEffect(label);
+        auto* shadow = new TValueShadowEffect(label);
         shadow->setOffset(2, 2);
         label->setGraphicsEffect(shadow);
     }

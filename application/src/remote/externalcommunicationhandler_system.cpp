@@ -111,10 +111,10 @@ bool TExternalCommunicationHandler::processSystemCommand_RemoteMode(const TSCPIC
 QString TExternalCommunicationHandler::identificationLine() const
 {
     TInstrumentInfo* info = TInstrumentInfo::instance();
-    QStringList fields{
-        QStringLiteral("ZELK"),         info->instrumentName(),
-        info->instrumentSerialNumber(), info->instrumentManufacturingDate().toString(QLatin1String(DATE_FORMAT)),
-        info->frontEndSerialNumber(),   info->frontEndFirmwareVersion()};
+    const TInstrumentInfo::TLocalIdentity& local = info->localIdentity();
+    QStringList fields{QStringLiteral("ZELK"), info->instrumentName(),
+                       local.mSerialNumber,    local.mManufacturingDate.toString(QLatin1String(DATE_FORMAT)),
+                       local.mHardwareAddress, local.mVersion};
     const TMeasurementBoardInfo* board = info->measurementBoardInfo();
     fields << (board ? board->serialNr() : QString()) << (board ? board->firmwareVersion() : QString())
            << (board ? board->firmwareDate().toString(QLatin1String(DATE_FORMAT)) : QString());

@@ -280,8 +280,11 @@ void TAbstractChannelViewController::displayChannelValue(TAbstractChannel* pChan
         if (pLblCorrespondingValueCaption)
             pLblCorrespondingValueCaption->setText(caption);
         const int length = int(QString(mainText).remove(separator).size());
-        pLblMainValue->setStyleSheet(
-            QStringLiteral("font-size: %1px;").arg(fontSizeForLength(pMainValFontSizes, length)));
+        // Setting a sheet restyles and repaints the label even when it is the
+        // same, and the label's drop shadow is blurred anew on every repaint.
+        const QString fontSize = QStringLiteral("font-size: %1px;").arg(fontSizeForLength(pMainValFontSizes, length));
+        if (pLblMainValue->styleSheet() != fontSize)
+            pLblMainValue->setStyleSheet(fontSize);
         pLblMainValue->setText(mainText);
         pTemperatureWarningIcon->setVisible(pChannel->isProbesTemperatureOutOfRange(mChannelController));
         updateProbeButton(pChannel->channelProbeStatus(), pProbeButton, pLblSmartProbeIndicator);

@@ -47,13 +47,8 @@ constexpr int Y_AXIS_MAJOR_TICK_EVERY = 5;
 // --- curves of one channel ------------------------------------------------------
 
 TGraphChannelViewComponents::TGraphChannelViewComponents(QwtPlot* pPlot, const QColor& pColor)
-    : mPlotCurve_Line(std::make_unique<QwtPlotCurve>(QString()))
-    , mPlotCurve_Point(std::make_unique<QwtPlotCurve>(QString()))
-    , mSeriesData_Line(new QwtPointSeriesData(QVector<QPointF>()))
-    , mSeriesData_Point(new QwtPointSeriesData(QVector<QPointF>()))
+    : mPlotCurve_Line(std::make_unique<TGraphCurve>(mValues)), mPlotCurve_Point(std::make_unique<TGraphCurve>(mValues))
 {
-    mPlotCurve_Line->setData(mSeriesData_Line);
-    mPlotCurve_Point->setData(mSeriesData_Point);
     QPen pen = mPlotCurve_Line->pen();
     pen.setColor(pColor);
     pen.setWidthF(2.0);
@@ -79,42 +74,32 @@ void TGraphChannelViewComponents::addValue(const QPointF& pValue, bool pEraseFir
     mValues.append(pValue);
     if (pEraseFirstItem)
         mValues.removeFirst();
-    showValues();
 }
 
 void TGraphChannelViewComponents::setValues(const QVector<QPointF>& pValues)
 {
-    mValues.clear();
-    mValues.reserve(pValues.size());
+    QVector<QPointF> values;
+    values.reserve(pValues.size());
     for (const QPointF& point : pValues) {
         if (!std::isnan(point.y()))
-            mValues.append(point);
+            values.append(point);
     }
-    showValues();
+    mValues.assign(values);
 }
 
 void TGraphChannelViewComponents::clearValues()
 {
     mValues.clear();
-    showValues();
 }
 
 int TGraphChannelViewComponents::seriesUpperBound() const
 {
-    return mValues.isEmpty() ? 0 : int(mValues.last().x());
+    return mValues.points().isEmpty() ? 0 : int(mValues.points().last().x());
 }
 
 int TGraphChannelViewComponents::seriesLowerBound() const
 {
-    return mValues.isEmpty() ? 0 : int(mValues.first().x());
-}
-
-// The series share the points with mValues until the next change; setting
-// them also forgets their cached bounding rectangles, which autoscaling reads.
-void TGraphChannelViewComponents::showValues()
-{
-    mSeriesData_Line->setSamples(mValues);
-    mSeriesData_Point->setSamples(mValues);
+    return mValues.points().isEmpty() ? 0 : int(mValues.points().first().x());
 }
 
 // --- graph view -----------------------------------------------------------------
@@ -299,12 +284,12 @@ void TGraphViewController::onGraphValueAdded(TAbstractChannel* pChannel, QPointF
         if (mAutoScrollRight)
             scrollGraph(int(point.x() - upperBound));
         else
-            mPlot->replot();
+            replot();
     } else if (point.x() < int(lowerBound) && mAutoScrollRight) {
         // The channel counts from 1 again (its history was cleared): back to its newest point.
         scrollGraph(components->second->seriesUpperBound() - upperBound);
     } else {
-        mPlot->replot();
+        replot();
     }
 }
 
@@ -342,7 +327,7 @@ void TGraphViewController::convertValuesAndReplot(EnUnit pUnit)
 {
     for (const auto& entry : mChannelComponents) {
         entry.second->setValues(entry.first->graphValues(pUnit));
-        mPlot->replot();
+        replot();
     }
 }
 
@@ -528,10 +513,21 @@ QString TGraphViewController::limitText(double pValue)
 // --- dragging and refresh -------------------------------------------------------
 
 // One move steps one sample at most, however far the finger went.
+// Replotting lays out the axes and scans the curves for the automatic scale
+// even where nothing is painted: a hidden graph is replotted when it is shown.
+void TGraphViewController::replot()
+{
+    mReplotPending = !mPlot->isVisible();
+    if (!mReplotPending)
+        mPlot->replot();
+}
+
 bool TGraphViewController::eventFilter(QObject* pObject, QEvent* pEvent)
 {
     if (pObject != mPlot)
         return QObject::eventFilter(pObject, pEvent);
+    if (pEvent->type() == QEvent::Show && mReplotPending)
+        replot();
     if (pEvent->type() == QEvent::MouseButtonPress) {
         mPlotDragReferenceCoordinate = static_cast<QMouseEvent*>(pEvent)->x();
         return true;
@@ -567,7 +563,7 @@ void TGraphViewController::onBtnRefreshClicked()
         return;
     mAutoScrollRight = true;
     setXAxisWindow(newest - 10, newest + 1);
-    mPlot->replot();
+    replot();
 }
 
 // --- axis rules -----------------------------------------------------------------
@@ -614,7 +610,7 @@ void TGraphViewController::scrollGraph(int pCount)
     int lowerBound = int(mPlot->axisScaleDiv(QwtPlot::xBottom).lowerBound() + pCount);
     lowerBound = std::max(lowerBound, minSampleNumber());
     setXAxisWindow(lowerBound, lowerBound + X_AXIS_TICK_COUNT);
-    mPlot->replot();
+    replot();
 }
 
 // The limits come from the settings file as well as from the page: with an
@@ -650,5 +646,5 @@ void TGraphViewController::updatePlotScale()
         mPlot->setAxisScaleDiv(QwtPlot::yLeft, QwtScaleDiv(majorTicks.first(), majorTicks.last(), minorTicks,
                                                            QList<double>(), majorTicks));
     }
-    mPlot->replot();
+    replot();
 }

@@ -3,6 +3,7 @@
 #include "channelcontrollerlistener.h"
 #include "channelselectionreceiver.h"
 #include "electrical_temperature_units.h"
+#include "graphseries.h"
 #include "submenuconfirmationreceiver.h"
 #include "zelkvector.h"
 
@@ -23,8 +24,6 @@ class QZELKContainerRadioButton;
 class QZELKDialogButton;
 class QZELKPushButton;
 class QwtPlot;
-class QwtPlotCurve;
-class QwtPointSeriesData;
 class TAbstractChannel;
 class TChannelController;
 class TScanModeController;
@@ -47,17 +46,13 @@ public:
     // The sample numbers of the newest and the oldest point, truncated; 0 when empty.
     int seriesUpperBound() const;
     int seriesLowerBound() const;
-    bool isEmpty() const { return mValues.isEmpty(); }
+    bool isEmpty() const { return mValues.points().isEmpty(); }
 
 private:
-    void showValues();
-
-    std::unique_ptr<QwtPlotCurve> mPlotCurve_Line;
-    std::unique_ptr<QwtPlotCurve> mPlotCurve_Point;
-    // Owned by their curves; kept to replace the samples.
-    QwtPointSeriesData* mSeriesData_Line;
-    QwtPointSeriesData* mSeriesData_Point;
-    QVector<QPointF> mValues;
+    // Both curves read these points; declared first, they outlive the curves.
+    TGraphPoints mValues;
+    std::unique_ptr<TGraphCurve> mPlotCurve_Line;
+    std::unique_ptr<TGraphCurve> mPlotCurve_Point;
 };
 
 // The graph page of a running scan: the scanned channels over their sample
@@ -124,6 +119,7 @@ public slots:
     void onBtnRefreshClicked();
 
 private:
+    void replot();
     void readSettings();
     void setChannelButtonText(QZELKPushButton* pButton, TAbstractChannel* pChannel);
     void connectGraphValues(TAbstractChannel* pChannel);
@@ -173,6 +169,7 @@ private:
     TChannelController* mChannelController;
     std::map<TAbstractChannel*, std::unique_ptr<TGraphChannelViewComponents>> mChannelComponents;
     bool mAutoScrollRight = true;
+    bool mReplotPending = false;
     int mPlotDragReferenceCoordinate = 0;
     std::map<QZELKPushButton*, TAbstractChannel*> mChannelButtonMap;
     TAbstractChannel* mChannelToReplace = nullptr;
