@@ -6,7 +6,8 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")" && pwd)"
 source "$top/tools/setup.sh"
 install_missing_packages
-build_tree "$top"
+# The program, the simulated peers and the converter stand-in; ./test.sh builds the tests.
+build_tree "$top" ZTM8800UI boardsim calsim serialhost usbstick ftdi_standin
 
 export TAMARIND_ROOT="$top/run-root"
 mkdir -p "$TAMARIND_ROOT"/{dev,etc,home,media/usb,var/log,sys/class/gpio/gpio7,proc} \
@@ -24,6 +25,10 @@ fi
 export XDG_RUNTIME_DIR="$TAMARIND_ROOT/run/user/$(id -u)"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 echo "Device root: $TAMARIND_ROOT (commands the program asks for: var/log/commands.log)"
+# The instrument's own serial number and manufacturing date, as the factory
+# writes them; what the user gives them later stays.
+[ -e "$TAMARIND_ROOT/home/serialnumber" ] || printf 'DEMO-0042' > "$TAMARIND_ROOT/home/serialnumber"
+[ -e "$TAMARIND_ROOT/home/manufacturingdate" ] || printf '20210322' > "$TAMARIND_ROOT/home/manufacturingdate"
 
 # The operating-system image's network configuration as the program finds it
 # on the device: platform 1 (ifupdown) unless TAMARIND_OS_PLATFORM=2 chooses
@@ -55,15 +60,17 @@ trap cleanup EXIT INT TERM
 if [ -x "$top/build/simulator/boardsim" ]; then
     # A link left by an earlier run would look like the new board before it is there.
     rm -f "$TAMARIND_ROOT/dev/ttyO2"
-    # A few custom probes of each kind, calibrated this month.
+    # The board's probe memory lasts from run to run; the first run fills it
+    # with a few custom probes of each kind, calibrated this month.
+    probes="$TAMARIND_ROOT/var/lib/boardsim-probes.txt"
     mkdir -p "$TAMARIND_ROOT/var/lib"
-    sed -e "s/@YEAR@/$(date +%Y)/g" -e "s/@MONTH@/$(date +%-m)/g" "$top/simulator/demo-probes.txt" \
-        > "$TAMARIND_ROOT/var/lib/boardsim-probes.txt"
+    [ -e "$probes" ] ||
+        sed -e "s/@YEAR@/$(date +%Y)/g" -e "s/@MONTH@/$(date +%-m)/g" "$top/simulator/demo-probes.txt" > "$probes"
     # Switch boxes and sensors the program is to find at its start.
     setup_args=()
     [ -f "$TAMARIND_ROOT/boardsim.setup" ] && setup_args=(--setup "$TAMARIND_ROOT/boardsim.setup")
     "$top/build/simulator/boardsim" --control "$TAMARIND_ROOT/var/run/boardsim.sock" \
-        --log "$TAMARIND_ROOT/var/log/board-commands.log" --probes "$TAMARIND_ROOT/var/lib/boardsim-probes.txt" \
+        --log "$TAMARIND_ROOT/var/log/board-commands.log" --probes "$probes" --keep-probes \
         "${setup_args[@]}" &
     pids+=($!)
     for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyO2" ] && break; sleep 0.1; done

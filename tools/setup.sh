@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Shared by run.sh and test.sh: installs the Debian packages the build needs
-# (with sudo when not root) and builds the tree into ./build.
+# (with sudo when not root) and builds the tree, or a part of it, into ./build.
 set -euo pipefail
 
 # libqt5svg5 brings the image plugin that reads the SVG images of the resources;
@@ -24,10 +24,14 @@ install_missing_packages() {
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# build_tree TOP [TARGET...]: the whole tree, or only the targets named.
 build_tree() {
     # Lets ccache share objects between checkouts of the tree.
     export CCACHE_BASEDIR="$1"
     local top="$1"
+    shift
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
     cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$top/build" -j "$(nproc)"
+    cmake --build "$top/build" -j "$(nproc)" "${targets[@]}"
 }

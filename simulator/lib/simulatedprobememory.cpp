@@ -176,6 +176,18 @@ bool TSimulatedProbeMemory::fillSlots(const QString& pLines, QString& oError)
     return true;
 }
 
+QString TSimulatedProbeMemory::changedSlots() const
+{
+    static const TSimulatedProbeMemory newBoard;
+    QString lines;
+    for (int number = FIRST_PROBE; number <= LAST_PROBE; ++number) {
+        const QString stored = record(number, COMMON_FIELDS + 1);
+        if (stored != newBoard.record(number, COMMON_FIELDS + 1))
+            lines += QString::number(number) + QLatin1Char(',') + stored + QLatin1Char('\n');
+    }
+    return lines;
+}
+
 bool TSimulatedProbeMemory::clearSlot(int pProbeNumber)
 {
     TSlot* probe = slot(pProbeNumber);

@@ -67,6 +67,9 @@ public:
     // beginning with "#" are passed over. Stops at the first line that is no
     // slot and record, with its line number in oError.
     bool fillSlots(const QString& pLines, QString& oError);
+    // The slots whose records differ from a new board's, as lines fillSlots
+    // reads back into a new board: what a board that was in use keeps.
+    QString changedSlots() const;
     // The family the stored record belongs to; pfNone for an empty slot.
     EnFamily family(int pProbeNumber) const;
     bool factorRoot2(int pProbeNumber) const;

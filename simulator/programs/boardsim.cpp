@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTextStream>
 #include <QTimer>
 
@@ -59,6 +60,57 @@ private:
     QFile mFile;
     QTimer mTimer;
     qint64 mLastLoggedNs = 0;
+};
+
+// Writes the probe memory back to its file whenever the program has changed it, as the board keeps it over a
+// restart, and once more at the end. Each write replaces the file whole, so a run stopped in between leaves the
+// last memory or the one before, never a part of one.
+class TProbeMemoryKeeper
+{
+public:
+    static constexpr int CHECK_INTERVAL = 200;
+
+    TProbeMemoryKeeper(TBoardSimulator& pSimulator, const QString& pPath) : mSimulator(pSimulator), mPath(pPath)
+    {
+        // What the file gave is there already; its comments stay until the first change.
+        mWritten = current();
+        QObject::connect(&mTimer, &QTimer::timeout, [this]() { save(); });
+        mTimer.start(CHECK_INTERVAL);
+    }
+
+    void save()
+    {
+        const QString lines = current();
+        if (lines == mWritten)
+            return;
+        QSaveFile file(mPath);
+        const QByteArray header = "# The probe slots of the simulated board that differ from a new board's, as "
+                                  "\"<slot>,<probe record>\" lines;\n# boardsim --keep-probes writes them back here "
+                                  "whenever the program changes one.\n";
+        if (!file.open(QIODevice::WriteOnly) || file.write(header + lines.toUtf8()) < 0 || !file.commit()) {
+            if (!mFailed)
+                QTextStream(stderr) << "boardsim: cannot write the probe memory to " << mPath << ": "
+                                    << file.errorString() << "\n";
+            mFailed = true;
+            return;
+        }
+        mFailed = false;
+        mWritten = lines;
+    }
+
+private:
+    QString current()
+    {
+        QString lines;
+        mSimulator.withState([&lines](TBoardState& pState) { lines = pState.mProbeMemory.changedSlots(); });
+        return lines;
+    }
+
+    TBoardSimulator& mSimulator;
+    const QString mPath;
+    QTimer mTimer;
+    QString mWritten;
+    bool mFailed = false;
 };
 } // namespace
 
@@ -155,7 +207,11 @@ int main(int argc, char* argv[])
         QStringLiteral("Run the control commands of this file (one a line, \"#\" starts a comment line) before "
                        "start: switch boxes, sensors and temperatures the program finds at its start."),
         QStringLiteral("path"));
-    parser.addOptions({link, control, standardInput, log, probes, setup});
+    const QCommandLineOption keepProbes(
+        QStringLiteral("keep-probes"),
+        QStringLiteral("Write the probe memory back to the --probes file whenever it changes, so that the next start "
+                       "finds it as this run left it."));
+    parser.addOptions({link, control, standardInput, log, probes, keepProbes, setup});
     parser.process(application);
 
     QTextStream out(stdout);
@@ -163,6 +219,11 @@ int main(int argc, char* argv[])
     // Without a root the default link would be the device's own /dev/ttyO2.
     if (!parser.isSet(link) && !TDeviceRoot::isSimulated()) {
         err << "boardsim: set TAMARIND_ROOT or give --link; it does not link /dev/ttyO2 on this machine.\n";
+        return 2;
+    }
+
+    if (parser.isSet(keepProbes) && !parser.isSet(probes)) {
+        err << "boardsim: --keep-probes needs the file of --probes.\n";
         return 2;
     }
 
@@ -202,6 +263,10 @@ int main(int argc, char* argv[])
         }
     }
 
+    std::unique_ptr<TProbeMemoryKeeper> probeMemory;
+    if (parser.isSet(keepProbes))
+        probeMemory = std::make_unique<TProbeMemoryKeeper>(simulator, parser.value(probes));
+
     TBoardControlInterpreter interpreter(simulator);
     if (parser.isSet(standardInput))
         PeerProgram::serveControlOnStandardInput(
@@ -211,6 +276,8 @@ int main(int argc, char* argv[])
     const int result = application.exec();
     if (commandLog)
         commandLog->collect();
+    if (probeMemory)
+        probeMemory->save();
     simulator.stop();
     return result;
 }

@@ -1,6 +1,7 @@
 #include "commandrunner.h"
 #include "deviceroot.h"
 #include "fileversionreader.h"
+#include "intcommcontroller.h"
 #include "tamarindsettings.h"
 #include "testsupport.h"
 
@@ -31,6 +32,7 @@ private slots:
 
     void identifiesTheBoard();
     void buildsTheChannelTableBeforeReading();
+    void keepsTheBoardsPauseBetweenCommands();
     void pollsTheMeasuredChannelEveryReadInterval();
     void writesItsSettingsUnderTheRoot();
     void survivesTheBoardGoingSilent();
@@ -224,6 +226,19 @@ void tst_ProgramStart::buildsTheChannelTableBeforeReading()
     for (int item = 1; item <= 7; ++item)
         expected << "cal:data? " + QByteArray::number(item);
     QCOMPARE(beforeReading, expected);
+}
+
+// The shipped program keeps the board's quiet line between commands, however fast the board answers; a load on
+// this machine only widens the gaps.
+void tst_ProgramStart::keepsTheBoardsPauseBetweenCommands()
+{
+    const QList<TLoggedCommand> log = boardLog();
+    QVERIFY(log.size() > 90);
+    for (int index = 1; index < log.size(); ++index) {
+        const double gap = log.at(index).mArrivalMs - log.at(index - 1).mArrivalMs;
+        QVERIFY2(gap >= TIntCommController::PAUSE_BETWEEN_COMMANDS,
+                 qPrintable(QStringLiteral("%1 after %2 ms").arg(QString::fromLatin1(log.at(index).mText)).arg(gap)));
+    }
 }
 
 void tst_ProgramStart::pollsTheMeasuredChannelEveryReadInterval()

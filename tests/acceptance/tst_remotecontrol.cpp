@@ -3,6 +3,7 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
@@ -26,6 +27,7 @@ private slots:
     void pyvisaSessionIdentifiesAndControls();
     void pyvisaSessionMeasuresScansAndSwitchesTheUnit();
     void lxiQueriesTheIdentity();
+    void readmeSessionRunsAsPrinted();
     void usbHostIsAnsweredOnceTheNetworkClientLetGo();
     void pyvisaSessionLogsListsDownloadsAndErases();
 
@@ -117,6 +119,36 @@ show(inst.query('CONF:CHAN:UNIT 1'))
 show(inst.query('SYST:LOCA'))
 inst.close()
 )";
+// A command of remote mode sent in local mode, then the same client in remote mode.
+const char* PYVISA_LOCAL_MODE_SESSION = R"(
+import pyvisa
+inst = pyvisa.ResourceManager('@py').open_resource('TCPIP::127.0.0.1::%1::SOCKET', read_termination='\r\n',
+    write_termination='\n', timeout=10000)
+inst.write('CONF:CHAN 1')
+print(inst.query('SYST:REMO'))
+print(inst.query('CONF:CHAN?'))
+print(inst.query('CONF:CHAN 1'))
+print(inst.query('SYST:LOCA'))
+inst.close()
+)";
+
+// The PyVISA session the README prints for remote control: the lines between its here-document's markers, without
+// the indentation of the README's code block; empty when the README has no such session.
+QString readmeSession()
+{
+    QFile readme(QStringLiteral(TAMARIND_SOURCE_DIR "/README.md"));
+    if (!readme.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    const QStringList lines = QString::fromUtf8(readme.readAll()).split(QLatin1Char('\n'));
+    const int start = int(lines.indexOf(QStringLiteral("    /usr/bin/python3 - <<'EOF'")));
+    const int end = int(lines.indexOf(QStringLiteral("    EOF"), start));
+    if (start < 0 || end < 0)
+        return QString();
+    QString session;
+    for (const QString& line : lines.mid(start + 1, end - start - 1))
+        session += line.mid(4) + QLatin1Char('\n');
+    return session;
+}
 } // namespace
 
 QString tst_RemoteControl::controlSocketPath(const char* pName)
@@ -167,7 +199,7 @@ void tst_RemoteControl::initTestCase()
     QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/probes.txt"), PROBE_MEMORY));
     startProcess(mBoard, build + QStringLiteral("/simulator/boardsim"),
                  {QStringLiteral("--control"), controlSocketPath("boardsim.sock"), QStringLiteral("--probes"),
-                  TTestEnvironment::root() + QStringLiteral("/probes.txt")});
+                  TTestEnvironment::root() + QStringLiteral("/probes.txt"), QStringLiteral("--keep-probes")});
     startProcess(mSerialHosts, build + QStringLiteral("/simulator/serialhost"),
                  {QStringLiteral("--option-board"), QStringLiteral("rs232"), QStringLiteral("--control"),
                   controlSocketPath("serialhost.sock")});
@@ -212,6 +244,9 @@ void tst_RemoteControl::pyvisaSessionIdentifiesAndControls()
     QCOMPARE(lines.mid(1, 8),
              (QStringList{"ACK", "ACK", "1", "E4", "1:Bath A,81:PT100 3-wire,82:PT100 4-wire,83:PT25 4-wire", "ACK",
                           "Bath B", "ACK"}));
+    // The board keeps the new name for its next start, as ./run.sh runs it.
+    QTRY_VERIFY2(TTestEnvironment::readDeviceFile(QStringLiteral("/probes.txt")).contains("\n1,1,Bath B,"),
+                 TTestEnvironment::readDeviceFile(QStringLiteral("/probes.txt")).constData());
 }
 
 void tst_RemoteControl::pyvisaSessionMeasuresScansAndSwitchesTheUnit()
@@ -246,6 +281,36 @@ void tst_RemoteControl::lxiQueriesTheIdentity()
     QCOMPARE(client.exitCode(), 0);
     const QString reply = QString::fromUtf8(client.readAllStandardOutput()).trimmed();
     QVERIFY2(reply.startsWith(IDENTITY_START) && reply.endsWith(IDENTITY_END), qPrintable(reply));
+}
+
+// A newcomer copies the README's session as it stands: it must run against the shipped program (on the port of this
+// test) and show the measured channel, degree sign and all, then the channel it selected.
+void tst_RemoteControl::readmeSessionRunsAsPrinted()
+{
+    QString session = readmeSession();
+    QVERIFY2(session.contains(QLatin1String("::3000::")), qPrintable(session));
+    session.replace(QLatin1String("::3000::"), QStringLiteral("::%1::").arg(mPort));
+    QProcess client;
+    client.start(PYTHON, {QStringLiteral("-")});
+    client.write(session.toUtf8());
+    client.closeWriteChannel();
+    QVERIFY(client.waitForFinished(60000));
+    const QString errors = QString::fromUtf8(client.readAllStandardError());
+    QVERIFY2(client.exitCode() == 0, qPrintable(errors));
+    const QStringList lines = QString::fromUtf8(client.readAllStandardOutput()).split(QLatin1Char('\n'));
+    QVERIFY2(lines.size() >= 6, qPrintable(errors));
+    const QRegularExpression celsius1(QStringLiteral("^1\\d\\d\\.\\d{5}R,23\\.0000\u00B0C$"));
+    QCOMPARE(lines.mid(0, 2), (QStringList{"ACK", "ACK"}));
+    QVERIFY2(celsius1.match(lines.at(2)).hasMatch(), qPrintable(lines.at(2)));
+    QCOMPARE(lines.mid(3, 3), (QStringList{"ACK", "2", "ACK"}));
+    // The session ends in local mode, where the instrument ignores a command it takes only in remote mode, without
+    // a reply, as the README says; the acknowledgements stay on.
+    QProcess check;
+    check.start(PYTHON, {QStringLiteral("-c"), QString::fromLatin1(PYVISA_LOCAL_MODE_SESSION).arg(mPort)});
+    QVERIFY(check.waitForFinished(30000));
+    QVERIFY2(check.exitCode() == 0, check.readAllStandardError().constData());
+    QCOMPARE(QString::fromUtf8(check.readAllStandardOutput()).trimmed().split(QLatin1Char('\n')),
+             (QStringList{"ACK", "2", "ACK", "ACK"}));
 }
 
 void tst_RemoteControl::usbHostIsAnsweredOnceTheNetworkClientLetGo()

@@ -29,6 +29,7 @@ class tst_IntCommController : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void checksum_data();
     void checksum();
     void checksumOfShortInputs();
@@ -54,6 +55,12 @@ private slots:
     void commandsKeepTheirPause();
     void portThatDoesNotOpenFails();
 };
+
+void tst_IntCommController::initTestCase()
+{
+    // The link's pacing is tested here: with the board's pause, not the short one of the other tests.
+    TBoardLinkPacing::restoreBoardPause();
+}
 
 void tst_IntCommController::checksum_data()
 {

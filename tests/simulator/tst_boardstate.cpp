@@ -13,6 +13,8 @@ private slots:
     void unknownCommand();
     void referenceReadThroughTheUserCorrection_data();
     void referenceReadThroughTheUserCorrection();
+    void probeMemoryLastsOverARestart_data();
+    void probeMemoryLastsOverARestart();
 };
 
 void tst_BoardState::everyCommandOfTheProgramIsKnown_data()
@@ -187,6 +189,50 @@ void tst_BoardState::referenceReadThroughTheUserCorrection()
     board.execute("conf:chan " + QByteArray::number(channel), 0.0);
     const QList<QByteArray> current = board.execute("meas:curr?", 0.0).mReply.split(',');
     QVERIFY2(qAbs(current.at(0).toDouble() - reading) < 1e-9, current.join(',').constData());
+}
+
+void tst_BoardState::probeMemoryLastsOverARestart_data()
+{
+    QTest::addColumn<QList<QByteArray>>("commands");
+    QTest::addColumn<QList<int>>("keptSlots");
+
+    // A Pt100 record of the board's 33 fields, and the empty record that deletes a probe.
+    const QByteArray bath = "prob:save 5,1,Bath A,450.0,-200.0,1,100,3.90830e-03,-5.77500e-07,-4.18300e-12,"
+                            "0,0,0,0,0,0,0,0,0,0,0,0,0,0,3,0,2024,5,6,2,1,0,2,1";
+    const QByteArray deleted = "prob:save 5,0," + QByteArray(",0").repeated(31);
+    QTest::newRow("a new board") << QList<QByteArray>() << QList<int>();
+    QTest::newRow("a custom probe stored") << QList<QByteArray>{bath} << QList<int>{5};
+    QTest::newRow("a custom probe renamed and given a channel")
+        << QList<QByteArray>{bath, "prob:iden 5,Bath B", "prob:assi 5,2"} << QList<int>{5};
+    QTest::newRow("a custom probe stored and deleted") << QList<QByteArray>{bath, deleted} << QList<int>();
+    QTest::newRow("a default probe given a channel") << QList<QByteArray>{"prob:assi 82,1"} << QList<int>{82};
+}
+
+// What a board keeps, filled into a new one, reads back as the first board held it: every record, with its 33rd
+// field, and nothing more than the slots that changed.
+void tst_BoardState::probeMemoryLastsOverARestart()
+{
+    QFETCH(QList<QByteArray>, commands);
+    QFETCH(QList<int>, keptSlots);
+    TBoardState board;
+    for (const QByteArray& command : commands) {
+        const QByteArray reply = board.execute(command, 0.0).mReply;
+        QVERIFY2(reply.isEmpty() || reply == "E0", command.constData());
+    }
+
+    const QString kept = board.mProbeMemory.changedSlots();
+    QList<int> changed;
+    for (const QString& line : kept.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        changed << line.section(QLatin1Char(','), 0, 0).toInt();
+    QCOMPARE(changed, keptSlots);
+
+    TBoardState restarted;
+    QString error;
+    QVERIFY2(restarted.mProbeMemory.fillSlots(kept, error), qPrintable(error));
+    for (int number = TSimulatedProbeMemory::FIRST_PROBE; number <= TSimulatedProbeMemory::LAST_PROBE; ++number) {
+        const QByteArray read = "prob:read? " + QByteArray::number(number);
+        QCOMPARE(restarted.execute(read, 0.0).mReply, board.execute(read, 0.0).mReply);
+    }
 }
 
 TAMARIND_TEST_MAIN(tst_BoardState)

@@ -2,6 +2,7 @@
 
 #include "commandrunner.h"
 #include "deviceroot.h"
+#include "intcommcontroller.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -36,11 +37,22 @@ TTestEnvironment::TTestEnvironment()
     qunsetenv("TAMARIND_NETWORK_INTERFACE");
     tzset();
     QLocale::setDefault(QLocale::c());
+    TBoardLinkPacing::setPause(TBoardLinkPacing::SHORT_PAUSE);
 }
 
 TTestEnvironment::~TTestEnvironment()
 {
     qunsetenv(TDeviceRoot::ROOT_VARIABLE);
+}
+
+void TBoardLinkPacing::setPause(int pMilliseconds)
+{
+    TIntCommController::sPauseBetweenCommands = pMilliseconds;
+}
+
+void TBoardLinkPacing::restoreBoardPause()
+{
+    setPause(TIntCommController::PAUSE_BETWEEN_COMMANDS);
 }
 
 QString TTestEnvironment::root()

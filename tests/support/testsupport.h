@@ -32,6 +32,18 @@ private:
     QTemporaryDir mRoot;
 };
 
+// The pause the board link keeps between commands, for the whole test
+// process. The program keeps the board's own always; a test process starts
+// with a short one, since every window or probe controller a test builds sends
+// some ninety commands, and a test of the link's pacing restores the board's.
+class TBoardLinkPacing
+{
+public:
+    static constexpr int SHORT_PAUSE = 1;
+    static void setPause(int pMilliseconds);
+    static void restoreBoardPause();
+};
+
 // Answers the modal dialog that the code under test is about to open: pads and
 // message dialogs run nested event loops, so the answer has to come from a
 // timer inside that loop. A dialog that does not appear in time is reported as

@@ -4,6 +4,8 @@
 #include <chrono>
 #include <thread>
 
+int TIntCommController::sPauseBetweenCommands = PAUSE_BETWEEN_COMMANDS;
+
 TIntCommController::TIntCommController(const QString& pPortName, QSerialPort::BaudRate pBaudRate,
                                        QSerialPort::DataBits pDataBits, QSerialPort::Parity pParity,
                                        QSerialPort::StopBits pStopBits)
@@ -146,7 +148,7 @@ void TIntCommController::waitForPauseBetweenCommands() const
 {
     if (!mTimestampLastCommand.isValid())
         return;
-    const qint64 pause = qint64(PAUSE_BETWEEN_COMMANDS) * 1000 * 1000;
+    const qint64 pause = qint64(sPauseBetweenCommands) * 1000 * 1000;
     for (qint64 left = pause - mTimestampLastCommand.nsecsElapsed(); left > 0;
          left = pause - mTimestampLastCommand.nsecsElapsed())
         std::this_thread::sleep_for(std::chrono::nanoseconds(left));

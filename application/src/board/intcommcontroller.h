@@ -87,4 +87,9 @@ private:
     QElapsedTimer mTimestampLastCommand;
     int mReplyTimeout = TIMEOUT;
     int mExchangeTimeout = EXCHANGE_TIMEOUT;
+
+    // PAUSE_BETWEEN_COMMANDS, always, in the program. Only the test harness
+    // (TBoardLinkPacing) shortens it, for tests that do not test the pacing.
+    static int sPauseBetweenCommands;
+    friend class TBoardLinkPacing;
 };
