@@ -1719,6 +1719,10 @@
         <source>Maximum number of probes reached. Please delete an existing probe first.</source>
         <translation>تم الوصول إلى الحد الأقصى لعدد المجسات. يرجى حذف مجس موجود أولًا.</translation>
     </message>
+    <message>
+        <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
+        <translation>تعذرت قراءة ذاكرة المجسات في لوحة القياس بالكامل. لا يمكن إنشاء مجس جديد حتى تتم إعادة تشغيل الجهاز.</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1753,6 +1757,10 @@
     <message>
         <source>WARNING: the probe name has changed since the last backup, it will be renamed to %1!</source>
         <translation>تحذير: تغير اسم المجس منذ آخر نسخة احتياطية، وستتم إعادة تسميته إلى %1!</translation>
+    </message>
+    <message>
+        <source>The probe could not be stored on the measurement board.</source>
+        <translation>تعذر حفظ المجس على لوحة القياس.</translation>
     </message>
 </context>
 <context>

@@ -1719,6 +1719,10 @@
         <source>Maximum number of probes reached. Please delete an existing probe first.</source>
         <translation>已达到探头的最大数量。请先删除一个现有探头。</translation>
     </message>
+    <message>
+        <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
+        <translation>无法完整读取测量板的探头存储器。在仪器重新启动之前无法创建新探头。</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1753,6 +1757,10 @@
     <message>
         <source>WARNING: the probe name has changed since the last backup, it will be renamed to %1!</source>
         <translation>警告：自上次备份以来探头名称已更改，将重命名为 %1！</translation>
+    </message>
+    <message>
+        <source>The probe could not be stored on the measurement board.</source>
+        <translation>无法将探头保存到测量板。</translation>
     </message>
 </context>
 <context>

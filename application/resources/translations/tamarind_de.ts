@@ -1719,6 +1719,10 @@
         <source>Maximum number of probes reached. Please delete an existing probe first.</source>
         <translation>Maximale Anzahl an Fühlern erreicht. Bitte zuerst einen vorhandenen Fühler löschen.</translation>
     </message>
+    <message>
+        <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
+        <translation>Der Fühlerspeicher der Messplatine konnte nicht vollständig gelesen werden. Bis zum Neustart des Geräts kann kein neuer Fühler angelegt werden.</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1753,6 +1757,10 @@
     <message>
         <source>WARNING: the probe name has changed since the last backup, it will be renamed to %1!</source>
         <translation>WARNUNG: Der Fühlername hat sich seit der letzten Sicherung geändert, er wird in %1 umbenannt!</translation>
+    </message>
+    <message>
+        <source>The probe could not be stored on the measurement board.</source>
+        <translation>Der Fühler konnte nicht auf der Messplatine gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -1719,6 +1719,10 @@
         <source>Maximum number of probes reached. Please delete an existing probe first.</source>
         <translation>Nombre maximal de sondes atteint. Supprimez d&apos;abord une sonde existante.</translation>
     </message>
+    <message>
+        <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
+        <translation>La mémoire des sondes de la carte de mesure n&apos;a pas pu être lue entièrement. Aucune nouvelle sonde ne peut être créée avant le redémarrage de l&apos;instrument.</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1753,6 +1757,10 @@
     <message>
         <source>WARNING: the probe name has changed since the last backup, it will be renamed to %1!</source>
         <translation>ATTENTION : le nom de la sonde a changé depuis la dernière sauvegarde, elle sera renommée en %1 !</translation>
+    </message>
+    <message>
+        <source>The probe could not be stored on the measurement board.</source>
+        <translation>La sonde n&apos;a pas pu être enregistrée sur la carte de mesure.</translation>
     </message>
 </context>
 <context>

@@ -1719,6 +1719,10 @@
         <source>Maximum number of probes reached. Please delete an existing probe first.</source>
         <translation>Numero massimo di sonde raggiunto. Eliminare prima una sonda esistente.</translation>
     </message>
+    <message>
+        <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
+        <translation>Non è stato possibile leggere completamente la memoria sonde della scheda di misura. Nessuna nuova sonda può essere creata finché lo strumento non viene riavviato.</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1753,6 +1757,10 @@
     <message>
         <source>WARNING: the probe name has changed since the last backup, it will be renamed to %1!</source>
         <translation>ATTENZIONE: il nome della sonda è cambiato dall&apos;ultimo backup, verrà rinominata in %1!</translation>
+    </message>
+    <message>
+        <source>The probe could not be stored on the measurement board.</source>
+        <translation>Impossibile salvare la sonda sulla scheda di misura.</translation>
     </message>
 </context>
 <context>

@@ -1719,6 +1719,10 @@
         <source>Maximum number of probes reached. Please delete an existing probe first.</source>
         <translation>プローブ数が上限に達しました。先に既存のプローブを削除してください。</translation>
     </message>
+    <message>
+        <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
+        <translation>測定ボードのプローブメモリを完全に読み取れませんでした。機器を再起動するまで新しいプローブは作成できません。</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1753,6 +1757,10 @@
     <message>
         <source>WARNING: the probe name has changed since the last backup, it will be renamed to %1!</source>
         <translation>警告：前回のバックアップ以降にプローブ名が変更されています。%1 に名前が変更されます！</translation>
+    </message>
+    <message>
+        <source>The probe could not be stored on the measurement board.</source>
+        <translation>プローブを測定ボードに保存できませんでした。</translation>
     </message>
 </context>
 <context>

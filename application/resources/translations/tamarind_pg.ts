@@ -1719,6 +1719,10 @@
         <source>Maximum number of probes reached. Please delete an existing probe first.</source>
         <translation>Número máximo de sondas atingido. Elimine primeiro uma sonda existente.</translation>
     </message>
+    <message>
+        <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
+        <translation>Não foi possível ler completamente a memória de sondas da placa de medição. Nenhuma sonda nova pode ser criada até o instrumento ser reiniciado.</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1753,6 +1757,10 @@
     <message>
         <source>WARNING: the probe name has changed since the last backup, it will be renamed to %1!</source>
         <translation>AVISO: o nome da sonda mudou desde a última cópia de segurança, será renomeada para %1!</translation>
+    </message>
+    <message>
+        <source>The probe could not be stored on the measurement board.</source>
+        <translation>Não foi possível guardar a sonda na placa de medição.</translation>
     </message>
 </context>
 <context>

@@ -1719,6 +1719,10 @@
         <source>Maximum number of probes reached. Please delete an existing probe first.</source>
         <translation>Достигнуто максимальное число датчиков. Сначала удалите один из датчиков.</translation>
     </message>
+    <message>
+        <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
+        <translation>Память датчиков измерительной платы не удалось прочитать полностью. Новый датчик нельзя создать до перезапуска прибора.</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1753,6 +1757,10 @@
     <message>
         <source>WARNING: the probe name has changed since the last backup, it will be renamed to %1!</source>
         <translation>ВНИМАНИЕ: имя датчика изменилось после последней резервной копии, он будет переименован в %1!</translation>
+    </message>
+    <message>
+        <source>The probe could not be stored on the measurement board.</source>
+        <translation>Не удалось сохранить датчик на измерительной плате.</translation>
     </message>
 </context>
 <context>

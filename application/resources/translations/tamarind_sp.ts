@@ -1719,6 +1719,10 @@
         <source>Maximum number of probes reached. Please delete an existing probe first.</source>
         <translation>Número máximo de sondas alcanzado. Elimine primero una sonda existente.</translation>
     </message>
+    <message>
+        <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
+        <translation>No se pudo leer por completo la memoria de sondas de la placa de medición. No se puede crear ninguna sonda nueva hasta que se reinicie el instrumento.</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1753,6 +1757,10 @@
     <message>
         <source>WARNING: the probe name has changed since the last backup, it will be renamed to %1!</source>
         <translation>ADVERTENCIA: el nombre de la sonda ha cambiado desde la última copia de seguridad, ¡se renombrará a %1!</translation>
+    </message>
+    <message>
+        <source>The probe could not be stored on the measurement board.</source>
+        <translation>No se pudo guardar la sonda en la placa de medición.</translation>
     </message>
 </context>
 <context>
