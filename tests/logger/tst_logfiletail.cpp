@@ -10,26 +10,26 @@ const QByteArray HEADER = "ZTM8800\r\nSerial number: 1\r\nStart time: 01/01/2026
                           "Date;Time;Channel;Temperature value;Unit\r\n";
 
 // Data line n, long enough that a few hundred of them pass the first read from the end.
-QByteArray dataLine(int pNumber)
+QByteArray dataLine(int pNumber, int pPadding = 60)
 {
-    return "01/01/2026;08:00:00;Channel " + QByteArray::number(pNumber) + ";" + QByteArray(60, '1') +
+    return "01/01/2026;08:00:00;Channel " + QByteArray::number(pNumber) + ";" + QByteArray(pPadding, '1') +
            ";\xC2\xB0"
            "C";
 }
 
-QStringList dataLines(int pFirst, int pLast)
+QStringList dataLines(int pFirst, int pLast, int pPadding = 60)
 {
     QStringList lines;
     for (int n = pFirst; n <= pLast; ++n)
-        lines << QString::fromUtf8(dataLine(n));
+        lines << QString::fromUtf8(dataLine(n, pPadding));
     return lines;
 }
 
-QByteArray body(int pCount, const QByteArray& pLineEnd)
+QByteArray body(int pCount, const QByteArray& pLineEnd, int pPadding = 60)
 {
     QByteArray content;
     for (int n = 1; n <= pCount; ++n)
-        content += dataLine(n) + pLineEnd;
+        content += dataLine(n, pPadding) + pLineEnd;
     return content;
 }
 } // namespace
@@ -51,6 +51,9 @@ void tst_LogfileTail::lastLinesAreThoseAfterTheHeader_data()
     QTest::addColumn<QStringList>("lines");
 
     QTest::newRow("far more lines than the first read holds") << HEADER + body(5000, "\r\n") << dataLines(4901, 5000);
+    // 164 bytes a line: the first read from the end holds 99 whole lines and the end of another.
+    QTest::newRow("a read from the end that starts inside a line")
+        << HEADER + body(300, "\r\n", 126) << dataLines(201, 300, 126);
     QTest::newRow("line feeds alone") << HEADER + body(300, "\n") << dataLines(201, 300);
     QTest::newRow("fewer lines than asked for") << HEADER + body(3, "\r\n") << dataLines(1, 3);
     QTest::newRow("exactly as many as asked for") << HEADER + body(100, "\r\n") << dataLines(1, 100);
