@@ -348,9 +348,11 @@ void tst_IntCommController::staleInputIsNotTheNextAnswer_data()
 {
     QTest::addColumn<TFaultSetup>("fault");
     QTest::addColumn<TBoardCondition>("staleBytesSent");
+    // Late by twice the time-out, so that a busy machine, which may wake the link well after its ACK came, does
+    // not let the reply in before the link has given up.
     QTest::newRow("a reply that comes after the time-out") << TFaultSetup([](TBoardFaults& f) {
         f.mLateReplies = 1;
-        f.mLateReplyDelayMs = TSimulatedBoardLink::TEST_REPLY_TIMEOUT + 100;
+        f.mLateReplyDelayMs = 3 * TSimulatedBoardLink::TEST_REPLY_TIMEOUT;
     }) << TBoardCondition([](TBoardSimulator& b) { return b.lateReplies() == 1; });
     QTest::newRow("the reply resent after the fifth NAK")
         << TFaultSetup([](TBoardFaults& f) { f.mBadReplyCrc = 5; })
