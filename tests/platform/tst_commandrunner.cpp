@@ -23,6 +23,8 @@ private slots:
     void rootThatIsNoRootStopsEverything();
     void fileCommandPathsStayInTheRoot_data();
     void fileCommandPathsStayInTheRoot();
+    void optionPathsStayInTheRoot_data();
+    void optionPathsStayInTheRoot();
     void workingDirectoryLiesInTheRoot();
 };
 
@@ -210,6 +212,36 @@ void tst_CommandRunner::fileCommandPathsStayInTheRoot()
     QVERIFY(!result.mStandardError.isEmpty());
     // The program asked for it, so the log shows it.
     QCOMPARE(TTestEnvironment::recordedCommands().size(), 1);
+}
+
+// An archive unpacked where an option names: the option's path lies in the
+// root too, or the command is refused; the host's directory stays untouched.
+void tst_CommandRunner::optionPathsStayInTheRoot_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("runs");
+    QTest::newRow("long option with its path") << "--directory=/tamarind-unpacked" << true;
+    QTest::newRow("short option with a glued path") << "-C/tamarind-unpacked" << false;
+}
+
+void tst_CommandRunner::optionPathsStayInTheRoot()
+{
+    QFETCH(QString, option);
+    QFETCH(bool, runs);
+    QVERIFY(TTestEnvironment::writeDeviceFile("/home/serialnumber", "1234"));
+    QDir(TTestEnvironment::root() + "/tamarind-unpacked").removeRecursively();
+    QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/tamarind-unpacked"));
+    TCommandRunner& runner = TCommandRunner::instance();
+    QCOMPARE(runner.run("tar", {"-czf", "/home/backup.tar.gz", "serialnumber"}, "/home").mExitCode, 0);
+
+    const TCommandResult unpacked = runner.run("tar", {"-xzf", "/home/backup.tar.gz", option});
+
+    const bool onTheHost = QFileInfo::exists("/tamarind-unpacked");
+    if (onTheHost)
+        QDir("/tamarind-unpacked").removeRecursively();
+    QVERIFY(!onTheHost);
+    QCOMPARE(unpacked.mStarted, runs);
+    QCOMPARE(QFileInfo::exists(TTestEnvironment::root() + "/tamarind-unpacked/serialnumber"), runs);
 }
 
 // The backup archives the user data with paths relative to "/home".

@@ -475,8 +475,12 @@ void tst_ProbeCoefficientImport::lineRefused_data()
     QTest::newRow("two flags") << with(good, {{11, "x"}}) << "Unable to detect probe type";
     QTest::newRow("no coefficient") << with(good, {{14, QString()}, {15, QString()}, {16, QString()}, {17, QString()}})
                                     << "Coefficients are empty.";
-    QTest::newRow("an infinite coefficient is none")
-        << with(good, {{14, "inf"}, {15, QString()}, {16, QString()}, {17, QString()}}) << "Coefficients are empty.";
+    QTest::newRow("an infinite coefficient")
+        << with(good, {{14, "inf"}, {15, QString()}, {16, QString()}, {17, QString()}})
+        << "Invalid coefficient value: inf";
+    QTest::newRow("a coefficient that is no number") << with(good, {{15, "nan"}}) << "Invalid coefficient value: nan";
+    QTest::newRow("blanks are an empty coefficient")
+        << with(good, {{14, " "}, {15, QString()}, {16, QString()}, {17, QString()}}) << "Coefficients are empty.";
     QTest::newRow("CvD and ITS-90 both") << with(good, {{18, "100"}}) << "Ambiguous coefficient data found.";
     QTest::newRow("PT100 with Steinhart-Hart values")
         << TFields{{0, "New"}, {2, "x"}, {12, "0"}, {13, "100"}, {43, "1e-3"}}

@@ -41,6 +41,7 @@ class TAcceptingController : public TAbstractEthernetConfigurationController
 public:
     using TAbstractEthernetConfigurationController::TAbstractEthernetConfigurationController;
     bool dhcpStatus() override { return true; }
+    bool hasStaticIPv4Address() override { return true; }
     QStringList mApplied;
 
 protected:

@@ -92,6 +92,9 @@ void tst_HandlerFactoryCalCommands::refusedCommandsReachNoBoard_data()
     QTest::newRow("item as a channel list")
         << 2 << QByteArray("cal:fact:data (@2),0.1,1.0,2018,7,3") << QByteArray("E5");
     QTest::newRow("offset as a word") << 2 << QByteArray("cal:fact:data 2,'zero',1.0,2018,7,3") << QByteArray("E5");
+    QTest::newRow("offset and slope not numbers")
+        << 2 << QByteArray("cal:fact:data 1,nan,nan,2018,7,3") << QByteArray("E5");
+    QTest::newRow("junction offset infinite") << 2 << QByteArray("cal:fact:cjc 3,inf,2018,4,3") << QByteArray("E5");
     QTest::newRow("year with a fraction") << 2 << QByteArray("cal:fact:data 2,0.1,1.0,2018.5,7,3") << QByteArray("E5");
     QTest::newRow("junction of a channel the instrument lacks")
         << 2 << QByteArray("cal:fact:cjc 99,0.1,2018,7,3") << QByteArray("E5");

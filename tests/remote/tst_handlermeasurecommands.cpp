@@ -3,6 +3,7 @@
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
 #include "channelviewfixture.h"
+#include "recordinginterface.h"
 #include "remotesession.h"
 #include "testsupport.h"
 
@@ -35,6 +36,7 @@ private slots:
     void smartProbeQuery();
     void scanAnswersEveryChannelInOrder();
     void scanGivesUpOnAChannelAfterFourteenSeconds();
+    void scanRepliesStayWithTheClientThatAsked();
 
 private:
     TAbstractChannel* channel(int pNumber) const { return mFixture->controller().channel(pNumber); }
@@ -117,6 +119,9 @@ void tst_HandlerMeasureCommands::refusedCommandsReachNoBoard_data()
     QTest::newRow("scan with only a settle time") << 0 << QByteArray("meas:scan? 3") << QByteArray("E5");
     QTest::newRow("scan with a settle time that is no integer")
         << 0 << QByteArray("meas:scan? 3.5,(@1)") << QByteArray("E5");
+    // A hundred entries cover every channel of a fully equipped instrument; a
+    // longer list would block the instrument for hours.
+    QTest::newRow("scan of 101 entries") << 0 << QByteArray("meas:scan? 3,(@99:199)") << QByteArray("E5");
     QTest::newRow("channel without number") << 0 << QByteArray("conf:chan") << QByteArray("E5");
     QTest::newRow("channel as a word") << 0 << QByteArray("conf:chan 'two'") << QByteArray("E5");
     QTest::newRow("expansion channel below level 2") << 1 << QByteArray("conf:chan 6") << QByteArray("E13");
@@ -364,6 +369,36 @@ void tst_HandlerMeasureCommands::scanGivesUpOnAChannelAfterFourteenSeconds()
     // Reads while 14 whole seconds pass, then one that succeeds on channel 2.
     QCOMPARE(reads, 16);
     QCOMPARE(mFixture->controller().measuredChannel(), channel(2));
+}
+
+// The client that asked for a scan goes while it runs and another connects
+// and asks something: the scan's later values reach neither of them, the
+// newcomer gets the answer to its own question only.
+void tst_HandlerMeasureCommands::scanRepliesStayWithTheClientThatAsked()
+{
+    TExternalCommunicationHandler handler(&mFixture->board().handler(), &mFixture->controller(), &mFixture->probes(),
+                                          &mFixture->manager(), nullptr);
+    TRecordingInterface asking(&handler);
+    TRecordingInterface newcomer(&handler);
+    int waits = 0;
+    handler.setScanClock({[this] { return mNow; },
+                          [&](int pMilliseconds) {
+                              mNow += pMilliseconds;
+                              if (++waits != 2)
+                                  return;
+                              handler.interfaceDisconnected(&asking);
+                              newcomer.receive("syst:ackn 1\r");
+                          }});
+    asking.receive("syst:remo\r");
+    QVERIFY(handler.isInRemoteMode());
+    mFixture->board().injectReply("109.12345,23.4567,0,1");
+    mFixture->board().injectReply("110.00000,25.6000,0,1");
+
+    asking.receive("meas:scan? 3,(@1,2)\r");
+
+    QCOMPARE(asking.takeSent(), QByteArray("109.12345R,23.4567\xB0"
+                                           "C\r\n"));
+    QCOMPARE(newcomer.takeSent(), QByteArray("ACK\r\n"));
 }
 
 TAMARIND_TEST_MAIN(tst_HandlerMeasureCommands)

@@ -123,6 +123,9 @@ void tst_HandlerSmartProbeCommands::refusedCommandsReachNoBoard_data()
     QTest::newRow("coefficient write to 8") << 1 << QByteArray("sens:frtd:coef 8,1") << QByteArray("E5");
     QTest::newRow("range with one value") << 0 << QByteArray("sens:frtd:rang 400") << QByteArray("E5");
     QTest::newRow("range maximum as a word") << 0 << QByteArray("sens:frtd:rang 'max',10") << QByteArray("E5");
+    QTest::newRow("range not a number") << 0 << QByteArray("sens:frtd:rang nan,nan") << QByteArray("E5");
+    QTest::newRow("range minimum infinite") << 0 << QByteArray("sens:frtd:rang 400,-inf") << QByteArray("E5");
+    QTest::newRow("coefficient not a number") << 1 << QByteArray("sens:frtd:coef 2,nan") << QByteArray("E5");
     QTest::newRow("header not of the group") << 0 << QByteArray("sens:frtd:nothing") << QByteArray("E4");
 }
 

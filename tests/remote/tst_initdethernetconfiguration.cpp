@@ -124,6 +124,13 @@ void tst_InitDEthernetConfiguration::changeRewritesTheStanza_data()
     QTest::newRow("dhcp off freezes the leased address")
         << QByteArray("iface eth0 inet dhcp\n") << QStringList{"192.0.2.50 255.255.255.0"} << "dhcp off"
         << "# eth0\niface eth0 inet static\n\taddress 192.0.2.50\n\tnetmask 255.255.255.0\n" + postUp;
+    QTest::newRow("dhcp off passes over an IPv6 address")
+        << QByteArray("iface eth0 inet dhcp\n")
+        << QStringList{"fe80::5 ffff:ffff:ffff:ffff::", "192.0.2.50 255.255.255.0"} << "dhcp off"
+        << "# eth0\niface eth0 inet static\n\taddress 192.0.2.50\n\tnetmask 255.255.255.0\n" + postUp;
+    QTest::newRow("dhcp off with an IPv6 address alone")
+        << QByteArray("iface eth0 inet dhcp\n") << QStringList{"fe80::5 ffff:ffff:ffff:ffff::"} << "dhcp off"
+        << "# eth0\niface eth0 inet static\n" + postUp;
 }
 
 void tst_InitDEthernetConfiguration::changeRewritesTheStanza()
@@ -174,6 +181,9 @@ void tst_InitDEthernetConfiguration::unwritableFileRunsNothing()
     QFETCH(QString, blocked);
     QFETCH(QString, change);
     const QByteArray interfacesBefore = TTestEnvironment::readDeviceFile(INTERFACES);
+    const QByteArray stanzaBefore = "# eth0\niface eth0 inet static\n";
+    if (blocked != STANZA)
+        QVERIFY(TTestEnvironment::writeDeviceFile(STANZA, stanzaBefore));
     QFile::remove(hostPath(blocked));
     if (blocked != BASE)
         QVERIFY(QDir().mkpath(hostPath(blocked)));
@@ -185,6 +195,9 @@ void tst_InitDEthernetConfiguration::unwritableFileRunsNothing()
     QCOMPARE(QFileInfo(hostPath(blocked)).isDir(), blocked != BASE);
     if (blocked != INTERFACES)
         QCOMPARE(TTestEnvironment::readDeviceFile(INTERFACES), interfacesBefore);
+    // A stanza left changed would be carried into the next change.
+    if (blocked != STANZA)
+        QCOMPARE(TTestEnvironment::readDeviceFile(STANZA), stanzaBefore);
     // Nothing half-written is left beside the files.
     QCOMPARE(QDir(hostPath("/etc/network")).entryList({"*.new"}, QDir::AllEntries), QStringList());
 }

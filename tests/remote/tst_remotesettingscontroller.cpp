@@ -253,8 +253,10 @@ void tst_RemoteSettingsController::refusedEthernetValueKeepsTheSubPage_data()
     QTest::newRow("stanza that cannot be written")
         << "BtnEthernet_IP" << QStringList{"192", "168", "1", "77"} << "Please enter a valid netmask"
         << "stanza";
-    QTest::newRow("DHCP switched on without the base file") << "BtnEthernet_DHCP" << QStringList{} << ""
-                                                            << "base";
+    QTest::newRow("DHCP switched on without the base file")
+        << "BtnEthernet_DHCP" << QStringList{}
+        << "The DHCP setting could not be changed. The network configuration was left as it was."
+        << "base";
 }
 
 // Nothing reaches the system: no command runs, no file changes.
@@ -291,23 +293,29 @@ void tst_RemoteSettingsController::refusedEthernetValueKeepsTheSubPage()
         QCOMPARE(octets(gateway ? mWidgets.BtnGateway : mWidgets.BtnIP), entered);
     QVERIFY(TTestEnvironment::recordedCommands().isEmpty());
     QVERIFY(!QFile::exists(hostPath("/etc/network/gateway")));
-    // Without the base file the stanza is written before the setup is found incomplete.
-    if (obstacle != "base")
-        QVERIFY(!QFileInfo(hostPath("/etc/network/interfaces.eth0")).isFile());
+    QVERIFY(!QFileInfo(hostPath("/etc/network/interfaces.eth0")).isFile());
     QCOMPARE(TTestEnvironment::readDeviceFile("/etc/network/interfaces"), BASE + "iface eth0 inet static\n");
 }
 
 void tst_RemoteSettingsController::savedSettingReachesTheSystem_data()
 {
     QTest::addColumn<QString>("field");
+    QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("dhcp");
-    QTest::newRow("address from the pad") << "BtnEthernet_IP"
-                                          << "192.168.1.77"
-                                          << "Off";
-    QTest::newRow("DHCP switched on") << "BtnEthernet_DHCP"
-                                      << ""
-                                      << "On";
+    QTest::addColumn<QStringList>("messages");
+    const QStringList leased{"192.168.1.10 255.255.255.0"};
+    QTest::newRow("address from the pad") << "BtnEthernet_IP" << leased << "192.168.1.77"
+                                          << "Off" << QStringList();
+    QTest::newRow("DHCP switched on") << "BtnEthernet_DHCP" << leased << ""
+                                      << "On" << QStringList();
+    QTest::newRow("DHCP switched off with an IPv4 address") << "BtnEthernet_DHCP" << leased << "192.168.1.10"
+                                                            << "Off" << QStringList();
+    QTest::newRow("DHCP switched off with an IPv6 address alone")
+        << "BtnEthernet_DHCP" << QStringList{"fe80::5 ffff:ffff:ffff:ffff::"} << ""
+        << "Off"
+        << QStringList{"DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and "
+                       "netmask."};
 }
 
 // Octets entered on the pad are saved together, and the next refresh shows
@@ -315,8 +323,11 @@ void tst_RemoteSettingsController::savedSettingReachesTheSystem_data()
 void tst_RemoteSettingsController::savedSettingReachesTheSystem()
 {
     QFETCH(QString, field);
+    QFETCH(QStringList, entries);
     QFETCH(QString, address);
     QFETCH(QString, dhcp);
+    QFETCH(QStringList, messages);
+    QVERIFY(TNetworkInterfaces::setSimulatedInterface("eth0", true, entries));
     build(false, false);
     auto* button = mForm->findChild<QZELKContainerRadioButton*>(field);
     tap(button);
@@ -326,11 +337,15 @@ void tst_RemoteSettingsController::savedSettingReachesTheSystem()
         answerPad({"Btn9", "BtnCancel"});
         QTest::mouseClick(mWidgets.BtnIP[2], Qt::LeftButton);
         QCOMPARE(octets(mWidgets.BtnIP), QStringList({"192", "168", "1", "77"}));
-    } else {
+    } else if (dhcp == "On") {
         tap(mWidgets.BtnGenericOn);
+    } else {
+        QVERIFY(mWidgets.BtnGenericOff->isChecked());
     }
 
+    TMessageRecorder shown;
     mMenu.save();
+    QCOMPARE(shown.texts(), messages);
     QVERIFY(!mMenu.mReceiver);
     QVERIFY(!button->isChecked());
     QCOMPARE(TTestEnvironment::recordedCommands(), QStringList({"ip addr flush dev eth0", "ifdown eth0", "ifup eth0"}));

@@ -9,8 +9,8 @@ class tst_SCPIParser : public QObject
 private slots:
     void parsesLines_data();
     void parsesLines();
-    void malformedChannelListsFail_data();
-    void malformedChannelListsFail();
+    void malformedParametersFail_data();
+    void malformedParametersFail();
     void longRangesAreRefusedBeyondTheLimit_data();
     void longRangesAreRefusedBeyondTheLimit();
     void parameterTexts_data();
@@ -109,7 +109,7 @@ void tst_SCPIParser::parsesLines()
     QCOMPARE(describe(command), parameters);
 }
 
-void tst_SCPIParser::malformedChannelListsFail_data()
+void tst_SCPIParser::malformedParametersFail_data()
 {
     QTest::addColumn<QString>("line");
     QTest::newRow("element no number") << "x (@1,a)";
@@ -119,9 +119,13 @@ void tst_SCPIParser::malformedChannelListsFail_data()
     QTest::newRow("empty element") << "x (@1,,2)";
     QTest::newRow("range side no number") << "x (@1:b)";
     QTest::newRow("in a measure query") << "meas:curr? (@1,x)";
+    QTest::newRow("not a number") << "sens:frtd:rang nan,nan";
+    QTest::newRow("infinite second number") << "sens:frtd:coef 2,inf";
+    QTest::newRow("negative infinity among numbers") << "cal:fact:data 1,-inf,1,2024,1,1";
+    QTest::newRow("upper-case NaN") << "x NaN";
 }
 
-void tst_SCPIParser::malformedChannelListsFail()
+void tst_SCPIParser::malformedParametersFail()
 {
     QFETCH(QString, line);
     bool valid = true;

@@ -4,9 +4,11 @@
 #include "rs232configurationcontroller.h"
 #include "serialcommunicationinterface.h"
 #include "serialhostpeer.h"
+#include "serialline.h"
 #include "tamarindsettings.h"
 #include "testsupport.h"
 
+#include <QFile>
 #include <QSignalSpy>
 
 #include <memory>
@@ -23,6 +25,7 @@ private slots:
     void cleanup();
 
     void hostCommandsAreAnswered();
+    void lineIsLockedWithoutALockFile();
     void aVanishedLineIsReopenedWhenItReturns();
     void setAddressFrames_data();
     void setAddressFrames();
@@ -78,6 +81,28 @@ void tst_SerialCommunicationInterface::hostCommandsAreAnswered()
     QTRY_VERIFY((received += host.takeReceived()) == "ACK\r\nACK\r\nACK\r\n");
 }
 
+// Locked on its descriptor: a second program cannot open the line, and
+// nothing is left in the host's lock directory, which lies outside the root.
+void tst_SerialCommunicationInterface::lineIsLockedWithoutALockFile()
+{
+    TSerialHostPeer host;
+    QString error;
+    QVERIFY2(host.start(linePath(), error), qPrintable(error));
+    auto line = openLine();
+    QVERIFY(line->isOpen());
+    TSerialLine second(QStringLiteral("/dev/ttyO1"), QSerialPort::Baud115200, QSerialPort::Data8, QSerialPort::NoParity,
+                       QSerialPort::OneStop);
+    QVERIFY(!second.open());
+    // Other programs on this host may hold a lock file of that name; ours would name this process.
+    for (const QString& lockDirectory : {QStringLiteral("/run/lock"), QStringLiteral("/var/lock")}) {
+        QFile lockFile(lockDirectory + QStringLiteral("/LCK..ttyO1"));
+        if (lockFile.open(QIODevice::ReadOnly))
+            QVERIFY(lockFile.readLine().trimmed() != QByteArray::number(QCoreApplication::applicationPid()));
+    }
+    line.reset();
+    QVERIFY(second.open());
+}
+
 void tst_SerialCommunicationInterface::aVanishedLineIsReopenedWhenItReturns()
 {
     TSerialHostPeer host;
@@ -126,7 +151,7 @@ void tst_SerialCommunicationInterface::setAddressFrames()
     QCOMPARE(converter.takeReceived(), QByteArray());
     QCOMPARE(TTamarindSettings::instance().value(QStringLiteral("GPIB"), QStringLiteral("address")),
              QString::number(address));
-    QCOMPARE(line->port().baudRate(), 9600);
+    QCOMPARE(int(line->port().baudRate()), 9600);
 }
 
 void tst_SerialCommunicationInterface::storedAddressIsReducedToEightBits_data()
@@ -178,7 +203,7 @@ void tst_SerialCommunicationInterface::rs232ChangeIsStoredAndReappliedToThePort(
              QStringLiteral("9600"));
     QVERIFY(line->isOpen());
     QCOMPARE(line->port().parity(), QSerialPort::EvenParity);
-    QCOMPARE(line->port().baudRate(), 9600);
+    QCOMPARE(int(line->port().baudRate()), 9600);
     QCOMPARE(TRS232ConfigurationController().parity(), QSerialPort::EvenParity);
 }
 

@@ -131,6 +131,9 @@ void tst_SystemDEthernetConfiguration::changesWriteTheirKeys_data()
         << QByteArray("[Match]\nName=eth0\n[Network]\nAddress=192.168.3.11/24\nDHCP=no\n");
     QTest::newRow("DHCP off keeps an address") << QByteArray("[Network]\nDHCP=ipv4\nAddress=10.0.0.5/8\n") << "dhcp off"
                                                << QByteArray("[Network]\nAddress=10.0.0.5/8\nDHCP=no\n");
+    QTest::newRow("DHCP off replaces an IPv6 address alone")
+        << QByteArray("[Network]\nDHCP=ipv4\nAddress=fe80::5/64\n") << "dhcp off"
+        << QByteArray("[Network]\nAddress=192.168.3.11/24\nDHCP=no\n");
     QTest::newRow("DHCP on drops address and gateway")
         << QByteArray("[Network]\nAddress=10.0.0.5/8\nGateway=10.0.0.1\nDHCP=no\n") << "dhcp on"
         << QByteArray("[Network]\nDHCP=ipv4\n");

@@ -755,6 +755,18 @@ bool TProbeController::importCoefficientLine(const QString& pLine, int& ioCreate
         return false;
     }
 
+    // An empty field is a coefficient the line leaves unset; a text that is no
+    // finite number ("nan", "inf") is an error, not a coefficient of 0.
+    for (const TCoefficientGroup* group :
+         {&cvdGroup(), &its90Group(), &thermocoupleGroup(), &steinhartHartGroup(), &thermistorPolynomialGroup()}) {
+        for (int index = 0; index < group->mKeys.size(); ++index) {
+            const QString& field = fields[group->mFirstColumn + index];
+            if (!field.trimmed().isEmpty() && std::isnan(coeffValueFromString(field))) {
+                oErrors << tr("Invalid coefficient value: %1").arg(field);
+                return false;
+            }
+        }
+    }
     TProbeCoefficientSet cvd = readGroup(cvdGroup(), fields);
     TProbeCoefficientSet its90 = readGroup(its90Group(), fields);
     TProbeCoefficientSet thermocouple = readGroup(thermocoupleGroup(), fields);

@@ -96,6 +96,17 @@ bool TAbstractEthernetConfigurationController::isGatewayInSubnet(const QString& 
     return subnet.isValid() && subnet.isInSubnet(pGateway);
 }
 
+bool TAbstractEthernetConfigurationController::firstIPv4Entry(TNetworkAddressEntry& oEntry) const
+{
+    for (const TNetworkAddressEntry& entry : TNetworkInterfaces::addressEntries(mInterfaceName)) {
+        if (entry.mAddress.protocol() == QAbstractSocket::IPv4Protocol) {
+            oEntry = entry;
+            return true;
+        }
+    }
+    return false;
+}
+
 TAbstractEthernetConfigurationController::EnIPNetmaskResult
 TAbstractEthernetConfigurationController::setIPAddressAndNetmask(const QString& pIPAddress, const QString& pNetmask)
 {
@@ -128,6 +139,11 @@ bool TAbstractEthernetConfigurationController::setDHCP(bool pActive)
 }
 
 bool TFallbackEthernetConfigurationController::dhcpStatus()
+{
+    return false;
+}
+
+bool TFallbackEthernetConfigurationController::hasStaticIPv4Address()
 {
     return false;
 }

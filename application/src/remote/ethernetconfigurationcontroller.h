@@ -8,6 +8,7 @@
 
 class QTimer;
 class TIPv4Subnet;
+struct TNetworkAddressEntry;
 
 // The instrument's network interface as remote control depends on it: the TCP
 // port of remote control (a setting) and the interface's IPv4 address,
@@ -41,6 +42,10 @@ public:
     // subnet, or could not be applied.
     bool setDefaultGateway(const QString& pGateway);
     bool setDHCP(bool pActive);
+    // Whether the configuration holds a static IPv4 address for the
+    // interface; after DHCP was switched off without one the interface comes
+    // up without an address, and the user has to enter one.
+    virtual bool hasStaticIPv4Address() = 0;
 
 public slots:
     void refreshInterfaceInformation();
@@ -59,6 +64,9 @@ protected:
     // The default route's gateway as "ip route" prints it; empty without one.
     QString getDefaultGateway() const;
     bool isGatewayInSubnet(const QString& pGateway) const;
+    // The interface's first IPv4 address entry; false when it has none (only
+    // an IPv6 link-local address, say, after DHCP found no server).
+    bool firstIPv4Entry(TNetworkAddressEntry& oEntry) const;
     const QString& interfaceName() const { return mInterfaceName; }
 
 private:
@@ -80,6 +88,7 @@ public:
     using TAbstractEthernetConfigurationController::TAbstractEthernetConfigurationController;
 
     bool dhcpStatus() override;
+    bool hasStaticIPv4Address() override;
 
 protected:
     bool setDefaultGatewaySpecialized(const QString& pGateway) override;

@@ -66,7 +66,8 @@ bool TExternalCommunicationHandler::processIncomingString(TExternalCommunication
             if (mCommandInputBuffer.size() + (end - start) > MAX_LINE_LENGTH) {
                 mCommandInputBuffer.clear();
                 mDiscardingLine = true;
-                returnError(ERROR_005_ILLEGAL_ARGUMENT);
+                // This client's own text, also while an older client's command runs.
+                mCommunicationInterface->sendResponse(QLatin1Char('E') + QString::number(ERROR_005_ILLEGAL_ARGUMENT));
             } else {
                 mCommandInputBuffer.append(pString.midRef(start, end - start));
             }
@@ -85,10 +86,17 @@ bool TExternalCommunicationHandler::processIncomingString(TExternalCommunication
     return true;
 }
 
+// The lines of one chunk that arrived while no command ran are all queued: they
+// are already in memory, and all of them run before anything else is read. The
+// limit holds for text that arrives while a command runs; a line dropped there
+// is still answered, after the line before it, so that the client's count of
+// replies stays right.
 void TExternalCommunicationHandler::queueLine(const QString& pLine)
 {
-    if (mCommandQueue.size() < MAX_QUEUED_COMMANDS)
-        mCommandQueue.enqueue(pLine);
+    if (mProcessingCommandQueue && mCommandQueue.size() >= MAX_QUEUED_COMMANDS)
+        ++mCommandQueue.last().mDroppedBehind;
+    else
+        mCommandQueue.enqueue({pLine, 0});
 }
 
 void TExternalCommunicationHandler::processCommandQueue()
@@ -98,8 +106,14 @@ void TExternalCommunicationHandler::processCommandQueue()
     if (mProcessingCommandQueue)
         return;
     mProcessingCommandQueue = true;
-    while (!mCommandQueue.isEmpty())
-        processCommand(mCommandQueue.dequeue());
+    while (!mCommandQueue.isEmpty()) {
+        const TQueuedLine queued = mCommandQueue.dequeue();
+        mCommandGeneration = mAccessGeneration;
+        processCommand(queued.mLine);
+        for (int dropped = 0; dropped < queued.mDroppedBehind; ++dropped)
+            returnError(ERROR_017_MEMORY_FULL);
+        mCommandGeneration = -1;
+    }
     mProcessingCommandQueue = false;
 }
 
@@ -127,6 +141,7 @@ void TExternalCommunicationHandler::processCommand(const QString& pCommand)
 
 void TExternalCommunicationHandler::releaseRemoteAccess()
 {
+    ++mAccessGeneration;
     mCommunicationInterface = nullptr;
     mCommandInputBuffer.clear();
     mDiscardingLine = false;
@@ -184,10 +199,15 @@ bool TExternalCommunicationHandler::isCommand(const TSCPICommand& pCommand, cons
     return name == QLatin1String(pShortForm) || (pLongForm && name == QLatin1String(pLongForm));
 }
 
+TExternalCommunicationInterface* TExternalCommunicationHandler::replyInterface() const
+{
+    return mCommandGeneration < 0 || mCommandGeneration == mAccessGeneration ? mCommunicationInterface : nullptr;
+}
+
 void TExternalCommunicationHandler::returnResponse(const QString& pResponse)
 {
-    if (mCommunicationInterface)
-        mCommunicationInterface->sendResponse(pResponse);
+    if (TExternalCommunicationInterface* client = replyInterface())
+        client->sendResponse(pResponse);
 }
 
 void TExternalCommunicationHandler::returnError(int pError)
@@ -197,8 +217,8 @@ void TExternalCommunicationHandler::returnError(int pError)
 
 void TExternalCommunicationHandler::sendAck()
 {
-    if (mSendAck && mCommunicationInterface)
-        mCommunicationInterface->sendAck();
+    if (TExternalCommunicationInterface* client = mSendAck ? replyInterface() : nullptr)
+        client->sendAck();
 }
 
 bool TExternalCommunicationHandler::assertArgCount(const TSCPICommand& pCommand, unsigned int pCount)

@@ -61,7 +61,8 @@ public:
 
     // A client that never ends its line, or floods the instrument while a long
     // command runs, must not exhaust its memory: a longer line is discarded
-    // and answered with error 5, lines beyond the queue's limit are dropped.
+    // and answered with error 5; a line that arrives while a command runs and
+    // finds the queue full is dropped and answered with error 17 in its turn.
     static constexpr int MAX_LINE_LENGTH = 64 * 1024;
     static constexpr int MAX_QUEUED_COMMANDS = 1000;
 
@@ -154,6 +155,10 @@ private:
     void processCommand(const QString& pCommand);
     void queueLine(const QString& pLine);
     void releaseRemoteAccess();
+    // Where the running command's replies go: the transport holding access,
+    // unless access has changed hands since the command began (a client that
+    // connected during a long command must not get its replies); null then.
+    TExternalCommunicationInterface* replyInterface() const;
     void setRemoteMode(bool pRemoteMode);
 
     // The common course of the probe groups; true when the header is one of pGroup's.
@@ -217,11 +222,21 @@ private:
     TChannelViewControllerManager* mChannelViewControllerManager;
     TLogfileController* mLogfileController;
     TExternalCommunicationInterface* mCommunicationInterface = nullptr;
-    QQueue<QString> mCommandQueue;
+    struct TQueuedLine
+    {
+        QString mLine;
+        // Lines dropped behind this one while the queue was full.
+        int mDroppedBehind = 0;
+    };
+    QQueue<TQueuedLine> mCommandQueue;
     QString mCommandInputBuffer;
     bool mRemoteMode = false;
     bool mSendAck = false;
     bool mProcessingCommandQueue = false;
+    // Counts the changes of hands of remote access; a command remembers the
+    // count it began under, -1 outside a command.
+    qint64 mAccessGeneration = 0;
+    qint64 mCommandGeneration = -1;
     // The rest of a line that was too long is dropped up to its end.
     bool mDiscardingLine = false;
     std::function<QDateTime()> mCurrentDateTime;

@@ -60,8 +60,8 @@ bool TExternalCommunicationHandler::processCommand_Calibration(const TSCPIComman
 
 void TExternalCommunicationHandler::sendAckAlways()
 {
-    if (mCommunicationInterface)
-        mCommunicationInterface->sendAck();
+    if (TExternalCommunicationInterface* client = replyInterface())
+        client->sendAck();
 }
 
 void TExternalCommunicationHandler::storeFactoryItemData(const TSCPICommand& pCommand)

@@ -18,6 +18,11 @@ namespace
 {
 constexpr int MIN_SETTLE_SECONDS = 3;
 constexpr int MAX_SETTLE_SECONDS = 600;
+// The most entries one scan takes: every channel of a fully equipped
+// instrument (four inputs, four switch boxes of 16 positions) with room for
+// repeats. The scan holds the instrument until it ends; a list of thousands
+// would hold it for hours.
+constexpr int MAX_SCAN_CHANNELS = 100;
 // A scanned channel that gives no reading for longer than this is reported
 // unavailable and the scan goes on with the next one.
 constexpr int SCAN_READ_LIMIT_SECONDS = 14;
@@ -116,7 +121,7 @@ void TExternalCommunicationHandler::scanChannels(const TSCPICommand& pCommand)
     const auto* settle = dynamic_cast<const TSCPIIntegerParameter*>(parameters.at(0).get());
     const auto* list = dynamic_cast<const TSCPIChannelListParameter*>(parameters.at(1).get());
     if (!settle || !list || settle->int_val() < MIN_SETTLE_SECONDS || settle->int_val() > MAX_SETTLE_SECONDS ||
-        list->channels().isEmpty()) {
+        list->channels().isEmpty() || list->channels().size() > MAX_SCAN_CHANNELS) {
         returnError(ERROR_005_ILLEGAL_ARGUMENT);
         return;
     }

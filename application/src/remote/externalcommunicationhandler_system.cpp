@@ -132,8 +132,8 @@ void TExternalCommunicationHandler::setAcknowledgeMode(const TSCPICommand& pComm
     }
     mSendAck = mode == 1;
     // Acknowledged whatever the mode now is: the client learns the switch took.
-    if (mCommunicationInterface)
-        mCommunicationInterface->sendAck();
+    if (TExternalCommunicationInterface* client = replyInterface())
+        client->sendAck();
 }
 
 void TExternalCommunicationHandler::enterPassword(const TSCPICommand& pCommand)

@@ -6,6 +6,7 @@
 #include "networkconfigurationfile.h"
 #include "networkinterfaces.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace
@@ -13,6 +14,7 @@ namespace
 constexpr const char* INTERFACES_FILE = "/etc/network/interfaces";
 constexpr const char* GATEWAY_FILE = "/etc/network/gateway";
 constexpr const char* POST_UP_LINE = "\tpost-up /etc/network/eth0-post-up\n";
+constexpr const char* ADDRESS_PREFIX = "\taddress ";
 // What stands before the interface name on a stanza line: "iface" and one blank.
 constexpr int IFACE_PREFIX_LENGTH = 6;
 } // namespace
@@ -45,8 +47,8 @@ bool TInitDEthernetConfigurationController::dhcpStatus()
     return dhcp;
 }
 
-bool TInitDEthernetConfigurationController::writeStanza(const QString& pMethodPart, const QString& pAddress,
-                                                        const QString& pNetmask) const
+QByteArray TInitDEthernetConfigurationController::stanza(const QString& pMethodPart, const QString& pAddress,
+                                                         const QString& pNetmask) const
 {
     QString stanza = QStringLiteral("# ") + interfaceName() + QLatin1Char('\n');
     stanza += QStringLiteral("iface ") + interfaceName() + QStringLiteral(" inet ") + pMethodPart + QLatin1Char('\n');
@@ -55,7 +57,7 @@ bool TInitDEthernetConfigurationController::writeStanza(const QString& pMethodPa
     if (!pNetmask.isEmpty())
         stanza += QStringLiteral("\tnetmask ") + pNetmask + QLatin1Char('\n');
     stanza += QLatin1String(POST_UP_LINE);
-    return TNetworkConfigurationFile::replace(stanzaFileName(), stanza.toLocal8Bit());
+    return stanza.toLocal8Bit();
 }
 
 // An address change keeps the method the interface has: with DHCP on, the
@@ -65,34 +67,60 @@ bool TInitDEthernetConfigurationController::setIPAddressAndNetmaskSpecialized(co
                                                                               const TIPv4Subnet& pSubnet)
 {
     const QString method = dhcpStatus() ? QStringLiteral(" dhcp") : QStringLiteral(" static");
-    return writeStanza(method, pIPAddress.toString(), pSubnet.netmask()) && updateInterfaceSetup();
+    return updateInterfaceSetup(stanza(method, pIPAddress.toString(), pSubnet.netmask()));
 }
 
-// Switching DHCP off freezes the address the interface has now (the one DHCP
-// gave it, say) as its static address.
+// Switching DHCP off freezes the IPv4 address the interface has now (the one
+// DHCP gave it, say) as its static address. An IPv6 address is no address for
+// an "inet" stanza: without an IPv4 one the stanza gets none, and the page
+// asks the user for one.
 bool TInitDEthernetConfigurationController::setDHCPSpecialized(bool pActive)
 {
     if (!TNetworkInterfaces::interfaceExists(interfaceName()))
         return false;
     QString address;
     QString netmask;
-    const QList<TNetworkAddressEntry> entries = TNetworkInterfaces::addressEntries(interfaceName());
-    if (!entries.isEmpty()) {
-        address = entries.first().mAddress.toString();
-        netmask = entries.first().mNetmask.toString();
+    TNetworkAddressEntry entry;
+    if (firstIPv4Entry(entry)) {
+        address = entry.mAddress.toString();
+        netmask = entry.mNetmask.toString();
     }
     const QString method = pActive ? QStringLiteral("dhcp") : QStringLiteral("static");
-    return writeStanza(method, address, netmask) && updateInterfaceSetup();
+    return updateInterfaceSetup(stanza(method, address, netmask));
 }
 
-bool TInitDEthernetConfigurationController::updateInterfaceSetup()
+bool TInitDEthernetConfigurationController::hasStaticIPv4Address()
 {
-    if (!QFileInfo::exists(TDeviceRoot::path(mBaseNetworkInterfaceFile)))
+    const QString text = QString::fromLocal8Bit(TNetworkConfigurationFile::read(stanzaFileName()));
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString address =
+            line.startsWith(QLatin1String(ADDRESS_PREFIX)) ? line.mid(int(qstrlen(ADDRESS_PREFIX))) : QString();
+        if (QHostAddress(address).protocol() == QAbstractSocket::IPv4Protocol)
+            return true;
+    }
+    return false;
+}
+
+// Everything the change needs is checked before the first file is written, and
+// a stanza whose interfaces file could not follow is put back as it was: a
+// stanza left behind would be carried into the next change the user saves.
+bool TInitDEthernetConfigurationController::updateInterfaceSetup(const QByteArray& pStanza)
+{
+    if (!QFileInfo(TDeviceRoot::path(mBaseNetworkInterfaceFile)).isReadable())
         return false;
-    QByteArray content = TNetworkConfigurationFile::read(mBaseNetworkInterfaceFile);
-    content += TNetworkConfigurationFile::read(stanzaFileName());
-    if (!TNetworkConfigurationFile::replace(QLatin1String(INTERFACES_FILE), content))
+    const QByteArray base = TNetworkConfigurationFile::read(mBaseNetworkInterfaceFile);
+    const QString stanzaPath = TDeviceRoot::path(stanzaFileName());
+    const bool hadStanza = QFileInfo(stanzaPath).isFile();
+    const QByteArray previousStanza = TNetworkConfigurationFile::read(stanzaFileName());
+    if (!TNetworkConfigurationFile::replace(stanzaFileName(), pStanza))
         return false;
+    if (!TNetworkConfigurationFile::replace(QLatin1String(INTERFACES_FILE), base + pStanza)) {
+        if (hadStanza)
+            TNetworkConfigurationFile::replace(stanzaFileName(), previousStanza);
+        else
+            QFile::remove(stanzaPath);
+        return false;
+    }
     TCommandRunner& runner = TCommandRunner::instance();
     runner.run(QStringLiteral("ip"),
                {QStringLiteral("addr"), QStringLiteral("flush"), QStringLiteral("dev"), interfaceName()});

@@ -19,6 +19,8 @@ public:
 
     // The method of the interface's last stanza line in "/etc/network/interfaces".
     bool dhcpStatus() override;
+    // An IPv4 "address" line in the interface's stanza.
+    bool hasStaticIPv4Address() override;
 
 protected:
     // False when the gateway file could not be replaced; the route is then left alone.
@@ -28,12 +30,12 @@ protected:
 
 private:
     QString stanzaFileName() const;
-    // Replaces the stanza file; false when it could not be written.
-    bool writeStanza(const QString& pMethodPart, const QString& pAddress, const QString& pNetmask) const;
-    // Rebuilds "/etc/network/interfaces" from the base and the stanza and
-    // restarts the interface; false without a base file or when the
-    // interfaces file could not be replaced, and then no command runs.
-    bool updateInterfaceSetup();
+    QByteArray stanza(const QString& pMethodPart, const QString& pAddress, const QString& pNetmask) const;
+    // Writes the stanza file, rebuilds "/etc/network/interfaces" from the base
+    // and the stanza and restarts the interface; false without a base file or
+    // when a file could not be replaced, and then every file is as it was and
+    // no command runs.
+    bool updateInterfaceSetup(const QByteArray& pStanza);
 
     QString mBaseNetworkInterfaceFile;
 };

@@ -264,7 +264,15 @@ bool TRemoteSettingsController::storeEthernet()
         dialog.showError(tr("Please enter a valid gateway"));
         return false;
     }
-    return mEthernetConfigurationController->setDHCP(w.BtnGenericOn->isChecked());
+    const bool dhcp = w.BtnGenericOn->isChecked();
+    if (!mEthernetConfigurationController->setDHCP(dhcp)) {
+        dialog.showError(tr("The DHCP setting could not be changed. The network configuration was left as it was."));
+        return false;
+    }
+    if (!dhcp && !mEthernetConfigurationController->hasStaticIPv4Address())
+        dialog.showInfo(tr("DHCP is off, but no IPv4 address of the interface is known. Please enter the IP "
+                           "address and netmask."));
+    return true;
 }
 
 // Closes the sub-page also when nothing was chosen (a stored rate without a

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 TSCPICommand TSCPIParser::parseCommand(const QString& pCommand, bool& oParamsValid) const
 {
     oParamsValid = true;
@@ -68,6 +70,12 @@ void TSCPIParser::addParameter(TSCPICommand& pCommand, const QString& pParameter
         return;
     }
     const double number = piece.toDouble(&ok);
+    // Qt reads "nan" and "inf" as numbers; no command takes one, and a
+    // handler that passed it on would store it in a probe or on the board.
+    if (ok && !std::isfinite(number)) {
+        oParamsValid = false;
+        return;
+    }
     if (ok) {
         pCommand.addAndOwnParameter(std::make_unique<TSCPINumericParameter>(number));
         return;

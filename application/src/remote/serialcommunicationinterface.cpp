@@ -1,7 +1,18 @@
 #include "serialcommunicationinterface.h"
 
-#include "deviceroot.h"
 #include "rs232configurationcontroller.h"
+#include "serialline.h"
+
+#include <QSocketNotifier>
+
+namespace
+{
+// What one turn of the event loop reads at most.
+constexpr int READ_CHUNK = 4096;
+// A reply may wait this long for a line that the host holds back with its
+// flow control, on top of the time its bytes take at the line's rate.
+constexpr int WRITE_GRACE_MS = 1000;
+} // namespace
 
 TSerialCommunicationInterface::TSerialCommunicationInterface(TExternalCommunicationHandler* pCommHandler,
                                                              const QString& pPort, int pBaudRate,
@@ -9,67 +20,91 @@ TSerialCommunicationInterface::TSerialCommunicationInterface(TExternalCommunicat
                                                              QSerialPort::DataBits pDataBits,
                                                              QSerialPort::StopBits pStopBits,
                                                              QSerialPort::Parity pParity)
-    : TExternalCommunicationInterface(pCommHandler), mSerialPort(std::make_unique<QSerialPort>())
+    : TExternalCommunicationInterface(pCommHandler)
+    , mPort(pPort)
+    , mSerialPort(std::make_unique<TSerialLine>(pPort, QSerialPort::BaudRate(pBaudRate), pDataBits, pParity, pStopBits,
+                                                pFlowControl))
 {
-    mSerialPort->setPortName(TDeviceRoot::path(pPort));
-    mSerialPort->setBaudRate(pBaudRate, QSerialPort::AllDirections);
-    mSerialPort->setFlowControl(pFlowControl);
-    mSerialPort->setDataBits(pDataBits);
-    mSerialPort->setStopBits(pStopBits);
-    mSerialPort->setParity(pParity);
-    connect(mSerialPort.get(), &QSerialPort::readyRead, this, &TSerialCommunicationInterface::onReadyRead);
-    connect(mSerialPort.get(), &QSerialPort::errorOccurred, this, &TSerialCommunicationInterface::onError);
     mReopenTimer.setSingleShot(true);
     mReopenTimer.setInterval(REOPEN_DELAY);
     connect(&mReopenTimer, &QTimer::timeout, this, &TSerialCommunicationInterface::reopen);
-    mSerialPort->open(QIODevice::ReadWrite);
+    open();
 }
 
-// The port reports errors while it closes; they must not reach a transport half gone.
 TSerialCommunicationInterface::~TSerialCommunicationInterface()
 {
-    disconnect(mSerialPort.get(), &QSerialPort::errorOccurred, this, &TSerialCommunicationInterface::onError);
-    mSerialPort.reset();
+    close();
 }
 
+bool TSerialCommunicationInterface::isOpen() const
+{
+    return mSerialPort->isOpen();
+}
+
+bool TSerialCommunicationInterface::open()
+{
+    if (!mSerialPort->open())
+        return false;
+    mReadNotifier = new QSocketNotifier(mSerialPort->descriptor(), QSocketNotifier::Read, this);
+    connect(mReadNotifier, &QSocketNotifier::activated, this, &TSerialCommunicationInterface::onReadyRead);
+    return true;
+}
+
+void TSerialCommunicationInterface::close()
+{
+    if (mReadNotifier) {
+        mReadNotifier->setEnabled(false);
+        mReadNotifier->deleteLater();
+        mReadNotifier = nullptr;
+    }
+    mSerialPort->close();
+}
+
+void TSerialCommunicationInterface::lineGone()
+{
+    close();
+    if (!mReopenTimer.isActive())
+        mReopenTimer.start();
+}
+
+// The time the bytes take at the line's rate (ten bits a character) and a
+// grace; a line that takes nothing for longer drops the reply, as a full
+// output queue would.
 void TSerialCommunicationInterface::sendRawData(const QByteArray& pData)
 {
-    mSerialPort->write(pData);
-    mSerialPort->flush();
+    const qint64 transfer = qint64(pData.size()) * 10 * 1000 / qMax(1, int(mSerialPort->baudRate()));
+    mSerialPort->write(pData, int(qMin<qint64>(transfer + WRITE_GRACE_MS, 60 * 1000)));
+    if (mSerialPort->hasFailed())
+        lineGone();
 }
 
+// Only a line that has gone away is reopened, after a pause. A line whose
+// other end has hung up keeps reporting itself readable; it counts as gone,
+// or the instrument would spin on it.
 void TSerialCommunicationInterface::onReadyRead()
 {
-    deliverReceivedData(mSerialPort->readAll());
+    QByteArray received;
+    const TSerialLine::EnWaitResult result = mSerialPort->read(received, 1, READ_CHUNK);
+    if (result == TSerialLine::wrBytes) {
+        deliverReceivedData(received);
+        return;
+    }
+    if (result == TSerialLine::wrHangUp)
+        lineGone();
 }
 
 void TSerialCommunicationInterface::onConfigurationChanged(TRS232ConfigurationController* pController)
 {
-    mSerialPort->close();
-    mSerialPort->setBaudRate(pController->baudRate(), QSerialPort::AllDirections);
-    mSerialPort->setFlowControl(pController->flowControl());
-    mSerialPort->setDataBits(pController->dataBits());
-    mSerialPort->setStopBits(pController->stopBits());
-    mSerialPort->setParity(pController->parity());
-    mSerialPort->open(QIODevice::ReadWrite);
-}
-
-// Only a line that has gone away is reopened; parity or framing errors leave
-// it as it is. A line whose other end has hung up reads as ended: the port
-// then reports a read error on every turn of the event loop, so that error
-// counts as a line gone too, or the instrument would spin on it.
-void TSerialCommunicationInterface::onError(QSerialPort::SerialPortError pError)
-{
-    if (pError != QSerialPort::ResourceError && pError != QSerialPort::ReadError)
-        return;
-    mSerialPort->close();
-    if (!mReopenTimer.isActive())
-        mReopenTimer.start();
+    close();
+    mSerialPort =
+        std::make_unique<TSerialLine>(mPort, pController->baudRate(), pController->dataBits(), pController->parity(),
+                                      pController->stopBits(), pController->flowControl());
+    open();
 }
 
 // A device that is not back yet is tried again after the same pause.
 void TSerialCommunicationInterface::reopen()
 {
-    if (!mSerialPort->isOpen() && !mSerialPort->open(QIODevice::ReadWrite))
+    if (!mSerialPort->isOpen() && !open())
         mReopenTimer.start();
 }

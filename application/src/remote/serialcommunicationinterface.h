@@ -7,11 +7,15 @@
 
 #include <memory>
 
+class QSocketNotifier;
 class TRS232ConfigurationController;
+class TSerialLine;
 
 // A remote transport on a serial line: the RS-232 or IEEE-488 option board on
 // "/dev/ttyO1", or the USB device port "/dev/ttyGS0". Open from construction
-// on; never reports a disconnection. Owned by the main window.
+// on; never reports a disconnection. The line is locked on its open
+// descriptor, as the board link's is, so that no lock file is left behind in
+// the system's lock directory. Owned by the main window.
 class TSerialCommunicationInterface : public TExternalCommunicationInterface
 {
     Q_OBJECT
@@ -28,19 +32,27 @@ public:
 
     void sendRawData(const QByteArray& pData) override;
 
-    bool isOpen() const { return mSerialPort->isOpen(); }
-    const QSerialPort& port() const { return *mSerialPort; }
+    bool isOpen() const;
+    const TSerialLine& port() const { return *mSerialPort; }
     // For tests: a shorter pause before reopening.
     void setReopenDelay(int pMilliseconds) { mReopenTimer.setInterval(pMilliseconds); }
 
 public slots:
     void onReadyRead();
     void onConfigurationChanged(TRS232ConfigurationController* pController);
-    void onError(QSerialPort::SerialPortError pError);
 
 private:
+    // Opens the line and watches it for bytes; false when it could not be opened.
+    bool open();
+    void close();
+    // The line has gone away: closed, and tried again after a pause.
+    void lineGone();
     void reopen();
 
-    std::unique_ptr<QSerialPort> mSerialPort;
+    QString mPort;
+    std::unique_ptr<TSerialLine> mSerialPort;
+    // A child of the transport; closing the line may happen inside its signal,
+    // so it is deleted later.
+    QSocketNotifier* mReadNotifier = nullptr;
     QTimer mReopenTimer;
 };

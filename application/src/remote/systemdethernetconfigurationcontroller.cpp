@@ -11,6 +11,12 @@ const QString ADDRESS = QStringLiteral("Address");
 const QString GATEWAY = QStringLiteral("Gateway");
 const QString DHCP = QStringLiteral("DHCP");
 const QString DHCP_ON = QStringLiteral("ipv4");
+
+// An "Address" value: the address, "/" and the prefix length.
+bool isIPv4Address(const QString& pAddressValue)
+{
+    return QHostAddress(pAddressValue.section(QLatin1Char('/'), 0, 0)).protocol() == QAbstractSocket::IPv4Protocol;
+}
 } // namespace
 
 // The file is named after the interface asked for, also when it does not exist
@@ -25,6 +31,11 @@ TSystemDEthernetConfigurationController::TSystemDEthernetConfigurationController
 bool TSystemDEthernetConfigurationController::dhcpStatus()
 {
     return TSystemDNetworkFile(mNetworkFileName).value(NETWORK, DHCP) == DHCP_ON;
+}
+
+bool TSystemDEthernetConfigurationController::hasStaticIPv4Address()
+{
+    return isIPv4Address(TSystemDNetworkFile(mNetworkFileName).value(NETWORK, ADDRESS));
 }
 
 bool TSystemDEthernetConfigurationController::setIPAddressAndNetmaskSpecialized(const QHostAddress& pIPAddress,
@@ -54,8 +65,9 @@ bool TSystemDEthernetConfigurationController::setDefaultGatewaySpecialized(const
     return true;
 }
 
-// DHCP off keeps an address the file has and otherwise puts in the default
-// one, so that the instrument stays reachable on a known address.
+// DHCP off keeps an IPv4 address the file has and otherwise puts in the
+// default one, so that the instrument stays reachable on a known address; an
+// IPv6 address alone would leave it without one.
 bool TSystemDEthernetConfigurationController::setDHCPSpecialized(bool pActive)
 {
     TSystemDNetworkFile file(mNetworkFileName);
@@ -65,7 +77,7 @@ bool TSystemDEthernetConfigurationController::setDHCPSpecialized(bool pActive)
     if (pActive) {
         file.removeKey(NETWORK, ADDRESS);
         file.removeKey(NETWORK, GATEWAY);
-    } else if (file.value(NETWORK, ADDRESS).isEmpty()) {
+    } else if (!isIPv4Address(file.value(NETWORK, ADDRESS))) {
         file.setValue(NETWORK, ADDRESS, mDefaultAddress);
     }
     if (!file.store())

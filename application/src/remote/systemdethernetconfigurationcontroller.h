@@ -17,6 +17,8 @@ public:
 
     // True only for "DHCP=ipv4" in the "Network" section.
     bool dhcpStatus() override;
+    // An IPv4 "Address" in the network file.
+    bool hasStaticIPv4Address() override;
 
 protected:
     bool setDefaultGatewaySpecialized(const QString& pGateway) override;

@@ -46,6 +46,20 @@ bool leavesItsDirectory(const QString& pArgument)
     return pArgument.split(QLatin1Char('/')).contains(QLatin1String(".."));
 }
 
+// Where the absolute path of an option's value begins ("--directory=/home"),
+// so that it can be moved under the root like any other path; 0 for an
+// argument that is no such option. A path glued to a short option ("-C/home")
+// cannot be told from a bundle of option letters, so it gives -1: refused.
+int absoluteOptionValue(const QString& pArgument)
+{
+    if (!pArgument.startsWith(QLatin1Char('-')))
+        return 0;
+    const int equals = pArgument.indexOf(QLatin1Char('='));
+    if (pArgument.startsWith(QLatin1String("--")) && equals > 2)
+        return pArgument.midRef(equals + 1).startsWith(QLatin1Char('/')) ? equals + 1 : 0;
+    return pArgument.contains(QLatin1Char('/')) ? -1 : 0;
+}
+
 // Which arguments of a file command name files, as opposed to options, modes
 // and find's expressions. Only the forms the program uses need to be known:
 // a relative argument missed here still cannot leave the root, since the
@@ -197,6 +211,13 @@ TCommandResult TCommandRunner::runFileCommand(const QString& pProgram, const QSt
             return refused(QStringLiteral("path leaves its directory: ") + argument);
         if (paths.at(index) && !argument.startsWith(QLatin1Char('/')) && pWorkingDirectory.isEmpty())
             return refused(QStringLiteral("relative path without a working directory: ") + argument);
+        const int valueStart = absoluteOptionValue(argument);
+        if (valueStart > 0) {
+            arguments << argument.left(valueStart) + TDeviceRoot::path(argument.mid(valueStart));
+            continue;
+        }
+        if (valueStart < 0)
+            return refused(QStringLiteral("path attached to an option: ") + argument);
         arguments << TDeviceRoot::path(argument);
     }
     TCommandResult result = runProcess(program, arguments, workingDirectory);

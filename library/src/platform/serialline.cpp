@@ -71,12 +71,14 @@ tcflag_t parityOf(QSerialPort::Parity pParity)
 } // namespace
 
 TSerialLine::TSerialLine(const QString& pDevicePath, QSerialPort::BaudRate pBaudRate, QSerialPort::DataBits pDataBits,
-                         QSerialPort::Parity pParity, QSerialPort::StopBits pStopBits)
+                         QSerialPort::Parity pParity, QSerialPort::StopBits pStopBits,
+                         QSerialPort::FlowControl pFlowControl)
     : mPath(TDeviceRoot::path(pDevicePath))
     , mBaudRate(pBaudRate)
     , mDataBits(pDataBits)
     , mParity(pParity)
     , mStopBits(pStopBits)
+    , mFlowControl(pFlowControl)
 {
 }
 
@@ -109,7 +111,11 @@ bool TSerialLine::configure()
     settings.c_cflag |= CLOCAL | CREAD | characterSizeOf(mDataBits) | parityOf(mParity);
     if (mStopBits == QSerialPort::TwoStop)
         settings.c_cflag |= CSTOPB;
+    if (mFlowControl == QSerialPort::HardwareControl)
+        settings.c_cflag |= CRTSCTS;
     settings.c_iflag &= ~(IXON | IXOFF | IXANY);
+    if (mFlowControl == QSerialPort::SoftwareControl)
+        settings.c_iflag |= IXON | IXOFF;
     settings.c_cc[VMIN] = 0;
     settings.c_cc[VTIME] = 0;
     return ::cfsetispeed(&settings, speed) == 0 && ::cfsetospeed(&settings, speed) == 0 &&

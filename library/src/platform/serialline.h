@@ -18,7 +18,8 @@ public:
     enum EnWaitResult { wrBytes, wrTimeout, wrHangUp };
 
     TSerialLine(const QString& pDevicePath, QSerialPort::BaudRate pBaudRate, QSerialPort::DataBits pDataBits,
-                QSerialPort::Parity pParity, QSerialPort::StopBits pStopBits);
+                QSerialPort::Parity pParity, QSerialPort::StopBits pStopBits,
+                QSerialPort::FlowControl pFlowControl = QSerialPort::NoFlowControl);
     ~TSerialLine();
     TSerialLine(const TSerialLine&) = delete;
     TSerialLine& operator=(const TSerialLine&) = delete;
@@ -33,6 +34,10 @@ public:
     // useless until it is opened again.
     bool hasFailed() const { return mFailed; }
     QString path() const { return mPath; }
+    // For a notifier that waits for bytes in the event loop; -1 while closed.
+    int descriptor() const { return mDescriptor; }
+    QSerialPort::BaudRate baudRate() const { return mBaudRate; }
+    QSerialPort::Parity parity() const { return mParity; }
 
     // Drops what has arrived and not been read.
     void discardInput();
@@ -51,6 +56,7 @@ private:
     QSerialPort::DataBits mDataBits;
     QSerialPort::Parity mParity;
     QSerialPort::StopBits mStopBits;
+    QSerialPort::FlowControl mFlowControl;
     int mDescriptor = -1;
     bool mFailed = false;
 };
