@@ -16,6 +16,12 @@ TFullScreenDialog::TFullScreenDialog(QWidget* pParent) : QDialog(pParent)
         setAttribute(Qt::WA_TranslucentBackground);
 }
 
+TFullScreenDialog::~TFullScreenDialog()
+{
+    if (mBelow)
+        mBelow->removeEventFilter(this);
+}
+
 void TFullScreenDialog::showEvent(QShowEvent* pEvent)
 {
     TWindowPlacement::placeOverWindowBelow(this);
@@ -48,25 +54,19 @@ void TFullScreenDialog::takePictureBehind()
 
 bool TFullScreenDialog::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
-    // The window below asks to be repainted: once it has been, and once for
-    // any number of requests, the picture follows.
+    // The window below asks to be repainted: the next paint of the dialog
+    // takes the picture anew, once for any number of requests.
     if (pWatched == mBelow && pEvent->type() == QEvent::UpdateRequest && !mPictureDue) {
         mPictureDue = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (!mPictureDue || !isVisible())
-                    return;
-                takePictureBehind();
-                update();
-            },
-            Qt::QueuedConnection);
+        update();
     }
     return QDialog::eventFilter(pWatched, pEvent);
 }
 
 void TFullScreenDialog::paintEvent(QPaintEvent*)
 {
+    if (mPictureDue)
+        takePictureBehind();
     QPainter painter(this);
     if (!testAttribute(Qt::WA_TranslucentBackground)) {
         TDesktopBackground::paint(painter, rect());

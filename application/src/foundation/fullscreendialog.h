@@ -12,6 +12,7 @@ class TFullScreenDialog : public QDialog
 
 public:
     explicit TFullScreenDialog(QWidget* pParent = nullptr);
+    ~TFullScreenDialog() override;
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
