@@ -262,6 +262,10 @@
         <source>DUT raw value [%1]</source>
         <translation>القيمة الخام لـ DUT [%1]</translation>
     </message>
+    <message>
+        <source>The calibration point %1 °C cannot be sent to the calibrator: it does not fit the calibrator&apos;s set point register.</source>
+        <translation>لا يمكن إرسال نقطة المعايرة %1 °C إلى المعاير: فهي لا تتسع في سجل القيمة المضبوطة للمعاير.</translation>
+    </message>
 </context>
 <context>
     <name>TCalibrationRoutineView</name>
@@ -1723,6 +1727,10 @@
         <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
         <translation>تعذرت قراءة ذاكرة المجسات في لوحة القياس بالكامل. لا يمكن إنشاء مجس جديد حتى تتم إعادة تشغيل الجهاز.</translation>
     </message>
+    <message>
+        <source>Invalid coefficient value: %1</source>
+        <translation>قيمة معامل غير صالحة: %1</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1857,6 +1865,14 @@
         <source>Off</source>
         <comment>Ethernet - DHCP setting</comment>
         <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>The DHCP setting could not be changed. The network configuration was left as it was.</source>
+        <translation>تعذر تغيير إعداد DHCP. بقي تكوين الشبكة كما كان.</translation>
+    </message>
+    <message>
+        <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
+        <translation>DHCP متوقف، ولكن لا يُعرف أي عنوان IPv4 للواجهة. يرجى إدخال عنوان IP وقناع الشبكة.</translation>
     </message>
 </context>
 <context>

@@ -262,6 +262,10 @@
         <source>DUT raw value [%1]</source>
         <translation>DUT 原始值 [%1]</translation>
     </message>
+    <message>
+        <source>The calibration point %1 °C cannot be sent to the calibrator: it does not fit the calibrator&apos;s set point register.</source>
+        <translation>无法将校准点 %1 °C 发送到校准器：该值超出校准器设定值寄存器的范围。</translation>
+    </message>
 </context>
 <context>
     <name>TCalibrationRoutineView</name>
@@ -1723,6 +1727,10 @@
         <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
         <translation>无法完整读取测量板的探头存储器。在仪器重新启动之前无法创建新探头。</translation>
     </message>
+    <message>
+        <source>Invalid coefficient value: %1</source>
+        <translation>系数值无效：%1</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1857,6 +1865,14 @@
         <source>Off</source>
         <comment>Ethernet - DHCP setting</comment>
         <translation>关</translation>
+    </message>
+    <message>
+        <source>The DHCP setting could not be changed. The network configuration was left as it was.</source>
+        <translation>无法更改 DHCP 设置。网络配置保持不变。</translation>
+    </message>
+    <message>
+        <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
+        <translation>DHCP 已关闭，但接口的 IPv4 地址未知。请输入 IP 地址和子网掩码。</translation>
     </message>
 </context>
 <context>

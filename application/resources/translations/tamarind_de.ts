@@ -262,6 +262,10 @@
         <source>DUT raw value [%1]</source>
         <translation>DUT-Rohwert [%1]</translation>
     </message>
+    <message>
+        <source>The calibration point %1 °C cannot be sent to the calibrator: it does not fit the calibrator&apos;s set point register.</source>
+        <translation>Der Kalibrierpunkt %1 °C kann nicht an den Kalibrator gesendet werden: Er passt nicht in das Sollwertregister des Kalibrators.</translation>
+    </message>
 </context>
 <context>
     <name>TCalibrationRoutineView</name>
@@ -1723,6 +1727,10 @@
         <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
         <translation>Der Fühlerspeicher der Messplatine konnte nicht vollständig gelesen werden. Bis zum Neustart des Geräts kann kein neuer Fühler angelegt werden.</translation>
     </message>
+    <message>
+        <source>Invalid coefficient value: %1</source>
+        <translation>Ungültiger Koeffizientenwert: %1</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1857,6 +1865,14 @@
         <source>Off</source>
         <comment>Ethernet - DHCP setting</comment>
         <translation>Aus</translation>
+    </message>
+    <message>
+        <source>The DHCP setting could not be changed. The network configuration was left as it was.</source>
+        <translation>Die DHCP-Einstellung konnte nicht geändert werden. Die Netzwerkkonfiguration blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
+        <translation>DHCP ist aus, aber keine IPv4-Adresse der Schnittstelle ist bekannt. Bitte IP-Adresse und Netzmaske eingeben.</translation>
     </message>
 </context>
 <context>

@@ -262,6 +262,10 @@
         <source>DUT raw value [%1]</source>
         <translation>Valeur brute DUT [%1]</translation>
     </message>
+    <message>
+        <source>The calibration point %1 °C cannot be sent to the calibrator: it does not fit the calibrator&apos;s set point register.</source>
+        <translation>Le point d&apos;étalonnage %1 °C ne peut pas être envoyé au calibrateur : il ne tient pas dans le registre de consigne du calibrateur.</translation>
+    </message>
 </context>
 <context>
     <name>TCalibrationRoutineView</name>
@@ -1723,6 +1727,10 @@
         <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
         <translation>La mémoire des sondes de la carte de mesure n&apos;a pas pu être lue entièrement. Aucune nouvelle sonde ne peut être créée avant le redémarrage de l&apos;instrument.</translation>
     </message>
+    <message>
+        <source>Invalid coefficient value: %1</source>
+        <translation>Valeur de coefficient invalide : %1</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1857,6 +1865,14 @@
         <source>Off</source>
         <comment>Ethernet - DHCP setting</comment>
         <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>The DHCP setting could not be changed. The network configuration was left as it was.</source>
+        <translation>Le réglage DHCP n&apos;a pas pu être modifié. La configuration réseau est restée inchangée.</translation>
+    </message>
+    <message>
+        <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
+        <translation>Le DHCP est désactivé, mais aucune adresse IPv4 de l&apos;interface n&apos;est connue. Saisissez l&apos;adresse IP et le masque de réseau.</translation>
     </message>
 </context>
 <context>

@@ -262,6 +262,10 @@
         <source>DUT raw value [%1]</source>
         <translation>Valore grezzo DUT [%1]</translation>
     </message>
+    <message>
+        <source>The calibration point %1 °C cannot be sent to the calibrator: it does not fit the calibrator&apos;s set point register.</source>
+        <translation>Il punto di taratura %1 °C non può essere inviato al calibratore: non rientra nel registro del setpoint del calibratore.</translation>
+    </message>
 </context>
 <context>
     <name>TCalibrationRoutineView</name>
@@ -1723,6 +1727,10 @@
         <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
         <translation>Non è stato possibile leggere completamente la memoria sonde della scheda di misura. Nessuna nuova sonda può essere creata finché lo strumento non viene riavviato.</translation>
     </message>
+    <message>
+        <source>Invalid coefficient value: %1</source>
+        <translation>Valore del coefficiente non valido: %1</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1857,6 +1865,14 @@
         <source>Off</source>
         <comment>Ethernet - DHCP setting</comment>
         <translation>Off</translation>
+    </message>
+    <message>
+        <source>The DHCP setting could not be changed. The network configuration was left as it was.</source>
+        <translation>Impossibile modificare l&apos;impostazione DHCP. La configurazione di rete è rimasta invariata.</translation>
+    </message>
+    <message>
+        <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
+        <translation>Il DHCP è disattivato, ma non è noto alcun indirizzo IPv4 dell&apos;interfaccia. Inserire l&apos;indirizzo IP e la netmask.</translation>
     </message>
 </context>
 <context>

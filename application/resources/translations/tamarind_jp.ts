@@ -262,6 +262,10 @@
         <source>DUT raw value [%1]</source>
         <translation>DUT 生値 [%1]</translation>
     </message>
+    <message>
+        <source>The calibration point %1 °C cannot be sent to the calibrator: it does not fit the calibrator&apos;s set point register.</source>
+        <translation>校正点 %1 °C を校正器に送信できません：校正器の設定値レジスタに収まりません。</translation>
+    </message>
 </context>
 <context>
     <name>TCalibrationRoutineView</name>
@@ -1723,6 +1727,10 @@
         <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
         <translation>測定ボードのプローブメモリを完全に読み取れませんでした。機器を再起動するまで新しいプローブは作成できません。</translation>
     </message>
+    <message>
+        <source>Invalid coefficient value: %1</source>
+        <translation>無効な係数値：%1</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1857,6 +1865,14 @@
         <source>Off</source>
         <comment>Ethernet - DHCP setting</comment>
         <translation>オフ</translation>
+    </message>
+    <message>
+        <source>The DHCP setting could not be changed. The network configuration was left as it was.</source>
+        <translation>DHCP 設定を変更できませんでした。ネットワーク設定は変更されていません。</translation>
+    </message>
+    <message>
+        <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
+        <translation>DHCP はオフですが、インターフェースの IPv4 アドレスが不明です。IP アドレスとネットマスクを入力してください。</translation>
     </message>
 </context>
 <context>

@@ -262,6 +262,10 @@
         <source>DUT raw value [%1]</source>
         <translation>Valor bruto DUT [%1]</translation>
     </message>
+    <message>
+        <source>The calibration point %1 °C cannot be sent to the calibrator: it does not fit the calibrator&apos;s set point register.</source>
+        <translation>Não é possível enviar o ponto de calibração %1 °C ao calibrador: não cabe no registo do valor nominal do calibrador.</translation>
+    </message>
 </context>
 <context>
     <name>TCalibrationRoutineView</name>
@@ -1723,6 +1727,10 @@
         <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
         <translation>Não foi possível ler completamente a memória de sondas da placa de medição. Nenhuma sonda nova pode ser criada até o instrumento ser reiniciado.</translation>
     </message>
+    <message>
+        <source>Invalid coefficient value: %1</source>
+        <translation>Valor de coeficiente inválido: %1</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1857,6 +1865,14 @@
         <source>Off</source>
         <comment>Ethernet - DHCP setting</comment>
         <translation>Desl.</translation>
+    </message>
+    <message>
+        <source>The DHCP setting could not be changed. The network configuration was left as it was.</source>
+        <translation>Não foi possível alterar a definição de DHCP. A configuração de rede ficou inalterada.</translation>
+    </message>
+    <message>
+        <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
+        <translation>O DHCP está desligado, mas não é conhecido nenhum endereço IPv4 da interface. Introduza o endereço IP e a máscara de rede.</translation>
     </message>
 </context>
 <context>

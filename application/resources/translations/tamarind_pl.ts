@@ -262,6 +262,10 @@
         <source>DUT raw value [%1]</source>
         <translation>Surowa wartość DUT [%1]</translation>
     </message>
+    <message>
+        <source>The calibration point %1 °C cannot be sent to the calibrator: it does not fit the calibrator&apos;s set point register.</source>
+        <translation>Punktu kalibracji %1 °C nie można wysłać do kalibratora: nie mieści się w rejestrze wartości zadanej kalibratora.</translation>
+    </message>
 </context>
 <context>
     <name>TCalibrationRoutineView</name>
@@ -1723,6 +1727,10 @@
         <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
         <translation>Nie można było w całości odczytać pamięci czujników płyty pomiarowej. Do ponownego uruchomienia przyrządu nie można utworzyć nowego czujnika.</translation>
     </message>
+    <message>
+        <source>Invalid coefficient value: %1</source>
+        <translation>Nieprawidłowa wartość współczynnika: %1</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1857,6 +1865,14 @@
         <source>Off</source>
         <comment>Ethernet - DHCP setting</comment>
         <translation>Wył.</translation>
+    </message>
+    <message>
+        <source>The DHCP setting could not be changed. The network configuration was left as it was.</source>
+        <translation>Nie można zmienić ustawienia DHCP. Konfiguracja sieci pozostała bez zmian.</translation>
+    </message>
+    <message>
+        <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
+        <translation>DHCP jest wyłączone, ale nie jest znany żaden adres IPv4 interfejsu. Wprowadź adres IP i maskę sieci.</translation>
     </message>
 </context>
 <context>

@@ -262,6 +262,10 @@
         <source>DUT raw value [%1]</source>
         <translation>Необработанное значение DUT [%1]</translation>
     </message>
+    <message>
+        <source>The calibration point %1 °C cannot be sent to the calibrator: it does not fit the calibrator&apos;s set point register.</source>
+        <translation>Точку калибровки %1 °C нельзя передать калибратору: она не помещается в регистр уставки калибратора.</translation>
+    </message>
 </context>
 <context>
     <name>TCalibrationRoutineView</name>
@@ -1723,6 +1727,10 @@
         <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
         <translation>Память датчиков измерительной платы не удалось прочитать полностью. Новый датчик нельзя создать до перезапуска прибора.</translation>
     </message>
+    <message>
+        <source>Invalid coefficient value: %1</source>
+        <translation>Недопустимое значение коэффициента: %1</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1857,6 +1865,14 @@
         <source>Off</source>
         <comment>Ethernet - DHCP setting</comment>
         <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>The DHCP setting could not be changed. The network configuration was left as it was.</source>
+        <translation>Не удалось изменить настройку DHCP. Сетевая конфигурация осталась без изменений.</translation>
+    </message>
+    <message>
+        <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
+        <translation>DHCP выключен, но IPv4-адрес интерфейса неизвестен. Введите IP-адрес и маску сети.</translation>
     </message>
 </context>
 <context>

@@ -262,6 +262,10 @@
         <source>DUT raw value [%1]</source>
         <translation>Valor bruto DUT [%1]</translation>
     </message>
+    <message>
+        <source>The calibration point %1 °C cannot be sent to the calibrator: it does not fit the calibrator&apos;s set point register.</source>
+        <translation>El punto de calibración %1 °C no se puede enviar al calibrador: no cabe en el registro del valor de consigna del calibrador.</translation>
+    </message>
 </context>
 <context>
     <name>TCalibrationRoutineView</name>
@@ -1723,6 +1727,10 @@
         <source>The probe memory of the measurement board could not be read completely. No new probe can be created until the instrument has been restarted.</source>
         <translation>No se pudo leer por completo la memoria de sondas de la placa de medición. No se puede crear ninguna sonda nueva hasta que se reinicie el instrumento.</translation>
     </message>
+    <message>
+        <source>Invalid coefficient value: %1</source>
+        <translation>Valor de coeficiente no válido: %1</translation>
+    </message>
 </context>
 <context>
     <name>TProbeEditController</name>
@@ -1857,6 +1865,14 @@
         <source>Off</source>
         <comment>Ethernet - DHCP setting</comment>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>The DHCP setting could not be changed. The network configuration was left as it was.</source>
+        <translation>No se pudo cambiar el ajuste DHCP. La configuración de red no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
+        <translation>DHCP está desactivado, pero no se conoce ninguna dirección IPv4 de la interfaz. Introduzca la dirección IP y la máscara de red.</translation>
     </message>
 </context>
 <context>
