@@ -13,9 +13,13 @@
 namespace Form_helpers
 {
 
-QWidget* newPage(const char* pName)
+QWidget* newPage(const char* pName, QWidget* pStack)
 {
-    return named(new QWidget(), pName);
+    auto* page = named(new QWidget(pStack), pName);
+    // The size a page made without a parent starts with: pages the stack has
+    // not laid out yet fit their word-wrapped texts to it, and keep doing so.
+    page->resize(640, 480);
+    return page;
 }
 
 void setSizePolicy(QWidget* pWidget, QSizePolicy::Policy pHorizontal, QSizePolicy::Policy pVertical)

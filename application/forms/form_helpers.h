@@ -56,8 +56,10 @@ template <typename TLayout> TLayout* rowLayoutOn(QWidget* pRow, const char* pNam
     return layoutOn<TLayout>(pRow, pName, 6, StyleDefault, 0, StyleDefault, 0);
 }
 
-// A page of a page stack: created without a parent, it becomes the stack's child when added.
-QWidget* newPage(const char* pName);
+// A page of a page stack, created in the stack it is added to: a page moved into the styled
+// window after it was built would have every widget on it styled again. Null builds it outside
+// the window, for a page that must keep the sizes it takes that way.
+QWidget* newPage(const char* pName, QWidget* pStack);
 
 // Sets the policy with no stretch and keeps the widget's height-for-width, as the form compiler does.
 void setSizePolicy(QWidget* pWidget, QSizePolicy::Policy pHorizontal, QSizePolicy::Policy pVertical);

@@ -101,7 +101,7 @@ QWidget* newFileField(QWidget* pParent, QWidget*& oRow, const char* pRowName, QG
 
 void Ui_TTamarindMainForm::setupPageCalibrationRoutines()
 {
-    PageCalibrationRoutines = newPage("PageCalibrationRoutines");
+    PageCalibrationRoutines = newPage("PageCalibrationRoutines", stackedWidget);
     verticalLayout_107 = layoutOn<QVBoxLayout>(PageCalibrationRoutines, "verticalLayout_107", 2, 9, 1, 9, 9);
 
     widget_5 = named(new QWidget(PageCalibrationRoutines), "widget_5");
@@ -151,7 +151,8 @@ void Ui_TTamarindMainForm::setupPageCalibrationRoutines()
     scrollAreaCalibrationRoutines =
         named(new TTouchScrollArea(PageCalibrationRoutines), "scrollAreaCalibrationRoutines");
     setUpScrollArea(scrollAreaCalibrationRoutines);
-    WgtCalibrationSetupsParent = named(new QWidget(), "WgtCalibrationSetupsParent");
+    WgtCalibrationSetupsParent =
+        named(new QWidget(scrollAreaCalibrationRoutines->viewport()), "WgtCalibrationSetupsParent");
     WgtCalibrationSetupsParent->setGeometry(QRect(0, 0, 100, 30));
     verticalLayout_112 = layoutOn<QVBoxLayout>(WgtCalibrationSetupsParent, "verticalLayout_112", 2, 0, 0, 0, 0);
     verticalSpacer_11 = newVerticalSpacer();
@@ -175,7 +176,7 @@ void Ui_TTamarindMainForm::setupPageCalibrationRoutines()
     scrollAreaCalibrationFiles = named(new TTouchScrollArea(PageCalibrationRoutines), "scrollAreaCalibrationFiles");
     scrollAreaCalibrationFiles->setFrameShape(QFrame::NoFrame);
     scrollAreaCalibrationFiles->setWidgetResizable(true);
-    WgtCalibrationFilesParent = named(new QWidget(), "WgtCalibrationFilesParent");
+    WgtCalibrationFilesParent = named(new QWidget(scrollAreaCalibrationFiles->viewport()), "WgtCalibrationFilesParent");
     WgtCalibrationFilesParent->setGeometry(QRect(0, 0, 100, 30));
     verticalLayout_111 = layoutOn<QVBoxLayout>(WgtCalibrationFilesParent, "verticalLayout_111", 2, 0, 0, 0, 0);
     verticalSpacer_57 = newVerticalSpacer();
@@ -204,11 +205,12 @@ void Ui_TTamarindMainForm::retranslatePageCalibrationRoutines()
 
 void Ui_TTamarindMainForm::setupPageEditCalibrationRoutine()
 {
-    PageEditCalibrationRoutine = newPage("PageEditCalibrationRoutine");
+    PageEditCalibrationRoutine = newPage("PageEditCalibrationRoutine", stackedWidgetMenu);
     verticalLayout_109 = layoutOn<QVBoxLayout>(PageEditCalibrationRoutine, "verticalLayout_109", 0, 0, 0, 0, 0);
     scrollAreaCallRoutineEdit = named(new TTouchScrollArea(PageEditCalibrationRoutine), "scrollAreaCallRoutineEdit");
     setUpScrollArea(scrollAreaCallRoutineEdit);
-    QWidget* const editor = scrollAreaCallRoutineEditWidget = named(new QWidget(), "scrollAreaCallRoutineEditWidget");
+    QWidget* const editor = scrollAreaCallRoutineEditWidget =
+        named(new QWidget(scrollAreaCallRoutineEdit->viewport()), "scrollAreaCallRoutineEditWidget");
     editor->setGeometry(QRect(0, 0, 246, 806));
     editor->setStyleSheet(TStyleSheetCatalogue::sheet(ssLabelsFontSize14));
     // Rows 5, 9, 10, 13 and 14 stay empty; the calibration screens put the rows of channels under test and of
@@ -366,7 +368,7 @@ void Ui_TTamarindMainForm::retranslatePageEditCalibrationRoutine()
 
 void Ui_TTamarindMainForm::setupPageShowCalFile()
 {
-    PageShowCalFile = newPage("PageShowCalFile");
+    PageShowCalFile = newPage("PageShowCalFile", stackedWidgetMenu);
     PageShowCalFile->setStyleSheet(TStyleSheetCatalogue::sheet(ssLabelsFontSize14));
     verticalLayout_114 =
         layoutOn<QVBoxLayout>(PageShowCalFile, "verticalLayout_114", 2, StyleDefault, 5, StyleDefault, 0);
@@ -394,7 +396,8 @@ void Ui_TTamarindMainForm::setupPageShowCalFile()
 
     scrollAreaCalFile_DUTs = named(new TTouchScrollArea(PageShowCalFile), "scrollAreaCalFile_DUTs");
     setUpScrollArea(scrollAreaCalFile_DUTs);
-    scrollAreaCalFile_DUTsWidget = named(new QWidget(), "scrollAreaCalFile_DUTsWidget");
+    scrollAreaCalFile_DUTsWidget =
+        named(new QWidget(scrollAreaCalFile_DUTs->viewport()), "scrollAreaCalFile_DUTsWidget");
     scrollAreaCalFile_DUTsWidget->setGeometry(QRect(0, 0, 100, 30));
     verticalLayout_115 = layoutOn<QVBoxLayout>(scrollAreaCalFile_DUTsWidget, "verticalLayout_115", 2, 6, 6, 6, 0);
     verticalSpacer_56 = newVerticalSpacer();

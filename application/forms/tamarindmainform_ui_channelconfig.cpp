@@ -67,7 +67,9 @@ QZELKDialogButton* addEntryButton(QWidget* pPage, QGridLayout* pGrid, const char
 
 void Ui_TTamarindMainForm::setupPageChanConf_ZTM8800()
 {
-    PageChanConf_ZTM8800 = newPage("PageChanConf_ZTM8800");
+    // Built outside the window and moved in: its model label takes the height of its text despite its
+    // negative top margin only when styled that way, and the rows below stand where they always stood.
+    PageChanConf_ZTM8800 = newPage("PageChanConf_ZTM8800", nullptr);
     verticalLayout_41 = layoutOn<QVBoxLayout>(PageChanConf_ZTM8800, "verticalLayout_41", 6, 11, 11, 11, 11);
     label_33 = named(new QLabel(PageChanConf_ZTM8800), "label_33");
     label_33->setWordWrap(true);
@@ -114,7 +116,7 @@ void Ui_TTamarindMainForm::retranslatePageChanConf_ZTM8800()
 
 void Ui_TTamarindMainForm::setupPageChanConf_SwitchBoxes()
 {
-    PageChanConf_SwitchBoxes = newPage("PageChanConf_SwitchBoxes");
+    PageChanConf_SwitchBoxes = newPage("PageChanConf_SwitchBoxes", stackedWidgetMenu);
     verticalLayout_79 =
         layoutOn<QVBoxLayout>(PageChanConf_SwitchBoxes, "verticalLayout_79", 6, StyleDefault, 0, StyleDefault, 0);
     // The scan screens write the box's number and serial number over the placeholder.
@@ -136,7 +138,8 @@ void Ui_TTamarindMainForm::setupPageChanConf_SwitchBoxes()
         named(new TTouchScrollArea(PageChanConf_SwitchBoxes), "scrollAreaScanConfigSwitchBox");
     setSizePolicy(scrollAreaScanConfigSwitchBox, QSizePolicy::Expanding, QSizePolicy::Expanding);
     setUpScrollArea(scrollAreaScanConfigSwitchBox);
-    scrollAreaScanConfigSwitchBoxContents = named(new QWidget(), "scrollAreaScanConfigSwitchBoxContents");
+    scrollAreaScanConfigSwitchBoxContents =
+        named(new QWidget(scrollAreaScanConfigSwitchBox->viewport()), "scrollAreaScanConfigSwitchBoxContents");
     scrollAreaScanConfigSwitchBoxContents->setGeometry(QRect(0, 0, 100, 30));
     // Holds nothing but the spacer: the scan screens put the position buttons above it.
     gridLayout_294 = layoutOn<QGridLayout>(scrollAreaScanConfigSwitchBoxContents, "gridLayout_294", 2, 0, 0, 0, 0);
@@ -157,7 +160,7 @@ void Ui_TTamarindMainForm::retranslatePageChanConf_SwitchBoxes()
 
 void Ui_TTamarindMainForm::setupPageTwoPointCal()
 {
-    PageTwoPointCal = newPage("PageTwoPointCal");
+    PageTwoPointCal = newPage("PageTwoPointCal", stackedWidgetMenu);
     QWidget* const page = PageTwoPointCal;
     verticalLayout_101 =
         layoutOn<QVBoxLayout>(page, "verticalLayout_101", 2, StyleDefault, 0, StyleDefault, StyleDefault);
@@ -226,7 +229,7 @@ void Ui_TTamarindMainForm::retranslatePageTwoPointCal()
 
 void Ui_TTamarindMainForm::setupPageCJCOffset()
 {
-    PageCJCOffset = newPage("PageCJCOffset");
+    PageCJCOffset = newPage("PageCJCOffset", stackedWidgetMenu);
     QWidget* const page = PageCJCOffset;
     verticalLayout_102 =
         layoutOn<QVBoxLayout>(page, "verticalLayout_102", 2, StyleDefault, 0, StyleDefault, StyleDefault);

@@ -133,7 +133,7 @@ QZELKDialogButton* newScanButton(QWidget* pPage, const char* pName, bool pEnable
 
 void Ui_TTamarindMainForm::setupPage2DPlot()
 {
-    Page2DPlot = newPage("Page2DPlot");
+    Page2DPlot = newPage("Page2DPlot", stackedWidget);
     Page2DPlot->setStyleSheet(TStyleSheetCatalogue::sheet(ssGraphPage));
     verticalLayout_64 = layoutOn<QVBoxLayout>(Page2DPlot, "verticalLayout_64", 2, 2, 2, 2, 2);
 
@@ -186,7 +186,7 @@ void Ui_TTamarindMainForm::retranslatePage2DPlot()
 
 void Ui_TTamarindMainForm::setupPageScan()
 {
-    PageScan = newPage("PageScan");
+    PageScan = newPage("PageScan", stackedWidget);
     verticalLayout_40 =
         layoutOn<QVBoxLayout>(PageScan, "verticalLayout_40", 2, StyleDefault, 1, StyleDefault, StyleDefault);
     label_31 = named(new QLabel(PageScan), "label_31");
@@ -253,7 +253,7 @@ void Ui_TTamarindMainForm::retranslatePageScan()
 
 void Ui_TTamarindMainForm::setupPageGraphUnitAndScale()
 {
-    PageGraphUnitAndScale = newPage("PageGraphUnitAndScale");
+    PageGraphUnitAndScale = newPage("PageGraphUnitAndScale", stackedWidgetMenu);
     verticalLayout_69 = layoutOn<QVBoxLayout>(PageGraphUnitAndScale, "verticalLayout_69", 2, StyleDefault, 1,
                                               StyleDefault, StyleDefault);
     label_35 = named(new QLabel(PageGraphUnitAndScale), "label_35");
@@ -328,7 +328,7 @@ void Ui_TTamarindMainForm::retranslatePageGraphUnitAndScale()
 
 void Ui_TTamarindMainForm::setupPageScanView()
 {
-    PageScanView = newPage("PageScanView");
+    PageScanView = newPage("PageScanView", stackedWidgetMenu);
     verticalLayout_42 =
         layoutOn<QVBoxLayout>(PageScanView, "verticalLayout_42", 2, StyleDefault, 1, StyleDefault, StyleDefault);
     addSettingRow(verticalLayout_42, {BtnChanConf_Scan, gridLayout_76, nullptr, LblChanConf_ZTM8800_6}, "Scan",

@@ -83,7 +83,7 @@ void setWidthShare(QWidget* pWidget, int pShare)
 
 void Ui_TTamarindMainForm::setupPageLogger()
 {
-    PageLogger = newPage("PageLogger");
+    PageLogger = newPage("PageLogger", stackedWidget);
     verticalLayout_5 = layoutOn<QVBoxLayout>(PageLogger, "verticalLayout_5", 2, 9, 1, 9, StyleDefault);
     label_109 = newHeading(PageLogger, "label_109");
     verticalLayout_5->addWidget(label_109);
@@ -128,7 +128,7 @@ void Ui_TTamarindMainForm::setupPageLogger()
     // A palette without roles: the area keeps the palette it inherits.
     scrollAreaLogger->setPalette(QPalette());
     setUpScrollArea(scrollAreaLogger);
-    scrollAreaLoggerContents = named(new QWidget(), "scrollAreaLoggerContents");
+    scrollAreaLoggerContents = named(new QWidget(scrollAreaLogger->viewport()), "scrollAreaLoggerContents");
     scrollAreaLoggerContents->setGeometry(QRect(0, 0, 100, 30));
     scrollAreaLoggerContents->setStyleSheet(TStyleSheetCatalogue::sheet(ssDialogButtonPadding));
     verticalLayout_73 = layoutOn<QVBoxLayout>(scrollAreaLoggerContents, "verticalLayout_73", 2, 0, 2, 0, 0);
@@ -157,7 +157,7 @@ void Ui_TTamarindMainForm::retranslatePageLogger()
 
 void Ui_TTamarindMainForm::setupPageDownload()
 {
-    PageDownload = newPage("PageDownload");
+    PageDownload = newPage("PageDownload", stackedWidget);
     verticalLayout_70 =
         layoutOn<QVBoxLayout>(PageDownload, "verticalLayout_70", 2, StyleDefault, 1, StyleDefault, StyleDefault);
     addRadioRow(verticalLayout_70, TAMARIND_RADIO_ROW(BtnDownload_Log, horizontalLayout_60, LblDownload_Log));
@@ -204,7 +204,7 @@ void Ui_TTamarindMainForm::retranslatePageDownload()
 
 void Ui_TTamarindMainForm::setupPageDownloadListMain()
 {
-    PageDownloadListMain = newPage("PageDownloadListMain");
+    PageDownloadListMain = newPage("PageDownloadListMain", stackedWidget);
     verticalLayout_113 = layoutOn<QVBoxLayout>(PageDownloadListMain, "verticalLayout_113", 2, StyleDefault, 1,
                                                StyleDefault, StyleDefault);
     LblDownloadListCaption = newHeading(PageDownloadListMain, "LblDownloadListCaption");
@@ -212,7 +212,8 @@ void Ui_TTamarindMainForm::setupPageDownloadListMain()
     verticalLayout_113->addWidget(LblDownloadListCaption);
     scrollAreaDownloadList = named(new TTouchScrollArea(PageDownloadListMain), "scrollAreaDownloadList");
     setUpScrollArea(scrollAreaDownloadList);
-    scrollAreaDownloadListWidget = named(new QWidget(), "scrollAreaDownloadListWidget");
+    scrollAreaDownloadListWidget =
+        named(new QWidget(scrollAreaDownloadList->viewport()), "scrollAreaDownloadListWidget");
     scrollAreaDownloadListWidget->setGeometry(QRect(0, 0, 100, 30));
     verticalLayout_72 =
         layoutOn<QVBoxLayout>(scrollAreaDownloadListWidget, "verticalLayout_72", 2, 0, 9, 0, StyleDefault);
@@ -228,7 +229,7 @@ void Ui_TTamarindMainForm::retranslatePageDownloadListMain() {}
 
 void Ui_TTamarindMainForm::setupPageDownloadList()
 {
-    PageDownloadList = newPage("PageDownloadList");
+    PageDownloadList = newPage("PageDownloadList", stackedWidgetMenu);
     verticalLayout_71 = layoutOn<QVBoxLayout>(PageDownloadList, "verticalLayout_71", 0, 9, 0, 9, 0);
     // These four keep the look their class gives them.
     auto newAction = [this](const char* pName) {
@@ -256,11 +257,12 @@ void Ui_TTamarindMainForm::retranslatePageDownloadList()
 
 void Ui_TTamarindMainForm::setupPageLogfile()
 {
-    PageLogfile = newPage("PageLogfile");
+    PageLogfile = newPage("PageLogfile", stackedWidgetMenu);
     verticalLayout_76 = layoutOn<QVBoxLayout>(PageLogfile, "verticalLayout_76", 0, 0, 0, 0, 0);
     scrollAreaLogfileContent = named(new TTouchScrollArea(PageLogfile), "scrollAreaLogfileContent");
     setUpScrollArea(scrollAreaLogfileContent);
-    scrollAreaLogfileContentWidget = named(new QWidget(), "scrollAreaLogfileContentWidget");
+    scrollAreaLogfileContentWidget =
+        named(new QWidget(scrollAreaLogfileContent->viewport()), "scrollAreaLogfileContentWidget");
     scrollAreaLogfileContentWidget->setGeometry(QRect(0, 0, 100, 30));
     scrollAreaLogfileContentWidget->setStyleSheet(TStyleSheetCatalogue::sheet(ssLabelsFontSize13));
     verticalLayout_74 = layoutOn<QVBoxLayout>(scrollAreaLogfileContentWidget, "verticalLayout_74", 1, StyleDefault, 0,
@@ -277,7 +279,7 @@ void Ui_TTamarindMainForm::retranslatePageLogfile() {}
 
 void Ui_TTamarindMainForm::setupPageLoggerMode()
 {
-    PageLoggerMode = newPage("PageLoggerMode");
+    PageLoggerMode = newPage("PageLoggerMode", stackedWidgetMenu);
     verticalLayout_22 =
         layoutOn<QVBoxLayout>(PageLoggerMode, "verticalLayout_22", 2, StyleDefault, 0, StyleDefault, StyleDefault);
     addRadioRow(verticalLayout_22,
@@ -296,7 +298,7 @@ void Ui_TTamarindMainForm::retranslatePageLoggerMode()
 
 void Ui_TTamarindMainForm::setupPageLoggerStartTime()
 {
-    PageLoggerStartTime = newPage("PageLoggerStartTime");
+    PageLoggerStartTime = newPage("PageLoggerStartTime", stackedWidgetMenu);
     verticalLayout_23 = layoutOn<QVBoxLayout>(PageLoggerStartTime, "verticalLayout_23", 2, 9, 0, StyleDefault, 9);
 
     widget_21 = named(new QWidget(PageLoggerStartTime), "widget_21");
@@ -381,7 +383,7 @@ void Ui_TTamarindMainForm::retranslatePageLoggerStartTime()
 
 void Ui_TTamarindMainForm::setupPageLogInterval()
 {
-    PageLogInterval = newPage("PageLogInterval");
+    PageLogInterval = newPage("PageLogInterval", stackedWidgetMenu);
     verticalLayout_75 =
         layoutOn<QVBoxLayout>(PageLogInterval, "verticalLayout_75", 2, StyleDefault, 1, StyleDefault, StyleDefault);
     label_113 = newHeading(PageLogInterval, "label_113");
@@ -402,7 +404,7 @@ void Ui_TTamarindMainForm::retranslatePageLogInterval()
 
 void Ui_TTamarindMainForm::setupPageLogDuration()
 {
-    PageLogDuration = newPage("PageLogDuration");
+    PageLogDuration = newPage("PageLogDuration", stackedWidgetMenu);
     verticalLayout_77 =
         layoutOn<QVBoxLayout>(PageLogDuration, "verticalLayout_77", 2, StyleDefault, 1, StyleDefault, StyleDefault);
 

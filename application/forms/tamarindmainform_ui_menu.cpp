@@ -68,12 +68,12 @@ void addLanguageRow(QVBoxLayout* pList, const TLanguageRow& oRow, const char* pL
 
 void Ui_TTamarindMainForm::setupPageMenu()
 {
-    PageMenu = newPage("PageMenu");
+    PageMenu = newPage("PageMenu", stackedWidgetMenu);
     PageMenu->setStyleSheet(TStyleSheetCatalogue::sheet(ssMainMenu));
     horizontalLayout_11 = layoutOn<QHBoxLayout>(PageMenu, "horizontalLayout_11", 6, 0, 0, 0, 0);
     scrollAreaMainMenu = named(new TTouchScrollArea(PageMenu), "scrollAreaMainMenu");
     setUpScrollArea(scrollAreaMainMenu);
-    scrollAreaMainMenuWidget = named(new QWidget(), "scrollAreaMainMenuWidget");
+    scrollAreaMainMenuWidget = named(new QWidget(scrollAreaMainMenu->viewport()), "scrollAreaMainMenuWidget");
     scrollAreaMainMenuWidget->setGeometry(QRect(0, 0, 237, 485));
     scrollAreaMainMenuWidget->setStyleSheet(TStyleSheetCatalogue::sheet(ssMainMenuLabels));
     // The main window moves items of this grid when calibration routines are unavailable, so it
@@ -139,11 +139,12 @@ void Ui_TTamarindMainForm::retranslatePageMenu()
 
 void Ui_TTamarindMainForm::setupPageLangSettings()
 {
-    PageLangSettings = newPage("PageLangSettings");
+    PageLangSettings = newPage("PageLangSettings", stackedWidgetMenu);
     verticalLayout_9 = layoutOn<QVBoxLayout>(PageLangSettings, "verticalLayout_9", 2, StyleDefault, 1, StyleDefault, 4);
     scrollAreaLangSettings = named(new TTouchScrollArea(PageLangSettings), "scrollAreaLangSettings");
     setUpScrollArea(scrollAreaLangSettings);
-    scrollAreaLangSettingsContents = named(new QWidget(), "scrollAreaLangSettingsContents");
+    scrollAreaLangSettingsContents =
+        named(new QWidget(scrollAreaLangSettings->viewport()), "scrollAreaLangSettingsContents");
     scrollAreaLangSettingsContents->setGeometry(QRect(0, 0, 155, 430));
     verticalLayout_2 = layoutOn<QVBoxLayout>(scrollAreaLangSettingsContents, "verticalLayout_2", 2, 0, 0, 0, 0);
 
@@ -229,7 +230,7 @@ void Ui_TTamarindMainForm::retranslatePageLangSettings()
 
 void Ui_TTamarindMainForm::setupPageCustomLogo()
 {
-    PageCustomLogo = newPage("PageCustomLogo");
+    PageCustomLogo = newPage("PageCustomLogo", stackedWidgetMenu);
     verticalLayout_116 =
         layoutOn<QVBoxLayout>(PageCustomLogo, "verticalLayout_116", 2, StyleDefault, 0, StyleDefault, StyleDefault);
     // Siblings under the page, so the two rows form one radio group; neither is checked as built.

@@ -46,7 +46,7 @@ QWidget* newColumn(TTouchScrollArea*& oArea, const char* pAreaName, QWidget* pPa
 {
     oArea = named(new TTouchScrollArea(pPage), pAreaName);
     setUpScrollArea(oArea);
-    oColumn = named(new QWidget(), pColumnName);
+    oColumn = named(new QWidget(oArea->viewport()), pColumnName);
     oColumn->setGeometry(pGeometry);
     return oColumn;
 }
@@ -63,7 +63,7 @@ QZELKDialogButton* newRestoreButton(QWidget* pParent, QZELKDialogButton*& oButto
 
 void Ui_TTamarindMainForm::setupPageProbes()
 {
-    PageProbes = newPage("PageProbes");
+    PageProbes = newPage("PageProbes", stackedWidget);
     verticalLayout_32 = layoutOn<QVBoxLayout>(PageProbes, "verticalLayout_32", 2, 9, 0, 9, 9);
     label_13 = named(new QLabel(PageProbes), "label_13");
     label_13->setStyleSheet(TStyleSheetCatalogue::sheet(ssSectionHeading));
@@ -110,7 +110,7 @@ void Ui_TTamarindMainForm::setupPageProbes()
     // The probe screens insert one row per probe at the top of this list, above the SMART probe caption.
     scrollAreaProbeMenu = named(new TTouchScrollArea(PageProbes), "scrollAreaProbeMenu");
     setUpScrollArea(scrollAreaProbeMenu);
-    scrollAreaProbeMenuWidget = named(new QWidget(), "scrollAreaProbeMenuWidget");
+    scrollAreaProbeMenuWidget = named(new QWidget(scrollAreaProbeMenu->viewport()), "scrollAreaProbeMenuWidget");
     scrollAreaProbeMenuWidget->setGeometry(QRect(0, 0, 258, 75));
     verticalLayout_33 = layoutOn<QVBoxLayout>(scrollAreaProbeMenuWidget, "verticalLayout_33", 2, 0, 1, 0, StyleDefault);
     label_128 = named(new QLabel(scrollAreaProbeMenuWidget), "label_128");
@@ -146,7 +146,7 @@ void Ui_TTamarindMainForm::retranslatePageProbes()
 
 void Ui_TTamarindMainForm::setupPageStdProbeSettings()
 {
-    PageStdProbeSettings = newPage("PageStdProbeSettings");
+    PageStdProbeSettings = newPage("PageStdProbeSettings", stackedWidgetMenu);
     verticalLayout_29 = layoutOn<QVBoxLayout>(PageStdProbeSettings, "verticalLayout_29", 0, 0, 0, 0, 0);
     QWidget* const list = newColumn(TAMARIND_NAMED(scrollAreaStdProbeSettings), PageStdProbeSettings,
                                     TAMARIND_NAMED(scrollAreaStdProbeContents), QRect(0, 0, 237, 634));
@@ -235,7 +235,7 @@ void Ui_TTamarindMainForm::retranslatePageStdProbeSettings()
 
 void Ui_TTamarindMainForm::setupPagePRTEdit()
 {
-    PagePRTEdit = newPage("PagePRTEdit");
+    PagePRTEdit = newPage("PagePRTEdit", stackedWidgetMenu);
     verticalLayout_57 = layoutOn<QVBoxLayout>(PagePRTEdit, "verticalLayout_57", 0, 0, 0, 0, 0);
     QWidget* const column = newColumn(TAMARIND_NAMED(scrollAreaEditPRTProbe), PagePRTEdit,
                                       TAMARIND_NAMED(scrollAreaEditPRTProbeWidget), QRect(0, 0, 221, 1158));
@@ -508,7 +508,7 @@ void Ui_TTamarindMainForm::retranslatePagePRTEdit()
 
 void Ui_TTamarindMainForm::setupPageTCEdit()
 {
-    PageTCEdit = newPage("PageTCEdit");
+    PageTCEdit = newPage("PageTCEdit", stackedWidgetMenu);
     verticalLayout_62 = layoutOn<QVBoxLayout>(PageTCEdit, "verticalLayout_62", 0, 0, 0, 0, 0);
     QWidget* const column = newColumn(TAMARIND_NAMED(scrollAreaEditProbe_TC), PageTCEdit,
                                       TAMARIND_NAMED(scrollAreaEditProbeWidget), QRect(0, 0, 200, 1364));
@@ -802,7 +802,7 @@ void Ui_TTamarindMainForm::retranslatePageTCEdit()
 
 void Ui_TTamarindMainForm::setupPageThermEdit()
 {
-    PageThermEdit = newPage("PageThermEdit");
+    PageThermEdit = newPage("PageThermEdit", stackedWidgetMenu);
     verticalLayout_65 = layoutOn<QVBoxLayout>(PageThermEdit, "verticalLayout_65", 0, 0, 0, 0, 0);
     QWidget* const column = newColumn(TAMARIND_NAMED(scrollAreaEditTherm), PageThermEdit,
                                       TAMARIND_NAMED(scrollAreaEditThermWidget), QRect(0, 0, 178, 735));
@@ -955,11 +955,12 @@ void Ui_TTamarindMainForm::retranslatePageThermEdit()
 
 void Ui_TTamarindMainForm::setupPageSmartProbeList()
 {
-    PageSmartProbeList = newPage("PageSmartProbeList");
+    PageSmartProbeList = newPage("PageSmartProbeList", stackedWidgetMenu);
     verticalLayout_93 = layoutOn<QVBoxLayout>(PageSmartProbeList, "verticalLayout_93", 0, 0, 0, 0, 0);
     scrollAreaSmartProbeList = named(new TTouchScrollArea(PageSmartProbeList), "scrollAreaSmartProbeList");
     setUpScrollArea(scrollAreaSmartProbeList);
-    scrollAreaSmartProbeListContents = named(new QWidget(), "scrollAreaSmartProbeListContents");
+    scrollAreaSmartProbeListContents =
+        named(new QWidget(scrollAreaSmartProbeList->viewport()), "scrollAreaSmartProbeListContents");
     scrollAreaSmartProbeListContents->setGeometry(QRect(0, 0, 100, 30));
     // The probe screens insert one button per connected SMART probe ahead of the spacer.
     verticalLayout_94 = layoutOn<QVBoxLayout>(scrollAreaSmartProbeListContents, "verticalLayout_94", 2, StyleDefault, 1,
@@ -975,7 +976,7 @@ void Ui_TTamarindMainForm::retranslatePageSmartProbeList() {}
 
 void Ui_TTamarindMainForm::setupPageSmartProbeProg()
 {
-    PageSmartProbeProg = newPage("PageSmartProbeProg");
+    PageSmartProbeProg = newPage("PageSmartProbeProg", stackedWidgetMenu);
     verticalLayout_95 = layoutOn<QVBoxLayout>(PageSmartProbeProg, "verticalLayout_95", 0, 0, 0, 0, 0);
     QWidget* const column = newColumn(TAMARIND_NAMED(scrollAreaSmartProbeProg), PageSmartProbeProg,
                                       TAMARIND_NAMED(scrollAreaSmartProbeProgWidget), QRect(0, 0, 221, 890));
@@ -1176,13 +1177,14 @@ void Ui_TTamarindMainForm::retranslatePageSmartProbeProg()
 
 void Ui_TTamarindMainForm::setupPageProbeCoeffFileList()
 {
-    PageProbeCoeffFileList = newPage("PageProbeCoeffFileList");
+    PageProbeCoeffFileList = newPage("PageProbeCoeffFileList", stackedWidgetMenu);
     verticalLayout_105 = layoutOn<QVBoxLayout>(PageProbeCoeffFileList, "verticalLayout_105", 6, 0, 0, 0, 0);
     // Long file names may scroll sideways: the horizontal scroll bar keeps its default.
     scrollAreaProbeCoeffFileList = named(new TTouchScrollArea(PageProbeCoeffFileList), "scrollAreaProbeCoeffFileList");
     scrollAreaProbeCoeffFileList->setFrameShape(QFrame::NoFrame);
     scrollAreaProbeCoeffFileList->setWidgetResizable(true);
-    scrollAreaProbeCoeffFileListWidget = named(new QWidget(), "scrollAreaProbeCoeffFileListWidget");
+    scrollAreaProbeCoeffFileListWidget =
+        named(new QWidget(scrollAreaProbeCoeffFileList->viewport()), "scrollAreaProbeCoeffFileListWidget");
     scrollAreaProbeCoeffFileListWidget->setGeometry(QRect(0, 0, 100, 30));
     scrollAreaProbeCoeffFileListWidget->setStyleSheet(TStyleSheetCatalogue::sheet(ssCoefficientFileButtons));
     // The download screens insert one button per file ahead of the spacer.

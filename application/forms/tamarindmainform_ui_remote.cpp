@@ -102,11 +102,11 @@ QVBoxLayout* listLayoutOn(QWidget* pPage, const char* pName, int pTop)
 
 void Ui_TTamarindMainForm::setupPageRemote()
 {
-    PageRemote = newPage("PageRemote");
+    PageRemote = newPage("PageRemote", stackedWidget);
     verticalLayout_6 = layoutOn<QVBoxLayout>(PageRemote, "verticalLayout_6", 0, 0, 0, 0, StyleDefault);
     scrollAreaRemote = named(new TTouchScrollArea(PageRemote), "scrollAreaRemote");
     setUpScrollArea(scrollAreaRemote);
-    scrollAreaRemoteContents = named(new QWidget(), "scrollAreaRemoteContents");
+    scrollAreaRemoteContents = named(new QWidget(scrollAreaRemote->viewport()), "scrollAreaRemoteContents");
     scrollAreaRemoteContents->setGeometry(QRect(0, 0, 192, 493));
     scrollAreaRemoteContents->setStyleSheet(TStyleSheetCatalogue::sheet(ssDialogButtonPadding));
     verticalLayout_85 = listLayoutOn(scrollAreaRemoteContents, "verticalLayout_85", 1);
@@ -206,7 +206,7 @@ void Ui_TTamarindMainForm::retranslatePageRemote()
 
 void Ui_TTamarindMainForm::setupPageIPNetmask()
 {
-    PageIPNetmask = newPage("PageIPNetmask");
+    PageIPNetmask = newPage("PageIPNetmask", stackedWidgetMenu);
     verticalLayout_86 = listLayoutOn(PageIPNetmask, "verticalLayout_86", 2);
     label_123 = newHeading(PageIPNetmask, "label_123");
     verticalLayout_86->addWidget(label_123);
@@ -229,7 +229,7 @@ void Ui_TTamarindMainForm::retranslatePageIPNetmask()
 
 void Ui_TTamarindMainForm::setupPageGateway()
 {
-    PageGateway = newPage("PageGateway");
+    PageGateway = newPage("PageGateway", stackedWidgetMenu);
     verticalLayout_88 = listLayoutOn(PageGateway, "verticalLayout_88", 2);
     addOctetRow(verticalLayout_88, TAMARIND_OCTET_ROW(horizontalLayout_86, BtnGateway1, label_125, BtnGateway2,
                                                       label_126, BtnGateway3, label_127, BtnGateway4));
@@ -242,7 +242,7 @@ void Ui_TTamarindMainForm::retranslatePageGateway() {}
 
 void Ui_TTamarindMainForm::setupPageGenericOnOff()
 {
-    PageGenericOnOff = newPage("PageGenericOnOff");
+    PageGenericOnOff = newPage("PageGenericOnOff", stackedWidgetMenu);
     verticalLayout_87 = listLayoutOn(PageGenericOnOff, "verticalLayout_87", 1);
     // Two columns 2 pixels apart.
     gridLayout_238 = nestedLayout<QGridLayout>("gridLayout_238", 6);
@@ -280,7 +280,7 @@ void Ui_TTamarindMainForm::retranslatePageGenericOnOff()
 
 void Ui_TTamarindMainForm::setupPageBaudRate()
 {
-    PageBaudRate = newPage("PageBaudRate");
+    PageBaudRate = newPage("PageBaudRate", stackedWidgetMenu);
     verticalLayout_89 = listLayoutOn(PageBaudRate, "verticalLayout_89", 0);
     addRadioRow(verticalLayout_89, TAMARIND_RADIO_ROW(BtnBaud_1200, horizontalLayout_160, LblBacklightOff_10s_4), {},
                 QStringLiteral("1200"));
@@ -307,7 +307,7 @@ void Ui_TTamarindMainForm::retranslatePageBaudRate() {}
 
 void Ui_TTamarindMainForm::setupPageDataBits()
 {
-    PageDataBits = newPage("PageDataBits");
+    PageDataBits = newPage("PageDataBits", stackedWidgetMenu);
     verticalLayout_90 = listLayoutOn(PageDataBits, "verticalLayout_90", 0);
     addRadioRow(verticalLayout_90, TAMARIND_RADIO_ROW(BtnDataBits_5, horizontalLayout_87, LblBacklightOff_10s_14), {},
                 QStringLiteral("5"));
@@ -326,7 +326,7 @@ void Ui_TTamarindMainForm::retranslatePageDataBits() {}
 
 void Ui_TTamarindMainForm::setupPageStopBits()
 {
-    PageStopBits = newPage("PageStopBits");
+    PageStopBits = newPage("PageStopBits", stackedWidgetMenu);
     verticalLayout_91 = listLayoutOn(PageStopBits, "verticalLayout_91", 0);
     addRadioRow(verticalLayout_91, TAMARIND_RADIO_ROW(BtnStopBits_1, horizontalLayout_92, LblBacklightOff_10s_19), {},
                 QStringLiteral("1"));
@@ -344,7 +344,7 @@ void Ui_TTamarindMainForm::retranslatePageStopBits() {}
 
 void Ui_TTamarindMainForm::setupPageParity()
 {
-    PageParity = newPage("PageParity");
+    PageParity = newPage("PageParity", stackedWidgetMenu);
     verticalLayout_92 = listLayoutOn(PageParity, "verticalLayout_92", 0);
     addRadioRow(verticalLayout_92, TAMARIND_RADIO_ROW(BtnParity_None, horizontalLayout_95, LblBacklightOff_10s_22));
     addRadioRow(verticalLayout_92, TAMARIND_RADIO_ROW(BtnParity_Even, horizontalLayout_96, LblBacklightOff_10s_23));

@@ -21,7 +21,7 @@ QString backlightOffShortForm()
 
 void Ui_TTamarindMainForm::setupPageAverageValue()
 {
-    PageAverageValue = newPage("PageAverageValue");
+    PageAverageValue = newPage("PageAverageValue", stackedWidgetMenu);
     verticalLayout_15 =
         layoutOn<QVBoxLayout>(PageAverageValue, "verticalLayout_15", 2, StyleDefault, 1, StyleDefault, StyleDefault);
     label_21 = named(new QLabel(PageAverageValue), "label_21");
@@ -42,7 +42,7 @@ void Ui_TTamarindMainForm::retranslatePageAverageValue()
 
 void Ui_TTamarindMainForm::setupPageUnitSelection()
 {
-    PageUnitSelection = newPage("PageUnitSelection");
+    PageUnitSelection = newPage("PageUnitSelection", stackedWidgetMenu);
     // The unit selection marks the channel's unit by making its button flat, which this sheet draws orange.
     PageUnitSelection->setStyleSheet(TStyleSheetCatalogue::sheet(ssUnitSelection));
     verticalLayout_26 =
@@ -74,11 +74,11 @@ void Ui_TTamarindMainForm::retranslatePageUnitSelection()
 
 void Ui_TTamarindMainForm::setupPageChannelSelection()
 {
-    PageChannelSelection = newPage("PageChannelSelection");
+    PageChannelSelection = newPage("PageChannelSelection", stackedWidgetMenu);
     verticalLayout_27 = layoutOn<QVBoxLayout>(PageChannelSelection, "verticalLayout_27", 6, 0, 0, 0, 0);
     scrollAreaChanSel = named(new TTouchScrollArea(PageChannelSelection), "scrollAreaChanSel");
     setUpScrollArea(scrollAreaChanSel);
-    scrollAreaChanSelContents = named(new QWidget(), "scrollAreaChanSelContents");
+    scrollAreaChanSelContents = named(new QWidget(scrollAreaChanSel->viewport()), "scrollAreaChanSelContents");
     scrollAreaChanSelContents->setGeometry(QRect(0, 0, 91, 406));
     verticalLayout_28 = layoutOn<QVBoxLayout>(scrollAreaChanSelContents, "verticalLayout_28", 2, StyleDefault, 1,
                                               StyleDefault, StyleDefault);
@@ -125,6 +125,8 @@ void Ui_TTamarindMainForm::setupPageChannelSelection()
     LblSettings_BacklightOff_26->setText(QStringLiteral("X / Y"));
     for (QWidget* derived :
          {BtnChanSel_Reciprocal, BtnChanSel_Sum, BtnChanSel_Diff, BtnChanSel_Product, BtnChanSel_Quotient}) {
+        // Polished first: styled in the window already, a row that is not would keep its first sheet's look.
+        derived->ensurePolished();
         derived->setStyleSheet(TStyleSheetCatalogue::sheet(ssDerivedChannelRow));
     }
 
@@ -159,11 +161,11 @@ void Ui_TTamarindMainForm::retranslatePageChannelSelection()
 
 void Ui_TTamarindMainForm::setupPageProbeSelection()
 {
-    PageProbeSelection = newPage("PageProbeSelection");
+    PageProbeSelection = newPage("PageProbeSelection", stackedWidgetMenu);
     verticalLayout_3 = layoutOn<QVBoxLayout>(PageProbeSelection, "verticalLayout_3", 6, 0, 0, 0, 0);
     scrollAreaProbeSel = named(new TTouchScrollArea(PageProbeSelection), "scrollAreaProbeSel");
     setUpScrollArea(scrollAreaProbeSel);
-    scrollAreaProbeSelContents = named(new QWidget(), "scrollAreaProbeSelContents");
+    scrollAreaProbeSelContents = named(new QWidget(scrollAreaProbeSel->viewport()), "scrollAreaProbeSelContents");
     scrollAreaProbeSelContents->setGeometry(QRect(0, 0, 196, 244));
     verticalLayout_31 = layoutOn<QVBoxLayout>(scrollAreaProbeSelContents, "verticalLayout_31", 2, StyleDefault, 1,
                                               StyleDefault, StyleDefault);
@@ -224,7 +226,7 @@ void Ui_TTamarindMainForm::retranslatePageProbeSelection()
 
 void Ui_TTamarindMainForm::setupPageSelectProbeOrUnit()
 {
-    PageSelectProbeOrUnit = newPage("PageSelectProbeOrUnit");
+    PageSelectProbeOrUnit = newPage("PageSelectProbeOrUnit", stackedWidgetMenu);
     verticalLayout_82 = layoutOn<QVBoxLayout>(PageSelectProbeOrUnit, "verticalLayout_82", 2, StyleDefault, 0,
                                               StyleDefault, StyleDefault);
     BtnMultiChannelSubmenu_Probe = newChoiceButton(PageSelectProbeOrUnit, "BtnMultiChannelSubmenu_Probe");

@@ -64,7 +64,7 @@ QZELKGreyPanel* newVersionPanel(QWidget* pParent, QZELKGreyPanel*& oPanel, const
 
 void Ui_TTamarindMainForm::setupPageInfo()
 {
-    PageInfo = newPage("PageInfo");
+    PageInfo = newPage("PageInfo", stackedWidget);
     PageInfo->setStyleSheet(TStyleSheetCatalogue::sheet(ssInfoPage));
     verticalLayout_7 = layoutOn<QVBoxLayout>(PageInfo, "verticalLayout_7", 2, 11, 11, 11, 11);
 
@@ -89,7 +89,8 @@ void Ui_TTamarindMainForm::setupPageInfo()
     scrollAreaInfo = named(new TTouchScrollArea(PageInfo), "scrollAreaInfo");
     scrollAreaInfo->setFrameShape(QFrame::NoFrame);
     scrollAreaInfo->setWidgetResizable(true);
-    QWidget* const list = scrollAreaInfoContents = named(new QWidget(), "scrollAreaInfoContents");
+    QWidget* const list = scrollAreaInfoContents =
+        named(new QWidget(scrollAreaInfo->viewport()), "scrollAreaInfoContents");
     list->setGeometry(QRect(0, 0, 357, 308));
     verticalLayout_13 = layoutOn<QVBoxLayout>(list, "verticalLayout_13", 6, 0, 0, 0, 0);
     // Row 8 stays empty; rows 10 to 14 are the scanner heading and the four switch box lines.
@@ -163,7 +164,7 @@ void Ui_TTamarindMainForm::retranslatePageInfo()
 
 void Ui_TTamarindMainForm::setupPageService()
 {
-    PageService = newPage("PageService");
+    PageService = newPage("PageService", stackedWidget);
     verticalLayout_18 =
         layoutOn<QVBoxLayout>(PageService, "verticalLayout_18", 2, StyleDefault, 1, StyleDefault, StyleDefault);
     label_24 = named(new QLabel(PageService), "label_24");
@@ -227,7 +228,7 @@ void Ui_TTamarindMainForm::retranslatePageService()
 
 void Ui_TTamarindMainForm::setupPageFirmwareUpdateUI()
 {
-    PageFirmwareUpdateUI = newPage("PageFirmwareUpdateUI");
+    PageFirmwareUpdateUI = newPage("PageFirmwareUpdateUI", stackedWidgetMenu);
     verticalLayout_19 = layoutOn<QVBoxLayout>(PageFirmwareUpdateUI, "verticalLayout_19", 2, StyleDefault, 1,
                                               StyleDefault, StyleDefault);
     label_25 = named(new QLabel(PageFirmwareUpdateUI), "label_25");
@@ -264,7 +265,7 @@ void Ui_TTamarindMainForm::retranslatePageFirmwareUpdateUI()
 
 void Ui_TTamarindMainForm::setupPageOperatingTime()
 {
-    PageOperatingTime = newPage("PageOperatingTime");
+    PageOperatingTime = newPage("PageOperatingTime", stackedWidgetMenu);
     QGridLayout* const grid = gridLayout_4 =
         layoutOn<QGridLayout>(PageOperatingTime, "gridLayout_4", 6, StyleDefault, 0, StyleDefault, StyleDefault);
     QWidget* const page = PageOperatingTime;
@@ -295,7 +296,7 @@ void Ui_TTamarindMainForm::retranslatePageOperatingTime()
 
 void Ui_TTamarindMainForm::setupPageInstrumentCalibration()
 {
-    PageInstrumentCalibration = newPage("PageInstrumentCalibration");
+    PageInstrumentCalibration = newPage("PageInstrumentCalibration", stackedWidgetMenu);
     verticalLayout_100 = layoutOn<QVBoxLayout>(PageInstrumentCalibration, "verticalLayout_100", 2, StyleDefault, 0,
                                                StyleDefault, StyleDefault);
     label_152 = named(new QLabel(PageInstrumentCalibration), "label_152");

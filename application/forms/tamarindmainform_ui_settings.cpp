@@ -101,13 +101,13 @@ QString languageShortForm()
 
 void Ui_TTamarindMainForm::setupPageSettings()
 {
-    PageSettings = newPage("PageSettings");
+    PageSettings = newPage("PageSettings", stackedWidget);
     verticalLayout_8 = layoutOn<QVBoxLayout>(PageSettings, "verticalLayout_8", 6, 0, 0, 0, StyleDefault);
     scrollAreaSettings = named(new TTouchScrollArea(PageSettings), "scrollAreaSettings");
     // A palette with no role of its own: it changes nothing.
     scrollAreaSettings->setPalette(QPalette());
     setUpScrollArea(scrollAreaSettings);
-    scrollAreaSettingsContents = named(new QWidget(), "scrollAreaSettingsContents");
+    scrollAreaSettingsContents = named(new QWidget(scrollAreaSettings->viewport()), "scrollAreaSettingsContents");
     scrollAreaSettingsContents->setGeometry(QRect(0, 0, 231, 445));
     verticalLayout_16 = layoutOn<QVBoxLayout>(scrollAreaSettingsContents, "verticalLayout_16", 2, StyleDefault, 1,
                                               StyleDefault, StyleDefault);
@@ -211,7 +211,7 @@ void Ui_TTamarindMainForm::retranslatePageSettings()
 
 void Ui_TTamarindMainForm::setupPageBacklightOff()
 {
-    PageBacklightOff = newPage("PageBacklightOff");
+    PageBacklightOff = newPage("PageBacklightOff", stackedWidgetMenu);
     verticalLayout_10 =
         layoutOn<QVBoxLayout>(PageBacklightOff, "verticalLayout_10", 2, StyleDefault, 1, StyleDefault, StyleDefault);
     // The backlight controller shows the chosen row's label text on the settings page.
@@ -247,7 +247,7 @@ void Ui_TTamarindMainForm::retranslatePageBacklightOff()
 void Ui_TTamarindMainForm::setupPageBrightness()
 {
     // No layout: Qt would ignore the one that the main window installs for the brightness control.
-    PageBrightness = newPage("PageBrightness");
+    PageBrightness = newPage("PageBrightness", stackedWidgetMenu);
     stackedWidgetMenu->addWidget(PageBrightness);
 }
 
@@ -255,7 +255,7 @@ void Ui_TTamarindMainForm::retranslatePageBrightness() {}
 
 void Ui_TTamarindMainForm::setupPageTime()
 {
-    PageTime = newPage("PageTime");
+    PageTime = newPage("PageTime", stackedWidgetMenu);
     verticalLayout_12 = layoutOn<QVBoxLayout>(PageTime, "verticalLayout_12", 6, 11, 11, 11, 11);
 
     label_20 = newHeading(PageTime, "label_20");
@@ -337,7 +337,7 @@ void Ui_TTamarindMainForm::retranslatePageTime()
 
 void Ui_TTamarindMainForm::setupPageSound()
 {
-    PageSound = newPage("PageSound");
+    PageSound = newPage("PageSound", stackedWidgetMenu);
     verticalLayout_17 =
         layoutOn<QVBoxLayout>(PageSound, "verticalLayout_17", 2, StyleDefault, 1, StyleDefault, StyleDefault);
 
@@ -388,7 +388,7 @@ void Ui_TTamarindMainForm::retranslatePageSound()
 
 void Ui_TTamarindMainForm::setupPageAlarmForProbes()
 {
-    PageAlarmForProbes = newPage("PageAlarmForProbes");
+    PageAlarmForProbes = newPage("PageAlarmForProbes", stackedWidgetMenu);
     verticalLayout_78 =
         layoutOn<QVBoxLayout>(PageAlarmForProbes, "verticalLayout_78", 2, StyleDefault, 1, StyleDefault, StyleDefault);
     gridLayout_127 = newPairGrid("gridLayout_127");
@@ -414,7 +414,7 @@ void Ui_TTamarindMainForm::retranslatePageAlarmForProbes()
 
 void Ui_TTamarindMainForm::setupPageDataSeparator()
 {
-    PageDataSeparator = newPage("PageDataSeparator");
+    PageDataSeparator = newPage("PageDataSeparator", stackedWidgetMenu);
     verticalLayout_11 =
         layoutOn<QVBoxLayout>(PageDataSeparator, "verticalLayout_11", 2, StyleDefault, 1, StyleDefault, StyleDefault);
     buildRow(PageDataSeparator, BtnDecSep_Point, horizontalLayout_29, LblDecSep_Point, "BtnDecSep_Point",
@@ -436,7 +436,7 @@ void Ui_TTamarindMainForm::retranslatePageDataSeparator()
 
 void Ui_TTamarindMainForm::setupPageRecalCycle()
 {
-    PageRecalCycle = newPage("PageRecalCycle");
+    PageRecalCycle = newPage("PageRecalCycle", stackedWidgetMenu);
     verticalLayout_103 =
         layoutOn<QVBoxLayout>(PageRecalCycle, "verticalLayout_103", 2, StyleDefault, 0, StyleDefault, StyleDefault);
     label_167 = named(new QLabel(PageRecalCycle), "label_167");

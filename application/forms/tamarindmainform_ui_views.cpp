@@ -257,7 +257,7 @@ void retranslateTile(QPushButton* pFreeze, QLabel* pProbeCaption)
 
 void Ui_TTamarindMainForm::setupPageHome()
 {
-    PageHome = newPage("PageHome");
+    PageHome = newPage("PageHome", stackedWidget);
     horizontalLayout_10 = layoutOn<QHBoxLayout>(PageHome, "horizontalLayout_10", 6, 0, 0, 0, 0);
     widget = named(new QWidget(PageHome), "widget");
     widget->setStyleSheet(TStyleSheetCatalogue::sheet(ssSingleChannelView));
@@ -409,7 +409,7 @@ void Ui_TTamarindMainForm::retranslatePageHome()
 
 void Ui_TTamarindMainForm::setupPage2ChannelView()
 {
-    Page2ChannelView = newPage("Page2ChannelView");
+    Page2ChannelView = newPage("Page2ChannelView", stackedWidget);
     Page2ChannelView->setStyleSheet(TStyleSheetCatalogue::sheet(ssTwoChannelView));
     verticalLayout_36 = layoutOn<QVBoxLayout>(Page2ChannelView, "verticalLayout_36", 1, 0, 0, 0, 0);
     verticalLayout_36->addWidget(newChannelTile({TAMARIND_NAMED(Wgt2ChanViewTop),
@@ -522,7 +522,7 @@ void Ui_TTamarindMainForm::retranslatePage2ChannelView()
 
 void Ui_TTamarindMainForm::setupPage3ChannelView()
 {
-    Page3ChannelView = newPage("Page3ChannelView");
+    Page3ChannelView = newPage("Page3ChannelView", stackedWidget);
     Page3ChannelView->setStyleSheet(TStyleSheetCatalogue::sheet(ssThreeChannelView));
     verticalLayout_47 = layoutOn<QVBoxLayout>(Page3ChannelView, "verticalLayout_47", 1, 0, 0, 0, 0);
     verticalLayout_47->addWidget(newChannelTile({TAMARIND_NAMED(Wgt3ChanViewTop),
@@ -606,7 +606,7 @@ void Ui_TTamarindMainForm::retranslatePage3ChannelView()
 
 void Ui_TTamarindMainForm::setupPage4ChannelView()
 {
-    Page4ChannelView = newPage("Page4ChannelView");
+    Page4ChannelView = newPage("Page4ChannelView", stackedWidget);
     Page4ChannelView->setStyleSheet(TStyleSheetCatalogue::sheet(ssFourChannelView));
     gridLayout_79 = layoutOn<QGridLayout>(Page4ChannelView, "gridLayout_79", 1, 0, 0, 0, 0);
     gridLayout_79->addWidget(
@@ -669,11 +669,12 @@ void Ui_TTamarindMainForm::retranslatePage4ChannelView()
 
 void Ui_TTamarindMainForm::setupPageMultiChannelView()
 {
-    PageMultiChannelView = newPage("PageMultiChannelView");
+    PageMultiChannelView = newPage("PageMultiChannelView", stackedWidget);
     verticalLayout_81 = layoutOn<QVBoxLayout>(PageMultiChannelView, "verticalLayout_81", 6, 0, 0, 0, 0);
     scrollAreaMultiChannelView = named(new TTouchScrollArea(PageMultiChannelView), "scrollAreaMultiChannelView");
     setUpScrollArea(scrollAreaMultiChannelView);
-    scrollAreaMultiChannelViewWidget = named(new QWidget(), "scrollAreaMultiChannelViewWidget");
+    scrollAreaMultiChannelViewWidget =
+        named(new QWidget(scrollAreaMultiChannelView->viewport()), "scrollAreaMultiChannelViewWidget");
     scrollAreaMultiChannelViewWidget->setGeometry(QRect(0, 0, 100, 30));
     // The view inserts its channel rows ahead of the spacer, which keeps them packed at the top.
     verticalLayout_80 =

@@ -187,14 +187,31 @@ void tst_LogfileControllerPages::listHoldsOnlyTheNewestFiles()
 void tst_LogfileControllerPages::contentViewShowsTheLastHundredLinesNewestFirst()
 {
     mFixture->putLogfile("01012026_080000000", logfileWithLines(250));
-    build();
-    QTest::mouseClick(ui().scrollAreaLoggerContents->layout()->itemAt(0)->widget(), Qt::LeftButton);
+    mFixture->putLogfile("02012026_080000000", logfileWithLines(3));
+    TLogfileController& logger = build();
+    auto rowOf = [&](const QString& pName) {
+        QLayout* rows = ui().scrollAreaLoggerContents->layout();
+        for (int i = 0; i < rows->count(); ++i) {
+            if (rows->itemAt(i)->widget() && logger.logfileNameByWidget(rows->itemAt(i)->widget()) == pName)
+                return rows->itemAt(i)->widget();
+        }
+        return static_cast<QWidget*>(nullptr);
+    };
+    QTest::mouseClick(rowOf(QStringLiteral("01012026_080000000")), Qt::LeftButton);
     QCOMPARE(mFixture->subMenu().mShownPage, ui().PageLogfile);
     const QList<QLabel*> labels = contentLabels();
     QCOMPARE(labels.size(), 200);
     QCOMPARE(labels.at(0)->text(), QStringLiteral("01/01/2026 08:04:10 Channel 1"));
     QCOMPARE(labels.at(1)->text(), QStringLiteral("250.0000°C 100.00000\u2126"));
     QCOMPARE(labels.at(198)->text(), QStringLiteral("01/01/2026 08:02:31 Channel 1"));
+
+    // A shorter log after it shows its own lines only, above the spacer.
+    QTest::mouseClick(rowOf(QStringLiteral("02012026_080000000")), Qt::LeftButton);
+    const QList<QLabel*> shorter = contentLabels();
+    QCOMPARE(shorter.size(), 6);
+    QCOMPARE(shorter.at(1)->text(), QStringLiteral("3.0000°C 100.00000\u2126"));
+    QCOMPARE(shorter.at(5)->text(), QStringLiteral("1.0000°C 100.00000\u2126"));
+    QCOMPARE(ui().scrollAreaLogfileContentWidget->layout()->count(), 7);
 }
 
 void tst_LogfileControllerPages::liveContentViewStopsAtFourHundredLabels()

@@ -20,7 +20,9 @@
 #include "testsupport.h"
 #include "unitselectionprovider.h"
 
+#include <QApplication>
 #include <QGraphicsDropShadowEffect>
+#include <QImage>
 #include <QLabel>
 #include <QStackedWidget>
 #include <QTimer>
@@ -41,6 +43,8 @@ private slots:
     void opensOnHomeViewAndMainMenu();
     void builtControllersShowTheirSettings_data();
     void builtControllersShowTheirSettings();
+    void chosenRowsLookChosen_data();
+    void chosenRowsLookChosen();
     void boardCommandsInBuildOrder_data();
     void boardCommandsInBuildOrder();
     void readingGoesOnEveryReadInterval();
@@ -134,6 +138,43 @@ void tst_MainWindowStartup::builtControllersShowTheirSettings()
     QFETCH(QString, text);
     mMain.open(false);
     QCOMPARE(mMain.child<QLabel>(qPrintable(label))->text(), text);
+}
+
+void tst_MainWindowStartup::chosenRowsLookChosen_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<bool>("chosen");
+
+    QTest::newRow("backlight never switched off") << "PageBacklightOff"
+                                                  << "BtnBacklightOff_Off" << true;
+    QTest::newRow("backlight after 10 s not chosen") << "PageBacklightOff"
+                                                     << "BtnBacklightOff_10s" << false;
+    QTest::newRow("keystroke sound off") << "PageSound"
+                                         << "BtnSoundKeys_off" << true;
+    QTest::newRow("probe alarms on") << "PageAlarmForProbes"
+                                     << "BtnProbeAlarms_On" << true;
+    QTest::newRow("decimal point") << "PageDataSeparator"
+                                   << "BtnDecSep_Point" << true;
+}
+
+// The settings chosen at start are marked on pages that have never been shown: the row is drawn orange.
+void tst_MainWindowStartup::chosenRowsLookChosen()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, row);
+    QFETCH(bool, chosen);
+    mMain.open(true);
+    auto* menu = mMain.child<QStackedWidget>("stackedWidgetMenu");
+    menu->setCurrentWidget(mMain.child<QWidget>(qPrintable(page)));
+    QApplication::processEvents();
+    auto* shown = mMain.child<QWidget>(qPrintable(row));
+    const QImage picture = menu->grab().toImage();
+    // Right of the caption, inside the border.
+    const QPoint inside = shown->mapTo(menu, QPoint(shown->width() - 8, shown->height() / 2));
+    const QColor colour = picture.pixelColor(inside * picture.devicePixelRatio());
+    const bool orange = colour.red() > 200 && colour.blue() < 80;
+    QCOMPARE(orange, chosen);
 }
 
 // The identity first (the stick's directory is named after it), then the channel table from the switch boxes the

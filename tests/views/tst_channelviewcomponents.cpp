@@ -146,13 +146,17 @@ void tst_ChannelViewComponents::tilesStandInListOrderAboveTheSpacer_data()
     QTest::addColumn<int>("replaced");
     QTest::addColumn<int>("replacement");
     QTest::addColumn<QList<int>>("order");
+    QTest::addColumn<bool>("replacedUnseen");
 
-    QTest::newRow("five channels") << QList<int>{3, 1, 4, 2, 10} << 0 << 0 << QList<int>{3, 1, 4, 2, 10};
-    QTest::newRow("a channel twice has one tile") << QList<int>{1, 2, 3, 2, 4} << 0 << 0 << QList<int>{1, 2, 3, 4};
+    QTest::newRow("five channels") << QList<int>{3, 1, 4, 2, 10} << 0 << 0 << QList<int>{3, 1, 4, 2, 10} << false;
+    QTest::newRow("a channel twice has one tile")
+        << QList<int>{1, 2, 3, 2, 4} << 0 << 0 << QList<int>{1, 2, 3, 4} << false;
     QTest::newRow("replacing the second of six puts the new tile last")
-        << QList<int>{1, 2, 3, 4, 10, 11} << 2 << 12 << QList<int>{1, 3, 4, 10, 11, 12};
+        << QList<int>{1, 2, 3, 4, 10, 11} << 2 << 12 << QList<int>{1, 3, 4, 10, 11, 12} << false;
+    QTest::newRow("replacing before the view was ever shown")
+        << QList<int>{1, 2, 3, 4, 10, 11} << 2 << 12 << QList<int>{1, 3, 4, 10, 11, 12} << true;
     QTest::newRow("replacing a channel the view does not show")
-        << QList<int>{1, 2, 3, 4, 10} << 11 << 12 << QList<int>{1, 2, 3, 4, 10};
+        << QList<int>{1, 2, 3, 4, 10} << 11 << 12 << QList<int>{1, 2, 3, 4, 10} << false;
 }
 
 void tst_ChannelViewComponents::tilesStandInListOrderAboveTheSpacer()
@@ -161,11 +165,25 @@ void tst_ChannelViewComponents::tilesStandInListOrderAboveTheSpacer()
     QFETCH(int, replaced);
     QFETCH(int, replacement);
     QFETCH(QList<int>, order);
+    QFETCH(bool, replacedUnseen);
 
-    showScan(configuration, configuration.front());
-    QCOMPARE(mFixture->manager().currentViewController(), &multiView());
-    if (replaced)
+    if (replacedUnseen) {
+        if (!mFixture->hasController())
+            mFixture->buildViews(false);
+        mFixture->manager().attachChannelConfigurationToView(channels(configuration), channel(configuration.front()));
         emit mFixture->scanMode().channelReplaced(channel(replaced), channel(replacement));
+        // A stored scan costs no tiles before its view is shown.
+        QCOMPARE(list()->count(), 1);
+        zelk::vector<TAbstractChannel*> shown;
+        multiView().channels(shown);
+        QCOMPARE(int(shown.size()), order.size());
+        mFixture->manager().activateScanView();
+    } else {
+        showScan(configuration, configuration.front());
+        if (replaced)
+            emit mFixture->scanMode().channelReplaced(channel(replaced), channel(replacement));
+    }
+    QCOMPARE(mFixture->manager().currentViewController(), &multiView());
 
     QCOMPARE(tileOrder(), order);
     QVERIFY(list()->itemAt(list()->count() - 1)->spacerItem());

@@ -177,6 +177,7 @@ public:
     zelk::vector<QString> logfiles() const { return mLogfiles; }
     void selectLogfile(const QString& pLogfileName, bool pShowMainMenuIfLogfileEmpty);
     void displayLogfileContent(QFile& pFile);
+    void showLogfileContentTexts(QStringList pTexts);
     static QStringList splitLogfileLineForDisplay(const QString& pLine);
     void addLinesToLogfileContentDisplay(const QStringList& pLines);
     void setButtons(bool pUSBStickConnected);

@@ -116,17 +116,43 @@ void TLogfileController::selectLogfile(const QString& pLogfileName, bool pShowMa
 
 void TLogfileController::displayLogfileContent(QFile& pFile)
 {
-    for (QLabel* label : mLogfileContentParent->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
-        delete label;
-    if (!pFile.exists())
-        return;
-    if (!pFile.isOpen() && !pFile.open(QIODevice::ReadOnly))
-        return;
+    // Newest line on top, each as its date label over its values label.
+    QStringList texts;
+    if (pFile.exists() && (pFile.isOpen() || pFile.open(QIODevice::ReadOnly))) {
+        const QStringList lines = TLogfileTail::lastDataLines(pFile, MAX_DISPLAYED_LINES);
+        pFile.close();
+        for (auto line = lines.crbegin(); line != lines.crend(); ++line)
+            texts << splitLogfileLineForDisplay(*line);
+    }
+    showLogfileContentTexts(texts);
+}
 
-    const QStringList lines = TLogfileTail::lastDataLines(pFile, MAX_DISPLAYED_LINES);
-    pFile.close();
-    for (const QString& line : lines)
-        addLinesToLogfileContentDisplay(splitLogfileLineForDisplay(line));
+// The labels shown before take the new texts: making and deleting a label each costs far more than its text.
+void TLogfileController::showLogfileContentTexts(QStringList pTexts)
+{
+    auto* layout = qobject_cast<QVBoxLayout*>(mLogfileContentParent->layout());
+    if (!layout) {
+        for (QLabel* label : mLogfileContentParent->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+            delete label;
+        return;
+    }
+    // The last item is the spacer that keeps the labels at the top.
+    while (pTexts.size() > MAX_CONTENT_LAYOUT_ITEMS - 1)
+        pTexts.removeLast();
+    int index = 0;
+    for (const QString& text : pTexts) {
+        QWidget* shown = index < layout->count() - 1 ? layout->itemAt(index)->widget() : nullptr;
+        if (auto* label = qobject_cast<QLabel*>(shown))
+            label->setText(text);
+        else
+            layout->insertWidget(index, new QLabel(text, mLogfileContentParent));
+        ++index;
+    }
+    while (layout->count() - 1 > index) {
+        QLayoutItem* item = layout->takeAt(index);
+        delete item->widget();
+        delete item;
+    }
 }
 
 QStringList TLogfileController::splitLogfileLineForDisplay(const QString& pLine)

@@ -231,10 +231,16 @@ void TTamarindMainForm::on_BtnScan_ShowView_clicked()
 
 void TTamarindMainForm::default_widget_activated_handler(short, QWidget* pPrevious, QWidget* pCurrent)
 {
-    if (pPrevious)
+    // Polished first: a row that has not been shown yet would otherwise keep the look it was styled with
+    // while its page was built, whatever sheet it is given now.
+    if (pPrevious) {
+        pPrevious->ensurePolished();
         pPrevious->setStyleSheet(mClickableWidgetStylesheet_default);
-    if (pCurrent)
+    }
+    if (pCurrent) {
+        pCurrent->ensurePolished();
         pCurrent->setStyleSheet(mClickableWidgetStylesheet_active);
+    }
 }
 
 void TTamarindMainForm::settings_widget_activated(short pGroup, QWidget* pPrevious, QWidget* pCurrent)

@@ -136,18 +136,34 @@ TChannelViewComponents* TMultiChannelViewController::tileOf(TAbstractChannel* pC
     return tile == mComponentsByChannel.end() ? nullptr : tile->second.get();
 }
 
+bool TMultiChannelViewController::showsChannel(TAbstractChannel* pChannel) const
+{
+    return mComponentsByChannel.count(pChannel) || mChannelsWithoutTile.contains(pChannel);
+}
+
 void TMultiChannelViewController::addTile(TAbstractChannel* pChannel)
 {
+    if (showsChannel(pChannel))
+        return;
     listenTo(pChannel);
-    auto tile = std::make_unique<TChannelViewComponents>(mChannelSlotLayout, this);
-    mComponentsByChannel.emplace(pChannel, std::move(tile));
+    mChannelsWithoutTile << pChannel;
+}
+
+void TMultiChannelViewController::buildWaitingTiles()
+{
+    for (TAbstractChannel* channel : mChannelsWithoutTile)
+        mComponentsByChannel.emplace(channel, std::make_unique<TChannelViewComponents>(mChannelSlotLayout, this));
+    mChannelsWithoutTile.clear();
 }
 
 void TMultiChannelViewController::detachChannels()
 {
     for (const auto& tile : mComponentsByChannel)
         stopListeningTo(tile.first);
+    for (TAbstractChannel* channel : mChannelsWithoutTile)
+        stopListeningTo(channel);
     mComponentsByChannel.clear();
+    mChannelsWithoutTile.clear();
 }
 
 void TMultiChannelViewController::setChannels(const zelk::vector<TAbstractChannel*>& pChannels,
@@ -166,11 +182,14 @@ void TMultiChannelViewController::channels(zelk::vector<TAbstractChannel*>& oCha
 {
     for (const auto& tile : mComponentsByChannel)
         oChannels << tile.first;
+    for (TAbstractChannel* channel : mChannelsWithoutTile)
+        oChannels << channel;
 }
 
 void TMultiChannelViewController::initGUI()
 {
     if (isCurrentView()) {
+        buildWaitingTiles();
         // The bar loses the colour another view gave it.
         mInformationBar->setStyleSheet(QString());
         mLblInfoBarLeft->clear();
@@ -285,11 +304,11 @@ void TMultiChannelViewController::channelSwitched(TAbstractChannel* pNewChannel)
 
 void TMultiChannelViewController::channelReplaced(TAbstractChannel* pOldChannel, TAbstractChannel* pNewChannel)
 {
-    const auto old = mComponentsByChannel.find(pOldChannel);
-    if (old == mComponentsByChannel.end())
+    if (!showsChannel(pOldChannel))
         return;
     stopListeningTo(pOldChannel);
-    mComponentsByChannel.erase(old);
+    mComponentsByChannel.erase(pOldChannel);
+    mChannelsWithoutTile.erase_item(pOldChannel);
     if (pNewChannel)
         addTile(pNewChannel);
     if (isCurrentView())
@@ -320,8 +339,10 @@ void TMultiChannelViewController::probeAssignedToChannelNotification(TAbstractPr
 {
     if (!pChannel)
         return;
-    for (const auto& tile : mComponentsByChannel) {
-        if (tile.first->distinctPhysicalChannel() == pChannel) {
+    zelk::vector<TAbstractChannel*> shown;
+    channels(shown);
+    for (TAbstractChannel* channel : shown) {
+        if (channel->distinctPhysicalChannel() == pChannel) {
             initGUI();
             return;
         }

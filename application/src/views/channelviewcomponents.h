@@ -121,12 +121,17 @@ private:
     static QString probeNameForDisplayLabel(const QString& pProbeName);
     TAbstractChannel* channelBySlot(TChannelViewComponents* pViewComponents) const;
     void updateProbeVisualisation(TAbstractChannel* pChannel, TChannelViewComponents* pViewComponents);
-    // A second tile for a channel that has one already is dropped again.
+    bool showsChannel(TAbstractChannel* pChannel) const;
+    // The tile waits until the view is shown: a stored scan of many channels must not cost their
+    // widgets while nobody looks at them. A second tile for a channel that has one is dropped again.
     void addTile(TAbstractChannel* pChannel);
+    void buildWaitingTiles();
 
     ISubMenuController* mSubMenuController;
     QWidget* mPageSelectProbeOrUnit;
     QVBoxLayout* mChannelSlotLayout;
     QScrollArea* mScrollArea;
     std::map<TAbstractChannel*, std::unique_ptr<TChannelViewComponents>> mComponentsByChannel;
+    // Shown channels without a tile yet, in the order their tiles will stand.
+    zelk::vector<TAbstractChannel*> mChannelsWithoutTile;
 };
