@@ -6,14 +6,6 @@
 
 namespace
 {
-void extend(QRectF& oBounds, const QPointF& pPoint)
-{
-    oBounds.setLeft(std::min(oBounds.left(), pPoint.x()));
-    oBounds.setTop(std::min(oBounds.top(), pPoint.y()));
-    oBounds.setRight(std::max(oBounds.right(), pPoint.x()));
-    oBounds.setBottom(std::max(oBounds.bottom(), pPoint.y()));
-}
-
 bool ascending(const QVector<QPointF>& pPoints)
 {
     return std::is_sorted(pPoints.cbegin(), pPoints.cend(),
@@ -21,28 +13,59 @@ bool ascending(const QVector<QPointF>& pPoints)
 }
 } // namespace
 
+qreal TGraphPoints::TExtremes::at(const QVector<QPointF>& pPoints, int pOffset, int pIndex) const
+{
+    return (pPoints.at(pIndex - pOffset).*mCoordinate)();
+}
+
+// The newest point beats every candidate it equals or exceeds: those leave
+// the history before it does.
+void TGraphPoints::TExtremes::append(const QVector<QPointF>& pPoints, int pOffset)
+{
+    const int index = pOffset + pPoints.size() - 1;
+    const qreal value = at(pPoints, pOffset, index);
+    while (!mCandidates.empty()) {
+        const qreal candidate = at(pPoints, pOffset, mCandidates.back());
+        if (mLargest ? candidate > value : candidate < value)
+            break;
+        mCandidates.pop_back();
+    }
+    mCandidates.push_back(index);
+}
+
+void TGraphPoints::TExtremes::removeFirst(int pOffset)
+{
+    if (!mCandidates.empty() && mCandidates.front() == pOffset)
+        mCandidates.pop_front();
+}
+
+qreal TGraphPoints::TExtremes::bound(const QVector<QPointF>& pPoints, int pOffset) const
+{
+    return at(pPoints, pOffset, mCandidates.front());
+}
+
+void TGraphPoints::appendToExtremes()
+{
+    for (TExtremes* extremes : {&mLeft, &mRight, &mTop, &mBottom})
+        extremes->append(mPoints, mDropped);
+}
+
 void TGraphPoints::append(const QPointF& pPoint)
 {
     if (!mPoints.isEmpty() && pPoint.x() < mPoints.last().x())
         mAscending = false;
     mPoints.append(pPoint);
-    if (!mBoundsKnown)
-        return;
-    if (mPoints.size() == 1) {
-        mBounds = QRectF(pPoint, QSizeF(0.0, 0.0));
-        return;
-    }
-    extend(mBounds, pPoint);
+    appendToExtremes();
 }
 
 void TGraphPoints::removeFirst()
 {
     if (mPoints.isEmpty())
         return;
-    const QPointF removed = mPoints.takeFirst();
-    if (mBoundsKnown && (removed.x() == mBounds.left() || removed.x() == mBounds.right() ||
-                         removed.y() == mBounds.top() || removed.y() == mBounds.bottom()))
-        mBoundsKnown = false;
+    for (TExtremes* extremes : {&mLeft, &mRight, &mTop, &mBottom})
+        extremes->removeFirst(mDropped);
+    mPoints.removeFirst();
+    ++mDropped;
     // Removing the oldest point cannot break the order of the others, but may restore it.
     if (!mAscending)
         mAscending = ascending(mPoints);
@@ -50,35 +73,30 @@ void TGraphPoints::removeFirst()
 
 void TGraphPoints::assign(const QVector<QPointF>& pPoints)
 {
-    mPoints = pPoints;
+    clear();
+    mPoints.reserve(pPoints.size());
+    for (const QPointF& point : pPoints) {
+        mPoints.append(point);
+        appendToExtremes();
+    }
     mAscending = ascending(mPoints);
-    mBoundsKnown = false;
 }
 
 void TGraphPoints::clear()
 {
     mPoints.clear();
+    mDropped = 0;
     mAscending = true;
-    mBoundsKnown = false;
+    for (TExtremes* extremes : {&mLeft, &mRight, &mTop, &mBottom})
+        extremes->clear();
 }
 
 QRectF TGraphPoints::boundingRect() const
 {
-    if (!mBoundsKnown)
-        computeBounds();
-    return mBounds;
-}
-
-void TGraphPoints::computeBounds() const
-{
-    mBoundsKnown = true;
-    if (mPoints.isEmpty()) {
-        mBounds = QRectF(1.0, 1.0, -2.0, -2.0);
-        return;
-    }
-    mBounds = QRectF(mPoints.first(), QSizeF(0.0, 0.0));
-    for (const QPointF& point : mPoints)
-        extend(mBounds, point);
+    if (mPoints.isEmpty())
+        return QRectF(1.0, 1.0, -2.0, -2.0);
+    return QRectF(QPointF(mLeft.bound(mPoints, mDropped), mTop.bound(mPoints, mDropped)),
+                  QPointF(mRight.bound(mPoints, mDropped), mBottom.bound(mPoints, mDropped)));
 }
 
 TGraphCurve::TGraphCurve(const TGraphPoints& pPoints) : QwtPlotCurve(QString()), mPoints(pPoints)

@@ -4,13 +4,16 @@
 #include <QRectF>
 #include <QVector>
 
+#include <deque>
+
 #include <qwt_plot_curve.h>
 #include <qwt_series_data.h>
 
 // The points of one channel on the graph with what every replot asks of them
 // kept up to date as points come and go: their bounding rectangle, which the
 // automatic y scale reads, and whether the sample numbers ascend. A long scan
-// holds thousands of points per channel while a dozen are in sight.
+// holds thousands of points per channel while a dozen are in sight, and
+// drops its oldest point with each new one.
 class TGraphPoints
 {
 public:
@@ -25,13 +28,41 @@ public:
     bool isAscending() const { return mAscending; }
 
 private:
-    void computeBounds() const;
+    // The candidates for one bound: the points that no later point beats,
+    // the bound itself first. A point leaves when a later one beats it or
+    // when it is dropped as the oldest, so that neither appending nor
+    // dropping looks at the whole history.
+    class TExtremes
+    {
+    public:
+        using TCoordinate = qreal (QPointF::*)() const;
+        TExtremes(TCoordinate pCoordinate, bool pLargest) : mCoordinate(pCoordinate), mLargest(pLargest) {}
+        void append(const QVector<QPointF>& pPoints, int pOffset);
+        void removeFirst(int pOffset);
+        void clear() { mCandidates.clear(); }
+        // The bound; only while there are points.
+        qreal bound(const QVector<QPointF>& pPoints, int pOffset) const;
+
+    private:
+        qreal at(const QVector<QPointF>& pPoints, int pOffset, int pIndex) const;
+
+        TCoordinate mCoordinate;
+        bool mLargest;
+        // Counted from the first point ever appended, so that dropping the
+        // oldest point leaves them as they are.
+        std::deque<int> mCandidates;
+    };
+
+    void appendToExtremes();
 
     QVector<QPointF> mPoints;
-    // Recomputed only after a point on the rectangle's edge was removed.
-    mutable QRectF mBounds{1.0, 1.0, -2.0, -2.0};
-    mutable bool mBoundsKnown = true;
+    // Points dropped at the front since the last assign() or clear().
+    int mDropped = 0;
     bool mAscending = true;
+    TExtremes mLeft{&QPointF::x, false};
+    TExtremes mRight{&QPointF::x, true};
+    TExtremes mTop{&QPointF::y, false};
+    TExtremes mBottom{&QPointF::y, true};
 };
 
 // A curve's view of the points of its channel; the points belong to the

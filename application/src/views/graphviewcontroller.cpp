@@ -150,6 +150,7 @@ TGraphViewController::TGraphViewController(
     connect(mBtnRefresh, &QZELKDialogButton::clicked, this, &TGraphViewController::onBtnRefreshClicked);
 
     mPlot->setAxisScaleDraw(QwtPlot::xBottom, new TSampleNumberScaleDraw);
+    mPlot->setAxisScaleDraw(QwtPlot::yLeft, new TValueScaleDraw);
     setXAxisWindow(1, X_AXIS_TICK_COUNT);
     mPlot->installEventFilter(this);
 

@@ -1,5 +1,7 @@
 #include "samplenumberscaledraw.h"
 
+#include "scalelabeltextengine.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -15,9 +17,53 @@ namespace
 constexpr int LABEL_GAP = 6;
 } // namespace
 
+void TSampleNumberScaleDraw::useFont(const QFont& pFont) const
+{
+    if (pFont == mLabelFont)
+        return;
+    mLabelFont = pFont;
+    mLabels.clear();
+}
+
+// Measured here already, in the form Qwt measures a tick label, so that Qwt
+// finds the size in the copy it keeps for the window.
 QwtText TSampleNumberScaleDraw::label(double pValue) const
 {
-    return QwtText(QString::number(qRound64(pValue)));
+    const qint64 number = qRound64(pValue);
+    const auto known = mLabels.constFind(number);
+    if (known != mLabels.constEnd())
+        return *known;
+    if (mLabels.size() >= KEPT_LABEL_COUNT)
+        mLabels.clear();
+    QwtText text = TScaleLabelTextEngine::label(QString::number(number));
+    text.setRenderFlags(0);
+    text.setLayoutAttribute(QwtText::MinimumLayout);
+    text.textSize(mLabelFont);
+    mLabels.insert(number, text);
+    return text;
+}
+
+bool TSampleNumberScaleDraw::isLabelled() const
+{
+    const QList<double> ticks = scaleDiv().ticks(QwtScaleDiv::MajorTick);
+    return std::any_of(ticks.cbegin(), ticks.cend(), [this](double pTick) { return scaleDiv().contains(pTick); });
+}
+
+double TSampleNumberScaleDraw::extent(const QFont& pFont) const
+{
+    useFont(pFont);
+    int components = 0;
+    for (ScaleComponent component : {Backbone, Ticks, Labels}) {
+        if (hasComponent(component))
+            components |= component;
+    }
+    const TExtentInput input{pFont,           spacing(),        maxTickLength(), penWidth(),  minimumExtent(),
+                             labelRotation(), int(alignment()), components,      isLabelled()};
+    if (mExtentInput != input) {
+        mExtent = QwtScaleDraw::extent(pFont);
+        mExtentInput = input;
+    }
+    return mExtent;
 }
 
 int TSampleNumberScaleDraw::labelInterval(const QFont& pFont) const
@@ -26,10 +72,16 @@ int TSampleNumberScaleDraw::labelInterval(const QFont& pFont) const
     if (spacing <= 0.0)
         return 1;
     const QwtScaleDiv& window = scaleDiv();
+    const TIntervalInput input{pFont, window.lowerBound(), window.upperBound(), spacing};
+    if (mIntervalInput == input)
+        return mInterval;
+    useFont(pFont);
     const double widest =
         std::max(labelSize(pFont, window.lowerBound()).width(), labelSize(pFont, window.upperBound()).width()) +
         LABEL_GAP;
-    return std::max(1, int(std::ceil(widest / spacing)));
+    mInterval = std::max(1, int(std::ceil(widest / spacing)));
+    mIntervalInput = input;
+    return mInterval;
 }
 
 void TSampleNumberScaleDraw::drawLabel(QPainter* pPainter, double pValue) const
@@ -38,4 +90,9 @@ void TSampleNumberScaleDraw::drawLabel(QPainter* pPainter, double pValue) const
     if (interval > 1 && qRound64(pValue) % interval != 0)
         return;
     QwtScaleDraw::drawLabel(pPainter, pValue);
+}
+
+QwtText TValueScaleDraw::label(double pValue) const
+{
+    return TScaleLabelTextEngine::label(QwtScaleDraw::label(pValue).text());
 }
