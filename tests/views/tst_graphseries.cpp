@@ -1,4 +1,5 @@
 #include "graphseries.h"
+#include "scalelabeltextengine.h"
 #include "testsupport.h"
 
 #include <QImage>
@@ -61,8 +62,9 @@ QImage render(QwtPlotCurve& pCurve, QwtPlotCurve::CurveStyle pStyle, double pLow
 
 Q_DECLARE_METATYPE(QList<TStep>)
 
-// The graph's curves: the y scale reads the kept bounding rectangle, and a
-// curve maps only the points near its x window, without changing a pixel.
+// The graph's curves and axis labels: the y scale reads the kept bounding
+// rectangle, a curve maps only the points near its x window, and labels are
+// measured with remembered margins, without changing a pixel.
 class tst_GraphSeries : public QObject
 {
     Q_OBJECT
@@ -72,6 +74,7 @@ private slots:
     void boundsFollowTheHistory();
     void windowedCurveDrawsAsTheWholeSeries_data();
     void windowedCurveDrawsAsTheWholeSeries();
+    void axisLabelsMeasureAsTheToolkitsOwn();
 };
 
 void tst_GraphSeries::boundsFollowTheHistory_data()
@@ -95,6 +98,18 @@ void tst_GraphSeries::boundsFollowTheHistory_data()
     QTest::newRow("replaced") << QList<TStep>{append(1, 99), assign({{5, 1}, {6, -4}})} << QRectF(5.0, -4.0, 1.0, 5.0);
     QTest::newRow("a history counting from 1 again")
         << QList<TStep>{append(7, 20), append(8, 22), append(1, 19)} << QRectF(1.0, 19.0, 7.0, 3.0);
+    QTest::newRow("equal values, the oldest dropped")
+        << QList<TStep>{append(1, 5), append(2, 5), append(3, 5), removeFirst()} << QRectF(2.0, 5.0, 1.0, 0.0);
+    // A full history keeps its length: each new point drops the oldest.
+    QList<TStep> sliding;
+    const QVector<QPointF> points = wave(200);
+    for (int i = 0; i < points.size(); ++i) {
+        sliding << append(points[i].x(), points[i].y());
+        if (i >= 30)
+            sliding << removeFirst();
+    }
+    // The toolkit's bounds of the 30 points kept.
+    QTest::newRow("a full history moving over a wave") << sliding << QwtPointSeriesData(points.mid(170)).boundingRect();
 }
 
 void tst_GraphSeries::boundsFollowTheHistory()
@@ -147,6 +162,29 @@ void tst_GraphSeries::windowedCurveDrawsAsTheWholeSeries()
     const QImage expected = render(whole, QwtPlotCurve::CurveStyle(style), lower, upper);
     const QImage drawn = render(windowed, QwtPlotCurve::CurveStyle(style), lower, upper);
     QCOMPARE(drawn, expected);
+}
+
+// The axis labels' engine remembers margins per font: fonts asked in turn,
+// and again, measure as the toolkit's plain texts do.
+void tst_GraphSeries::axisLabelsMeasureAsTheToolkitsOwn()
+{
+    QFont small;
+    small.setPixelSize(12);
+    QFont large;
+    large.setPixelSize(30);
+    QFont bold = small;
+    bold.setBold(true);
+    for (const QFont& font : {small, large, bold, small, large}) {
+        for (const QString& number : {QStringLiteral("7"), QStringLiteral("3600"), QStringLiteral("-1.5")}) {
+            QwtText label = TScaleLabelTextEngine::label(number);
+            QwtText plain(number, QwtText::PlainText);
+            for (QwtText* text : {&label, &plain}) {
+                text->setRenderFlags(0);
+                text->setLayoutAttribute(QwtText::MinimumLayout);
+            }
+            QCOMPARE(label.textSize(font), plain.textSize(font));
+        }
+    }
 }
 
 TAMARIND_TEST_MAIN(tst_GraphSeries)

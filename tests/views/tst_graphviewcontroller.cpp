@@ -12,6 +12,7 @@
 #include "testprobes.h"
 #include "testsupport.h"
 
+#include <QImage>
 #include <QMouseEvent>
 
 #include <qwt_plot.h>
@@ -91,6 +92,8 @@ private slots:
     void settingsPageSave();
     void channelButtonReplacesAChannel();
     void hiddenGraphIsScaledWhenShown();
+    void polledPlotLooksAsDrawnAtOnce_data();
+    void polledPlotLooksAsDrawnAtOnce();
     void channelOfAnotherKindReloadsTheCurves();
     void languageChangeKeepsTheTexts();
 
@@ -107,6 +110,7 @@ private:
     QString window() const;
     void drag(int pPixels);
     void runStep(const QString& pStep);
+    QImage drawScan(int pHistory, int pPolls, const QString& pAxisSheet, bool pShownWhilePolled);
 
     Ui_TTamarindMainForm& ui() { return mFixture->ui(); }
     TChannelController& controller() { return mFixture->controller(); }
@@ -756,6 +760,65 @@ void tst_GraphViewController::hiddenGraphIsScaledWhenShown()
     plot->window()->show();
     QVERIFY(plot->isVisible());
     QVERIFY(plot->axisScaleDiv(QwtPlot::yLeft).contains(150.0));
+}
+
+void tst_GraphViewController::polledPlotLooksAsDrawnAtOnce_data()
+{
+    QTest::addColumn<int>("history");
+    QTest::addColumn<int>("polls");
+    // Set on the plot half way through the polls; empty: the page's own look.
+    QTest::addColumn<QString>("axisSheet");
+
+    // Each channel counts its own samples: twice the polls reach the numbers.
+    QTest::newRow("first windows") << 0 << 30 << QString();
+    QTest::newRow("window moving into three-digit numbers") << 170 << 60 << QString();
+    QTest::newRow("window moving into four-digit numbers") << 1960 << 80 << QString();
+    QTest::newRow("full history dropping its oldest points") << 7190 << 30 << QString();
+    QTest::newRow("axis font changed while polled")
+        << 80 << 20 << QStringLiteral("QwtScaleWidget { font-size: 30px; }");
+}
+
+// What the plot keeps from one measuring cycle to the next (measured labels,
+// axis height, label interval, the curves' bounds) must not show: after
+// every poll painted, the plot looks as a plot that draws the same values
+// once.
+void tst_GraphViewController::polledPlotLooksAsDrawnAtOnce()
+{
+    QFETCH(int, history);
+    QFETCH(int, polls);
+    QFETCH(QString, axisSheet);
+
+    const QImage polled = drawScan(history, polls, axisSheet, true);
+    cleanup();
+    init();
+    const QImage atOnce = drawScan(history, polls, axisSheet, false);
+    QCOMPARE(polled, atOnce);
+}
+
+// Two channels measured in turn, the graph page painted after each poll from
+// the history on; or hidden until the end, with the axis look of the end
+// from the start.
+QImage tst_GraphViewController::drawScan(int pHistory, int pPolls, const QString& pAxisSheet, bool pShownWhilePolled)
+{
+    QwtPlot* plot = ui().qwtPlot;
+    if (!pShownWhilePolled && !pAxisSheet.isEmpty()) {
+        plot->setStyleSheet(pAxisSheet);
+        plot->ensurePolished();
+    }
+    configure({1, 2});
+    ui().stackedWidget->setCurrentWidget(ui().Page2DPlot);
+    const int count = pHistory + pPolls;
+    for (int i = 0; i < count; ++i) {
+        if (i == pHistory && pShownWhilePolled)
+            plot->window()->show();
+        if (i == pHistory + pPolls / 2 && pShownWhilePolled && !pAxisSheet.isEmpty())
+            plot->setStyleSheet(pAxisSheet);
+        controller().channel(1 + i % 2)->setNewValue(107.8, 20.0 + 3.0 * std::sin(i * 0.3) + (i % 2) * 0.5);
+        QApplication::processEvents();
+    }
+    plot->window()->show();
+    QApplication::processEvents();
+    return plot->grab().toImage();
 }
 
 void tst_GraphViewController::channelButtonReplacesAChannel()
