@@ -98,6 +98,11 @@ void tst_GraphSeries::boundsFollowTheHistory_data()
     QTest::newRow("replaced") << QList<TStep>{append(1, 99), assign({{5, 1}, {6, -4}})} << QRectF(5.0, -4.0, 1.0, 5.0);
     QTest::newRow("a history counting from 1 again")
         << QList<TStep>{append(7, 20), append(8, 22), append(1, 19)} << QRectF(1.0, 19.0, 7.0, 3.0);
+    QTest::newRow("counting on after counting from 1 again")
+        << QList<TStep>{append(7, 20), append(8, 22), append(1, 19), append(2, 23)} << QRectF(1.0, 19.0, 7.0, 4.0);
+    QTest::newRow("in order again once the older count is dropped")
+        << QList<TStep>{append(7, 20), append(8, 22), append(1, 19), removeFirst(), removeFirst(), append(2, 18)}
+        << QRectF(1.0, 18.0, 1.0, 1.0);
     QTest::newRow("equal values, the oldest dropped")
         << QList<TStep>{append(1, 5), append(2, 5), append(3, 5), removeFirst()} << QRectF(2.0, 5.0, 1.0, 0.0);
     // A full history keeps its length: each new point drops the oldest.
@@ -124,7 +129,7 @@ void tst_GraphSeries::boundsFollowTheHistory()
         points.boundingRect();
     }
     QCOMPARE(points.boundingRect(), bounds);
-    QwtPointSeriesData whole(points.points());
+    QwtPointSeriesData whole(QVector<QPointF>(points.points().cbegin(), points.points().cend()));
     QCOMPARE(points.boundingRect(), whole.boundingRect());
 }
 

@@ -6,30 +6,21 @@
 
 namespace
 {
-bool ascending(const QVector<QPointF>& pPoints)
+bool ascending(const std::deque<QPointF>& pPoints)
 {
     return std::is_sorted(pPoints.cbegin(), pPoints.cend(),
                           [](const QPointF& pA, const QPointF& pB) { return pA.x() < pB.x(); });
 }
 } // namespace
 
-qreal TGraphPoints::TExtremes::at(const QVector<QPointF>& pPoints, int pOffset, int pIndex) const
-{
-    return (pPoints.at(pIndex - pOffset).*mCoordinate)();
-}
-
 // The newest point beats every candidate it equals or exceeds: those leave
 // the history before it does.
-void TGraphPoints::TExtremes::append(const QVector<QPointF>& pPoints, int pOffset)
+void TGraphPoints::TExtremes::append(const std::deque<QPointF>& pPoints, int pOffset)
 {
-    const int index = pOffset + pPoints.size() - 1;
-    const qreal value = at(pPoints, pOffset, index);
-    while (!mCandidates.empty()) {
-        const qreal candidate = at(pPoints, pOffset, mCandidates.back());
-        if (mLargest ? candidate > value : candidate < value)
-            break;
+    const int index = pOffset + int(pPoints.size()) - 1;
+    const qreal newest = value(pPoints.back());
+    while (!mCandidates.empty() && !beats(value(pPoints[std::size_t(mCandidates.back() - pOffset)]), newest))
         mCandidates.pop_back();
-    }
     mCandidates.push_back(index);
 }
 
@@ -39,32 +30,52 @@ void TGraphPoints::TExtremes::removeFirst(int pOffset)
         mCandidates.pop_front();
 }
 
-qreal TGraphPoints::TExtremes::bound(const QVector<QPointF>& pPoints, int pOffset) const
+void TGraphPoints::TExtremes::rebuild(const std::deque<QPointF>& pPoints, int pOffset)
 {
-    return at(pPoints, pOffset, mCandidates.front());
+    mCandidates.clear();
+    int index = pOffset + int(pPoints.size());
+    qreal best = 0.0;
+    for (auto point = pPoints.crbegin(); point != pPoints.crend(); ++point) {
+        --index;
+        const qreal candidate = value(*point);
+        if (mCandidates.empty() || beats(candidate, best)) {
+            mCandidates.push_front(index);
+            best = candidate;
+        }
+    }
 }
 
-void TGraphPoints::appendToExtremes()
+qreal TGraphPoints::TExtremes::bound(const std::deque<QPointF>& pPoints, int pOffset) const
 {
-    for (TExtremes* extremes : {&mLeft, &mRight, &mTop, &mBottom})
-        extremes->append(mPoints, mDropped);
+    return value(pPoints[std::size_t(mCandidates.front() - pOffset)]);
 }
 
+// Ascending sample numbers have their bounds at the ends; candidates for
+// them are kept only while a history counting from 1 again breaks the order.
 void TGraphPoints::append(const QPointF& pPoint)
 {
-    if (!mPoints.isEmpty() && pPoint.x() < mPoints.last().x())
+    const bool wasAscending = mAscending;
+    if (!mPoints.empty() && pPoint.x() < mPoints.back().x())
         mAscending = false;
-    mPoints.append(pPoint);
-    appendToExtremes();
+    mPoints.push_back(pPoint);
+    for (TExtremes* extremes : {&mTop, &mBottom})
+        extremes->append(mPoints, mDropped);
+    if (wasAscending && !mAscending) {
+        for (TExtremes* extremes : {&mLeft, &mRight})
+            extremes->rebuild(mPoints, mDropped);
+    } else if (!mAscending) {
+        for (TExtremes* extremes : {&mLeft, &mRight})
+            extremes->append(mPoints, mDropped);
+    }
 }
 
 void TGraphPoints::removeFirst()
 {
-    if (mPoints.isEmpty())
+    if (mPoints.empty())
         return;
     for (TExtremes* extremes : {&mLeft, &mRight, &mTop, &mBottom})
         extremes->removeFirst(mDropped);
-    mPoints.removeFirst();
+    mPoints.pop_front();
     ++mDropped;
     // Removing the oldest point cannot break the order of the others, but may restore it.
     if (!mAscending)
@@ -73,30 +84,31 @@ void TGraphPoints::removeFirst()
 
 void TGraphPoints::assign(const QVector<QPointF>& pPoints)
 {
-    clear();
-    mPoints.reserve(pPoints.size());
-    for (const QPointF& point : pPoints) {
-        mPoints.append(point);
-        appendToExtremes();
-    }
+    mPoints.assign(pPoints.cbegin(), pPoints.cend());
+    mDropped = 0;
     mAscending = ascending(mPoints);
+    for (TExtremes* extremes : {&mTop, &mBottom})
+        extremes->rebuild(mPoints, mDropped);
+    for (TExtremes* extremes : {&mLeft, &mRight}) {
+        if (mAscending)
+            extremes->clear();
+        else
+            extremes->rebuild(mPoints, mDropped);
+    }
 }
 
 void TGraphPoints::clear()
 {
-    mPoints.clear();
-    mDropped = 0;
-    mAscending = true;
-    for (TExtremes* extremes : {&mLeft, &mRight, &mTop, &mBottom})
-        extremes->clear();
+    assign({});
 }
 
 QRectF TGraphPoints::boundingRect() const
 {
-    if (mPoints.isEmpty())
+    if (mPoints.empty())
         return QRectF(1.0, 1.0, -2.0, -2.0);
-    return QRectF(QPointF(mLeft.bound(mPoints, mDropped), mTop.bound(mPoints, mDropped)),
-                  QPointF(mRight.bound(mPoints, mDropped), mBottom.bound(mPoints, mDropped)));
+    const qreal left = mAscending ? mPoints.front().x() : mLeft.bound(mPoints, mDropped);
+    const qreal right = mAscending ? mPoints.back().x() : mRight.bound(mPoints, mDropped);
+    return QRectF(QPointF(left, mTop.bound(mPoints, mDropped)), QPointF(right, mBottom.bound(mPoints, mDropped)));
 }
 
 TGraphCurve::TGraphCurve(const TGraphPoints& pPoints) : QwtPlotCurve(QString()), mPoints(pPoints)
@@ -106,10 +118,10 @@ TGraphCurve::TGraphCurve(const TGraphPoints& pPoints) : QwtPlotCurve(QString()),
 
 void TGraphCurve::visibleRange(const TGraphPoints& pPoints, double pLower, double pUpper, int& oFrom, int& oTo)
 {
-    const QVector<QPointF>& points = pPoints.points();
+    const std::deque<QPointF>& points = pPoints.points();
     oFrom = 0;
     oTo = int(points.size()) - 1;
-    if (!pPoints.isAscending() || points.isEmpty())
+    if (!pPoints.isAscending() || points.empty())
         return;
     if (pLower > pUpper)
         std::swap(pLower, pUpper);

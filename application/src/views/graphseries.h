@@ -22,7 +22,8 @@ public:
     void assign(const QVector<QPointF>& pPoints);
     void clear();
 
-    const QVector<QPointF>& points() const { return mPoints; }
+    // The oldest point first; dropping it moves none of the others.
+    const std::deque<QPointF>& points() const { return mPoints; }
     // As the toolkit's own series compute it: invalid (negative size) when empty.
     QRectF boundingRect() const;
     bool isAscending() const { return mAscending; }
@@ -35,34 +36,34 @@ private:
     class TExtremes
     {
     public:
-        using TCoordinate = qreal (QPointF::*)() const;
-        TExtremes(TCoordinate pCoordinate, bool pLargest) : mCoordinate(pCoordinate), mLargest(pLargest) {}
-        void append(const QVector<QPointF>& pPoints, int pOffset);
+        TExtremes(bool pOfY, bool pLargest) : mOfY(pOfY), mLargest(pLargest) {}
+        void append(const std::deque<QPointF>& pPoints, int pOffset);
         void removeFirst(int pOffset);
+        // The candidates of all the points, found in one pass from the newest.
+        void rebuild(const std::deque<QPointF>& pPoints, int pOffset);
         void clear() { mCandidates.clear(); }
         // The bound; only while there are points.
-        qreal bound(const QVector<QPointF>& pPoints, int pOffset) const;
+        qreal bound(const std::deque<QPointF>& pPoints, int pOffset) const;
 
     private:
-        qreal at(const QVector<QPointF>& pPoints, int pOffset, int pIndex) const;
+        qreal value(const QPointF& pPoint) const { return mOfY ? pPoint.y() : pPoint.x(); }
+        bool beats(qreal pValue, qreal pOther) const { return mLargest ? pValue > pOther : pValue < pOther; }
 
-        TCoordinate mCoordinate;
+        bool mOfY;
         bool mLargest;
         // Counted from the first point ever appended, so that dropping the
         // oldest point leaves them as they are.
         std::deque<int> mCandidates;
     };
 
-    void appendToExtremes();
-
-    QVector<QPointF> mPoints;
+    std::deque<QPointF> mPoints;
     // Points dropped at the front since the last assign() or clear().
     int mDropped = 0;
     bool mAscending = true;
-    TExtremes mLeft{&QPointF::x, false};
-    TExtremes mRight{&QPointF::x, true};
-    TExtremes mTop{&QPointF::y, false};
-    TExtremes mBottom{&QPointF::y, true};
+    TExtremes mLeft{false, false};
+    TExtremes mRight{false, true};
+    TExtremes mTop{true, false};
+    TExtremes mBottom{true, true};
 };
 
 // A curve's view of the points of its channel; the points belong to the
@@ -72,8 +73,8 @@ class TGraphSeriesData : public QwtSeriesData<QPointF>
 public:
     explicit TGraphSeriesData(const TGraphPoints& pPoints) : mPoints(pPoints) {}
 
-    size_t size() const override { return size_t(mPoints.points().size()); }
-    QPointF sample(size_t pIndex) const override { return mPoints.points().at(int(pIndex)); }
+    size_t size() const override { return mPoints.points().size(); }
+    QPointF sample(size_t pIndex) const override { return mPoints.points()[pIndex]; }
     QRectF boundingRect() const override { return mPoints.boundingRect(); }
 
     const TGraphPoints& graphPoints() const { return mPoints; }

@@ -94,12 +94,12 @@ void TGraphChannelViewComponents::clearValues()
 
 int TGraphChannelViewComponents::seriesUpperBound() const
 {
-    return mValues.points().isEmpty() ? 0 : int(mValues.points().last().x());
+    return mValues.points().empty() ? 0 : int(mValues.points().back().x());
 }
 
 int TGraphChannelViewComponents::seriesLowerBound() const
 {
-    return mValues.points().isEmpty() ? 0 : int(mValues.points().first().x());
+    return mValues.points().empty() ? 0 : int(mValues.points().front().x());
 }
 
 // --- graph view -----------------------------------------------------------------

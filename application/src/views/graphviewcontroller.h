@@ -46,7 +46,7 @@ public:
     // The sample numbers of the newest and the oldest point, truncated; 0 when empty.
     int seriesUpperBound() const;
     int seriesLowerBound() const;
-    bool isEmpty() const { return mValues.points().isEmpty(); }
+    bool isEmpty() const { return mValues.points().empty(); }
 
 private:
     // Both curves read these points; declared first, they outlive the curves.
