@@ -65,10 +65,15 @@ void TEthernetCommunicationInterface::tcpConnectionAvailable()
     connect(mTCPSocket, &QTcpSocket::readyRead, this, &TEthernetCommunicationInterface::onTCPRead);
 }
 
+// What the socket has read is taken in one piece of its size: readAll() grows
+// its result step by step for a device that might have more.
 void TEthernetCommunicationInterface::onTCPRead()
 {
-    if (mTCPSocket)
-        deliverReceivedData(mTCPSocket->readAll());
+    if (!mTCPSocket)
+        return;
+    QByteArray received(int(mTCPSocket->bytesAvailable()), Qt::Uninitialized);
+    received.resize(int(qMax<qint64>(mTCPSocket->read(received.data(), received.size()), 0)));
+    deliverReceivedData(received);
 }
 
 void TEthernetCommunicationInterface::tcpSocketClosing()
