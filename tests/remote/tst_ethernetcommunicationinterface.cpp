@@ -21,6 +21,7 @@ private slots:
     void cleanup();
 
     void clientIsAnsweredInLatin1();
+    void longRepliesArriveWholeAndInOrder();
     void aNewClientReplacesTheOldOneAndEndsRemoteMode();
     void clientGoneEndsRemoteMode();
     void portChangeKeepsTheClient();
@@ -92,6 +93,31 @@ void tst_EthernetCommunicationInterface::clientIsAnsweredInLatin1()
     mHandler->returnResponse(QStringLiteral("109.12345\u2126,23.4567\u00B0C"));
     QCOMPARE(readReply(*client, 22), QByteArray("109.12345R,23.4567\xB0"
                                                 "C\r\n"));
+}
+
+// A reply larger than the connection takes at once is sent on as it drains,
+// and a reply written meanwhile waits behind it, also when the connection
+// could take it at once.
+void tst_EthernetCommunicationInterface::longRepliesArriveWholeAndInOrder()
+{
+    auto client = connectClient(mTransport->serverPort());
+    QVERIFY(client);
+    client->write("syst:ackn 0\r");
+    QCOMPARE(readReply(*client, 5), QByteArray("ACK\r\n"));
+    QByteArray longReply(8 * 1024 * 1024, Qt::Uninitialized);
+    for (int i = 0; i < longReply.size(); ++i)
+        longReply[i] = char('a' + i % 26);
+    mHandler->returnResponse(QString::fromLatin1(longReply));
+    // The client takes a part, so that the connection has room again while
+    // the transport still holds the rest; the event loop does not run.
+    QByteArray received;
+    while (received.size() < 1024 * 1024 && client->waitForReadyRead(5000))
+        received += client->readAll();
+    mHandler->returnResponse(QStringLiteral("after"));
+    const QByteArray expected = longReply + "\r\nafter\r\n";
+    received += readReply(*client, expected.size() - received.size());
+    QCOMPARE(received.size(), expected.size());
+    QVERIFY(received == expected);
 }
 
 void tst_EthernetCommunicationInterface::aNewClientReplacesTheOldOneAndEndsRemoteMode()

@@ -360,10 +360,13 @@ void tst_ExternalCommunicationHandler::identificationWithoutBoardLeavesBoardFiel
     TInstrumentInfo::instance()->initialize(&mBoard->handler());
     const QByteArray reply = exchange("*idn?\r");
     mBoard->board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = 0; });
-    TInstrumentInfo::instance()->initialize(&mBoard->handler());
     QVERIFY2(reply.startsWith("ZELK,ZTM8800,"), reply.constData());
     QVERIFY2(reply.endsWith(",,,\r\n"), reply.constData());
     QCOMPARE(reply.count(','), 8);
+    // A board that answers later fills the fields from the next query on.
+    const QByteArray answered = exchange("*idn?\r");
+    QVERIFY2(answered.startsWith("ZELK,ZTM9900,"), answered.constData());
+    QVERIFY2(answered.endsWith(",MB19040017,1.32,15/03/2021\r\n"), answered.constData());
 }
 
 void tst_ExternalCommunicationHandler::identityCommandsWriteTheFiles()
@@ -373,11 +376,11 @@ void tst_ExternalCommunicationHandler::identityCommandsWriteTheFiles()
     TTestEnvironment::writeDeviceFile(QStringLiteral("/home/serialnumber"), "ZT-1234");
     TInstrumentInfo::instance()->forgetLocalIdentity();
     QVERIFY(exchange("*idn?\r").startsWith("ZELK,ZTM9900,ZT-1234,"));
-    exchange("syst:inst:seri 'SN-77'\rsyst:inst:mand 2025,3,4\r");
+    // The identity is kept between queries, yet each new field shows at once.
+    QVERIFY(exchange("syst:inst:seri 'SN-77'\r*idn?\r").startsWith("ZELK,ZTM9900,SN-77,"));
+    QVERIFY(exchange("syst:inst:mand 2025,3,4\r*idn?\r").startsWith("ZELK,ZTM9900,SN-77,04/03/2025,"));
     QCOMPARE(TInstrumentInfo::instance()->instrumentSerialNumber(), QStringLiteral("SN-77"));
     QCOMPARE(TInstrumentInfo::instance()->instrumentManufacturingDate(), QDate(2025, 3, 4));
-    // The identity is kept between queries, yet the new fields show at once.
-    QVERIFY(exchange("*idn?\r").startsWith("ZELK,ZTM9900,SN-77,04/03/2025,"));
     // Files do not change behind the program's back but through a restored backup, which reads them anew.
     TTestEnvironment::writeDeviceFile(QStringLiteral("/home/serialnumber"), "ZT-5678");
     QVERIFY(exchange("*idn?\r").startsWith("ZELK,ZTM9900,SN-77,"));

@@ -34,12 +34,16 @@ void TInstrumentInfo::initialize(TInternalSCPIHandler* pInternalSCPIHandler)
     mInternalSCPIHandler = pInternalSCPIHandler;
     mMeasurementBoardInfo.reset();
     mLocalIdentity.reset();
+    ++mRevision;
 }
 
 TMeasurementBoardInfo* TInstrumentInfo::measurementBoardInfo()
 {
-    if (!mMeasurementBoardInfo && mInternalSCPIHandler)
+    if (!mMeasurementBoardInfo && mInternalSCPIHandler) {
         mMeasurementBoardInfo = mInternalSCPIHandler->getMeasurementBoardInfo();
+        if (mMeasurementBoardInfo)
+            ++mRevision;
+    }
     return mMeasurementBoardInfo.get();
 }
 
@@ -101,6 +105,7 @@ void TInstrumentInfo::setInstrumentSerialNumber(const QString& pSerialNumber)
     writeFile(mSerialNumberFile, pSerialNumber.toLatin1());
     if (mLocalIdentity)
         mLocalIdentity->mSerialNumber = instrumentSerialNumber();
+    ++mRevision;
 }
 
 void TInstrumentInfo::setInstrumentManufacturingDate(const QDate& pDate)
@@ -108,6 +113,7 @@ void TInstrumentInfo::setInstrumentManufacturingDate(const QDate& pDate)
     writeFile(mManufacturingDateFile, QLocale::c().toString(pDate, DATE_FORMAT).toLatin1());
     if (mLocalIdentity)
         mLocalIdentity->mManufacturingDate = instrumentManufacturingDate();
+    ++mRevision;
 }
 
 const TInstrumentInfo::TLocalIdentity& TInstrumentInfo::localIdentity()
@@ -121,6 +127,7 @@ const TInstrumentInfo::TLocalIdentity& TInstrumentInfo::localIdentity()
 void TInstrumentInfo::forgetLocalIdentity()
 {
     mLocalIdentity.reset();
+    ++mRevision;
 }
 
 QString TInstrumentInfo::instrumentInfoAsText(const TChannelController& pChannelController)

@@ -61,6 +61,10 @@ public:
     };
     const TLocalIdentity& localIdentity();
     void forgetLocalIdentity();
+    // Changes whenever a field of the identity may have changed (a setter, a
+    // forgotten local identity, a board record dropped or newly answered), so
+    // that a text made from the identity can be kept until it does.
+    quint64 revision() const { return mRevision; }
 
     // The identity of instrument and board as "label: value" lines, each
     // ended by CR LF, then one "Scanner" line per switch box the controller
@@ -81,4 +85,5 @@ private:
     QString mManufacturingDateFile = QStringLiteral("/home/manufacturingdate");
     std::unique_ptr<TMeasurementBoardInfo> mMeasurementBoardInfo;
     std::unique_ptr<TLocalIdentity> mLocalIdentity;
+    quint64 mRevision = 0;
 };

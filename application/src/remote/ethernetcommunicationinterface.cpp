@@ -7,6 +7,9 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <cerrno>
+#include <sys/socket.h>
+
 TEthernetCommunicationInterface::TEthernetCommunicationInterface(
     TExternalCommunicationHandler* pCommHandler, TAbstractEthernetConfigurationController* pEthernetConfiguration)
     : TExternalCommunicationInterface(pCommHandler), mTCPServer(std::make_unique<QTcpServer>())
@@ -62,10 +65,15 @@ void TEthernetCommunicationInterface::tcpConnectionAvailable()
     connect(mTCPSocket, &QTcpSocket::readyRead, this, &TEthernetCommunicationInterface::onTCPRead);
 }
 
+// What the socket has read is taken in one piece of its size: readAll() grows
+// its result step by step for a device that might have more.
 void TEthernetCommunicationInterface::onTCPRead()
 {
-    if (mTCPSocket)
-        deliverReceivedData(mTCPSocket->readAll());
+    if (!mTCPSocket)
+        return;
+    QByteArray received(int(mTCPSocket->bytesAvailable()), Qt::Uninitialized);
+    received.resize(int(qMax<qint64>(mTCPSocket->read(received.data(), received.size()), 0)));
+    deliverReceivedData(received);
 }
 
 void TEthernetCommunicationInterface::tcpSocketClosing()
@@ -85,10 +93,27 @@ void TEthernetCommunicationInterface::onConfigurationChanged(TAbstractEthernetCo
     listen(pController->port());
 }
 
+// A reply goes straight to the connection while the socket holds nothing
+// unsent: written through the socket, each reply would switch its write
+// notifier on and off around the flush and cost the event loop a wake-up. What
+// the connection does not take at once, and every reply behind it, is left to
+// the socket, which sends it in order as the connection drains and notices a
+// broken connection as it always does.
 void TEthernetCommunicationInterface::sendRawData(const QByteArray& pData)
 {
     if (!mTCPSocket)
         return;
-    mTCPSocket->write(pData);
+    qsizetype sent = 0;
+    if (mTCPSocket->bytesToWrite() == 0 && mTCPSocket->state() == QAbstractSocket::ConnectedState) {
+        ssize_t count = 0;
+        do {
+            count = ::send(int(mTCPSocket->socketDescriptor()), pData.constData(), size_t(pData.size()),
+                           MSG_DONTWAIT | MSG_NOSIGNAL);
+        } while (count < 0 && errno == EINTR);
+        sent = qMax<ssize_t>(count, 0);
+    }
+    if (sent == pData.size())
+        return;
+    mTCPSocket->write(pData.constData() + sent, pData.size() - sent);
     mTCPSocket->flush();
 }

@@ -167,7 +167,8 @@ private:
     // The system commands; true when the header was one of them.
     bool processSystemCommand_AnyMode(const TSCPICommand& pCommand);
     bool processSystemCommand_RemoteMode(const TSCPICommand& pCommand);
-    QString identificationLine() const;
+    // Made anew only when the identity has changed: clients poll it many times a second.
+    const QString& identificationLine();
     void setAcknowledgeMode(const TSCPICommand& pCommand);
     void enterPassword(const TSCPICommand& pCommand);
     void setInstrumentType(const TSCPICommand& pCommand);
@@ -230,6 +231,8 @@ private:
     };
     QQueue<TQueuedLine> mCommandQueue;
     QString mCommandInputBuffer;
+    QString mIdentificationLine;
+    quint64 mIdentificationRevision = 0;
     bool mRemoteMode = false;
     bool mSendAck = false;
     bool mProcessingCommandQueue = false;

@@ -107,18 +107,23 @@ bool TExternalCommunicationHandler::processSystemCommand_RemoteMode(const TSCPIC
     return true;
 }
 
-// Without the board's identity its three fields stay empty.
-QString TExternalCommunicationHandler::identificationLine() const
+// Without the board's identity its three fields stay empty. The board is
+// asked first: while it has not answered, each query asks it again.
+const QString& TExternalCommunicationHandler::identificationLine()
 {
     TInstrumentInfo* info = TInstrumentInfo::instance();
+    const TMeasurementBoardInfo* board = info->measurementBoardInfo();
+    if (!mIdentificationLine.isNull() && mIdentificationRevision == info->revision())
+        return mIdentificationLine;
     const TInstrumentInfo::TLocalIdentity& local = info->localIdentity();
     QStringList fields{QStringLiteral("ZELK"), info->instrumentName(),
                        local.mSerialNumber,    local.mManufacturingDate.toString(QLatin1String(DATE_FORMAT)),
                        local.mHardwareAddress, local.mVersion};
-    const TMeasurementBoardInfo* board = info->measurementBoardInfo();
     fields << (board ? board->serialNr() : QString()) << (board ? board->firmwareVersion() : QString())
            << (board ? board->firmwareDate().toString(QLatin1String(DATE_FORMAT)) : QString());
-    return fields.join(QLatin1Char(','));
+    mIdentificationLine = fields.join(QLatin1Char(','));
+    mIdentificationRevision = info->revision();
+    return mIdentificationLine;
 }
 
 void TExternalCommunicationHandler::setAcknowledgeMode(const TSCPICommand& pCommand)

@@ -7,13 +7,23 @@ TExternalCommunicationInterface::TExternalCommunicationInterface(TExternalCommun
 {
 }
 
+// One pass from text to bytes, into a buffer of the final size: replies are
+// short and many, and the ohm sign is the only character that changes.
 void TExternalCommunicationInterface::sendResponse(const QString& pResponse, bool pWithTerminator)
 {
-    QString text = pResponse;
-    text.replace(mOhmSign, QStringLiteral("R"));
-    QByteArray bytes = text.toLatin1();
-    if (pWithTerminator)
-        bytes.append("\r\n");
+    const int length = pResponse.size();
+    QByteArray bytes(length + (pWithTerminator ? 2 : 0), Qt::Uninitialized);
+    const QChar ohm = mOhmSign.at(0);
+    const QChar* text = pResponse.constData();
+    char* out = bytes.data();
+    for (int i = 0; i < length; ++i) {
+        const ushort code = text[i].unicode();
+        out[i] = text[i] == ohm ? 'R' : code < 0x100 ? char(code) : '?';
+    }
+    if (pWithTerminator) {
+        out[length] = '\r';
+        out[length + 1] = '\n';
+    }
     sendRawData(bytes);
 }
 
