@@ -133,10 +133,13 @@ void tst_ValueShadowEffect::looksAsTheToolkitsShadow()
 
 void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel_data()
 {
+    QTest::addColumn<int>("fontSize");
     QTest::addColumn<bool>("labelBackground");
     QTest::addColumn<bool>("throughTheLabel");
-    QTest::newRow("value label") << false << false;
-    QTest::newRow("label with a background of its own") << true << true;
+    QTest::newRow("home view") << 106 << false << false;
+    QTest::newRow("two-channel view") << 55 << false << false;
+    QTest::newRow("four-channel view") << 41 << false << false;
+    QTest::newRow("label with a background of its own") << 106 << true << true;
 }
 
 // The label's own drawing is filling the large digits' outlines and blurring
@@ -144,11 +147,12 @@ void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel_data()
 // whose characters all stood at their places before is put together from them.
 void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel()
 {
+    QFETCH(int, fontSize);
     QFETCH(bool, labelBackground);
     QFETCH(bool, throughTheLabel);
 
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    TValuePanel value(new TValueShadowEffect, QStringLiteral("23.0417"), 106, right, 1.0, labelBackground);
+    TValuePanel value(new TValueShadowEffect, QStringLiteral("23.0417"), fontSize, right, 1.0, labelBackground);
     value.grab();
     value.mLabel->setText(QStringLiteral("23.0391"));
     value.grab();
@@ -158,7 +162,8 @@ void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel()
     const QImage drawn = value.grab();
     QCOMPARE(paints.mPaints > 0, throughTheLabel);
     const QImage expected =
-        TValuePanel(new QGraphicsDropShadowEffect, QStringLiteral("23.0397"), 106, right, 1.0, labelBackground).grab();
+        TValuePanel(new QGraphicsDropShadowEffect, QStringLiteral("23.0397"), fontSize, right, 1.0, labelBackground)
+            .grab();
     QVERIFY2(psnr(drawn, expected) >= 50.0, qPrintable(QString::number(psnr(drawn, expected))));
 }
 
