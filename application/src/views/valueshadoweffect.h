@@ -68,9 +68,10 @@ private:
     static constexpr int BLUR_MARGIN_PER_RADIUS = 2;
     static constexpr int BLUR_MARGIN = 4;
     static constexpr qreal HALF_SIZE_BLUR_RADIUS = 4.0;
-    // A reading has a dozen characters at a few positions each; past this the
-    // label's font or place changed, and the images of the old ones are dropped.
-    static constexpr std::size_t MOST_CHARACTER_IMAGES = 256;
+    // Every digit at every place of a reading is about a hundred images, some
+    // 60 KB each at the home view's largest digits; past this the images are
+    // dropped and taken again, which bounds the memory a label holds.
+    static constexpr std::size_t MOST_CHARACTER_IMAGES = 128;
 
     std::map<TCharacterKey, TCharacterImage> mCharacterImages;
     // What the character images were drawn with.
