@@ -16,6 +16,7 @@
 
 #include <chrono>
 #include <ctime>
+#include <functional>
 #include <thread>
 
 // A menu area that shows nothing: the benchmarks run controllers without a window.
@@ -39,16 +40,23 @@ inline double threadCpuSeconds()
 // The program's CPU time of one whole poll of the measuring cycle, from the
 // read timer's tick on to the screen painted (when widgets are shown),
 // averaged over the iterations. The board's pause between commands passes
-// off the clock, as the time between two ticks would.
-inline double cpuSecondsPerPoll(benchmark::State& pState, TChannelController& pChannels)
+// off the clock, as the time between two ticks would. pBeforePoll runs off
+// the clock before each poll, pAfterRead on it after the reading.
+inline double cpuSecondsPerPoll(benchmark::State& pState, TChannelController& pChannels,
+                                const std::function<void()>& pBeforePoll = {},
+                                const std::function<void()>& pAfterRead = {})
 {
     double cpuSeconds = 0.0;
     for (auto _ : pState) {
         pState.PauseTiming();
+        if (pBeforePoll)
+            pBeforePoll();
         std::this_thread::sleep_for(std::chrono::milliseconds(TIntCommController::PAUSE_BETWEEN_COMMANDS + 1));
         pState.ResumeTiming();
         const double start = threadCpuSeconds();
         pChannels.onChannelReadTimer();
+        if (pAfterRead)
+            pAfterRead();
         QApplication::processEvents();
         cpuSeconds += threadCpuSeconds() - start;
     }

@@ -37,6 +37,13 @@ void setFlatLook(QZELKPushButton* pButton, bool pFlat)
 }
 
 // The entry of the largest key not above the length, clamped to the table's ends.
+bool isDimmed(const QWidget* pArea)
+{
+    const auto* effect = qobject_cast<const QGraphicsOpacityEffect*>(pArea->graphicsEffect());
+    return effect && effect->isEnabled() &&
+           qFuzzyCompare(effect->opacity(), TAbstractChannelViewController::NOT_MEASURED_OPACITY);
+}
+
 short fontSizeForLength(const std::map<short, short>& pSizes, int pLength)
 {
     if (pSizes.empty())
@@ -135,6 +142,13 @@ void TAbstractChannelViewController::setResolutionButtons(QZELKPushButton* pBtnD
     pBtnIncrease->setEnabled(pChannel.isIncreasePrecisionPossible());
 }
 
+// Setting a sheet restyles the widget and its children and repaints them even when it is the same.
+void TAbstractChannelViewController::setStyleSheetIfChanged(QWidget* pWidget, const QString& pSheet)
+{
+    if (pWidget->styleSheet() != pSheet)
+        pWidget->setStyleSheet(pSheet);
+}
+
 QGraphicsOpacityEffect* TAbstractChannelViewController::createOpacityEffect()
 {
     auto* effect = new QGraphicsOpacityEffect();
@@ -226,8 +240,10 @@ void TAbstractChannelViewController::fitProbeName(QZELKPushButton* pButton, cons
     QFont font = pButton->font();
     TFontMetricsHelper::calculateFontSize(name, font, pButton->width() - PROBE_NAME_MARGIN,
                                           PROBE_NAME_DEFAULT_FONT_SIZE, PROBE_NAME_MINIMUM_FONT_SIZE, true);
-    pButton->setStyleSheet(TFontMetricsHelper::fontsizeStylesheetEntry(font));
-    pButton->setText(name);
+    // Every poll names the probe again; a sheet set anew restyles, relays and repaints the button.
+    setStyleSheetIfChanged(pButton, TFontMetricsHelper::fontsizeStylesheetEntry(font));
+    if (pButton->text() != name)
+        pButton->setText(name);
 }
 
 void TAbstractChannelViewController::updateProbeButton(const TChannelProbeStatus& pProbeStatus,
@@ -282,9 +298,8 @@ void TAbstractChannelViewController::displayChannelValue(TAbstractChannel* pChan
         const int length = int(QString(mainText).remove(separator).size());
         // Setting a sheet restyles and repaints the label even when it is the
         // same, and the label's drop shadow is blurred anew on every repaint.
-        const QString fontSize = QStringLiteral("font-size: %1px;").arg(fontSizeForLength(pMainValFontSizes, length));
-        if (pLblMainValue->styleSheet() != fontSize)
-            pLblMainValue->setStyleSheet(fontSize);
+        setStyleSheetIfChanged(pLblMainValue,
+                               QStringLiteral("font-size: %1px;").arg(fontSizeForLength(pMainValFontSizes, length)));
         pLblMainValue->setText(mainText);
         pTemperatureWarningIcon->setVisible(pChannel->isProbesTemperatureOutOfRange(mChannelController));
         updateProbeButton(pChannel->channelProbeStatus(), pProbeButton, pLblSmartProbeIndicator);
@@ -436,16 +451,17 @@ void TAbstractChannelViewController::setPositionColors(const zelk::vector<TChann
     for (TChannelViewPosition* position : pPositions) {
         if (pMeasured && position->mChannel == pMeasured && !measured)
             measured = position;
-        else if (position->mArea)
+        // A place that stays dimmed keeps its effect: a new one repaints the whole place.
+        else if (position->mArea && !isDimmed(position->mArea))
             position->mArea->setGraphicsEffect(createOpacityEffect());
     }
     if (!measured)
         return;
-    mInformationBar->setStyleSheet(measured->mStylesheetInfoBar);
+    setStyleSheetIfChanged(mInformationBar, measured->mStylesheetInfoBar);
     if (measured->mArea)
         measured->mArea->setGraphicsEffect(nullptr);
     for (QZELKGreyPanel* panel : pChannelDependingPanels)
-        panel->setStyleSheet(measured->mStylesheetChannelDependingPanels);
+        setStyleSheetIfChanged(panel, measured->mStylesheetChannelDependingPanels);
 }
 
 void TAbstractChannelViewController::toggleFreezeAt(TChannelViewPosition& pPosition)

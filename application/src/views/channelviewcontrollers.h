@@ -115,6 +115,7 @@ protected:
                               const TAbstractChannel& pChannel);
     // The caller puts it on a widget, which then owns it.
     static QGraphicsOpacityEffect* createOpacityEffect();
+    static void setStyleSheetIfChanged(QWidget* pWidget, const QString& pSheet);
     void clearInfoBarCenterAndRight();
     void clearInfoBarCenterAndRight(QLabel* pLblCenter, QLabel* pLblRight);
     void setInfoBarCenterAndRight(TAbstractChannel* pChannel);

@@ -100,7 +100,7 @@ void TOneChannelViewController::initGUI()
     initPositionButtons(mPosition);
     if (mPosition.mChannel)
         setResolutionButtons(mBtnDecResolution, mBtnIncResolution, *mPosition.mChannel);
-    mInformationBar->setStyleSheet(mStylesheetInfoBar);
+    setStyleSheetIfChanged(mInformationBar, mStylesheetInfoBar);
 }
 
 void TOneChannelViewController::setChannels(const zelk::vector<TAbstractChannel*>& pChannels, TAbstractChannel*)

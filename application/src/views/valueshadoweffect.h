@@ -1,11 +1,25 @@
 #pragma once
 
+#include <QFont>
 #include <QGraphicsDropShadowEffect>
+#include <QImage>
+#include <QPen>
+
+#include <map>
+#include <tuple>
+#include <vector>
+
+class QLabel;
 
 // The drop shadow of a main value label, drawn as the toolkit's drop shadow
 // draws it, but blurred only around the label's painted pixels: the label is
 // far wider and higher than its digits, it is repainted on every new reading,
 // and blurring all of it took most of a measuring cycle on the device's core.
+// A label that shows plain text, given as the effect's parent, is drawn
+// character by character from images of each character and its shadow, taken
+// from the label's own drawing the first time a character stands at a
+// position within a pixel: a new reading then neither fills the large digits'
+// outlines nor blurs again.
 class TValueShadowEffect : public QGraphicsDropShadowEffect
 {
     Q_OBJECT
@@ -20,10 +34,51 @@ protected:
     void draw(QPainter* pPainter) override;
 
 private:
+    // One character as the label drew it at one position within a pixel, and
+    // its shadow; offsets from the pixel that holds the character's origin.
+    struct TCharacterImage
+    {
+        QImage mText;
+        QPoint mTextOffset;
+        QImage mShadow;
+        QPoint mShadowOffset;
+    };
+    // The character and the fractions of a pixel of its origin.
+    using TCharacterKey = std::tuple<ushort, qreal, qreal>;
+    // A character of the label's text where the label draws it, in device pixels.
+    struct TPlacedCharacter
+    {
+        TCharacterKey mKey;
+        QPoint mOrigin;
+        QRect mInk;
+    };
+
+    // False when the label's text cannot be put together from character images.
+    bool layOutLabelText(QPainter* pPainter, std::vector<TPlacedCharacter>& oCharacters);
+    void drawCharacters(QPainter* pPainter, const std::vector<TPlacedCharacter>& pCharacters) const;
+    void drawBlurredSource(QPainter* pPainter, const std::vector<TPlacedCharacter>* pCharactersToKeep);
+    void keepCharacterImages(const QImage& pSource, QPoint pPosition, const std::vector<TPlacedCharacter>& pCharacters);
+    // The shadow of the source drawn at pAt in an image of pSize: coverage blurred and filled with the colour.
+    QImage shadowOf(const QImage& pSource, QPoint pAt, QSize pSize) const;
+    int blurMargin() const;
+
     // Room around the painted pixels for the blur, per unit of radius and in
     // all: past it the blurred coverage is zero (the default radius of 1
     // reaches a single pixel).
     static constexpr int BLUR_MARGIN_PER_RADIUS = 2;
     static constexpr int BLUR_MARGIN = 4;
     static constexpr qreal HALF_SIZE_BLUR_RADIUS = 4.0;
+    // Every digit at every place of a reading is about a hundred images, some
+    // 60 KB each at the home view's largest digits; past this the images are
+    // dropped and taken again, which bounds the memory a label holds.
+    static constexpr std::size_t MOST_CHARACTER_IMAGES = 128;
+
+    std::map<TCharacterKey, TCharacterImage> mCharacterImages;
+    // What the character images were drawn with.
+    QFont mImageFont;
+    QPen mImagePen;
+    QColor mImageShadowColor;
+    qreal mImageBlurRadius = -1;
+    QPoint mImageShift;
+    QRect mImageTextArea;
 };
