@@ -7,8 +7,9 @@
 
 namespace
 {
-// Two colour schemes of a view's places, or a button at rest and pressed.
-constexpr std::size_t KEPT_LOOKS = 2;
+// The colours of the four places of a view (the information bar takes each in
+// turn), or a button at rest and pressed.
+constexpr std::size_t KEPT_LOOKS = 4;
 } // namespace
 
 bool TKeptButtonLook::TKey::operator==(const TKey& pOther) const

@@ -14,7 +14,7 @@ class QPushButton;
 // The style sheet look of a push button or panel (gradient, rounded border)
 // is costly to draw on the device's core, and a view repaints a dozen of them
 // when it recolours its places. The look is drawn once per state and kept
-// while the widget is shown; the looks under the last few style sheets stay,
+// while the widget is shown; the looks under the last four style sheets stay,
 // so that places recoloured back and forth are not drawn anew.
 class TKeptButtonLook
 {
