@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace
 {
 // The colours of the four places of a view (the information bar takes each in
