@@ -1,4 +1,5 @@
 #include "testsupport.h"
+#include "zelkgreypanel.h"
 #include "zelkpushbutton.h"
 
 #include <QApplication>
@@ -7,6 +8,9 @@
 namespace
 {
 const char* const PANEL_SHEET = "#panel { background-color: #032343; } "
+                                "QZELKGreyPanel { border: 2px solid #062C51; border-radius: 10px; "
+                                "background-color: #032343; } "
+                                "QZELKGreyPanel[active=\"true\"] { border-color: #FF6600; } "
                                 "QZELKPushButton { color: white; border: 2px solid #032343; border-radius: 10; "
                                 "background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4990d0, "
                                 "stop:0.05 #6ab3f4, stop:0.25 #083a67, stop:1 #0a5ca9); } "
@@ -14,12 +18,26 @@ const char* const PANEL_SHEET = "#panel { background-color: #032343; } "
                                 "QZELKPushButton:pressed { background-color: #FFCC00; } "
                                 "QZELKPushButton:disabled { color: #032343; background-color: #999999; }";
 const char* const GREEN_PANEL_SHEET = "#panel { background-color: #002D02; } "
+                                      "QZELKGreyPanel { border: 2px solid #003802; border-radius: 10px; "
+                                      "background-color: #032343; } "
                                       "QZELKPushButton { color: white; border: 2px solid #002D04; "
                                       "border-radius: 10; background-color: #00A813; }";
 
-enum EnChange { cText, cDisabled, cFlat, cPanelColours, cOwnFontSize, cPressed, cResized };
+enum EnChange {
+    cNone,
+    cText,
+    cDisabled,
+    cFlat,
+    cPanelColours,
+    cPanelColoursAndBack,
+    cOwnFontSize,
+    cPressed,
+    cResized,
+    cGreyPanelActive
+};
 
-// A button on a panel, as the views show them.
+// A button and a grey panel on a panel, as the views show them. The grey
+// panel's colours differ in its border only, which its palette does not hold.
 struct TButtonPanel
 {
     TButtonPanel()
@@ -31,11 +49,15 @@ struct TButtonPanel
         mButton->setStyleSheet(QString());
         mButton->setText(QStringLiteral("Freeze"));
         mButton->setGeometry(20, 20, 200, 50);
+        mGreyPanel = new QZELKGreyPanel(&mPanel);
+        mGreyPanel->setGeometry(20, 75, 260, 20);
         mPanel.show();
     }
     void change(EnChange pChange)
     {
         switch (pChange) {
+        case cNone:
+            break;
         case cText:
             mButton->setText(QStringLiteral("Clear"));
             break;
@@ -50,6 +72,12 @@ struct TButtonPanel
         case cPanelColours:
             mPanel.setStyleSheet(QString::fromLatin1(GREEN_PANEL_SHEET));
             break;
+        case cPanelColoursAndBack:
+            // As a view switches its measured channel back: both looks were shown.
+            mPanel.setStyleSheet(QString::fromLatin1(GREEN_PANEL_SHEET));
+            grab();
+            mPanel.setStyleSheet(QString::fromLatin1(PANEL_SHEET));
+            break;
         case cOwnFontSize:
             mButton->setStyleSheet(QStringLiteral("font-size: 14px;"));
             break;
@@ -59,12 +87,18 @@ struct TButtonPanel
         case cResized:
             mButton->resize(120, 50);
             break;
+        case cGreyPanelActive:
+            // The flag reaches the look once the sheet is set again.
+            mGreyPanel->setActive(true);
+            mPanel.setStyleSheet(mPanel.styleSheet());
+            break;
         }
     }
     QImage grab() { return mPanel.grab().toImage(); }
 
     QWidget mPanel;
     QZELKPushButton* mButton = nullptr;
+    QZELKGreyPanel* mGreyPanel = nullptr;
 };
 
 // Counts the style's drawing of push buttons and of texts.
@@ -105,6 +139,7 @@ private slots:
     void initTestCase();
     void looksAsAFreshButtonAfterAChange_data();
     void looksAsAFreshButtonAfterAChange();
+    void unchangedButtonIsNotDrawnAgain_data();
     void unchangedButtonIsNotDrawnAgain();
 
 private:
@@ -120,18 +155,22 @@ void tst_ZELKPushButton::initTestCase()
 void tst_ZELKPushButton::looksAsAFreshButtonAfterAChange_data()
 {
     QTest::addColumn<int>("change");
-    QTest::newRow("new text") << int(cText);
-    QTest::newRow("disabled") << int(cDisabled);
-    QTest::newRow("highlighted through the flat property") << int(cFlat);
-    QTest::newRow("panel recoloured") << int(cPanelColours);
-    QTest::newRow("own font size") << int(cOwnFontSize);
-    QTest::newRow("pressed") << int(cPressed);
-    QTest::newRow("resized") << int(cResized);
+    QTest::addColumn<bool>("looksChanged");
+    QTest::newRow("new text") << int(cText) << true;
+    QTest::newRow("disabled") << int(cDisabled) << true;
+    QTest::newRow("highlighted through the flat property") << int(cFlat) << true;
+    QTest::newRow("panel recoloured") << int(cPanelColours) << true;
+    QTest::newRow("panel recoloured and back") << int(cPanelColoursAndBack) << false;
+    QTest::newRow("own font size") << int(cOwnFontSize) << true;
+    QTest::newRow("pressed") << int(cPressed) << true;
+    QTest::newRow("resized") << int(cResized) << true;
+    QTest::newRow("grey panel active, sheet set again") << int(cGreyPanelActive) << true;
 }
 
 void tst_ZELKPushButton::looksAsAFreshButtonAfterAChange()
 {
     QFETCH(int, change);
+    QFETCH(bool, looksChanged);
 
     TButtonPanel shown;
     const QImage before = shown.grab();
@@ -141,17 +180,29 @@ void tst_ZELKPushButton::looksAsAFreshButtonAfterAChange()
     TButtonPanel fresh;
     fresh.change(EnChange(change));
     QCOMPARE(after, fresh.grab());
-    QVERIFY(after != before);
+    QCOMPARE(after != before, looksChanged);
+}
+
+// Each change ends in the look shown first.
+void tst_ZELKPushButton::unchangedButtonIsNotDrawnAgain_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::newRow("unchanged") << int(cNone);
+    QTest::newRow("panel recoloured and back") << int(cPanelColoursAndBack);
 }
 
 void tst_ZELKPushButton::unchangedButtonIsNotDrawnAgain()
 {
+    QFETCH(int, change);
+
     TButtonPanel shown;
     mStyle->mButtonDrawings = 0;
     const QImage first = shown.grab();
     QVERIFY(mStyle->mButtonDrawings > 0);
+    shown.change(EnChange(change));
     mStyle->mButtonDrawings = 0;
     shown.mButton->update();
+    shown.mGreyPanel->update();
     QCOMPARE(shown.grab(), first);
     QCOMPARE(mStyle->mButtonDrawings, 0);
 }

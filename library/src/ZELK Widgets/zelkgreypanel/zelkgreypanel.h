@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keptbuttonlook.h"
+
 #include <QPushButton>
 
 // The grey bar and tile of the pages; its look comes from the page style
@@ -18,6 +20,13 @@ public:
 
     static QString defaultStylesheet();
 
+protected:
+    bool event(QEvent* pEvent) override;
+    void paintEvent(QPaintEvent* pEvent) override;
+
 private:
     bool mActive = false;
+    // The flag as the sheet last saw it: a look follows it only once restyled.
+    bool mPolishedActive = false;
+    TKeptButtonLook mLook;
 };
