@@ -11,8 +11,9 @@
 // connection, in the same run. Measured against such a server (a few lines of
 // Python in a process of its own), all processes on one CPU as on the
 // instrument's single core: TCP 0.83 to 0.92 on a quiet machine, 0.74 to
-// 0.81 beside other work (about 27,000 against 35,000 queries a second), the serial lines 0.8 to 0.95 (about 6,500 against 8,000:
-// the pseudo-terminal sets the pace). Spread over the CPUs of a loaded virtual
+// 0.81 beside other work (about 27,000 against 35,000 queries a second),
+// the serial lines 0.8 to 0.95 (about 6,500 against 8,000: the
+// pseudo-terminal sets the pace). Spread over the CPUs of a loaded virtual
 // machine, the wake-ups from one CPU to another dominate both sides and the
 // TCP ratio scatters from 0.3 to 0.9 from run to run.
 
