@@ -126,7 +126,10 @@ void tst_ValueShadowEffect::looksAsTheToolkitsShadow()
                                 .grab();
     TValuePanel drawn(new TValueShadowEffect, text, fontSize, Qt::Alignment(alignment), blurRadius, labelBackground);
     const QImage first = drawn.grab();
-    QVERIFY2(psnr(first, expected) >= 50.0, qPrintable(QString::number(psnr(first, expected))));
+    if (labelBackground)
+        QCOMPARE(first, expected);
+    else
+        QVERIFY2(psnr(first, expected) >= 50.0, qPrintable(QString::number(psnr(first, expected))));
     // Drawn again from the character images made the first time.
     QCOMPARE(drawn.grab(), first);
 }
