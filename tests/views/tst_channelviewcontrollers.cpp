@@ -8,6 +8,7 @@
 #include "probe.h"
 #include "probecontroller.h"
 #include "scanmodecontroller.h"
+#include "stylesheetchoice.h"
 #include "tamarindsettings.h"
 #include "testsupport.h"
 
@@ -595,12 +596,13 @@ void tst_ChannelViewControllers::measuredPlaceGivesTheBarItsColour()
 
     for (const QString& place : places)
         QCOMPARE(opacityOf(widget<QWidget>(place)), place == bright ? 1.0 : 0.7);
+    const QString barSheet = TStyleSheetChoice::currentSheet(*f.pnlInformationBar);
     if (bar.isEmpty())
-        QCOMPARE(f.pnlInformationBar->styleSheet(), before);
+        QCOMPARE(barSheet, before);
     else
-        QVERIFY2(f.pnlInformationBar->styleSheet().contains(bar), qPrintable(f.pnlInformationBar->styleSheet()));
+        QVERIFY2(barSheet.contains(bar), qPrintable(barSheet));
     for (const QString& panel : panels)
-        QVERIFY2(widget<QWidget>(panel)->styleSheet().contains(panelColour), qPrintable(panel));
+        QVERIFY2(TStyleSheetChoice::currentSheet(*widget<QWidget>(panel)).contains(panelColour), qPrintable(panel));
     // The bar describes the channel switched to, shown or not.
     QCOMPARE(f.lblInfoBarLeft->text(),
              QStringLiteral("Channel %1 No. of meas.: 10").arg(channel(measured)->channelCaption()));

@@ -12,6 +12,7 @@
 #include "probe.h"
 #include "probecontroller.h"
 #include "scanmodecontroller.h"
+#include "stylesheetchoice.h"
 #include "unitselectionprovider.h"
 #include "zelkgreypanel.h"
 #include "zelkpushbutton.h"
@@ -457,11 +458,11 @@ void TAbstractChannelViewController::setPositionColors(const zelk::vector<TChann
     }
     if (!measured)
         return;
-    setStyleSheetIfChanged(mInformationBar, measured->mStylesheetInfoBar);
+    TStyleSheetChoice::apply(*mInformationBar, measured->mStylesheetInfoBar);
     if (measured->mArea)
         measured->mArea->setGraphicsEffect(nullptr);
     for (QZELKGreyPanel* panel : pChannelDependingPanels)
-        setStyleSheetIfChanged(panel, measured->mStylesheetChannelDependingPanels);
+        TStyleSheetChoice::apply(*panel, measured->mStylesheetChannelDependingPanels);
 }
 
 void TAbstractChannelViewController::toggleFreezeAt(TChannelViewPosition& pPosition)

@@ -6,6 +6,7 @@
 #include "decimaldisplaycontroller.h"
 #include "probe.h"
 #include "scanmodecontroller.h"
+#include "stylesheetchoice.h"
 #include "unitselectionprovider.h"
 #include "zelkgreypanel.h"
 #include "zelkpushbutton.h"
@@ -100,7 +101,7 @@ void TOneChannelViewController::initGUI()
     initPositionButtons(mPosition);
     if (mPosition.mChannel)
         setResolutionButtons(mBtnDecResolution, mBtnIncResolution, *mPosition.mChannel);
-    setStyleSheetIfChanged(mInformationBar, mStylesheetInfoBar);
+    TStyleSheetChoice::apply(*mInformationBar, mStylesheetInfoBar);
 }
 
 void TOneChannelViewController::setChannels(const zelk::vector<TAbstractChannel*>& pChannels, TAbstractChannel*)
@@ -291,6 +292,10 @@ TTwoChannelViewController::TTwoChannelViewController(
     // Until a channel is measured both places are dimmed.
     pWgtChannelTop->setGraphicsEffect(createOpacityEffect());
     pWgtChannelBottom->setGraphicsEffect(createOpacityEffect());
+    // Ready now, while nothing is shown: the first switches then restyle only the panels.
+    for (QZELKGreyPanel* panel : mChannelDependingPanels)
+        TStyleSheetChoice::prepare(*panel,
+                                   {mTop.mStylesheetChannelDependingPanels, mBottom.mStylesheetChannelDependingPanels});
 }
 
 void TTwoChannelViewController::setChannel_Top(TAbstractChannel* pChannel)

@@ -1,9 +1,12 @@
 #include "keptbuttonlook.h"
 
+#include "stylesheetchoice.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -28,8 +31,12 @@ TKeptButtonLook::TKey TKeptButtonLook::keyOf(const QPushButton& pWidget, const Q
     TKey key{pOption.state,       pOption.features,  pOption.text, pOption.icon.cacheKey(), pOption.iconSize,
              pOption.rect.size(), pOption.direction, pOwnState,    pWidget.style(),         {},
              pOption.palette,     pWidget.font()};
-    for (const QWidget* widget = &pWidget; widget; widget = widget->parentWidget())
+    for (const QWidget* widget = &pWidget; widget; widget = widget->parentWidget()) {
         key.mSheets << widget->styleSheet();
+        // Rules select on the sheet's choice of this widget or a parent.
+        if (!widget->dynamicPropertyNames().isEmpty())
+            key.mSheets << widget->property(TStyleSheetChoice::PROPERTY).toString();
+    }
     if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance()))
         key.mSheets << application->styleSheet();
     return key;
@@ -38,8 +45,12 @@ TKeptButtonLook::TKey TKeptButtonLook::keyOf(const QPushButton& pWidget, const Q
 void TKeptButtonLook::notice(const QEvent& pEvent)
 {
     switch (pEvent.type()) {
-    // A hidden widget keeps no look, so that only the widgets on the screen hold one.
     case QEvent::DynamicPropertyChange:
+        // The sheet's choice is part of the key: a look under each choice can stay.
+        if (static_cast<const QDynamicPropertyChangeEvent&>(pEvent).propertyName() != TStyleSheetChoice::PROPERTY)
+            mLooks.clear();
+        break;
+    // A hidden widget keeps no look, so that only the widgets on the screen hold one.
     case QEvent::LocaleChange:
     case QEvent::Hide:
         mLooks.clear();
