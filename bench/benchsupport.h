@@ -7,6 +7,7 @@
 #include "channelcontroller.h"
 #include "deviceroot.h"
 #include "intcommcontroller.h"
+#include "kepttextstyle.h"
 #include "submenucontroller.h"
 
 #include <QApplication>
@@ -81,6 +82,8 @@ template <class TState = TNoBenchState> int runWidgetBenchmarks(int pArgc, char*
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(pArgc, pArgv);
+    // The program's style, as main() sets it.
+    QApplication::setStyle(new TKeptTextStyle);
     [[maybe_unused]] TState state;
     benchmark::Initialize(&pArgc, pArgv);
     benchmark::RunSpecifiedBenchmarks();
