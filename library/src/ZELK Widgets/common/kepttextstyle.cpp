@@ -12,6 +12,9 @@ namespace
 // About the texts of two screens; their images take some 40 kB each at most.
 constexpr std::size_t KEPT_TEXTS = 64;
 constexpr std::size_t SEEN_TEXTS = 256;
+// Larger glyphs are filled as outlines, whose edges blend a little
+// differently onto a clear image; they stay drawn the toolkit's way.
+constexpr int LARGEST_KEPT_PIXEL_SIZE = 64;
 
 bool isWholePixel(qreal pValue)
 {
@@ -46,7 +49,8 @@ bool TKeptTextStyle::TKey::operator==(const TKey& pOther) const
 }
 
 // Only where the image lands on the pixels the text would: whole-pixel
-// offsets, plain blending, a solid colour, nothing scaled.
+// offsets, plain blending, a solid colour, nothing scaled, glyphs of a size
+// the toolkit draws from its glyph images.
 bool TKeptTextStyle::canKeep(const QPainter& pPainter, const QBrush& pBrush)
 {
     const QTransform& transform = pPainter.deviceTransform();
@@ -55,7 +59,7 @@ bool TKeptTextStyle::canKeep(const QPainter& pPainter, const QBrush& pBrush)
            isWholePixel(transform.dy()) && pPainter.opacity() == 1.0 &&
            pPainter.compositionMode() == QPainter::CompositionMode_SourceOver &&
            pPainter.backgroundMode() == Qt::TransparentMode && pBrush.style() == Qt::SolidPattern &&
-           pPainter.device()->devicePixelRatioF() == 1.0;
+           pPainter.device()->devicePixelRatioF() == 1.0 && pPainter.fontInfo().pixelSize() <= LARGEST_KEPT_PIXEL_SIZE;
 }
 
 TKeptTextStyle::TKeptText TKeptTextStyle::drawnText(const QPainter& pPainter, const TKey& pKey, qreal pPenWidth)
