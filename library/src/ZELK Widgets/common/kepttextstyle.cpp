@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +16,14 @@ constexpr std::size_t SEEN_TEXTS = 256;
 // Larger glyphs are filled as outlines, whose edges blend a little
 // differently onto a clear image; they stay drawn the toolkit's way.
 constexpr int LARGEST_KEPT_PIXEL_SIZE = 64;
+
+int pixelSize(const QPainter& pPainter)
+{
+    const QFont& font = pPainter.font();
+    if (font.pixelSize() > 0)
+        return font.pixelSize();
+    return qCeil(font.pointSizeF() * pPainter.device()->logicalDpiY() / 72.0);
+}
 
 bool isWholePixel(qreal pValue)
 {
@@ -59,7 +68,7 @@ bool TKeptTextStyle::canKeep(const QPainter& pPainter, const QBrush& pBrush)
            isWholePixel(transform.dy()) && pPainter.opacity() == 1.0 &&
            pPainter.compositionMode() == QPainter::CompositionMode_SourceOver &&
            pPainter.backgroundMode() == Qt::TransparentMode && pBrush.style() == Qt::SolidPattern &&
-           pPainter.device()->devicePixelRatioF() == 1.0 && pPainter.fontInfo().pixelSize() <= LARGEST_KEPT_PIXEL_SIZE;
+           pPainter.device()->devicePixelRatioF() == 1.0 && pixelSize(pPainter) <= LARGEST_KEPT_PIXEL_SIZE;
 }
 
 TKeptTextStyle::TKeptText TKeptTextStyle::drawnText(const QPainter& pPainter, const TKey& pKey, qreal pPenWidth)
@@ -95,7 +104,9 @@ void TKeptTextStyle::drawItemText(QPainter* pPainter, const QRect& pRect, int pF
     // The base style's way: the role's brush, else the painter's pen.
     const QBrush brush = pTextRole != QPalette::NoRole ? pPalette.brush(pTextRole) : pPainter->pen().brush();
     const bool penDraws = pTextRole != QPalette::NoRole || pPainter->pen().style() != Qt::NoPen;
-    if (pText.isEmpty() || !penDraws || !baseStyle()->inherits("QFusionStyle") || !canKeep(*pPainter, brush)) {
+    if (mOnFusion < 0)
+        mOnFusion = baseStyle()->inherits("QFusionStyle") ? 1 : 0;
+    if (pText.isEmpty() || !penDraws || mOnFusion == 0 || !canKeep(*pPainter, brush)) {
         QProxyStyle::drawItemText(pPainter, pRect, pFlags, pPalette, pEnabled, pText, pTextRole);
         return;
     }

@@ -44,6 +44,8 @@ private:
     static bool canKeep(const QPainter& pPainter, const QBrush& pBrush);
     static TKeptText drawnText(const QPainter& pPainter, const TKey& pKey, qreal pPenWidth);
 
+    // Whether the base style draws an item text as kept here: -1 not yet asked.
+    mutable int mOnFusion = -1;
     // The most recently used first.
     mutable std::vector<TKeptText> mKept;
     // Texts seen once: a reading that changes every cycle is not worth an image.
