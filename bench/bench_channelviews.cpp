@@ -11,7 +11,7 @@
 // core, counted in instructions with callgrind on the real program: 2 M with a
 // steady reading, 6 M with one that changes every cycle or a channel switch;
 // here under 1 % of the 500 ms cycle (5 ms CPU per poll). The switch costs
-// about 5.6 M in the two-channel view and 3.7 M in the four-channel view.
+// about 5.6 M in the two-channel view and 3.6 M in the four-channel view.
 
 #include "benchsupport.h"
 #include "boardstate.h"
