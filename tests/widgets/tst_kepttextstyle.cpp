@@ -57,6 +57,9 @@ void tst_KeptTextStyle::keptTextLooksAsDrawn_data()
                                       << 1.0;
     QTest::newRow("mnemonic") << "&clear" << int(Qt::AlignCenter | Qt::TextShowMnemonic) << 18 << false << grey
                               << QPoint(0, 0) << 1.0;
+    QTest::newRow("right to left") << QStringLiteral("\u0627\u0644\u0645\u0642\u0627\u0648\u0645\u0629 12")
+                                   << int(Qt::AlignLeading | Qt::AlignVCenter) << 18 << false << grey << QPoint(4, 2)
+                                   << 1.0;
     QTest::newRow("scaled painter, drawn as it is") << "Probe" << left << 18 << false << grey << QPoint(0, 0) << 1.5;
 }
 
@@ -82,6 +85,8 @@ void tst_KeptTextStyle::keptTextLooksAsDrawn()
         QPainter painter(&image);
         painter.scale(scale, scale);
         painter.setFont(font);
+        if (text.isRightToLeft())
+            painter.setLayoutDirection(Qt::RightToLeft);
         pStyle.drawItemText(&painter, item, flags, palette, true, text, QPalette::WindowText);
         return image;
     };
