@@ -1,12 +1,10 @@
+#include "imagedifference.h"
 #include "testsupport.h"
 #include "valueshadoweffect.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QVBoxLayout>
-
-#include <cmath>
-#include <limits>
 
 namespace
 {
@@ -40,23 +38,6 @@ struct TValuePanel
     QWidget mPanel;
     QLabel* mLabel = nullptr;
 };
-
-// Peak signal to noise ratio in dB; infinite for equal images.
-double psnr(const QImage& pFirst, const QImage& pSecond)
-{
-    double squares = 0;
-    for (int y = 0; y < pFirst.height(); ++y) {
-        for (int x = 0; x < pFirst.width(); ++x) {
-            const QRgb a = pFirst.pixel(x, y);
-            const QRgb b = pSecond.pixel(x, y);
-            for (int difference : {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b)})
-                squares += difference * difference;
-        }
-    }
-    if (squares == 0)
-        return std::numeric_limits<double>::infinity();
-    return 10 * std::log10(255.0 * 255.0 * 3.0 * pFirst.width() * pFirst.height() / squares);
-}
 
 class TPaintCounter : public QObject
 {
@@ -129,7 +110,8 @@ void tst_ValueShadowEffect::looksAsTheToolkitsShadow()
     if (labelBackground)
         QCOMPARE(first, expected);
     else
-        QVERIFY2(psnr(first, expected) >= 50.0, qPrintable(QString::number(psnr(first, expected))));
+        QVERIFY2(imageDifference(first, expected).mPsnr >= 50.0,
+                 qPrintable(QString::number(imageDifference(first, expected).mPsnr)));
     // Drawn again from the character images made the first time.
     QCOMPARE(drawn.grab(), first);
 }
@@ -167,7 +149,8 @@ void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel()
     const QImage expected =
         TValuePanel(new QGraphicsDropShadowEffect, QStringLiteral("23.0397"), fontSize, right, 1.0, labelBackground)
             .grab();
-    QVERIFY2(psnr(drawn, expected) >= 50.0, qPrintable(QString::number(psnr(drawn, expected))));
+    QVERIFY2(imageDifference(drawn, expected).mPsnr >= 50.0,
+             qPrintable(QString::number(imageDifference(drawn, expected).mPsnr)));
 }
 
 TAMARIND_TEST_MAIN(tst_ValueShadowEffect)

@@ -1,3 +1,4 @@
+#include "imagedifference.h"
 #include "kepttextstyle.h"
 #include "testsupport.h"
 
@@ -5,24 +6,6 @@
 #include <QStyleFactory>
 
 #include <memory>
-
-namespace
-{
-// Blending a kept text rounds once more than drawing it: one level apart at most.
-int largestDifference(const QImage& pOne, const QImage& pOther)
-{
-    int largest = 0;
-    for (int y = 0; y < pOne.height(); ++y) {
-        for (int x = 0; x < pOne.width(); ++x) {
-            const QRgb a = pOne.pixel(x, y);
-            const QRgb b = pOther.pixel(x, y);
-            largest = std::max({largest, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                                std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
-        }
-    }
-    return largest;
-}
-} // namespace
 
 class tst_KeptTextStyle : public QObject
 {
@@ -95,7 +78,8 @@ void tst_KeptTextStyle::keptTextLooksAsDrawn()
     const QImage expected = drawn(*plain);
     // The first time drawn, the second time kept, then put together from the kept image.
     for (int time = 1; time <= 3; ++time)
-        QVERIFY2(largestDifference(drawn(kept), expected) <= 1, qPrintable(QStringLiteral("time %1").arg(time)));
+        // Blending a kept text rounds once more than drawing it: one level apart at most.
+        QVERIFY2(imageDifference(drawn(kept), expected).mLargest <= 1, qPrintable(QStringLiteral("time %1").arg(time)));
 }
 
 QTEST_MAIN(tst_KeptTextStyle)

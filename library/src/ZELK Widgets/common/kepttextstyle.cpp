@@ -75,10 +75,10 @@ TKeptTextStyle::TKeptText TKeptTextStyle::drawnText(const QPainter& pPainter, co
 {
     const QPaintDevice* device = pPainter.device();
     const QRect item(QPoint(0, 0), pKey.mSize);
+    const QFontMetrics metrics(pKey.mFont, const_cast<QPaintDevice*>(device));
     // Room for what reaches beyond the laid-out text: slanted and anti-aliased glyph edges.
-    const int margin = QFontMetrics(pKey.mFont, const_cast<QPaintDevice*>(device)).height() / 2 + 2;
-    const QRect laidOut =
-        QFontMetrics(pKey.mFont, const_cast<QPaintDevice*>(device)).boundingRect(item, pKey.mFlags, pKey.mText);
+    const int margin = metrics.height() / 2 + 2;
+    const QRect laidOut = metrics.boundingRect(item, pKey.mFlags, pKey.mText);
     const QRect area = item.united(laidOut).adjusted(-margin, -margin, margin, margin);
 
     QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);

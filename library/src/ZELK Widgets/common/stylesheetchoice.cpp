@@ -316,6 +316,8 @@ bool TStyleSheetChoice::add(TMember& pMember, const QString& pSheet)
     }
     pMember.mSheets << pSheet;
     pMember.mSubjects << subjects;
+    // The sheets of one widget name the same widgets in their colours: each is matched once a switch.
+    pMember.mSubjects.removeDuplicates();
     pMember.mRules += text;
     return true;
 }
