@@ -35,6 +35,7 @@ private slots:
     void keepsTheBoardsPauseBetweenCommands();
     void pollsTheMeasuredChannelEveryReadInterval();
     void writesItsSettingsUnderTheRoot();
+    void clearsWhatACutRestoreLeft();
     void survivesTheBoardGoingSilent();
     void resumesPollingWhenTheBoardRestarts();
     void asksForNoSystemCommandButTheStickCheck();
@@ -156,6 +157,11 @@ void tst_ProgramStart::initTestCase()
     mEnvironment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QVERIFY(QDir().mkpath(QFileInfo(controlSocketPath()).absolutePath()));
 
+    // As a restore leaves them when the power fails half-way, beside the user's data.
+    QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/.userdata-restore/Logfiles/cut.log"), "cut"));
+    QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/ZT-1234_backup.tar.gz"), "copied"));
+    QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/Logfiles/kept.log"), "kept"));
+
     startBoard();
     startProcess(mProgram, QStringLiteral(TAMARIND_BUILD_DIR "/application/ZTM8800UI"), {}, mEnvironment);
     QTRY_VERIFY_WITH_TIMEOUT(!pollTimes(boardLog()).isEmpty(), 20000);
@@ -272,6 +278,15 @@ void tst_ProgramStart::writesItsSettingsUnderTheRoot()
     QVERIFY(document.setContent(&file));
     // The backlight stores the level it starts with.
     QVERIFY(!document.documentElement().firstChildElement(QStringLiteral("brightness")).isNull());
+}
+
+void tst_ProgramStart::clearsWhatACutRestoreLeft()
+{
+    QVERIFY(!QFileInfo::exists(TDeviceRoot::path(QStringLiteral("/home/.userdata-restore"))));
+    QVERIFY(!QFileInfo::exists(TDeviceRoot::path(QStringLiteral("/home/ZT-1234_backup.tar.gz"))));
+    QFile kept(TDeviceRoot::path(QStringLiteral("/home/Logfiles/kept.log")));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("kept"));
 }
 
 // A board that stops answering blocks each command for the link's time-outs; when it answers again the program

@@ -44,6 +44,10 @@ private slots:
     void restoreRefusesAndLeavesHomeAlone_data();
     void restoreRefusesAndLeavesHomeAlone();
     void restoreThatFailsHalfWayLeavesHomeAsItWas();
+    void restoreTakesNoOwnerNorSpecialModeFromTheArchive_data();
+    void restoreTakesNoOwnerNorSpecialModeFromTheArchive();
+    void leftoversOfACutRestoreGoAtStart_data();
+    void leftoversOfACutRestoreGoAtStart();
 
 private:
     static QString home(const QString& pName) { return TTestEnvironment::root() + QStringLiteral("/home/") + pName; }
@@ -267,11 +271,11 @@ void tst_UserDataBackupController::restoreTakesTheArchiveBack()
     QVERIFY(TUserDataBackupController::restoreDataFromBackup(archive));
     QCOMPARE(readFile(home(QStringLiteral("serialnumber"))), QByteArray("RESTORED"));
     QCOMPARE(readFile(home(QStringLiteral("Logfiles/old.log"))), QByteArray("old"));
-    // Owners and modes come back as the archive holds them.
+    // The archive's owner and set-user-ID bit do not come back.
     struct stat owned;
     QCOMPARE(::stat(QFile::encodeName(home(QStringLiteral("Logfiles/owned"))).constData(), &owned), 0);
-    QCOMPARE(owned.st_uid, uid_t(4242));
-    QCOMPARE(owned.st_mode & 07777, mode_t(04755));
+    QCOMPARE(owned.st_uid, ::getuid());
+    QCOMPARE(owned.st_mode & 07000, mode_t(0));
     // Files that were not in the archive stay.
     QCOMPARE(readFile(home(QStringLiteral("Logfiles/run 1.log"))), QByteArray("12:00;23.4567\r\n"));
     QVERIFY(!QFileInfo::exists(home(archive)));
@@ -409,6 +413,110 @@ void tst_UserDataBackupController::restoreThatFailsHalfWayLeavesHomeAsItWas()
     QVERIFY(!QFileInfo::exists(home(QStringLiteral("Logfiles/old.log"))));
     QVERIFY(!QFileInfo::exists(home(QStringLiteral(".userdata-restore"))));
     QVERIFY(!QFileInfo::exists(home(ARCHIVE)));
+}
+
+namespace
+{
+constexpr uid_t STRANGER = 4242;
+
+bool ownAndMode(const QString& pPath, uid_t pOwner, mode_t pMode)
+{
+    const QByteArray path = QFile::encodeName(pPath);
+    // chown clears the set-user-ID and set-group-ID bits: the mode goes last.
+    return ::chown(path.constData(), pOwner, pOwner) == 0 && ::chmod(path.constData(), pMode) == 0;
+}
+
+// A crafted archive: everything owned by a stranger, with set-user-ID,
+// set-group-ID and sticky bits, for a folder /home has and one it has not.
+bool strangersSet(const QString& pDirectory)
+{
+    const QString logfiles = pDirectory + QStringLiteral("/Logfiles");
+    const QString setups = pDirectory + QStringLiteral("/CalibrationSetups");
+    return writeFile(logfiles + QStringLiteral("/rootsuid"), "x") &&
+           writeFile(setups + QStringLiteral("/setup.xml"), "<setup/>") &&
+           ownAndMode(logfiles + QStringLiteral("/rootsuid"), STRANGER, 06755) &&
+           ownAndMode(setups + QStringLiteral("/setup.xml"), STRANGER, 04644) &&
+           ownAndMode(logfiles, STRANGER, 03777) && ownAndMode(setups, STRANGER, 03777);
+}
+} // namespace
+
+// A backup from a stick may be crafted: whatever it holds belongs to the
+// program's own user, and the folders of /home stay as they were set up.
+void tst_UserDataBackupController::restoreTakesNoOwnerNorSpecialModeFromTheArchive_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<uint>("owner");
+    // The whole mode where it must stay as it was; -1 where only the special bits must be gone.
+    QTest::addColumn<int>("mode");
+    const uint programUser = ::getuid();
+    QTest::newRow("a set-user-ID file of a stranger") << "Logfiles/rootsuid" << programUser << -1;
+    QTest::newRow("a folder new to /home") << "CalibrationSetups" << programUser << -1;
+    QTest::newRow("a file in a folder new to /home") << "CalibrationSetups/setup.xml" << programUser << -1;
+    QTest::newRow("a folder /home has") << "Logfiles" << uint(5151) << 0750;
+}
+
+void tst_UserDataBackupController::restoreTakesNoOwnerNorSpecialModeFromTheArchive()
+{
+    QFETCH(QString, path);
+    QFETCH(uint, owner);
+    QFETCH(int, mode);
+    QVERIFY(
+        putArchiveOnStick(ARCHIVE, strangersSet, {QStringLiteral("Logfiles/"), QStringLiteral("CalibrationSetups/")}));
+    QVERIFY(ownAndMode(home(QStringLiteral("Logfiles")), 5151, 0750));
+
+    QVERIFY(TUserDataBackupController::restoreDataFromBackup(ARCHIVE));
+
+    QCOMPARE(readFile(home(QStringLiteral("CalibrationSetups/setup.xml"))), QByteArray("<setup/>"));
+    struct stat status;
+    QCOMPARE(::lstat(QFile::encodeName(home(path)).constData(), &status), 0);
+    QCOMPARE(uint(status.st_uid), owner);
+    QCOMPARE(status.st_mode & 07000, mode_t(0));
+    if (mode >= 0)
+        QCOMPARE(status.st_mode & 07777, mode_t(mode));
+}
+
+// Where the power failed during a restore or a backup, the program's next
+// start removes what they left in /home, and only that.
+void tst_UserDataBackupController::leftoversOfACutRestoreGoAtStart_data()
+{
+    QTest::addColumn<QString>("name");
+    // Empty for a file; else the entry is a link to this, below /home.
+    QTest::addColumn<QString>("linkTo");
+    QTest::addColumn<bool>("leftover");
+    QTest::newRow("the half-unpacked files") << ".userdata-restore/Logfiles/cut.log"
+                                             << "" << true;
+    QTest::newRow("the copied archive") << ARCHIVE << "" << true;
+    QTest::newRow("the archive of an instrument without serial number") << "_backup.tar.gz"
+                                                                        << "" << true;
+    QTest::newRow("the staging name, a link to a folder") << ".userdata-restore"
+                                                          << "Logfiles" << true;
+    QTest::newRow("an archive's name, a link to the program") << ARCHIVE << "ZTM8800_UI" << true;
+    QTest::newRow("a log file named like an archive") << "Logfiles/ZT-1234_backup.tar.gz"
+                                                      << "" << false;
+    QTest::newRow("a name the archive's ends in") << "backup.tar.gz"
+                                                  << "" << false;
+    QTest::newRow("a folder named like an archive") << "old_backup.tar.gz/kept"
+                                                    << "" << false;
+}
+
+void tst_UserDataBackupController::leftoversOfACutRestoreGoAtStart()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, linkTo);
+    QFETCH(bool, leftover);
+    if (linkTo.isEmpty())
+        QVERIFY(writeFile(home(name), "partial"));
+    else
+        QVERIFY(QFile::link(home(linkTo), home(name)));
+    const QFileInfo topLevel(home(name.section(QLatin1Char('/'), 0, 0)));
+
+    TUserDataBackupController::removeLeftovers();
+
+    QCOMPARE(QFileInfo(home(name)).exists() || QFileInfo(home(name)).isSymLink(), !leftover);
+    QCOMPARE(QFileInfo(topLevel.filePath()).exists() || QFileInfo(topLevel.filePath()).isSymLink(), !leftover);
+    QCOMPARE(readFile(home(QStringLiteral("ZTM8800_UI"))), PROGRAM);
+    QCOMPARE(readFile(home(QStringLiteral("Logfiles/run 1.log"))), QByteArray("12:00;23.4567\r\n"));
+    QCOMPARE(readFile(home(QStringLiteral("serialnumber"))), SERIAL_NUMBER.toLatin1());
 }
 
 TAMARIND_TEST_MAIN(tst_UserDataBackupController)

@@ -16,9 +16,7 @@
 #include <cstdio>
 #include <map>
 
-#include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <unistd.h>
 
 namespace
 {
@@ -42,6 +40,25 @@ const QStringList& backupSet()
                                      QStringLiteral("CalibrationRoutines/")};
     return members;
 }
+
+QFileInfoList entriesOf(const QString& pDirectory)
+{
+    return QDir(pDirectory).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+bool isRealDirectory(const QFileInfo& pEntry)
+{
+    return pEntry.isDir() && !pEntry.isSymLink();
+}
+
+// A link goes as a link: emptying the directory it points to would lose
+// files that were never the restore's.
+bool removeEntry(const QString& pPath)
+{
+    const QFileInfo entry(pPath);
+    return isRealDirectory(entry) ? QDir(pPath).removeRecursively() : TFileSystemSync::removeFile(pPath);
+}
+
 // Far more than a digest, two blanks and a file name.
 constexpr qint64 MD5_FILE_READ_LIMIT = 4096;
 } // namespace
@@ -127,39 +144,41 @@ bool TUserDataBackupController::restoreDataFromBackup(const QString& pBackupTarF
     return restored;
 }
 
+// A restore or backup cut short by a power failure leaves its copy of the
+// archive in "/home", a restore also what it had unpacked so far; no other
+// name there ends as an archive does, since the backup set holds none.
+void TUserDataBackupController::removeLeftovers()
+{
+    removeEntry(homePath(QLatin1String(STAGING_DIRECTORY)));
+    for (const QFileInfo& entry : entriesOf(homePath(QString()))) {
+        if (entry.fileName().endsWith(QLatin1String(ARCHIVE_SUFFIX)) && !isRealDirectory(entry))
+            TFileSystemSync::removeFile(entry.filePath());
+    }
+}
+
 // A tar that fails half-way (a full disk, a cut archive) must leave "/home"
 // as it was: the archive is unpacked beside it on the same file system and
-// moved into place only once tar has finished. As root tar keeps the owners
-// and modes the archive holds, and the moves keep them too.
+// moved into place only once tar has finished. The archive comes from a stick
+// and tar runs as root: by default it would hand the files to the owners the
+// archive names and keep their set-user-ID bits. Every restored file belongs
+// to the program's own user instead, with the umask's mode and no special bits.
 bool TUserDataBackupController::unpackIntoHome(const QString& pBackupTarFilename)
 {
     const QString staging = homePath(QLatin1String(STAGING_DIRECTORY));
     // Left over when the power failed during an earlier restore.
-    QDir(staging).removeRecursively();
+    removeEntry(staging);
     if (!QDir().mkdir(staging))
         return false;
     const TCommandResult tar = TCommandRunner::instance().run(
         QLatin1String(TAR),
-        {QStringLiteral("-xzf"), pBackupTarFilename, QStringLiteral("-C"), QLatin1String(STAGING_DIRECTORY)},
+        {QStringLiteral("-xzf"), pBackupTarFilename, QStringLiteral("--no-same-owner"),
+         QStringLiteral("--no-same-permissions"), QStringLiteral("-C"), QLatin1String(STAGING_DIRECTORY)},
         QLatin1String(HOME_DIR));
     const QString home = homePath(QString());
     const bool unpacked = tar.mStarted && tar.mExitCode == 0 && canMoveInto(staging, home) && moveInto(staging, home);
-    QDir(staging).removeRecursively();
+    removeEntry(staging);
     return unpacked;
 }
-
-namespace
-{
-QFileInfoList entriesOf(const QString& pDirectory)
-{
-    return QDir(pDirectory).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-}
-
-bool isRealDirectory(const QFileInfo& pEntry)
-{
-    return pEntry.isDir() && !pEntry.isSymLink();
-}
-} // namespace
 
 // tar cannot put a file where a directory stands; found before anything moves.
 bool TUserDataBackupController::canMoveInto(const QString& pFrom, const QString& pTo)
@@ -174,9 +193,9 @@ bool TUserDataBackupController::canMoveInto(const QString& pFrom, const QString&
     return true;
 }
 
-// As tar would have unpacked into "/home": a file replaces the one of its
-// name, a directory is merged into the one there and takes its owner and
-// mode, and what the archive does not hold stays.
+// A file replaces the one of its name, a directory is merged into the one
+// there, which keeps its own owner and mode, and what the archive does not
+// hold stays.
 bool TUserDataBackupController::moveInto(const QString& pFrom, const QString& pTo)
 {
     for (const QFileInfo& entry : entriesOf(pFrom)) {
@@ -185,10 +204,7 @@ bool TUserDataBackupController::moveInto(const QString& pFrom, const QString& pT
         const QByteArray destination = QFile::encodeName(target);
         const QFileInfo existing(target);
         if (isRealDirectory(entry) && isRealDirectory(existing)) {
-            struct stat status;
-            if (!moveInto(entry.filePath(), target) || ::lstat(source.constData(), &status) != 0 ||
-                ::chown(destination.constData(), status.st_uid, status.st_gid) != 0 ||
-                ::chmod(destination.constData(), status.st_mode & 07777) != 0)
+            if (!moveInto(entry.filePath(), target))
                 return false;
             continue;
         }

@@ -19,6 +19,11 @@ public:
     // content is refused, or "tar" failed; "/home" is then as it was.
     static bool restoreDataFromBackup(const QString& pBackupTarFilename);
 
+    // Removes what a restore or backup cut short (the power failed) left in
+    // "/home": the copy of the archive and the half-unpacked files. For the
+    // program's start, before any restore can begin.
+    static void removeLeftovers();
+
     // A restore refuses an archive larger than this; 0 (the default) takes
     // the size of the file system that holds "/home".
     static void setLargestArchiveSize(qint64 pBytes);

@@ -47,6 +47,7 @@
 #include "twopointcalibrationitem.h"
 #include "unitselectionprovider.h"
 #include "usbstickcontroller.h"
+#include "userdatabackupcontroller.h"
 #include "valueshadoweffect.h"
 
 #include <QApplication>
@@ -132,6 +133,8 @@ TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
     onAuthorizationLevelChanged(0, 0);
     buildBoardLink();
     initUSBStick();
+    // Before any remote client can start a restore of its own.
+    TUserDataBackupController::removeLeftovers();
     initMenuColumn();
     readInstrumentType();
     initScreenshots();
