@@ -185,6 +185,9 @@ void tst_CommandRunner::fileCommandPathsStayInTheRoot_data()
                                               << "../escaped";
     QTest::newRow("relative working directory") << "mkdir" << QStringList{"made"} << "home"
                                                 << "cwd/home/made";
+    QTest::newRow("link directory way up, glued to its option")
+        << "ln" << QStringList{"-s", "/home/tamarind-escaped", "-t.."} << ""
+        << "../tamarind-escaped";
 }
 
 void tst_CommandRunner::fileCommandPathsStayInTheRoot()
@@ -205,7 +208,7 @@ void tst_CommandRunner::fileCommandPathsStayInTheRoot()
 
     const QString created = QDir::cleanPath(root + "/" + createdHere);
     const bool exists = QFileInfo(created).exists() || QFileInfo(created).isSymLink();
-    if (exists && !created.startsWith(root + "/"))
+    if (exists && !created.startsWith(root + "/") && !QFile::remove(created))
         QDir(created).removeRecursively();
     QVERIFY(!exists);
     QVERIFY(!result.mStarted);
@@ -215,33 +218,62 @@ void tst_CommandRunner::fileCommandPathsStayInTheRoot()
 }
 
 // An archive unpacked where an option names: the option's path lies in the
-// root too, or the command is refused; the host's directory stays untouched.
+// root too, or the command is refused; the host's directory and the root's
+// parent stay untouched.
 void tst_CommandRunner::optionPathsStayInTheRoot_data()
 {
     QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("workingDirectory");
+    // Where the member would land, relative to the root.
+    QTest::addColumn<QString>("landsAt");
     QTest::addColumn<bool>("runs");
-    QTest::newRow("long option with its path") << "--directory=/tamarind-unpacked" << true;
-    QTest::newRow("short option with a glued path") << "-C/tamarind-unpacked" << false;
+    const QString unpacked = "tamarind-unpacked/tamarind-member";
+    const QString beside = "../tamarind-member";
+    QTest::newRow("long option with its path") << "--directory=/tamarind-unpacked"
+                                               << "" << unpacked << true;
+    QTest::newRow("short option with a glued path") << "-C/tamarind-unpacked"
+                                                    << "" << unpacked << false;
+    QTest::newRow("long option way up") << "--directory=.."
+                                        << "" << beside << false;
+    QTest::newRow("short option way up") << "-C.."
+                                         << "" << beside << false;
+    QTest::newRow("long option way up from a working directory") << "--directory=.."
+                                                                 << "/" << beside << false;
+    QTest::newRow("long option relative without a working directory") << "--directory=tamarind-unpacked"
+                                                                      << "" << unpacked << false;
+    QTest::newRow("short option relative without a working directory") << "-Ctamarind-unpacked"
+                                                                       << "" << unpacked << false;
+    QTest::newRow("long option relative to a working directory") << "--directory=tamarind-unpacked"
+                                                                 << "/" << unpacked << true;
 }
 
 void tst_CommandRunner::optionPathsStayInTheRoot()
 {
     QFETCH(QString, option);
+    QFETCH(QString, workingDirectory);
+    QFETCH(QString, landsAt);
     QFETCH(bool, runs);
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/serialnumber", "1234"));
-    QDir(TTestEnvironment::root() + "/tamarind-unpacked").removeRecursively();
-    QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/tamarind-unpacked"));
+    const QString root = TTestEnvironment::root();
+    const QString landed = QDir::cleanPath(root + "/" + landsAt);
+    QVERIFY(!QFileInfo::exists(landed) || landed.startsWith(root + "/"));
+    QVERIFY(TTestEnvironment::writeDeviceFile("/home/tamarind-member", "1234"));
+    QDir(root + "/tamarind-unpacked").removeRecursively();
+    QVERIFY(QDir().mkpath(root + "/tamarind-unpacked"));
     TCommandRunner& runner = TCommandRunner::instance();
-    QCOMPARE(runner.run("tar", {"-czf", "/home/backup.tar.gz", "serialnumber"}, "/home").mExitCode, 0);
+    QCOMPARE(runner.run("tar", {"-czf", "/home/backup.tar.gz", "tamarind-member"}, "/home").mExitCode, 0);
 
-    const TCommandResult unpacked = runner.run("tar", {"-xzf", "/home/backup.tar.gz", option});
+    const TCommandResult result = runner.run("tar", {"-xzf", "/home/backup.tar.gz", option}, workingDirectory);
 
     const bool onTheHost = QFileInfo::exists("/tamarind-unpacked");
     if (onTheHost)
         QDir("/tamarind-unpacked").removeRecursively();
+    const bool wasUnpacked = QFileInfo::exists(landed);
+    if (wasUnpacked && !landed.startsWith(root + "/"))
+        QFile::remove(landed);
     QVERIFY(!onTheHost);
-    QCOMPARE(unpacked.mStarted, runs);
-    QCOMPARE(QFileInfo::exists(TTestEnvironment::root() + "/tamarind-unpacked/serialnumber"), runs);
+    QCOMPARE(result.mStarted, runs);
+    QCOMPARE(wasUnpacked, runs);
+    QCOMPARE(result.mStandardError.isEmpty(), runs);
 }
 
 // The backup archives the user data with paths relative to "/home".

@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QVector>
 
+#include <algorithm>
+
 namespace
 {
 QString programName(const QString& pProgram)
@@ -41,32 +43,36 @@ TCommandResult refused(const QString& pReason)
     return result;
 }
 
-bool leavesItsDirectory(const QString& pArgument)
+bool leavesItsDirectory(const QString& pPath)
 {
-    return pArgument.split(QLatin1Char('/')).contains(QLatin1String(".."));
+    return pPath.split(QLatin1Char('/')).contains(QLatin1String(".."));
 }
 
-// Where the absolute path of an option's value begins ("--directory=/home"),
-// so that it can be moved under the root like any other path; 0 for an
-// argument that is no such option. A path glued to a short option ("-C/home")
-// cannot be told from a bundle of option letters, so it gives -1: refused.
-int absoluteOptionValue(const QString& pArgument)
+bool isShortOption(const QString& pArgument)
 {
-    if (!pArgument.startsWith(QLatin1Char('-')))
-        return 0;
-    const int equals = pArgument.indexOf(QLatin1Char('='));
-    if (pArgument.startsWith(QLatin1String("--")) && equals > 2)
-        return pArgument.midRef(equals + 1).startsWith(QLatin1Char('/')) ? equals + 1 : 0;
-    return pArgument.contains(QLatin1Char('/')) ? -1 : 0;
+    return pArgument.startsWith(QLatin1Char('-')) && !pArgument.startsWith(QLatin1String("--"));
 }
 
-// Which arguments of a file command name files, as opposed to options, modes
-// and find's expressions. Only the forms the program uses need to be known:
-// a relative argument missed here still cannot leave the root, since the
-// command runs inside it.
-QVector<bool> pathOperands(const QString& pCommand, const QStringList& pArguments)
+// A value glued to a short option ("-C/home", "-t..") cannot be told from a
+// bundle of option letters in general; but letters hold neither a slash nor
+// a dot, so such a value is refused rather than guessed at.
+bool gluesAPathToAShortOption(const QString& pArgument)
 {
-    QVector<bool> paths(pArguments.size(), false);
+    return isShortOption(pArgument) &&
+           (pArgument.contains(QLatin1Char('/')) || pArgument.contains(QLatin1String("..")));
+}
+
+// Where a file's name begins in each argument of a file command: 0 for an
+// argument that is a path, the start of the value for an option that carries
+// one ("--directory=/home", tar's "-Chome"), -1 for options, modes and find's
+// expressions. Every long option's value counts as a path. Only the forms the
+// program uses need to be known: a relative argument missed here still cannot
+// leave the root, since the command runs inside it.
+QVector<int> pathStarts(const QString& pCommand, const QStringList& pArguments)
+{
+    constexpr int NO_PATH = -1;
+    QVector<int> starts(pArguments.size(), NO_PATH);
+    const bool tar = pCommand == QLatin1String("tar");
     bool optionsEnded = false;
     bool valueFollows = false;
     bool valueIsPath = false;
@@ -74,35 +80,48 @@ QVector<bool> pathOperands(const QString& pCommand, const QStringList& pArgument
     for (int index = 0; index < pArguments.size(); ++index) {
         const QString& argument = pArguments.at(index);
         if (valueFollows) {
-            paths[index] = valueIsPath;
+            starts[index] = valueIsPath ? 0 : NO_PATH;
             valueFollows = false;
             continue;
         }
         const bool isOption = !optionsEnded && argument.startsWith(QLatin1Char('-')) && argument.size() > 1;
         // tar's old form: the first argument bundles the options without a dash ("xzf").
-        const bool isTarBundle = pCommand == QLatin1String("tar") && index == 0 && !isOption;
+        const bool isTarBundle = tar && index == 0 && !isOption;
+        const int equals = argument.indexOf(QLatin1Char('='));
         if (argument == QLatin1String("--") && !optionsEnded) {
             optionsEnded = true;
-        } else if (isOption || isTarBundle) {
-            if (pCommand == QLatin1String("find"))
-                break; // the expression begins; its words are patterns
-            if (pCommand == QLatin1String("tar") && !argument.startsWith(QLatin1String("--"))) {
-                valueFollows = argument.endsWith(QLatin1Char('f')) || argument.endsWith(QLatin1Char('C'));
-                valueIsPath = true;
-            } else if (pCommand == QLatin1String("mkdir") && argument == QLatin1String("-m")) {
+        } else if (pCommand == QLatin1String("find") &&
+                   (isOption || argument.startsWith(QLatin1Char('(')) || argument.startsWith(QLatin1Char('!')))) {
+            break; // the expression begins; its words are patterns
+        } else if (isOption && argument.startsWith(QLatin1String("--"))) {
+            if (equals > 2)
+                starts[index] = equals + 1;
+        } else if (tar && isTarBundle) {
+            valueFollows = argument.endsWith(QLatin1Char('f')) || argument.endsWith(QLatin1Char('C'));
+            valueIsPath = true;
+        } else if (tar && isOption) {
+            // The first letter that takes a value takes the rest of the bundle, or the next argument.
+            int letter = 1;
+            while (letter < argument.size() && argument.at(letter) != QLatin1Char('f') &&
+                   argument.at(letter) != QLatin1Char('C'))
+                ++letter;
+            if (letter + 1 < argument.size())
+                starts[index] = letter + 1;
+            valueFollows = letter + 1 == argument.size();
+            valueIsPath = true;
+        } else if (isOption) {
+            if (pCommand == QLatin1String("mkdir") && argument == QLatin1String("-m")) {
                 valueFollows = true;
                 valueIsPath = false;
             }
-        } else if (pCommand == QLatin1String("find") &&
-                   (argument.startsWith(QLatin1Char('(')) || argument.startsWith(QLatin1Char('!')))) {
-            break;
         } else {
             // chmod's first operand is the mode.
-            paths[index] = !(pCommand == QLatin1String("chmod") && firstOperand);
+            const bool mode = pCommand == QLatin1String("chmod") && firstOperand;
+            starts[index] = mode ? NO_PATH : 0;
             firstOperand = false;
         }
     }
-    return paths;
+    return starts;
 }
 } // namespace
 
@@ -203,22 +222,19 @@ TCommandResult TCommandRunner::runFileCommand(const QString& pProgram, const QSt
         workingDirectory = TDeviceRoot::path(pWorkingDirectory);
     }
     const QString program = programName(pProgram);
-    const QVector<bool> paths = pathOperands(program, pArguments);
+    const QVector<int> starts = pathStarts(program, pArguments);
     QStringList arguments;
     for (int index = 0; index < pArguments.size(); ++index) {
         const QString& argument = pArguments.at(index);
-        if (leavesItsDirectory(argument))
+        const int start = starts.at(index);
+        const QString path = start < 0 ? QString() : argument.mid(start);
+        if (leavesItsDirectory(argument) || leavesItsDirectory(path))
             return refused(QStringLiteral("path leaves its directory: ") + argument);
-        if (paths.at(index) && !argument.startsWith(QLatin1Char('/')) && pWorkingDirectory.isEmpty())
+        if (start >= 0 && !path.startsWith(QLatin1Char('/')) && pWorkingDirectory.isEmpty())
             return refused(QStringLiteral("relative path without a working directory: ") + argument);
-        const int valueStart = absoluteOptionValue(argument);
-        if (valueStart > 0) {
-            arguments << argument.left(valueStart) + TDeviceRoot::path(argument.mid(valueStart));
-            continue;
-        }
-        if (valueStart < 0)
+        if (gluesAPathToAShortOption(argument))
             return refused(QStringLiteral("path attached to an option: ") + argument);
-        arguments << TDeviceRoot::path(argument);
+        arguments << argument.left(std::max(start, 0)) + TDeviceRoot::path(argument.mid(std::max(start, 0)));
     }
     TCommandResult result = runProcess(program, arguments, workingDirectory);
     // What the command prints names host paths; the caller expects device paths.

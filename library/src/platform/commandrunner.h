@@ -23,9 +23,10 @@ struct TCommandResult
 // but answered by a simulation (success with no output unless one is
 // registered). Every command line is appended to <root>/var/log/commands.log so
 // that tests can see what the program asked for. An option's path
-// ("--directory=/home") is moved under the root too. A file command whose path
-// would leave the root (a relative path without a working directory, a ".."
-// component, a path glued to a short option) is refused, and so is every command while TAMARIND_ROOT is set to
+// ("--directory=/home") is moved under the root too. A file command whose path,
+// given alone or as an option's value, could leave the root (a relative path
+// without a working directory, a ".." component, a path glued to a short
+// option) is refused, and so is every command while TAMARIND_ROOT is set to
 // something that is no root.
 class TCommandRunner
 {
