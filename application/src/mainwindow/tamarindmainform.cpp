@@ -48,6 +48,7 @@
 #include "unitselectionprovider.h"
 #include "usbstickcontroller.h"
 #include "valueshadoweffect.h"
+#include "windowplacement.h"
 
 #include <QApplication>
 #include <QFile>
@@ -124,6 +125,8 @@ QString channelDependingBarSheet(const char* pPanelBorder, const char* pPanelBac
 
 TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
 {
+    // Dialogs and the run view open over this window, not over whichever is in use.
+    TWindowPlacement::setMainWindow(this);
     setupLayout();
     initTouchscreen();
     connectClock();
