@@ -2,14 +2,17 @@
 #include "calibrationsetup.h"
 #include "channeldescription.h"
 #include "decimaldisplaycontroller.h"
+#include "desktopbackground.h"
 #include "formchecks.h"
 #include "testsupport.h"
 #include "ui_calibrationroutineview.h"
+#include "windowplacement.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <cmath>
 #include <limits>
@@ -87,6 +90,8 @@ private slots:
     void equalSetPointsReachThePanelCreatedLast();
     void panelNeedsAVerticalList();
     void titleBarOfTheWindowBelowStaysInSight();
+    void viewAndCancelQuestionStandOverTheMainWindow_data();
+    void viewAndCancelQuestionStandOverTheMainWindow();
 
 private:
     void useSeparator(QChar pSeparator)
@@ -107,6 +112,7 @@ void tst_CalibrationRoutineView::initTestCase()
 void tst_CalibrationRoutineView::cleanup()
 {
     useSeparator('.');
+    TDesktopBackground::overrideTranslucentWindowsShowWhatIsBehind(std::nullopt);
 }
 
 void tst_CalibrationRoutineView::summaryAndOnePanelPerPointInOrder()
@@ -370,6 +376,79 @@ void tst_CalibrationRoutineView::titleBarOfTheWindowBelowStaysInSight()
     QCOMPARE(played.mView.geometry(), QRect(40, 30 + 38, 800, 480 - 38));
     QVERIFY(played.mView.form().WgtHeader->isHidden());
     QVERIFY(played.mView.form().BtnCancel->isVisible());
+}
+
+void tst_CalibrationRoutineView::viewAndCancelQuestionStandOverTheMainWindow_data()
+{
+    QTest::addColumn<bool>("blends");
+    QTest::addColumn<bool>("mainWindowInUse");
+    QTest::addColumn<QRect>("viewOnMainWindow");
+    // An X server without a compositing manager: the view leaves the 38 px title bar uncovered.
+    QTest::newRow("desktop screen, main window in use") << false << true << QRect(0, 38, 800, 442);
+    QTest::newRow("desktop screen, run view in use") << false << false << QRect(0, 38, 800, 442);
+    // The device's frame buffer blends the view's transparent header strip over the title bar.
+    QTest::newRow("device screen, run view in use") << true << false << QRect(0, 0, 800, 480);
+}
+
+// The question covers the main window exactly, as the main window covers the device's screen, and where the
+// screen cannot blend windows it shows the run view and the title bar below its grey, not the main window alone.
+void tst_CalibrationRoutineView::viewAndCancelQuestionStandOverTheMainWindow()
+{
+    QFETCH(bool, blends);
+    QFETCH(bool, mainWindowInUse);
+    QFETCH(QRect, viewOnMainWindow);
+    TDesktopBackground::overrideTranslucentWindowsShowWhatIsBehind(blends);
+    QWidget main;
+    main.setStyleSheet(QStringLiteral("background: white;"));
+    main.setGeometry(40, 30, 800, 480);
+    TWindowPlacement::setMainWindow(&main);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    TPlayedView played({celsius(150)});
+    TCalibrationRoutineView& view = played.mView;
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    played.mRoutine.report(rsCollectingStabilitySamples, 150);
+
+    QCOMPARE(view.geometry(), viewOnMainWindow.translated(main.geometry().topLeft()));
+    QCOMPARE(view.form().WgtHeader->isVisible(), blends);
+    QWidget* inUse = mainWindowInUse ? &main : static_cast<QWidget*>(&view);
+    inUse->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(inUse));
+
+    // A window manager keeps a window above the one it stands for and centres it there.
+    QCOMPARE(view.windowHandle()->transientParent(), main.windowHandle());
+    QRect question;
+    QWindow* questionStandsFor = nullptr;
+    QImage seen;
+    TModalAnswer::onNextModal([&](QWidget* pDialog) {
+        question = pDialog->geometry();
+        questionStandsFor = pDialog->windowHandle()->transientParent();
+        seen = pDialog->grab().toImage();
+        QTest::mouseClick(pDialog->findChild<QWidget*>("BtnNo"), Qt::LeftButton);
+    });
+    QTest::mouseClick(view.form().BtnCancel, Qt::LeftButton);
+    QCOMPARE(question, main.geometry());
+    QCOMPARE(questionStandsFor, main.windowHandle());
+    if (blends)
+        return;
+    // Grey 51 at 70 % over what is below.
+    const auto underBackdrop = [](const QColor& pBelow) {
+        return QColor::fromRgbF(0.7 * 0.2 + 0.3 * pBelow.redF(), 0.7 * 0.2 + 0.3 * pBelow.greenF(),
+                                0.7 * 0.2 + 0.3 * pBelow.blueF());
+    };
+    const QPoint inViewsPanel(20, 120);
+    const QColor panel = view.grab().toImage().pixelColor(inViewsPanel);
+    QVERIFY(panel != QColor(Qt::white));
+    const std::pair<QPoint, QColor> expected[] = {{QPoint(3, 3), underBackdrop(Qt::white)},
+                                                  {inViewsPanel + viewOnMainWindow.topLeft(), underBackdrop(panel)}};
+    for (const auto& point : expected) {
+        const QColor shown = seen.pixelColor(point.first);
+        const QString text = shown.name() + QStringLiteral(" instead of ") + point.second.name();
+        QVERIFY2(qAbs(shown.red() - point.second.red()) <= 1, qPrintable(text));
+        QVERIFY2(qAbs(shown.green() - point.second.green()) <= 1, qPrintable(text));
+        QVERIFY2(qAbs(shown.blue() - point.second.blue()) <= 1, qPrintable(text));
+    }
 }
 
 TAMARIND_TEST_MAIN(tst_CalibrationRoutineView)

@@ -205,7 +205,7 @@ TCalibrationRoutineView::~TCalibrationRoutineView() = default;
 
 void TCalibrationRoutineView::showEvent(QShowEvent* pEvent)
 {
-    TWindowPlacement::placeOverWindowBelow(this, ui->WgtHeader->isHidden() ? ui->WgtHeader->minimumHeight() : 0);
+    TWindowPlacement::placeOverMainWindow(this, ui->WgtHeader->isHidden() ? ui->WgtHeader->minimumHeight() : 0);
     QWidget::showEvent(pEvent);
 }
 

@@ -18,19 +18,18 @@ TFullScreenDialog::TFullScreenDialog(QWidget* pParent) : QDialog(pParent)
 
 TFullScreenDialog::~TFullScreenDialog()
 {
-    if (mBelow)
-        mBelow->removeEventFilter(this);
+    stopWatchingBelow();
 }
 
 void TFullScreenDialog::showEvent(QShowEvent* pEvent)
 {
-    TWindowPlacement::placeOverWindowBelow(this);
+    TWindowPlacement::placeOverMainWindow(this);
     if (!testAttribute(Qt::WA_TranslucentBackground)) {
-        if (mBelow)
-            mBelow->removeEventFilter(this);
-        mBelow = TWindowPlacement::windowBelow(this);
-        if (mBelow)
-            mBelow->installEventFilter(this);
+        stopWatchingBelow();
+        for (QWidget* below : TWindowPlacement::windowsBelow(this)) {
+            below->installEventFilter(this);
+            mBelow.append(below);
+        }
         takePictureBehind();
     }
     QDialog::showEvent(pEvent);
@@ -38,25 +37,38 @@ void TFullScreenDialog::showEvent(QShowEvent* pEvent)
 
 void TFullScreenDialog::hideEvent(QHideEvent* pEvent)
 {
-    if (mBelow)
-        mBelow->removeEventFilter(this);
-    mBelow = nullptr;
+    stopWatchingBelow();
     mBehind = QPixmap();
     QDialog::hideEvent(pEvent);
+}
+
+void TFullScreenDialog::stopWatchingBelow()
+{
+    for (QWidget* below : qAsConst(mBelow)) {
+        if (below)
+            below->removeEventFilter(this);
+    }
+    mBelow.clear();
 }
 
 void TFullScreenDialog::takePictureBehind()
 {
     mPictureDue = false;
-    mBehind = mBelow ? mBelow->grab() : QPixmap();
-    mBehindTopLeft = mBelow ? mBelow->mapToGlobal(QPoint(0, 0)) : QPoint();
+    mBehind = QPixmap(size());
+    QPainter painter(&mBehind);
+    TDesktopBackground::paint(painter, mBehind.rect());
+    // Bottom first, each where it stands on the screen.
+    for (QWidget* below : qAsConst(mBelow)) {
+        if (below && below->isVisible())
+            painter.drawPixmap(mapFromGlobal(below->mapToGlobal(QPoint(0, 0))), below->grab());
+    }
 }
 
 bool TFullScreenDialog::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
-    // The window below asks to be repainted: the next paint of the dialog
+    // A window below asks to be repainted: the next paint of the dialog
     // takes the picture anew, once for any number of requests.
-    if (pWatched == mBelow && pEvent->type() == QEvent::UpdateRequest && !mPictureDue) {
+    if (pEvent->type() == QEvent::UpdateRequest && !mPictureDue && mBelow.contains(qobject_cast<QWidget*>(pWatched))) {
         mPictureDue = true;
         update();
     }
@@ -69,9 +81,10 @@ void TFullScreenDialog::paintEvent(QPaintEvent*)
         takePictureBehind();
     QPainter painter(this);
     if (!testAttribute(Qt::WA_TranslucentBackground)) {
-        TDesktopBackground::paint(painter, rect());
-        if (!mBehind.isNull())
-            painter.drawPixmap(mapFromGlobal(mBehindTopLeft), mBehind);
+        if (mBehind.isNull())
+            TDesktopBackground::paint(painter, rect());
+        else
+            painter.drawPixmap(0, 0, mBehind);
     }
     QStyleOption option;
     option.initFrom(this);

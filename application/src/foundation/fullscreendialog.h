@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <QPixmap>
 #include <QPointer>
 
@@ -23,12 +24,15 @@ protected:
 private:
     void takePictureBehind();
 
+    void stopWatchingBelow();
+
     // Where the screen cannot blend windows, the dialog is opaque and paints
-    // a picture of the window below. The picture is taken anew whenever that
-    // window repaints: a dialog may stay for minutes over the title bar's
-    // clock and indicators, which must not stand still meanwhile.
+    // a picture of the windows below it, the main window and whatever of the
+    // program stands over it (the run view of a calibration routine). The
+    // picture is taken anew whenever one of them repaints: a dialog may stay
+    // for minutes over the title bar's clock and indicators, which must not
+    // stand still meanwhile.
     QPixmap mBehind;
-    QPoint mBehindTopLeft;
-    QPointer<QWidget> mBelow;
+    QList<QPointer<QWidget>> mBelow;
     bool mPictureDue = false;
 };

@@ -49,6 +49,7 @@
 #include "usbstickcontroller.h"
 #include "userdatabackupcontroller.h"
 #include "valueshadoweffect.h"
+#include "windowplacement.h"
 
 #include <QApplication>
 #include <QFile>
@@ -125,6 +126,8 @@ QString channelDependingBarSheet(const char* pPanelBorder, const char* pPanelBac
 
 TTamarindMainForm::TTamarindMainForm(QWidget* pParent) : QWidget(pParent)
 {
+    // Dialogs and the run view open over this window, not over whichever is in use.
+    TWindowPlacement::setMainWindow(this);
     setupLayout();
     initTouchscreen();
     connectClock();

@@ -10,6 +10,12 @@ QBrush& backgroundBrush()
     static QBrush brush(Qt::black);
     return brush;
 }
+
+std::optional<bool>& translucencyOverride()
+{
+    static std::optional<bool> shows;
+    return shows;
+}
 } // namespace
 
 void TDesktopBackground::setBackground(const QBrush& pBrush)
@@ -27,8 +33,15 @@ void TDesktopBackground::paint(QPainter& pPainter, const QRect& pRect)
     pPainter.fillRect(pRect, backgroundBrush());
 }
 
+void TDesktopBackground::overrideTranslucentWindowsShowWhatIsBehind(std::optional<bool> pShows)
+{
+    translucencyOverride() = pShows;
+}
+
 bool TDesktopBackground::translucentWindowsShowWhatIsBehind()
 {
+    if (translucencyOverride())
+        return *translucencyOverride();
     const QString platform = QGuiApplication::platformName();
     return platform == QLatin1String("linuxfb") || platform == QLatin1String("eglfs") ||
            platform == QLatin1String("vnc") || platform.startsWith(QLatin1String("wayland"));

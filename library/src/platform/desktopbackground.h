@@ -2,6 +2,8 @@
 
 #include <QBrush>
 
+#include <optional>
+
 class QPainter;
 class QRect;
 
@@ -18,4 +20,8 @@ public:
     // manager shows black instead, and the offscreen platform keeps every
     // window to itself.
     static bool translucentWindowsShowWhatIsBehind();
+    // Lets a test take the path of the other kind of screen, the device's on
+    // the offscreen platform; std::nullopt asks the platform again. Windows
+    // built before the change keep the path they took.
+    static void overrideTranslucentWindowsShowWhatIsBehind(std::optional<bool> pShows);
 };

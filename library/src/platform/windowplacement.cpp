@@ -1,15 +1,37 @@
 #include "windowplacement.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
-QWidget* TWindowPlacement::windowBelow(const QWidget* pWindow)
+namespace
 {
-    for (QWidget* candidate : {pWindow->parentWidget() ? pWindow->parentWidget()->window() : nullptr,
-                               QApplication::activeModalWidget(), QApplication::activeWindow()}) {
-        if (candidate && candidate != pWindow && candidate->isVisible())
-            return candidate;
-    }
+QPointer<QWidget>& registeredMainWindow()
+{
+    static QPointer<QWidget> window;
+    return window;
+}
+
+// The windows placed over the main window, in the order they were last shown:
+// each is shown on top of those before it.
+QList<QPointer<QWidget>>& placedWindows()
+{
+    static QList<QPointer<QWidget>> windows;
+    return windows;
+}
+} // namespace
+
+void TWindowPlacement::setMainWindow(QWidget* pWindow)
+{
+    registeredMainWindow() = pWindow;
+}
+
+QWidget* TWindowPlacement::mainWindow(const QWidget* pWindow)
+{
+    QWidget* registered = registeredMainWindow();
+    if (registered && registered != pWindow && registered->isVisible())
+        return registered;
     QWidget* largest = nullptr;
     for (QWidget* candidate : QApplication::topLevelWidgets()) {
         if (candidate == pWindow || !candidate->isVisible() || candidate->windowType() == Qt::Desktop)
@@ -20,16 +42,46 @@ QWidget* TWindowPlacement::windowBelow(const QWidget* pWindow)
     return largest;
 }
 
-void TWindowPlacement::placeOverWindowBelow(QWidget* pWindow, int pTopInset)
+QList<QWidget*> TWindowPlacement::windowsBelow(const QWidget* pWindow)
 {
-    const QWidget* below = windowBelow(pWindow);
-    if (!below)
+    QList<QWidget*> below;
+    QWidget* main = mainWindow(pWindow);
+    if (!main)
+        return below;
+    below.append(main);
+    for (QWidget* placed : qAsConst(placedWindows())) {
+        if (placed == pWindow)
+            break;
+        if (placed && placed != main && placed->isVisible())
+            below.append(placed);
+    }
+    return below;
+}
+
+void TWindowPlacement::placeOverMainWindow(QWidget* pWindow, int pTopInset)
+{
+    QList<QPointer<QWidget>>& placed = placedWindows();
+    placed.removeAll(nullptr);
+    placed.removeAll(pWindow);
+    placed.append(pWindow);
+
+    const QList<QWidget*> below = windowsBelow(pWindow);
+    if (below.isEmpty())
         return;
-    // The client area of the window below, in screen coordinates: a frame the
+    const QWidget* main = below.first();
+    // The client area of the main window, in screen coordinates: a frame the
     // desktop may draw around it is not covered.
-    QRect area(below->mapToGlobal(QPoint(0, 0)), below->size());
+    QRect area(main->mapToGlobal(QPoint(0, 0)), main->size());
     area.setTop(area.top() + pTopInset);
-    QRect placed(QPoint(0, 0), pWindow->size());
-    placed.moveCenter(area.center());
-    pWindow->move(placed.topLeft());
+    QRect placedArea(QPoint(0, 0), pWindow->size());
+    placedArea.moveCenter(area.center());
+    pWindow->move(placedArea.topLeft());
+
+    // A window manager raises a window that is clicked and may place a new
+    // one as it likes (many distrust a position of 0, 0); a window that
+    // stands for the main window stays above it and is centred over it, so
+    // clicking the main window cannot hide the run view.
+    QWindow* handle = pWindow->windowHandle();
+    if (handle && !pWindow->parentWidget() && main->windowHandle())
+        handle->setTransientParent(main->windowHandle());
 }

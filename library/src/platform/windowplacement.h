@@ -1,19 +1,29 @@
 #pragma once
 
+#include <QList>
+
 class QWidget;
 
 // Where the program's own top-level windows (its dialogs, the calibration run
-// view) open: over the window they belong to. On the device the main window is
-// the screen, so they cover the screen as before; in a desktop window they
-// cover that window instead of the middle of the desktop.
+// view) open: over the main window, whichever window is in use. On the device
+// the main window is the screen, so they cover the screen as before; in a
+// desktop window they cover that window instead of the middle of the desktop
+// or of another of the program's windows.
 class TWindowPlacement
 {
 public:
-    // The window pWindow opens over: the one that opened it, the dialog still
-    // running below it, or the window in use; else the largest one shown; null
+    // The window that every other one opens over; the main window registers
+    // itself and is forgotten when it goes.
+    static void setMainWindow(QWidget* pWindow);
+    // The registered main window while it is shown; without one (a window
+    // tried out on its own) the largest window shown other than pWindow; null
     // when no other window is shown.
-    static QWidget* windowBelow(const QWidget* pWindow);
-    // Centres pWindow over the window below it, leaving the top pTopInset
-    // pixels of that window uncovered; stays where it is when there is none.
-    static void placeOverWindowBelow(QWidget* pWindow, int pTopInset = 0);
+    static QWidget* mainWindow(const QWidget* pWindow);
+    // Centres pWindow over the main window, leaving the top pTopInset pixels
+    // of it uncovered, and keeps it above the windows it covers. Stays where
+    // it is when there is no main window.
+    static void placeOverMainWindow(QWidget* pWindow, int pTopInset = 0);
+    // What pWindow stands over, bottom first: the main window, then the
+    // windows placed over it before pWindow that are still shown.
+    static QList<QWidget*> windowsBelow(const QWidget* pWindow);
 };
