@@ -33,6 +33,7 @@ private slots:
     void readmeSessionRunsAsPrinted();
     void usbHostIsAnsweredOnceTheNetworkClientLetGo();
     void pyvisaSessionLogsListsDownloadsAndErases();
+    void scanEndsWhenItsClientHangsUp();
     // Ends the program: the last test.
     void terminateEndsTheProgramInTheMiddleOfAScan();
 
@@ -365,6 +366,19 @@ std::unique_ptr<QTcpSocket> tst_RemoteControl::startLongScan()
     if (!received.contains("E14\r\n"))
         return nullptr;
     return client;
+}
+
+void tst_RemoteControl::scanEndsWhenItsClientHangsUp()
+{
+    auto scanning = startLongScan();
+    QVERIFY(scanning);
+    scanning->disconnectFromHost();
+    QTcpSocket next;
+    next.connectToHost(QHostAddress::LocalHost, mPort);
+    QVERIFY(next.waitForConnected(5000));
+    next.write("*idn?\r");
+    QByteArray reply;
+    QTRY_VERIFY_WITH_TIMEOUT((reply += next.readAll()).endsWith(IDENTITY_END.toLatin1() + "\r\n"), 10000);
 }
 
 void tst_RemoteControl::terminateEndsTheProgramInTheMiddleOfAScan()
