@@ -3,6 +3,7 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -11,6 +12,8 @@
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
+
+#include <memory>
 
 // The shipped program driven over its remote port by the standard clients a
 // user would take (a PyVISA session with the pyvisa-py backend, lxi), and over
@@ -30,9 +33,14 @@ private slots:
     void readmeSessionRunsAsPrinted();
     void usbHostIsAnsweredOnceTheNetworkClientLetGo();
     void pyvisaSessionLogsListsDownloadsAndErases();
+    void scanEndsWhenItsClientHangsUp();
+    // Ends the program: the last test.
+    void terminateEndsTheProgramInTheMiddleOfAScan();
 
 private:
     void startProcess(QProcess& pProcess, const QString& pProgram, const QStringList& pArguments);
+    // A client in remote mode whose scan of ten minutes a channel has begun.
+    std::unique_ptr<QTcpSocket> startLongScan();
     static QString serialControl(const QByteArray& pCommand);
     static QString controlSocketPath(const char* pName);
 
@@ -339,6 +347,48 @@ void tst_RemoteControl::pyvisaSessionLogsListsDownloadsAndErases()
     QCOMPARE(lines.at(7), QStringLiteral("Channel 1"));
     QCOMPARE(lines.mid(8, 3), (QStringList{"ACK", "E12", "ACK"}));
     QVERIFY(QDir(TDeviceRoot::path(QStringLiteral("/home/Logfiles"))).entryList(QDir::Files).isEmpty());
+}
+
+std::unique_ptr<QTcpSocket> tst_RemoteControl::startLongScan()
+{
+    auto client = std::make_unique<QTcpSocket>();
+    client->connectToHost(QHostAddress::LocalHost, mPort);
+    if (!client->waitForConnected(5000))
+        return nullptr;
+    // The scan answers the missing channel 99 at once: then it waits on channel 1.
+    client->write("syst:remo\rmeas:scan? 600,(@99,1,2)\r");
+    QByteArray received;
+    QElapsedTimer waited;
+    waited.start();
+    while (!received.contains("E14\r\n") && waited.elapsed() < 20000)
+        if (client->waitForReadyRead(100))
+            received += client->readAll();
+    if (!received.contains("E14\r\n"))
+        return nullptr;
+    return client;
+}
+
+void tst_RemoteControl::scanEndsWhenItsClientHangsUp()
+{
+    auto scanning = startLongScan();
+    QVERIFY(scanning);
+    scanning->disconnectFromHost();
+    QTcpSocket next;
+    next.connectToHost(QHostAddress::LocalHost, mPort);
+    QVERIFY(next.waitForConnected(5000));
+    next.write("*idn?\r");
+    QByteArray reply;
+    QTRY_VERIFY_WITH_TIMEOUT((reply += next.readAll()).endsWith(IDENTITY_END.toLatin1() + "\r\n"), 10000);
+}
+
+void tst_RemoteControl::terminateEndsTheProgramInTheMiddleOfAScan()
+{
+    auto scanning = startLongScan();
+    QVERIFY(scanning);
+    mProgram.terminate();
+    QTRY_COMPARE_WITH_TIMEOUT(mProgram.state(), QProcess::NotRunning, 10000);
+    QCOMPARE(mProgram.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(mProgram.exitCode(), 0);
 }
 
 TAMARIND_TEST_MAIN(tst_RemoteControl)

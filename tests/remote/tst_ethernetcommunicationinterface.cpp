@@ -1,3 +1,5 @@
+#include "channelcontroller.h"
+#include "channelcontrollerfixture.h"
 #include "ethernetcommunicationinterface.h"
 #include "ethernetconfigurationcontroller.h"
 #include "externalcommunicationhandler.h"
@@ -24,6 +26,8 @@ private slots:
     void longRepliesArriveWholeAndInOrder();
     void aNewClientReplacesTheOldOneAndEndsRemoteMode();
     void clientGoneEndsRemoteMode();
+    void clientLostDuringAScan_data();
+    void clientLostDuringAScan();
     void portChangeKeepsTheClient();
     void repliesWithoutClientAreDropped();
 
@@ -152,6 +156,68 @@ void tst_EthernetCommunicationInterface::clientGoneEndsRemoteMode()
     client->disconnectFromHost();
     QTRY_VERIFY(!mHandler->isInRemoteMode());
     QVERIFY(!mTransport->hasClient());
+}
+
+void tst_EthernetCommunicationInterface::clientLostDuringAScan_data()
+{
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("a newcomer replaces it") << true;
+    QTest::newRow("it hangs up") << false;
+}
+
+// The client that asked for a scan is lost while the scan waits: the scan's
+// connection, whose read notification the scan runs in, is cut off but must
+// outlive the scan; the scan ends, and the next client's two commands are
+// answered.
+void tst_EthernetCommunicationInterface::clientLostDuringAScan()
+{
+    QFETCH(bool, replaced);
+    TChannelControllerFixture fixture;
+    fixture.build().setReadingActive(false);
+    mTransport.reset();
+    mHandler = std::make_unique<TExternalCommunicationHandler>(&fixture.board().handler(), &fixture.controller(),
+                                                               nullptr, nullptr, nullptr);
+    mTransport = std::make_unique<TEthernetCommunicationInterface>(mHandler.get(), mConfiguration.get());
+    auto first = connectClient(mTransport->serverPort());
+    QVERIFY(first);
+    first->write("syst:remo\r");
+    QTRY_VERIFY(mHandler->isInRemoteMode());
+
+    std::unique_ptr<QTcpSocket> newcomer;
+    qint64 now = 0;
+    int waits = 0;
+    mHandler->setScanClock({[&] { return now; },
+                            [&](int pMilliseconds) {
+                                now += pMilliseconds;
+                                if (++waits != 2)
+                                    return;
+                                if (replaced) {
+                                    newcomer = connectClient(mTransport->serverPort());
+                                    QVERIFY(newcomer);
+                                    newcomer->write("syst:ackn 1\rsyst:ackn 0\r");
+                                } else {
+                                    first->disconnectFromHost();
+                                }
+                                // What the program does meanwhile, deferred deletions included.
+                                QTRY_VERIFY(!mHandler->isInRemoteMode());
+                                QTRY_COMPARE(first->state(), QAbstractSocket::UnconnectedState);
+                            }});
+    first->write("meas:scan? 3,(@1,2,3)\r");
+    QTRY_COMPARE(waits, 2);
+    if (!replaced) {
+        newcomer = connectClient(mTransport->serverPort());
+        QVERIFY(newcomer);
+        newcomer->write("syst:ackn 1\rsyst:ackn 0\r");
+    }
+    QCOMPARE(readReply(*newcomer, 10), QByteArray("ACK\r\nACK\r\n"));
+    // The first channel's value only: the scan ended with its client.
+    QCOMPARE(waits, 2);
+    const QByteArray received = first->readAll();
+    QCOMPARE(received.count("\r\n"), 1);
+    QVERIFY2(received.endsWith("\xB0"
+                               "C\r\n"),
+             received.constData());
+    QVERIFY(mTransport->hasClient());
 }
 
 void tst_EthernetCommunicationInterface::portChangeKeepsTheClient()

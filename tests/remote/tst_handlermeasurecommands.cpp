@@ -36,6 +36,7 @@ private slots:
     void smartProbeQuery();
     void scanAnswersEveryChannelInOrder();
     void scanGivesUpOnAChannelAfterFourteenSeconds();
+    void scanRepliesStayWithTheClientThatAsked_data();
     void scanRepliesStayWithTheClientThatAsked();
 
 private:
@@ -371,11 +372,21 @@ void tst_HandlerMeasureCommands::scanGivesUpOnAChannelAfterFourteenSeconds()
     QCOMPARE(mFixture->controller().measuredChannel(), channel(2));
 }
 
-// The client that asked for a scan goes while it runs and another connects
-// and asks something: the scan's later values reach neither of them, the
-// newcomer gets the answer to its own question only.
+void tst_HandlerMeasureCommands::scanRepliesStayWithTheClientThatAsked_data()
+{
+    QTest::addColumn<bool>("disconnected");
+    QTest::newRow("its transport reports it gone") << true;
+    QTest::newRow("the local user takes the instrument back") << false;
+}
+
+// The client that asked for a scan loses remote access while the scan waits,
+// and another client asks something: the scan selects and reads no further
+// channel (a hundred at the longest settle time would hold the instrument for
+// more than 16 hours), and the newcomer gets the answer to its own question
+// only, at once.
 void tst_HandlerMeasureCommands::scanRepliesStayWithTheClientThatAsked()
 {
+    QFETCH(bool, disconnected);
     TExternalCommunicationHandler handler(&mFixture->board().handler(), &mFixture->controller(), &mFixture->probes(),
                                           &mFixture->manager(), nullptr);
     TRecordingInterface asking(&handler);
@@ -386,19 +397,26 @@ void tst_HandlerMeasureCommands::scanRepliesStayWithTheClientThatAsked()
                               mNow += pMilliseconds;
                               if (++waits != 2)
                                   return;
-                              handler.interfaceDisconnected(&asking);
+                              if (disconnected)
+                                  handler.interfaceDisconnected(&asking);
+                              else
+                                  handler.abortRemoteMode();
                               newcomer.receive("syst:ackn 1\r");
                           }});
     asking.receive("syst:remo\r");
     QVERIFY(handler.isInRemoteMode());
     mFixture->board().injectReply("109.12345,23.4567,0,1");
-    mFixture->board().injectReply("110.00000,25.6000,0,1");
+    QByteArray scan = "meas:scan? 600,(@1";
+    for (int entry = 1; entry < 100; ++entry)
+        scan += entry % 2 ? ",2" : ",1";
 
-    asking.receive("meas:scan? 3,(@1,2)\r");
+    asking.receive(scan + ")\r");
 
     QCOMPARE(asking.takeSent(), QByteArray("109.12345R,23.4567\xB0"
                                            "C\r\n"));
     QCOMPARE(newcomer.takeSent(), QByteArray("ACK\r\n"));
+    QCOMPARE(waits, 2);
+    QCOMPARE(mFixture->board().commands(), (QList<QByteArray>{"conf:chan 01", "meas:curr?", "conf:chan 02"}));
 }
 
 TAMARIND_TEST_MAIN(tst_HandlerMeasureCommands)

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <sys/socket.h>
+#include <utility>
 
 TEthernetCommunicationInterface::TEthernetCommunicationInterface(
     TExternalCommunicationHandler* pCommHandler, TAbstractEthernetConfigurationController* pEthernetConfiguration)
@@ -27,6 +28,7 @@ TEthernetCommunicationInterface::~TEthernetCommunicationInterface()
         mTCPSocket->disconnect(this);
         delete mTCPSocket;
     }
+    qDeleteAll(mRetiredSockets);
 }
 
 // On a development machine or in a test the instrument must not be reachable
@@ -54,9 +56,7 @@ void TEthernetCommunicationInterface::tcpConnectionAvailable()
         // first, and its end reported here.
         QTcpSocket* old = mTCPSocket;
         mTCPSocket = nullptr;
-        old->disconnect(this);
-        old->abort();
-        old->deleteLater();
+        retire(old);
         mCommunicationHandler->interfaceDisconnected(this);
     }
     mTCPSocket = next;
@@ -73,17 +73,32 @@ void TEthernetCommunicationInterface::onTCPRead()
         return;
     QByteArray received(int(mTCPSocket->bytesAvailable()), Qt::Uninitialized);
     received.resize(int(qMax<qint64>(mTCPSocket->read(received.data(), received.size()), 0)));
+    ++mDeliveries;
     deliverReceivedData(received);
+    // Deleted later still: the notification that called here goes on with its socket.
+    if (--mDeliveries == 0)
+        for (QTcpSocket* retired : std::exchange(mRetiredSockets, {}))
+            retired->deleteLater();
 }
 
 void TEthernetCommunicationInterface::tcpSocketClosing()
 {
     if (!mTCPSocket || sender() != mTCPSocket)
         return;
-    mTCPSocket->disconnect(this);
-    mTCPSocket->deleteLater();
+    QTcpSocket* closed = mTCPSocket;
     mTCPSocket = nullptr;
+    retire(closed);
     mCommunicationHandler->interfaceDisconnected(this);
+}
+
+void TEthernetCommunicationInterface::retire(QTcpSocket* pSocket)
+{
+    pSocket->disconnect(this);
+    pSocket->abort();
+    if (mDeliveries > 0)
+        mRetiredSockets << pSocket;
+    else
+        pSocket->deleteLater();
 }
 
 // A connected client stays; only new connections use the new port.

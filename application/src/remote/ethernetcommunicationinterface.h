@@ -2,6 +2,8 @@
 
 #include "externalcommunicationinterface.h"
 
+#include <QList>
+
 #include <memory>
 
 class QTcpServer;
@@ -34,7 +36,14 @@ private slots:
 
 private:
     void listen(int pPort);
+    // Cuts a connection off this transport and deletes it once no delivery
+    // runs: a command the handler runs in a delivery processes events, and a
+    // connection replaced or closed meanwhile may be the one whose read
+    // notification is still on the stack below it.
+    void retire(QTcpSocket* pSocket);
 
     std::unique_ptr<QTcpServer> mTCPServer;
     QTcpSocket* mTCPSocket = nullptr;
+    int mDeliveries = 0;
+    QList<QTcpSocket*> mRetiredSockets;
 };

@@ -9,6 +9,7 @@
 #include "probe.h"
 #include "probecontroller.h"
 #include "scpiparser.h"
+#include "terminationsignals.h"
 
 TExternalCommunicationHandler::TExternalCommunicationHandler(
     TInternalSCPIHandler* pInternalSCPIHandler, TChannelController* pChannelController,
@@ -106,7 +107,7 @@ void TExternalCommunicationHandler::processCommandQueue()
     if (mProcessingCommandQueue)
         return;
     mProcessingCommandQueue = true;
-    while (!mCommandQueue.isEmpty()) {
+    while (!mCommandQueue.isEmpty() && !TTerminationSignals::terminationRequested()) {
         const TQueuedLine queued = mCommandQueue.dequeue();
         mCommandGeneration = mAccessGeneration;
         processCommand(queued.mLine);
@@ -146,6 +147,11 @@ void TExternalCommunicationHandler::releaseRemoteAccess()
     mCommandInputBuffer.clear();
     mDiscardingLine = false;
     mCommandQueue.clear();
+}
+
+bool TExternalCommunicationHandler::commandAbandoned() const
+{
+    return mCommandGeneration != mAccessGeneration || TTerminationSignals::terminationRequested();
 }
 
 void TExternalCommunicationHandler::setRemoteMode(bool pRemoteMode)

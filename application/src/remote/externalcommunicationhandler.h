@@ -88,13 +88,15 @@ public:
     void setCurrentDateTime(std::function<QDateTime()> pCurrentDateTime);
 
     // Where a channel scan takes its time from and how it waits out the
-    // settle time. A monotonic clock: the scan blocks the GUI thread, and a
-    // system time set back during a scan must not freeze the instrument for
-    // that long. Tests put their own here.
+    // settle time. A monotonic clock: the scan holds the instrument, and a
+    // system time set back during a scan must not hold it for that long. The
+    // wait lasts at most the time given and may end early, after events came:
+    // the scan looks then whether its client is still there. Tests put their
+    // own here.
     struct TScanClock
     {
         std::function<qint64()> mElapsedMilliseconds;
-        std::function<void(int pMilliseconds)> mBlock;
+        std::function<void(int pMilliseconds)> mWait;
     };
     void setScanClock(const TScanClock& pClock);
     static TScanClock systemScanClock();
@@ -155,6 +157,11 @@ private:
     void processCommand(const QString& pCommand);
     void queueLine(const QString& pLine);
     void releaseRemoteAccess();
+    // A long command ends early when the client it runs for has lost remote
+    // access (gone, replaced, or the local user took the instrument back) or
+    // the program has been told to end: nobody would read its replies, and it
+    // would hold the instrument and the program's end for as long as it runs.
+    bool commandAbandoned() const;
     // Where the running command's replies go: the transport holding access,
     // unless access has changed hands since the command began (a client that
     // connected during a long command must not get its replies); null then.
@@ -187,7 +194,8 @@ private:
     void readCurrentValue();
     void readRawValue(const TSCPICommand& pCommand);
     void scanChannels(const TSCPICommand& pCommand);
-    void scanChannel(int pChannelNumber, int pSettleSeconds);
+    // False when the scan is to end (commandAbandoned).
+    bool scanChannel(int pChannelNumber, int pSettleSeconds);
     void setPolling(const TSCPICommand& pCommand);
     void selectChannel(const TSCPICommand& pCommand);
     void queryMeasuredChannel();

@@ -12,7 +12,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QThread>
+#include <QTimer>
 
 namespace
 {
@@ -32,8 +32,16 @@ TExternalCommunicationHandler::TScanClock TExternalCommunicationHandler::systemS
 {
     auto timer = std::make_shared<QElapsedTimer>();
     timer->start();
+    // The settle time is waited out with events going on: a client that goes,
+    // the local user taking the instrument back and a termination signal are
+    // all events, and each ends the wait at once.
     return TScanClock{[timer] { return timer->elapsed(); },
-                      [](int pMilliseconds) { QThread::msleep(static_cast<unsigned long>(pMilliseconds)); }};
+                      [](int pMilliseconds) {
+                          QTimer deadline;
+                          deadline.setSingleShot(true);
+                          deadline.start(pMilliseconds);
+                          QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+                      }};
 }
 
 void TExternalCommunicationHandler::setScanClock(const TScanClock& pClock)
@@ -126,36 +134,45 @@ void TExternalCommunicationHandler::scanChannels(const TSCPICommand& pCommand)
         return;
     }
     for (const qint32 channel : list->channels())
-        scanChannel(channel, settle->int_val());
+        if (!scanChannel(channel, settle->int_val()))
+            return;
 }
 
-void TExternalCommunicationHandler::scanChannel(int pChannelNumber, int pSettleSeconds)
+bool TExternalCommunicationHandler::scanChannel(int pChannelNumber, int pSettleSeconds)
 {
+    if (commandAbandoned())
+        return false;
     TPhysicalChannel* channel = mChannelController ? mChannelController->physical_channel(pChannelNumber) : nullptr;
     if (!channel || !mChannelController->measureChannel(channel)) {
         returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
-        return;
+        return true;
     }
     showOnlyChannel(channel);
     QCoreApplication::processEvents();
 
-    // The settle time is counted in whole seconds; events wait meanwhile.
+    // The settle time is counted in whole seconds.
     const qint64 settleStart = mScanClock.mElapsedMilliseconds();
     for (;;) {
+        if (commandAbandoned())
+            return false;
         const qint64 settled = mScanClock.mElapsedMilliseconds() - settleStart;
         if (settled / 1000 >= pSettleSeconds)
             break;
-        mScanClock.mBlock(int(qint64(pSettleSeconds) * 1000 - settled));
+        mScanClock.mWait(int(qint64(pSettleSeconds) * 1000 - settled));
     }
 
+    // Board reads process no events; only a termination signal is seen here.
     const qint64 readStart = mScanClock.mElapsedMilliseconds();
     while (!mChannelController->readMeasuredChannel()) {
+        if (commandAbandoned())
+            return false;
         if ((mScanClock.mElapsedMilliseconds() - readStart) / 1000 > SCAN_READ_LIMIT_SECONDS) {
             returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
-            return;
+            return true;
         }
     }
     returnResponse(channelValueAsString(*channel));
+    return true;
 }
 
 void TExternalCommunicationHandler::setPolling(const TSCPICommand& pCommand)

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
+#include <atomic>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
@@ -10,11 +11,15 @@
 namespace
 {
 int signalPipe[2] = {-1, -1};
+std::atomic<bool> terminating{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
 
-// A signal handler may do next to nothing: one write to a pipe that the
-// event loop watches.
+// A signal handler may do next to nothing: a lock-free flag, and one write to
+// a pipe that the event loop watches, which also wakes a wait that processes
+// events.
 void onTerminationSignal(int)
 {
+    terminating.store(true);
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
 }
@@ -32,4 +37,9 @@ void TTerminationSignals::quitEventLoopOnTermination(QCoreApplication& pApplicat
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+}
+
+bool TTerminationSignals::terminationRequested()
+{
+    return terminating.load();
 }

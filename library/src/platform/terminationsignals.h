@@ -11,4 +11,8 @@ class TTerminationSignals
 {
 public:
     static void quitEventLoopOnTermination(QCoreApplication& pApplication);
+    // Whether a termination signal has come. A task that waits in a loop of
+    // its own (a remote channel scan) ends early on it: the event loop it was
+    // started from can only end once the task has returned.
+    static bool terminationRequested();
 };
