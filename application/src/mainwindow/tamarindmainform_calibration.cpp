@@ -179,13 +179,10 @@ void TTamarindMainForm::addCalibrationItemRow(const QString& pTitle, int pPositi
 {
     const QPair<QWidget*, QLabel*> row = TClickableWidgetController::createClickableWidget(nullptr, pTitle);
     oRow = row.first;
-    // The row's sheet fixes its height. A title with Chinese or Japanese glyphs has a taller line than a Latin
-    // one; it gets the whole height inside the border, else the descender of a Latin letter beside those glyphs
-    // is cut off. A title wider than the menu column is set in a smaller font.
-    QMargins margins = oRow->layout()->contentsMargins();
-    margins.setTop(0);
-    margins.setBottom(0);
-    oRow->layout()->setContentsMargins(margins);
+    // A title with Chinese or Japanese glyphs has a taller line than a Latin one; it gets the whole height inside
+    // the border, else the descender of a Latin letter beside those glyphs is cut off. A title wider than the menu
+    // column is set in a smaller font.
+    TClickableWidgetController::giveCaptionFullHeight(oRow);
     qobject_cast<QBoxLayout*>(ui->PageInstrumentCalibration->layout())->insertWidget(pPosition, row.first);
     ui->PageInstrumentCalibration->layout()->activate();
     QLabel& title = *row.second;
