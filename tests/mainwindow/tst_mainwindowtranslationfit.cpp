@@ -17,7 +17,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -63,6 +65,10 @@ struct TShownText
     bool inLongList = false;
     // Rows of ink, above and below, that the widget or one around it cuts off.
     int clippedRows = 0;
+    // For the caption of a list row that a page builds at run time, the height of the row; else -1.
+    int builtRowHeight = -1;
+    // For such a caption set in a smaller font than its row's, whether it would fit at the row's font.
+    bool shrunkThoughItFits = false;
 };
 
 QString shownButtonText(const QString& pText)
@@ -299,6 +305,31 @@ int clippedRows(const QLabel& pLabel, int pTop, int pBottom, const QRect& pRoom)
     return qMax(0, shownTop - pTop) + qMax(0, pBottom - shownBottom);
 }
 
+// The caption of a list row made after the form's pattern: a plain widget whose grid holds the caption in
+// its first cell; null for any other widget.
+const QLabel* rowCaption(const QWidget& pWidget)
+{
+    const auto* grid = qobject_cast<const QGridLayout*>(pWidget.layout());
+    QLayoutItem* first = grid ? grid->itemAtPosition(0, 0) : nullptr;
+    if (pWidget.metaObject() != &QWidget::staticMetaObject || !first)
+        return nullptr;
+    return qobject_cast<const QLabel*>(first->widget());
+}
+
+// The height the form gives its own list rows (those named Btn), or -1 when they do not agree on one.
+int formRowHeight(const QWidget& pWindow)
+{
+    int height = -1;
+    for (const QWidget* row : pWindow.findChildren<QWidget*>(QRegularExpression(QStringLiteral("^Btn")))) {
+        if (!rowCaption(*row))
+            continue;
+        if (height >= 0 && row->minimumHeight() != height)
+            return -1;
+        height = row->minimumHeight();
+    }
+    return height;
+}
+
 // The page of the innermost stack the widget lies on, or the dialog it lies in, for the report.
 QString pageOf(const QWidget* pWidget)
 {
@@ -356,6 +387,13 @@ void measureTexts(const QWidget& pWindow, const QWidget& pWithin,
             shown->clippedRows = clippedRows(*label, top, bottom, room);
             shown->belowFirstScreen = belowFirstScreen(*label, top, bottom);
         }
+        const QWidget* row = label->parentWidget();
+        if (shown && row->objectName().isEmpty() && rowCaption(*row) == label) {
+            shown->builtRowHeight = row->height();
+            shown->shrunkThoughItFits =
+                QFontInfo(label->font()).pixelSize() < QFontInfo(row->font()).pixelSize() &&
+                QFontMetrics(row->font()).horizontalAdvance(label->text()) <= labelFit(*label).available;
+        }
     }
     for (const QAbstractButton* button : pWithin.findChildren<QAbstractButton*>())
         take(button, button->text(), [button] { return buttonFit(*button); });
@@ -389,6 +427,33 @@ const QString PUSHED_OUT = QStringLiteral(", pushed past the page edge by longer
 QString escaped(QString pText)
 {
     return pText.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+}
+
+// The rows a page built at run time that do not look like the form's own rows: lower than they are
+// (pRowHeight), or with a caption in a smaller font than the row's although it would fit at the row's. One line
+// each after a heading; empty when every row is right.
+// A row whose caption takes the whole height inside its border is held at its height by nothing but its
+// minimum; were that lost, the list's layout would shrink the row to the caption's line in every language
+// alike, which the comparison with the source language cannot see. The same holds for a caption fitted to a
+// width that is not its own.
+QString misshapenRows(const std::map<QString, TShownText>& pShown, int pRowHeight)
+{
+    QStringList misshapen;
+    for (const auto& entry : pShown) {
+        const TShownText& shown = entry.second;
+        if (shown.builtRowHeight < 0)
+            continue;
+        const QString where = shown.page + QLatin1Char('\t') + escaped(shown.text) + QLatin1Char('\t');
+        if (shown.builtRowHeight != pRowHeight)
+            misshapen << where + QStringLiteral("%1 px high").arg(shown.builtRowHeight);
+        if (shown.shrunkThoughItFits)
+            misshapen << where + QStringLiteral("in a smaller font though it fits the row's");
+    }
+    if (misshapen.isEmpty())
+        return QString();
+    misshapen.sort();
+    return QStringLiteral("%1 rows unlike the form's rows of %2 px:\n").arg(misshapen.size()).arg(pRowHeight) +
+           misshapen.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -426,20 +491,32 @@ private:
     // Every visible label and button with a text, on every page of every stack, as laid out there.
     // With pSnapshotPrefix, each page is also saved for a look by eye (TAMARIND_SNAPSHOT_DIR).
     std::map<QString, TShownText> walkPages(const QString& pSnapshotPrefix) const;
+    // The home view names the electrical value of a thermocouple otherwise than a resistance: a thermocouple
+    // channel is measured there once, as the user selects it, and the channel shown before comes back.
+    void measureThermocoupleChannel(const QString& pSnapshotPrefix, std::map<QString, TShownText>& ioShown) const;
 
     TMainWindowFixture mMain;
     std::map<QString, TShownText> mSource;
+    int mFormRowHeight = -1;
 };
 
 void tst_MainWindowTranslationFit::initTestCase()
 {
+    // A log file, for a row in the list of the logger page.
+    QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/Logfiles/14032026_092653000"), QByteArray()));
     QVERIFY(mMain.startBoard());
     mMain.open(true);
     switchTo(ltEnglishUK);
     if (QTest::currentTestFailed())
         return;
+    mFormRowHeight = formRowHeight(*mMain.window());
+    QVERIFY(mFormRowHeight > 0);
     mSource = walkPages(QStringLiteral("uk_"));
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(mSource.size() > 100);
+    const QString misshapen = misshapenRows(mSource, mFormRowHeight);
+    QVERIFY2(misshapen.isEmpty(), qPrintable(misshapen));
 }
 
 void tst_MainWindowTranslationFit::cleanupTestCase()
@@ -450,13 +527,16 @@ void tst_MainWindowTranslationFit::cleanupTestCase()
 
 std::map<QString, TShownText> tst_MainWindowTranslationFit::walkPages(const QString& pSnapshotPrefix) const
 {
+    // First, as the channel selection shows some of its rows only until the user has chosen a channel there.
+    std::map<QString, TShownText> shown;
+    measureThermocoupleChannel(pSnapshotPrefix, shown);
+
     QWidget* window = mMain.window();
     const QList<QStackedWidget*> stacks = window->findChildren<QStackedWidget*>();
     std::vector<std::pair<QStackedWidget*, QWidget*>> fronts;
     for (QStackedWidget* stack : stacks)
         fronts.emplace_back(stack, stack->currentWidget());
 
-    std::map<QString, TShownText> shown;
     for (QStackedWidget* stack : stacks) {
         for (int index = 0; index < stack->count(); ++index) {
             QWidget* page = stack->widget(index);
@@ -496,6 +576,33 @@ std::map<QString, TShownText> tst_MainWindowTranslationFit::walkPages(const QStr
     return shown;
 }
 
+void tst_MainWindowTranslationFit::measureThermocoupleChannel(const QString& pSnapshotPrefix,
+                                                              std::map<QString, TShownText>& ioShown) const
+{
+    const QString before = mMain.child<QAbstractButton>("btnSingleViewChanSel")->text();
+    const QString beforeCaption = mMain.text("lblSingleViewCorrCaption");
+    mMain.click("btnSingleViewChanSel");
+    mMain.click("BtnChanSel_3");
+    // The first readings after the switch may be an overload ("OL mV"), narrower than a measured value.
+    const QRegularExpression measured(QStringLiteral("^-?\\d+\\.\\d+ mV$"));
+    QTRY_VERIFY_WITH_TIMEOUT(measured.match(mMain.text("lblSingleViewCorrVal")).hasMatch(),
+                             8 * TTamarindMainForm::CHANNEL_READ_INTERVAL);
+    QCOMPARE(mMain.text("lblSingleViewCorrCaption"),
+             QCoreApplication::translate("TAbstractChannelViewController", "Thermovoltage"));
+    layOut();
+    if (!qEnvironmentVariableIsEmpty("TAMARIND_SNAPSHOT_DIR"))
+        mMain.snapshot(pSnapshotPrefix + QStringLiteral("PageHome_thermocouple"));
+    measureTexts(
+        *mMain.window(), *mMain.child("PageHome"),
+        [](const QWidget*, int pPlace) { return QStringLiteral("thermocouple/%1").arg(pPlace); }, ioShown);
+
+    mMain.click("btnSingleViewChanSel");
+    mMain.click("BtnChanSel_1");
+    QTRY_COMPARE_WITH_TIMEOUT(mMain.text("lblSingleViewCorrCaption"), beforeCaption,
+                              4 * TTamarindMainForm::CHANNEL_READ_INTERVAL);
+    QCOMPARE(mMain.child<QAbstractButton>("btnSingleViewChanSel")->text(), before);
+}
+
 void tst_MainWindowTranslationFit::translatedTextsFit_data()
 {
     QTest::addColumn<int>("language");
@@ -516,7 +623,11 @@ void tst_MainWindowTranslationFit::translatedTextsFit()
     if (QTest::currentTestFailed())
         return;
     const std::map<QString, TShownText> translated = walkPages(code + QLatin1Char('_'));
+    if (QTest::currentTestFailed())
+        return;
     switchTo(ltEnglishUK);
+    const QString misshapen = misshapenRows(translated, mFormRowHeight);
+    QVERIFY2(misshapen.isEmpty(), qPrintable(misshapen));
 
     QStringList offenders;
     int compared = 0;

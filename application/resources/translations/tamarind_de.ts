@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Thermovoltage</source>
-        <translation>Thermospannung</translation>
+        <translation>Thermospg.</translation>
     </message>
     <message>
         <source>Temperature</source>

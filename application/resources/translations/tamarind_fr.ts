@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Thermovoltage</source>
-        <translation>Tension thermo.</translation>
+        <translation>Tens. thermo.</translation>
     </message>
     <message>
         <source>Temperature</source>

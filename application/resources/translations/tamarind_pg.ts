@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Thermovoltage</source>
-        <translation>Tensão termoel.</translation>
+        <translation>Tensão term.</translation>
     </message>
     <message>
         <source>Temperature</source>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Thermovoltage</source>
-        <translation>Napięcie termoel.</translation>
+        <translation>Nap. termoel.</translation>
     </message>
     <message>
         <source>Temperature</source>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Thermovoltage</source>
-        <translation>Tensión termoel.</translation>
+        <translation>Tensión term.</translation>
     </message>
     <message>
         <source>Temperature</source>

@@ -190,6 +190,18 @@ QPair<QWidget*, QLabel*> TClickableWidgetController::createClickableWidget(QWidg
     return qMakePair(widget, label);
 }
 
+void TClickableWidgetController::giveCaptionFullHeight(QWidget* pRow)
+{
+    QMargins margins = pRow->layout()->contentsMargins();
+    margins.setTop(0);
+    margins.setBottom(0);
+    pRow->layout()->setContentsMargins(margins);
+    // The sheet sets only a maximum height, which the usual margins make the row reach; without them a list's
+    // layout would shrink the row to its caption's line.
+    pRow->ensurePolished();
+    pRow->setMinimumHeight(pRow->maximumHeight());
+}
+
 bool TClickableWidgetController::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
     if (pEvent->type() != QEvent::MouseButtonRelease || !pWatched->isWidgetType())

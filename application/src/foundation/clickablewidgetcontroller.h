@@ -72,6 +72,9 @@ public:
     // A new row for such a list under pParent: a dark rounded widget with the
     // caption in a label. It is not registered; the caller owns it.
     static QPair<QWidget*, QLabel*> createClickableWidget(QWidget* pParent, const QString& pCaption);
+    // Gives the caption of such a row the whole height inside its border, for a line taller than a Latin one,
+    // while the row keeps the height its sheet allows, that of the form's own rows.
+    static void giveCaptionFullHeight(QWidget* pRow);
 
 signals:
     void widgetMouseBtnReleased(QWidget* pWidget);

@@ -81,8 +81,8 @@ QWidget* TLogfileController::createLogfileButton(const QString& pLogfile, QVBoxL
     pLayout->insertWidget(pIndex, row.first);
     mLogfileListButtons.push_back({row.first, pLogfile});
     if (auto* grid = qobject_cast<QGridLayout*>(row.first->layout())) {
-        // The row is 30 px high: the layout's usual margins would cut the "_" of the name off.
-        grid->setContentsMargins(9, 0, 9, 0);
+        // The layout's usual margins would cut the "_" of the name off.
+        TClickableWidgetController::giveCaptionFullHeight(row.first);
         auto* countdown = new QLabel(row.first);
         grid->addWidget(countdown, 0, 1);
         countdown->setAlignment(Qt::AlignRight | Qt::AlignCenter);
