@@ -15,6 +15,7 @@
 #include "messagerecorder.h"
 #include "padkeys.h"
 #include "routineclock.h"
+#include "routinescontrollerfixture.h"
 #include "simulatedusbstick.h"
 #include "testsupport.h"
 #include "usbstickcontroller.h"
@@ -221,22 +222,7 @@ void tst_CalibrationRoutinesGUIController::cleanup()
 
 TCalibrationRoutinesGUIController& tst_CalibrationRoutinesGUIController::build()
 {
-    Ui_TTamarindMainForm& ui = mFixture->ui();
-    mController = std::make_unique<TCalibrationRoutinesGUIController>(
-        &mFixture->subMenu(), &mFixture->controller(), nullptr, ui.BtnNewCalibrationRoutine,
-        ui.PageEditCalibrationRoutine, ui.PageShowCalFile, ui.WgtCalibrationSetupsParent, ui.WgtCalibrationFilesParent,
-        ui.WgtCalRoutineFilter, ui.LblShowCalFile_RoutineName, ui.LblShowCalFile_ReferenceProbe,
-        ui.LblShowCalFile_Source, ui.LblShowCalFile_Stability, ui.LblShowCalFile_StabilityTime,
-        ui.LblShowCalFile_HoldTime, ui.scrollAreaCalFile_DUTsWidget, ui.BtnCalRoutine_Name,
-        ui.BtnCalRoutine_DWK4400_COOL, ui.BtnCalRoutine_DWK4400_165, ui.BtnCalRoutine_DWK4400_450,
-        ui.BtnCalRoutine_DWK4400_650, ui.BtnCalRoutine_DWK4400_1100, ui.BtnCalRoutine_DWK4600_650,
-        ui.BtnCalRoutine_DWK4600_165, ui.BtnCalRoutine_MBK2700_165, ui.BtnCalRoutine_MBK2700_225,
-        ui.BtnCalRoutine_MBK2800, ui.BtnCalRoutine_MBK2900, ui.BtnCalRoutine_MFK5100_150, ui.BtnCalRoutine_RefChan1,
-        ui.BtnCalRoutine_RefChan2, ui.BtnCalRoutine_RefChan3, ui.BtnCalRoutine_RefChan4, ui.BtnCalRoutine_AddDUTChannel,
-        ui.BtnCalRoutine_Stability, ui.BtnCalRoutine_StabilityTime, ui.BtnCalRoutine_HoldTime,
-        ui.BtnCalRoutine_AddCalPoint, ui.BtnCalRoutineFilter, ui.BtnCalRoutineClearFilter, ui.WgtCalRoutineFilter,
-        ui.LblCalRoutineFilter, ui.BtnDeleteCalSetup, ui.BtnDeleteCalFile, ui.BtnDownloadCalFile,
-        ui.LblCalRoutine_IpAddress, ui.BtnCalRoutine_IpAddress, ui.LblCalRoutine_Port, ui.BtnCalRoutine_Port);
+    mController = buildRoutinesController(*mFixture);
     mFixture->form().resize(800, 480);
     mFixture->form().show();
     return *mController;
@@ -603,6 +589,14 @@ void tst_CalibrationRoutinesGUIController::storedSetupThatCannotBeUsedSaysSo()
             QVERIFY2(!cells.contains({r, c}), qPrintable(QString("row %1, column %2").arg(r).arg(c)));
             cells.insert({r, c});
         }
+        // Opened again, the setup fills the rows its first opening left: the
+        // grid, which never gives up a row, does not grow with each opening.
+        const int gridRows = grid->rowCount();
+        mController->cancelClicked();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        click(mFixture->ui().WgtCalibrationSetupsParent->findChild<QZELKContainerRadioButton*>());
+        QCOMPARE(pageOrder(mController->calPointRows()), expected);
+        QCOMPARE(grid->rowCount(), gridRows);
     }
 }
 

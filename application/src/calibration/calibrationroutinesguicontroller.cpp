@@ -915,24 +915,35 @@ void TCalibrationRoutinesGUIController::onEditRoutineCheckChanged(bool pChecked)
 
 void TCalibrationRoutinesGUIController::insertRow(QGridLayout* pLayout, int pIndex, int pCount)
 {
-    // One pass over the items, not over the grid's rows: rows that were taken
-    // away stay in the grid's row count, so a walk over the rows would slow
-    // every later insertion for as long as the program runs.
-    struct TMovedItem
+    // A grid never gives up a row, and its layout works through all of them:
+    // rows left empty by removed entries are filled again before anything
+    // moves down, so that the grid does not grow with every setup opened. One
+    // pass over the items, not over the rows.
+    struct TPlacedItem
     {
-        QLayoutItem* mItem;
+        int mIndex;
         int mRow;
         int mColumn;
     };
-    zelk::vector<TMovedItem> moved;
-    for (int index = pLayout->count() - 1; index >= 0; --index) {
+    zelk::vector<TPlacedItem> below;
+    int firstOccupied = pIndex + pCount;
+    for (int index = 0; index < pLayout->count(); ++index) {
         int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
         pLayout->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
-        if (row >= pIndex)
-            moved.push_back({pLayout->takeAt(index), row, column});
+        if (row >= pIndex) {
+            below.push_back({index, row, column});
+            firstOccupied = std::min(firstOccupied, row);
+        }
     }
+    const int shift = pIndex + pCount - firstOccupied;
+    if (shift <= 0)
+        return;
+    // Taken from the back, so that the indexes of the items still to take hold.
+    zelk::vector<std::pair<QLayoutItem*, TPlacedItem>> moved;
+    for (auto item = below.rbegin(); item != below.rend(); ++item)
+        moved.emplace_back(pLayout->takeAt(item->mIndex), *item);
     for (auto item = moved.rbegin(); item != moved.rend(); ++item)
-        pLayout->addItem(item->mItem, item->mRow + pCount, item->mColumn, 1, 1, Qt::Alignment());
+        pLayout->addItem(item->first, item->second.mRow + shift, item->second.mColumn, 1, 1, Qt::Alignment());
 }
 
 TCalRoutineDynamicControls* TCalibrationRoutinesGUIController::addDynamicControlsAfter(
