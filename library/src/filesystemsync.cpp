@@ -12,9 +12,9 @@
 
 namespace
 {
-bool syncDirectoryOf(const QFile& pFile)
+bool syncDirectoryOf(const QString& pPath)
 {
-    const QByteArray directory = QFile::encodeName(QFileInfo(pFile).absolutePath());
+    const QByteArray directory = QFile::encodeName(QFileInfo(pPath).absolutePath());
     const int descriptor = ::open(directory.constData(), O_RDONLY | O_DIRECTORY);
     if (descriptor == -1)
         return false;
@@ -42,15 +42,21 @@ bool TFileSystemSync::sync(QFile& pFile)
         fileSynced = pFile.handle() != -1 && ::fsync(pFile.handle()) == 0;
     }
     pFile.close();
-    return syncDirectoryOf(pFile) && fileSynced;
+    return syncDirectoryOf(pFile.fileName()) && fileSynced;
 }
 
 bool TFileSystemSync::syncOpenFile(QFile& pFile)
 {
-    if (!pFile.isOpen() || !pFile.flush() || !TSimulatedUSBStick::claimSpace(QFileInfo(pFile).absoluteFilePath()))
+    return syncOpenFile(pFile, pFile.fileName());
+}
+
+bool TFileSystemSync::syncOpenFile(QFile& pFile, const QString& pPath)
+{
+    const QString path = QFileInfo(pPath).absoluteFilePath();
+    if (!pFile.isOpen() || !pFile.flush() || !TSimulatedUSBStick::claimSpace(path))
         return false;
     const bool fileSynced = ::fsync(pFile.handle()) == 0;
-    return syncDirectoryOf(pFile) && fileSynced;
+    return syncDirectoryOf(path) && fileSynced;
 }
 
 QString TFileSystemSync::writeBeside(const QString& pPath, const QByteArray& pContent)

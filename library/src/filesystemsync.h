@@ -17,6 +17,9 @@ public:
     // The same for a file that stays open for more writes (a log being
     // written): false when pFile is not open or the flush failed.
     static bool syncOpenFile(QFile& pFile);
+    // The same for a file opened on a descriptor, which the toolkit keeps
+    // without a name: pPath is the host path it was opened under.
+    static bool syncOpenFile(QFile& pFile, const QString& pPath);
 
     // Puts pContent in place of the file at the host path pPath so that a
     // failed write or a power cut leaves either the old file or the new one,

@@ -15,6 +15,7 @@
 #include "messagerecorder.h"
 #include "padkeys.h"
 #include "routineclock.h"
+#include "routinescontrollerfixture.h"
 #include "simulatedusbstick.h"
 #include "testsupport.h"
 #include "usbstickcontroller.h"
@@ -28,6 +29,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QSet>
 #include <QTimer>
 
 #include <limits>
@@ -150,6 +152,8 @@ private slots:
     void networkModelAsksForAddressAndPort();
     void rowsStayInPageOrder();
     void storedSetupFillsTheEditor();
+    void storedSetupThatCannotBeUsedSaysSo_data();
+    void storedSetupThatCannotBeUsedSaysSo();
     void overwriteAskedForANewSetupOnly();
     void filterAndShortenedNames();
     void entryButtonsChangeTheirValue_data();
@@ -218,22 +222,7 @@ void tst_CalibrationRoutinesGUIController::cleanup()
 
 TCalibrationRoutinesGUIController& tst_CalibrationRoutinesGUIController::build()
 {
-    Ui_TTamarindMainForm& ui = mFixture->ui();
-    mController = std::make_unique<TCalibrationRoutinesGUIController>(
-        &mFixture->subMenu(), &mFixture->controller(), nullptr, ui.BtnNewCalibrationRoutine,
-        ui.PageEditCalibrationRoutine, ui.PageShowCalFile, ui.WgtCalibrationSetupsParent, ui.WgtCalibrationFilesParent,
-        ui.WgtCalRoutineFilter, ui.LblShowCalFile_RoutineName, ui.LblShowCalFile_ReferenceProbe,
-        ui.LblShowCalFile_Source, ui.LblShowCalFile_Stability, ui.LblShowCalFile_StabilityTime,
-        ui.LblShowCalFile_HoldTime, ui.scrollAreaCalFile_DUTsWidget, ui.BtnCalRoutine_Name,
-        ui.BtnCalRoutine_DWK4400_COOL, ui.BtnCalRoutine_DWK4400_165, ui.BtnCalRoutine_DWK4400_450,
-        ui.BtnCalRoutine_DWK4400_650, ui.BtnCalRoutine_DWK4400_1100, ui.BtnCalRoutine_DWK4600_650,
-        ui.BtnCalRoutine_DWK4600_165, ui.BtnCalRoutine_MBK2700_165, ui.BtnCalRoutine_MBK2700_225,
-        ui.BtnCalRoutine_MBK2800, ui.BtnCalRoutine_MBK2900, ui.BtnCalRoutine_MFK5100_150, ui.BtnCalRoutine_RefChan1,
-        ui.BtnCalRoutine_RefChan2, ui.BtnCalRoutine_RefChan3, ui.BtnCalRoutine_RefChan4, ui.BtnCalRoutine_AddDUTChannel,
-        ui.BtnCalRoutine_Stability, ui.BtnCalRoutine_StabilityTime, ui.BtnCalRoutine_HoldTime,
-        ui.BtnCalRoutine_AddCalPoint, ui.BtnCalRoutineFilter, ui.BtnCalRoutineClearFilter, ui.WgtCalRoutineFilter,
-        ui.LblCalRoutineFilter, ui.BtnDeleteCalSetup, ui.BtnDeleteCalFile, ui.BtnDownloadCalFile,
-        ui.LblCalRoutine_IpAddress, ui.BtnCalRoutine_IpAddress, ui.LblCalRoutine_Port, ui.BtnCalRoutine_Port);
+    mController = buildRoutinesController(*mFixture);
     mFixture->form().resize(800, 480);
     mFixture->form().show();
     return *mController;
@@ -525,6 +514,90 @@ void tst_CalibrationRoutinesGUIController::storedSetupFillsTheEditor()
     QCOMPARE(mController->subMenu(), TCalibrationRoutinesGUIController::smNone);
     QVERIFY(!ui.BtnDeleteCalSetup->isEnabled());
     QCOMPARE(store.loadSetup("Bath A")->deviceUnderTestChannels().size(), std::size_t(3));
+}
+
+namespace
+{
+// A setup file of the dry well, reference channel 1, channel 3 under test,
+// with pPoints set points of 1, 2, ... degrees and pDepth elements nested in
+// an unknown element.
+QByteArray setupFile(int pPoints, int pDepth = 0)
+{
+    QByteArray points;
+    for (int point = 1; point <= pPoints; ++point)
+        points += QByteArray("<cal_point pos=\"") + QByteArray::number(point) + "\" unit_id=\"1\">" +
+                  QByteArray::number(point) + "</cal_point>";
+    return "<?xml version=\"1.0\" encoding=\"utf-8\"?><calibration_setup version=\"1\"><name>Bath 9</name>"
+           "<calibrator_type>2</calibrator_type><reference_channel>1</reference_channel>"
+           "<stability_time>1</stability_time><stability_range>0.1</stability_range><hold_time>1</hold_time>"
+           "<dut_channels><dut_channel pos=\"1\" channel_caption=\"3\">3</dut_channel></dut_channels>"
+           "<cal_points>" +
+           points + "</cal_points>" + QByteArray("<note>").repeated(pDepth) + QByteArray("</note>").repeated(pDepth) +
+           "</calibration_setup>";
+}
+} // namespace
+
+void tst_CalibrationRoutinesGUIController::storedSetupThatCannotBeUsedSaysSo_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("play");
+    QTest::addColumn<int>("rows");
+    const int bound = TCalibrationSetup::MAX_CALIBRATION_POINTS;
+    QTest::newRow("as many set points as a setup holds, tapped") << setupFile(bound) << false << bound;
+    QTest::newRow("more set points than a setup holds, tapped") << setupFile(bound + 1) << false << 0;
+    QTest::newRow("more set points than a setup holds, played") << setupFile(bound + 1) << true << 0;
+    QTest::newRow("nested too deep, tapped") << setupFile(1, 100) << false << 0;
+    QTest::newRow("nested too deep, played") << setupFile(1, 100) << true << 0;
+    QTest::newRow("no XML, tapped") << QByteArray("Bath 9") << false << 0;
+    QTest::newRow("no XML, played") << QByteArray("Bath 9") << true << 0;
+}
+
+// A setup the instrument cannot use says so when it is tapped or played, as
+// one that is readable but not valid does, and leaves no page open.
+void tst_CalibrationRoutinesGUIController::storedSetupThatCannotBeUsedSaysSo()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, play);
+    QFETCH(int, rows);
+    QVERIFY(TTestEnvironment::writeDeviceFile("/home/CalibrationSetups/Bath 9.xml", content));
+    build();
+    TMessageRecorder messages;
+    if (play) {
+        pressPlay();
+    } else {
+        auto* row = mFixture->ui().WgtCalibrationSetupsParent->findChild<QZELKContainerRadioButton*>();
+        QVERIFY(row);
+        click(row);
+    }
+    const QStringList refused{"Calibration setup \"Bath 9\" is not valid, please correct the setup and try again."};
+    QCOMPARE(messages.texts(), rows ? QStringList() : refused);
+    QCOMPARE(int(mController->calPointRows().size()), rows);
+    QVERIFY(!mController->routineView());
+    QCOMPARE(mController->subMenu(),
+             rows ? TCalibrationRoutinesGUIController::smEditRoutine : TCalibrationRoutinesGUIController::smNone);
+    if (rows) {
+        QStringList expected;
+        for (int point = 1; point <= rows; ++point)
+            expected << QString::number(point);
+        QCOMPARE(pageOrder(mController->calPointRows()), expected);
+        // What stood below the rows moved down past all of them.
+        auto* grid = qobject_cast<QGridLayout*>(mFixture->ui().scrollAreaCallRoutineEditWidget->layout());
+        QSet<QPair<int, int>> cells;
+        for (int index = 0; index < grid->count(); ++index) {
+            int r = 0, c = 0, rs = 0, cs = 0;
+            grid->getItemPosition(index, &r, &c, &rs, &cs);
+            QVERIFY2(!cells.contains({r, c}), qPrintable(QString("row %1, column %2").arg(r).arg(c)));
+            cells.insert({r, c});
+        }
+        // Opened again, the setup fills the rows its first opening left: the
+        // grid, which never gives up a row, does not grow with each opening.
+        const int gridRows = grid->rowCount();
+        mController->cancelClicked();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        click(mFixture->ui().WgtCalibrationSetupsParent->findChild<QZELKContainerRadioButton*>());
+        QCOMPARE(pageOrder(mController->calPointRows()), expected);
+        QCOMPARE(grid->rowCount(), gridRows);
+    }
 }
 
 void tst_CalibrationRoutinesGUIController::overwriteAskedForANewSetupOnly()

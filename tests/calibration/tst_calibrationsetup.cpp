@@ -145,6 +145,14 @@ void tst_CalibrationSetup::isReadyToStart_data()
                                       << QString() << 0u << false;
     QTest::newRow("11 two equal set points")
         << "Bath" << dryWell << 1 << dut << 1u << 0.05 << 1u << QList<double>{50.0, 50.0} << QString() << 0u << true;
+    QList<double> hundred;
+    for (int point = 1; point <= TCalibrationSetup::MAX_CALIBRATION_POINTS; ++point)
+        hundred << point;
+    QTest::newRow("8 as many set points as a setup holds")
+        << "Bath" << dryWell << 1 << dut << 1u << 0.05 << 1u << hundred << QString() << 0u << true;
+    QTest::newRow("8 one set point more than a setup holds")
+        << "Bath" << dryWell << 1 << dut << 1u << 0.05 << 1u << hundred + QList<double>{101.0} << QString() << 0u
+        << false;
     QTest::newRow("serial ignores address and port")
         << "Bath" << dryWell << 1 << dut << 1u << 0.05 << 1u << points << "no address" << 70000u << true;
 
@@ -298,6 +306,16 @@ void tst_CalibrationSetup::reading_data()
     QTest::newRow("more channels under test than the instrument has")
         << dryWell + "<dut_channels>" + manyChannels + "</dut_channels>"
         << "B|2|1|" + firstChannels.join(',') + "|0|0|0|||0";
+    // A setup of more set points is read to one point beyond the bound, by
+    // position, so that it is refused rather than cut.
+    QString manyPoints;
+    QStringList firstPoints;
+    for (int position = 150; position >= 1; --position)
+        manyPoints += QString("<cal_point pos=\"%1\" unit_id=\"1\">%1</cal_point>").arg(position);
+    for (int position = 1; position <= TCalibrationSetup::MAX_CALIBRATION_POINTS + 1; ++position)
+        firstPoints << QString("%1/1").arg(position);
+    QTest::newRow("more set points than a setup holds") << dryWell + "<cal_points>" + manyPoints + "</cal_points>"
+                                                        << "B|2|1||0|0|0|" + firstPoints.join(',') + "||0";
     QTest::newRow("type abc leaves type, address and port")
         << "<calibrator_type ip_address=\"10.0.0.5\" port=\"8101\">abc</calibrator_type>"
         << "|0|none||0|0|0|||0";

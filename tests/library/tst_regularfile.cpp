@@ -19,6 +19,8 @@ private slots:
     void init();
     void copy_data();
     void copy();
+    void openForAppending_data();
+    void openForAppending();
 
 private:
     static QString path(const QString& pName) { return TTestEnvironment::root() + QStringLiteral("/media/") + pName; }
@@ -84,6 +86,64 @@ void tst_RegularFile::copy()
     // An existing file is not overwritten.
     if (copied)
         QVERIFY(!TRegularFile::copy(source, target, limit));
+}
+
+void tst_RegularFile::openForAppending_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<bool>("created");
+    QTest::newRow("a regular file") << "file" << true << false;
+    QTest::newRow("nothing, in a folder not made yet") << "missing" << true << true;
+    QTest::newRow("a FIFO") << "fifo" << false << false;
+    QTest::newRow("a directory") << "directory" << false << false;
+    QTest::newRow("a link to a regular file") << "link" << false << false;
+    QTest::newRow("a name leading out of the trusted folder") << "outside" << false << false;
+}
+
+// Writing onto a stick: the file is extended there or not opened at all.
+void tst_RegularFile::openForAppending()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, opened);
+    QFETCH(bool, created);
+    const QString trusted = path(QStringLiteral("stick"));
+    QVERIFY(QDir().mkpath(trusted + QStringLiteral("/folder")));
+    QString name = trusted + QStringLiteral("/folder/") + kind;
+    std::unique_ptr<TFifoGuard> fifo;
+    QFile earlier(path(QStringLiteral("earlier")));
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+    if (kind == QLatin1String("file"))
+        QVERIFY(QFile::copy(earlier.fileName(), name));
+    else if (kind == QLatin1String("missing"))
+        name = trusted + QStringLiteral("/new/folder/missing");
+    else if (kind == QLatin1String("fifo"))
+        fifo = std::make_unique<TFifoGuard>(name);
+    else if (kind == QLatin1String("directory"))
+        QVERIFY(QDir().mkpath(name));
+    else if (kind == QLatin1String("link"))
+        QVERIFY(QFile::link(earlier.fileName(), name));
+    else if (kind == QLatin1String("outside"))
+        name = trusted + QStringLiteral("/../earlier");
+
+    QFile file(name);
+    bool made = !created;
+    QCOMPARE(TRegularFile::openForAppending(file, trusted, made), opened);
+    QCOMPARE(file.isOpen(), opened);
+    QCOMPARE(made, created);
+    if (opened) {
+        QCOMPARE(file.write("+"), qint64(1));
+        file.close();
+        QFile written(name);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray(created ? "+" : "earlier+"));
+    }
+    if (fifo)
+        QVERIFY(!fifo->readerWaited());
+    QFile untouched(earlier.fileName());
+    QVERIFY(untouched.open(QIODevice::ReadOnly));
+    QCOMPARE(untouched.readAll(), QByteArray("earlier"));
 }
 
 TAMARIND_TEST_MAIN(tst_RegularFile)

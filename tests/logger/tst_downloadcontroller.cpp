@@ -1,6 +1,8 @@
 #include "deviceroot.h"
 #include "downloadcontroller.h"
 #include "messagedialog.h"
+#include "newestfiles.h"
+#include "screenshotcontroller.h"
 #include "submenucontroller.h"
 #include "testsupport.h"
 #include "zelkcontainerradiobutton.h"
@@ -16,6 +18,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <utime.h>
 
 namespace
 {
@@ -51,6 +55,8 @@ private slots:
     void deletingLogfilesSparesTheOneInUse_data();
     void deletingLogfilesSparesTheOneInUse();
     void uncheckingTheGroupStartsNothing();
+    void listsShowTheNewestFilesOnly_data();
+    void listsShowTheNewestFilesOnly();
 
 private:
     QZELKContainerRadioButton* entry(int pIndex) const { return mEntries[pIndex]; }
@@ -107,6 +113,7 @@ void tst_DownloadController::cleanup()
     mController.reset();
     mWindow.reset();
     QDir(TDeviceRoot::path(mLogDir)).removeRecursively();
+    QDir(TDeviceRoot::path(QStringLiteral("/home/Screenshots"))).removeRecursively();
 }
 
 void tst_DownloadController::deletingLogfilesSparesTheOneInUse_data()
@@ -153,6 +160,45 @@ void tst_DownloadController::uncheckingTheGroupStartsNothing()
     mController->returnToMainMenuClicked();
     entry(2)->setChecked(true);
     QCOMPARE(mMenu.mCaptions.size(), 2);
+}
+
+void tst_DownloadController::listsShowTheNewestFilesOnly_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("directory");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("log files") << 2 << mLogDir << QString() << QString();
+    QTest::newRow("screenshots") << 0 << QString("/home/Screenshots") << QString("Screenshot_") << QString(".png");
+}
+
+// A restored stick may bring thousands of files: the page holds as many
+// rows as the logger's list page, the newest, newest first.
+void tst_DownloadController::listsShowTheNewestFilesOnly()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, directory);
+    QFETCH(QString, prefix);
+    QFETCH(QString, suffix);
+    TScreenshotController::instance().init(QStringLiteral("/home/Screenshots"));
+    const int count = TNewestFiles::MAX_LISTED_FILES + 2;
+    // File i is i minutes old; the names run against the age, so that an
+    // order by name would show the oldest first.
+    const time_t now = time(nullptr);
+    for (int i = 0; i < count; ++i) {
+        const QString name = QStringLiteral("%1%2%3").arg(prefix).arg(count - i, 4, 10, QLatin1Char('0')).arg(suffix);
+        const QString path = directory + '/' + name;
+        QVERIFY(TTestEnvironment::writeDeviceFile(path, "x"));
+        const utimbuf times{now - 60 * i, now - 60 * i};
+        QCOMPARE(utime(QFile::encodeName(TDeviceRoot::path(path)).constData(), &times), 0);
+    }
+    this->entry(entry)->setChecked(true);
+    QStringList rows;
+    for (QCheckBox* box : mListContent->findChildren<QCheckBox*>())
+        rows << box->text();
+    QCOMPARE(rows.size(), TNewestFiles::MAX_LISTED_FILES);
+    QCOMPARE(rows.first(), QStringLiteral("%1").arg(count, 4, 10, QLatin1Char('0')));
+    QCOMPARE(rows.last(), QStringLiteral("0003"));
 }
 
 TAMARIND_TEST_MAIN(tst_DownloadController)

@@ -1,5 +1,6 @@
 #include "channel.h"
 #include "decimaldisplaycontroller.h"
+#include "fifoguard.h"
 #include "messagerecorder.h"
 #include "probe.h"
 #include "probecontroller.h"
@@ -86,6 +87,8 @@ private slots:
     void informationFileOfAllCustomProbes();
     void informationFileRefused_data();
     void informationFileRefused();
+    void informationFileStaysOnTheStick_data();
+    void informationFileStaysOnTheStick();
 
     void coefficientTable_data();
     void coefficientTable();
@@ -119,6 +122,7 @@ void tst_ProbeFiles::cleanup()
     if (TSimulatedUSBStick::isInserted() && stick->isUSBStickConnected())
         stick->eject(false);
     TSimulatedUSBStick::remove();
+    TSimulatedUSBStick::setCapacity(-1);
     QDir(TSimulatedUSBStick::mediumDirectory()).removeRecursively();
     mFixture.reset();
 }
@@ -489,6 +493,84 @@ void tst_ProbeFiles::informationFileRefused()
     QVERIFY(!written);
     QTEST(messages, "messages");
     QCOMPARE(filesMatching(TTestEnvironment::root(), QRegularExpression("_probes\\.txt$")), QStringList());
+}
+
+void tst_ProbeFiles::informationFileStaysOnTheStick_data()
+{
+    QTest::addColumn<QString>("planted");
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("a file of that name is extended") << "file" << false << true;
+    QTest::newRow("a file of that name on a full stick keeps its content") << "file" << true << false;
+    QTest::newRow("an empty file of that name on a full stick stays") << "empty file" << true << false;
+    QTest::newRow("no file on a full stick leaves none") << "nothing" << true << false;
+    QTest::newRow("a link at the name to a file elsewhere") << "link elsewhere" << false << false;
+    QTest::newRow("a FIFO at the name") << "fifo" << false << false;
+    QTest::newRow("the folder a link to a folder elsewhere") << "linked folder" << false << false;
+    QTest::newRow("the base folder a link to a folder elsewhere") << "linked base folder" << false << false;
+}
+
+// The stick is foreign ground: the file is written there or not at all, and
+// what the stick held stays, whatever sits at the name.
+void tst_ProbeFiles::informationFileStaysOnTheStick()
+{
+    QFETCH(QString, planted);
+    QFETCH(bool, full);
+    QFETCH(bool, written);
+    TProbeController& probes = loadWith({shared(TestProbes::prt())});
+    QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
+    const QString name = QStringLiteral("01012026_080000000am_all_probes.txt");
+    const QString folder = stickDirectory() + "/Probe_Data";
+    const QString elsewhere = TTestEnvironment::root() + "/elsewhere";
+    QVERIFY(QDir().mkpath(elsewhere));
+    QVERIFY(TTestEnvironment::writeDeviceFile("/elsewhere/kept.txt", "kept"));
+    std::unique_ptr<TFifoGuard> fifo;
+    if (planted == "linked base folder") {
+        QVERIFY(QDir().mkpath(TSimulatedUSBStick::mediumDirectory()));
+        QVERIFY(QFile::link(elsewhere, stickDirectory()));
+    } else if (planted == "linked folder") {
+        QVERIFY(QDir().mkpath(stickDirectory()));
+        QVERIFY(QFile::link(elsewhere, folder));
+    } else {
+        QVERIFY(QDir().mkpath(folder));
+    }
+    const QByteArray earlierContent = planted == "file" ? "earlier\r\n" : "";
+    if (planted.endsWith("file")) {
+        QFile earlier(folder + '/' + name);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write(earlierContent) == earlierContent.size());
+    }
+    if (planted == "link elsewhere")
+        QVERIFY(QFile::link(elsewhere + "/kept.txt", folder + '/' + name));
+    if (planted == "fifo") {
+        fifo = std::make_unique<TFifoGuard>(folder + '/' + name);
+        QVERIFY(fifo->isMade());
+    }
+
+    if (full)
+        QVERIFY(TSimulatedUSBStick::setCapacity(TSimulatedUSBStick::usedBytes() + 10));
+    TAbstractProbe* probe = probes.customProbes().begin()->second.get();
+    bool result = !written;
+    const QStringList messages = messagesShownBy([&] { result = probes.downloadProbeInfoInternal({probe}, name); });
+    QCOMPARE(result, written);
+    QCOMPARE(messages, written ? QStringList() : QStringList{"Could not create file."});
+    QDir outside(elsewhere);
+    QCOMPARE(outside.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), QStringList{"kept.txt"});
+    QFile kept(elsewhere + "/kept.txt");
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("kept"));
+    if (fifo) {
+        QVERIFY(!fifo->readerWaited());
+        QVERIFY(QFileInfo(folder + '/' + name).exists());
+        QVERIFY(!QFileInfo(folder + '/' + name).isFile());
+    }
+    QFile onStick(folder + '/' + name);
+    if (planted.endsWith("file")) {
+        QVERIFY(onStick.open(QIODevice::ReadOnly));
+        // No second byte-order mark in the middle.
+        QCOMPARE(onStick.readAll(), earlierContent + (written ? probe->probeDataToText().toUtf8() : QByteArray()));
+    } else if (planted == "nothing") {
+        QVERIFY(!onStick.exists());
+    }
 }
 
 // --- coefficient file ----------------------------------------------------------------------------

@@ -182,6 +182,11 @@ void tst_HandlerLogger::fileList()
     mFixture->putLogfile(QStringLiteral("01012026_080000000"), "a\r\n", 60);
     mFixture->putLogfile(QStringLiteral("02012026_080000000"), "b\r\n", 30);
     QCOMPARE(ask("logger:files?"), QByteArray("02012026_080000000,01012026_080000000\r\n"));
+    // The logger's list page shows fewer files than there are; the remote list names them all.
+    mFixture->putLogfile(QStringLiteral("03012026_080000000"), "c\r\n", 10);
+    logger().setMaximumListedLogfiles(1);
+    logger().refreshLogfileList();
+    QCOMPARE(ask("logg:file?"), QByteArray("03012026_080000000,02012026_080000000,01012026_080000000\r\n"));
 }
 
 void tst_HandlerLogger::download()

@@ -165,6 +165,11 @@ std::unique_ptr<TCalibrationSetup> TCalibrationFileStore::loadSetup(const QStrin
     QDomDocument document;
     if (!isValidFileName(pName) || !readDocument(setupFilePath(pName), mCalibrationSetupXMLRootName, document))
         return nullptr;
-    return std::make_unique<TCalibrationSetup>(document.firstChildElement(mCalibrationSetupXMLRootName),
-                                               mChannelController);
+    auto setup = std::make_unique<TCalibrationSetup>(document.firstChildElement(mCalibrationSetupXMLRootName),
+                                                     mChannelController);
+    // Refused whole: the editor would build a row for each point, and cutting
+    // the list would drop points without anyone seeing it.
+    if (setup->hasTooManyPoints())
+        return nullptr;
+    return setup;
 }

@@ -57,6 +57,7 @@ public:
 
     // Empty when the file is missing, does not parse or lacks its document element.
     std::unique_ptr<TCalibrationRoutine> createCalRoutineFromName(const QString& pName) const;
+    // Empty in the same cases, and for a setup with more set points than a setup may hold.
     std::unique_ptr<TCalibrationSetup> loadSetup(const QString& pName) const;
 
 private:

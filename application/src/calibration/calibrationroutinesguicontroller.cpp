@@ -571,9 +571,18 @@ void TCalibrationRoutinesGUIController::onStartRoutineClicked()
     QZELKContainerRadioButton* select = button ? firstRadioButton(button->parentWidget()) : nullptr;
     if (!select)
         return;
-    std::unique_ptr<TCalibrationSetup> setup = mFileStore.loadSetup(select->label()->text());
-    if (setup)
-        startRoutine(std::move(setup));
+    const QString name = select->label()->text();
+    std::unique_ptr<TCalibrationSetup> setup = mFileStore.loadSetup(name);
+    if (!setup) {
+        TMessageDialog().showError(invalidSetupText(name));
+        return;
+    }
+    startRoutine(std::move(setup));
+}
+
+QString TCalibrationRoutinesGUIController::invalidSetupText(const QString& pName)
+{
+    return tr("Calibration setup \"%1\" is not valid, please correct the setup and try again.").arg(pName);
 }
 
 void TCalibrationRoutinesGUIController::destroyRoutineView()
@@ -617,8 +626,7 @@ void TCalibrationRoutinesGUIController::startRoutine(std::unique_ptr<TCalibratio
     QString message;
     switch (result) {
     case rrInvalidCalibrationSetup:
-        message = tr("Calibration setup \"%1\" is not valid, please correct the setup and try again.")
-                      .arg(setup ? setup->name() : QString());
+        message = invalidSetupText(setup ? setup->name() : QString());
         break;
     case rrCalibratorInitFailed:
         message = tr("Unable to initialize the calibrator. Please check if the calibrator of type %1 is connected "
@@ -790,6 +798,10 @@ bool TCalibrationRoutinesGUIController::checkUserInput()
     zelk::vector<TElectricalTemperatureValue> points;
     calPointsFromGUI(points);
     const EnCalibratorType type = selectedCalibratorTypeInEditor();
+    // A setup with more would be refused when it is read again.
+    if (points.size() > size_t(TCalibrationSetup::MAX_CALIBRATION_POINTS))
+        messages
+            << tr("Please enter no more than %1 calibration points.").arg(TCalibrationSetup::MAX_CALIBRATION_POINTS);
     if (points.empty()) {
         messages << tr("Please enter at least one calibration point.");
     } else if (const TBlockcalibratorInfo* info = calibratorInfo(type)) {
@@ -864,9 +876,16 @@ void TCalibrationRoutinesGUIController::onEditRoutineCheckChanged(bool pChecked)
     if (mSubMenu != smEditRoutine)
         mSubMenuController->cancelSubMenu(this);
     mSubMenu = smEditRoutine;
-    mEditedSetup = mFileStore.loadSetup(button->label()->text());
-    if (!mEditedSetup)
+    const QString name = button->label()->text();
+    mEditedSetup = mFileStore.loadSetup(name);
+    if (!mEditedSetup) {
+        // Nothing stays open: an editor still showing the setup tapped before
+        // would be saved under that one's name.
+        mSubMenuController->cancelSubMenu(this);
+        afterSubMenuDone();
+        TMessageDialog().showError(invalidSetupText(name));
         return;
+    }
     clearEditor();
     const TCalibrationSetup& setup = *mEditedSetup;
     setSetupName(setup.name(), *mBtnRoutineName->label());
@@ -878,23 +897,12 @@ void TCalibrationRoutinesGUIController::onEditRoutineCheckChanged(bool pChecked)
     if (reference >= 1 && reference <= 4)
         referenceButtons[reference - 1]->setChecked(true);
 
-    QZELKContainerPushButton* previous = mBtnAddDUTChannel;
-    for (const TChannelDescription& channel : setup.deviceUnderTestChannels()) {
-        TCalRoutineDynamicControls* row = addDynamicDUTControlsAfter(
-            previous, QString::number(channel.internalChannelNumber()), channel.channelCaption());
-        if (row)
-            previous = row->btnAdd();
-    }
+    addDUTRowsAfter(mBtnAddDUTChannel, setup.deviceUnderTestChannels());
     mBtnStability->label()->setText(TDecimalDisplayController::instance().Double2Str(setup.stabilityKelvin()));
     mBtnStability->label()->setToolTip(QString::number(setup.stabilityKelvin(), 'g', 6));
     mBtnStabilityTime->label()->setText(QString::number(setup.stabilityTimeMinutes()));
     mBtnHoldTime->label()->setText(QString::number(setup.holdTimeMinutes()));
-    previous = mBtnAddCalPoint;
-    for (const TElectricalTemperatureValue& point : setup.calibrationPoints()) {
-        TCalRoutineDynamicControls* row = addDynamicCalPointControlsAfter(previous, point.value());
-        if (row)
-            previous = row->btnAdd();
-    }
+    addCalPointRowsAfter(mBtnAddCalPoint, setup.calibrationPoints());
     if (isEthernetCalibrator(setup.calibratorType())) {
         mBtnIPAddress->label()->setText(setup.calibratorIPAddress());
         mBtnPort->label()->setText(QString::number(setup.calibratorPort()));
@@ -905,28 +913,56 @@ void TCalibrationRoutinesGUIController::onEditRoutineCheckChanged(bool pChecked)
 
 // --- the editor's rows ----------------------------------------------------------------------
 
-void TCalibrationRoutinesGUIController::insertRow(QGridLayout* pLayout, int pIndex)
+void TCalibrationRoutinesGUIController::insertRow(QGridLayout* pLayout, int pIndex, int pCount)
 {
-    for (int row = pLayout->rowCount() - 1; row >= pIndex; --row) {
-        for (int column = 0; column < pLayout->columnCount(); ++column) {
-            QLayoutItem* item = pLayout->itemAtPosition(row, column);
-            if (!item)
-                continue;
-            pLayout->removeItem(item);
-            pLayout->addItem(item, row + 1, column, 1, 1, Qt::Alignment());
+    // A grid never gives up a row, and its layout works through all of them:
+    // rows left empty by removed entries are filled again before anything
+    // moves down, so that the grid does not grow with every setup opened. One
+    // pass over the items, not over the rows.
+    struct TPlacedItem
+    {
+        int mIndex;
+        int mRow;
+        int mColumn;
+    };
+    zelk::vector<TPlacedItem> below;
+    int firstOccupied = pIndex + pCount;
+    for (int index = 0; index < pLayout->count(); ++index) {
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        pLayout->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        if (row >= pIndex) {
+            below.push_back({index, row, column});
+            firstOccupied = std::min(firstOccupied, row);
         }
     }
+    const int shift = pIndex + pCount - firstOccupied;
+    if (shift <= 0)
+        return;
+    // Taken from the back, so that the indexes of the items still to take hold.
+    zelk::vector<std::pair<QLayoutItem*, TPlacedItem>> moved;
+    for (auto item = below.rbegin(); item != below.rend(); ++item)
+        moved.emplace_back(pLayout->takeAt(item->mIndex), *item);
+    for (auto item = moved.rbegin(); item != moved.rend(); ++item)
+        pLayout->addItem(item->first, item->second.mRow + shift, item->second.mColumn, 1, 1, Qt::Alignment());
 }
 
 TCalRoutineDynamicControls* TCalibrationRoutinesGUIController::addDynamicControlsAfter(
     QZELKContainerPushButton* pSender, zelk::vector<std::unique_ptr<TCalRoutineDynamicControls>>& pControlsList)
 {
+    const zelk::vector<TCalRoutineDynamicControls*> rows = addDynamicControlsAfter(pSender, pControlsList, 1);
+    return rows.empty() ? nullptr : rows.front();
+}
+
+zelk::vector<TCalRoutineDynamicControls*> TCalibrationRoutinesGUIController::addDynamicControlsAfter(
+    QZELKContainerPushButton* pSender, zelk::vector<std::unique_ptr<TCalRoutineDynamicControls>>& pControlsList,
+    int pCount)
+{
     auto* scrollArea = mNewRoutineSubMenuWidget->findChild<QScrollArea*>();
     QWidget* viewport = scrollArea ? scrollArea->findChild<QWidget*>() : nullptr;
     QWidget* content = viewport ? viewport->findChild<QWidget*>() : nullptr;
     auto* grid = content ? qobject_cast<QGridLayout*>(content->layout()) : nullptr;
-    if (!grid || !pSender)
-        return nullptr;
+    if (!grid || !pSender || pCount <= 0)
+        return {};
     QWidget* inGrid = pSender;
     int index = grid->indexOf(inGrid);
     while (index < 0 && inGrid) {
@@ -934,32 +970,36 @@ TCalRoutineDynamicControls* TCalibrationRoutinesGUIController::addDynamicControl
         index = inGrid ? grid->indexOf(inGrid) : -1;
     }
     if (index < 0)
-        return nullptr;
+        return {};
     int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
     grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
 
+    // The grid moves once for all the rows: a setup's rows built one by one
+    // would move everything below them once per row.
+    insertRow(grid, row + 1, pCount);
     QWidget* parent = inGrid->parentWidget();
-    QZELKContainerPushButton* select = rowButton(parent, pSender, QString());
-    auto* container = new QWidget(parent);
-    auto* containerLayout = new QHBoxLayout(container);
-    containerLayout->setSpacing(2);
-    containerLayout->setContentsMargins(0, 0, 0, 0);
-    QZELKContainerPushButton* add = rowButton(container, pSender, QStringLiteral("+"));
-    QZELKContainerPushButton* remove = rowButton(container, pSender, QStringLiteral("-"));
-    containerLayout->addWidget(add);
-    containerLayout->addWidget(remove);
-
-    insertRow(grid, row + 1);
-    grid->addWidget(select, row + 1, 0);
-    grid->addWidget(container, row + 1, 1);
-    select->show();
-    container->show();
-
-    auto controls = std::make_unique<TCalRoutineDynamicControls>(grid, select, container, add, remove);
-    TCalRoutineDynamicControls* created = controls.get();
+    zelk::vector<std::unique_ptr<TCalRoutineDynamicControls>> rows;
+    zelk::vector<TCalRoutineDynamicControls*> created;
+    for (int i = 0; i < pCount; ++i) {
+        QZELKContainerPushButton* select = rowButton(parent, pSender, QString());
+        auto* container = new QWidget(parent);
+        auto* containerLayout = new QHBoxLayout(container);
+        containerLayout->setSpacing(2);
+        containerLayout->setContentsMargins(0, 0, 0, 0);
+        QZELKContainerPushButton* add = rowButton(container, pSender, QStringLiteral("+"));
+        QZELKContainerPushButton* remove = rowButton(container, pSender, QStringLiteral("-"));
+        containerLayout->addWidget(add);
+        containerLayout->addWidget(remove);
+        grid->addWidget(select, row + 1 + i, 0);
+        grid->addWidget(container, row + 1 + i, 1);
+        select->show();
+        container->show();
+        rows.push_back(std::make_unique<TCalRoutineDynamicControls>(grid, select, container, add, remove));
+        created.push_back(rows.back().get());
+    }
     auto after = findItemByAddButton(pSender, pControlsList);
     const auto position = after == pControlsList.end() ? pControlsList.begin() : after + 1;
-    pControlsList.insert(position, std::move(controls));
+    pControlsList.insert(position, std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
     return created;
 }
 
@@ -976,17 +1016,8 @@ TCalRoutineDynamicControls* TCalibrationRoutinesGUIController::addDynamicDUTCont
     QZELKContainerPushButton* pSender, const QString& pInternalChannelNr, const QString& pChannelCaption)
 {
     TCalRoutineDynamicControls* row = addDynamicControlsAfter(pSender, mDynamicControlsDUT);
-    if (!row)
-        return nullptr;
-    connect(row->btnSelect(), &QZELKContainerPushButton::clicked, this,
-            &TCalibrationRoutinesGUIController::onChangeDUTChannel);
-    connect(row->btnAdd(), &QZELKContainerPushButton::clicked, this,
-            &TCalibrationRoutinesGUIController::addDynamicControlsDUT);
-    connect(row->btnRemove(), &QZELKContainerPushButton::clicked, this,
-            &TCalibrationRoutinesGUIController::removeDynamicControls);
-    QLabel* label = firstLabel(row->btnSelect());
-    label->setText(pChannelCaption);
-    label->setToolTip(pInternalChannelNr);
+    if (row)
+        setUpDUTRow(*row, pInternalChannelNr, pChannelCaption);
     return row;
 }
 
@@ -994,16 +1025,54 @@ TCalRoutineDynamicControls*
 TCalibrationRoutinesGUIController::addDynamicCalPointControlsAfter(QZELKContainerPushButton* pSender, double pValue)
 {
     TCalRoutineDynamicControls* row = addDynamicControlsAfter(pSender, mDynamicControlsCalPoints);
-    if (!row)
-        return nullptr;
-    connect(row->btnSelect(), &QZELKContainerPushButton::clicked, this,
-            &TCalibrationRoutinesGUIController::onChangeCalPoint);
-    connect(row->btnAdd(), &QZELKContainerPushButton::clicked, this,
-            &TCalibrationRoutinesGUIController::addDynamicControlsCalPoint);
-    connect(row->btnRemove(), &QZELKContainerPushButton::clicked, this,
-            &TCalibrationRoutinesGUIController::removeDynamicControls);
-    setCalPointLabel(*firstLabel(row->btnSelect()), pValue);
+    if (row)
+        setUpCalPointRow(*row, pValue);
     return row;
+}
+
+zelk::vector<TCalRoutineDynamicControls*>
+TCalibrationRoutinesGUIController::addDUTRowsAfter(QZELKContainerPushButton* pSender,
+                                                   const zelk::vector<TChannelDescription>& pChannels)
+{
+    const zelk::vector<TCalRoutineDynamicControls*> rows =
+        addDynamicControlsAfter(pSender, mDynamicControlsDUT, int(pChannels.size()));
+    for (size_t i = 0; i < rows.size(); ++i)
+        setUpDUTRow(*rows[i], QString::number(pChannels[i].internalChannelNumber()), pChannels[i].channelCaption());
+    return rows;
+}
+
+void TCalibrationRoutinesGUIController::addCalPointRowsAfter(QZELKContainerPushButton* pSender,
+                                                             const zelk::vector<TElectricalTemperatureValue>& pPoints)
+{
+    const zelk::vector<TCalRoutineDynamicControls*> rows =
+        addDynamicControlsAfter(pSender, mDynamicControlsCalPoints, int(pPoints.size()));
+    for (size_t i = 0; i < rows.size(); ++i)
+        setUpCalPointRow(*rows[i], pPoints[i].value());
+}
+
+void TCalibrationRoutinesGUIController::setUpDUTRow(TCalRoutineDynamicControls& pRow, const QString& pInternalChannelNr,
+                                                    const QString& pChannelCaption)
+{
+    connect(pRow.btnSelect(), &QZELKContainerPushButton::clicked, this,
+            &TCalibrationRoutinesGUIController::onChangeDUTChannel);
+    connect(pRow.btnAdd(), &QZELKContainerPushButton::clicked, this,
+            &TCalibrationRoutinesGUIController::addDynamicControlsDUT);
+    connect(pRow.btnRemove(), &QZELKContainerPushButton::clicked, this,
+            &TCalibrationRoutinesGUIController::removeDynamicControls);
+    QLabel* label = firstLabel(pRow.btnSelect());
+    label->setText(pChannelCaption);
+    label->setToolTip(pInternalChannelNr);
+}
+
+void TCalibrationRoutinesGUIController::setUpCalPointRow(TCalRoutineDynamicControls& pRow, double pValue)
+{
+    connect(pRow.btnSelect(), &QZELKContainerPushButton::clicked, this,
+            &TCalibrationRoutinesGUIController::onChangeCalPoint);
+    connect(pRow.btnAdd(), &QZELKContainerPushButton::clicked, this,
+            &TCalibrationRoutinesGUIController::addDynamicControlsCalPoint);
+    connect(pRow.btnRemove(), &QZELKContainerPushButton::clicked, this,
+            &TCalibrationRoutinesGUIController::removeDynamicControls);
+    setCalPointLabel(*firstLabel(pRow.btnSelect()), pValue);
 }
 
 void TCalibrationRoutinesGUIController::ensureWidgetVisibleAfterAdd(QWidget* pWidget)
@@ -1062,18 +1131,12 @@ void TCalibrationRoutinesGUIController::addDynamicControlsDUT()
     zelk::vector<TAbstractChannel*> channels;
     if (!pressed || !selectMultipleChannels(channels) || channels.empty())
         return;
-    QZELKContainerPushButton* previous = pressed;
-    TCalRoutineDynamicControls* last = nullptr;
-    for (TAbstractChannel* channel : channels) {
-        TCalRoutineDynamicControls* row = addDynamicDUTControlsAfter(
-            previous, QString::number(channel->internalChannelNumber(), 10), channel->channelCaption());
-        if (!row)
-            break;
-        last = row;
-        previous = row->btnAdd();
-    }
-    if (last)
-        ensureWidgetVisibleAfterAdd(last->btnSelect());
+    zelk::vector<TChannelDescription> descriptions;
+    for (TAbstractChannel* channel : channels)
+        descriptions.push_back(TChannelDescription(channel->internalChannelNumber(), channel->channelCaption()));
+    const zelk::vector<TCalRoutineDynamicControls*> rows = addDUTRowsAfter(pressed, descriptions);
+    if (!rows.empty())
+        ensureWidgetVisibleAfterAdd(rows.back()->btnSelect());
 }
 
 bool TCalibrationRoutinesGUIController::enterCalPoint(double& oValue) const

@@ -23,6 +23,7 @@ class TAbstractChannel;
 class TCalibrationRoutine;
 class TCalibrationRoutineView;
 class TCalibrationSetup;
+class TChannelDescription;
 class TChannelController;
 class TScanModeController;
 
@@ -166,10 +167,16 @@ private:
     void setupCalibratorTypes();
     void setEthernetControlsVisible(bool pVisible);
 
-    void insertRow(QGridLayout* pLayout, int pIndex);
+    // Opens pCount empty grid rows at pIndex: what stood there and below moves down.
+    void insertRow(QGridLayout* pLayout, int pIndex, int pCount = 1);
     TCalRoutineDynamicControls*
     addDynamicControlsAfter(QZELKContainerPushButton* pSender,
                             zelk::vector<std::unique_ptr<TCalRoutineDynamicControls>>& pControlsList);
+    // pCount rows in page order below the grid row of pSender, in one move of
+    // the grid; none when the grid or the sender's place in it is not found.
+    zelk::vector<TCalRoutineDynamicControls*>
+    addDynamicControlsAfter(QZELKContainerPushButton* pSender,
+                            zelk::vector<std::unique_ptr<TCalRoutineDynamicControls>>& pControlsList, int pCount);
     zelk::vector<std::unique_ptr<TCalRoutineDynamicControls>>::iterator
     findItemByAddButton(QZELKContainerPushButton* pButton,
                         zelk::vector<std::unique_ptr<TCalRoutineDynamicControls>>& pControlsList);
@@ -177,6 +184,16 @@ private:
                                                            const QString& pInternalChannelNr,
                                                            const QString& pChannelCaption);
     TCalRoutineDynamicControls* addDynamicCalPointControlsAfter(QZELKContainerPushButton* pSender, double pValue);
+    // Rows for the channels and points in their order below pSender.
+    zelk::vector<TCalRoutineDynamicControls*> addDUTRowsAfter(QZELKContainerPushButton* pSender,
+                                                              const zelk::vector<TChannelDescription>& pChannels);
+    void addCalPointRowsAfter(QZELKContainerPushButton* pSender,
+                              const zelk::vector<TElectricalTemperatureValue>& pPoints);
+    void setUpDUTRow(TCalRoutineDynamicControls& pRow, const QString& pInternalChannelNr,
+                     const QString& pChannelCaption);
+    void setUpCalPointRow(TCalRoutineDynamicControls& pRow, double pValue);
+    // The message for a setup that is not valid, or cannot be read at all.
+    static QString invalidSetupText(const QString& pName);
     void ensureWidgetVisibleAfterAdd(QWidget* pWidget);
     void destroyDynamicControlsByButton(QZELKContainerPushButton* pBtn);
     void clearDynamicControls();

@@ -137,7 +137,8 @@ TCalibrationSetup::TCalibrationSetup(const QDomNode& pNode, const TChannelContro
         MAX_DEVICE_UNDER_TEST_CHANNELS);
 
     mCalibrationPoints = readPositionedList<TElectricalTemperatureValue>(
-        pNode.firstChildElement(CAL_POINTS), [](const QDomElement& pEntry, TElectricalTemperatureValue& oItem) {
+        pNode.firstChildElement(CAL_POINTS),
+        [](const QDomElement& pEntry, TElectricalTemperatureValue& oItem) {
             bool unitOk = false;
             bool valueOk = false;
             const Electrical_temperature_units::EnUnit unit = unitFromText(pEntry.attribute(UNIT_ID), &unitOk);
@@ -146,7 +147,8 @@ TCalibrationSetup::TCalibrationSetup(const QDomNode& pNode, const TChannelContro
                 return false;
             oItem = TElectricalTemperatureValue(value, unit);
             return true;
-        });
+        },
+        MAX_CALIBRATION_POINTS + 1);
 }
 
 void TCalibrationSetup::saveToXML(QDomNode& pParent) const
@@ -197,7 +199,7 @@ bool TCalibrationSetup::isReadyToStart(const TChannelController& pChannelControl
 {
     if (mName.isEmpty() || mCalibratorType == EnCalibratorType::ctUndefined || !mReferenceChannel ||
         mDeviceUnderTestChannels.empty() || mStabilityTimeMinutes == 0 || !(mStabilityKelvin > 0.0) ||
-        mHoldTimeMinutes == 0 || mCalibrationPoints.empty())
+        mHoldTimeMinutes == 0 || mCalibrationPoints.empty() || hasTooManyPoints())
         return false;
 
     for (const TChannelDescription& dut : mDeviceUnderTestChannels) {

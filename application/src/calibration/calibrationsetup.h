@@ -22,6 +22,10 @@ public:
     // naming more is cut to its first 84 by position: each entry becomes a
     // row of the setup page, and 10,000 of them froze the screen for minutes.
     static constexpr int MAX_DEVICE_UNDER_TEST_CHANNELS = 84;
+    // Far more set points than any calibration runs through. A file naming more
+    // is refused rather than cut, so that no point is dropped unseen: its list
+    // is read to one point beyond the bound, which no setup may hold.
+    static constexpr int MAX_CALIBRATION_POINTS = 100;
 
     TCalibrationSetup(const QString& pName, EnCalibratorType pCalibratorType, TPhysicalChannel* pReferenceChannel,
                       const zelk::vector<TChannelDescription>& pDeviceUnderTestChannels,
@@ -31,7 +35,8 @@ public:
     // Reads a "calibration_setup" element; what cannot be read keeps its
     // default, and the reference channel is looked up by number in pChannels.
     // A null node gives the empty setup. The channels under test end after
-    // MAX_DEVICE_UNDER_TEST_CHANNELS.
+    // MAX_DEVICE_UNDER_TEST_CHANNELS, the set points after one more than
+    // MAX_CALIBRATION_POINTS (see hasTooManyPoints).
     TCalibrationSetup(const QDomNode& pNode, const TChannelController& pChannels);
 
     // Appends the setup's elements to pParent, which belongs to a document;
@@ -40,6 +45,8 @@ public:
 
     // False at the first check that fails; which one is not reported.
     bool isReadyToStart(const TChannelController& pChannelController) const;
+    // More than MAX_CALIBRATION_POINTS set points: such a setup never starts.
+    bool hasTooManyPoints() const { return mCalibrationPoints.size() > size_t(MAX_CALIBRATION_POINTS); }
 
     const QString& name() const { return mName; }
     EnCalibratorType calibratorType() const { return mCalibratorType; }

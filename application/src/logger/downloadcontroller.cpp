@@ -12,6 +12,7 @@
 #include "instrumentinfo.h"
 #include "itembuttonlist.h"
 #include "messagedialog.h"
+#include "newestfiles.h"
 #include "probe.h"
 #include "probecontroller.h"
 #include "refreshdialog.h"
@@ -47,13 +48,11 @@ QString directoryOnStick(const char* pSubDir)
                              QLatin1String(pSubDir));
 }
 
-// Files of a device directory, newest first; none when it does not exist.
+// The files of a device directory as a list page shows them: newest first,
+// as many as the logger's list page holds.
 QFileInfoList newestFirst(const QString& pDeviceDir, const QStringList& pNameFilters, QDir::Filters pFilters)
 {
-    QDir dir(TDeviceRoot::path(pDeviceDir));
-    if (!dir.exists())
-        return {};
-    return dir.entryInfoList(pNameFilters, pFilters, QDir::Time);
+    return TNewestFiles::list(TDeviceRoot::path(pDeviceDir), pNameFilters, pFilters, TNewestFiles::MAX_LISTED_FILES);
 }
 
 // The time stamp of now followed by pNameSuffix. Two exports within one

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channelcontrollerlistener.h"
+#include "newestfiles.h"
 #include "submenuconfirmationreceiver.h"
 #include "zelkvector.h"
 
@@ -108,11 +109,6 @@ public:
     // the stretch at its end.
     static constexpr int MAX_DISPLAYED_LINES = 100;
     static constexpr int MAX_CONTENT_LAYOUT_ITEMS = 401;
-    // The list names the newest 200 log files: half a year of a log a day,
-    // more than anyone swipes through on the touch screen. Each row costs
-    // about a millisecond and 25 KB to build; a restored stick of 50,000
-    // files listed whole held the start for a minute and took a gigabyte.
-    static constexpr int MAX_LISTED_LOGFILES = 200;
 
     // pLogfileDir is the device path of the log directory; it is placed under
     // the device root. Fills the log file list; reads no settings.
@@ -152,10 +148,10 @@ public:
     // written and synchronised.
     bool writeChannelValueToLogfile(TAbstractChannel* pChannel);
 
-    // Names of the entries matching "*_*" in the log directory (created when
-    // missing), newest first, the newest MAX_LISTED_LOGFILES only.
+    // Names of all entries matching "*_*" in the log directory (created when
+    // missing), newest first. The list page shows the newest of them only.
     QStringList getLogfileList() const;
-    // Tests shorten the list; refreshLogfileList() applies the new length.
+    // Tests shorten the list page; refreshLogfileList() applies the new length.
     void setMaximumListedLogfiles(int pCount) { mMaximumListedLogfiles = pCount; }
     // The file's path when it exists in the log directory, else empty. Only a
     // plain name is looked up: an empty name, "." or "..", and names holding a
@@ -229,6 +225,8 @@ private:
     };
 
     static void invalidateDateTime(QDateTime& pDateTime);
+    // getLogfileList's names, the newest pMaximum only when it is not negative.
+    QStringList newestLogfiles(int pMaximum) const;
     void storeSetting(const QString& pKey, const QString& pValue);
     // Header and data lines as the log file holds them.
     QString logfileHeader(const QDateTime& pStartTime);
@@ -275,7 +273,7 @@ private:
     zelk::vector<QString> mLogfiles;
     std::vector<TLogfileRow> mLogfileListButtons;
     std::map<QString, QPointer<QLabel>> mStartTimeLabels;
-    int mMaximumListedLogfiles = MAX_LISTED_LOGFILES;
+    int mMaximumListedLogfiles = TNewestFiles::MAX_LISTED_FILES;
 
     std::function<QDateTime()> mCurrentDateTime;
     bool mReportScheduled = false;

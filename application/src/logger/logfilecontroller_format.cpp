@@ -137,11 +137,19 @@ QString TLogfileController::logfileLine(TAbstractChannel& pChannel, const QDateT
 
 QStringList TLogfileController::getLogfileList() const
 {
+    return newestLogfiles(-1);
+}
+
+QStringList TLogfileController::newestLogfiles(int pMaximum) const
+{
     QDir directory(mLogfileDir);
     if (!directory.exists())
         directory.mkpath(QStringLiteral("."));
-    return directory.entryList({QStringLiteral("*_*")}, QDir::Files | QDir::NoDotAndDotDot, QDir::Time)
-        .mid(0, mMaximumListedLogfiles);
+    QStringList names;
+    for (const QFileInfo& file :
+         TNewestFiles::list(mLogfileDir, {QStringLiteral("*_*")}, QDir::Files | QDir::NoDotAndDotDot, pMaximum))
+        names << file.fileName();
+    return names;
 }
 
 QString TLogfileController::logfilePath(const QString& pLogfileName) const

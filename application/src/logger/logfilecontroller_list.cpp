@@ -22,7 +22,7 @@ void TLogfileController::refreshLogfileList()
     mLogfiles.clear();
     destroyLogfileListButtons();
     auto* layout = mLogfileListParent ? qobject_cast<QVBoxLayout*>(mLogfileListParent->layout()) : nullptr;
-    for (const QString& name : getLogfileList()) {
+    for (const QString& name : newestLogfiles(mMaximumListedLogfiles)) {
         mLogfiles << name;
         if (layout)
             createLogfileButton(name, layout, layout->count() - 1);

@@ -271,6 +271,10 @@ public slots:
     void deactivateAllProbeButtons();
 
 private:
+    // Writes information files under a name it knows beforehand, to plant
+    // links and FIFOs there.
+    friend class tst_ProbeFiles;
+
     struct TDefaultProbeButton
     {
         int mNumber;

@@ -8,6 +8,7 @@
 #include "channel.h"
 #include "channelcontroller.h"
 #include "decimaldisplaycontroller.h"
+#include "deviceroot.h"
 #include "filesystemsync.h"
 #include "importerrorsummary.h"
 #include "instrumentinfo.h"
@@ -22,7 +23,6 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QTextCodec>
 #include <QTextStream>
@@ -397,10 +397,13 @@ bool TProbeController::downloadProbeInfoInternal(const zelk::vector<TAbstractPro
     if (!stick || !stick->isUSBStickConnected())
         return failed();
 
-    const QString directory = stick->pathOnStick(PROBE_DATA_DIRECTORY);
-    QDir().mkpath(directory);
-    QFile file(directory + QLatin1Char('/') + pFilename);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
+    // The stick is foreign ground: a link there, at the file's name or as one
+    // of its folders, would have the file written elsewhere, and a FIFO would
+    // hold the program. Only the mount point itself is taken as it stands.
+    const QString path = stick->pathOnStick(PROBE_DATA_DIRECTORY) + QLatin1Char('/') + pFilename;
+    QFile file(path);
+    bool created = false;
+    if (!TRegularFile::openForAppending(file, TDeviceRoot::path(stick->mountPoint()), created))
         return failed();
 
     const qint64 formerSize = file.size();
@@ -416,14 +419,17 @@ bool TProbeController::downloadProbeInfoInternal(const zelk::vector<TAbstractPro
     stream.flush();
     // A stick pulled while writing, or a full one, shows only here.
     const bool written = stream.status() == QTextStream::Ok && file.error() == QFileDevice::NoError;
-    if (TFileSystemSync::sync(file) && written)
+    if (TFileSystemSync::syncOpenFile(file, path) && written)
         return true;
     // A full stick fails the sync; what fitted of this download goes again, an
-    // earlier download of the same name stays.
-    if (formerSize == 0)
-        QFile::remove(file.fileName());
-    else
-        QFile::resize(file.fileName(), formerSize);
+    // earlier download of the same name stays. Only a file this download made
+    // is removed.
+    if (created) {
+        file.close();
+        QFile::remove(path);
+    } else {
+        file.resize(formerSize);
+    }
     return failed();
 }
 
