@@ -33,15 +33,19 @@ private slots:
     void readmeSessionRunsAsPrinted();
     void usbHostIsAnsweredOnceTheNetworkClientLetGo();
     void pyvisaSessionLogsListsDownloadsAndErases();
+    void readingsStayWithTheirChannelWhenTheBoardRestarts();
     void scanEndsWhenItsClientHangsUp();
     // Ends the program: the last test.
     void terminateEndsTheProgramInTheMiddleOfAScan();
 
 private:
     void startProcess(QProcess& pProcess, const QString& pProgram, const QStringList& pArguments);
+    void startBoard();
     // A client in remote mode whose scan of ten minutes a channel has begun.
     std::unique_ptr<QTcpSocket> startLongScan();
     static QString serialControl(const QByteArray& pCommand);
+    static QString boardControl(const QByteArray& pCommand);
+    static QString control(const char* pSocketName, const QByteArray& pCommand);
     static QString controlSocketPath(const char* pName);
 
     QProcessEnvironment mEnvironment;
@@ -173,10 +177,27 @@ void tst_RemoteControl::startProcess(QProcess& pProcess, const QString& pProgram
     QVERIFY2(pProcess.waitForStarted(), qPrintable(pProgram));
 }
 
+void tst_RemoteControl::startBoard()
+{
+    startProcess(mBoard, QStringLiteral(TAMARIND_BUILD_DIR "/simulator/boardsim"),
+                 {QStringLiteral("--control"), controlSocketPath("boardsim.sock"), QStringLiteral("--probes"),
+                  TTestEnvironment::root() + QStringLiteral("/probes.txt"), QStringLiteral("--keep-probes")});
+}
+
+QString tst_RemoteControl::boardControl(const QByteArray& pCommand)
+{
+    return control("boardsim.sock", pCommand);
+}
+
 QString tst_RemoteControl::serialControl(const QByteArray& pCommand)
 {
+    return control("serialhost.sock", pCommand);
+}
+
+QString tst_RemoteControl::control(const char* pSocketName, const QByteArray& pCommand)
+{
     QLocalSocket socket;
-    socket.connectToServer(controlSocketPath("serialhost.sock"));
+    socket.connectToServer(controlSocketPath(pSocketName));
     if (!socket.waitForConnected(2000))
         return QStringLiteral("no connection");
     socket.write(pCommand + '\n');
@@ -205,9 +226,7 @@ void tst_RemoteControl::initTestCase()
 
     const QString build = QStringLiteral(TAMARIND_BUILD_DIR);
     QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/probes.txt"), PROBE_MEMORY));
-    startProcess(mBoard, build + QStringLiteral("/simulator/boardsim"),
-                 {QStringLiteral("--control"), controlSocketPath("boardsim.sock"), QStringLiteral("--probes"),
-                  TTestEnvironment::root() + QStringLiteral("/probes.txt"), QStringLiteral("--keep-probes")});
+    startBoard();
     startProcess(mSerialHosts, build + QStringLiteral("/simulator/serialhost"),
                  {QStringLiteral("--option-board"), QStringLiteral("rs232"), QStringLiteral("--control"),
                   controlSocketPath("serialhost.sock")});
@@ -347,6 +366,53 @@ void tst_RemoteControl::pyvisaSessionLogsListsDownloadsAndErases()
     QCOMPARE(lines.at(7), QStringLiteral("Channel 1"));
     QCOMPARE(lines.mid(8, 3), (QStringList{"ACK", "E12", "ACK"}));
     QVERIFY(QDir(TDeviceRoot::path(QStringLiteral("/home/Logfiles"))).entryList(QDir::Files).isEmpty());
+}
+
+// The board restarts while the client measures input 2: the restarted board
+// measures its input 1 until it is told otherwise, and the program must tell it
+// before it reads again, or input 1's value goes out as input 2's.
+void tst_RemoteControl::readingsStayWithTheirChannelWhenTheBoardRestarts()
+{
+    const QRegularExpression temperature(QStringLiteral("^[0-9.]+R,([0-9.]+)\u00B0C$"));
+    QTcpSocket client;
+    client.connectToHost(QHostAddress::LocalHost, mPort);
+    QVERIFY(client.waitForConnected(5000));
+    const auto query = [&client](const QByteArray& pCommand) {
+        client.write(pCommand + '\n');
+        QByteArray reply;
+        while (!reply.endsWith("\r\n") && client.waitForReadyRead(30000))
+            reply += client.readAll();
+        return QString::fromLatin1(reply).trimmed();
+    };
+    const auto input2Read = [&](const QString& pReply) {
+        const QRegularExpressionMatch match = temperature.match(pReply);
+        return match.hasMatch() && qAbs(match.captured(1).toDouble() - 42.59) < 0.005;
+    };
+    const auto setInputs = [] {
+        return boardControl("temp 1 22.59") == QLatin1String("OK") &&
+               boardControl("temp 2 42.59") == QLatin1String("OK");
+    };
+    QVERIFY(setInputs());
+    QCOMPARE(query("SYST:ACKN 1"), QStringLiteral("ACK"));
+    QCOMPARE(query("SYST:REMO"), QStringLiteral("ACK"));
+    QCOMPARE(query("CONF:CHAN 2"), QStringLiteral("ACK"));
+    const QString before = query("MEAS:CURR?");
+    QVERIFY2(input2Read(before), qPrintable(before));
+
+    mBoard.terminate();
+    QVERIFY(mBoard.waitForFinished(5000));
+    startBoard();
+    QTRY_VERIFY_WITH_TIMEOUT(setInputs(), 10000);
+    // The first reading after the restart may find the line that hung up.
+    QString reply;
+    QTRY_VERIFY_WITH_TIMEOUT((reply = query("MEAS:CURR?")) != QLatin1String("E14"), 20000);
+    for (int reading = 0; reading < 5; ++reading) {
+        QVERIFY2(input2Read(reply), qPrintable(QStringLiteral("reading %1: %2").arg(reading).arg(reply)));
+        reply = query("MEAS:CURR?");
+    }
+    QCOMPARE(query("CONF:CHAN?"), QStringLiteral("2"));
+    QCOMPARE(query("CONF:CHAN 1"), QStringLiteral("ACK"));
+    QCOMPARE(query("SYST:LOCA"), QStringLiteral("ACK"));
 }
 
 std::unique_ptr<QTcpSocket> tst_RemoteControl::startLongScan()

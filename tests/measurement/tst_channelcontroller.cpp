@@ -142,6 +142,8 @@ private slots:
     void probeAlarmOncePerExcursion();
     void measureChannel_data();
     void measureChannel();
+    void readingsStayWithTheirChannelAfterALinkFault_data();
+    void readingsStayWithTheirChannelAfterALinkFault();
     void systemTimeChangeStopsReading();
 
     void smartProbeKeptInStep_data();
@@ -687,6 +689,76 @@ void tst_ChannelController::measureChannel()
     else
         QCOMPARE(board().commands().first(), sent);
     QCOMPARE(controller.lastChannelChange().isValid(), channelChangeNoted);
+}
+
+void tst_ChannelController::readingsStayWithTheirChannelAfterALinkFault_data()
+{
+    QTest::addColumn<int>("channel");
+    // Between two polls: nothing, a restart of the board (which then measures its input 1 again), or a fault
+    // that makes one poll's exchange fail.
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QList<QByteArray>>("nextPoll");
+    QTest::addColumn<double>("temperature");
+
+    const QList<QByteArray> steady{"meas:curr?"};
+    const QList<QByteArray> input2Again{"conf:chan 02", "meas:curr?"};
+    QTest::newRow("steady polls stay one command each") << 2 << QString() << steady << 42.59;
+    QTest::newRow("board restarted") << 2 << "restart" << input2Again << 42.59;
+    QTest::newRow("sum channel, board restarted")
+        << 10 << "restart" << QList<QByteArray>{"conf:chan:func 10,@1,@2", "meas:curr?"} << 22.59 + 42.59;
+    QTest::newRow("poll NAKed until given up") << 2 << "nak" << input2Again << 42.59;
+    QTest::newRow("poll not answered") << 2 << "silence" << input2Again << 42.59;
+    QTest::newRow("reply corrupted until given up") << 2 << "badcrc" << input2Again << 42.59;
+}
+
+// A board that restarted measures its input 1, one that missed a command may
+// measure anything: after a failed exchange or a hang-up the measured channel
+// is selected again before the next reading is taken, and only then.
+void tst_ChannelController::readingsStayWithTheirChannelAfterALinkFault()
+{
+    QFETCH(int, channel);
+    QFETCH(QString, fault);
+    QFETCH(QList<QByteArray>, nextPoll);
+    QFETCH(double, temperature);
+
+    board().board().setTemperature(1, 22.59);
+    board().board().setTemperature(2, 42.59);
+    TChannelController& controller = build();
+    TAbstractChannel* measured = controller.channel(channel);
+    if (auto* binary = qobject_cast<TBinaryDerivedChannel*>(measured)) {
+        binary->setPhysicalChannel_Operand1(controller.physical_channel(1));
+        binary->setPhysicalChannel_Operand2(controller.physical_channel(2));
+    }
+    QVERIFY(controller.measureChannel(measured));
+    QVERIFY(controller.readMeasuredChannel());
+
+    if (fault == "restart") {
+        board().board().stop();
+        board().board().withState([](TBoardState& pState) {
+            pState.mMeasuredChannel = 1;
+            pState.mOperands.clear();
+        });
+        QVERIFY(board().board().start());
+    }
+    board().board().withFaults([&](TBoardFaults& pFaults) {
+        if (fault == "nak")
+            pFaults.mNakCommands = TIntCommController::RETRIES;
+        else if (fault == "silence")
+            pFaults.mSilentCommands = 1;
+        else if (fault == "badcrc")
+            pFaults.mBadReplyCrc = TIntCommController::RETRIES;
+    });
+    if (!fault.isEmpty())
+        QVERIFY(!controller.readMeasuredChannel());
+    board().board().clearRecord();
+
+    QVERIFY(controller.readMeasuredChannel());
+    TElectricalTemperatureValue value;
+    TElectricalTemperatureValue electrical;
+    measured->currentValueNumeric(value, electrical);
+    QVERIFY2(qAbs(value.value() - temperature) < 1e-6, qPrintable(QString::number(value.value())));
+    QCOMPARE(board().commands(), nextPoll);
+    QCOMPARE(controller.measuredChannel(), measured);
 }
 
 void tst_ChannelController::systemTimeChangeStopsReading()

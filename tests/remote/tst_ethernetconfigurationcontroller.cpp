@@ -172,6 +172,11 @@ void tst_EthernetConfigurationController::interfaceStateIsReadOnce_data()
     QTest::newRow("IPv4 first") << true << QStringList{"192.168.1.20 255.255.255.0", "fe80::1 ffff:ffff:ffff:ffff::"}
                                 << QStringList{"eth0", "192.168.1.20", "255.255.255.0", "192.168.1.1"} << true;
     QTest::newRow("IPv6 first") << true << QStringList{"fe80::1 ffff:ffff:ffff:ffff::", "192.168.1.20 255.255.255.0"}
+                                << QStringList{"eth0", "192.168.1.20", "255.255.255.0", "192.168.1.1"} << true;
+    QTest::newRow("IPv6 first, gateway outside the IPv4 subnet")
+        << true << QStringList{"2001:db8::1 ffff:ffff:ffff:ffff::", "192.168.2.20 255.255.255.0"}
+        << QStringList{"eth0", "192.168.2.20", "255.255.255.0", "192.168.1.1"} << false;
+    QTest::newRow("IPv6 alone") << true << QStringList{"fe80::1 ffff:ffff:ffff:ffff::"}
                                 << QStringList{"eth0", "", "", ""} << false;
     QTest::newRow("no address") << true << QStringList{} << QStringList{"eth0", "", "", ""} << false;
     QTest::newRow("no interface") << false << QStringList{} << QStringList{"", "", "", ""} << false;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <cstddef>
 #include <unistd.h>
 
 #if defined(__has_feature)
@@ -16,7 +17,9 @@
 #define TAMARIND_ADDRESS_SANITIZER 1
 #endif
 #if TAMARIND_ADDRESS_SANITIZER
-#include <sanitizer/allocator_interface.h>
+// Exported by the AddressSanitizer runtime of clang and of GCC alike; only
+// clang ships the header that declares it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 // The handler fed random text in random chunks from two transports, with the

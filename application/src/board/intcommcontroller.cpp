@@ -133,10 +133,13 @@ QString TIntCommController::sendCommand(const QString& pCommand, bool pResponseE
 
     mTimestampLastCommand.start();
     // A line that hung up is given up; the next command opens the device anew.
-    if (mSerialPort->hasFailed())
+    const bool hungUp = mSerialPort->hasFailed();
+    if (hungUp)
         mSerialPort->close();
     if (failedTries >= RETRIES)
         error = true;
+    if (error || hungUp)
+        ++mInterruptions;
     if (error) {
         oFailed = true;
         return QString();

@@ -70,6 +70,11 @@ public:
 
     bool isPortOpen() const;
 
+    // How often an exchange failed or the line hung up so far. The board may
+    // have restarted at any of these and lost what it was told; callers that
+    // told it something compare the count from then with the count now.
+    quint64 interruptions() const { return mInterruptions; }
+
 signals:
     // The board answered a command with something other than ACK or NAK.
     void missingAcknowledge();
@@ -87,6 +92,7 @@ private:
     QElapsedTimer mTimestampLastCommand;
     int mReplyTimeout = TIMEOUT;
     int mExchangeTimeout = EXCHANGE_TIMEOUT;
+    quint64 mInterruptions = 0;
 
     // PAUSE_BETWEEN_COMMANDS, always, in the program. Only the test harness
     // (TBoardLinkPacing) shortens it, for tests that do not test the pacing.

@@ -29,6 +29,11 @@ TInternalSCPIHandler::TInternalSCPIHandler(TIntCommController* pCommController)
 
 TInternalSCPIHandler::~TInternalSCPIHandler() = default;
 
+quint64 TInternalSCPIHandler::linkInterruptions() const
+{
+    return mCommController->interruptions();
+}
+
 QString TInternalSCPIHandler::sendCommand(const QString& pCommand, bool pResponseExpected, bool& oFailed) const
 {
     return mCommController->sendCommand(pCommand, pResponseExpected, oFailed);

@@ -63,6 +63,10 @@ public:
     explicit TInternalSCPIHandler(TIntCommController* pCommController);
     ~TInternalSCPIHandler() override;
 
+    // Failed exchanges and hang-ups of the board link so far: whatever the
+    // board was told before the count last rose, a restarted board has lost.
+    quint64 linkInterruptions() const;
+
     // True only for the board's error replies the system acts on ("E1", "E4",
     // "E5", "E9", "E10", "E11", "E14", "E222", "E223", "E224").
     bool errorOccurred(const QString& pResponse) const;

@@ -176,6 +176,7 @@ void TChannelController::restoreMeasuredChannel()
     bool failed = false;
     int operandX = 0;
     int operandY = 0;
+    const quint64 interruptions = mSCPIHandler->linkInterruptions();
     const int configured = mSCPIHandler->getConfChan(failed, operandX, operandY);
     TAbstractChannel* candidate = failed ? nullptr : channel(configured);
     bool restorable = candidate != nullptr;
@@ -195,10 +196,13 @@ void TChannelController::restoreMeasuredChannel()
     }
     if (restorable) {
         mMeasuredChannel = candidate;
+        mChannelSelectedAt = interruptions;
         return;
     }
     // The expansion port is not in the map either: the board goes back to input 1.
-    mSCPIHandler->setConfChan(1);
+    const quint64 beforeFallback = mSCPIHandler->linkInterruptions();
+    if (mSCPIHandler->setConfChan(1))
+        mChannelSelectedAt = beforeFallback;
     mMeasuredChannel = channel(1);
 }
 
@@ -349,8 +353,21 @@ bool TChannelController::readMeasuredChannel()
     return read;
 }
 
+bool TChannelController::selectMeasuredChannelIfUnknown()
+{
+    // A board that restarted measures its input 1 again, and one that missed
+    // a command may not measure what it was told. Polling on would hand another
+    // input's value to the measured channel, its log and its remote readers; a
+    // steady poll still costs the one exchange.
+    if (mChannelSelectedAt && *mChannelSelectedAt == mSCPIHandler->linkInterruptions())
+        return true;
+    return measureChannel(mMeasuredChannel);
+}
+
 bool TChannelController::poll()
 {
+    if (!selectMeasuredChannelIfUnknown())
+        return false;
     TAbstractChannel* measured = mMeasuredChannel;
     double electrical = 0.0;
     double temperature = 0.0;
@@ -469,12 +486,16 @@ bool TChannelController::measureChannel(TAbstractChannel* pChannel)
         return false;
     // Whether or not the board takes the command, it may no longer measure what it measured.
     mChannelWithRecentValue = nullptr;
+    // Counted before the command: a line that hangs up right after it leaves
+    // the channel unknown.
+    const quint64 interruptions = mSCPIHandler->linkInterruptions();
     if (qobject_cast<TPhysicalChannel*>(pChannel)) {
         if (!mSCPIHandler->setConfChan(pChannel->internalChannelNumber()))
             return false;
         // The SMART probe commands wait for the board to settle after this moment.
         mLastChannelChange = QDateTime::currentDateTime();
         mMeasuredChannel = pChannel;
+        mChannelSelectedAt = interruptions;
         return true;
     }
     zelk::vector<short> operands;
@@ -489,11 +510,13 @@ bool TChannelController::measureChannel(TAbstractChannel* pChannel)
                  << binary->physicalChannel_Operand2()->internalChannelNumber();
     } else {
         mMeasuredChannel = pChannel;
+        mChannelSelectedAt = interruptions;
         return true;
     }
     if (!mSCPIHandler->setConfChanFunc(pChannel->internalChannelNumber(), operands))
         return false;
     mMeasuredChannel = pChannel;
+    mChannelSelectedAt = interruptions;
     return true;
 }
 
@@ -522,7 +545,8 @@ zelk::vector<TPRTChannel*> TChannelController::updateSmartProbeStatus()
 TSmartProbePRT* TChannelController::updateSmartProbeStatusCurrentChannel()
 {
     auto* prtChannel = qobject_cast<TPRTChannel*>(mMeasuredChannel);
-    if (!prtChannel)
+    // The probe commands act on whatever channel the board measures.
+    if (!prtChannel || !selectMeasuredChannelIfUnknown())
         return nullptr;
     readSmartProbe(prtChannel);
     return prtChannel->smartProbe();

@@ -17,6 +17,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class IChannelControllerListener;
 class IChannelSelectionReceiver;
@@ -145,6 +146,8 @@ private:
     void restoreMeasuredChannel();
 
     bool poll();
+    // False when the board's channel was unknown and could not be selected again.
+    bool selectMeasuredChannelIfUnknown();
     void bringSmartProbeInStep(TPRTChannel* pChannel, Probe_enums::EnSmartProbeStatus pSmartProbeStatus);
     void readSmartProbe(TPRTChannel* pChannel);
     // The warnings a poll raised wait until the poll is over, so that
@@ -177,6 +180,9 @@ private:
     IChannelSelectionReceiver* mChannelSelectionReceiver = nullptr;
     std::unique_ptr<QTimer> mReadTimer;
     QDateTime mLastChannelChange;
+    // The board link's interruption count when the board was last told to
+    // measure mMeasuredChannel; none while the board may measure another.
+    std::optional<quint64> mChannelSelectedAt;
     // The channel whose value the last poll took from the board, null after a
     // switch, a pause or a poll without a reading: only its value is recent
     // enough to stand in for a moment without a measurement.

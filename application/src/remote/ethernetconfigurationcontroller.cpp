@@ -63,10 +63,12 @@ void TAbstractEthernetConfigurationController::refreshInterfaceInformation()
     QString address;
     QString netmask;
     QString gateway;
-    const QList<TNetworkAddressEntry> entries = TNetworkInterfaces::addressEntries(mInterfaceName);
-    if (!entries.isEmpty() && entries.first().mAddress.protocol() == QAbstractSocket::IPv4Protocol) {
-        address = entries.first().mAddress.toString();
-        netmask = entries.first().mNetmask.toString();
+    // An interface often lists an IPv6 link-local address before its IPv4
+    // one; the page and the gateway rule are about the IPv4 address.
+    TNetworkAddressEntry entry;
+    if (firstIPv4Entry(entry)) {
+        address = entry.mAddress.toString();
+        netmask = entry.mNetmask.toString();
         gateway = getDefaultGateway();
     }
     emit interfaceConfigurationRead(mInterfaceName, address, netmask, gateway, dhcp);
@@ -89,10 +91,10 @@ QString TAbstractEthernetConfigurationController::getDefaultGateway() const
 
 bool TAbstractEthernetConfigurationController::isGatewayInSubnet(const QString& pGateway) const
 {
-    const QList<TNetworkAddressEntry> entries = TNetworkInterfaces::addressEntries(mInterfaceName);
-    if (entries.isEmpty())
+    TNetworkAddressEntry entry;
+    if (!firstIPv4Entry(entry))
         return false;
-    const TIPv4Subnet subnet(entries.first().mAddress.toString(), entries.first().mNetmask.toString());
+    const TIPv4Subnet subnet(entry.mAddress.toString(), entry.mNetmask.toString());
     return subnet.isValid() && subnet.isInSubnet(pGateway);
 }
 
