@@ -64,6 +64,8 @@ private slots:
     void downloadOnlyPlainNamesOfTheLogDirectory();
     void downloadReachesASlowClientWholeWhilePollsGoOn_data();
     void downloadReachesASlowClientWholeWhilePollsGoOn();
+    void downloadEndsWhenTheClientHangsUp_data();
+    void downloadEndsWhenTheClientHangsUp();
 
 private:
     QByteArray ask(const QByteArray& pCommand);
@@ -308,6 +310,9 @@ public:
     virtual void send(const QByteArray& pBytes) = 0;
     // At most pBytes each call (0: nothing, negative: all there is).
     virtual QByteArray take(int pBytes) = 0;
+    virtual void hangUp() = 0;
+    // Another client in the place of one that hung up, reading all there is.
+    virtual bool comeBack() = 0;
 };
 
 // A host on the USB device port, reading on its own thread at the pace given.
@@ -316,12 +321,12 @@ class TSerialClient : public TPacedClient
 public:
     bool start(TExternalCommunicationHandler* pHandler)
     {
-        QString error;
-        if (!mHost.start(TTestEnvironment::root() + QStringLiteral("/dev/ttyGS0"), error))
+        if (!startHost())
             return false;
         mTransport = std::make_unique<TSerialCommunicationInterface>(pHandler, QStringLiteral("/dev/ttyGS0"), 115200,
                                                                      QSerialPort::NoFlowControl, QSerialPort::Data8,
                                                                      QSerialPort::OneStop, QSerialPort::NoParity);
+        mTransport->setReopenDelay(0);
         return mTransport->isOpen();
     }
     TExternalCommunicationInterface& transport() override { return *mTransport; }
@@ -331,8 +336,20 @@ public:
         mHost.setReadPace(pBytes);
         return mHost.takeReceived();
     }
+    void hangUp() override { mHost.hangUp(); }
+    bool comeBack() override
+    {
+        mHost.setReadPace(-1);
+        return startHost();
+    }
 
 private:
+    bool startHost()
+    {
+        QString error;
+        return mHost.start(TTestEnvironment::root() + QStringLiteral("/dev/ttyGS0"), error);
+    }
+
     TSerialHostPeer mHost;
     std::unique_ptr<TSerialCommunicationInterface> mTransport;
 };
@@ -342,31 +359,19 @@ private:
 class TTcpClient : public TPacedClient
 {
 public:
-    ~TTcpClient() override
-    {
-        if (mSocket >= 0)
-            ::close(mSocket);
-    }
+    ~TTcpClient() override { hangUp(); }
     bool start(TExternalCommunicationHandler* pHandler)
     {
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost, 0);
-        const quint16 port = probe.serverPort();
+        mPort = probe.serverPort();
         probe.close();
         TTamarindSettings::instance().setValue(QStringLiteral("ethernet"), QStringLiteral("port"),
-                                               QString::number(port));
+                                               QString::number(mPort));
         mConfiguration = TEthernetConfigurationControllerFactory().createEthernetConfigurationController("eth0");
         mConfiguration->loadSettings();
         mTransport = std::make_unique<TEthernetCommunicationInterface>(pHandler, mConfiguration.get());
-        mSocket = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
-        const int window = 4096;
-        ::setsockopt(mSocket, SOL_SOCKET, SO_RCVBUF, &window, sizeof window);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(port);
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::connect(mSocket, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        return QTest::qWaitFor([this] { return mTransport->hasClient(); }, 10000);
+        return connectSocket() && QTest::qWaitFor([this] { return mTransport->hasClient(); }, 10000);
     }
     TExternalCommunicationInterface& transport() override { return *mTransport; }
     void send(const QByteArray& pBytes) override { ::send(mSocket, pBytes.constData(), size_t(pBytes.size()), 0); }
@@ -385,12 +390,65 @@ public:
         }
         return taken;
     }
+    void hangUp() override
+    {
+        if (mSocket >= 0)
+            ::close(mSocket);
+        mSocket = -1;
+    }
+    bool comeBack() override { return connectSocket(); }
 
 private:
+    bool connectSocket()
+    {
+        mSocket = ::socket(AF_INET, SOCK_STREAM, 0);
+        const int window = 4096;
+        ::setsockopt(mSocket, SOL_SOCKET, SO_RCVBUF, &window, sizeof window);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(mPort);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        return ::connect(mSocket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    }
+
     std::unique_ptr<TAbstractEthernetConfigurationController> mConfiguration;
     std::unique_ptr<TEthernetCommunicationInterface> mTransport;
+    quint16 mPort = 0;
     int mSocket = -1;
 };
+
+// The row's transport with a client in remote mode on it.
+std::unique_ptr<TPacedClient> remoteClient(bool pTcp, TExternalCommunicationHandler* pHandler)
+{
+    std::unique_ptr<TPacedClient> client;
+    if (pTcp) {
+        auto tcpClient = std::make_unique<TTcpClient>();
+        if (tcpClient->start(pHandler))
+            client = std::move(tcpClient);
+    } else {
+        auto serialClient = std::make_unique<TSerialClient>();
+        if (serialClient->start(pHandler))
+            client = std::move(serialClient);
+    }
+    if (!client)
+        return nullptr;
+    client->send("syst:remo\r");
+    QByteArray received;
+    if (!QTest::qWaitFor([&] { return (received += client->take(-1)) == "ACK\r\n"; }, 10000))
+        return nullptr;
+    return client;
+}
+
+// A log file of numbered lines of about pSize bytes, and the reply that downloads it.
+QByteArray putNumberedLogfile(TLoggerFixture& pFixture, int pSize)
+{
+    QByteArray content;
+    for (int line = 0; content.size() < pSize; ++line)
+        content += QByteArray::number(line).rightJustified(8, '0') + ";Channel 1;22.6503;\xc2\xb0"
+                                                                     "C\r\n";
+    pFixture.putLogfile(QStringLiteral("01012026_080000000"), content);
+    return content.left(content.size() - 2).replace("\r\n", "\x1e").replace("\xc2\xb0", "\xb0") + "\r\n";
+}
 } // namespace
 
 void tst_HandlerLogger::downloadReachesASlowClientWholeWhilePollsGoOn_data()
@@ -415,29 +473,11 @@ void tst_HandlerLogger::downloadReachesASlowClientWholeWhilePollsGoOn()
     QFETCH(bool, tcp);
     QFETCH(int, pace);
     QFETCH(int, size);
-    QByteArray content;
-    for (int line = 0; content.size() < size; ++line)
-        content += QByteArray::number(line).rightJustified(8, '0') + ";Channel 1;22.6503;\xc2\xb0"
-                                                                     "C\r\n";
-    mFixture->putLogfile(QStringLiteral("01012026_080000000"), content);
-    QByteArray expected = content.left(content.size() - 2).replace("\r\n", "\x1e").replace("\xc2\xb0", "\xb0");
-    expected += "\r\n0\r\n";
-
+    const QByteArray expected = putNumberedLogfile(*mFixture, size) + "0\r\n";
     mHandler->abortRemoteMode();
-    std::unique_ptr<TPacedClient> client;
-    if (tcp) {
-        auto tcpClient = std::make_unique<TTcpClient>();
-        QVERIFY(tcpClient->start(mHandler.get()));
-        client = std::move(tcpClient);
-    } else {
-        auto serialClient = std::make_unique<TSerialClient>();
-        QVERIFY(serialClient->start(mHandler.get()));
-        client = std::move(serialClient);
-    }
-    client->send("syst:remo\r");
+    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
+    QVERIFY(client);
     QByteArray received;
-    QTRY_VERIFY((received += client->take(-1)) == "ACK\r\n");
-    received.clear();
 
     const auto polls = [this] { return mFixture->board().commands().count("meas:curr?"); };
     mFixture->controller().setReadingActive(true);
@@ -483,6 +523,47 @@ void tst_HandlerLogger::downloadReachesASlowClientWholeWhilePollsGoOn()
              qPrintable(QString::number(mostHeld)));
     if (pace > 0)
         QVERIFY2(pollsWhileArriving >= 2, qPrintable(QString::number(pollsWhileArriving)));
+}
+
+void tst_HandlerLogger::downloadEndsWhenTheClientHangsUp_data()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::newRow("USB host") << false;
+    QTest::newRow("TCP client") << true;
+}
+
+// The rest of the file is meant for the client that asked: the next one on
+// the line or port gets the answers to its own commands only.
+void tst_HandlerLogger::downloadEndsWhenTheClientHangsUp()
+{
+    QFETCH(bool, tcp);
+    putNumberedLogfile(*mFixture, 8 * 1024 * 1024);
+    mHandler->abortRemoteMode();
+    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
+    QVERIFY(client);
+    client->take(0);
+    bool hungUp = false;
+    bool back = false;
+    QTimer turn;
+    turn.setInterval(5);
+    connect(&turn, &QTimer::timeout, [&] {
+        if (!hungUp && client->transport().pendingBytes() > 0) {
+            client->hangUp();
+            // What the first client read before it went is not the second one's.
+            client->take(-1);
+            back = client->comeBack();
+            hungUp = true;
+        }
+    });
+    turn.start();
+    client->send("logg:down '01012026_080000000'\r");
+    QTRY_VERIFY_WITH_TIMEOUT(hungUp, 30000);
+    turn.stop();
+    QVERIFY(back);
+    client->send("syst:remo\rlogg:runn?\r");
+    QByteArray received;
+    QTRY_VERIFY_WITH_TIMEOUT((received += client->take(-1)).size() >= 8, 10000);
+    QCOMPARE(received, QByteArray("ACK\r\n0\r\n"));
 }
 
 TAMARIND_TEST_MAIN(tst_HandlerLogger)
