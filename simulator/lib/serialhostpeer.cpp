@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 #include <poll.h>
@@ -91,13 +92,18 @@ void TSerialHostPeer::readLoop()
     const int master = mTerminal.masterDescriptor();
     char buffer[4096];
     while (!mStopping) {
+        const int pace = mReadPace;
+        if (pace == 0) {
+            ::poll(nullptr, 0, POLL_INTERVAL_MS);
+            continue;
+        }
         pollfd descriptor{master, POLLIN, 0};
         if (::poll(&descriptor, 1, POLL_INTERVAL_MS) <= 0)
             continue;
-        const ssize_t n = ::read(master, buffer, sizeof buffer);
+        const ssize_t n = ::read(master, buffer, pace > 0 ? std::min(size_t(pace), sizeof buffer) : sizeof buffer);
         if (n > 0)
             consume(QByteArray(buffer, int(n)));
-        else if (n < 0 && errno != EAGAIN && errno != EINTR)
+        if ((n > 0 && pace > 0) || (n < 0 && errno != EAGAIN && errno != EINTR))
             ::poll(nullptr, 0, POLL_INTERVAL_MS);
     }
 }

@@ -51,6 +51,10 @@ public:
     // Fault: the line goes away as a pulled cable or a vanished device does;
     // start() brings it back at the same path.
     void hangUp() { stop(); }
+    // Fault: a host that reads slowly, at most pBytes in each turn of its read
+    // loop (one every 20 ms); 0 reads nothing, so that the line fills up; a
+    // negative count reads what there is, as at start.
+    void setReadPace(int pBytes) { mReadPace = pBytes; }
 
 private:
     void readLoop();
@@ -63,6 +67,7 @@ private:
     QString mLinkPath;
     std::thread mThread;
     std::atomic<bool> mStopping{false};
+    std::atomic<int> mReadPace{-1};
     mutable std::mutex mMutex;
     QByteArray mReceived;
     QByteArray mFrameBuffer;

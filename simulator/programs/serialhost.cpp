@@ -87,6 +87,8 @@ public:
                     QStringLiteral("frames                   the set-address frames the converter received"),
                     QStringLiteral("hangup usb|option        the line goes away"),
                     QStringLiteral("reconnect usb|option     the line comes back"),
+                    QStringLiteral(
+                        "pace usb|option <bytes>  the host reads at most this every 20 ms (0: nothing, -1: all)"),
                     QStringLiteral("board none|rs232|ieee488 the option board the next program start finds")};
         if (command == QLatin1String("frames")) {
             QStringList frames;
@@ -110,6 +112,14 @@ public:
             return {readable(host.takeReceived())};
         if (command == QLatin1String("hangup")) {
             host.hangUp();
+            return {QStringLiteral("ok")};
+        }
+        if (command == QLatin1String("pace")) {
+            bool number = false;
+            const int bytes = text.toInt(&number);
+            if (!number)
+                return {QStringLiteral("error: pace takes a number of bytes")};
+            host.setReadPace(bytes);
             return {QStringLiteral("ok")};
         }
         if (command == QLatin1String("reconnect")) {

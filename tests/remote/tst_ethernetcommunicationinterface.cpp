@@ -30,6 +30,8 @@ private slots:
     void clientLostDuringAScan();
     void portChangeKeepsTheClient();
     void repliesWithoutClientAreDropped();
+    void textDuringALongCommandIsAnsweredAfterIt_data();
+    void textDuringALongCommandIsAnsweredAfterIt();
 
 private:
     static quint16 freePort();
@@ -247,6 +249,58 @@ void tst_EthernetCommunicationInterface::repliesWithoutClientAreDropped()
 {
     mTransport->sendResponse(QStringLiteral("nobody"));
     QVERIFY(!mTransport->hasClient());
+}
+
+void tst_EthernetCommunicationInterface::textDuringALongCommandIsAnsweredAfterIt_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("replies");
+    QTest::newRow("a query") << QByteArray("syst:date?\r") << QByteArray("8,12,2026\r\n");
+    QTest::newRow("300 setters") << QByteArray("syst:ackn 1\r").repeated(300) << QByteArray("ACK\r\n").repeated(300);
+    QTest::newRow("a line end alone") << QByteArray("\r") << QByteArray("E4\r\n");
+}
+
+// A channel scan runs the event loop while it waits for each channel; the
+// client's next text arrives in the middle and is answered when the scan's
+// values are out, without the client sending anything more.
+void tst_EthernetCommunicationInterface::textDuringALongCommandIsAnsweredAfterIt()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, replies);
+    TChannelControllerFixture board;
+    board.build();
+    mTransport.reset();
+    mHandler = std::make_unique<TExternalCommunicationHandler>(&board.board().handler(), &board.controller(), nullptr,
+                                                               nullptr, nullptr);
+    mHandler->setCurrentDateTime([] { return QDateTime(QDate(2026, 12, 8), QTime(5, 10)); });
+    mTransport = std::make_unique<TEthernetCommunicationInterface>(mHandler.get(), mConfiguration.get());
+    auto client = connectClient(mTransport->serverPort());
+    QVERIFY(client);
+    client->write("syst:remo\r");
+    QTRY_VERIFY(mHandler->isInRemoteMode());
+
+    qint64 now = 0;
+    bool sent = false;
+    mHandler->setScanClock({[&now] { return now; },
+                            [&](int pMilliseconds) {
+                                now += pMilliseconds;
+                                if (sent)
+                                    return;
+                                sent = true;
+                                client->write(text);
+                                client->waitForBytesWritten(5000);
+                            }});
+    client->write("meas:scan? 3,(@1,1)\r");
+    QByteArray received;
+    QTRY_VERIFY_WITH_TIMEOUT((received += client->readAll()).endsWith(replies), 10000);
+    QVERIFY(sent);
+    const QList<QByteArray> lines = received.left(received.size() - replies.size()).split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines.at(0).endsWith("\xb0"
+                                  "C\r") &&
+                 lines.at(1).endsWith("\xb0"
+                                      "C\r"),
+             received.left(200).constData());
 }
 
 TAMARIND_TEST_MAIN(tst_EthernetCommunicationInterface)

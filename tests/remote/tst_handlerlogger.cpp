@@ -1,14 +1,26 @@
 #include "channelcontroller.h"
+#include "ethernetcommunicationinterface.h"
+#include "ethernetconfigurationcontroller.h"
 #include "externalcommunicationhandler.h"
 #include "loggerfixture.h"
 #include "recordinginterface.h"
+#include "serialcommunicationinterface.h"
+#include "serialhostpeer.h"
 #include "tamarindsettings.h"
 #include "testsupport.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <QTcpServer>
+#include <QTimer>
 
 #include <memory>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace
 {
@@ -50,6 +62,10 @@ private slots:
     void eraseOnlyPlainNamesOfTheLogDirectory_data();
     void eraseOnlyPlainNamesOfTheLogDirectory();
     void downloadOnlyPlainNamesOfTheLogDirectory();
+    void downloadReachesASlowClientWholeWhilePollsGoOn_data();
+    void downloadReachesASlowClientWholeWhilePollsGoOn();
+    void downloadEndsWhenTheClientHangsUp_data();
+    void downloadEndsWhenTheClientHangsUp();
 
 private:
     QByteArray ask(const QByteArray& pCommand);
@@ -286,6 +302,273 @@ void tst_HandlerLogger::downloadOnlyPlainNamesOfTheLogDirectory()
     QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/serialnumber"), "4711"));
     QDir().mkpath(mFixture->logfileDir());
     QCOMPARE(ask("logg:down '../serialnumber'"), QByteArray("E12\r\n"));
+}
+
+namespace
+{
+// A remote client on a real transport that reads at a pace the test sets.
+class TPacedClient
+{
+public:
+    virtual ~TPacedClient() = default;
+    virtual TExternalCommunicationInterface& transport() = 0;
+    virtual void send(const QByteArray& pBytes) = 0;
+    // At most pBytes each call (0: nothing, negative: all there is).
+    virtual QByteArray take(int pBytes) = 0;
+    virtual void hangUp() = 0;
+    // Another client in the place of one that hung up, reading all there is.
+    virtual bool comeBack() = 0;
+};
+
+// A host on the USB device port, reading on its own thread at the pace given.
+class TSerialClient : public TPacedClient
+{
+public:
+    bool start(TExternalCommunicationHandler* pHandler)
+    {
+        if (!startHost())
+            return false;
+        mTransport = std::make_unique<TSerialCommunicationInterface>(pHandler, QStringLiteral("/dev/ttyGS0"), 115200,
+                                                                     QSerialPort::NoFlowControl, QSerialPort::Data8,
+                                                                     QSerialPort::OneStop, QSerialPort::NoParity);
+        mTransport->setReopenDelay(0);
+        return mTransport->isOpen();
+    }
+    TExternalCommunicationInterface& transport() override { return *mTransport; }
+    void send(const QByteArray& pBytes) override { mHost.send(pBytes); }
+    QByteArray take(int pBytes) override
+    {
+        mHost.setReadPace(pBytes);
+        return mHost.takeReceived();
+    }
+    void hangUp() override { mHost.hangUp(); }
+    bool comeBack() override
+    {
+        mHost.setReadPace(-1);
+        return startHost();
+    }
+
+private:
+    bool startHost()
+    {
+        QString error;
+        return mHost.start(TTestEnvironment::root() + QStringLiteral("/dev/ttyGS0"), error);
+    }
+
+    TSerialHostPeer mHost;
+    std::unique_ptr<TSerialCommunicationInterface> mTransport;
+};
+
+// A client on the loopback with a small receive window, so that what it does
+// not read stays with the instrument rather than in the system's buffers.
+class TTcpClient : public TPacedClient
+{
+public:
+    ~TTcpClient() override { hangUp(); }
+    bool start(TExternalCommunicationHandler* pHandler)
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost, 0);
+        mPort = probe.serverPort();
+        probe.close();
+        TTamarindSettings::instance().setValue(QStringLiteral("ethernet"), QStringLiteral("port"),
+                                               QString::number(mPort));
+        mConfiguration = TEthernetConfigurationControllerFactory().createEthernetConfigurationController("eth0");
+        mConfiguration->loadSettings();
+        mTransport = std::make_unique<TEthernetCommunicationInterface>(pHandler, mConfiguration.get());
+        return connectSocket() && QTest::qWaitFor([this] { return mTransport->hasClient(); }, 10000);
+    }
+    TExternalCommunicationInterface& transport() override { return *mTransport; }
+    void send(const QByteArray& pBytes) override { ::send(mSocket, pBytes.constData(), size_t(pBytes.size()), 0); }
+    QByteArray take(int pBytes) override
+    {
+        QByteArray taken;
+        char buffer[16 * 1024];
+        while (pBytes != 0) {
+            const size_t want = pBytes > 0 ? qMin(size_t(pBytes), sizeof buffer) : sizeof buffer;
+            const ssize_t count = ::recv(mSocket, buffer, want, MSG_DONTWAIT);
+            if (count <= 0)
+                break;
+            taken.append(buffer, int(count));
+            if (pBytes > 0)
+                pBytes -= int(count);
+        }
+        return taken;
+    }
+    void hangUp() override
+    {
+        if (mSocket >= 0)
+            ::close(mSocket);
+        mSocket = -1;
+    }
+    bool comeBack() override { return connectSocket(); }
+
+private:
+    bool connectSocket()
+    {
+        mSocket = ::socket(AF_INET, SOCK_STREAM, 0);
+        const int window = 4096;
+        ::setsockopt(mSocket, SOL_SOCKET, SO_RCVBUF, &window, sizeof window);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(mPort);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        return ::connect(mSocket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    }
+
+    std::unique_ptr<TAbstractEthernetConfigurationController> mConfiguration;
+    std::unique_ptr<TEthernetCommunicationInterface> mTransport;
+    quint16 mPort = 0;
+    int mSocket = -1;
+};
+
+// The row's transport with a client in remote mode on it.
+std::unique_ptr<TPacedClient> remoteClient(bool pTcp, TExternalCommunicationHandler* pHandler)
+{
+    std::unique_ptr<TPacedClient> client;
+    if (pTcp) {
+        auto tcpClient = std::make_unique<TTcpClient>();
+        if (tcpClient->start(pHandler))
+            client = std::move(tcpClient);
+    } else {
+        auto serialClient = std::make_unique<TSerialClient>();
+        if (serialClient->start(pHandler))
+            client = std::move(serialClient);
+    }
+    if (!client)
+        return nullptr;
+    client->send("syst:remo\r");
+    QByteArray received;
+    if (!QTest::qWaitFor([&] { return (received += client->take(-1)) == "ACK\r\n"; }, 10000))
+        return nullptr;
+    return client;
+}
+
+// A log file of numbered lines of about pSize bytes, and the reply that downloads it.
+QByteArray putNumberedLogfile(TLoggerFixture& pFixture, int pSize)
+{
+    QByteArray content;
+    for (int line = 0; content.size() < pSize; ++line)
+        content += QByteArray::number(line).rightJustified(8, '0') + ";Channel 1;22.6503;\xc2\xb0"
+                                                                     "C\r\n";
+    pFixture.putLogfile(QStringLiteral("01012026_080000000"), content);
+    return content.left(content.size() - 2).replace("\r\n", "\x1e").replace("\xc2\xb0", "\xb0") + "\r\n";
+}
+} // namespace
+
+void tst_HandlerLogger::downloadReachesASlowClientWholeWhilePollsGoOn_data()
+{
+    QTest::addColumn<bool>("tcp");
+    // Bytes the client takes each turn; 0 for a client that takes nothing
+    // until the instrument has polled twice with the reply held up, then all.
+    QTest::addColumn<int>("pace");
+    QTest::addColumn<int>("size");
+    QTest::newRow("USB host reading slowly") << false << 2048 << 640 * 1024;
+    QTest::newRow("USB host pausing") << false << 0 << 640 * 1024;
+    // The system takes a few MiB into its buffers before the instrument holds anything.
+    QTest::newRow("TCP client reading slowly") << true << 16 * 1024 << 8 * 1024 * 1024;
+    QTest::newRow("TCP client pausing") << true << 0 << 8 * 1024 * 1024;
+}
+
+// The file arrives whole and in order, the instrument goes on polling the
+// board meanwhile and holds at most the limit and one piece for the client,
+// and a command sent in the middle is answered after the file.
+void tst_HandlerLogger::downloadReachesASlowClientWholeWhilePollsGoOn()
+{
+    QFETCH(bool, tcp);
+    QFETCH(int, pace);
+    QFETCH(int, size);
+    const QByteArray expected = putNumberedLogfile(*mFixture, size) + "0\r\n";
+    mHandler->abortRemoteMode();
+    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
+    QVERIFY(client);
+    QByteArray received;
+
+    const auto polls = [this] { return mFixture->board().commands().count("meas:curr?"); };
+    mFixture->controller().setReadingActive(true);
+    auto stopPolling = qScopeGuard([this] { mFixture->controller().setReadingActive(false); });
+    qint64 mostHeld = 0;
+    int pollsAtHold = -1;
+    int pollsWhileArriving = 0;
+    int pollsAtFirstBytes = -1;
+    bool asked = false;
+    QTimer turn;
+    turn.setInterval(5);
+    connect(&turn, &QTimer::timeout, [&] {
+        const qint64 held = client->transport().pendingBytes();
+        mostHeld = qMax(mostHeld, held);
+        if (!asked && (held > 0 || !received.isEmpty())) {
+            client->send("logg:runn?\r");
+            asked = true;
+        }
+        int taking = pace;
+        if (pace == 0) {
+            if (pollsAtHold < 0 && held > 0)
+                pollsAtHold = polls();
+            if (pollsAtHold >= 0 && polls() - pollsAtHold >= 2)
+                taking = -1;
+        }
+        received += client->take(taking);
+        // Counted from a turn that came early in the reply: a transport that
+        // held the event loop until most of it had gone out shows none.
+        if (pollsAtFirstBytes < 0 && !received.isEmpty() && received.size() < expected.size() / 4)
+            pollsAtFirstBytes = polls();
+        if (pollsAtFirstBytes >= 0 && received.size() < expected.size())
+            pollsWhileArriving = polls() - pollsAtFirstBytes;
+    });
+    received += client->take(pace);
+    turn.start();
+    client->send("logg:down '01012026_080000000'\r");
+    QTRY_VERIFY_WITH_TIMEOUT(received.size() >= expected.size(), 60000);
+    turn.stop();
+    QCOMPARE(received.size(), expected.size());
+    QVERIFY(received == expected);
+    QVERIFY2(mostHeld <= TExternalCommunicationHandler::LOGFILE_DOWNLOAD_PENDING_LIMIT +
+                             TExternalCommunicationHandler::LOGFILE_DOWNLOAD_PIECE_LENGTH,
+             qPrintable(QString::number(mostHeld)));
+    if (pace > 0)
+        QVERIFY2(pollsWhileArriving >= 2, qPrintable(QString::number(pollsWhileArriving)));
+}
+
+void tst_HandlerLogger::downloadEndsWhenTheClientHangsUp_data()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::newRow("USB host") << false;
+    QTest::newRow("TCP client") << true;
+}
+
+// The rest of the file is meant for the client that asked: the next one on
+// the line or port gets the answers to its own commands only.
+void tst_HandlerLogger::downloadEndsWhenTheClientHangsUp()
+{
+    QFETCH(bool, tcp);
+    putNumberedLogfile(*mFixture, 8 * 1024 * 1024);
+    mHandler->abortRemoteMode();
+    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
+    QVERIFY(client);
+    client->take(0);
+    bool hungUp = false;
+    bool back = false;
+    QTimer turn;
+    turn.setInterval(5);
+    connect(&turn, &QTimer::timeout, [&] {
+        if (!hungUp && client->transport().pendingBytes() > 0) {
+            client->hangUp();
+            // What the first client read before it went is not the second one's.
+            client->take(-1);
+            back = client->comeBack();
+            hungUp = true;
+        }
+    });
+    turn.start();
+    client->send("logg:down '01012026_080000000'\r");
+    QTRY_VERIFY_WITH_TIMEOUT(hungUp, 30000);
+    turn.stop();
+    QVERIFY(back);
+    client->send("syst:remo\rlogg:runn?\r");
+    QByteArray received;
+    QTRY_VERIFY_WITH_TIMEOUT((received += client->take(-1)).size() >= 8, 10000);
+    QCOMPARE(received, QByteArray("ACK\r\n0\r\n"));
 }
 
 TAMARIND_TEST_MAIN(tst_HandlerLogger)

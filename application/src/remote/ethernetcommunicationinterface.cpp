@@ -66,15 +66,21 @@ void TEthernetCommunicationInterface::tcpConnectionAvailable()
 }
 
 // What the socket has read is taken in one piece of its size: readAll() grows
-// its result step by step for a device that might have more.
+// its result step by step for a device that might have more. A command that
+// runs the event loop is still inside this slot, and the socket does not
+// announce text from within its own announcement: what came meanwhile is taken
+// when the command has returned, without waiting for more bytes.
 void TEthernetCommunicationInterface::onTCPRead()
 {
-    if (!mTCPSocket)
-        return;
-    QByteArray received(int(mTCPSocket->bytesAvailable()), Qt::Uninitialized);
-    received.resize(int(qMax<qint64>(mTCPSocket->read(received.data(), received.size()), 0)));
     ++mDeliveries;
-    deliverReceivedData(received);
+    while (mTCPSocket && mTCPSocket->bytesAvailable() > 0) {
+        QByteArray received(int(mTCPSocket->bytesAvailable()), Qt::Uninitialized);
+        const qint64 count = mTCPSocket->read(received.data(), received.size());
+        if (count <= 0)
+            break;
+        received.resize(int(count));
+        deliverReceivedData(received);
+    }
     // Deleted later still: the notification that called here goes on with its socket.
     if (--mDeliveries == 0)
         for (QTcpSocket* retired : std::exchange(mRetiredSockets, {}))
@@ -106,6 +112,11 @@ void TEthernetCommunicationInterface::onConfigurationChanged(TAbstractEthernetCo
 {
     mTCPServer->close();
     listen(pController->port());
+}
+
+qint64 TEthernetCommunicationInterface::pendingBytes() const
+{
+    return mTCPSocket ? mTCPSocket->bytesToWrite() : 0;
 }
 
 // A reply goes straight to the connection while the socket holds nothing

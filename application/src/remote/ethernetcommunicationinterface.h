@@ -23,6 +23,8 @@ public:
 
     // Dropped without a client.
     void sendRawData(const QByteArray& pData) override;
+    // What the client's socket still holds for the connection.
+    qint64 pendingBytes() const override;
 
     // The port the server listens on, 0 when it could not listen.
     quint16 serverPort() const;

@@ -36,6 +36,10 @@ public:
     // A downloaded log file leaves in pieces of this many characters, so that
     // a file of any size needs no more memory than one piece.
     static constexpr qint64 LOGFILE_DOWNLOAD_PIECE_LENGTH = 64 * 1024;
+    // The next piece is read only while the client's transport holds fewer
+    // bytes than this: a client that reads slowly or not at all holds at most
+    // this and one piece of the instrument's memory, whatever the file's size.
+    static constexpr qint64 LOGFILE_DOWNLOAD_PENDING_LIMIT = 256 * 1024;
     static constexpr int AUTH_LEVEL_ZELK_SERVICE = 1;
     static constexpr int AUTH_LEVEL_PRODUCTION = 2;
 
@@ -188,6 +192,9 @@ private:
     // The path of the log file the command names; empty after error 5, 12 or 16.
     QString logfileByParameter(const TSCPICommand& pCommand);
     void downloadLogfile(const TSCPICommand& pCommand);
+    // Runs the event loop until pClient's transport has room for the next
+    // piece of a download; false when the client has gone meanwhile.
+    bool waitForRoom(TExternalCommunicationInterface* pClient, quint64 pConnection);
     void eraseLogfile(const TSCPICommand& pCommand);
 
     // Measure and configure groups.

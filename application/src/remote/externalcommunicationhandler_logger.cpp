@@ -8,6 +8,7 @@
 #include "externalcommunicationinterface.h"
 #include "logfilecontroller.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 
@@ -202,14 +203,33 @@ void TExternalCommunicationHandler::downloadLogfile(const TSCPICommand& pCommand
         returnError(ERROR_012_REQUESTED_FILE_NOT_EXISTS);
         return;
     }
-    if (!mCommunicationInterface)
+    TExternalCommunicationInterface* client = replyInterface();
+    if (!client)
         return;
+    const quint64 connection = client->connectionNumber();
     QTextStream stream(&file);
     stream.setCodec("UTF-8");
     TLogfileLineJoiner joiner;
-    while (!stream.atEnd())
-        mCommunicationInterface->sendResponse(joiner.join(stream.read(LOGFILE_DOWNLOAD_PIECE_LENGTH)), false);
-    mCommunicationInterface->sendResponse(joiner.finish(), true);
+    while (!stream.atEnd()) {
+        client->sendResponse(joiner.join(stream.read(LOGFILE_DOWNLOAD_PIECE_LENGTH)), false);
+        if (!waitForRoom(client, connection))
+            return;
+    }
+    client->sendResponse(joiner.finish(), true);
+}
+
+// The instrument goes on measuring between the pieces, and text that arrives
+// meanwhile is only queued: the queue is being worked off by this command. A
+// terminate ends the transfer too, or a stalled client would hold the program.
+bool TExternalCommunicationHandler::waitForRoom(TExternalCommunicationInterface* pClient, quint64 pConnection)
+{
+    const auto clientStays = [this, pClient, pConnection] {
+        return !commandAbandoned() && replyInterface() == pClient && pClient->connectionNumber() == pConnection;
+    };
+    QCoreApplication::processEvents();
+    while (clientStays() && pClient->pendingBytes() >= LOGFILE_DOWNLOAD_PENDING_LIMIT)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return clientStays();
 }
 
 void TExternalCommunicationHandler::eraseLogfile(const TSCPICommand& pCommand)

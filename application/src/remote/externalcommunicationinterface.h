@@ -22,8 +22,16 @@ public:
     void sendResponse(const QString& pResponse);
     void sendAck();
 
-    // Writes the bytes to the client as they are.
+    // Hands the bytes to the client as they are, in order; what the line or
+    // connection does not take at once is sent on from the event loop.
     virtual void sendRawData(const QByteArray& pData) = 0;
+    // The bytes handed over that the line or connection has not taken yet;
+    // a reply sent in pieces waits for room by it.
+    virtual qint64 pendingBytes() const { return 0; }
+    // Changes whenever the line is closed: the rest of a reply sent in pieces
+    // must not reach whatever host is on the line when it opens again. A TCP
+    // client's end reaches the handler as a disconnection instead.
+    quint64 connectionNumber() const { return mConnectionNumber; }
 
 protected:
     // Received bytes as text, one character per byte, cut at the first zero
@@ -32,4 +40,5 @@ protected:
 
     QString mOhmSign;
     TExternalCommunicationHandler* mCommunicationHandler;
+    quint64 mConnectionNumber = 0;
 };

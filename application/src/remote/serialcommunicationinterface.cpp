@@ -9,9 +9,6 @@ namespace
 {
 // What one turn of the event loop reads at most.
 constexpr int READ_CHUNK = 4096;
-// A reply may wait this long for a line that the host holds back with its
-// flow control, on top of the time its bytes take at the line's rate.
-constexpr int WRITE_GRACE_MS = 1000;
 } // namespace
 
 TSerialCommunicationInterface::TSerialCommunicationInterface(TExternalCommunicationHandler* pCommHandler,
@@ -47,16 +44,27 @@ bool TSerialCommunicationInterface::open()
         return false;
     mReadNotifier = new QSocketNotifier(mSerialPort->descriptor(), QSocketNotifier::Read, this);
     connect(mReadNotifier, &QSocketNotifier::activated, this, &TSerialCommunicationInterface::onReadyRead);
+    mWriteNotifier = new QSocketNotifier(mSerialPort->descriptor(), QSocketNotifier::Write, this);
+    mWriteNotifier->setEnabled(false);
+    connect(mWriteNotifier, &QSocketNotifier::activated, this, &TSerialCommunicationInterface::writePending);
     return true;
 }
 
+// What was not sent was meant for the host that had the line.
 void TSerialCommunicationInterface::close()
 {
-    if (mReadNotifier) {
-        mReadNotifier->setEnabled(false);
-        mReadNotifier->deleteLater();
-        mReadNotifier = nullptr;
+    for (QSocketNotifier** notifier : {&mReadNotifier, &mWriteNotifier}) {
+        if (*notifier) {
+            (*notifier)->setEnabled(false);
+            (*notifier)->deleteLater();
+            *notifier = nullptr;
+        }
     }
+    mOutput.clear();
+    mOutputOffset = 0;
+    mPendingBytes = 0;
+    if (mSerialPort->isOpen())
+        ++mConnectionNumber;
     mSerialPort->close();
 }
 
@@ -67,15 +75,34 @@ void TSerialCommunicationInterface::lineGone()
         mReopenTimer.start();
 }
 
-// The time the bytes take at the line's rate (ten bits a character) and a
-// grace; a line that takes nothing for longer drops the reply, as a full
-// output queue would.
 void TSerialCommunicationInterface::sendRawData(const QByteArray& pData)
 {
-    const qint64 transfer = qint64(pData.size()) * 10 * 1000 / qMax(1, int(mSerialPort->baudRate()));
-    mSerialPort->write(pData, int(qMin<qint64>(transfer + WRITE_GRACE_MS, 60 * 1000)));
-    if (mSerialPort->hasFailed())
-        lineGone();
+    if (!mSerialPort->isOpen() || pData.isEmpty())
+        return;
+    mOutput.enqueue(pData);
+    mPendingBytes += pData.size();
+    if (mOutput.size() == 1)
+        writePending();
+}
+
+void TSerialCommunicationInterface::writePending()
+{
+    while (!mOutput.isEmpty()) {
+        const QByteArray& head = mOutput.head();
+        const qint64 written =
+            mSerialPort->writeAvailable(head.constData() + mOutputOffset, head.size() - mOutputOffset);
+        if (written < 0) {
+            lineGone();
+            return;
+        }
+        mOutputOffset += written;
+        mPendingBytes -= written;
+        if (mOutputOffset < head.size())
+            break;
+        mOutput.dequeue();
+        mOutputOffset = 0;
+    }
+    mWriteNotifier->setEnabled(!mOutput.isEmpty());
 }
 
 // Only a line that has gone away is reopened, after a pause. A line whose

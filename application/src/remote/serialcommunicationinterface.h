@@ -2,6 +2,7 @@
 
 #include "externalcommunicationinterface.h"
 
+#include <QQueue>
 #include <QSerialPort>
 #include <QTimer>
 
@@ -13,9 +14,11 @@ class TSerialLine;
 
 // A remote transport on a serial line: the RS-232 or IEEE-488 option board on
 // "/dev/ttyO1", or the USB device port "/dev/ttyGS0". Open from construction
-// on; never reports a disconnection. The line is locked on its open
-// descriptor, as the board link's is, so that no lock file is left behind in
-// the system's lock directory. Owned by the main window.
+// on; never reports a disconnection. Replies leave from an output queue as the
+// line takes them, so that a host that reads slowly never holds up the
+// instrument. The line is locked on its open descriptor, as the board link's
+// is, so that no lock file is left behind in the system's lock directory.
+// Owned by the main window.
 class TSerialCommunicationInterface : public TExternalCommunicationInterface
 {
     Q_OBJECT
@@ -30,7 +33,9 @@ public:
                                   QSerialPort::StopBits pStopBits, QSerialPort::Parity pParity);
     ~TSerialCommunicationInterface() override;
 
+    // Dropped while the line is closed.
     void sendRawData(const QByteArray& pData) override;
+    qint64 pendingBytes() const override { return mPendingBytes; }
 
     bool isOpen() const;
     const TSerialLine& port() const { return *mSerialPort; }
@@ -48,11 +53,19 @@ private:
     // The line has gone away: closed, and tried again after a pause.
     void lineGone();
     void reopen();
+    // Writes what the line takes of the output queue; watches it for room
+    // while anything is left.
+    void writePending();
 
     QString mPort;
     std::unique_ptr<TSerialLine> mSerialPort;
     // A child of the transport; closing the line may happen inside its signal,
     // so it is deleted later.
     QSocketNotifier* mReadNotifier = nullptr;
+    QSocketNotifier* mWriteNotifier = nullptr;
+    // The head has gone out up to mOutputOffset.
+    QQueue<QByteArray> mOutput;
+    qint64 mOutputOffset = 0;
+    qint64 mPendingBytes = 0;
     QTimer mReopenTimer;
 };

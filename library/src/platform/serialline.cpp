@@ -140,29 +140,43 @@ void TSerialLine::discardInput()
 
 bool TSerialLine::write(const QByteArray& pBytes, int pTimeoutMs)
 {
-    if (!isOpen() || mFailed)
-        return false;
     QDeadlineTimer deadline(pTimeoutMs);
-    qsizetype written = 0;
+    qint64 written = 0;
     while (written < pBytes.size()) {
-        const ssize_t count = ::write(mDescriptor, pBytes.constData() + written, size_t(pBytes.size() - written));
+        const qint64 count = writeAvailable(pBytes.constData() + written, pBytes.size() - written);
+        if (count < 0)
+            return false;
+        written += count;
+        if (written == pBytes.size())
+            break;
+        if (deadline.hasExpired())
+            return false;
+        pollfd writable{mDescriptor, POLLOUT, 0};
+        ::poll(&writable, 1, int(deadline.remainingTime()));
+    }
+    return true;
+}
+
+qint64 TSerialLine::writeAvailable(const char* pBytes, qint64 pSize)
+{
+    if (!isOpen() || mFailed)
+        return -1;
+    qint64 written = 0;
+    while (written < pSize) {
+        const ssize_t count = ::write(mDescriptor, pBytes + written, size_t(pSize - written));
         if (count > 0) {
             written += count;
             continue;
         }
         if (count < 0 && errno == EINTR)
             continue;
-        if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && !deadline.hasExpired()) {
-            pollfd writable{mDescriptor, POLLOUT, 0};
-            ::poll(&writable, 1, int(deadline.remainingTime()));
-            continue;
-        }
+        if (count == 0 || errno == EAGAIN || errno == EWOULDBLOCK)
+            break;
         // EIO: the other end of the line is gone.
-        if (count < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
-            mFailed = true;
-        return false;
+        mFailed = true;
+        return -1;
     }
-    return true;
+    return written;
 }
 
 TSerialLine::EnWaitResult TSerialLine::read(QByteArray& oBuffer, int pTimeoutMs, int pMaxBytes)

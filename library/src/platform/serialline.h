@@ -44,6 +44,9 @@ public:
     // Writes all bytes, waiting at most pTimeoutMs while the line is full;
     // false when not all of them went out.
     bool write(const QByteArray& pBytes, int pTimeoutMs);
+    // Writes what the line takes now, without waiting: the number of bytes
+    // written (0 while the line is full), -1 when the line has failed.
+    qint64 writeAvailable(const char* pBytes, qint64 pSize);
     // Waits at most pTimeoutMs for bytes and appends those that are there, at
     // most pMaxBytes of them.
     EnWaitResult read(QByteArray& oBuffer, int pTimeoutMs, int pMaxBytes);
