@@ -439,6 +439,10 @@
         <translation>يرجى إدخال نقطة معايرة واحدة على الأقل.</translation>
     </message>
     <message>
+        <source>Please enter no more than %1 calibration points.</source>
+        <translation>يرجى إدخال %1 نقطة معايرة على الأكثر.</translation>
+    </message>
+    <message>
         <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
         <translation>نقطة المعايرة %1 °C خارج النطاق المحدد [%2 °C, %3 °C].</translation>
     </message>

@@ -439,6 +439,10 @@
         <translation>请至少输入一个校准点。</translation>
     </message>
     <message>
+        <source>Please enter no more than %1 calibration points.</source>
+        <translation>请输入不超过 %1 个校准点。</translation>
+    </message>
+    <message>
         <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
         <translation>校准点 %1 °C 超出规定范围 [%2 °C, %3 °C]。</translation>
     </message>

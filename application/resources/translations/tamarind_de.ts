@@ -439,6 +439,10 @@
         <translation>Bitte mindestens einen Kalibrierpunkt eingeben.</translation>
     </message>
     <message>
+        <source>Please enter no more than %1 calibration points.</source>
+        <translation>Bitte höchstens %1 Kalibrierpunkte eingeben.</translation>
+    </message>
+    <message>
         <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
         <translation>Kalibrierpunkt %1 °C liegt außerhalb des zulässigen Bereichs [%2 °C, %3 °C].</translation>
     </message>

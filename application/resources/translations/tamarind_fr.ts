@@ -439,6 +439,10 @@
         <translation>Saisissez au moins un point d&apos;étalonnage.</translation>
     </message>
     <message>
+        <source>Please enter no more than %1 calibration points.</source>
+        <translation>Saisissez au plus %1 points d&apos;étalonnage.</translation>
+    </message>
+    <message>
         <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
         <translation>Le point d&apos;étalonnage %1 °C est hors de la plage spécifiée [%2 °C, %3 °C].</translation>
     </message>

@@ -439,6 +439,10 @@
         <translation>Inserire almeno un punto di taratura.</translation>
     </message>
     <message>
+        <source>Please enter no more than %1 calibration points.</source>
+        <translation>Inserire al massimo %1 punti di taratura.</translation>
+    </message>
+    <message>
         <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
         <translation>Il punto di taratura %1 °C è fuori dal campo specificato [%2 °C, %3 °C].</translation>
     </message>

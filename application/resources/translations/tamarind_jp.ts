@@ -439,6 +439,10 @@
         <translation>校正点を少なくとも1つ入力してください。</translation>
     </message>
     <message>
+        <source>Please enter no more than %1 calibration points.</source>
+        <translation>校正点は %1 個以内で入力してください。</translation>
+    </message>
+    <message>
         <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
         <translation>校正点 %1 °C は規定範囲 [%2 °C, %3 °C] の外です。</translation>
     </message>

@@ -439,6 +439,10 @@
         <translation>Introduza pelo menos um ponto de calibração.</translation>
     </message>
     <message>
+        <source>Please enter no more than %1 calibration points.</source>
+        <translation>Introduza no máximo %1 pontos de calibração.</translation>
+    </message>
+    <message>
         <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
         <translation>O ponto de calibração %1 °C está fora da gama especificada [%2 °C, %3 °C].</translation>
     </message>

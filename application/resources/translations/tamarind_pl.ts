@@ -439,6 +439,10 @@
         <translation>Wprowadź co najmniej jeden punkt kalibracji.</translation>
     </message>
     <message>
+        <source>Please enter no more than %1 calibration points.</source>
+        <translation>Wprowadź co najwyżej %1 punktów kalibracji.</translation>
+    </message>
+    <message>
         <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
         <translation>Punkt kalibracji %1 °C leży poza określonym zakresem [%2 °C, %3 °C].</translation>
     </message>

@@ -439,6 +439,10 @@
         <translation>Введите хотя бы одну точку калибровки.</translation>
     </message>
     <message>
+        <source>Please enter no more than %1 calibration points.</source>
+        <translation>Введите не более %1 точек калибровки.</translation>
+    </message>
+    <message>
         <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
         <translation>Точка калибровки %1 °C вне заданного диапазона [%2 °C, %3 °C].</translation>
     </message>

@@ -439,6 +439,10 @@
         <translation>Introduzca al menos un punto de calibración.</translation>
     </message>
     <message>
+        <source>Please enter no more than %1 calibration points.</source>
+        <translation>Introduzca como máximo %1 puntos de calibración.</translation>
+    </message>
+    <message>
         <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
         <translation>El punto de calibración %1 °C está fuera del rango especificado [%2 °C, %3 °C].</translation>
     </message>

@@ -439,6 +439,10 @@
         <translation>Please enter at least one calibration point.</translation>
     </message>
     <message>
+        <source>Please enter no more than %1 calibration points.</source>
+        <translation>Please enter no more than %1 calibration points.</translation>
+    </message>
+    <message>
         <source>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</source>
         <translation>Calibration point %1 °C is outside the specified range [%2 °C, %3 °C].</translation>
     </message>
