@@ -10,6 +10,7 @@
 #include "deviceroot.h"
 #include "diskspacecontroller.h"
 #include "filesystemsync.h"
+#include "logfilelines.h"
 #include "messagedialog.h"
 #include "refreshdialog.h"
 #include "tamarindclock.h"
@@ -90,6 +91,8 @@ TLogfileController::TLogfileController(ISubMenuController* pSubMenuController, i
     , mCurrentDateTime([] { return QDateTime::currentDateTime(); })
     , mPageLogfileContent(pWidgets.PageLogfileContent)
     , mLogfileContentParent(pWidgets.LogfileContentParent)
+    , mLogfileContentLines(
+          mLogfileContentParent ? std::make_unique<TLogfileLines>(mPageLogfileContent, mLogfileContentParent) : nullptr)
     , mLogfileListParent(pWidgets.LogfileListParent)
     , mBtnLogMode(pWidgets.BtnLogMode)
     , mBtnInterval(pWidgets.BtnInterval)
