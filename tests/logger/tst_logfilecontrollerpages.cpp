@@ -245,23 +245,42 @@ void tst_LogfileControllerPages::contentLinesKeepTheirPlace_data()
 {
     QTest::addColumn<QStringList>("opened");
     QTest::addColumn<int>("logged");
-    QTest::newRow("first opening") << QStringList{"01012026_080000000"} << 0;
-    QTest::newRow("later opening of a shorter log") << QStringList{"01012026_080000000", "02012026_080000000"} << 0;
-    QTest::newRow("lines the running log adds") << QStringList{} << 3;
+    QTest::addColumn<bool>("listShown");
+    QTest::addColumn<int>("lineCount");
+    QTest::addColumn<QString>("newest");
+    QTest::newRow("first opening") << QStringList{"01012026_080000000"} << 0 << false << 200
+                                   << "01/01/2026 08:02:00 Channel 1";
+    QTest::newRow("later opening of a shorter log") << QStringList{"01012026_080000000", "02012026_080000000"} << 0
+                                                    << false << 6 << "01/01/2026 08:00:03 Channel 1";
+    QTest::newRow("lines the running log adds") << QStringList{} << 3 << false << 6 << "06/12/2026 13:12:53 Channel 1";
+    QTest::newRow("lines made ahead while the list was shown: a short log, then a longer one")
+        << QStringList{"02012026_080000000", "01012026_080000000"} << 0 << true << 200
+        << "01/01/2026 08:02:00 Channel 1";
 }
 
 void tst_LogfileControllerPages::contentLinesKeepTheirPlace()
 {
     QFETCH(QStringList, opened);
     QFETCH(int, logged);
+    QFETCH(bool, listShown);
+    QFETCH(int, lineCount);
+    QFETCH(QString, newest);
     mFixture->putLogfile("01012026_080000000", logfileWithLines(120));
     mFixture->putLogfile("02012026_080000000", logfileWithLines(3));
     TLogfileController& logger = build();
     // The lines are made before the menu area shows the page, as a tap on a row makes them.
     ui().stackedWidgetMenu->setCurrentWidget(ui().PageMenu);
+    ui().stackedWidget->setCurrentWidget(listShown ? ui().PageLogger : ui().PageDownload);
     mFixture->form().resize(800, 480);
     mFixture->form().show();
     QVERIFY(QTest::qWaitForWindowExposed(&mFixture->form()));
+    if (listShown) {
+        // The painted list leaves the view's lines to be made ahead, hidden.
+        QTRY_COMPARE(
+            ui().scrollAreaLogfileContentWidget->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size(),
+            2 * TLogfileController::MAX_DISPLAYED_LINES);
+        QVERIFY(contentLabels().isEmpty());
+    }
     for (const QString& name : opened) {
         logger.selectLogfile(name, true);
         ui().stackedWidgetMenu->setCurrentWidget(mFixture->subMenu().mShownPage);
@@ -279,9 +298,11 @@ void tst_LogfileControllerPages::contentLinesKeepTheirPlace()
     QCoreApplication::processEvents();
 
     const QList<QLabel*> lines = contentLabels();
-    QVERIFY(!lines.isEmpty());
+    QCOMPARE(lines.size(), lineCount);
+    QCOMPARE(lines.first()->text(), newest);
     QLabel measure(ui().scrollAreaLogfileContentWidget);
     for (QLabel* line : lines) {
+        QVERIFY2(line->isVisible() && !line->text().isEmpty(), qPrintable(line->text()));
         measure.setText(line->text());
         measure.ensurePolished();
         QCOMPARE(line->height(), measure.sizeHint().height());

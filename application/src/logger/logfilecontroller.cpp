@@ -157,6 +157,10 @@ TLogfileController::TLogfileController(ISubMenuController* pSubMenuController, i
     connect(mBtnLogDuration_Hours, &QZELKDialogButton::clicked, this, &TLogfileController::onDurationHoursClicked);
     connect(mBtnLogDuration_Minutes, &QZELKDialogButton::clicked, this, &TLogfileController::onDurationMinutesClicked);
     refreshLogfileList();
+    // A tap on a row of the list opens the content view: its lines are made
+    // while the user looks at the list, not after the tap.
+    if (mLogfileContentLines)
+        mLogfileContentLines->prepareAfterPainted(mLogfileListParent, 2 * MAX_DISPLAYED_LINES);
 }
 
 TLogfileController::~TLogfileController()
