@@ -4,7 +4,6 @@
 #include "customlogocontroller.h"
 #include "desktopbackground.h"
 #include "deviceroot.h"
-#include "kepttextstyle.h"
 #include "tamarindmainform.h"
 #include "tamarindsettings.h"
 #include "terminationsignals.h"
@@ -38,8 +37,6 @@ int main(int argc, char* argv[])
     // and the writer takes back what it began, as after a full disk.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
-    // Before any widget exists: a new style restyles every widget there is.
-    QApplication::setStyle(new TKeptTextStyle);
     TTerminationSignals::quitEventLoopOnTermination(application);
     TTamarindSettings::instance().holdMessages();
     QApplication::setOrganizationName(QStringLiteral("ZELK"));

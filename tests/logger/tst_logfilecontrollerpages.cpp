@@ -18,6 +18,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QLabel>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -62,6 +63,8 @@ private slots:
     void listHoldsOnlyTheNewestFiles();
     void contentViewShowsTheLastHundredLinesNewestFirst();
     void liveContentViewStopsAtFourHundredLabels();
+    void contentLinesKeepTheirPlace_data();
+    void contentLinesKeepTheirPlace();
     void lineForDisplay_data();
     void lineForDisplay();
     void settingsRowOpensItsPage_data();
@@ -234,6 +237,79 @@ void tst_LogfileControllerPages::liveContentViewStopsAtFourHundredLabels()
     QCOMPARE(labels.first()->text(), QStringLiteral("06/12/2026 13:12:53 Channel 1"));
     QCOMPARE(labels.at(1)->text(), QStringLiteral("201.0000°C 100.00000\u2126"));
     QCOMPARE(labels.last()->text(), QStringLiteral("2.0000°C 100.00000\u2126"));
+}
+
+// The lines do not measure their texts: each must still be as high as a
+// label of its text and reach the page's right edge, however it came into the
+// view.
+void tst_LogfileControllerPages::contentLinesKeepTheirPlace_data()
+{
+    QTest::addColumn<QStringList>("opened");
+    QTest::addColumn<int>("logged");
+    QTest::addColumn<bool>("listShown");
+    QTest::addColumn<int>("lineCount");
+    QTest::addColumn<QString>("newest");
+    QTest::newRow("first opening") << QStringList{"01012026_080000000"} << 0 << false << 200
+                                   << "01/01/2026 08:02:00 Channel 1";
+    QTest::newRow("later opening of a shorter log") << QStringList{"01012026_080000000", "02012026_080000000"} << 0
+                                                    << false << 6 << "01/01/2026 08:00:03 Channel 1";
+    QTest::newRow("lines the running log adds") << QStringList{} << 3 << false << 6 << "06/12/2026 13:12:53 Channel 1";
+    QTest::newRow("lines made ahead while the list was shown: a short log, then a longer one")
+        << QStringList{"02012026_080000000", "01012026_080000000"} << 0 << true << 200
+        << "01/01/2026 08:02:00 Channel 1";
+}
+
+void tst_LogfileControllerPages::contentLinesKeepTheirPlace()
+{
+    QFETCH(QStringList, opened);
+    QFETCH(int, logged);
+    QFETCH(bool, listShown);
+    QFETCH(int, lineCount);
+    QFETCH(QString, newest);
+    mFixture->putLogfile("01012026_080000000", logfileWithLines(120));
+    mFixture->putLogfile("02012026_080000000", logfileWithLines(3));
+    TLogfileController& logger = build();
+    // The lines are made before the menu area shows the page, as a tap on a row makes them.
+    ui().stackedWidgetMenu->setCurrentWidget(ui().PageMenu);
+    ui().stackedWidget->setCurrentWidget(listShown ? ui().PageLogger : ui().PageDownload);
+    mFixture->form().resize(800, 480);
+    mFixture->form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&mFixture->form()));
+    if (listShown) {
+        // The painted list leaves the view's lines to be made ahead, hidden.
+        QTRY_COMPARE(
+            ui().scrollAreaLogfileContentWidget->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size(),
+            2 * TLogfileController::MAX_DISPLAYED_LINES);
+        QVERIFY(contentLabels().isEmpty());
+    }
+    for (const QString& name : opened) {
+        logger.selectLogfile(name, true);
+        ui().stackedWidgetMenu->setCurrentWidget(mFixture->subMenu().mShownPage);
+    }
+    if (logged > 0) {
+        logger.setLogMode(TLogfileController::lmManual, false);
+        QCOMPARE(logger.startLogger(), TLogfileController::lsrSuccess);
+        TAbstractChannel* channel = mFixture->controller().channel(1);
+        for (int n = 1; n <= logged; ++n) {
+            channel->setNewValue(100.0, n);
+            QVERIFY(logger.writeChannelValueToLogfile(channel));
+        }
+        ui().stackedWidgetMenu->setCurrentWidget(mFixture->subMenu().mShownPage);
+    }
+    QCoreApplication::processEvents();
+
+    const QList<QLabel*> lines = contentLabels();
+    QCOMPARE(lines.size(), lineCount);
+    QCOMPARE(lines.first()->text(), newest);
+    QLabel measure(ui().scrollAreaLogfileContentWidget);
+    for (QLabel* line : lines) {
+        QVERIFY2(line->isVisible() && !line->text().isEmpty(), qPrintable(line->text()));
+        measure.setText(line->text());
+        measure.ensurePolished();
+        QCOMPARE(line->height(), measure.sizeHint().height());
+        QVERIFY2(line->width() >= ui().PageLogfile->width(),
+                 qPrintable(QStringLiteral("%1 of %2").arg(line->width()).arg(ui().PageLogfile->width())));
+    }
 }
 
 void tst_LogfileControllerPages::lineForDisplay_data()

@@ -10,6 +10,7 @@
 #include "deviceroot.h"
 #include "diskspacecontroller.h"
 #include "filesystemsync.h"
+#include "logfilelines.h"
 #include "messagedialog.h"
 #include "refreshdialog.h"
 #include "tamarindclock.h"
@@ -90,6 +91,8 @@ TLogfileController::TLogfileController(ISubMenuController* pSubMenuController, i
     , mCurrentDateTime([] { return QDateTime::currentDateTime(); })
     , mPageLogfileContent(pWidgets.PageLogfileContent)
     , mLogfileContentParent(pWidgets.LogfileContentParent)
+    , mLogfileContentLines(
+          mLogfileContentParent ? std::make_unique<TLogfileLines>(mPageLogfileContent, mLogfileContentParent) : nullptr)
     , mLogfileListParent(pWidgets.LogfileListParent)
     , mBtnLogMode(pWidgets.BtnLogMode)
     , mBtnInterval(pWidgets.BtnInterval)
@@ -154,6 +157,10 @@ TLogfileController::TLogfileController(ISubMenuController* pSubMenuController, i
     connect(mBtnLogDuration_Hours, &QZELKDialogButton::clicked, this, &TLogfileController::onDurationHoursClicked);
     connect(mBtnLogDuration_Minutes, &QZELKDialogButton::clicked, this, &TLogfileController::onDurationMinutesClicked);
     refreshLogfileList();
+    // A tap on a row of the list opens the content view: its lines are made
+    // while the user looks at the list, not after the tap.
+    if (mLogfileContentLines)
+        mLogfileContentLines->prepareAfterPainted(mLogfileListParent, 2 * MAX_DISPLAYED_LINES);
 }
 
 TLogfileController::~TLogfileController()

@@ -26,6 +26,7 @@ class TAbstractChannel;
 class TAbstractProbe;
 class TChannelController;
 class TClickableWidgetController;
+class TLogfileLines;
 class TProbeController;
 class TScanModeController;
 class Ui_TTamarindMainForm;
@@ -281,6 +282,7 @@ private:
 
     QWidget* mPageLogfileContent;
     QWidget* mLogfileContentParent;
+    std::unique_ptr<TLogfileLines> mLogfileContentLines;
     QWidget* mLogfileListParent;
     QWidget* mBtnLogMode;
     QWidget* mBtnInterval;

@@ -4,6 +4,7 @@
 #include "logfilecontroller.h"
 
 #include "clickablewidgetcontroller.h"
+#include "logfilelines.h"
 #include "logfiletail.h"
 #include "messagedialog.h"
 #include "submenucontroller.h"
@@ -145,7 +146,7 @@ void TLogfileController::showLogfileContentTexts(QStringList pTexts)
         if (auto* label = qobject_cast<QLabel*>(shown))
             label->setText(text);
         else
-            layout->insertWidget(index, new QLabel(text, mLogfileContentParent));
+            layout->insertWidget(index, mLogfileContentLines->newLine(text));
         ++index;
     }
     while (layout->count() - 1 > index) {
@@ -170,7 +171,7 @@ void TLogfileController::addLinesToLogfileContentDisplay(const QStringList& pLin
     if (!layout)
         return;
     for (int i = 0; i < pLines.size(); ++i)
-        layout->insertWidget(i, new QLabel(pLines[i], mLogfileContentParent));
+        layout->insertWidget(i, mLogfileContentLines->newLine(pLines[i]));
     while (layout->count() > MAX_CONTENT_LAYOUT_ITEMS) {
         QLayoutItem* item = layout->takeAt(layout->count() - 2);
         delete item->widget();
