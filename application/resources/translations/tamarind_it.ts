@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Thermovoltage</source>
-        <translation>Tens. termoel.</translation>
+        <translation>Tensione TC</translation>
     </message>
     <message>
         <source>Temperature</source>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Thermovoltage</source>
-        <translation>Thermovoltage</translation>
+        <translation>TC voltage</translation>
     </message>
     <message>
         <source>Temperature</source>
