@@ -24,6 +24,18 @@ public:
     // only such a file is the caller's to remove again. False otherwise, with
     // pFile closed.
     static bool openForAppending(QFile& pFile, const QString& pTrustedDirectory, bool& oCreated);
+    // Makes the directory pPath below pTrustedDirectory with its parents where
+    // missing; false when it or a directory on the way is a link or no
+    // directory.
+    static bool makeDirectory(const QString& pPath, const QString& pTrustedDirectory);
+    // Puts pContent in place of the file pPath below pTrustedDirectory, with the
+    // same walk as openForAppending. The content goes to a new file beside it
+    // and takes the old file's place only once complete on the medium, so a
+    // failure leaves the old file. Only a missing name or a regular file is
+    // replaced: a link or anything else at the name fails the write and stays.
+    static bool writeReplacing(const QString& pPath, const QString& pTrustedDirectory, const QByteArray& pContent);
+    // writeReplacing with the content of the regular file pSource.
+    static bool copyReplacing(const QString& pSource, const QString& pPath, const QString& pTrustedDirectory);
 
     // Copies the regular file pSource to the new file pTarget in blocks, so that
     // memory stays small whatever the size. A source larger than pMaximumSize

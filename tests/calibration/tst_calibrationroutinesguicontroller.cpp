@@ -10,6 +10,7 @@
 #include "channelcontrollerfixture.h"
 #include "decimaldisplaycontroller.h"
 #include "dwk44xx_connector.h"
+#include "fifoguard.h"
 #include "ftdi_usb_serial_device.h"
 #include "messagedialog.h"
 #include "messagerecorder.h"
@@ -33,6 +34,7 @@
 #include <QTimer>
 
 #include <limits>
+#include <memory>
 
 using namespace Calibrationroutine;
 using namespace Electrical_temperature_units;
@@ -166,6 +168,8 @@ private slots:
     void runEndingsShowTheirMessageAndCloseTheView();
     void resultPageShowsAFramePerDUT();
     void resultPageDeleteAndExport();
+    void resultExportWritesThroughNoLink_data();
+    void resultExportWritesThroughNoLink();
 
 private:
     TCalibrationRoutinesGUIController& build();
@@ -1017,6 +1021,87 @@ void tst_CalibrationRoutinesGUIController::resultPageDeleteAndExport()
     QVERIFY(!QFile::exists(TTestEnvironment::root() + ROUTINES + "/Bath1_20260305_1407.xml"));
     QVERIFY(!ui.WgtCalibrationFilesParent->findChild<QZELKContainerRadioButton*>());
     TUSBStickControllerProvider::getUSBStickController()->eject(false);
+}
+
+void tst_CalibrationRoutinesGUIController::resultExportWritesThroughNoLink_data()
+{
+    // Below the instrument's directory on the stick.
+    QTest::addColumn<QString>("planted");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    const QString tableFailed = "The result table could not be written to the USB stick.";
+    const QString copyFailed = "At least one file could not be copied to the USB stick. Please make sure that a USB "
+                               "stick with enough free space is connected!";
+    QTest::newRow("table, a link at the file name to a file elsewhere") << "calibration_files/Bath1_20260305_1407.csv"
+                                                                        << "file link" << tableFailed;
+    QTest::newRow("table, a FIFO at the name") << "calibration_files/Bath1_20260305_1407.csv"
+                                               << "fifo" << tableFailed;
+    QTest::newRow("result file, a link at the file name to a file elsewhere")
+        << "calibration_files/Bath1_20260305_1407.xml"
+        << "file link" << copyFailed;
+    QTest::newRow("result file, a FIFO at the name") << "calibration_files/Bath1_20260305_1407.xml"
+                                                     << "fifo" << copyFailed;
+    QTest::newRow("the folder a link to a folder elsewhere") << "calibration_files"
+                                                             << "folder link" << tableFailed;
+}
+
+// The export never writes through a link on the stick into the instrument's
+// own files, nor into a FIFO: the user is told, and all stays as it was.
+void tst_CalibrationRoutinesGUIController::resultExportWritesThroughNoLink()
+{
+    QFETCH(QString, planted);
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    QVERIFY(TTestEnvironment::writeDeviceFile(
+        ROUTINES + "/Bath1_20260305_1407.xml",
+        "<calibration_routine><stop_time>20260305140759</stop_time><calibration_setup><name>Bath1</name>"
+        "</calibration_setup></calibration_routine>"));
+    const QString elsewhere = TTestEnvironment::root() + "/home/Elsewhere";
+    QVERIFY(TTestEnvironment::writeDeviceFile("/home/Elsewhere/kept", "kept"));
+    build();
+    Ui_TTamarindMainForm& ui = mFixture->ui();
+    auto* result = ui.WgtCalibrationFilesParent->findChild<QZELKContainerRadioButton*>();
+    QVERIFY(result);
+    click(result);
+    // A stick pulled while mounted, as the row before left it, would stay mounted.
+    TAbstractUSBStickController* stick = TUSBStickControllerProvider::getUSBStickController();
+    if (stick->isUSBStickConnected())
+        stick->eject(false);
+    QDir(TSimulatedUSBStick::mediumDirectory()).removeRecursively();
+    QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
+    const QString name = TSimulatedUSBStick::mediumDirectory() + "/" + stick->baseDir() + "/" + planted;
+    QVERIFY(QDir().mkpath(QFileInfo(name).absolutePath()));
+    std::unique_ptr<TFifoGuard> fifo;
+    if (kind == "file link")
+        QVERIFY(QFile::link(elsewhere + "/kept", name));
+    else if (kind == "folder link")
+        QVERIFY(QFile::link(elsewhere, name));
+    else
+        fifo = std::make_unique<TFifoGuard>(name);
+
+    {
+        // An export that went through anyway ends with its completion notice.
+        QTimer complete;
+        QObject::connect(&complete, &QTimer::timeout, [] {
+            QWidget* modal = QApplication::activeModalWidget();
+            QWidget* button = modal ? modal->findChild<QWidget*>("BtnDownloadComplete") : nullptr;
+            if (button && button->isVisible())
+                click(button);
+        });
+        complete.start(5);
+        TMessageRecorder failed;
+        click(ui.BtnDownloadCalFile);
+        complete.stop();
+        QCOMPARE(failed.texts(), QStringList{message});
+    }
+    QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), QStringList{"kept"});
+    QCOMPARE(TTestEnvironment::readDeviceFile("/home/Elsewhere/kept"), QByteArray("kept"));
+    if (fifo)
+        QVERIFY(!fifo->readerWaited());
+    const QFileInfo stays(name);
+    QCOMPARE(stays.isSymLink(), !fifo);
+    if (fifo)
+        QVERIFY(stays.exists() && !stays.isFile() && !stays.isDir());
 }
 
 TAMARIND_TEST_MAIN(tst_CalibrationRoutinesGUIController)

@@ -21,6 +21,8 @@ private slots:
     void copy();
     void openForAppending_data();
     void openForAppending();
+    void writeReplacing_data();
+    void writeReplacing();
 
 private:
     static QString path(const QString& pName) { return TTestEnvironment::root() + QStringLiteral("/media/") + pName; }
@@ -144,6 +146,82 @@ void tst_RegularFile::openForAppending()
     QFile untouched(earlier.fileName());
     QVERIFY(untouched.open(QIODevice::ReadOnly));
     QCOMPARE(untouched.readAll(), QByteArray("earlier"));
+}
+
+void tst_RegularFile::writeReplacing_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("a regular file") << "file" << true;
+    QTest::newRow("nothing, in a folder not made yet") << "missing" << true;
+    QTest::newRow("a link at the file name to a file elsewhere") << "link" << false;
+    QTest::newRow("a link at the file name to nothing") << "dangling" << false;
+    QTest::newRow("the folder a link to a folder elsewhere") << "linked folder" << false;
+    QTest::newRow("a FIFO at the name") << "fifo" << false;
+    QTest::newRow("a directory at the name") << "directory" << false;
+    QTest::newRow("a link where the new file goes first") << "link beside" << true;
+    QTest::newRow("a name leading out of the trusted folder") << "outside" << false;
+}
+
+// Replacing a file on a stick: the file there is replaced, or nothing at all
+// changes, here or elsewhere.
+void tst_RegularFile::writeReplacing()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, written);
+    const QString trusted = path(QStringLiteral("stick"));
+    QVERIFY(QDir().mkpath(trusted + QStringLiteral("/folder")));
+    const QString elsewhere = path(QStringLiteral("directory"));
+    const QString earlier = elsewhere + QStringLiteral("/earlier");
+    {
+        QFile file(earlier);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier") == 7);
+    }
+    QString name = trusted + QStringLiteral("/folder/name");
+    std::unique_ptr<TFifoGuard> fifo;
+    if (kind == QLatin1String("file"))
+        QVERIFY(QFile::copy(earlier, name));
+    else if (kind == QLatin1String("missing"))
+        name = trusted + QStringLiteral("/new/folder/name");
+    else if (kind == QLatin1String("link"))
+        QVERIFY(QFile::link(earlier, name));
+    else if (kind == QLatin1String("dangling"))
+        QVERIFY(QFile::link(elsewhere + QStringLiteral("/made"), name));
+    else if (kind == QLatin1String("linked folder"))
+        QVERIFY(QDir(trusted + QStringLiteral("/folder")).removeRecursively() &&
+                QFile::link(elsewhere, trusted + QStringLiteral("/folder")));
+    else if (kind == QLatin1String("fifo"))
+        fifo = std::make_unique<TFifoGuard>(name);
+    else if (kind == QLatin1String("directory"))
+        QVERIFY(QDir().mkpath(name));
+    else if (kind == QLatin1String("link beside"))
+        QVERIFY(QFile::link(earlier, name + QStringLiteral(".new")));
+    else if (kind == QLatin1String("outside"))
+        name = trusted + QStringLiteral("/../directory/made");
+
+    QCOMPARE(TRegularFile::writeReplacing(name, trusted, "replaced"), written);
+    const QFileInfo entry(name);
+    if (written) {
+        QVERIFY(!entry.isSymLink() && entry.isFile());
+        QFile result(name);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        QCOMPARE(result.readAll(), QByteArray("replaced"));
+    }
+    // What stood at the name stays as it was.
+    QCOMPARE(entry.isSymLink(), kind == QLatin1String("link") || kind == QLatin1String("dangling"));
+    if (fifo) {
+        QVERIFY(!fifo->readerWaited());
+        QVERIFY(QFileInfo(name).exists() && !QFileInfo(name).isFile());
+    }
+    // Nothing elsewhere is written, made or replaced.
+    QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), QStringList{"earlier"});
+    QFile untouched(earlier);
+    QVERIFY(untouched.open(QIODevice::ReadOnly));
+    QCOMPARE(untouched.readAll(), QByteArray("earlier"));
+    // No half-made file is left beside the name.
+    const QStringList beside =
+        QDir(QFileInfo(name).absolutePath()).entryList({QStringLiteral("name.new*")}, QDir::AllEntries | QDir::System);
+    QCOMPARE(beside, kind == QLatin1String("link beside") ? QStringList{"name.new"} : QStringList());
 }
 
 TAMARIND_TEST_MAIN(tst_RegularFile)

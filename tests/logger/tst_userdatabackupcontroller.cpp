@@ -39,6 +39,8 @@ private slots:
     void backupRefusesASerialNumberThatIsNoFileName();
     void backupFailsWhenTarFails();
     void backupWithoutStickFails();
+    void backupWritesThroughNoLinkOnTheStick_data();
+    void backupWritesThroughNoLinkOnTheStick();
     void restoreTakesTheArchiveBack_data();
     void restoreTakesTheArchiveBack();
     void restoreRefusesAndLeavesHomeAlone_data();
@@ -209,6 +211,55 @@ void tst_UserDataBackupController::backupWithoutStickFails()
     QVERIFY(TSimulatedUSBStick::remove());
     QCOMPARE(TUserDataBackupController::createBackupOnUSBStick(), QString());
     QVERIFY(!QFileInfo::exists(home(ARCHIVE)));
+}
+
+void tst_UserDataBackupController::backupWritesThroughNoLinkOnTheStick_data()
+{
+    // Below the instrument's directory on the stick; empty: that directory.
+    QTest::addColumn<QString>("planted");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a link at the archive's name to a file elsewhere") << ARCHIVE << "file link";
+    QTest::newRow("a FIFO at the archive's name") << ARCHIVE << "fifo";
+    QTest::newRow("the instrument's folder a link to a folder elsewhere") << ""
+                                                                          << "folder link";
+    QTest::newRow("a link at the side file's name to a file elsewhere") << ARCHIVE + ".md5"
+                                                                        << "file link";
+    QTest::newRow("a FIFO at the side file's name") << ARCHIVE + ".md5"
+                                                    << "fifo";
+}
+
+// A link on the stick would have the archive or its checksum written over a
+// file elsewhere: the backup fails instead, and keeps its archive.
+void tst_UserDataBackupController::backupWritesThroughNoLinkOnTheStick()
+{
+    QFETCH(QString, planted);
+    QFETCH(QString, kind);
+    const QString elsewhere = TTestEnvironment::root() + QStringLiteral("/elsewhere");
+    QDir(elsewhere).removeRecursively();
+    QVERIFY(writeFile(elsewhere + QStringLiteral("/kept"), "kept"));
+    const QString name = QDir::cleanPath(onStick(planted));
+    QVERIFY(QDir().mkpath(QFileInfo(name).absolutePath()));
+    std::unique_ptr<TFifoGuard> fifo;
+    if (kind == QLatin1String("file link"))
+        QVERIFY(QFile::link(elsewhere + QStringLiteral("/kept"), name));
+    else if (kind == QLatin1String("folder link"))
+        QVERIFY(QFile::link(elsewhere, name));
+    else
+        fifo = std::make_unique<TFifoGuard>(name);
+
+    QCOMPARE(TUserDataBackupController::createBackupOnUSBStick(), QString());
+    QVERIFY(!ejected());
+    QVERIFY(QFileInfo(home(ARCHIVE)).isFile());
+    QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+             QStringList{QStringLiteral("kept")});
+    QCOMPARE(readFile(elsewhere + QStringLiteral("/kept")), QByteArray("kept"));
+    if (fifo)
+        QVERIFY(!fifo->readerWaited());
+    const QFileInfo stays(name);
+    QCOMPARE(stays.isSymLink(), !fifo);
+    if (fifo)
+        QVERIFY(stays.exists() && !stays.isFile() && !stays.isDir());
+    QDir(elsewhere).removeRecursively();
 }
 
 bool tst_UserDataBackupController::putArchiveOnStick(const QString& pName,

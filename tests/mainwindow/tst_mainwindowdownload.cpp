@@ -4,6 +4,7 @@
 #include "calibrationroutine.h"
 #include "deviceroot.h"
 #include "downloadprogressdialog.h"
+#include "fifoguard.h"
 #include "mainwindowfixture.h"
 #include "messagedialog.h"
 #include "screenshotcontroller.h"
@@ -27,6 +28,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <memory>
 
 #include <utime.h>
 
@@ -125,6 +128,8 @@ private slots:
     void writesThatCannotCompleteLeaveNothing_data();
     void writesThatCannotCompleteLeaveNothing();
     void failedCopyKeepsTheOldFileOnTheStick();
+    void linksOnTheStickAreNotWrittenThrough_data();
+    void linksOnTheStickAreNotWrittenThrough();
     void onlyExportNamedCoefficientFilesAreOffered_data();
     void onlyExportNamedCoefficientFilesAreOffered();
     void probeEntriesWithoutProbesSaySo_data();
@@ -562,6 +567,95 @@ void tst_MainWindowDownload::failedCopyKeepsTheOldFileOnTheStick()
     QCOMPARE(answerer.mTexts, QStringList{COPY_ERROR});
     QCOMPARE(fileContent(stickDir("Logfiles") + "/run.log"), QByteArray("earlier copy\n"));
     QCOMPARE(stickFiles("Logfiles"), QStringList{"run.log"});
+}
+
+void tst_MainWindowDownload::linksOnTheStickAreNotWrittenThrough_data()
+{
+    QTest::addColumn<QByteArray>("entry");
+    // What stands on the stick, below the instrument's directory, before the download.
+    QTest::addColumn<QString>("planted");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    const QByteArray log = "BtnDownload_Log";
+    const QByteArray calibration = "BtnDownload_CalFiles";
+    QTest::newRow("log copy, a link at the file name to a file elsewhere") << log << "Logfiles/run.log"
+                                                                           << "file link" << COPY_ERROR;
+    QTest::newRow("log copy, the folder a link to a folder elsewhere") << log << "Logfiles"
+                                                                       << "folder link" << COPY_ERROR;
+    QTest::newRow("log copy, a FIFO at the name") << log << "Logfiles/run.log"
+                                                  << "fifo" << COPY_ERROR;
+    QTest::newRow("log copy, the instrument's folder a link to a folder elsewhere") << log << ""
+                                                                                    << "folder link" << COPY_ERROR;
+    QTest::newRow("log checksum, a link at the file name to a file elsewhere") << log << "Logfiles/run.log.md5"
+                                                                               << "file link" << COPY_ERROR;
+    QTest::newRow("log checksum, a FIFO at the name") << log << "Logfiles/run.log.md5"
+                                                      << "fifo" << COPY_ERROR;
+    QTest::newRow("screenshot copy, the folder a link to a folder elsewhere")
+        << QByteArray("BtnDownload_Screen") << "Screenshots"
+        << "folder link" << COPY_ERROR;
+    QTest::newRow("calibration table, a link at the file name to a file elsewhere")
+        << calibration << "calibration_files/Bath_20261201_1010.csv"
+        << "file link" << COPY_ERROR;
+    QTest::newRow("calibration table, a FIFO at the name") << calibration << "calibration_files/Bath_20261201_1010.csv"
+                                                           << "fifo" << COPY_ERROR;
+    QTest::newRow("calibration result, a link at the file name to a file elsewhere")
+        << calibration << "calibration_files/Bath_20261201_1010.xml"
+        << "file link" << COPY_ERROR;
+    QTest::newRow("calibration files, the folder a link to a folder elsewhere") << calibration << "calibration_files"
+                                                                                << "folder link" << COPY_ERROR;
+    QTest::newRow("instrument details, the folder a link to a folder elsewhere")
+        << QByteArray("BtnDownload_InstrumentDetails") << "instrument_details"
+        << "folder link" << CREATE_ERROR;
+    QTest::newRow("coefficient table, the folder a link to a folder elsewhere")
+        << QByteArray("BtnDownload_ProbeCoefficients") << "probe_coefficients"
+        << "folder link" << CREATE_ERROR;
+}
+
+// A link on the stick would have the download written into the instrument's
+// own files, a FIFO would hold the program: the user is told the download
+// failed, and neither what is elsewhere nor what stands on the stick changes.
+void tst_MainWindowDownload::linksOnTheStickAreNotWrittenThrough()
+{
+    QFETCH(QByteArray, entry);
+    QFETCH(QString, planted);
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    touch("/home/Logfiles/run", "a run\n", 10);
+    touch("/home/Screenshots/Screenshot_20261201_101010000.png", "picture", 10);
+    touch("/home/CalibrationRoutines/Bath_20261201_1010.xml",
+          "<calibration_routine><stop_time>20260305140759</stop_time>"
+          "<calibration_setup><name>Bath</name></calibration_setup></calibration_routine>",
+          10);
+    const QString elsewhere = TDeviceRoot::path("/home/Elsewhere");
+    QDir(elsewhere).removeRecursively();
+    touch("/home/Elsewhere/kept", "kept\n", 10);
+    const QString onStick = QDir::cleanPath(stickDir(planted));
+    QVERIFY(QDir().mkpath(QFileInfo(onStick).absolutePath()));
+    std::unique_ptr<TFifoGuard> fifo;
+    if (kind == "file link")
+        QVERIFY(QFile::link(elsewhere + "/kept", onStick));
+    else if (kind == "folder link")
+        QVERIFY(QFile::link(elsewhere, onStick));
+    else
+        fifo = std::make_unique<TFifoGuard>(onStick);
+
+    TDialogAnswerer answerer;
+    choose(entry.constData());
+    if (entry == "BtnDownload_Log" || entry == "BtnDownload_Screen" || entry == "BtnDownload_CalFiles") {
+        checkAll();
+        mMain.click("BtnDownload_Download");
+    }
+    QCOMPARE(answerer.mTexts, QStringList{message});
+    QCOMPARE(answerer.mCompleted, 0);
+    QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), QStringList{"kept"});
+    QCOMPARE(fileContent(elsewhere + "/kept"), QByteArray("kept\n"));
+    if (fifo)
+        QVERIFY(!fifo->readerWaited());
+    const QFileInfo stays(onStick);
+    QCOMPARE(stays.isSymLink(), kind != "fifo");
+    if (kind == "fifo")
+        QVERIFY(stays.exists() && !stays.isFile() && !stays.isDir());
+    QDir(elsewhere).removeRecursively();
 }
 
 void tst_MainWindowDownload::onlyExportNamedCoefficientFilesAreOffered_data()

@@ -3,10 +3,10 @@
 #include "commandrunner.h"
 #include "deviceroot.h"
 #include "downloadprogressdialog.h"
-#include "filesystemsync.h"
 #include "instrumentinfo.h"
 #include "messagedialog.h"
 #include "osversion.h"
+#include "regularfile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -56,17 +56,17 @@ QString TAbstractUSBStickController::pathOnStick(const QString& pRelativePath) c
                              pRelativePath);
 }
 
+// The stick is foreign ground: a link on it, at a file's name or as one of its
+// folders, would have a file written elsewhere, and a FIFO would hold the
+// program. Every write goes down from the mount point without following
+// links and replaces nothing but a regular file.
 bool TAbstractUSBStickController::storeFile(const QString& pDestDir, const QString& pFileName,
                                             const QByteArray& pContent) const
 {
-    QString path = pathOnStick(pDestDir);
-    QDir().mkpath(path);
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    path += pFileName;
     // The new content replaces the old file only once it is complete on the
     // stick: a full or pulled stick leaves the old file, never half a new one.
-    return TFileSystemSync::writeReplacing(path, pContent);
+    return TRegularFile::writeReplacing(pathOnStick(pDestDir) + QLatin1Char('/') + pFileName, hostMountPoint(),
+                                        pContent);
 }
 
 bool TAbstractUSBStickController::copyFiles(const QString& pSourceDir, const QString& pDestDir,
@@ -74,7 +74,8 @@ bool TAbstractUSBStickController::copyFiles(const QString& pSourceDir, const QSt
                                             bool pSilent) const
 {
     const QString destination = pathOnStick(pDestDir);
-    QDir().mkpath(destination);
+    // A linked destination is not made here; each copy into it fails below.
+    TRegularFile::makeDirectory(destination, hostMountPoint());
 
     TDownloadProgressDialog progress;
     if (!pSilent)
@@ -112,14 +113,14 @@ bool TAbstractUSBStickController::copyFile(const QString& pSource, const QString
                                            bool pCreateChecksumFile) const
 {
     // A full stick never leaves a cut file under the real name.
-    return TFileSystemSync::copyReplacing(pSource, pTarget) &&
+    return TRegularFile::copyReplacing(pSource, pTarget, hostMountPoint()) &&
            (!pCreateChecksumFile || writeChecksumFile(pSource, pTarget));
 }
 
-bool TAbstractUSBStickController::writeChecksumFile(const QString& pSource, const QString& pTarget)
+bool TAbstractUSBStickController::writeChecksumFile(const QString& pSource, const QString& pTarget) const
 {
     QFile source(pSource);
-    if (!source.open(QIODevice::ReadOnly))
+    if (!TRegularFile::openForReading(source))
         return false;
     // In blocks: a backup archive may be larger than the memory.
     QCryptographicHash digest(QCryptographicHash::Md5);
@@ -127,18 +128,9 @@ bool TAbstractUSBStickController::writeChecksumFile(const QString& pSource, cons
         return false;
     // "digest, two blanks, name" with no line end: the layout md5sum -c reads.
     const QByteArray content = digest.result().toHex() + "  " + QFile::encodeName(QFileInfo(pTarget).fileName());
-
-    const QString path = pTarget + QStringLiteral(".md5");
-    QFile::remove(path);
-    QFile checksum(path);
-    if (!checksum.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const bool written = checksum.write(content) == content.size() && checksum.flush();
-    if (TFileSystemSync::sync(checksum) && written)
-        return true;
-    // Half a checksum on a full stick would make the copy beside it look broken.
-    QFile::remove(path);
-    return false;
+    // Written beside and renamed over the old side file: a full stick never
+    // leaves half a checksum, which would make the copy look broken.
+    return TRegularFile::writeReplacing(pTarget + QStringLiteral(".md5"), hostMountPoint(), content);
 }
 
 void TAbstractUSBStickController::reportCopyFailure() const

@@ -38,7 +38,8 @@ public:
 
     // Writes pContent as pFileName into the sub-directory pDestDir of the
     // base directory, replacing a file of that name. False when the file
-    // could not be opened or not every byte reached it.
+    // could not be opened or not every byte reached it, and when a link or
+    // anything but a regular file stands at the name or on the way to it.
     bool storeFile(const QString& pDestDir, const QString& pFileName, const QByteArray& pContent) const;
 
     // Copies each file named by a key in pSourceDir (a device path) to
@@ -55,6 +56,9 @@ public:
     // The host path of a directory or file given relative to the base directory.
     QString pathOnStick(const QString& pRelativePath) const;
 
+    // The error shown when a file could not be copied to the stick.
+    void reportCopyFailure() const;
+
 protected:
     void showRemoveMessage() const;
     // The host path of the mount point.
@@ -62,8 +66,7 @@ protected:
 
 private:
     bool copyFile(const QString& pSource, const QString& pTarget, bool pCreateChecksumFile) const;
-    static bool writeChecksumFile(const QString& pSource, const QString& pTarget);
-    void reportCopyFailure() const;
+    bool writeChecksumFile(const QString& pSource, const QString& pTarget) const;
 
     QString mUSBStickMountPoint;
     QString mUSBStickBaseDirectory;

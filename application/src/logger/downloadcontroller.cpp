@@ -264,10 +264,14 @@ void TDownloadController::copyCalibrationFiles(const zelk::vector<TDownloadListI
         names.push_back(item->contentString());
         // A result whose routine cannot be rebuilt still has its XML copied.
         const auto routine = mCalibrationFiles->createCalRoutineFromName(item->caption());
-        if (routine) {
-            // The lines carry their own line ends.
-            stick()->storeFile(QLatin1String(CALIBRATION_DIRECTORY), item->caption() + QStringLiteral(".csv"),
-                               encoded(routine->toCSV(*mChannelController), "UTF-16", QString()));
+        // The lines carry their own line ends. A table that cannot be
+        // written ends the download as a failed copy would, lest the
+        // completion shown after the copies claim it.
+        if (routine &&
+            !stick()->storeFile(QLatin1String(CALIBRATION_DIRECTORY), item->caption() + QStringLiteral(".csv"),
+                                encoded(routine->toCSV(*mChannelController), "UTF-16", QString()))) {
+            stick()->reportCopyFailure();
+            return;
         }
     }
     stick()->copyFiles(mCalibrationFiles->storedRoutinesDir(), QLatin1String(CALIBRATION_DIRECTORY), names);
