@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <atomic>
 #include <chrono>
@@ -52,3 +53,15 @@ private:
     std::atomic<bool> mReaderWaited{false};
     std::thread mWatcher;
 };
+
+// What a test planted at a name the program must not write through is there as
+// it was: a link is still a link, a FIFO still a FIFO that no reader waited on.
+inline bool plantStaysAsItWas(const QString& pName, TFifoGuard* pFifo)
+{
+    if (pFifo && pFifo->readerWaited())
+        return false;
+    const QFileInfo stays(pName);
+    if (!pFifo)
+        return stays.isSymLink();
+    return !stays.isSymLink() && stays.exists() && !stays.isFile() && !stays.isDir();
+}
