@@ -10,8 +10,10 @@ install_missing_packages
 build_tree "$top" ZTM8800UI boardsim calsim serialhost usbstick ftdi_standin
 
 export TAMARIND_ROOT="$top/run-root"
-mkdir -p "$TAMARIND_ROOT"/{dev,etc,home,media/usb,var/log,sys/class/gpio/gpio7,proc} \
+mkdir -p "$TAMARIND_ROOT"/{dev,etc,home,media,var/log,sys/class/gpio/gpio7,proc} \
     "$TAMARIND_ROOT/sys/devices/platform/pwm-backlight/backlight/pwm-backlight"
+# A stick pulled out leaves the mount point a link to nowhere: it stays as it is.
+[ -e "$TAMARIND_ROOT/media/usb" ] || [ -L "$TAMARIND_ROOT/media/usb" ] || mkdir "$TAMARIND_ROOT/media/usb"
 # The program loads the converter library from the root's /usr/lib: the
 # simulator's stand-in, which reaches the simulated calibrator, unless
 # TAMARIND_REAL_FTDI=1 asks for Debian's library and a real converter.
