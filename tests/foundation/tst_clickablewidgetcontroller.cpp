@@ -71,6 +71,8 @@ private slots:
     void removedAndDeletedWidgets();
     void labelsAndIndicationTexts();
     void clickableWidgetRow();
+    void captionFullHeight_data();
+    void captionFullHeight();
     void rowsInATouchScrollArea_data();
     void rowsInATouchScrollArea();
 };
@@ -268,6 +270,35 @@ void tst_ClickableWidgetController::clickableWidgetRow()
     page.mController.addWidget(row.first, row.second, false);
     QTest::mouseClick(row.first, Qt::LeftButton);
     QCOMPARE(page.activations(), QStringList{"0: none -> BtnLog12"});
+}
+
+void tst_ClickableWidgetController::captionFullHeight_data()
+{
+    // Empty: the row keeps the sheet it was made with.
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<int>("minimumHeight");
+    QTest::addColumn<int>("marginAbove");
+    // 30 px inside a border of 2 px, as the form's rows.
+    QTest::newRow("the list's own sheet: held at its maximum") << QString() << 34 << 0;
+    QTest::newRow("a sheet without a maximum: left as it was")
+        << QString(".QWidget { border: 2px solid #252525; }") << 0 << -1;
+}
+
+// A caption with a line taller than a Latin one gets the whole height inside the row's border; the row keeps
+// the height the form's rows have, which only its sheet's maximum tells.
+void tst_ClickableWidgetController::captionFullHeight()
+{
+    QFETCH(QString, sheet);
+    QFETCH(int, minimumHeight);
+    QFETCH(int, marginAbove);
+    TPage page;
+    const QPair<QWidget*, QLabel*> row = TClickableWidgetController::createClickableWidget(&page.mPage, "日本語");
+    if (!sheet.isEmpty())
+        row.first->setStyleSheet(sheet);
+    const int styleMargin = row.first->layout()->contentsMargins().top();
+    TClickableWidgetController::giveCaptionFullHeight(row.first);
+    QCOMPARE(row.first->minimumHeight(), minimumHeight);
+    QCOMPARE(row.first->layout()->contentsMargins().top(), marginAbove < 0 ? styleMargin : marginAbove);
 }
 
 void tst_ClickableWidgetController::rowsInATouchScrollArea_data()

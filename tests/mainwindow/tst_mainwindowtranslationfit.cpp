@@ -330,8 +330,35 @@ int formRowHeight(const QWidget& pWindow)
     return height;
 }
 
-// The caption of the electrical value on the home view, while it shows a thermocouple channel.
-const QString THERMOCOUPLE_CAPTION = QStringLiteral("thermocouple/caption");
+// A thermocouple channel on the home view at the readings that leave the caption of its corresponding value the
+// least room, and what the corresponding value then shows: a type K thermocouple in a furnace (four digits
+// before the point in degrees, two in millivolt) and in a cold bath (a sign before them), each with the
+// temperature shown and with the thermovoltage shown.
+struct TThermocoupleReading
+{
+    const char* name;
+    double temperature;
+    bool milliVoltShown;
+    const char* correspondingValue;
+};
+const TThermocoupleReading THERMOCOUPLE_READINGS[] = {
+    {"1000 \u00B0C, \u00B0C shown", 1000.0, false, "^40\\.\\d+ mV$"},
+    {"1000 \u00B0C, mV shown", 1000.0, true, "^1000\\.\\d+ \u00B0C$"},
+    {"-200 \u00B0C, mV shown", -200.0, true, "^-200\\.\\d+ \u00B0C$"},
+    {"-200 \u00B0C, \u00B0C shown", -200.0, false, "^-\\d\\.\\d+ mV$"},
+};
+
+// The caption and the value beside it at one of those readings: the view composes both, so each must fit in
+// every language, whatever the source language shows.
+QString thermocouplePairKey(const TThermocoupleReading& pReading, const char* pWhich)
+{
+    return QStringLiteral("thermocouple/%1/%2").arg(QString::fromUtf8(pReading.name), QLatin1String(pWhich));
+}
+bool isThermocouplePair(const QString& pKey)
+{
+    return pKey.startsWith(QLatin1String("thermocouple/")) &&
+           (pKey.endsWith(QLatin1String("/caption")) || pKey.endsWith(QLatin1String("/value")));
+}
 
 // The page of the innermost stack the widget lies on, or the dialog it lies in, for the report.
 QString pageOf(const QWidget* pWidget)
@@ -466,9 +493,10 @@ QString misshapenRows(const std::map<QString, TShownText>& pShown, int pRowHeigh
 // program is built and shown, and each visible label and button whose text differs from the source
 // text is measured with its own font, against the room the widget has inside every widget around it.
 // The source form has a few texts of its own that do not fit; where the source text is cut off too, a
-// translation is only blamed for needing more, but for the caption of a thermocouple's electrical value,
-// which the home view composes and every catalogue can shorten. With TAMARIND_FIT_REPORT_DIR set, the
-// offenders of each language are written there as <code>.txt for the translators.
+// translation is only blamed for needing more, but for the caption of a thermocouple's corresponding value and
+// that value, which the home view composes and which must fit in the source language too. With
+// TAMARIND_FIT_REPORT_DIR set, the offenders of each language are written there as <code>.txt for the
+// translators.
 class tst_MainWindowTranslationFit : public QObject
 {
     Q_OBJECT
@@ -494,10 +522,11 @@ private:
     }
     // Every visible label and button with a text, on every page of every stack, as laid out there.
     // With pSnapshotPrefix, each page is also saved for a look by eye (TAMARIND_SNAPSHOT_DIR).
-    std::map<QString, TShownText> walkPages(const QString& pSnapshotPrefix) const;
-    // The home view names the electrical value of a thermocouple otherwise than a resistance: a thermocouple
-    // channel is measured there once, as the user selects it, and the channel shown before comes back.
-    void measureThermocoupleChannel(const QString& pSnapshotPrefix, std::map<QString, TShownText>& ioShown) const;
+    std::map<QString, TShownText> walkPages(const QString& pSnapshotPrefix);
+    // The home view names the corresponding value of a thermocouple otherwise than a resistance: a thermocouple
+    // channel is measured there at its widest readings in both units, as the user selects it and its unit, and
+    // the channel shown before comes back.
+    void measureThermocoupleChannel(const QString& pSnapshotPrefix, std::map<QString, TShownText>& ioShown);
 
     TMainWindowFixture mMain;
     std::map<QString, TShownText> mSource;
@@ -509,9 +538,7 @@ void tst_MainWindowTranslationFit::initTestCase()
     // A log file, for a row in the list of the logger page.
     QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/Logfiles/14032026_092653000"), QByteArray()));
     QVERIFY(mMain.startBoard());
-    // A type K thermocouple in a furnace: its electrical value has two digits before the decimal point, the
-    // widest reading it gives (at its coldest it reads no lower than about -7.4 mV, one digit and a sign).
-    mMain.board().setTemperature(3, 1000.0);
+    mMain.board().setTemperature(3, THERMOCOUPLE_READINGS[0].temperature);
     mMain.open(true);
     switchTo(ltEnglishUK);
     if (QTest::currentTestFailed())
@@ -532,7 +559,7 @@ void tst_MainWindowTranslationFit::cleanupTestCase()
     mMain.close();
 }
 
-std::map<QString, TShownText> tst_MainWindowTranslationFit::walkPages(const QString& pSnapshotPrefix) const
+std::map<QString, TShownText> tst_MainWindowTranslationFit::walkPages(const QString& pSnapshotPrefix)
 {
     // First, as the channel selection shows some of its rows only until the user has chosen a channel there.
     std::map<QString, TShownText> shown;
@@ -584,28 +611,47 @@ std::map<QString, TShownText> tst_MainWindowTranslationFit::walkPages(const QStr
 }
 
 void tst_MainWindowTranslationFit::measureThermocoupleChannel(const QString& pSnapshotPrefix,
-                                                              std::map<QString, TShownText>& ioShown) const
+                                                              std::map<QString, TShownText>& ioShown)
 {
     const QString before = mMain.child<QAbstractButton>("btnSingleViewChanSel")->text();
     const QString beforeCaption = mMain.text("lblSingleViewCorrCaption");
     mMain.click("btnSingleViewChanSel");
     mMain.click("BtnChanSel_3");
-    // The first readings after the switch may be an overload ("OL mV"), narrower than a measured value.
-    const QRegularExpression measured(QStringLiteral("^\\d{2}\\.\\d+ mV$"));
-    QTRY_VERIFY_WITH_TIMEOUT(measured.match(mMain.text("lblSingleViewCorrVal")).hasMatch(),
-                             8 * TTamarindMainForm::CHANNEL_READ_INTERVAL);
-    QCOMPARE(mMain.text("lblSingleViewCorrCaption"),
-             QCoreApplication::translate("TAbstractChannelViewController", "Thermovoltage"));
-    layOut();
-    if (!qEnvironmentVariableIsEmpty("TAMARIND_SNAPSHOT_DIR"))
-        mMain.snapshot(pSnapshotPrefix + QStringLiteral("PageHome_thermocouple"));
     const QWidget* caption = mMain.child("lblSingleViewCorrCaption");
-    measureTexts(
-        *mMain.window(), *mMain.child("PageHome"),
-        [caption](const QWidget* pWidget, int pPlace) {
-            return pWidget == caption ? THERMOCOUPLE_CAPTION : QStringLiteral("thermocouple/%1").arg(pPlace);
-        },
-        ioShown);
+    const QWidget* value = mMain.child("lblSingleViewCorrVal");
+    for (const TThermocoupleReading& reading : THERMOCOUPLE_READINGS) {
+        mMain.board().setTemperature(3, reading.temperature);
+        if (reading.milliVoltShown != (mMain.child<QAbstractButton>("btnSingleViewUnit")->text() == "mV")) {
+            mMain.click("btnSingleViewUnit");
+            mMain.click(reading.milliVoltShown ? "btnUnitSelMilliVolt" : "btnUnitSelCelcius");
+        }
+        // The first readings after the switch may be an overload ("OL mV"), narrower than a measured value.
+        const QRegularExpression measured(QString::fromUtf8(reading.correspondingValue));
+        QTRY_VERIFY2_WITH_TIMEOUT(measured.match(mMain.text("lblSingleViewCorrVal")).hasMatch(),
+                                  qPrintable(mMain.text("lblSingleViewCorrVal")),
+                                  8 * TTamarindMainForm::CHANNEL_READ_INTERVAL);
+        QCOMPARE(mMain.text("lblSingleViewCorrCaption"),
+                 reading.milliVoltShown
+                     ? QCoreApplication::translate("TAbstractChannelViewController", "Temperature")
+                     : QCoreApplication::translate("TAbstractChannelViewController", "Thermovoltage"));
+        layOut();
+        if (!qEnvironmentVariableIsEmpty("TAMARIND_SNAPSHOT_DIR"))
+            mMain.snapshot(pSnapshotPrefix +
+                           QStringLiteral("PageHome_thermocouple_%1").arg(&reading - THERMOCOUPLE_READINGS));
+        // The rest of the page is measured at the first reading.
+        measureTexts(
+            *mMain.window(), *mMain.child("PageHome"),
+            [&](const QWidget* pWidget, int pPlace) {
+                if (pWidget == caption)
+                    return thermocouplePairKey(reading, "caption");
+                if (pWidget == value)
+                    return thermocouplePairKey(reading, "value");
+                return QStringLiteral("thermocouple/%1").arg(pPlace);
+            },
+            ioShown);
+    }
+    // The next walk finds the thermocouple as hot as this one did at first.
+    mMain.board().setTemperature(3, THERMOCOUPLE_READINGS[0].temperature);
 
     mMain.click("btnSingleViewChanSel");
     mMain.click("BtnChanSel_1");
@@ -617,10 +663,11 @@ void tst_MainWindowTranslationFit::measureThermocoupleChannel(const QString& pSn
 void tst_MainWindowTranslationFit::translatedTextsFit_data()
 {
     QTest::addColumn<int>("language");
+    // The source language itself, for the texts the views compose.
     const std::pair<EnLanguageType, const char*> languages[] = {
-        {ltEnglishUSA, "us"}, {ltGerman, "de"},   {ltSpanish, "sp"},   {ltFrench, "fr"},
-        {ltItalian, "it"},    {ltPolish, "pl"},   {ltRussian, "ru"},   {ltArabic, "ar"},
-        {ltChinese, "cn"},    {ltJapanese, "jp"}, {ltPortuguese, "pg"}};
+        {ltEnglishUK, "uk"}, {ltEnglishUSA, "us"}, {ltGerman, "de"},   {ltSpanish, "sp"},
+        {ltFrench, "fr"},    {ltItalian, "it"},    {ltPolish, "pl"},   {ltRussian, "ru"},
+        {ltArabic, "ar"},    {ltChinese, "cn"},    {ltJapanese, "jp"}, {ltPortuguese, "pg"}};
     for (const auto& language : languages)
         QTest::newRow(language.second) << int(language.first);
 }
@@ -645,16 +692,16 @@ void tst_MainWindowTranslationFit::translatedTextsFit()
     for (const auto& entry : translated) {
         const auto source = mSource.find(entry.first);
         const TShownText& shown = entry.second;
-        // The view composes the thermocouple's caption, and each catalogue can shorten it (the English one
-        // too, whose texts otherwise repeat the source): it must fit, though the source text does not.
-        const bool composedCaption = entry.first == THERMOCOUPLE_CAPTION;
-        if (source == mSource.end() || (source->second.text == shown.text && !composedCaption))
+        // The view composes the thermocouple's caption and the value beside it: both must fit in every language,
+        // the source language too, however the source fares.
+        const bool composedPair = isThermocouplePair(entry.first);
+        if (source == mSource.end() || (source->second.text == shown.text && !composedPair))
             continue;
         ++compared;
         const TFit& fit = shown.fit;
         const TFit& sourceFit = source->second.fit;
         // Where the source text does not fit either, the translation is blamed only for needing more.
-        const bool sourceCutOff = !sourceFit.fits() && sourceFit.downwards == fit.downwards && !composedCaption;
+        const bool sourceCutOff = !sourceFit.fits() && sourceFit.downwards == fit.downwards && !composedPair;
         // A caption the user sees at once in English, in a list that needs no scrolling there, is seen at once
         // in every language (in a longer list, rows may grow with the line of the script); and a translation
         // loses no more ink than the source text. A label's box reaches below its ink by the font's descent,

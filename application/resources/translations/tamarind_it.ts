@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Thermovoltage</source>
-        <translation>Tensione TC</translation>
+        <translation>Tens. termoel.</translation>
     </message>
     <message>
         <source>Temperature</source>

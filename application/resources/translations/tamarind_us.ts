@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Thermovoltage</source>
-        <translation>TC voltage</translation>
+        <translation>Thermovoltage</translation>
     </message>
     <message>
         <source>Temperature</source>

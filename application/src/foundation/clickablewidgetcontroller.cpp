@@ -192,13 +192,16 @@ QPair<QWidget*, QLabel*> TClickableWidgetController::createClickableWidget(QWidg
 
 void TClickableWidgetController::giveCaptionFullHeight(QWidget* pRow)
 {
+    // The sheet sets only a maximum height, which the usual margins make the row reach; without them a list's
+    // layout would shrink the row to its caption's line, so the maximum becomes the minimum. A row whose sheet
+    // sets no maximum has no height to hold: it keeps its margins.
+    pRow->ensurePolished();
+    if (pRow->maximumHeight() >= QWIDGETSIZE_MAX)
+        return;
     QMargins margins = pRow->layout()->contentsMargins();
     margins.setTop(0);
     margins.setBottom(0);
     pRow->layout()->setContentsMargins(margins);
-    // The sheet sets only a maximum height, which the usual margins make the row reach; without them a list's
-    // layout would shrink the row to its caption's line.
-    pRow->ensurePolished();
     pRow->setMinimumHeight(pRow->maximumHeight());
 }
 

@@ -73,7 +73,8 @@ public:
     // caption in a label. It is not registered; the caller owns it.
     static QPair<QWidget*, QLabel*> createClickableWidget(QWidget* pParent, const QString& pCaption);
     // Gives the caption of such a row the whole height inside its border, for a line taller than a Latin one,
-    // while the row keeps the height its sheet allows, that of the form's own rows.
+    // while the row keeps the height its sheet allows, that of the form's own rows. A row whose sheet sets no
+    // maximum height is left as it is.
     static void giveCaptionFullHeight(QWidget* pRow);
 
 signals:

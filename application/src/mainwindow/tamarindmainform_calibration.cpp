@@ -9,8 +9,8 @@
 #include "cjccalibrationitem.h"
 #include "clickablewidgetcontroller.h"
 #include "decimaldisplaycontroller.h"
-#include "fontmetricshelper.h"
 #include "internalscpihandler.h"
+#include "labelfontfit.h"
 #include "messagedialog.h"
 #include "numpad.h"
 #include "probecontroller.h"
@@ -20,8 +20,6 @@
 #include "twopointcalibrationitem.h"
 
 #include <QBoxLayout>
-#include <QEvent>
-#include <QFontInfo>
 #include <QLabel>
 #include <QTimer>
 
@@ -38,40 +36,6 @@ constexpr int RECAL_CYCLE_MAX_MONTHS = 120;
 // Below this an item title is no longer read at a glance; a longer title ("Внутренний резистор 100 kΩ")
 // still fits the menu column at it.
 constexpr int CALIBRATION_ITEM_MINIMUM_FONT_SIZE = 13;
-
-// Sets an item title that is wider than its row in a smaller font. The title's width is known only once the
-// page lays it out: the list is built while the page is hidden (at start-up, after a change of language), and
-// a hidden page's widgets keep the size they were made with. The title owns it.
-class TItemTitleFit : public QObject
-{
-public:
-    explicit TItemTitleFit(QLabel* pTitle) : QObject(pTitle), mTitle(*pTitle)
-    {
-        mTitle.ensurePolished();
-        mFontSize = QFontInfo(mTitle.font()).pixelSize();
-        mTitle.installEventFilter(this);
-    }
-
-    bool eventFilter(QObject*, QEvent* pEvent) override
-    {
-        if (pEvent->type() != QEvent::Resize)
-            return false;
-        QString fitted = mTitle.text();
-        QFont font = mTitle.font();
-        TFontMetricsHelper::calculateFontSize(fitted, font, mTitle.contentsRect().width(), mFontSize,
-                                              CALIBRATION_ITEM_MINIMUM_FONT_SIZE, false);
-        const QString sheet =
-            font.pixelSize() == mFontSize ? QString() : TFontMetricsHelper::fontsizeStylesheetEntry(font);
-        // Setting a sheet restyles the label; the same one is not set again.
-        if (mTitle.styleSheet() != sheet)
-            mTitle.setStyleSheet(sheet);
-        return false;
-    }
-
-private:
-    QLabel& mTitle;
-    int mFontSize = 0;
-};
 
 // The default probes the resistance ranges are measured with.
 constexpr int PROBE_PT100_4WIRE = 82;
@@ -219,7 +183,9 @@ void TTamarindMainForm::addCalibrationItemRow(const QString& pTitle, int pPositi
     // column is set in a smaller font.
     TClickableWidgetController::giveCaptionFullHeight(oRow);
     qobject_cast<QBoxLayout*>(ui->PageInstrumentCalibration->layout())->insertWidget(pPosition, row.first);
-    new TItemTitleFit(row.second);
+    // The list is built while the page is hidden (at start-up, after a change of language), and a hidden page's
+    // widgets keep the size they were made with: the title is fitted once the page lays it out.
+    new TLabelFontFit(row.second, CALIBRATION_ITEM_MINIMUM_FONT_SIZE);
     mCalibrationItemsWidgetController->addWidget(row.first, row.second, false);
 }
 

@@ -9,6 +9,7 @@
 #include "channelviewcontrollermanager.h"
 #include "decimaldisplaycontroller.h"
 #include "fontmetricshelper.h"
+#include "labelfontfit.h"
 #include "probe.h"
 #include "probecontroller.h"
 #include "scanmodecontroller.h"
@@ -29,6 +30,9 @@ namespace
 constexpr int PROBE_NAME_MARGIN = 12;
 constexpr int PROBE_NAME_DEFAULT_FONT_SIZE = 18;
 constexpr int PROBE_NAME_MINIMUM_FONT_SIZE = 14;
+// The smallest caption of a corresponding value: "Thermovoltage" beside a thermocouple's widest reading
+// ("40.3563 mV") on the home view, and the longest caption of any language beside its value, still fit at it.
+constexpr int CORRESPONDING_CAPTION_MINIMUM_FONT_SIZE = 12;
 
 // Setting the sheet again makes a changed "flat" reach the look: Qt applies property selectors only then.
 void setFlatLook(QZELKPushButton* pButton, bool pFlat)
@@ -247,6 +251,19 @@ void TAbstractChannelViewController::fitProbeName(QZELKPushButton* pButton, cons
         pButton->setText(name);
 }
 
+void TAbstractChannelViewController::fitCaptionBesideValue(QLabel* pCaption)
+{
+    if (!pCaption)
+        return;
+    // The value keeps the width of its text and the caption takes what is left: a caption wider than that
+    // would otherwise squeeze the value, whose first digit then lies under the caption ("1000" read "000").
+    QSizePolicy policy = pCaption->sizePolicy();
+    policy.setHorizontalPolicy(QSizePolicy::Ignored);
+    policy.setHorizontalStretch(1);
+    pCaption->setSizePolicy(policy);
+    new TLabelFontFit(pCaption, CORRESPONDING_CAPTION_MINIMUM_FONT_SIZE);
+}
+
 void TAbstractChannelViewController::updateProbeButton(const TChannelProbeStatus& pProbeStatus,
                                                        QZELKPushButton* pProbeButton, QLabel* pLblSmartProbeIndicator)
 {
@@ -294,8 +311,9 @@ void TAbstractChannelViewController::displayChannelValue(TAbstractChannel* pChan
         }
         if (pLblCorrespondingValue)
             pLblCorrespondingValue->setText(corresponding);
+        // Fitted only when the text changes: the same caption at each reading costs a comparison.
         if (pLblCorrespondingValueCaption)
-            pLblCorrespondingValueCaption->setText(caption);
+            TLabelFontFit::setText(pLblCorrespondingValueCaption, caption);
         const int length = int(QString(mainText).remove(separator).size());
         // Setting a sheet restyles and repaints the label even when it is the
         // same, and the label's drop shadow is blurred anew on every repaint.

@@ -134,6 +134,9 @@ protected:
     void startProbeEditTimer(TAbstractChannel* pRecevingChannel);
     // The probe's name fitted into the button, 18 px down to 14 px, cut with "..." beyond.
     static void fitProbeName(QZELKPushButton* pButton, const QString& pProbeName);
+    // The caption of the corresponding value takes the room its value leaves, in a smaller font where its text
+    // needs more; a view without that caption passes null.
+    static void fitCaptionBesideValue(QLabel* pCaption);
 
     // --- the work on one place; the views' slots call these for their places ---
 

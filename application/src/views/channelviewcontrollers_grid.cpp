@@ -25,8 +25,10 @@ TChannelGridViewController::TChannelGridViewController(
 void TChannelGridViewController::setPlaces(const TPositions& pPlaces)
 {
     mPlaces = pPlaces;
-    for (TChannelViewPosition* place : mPlaces)
+    for (TChannelViewPosition* place : mPlaces) {
         place->mArea->setGraphicsEffect(createOpacityEffect());
+        fitCaptionBesideValue(place->mCorrespondingCaption);
+    }
 }
 
 void TChannelGridViewController::setChannel(TChannelViewPosition& pPosition, TAbstractChannel* pChannel)

@@ -58,6 +58,7 @@ TOneChannelViewController::TOneChannelViewController(
     connect(mBtnClearPeak, &QZELKPushButton::clicked, this, &T::clearPeakValues);
     connectPositionButtons<T>(mPosition, &T::toggleFreeze, &T::selectUnit, &T::selectMeasuredChannel,
                               &T::onProbeBtnPressed, &T::onToggleRoot2);
+    fitCaptionBesideValue(mPosition.mCorrespondingCaption);
 }
 
 void TOneChannelViewController::setChannel(TAbstractChannel* pChannel)
@@ -288,6 +289,8 @@ TTwoChannelViewController::TTwoChannelViewController(
     connectPositionButtons<T>(mBottom, &T::toggleFreeze_ChannelBottom, &T::selectUnit_ChannelBottom,
                               &T::selectChannel_ChannelBottom, &T::onProbeBtnPressed_ChannelBottom,
                               &T::toggleRoot2_ChannelBottom);
+    fitCaptionBesideValue(mTop.mCorrespondingCaption);
+    fitCaptionBesideValue(mBottom.mCorrespondingCaption);
 
     // Until a channel is measured both places are dimmed.
     pWgtChannelTop->setGraphicsEffect(createOpacityEffect());
