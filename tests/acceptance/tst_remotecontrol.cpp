@@ -34,6 +34,8 @@ private slots:
     void usbHostIsAnsweredOnceTheNetworkClientLetGo();
     void pyvisaSessionLogsListsDownloadsAndErases();
     void readingsStayWithTheirChannelWhenTheBoardRestarts();
+    // Leaves its warnings open: the tests after it run with messages at the screen.
+    void warningsDuringAScanWaitUntilTheScanEnds();
     void scanEndsWhenItsClientHangsUp();
     // Ends the program: the last test.
     void terminateEndsTheProgramInTheMiddleOfAScan();
@@ -413,6 +415,59 @@ void tst_RemoteControl::readingsStayWithTheirChannelWhenTheBoardRestarts()
     QCOMPARE(query("CONF:CHAN?"), QStringLiteral("2"));
     QCOMPARE(query("CONF:CHAN 1"), QStringLiteral("ACK"));
     QCOMPARE(query("SYST:LOCA"), QStringLiteral("ACK"));
+}
+
+// A SMART probe whose calibration is due turns up while a scan measures its
+// input, and later a probe leaves its range in the same way. Nobody is at the
+// instrument: each warning must wait until the remote command is over, or the
+// scan and every client after it wait for somebody to close it. Only the probe
+// alarm shows from the outside: it sounds the buzzer while its message is open.
+void tst_RemoteControl::warningsDuringAScanWaitUntilTheScanEnds()
+{
+    const QString buzzer = QStringLiteral("/sys/class/gpio/gpio7/value");
+    QVERIFY(TTestEnvironment::writeDeviceFile(buzzer, "0"));
+    QTcpSocket client;
+    client.connectToHost(QHostAddress::LocalHost, mPort);
+    QVERIFY(client.waitForConnected(5000));
+    QByteArray received;
+    const auto exchange = [&](const QByteArray& pLines, int pReplies) {
+        received.clear();
+        client.write(pLines);
+        QElapsedTimer waited;
+        waited.start();
+        while (received.count("\r\n") < pReplies && waited.elapsed() < 60000)
+            if (client.waitForReadyRead(100))
+                received += client.readAll();
+        return QString::fromLatin1(received).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    };
+    const QRegularExpression entry(QStringLiteral("^\\d+\\.\\d{5}R,(\\d+)\\.\\d{4}\u00B0C$"));
+    const auto temperature = [&entry](const QString& pReply) {
+        const QRegularExpressionMatch match = entry.match(pReply);
+        return match.hasMatch() ? match.captured(1) : pReply;
+    };
+    QCOMPARE(exchange("syst:ackn 1\rsyst:remo\r", 2), (QStringList{"ACK", "ACK"}));
+    QCOMPARE(boardControl("smart 2 cvd"), QStringLiteral("OK"));
+
+    QStringList replies = exchange("meas:scan? 3,(@1,2,1)\r*idn?\r", 4);
+    QVERIFY2(replies.size() == 4, received.constData());
+    for (const QString& reply : replies.mid(0, 3))
+        QVERIFY2(entry.match(reply).hasMatch(), qPrintable(reply));
+    QVERIFY2(replies.at(3).startsWith(IDENTITY_START), qPrintable(replies.at(3)));
+
+    // The calibration warning is open now. Input 1 is not polled until the
+    // scan measures it; its probe is good up to 450 degrees Celsius.
+    QCOMPARE(exchange("conf:chan 3\r", 1), QStringList{"ACK"});
+    QCOMPARE(boardControl("temp 1 500"), QStringLiteral("OK"));
+    replies = exchange("meas:scan? 3,(@1)\r*idn?\r", 2);
+    QVERIFY2(replies.size() == 2, received.constData());
+    QCOMPARE(temperature(replies.at(0)), QStringLiteral("500"));
+    QVERIFY2(replies.at(1).endsWith(IDENTITY_END), qPrintable(replies.at(1)));
+
+    // The alarm comes once the scan is over, and clients are still served.
+    QTRY_COMPARE_WITH_TIMEOUT(TTestEnvironment::readDeviceFile(buzzer), QByteArray("1"), 10000);
+    QVERIFY2(exchange("*idn?\r", 1).value(0).endsWith(IDENTITY_END), received.constData());
+    QCOMPARE(TTestEnvironment::readDeviceFile(buzzer), QByteArray("1"));
+    QCOMPARE(boardControl("temp 1 23"), QStringLiteral("OK"));
 }
 
 std::unique_ptr<QTcpSocket> tst_RemoteControl::startLongScan()

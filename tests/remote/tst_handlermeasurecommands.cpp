@@ -3,6 +3,7 @@
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
 #include "channelviewfixture.h"
+#include "messagerecorder.h"
 #include "recordinginterface.h"
 #include "remotesession.h"
 #include "testsupport.h"
@@ -38,6 +39,7 @@ private slots:
     void scanGivesUpOnAChannelAfterFourteenSeconds();
     void scanRepliesStayWithTheClientThatAsked_data();
     void scanRepliesStayWithTheClientThatAsked();
+    void calibrationWarningWaitsUntilTheCommandsAreAnswered();
 
 private:
     TAbstractChannel* channel(int pNumber) const { return mFixture->controller().channel(pNumber); }
@@ -417,6 +419,32 @@ void tst_HandlerMeasureCommands::scanRepliesStayWithTheClientThatAsked()
     QCOMPARE(newcomer.takeSent(), QByteArray("ACK\r\n"));
     QCOMPARE(waits, 2);
     QCOMPARE(mFixture->board().commands(), (QList<QByteArray>{"conf:chan 01", "meas:curr?", "conf:chan 02"}));
+}
+
+// A SMART probe whose calibration is due is read while a scan measures its
+// input. Its warning opens once the scan and the command behind it are
+// answered: inside the scan it would hold both until somebody at the
+// instrument closed it.
+void tst_HandlerMeasureCommands::calibrationWarningWaitsUntilTheCommandsAreAnswered()
+{
+    TExternalCommunicationHandler handler(&mFixture->board().handler(), &mFixture->controller(), &mFixture->probes(),
+                                          &mFixture->manager(), nullptr);
+    handler.setScanClock({[this] { return mNow; }, [this](int pMilliseconds) { mNow += pMilliseconds; }});
+    TRecordingInterface client(&handler);
+    mFixture->controller().setCalendar([] { return QDate(2026, 3, 1); });
+    TSimulatedSmartProbe probe = TSimulatedSmartProbe::callendarVanDusenPt100();
+    probe.mName = QStringLiteral("SPRT100-5150");
+    mFixture->board().board().plugSmartProbe(2, probe);
+    TMessageRecorder messages;
+
+    client.receive("syst:remo\rmeas:scan? 3,(@2,1)\rconf:chan?\r");
+
+    QCOMPARE(messages.count(), 0);
+    QCOMPARE(client.takeSent().count("\r\n"), 3);
+    QTRY_COMPARE(messages.count(), 1);
+    QVERIFY2(messages.texts().first().startsWith("WARNING: calibration of probe SPRT100-5150 was due on "),
+             qPrintable(messages.texts().first()));
+    mFixture->board().board().plugSensor(2, ssPt100);
 }
 
 TAMARIND_TEST_MAIN(tst_HandlerMeasureCommands)

@@ -449,9 +449,24 @@ void TChannelController::scheduleWarnings()
         this, [this]() { showPendingWarnings(); }, Qt::QueuedConnection);
 }
 
+void TChannelController::holdWarnings()
+{
+    ++mWarningHolds;
+}
+
+void TChannelController::releaseWarnings()
+{
+    if (mWarningHolds == 0 || --mWarningHolds > 0)
+        return;
+    if (!mPendingCalibrationChecks.empty() || !mPendingProbeAlarms.empty())
+        scheduleWarnings();
+}
+
 void TChannelController::showPendingWarnings()
 {
     mWarningsScheduled = false;
+    if (mWarningHolds > 0)
+        return;
     // Polls go on while a message is open and may raise new warnings, which
     // then come in a call of their own.
     const zelk::vector<TPRTChannel*> calibrationChecks = std::move(mPendingCalibrationChecks);

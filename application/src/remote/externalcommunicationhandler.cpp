@@ -2,6 +2,7 @@
 
 #include "authorizationcontroller.h"
 #include "channel.h"
+#include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
 #include "externalcommunicationinterface.h"
@@ -107,6 +108,11 @@ void TExternalCommunicationHandler::processCommandQueue()
     if (mProcessingCommandQueue)
         return;
     mProcessingCommandQueue = true;
+    // A warning that comes up meanwhile is shown once the queue is worked off:
+    // nobody may be at the instrument to close it, and until then no client
+    // would be answered.
+    if (mChannelController)
+        mChannelController->holdWarnings();
     while (!mCommandQueue.isEmpty() && !TTerminationSignals::terminationRequested()) {
         const TQueuedLine queued = mCommandQueue.dequeue();
         mCommandGeneration = mAccessGeneration;
@@ -115,6 +121,8 @@ void TExternalCommunicationHandler::processCommandQueue()
             returnError(ERROR_017_MEMORY_FULL);
         mCommandGeneration = -1;
     }
+    if (mChannelController)
+        mChannelController->releaseWarnings();
     mProcessingCommandQueue = false;
 }
 
