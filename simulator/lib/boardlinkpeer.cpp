@@ -3,12 +3,11 @@
 #include "linkcrc.h"
 #include "pseudoterminal.h"
 
+#include <QElapsedTimer>
 #include <QMutexLocker>
 #include <QSocketNotifier>
-#include <QTimer>
-
-#include <QElapsedTimer>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <cerrno>
