@@ -32,7 +32,8 @@ QStringList TBoardControlInterpreter::help()
         QStringLiteral("box <port 1-4> <type 0-5> [serial] [pcb serial] [version] [yyyy-mm-dd]"),
         QStringLiteral("idn <maker>,<model>,<serial>,<version>,<dd/MM/yyyy> | model <model>"),
         QStringLiteral("calibrated 0|1 | runtime <seconds>"),
-        QStringLiteral("fault nak|badcrc|silence|together|noise <count>"),
+        QStringLiteral("restart"),
+        QStringLiteral("fault nak|badcrc|silence|together|noise|restart|restartafter <count>"),
         QStringLiteral("fault stray <count> [byte in hex] | fault pieces <count> [bytes] [gap ms]"),
         QStringLiteral("fault zero <count> [position] | fault late <count> [delay ms]"),
         QStringLiteral("fault error <number> [count] | fault reply <text> | fault clear"),
@@ -57,6 +58,8 @@ QStringList TBoardControlInterpreter::execute(const QString& pLine)
         return help() << OK;
     } else if (command == QLatin1String("status")) {
         return status() << OK;
+    } else if (command == QLatin1String("restart") && words.size() == 1) {
+        mSimulator.restart();
     } else if (command == QLatin1String("commands")) {
         int count = 20;
         if (words.size() > 1 && !toInteger(words.at(1), count))
@@ -516,6 +519,10 @@ QString TBoardControlInterpreter::setFault(const QStringList& pWords)
             pFaults.mJoinedReplies = count;
         } else if (kind == QLatin1String("noise")) {
             pFaults.mNoiseReplies = count;
+        } else if (kind == QLatin1String("restart")) {
+            pFaults.mRestartCommands = count;
+        } else if (kind == QLatin1String("restartafter")) {
+            pFaults.mRestartAfterReplies = count;
         } else if (kind == QLatin1String("stray")) {
             pFaults.mStrayByteCommands = count;
             if (extra[0] >= 0)

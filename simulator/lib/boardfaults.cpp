@@ -23,6 +23,8 @@ QString TBoardFaults::toText() const
     add("zero", mZeroByteReplies, QStringLiteral("at %1").arg(mZeroBytePosition));
     add("late", mLateReplies, QStringLiteral("%1 ms").arg(mLateReplyDelayMs));
     add("noise", mNoiseReplies);
+    add("restart after reply", mRestartAfterReplies);
+    add("restart", mRestartCommands);
     for (const TCommandFault& fault : mCommandFaults) {
         const QString what = fault.mKind == TCommandFault::cfSilence
                                  ? QStringLiteral("silence")

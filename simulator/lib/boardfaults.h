@@ -36,6 +36,13 @@ struct TBoardFaults
     // into the next exchange once the host stops reading.
     int mNoiseReplies = 0;
     static constexpr int NOISE_BYTES = 16 * 1024;
+    // Restart the board right after the next replies: once the host has read
+    // a reply the line hangs up, before the host's ACK gets through, and the
+    // board is back at once on a new line with its power-on settings.
+    int mRestartAfterReplies = 0;
+    // Restart the board on the next commands instead of answering them: the
+    // host's wait for the answer ends in the hang-up.
+    int mRestartCommands = 0;
     // Replies that replace the board's own answers to the next commands that
     // have a reply, in order; commands answered with ACK alone pass by them.
     QList<QByteArray> mInjectedReplies;

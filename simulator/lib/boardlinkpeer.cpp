@@ -1,14 +1,19 @@
 #include "boardlinkpeer.h"
 
 #include "linkcrc.h"
+#include "pseudoterminal.h"
 
+#include <QElapsedTimer>
 #include <QMutexLocker>
 #include <QSocketNotifier>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
 #include <cerrno>
 #include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace
@@ -19,8 +24,8 @@ constexpr char ACK = 0x06;
 constexpr char NAK = 0x15;
 } // namespace
 
-TBoardLinkPeer::TBoardLinkPeer(int pMasterDescriptor, TBoardSimulatorCore& pCore)
-    : mMaster(pMasterDescriptor), mCore(pCore)
+TBoardLinkPeer::TBoardLinkPeer(TPseudoTerminal& pLine, TBoardSimulatorCore& pCore)
+    : mLine(pLine), mMaster(pLine.masterDescriptor()), mCore(pCore)
 {
 }
 
@@ -35,6 +40,30 @@ void TBoardLinkPeer::attach()
 void TBoardLinkPeer::detach()
 {
     mNotifier.reset();
+}
+
+void TBoardLinkPeer::restart()
+{
+    QMutexLocker lock(&mCore.mMutex);
+    restartLocked();
+}
+
+void TBoardLinkPeer::restartLocked()
+{
+    // Called from the notifier's own signal as well.
+    if (mNotifier) {
+        mNotifier->setEnabled(false);
+        mNotifier.release()->deleteLater();
+    }
+    QString error;
+    if (!mLine.reopen(error))
+        qWarning("simulated board: %s", qPrintable(error));
+    mMaster = mLine.masterDescriptor();
+    mInput.clear();
+    mPendingReply.reset();
+    ++mExchange;
+    mCore.mState.restart();
+    attach();
 }
 
 void TBoardLinkPeer::readFromHost()
@@ -110,6 +139,10 @@ void TBoardLinkPeer::handleFrame(const QByteArray& pBytes)
     }
     if (TBoardFaults::take(faults.mSilentCommands))
         return;
+    if (TBoardFaults::take(faults.mRestartCommands)) {
+        restartLocked();
+        return;
+    }
     if (TBoardFaults::take(faults.mNakCommands)) {
         writeToHost(QByteArray(1, NAK));
         return;
@@ -164,7 +197,9 @@ void TBoardLinkPeer::handleFrame(const QByteArray& pBytes)
         return;
     }
     mPendingReply = text;
-    if (TBoardFaults::take(faults.mPieceReplies)) {
+    if (TBoardFaults::take(faults.mRestartAfterReplies)) {
+        restartAfterReply(ack + replyFrame(text));
+    } else if (TBoardFaults::take(faults.mPieceReplies)) {
         writeToHost(ack);
         sendPieces(replyFrame(text), std::max(1, faults.mPieceBytes), faults.mPieceGapMs, mExchange);
     } else if (TBoardFaults::take(faults.mJoinedReplies)) {
@@ -219,4 +254,40 @@ void TBoardLinkPeer::writeToHost(const QByteArray& pBytes)
     }
     if (!mCore.mRecord.mFrames.isEmpty())
         mCore.mRecord.mFrames.last().mLastAnswerNs = TLinkRecord::monotonicNs();
+}
+
+void TBoardLinkPeer::restartAfterReply(const QByteArray& pBytes)
+{
+    // With the host's output stopped its ACK waits in the host until the line
+    // hangs up, however quickly it answers; ACK and reply go in one write, so
+    // that the host never finds its side empty between the two.
+    ::tcflow(mLine.slaveDescriptor(), TCOOFF);
+    writeToHost(pBytes);
+    if (!waitUntilHostRead(2000))
+        qWarning("simulated board: the host did not read the reply before the restart");
+    restartLocked();
+}
+
+bool TBoardLinkPeer::waitUntilHostRead(int pLimitMs)
+{
+    // The bytes reach the host's side a moment after the write: they count as
+    // read once they were seen there and are gone, or when they were never
+    // seen for a while and nothing is there.
+    constexpr int UNSEEN_MS = 100;
+    QElapsedTimer clock;
+    clock.start();
+    bool seen = false;
+    while (clock.elapsed() < pLimitMs) {
+        int waiting = 0;
+        if (::ioctl(mLine.slaveDescriptor(), FIONREAD, &waiting) != 0)
+            return false;
+        seen = seen || waiting > 0;
+        if (waiting == 0 && (seen || clock.elapsed() >= UNSEEN_MS)) {
+            // The host's read has returned by now and its ACK is held.
+            QThread::msleep(20);
+            return true;
+        }
+        QThread::msleep(1);
+    }
+    return false;
 }

@@ -12,6 +12,7 @@
 #include <optional>
 
 class QSocketNotifier;
+class TPseudoTerminal;
 
 // What the simulator's thread shares with those who control it; every access
 // holds mMutex.
@@ -32,15 +33,22 @@ class TBoardLinkPeer : public QObject
     Q_OBJECT
 
 public:
-    TBoardLinkPeer(int pMasterDescriptor, TBoardSimulatorCore& pCore);
+    // Works the master side of pLine, and brings up a new line there when the board restarts.
+    TBoardLinkPeer(TPseudoTerminal& pLine, TBoardSimulatorCore& pCore);
     ~TBoardLinkPeer() override;
 
 public slots:
     // Called on the simulator's thread once it runs, and before it ends.
     void attach();
     void detach();
+    // The board restarts between two exchanges: its line hangs up and comes
+    // back at once, and it forgets its settings (TBoardState::restart).
+    void restart();
 
 private:
+    // The same with the core locked.
+    void restartLocked();
+
     void readFromHost();
     void processInput();
     void handleHostAnswer(char pAnswer);
@@ -49,7 +57,14 @@ private:
     QByteArray replyFrame(const QByteArray& pText);
     void sendPieces(QByteArray pFrame, int pPieceBytes, int pGapMs, quint64 pExchange);
     void writeToHost(const QByteArray& pBytes);
+    // Writes the reply and restarts once the host has read it, before the
+    // host's ACK gets through: the host's output is held meanwhile.
+    void restartAfterReply(const QByteArray& pBytes);
+    // Whether the host took what was written to it: nothing is left to read
+    // on its side, waiting at most pLimitMs.
+    bool waitUntilHostRead(int pLimitMs);
 
+    TPseudoTerminal& mLine;
     int mMaster;
     TBoardSimulatorCore& mCore;
     std::unique_ptr<QSocketNotifier> mNotifier;

@@ -32,7 +32,7 @@ bool TBoardSimulator::start(const QString& pLinkPath, QString& oError)
     stop();
     if (!mTerminal.open(pLinkPath, oError))
         return false;
-    mPeer = std::make_unique<TBoardLinkPeer>(mTerminal.masterDescriptor(), mCore);
+    mPeer = std::make_unique<TBoardLinkPeer>(mTerminal, mCore);
     mThread = std::make_unique<QThread>();
     mThread->setObjectName(QStringLiteral("simulated board"));
     mPeer->moveToThread(mThread.get());
@@ -51,6 +51,12 @@ void TBoardSimulator::stop()
     }
     mPeer.reset();
     mTerminal.close();
+}
+
+void TBoardSimulator::restart()
+{
+    if (mThread)
+        QMetaObject::invokeMethod(mPeer.get(), "restart", Qt::BlockingQueuedConnection);
 }
 
 void TBoardSimulator::withState(const std::function<void(TBoardState&)>& pAction)

@@ -29,6 +29,8 @@ public:
     bool start(const QString& pLinkPath, QString& oError);
     bool start();
     void stop();
+    // The board restarts between two exchanges (TBoardLinkPeer::restart).
+    void restart();
     bool isRunning() const { return mThread != nullptr; }
     QString slavePath() const { return mTerminal.slavePath(); }
     QString linkPath() const { return mTerminal.linkPath(); }

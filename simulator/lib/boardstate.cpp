@@ -57,6 +57,13 @@ int TBoardState::probeRecordFieldCount() const
     return laterVariant ? TSimulatedProbeMemory::COMMON_FIELDS + 1 : TSimulatedProbeMemory::COMMON_FIELDS;
 }
 
+void TBoardState::restart()
+{
+    mMeasuredChannel = 1;
+    mOperands.clear();
+    mThermocoupleMillivolt = false;
+}
+
 double TBoardState::secondsSinceStart() const
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - mStart).count();

@@ -67,6 +67,11 @@ public:
     TBoardAnswer execute(const QByteArray& pCommand, double pNow);
     // Seconds on the monotonic clock since the board was created.
     double secondsSinceStart() const;
+    // What the board forgets when it restarts: it measures input 1 again, the
+    // derived channels have no operands and the thermocouple setting is the
+    // power-on one. Probe memory, calibration data and what is connected to
+    // the inputs stay.
+    void restart();
 
     // What an input can take; ikNone for numbers that are no input of the board
     // or of a fitted switch box.

@@ -18,15 +18,32 @@ public:
     bool open(const QString& pLinkPath, QString& oError);
     // Removes the link (if it still points to this slave) and closes both sides.
     void close();
+    // A new pair in place of this one at the same link path, as a device that
+    // restarts brings up its line again: the link points to the new slave
+    // before the old pair closes, so a program that opens the path again on
+    // the old line's hang-up finds the new one at once.
+    bool reopen(QString& oError);
 
     // Non-blocking.
-    int masterDescriptor() const { return mMaster; }
-    const QString& slavePath() const { return mSlavePath; }
+    int masterDescriptor() const { return mPair.mMaster; }
+    // The slave as this side keeps it open; for settings that act on the whole
+    // line (stopping the program's output) and for what waits to be read there.
+    int slaveDescriptor() const { return mPair.mSlave; }
+    const QString& slavePath() const { return mPair.mSlavePath; }
     const QString& linkPath() const { return mLinkPath; }
 
 private:
-    int mMaster = -1;
-    int mSlave = -1;
-    QString mSlavePath;
+    struct TPair
+    {
+        int mMaster = -1;
+        int mSlave = -1;
+        QString mSlavePath;
+    };
+    static bool openPair(TPair& oPair, QString& oError);
+    static void closePair(TPair& pPair);
+    // Points pLinkPath at the slave, replacing what is there in one step.
+    static bool link(const QString& pSlavePath, const QString& pLinkPath);
+
+    TPair mPair;
     QString mLinkPath;
 };

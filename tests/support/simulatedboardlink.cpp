@@ -1,5 +1,7 @@
 #include "simulatedboardlink.h"
 
+#include <memory>
+
 TSimulatedBoardLink::TSimulatedBoardLink(int pReplyTimeout)
 {
     mBoard.start();
@@ -26,4 +28,23 @@ QByteArray TSimulatedBoardLink::lastCommand() const
 void TSimulatedBoardLink::injectReply(const QByteArray& pReply)
 {
     mBoard.withFaults([&](TBoardFaults& pFaults) { pFaults.mInjectedReplies << pReply; });
+}
+
+void TSimulatedBoardLink::restartAt(const char* pHeader, int pNumber, bool pAfterAnswering)
+{
+    TBoardFaults* faults = nullptr;
+    mBoard.withFaults([&](TBoardFaults& pFaults) { faults = &pFaults; });
+    mBoard.withState([=](TBoardState& pState) {
+        const TBoardState::THandler handler = pState.commandHandler(pHeader);
+        auto count = std::make_shared<int>(0);
+        // Handlers run with the board's faults locked as well.
+        pState.addCommand(pHeader, pState.hasReply(pHeader), [=](const QString& pArguments, double pNow) {
+            ++*count;
+            if (pAfterAnswering && *count == pNumber)
+                faults->mRestartAfterReplies = 1;
+            else if (!pAfterAnswering && *count == pNumber - 1)
+                faults->mRestartCommands = 1;
+            return handler(pArguments, pNow);
+        });
+    });
 }

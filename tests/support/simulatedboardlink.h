@@ -27,6 +27,11 @@ public:
     QByteArray lastCommand() const;
     // The board answers its next reply command with pReply instead.
     void injectReply(const QByteArray& pReply);
+    // The board restarts at the pNumber-th (from 2) of the commands with this
+    // header from now on: right after answering it, so that the link meets the
+    // hang-up only at its ACK, or instead of answering it (then no other command
+    // may come between it and the one before).
+    void restartAt(const char* pHeader, int pNumber, bool pAfterAnswering);
 
 private:
     TBoardSimulator mBoard;

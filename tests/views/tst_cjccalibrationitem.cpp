@@ -65,6 +65,8 @@ private slots:
     void invalidReadingsAreNotDiscarded();
     void abortKeepsTheDefaultProbe();
     void onlyTheSettledCyclesCount();
+    void noReadingKeptAcrossABoardRestart_data();
+    void noReadingKeptAcrossABoardRestart();
 
 private:
     TChannelController& build();
@@ -223,6 +225,41 @@ void tst_CJCCalibrationItem::onlyTheSettledCyclesCount()
     QVERIFY(item.measureOffsetDeviation(controller, &mFixture->probes(), &mFixture->board().handler()));
     QVERIFY2(std::fabs(item.newOffsetDeviation() - 0.069) < 1e-9,
              qPrintable(QString::number(item.newOffsetDeviation())));
+}
+
+void tst_CJCCalibrationItem::noReadingKeptAcrossABoardRestart_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<bool>("afterAnswering");
+
+    // Cycle 33 reads channel 1 at readings 129 and 130, input 3 at 131 (discarded) and 132 (kept).
+    QTest::newRow("board restarts right after answering") << 131 << true;
+    QTest::newRow("board restarts instead of answering") << 132 << false;
+}
+
+// A board that restarted measures its input 1: a reading taken after it in the input's phase of a kept cycle would
+// be channel 1's, and the deviation offered 7/8 of the adaptor's error. The measurement ends instead.
+void tst_CJCCalibrationItem::noReadingKeptAcrossABoardRestart()
+{
+    QFETCH(int, reading);
+    QFETCH(bool, afterAnswering);
+
+    TChannelController& controller = build();
+    TAbstractChannel* measuredBefore = controller.measuredChannel();
+    mFixture->board().board().withState([](TBoardState& pState) { pState.mAdaptorError = 0.5; });
+    mFixture->board().restartAt("meas:curr?", reading, afterAnswering);
+    TCJCCalibrationItem item(controller.physical_channel(3), 0.0, QDate(), QStringLiteral("CJC 3"));
+
+    TMessageRecorder recorder;
+    const bool measured = item.measureOffsetDeviation(controller, &mFixture->probes(), &mFixture->board().handler());
+    QVERIFY2(!measured && std::isnan(item.newOverallOffset()),
+             qPrintable(QStringLiteral("offset offered: %1").arg(item.newOverallOffset())));
+    QCOMPARE(recorder.texts().last(),
+             QStringLiteral("The instrument could not produce a valid measuring result. Calibration will be aborted."));
+    // None asked after the restart.
+    QCOMPARE(currentReadings(), reading);
+    QCOMPARE(controller.measuredChannel(), measuredBefore);
+    QVERIFY(controller.isReadingActive());
 }
 
 TAMARIND_TEST_MAIN(tst_CJCCalibrationItem)

@@ -33,6 +33,14 @@ std::unique_ptr<TTwoPointCalibrationItem> item100R(TPhysicalChannel* pChannel = 
                                                       pChannel, pProbe, QDate(2024, 1, 2), 0.01, 0.999);
 }
 
+// The probe the thermocouple items look for.
+std::unique_ptr<TTCProbe> typeKWithExternalJunction()
+{
+    return std::make_unique<TTCProbe>(12, QStringLiteral("K ext"), false, 3, -50.0, 1200.0, QDate(2024, 1, 2), false,
+                                      Probe_enums::ptK, Probe_enums::rjExternal, 1, Probe_enums::ctcIEC584, NaN, NaN,
+                                      NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN);
+}
+
 // Presses Abort in the progress dialog once it shows.
 class TAbortPresser : public QObject
 {
@@ -72,6 +80,8 @@ private slots:
     void failedAttemptsAndAbort();
     void thermocoupleVariant();
     void onlyTheSettledReadingsCount();
+    void noReadingKeptAcrossABoardRestart_data();
+    void noReadingKeptAcrossABoardRestart();
 
 private:
     TChannelController& build();
@@ -296,10 +306,8 @@ void tst_TwoPointCalibrationItem::thermocoupleVariant()
         QVERIFY(mFixture->board().commands().isEmpty());
     }
 
-    TTCProbe typeK(12, QStringLiteral("K ext"), false, 3, -50.0, 1200.0, QDate(2024, 1, 2), false, Probe_enums::ptK,
-                   Probe_enums::rjExternal, 1, Probe_enums::ctcIEC584, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN,
-                   NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN);
-    input3->assignProbe(&typeK);
+    const std::unique_ptr<TTCProbe> typeK = typeKWithExternalJunction();
+    input3->assignProbe(typeK.get());
     TMessageRecorder recorder;
     mFixture->board().board().clearRecord();
     QVERIFY(calibrate(item));
@@ -309,7 +317,7 @@ void tst_TwoPointCalibrationItem::thermocoupleVariant()
     QVERIFY(off >= 0);
     QVERIFY(commands.indexOf("meas:raw? 5") > off);
     QVERIFY(on > commands.lastIndexOf("meas:raw? 5"));
-    QCOMPARE(input3->assignedProbe(), static_cast<TAbstractProbe*>(&typeK));
+    QCOMPARE(input3->assignedProbe(), static_cast<TAbstractProbe*>(typeK.get()));
     input3->assignProbe(before);
 }
 
@@ -329,6 +337,58 @@ void tst_TwoPointCalibrationItem::onlyTheSettledReadingsCount()
     TMessageRecorder recorder;
     QVERIFY(calibrate(*item));
     QCOMPARE(item->twoPointCalibration().firstPoint().first, 14.5);
+}
+
+void tst_TwoPointCalibrationItem::noReadingKeptAcrossABoardRestart_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<bool>("afterAnswering");
+
+    QTest::newRow("board restarts right after answering a kept reading") << 12 << true;
+    QTest::newRow("board restarts instead of answering a discarded reading") << 5 << false;
+}
+
+// A board that restarted measures its input 1 with its power-on settings: here the thermocouple item reads
+// 2.5 mV there instead of the 0.5 mV reference on input 3, so a point taken across the restart would be off.
+// The measurement ends instead, and the board's set-up is undone as after any failure.
+void tst_TwoPointCalibrationItem::noReadingKeptAcrossABoardRestart()
+{
+    QFETCH(int, reading);
+    QFETCH(bool, afterAnswering);
+
+    TChannelController& controller = build();
+    TPhysicalChannel* input3 = controller.physical_channel(3);
+    TAbstractProbe* before = input3->assignedProbe();
+    const std::unique_ptr<TTCProbe> typeK = typeKWithExternalJunction();
+    input3->assignProbe(typeK.get());
+    TAbstractChannel* measuredBefore = controller.measuredChannel();
+    mFixture->board().board().withState([](TBoardState& pState) {
+        pState.mExternalReferences[3] = 0.5;
+        const TBoardState::THandler raw = pState.commandHandler("meas:raw?");
+        TBoardState* board = &pState;
+        pState.addCommand("meas:raw?", true, [board, raw](const QString& pArguments, double pNow) {
+            return board->mMeasuredChannel == 3 ? raw(pArguments, pNow) : QByteArray("2.5,0");
+        });
+    });
+    mFixture->board().restartAt("meas:raw?", reading, afterAnswering);
+    TThermocoupleTwoPointCalibration item(ciTCchan3, uMilliVolt, QStringLiteral("TC 3"), input3, QDate(), 0.0, 1.0);
+    item.initCalibration();
+
+    TMessageRecorder recorder;
+    mFixture->board().board().clearRecord();
+    const bool measured = calibrate(item);
+    QVERIFY2(!measured && !item.twoPointCalibration().isFirstPointValid(),
+             qPrintable(QStringLiteral("raw value kept: %1").arg(item.twoPointCalibration().firstPoint().first)));
+    QCOMPARE(recorder.texts().last(),
+             QStringLiteral("The instrument could not produce a valid measuring result. Calibration will be aborted."));
+    const QList<QByteArray> commands = mFixture->board().commands();
+    QCOMPARE(commands.count("meas:raw? 5"), reading);
+    // The conversion is switched on again, as after any failure.
+    QVERIFY(commands.lastIndexOf("sens:tc:mv 1") > commands.lastIndexOf("meas:raw? 5"));
+    QCOMPARE(controller.measuredChannel(), measuredBefore);
+    QVERIFY(controller.isReadingActive());
+    QCOMPARE(input3->assignedProbe(), static_cast<TAbstractProbe*>(typeK.get()));
+    input3->assignProbe(before);
 }
 
 TAMARIND_TEST_MAIN(tst_TwoPointCalibrationItem)

@@ -18,7 +18,7 @@ namespace
 {
 constexpr double NOT_SET = std::numeric_limits<double>::quiet_NaN();
 
-enum EnPhaseResult { prReading, prNoReading, prAborted };
+enum EnPhaseResult { prReading, prNoReading, prInterrupted, prAborted };
 
 double meanOfKept(const QVector<double>& pReadings)
 {
@@ -27,11 +27,13 @@ double meanOfKept(const QVector<double>& pReadings)
 }
 
 // One phase of a cycle: switch to the channel, discard the first valid
-// reading and keep the next.
+// reading and keep the next. A board that may have restarted since the switch
+// measures its input 1 again, so the phase ends there, interrupted.
 EnPhaseResult measurePhase(TChannelController& pChannelController, TAbstractChannel* pChannel,
                            TInternalSCPIHandler* pSCPIHandler, const TCalibrationProgressDialog& pProgress,
                            QVector<double>& oReadings)
 {
+    const quint64 interruptions = pSCPIHandler->linkInterruptions();
     if (!pChannelController.measureChannel(pChannel))
         return prNoReading;
     int validReadings = 0;
@@ -47,6 +49,8 @@ EnPhaseResult measurePhase(TChannelController& pChannelController, TAbstractChan
             oReadings.append(temperature);
         if (pProgress.isAborted())
             return prAborted;
+        if (pSCPIHandler->linkInterruptions() != interruptions)
+            return prInterrupted;
         TCalibrationReadingWait::wait();
         if (validReadings > TCJCCalibrationItem::CALIBRATION_IGNORE_READINGS_AFTER_CHANNEL_CHANGE)
             return prReading;
@@ -122,7 +126,8 @@ bool TCJCCalibrationItem::measureOffsetDeviation(TChannelController& pChannelCon
             const EnPhaseResult reference =
                 measurePhase(pChannelController, referenceChannel, pSCPIHandler, progress, referenceReadings);
             aborted = reference == prAborted;
-            if (aborted)
+            failed = reference == prInterrupted;
+            if (aborted || failed)
                 break;
             if (reference == prReading) {
                 progress.updateProgress(int((2 * cycle + 1) * 100.0 / (2 * CALIBRATION_TOTAL_READINGS)));

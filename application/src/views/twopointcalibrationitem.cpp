@@ -156,6 +156,10 @@ bool TTwoPointCalibrationItem::measureRawValue(TChannelController* pChannelContr
         return false;
 
     TAbstractChannel* const measuredChannel = pChannelController->measuredChannel();
+    // A board that restarts forgets the set-up that follows and measures its
+    // input 1 with its power-on settings: readings across an interruption of
+    // the link are given up, never mixed into the point.
+    const quint64 interruptions = pSCPIHandler->linkInterruptions();
     // The board measures uncorrected values only with neutral data in place.
     if (pSCPIHandler->storeTwoPointCalibrationItemData(mItemId, 0.0, 1.0, QDate::currentDate(), false) != 0)
         return false;
@@ -168,7 +172,7 @@ bool TTwoPointCalibrationItem::measureRawValue(TChannelController* pChannelContr
             pProbeController->assignProbeToChannel(probeToUse, mCalChannel, true);
         beforeMeasureRawValue(pSCPIHandler);
 
-        result = takeReadings(pSCPIHandler, oValue);
+        result = takeReadings(pSCPIHandler, interruptions, oValue);
 
         if (mCalChannel->assignedProbe() != assignedProbe)
             pProbeController->assignProbeToChannel(assignedProbe, mCalChannel, true);
@@ -182,7 +186,7 @@ bool TTwoPointCalibrationItem::measureRawValue(TChannelController* pChannelContr
     return result;
 }
 
-bool TTwoPointCalibrationItem::takeReadings(TInternalSCPIHandler* pSCPIHandler, double& oValue)
+bool TTwoPointCalibrationItem::takeReadings(TInternalSCPIHandler* pSCPIHandler, quint64 pInterruptions, double& oValue)
 {
     // Application modal: a window-modal dialog without a parent would block
     // nothing, and only Abort may act while the board measures.
@@ -194,7 +198,8 @@ bool TTwoPointCalibrationItem::takeReadings(TInternalSCPIHandler* pSCPIHandler, 
     QVector<double> readings;
     while (readings.size() < CALIBRATION_READINGS) {
         bool counted = false;
-        for (int attempt = 0; attempt < CALIBRATION_RETRIES && !counted; ++attempt) {
+        bool interrupted = false;
+        for (int attempt = 0; attempt < CALIBRATION_RETRIES && !counted && !interrupted; ++attempt) {
             double value = NOT_SET;
             Channel::EnRawValueStatus status = Channel::rwsInRange;
             if (pSCPIHandler->getMeasRaw(value, status, mItemId) && !std::isnan(value)) {
@@ -203,9 +208,11 @@ bool TTwoPointCalibrationItem::takeReadings(TInternalSCPIHandler* pSCPIHandler, 
             }
             if (progress.isAborted())
                 return false;
-            TCalibrationReadingWait::wait();
+            interrupted = pSCPIHandler->linkInterruptions() != pInterruptions;
+            if (!interrupted)
+                TCalibrationReadingWait::wait();
         }
-        if (!counted) {
+        if (!counted || interrupted) {
             progress.close();
             showError(tr("The instrument could not produce a valid measuring result. Calibration will be aborted."));
             return false;

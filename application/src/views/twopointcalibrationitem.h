@@ -91,8 +91,9 @@ protected:
 private:
     bool calibratePoint(bool pLowerPoint, TChannelController* pChannelController, TProbeController* pProbeController,
                         TInternalSCPIHandler* pSCPIHandler);
-    // Step of the measurement with polling stopped and the channel switched.
-    bool takeReadings(TInternalSCPIHandler* pSCPIHandler, double& oValue);
+    // Step of the measurement with polling stopped and the channel switched;
+    // fails as soon as the board link was interrupted since pInterruptions.
+    bool takeReadings(TInternalSCPIHandler* pSCPIHandler, quint64 pInterruptions, double& oValue);
 
     EnCalItemID mItemId;
     Electrical_temperature_units::EnUnit mUnit;
