@@ -229,8 +229,14 @@ void TExternalCommunicationHandler::downloadLogfile(const TSCPICommand& pCommand
     TLogfileLineJoiner joiner;
     while (!stream.atEnd()) {
         client->sendResponse(joiner.join(stream.read(LOGFILE_DOWNLOAD_PIECE_LENGTH)), false);
-        if (!waitForRoom(client, connection))
+        if (!waitForRoom(client, connection)) {
+            // A client still on its connection (the local user took the
+            // instrument back) reads a cut file, but ended as a reply is: its
+            // next reply must start a line of its own.
+            if (client->connectionNumber() == connection)
+                client->sendResponse(QString(), true);
             return;
+        }
     }
     client->sendResponse(joiner.finish(), true);
 }
