@@ -200,7 +200,8 @@ void BM_IdentificationRoundTrip(benchmark::State& pState)
 // own. The handler reads the file in pieces, joins its lines with the record
 // separator, turns the text into Latin-1 bytes and hands them to the
 // transport, waiting for room while the client lags. A day's log at the
-// shortest interval is some 60 MB, all of it on the device's one core.
+// shortest interval is some 10 MB, and a log of some days tens of MB, all of
+// it on the device's one core.
 //
 // Goal: at most 40 instructions a byte of the log, counted with callgrind
 // (--toggle-collect='measured*' --benchmark_filter=BM_LogfileDownload) and

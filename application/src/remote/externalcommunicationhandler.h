@@ -163,9 +163,9 @@ private:
     void releaseRemoteAccess();
     // A long command ends early when the client it runs for has lost remote
     // access (gone, replaced, unplugged from its serial line, or the local
-    // user took the instrument back) or
-    // the program has been told to end: nobody would read its replies, and it
-    // would hold the instrument and the program's end for as long as it runs.
+    // user took the instrument back) or the program has been told to end:
+    // nobody would read its replies, and it would hold the instrument and the
+    // program's end for as long as it runs.
     bool commandAbandoned() const;
     // Where the running command's replies go: the transport holding access,
     // unless access has changed hands since the command began (a client that

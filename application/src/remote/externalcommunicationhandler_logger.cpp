@@ -32,7 +32,7 @@ int intervalMilliseconds(const TSCPIParameter* pParameter)
 // The lines of a log file, line ends removed, joined by the record separator,
 // as text passes through in pieces: a line end ("\n" or "\r\n") may fall
 // between two pieces, and the one that ends the file adds no separator. A
-// day's log runs to tens of megabytes on the device's one core: each
+// log of some days runs to tens of megabytes on the device's one core: each
 // character is copied once, into a piece made at its full size beforehand.
 class TLogfileLineJoiner
 {
@@ -46,8 +46,9 @@ public:
         const QChar* in = pText.constData();
         const QChar* const end = in + pText.size();
         while (in != end) {
-            // The characters of a line go as they stand, with nothing held
-            // back; only those up to a carriage return need a closer look.
+            // The characters of a line go as they stand while nothing is
+            // held back; only control characters up to the carriage return's
+            // code need a closer look.
             if (mLineEnds == 0 && !mCarriageReturnHeld) {
                 while (in != end && in->unicode() > '\r')
                     *out++ = *in++;
