@@ -26,6 +26,7 @@
 #include "instrumentinfo.h"
 #include "intcommcontroller.h"
 #include "internalscpihandler.h"
+#include "loggerfixture.h"
 #include "pseudoterminal.h"
 #include "serialcommunicationinterface.h"
 #include "tamarindsettings.h"
@@ -33,6 +34,7 @@
 #include <QApplication>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 
 #include <benchmark/benchmark.h>
@@ -44,7 +46,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <memory>
+#include <thread>
 
 namespace
 {
@@ -189,6 +193,91 @@ void BM_IdentificationRoundTrip(benchmark::State& pState)
     if (tcp)
         ::close(client);
 }
+
+// A log file read out by "logg:down": from the command's line handed to the
+// handler to the file's last byte taken by the connection, over TCP on the
+// loopback to a client that reads everything as it comes, on a thread of its
+// own. The handler reads the file in pieces, joins its lines with the record
+// separator, turns the text into Latin-1 bytes and hands them to the
+// transport, waiting for room while the client lags. A day's log at the
+// shortest interval is some 10 MB, and a log of some days tens of MB, all of
+// it on the device's one core.
+//
+// Goal: at most 40 instructions a byte of the log, counted with callgrind
+// (--toggle-collect='measured*' --benchmark_filter=BM_LogfileDownload) and
+// divided by the iterations and the file's size (the counter log_bytes).
+// Measured: see the README's cost table.
+constexpr int LOG_BYTES = 4 * 1024 * 1024;
+const QString LOG_NAME = QStringLiteral("01012026_080000000");
+
+// Lines as the logger writes them, the degree sign in UTF-8 among them.
+QByteArray logfileOfSize(int pBytes)
+{
+    QByteArray content = "ZTM8800\r\nSerial number: 1\r\nStart time: 01/01/2026 08:00:00\r\n\r\n"
+                         "Date;Time;Channel;Temperature value;Unit;Raw value;Unit;Temperature difference;Unit;"
+                         "Raw value difference;Unit\r\n";
+    for (int n = 1; content.size() < pBytes; ++n)
+        content += "01/01/2026;08:00:00;Channel 1;" + QByteArray::number(20.0 + n % 1000 / 1000.0, 'f', 4) +
+                   ";\xC2\xB0"
+                   "C;107.79000;R;;;;\r\n";
+    return content.left(pBytes);
+}
+
+// Reads up to the reply's line end; the bytes received, -1 when the connection broke.
+qint64 readReply(int pClient)
+{
+    char buffer[64 * 1024];
+    qint64 received = 0;
+    char last[2] = {0, 0};
+    while (last[0] != '\r' || last[1] != '\n') {
+        const ssize_t n = ::read(pClient, buffer, sizeof buffer);
+        if (n <= 0)
+            return -1;
+        received += n;
+        last[0] = n > 1 ? buffer[n - 2] : last[1];
+        last[1] = buffer[n - 1];
+    }
+    return received;
+}
+
+void BM_LogfileDownload(benchmark::State& pState)
+{
+    TLoggerFixture fixture;
+    fixture.putLogfile(LOG_NAME, logfileOfSize(LOG_BYTES));
+    TLogfileController& logger = fixture.buildLogger();
+    TExternalCommunicationHandler handler(nullptr, nullptr, nullptr, nullptr, &logger);
+
+    const quint16 port = freePort();
+    TTamarindSettings::instance().setValue(QStringLiteral("ethernet"), QStringLiteral("port"), QString::number(port));
+    const auto configuration = TEthernetConfigurationControllerFactory().createEthernetConfigurationController("eth0");
+    configuration->loadSettings();
+    TEthernetCommunicationInterface transport(&handler, configuration.get());
+    const int client = connectClient(port);
+    if (client < 0 || !QTest::qWaitFor([&] { return transport.hasClient(); }, 10000)) {
+        pState.SkipWithError("no connection to the instrument");
+        return;
+    }
+    handler.processIncomingString(&transport, QStringLiteral("syst:remo\r"));
+    const QString command = QStringLiteral("logg:down '%1'\r").arg(LOG_NAME);
+
+    for (auto _ : pState) {
+        std::atomic<qint64> received{0};
+        std::thread reader([&] { received = readReply(client); });
+        measured([&] {
+            handler.processIncomingString(&transport, command);
+            while (transport.pendingBytes() > 0)
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        });
+        reader.join();
+        if (received <= 0) {
+            pState.SkipWithError("the download broke");
+            break;
+        }
+    }
+    ::close(client);
+    pState.SetBytesProcessed(pState.iterations() * LOG_BYTES);
+    pState.counters["log_bytes"] = LOG_BYTES;
+}
 } // namespace
 
 BENCHMARK(BM_IdentificationRoundTrip)
@@ -199,6 +288,7 @@ BENCHMARK(BM_IdentificationRoundTrip)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly();
+BENCHMARK(BM_LogfileDownload)->Iterations(4)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

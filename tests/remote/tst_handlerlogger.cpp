@@ -10,6 +10,7 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QTcpServer>
@@ -64,8 +65,9 @@ private slots:
     void downloadOnlyPlainNamesOfTheLogDirectory();
     void downloadReachesASlowClientWholeWhilePollsGoOn_data();
     void downloadReachesASlowClientWholeWhilePollsGoOn();
-    void downloadEndsWhenTheClientHangsUp_data();
-    void downloadEndsWhenTheClientHangsUp();
+    void longCommandEndsWhenTheClientHangsUp_data();
+    void longCommandEndsWhenTheClientHangsUp();
+    void downloadCutByTheLocalUserLeavesTheClientInStep();
 
 private:
     QByteArray ask(const QByteArray& pCommand);
@@ -444,6 +446,9 @@ std::unique_ptr<TPacedClient> remoteClient(bool pTcp, TExternalCommunicationHand
     return client;
 }
 
+// Far more than a row takes when the instrument serves its client.
+constexpr int TRANSFER_DEADLINE = 60000;
+
 // A log file of numbered lines of about pSize bytes, and the reply that downloads it.
 QByteArray putNumberedLogfile(TLoggerFixture& pFixture, int pSize)
 {
@@ -516,11 +521,25 @@ void tst_HandlerLogger::downloadReachesASlowClientWholeWhilePollsGoOn()
         if (pollsAtFirstBytes >= 0 && received.size() < expected.size())
             pollsWhileArriving = polls() - pollsAtFirstBytes;
     });
+    // The transfer runs the event loop inside the command, where the wait
+    // below cannot end it: a client the instrument never serves gives up by a
+    // deadline of its own, which ends the transfer, so that the row fails and
+    // the next ones run.
+    QElapsedTimer running;
+    running.start();
+    bool gaveUp = false;
+    connect(&turn, &QTimer::timeout, [&] {
+        if (!gaveUp && running.hasExpired(TRANSFER_DEADLINE)) {
+            gaveUp = true;
+            client->hangUp();
+        }
+    });
     received += client->take(pace);
     turn.start();
     client->send("logg:down '01012026_080000000'\r");
-    QTRY_VERIFY_WITH_TIMEOUT(received.size() >= expected.size(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(gaveUp || received.size() >= expected.size(), 2 * TRANSFER_DEADLINE);
     turn.stop();
+    QVERIFY2(!gaveUp, qPrintable(QStringLiteral("%1 of %2 bytes").arg(received.size()).arg(expected.size())));
     QCOMPARE(received.size(), expected.size());
     QVERIFY(received == expected);
     QVERIFY2(mostHeld <= TExternalCommunicationHandler::LOGFILE_DOWNLOAD_PENDING_LIMIT +
@@ -530,18 +549,24 @@ void tst_HandlerLogger::downloadReachesASlowClientWholeWhilePollsGoOn()
         QVERIFY2(pollsWhileArriving >= 2, qPrintable(QString::number(pollsWhileArriving)));
 }
 
-void tst_HandlerLogger::downloadEndsWhenTheClientHangsUp_data()
+void tst_HandlerLogger::longCommandEndsWhenTheClientHangsUp_data()
 {
     QTest::addColumn<bool>("tcp");
-    QTest::newRow("USB host") << false;
-    QTest::newRow("TCP client") << true;
+    QTest::addColumn<bool>("scan");
+    QTest::newRow("download, USB host") << false << false;
+    QTest::newRow("download, TCP client") << true << false;
+    QTest::newRow("scan, USB host") << false << true;
+    QTest::newRow("scan, TCP client") << true << true;
 }
 
-// The rest of the file is meant for the client that asked: the next one on
-// the line or port gets the answers to its own commands only.
-void tst_HandlerLogger::downloadEndsWhenTheClientHangsUp()
+// The rest of the file or of the scan is meant for the client that asked: the
+// next one on the line or port gets the answers to its own commands only, and
+// at once. A serial host that unplugs leaves no word of it to the handler but
+// the line's closing; the line keeps remote access and remote mode.
+void tst_HandlerLogger::longCommandEndsWhenTheClientHangsUp()
 {
     QFETCH(bool, tcp);
+    QFETCH(bool, scan);
     putNumberedLogfile(*mFixture, 8 * 1024 * 1024);
     mHandler->abortRemoteMode();
     const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
@@ -549,19 +574,39 @@ void tst_HandlerLogger::downloadEndsWhenTheClientHangsUp()
     client->take(0);
     bool hungUp = false;
     bool back = false;
+    const auto hangUpAndComeBack = [&] {
+        const quint64 connection = client->transport().connectionNumber();
+        client->hangUp();
+        // What the first client read before it went is not the second one's.
+        client->take(-1);
+        hungUp = true;
+        // Until the transport has seen it: a serial line closes, a TCP client is replaced.
+        back = client->comeBack() &&
+               QTest::qWaitFor([&] { return client->transport().connectionNumber() != connection; }, 10000);
+    };
+    // A scan of a hundred channels at 600 s each, its settle times passing at
+    // once; the client goes during the second.
+    qint64 now = 0;
+    int waits = 0;
+    mHandler->setScanClock({[&now] { return now; },
+                            [&](int pMilliseconds) {
+                                now += pMilliseconds;
+                                if (++waits == 2)
+                                    hangUpAndComeBack();
+                            }});
+    QByteArray scanCommand = "meas:scan? 600,(@1";
+    for (int entry = 1; entry < 100; ++entry)
+        scanCommand += entry % 2 ? ",2" : ",1";
     QTimer turn;
     turn.setInterval(5);
     connect(&turn, &QTimer::timeout, [&] {
-        if (!hungUp && client->transport().pendingBytes() > 0) {
-            client->hangUp();
-            // What the first client read before it went is not the second one's.
-            client->take(-1);
-            back = client->comeBack();
-            hungUp = true;
-        }
+        if (!hungUp && client->transport().pendingBytes() > 0)
+            hangUpAndComeBack();
     });
-    turn.start();
-    client->send("logg:down '01012026_080000000'\r");
+    if (!scan)
+        turn.start();
+    // A command behind the long one is the first client's too: it does not act.
+    client->send((scan ? scanCommand + ")" : QByteArray("logg:down '01012026_080000000'")) + "\rlogg:mode 2\r");
     QTRY_VERIFY_WITH_TIMEOUT(hungUp, 30000);
     turn.stop();
     QVERIFY(back);
@@ -569,6 +614,50 @@ void tst_HandlerLogger::downloadEndsWhenTheClientHangsUp()
     QByteArray received;
     QTRY_VERIFY_WITH_TIMEOUT((received += client->take(-1)).size() >= 8, 10000);
     QCOMPARE(received, QByteArray("ACK\r\n0\r\n"));
+    QCOMPARE(logger().logMode(), TLogfileController::lmAutomatic);
+    if (scan)
+        QCOMPARE(waits, 2);
+}
+
+// The local user takes the instrument back in the middle of a download, while
+// the client has sent more: one command with the download's, one while the
+// file goes out. The client reads the cut file ended as a reply is, and its
+// next reply on a line of its own; what it sent before the takeback is
+// cancelled, as the question on the screen says.
+void tst_HandlerLogger::downloadCutByTheLocalUserLeavesTheClientInStep()
+{
+    const QByteArray file = putNumberedLogfile(*mFixture, 8 * 1024 * 1024);
+    mHandler->abortRemoteMode();
+    const std::unique_ptr<TPacedClient> client = remoteClient(true, mHandler.get());
+    QVERIFY(client);
+    client->take(0);
+    int turnsSinceAsked = -1;
+    bool takenBack = false;
+    QTimer turn;
+    turn.setInterval(5);
+    connect(&turn, &QTimer::timeout, [&] {
+        if (turnsSinceAsked < 0 && client->transport().pendingBytes() > 0) {
+            client->send("*idn?\r");
+            turnsSinceAsked = 0;
+        } else if (turnsSinceAsked >= 0 && !takenBack && ++turnsSinceAsked == 10) {
+            // The user's Yes, some turns of the event loop after the text came.
+            mHandler->abortRemoteMode();
+            takenBack = true;
+        }
+    });
+    turn.start();
+    client->send("logg:down '01012026_080000000'\r*idn?\r");
+    QTRY_VERIFY_WITH_TIMEOUT(takenBack, 30000);
+    turn.stop();
+    QVERIFY(!mHandler->isInRemoteMode());
+    client->send("syst:ackn 1\r");
+    QByteArray received;
+    QTRY_VERIFY_WITH_TIMEOUT((received += client->take(-1)).endsWith("ACK\r\n"), 10000);
+    const QByteArray cut = received.left(received.size() - 7);
+    QVERIFY2(received.endsWith("\r\nACK\r\n") && received.count("\r\n") == 2,
+             received.right(80).toPercentEncoding().constData());
+    QVERIFY(cut.size() < file.size() - 2);
+    QVERIFY(file.startsWith(cut));
 }
 
 TAMARIND_TEST_MAIN(tst_HandlerLogger)

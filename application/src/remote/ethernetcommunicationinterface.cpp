@@ -60,6 +60,7 @@ void TEthernetCommunicationInterface::tcpConnectionAvailable()
         mCommunicationHandler->interfaceDisconnected(this);
     }
     mTCPSocket = next;
+    ++mConnectionNumber;
     mTCPSocket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(mTCPSocket, &QTcpSocket::disconnected, this, &TEthernetCommunicationInterface::tcpSocketClosing);
     connect(mTCPSocket, &QTcpSocket::readyRead, this, &TEthernetCommunicationInterface::onTCPRead);
@@ -117,6 +118,12 @@ void TEthernetCommunicationInterface::onConfigurationChanged(TAbstractEthernetCo
 qint64 TEthernetCommunicationInterface::pendingBytes() const
 {
     return mTCPSocket ? mTCPSocket->bytesToWrite() : 0;
+}
+
+void TEthernetCommunicationInterface::dropUnreadInput()
+{
+    if (mTCPSocket)
+        mTCPSocket->skip(mTCPSocket->bytesAvailable());
 }
 
 // A reply goes straight to the connection while the socket holds nothing

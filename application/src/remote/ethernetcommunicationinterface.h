@@ -25,6 +25,8 @@ public:
     void sendRawData(const QByteArray& pData) override;
     // What the client's socket still holds for the connection.
     qint64 pendingBytes() const override;
+    // What came while a command ran inside the socket's own read notification.
+    void dropUnreadInput() override;
 
     // The port the server listens on, 0 when it could not listen.
     quint16 serverPort() const;

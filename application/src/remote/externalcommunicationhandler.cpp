@@ -48,7 +48,12 @@ bool TExternalCommunicationHandler::processIncomingString(TExternalCommunication
             return false;
         releaseRemoteAccess();
     }
+    // A serial line keeps remote access from host to host. What the host
+    // that left had begun, queued or still runs is not the next one's.
+    if (mCommunicationInterface == pCommInterface && hostLeftTheLine())
+        releaseRemoteAccess();
     mCommunicationInterface = pCommInterface;
+    mInputConnection = pCommInterface->connectionNumber();
 
     // CR or LF ends a line: clients that end their lines with LF alone must
     // be served too. An LF right after a line's end belongs to a CR LF pair,
@@ -114,6 +119,10 @@ void TExternalCommunicationHandler::processCommandQueue()
     if (mChannelController)
         mChannelController->holdWarnings();
     while (!mCommandQueue.isEmpty() && !TTerminationSignals::terminationRequested()) {
+        if (hostLeftTheLine()) {
+            mCommandQueue.clear();
+            break;
+        }
         const TQueuedLine queued = mCommandQueue.dequeue();
         mCommandGeneration = mAccessGeneration;
         processCommand(queued.mLine);
@@ -159,7 +168,12 @@ void TExternalCommunicationHandler::releaseRemoteAccess()
 
 bool TExternalCommunicationHandler::commandAbandoned() const
 {
-    return mCommandGeneration != mAccessGeneration || TTerminationSignals::terminationRequested();
+    return mCommandGeneration != mAccessGeneration || hostLeftTheLine() || TTerminationSignals::terminationRequested();
+}
+
+bool TExternalCommunicationHandler::hostLeftTheLine() const
+{
+    return mCommunicationInterface && mCommunicationInterface->connectionNumber() != mInputConnection;
 }
 
 void TExternalCommunicationHandler::setRemoteMode(bool pRemoteMode)
@@ -182,6 +196,8 @@ void TExternalCommunicationHandler::abortRemoteMode()
 {
     if (!mRemoteMode)
         return;
+    if (mCommunicationInterface)
+        mCommunicationInterface->dropUnreadInput();
     releaseRemoteAccess();
     setRemoteMode(false);
 }
@@ -215,7 +231,8 @@ bool TExternalCommunicationHandler::isCommand(const TSCPICommand& pCommand, cons
 
 TExternalCommunicationInterface* TExternalCommunicationHandler::replyInterface() const
 {
-    return mCommandGeneration < 0 || mCommandGeneration == mAccessGeneration ? mCommunicationInterface : nullptr;
+    const bool sameClient = (mCommandGeneration < 0 || mCommandGeneration == mAccessGeneration) && !hostLeftTheLine();
+    return sameClient ? mCommunicationInterface : nullptr;
 }
 
 void TExternalCommunicationHandler::returnResponse(const QString& pResponse)

@@ -162,14 +162,18 @@ private:
     void queueLine(const QString& pLine);
     void releaseRemoteAccess();
     // A long command ends early when the client it runs for has lost remote
-    // access (gone, replaced, or the local user took the instrument back) or
-    // the program has been told to end: nobody would read its replies, and it
-    // would hold the instrument and the program's end for as long as it runs.
+    // access (gone, replaced, unplugged from its serial line, or the local
+    // user took the instrument back) or the program has been told to end:
+    // nobody would read its replies, and it would hold the instrument and the
+    // program's end for as long as it runs.
     bool commandAbandoned() const;
     // Where the running command's replies go: the transport holding access,
     // unless access has changed hands since the command began (a client that
     // connected during a long command must not get its replies); null then.
     TExternalCommunicationInterface* replyInterface() const;
+    // The line holding remote access has been closed since its text was
+    // taken: the host on it was unplugged, and whoever comes next is another.
+    bool hostLeftTheLine() const;
     void setRemoteMode(bool pRemoteMode);
 
     // The common course of the probe groups; true when the header is one of pGroup's.
@@ -255,6 +259,9 @@ private:
     // count it began under, -1 outside a command.
     qint64 mAccessGeneration = 0;
     qint64 mCommandGeneration = -1;
+    // The connection of the controlling transport that the buffered and
+    // queued text came from.
+    quint64 mInputConnection = 0;
     // The rest of a line that was too long is dropped up to its end.
     bool mDiscardingLine = false;
     std::function<QDateTime()> mCurrentDateTime;

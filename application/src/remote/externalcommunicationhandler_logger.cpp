@@ -31,30 +31,46 @@ int intervalMilliseconds(const TSCPIParameter* pParameter)
 }
 // The lines of a log file, line ends removed, joined by the record separator,
 // as text passes through in pieces: a line end ("\n" or "\r\n") may fall
-// between two pieces, and the one that ends the file adds no separator.
+// between two pieces, and the one that ends the file adds no separator. A
+// log of some days runs to tens of megabytes on the device's one core: each
+// character is copied once, into a piece made at its full size beforehand.
 class TLogfileLineJoiner
 {
 public:
     QString join(const QString& pText)
     {
-        QString joined;
-        joined.reserve(pText.size());
-        for (const QChar character : pText) {
+        // Each character gives at most one; on top come what the piece
+        // before held back: its separators and a carriage return.
+        QString joined(pText.size() + mLineEnds + 1, Qt::Uninitialized);
+        QChar* out = joined.data();
+        const QChar* in = pText.constData();
+        const QChar* const end = in + pText.size();
+        while (in != end) {
+            // The characters of a line go as they stand while nothing is
+            // held back; only control characters up to the carriage return's
+            // code need a closer look.
+            if (mLineEnds == 0 && !mCarriageReturnHeld) {
+                while (in != end && in->unicode() > '\r')
+                    *out++ = *in++;
+                if (in == end)
+                    break;
+            }
+            const QChar character = *in++;
+            if (character == QLatin1Char('\n')) {
+                mCarriageReturnHeld = false;
+                ++mLineEnds;
+                continue;
+            }
             if (mCarriageReturnHeld) {
                 mCarriageReturnHeld = false;
-                if (character == QLatin1Char('\n')) {
-                    ++mLineEnds;
-                    continue;
-                }
-                append(joined, QLatin1Char('\r'));
+                out = append(out, QLatin1Char('\r'));
             }
-            if (character == QLatin1Char('\n'))
-                ++mLineEnds;
-            else if (character == QLatin1Char('\r'))
+            if (character == QLatin1Char('\r'))
                 mCarriageReturnHeld = true;
             else
-                append(joined, character);
+                out = append(out, character);
         }
+        joined.truncate(int(out - joined.constData()));
         return joined;
     }
 
@@ -69,11 +85,13 @@ public:
     }
 
 private:
-    void append(QString& oJoined, QChar pCharacter)
+    // The separators of the line ends before the character, then the character.
+    QChar* append(QChar* pOut, QChar pCharacter)
     {
-        oJoined += QString(mLineEnds, QChar(TExternalCommunicationHandler::RS));
-        mLineEnds = 0;
-        oJoined += pCharacter;
+        for (; mLineEnds > 0; --mLineEnds)
+            *pOut++ = QChar(TExternalCommunicationHandler::RS);
+        *pOut++ = pCharacter;
+        return pOut;
     }
 
     int mLineEnds = 0;
@@ -212,8 +230,14 @@ void TExternalCommunicationHandler::downloadLogfile(const TSCPICommand& pCommand
     TLogfileLineJoiner joiner;
     while (!stream.atEnd()) {
         client->sendResponse(joiner.join(stream.read(LOGFILE_DOWNLOAD_PIECE_LENGTH)), false);
-        if (!waitForRoom(client, connection))
+        if (!waitForRoom(client, connection)) {
+            // A client still on its connection (the local user took the
+            // instrument back) reads a cut file, but ended as a reply is: its
+            // next reply must start a line of its own.
+            if (client->connectionNumber() == connection)
+                client->sendResponse(QString(), true);
             return;
+        }
     }
     client->sendResponse(joiner.finish(), true);
 }

@@ -28,10 +28,15 @@ public:
     // The bytes handed over that the line or connection has not taken yet;
     // a reply sent in pieces waits for room by it.
     virtual qint64 pendingBytes() const { return 0; }
-    // Changes whenever the line is closed: the rest of a reply sent in pieces
-    // must not reach whatever host is on the line when it opens again. A TCP
-    // client's end reaches the handler as a disconnection instead.
+    // Changes whenever the line is closed or another client connects: the
+    // rest of a reply sent in pieces must not reach whatever host is on the
+    // line when it opens again. A TCP client's end reaches the handler as a
+    // disconnection too.
     quint64 connectionNumber() const { return mConnectionNumber; }
+    // Forgets what the client sent and the transport has not handed on yet:
+    // the local user took the instrument back, and the question said that
+    // pending commands are cancelled.
+    virtual void dropUnreadInput() {}
 
 protected:
     // Received bytes as text, one character per byte, cut at the first zero
