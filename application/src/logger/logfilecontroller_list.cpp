@@ -149,9 +149,10 @@ void TLogfileController::showLogfileContentTexts(QStringList pTexts)
             layout->insertWidget(index, mLogfileContentLines->newLine(text));
         ++index;
     }
+    // A shorter log leaves lines over: kept hidden, the next longer one takes them instead of making new ones.
     while (layout->count() - 1 > index) {
         QLayoutItem* item = layout->takeAt(index);
-        delete item->widget();
+        mLogfileContentLines->keep(qobject_cast<QLabel*>(item->widget()));
         delete item;
     }
 }
@@ -172,9 +173,10 @@ void TLogfileController::addLinesToLogfileContentDisplay(const QStringList& pLin
         return;
     for (int i = 0; i < pLines.size(); ++i)
         layout->insertWidget(i, mLogfileContentLines->newLine(pLines[i]));
+    // The lines that leave at the bottom serve the next ones at the top.
     while (layout->count() > MAX_CONTENT_LAYOUT_ITEMS) {
         QLayoutItem* item = layout->takeAt(layout->count() - 2);
-        delete item->widget();
+        mLogfileContentLines->keep(qobject_cast<QLabel*>(item->widget()));
         delete item;
     }
 }
