@@ -125,14 +125,16 @@ void tst_LogfileControllerPages::useSeparator(QChar pSeparator)
     TDecimalDisplayController::instance().decimalSeparatorSelected(pSeparator == ',' ? &mCommaWidget : &mPointWidget);
 }
 
-// In the order of the view, top first.
+// The lines shown, in the order of the view, top first.
 QList<QLabel*> tst_LogfileControllerPages::contentLabels() const
 {
     QList<QLabel*> labels;
     QLayout* layout = mFixture->ui().scrollAreaLogfileContentWidget->layout();
-    for (int i = 0; i < layout->count(); ++i)
-        if (auto* label = qobject_cast<QLabel*>(layout->itemAt(i)->widget()))
+    for (int i = 0; i < layout->count(); ++i) {
+        auto* label = qobject_cast<QLabel*>(layout->itemAt(i)->widget());
+        if (label && !label->isHidden())
             labels << label;
+    }
     return labels;
 }
 
@@ -216,7 +218,12 @@ void tst_LogfileControllerPages::contentViewShowsTheLastHundredLinesNewestFirst(
     QCOMPARE(shorter.size(), 6);
     QCOMPARE(shorter.at(1)->text(), QStringLiteral("3.0000°C 100.00000\u2126"));
     QCOMPARE(shorter.at(5)->text(), QStringLiteral("1.0000°C 100.00000\u2126"));
-    QCOMPARE(ui().scrollAreaLogfileContentWidget->layout()->count(), 7);
+    // The lines over stay below them, hidden, for a longer log.
+    QLayout* layout = ui().scrollAreaLogfileContentWidget->layout();
+    QCOMPARE(layout->count(), 201);
+    QCOMPARE(layout->itemAt(5)->widget(), shorter.at(5));
+    QVERIFY(layout->itemAt(6)->widget()->isHidden());
+    QVERIFY(!layout->itemAt(200)->widget());
 }
 
 void tst_LogfileControllerPages::liveContentViewStopsAtFourHundredLabels()

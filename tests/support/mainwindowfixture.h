@@ -1,6 +1,7 @@
 #pragma once
 
 #include "boardsimulator.h"
+#include "channelcontroller.h"
 #include "tamarindmainform.h"
 
 #include <QLabel>
@@ -17,6 +18,8 @@ class TMainWindowFixture
 public:
     TBoardSimulator& board() { return mBoard; }
     TTamarindMainForm* window() const { return mWindow.get(); }
+    // The window's channels, for a poll on the caller's clock.
+    TChannelController& channels() const { return *mWindow->mChannelController; }
 
     // Starts the board; false when it could not.
     bool startBoard() { return mBoard.start(); }

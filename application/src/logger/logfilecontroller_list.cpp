@@ -142,19 +142,19 @@ void TLogfileController::showLogfileContentTexts(QStringList pTexts)
         pTexts.removeLast();
     int index = 0;
     for (const QString& text : pTexts) {
-        QWidget* shown = index < layout->count() - 1 ? layout->itemAt(index)->widget() : nullptr;
-        if (auto* label = qobject_cast<QLabel*>(shown))
+        QWidget* line = index < layout->count() - 1 ? layout->itemAt(index)->widget() : nullptr;
+        if (auto* label = qobject_cast<QLabel*>(line)) {
             label->setText(text);
-        else
+            label->show();
+        } else {
             layout->insertWidget(index, mLogfileContentLines->newLine(text));
+        }
         ++index;
     }
-    // A shorter log leaves lines over: kept hidden, the next longer one takes them instead of making new ones.
-    while (layout->count() - 1 > index) {
-        QLayoutItem* item = layout->takeAt(index);
-        mLogfileContentLines->keep(qobject_cast<QLabel*>(item->widget()));
-        delete item;
-    }
+    // A shorter log leaves lines over: hidden in their places, where a longer one shows them again without laying
+    // them out anew.
+    for (; index < layout->count() - 1; ++index)
+        layout->itemAt(index)->widget()->hide();
 }
 
 QStringList TLogfileController::splitLogfileLineForDisplay(const QString& pLine)

@@ -20,6 +20,11 @@ public:
 
 TLogfileLines::TLogfileLines(QWidget* pPage, QWidget* pParent) : mPage(pPage ? pPage : pParent), mParent(pParent)
 {
+    // A scroll area fills the backgrounds of its viewport and of its widget, which makes them opaque: shown with
+    // the page, they were painted on their own and then again with the page, every line twice at each opening.
+    // The page behind them has the same colour.
+    for (QWidget* filled = mParent; filled && filled != mPage && !filled->isWindow(); filled = filled->parentWidget())
+        filled->setAutoFillBackground(false);
     mPrepareTimer.setInterval(0);
     connect(&mPrepareTimer, &QTimer::timeout, this, [this] { prepareSome(); });
 }
