@@ -4,6 +4,7 @@
 #include "commandrunner.h"
 #include "decimaldisplaycontroller.h"
 #include "deviceroot.h"
+#include "logfilelines.h"
 #include "loggerfixture.h"
 #include "messagerecorder.h"
 #include "padkeys.h"
@@ -124,14 +125,16 @@ void tst_LogfileControllerPages::useSeparator(QChar pSeparator)
     TDecimalDisplayController::instance().decimalSeparatorSelected(pSeparator == ',' ? &mCommaWidget : &mPointWidget);
 }
 
-// In the order of the view, top first.
+// The lines shown, in the order of the view, top first.
 QList<QLabel*> tst_LogfileControllerPages::contentLabels() const
 {
     QList<QLabel*> labels;
     QLayout* layout = mFixture->ui().scrollAreaLogfileContentWidget->layout();
-    for (int i = 0; i < layout->count(); ++i)
-        if (auto* label = qobject_cast<QLabel*>(layout->itemAt(i)->widget()))
+    for (int i = 0; i < layout->count(); ++i) {
+        auto* label = qobject_cast<QLabel*>(layout->itemAt(i)->widget());
+        if (label && !label->isHidden())
             labels << label;
+    }
     return labels;
 }
 
@@ -215,7 +218,12 @@ void tst_LogfileControllerPages::contentViewShowsTheLastHundredLinesNewestFirst(
     QCOMPARE(shorter.size(), 6);
     QCOMPARE(shorter.at(1)->text(), QStringLiteral("3.0000°C 100.00000\u2126"));
     QCOMPARE(shorter.at(5)->text(), QStringLiteral("1.0000°C 100.00000\u2126"));
-    QCOMPARE(ui().scrollAreaLogfileContentWidget->layout()->count(), 7);
+    // The lines over stay below them, hidden, for a longer log.
+    QLayout* layout = ui().scrollAreaLogfileContentWidget->layout();
+    QCOMPARE(layout->count(), 201);
+    QCOMPARE(layout->itemAt(5)->widget(), shorter.at(5));
+    QVERIFY(layout->itemAt(6)->widget()->isHidden());
+    QVERIFY(!layout->itemAt(200)->widget());
 }
 
 void tst_LogfileControllerPages::liveContentViewStopsAtFourHundredLabels()
@@ -246,42 +254,65 @@ void tst_LogfileControllerPages::contentLinesKeepTheirPlace_data()
 {
     QTest::addColumn<QStringList>("opened");
     QTest::addColumn<int>("logged");
-    QTest::addColumn<bool>("listShown");
+    // Turns of the event loop, each of which made lines ahead, after the list was first painted and before the
+    // first opening; -1 when the list was never shown.
+    QTest::addColumn<int>("idleTurns");
     QTest::addColumn<int>("lineCount");
     QTest::addColumn<QString>("newest");
-    QTest::newRow("first opening") << QStringList{"01012026_080000000"} << 0 << false << 200
-                                   << "01/01/2026 08:02:00 Channel 1";
-    QTest::newRow("later opening of a shorter log") << QStringList{"01012026_080000000", "02012026_080000000"} << 0
-                                                    << false << 6 << "01/01/2026 08:00:03 Channel 1";
-    QTest::newRow("lines the running log adds") << QStringList{} << 3 << false << 6 << "06/12/2026 13:12:53 Channel 1";
+    // The view's labels, shown and kept hidden, after the last opening.
+    QTest::addColumn<int>("labelsMade");
+    const int allTurns = 2 * TLogfileController::MAX_DISPLAYED_LINES;
+    QTest::newRow("first opening") << QStringList{"01012026_080000000"} << 0 << -1 << 200
+                                   << "01/01/2026 08:02:00 Channel 1" << 200;
+    QTest::newRow("later opening of a shorter log: the lines over are kept hidden")
+        << QStringList{"01012026_080000000", "02012026_080000000"} << 0 << -1 << 6 << "01/01/2026 08:00:03 Channel 1"
+        << 200;
+    QTest::newRow("a long log after a shorter one takes the hidden lines")
+        << QStringList{"01012026_080000000", "02012026_080000000", "01012026_080000000"} << 0 << -1 << 200
+        << "01/01/2026 08:02:00 Channel 1" << 200;
+    QTest::newRow("lines the running log adds")
+        << QStringList{} << 3 << -1 << 6 << "06/12/2026 13:12:53 Channel 1" << 6;
     QTest::newRow("lines made ahead while the list was shown: a short log, then a longer one")
-        << QStringList{"02012026_080000000", "01012026_080000000"} << 0 << true << 200
-        << "01/01/2026 08:02:00 Channel 1";
+        << QStringList{"02012026_080000000", "01012026_080000000"} << 0 << allTurns << 200
+        << "01/01/2026 08:02:00 Channel 1" << 200;
+    QTest::newRow("a tap while the lines are still being made ahead")
+        << QStringList{"01012026_080000000"} << 0 << 1 << 200 << "01/01/2026 08:02:00 Channel 1" << 200;
 }
 
 void tst_LogfileControllerPages::contentLinesKeepTheirPlace()
 {
     QFETCH(QStringList, opened);
     QFETCH(int, logged);
-    QFETCH(bool, listShown);
+    QFETCH(int, idleTurns);
     QFETCH(int, lineCount);
     QFETCH(QString, newest);
+    QFETCH(int, labelsMade);
     mFixture->putLogfile("01012026_080000000", logfileWithLines(120));
     mFixture->putLogfile("02012026_080000000", logfileWithLines(3));
     TLogfileController& logger = build();
     // The lines are made before the menu area shows the page, as a tap on a row makes them.
     ui().stackedWidgetMenu->setCurrentWidget(ui().PageMenu);
-    ui().stackedWidget->setCurrentWidget(listShown ? ui().PageLogger : ui().PageDownload);
+    ui().stackedWidget->setCurrentWidget(idleTurns >= 0 ? ui().PageLogger : ui().PageDownload);
     mFixture->form().resize(800, 480);
     mFixture->form().show();
     QVERIFY(QTest::qWaitForWindowExposed(&mFixture->form()));
-    if (listShown) {
-        // The painted list leaves the view's lines to be made ahead, hidden.
-        QTRY_COMPARE(
-            ui().scrollAreaLogfileContentWidget->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size(),
-            2 * TLogfileController::MAX_DISPLAYED_LINES);
-        QVERIFY(contentLabels().isEmpty());
+    QWidget* content = ui().scrollAreaLogfileContentWidget;
+    auto madeLabels = [content] {
+        return int(content->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size());
+    };
+    // The painted list leaves the view's lines to be made ahead, hidden, a few on each turn of the event loop, so
+    // that a tap meanwhile is not kept waiting.
+    for (int turn = 0, rounds = 0; turn < idleTurns && madeLabels() < labelsMade && rounds < 1000; ++rounds) {
+        const int before = madeLabels();
+        QCoreApplication::processEvents();
+        const int made = madeLabels() - before;
+        QVERIFY2(made <= TLogfileLines::LINES_PER_TURN, qPrintable(QString::number(made)));
+        if (made > 0)
+            ++turn;
     }
+    if (idleTurns >= 0)
+        QCOMPARE(madeLabels(), std::min(labelsMade, idleTurns * TLogfileLines::LINES_PER_TURN));
+    QVERIFY(contentLabels().isEmpty());
     for (const QString& name : opened) {
         logger.selectLogfile(name, true);
         ui().stackedWidgetMenu->setCurrentWidget(mFixture->subMenu().mShownPage);
@@ -296,11 +327,16 @@ void tst_LogfileControllerPages::contentLinesKeepTheirPlace()
         }
         ui().stackedWidgetMenu->setCurrentWidget(mFixture->subMenu().mShownPage);
     }
-    QCoreApplication::processEvents();
+    // Idle turns after the opening make no lines beyond those the view can show.
+    for (int round = 0; round < 10; ++round)
+        QCoreApplication::processEvents();
 
     const QList<QLabel*> lines = contentLabels();
     QCOMPARE(lines.size(), lineCount);
     QCOMPARE(lines.first()->text(), newest);
+    QCOMPARE(madeLabels(), labelsMade);
+    for (QLabel* label : content->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        QVERIFY2(lines.contains(label) || label->isHidden(), qPrintable(label->text()));
     QLabel measure(ui().scrollAreaLogfileContentWidget);
     for (QLabel* line : lines) {
         QVERIFY2(line->isVisible() && !line->text().isEmpty(), qPrintable(line->text()));

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "boardsimulator.h"
+#include "channelcontroller.h"
+#include "probecontroller.h"
 #include "tamarindmainform.h"
 
 #include <QLabel>
@@ -17,6 +19,9 @@ class TMainWindowFixture
 public:
     TBoardSimulator& board() { return mBoard; }
     TTamarindMainForm* window() const { return mWindow.get(); }
+    // The window's channels and probes, for a poll on the caller's clock with probes of the caller's choice.
+    TChannelController& channels() const { return *mWindow->mChannelController; }
+    TProbeController& probes() const { return *mWindow->mProbeController; }
 
     // Starts the board; false when it could not.
     bool startBoard() { return mBoard.start(); }

@@ -142,18 +142,19 @@ void TLogfileController::showLogfileContentTexts(QStringList pTexts)
         pTexts.removeLast();
     int index = 0;
     for (const QString& text : pTexts) {
-        QWidget* shown = index < layout->count() - 1 ? layout->itemAt(index)->widget() : nullptr;
-        if (auto* label = qobject_cast<QLabel*>(shown))
+        QWidget* line = index < layout->count() - 1 ? layout->itemAt(index)->widget() : nullptr;
+        if (auto* label = qobject_cast<QLabel*>(line)) {
             label->setText(text);
-        else
+            label->show();
+        } else {
             layout->insertWidget(index, mLogfileContentLines->newLine(text));
+        }
         ++index;
     }
-    while (layout->count() - 1 > index) {
-        QLayoutItem* item = layout->takeAt(index);
-        delete item->widget();
-        delete item;
-    }
+    // A shorter log leaves lines over: hidden in their places, where a longer one shows them again without laying
+    // them out anew.
+    for (; index < layout->count() - 1; ++index)
+        layout->itemAt(index)->widget()->hide();
 }
 
 QStringList TLogfileController::splitLogfileLineForDisplay(const QString& pLine)
@@ -172,9 +173,10 @@ void TLogfileController::addLinesToLogfileContentDisplay(const QStringList& pLin
         return;
     for (int i = 0; i < pLines.size(); ++i)
         layout->insertWidget(i, mLogfileContentLines->newLine(pLines[i]));
+    // The lines that leave at the bottom serve the next ones at the top.
     while (layout->count() > MAX_CONTENT_LAYOUT_ITEMS) {
         QLayoutItem* item = layout->takeAt(layout->count() - 2);
-        delete item->widget();
+        mLogfileContentLines->keep(qobject_cast<QLabel*>(item->widget()));
         delete item;
     }
 }

@@ -18,13 +18,22 @@ public:
 };
 } // namespace
 
-TLogfileLines::TLogfileLines(QWidget* pPage, QWidget* pParent) : mPage(pPage ? pPage : pParent), mParent(pParent) {}
+TLogfileLines::TLogfileLines(QWidget* pPage, QWidget* pParent) : mPage(pPage ? pPage : pParent), mParent(pParent)
+{
+    // A scroll area fills the backgrounds of its viewport and of its widget, which makes them opaque: shown with
+    // the page, they were painted on their own and then again with the page, every line twice at each opening.
+    // The page behind them has the same colour.
+    for (QWidget* filled = mParent; filled && filled != mPage && !filled->isWindow(); filled = filled->parentWidget())
+        filled->setAutoFillBackground(false);
+    mPrepareTimer.setInterval(0);
+    connect(&mPrepareTimer, &QTimer::timeout, this, [this] { prepareSome(); });
+}
 
 QLabel* TLogfileLines::newLine(const QString& pText)
 {
-    while (!mPrepared.empty()) {
-        QPointer<QLabel> line = mPrepared.back();
-        mPrepared.pop_back();
+    while (!mKept.empty()) {
+        QPointer<QLabel> line = mKept.back();
+        mKept.pop_back();
         if (!line)
             continue;
         line->setText(pText);
@@ -36,12 +45,20 @@ QLabel* TLogfileLines::newLine(const QString& pText)
     return madeLine(pText);
 }
 
+void TLogfileLines::keep(QLabel* pLine)
+{
+    if (!pLine)
+        return;
+    pLine->hide();
+    mKept.emplace_back(pLine);
+}
+
 void TLogfileLines::prepareAfterPainted(QWidget* pShownBefore, int pCount)
 {
     if (!pShownBefore || pCount <= 0)
         return;
     mShownBefore = pShownBefore;
-    mToPrepare = pCount;
+    mWanted = pCount;
     pShownBefore->installEventFilter(this);
 }
 
@@ -50,22 +67,26 @@ bool TLogfileLines::eventFilter(QObject* pWatched, QEvent* pEvent)
     // After the painting, not before: the page shown first is not kept waiting.
     if (pWatched == mShownBefore && pEvent->type() == QEvent::Paint) {
         mShownBefore->removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] { prepare(); });
+        mPrepareTimer.start();
     }
     return false;
 }
 
-void TLogfileLines::prepare()
+// A few lines on each turn: whatever else waits, a tap or the next poll, comes in between.
+void TLogfileLines::prepareSome()
 {
-    for (; mToPrepare > 0; --mToPrepare) {
+    for (int n = 0; n < LINES_PER_TURN && mMade < mWanted; ++n) {
         QLabel* line = madeLine(QString());
         line->hide();
-        mPrepared.emplace_back(line);
+        mKept.emplace_back(line);
     }
+    if (mMade >= mWanted)
+        mPrepareTimer.stop();
 }
 
-QLabel* TLogfileLines::madeLine(const QString& pText) const
+QLabel* TLogfileLines::madeLine(const QString& pText)
 {
+    ++mMade;
     auto* line = new TLogfileLine(pText, mParent);
     line->setFixedSize(lineSize(*line));
     return line;

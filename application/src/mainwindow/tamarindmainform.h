@@ -247,6 +247,8 @@ private:
     // Runs a calibration routine and compares the measured channel with the
     // home view's and the logger's.
     friend class tst_MainWindowRoutinesWithLibrary;
+    // Lets the benchmarks poll the channels on their own clock.
+    friend class TMainWindowFixture;
 
     // Construction, in the order the system depends on.
     void setupLayout();

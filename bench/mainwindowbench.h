@@ -1,0 +1,33 @@
+#pragma once
+
+// The program's own main window for the benchmarks that measure what a user
+// waits for on it: built as main builds it, against the simulated board
+// started once for the whole run.
+
+#include "mainwindowfixture.h"
+
+#include <QApplication>
+
+struct TMainWindowBench
+{
+    TMainWindowBench()
+    {
+        mMain.startBoard();
+        gMain = &mMain;
+    }
+    ~TMainWindowBench() { gMain = nullptr; }
+
+    // The window built anew and shown, channel reading off, so that no poll
+    // falls into a count unless the benchmark makes it.
+    static void openWindow()
+    {
+        gMain->close();
+        QApplication::processEvents();
+        gMain->open(true);
+        gMain->channels().setReadingActive(false);
+        QApplication::processEvents();
+    }
+
+    static inline TMainWindowFixture* gMain = nullptr;
+    TMainWindowFixture mMain;
+};
