@@ -98,11 +98,24 @@ if [ -x "$top/build/simulator/calsim" ]; then
         echo "  control commands on $TAMARIND_ROOT/var/run/calsim.sock (see simulator/README.md);"
         echo "  TAMARIND_CALIBRATOR=<model> picks another serial model, TAMARIND_REAL_FTDI=1 a real converter instead."
     fi
-    "$top/build/simulator/calsim" --model MBK2800 --port 8101 --control "$TAMARIND_ROOT/var/run/calsim-bath.sock" \
+    # The bath serves its control socket only once it listens on its port; a
+    # port taken (by another run, say) ends it at once.
+    bath_control="$TAMARIND_ROOT/var/run/calsim-bath.sock"
+    rm -f "$bath_control"
+    "$top/build/simulator/calsim" --model MBK2800 --port 8101 --control "$bath_control" \
         --board "$TAMARIND_ROOT/var/run/boardsim.sock" --inputs "$follow_inputs" &
-    pids+=($!)
-    echo "Simulated network bath MBK2800 at 127.0.0.1 port 8101 (a setup names that address and port),"
-    echo "  control commands on $TAMARIND_ROOT/var/run/calsim-bath.sock"
+    bath=$!
+    pids+=($bath)
+    for _ in $(seq 50); do [ -S "$bath_control" ] || ! kill -0 "$bath" 2>/dev/null && break; sleep 0.1; done
+    if [ -S "$bath_control" ]; then
+        echo "Simulated network bath MBK2800 at 127.0.0.1 port 8101 (a setup names that address and port),"
+        echo "  control commands on $bath_control"
+    elif ! kill -0 "$bath" 2>/dev/null; then
+        echo "No simulated network bath: it could not listen on 127.0.0.1 port 8101 (another program holds the port?);"
+        echo "  a setup for the MBK2800 cannot reach it. Free the port and start ./run.sh again for the bath."
+    else
+        echo "The simulated network bath MBK2800 does not listen on 127.0.0.1 port 8101 yet."
+    fi
     echo "  Board inputs $follow_inputs (input:error in K) follow the calibrator that last got a set point;"
     echo "  TAMARIND_FOLLOW_INPUTS=<list> picks others."
 fi

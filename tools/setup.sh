@@ -10,6 +10,8 @@ PACKAGES=(cmake g++ make ccache pkg-config
     qtbase5-dev libqt5serialport5-dev libqwt-qt5-dev qttools5-dev-tools qttools5-dev
     libqt5svg5 libftdi1-2 libmodbus-dev fonts-dejavu-core fonts-noto-cjk libbenchmark-dev python3
     python3-pyvisa python3-pyvisa-py lxi-tools)
+# socat talks to the simulated peers' control sockets, as simulator/README.md shows.
+PACKAGES+=(socat)
 
 install_missing_packages() {
     local missing=()

@@ -169,15 +169,8 @@ void tst_ProgramStart::initTestCase()
 
 void tst_ProgramStart::cleanupTestCase()
 {
-    for (QProcess* process : {&mProgram, &mBoard}) {
-        if (process->state() == QProcess::NotRunning)
-            continue;
-        process->terminate();
-        if (!process->waitForFinished(5000)) {
-            process->kill();
-            process->waitForFinished();
-        }
-    }
+    for (QProcess* process : {&mProgram, &mBoard})
+        TStartedProgram::end(*process);
 }
 
 QList<tst_ProgramStart::TLoggedCommand> tst_ProgramStart::boardLog()
@@ -313,7 +306,7 @@ void tst_ProgramStart::survivesTheBoardGoingSilent()
 void tst_ProgramStart::resumesPollingWhenTheBoardRestarts()
 {
     mBoard.terminate();
-    QVERIFY(mBoard.waitForFinished(5000));
+    QVERIFY(mBoard.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
     const int pollsBefore = pollTimes(boardLog()).size();
 
     // The time the program spends without its board, a few of its read intervals.
@@ -404,7 +397,7 @@ void tst_ProgramStart::refusesARootThatIsNoRoot()
 void tst_ProgramStart::endsInOrderOnTerminate()
 {
     mProgram.terminate();
-    QVERIFY(mProgram.waitForFinished(10000));
+    QVERIFY(mProgram.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
     QCOMPARE(mProgram.exitStatus(), QProcess::NormalExit);
     QCOMPARE(mProgram.exitCode(), 0);
 }
@@ -444,7 +437,7 @@ void tst_ProgramStart::startsWhileAMessageWaits()
         QCOMPARE(TTestEnvironment::readDeviceFile(settingsFile + TTamarindSettings::DAMAGED_FILE_SUFFIX), settings);
 
     program.terminate();
-    QVERIFY(program.waitForFinished(10000));
+    QVERIFY(program.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
 }
 
 TAMARIND_TEST_MAIN(tst_ProgramStart)

@@ -248,15 +248,8 @@ void tst_RemoteControl::initTestCase()
 
 void tst_RemoteControl::cleanupTestCase()
 {
-    for (QProcess* process : {&mProgram, &mSerialHosts, &mBoard}) {
-        if (process->state() == QProcess::NotRunning)
-            continue;
-        process->terminate();
-        if (!process->waitForFinished(5000)) {
-            process->kill();
-            process->waitForFinished();
-        }
-    }
+    for (QProcess* process : {&mProgram, &mSerialHosts, &mBoard})
+        TStartedProgram::end(*process);
 }
 
 void tst_RemoteControl::pyvisaSessionIdentifiesAndControls()
@@ -402,7 +395,7 @@ void tst_RemoteControl::readingsStayWithTheirChannelWhenTheBoardRestarts()
     QVERIFY2(input2Read(before), qPrintable(before));
 
     mBoard.terminate();
-    QVERIFY(mBoard.waitForFinished(5000));
+    QVERIFY(mBoard.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
     startBoard();
     QTRY_VERIFY_WITH_TIMEOUT(setInputs(), 10000);
     // The first reading after the restart may find the line that hung up.
@@ -507,7 +500,7 @@ void tst_RemoteControl::terminateEndsTheProgramInTheMiddleOfAScan()
     auto scanning = startLongScan();
     QVERIFY(scanning);
     mProgram.terminate();
-    QTRY_COMPARE_WITH_TIMEOUT(mProgram.state(), QProcess::NotRunning, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(mProgram.state(), QProcess::NotRunning, TStartedProgram::EXIT_GRACE_MS);
     QCOMPARE(mProgram.exitStatus(), QProcess::NormalExit);
     QCOMPARE(mProgram.exitCode(), 0);
 }

@@ -9,11 +9,13 @@
 #include "channelcontroller.h"
 #include "channelcontrollerfixture.h"
 #include "decimaldisplaycontroller.h"
+#include "deviceroot.h"
 #include "dwk44xx_connector.h"
 #include "fifoguard.h"
 #include "ftdi_usb_serial_device.h"
 #include "messagedialog.h"
 #include "messagerecorder.h"
+#include "newestfiles.h"
 #include "padkeys.h"
 #include "routineclock.h"
 #include "routinescontrollerfixture.h"
@@ -33,8 +35,11 @@
 #include <QSet>
 #include <QTimer>
 
+#include <ctime>
 #include <limits>
 #include <memory>
+
+#include <utime.h>
 
 using namespace Calibrationroutine;
 using namespace Electrical_temperature_units;
@@ -171,6 +176,8 @@ private slots:
     void storedSetupThatCannotBeUsedSaysSo();
     void overwriteAskedForANewSetupOnly();
     void filterAndShortenedNames();
+    void listsShowTheNewestFilesOnly_data();
+    void listsShowTheNewestFilesOnly();
     void entryButtonsChangeTheirValue_data();
     void entryButtonsChangeTheirValue();
     void deletingASetupAsksFirst_data();
@@ -658,6 +665,47 @@ void tst_CalibrationRoutinesGUIController::filterAndShortenedNames()
     TCalibrationRoutinesGUIController::setSetupName("Nine char", label);
     QCOMPARE(label.text(), QStringLiteral("Nine ch..."));
     QCOMPARE(label.toolTip(), QStringLiteral("Nine char"));
+}
+
+void tst_CalibrationRoutinesGUIController::listsShowTheNewestFilesOnly_data()
+{
+    QTest::addColumn<QString>("directory");
+    QTest::addColumn<QString>("filter");
+    // The number of rows shown, the first and the last.
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    const int bound = TNewestFiles::MAX_LISTED_FILES;
+    const QString newest = QStringLiteral("%1").arg(bound + 2, 4, 10, QLatin1Char('0'));
+    QTest::newRow("results, newest first") << ROUTINES << QString() << bound << newest << "0003";
+    QTest::newRow("setups, the newest by name") << SETUPS << QString() << bound << "0003" << newest;
+    QTest::newRow("setups the filter finds among the oldest") << SETUPS << "000*" << 9 << "0001"
+                                                              << "0009";
+}
+
+// A restore may bring thousands of files: each list holds as many rows as the
+// other file lists, the newest ones.
+void tst_CalibrationRoutinesGUIController::listsShowTheNewestFilesOnly()
+{
+    QFETCH(QString, directory);
+    QFETCH(QString, filter);
+    const int count = TNewestFiles::MAX_LISTED_FILES + 2;
+    // File i is i minutes old; the names run against the age, so that the
+    // newest by name are the oldest.
+    const time_t now = time(nullptr);
+    for (int i = 0; i < count; ++i) {
+        const QString path = directory + QStringLiteral("/%1.xml").arg(count - i, 4, 10, QLatin1Char('0'));
+        QVERIFY(TTestEnvironment::writeDeviceFile(path, "<calibration_setup/>"));
+        const utimbuf times{now - 60 * i, now - 60 * i};
+        QCOMPARE(utime(QFile::encodeName(TDeviceRoot::path(path)).constData(), &times), 0);
+    }
+    build();
+    if (!filter.isEmpty())
+        mController->setCalSetupFilter(filter);
+    const QStringList rows = directory == ROUTINES ? storedResults() : shownSetups();
+    QTEST(int(rows.size()), "rows");
+    QTEST(rows.first(), "first");
+    QTEST(rows.last(), "last");
 }
 
 void tst_CalibrationRoutinesGUIController::entryButtonsChangeTheirValue_data()

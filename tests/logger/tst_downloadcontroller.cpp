@@ -1,3 +1,5 @@
+#include "calibrationfilestore.h"
+#include "channelcontrollerfixture.h"
 #include "deviceroot.h"
 #include "downloadcontroller.h"
 #include "messagedialog.h"
@@ -50,6 +52,7 @@ class tst_DownloadController : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void deletingLogfilesSparesTheOneInUse_data();
@@ -69,8 +72,17 @@ private:
     QString mLogDir = QStringLiteral("/home/Logfiles");
     QString mInUse;
     int mRefreshed = 0;
+    // The store lists the calibration results; it reads them with the channels.
+    std::unique_ptr<TChannelControllerFixture> mChannels;
+    std::unique_ptr<TCalibrationFileStore> mCalibrationFiles;
     std::unique_ptr<TDownloadController> mController;
 };
+
+void tst_DownloadController::initTestCase()
+{
+    mChannels = std::make_unique<TChannelControllerFixture>();
+    mCalibrationFiles = std::make_unique<TCalibrationFileStore>(mChannels->build());
+}
 
 void tst_DownloadController::init()
 {
@@ -103,9 +115,9 @@ void tst_DownloadController::init()
     // Order of the constructor: screenshots, calibration files, log files, all,
     // measured, SMART, import, instrument details, coefficient table, eject.
     mController = std::make_unique<TDownloadController>(
-        &mMenu, nullptr, nullptr, nullptr, mLogDir, nullptr, hooks, new QLabel(mWindow.get()), menuPage, pageListMain,
-        pageDownload, menuPage, menuPage, mListContent, mSelectAll, deselect, download, mDelete, entry(0), entry(1),
-        entry(2), entry(3), entry(4), entry(5), entry(6), entry(7), entry(8), entry(9));
+        &mMenu, nullptr, nullptr, mCalibrationFiles.get(), mLogDir, nullptr, hooks, new QLabel(mWindow.get()), menuPage,
+        pageListMain, pageDownload, menuPage, menuPage, mListContent, mSelectAll, deselect, download, mDelete, entry(0),
+        entry(1), entry(2), entry(3), entry(4), entry(5), entry(6), entry(7), entry(8), entry(9));
 }
 
 void tst_DownloadController::cleanup()
@@ -170,6 +182,7 @@ void tst_DownloadController::listsShowTheNewestFilesOnly_data()
     QTest::addColumn<QString>("suffix");
     QTest::newRow("log files") << 2 << mLogDir << QString() << QString();
     QTest::newRow("screenshots") << 0 << QString("/home/Screenshots") << QString("Screenshot_") << QString(".png");
+    QTest::newRow("calibration results") << 1 << QString("/home/CalibrationRoutines") << QString() << QString(".xml");
 }
 
 // A restored stick may bring thousands of files: the page holds as many

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -25,6 +26,34 @@ QString& rootPath()
     return path;
 }
 } // namespace
+
+// GCC names AddressSanitizer by a macro and UndefinedBehaviorSanitizer by none:
+// the build says so for both (TAMARIND_SANITIZED); clang answers for itself.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
+#define TAMARIND_SANITIZED 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) && !defined(TAMARIND_SANITIZED)
+#define TAMARIND_SANITIZED 1
+#endif
+
+#ifdef TAMARIND_SANITIZED
+const int TStartedProgram::EXIT_GRACE_MS = 60000;
+#else
+const int TStartedProgram::EXIT_GRACE_MS = 10000;
+#endif
+
+void TStartedProgram::end(QProcess& pProcess)
+{
+    if (pProcess.state() == QProcess::NotRunning)
+        return;
+    pProcess.terminate();
+    if (!pProcess.waitForFinished(EXIT_GRACE_MS)) {
+        pProcess.kill();
+        pProcess.waitForFinished();
+    }
+}
 
 TTestEnvironment::TTestEnvironment()
 {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class QProcess;
 class QWidget;
 
 // Prepares a test process before QApplication exists: a fresh device root that
@@ -59,6 +60,20 @@ public:
     // hidden); the dialog's message text goes to oText when one is given.
     static void clickWhenShown(const QString& pButtonObjectName, std::shared_ptr<QString> oText = {},
                                int pTimeoutMs = 5000);
+};
+
+// The end of a program a test started (the instrument program, a simulated
+// peer), as a script ends it: a terminate, and a kill only when the program
+// has not ended within EXIT_GRACE_MS.
+class TStartedProgram
+{
+public:
+    // Longer when built with AddressSanitizer or UndefinedBehaviorSanitizer:
+    // such a program looks for leaks and writes its report as it exits, and a
+    // kill half-way would cut the report the build is run for.
+    static const int EXIT_GRACE_MS;
+    // Nothing when the program does not run.
+    static void end(QProcess& pProcess);
 };
 
 #define TAMARIND_TEST_MAIN(TestObject)                                                                                 \

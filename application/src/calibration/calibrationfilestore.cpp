@@ -6,11 +6,14 @@
 #include "deviceroot.h"
 #include "diskspacecontroller.h"
 #include "filesystemsync.h"
+#include "newestfiles.h"
 
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace
 {
@@ -18,6 +21,11 @@ const QString XML_SUFFIX = QStringLiteral(".xml");
 // Setup name, then the end of the run to the minute.
 const QString END_TIME_PATTERN = QStringLiteral("_yyyyMMdd_hhmm");
 constexpr int INDENT = 2;
+
+QString baseName(const QString& pFileName)
+{
+    return pFileName.left(pFileName.size() - XML_SUFFIX.size());
+}
 } // namespace
 
 TCalibrationFileStore::TCalibrationFileStore(const TChannelController& pChannelController)
@@ -120,27 +128,33 @@ bool TCalibrationFileStore::storeRoutine(const TCalibrationRoutine* pRoutine) co
     return saveXMLFile(document, newCalFilePath(pRoutine));
 }
 
-zelk::vector<QString> TCalibrationFileStore::listedBaseNames(const QString& pDirectory, bool pNewestFirst) const
+QFileInfoList TCalibrationFileStore::listedFiles(const QString& pDirectory, int pMaximum,
+                                                 const TSearchPattern& pPattern) const
+{
+    return TNewestFiles::list(
+        TDeviceRoot::path(pDirectory), QStringList(QStringLiteral("*") + XML_SUFFIX), QDir::NoFilter, pMaximum,
+        [&pPattern](const QFileInfo& pFile) { return pPattern.matches(baseName(pFile.fileName())); });
+}
+
+zelk::vector<QString> TCalibrationFileStore::storedCalFiles(int pMaximum) const
 {
     zelk::vector<QString> names;
-    const QDir directory(TDeviceRoot::path(pDirectory));
-    if (!directory.exists())
-        return names;
-    const QStringList files = directory.entryList(QStringList(QStringLiteral("*") + XML_SUFFIX), QDir::NoFilter,
-                                                  pNewestFirst ? QDir::Time : QDir::Name);
-    for (const QString& file : files)
-        names.push_back(file.left(file.size() - XML_SUFFIX.size()));
+    for (const QFileInfo& file : listedFiles(mStoredRoutinesDir, pMaximum))
+        names.push_back(baseName(file.fileName()));
     return names;
 }
 
-zelk::vector<QString> TCalibrationFileStore::storedCalFiles() const
+zelk::vector<QString> TCalibrationFileStore::storedSetups(const TSearchPattern& pPattern, int pMaximum) const
 {
-    return listedBaseNames(mStoredRoutinesDir, true);
-}
-
-zelk::vector<QString> TCalibrationFileStore::storedSetups() const
-{
-    return listedBaseNames(mStoredSetupsDir, false);
+    QStringList files;
+    for (const QFileInfo& file : listedFiles(mStoredSetupsDir, pMaximum, pPattern))
+        files << file.fileName();
+    // By the whole file name, as the directory lists it: "a b.xml" before "a.xml".
+    std::sort(files.begin(), files.end());
+    zelk::vector<QString> names;
+    for (const QString& file : files)
+        names.push_back(baseName(file));
+    return names;
 }
 
 bool TCalibrationFileStore::readDocument(const QString& pPath, const QString& pRootName, QDomDocument& oDocument) const

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "searchpattern.h"
 #include "zelkvector.h"
 
+#include <QFileInfoList>
 #include <QString>
 
 #include <memory>
@@ -50,10 +52,13 @@ public:
     // later one replaces the earlier.
     bool storeRoutine(const TCalibrationRoutine* pRoutine) const;
 
-    // Base names of the result files, newest first.
-    zelk::vector<QString> storedCalFiles() const;
-    // Base names of the setup files, by name.
-    zelk::vector<QString> storedSetups() const;
+    // Base names of the result files, newest first; when pMaximum is not
+    // negative, the newest pMaximum only.
+    zelk::vector<QString> storedCalFiles(int pMaximum = -1) const;
+    // Base names of the setup files that pPattern matches, by name; when
+    // pMaximum is not negative, the newest pMaximum of them only.
+    zelk::vector<QString> storedSetups(const TSearchPattern& pPattern = TSearchPattern(QString()),
+                                       int pMaximum = -1) const;
 
     // Empty when the file is missing, does not parse or lacks its document element.
     std::unique_ptr<TCalibrationRoutine> createCalRoutineFromName(const QString& pName) const;
@@ -65,7 +70,9 @@ private:
     // False when the file is missing, does not parse or lacks the element.
     bool readDocument(const QString& pPath, const QString& pRootName, QDomDocument& oDocument) const;
     void deleteFile(const QString& pPath) const;
-    zelk::vector<QString> listedBaseNames(const QString& pDirectory, bool pNewestFirst) const;
+    // The result or setup files, newest first.
+    QFileInfoList listedFiles(const QString& pDirectory, int pMaximum,
+                              const TSearchPattern& pPattern = TSearchPattern(QString())) const;
 
     const QString mStoredSetupsDir;
     const QString mStoredRoutinesDir;

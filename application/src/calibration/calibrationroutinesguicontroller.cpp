@@ -14,6 +14,7 @@
 #include "ftdi_usb_serial_device.h"
 #include "ipaddressdialog.h"
 #include "messagedialog.h"
+#include "newestfiles.h"
 #include "numpad.h"
 #include "probe.h"
 #include "searchpattern.h"
@@ -374,10 +375,11 @@ void TCalibrationRoutinesGUIController::reloadAndDisplaySetups()
     emptyListLayout(mCalSetupsParentWidget);
     if (!qobject_cast<QVBoxLayout*>(mCalSetupsParentWidget->layout()))
         return;
-    const TSearchPattern pattern(mLblSearchPattern->text());
-    for (const QString& name : mFileStore.storedSetups()) {
-        if (!pattern.matches(name))
-            continue;
+    // As many rows as the other file lists, the newest of the setups the
+    // filter matches: a restore may bring thousands, and the filter still
+    // finds an older one.
+    for (const QString& name :
+         mFileStore.storedSetups(TSearchPattern(mLblSearchPattern->text()), TNewestFiles::MAX_LISTED_FILES)) {
         QWidget* row = createCalSetupWidget(mCalSetupsParentWidget);
         insertBeforeLast(mCalSetupsParentWidget, row);
         firstRadioButton(row)->label()->setText(name);
@@ -408,7 +410,7 @@ void TCalibrationRoutinesGUIController::reloadAndDisplayCalFiles()
     emptyListLayout(mCalFilesParentWidget);
     if (!qobject_cast<QVBoxLayout*>(mCalFilesParentWidget->layout()))
         return;
-    for (const QString& name : mFileStore.storedCalFiles()) {
+    for (const QString& name : mFileStore.storedCalFiles(TNewestFiles::MAX_LISTED_FILES)) {
         auto* button = new QZELKContainerRadioButton(mCalFilesParentWidget);
         button->setBorderRadius(6);
         insertBeforeLast(mCalFilesParentWidget, button);

@@ -207,7 +207,7 @@ void TDownloadController::downloadCalibrationFiles()
 {
     zelk::vector<std::unique_ptr<TDownloadListItem>> items;
     if (mCalibrationFiles) {
-        for (const QString& name : mCalibrationFiles->storedCalFiles())
+        for (const QString& name : mCalibrationFiles->storedCalFiles(TNewestFiles::MAX_LISTED_FILES))
             items.push_back(std::make_unique<TDownloadListItem>(name, name + QStringLiteral(".xml"), nullptr));
     }
     showDownloadList(entryCaption(mBtnCalFiles), items, false);

@@ -5,12 +5,17 @@
 #include <algorithm>
 
 QFileInfoList TNewestFiles::list(const QString& pDirectory, const QStringList& pNameFilters, QDir::Filters pFilters,
-                                 int pMaximum)
+                                 int pMaximum, const std::function<bool(const QFileInfo&)>& pAccept)
 {
     const QDir directory(pDirectory);
     if (!directory.exists())
         return {};
     QFileInfoList entries = directory.entryInfoList(pNameFilters, pFilters, QDir::Unsorted);
+    // Chosen before the cut, so that the newest of those accepted are kept.
+    if (pAccept)
+        entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                     [&pAccept](const QFileInfo& pEntry) { return !pAccept(pEntry); }),
+                      entries.end());
     // The time is read once per entry: a comparison that asked the file
     // system would stat each file many times over.
     std::vector<std::pair<qint64, int>> order;

@@ -91,11 +91,14 @@ QString TUserDataBackupController::createBackupOnUSBStick()
     }
 
     const QByteArray localDigest = fileContentChecksum(homePath(archive));
-    if (localDigest.isEmpty())
-        return QString();
-    if (!stick->copyFiles(QLatin1String(HOME_DIR), QStringLiteral("/"), {{archive, archive}}, true, true))
-        return QString();
+    const bool copied = !localDigest.isEmpty() && stick->copyFiles(QLatin1String(HOME_DIR), QStringLiteral("/"),
+                                                                   {{archive, archive}}, true, true);
+    // The archive is as large as the user data and the logger needs the room
+    // it takes. Kept after a failed copy, it would serve nobody: the next
+    // backup makes it anew, and the next start removes it anyway.
     TFileSystemSync::removeFile(homePath(archive));
+    if (!copied)
+        return QString();
 
     const QByteArray stickDigest = fileContentChecksum(stick->pathOnStick(archive));
     if (stickDigest.isEmpty())
