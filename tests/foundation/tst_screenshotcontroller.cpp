@@ -205,16 +205,10 @@ void tst_ScreenshotController::fiftyNewestAreKept()
 
 void tst_ScreenshotController::failedSaveReportsAFullDisk()
 {
-    // A file where the directory should be: nothing can be saved there. The
-    // stand-in "df" reports the disk as full.
+    // A file where the directory should be: nothing can be saved there.
     QVERIFY(TTestEnvironment::writeDeviceFile("/home/blocked", "a file"));
-    const QString tools = TTestEnvironment::root() + "/test-tools";
-    QVERIFY(TTestEnvironment::writeDeviceFile(tools + "/df",
-                                              "#!/bin/sh\n"
-                                              "echo 'Filesystem 1K-blocks Used Available Use% Mounted on'\n"
-                                              "echo '/dev/root 1000 1000 0 100% /'\n"));
-    QVERIFY(QFile::setPermissions(tools + "/df", QFile::ReadOwner | QFile::ExeOwner));
-    qputenv("PATH", tools.toLocal8Bit() + ":" + mPath);
+    TFullDisk fullDisk;
+    QVERIFY(fullDisk.isReady());
 
     TScreenshotController& controller = TScreenshotController::instance();
     controller.init("/home/blocked/Screenshots");
@@ -230,7 +224,6 @@ void tst_ScreenshotController::failedSaveReportsAFullDisk()
     QCOMPARE(message, QString("100 % storage used"));
     QCOMPARE(mFlashes.mShown, flashes);
     QCOMPARE(taken.count(), 1);
-    qputenv("PATH", mPath);
     controller.init(DIRECTORY);
 }
 

@@ -9,6 +9,7 @@
 #include "tamarindsettings.h"
 #include "testidentity.h"
 #include "testsupport.h"
+#include "warninggate.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -90,6 +91,7 @@ private slots:
     void lineBeyondTheFileSizeLimitIsTakenBack();
     void logfileStaysOpenForTheRun();
     void headerBeyondTheFileSizeLimitLeavesNoFile();
+    void vanishedLogfileIsReportedAfterThePoll_data();
     void vanishedLogfileIsReportedAfterThePoll();
     void manualModeWritesOnlyOnRequest();
     void factoryResetStoresTheDefaults();
@@ -517,16 +519,34 @@ void tst_LogfileController::headerBeyondTheFileSizeLimitLeavesNoFile()
     QVERIFY(mFixture->logfileNames().isEmpty());
 }
 
-// The message must not open inside the read callback, where it would hold up the measuring cycle.
+void tst_LogfileController::vanishedLogfileIsReportedAfterThePoll_data()
+{
+    QTest::addColumn<bool>("remoteCommandsRunning");
+    QTest::newRow("at the instrument") << false;
+    QTest::newRow("while a remote scan polls") << true;
+}
+
+// The message must not open inside the read callback, where it would hold up
+// the measuring cycle, nor inside a remote command, where it would hold every
+// client until somebody at the instrument closed it.
 void tst_LogfileController::vanishedLogfileIsReportedAfterThePoll()
 {
+    QFETCH(bool, remoteCommandsRunning);
     TLogfileController& logger = build();
     QCOMPARE(logger.startLogger(), TLogfileController::lsrSuccess);
     QVERIFY(QFile::remove(mFixture->logfileDir() + QLatin1Char('/') + onlyLogfile()));
     TMessageRecorder messages;
+    if (remoteCommandsRunning)
+        TWarningGate::instance().hold();
     mFixture->read(channel(1));
     QVERIFY(!logger.isLoggerStarted());
     QCOMPARE(messages.count(), 0);
+    if (remoteCommandsRunning) {
+        // The scan's own event processing between its polls.
+        QCoreApplication::processEvents();
+        QCOMPARE(messages.count(), 0);
+        TWarningGate::instance().release();
+    }
     QTRY_COMPARE(messages.count(), 1);
     QCOMPARE(messages.texts().first(), QStringLiteral("Unable to write to logfile. Logger has been stopped."));
     // Not made anew.

@@ -2,8 +2,10 @@
 #include "externalcommunicationhandler.h"
 #include "fileversionreader.h"
 #include "instrumentinfo.h"
+#include "messagerecorder.h"
 #include "recordinginterface.h"
 #include "scpiparser.h"
+#include "screenshotcontroller.h"
 #include "simulatedboardlink.h"
 #include "testsupport.h"
 
@@ -28,6 +30,7 @@ private slots:
     void linesAreCutFromChunks();
     void anOverlongLineIsDiscardedWithE5();
     void textArrivingDuringACommandIsQueuedUpToTheLimit();
+    void storageWarningWaitsUntilTheCommandsAreAnswered();
     void secondTransportIsIgnoredInRemoteMode();
     void anotherTransportTakesOverInLocalMode();
     void losingAccessEndsRemoteMode_data();
@@ -186,6 +189,27 @@ void tst_ExternalCommunicationHandler::textArrivingDuringACommandIsQueuedUpToThe
     // Each line beyond the limit is answered, after the last one queued.
     const int limit = TExternalCommunicationHandler::MAX_QUEUED_COMMANDS;
     QCOMPARE(client.takeSent(), QByteArray("ACK\r\n").repeated(limit) + QByteArray("E17\r\n").repeated(limit));
+}
+
+// A remote screenshot that cannot be saved on a full disk: the storage
+// message opens once the commands are answered, not in the middle of them,
+// where it would hold every client until somebody at the instrument closed it.
+void tst_ExternalCommunicationHandler::storageWarningWaitsUntilTheCommandsAreAnswered()
+{
+    // A file where the directory should be.
+    QVERIFY(TTestEnvironment::writeDeviceFile("/home/blocked", "a file"));
+    TFullDisk fullDisk;
+    QVERIFY(fullDisk.isReady());
+    TScreenshotController::instance().init("/home/blocked/Screenshots");
+    TMessageRecorder messages;
+
+    mClient->receive("syst:ackn 1\rsyst:scre\rsyst:scre\rsyst:ackn 1\r");
+
+    QCOMPARE(messages.texts(), QStringList());
+    QCOMPARE(mClient->takeSent(), QByteArray("ACK\r\n").repeated(4));
+    // Told once for the run, though both screenshots failed.
+    QTRY_COMPARE(messages.texts(), QStringList{"100 % storage used"});
+    TScreenshotController::instance().init(QString());
 }
 
 void tst_ExternalCommunicationHandler::secondTransportIsIgnoredInRemoteMode()

@@ -118,6 +118,22 @@ QByteArray TTestEnvironment::readDeviceFile(const QString& pDevicePath)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+TFullDisk::TFullDisk() : mPath(qgetenv("PATH"))
+{
+    const QString tools = TTestEnvironment::root() + "/test-tools";
+    mReady =
+        TTestEnvironment::writeDeviceFile(tools + "/df", "#!/bin/sh\n"
+                                                         "echo 'Filesystem 1K-blocks Used Available Use% Mounted on'\n"
+                                                         "echo '/dev/root 1000 1000 0 100% /'\n") &&
+        QFile::setPermissions(tools + "/df", QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("PATH", tools.toLocal8Bit() + ":" + mPath);
+}
+
+TFullDisk::~TFullDisk()
+{
+    qputenv("PATH", mPath);
+}
+
 void TModalAnswer::onNextModal(std::function<void(QWidget*)> pAction, int pTimeoutMs)
 {
     auto* timer = new QTimer(qApp);

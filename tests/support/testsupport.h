@@ -33,6 +33,20 @@ private:
     QTemporaryDir mRoot;
 };
 
+// While it lives, "df" reports the root file system as full: a stand-in under
+// the root comes first on the PATH (the real one runs for real).
+class TFullDisk
+{
+public:
+    TFullDisk();
+    ~TFullDisk();
+    bool isReady() const { return mReady; }
+
+private:
+    QByteArray mPath;
+    bool mReady = false;
+};
+
 // The pause the board link keeps between commands, for the whole test
 // process. The program keeps the board's own always; a test process starts
 // with a short one, since every window or probe controller a test builds sends

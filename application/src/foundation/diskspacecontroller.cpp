@@ -1,6 +1,7 @@
 #include "diskspacecontroller.h"
 
 #include "messagedialog.h"
+#include "warninggate.h"
 
 #include "commandrunner.h"
 
@@ -44,8 +45,16 @@ bool TDiskSpaceController::checkDiskspace()
     return false;
 }
 
-void TDiskSpaceController::showStorageFullMessage() const
+void TDiskSpaceController::showStorageFullMessage()
 {
-    TMessageDialog dialog;
-    dialog.showDialog(tr("100 % storage used"), TMessageDialog::dtStorage, TMessageDialog::dbOK);
+    // During remote commands the caller goes on at once; the disk is full for
+    // all of that run, so it is told once afterwards.
+    if (mMessageWaiting)
+        return;
+    mMessageWaiting = true;
+    TWarningGate::instance().showWhenFree(this, [this]() {
+        mMessageWaiting = false;
+        TMessageDialog dialog;
+        dialog.showDialog(tr("100 % storage used"), TMessageDialog::dtStorage, TMessageDialog::dbOK);
+    });
 }

@@ -16,10 +16,13 @@ public:
     int diskUsage() const;
 
     // True when the root file system is at most 99 % used; otherwise tells the
-    // user that the storage is full and returns false once they have seen it.
+    // user that the storage is full and returns false once they have seen it,
+    // or at once while remote commands hold the message back.
     bool checkDiskspace();
 
 private:
     TDiskSpaceController() = default;
-    void showStorageFullMessage() const;
+    void showStorageFullMessage();
+
+    bool mMessageWaiting = false;
 };

@@ -5,6 +5,7 @@
 #include "diskspacecontroller.h"
 #include "filesystemsync.h"
 #include "messagedialog.h"
+#include "warninggate.h"
 
 #include <QDir>
 #include <QFile>
@@ -230,8 +231,11 @@ void TTamarindSettings::tellUser(const QString& pText)
         mHeldMessages << pText;
         return;
     }
-    TMessageDialog dialog;
-    dialog.showError(pText);
+    // A store made by a remote command tells once the commands are worked off.
+    TWarningGate::instance().showWhenFree(nullptr, [pText]() {
+        TMessageDialog dialog;
+        dialog.showError(pText);
+    });
 }
 
 bool TTamarindSettings::writeAndReplace()

@@ -16,6 +16,7 @@
 #include "tamarindclock.h"
 #include "tamarindmainform_ui.h"
 #include "tamarindsettings.h"
+#include "warninggate.h"
 #include "zelkcontainerradiobutton.h"
 #include "zelkdialogbutton.h"
 
@@ -374,14 +375,18 @@ void TLogfileController::reportAfterPoll(bool pLogfileVanished)
     QMetaObject::invokeMethod(
         this,
         [this]() {
-            mReportScheduled = false;
-            const bool vanished = mReportLogfileVanished;
-            mReportLogfileVanished = false;
-            // The disk check looks at "/" only: a full "/home" beside it
-            // would otherwise stop the logger without a word.
-            if (!vanished)
-                TDiskSpaceController::instance().checkDiskspace();
-            TMessageDialog().showError(tr("Unable to write to logfile. Logger has been stopped."));
+            // Not inside a remote command (a scan polls while it runs): told
+            // once the commands are worked off.
+            TWarningGate::instance().showWhenFree(this, [this]() {
+                mReportScheduled = false;
+                const bool vanished = mReportLogfileVanished;
+                mReportLogfileVanished = false;
+                // The disk check looks at "/" only: a full "/home" beside it
+                // would otherwise stop the logger without a word.
+                if (!vanished)
+                    TDiskSpaceController::instance().checkDiskspace();
+                TMessageDialog().showError(tr("Unable to write to logfile. Logger has been stopped."));
+            });
         },
         Qt::QueuedConnection);
 }

@@ -14,6 +14,7 @@
 #include "submenucontroller.h"
 #include "switchbox.h"
 #include "tamarindclock.h"
+#include "warninggate.h"
 
 #include <QLabel>
 #include <QStringList>
@@ -109,6 +110,10 @@ TChannelController::TChannelController(ISubMenuController* pSubMenuController, T
     mReadTimer = std::make_unique<QTimer>();
     mReadTimer->setInterval(pReadInterval);
     connect(mReadTimer.get(), &QTimer::timeout, this, &TChannelController::onChannelReadTimer);
+    connect(&TWarningGate::instance(), &TWarningGate::released, this, [this]() {
+        if (!mPendingCalibrationChecks.empty() || !mPendingProbeAlarms.empty())
+            scheduleWarnings();
+    });
     connect(&TTamarindClock::instance(), &TTamarindClock::beforeChangeSystemTime, this,
             &TChannelController::onBeforeChangeSystemTime);
 }
@@ -449,23 +454,11 @@ void TChannelController::scheduleWarnings()
         this, [this]() { showPendingWarnings(); }, Qt::QueuedConnection);
 }
 
-void TChannelController::holdWarnings()
-{
-    ++mWarningHolds;
-}
-
-void TChannelController::releaseWarnings()
-{
-    if (mWarningHolds == 0 || --mWarningHolds > 0)
-        return;
-    if (!mPendingCalibrationChecks.empty() || !mPendingProbeAlarms.empty())
-        scheduleWarnings();
-}
-
 void TChannelController::showPendingWarnings()
 {
     mWarningsScheduled = false;
-    if (mWarningHolds > 0)
+    // Held while remote commands are worked off; asked again on the release.
+    if (TWarningGate::instance().isHeld())
         return;
     // Polls go on while a message is open and may raise new warnings, which
     // then come in a call of their own.

@@ -114,12 +114,6 @@ public:
     // Where the check of a SMART probe's calibration date takes today's date
     // from; the system date unless a test puts its own here.
     void setCalendar(std::function<QDate()> pToday) { mToday = std::move(pToday); }
-    // While held, the warnings that polls raise wait: a message opened in the
-    // middle of a command that processes events would hold that command, and
-    // everything queued behind it, until somebody at the instrument closes it.
-    // They come once the last hold is released. Holds nest.
-    void holdWarnings();
-    void releaseWarnings();
 
     // Shows the channel selection page; the chosen channel goes to the receiver.
     void selectChannel(TAbstractChannel* pCurrentChannel, IChannelSelectionReceiver* pChanSelReceiver,
@@ -203,7 +197,6 @@ private:
 
     bool mPollRunning = false;
     bool mWarningsScheduled = false;
-    int mWarningHolds = 0;
     // Probes that left their range in a poll, for the alarm after it.
     zelk::vector<QPointer<TAbstractProbe>> mPendingProbeAlarms;
     // Channels whose SMART probe was read anew in a poll, for its calibration check.

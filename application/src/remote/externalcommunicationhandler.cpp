@@ -11,6 +11,7 @@
 #include "probecontroller.h"
 #include "scpiparser.h"
 #include "terminationsignals.h"
+#include "warninggate.h"
 
 TExternalCommunicationHandler::TExternalCommunicationHandler(
     TInternalSCPIHandler* pInternalSCPIHandler, TChannelController* pChannelController,
@@ -116,8 +117,7 @@ void TExternalCommunicationHandler::processCommandQueue()
     // A warning that comes up meanwhile is shown once the queue is worked off:
     // nobody may be at the instrument to close it, and until then no client
     // would be answered.
-    if (mChannelController)
-        mChannelController->holdWarnings();
+    TWarningGate::instance().hold();
     while (!mCommandQueue.isEmpty() && !TTerminationSignals::terminationRequested()) {
         if (hostLeftTheLine()) {
             mCommandQueue.clear();
@@ -130,8 +130,7 @@ void TExternalCommunicationHandler::processCommandQueue()
             returnError(ERROR_017_MEMORY_FULL);
         mCommandGeneration = -1;
     }
-    if (mChannelController)
-        mChannelController->releaseWarnings();
+    TWarningGate::instance().release();
     mProcessingCommandQueue = false;
 }
 
