@@ -34,12 +34,9 @@ class TExternalCommunicationHandler : public QObject
 public:
     static constexpr int RS = 30;
     // A downloaded log file leaves in pieces of this many characters, so that
-    // a file of any size needs no more memory than one piece.
+    // a file of any size needs no more memory than one piece; the next piece
+    // is read only while the client's transport has room for output.
     static constexpr qint64 LOGFILE_DOWNLOAD_PIECE_LENGTH = 64 * 1024;
-    // The next piece is read only while the client's transport holds fewer
-    // bytes than this: a client that reads slowly or not at all holds at most
-    // this and one piece of the instrument's memory, whatever the file's size.
-    static constexpr qint64 LOGFILE_DOWNLOAD_PENDING_LIMIT = 256 * 1024;
     static constexpr int AUTH_LEVEL_ZELK_SERVICE = 1;
     static constexpr int AUTH_LEVEL_PRODUCTION = 2;
 
