@@ -62,8 +62,8 @@ public:
 
     // A client that never ends its line, or floods the instrument while a long
     // command runs, must not exhaust its memory: a longer line is discarded
-    // and answered with error 5; a line that arrives while a command runs and
-    // finds the queue full is dropped and answered with error 17 in its turn.
+    // and answered with error 5, a line that arrives while a command runs and
+    // finds the queue full is dropped and answered with error 17, each in its turn.
     static constexpr int MAX_LINE_LENGTH = 64 * 1024;
     static constexpr int MAX_QUEUED_COMMANDS = 1000;
 
@@ -156,7 +156,8 @@ signals:
 private:
     void processCommandQueue();
     void processCommand(const QString& pCommand);
-    void queueLine(const QString& pLine);
+    // pOverlong: in the place of a line that was too long, answered with error 5.
+    void queueLine(const QString& pLine, bool pOverlong = false);
     void releaseRemoteAccess();
     // A long command ends early when the client it runs for has lost remote
     // access (gone, replaced, or the local user took the instrument back) or
@@ -240,6 +241,7 @@ private:
         QString mLine;
         // Lines dropped behind this one while the queue was full.
         int mDroppedBehind = 0;
+        bool mOverlong = false;
     };
     QQueue<TQueuedLine> mCommandQueue;
     QString mCommandInputBuffer;
