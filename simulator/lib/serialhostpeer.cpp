@@ -73,6 +73,20 @@ bool TSerialHostPeer::send(const QByteArray& pBytes)
     return true;
 }
 
+qint64 TSerialHostPeer::sendAvailable(const QByteArray& pBytes)
+{
+    const int master = mTerminal.masterDescriptor();
+    if (master < 0)
+        return -1;
+    ssize_t n = 0;
+    do {
+        n = ::write(master, pBytes.constData(), size_t(pBytes.size()));
+    } while (n < 0 && errno == EINTR);
+    if (n < 0)
+        return errno == EAGAIN ? 0 : -1;
+    return n;
+}
+
 QByteArray TSerialHostPeer::takeReceived()
 {
     std::lock_guard<std::mutex> lock(mMutex);

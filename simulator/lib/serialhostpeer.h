@@ -44,6 +44,9 @@ public:
 
     // What a host writes to the instrument, as it stands.
     bool send(const QByteArray& pBytes);
+    // As much of it as the line takes now, without waiting: the count
+    // written, -1 when the line has gone.
+    qint64 sendAvailable(const QByteArray& pBytes);
     // The instrument's bytes since the last call (the converter: those outside frames).
     QByteArray takeReceived();
     QList<TAddressFrame> addressFrames() const;

@@ -132,6 +132,11 @@ void tst_ExternalCommunicationHandler::linesAreCutFromChunks_data()
     QTest::newRow("password in local mode") << false << Chunks{"syst:pass:cen 'guess'\r"} << QByteArray();
     QTest::newRow("switch-box header in local mode") << false << Chunks{"syst:swit:type? 1\r"} << QByteArray();
     QTest::newRow("header followed by a tab") << true << Chunks{"syst:ackn\t1\r"} << QByteArray("E4\r\n");
+    // Its error in its turn: sent at once, it would land inside a long
+    // command's reply or ahead of the replies to the lines before it.
+    QTest::newRow("overlong line after a command")
+        << false << Chunks{"syst:ackn 0\r" + QByteArray(TExternalCommunicationHandler::MAX_LINE_LENGTH + 1, 'x') + "\r"}
+        << QByteArray("ACK\r\nE5\r\n");
     const int many = 2 * TExternalCommunicationHandler::MAX_QUEUED_COMMANDS;
     QTest::newRow("more lines in one read than the queue holds")
         << false << Chunks{QByteArray("syst:ackn 0\r").repeated(many)} << QByteArray("ACK\r\n").repeated(many);

@@ -40,7 +40,8 @@ public:
 } // namespace
 
 // The logger commands of the remote handler in remote mode and acknowledgement
-// mode, on the logger of the simulated board and its log directory.
+// mode, on the logger of the simulated board and its log directory; and the
+// bound a download shares with the transports for clients that read slowly.
 class tst_HandlerLogger : public QObject
 {
     Q_OBJECT
@@ -68,6 +69,8 @@ private slots:
     void longCommandEndsWhenTheClientHangsUp_data();
     void longCommandEndsWhenTheClientHangsUp();
     void downloadCutByTheLocalUserLeavesTheClientInStep();
+    void aClientThatReadsNothingIsSlowedNotHeld_data();
+    void aClientThatReadsNothingIsSlowedNotHeld();
 
 private:
     QByteArray ask(const QByteArray& pCommand);
@@ -315,6 +318,8 @@ public:
     virtual ~TPacedClient() = default;
     virtual TExternalCommunicationInterface& transport() = 0;
     virtual void send(const QByteArray& pBytes) = 0;
+    // As much as the line or connection takes now: the count sent.
+    virtual int offer(const QByteArray& pBytes) = 0;
     // At most pBytes each call (0: nothing, negative: all there is).
     virtual QByteArray take(int pBytes) = 0;
     virtual void hangUp() = 0;
@@ -338,6 +343,7 @@ public:
     }
     TExternalCommunicationInterface& transport() override { return *mTransport; }
     void send(const QByteArray& pBytes) override { mHost.send(pBytes); }
+    int offer(const QByteArray& pBytes) override { return int(qMax<qint64>(mHost.sendAvailable(pBytes), 0)); }
     QByteArray take(int pBytes) override
     {
         mHost.setReadPace(pBytes);
@@ -382,6 +388,11 @@ public:
     }
     TExternalCommunicationInterface& transport() override { return *mTransport; }
     void send(const QByteArray& pBytes) override { ::send(mSocket, pBytes.constData(), size_t(pBytes.size()), 0); }
+    int offer(const QByteArray& pBytes) override
+    {
+        const ssize_t count = ::send(mSocket, pBytes.constData(), size_t(pBytes.size()), MSG_DONTWAIT | MSG_NOSIGNAL);
+        return int(qMax<ssize_t>(count, 0));
+    }
     QByteArray take(int pBytes) override
     {
         QByteArray taken;
@@ -542,7 +553,7 @@ void tst_HandlerLogger::downloadReachesASlowClientWholeWhilePollsGoOn()
     QVERIFY2(!gaveUp, qPrintable(QStringLiteral("%1 of %2 bytes").arg(received.size()).arg(expected.size())));
     QCOMPARE(received.size(), expected.size());
     QVERIFY(received == expected);
-    QVERIFY2(mostHeld <= TExternalCommunicationHandler::LOGFILE_DOWNLOAD_PENDING_LIMIT +
+    QVERIFY2(mostHeld <= TExternalCommunicationInterface::PENDING_OUTPUT_LIMIT +
                              TExternalCommunicationHandler::LOGFILE_DOWNLOAD_PIECE_LENGTH,
              qPrintable(QString::number(mostHeld)));
     if (pace > 0)
@@ -658,6 +669,73 @@ void tst_HandlerLogger::downloadCutByTheLocalUserLeavesTheClientInStep()
              received.right(80).toPercentEncoding().constData());
     QVERIFY(cut.size() < file.size() - 2);
     QVERIFY(file.startsWith(cut));
+}
+
+void tst_HandlerLogger::aClientThatReadsNothingIsSlowedNotHeld_data()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::addColumn<int>("pairs");
+    // The system takes a few MiB of replies into its buffers before the
+    // instrument holds anything, a pseudo-terminal a few KiB.
+    QTest::newRow("USB host") << false << 20000;
+    QTest::newRow("TCP client") << true << 100000;
+}
+
+// A client sends pairs of "*idn?" and "syst:date?" and reads nothing until it
+// cannot send more: the instrument holds no more of its replies than the
+// bound and what one piece of its text asks for. When the client reads at
+// last, it gets every reply in order, those to the text that waited too,
+// without sending anything more. Each "syst:date?" finds one day more gone.
+void tst_HandlerLogger::aClientThatReadsNothingIsSlowedNotHeld()
+{
+    QFETCH(bool, tcp);
+    QFETCH(int, pairs);
+    const QDate firstDay(2000, 1, 1);
+    int days = 0;
+    mHandler->setCurrentDateTime([&] { return QDateTime(firstDay.addDays(days++), QTime(12, 0)); });
+    mHandler->abortRemoteMode();
+    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
+    QVERIFY(client);
+    client->take(0);
+    const QByteArray commands = QByteArray("*idn?\rsyst:date?\r").repeated(pairs);
+
+    int sent = 0;
+    int turnsWithoutRoom = 0;
+    bool reading = false;
+    qint64 mostHeld = 0;
+    QByteArray received;
+    QTimer turn;
+    turn.setInterval(5);
+    connect(&turn, &QTimer::timeout, [&] {
+        const int taken = sent < commands.size() ? client->offer(commands.mid(sent, 64 * 1024)) : 0;
+        sent += taken;
+        turnsWithoutRoom = taken > 0 ? 0 : turnsWithoutRoom + 1;
+        mostHeld = qMax(mostHeld, client->transport().pendingBytes());
+        if (reading)
+            received += client->take(-1);
+    });
+    turn.start();
+    QTRY_VERIFY_WITH_TIMEOUT(sent == commands.size() || turnsWithoutRoom >= 40, 20000);
+    reading = true;
+    QTRY_VERIFY_WITH_TIMEOUT(sent == commands.size() && received.count('\n') >= 2 * pairs, 20000);
+    turn.stop();
+
+    const QList<QByteArray> lines = received.split('\n');
+    QCOMPARE(lines.size(), 2 * pairs + 1);
+    QVERIFY2(lines.first().startsWith("ZELK,"), lines.first().constData());
+    for (int pair = 0; pair < pairs; ++pair) {
+        const QDate day = firstDay.addDays(pair);
+        const QByteArray date = QByteArray::number(day.day()) + ',' + QByteArray::number(day.month()) + ',' +
+                                QByteArray::number(day.year()) + '\r';
+        QVERIFY2(
+            lines.at(2 * pair) == lines.first() && lines.at(2 * pair + 1) == date,
+            qPrintable(QStringLiteral("pair %1: %2 %3")
+                           .arg(pair)
+                           .arg(QString::fromLatin1(lines.at(2 * pair)), QString::fromLatin1(lines.at(2 * pair + 1)))));
+    }
+    // One piece of text asks for less than 64 KiB of replies.
+    QVERIFY2(mostHeld <= TExternalCommunicationInterface::PENDING_OUTPUT_LIMIT + 64 * 1024,
+             qPrintable(QString::number(mostHeld)));
 }
 
 TAMARIND_TEST_MAIN(tst_HandlerLogger)

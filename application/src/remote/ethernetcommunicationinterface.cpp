@@ -11,6 +11,13 @@
 #include <sys/socket.h>
 #include <utility>
 
+namespace
+{
+// What the client's connection holds of its text before the system's buffers
+// and then the client are held up; the rest waits for room for the replies.
+constexpr qint64 RECEIVE_BUFFER_SIZE = 64 * 1024;
+} // namespace
+
 TEthernetCommunicationInterface::TEthernetCommunicationInterface(
     TExternalCommunicationHandler* pCommHandler, TAbstractEthernetConfigurationController* pEthernetConfiguration)
     : TExternalCommunicationInterface(pCommHandler), mTCPServer(std::make_unique<QTcpServer>())
@@ -62,20 +69,23 @@ void TEthernetCommunicationInterface::tcpConnectionAvailable()
     mTCPSocket = next;
     ++mConnectionNumber;
     mTCPSocket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    mTCPSocket->setReadBufferSize(RECEIVE_BUFFER_SIZE);
     connect(mTCPSocket, &QTcpSocket::disconnected, this, &TEthernetCommunicationInterface::tcpSocketClosing);
     connect(mTCPSocket, &QTcpSocket::readyRead, this, &TEthernetCommunicationInterface::onTCPRead);
+    connect(mTCPSocket, &QTcpSocket::bytesWritten, this, &TEthernetCommunicationInterface::onTCPWritten);
 }
 
-// What the socket has read is taken in one piece of its size: readAll() grows
+// What the socket has read is taken in pieces of a known size: readAll() grows
 // its result step by step for a device that might have more. A command that
 // runs the event loop is still inside this slot, and the socket does not
 // announce text from within its own announcement: what came meanwhile is taken
-// when the command has returned, without waiting for more bytes.
+// when the command has returned, without waiting for more bytes. A client
+// whose replies pile up unread is not read on; onTCPWritten goes on as they drain.
 void TEthernetCommunicationInterface::onTCPRead()
 {
     ++mDeliveries;
-    while (mTCPSocket && mTCPSocket->bytesAvailable() > 0) {
-        QByteArray received(int(mTCPSocket->bytesAvailable()), Qt::Uninitialized);
+    while (mTCPSocket && mTCPSocket->bytesAvailable() > 0 && hasRoomForOutput()) {
+        QByteArray received(int(qMin<qint64>(mTCPSocket->bytesAvailable(), READ_CHUNK)), Qt::Uninitialized);
         const qint64 count = mTCPSocket->read(received.data(), received.size());
         if (count <= 0)
             break;
@@ -86,6 +96,14 @@ void TEthernetCommunicationInterface::onTCPRead()
     if (--mDeliveries == 0)
         for (QTcpSocket* retired : std::exchange(mRetiredSockets, {}))
             retired->deleteLater();
+}
+
+// The text waiting is not announced again: the socket announced it when it
+// came. A delivery in progress goes on with it itself once its command returns.
+void TEthernetCommunicationInterface::onTCPWritten()
+{
+    if (mDeliveries == 0 && mTCPSocket && mTCPSocket->bytesAvailable() > 0 && hasRoomForOutput())
+        onTCPRead();
 }
 
 void TEthernetCommunicationInterface::tcpSocketClosing()

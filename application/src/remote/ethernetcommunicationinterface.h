@@ -35,6 +35,8 @@ public:
 private slots:
     void tcpConnectionAvailable();
     void onTCPRead();
+    // Takes the text that waited while the client's output was over its bound.
+    void onTCPWritten();
     void tcpSocketClosing();
     void onConfigurationChanged(TAbstractEthernetConfigurationController* pController);
 

@@ -74,8 +74,10 @@ bool TExternalCommunicationHandler::processIncomingString(TExternalCommunication
             if (mCommandInputBuffer.size() + (end - start) > MAX_LINE_LENGTH) {
                 mCommandInputBuffer.clear();
                 mDiscardingLine = true;
-                // This client's own text, also while an older client's command runs.
-                mCommunicationInterface->sendResponse(QLatin1Char('E') + QString::number(ERROR_005_ILLEGAL_ARGUMENT));
+                // Answered in its turn: inside a long command's reply it would
+                // split it, and before the replies to the lines ahead of it it
+                // would shift them.
+                queueLine(QString(), true);
             } else {
                 mCommandInputBuffer.append(pString.midRef(start, end - start));
             }
@@ -99,12 +101,12 @@ bool TExternalCommunicationHandler::processIncomingString(TExternalCommunication
 // limit holds for text that arrives while a command runs; a line dropped there
 // is still answered, after the line before it, so that the client's count of
 // replies stays right.
-void TExternalCommunicationHandler::queueLine(const QString& pLine)
+void TExternalCommunicationHandler::queueLine(const QString& pLine, bool pOverlong)
 {
     if (mProcessingCommandQueue && mCommandQueue.size() >= MAX_QUEUED_COMMANDS)
         ++mCommandQueue.last().mDroppedBehind;
     else
-        mCommandQueue.enqueue({pLine, 0});
+        mCommandQueue.enqueue({pLine, 0, pOverlong});
 }
 
 void TExternalCommunicationHandler::processCommandQueue()
@@ -125,7 +127,10 @@ void TExternalCommunicationHandler::processCommandQueue()
         }
         const TQueuedLine queued = mCommandQueue.dequeue();
         mCommandGeneration = mAccessGeneration;
-        processCommand(queued.mLine);
+        if (queued.mOverlong)
+            returnError(ERROR_005_ILLEGAL_ARGUMENT);
+        else
+            processCommand(queued.mLine);
         for (int dropped = 0; dropped < queued.mDroppedBehind; ++dropped)
             returnError(ERROR_017_MEMORY_FULL);
         mCommandGeneration = -1;

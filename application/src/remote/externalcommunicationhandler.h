@@ -34,12 +34,9 @@ class TExternalCommunicationHandler : public QObject
 public:
     static constexpr int RS = 30;
     // A downloaded log file leaves in pieces of this many characters, so that
-    // a file of any size needs no more memory than one piece.
+    // a file of any size needs no more memory than one piece; the next piece
+    // is read only while the client's transport has room for output.
     static constexpr qint64 LOGFILE_DOWNLOAD_PIECE_LENGTH = 64 * 1024;
-    // The next piece is read only while the client's transport holds fewer
-    // bytes than this: a client that reads slowly or not at all holds at most
-    // this and one piece of the instrument's memory, whatever the file's size.
-    static constexpr qint64 LOGFILE_DOWNLOAD_PENDING_LIMIT = 256 * 1024;
     static constexpr int AUTH_LEVEL_ZELK_SERVICE = 1;
     static constexpr int AUTH_LEVEL_PRODUCTION = 2;
 
@@ -65,8 +62,8 @@ public:
 
     // A client that never ends its line, or floods the instrument while a long
     // command runs, must not exhaust its memory: a longer line is discarded
-    // and answered with error 5; a line that arrives while a command runs and
-    // finds the queue full is dropped and answered with error 17 in its turn.
+    // and answered with error 5, a line that arrives while a command runs and
+    // finds the queue full is dropped and answered with error 17, each in its turn.
     static constexpr int MAX_LINE_LENGTH = 64 * 1024;
     static constexpr int MAX_QUEUED_COMMANDS = 1000;
 
@@ -159,7 +156,8 @@ signals:
 private:
     void processCommandQueue();
     void processCommand(const QString& pCommand);
-    void queueLine(const QString& pLine);
+    // pOverlong: in the place of a line that was too long, answered with error 5.
+    void queueLine(const QString& pLine, bool pOverlong = false);
     void releaseRemoteAccess();
     // A long command ends early when the client it runs for has lost remote
     // access (gone, replaced, unplugged from its serial line, or the local
@@ -247,6 +245,7 @@ private:
         QString mLine;
         // Lines dropped behind this one while the queue was full.
         int mDroppedBehind = 0;
+        bool mOverlong = false;
     };
     QQueue<TQueuedLine> mCommandQueue;
     QString mCommandInputBuffer;

@@ -251,7 +251,7 @@ bool TExternalCommunicationHandler::waitForRoom(TExternalCommunicationInterface*
         return !commandAbandoned() && replyInterface() == pClient && pClient->connectionNumber() == pConnection;
     };
     QCoreApplication::processEvents();
-    while (clientStays() && pClient->pendingBytes() >= LOGFILE_DOWNLOAD_PENDING_LIMIT)
+    while (clientStays() && !pClient->hasRoomForOutput())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return clientStays();
 }

@@ -14,6 +14,16 @@ class TExternalCommunicationInterface : public QObject
     Q_OBJECT
 
 public:
+    // A client that reads slowly or not at all holds at most about this much
+    // of the instrument's memory: a transport takes no more text from it while
+    // it holds this many unsent bytes, and a log file download waits by it
+    // before its next piece. The client is only slowed: nothing is dropped.
+    static constexpr qint64 PENDING_OUTPUT_LIMIT = 256 * 1024;
+    // Text is taken in pieces of at most this many bytes with a look at the
+    // unsent output before each, so the replies to one piece are all the
+    // output may grow beyond its bound.
+    static constexpr int READ_CHUNK = 4096;
+
     explicit TExternalCommunicationInterface(TExternalCommunicationHandler* pCommHandler);
 
     // The ohm sign leaves as "R", characters beyond Latin-1 as "?"; CR LF is
@@ -28,6 +38,7 @@ public:
     // The bytes handed over that the line or connection has not taken yet;
     // a reply sent in pieces waits for room by it.
     virtual qint64 pendingBytes() const { return 0; }
+    bool hasRoomForOutput() const { return pendingBytes() < PENDING_OUTPUT_LIMIT; }
     // Changes whenever the line is closed or another client connects: the
     // rest of a reply sent in pieces must not reach whatever host is on the
     // line when it opens again. A TCP client's end reaches the handler as a

@@ -5,12 +5,6 @@
 
 #include <QSocketNotifier>
 
-namespace
-{
-// What one turn of the event loop reads at most.
-constexpr int READ_CHUNK = 4096;
-} // namespace
-
 TSerialCommunicationInterface::TSerialCommunicationInterface(TExternalCommunicationHandler* pCommHandler,
                                                              const QString& pPort, int pBaudRate,
                                                              QSerialPort::FlowControl pFlowControl,
@@ -103,13 +97,21 @@ void TSerialCommunicationInterface::writePending()
         mOutputOffset = 0;
     }
     mWriteNotifier->setEnabled(!mOutput.isEmpty());
+    // The text that waited is read on the next turn, without waiting for more.
+    if (!mReadNotifier->isEnabled() && hasRoomForOutput())
+        mReadNotifier->setEnabled(true);
 }
 
 // Only a line that has gone away is reopened, after a pause. A line whose
 // other end has hung up keeps reporting itself readable; it counts as gone,
-// or the instrument would spin on it.
+// or the instrument would spin on it. A host whose replies pile up unread is
+// not read on until they drain; the line holds its text and then holds it up.
 void TSerialCommunicationInterface::onReadyRead()
 {
+    if (!hasRoomForOutput()) {
+        mReadNotifier->setEnabled(false);
+        return;
+    }
     QByteArray received;
     const TSerialLine::EnWaitResult result = mSerialPort->read(received, 1, READ_CHUNK);
     if (result == TSerialLine::wrBytes) {
