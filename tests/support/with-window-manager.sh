@@ -27,8 +27,8 @@ trap 'exit 1' INT TERM
 mkfifo "$work/ready" && exec 3<>"$work/ready" || exit 1
 # waitForLine PID: the next line on the pipe, while PID lives (up to 30 s).
 waitForLine() {
-    local tries line
-    for tries in $(seq 30); do
+    local line
+    for _ in $(seq 30); do
         if read -r -t 1 -u 3 line; then
             echo "$line"
             return 0
