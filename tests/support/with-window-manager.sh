@@ -6,7 +6,7 @@
 # decision, which the offscreen platform of the other tests cannot show.
 # Exits 77 (CTest: skipped) where no X server with a window manager can be started.
 set -u
-for tool in Xvfb openbox xdotool; do
+for tool in Xvfb openbox xdotool xprop; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (./test.sh installs it)"; exit 77; }
 done
 
