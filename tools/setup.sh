@@ -6,10 +6,13 @@ set -euo pipefail
 # libqt5svg5 brings the image plugin that reads the SVG images of the resources;
 # PyVISA with its pure-Python backend and lxi are the remote clients of the acceptance tests.
 # DejaVu Sans draws the Latin, Cyrillic and Arabic texts; Noto Sans CJK the Chinese and Japanese ones.
+# Xvfb, openbox, xdotool and xprop (x11-utils): the tests of which window stands in front run on an X server
+# with a window manager.
 PACKAGES=(cmake g++ make ccache pkg-config
     qtbase5-dev libqt5serialport5-dev libqwt-qt5-dev qttools5-dev-tools qttools5-dev
     libqt5svg5 libftdi1-2 libmodbus-dev fonts-dejavu-core fonts-noto-cjk libbenchmark-dev python3
-    python3-pyvisa python3-pyvisa-py lxi-tools)
+    python3-pyvisa python3-pyvisa-py lxi-tools
+    xvfb openbox xdotool x11-utils)
 # socat talks to the simulated peers' control sockets, as simulator/README.md shows.
 PACKAGES+=(socat)
 

@@ -4,11 +4,14 @@
 #include "decimaldisplaycontroller.h"
 #include "desktopbackground.h"
 #include "formchecks.h"
+#include "messagedialog.h"
 #include "testsupport.h"
 #include "ui_calibrationroutineview.h"
 #include "windowplacement.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QProcess>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QVBoxLayout>
@@ -92,6 +95,8 @@ private slots:
     void titleBarOfTheWindowBelowStaysInSight();
     void viewAndCancelQuestionStandOverTheMainWindow_data();
     void viewAndCancelQuestionStandOverTheMainWindow();
+    void viewStaysInFrontOfTheFullScreenMainWindow_data();
+    void viewStaysInFrontOfTheFullScreenMainWindow();
 
 private:
     void useSeparator(QChar pSeparator)
@@ -449,6 +454,83 @@ void tst_CalibrationRoutineView::viewAndCancelQuestionStandOverTheMainWindow()
         QVERIFY2(qAbs(shown.green() - point.second.green()) <= 1, qPrintable(text));
         QVERIFY2(qAbs(shown.blue() - point.second.blue()) <= 1, qPrintable(text));
     }
+}
+
+void tst_CalibrationRoutineView::viewStaysInFrontOfTheFullScreenMainWindow_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("No to the abort question") << "no";
+    QTest::newRow("OK to the completion message") << "completed";
+    QTest::newRow("tap on the main window's title bar") << "tap";
+}
+
+// A window manager puts a full-screen window that has the focus above every ordinary window: when the main window
+// gets the focus back, after a message or a tap on it, the run view must still stand in front of it with Cancel and
+// Close in reach. Taps go through the X server, as a finger's do, and the order of the windows is the window
+// manager's own list, not Qt's idea of it.
+void tst_CalibrationRoutineView::viewStaysInFrontOfTheFullScreenMainWindow()
+{
+    QFETCH(QString, action);
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("Which window stands in front is the window manager's: tst_calibrationroutineview_openbox tries it");
+    const auto tap = [](const QWidget* pWidget, const QPoint& pAt) {
+        const QPoint point = pWidget->mapToGlobal(pAt);
+        return QProcess::execute(QStringLiteral("xdotool"),
+                                 {QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
+                                  QStringLiteral("click"), QStringLiteral("1")}) == 0;
+    };
+    QWidget main;
+    // Whether pWindow stands in front of the main window, in the stacking order the window manager publishes.
+    const auto inFront = [&main](const QWidget* pWindow) {
+        QProcess xprop;
+        xprop.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+        if (!xprop.waitForFinished())
+            return false;
+        QList<WId> bottomFirst;
+        const QString list = QString::fromLatin1(xprop.readAllStandardOutput()).section(QLatin1Char('#'), 1);
+        for (const QString& id : list.split(QLatin1Char(',')))
+            bottomFirst.append(id.trimmed().toULongLong(nullptr, 16));
+        const int mainAt = bottomFirst.indexOf(main.winId());
+        return mainAt >= 0 && bottomFirst.indexOf(pWindow->winId()) > mainAt;
+    };
+    main.setStyleSheet(QStringLiteral("background: white;"));
+    TWindowPlacement::setMainWindow(&main);
+    main.showFullScreen();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    TPlayedView played({celsius(150)});
+    TCalibrationRoutineView& view = played.mView;
+    view.show();
+    played.mRoutine.report(rsCollectingStabilitySamples, 150);
+    QWidget* button = view.form().BtnCancel;
+    QTRY_VERIFY(inFront(&view));
+
+    bool answered = false;
+    bool messageInFront = false;
+    const auto answerNextMessage = [&](const QString& pButton) {
+        TModalAnswer::onNextModal([&, pButton](QWidget* pDialog) {
+            messageInFront = QTest::qWaitFor([&] { return inFront(pDialog); });
+            QWidget* answer = pDialog->findChild<QWidget*>(pButton);
+            answered = tap(answer, answer->rect().center());
+        });
+    };
+    if (action == QLatin1String("no")) {
+        answerNextMessage(QStringLiteral("BtnNo"));
+        QVERIFY(tap(button, button->rect().center()));
+        QTRY_VERIFY(answered && !QApplication::activeModalWidget());
+        QVERIFY(!played.mRoutine.isAbortRequested());
+        QVERIFY(messageInFront);
+    } else if (action == QLatin1String("completed")) {
+        played.mRoutine.finish();
+        answerNextMessage(QStringLiteral("BtnOK"));
+        TMessageDialog().showConfirmation(QStringLiteral("Calibration routine completed successfully."));
+        QVERIFY(answered);
+        QVERIFY(messageInFront);
+    } else {
+        QVERIFY(tap(&main, QPoint(main.width() / 2, 10)));
+    }
+    // The window manager gives the main window the focus, and with it the top of the stack.
+    QTRY_COMPARE(QGuiApplication::focusWindow(), main.windowHandle());
+    QTRY_VERIFY(inFront(&view));
 }
 
 TAMARIND_TEST_MAIN(tst_CalibrationRoutineView)

@@ -173,7 +173,10 @@ TCalibrationRoutineView::TCalibrationRoutineView(TCalibrationRoutine* pCalRoutin
     : QWidget(nullptr), ui(std::make_unique<Ui_TCalibrationRoutineView>()), mCalRoutine(pCalRoutine)
 {
     ui->setupUi(this);
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    // A dialog-type window: a window manager keeps only those above the window they stand for (the
+    // main window), also when the main window is clicked or gets the focus back from a message. A plain
+    // window would drop behind the full-screen main window while the run goes on, out of reach.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     // The header strip lets the main window's title bar (clock, status icons) show through. A screen
     // that cannot blend windows would paint it black for the whole run; there the view leaves that strip
     // of the window below uncovered instead.
@@ -203,10 +206,11 @@ TCalibrationRoutineView::TCalibrationRoutineView(TCalibrationRoutine* pCalRoutin
 
 TCalibrationRoutineView::~TCalibrationRoutineView() = default;
 
-void TCalibrationRoutineView::showEvent(QShowEvent* pEvent)
+void TCalibrationRoutineView::setVisible(bool pVisible)
 {
-    TWindowPlacement::placeOverMainWindow(this, ui->WgtHeader->isHidden() ? ui->WgtHeader->minimumHeight() : 0);
-    QWidget::showEvent(pEvent);
+    if (pVisible && !isVisible())
+        TWindowPlacement::placeOverMainWindow(this, ui->WgtHeader->isHidden() ? ui->WgtHeader->minimumHeight() : 0);
+    QWidget::setVisible(pVisible);
 }
 
 TCalPointControls* TCalibrationRoutineView::calPointControls(const TElectricalTemperatureValue& pCalPoint) const

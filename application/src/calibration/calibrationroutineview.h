@@ -87,9 +87,8 @@ public:
     // The panel shown for a set point; null when the setup has none.
     TCalPointControls* calPointControls(const TElectricalTemperatureValue& pCalPoint) const;
     Ui_TCalibrationRoutineView& form() const { return *ui; }
-
-protected:
-    void showEvent(QShowEvent* pEvent) override;
+    // Placed over the main window as it is shown.
+    void setVisible(bool pVisible) override;
 
 private slots:
     void on_BtnCancel_clicked();

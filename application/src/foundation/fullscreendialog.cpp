@@ -21,9 +21,15 @@ TFullScreenDialog::~TFullScreenDialog()
     stopWatchingBelow();
 }
 
+void TFullScreenDialog::setVisible(bool pVisible)
+{
+    if (pVisible && !isVisible())
+        TWindowPlacement::placeOverMainWindow(this);
+    QDialog::setVisible(pVisible);
+}
+
 void TFullScreenDialog::showEvent(QShowEvent* pEvent)
 {
-    TWindowPlacement::placeOverMainWindow(this);
     if (!testAttribute(Qt::WA_TranslucentBackground)) {
         stopWatchingBelow();
         for (QWidget* below : TWindowPlacement::windowsBelow(this)) {

@@ -15,6 +15,9 @@ public:
     explicit TFullScreenDialog(QWidget* pParent = nullptr);
     ~TFullScreenDialog() override;
 
+    // Placed over the main window as it is shown.
+    void setVisible(bool pVisible) override;
+
 protected:
     void showEvent(QShowEvent* pEvent) override;
     void hideEvent(QHideEvent* pEvent) override;

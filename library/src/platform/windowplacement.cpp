@@ -76,11 +76,16 @@ void TWindowPlacement::placeOverMainWindow(QWidget* pWindow, int pTopInset)
     QRect placedArea(QPoint(0, 0), pWindow->size());
     placedArea.moveCenter(area.center());
     pWindow->move(placedArea.topLeft());
+    // Made where it is to stand (winId makes it): the move of a window made
+    // already but not yet shown races with the window manager taking it over,
+    // and Qt may then keep 0, 0 as its position while it stands where placed.
+    pWindow->winId();
 
     // A window manager raises a window that is clicked and may place a new
     // one as it likes (many distrust a position of 0, 0); a window that
     // stands for the main window stays above it and is centred over it, so
-    // clicking the main window cannot hide the run view.
+    // clicking the main window cannot hide the run view. Under X the window
+    // manager learns of it only for a dialog-type window (Qt::Dialog).
     QWindow* handle = pWindow->windowHandle();
     if (handle && !pWindow->parentWidget() && main->windowHandle())
         handle->setTransientParent(main->windowHandle());

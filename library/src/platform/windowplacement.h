@@ -20,8 +20,11 @@ public:
     // when no other window is shown.
     static QWidget* mainWindow(const QWidget* pWindow);
     // Centres pWindow over the main window, leaving the top pTopInset pixels
-    // of it uncovered, and keeps it above the windows it covers. Stays where
-    // it is when there is no main window.
+    // of it uncovered, and keeps it above the windows it covers; for that a
+    // window without parent must be of the type Qt::Dialog. Stays where it is
+    // when there is no main window. Call it as the window is about to be
+    // shown, before Qt makes it (from setVisible): under a window manager Qt
+    // may keep a wrong position for a window moved between made and shown.
     static void placeOverMainWindow(QWidget* pWindow, int pTopInset = 0);
     // What pWindow stands over, bottom first: the main window, then the
     // windows placed over it before pWindow that are still shown.

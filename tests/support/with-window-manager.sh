@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# with-window-manager.sh PROGRAM [ARGS...]: runs a test program on Qt's X11
+# platform, on an X server of its own (Xvfb on a display number it finds free,
+# 1024 x 600 like the device's desktop) under the openbox window manager, and
+# stops both afterwards. Which window stands in front is the window manager's
+# decision, which the offscreen platform of the other tests cannot show.
+# Exits 77 (CTest: skipped) where no X server with a window manager can be started.
+set -u
+for tool in Xvfb openbox xdotool xprop; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (./test.sh installs it)"; exit 77; }
+done
+
+work="$(mktemp -d)" || exit 1
+xserver=""
+windowmanager=""
+cleanup() {
+    [ -n "$windowmanager" ] && kill "$windowmanager" 2>/dev/null
+    [ -n "$xserver" ] && kill "$xserver" 2>/dev/null
+    wait
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+# Both report on one pipe: Xvfb its display number once it takes clients,
+# openbox "ready" once it manages the screen.
+mkfifo "$work/ready" && exec 3<>"$work/ready" || exit 1
+# waitForLine PID: the next line on the pipe, while PID lives (up to 30 s).
+waitForLine() {
+    local line
+    for _ in $(seq 30); do
+        if read -r -t 1 -u 3 line; then
+            echo "$line"
+            return 0
+        fi
+        kill -0 "$1" 2>/dev/null || return 1
+    done
+    return 1
+}
+
+Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xserver=$!
+display="$(waitForLine "$xserver")" || {
+    echo "SKIP: no X server could be started:"
+    cat "$work/xvfb.log"
+    exit 77
+}
+export DISPLAY=":$display"
+# openbox keeps its cache and looks for a user configuration in the scratch directory.
+XDG_CACHE_HOME="$work" XDG_CONFIG_HOME="$work" \
+    openbox --startup "sh -c 'echo ready >$work/ready'" >"$work/openbox.log" 2>&1 &
+windowmanager=$!
+if [ "$(waitForLine "$windowmanager")" != ready ]; then
+    echo "openbox did not start on $DISPLAY:"
+    cat "$work/openbox.log"
+    exit 1
+fi
+
+# Qt's per-user runtime files go to the scratch directory too.
+XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=xcb "$@"
+exit $?
