@@ -2,7 +2,6 @@
 
 #include "authorizationcontroller.h"
 #include "channel.h"
-#include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
 #include "externalcommunicationinterface.h"
