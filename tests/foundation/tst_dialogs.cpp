@@ -1,13 +1,18 @@
 #include "calibrationprogressdialog.h"
+#include "datedialog.h"
 #include "downloadprogressdialog.h"
+#include "ipaddressdialog.h"
 #include "messagedialog.h"
 #include "numpad.h"
+#include "padkeys.h"
 #include "refreshdialog.h"
 #include "testsupport.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 
 namespace
 {
@@ -28,6 +33,7 @@ class tst_Dialogs : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void backdropCoversTheWindowBelow_data();
     void backdropCoversTheWindowBelow();
     void windowBelowShowsThroughAsItChanges();
@@ -36,7 +42,18 @@ private slots:
     void progressAbortStaysSet();
     void downloadRunsUntilConfirmed();
     void refreshNoticeDoesNotBlock();
+    void dialogWithAPadOverItCloses_data();
+    void dialogWithAPadOverItCloses();
 };
+
+void tst_Dialogs::initTestCase()
+{
+    // The VNC screen names its port once, as the event loop first runs.
+    if (QGuiApplication::platformName() == QLatin1String("vnc")) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^QVncServer created on port")));
+        QCoreApplication::processEvents();
+    }
+}
 
 void tst_Dialogs::backdropCoversTheWindowBelow_data()
 {
@@ -199,6 +216,89 @@ void tst_Dialogs::refreshNoticeDoesNotBlock()
     QVERIFY(shows(&dialog, ":/dialogs/info"));
     dialog.close();
     QVERIFY(!dialog.isVisible());
+}
+
+void tst_Dialogs::dialogWithAPadOverItCloses_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("padKey");
+    QTest::addColumn<QStringList>("dialogKeys");
+    QTest::addColumn<bool>("accepted");
+    for (const char* padKey : {"BtnAccept", "BtnCancel"}) {
+        QTest::addRow("IP address, pad %s, dialog OK", padKey)
+            << "IP address" << padKey << QStringList{"BtnSave"} << true;
+        // Cancel on the address dialog restores the bytes and leaves it open.
+        QTest::addRow("IP address, pad %s, dialog Cancel", padKey)
+            << "IP address" << padKey << QStringList{"BtnCancel", "BtnReturnToMainMenu"} << false;
+        QTest::addRow("date, pad %s, dialog OK", padKey) << "date" << padKey << QStringList{"BtnSave"} << true;
+        QTest::addRow("date, pad %s, dialog Cancel", padKey) << "date" << padKey << QStringList{"BtnCancel"} << false;
+        // The port and address rows of the remote settings and the clock's
+        // fields open their pad over the main window itself.
+        QTest::addRow("main window, pad %s", padKey)
+            << "main window" << padKey << QStringList() << (QLatin1String(padKey) == QLatin1String("BtnAccept"));
+    }
+}
+
+// On a screen without a window manager (the device's, and the VNC screen of a
+// desktop without display) the platform keeps its own stack of the windows
+// shown: a pad that leaves it wrongly brings the program down later, from the
+// events posted as the window below closes or repaints.
+void tst_Dialogs::dialogWithAPadOverItCloses()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, padKey);
+    QFETCH(QStringList, dialogKeys);
+    QFETCH(bool, accepted);
+    QWidget mainWindow;
+    mainWindow.setStyleSheet(QStringLiteral("background: white;"));
+    mainWindow.setGeometry(0, 0, 800, 480);
+    auto* clock = new QLabel(QStringLiteral("08:00"), &mainWindow);
+    mainWindow.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+
+    // Beside the pad the screen shows the main window, under the backdrop of
+    // a dialog: not the black of a screen that does not blend windows. Only a
+    // screen that composes the windows itself can be read back whole.
+    const bool screenReadable = QGuiApplication::platformName() == QLatin1String("vnc");
+    int besideThePad = 255;
+    auto answerPad = [&](QWidget* pPad) {
+        if (screenReadable) {
+            for (int turn = 0; turn < 5; ++turn)
+                QCoreApplication::processEvents();
+            besideThePad = qGray(pPad->screen()->grabWindow(0).toImage().pixel(10, 240));
+        }
+        pressKeys(pPad, {"Btn2", "Btn0", padKey});
+    };
+    bool returned = false;
+    if (dialog == "main window") {
+        TModalAnswer::onNextModal(answerPad);
+        int value = 0;
+        returned = TNumpad::enterInteger(&mainWindow, 0, 65535, value);
+    } else {
+        TModalAnswer::onNextModal([&](QWidget* pDialog) {
+            TModalAnswer::onNextModal(answerPad);
+            pressKeys(pDialog, {dialog == "date" ? "BtnSetDate_Val1" : "btnGrp1"});
+            pressKeys(pDialog, dialogKeys);
+        });
+        if (dialog == "date") {
+            QDate date(2024, 3, 5);
+            returned = TDateDialog(nullptr).showDateDialog(QStringLiteral("Last cal."), dfDDMMYYYY, date,
+                                                           TDateDialog::BTN_CANCEL | TDateDialog::BTN_OK);
+        } else {
+            unsigned char b1 = 192, b2 = 168, b3 = 0, b4 = 5;
+            returned = TIPAddressDialog(nullptr).showDialog(b1, b2, b3, b4);
+        }
+    }
+    QCOMPARE(returned, accepted);
+    QVERIFY2(besideThePad >= 100, qPrintable(QString::number(besideThePad)));
+    // What the closing posted, and the main window going on as it does.
+    clock->setText(QStringLiteral("08:01"));
+    delete clock;
+    for (int turn = 0; turn < 5; ++turn) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(mainWindow.isVisible());
 }
 
 TAMARIND_TEST_MAIN(tst_Dialogs)

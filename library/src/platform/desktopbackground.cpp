@@ -43,6 +43,5 @@ bool TDesktopBackground::translucentWindowsShowWhatIsBehind()
     if (translucencyOverride())
         return *translucencyOverride();
     const QString platform = QGuiApplication::platformName();
-    return platform == QLatin1String("linuxfb") || platform == QLatin1String("eglfs") ||
-           platform == QLatin1String("vnc") || platform.startsWith(QLatin1String("wayland"));
+    return platform == QLatin1String("eglfs") || platform.startsWith(QLatin1String("wayland"));
 }

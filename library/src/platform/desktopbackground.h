@@ -16,9 +16,10 @@ public:
     static QBrush background();
     static void paint(QPainter& pPainter, const QRect& pRect);
     // Whether the screen blends a translucent window over the windows below
-    // it. The device's frame buffer does; an X server without a compositing
-    // manager shows black instead, and the offscreen platform keeps every
-    // window to itself.
+    // it. A compositor (Wayland, eglfs) does. Qt 5's frame buffer screens
+    // (linuxfb, VNC) copy the window's pixels over those below, so that its
+    // transparent parts come out black, as under an X server without a
+    // compositing manager; the offscreen platform keeps every window to itself.
     static bool translucentWindowsShowWhatIsBehind();
     // Lets a test take the path of the other kind of screen, the device's on
     // the offscreen platform; std::nullopt asks the platform again. Windows

@@ -76,10 +76,14 @@ void TWindowPlacement::placeOverMainWindow(QWidget* pWindow, int pTopInset)
     QRect placedArea(QPoint(0, 0), pWindow->size());
     placedArea.moveCenter(area.center());
     pWindow->move(placedArea.topLeft());
-    // Made where it is to stand (winId makes it): the move of a window made
-    // already but not yet shown races with the window manager taking it over,
-    // and Qt may then keep 0, 0 as its position while it stands where placed.
-    pWindow->winId();
+    // Made where it is to stand: the move of a window made already but not
+    // yet shown races with the window manager taking it over, and Qt may then
+    // keep 0, 0 as its position while it stands where placed. Not through
+    // winId(): that marks the window native, and a native window with a
+    // parent (a pad over a dialog) turns every child of that parent into a
+    // native window of its own, which a screen without window manager (the
+    // device's, VNC) keeps in its window stack after they are gone.
+    pWindow->createWinId();
 
     // A window manager raises a window that is clicked and may place a new
     // one as it likes (many distrust a position of 0, 0); a window that
