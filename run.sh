@@ -131,7 +131,33 @@ if [ -x "$top/build/simulator/serialhost" ]; then
 fi
 port=$(sed -n '/<ethernet>/,/<\/ethernet>/s:.*<port>\([0-9]*\)</port>.*:\1:p' \
     "$TAMARIND_ROOT/home/Settings/ZELK/settings.xml" 2>/dev/null | head -n 1 || true)
-echo "Remote control on TCP 127.0.0.1:${port:-3000}, for example: lxi scpi -a 127.0.0.1 -p ${port:-3000} -r \"*IDN?\""
+port="${port:-3000}"
+# The program goes on without remote control over TCP when it cannot listen on
+# its port, and says nothing: once it runs, this says whether it listens there.
+# ss names the process of each listener; the program is this script's child.
+report_remote_port() {
+    local listener pid name
+    for _ in $(seq 300); do
+        listener=$(ss -ltnpH "sport = :$port" 2>/dev/null | head -n 1 || true)
+        if [ -n "$listener" ]; then
+            pid=$(sed -n 's/.*pid=\([0-9]*\).*/\1/p' <<<"$listener")
+            if [ -n "$pid" ] && [ "$(cut -d ' ' -f 4 "/proc/$pid/stat" 2>/dev/null)" = "$$" ]; then
+                echo "Remote control: the program listens on TCP 127.0.0.1:$port," \
+                    "for example: lxi scpi -a 127.0.0.1 -p $port -r \"*IDN?\""
+                return
+            fi
+            name=$(sed -n 's/.*users:(("\([^"]*\)".*/\1/p' <<<"$listener")
+            echo "Remote control: TCP port $port is held by another program${name:+ ($name, process $pid)}, so the"
+            echo "  program does not listen on it and a client there reaches that other program. Free the port and"
+            echo "  start ./run.sh again, or give the program another port: main menu, Remote, the Port row."
+            return
+        fi
+        sleep 0.1
+    done
+    echo "Remote control: the program does not listen on TCP 127.0.0.1:$port after 30 s."
+}
+report_remote_port &
+pids+=($!)
 
 platform_args=()
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -13,8 +13,9 @@ PACKAGES=(cmake g++ make ccache pkg-config
     libqt5svg5 libftdi1-2 libmodbus-dev fonts-dejavu-core fonts-noto-cjk libbenchmark-dev python3
     python3-pyvisa python3-pyvisa-py lxi-tools
     xvfb openbox xdotool x11-utils)
-# socat talks to the simulated peers' control sockets, as simulator/README.md shows.
-PACKAGES+=(socat)
+# socat talks to the simulated peers' control sockets, as simulator/README.md shows; ss (iproute2) tells
+# run.sh whether the program listens on its remote control port.
+PACKAGES+=(socat iproute2)
 
 install_missing_packages() {
     local missing=()

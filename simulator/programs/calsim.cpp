@@ -10,6 +10,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <map>
@@ -73,6 +74,14 @@ int main(int argc, char* argv[])
     simulator.setPort(quint16(parser.value(port).toUInt()));
     QString error;
     const QString linkPath = parser.isSet(link) ? parser.value(link) : TCalibratorSimulator::defaultLinkPath();
+    // A link that leads to a pseudo-terminal is the line of a calibrator that runs (./run.sh's, say): taken over,
+    // the program would lose that calibrator, and this one's end would remove the line and its converter entry.
+    const QFileInfo linked(linkPath);
+    if (simulator.protocol() != TCalibratorSimulator::EnProtocol::pRegisterTcp && linked.isSymLink() &&
+        linked.exists()) {
+        err << "calsim: " << linkPath << " is the line of a calibrator that runs; stop it (./run.sh) first\n";
+        return 1;
+    }
     if (!simulator.start(linkPath, error)) {
         err << "calsim: " << error << "\n";
         return 1;

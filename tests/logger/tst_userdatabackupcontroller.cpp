@@ -290,10 +290,12 @@ bool restoredSet(const QString& pDirectory)
     TTamarindSettings other(pDirectory + QStringLiteral("/Settings/ZELK/settings.xml"));
     other.setValue(QStringLiteral("logger"), QStringLiteral("interval"), QStringLiteral("5000"));
     const QByteArray owned = QFile::encodeName(pDirectory + QStringLiteral("/Logfiles/owned"));
+    // Only root may give a file to another user; anyone else's archive holds the file as the user's own.
     // chown clears the set-user-ID bit: the mode goes last.
     return writeFile(pDirectory + QStringLiteral("/serialnumber"), "RESTORED") &&
            writeFile(pDirectory + QStringLiteral("/Logfiles/old.log"), "old") && writeFile(owned, "x") &&
-           ::chown(owned.constData(), 4242, 4242) == 0 && ::chmod(owned.constData(), 04755) == 0 && other.store();
+           (::geteuid() != 0 || ::chown(owned.constData(), 4242, 4242) == 0) &&
+           ::chmod(owned.constData(), 04755) == 0 && other.store();
 }
 } // namespace
 

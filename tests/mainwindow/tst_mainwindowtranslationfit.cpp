@@ -348,11 +348,35 @@ const TThermocoupleReading THERMOCOUPLE_READINGS[] = {
     {"-200 \u00B0C, \u00B0C shown", -200.0, false, "^-\\d\\.\\d+ mV$"},
 };
 
-// The caption and the value beside it at one of those readings: the view composes both, so each must fit in
-// every language, whatever the source language shows.
-QString thermocouplePairKey(const TThermocoupleReading& pReading, const char* pWhich)
+// The places of the scan views that set the same caption and value as the home view in less room, each with the
+// channels that put the thermocouple (channel 3) there. The places of the two-channel view show channel 1 between
+// two readings of the thermocouple; at -200 °C with the temperature shown the thermocouple's value ("-6.8107 mV")
+// is as wide as channel 1's ("108.9585 Ω"): only the caption's text changes, and no new width fits it.
+struct TScanPlace
 {
-    return QStringLiteral("thermocouple/%1/%2").arg(QString::fromUtf8(pReading.name), QLatin1String(pWhich));
+    const char* name;
+    QList<int> channels;
+    const char* panel;
+    const char* caption;
+    const char* value;
+};
+const TScanPlace SCAN_PLACES[] = {
+    {"two channels, top", {3, 1}, "Pnl2ChanViewCorrVal_Top", "Lbl2ChanViewCorValCaption_Top", "Lbl2ChanViewCorVal_Top"},
+    {"two channels, bottom",
+     {1, 3},
+     "Pnl2ChanViewCorrVal_Btm",
+     "Lbl2ChanViewCorValCaption_Btm",
+     "Lbl2ChanViewCorVal_Btm"},
+    {"three channels", {3, 1, 2}, "Pnl3ChanViewCorrVal_Top", "Lbl3ChanViewCorValCaption_Top", "Lbl3ChanViewCorVal_Top"},
+};
+
+// The caption and the value beside it at one of those readings, on the home view or in a place of a scan view:
+// the view composes both, so each must fit in every language, whatever the source language shows.
+QString thermocouplePairKey(const TThermocoupleReading& pReading, const char* pWhich, const char* pPlace = nullptr)
+{
+    const QString reading = QString::fromUtf8(pReading.name);
+    return QStringLiteral("thermocouple/%1/%2")
+        .arg(pPlace ? reading + QLatin1Char('/') + QLatin1String(pPlace) : reading, QLatin1String(pWhich));
 }
 bool isThermocouplePair(const QString& pKey)
 {
@@ -527,6 +551,10 @@ private:
     // channel is measured there at its widest readings in both units, as the user selects it and its unit, and
     // the channel shown before comes back.
     void measureThermocoupleChannel(const QString& pSnapshotPrefix, std::map<QString, TShownText>& ioShown);
+    // The scan views show the thermocouple channel at the reading, in each place of SCAN_PLACES in turn, and the home
+    // view comes back.
+    void measureScanPlaces(const TThermocoupleReading& pReading, const QString& pSnapshotPrefix,
+                           std::map<QString, TShownText>& ioShown);
 
     TMainWindowFixture mMain;
     std::map<QString, TShownText> mSource;
@@ -649,6 +677,7 @@ void tst_MainWindowTranslationFit::measureThermocoupleChannel(const QString& pSn
                 return QStringLiteral("thermocouple/%1").arg(pPlace);
             },
             ioShown);
+        measureScanPlaces(reading, pSnapshotPrefix, ioShown);
     }
     // The next walk finds the thermocouple as hot as this one did at first.
     mMain.board().setTemperature(3, THERMOCOUPLE_READINGS[0].temperature);
@@ -658,6 +687,39 @@ void tst_MainWindowTranslationFit::measureThermocoupleChannel(const QString& pSn
     QTRY_COMPARE_WITH_TIMEOUT(mMain.text("lblSingleViewCorrCaption"), beforeCaption,
                               4 * TTamarindMainForm::CHANNEL_READ_INTERVAL);
     QCOMPARE(mMain.child<QAbstractButton>("btnSingleViewChanSel")->text(), before);
+}
+
+void tst_MainWindowTranslationFit::measureScanPlaces(const TThermocoupleReading& pReading,
+                                                     const QString& pSnapshotPrefix,
+                                                     std::map<QString, TShownText>& ioShown)
+{
+    TChannelViewControllerManager& views = mMain.views();
+    const QRegularExpression measured(QString::fromUtf8(pReading.correspondingValue));
+    for (const TScanPlace& place : SCAN_PLACES) {
+        zelk::vector<TAbstractChannel*> scanned;
+        for (int number : place.channels)
+            scanned << mMain.channels().channel(number);
+        views.attachChannelConfigurationToView(scanned, mMain.channels().channel(3));
+        views.activateScanView();
+        views.showScanView();
+        QTRY_VERIFY2_WITH_TIMEOUT(measured.match(mMain.text(place.value)).hasMatch(),
+                                  qPrintable(mMain.text(place.value)), 4 * TTamarindMainForm::CHANNEL_READ_INTERVAL);
+        layOut();
+        if (!qEnvironmentVariableIsEmpty("TAMARIND_SNAPSHOT_DIR"))
+            mMain.snapshot(pSnapshotPrefix + QStringLiteral("%1_thermocouple_%2")
+                                                 .arg(QLatin1String(place.panel))
+                                                 .arg(&pReading - THERMOCOUPLE_READINGS));
+        const QWidget* caption = mMain.child(place.caption);
+        measureTexts(
+            *mMain.window(), *mMain.child(place.panel),
+            [&](const QWidget* pWidget, int) {
+                return thermocouplePairKey(pReading, pWidget == caption ? "caption" : "value", place.name);
+            },
+            ioShown);
+    }
+    views.attachChannelConfigurationToView({}, nullptr);
+    views.activateHomeView();
+    views.showHomeView();
 }
 
 void tst_MainWindowTranslationFit::translatedTextsFit_data()

@@ -2,6 +2,7 @@
 
 #include "boardsimulator.h"
 #include "channelcontroller.h"
+#include "channelviewcontrollermanager.h"
 #include "probecontroller.h"
 #include "tamarindmainform.h"
 
@@ -22,6 +23,8 @@ public:
     // The window's channels and probes, for a poll on the caller's clock with probes of the caller's choice.
     TChannelController& channels() const { return *mWindow->mChannelController; }
     TProbeController& probes() const { return *mWindow->mProbeController; }
+    // The window's channel views, to put channels into a scan view without a scan.
+    TChannelViewControllerManager& views() const { return *mWindow->mChannelViewControllerManager; }
 
     // Starts the board; false when it could not.
     bool startBoard() { return mBoard.start(); }
