@@ -68,6 +68,7 @@ private slots:
     void downloadReachesASlowClientWholeWhilePollsGoOn();
     void longCommandEndsWhenTheClientHangsUp_data();
     void longCommandEndsWhenTheClientHangsUp();
+    void downloadCutByTheLocalUserLeavesTheClientInStep_data();
     void downloadCutByTheLocalUserLeavesTheClientInStep();
     void aClientThatReadsNothingIsSlowedNotHeld_data();
     void aClientThatReadsNothingIsSlowedNotHeld();
@@ -639,6 +640,15 @@ void tst_HandlerLogger::longCommandEndsWhenTheClientHangsUp()
         QCOMPARE(waits, 2);
 }
 
+void tst_HandlerLogger::downloadCutByTheLocalUserLeavesTheClientInStep_data()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::newRow("TCP client") << true;
+    // The line is not read while the file waits for the host: the second
+    // command is still in it at the takeback.
+    QTest::newRow("USB host") << false;
+}
+
 // The local user takes the instrument back in the middle of a download, while
 // the client has sent more: one command with the download's, one while the
 // file goes out. The client reads the cut file ended as a reply is, and its
@@ -646,9 +656,10 @@ void tst_HandlerLogger::longCommandEndsWhenTheClientHangsUp()
 // cancelled, as the question on the screen says.
 void tst_HandlerLogger::downloadCutByTheLocalUserLeavesTheClientInStep()
 {
+    QFETCH(bool, tcp);
     const QByteArray file = putNumberedLogfile(*mFixture, 8 * 1024 * 1024);
     mHandler->abortRemoteMode();
-    const std::unique_ptr<TPacedClient> client = remoteClient(true, mHandler.get());
+    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
     QVERIFY(client);
     client->take(0);
     int turnsSinceAsked = -1;

@@ -124,6 +124,13 @@ void TSerialCommunicationInterface::watchForHangUp()
         lineGone();
 }
 
+// What the read path has taken is the handler's already; the takeback drops
+// that there.
+void TSerialCommunicationInterface::dropUnreadInput()
+{
+    mSerialPort->discardInput();
+}
+
 // Only a line that has gone away is reopened, after a pause. A line whose
 // other end has hung up keeps reporting itself readable; it counts as gone,
 // or the instrument would spin on it. A host whose replies pile up unread, or

@@ -40,6 +40,8 @@ public:
     // Dropped while the line is closed.
     void sendRawData(const QByteArray& pData) override;
     qint64 pendingBytes() const override { return mPendingBytes; }
+    // What the host sent and the line still holds.
+    void dropUnreadInput() override;
     void resumeInput() override;
 
     bool isOpen() const;
