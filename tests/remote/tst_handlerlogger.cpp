@@ -537,8 +537,10 @@ void tst_HandlerLogger::downloadReachesASlowClientWholeWhilePollsGoOn()
     });
     // The transfer runs the event loop inside the command, where the wait
     // below cannot end it: a client the instrument never serves gives up by a
-    // deadline of its own, which ends the transfer, so that the row fails and
-    // the next ones run.
+    // deadline of its own, and the local user takes the instrument back, so
+    // that the row fails and the next ones run. A serial line is not read
+    // while the file waits for the host: a hang-up alone would be seen only
+    // by a write path that works.
     QElapsedTimer running;
     running.start();
     bool gaveUp = false;
@@ -546,6 +548,7 @@ void tst_HandlerLogger::downloadReachesASlowClientWholeWhilePollsGoOn()
         if (!gaveUp && running.hasExpired(TRANSFER_DEADLINE)) {
             gaveUp = true;
             client->hangUp();
+            mHandler->abortRemoteMode();
         }
     });
     received += client->take(pace);
