@@ -68,9 +68,12 @@ private slots:
     void downloadReachesASlowClientWholeWhilePollsGoOn();
     void longCommandEndsWhenTheClientHangsUp_data();
     void longCommandEndsWhenTheClientHangsUp();
+    void downloadCutByTheLocalUserLeavesTheClientInStep_data();
     void downloadCutByTheLocalUserLeavesTheClientInStep();
     void aClientThatReadsNothingIsSlowedNotHeld_data();
     void aClientThatReadsNothingIsSlowedNotHeld();
+    void aBatchSentDuringAScanIsAnsweredWhole_data();
+    void aBatchSentDuringAScanIsAnsweredWhole();
 
 private:
     QByteArray ask(const QByteArray& pCommand);
@@ -534,8 +537,10 @@ void tst_HandlerLogger::downloadReachesASlowClientWholeWhilePollsGoOn()
     });
     // The transfer runs the event loop inside the command, where the wait
     // below cannot end it: a client the instrument never serves gives up by a
-    // deadline of its own, which ends the transfer, so that the row fails and
-    // the next ones run.
+    // deadline of its own, and the local user takes the instrument back, so
+    // that the row fails and the next ones run. A serial line is not read
+    // while the file waits for the host: a hang-up alone would be seen only
+    // by a write path that works.
     QElapsedTimer running;
     running.start();
     bool gaveUp = false;
@@ -543,6 +548,7 @@ void tst_HandlerLogger::downloadReachesASlowClientWholeWhilePollsGoOn()
         if (!gaveUp && running.hasExpired(TRANSFER_DEADLINE)) {
             gaveUp = true;
             client->hangUp();
+            mHandler->abortRemoteMode();
         }
     });
     received += client->take(pace);
@@ -564,10 +570,14 @@ void tst_HandlerLogger::longCommandEndsWhenTheClientHangsUp_data()
 {
     QTest::addColumn<bool>("tcp");
     QTest::addColumn<bool>("scan");
-    QTest::newRow("download, USB host") << false << false;
-    QTest::newRow("download, TCP client") << true << false;
-    QTest::newRow("scan, USB host") << false << true;
-    QTest::newRow("scan, TCP client") << true << true;
+    // More lines behind the long command than the handler queues: the line
+    // is not read while they wait.
+    QTest::addColumn<bool>("fullQueue");
+    QTest::newRow("download, USB host") << false << false << false;
+    QTest::newRow("download, TCP client") << true << false << false;
+    QTest::newRow("scan, USB host") << false << true << false;
+    QTest::newRow("scan, TCP client") << true << true << false;
+    QTest::newRow("scan with a full queue behind it, USB host") << false << true << true;
 }
 
 // The rest of the file or of the scan is meant for the client that asked: the
@@ -578,6 +588,7 @@ void tst_HandlerLogger::longCommandEndsWhenTheClientHangsUp()
 {
     QFETCH(bool, tcp);
     QFETCH(bool, scan);
+    QFETCH(bool, fullQueue);
     putNumberedLogfile(*mFixture, 8 * 1024 * 1024);
     mHandler->abortRemoteMode();
     const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
@@ -617,7 +628,9 @@ void tst_HandlerLogger::longCommandEndsWhenTheClientHangsUp()
     if (!scan)
         turn.start();
     // A command behind the long one is the first client's too: it does not act.
-    client->send((scan ? scanCommand + ")" : QByteArray("logg:down '01012026_080000000'")) + "\rlogg:mode 2\r");
+    const QByteArray behind(fullQueue ? 2 * TExternalCommunicationHandler::MAX_QUEUED_COMMANDS : 0, '\r');
+    client->send((scan ? scanCommand + ")" : QByteArray("logg:down '01012026_080000000'")) + "\rlogg:mode 2\r" +
+                 behind);
     QTRY_VERIFY_WITH_TIMEOUT(hungUp, 30000);
     turn.stop();
     QVERIFY(back);
@@ -630,6 +643,15 @@ void tst_HandlerLogger::longCommandEndsWhenTheClientHangsUp()
         QCOMPARE(waits, 2);
 }
 
+void tst_HandlerLogger::downloadCutByTheLocalUserLeavesTheClientInStep_data()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::newRow("TCP client") << true;
+    // The line is not read while the file waits for the host: the second
+    // command is still in it at the takeback.
+    QTest::newRow("USB host") << false;
+}
+
 // The local user takes the instrument back in the middle of a download, while
 // the client has sent more: one command with the download's, one while the
 // file goes out. The client reads the cut file ended as a reply is, and its
@@ -637,9 +659,10 @@ void tst_HandlerLogger::longCommandEndsWhenTheClientHangsUp()
 // cancelled, as the question on the screen says.
 void tst_HandlerLogger::downloadCutByTheLocalUserLeavesTheClientInStep()
 {
+    QFETCH(bool, tcp);
     const QByteArray file = putNumberedLogfile(*mFixture, 8 * 1024 * 1024);
     mHandler->abortRemoteMode();
-    const std::unique_ptr<TPacedClient> client = remoteClient(true, mHandler.get());
+    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
     QVERIFY(client);
     client->take(0);
     int turnsSinceAsked = -1;
@@ -675,67 +698,136 @@ void tst_HandlerLogger::aClientThatReadsNothingIsSlowedNotHeld_data()
 {
     QTest::addColumn<bool>("tcp");
     QTest::addColumn<int>("pairs");
+    // 0: the second command of a pair is "syst:date?", else "logg:file?"
+    // with this many logs, a reply of 19 bytes each.
+    QTest::addColumn<int>("logs");
     // The system takes a few MiB of replies into its buffers before the
     // instrument holds anything, a pseudo-terminal a few KiB.
-    QTest::newRow("USB host") << false << 20000;
-    QTest::newRow("TCP client") << true << 100000;
+    QTest::newRow("USB host") << false << 20000 << 0;
+    QTest::newRow("TCP client") << true << 100000 << 0;
+    // One piece of text asks for a few MiB of these.
+    QTest::newRow("USB host, long replies") << false << 200 << 1000;
+    QTest::newRow("TCP client, long replies") << true << 300 << 1000;
 }
 
-// A client sends pairs of "*idn?" and "syst:date?" and reads nothing until it
-// cannot send more: the instrument holds no more of its replies than the
-// bound and what one piece of its text asks for. When the client reads at
-// last, it gets every reply in order, those to the text that waited too,
-// without sending anything more. Each "syst:date?" finds one day more gone.
+// A client sends pairs of "*idn?" and a second command and reads nothing until
+// it has sent nothing for some turns: the instrument holds no more of its
+// replies than the bound and one reply. When the client reads at last, it gets
+// every reply in order, those to the text that waited too, without sending
+// anything more. Each "syst:date?" finds one day more gone; each "logg:file?"
+// names every log.
 void tst_HandlerLogger::aClientThatReadsNothingIsSlowedNotHeld()
 {
     QFETCH(bool, tcp);
     QFETCH(int, pairs);
+    QFETCH(int, logs);
     const QDate firstDay(2000, 1, 1);
     int days = 0;
     mHandler->setCurrentDateTime([&] { return QDateTime(firstDay.addDays(days++), QTime(12, 0)); });
+    QStringList logNames;
+    for (int log = 0; log < logs; ++log) {
+        logNames << QStringLiteral("01012026_%1").arg(log, 9, 10, QLatin1Char('0'));
+        mFixture->putLogfile(logNames.last(), QByteArray());
+    }
     mHandler->abortRemoteMode();
     const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
     QVERIFY(client);
     client->take(0);
-    const QByteArray commands = QByteArray("*idn?\rsyst:date?\r").repeated(pairs);
+    const QByteArray commands = QByteArray("*idn?\r").append(logs ? "logg:file?\r" : "syst:date?\r").repeated(pairs);
 
     int sent = 0;
-    int turnsWithoutRoom = 0;
-    bool reading = false;
+    int turnsWithoutSending = 0;
     qint64 mostHeld = 0;
     QByteArray received;
+    // The handler runs the event loop while it waits for room, below the
+    // test's own waits: the turns read on their own.
     QTimer turn;
     turn.setInterval(5);
     connect(&turn, &QTimer::timeout, [&] {
         const int taken = sent < commands.size() ? client->offer(commands.mid(sent, 64 * 1024)) : 0;
         sent += taken;
-        turnsWithoutRoom = taken > 0 ? 0 : turnsWithoutRoom + 1;
+        turnsWithoutSending = taken > 0 ? 0 : turnsWithoutSending + 1;
         mostHeld = qMax(mostHeld, client->transport().pendingBytes());
-        if (reading)
+        if (turnsWithoutSending >= 40)
             received += client->take(-1);
     });
     turn.start();
-    QTRY_VERIFY_WITH_TIMEOUT(sent == commands.size() || turnsWithoutRoom >= 40, 20000);
-    reading = true;
-    QTRY_VERIFY_WITH_TIMEOUT(sent == commands.size() && received.count('\n') >= 2 * pairs, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(sent == commands.size() && received.count('\n') >= 2 * pairs, 30000);
     turn.stop();
 
     const QList<QByteArray> lines = received.split('\n');
     QCOMPARE(lines.size(), 2 * pairs + 1);
     QVERIFY2(lines.first().startsWith("ZELK,"), lines.first().constData());
-    for (int pair = 0; pair < pairs; ++pair) {
-        const QDate day = firstDay.addDays(pair);
-        const QByteArray date = QByteArray::number(day.day()) + ',' + QByteArray::number(day.month()) + ',' +
-                                QByteArray::number(day.year()) + '\r';
-        QVERIFY2(
-            lines.at(2 * pair) == lines.first() && lines.at(2 * pair + 1) == date,
-            qPrintable(QStringLiteral("pair %1: %2 %3")
-                           .arg(pair)
-                           .arg(QString::fromLatin1(lines.at(2 * pair)), QString::fromLatin1(lines.at(2 * pair + 1)))));
+    QByteArray second = lines.at(1);
+    if (logs) {
+        QStringList listed = QString::fromLatin1(second.chopped(1)).split(QLatin1Char(','));
+        listed.sort();
+        QCOMPARE(listed, logNames);
     }
-    // One piece of text asks for less than 64 KiB of replies.
-    QVERIFY2(mostHeld <= TExternalCommunicationInterface::PENDING_OUTPUT_LIMIT + 64 * 1024,
+    for (int pair = 0; pair < pairs; ++pair) {
+        if (!logs) {
+            const QDate day = firstDay.addDays(pair);
+            second = QByteArray::number(day.day()) + ',' + QByteArray::number(day.month()) + ',' +
+                     QByteArray::number(day.year()) + '\r';
+        }
+        QVERIFY2(lines.at(2 * pair) == lines.first() && lines.at(2 * pair + 1) == second,
+                 qPrintable(QStringLiteral("pair %1: %2 %3")
+                                .arg(pair)
+                                .arg(QString::fromLatin1(lines.at(2 * pair)),
+                                     QString::fromLatin1(lines.at(2 * pair + 1).left(80)))));
+    }
+    const qint64 longestReply = qMax(lines.first().size(), second.size()) + 1;
+    QVERIFY2(mostHeld <= TExternalCommunicationInterface::PENDING_OUTPUT_LIMIT + longestReply,
              qPrintable(QString::number(mostHeld)));
+}
+
+void tst_HandlerLogger::aBatchSentDuringAScanIsAnsweredWhole_data()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::newRow("USB host") << false;
+    QTest::newRow("TCP client") << true;
+}
+
+// A client sends a scan, twice as many acknowledged setters as the handler
+// queues and "*idn?" at once, and reads as the replies come: the setters
+// arrive while the scan runs. What the queue cannot take waits in the line or
+// connection, and every line is answered in its turn.
+void tst_HandlerLogger::aBatchSentDuringAScanIsAnsweredWhole()
+{
+    QFETCH(bool, tcp);
+    mHandler->abortRemoteMode();
+    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
+    QVERIFY(client);
+    const int setters = 2 * TExternalCommunicationHandler::MAX_QUEUED_COMMANDS;
+    const QByteArray batch = "meas:scan? 3,(@1)\r" + QByteArray("syst:ackn 1\r").repeated(setters) + "*idn?\r";
+    // The settle time passes in steps, each a short turn of the event loop, in
+    // which more of the batch arrives.
+    qint64 now = 0;
+    const auto turnOfTheLoop = TExternalCommunicationHandler::systemScanClock().mWait;
+    mHandler->setScanClock({[&now] { return now; },
+                            [&](int pMilliseconds) {
+                                now += qMin(pMilliseconds, 10);
+                                turnOfTheLoop(5);
+                            }});
+    int sent = 0;
+    QByteArray received;
+    QTimer turn;
+    turn.setInterval(5);
+    connect(&turn, &QTimer::timeout, [&] {
+        sent += client->offer(batch.mid(sent));
+        received += client->take(-1);
+    });
+    turn.start();
+    QTRY_VERIFY_WITH_TIMEOUT(received.count('\n') >= setters + 2, 30000);
+    turn.stop();
+    const int scanned = received.indexOf('\n') + 1;
+    QVERIFY2(received.left(scanned).endsWith("\xb0"
+                                             "C\r\n"),
+             received.left(scanned).constData());
+    const QByteArray acknowledged = QByteArray("ACK\r\n").repeated(setters);
+    QVERIFY2(received.mid(scanned, acknowledged.size()) == acknowledged,
+             qPrintable(QStringLiteral("%1 ACK, %2 E17").arg(received.count("ACK")).arg(received.count("E17"))));
+    QVERIFY2(received.mid(scanned + acknowledged.size()).startsWith("ZELK,"), received.right(80).constData());
 }
 
 TAMARIND_TEST_MAIN(tst_HandlerLogger)

@@ -12,6 +12,9 @@
 #include "terminationsignals.h"
 #include "warninggate.h"
 
+#include <limits>
+#include <utility>
+
 TExternalCommunicationHandler::TExternalCommunicationHandler(
     TInternalSCPIHandler* pInternalSCPIHandler, TChannelController* pChannelController,
     TProbeController* pProbeController, TChannelViewControllerManager* pChannelViewControllerManager,
@@ -124,7 +127,11 @@ void TExternalCommunicationHandler::processCommandQueue()
             mCommandQueue.clear();
             break;
         }
+        if (!waitForRoomBeforeCommand())
+            continue;
         const TQueuedLine queued = mCommandQueue.dequeue();
+        if (mCommunicationInterface)
+            mCommunicationInterface->resumeInput();
         mCommandGeneration = mAccessGeneration;
         if (queued.mOverlong)
             returnError(ERROR_005_ILLEGAL_ARGUMENT);
@@ -136,6 +143,24 @@ void TExternalCommunicationHandler::processCommandQueue()
     }
     TWarningGate::instance().release();
     mProcessingCommandQueue = false;
+}
+
+bool TExternalCommunicationHandler::waitForRoomBeforeCommand()
+{
+    TExternalCommunicationInterface* client = mCommunicationInterface;
+    if (!client || client->hasRoomForOutput())
+        return true;
+    mCommandGeneration = mAccessGeneration;
+    const bool stays = waitForRoom(client, mInputConnection);
+    mCommandGeneration = -1;
+    return stays;
+}
+
+int TExternalCommunicationHandler::queueRoom(const TExternalCommunicationInterface* pCommInterface) const
+{
+    if (!mProcessingCommandQueue || pCommInterface != mCommunicationInterface)
+        return std::numeric_limits<int>::max();
+    return qMax(0, MAX_QUEUED_COMMANDS - int(mCommandQueue.size()));
 }
 
 void TExternalCommunicationHandler::processCommand(const QString& pCommand)
@@ -163,10 +188,14 @@ void TExternalCommunicationHandler::processCommand(const QString& pCommand)
 void TExternalCommunicationHandler::releaseRemoteAccess()
 {
     ++mAccessGeneration;
-    mCommunicationInterface = nullptr;
+    TExternalCommunicationInterface* previous = std::exchange(mCommunicationInterface, nullptr);
     mCommandInputBuffer.clear();
     mDiscardingLine = false;
     mCommandQueue.clear();
+    // A line that stopped reading for the full queue must not wait for a
+    // command that will never run.
+    if (previous)
+        previous->resumeInput();
 }
 
 bool TExternalCommunicationHandler::commandAbandoned() const

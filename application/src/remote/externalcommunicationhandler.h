@@ -77,6 +77,11 @@ public:
     // because another transport holds remote access in remote mode.
     bool processIncomingString(TExternalCommunicationInterface* pCommInterface, const QString& pString);
     bool isInRemoteMode() const { return mRemoteMode; }
+    // How many more lines pCommInterface may hand over before a full queue
+    // drops them with error 17: a serial line reads no more than this many
+    // bytes and stops reading at 0, as the client's text then waits in the
+    // line. Unbounded while no command runs or for another transport.
+    int queueRoom(const TExternalCommunicationInterface* pCommInterface) const;
     // The transport's client has gone.
     void interfaceDisconnected(TExternalCommunicationInterface* pCommInterface);
     // The local user takes the instrument back; nothing in local mode.
@@ -155,6 +160,11 @@ signals:
 
 private:
     void processCommandQueue();
+    // A client that reads nothing holds no more than the bound and one reply:
+    // the next command waits until the replies before it have gone out. False
+    // when the wait ended for another reason (the client went, lost remote
+    // access or the program is ending), with the queue left to the caller.
+    bool waitForRoomBeforeCommand();
     void processCommand(const QString& pCommand);
     // pOverlong: in the place of a line that was too long, answered with error 5.
     void queueLine(const QString& pLine, bool pOverlong = false);

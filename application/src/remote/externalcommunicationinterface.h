@@ -15,13 +15,13 @@ class TExternalCommunicationInterface : public QObject
 
 public:
     // A client that reads slowly or not at all holds at most about this much
-    // of the instrument's memory: a transport takes no more text from it while
-    // it holds this many unsent bytes, and a log file download waits by it
-    // before its next piece. The client is only slowed: nothing is dropped.
+    // of the instrument's memory and one reply: a transport takes no more
+    // text from it while it holds this many unsent bytes, its next command
+    // and a log file download's next piece wait by it. The client is only
+    // slowed: nothing is dropped.
     static constexpr qint64 PENDING_OUTPUT_LIMIT = 256 * 1024;
     // Text is taken in pieces of at most this many bytes with a look at the
-    // unsent output before each, so the replies to one piece are all the
-    // output may grow beyond its bound.
+    // unsent output before each.
     static constexpr int READ_CHUNK = 4096;
 
     explicit TExternalCommunicationInterface(TExternalCommunicationHandler* pCommHandler);
@@ -48,6 +48,9 @@ public:
     // the local user took the instrument back, and the question said that
     // pending commands are cancelled.
     virtual void dropUnreadInput() {}
+    // The handler's queue has room again: a transport that stopped reading
+    // while it was full reads on.
+    virtual void resumeInput() {}
 
 protected:
     // Received bytes as text, one character per byte, cut at the first zero

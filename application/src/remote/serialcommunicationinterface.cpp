@@ -1,5 +1,6 @@
 #include "serialcommunicationinterface.h"
 
+#include "externalcommunicationhandler.h"
 #include "rs232configurationcontroller.h"
 #include "serialline.h"
 
@@ -19,6 +20,8 @@ TSerialCommunicationInterface::TSerialCommunicationInterface(TExternalCommunicat
     mReopenTimer.setSingleShot(true);
     mReopenTimer.setInterval(REOPEN_DELAY);
     connect(&mReopenTimer, &QTimer::timeout, this, &TSerialCommunicationInterface::reopen);
+    mHangUpWatch.setInterval(HANG_UP_CHECK_INTERVAL);
+    connect(&mHangUpWatch, &QTimer::timeout, this, &TSerialCommunicationInterface::watchForHangUp);
     open();
 }
 
@@ -54,6 +57,7 @@ void TSerialCommunicationInterface::close()
             *notifier = nullptr;
         }
     }
+    mHangUpWatch.stop();
     mOutput.clear();
     mOutputOffset = 0;
     mPendingBytes = 0;
@@ -97,23 +101,52 @@ void TSerialCommunicationInterface::writePending()
         mOutputOffset = 0;
     }
     mWriteNotifier->setEnabled(!mOutput.isEmpty());
-    // The text that waited is read on the next turn, without waiting for more.
-    if (!mReadNotifier->isEnabled() && hasRoomForOutput())
-        mReadNotifier->setEnabled(true);
+    resumeInput();
+}
+
+bool TSerialCommunicationInterface::mayRead() const
+{
+    return hasRoomForOutput() && mCommunicationHandler->queueRoom(this) > 0;
+}
+
+// The text that waited is read on the next turn, without waiting for more.
+void TSerialCommunicationInterface::resumeInput()
+{
+    if (!mReadNotifier || mReadNotifier->isEnabled() || !mayRead())
+        return;
+    mHangUpWatch.stop();
+    mReadNotifier->setEnabled(true);
+}
+
+void TSerialCommunicationInterface::watchForHangUp()
+{
+    if (mSerialPort->hasHungUp())
+        lineGone();
+}
+
+// What the read path has taken is the handler's already; the takeback drops
+// that there.
+void TSerialCommunicationInterface::dropUnreadInput()
+{
+    mSerialPort->discardInput();
 }
 
 // Only a line that has gone away is reopened, after a pause. A line whose
 // other end has hung up keeps reporting itself readable; it counts as gone,
-// or the instrument would spin on it. A host whose replies pile up unread is
-// not read on until they drain; the line holds its text and then holds it up.
+// or the instrument would spin on it. A host whose replies pile up unread, or
+// whose commands fill the handler's queue, is not read on until there is
+// room; the line holds its text and then holds it up. Each byte may end a
+// line, so no more bytes are taken than the queue has room for lines.
 void TSerialCommunicationInterface::onReadyRead()
 {
-    if (!hasRoomForOutput()) {
+    if (!mayRead()) {
         mReadNotifier->setEnabled(false);
+        mHangUpWatch.start();
         return;
     }
     QByteArray received;
-    const TSerialLine::EnWaitResult result = mSerialPort->read(received, 1, READ_CHUNK);
+    const TSerialLine::EnWaitResult result =
+        mSerialPort->read(received, 1, qMin(READ_CHUNK, mCommunicationHandler->queueRoom(this)));
     if (result == TSerialLine::wrBytes) {
         deliverReceivedData(received);
         return;

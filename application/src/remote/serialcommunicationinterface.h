@@ -27,6 +27,10 @@ public:
     // A line that has gone away is tried again after this pause, not at once:
     // a port that keeps failing would otherwise reopen in a tight loop.
     static constexpr int REOPEN_DELAY = 1000;
+    // While the line is not read (the host's replies or commands wait), a
+    // host that unplugs is noticed by a look at the line this often: the long
+    // command it leaves behind ends then, as it does while the line is read.
+    static constexpr int HANG_UP_CHECK_INTERVAL = 250;
 
     TSerialCommunicationInterface(TExternalCommunicationHandler* pCommHandler, const QString& pPort, int pBaudRate,
                                   QSerialPort::FlowControl pFlowControl, QSerialPort::DataBits pDataBits,
@@ -36,6 +40,9 @@ public:
     // Dropped while the line is closed.
     void sendRawData(const QByteArray& pData) override;
     qint64 pendingBytes() const override { return mPendingBytes; }
+    // What the host sent and the line still holds.
+    void dropUnreadInput() override;
+    void resumeInput() override;
 
     bool isOpen() const;
     const TSerialLine& port() const { return *mSerialPort; }
@@ -56,6 +63,11 @@ private:
     // Writes what the line takes of the output queue; watches it for room
     // while anything is left.
     void writePending();
+    // Room for the replies and in the handler's queue: a host that reads
+    // nothing, or sends more while a long command runs, is held up in the
+    // line and not read until there is.
+    bool mayRead() const;
+    void watchForHangUp();
 
     QString mPort;
     std::unique_ptr<TSerialLine> mSerialPort;
@@ -68,4 +80,5 @@ private:
     qint64 mOutputOffset = 0;
     qint64 mPendingBytes = 0;
     QTimer mReopenTimer;
+    QTimer mHangUpWatch;
 };

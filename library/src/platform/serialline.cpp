@@ -138,6 +138,14 @@ void TSerialLine::discardInput()
         ::tcflush(mDescriptor, TCIFLUSH);
 }
 
+bool TSerialLine::hasHungUp() const
+{
+    if (!isOpen())
+        return false;
+    pollfd line{mDescriptor, 0, 0};
+    return ::poll(&line, 1, 0) > 0 && (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
 bool TSerialLine::write(const QByteArray& pBytes, int pTimeoutMs)
 {
     QDeadlineTimer deadline(pTimeoutMs);

@@ -41,6 +41,9 @@ public:
 
     // Drops what has arrived and not been read.
     void discardInput();
+    // The other end has hung up; asked without reading, by a reader that
+    // lets the line hold its text for now.
+    bool hasHungUp() const;
     // Writes all bytes, waiting at most pTimeoutMs while the line is full;
     // false when not all of them went out.
     bool write(const QByteArray& pBytes, int pTimeoutMs);
