@@ -392,6 +392,7 @@ bool TChannelController::poll()
             bool alarm = false;
             physical->assignedProbe()->checkTemperature(temperature, accuracyStatus, alarm);
             if (alarm) {
+                TProbeAlarmController::instance().raiseAlarm();
                 mPendingProbeAlarms << QPointer<TAbstractProbe>(physical->assignedProbe());
                 scheduleWarnings();
             }
@@ -482,10 +483,8 @@ void TChannelController::showPendingWarnings()
         mCalibrationWarnedProbes.insert(identity);
         smartProbe->showCalibrationDueWarning();
     }
-    for (const QPointer<TAbstractProbe>& probe : probeAlarms) {
-        if (probe)
-            TProbeAlarmController::instance().doProbeAlarm(*probe);
-    }
+    for (const QPointer<TAbstractProbe>& probe : probeAlarms)
+        TProbeAlarmController::instance().doProbeAlarm(probe.data());
 }
 
 bool TChannelController::measureChannel(TAbstractChannel* pChannel)

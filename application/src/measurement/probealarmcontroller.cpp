@@ -63,13 +63,19 @@ void TProbeAlarmController::factoryReset()
     updateGUI();
 }
 
-void TProbeAlarmController::doProbeAlarm(const TAbstractProbe& pProbe)
+void TProbeAlarmController::raiseAlarm()
 {
-    if (!mAlarmForProbesActive)
-        return;
+    if (mAlarmForProbesActive)
+        TBuzzerController::instance().soundAlarm();
+}
+
+void TProbeAlarmController::doProbeAlarm(const TAbstractProbe* pProbe)
+{
     TBuzzerController& buzzer = TBuzzerController::instance();
-    buzzer.soundAlarm();
-    TMessageDialog().showError(
-        tr("CAUTION! Probe %1 is operating outside the defined temperature range!").arg(pProbe.probeName()));
+    if (pProbe && mAlarmForProbesActive) {
+        buzzer.soundAlarm();
+        TMessageDialog().showError(
+            tr("CAUTION! Probe %1 is operating outside the defined temperature range!").arg(pProbe->probeName()));
+    }
     buzzer.mute();
 }
