@@ -254,6 +254,8 @@ private:
     bool mRemoteMode = false;
     bool mSendAck = false;
     bool mProcessingCommandQueue = false;
+    // Warnings raised by the last command are shown before the queue goes on.
+    bool mResumeAfterWarnings = false;
     // Counts the changes of hands of remote access; a command remembers the
     // count it began under, -1 outside a command.
     qint64 mAccessGeneration = 0;
