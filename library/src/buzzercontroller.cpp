@@ -41,7 +41,7 @@ void TBuzzerController::setAlarmsActive(bool pActive)
 
 void TBuzzerController::soundKeystroke()
 {
-    if (!mKeystrokesActive)
+    if (!mKeystrokesActive || mAlarmSounding)
         return;
     setActive(true);
     setActive(false);
@@ -52,18 +52,22 @@ void TBuzzerController::soundAlarm(int pMilliseconds)
     if (!mAlarmsActive)
         return;
     setActive(true);
+    mAlarmSounding = true;
     mTimer->start(pMilliseconds);
 }
 
 void TBuzzerController::soundAlarm()
 {
-    if (mAlarmsActive)
-        setActive(true);
+    if (!mAlarmsActive)
+        return;
+    setActive(true);
+    mAlarmSounding = true;
 }
 
 void TBuzzerController::mute()
 {
     setActive(false);
+    mAlarmSounding = false;
 }
 
 void TBuzzerController::setActive(bool pOn)
@@ -77,5 +81,5 @@ void TBuzzerController::setActive(bool pOn)
 
 void TBuzzerController::timeout()
 {
-    setActive(false);
+    mute();
 }

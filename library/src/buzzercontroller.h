@@ -26,7 +26,8 @@ public:
     void setAlarmsActive(bool pActive);
     bool alarmsActive() const { return mAlarmsActive; }
 
-    // The click lasts as long as the two writes take.
+    // The click lasts as long as the two writes take; there is none while an
+    // alarm sounds, which it would end.
     void soundKeystroke();
     // A new alarm while one sounds lasts the given time from now.
     void soundAlarm(int pMilliseconds);
@@ -43,6 +44,7 @@ private:
 
     bool mKeystrokesActive = false;
     bool mAlarmsActive = false;
+    bool mAlarmSounding = false;
     QString mGPIO_file;
     std::unique_ptr<QTimer> mTimer;
 };

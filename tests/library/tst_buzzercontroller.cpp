@@ -93,22 +93,29 @@ void tst_BuzzerController::nothingIsWrittenBeforeInitialize()
 void tst_BuzzerController::keystroke_data()
 {
     QTest::addColumn<bool>("keystrokesActive");
+    QTest::addColumn<bool>("alarmSounding");
     QTest::addColumn<QByteArray>("writes");
-    QTest::newRow("key click on") << true << QByteArray("10");
-    QTest::newRow("key click off") << false << QByteArray();
+    QTest::newRow("key click on") << true << false << QByteArray("10");
+    QTest::newRow("key click off") << false << false << QByteArray();
+    // A probe alarm sounds before its caution opens: a tap meanwhile must not end it.
+    QTest::newRow("key click while an alarm sounds") << true << true << QByteArray("1");
 }
 
 void tst_BuzzerController::keystroke()
 {
     QFETCH(bool, keystrokesActive);
+    QFETCH(bool, alarmSounding);
     QFETCH(QByteArray, writes);
 
     TBuzzerController& buzzer = TBuzzerController::instance();
     buzzer.setAlarmsActive(true);
     buzzer.setKeystrokesActive(keystrokesActive);
     QCOMPARE(buzzer.keystrokesActive(), keystrokesActive);
+    if (alarmSounding)
+        buzzer.soundAlarm();
     buzzer.soundKeystroke();
     QCOMPARE(received(), writes);
+    buzzer.mute();
 }
 
 void tst_BuzzerController::alarmOffWritesNothing()

@@ -116,19 +116,25 @@ void tst_ProbeAlarmController::factoryResetSwitchesAlarmsOn()
 void tst_ProbeAlarmController::alarm_data()
 {
     QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("probeGone");
+    QTest::addColumn<QByteArray>("buzzerOnRaise");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QByteArray>("buzzerWhileShown");
 
-    QTest::newRow("alarms on") << "1"
+    QTest::newRow("alarms on") << "1" << false << QByteArray("1")
                                << QStringList{"CAUTION! Probe PT100-A is operating outside the defined temperature "
                                               "range!"}
                                << QByteArray("1");
-    QTest::newRow("alarms off") << "0" << QStringList() << QByteArray();
+    QTest::newRow("alarms off") << "0" << false << QByteArray("0") << QStringList() << QByteArray();
+    // Deleted while its caution waited for a remote command: the buzzer must not sound on for good.
+    QTest::newRow("probe gone before its caution") << "1" << true << QByteArray("1") << QStringList() << QByteArray();
 }
 
 void tst_ProbeAlarmController::alarm()
 {
     QFETCH(QString, stored);
+    QFETCH(bool, probeGone);
+    QFETCH(QByteArray, buzzerOnRaise);
     QFETCH(QStringList, messages);
     QFETCH(QByteArray, buzzerWhileShown);
 
@@ -138,8 +144,10 @@ void tst_ProbeAlarmController::alarm()
     TMessageRecorder recorder([&]() { buzzer = TTestEnvironment::readDeviceFile(BUZZER); });
     auto probe = TestProbes::prt();
 
+    controller.raiseAlarm();
+    QCOMPARE(TTestEnvironment::readDeviceFile(BUZZER), buzzerOnRaise);
     // Returns only when the caution was closed.
-    controller.doProbeAlarm(*probe);
+    controller.doProbeAlarm(probeGone ? nullptr : probe.get());
     QCOMPARE(recorder.texts(), messages);
     QCOMPARE(buzzer, buzzerWhileShown);
     QCOMPARE(TTestEnvironment::readDeviceFile(BUZZER), QByteArray("0"));

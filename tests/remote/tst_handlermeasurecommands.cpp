@@ -1,3 +1,4 @@
+#include "buzzercontroller.h"
 #include "channel.h"
 #include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
@@ -6,6 +7,7 @@
 #include "messagerecorder.h"
 #include "recordinginterface.h"
 #include "remotesession.h"
+#include "testprobes.h"
 #include "testsupport.h"
 
 #include <memory>
@@ -39,7 +41,8 @@ private slots:
     void scanGivesUpOnAChannelAfterFourteenSeconds();
     void scanRepliesStayWithTheClientThatAsked_data();
     void scanRepliesStayWithTheClientThatAsked();
-    void calibrationWarningWaitsUntilTheCommandsAreAnswered();
+    void warningWaitsUntilItsCommandIsAnswered_data();
+    void warningWaitsUntilItsCommandIsAnswered();
 
 private:
     TAbstractChannel* channel(int pNumber) const { return mFixture->controller().channel(pNumber); }
@@ -421,30 +424,67 @@ void tst_HandlerMeasureCommands::scanRepliesStayWithTheClientThatAsked()
     QCOMPARE(mFixture->board().commands(), (QList<QByteArray>{"conf:chan 01", "meas:curr?", "conf:chan 02"}));
 }
 
-// A SMART probe whose calibration is due is read while a scan measures its
-// input. Its warning opens once the scan and the command behind it are
-// answered: inside the scan it would hold both until somebody at the
-// instrument closed it.
-void tst_HandlerMeasureCommands::calibrationWarningWaitsUntilTheCommandsAreAnswered()
+void tst_HandlerMeasureCommands::warningWaitsUntilItsCommandIsAnswered_data()
 {
+    QTest::addColumn<bool>("outOfRange");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("buzzerMeanwhile");
+    QTest::newRow("SMART probe due for calibration")
+        << false << "WARNING: calibration of probe SPRT100-5150 was due on " << QByteArray("0");
+    // Found in the scan's last reading, with no event processed before the next command.
+    QTest::newRow("probe out of its range")
+        << true << "CAUTION! Probe PT100-A is operating outside the defined temperature range!" << QByteArray("1");
+}
+
+// A warning raised while a scan measures opens once the scan is answered and
+// before the command behind it: inside the scan it would hold both until
+// somebody at the instrument closed it, and behind every queued command a
+// client that always keeps one queued would keep it away for good. The probe
+// alarm's buzzer does not wait.
+void tst_HandlerMeasureCommands::warningWaitsUntilItsCommandIsAnswered()
+{
+    QFETCH(bool, outOfRange);
+    QFETCH(QString, message);
+    QFETCH(QByteArray, buzzerMeanwhile);
+
+    const char* const buzzer = "/sys/class/gpio/gpio7/value";
+    QVERIFY(TTestEnvironment::writeDeviceFile(buzzer, "0"));
+    TBuzzerController::instance().initialize(buzzer);
+    TBuzzerController::instance().setAlarmsActive(true);
     TExternalCommunicationHandler handler(&mFixture->board().handler(), &mFixture->controller(), &mFixture->probes(),
                                           &mFixture->manager(), nullptr);
     handler.setScanClock({[this] { return mNow; }, [this](int pMilliseconds) { mNow += pMilliseconds; }});
     TRecordingInterface client(&handler);
-    mFixture->controller().setCalendar([] { return QDate(2026, 3, 1); });
-    TSimulatedSmartProbe probe = TSimulatedSmartProbe::callendarVanDusenPt100();
-    probe.mName = QStringLiteral("SPRT100-5150");
-    mFixture->board().board().plugSmartProbe(2, probe);
+    auto* input1 = qobject_cast<TPhysicalChannel*>(channel(1));
+    auto probe = TestProbes::prt();
+    if (outOfRange) {
+        // The probe is good from -200.5 to 450 degrees Celsius.
+        input1->assignProbe(probe.get());
+        mFixture->board().board().setTemperature(1, 500.0);
+    } else {
+        mFixture->controller().setCalendar([] { return QDate(2026, 3, 1); });
+        TSimulatedSmartProbe smartProbe = TSimulatedSmartProbe::callendarVanDusenPt100();
+        smartProbe.mName = QStringLiteral("SPRT100-5150");
+        mFixture->board().board().plugSmartProbe(2, smartProbe);
+    }
     TMessageRecorder messages;
 
     client.receive("syst:remo\rmeas:scan? 3,(@2,1)\rconf:chan?\r");
 
     QCOMPARE(messages.count(), 0);
-    QCOMPARE(client.takeSent().count("\r\n"), 3);
+    QCOMPARE(client.takeSent().count("\r\n"), 2);
+    QCOMPARE(TTestEnvironment::readDeviceFile(buzzer), buzzerMeanwhile);
     QTRY_COMPARE(messages.count(), 1);
-    QVERIFY2(messages.texts().first().startsWith("WARNING: calibration of probe SPRT100-5150 was due on "),
-             qPrintable(messages.texts().first()));
-    mFixture->board().board().plugSensor(2, ssPt100);
+    QVERIFY2(messages.texts().first().startsWith(message), qPrintable(messages.texts().first()));
+    QByteArray later;
+    QTRY_COMPARE((later += client.takeSent()).count("\r\n"), 1);
+    QCOMPARE(TTestEnvironment::readDeviceFile(buzzer), QByteArray("0"));
+    if (outOfRange) {
+        input1->useProbe(nullptr);
+        mFixture->board().board().setTemperature(1, 23.0);
+    } else {
+        mFixture->board().board().plugSensor(2, ssPt100);
+    }
 }
 
 TAMARIND_TEST_MAIN(tst_HandlerMeasureCommands)

@@ -47,8 +47,8 @@ bool TDiskSpaceController::checkDiskspace()
 
 void TDiskSpaceController::showStorageFullMessage()
 {
-    // During remote commands the caller goes on at once; the disk is full for
-    // all of that run, so it is told once afterwards.
+    // During a remote command the caller goes on at once; however often the
+    // command found the disk full, it is told once, after the command.
     if (mMessageWaiting)
         return;
     mMessageWaiting = true;

@@ -231,7 +231,7 @@ void TTamarindSettings::tellUser(const QString& pText)
         mHeldMessages << pText;
         return;
     }
-    // A store made by a remote command tells once the commands are worked off.
+    // A store made by a remote command tells once that command is over.
     TWarningGate::instance().showWhenFree(nullptr, [pText]() {
         TMessageDialog dialog;
         dialog.showError(pText);

@@ -15,8 +15,13 @@ void TWarningGate::release()
 {
     if (mHolds == 0 || --mHolds > 0)
         return;
-    emit released();
-    if (mWaiting.empty() || mShowScheduled)
+    if (!mWaiting.empty())
+        scheduleShow();
+}
+
+void TWarningGate::scheduleShow()
+{
+    if (mShowScheduled)
         return;
     mShowScheduled = true;
     QMetaObject::invokeMethod(
@@ -26,9 +31,24 @@ void TWarningGate::release()
 void TWarningGate::showWhenFree(QObject* pContext, std::function<void()> pShow)
 {
     if (isHeld())
-        mWaiting.push_back({pContext != nullptr, pContext, std::move(pShow)});
+        showLater(pContext, std::move(pShow));
     else
         pShow();
+}
+
+void TWarningGate::showLater(QObject* pContext, std::function<void()> pShow)
+{
+    mWaiting.push_back({pContext != nullptr, pContext, std::move(pShow)});
+    if (!isHeld())
+        scheduleShow();
+}
+
+bool TWarningGate::hasWaiting() const
+{
+    for (const TWaiting& waiting : mWaiting)
+        if (!waiting.mBound || waiting.mContext)
+            return true;
+    return false;
 }
 
 void TWarningGate::showWaiting()

@@ -7,11 +7,12 @@
 
 #include "zelkvector.h"
 
-// Lets a message that only informs the user wait while remote commands are
-// worked off: opened inside a command (or inside the events a long command
-// processes) it would hold that command and every client until somebody at
-// the instrument closed it. One per process; the remote command handler holds
-// it, whoever tells the user something asks it.
+// Lets a message that only informs the user wait while a remote command runs:
+// opened inside a command (or inside the events a long command processes) it
+// would hold that command and every client until somebody at the instrument
+// closed it. One per process; the remote command handler holds it and lets
+// what waits through after the command it was raised in, whoever tells the
+// user something asks it.
 class TWarningGate : public QObject
 {
     Q_OBJECT
@@ -29,13 +30,15 @@ public:
     // is released, in the order asked. Dropped when a given pContext is gone
     // by then; without one, pShow must own all it uses.
     void showWhenFree(QObject* pContext, std::function<void()> pShow);
-
-signals:
-    // The last hold was released; messages kept elsewhere may be shown.
-    void released();
+    // As showWhenFree, but never before the caller has returned to the event
+    // loop: for what comes up inside a poll, which a message must not hold.
+    void showLater(QObject* pContext, std::function<void()> pShow);
+    // Something waits for the release (a message whose context is gone does not count).
+    bool hasWaiting() const;
 
 private:
     TWarningGate() = default;
+    void scheduleShow();
     void showWaiting();
 
     struct TWaiting

@@ -372,23 +372,18 @@ void TLogfileController::reportAfterPoll(bool pLogfileVanished)
     if (mReportScheduled)
         return;
     mReportScheduled = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this]() {
-            // Not inside a remote command (a scan polls while it runs): told
-            // once the commands are worked off.
-            TWarningGate::instance().showWhenFree(this, [this]() {
-                mReportScheduled = false;
-                const bool vanished = mReportLogfileVanished;
-                mReportLogfileVanished = false;
-                // The disk check looks at "/" only: a full "/home" beside it
-                // would otherwise stop the logger without a word.
-                if (!vanished)
-                    TDiskSpaceController::instance().checkDiskspace();
-                TMessageDialog().showError(tr("Unable to write to logfile. Logger has been stopped."));
-            });
-        },
-        Qt::QueuedConnection);
+    // Not inside the poll, nor inside a remote command (a scan polls while it
+    // runs): told once the command is over.
+    TWarningGate::instance().showLater(this, [this]() {
+        mReportScheduled = false;
+        const bool vanished = mReportLogfileVanished;
+        mReportLogfileVanished = false;
+        // The disk check looks at "/" only: a full "/home" beside it
+        // would otherwise stop the logger without a word.
+        if (!vanished)
+            TDiskSpaceController::instance().checkDiskspace();
+        TMessageDialog().showError(tr("Unable to write to logfile. Logger has been stopped."));
+    });
 }
 
 bool TLogfileController::writeChannelValueToLogfile(TAbstractChannel* pChannel)

@@ -110,10 +110,6 @@ TChannelController::TChannelController(ISubMenuController* pSubMenuController, T
     mReadTimer = std::make_unique<QTimer>();
     mReadTimer->setInterval(pReadInterval);
     connect(mReadTimer.get(), &QTimer::timeout, this, &TChannelController::onChannelReadTimer);
-    connect(&TWarningGate::instance(), &TWarningGate::released, this, [this]() {
-        if (!mPendingCalibrationChecks.empty() || !mPendingProbeAlarms.empty())
-            scheduleWarnings();
-    });
     connect(&TTamarindClock::instance(), &TTamarindClock::beforeChangeSystemTime, this,
             &TChannelController::onBeforeChangeSystemTime);
 }
@@ -392,6 +388,7 @@ bool TChannelController::poll()
             bool alarm = false;
             physical->assignedProbe()->checkTemperature(temperature, accuracyStatus, alarm);
             if (alarm) {
+                TProbeAlarmController::instance().raiseAlarm();
                 mPendingProbeAlarms << QPointer<TAbstractProbe>(physical->assignedProbe());
                 scheduleWarnings();
             }
@@ -450,16 +447,12 @@ void TChannelController::scheduleWarnings()
     if (mWarningsScheduled)
         return;
     mWarningsScheduled = true;
-    QMetaObject::invokeMethod(
-        this, [this]() { showPendingWarnings(); }, Qt::QueuedConnection);
+    TWarningGate::instance().showLater(this, [this]() { showPendingWarnings(); });
 }
 
 void TChannelController::showPendingWarnings()
 {
     mWarningsScheduled = false;
-    // Held while remote commands are worked off; asked again on the release.
-    if (TWarningGate::instance().isHeld())
-        return;
     // Polls go on while a message is open and may raise new warnings, which
     // then come in a call of their own.
     const zelk::vector<TPRTChannel*> calibrationChecks = std::move(mPendingCalibrationChecks);
@@ -482,10 +475,8 @@ void TChannelController::showPendingWarnings()
         mCalibrationWarnedProbes.insert(identity);
         smartProbe->showCalibrationDueWarning();
     }
-    for (const QPointer<TAbstractProbe>& probe : probeAlarms) {
-        if (probe)
-            TProbeAlarmController::instance().doProbeAlarm(*probe);
-    }
+    for (const QPointer<TAbstractProbe>& probe : probeAlarms)
+        TProbeAlarmController::instance().doProbeAlarm(probe.data());
 }
 
 bool TChannelController::measureChannel(TAbstractChannel* pChannel)

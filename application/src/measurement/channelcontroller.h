@@ -150,8 +150,8 @@ private:
     bool selectMeasuredChannelIfUnknown();
     void bringSmartProbeInStep(TPRTChannel* pChannel, Probe_enums::EnSmartProbeStatus pSmartProbeStatus);
     void readSmartProbe(TPRTChannel* pChannel);
-    // The warnings a poll raised wait until the poll is over, so that
-    // measuring goes on while they are open.
+    // The warnings a poll raised wait until the poll, and a remote command it
+    // runs in, is over, so that measuring goes on while they are open.
     void scheduleWarnings();
     void showPendingWarnings();
 

@@ -63,13 +63,24 @@ void TProbeAlarmController::factoryReset()
     updateGUI();
 }
 
-void TProbeAlarmController::doProbeAlarm(const TAbstractProbe& pProbe)
+void TProbeAlarmController::raiseAlarm()
 {
-    if (!mAlarmForProbesActive)
-        return;
+    if (mAlarmForProbesActive)
+        TBuzzerController::instance().soundAlarm();
+}
+
+void TProbeAlarmController::doProbeAlarm(const TAbstractProbe* pProbe)
+{
     TBuzzerController& buzzer = TBuzzerController::instance();
-    buzzer.soundAlarm();
-    TMessageDialog().showError(
-        tr("CAUTION! Probe %1 is operating outside the defined temperature range!").arg(pProbe.probeName()));
+    if (pProbe && mAlarmForProbesActive) {
+        buzzer.soundAlarm();
+        TMessageDialog caution;
+        // Remote commands that come while the caution is open run inside its
+        // event loop, and it returns only after them: the buzzer stops as the
+        // user closes it, not when a scan started meanwhile has ended.
+        connect(&caution, &QDialog::finished, &caution, [&buzzer]() { buzzer.mute(); });
+        caution.showError(
+            tr("CAUTION! Probe %1 is operating outside the defined temperature range!").arg(pProbe->probeName()));
+    }
     buzzer.mute();
 }

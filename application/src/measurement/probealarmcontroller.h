@@ -25,8 +25,13 @@ public:
     // groups exactly these two.
     void initializeGUIComponents(QWidget* pBtnOn, QWidget* pBtnOff, TClickableWidgetController* pWidgetController);
     void factoryReset();
-    // Returns when the user has closed the caution; the event loop runs meanwhile.
-    void doProbeAlarm(const TAbstractProbe& pProbe);
+    // Sounds the buzzer as soon as a probe has left its range: the caution
+    // may have to wait for a remote command, the buzzer does not.
+    void raiseAlarm();
+    // Shows the caution with the buzzer sounding and mutes it once the user
+    // has closed it; the event loop runs meanwhile. A probe gone (null) or
+    // alarms switched off since the alarm was raised only mute it.
+    void doProbeAlarm(const TAbstractProbe* pProbe);
 
 public slots:
     void onBtnClicked(QWidget* pButton);

@@ -114,20 +114,32 @@ void TExternalCommunicationHandler::queueLine(const QString& pLine, bool pOverlo
 void TExternalCommunicationHandler::processCommandQueue()
 {
     // A command that processes events lets more text arrive; the outer call
-    // takes the new lines in order.
-    if (mProcessingCommandQueue)
+    // takes the new lines in order. Text that arrives while messages wait to
+    // be shown runs after they have come up.
+    if (mProcessingCommandQueue || mResumeAfterWarnings)
         return;
     mProcessingCommandQueue = true;
-    // A warning that comes up meanwhile is shown once the queue is worked off:
+    // A warning that comes up meanwhile waits until the command is over:
     // nobody may be at the instrument to close it, and until then no client
     // would be answered.
-    TWarningGate::instance().hold();
+    TWarningGate& gate = TWarningGate::instance();
+    gate.hold();
     while (!mCommandQueue.isEmpty() && !TTerminationSignals::terminationRequested()) {
         if (hostLeftTheLine()) {
             mCommandQueue.clear();
             break;
         }
-        if (!waitForRoomBeforeCommand())
+        // What the last command raised comes before the next one: a client
+        // that always keeps a command queued (over TCP even one taken in the
+        // same turn as the last one's end) must not keep the warnings, the
+        // probe alarm's among them, away for as long as it goes on.
+        if (gate.hasWaiting()) {
+            mResumeAfterWarnings = true;
+            break;
+        }
+        // After a wait for room the client may be gone or a warning may wait:
+        // both are looked at again first.
+        if (!hasRoomBeforeCommand())
             continue;
         const TQueuedLine queued = mCommandQueue.dequeue();
         if (mCommunicationInterface)
@@ -141,19 +153,32 @@ void TExternalCommunicationHandler::processCommandQueue()
             returnError(ERROR_017_MEMORY_FULL);
         mCommandGeneration = -1;
     }
-    TWarningGate::instance().release();
+    gate.release();
     mProcessingCommandQueue = false;
+    // Posted after the gate's own call that shows what waits: the commands
+    // then go on inside the open message's event loop, so that every client
+    // is still answered.
+    if (mResumeAfterWarnings)
+        QMetaObject::invokeMethod(
+            this,
+            [this]() {
+                mResumeAfterWarnings = false;
+                processCommandQueue();
+            },
+            Qt::QueuedConnection);
 }
 
-bool TExternalCommunicationHandler::waitForRoomBeforeCommand()
+bool TExternalCommunicationHandler::hasRoomBeforeCommand()
 {
     TExternalCommunicationInterface* client = mCommunicationInterface;
     if (!client || client->hasRoomForOutput())
         return true;
+    // A client that reads nothing must not keep a warning away either: the
+    // wait ends for it, and the queue goes on once it has been shown.
     mCommandGeneration = mAccessGeneration;
-    const bool stays = waitForRoom(client, mInputConnection);
+    waitForRoom(client, mInputConnection, [] { return TWarningGate::instance().hasWaiting(); });
     mCommandGeneration = -1;
-    return stays;
+    return false;
 }
 
 int TExternalCommunicationHandler::queueRoom(const TExternalCommunicationInterface* pCommInterface) const

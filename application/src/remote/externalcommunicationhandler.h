@@ -161,10 +161,10 @@ signals:
 private:
     void processCommandQueue();
     // A client that reads nothing holds no more than the bound and one reply:
-    // the next command waits until the replies before it have gone out. False
-    // when the wait ended for another reason (the client went, lost remote
-    // access or the program is ending), with the queue left to the caller.
-    bool waitForRoomBeforeCommand();
+    // the next command waits until the replies before it have gone out, the
+    // client went, lost remote access, the program is ending or a warning
+    // waits to be shown. True only when there was room without a wait.
+    bool hasRoomBeforeCommand();
     void processCommand(const QString& pCommand);
     // pOverlong: in the place of a line that was too long, answered with error 5.
     void queueLine(const QString& pLine, bool pOverlong = false);
@@ -205,8 +205,10 @@ private:
     QString logfileByParameter(const TSCPICommand& pCommand);
     void downloadLogfile(const TSCPICommand& pCommand);
     // Runs the event loop until pClient's transport has room for the next
-    // piece of a download; false when the client has gone meanwhile.
-    bool waitForRoom(TExternalCommunicationInterface* pClient, quint64 pConnection);
+    // piece of a download, or pStop tells to end the wait early; false when
+    // the client has gone meanwhile.
+    bool waitForRoom(TExternalCommunicationInterface* pClient, quint64 pConnection,
+                     const std::function<bool()>& pStop = {});
     void eraseLogfile(const TSCPICommand& pCommand);
 
     // Measure and configure groups.
@@ -264,6 +266,8 @@ private:
     bool mRemoteMode = false;
     bool mSendAck = false;
     bool mProcessingCommandQueue = false;
+    // Warnings raised by the last command are shown before the queue goes on.
+    bool mResumeAfterWarnings = false;
     // Counts the changes of hands of remote access; a command remembers the
     // count it began under, -1 outside a command.
     qint64 mAccessGeneration = 0;

@@ -245,13 +245,14 @@ void TExternalCommunicationHandler::downloadLogfile(const TSCPICommand& pCommand
 // The instrument goes on measuring between the pieces, and text that arrives
 // meanwhile is only queued: the queue is being worked off by this command. A
 // terminate ends the transfer too, or a stalled client would hold the program.
-bool TExternalCommunicationHandler::waitForRoom(TExternalCommunicationInterface* pClient, quint64 pConnection)
+bool TExternalCommunicationHandler::waitForRoom(TExternalCommunicationInterface* pClient, quint64 pConnection,
+                                                const std::function<bool()>& pStop)
 {
     const auto clientStays = [this, pClient, pConnection] {
         return !commandAbandoned() && replyInterface() == pClient && pClient->connectionNumber() == pConnection;
     };
     QCoreApplication::processEvents();
-    while (clientStays() && !pClient->hasRoomForOutput())
+    while (clientStays() && !pClient->hasRoomForOutput() && !(pStop && pStop()))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return clientStays();
 }
