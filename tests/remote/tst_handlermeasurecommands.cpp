@@ -43,6 +43,7 @@ private slots:
     void scanRepliesStayWithTheClientThatAsked();
     void warningWaitsUntilItsCommandIsAnswered_data();
     void warningWaitsUntilItsCommandIsAnswered();
+    void alarmComesUpWhileAClientReadsNothing();
 
 private:
     TAbstractChannel* channel(int pNumber) const { return mFixture->controller().channel(pNumber); }
@@ -485,6 +486,59 @@ void tst_HandlerMeasureCommands::warningWaitsUntilItsCommandIsAnswered()
     } else {
         mFixture->board().board().plugSensor(2, ssPt100);
     }
+}
+
+// The next command waits for a client that reads nothing, but a warning does
+// not: it comes up, and commands that run under it do not keep the buzzer on
+// once the user has closed it.
+void tst_HandlerMeasureCommands::alarmComesUpWhileAClientReadsNothing()
+{
+    const char* const buzzer = "/sys/class/gpio/gpio7/value";
+    QVERIFY(TTestEnvironment::writeDeviceFile(buzzer, "0"));
+    TBuzzerController::instance().initialize(buzzer);
+    TBuzzerController::instance().setAlarmsActive(true);
+    TExternalCommunicationHandler handler(&mFixture->board().handler(), &mFixture->controller(), &mFixture->probes(),
+                                          &mFixture->manager(), nullptr);
+    TRecordingInterface client(&handler);
+    client.setUnsent(TExternalCommunicationInterface::PENDING_OUTPUT_LIMIT);
+    auto* input1 = qobject_cast<TPhysicalChannel*>(channel(1));
+    auto probe = TestProbes::prt();
+    input1->assignProbe(probe.get());
+    mFixture->board().board().setTemperature(1, 500.0);
+    // Looked at once the user has closed the caution; then the client reads.
+    bool cautionShown = false;
+    bool cautionBeforeTheClientRead = false;
+    QByteArray buzzerAfterTheCaution;
+    auto clientReads = [&] {
+        if (client.pendingBytes() == 0)
+            return;
+        cautionBeforeTheClientRead = cautionShown;
+        client.setUnsent(0);
+    };
+    TMessageRecorder messages([&] {
+        cautionShown = true;
+        QTimer::singleShot(0, [&] {
+            buzzerAfterTheCaution = TTestEnvironment::readDeviceFile(buzzer);
+            clientReads();
+        });
+    });
+    // Bounds the test where the caution never comes.
+    QTimer bound;
+    bound.setSingleShot(true);
+    connect(&bound, &QTimer::timeout, clientReads);
+    bound.start(5000);
+
+    // The reading that leaves the range comes while the commands wait for room.
+    QTimer::singleShot(0, &mFixture->controller(), &TChannelController::onChannelReadTimer);
+    client.receive("*idn?\r*idn?\r");
+    QTRY_COMPARE(messages.count(), 1);
+    QVERIFY2(messages.texts().first().startsWith("CAUTION! Probe PT100-A"), qPrintable(messages.texts().first()));
+    QTRY_COMPARE(buzzerAfterTheCaution, QByteArray("0"));
+    QVERIFY(cautionBeforeTheClientRead);
+    QByteArray replies;
+    QTRY_COMPARE((replies += client.takeSent()).count("\r\n"), 2);
+    input1->useProbe(nullptr);
+    mFixture->board().board().setTemperature(1, 23.0);
 }
 
 TAMARIND_TEST_MAIN(tst_HandlerMeasureCommands)

@@ -10,6 +10,9 @@ public:
     using TExternalCommunicationInterface::TExternalCommunicationInterface;
 
     void sendRawData(const QByteArray& pData) override { mSent += pData; }
+    // A client that reads nothing leaves this many bytes unsent.
+    qint64 pendingBytes() const override { return mUnsent; }
+    void setUnsent(qint64 pBytes) { mUnsent = pBytes; }
     // As the transports deliver a chunk read from their line.
     void receive(const QByteArray& pData) { deliverReceivedData(pData); }
     QByteArray takeSent()
@@ -21,4 +24,5 @@ public:
 
 private:
     QByteArray mSent;
+    qint64 mUnsent = 0;
 };
