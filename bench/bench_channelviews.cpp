@@ -8,12 +8,17 @@
 // and four channels, the scan views with scan mode running, each with a
 // steady reading, one that changes every cycle, and (scan views) the poll that
 // ends a hold time and switches the measured channel, with steady readings
-// and with readings that change every cycle. Goals on the device's core,
-// counted in instructions with callgrind (--toggle-collect='measured*'): 2 M
-// with a steady reading, 6 M with one that changes every cycle, 8 M for a
-// switch with changing readings; here under 1 % of the 500 ms cycle (5 ms CPU
-// per poll). The switch costs about 5.4 M (steady) and 5.9 M (changing) in
-// the two-channel view, 3.7 M and 3.9 M in the four-channel view.// The same switch on the program's own main window:
+// and with readings that change every cycle; and on the views of one to four
+// channels, readings that cross a boundary of their length or sign every
+// cycle, where a thermometer is checked most: the ice point at four decimals,
+// 100 °C at three, steady and with noise, and 1000 °C. Goals on the device's
+// core, counted in instructions with callgrind (--toggle-collect='measured*'):
+// 2 M with a steady reading, 6 M with one that changes every cycle or crosses
+// a boundary, 8 M for a switch with changing readings; here under 1 % of the
+// 500 ms cycle (5 ms CPU per poll). The switch costs about 5.4 M (steady) and
+// 5.9 M (changing) in the two-channel view, 3.7 M and 3.9 M in the
+// four-channel view; a crossing 1.7 to 1.9 M in the home view, under 1.2 M in
+// the others. The same switch on the program's own main window:
 // bench_mainwindowviews.
 
 #include "benchsupport.h"
@@ -21,6 +26,7 @@
 #include "channel.h"
 #include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
+#include "channelviewcontrollers.h"
 #include "channelviewfixture.h"
 #include "deviceroot.h"
 #include "intcommcontroller.h"
@@ -37,8 +43,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <chrono>
 #include <ctime>
+#include <map>
+#include <memory>
 #include <thread>
 
 namespace
@@ -53,8 +62,49 @@ constexpr int POLLS_PER_HOLD = 14;
 constexpr int WARM_UP_POLLS = 80;
 constexpr int STEADY_WARM_UP_POLLS = 2;
 
-// A switch comes with the reading steady or changing every cycle.
-enum EnReading { rSteady, rChanging, rSwitching, rSwitchingChanging };
+// A switch comes with the reading steady or changing every cycle. The crossings change the main value's length
+// or sign on every cycle, where the view gives the value another font size.
+enum EnReading {
+    rSteady,
+    rChanging,
+    rSwitching,
+    rSwitchingChanging,
+    rIcePoint,
+    rAroundHundred,
+    rNoisyHundred,
+    rAroundThousand
+};
+
+// A crossing at the decimals the channel shows: its two readings in turn, or noise around the first one, on the
+// measured channel and the one after it (the thermocouple channels 3 and 4 reach 1000 °C).
+struct TCrossing
+{
+    int mDecimals;
+    double mFirst;
+    double mSecond;
+    double mNoise;
+    int mChannel;
+};
+
+const std::map<EnReading, TCrossing>& crossings()
+{
+    static const std::map<EnReading, TCrossing> table{{rIcePoint, {4, -0.0002, 0.0003, 0.0, 1}},
+                                                      {rAroundHundred, {3, 99.999, 100.001, 0.0, 1}},
+                                                      {rNoisyHundred, {3, 100.0, 100.0, 0.003, 1}},
+                                                      {rAroundThousand, {2, 999.99, 1000.01, 0.0, 3}}};
+    return table;
+}
+
+// Sets the channel's decimals and gives those it had before.
+int setDecimals(TAbstractChannel* pChannel, int pDecimals)
+{
+    int before = 0;
+    while (pChannel->decreasePrecision())
+        ++before;
+    for (int i = 0; i < pDecimals; ++i)
+        pChannel->increasePrecision();
+    return before;
+}
 
 bool changes(EnReading pReading)
 {
@@ -74,7 +124,7 @@ void prepare(TChannelViewFixture& pViews)
         return;
     pViews.buildViews();
     TChannelController& channels = pViews.controller();
-    for (int number : {1, 2}) {
+    for (int number : {1, 2, 3, 4}) {
         TPhysicalChannel* channel = channels.physical_channel(number);
         pViews.probes().assignProbeToChannel(pViews.probes().defaultProbe(channel), channel, false);
     }
@@ -86,6 +136,7 @@ void prepare(TChannelViewFixture& pViews)
     channels.measureChannel(channels.channel(1));
     Ui_TTamarindMainForm& ui = pViews.ui();
     for (QLabel* label : {ui.lblSingleViewMainVal, ui.Lbl2ChanViewMainValue_Top, ui.Lbl2ChanViewMainValue_Btm,
+                          ui.Lbl3ChanViewMainValue_Top, ui.Lbl3ChanViewMainValue_Mid, ui.Lbl3ChanViewMainValue_Btm,
                           ui.Lbl4ChanViewMainValue_TopLeft, ui.Lbl4ChanViewMainValue_TopRight,
                           ui.Lbl4ChanViewMainValue_BtmLeft, ui.Lbl4ChanViewMainValue_BtmRight}) {
         auto* shadow = new TValueShadowEffect(label);
@@ -105,25 +156,32 @@ void changingReading(TChannelViewFixture& pViews, bool pChanging)
     });
 }
 
-// The home view, or scan mode running over the first channels with their scan view on the screen.
-void showView(TChannelViewFixture& pViews, int pChannelCount)
+// The home view, or scan mode running over channels of the board's four with their scan view on the screen; the
+// first channel measured.
+void showView(TChannelViewFixture& pViews, int pChannelCount, int pFirstChannel = 1)
 {
     TChannelController& channels = pViews.controller();
     TScanModeController& scan = pViews.scanMode();
     TChannelViewControllerManager& manager = pViews.manager();
+    TAbstractChannel* first = channels.channel(pFirstChannel);
     if (scan.isScanModeActive())
-        scan.stopScanMode(channels.channel(1));
+        scan.stopScanMode(first);
     if (pChannelCount == 1) {
+        channels.measureChannel(first);
+        pViews.homeView().setChannels({first}, first);
         manager.activateHomeView();
         manager.showHomeView();
         return;
     }
     zelk::vector<TAbstractChannel*> scanned;
-    for (int number = 1; number <= pChannelCount; ++number)
-        scanned << channels.channel(number);
+    for (int place = 0; place < pChannelCount; ++place)
+        scanned << channels.channel((pFirstChannel - 1 + place) % 4 + 1);
     scan.setChannelConfiguration(scanned);
     manager.attachChannelConfigurationToView(scanned, scanned.front());
     scan.startScanMode();
+    // Scan mode measures the channels in the order of their numbers, from the lowest on.
+    for (int poll = 0; scan.activeChannel() != first && poll < POLLS_PER_HOLD * pChannelCount; ++poll)
+        scan.afterMeasBoardPolled(READ_INTERVAL);
     manager.activateScanView();
     manager.showScanView();
 }
@@ -135,30 +193,52 @@ void BM_PollWithChannelView(benchmark::State& pState)
     prepare(fixture);
     const auto reading = EnReading(pState.range(1));
     changingReading(fixture, changes(reading));
-    showView(fixture, int(pState.range(0)));
+    const auto crossing = crossings().find(reading);
+    const bool crosses = crossing != crossings().end();
+    const TCrossing readings = crosses ? crossing->second : TCrossing{0, 0.0, 0.0, 0.0, 1};
+    showView(fixture, int(pState.range(0)), readings.mChannel);
     TChannelController& channels = fixture.controller();
     TScanModeController& scan = fixture.scanMode();
-    std::function<void()> countHold;
+    // Off the clock before each poll: the hold time counted, or the next reading of a crossing.
+    std::function<void()> beforePoll;
     std::function<void()> endHold;
+    std::map<TAbstractChannel*, int> decimalsBefore;
+    const std::array<int, 2> inputs{readings.mChannel, readings.mChannel + 1};
+    if (crosses) {
+        for (int number : inputs)
+            decimalsBefore[channels.channel(number)] = setDecimals(channels.channel(number), readings.mDecimals);
+        auto next = std::make_shared<bool>(false);
+        beforePoll = [&fixture, readings, inputs, next] {
+            *next = !*next;
+            const double value = *next ? readings.mFirst : readings.mSecond;
+            fixture.board().board().withState([&readings, &inputs, value](TBoardState& pState) {
+                for (int input : inputs)
+                    pState.setSignal(input, readings.mNoise != 0.0 ? TTemperatureSignal::noise(value, readings.mNoise)
+                                                                   : TTemperatureSignal::constant(value));
+            });
+        };
+    }
     if (reading == rSwitching || reading == rSwitchingChanging) {
-        countHold = [&scan] {
+        beforePoll = [&scan] {
             for (int poll = 1; poll < POLLS_PER_HOLD; ++poll)
                 scan.afterMeasBoardPolled(READ_INTERVAL);
         };
         endHold = [&scan] { scan.afterMeasBoardPolled(READ_INTERVAL); };
     }
-    const int warmUpPolls = changes(reading) ? WARM_UP_POLLS : STEADY_WARM_UP_POLLS;
+    const int warmUpPolls = changes(reading) || crosses ? WARM_UP_POLLS : STEADY_WARM_UP_POLLS;
     for (int poll = 0; poll < warmUpPolls; ++poll) {
-        if (countHold)
-            countHold();
+        if (beforePoll)
+            beforePoll();
         std::this_thread::sleep_for(std::chrono::milliseconds(TIntCommController::PAUSE_BETWEEN_COMMANDS + 1));
         channels.onChannelReadTimer();
         if (endHold)
             endHold();
         QApplication::processEvents();
     }
-    const double perPoll = cpuSecondsPerPoll(pState, channels, countHold, endHold);
+    const double perPoll = cpuSecondsPerPoll(pState, channels, beforePoll, endHold);
     pState.counters["cycle_percent"] = benchmark::Counter(perPoll / CYCLE_SECONDS * 100.0);
+    for (const auto& [channel, decimals] : decimalsBefore)
+        setDecimals(channel, decimals);
 }
 BENCHMARK(BM_PollWithChannelView)
     ->Args({1, rSteady})
@@ -171,6 +251,7 @@ BENCHMARK(BM_PollWithChannelView)
     ->Args({4, rChanging})
     ->Args({4, rSwitching})
     ->Args({4, rSwitchingChanging})
+    ->ArgsProduct({{1, 2, 3, 4}, {rIcePoint, rAroundHundred, rNoisyHundred, rAroundThousand}})
     ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond)

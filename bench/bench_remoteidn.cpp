@@ -206,7 +206,7 @@ void BM_IdentificationRoundTrip(benchmark::State& pState)
 // Goal: at most 40 instructions a byte of the log, counted with callgrind
 // (--toggle-collect='measured*' --benchmark_filter=BM_LogfileDownload) and
 // divided by the iterations and the file's size (the counter log_bytes).
-// Measured: see the README's cost table.
+// Measured: see the cost table in bench/README.md.
 constexpr int LOG_BYTES = 4 * 1024 * 1024;
 const QString LOG_NAME = QStringLiteral("01012026_080000000");
 

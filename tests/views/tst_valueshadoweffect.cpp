@@ -17,6 +17,7 @@ struct TValuePanel
 {
     TValuePanel(QGraphicsDropShadowEffect* pShadow, const QString& pText, int pFontSize, Qt::Alignment pAlignment,
                 qreal pBlurRadius, bool pPanelSheetForAll)
+        : mPanelSheetForAll(pPanelSheetForAll)
     {
         mPanel.setObjectName(QStringLiteral("panel"));
         mPanel.setStyleSheet(pPanelSheetForAll ? QStringLiteral("background-color: #032343; color: white;")
@@ -25,8 +26,7 @@ struct TValuePanel
         auto* layout = new QVBoxLayout(&mPanel);
         mLabel = new QLabel(pText, &mPanel);
         mLabel->setAlignment(pAlignment);
-        mLabel->setStyleSheet(pPanelSheetForAll ? QStringLiteral("font-size: %1px;").arg(pFontSize)
-                                                : QString::fromLatin1(VALUE_LOOK).arg(pFontSize));
+        setFontSize(pFontSize);
         layout->addWidget(mLabel);
         pShadow->setParent(mLabel);
         pShadow->setOffset(2, 2);
@@ -34,7 +34,13 @@ struct TValuePanel
         mLabel->setGraphicsEffect(pShadow);
     }
     QImage grab() { return mPanel.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    void setFontSize(int pFontSize)
+    {
+        mLabel->setStyleSheet(mPanelSheetForAll ? QStringLiteral("font-size: %1px;").arg(pFontSize)
+                                                : QString::fromLatin1(VALUE_LOOK).arg(pFontSize));
+    }
 
+    const bool mPanelSheetForAll;
     QWidget mPanel;
     QLabel* mLabel = nullptr;
 };
@@ -120,11 +126,16 @@ void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel_data()
 {
     QTest::addColumn<int>("fontSize");
     QTest::addColumn<bool>("labelBackground");
+    // Sizes the label takes before it is back at its size, as a reading that crosses a boundary of its length does.
+    QTest::addColumn<QList<int>>("sizesBetween");
     QTest::addColumn<bool>("throughTheLabel");
-    QTest::newRow("home view") << 106 << false << false;
-    QTest::newRow("two-channel view") << 55 << false << false;
-    QTest::newRow("four-channel view") << 41 << false << false;
-    QTest::newRow("label with a background of its own") << 106 << true << true;
+    QTest::newRow("home view") << 106 << false << QList<int>() << false;
+    QTest::newRow("two-channel view") << 55 << false << QList<int>() << false;
+    QTest::newRow("four-channel view") << 41 << false << QList<int>() << false;
+    QTest::newRow("label with a background of its own") << 106 << true << QList<int>() << true;
+    QTest::newRow("home view, back from a reading one digit longer") << 106 << false << QList<int>{95} << false;
+    // The images of the size drawn least recently are dropped: a label holds those of two sizes at most.
+    QTest::newRow("home view, back from two other sizes") << 106 << false << QList<int>{95, 85} << true;
 }
 
 // The label's own drawing is filling the large digits' outlines and blurring
@@ -134,6 +145,7 @@ void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel()
 {
     QFETCH(int, fontSize);
     QFETCH(bool, labelBackground);
+    QFETCH(QList<int>, sizesBetween);
     QFETCH(bool, throughTheLabel);
 
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
@@ -141,6 +153,11 @@ void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel()
     value.grab();
     value.mLabel->setText(QStringLiteral("23.0391"));
     value.grab();
+    for (int size : sizesBetween) {
+        value.setFontSize(size);
+        value.grab();
+    }
+    value.setFontSize(fontSize);
     TPaintCounter paints;
     value.mLabel->installEventFilter(&paints);
     value.mLabel->setText(QStringLiteral("23.0397"));

@@ -162,8 +162,9 @@ void TValueShadowEffect::draw(QPainter* pPainter)
         drawBlurredSource(pPainter, nullptr);
         return;
     }
-    const bool known = std::all_of(characters.begin(), characters.end(), [this](const TPlacedCharacter& pCharacter) {
-        return mCharacterImages.count(pCharacter.mKey) != 0;
+    const std::map<TCharacterKey, TCharacterImage>& images = mImageSets.front().mImages;
+    const bool known = std::all_of(characters.begin(), characters.end(), [&images](const TPlacedCharacter& pCharacter) {
+        return images.count(pCharacter.mKey) != 0;
     });
     if (known)
         drawCharacters(pPainter, characters);
@@ -269,17 +270,20 @@ bool TValueShadowEffect::layOutLabelText(QPainter* pPainter, std::vector<TPlaced
         std::abs(line.naturalTextWidth() - run.mWidth) > 1.0 / 128)
         return false;
 
-    if (run.mFont != mImageFont || run.mPen != mImagePen || color() != mImageShadowColor ||
-        blurRadius() != mImageBlurRadius || shift != mImageShift || label->contentsRect() != mImageTextArea ||
-        mCharacterImages.size() >= MOST_CHARACTER_IMAGES) {
-        mCharacterImages.clear();
-        mImageFont = run.mFont;
-        mImagePen = run.mPen;
-        mImageShadowColor = color();
-        mImageBlurRadius = blurRadius();
-        mImageShift = shift;
-        mImageTextArea = label->contentsRect();
+    const auto drawnAlike = [&](const TImageSet& pSet) {
+        return run.mFont == pSet.mFont && run.mPen == pSet.mPen && color() == pSet.mShadowColor &&
+               blurRadius() == pSet.mBlurRadius && shift == pSet.mShift && label->contentsRect() == pSet.mTextArea;
+    };
+    const auto found = std::find_if(mImageSets.begin(), mImageSets.end(), drawnAlike);
+    if (found != mImageSets.end()) {
+        mImageSets.splice(mImageSets.begin(), mImageSets, found);
+    } else {
+        if (mImageSets.size() >= MOST_IMAGE_SETS)
+            mImageSets.pop_back();
+        mImageSets.push_front({run.mFont, run.mPen, color(), blurRadius(), shift, label->contentsRect(), {}});
     }
+    if (mImageSets.front().mImages.size() >= MOST_CHARACTER_IMAGES)
+        mImageSets.front().mImages.clear();
     const QGlyphRun& glyphs = glyphRuns.front();
     const QRawFont font = glyphs.rawFont();
     const QVector<QPointF> positions = glyphs.positions();
@@ -305,15 +309,16 @@ bool TValueShadowEffect::layOutLabelText(QPainter* pPainter, std::vector<TPlaced
 // share a pixel can it differ from the shadow of the text blurred at once.
 void TValueShadowEffect::drawCharacters(QPainter* pPainter, const std::vector<TPlacedCharacter>& pCharacters) const
 {
+    const std::map<TCharacterKey, TCharacterImage>& images = mImageSets.front().mImages;
     const QTransform restore = pPainter->worldTransform();
     pPainter->setWorldTransform(QTransform());
     for (const TPlacedCharacter& character : pCharacters) {
-        const TCharacterImage& image = mCharacterImages.at(character.mKey);
+        const TCharacterImage& image = images.at(character.mKey);
         if (!image.mShadow.isNull())
             pPainter->drawImage(character.mOrigin + image.mShadowOffset, image.mShadow);
     }
     for (const TPlacedCharacter& character : pCharacters) {
-        const TCharacterImage& image = mCharacterImages.at(character.mKey);
+        const TCharacterImage& image = images.at(character.mKey);
         if (!image.mText.isNull())
             pPainter->drawImage(character.mOrigin + image.mTextOffset, image.mText);
     }
@@ -332,14 +337,15 @@ void TValueShadowEffect::keepCharacterImages(const QImage& pSource, QPoint pPosi
         if (!left.isEmpty() && !right.isEmpty() && left.right() >= right.left())
             return;
     }
+    TImageSet& set = mImageSets.front();
     const int margin = blurMargin();
     for (const TPlacedCharacter& character : pCharacters) {
-        if (mCharacterImages.count(character.mKey))
+        if (set.mImages.count(character.mKey))
             continue;
         const QRect area = character.mInk.translated(-pPosition);
         if (!pSource.rect().contains(area))
             continue;
-        TCharacterImage& image = mCharacterImages[character.mKey];
+        TCharacterImage& image = set.mImages[character.mKey];
         const QImage cut = area.isEmpty() ? QImage() : pSource.copy(area);
         const QRect painted = cut.isNull() ? QRect() : paintedPixels(cut);
         if (painted.isEmpty())
@@ -351,7 +357,7 @@ void TValueShadowEffect::keepCharacterImages(const QImage& pSource, QPoint pPosi
         const QRect shaded = paintedPixels(shadow);
         if (!shaded.isEmpty()) {
             image.mShadow = shadow.copy(shaded);
-            image.mShadowOffset = image.mTextOffset + shaded.topLeft() - QPoint(margin, margin) + mImageShift;
+            image.mShadowOffset = image.mTextOffset + shaded.topLeft() - QPoint(margin, margin) + set.mShift;
         }
     }
 }

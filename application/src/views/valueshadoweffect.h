@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPen>
 
+#include <list>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -72,13 +73,23 @@ private:
     // 60 KB each at the home view's largest digits; past this the images are
     // dropped and taken again, which bounds the memory a label holds.
     static constexpr std::size_t MOST_CHARACTER_IMAGES = 128;
+    // A reading that crosses a boundary of its length or sign, such as the ice
+    // point or 100 °C, alternates between two font sizes from one cycle to the
+    // next: the images of both are kept, and those of a third size take the
+    // place of the ones drawn least recently.
+    static constexpr std::size_t MOST_IMAGE_SETS = 2;
 
-    std::map<TCharacterKey, TCharacterImage> mCharacterImages;
-    // What the character images were drawn with.
-    QFont mImageFont;
-    QPen mImagePen;
-    QColor mImageShadowColor;
-    qreal mImageBlurRadius = -1;
-    QPoint mImageShift;
-    QRect mImageTextArea;
+    // The images of the characters drawn with one font and look.
+    struct TImageSet
+    {
+        QFont mFont;
+        QPen mPen;
+        QColor mShadowColor;
+        qreal mBlurRadius = -1;
+        QPoint mShift;
+        QRect mTextArea;
+        std::map<TCharacterKey, TCharacterImage> mImages;
+    };
+    // The set drawn last first.
+    std::list<TImageSet> mImageSets;
 };
