@@ -14,6 +14,21 @@
 
 // The measure and configure groups through the real handler, on the channel
 // controller, the channel views and the simulated board.
+namespace
+{
+const char* const BUZZER_LINE = "/sys/class/gpio/gpio7/value";
+
+// The buzzer on its line, silent, with alarms on.
+bool buzzerReady()
+{
+    if (!TTestEnvironment::writeDeviceFile(BUZZER_LINE, "0"))
+        return false;
+    TBuzzerController::instance().initialize(BUZZER_LINE);
+    TBuzzerController::instance().setAlarmsActive(true);
+    return true;
+}
+} // namespace
+
 class tst_HandlerMeasureCommands : public QObject
 {
     Q_OBJECT
@@ -448,10 +463,8 @@ void tst_HandlerMeasureCommands::warningWaitsUntilItsCommandIsAnswered()
     QFETCH(QString, message);
     QFETCH(QByteArray, buzzerMeanwhile);
 
-    const char* const buzzer = "/sys/class/gpio/gpio7/value";
-    QVERIFY(TTestEnvironment::writeDeviceFile(buzzer, "0"));
-    TBuzzerController::instance().initialize(buzzer);
-    TBuzzerController::instance().setAlarmsActive(true);
+    const char* const buzzer = BUZZER_LINE;
+    QVERIFY(buzzerReady());
     TExternalCommunicationHandler handler(&mFixture->board().handler(), &mFixture->controller(), &mFixture->probes(),
                                           &mFixture->manager(), nullptr);
     handler.setScanClock({[this] { return mNow; }, [this](int pMilliseconds) { mNow += pMilliseconds; }});
@@ -493,10 +506,8 @@ void tst_HandlerMeasureCommands::warningWaitsUntilItsCommandIsAnswered()
 // once the user has closed it.
 void tst_HandlerMeasureCommands::alarmComesUpWhileAClientReadsNothing()
 {
-    const char* const buzzer = "/sys/class/gpio/gpio7/value";
-    QVERIFY(TTestEnvironment::writeDeviceFile(buzzer, "0"));
-    TBuzzerController::instance().initialize(buzzer);
-    TBuzzerController::instance().setAlarmsActive(true);
+    const char* const buzzer = BUZZER_LINE;
+    QVERIFY(buzzerReady());
     TExternalCommunicationHandler handler(&mFixture->board().handler(), &mFixture->controller(), &mFixture->probes(),
                                           &mFixture->manager(), nullptr);
     TRecordingInterface client(&handler);
