@@ -32,8 +32,10 @@ install_missing_packages() {
 
 # build_tree TOP [TARGET...]: the whole tree, or only the targets named.
 build_tree() {
-    # Lets ccache share objects between checkouts of the tree.
+    # Lets ccache share objects between checkouts of the tree: paths under the tree are made relative, and
+    # the working directory that -g writes into the debug information is left out of the hash.
     export CCACHE_BASEDIR="$1"
+    export CCACHE_NOHASHDIR=1
     local top="$1"
     shift
     local targets=()
