@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <memory>
 
@@ -27,6 +28,8 @@ private slots:
 
     void clientTakesControlUntilTheLocalUserEndsIt();
     void aRefusedQuestionKeepsRemoteModeAndSwallowsThePress();
+    void yesEndsACommandThatBeganUnderTheQuestion_data();
+    void yesEndsACommandThatBeganUnderTheQuestion();
     void homeViewShowsTheChannelAClientSelects();
     void aNameSetByAClientShowsOnTheProbesLabels();
     void transportsForTheOptionBoard_data();
@@ -131,6 +134,73 @@ void tst_MainWindowRemote::aRefusedQuestionKeepsRemoteModeAndSwallowsThePress()
     // The client goes: the instrument is the local user's again.
     mClient->disconnectFromHost();
     QTRY_COMPARE(mMain.text("LblTitleRight"), QString());
+}
+
+void tst_MainWindowRemote::yesEndsACommandThatBeganUnderTheQuestion_data()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::newRow("TCP client") << true;
+    QTest::newRow("USB host") << false;
+}
+
+// The question is open when the client's scan arrives, with a command behind
+// it, so the scan runs inside the question's event loop. The Yes takes the
+// instrument back at once: the scan ends on the channel it was on, and
+// neither its later channels nor the command behind it are answered.
+void tst_MainWindowRemote::yesEndsACommandThatBeganUnderTheQuestion()
+{
+    QFETCH(bool, tcp);
+    TSerialHostPeer usbHost;
+    QString error;
+    if (!tcp)
+        QVERIFY2(usbHost.start(devicePath("/dev/ttyGS0"), error), qPrintable(error));
+    mMain.open(true);
+    if (tcp) {
+        mClient = std::make_unique<QTcpSocket>();
+        mClient->connectToHost(QHostAddress::LocalHost, mPort);
+        QVERIFY(mClient->waitForConnected(5000));
+    }
+    const auto send = [&](const QByteArray& pBytes) {
+        if (tcp)
+            mClient->write(pBytes);
+        else
+            usbHost.send(pBytes);
+    };
+    QByteArray received;
+    const auto receive = [&]() -> const QByteArray& {
+        return received += tcp ? mClient->readAll() : usbHost.takeReceived();
+    };
+    send("syst:ackn 1\rsyst:remo\r");
+    QTRY_COMPARE(receive(), QByteArray("ACK\r\nACK\r\n"));
+    received.clear();
+
+    // Each settle time passes at once; the user answers in the second one.
+    qint64 now = 0;
+    int waits = 0;
+    QString titleAtTheYes = QStringLiteral("no Yes");
+    mMain.remote().setScanClock({[&now] { return now; },
+                                 [&](int pMilliseconds) {
+                                     now += pMilliseconds;
+                                     if (++waits != 2 || !QApplication::activeModalWidget())
+                                         return;
+                                     pressKeys(QApplication::activeModalWidget(), {QStringLiteral("BtnYes")});
+                                     titleAtTheYes = mMain.text("LblTitleRight");
+                                 }});
+    TModalAnswer::onNextModal([&](QWidget* pQuestion) {
+        // The Yes comes on input 1, which the board then keeps measuring, as the later functions expect.
+        send("meas:scan? 600,(@2,1,2,1)\rmeas:curr? 1\r");
+        // Bounds the test where the scan never comes to its second channel.
+        QTimer::singleShot(30000, pQuestion, [pQuestion] { pressKeys(pQuestion, {QStringLiteral("BtnNo")}); });
+    });
+    QTest::mousePress(mMain.child("BtnSettings"), Qt::LeftButton);
+    QTest::mouseRelease(mMain.child("BtnSettings"), Qt::LeftButton);
+    QCOMPARE(titleAtTheYes, QString());
+    QCOMPARE(waits, 2);
+    // Remote access is free again: the next text claims it, in local mode.
+    send("syst:ackn 1\r");
+    QTRY_VERIFY_WITH_TIMEOUT(receive().endsWith("ACK\r\n"), 10000);
+    // Input 2's reading, then the acknowledgement.
+    QVERIFY2(received.count("\r\n") == 2 && !received.startsWith('E'), received.constData());
 }
 
 void tst_MainWindowRemote::homeViewShowsTheChannelAClientSelects()

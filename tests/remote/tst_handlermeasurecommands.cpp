@@ -9,6 +9,9 @@
 #include "remotesession.h"
 #include "testprobes.h"
 #include "testsupport.h"
+#include "warninggate.h"
+
+#include <QScopeGuard>
 
 #include <memory>
 
@@ -36,6 +39,7 @@ class tst_HandlerMeasureCommands : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void cleanupTestCase();
 
     void refusedCommandsReachNoBoard_data();
@@ -100,6 +104,14 @@ void tst_HandlerMeasureCommands::init()
     mFixture->board().board().clearRecord();
     mWaits.clear();
     mTick = 0;
+}
+
+// A function that failed half-way may have left a warning waiting: it comes
+// up and is closed here, not among the next function's messages.
+void tst_HandlerMeasureCommands::cleanup()
+{
+    const TMessageRecorder leftOver;
+    QTRY_VERIFY(!TWarningGate::instance().hasWaiting());
 }
 
 void tst_HandlerMeasureCommands::cleanupTestCase()
@@ -471,6 +483,16 @@ void tst_HandlerMeasureCommands::warningWaitsUntilItsCommandIsAnswered()
     TRecordingInterface client(&handler);
     auto* input1 = qobject_cast<TPhysicalChannel*>(channel(1));
     auto probe = TestProbes::prt();
+    // Put back also when a comparison fails: input 1 holding a freed probe
+    // would crash the next test function.
+    const auto putBack = qScopeGuard([&] {
+        if (outOfRange) {
+            input1->useProbe(nullptr);
+            mFixture->board().board().setTemperature(1, 23.0);
+        } else {
+            mFixture->board().board().plugSensor(2, ssPt100);
+        }
+    });
     if (outOfRange) {
         // The probe is good from -200.5 to 450 degrees Celsius.
         input1->assignProbe(probe.get());
@@ -493,12 +515,6 @@ void tst_HandlerMeasureCommands::warningWaitsUntilItsCommandIsAnswered()
     QByteArray later;
     QTRY_COMPARE((later += client.takeSent()).count("\r\n"), 1);
     QCOMPARE(TTestEnvironment::readDeviceFile(buzzer), QByteArray("0"));
-    if (outOfRange) {
-        input1->useProbe(nullptr);
-        mFixture->board().board().setTemperature(1, 23.0);
-    } else {
-        mFixture->board().board().plugSensor(2, ssPt100);
-    }
 }
 
 // The next command waits for a client that reads nothing, but a warning does
@@ -514,6 +530,10 @@ void tst_HandlerMeasureCommands::alarmComesUpWhileAClientReadsNothing()
     client.setUnsent(TExternalCommunicationInterface::PENDING_OUTPUT_LIMIT);
     auto* input1 = qobject_cast<TPhysicalChannel*>(channel(1));
     auto probe = TestProbes::prt();
+    const auto putBack = qScopeGuard([&] {
+        input1->useProbe(nullptr);
+        mFixture->board().board().setTemperature(1, 23.0);
+    });
     input1->assignProbe(probe.get());
     mFixture->board().board().setTemperature(1, 500.0);
     // Looked at once the user has closed the caution; then the client reads.
@@ -548,8 +568,6 @@ void tst_HandlerMeasureCommands::alarmComesUpWhileAClientReadsNothing()
     QVERIFY(cautionBeforeTheClientRead);
     QByteArray replies;
     QTRY_COMPARE((replies += client.takeSent()).count("\r\n"), 2);
-    input1->useProbe(nullptr);
-    mFixture->board().board().setTemperature(1, 23.0);
 }
 
 TAMARIND_TEST_MAIN(tst_HandlerMeasureCommands)

@@ -3,6 +3,7 @@
 #include "boardsimulator.h"
 #include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
+#include "externalcommunicationhandler.h"
 #include "probecontroller.h"
 #include "tamarindmainform.h"
 
@@ -25,6 +26,8 @@ public:
     TProbeController& probes() const { return *mWindow->mProbeController; }
     // The window's channel views, to put channels into a scan view without a scan.
     TChannelViewControllerManager& views() const { return *mWindow->mChannelViewControllerManager; }
+    // The window's remote command handler, for a scan on the caller's clock.
+    TExternalCommunicationHandler& remote() const { return *mWindow->mExternalCommunicationHandler; }
 
     // Starts the board; false when it could not.
     bool startBoard() { return mBoard.start(); }

@@ -57,10 +57,16 @@ bool TTamarindMainForm::filterPress(QObject* pWatched)
         // An open dialog stays usable; anything else under the finger is not touched while a client rules.
         if (QApplication::activeModalWidget())
             return false;
-        if (TMessageDialog().showQuestion(
-                tr("The instrument is currently in remote mode. Would you like to change to local mode? WARNING: "
-                   "any pending commands will be cancelled.")))
-            mExternalCommunicationHandler->abortRemoteMode();
+        // A command the client sends while the question is open runs inside
+        // its event loop, and the question returns only after that command:
+        // the instrument is taken back at the Yes itself, so that the command
+        // ends as an abandoned one does and nothing sent before is answered.
+        TMessageDialog question;
+        connect(&question, &QDialog::accepted, mExternalCommunicationHandler.get(),
+                &TExternalCommunicationHandler::abortRemoteMode);
+        question.showQuestion(
+            tr("The instrument is currently in remote mode. Would you like to change to local mode? WARNING: "
+               "any pending commands will be cancelled."));
         return true;
     }
     return false;
