@@ -7,8 +7,8 @@
 // counted from the read timer's tick to the screen painted, in instructions
 // with callgrind (--toggle-collect='measured*'); the polls within the hold
 // time run off the clock. Goal on the device's core: 8 M for a switch with
-// changing readings; measured 6.8 to 7.1 M, and from the scan's start on a
-// window just built 9.5 M and 9.4 M for the first two switches, while the
+// changing readings; measured 6.9 to 7.2 M, and from the scan's start on a
+// window just built 9.6 M and 9.4 M for the first two switches, while the
 // value labels take images of characters they have not shown yet.
 
 #include "benchsupport.h"

@@ -1,31 +1,15 @@
 // The instrument's user interface: one full-screen window that builds the
 // whole system and runs until the device is switched off or restarted.
 
-#include "customlogocontroller.h"
-#include "desktopbackground.h"
 #include "deviceroot.h"
 #include "tamarindmainform.h"
 #include "tamarindsettings.h"
 #include "terminationsignals.h"
 
 #include <QApplication>
-#include <QPixmap>
 #include <QTimer>
 
 #include <csignal>
-
-namespace
-{
-// The start logo behind the window: the instrument's own, or the custom one the boot loader was told to show.
-QString backgroundImage()
-{
-    const int customLogoIndex = TCustomLogoController().customLogoIndex();
-    if (customLogoIndex >= 1)
-        return QStringLiteral(":/logo/res/custom_background_") + QString::number(customLogoIndex) +
-               QStringLiteral(".png");
-    return QStringLiteral(":/logo/res/zelk_background.png");
-}
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -42,13 +26,9 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("ZELK"));
     QApplication::setApplicationName(QStringLiteral("ZTM8800UI"));
 
-    QBrush background = TDesktopBackground::background();
-    background.setTexture(QPixmap(backgroundImage()));
-    TDesktopBackground::setBackground(background);
-
+    TTamarindMainForm::useStartLogoAsBackground();
     TTamarindMainForm mainForm;
-    application.installEventFilter(&mainForm);
-    mainForm.showFullScreen();
+    mainForm.showAsTheProgram();
     // Once the event loop runs: the window is up and the board polled while a message waits for its tap.
     QTimer::singleShot(0, &mainForm, [] { TTamarindSettings::instance().showHeldMessages(); });
     return application.exec();

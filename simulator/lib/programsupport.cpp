@@ -3,10 +3,18 @@
 #include "terminationsignals.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTextStream>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
 #include <unistd.h>
 
 void PeerProgram::quitOnTerminationSignals(QCoreApplication& pApplication)
@@ -37,4 +45,33 @@ void PeerProgram::serveControlOnStandardInput(QObject* pOwner, TBoardControlServ
         }
         out.flush();
     });
+}
+
+bool PeerProgram::holdLineLock(const QString& pLinkPath, QString& oError)
+{
+    const QString lockPath = pLinkPath + QStringLiteral(".lock");
+    QDir().mkpath(QFileInfo(lockPath).absolutePath());
+    // Left open, and not handed to programs this one starts: the lock lasts as long as this process.
+    const int lock = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (lock < 0) {
+        oError = QStringLiteral("cannot open %1 (%2); remove it if no calibrator runs")
+                     .arg(lockPath, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+        char holder[32] = {};
+        const ssize_t length = ::pread(lock, holder, sizeof holder - 1, 0);
+        ::close(lock);
+        oError =
+            QStringLiteral("%1 is the line of a calibrator that runs (process %2 holds %3); stop it (./run.sh) "
+                           "first")
+                .arg(pLinkPath, QString::fromLatin1(holder, int(std::max<ssize_t>(length, 0))).trimmed(), lockPath);
+        return false;
+    }
+    // The process number names the holder in another's refusal; the lock holds without it.
+    const QByteArray process = QByteArray::number(qint64(::getpid())) + '\n';
+    const bool named = ::ftruncate(lock, 0) == 0 &&
+                       ::pwrite(lock, process.constData(), size_t(process.size()), 0) == ssize_t(process.size());
+    Q_UNUSED(named)
+    return true;
 }

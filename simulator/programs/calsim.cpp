@@ -10,7 +10,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTextStream>
 
 #include <map>
@@ -74,12 +73,13 @@ int main(int argc, char* argv[])
     simulator.setPort(quint16(parser.value(port).toUInt()));
     QString error;
     const QString linkPath = parser.isSet(link) ? parser.value(link) : TCalibratorSimulator::defaultLinkPath();
-    // A link that leads to a pseudo-terminal is the line of a calibrator that runs (./run.sh's, say): taken over,
-    // the program would lose that calibrator, and this one's end would remove the line and its converter entry.
-    const QFileInfo linked(linkPath);
-    if (simulator.protocol() != TCalibratorSimulator::EnProtocol::pRegisterTcp && linked.isSymLink() &&
-        linked.exists()) {
-        err << "calsim: " << linkPath << " is the line of a calibrator that runs; stop it (./run.sh) first\n";
+    // A line that a calibrator serves (./run.sh's, say) is not taken over: the program would lose that calibrator,
+    // and this one's end would remove the line and its converter entry. Only a calsim that runs holds the lock
+    // beside its line, and the system lets go of it however that calsim ends: the link that a kill -9 or a closed
+    // terminal leaves, whose pseudo-terminal another program may hold by now, is simply replaced.
+    if (simulator.protocol() != TCalibratorSimulator::EnProtocol::pRegisterTcp &&
+        !PeerProgram::holdLineLock(linkPath, error)) {
+        err << "calsim: " << error << "\n";
         return 1;
     }
     if (!simulator.start(linkPath, error)) {

@@ -13,15 +13,19 @@
 #include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 // The instrument program as it is shipped, started offscreen under a fresh device root against the simulated board
-// as a program of its own, and watched from the outside only: what the board received (the simulator's command log),
-// what the program wrote under the root and which system commands it asked for.
+// as a program of its own (and the simulated calibrator, as ./run.sh starts it), and watched from the outside only:
+// what the board received (the simulator's command log), what the program wrote under the root and which system
+// commands it asked for.
 class tst_ProgramStart : public QObject
 {
     Q_OBJECT
@@ -46,6 +50,8 @@ private slots:
     void endsInOrderOnTerminate();
     void startsWhileAMessageWaits_data();
     void startsWhileAMessageWaits();
+    void calsimTakesALineNoRunningCalsimHolds_data();
+    void calsimTakesALineNoRunningCalsimHolds();
 
 private:
     struct TLoggedCommand
@@ -438,6 +444,65 @@ void tst_ProgramStart::startsWhileAMessageWaits()
 
     program.terminate();
     QVERIFY(program.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
+}
+
+void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds_data()
+{
+    QTest::addColumn<bool>("calsimRuns");
+    // A kill -9 or a closed terminal leaves the link, and the next program that opens a pseudo-terminal gets its
+    // number.
+    QTest::newRow("link left behind, to a terminal another program holds now") << false;
+    QTest::newRow("line of a calsim that runs") << true;
+}
+
+void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds()
+{
+    QFETCH(bool, calsimRuns);
+    const QString line = TDeviceRoot::path(QStringLiteral("/dev/ttyUSB-calsim-test"));
+    QFile::remove(line);
+    const auto start = [&](QProcess& pCalsim) {
+        pCalsim.setProcessEnvironment(mEnvironment);
+        pCalsim.start(QStringLiteral(TAMARIND_BUILD_DIR "/simulator/calsim"), {QStringLiteral("--link"), line});
+    };
+    // Whether the calsim serves the line: it says so once it does, and ends at once when it refuses.
+    const auto serves = [&line](QProcess& pCalsim) {
+        QByteArray said;
+        const bool ended = !QTest::qWaitFor(
+            [&] {
+                said += pCalsim.readAllStandardOutput();
+                return said.contains(("line " + line).toUtf8()) || pCalsim.state() == QProcess::NotRunning;
+            },
+            20000);
+        return !ended && pCalsim.state() == QProcess::Running;
+    };
+    QProcess first;
+    QProcess second;
+    const auto endBoth = qScopeGuard([&] {
+        for (QProcess* calsim : {&second, &first})
+            TStartedProgram::end(*calsim);
+    });
+    const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
+    const auto closeTerminal = qScopeGuard([terminal] {
+        if (terminal >= 0)
+            ::close(terminal);
+    });
+    if (calsimRuns) {
+        start(first);
+        QVERIFY(serves(first));
+    } else {
+        QVERIFY(terminal >= 0 && ::grantpt(terminal) == 0 && ::unlockpt(terminal) == 0);
+        QVERIFY(QFile::link(QString::fromLocal8Bit(::ptsname(terminal)), line));
+    }
+
+    start(second);
+    QCOMPARE(serves(second), !calsimRuns);
+    if (calsimRuns) {
+        QCOMPARE(second.exitCode(), 1);
+        // The refusal names who holds the line and by what.
+        const QString refusal = QString::fromLocal8Bit(second.readAllStandardError());
+        QVERIFY2(refusal.contains(QStringLiteral("process %1 holds %2.lock").arg(first.processId()).arg(line)),
+                 qPrintable(refusal));
+    }
 }
 
 TAMARIND_TEST_MAIN(tst_ProgramStart)

@@ -26,6 +26,9 @@ using namespace Electrical_temperature_units;
 
 namespace
 {
+// How long the X server and the window manager may take to map a window or to pass a tap on, on a loaded machine.
+constexpr int WINDOW_MANAGER_BOUND_MS = 20000;
+
 TElectricalTemperatureValue celsius(double pValue)
 {
     return TElectricalTemperatureValue(pValue, uCelsius);
@@ -502,15 +505,24 @@ void tst_CalibrationRoutineView::viewStaysInFrontOfTheFullScreenMainWindow()
     view.show();
     played.mRoutine.report(rsCollectingStabilitySamples, 150);
     QWidget* button = view.form().BtnCancel;
+    // The window manager lists a window in its stacking order before it maps it: a tap in between reaches the
+    // window below. Qt sees a window exposed only once it is mapped.
+    QVERIFY(QTest::qWaitForWindowExposed(&view, WINDOW_MANAGER_BOUND_MS));
     QTRY_VERIFY(inFront(&view));
 
+    // True once the message closed at its tap. A tap that reaches no message would leave the message's exec
+    // running under the row's wait for good: the message is closed unanswered instead, and the row fails.
     bool answered = false;
     bool messageInFront = false;
     const auto answerNextMessage = [&](const QString& pButton) {
         TModalAnswer::onNextModal([&, pButton](QWidget* pDialog) {
-            messageInFront = QTest::qWaitFor([&] { return inFront(pDialog); });
+            messageInFront = QTest::qWaitForWindowExposed(pDialog, WINDOW_MANAGER_BOUND_MS) &&
+                             QTest::qWaitFor([&] { return inFront(pDialog); });
             QWidget* answer = pDialog->findChild<QWidget*>(pButton);
-            answered = tap(answer, answer->rect().center());
+            answered = tap(answer, answer->rect().center()) &&
+                       QTest::qWaitFor([pDialog] { return pDialog->isHidden(); }, WINDOW_MANAGER_BOUND_MS);
+            if (!answered)
+                pDialog->close();
         });
     };
     if (action == QLatin1String("no")) {

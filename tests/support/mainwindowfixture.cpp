@@ -16,6 +16,15 @@ void TMainWindowFixture::open(bool pShown)
         qWarning("the main window was not shown");
 }
 
+void TMainWindowFixture::openAsTheProgram()
+{
+    TTamarindMainForm::useStartLogoAsBackground();
+    mWindow = std::make_unique<TTamarindMainForm>();
+    mWindow->showAsTheProgram();
+    if (!QTest::qWaitForWindowExposed(mWindow.get()))
+        qWarning("the main window was not shown");
+}
+
 void TMainWindowFixture::click(const char* pName) const
 {
     QTest::mouseClick(child(pName), Qt::LeftButton);

@@ -33,6 +33,8 @@ public:
     bool startBoard() { return mBoard.start(); }
     // Builds the window; shown, it is also the filter of every event, as main makes it.
     void open(bool pShown);
+    // Builds the window and shows it as the program does on the device: full screen over the start logo.
+    void openAsTheProgram();
     void close() { mWindow.reset(); }
 
     // Warns (which fails the test) when the window has no such child.

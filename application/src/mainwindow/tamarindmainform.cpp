@@ -15,6 +15,7 @@
 #include "channelviewfactory.h"
 #include "cjccalibrationitem.h"
 #include "clickablewidgetcontroller.h"
+#include "customlogocontroller.h"
 #include "customlogoguicontroller.h"
 #include "decimaldisplaycontroller.h"
 #include "desktopbackground.h"
@@ -56,6 +57,7 @@
 #include <QGraphicsDropShadowEffect>
 #include <QGridLayout>
 #include <QPainter>
+#include <QPixmap>
 #include <QStyleOption>
 #include <QTimer>
 
@@ -245,6 +247,23 @@ TTamarindMainForm::createDefaultClickableWidgetController(QLabel* pIndicationLab
     connect(registry.get(), &TClickableWidgetController::widgetActivated, this,
             &TTamarindMainForm::default_widget_activated_handler);
     return registry;
+}
+
+void TTamarindMainForm::useStartLogoAsBackground()
+{
+    const int customLogoIndex = TCustomLogoController().customLogoIndex();
+    const QString image = customLogoIndex >= 1 ? QStringLiteral(":/logo/res/custom_background_") +
+                                                     QString::number(customLogoIndex) + QStringLiteral(".png")
+                                               : QStringLiteral(":/logo/res/zelk_background.png");
+    QBrush background = TDesktopBackground::background();
+    background.setTexture(QPixmap(image));
+    TDesktopBackground::setBackground(background);
+}
+
+void TTamarindMainForm::showAsTheProgram()
+{
+    qApp->installEventFilter(this);
+    showFullScreen();
 }
 
 // Under Qt for Embedded Linux the window server painted the start logo behind the window; here the window

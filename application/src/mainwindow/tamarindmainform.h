@@ -103,6 +103,11 @@ public:
     explicit TTamarindMainForm(QWidget* pParent = nullptr);
     ~TTamarindMainForm() override;
 
+    // The start logo behind the windows: the instrument's own, or the custom one the boot loader was told to show.
+    static void useStartLogoAsBackground();
+    // Shown as on the device: full screen, and the filter of every event of the application.
+    void showAsTheProgram();
+
     void setSubMenuCaption(const QString& pCaption) override;
     void restoreSubMenuCaption() override;
     void setMainMenuCaption() override;
