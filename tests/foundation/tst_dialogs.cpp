@@ -39,6 +39,7 @@ private slots:
     void backdropCoversTheWindowBelow();
     void windowBelowShowsThroughAsItChanges_data();
     void windowBelowShowsThroughAsItChanges();
+    void dialogShownAgainOverAnotherRepaintsOnce();
     void progressKinds_data();
     void progressKinds();
     void progressAbortStaysSet();
@@ -172,6 +173,52 @@ void tst_Dialogs::windowBelowShowsThroughAsItChanges()
     // Back to the first minute's picture: the dialog shows what is below now, not a blend of pictures.
     clock.setText(QStringLiteral("08:00"));
     QTRY_VERIFY_WITH_TIMEOUT(onScreen() == before, 10000);
+}
+
+namespace
+{
+class TPaintCounter : public QObject
+{
+public:
+    int mPaints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::Paint)
+            ++mPaints;
+        return false;
+    }
+};
+} // namespace
+
+// A dialog shown again goes over the one that stood over it: each of the two
+// following the other's paintings would repaint them both without end.
+void tst_Dialogs::dialogShownAgainOverAnotherRepaintsOnce()
+{
+    QWidget below;
+    below.setStyleSheet(QStringLiteral("background: white;"));
+    below.setGeometry(0, 0, 800, 480);
+    below.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&below));
+    TCalibrationProgressDialog progress;
+    progress.show(TCalibrationProgressDialog::pdtCalibration, true);
+    QVERIFY(QTest::qWaitForWindowExposed(&progress));
+    TRefreshDialog notice;
+    notice.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&notice));
+    progress.hide();
+    progress.show(TCalibrationProgressDialog::pdtCalibration, true);
+    QVERIFY(QTest::qWaitForWindowExposed(&progress));
+    for (int turn = 0; turn < 5; ++turn)
+        QCoreApplication::processEvents();
+    TPaintCounter counter;
+    notice.installEventFilter(&counter);
+    progress.installEventFilter(&counter);
+    progress.update();
+    for (int turn = 0; turn < 20; ++turn)
+        QCoreApplication::processEvents();
+    QVERIFY2(counter.mPaints <= 2, qPrintable(QString::number(counter.mPaints)));
 }
 
 void tst_Dialogs::progressKinds_data()

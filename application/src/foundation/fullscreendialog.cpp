@@ -35,8 +35,7 @@ void TFullScreenDialog::showEvent(QShowEvent* pEvent)
 {
     if (!testAttribute(Qt::WA_TranslucentBackground)) {
         stopWatchingBelow();
-        for (QWidget* below : TWindowPlacement::windowsBelow(this))
-            mBelow.append(below);
+        findWindowsBelow();
         // What a window below paints reaches the dialog as the paint events
         // of its widgets, which only the application sees all of.
         qApp->installEventFilter(this);
@@ -57,6 +56,13 @@ void TFullScreenDialog::stopWatchingBelow()
         qApp->removeEventFilter(this);
     mWatching = false;
     mBelow.clear();
+}
+
+void TFullScreenDialog::findWindowsBelow()
+{
+    mBelow.clear();
+    for (QWidget* below : TWindowPlacement::windowsBelow(this))
+        mBelow.append(below);
 }
 
 bool TFullScreenDialog::isBelow(const QWidget* pWindow) const
@@ -107,6 +113,14 @@ bool TFullScreenDialog::eventFilter(QObject* pWatched, QEvent* pEvent)
         break;
     case QEvent::Show:
     case QEvent::Hide:
+        // A window below that closes uncovers what it stood over; one shown
+        // again stands over the dialog: followed further, the two would
+        // repaint each other without end.
+        if (pWatched->isWidgetType() && isBelow(static_cast<QWidget*>(pWatched))) {
+            findWindowsBelow();
+            update();
+        }
+        break;
     case QEvent::Move:
     case QEvent::Resize:
         if (pWatched->isWidgetType() && isBelow(static_cast<QWidget*>(pWatched)))

@@ -36,6 +36,7 @@ private:
     // blends no window, so what those cover is not seen.
     QRegion shownOfBelow(const QWidget* pWindow, const QRegion& pRegion) const;
 
+    void findWindowsBelow();
     void stopWatchingBelow();
 
     // Where the screen cannot blend windows, the dialog is opaque and paints
