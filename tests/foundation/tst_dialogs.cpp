@@ -7,6 +7,7 @@
 #include "padkeys.h"
 #include "refreshdialog.h"
 #include "testsupport.h"
+#include "windowplacement.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -36,7 +37,9 @@ private slots:
     void initTestCase();
     void backdropCoversTheWindowBelow_data();
     void backdropCoversTheWindowBelow();
+    void windowBelowShowsThroughAsItChanges_data();
     void windowBelowShowsThroughAsItChanges();
+    void dialogShownAgainOverAnotherRepaintsOnce();
     void progressKinds_data();
     void progressKinds();
     void progressAbortStaysSet();
@@ -104,30 +107,118 @@ void tst_Dialogs::backdropCoversTheWindowBelow()
     QVERIFY2(qAbs(corner.blue() - grey) <= 1, qPrintable(seen));
 }
 
+void tst_Dialogs::windowBelowShowsThroughAsItChanges_data()
+{
+    QTest::addColumn<bool>("padOver");
+    QTest::addColumn<bool>("runViewBetween");
+    QTest::newRow("progress dialog, the clock below changes") << false << false;
+    // The pad shows the dialog's picture of the window, under the dialog's backdrop.
+    QTest::newRow("pad over the progress dialog, the clock below changes") << true << false;
+    QTest::newRow("progress dialog, the run view between it and the clock closes") << false << true;
+}
+
 // A measurement keeps its progress dialog open for minutes: the title bar's
-// clock below it must go on showing the time.
+// clock below it must go on showing the time. What counts is the screen, the
+// dialog's window as last painted, not a picture of the dialog taken anew.
 void tst_Dialogs::windowBelowShowsThroughAsItChanges()
+{
+    QFETCH(bool, padOver);
+    QFETCH(bool, runViewBetween);
+    QWidget below;
+    below.setStyleSheet(QStringLiteral("background: white;"));
+    below.setGeometry(0, 0, 800, 480);
+    // Beside the pad's keys.
+    QLabel clock(QStringLiteral("08:00"), &below);
+    clock.setGeometry(0, 220, 100, 40);
+    below.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&below));
+    below.activateWindow();
+    // Stands over all of the window but its title bar, as the run view of a calibration routine.
+    QWidget runView;
+    runView.setStyleSheet(QStringLiteral("background: black;"));
+    runView.resize(800, 440);
+    if (runViewBetween) {
+        TWindowPlacement::placeOverMainWindow(&runView, 40);
+        runView.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&runView));
+    }
+    TCalibrationProgressDialog progress;
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.show(TCalibrationProgressDialog::pdtCalibration, true);
+    QVERIFY(QTest::qWaitForWindowExposed(&progress));
+    TNumpad pad(&progress);
+    QWidget* top = &progress;
+    if (padOver) {
+        pad.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pad));
+        top = &pad;
+    }
+    const auto onScreen = [top, &clock] {
+        return top->screen()->grabWindow(top->windowHandle()->winId()).toImage().copy(clock.geometry());
+    };
+    // The clock's own background, right of its text: white under the backdrop, grey 112.
+    const auto besideTheTime = [&onScreen] { return qGray(onScreen().pixel(95, 5)); };
+    QCoreApplication::processEvents();
+    const QImage before = onScreen();
+
+    if (runViewBetween) {
+        QVERIFY2(besideTheTime() < 100, qPrintable(QString::number(besideTheTime())));
+        runView.hide();
+        QTRY_VERIFY_WITH_TIMEOUT(qAbs(besideTheTime() - 112) <= 1, 10000);
+        return;
+    }
+    QVERIFY2(qAbs(besideTheTime() - 112) <= 1, qPrintable(QString::number(besideTheTime())));
+    clock.setText(QStringLiteral("08:01"));
+    QTRY_VERIFY_WITH_TIMEOUT(onScreen() != before, 10000);
+    // Back to the first minute's picture: the dialog shows what is below now, not a blend of pictures.
+    clock.setText(QStringLiteral("08:00"));
+    QTRY_VERIFY_WITH_TIMEOUT(onScreen() == before, 10000);
+}
+
+namespace
+{
+class TPaintCounter : public QObject
+{
+public:
+    int mPaints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::Paint)
+            ++mPaints;
+        return false;
+    }
+};
+} // namespace
+
+// A dialog shown again goes over the one that stood over it: each of the two
+// following the other's paintings would repaint them both without end.
+void tst_Dialogs::dialogShownAgainOverAnotherRepaintsOnce()
 {
     QWidget below;
     below.setStyleSheet(QStringLiteral("background: white;"));
     below.setGeometry(0, 0, 800, 480);
-    QLabel clock(QStringLiteral("08:00"), &below);
-    clock.setGeometry(700, 0, 100, 40);
     below.show();
     QVERIFY(QTest::qWaitForWindowExposed(&below));
-    below.activateWindow();
     TCalibrationProgressDialog progress;
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.move(0, 0);
     progress.show(TCalibrationProgressDialog::pdtCalibration, true);
-    QCoreApplication::processEvents();
-    const QImage before = progress.grab().toImage().copy(clock.geometry());
-
-    clock.setText(QStringLiteral("08:01"));
-    QTRY_VERIFY_WITH_TIMEOUT(progress.grab().toImage().copy(clock.geometry()) != before, 10000);
-    // Back to the first minute's picture: the dialog shows what is below now, not a blend of pictures.
-    clock.setText(QStringLiteral("08:00"));
-    QTRY_VERIFY_WITH_TIMEOUT(progress.grab().toImage().copy(clock.geometry()) == before, 10000);
+    QVERIFY(QTest::qWaitForWindowExposed(&progress));
+    TRefreshDialog notice;
+    notice.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&notice));
+    progress.hide();
+    progress.show(TCalibrationProgressDialog::pdtCalibration, true);
+    QVERIFY(QTest::qWaitForWindowExposed(&progress));
+    for (int turn = 0; turn < 5; ++turn)
+        QCoreApplication::processEvents();
+    TPaintCounter counter;
+    notice.installEventFilter(&counter);
+    progress.installEventFilter(&counter);
+    progress.update();
+    for (int turn = 0; turn < 20; ++turn)
+        QCoreApplication::processEvents();
+    QVERIFY2(counter.mPaints <= 2, qPrintable(QString::number(counter.mPaints)));
 }
 
 void tst_Dialogs::progressKinds_data()

@@ -4,6 +4,9 @@
 #include "windowplacement.h"
 
 #include <QApplication>
+#include <QBackingStore>
+#include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOption>
 
@@ -32,11 +35,11 @@ void TFullScreenDialog::showEvent(QShowEvent* pEvent)
 {
     if (!testAttribute(Qt::WA_TranslucentBackground)) {
         stopWatchingBelow();
-        for (QWidget* below : TWindowPlacement::windowsBelow(this)) {
-            below->installEventFilter(this);
-            mBelow.append(below);
-        }
-        takePictureBehind();
+        findWindowsBelow();
+        // What a window below paints reaches the dialog as the paint events
+        // of its widgets, which only the application sees all of.
+        qApp->installEventFilter(this);
+        mWatching = true;
     }
     QDialog::showEvent(pEvent);
 }
@@ -44,54 +47,128 @@ void TFullScreenDialog::showEvent(QShowEvent* pEvent)
 void TFullScreenDialog::hideEvent(QHideEvent* pEvent)
 {
     stopWatchingBelow();
-    mBehind = QPixmap();
     QDialog::hideEvent(pEvent);
 }
 
 void TFullScreenDialog::stopWatchingBelow()
 {
-    for (QWidget* below : qAsConst(mBelow)) {
-        if (below)
-            below->removeEventFilter(this);
-    }
+    if (mWatching)
+        qApp->removeEventFilter(this);
+    mWatching = false;
     mBelow.clear();
 }
 
-void TFullScreenDialog::takePictureBehind()
+void TFullScreenDialog::findWindowsBelow()
 {
-    mPictureDue = false;
-    mBehind = QPixmap(size());
-    QPainter painter(&mBehind);
-    TDesktopBackground::paint(painter, mBehind.rect());
-    // Bottom first, each where it stands on the screen.
-    for (QWidget* below : qAsConst(mBelow)) {
-        if (below && below->isVisible())
-            painter.drawPixmap(mapFromGlobal(below->mapToGlobal(QPoint(0, 0))), below->grab());
+    mBelow.clear();
+    for (QWidget* below : TWindowPlacement::windowsBelow(this))
+        mBelow.append(below);
+}
+
+bool TFullScreenDialog::isBelow(const QWidget* pWindow) const
+{
+    for (const QPointer<QWidget>& below : mBelow) {
+        if (below == pWindow)
+            return true;
     }
+    return false;
+}
+
+QRegion TFullScreenDialog::shownOfBelow(const QWidget* pWindow, const QRegion& pRegion) const
+{
+    QRegion shown = pRegion;
+    bool above = false;
+    for (const QPointer<QWidget>& below : mBelow) {
+        if (above && below && below->isVisible())
+            shown -= placeOf(below);
+        above = above || below == pWindow;
+    }
+    return shown;
+}
+
+QRect TFullScreenDialog::placeOf(const QWidget* pWindow) const
+{
+    return QRect(mapFromGlobal(pWindow->mapToGlobal(QPoint(0, 0))), pWindow->size());
 }
 
 bool TFullScreenDialog::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
-    // A window below asks to be repainted: the next paint of the dialog
-    // takes the picture anew, once for any number of requests.
-    if (pEvent->type() == QEvent::UpdateRequest && !mPictureDue && mBelow.contains(qobject_cast<QWidget*>(pWatched))) {
-        mPictureDue = true;
-        update();
+    switch (pEvent->type()) {
+    case QEvent::Paint:
+        // A widget below paints its changed part into its window's backing
+        // store: the dialog paints that part again once the window is done,
+        // its own widgets there included, and nothing else. The widgets
+        // rendered for the dialog's own picture are not a change.
+        if (!mTakingPicture && pWatched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(pWatched);
+            QWidget* window = widget->window();
+            if (isBelow(window)) {
+                const QPoint offset = placeOf(window).topLeft() + widget->mapTo(window, QPoint(0, 0));
+                const QRegion shown =
+                    shownOfBelow(window, static_cast<QPaintEvent*>(pEvent)->region().translated(offset));
+                if (!shown.isEmpty())
+                    update(shown);
+            }
+        }
+        break;
+    case QEvent::Show:
+    case QEvent::Hide:
+        // A window below that closes uncovers what it stood over; one shown
+        // again stands over the dialog: followed further, the two would
+        // repaint each other without end.
+        if (pWatched->isWidgetType() && isBelow(static_cast<QWidget*>(pWatched))) {
+            findWindowsBelow();
+            update();
+        }
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (pWatched->isWidgetType() && isBelow(static_cast<QWidget*>(pWatched)))
+            update();
+        break;
+    default:
+        break;
     }
     return QDialog::eventFilter(pWatched, pEvent);
 }
 
-void TFullScreenDialog::paintEvent(QPaintEvent*)
+void TFullScreenDialog::paintWindowsBelow(QPainter& pPainter, const QRegion& pRegion)
 {
-    if (mPictureDue)
-        takePictureBehind();
-    QPainter painter(this);
-    if (!testAttribute(Qt::WA_TranslucentBackground)) {
-        if (mBehind.isNull())
-            TDesktopBackground::paint(painter, rect());
-        else
-            painter.drawPixmap(0, 0, mBehind);
+    QRegion uncovered = pRegion;
+    // Bottom first, each where it stands on the screen.
+    for (const QPointer<QWidget>& below : qAsConst(mBelow)) {
+        if (!below || !below->isVisible())
+            continue;
+        const QRect place = placeOf(below);
+        uncovered -= place;
+        const QRect shown = shownOfBelow(below, pRegion).boundingRect() & place;
+        if (shown.isEmpty())
+            continue;
+        const QRect source = shown.translated(-place.topLeft());
+        // The window's backing store holds all of it as last painted (on the
+        // frame buffer and X11 screens an image): copied, not painted again.
+        QBackingStore* store = below->backingStore();
+        QPaintDevice* device = store ? store->paintDevice() : nullptr;
+        if (device && device->devType() == QInternal::Image) {
+            const auto* painted = static_cast<const QImage*>(device);
+            const qreal ratio = painted->devicePixelRatio();
+            pPainter.drawImage(QRectF(shown), *painted,
+                               QRectF(QPointF(source.topLeft()) * ratio, QSizeF(source.size()) * ratio));
+        } else {
+            mTakingPicture = true;
+            pPainter.drawPixmap(shown, below->grab(source));
+            mTakingPicture = false;
+        }
     }
+    for (const QRect& rect : uncovered)
+        TDesktopBackground::paint(pPainter, rect);
+}
+
+void TFullScreenDialog::paintEvent(QPaintEvent* pEvent)
+{
+    QPainter painter(this);
+    if (!testAttribute(Qt::WA_TranslucentBackground))
+        paintWindowsBelow(painter, pEvent->region());
     QStyleOption option;
     option.initFrom(this);
     style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
