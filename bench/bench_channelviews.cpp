@@ -11,15 +11,17 @@
 // and with readings that change every cycle; and on the views of one to four
 // channels, readings that cross a boundary of their length or sign every
 // cycle, where a thermometer is checked most: the ice point at four decimals,
-// 100 °C at three, steady and with noise, and 1000 °C. Goals on the device's
+// 100 °C at three, steady and with noise, and 1000 °C; and on the home view a
+// reading that alternates among three lengths (9.9999, 10.0001, -10.0001),
+// each of which takes another font size. Goals on the device's
 // core, counted in instructions with callgrind (--toggle-collect='measured*'):
 // 2 M with a steady reading, 6 M with one that changes every cycle or crosses
 // a boundary, 8 M for a switch with changing readings; here under 1 % of the
 // 500 ms cycle (5 ms CPU per poll). The switch costs about 5.4 M (steady) and
 // 5.9 M (changing) in the two-channel view, 3.7 M and 3.9 M in the
 // four-channel view; a crossing 1.7 to 1.9 M in the home view, under 1.2 M in
-// the others. The same switch on the program's own main window:
-// bench_mainwindowviews.
+// the others; the three lengths in turn 2.1 M. The same switch on the
+// program's own main window: bench_mainwindowviews.
 
 #include "benchsupport.h"
 #include "boardstate.h"
@@ -49,6 +51,7 @@
 #include <map>
 #include <memory>
 #include <thread>
+#include <vector>
 
 namespace
 {
@@ -72,26 +75,28 @@ enum EnReading {
     rIcePoint,
     rAroundHundred,
     rNoisyHundred,
-    rAroundThousand
+    rAroundThousand,
+    rThreeLengths
 };
 
-// A crossing at the decimals the channel shows: its two readings in turn, or noise around the first one, on the
+// A crossing at the decimals the channel shows: its readings in turn, or noise around a single one, on the
 // measured channel and the one after it (the thermocouple channels 3 and 4 reach 1000 °C).
 struct TCrossing
 {
     int mDecimals;
-    double mFirst;
-    double mSecond;
+    std::vector<double> mReadings;
     double mNoise;
     int mChannel;
 };
 
 const std::map<EnReading, TCrossing>& crossings()
 {
-    static const std::map<EnReading, TCrossing> table{{rIcePoint, {4, -0.0002, 0.0003, 0.0, 1}},
-                                                      {rAroundHundred, {3, 99.999, 100.001, 0.0, 1}},
-                                                      {rNoisyHundred, {3, 100.0, 100.0, 0.003, 1}},
-                                                      {rAroundThousand, {2, 999.99, 1000.01, 0.0, 3}}};
+    static const std::map<EnReading, TCrossing> table{{rIcePoint, {4, {-0.0002, 0.0003}, 0.0, 1}},
+                                                      {rAroundHundred, {3, {99.999, 100.001}, 0.0, 1}},
+                                                      {rNoisyHundred, {3, {100.0}, 0.003, 1}},
+                                                      {rAroundThousand, {2, {999.99, 1000.01}, 0.0, 3}},
+                                                      // Three lengths, each a font size of its own on the home view.
+                                                      {rThreeLengths, {4, {9.9999, 10.0001, -10.0001}, 0.0, 1}}};
     return table;
 }
 
@@ -195,7 +200,7 @@ void BM_PollWithChannelView(benchmark::State& pState)
     changingReading(fixture, changes(reading));
     const auto crossing = crossings().find(reading);
     const bool crosses = crossing != crossings().end();
-    const TCrossing readings = crosses ? crossing->second : TCrossing{0, 0.0, 0.0, 0.0, 1};
+    const TCrossing readings = crosses ? crossing->second : TCrossing{0, {}, 0.0, 1};
     showView(fixture, int(pState.range(0)), readings.mChannel);
     TChannelController& channels = fixture.controller();
     TScanModeController& scan = fixture.scanMode();
@@ -207,10 +212,9 @@ void BM_PollWithChannelView(benchmark::State& pState)
     if (crosses) {
         for (int number : inputs)
             decimalsBefore[channels.channel(number)] = setDecimals(channels.channel(number), readings.mDecimals);
-        auto next = std::make_shared<bool>(false);
+        auto next = std::make_shared<std::size_t>(0);
         beforePoll = [&fixture, readings, inputs, next] {
-            *next = !*next;
-            const double value = *next ? readings.mFirst : readings.mSecond;
+            const double value = readings.mReadings.at((*next)++ % readings.mReadings.size());
             fixture.board().board().withState([&readings, &inputs, value](TBoardState& pState) {
                 for (int input : inputs)
                     pState.setSignal(input, readings.mNoise != 0.0 ? TTemperatureSignal::noise(value, readings.mNoise)
@@ -252,6 +256,7 @@ BENCHMARK(BM_PollWithChannelView)
     ->Args({4, rSwitching})
     ->Args({4, rSwitchingChanging})
     ->ArgsProduct({{1, 2, 3, 4}, {rIcePoint, rAroundHundred, rNoisyHundred, rAroundThousand}})
+    ->Args({1, rThreeLengths})
     ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond)

@@ -32,6 +32,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <chrono>
 #include <thread>
 
@@ -205,6 +206,70 @@ void BM_PollUnderDialogOnMainWindow(benchmark::State& pState)
 }
 BENCHMARK(BM_PollUnderDialogOnMainWindow)
     ->DenseRange(ohNothing, ohPadOverDateDialog)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(20);
+
+// Scan mode over channels 1 to 4 with the home view on the screen, which
+// follows the measured channel: an ordinary check at four decimals, steady
+// readings of three lengths ("0.0100", "29.7646", "-38.8300", "100.0000"), so
+// that the value label takes three font sizes in turn. Counted after a round
+// of the scan has shown each reading once. Goal on the device's core: 8 M a
+// switch, as above; measured 3.4 to 5.1 M.
+void BM_SwitchLengthOnHomeView(benchmark::State& pState)
+{
+    constexpr std::array<double, 4> readings{0.01, 29.7646, -38.83, 100.0};
+    constexpr int channelCount = int(readings.size());
+    TTamarindSettings& settings = TTamarindSettings::instance();
+    settings.setValue(QStringLiteral("scan"), QStringLiteral("channels"), QStringLiteral("1,2,3,4"));
+    settings.store();
+    TMainWindowFixture& main = *TMainWindowBench::gMain;
+    main.board().withState([&readings](TBoardState& pState) {
+        for (int input = 1; input <= channelCount; ++input) {
+            pState.plugSensor(input, input < 4 ? ssPt100 : ssThermocoupleK);
+            pState.setSignal(input, TTemperatureSignal::constant(readings.at(std::size_t(input - 1))));
+        }
+    });
+    TMainWindowBench::openWindow();
+    std::array<int, channelCount> decimalsBefore{};
+    for (int number = 1; number <= channelCount; ++number) {
+        TPhysicalChannel* channel = main.channels().physical_channel(number);
+        main.probes().assignProbeToChannel(main.probes().defaultProbe(channel), channel, false);
+        while (channel->decreasePrecision())
+            ++decimalsBefore.at(std::size_t(number - 1));
+        while (channel->increasePrecision())
+            ;
+    }
+    main.click("BtnScan_Start");
+    main.click("BtnHome");
+    for (int channel = 0; channel <= channelCount; ++channel) {
+        if (pollsToSwitch(main) == 0)
+            pState.SkipWithError("scan mode does not switch the channels");
+    }
+    // The hold time's polls off the clock; each counted poll must have switched the channel.
+    const int holdPolls = TScanModeController::DEFAULT_INTERVAL * 1000 / TTamarindMainForm::CHANNEL_READ_INTERVAL;
+    QString shownBefore;
+    bool switched = true;
+    const auto hold = [&main, &shownBefore, &switched, holdPolls] {
+        switched = switched && main.text("lblInfoBarLeft") != shownBefore;
+        for (int poll = 1; poll < holdPolls; ++poll)
+            pollMainWindow(main, false);
+        shownBefore = main.text("lblInfoBarLeft");
+    };
+    cpuSecondsPerPoll(pState, main.channels(), hold);
+    if (!switched || main.text("lblInfoBarLeft") == shownBefore)
+        pState.SkipWithError("a counted poll did not switch the channel");
+    for (int number = 1; number <= channelCount; ++number) {
+        TAbstractChannel* channel = main.channels().channel(number);
+        while (channel->decreasePrecision())
+            ;
+        for (int step = 0; step < decimalsBefore.at(std::size_t(number - 1)); ++step)
+            channel->increasePrecision();
+    }
+    main.close();
+}
+BENCHMARK(BM_SwitchLengthOnHomeView)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond)

@@ -6,11 +6,15 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace
 {
 // The look of a main value label: a colour that fades from top to bottom, on a panel that has the background.
 const char* const VALUE_LOOK = "color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #FFFFFF, stop: 1 #B1B1B1); "
                                "font-family: \"DejaVu Sans\"; font-size: %1px;";
+
+const QSize PANEL_SIZE(560, 200);
 
 // A value label as the views show it, on a panel of its own, with its shadow.
 struct TValuePanel
@@ -22,7 +26,7 @@ struct TValuePanel
         mPanel.setObjectName(QStringLiteral("panel"));
         mPanel.setStyleSheet(pPanelSheetForAll ? QStringLiteral("background-color: #032343; color: white;")
                                                : QStringLiteral("#panel { background-color: #032343; }"));
-        mPanel.resize(560, 200);
+        mPanel.resize(PANEL_SIZE);
         auto* layout = new QVBoxLayout(&mPanel);
         mLabel = new QLabel(pText, &mPanel);
         mLabel->setAlignment(pAlignment);
@@ -134,8 +138,15 @@ void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel_data()
     QTest::newRow("four-channel view") << 41 << false << QList<int>() << false;
     QTest::newRow("label with a background of its own") << 106 << true << QList<int>() << true;
     QTest::newRow("home view, back from a reading one digit longer") << 106 << false << QList<int>{95} << false;
-    // The images of the size drawn least recently are dropped: a label holds those of two sizes at most.
-    QTest::newRow("home view, back from two other sizes") << 106 << false << QList<int>{95, 85} << true;
+    // A scan over channels of three lengths, or a reading that crosses two boundaries.
+    QTest::newRow("home view, back from two other sizes") << 106 << false << QList<int>{95, 85} << false;
+    const QList<int> otherHomeSizes{130, 120, 95, 85, 77, 70, 65, 60, 55, 52};
+    QTest::newRow("home view, back from every other size it gives") << 106 << false << otherHomeSizes << false;
+    // Past the most sizes a view gives, or past the images' bound in bytes, those drawn least recently are dropped.
+    QTest::newRow("home view, back from more sizes than it gives")
+        << 106 << false << otherHomeSizes + QList<int>{48} << true;
+    QTest::newRow("home view, back from sizes whose images pass the bound")
+        << 106 << false << QList<int>{320, 310, 300, 290, 280, 270, 260} << true;
 }
 
 // The label's own drawing is filling the large digits' outlines and blurring
@@ -155,9 +166,14 @@ void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel()
     value.grab();
     for (int size : sizesBetween) {
         value.setFontSize(size);
+        // Room for the largest digits, whose images pass the bound soonest.
+        value.mPanel.resize(std::max(PANEL_SIZE.width(), 5 * size), std::max(PANEL_SIZE.height(), 2 * size));
         value.grab();
     }
     value.setFontSize(fontSize);
+    // The panel is no smaller than its layout found the larger digits.
+    value.mPanel.layout()->activate();
+    value.mPanel.resize(PANEL_SIZE);
     TPaintCounter paints;
     value.mLabel->installEventFilter(&paints);
     value.mLabel->setText(QStringLiteral("23.0397"));

@@ -278,12 +278,9 @@ bool TValueShadowEffect::layOutLabelText(QPainter* pPainter, std::vector<TPlaced
     if (found != mImageSets.end()) {
         mImageSets.splice(mImageSets.begin(), mImageSets, found);
     } else {
-        if (mImageSets.size() >= MOST_IMAGE_SETS)
-            mImageSets.pop_back();
         mImageSets.push_front({run.mFont, run.mPen, color(), blurRadius(), shift, label->contentsRect(), {}});
     }
-    if (mImageSets.front().mImages.size() >= MOST_CHARACTER_IMAGES)
-        mImageSets.front().mImages.clear();
+    boundImages();
     const QGlyphRun& glyphs = glyphRuns.front();
     const QRawFont font = glyphs.rawFont();
     const QVector<QPointF> positions = glyphs.positions();
@@ -302,6 +299,19 @@ bool TValueShadowEffect::layOutLabelText(QPainter* pPainter, std::vector<TPlaced
                                QPoint(int(std::floor(x)), int(std::floor(y))), pixels});
     }
     return true;
+}
+
+void TValueShadowEffect::boundImages()
+{
+    while (mImageSets.size() > MOST_IMAGE_SETS || (mImageBytes >= MOST_IMAGE_BYTES && mImageSets.size() > 1)) {
+        mImageBytes -= mImageSets.back().mBytes;
+        mImageSets.pop_back();
+    }
+    if (mImageBytes >= MOST_IMAGE_BYTES) {
+        mImageSets.front().mImages.clear();
+        mImageSets.front().mBytes = 0;
+        mImageBytes = 0;
+    }
 }
 
 // All shadows first, then the characters over them, in the order of the
@@ -359,5 +369,8 @@ void TValueShadowEffect::keepCharacterImages(const QImage& pSource, QPoint pPosi
             image.mShadow = shadow.copy(shaded);
             image.mShadowOffset = image.mTextOffset + shaded.topLeft() - QPoint(margin, margin) + set.mShift;
         }
+        const qsizetype bytes = image.mText.sizeInBytes() + image.mShadow.sizeInBytes();
+        set.mBytes += bytes;
+        mImageBytes += bytes;
     }
 }

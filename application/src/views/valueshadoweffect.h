@@ -69,15 +69,24 @@ private:
     static constexpr int BLUR_MARGIN_PER_RADIUS = 2;
     static constexpr int BLUR_MARGIN = 4;
     static constexpr qreal HALF_SIZE_BLUR_RADIUS = 4.0;
-    // Every digit at every place of a reading is about a hundred images, some
-    // 60 KB each at the home view's largest digits; past this the images are
-    // dropped and taken again, which bounds the memory a label holds.
-    static constexpr std::size_t MOST_CHARACTER_IMAGES = 128;
-    // A reading that crosses a boundary of its length or sign, such as the ice
-    // point or 100 °C, alternates between two font sizes from one cycle to the
-    // next: the images of both are kept, and those of a third size take the
-    // place of the ones drawn least recently.
-    static constexpr std::size_t MOST_IMAGE_SETS = 2;
+    // The views give a value its font size by its length, and a channel can
+    // read any length (a quotient or product of two inputs, "OL"): the value
+    // takes every size of its view's table, 11 on the home view (5 characters
+    // or fewer to 15 or more), 6 on the two- and three-channel views, 8 on the
+    // four-channel view. A reading that crosses a boundary of its length or
+    // sign, or a scan over channels of several lengths, comes back to each of
+    // them, so the images of every size are kept.
+    static constexpr std::size_t MOST_IMAGE_SETS = 11;
+    // Bounds the images a label holds, of all its sizes together: at a drawing
+    // past it the sizes drawn least recently are dropped, and a size that
+    // holds that much alone takes its images again, so a label holds at most
+    // 8 MB and one reading's images. A character with its shadow takes about
+    // 48 KB at the home view's largest digits (9 KB in the two-channel view,
+    // 6 KB in the four-channel view): that is every digit at every place of
+    // three sizes of the home view, or noise in the last two digits of all
+    // eleven; a steady reading takes 0.2 to 0.5 MB a size, one with noise in
+    // its last digits up to 1.7 MB.
+    static constexpr qsizetype MOST_IMAGE_BYTES = 8 * 1024 * 1024;
 
     // The images of the characters drawn with one font and look.
     struct TImageSet
@@ -89,7 +98,13 @@ private:
         QPoint mShift;
         QRect mTextArea;
         std::map<TCharacterKey, TCharacterImage> mImages;
+        qsizetype mBytes = 0;
     };
+    // Drops the sets and images past the bounds before a drawing adds more.
+    void boundImages();
+
     // The set drawn last first.
     std::list<TImageSet> mImageSets;
+    // Of all sets.
+    qsizetype mImageBytes = 0;
 };
