@@ -1,6 +1,7 @@
 #include "buzzercontroller.h"
 #include "channel.h"
 #include "channelcontroller.h"
+#include "channelcontrollerfixture.h"
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
 #include "channelviewfixture.h"
@@ -11,6 +12,7 @@
 #include "testsupport.h"
 
 #include <QScopeGuard>
+#include <QThread>
 
 #include <algorithm>
 #include <memory>
@@ -62,6 +64,7 @@ private slots:
     void warningWaitsUntilItsCommandIsAnswered_data();
     void warningWaitsUntilItsCommandIsAnswered();
     void alarmComesUpWhileAClientReadsNothing();
+    void pollsGoOnBetweenQueuedCommands();
 
 private:
     TAbstractChannel* channel(int pNumber) const { return mFixture->controller().channel(pNumber); }
@@ -584,6 +587,35 @@ void tst_HandlerMeasureCommands::alarmComesUpWhileAClientReadsNothing()
     QTRY_COMPARE((replies += client.takeSent()).count("\r\n"), 2);
     input1->useProbe(nullptr);
     mFixture->board().board().setTemperature(1, 23.0);
+}
+
+// A client that keeps commands queued, each of which takes longer than a
+// measuring cycle (a long log list, say): the board is polled between every
+// two of them, so that readings, the log and the probe alarm go on.
+void tst_HandlerMeasureCommands::pollsGoOnBetweenQueuedCommands()
+{
+    const int cycle = 20;
+    TChannelControllerFixture board;
+    board.build(cycle);
+    TExternalCommunicationHandler handler(&board.board().handler(), &board.controller(), nullptr, nullptr, nullptr);
+    TRecordingInterface client(&handler);
+    client.receive("syst:remo\r");
+    const auto polls = [&board] { return board.board().commands().count("meas:curr?"); };
+    QList<int> pollsAtReply;
+    client.setOnSent([&] {
+        pollsAtReply << polls();
+        // The command outlasts a cycle: the next poll is due when it ends.
+        QThread::msleep(cycle + 5);
+    });
+    board.controller().setReadingActive(true);
+    auto stopPolling = qScopeGuard([&board] { board.controller().setReadingActive(false); });
+    const int commands = 5;
+
+    client.receive(QByteArray("syst:ackn 1\r").repeated(commands));
+
+    QCOMPARE(pollsAtReply.size(), commands);
+    for (int reply = 1; reply < commands; ++reply)
+        QVERIFY2(pollsAtReply.at(reply) > pollsAtReply.at(reply - 1), qPrintable(QString::number(reply)));
 }
 
 TAMARIND_TEST_MAIN(tst_HandlerMeasureCommands)

@@ -80,7 +80,7 @@ void TEthernetCommunicationInterface::tcpConnectionAvailable()
 // handler runs the commands of one piece, the next waits in the socket: its
 // lines would count against the handler's bound, where a piece taken when the
 // queue is empty is taken whole. It is taken when the queue has run out
-// (resumeInput), without waiting for more bytes. A client whose replies pile
+// (queueRanOut), without waiting for more bytes. A client whose replies pile
 // up unread is not read on; onTCPWritten goes on as they drain.
 void TEthernetCommunicationInterface::onTCPRead()
 {
@@ -114,7 +114,7 @@ bool TEthernetCommunicationInterface::mayRead() const
 }
 
 // Called from within the handler: the text is taken on the next turn.
-void TEthernetCommunicationInterface::resumeInput()
+void TEthernetCommunicationInterface::queueRanOut()
 {
     if (mDeliveries == 0 && mayRead())
         QMetaObject::invokeMethod(this, &TEthernetCommunicationInterface::onTCPWritten, Qt::QueuedConnection);

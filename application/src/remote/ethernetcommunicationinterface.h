@@ -27,7 +27,7 @@ public:
     qint64 pendingBytes() const override;
     // What came while a command ran inside the socket's own read notification.
     void dropUnreadInput() override;
-    void resumeInput() override;
+    void queueRanOut() override;
 
     // The port the server listens on, 0 when it could not listen.
     quint16 serverPort() const;

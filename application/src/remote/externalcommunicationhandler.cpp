@@ -153,9 +153,8 @@ void TExternalCommunicationHandler::runNextCommand()
     mCommandRunning = false;
     if (mCommandQueue.isEmpty() || TTerminationSignals::terminationRequested()) {
         mProcessingCommandQueue = false;
-        // A transport that took no more text while the queue ran reads on.
         if (mCommunicationInterface)
-            mCommunicationInterface->resumeInput();
+            mCommunicationInterface->queueRanOut();
         return;
     }
     // What the last command raised comes before the next one: a client that

@@ -85,7 +85,7 @@ public:
     int queueRoom(const TExternalCommunicationInterface* pCommInterface) const;
     // pCommInterface's queued commands are being run: a transport that reads
     // in chunks takes the next one once they have run out, as the lines of a
-    // chunk are all taken, and the handler tells it by resumeInput().
+    // chunk are all taken, and the handler tells it by queueRanOut().
     bool isRunningCommandsOf(const TExternalCommunicationInterface* pCommInterface) const;
     // The transport's client has gone.
     void interfaceDisconnected(TExternalCommunicationInterface* pCommInterface);
