@@ -103,11 +103,11 @@ bool TExternalCommunicationHandler::processIncomingString(TExternalCommunication
     return true;
 }
 
-// The lines of one chunk that arrived while no command ran are all queued: they
-// are already in memory, and all of them run before anything else is read. The
-// limit holds for text that arrives while a command runs; a line dropped there
-// is still answered, after the line before it, so that the client's count of
-// replies stays right.
+// The lines of one chunk that arrived while the queue was empty are all queued:
+// they are already in memory, and all of them run before anything else is read.
+// The limit holds for text that arrives while the queue runs (during a command
+// or between two); a line dropped there is still answered, after the line
+// before it, so that the client's count of replies stays right.
 void TExternalCommunicationHandler::queueLine(const QString& pLine, bool pOverlong)
 {
     if (mProcessingCommandQueue && mCommandQueue.size() >= MAX_QUEUED_COMMANDS)

@@ -63,8 +63,9 @@ public:
 
     // A client that never ends its line, or floods the instrument while a long
     // command runs, must not exhaust its memory: a longer line is discarded
-    // and answered with error 5, a line that arrives while a command runs and
-    // finds the queue full is dropped and answered with error 17, each in its turn.
+    // and answered with error 5, a line that arrives while queued commands run
+    // and finds the queue full is dropped and answered with error 17, each in
+    // its turn.
     static constexpr int MAX_LINE_LENGTH = 64 * 1024;
     static constexpr int MAX_QUEUED_COMMANDS = 1000;
 
@@ -81,7 +82,7 @@ public:
     // How many more lines pCommInterface may hand over before a full queue
     // drops them with error 17: a serial line reads no more than this many
     // bytes and stops reading at 0, as the client's text then waits in the
-    // line. Unbounded while no command runs or for another transport.
+    // line. Unbounded while the queue is empty or for another transport.
     int queueRoom(const TExternalCommunicationInterface* pCommInterface) const;
     // pCommInterface's queued commands are being run: a transport that reads
     // in chunks takes the next one once they have run out, as the lines of a
