@@ -14,8 +14,10 @@
 #include "channeldescription.h"
 #include "channelviewfixture.h"
 #include "dwk44xx_connector.h"
+#include "externalcommunicationhandler.h"
 #include "ftdi_usb_serial_device.h"
 #include "mbk2x00_connector.h"
+#include "recordinginterface.h"
 #include "routineclock.h"
 #include "scanmodecontroller.h"
 #include "testsupport.h"
@@ -177,6 +179,7 @@ private slots:
     void abortAtEachMoment_data();
     void abortAtEachMoment();
     void scanModeRestsDuringTheRun();
+    void samplesGoOnWhileAClientKeepsCommandsQueued();
     void fastForwardWaitProcessesEventsOnce();
     void realWaitBlocksUntilItsDeadline();
 
@@ -576,6 +579,28 @@ void tst_CalibrationRoutineRun::scanModeRestsDuringTheRun()
     QVERIFY(pausedWhileRunning);
     QVERIFY(scan->isScanModeActive());
     QVERIFY(!scan->isScanModePaused());
+}
+
+// A remote client's commands arrive while the routine waits between two
+// samples and run in that wait: the wait must return between them, or the
+// routine samples again only when the client has stopped, and judges the
+// window against a sample that old.
+void tst_CalibrationRoutineRun::samplesGoOnWhileAClientKeepsCommandsQueued()
+{
+    TOnePointRun& one = onePointRun();
+    TExternalCommunicationHandler handler(&mFixture->board().handler(), &controller(), nullptr, nullptr, nullptr);
+    TRecordingInterface client(&handler);
+    client.receive("syst:remo\r");
+    // The routine's calls so far as each reply leaves.
+    QList<int> callsAtReply;
+    client.setOnSent([&] { callsAtReply << one.mLog.mLines.size(); });
+    const int commands = 20;
+    QTimer::singleShot(0, [&] { client.deliver(QByteArray("syst:ackn 1\r").repeated(commands)); });
+
+    QCOMPARE(run(one.mRoutine), rrSuccess);
+
+    QCOMPARE(callsAtReply.size(), commands);
+    QVERIFY2(callsAtReply.last() > callsAtReply.first(), qPrintable(QString::number(callsAtReply.first())));
 }
 
 void tst_CalibrationRoutineRun::fastForwardWaitProcessesEventsOnce()

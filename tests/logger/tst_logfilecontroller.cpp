@@ -88,6 +88,7 @@ private slots:
     void restartEndsTheRunningLogFirst();
     void refusedStart_data();
     void refusedStart();
+    void lineBeyondTheFileSizeLimitIsTakenBack_data();
     void lineBeyondTheFileSizeLimitIsTakenBack();
     void logfileStaysOpenForTheRun();
     void headerBeyondTheFileSizeLimitLeavesNoFile();
@@ -455,16 +456,33 @@ void tst_LogfileController::refusedStart()
     QVERIFY(mFixture->content(running).endsWith("Unit\r\n"));
 }
 
+void tst_LogfileController::lineBeyondTheFileSizeLimitIsTakenBack_data()
+{
+    QTest::addColumn<bool>("diskFull");
+    QTest::newRow("disk with room") << false;
+    // Two messages, each from an entry of its own in the warning gate: the
+    // second comes up on top of the first at once, not once the first has
+    // returned, which remote commands run in its event loop would put off.
+    QTest::newRow("full disk") << true;
+}
+
 // A full disk or a size limit may take part of a line: the file keeps its last complete line.
 void tst_LogfileController::lineBeyondTheFileSizeLimitIsTakenBack()
 {
+    QFETCH(bool, diskFull);
     TLogfileController& logger = build();
     logger.setInterval(500, false);
     QCOMPARE(logger.startLogger(), TLogfileController::lsrSuccess);
     const QString name = onlyLogfile();
     mFixture->read(channel(1), 2);
     const QByteArray complete = mFixture->content(name);
-    TMessageRecorder messages;
+    std::unique_ptr<TFullDisk> fullDisk;
+    if (diskFull) {
+        fullDisk = std::make_unique<TFullDisk>();
+        QVERIFY(fullDisk->isReady());
+    }
+    QList<int> openWhenSeen;
+    TMessageRecorder messages([&openWhenSeen] { openWhenSeen << TMessageRecorder::openMessages(); });
     {
         TFileSizeLimit limit(complete.size() + 10);
         mFixture->read(channel(1));
@@ -473,6 +491,11 @@ void tst_LogfileController::lineBeyondTheFileSizeLimitIsTakenBack()
     QCOMPARE(mFixture->content(name), complete);
     // The disk check looks at "/" alone; the logger says itself that it stopped.
     QTRY_VERIFY(messages.texts().contains(QStringLiteral("Unable to write to logfile. Logger has been stopped.")));
+    if (diskFull) {
+        QTRY_COMPARE(messages.count(), 2);
+        QVERIFY(messages.texts().contains(QStringLiteral("100 % storage used")));
+        QCOMPARE(openWhenSeen.first(), 2);
+    }
 }
 
 namespace

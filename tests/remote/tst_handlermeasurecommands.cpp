@@ -1,6 +1,7 @@
 #include "buzzercontroller.h"
 #include "channel.h"
 #include "channelcontroller.h"
+#include "channelcontrollerfixture.h"
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
 #include "channelviewfixture.h"
@@ -12,7 +13,9 @@
 #include "warninggate.h"
 
 #include <QScopeGuard>
+#include <QThread>
 
+#include <algorithm>
 #include <memory>
 
 // The measure and configure groups through the real handler, on the channel
@@ -63,6 +66,7 @@ private slots:
     void warningWaitsUntilItsCommandIsAnswered_data();
     void warningWaitsUntilItsCommandIsAnswered();
     void alarmComesUpWhileAClientReadsNothing();
+    void pollsGoOnBetweenQueuedCommands();
 
 private:
     TAbstractChannel* channel(int pNumber) const { return mFixture->controller().channel(pNumber); }
@@ -434,7 +438,7 @@ void tst_HandlerMeasureCommands::scanRepliesStayWithTheClientThatAsked()
                                   handler.interfaceDisconnected(&asking);
                               else
                                   handler.abortRemoteMode();
-                              newcomer.receive("syst:ackn 1\r");
+                              newcomer.deliver("syst:ackn 1\r");
                           }});
     asking.receive("syst:remo\r");
     QVERIFY(handler.isInRemoteMode());
@@ -447,33 +451,46 @@ void tst_HandlerMeasureCommands::scanRepliesStayWithTheClientThatAsked()
 
     QCOMPARE(asking.takeSent(), QByteArray("109.12345R,23.4567\xB0"
                                            "C\r\n"));
-    QCOMPARE(newcomer.takeSent(), QByteArray("ACK\r\n"));
+    QByteArray toTheNewcomer;
+    QTRY_COMPARE(toTheNewcomer += newcomer.takeSent(), QByteArray("ACK\r\n"));
     QCOMPARE(waits, 2);
     QCOMPARE(mFixture->board().commands(), (QList<QByteArray>{"conf:chan 01", "meas:curr?", "conf:chan 02"}));
 }
 
 void tst_HandlerMeasureCommands::warningWaitsUntilItsCommandIsAnswered_data()
 {
-    QTest::addColumn<bool>("outOfRange");
-    QTest::addColumn<QString>("message");
+    // A SMART probe due for calibration on input 2; each warned of once.
+    QTest::addColumn<QString>("dueProbe");
+    // Inputs 1 and then 2 hold a probe and read beyond its range.
+    QTest::addColumn<int>("outOfRange");
+    QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QByteArray>("buzzerMeanwhile");
+    const QString due = QStringLiteral("WARNING: calibration of probe %1 was due on ");
+    const QString caution =
+        QStringLiteral("CAUTION! Probe PT100-A is operating outside the defined temperature range!");
     QTest::newRow("SMART probe due for calibration")
-        << false << "WARNING: calibration of probe SPRT100-5150 was due on " << QByteArray("0");
+        << "SPRT100-5150" << 0 << QStringList{due.arg("SPRT100-5150")} << QByteArray("0");
     // Found in the scan's last reading, with no event processed before the next command.
-    QTest::newRow("probe out of its range")
-        << true << "CAUTION! Probe PT100-A is operating outside the defined temperature range!" << QByteArray("1");
+    QTest::newRow("probe out of its range") << QString() << 1 << QStringList{caution} << QByteArray("1");
+    QTest::newRow("calibration due and a probe out of its range")
+        << "SPRT100-5151" << 1 << QStringList{due.arg("SPRT100-5151"), caution} << QByteArray("1");
+    QTest::newRow("two probes out of their range")
+        << QString() << 2 << QStringList{caution, caution} << QByteArray("1");
 }
 
-// A warning raised while a scan measures opens once the scan is answered and
-// before the command behind it: inside the scan it would hold both until
-// somebody at the instrument closed it, and behind every queued command a
-// client that always keeps one queued would keep it away for good. The probe
-// alarm's buzzer does not wait.
+// Warnings raised while a scan measures open once the scan is answered and
+// before the command behind it, every one of them: inside the scan they would
+// hold it until somebody at the instrument closed them, and behind every
+// queued command a client that always keeps one queued would keep them away
+// for good. The probe alarm's buzzer does not wait, and it sounds on while a
+// caution is open.
 void tst_HandlerMeasureCommands::warningWaitsUntilItsCommandIsAnswered()
 {
-    QFETCH(bool, outOfRange);
-    QFETCH(QString, message);
+    QFETCH(QString, dueProbe);
+    QFETCH(int, outOfRange);
+    QFETCH(QStringList, messages);
     QFETCH(QByteArray, buzzerMeanwhile);
+    const QString caution = QStringLiteral("CAUTION!");
 
     const char* const buzzer = BUZZER_LINE;
     QVERIFY(buzzerReady());
@@ -481,40 +498,54 @@ void tst_HandlerMeasureCommands::warningWaitsUntilItsCommandIsAnswered()
                                           &mFixture->manager(), nullptr);
     handler.setScanClock({[this] { return mNow; }, [this](int pMilliseconds) { mNow += pMilliseconds; }});
     TRecordingInterface client(&handler);
-    auto* input1 = qobject_cast<TPhysicalChannel*>(channel(1));
-    auto probe = TestProbes::prt();
-    // Put back also when a comparison fails: input 1 holding a freed probe
-    // would crash the next test function.
-    const auto putBack = qScopeGuard([&] {
-        if (outOfRange) {
-            input1->useProbe(nullptr);
-            mFixture->board().board().setTemperature(1, 23.0);
-        } else {
-            mFixture->board().board().plugSensor(2, ssPt100);
-        }
+    // Each reply with the messages open and the buzzer as it leaves.
+    QList<int> openMessages;
+    QList<QByteArray> buzzerAtReply;
+    client.setOnSent([&] {
+        openMessages << TMessageRecorder::openMessages();
+        buzzerAtReply << TTestEnvironment::readDeviceFile(buzzer);
     });
-    if (outOfRange) {
-        // The probe is good from -200.5 to 450 degrees Celsius.
-        input1->assignProbe(probe.get());
-        mFixture->board().board().setTemperature(1, 500.0);
-    } else {
+    std::vector<std::unique_ptr<TPRTProbe>> probes;
+    for (int input = 1; input <= outOfRange; ++input) {
+        // Good from -200.5 to 450 degrees Celsius.
+        probes.push_back(TestProbes::prt());
+        qobject_cast<TPhysicalChannel*>(channel(input))->assignProbe(probes.back().get());
+        mFixture->board().board().setTemperature(input, 500.0);
+    }
+    auto restore = qScopeGuard([&] {
+        for (int input = 1; input <= outOfRange; ++input) {
+            qobject_cast<TPhysicalChannel*>(channel(input))->useProbe(nullptr);
+            mFixture->board().board().setTemperature(input, 23.0);
+        }
+        if (!dueProbe.isEmpty())
+            mFixture->board().board().plugSensor(2, ssPt100);
+    });
+    if (!dueProbe.isEmpty()) {
         mFixture->controller().setCalendar([] { return QDate(2026, 3, 1); });
         TSimulatedSmartProbe smartProbe = TSimulatedSmartProbe::callendarVanDusenPt100();
-        smartProbe.mName = QStringLiteral("SPRT100-5150");
+        smartProbe.mName = dueProbe;
         mFixture->board().board().plugSmartProbe(2, smartProbe);
     }
-    TMessageRecorder messages;
+    // The buzzer as each message is seen open; the one on top is seen first.
+    QList<QByteArray> buzzerWhileOpen;
+    TMessageRecorder recorder([&] { buzzerWhileOpen << TTestEnvironment::readDeviceFile(buzzer); });
 
-    client.receive("syst:remo\rmeas:scan? 3,(@2,1)\rconf:chan?\r");
+    client.deliver("syst:remo\rmeas:scan? 3,(@2,1)\rconf:chan?\r");
 
-    QCOMPARE(messages.count(), 0);
-    QCOMPARE(client.takeSent().count("\r\n"), 2);
-    QCOMPARE(TTestEnvironment::readDeviceFile(buzzer), buzzerMeanwhile);
-    QTRY_COMPARE(messages.count(), 1);
-    QVERIFY2(messages.texts().first().startsWith(message), qPrintable(messages.texts().first()));
-    QByteArray later;
-    QTRY_COMPARE((later += client.takeSent()).count("\r\n"), 1);
-    QCOMPARE(TTestEnvironment::readDeviceFile(buzzer), QByteArray("0"));
+    QTRY_COMPARE(recorder.count(), messages.size());
+    QTRY_COMPARE(openMessages.size(), 3);
+    // Every message is up before the command behind the scan is answered.
+    QCOMPARE(openMessages, (QList<int>{0, 0, int(messages.size())}));
+    QCOMPARE(buzzerAtReply.at(1), buzzerMeanwhile);
+    for (const QString& message : messages)
+        QVERIFY2(std::any_of(recorder.texts().cbegin(), recorder.texts().cend(),
+                             [&message](const QString& pText) { return pText.startsWith(message); }),
+                 qPrintable(recorder.texts().join(QLatin1Char('\n'))));
+    // Also the caution below another, which closed first.
+    for (int seen = 0; seen < recorder.count(); ++seen)
+        if (recorder.texts().at(seen).startsWith(caution))
+            QCOMPARE(buzzerWhileOpen.at(seen), QByteArray("1"));
+    QTRY_COMPARE(TTestEnvironment::readDeviceFile(buzzer), QByteArray("0"));
 }
 
 // The next command waits for a client that reads nothing, but a warning does
@@ -568,6 +599,35 @@ void tst_HandlerMeasureCommands::alarmComesUpWhileAClientReadsNothing()
     QVERIFY(cautionBeforeTheClientRead);
     QByteArray replies;
     QTRY_COMPARE((replies += client.takeSent()).count("\r\n"), 2);
+}
+
+// A client that keeps commands queued, each of which takes longer than a
+// measuring cycle (a long log list, say): the board is polled between every
+// two of them, so that readings, the log and the probe alarm go on.
+void tst_HandlerMeasureCommands::pollsGoOnBetweenQueuedCommands()
+{
+    const int cycle = 20;
+    TChannelControllerFixture board;
+    board.build(cycle);
+    TExternalCommunicationHandler handler(&board.board().handler(), &board.controller(), nullptr, nullptr, nullptr);
+    TRecordingInterface client(&handler);
+    client.receive("syst:remo\r");
+    const auto polls = [&board] { return board.board().commands().count("meas:curr?"); };
+    QList<int> pollsAtReply;
+    client.setOnSent([&] {
+        pollsAtReply << polls();
+        // The command outlasts a cycle: the next poll is due when it ends.
+        QThread::msleep(cycle + 5);
+    });
+    board.controller().setReadingActive(true);
+    auto stopPolling = qScopeGuard([&board] { board.controller().setReadingActive(false); });
+    const int commands = 5;
+
+    client.receive(QByteArray("syst:ackn 1\r").repeated(commands));
+
+    QCOMPARE(pollsAtReply.size(), commands);
+    for (int reply = 1; reply < commands; ++reply)
+        QVERIFY2(pollsAtReply.at(reply) > pollsAtReply.at(reply - 1), qPrintable(QString::number(reply)));
 }
 
 TAMARIND_TEST_MAIN(tst_HandlerMeasureCommands)

@@ -27,3 +27,11 @@ void TMessageRecorder::check()
     mSeen = nullptr;
     QTest::mouseClick(dialog->findChild<QWidget*>(QStringLiteral("BtnOK")), Qt::LeftButton);
 }
+
+int TMessageRecorder::openMessages()
+{
+    int open = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        open += qobject_cast<TMessageDialog*>(widget) && widget->isVisible();
+    return open;
+}

@@ -17,6 +17,8 @@ public:
     explicit TMessageRecorder(std::function<void()> pOnShown = {});
 
     const QStringList& texts() const { return mTexts; }
+    // The message dialogs open now, whoever answers them.
+    static int openMessages();
     int count() const { return mTexts.size(); }
 
 private:

@@ -48,13 +48,15 @@ bool TDiskSpaceController::checkDiskspace()
 void TDiskSpaceController::showStorageFullMessage()
 {
     // During a remote command the caller goes on at once; however often the
-    // command found the disk full, it is told once, after the command.
-    if (mMessageWaiting)
+    // command found the disk full, it is told once, after the command. While
+    // the message is open it is not opened again: commands that run in its
+    // event loop would stack copies that each need an OK.
+    if (mMessageOutstanding)
         return;
-    mMessageWaiting = true;
+    mMessageOutstanding = true;
     TWarningGate::instance().showWhenFree(this, [this]() {
-        mMessageWaiting = false;
         TMessageDialog dialog;
         dialog.showDialog(tr("100 % storage used"), TMessageDialog::dtStorage, TMessageDialog::dbOK);
+        mMessageOutstanding = false;
     });
 }

@@ -24,5 +24,6 @@ private:
     TDiskSpaceController() = default;
     void showStorageFullMessage();
 
-    bool mMessageWaiting = false;
+    // The message waits to be shown or is open.
+    bool mMessageOutstanding = false;
 };

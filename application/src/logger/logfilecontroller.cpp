@@ -378,11 +378,16 @@ void TLogfileController::reportAfterPoll(bool pLogfileVanished)
         mReportScheduled = false;
         const bool vanished = mReportLogfileVanished;
         mReportLogfileVanished = false;
+        // Each message from an entry of its own: the second comes up on top
+        // of the first at once, not once the first has returned, which a
+        // client that keeps remote commands queued in its event loop would
+        // put off until it stops.
+        TWarningGate::instance().showLater(
+            this, []() { TMessageDialog().showError(tr("Unable to write to logfile. Logger has been stopped.")); });
         // The disk check looks at "/" only: a full "/home" beside it
         // would otherwise stop the logger without a word.
         if (!vanished)
             TDiskSpaceController::instance().checkDiskspace();
-        TMessageDialog().showError(tr("Unable to write to logfile. Logger has been stopped."));
     });
 }
 

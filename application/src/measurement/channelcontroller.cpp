@@ -453,14 +453,15 @@ void TChannelController::scheduleWarnings()
 void TChannelController::showPendingWarnings()
 {
     mWarningsScheduled = false;
-    // Polls go on while a message is open and may raise new warnings, which
-    // then come in a call of their own.
-    const zelk::vector<TPRTChannel*> calibrationChecks = std::move(mPendingCalibrationChecks);
-    mPendingCalibrationChecks.clear();
-    const zelk::vector<QPointer<TAbstractProbe>> probeAlarms = std::move(mPendingProbeAlarms);
-    mPendingProbeAlarms.clear();
-
-    for (TPRTChannel* prtChannel : calibrationChecks) {
+    // One message at a time, each from an entry of its own in the gate: the
+    // rest are registered again before it opens. Opened inside its event loop
+    // they come up on top of it at once, ahead of the next remote command,
+    // where a client that keeps commands queued would otherwise keep them
+    // away until it stops. Polls go on while a message is open and may raise
+    // new warnings, which join the rest.
+    while (!mPendingCalibrationChecks.empty()) {
+        TPRTChannel* prtChannel = mPendingCalibrationChecks.front();
+        mPendingCalibrationChecks.pop_front();
         // The probe read in the poll may have been replaced since; the one
         // the channel holds now is the one to tell about.
         TSmartProbePRT* smartProbe = prtChannel->smartProbe();
@@ -473,10 +474,22 @@ void TChannelController::showPendingWarnings()
         if (mCalibrationWarnedProbes.contains(identity) || !smartProbe->isCalibrationDue(mToday()))
             continue;
         mCalibrationWarnedProbes.insert(identity);
+        scheduleRemainingWarnings();
         smartProbe->showCalibrationDueWarning();
+        return;
     }
-    for (const QPointer<TAbstractProbe>& probe : probeAlarms)
-        TProbeAlarmController::instance().doProbeAlarm(probe.data());
+    if (mPendingProbeAlarms.empty())
+        return;
+    const QPointer<TAbstractProbe> probe = mPendingProbeAlarms.front();
+    mPendingProbeAlarms.pop_front();
+    scheduleRemainingWarnings();
+    TProbeAlarmController::instance().doProbeAlarm(probe.data());
+}
+
+void TChannelController::scheduleRemainingWarnings()
+{
+    if (!mPendingCalibrationChecks.empty() || !mPendingProbeAlarms.empty())
+        scheduleWarnings();
 }
 
 bool TChannelController::measureChannel(TAbstractChannel* pChannel)

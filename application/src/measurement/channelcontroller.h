@@ -153,6 +153,7 @@ private:
     // The warnings a poll raised wait until the poll, and a remote command it
     // runs in, is over, so that measuring goes on while they are open.
     void scheduleWarnings();
+    void scheduleRemainingWarnings();
     void showPendingWarnings();
 
     void notifyListenersChannelRead(TAbstractChannel* pChannel);

@@ -6,6 +6,8 @@
 #include "probe.h"
 #include "tamarindsettings.h"
 
+#include <utility>
+
 namespace
 {
 const QString ALARMS_ON = QStringLiteral("1");
@@ -65,6 +67,7 @@ void TProbeAlarmController::factoryReset()
 
 void TProbeAlarmController::raiseAlarm()
 {
+    ++mAlarmsNotClosed;
     if (mAlarmForProbesActive)
         TBuzzerController::instance().soundAlarm();
 }
@@ -72,15 +75,25 @@ void TProbeAlarmController::raiseAlarm()
 void TProbeAlarmController::doProbeAlarm(const TAbstractProbe* pProbe)
 {
     TBuzzerController& buzzer = TBuzzerController::instance();
+    // Another probe's alarm may be raised and its caution still to come, or
+    // open below this one: the buzzer sounds on until the last is closed.
+    bool closed = false;
+    const auto close = [this, &buzzer, &closed]() {
+        if (std::exchange(closed, true))
+            return;
+        mAlarmsNotClosed = qMax(0, mAlarmsNotClosed - 1);
+        if (mAlarmsNotClosed == 0)
+            buzzer.mute();
+    };
     if (pProbe && mAlarmForProbesActive) {
         buzzer.soundAlarm();
         TMessageDialog caution;
         // Remote commands that come while the caution is open run inside its
         // event loop, and it returns only after them: the buzzer stops as the
         // user closes it, not when a scan started meanwhile has ended.
-        connect(&caution, &QDialog::finished, &caution, [&buzzer]() { buzzer.mute(); });
+        connect(&caution, &QDialog::finished, &caution, close);
         caution.showError(
             tr("CAUTION! Probe %1 is operating outside the defined temperature range!").arg(pProbe->probeName()));
     }
-    buzzer.mute();
+    close();
 }

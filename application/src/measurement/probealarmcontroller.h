@@ -26,11 +26,13 @@ public:
     void initializeGUIComponents(QWidget* pBtnOn, QWidget* pBtnOff, TClickableWidgetController* pWidgetController);
     void factoryReset();
     // Sounds the buzzer as soon as a probe has left its range: the caution
-    // may have to wait for a remote command, the buzzer does not.
+    // may have to wait for a remote command, the buzzer does not. Each alarm
+    // raised is followed by one doProbeAlarm.
     void raiseAlarm();
     // Shows the caution with the buzzer sounding and mutes it once the user
-    // has closed it; the event loop runs meanwhile. A probe gone (null) or
-    // alarms switched off since the alarm was raised only mute it.
+    // has closed it and no other alarm's caution is open or still to come;
+    // the event loop runs meanwhile. A probe gone (null) or alarms switched
+    // off since the alarm was raised only close the alarm.
     void doProbeAlarm(const TAbstractProbe* pProbe);
 
 public slots:
@@ -41,6 +43,8 @@ private:
     void storeAlarmSetting();
 
     bool mAlarmForProbesActive = true;
+    // Raised and not yet closed by the user (or dropped).
+    int mAlarmsNotClosed = 0;
     QWidget* mBtnOn = nullptr;
     QWidget* mBtnOff = nullptr;
     TClickableWidgetController* mWidgetController = nullptr;

@@ -76,15 +76,16 @@ void TEthernetCommunicationInterface::tcpConnectionAvailable()
 }
 
 // What the socket has read is taken in pieces of a known size: readAll() grows
-// its result step by step for a device that might have more. A command that
-// runs the event loop is still inside this slot, and the socket does not
-// announce text from within its own announcement: what came meanwhile is taken
-// when the command has returned, without waiting for more bytes. A client
-// whose replies pile up unread is not read on; onTCPWritten goes on as they drain.
+// its result step by step for a device that might have more. While the
+// handler runs the commands of one piece, the next waits in the socket: its
+// lines would count against the handler's bound, where a piece taken when the
+// queue is empty is taken whole. It is taken when the queue has run out
+// (queueRanOut), without waiting for more bytes. A client whose replies pile
+// up unread is not read on; onTCPWritten goes on as they drain.
 void TEthernetCommunicationInterface::onTCPRead()
 {
     ++mDeliveries;
-    while (mTCPSocket && mTCPSocket->bytesAvailable() > 0 && hasRoomForOutput()) {
+    while (mayRead()) {
         QByteArray received(int(qMin<qint64>(mTCPSocket->bytesAvailable(), READ_CHUNK)), Qt::Uninitialized);
         const qint64 count = mTCPSocket->read(received.data(), received.size());
         if (count <= 0)
@@ -102,8 +103,21 @@ void TEthernetCommunicationInterface::onTCPRead()
 // came. A delivery in progress goes on with it itself once its command returns.
 void TEthernetCommunicationInterface::onTCPWritten()
 {
-    if (mDeliveries == 0 && mTCPSocket && mTCPSocket->bytesAvailable() > 0 && hasRoomForOutput())
+    if (mDeliveries == 0 && mayRead())
         onTCPRead();
+}
+
+bool TEthernetCommunicationInterface::mayRead() const
+{
+    return mTCPSocket && mTCPSocket->bytesAvailable() > 0 && hasRoomForOutput() &&
+           !mCommunicationHandler->isRunningCommandsOf(this);
+}
+
+// Called from within the handler: the text is taken on the next turn.
+void TEthernetCommunicationInterface::queueRanOut()
+{
+    if (mDeliveries == 0 && mayRead())
+        QMetaObject::invokeMethod(this, &TEthernetCommunicationInterface::onTCPWritten, Qt::QueuedConnection);
 }
 
 void TEthernetCommunicationInterface::tcpSocketClosing()

@@ -27,6 +27,7 @@ public:
     qint64 pendingBytes() const override;
     // What came while a command ran inside the socket's own read notification.
     void dropUnreadInput() override;
+    void queueRanOut() override;
 
     // The port the server listens on, 0 when it could not listen.
     quint16 serverPort() const;
@@ -42,6 +43,9 @@ private slots:
 
 private:
     void listen(int pPort);
+    // Text waits, the client reads its replies and the handler runs no
+    // commands of this client's.
+    bool mayRead() const;
     // Cuts a connection off this transport and deletes it once no delivery
     // runs: a command the handler runs in a delivery processes events, and a
     // connection replaced or closed meanwhile may be the one whose read

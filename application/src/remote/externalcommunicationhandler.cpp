@@ -27,6 +27,11 @@ TExternalCommunicationHandler::TExternalCommunicationHandler(
     , mCurrentDateTime([] { return QDateTime::currentDateTime(); })
     , mScanClock(systemScanClock())
 {
+    // A timer rather than a posted call: posted calls go before timers that
+    // have fired before, so a chain of them would hold the polls back still.
+    mNextCommand.setSingleShot(true);
+    mNextCommand.setInterval(0);
+    connect(&mNextCommand, &QTimer::timeout, this, &TExternalCommunicationHandler::runNextCommand);
 }
 
 TExternalCommunicationHandler::~TExternalCommunicationHandler() = default;
@@ -98,11 +103,11 @@ bool TExternalCommunicationHandler::processIncomingString(TExternalCommunication
     return true;
 }
 
-// The lines of one chunk that arrived while no command ran are all queued: they
-// are already in memory, and all of them run before anything else is read. The
-// limit holds for text that arrives while a command runs; a line dropped there
-// is still answered, after the line before it, so that the client's count of
-// replies stays right.
+// The lines of one chunk that arrived while the queue was empty are all queued:
+// they are already in memory, and all of them run before anything else is read.
+// The limit holds for text that arrives while the queue runs (during a command
+// or between two); a line dropped there is still answered, after the line
+// before it, so that the client's count of replies stays right.
 void TExternalCommunicationHandler::queueLine(const QString& pLine, bool pOverlong)
 {
     if (mProcessingCommandQueue && mCommandQueue.size() >= MAX_QUEUED_COMMANDS)
@@ -113,52 +118,52 @@ void TExternalCommunicationHandler::queueLine(const QString& pLine, bool pOverlo
 
 void TExternalCommunicationHandler::processCommandQueue()
 {
-    // A command that processes events lets more text arrive; the outer call
-    // takes the new lines in order. Text that arrives while messages wait to
-    // be shown runs after they have come up.
-    if (mProcessingCommandQueue || mResumeAfterWarnings)
+    // A command that processes events lets more text arrive; it waits in the
+    // queue for its turn. Text that arrives while messages wait to be shown
+    // runs after they have come up.
+    if (mCommandRunning || mNextCommand.isActive() || mResumeAfterWarnings)
         return;
+    runNextCommand();
+}
+
+// One command at a time, with a turn of the event loop before the next one:
+// a client that always keeps commands queued must not hold the measuring
+// cycle's polls, nor a calibration routine whose wait the commands run in,
+// which returns only when this does.
+void TExternalCommunicationHandler::runNextCommand()
+{
+    if (mCommandRunning)
+        return;
+    mCommandRunning = true;
     mProcessingCommandQueue = true;
     // A warning that comes up meanwhile waits until the command is over:
     // nobody may be at the instrument to close it, and until then no client
     // would be answered.
     TWarningGate& gate = TWarningGate::instance();
     gate.hold();
-    while (!mCommandQueue.isEmpty() && !TTerminationSignals::terminationRequested()) {
-        if (hostLeftTheLine()) {
+    if (!mCommandQueue.isEmpty() && !TTerminationSignals::terminationRequested()) {
+        if (hostLeftTheLine())
             mCommandQueue.clear();
-            break;
-        }
-        // What the last command raised comes before the next one: a client
-        // that always keeps a command queued (over TCP even one taken in the
-        // same turn as the last one's end) must not keep the warnings, the
-        // probe alarm's among them, away for as long as it goes on.
-        if (gate.hasWaiting()) {
-            mResumeAfterWarnings = true;
-            break;
-        }
         // After a wait for room the client may be gone or a warning may wait:
-        // both are looked at again first.
-        if (!hasRoomBeforeCommand())
-            continue;
-        const TQueuedLine queued = mCommandQueue.dequeue();
-        if (mCommunicationInterface)
-            mCommunicationInterface->resumeInput();
-        mCommandGeneration = mAccessGeneration;
-        if (queued.mOverlong)
-            returnError(ERROR_005_ILLEGAL_ARGUMENT);
-        else
-            processCommand(queued.mLine);
-        for (int dropped = 0; dropped < queued.mDroppedBehind; ++dropped)
-            returnError(ERROR_017_MEMORY_FULL);
-        mCommandGeneration = -1;
+        // both are looked at again on the next turn.
+        else if (!gate.hasWaiting() && hasRoomBeforeCommand())
+            runQueuedCommand();
     }
     gate.release();
-    mProcessingCommandQueue = false;
-    // Posted after the gate's own call that shows what waits: the commands
-    // then go on inside the open message's event loop, so that every client
-    // is still answered.
-    if (mResumeAfterWarnings)
+    mCommandRunning = false;
+    if (mCommandQueue.isEmpty() || TTerminationSignals::terminationRequested()) {
+        mProcessingCommandQueue = false;
+        if (mCommunicationInterface)
+            mCommunicationInterface->queueRanOut();
+        return;
+    }
+    // What the last command raised comes before the next one: a client that
+    // always keeps a command queued must not keep the warnings, the probe
+    // alarm's among them, away for as long as it goes on. Posted after the
+    // gate's own call that shows what waits: the commands then go on inside
+    // the open message's event loop, so that every client is still answered.
+    if (gate.hasWaiting()) {
+        mResumeAfterWarnings = true;
         QMetaObject::invokeMethod(
             this,
             [this]() {
@@ -166,6 +171,24 @@ void TExternalCommunicationHandler::processCommandQueue()
                 processCommandQueue();
             },
             Qt::QueuedConnection);
+        return;
+    }
+    mNextCommand.start();
+}
+
+void TExternalCommunicationHandler::runQueuedCommand()
+{
+    const TQueuedLine queued = mCommandQueue.dequeue();
+    if (mCommunicationInterface)
+        mCommunicationInterface->resumeInput();
+    mCommandGeneration = mAccessGeneration;
+    if (queued.mOverlong)
+        returnError(ERROR_005_ILLEGAL_ARGUMENT);
+    else
+        processCommand(queued.mLine);
+    for (int dropped = 0; dropped < queued.mDroppedBehind; ++dropped)
+        returnError(ERROR_017_MEMORY_FULL);
+    mCommandGeneration = -1;
 }
 
 bool TExternalCommunicationHandler::hasRoomBeforeCommand()
@@ -183,9 +206,14 @@ bool TExternalCommunicationHandler::hasRoomBeforeCommand()
 
 int TExternalCommunicationHandler::queueRoom(const TExternalCommunicationInterface* pCommInterface) const
 {
-    if (!mProcessingCommandQueue || pCommInterface != mCommunicationInterface)
+    if (!isRunningCommandsOf(pCommInterface))
         return std::numeric_limits<int>::max();
     return qMax(0, MAX_QUEUED_COMMANDS - int(mCommandQueue.size()));
+}
+
+bool TExternalCommunicationHandler::isRunningCommandsOf(const TExternalCommunicationInterface* pCommInterface) const
+{
+    return mProcessingCommandQueue && pCommInterface == mCommunicationInterface;
 }
 
 void TExternalCommunicationHandler::processCommand(const QString& pCommand)
@@ -217,6 +245,11 @@ void TExternalCommunicationHandler::releaseRemoteAccess()
     mCommandInputBuffer.clear();
     mDiscardingLine = false;
     mCommandQueue.clear();
+    // The next client's first text is taken whole, as when nothing ran.
+    if (!mCommandRunning) {
+        mNextCommand.stop();
+        mProcessingCommandQueue = false;
+    }
     // A line that stopped reading for the full queue must not wait for a
     // command that will never run.
     if (previous)

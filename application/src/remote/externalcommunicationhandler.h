@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QQueue>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -62,8 +63,9 @@ public:
 
     // A client that never ends its line, or floods the instrument while a long
     // command runs, must not exhaust its memory: a longer line is discarded
-    // and answered with error 5, a line that arrives while a command runs and
-    // finds the queue full is dropped and answered with error 17, each in its turn.
+    // and answered with error 5, a line that arrives while queued commands run
+    // and finds the queue full is dropped and answered with error 17, each in
+    // its turn.
     static constexpr int MAX_LINE_LENGTH = 64 * 1024;
     static constexpr int MAX_QUEUED_COMMANDS = 1000;
 
@@ -80,8 +82,12 @@ public:
     // How many more lines pCommInterface may hand over before a full queue
     // drops them with error 17: a serial line reads no more than this many
     // bytes and stops reading at 0, as the client's text then waits in the
-    // line. Unbounded while no command runs or for another transport.
+    // line. Unbounded while the queue is empty or for another transport.
     int queueRoom(const TExternalCommunicationInterface* pCommInterface) const;
+    // pCommInterface's queued commands are being run: a transport that reads
+    // in chunks takes the next one once they have run out, as the lines of a
+    // chunk are all taken, and the handler tells it by queueRanOut().
+    bool isRunningCommandsOf(const TExternalCommunicationInterface* pCommInterface) const;
     // The transport's client has gone.
     void interfaceDisconnected(TExternalCommunicationInterface* pCommInterface);
     // The local user takes the instrument back; nothing in local mode.
@@ -159,7 +165,12 @@ signals:
     void remoteModeChanged(bool pRemoteMode);
 
 private:
+    // Starts running the queue unless it runs already.
     void processCommandQueue();
+    // Runs the next queued command, then returns to the event loop before the
+    // one after it.
+    void runNextCommand();
+    void runQueuedCommand();
     // A client that reads nothing holds no more than the bound and one reply:
     // the next command waits until the replies before it have gone out, the
     // client went, lost remote access, the program is ending or a warning
@@ -265,7 +276,13 @@ private:
     quint64 mIdentificationRevision = 0;
     bool mRemoteMode = false;
     bool mSendAck = false;
+    // From the first queued command until the queue has run out, also while
+    // the event loop turns between two commands: text that arrives meanwhile
+    // counts against the bound.
     bool mProcessingCommandQueue = false;
+    // One command runs; nothing else may start one.
+    bool mCommandRunning = false;
+    QTimer mNextCommand;
     // Warnings raised by the last command are shown before the queue goes on.
     bool mResumeAfterWarnings = false;
     // Counts the changes of hands of remote access; a command remembers the

@@ -51,6 +51,9 @@ public:
     // The handler's queue has room again: a transport that stopped reading
     // while it was full reads on.
     virtual void resumeInput() {}
+    // The handler has run every command it had queued: a transport that
+    // hands text over in whole chunks hands over the next one.
+    virtual void queueRanOut() {}
 
 protected:
     // Received bytes as text, one character per byte, cut at the first zero
