@@ -30,6 +30,7 @@
 #include "logfilecontroller.h"
 #include "logfilelines.h"
 #include "mainwindowbench.h"
+#include "paintcounter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -88,26 +89,6 @@ void putLogfiles(int pLongLogLines, int pLogs = 2)
     }
 }
 
-// Counts the paintings of the widget it watches.
-class TPaintCounter : public QObject
-{
-public:
-    explicit TPaintCounter(QWidget* pWatched) : mWatched(pWatched) { mWatched->installEventFilter(this); }
-    ~TPaintCounter() override { mWatched->removeEventFilter(this); }
-    int mPaints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* pEvent) override
-    {
-        if (pEvent->type() == QEvent::Paint)
-            ++mPaints;
-        return false;
-    }
-
-private:
-    QWidget* mWatched;
-};
-
 // The event loop run until pWatched has been painted; false when it never was.
 bool runUntilPainted(TPaintCounter& pPainted)
 {
@@ -144,7 +125,7 @@ void countedIf(bool pCounted, const std::function<void()>& pWork)
 // The tap on Logger in the menu column; on the clock when pCounted. False when the list was never painted.
 bool showLogger(bool pCounted)
 {
-    TPaintCounter painted(gMain->child("scrollAreaLoggerContents"));
+    TPaintCounter painted{gMain->child("scrollAreaLoggerContents")};
     bool shown = false;
     countedIf(pCounted, [&] {
         gMain->click("BtnLogger");
@@ -177,7 +158,7 @@ QWidget* logRow(const QString& pName)
 // painted; on the clock when pCounted. False when the view was never painted.
 bool openContentView(const QString& pName, bool pCounted)
 {
-    TPaintCounter painted(gMain->child("scrollAreaLogfileContentWidget"));
+    TPaintCounter painted{gMain->child("scrollAreaLogfileContentWidget")};
     QWidget* row = logRow(pName);
     if (!row)
         return false;

@@ -5,6 +5,7 @@
 #include "messagedialog.h"
 #include "numpad.h"
 #include "padkeys.h"
+#include "paintcounter.h"
 #include "refreshdialog.h"
 #include "testsupport.h"
 #include "windowplacement.h"
@@ -174,23 +175,6 @@ void tst_Dialogs::windowBelowShowsThroughAsItChanges()
     clock.setText(QStringLiteral("08:00"));
     QTRY_VERIFY_WITH_TIMEOUT(onScreen() == before, 10000);
 }
-
-namespace
-{
-class TPaintCounter : public QObject
-{
-public:
-    int mPaints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* pEvent) override
-    {
-        if (pEvent->type() == QEvent::Paint)
-            ++mPaints;
-        return false;
-    }
-};
-} // namespace
 
 // A dialog shown again goes over the one that stood over it: each of the two
 // following the other's paintings would repaint them both without end.

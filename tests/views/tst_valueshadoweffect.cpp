@@ -1,4 +1,5 @@
 #include "imagedifference.h"
+#include "paintcounter.h"
 #include "testsupport.h"
 #include "valueshadoweffect.h"
 
@@ -47,18 +48,6 @@ struct TValuePanel
     const bool mPanelSheetForAll;
     QWidget mPanel;
     QLabel* mLabel = nullptr;
-};
-
-class TPaintCounter : public QObject
-{
-public:
-    bool eventFilter(QObject*, QEvent* pEvent) override
-    {
-        if (pEvent->type() == QEvent::Paint)
-            ++mPaints;
-        return false;
-    }
-    int mPaints = 0;
 };
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "paintcounter.h"
 #include "testsupport.h"
 #include "zelkabstractbutton.h"
 
@@ -27,18 +28,6 @@ const char* const BLACK = "0:#242424 0.05:#A0A0A0 0.4:#191919 1:#414141";
 const char* const BLUE = "0:#4990d0 0.05:#6ab3f4 0.25:#083a67 1:#0a5ca9";
 const char* const ORANGE = "0:#FF6600 0.1:#FFCC00 0.3:#FF6600 0.8:#FF9900";
 const char* const DISABLED = "0:#333333 0.1:#FFFFFF 0.3:#999999 0.8:#444444";
-
-class TPaintCounter : public QObject
-{
-public:
-    int mPaints = 0;
-    bool eventFilter(QObject*, QEvent* pEvent) override
-    {
-        if (pEvent->type() == QEvent::Paint)
-            ++mPaints;
-        return false;
-    }
-};
 
 bool near(QColor pA, QColor pB)
 {
