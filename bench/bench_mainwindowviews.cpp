@@ -129,8 +129,8 @@ BENCHMARK(BM_SwitchOnMainWindow)
 // A poll of the home view with a reading that changes every cycle, under what the user may have open over it, on
 // the device's kind of screen, which does not blend windows (forced on the offscreen platform): there a dialog
 // paints the windows below it itself, and must follow what they paint. Counted as a poll from the read timer's
-// tick to every window painted. Goal on the device's core: 6 M with any message, dialog or pad open; measured 3.6 M
-// under a message, 2.3 M under the date dialog, 2.6 M with a pad over it and 2.1 M with nothing open.
+// tick to every window painted. Goal on the device's core: 6 M with any message, dialog or pad open; measured 3.3 M
+// under a message, 2.4 M under the date dialog, 2.6 M with a pad over it and 2.1 M with nothing open.
 enum EnOverHomeView { ohNothing, ohMessage, ohDateDialog, ohPadOverDateDialog };
 
 // Polls made with a dialog just opened before the timing: its first paintings are not the cycle's.
