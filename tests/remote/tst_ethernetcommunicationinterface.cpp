@@ -32,6 +32,7 @@ private slots:
     void repliesWithoutClientAreDropped();
     void textDuringALongCommandIsAnsweredAfterIt_data();
     void textDuringALongCommandIsAnsweredAfterIt();
+    void scansKeptWaitingRunOnTurnsOfTheEventLoop();
 
 private:
     static quint16 freePort();
@@ -301,6 +302,55 @@ void tst_EthernetCommunicationInterface::textDuringALongCommandIsAnsweredAfterIt
                  lines.at(1).endsWith("\xb0"
                                       "C\r"),
              received.left(200).constData());
+}
+
+// A client that always keeps its next scan waiting, sent while the scan before
+// it waits for a channel: each scan runs on a turn of the event loop of its
+// own, so that a wait the transport's notification runs in (a calibration
+// routine's, here the test's loop) returns between two scans instead of
+// when the client stops.
+void tst_EthernetCommunicationInterface::scansKeptWaitingRunOnTurnsOfTheEventLoop()
+{
+    TChannelControllerFixture board;
+    board.build().setReadingActive(false);
+    mTransport.reset();
+    mHandler = std::make_unique<TExternalCommunicationHandler>(&board.board().handler(), &board.controller(), nullptr,
+                                                               nullptr, nullptr);
+    mTransport = std::make_unique<TEthernetCommunicationInterface>(mHandler.get(), mConfiguration.get());
+    auto client = connectClient(mTransport->serverPort());
+    QVERIFY(client);
+    client->write("syst:remo\r");
+    QTRY_VERIFY(mHandler->isInRemoteMode());
+
+    const int scans = 4;
+    int turns = 0;
+    QList<int> turnAtScan;
+    qint64 now = 0;
+    mHandler->setScanClock({[&now] { return now; },
+                            [&](int pMilliseconds) {
+                                now += pMilliseconds;
+                                turnAtScan << turns;
+                                if (turnAtScan.size() < scans) {
+                                    client->write("meas:scan? 3,(@1)\r");
+                                    client->waitForBytesWritten(5000);
+                                }
+                                // As the scan's own wait does: the next scan reaches the transport meanwhile.
+                                for (int pass = 0; pass < 3; ++pass)
+                                    QCoreApplication::processEvents();
+                            }});
+    client->write("meas:scan? 3,(@1)\r");
+    QByteArray received;
+    QElapsedTimer waited;
+    waited.start();
+    while (received.count("\r\n") < scans && waited.elapsed() < 10000) {
+        QCoreApplication::processEvents();
+        ++turns;
+        received += client->readAll();
+    }
+    QCOMPARE(received.count("\r\n"), scans);
+    QCOMPARE(turnAtScan.size(), scans);
+    for (int scan = 1; scan < scans; ++scan)
+        QVERIFY2(turnAtScan.at(scan) > turnAtScan.at(scan - 1), qPrintable(QString::number(scan)));
 }
 
 TAMARIND_TEST_MAIN(tst_EthernetCommunicationInterface)

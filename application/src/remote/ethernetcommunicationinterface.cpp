@@ -27,6 +27,11 @@ TEthernetCommunicationInterface::TEthernetCommunicationInterface(
     connect(pEthernetConfiguration, &TAbstractEthernetConfigurationController::interfaceSettingsChanged, this,
             &TEthernetCommunicationInterface::onConfigurationChanged);
     listen(pEthernetConfiguration->port());
+    // A timer rather than a posted call, as the handler's between two
+    // commands: posted calls go before timers that have fired before.
+    mReadOn.setSingleShot(true);
+    mReadOn.setInterval(0);
+    connect(&mReadOn, &QTimer::timeout, this, &TEthernetCommunicationInterface::onTCPWritten);
 }
 
 TEthernetCommunicationInterface::~TEthernetCommunicationInterface()
@@ -80,27 +85,34 @@ void TEthernetCommunicationInterface::tcpConnectionAvailable()
 // handler runs the commands of one piece, the next waits in the socket: its
 // lines would count against the handler's bound, where a piece taken when the
 // queue is empty is taken whole. It is taken when the queue has run out
-// (queueRanOut), without waiting for more bytes. A client whose replies pile
-// up unread is not read on; onTCPWritten goes on as they drain.
+// (queueRanOut), without waiting for more bytes, and always on a later turn of
+// the event loop: a command that processes events may be running in a wait
+// (a calibration routine's, a message's), which could not return while a
+// client that keeps a command waiting had each one taken in this call. A
+// client whose replies pile up unread is not read on; onTCPWritten goes on as
+// they drain.
 void TEthernetCommunicationInterface::onTCPRead()
 {
     ++mDeliveries;
-    while (mayRead()) {
+    if (mayRead()) {
         QByteArray received(int(qMin<qint64>(mTCPSocket->bytesAvailable(), READ_CHUNK)), Qt::Uninitialized);
         const qint64 count = mTCPSocket->read(received.data(), received.size());
-        if (count <= 0)
-            break;
-        received.resize(int(count));
-        deliverReceivedData(received);
+        if (count > 0) {
+            received.resize(int(count));
+            deliverReceivedData(received);
+        }
     }
+    if (--mDeliveries > 0)
+        return;
     // Deleted later still: the notification that called here goes on with its socket.
-    if (--mDeliveries == 0)
-        for (QTcpSocket* retired : std::exchange(mRetiredSockets, {}))
-            retired->deleteLater();
+    for (QTcpSocket* retired : std::exchange(mRetiredSockets, {}))
+        retired->deleteLater();
+    if (mayRead())
+        mReadOn.start();
 }
 
 // The text waiting is not announced again: the socket announced it when it
-// came. A delivery in progress goes on with it itself once its command returns.
+// came. A delivery in progress leaves it for a later turn once its command returns.
 void TEthernetCommunicationInterface::onTCPWritten()
 {
     if (mDeliveries == 0 && mayRead())
@@ -117,7 +129,7 @@ bool TEthernetCommunicationInterface::mayRead() const
 void TEthernetCommunicationInterface::queueRanOut()
 {
     if (mDeliveries == 0 && mayRead())
-        QMetaObject::invokeMethod(this, &TEthernetCommunicationInterface::onTCPWritten, Qt::QueuedConnection);
+        mReadOn.start();
 }
 
 void TEthernetCommunicationInterface::tcpSocketClosing()

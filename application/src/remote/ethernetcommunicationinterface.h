@@ -3,6 +3,7 @@
 #include "externalcommunicationinterface.h"
 
 #include <QList>
+#include <QTimer>
 
 #include <memory>
 
@@ -56,4 +57,6 @@ private:
     QTcpSocket* mTCPSocket = nullptr;
     int mDeliveries = 0;
     QList<QTcpSocket*> mRetiredSockets;
+    // Takes the text that waits on a later turn of the event loop.
+    QTimer mReadOn;
 };
