@@ -180,6 +180,8 @@ private slots:
     void abortAtEachMoment();
     void scanModeRestsDuringTheRun();
     void samplesGoOnWhileAClientKeepsCommandsQueued();
+    void storedValuesAreTheRunsOwnChannels_data();
+    void storedValuesAreTheRunsOwnChannels();
     void fastForwardWaitProcessesEventsOnce();
     void realWaitBlocksUntilItsDeadline();
 
@@ -601,6 +603,62 @@ void tst_CalibrationRoutineRun::samplesGoOnWhileAClientKeepsCommandsQueued()
 
     QCOMPARE(callsAtReply.size(), commands);
     QVERIFY2(callsAtReply.last() > callsAtReply.first(), qPrintable(QString::number(callsAtReply.first())));
+}
+
+void tst_CalibrationRoutineRun::storedValuesAreTheRunsOwnChannels_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<int>("during");
+    QTest::addColumn<QByteArray>("answer");
+    // Channel 1 is the reference at 40 degrees, channel 3 the thermocouple
+    // DUT at 39.8: a reading of one stored as the other is 0.2 K off, and the
+    // reference's resistance stored as the DUT's raw value is in ohm.
+    QTest::newRow("a client scans the reference while the DUT is read")
+        << QByteArray("meas:scan? 3,(@1)") << int(rsReadingDUTChannels) << QByteArray("E14\r\n");
+    QTest::newRow("a client selects the reference while the DUT is read")
+        << QByteArray("conf:chan 1") << int(rsReadingDUTChannels) << QByteArray("E14\r\n");
+    QTest::newRow("a client scans the DUT while the reference is sampled")
+        << QByteArray("meas:scan? 3,(@3)") << int(rsCollectingStabilitySamples) << QByteArray("E14\r\n");
+    QTest::newRow("a client selects the DUT while the reference is sampled")
+        << QByteArray("conf:chan 3") << int(rsCollectingStabilitySamples) << QByteArray("E14\r\n");
+    // Reading what the board measures selects nothing and goes on.
+    QTest::newRow("a client reads the DUT while it is read")
+        << QByteArray("meas:curr?") << int(rsReadingDUTChannels) << QByteArray("mV,");
+}
+
+// A client's command runs inside the routine's wait: one that chose another
+// channel would have the routine store that channel's readings as its own.
+// The routine owns the board's channel until it ends.
+void tst_CalibrationRoutineRun::storedValuesAreTheRunsOwnChannels()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(int, during);
+    QFETCH(QByteArray, answer);
+    TOnePointRun& one = onePointRun({}, {TChannelDescription(3, "3")});
+    TExternalCommunicationHandler handler(&mFixture->board().handler(), &controller(), nullptr, nullptr, nullptr);
+    handler.setScanClock(
+        {[] { return IRoutineClock::current().monotonicMs(); },
+         [](int pMilliseconds) { IRoutineClock::current().wait(pMilliseconds, nullptr, QEventLoop::AllEvents); }});
+    TRecordingInterface client(&handler);
+    client.receive("syst:remo\r");
+    // Delivered in the routine's next wait.
+    TCallOnFirstStatus sendCommand([&] { QTimer::singleShot(0, [&] { client.deliver(command + '\r'); }); },
+                                   EnRoutineStatus(during));
+    one.mRoutine.addObserver(&sendCommand);
+    TAbstractChannel* const shown = controller().measuredChannel();
+
+    QCOMPARE(run(one.mRoutine), rrSuccess);
+
+    const TCalibrationPointResults& results = one.mRoutine.calibrationPointsResults().begin()->second;
+    QVERIFY(qAbs(results.valueReferenceChannel().value() - 40.0) < 0.01);
+    const TDUTValue* dut = results.dutValue(TChannelDescription(3, "3"));
+    QVERIFY(dut);
+    QVERIFY(qAbs(dut->valTemperature().value() - 39.8) < 0.01);
+    QCOMPARE(dut->valElectrical().unit(), uMilliVolt);
+    const QByteArray sent = client.takeSent();
+    QVERIFY2(sent.contains(answer), sent.constData());
+    QCOMPARE(controller().measuredChannel(), shown);
+    QVERIFY(!controller().isRoutineActive());
 }
 
 void tst_CalibrationRoutineRun::fastForwardWaitProcessesEventsOnce()

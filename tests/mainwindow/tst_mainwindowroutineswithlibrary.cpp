@@ -9,6 +9,7 @@
 #include "logfilecontroller.h"
 #include "mainwindowfixture.h"
 #include "messagerecorder.h"
+#include "recordinginterface.h"
 #include "routineclock.h"
 #include "testsupport.h"
 #include "zelkcontainerpushbutton.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
+#include <QTimer>
 
 using namespace Electrical_temperature_units;
 
@@ -55,11 +57,21 @@ private slots:
         QVERIFY(mMain.shown("PageEditCalibrationRoutine"));
     }
 
+    void routineLeavesTheShownChannelMeasured_data()
+    {
+        QTest::addColumn<QByteArray>("clientSends");
+        QTest::newRow("alone") << QByteArray();
+        // Inside the run's first wait, once it has chosen its reference.
+        QTest::newRow("a client selects a DUT channel during the run")
+            << QByteArray("syst:remo\rconf:chan 3\rsyst:loca\r");
+    }
+
     // The run measures the reference and the DUT channels; afterwards the
     // board measures the home view's channel again, so the view shows live
     // values and the logger names the channel the screen names.
     void routineLeavesTheShownChannelMeasured()
     {
+        QFETCH(QByteArray, clientSends);
         IRoutineClock::replace(std::make_unique<TFastForwardRoutineClock>());
         QVERIFY(mCalibrator.start(EnCalibratorType::ctDWK4400_165));
         mMain.board().setTemperature(2, 50.0);
@@ -81,6 +93,18 @@ private slots:
 
         mMain.click("BtnCalibrationRoutines");
         TMessageRecorder messages;
+        TRecordingInterface client(&mMain.remote());
+        QTimer clientWaits;
+        clientWaits.setInterval(0);
+        connect(&clientWaits, &QTimer::timeout, [&] {
+            TAbstractChannel* measured = channels.measuredChannel();
+            if (!measured || measured->internalChannelNumber() != 2)
+                return;
+            clientWaits.stop();
+            client.deliver(clientSends);
+        });
+        if (!clientSends.isEmpty())
+            clientWaits.start();
         auto* play = mMain.child("WgtCalibrationSetupsParent")->findChild<QZELKContainerPushButton*>();
         QVERIFY(play);
         QTest::mouseClick(play, Qt::LeftButton);
@@ -92,6 +116,9 @@ private slots:
         QCOMPARE(boardChannel, shown->internalChannelNumber());
         QCOMPARE(mMain.window()->mChannelViewControllerManager->homescreenViewController()->measuredChannel(), shown);
         QCOMPARE(mMain.child<QAbstractButton>("btnSingleViewChanSel")->text(), shown->channelBtnText());
+        // The run owns the board's channel: the client's selection is refused.
+        if (!clientSends.isEmpty())
+            QCOMPARE(client.takeSent(), QByteArray("E14\r\n"));
 
         TLogfileController& logger = *mMain.window()->mLogfileController;
         QCOMPARE(int(logger.startLogger()), int(TLogfileController::lsrSuccess));

@@ -152,6 +152,7 @@ private slots:
     void calibrationDueLaterIsStillAnnounced();
     void smartProbesOfAllResistanceChannels();
     void smartProbeRefreshLeavesStoppedReadingStopped();
+    void smartProbeRefreshUnderARoutineSwitchesNoChannel();
     void smartProbeOfTheMeasuredChannel();
     void smartProbeEnabled_data();
     void smartProbeEnabled();
@@ -958,6 +959,26 @@ void tst_ChannelController::smartProbeRefreshLeavesStoppedReadingStopped()
     QVERIFY(!controller.isReadingActive());
     QCOMPARE(int(controller.measuredChannel()->internalChannelNumber()), 1);
     QCOMPARE(board().commands().last(), QByteArray("conf:chan 01"));
+}
+
+// A log started while a calibration routine runs names its SMART probes; the
+// routine's channel stays selected and settled under it.
+void tst_ChannelController::smartProbeRefreshUnderARoutineSwitchesNoChannel()
+{
+    TMessageRecorder messages;
+    plugSmartProbe(2, true);
+    board().board().withState([](TBoardState& pState) { pState.mMeasuredChannel = 1; });
+    TChannelController& controller = build(60000);
+    QCOMPARE(int(controller.updateSmartProbeStatus().size()), 1);
+    controller.setRoutineActive(true);
+    QVERIFY(controller.measureChannel(controller.channel(3)));
+    board().board().clearRecord();
+
+    const zelk::vector<TPRTChannel*> found = controller.updateSmartProbeStatus();
+    controller.setRoutineActive(false);
+    QCOMPARE(found, zelk::vector<TPRTChannel*>{qobject_cast<TPRTChannel*>(controller.channel(2))});
+    QCOMPARE(board().commands(), QList<QByteArray>());
+    QCOMPARE(controller.measuredChannel(), controller.channel(3));
 }
 
 void tst_ChannelController::smartProbeOfTheMeasuredChannel()

@@ -5,6 +5,7 @@
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
 #include "channelviewfixture.h"
+#include "internalscpihandler.h"
 #include "messagerecorder.h"
 #include "recordinginterface.h"
 #include "remotesession.h"
@@ -67,6 +68,8 @@ private slots:
     void warningWaitsUntilItsCommandIsAnswered();
     void alarmComesUpWhileAClientReadsNothing();
     void pollsGoOnBetweenQueuedCommands();
+    void aRunningRoutineOwnsTheChannel_data();
+    void aRunningRoutineOwnsTheChannel();
 
 private:
     TAbstractChannel* channel(int pNumber) const { return mFixture->controller().channel(pNumber); }
@@ -628,6 +631,73 @@ void tst_HandlerMeasureCommands::pollsGoOnBetweenQueuedCommands()
     QCOMPARE(pollsAtReply.size(), commands);
     for (int reply = 1; reply < commands; ++reply)
         QVERIFY2(pollsAtReply.at(reply) > pollsAtReply.at(reply - 1), qPrintable(QString::number(reply)));
+}
+
+void tst_HandlerMeasureCommands::aRunningRoutineOwnsTheChannel_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("measured");
+    QTest::addColumn<QByteArray>("line");
+    // The E14 lines the line is answered with while a routine runs; 0 where
+    // it is carried out as without one.
+    QTest::addColumn<int>("refusals");
+    QTest::newRow("channel selection") << 0 << 1 << QByteArray("conf:chan 2") << 1;
+    QTest::newRow("derived channel") << 0 << 1 << QByteArray("conf:chan:func 9,2") << 1;
+    QTest::newRow("scan of two channels") << 0 << 1 << QByteArray("meas:scan? 3,(@2,3)") << 2;
+    QTest::newRow("polling on") << 2 << 1 << QByteArray("meas:poll 1") << 1;
+    // The board measures a calibration item in place of the channel.
+    QTest::newRow("raw value of a calibration item") << 2 << 1 << QByteArray("meas:raw? 2") << 1;
+    QTest::newRow("thermocouple conversion") << 2 << 3 << QByteArray("sens:tc:mv 0") << 1;
+    // A SMART probe write acts on the probe of the routine's channel.
+    QTest::newRow("SMART probe name") << 0 << 2 << QByteArray("sens:frtd:iden 'BENCH'") << 1;
+    QTest::newRow("reading goes on") << 0 << 1 << QByteArray("meas:curr?") << 0;
+    QTest::newRow("measured channel query goes on") << 0 << 1 << QByteArray("conf:chan?") << 0;
+}
+
+// While a calibration routine runs it alone chooses what the board measures:
+// a client's choice would be stored as the routine's readings. Without a
+// routine the same lines are carried out.
+void tst_HandlerMeasureCommands::aRunningRoutineOwnsTheChannel()
+{
+    QFETCH(int, level);
+    QFETCH(int, measured);
+    QFETCH(QByteArray, line);
+    QFETCH(int, refusals);
+    TChannelController& controller = mFixture->controller();
+    TInternalSCPIHandler& board = mFixture->board().handler();
+    board.setWaitClock({[] { return QDateTime::currentDateTime(); }, [](int) {}});
+    TRemoteSession::setAccessLevel(level);
+    QCOMPARE(exchange("conf:chan " + QByteArray::number(measured)), QByteArray());
+    auto* reciprocal = qobject_cast<TUnaryDerivedChannel*>(channel(9));
+    QVERIFY(reciprocal);
+    reciprocal->setPhysicalChannel(qobject_cast<TPhysicalChannel*>(channel(1)));
+    controller.setRoutineActive(true);
+    auto release = qScopeGuard([&] {
+        controller.setRoutineActive(false);
+        controller.setReadingActive(false);
+        board.setWaitClock(TInternalSCPIHandler::systemWaitClock());
+    });
+    mFixture->board().board().clearRecord();
+
+    const QByteArray held = exchange(line);
+    if (refusals > 0) {
+        QCOMPARE(held, QByteArray("E14\r\n").repeated(refusals));
+        QCOMPARE(mFixture->board().commands(), QList<QByteArray>());
+        QVERIFY(!controller.isReadingActive());
+        QCOMPARE(reciprocal->physicalChannel(), channel(1));
+    } else {
+        QVERIFY2(!held.isEmpty() && !held.contains("E14"), held.constData());
+    }
+    QCOMPARE(controller.measuredChannel(), channel(measured));
+    zelk::vector<TAbstractChannel*> shown;
+    mFixture->homeView().channels(shown);
+    QCOMPARE(shown, zelk::vector<TAbstractChannel*>{channel(measured)});
+
+    controller.setRoutineActive(false);
+    mFixture->board().board().clearRecord();
+    const QByteArray free = exchange(line);
+    QVERIFY2(!free.contains("E14"), free.constData());
+    QVERIFY(!mFixture->board().commands().isEmpty());
 }
 
 TAMARIND_TEST_MAIN(tst_HandlerMeasureCommands)

@@ -390,6 +390,7 @@ EnRoutineResult TCalibrationRoutine::startRoutine(TChannelController* pChannelCo
     // The views and the logger go on naming the channel they showed before
     // the run; the board has to measure it again once the run is over.
     TAbstractChannel* const shownChannel = pChannelController->measuredChannel();
+    pChannelController->setRoutineActive(true);
     IRoutineClock& clock = IRoutineClock::current();
     mChannelController = pChannelController;
     mActiveCalibrationPointIndex = -1;
@@ -414,6 +415,7 @@ EnRoutineResult TCalibrationRoutine::startRoutine(TChannelController* pChannelCo
     setStatus(rsCompleted, TElectricalTemperatureValue(0.0, uUndefined));
     if (shownChannel && pChannelController->measuredChannel() != shownChannel)
         pChannelController->measureChannel(shownChannel);
+    pChannelController->setRoutineActive(false);
     pChannelController->setReadingActive(true);
     if (pScanModeController)
         pScanModeController->resumeScanMode();

@@ -534,6 +534,18 @@ bool TChannelController::measureChannel(TAbstractChannel* pChannel)
 
 zelk::vector<TPRTChannel*> TChannelController::updateSmartProbeStatus()
 {
+    // A log started during a calibration routine names its SMART probes too:
+    // the ones the routine's readings keep in step are given, as visiting
+    // every channel would leave the routine's channel unsettled under it.
+    if (mRoutineActive) {
+        zelk::vector<TPRTChannel*> held;
+        for (auto& entry : mChannels) {
+            auto* prtChannel = qobject_cast<TPRTChannel*>(entry.second.get());
+            if (prtChannel && prtChannel->smartProbe())
+                held << prtChannel;
+        }
+        return held;
+    }
     // A caller that stopped the reading (a calibration run, a coefficient
     // import, a remote client) owns the board until it restarts it itself.
     const bool wasReading = isReadingActive();

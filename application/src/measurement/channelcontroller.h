@@ -103,8 +103,16 @@ public:
     // could not be told, a derived channel lacks an operand, or there is no
     // channel. The read timer and the listeners are not involved.
     bool measureChannel(TAbstractChannel* pChannel);
+    // A calibration routine owns the board's channel from its start to its
+    // end: it selects the reference and each DUT once and then reads whatever
+    // the board measures, so a channel chosen by anybody else meanwhile would
+    // be stored as one of its own. Remote clients are refused a selection
+    // while it is set; the routine sets and clears it.
+    void setRoutineActive(bool pActive) { mRoutineActive = pActive; }
+    bool isRoutineActive() const { return mRoutineActive; }
     // Reads the SMART probes of all resistance channels anew and returns the
-    // channels that hold one; polling pauses meanwhile.
+    // channels that hold one; polling pauses meanwhile. While a routine is
+    // active nothing is read: the channels holding one already are returned.
     zelk::vector<TPRTChannel*> updateSmartProbeStatus();
     // Null unless the measured channel is a resistance channel with a SMART probe.
     TSmartProbePRT* updateSmartProbeStatusCurrentChannel();
@@ -197,6 +205,7 @@ private:
     QLabel* mLblChannelY;
 
     bool mPollRunning = false;
+    bool mRoutineActive = false;
     bool mWarningsScheduled = false;
     // Probes that left their range in a poll, for the alarm after it.
     zelk::vector<QPointer<TAbstractProbe>> mPendingProbeAlarms;

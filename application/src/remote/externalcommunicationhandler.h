@@ -137,6 +137,10 @@ public:
     bool getDateParams(const TSCPICommand& pCommand, unsigned int pFirst, QDate& oDate) const;
     // An integer 1 to 4, else error 5.
     bool getSwitchBoxNumber(const std::unique_ptr<TSCPIParameter>& pParam, int& oSwitchBoxNumber);
+    // A calibration routine runs and owns the board's channel: a command that
+    // would select what the board measures, or change how it measures the
+    // routine's channel, answers error 14 meanwhile.
+    bool channelHeldByRoutine() const;
     // The probe an integer parameter names; null after error 5 (no integer)
     // or error 9 (no such probe).
     TAbstractProbe* probeByParameter(const std::unique_ptr<TSCPIParameter>& pParameter);

@@ -93,6 +93,11 @@ bool TExternalCommunicationHandler::processCommand_Configure(const TSCPICommand&
     return true;
 }
 
+bool TExternalCommunicationHandler::channelHeldByRoutine() const
+{
+    return mChannelController && mChannelController->isRoutineActive();
+}
+
 void TExternalCommunicationHandler::readCurrentValue()
 {
     if (!mChannelController || !mChannelController->readMeasuredChannel()) {
@@ -113,7 +118,9 @@ void TExternalCommunicationHandler::readRawValue(const TSCPICommand& pCommand)
     }
     double value = 0.0;
     Channel::EnRawValueStatus status = Channel::rwsInRange;
-    if (!mInternalSCPIHandler || !mInternalSCPIHandler->getMeasRaw(value, status, EnCalItemID(item))) {
+    // The board measures the calibration item in place of the routine's channel.
+    if (channelHeldByRoutine() || !mInternalSCPIHandler ||
+        !mInternalSCPIHandler->getMeasRaw(value, status, EnCalItemID(item))) {
         returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
         return;
     }
@@ -143,7 +150,7 @@ bool TExternalCommunicationHandler::scanChannel(int pChannelNumber, int pSettleS
     if (commandAbandoned())
         return false;
     TPhysicalChannel* channel = mChannelController ? mChannelController->physical_channel(pChannelNumber) : nullptr;
-    if (!channel || !mChannelController->measureChannel(channel)) {
+    if (!channel || channelHeldByRoutine() || !mChannelController->measureChannel(channel)) {
         returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
         return true;
     }
@@ -184,7 +191,9 @@ void TExternalCommunicationHandler::setPolling(const TSCPICommand& pCommand)
         returnError(ERROR_005_ILLEGAL_ARGUMENT);
         return;
     }
-    if (!mChannelController) {
+    // The routine stopped the periodic reading so that it alone reads the
+    // board, and starts it again when it ends.
+    if (!mChannelController || channelHeldByRoutine()) {
         returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
         return;
     }
@@ -209,7 +218,7 @@ void TExternalCommunicationHandler::selectChannel(const TSCPICommand& pCommand)
     } else {
         channel = mChannelController ? mChannelController->physical_channel(number) : nullptr;
     }
-    if (!channel || !mChannelController->measureChannel(channel)) {
+    if (!channel || channelHeldByRoutine() || !mChannelController->measureChannel(channel)) {
         returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
         return;
     }
@@ -256,25 +265,36 @@ void TExternalCommunicationHandler::setDerivedChannelOperands(const TSCPICommand
         return;
     }
     TAbstractChannel* derived = mChannelController->channel(number);
-    if (auto* unary = qobject_cast<TUnaryDerivedChannel*>(derived)) {
-        unary->setPhysicalChannel(operand1);
-    } else if (auto* binary = qobject_cast<TBinaryDerivedChannel*>(derived)) {
+    auto* unary = qobject_cast<TUnaryDerivedChannel*>(derived);
+    auto* binary = qobject_cast<TBinaryDerivedChannel*>(derived);
+    if (!unary && !binary) {
+        returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
+        return;
+    }
+    TPhysicalChannel* operand2 = nullptr;
+    if (binary) {
         if (!assertArgCount(pCommand, 3))
             return;
         if (!getIntParam(parameters.at(2), number, true)) {
             returnError(ERROR_005_ILLEGAL_ARGUMENT);
             return;
         }
-        TPhysicalChannel* operand2 = mChannelController->physical_channel(number);
+        operand2 = mChannelController->physical_channel(number);
         if (!operand2) {
             returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
             return;
         }
-        binary->setPhysicalChannel_Operand1(operand1);
-        binary->setPhysicalChannel_Operand2(operand2);
-    } else {
+    }
+    // Not even the operands: the routine may measure this derived channel.
+    if (channelHeldByRoutine()) {
         returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
         return;
+    }
+    if (unary) {
+        unary->setPhysicalChannel(operand1);
+    } else {
+        binary->setPhysicalChannel_Operand1(operand1);
+        binary->setPhysicalChannel_Operand2(operand2);
     }
     if (!mChannelController->measureChannel(derived)) {
         returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);

@@ -61,8 +61,13 @@ bool TExternalCommunicationHandler::processCommand_SenseFrtd(const TSCPICommand&
     auto call = [this](const TBoardCall& pCall) {
         return mInternalSCPIHandler ? pCall(*mInternalSCPIHandler, lastChannelChange()) : NO_BOARD_ANSWER;
     };
+    // A write goes to the probe on whatever channel the board measures: while
+    // a routine runs, that is the routine's channel, not one the client chose,
+    // and the probe's data would change under the routine's readings.
     auto write = [&](const TBoardCall& pCall) {
-        if (smartProbeResult(call(pCall)))
+        if (channelHeldByRoutine())
+            returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
+        else if (smartProbeResult(call(pCall)))
             sendAck();
     };
     auto query = [&](const std::function<int(TInternalSCPIHandler&, const QDateTime&, QString&)>& pCall) {

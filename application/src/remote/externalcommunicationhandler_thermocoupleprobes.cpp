@@ -144,7 +144,9 @@ EnProbeCommandOutcome setMillivoltConversion(TProbeCommandContext& pContext)
     if (!pContext.integer(0, enabled))
         return pcoAnswered;
     TAbstractChannel* measured = pContext.channels() ? pContext.channels()->measuredChannel() : nullptr;
-    if (!qobject_cast<TTCChannel*>(measured) || !pContext.board().setTC_ConversionEnabled(enabled != 0))
+    // Millivolts in place of temperatures would be stored as the routine's readings.
+    if (pContext.handler().channelHeldByRoutine() || !qobject_cast<TTCChannel*>(measured) ||
+        !pContext.board().setTC_ConversionEnabled(enabled != 0))
         return pContext.error(Handler::ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
     return pContext.reply(QStringLiteral("ACK"));
 }
