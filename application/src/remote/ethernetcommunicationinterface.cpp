@@ -16,6 +16,11 @@ namespace
 // What the client's connection holds of its text before the system's buffers
 // and then the client are held up; the rest waits for room for the replies.
 constexpr qint64 RECEIVE_BUFFER_SIZE = 64 * 1024;
+// The most of the client's text dropped when the local user takes the
+// instrument back: far beyond what the connection and the client's system
+// hold (a few megabytes), and a bound for a client that sends on at full
+// speed, which must not hold the program there.
+constexpr qint64 DROP_LIMIT = 64 * 1024 * 1024;
 } // namespace
 
 TEthernetCommunicationInterface::TEthernetCommunicationInterface(
@@ -164,10 +169,28 @@ qint64 TEthernetCommunicationInterface::pendingBytes() const
     return mTCPSocket ? mTCPSocket->bytesToWrite() : 0;
 }
 
+// The socket holds at most its read buffer of the client's text; the rest
+// waits in the connection and would be read and run after the local user has
+// taken the instrument back. It is read from the connection and dropped until
+// nothing more is there.
 void TEthernetCommunicationInterface::dropUnreadInput()
 {
-    if (mTCPSocket)
-        mTCPSocket->skip(mTCPSocket->bytesAvailable());
+    if (!mTCPSocket)
+        return;
+    mTCPSocket->skip(mTCPSocket->bytesAvailable());
+    const auto descriptor = int(mTCPSocket->socketDescriptor());
+    if (descriptor < 0)
+        return;
+    QByteArray dropped(int(RECEIVE_BUFFER_SIZE), Qt::Uninitialized);
+    qint64 left = DROP_LIMIT;
+    while (left > 0) {
+        const ssize_t count = ::recv(descriptor, dropped.data(), size_t(dropped.size()), MSG_DONTWAIT);
+        if (count > 0)
+            left -= count;
+        else if (count == 0 || errno != EINTR)
+            // Nothing more to read, or the client has gone, which the socket reports itself.
+            break;
+    }
 }
 
 // A reply goes straight to the connection while the socket holds nothing
