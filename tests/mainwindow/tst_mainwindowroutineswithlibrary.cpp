@@ -60,10 +60,13 @@ private slots:
     void routineLeavesTheShownChannelMeasured_data()
     {
         QTest::addColumn<QByteArray>("clientSends");
-        QTest::newRow("alone") << QByteArray();
+        QTest::addColumn<bool>("boardRefusesOnce");
+        QTest::newRow("alone") << QByteArray() << false;
         // Inside the run's first wait, once it has chosen its reference.
         QTest::newRow("a client selects a DUT channel during the run")
-            << QByteArray("syst:remo\rconf:chan 3\rsyst:loca\r");
+            << QByteArray("syst:remo\rconf:chan 3\rsyst:loca\r") << false;
+        // A board busy restarting as the run ends: the polls tell it.
+        QTest::newRow("the board refuses the shown channel once at the end") << QByteArray() << true;
     }
 
     // The run measures the reference and the DUT channels; afterwards the
@@ -72,6 +75,7 @@ private slots:
     void routineLeavesTheShownChannelMeasured()
     {
         QFETCH(QByteArray, clientSends);
+        QFETCH(bool, boardRefusesOnce);
         IRoutineClock::replace(std::make_unique<TFastForwardRoutineClock>());
         QVERIFY(mCalibrator.start(EnCalibratorType::ctDWK4400_165));
         mMain.board().setTemperature(2, 50.0);
@@ -102,8 +106,15 @@ private slots:
                 return;
             clientWaits.stop();
             client.deliver(clientSends);
+            if (boardRefusesOnce)
+                mMain.board().withFaults([shown](TBoardFaults& pFaults) {
+                    TBoardFaults::TCommandFault fault;
+                    fault.mPrefix =
+                        "conf:chan " + QByteArray::number(shown->internalChannelNumber()).rightJustified(2, '0');
+                    pFaults.mCommandFaults << fault;
+                });
         });
-        if (!clientSends.isEmpty())
+        if (!clientSends.isEmpty() || boardRefusesOnce)
             clientWaits.start();
         auto* play = mMain.child("WgtCalibrationSetupsParent")->findChild<QZELKContainerPushButton*>();
         QVERIFY(play);
@@ -111,9 +122,12 @@ private slots:
         QCOMPARE(messages.texts(), QStringList{"Calibration routine completed successfully."});
 
         QCOMPARE(channels.measuredChannel(), shown);
-        int boardChannel = 0;
-        mMain.board().withState([&boardChannel](TBoardState& pState) { boardChannel = pState.mMeasuredChannel; });
-        QCOMPARE(boardChannel, shown->internalChannelNumber());
+        const auto boardChannel = [this] {
+            int measured = 0;
+            mMain.board().withState([&measured](TBoardState& pState) { measured = pState.mMeasuredChannel; });
+            return measured;
+        };
+        QTRY_COMPARE(boardChannel(), shown->internalChannelNumber());
         QCOMPARE(mMain.window()->mChannelViewControllerManager->homescreenViewController()->measuredChannel(), shown);
         QCOMPARE(mMain.child<QAbstractButton>("btnSingleViewChanSel")->text(), shown->channelBtnText());
         // The run owns the board's channel: the client's selection is refused.
