@@ -64,14 +64,18 @@ fi
 echo "Simulated network: eth0 $(head -n 1 "$TAMARIND_ROOT/var/lib/network/eth0" 2>/dev/null || echo absent)," \
     "OS platform ${TAMARIND_OS_PLATFORM:-1} (TAMARIND_OS_PLATFORM=1|2, TAMARIND_ETH0=absent; see simulator/README.md)"
 
+# The listeners on TCP port $1 as ss lists them, one a line, and the name and process of the first of them.
+listeners_on() { ss -ltnpH "sport = :$1" 2>/dev/null || true; }
+holder_of() { sed -n 's/.*users:(("\([^"]*\)",pid=\([0-9]*\).*/\1, process \2/p' <<<"$1" | head -n 1; }
+
 # Without a display the program serves its screen over VNC, on a port that must be free: Qt's VNC screen goes on
 # without one and says nothing.
 platform_args=()
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     vnc_port="${TAMARIND_VNC_PORT:-5900}"
-    vnc_holder=$(ss -ltnpH "sport = :$vnc_port" 2>/dev/null | head -n 1 || true)
-    if [ -n "$vnc_holder" ]; then
-        name=$(sed -n 's/.*users:(("\([^"]*\)",pid=\([0-9]*\).*/\1, process \2/p' <<<"$vnc_holder")
+    vnc_listeners=$(listeners_on "$vnc_port")
+    if [ -n "$vnc_listeners" ]; then
+        name=$(holder_of "$vnc_listeners")
         echo "No display, and VNC port $vnc_port is held by another program${name:+ ($name)}: the program would"
         echo "  serve its screen nowhere. Free the port, or choose another: TAMARIND_VNC_PORT=<port> ./run.sh"
         exit 1
@@ -97,6 +101,16 @@ stop_run() {
     fi
     stop_peers
 }
+# Waits up to 5 s until the peer $1 is ready (the command after it succeeds) or has ended; true while it runs.
+peer_started() {
+    local peer=$1
+    shift
+    for _ in $(seq 50); do
+        "$@" || ! kill -0 "$peer" 2>/dev/null && break
+        sleep 0.1
+    done
+    kill -0 "$peer" 2>/dev/null
+}
 trap stop_peers EXIT
 trap 'stop_run; exit 130' INT
 trap 'stop_run; exit 143' TERM
@@ -119,8 +133,7 @@ if [ -x "$top/build/simulator/boardsim" ]; then
         "${setup_args[@]}" &
     pids+=($!)
     board=$!
-    for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyO2" ] || ! kill -0 "$board" 2>/dev/null && break; sleep 0.1; done
-    if kill -0 "$board" 2>/dev/null; then
+    if peer_started "$board" test -e "$TAMARIND_ROOT/dev/ttyO2"; then
         echo "Simulated measurement board on $TAMARIND_ROOT/dev/ttyO2 -> $(readlink "$TAMARIND_ROOT/dev/ttyO2" || echo '?'),"
         echo "  control commands on $TAMARIND_ROOT/var/run/boardsim.sock (see simulator/README.md),"
         echo "  every command it receives in $TAMARIND_ROOT/var/log/board-commands.log"
@@ -145,11 +158,7 @@ if [ -x "$top/build/simulator/calsim" ]; then
             --board "$TAMARIND_ROOT/var/run/boardsim.sock" --inputs "$follow_inputs" >"$calsim_said" &
         pids+=($!)
         calsim=$!
-        for _ in $(seq 50); do
-            grep -q "control commands on" "$calsim_said" || ! kill -0 "$calsim" 2>/dev/null && break
-            sleep 0.1
-        done
-        if kill -0 "$calsim" 2>/dev/null; then
+        if peer_started "$calsim" grep -q "control commands on" "$calsim_said"; then
             echo "Simulated calibrator $model on the simulated USB-serial converter ($TAMARIND_ROOT/dev/ttyUSB-calibrator),"
             echo "  control commands on $TAMARIND_ROOT/var/run/calsim.sock (see simulator/README.md);"
             echo "  TAMARIND_CALIBRATOR=<model> picks another serial model, TAMARIND_REAL_FTDI=1 a real converter instead."
@@ -166,7 +175,7 @@ if [ -x "$top/build/simulator/calsim" ]; then
         --board "$TAMARIND_ROOT/var/run/boardsim.sock" --inputs "$follow_inputs" &
     bath=$!
     pids+=($bath)
-    for _ in $(seq 50); do [ -S "$bath_control" ] || ! kill -0 "$bath" 2>/dev/null && break; sleep 0.1; done
+    peer_started "$bath" test -S "$bath_control" || true
     if [ -S "$bath_control" ]; then
         echo "Simulated network bath MBK2800 at 127.0.0.1 port 8101 (a setup names that address and port),"
         echo "  control commands on $bath_control"
@@ -185,8 +194,7 @@ if [ -x "$top/build/simulator/serialhost" ]; then
         --control "$TAMARIND_ROOT/var/run/serialhost.sock" &
     pids+=($!)
     hosts=$!
-    for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyGS0" ] || ! kill -0 "$hosts" 2>/dev/null && break; sleep 0.1; done
-    if kill -0 "$hosts" 2>/dev/null; then
+    if peer_started "$hosts" test -e "$TAMARIND_ROOT/dev/ttyGS0"; then
         echo "Simulated serial hosts on $TAMARIND_ROOT/dev/ttyGS0 (USB) and $TAMARIND_ROOT/dev/ttyO1 (option board:"
         echo "  ${TAMARIND_OPTION_BOARD:-rs232}; TAMARIND_OPTION_BOARD=none|rs232|ieee488 chooses), control commands on"
         echo "  $TAMARIND_ROOT/var/run/serialhost.sock (see simulator/README.md)"
@@ -206,7 +214,7 @@ port="${port:-3000}"
 report_remote_port() {
     local listeners pid holder="" foreign=0
     for _ in $(seq 300); do
-        listeners=$(ss -ltnpH "sport = :$port" 2>/dev/null || true)
+        listeners=$(listeners_on "$port")
         if [ -n "$listeners" ]; then
             for pid in $(grep -o 'pid=[0-9]*' <<<"$listeners" | cut -d = -f 2); do
                 if [ "$(cut -d ' ' -f 4 "/proc/$pid/stat" 2>/dev/null)" = "$$" ]; then
@@ -215,7 +223,7 @@ report_remote_port() {
                     return
                 fi
             done
-            holder=$(sed -n 's/.*users:(("\([^"]*\)",pid=\([0-9]*\).*/\1, process \2/p' <<<"$listeners" | head -n 1)
+            holder=$(holder_of "$listeners")
             foreign=$((foreign + 1))
             if [ "$foreign" -gt 10 ]; then
                 echo "Remote control: TCP port $port is held by another program${holder:+ ($holder)}, so the"
