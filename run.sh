@@ -4,12 +4,21 @@
 # in a window when a display is available, otherwise on Qt's VNC platform.
 set -euo pipefail
 top="$(cd "$(dirname "$0")" && pwd)"
+export TAMARIND_ROOT="$top/run-root"
+mkdir -p "$TAMARIND_ROOT"
+# One run a root: a second would take the first one's lines, sockets and files. The lock lasts as long as
+# this script, the program or a peer of its run lives (they inherit it), and goes with the last of them.
+exec 9>>"$TAMARIND_ROOT/run.lock"
+if ! flock -n 9; then
+    echo "Another ./run.sh runs on $TAMARIND_ROOT (it, or a program it started, holds $TAMARIND_ROOT/run.lock)."
+    echo "  Stop it first (Ctrl+C there), or run this one from another checkout."
+    exit 1
+fi
 source "$top/tools/setup.sh"
 install_missing_packages
 # The program, the simulated peers and the converter stand-in; ./test.sh builds the tests.
 build_tree "$top" ZTM8800UI boardsim calsim serialhost usbstick ftdi_standin
 
-export TAMARIND_ROOT="$top/run-root"
 mkdir -p "$TAMARIND_ROOT"/{dev,etc,home,media,var/log,sys/class/gpio/gpio7,proc} \
     "$TAMARIND_ROOT/sys/devices/platform/pwm-backlight/backlight/pwm-backlight"
 # A stick pulled out leaves the mount point a link to nowhere: it stays as it is.
@@ -55,9 +64,57 @@ fi
 echo "Simulated network: eth0 $(head -n 1 "$TAMARIND_ROOT/var/lib/network/eth0" 2>/dev/null || echo absent)," \
     "OS platform ${TAMARIND_OS_PLATFORM:-1} (TAMARIND_OS_PLATFORM=1|2, TAMARIND_ETH0=absent; see simulator/README.md)"
 
+# The listeners on TCP port $1 as ss lists them, one a line, and the name and process of the first of them.
+listeners_on() { ss -ltnpH "sport = :$1" 2>/dev/null || true; }
+holder_of() { sed -n 's/.*users:(("\([^"]*\)",pid=\([0-9]*\).*/\1, process \2/p' <<<"$1" | head -n 1; }
+
+# Without a display the program serves its screen over VNC, on a port that must be free: Qt's VNC screen goes on
+# without one and says nothing.
+platform_args=()
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    vnc_port="${TAMARIND_VNC_PORT:-5900}"
+    vnc_listeners=$(listeners_on "$vnc_port")
+    if [ -n "$vnc_listeners" ]; then
+        name=$(holder_of "$vnc_listeners")
+        echo "No display, and VNC port $vnc_port is held by another program${name:+ ($name)}: the program would"
+        echo "  serve its screen nowhere. Free the port, or choose another: TAMARIND_VNC_PORT=<port> ./run.sh"
+        exit 1
+    fi
+    platform_args=(-platform "vnc:size=800x480:port=$vnc_port")
+fi
+
+# The peers and the program run in sessions of their own (setsid), out of the terminal's reach: Ctrl+C and a
+# closed terminal reach this script alone, which ends the program first and the peers after it, as it does on
+# a terminate.
 pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
-trap cleanup EXIT INT TERM
+program=""
+stop_peers() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
+    pids=()
+}
+stop_run() {
+    trap '' INT TERM HUP
+    if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then
+        kill -TERM "$program" 2>/dev/null || true
+        wait "$program" 2>/dev/null || true
+    fi
+    stop_peers
+}
+# Waits up to 5 s until the peer $1 is ready (the command after it succeeds) or has ended; true while it runs.
+peer_started() {
+    local peer=$1
+    shift
+    for _ in $(seq 50); do
+        "$@" || ! kill -0 "$peer" 2>/dev/null && break
+        sleep 0.1
+    done
+    kill -0 "$peer" 2>/dev/null
+}
+trap stop_peers EXIT
+trap 'stop_run; exit 130' INT
+trap 'stop_run; exit 143' TERM
+trap 'stop_run; exit 129' HUP
 
 if [ -x "$top/build/simulator/boardsim" ]; then
     # A link left by an earlier run would look like the new board before it is there.
@@ -71,14 +128,18 @@ if [ -x "$top/build/simulator/boardsim" ]; then
     # Switch boxes and sensors the program is to find at its start.
     setup_args=()
     [ -f "$TAMARIND_ROOT/boardsim.setup" ] && setup_args=(--setup "$TAMARIND_ROOT/boardsim.setup")
-    "$top/build/simulator/boardsim" --control "$TAMARIND_ROOT/var/run/boardsim.sock" \
+    setsid "$top/build/simulator/boardsim" --control "$TAMARIND_ROOT/var/run/boardsim.sock" \
         --log "$TAMARIND_ROOT/var/log/board-commands.log" --probes "$probes" --keep-probes \
         "${setup_args[@]}" &
     pids+=($!)
-    for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyO2" ] && break; sleep 0.1; done
-    echo "Simulated measurement board on $TAMARIND_ROOT/dev/ttyO2 -> $(readlink "$TAMARIND_ROOT/dev/ttyO2" || echo '?'),"
-    echo "  control commands on $TAMARIND_ROOT/var/run/boardsim.sock (see simulator/README.md),"
-    echo "  every command it receives in $TAMARIND_ROOT/var/log/board-commands.log"
+    board=$!
+    if peer_started "$board" test -e "$TAMARIND_ROOT/dev/ttyO2"; then
+        echo "Simulated measurement board on $TAMARIND_ROOT/dev/ttyO2 -> $(readlink "$TAMARIND_ROOT/dev/ttyO2" || echo '?'),"
+        echo "  control commands on $TAMARIND_ROOT/var/run/boardsim.sock (see simulator/README.md),"
+        echo "  every command it receives in $TAMARIND_ROOT/var/log/board-commands.log"
+    else
+        echo "No simulated measurement board: boardsim ended (its reason above); the program finds no board."
+    fi
 else
     echo "The simulated measurement board is not part of this build yet."
 fi
@@ -89,24 +150,32 @@ if [ -x "$top/build/simulator/calsim" ]; then
     rm -f "$TAMARIND_ROOT/var/run/boardsim.sock.follow"
     if [ "${TAMARIND_REAL_FTDI:-0}" != 1 ]; then
         model="${TAMARIND_CALIBRATOR:-DWK4400-165}"
-        rm -f "$TAMARIND_ROOT/dev/ttyUSB-calibrator"
-        "$top/build/simulator/calsim" --model "$model" --control "$TAMARIND_ROOT/var/run/calsim.sock" \
-            --board "$TAMARIND_ROOT/var/run/boardsim.sock" --inputs "$follow_inputs" &
+        # calsim replaces a link an earlier run left, and refuses a line another calsim serves (one started by
+        # hand, say), which stays as it is. It says what it serves on its output, the control socket last.
+        calsim_said="$TAMARIND_ROOT/var/log/calsim.out"
+        mkdir -p "$TAMARIND_ROOT/var/log"
+        setsid "$top/build/simulator/calsim" --model "$model" --control "$TAMARIND_ROOT/var/run/calsim.sock" \
+            --board "$TAMARIND_ROOT/var/run/boardsim.sock" --inputs "$follow_inputs" >"$calsim_said" &
         pids+=($!)
-        for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyUSB-calibrator" ] && break; sleep 0.1; done
-        echo "Simulated calibrator $model on the simulated USB-serial converter ($TAMARIND_ROOT/dev/ttyUSB-calibrator),"
-        echo "  control commands on $TAMARIND_ROOT/var/run/calsim.sock (see simulator/README.md);"
-        echo "  TAMARIND_CALIBRATOR=<model> picks another serial model, TAMARIND_REAL_FTDI=1 a real converter instead."
+        calsim=$!
+        if peer_started "$calsim" grep -q "control commands on" "$calsim_said"; then
+            echo "Simulated calibrator $model on the simulated USB-serial converter ($TAMARIND_ROOT/dev/ttyUSB-calibrator),"
+            echo "  control commands on $TAMARIND_ROOT/var/run/calsim.sock (see simulator/README.md);"
+            echo "  TAMARIND_CALIBRATOR=<model> picks another serial model, TAMARIND_REAL_FTDI=1 a real converter instead."
+        else
+            echo "No simulated calibrator of this run: its calsim ended (its reason above). The program finds the"
+            echo "  calibrator that serves $TAMARIND_ROOT/dev/ttyUSB-calibrator, if another calsim does."
+        fi
     fi
     # The bath serves its control socket only once it listens on its port; a
     # port taken (by another run, say) ends it at once.
     bath_control="$TAMARIND_ROOT/var/run/calsim-bath.sock"
     rm -f "$bath_control"
-    "$top/build/simulator/calsim" --model MBK2800 --port 8101 --control "$bath_control" \
+    setsid "$top/build/simulator/calsim" --model MBK2800 --port 8101 --control "$bath_control" \
         --board "$TAMARIND_ROOT/var/run/boardsim.sock" --inputs "$follow_inputs" &
     bath=$!
     pids+=($bath)
-    for _ in $(seq 50); do [ -S "$bath_control" ] || ! kill -0 "$bath" 2>/dev/null && break; sleep 0.1; done
+    peer_started "$bath" test -S "$bath_control" || true
     if [ -S "$bath_control" ]; then
         echo "Simulated network bath MBK2800 at 127.0.0.1 port 8101 (a setup names that address and port),"
         echo "  control commands on $bath_control"
@@ -121,13 +190,17 @@ if [ -x "$top/build/simulator/calsim" ]; then
 fi
 if [ -x "$top/build/simulator/serialhost" ]; then
     rm -f "$TAMARIND_ROOT/dev/ttyO1" "$TAMARIND_ROOT/dev/ttyGS0"
-    "$top/build/simulator/serialhost" --option-board "${TAMARIND_OPTION_BOARD:-rs232}" \
+    setsid "$top/build/simulator/serialhost" --option-board "${TAMARIND_OPTION_BOARD:-rs232}" \
         --control "$TAMARIND_ROOT/var/run/serialhost.sock" &
     pids+=($!)
-    for _ in $(seq 50); do [ -e "$TAMARIND_ROOT/dev/ttyGS0" ] && break; sleep 0.1; done
-    echo "Simulated serial hosts on $TAMARIND_ROOT/dev/ttyGS0 (USB) and $TAMARIND_ROOT/dev/ttyO1 (option board:"
-    echo "  ${TAMARIND_OPTION_BOARD:-rs232}; TAMARIND_OPTION_BOARD=none|rs232|ieee488 chooses), control commands on"
-    echo "  $TAMARIND_ROOT/var/run/serialhost.sock (see simulator/README.md)"
+    hosts=$!
+    if peer_started "$hosts" test -e "$TAMARIND_ROOT/dev/ttyGS0"; then
+        echo "Simulated serial hosts on $TAMARIND_ROOT/dev/ttyGS0 (USB) and $TAMARIND_ROOT/dev/ttyO1 (option board:"
+        echo "  ${TAMARIND_OPTION_BOARD:-rs232}; TAMARIND_OPTION_BOARD=none|rs232|ieee488 chooses), control commands on"
+        echo "  $TAMARIND_ROOT/var/run/serialhost.sock (see simulator/README.md)"
+    else
+        echo "No simulated serial hosts: serialhost ended (its reason above)."
+    fi
 fi
 port=$(sed -n '/<ethernet>/,/<\/ethernet>/s:.*<port>\([0-9]*\)</port>.*:\1:p' \
     "$TAMARIND_ROOT/home/Settings/ZELK/settings.xml" 2>/dev/null | head -n 1 || true)
@@ -135,22 +208,29 @@ port="${port:-3000}"
 # The program goes on without remote control over TCP when it cannot listen on
 # its port, and says nothing: once it runs, this says whether it listens there.
 # ss names the process of each listener; the program is this script's child.
+# A listener that has just come up may be listed before ss has matched it to
+# its process, or to the right one: another program's is told only once it
+# has stayed so for a second.
 report_remote_port() {
-    local listener pid name
+    local listeners pid holder="" foreign=0
     for _ in $(seq 300); do
-        listener=$(ss -ltnpH "sport = :$port" 2>/dev/null | head -n 1 || true)
-        if [ -n "$listener" ]; then
-            pid=$(sed -n 's/.*pid=\([0-9]*\).*/\1/p' <<<"$listener")
-            if [ -n "$pid" ] && [ "$(cut -d ' ' -f 4 "/proc/$pid/stat" 2>/dev/null)" = "$$" ]; then
-                echo "Remote control: the program listens on TCP 127.0.0.1:$port," \
-                    "for example: lxi scpi -a 127.0.0.1 -p $port -r \"*IDN?\""
+        listeners=$(listeners_on "$port")
+        if [ -n "$listeners" ]; then
+            for pid in $(grep -o 'pid=[0-9]*' <<<"$listeners" | cut -d = -f 2); do
+                if [ "$(cut -d ' ' -f 4 "/proc/$pid/stat" 2>/dev/null)" = "$$" ]; then
+                    echo "Remote control: the program listens on TCP 127.0.0.1:$port," \
+                        "for example: lxi scpi -a 127.0.0.1 -p $port -r \"*IDN?\""
+                    return
+                fi
+            done
+            holder=$(holder_of "$listeners")
+            foreign=$((foreign + 1))
+            if [ "$foreign" -gt 10 ]; then
+                echo "Remote control: TCP port $port is held by another program${holder:+ ($holder)}, so the"
+                echo "  program does not listen on it and a client there reaches that other program. Free the port and"
+                echo "  start ./run.sh again, or give the program another port: main menu, Remote, the Port row."
                 return
             fi
-            name=$(sed -n 's/.*users:(("\([^"]*\)".*/\1/p' <<<"$listener")
-            echo "Remote control: TCP port $port is held by another program${name:+ ($name, process $pid)}, so the"
-            echo "  program does not listen on it and a client there reaches that other program. Free the port and"
-            echo "  start ./run.sh again, or give the program another port: main menu, Remote, the Port row."
-            return
         fi
         sleep 0.1
     done
@@ -159,10 +239,14 @@ report_remote_port() {
 report_remote_port &
 pids+=($!)
 
-platform_args=()
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    platform_args=(-platform "vnc:size=800x480:port=5900")
-    echo "No display: the user interface is served over VNC on localhost:5900 (800 x 480); connect any VNC viewer."
+if [ ${#platform_args[@]} -gt 0 ]; then
+    echo "No display: the user interface is served over VNC on localhost:$vnc_port (800 x 480); connect any VNC" \
+        "viewer (TAMARIND_VNC_PORT=<port> chooses another port)."
 fi
 echo "Starting $top/build/application/ZTM8800UI. Stop with Ctrl+C; the simulated peers stop with it."
-"$top/build/application/ZTM8800UI" "${platform_args[@]}"
+setsid "$top/build/application/ZTM8800UI" "${platform_args[@]}" &
+program=$!
+status=0
+wait "$program" || status=$?
+program=""
+exit "$status"

@@ -14,8 +14,9 @@ PACKAGES=(cmake g++ make ccache pkg-config
     python3-pyvisa python3-pyvisa-py lxi-tools
     xvfb openbox xdotool x11-utils)
 # socat talks to the simulated peers' control sockets, as simulator/README.md shows; ss (iproute2) tells
-# run.sh whether the program listens on its remote control port.
-PACKAGES+=(socat iproute2)
+# run.sh whether the program listens on its remote control port and whether the VNC port is free; flock and
+# setsid (util-linux) keep run.sh to one run a root and the terminal's Ctrl+C to run.sh alone.
+PACKAGES+=(socat iproute2 util-linux)
 
 install_missing_packages() {
     local missing=()

@@ -47,6 +47,26 @@ void PeerProgram::serveControlOnStandardInput(QObject* pOwner, TBoardControlServ
     });
 }
 
+namespace
+{
+// Whether pProcess is the number of a process of this same program that runs. The holder of a line's lock writes
+// its number only once it holds the lock: until then the file names the one before it, which may have ended (and
+// its number gone to another program since), or nothing.
+bool isRunningPeer(const QString& pProcess)
+{
+    bool ok = false;
+    const qint64 number = pProcess.toLongLong(&ok);
+    if (!ok || number <= 0)
+        return false;
+    const auto name = [](const QString& pProcessDirectory) {
+        QFile file(pProcessDirectory + QStringLiteral("/comm"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray own = name(QStringLiteral("/proc/self"));
+    return !own.isEmpty() && name(QStringLiteral("/proc/%1").arg(number)) == own;
+}
+} // namespace
+
 bool PeerProgram::holdLineLock(const QString& pLinkPath, QString& oError)
 {
     const QString lockPath = pLinkPath + QStringLiteral(".lock");
@@ -62,10 +82,15 @@ bool PeerProgram::holdLineLock(const QString& pLinkPath, QString& oError)
         char holder[32] = {};
         const ssize_t length = ::pread(lock, holder, sizeof holder - 1, 0);
         ::close(lock);
-        oError =
-            QStringLiteral("%1 is the line of a calibrator that runs (process %2 holds %3); stop it (./run.sh) "
-                           "first")
-                .arg(pLinkPath, QString::fromLatin1(holder, int(std::max<ssize_t>(length, 0))).trimmed(), lockPath);
+        const QString process = QString::fromLatin1(holder, int(std::max<ssize_t>(length, 0))).trimmed();
+        if (isRunningPeer(process))
+            oError = QStringLiteral("%1 is the line of a calibrator that runs (process %2 holds %3); stop it "
+                                    "(./run.sh) first")
+                         .arg(pLinkPath, process, lockPath);
+        else
+            oError = QStringLiteral("%1 is the line of another %2 that is starting (it holds %3); stop it (./run.sh) "
+                                    "first")
+                         .arg(pLinkPath, QCoreApplication::applicationName(), lockPath);
         return false;
     }
     // The process number names the holder in another's refusal; the lock holds without it.

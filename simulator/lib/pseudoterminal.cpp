@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -61,10 +62,23 @@ bool TPseudoTerminal::link(const QString& pSlavePath, const QString& pLinkPath)
     return QFile::link(pSlavePath, next) && ::rename(QFile::encodeName(next), QFile::encodeName(pLinkPath)) == 0;
 }
 
+bool TPseudoTerminal::mayLinkAt(const QString& pLinkPath, QString& oError)
+{
+    struct stat status
+    {
+    };
+    if (::lstat(QFile::encodeName(pLinkPath).constData(), &status) != 0 || S_ISLNK(status.st_mode))
+        return true;
+    oError = QStringLiteral("%1 exists and is not a symbolic link: a line takes the place of a link only, and leaves "
+                            "this as it is")
+                 .arg(pLinkPath);
+    return false;
+}
+
 bool TPseudoTerminal::open(const QString& pLinkPath, QString& oError)
 {
     close();
-    if (!openPair(mPair, oError))
+    if (!mayLinkAt(pLinkPath, oError) || !openPair(mPair, oError))
         return false;
     if (!link(mPair.mSlavePath, pLinkPath)) {
         oError = QStringLiteral("cannot link %1 at %2").arg(mPair.mSlavePath, pLinkPath);

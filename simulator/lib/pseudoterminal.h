@@ -14,8 +14,12 @@ public:
     TPseudoTerminal(const TPseudoTerminal&) = delete;
     TPseudoTerminal& operator=(const TPseudoTerminal&) = delete;
 
-    // Opens the pair and links the slave at pLinkPath (replacing what is there).
+    // Opens the pair and links the slave at pLinkPath, replacing a symbolic link there (one an earlier run left)
+    // and nothing else: see mayLinkAt.
     bool open(const QString& pLinkPath, QString& oError);
+    // Whether a line may be linked at pLinkPath: nothing stands there, or a symbolic link. A file, directory or
+    // device there is not this simulator's to replace, nor to remove when it ends; false with the reason then.
+    static bool mayLinkAt(const QString& pLinkPath, QString& oError);
     // Removes the link (if it still points to this slave) and closes both sides.
     void close();
     // A new pair in place of this one at the same link path, as a device that

@@ -226,6 +226,12 @@ int main(int argc, char* argv[])
         err << "boardsim: --keep-probes needs the file of --probes.\n";
         return 2;
     }
+    // The memory is saved as a new file put in the old one's place: a device there would be replaced.
+    if (parser.isSet(keepProbes) && !QFileInfo(parser.value(probes)).isFile()) {
+        err << "boardsim: --keep-probes writes the probe memory back to a regular file only; " << parser.value(probes)
+            << " is none.\n";
+        return 2;
+    }
 
     TBoardSimulator simulator;
     QString error;

@@ -7,6 +7,7 @@
 #include "calibratorsimulator.h"
 #include "deviceroot.h"
 #include "programsupport.h"
+#include "pseudoterminal.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -77,8 +78,9 @@ int main(int argc, char* argv[])
     // and this one's end would remove the line and its converter entry. Only a calsim that runs holds the lock
     // beside its line, and the system lets go of it however that calsim ends: the link that a kill -9 or a closed
     // terminal leaves, whose pseudo-terminal another program may hold by now, is simply replaced.
+    // What is no link is refused before the lock, which would leave its lock file beside it.
     if (simulator.protocol() != TCalibratorSimulator::EnProtocol::pRegisterTcp &&
-        !PeerProgram::holdLineLock(linkPath, error)) {
+        (!TPseudoTerminal::mayLinkAt(linkPath, error) || !PeerProgram::holdLineLock(linkPath, error))) {
         err << "calsim: " << error << "\n";
         return 1;
     }

@@ -19,6 +19,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -446,26 +447,46 @@ void tst_ProgramStart::startsWhileAMessageWaits()
     QVERIFY(program.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
 }
 
-void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds_data()
+namespace
 {
-    QTest::addColumn<bool>("calsimRuns");
+// What stands at the line's path when a calsim is started for it.
+enum EnAtTheLine {
     // A kill -9 or a closed terminal leaves the link, and the next program that opens a pseudo-terminal gets its
     // number.
-    QTest::newRow("link left behind, to a terminal another program holds now") << false;
-    QTest::newRow("line of a calsim that runs") << true;
+    alLinkLeftBehind,
+    alCalsimThatRuns,
+    // Its lock taken, its number not yet written: the lock file still names the calsim before it, which has ended.
+    alCalsimThatIsStarting,
+    // A file, as a device would be: no line of a simulator.
+    alFile,
+};
+} // namespace
+
+void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds_data()
+{
+    QTest::addColumn<int>("atTheLine");
+    QTest::addColumn<bool>("serves");
+    QTest::newRow("link left behind, to a terminal another program holds now") << int(alLinkLeftBehind) << true;
+    QTest::newRow("line of a calsim that runs") << int(alCalsimThatRuns) << false;
+    QTest::newRow("line of a calsim that is starting, after one that ended") << int(alCalsimThatIsStarting) << false;
+    QTest::newRow("a file that is no link") << int(alFile) << false;
 }
 
 void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds()
 {
-    QFETCH(bool, calsimRuns);
-    const QString line = TDeviceRoot::path(QStringLiteral("/dev/ttyUSB-calsim-test"));
+    QFETCH(int, atTheLine);
+    QFETCH(bool, serves);
+    const QString lineInRoot = QStringLiteral("/dev/ttyUSB-calsim-test");
+    const QString line = TDeviceRoot::path(lineInRoot);
+    const QString lockPath = line + QStringLiteral(".lock");
     QFile::remove(line);
+    QFile::remove(lockPath);
     const auto start = [&](QProcess& pCalsim) {
         pCalsim.setProcessEnvironment(mEnvironment);
         pCalsim.start(QStringLiteral(TAMARIND_BUILD_DIR "/simulator/calsim"), {QStringLiteral("--link"), line});
     };
     // Whether the calsim serves the line: it says so once it does, and ends at once when it refuses.
-    const auto serves = [&line](QProcess& pCalsim) {
+    const auto servesLine = [&line](QProcess& pCalsim) {
         QByteArray said;
         const bool ended = !QTest::qWaitFor(
             [&] {
@@ -482,26 +503,50 @@ void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds()
             TStartedProgram::end(*calsim);
     });
     const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
-    const auto closeTerminal = qScopeGuard([terminal] {
-        if (terminal >= 0)
-            ::close(terminal);
+    int lock = -1;
+    const auto closeDescriptors = qScopeGuard([&] {
+        for (const int descriptor : {terminal, lock})
+            if (descriptor >= 0)
+                ::close(descriptor);
     });
-    if (calsimRuns) {
+    const QByteArray fileContent = "not a line\n";
+    qint64 endedCalsim = 0;
+    if (atTheLine == alCalsimThatRuns || atTheLine == alCalsimThatIsStarting) {
         start(first);
-        QVERIFY(serves(first));
-    } else {
+        QVERIFY(servesLine(first));
+        endedCalsim = first.processId();
+    }
+    if (atTheLine == alCalsimThatIsStarting) {
+        TStartedProgram::end(first);
+        lock = ::open(QFile::encodeName(lockPath).constData(), O_RDWR);
+        QVERIFY(lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) == 0);
+    } else if (atTheLine == alLinkLeftBehind) {
         QVERIFY(terminal >= 0 && ::grantpt(terminal) == 0 && ::unlockpt(terminal) == 0);
         QVERIFY(QFile::link(QString::fromLocal8Bit(::ptsname(terminal)), line));
+    } else if (atTheLine == alFile) {
+        QVERIFY(TTestEnvironment::writeDeviceFile(lineInRoot, fileContent));
     }
 
     start(second);
-    QCOMPARE(serves(second), !calsimRuns);
-    if (calsimRuns) {
-        QCOMPARE(second.exitCode(), 1);
-        // The refusal names who holds the line and by what.
-        const QString refusal = QString::fromLocal8Bit(second.readAllStandardError());
-        QVERIFY2(refusal.contains(QStringLiteral("process %1 holds %2.lock").arg(first.processId()).arg(line)),
+    QCOMPARE(servesLine(second), serves);
+    if (serves)
+        return;
+    QCOMPARE(second.exitCode(), 1);
+    const QString refusal = QString::fromLocal8Bit(second.readAllStandardError());
+    // The refusal names who holds the line and by what, and never a calsim that has ended.
+    if (atTheLine == alCalsimThatRuns)
+        QVERIFY2(refusal.contains(QStringLiteral("process %1 holds %2").arg(first.processId()).arg(lockPath)),
                  qPrintable(refusal));
+    if (atTheLine == alCalsimThatIsStarting) {
+        QVERIFY2(refusal.contains(QStringLiteral("another calsim that is starting (it holds %1)").arg(lockPath)),
+                 qPrintable(refusal));
+        QVERIFY2(!refusal.contains(QString::number(endedCalsim)), qPrintable(refusal));
+    }
+    // What is no link stays as it was, and gets no lock file beside it.
+    if (atTheLine == alFile) {
+        QVERIFY2(refusal.contains(QStringLiteral("is not a symbolic link")), qPrintable(refusal));
+        QCOMPARE(TTestEnvironment::readDeviceFile(lineInRoot), fileContent);
+        QVERIFY(!QFileInfo::exists(lockPath));
     }
 }
 
