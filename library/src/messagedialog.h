@@ -11,7 +11,8 @@ class Ui_TMessageDialog;
 // The one modal message box of the program: errors, confirmations, notices,
 // questions and the storage notice. It covers the whole screen and fits long
 // texts by shrinking the font, then by cutting the text. Callers create it for
-// one message on the stack and translate the text themselves.
+// one message on the stack, or have showMessage() make one, and translate the
+// text themselves.
 class TMessageDialog : public TFullScreenDialog
 {
     Q_OBJECT

@@ -662,9 +662,6 @@ void tst_CalibrationRoutineRun::samplesGoOnUnderAMessage()
     TBuzzerController::instance().setAlarmsActive(true);
     IRoutineClock::replace(std::make_unique<TExactClock>());
     TOnePointRun& one = onePointRun();
-    auto* reference = qobject_cast<TPhysicalChannel*>(controller().channel(1));
-    auto probe = TestProbes::prt();
-    reference->assignProbe(probe.get());
     std::unique_ptr<TFullDisk> fullDisk;
     if (message == rmStorageFull) {
         fullDisk = std::make_unique<TFullDisk>();
@@ -675,7 +672,7 @@ void tst_CalibrationRoutineRun::samplesGoOnUnderAMessage()
     TCalPointControls* point = view.calPointControls(TElectricalTemperatureValue(50.0, uCelsius));
     QVERIFY(point);
 
-    // The message comes with the fourth sample.
+    // Each message is raised after the third sample.
     int samples = 0;
     TOnEachSample sampleCounter([&](int pSamples) {
         samples = pSamples;
@@ -727,6 +724,9 @@ void tst_CalibrationRoutineRun::samplesGoOnUnderAMessage()
     });
     closer.start(5);
 
+    auto* reference = qobject_cast<TPhysicalChannel*>(controller().channel(1));
+    auto probe = TestProbes::prt();
+    reference->assignProbe(probe.get());
     const EnRoutineResult result = run(one.mRoutine);
     reference->useProbe(nullptr);
     QCOMPARE(result, rrSuccess);
