@@ -4,6 +4,8 @@
 
 #include <QFontMetrics>
 
+#include <utility>
+
 namespace
 {
 int textHeight(const QString& pText, const QFont& pFont)
@@ -23,6 +25,43 @@ TMessageDialog::~TMessageDialog() = default;
 
 TMessageDialog::EnDialogReturnValue TMessageDialog::showDialog(const QString& pText, EnDialogType pDialogType,
                                                                int pButtons)
+{
+    prepare(pText, pDialogType, pButtons);
+    exec();
+    return mReturnValue;
+}
+
+void TMessageDialog::showMessage(const QString& pText, EnDialogType pDialogType, bool pWait,
+                                 std::function<void()> pClosed)
+{
+    if (pWait) {
+        TMessageDialog dialog;
+        // Remote commands that come while the message is open run inside its
+        // event loop, and it returns only after them: what follows the
+        // message follows the user's OK, not the end of a scan begun meanwhile.
+        bool closed = false;
+        const auto close = [&closed, &pClosed]() {
+            if (!std::exchange(closed, true) && pClosed)
+                pClosed();
+        };
+        connect(&dialog, &QDialog::finished, &dialog, close);
+        dialog.showDialog(pText, pDialogType, dbOK);
+        close();
+        return;
+    }
+    auto* dialog = new TMessageDialog;
+    connect(dialog, &QDialog::finished, dialog, [dialog, pClosed]() {
+        if (pClosed)
+            pClosed();
+        dialog->deleteLater();
+    });
+    dialog->prepare(pText, pDialogType, dbOK);
+    // As exec() would have it: nothing else takes input while it is open.
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+}
+
+void TMessageDialog::prepare(const QString& pText, EnDialogType pDialogType, int pButtons)
 {
     mReturnValue = drvUndefined;
 
@@ -51,9 +90,6 @@ TMessageDialog::EnDialogReturnValue TMessageDialog::showDialog(const QString& pT
     QFont font = mUi->LblText->font();
     mUi->LblText->setText(fitText(pText, font));
     mUi->LblText->setFont(font);
-
-    exec();
-    return mReturnValue;
 }
 
 QString TMessageDialog::fitText(const QString& pText, QFont& pFont)

@@ -2,6 +2,7 @@
 
 #include "fullscreendialog.h"
 
+#include <functional>
 #include <memory>
 
 class QFont;
@@ -10,7 +11,8 @@ class Ui_TMessageDialog;
 // The one modal message box of the program: errors, confirmations, notices,
 // questions and the storage notice. It covers the whole screen and fits long
 // texts by shrinking the font, then by cutting the text. Callers create it for
-// one message on the stack and translate the text themselves.
+// one message on the stack, or have showMessage() make one, and translate the
+// text themselves.
 class TMessageDialog : public TFullScreenDialog
 {
     Q_OBJECT
@@ -41,6 +43,14 @@ public:
     // True only when Yes was pressed.
     bool showQuestion(const QString& pText);
 
+    // A message with an OK only; pClosed runs once, as the user closes it.
+    // With pWait the call returns only then, running the event loop
+    // meanwhile, as showDialog does. Without, it returns at once and the
+    // message, modal all the same, deletes itself once closed: for a caller
+    // that must go on while it is open.
+    static void showMessage(const QString& pText, EnDialogType pDialogType, bool pWait,
+                            std::function<void()> pClosed = {});
+
     // Gives pFont the largest pixel size from 28 down to 18 at which the text
     // stays within the text height, and returns the text to show: the whole
     // text, or at size 18 a shortened one ending in "[...]".
@@ -53,6 +63,8 @@ private slots:
     void on_BtnCancel_clicked();
 
 private:
+    void prepare(const QString& pText, EnDialogType pDialogType, int pButtons);
+
     std::unique_ptr<Ui_TMessageDialog> mUi;
     EnDialogReturnValue mReturnValue = drvUndefined;
 };

@@ -2,8 +2,10 @@
 #include "boardfaults.h"
 #include "boardsimulator.h"
 #include "boardstate.h"
+#include "buzzercontroller.h"
 #include "calibrationroutine.h"
 #include "calibrationroutineobserver.h"
+#include "calibrationroutineview.h"
 #include "calibrationsetup.h"
 #include "calibratorfixture.h"
 #include "calibratorsimulator.h"
@@ -13,16 +15,24 @@
 #include "channelcontrollerfixture.h"
 #include "channeldescription.h"
 #include "channelviewfixture.h"
+#include "diskspacecontroller.h"
 #include "dwk44xx_connector.h"
 #include "externalcommunicationhandler.h"
 #include "ftdi_usb_serial_device.h"
 #include "mbk2x00_connector.h"
+#include "messagedialog.h"
+#include "messagerecorder.h"
 #include "recordinginterface.h"
 #include "routineclock.h"
 #include "scanmodecontroller.h"
+#include "simulatedsmartprobe.h"
+#include "testprobes.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
 #include <QTimer>
 
 #include <cmath>
@@ -132,6 +142,21 @@ private:
     int mSamples;
 };
 
+// Runs an action with the count of reference samples at each of them.
+class TOnEachSample : public TQuietObserver
+{
+public:
+    explicit TOnEachSample(std::function<void(int)> pAction) : mAction(std::move(pAction)) {}
+    void referenceValueUpdated(const TElectricalTemperatureValue&, const TElectricalTemperatureValue&, double) override
+    {
+        mAction(++mSamples);
+    }
+
+private:
+    std::function<void(int)> mAction;
+    int mSamples = 0;
+};
+
 // Runs an action at the first report of a status.
 class TCallOnFirstStatus : public TQuietObserver
 {
@@ -182,6 +207,8 @@ private slots:
     void samplesGoOnWhileAClientKeepsCommandsQueued();
     void storedValuesAreTheRunsOwnChannels_data();
     void storedValuesAreTheRunsOwnChannels();
+    void samplesGoOnUnderAMessage_data();
+    void samplesGoOnUnderAMessage();
     void fastForwardWaitProcessesEventsOnce();
     void realWaitBlocksUntilItsDeadline();
 
@@ -659,6 +686,115 @@ void tst_CalibrationRoutineRun::storedValuesAreTheRunsOwnChannels()
     QVERIFY2(sent.contains(answer), sent.constData());
     QCOMPARE(controller().measuredChannel(), shown);
     QVERIFY(!controller().isRoutineActive());
+}
+
+enum EnRunMessage { rmProbeCaution, rmCalibrationDue, rmStorageFull };
+
+void tst_CalibrationRoutineRun::samplesGoOnUnderAMessage_data()
+{
+    QTest::addColumn<int>("message");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("buzzerWhileOpen");
+    // The reference probe leaves its range; the buzzer sounds until the OK.
+    QTest::newRow("probe caution") << int(rmProbeCaution)
+                                   << "CAUTION! Probe PT100-A is operating outside the defined temperature range!"
+                                   << QByteArray("1");
+    // A SMART probe plugged into the reference input; its calibration was due in January 2025.
+    QTest::newRow("SMART probe calibration due")
+        << int(rmCalibrationDue) << "WARNING: calibration of probe SPRT100-4711 was due on " << QByteArray("0");
+    // A store during the run found the disk full.
+    QTest::newRow("storage full") << int(rmStorageFull) << "100 % storage used" << QByteArray("0");
+}
+
+// A message that only informs may stay open for minutes over the run view,
+// nobody at the instrument: the run reads on at its interval under it, or it
+// judges its window by a reading that old once somebody closes it.
+void tst_CalibrationRoutineRun::samplesGoOnUnderAMessage()
+{
+    QFETCH(int, message);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, buzzerWhileOpen);
+    const char* const buzzerFile = "/sys/class/gpio/gpio7/value";
+    TTestEnvironment::writeDeviceFile(buzzerFile, "0");
+    TBuzzerController::instance().initialize(buzzerFile);
+    TBuzzerController::instance().setAlarmsActive(true);
+    IRoutineClock::replace(std::make_unique<TExactClock>());
+    TOnePointRun& one = onePointRun();
+    std::unique_ptr<TFullDisk> fullDisk;
+    if (message == rmStorageFull) {
+        fullDisk = std::make_unique<TFullDisk>();
+        QVERIFY(fullDisk->isReady());
+    }
+    TCalibrationRoutineView view(&one.mRoutine);
+    view.show();
+    TCalPointControls* point = view.calPointControls(TElectricalTemperatureValue(50.0, uCelsius));
+    QVERIFY(point);
+
+    // Each message is raised after the third sample.
+    int samples = 0;
+    TOnEachSample sampleCounter([&](int pSamples) {
+        samples = pSamples;
+        if (pSamples != 3)
+            return;
+        if (message == rmProbeCaution)
+            mFixture->board().board().setTemperature(1, 460.0);
+        else if (message == rmCalibrationDue)
+            mFixture->board().board().withState([](TBoardState& pState) {
+                pState.mSmartProbes.plug(1, TSimulatedSmartProbe::callendarVanDusenPt100());
+            });
+        else
+            TDiskSpaceController::instance().checkDiskspace();
+    });
+    one.mRoutine.addObserver(&sampleCounter);
+
+    // Left open for five samples, then closed; a message that holds the run
+    // sees no sample and is closed after a few seconds all the same.
+    QString shown;
+    int samplesAtOpen = -1;
+    int samplesWhileOpen = -1;
+    int checks = 0;
+    QString viewAtOpen;
+    QString viewAtOK;
+    QByteArray buzzerAtOK;
+    QByteArray buzzerAfterOK;
+    const auto viewShows = [point] {
+        return point->referenceLabel()->text() + ' ' + QString::number(point->progressBar()->value());
+    };
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+        auto* dialog = qobject_cast<TMessageDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        if (samplesAtOpen < 0) {
+            shown = dialog->findChild<QLabel*>("LblText")->text();
+            samplesAtOpen = samples;
+            viewAtOpen = viewShows();
+        }
+        if (samples < samplesAtOpen + 5 && ++checks < 1000)
+            return;
+        samplesWhileOpen = samples - samplesAtOpen;
+        viewAtOK = viewShows();
+        buzzerAtOK = TTestEnvironment::readDeviceFile(buzzerFile);
+        mFixture->board().board().setTemperature(1, 40.0);
+        QTest::mouseClick(dialog->findChild<QWidget*>("BtnOK"), Qt::LeftButton);
+        buzzerAfterOK = TTestEnvironment::readDeviceFile(buzzerFile);
+        closer.stop();
+    });
+    closer.start(5);
+
+    auto* reference = qobject_cast<TPhysicalChannel*>(controller().channel(1));
+    auto probe = TestProbes::prt();
+    reference->assignProbe(probe.get());
+    const EnRoutineResult result = run(one.mRoutine);
+    reference->useProbe(nullptr);
+    QCOMPARE(result, rrSuccess);
+    QVERIFY2(shown.startsWith(text), qPrintable(shown));
+    QVERIFY2(samplesWhileOpen >= 5, qPrintable(QString::number(samplesWhileOpen)));
+    // The run view went on under the message.
+    QVERIFY2(viewAtOK != viewAtOpen, qPrintable(viewAtOpen));
+    QCOMPARE(buzzerAtOK, buzzerWhileOpen);
+    QCOMPARE(buzzerAfterOK, QByteArray("0"));
+    QTRY_COMPARE(TMessageRecorder::openMessages(), 0);
 }
 
 void tst_CalibrationRoutineRun::fastForwardWaitProcessesEventsOnce()

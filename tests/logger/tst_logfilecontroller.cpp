@@ -459,17 +459,22 @@ void tst_LogfileController::refusedStart()
 void tst_LogfileController::lineBeyondTheFileSizeLimitIsTakenBack_data()
 {
     QTest::addColumn<bool>("diskFull");
-    QTest::newRow("disk with room") << false;
+    QTest::addColumn<bool>("duringARun");
+    QTest::newRow("disk with room") << false << false;
     // Two messages, each from an entry of its own in the warning gate: the
     // second comes up on top of the first at once, not once the first has
     // returned, which remote commands run in its event loop would put off.
-    QTest::newRow("full disk") << true;
+    // The full disk is the cause, read first.
+    QTest::newRow("full disk") << true << false;
+    // A calibration run opens messages without an event loop of their own.
+    QTest::newRow("full disk during a calibration run") << true << true;
 }
 
 // A full disk or a size limit may take part of a line: the file keeps its last complete line.
 void tst_LogfileController::lineBeyondTheFileSizeLimitIsTakenBack()
 {
     QFETCH(bool, diskFull);
+    QFETCH(bool, duringARun);
     TLogfileController& logger = build();
     logger.setInterval(500, false);
     QCOMPARE(logger.startLogger(), TLogfileController::lsrSuccess);
@@ -481,6 +486,9 @@ void tst_LogfileController::lineBeyondTheFileSizeLimitIsTakenBack()
         fullDisk = std::make_unique<TFullDisk>();
         QVERIFY(fullDisk->isReady());
     }
+    std::unique_ptr<TWarningGate::TRun> run;
+    if (duringARun)
+        run = std::make_unique<TWarningGate::TRun>();
     QList<int> openWhenSeen;
     TMessageRecorder messages([&openWhenSeen] { openWhenSeen << TMessageRecorder::openMessages(); });
     {
@@ -490,12 +498,15 @@ void tst_LogfileController::lineBeyondTheFileSizeLimitIsTakenBack()
     QVERIFY(!logger.isLoggerStarted());
     QCOMPARE(mFixture->content(name), complete);
     // The disk check looks at "/" alone; the logger says itself that it stopped.
-    QTRY_VERIFY(messages.texts().contains(QStringLiteral("Unable to write to logfile. Logger has been stopped.")));
+    const QString stopped = QStringLiteral("Unable to write to logfile. Logger has been stopped.");
+    QTRY_VERIFY(messages.texts().contains(stopped));
     if (diskFull) {
         QTRY_COMPARE(messages.count(), 2);
-        QVERIFY(messages.texts().contains(QStringLiteral("100 % storage used")));
+        // The recorder answers the message on top first.
+        QCOMPARE(messages.texts(), (QStringList{QStringLiteral("100 % storage used"), stopped}));
         QCOMPARE(openWhenSeen.first(), 2);
     }
+    QTRY_COMPARE(TMessageRecorder::openMessages(), 0);
 }
 
 namespace

@@ -12,6 +12,7 @@
 #include "routineclock.h"
 #include "scanmodecontroller.h"
 #include "tamarindclock.h"
+#include "warninggate.h"
 
 #include <QCoreApplication>
 #include <QDomDocument>
@@ -376,6 +377,9 @@ EnRoutineResult TCalibrationRoutine::startRoutine(TChannelController* pChannelCo
                                                   TScanModeController* pScanModeController, QString& oErrorMessage)
 {
     oErrorMessage.clear();
+    // A caution or a notice raised meanwhile opens over the run view and the
+    // run goes on reading under it.
+    const TWarningGate::TRun run;
     // Cleared before the events run: a Cancel confirmed in them has already
     // closed the run view, so it must end this run and not be forgotten.
     mAbortRequested = false;

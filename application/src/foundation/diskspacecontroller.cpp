@@ -55,8 +55,7 @@ void TDiskSpaceController::showStorageFullMessage()
         return;
     mMessageOutstanding = true;
     TWarningGate::instance().showWhenFree(this, [this]() {
-        TMessageDialog dialog;
-        dialog.showDialog(tr("100 % storage used"), TMessageDialog::dtStorage, TMessageDialog::dbOK);
-        mMessageOutstanding = false;
+        TWarningGate::instance().showMessage(tr("100 % storage used"), TMessageDialog::dtStorage,
+                                             [this]() { mMessageOutstanding = false; });
     });
 }

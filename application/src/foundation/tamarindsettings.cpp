@@ -232,10 +232,8 @@ void TTamarindSettings::tellUser(const QString& pText)
         return;
     }
     // A store made by a remote command tells once that command is over.
-    TWarningGate::instance().showWhenFree(nullptr, [pText]() {
-        TMessageDialog dialog;
-        dialog.showError(pText);
-    });
+    TWarningGate::instance().showWhenFree(
+        nullptr, [pText]() { TWarningGate::instance().showMessage(pText, TMessageDialog::dtWarning); });
 }
 
 bool TTamarindSettings::writeAndReplace()

@@ -51,11 +51,18 @@ bool TWarningGate::hasWaiting() const
     return false;
 }
 
+void TWarningGate::showMessage(const QString& pText, TMessageDialog::EnDialogType pDialogType,
+                               std::function<void()> pClosed)
+{
+    TMessageDialog::showMessage(pText, pDialogType, mRuns == 0, std::move(pClosed));
+}
+
 void TWarningGate::showWaiting()
 {
     mShowScheduled = false;
-    // A message open here lets the event loop run: remote text that arrives
-    // meanwhile holds the gate again, and the rest waits for its release.
+    // A message open here may let the event loop run: remote text that
+    // arrives meanwhile holds the gate again, and the rest waits for its
+    // release.
     while (!isHeld() && !mWaiting.empty()) {
         const TWaiting waiting = mWaiting.front();
         mWaiting.pop_front();

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "messagedialog.h"
 #include "zelkvector.h"
 
 // Lets a message that only informs the user wait while a remote command runs:
@@ -12,7 +13,7 @@
 // would hold that command and every client until somebody at the instrument
 // closed it. One per process; the remote command handler holds it and lets
 // what waits through after the command it was raised in, whoever tells the
-// user something asks it.
+// user something asks it, and shows the message through showMessage().
 class TWarningGate : public QObject
 {
     Q_OBJECT
@@ -36,6 +37,25 @@ public:
     // Something waits for the release (a message whose context is gone does not count).
     bool hasWaiting() const;
 
+    // A message with an OK only; pClosed runs as the user closes it. The call
+    // returns only then, the event loop running meanwhile, unless a
+    // calibration run is active: then it returns at once and the run goes on
+    // under the message.
+    void showMessage(const QString& pText, TMessageDialog::EnDialogType pDialogType,
+                     std::function<void()> pClosed = {});
+
+    // Marks a calibration run for as long as it lives. The run reads the
+    // board only inside its own waits, which a message with an event loop of
+    // its own would not let return until somebody closed it.
+    class TRun
+    {
+    public:
+        TRun() { ++instance().mRuns; }
+        ~TRun() { --instance().mRuns; }
+        TRun(const TRun&) = delete;
+        TRun& operator=(const TRun&) = delete;
+    };
+
 private:
     TWarningGate() = default;
     void scheduleShow();
@@ -48,6 +68,7 @@ private:
         std::function<void()> mShow;
     };
     int mHolds = 0;
+    int mRuns = 0;
     bool mShowScheduled = false;
     zelk::vector<TWaiting> mWaiting;
 };

@@ -378,16 +378,16 @@ void TLogfileController::reportAfterPoll(bool pLogfileVanished)
         mReportScheduled = false;
         const bool vanished = mReportLogfileVanished;
         mReportLogfileVanished = false;
-        // Each message from an entry of its own: the second comes up on top
-        // of the first at once, not once the first has returned, which a
-        // client that keeps remote commands queued in its event loop would
-        // put off until it stops.
-        TWarningGate::instance().showLater(
-            this, []() { TMessageDialog().showError(tr("Unable to write to logfile. Logger has been stopped.")); });
-        // The disk check looks at "/" only: a full "/home" beside it
-        // would otherwise stop the logger without a word.
+        // The disk check looks at "/" only: a full "/home" beside it would
+        // otherwise stop the logger without a word. A full disk is the cause
+        // and is read first: its message comes up on top of the logger's, at
+        // once and from an entry of its own, not once the logger's has
+        // returned, which a client that keeps remote commands queued in its
+        // event loop would put off until it stops.
         if (!vanished)
-            TDiskSpaceController::instance().checkDiskspace();
+            TWarningGate::instance().showLater(nullptr, []() { TDiskSpaceController::instance().checkDiskspace(); });
+        TWarningGate::instance().showMessage(tr("Unable to write to logfile. Logger has been stopped."),
+                                             TMessageDialog::dtWarning);
     });
 }
 

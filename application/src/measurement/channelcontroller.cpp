@@ -455,10 +455,11 @@ void TChannelController::showPendingWarnings()
     mWarningsScheduled = false;
     // One message at a time, each from an entry of its own in the gate: the
     // rest are registered again before it opens. Opened inside its event loop
-    // they come up on top of it at once, ahead of the next remote command,
-    // where a client that keeps commands queued would otherwise keep them
-    // away until it stops. Polls go on while a message is open and may raise
-    // new warnings, which join the rest.
+    // (or after it, where a calibration run opens it without one) they come
+    // up on top of it at once, ahead of the next remote command, where a
+    // client that keeps commands queued would otherwise keep them away until
+    // it stops. Polls go on while a message is open and may raise new
+    // warnings, which join the rest.
     while (!mPendingCalibrationChecks.empty()) {
         TPRTChannel* prtChannel = mPendingCalibrationChecks.front();
         mPendingCalibrationChecks.pop_front();

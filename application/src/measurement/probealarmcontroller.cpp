@@ -5,8 +5,7 @@
 #include "messagedialog.h"
 #include "probe.h"
 #include "tamarindsettings.h"
-
-#include <utility>
+#include "warninggate.h"
 
 namespace
 {
@@ -74,26 +73,19 @@ void TProbeAlarmController::raiseAlarm()
 
 void TProbeAlarmController::doProbeAlarm(const TAbstractProbe* pProbe)
 {
-    TBuzzerController& buzzer = TBuzzerController::instance();
     // Another probe's alarm may be raised and its caution still to come, or
     // open below this one: the buzzer sounds on until the last is closed.
-    bool closed = false;
-    const auto close = [this, &buzzer, &closed]() {
-        if (std::exchange(closed, true))
-            return;
+    const auto close = [this]() {
         mAlarmsNotClosed = qMax(0, mAlarmsNotClosed - 1);
         if (mAlarmsNotClosed == 0)
-            buzzer.mute();
+            TBuzzerController::instance().mute();
     };
-    if (pProbe && mAlarmForProbesActive) {
-        buzzer.soundAlarm();
-        TMessageDialog caution;
-        // Remote commands that come while the caution is open run inside its
-        // event loop, and it returns only after them: the buzzer stops as the
-        // user closes it, not when a scan started meanwhile has ended.
-        connect(&caution, &QDialog::finished, &caution, close);
-        caution.showError(
-            tr("CAUTION! Probe %1 is operating outside the defined temperature range!").arg(pProbe->probeName()));
+    if (!pProbe || !mAlarmForProbesActive) {
+        close();
+        return;
     }
-    close();
+    TBuzzerController::instance().soundAlarm();
+    TWarningGate::instance().showMessage(
+        tr("CAUTION! Probe %1 is operating outside the defined temperature range!").arg(pProbe->probeName()),
+        TMessageDialog::dtWarning, close);
 }

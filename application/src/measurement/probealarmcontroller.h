@@ -31,8 +31,9 @@ public:
     void raiseAlarm();
     // Shows the caution with the buzzer sounding and mutes it once the user
     // has closed it and no other alarm's caution is open or still to come;
-    // the event loop runs meanwhile. A probe gone (null) or alarms switched
-    // off since the alarm was raised only close the alarm.
+    // the event loop runs meanwhile, or, during a calibration run, the call
+    // returns at once (TWarningGate::showMessage). A probe gone (null) or
+    // alarms switched off since the alarm was raised only close the alarm.
     void doProbeAlarm(const TAbstractProbe* pProbe);
 
 public slots:

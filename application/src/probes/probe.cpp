@@ -7,6 +7,7 @@
 #include "messagedialog.h"
 #include "searchpattern.h"
 #include "tamarindclock.h"
+#include "warninggate.h"
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -374,8 +375,9 @@ bool TSmartProbePRT::checkCalibrationDate() const
 
 void TSmartProbePRT::showCalibrationDueWarning() const
 {
-    TMessageDialog().showError(
-        tr("WARNING: calibration of probe %1 was due on %2!").arg(probeName(), dateText(mNextCalDate)));
+    TWarningGate::instance().showMessage(
+        tr("WARNING: calibration of probe %1 was due on %2!").arg(probeName(), dateText(mNextCalDate)),
+        TMessageDialog::dtWarning);
 }
 
 QString TSmartProbePRT::probeTypeToText() const
