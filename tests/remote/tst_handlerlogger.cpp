@@ -380,10 +380,9 @@ void tst_HandlerLogger::downloadReachesASlowClientWholeWhilePollsGoOn()
         if (pollsAtFirstBytes >= 0 && received.size() < expected.size())
             pollsWhileArriving = polls() - pollsAtFirstBytes;
     });
-    // The transfer runs the event loop inside the command, where the wait
-    // below cannot end it: a client the instrument never serves gives up by a
-    // deadline of its own, and the local user takes the instrument back, so
-    // that the row fails and the next ones run. A serial line is not read
+    // A client the instrument never serves gives up by a deadline of its
+    // own, and the local user takes the instrument back, so that the row
+    // fails and the next ones run. A serial line is not read
     // while the file waits for the host: a hang-up alone would be seen only
     // by a write path that works.
     QElapsedTimer running;
@@ -584,8 +583,8 @@ void tst_HandlerLogger::aClientThatReadsNothingIsSlowedNotHeld()
     int turnsWithoutSending = 0;
     qint64 mostHeld = 0;
     QByteArray received;
-    // The handler runs the event loop while it waits for room, below the
-    // test's own waits: the turns read on their own.
+    // The client's turns come from the event loop, between the handler's
+    // turns of commands.
     QTimer turn;
     turn.setInterval(5);
     connect(&turn, &QTimer::timeout, [&] {
