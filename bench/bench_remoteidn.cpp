@@ -46,6 +46,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <thread>
@@ -278,6 +279,65 @@ void BM_LogfileDownload(benchmark::State& pState)
     pState.SetBytesProcessed(pState.iterations() * LOG_BYTES);
     pState.counters["log_bytes"] = LOG_BYTES;
 }
+// A client's batch of commands in one write over TCP on the loopback, from
+// the first byte the transport reads to the last reply taken by the
+// connection; the client reads the replies as they come, on a thread of its
+// own. 10,000 "*idn?" (0) or 10,000 setters, "syst:ackn 1" (1), each
+// answered with a line. The handler runs them in turns of a few milliseconds
+// with a turn of the event loop between: per command they cost about what
+// the command's own work costs.
+//
+// Goal: at most 1.2 times the instructions per command of a build that ran
+// the whole batch at once, counted with callgrind
+// (--toggle-collect='measured*' --benchmark_filter=BM_CommandBatch) and
+// divided by the iterations and the counter commands. Measured: see the cost
+// table in bench/README.md.
+constexpr int BATCH_COMMANDS = 10000;
+
+void BM_CommandBatch(benchmark::State& pState)
+{
+    const QByteArray command = pState.range(0) == 0 ? "*idn?\r" : "syst:ackn 1\r";
+    const QByteArray batch = command.repeated(BATCH_COMMANDS);
+    TExternalCommunicationHandler handler(nullptr, nullptr, nullptr, nullptr, nullptr);
+    const quint16 port = freePort();
+    TTamarindSettings::instance().setValue(QStringLiteral("ethernet"), QStringLiteral("port"), QString::number(port));
+    const auto configuration = TEthernetConfigurationControllerFactory().createEthernetConfigurationController("eth0");
+    configuration->loadSettings();
+    TEthernetCommunicationInterface transport(&handler, configuration.get());
+    const int client = connectClient(port);
+    if (client < 0 || !QTest::qWaitFor([&] { return transport.hasClient(); }, 10000)) {
+        pState.SkipWithError("no connection to the instrument");
+        return;
+    }
+    QObject wakeUp;
+    for (auto _ : pState) {
+        std::atomic<bool> answered{false};
+        std::thread peer([&] {
+            if (::write(client, batch.constData(), size_t(batch.size())) == ssize_t(batch.size())) {
+                char buffer[64 * 1024];
+                int lines = 0;
+                while (lines < BATCH_COMMANDS) {
+                    const ssize_t n = ::read(client, buffer, sizeof buffer);
+                    if (n <= 0)
+                        break;
+                    lines += int(std::count(buffer, buffer + n, '\n'));
+                }
+            }
+            answered = true;
+            QMetaObject::invokeMethod(
+                &wakeUp, [] {}, Qt::QueuedConnection);
+        });
+        measured([&] {
+            while (!answered)
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        });
+        peer.join();
+    }
+    ::close(client);
+    pState.counters["commands"] = BATCH_COMMANDS;
+    pState.counters["commands_per_second"] =
+        benchmark::Counter(double(pState.iterations() * BATCH_COMMANDS), benchmark::Counter::kIsRate);
+}
 } // namespace
 
 BENCHMARK(BM_IdentificationRoundTrip)
@@ -289,6 +349,13 @@ BENCHMARK(BM_IdentificationRoundTrip)
     ->Repetitions(5)
     ->ReportAggregatesOnly();
 BENCHMARK(BM_LogfileDownload)->Iterations(4)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CommandBatch)
+    ->ArgName("setters")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(4)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -204,6 +204,7 @@ private slots:
     void abortAtEachMoment_data();
     void abortAtEachMoment();
     void scanModeRestsDuringTheRun();
+    void samplesGoOnWhileAClientKeepsCommandsQueued_data();
     void samplesGoOnWhileAClientKeepsCommandsQueued();
     void storedValuesAreTheRunsOwnChannels_data();
     void storedValuesAreTheRunsOwnChannels();
@@ -610,26 +611,64 @@ void tst_CalibrationRoutineRun::scanModeRestsDuringTheRun()
     QVERIFY(!scan->isScanModePaused());
 }
 
+void tst_CalibrationRoutineRun::samplesGoOnWhileAClientKeepsCommandsQueued_data()
+{
+    QTest::addColumn<bool>("reads");
+    QTest::newRow("client reading its replies") << true;
+    // Its replies fill what the instrument holds for it after the first few.
+    QTest::newRow("client leaving its replies unread") << false;
+}
+
 // A remote client's commands arrive while the routine waits between two
-// samples and run in that wait: the wait must return between them, or the
-// routine samples again only when the client has stopped, and judges the
-// window against a sample that old.
+// samples and run in that wait: the wait must return after a turn of them,
+// or the routine samples again only when the client has stopped or read, and
+// judges the window against a sample that old. The client keeps commands
+// queued all through the run; each takes a millisecond of the handler's
+// clock. The run samples by its own clock as it does alone, and every
+// command is answered in its turn.
 void tst_CalibrationRoutineRun::samplesGoOnWhileAClientKeepsCommandsQueued()
 {
+    QFETCH(bool, reads);
+    IRoutineClock::replace(std::make_unique<TExactClock>());
     TOnePointRun& one = onePointRun();
     TExternalCommunicationHandler handler(&mFixture->board().handler(), &controller(), nullptr, nullptr, nullptr);
+    qint64 now = 0;
+    handler.setScanClock({[&now] { return now; }, [&now](int pMilliseconds) { now += pMilliseconds; }});
     TRecordingInterface client(&handler);
     client.receive("syst:remo\r");
-    // The routine's calls so far as each reply leaves.
-    QList<int> callsAtReply;
-    client.setOnSent([&] { callsAtReply << one.mLog.mLines.size(); });
-    const int commands = 20;
+    int replies = 0;
+    client.setOnSent([&] {
+        ++now;
+        if (!reads && ++replies == 3)
+            client.setUnsent(TExternalCommunicationInterface::PENDING_OUTPUT_LIMIT);
+    });
+    // Where the routine would be held until the client reads, it reads after
+    // a while, so that the row fails rather than hangs.
+    bool clientRead = false;
+    QTimer bound;
+    bound.setSingleShot(true);
+    connect(&bound, &QTimer::timeout, [&] {
+        clientRead = true;
+        client.setUnsent(0);
+    });
+    if (!reads)
+        bound.start(60000);
+    const int commands = 20000;
     QTimer::singleShot(0, [&] { client.deliver(QByteArray("syst:ackn 1\r").repeated(commands)); });
 
     QCOMPARE(run(one.mRoutine), rrSuccess);
 
-    QCOMPARE(callsAtReply.size(), commands);
-    QVERIFY2(callsAtReply.last() > callsAtReply.first(), qPrintable(QString::number(callsAtReply.first())));
+    QVERIFY(!clientRead);
+    // A turn of commands lasts a few milliseconds of the handler's clock.
+    QVERIFY2(now < commands, "the client's commands ran out before the run");
+    // As without a client: a sample every 2 s, the window covered at 62 s,
+    // the hold, and the three readings of two DUT channels.
+    QCOMPARE(one.mLog.mLines.count("status 1 50.0"), 31);
+    QCOMPARE(one.mRoutine.routineStart().msecsTo(one.mRoutine.routineEnd()), qint64(2 * 60000 + 2000 + 3 * 2 * 2000));
+    client.setUnsent(0);
+    QByteArray sent;
+    QTRY_COMPARE_WITH_TIMEOUT((sent += client.takeSent()).size(), 5 * commands, 30000);
+    QCOMPARE(sent, QByteArray("ACK\r\n").repeated(commands));
 }
 
 void tst_CalibrationRoutineRun::storedValuesAreTheRunsOwnChannels_data()

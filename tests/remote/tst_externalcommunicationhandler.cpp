@@ -3,6 +3,7 @@
 #include "fileversionreader.h"
 #include "instrumentinfo.h"
 #include "messagerecorder.h"
+#include "pacedclient.h"
 #include "recordinginterface.h"
 #include "scpiparser.h"
 #include "screenshotcontroller.h"
@@ -33,6 +34,7 @@ private slots:
     void textArrivingDuringACommandIsQueuedUpToTheLimit();
     void storageWarningWaitsUntilItsCommandIsAnswered();
     void secondTransportIsIgnoredInRemoteMode();
+    void anotherTransportTakesOverInLocalMode_data();
     void anotherTransportTakesOverInLocalMode();
     void losingAccessEndsRemoteMode_data();
     void losingAccessEndsRemoteMode();
@@ -234,18 +236,75 @@ void tst_ExternalCommunicationHandler::secondTransportIsIgnoredInRemoteMode()
     QCOMPARE(exchange("syst:ackn 0\r"), QByteArray("ACK\r\n"));
 }
 
+Q_DECLARE_METATYPE(EnPacedTransport)
+
+void tst_ExternalCommunicationHandler::anotherTransportTakesOverInLocalMode_data()
+{
+    QTest::addColumn<EnPacedTransport>("first");
+    QTest::addColumn<EnPacedTransport>("second");
+    QTest::addColumn<QByteArray>("firstText");
+    QTest::addColumn<QByteArray>("firstReplies");
+    // Sent once the first client has its first reply.
+    QTest::addColumn<QByteArray>("secondText");
+    QTest::addColumn<QByteArray>("secondReplies");
+    // Sent by the first client when both have their replies.
+    QTest::addColumn<QByteArray>("firstLater");
+    QTest::addColumn<QByteArray>("firstLaterReplies");
+    // A host that only probed one port must not lock the others out; what
+    // it had begun is its own when it goes on.
+    QTest::newRow("unfinished line, TCP then USB")
+        << EnPacedTransport::ptTcp << EnPacedTransport::ptUsb << QByteArray("syst:ackn 0\rsyst:ac")
+        << QByteArray("ACK\r\n") << QByteArray("syst:ackn 0\r") << QByteArray("ACK\r\n")
+        << QByteArray("kn 0\rsyst:remo\r") << QByteArray("ACK\r\n");
+    // The second host's line comes while the first client's lines run: they
+    // are all answered, and the first client is read on.
+    const int setters = 3000;
+    const QByteArray setter = "syst:ackn 1\r";
+    const QByteArray ack = "ACK\r\n";
+    for (const auto& pair : {qMakePair(EnPacedTransport::ptTcp, EnPacedTransport::ptUsb),
+                             qMakePair(EnPacedTransport::ptUsb, EnPacedTransport::ptRs232)})
+        QTest::newRow(pair.first == EnPacedTransport::ptTcp ? "queued lines, TCP then USB"
+                                                            : "queued lines, USB then RS-232")
+            << pair.first << pair.second << setter.repeated(setters) << ack.repeated(setters) << setter << ack
+            << "syst:remo\r" + setter << ack.repeated(2);
+}
+
 void tst_ExternalCommunicationHandler::anotherTransportTakesOverInLocalMode()
 {
-    // A host that only probed one port must not lock the others out.
-    QCOMPARE(exchange("syst:ackn 0\rsyst:ac"), QByteArray("ACK\r\n"));
-    mOtherClient->receive("syst:ackn 0\r");
-    QCOMPARE(mOtherClient->takeSent(), QByteArray("ACK\r\n"));
-    // The first line's unfinished text was dropped with the takeover.
-    QCOMPARE(exchange("kn 0\r"), QByteArray());
-    QCOMPARE(exchange("syst:remo\r"), QByteArray());
+    QFETCH(EnPacedTransport, first);
+    QFETCH(EnPacedTransport, second);
+    QFETCH(QByteArray, firstText);
+    QFETCH(QByteArray, firstReplies);
+    QFETCH(QByteArray, secondText);
+    QFETCH(QByteArray, secondReplies);
+    QFETCH(QByteArray, firstLater);
+    QFETCH(QByteArray, firstLaterReplies);
+    const std::unique_ptr<TPacedClient> firstClient = pacedClient(first, mHandler.get());
+    const std::unique_ptr<TPacedClient> secondClient = pacedClient(second, mHandler.get());
+    QVERIFY(firstClient && secondClient);
+    // The batch goes as the line takes it: a serial line holds a few KiB.
+    int firstSent = 0;
+    QByteArray firstReceived;
+    QByteArray secondReceived;
+    const auto receivedAll = [&](const QByteArray& pFirst, const QByteArray& pSecond) {
+        firstSent += firstClient->offer(firstText.mid(firstSent));
+        firstReceived += firstClient->take(-1);
+        secondReceived += secondClient->take(-1);
+        return firstReceived.size() >= pFirst.size() && secondReceived.size() >= pSecond.size();
+    };
+
+    QTRY_VERIFY_WITH_TIMEOUT(receivedAll("x", QByteArray()), 10000);
+    secondClient->send(secondText);
+    QTRY_VERIFY_WITH_TIMEOUT(receivedAll(firstReplies, secondReplies), 30000);
+    QCOMPARE(firstReceived.size(), firstReplies.size());
+    QVERIFY(firstReceived == firstReplies);
+    QCOMPARE(secondReceived, secondReplies);
+
+    firstReceived.clear();
+    firstClient->send(firstLater);
+    QTRY_VERIFY_WITH_TIMEOUT(receivedAll(firstLaterReplies, QByteArray()), 10000);
+    QCOMPARE(firstReceived, firstLaterReplies);
     QVERIFY(mHandler->isInRemoteMode());
-    mOtherClient->receive("syst:ackn 0\r");
-    QCOMPARE(mOtherClient->takeSent(), QByteArray());
 }
 
 void tst_ExternalCommunicationHandler::losingAccessEndsRemoteMode_data()

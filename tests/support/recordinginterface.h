@@ -23,9 +23,14 @@ public:
     }
     // Runs as each reply has been sent: a look at the instrument just then.
     void setOnSent(std::function<void()> pOnSent) { mOnSent = std::move(pOnSent); }
-    // A client that reads nothing leaves this many bytes unsent.
+    // A client that reads nothing leaves this many bytes unsent; as it reads,
+    // the handler hears of it as from a transport.
     qint64 pendingBytes() const override { return mUnsent; }
-    void setUnsent(qint64 pBytes) { mUnsent = pBytes; }
+    void setUnsent(qint64 pBytes)
+    {
+        mUnsent = pBytes;
+        outputDrained();
+    }
     // As the transports deliver a chunk read from their line; the handler
     // runs the first command at once and the rest on later turns of the
     // event loop.

@@ -120,6 +120,7 @@ void TEthernetCommunicationInterface::onTCPRead()
 // came. A delivery in progress leaves it for a later turn once its command returns.
 void TEthernetCommunicationInterface::onTCPWritten()
 {
+    outputDrained();
     if (mDeliveries == 0 && mayRead())
         onTCPRead();
 }

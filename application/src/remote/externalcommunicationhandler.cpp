@@ -6,6 +6,7 @@
 #include "channelviewcontrollers.h"
 #include "externalcommunicationinterface.h"
 #include "internalscpihandler.h"
+#include "logfiledownload.h"
 #include "probe.h"
 #include "probecontroller.h"
 #include "scpiparser.h"
@@ -46,15 +47,19 @@ bool TExternalCommunicationHandler::processIncomingString(TExternalCommunication
 {
     if (pString.isEmpty())
         return true;
-    if (mCommunicationInterface && mCommunicationInterface != pCommInterface) {
+    if (mCommunicationInterface != pCommInterface && (mCommunicationInterface || !mHeldText.isEmpty())) {
         // Access is exclusive only while a client controls the instrument. In
         // local mode a serial line never lets go (it reports no disconnection)
         // and the local user has no remote mode to end, so a host that merely
-        // probed the USB port would lock every other transport out for good;
-        // the newcomer takes over and the old line's unfinished text is dropped.
+        // probed the USB port would lock every other transport out for good:
+        // the newcomer takes over, once the lines queued before its text have
+        // all been answered. Until then its transport reads no more.
         if (mRemoteMode)
             return false;
-        releaseRemoteAccess();
+        holdText(pCommInterface, pString);
+        if (!mProcessingCommandQueue && !mCommandRunning)
+            giveTurnToHeldText();
+        return true;
     }
     // A serial line keeps remote access from host to host. What the host
     // that left had begun, queued or still runs is not the next one's.
@@ -62,7 +67,13 @@ bool TExternalCommunicationHandler::processIncomingString(TExternalCommunication
         releaseRemoteAccess();
     mCommunicationInterface = pCommInterface;
     mInputConnection = pCommInterface->connectionNumber();
+    takeText(pString);
+    processCommandQueue();
+    return true;
+}
 
+void TExternalCommunicationHandler::takeText(const QString& pString)
+{
     // CR or LF ends a line: clients that end their lines with LF alone must
     // be served too. An LF right after a line's end belongs to a CR LF pair,
     // also when it arrives in the next chunk, so it never makes a line of its
@@ -99,8 +110,6 @@ bool TExternalCommunicationHandler::processIncomingString(TExternalCommunication
         while (start < length && pString.at(start) == QLatin1Char('\n'))
             ++start;
     }
-    processCommandQueue();
-    return true;
 }
 
 // The lines of one chunk that arrived while the queue was empty are all queued:
@@ -116,23 +125,91 @@ void TExternalCommunicationHandler::queueLine(const QString& pLine, bool pOverlo
         mCommandQueue.enqueue({pLine, 0, pOverlong});
 }
 
+void TExternalCommunicationHandler::holdText(TExternalCommunicationInterface* pCommInterface, const QString& pString)
+{
+    const quint64 connection = pCommInterface->connectionNumber();
+    for (THeldText& held : mHeldText) {
+        if (held.mInterface != pCommInterface)
+            continue;
+        // A host that left the serial line meanwhile: its text is not the next one's.
+        if (held.mConnection != connection)
+            held = {pCommInterface, connection, QString(), false};
+        held.mText += pString;
+        return;
+    }
+    mHeldText.append({pCommInterface, connection, pString, false});
+}
+
+void TExternalCommunicationHandler::giveTurnToHeldText()
+{
+    int index = 0;
+    while (index < mHeldText.size() && !mHeldText.at(index).hasLines())
+        ++index;
+    if (index == mHeldText.size())
+        return;
+    const THeldText next = mHeldText.takeAt(index);
+    TExternalCommunicationInterface* previous = mCommunicationInterface;
+    // What the host on it had not ended is its own when it goes on.
+    if (previous && (!mCommandInputBuffer.isEmpty() || mDiscardingLine))
+        mHeldText.append({previous, mInputConnection, mCommandInputBuffer, mDiscardingLine});
+    releaseRemoteAccess();
+    mCommunicationInterface = next.mInterface;
+    mInputConnection = next.mConnection;
+    mDiscardingLine = next.mDiscardingLine;
+    takeText(next.mText);
+    // Its lines run on a turn of their own, as every turn of commands does.
+    mProcessingCommandQueue = true;
+    mNextCommand.start();
+    next.mInterface->resumeInput();
+}
+
+void TExternalCommunicationHandler::dropHeldText(TExternalCommunicationInterface* pCommInterface)
+{
+    for (int index = mHeldText.size() - 1; index >= 0; --index) {
+        TExternalCommunicationInterface* held = mHeldText.at(index).mInterface;
+        if (pCommInterface && held != pCommInterface)
+            continue;
+        mHeldText.removeAt(index);
+        held->resumeInput();
+        held->queueRanOut();
+    }
+}
+
+bool TExternalCommunicationHandler::holdsLinesOf(const TExternalCommunicationInterface* pCommInterface) const
+{
+    for (const THeldText& held : mHeldText)
+        if (held.mInterface == pCommInterface)
+            return held.hasLines();
+    return false;
+}
+
+// A line too long to be kept counts as one: its turn answers it with error 5.
+bool TExternalCommunicationHandler::THeldText::hasLines() const
+{
+    return mConnection == mInterface->connectionNumber() &&
+           (mText.contains(QLatin1Char('\r')) || mText.contains(QLatin1Char('\n')) || mText.size() > MAX_LINE_LENGTH);
+}
+
 void TExternalCommunicationHandler::processCommandQueue()
 {
     // A command that processes events lets more text arrive; it waits in the
     // queue for its turn. Text that arrives while messages wait to be shown
-    // runs after they have come up.
-    if (mCommandRunning || mNextCommand.isActive() || mResumeAfterWarnings)
+    // runs after they have come up, text behind replies the client has not
+    // read once it has read them.
+    if (mCommandRunning || mNextCommand.isActive() || mResumeAfterWarnings || mWaitingForRoom)
         return;
     runNextCommand();
 }
 
-// One command at a time, with a turn of the event loop before the next one:
-// a client that always keeps commands queued must not hold the measuring
-// cycle's polls, nor a calibration routine whose wait the commands run in,
-// which returns only when this does.
+// Commands back to back for a turn of a few milliseconds, then the event loop
+// turns before the next: a client that always keeps commands queued must not
+// hold the measuring cycle's polls, nor a calibration routine whose wait the
+// commands run in, which returns only when this does. Nothing here waits: a
+// client that does not read holds up its own commands only, and they go on
+// from outputDrained.
 void TExternalCommunicationHandler::runNextCommand()
 {
-    if (mCommandRunning)
+    if (mCommandRunning || mWaitingForRoom)
         return;
     mCommandRunning = true;
     mProcessingCommandQueue = true;
@@ -141,22 +218,35 @@ void TExternalCommunicationHandler::runNextCommand()
     // would be answered.
     TWarningGate& gate = TWarningGate::instance();
     gate.hold();
-    if (!mCommandQueue.isEmpty() && !TTerminationSignals::terminationRequested()) {
-        if (hostLeftTheLine())
+    const qint64 turnEnd = mScanClock.mElapsedMilliseconds() + COMMAND_TURN_MILLISECONDS;
+    while (!TTerminationSignals::terminationRequested() && !gate.hasWaiting()) {
+        if (hostLeftTheLine()) {
             mCommandQueue.clear();
-        // After a wait for room the client may be gone or a warning may wait:
-        // both are looked at again on the next turn.
-        else if (!gate.hasWaiting() && hasRoomBeforeCommand())
-            runQueuedCommand();
+            mDownload.reset();
+            break;
+        }
+        if (!mDownload && mCommandQueue.isEmpty())
+            break;
+        if (mDownload ? !sendDownloadPiece() : !runQueuedCommand()) {
+            mWaitingForRoom = true;
+            break;
+        }
+        if (mScanClock.mElapsedMilliseconds() >= turnEnd)
+            break;
     }
     gate.release();
     mCommandRunning = false;
-    if (mCommandQueue.isEmpty() || TTerminationSignals::terminationRequested()) {
-        mProcessingCommandQueue = false;
-        if (mCommunicationInterface)
-            mCommunicationInterface->queueRanOut();
+    if (TTerminationSignals::terminationRequested()) {
+        endDownload();
+        mCommandQueue.clear();
+        mWaitingForRoom = false;
+    }
+    if (mCommandQueue.isEmpty() && !mDownload) {
+        queueRanOut();
         return;
     }
+    if (mWaitingForRoom)
+        return;
     // What the last command raised comes before the next one: a client that
     // always keeps a command queued must not keep the warnings, the probe
     // alarm's among them, away for as long as it goes on. Posted after the
@@ -176,8 +266,26 @@ void TExternalCommunicationHandler::runNextCommand()
     mNextCommand.start();
 }
 
-void TExternalCommunicationHandler::runQueuedCommand()
+void TExternalCommunicationHandler::queueRanOut()
 {
+    mProcessingCommandQueue = false;
+    TExternalCommunicationInterface* finished = mCommunicationInterface;
+    if (!mHeldText.isEmpty() && !TTerminationSignals::terminationRequested()) {
+        // A client that took remote mode keeps the instrument; the others'
+        // text is dropped, as it would have been had it come now.
+        if (mRemoteMode)
+            dropHeldText(nullptr);
+        else
+            giveTurnToHeldText();
+    }
+    if (finished)
+        finished->queueRanOut();
+}
+
+bool TExternalCommunicationHandler::runQueuedCommand()
+{
+    if (mCommunicationInterface && !mCommunicationInterface->hasRoomForOutput())
+        return false;
     const TQueuedLine queued = mCommandQueue.dequeue();
     if (mCommunicationInterface)
         mCommunicationInterface->resumeInput();
@@ -189,23 +297,21 @@ void TExternalCommunicationHandler::runQueuedCommand()
     for (int dropped = 0; dropped < queued.mDroppedBehind; ++dropped)
         returnError(ERROR_017_MEMORY_FULL);
     mCommandGeneration = -1;
+    return true;
 }
 
-bool TExternalCommunicationHandler::hasRoomBeforeCommand()
+void TExternalCommunicationHandler::outputDrained(TExternalCommunicationInterface* pCommInterface)
 {
-    TExternalCommunicationInterface* client = mCommunicationInterface;
-    if (!client || client->hasRoomForOutput())
-        return true;
-    // A client that reads nothing must not keep a warning away either: the
-    // wait ends for it, and the queue goes on once it has been shown.
-    mCommandGeneration = mAccessGeneration;
-    waitForRoom(client, mInputConnection, [] { return TWarningGate::instance().hasWaiting(); });
-    mCommandGeneration = -1;
-    return false;
+    if (!mWaitingForRoom || pCommInterface != mCommunicationInterface || !pCommInterface->hasRoomForOutput())
+        return;
+    mWaitingForRoom = false;
+    mNextCommand.start();
 }
 
 int TExternalCommunicationHandler::queueRoom(const TExternalCommunicationInterface* pCommInterface) const
 {
+    if (holdsLinesOf(pCommInterface))
+        return 0;
     if (!isRunningCommandsOf(pCommInterface))
         return std::numeric_limits<int>::max();
     return qMax(0, MAX_QUEUED_COMMANDS - int(mCommandQueue.size()));
@@ -213,7 +319,7 @@ int TExternalCommunicationHandler::queueRoom(const TExternalCommunicationInterfa
 
 bool TExternalCommunicationHandler::isRunningCommandsOf(const TExternalCommunicationInterface* pCommInterface) const
 {
-    return mProcessingCommandQueue && pCommInterface == mCommunicationInterface;
+    return (mProcessingCommandQueue && pCommInterface == mCommunicationInterface) || holdsLinesOf(pCommInterface);
 }
 
 void TExternalCommunicationHandler::processCommand(const QString& pCommand)
@@ -245,6 +351,8 @@ void TExternalCommunicationHandler::releaseRemoteAccess()
     mCommandInputBuffer.clear();
     mDiscardingLine = false;
     mCommandQueue.clear();
+    endDownload();
+    mWaitingForRoom = false;
     // The next client's first text is taken whole, as when nothing ran.
     if (!mCommandRunning) {
         mNextCommand.stop();
@@ -276,10 +384,13 @@ void TExternalCommunicationHandler::setRemoteMode(bool pRemoteMode)
 
 void TExternalCommunicationHandler::interfaceDisconnected(TExternalCommunicationInterface* pCommInterface)
 {
+    dropHeldText(pCommInterface);
     if (pCommInterface != mCommunicationInterface)
         return;
     releaseRemoteAccess();
     setRemoteMode(false);
+    if (!mCommandRunning)
+        giveTurnToHeldText();
 }
 
 void TExternalCommunicationHandler::abortRemoteMode()
@@ -289,6 +400,7 @@ void TExternalCommunicationHandler::abortRemoteMode()
     if (mCommunicationInterface)
         mCommunicationInterface->dropUnreadInput();
     releaseRemoteAccess();
+    dropHeldText(nullptr);
     setRemoteMode(false);
 }
 

@@ -19,6 +19,7 @@ class TChannelViewControllerManager;
 class TExternalCommunicationInterface;
 class TInternalSCPIHandler;
 class TLogfileController;
+class TLogfileDownload;
 class TProbeController;
 struct TProbeCommandGroup;
 
@@ -68,6 +69,12 @@ public:
     // its turn.
     static constexpr int MAX_LINE_LENGTH = 64 * 1024;
     static constexpr int MAX_QUEUED_COMMANDS = 1000;
+    // Queued commands run back to back for this long, then the event loop
+    // takes a turn: a batch costs little more per command than the command
+    // itself, while the measuring cycle's polls and a calibration routine's
+    // wait, which the commands may run in, are held up no longer than this
+    // and the command that runs when it ends.
+    static constexpr qint64 COMMAND_TURN_MILLISECONDS = 4;
 
     TExternalCommunicationHandler(TInternalSCPIHandler* pInternalSCPIHandler, TChannelController* pChannelController,
                                   TProbeController* pProbeController,
@@ -90,6 +97,9 @@ public:
     bool isRunningCommandsOf(const TExternalCommunicationInterface* pCommInterface) const;
     // The transport's client has gone.
     void interfaceDisconnected(TExternalCommunicationInterface* pCommInterface);
+    // The transport has sent on what its client had left unread: commands
+    // that waited for room go on.
+    void outputDrained(TExternalCommunicationInterface* pCommInterface);
     // The local user takes the instrument back; nothing in local mode.
     void abortRemoteMode();
 
@@ -100,11 +110,10 @@ public:
     void setCurrentDateTime(std::function<QDateTime()> pCurrentDateTime);
 
     // Where a channel scan takes its time from and how it waits out the
-    // settle time. A monotonic clock: the scan holds the instrument, and a
-    // system time set back during a scan must not hold it for that long. The
-    // wait lasts at most the time given and may end early, after events came:
-    // the scan looks then whether its client is still there. Tests put their
-    // own here.
+    // settle time; the queue's turns are measured on the same clock. A monotonic clock: the scan holds the instrument,
+    // and a system time set back during a scan must not hold it for that long. The wait lasts at most the time given
+    // and may end early, after events came: the scan looks then whether its client is still there. Tests put their own
+    // here.
     struct TScanClock
     {
         std::function<qint64()> mElapsedMilliseconds;
@@ -171,15 +180,28 @@ signals:
 private:
     // Starts running the queue unless it runs already.
     void processCommandQueue();
-    // Runs the next queued command, then returns to the event loop before the
-    // one after it.
+    // Runs queued commands for one turn, then returns to the event loop.
     void runNextCommand();
-    void runQueuedCommand();
     // A client that reads nothing holds no more than the bound and one reply:
-    // the next command waits until the replies before it have gone out, the
-    // client went, lost remote access, the program is ending or a warning
-    // waits to be shown. True only when there was room without a wait.
-    bool hasRoomBeforeCommand();
+    // without room for output the next command is not run (false), and the
+    // queue waits for outputDrained, outside any command.
+    bool runQueuedCommand();
+    // The commands of the transport holding access have all run: another
+    // whose text waited takes over, or the one that had access reads on.
+    void queueRanOut();
+    // Cuts pString into lines and queues them.
+    void takeText(const QString& pString);
+    // Text of another transport that comes while the queue runs in local
+    // mode: kept until the lines queued before it have all been answered.
+    void holdText(TExternalCommunicationInterface* pCommInterface, const QString& pString);
+    // The transport whose held text has the oldest complete lines takes
+    // remote access, its lines run from the next turn; the unfinished line of
+    // the one that had it is held for it. Nothing without complete lines.
+    void giveTurnToHeldText();
+    // Forgets pCommInterface's held text (all with null); its transport reads on.
+    void dropHeldText(TExternalCommunicationInterface* pCommInterface);
+    // Lines of pCommInterface's wait for their turn: its transport reads no more.
+    bool holdsLinesOf(const TExternalCommunicationInterface* pCommInterface) const;
     void processCommand(const QString& pCommand);
     // pOverlong: in the place of a line that was too long, answered with error 5.
     void queueLine(const QString& pLine, bool pOverlong = false);
@@ -219,11 +241,10 @@ private:
     // The path of the log file the command names; empty after error 5, 12 or 16.
     QString logfileByParameter(const TSCPICommand& pCommand);
     void downloadLogfile(const TSCPICommand& pCommand);
-    // Runs the event loop until pClient's transport has room for the next
-    // piece of a download, or pStop tells to end the wait early; false when
-    // the client has gone meanwhile.
-    bool waitForRoom(TExternalCommunicationInterface* pClient, quint64 pConnection,
-                     const std::function<bool()>& pStop = {});
+    // The running download's next piece; false without room for it.
+    bool sendDownloadPiece();
+    // Ends a running download where it stands.
+    void endDownload();
     void eraseLogfile(const TSCPICommand& pCommand);
 
     // Measure and configure groups.
@@ -280,12 +301,25 @@ private:
     quint64 mIdentificationRevision = 0;
     bool mRemoteMode = false;
     bool mSendAck = false;
-    // From the first queued command until the queue has run out, also while
-    // the event loop turns between two commands: text that arrives meanwhile
-    // counts against the bound.
+    // From the first queued command until the queue and a download have run
+    // out, also while the event loop turns between two turns of commands or
+    // the queue waits for room: text that arrives meanwhile counts against the bound.
     bool mProcessingCommandQueue = false;
     // One command runs; nothing else may start one.
     bool mCommandRunning = false;
+    // The queue waits for the client to read (outputDrained).
+    bool mWaitingForRoom = false;
+    // A log file going out; the queue goes on with it before the next command.
+    std::unique_ptr<TLogfileDownload> mDownload;
+    struct THeldText
+    {
+        TExternalCommunicationInterface* mInterface;
+        quint64 mConnection;
+        QString mText;
+        bool mDiscardingLine;
+        bool hasLines() const;
+    };
+    QList<THeldText> mHeldText;
     QTimer mNextCommand;
     // Warnings raised by the last command are shown before the queue goes on.
     bool mResumeAfterWarnings = false;

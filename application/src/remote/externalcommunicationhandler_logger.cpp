@@ -7,12 +7,13 @@
 #include "channelcontroller.h"
 #include "externalcommunicationinterface.h"
 #include "logfilecontroller.h"
+#include "logfiledownload.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QTextStream>
 
 #include <cmath>
+#include <memory>
+#include <utility>
 
 namespace
 {
@@ -29,74 +30,6 @@ int intervalMilliseconds(const TSCPIParameter* pParameter)
     const int milliseconds = int(std::trunc(seconds * 1000.0));
     return milliseconds % 500 == 0 ? milliseconds : -1;
 }
-// The lines of a log file, line ends removed, joined by the record separator,
-// as text passes through in pieces: a line end ("\n" or "\r\n") may fall
-// between two pieces, and the one that ends the file adds no separator. A
-// log of some days runs to tens of megabytes on the device's one core: each
-// character is copied once, into a piece made at its full size beforehand.
-class TLogfileLineJoiner
-{
-public:
-    QString join(const QString& pText)
-    {
-        // Each character gives at most one; on top come what the piece
-        // before held back: its separators and a carriage return.
-        QString joined(pText.size() + mLineEnds + 1, Qt::Uninitialized);
-        QChar* out = joined.data();
-        const QChar* in = pText.constData();
-        const QChar* const end = in + pText.size();
-        while (in != end) {
-            // The characters of a line go as they stand while nothing is
-            // held back; only control characters up to the carriage return's
-            // code need a closer look.
-            if (mLineEnds == 0 && !mCarriageReturnHeld) {
-                while (in != end && in->unicode() > '\r')
-                    *out++ = *in++;
-                if (in == end)
-                    break;
-            }
-            const QChar character = *in++;
-            if (character == QLatin1Char('\n')) {
-                mCarriageReturnHeld = false;
-                ++mLineEnds;
-                continue;
-            }
-            if (mCarriageReturnHeld) {
-                mCarriageReturnHeld = false;
-                out = append(out, QLatin1Char('\r'));
-            }
-            if (character == QLatin1Char('\r'))
-                mCarriageReturnHeld = true;
-            else
-                out = append(out, character);
-        }
-        joined.truncate(int(out - joined.constData()));
-        return joined;
-    }
-
-    // What is still due at the end of the file. A carriage return there ends
-    // a line of its own.
-    QString finish()
-    {
-        const int separators = mCarriageReturnHeld ? mLineEnds : qMax(mLineEnds - 1, 0);
-        mLineEnds = 0;
-        mCarriageReturnHeld = false;
-        return QString(separators, QChar(TExternalCommunicationHandler::RS));
-    }
-
-private:
-    // The separators of the line ends before the character, then the character.
-    QChar* append(QChar* pOut, QChar pCharacter)
-    {
-        for (; mLineEnds > 0; --mLineEnds)
-            *pOut++ = QChar(TExternalCommunicationHandler::RS);
-        *pOut++ = pCharacter;
-        return pOut;
-    }
-
-    int mLineEnds = 0;
-    bool mCarriageReturnHeld = false;
-};
 } // namespace
 
 bool TExternalCommunicationHandler::processCommand_Logger(const TSCPICommand& pCommand)
@@ -216,45 +149,33 @@ void TExternalCommunicationHandler::downloadLogfile(const TSCPICommand& pCommand
     const QString path = logfileByParameter(pCommand);
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.atEnd()) {
+    TExternalCommunicationInterface* client = replyInterface();
+    auto download = std::make_unique<TLogfileDownload>(client, client ? client->connectionNumber() : 0);
+    if (!download->open(path)) {
         returnError(ERROR_012_REQUESTED_FILE_NOT_EXISTS);
         return;
     }
-    TExternalCommunicationInterface* client = replyInterface();
-    if (!client)
-        return;
-    const quint64 connection = client->connectionNumber();
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    TLogfileLineJoiner joiner;
-    while (!stream.atEnd()) {
-        client->sendResponse(joiner.join(stream.read(LOGFILE_DOWNLOAD_PIECE_LENGTH)), false);
-        if (!waitForRoom(client, connection)) {
-            // A client still on its connection (the local user took the
-            // instrument back) reads a cut file, but ended as a reply is: its
-            // next reply must start a line of its own.
-            if (client->connectionNumber() == connection)
-                client->sendResponse(QString(), true);
-            return;
-        }
-    }
-    client->sendResponse(joiner.finish(), true);
+    // The pieces leave from the queue's turns (sendDownloadPiece).
+    if (client)
+        mDownload = std::move(download);
 }
 
-// The instrument goes on measuring between the pieces, and text that arrives
-// meanwhile is only queued: the queue is being worked off by this command. A
-// terminate ends the transfer too, or a stalled client would hold the program.
-bool TExternalCommunicationHandler::waitForRoom(TExternalCommunicationInterface* pClient, quint64 pConnection,
-                                                const std::function<bool()>& pStop)
+// The queue goes on with the file's next piece, as with a command, while the
+// client has room: the instrument goes on measuring between the pieces, and
+// text that arrives meanwhile is only queued behind the file.
+bool TExternalCommunicationHandler::sendDownloadPiece()
 {
-    const auto clientStays = [this, pClient, pConnection] {
-        return !commandAbandoned() && replyInterface() == pClient && pClient->connectionNumber() == pConnection;
-    };
-    QCoreApplication::processEvents();
-    while (clientStays() && !pClient->hasRoomForOutput() && !(pStop && pStop()))
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return clientStays();
+    if (!mDownload->client()->hasRoomForOutput())
+        return false;
+    if (mDownload->sendNextPiece())
+        mDownload.reset();
+    return true;
+}
+
+void TExternalCommunicationHandler::endDownload()
+{
+    if (mDownload)
+        std::exchange(mDownload, nullptr)->cut();
 }
 
 void TExternalCommunicationHandler::eraseLogfile(const TSCPICommand& pCommand)

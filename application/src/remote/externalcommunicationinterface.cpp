@@ -37,6 +37,12 @@ void TExternalCommunicationInterface::sendAck()
     sendRawData(QByteArrayLiteral("ACK\r\n"));
 }
 
+void TExternalCommunicationInterface::outputDrained()
+{
+    if (mCommunicationHandler && hasRoomForOutput())
+        mCommunicationHandler->outputDrained(this);
+}
+
 void TExternalCommunicationInterface::deliverReceivedData(const QByteArray& pData)
 {
     const int zero = pData.indexOf('\0');

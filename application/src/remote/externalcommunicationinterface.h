@@ -59,6 +59,9 @@ protected:
     // Received bytes as text, one character per byte, cut at the first zero
     // byte, handed to the handler.
     void deliverReceivedData(const QByteArray& pData);
+    // Called as the line or connection takes what waited: with room for
+    // output again, the handler's commands that waited for it go on.
+    void outputDrained();
 
     QString mOhmSign;
     TExternalCommunicationHandler* mCommunicationHandler;

@@ -66,9 +66,12 @@ void TSerialCommunicationInterface::close()
     mSerialPort->close();
 }
 
+// What waited for the host that went is dropped with the line: the handler
+// learns that it has room, and finds the host gone.
 void TSerialCommunicationInterface::lineGone()
 {
     close();
+    outputDrained();
     if (!mReopenTimer.isActive())
         mReopenTimer.start();
 }
@@ -102,6 +105,7 @@ void TSerialCommunicationInterface::writePending()
     }
     mWriteNotifier->setEnabled(!mOutput.isEmpty());
     resumeInput();
+    outputDrained();
 }
 
 bool TSerialCommunicationInterface::mayRead() const
