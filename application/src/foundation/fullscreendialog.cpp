@@ -176,6 +176,10 @@ bool TFullScreenDialog::eventFilter(QObject* pWatched, QEvent* pEvent)
         if (pWatched == this || (pWatched->isWidgetType() && findBelow(static_cast<QWidget*>(pWatched)))) {
             placeWindowsBelow();
             update();
+        } else if (pWatched->isWidgetType() && static_cast<QWidget*>(pWatched)->window() == this) {
+            // A widget of the dialog's own that moves (a list scrolled) may be
+            // moved in the window's backing store without paint events.
+            mForegroundOutdated = rect();
         }
     }
     return QDialog::eventFilter(pWatched, pEvent);
