@@ -81,15 +81,15 @@ private:
     // Bounds the images of all value labels together, the ten of the views
     // with all their sizes: at a drawing past it the sizes drawn least
     // recently, of whichever label, are dropped, and a size that holds that
-    // much alone takes its images again, so the labels hold at most 8 MB and
-    // one reading's images. A character with its shadow takes about 48 KB at
-    // the home view's largest digits (9 KB in the two-channel view, 6 KB in
-    // the four-channel view): that is every digit at every place of three
-    // sizes of the home view, or noise in the last two digits of all eleven; a
-    // steady reading takes 0.2 to 0.5 MB a size, one with noise in its last
-    // digits up to 1.7 MB. The labels of the views not shown are drawn least
-    // recently and give their room to those on the screen.
-    static constexpr qsizetype MOST_IMAGE_BYTES = 8 * 1024 * 1024;
+    // much alone takes its images again, so the labels hold at most 4 MB and
+    // one reading's images. The labels of the views not shown are drawn least
+    // recently and give their room to those on the screen. A character with
+    // its shadow takes about 48 KB at the home view's largest digits (9 KB in
+    // the two-channel view, 6 KB in the four-channel view); a steady reading
+    // takes 0.2 to 0.5 MB a size, one with noise in its last digits up to
+    // 1.7 MB: the bound holds a scan over channels of three lengths, or
+    // readings that cross two boundaries of their length.
+    static constexpr qsizetype MOST_IMAGE_BYTES = 4 * 1024 * 1024;
 
     // The images of the characters drawn with one font and look by one label.
     struct TImageSet
