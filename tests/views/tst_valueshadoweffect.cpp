@@ -121,21 +121,30 @@ void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel_data()
     QTest::addColumn<bool>("labelBackground");
     // Sizes the label takes before it is back at its size, as a reading that crosses a boundary of its length does.
     QTest::addColumn<QList<int>>("sizesBetween");
+    // Whether another value label draws those sizes, as the views not shown or the other channels of a view do.
+    QTest::addColumn<bool>("anotherLabel");
     QTest::addColumn<bool>("throughTheLabel");
-    QTest::newRow("home view") << 106 << false << QList<int>() << false;
-    QTest::newRow("two-channel view") << 55 << false << QList<int>() << false;
-    QTest::newRow("four-channel view") << 41 << false << QList<int>() << false;
-    QTest::newRow("label with a background of its own") << 106 << true << QList<int>() << true;
-    QTest::newRow("home view, back from a reading one digit longer") << 106 << false << QList<int>{95} << false;
+    QTest::newRow("home view") << 106 << false << QList<int>() << false << false;
+    QTest::newRow("two-channel view") << 55 << false << QList<int>() << false << false;
+    QTest::newRow("four-channel view") << 41 << false << QList<int>() << false << false;
+    QTest::newRow("label with a background of its own") << 106 << true << QList<int>() << false << true;
+    QTest::newRow("home view, back from a reading one digit longer")
+        << 106 << false << QList<int>{95} << false << false;
     // A scan over channels of three lengths, or a reading that crosses two boundaries.
-    QTest::newRow("home view, back from two other sizes") << 106 << false << QList<int>{95, 85} << false;
+    QTest::newRow("home view, back from two other sizes") << 106 << false << QList<int>{95, 85} << false << false;
     const QList<int> otherHomeSizes{130, 120, 95, 85, 77, 70, 65, 60, 55, 52};
-    QTest::newRow("home view, back from every other size it gives") << 106 << false << otherHomeSizes << false;
+    QTest::newRow("home view, back from every other size it gives") << 106 << false << otherHomeSizes << false << false;
+    QTest::newRow("home view, back from another label's sizes")
+        << 106 << false << QList<int>{55, 52, 41} << true << false;
     // Past the most sizes a view gives, or past the images' bound in bytes, those drawn least recently are dropped.
     QTest::newRow("home view, back from more sizes than it gives")
-        << 106 << false << otherHomeSizes + QList<int>{48} << true;
+        << 106 << false << otherHomeSizes + QList<int>{48} << false << true;
+    const QList<int> largeSizes{320, 310, 300, 290, 280, 270, 260};
     QTest::newRow("home view, back from sizes whose images pass the bound")
-        << 106 << false << QList<int>{320, 310, 300, 290, 280, 270, 260} << true;
+        << 106 << false << largeSizes << false << true;
+    // The bound holds for all labels together.
+    QTest::newRow("home view, back from another label's sizes whose images pass the bound")
+        << 106 << false << largeSizes << true << true;
 }
 
 // The label's own drawing is filling the large digits' outlines and blurring
@@ -146,6 +155,7 @@ void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel()
     QFETCH(int, fontSize);
     QFETCH(bool, labelBackground);
     QFETCH(QList<int>, sizesBetween);
+    QFETCH(bool, anotherLabel);
     QFETCH(bool, throughTheLabel);
 
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
@@ -153,11 +163,13 @@ void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel()
     value.grab();
     value.mLabel->setText(QStringLiteral("23.0391"));
     value.grab();
+    TValuePanel other(new TValueShadowEffect, QStringLiteral("23.0417"), fontSize, right, 1.0, labelBackground);
+    TValuePanel& between = anotherLabel ? other : value;
     for (int size : sizesBetween) {
-        value.setFontSize(size);
+        between.setFontSize(size);
         // Room for the largest digits, whose images pass the bound soonest.
-        value.mPanel.resize(std::max(PANEL_SIZE.width(), 5 * size), std::max(PANEL_SIZE.height(), 2 * size));
-        value.grab();
+        between.mPanel.resize(std::max(PANEL_SIZE.width(), 5 * size), std::max(PANEL_SIZE.height(), 2 * size));
+        between.grab();
     }
     value.setFontSize(fontSize);
     // The panel is no smaller than its layout found the larger digits.

@@ -5,18 +5,64 @@
 
 #include <QApplication>
 #include <QBackingStore>
-#include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOption>
+#include <QWindow>
+
+namespace
+{
+// A dialog painted a part of its window without paint events of its widgets:
+// the dialogs over it follow this instead. Sent to the dialog itself, which
+// the application's event filters see.
+class TPaintedWithoutWidgets : public QEvent
+{
+public:
+    explicit TPaintedWithoutWidgets(const QRegion& pRegion) : QEvent(TYPE), mRegion(pRegion) {}
+
+    static const QEvent::Type TYPE;
+    const QRegion mRegion;
+};
+const QEvent::Type TPaintedWithoutWidgets::TYPE = QEvent::Type(QEvent::registerEventType());
+
+// Asks a dialog to paint what changed below it; posted, so that the windows
+// below have painted all they are about to.
+const QEvent::Type PAINT_CHANGES_BELOW = QEvent::Type(QEvent::registerEventType());
+
+// While a dialog renders a window for a picture (a window below without an
+// image of its own, its own foreground), the paint events of that window's
+// widgets change nothing on the screen.
+int gRenderingOffScreen = 0;
+
+class TRenderingOffScreen
+{
+public:
+    TRenderingOffScreen() { ++gRenderingOffScreen; }
+    ~TRenderingOffScreen() { --gRenderingOffScreen; }
+    TRenderingOffScreen(const TRenderingOffScreen&) = delete;
+    TRenderingOffScreen& operator=(const TRenderingOffScreen&) = delete;
+};
+
+// The image a window's backing store holds of all of it as last painted (on
+// the frame buffer, VNC, X11 and offscreen screens); null when it holds none.
+QImage* backingImage(const QWidget* pWindow)
+{
+    QBackingStore* store = pWindow->backingStore();
+    QPaintDevice* device = store ? store->paintDevice() : nullptr;
+    return device && device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
+}
+} // namespace
 
 TFullScreenDialog::TFullScreenDialog(QWidget* pParent) : QDialog(pParent)
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     // A translucent window gets no background from Qt at all, so the backdrop
-    // of the style sheet is painted here.
+    // of the style sheet is painted here. An opaque one paints all its pixels
+    // itself, the windows below first: Qt need not fill it before.
     if (TDesktopBackground::translucentWindowsShowWhatIsBehind())
         setAttribute(Qt::WA_TranslucentBackground);
+    else
+        setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 TFullScreenDialog::~TFullScreenDialog()
@@ -56,108 +102,180 @@ void TFullScreenDialog::stopWatchingBelow()
         qApp->removeEventFilter(this);
     mWatching = false;
     mBelow.clear();
+    mChangedBelow = QRegion();
+    mForeground = QImage();
+    mForegroundOutdated = QRegion();
 }
 
 void TFullScreenDialog::findWindowsBelow()
 {
     mBelow.clear();
     for (QWidget* below : TWindowPlacement::windowsBelow(this))
-        mBelow.append(below);
+        mBelow.append({below, QRect()});
+    placeWindowsBelow();
 }
 
-bool TFullScreenDialog::isBelow(const QWidget* pWindow) const
+void TFullScreenDialog::placeWindowsBelow()
 {
-    for (const QPointer<QWidget>& below : mBelow) {
-        if (below == pWindow)
-            return true;
+    for (TWindowBelow& below : mBelow) {
+        if (below.mWindow)
+            below.mPlace = QRect(mapFromGlobal(below.mWindow->mapToGlobal(QPoint(0, 0))), below.mWindow->size());
     }
-    return false;
+}
+
+const TFullScreenDialog::TWindowBelow* TFullScreenDialog::findBelow(const QWidget* pWindow) const
+{
+    for (const TWindowBelow& below : mBelow) {
+        if (below.mWindow == pWindow)
+            return &below;
+    }
+    return nullptr;
 }
 
 QRegion TFullScreenDialog::shownOfBelow(const QWidget* pWindow, const QRegion& pRegion) const
 {
     QRegion shown = pRegion;
     bool above = false;
-    for (const QPointer<QWidget>& below : mBelow) {
-        if (above && below && below->isVisible())
-            shown -= placeOf(below);
-        above = above || below == pWindow;
+    for (const TWindowBelow& below : mBelow) {
+        if (above && below.mWindow && below.mWindow->isVisible())
+            shown -= below.mPlace;
+        above = above || below.mWindow == pWindow;
     }
     return shown;
 }
 
-QRect TFullScreenDialog::placeOf(const QWidget* pWindow) const
-{
-    return QRect(mapFromGlobal(pWindow->mapToGlobal(QPoint(0, 0))), pWindow->size());
-}
-
 bool TFullScreenDialog::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
-    switch (pEvent->type()) {
-    case QEvent::Paint:
+    const QEvent::Type type = pEvent->type();
+    if (type == QEvent::Paint) {
         // A widget below paints its changed part into its window's backing
         // store: the dialog paints that part again once the window is done,
-        // its own widgets there included, and nothing else. The widgets
-        // rendered for the dialog's own picture are not a change.
-        if (!mTakingPicture && pWatched->isWidgetType()) {
+        // and nothing else. A widget of the dialog's own changes its look.
+        if (gRenderingOffScreen == 0 && pWatched->isWidgetType()) {
             auto* widget = static_cast<QWidget*>(pWatched);
             QWidget* window = widget->window();
-            if (isBelow(window)) {
-                const QPoint offset = placeOf(window).topLeft() + widget->mapTo(window, QPoint(0, 0));
-                const QRegion shown =
-                    shownOfBelow(window, static_cast<QPaintEvent*>(pEvent)->region().translated(offset));
-                if (!shown.isEmpty())
-                    update(shown);
-            }
+            const QRegion& region = static_cast<QPaintEvent*>(pEvent)->region();
+            if (window == this)
+                mForegroundOutdated += region.translated(widget->mapTo(this, QPoint(0, 0)));
+            else if (findBelow(window))
+                followChangeBelow(window, region.translated(widget->mapTo(window, QPoint(0, 0))));
         }
-        break;
-    case QEvent::Show:
-    case QEvent::Hide:
+    } else if (type == TPaintedWithoutWidgets::TYPE) {
+        // A dialog below that painted its changes below.
+        if (pWatched->isWidgetType() && findBelow(static_cast<QWidget*>(pWatched)))
+            followChangeBelow(static_cast<QWidget*>(pWatched), static_cast<TPaintedWithoutWidgets*>(pEvent)->mRegion);
+    } else if (type == QEvent::Show || type == QEvent::Hide) {
         // A window below that closes uncovers what it stood over; one shown
         // again stands over the dialog: followed further, the two would
         // repaint each other without end.
-        if (pWatched->isWidgetType() && isBelow(static_cast<QWidget*>(pWatched))) {
+        if (pWatched->isWidgetType() && findBelow(static_cast<QWidget*>(pWatched))) {
             findWindowsBelow();
             update();
         }
-        break;
-    case QEvent::Move:
-    case QEvent::Resize:
-        if (pWatched->isWidgetType() && isBelow(static_cast<QWidget*>(pWatched)))
+    } else if (type == QEvent::Move || type == QEvent::Resize) {
+        if (pWatched == this || (pWatched->isWidgetType() && findBelow(static_cast<QWidget*>(pWatched)))) {
+            placeWindowsBelow();
             update();
-        break;
-    default:
-        break;
+        } else if (pWatched->isWidgetType() && static_cast<QWidget*>(pWatched)->window() == this) {
+            // A widget of the dialog's own that moves (a list scrolled) may be
+            // moved in the window's backing store without paint events.
+            mForegroundOutdated = rect();
+        }
     }
     return QDialog::eventFilter(pWatched, pEvent);
+}
+
+void TFullScreenDialog::followChangeBelow(const QWidget* pWindow, const QRegion& pRegion)
+{
+    const TWindowBelow* below = findBelow(pWindow);
+    const QRegion shown = shownOfBelow(pWindow, pRegion.translated(below->mPlace.topLeft())) & rect();
+    if (shown.isEmpty())
+        return;
+    mChangedBelow += shown;
+    if (!mChangesBelowDue) {
+        mChangesBelowDue = true;
+        QCoreApplication::postEvent(this, new QEvent(PAINT_CHANGES_BELOW), Qt::LowEventPriority);
+    }
+}
+
+bool TFullScreenDialog::event(QEvent* pEvent)
+{
+    if (pEvent->type() == PAINT_CHANGES_BELOW) {
+        mChangesBelowDue = false;
+        paintChangesBelow();
+        return true;
+    }
+    return QDialog::event(pEvent);
+}
+
+void TFullScreenDialog::paintChangesBelow()
+{
+    const QRegion region = std::exchange(mChangedBelow, QRegion());
+    if (region.isEmpty() || !isVisible() || !windowHandle() || !windowHandle()->isExposed())
+        return;
+    QBackingStore* store = backingStore();
+    QImage* window = backingImage(this);
+    if (!window || window->devicePixelRatio() != 1.0 || window->size() != size()) {
+        // Painted as any change, by the dialog's widgets.
+        update(region);
+        return;
+    }
+    renderForeground(region);
+    store->beginPaint(region);
+    {
+        QPainter painter(store->paintDevice());
+        painter.setClipRegion(region);
+        paintWindowsBelow(painter, region);
+        for (const QRect& rect : region)
+            painter.drawImage(rect, mForeground, rect);
+    }
+    store->endPaint();
+    store->flush(region, windowHandle());
+    TPaintedWithoutWidgets painted(region);
+    QCoreApplication::sendEvent(this, &painted);
+}
+
+void TFullScreenDialog::renderForeground(const QRegion& pRegion)
+{
+    if (mForeground.size() != size()) {
+        mForeground = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        mForegroundOutdated = rect();
+    }
+    const QRegion outdated = mForegroundOutdated & pRegion;
+    if (outdated.isEmpty())
+        return;
+    TRenderingOffScreen offScreen;
+    mRenderingForeground = true;
+    render(&mForeground, outdated.boundingRect().topLeft(), outdated, DrawChildren);
+    mRenderingForeground = false;
+    mForegroundOutdated -= outdated;
 }
 
 void TFullScreenDialog::paintWindowsBelow(QPainter& pPainter, const QRegion& pRegion)
 {
     QRegion uncovered = pRegion;
     // Bottom first, each where it stands on the screen.
-    for (const QPointer<QWidget>& below : qAsConst(mBelow)) {
-        if (!below || !below->isVisible())
+    for (const TWindowBelow& below : qAsConst(mBelow)) {
+        if (!below.mWindow || !below.mWindow->isVisible())
             continue;
-        const QRect place = placeOf(below);
+        const QRect& place = below.mPlace;
         uncovered -= place;
-        const QRect shown = shownOfBelow(below, pRegion).boundingRect() & place;
+        const QRect shown = shownOfBelow(below.mWindow, pRegion).boundingRect() & place;
         if (shown.isEmpty())
             continue;
         const QRect source = shown.translated(-place.topLeft());
-        // The window's backing store holds all of it as last painted (on the
-        // frame buffer and X11 screens an image): copied, not painted again.
-        QBackingStore* store = below->backingStore();
-        QPaintDevice* device = store ? store->paintDevice() : nullptr;
-        if (device && device->devType() == QInternal::Image) {
-            const auto* painted = static_cast<const QImage*>(device);
+        // The window's backing store holds all of it as last painted: copied,
+        // not painted again.
+        if (const QImage* painted = backingImage(below.mWindow)) {
             const qreal ratio = painted->devicePixelRatio();
+            // Its pixels as they are, as the screen shows them.
+            pPainter.setCompositionMode(QPainter::CompositionMode_Source);
             pPainter.drawImage(QRectF(shown), *painted,
                                QRectF(QPointF(source.topLeft()) * ratio, QSizeF(source.size()) * ratio));
+            pPainter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         } else {
-            mTakingPicture = true;
-            pPainter.drawPixmap(shown, below->grab(source));
-            mTakingPicture = false;
+            TRenderingOffScreen offScreen;
+            pPainter.drawPixmap(shown, below.mWindow->grab(source));
         }
     }
     for (const QRect& rect : uncovered)
@@ -167,8 +285,15 @@ void TFullScreenDialog::paintWindowsBelow(QPainter& pPainter, const QRegion& pRe
 void TFullScreenDialog::paintEvent(QPaintEvent* pEvent)
 {
     QPainter painter(this);
-    if (!testAttribute(Qt::WA_TranslucentBackground))
+    if (mRenderingForeground) {
+        // The foreground's outdated part holds what the widgets last drew.
+        painter.setCompositionMode(QPainter::CompositionMode_Clear);
+        for (const QRect& rect : pEvent->region())
+            painter.fillRect(rect, Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    } else if (!testAttribute(Qt::WA_TranslucentBackground)) {
         paintWindowsBelow(painter, pEvent->region());
+    }
     QStyleOption option;
     option.initFrom(this);
     style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);

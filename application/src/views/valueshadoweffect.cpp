@@ -162,7 +162,7 @@ void TValueShadowEffect::draw(QPainter* pPainter)
         drawBlurredSource(pPainter, nullptr);
         return;
     }
-    const std::map<TCharacterKey, TCharacterImage>& images = mImageSets.front().mImages;
+    const std::map<TCharacterKey, TCharacterImage>& images = imageCache().mSets.front().mImages;
     const bool known = std::all_of(characters.begin(), characters.end(), [&images](const TPlacedCharacter& pCharacter) {
         return images.count(pCharacter.mKey) != 0;
     });
@@ -271,15 +271,16 @@ bool TValueShadowEffect::layOutLabelText(QPainter* pPainter, std::vector<TPlaced
         return false;
 
     const auto drawnAlike = [&](const TImageSet& pSet) {
-        return run.mFont == pSet.mFont && run.mPen == pSet.mPen && color() == pSet.mShadowColor &&
-               blurRadius() == pSet.mBlurRadius && shift == pSet.mShift && label->contentsRect() == pSet.mTextArea;
+        return pSet.mOwner == this && run.mFont == pSet.mFont && run.mPen == pSet.mPen &&
+               color() == pSet.mShadowColor && blurRadius() == pSet.mBlurRadius && shift == pSet.mShift &&
+               label->contentsRect() == pSet.mTextArea;
     };
-    const auto found = std::find_if(mImageSets.begin(), mImageSets.end(), drawnAlike);
-    if (found != mImageSets.end()) {
-        mImageSets.splice(mImageSets.begin(), mImageSets, found);
-    } else {
-        mImageSets.push_front({run.mFont, run.mPen, color(), blurRadius(), shift, label->contentsRect(), {}});
-    }
+    std::list<TImageSet>& sets = imageCache().mSets;
+    const auto found = std::find_if(sets.begin(), sets.end(), drawnAlike);
+    if (found != sets.end())
+        sets.splice(sets.begin(), sets, found);
+    else
+        sets.push_front({this, run.mFont, run.mPen, color(), blurRadius(), shift, label->contentsRect(), {}});
     boundImages();
     const QGlyphRun& glyphs = glyphRuns.front();
     const QRawFont font = glyphs.rawFont();
@@ -301,16 +302,41 @@ bool TValueShadowEffect::layOutLabelText(QPainter* pPainter, std::vector<TPlaced
     return true;
 }
 
+TValueShadowEffect::TImageCache& TValueShadowEffect::imageCache()
+{
+    static TImageCache cache;
+    return cache;
+}
+
+TValueShadowEffect::~TValueShadowEffect()
+{
+    TImageCache& cache = imageCache();
+    cache.mSets.remove_if([this, &cache](const TImageSet& pSet) {
+        if (pSet.mOwner != this)
+            return false;
+        cache.mBytes -= pSet.mBytes;
+        return true;
+    });
+}
+
 void TValueShadowEffect::boundImages()
 {
-    while (mImageSets.size() > MOST_IMAGE_SETS || (mImageBytes >= MOST_IMAGE_BYTES && mImageSets.size() > 1)) {
-        mImageBytes -= mImageSets.back().mBytes;
-        mImageSets.pop_back();
+    TImageCache& cache = imageCache();
+    std::size_t ownSets = 0;
+    cache.mSets.remove_if([this, &cache, &ownSets](const TImageSet& pSet) {
+        if (pSet.mOwner != this || ++ownSets <= MOST_IMAGE_SETS)
+            return false;
+        cache.mBytes -= pSet.mBytes;
+        return true;
+    });
+    while (cache.mBytes >= MOST_IMAGE_BYTES && cache.mSets.size() > 1) {
+        cache.mBytes -= cache.mSets.back().mBytes;
+        cache.mSets.pop_back();
     }
-    if (mImageBytes >= MOST_IMAGE_BYTES) {
-        mImageSets.front().mImages.clear();
-        mImageSets.front().mBytes = 0;
-        mImageBytes = 0;
+    if (cache.mBytes >= MOST_IMAGE_BYTES) {
+        cache.mSets.front().mImages.clear();
+        cache.mSets.front().mBytes = 0;
+        cache.mBytes = 0;
     }
 }
 
@@ -319,7 +345,7 @@ void TValueShadowEffect::boundImages()
 // share a pixel can it differ from the shadow of the text blurred at once.
 void TValueShadowEffect::drawCharacters(QPainter* pPainter, const std::vector<TPlacedCharacter>& pCharacters) const
 {
-    const std::map<TCharacterKey, TCharacterImage>& images = mImageSets.front().mImages;
+    const std::map<TCharacterKey, TCharacterImage>& images = imageCache().mSets.front().mImages;
     const QTransform restore = pPainter->worldTransform();
     pPainter->setWorldTransform(QTransform());
     for (const TPlacedCharacter& character : pCharacters) {
@@ -347,7 +373,7 @@ void TValueShadowEffect::keepCharacterImages(const QImage& pSource, QPoint pPosi
         if (!left.isEmpty() && !right.isEmpty() && left.right() >= right.left())
             return;
     }
-    TImageSet& set = mImageSets.front();
+    TImageSet& set = imageCache().mSets.front();
     const int margin = blurMargin();
     for (const TPlacedCharacter& character : pCharacters) {
         if (set.mImages.count(character.mKey))
@@ -371,6 +397,6 @@ void TValueShadowEffect::keepCharacterImages(const QImage& pSource, QPoint pPosi
         }
         const qsizetype bytes = image.mText.sizeInBytes() + image.mShadow.sizeInBytes();
         set.mBytes += bytes;
-        mImageBytes += bytes;
+        imageCache().mBytes += bytes;
     }
 }

@@ -27,6 +27,7 @@ class TValueShadowEffect : public QGraphicsDropShadowEffect
 
 public:
     using QGraphicsDropShadowEffect::QGraphicsDropShadowEffect;
+    ~TValueShadowEffect() override;
 
     // The rectangle of pixels with any coverage; empty when there are none.
     static QRect paintedPixels(const QImage& pImage);
@@ -75,22 +76,25 @@ private:
     // or fewer to 15 or more), 6 on the two- and three-channel views, 8 on the
     // four-channel view. A reading that crosses a boundary of its length or
     // sign, or a scan over channels of several lengths, comes back to each of
-    // them, so the images of every size are kept.
+    // them, so a label keeps the images of every size.
     static constexpr std::size_t MOST_IMAGE_SETS = 11;
-    // Bounds the images a label holds, of all its sizes together: at a drawing
-    // past it the sizes drawn least recently are dropped, and a size that
-    // holds that much alone takes its images again, so a label holds at most
-    // 8 MB and one reading's images. A character with its shadow takes about
-    // 48 KB at the home view's largest digits (9 KB in the two-channel view,
-    // 6 KB in the four-channel view): that is every digit at every place of
-    // three sizes of the home view, or noise in the last two digits of all
-    // eleven; a steady reading takes 0.2 to 0.5 MB a size, one with noise in
-    // its last digits up to 1.7 MB.
-    static constexpr qsizetype MOST_IMAGE_BYTES = 8 * 1024 * 1024;
+    // Bounds the images of all value labels together, the ten of the views
+    // with all their sizes: at a drawing past it the sizes drawn least
+    // recently, of whichever label, are dropped, and a size that holds that
+    // much alone takes its images again, so the labels hold at most 4 MB and
+    // one reading's images. The labels of the views not shown are drawn least
+    // recently and give their room to those on the screen. A character with
+    // its shadow takes about 48 KB at the home view's largest digits (9 KB in
+    // the two-channel view, 6 KB in the four-channel view); a steady reading
+    // takes 0.2 to 0.5 MB a size, one with noise in its last digits up to
+    // 1.7 MB: the bound holds a scan over channels of three lengths, or
+    // readings that cross two boundaries of their length.
+    static constexpr qsizetype MOST_IMAGE_BYTES = 4 * 1024 * 1024;
 
-    // The images of the characters drawn with one font and look.
+    // The images of the characters drawn with one font and look by one label.
     struct TImageSet
     {
+        const TValueShadowEffect* mOwner = nullptr;
         QFont mFont;
         QPen mPen;
         QColor mShadowColor;
@@ -100,11 +104,14 @@ private:
         std::map<TCharacterKey, TCharacterImage> mImages;
         qsizetype mBytes = 0;
     };
-    // Drops the sets and images past the bounds before a drawing adds more.
+    // The sets of all labels, the one drawn last first, and their bytes.
+    struct TImageCache
+    {
+        std::list<TImageSet> mSets;
+        qsizetype mBytes = 0;
+    };
+    static TImageCache& imageCache();
+    // Drops the sets and images past the bounds before a drawing adds more;
+    // the front set is the label's own, the one it draws.
     void boundImages();
-
-    // The set drawn last first.
-    std::list<TImageSet> mImageSets;
-    // Of all sets.
-    qsizetype mImageBytes = 0;
 };
