@@ -121,6 +121,9 @@ QByteArray TTestEnvironment::readDeviceFile(const QString& pDevicePath)
 TFullDisk::TFullDisk() : mPath(qgetenv("PATH"))
 {
     const QString tools = TTestEnvironment::root() + "/test-tools";
+    // An earlier one's script is not writable: a user other than root could
+    // not write it again.
+    QFile::remove(tools + "/df");
     mReady =
         TTestEnvironment::writeDeviceFile(tools + "/df", "#!/bin/sh\n"
                                                          "echo 'Filesystem 1K-blocks Used Available Use% Mounted on'\n"
