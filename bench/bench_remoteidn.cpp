@@ -241,32 +241,68 @@ qint64 readReply(int pClient)
     return received;
 }
 
+// The handler behind the TCP transport on a free port, with one blocking
+// client connected; client is -1 when it could not connect.
+struct TTCPInstrument
+{
+    explicit TTCPInstrument(TLogfileController* pLogger)
+        : mHandler(nullptr, nullptr, nullptr, nullptr, pLogger), mPort(freePort())
+    {
+        TTamarindSettings::instance().setValue(QStringLiteral("ethernet"), QStringLiteral("port"),
+                                               QString::number(mPort));
+        mConfiguration = TEthernetConfigurationControllerFactory().createEthernetConfigurationController("eth0");
+        mConfiguration->loadSettings();
+        mTransport = std::make_unique<TEthernetCommunicationInterface>(&mHandler, mConfiguration.get());
+        mClient = connectClient(mPort);
+        if (mClient >= 0 && !QTest::qWaitFor([this] { return mTransport->hasClient(); }, 10000)) {
+            ::close(mClient);
+            mClient = -1;
+        }
+    }
+    ~TTCPInstrument()
+    {
+        if (mClient >= 0)
+            ::close(mClient);
+    }
+
+    TExternalCommunicationHandler mHandler;
+    quint16 mPort;
+    std::unique_ptr<TAbstractEthernetConfigurationController> mConfiguration;
+    std::unique_ptr<TEthernetCommunicationInterface> mTransport;
+    int mClient = -1;
+};
+
 void BM_LogfileDownload(benchmark::State& pState)
 {
     TLoggerFixture fixture;
     fixture.putLogfile(LOG_NAME, logfileOfSize(LOG_BYTES));
     TLogfileController& logger = fixture.buildLogger();
-    TExternalCommunicationHandler handler(nullptr, nullptr, nullptr, nullptr, &logger);
-
-    const quint16 port = freePort();
-    TTamarindSettings::instance().setValue(QStringLiteral("ethernet"), QStringLiteral("port"), QString::number(port));
-    const auto configuration = TEthernetConfigurationControllerFactory().createEthernetConfigurationController("eth0");
-    configuration->loadSettings();
-    TEthernetCommunicationInterface transport(&handler, configuration.get());
-    const int client = connectClient(port);
-    if (client < 0 || !QTest::qWaitFor([&] { return transport.hasClient(); }, 10000)) {
+    TTCPInstrument instrument(&logger);
+    if (instrument.mClient < 0) {
         pState.SkipWithError("no connection to the instrument");
         return;
     }
+    TExternalCommunicationHandler& handler = instrument.mHandler;
+    TEthernetCommunicationInterface& transport = *instrument.mTransport;
+    const int client = instrument.mClient;
     handler.processIncomingString(&transport, QStringLiteral("syst:remo\r"));
     const QString command = QStringLiteral("logg:down '%1'\r").arg(LOG_NAME);
 
     for (auto _ : pState) {
         std::atomic<qint64> received{0};
-        std::thread reader([&] { received = readReply(client); });
+        std::atomic<bool> read{false};
+        QObject wakeUp;
+        std::thread reader([&] {
+            received = readReply(client);
+            read = true;
+            QMetaObject::invokeMethod(
+                &wakeUp, [] {}, Qt::QueuedConnection);
+        });
+        // The file leaves in pieces on turns of the event loop: the transport
+        // may stand empty between two of them.
         measured([&] {
             handler.processIncomingString(&transport, command);
-            while (transport.pendingBytes() > 0)
+            while (!read)
                 QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         });
         reader.join();
@@ -275,7 +311,6 @@ void BM_LogfileDownload(benchmark::State& pState)
             break;
         }
     }
-    ::close(client);
     pState.SetBytesProcessed(pState.iterations() * LOG_BYTES);
     pState.counters["log_bytes"] = LOG_BYTES;
 }
@@ -298,17 +333,12 @@ void BM_CommandBatch(benchmark::State& pState)
 {
     const QByteArray command = pState.range(0) == 0 ? "*idn?\r" : "syst:ackn 1\r";
     const QByteArray batch = command.repeated(BATCH_COMMANDS);
-    TExternalCommunicationHandler handler(nullptr, nullptr, nullptr, nullptr, nullptr);
-    const quint16 port = freePort();
-    TTamarindSettings::instance().setValue(QStringLiteral("ethernet"), QStringLiteral("port"), QString::number(port));
-    const auto configuration = TEthernetConfigurationControllerFactory().createEthernetConfigurationController("eth0");
-    configuration->loadSettings();
-    TEthernetCommunicationInterface transport(&handler, configuration.get());
-    const int client = connectClient(port);
-    if (client < 0 || !QTest::qWaitFor([&] { return transport.hasClient(); }, 10000)) {
+    TTCPInstrument instrument(nullptr);
+    if (instrument.mClient < 0) {
         pState.SkipWithError("no connection to the instrument");
         return;
     }
+    const int client = instrument.mClient;
     QObject wakeUp;
     for (auto _ : pState) {
         std::atomic<bool> answered{false};
@@ -333,7 +363,6 @@ void BM_CommandBatch(benchmark::State& pState)
         });
         peer.join();
     }
-    ::close(client);
     pState.counters["commands"] = BATCH_COMMANDS;
     pState.counters["commands_per_second"] =
         benchmark::Counter(double(pState.iterations() * BATCH_COMMANDS), benchmark::Counter::kIsRate);
