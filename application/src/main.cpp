@@ -11,6 +11,10 @@
 
 #include <csignal>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 int main(int argc, char* argv[])
 {
     if (!TDeviceRoot::checkRootVariable("ZTM8800UI"))
@@ -20,6 +24,15 @@ int main(int argc, char* argv[])
     // a log line or a download cut in the middle; ignored, the write fails
     // and the writer takes back what it began, as after a full disk.
     std::signal(SIGXFSZ, SIG_IGN);
+#ifdef __GLIBC__
+    // Images are made and dropped all the time between long-lived small
+    // objects: character images of the values, a VNC viewer's copies of the
+    // screen, a dialog's look. The allocator's own threshold rises to the
+    // largest block freed, after which such blocks come from the heap, whose
+    // holes the program then keeps for good. A fixed threshold maps every
+    // block from 16 KB on by itself and gives it back as it is freed.
+    mallopt(M_MMAP_THRESHOLD, 16 * 1024);
+#endif
     QApplication application(argc, argv);
     TTerminationSignals::quitEventLoopOnTermination(application);
     TTamarindSettings::instance().holdMessages();

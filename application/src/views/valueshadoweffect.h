@@ -81,15 +81,16 @@ private:
     // Bounds the images of all value labels together, the ten of the views
     // with all their sizes: at a drawing past it the sizes drawn least
     // recently, of whichever label, are dropped, and a size that holds that
-    // much alone takes its images again, so the labels hold at most 4 MB and
+    // much alone takes its images again, so the labels hold at most 2 MB and
     // one reading's images. The labels of the views not shown are drawn least
     // recently and give their room to those on the screen. A character with
     // its shadow takes about 48 KB at the home view's largest digits (9 KB in
     // the two-channel view, 6 KB in the four-channel view); a steady reading
     // takes 0.2 to 0.5 MB a size, one with noise in its last digits up to
-    // 1.7 MB: the bound holds a scan over channels of three lengths, or
-    // readings that cross two boundaries of their length.
-    static constexpr qsizetype MOST_IMAGE_BYTES = 4 * 1024 * 1024;
+    // 1.7 MB: the bound holds a scan over channels of three lengths, readings
+    // that cross two boundaries of their length, or one reading with noise,
+    // and keeps the program within a few MB of what it takes without images.
+    static constexpr qsizetype MOST_IMAGE_BYTES = 2 * 1024 * 1024;
 
     // The images of the characters drawn with one font and look by one label.
     struct TImageSet
