@@ -45,8 +45,10 @@ echo "192.0.2.50 255.255.255.0" > "$root/var/lib/network/eth0"
 sed -e "s/@YEAR@/$(date +%Y)/g" -e "s/@MONTH@/$(date +%-m)/g" "$top/simulator/demo-probes.txt" \
     > "$root/var/lib/boardsim-probes.txt"
 export TAMARIND_ROOT="$root"
-export XDG_RUNTIME_DIR="$root/run/user/$(id -u)"
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+XDG_RUNTIME_DIR="$root/run/user/$(id -u)"
+export XDG_RUNTIME_DIR
+mkdir -p "$root/run/user"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY WAYLAND_DISPLAY
 
 pids=()
@@ -60,16 +62,16 @@ trap 'exit 130' INT TERM HUP
 board_control="$root/var/run/boardsim.sock"
 "$top/build/simulator/boardsim" --control "$board_control" --log "$root/var/log/board-commands.log" \
     --probes "$root/var/lib/boardsim-probes.txt" > "$root/boardsim.out" 2>&1 &
-pids+=($!)
+pids+=("$!")
 for _ in $(seq 50); do [ -e "$root/dev/ttyO2" ] && break; sleep 0.1; done
 "$top/build/application/ZTM8800UI" -platform "vnc:size=800x480:port=$port" > "$root/program.out" 2>&1 &
 program=$!
-pids+=($program)
+pids+=("$program")
 for _ in $(seq 100); do [ -n "$(ss -ltnH "sport = :$port" 2>/dev/null || true)" ] && break; sleep 0.1; done
 # The start's own work is over before the viewer connects.
 sleep 5
 exec 7> >(exec python3 "$top/bench/vncviewer.py" "$port")
-pids+=($!)
+pids+=("$!")
 sleep 1
 
 tap() {
@@ -101,7 +103,7 @@ give_readings() {
     done
 }
 give_readings &
-pids+=($!)
+pids+=("$!")
 sample() {
     while kill -0 "$program" 2>/dev/null; do
         resident
@@ -109,7 +111,7 @@ sample() {
     done
 }
 sample > "$root/resident.log" &
-pids+=($!)
+pids+=("$!")
 
 # Scan mode's page: stop the scan, choose the channels, start it again.
 scanned=""
@@ -166,5 +168,6 @@ if ! kill -0 "$program" 2>/dev/null; then
     echo "The program ended before the last round (see $root/program.out)."
     exit 1
 fi
+resident >> "$root/resident.log"
 printf 'end       %3d min  %6.1f MB; highest %.1f MB\n' $(((SECONDS - start) / 60)) \
     "$(resident | awk '{ print $1 / 1024 }')" "$(sort -n "$root/resident.log" | tail -n 1 | awk '{ print $1 / 1024 }')"
