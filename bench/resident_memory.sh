@@ -33,22 +33,11 @@ if [ -n "$(ss -ltnH "sport = :$port" 2>/dev/null || true)" ]; then
     exit 1
 fi
 rm -rf "$root"
-mkdir -p "$root"/{dev,etc/network,home,media/usb,var/log,var/run,var/lib/network,proc,usr/lib} \
-    "$root/sys/class/gpio/gpio7" "$root/sys/devices/platform/pwm-backlight/backlight/pwm-backlight"
-ln -s "$top/build/simulator/ftdi/libftdi1.so.2" "$root/usr/lib/libftdi1.so.2"
-printf 'DEMO-0042' > "$root/home/serialnumber"
-printf '20210322' > "$root/home/manufacturingdate"
-echo "1.0" > "$root/etc/version_os_platform"
-printf 'auto lo\niface lo inet loopback\n\nauto eth0\n' > "$root/etc/network/interfaces.base"
-printf 'auto lo\niface lo inet loopback\n\nauto eth0\niface eth0 inet dhcp\n' > "$root/etc/network/interfaces"
-echo "192.0.2.50 255.255.255.0" > "$root/var/lib/network/eth0"
+export TAMARIND_ROOT="$root"
+prepare_device_root "$top"
+mkdir -p "$root/var/run" "$root/var/lib"
 sed -e "s/@YEAR@/$(date +%Y)/g" -e "s/@MONTH@/$(date +%-m)/g" "$top/simulator/demo-probes.txt" \
     > "$root/var/lib/boardsim-probes.txt"
-export TAMARIND_ROOT="$root"
-XDG_RUNTIME_DIR="$root/run/user/$(id -u)"
-export XDG_RUNTIME_DIR
-mkdir -p "$root/run/user"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY WAYLAND_DISPLAY
 
 pids=()

@@ -44,3 +44,49 @@ build_tree() {
     cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$top/build" -j "$(nproc)" "${targets[@]}"
 }
+
+# prepare_device_root TOP: the device's paths and files in $TAMARIND_ROOT as the program finds them on the
+# device, for the build in TOP; what a user changed there earlier stays.
+prepare_device_root() {
+    mkdir -p "$TAMARIND_ROOT"/{dev,etc,home,media,var/log,sys/class/gpio/gpio7,proc} \
+        "$TAMARIND_ROOT/sys/devices/platform/pwm-backlight/backlight/pwm-backlight"
+    # A stick pulled out leaves the mount point a link to nowhere: it stays as it is.
+    [ -e "$TAMARIND_ROOT/media/usb" ] || [ -L "$TAMARIND_ROOT/media/usb" ] || mkdir "$TAMARIND_ROOT/media/usb"
+    # The program loads the converter library from the root's /usr/lib: the
+    # simulator's stand-in, which reaches the simulated calibrator, unless
+    # TAMARIND_REAL_FTDI=1 asks for Debian's library and a real converter.
+    mkdir -p "$TAMARIND_ROOT/usr/lib"
+    if [ "${TAMARIND_REAL_FTDI:-0}" = 1 ] && [ -e /usr/lib/x86_64-linux-gnu/libftdi1.so.2 ]; then
+        ln -sfn /usr/lib/x86_64-linux-gnu/libftdi1.so.2 "$TAMARIND_ROOT/usr/lib/libftdi1.so.2"
+    else
+        ln -sfn "$1/build/simulator/ftdi/libftdi1.so.2" "$TAMARIND_ROOT/usr/lib/libftdi1.so.2"
+    fi
+    # Qt's per-user runtime files, which would otherwise go to the host's /tmp.
+    export XDG_RUNTIME_DIR="$TAMARIND_ROOT/run/user/$(id -u)"
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    # The instrument's own serial number and manufacturing date, as the factory
+    # writes them; what the user gives them later stays.
+    [ -e "$TAMARIND_ROOT/home/serialnumber" ] || printf 'DEMO-0042' > "$TAMARIND_ROOT/home/serialnumber"
+    [ -e "$TAMARIND_ROOT/home/manufacturingdate" ] || printf '20210322' > "$TAMARIND_ROOT/home/manufacturingdate"
+
+    # The operating-system image's network configuration as the program finds it
+    # on the device: platform 1 (ifupdown) unless TAMARIND_OS_PLATFORM=2 chooses
+    # systemd-networkd, and eth0 on DHCP with the simulated network's lease. What
+    # the user changes on the remote settings page stays in the root.
+    echo "${TAMARIND_OS_PLATFORM:-1}.0" > "$TAMARIND_ROOT/etc/version_os_platform"
+    mkdir -p "$TAMARIND_ROOT/etc/network" "$TAMARIND_ROOT/etc/systemd/network" "$TAMARIND_ROOT/var/lib/network"
+    [ -e "$TAMARIND_ROOT/etc/network/interfaces.base" ] ||
+        printf 'auto lo\niface lo inet loopback\n\nauto eth0\n' > "$TAMARIND_ROOT/etc/network/interfaces.base"
+    [ -e "$TAMARIND_ROOT/etc/network/interfaces" ] ||
+        printf 'auto lo\niface lo inet loopback\n\nauto eth0\niface eth0 inet dhcp\n' > "$TAMARIND_ROOT/etc/network/interfaces"
+    [ -e "$TAMARIND_ROOT/etc/systemd/network/eth0.network" ] ||
+        printf '[Match]\nName=eth0\n\n[Network]\nDHCP=ipv4\n' > "$TAMARIND_ROOT/etc/systemd/network/eth0.network"
+    if [ "${TAMARIND_ETH0:-present}" = absent ]; then
+        rm -f "$TAMARIND_ROOT/var/lib/network/eth0"
+    else
+        [ -e "$TAMARIND_ROOT/var/lib/network/eth0" ] || echo "192.0.2.50 255.255.255.0" > "$TAMARIND_ROOT/var/lib/network/eth0"
+    fi
+    [ -e "$TAMARIND_ROOT/var/lib/network/route" ] ||
+        printf 'default via 192.0.2.1 dev eth0\n192.0.2.0/24 dev eth0 proto kernel scope link src 192.0.2.50\n' \
+            > "$TAMARIND_ROOT/var/lib/network/route"
+}
