@@ -32,7 +32,7 @@ holder_of() { sed -n 's/.*users:(("\([^"]*\)",pid=\([0-9]*\).*/\1, process \2/p'
 # without one and says nothing.
 platform_args=()
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    vnc_port="${TAMARIND_VNC_PORT:-5900}"
+    vnc_port=$(port_number TAMARIND_VNC_PORT "${TAMARIND_VNC_PORT:-5900}") || exit 1
     vnc_listeners=$(listeners_on "$vnc_port")
     if [ -n "$vnc_listeners" ]; then
         name=$(holder_of "$vnc_listeners")

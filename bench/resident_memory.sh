@@ -11,15 +11,47 @@
 #
 #   bench/resident_memory.sh [minutes]      (35 if not given)
 #
-# TAMARIND_BENCH_VNC_PORT picks the VNC port (5958 if not given). The device
-# root is build/resident-root, made anew each time.
+# TAMARIND_BENCH_VNC_PORT picks the VNC port (5958 if not given). The program
+# takes remote control on TCP port 3958, not on the 3000 of ./run.sh's
+# program. The device root is build/resident-root, made anew each time.
+# Ctrl+C or a terminate ends it at once, with all it started.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 minutes="${1:-35}"
-port="${TAMARIND_BENCH_VNC_PORT:-5958}"
+remote_port=3958
 source "$top/tools/setup.sh"
+port=$(port_number TAMARIND_BENCH_VNC_PORT "${TAMARIND_BENCH_VNC_PORT:-5958}") || exit 1
+
+# Each command in the background runs in a process group of its own, which a stop ends with all it started. The
+# script waits for what it runs in the foreground, so that a signal's trap runs at once, not after a pause.
+pids=()
+foreground_pid=""
+in_group() {
+    set -m
+    "$@" &
+    set +m
+}
+foreground() {
+    in_group "$@"
+    foreground_pid=$!
+    local status=0
+    wait "$foreground_pid" || status=$?
+    foreground_pid=""
+    return "$status"
+}
+pause() { foreground sleep "$1"; }
+stop() {
+    trap '' INT TERM HUP
+    for pid in "${pids[@]}" $foreground_pid; do kill -- "-$pid" 2>/dev/null || kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+}
+trap stop EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
+
 install_missing_packages
-build_tree "$top" ZTM8800UI boardsim ftdi_standin > /dev/null
+foreground build_tree "$top" ZTM8800UI boardsim ftdi_standin > /dev/null
 
 root="$top/build/resident-root"
 mkdir -p "$top/build"
@@ -35,37 +67,32 @@ fi
 rm -rf "$root"
 export TAMARIND_ROOT="$root"
 prepare_device_root "$top"
-mkdir -p "$root/var/run" "$root/var/lib"
+mkdir -p "$root/var/run" "$root/var/lib" "$root/home/Settings/ZELK"
+printf '<settings><ethernet><port>%s</port></ethernet></settings>\n' "$remote_port" \
+    > "$root/home/Settings/ZELK/settings.xml"
 sed -e "s/@YEAR@/$(date +%Y)/g" -e "s/@MONTH@/$(date +%-m)/g" "$top/simulator/demo-probes.txt" \
     > "$root/var/lib/boardsim-probes.txt"
 unset DISPLAY WAYLAND_DISPLAY
 
-pids=()
-stop() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-}
-trap stop EXIT
-trap 'exit 130' INT TERM HUP
-
 board_control="$root/var/run/boardsim.sock"
-"$top/build/simulator/boardsim" --control "$board_control" --log "$root/var/log/board-commands.log" \
-    --probes "$root/var/lib/boardsim-probes.txt" > "$root/boardsim.out" 2>&1 &
+in_group "$top/build/simulator/boardsim" --control "$board_control" --log "$root/var/log/board-commands.log" \
+    --probes "$root/var/lib/boardsim-probes.txt" > "$root/boardsim.out" 2>&1
 pids+=("$!")
 for _ in $(seq 50); do [ -e "$root/dev/ttyO2" ] && break; sleep 0.1; done
-"$top/build/application/ZTM8800UI" -platform "vnc:size=800x480:port=$port" > "$root/program.out" 2>&1 &
+in_group "$top/build/application/ZTM8800UI" -platform "vnc:size=800x480:port=$port" > "$root/program.out" 2>&1
 program=$!
 pids+=("$program")
 for _ in $(seq 100); do [ -n "$(ss -ltnH "sport = :$port" 2>/dev/null || true)" ] && break; sleep 0.1; done
 # The start's own work is over before the viewer connects.
-sleep 5
-exec 7> >(exec python3 "$top/bench/vncviewer.py" "$port")
+pause 5
+# Out of the terminal's group: the script ends it after the program.
+exec 7> >(exec setsid python3 "$top/bench/vncviewer.py" "$port")
 pids+=("$!")
-sleep 1
+pause 1
 
 tap() {
     echo "$1 $2" >&7
-    sleep "${3:-0.8}"
+    pause "${3:-0.8}"
 }
 board() { printf '%s\n' "$@" | socat -t 1 - "UNIX-CONNECT:$board_control" > /dev/null; }
 resident() { awk '/^VmRSS/ { print $2 }' "/proc/$program/status" 2>/dev/null || echo 0; }
@@ -91,7 +118,7 @@ give_readings() {
         sleep 1.3
     done
 }
-give_readings &
+in_group give_readings
 pids+=("$!")
 sample() {
     while kill -0 "$program" 2>/dev/null; do
@@ -99,7 +126,7 @@ sample() {
         sleep 10
     done
 }
-sample > "$root/resident.log" &
+in_group sample > "$root/resident.log"
 pids+=("$!")
 
 # Scan mode's page: stop the scan, choose the channels, start it again.
@@ -144,13 +171,13 @@ while ((SECONDS - start < minutes * 60)); do
         tap 468 288
         tap 667 $((62 + 36 * (unit % 4)))
         unit=$((unit + 1))
-        sleep 8
+        pause 8
     done
     # The scan views of two, three and four channels.
     for channels in "1 2" "1 2 3" "1 2 3 4"; do
         scan_over "$channels"
         tap 273 259 1.0
-        sleep 40
+        pause 40
     done
 done
 if ! kill -0 "$program" 2>/dev/null; then

@@ -31,6 +31,18 @@ install_missing_packages() {
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# port_number NAME VALUE: prints VALUE as a TCP port number (1 to 65535), or says on standard error that the
+# VALUE given by NAME is none and fails. Qt's VNC platform reads the digits a port begins with and drops the rest
+# without a word: "59x" would be port 59.
+port_number() {
+    if [[ $2 =~ ^[0-9]{1,5}$ ]] && ((10#$2 >= 1 && 10#$2 <= 65535)); then
+        echo $((10#$2))
+        return 0
+    fi
+    echo "$1=$2 is no port number: give a whole number from 1 to 65535." >&2
+    return 1
+}
+
 # build_tree TOP [TARGET...]: the whole tree, or only the targets named.
 build_tree() {
     # Lets ccache share objects between checkouts of the tree: paths under the tree are made relative, and

@@ -1,11 +1,13 @@
 #include "boardcontrolserver.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 
 #include <memory>
+#include <sys/stat.h>
 
 TBoardControlServer::TBoardControlServer(TBoardSimulator& pSimulator, QObject* pParent)
     : TBoardControlServer([interpreter = std::make_shared<TBoardControlInterpreter>(pSimulator)](
@@ -28,7 +30,19 @@ bool TBoardControlServer::listen(const QString& pSocketPath, QString& oError)
     // directory, where its folders do not exist.
     const QString path = QFileInfo(pSocketPath).absoluteFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QLocalServer::removeServer(path);
+    // Only a socket (one a former run left) is replaced: a file, link or directory at the path is not this
+    // server's to remove.
+    struct stat status
+    {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &status) == 0) {
+        if (!S_ISSOCK(status.st_mode)) {
+            oError = QStringLiteral("something other than a socket stands there; a control socket takes the place "
+                                    "of a socket only (one an earlier run left), and leaves this as it is");
+            return false;
+        }
+        QLocalServer::removeServer(path);
+    }
     if (!mServer->listen(path)) {
         oError = mServer->errorString();
         return false;

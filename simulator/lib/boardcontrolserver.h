@@ -26,7 +26,8 @@ public:
     explicit TBoardControlServer(TInterpreter pInterpreter, QObject* pParent = nullptr);
     ~TBoardControlServer() override;
 
-    // Replaces a socket a former run left behind.
+    // Replaces a socket a former run left behind, and nothing else: false, with the reason, when something other
+    // than a socket stands at pSocketPath.
     bool listen(const QString& pSocketPath, QString& oError);
     QString socketPath() const;
 

@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 void PeerProgram::quitOnTerminationSignals(QCoreApplication& pApplication)
@@ -65,18 +66,57 @@ bool isRunningPeer(const QString& pProcess)
     const QByteArray own = name(QStringLiteral("/proc/self"));
     return !own.isEmpty() && name(QStringLiteral("/proc/%1").arg(number)) == own;
 }
+
+// The command line of process pProcess, its arguments separated by blanks: by the number alone the user cannot
+// tell a calsim started by hand from one that a ./run.sh started, and each is stopped where it was started.
+QString commandLine(const QString& pProcess)
+{
+    QFile file(QStringLiteral("/proc/%1/cmdline").arg(pProcess));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("?");
+    QByteArray arguments = file.readAll();
+    if (arguments.endsWith('\0'))
+        arguments.chop(1);
+    return QString::fromLocal8Bit(arguments.replace('\0', ' '));
+}
 } // namespace
 
 bool PeerProgram::holdLineLock(const QString& pLinkPath, QString& oError)
 {
     const QString lockPath = pLinkPath + QStringLiteral(".lock");
+    const QByteArray encodedLockPath = QFile::encodeName(lockPath);
     QDir().mkpath(QFileInfo(lockPath).absolutePath());
+    // The lock is truncated and written below: through a link, or a second name of a file, that would be another
+    // file's text. A device, pipe or directory there is not opened at all.
+    const auto foreignFile = [&oError, &lockPath]() {
+        oError = QStringLiteral("%1 exists and is no lock file of a line (it is a symbolic link, a second name of "
+                                "another file, or no regular file): a line's lock is taken in a regular file only, "
+                                "and this is left as it is")
+                     .arg(lockPath);
+        return false;
+    };
+    const auto isLockFile = [](const struct stat& pStatus) {
+        return S_ISREG(pStatus.st_mode) && pStatus.st_nlink <= 1;
+    };
+    struct stat status
+    {
+    };
+    if (::lstat(encodedLockPath.constData(), &status) == 0 && !isLockFile(status))
+        return foreignFile();
     // Left open, and not handed to programs this one starts: the lock lasts as long as this process.
-    const int lock = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const int lock =
+        ::open(encodedLockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK, 0644);
     if (lock < 0) {
+        if (errno == ELOOP)
+            return foreignFile();
         oError = QStringLiteral("cannot open %1 (%2); remove it if no calibrator runs")
                      .arg(lockPath, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
+    }
+    // What stands there may have changed since it was looked at.
+    if (::fstat(lock, &status) != 0 || !isLockFile(status)) {
+        ::close(lock);
+        return foreignFile();
     }
     if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
         char holder[32] = {};
@@ -84,11 +124,11 @@ bool PeerProgram::holdLineLock(const QString& pLinkPath, QString& oError)
         ::close(lock);
         const QString process = QString::fromLatin1(holder, int(std::max<ssize_t>(length, 0))).trimmed();
         if (isRunningPeer(process))
-            oError = QStringLiteral("%1 is the line of a calibrator that runs (process %2 holds %3); stop it "
-                                    "(./run.sh) first")
-                         .arg(pLinkPath, process, lockPath);
+            oError = QStringLiteral("%1 is the line of a calibrator that runs (process %2 holds %3): stop that "
+                                    "process (%4) first")
+                         .arg(pLinkPath, process, lockPath, commandLine(process));
         else
-            oError = QStringLiteral("%1 is the line of another %2 that is starting (it holds %3); stop it (./run.sh) "
+            oError = QStringLiteral("%1 is the line of another %2 that is starting (it holds %3); stop that %2 "
                                     "first")
                          .arg(pLinkPath, QCoreApplication::applicationName(), lockPath);
         return false;

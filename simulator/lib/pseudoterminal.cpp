@@ -53,35 +53,57 @@ void TPseudoTerminal::closePair(TPair& pPair)
     pPair = TPair();
 }
 
-bool TPseudoTerminal::link(const QString& pSlavePath, const QString& pLinkPath)
+namespace
 {
-    const QFileInfo link(pLinkPath);
-    QDir().mkpath(link.absolutePath());
-    const QString next = pLinkPath + QStringLiteral(".next");
-    QFile::remove(next);
-    return QFile::link(pSlavePath, next) && ::rename(QFile::encodeName(next), QFile::encodeName(pLinkPath)) == 0;
-}
-
-bool TPseudoTerminal::mayLinkAt(const QString& pLinkPath, QString& oError)
+// Whether nothing stands at pPath, or a symbolic link: what a line may replace, or remove. False with the reason
+// otherwise.
+bool isFreeOrLink(const QString& pPath, QString& oError)
 {
     struct stat status
     {
     };
-    if (::lstat(QFile::encodeName(pLinkPath).constData(), &status) != 0 || S_ISLNK(status.st_mode))
+    if (::lstat(QFile::encodeName(pPath).constData(), &status) != 0 || S_ISLNK(status.st_mode))
         return true;
     oError = QStringLiteral("%1 exists and is not a symbolic link: a line takes the place of a link only, and leaves "
                             "this as it is")
-                 .arg(pLinkPath);
+                 .arg(pPath);
     return false;
+}
+
+QString nextLinkPath(const QString& pLinkPath)
+{
+    return pLinkPath + QStringLiteral(".next");
+}
+} // namespace
+
+bool TPseudoTerminal::link(const QString& pSlavePath, const QString& pLinkPath, QString& oError)
+{
+    const QFileInfo link(pLinkPath);
+    QDir().mkpath(link.absolutePath());
+    // The new link is made beside the old one and put in its place in one step; a link an earlier run left there
+    // half-way is replaced. What came at either path since the line was opened is left as it is too.
+    if (!mayLinkAt(pLinkPath, oError))
+        return false;
+    const QString next = nextLinkPath(pLinkPath);
+    QFile::remove(next);
+    if (!QFile::link(pSlavePath, next) || ::rename(QFile::encodeName(next), QFile::encodeName(pLinkPath)) != 0) {
+        oError = QStringLiteral("cannot link %1 at %2").arg(pSlavePath, pLinkPath);
+        return false;
+    }
+    return true;
+}
+
+bool TPseudoTerminal::mayLinkAt(const QString& pLinkPath, QString& oError)
+{
+    return isFreeOrLink(pLinkPath, oError) && isFreeOrLink(nextLinkPath(pLinkPath), oError);
 }
 
 bool TPseudoTerminal::open(const QString& pLinkPath, QString& oError)
 {
     close();
-    if (!mayLinkAt(pLinkPath, oError) || !openPair(mPair, oError))
+    if (!openPair(mPair, oError))
         return false;
-    if (!link(mPair.mSlavePath, pLinkPath)) {
-        oError = QStringLiteral("cannot link %1 at %2").arg(mPair.mSlavePath, pLinkPath);
+    if (!link(mPair.mSlavePath, pLinkPath, oError)) {
         close();
         return false;
     }
@@ -98,8 +120,7 @@ bool TPseudoTerminal::reopen(QString& oError)
     TPair pair;
     if (!openPair(pair, oError))
         return false;
-    if (!link(pair.mSlavePath, mLinkPath)) {
-        oError = QStringLiteral("cannot link %1 at %2").arg(pair.mSlavePath, mLinkPath);
+    if (!link(pair.mSlavePath, mLinkPath, oError)) {
         closePair(pair);
         return false;
     }

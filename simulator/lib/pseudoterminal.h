@@ -17,8 +17,9 @@ public:
     // Opens the pair and links the slave at pLinkPath, replacing a symbolic link there (one an earlier run left)
     // and nothing else: see mayLinkAt.
     bool open(const QString& pLinkPath, QString& oError);
-    // Whether a line may be linked at pLinkPath: nothing stands there, or a symbolic link. A file, directory or
-    // device there is not this simulator's to replace, nor to remove when it ends; false with the reason then.
+    // Whether a line may be linked at pLinkPath: nothing stands there, or a symbolic link, and the same beside it
+    // where the link is made (".next" after its name). A file, directory or device there is not this simulator's
+    // to replace, nor to remove when it ends; false with the reason then.
     static bool mayLinkAt(const QString& pLinkPath, QString& oError);
     // Removes the link (if it still points to this slave) and closes both sides.
     void close();
@@ -46,7 +47,7 @@ private:
     static bool openPair(TPair& oPair, QString& oError);
     static void closePair(TPair& pPair);
     // Points pLinkPath at the slave, replacing what is there in one step.
-    static bool link(const QString& pSlavePath, const QString& pLinkPath);
+    static bool link(const QString& pSlavePath, const QString& pLinkPath, QString& oError);
 
     TPair mPair;
     QString mLinkPath;

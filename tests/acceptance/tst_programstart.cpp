@@ -19,6 +19,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <map>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -459,6 +460,10 @@ enum EnAtTheLine {
     alCalsimThatIsStarting,
     // A file, as a device would be: no line of a simulator.
     alFile,
+    // Files that are no simulator's, where a calsim keeps its lock, makes its next link and serves its control.
+    alLinkedLockFile,
+    alNextFile,
+    alControlFile,
 };
 } // namespace
 
@@ -466,32 +471,45 @@ void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds_data()
 {
     QTest::addColumn<int>("atTheLine");
     QTest::addColumn<bool>("serves");
-    QTest::newRow("link left behind, to a terminal another program holds now") << int(alLinkLeftBehind) << true;
-    QTest::newRow("line of a calsim that runs") << int(alCalsimThatRuns) << false;
-    QTest::newRow("line of a calsim that is starting, after one that ended") << int(alCalsimThatIsStarting) << false;
-    QTest::newRow("a file that is no link") << int(alFile) << false;
+    // What a refusal of a file that is no simulator's says.
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("link left behind, to a terminal another program holds now")
+        << int(alLinkLeftBehind) << true << QString();
+    QTest::newRow("line of a calsim that runs") << int(alCalsimThatRuns) << false << QString();
+    QTest::newRow("line of a calsim that is starting, after one that ended")
+        << int(alCalsimThatIsStarting) << false << QString();
+    QTest::newRow("a file that is no link") << int(alFile) << false << QString("is not a symbolic link");
+    QTest::newRow("the lock a link to another file")
+        << int(alLinkedLockFile) << false << QString("is no lock file of a line");
+    QTest::newRow("a file where the next link is made")
+        << int(alNextFile) << false << QString("is not a symbolic link");
+    QTest::newRow("a file at the control path") << int(alControlFile) << false << QString("other than a socket");
 }
 
 void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds()
 {
     QFETCH(int, atTheLine);
     QFETCH(bool, serves);
+    QFETCH(QString, refusal);
     const QString lineInRoot = QStringLiteral("/dev/ttyUSB-calsim-test");
+    const QString controlInRoot = QStringLiteral("/var/run/calsim-test.sock");
     const QString line = TDeviceRoot::path(lineInRoot);
     const QString lockPath = line + QStringLiteral(".lock");
-    QFile::remove(line);
-    QFile::remove(lockPath);
+    const QString otherFile = QStringLiteral("/home/not-the-simulators.txt");
+    for (const QString& path : {lineInRoot, lineInRoot + ".lock", lineInRoot + ".next", controlInRoot, otherFile})
+        QFile::remove(TDeviceRoot::path(path));
     const auto start = [&](QProcess& pCalsim) {
         pCalsim.setProcessEnvironment(mEnvironment);
-        pCalsim.start(QStringLiteral(TAMARIND_BUILD_DIR "/simulator/calsim"), {QStringLiteral("--link"), line});
+        pCalsim.start(QStringLiteral(TAMARIND_BUILD_DIR "/simulator/calsim"),
+                      {QStringLiteral("--link"), line, QStringLiteral("--control"), TDeviceRoot::path(controlInRoot)});
     };
-    // Whether the calsim serves the line: it says so once it does, and ends at once when it refuses.
-    const auto servesLine = [&line](QProcess& pCalsim) {
+    // Whether the calsim serves the line: it says so, its control socket last, and ends at once when it refuses.
+    const auto servesLine = [](QProcess& pCalsim) {
         QByteArray said;
         const bool ended = !QTest::qWaitFor(
             [&] {
                 said += pCalsim.readAllStandardOutput();
-                return said.contains(("line " + line).toUtf8()) || pCalsim.state() == QProcess::NotRunning;
+                return said.contains("control commands on") || pCalsim.state() == QProcess::NotRunning;
             },
             20000);
         return !ended && pCalsim.state() == QProcess::Running;
@@ -516,6 +534,14 @@ void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds()
         QVERIFY(servesLine(first));
         endedCalsim = first.processId();
     }
+    // The file that is no simulator's, and stays as it is.
+    const std::map<int, QString> keptByCase = {{alFile, lineInRoot},
+                                               {alLinkedLockFile, otherFile},
+                                               {alNextFile, lineInRoot + ".next"},
+                                               {alControlFile, controlInRoot}};
+    const QString kept = keptByCase.count(atTheLine) != 0 ? keptByCase.at(atTheLine) : QString();
+    if (!kept.isEmpty())
+        QVERIFY(TTestEnvironment::writeDeviceFile(kept, fileContent));
     if (atTheLine == alCalsimThatIsStarting) {
         TStartedProgram::end(first);
         lock = ::open(QFile::encodeName(lockPath).constData(), O_RDWR);
@@ -523,8 +549,8 @@ void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds()
     } else if (atTheLine == alLinkLeftBehind) {
         QVERIFY(terminal >= 0 && ::grantpt(terminal) == 0 && ::unlockpt(terminal) == 0);
         QVERIFY(QFile::link(QString::fromLocal8Bit(::ptsname(terminal)), line));
-    } else if (atTheLine == alFile) {
-        QVERIFY(TTestEnvironment::writeDeviceFile(lineInRoot, fileContent));
+    } else if (atTheLine == alLinkedLockFile) {
+        QVERIFY(QFile::link(TDeviceRoot::path(otherFile), lockPath));
     }
 
     start(second);
@@ -532,22 +558,28 @@ void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds()
     if (serves)
         return;
     QCOMPARE(second.exitCode(), 1);
-    const QString refusal = QString::fromLocal8Bit(second.readAllStandardError());
-    // The refusal names who holds the line and by what, and never a calsim that has ended.
-    if (atTheLine == alCalsimThatRuns)
-        QVERIFY2(refusal.contains(QStringLiteral("process %1 holds %2").arg(first.processId()).arg(lockPath)),
-                 qPrintable(refusal));
+    const QString said = QString::fromLocal8Bit(second.readAllStandardError());
+    // The refusal names who holds the line and by what, and never a calsim that has ended; what to stop is
+    // named as it was started.
+    if (atTheLine == alCalsimThatRuns) {
+        QVERIFY2(said.contains(QStringLiteral("process %1 holds %2").arg(first.processId()).arg(lockPath)),
+                 qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral("/simulator/calsim --link %1 --control").arg(line)), qPrintable(said));
+    }
     if (atTheLine == alCalsimThatIsStarting) {
-        QVERIFY2(refusal.contains(QStringLiteral("another calsim that is starting (it holds %1)").arg(lockPath)),
-                 qPrintable(refusal));
-        QVERIFY2(!refusal.contains(QString::number(endedCalsim)), qPrintable(refusal));
+        QVERIFY2(said.contains(QStringLiteral("another calsim that is starting (it holds %1)").arg(lockPath)),
+                 qPrintable(said));
+        QVERIFY2(!said.contains(QString::number(endedCalsim)), qPrintable(said));
     }
-    // What is no link stays as it was, and gets no lock file beside it.
-    if (atTheLine == alFile) {
-        QVERIFY2(refusal.contains(QStringLiteral("is not a symbolic link")), qPrintable(refusal));
-        QCOMPARE(TTestEnvironment::readDeviceFile(lineInRoot), fileContent);
+    if (!kept.isEmpty()) {
+        QVERIFY2(said.contains(refusal), qPrintable(said));
+        QCOMPARE(TTestEnvironment::readDeviceFile(kept), fileContent);
+    }
+    // What is no link gets no lock file beside it.
+    if (atTheLine == alFile || atTheLine == alNextFile)
         QVERIFY(!QFileInfo::exists(lockPath));
-    }
+    if (atTheLine == alLinkedLockFile)
+        QVERIFY(QFileInfo(lockPath).isSymLink());
 }
 
 TAMARIND_TEST_MAIN(tst_ProgramStart)
