@@ -1,5 +1,6 @@
 #include "boardstate.h"
 #include "calibrationfilestore.h"
+#include "calibrationroutine.h"
 #include "calibrationsetup.h"
 #include "calibratorfixture.h"
 #include "channel.h"
@@ -11,6 +12,7 @@
 #include "messagerecorder.h"
 #include "recordinginterface.h"
 #include "routineclock.h"
+#include "tamarindsettings.h"
 #include "testsupport.h"
 #include "zelkcontainerpushbutton.h"
 
@@ -59,14 +61,20 @@ private slots:
 
     void routineLeavesTheShownChannelMeasured_data()
     {
+        QTest::addColumn<QByteArray>("scannedChannels");
         QTest::addColumn<QByteArray>("clientSends");
+        QTest::addColumn<QByteArray>("clientGets");
         QTest::addColumn<bool>("boardRefusesOnce");
-        QTest::newRow("alone") << QByteArray() << false;
+        QTest::newRow("alone") << QByteArray() << QByteArray() << QByteArray() << false;
         // Inside the run's first wait, once it has chosen its reference.
         QTest::newRow("a client selects a DUT channel during the run")
-            << QByteArray("syst:remo\rconf:chan 3\rsyst:loca\r") << false;
+            << QByteArray() << QByteArray("syst:remo\rconf:chan 3\rsyst:loca\r") << QByteArray("E14\r\n") << false;
+        // Remote control stops scan mode, which would measure the home view's channel.
+        QTest::newRow("a client takes control from scan mode during the run")
+            << QByteArray("1,4") << QByteArray("syst:remo\r") << QByteArray() << false;
         // A board busy restarting as the run ends: the polls tell it.
-        QTest::newRow("the board refuses the shown channel once at the end") << QByteArray() << true;
+        QTest::newRow("the board refuses the shown channel once at the end")
+            << QByteArray() << QByteArray() << QByteArray() << true;
     }
 
     // The run measures the reference and the DUT channels; afterwards the
@@ -74,7 +82,9 @@ private slots:
     // values and the logger names the channel the screen names.
     void routineLeavesTheShownChannelMeasured()
     {
+        QFETCH(QByteArray, scannedChannels);
         QFETCH(QByteArray, clientSends);
+        QFETCH(QByteArray, clientGets);
         QFETCH(bool, boardRefusesOnce);
         IRoutineClock::replace(std::make_unique<TFastForwardRoutineClock>());
         QVERIFY(mCalibrator.start(EnCalibratorType::ctDWK4400_165));
@@ -90,10 +100,15 @@ private slots:
             QVERIFY(TCalibrationFileStore(channels).storeSetup(&setup));
         }
         mMain.close();
+        TTamarindSettings::instance().setValue(QStringLiteral("scan"), QStringLiteral("channels"),
+                                               QString::fromLatin1(scannedChannels));
+        TTamarindSettings::instance().store();
         mMain.open(true);
         TChannelController& channels = *mMain.window()->mChannelController;
         TAbstractChannel* const shown = channels.measuredChannel();
         QVERIFY(shown && shown->internalChannelNumber() != 2 && shown->internalChannelNumber() != 3);
+        if (!scannedChannels.isEmpty())
+            mMain.click("BtnScan_Start");
 
         mMain.click("BtnCalibrationRoutines");
         TMessageRecorder messages;
@@ -120,6 +135,12 @@ private slots:
         QVERIFY(play);
         QTest::mouseClick(play, Qt::LeftButton);
         QCOMPARE(messages.texts(), QStringList{"Calibration routine completed successfully."});
+        const zelk::vector<QString> results = TCalibrationFileStore(channels).storedCalFiles(1);
+        QCOMPARE(int(results.size()), 1);
+        const auto stored = TCalibrationFileStore(channels).createCalRoutineFromName(results.front());
+        QVERIFY(stored && !stored->calibrationPointsResults().empty());
+        // The reference channel's own reading.
+        QVERIFY(qAbs(stored->calibrationPointsResults().begin()->second.valueReferenceChannel().value() - 50.0) < 0.01);
 
         QCOMPARE(channels.measuredChannel(), shown);
         const auto boardChannel = [this] {
@@ -131,8 +152,7 @@ private slots:
         QCOMPARE(mMain.window()->mChannelViewControllerManager->homescreenViewController()->measuredChannel(), shown);
         QCOMPARE(mMain.child<QAbstractButton>("btnSingleViewChanSel")->text(), shown->channelBtnText());
         // The run owns the board's channel: the client's selection is refused.
-        if (!clientSends.isEmpty())
-            QCOMPARE(client.takeSent(), QByteArray("E14\r\n"));
+        QCOMPARE(client.takeSent(), clientGets);
 
         TLogfileController& logger = *mMain.window()->mLogfileController;
         QCOMPARE(int(logger.startLogger()), int(TLogfileController::lsrSuccess));

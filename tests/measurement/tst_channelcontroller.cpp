@@ -642,17 +642,23 @@ void tst_ChannelController::measureChannel_data()
     QTest::addColumn<bool>("result");
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<bool>("channelChangeNoted");
+    // A calibration routine holds the board, measuring with input 1.
+    QTest::addColumn<bool>("routine");
 
-    QTest::newRow("input 2") << 2 << 0 << 0 << false << true << QByteArray("conf:chan 02") << true;
-    QTest::newRow("a switch-box position") << 17 << 0 << 0 << false << true << QByteArray("conf:chan 17") << true;
-    QTest::newRow("reciprocal of 2") << 9 << 2 << 0 << false << true << QByteArray("conf:chan:func 9,@2") << false;
+    QTest::newRow("input 2") << 2 << 0 << 0 << false << true << QByteArray("conf:chan 02") << true << false;
+    QTest::newRow("a switch-box position")
+        << 17 << 0 << 0 << false << true << QByteArray("conf:chan 17") << true << false;
+    QTest::newRow("reciprocal of 2") << 9 << 2 << 0 << false << true << QByteArray("conf:chan:func 9,@2") << false
+                                     << false;
     QTest::newRow("difference of 3 and 1")
-        << 11 << 3 << 1 << false << true << QByteArray("conf:chan:func 11,@3,@1") << false;
-    QTest::newRow("sum with one operand") << 10 << 1 << 0 << false << false << QByteArray() << false;
-    QTest::newRow("reciprocal without operand") << 9 << 0 << 0 << false << false << QByteArray() << false;
-    QTest::newRow("no channel") << 0 << 0 << 0 << false << false << QByteArray() << false;
+        << 11 << 3 << 1 << false << true << QByteArray("conf:chan:func 11,@3,@1") << false << false;
+    QTest::newRow("sum with one operand") << 10 << 1 << 0 << false << false << QByteArray() << false << false;
+    QTest::newRow("reciprocal without operand") << 9 << 0 << 0 << false << false << QByteArray() << false << false;
+    QTest::newRow("no channel") << 0 << 0 << 0 << false << false << QByteArray() << false << false;
     QTest::newRow("a board that does not answer")
-        << 2 << 0 << 0 << true << false << QByteArray("conf:chan 02") << false;
+        << 2 << 0 << 0 << true << false << QByteArray("conf:chan 02") << false << false;
+    // Whoever asks: scan mode, a view, a calibration item, a client.
+    QTest::newRow("input 2 under a routine") << 2 << 0 << 0 << false << false << QByteArray() << false << true;
 }
 
 void tst_ChannelController::measureChannel()
@@ -664,6 +670,7 @@ void tst_ChannelController::measureChannel()
     QFETCH(bool, result);
     QFETCH(QByteArray, sent);
     QFETCH(bool, channelChangeNoted);
+    QFETCH(bool, routine);
 
     TSimulatedSwitchBox box;
     box.mType = sbtSWX6300_PRT8;
@@ -680,6 +687,10 @@ void tst_ChannelController::measureChannel()
     board().board().clearRecord();
     if (linkFails)
         board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = -1; });
+    std::unique_ptr<TRoutineChannelHold> hold;
+    if (routine)
+        hold =
+            std::make_unique<TRoutineChannelHold>(controller, zelk::vector<TAbstractChannel*>{controller.channel(1)});
 
     QCOMPARE(controller.measureChannel(target), result);
     board().board().withFaults([](TBoardFaults& pFaults) { pFaults.clear(); });
@@ -970,12 +981,13 @@ void tst_ChannelController::smartProbeRefreshUnderARoutineSwitchesNoChannel()
     board().board().withState([](TBoardState& pState) { pState.mMeasuredChannel = 1; });
     TChannelController& controller = build(60000);
     QCOMPARE(int(controller.updateSmartProbeStatus().size()), 1);
-    controller.setRoutineActive(true);
-    QVERIFY(controller.measureChannel(controller.channel(3)));
+    auto hold =
+        std::make_unique<TRoutineChannelHold>(controller, zelk::vector<TAbstractChannel*>{controller.channel(3)});
+    QVERIFY(hold->measureChannel(controller.channel(3)));
     board().board().clearRecord();
 
     const zelk::vector<TPRTChannel*> found = controller.updateSmartProbeStatus();
-    controller.setRoutineActive(false);
+    hold.reset();
     QCOMPARE(found, zelk::vector<TPRTChannel*>{qobject_cast<TPRTChannel*>(controller.channel(2))});
     QCOMPARE(board().commands(), QList<QByteArray>());
     QCOMPARE(controller.measuredChannel(), controller.channel(3));
@@ -1009,6 +1021,8 @@ void tst_ChannelController::smartProbeEnabled_data()
     QTest::newRow("a probe without channel") << "unconnected" << false << QByteArray() << false << false;
     QTest::newRow("a channel that cannot be switched to") << "read" << true << QByteArray() << false << false;
     QTest::newRow("no probe") << "none" << false << QByteArray() << false << false;
+    // The switch would act on the probe of the routine's channel.
+    QTest::newRow("under a routine") << "read under a routine" << false << QByteArray() << false << false;
 }
 
 void tst_ChannelController::smartProbeEnabled()
@@ -1026,7 +1040,7 @@ void tst_ChannelController::smartProbeEnabled()
     controller.updateSmartProbeStatus();
     auto unconnected = heldSmartProbe(false, nullptr);
     TSmartProbePRT* target = nullptr;
-    if (probe == "read")
+    if (probe.startsWith("read"))
         target = qobject_cast<TPRTChannel*>(controller.channel(2))->smartProbe();
     else if (probe == "unconnected")
         target = unconnected.get();
@@ -1036,6 +1050,10 @@ void tst_ChannelController::smartProbeEnabled()
         board().injectReply(enableReply);
     if (linkFails)
         board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = -1; });
+    std::unique_ptr<TRoutineChannelHold> hold;
+    if (probe.endsWith("routine"))
+        hold =
+            std::make_unique<TRoutineChannelHold>(controller, zelk::vector<TAbstractChannel*>{controller.channel(3)});
 
     QCOMPARE(controller.setSmartProbeEnabled(target, true), result);
     board().board().withFaults([](TBoardFaults& pFaults) { pFaults.clear(); });
@@ -1047,7 +1065,8 @@ void tst_ChannelController::smartProbeEnabled()
     QCOMPARE(int(controller.measuredChannel()->internalChannelNumber()), 3);
     if (sent)
         QCOMPARE(board().commands().mid(0, 3), (QList<QByteArray>{"conf:chan 02", "sens:frtd:enab 1", "conf:chan 03"}));
-    QCOMPARE(controller.isReadingActive(), probe != "none");
+    // The routine reads the board itself.
+    QCOMPARE(controller.isReadingActive(), probe != "none" && !hold);
 }
 
 // --- channel table services ------------------------------------------------------------

@@ -652,6 +652,16 @@ void tst_HandlerMeasureCommands::aRunningRoutineOwnsTheChannel_data()
     QTest::newRow("SMART probe name") << 0 << 2 << QByteArray("sens:frtd:iden 'BENCH'") << 1;
     QTest::newRow("reading goes on") << 0 << 1 << QByteArray("meas:curr?") << 0;
     QTest::newRow("measured channel query goes on") << 0 << 1 << QByteArray("conf:chan?") << 0;
+    // What the routine's points are measured with stays as it was; the
+    // same on what the routine does not measure with goes on.
+    QTest::newRow("data of the routine's probe") << 0 << 3 << QByteArray("sens:tc:refe 85,1") << 1;
+    QTest::newRow("data of another channel's probe") << 0 << 1 << QByteArray("sens:tc:refe 85,1") << 0;
+    QTest::newRow("a probe onto the routine's channel") << 0 << 1 << QByteArray("prob:assi 81,1") << 1;
+    QTest::newRow("a probe onto another channel") << 0 << 3 << QByteArray("prob:assi 81,1") << 0;
+    QTest::newRow("the routine's probe onto another channel") << 0 << 3 << QByteArray("sens:tc:assi 85,4") << 1;
+    QTest::newRow("factory data of the routine's item") << 2 << 1 << QByteArray("cal:fact:data 2,0,1,2026,1,1") << 1;
+    QTest::newRow("factory data of another item") << 2 << 1 << QByteArray("cal:fact:data 5,0,1,2026,1,1") << 0;
+    QTest::newRow("cold junction of the routine's channel") << 2 << 3 << QByteArray("cal:fact:cjc 3,0,2026,1,1") << 1;
 }
 
 // While a calibration routine runs it alone chooses what the board measures:
@@ -668,12 +678,15 @@ void tst_HandlerMeasureCommands::aRunningRoutineOwnsTheChannel()
     board.setWaitClock({[] { return QDateTime::currentDateTime(); }, [](int) {}});
     TRemoteSession::setAccessLevel(level);
     QCOMPARE(exchange("conf:chan " + QByteArray::number(measured)), QByteArray());
+    // A change carried out answers too.
+    QCOMPARE(exchange("syst:ackn 1"), QByteArray("ACK\r\n"));
     auto* reciprocal = qobject_cast<TUnaryDerivedChannel*>(channel(9));
     QVERIFY(reciprocal);
     reciprocal->setPhysicalChannel(qobject_cast<TPhysicalChannel*>(channel(1)));
-    controller.setRoutineActive(true);
+    auto hold = std::make_unique<TRoutineChannelHold>(controller, zelk::vector<TAbstractChannel*>{channel(measured)});
     auto release = qScopeGuard([&] {
-        controller.setRoutineActive(false);
+        exchange("syst:ackn 0");
+        hold.reset();
         controller.setReadingActive(false);
         board.setWaitClock(TInternalSCPIHandler::systemWaitClock());
     });
@@ -693,7 +706,7 @@ void tst_HandlerMeasureCommands::aRunningRoutineOwnsTheChannel()
     mFixture->homeView().channels(shown);
     QCOMPARE(shown, zelk::vector<TAbstractChannel*>{channel(measured)});
 
-    controller.setRoutineActive(false);
+    hold.reset();
     mFixture->board().board().clearRecord();
     const QByteArray free = exchange(line);
     QVERIFY2(!free.contains("E14"), free.constData());

@@ -394,9 +394,12 @@ EnRoutineResult TCalibrationRoutine::startRoutine(TChannelController* pChannelCo
     // The views and the logger go on naming the channel they showed before
     // the run; the board has to measure it again once the run is over.
     TAbstractChannel* const shownChannel = pChannelController->measuredChannel();
-    pChannelController->setRoutineActive(true);
-    IRoutineClock& clock = IRoutineClock::current();
     mChannelController = pChannelController;
+    zelk::vector<TAbstractChannel*> usedChannels{mCalibrationSetup->referenceChannel()};
+    for (const TChannelDescription& dut : mCalibrationSetup->deviceUnderTestChannels())
+        usedChannels << dutChannel(dut);
+    mChannelHold = std::make_unique<TRoutineChannelHold>(*pChannelController, std::move(usedChannels));
+    IRoutineClock& clock = IRoutineClock::current();
     mActiveCalibrationPointIndex = -1;
     mStatus = rsNone;
     mCalibrationPointsResults.clear();
@@ -418,8 +421,8 @@ EnRoutineResult TCalibrationRoutine::startRoutine(TChannelController* pChannelCo
     mRoutineEnd = clock.now();
     setStatus(rsCompleted, TElectricalTemperatureValue(0.0, uUndefined));
     if (shownChannel && pChannelController->measuredChannel() != shownChannel)
-        pChannelController->measureChannel(shownChannel);
-    pChannelController->setRoutineActive(false);
+        mChannelHold->measureChannel(shownChannel);
+    mChannelHold.reset();
     pChannelController->setReadingActive(true);
     if (pScanModeController)
         pScanModeController->resumeScanMode();
@@ -449,10 +452,10 @@ EnRoutineResult TCalibrationRoutine::prepareRun(QString& oErrorMessage)
     }
     for (const TChannelDescription& dut : mCalibrationSetup->deviceUnderTestChannels()) {
         TAbstractChannel* channel = dutChannel(dut);
-        if (!channel || !mChannelController->measureChannel(channel))
+        if (!channel || !mChannelHold->measureChannel(channel))
             return rrUnableToSelectDUTChannel;
     }
-    if (!mChannelController->measureChannel(mCalibrationSetup->referenceChannel()))
+    if (!mChannelHold->measureChannel(mCalibrationSetup->referenceChannel()))
         return rrUnableToSelectReferenceChannel;
     mChannelController->setReadingActive(false);
     return rrSuccess;
@@ -465,7 +468,7 @@ EnRoutineResult TCalibrationRoutine::runCalibrationPoint(const TElectricalTemper
     EnRoutineResult result = setCalibratorTemperature(pCalPoint);
     if (result != rrSuccess)
         return result;
-    if (!mChannelController->measureChannel(mCalibrationSetup->referenceChannel()))
+    if (!mChannelHold->measureChannel(mCalibrationSetup->referenceChannel()))
         return rrUnableToSelectReferenceChannel;
 
     const qint64 windowMs = static_cast<qint64>(mCalibrationSetup->stabilityTimeMinutes()) * 60000;
@@ -561,7 +564,7 @@ void TCalibrationRoutine::takeCalibrationPoint(const TElectricalTemperatureValue
         TElectricalTemperatureValue temperature(std::numeric_limits<double>::quiet_NaN(), uCelsius);
         TElectricalTemperatureValue electrical(std::numeric_limits<double>::quiet_NaN(), uUndefined);
         TAbstractChannel* channel = dutChannel(dut);
-        if (channel && mChannelController->measureChannel(channel))
+        if (channel && mChannelHold->measureChannel(channel))
             readMeasuredChannel(DUT_IGNORE_FIRST_READINGS, DUT_READ_PAUSE_SECONDS, temperature, electrical);
         results.setDUTChannelValue(dut, TDUTValue(temperature, electrical));
         notifyObserversDUTValueUpdated(pCalPoint, dut, temperature);

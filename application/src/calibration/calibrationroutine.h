@@ -21,6 +21,7 @@ class TAbstractChannel;
 class TAbstractProbe;
 class TCalibrationSetup;
 class TChannelController;
+class TRoutineChannelHold;
 class TScanModeController;
 
 namespace Calibrationroutine
@@ -171,6 +172,7 @@ private:
     int mHoldTimeProgressPercent = 0;
     // Only while a run is going on.
     TChannelController* mChannelController = nullptr;
+    std::unique_ptr<TRoutineChannelHold> mChannelHold;
     std::unique_ptr<IBlockcalibratorInterface> mCalibrator;
     qint64 mHoldStartMs = 0;
 };

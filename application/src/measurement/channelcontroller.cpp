@@ -359,10 +359,11 @@ bool TChannelController::selectMeasuredChannelIfUnknown()
     // A board that restarted measures its input 1 again, and one that missed
     // a command may not measure what it was told. Polling on would hand another
     // input's value to the measured channel, its log and its remote readers; a
-    // steady poll still costs the one exchange.
+    // steady poll still costs the one exchange. Under a routine the measured
+    // channel is the one it chose, so it is chosen again.
     if (mChannelSelectedAt && *mChannelSelectedAt == mSCPIHandler->linkInterruptions())
         return true;
-    return measureChannel(mMeasuredChannel);
+    return switchBoardTo(mMeasuredChannel);
 }
 
 bool TChannelController::poll()
@@ -493,7 +494,60 @@ void TChannelController::scheduleRemainingWarnings()
         scheduleWarnings();
 }
 
+TRoutineChannelHold::TRoutineChannelHold(TChannelController& pController, zelk::vector<TAbstractChannel*> pChannels)
+    : mController(pController)
+{
+    mController.mRoutineHold = this;
+    mController.mRoutineChannels = std::move(pChannels);
+}
+
+TRoutineChannelHold::~TRoutineChannelHold()
+{
+    if (mController.mRoutineHold != this)
+        return;
+    mController.mRoutineHold = nullptr;
+    mController.mRoutineChannels.clear();
+}
+
+bool TChannelController::isUsedByRoutine(const TAbstractChannel* pChannel) const
+{
+    if (!pChannel)
+        return false;
+    for (const TAbstractChannel* used : mRoutineChannels) {
+        if (used == pChannel)
+            return true;
+        if (auto* unary = qobject_cast<const TUnaryDerivedChannel*>(used)) {
+            if (unary->physicalChannel() == pChannel)
+                return true;
+        } else if (auto* binary = qobject_cast<const TBinaryDerivedChannel*>(used)) {
+            if (binary->physicalChannel_Operand1() == pChannel || binary->physicalChannel_Operand2() == pChannel)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool TChannelController::isUsedByRoutine(const TAbstractProbe* pProbe) const
+{
+    if (!pProbe || !isRoutineActive())
+        return false;
+    const auto holds = [pProbe](const TAbstractChannel* pChannel) {
+        auto* physical = qobject_cast<const TPhysicalChannel*>(pChannel);
+        return physical && physical->assignedProbe() == pProbe;
+    };
+    for (const auto& entry : mChannels) {
+        if (holds(entry.second.get()) && isUsedByRoutine(entry.second.get()))
+            return true;
+    }
+    return holds(mTCExpansionPortChannel.get()) && isUsedByRoutine(mTCExpansionPortChannel.get());
+}
+
 bool TChannelController::measureChannel(TAbstractChannel* pChannel)
+{
+    return !isRoutineActive() && switchBoardTo(pChannel);
+}
+
+bool TChannelController::switchBoardTo(TAbstractChannel* pChannel)
 {
     if (!pChannel)
         return false;
@@ -538,7 +592,7 @@ zelk::vector<TPRTChannel*> TChannelController::updateSmartProbeStatus()
     // A log started during a calibration routine names its SMART probes too:
     // the ones the routine's readings keep in step are given, as visiting
     // every channel would leave the routine's channel unsettled under it.
-    if (mRoutineActive) {
+    if (isRoutineActive()) {
         zelk::vector<TPRTChannel*> held;
         for (auto& entry : mChannels) {
             auto* prtChannel = qobject_cast<TPRTChannel*>(entry.second.get());
@@ -579,7 +633,8 @@ TSmartProbePRT* TChannelController::updateSmartProbeStatusCurrentChannel()
 
 bool TChannelController::setSmartProbeEnabled(TSmartProbePRT* pProbe, bool pEnabled)
 {
-    if (!pProbe)
+    // The switch would go to the routine's channel, and the reading it stopped stays stopped.
+    if (!pProbe || isRoutineActive())
         return false;
     mReadTimer->stop();
     TAbstractChannel* remembered = mMeasuredChannel;

@@ -33,6 +33,7 @@ class TInternalSCPIHandler;
 class TPhysicalChannel;
 class TPRTChannel;
 class TProbeController;
+class TRoutineChannelHold;
 class TScanModeController;
 class TSmartProbePRT;
 
@@ -100,16 +101,20 @@ public:
     // nested event loop) does nothing and returns false.
     bool readMeasuredChannel();
     // Makes the channel the one the board measures; false when the board
-    // could not be told, a derived channel lacks an operand, or there is no
-    // channel. The read timer and the listeners are not involved.
+    // could not be told, a derived channel lacks an operand, there is no
+    // channel, or a calibration routine holds the board. The read timer and
+    // the listeners are not involved.
     bool measureChannel(TAbstractChannel* pChannel);
-    // A calibration routine owns the board's channel from its start to its
-    // end: it selects the reference and each DUT once and then reads whatever
-    // the board measures, so a channel chosen by anybody else meanwhile would
-    // be stored as one of its own. Remote clients are refused a selection
-    // while it is set; the routine sets and clears it.
-    void setRoutineActive(bool pActive) { mRoutineActive = pActive; }
-    bool isRoutineActive() const { return mRoutineActive; }
+
+    // A calibration routine holds the board's channel from its start to its
+    // end (TRoutineChannelHold): meanwhile every other selection is refused.
+    bool isRoutineActive() const { return mRoutineHold != nullptr; }
+    // Whether the routine holding the board measures with the channel: its
+    // reference, a DUT, or an operand of one of them. False without a routine.
+    bool isUsedByRoutine(const TAbstractChannel* pChannel) const;
+    // Whether the probe is assigned to a channel the routine measures with.
+    bool isUsedByRoutine(const TAbstractProbe* pProbe) const;
+
     // Reads the SMART probes of all resistance channels anew and returns the
     // channels that hold one; polling pauses meanwhile. While a routine is
     // active nothing is read: the channels holding one already are returned.
@@ -117,7 +122,8 @@ public:
     // Null unless the measured channel is a resistance channel with a SMART probe.
     TSmartProbePRT* updateSmartProbeStatusCurrentChannel();
     // Switches the SMART probe on or off in its own memory; false when the
-    // board did not confirm or the probe's channel could not be measured.
+    // board did not confirm, the probe's channel could not be measured, or a
+    // routine holds the board (then nothing is sent).
     bool setSmartProbeEnabled(TSmartProbePRT* pProbe, bool pEnabled);
     // Where the check of a SMART probe's calibration date takes today's date
     // from; the system date unless a test puts its own here.
@@ -147,11 +153,15 @@ public slots:
     void onBeforeChangeSystemTime();
 
 private:
+    friend class TRoutineChannelHold;
+
     void addChannelButton(TAbstractChannel* pChannel, QWidget* pButton);
     // A button for a channel the form has none for, in the column of the board's inputs.
     void createChannelButton(TAbstractChannel* pChannel, QWidget* pBtnChannel4, int& ioLayoutIndex);
     void scanSwitchBoxes(int pAverageValueSampleCount, QWidget* pBtnChannel4, int& ioLayoutIndex);
     void restoreMeasuredChannel();
+    // measureChannel without asking who holds the board.
+    bool switchBoardTo(TAbstractChannel* pChannel);
 
     bool poll();
     // False when the board's channel was unknown and could not be selected again.
@@ -205,7 +215,9 @@ private:
     QLabel* mLblChannelY;
 
     bool mPollRunning = false;
-    bool mRoutineActive = false;
+    // Set by the routine's hold for its lifetime.
+    const TRoutineChannelHold* mRoutineHold = nullptr;
+    zelk::vector<TAbstractChannel*> mRoutineChannels;
     bool mWarningsScheduled = false;
     // Probes that left their range in a poll, for the alarm after it.
     zelk::vector<QPointer<TAbstractProbe>> mPendingProbeAlarms;
@@ -215,4 +227,24 @@ private:
     // report the same probe as new at every poll.
     QSet<QString> mCalibrationWarnedProbes;
     std::function<QDate()> mToday = &QDate::currentDate;
+};
+
+// A calibration routine's hold on the board's channel, from its start to its
+// end: it selects the reference and each DUT and reads whatever the board
+// measures, so a channel chosen by anybody else meanwhile would be stored as
+// one of its own. While the hold lasts, the controller refuses every other
+// selection, whoever asks; the routine selects through its hold alone.
+class TRoutineChannelHold
+{
+public:
+    // pChannels: the channels the routine measures with.
+    TRoutineChannelHold(TChannelController& pController, zelk::vector<TAbstractChannel*> pChannels);
+    ~TRoutineChannelHold();
+    TRoutineChannelHold(const TRoutineChannelHold&) = delete;
+    TRoutineChannelHold& operator=(const TRoutineChannelHold&) = delete;
+
+    bool measureChannel(TAbstractChannel* pChannel) { return mController.switchBoardTo(pChannel); }
+
+private:
+    TChannelController& mController;
 };

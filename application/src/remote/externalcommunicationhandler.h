@@ -150,6 +150,12 @@ public:
     // would select what the board measures, or change how it measures the
     // routine's channel, answers error 14 meanwhile.
     bool channelHeldByRoutine() const;
+    // The same for what the routine's points are measured with: one of its
+    // channels, a probe assigned to one of them, a calibration item of the
+    // board that measures one of them. Others stay free.
+    bool heldByRoutine(const TAbstractChannel* pChannel) const;
+    bool heldByRoutine(const TAbstractProbe* pProbe) const;
+    bool calibrationItemHeldByRoutine(int pItem) const;
     // The probe an integer parameter names; null after error 5 (no integer)
     // or error 9 (no such probe).
     TAbstractProbe* probeByParameter(const std::unique_ptr<TSCPIParameter>& pParameter);

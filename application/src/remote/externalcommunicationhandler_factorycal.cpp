@@ -78,6 +78,11 @@ void TExternalCommunicationHandler::storeFactoryItemData(const TSCPICommand& pCo
         returnError(ERROR_005_ILLEGAL_ARGUMENT);
         return;
     }
+    // A running routine's points are measured with the item's data as it is.
+    if (calibrationItemHeldByRoutine(item)) {
+        returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
+        return;
+    }
     if (!mInternalSCPIHandler || mInternalSCPIHandler->storeTwoPointCalibrationItemData(
                                      EnCalItemID(item), offset->val(), slope->val(), date, FACTORY_DATA) !=
                                      TInternalSCPIHandler::ERROR_CODE_COMMAND_SUCCESSFUL) {
@@ -102,6 +107,10 @@ void TExternalCommunicationHandler::storeFactoryCJCOffset(const TSCPICommand& pC
     const TAbstractChannel* channel = mChannelController ? mChannelController->channel(number) : nullptr;
     if (!channel) {
         returnError(ERROR_005_ILLEGAL_ARGUMENT);
+        return;
+    }
+    if (heldByRoutine(channel)) {
+        returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
         return;
     }
     if (!mInternalSCPIHandler || mInternalSCPIHandler->storeCJCOffset(*channel, offset->val(), date, FACTORY_DATA) !=
@@ -165,6 +174,11 @@ void TExternalCommunicationHandler::removeThermocoupleProbe(const TSCPICommand& 
         return;
     }
     auto* probe = mProbeController ? qobject_cast<TTCProbe*>(mProbeController->probeByNumber(number)) : nullptr;
+    // Removed, it would leave a running routine's channel with another probe.
+    if (heldByRoutine(probe)) {
+        returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
+        return;
+    }
     // Forced: the device would ask its local user, who is not the one asking here.
     if (!probe || !mProbeController->deleteProbe(probe, true)) {
         returnError(ERROR_009_PROBE_NOT_EXISTS);

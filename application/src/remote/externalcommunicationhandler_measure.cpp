@@ -98,6 +98,39 @@ bool TExternalCommunicationHandler::channelHeldByRoutine() const
     return mChannelController && mChannelController->isRoutineActive();
 }
 
+bool TExternalCommunicationHandler::heldByRoutine(const TAbstractChannel* pChannel) const
+{
+    return mChannelController && mChannelController->isUsedByRoutine(pChannel);
+}
+
+bool TExternalCommunicationHandler::heldByRoutine(const TAbstractProbe* pProbe) const
+{
+    return mChannelController && mChannelController->isUsedByRoutine(pProbe);
+}
+
+// The thermocouple items serve their own input; the reference resistors
+// serve every resistance input, whichever the probe there chooses.
+bool TExternalCommunicationHandler::calibrationItemHeldByRoutine(int pItem) const
+{
+    if (!channelHeldByRoutine())
+        return false;
+    switch (pItem) {
+    case ciTCchan3:
+        return heldByRoutine(mChannelController->channel(3));
+    case ciTCchan4:
+        return heldByRoutine(mChannelController->channel(4));
+    case ciTCchanExternal:
+        return heldByRoutine(mChannelController->tcExpansionPortChannel());
+    default:
+        break;
+    }
+    for (const auto& entry : mChannelController->channels()) {
+        if (qobject_cast<const TPRTChannel*>(entry.second.get()) && heldByRoutine(entry.second.get()))
+            return true;
+    }
+    return false;
+}
+
 void TExternalCommunicationHandler::readCurrentValue()
 {
     if (!mChannelController || !mChannelController->readMeasuredChannel()) {
@@ -150,7 +183,7 @@ bool TExternalCommunicationHandler::scanChannel(int pChannelNumber, int pSettleS
     if (commandAbandoned())
         return false;
     TPhysicalChannel* channel = mChannelController ? mChannelController->physical_channel(pChannelNumber) : nullptr;
-    if (!channel || channelHeldByRoutine() || !mChannelController->measureChannel(channel)) {
+    if (!channel || !mChannelController->measureChannel(channel)) {
         returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
         return true;
     }
@@ -218,7 +251,7 @@ void TExternalCommunicationHandler::selectChannel(const TSCPICommand& pCommand)
     } else {
         channel = mChannelController ? mChannelController->physical_channel(number) : nullptr;
     }
-    if (!channel || channelHeldByRoutine() || !mChannelController->measureChannel(channel)) {
+    if (!channel || !mChannelController->measureChannel(channel)) {
         returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
         return;
     }

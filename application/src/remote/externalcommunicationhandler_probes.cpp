@@ -121,6 +121,11 @@ bool TExternalCommunicationHandler::processProbeCommand(const TSCPICommand& pCom
             returnError(ERROR_009_PROBE_NOT_EXISTS);
             return true;
         }
+        // A running routine's points are measured with the probe as it is.
+        if (command->mChangesProbe && heldByRoutine(probe)) {
+            returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
+            return true;
+        }
         context.setProbe(probe);
     }
 
@@ -181,7 +186,9 @@ EnProbeCommandOutcome assign(TProbeCommandContext& pContext)
     TPhysicalChannel* channel = pContext.channels() ? pContext.channels()->physical_channel(channelNumber) : nullptr;
     // Without the local warning of an overdue calibration: its modal dialog
     // would hold the reply until someone touches the screen.
-    if (!probe || !pContext.isOfKind(probe) || !channel ||
+    // A running routine's channel keeps its probe, and its probe stays on it.
+    if (!probe || !pContext.isOfKind(probe) || !channel || pContext.handler().heldByRoutine(channel) ||
+        pContext.handler().heldByRoutine(probe) ||
         !pContext.probes().assignProbeToChannel(probe, channel, true, false, false))
         return pContext.error(Handler::ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
     pContext.handler().refreshChannelView();

@@ -97,12 +97,14 @@ struct TProbeCommand
     {
         return TProbeCommand{QLatin1String(pShortHeader), QLatin1String(pLongHeader), csProbe, pArgCount, pAction};
     }
-    // A change of one probe of the group; default probes refused unless allowed.
+    // A change of one probe of the group; default probes refused unless
+    // allowed, a probe a running routine measures with always.
     static TProbeCommand change(const char* pShortHeader, const char* pLongHeader, unsigned int pArgCount,
                                 Action pAction)
     {
         TProbeCommand command = query(pShortHeader, pLongHeader, pArgCount, pAction);
         command.mRefusesDefaultProbe = true;
+        command.mChangesProbe = true;
         return command;
     }
     static TProbeCommand own(const char* pShortHeader, const char* pLongHeader, unsigned int pArgCount, Action pAction)
@@ -140,6 +142,7 @@ struct TProbeCommand
     unsigned int mArgCount;
     Action mAction;
     bool mRefusesDefaultProbe = false;
+    bool mChangesProbe = false;
     // Access level asserted before the count; 0 for none.
     int mAuthLevel = 0;
     // Checks a parameter before the probe's kind is judged (the name of the

@@ -94,6 +94,9 @@ void TCJCCalibrationItem::updateCalibrationData(double pOffset, const QDate& pCa
 bool TCJCCalibrationItem::measureOffsetDeviation(TChannelController& pChannelController,
                                                  TProbeController* pProbeController, TInternalSCPIHandler* pSCPIHandler)
 {
+    // A calibration routine holds the board: its channels and probes stay as they are.
+    if (pChannelController.isRoutineActive())
+        return false;
     {
         TMessageDialog dialog;
         const auto answer = dialog.showDialog(

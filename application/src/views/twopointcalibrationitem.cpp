@@ -151,6 +151,10 @@ bool TTwoPointCalibrationItem::measureRawValue(TChannelController* pChannelContr
                                                double& oValue)
 {
     oValue = NOT_SET;
+    // A calibration routine holds the board: the neutral data and the probe
+    // set up here would be measured with in its readings.
+    if (pChannelController->isRoutineActive())
+        return false;
     TAbstractProbe* probeToUse = nullptr;
     if (!isProbeSetupCorrect(&probeToUse, pProbeController))
         return false;
