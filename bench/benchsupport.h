@@ -7,6 +7,7 @@
 #include "channelcontroller.h"
 #include "deviceroot.h"
 #include "intcommcontroller.h"
+#include "memoryallocator.h"
 #include "submenucontroller.h"
 
 #include <QApplication>
@@ -81,10 +82,12 @@ struct TNoBenchState
 
 // Runs the benchmarks of a program that builds widgets: offscreen unless a
 // platform is given, with the simulated board's link and the settings under a
-// device root of its own. TState is built inside the application and goes
-// before it: what the benchmarks use for the whole run lives there.
+// device root of its own and the allocator set up as the program's. TState is
+// built inside the application and goes before it: what the benchmarks use
+// for the whole run lives there.
 template <class TState = TNoBenchState> int runWidgetBenchmarks(int pArgc, char** pArgv)
 {
+    TMemoryAllocator::setUpAsTheProgram();
     QTemporaryDir root;
     qputenv(TDeviceRoot::ROOT_VARIABLE, root.path().toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -2,6 +2,7 @@
 // whole system and runs until the device is switched off or restarted.
 
 #include "deviceroot.h"
+#include "memoryallocator.h"
 #include "tamarindmainform.h"
 #include "tamarindsettings.h"
 #include "terminationsignals.h"
@@ -10,10 +11,6 @@
 #include <QTimer>
 
 #include <csignal>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 int main(int argc, char* argv[])
 {
@@ -24,15 +21,7 @@ int main(int argc, char* argv[])
     // a log line or a download cut in the middle; ignored, the write fails
     // and the writer takes back what it began, as after a full disk.
     std::signal(SIGXFSZ, SIG_IGN);
-#ifdef __GLIBC__
-    // Images are made and dropped all the time between long-lived small
-    // objects: character images of the values, a VNC viewer's copies of the
-    // screen, a dialog's look. The allocator's own threshold rises to the
-    // largest block freed, after which such blocks come from the heap, whose
-    // holes the program then keeps for good. A fixed threshold maps every
-    // block from 16 KB on by itself and gives it back as it is freed.
-    mallopt(M_MMAP_THRESHOLD, 16 * 1024);
-#endif
+    TMemoryAllocator::setUpAsTheProgram();
     QApplication application(argc, argv);
     TTerminationSignals::quitEventLoopOnTermination(application);
     TTamarindSettings::instance().holdMessages();

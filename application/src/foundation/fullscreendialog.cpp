@@ -161,9 +161,19 @@ bool TFullScreenDialog::eventFilter(QObject* pWatched, QEvent* pEvent)
                 followChangeBelow(window, region.translated(widget->mapTo(window, QPoint(0, 0))));
         }
     } else if (type == TPaintedWithoutWidgets::TYPE) {
-        // A dialog below that painted its changes below.
-        if (pWatched->isWidgetType() && findBelow(static_cast<QWidget*>(pWatched)))
+        // A dialog below that painted its changes below: it is done, and what
+        // it painted is followed at once, before the screen puts the windows
+        // together.
+        if (pWatched->isWidgetType() && findBelow(static_cast<QWidget*>(pWatched))) {
             followChangeBelow(static_cast<QWidget*>(pWatched), static_cast<TPaintedWithoutWidgets*>(pEvent)->mRegion);
+            paintDueChangesBelow();
+        }
+    } else if (type == QEvent::UpdateRequest && !pWatched->isWidgetType()) {
+        // The screen that puts the windows together itself (the frame
+        // buffer's, VNC's) is about to do so for what the windows below
+        // painted: the dialog paints its part first, so that the screen puts
+        // them together once, not once for each window over the change.
+        paintDueChangesBelow();
     } else if (type == QEvent::Show || type == QEvent::Hide) {
         // A window below that closes uncovers what it stood over; one shown
         // again stands over the dialog: followed further, the two would
@@ -201,11 +211,17 @@ void TFullScreenDialog::followChangeBelow(const QWidget* pWindow, const QRegion&
 bool TFullScreenDialog::event(QEvent* pEvent)
 {
     if (pEvent->type() == PAINT_CHANGES_BELOW) {
-        mChangesBelowDue = false;
-        paintChangesBelow();
+        paintDueChangesBelow();
         return true;
     }
     return QDialog::event(pEvent);
+}
+
+void TFullScreenDialog::paintDueChangesBelow()
+{
+    // A request still posted finds nothing left to paint.
+    mChangesBelowDue = false;
+    paintChangesBelow();
 }
 
 void TFullScreenDialog::paintChangesBelow()

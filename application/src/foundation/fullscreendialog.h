@@ -52,6 +52,7 @@ private:
     // Paints what changed below into the dialog's window directly, with the
     // dialog's foreground laid over it.
     void paintChangesBelow();
+    void paintDueChangesBelow();
     void renderForeground(const QRegion& pRegion);
 
     // Where the screen cannot blend windows, the dialog is opaque and paints

@@ -7,15 +7,21 @@ TExternalCommunicationInterface::TExternalCommunicationInterface(TExternalCommun
 {
 }
 
-// One pass from text to bytes, into a buffer of the final size: replies are
-// short and many, and the ohm sign is the only character that changes.
 void TExternalCommunicationInterface::sendResponse(const QString& pResponse, bool pWithTerminator)
 {
+    QByteArray bytes;
+    sendResponse(pResponse, pWithTerminator, bytes);
+}
+
+// One pass from text to bytes, into a buffer of the final size: replies are
+// short and many, and the ohm sign is the only character that changes.
+void TExternalCommunicationInterface::sendResponse(const QString& pResponse, bool pWithTerminator, QByteArray& pBuffer)
+{
     const int length = pResponse.size();
-    QByteArray bytes(length + (pWithTerminator ? 2 : 0), Qt::Uninitialized);
+    pBuffer.resize(length + (pWithTerminator ? 2 : 0));
     const QChar ohm = mOhmSign.at(0);
     const QChar* text = pResponse.constData();
-    char* out = bytes.data();
+    char* out = pBuffer.data();
     for (int i = 0; i < length; ++i) {
         const ushort code = text[i].unicode();
         out[i] = text[i] == ohm ? 'R' : code < 0x100 ? char(code) : '?';
@@ -24,7 +30,7 @@ void TExternalCommunicationInterface::sendResponse(const QString& pResponse, boo
         out[length] = '\r';
         out[length + 1] = '\n';
     }
-    sendRawData(bytes);
+    sendRawData(pBuffer);
 }
 
 void TExternalCommunicationInterface::sendResponse(const QString& pResponse)

@@ -30,6 +30,9 @@ public:
     // appended when pWithTerminator is true.
     void sendResponse(const QString& pResponse, bool pWithTerminator);
     void sendResponse(const QString& pResponse);
+    // The same through the caller's buffer, which keeps its room for the
+    // next reply: a large reply sent piece by piece makes no block anew.
+    void sendResponse(const QString& pResponse, bool pWithTerminator, QByteArray& pBuffer);
     void sendAck();
 
     // Hands the bytes to the client as they are, in order; what the line or

@@ -3,12 +3,13 @@
 #include "externalcommunicationhandler.h"
 #include "externalcommunicationinterface.h"
 
-QString TLogfileLineJoiner::join(const QString& pText)
+void TLogfileLineJoiner::join(const QString& pText, QString& oJoined)
 {
     // Each character gives at most one; on top come what the piece
     // before held back: its separators and a carriage return.
-    QString joined(pText.size() + mLineEnds + 1, Qt::Uninitialized);
-    QChar* out = joined.data();
+    const int start = oJoined.size();
+    oJoined.resize(start + pText.size() + mLineEnds + 1);
+    QChar* out = oJoined.data() + start;
     const QChar* in = pText.constData();
     const QChar* const end = in + pText.size();
     while (in != end) {
@@ -36,8 +37,7 @@ QString TLogfileLineJoiner::join(const QString& pText)
         else
             out = append(out, character);
     }
-    joined.truncate(int(out - joined.constData()));
-    return joined;
+    oJoined.truncate(int(out - oJoined.constData()));
 }
 
 QString TLogfileLineJoiner::finish()
@@ -73,8 +73,14 @@ bool TLogfileDownload::open(const QString& pPath)
 
 bool TLogfileDownload::sendNextPiece()
 {
-    mClient->sendResponse(mJoiner.join(mStream.read(TExternalCommunicationHandler::LOGFILE_DOWNLOAD_PIECE_LENGTH)),
-                          false);
+    // Read in parts small enough for the allocator's heap, joined into the
+    // piece kept from the one before.
+    constexpr qint64 PART_LENGTH = 4096;
+    mPiece.truncate(0);
+    for (qint64 read = 0; read < TExternalCommunicationHandler::LOGFILE_DOWNLOAD_PIECE_LENGTH && !mStream.atEnd();
+         read += PART_LENGTH)
+        mJoiner.join(mStream.read(PART_LENGTH), mPiece);
+    mClient->sendResponse(mPiece, false, mPieceBytes);
     if (!mStream.atEnd())
         return false;
     mClient->sendResponse(mJoiner.finish(), true);

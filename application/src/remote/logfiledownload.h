@@ -10,11 +10,12 @@ class TExternalCommunicationInterface;
 // as text passes through in pieces: a line end ("\n" or "\r\n") may fall
 // between two pieces, and the one that ends the file adds no separator. A
 // log of some days runs to tens of megabytes on the device's one core: each
-// character is copied once, into a piece made at its full size beforehand.
+// character is copied once, into room made beforehand.
 class TLogfileLineJoiner
 {
 public:
-    QString join(const QString& pText);
+    // Appends the joined text to oJoined, which keeps its room.
+    void join(const QString& pText, QString& oJoined);
     // What is still due at the end of the file. A carriage return there ends
     // a line of its own.
     QString finish();
@@ -55,4 +56,9 @@ private:
     QFile mFile;
     QTextStream mStream;
     TLogfileLineJoiner mJoiner;
+    // A piece's text and bytes, kept from piece to piece: blocks of their
+    // size are mapped and given back on their own by the allocator, which
+    // for every piece would cost more than the piece's own work.
+    QString mPiece;
+    QByteArray mPieceBytes;
 };

@@ -1,0 +1,20 @@
+#include "memoryallocator.h"
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+void TMemoryAllocator::setUpAsTheProgram()
+{
+#ifdef __GLIBC__
+    // Images are made and dropped all the time between long-lived small
+    // objects: character images of the values, a VNC viewer's copies of the
+    // screen, a dialog's look. The allocator's own threshold rises to the
+    // largest block freed, after which such blocks come from the heap, whose
+    // holes the program then keeps for good. A fixed threshold maps every
+    // block from 16 KB on by itself and gives it back as it is freed: work
+    // that makes such a block over and over (a log file's pieces on their
+    // way to a client) keeps its buffers instead.
+    mallopt(M_MMAP_THRESHOLD, 16 * 1024);
+#endif
+}
