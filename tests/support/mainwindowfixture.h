@@ -3,6 +3,7 @@
 #include "boardsimulator.h"
 #include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
+#include "ethernetcommunicationinterface.h"
 #include "externalcommunicationhandler.h"
 #include "probecontroller.h"
 #include "tamarindmainform.h"
@@ -28,6 +29,8 @@ public:
     TChannelViewControllerManager& views() const { return *mWindow->mChannelViewControllerManager; }
     // The window's remote command handler, for a scan on the caller's clock.
     TExternalCommunicationHandler& remote() const { return *mWindow->mExternalCommunicationHandler; }
+    // The window's TCP transport, for a takeback's drop that ends when the test says.
+    TEthernetCommunicationInterface& tcp() const { return *mWindow->mEthernetCommunicationInterface; }
 
     // Starts the board; false when it could not.
     bool startBoard() { return mBoard.start(); }

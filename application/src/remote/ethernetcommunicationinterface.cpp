@@ -8,6 +8,7 @@
 #include <QTcpSocket>
 
 #include <cerrno>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <utility>
 
@@ -18,8 +19,8 @@ namespace
 constexpr qint64 RECEIVE_BUFFER_SIZE = 64 * 1024;
 // The most of the client's text dropped when the local user takes the
 // instrument back: far beyond what the connection and the client's system
-// hold (a few megabytes), and a bound for a client that sends on at full
-// speed, which must not hold the program there.
+// hold (a few megabytes); a client that sends on at full speed beyond it is
+// read and answered again.
 constexpr qint64 DROP_LIMIT = 64 * 1024 * 1024;
 } // namespace
 
@@ -37,6 +38,9 @@ TEthernetCommunicationInterface::TEthernetCommunicationInterface(
     mReadOn.setSingleShot(true);
     mReadOn.setInterval(0);
     connect(&mReadOn, &QTimer::timeout, this, &TEthernetCommunicationInterface::onTCPWritten);
+    mQuietPeriod.setSingleShot(true);
+    mQuietPeriod.setInterval(INPUT_QUIET_PERIOD);
+    connect(&mQuietPeriod, &QTimer::timeout, this, &TEthernetCommunicationInterface::onQuietPeriodOver);
 }
 
 TEthernetCommunicationInterface::~TEthernetCommunicationInterface()
@@ -98,6 +102,10 @@ void TEthernetCommunicationInterface::tcpConnectionAvailable()
 // they drain.
 void TEthernetCommunicationInterface::onTCPRead()
 {
+    if (isDroppingInput()) {
+        dropArrivedInput();
+        return;
+    }
     ++mDeliveries;
     if (mayRead()) {
         QByteArray received(int(qMin<qint64>(mTCPSocket->bytesAvailable(), READ_CHUNK)), Qt::Uninitialized);
@@ -148,8 +156,11 @@ void TEthernetCommunicationInterface::tcpSocketClosing()
     mCommunicationHandler->interfaceDisconnected(this);
 }
 
+// A drop belongs to the connection it began on.
 void TEthernetCommunicationInterface::retire(QTcpSocket* pSocket)
 {
+    mDropLeft = 0;
+    mQuietPeriod.stop();
     pSocket->disconnect(this);
     pSocket->abort();
     if (mDeliveries > 0)
@@ -171,27 +182,61 @@ qint64 TEthernetCommunicationInterface::pendingBytes() const
 }
 
 // The socket holds at most its read buffer of the client's text; the rest
-// waits in the connection and would be read and run after the local user has
-// taken the instrument back. It is read from the connection and dropped until
-// nothing more is there.
+// waits in the connection, and a client that wrote more than its system holds
+// is still writing: all of it would be read and run after the local user has
+// taken the instrument back. It is dropped as it comes, on the socket's
+// notifications, until the connection has been quiet for a while, so that the
+// screen and the polls go on meanwhile.
 void TEthernetCommunicationInterface::dropUnreadInput()
 {
     if (!mTCPSocket)
         return;
-    mTCPSocket->skip(mTCPSocket->bytesAvailable());
-    const auto descriptor = int(mTCPSocket->socketDescriptor());
-    if (descriptor < 0)
+    mDropLeft = DROP_LIMIT;
+    mQuietPeriod.start();
+    dropArrivedInput();
+}
+
+bool TEthernetCommunicationInterface::dropArrivedInput()
+{
+    const qint64 count = qMin(mTCPSocket->bytesAvailable(), mDropLeft);
+    if (count <= 0)
+        return false;
+    mTCPSocket->skip(count);
+    mDropLeft -= count;
+    if (mDropLeft > 0)
+        mQuietPeriod.start();
+    else
+        endDrop();
+    return true;
+}
+
+// A notification that came while a command ran inside the socket's own
+// notification was not passed on: what it brought waits in the socket. Text
+// that waits in the connection has come in the quiet period too.
+void TEthernetCommunicationInterface::onQuietPeriodOver()
+{
+    if (!mTCPSocket || !isDroppingInput())
         return;
-    QByteArray dropped(int(RECEIVE_BUFFER_SIZE), Qt::Uninitialized);
-    qint64 left = DROP_LIMIT;
-    while (left > 0) {
-        const ssize_t count = ::recv(descriptor, dropped.data(), size_t(dropped.size()), MSG_DONTWAIT);
-        if (count > 0)
-            left -= count;
-        else if (count == 0 || errno != EINTR)
-            // Nothing more to read, or the client has gone, which the socket reports itself.
-            break;
-    }
+    if (dropArrivedInput())
+        return;
+    if (connectionHoldsInput())
+        mQuietPeriod.start();
+    else
+        endDrop();
+}
+
+bool TEthernetCommunicationInterface::connectionHoldsInput() const
+{
+    int waiting = 0;
+    return ::ioctl(int(mTCPSocket->socketDescriptor()), FIONREAD, &waiting) == 0 && waiting > 0;
+}
+
+void TEthernetCommunicationInterface::endDrop()
+{
+    mDropLeft = 0;
+    mQuietPeriod.stop();
+    if (mDeliveries == 0 && mayRead())
+        mReadOn.start();
 }
 
 // A reply goes straight to the connection while the socket holds nothing

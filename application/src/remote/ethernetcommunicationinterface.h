@@ -18,6 +18,12 @@ class TEthernetCommunicationInterface : public TExternalCommunicationInterface
     Q_OBJECT
 
 public:
+    // Text a client wrote before the local user took the instrument back may
+    // still be on its way after the Yes (in the client's system, in a
+    // network between): it counts as sent before while it comes without a
+    // pause this long.
+    static constexpr int INPUT_QUIET_PERIOD = 150;
+
     TEthernetCommunicationInterface(TExternalCommunicationHandler* pCommHandler,
                                     TAbstractEthernetConfigurationController* pEthernetConfiguration);
     ~TEthernetCommunicationInterface() override;
@@ -26,13 +32,19 @@ public:
     void sendRawData(const QByteArray& pData) override;
     // What the client's socket still holds for the connection.
     qint64 pendingBytes() const override;
-    // What came while a command ran inside the socket's own read notification.
+    // The local user took the instrument back: what the client had sent is
+    // dropped, also what is still on its way, until the connection has been
+    // quiet for INPUT_QUIET_PERIOD.
     void dropUnreadInput() override;
     void queueRanOut() override;
 
     // The port the server listens on, 0 when it could not listen.
     quint16 serverPort() const;
     bool hasClient() const { return mTCPSocket != nullptr; }
+    // The client's text is being dropped after the local user took the instrument back.
+    bool isDroppingInput() const { return mDropLeft > 0; }
+    // For tests: another quiet period; a drop going on waits that long from now.
+    void setInputQuietPeriod(int pMilliseconds) { mQuietPeriod.setInterval(pMilliseconds); }
 
 private slots:
     void tcpConnectionAvailable();
@@ -40,6 +52,8 @@ private slots:
     // Takes the text that waited while the client's output was over its bound.
     void onTCPWritten();
     void tcpSocketClosing();
+    // Ends the drop unless the client's text came meanwhile.
+    void onQuietPeriodOver();
     void onConfigurationChanged(TAbstractEthernetConfigurationController* pController);
 
 private:
@@ -52,6 +66,13 @@ private:
     // connection replaced or closed meanwhile may be the one whose read
     // notification is still on the stack below it.
     void retire(QTcpSocket* pSocket);
+    // Drops what the socket holds, within what is left of the bound; false
+    // when it held nothing.
+    bool dropArrivedInput();
+    // Text waits in the connection that the socket has not taken yet.
+    bool connectionHoldsInput() const;
+    // The client's text is read and answered again.
+    void endDrop();
 
     std::unique_ptr<QTcpServer> mTCPServer;
     QTcpSocket* mTCPSocket = nullptr;
@@ -59,4 +80,8 @@ private:
     QList<QTcpSocket*> mRetiredSockets;
     // Takes the text that waits on a later turn of the event loop.
     QTimer mReadOn;
+    // While the client's text is dropped: what may still be dropped, and the
+    // pause after which the connection counts as quiet.
+    qint64 mDropLeft = 0;
+    QTimer mQuietPeriod;
 };
