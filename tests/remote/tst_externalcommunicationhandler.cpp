@@ -333,10 +333,13 @@ void tst_ExternalCommunicationHandler::anotherTransportTakesOverInLocalMode()
 void tst_ExternalCommunicationHandler::textHeldAsRemoteModeBeginsIsDropped_data()
 {
     QTest::addColumn<bool>("takenBack");
-    // As if it had come in remote mode.
-    QTest::newRow("the queue runs out in remote mode") << false;
-    // While the first client's lines still run: the held text is pending too.
-    QTest::newRow("the local user takes the instrument back") << true;
+    // What the host sends while its text waits: the line holds it.
+    QTest::addColumn<QByteArray>("more");
+    // As if it had come in remote mode; lines a host in local mode gets no answer to.
+    QTest::newRow("the queue runs out in remote mode") << false << QByteArray("meas:curr? 1\r").repeated(20000);
+    // While the first client's lines still run: the held text and what the
+    // line holds are pending too.
+    QTest::newRow("the local user takes the instrument back") << true << QByteArray("*idn?\r").repeated(40000);
 }
 
 // A USB host's text comes while the first client's lines run in local mode,
@@ -345,6 +348,7 @@ void tst_ExternalCommunicationHandler::textHeldAsRemoteModeBeginsIsDropped_data(
 void tst_ExternalCommunicationHandler::textHeldAsRemoteModeBeginsIsDropped()
 {
     QFETCH(bool, takenBack);
+    QFETCH(QByteArray, more);
     const std::unique_ptr<TPacedClient> host = pacedClient(EnPacedTransport::ptUsb, mHandler.get());
     QVERIFY(host);
     // The first client reads nothing after its first reply, and after the
@@ -359,6 +363,14 @@ void tst_ExternalCommunicationHandler::textHeldAsRemoteModeBeginsIsDropped()
     mClient->deliver("syst:ackn 1\rsyst:remo\r" + QByteArray("syst:ackn 1\r").repeated(10));
     host->send("*idn?\r");
     QTRY_VERIFY(mHandler->isRunningCommandsOf(&host->transport()));
+    // Until the line takes no more.
+    int moreSent = 0;
+    const auto lineFull = [&] {
+        const int taken = host->offer(more.mid(moreSent));
+        moreSent += taken;
+        return moreSent > 0 && taken == 0;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(lineFull(), 10000);
     mClient->setUnsent(0);
     QTRY_VERIFY(mHandler->isInRemoteMode());
     if (takenBack) {
@@ -371,7 +383,7 @@ void tst_ExternalCommunicationHandler::textHeldAsRemoteModeBeginsIsDropped()
     QVERIFY(!mHandler->isInRemoteMode());
     host->send("syst:ackn 0\r");
     QByteArray received;
-    QTRY_VERIFY_WITH_TIMEOUT((received += host->take(-1)).size() >= 5, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT((received += host->take(-1)).endsWith("\n"), 10000);
     QCOMPARE(received, QByteArray("ACK\r\n"));
 }
 
