@@ -14,6 +14,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <functional>
 #include <linux/sockios.h>
 #include <memory>
 #include <poll.h>
@@ -62,43 +63,50 @@ QString devicePath(const char* pPath)
 }
 
 // Writes a client's text from a thread of its own, as a client program does
-// beside the instrument, through the test's connection: on a busy machine it
-// may pause at any point.
+// beside the instrument: on a busy machine it may pause at any point.
 class TThreadWriter
 {
 public:
-    ~TThreadWriter()
-    {
-        mStop = true;
-        if (mThread.joinable())
-            mThread.join();
-    }
-    void start(int pSocket, const QByteArray& pText)
+    ~TThreadWriter() { stop(); }
+    void start(std::function<void()> pWrite)
     {
         mDone = false;
-        mThread = std::thread([this, pSocket, pText] {
-            qsizetype sent = 0;
-            while (sent < pText.size() && !mStop) {
-                pollfd writable{pSocket, POLLOUT, 0};
-                ::poll(&writable, 1, 100);
-                const ssize_t count =
-                    ::send(pSocket, pText.constData() + sent, size_t(pText.size() - sent), MSG_DONTWAIT | MSG_NOSIGNAL);
-                if (count > 0)
-                    sent += count;
-                else if (count < 0 && errno != EAGAIN && errno != EINTR)
-                    break;
-            }
+        mThread = std::thread([this, pWrite] {
+            pWrite();
             mDone = true;
         });
     }
     // True too when it never started.
     bool isDone() const { return mDone; }
+    bool isStopping() const { return mStop; }
+    void stop()
+    {
+        mStop = true;
+        if (mThread.joinable())
+            mThread.join();
+    }
 
 private:
     std::thread mThread;
     std::atomic<bool> mDone{true};
     std::atomic<bool> mStop{false};
 };
+
+// Through a connection the test reads on its own thread.
+void writeAll(int pSocket, const QByteArray& pText, const TThreadWriter& pWriter)
+{
+    qsizetype sent = 0;
+    while (sent < pText.size() && !pWriter.isStopping()) {
+        pollfd writable{pSocket, POLLOUT, 0};
+        ::poll(&writable, 1, 100);
+        const ssize_t count =
+            ::send(pSocket, pText.constData() + sent, size_t(pText.size() - sent), MSG_DONTWAIT | MSG_NOSIGNAL);
+        if (count > 0)
+            sent += count;
+        else if (count < 0 && errno != EAGAIN && errno != EINTR)
+            break;
+    }
+}
 
 // What the client's system has not handed to the instrument's yet.
 int unsentBytes(int pSocket)
@@ -205,10 +213,13 @@ void tst_MainWindowRemote::yesEndsACommandThatBeganUnderTheQuestion_data()
     // More than the socket holds: the rest waits in the connection.
     QTest::newRow("TCP client with more than 64 KB behind the command")
         << true << QByteArray("*idn?\r").repeated(12000) + "syst:remo\r" + reading << false;
-    // Far more than the client's system and the connection hold: most of it
-    // comes after the Yes. Lines a client in local mode gets no answer to.
+    // Far more than the client's system and the connection or line hold:
+    // most of it comes after the Yes. Lines a client in local mode gets no
+    // answer to.
     QTest::newRow("TCP client writing 16 MB across the Yes")
         << true << reading.repeated(16 * 1024 * 1024 / reading.size()) + "syst:remo\r" + reading << true;
+    QTest::newRow("USB host writing 1 MB across the Yes")
+        << false << reading.repeated(1024 * 1024 / reading.size()) + "syst:remo\r" + reading << true;
 }
 
 // The question is open when the client's scan arrives, with a command behind
@@ -220,6 +231,8 @@ void tst_MainWindowRemote::yesEndsACommandThatBeganUnderTheQuestion()
     QFETCH(bool, tcp);
     QFETCH(QByteArray, behind);
     QFETCH(bool, writing);
+    // Stopped after the host: a host that hangs up ends a write the instrument never takes.
+    TThreadWriter writer;
     TSerialHostPeer usbHost;
     QString error;
     if (!tcp)
@@ -229,11 +242,12 @@ void tst_MainWindowRemote::yesEndsACommandThatBeganUnderTheQuestion()
         mClient = std::make_unique<QTcpSocket>();
         mClient->connectToHost(QHostAddress::LocalHost, mPort);
         QVERIFY(mClient->waitForConnected(5000));
-        // The drop after the Yes ends when the test has seen the client's last byte reach the instrument's
-        // system, however long a busy machine keeps the writing thread from running.
-        mMain.tcp().setInputQuietPeriod(60000);
     }
-    TThreadWriter writer;
+    TExternalCommunicationInterface& transport = tcp ? static_cast<TExternalCommunicationInterface&>(mMain.tcp())
+                                                     : static_cast<TExternalCommunicationInterface&>(mMain.usb());
+    // The drop after the Yes ends when the test has seen the client's last byte reach the instrument's system,
+    // however long a busy machine keeps the writing thread from running.
+    transport.setInputQuietPeriod(60000);
     const auto send = [&](const QByteArray& pBytes) {
         if (tcp)
             mClient->write(pBytes);
@@ -269,8 +283,13 @@ void tst_MainWindowRemote::yesEndsACommandThatBeganUnderTheQuestion()
         // The Yes comes on input 1, which the board then keeps measuring, as the later functions expect.
         if (writing) {
             send("meas:scan? 600,(@2,1,2,1)\r");
-            mClient->flush();
-            writer.start(int(mClient->socketDescriptor()), behind);
+            if (tcp) {
+                mClient->flush();
+                const int socket = int(mClient->socketDescriptor());
+                writer.start([socket, behind, &writer] { writeAll(socket, behind, writer); });
+            } else {
+                writer.start([&usbHost, behind] { usbHost.send(behind); });
+            }
         } else {
             send("meas:scan? 600,(@2,1,2,1)\r" + behind);
         }
@@ -283,15 +302,13 @@ void tst_MainWindowRemote::yesEndsACommandThatBeganUnderTheQuestion()
     QCOMPARE(waits, 2);
     if (writing)
         QVERIFY(!writtenAtTheYes);
-    if (tcp) {
-        // Once all the client wrote has reached the instrument's system, the drop may end.
-        QTRY_VERIFY_WITH_TIMEOUT(writer.isDone() && mClient->bytesToWrite() == 0 &&
-                                     unsentBytes(int(mClient->socketDescriptor())) == 0,
-                                 30000);
-        QCOMPARE(mMain.text("LblTitleRight"), QString());
-        mMain.tcp().setInputQuietPeriod(0);
-        QTRY_VERIFY(!mMain.tcp().isDroppingInput());
-    }
+    // Once all the client wrote has reached the instrument's system, the drop may end.
+    QTRY_VERIFY_WITH_TIMEOUT(writer.isDone() && (!tcp || (mClient->bytesToWrite() == 0 &&
+                                                          unsentBytes(int(mClient->socketDescriptor())) == 0)),
+                             30000);
+    QCOMPARE(mMain.text("LblTitleRight"), QString());
+    transport.setInputQuietPeriod(0);
+    QTRY_VERIFY(!transport.isDroppingInput());
     // Remote access is free again: the next text claims it, in local mode.
     send("syst:ackn 1\r");
     QTRY_VERIFY_WITH_TIMEOUT(receive().endsWith("ACK\r\n"), 10000);

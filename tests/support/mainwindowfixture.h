@@ -6,6 +6,7 @@
 #include "ethernetcommunicationinterface.h"
 #include "externalcommunicationhandler.h"
 #include "probecontroller.h"
+#include "serialcommunicationinterface.h"
 #include "tamarindmainform.h"
 
 #include <QLabel>
@@ -29,8 +30,9 @@ public:
     TChannelViewControllerManager& views() const { return *mWindow->mChannelViewControllerManager; }
     // The window's remote command handler, for a scan on the caller's clock.
     TExternalCommunicationHandler& remote() const { return *mWindow->mExternalCommunicationHandler; }
-    // The window's TCP transport, for a takeback's drop that ends when the test says.
+    // The window's TCP and USB transports, for a takeback's drop that ends when the test says.
     TEthernetCommunicationInterface& tcp() const { return *mWindow->mEthernetCommunicationInterface; }
+    TSerialCommunicationInterface& usb() const { return *mWindow->mUSBCommunicationController; }
 
     // Starts the board; false when it could not.
     bool startBoard() { return mBoard.start(); }

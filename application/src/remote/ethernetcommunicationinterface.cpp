@@ -17,11 +17,6 @@ namespace
 // What the client's connection holds of its text before the system's buffers
 // and then the client are held up; the rest waits for room for the replies.
 constexpr qint64 RECEIVE_BUFFER_SIZE = 64 * 1024;
-// The most of the client's text dropped when the local user takes the
-// instrument back: far beyond what the connection and the client's system
-// hold (a few megabytes); a client that sends on at full speed beyond it is
-// read and answered again.
-constexpr qint64 DROP_LIMIT = 64 * 1024 * 1024;
 } // namespace
 
 TEthernetCommunicationInterface::TEthernetCommunicationInterface(
@@ -38,9 +33,6 @@ TEthernetCommunicationInterface::TEthernetCommunicationInterface(
     mReadOn.setSingleShot(true);
     mReadOn.setInterval(0);
     connect(&mReadOn, &QTimer::timeout, this, &TEthernetCommunicationInterface::onTCPWritten);
-    mQuietPeriod.setSingleShot(true);
-    mQuietPeriod.setInterval(INPUT_QUIET_PERIOD);
-    connect(&mQuietPeriod, &QTimer::timeout, this, &TEthernetCommunicationInterface::onQuietPeriodOver);
 }
 
 TEthernetCommunicationInterface::~TEthernetCommunicationInterface()
@@ -159,8 +151,7 @@ void TEthernetCommunicationInterface::tcpSocketClosing()
 // A drop belongs to the connection it began on.
 void TEthernetCommunicationInterface::retire(QTcpSocket* pSocket)
 {
-    mDropLeft = 0;
-    mQuietPeriod.stop();
+    cancelDrop();
     pSocket->disconnect(this);
     pSocket->abort();
     if (mDeliveries > 0)
@@ -191,38 +182,26 @@ void TEthernetCommunicationInterface::dropUnreadInput()
 {
     if (!mTCPSocket)
         return;
-    mDropLeft = DROP_LIMIT;
-    mQuietPeriod.start();
+    beginDrop();
     dropArrivedInput();
 }
 
 bool TEthernetCommunicationInterface::dropArrivedInput()
 {
-    const qint64 count = qMin(mTCPSocket->bytesAvailable(), mDropLeft);
+    const qint64 count = qMin(mTCPSocket->bytesAvailable(), dropLeft());
     if (count <= 0)
         return false;
     mTCPSocket->skip(count);
-    mDropLeft -= count;
-    if (mDropLeft > 0)
-        mQuietPeriod.start();
-    else
-        endDrop();
+    noteDropped(count);
     return true;
 }
 
 // A notification that came while a command ran inside the socket's own
 // notification was not passed on: what it brought waits in the socket. Text
 // that waits in the connection has come in the quiet period too.
-void TEthernetCommunicationInterface::onQuietPeriodOver()
+bool TEthernetCommunicationInterface::dropWaitingInput()
 {
-    if (!mTCPSocket || !isDroppingInput())
-        return;
-    if (dropArrivedInput())
-        return;
-    if (connectionHoldsInput())
-        mQuietPeriod.start();
-    else
-        endDrop();
+    return mTCPSocket && (dropArrivedInput() || connectionHoldsInput());
 }
 
 bool TEthernetCommunicationInterface::connectionHoldsInput() const
@@ -231,10 +210,8 @@ bool TEthernetCommunicationInterface::connectionHoldsInput() const
     return ::ioctl(int(mTCPSocket->socketDescriptor()), FIONREAD, &waiting) == 0 && waiting > 0;
 }
 
-void TEthernetCommunicationInterface::endDrop()
+void TEthernetCommunicationInterface::dropEnded()
 {
-    mDropLeft = 0;
-    mQuietPeriod.stop();
     if (mDeliveries == 0 && mayRead())
         mReadOn.start();
 }

@@ -18,12 +18,6 @@ class TEthernetCommunicationInterface : public TExternalCommunicationInterface
     Q_OBJECT
 
 public:
-    // Text a client wrote before the local user took the instrument back may
-    // still be on its way after the Yes (in the client's system, in a
-    // network between): it counts as sent before while it comes without a
-    // pause this long.
-    static constexpr int INPUT_QUIET_PERIOD = 150;
-
     TEthernetCommunicationInterface(TExternalCommunicationHandler* pCommHandler,
                                     TAbstractEthernetConfigurationController* pEthernetConfiguration);
     ~TEthernetCommunicationInterface() override;
@@ -41,10 +35,10 @@ public:
     // The port the server listens on, 0 when it could not listen.
     quint16 serverPort() const;
     bool hasClient() const { return mTCPSocket != nullptr; }
-    // The client's text is being dropped after the local user took the instrument back.
-    bool isDroppingInput() const { return mDropLeft > 0; }
-    // For tests: another quiet period; a drop going on waits that long from now.
-    void setInputQuietPeriod(int pMilliseconds) { mQuietPeriod.setInterval(pMilliseconds); }
+
+protected:
+    bool dropWaitingInput() override;
+    void dropEnded() override;
 
 private slots:
     void tcpConnectionAvailable();
@@ -52,8 +46,6 @@ private slots:
     // Takes the text that waited while the client's output was over its bound.
     void onTCPWritten();
     void tcpSocketClosing();
-    // Ends the drop unless the client's text came meanwhile.
-    void onQuietPeriodOver();
     void onConfigurationChanged(TAbstractEthernetConfigurationController* pController);
 
 private:
@@ -71,8 +63,6 @@ private:
     bool dropArrivedInput();
     // Text waits in the connection that the socket has not taken yet.
     bool connectionHoldsInput() const;
-    // The client's text is read and answered again.
-    void endDrop();
 
     std::unique_ptr<QTcpServer> mTCPServer;
     QTcpSocket* mTCPSocket = nullptr;
@@ -80,8 +70,4 @@ private:
     QList<QTcpSocket*> mRetiredSockets;
     // Takes the text that waits on a later turn of the event loop.
     QTimer mReadOn;
-    // While the client's text is dropped: what may still be dropped, and the
-    // pause after which the connection counts as quiet.
-    qint64 mDropLeft = 0;
-    QTimer mQuietPeriod;
 };
