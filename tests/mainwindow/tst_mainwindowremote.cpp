@@ -12,7 +12,15 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <atomic>
+#include <cerrno>
+#include <functional>
+#include <linux/sockios.h>
 #include <memory>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <thread>
 
 // Remote control in the real main window: the transports it builds for the
 // option board it finds, the title bar's "REM" and the local user taking the
@@ -52,6 +60,59 @@ const QString KIND_GPIO = QStringLiteral("/sys/class/gpio/gpio82/value");
 QString devicePath(const char* pPath)
 {
     return TTestEnvironment::root() + QLatin1String(pPath);
+}
+
+// Writes a client's text from a thread of its own, as a client program does
+// beside the instrument: on a busy machine it may pause at any point.
+class TThreadWriter
+{
+public:
+    ~TThreadWriter() { stop(); }
+    void start(std::function<void()> pWrite)
+    {
+        mDone = false;
+        mThread = std::thread([this, pWrite] {
+            pWrite();
+            mDone = true;
+        });
+    }
+    // True too when it never started.
+    bool isDone() const { return mDone; }
+    bool isStopping() const { return mStop; }
+    void stop()
+    {
+        mStop = true;
+        if (mThread.joinable())
+            mThread.join();
+    }
+
+private:
+    std::thread mThread;
+    std::atomic<bool> mDone{true};
+    std::atomic<bool> mStop{false};
+};
+
+// Through a connection the test reads on its own thread.
+void writeAll(int pSocket, const QByteArray& pText, const TThreadWriter& pWriter)
+{
+    qsizetype sent = 0;
+    while (sent < pText.size() && !pWriter.isStopping()) {
+        pollfd writable{pSocket, POLLOUT, 0};
+        ::poll(&writable, 1, 100);
+        const ssize_t count =
+            ::send(pSocket, pText.constData() + sent, size_t(pText.size() - sent), MSG_DONTWAIT | MSG_NOSIGNAL);
+        if (count > 0)
+            sent += count;
+        else if (count < 0 && errno != EAGAIN && errno != EINTR)
+            break;
+    }
+}
+
+// What the client's system has not handed to the instrument's yet.
+int unsentBytes(int pSocket)
+{
+    int unsent = 0;
+    return ::ioctl(pSocket, SIOCOUTQ, &unsent) == 0 ? unsent : -1;
 }
 } // namespace
 
@@ -115,7 +176,10 @@ void tst_MainWindowRemote::clientTakesControlUntilTheLocalUserEndsIt()
     QTest::mouseRelease(mMain.child("BtnSettings"), Qt::LeftButton);
     QCOMPARE(mMain.text("LblTitleRight"), QString());
     QCOMPARE(mMain.mainPage(), mMain.child("PageHome"));
-    // Remote access is free again: the next text claims it, in local mode.
+    // Remote access is free again once the client has been quiet for a while: its next text claims it, in local
+    // mode.
+    QVERIFY(mMain.tcp().isDroppingInput());
+    QTRY_VERIFY(!mMain.tcp().isDroppingInput());
     QCOMPARE(ask(*mClient, "syst:ackn 1\rmeas:curr? 1\rsyst:ackn 1\r", 10), QByteArray("ACK\r\nACK\r\n"));
 }
 
@@ -140,12 +204,22 @@ void tst_MainWindowRemote::yesEndsACommandThatBeganUnderTheQuestion_data()
 {
     QTest::addColumn<bool>("tcp");
     QTest::addColumn<QByteArray>("behind");
+    // The client writes what is behind the command from a thread of its own
+    // and is still writing at the Yes.
+    QTest::addColumn<bool>("writing");
     const QByteArray reading("meas:curr? 1\r");
-    QTest::newRow("TCP client") << true << reading;
-    QTest::newRow("USB host") << false << reading;
+    QTest::newRow("TCP client") << true << reading << false;
+    QTest::newRow("USB host") << false << reading << false;
     // More than the socket holds: the rest waits in the connection.
     QTest::newRow("TCP client with more than 64 KB behind the command")
-        << true << QByteArray("*idn?\r").repeated(12000) + "syst:remo\r" + reading;
+        << true << QByteArray("*idn?\r").repeated(12000) + "syst:remo\r" + reading << false;
+    // Far more than the client's system and the connection or line hold:
+    // most of it comes after the Yes. Lines a client in local mode gets no
+    // answer to.
+    QTest::newRow("TCP client writing 16 MB across the Yes")
+        << true << reading.repeated(16 * 1024 * 1024 / reading.size()) + "syst:remo\r" + reading << true;
+    QTest::newRow("USB host writing 1 MB across the Yes")
+        << false << reading.repeated(1024 * 1024 / reading.size()) + "syst:remo\r" + reading << true;
 }
 
 // The question is open when the client's scan arrives, with a command behind
@@ -156,6 +230,9 @@ void tst_MainWindowRemote::yesEndsACommandThatBeganUnderTheQuestion()
 {
     QFETCH(bool, tcp);
     QFETCH(QByteArray, behind);
+    QFETCH(bool, writing);
+    // Stopped after the host: a host that hangs up ends a write the instrument never takes.
+    TThreadWriter writer;
     TSerialHostPeer usbHost;
     QString error;
     if (!tcp)
@@ -166,6 +243,11 @@ void tst_MainWindowRemote::yesEndsACommandThatBeganUnderTheQuestion()
         mClient->connectToHost(QHostAddress::LocalHost, mPort);
         QVERIFY(mClient->waitForConnected(5000));
     }
+    TExternalCommunicationInterface& transport = tcp ? static_cast<TExternalCommunicationInterface&>(mMain.tcp())
+                                                     : static_cast<TExternalCommunicationInterface&>(mMain.usb());
+    // The drop after the Yes ends when the test has seen the client's last byte reach the instrument's system,
+    // however long a busy machine keeps the writing thread from running.
+    transport.setInputQuietPeriod(60000);
     const auto send = [&](const QByteArray& pBytes) {
         if (tcp)
             mClient->write(pBytes);
@@ -184,20 +266,33 @@ void tst_MainWindowRemote::yesEndsACommandThatBeganUnderTheQuestion()
     qint64 now = 0;
     int waits = 0;
     QString titleAtTheYes = QStringLiteral("no Yes");
+    bool writtenAtTheYes = false;
     mMain.remote().setScanClock({[&now] { return now; },
                                  [&](int pMilliseconds) {
                                      now += pMilliseconds;
                                      if (++waits != 2 || !QApplication::activeModalWidget())
                                          return;
                                      // All the client sent has reached the instrument.
-                                     if (tcp)
+                                     if (tcp && !writing)
                                          mClient->flush();
+                                     writtenAtTheYes = writer.isDone();
                                      pressKeys(QApplication::activeModalWidget(), {QStringLiteral("BtnYes")});
                                      titleAtTheYes = mMain.text("LblTitleRight");
                                  }});
     TModalAnswer::onNextModal([&](QWidget* pQuestion) {
         // The Yes comes on input 1, which the board then keeps measuring, as the later functions expect.
-        send("meas:scan? 600,(@2,1,2,1)\r" + behind);
+        if (writing) {
+            send("meas:scan? 600,(@2,1,2,1)\r");
+            if (tcp) {
+                mClient->flush();
+                const int socket = int(mClient->socketDescriptor());
+                writer.start([socket, behind, &writer] { writeAll(socket, behind, writer); });
+            } else {
+                writer.start([&usbHost, behind] { usbHost.send(behind); });
+            }
+        } else {
+            send("meas:scan? 600,(@2,1,2,1)\r" + behind);
+        }
         // Bounds the test where the scan never comes to its second channel.
         QTimer::singleShot(30000, pQuestion, [pQuestion] { pressKeys(pQuestion, {QStringLiteral("BtnNo")}); });
     });
@@ -205,6 +300,15 @@ void tst_MainWindowRemote::yesEndsACommandThatBeganUnderTheQuestion()
     QTest::mouseRelease(mMain.child("BtnSettings"), Qt::LeftButton);
     QCOMPARE(titleAtTheYes, QString());
     QCOMPARE(waits, 2);
+    if (writing)
+        QVERIFY(!writtenAtTheYes);
+    // Once all the client wrote has reached the instrument's system, the drop may end.
+    QTRY_VERIFY_WITH_TIMEOUT(writer.isDone() && (!tcp || (mClient->bytesToWrite() == 0 &&
+                                                          unsentBytes(int(mClient->socketDescriptor())) == 0)),
+                             30000);
+    QCOMPARE(mMain.text("LblTitleRight"), QString());
+    transport.setInputQuietPeriod(0);
+    QTRY_VERIFY(!transport.isDroppingInput());
     // Remote access is free again: the next text claims it, in local mode.
     send("syst:ackn 1\r");
     QTRY_VERIFY_WITH_TIMEOUT(receive().endsWith("ACK\r\n"), 10000);

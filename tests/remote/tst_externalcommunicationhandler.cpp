@@ -36,6 +36,8 @@ private slots:
     void secondTransportIsIgnoredInRemoteMode();
     void anotherTransportTakesOverInLocalMode_data();
     void anotherTransportTakesOverInLocalMode();
+    void textHeldAsRemoteModeBeginsIsDropped_data();
+    void textHeldAsRemoteModeBeginsIsDropped();
     void losingAccessEndsRemoteMode_data();
     void losingAccessEndsRemoteMode();
     void modeChangesAreSignalledOnce();
@@ -82,6 +84,8 @@ void tst_ExternalCommunicationHandler::initTestCase()
 void tst_ExternalCommunicationHandler::init()
 {
     TAuthorizationController::instance().resetLevel();
+    // The identity files as each test writes them, not as an earlier identity query found them.
+    TInstrumentInfo::instance()->forgetLocalIdentity();
     mHandler = std::make_unique<TExternalCommunicationHandler>(&mBoard->handler(), nullptr, nullptr, nullptr, nullptr);
     mHandler->setCurrentDateTime([] { return QDateTime(QDate(2026, 12, 6), QTime(9, 5, 30)); });
     mClient = std::make_unique<TRecordingInterface>(mHandler.get());
@@ -250,12 +254,15 @@ void tst_ExternalCommunicationHandler::anotherTransportTakesOverInLocalMode_data
     // Sent by the first client when both have their replies.
     QTest::addColumn<QByteArray>("firstLater");
     QTest::addColumn<QByteArray>("firstLaterReplies");
+    // The first client reads nothing and hangs up once the instrument holds
+    // more of its replies than it keeps, its lines waiting for room.
+    QTest::addColumn<bool>("firstHangsUp");
     // A host that only probed one port must not lock the others out; what
     // it had begun is its own when it goes on.
     QTest::newRow("unfinished line, TCP then USB")
         << EnPacedTransport::ptTcp << EnPacedTransport::ptUsb << QByteArray("syst:ackn 0\rsyst:ac")
         << QByteArray("ACK\r\n") << QByteArray("syst:ackn 0\r") << QByteArray("ACK\r\n")
-        << QByteArray("kn 0\rsyst:remo\r") << QByteArray("ACK\r\n");
+        << QByteArray("kn 0\rsyst:remo\r") << QByteArray("ACK\r\n") << false;
     // The second host's line comes while the first client's lines run: they
     // are all answered, and the first client is read on.
     const int setters = 3000;
@@ -266,7 +273,11 @@ void tst_ExternalCommunicationHandler::anotherTransportTakesOverInLocalMode_data
         QTest::newRow(pair.first == EnPacedTransport::ptTcp ? "queued lines, TCP then USB"
                                                             : "queued lines, USB then RS-232")
             << pair.first << pair.second << setter.repeated(setters) << ack.repeated(setters) << setter << ack
-            << "syst:remo\r" + setter << ack.repeated(2);
+            << "syst:remo\r" + setter << ack.repeated(2) << false;
+    // Nobody is left to read what waits: the line's closing ends its lines.
+    QTest::newRow("USB host gone while its replies wait, then TCP")
+        << EnPacedTransport::ptUsb << EnPacedTransport::ptTcp << QByteArray("*idn?\r").repeated(5000) << QByteArray()
+        << setter << ack << QByteArray() << QByteArray() << true;
 }
 
 void tst_ExternalCommunicationHandler::anotherTransportTakesOverInLocalMode()
@@ -279,6 +290,7 @@ void tst_ExternalCommunicationHandler::anotherTransportTakesOverInLocalMode()
     QFETCH(QByteArray, secondReplies);
     QFETCH(QByteArray, firstLater);
     QFETCH(QByteArray, firstLaterReplies);
+    QFETCH(bool, firstHangsUp);
     const std::unique_ptr<TPacedClient> firstClient = pacedClient(first, mHandler.get());
     const std::unique_ptr<TPacedClient> secondClient = pacedClient(second, mHandler.get());
     QVERIFY(firstClient && secondClient);
@@ -293,18 +305,90 @@ void tst_ExternalCommunicationHandler::anotherTransportTakesOverInLocalMode()
         return firstReceived.size() >= pFirst.size() && secondReceived.size() >= pSecond.size();
     };
 
-    QTRY_VERIFY_WITH_TIMEOUT(receivedAll("x", QByteArray()), 10000);
+    if (firstHangsUp) {
+        firstClient->take(0);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (firstSent += firstClient->offer(firstText.mid(firstSent)),
+             firstClient->transport().pendingBytes() >= TExternalCommunicationInterface::PENDING_OUTPUT_LIMIT),
+            10000);
+        firstClient->hangUp();
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(receivedAll("x", QByteArray()), 10000);
+    }
     secondClient->send(secondText);
     QTRY_VERIFY_WITH_TIMEOUT(receivedAll(firstReplies, secondReplies), 30000);
+    QCOMPARE(secondReceived, secondReplies);
+    if (firstHangsUp)
+        return;
     QCOMPARE(firstReceived.size(), firstReplies.size());
     QVERIFY(firstReceived == firstReplies);
-    QCOMPARE(secondReceived, secondReplies);
 
     firstReceived.clear();
     firstClient->send(firstLater);
     QTRY_VERIFY_WITH_TIMEOUT(receivedAll(firstLaterReplies, QByteArray()), 10000);
     QCOMPARE(firstReceived, firstLaterReplies);
     QVERIFY(mHandler->isInRemoteMode());
+}
+
+void tst_ExternalCommunicationHandler::textHeldAsRemoteModeBeginsIsDropped_data()
+{
+    QTest::addColumn<bool>("takenBack");
+    // What the host sends while its text waits: the line holds it.
+    QTest::addColumn<QByteArray>("more");
+    // As if it had come in remote mode; lines a host in local mode gets no answer to.
+    QTest::newRow("the queue runs out in remote mode") << false << QByteArray("meas:curr? 1\r").repeated(20000);
+    // While the first client's lines still run: the held text and what the
+    // line holds are pending too.
+    QTest::newRow("the local user takes the instrument back") << true << QByteArray("*idn?\r").repeated(40000);
+}
+
+// A USB host's text comes while the first client's lines run in local mode,
+// and waits for them; one of them takes remote mode. The host's text is never
+// answered, and its line is read on: its next text in local mode is.
+void tst_ExternalCommunicationHandler::textHeldAsRemoteModeBeginsIsDropped()
+{
+    QFETCH(bool, takenBack);
+    QFETCH(QByteArray, more);
+    const std::unique_ptr<TPacedClient> host = pacedClient(EnPacedTransport::ptUsb, mHandler.get());
+    QVERIFY(host);
+    // The first client reads nothing after its first reply, and after the
+    // remote mode's when the local user takes the instrument back: its lines
+    // wait for room.
+    int replies = 0;
+    const qint64 full = TExternalCommunicationInterface::PENDING_OUTPUT_LIMIT;
+    mClient->setOnSent([&] {
+        if (++replies == 1 || (takenBack && replies == 2))
+            mClient->setUnsent(full);
+    });
+    mClient->deliver("syst:ackn 1\rsyst:remo\r" + QByteArray("syst:ackn 1\r").repeated(10));
+    host->send("*idn?\r");
+    QTRY_VERIFY(mHandler->isRunningCommandsOf(&host->transport()));
+    // Until the line takes no more.
+    int moreSent = 0;
+    const auto lineFull = [&] {
+        const int taken = host->offer(more.mid(moreSent));
+        moreSent += taken;
+        return moreSent > 0 && taken == 0;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(lineFull(), 10000);
+    mClient->setUnsent(0);
+    QTRY_VERIFY(mHandler->isInRemoteMode());
+    if (takenBack) {
+        QVERIFY(mHandler->isRunningCommandsOf(mClient.get()));
+        mHandler->abortRemoteMode();
+    } else {
+        QTRY_VERIFY(!mHandler->isRunningCommandsOf(mClient.get()));
+        mClient->receive("syst:loca\r");
+    }
+    QVERIFY(!mHandler->isInRemoteMode());
+    // After the takeback the line counts as the host's old text until it has been quiet for a while.
+    QTRY_VERIFY(!host->transport().isDroppingInput());
+    // A line end first: the line took the rest of the host's text up to where it was full, which may end
+    // within a line that the line end makes one unanswered in local mode.
+    host->send("\rsyst:ackn 0\r");
+    QByteArray received;
+    QTRY_VERIFY_WITH_TIMEOUT((received += host->take(-1)).endsWith("\n"), 10000);
+    QCOMPARE(received, QByteArray("ACK\r\n"));
 }
 
 void tst_ExternalCommunicationHandler::losingAccessEndsRemoteMode_data()

@@ -3,8 +3,10 @@
 #include "boardsimulator.h"
 #include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
+#include "ethernetcommunicationinterface.h"
 #include "externalcommunicationhandler.h"
 #include "probecontroller.h"
+#include "serialcommunicationinterface.h"
 #include "tamarindmainform.h"
 
 #include <QLabel>
@@ -28,6 +30,9 @@ public:
     TChannelViewControllerManager& views() const { return *mWindow->mChannelViewControllerManager; }
     // The window's remote command handler, for a scan on the caller's clock.
     TExternalCommunicationHandler& remote() const { return *mWindow->mExternalCommunicationHandler; }
+    // The window's TCP and USB transports, for a takeback's drop that ends when the test says.
+    TEthernetCommunicationInterface& tcp() const { return *mWindow->mEthernetCommunicationInterface; }
+    TSerialCommunicationInterface& usb() const { return *mWindow->mUSBCommunicationController; }
 
     // Starts the board; false when it could not.
     bool startBoard() { return mBoard.start(); }

@@ -8,6 +8,7 @@
 #include <QTcpSocket>
 
 #include <cerrno>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <utility>
 
@@ -16,11 +17,6 @@ namespace
 // What the client's connection holds of its text before the system's buffers
 // and then the client are held up; the rest waits for room for the replies.
 constexpr qint64 RECEIVE_BUFFER_SIZE = 64 * 1024;
-// The most of the client's text dropped when the local user takes the
-// instrument back: far beyond what the connection and the client's system
-// hold (a few megabytes), and a bound for a client that sends on at full
-// speed, which must not hold the program there.
-constexpr qint64 DROP_LIMIT = 64 * 1024 * 1024;
 } // namespace
 
 TEthernetCommunicationInterface::TEthernetCommunicationInterface(
@@ -98,6 +94,10 @@ void TEthernetCommunicationInterface::tcpConnectionAvailable()
 // they drain.
 void TEthernetCommunicationInterface::onTCPRead()
 {
+    if (isDroppingInput()) {
+        dropArrivedInput();
+        return;
+    }
     ++mDeliveries;
     if (mayRead()) {
         QByteArray received(int(qMin<qint64>(mTCPSocket->bytesAvailable(), READ_CHUNK)), Qt::Uninitialized);
@@ -148,8 +148,10 @@ void TEthernetCommunicationInterface::tcpSocketClosing()
     mCommunicationHandler->interfaceDisconnected(this);
 }
 
+// A drop belongs to the connection it began on.
 void TEthernetCommunicationInterface::retire(QTcpSocket* pSocket)
 {
+    cancelDrop();
     pSocket->disconnect(this);
     pSocket->abort();
     if (mDeliveries > 0)
@@ -171,27 +173,47 @@ qint64 TEthernetCommunicationInterface::pendingBytes() const
 }
 
 // The socket holds at most its read buffer of the client's text; the rest
-// waits in the connection and would be read and run after the local user has
-// taken the instrument back. It is read from the connection and dropped until
-// nothing more is there.
+// waits in the connection, and a client that wrote more than its system holds
+// is still writing: all of it would be read and run after the local user has
+// taken the instrument back. It is dropped as it comes, on the socket's
+// notifications, until the connection has been quiet for a while, so that the
+// screen and the polls go on meanwhile.
 void TEthernetCommunicationInterface::dropUnreadInput()
 {
     if (!mTCPSocket)
         return;
-    mTCPSocket->skip(mTCPSocket->bytesAvailable());
-    const auto descriptor = int(mTCPSocket->socketDescriptor());
-    if (descriptor < 0)
-        return;
-    QByteArray dropped(int(RECEIVE_BUFFER_SIZE), Qt::Uninitialized);
-    qint64 left = DROP_LIMIT;
-    while (left > 0) {
-        const ssize_t count = ::recv(descriptor, dropped.data(), size_t(dropped.size()), MSG_DONTWAIT);
-        if (count > 0)
-            left -= count;
-        else if (count == 0 || errno != EINTR)
-            // Nothing more to read, or the client has gone, which the socket reports itself.
-            break;
-    }
+    beginDrop();
+    dropArrivedInput();
+}
+
+bool TEthernetCommunicationInterface::dropArrivedInput()
+{
+    const qint64 count = qMin(mTCPSocket->bytesAvailable(), dropLeft());
+    if (count <= 0)
+        return false;
+    mTCPSocket->skip(count);
+    noteDropped(count);
+    return true;
+}
+
+// A notification that came while a command ran inside the socket's own
+// notification was not passed on: what it brought waits in the socket. Text
+// that waits in the connection has come in the quiet period too.
+bool TEthernetCommunicationInterface::dropWaitingInput()
+{
+    return mTCPSocket && (dropArrivedInput() || connectionHoldsInput());
+}
+
+bool TEthernetCommunicationInterface::connectionHoldsInput() const
+{
+    int waiting = 0;
+    return ::ioctl(int(mTCPSocket->socketDescriptor()), FIONREAD, &waiting) == 0 && waiting > 0;
+}
+
+void TEthernetCommunicationInterface::dropEnded()
+{
+    if (mDeliveries == 0 && mayRead())
+        mReadOn.start();
 }
 
 // A reply goes straight to the connection while the socket holds nothing

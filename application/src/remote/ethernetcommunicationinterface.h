@@ -26,13 +26,19 @@ public:
     void sendRawData(const QByteArray& pData) override;
     // What the client's socket still holds for the connection.
     qint64 pendingBytes() const override;
-    // What came while a command ran inside the socket's own read notification.
+    // The local user took the instrument back: what the client had sent is
+    // dropped, also what is still on its way, until the connection has been
+    // quiet for INPUT_QUIET_PERIOD.
     void dropUnreadInput() override;
     void queueRanOut() override;
 
     // The port the server listens on, 0 when it could not listen.
     quint16 serverPort() const;
     bool hasClient() const { return mTCPSocket != nullptr; }
+
+protected:
+    bool dropWaitingInput() override;
+    void dropEnded() override;
 
 private slots:
     void tcpConnectionAvailable();
@@ -52,6 +58,11 @@ private:
     // connection replaced or closed meanwhile may be the one whose read
     // notification is still on the stack below it.
     void retire(QTcpSocket* pSocket);
+    // Drops what the socket holds, within what is left of the bound; false
+    // when it held nothing.
+    bool dropArrivedInput();
+    // Text waits in the connection that the socket has not taken yet.
+    bool connectionHoldsInput() const;
 
     std::unique_ptr<QTcpServer> mTCPServer;
     QTcpSocket* mTCPSocket = nullptr;

@@ -397,8 +397,12 @@ void TExternalCommunicationHandler::abortRemoteMode()
 {
     if (!mRemoteMode)
         return;
+    // Pending too: what the others sent while their text waited for the
+    // queued lines, which their transports hold.
     if (mCommunicationInterface)
         mCommunicationInterface->dropUnreadInput();
+    for (const THeldText& held : qAsConst(mHeldText))
+        held.mInterface->dropUnreadInput();
     releaseRemoteAccess();
     dropHeldText(nullptr);
     setRemoteMode(false);

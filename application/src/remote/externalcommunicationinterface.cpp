@@ -5,6 +5,9 @@
 TExternalCommunicationInterface::TExternalCommunicationInterface(TExternalCommunicationHandler* pCommHandler)
     : mOhmSign(QChar(0x2126)), mCommunicationHandler(pCommHandler)
 {
+    mQuietPeriod.setSingleShot(true);
+    mQuietPeriod.setInterval(INPUT_QUIET_PERIOD);
+    connect(&mQuietPeriod, &QTimer::timeout, this, &TExternalCommunicationInterface::onQuietPeriodOver);
 }
 
 void TExternalCommunicationInterface::sendResponse(const QString& pResponse, bool pWithTerminator)
@@ -54,4 +57,42 @@ void TExternalCommunicationInterface::deliverReceivedData(const QByteArray& pDat
     const int zero = pData.indexOf('\0');
     const QString text = QString::fromLatin1(zero < 0 ? pData : pData.left(zero));
     mCommunicationHandler->processIncomingString(this, text);
+}
+
+void TExternalCommunicationInterface::beginDrop()
+{
+    mDropLeft = DROP_LIMIT;
+    mQuietPeriod.start();
+}
+
+void TExternalCommunicationInterface::noteDropped(qint64 pBytes)
+{
+    mDropLeft -= pBytes;
+    if (mDropLeft > 0)
+        mQuietPeriod.start();
+    else
+        endDrop();
+}
+
+void TExternalCommunicationInterface::cancelDrop()
+{
+    mDropLeft = 0;
+    mQuietPeriod.stop();
+}
+
+void TExternalCommunicationInterface::endDrop()
+{
+    cancelDrop();
+    dropEnded();
+}
+
+// Text that waits for a notification not yet passed on came in the quiet period too.
+void TExternalCommunicationInterface::onQuietPeriodOver()
+{
+    if (!isDroppingInput())
+        return;
+    if (!dropWaitingInput())
+        endDrop();
+    else if (isDroppingInput())
+        mQuietPeriod.start();
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 class TExternalCommunicationHandler;
 
@@ -23,6 +24,15 @@ public:
     // Text is taken in pieces of at most this many bytes with a look at the
     // unsent output before each.
     static constexpr int READ_CHUNK = 4096;
+    // Text a client wrote before the local user took the instrument back may
+    // still be on its way after the Yes (in the client's system, in a network
+    // or a line between): it counts as sent before while it comes without a
+    // pause this long.
+    static constexpr int INPUT_QUIET_PERIOD = 150;
+    // The most of it dropped: far beyond what a connection and a client's
+    // system hold (a few megabytes); a client that sends on at full speed
+    // beyond it is read and answered again.
+    static constexpr qint64 DROP_LIMIT = 64 * 1024 * 1024;
 
     explicit TExternalCommunicationInterface(TExternalCommunicationHandler* pCommHandler);
 
@@ -51,6 +61,10 @@ public:
     // the local user took the instrument back, and the question said that
     // pending commands are cancelled.
     virtual void dropUnreadInput() {}
+    // The client's text is being dropped after the local user took the instrument back.
+    bool isDroppingInput() const { return mDropLeft > 0; }
+    // For tests: another quiet period; a drop going on waits that long from now.
+    void setInputQuietPeriod(int pMilliseconds) { mQuietPeriod.setInterval(pMilliseconds); }
     // The handler's queue has room again: a transport that stopped reading
     // while it was full reads on.
     virtual void resumeInput() {}
@@ -65,8 +79,28 @@ protected:
     // Called as the line or connection takes what waited: with room for
     // output again, the handler's commands that waited for it go on.
     void outputDrained();
+    // From now on what comes is dropped, until nothing has come for the quiet
+    // period or DROP_LIMIT bytes have gone.
+    void beginDrop();
+    // pBytes that came were dropped: the quiet period begins again.
+    void noteDropped(qint64 pBytes);
+    qint64 dropLeft() const { return mDropLeft; }
+    // Ends a drop without reading on: the client it was for has gone.
+    void cancelDrop();
+    // At the end of the quiet period: drops what came meanwhile that no
+    // notification has brought yet; true when anything had come.
+    virtual bool dropWaitingInput() { return false; }
+    // The drop has ended: the transport reads on.
+    virtual void dropEnded() {}
 
     QString mOhmSign;
     TExternalCommunicationHandler* mCommunicationHandler;
     quint64 mConnectionNumber = 0;
+
+private:
+    void onQuietPeriodOver();
+    void endDrop();
+
+    qint64 mDropLeft = 0;
+    QTimer mQuietPeriod;
 };

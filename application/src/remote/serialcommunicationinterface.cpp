@@ -58,6 +58,7 @@ void TSerialCommunicationInterface::close()
         }
     }
     mHangUpWatch.stop();
+    cancelDrop();
     mOutput.clear();
     mOutputOffset = 0;
     mPendingBytes = 0;
@@ -129,10 +130,33 @@ void TSerialCommunicationInterface::watchForHangUp()
 }
 
 // What the read path has taken is the handler's already; the takeback drops
-// that there.
+// that there. A host that wrote more than the line holds is still writing:
+// the line is read on whatever waits, and what comes is dropped.
 void TSerialCommunicationInterface::dropUnreadInput()
 {
     mSerialPort->discardInput();
+    if (!mReadNotifier)
+        return;
+    beginDrop();
+    mHangUpWatch.stop();
+    mReadNotifier->setEnabled(true);
+}
+
+bool TSerialCommunicationInterface::dropArrivedInput()
+{
+    QByteArray dropped;
+    const TSerialLine::EnWaitResult result = mSerialPort->read(dropped, 0, int(qMin<qint64>(READ_CHUNK, dropLeft())));
+    if (result == TSerialLine::wrHangUp)
+        lineGone();
+    if (result != TSerialLine::wrBytes)
+        return false;
+    noteDropped(dropped.size());
+    return true;
+}
+
+bool TSerialCommunicationInterface::dropWaitingInput()
+{
+    return mReadNotifier && dropArrivedInput();
 }
 
 // Only a line that has gone away is reopened, after a pause. A line whose
@@ -143,6 +167,10 @@ void TSerialCommunicationInterface::dropUnreadInput()
 // line, so no more bytes are taken than the queue has room for lines.
 void TSerialCommunicationInterface::onReadyRead()
 {
+    if (isDroppingInput()) {
+        dropArrivedInput();
+        return;
+    }
     if (!mayRead()) {
         mReadNotifier->setEnabled(false);
         mHangUpWatch.start();

@@ -40,7 +40,8 @@ public:
     // Dropped while the line is closed.
     void sendRawData(const QByteArray& pData) override;
     qint64 pendingBytes() const override { return mPendingBytes; }
-    // What the host sent and the line still holds.
+    // What the host sent and the line still holds, and what it is still
+    // sending, until the line has been quiet for INPUT_QUIET_PERIOD.
     void dropUnreadInput() override;
     void resumeInput() override;
 
@@ -48,6 +49,9 @@ public:
     const TSerialLine& port() const { return *mSerialPort; }
     // For tests: a shorter pause before reopening.
     void setReopenDelay(int pMilliseconds) { mReopenTimer.setInterval(pMilliseconds); }
+
+protected:
+    bool dropWaitingInput() override;
 
 public slots:
     void onReadyRead();
@@ -68,6 +72,8 @@ private:
     // line and not read until there is.
     bool mayRead() const;
     void watchForHangUp();
+    // Drops a piece of what the line holds; false when it held nothing.
+    bool dropArrivedInput();
 
     QString mPort;
     std::unique_ptr<TSerialLine> mSerialPort;
