@@ -362,12 +362,12 @@ struct TNoisyProbe
 void BM_NoisyScanOnHomeView(benchmark::State& pState)
 {
     const auto scan = EnHomeViewScan(pState.range(0));
-    // A Pt100 at room temperature, one in a bath, a thermocouple in a furnace, and one in a cold bath.
+    // A Pt100 at room temperature, one in a bath, a thermocouple in a furnace, and one in melting ice.
     std::vector<TNoisyProbe> probes{{ssPt100, 25.0, 0.02}, {ssPt100, 125.0, 0.02}, {ssThermocoupleK, 1025.0, 0.02}};
     if (scan == hsFourProbes)
-        probes.push_back({ssPt100, 5.0, 0.02});
+        probes.push_back({ssThermocoupleK, 0.01, 0.02});
     if (scan == hsIcePoint)
-        probes = {{ssPt100, 0.0, 0.002}};
+        probes = {{ssPt100, 0.0, 0.02}};
     const int channelCount = int(probes.size());
     TTamarindSettings& settings = TTamarindSettings::instance();
     settings.setValue(QStringLiteral("scan"), QStringLiteral("channels"),

@@ -83,7 +83,7 @@ private:
     // Bounds the images of all value labels together, the ten of the views
     // with all their sizes: past it the characters drawn least recently, of
     // whichever label and size, are dropped, never those of the drawing that
-    // adds images, so the labels hold at most 3 MB and one reading's images.
+    // adds images, so the labels hold at most 3.5 MB and one reading's images.
     // The labels of the views not shown are drawn least recently and give their
     // room to those on the screen; a size comes back with the characters its
     // last readings showed, where dropping whole sizes made a scan over more
@@ -91,11 +91,13 @@ private:
     // every visit. A character with its shadow takes about 48 KB at the home
     // view's largest digits (9 KB in the two-channel view, 6 KB in the
     // four-channel view); a steady reading takes 0.2 to 0.5 MB a size, one
-    // with noise in its last two digits 0.7 to 1.3 MB on the home view: the
-    // bound holds a scan over three or four such readings of different
-    // lengths, the characters their noise shows least often giving their room,
-    // and keeps the program within a few MB of what it takes without images.
-    static constexpr qsizetype MOST_IMAGE_BYTES = 3 * 1024 * 1024;
+    // with noise in its last two digits 0.7 to 1.4 MB on the home view. A scan
+    // over three or four such readings of different lengths took 3.2 to 3.3 MB
+    // in six rounds, 3.5 MB with the unit changed at each round: the bound
+    // holds them, the characters their noise shows least often giving their
+    // room later, and keeps the program within a few MB of what it takes
+    // without images.
+    static constexpr qsizetype MOST_IMAGE_BYTES = 7 * 512 * 1024;
 
     // The images of the characters drawn with one font and look by one label.
     struct TImageSet
