@@ -37,6 +37,7 @@
 #include <chrono>
 #include <functional>
 #include <thread>
+#include <vector>
 
 namespace
 {
@@ -362,6 +363,120 @@ BENCHMARK(BM_SwitchLengthOnHomeView)
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(20);
+
+// What the home view shows over a scan, every poll counted: scan mode over
+// probes of different lengths with noise in their last digits, most of them a
+// font size of their own, the view following the measured channel; or the unit
+// changed at each round of the three probes' scan; or the ice point with noise
+// in its last three of four decimals, which crosses the value's sign. Counted
+// from the scan's start on a window just built, the first round taking the
+// characters' images. A cycle that draws a value through its label (11 to 20 M)
+// stands out from one put together from images (about 2 M): with
+// --dump-after='*measured*' callgrind writes one file a poll, and the cycles
+// above 6 M after the first round count those. Goal: no more of them than
+// where every image is kept, the characters a noise shows rarely; measured
+// 18 of 198 (three probes), 15 of 304 (four), 20 of 252 (units), 20 of 94
+// (ice point), as a build that kept every image.
+enum EnHomeViewScan { hsThreeProbes, hsFourProbes, hsUnitEachRound, hsIcePoint };
+
+// A probe on the board's input: its sensor, its mean and the standard deviation of its noise.
+struct TNoisyProbe
+{
+    EnSimulatedSensor mSensor;
+    double mMean;
+    double mNoise;
+};
+
+// Argument: the scan (EnHomeViewScan).
+void BM_NoisyScanOnHomeView(benchmark::State& pState)
+{
+    const auto scan = EnHomeViewScan(pState.range(0));
+    // A Pt100 at room temperature, one in a bath, a thermocouple in a furnace, and one in melting ice.
+    std::vector<TNoisyProbe> probes{{ssPt100, 25.0, 0.02}, {ssPt100, 125.0, 0.02}, {ssThermocoupleK, 1025.0, 0.02}};
+    if (scan == hsFourProbes)
+        probes.push_back({ssThermocoupleK, 0.01, 0.02});
+    if (scan == hsIcePoint)
+        probes = {{ssPt100, 0.0, 0.02}};
+    const int channelCount = int(probes.size());
+    TTamarindSettings& settings = TTamarindSettings::instance();
+    settings.setValue(QStringLiteral("scan"), QStringLiteral("channels"),
+                      channelCount == 4 ? QStringLiteral("1,2,3,4") : QStringLiteral("1,2,3"));
+    settings.setValue(QStringLiteral("scan"), QStringLiteral("hold_time"),
+                      QString::number(TScanModeController::DEFAULT_INTERVAL));
+    settings.store();
+    TMainWindowFixture& main = *TMainWindowBench::gMain;
+    main.board().withState([&probes](TBoardState& pState) {
+        for (std::size_t input = 1; input <= probes.size(); ++input) {
+            pState.plugSensor(int(input), probes.at(input - 1).mSensor);
+            pState.setSignal(int(input),
+                             TTemperatureSignal::noise(probes.at(input - 1).mMean, probes.at(input - 1).mNoise));
+        }
+    });
+    TMainWindowBench::openWindow();
+    std::vector<int> decimalsBefore;
+    for (int number = 1; number <= channelCount; ++number) {
+        TPhysicalChannel* channel = main.channels().physical_channel(number);
+        main.probes().assignProbeToChannel(main.probes().defaultProbe(channel), channel, false);
+        int decimals = 0;
+        for (; channel->isDecreasePrecisionPossible(); ++decimals)
+            channel->decreasePrecision();
+        decimalsBefore.push_back(decimals);
+        for (int step = 0; step < decimals + (scan == hsIcePoint ? 1 : 0); ++step)
+            channel->increasePrecision();
+    }
+    if (scan != hsIcePoint)
+        main.click("BtnScan_Start");
+    main.click("BtnHome");
+    const int roundPolls =
+        channelCount * TScanModeController::DEFAULT_INTERVAL * 1000 / TTamarindMainForm::CHANNEL_READ_INTERVAL;
+    int polls = 0;
+    const auto beforePoll = [&] {
+        if (scan == hsUnitEachRound && polls > 0 && polls % roundPolls == 0) {
+            for (int number = 1; number <= channelCount; ++number) {
+                TAbstractChannel* channel = main.channels().channel(number);
+                channel->changeUnit(channel->selectedUnit() == Electrical_temperature_units::uKelvin
+                                        ? Electrical_temperature_units::uCelsius
+                                        : Electrical_temperature_units::uKelvin);
+            }
+        }
+        ++polls;
+    };
+    cpuSecondsPerPoll(pState, main.channels(), beforePoll);
+    for (int number = 1; number <= channelCount; ++number) {
+        TAbstractChannel* channel = main.channels().channel(number);
+        channel->changeUnit(Electrical_temperature_units::uCelsius);
+        while (channel->decreasePrecision())
+            ;
+        for (int step = 0; step < decimalsBefore.at(std::size_t(number - 1)); ++step)
+            channel->increasePrecision();
+    }
+    main.close();
+}
+// About six rounds of each scan, the first taking the images; the ice point for 54 s.
+BENCHMARK(BM_NoisyScanOnHomeView)
+    ->Arg(hsThreeProbes)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(240);
+BENCHMARK(BM_NoisyScanOnHomeView)
+    ->Arg(hsFourProbes)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(360);
+BENCHMARK(BM_NoisyScanOnHomeView)
+    ->Arg(hsUnitEachRound)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(294);
+BENCHMARK(BM_NoisyScanOnHomeView)
+    ->Arg(hsIcePoint)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(108);
 } // namespace
 
 int main(int argc, char** argv)

@@ -123,28 +123,41 @@ void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel_data()
     QTest::addColumn<QList<int>>("sizesBetween");
     // Whether another value label draws those sizes, as the views not shown or the other channels of a view do.
     QTest::addColumn<bool>("anotherLabel");
+    // Readings with noise in their last digits that every size shows before, as a scan's channels do, the last of
+    // them the one shown again.
+    QTest::addColumn<QStringList>("readings");
     QTest::addColumn<bool>("throughTheLabel");
-    QTest::newRow("home view") << 106 << false << QList<int>() << false << false;
-    QTest::newRow("two-channel view") << 55 << false << QList<int>() << false << false;
-    QTest::newRow("four-channel view") << 41 << false << QList<int>() << false << false;
-    QTest::newRow("label with a background of its own") << 106 << true << QList<int>() << false << true;
+    QTest::newRow("home view") << 106 << false << QList<int>() << false << QStringList() << false;
+    QTest::newRow("two-channel view") << 55 << false << QList<int>() << false << QStringList() << false;
+    QTest::newRow("four-channel view") << 41 << false << QList<int>() << false << QStringList() << false;
+    QTest::newRow("label with a background of its own")
+        << 106 << true << QList<int>() << false << QStringList() << true;
     QTest::newRow("home view, back from a reading one digit longer")
-        << 106 << false << QList<int>{95} << false << false;
+        << 106 << false << QList<int>{95} << false << QStringList() << false;
     // A scan over channels of three lengths, or a reading that crosses two boundaries.
-    QTest::newRow("home view, back from two other sizes") << 106 << false << QList<int>{95, 85} << false << false;
+    QTest::newRow("home view, back from two other sizes")
+        << 106 << false << QList<int>{95, 85} << false << QStringList() << false;
     const QList<int> otherHomeSizes{130, 120, 95, 85, 77, 70, 65, 60, 55, 52};
-    QTest::newRow("home view, back from every other size it gives") << 106 << false << otherHomeSizes << false << false;
+    QTest::newRow("home view, back from every other size it gives")
+        << 106 << false << otherHomeSizes << false << QStringList() << false;
     QTest::newRow("home view, back from another label's sizes")
-        << 106 << false << QList<int>{55, 52, 41} << true << false;
+        << 106 << false << QList<int>{55, 52, 41} << true << QStringList() << false;
     // Past the most sizes a view gives, or past the images' bound in bytes, those drawn least recently are dropped.
+    // Noise in the last three digits at three sizes together passes the bound: each size keeps its last readings.
+    QStringList noise;
+    for (int reading = 0; reading < 10; ++reading)
+        noise << QStringLiteral("23.0%1%2%3").arg(reading).arg((reading + 3) % 10).arg((reading + 7) % 10);
+    noise << QStringLiteral("23.0397");
+    QTest::newRow("home view, back from two other sizes with noise past the bound")
+        << 106 << false << QList<int>{130, 120} << false << noise << false;
     QTest::newRow("home view, back from more sizes than it gives")
-        << 106 << false << otherHomeSizes + QList<int>{48} << false << true;
+        << 106 << false << otherHomeSizes + QList<int>{48} << false << QStringList() << true;
     const QList<int> largeSizes{320, 310, 300, 290, 280, 270, 260};
     QTest::newRow("home view, back from sizes whose images pass the bound")
-        << 106 << false << largeSizes << false << true;
+        << 106 << false << largeSizes << false << QStringList() << true;
     // The bound holds for all labels together.
     QTest::newRow("home view, back from another label's sizes whose images pass the bound")
-        << 106 << false << largeSizes << true << true;
+        << 106 << false << largeSizes << true << QStringList() << true;
 }
 
 // The label's own drawing is filling the large digits' outlines and blurring
@@ -156,6 +169,7 @@ void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel()
     QFETCH(bool, labelBackground);
     QFETCH(QList<int>, sizesBetween);
     QFETCH(bool, anotherLabel);
+    QFETCH(QStringList, readings);
     QFETCH(bool, throughTheLabel);
 
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
@@ -163,6 +177,13 @@ void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel()
     value.grab();
     value.mLabel->setText(QStringLiteral("23.0391"));
     value.grab();
+    const auto showReadings = [&readings](TValuePanel& pPanel) {
+        for (const QString& reading : readings) {
+            pPanel.mLabel->setText(reading);
+            pPanel.grab();
+        }
+    };
+    showReadings(value);
     TValuePanel other(new TValueShadowEffect, QStringLiteral("23.0417"), fontSize, right, 1.0, labelBackground);
     TValuePanel& between = anotherLabel ? other : value;
     for (int size : sizesBetween) {
@@ -170,6 +191,7 @@ void tst_ValueShadowEffect::newReadingIsNotDrawnThroughTheLabel()
         // Room for the largest digits, whose images pass the bound soonest.
         between.mPanel.resize(std::max(PANEL_SIZE.width(), 5 * size), std::max(PANEL_SIZE.height(), 2 * size));
         between.grab();
+        showReadings(between);
     }
     value.setFontSize(fontSize);
     // The panel is no smaller than its layout found the larger digits.

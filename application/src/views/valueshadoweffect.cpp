@@ -162,14 +162,23 @@ void TValueShadowEffect::draw(QPainter* pPainter)
         drawBlurredSource(pPainter, nullptr);
         return;
     }
-    const std::map<TCharacterKey, TCharacterImage>& images = imageCache().mSets.front().mImages;
-    const bool known = std::all_of(characters.begin(), characters.end(), [&images](const TPlacedCharacter& pCharacter) {
-        return images.count(pCharacter.mKey) != 0;
-    });
-    if (known)
+    TImageCache& cache = imageCache();
+    const quint64 drawing = ++cache.mDrawings;
+    std::map<TCharacterKey, TCharacterImage>& images = cache.mSets.front().mImages;
+    bool known = true;
+    for (const TPlacedCharacter& character : characters) {
+        const auto image = images.find(character.mKey);
+        if (image == images.end())
+            known = false;
+        else
+            image->second.mDrawing = drawing;
+    }
+    if (known) {
         drawCharacters(pPainter, characters);
-    else
-        drawBlurredSource(pPainter, &characters);
+        return;
+    }
+    drawBlurredSource(pPainter, &characters);
+    boundImageBytes();
 }
 
 int TValueShadowEffect::blurMargin() const
@@ -281,7 +290,7 @@ bool TValueShadowEffect::layOutLabelText(QPainter* pPainter, std::vector<TPlaced
         sets.splice(sets.begin(), sets, found);
     else
         sets.push_front({this, run.mFont, run.mPen, color(), blurRadius(), shift, label->contentsRect(), {}});
-    boundImages();
+    boundImageSets();
     const QGlyphRun& glyphs = glyphRuns.front();
     const QRawFont font = glyphs.rawFont();
     const QVector<QPointF> positions = glyphs.positions();
@@ -319,7 +328,7 @@ TValueShadowEffect::~TValueShadowEffect()
     });
 }
 
-void TValueShadowEffect::boundImages()
+void TValueShadowEffect::boundImageSets()
 {
     TImageCache& cache = imageCache();
     std::size_t ownSets = 0;
@@ -329,14 +338,33 @@ void TValueShadowEffect::boundImages()
         cache.mBytes -= pSet.mBytes;
         return true;
     });
-    while (cache.mBytes >= MOST_IMAGE_BYTES && cache.mSets.size() > 1) {
-        cache.mBytes -= cache.mSets.back().mBytes;
-        cache.mSets.pop_back();
+}
+
+// The characters drawn least recently go first, of whichever set; those of the
+// drawing that added images stay, as do the sets emptied.
+void TValueShadowEffect::boundImageBytes()
+{
+    TImageCache& cache = imageCache();
+    if (cache.mBytes <= MOST_IMAGE_BYTES)
+        return;
+    using TImageEntry = std::map<TCharacterKey, TCharacterImage>::iterator;
+    std::vector<std::pair<TImageSet*, TImageEntry>> oldest;
+    for (TImageSet& set : cache.mSets) {
+        for (auto image = set.mImages.begin(); image != set.mImages.end(); ++image) {
+            if (image->second.mDrawing != cache.mDrawings)
+                oldest.emplace_back(&set, image);
+        }
     }
-    if (cache.mBytes >= MOST_IMAGE_BYTES) {
-        cache.mSets.front().mImages.clear();
-        cache.mSets.front().mBytes = 0;
-        cache.mBytes = 0;
+    std::sort(oldest.begin(), oldest.end(), [](const auto& pLeft, const auto& pRight) {
+        return pLeft.second->second.mDrawing < pRight.second->second.mDrawing;
+    });
+    for (auto& [set, image] : oldest) {
+        if (cache.mBytes <= MOST_IMAGE_BYTES)
+            break;
+        const qsizetype bytes = image->second.mText.sizeInBytes() + image->second.mShadow.sizeInBytes();
+        set->mBytes -= bytes;
+        cache.mBytes -= bytes;
+        set->mImages.erase(image);
     }
 }
 
@@ -382,6 +410,7 @@ void TValueShadowEffect::keepCharacterImages(const QImage& pSource, QPoint pPosi
         if (!pSource.rect().contains(area))
             continue;
         TCharacterImage& image = set.mImages[character.mKey];
+        image.mDrawing = imageCache().mDrawings;
         const QImage cut = area.isEmpty() ? QImage() : pSource.copy(area);
         const QRect painted = cut.isNull() ? QRect() : paintedPixels(cut);
         if (painted.isEmpty())

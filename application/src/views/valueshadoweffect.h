@@ -44,6 +44,8 @@ private:
         QPoint mTextOffset;
         QImage mShadow;
         QPoint mShadowOffset;
+        // The last drawing that showed the character.
+        quint64 mDrawing = 0;
     };
     // The character and the fractions of a pixel of its origin.
     using TCharacterKey = std::tuple<ushort, qreal, qreal>;
@@ -79,18 +81,23 @@ private:
     // them, so a label keeps the images of every size.
     static constexpr std::size_t MOST_IMAGE_SETS = 11;
     // Bounds the images of all value labels together, the ten of the views
-    // with all their sizes: at a drawing past it the sizes drawn least
-    // recently, of whichever label, are dropped, and a size that holds that
-    // much alone takes its images again, so the labels hold at most 2 MB and
-    // one reading's images. The labels of the views not shown are drawn least
-    // recently and give their room to those on the screen. A character with
-    // its shadow takes about 48 KB at the home view's largest digits (9 KB in
-    // the two-channel view, 6 KB in the four-channel view); a steady reading
-    // takes 0.2 to 0.5 MB a size, one with noise in its last digits up to
-    // 1.7 MB: the bound holds a scan over channels of three lengths, readings
-    // that cross two boundaries of their length, or one reading with noise,
-    // and keeps the program within a few MB of what it takes without images.
-    static constexpr qsizetype MOST_IMAGE_BYTES = 2 * 1024 * 1024;
+    // with all their sizes: past it the characters drawn least recently, of
+    // whichever label and size, are dropped, never those of the drawing that
+    // adds images, so the labels hold at most 3.5 MB and one reading's images.
+    // The labels of the views not shown are drawn least recently and give their
+    // room to those on the screen; a size comes back with the characters its
+    // last readings showed, where dropping whole sizes made a scan over more
+    // noisy lengths than the bound holds draw each channel's value anew at
+    // every visit. A character with its shadow takes about 48 KB at the home
+    // view's largest digits (9 KB in the two-channel view, 6 KB in the
+    // four-channel view); a steady reading takes 0.2 to 0.5 MB a size, one
+    // with noise in its last two digits 0.7 to 1.4 MB on the home view. A scan
+    // over three or four such readings of different lengths took 3.2 to 3.3 MB
+    // in six rounds, 3.5 MB with the unit changed at each round: the bound
+    // holds them, the characters their noise shows least often giving their
+    // room later, and keeps the program within a few MB of what it takes
+    // without images.
+    static constexpr qsizetype MOST_IMAGE_BYTES = 7 * 512 * 1024;
 
     // The images of the characters drawn with one font and look by one label.
     struct TImageSet
@@ -105,14 +112,18 @@ private:
         std::map<TCharacterKey, TCharacterImage> mImages;
         qsizetype mBytes = 0;
     };
-    // The sets of all labels, the one drawn last first, and their bytes.
+    // The sets of all labels, the one drawn last first, their bytes and the
+    // drawings made by character.
     struct TImageCache
     {
         std::list<TImageSet> mSets;
         qsizetype mBytes = 0;
+        quint64 mDrawings = 0;
     };
     static TImageCache& imageCache();
-    // Drops the sets and images past the bounds before a drawing adds more;
-    // the front set is the label's own, the one it draws.
-    void boundImages();
+    // Drops the label's sets past the most sizes its view gives; the front
+    // set is the label's own, the one it draws.
+    void boundImageSets();
+    // Drops the images past the bound in bytes after a drawing added some.
+    static void boundImageBytes();
 };
