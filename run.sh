@@ -51,16 +51,18 @@ fi
 pids=()
 program=""
 hurry=0
-# Waits until the process $1, already sent a terminate, has ended: at most $2 tenths of a second.
+# Waits until the process $1 ($3), already sent a terminate, has ended: at most $2 tenths of a second, and
+# two once a second signal has come.
 await_end() {
     local tenths=0
     while kill -0 "$1" 2>/dev/null; do
-        if [ "$hurry" = 1 ] || [ "$tenths" -ge "$2" ]; then
+        if [ "$tenths" -ge "$2" ] || { [ "$hurry" = 1 ] && [ "$tenths" -ge 2 ]; }; then
             echo "Process $1 ($3) has not ended after its terminate: killed."
             kill -KILL "$1" 2>/dev/null || true
             break
         fi
-        sleep 0.1
+        # A Ctrl+C reaches the sleep too: it ends early, and the loop goes on.
+        sleep 0.1 || true
         tenths=$((tenths + 1))
     done
     wait "$1" 2>/dev/null || true
@@ -88,7 +90,7 @@ peer_started() {
     done
     kill -0 "$peer" 2>/dev/null
 }
-trap stop_peers EXIT
+trap stop_run EXIT
 trap 'stop_run; exit 130' INT
 trap 'stop_run; exit 143' TERM
 trap 'stop_run; exit 129' HUP
