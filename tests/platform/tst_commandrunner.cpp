@@ -1,10 +1,15 @@
 #include "commandrunner.h"
 #include "deviceroot.h"
+#include "fifoguard.h"
+#include "terminationsignals.h"
 #include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
+
+#include <csignal>
 
 class tst_CommandRunner : public QObject
 {
@@ -26,6 +31,7 @@ private slots:
     void optionPathsStayInTheRoot_data();
     void optionPathsStayInTheRoot();
     void workingDirectoryLiesInTheRoot();
+    void aTerminateEndsACommand();
 };
 
 void tst_CommandRunner::init()
@@ -293,6 +299,28 @@ void tst_CommandRunner::workingDirectoryLiesInTheRoot()
              (QStringList{"serialnumber", "Settings/", "Settings/settings.xml"}));
     QCOMPARE(TTestEnvironment::recordedCommands().first(),
              QString("cd /home && tar -czf /media/usb/backup.tar.gz serialnumber Settings/"));
+}
+
+// A tar that waits for its archive, as one of a large backup works on: a
+// terminate ends it, and the program with it, without waiting for the end.
+void tst_CommandRunner::aTerminateEndsACommand()
+{
+    QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/home"));
+    TFifoGuard archive(TTestEnvironment::root() + "/home/waits.tar");
+    QVERIFY(archive.isMade());
+    QCoreApplication& application = *QCoreApplication::instance();
+    TTerminationSignals::quitEventLoopOnTermination(application);
+    std::raise(SIGTERM);
+    const TCommandResult tar = TCommandRunner::instance().run("tar", {"-xf", "waits.tar"}, "/home");
+    // The tests after this one run as if no signal had come: the quit it
+    // asked for is taken, and an event loop run to its end forgets it.
+    QCoreApplication::processEvents();
+    TTerminationSignals::forgetRequest();
+    QTimer::singleShot(0, &application, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    QVERIFY(!archive.readerWaited());
+    QVERIFY(tar.mStarted);
+    QCOMPARE(tar.mExitCode, -1);
 }
 
 TAMARIND_TEST_MAIN(tst_CommandRunner)
