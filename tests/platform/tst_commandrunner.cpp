@@ -1,15 +1,11 @@
 #include "commandrunner.h"
 #include "deviceroot.h"
 #include "fifoguard.h"
-#include "terminationsignals.h"
 #include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTimer>
-
-#include <csignal>
 
 class tst_CommandRunner : public QObject
 {
@@ -308,16 +304,9 @@ void tst_CommandRunner::aTerminateEndsACommand()
     QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/home"));
     TFifoGuard archive(TTestEnvironment::root() + "/home/waits.tar");
     QVERIFY(archive.isMade());
-    QCoreApplication& application = *QCoreApplication::instance();
-    TTerminationSignals::quitEventLoopOnTermination(application);
-    std::raise(SIGTERM);
+    TTestEnvironment::terminate();
     const TCommandResult tar = TCommandRunner::instance().run("tar", {"-xf", "waits.tar"}, "/home");
-    // The tests after this one run as if no signal had come: the quit it
-    // asked for is taken, and an event loop run to its end forgets it.
-    QCoreApplication::processEvents();
-    TTerminationSignals::forgetRequest();
-    QTimer::singleShot(0, &application, &QCoreApplication::quit);
-    QCoreApplication::exec();
+    TTestEnvironment::forgetTermination();
     QVERIFY(!archive.readerWaited());
     QVERIFY(tar.mStarted);
     QCOMPARE(tar.mExitCode, -1);
