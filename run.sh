@@ -46,18 +46,37 @@ fi
 # The peers and the program run in sessions of their own (setsid), out of the terminal's reach: Ctrl+C and a
 # closed terminal reach this script alone, which ends the program first and the peers after it, as it does on
 # a terminate.
+# A process that has not ended a while after its terminate, or once a second Ctrl+C or terminate has come, is
+# killed: nothing this script started outlives it, however long the process would take.
 pids=()
 program=""
+hurry=0
+# Waits until the process $1 ($3), already sent a terminate, has ended: at most $2 tenths of a second, and
+# two once a second signal has come.
+await_end() {
+    local tenths=0
+    while kill -0 "$1" 2>/dev/null; do
+        if [ "$tenths" -ge "$2" ] || { [ "$hurry" = 1 ] && [ "$tenths" -ge 2 ]; }; then
+            echo "Process $1 ($3) has not ended after its terminate: killed."
+            kill -KILL "$1" 2>/dev/null || true
+            break
+        fi
+        # A Ctrl+C reaches the sleep too: it ends early, and the loop goes on.
+        sleep 0.1 || true
+        tenths=$((tenths + 1))
+    done
+    wait "$1" 2>/dev/null || true
+}
 stop_peers() {
     for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
+    for p in "${pids[@]}"; do await_end "$p" 50 "a simulated peer"; done
     pids=()
 }
 stop_run() {
-    trap '' INT TERM HUP
+    trap 'hurry=1' INT TERM HUP
     if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then
         kill -TERM "$program" 2>/dev/null || true
-        wait "$program" 2>/dev/null || true
+        await_end "$program" 100 "the program"
     fi
     stop_peers
 }
@@ -71,7 +90,7 @@ peer_started() {
     done
     kill -0 "$peer" 2>/dev/null
 }
-trap stop_peers EXIT
+trap stop_run EXIT
 trap 'stop_run; exit 130' INT
 trap 'stop_run; exit 143' TERM
 trap 'stop_run; exit 129' HUP

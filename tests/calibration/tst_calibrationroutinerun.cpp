@@ -26,6 +26,7 @@
 #include "routineclock.h"
 #include "scanmodecontroller.h"
 #include "simulatedsmartprobe.h"
+#include "terminationsignals.h"
 #include "testprobes.h"
 #include "testsupport.h"
 
@@ -33,6 +34,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <cmath>
@@ -541,7 +543,14 @@ void tst_CalibrationRoutineRun::unreadableDUTStaysEmptyAndTheRunGoesOn()
     QVERIFY(std::isnan(results.dutValue(TChannelDescription(3, "3"))->valTemperature().value()));
 }
 
-enum EnAbortMoment { amBeforeTheCall, amFirstEvents, amThirdSample, amReadingDUTs };
+enum EnAbortMoment {
+    amBeforeTheCall,
+    amFirstEvents,
+    amThirdSample,
+    amReadingDUTs,
+    amTerminateInASampleWait,
+    amTerminateReadingDUTs
+};
 
 void tst_CalibrationRoutineRun::abortAtEachMoment_data()
 {
@@ -556,6 +565,14 @@ void tst_CalibrationRoutineRun::abortAtEachMoment_data()
     QTest::newRow("in a sample wait ends the run") << int(amThirdSample) << int(rrAborted) << 0;
     // The point was being taken: it is finished and kept, every channel read.
     QTest::newRow("while reading DUTs keeps the point") << int(amReadingDUTs) << int(rrAborted) << 1;
+    // SIGTERM or Ctrl+C arrives while the run waits after its third sample: the
+    // run ends as an abort does, the event loop it came from quits, and the
+    // signal wakes event processing once, not at every later turn.
+    QTest::newRow("a terminate in a sample wait ends the run and the program")
+        << int(amTerminateInASampleWait) << int(rrAborted) << 0;
+    // The DUT readings skip their pauses after it: the point, even the run's last, is no result.
+    QTest::newRow("a terminate while reading DUTs ends the run and the program")
+        << int(amTerminateReadingDUTs) << int(rrAborted) << 1;
 }
 
 void tst_CalibrationRoutineRun::abortAtEachMoment()
@@ -569,16 +586,55 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
     const auto abortSoon = [&routine] { QTimer::singleShot(0, &routine, [&routine] { routine.abort(); }); };
     TAbortAfter afterThirdSample(routine, 3);
     TCallOnFirstStatus whileReadingDUTs(abortSoon, rsReadingDUTChannels);
+    const auto terminateSoon = [] { QTimer::singleShot(0, &TTestEnvironment::terminate); };
+    TOnEachSample terminateAfterThirdSample([&terminateSoon](int pSample) {
+        if (pSample == 3)
+            terminateSoon();
+    });
+    TCallOnFirstStatus terminateWhileReadingDUTs(terminateSoon, rsReadingDUTChannels);
     if (moment == amBeforeTheCall)
         routine.abort();
     else if (moment == amFirstEvents)
         abortSoon();
     else if (moment == amThirdSample)
         routine.addObserver(&afterThirdSample);
-    else
+    else if (moment == amReadingDUTs)
         routine.addObserver(&whileReadingDUTs);
+    else if (moment == amTerminateInASampleWait)
+        routine.addObserver(&terminateAfterThirdSample);
+    else
+        routine.addObserver(&terminateWhileReadingDUTs);
 
-    QCOMPARE(int(run(routine)), result);
+    if (moment >= amTerminateInASampleWait) {
+        QCoreApplication& application = *QCoreApplication::instance();
+        TTerminationSignals::quitEventLoopOnTermination(application);
+        // The connections and the guard go with this row.
+        QObject row;
+        int activations = 0;
+        for (QSocketNotifier* notifier :
+             application.findChildren<QSocketNotifier*>(QString(), Qt::FindDirectChildrenOnly))
+            connect(notifier, &QSocketNotifier::activated, &row, [&activations] { ++activations; });
+        // Started from the program's event loop, as the Start button does.
+        int ended = -1;
+        QTimer::singleShot(0, &row, [&] { ended = int(run(routine)); });
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, &row, &QCoreApplication::quit);
+        guard.start(60000);
+        QCoreApplication::exec();
+        const bool stuck = !guard.isActive();
+        guard.stop();
+        for (int turn = 0; turn < 5; ++turn)
+            QCoreApplication::processEvents();
+        const int activationsSeen = activations;
+        TTestEnvironment::forgetTermination();
+        QVERIFY(!stuck);
+        QCOMPARE(ended, result);
+        QCOMPARE(int(routine.calibrationPointsResults().size()), points);
+        QCOMPARE(activationsSeen, 1);
+    } else {
+        QCOMPARE(int(run(routine)), result);
+    }
     QCOMPARE(int(routine.calibrationPointsResults().size()), points);
     if (points)
         QVERIFY(!std::isnan(routine.calibrationPointsResults()

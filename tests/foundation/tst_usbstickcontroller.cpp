@@ -39,7 +39,8 @@ private slots:
     void storeFile();
     void copiedFilesCarryChecksumsThatMd5sumAccepts();
     void failedCopyWritesNoChecksumAndIsReported();
-    void stickPulledDuringACopy();
+    void copyEndsBetweenTwoFiles_data();
+    void copyEndsBetweenTwoFiles();
     void emptyCopyShowsProgressAndCompletion();
 
 private:
@@ -327,25 +328,40 @@ void tst_USBStickController::failedCopyWritesNoChecksumAndIsReported()
     QCOMPARE(QDir(directory).entryList(QDir::Files), QStringList());
 }
 
-void tst_USBStickController::stickPulledDuringACopy()
+void tst_USBStickController::copyEndsBetweenTwoFiles_data()
 {
+    QTest::addColumn<bool>("terminate");
+    QTest::newRow("the stick is pulled") << false;
+    // Ctrl+C or a terminate: a download of thousands of files would hold the program's end.
+    QTest::newRow("a terminate comes") << true;
+}
+
+void tst_USBStickController::copyEndsBetweenTwoFiles()
+{
+    QFETCH(bool, terminate);
     QVERIFY(TTestEnvironment::writeDeviceFile("/home/Screenshots/1.png", "first"));
     QVERIFY(TTestEnvironment::writeDeviceFile("/home/Screenshots/2.png", "second"));
     QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
 
-    // The copy lets events through before each file: the stick is pulled as
-    // soon as the first file is on it.
+    // The copy lets events through before each file: the stick is pulled, or
+    // the terminate comes, as soon as the first file is on it.
     const QString first = stickFile("ZTM8800/Screenshots/1.png");
     QTimer hand;
-    connect(&hand, &QTimer::timeout, &hand, [&hand, first]() {
+    connect(&hand, &QTimer::timeout, &hand, [&hand, first, terminate]() {
         if (QFile::exists(first) && QFile::exists(first + ".md5")) {
-            TSimulatedUSBStick::remove();
+            if (terminate)
+                TTestEnvironment::terminate();
+            else
+                TSimulatedUSBStick::remove();
             hand.stop();
         }
     });
     hand.start(0);
     const std::map<QString, QString> files{{"1.png", "1.png"}, {"2.png", "2.png"}};
-    QVERIFY(!udev().copyFiles("/home/Screenshots", "Screenshots", files, true, true));
+    const bool copied = udev().copyFiles("/home/Screenshots", "Screenshots", files, true, true);
+    if (terminate)
+        TTestEnvironment::forgetTermination();
+    QVERIFY(!copied);
 
     QVERIFY(!hand.isActive());
     QCOMPARE(QDir(stickFile("ZTM8800/Screenshots")).entryList(QDir::Files), (QStringList{"1.png", "1.png.md5"}));

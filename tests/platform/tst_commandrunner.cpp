@@ -1,5 +1,6 @@
 #include "commandrunner.h"
 #include "deviceroot.h"
+#include "fifoguard.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -26,6 +27,7 @@ private slots:
     void optionPathsStayInTheRoot_data();
     void optionPathsStayInTheRoot();
     void workingDirectoryLiesInTheRoot();
+    void aTerminateEndsACommand();
 };
 
 void tst_CommandRunner::init()
@@ -293,6 +295,21 @@ void tst_CommandRunner::workingDirectoryLiesInTheRoot()
              (QStringList{"serialnumber", "Settings/", "Settings/settings.xml"}));
     QCOMPARE(TTestEnvironment::recordedCommands().first(),
              QString("cd /home && tar -czf /media/usb/backup.tar.gz serialnumber Settings/"));
+}
+
+// A tar that waits for its archive, as one of a large backup works on: a
+// terminate ends it, and the program with it, without waiting for the end.
+void tst_CommandRunner::aTerminateEndsACommand()
+{
+    QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/home"));
+    TFifoGuard archive(TTestEnvironment::root() + "/home/waits.tar");
+    QVERIFY(archive.isMade());
+    TTestEnvironment::terminate();
+    const TCommandResult tar = TCommandRunner::instance().run("tar", {"-xf", "waits.tar"}, "/home");
+    TTestEnvironment::forgetTermination();
+    QVERIFY(!archive.readerWaited());
+    QVERIFY(tar.mStarted);
+    QCOMPARE(tar.mExitCode, -1);
 }
 
 TAMARIND_TEST_MAIN(tst_CommandRunner)

@@ -3,6 +3,7 @@
 #include "commandrunner.h"
 #include "deviceroot.h"
 #include "intcommcontroller.h"
+#include "terminationsignals.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <csignal>
 #include <ctime>
 #include <memory>
 
@@ -100,6 +102,22 @@ QStringList TTestEnvironment::recordedCommands()
 void TTestEnvironment::clearRecordedCommands()
 {
     QFile::remove(TCommandRunner::commandLogPath());
+}
+
+void TTestEnvironment::terminate()
+{
+    TTerminationSignals::quitEventLoopOnTermination(*QCoreApplication::instance());
+    std::raise(SIGTERM);
+}
+
+void TTestEnvironment::forgetTermination()
+{
+    QCoreApplication::processEvents();
+    TTerminationSignals::forgetRequest();
+    // Every event loop started after a quit returns at once, until one run
+    // by the application has ended.
+    QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+    QCoreApplication::exec();
 }
 
 bool TTestEnvironment::writeDeviceFile(const QString& pDevicePath, const QByteArray& pContent)

@@ -28,6 +28,12 @@ public:
     // in <root>/etc/x).
     static bool writeDeviceFile(const QString& pDevicePath, const QByteArray& pContent);
     static QByteArray readDeviceFile(const QString& pDevicePath);
+    // SIGTERM to this process, taken as the program takes it: the event loop
+    // is told to quit and terminationRequested() holds.
+    static void terminate();
+    // After terminate(): the quit it asked for is taken, and the tests after
+    // it run as if no signal had come.
+    static void forgetTermination();
 
 private:
     QTemporaryDir mRoot;

@@ -42,14 +42,20 @@ std::unique_ptr<TTCProbe> typeKWithExternalJunction()
 }
 
 // Presses Abort in the progress dialog once it shows.
+enum EnAbort { NO_ABORT, ABORT_PRESSED, TERMINATED };
+
 class TAbortPresser : public QObject
 {
 public:
-    TAbortPresser()
+    // Or a terminate comes, as Ctrl+C sends it, instead of the press.
+    explicit TAbortPresser(bool pTerminate = false)
     {
-        connect(&mTimer, &QTimer::timeout, this, [this] {
+        connect(&mTimer, &QTimer::timeout, this, [this, pTerminate] {
             if (auto* progress = qobject_cast<TCalibrationProgressDialog*>(QApplication::activeModalWidget())) {
-                QTest::mouseClick(progress->findChild<QWidget*>(QStringLiteral("BtnAbort")), Qt::LeftButton);
+                if (pTerminate)
+                    TTestEnvironment::terminate();
+                else
+                    QTest::mouseClick(progress->findChild<QWidget*>(QStringLiteral("BtnAbort")), Qt::LeftButton);
                 mTimer.stop();
             }
         });
@@ -240,21 +246,23 @@ void tst_TwoPointCalibrationItem::correctionFromTwoMeasuredPoints()
 void tst_TwoPointCalibrationItem::failedAttemptsAndAbort_data()
 {
     QTest::addColumn<QString>("fault");
-    QTest::addColumn<bool>("abort");
+    QTest::addColumn<int>("abort");
     QTest::addColumn<bool>("result");
     // A failure is told after the prompt; an abort is the user's own doing.
     QTest::addColumn<bool>("told");
 
     QTest::newRow("two failed attempts count as one reading")
-        << "fault on \"meas:raw?\" error 1 2" << false << true << false;
-    QTest::newRow("five failed attempts") << "fault on \"meas:raw?\" error 1 5" << false << false << true;
-    QTest::newRow("abort") << QString() << true << false << false;
+        << "fault on \"meas:raw?\" error 1 2" << int(NO_ABORT) << true << false;
+    QTest::newRow("five failed attempts") << "fault on \"meas:raw?\" error 1 5" << int(NO_ABORT) << false << true;
+    QTest::newRow("abort") << QString() << int(ABORT_PRESSED) << false << false;
+    // Its readings would go on to the end after the quit, each pause spinning.
+    QTest::newRow("a terminate ends it as abort does") << QString() << int(TERMINATED) << false << false;
 }
 
 void tst_TwoPointCalibrationItem::failedAttemptsAndAbort()
 {
     QFETCH(QString, fault);
-    QFETCH(bool, abort);
+    QFETCH(int, abort);
     QFETCH(bool, result);
     QFETCH(bool, told);
 
@@ -270,13 +278,16 @@ void tst_TwoPointCalibrationItem::failedAttemptsAndAbort()
 
     TMessageRecorder recorder;
     std::unique_ptr<TAbortPresser> presser;
-    if (abort) {
+    if (abort != NO_ABORT) {
         TCalibrationReadingWait::setPause(std::chrono::milliseconds(30));
-        presser = std::make_unique<TAbortPresser>();
+        presser = std::make_unique<TAbortPresser>(abort == TERMINATED);
     }
     mFixture->board().board().clearRecord();
-    QCOMPARE(calibrate(*item), result);
+    const bool calibrated = calibrate(*item);
     TCalibrationReadingWait::setPause(std::chrono::milliseconds(0));
+    if (abort == TERMINATED)
+        TTestEnvironment::forgetTermination();
+    QCOMPARE(calibrated, result);
 
     QCOMPARE(recorder.texts().size(), told ? 2 : 1);
     QCOMPARE(recorder.texts().first(),

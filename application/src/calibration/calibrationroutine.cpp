@@ -12,6 +12,7 @@
 #include "routineclock.h"
 #include "scanmodecontroller.h"
 #include "tamarindclock.h"
+#include "terminationsignals.h"
 #include "warninggate.h"
 
 #include <QCoreApplication>
@@ -514,7 +515,9 @@ EnRoutineResult TCalibrationRoutine::runCalibrationPoint(const TElectricalTemper
                         break;
                     }
                     takeCalibrationPoint(pCalPoint, range);
-                    if (mAbortRequested)
+                    // After a terminate the DUT readings skipped their pauses:
+                    // the point is no result, even the run's last.
+                    if (mAbortRequested || TTerminationSignals::terminationRequested())
                         result = rrAborted;
                     break;
                 }

@@ -1,5 +1,7 @@
 #include "routineclock.h"
 
+#include "terminationsignals.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -18,6 +20,13 @@ qint64 monotonicNow()
     if (!start.isValid())
         start.start();
     return start.elapsed();
+}
+
+// A terminate or Ctrl+C ends a wait as an abort does: the event loop it came
+// from can only end once the run has returned, and a run lasts hours.
+bool waitEnds(const bool* pAbort)
+{
+    return (pAbort && *pAbort) || TTerminationSignals::terminationRequested();
 }
 } // namespace
 
@@ -51,7 +60,7 @@ bool TRealRoutineClock::wait(qint64 pMs, const bool* pAbort, QEventLoop::Process
     QTimer wakeUp;
     wakeUp.setSingleShot(true);
     for (;;) {
-        if (pAbort && *pAbort)
+        if (waitEnds(pAbort))
             return false;
         const qint64 remaining = pMs - timer.elapsed();
         if (remaining <= 0)
@@ -73,9 +82,9 @@ qint64 TFastForwardRoutineClock::monotonicMs() const
 
 bool TFastForwardRoutineClock::wait(qint64 pMs, const bool* pAbort, QEventLoop::ProcessEventsFlags pFlags)
 {
-    if (pAbort && *pAbort)
+    if (waitEnds(pAbort))
         return false;
     QCoreApplication::processEvents(pFlags);
     mSkippedMs += qMax<qint64>(pMs, 0);
-    return !(pAbort && *pAbort);
+    return !waitEnds(pAbort);
 }

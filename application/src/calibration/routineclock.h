@@ -20,7 +20,8 @@ public:
     // Milliseconds on a monotonic scale; only differences count.
     virtual qint64 monotonicMs() const = 0;
     // Waits pMs while the events of pFlags are processed. Returns early, with
-    // false, as soon as *pAbort (when given) is found set.
+    // false, as soon as *pAbort (when given) is found set or the program has
+    // been told to end.
     virtual bool wait(qint64 pMs, const bool* pAbort, QEventLoop::ProcessEventsFlags pFlags) = 0;
 
     // The clock runs take by default: real time unless a test replaced it.

@@ -1,5 +1,6 @@
 #include "calibrationprogressdialog.h"
 
+#include "terminationsignals.h"
 #include "ui_calibrationprogressdialog.h"
 
 TCalibrationProgressDialog::TCalibrationProgressDialog(QWidget* pParent)
@@ -31,6 +32,13 @@ void TCalibrationProgressDialog::show(EnProgressDialogType pDialogType, bool pSh
 void TCalibrationProgressDialog::updateProgress(int pValue)
 {
     mUi->progressBar->setValue(pValue);
+}
+
+// A terminate ends the operation as Abort does, at its next step: its loop
+// would otherwise go on to the end after the event loop was told to quit.
+bool TCalibrationProgressDialog::isAborted() const
+{
+    return mAborted || TTerminationSignals::terminationRequested();
 }
 
 void TCalibrationProgressDialog::on_BtnAbort_clicked()

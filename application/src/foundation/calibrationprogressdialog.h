@@ -25,8 +25,9 @@ public:
     using TFullScreenDialog::show;
     // In percent.
     void updateProgress(int pValue);
-    // True from the moment Abort was pressed; Abort leaves the dialog open.
-    bool isAborted() const { return mAborted; }
+    // True from the moment Abort was pressed or the program was told to end;
+    // Abort leaves the dialog open.
+    bool isAborted() const;
 
 private slots:
     void on_BtnAbort_clicked();

@@ -7,6 +7,7 @@
 #include "messagedialog.h"
 #include "osversion.h"
 #include "regularfile.h"
+#include "terminationsignals.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -83,6 +84,10 @@ bool TAbstractUSBStickController::copyFiles(const QString& pSourceDir, const QSt
     for (const auto& fileName : pFileNames) {
         // Keeps the progress dialog drawn while the files are copied.
         QCoreApplication::processEvents();
+        // A terminate leaves the files copied so far, each complete, and
+        // ends the copy: a download of thousands would hold the program.
+        if (TTerminationSignals::terminationRequested())
+            return false;
         const QString source = TDeviceRoot::path(pSourceDir + QLatin1Char('/') + fileName.first);
         const QString target = destination + QLatin1Char('/') + fileName.second;
         if (!copyFile(source, target, pCreateChecksumFile)) {

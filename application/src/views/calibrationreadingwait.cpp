@@ -1,5 +1,7 @@
 #include "calibrationreadingwait.h"
 
+#include "terminationsignals.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -14,8 +16,10 @@ void TCalibrationReadingWait::wait()
     timer.start();
     // Pending events are processed even without a pause, so that Abort is seen.
     QCoreApplication::processEvents();
-    for (qint64 left = qint64(sPause.count()) - timer.elapsed(); left > 0;
-         left = qint64(sPause.count()) - timer.elapsed()) {
+    // Once the program is told to end, a nested loop returns at once: the
+    // pause would spin, and the caller ends at its next check of Abort.
+    for (qint64 left = qint64(sPause.count()) - timer.elapsed();
+         left > 0 && !TTerminationSignals::terminationRequested(); left = qint64(sPause.count()) - timer.elapsed()) {
         QEventLoop loop;
         QTimer::singleShot(int(left), &loop, &QEventLoop::quit);
         loop.exec();

@@ -3,6 +3,7 @@
 #include "deviceroot.h"
 #include "networkinterfaces.h"
 #include "simulatedusbstick.h"
+#include "terminationsignals.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,9 @@
 
 namespace
 {
+// How soon a command notices a terminate.
+constexpr int COMMAND_POLL_MS = 100;
+
 QString programName(const QString& pProgram)
 {
     return QFileInfo(pProgram).fileName();
@@ -29,7 +33,15 @@ TCommandResult runProcess(const QString& pProgram, const QStringList& pArguments
     result.mStarted = process.waitForStarted(-1);
     if (!result.mStarted)
         return result;
-    process.waitForFinished(-1);
+    // A terminate ends the command and the caller takes back what it began,
+    // as after any failure: a backup's tar of the whole user data would hold
+    // the program's end for as long as it takes.
+    while (!process.waitForFinished(COMMAND_POLL_MS) && process.state() != QProcess::NotRunning) {
+        if (TTerminationSignals::terminationRequested()) {
+            process.kill();
+            process.waitForFinished(-1);
+        }
+    }
     result.mStandardOutput = process.readAllStandardOutput();
     result.mStandardError = process.readAllStandardError();
     result.mExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

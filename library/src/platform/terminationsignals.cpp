@@ -30,7 +30,15 @@ void TTerminationSignals::quitEventLoopOnTermination(QCoreApplication& pApplicat
     if (signalPipe[0] >= 0 || ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &pApplication);
-    QObject::connect(notifier, &QSocketNotifier::activated, &pApplication, &QCoreApplication::quit);
+    QObject::connect(notifier, &QSocketNotifier::activated, &pApplication, [] {
+        // A byte left in the pipe would wake every later event processing at
+        // once: the waits that go on after the quit (those of a run, a
+        // dialog's loop that has ended) would spin a core until they return.
+        char bytes[16];
+        while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
+        }
+        QCoreApplication::quit();
+    });
     struct sigaction action = {};
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
@@ -42,4 +50,9 @@ void TTerminationSignals::quitEventLoopOnTermination(QCoreApplication& pApplicat
 bool TTerminationSignals::terminationRequested()
 {
     return terminating.load();
+}
+
+void TTerminationSignals::forgetRequest()
+{
+    terminating.store(false);
 }

@@ -15,4 +15,7 @@ public:
     // its own (a remote channel scan) ends early on it: the event loop it was
     // started from can only end once the task has returned.
     static bool terminationRequested();
+    // For a test that signals its own process: the tests after it run as if
+    // no signal had come.
+    static void forgetRequest();
 };
