@@ -137,8 +137,10 @@ void TBoardLinkPeer::handleFrame(const QByteArray& pBytes)
         writeToHost(QByteArray(1, NAK));
         return;
     }
-    if (TBoardFaults::take(faults.mSilentCommands))
+    if (TBoardFaults::take(faults.mSilentCommands)) {
+        leaveHostWaiting();
         return;
+    }
     if (TBoardFaults::take(faults.mRestartCommands)) {
         restartLocked();
         return;
@@ -155,8 +157,10 @@ void TBoardLinkPeer::handleFrame(const QByteArray& pBytes)
     TBoardAnswer answer;
     TBoardFaults::TCommandFault commandFault;
     if (faults.takeCommandFault(received.mText, commandFault)) {
-        if (commandFault.mKind == TBoardFaults::TCommandFault::cfSilence)
+        if (commandFault.mKind == TBoardFaults::TCommandFault::cfSilence) {
+            leaveHostWaiting();
             return;
+        }
         if (!mCore.mState.hasReply(received.mText)) {
             writeToHost(QByteArray(1, NAK));
             return;
@@ -181,13 +185,11 @@ void TBoardLinkPeer::handleFrame(const QByteArray& pBytes)
     }
     if (TBoardFaults::take(faults.mLateReplies)) {
         writeToHost(ack);
+        leaveHostWaiting();
         const quint64 exchange = mExchange;
         QTimer::singleShot(faults.mLateReplyDelayMs, this, [this, text, exchange]() {
             QMutexLocker lock(&mCore.mMutex);
-            writeToHost(replyFrame(text));
-            ++mCore.mRecord.mLateReplies;
-            if (exchange == mExchange)
-                mPendingReply = text;
+            writeLateReply(text, exchange);
         });
         return;
     }
@@ -208,6 +210,40 @@ void TBoardLinkPeer::handleFrame(const QByteArray& pBytes)
         writeToHost(ack);
         writeToHost(replyFrame(text));
     }
+}
+
+void TBoardLinkPeer::writeLateReply(const QByteArray& pText, quint64 pExchange)
+{
+    // Late for a host that has given up, however slowly a loaded machine lets
+    // it see the notice.
+    if (!hostGaveUp()) {
+        QTimer::singleShot(1, this, [this, pText, pExchange]() {
+            QMutexLocker lock(&mCore.mMutex);
+            writeLateReply(pText, pExchange);
+        });
+        return;
+    }
+    writeToHost(replyFrame(pText));
+    ++mCore.mRecord.mLateReplies;
+    if (pExchange == mExchange)
+        mPendingReply = pText;
+}
+
+void TBoardLinkPeer::leaveHostWaiting()
+{
+    if (mCore.mSilenceNotice < 0)
+        return;
+    const quint64 one = 1;
+    while (::write(mCore.mSilenceNotice, &one, sizeof one) < 0 && errno == EINTR) {
+    }
+}
+
+bool TBoardLinkPeer::hostGaveUp() const
+{
+    if (mCore.mSilenceNotice < 0)
+        return true;
+    pollfd notice{mCore.mSilenceNotice, POLLIN, 0};
+    return ::poll(&notice, 1, 0) == 0;
 }
 
 QByteArray TBoardLinkPeer::replyFrame(const QByteArray& pText)

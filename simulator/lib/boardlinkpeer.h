@@ -22,6 +22,9 @@ struct TBoardSimulatorCore
     TBoardState mState;
     TBoardFaults mFaults;
     TLinkRecord mRecord;
+    // Counted up whenever the board leaves the host waiting for nothing
+    // (TIntCommController::setSilenceNotice); -1 for none.
+    int mSilenceNotice = -1;
 };
 
 // The board side of the framed link, on the master side of the
@@ -57,6 +60,12 @@ private:
     QByteArray replyFrame(const QByteArray& pText);
     void sendPieces(QByteArray pFrame, int pPieceBytes, int pGapMs, quint64 pExchange);
     void writeToHost(const QByteArray& pBytes);
+    // Tells the host, through the core's notice, that nothing comes for its wait.
+    void leaveHostWaiting();
+    // The host has taken the last notice: its wait has ended.
+    bool hostGaveUp() const;
+    // A late reply, once its delay is over and the host has stopped waiting for it.
+    void writeLateReply(const QByteArray& pText, quint64 pExchange);
     // Writes the reply and restarts once the host has read it, before the
     // host's ACK gets through: the host's output is held meanwhile.
     void restartAfterReply(const QByteArray& pBytes);

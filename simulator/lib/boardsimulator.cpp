@@ -6,11 +6,16 @@
 #include <QMutexLocker>
 #include <QThread>
 
+#include <sys/eventfd.h>
+#include <unistd.h>
+
 TBoardSimulator::TBoardSimulator() = default;
 
 TBoardSimulator::~TBoardSimulator()
 {
     stop();
+    if (mCore.mSilenceNotice >= 0)
+        ::close(mCore.mSilenceNotice);
 }
 
 QString TBoardSimulator::defaultLinkPath()
@@ -51,6 +56,14 @@ void TBoardSimulator::stop()
     }
     mPeer.reset();
     mTerminal.close();
+}
+
+int TBoardSimulator::silenceNotice()
+{
+    QMutexLocker lock(&mCore.mMutex);
+    if (mCore.mSilenceNotice < 0)
+        mCore.mSilenceNotice = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    return mCore.mSilenceNotice;
 }
 
 void TBoardSimulator::restart()

@@ -34,6 +34,10 @@ public:
     bool isRunning() const { return mThread != nullptr; }
     QString slavePath() const { return mTerminal.slavePath(); }
     QString linkPath() const { return mTerminal.linkPath(); }
+    // Readable while the board leaves the host waiting for nothing, for a
+    // host's link in the same process (TIntCommController::setSilenceNotice);
+    // made at the first call. Without it a late reply goes out at its delay.
+    int silenceNotice();
 
     // Reads or changes the board's state, or the faults, under the lock.
     void withState(const std::function<void(TBoardState&)>& pAction);

@@ -17,6 +17,7 @@ namespace
 {
 const QByteArray IDENTIFICATION("ZELK,ZTM9900,MB19040017,1.32,15/03/2021");
 constexpr qint64 MS = 1000 * 1000;
+constexpr int SILENCE_WAITED_OUT = 300;
 
 QString send(TIntCommController& pLink, const QString& pCommand, bool& oFailed, bool pResponseExpected = true)
 {
@@ -242,17 +243,18 @@ void tst_IntCommController::exchangeEndsWithinItsLimits_data()
     QTest::addColumn<TFaultSetup>("fault");
     QTest::addColumn<int>("exchangeTimeout");
     QTest::addColumn<int>("givenUpWithinMs");
-    // A byte every 100 ms never lets the 2 s wait for the next bytes run out;
-    // the identification would take over 4 s.
+    // A byte every 100 ms never lets the wait for the next bytes run out; the
+    // identification would take over 4 s.
     QTest::newRow("reply trickling in past the exchange's limit") << TFaultSetup([](TBoardFaults& f) {
         f.mPieceReplies = 1;
         f.mPieceBytes = 1;
         f.mPieceGapMs = 100;
-    }) << 1000 << 1900;
+    }) << 1000 << 4000;
     // Noise without CR LF is no reply: the full buffer ends the exchange, not
-    // the wait for more bytes after it.
+    // the wait for more bytes after it, which no load runs out.
     QTest::newRow("noise without an end of line")
-        << TFaultSetup([](TBoardFaults& f) { f.mNoiseReplies = 1; }) << TIntCommController::EXCHANGE_TIMEOUT << 1000;
+        << TFaultSetup([](TBoardFaults& f) { f.mNoiseReplies = 1; }) << TSimulatedBoardLink::LOADED_MACHINE_TIMEOUT
+        << TSimulatedBoardLink::LOADED_MACHINE_TIMEOUT / 2;
 }
 
 void tst_IntCommController::exchangeEndsWithinItsLimits()
@@ -260,7 +262,7 @@ void tst_IntCommController::exchangeEndsWithinItsLimits()
     QFETCH(TFaultSetup, fault);
     QFETCH(int, exchangeTimeout);
     QFETCH(int, givenUpWithinMs);
-    TSimulatedBoardLink board(TIntCommController::TIMEOUT);
+    TSimulatedBoardLink board;
     board.link().setExchangeTimeout(exchangeTimeout);
     board.board().withFaults(fault);
 
@@ -278,7 +280,7 @@ void tst_IntCommController::exchangeEndsWithinItsLimits()
 // at its device path when it is back.
 void tst_IntCommController::boardThatRestartsIsFoundAgain()
 {
-    TSimulatedBoardLink board(TIntCommController::TIMEOUT);
+    TSimulatedBoardLink board;
     bool failed = true;
     QCOMPARE(send(board.link(), "syst:cali?", failed), QString("1"));
     QVERIFY(!failed);
@@ -290,7 +292,8 @@ void tst_IntCommController::boardThatRestartsIsFoundAgain()
         send(board.link(), "syst:cali?", failed);
         QVERIFY(failed);
     }
-    QVERIFY2(clock.elapsed() < TIntCommController::TIMEOUT,
+    // One wait for the board would take its whole time-out.
+    QVERIFY2(clock.elapsed() < TSimulatedBoardLink::LOADED_MACHINE_TIMEOUT,
              qPrintable(QString("three commands to a gone board took %1 ms").arg(clock.elapsed())));
 
     QVERIFY(board.board().start());
@@ -300,7 +303,8 @@ void tst_IntCommController::boardThatRestartsIsFoundAgain()
 
 void tst_IntCommController::silentBoardIsNotAskedAgain()
 {
-    TSimulatedBoardLink board;
+    // The wall clock's time-out, as the program waits it out.
+    TSimulatedBoardLink board(SILENCE_WAITED_OUT);
     board.board().withFaults([](TBoardFaults& f) { f.mSilentCommands = 1; });
 
     QElapsedTimer clock;
@@ -308,8 +312,9 @@ void tst_IntCommController::silentBoardIsNotAskedAgain()
     bool failed = false;
     QCOMPARE(send(board.link(), "syst:cali?", failed), QString());
     QVERIFY(failed);
-    QVERIFY(clock.elapsed() >= TSimulatedBoardLink::TEST_REPLY_TIMEOUT - 5);
+    QVERIFY(clock.elapsed() >= SILENCE_WAITED_OUT - 5);
 
+    board.link().setReplyTimeout(TSimulatedBoardLink::LOADED_MACHINE_TIMEOUT);
     send(board.link(), "*idn?", failed);
     QVERIFY(!failed);
     QCOMPARE(board.commands(), (QList<QByteArray>{"syst:cali?", "*idn?"}));
@@ -348,11 +353,10 @@ void tst_IntCommController::staleInputIsNotTheNextAnswer_data()
 {
     QTest::addColumn<TFaultSetup>("fault");
     QTest::addColumn<TBoardCondition>("staleBytesSent");
-    // Late by twice the time-out, so that a busy machine, which may wake the link well after its ACK came, does
-    // not let the reply in before the link has given up.
+    // The board writes the reply once the link has given up on it.
     QTest::newRow("a reply that comes after the time-out") << TFaultSetup([](TBoardFaults& f) {
         f.mLateReplies = 1;
-        f.mLateReplyDelayMs = 3 * TSimulatedBoardLink::TEST_REPLY_TIMEOUT;
+        f.mLateReplyDelayMs = 10;
     }) << TBoardCondition([](TBoardSimulator& b) { return b.lateReplies() == 1; });
     QTest::newRow("the reply resent after the fifth NAK")
         << TFaultSetup([](TBoardFaults& f) { f.mBadReplyCrc = 5; })

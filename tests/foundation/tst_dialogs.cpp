@@ -115,10 +115,13 @@ void tst_Dialogs::windowBelowShowsThroughAsItChanges_data()
 {
     QTest::addColumn<bool>("padOver");
     QTest::addColumn<bool>("runViewBetween");
-    QTest::newRow("progress dialog, the clock below changes") << false << false;
+    QTest::addColumn<bool>("abortHeldDown");
+    QTest::newRow("progress dialog, the clock below changes") << false << false << false;
     // The pad shows the dialog's picture of the window, under the dialog's backdrop.
-    QTest::newRow("pad over the progress dialog, the clock below changes") << true << false;
-    QTest::newRow("progress dialog, the run view between it and the clock closes") << false << true;
+    QTest::newRow("pad over the progress dialog, the clock below changes") << true << false << false;
+    QTest::newRow("progress dialog, the run view between it and the clock closes") << false << true << false;
+    // The dialog's picture of its own look follows its button's press.
+    QTest::newRow("progress dialog, its abort held down over a change below") << false << false << true;
 }
 
 // A measurement keeps its progress dialog open for minutes: the title bar's
@@ -128,6 +131,7 @@ void tst_Dialogs::windowBelowShowsThroughAsItChanges()
 {
     QFETCH(bool, padOver);
     QFETCH(bool, runViewBetween);
+    QFETCH(bool, abortHeldDown);
     QWidget below;
     below.setStyleSheet(QStringLiteral("background: white;"));
     below.setGeometry(0, 0, 800, 480);
@@ -169,6 +173,29 @@ void tst_Dialogs::windowBelowShowsThroughAsItChanges()
         QVERIFY2(besideTheTime() < 100, qPrintable(QString::number(besideTheTime())));
         runView.hide();
         QTRY_VERIFY_WITH_TIMEOUT(qAbs(besideTheTime() - 112) <= 1, 10000);
+        return;
+    }
+    if (abortHeldDown) {
+        // A reading below the button, wider than it: the dialog first draws
+        // its look over a change there with the button up.
+        QWidget* abort = child(&progress, "BtnAbort");
+        const QRect abortPlace(abort->mapTo(&progress, QPoint(0, 0)), abort->size());
+        clock.setGeometry(abortPlace.adjusted(-10, -10, 10, 10));
+        const auto grabbed = [top] { return top->screen()->grabWindow(top->windowHandle()->winId()).toImage(); };
+        const auto aboveTheButton = [&] {
+            return qGray(grabbed().pixel(abortPlace.center().x(), abortPlace.top() - 5));
+        };
+        const auto buttonRed = [&] { return qRed(grabbed().pixel(abortPlace.center())); };
+        clock.setStyleSheet(QStringLiteral("background: black;"));
+        QTRY_VERIFY_WITH_TIMEOUT(aboveTheButton() < 100, 10000);
+        const int up = buttonRed();
+        QTest::mousePress(abort, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(buttonRed() > up + 100, 10000);
+        const int down = buttonRed();
+        clock.setStyleSheet(QStringLiteral("background: white;"));
+        QTRY_VERIFY_WITH_TIMEOUT(aboveTheButton() > 100, 10000);
+        QCOMPARE(buttonRed(), down);
+        QTest::mouseRelease(abort, Qt::LeftButton);
         return;
     }
     QVERIFY2(qAbs(besideTheTime() - 112) <= 1, qPrintable(QString::number(besideTheTime())));

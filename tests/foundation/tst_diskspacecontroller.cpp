@@ -1,4 +1,5 @@
 #include "diskspacecontroller.h"
+#include "messagerecorder.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -44,18 +45,23 @@ void tst_DiskSpaceController::usage_data()
     QTest::addColumn<QByteArray>("output");
     QTest::addColumn<int>("usage");
     QTest::addColumn<bool>("spaceLeft");
+    QTest::addColumn<bool>("checkedWhileOpen");
 
     const QByteArray header = "Filesystem     1K-blocks    Used Available Use% Mounted on\n";
-    QTest::newRow("half full") << header + "/dev/mmcblk0p2   3546848 1773424   1589600  50% /\n" << 50 << true;
-    QTest::newRow("99 % is still enough") << header + "/dev/root 1000 990 10 99% /\n" << 99 << true;
-    QTest::newRow("100 % is full") << header + "/dev/root 1000 1000 0 100% /\n" << 100 << false;
-    QTest::newRow("only the header") << header << 0 << true;
-    QTest::newRow("nothing at all") << QByteArray() << 0 << true;
+    QTest::newRow("half full") << header + "/dev/mmcblk0p2   3546848 1773424   1589600  50% /\n" << 50 << true << false;
+    QTest::newRow("99 % is still enough") << header + "/dev/root 1000 990 10 99% /\n" << 99 << true << false;
+    QTest::newRow("100 % is full") << header + "/dev/root 1000 1000 0 100% /\n" << 100 << false << false;
+    // A remote command run in the message's event loop finds the disk full
+    // again: the open message stands for it.
+    QTest::newRow("100 % is full, found again while its message is open") << header + "/dev/root 1000 1000 0 100% /\n"
+                                                                          << 100 << false << true;
+    QTest::newRow("only the header") << header << 0 << true << false;
+    QTest::newRow("nothing at all") << QByteArray() << 0 << true << false;
     QTest::newRow("device name wrapped onto its own line")
         << header + "/dev/disk/by-uuid/0123456789abcdef\n  1000 1000 0 100% /\n"
-        << 0 << true;
-    QTest::newRow("use column without percent sign") << header + "/dev/root 1000 1000 0 100 /\n" << 0 << true;
-    QTest::newRow("use column that is no number") << header + "/dev/root 1000 1000 0 -% /\n" << 0 << true;
+        << 0 << true << false;
+    QTest::newRow("use column without percent sign") << header + "/dev/root 1000 1000 0 100 /\n" << 0 << true << false;
+    QTest::newRow("use column that is no number") << header + "/dev/root 1000 1000 0 -% /\n" << 0 << true << false;
 }
 
 void tst_DiskSpaceController::usage()
@@ -63,6 +69,7 @@ void tst_DiskSpaceController::usage()
     QFETCH(QByteArray, output);
     QFETCH(int, usage);
     QFETCH(bool, spaceLeft);
+    QFETCH(bool, checkedWhileOpen);
 
     QFile tool(mToolDirectory + "/df");
     QVERIFY(tool.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -75,6 +82,7 @@ void tst_DiskSpaceController::usage()
     QString message;
     QStringList buttons;
     bool storageIcon = false;
+    int openedAgain = 0;
     if (!spaceLeft) {
         TModalAnswer::onNextModal([&](QWidget* pDialog) {
             message = pDialog->findChild<QLabel*>("LblText")->text();
@@ -84,6 +92,11 @@ void tst_DiskSpaceController::usage()
             }
             const QPixmap icon = pDialog->findChild<QLabel*>("label")->pixmap(Qt::ReturnByValue);
             storageIcon = !icon.isNull() && icon.toImage() == QPixmap(":/dialogs/storage").toImage();
+            if (checkedWhileOpen) {
+                TMessageRecorder further;
+                const bool full = !TDiskSpaceController::instance().checkDiskspace();
+                openedAgain = full ? further.count() : -1;
+            }
             QTest::mouseClick(pDialog->findChild<QWidget*>("BtnOK"), Qt::LeftButton);
         });
     }
@@ -92,6 +105,7 @@ void tst_DiskSpaceController::usage()
     // The storage notice, to be acknowledged only.
     QCOMPARE(buttons, spaceLeft ? QStringList() : QStringList{"BtnOK"});
     QCOMPARE(storageIcon, !spaceLeft);
+    QCOMPARE(openedAgain, 0);
     qputenv("PATH", mPath);
 }
 

@@ -10,12 +10,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace
-{
-// Long enough for a reply on a machine that runs many tests at once.
-constexpr int LOADED_MACHINE_REPLY_TIMEOUT = 5000;
-} // namespace
-
 // The control interface as a user of ./run.sh or an acceptance test drives it:
 // line commands on the local socket, their effect seen through the program's
 // own board command layer.
@@ -289,11 +283,6 @@ void tst_BoardControlServer::identity()
 
 void tst_BoardControlServer::faults()
 {
-    // A board that answers is waited for as long as a loaded machine needs;
-    // only the silent board's and the stray byte's cases wait the short
-    // time-out out.
-    TIntCommController& link = mBoard->link();
-    link.setReplyTimeout(LOADED_MACHINE_REPLY_TIMEOUT);
     bool failed = false;
     QCOMPARE(ask("fault nak 5"), QStringList{"OK"});
     mBoard->link().sendCommand("syst:cali?", true, failed);
@@ -314,7 +303,6 @@ void tst_BoardControlServer::faults()
     QCOMPARE(mBoard->link().sendCommand("syst:cali?", true, failed), QString("1"));
     QVERIFY(!failed);
 
-    link.setReplyTimeout(TSimulatedBoardLink::TEST_REPLY_TIMEOUT);
     QCOMPARE(ask("fault silence 1"), QStringList{"OK"});
     mBoard->link().sendCommand("syst:cali?", true, failed);
     QVERIFY(failed);
@@ -323,7 +311,6 @@ void tst_BoardControlServer::faults()
     mBoard->link().sendCommand("syst:cali?", true, failed);
     QVERIFY(failed);
 
-    link.setReplyTimeout(LOADED_MACHINE_REPLY_TIMEOUT);
     QCOMPARE(ask("fault zero 1 2"), QStringList{"OK"});
     QCOMPARE(mBoard->link().sendCommand("*idn?", true, failed), QString("ZE"));
 

@@ -2,6 +2,12 @@
 
 #include <memory>
 
+TSimulatedBoardLink::TSimulatedBoardLink() : TSimulatedBoardLink(LOADED_MACHINE_TIMEOUT)
+{
+    mLink->setExchangeTimeout(LOADED_MACHINE_TIMEOUT);
+    mLink->setSilenceNotice(mBoard.silenceNotice());
+}
+
 TSimulatedBoardLink::TSimulatedBoardLink(int pReplyTimeout)
 {
     mBoard.start();

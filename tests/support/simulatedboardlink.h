@@ -8,14 +8,20 @@
 
 // The simulated board on its own thread, linked at the board's device path
 // under the test's root, with the program's link and command layer on it as the
-// main window builds them. The link's wait for the board is shortened so that
-// tests of a silent board stay quick.
+// main window builds them. The link waits for the board as long as a loaded
+// machine may need to answer; a board that leaves a command unanswered ends the
+// wait at once through its notice, so that tests of a silent board stay quick
+// and no answer comes too late.
 class TSimulatedBoardLink
 {
 public:
-    static constexpr int TEST_REPLY_TIMEOUT = 300;
+    // Waits that no load runs out; the board's notice or its answer ends them.
+    static constexpr int LOADED_MACHINE_TIMEOUT = 60000;
 
-    explicit TSimulatedBoardLink(int pReplyTimeout = TEST_REPLY_TIMEOUT);
+    TSimulatedBoardLink();
+    // A link that waits pReplyTimeout for each answer on the wall clock, as
+    // the program's does, for tests of that time-out.
+    explicit TSimulatedBoardLink(int pReplyTimeout);
     ~TSimulatedBoardLink();
 
     TBoardSimulator& board() { return mBoard; }

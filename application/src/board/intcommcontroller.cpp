@@ -1,8 +1,11 @@
 #include "intcommcontroller.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <poll.h>
 #include <thread>
+#include <unistd.h>
 
 int TIntCommController::sPauseBetweenCommands = PAUSE_BETWEEN_COMMANDS;
 
@@ -30,6 +33,11 @@ void TIntCommController::setReplyTimeout(int pMilliseconds)
 void TIntCommController::setExchangeTimeout(int pMilliseconds)
 {
     mExchangeTimeout = pMilliseconds;
+}
+
+void TIntCommController::setSilenceNotice(int pDescriptor)
+{
+    mSilenceNotice = pDescriptor;
 }
 
 char TIntCommController::calcChecksum(const QByteArray& pByteArray, char pPolynomial)
@@ -77,6 +85,7 @@ QString TIntCommController::sendCommand(const QString& pCommand, bool pResponseE
     // up, a reply the board resent after our last NAK) belongs to an exchange
     // that is over and must not be read as the answer to this one.
     mSerialPort->discardInput();
+    takeSilenceNotice();
     const QDeadlineTimer exchangeDeadline(mExchangeTimeout);
     writeBytes(commandFrame);
 
@@ -171,5 +180,31 @@ bool TIntCommController::waitForBytes(QByteArray& oBuffer, const QDeadlineTimer&
     if (room <= 0 || pExchangeDeadline.hasExpired())
         return false;
     const int wait = int(std::min<qint64>(mReplyTimeout, pExchangeDeadline.remainingTime()));
+    if (mSilenceNotice >= 0 && isPortOpen() && !mSerialPort->hasFailed() && !waitForLineOrSilence(wait))
+        return false;
     return mSerialPort->read(oBuffer, wait, room) == TSerialLine::wrBytes;
+}
+
+bool TIntCommController::waitForLineOrSilence(int pTimeoutMs)
+{
+    pollfd waited[2] = {{mSerialPort->descriptor(), POLLIN, 0}, {mSilenceNotice, POLLIN, 0}};
+    const QDeadlineTimer deadline(pTimeoutMs);
+    for (;;) {
+        const int ready = ::poll(waited, 2, int(deadline.remainingTime()));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready > 0 && waited[0].revents != 0)
+            return true;
+        if (ready > 0 && waited[1].revents != 0)
+            takeSilenceNotice();
+        return false;
+    }
+}
+
+void TIntCommController::takeSilenceNotice()
+{
+    quint64 count = 0;
+    if (mSilenceNotice >= 0)
+        while (::read(mSilenceNotice, &count, sizeof count) < 0 && errno == EINTR) {
+        }
 }

@@ -67,6 +67,12 @@ public:
     int replyTimeout() const { return mReplyTimeout; }
     // The limit of a whole exchange; EXCHANGE_TIMEOUT unless a test shortens it.
     void setExchangeTimeout(int pMilliseconds);
+    // An event counter (eventfd) that a simulated board counts up when it
+    // leaves the link waiting for nothing: the wait then ends as at its
+    // time-out, and a test need not wait one out nor shorten it below what a
+    // loaded machine needs to answer. Bytes on the line come first. -1 (the
+    // program's) waits the time-out out.
+    void setSilenceNotice(int pDescriptor);
 
     bool isPortOpen() const;
 
@@ -85,6 +91,10 @@ private:
     // False when no byte came in time, the exchange ran out of time, the
     // buffer is full without a terminator or the line hung up.
     bool waitForBytes(QByteArray& oBuffer, const QDeadlineTimer& pExchangeDeadline);
+    // False when the wait ran out; true when bytes came or the line hung up.
+    bool waitForLineOrSilence(int pTimeoutMs);
+    // Forgets a notice of an exchange that is over.
+    void takeSilenceNotice();
 
     std::unique_ptr<TSerialLine> mSerialPort;
     QByteArray mMessageTerminator;
@@ -92,6 +102,7 @@ private:
     QElapsedTimer mTimestampLastCommand;
     int mReplyTimeout = TIMEOUT;
     int mExchangeTimeout = EXCHANGE_TIMEOUT;
+    int mSilenceNotice = -1;
     quint64 mInterruptions = 0;
 
     // PAUSE_BETWEEN_COMMANDS, always, in the program. Only the test harness
