@@ -174,5 +174,5 @@ void tst_StyleSheetChoice::looksAsTheSheetSetAsItsOwn()
     QCOMPARE(chosen.look(), own.look());
 }
 
-QTEST_MAIN(tst_StyleSheetChoice)
+TAMARIND_TEST_MAIN(tst_StyleSheetChoice)
 #include "tst_stylesheetchoice.moc"
