@@ -1,13 +1,20 @@
 #include "boardcontrolserver.h"
 
+#include "programsupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 TBoardControlServer::TBoardControlServer(TBoardSimulator& pSimulator, QObject* pParent)
     : TBoardControlServer([interpreter = std::make_shared<TBoardControlInterpreter>(pSimulator)](
@@ -24,14 +31,55 @@ TBoardControlServer::TBoardControlServer(TInterpreter pInterpreter, QObject* pPa
 
 TBoardControlServer::~TBoardControlServer() = default;
 
+namespace
+{
+// Whether nobody serves the local socket at pPath, so that it is one an earlier run left: false, with the reason,
+// when a process answers there (its own program would lose its control commands, and this one's end would remove
+// the socket), or when that cannot be told.
+bool nobodyServes(const QByteArray& pPath, QString& oError)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    // A path too long for a socket address names no socket that serves; listening there fails with its own reason.
+    if (size_t(pPath.size()) >= sizeof address.sun_path)
+        return true;
+    std::memcpy(address.sun_path, pPath.constData(), size_t(pPath.size()));
+    const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (probe < 0) {
+        oError = QStringLiteral("cannot try whether a process serves there (%1)")
+                     .arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    // A server whose queue is full answers later (EAGAIN): it runs all the same.
+    const int connected = ::connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    const int reason = connected == 0 ? 0 : errno;
+    ucred server{};
+    socklen_t length = sizeof server;
+    const bool named =
+        connected == 0 && ::getsockopt(probe, SOL_SOCKET, SO_PEERCRED, &server, &length) == 0 && server.pid > 0;
+    ::close(probe);
+    if (connected != 0 && reason == ECONNREFUSED)
+        return true;
+    if (connected == 0 || reason == EAGAIN)
+        oError = named ? QStringLiteral("process %1 (%2) serves control commands there; stop it first")
+                             .arg(server.pid)
+                             .arg(PeerProgram::commandLine(server.pid))
+                       : QStringLiteral("a running process serves control commands there; stop it first");
+    else
+        oError = QStringLiteral("cannot tell whether a process serves there (%1); remove the socket if none does")
+                     .arg(QString::fromLocal8Bit(std::strerror(reason)));
+    return false;
+}
+} // namespace
+
 bool TBoardControlServer::listen(const QString& pSocketPath, QString& oError)
 {
     // A name without a leading slash would be taken as one inside the temporary
     // directory, where its folders do not exist.
     const QString path = QFileInfo(pSocketPath).absoluteFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    // Only a socket (one a former run left) is replaced: a file, link or directory at the path is not this
-    // server's to remove.
+    // Only a socket that nobody serves (one a former run left) is replaced: a file, link or directory at the path,
+    // or the socket of a peer that runs, is not this server's to remove.
     struct stat status
     {
     };
@@ -41,6 +89,8 @@ bool TBoardControlServer::listen(const QString& pSocketPath, QString& oError)
                                     "of a socket only (one an earlier run left), and leaves this as it is");
             return false;
         }
+        if (!nobodyServes(QFile::encodeName(path), oError))
+            return false;
         QLocalServer::removeServer(path);
     }
     if (!mServer->listen(path)) {

@@ -27,7 +27,7 @@ public:
     ~TBoardControlServer() override;
 
     // Replaces a socket a former run left behind, and nothing else: false, with the reason, when something other
-    // than a socket stands at pSocketPath.
+    // than a socket stands at pSocketPath, or a process serves that socket.
     bool listen(const QString& pSocketPath, QString& oError);
     QString socketPath() const;
 

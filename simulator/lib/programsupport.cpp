@@ -1,5 +1,6 @@
 #include "programsupport.h"
 
+#include "pseudoterminal.h"
 #include "terminationsignals.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,17 @@ void PeerProgram::serveControlOnStandardInput(QObject* pOwner, TBoardControlServ
     });
 }
 
+QString PeerProgram::commandLine(qint64 pProcess)
+{
+    QFile file(QStringLiteral("/proc/%1/cmdline").arg(pProcess));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("?");
+    QByteArray arguments = file.readAll();
+    if (arguments.endsWith('\0'))
+        arguments.chop(1);
+    return QString::fromLocal8Bit(arguments.replace('\0', ' '));
+}
+
 namespace
 {
 // Whether pProcess is the number of a process of this same program that runs. The holder of a line's lock writes
@@ -67,21 +79,9 @@ bool isRunningPeer(const QString& pProcess)
     return !own.isEmpty() && name(QStringLiteral("/proc/%1").arg(number)) == own;
 }
 
-// The command line of process pProcess, its arguments separated by blanks: by the number alone the user cannot
-// tell a calsim started by hand from one that a ./run.sh started, and each is stopped where it was started.
-QString commandLine(const QString& pProcess)
-{
-    QFile file(QStringLiteral("/proc/%1/cmdline").arg(pProcess));
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("?");
-    QByteArray arguments = file.readAll();
-    if (arguments.endsWith('\0'))
-        arguments.chop(1);
-    return QString::fromLocal8Bit(arguments.replace('\0', ' '));
-}
-} // namespace
-
-bool PeerProgram::holdLineLock(const QString& pLinkPath, QString& oError)
+// Takes the lock "<pLinkPath>.lock" for the rest of the process, which the system releases when the process ends
+// however it ends. False, with the reason, when another process holds it or the lock file cannot be opened.
+bool holdLineLock(const QString& pLinkPath, QString& oError)
 {
     const QString lockPath = pLinkPath + QStringLiteral(".lock");
     const QByteArray encodedLockPath = QFile::encodeName(lockPath);
@@ -109,8 +109,8 @@ bool PeerProgram::holdLineLock(const QString& pLinkPath, QString& oError)
     if (lock < 0) {
         if (errno == ELOOP)
             return foreignFile();
-        oError = QStringLiteral("cannot open %1 (%2); remove it if no calibrator runs")
-                     .arg(lockPath, QString::fromLocal8Bit(std::strerror(errno)));
+        oError = QStringLiteral("cannot open %1 (%2); remove it if no %3 runs")
+                     .arg(lockPath, QString::fromLocal8Bit(std::strerror(errno)), QCoreApplication::applicationName());
         return false;
     }
     // What stands there may have changed since it was looked at.
@@ -124,9 +124,10 @@ bool PeerProgram::holdLineLock(const QString& pLinkPath, QString& oError)
         ::close(lock);
         const QString process = QString::fromLatin1(holder, int(std::max<ssize_t>(length, 0))).trimmed();
         if (isRunningPeer(process))
-            oError = QStringLiteral("%1 is the line of a calibrator that runs (process %2 holds %3): stop that "
-                                    "process (%4) first")
-                         .arg(pLinkPath, process, lockPath, commandLine(process));
+            oError = QStringLiteral("%1 is the line of a %2 that runs (process %3 holds %4): stop that process (%5) "
+                                    "first")
+                         .arg(pLinkPath, QCoreApplication::applicationName(), process, lockPath,
+                              PeerProgram::commandLine(process.toLongLong()));
         else
             oError = QStringLiteral("%1 is the line of another %2 that is starting (it holds %3); stop that %2 "
                                     "first")
@@ -139,4 +140,10 @@ bool PeerProgram::holdLineLock(const QString& pLinkPath, QString& oError)
                        ::pwrite(lock, process.constData(), size_t(process.size()), 0) == ssize_t(process.size());
     Q_UNUSED(named)
     return true;
+}
+} // namespace
+
+bool PeerProgram::takeLine(const QString& pLinkPath, QString& oError)
+{
+    return TPseudoTerminal::mayLinkAt(pLinkPath, oError) && holdLineLock(pLinkPath, oError);
 }

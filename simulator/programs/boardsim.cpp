@@ -244,7 +244,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QString linkPath = parser.isSet(link) ? parser.value(link) : TBoardSimulator::defaultLinkPath();
-    if (!simulator.start(linkPath, error)) {
+    if (!PeerProgram::takeLine(linkPath, error) || !simulator.start(linkPath, error)) {
         err << "boardsim: " << error << "\n";
         return 1;
     }

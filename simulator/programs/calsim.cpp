@@ -7,7 +7,6 @@
 #include "calibratorsimulator.h"
 #include "deviceroot.h"
 #include "programsupport.h"
-#include "pseudoterminal.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -74,13 +73,8 @@ int main(int argc, char* argv[])
     simulator.setPort(quint16(parser.value(port).toUInt()));
     QString error;
     const QString linkPath = parser.isSet(link) ? parser.value(link) : TCalibratorSimulator::defaultLinkPath();
-    // A line that a calibrator serves (./run.sh's, say) is not taken over: the program would lose that calibrator,
-    // and this one's end would remove the line and its converter entry. Only a calsim that runs holds the lock
-    // beside its line, and the system lets go of it however that calsim ends: the link that a kill -9 or a closed
-    // terminal leaves, whose pseudo-terminal another program may hold by now, is simply replaced.
-    // What is no link is refused before the lock, which would leave its lock file beside it.
     if (simulator.protocol() != TCalibratorSimulator::EnProtocol::pRegisterTcp &&
-        (!TPseudoTerminal::mayLinkAt(linkPath, error) || !PeerProgram::holdLineLock(linkPath, error))) {
+        !PeerProgram::takeLine(linkPath, error)) {
         err << "calsim: " << error << "\n";
         return 1;
     }

@@ -68,6 +68,15 @@ public:
             QLatin1String(OPTION_BOARD_PORT)};
     }
 
+    // Both lines, before anything of the running peer's (its GPIO lines among them) is touched.
+    static bool takeLines(QString& oError)
+    {
+        for (const char* port : {USB_DEVICE_PORT, OPTION_BOARD_PORT})
+            if (!PeerProgram::takeLine(TDeviceRoot::path(QLatin1String(port)), oError))
+                return false;
+        return true;
+    }
+
     bool start(QString& oError)
     {
         for (auto& peer : mPeers)
@@ -171,12 +180,16 @@ int main(int argc, char* argv[])
         err << "serialhost: --option-board takes none, rs232 or ieee488.\n";
         return 2;
     }
+    QString error;
+    if (!TSerialHosts::takeLines(error)) {
+        err << "serialhost: " << error << "\n";
+        return 1;
+    }
     if (!writeOptionBoardLines(kind)) {
         err << "serialhost: cannot write the GPIO files under the root.\n";
         return 1;
     }
     TSerialHosts hosts(kind == QLatin1String("ieee488"));
-    QString error;
     if (!hosts.start(error)) {
         err << "serialhost: " << error << "\n";
         return 1;

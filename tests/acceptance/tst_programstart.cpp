@@ -22,6 +22,8 @@
 #include <map>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 // The instrument program as it is shipped, started offscreen under a fresh device root against the simulated board
@@ -52,8 +54,8 @@ private slots:
     void endsInOrderOnTerminate();
     void startsWhileAMessageWaits_data();
     void startsWhileAMessageWaits();
-    void calsimTakesALineNoRunningCalsimHolds_data();
-    void calsimTakesALineNoRunningCalsimHolds();
+    void peerTakesALineNoRunningPeerHolds_data();
+    void peerTakesALineNoRunningPeerHolds();
 
 private:
     struct TLoggedCommand
@@ -64,6 +66,7 @@ private:
     static QList<TLoggedCommand> boardLog();
     static QList<double> pollTimes(const QList<TLoggedCommand>& pLog);
     static QString boardControl(const QByteArray& pCommand);
+    static QString control(const QString& pSocketPath, const QByteArray& pCommand);
     void startProcess(QProcess& pProcess, const QString& pProgram, const QStringList& pArguments,
                       const QProcessEnvironment& pEnvironment);
     void startBoard();
@@ -206,11 +209,16 @@ QList<double> tst_ProgramStart::pollTimes(const QList<TLoggedCommand>& pLog)
     return times;
 }
 
-// Sends one control line to the running simulator and returns its answer.
 QString tst_ProgramStart::boardControl(const QByteArray& pCommand)
 {
+    return control(controlSocketPath(), pCommand);
+}
+
+// Sends one control line to the peer serving pSocketPath and returns its answer.
+QString tst_ProgramStart::control(const QString& pSocketPath, const QByteArray& pCommand)
+{
     QLocalSocket socket;
-    socket.connectToServer(controlSocketPath());
+    socket.connectToServer(pSocketPath);
     if (!socket.waitForConnected(2000))
         return QStringLiteral("no connection");
     socket.write(pCommand + '\n');
@@ -450,75 +458,96 @@ void tst_ProgramStart::startsWhileAMessageWaits()
 
 namespace
 {
-// What stands at the line's path when a calsim is started for it.
+// What stands at the line's path when a peer is started for it.
 enum EnAtTheLine {
     // A kill -9 or a closed terminal leaves the link, and the next program that opens a pseudo-terminal gets its
     // number.
     alLinkLeftBehind,
-    alCalsimThatRuns,
+    alPeerThatRuns,
     // Its lock taken, its number not yet written: the lock file still names the calsim before it, which has ended.
     alCalsimThatIsStarting,
     // A file, as a device would be: no line of a simulator.
     alFile,
     // Files that are no simulator's, where a calsim keeps its lock, makes its next link and serves its control.
     alLinkedLockFile,
+    alHardLinkedLockFile,
     alNextFile,
     alControlFile,
+    // The control path of a calsim that runs on another line, and one that a kill -9 left.
+    alControlOfAPeerThatRuns,
+    alControlLeftBehind,
 };
 } // namespace
 
-void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds_data()
+void tst_ProgramStart::peerTakesALineNoRunningPeerHolds_data()
 {
+    QTest::addColumn<QString>("peer");
     QTest::addColumn<int>("atTheLine");
     QTest::addColumn<bool>("serves");
     // What a refusal of a file that is no simulator's says.
     QTest::addColumn<QString>("refusal");
     QTest::newRow("link left behind, to a terminal another program holds now")
-        << int(alLinkLeftBehind) << true << QString();
-    QTest::newRow("line of a calsim that runs") << int(alCalsimThatRuns) << false << QString();
+        << "calsim" << int(alLinkLeftBehind) << true << QString();
+    QTest::newRow("line of a calsim that runs") << "calsim" << int(alPeerThatRuns) << false << QString();
+    QTest::newRow("line of a boardsim that runs") << "boardsim" << int(alPeerThatRuns) << false << QString();
+    QTest::newRow("lines of a serialhost that runs") << "serialhost" << int(alPeerThatRuns) << false << QString();
     QTest::newRow("line of a calsim that is starting, after one that ended")
-        << int(alCalsimThatIsStarting) << false << QString();
-    QTest::newRow("a file that is no link") << int(alFile) << false << QString("is not a symbolic link");
+        << "calsim" << int(alCalsimThatIsStarting) << false << QString();
+    QTest::newRow("a file that is no link") << "calsim" << int(alFile) << false << QString("is not a symbolic link");
     QTest::newRow("the lock a link to another file")
-        << int(alLinkedLockFile) << false << QString("is no lock file of a line");
+        << "calsim" << int(alLinkedLockFile) << false << QString("is no lock file of a line");
+    QTest::newRow("the lock a second name of another file")
+        << "calsim" << int(alHardLinkedLockFile) << false << QString("is no lock file of a line");
     QTest::newRow("a file where the next link is made")
-        << int(alNextFile) << false << QString("is not a symbolic link");
-    QTest::newRow("a file at the control path") << int(alControlFile) << false << QString("other than a socket");
+        << "calsim" << int(alNextFile) << false << QString("is not a symbolic link");
+    QTest::newRow("a file at the control path")
+        << "calsim" << int(alControlFile) << false << QString("other than a socket");
+    QTest::newRow("control path of a calsim that runs on another line")
+        << "calsim" << int(alControlOfAPeerThatRuns) << false << QString();
+    QTest::newRow("control socket a calsim killed left behind")
+        << "calsim" << int(alControlLeftBehind) << true << QString();
 }
 
-void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds()
+void tst_ProgramStart::peerTakesALineNoRunningPeerHolds()
 {
+    QFETCH(QString, peer);
     QFETCH(int, atTheLine);
     QFETCH(bool, serves);
     QFETCH(QString, refusal);
-    const QString lineInRoot = QStringLiteral("/dev/ttyUSB-calsim-test");
-    const QString controlInRoot = QStringLiteral("/var/run/calsim-test.sock");
+    // serialhost's lines are the instrument's, the first of them taken first.
+    const bool ownLine = peer != QLatin1String("serialhost");
+    const QString lineInRoot =
+        ownLine ? QStringLiteral("/dev/ttyUSB-%1-test").arg(peer) : QStringLiteral("/dev/ttyGS0");
+    const QString controlInRoot = QStringLiteral("/var/run/%1-test.sock").arg(peer);
     const QString line = TDeviceRoot::path(lineInRoot);
+    const QString otherLine = TDeviceRoot::path(QStringLiteral("/dev/ttyUSB-other-test"));
+    const QString controlPath = TDeviceRoot::path(controlInRoot);
     const QString lockPath = line + QStringLiteral(".lock");
     const QString otherFile = QStringLiteral("/home/not-the-simulators.txt");
     for (const QString& path : {lineInRoot, lineInRoot + ".lock", lineInRoot + ".next", controlInRoot, otherFile})
         QFile::remove(TDeviceRoot::path(path));
-    const auto start = [&](QProcess& pCalsim) {
-        pCalsim.setProcessEnvironment(mEnvironment);
-        pCalsim.start(QStringLiteral(TAMARIND_BUILD_DIR "/simulator/calsim"),
-                      {QStringLiteral("--link"), line, QStringLiteral("--control"), TDeviceRoot::path(controlInRoot)});
+    const QString program = QStringLiteral(TAMARIND_BUILD_DIR "/simulator/") + peer;
+    const auto start = [&](QProcess& pPeer, const QString& pLine) {
+        pPeer.setProcessEnvironment(mEnvironment);
+        pPeer.start(program, (ownLine ? QStringList{QStringLiteral("--link"), pLine} : QStringList()) +
+                                 QStringList{QStringLiteral("--control"), controlPath});
     };
-    // Whether the calsim serves the line: it says so, its control socket last, and ends at once when it refuses.
-    const auto servesLine = [](QProcess& pCalsim) {
+    // Whether the peer serves the line: it says so, its control socket last, and ends at once when it refuses.
+    const auto servesLine = [](QProcess& pPeer) {
         QByteArray said;
         const bool ended = !QTest::qWaitFor(
             [&] {
-                said += pCalsim.readAllStandardOutput();
-                return said.contains("control commands on") || pCalsim.state() == QProcess::NotRunning;
+                said += pPeer.readAllStandardOutput();
+                return said.contains("control commands on") || pPeer.state() == QProcess::NotRunning;
             },
             20000);
-        return !ended && pCalsim.state() == QProcess::Running;
+        return !ended && pPeer.state() == QProcess::Running;
     };
     QProcess first;
     QProcess second;
     const auto endBoth = qScopeGuard([&] {
-        for (QProcess* calsim : {&second, &first})
-            TStartedProgram::end(*calsim);
+        for (QProcess* process : {&second, &first})
+            TStartedProgram::end(*process);
     });
     const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
     int lock = -1;
@@ -529,14 +558,15 @@ void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds()
     });
     const QByteArray fileContent = "not a line\n";
     qint64 endedCalsim = 0;
-    if (atTheLine == alCalsimThatRuns || atTheLine == alCalsimThatIsStarting) {
-        start(first);
+    if (atTheLine == alPeerThatRuns || atTheLine == alCalsimThatIsStarting || atTheLine == alControlOfAPeerThatRuns) {
+        start(first, atTheLine == alControlOfAPeerThatRuns ? otherLine : line);
         QVERIFY(servesLine(first));
         endedCalsim = first.processId();
     }
     // The file that is no simulator's, and stays as it is.
     const std::map<int, QString> keptByCase = {{alFile, lineInRoot},
                                                {alLinkedLockFile, otherFile},
+                                               {alHardLinkedLockFile, otherFile},
                                                {alNextFile, lineInRoot + ".next"},
                                                {alControlFile, controlInRoot}};
     const QString kept = keptByCase.count(atTheLine) != 0 ? keptByCase.at(atTheLine) : QString();
@@ -551,9 +581,22 @@ void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds()
         QVERIFY(QFile::link(QString::fromLocal8Bit(::ptsname(terminal)), line));
     } else if (atTheLine == alLinkedLockFile) {
         QVERIFY(QFile::link(TDeviceRoot::path(otherFile), lockPath));
+    } else if (atTheLine == alHardLinkedLockFile) {
+        QVERIFY(::link(QFile::encodeName(TDeviceRoot::path(otherFile)).constData(),
+                       QFile::encodeName(lockPath).constData()) == 0);
+    } else if (atTheLine == alControlLeftBehind) {
+        // Bound and closed without a listen: the socket stays, and nobody answers there.
+        const QByteArray path = QFile::encodeName(controlPath);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(path.size()) < sizeof address.sun_path);
+        std::copy(path.begin(), path.end(), address.sun_path);
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
+        ::close(socket);
     }
 
-    start(second);
+    start(second, line);
     QCOMPARE(servesLine(second), serves);
     if (serves)
         return;
@@ -561,10 +604,19 @@ void tst_ProgramStart::calsimTakesALineNoRunningCalsimHolds()
     const QString said = QString::fromLocal8Bit(second.readAllStandardError());
     // The refusal names who holds the line and by what, and never a calsim that has ended; what to stop is
     // named as it was started.
-    if (atTheLine == alCalsimThatRuns) {
+    if (atTheLine == alPeerThatRuns) {
         QVERIFY2(said.contains(QStringLiteral("process %1 holds %2").arg(first.processId()).arg(lockPath)),
                  qPrintable(said));
-        QVERIFY2(said.contains(QStringLiteral("/simulator/calsim --link %1 --control").arg(line)), qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral("(%1 --").arg(program)), qPrintable(said));
+    }
+    if (atTheLine == alControlOfAPeerThatRuns)
+        QVERIFY2(
+            said.contains(QStringLiteral("process %1 (%2 --link %3").arg(first.processId()).arg(program, otherLine)),
+            qPrintable(said));
+    // The peer that runs keeps its line and its control socket after the refused one has ended.
+    if (first.state() == QProcess::Running) {
+        QVERIFY(QFileInfo::exists(atTheLine == alControlOfAPeerThatRuns ? otherLine : line));
+        QVERIFY(!control(controlPath, "help").isEmpty());
     }
     if (atTheLine == alCalsimThatIsStarting) {
         QVERIFY2(said.contains(QStringLiteral("another calsim that is starting (it holds %1)").arg(lockPath)),
