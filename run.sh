@@ -16,20 +16,12 @@ if ! flock -n 9; then
 fi
 source "$top/tools/setup.sh"
 install_missing_packages
-# The program, the simulated peers and the converter stand-in; ./test.sh builds the tests.
-build_tree "$top" ZTM8800UI boardsim calsim serialhost usbstick ftdi_standin
-
-prepare_device_root "$top"
-echo "Device root: $TAMARIND_ROOT (commands the program asks for: var/log/commands.log)"
-echo "Simulated network: eth0 $(head -n 1 "$TAMARIND_ROOT/var/lib/network/eth0" 2>/dev/null || echo absent)," \
-    "OS platform ${TAMARIND_OS_PLATFORM:-1} (TAMARIND_OS_PLATFORM=1|2, TAMARIND_ETH0=absent; see simulator/README.md)"
-
 # The listeners on TCP port $1 as ss lists them, one a line, and the name and process of the first of them.
 listeners_on() { ss -ltnpH "sport = :$1" 2>/dev/null || true; }
 holder_of() { sed -n 's/.*users:(("\([^"]*\)",pid=\([0-9]*\).*/\1, process \2/p' <<<"$1" | head -n 1; }
 
-# Without a display the program serves its screen over VNC, on a port that must be free: Qt's VNC screen goes on
-# without one and says nothing.
+# Without a display the program serves its screen over VNC, on a port that must be free and one this user may
+# listen on: Qt's VNC screen goes on without one. Checked before the build, which a refused run need not wait for.
 platform_args=()
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     vnc_port=$(port_number TAMARIND_VNC_PORT "${TAMARIND_VNC_PORT:-5900}") || exit 1
@@ -42,6 +34,14 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     fi
     platform_args=(-platform "vnc:size=800x480:port=$vnc_port")
 fi
+
+# The program, the simulated peers and the converter stand-in; ./test.sh builds the tests.
+build_tree "$top" ZTM8800UI boardsim calsim serialhost usbstick ftdi_standin
+
+prepare_device_root "$top"
+echo "Device root: $TAMARIND_ROOT (commands the program asks for: var/log/commands.log)"
+echo "Simulated network: eth0 $(head -n 1 "$TAMARIND_ROOT/var/lib/network/eth0" 2>/dev/null || echo absent)," \
+    "OS platform ${TAMARIND_OS_PLATFORM:-1} (TAMARIND_OS_PLATFORM=1|2, TAMARIND_ETH0=absent; see simulator/README.md)"
 
 # The peers and the program run in sessions of their own (setsid), out of the terminal's reach: Ctrl+C and a
 # closed terminal reach this script alone, which ends the program first and the peers after it, as it does on
@@ -80,7 +80,12 @@ stop_run() {
     fi
     stop_peers
 }
+# Whether the peer whose output is in the file $1 serves its control commands.
+serves_control() { grep -q "control commands on" "$1"; }
 # Waits up to 5 s until the peer $1 is ready (the command after it succeeds) or has ended; true while it runs.
+# A peer says on its output that it serves its control commands once it has taken its line and port: a link or
+# socket that a killed run left, which it then replaces, is no sign of it. A peer refuses a line or control socket
+# that another peer serves (one started by hand, say), which stays as it is.
 peer_started() {
     local peer=$1
     shift
@@ -96,8 +101,6 @@ trap 'stop_run; exit 143' TERM
 trap 'stop_run; exit 129' HUP
 
 if [ -x "$top/build/simulator/boardsim" ]; then
-    # A link left by an earlier run would look like the new board before it is there.
-    rm -f "$TAMARIND_ROOT/dev/ttyO2"
     # The board's probe memory lasts from run to run; the first run fills it
     # with a few custom probes of each kind, calibrated this month.
     probes="$TAMARIND_ROOT/var/lib/boardsim-probes.txt"
@@ -107,17 +110,21 @@ if [ -x "$top/build/simulator/boardsim" ]; then
     # Switch boxes and sensors the program is to find at its start.
     setup_args=()
     [ -f "$TAMARIND_ROOT/boardsim.setup" ] && setup_args=(--setup "$TAMARIND_ROOT/boardsim.setup")
+    # Each run starts a log of its own: appended to from run to run, it would grow without end.
+    rm -f "$TAMARIND_ROOT/var/log/board-commands.log"
+    board_said="$TAMARIND_ROOT/var/log/boardsim.out"
     setsid "$top/build/simulator/boardsim" --control "$TAMARIND_ROOT/var/run/boardsim.sock" \
         --log "$TAMARIND_ROOT/var/log/board-commands.log" --probes "$probes" --keep-probes \
-        "${setup_args[@]}" &
+        "${setup_args[@]}" >"$board_said" &
     pids+=($!)
     board=$!
-    if peer_started "$board" test -e "$TAMARIND_ROOT/dev/ttyO2"; then
+    if peer_started "$board" serves_control "$board_said"; then
         echo "Simulated measurement board on $TAMARIND_ROOT/dev/ttyO2 -> $(readlink "$TAMARIND_ROOT/dev/ttyO2" || echo '?'),"
         echo "  control commands on $TAMARIND_ROOT/var/run/boardsim.sock (see simulator/README.md),"
         echo "  every command it receives in $TAMARIND_ROOT/var/log/board-commands.log"
     else
-        echo "No simulated measurement board: boardsim ended (its reason above); the program finds no board."
+        echo "No simulated measurement board of this run: its boardsim ended (its reason above). The program finds"
+        echo "  the board that serves $TAMARIND_ROOT/dev/ttyO2, if another boardsim does."
     fi
 else
     echo "The simulated measurement board is not part of this build yet."
@@ -129,15 +136,12 @@ if [ -x "$top/build/simulator/calsim" ]; then
     rm -f "$TAMARIND_ROOT/var/run/boardsim.sock.follow"
     if [ "${TAMARIND_REAL_FTDI:-0}" != 1 ]; then
         model="${TAMARIND_CALIBRATOR:-DWK4400-165}"
-        # calsim replaces a link an earlier run left, and refuses a line another calsim serves (one started by
-        # hand, say), which stays as it is. It says what it serves on its output, the control socket last.
         calsim_said="$TAMARIND_ROOT/var/log/calsim.out"
-        mkdir -p "$TAMARIND_ROOT/var/log"
         setsid "$top/build/simulator/calsim" --model "$model" --control "$TAMARIND_ROOT/var/run/calsim.sock" \
             --board "$TAMARIND_ROOT/var/run/boardsim.sock" --inputs "$follow_inputs" >"$calsim_said" &
         pids+=($!)
         calsim=$!
-        if peer_started "$calsim" grep -q "control commands on" "$calsim_said"; then
+        if peer_started "$calsim" serves_control "$calsim_said"; then
             echo "Simulated calibrator $model on the simulated USB-serial converter ($TAMARIND_ROOT/dev/ttyUSB-calibrator),"
             echo "  control commands on $TAMARIND_ROOT/var/run/calsim.sock (see simulator/README.md);"
             echo "  TAMARIND_CALIBRATOR=<model> picks another serial model, TAMARIND_REAL_FTDI=1 a real converter instead."
@@ -149,18 +153,18 @@ if [ -x "$top/build/simulator/calsim" ]; then
     # The bath serves its control socket only once it listens on its port; a
     # port taken (by another run, say) ends it at once.
     bath_control="$TAMARIND_ROOT/var/run/calsim-bath.sock"
-    rm -f "$bath_control"
+    bath_said="$TAMARIND_ROOT/var/log/calsim-bath.out"
     setsid "$top/build/simulator/calsim" --model MBK2800 --port 8101 --control "$bath_control" \
-        --board "$TAMARIND_ROOT/var/run/boardsim.sock" --inputs "$follow_inputs" &
+        --board "$TAMARIND_ROOT/var/run/boardsim.sock" --inputs "$follow_inputs" >"$bath_said" &
     bath=$!
     pids+=("$bath")
-    peer_started "$bath" test -S "$bath_control" || true
-    if [ -S "$bath_control" ]; then
+    if peer_started "$bath" serves_control "$bath_said"; then
         echo "Simulated network bath MBK2800 at 127.0.0.1 port 8101 (a setup names that address and port),"
         echo "  control commands on $bath_control"
     elif ! kill -0 "$bath" 2>/dev/null; then
-        echo "No simulated network bath: it could not listen on 127.0.0.1 port 8101 (another program holds the port?);"
-        echo "  a setup for the MBK2800 cannot reach it. Free the port and start ./run.sh again for the bath."
+        echo "No simulated network bath: its calsim ended (its reason above; another program holding 127.0.0.1 port"
+        echo "  8101, say), and a setup for the MBK2800 cannot reach it. Free the port and start ./run.sh again for"
+        echo "  the bath."
     else
         echo "The simulated network bath MBK2800 does not listen on 127.0.0.1 port 8101 yet."
     fi
@@ -168,17 +172,18 @@ if [ -x "$top/build/simulator/calsim" ]; then
     echo "  TAMARIND_FOLLOW_INPUTS=<list> picks others."
 fi
 if [ -x "$top/build/simulator/serialhost" ]; then
-    rm -f "$TAMARIND_ROOT/dev/ttyO1" "$TAMARIND_ROOT/dev/ttyGS0"
+    hosts_said="$TAMARIND_ROOT/var/log/serialhost.out"
     setsid "$top/build/simulator/serialhost" --option-board "${TAMARIND_OPTION_BOARD:-rs232}" \
-        --control "$TAMARIND_ROOT/var/run/serialhost.sock" &
+        --control "$TAMARIND_ROOT/var/run/serialhost.sock" >"$hosts_said" &
     pids+=($!)
     hosts=$!
-    if peer_started "$hosts" test -e "$TAMARIND_ROOT/dev/ttyGS0"; then
+    if peer_started "$hosts" serves_control "$hosts_said"; then
         echo "Simulated serial hosts on $TAMARIND_ROOT/dev/ttyGS0 (USB) and $TAMARIND_ROOT/dev/ttyO1 (option board:"
         echo "  ${TAMARIND_OPTION_BOARD:-rs232}; TAMARIND_OPTION_BOARD=none|rs232|ieee488 chooses), control commands on"
         echo "  $TAMARIND_ROOT/var/run/serialhost.sock (see simulator/README.md)"
     else
-        echo "No simulated serial hosts: serialhost ended (its reason above)."
+        echo "No simulated serial hosts of this run: its serialhost ended (its reason above). The program finds the"
+        echo "  hosts that serve $TAMARIND_ROOT/dev/ttyGS0 and ttyO1, if another serialhost does."
     fi
 fi
 port=$(sed -n '/<ethernet>/,/<\/ethernet>/s:.*<port>\([0-9]*\)</port>.*:\1:p' \

@@ -31,16 +31,23 @@ install_missing_packages() {
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# port_number NAME VALUE: prints VALUE as a TCP port number (1 to 65535), or says on standard error that the
-# VALUE given by NAME is none and fails. Qt's VNC platform reads the digits a port begins with and drops the rest
-# without a word: "59x" would be port 59.
+# port_number NAME VALUE: prints VALUE as a TCP port number (1 to 65535) that this user may listen on, or says on
+# standard error why the VALUE given by NAME is none and fails. Qt's VNC platform reads the digits a port begins
+# with and drops the rest without a word: "59x" would be port 59. Nor does it stop where it may not listen (below
+# the system's first unprivileged port, 1024 unless set otherwise, only root may): it runs with no screen anywhere.
 port_number() {
-    if [[ $2 =~ ^[0-9]{1,5}$ ]] && ((10#$2 >= 1 && 10#$2 <= 65535)); then
-        echo $((10#$2))
-        return 0
+    if ! [[ $2 =~ ^[0-9]{1,5}$ ]] || ((10#$2 < 1 || 10#$2 > 65535)); then
+        echo "$1=$2 is no port number: give a whole number from 1 to 65535." >&2
+        return 1
     fi
-    echo "$1=$2 is no port number: give a whole number from 1 to 65535." >&2
-    return 1
+    local port=$((10#$2)) first
+    first=$(cat /proc/sys/net/ipv4/ip_unprivileged_port_start 2>/dev/null || echo 1024)
+    if [ "$(id -u)" -ne 0 ] && [ "$port" -lt "$first" ]; then
+        echo "$1=$2: only root may listen on a port below $first, and this user is not root: the program could" \
+            "not listen there. Give a port from $first to 65535." >&2
+        return 1
+    fi
+    echo "$port"
 }
 
 # build_tree TOP [TARGET...]: the whole tree, or only the targets named.
