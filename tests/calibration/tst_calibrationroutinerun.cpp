@@ -746,6 +746,12 @@ void tst_CalibrationRoutineRun::storedValuesAreTheRunsOwnChannels_data()
     // Reading what the board measures selects nothing and goes on.
     QTest::newRow("a client reads the DUT while it is read")
         << QByteArray("meas:curr?") << int(rsReadingDUTChannels) << QByteArray("mV,");
+    // No command: the board restarts instead and measures its input 1 again;
+    // the routine's channel is chosen again before the next reading.
+    QTest::newRow("the board restarts while the reference is sampled")
+        << QByteArray() << int(rsCollectingStabilitySamples) << QByteArray();
+    QTest::newRow("the board restarts while the DUT is read")
+        << QByteArray() << int(rsReadingDUTChannels) << QByteArray();
 }
 
 // A client's command runs inside the routine's wait: one that chose another
@@ -764,8 +770,16 @@ void tst_CalibrationRoutineRun::storedValuesAreTheRunsOwnChannels()
     TRecordingInterface client(&handler);
     client.receive("syst:remo\r");
     // Delivered in the routine's next wait.
-    TCallOnFirstStatus sendCommand([&] { QTimer::singleShot(0, [&] { client.deliver(command + '\r'); }); },
-                                   EnRoutineStatus(during));
+    TCallOnFirstStatus sendCommand(
+        [&] {
+            QTimer::singleShot(0, [&] {
+                if (command.isEmpty())
+                    mFixture->board().board().restart();
+                else
+                    client.deliver(command + '\r');
+            });
+        },
+        EnRoutineStatus(during));
     one.mRoutine.addObserver(&sendCommand);
     TAbstractChannel* const shown = controller().measuredChannel();
 

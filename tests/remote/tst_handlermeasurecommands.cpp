@@ -1,3 +1,5 @@
+#include "boardsimulator.h"
+#include "boardstate.h"
 #include "buzzercontroller.h"
 #include "channel.h"
 #include "channelcontroller.h"
@@ -7,6 +9,7 @@
 #include "channelviewfixture.h"
 #include "internalscpihandler.h"
 #include "messagerecorder.h"
+#include "probecontroller.h"
 #include "recordinginterface.h"
 #include "remotesession.h"
 #include "testprobes.h"
@@ -17,6 +20,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 
 // The measure and configure groups through the real handler, on the channel
@@ -88,6 +92,24 @@ private:
 void tst_HandlerMeasureCommands::initTestCase()
 {
     mFixture = std::make_unique<TChannelViewFixture>();
+    // Positions for thermocouples and resistance sensors alike, from channel
+    // 120 on: the thermocouple box on port 1 gets no channels of its own, and
+    // 99 stays a channel the instrument lacks.
+    TSimulatedSwitchBox box;
+    box.mType = sbtThermocouple8;
+    mFixture->board().board().fitSwitchBox(1, box);
+    box.mType = sbtSWX6100_10;
+    mFixture->board().board().fitSwitchBox(2, box);
+    // Assigned to no channel yet: a Pt100, and a type K thermocouple whose
+    // cold junction channel 1 measures.
+    bool filled = true;
+    mFixture->board().board().withState([&filled](TBoardState& pState) {
+        filled = pState.mProbeMemory.fillSlot(1, "1,Bath A,450.0,-200.0,2,100.5,3.90830e-03,-5.77500e-07,-4.18300e-12,"
+                                                 "0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,2,1,0,2") &&
+                 pState.mProbeMemory.fillSlot(11, "8,TC K,1200.0,-200.0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,"
+                                                  "3,1,0,0,0,0,1,0,2");
+    });
+    QVERIFY(filled);
     mFixture->buildViews();
     mFixture->manager().activateHomeView();
     mSession = std::make_unique<TRemoteSession>(&mFixture->board().handler(), &mFixture->controller(),
@@ -641,27 +663,50 @@ void tst_HandlerMeasureCommands::aRunningRoutineOwnsTheChannel_data()
     // The E14 lines the line is answered with while a routine runs; 0 where
     // it is carried out as without one.
     QTest::addColumn<int>("refusals");
-    QTest::newRow("channel selection") << 0 << 1 << QByteArray("conf:chan 2") << 1;
-    QTest::newRow("derived channel") << 0 << 1 << QByteArray("conf:chan:func 9,2") << 1;
-    QTest::newRow("scan of two channels") << 0 << 1 << QByteArray("meas:scan? 3,(@2,3)") << 2;
-    QTest::newRow("polling on") << 2 << 1 << QByteArray("meas:poll 1") << 1;
+    // Carried out before the routine starts; a derived channel is measured by them.
+    QTest::addColumn<QList<QByteArray>>("setUp");
+    const QList<QByteArray> none;
+    QTest::newRow("channel selection") << 0 << 1 << QByteArray("conf:chan 2") << 1 << none;
+    QTest::newRow("derived channel") << 0 << 1 << QByteArray("conf:chan:func 9,2") << 1 << none;
+    QTest::newRow("scan of two channels") << 0 << 1 << QByteArray("meas:scan? 3,(@2,3)") << 2 << none;
+    QTest::newRow("polling on") << 2 << 1 << QByteArray("meas:poll 1") << 1 << none;
     // The board measures a calibration item in place of the channel.
-    QTest::newRow("raw value of a calibration item") << 2 << 1 << QByteArray("meas:raw? 2") << 1;
-    QTest::newRow("thermocouple conversion") << 2 << 3 << QByteArray("sens:tc:mv 0") << 1;
+    QTest::newRow("raw value of a calibration item") << 2 << 1 << QByteArray("meas:raw? 2") << 1 << none;
+    QTest::newRow("thermocouple conversion") << 2 << 3 << QByteArray("sens:tc:mv 0") << 1 << none;
     // A SMART probe write acts on the probe of the routine's channel.
-    QTest::newRow("SMART probe name") << 0 << 2 << QByteArray("sens:frtd:iden 'BENCH'") << 1;
-    QTest::newRow("reading goes on") << 0 << 1 << QByteArray("meas:curr?") << 0;
-    QTest::newRow("measured channel query goes on") << 0 << 1 << QByteArray("conf:chan?") << 0;
+    QTest::newRow("SMART probe name") << 0 << 2 << QByteArray("sens:frtd:iden 'BENCH'") << 1 << none;
+    QTest::newRow("reading goes on") << 0 << 1 << QByteArray("meas:curr?") << 0 << none;
+    QTest::newRow("measured channel query goes on") << 0 << 1 << QByteArray("conf:chan?") << 0 << none;
     // What the routine's points are measured with stays as it was; the
     // same on what the routine does not measure with goes on.
-    QTest::newRow("data of the routine's probe") << 0 << 3 << QByteArray("sens:tc:refe 85,1") << 1;
-    QTest::newRow("data of another channel's probe") << 0 << 1 << QByteArray("sens:tc:refe 85,1") << 0;
-    QTest::newRow("a probe onto the routine's channel") << 0 << 1 << QByteArray("prob:assi 81,1") << 1;
-    QTest::newRow("a probe onto another channel") << 0 << 3 << QByteArray("prob:assi 81,1") << 0;
-    QTest::newRow("the routine's probe onto another channel") << 0 << 3 << QByteArray("sens:tc:assi 85,4") << 1;
-    QTest::newRow("factory data of the routine's item") << 2 << 1 << QByteArray("cal:fact:data 2,0,1,2026,1,1") << 1;
-    QTest::newRow("factory data of another item") << 2 << 1 << QByteArray("cal:fact:data 5,0,1,2026,1,1") << 0;
-    QTest::newRow("cold junction of the routine's channel") << 2 << 3 << QByteArray("cal:fact:cjc 3,0,2026,1,1") << 1;
+    QTest::newRow("data of the routine's probe") << 0 << 3 << QByteArray("sens:tc:refe 85,1") << 1 << none;
+    QTest::newRow("data of another channel's probe") << 0 << 1 << QByteArray("sens:tc:refe 85,1") << 0 << none;
+    QTest::newRow("a probe onto the routine's channel") << 0 << 1 << QByteArray("prob:assi 81,1") << 1 << none;
+    QTest::newRow("a probe onto another channel") << 0 << 3 << QByteArray("prob:assi 81,1") << 0 << none;
+    QTest::newRow("the routine's probe onto another channel") << 0 << 3 << QByteArray("sens:tc:assi 85,4") << 1 << none;
+    QTest::newRow("factory data of the routine's item")
+        << 2 << 1 << QByteArray("cal:fact:data 2,0,1,2026,1,1") << 1 << none;
+    QTest::newRow("factory data of another item") << 2 << 1 << QByteArray("cal:fact:data 5,0,1,2026,1,1") << 0 << none;
+    QTest::newRow("cold junction of the routine's channel")
+        << 2 << 3 << QByteArray("cal:fact:cjc 3,0,2026,1,1") << 1 << none;
+    QTest::newRow("factory data of the routine's thermocouple input")
+        << 2 << 3 << QByteArray("cal:fact:data 5,0,1,2026,1,1") << 1 << none;
+    QTest::newRow("factory data of the other thermocouple input")
+        << 2 << 3 << QByteArray("cal:fact:data 6,0,1,2026,1,1") << 0 << none;
+    // The channels behind the routine's channel are held with it: the one
+    // that measures its thermocouple's cold junction, a derived channel's
+    // operands. A switch-box position with a Pt100 measures a resistance.
+    const QList<QByteArray> coldJunctionOnChannel1{"prob:assi 1,1", "sens:tc:assi 11,3"};
+    QTest::newRow("coefficient of the cold junction's probe")
+        << 0 << 3 << QByteArray("prob:coef 1,1,100.5") << 1 << coldJunctionOnChannel1;
+    QTest::newRow("a probe onto the cold junction's channel")
+        << 0 << 3 << QByteArray("prob:assi 82,1") << 1 << coldJunctionOnChannel1;
+    QTest::newRow("factory data of the cold junction's resistance item")
+        << 2 << 3 << QByteArray("cal:fact:data 2,0,1,2026,1,1") << 1 << coldJunctionOnChannel1;
+    QTest::newRow("a probe onto an operand of the routine's channel")
+        << 0 << 11 << QByteArray("prob:assi 1,2") << 1 << QList<QByteArray>{"conf:chan:func 11,1,2"};
+    QTest::newRow("factory data of a switch-box position's resistance item")
+        << 2 << 120 << QByteArray("cal:fact:data 2,0,1,2026,1,1") << 1 << none;
 }
 
 // While a calibration routine runs it alone chooses what the board measures:
@@ -673,13 +718,27 @@ void tst_HandlerMeasureCommands::aRunningRoutineOwnsTheChannel()
     QFETCH(int, measured);
     QFETCH(QByteArray, line);
     QFETCH(int, refusals);
+    QFETCH(QList<QByteArray>, setUp);
     TChannelController& controller = mFixture->controller();
     TInternalSCPIHandler& board = mFixture->board().handler();
     board.setWaitClock({[] { return QDateTime::currentDateTime(); }, [](int) {}});
     TRemoteSession::setAccessLevel(level);
-    QCOMPARE(exchange("conf:chan " + QByteArray::number(measured)), QByteArray());
+    if (controller.physical_channel(measured))
+        QCOMPARE(exchange("conf:chan " + QByteArray::number(measured)), QByteArray());
     // A change carried out answers too.
     QCOMPARE(exchange("syst:ackn 1"), QByteArray("ACK\r\n"));
+    // The next row finds the probes where they were.
+    std::map<TPhysicalChannel*, TAbstractProbe*> assigned;
+    for (int number : {1, 2, 3})
+        assigned[controller.physical_channel(number)] = controller.physical_channel(number)->assignedProbe();
+    auto reassign = qScopeGuard([&] {
+        for (const auto& [physical, probe] : assigned) {
+            if (probe)
+                mFixture->probes().assignProbeToChannel(probe, physical, true, false, false);
+        }
+    });
+    for (const QByteArray& setUpLine : setUp)
+        QCOMPARE(exchange(setUpLine), QByteArray("ACK\r\n"));
     auto* reciprocal = qobject_cast<TUnaryDerivedChannel*>(channel(9));
     QVERIFY(reciprocal);
     reciprocal->setPhysicalChannel(qobject_cast<TPhysicalChannel*>(channel(1)));

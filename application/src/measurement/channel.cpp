@@ -202,15 +202,27 @@ bool TAbstractChannel::isDecreasePrecisionPossible() const
 void TAbstractChannel::usedProbes(zelk::vector<TAbstractProbe*>& oProbes, const IChannelLookup* pChannelController,
                                   bool pOnlyCustomProbes)
 {
-    TFollowedChannels followed;
-    addUsedProbes(oProbes, pChannelController, pOnlyCustomProbes, followed);
+    zelk::vector<const TPhysicalChannel*> channels;
+    usedChannels(channels, pChannelController);
+    for (const TPhysicalChannel* channel : channels) {
+        TAbstractProbe* probe = channel->assignedProbe();
+        if (probe && !(pOnlyCustomProbes && probe->isDefaultProbe()))
+            oProbes << probe;
+    }
 }
 
-void TAbstractChannel::addUsedProbesOf(TAbstractChannel& pChannel, zelk::vector<TAbstractProbe*>& oProbes,
-                                       const IChannelLookup* pChannelController, bool pOnlyCustomProbes,
-                                       TFollowedChannels& pFollowedChannels)
+void TAbstractChannel::usedChannels(zelk::vector<const TPhysicalChannel*>& oChannels,
+                                    const IChannelLookup* pChannelController) const
 {
-    pChannel.addUsedProbes(oProbes, pChannelController, pOnlyCustomProbes, pFollowedChannels);
+    TFollowedChannels followed;
+    addUsedChannels(oChannels, pChannelController, followed);
+}
+
+void TAbstractChannel::addUsedChannelsOf(const TAbstractChannel& pChannel,
+                                         zelk::vector<const TPhysicalChannel*>& oChannels,
+                                         const IChannelLookup* pChannelController, TFollowedChannels& pFollowedChannels)
+{
+    pChannel.addUsedChannels(oChannels, pChannelController, pFollowedChannels);
 }
 
 bool TAbstractChannel::isProbesTemperatureOutOfRange(const IChannelLookup* pChannelController)
@@ -540,12 +552,10 @@ bool TPhysicalChannel::isValidProbe(const TAbstractProbe* pProbe) const
     return pProbe->isValidChannelKind(kind, noWiring);
 }
 
-void TPhysicalChannel::addUsedProbes(zelk::vector<TAbstractProbe*>& oProbes, const IChannelLookup*,
-                                     bool pOnlyCustomProbes, TFollowedChannels&)
+void TPhysicalChannel::addUsedChannels(zelk::vector<const TPhysicalChannel*>& oChannels, const IChannelLookup*,
+                                       TFollowedChannels&) const
 {
-    if (!mProbe || (pOnlyCustomProbes && mProbe->isDefaultProbe()))
-        return;
-    oProbes << mProbe;
+    oChannels << this;
 }
 
 // ---------------------------------------------------------------------------
@@ -597,17 +607,18 @@ EnUnit TTCChannel::electricalUnit() const
     return uMilliVolt;
 }
 
-void TTCChannel::addUsedProbes(zelk::vector<TAbstractProbe*>& oProbes, const IChannelLookup* pChannelController,
-                               bool pOnlyCustomProbes, TFollowedChannels& pFollowedChannels)
+void TTCChannel::addUsedChannels(zelk::vector<const TPhysicalChannel*>& oChannels,
+                                 const IChannelLookup* pChannelController, TFollowedChannels& pFollowedChannels) const
 {
     // Cold-junction references may lead back to a channel whose reference is
-    // being followed already (a probe may even name its own channel): its
-    // probes are listed, the walk stops there.
+    // being followed already (a probe may even name its own channel): it is
+    // listed, the walk stops there.
     if (pFollowedChannels.contains(this))
         return;
-    TPhysicalChannel::addUsedProbes(oProbes, pChannelController, pOnlyCustomProbes, pFollowedChannels);
+    TPhysicalChannel::addUsedChannels(oChannels, pChannelController, pFollowedChannels);
 
-    // A default probe left out above still decides where its cold junction is measured.
+    // A default probe, which a list of custom probes leaves out, still decides
+    // where its cold junction is measured.
     const auto* probe = qobject_cast<const TTCProbe*>(assignedProbe());
     if (!probe || probe->referenceColdJunction() != Probe_enums::rjChannel || !pChannelController)
         return;
@@ -615,7 +626,7 @@ void TTCChannel::addUsedProbes(zelk::vector<TAbstractProbe*>& oProbes, const ICh
     if (!reference)
         return;
     pFollowedChannels << this;
-    addUsedProbesOf(*reference, oProbes, pChannelController, pOnlyCustomProbes, pFollowedChannels);
+    addUsedChannelsOf(*reference, oChannels, pChannelController, pFollowedChannels);
     pFollowedChannels.pop_back();
 }
 
@@ -693,12 +704,12 @@ void TUnaryDerivedChannel::setPhysicalChannel(TPhysicalChannel* pChannel)
     mPhysicalChannel = pChannel;
 }
 
-void TUnaryDerivedChannel::addUsedProbes(zelk::vector<TAbstractProbe*>& oProbes,
-                                         const IChannelLookup* pChannelController, bool pOnlyCustomProbes,
-                                         TFollowedChannels& pFollowedChannels)
+void TUnaryDerivedChannel::addUsedChannels(zelk::vector<const TPhysicalChannel*>& oChannels,
+                                           const IChannelLookup* pChannelController,
+                                           TFollowedChannels& pFollowedChannels) const
 {
     if (mPhysicalChannel)
-        addUsedProbesOf(*mPhysicalChannel, oProbes, pChannelController, pOnlyCustomProbes, pFollowedChannels);
+        addUsedChannelsOf(*mPhysicalChannel, oChannels, pChannelController, pFollowedChannels);
 }
 
 // ---------------------------------------------------------------------------
@@ -775,12 +786,12 @@ void TBinaryDerivedChannel::setPhysicalChannel_Operand2(TPhysicalChannel* pChann
     mPhysicalChannel_Operand2 = pChannel;
 }
 
-void TBinaryDerivedChannel::addUsedProbes(zelk::vector<TAbstractProbe*>& oProbes,
-                                          const IChannelLookup* pChannelController, bool pOnlyCustomProbes,
-                                          TFollowedChannels& pFollowedChannels)
+void TBinaryDerivedChannel::addUsedChannels(zelk::vector<const TPhysicalChannel*>& oChannels,
+                                            const IChannelLookup* pChannelController,
+                                            TFollowedChannels& pFollowedChannels) const
 {
     if (mPhysicalChannel_Operand1)
-        addUsedProbesOf(*mPhysicalChannel_Operand1, oProbes, pChannelController, pOnlyCustomProbes, pFollowedChannels);
+        addUsedChannelsOf(*mPhysicalChannel_Operand1, oChannels, pChannelController, pFollowedChannels);
     if (mPhysicalChannel_Operand2)
-        addUsedProbesOf(*mPhysicalChannel_Operand2, oProbes, pChannelController, pOnlyCustomProbes, pFollowedChannels);
+        addUsedChannelsOf(*mPhysicalChannel_Operand2, oChannels, pChannelController, pFollowedChannels);
 }

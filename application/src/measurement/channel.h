@@ -97,10 +97,14 @@ public:
     bool isIncreasePrecisionPossible() const;
     bool isDecreasePrecisionPossible() const;
 
-    // Appends the probes behind the channel: its own, an operand's, and those
-    // of the channels that measure a thermocouple's cold junction.
+    // Appends the probes behind the channel: those assigned to its used
+    // channels, in their order.
     void usedProbes(zelk::vector<TAbstractProbe*>& oProbes, const IChannelLookup* pChannelController,
                     bool pOnlyCustomProbes);
+    // Appends the physical channels whose readings make up the channel's own:
+    // itself, an operand, and the channels that measure a thermocouple's cold
+    // junction; a channel reached twice is listed twice.
+    void usedChannels(zelk::vector<const TPhysicalChannel*>& oChannels, const IChannelLookup* pChannelController) const;
     // Whether a custom probe behind the channel is outside its temperature range.
     bool isProbesTemperatureOutOfRange(const IChannelLookup* pChannelController);
 
@@ -158,16 +162,16 @@ signals:
                          bool pDropped);
 
 protected:
-    // The thermocouple channels whose cold junction the walk of usedProbes is
-    // following, innermost last.
+    // The thermocouple channels whose cold junction the walk of usedChannels
+    // is following, innermost last.
     using TFollowedChannels = zelk::vector<const TAbstractChannel*>;
 
-    // The step of usedProbes for this channel.
-    virtual void addUsedProbes(zelk::vector<TAbstractProbe*>& oProbes, const IChannelLookup* pChannelController,
-                               bool pOnlyCustomProbes, TFollowedChannels& pFollowedChannels) = 0;
-    static void addUsedProbesOf(TAbstractChannel& pChannel, zelk::vector<TAbstractProbe*>& oProbes,
-                                const IChannelLookup* pChannelController, bool pOnlyCustomProbes,
-                                TFollowedChannels& pFollowedChannels);
+    // The step of usedChannels for this channel.
+    virtual void addUsedChannels(zelk::vector<const TPhysicalChannel*>& oChannels,
+                                 const IChannelLookup* pChannelController,
+                                 TFollowedChannels& pFollowedChannels) const = 0;
+    static void addUsedChannelsOf(const TAbstractChannel& pChannel, zelk::vector<const TPhysicalChannel*>& oChannels,
+                                  const IChannelLookup* pChannelController, TFollowedChannels& pFollowedChannels);
     // Lets a channel adjust a reading before it is stored.
     virtual void beforeSetNewValue(double& pElectricalValue, double& pTemperatureValue);
 
@@ -236,8 +240,8 @@ public:
     bool isValidProbe(const TAbstractProbe* pProbe) const;
 
 protected:
-    void addUsedProbes(zelk::vector<TAbstractProbe*>& oProbes, const IChannelLookup* pChannelController,
-                       bool pOnlyCustomProbes, TFollowedChannels& pFollowedChannels) override;
+    void addUsedChannels(zelk::vector<const TPhysicalChannel*>& oChannels, const IChannelLookup* pChannelController,
+                         TFollowedChannels& pFollowedChannels) const override;
 
 private:
     const QString mChannelCaption;
@@ -271,7 +275,7 @@ private:
 };
 
 // A thermocouple input. A probe may take its cold junction from another
-// channel, whose probes then count as used here too.
+// channel, which then counts as used here too.
 class TTCChannel : public TPhysicalChannel
 {
     Q_OBJECT
@@ -283,8 +287,8 @@ public:
     Electrical_temperature_units::EnUnit electricalUnit() const override;
 
 protected:
-    void addUsedProbes(zelk::vector<TAbstractProbe*>& oProbes, const IChannelLookup* pChannelController,
-                       bool pOnlyCustomProbes, TFollowedChannels& pFollowedChannels) override;
+    void addUsedChannels(zelk::vector<const TPhysicalChannel*>& oChannels, const IChannelLookup* pChannelController,
+                         TFollowedChannels& pFollowedChannels) const override;
 };
 
 // The thermocouple expansion port: it measures a voltage only and never has
@@ -337,8 +341,8 @@ public:
     void setPhysicalChannel(TPhysicalChannel* pChannel);
 
 protected:
-    void addUsedProbes(zelk::vector<TAbstractProbe*>& oProbes, const IChannelLookup* pChannelController,
-                       bool pOnlyCustomProbes, TFollowedChannels& pFollowedChannels) override;
+    void addUsedChannels(zelk::vector<const TPhysicalChannel*>& oChannels, const IChannelLookup* pChannelController,
+                         TFollowedChannels& pFollowedChannels) const override;
 
 private:
     TPhysicalChannel* mPhysicalChannel = nullptr;
@@ -382,8 +386,8 @@ public:
     void setPhysicalChannel_Operand2(TPhysicalChannel* pChannel);
 
 protected:
-    void addUsedProbes(zelk::vector<TAbstractProbe*>& oProbes, const IChannelLookup* pChannelController,
-                       bool pOnlyCustomProbes, TFollowedChannels& pFollowedChannels) override;
+    void addUsedChannels(zelk::vector<const TPhysicalChannel*>& oChannels, const IChannelLookup* pChannelController,
+                         TFollowedChannels& pFollowedChannels) const override;
 
 private:
     TPhysicalChannel* mPhysicalChannel_Operand1 = nullptr;

@@ -22,6 +22,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <algorithm>
+
 using namespace Probe_enums;
 
 namespace
@@ -513,33 +515,29 @@ bool TChannelController::isUsedByRoutine(const TAbstractChannel* pChannel) const
 {
     if (!pChannel)
         return false;
-    for (const TAbstractChannel* used : mRoutineChannels) {
-        if (used == pChannel)
-            return true;
-        if (auto* unary = qobject_cast<const TUnaryDerivedChannel*>(used)) {
-            if (unary->physicalChannel() == pChannel)
-                return true;
-        } else if (auto* binary = qobject_cast<const TBinaryDerivedChannel*>(used)) {
-            if (binary->physicalChannel_Operand1() == pChannel || binary->physicalChannel_Operand2() == pChannel)
-                return true;
-        }
-    }
-    return false;
+    const auto lists = [pChannel](const auto& pChannels) {
+        return std::find(pChannels.begin(), pChannels.end(), pChannel) != pChannels.end();
+    };
+    return lists(mRoutineChannels) || lists(channelsBehindRoutine());
 }
 
 bool TChannelController::isUsedByRoutine(const TAbstractProbe* pProbe) const
 {
-    if (!pProbe || !isRoutineActive())
+    if (!pProbe)
         return false;
-    const auto holds = [pProbe](const TAbstractChannel* pChannel) {
-        auto* physical = qobject_cast<const TPhysicalChannel*>(pChannel);
-        return physical && physical->assignedProbe() == pProbe;
-    };
-    for (const auto& entry : mChannels) {
-        if (holds(entry.second.get()) && isUsedByRoutine(entry.second.get()))
+    for (const TPhysicalChannel* channel : channelsBehindRoutine()) {
+        if (channel->assignedProbe() == pProbe)
             return true;
     }
-    return holds(mTCExpansionPortChannel.get()) && isUsedByRoutine(mTCExpansionPortChannel.get());
+    return false;
+}
+
+zelk::vector<const TPhysicalChannel*> TChannelController::channelsBehindRoutine() const
+{
+    zelk::vector<const TPhysicalChannel*> behind;
+    for (const TAbstractChannel* used : mRoutineChannels)
+        used->usedChannels(behind, this);
+    return behind;
 }
 
 bool TChannelController::measureChannel(TAbstractChannel* pChannel)

@@ -109,10 +109,11 @@ public:
     // A calibration routine holds the board's channel from its start to its
     // end (TRoutineChannelHold): meanwhile every other selection is refused.
     bool isRoutineActive() const { return mRoutineHold != nullptr; }
-    // Whether the routine holding the board measures with the channel: its
-    // reference, a DUT, or an operand of one of them. False without a routine.
+    // Whether the readings of the routine holding the board depend on the
+    // channel: its reference, a DUT, or a channel behind one of them (an
+    // operand, a cold junction's). False without a routine.
     bool isUsedByRoutine(const TAbstractChannel* pChannel) const;
-    // Whether the probe is assigned to a channel the routine measures with.
+    // Whether the probe is assigned to a channel the routine's readings depend on.
     bool isUsedByRoutine(const TAbstractProbe* pProbe) const;
 
     // Reads the SMART probes of all resistance channels anew and returns the
@@ -162,6 +163,9 @@ private:
     void restoreMeasuredChannel();
     // measureChannel without asking who holds the board.
     bool switchBoardTo(TAbstractChannel* pChannel);
+    // The physical channels the routine's readings are made of, as the
+    // channels themselves know them; empty without a routine.
+    zelk::vector<const TPhysicalChannel*> channelsBehindRoutine() const;
 
     bool poll();
     // False when the board's channel was unknown and could not be selected again.

@@ -109,7 +109,9 @@ bool TExternalCommunicationHandler::heldByRoutine(const TAbstractProbe* pProbe) 
 }
 
 // The thermocouple items serve their own input; the reference resistors
-// serve every resistance input, whichever the probe there chooses.
+// serve every channel that measures a resistance, whichever the probe there
+// chooses: a resistance input, and a switch-box position holding a
+// resistance thermometer or a thermistor.
 bool TExternalCommunicationHandler::calibrationItemHeldByRoutine(int pItem) const
 {
     if (!channelHeldByRoutine())
@@ -125,7 +127,9 @@ bool TExternalCommunicationHandler::calibrationItemHeldByRoutine(int pItem) cons
         break;
     }
     for (const auto& entry : mChannelController->channels()) {
-        if (qobject_cast<const TPRTChannel*>(entry.second.get()) && heldByRoutine(entry.second.get()))
+        const TAbstractChannel* channel = entry.second.get();
+        if (qobject_cast<const TPhysicalChannel*>(channel) &&
+            channel->electricalUnit() == Electrical_temperature_units::uOhm && heldByRoutine(channel))
             return true;
     }
     return false;
