@@ -427,7 +427,7 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
     // Identities answered before the client's last line.
     QTest::addColumn<int>("answered");
     const QByteArray identity = "*idn?\r";
-    // Answered from the poll that comes as the drop's time is over on.
+    // The poll sent as the drop's time runs out and the ten after it are answered.
     const int period = 100;
     const int polls = TExternalCommunicationInterface::DROP_TIME_LIMIT / period + 10;
     const TClientSteps polling = every(period, polls, identity);
