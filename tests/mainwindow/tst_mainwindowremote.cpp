@@ -246,8 +246,9 @@ void tst_MainWindowRemote::yesEndsACommandThatBeganUnderTheQuestion()
     TExternalCommunicationInterface& transport = tcp ? static_cast<TExternalCommunicationInterface&>(mMain.tcp())
                                                      : static_cast<TExternalCommunicationInterface&>(mMain.usb());
     // The drop after the Yes ends when the test has seen the client's last byte reach the instrument's system,
-    // however long a busy machine keeps the writing thread from running.
-    transport.setInputQuietPeriod(60000);
+    // however long a busy machine keeps the writing thread from running: its clock stands until then.
+    qint64 dropTime = 0;
+    transport.setInputClock([&dropTime] { return dropTime; });
     const auto send = [&](const QByteArray& pBytes) {
         if (tcp)
             mClient->write(pBytes);
@@ -307,8 +308,10 @@ void tst_MainWindowRemote::yesEndsACommandThatBeganUnderTheQuestion()
                                                           unsentBytes(int(mClient->socketDescriptor())) == 0)),
                              30000);
     QCOMPARE(mMain.text("LblTitleRight"), QString());
-    transport.setInputQuietPeriod(0);
-    QTRY_VERIFY(!transport.isDroppingInput());
+    // A quiet period at a time: what still waits in the instrument's system restarts it.
+    QTRY_VERIFY((dropTime += TExternalCommunicationInterface::INPUT_QUIET_PERIOD, transport.inputClockMoved(),
+                 !transport.isDroppingInput()));
+    QVERIFY(dropTime < TExternalCommunicationInterface::DROP_TIME_LIMIT);
     // Remote access is free again: the next text claims it, in local mode.
     send("syst:ackn 1\r");
     QTRY_VERIFY_WITH_TIMEOUT(receive().endsWith("ACK\r\n"), 10000);

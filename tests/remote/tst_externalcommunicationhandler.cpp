@@ -38,6 +38,8 @@ private slots:
     void anotherTransportTakesOverInLocalMode();
     void textHeldAsRemoteModeBeginsIsDropped_data();
     void textHeldAsRemoteModeBeginsIsDropped();
+    void textAcrossTheTakebackIsDroppedForABoundedTime_data();
+    void textAcrossTheTakebackIsDroppedForABoundedTime();
     void losingAccessEndsRemoteMode_data();
     void losingAccessEndsRemoteMode();
     void modeChangesAreSignalledOnce();
@@ -389,6 +391,120 @@ void tst_ExternalCommunicationHandler::textHeldAsRemoteModeBeginsIsDropped()
     QByteArray received;
     QTRY_VERIFY_WITH_TIMEOUT((received += host->take(-1)).endsWith("\n"), 10000);
     QCOMPARE(received, QByteArray("ACK\r\n"));
+}
+
+namespace
+{
+// The drop's clock moves on by mAfter, then the client sends mBytes.
+struct TClientStep
+{
+    int mAfter;
+    QByteArray mBytes;
+};
+using TClientSteps = QList<TClientStep>;
+
+TClientSteps every(int pPeriod, int pCount, const QByteArray& pBytes)
+{
+    TClientSteps steps;
+    for (int i = 0; i < pCount; ++i)
+        steps << TClientStep{pPeriod, pBytes};
+    return steps;
+}
+} // namespace
+
+Q_DECLARE_METATYPE(TClientSteps)
+
+void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABoundedTime_data()
+{
+    QTest::addColumn<EnPacedTransport>("transport");
+    // Sent before the Yes and not read yet.
+    QTest::addColumn<QByteArray>("waiting");
+    // The most dropped; 0: as built.
+    QTest::addColumn<int>("dropLimit");
+    // The client connects anew right after the Yes.
+    QTest::addColumn<bool>("reconnects");
+    QTest::addColumn<TClientSteps>("steps");
+    // Identities answered before the client's last line.
+    QTest::addColumn<int>("answered");
+    const QByteArray identity = "*idn?\r";
+    // The poll sent as the drop's time runs out and the ten after it are answered.
+    const int period = 100;
+    const int polls = TExternalCommunicationInterface::DROP_TIME_LIMIT / period + 10;
+    const TClientSteps polling = every(period, polls, identity);
+    QTest::newRow("TCP client polling every 100 ms")
+        << EnPacedTransport::ptTcp << QByteArray() << 0 << false << polling << 11;
+    QTest::newRow("USB host polling every 100 ms")
+        << EnPacedTransport::ptUsb << QByteArray() << 0 << false << polling << 11;
+    QTest::newRow("RS-232 host polling every 100 ms")
+        << EnPacedTransport::ptRs232 << QByteArray() << 0 << false << polling << 11;
+    // Longer than the quiet period, but never quiet that long.
+    TClientSteps writing = every(40, 10, identity)
+                           << TClientStep{40, "syst:remo\r"}
+                           << TClientStep{TExternalCommunicationInterface::INPUT_QUIET_PERIOD, {}};
+    QTest::newRow("TCP client writing pieces 40 ms apart")
+        << EnPacedTransport::ptTcp << QByteArray() << 0 << false << writing << 0;
+    QTest::newRow("USB host writing pieces 40 ms apart")
+        << EnPacedTransport::ptUsb << QByteArray() << 0 << false << writing << 0;
+    // The socket has taken none of it yet as the quiet period ends.
+    const TClientStep quiet{TExternalCommunicationInterface::INPUT_QUIET_PERIOD, {}};
+    QTest::newRow("TCP client's text still in the connection")
+        << EnPacedTransport::ptTcp << identity.repeated(2000) << 0 << false << TClientSteps{quiet, quiet} << 0;
+    // Its first line, on a clock that stands.
+    QTest::newRow("TCP client connecting anew right after the Yes")
+        << EnPacedTransport::ptTcp << QByteArray() << 0 << true << TClientSteps{} << 0;
+    // The rest, which the socket has taken already, without more coming.
+    QTest::newRow("TCP client's text going on past the most dropped")
+        << EnPacedTransport::ptTcp << identity.repeated(1000) << 500 * identity.size() << false << TClientSteps{{0, {}}}
+        << 500;
+}
+
+// A client in remote mode sends on after the local user's Yes, on the drop's
+// clock. What it sent before the Yes is never answered; what comes once its
+// text has paused, or once the drop's time is over, is.
+void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABoundedTime()
+{
+    QFETCH(EnPacedTransport, transport);
+    QFETCH(QByteArray, waiting);
+    QFETCH(int, dropLimit);
+    QFETCH(bool, reconnects);
+    QFETCH(TClientSteps, steps);
+    QFETCH(int, answered);
+    const std::unique_ptr<TPacedClient> client = pacedClient(transport, mHandler.get());
+    QVERIFY(client);
+    client->send("syst:ackn 1\rsyst:remo\r");
+    QByteArray received;
+    QTRY_COMPARE(received += client->take(-1), QByteArray("ACK\r\nACK\r\n"));
+    received.clear();
+    TExternalCommunicationInterface& instrumentSide = client->transport();
+    qint64 now = 0;
+    instrumentSide.setInputClock([&now] { return now; });
+    if (dropLimit > 0)
+        instrumentSide.setDropLimit(dropLimit);
+    // No events between: the instrument has read none of it at the Yes.
+    qint64 sentInTheDrop = client->offer(waiting);
+    mHandler->abortRemoteMode();
+    if (reconnects) {
+        client->hangUp();
+        QVERIFY(client->comeBack());
+    }
+    for (const TClientStep& step : qAsConst(steps)) {
+        now += step.mAfter;
+        instrumentSide.inputClockMoved();
+        const bool dropping = instrumentSide.isDroppingInput();
+        if (!step.mBytes.isEmpty())
+            client->send(step.mBytes);
+        if (!dropping)
+            continue;
+        // Taken at the time it came.
+        sentInTheDrop += step.mBytes.size();
+        QTRY_VERIFY(!instrumentSide.isDroppingInput() || instrumentSide.droppedInput() == sentInTheDrop);
+    }
+    QTRY_COMPARE((received += client->take(-1)).count("\r\n"), answered);
+    QCOMPARE(received.count("ZELK,"), answered);
+    client->send("syst:ackn 1\r");
+    QTRY_VERIFY_WITH_TIMEOUT((received += client->take(-1)).endsWith("ACK\r\n"), 10000);
+    QCOMPARE(received.count("\r\n"), answered + 1);
+    QVERIFY(!mHandler->isInRemoteMode());
 }
 
 void tst_ExternalCommunicationHandler::losingAccessEndsRemoteMode_data()

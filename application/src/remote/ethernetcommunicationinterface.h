@@ -28,7 +28,7 @@ public:
     qint64 pendingBytes() const override;
     // The local user took the instrument back: what the client had sent is
     // dropped, also what is still on its way, until the connection has been
-    // quiet for INPUT_QUIET_PERIOD.
+    // quiet for INPUT_QUIET_PERIOD or DROP_TIME_LIMIT has passed.
     void dropUnreadInput() override;
     void queueRanOut() override;
 

@@ -2,12 +2,26 @@
 
 #include "externalcommunicationhandler.h"
 
+#include <QElapsedTimer>
+
+#include <memory>
+#include <utility>
+
 TExternalCommunicationInterface::TExternalCommunicationInterface(TExternalCommunicationHandler* pCommHandler)
     : mOhmSign(QChar(0x2126)), mCommunicationHandler(pCommHandler)
 {
-    mQuietPeriod.setSingleShot(true);
-    mQuietPeriod.setInterval(INPUT_QUIET_PERIOD);
-    connect(&mQuietPeriod, &QTimer::timeout, this, &TExternalCommunicationInterface::onQuietPeriodOver);
+    mDropCheck.setSingleShot(true);
+    connect(&mDropCheck, &QTimer::timeout, this, &TExternalCommunicationInterface::checkDrop);
+    auto timer = std::make_shared<QElapsedTimer>();
+    timer->start();
+    mInputClock = [timer] { return timer->elapsed(); };
+}
+
+void TExternalCommunicationInterface::setInputClock(std::function<qint64()> pElapsedMilliseconds)
+{
+    mInputClock = std::move(pElapsedMilliseconds);
+    if (isDroppingInput())
+        mDropBegan = mLastInput = mInputClock();
 }
 
 void TExternalCommunicationInterface::sendResponse(const QString& pResponse, bool pWithTerminator)
@@ -61,23 +75,26 @@ void TExternalCommunicationInterface::deliverReceivedData(const QByteArray& pDat
 
 void TExternalCommunicationInterface::beginDrop()
 {
-    mDropLeft = DROP_LIMIT;
-    mQuietPeriod.start();
+    mDropLeft = mDropLimit;
+    mDropped = 0;
+    mDropBegan = mLastInput = mInputClock();
+    checkDrop();
 }
 
 void TExternalCommunicationInterface::noteDropped(qint64 pBytes)
 {
     mDropLeft -= pBytes;
-    if (mDropLeft > 0)
-        mQuietPeriod.start();
-    else
+    mDropped += pBytes;
+    if (mDropLeft <= 0)
         endDrop();
+    else
+        mLastInput = mInputClock();
 }
 
 void TExternalCommunicationInterface::cancelDrop()
 {
     mDropLeft = 0;
-    mQuietPeriod.stop();
+    mDropCheck.stop();
 }
 
 void TExternalCommunicationInterface::endDrop()
@@ -86,13 +103,27 @@ void TExternalCommunicationInterface::endDrop()
     dropEnded();
 }
 
-// Text that waits for a notification not yet passed on came in the quiet period too.
-void TExternalCommunicationInterface::onQuietPeriodOver()
+// Text that waits for a notification not yet passed on came in the quiet
+// period too. What waits when the drop's time is over is read: it counts as
+// come after.
+void TExternalCommunicationInterface::checkDrop()
 {
     if (!isDroppingInput())
         return;
-    if (!dropWaitingInput())
+    qint64 now = mInputClock();
+    if (now - mDropBegan >= DROP_TIME_LIMIT) {
         endDrop();
-    else if (isDroppingInput())
-        mQuietPeriod.start();
+        return;
+    }
+    if (now - mLastInput >= INPUT_QUIET_PERIOD) {
+        if (!dropWaitingInput()) {
+            endDrop();
+            return;
+        }
+        if (!isDroppingInput())
+            return;
+        mLastInput = now = mInputClock();
+    }
+    const qint64 next = qMin(mLastInput + INPUT_QUIET_PERIOD, mDropBegan + DROP_TIME_LIMIT);
+    mDropCheck.start(int(qMax<qint64>(next - now, 0)));
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 class TExternalCommunicationHandler;
 
 // The base of the remote transports (TCP, the serial lines): hands received
@@ -29,6 +31,12 @@ public:
     // or a line between): it counts as sent before while it comes without a
     // pause this long.
     static constexpr int INPUT_QUIET_PERIOD = 150;
+    // And at most this long after the Yes: a client that sends more often
+    // than the quiet period allows (a poll every 100 ms) would otherwise
+    // never be answered again. Text on its way takes far less through a
+    // network or a hop between, and a serial line at 9600 baud carries the
+    // 4 KB a host's system holds in 4.3 s.
+    static constexpr int DROP_TIME_LIMIT = 5000;
     // The most of it dropped: far beyond what a connection and a client's
     // system hold (a few megabytes); a client that sends on at full speed
     // beyond it is read and answered again.
@@ -63,8 +71,15 @@ public:
     virtual void dropUnreadInput() {}
     // The client's text is being dropped after the local user took the instrument back.
     bool isDroppingInput() const { return mDropLeft > 0; }
-    // For tests: another quiet period; a drop going on waits that long from now.
-    void setInputQuietPeriod(int pMilliseconds) { mQuietPeriod.setInterval(pMilliseconds); }
+    // What the drop going on, or the last one, has dropped.
+    qint64 droppedInput() const { return mDropped; }
+    // Where the drop takes its time from, in milliseconds on a monotonic
+    // scale: real time unless a test gives a clock of its own, which calls
+    // inputClockMoved() whenever it has moved it on.
+    void setInputClock(std::function<qint64()> pElapsedMilliseconds);
+    void inputClockMoved() { checkDrop(); }
+    // For tests: drops from now on end after this many bytes.
+    void setDropLimit(qint64 pBytes) { mDropLimit = pBytes; }
     // The handler's queue has room again: a transport that stopped reading
     // while it was full reads on.
     virtual void resumeInput() {}
@@ -80,7 +95,7 @@ protected:
     // output again, the handler's commands that waited for it go on.
     void outputDrained();
     // From now on what comes is dropped, until nothing has come for the quiet
-    // period or DROP_LIMIT bytes have gone.
+    // period, DROP_TIME_LIMIT has passed or DROP_LIMIT bytes have gone.
     void beginDrop();
     // pBytes that came were dropped: the quiet period begins again.
     void noteDropped(qint64 pBytes);
@@ -98,9 +113,15 @@ protected:
     quint64 mConnectionNumber = 0;
 
 private:
-    void onQuietPeriodOver();
+    // Ends the drop when its time is over, else looks again when it may be.
+    void checkDrop();
     void endDrop();
 
+    std::function<qint64()> mInputClock;
+    qint64 mDropLimit = DROP_LIMIT;
     qint64 mDropLeft = 0;
-    QTimer mQuietPeriod;
+    qint64 mDropped = 0;
+    qint64 mDropBegan = 0;
+    qint64 mLastInput = 0;
+    QTimer mDropCheck;
 };

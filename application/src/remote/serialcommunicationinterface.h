@@ -41,7 +41,8 @@ public:
     void sendRawData(const QByteArray& pData) override;
     qint64 pendingBytes() const override { return mPendingBytes; }
     // What the host sent and the line still holds, and what it is still
-    // sending, until the line has been quiet for INPUT_QUIET_PERIOD.
+    // sending, until the line has been quiet for INPUT_QUIET_PERIOD or
+    // DROP_TIME_LIMIT has passed.
     void dropUnreadInput() override;
     void resumeInput() override;
 
