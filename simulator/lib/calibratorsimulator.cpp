@@ -123,6 +123,14 @@ void TCalibratorSimulator::stop()
     mRunning = false;
 }
 
+void TCalibratorSimulator::watchRequests(std::function<void(const QByteArray&)> pWatcher)
+{
+    if (mModbus)
+        mModbus->watchRequests(std::move(pWatcher));
+    else if (mText)
+        mText->watchRequests(std::move(pWatcher));
+}
+
 QString TCalibratorSimulator::modelName() const
 {
     return TBlockcalibratorFactory::instance()->calibratorTypeToText(mType);

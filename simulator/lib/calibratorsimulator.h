@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class TModbusCalibratorPeer;
@@ -52,6 +53,8 @@ public:
     // Null for a model of another protocol.
     TModbusCalibratorPeer* modbusPeer() const { return mModbus.get(); }
     TTextCalibratorPeer* textPeer() const { return mText.get(); }
+    // Each request as the peer receives it, on the peer's thread.
+    void watchRequests(std::function<void(const QByteArray&)> pWatcher);
 
 private:
     EnCalibratorType mType;

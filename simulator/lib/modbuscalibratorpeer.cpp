@@ -310,8 +310,21 @@ void TModbusCalibratorPeer::relayLoop()
     }
 }
 
+void TModbusCalibratorPeer::watchRequests(std::function<void(const QByteArray&)> pWatcher)
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    mWatcher = std::move(pWatcher);
+}
+
 void TModbusCalibratorPeer::fromProgram(const QByteArray& pFrame)
 {
+    std::function<void(const QByteArray&)> watcher;
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        watcher = mWatcher;
+    }
+    if (watcher)
+        watcher(pFrame);
     TModbusRequestRecord record;
     record.mFrame = pFrame;
     record.mSlave = quint8(pFrame.at(0));

@@ -83,6 +83,10 @@ public:
     void withFaults(const std::function<void(TModbusCalibratorFaults&)>& pAction);
     QList<TModbusRequestRecord> receivedRequests() const;
     void clearRecord();
+    // Called on the relay's thread with each request frame as it arrives,
+    // before it is answered (tests time an event of their own by the
+    // calibrator's).
+    void watchRequests(std::function<void(const QByteArray&)> pWatcher);
 
     // The Modbus CRC-16 as the peer computes it (table-driven), low byte first.
     static QByteArray checksum(const QByteArray& pFrame);
@@ -111,6 +115,7 @@ private:
     TModbusCalibratorState mState;
     TModbusCalibratorFaults mFaults;
     QList<TModbusRequestRecord> mRequests;
+    std::function<void(const QByteArray&)> mWatcher;
     // Bytes due on the program's line, with the time (ms, monotonic) they arrive.
     QList<QPair<qint64, QByteArray>> mOutgoing;
     QByteArray mToServer;

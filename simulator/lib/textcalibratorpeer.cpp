@@ -190,8 +190,21 @@ QByteArray TTextCalibratorPeer::takeRequest(QByteArray& pBuffer)
     return mProtocol->takeRequest(pBuffer);
 }
 
+void TTextCalibratorPeer::watchRequests(std::function<void(const QByteArray&)> pWatcher)
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    mWatcher = std::move(pWatcher);
+}
+
 QByteArray TTextCalibratorPeer::handle(const QByteArray& pRequest, int& oLateMs, bool& oDrop)
 {
+    std::function<void(const QByteArray&)> watcher;
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        watcher = mWatcher;
+    }
+    if (watcher)
+        watcher(pRequest);
     std::lock_guard<std::mutex> lock(mMutex);
     mRequests.append(pRequest);
     oLateMs = mFaults.mLateMs > 0 && consumeFault(mFaults.mLateCount) ? mFaults.mLateMs : 0;

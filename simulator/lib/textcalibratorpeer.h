@@ -43,6 +43,9 @@ public:
     void withFaults(const std::function<void(TTextPeerFaults&)>& pAction);
     QList<QByteArray> receivedRequests() const;
     void clearRecord();
+    // Called on the peer's thread with each request as it arrives, before
+    // it is answered (tests time an event of their own by the calibrator's).
+    void watchRequests(std::function<void(const QByteArray&)> pWatcher);
 
     // Takes a request off the line and gives the reply and its extra delay;
     // empty when the calibrator stays silent.
@@ -64,4 +67,5 @@ private:
     mutable std::mutex mMutex;
     TTextPeerFaults mFaults;
     QList<QByteArray> mRequests;
+    std::function<void(const QByteArray&)> mWatcher;
 };

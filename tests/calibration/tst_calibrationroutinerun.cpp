@@ -37,7 +37,11 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <csignal>
 #include <functional>
 #include <limits>
 #include <map>
@@ -48,6 +52,17 @@ using namespace Electrical_temperature_units;
 
 namespace
 {
+// How late a calibrator answers in the rows that terminate a run's start:
+// within the connectors' reply time-outs.
+constexpr int LATE_REPLY_MS = 4000;
+
+// Milliseconds on a monotonic clock that every thread reads alike.
+qint64 monotonicMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 QString pointText(const TElectricalTemperatureValue& pValue)
 {
     return QString::number(pValue.value(), 'f', 1);
@@ -205,6 +220,8 @@ private slots:
     void unreadableDUTStaysEmptyAndTheRunGoesOn();
     void abortAtEachMoment_data();
     void abortAtEachMoment();
+    void terminateWhileTheCalibratorAnswersLate_data();
+    void terminateWhileTheCalibratorAnswersLate();
     void scanModeRestsDuringTheRun();
     void samplesGoOnWhileAClientKeepsCommandsQueued_data();
     void samplesGoOnWhileAClientKeepsCommandsQueued();
@@ -213,6 +230,7 @@ private slots:
     void samplesGoOnUnderAMessage_data();
     void samplesGoOnUnderAMessage();
     void fastForwardWaitProcessesEventsOnce();
+    void realWaitBlocksUntilItsDeadline_data();
     void realWaitBlocksUntilItsDeadline();
 
 private:
@@ -221,6 +239,16 @@ private:
                             const zelk::vector<TChannelDescription>& pDuts = {TChannelDescription(2, "2"),
                                                                               TChannelDescription(3, "3")});
     EnRoutineResult run(TCalibrationRoutine& pRoutine);
+    // A run started from the program's event loop, as the Start button does,
+    // with the program's handling of a terminate; the quit is taken
+    // afterwards. mResult is -1 when the loop had not ended after a minute.
+    struct TLoopRun
+    {
+        int mResult = -1;
+        qint64 mReturnedAtMs = 0;
+        int mNotifierActivations = 0;
+    };
+    TLoopRun runFromTheEventLoop(TCalibrationRoutine& pRoutine);
     // The board's inputs sit in the calibrator's block, each with an error of
     // its own; the block's time is the run's.
     void followCalibrator(const std::map<int, double>& pOffsets)
@@ -317,6 +345,36 @@ EnRoutineResult tst_CalibrationRoutineRun::run(TCalibrationRoutine& pRoutine)
 {
     QString message;
     return pRoutine.startRoutine(&controller(), nullptr, message);
+}
+
+tst_CalibrationRoutineRun::TLoopRun tst_CalibrationRoutineRun::runFromTheEventLoop(TCalibrationRoutine& pRoutine)
+{
+    QCoreApplication& application = *QCoreApplication::instance();
+    TTerminationSignals::quitEventLoopOnTermination(application);
+    TLoopRun loopRun;
+    // The connections and the guard go with the run.
+    QObject scope;
+    for (QSocketNotifier* notifier : application.findChildren<QSocketNotifier*>(QString(), Qt::FindDirectChildrenOnly))
+        connect(notifier, &QSocketNotifier::activated, &scope, [&loopRun] { ++loopRun.mNotifierActivations; });
+    int ended = -1;
+    QTimer::singleShot(0, &scope, [&] {
+        ended = int(run(pRoutine));
+        loopRun.mReturnedAtMs = monotonicMs();
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, &scope, &QCoreApplication::quit);
+    guard.start(60000);
+    QCoreApplication::exec();
+    if (guard.isActive())
+        loopRun.mResult = ended;
+    guard.stop();
+    for (int turn = 0; turn < 5; ++turn)
+        QCoreApplication::processEvents();
+    const int activations = loopRun.mNotifierActivations;
+    TTestEnvironment::forgetTermination();
+    loopRun.mNotifierActivations = activations;
+    return loopRun;
 }
 
 void tst_CalibrationRoutineRun::wholeRoutine_data()
@@ -606,32 +664,9 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
         routine.addObserver(&terminateWhileReadingDUTs);
 
     if (moment >= amTerminateInASampleWait) {
-        QCoreApplication& application = *QCoreApplication::instance();
-        TTerminationSignals::quitEventLoopOnTermination(application);
-        // The connections and the guard go with this row.
-        QObject row;
-        int activations = 0;
-        for (QSocketNotifier* notifier :
-             application.findChildren<QSocketNotifier*>(QString(), Qt::FindDirectChildrenOnly))
-            connect(notifier, &QSocketNotifier::activated, &row, [&activations] { ++activations; });
-        // Started from the program's event loop, as the Start button does.
-        int ended = -1;
-        QTimer::singleShot(0, &row, [&] { ended = int(run(routine)); });
-        QTimer guard;
-        guard.setSingleShot(true);
-        connect(&guard, &QTimer::timeout, &row, &QCoreApplication::quit);
-        guard.start(60000);
-        QCoreApplication::exec();
-        const bool stuck = !guard.isActive();
-        guard.stop();
-        for (int turn = 0; turn < 5; ++turn)
-            QCoreApplication::processEvents();
-        const int activationsSeen = activations;
-        TTestEnvironment::forgetTermination();
-        QVERIFY(!stuck);
-        QCOMPARE(ended, result);
-        QCOMPARE(int(routine.calibrationPointsResults().size()), points);
-        QCOMPARE(activationsSeen, 1);
+        const TLoopRun loopRun = runFromTheEventLoop(routine);
+        QCOMPARE(loopRun.mResult, result);
+        QCOMPARE(loopRun.mNotifierActivations, 1);
     } else {
         QCOMPARE(int(run(routine)), result);
     }
@@ -648,6 +683,68 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
         QCOMPARE(one.mLog.mLines.count("reference 50.0"), 3);
         QCOMPARE(one.mLog.mLines.at(one.mLog.mLines.size() - 2), QStringLiteral("complete 50.0"));
     }
+}
+
+void tst_CalibrationRoutineRun::terminateWhileTheCalibratorAnswersLate_data()
+{
+    QTest::addColumn<EnCalibratorType>("type");
+    QTest::addColumn<double>("point");
+    // The request on whose arrival the calibrator turns late and the
+    // terminate comes; empty: the first request of all.
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QString>("late");
+    const QString late = QStringLiteral("fault late %1 always").arg(LATE_REPLY_MS);
+    QTest::newRow("network bath, at the first set point")
+        << EnCalibratorType::ctMBK2800 << 50.0 << QByteArray("{M00") << late;
+    QTest::newRow("text dry well, at the first set point")
+        << EnCalibratorType::ctDWK4600_165 << 50.0 << QByteArray("S") << late;
+    QTest::newRow("variable-protocol dry well, at its first request")
+        << EnCalibratorType::ctDWK4400_1100 << 250.0 << QByteArray() << late;
+    // Function 6 writing register 10242, the set point.
+    QTest::newRow("modbus dry well, at the first set point")
+        << EnCalibratorType::ctDWK4400_165 << 50.0 << QByteArray::fromHex("01062802")
+        << QStringLiteral("fault latency %1").arg(LATE_REPLY_MS);
+}
+
+// The run's start talks to the calibrator alone, exchange after exchange:
+// a terminate there ends the run as Cancel does, before the next exchange and
+// before any channel is selected, however late the calibrator answers.
+void tst_CalibrationRoutineRun::terminateWhileTheCalibratorAnswersLate()
+{
+    QFETCH(EnCalibratorType, type);
+    QFETCH(double, point);
+    QFETCH(QByteArray, request);
+    QFETCH(QString, late);
+    IRoutineClock::replace(nullptr);
+    QVERIFY(mCalibrator.start(type));
+    std::atomic<qint64> terminatedAtMs{0};
+    mCalibrator.simulator().watchRequests([&](const QByteArray& pRequest) {
+        if (terminatedAtMs.load() != 0 || !pRequest.startsWith(request))
+            return;
+        mCalibrator.control(late);
+        terminatedAtMs = monotonicMs();
+        std::raise(SIGTERM);
+    });
+    const TCalibrationSetup bench = setup(type, {TElectricalTemperatureValue(point, uCelsius)});
+    TCalibrationRoutine routine(&bench);
+    TRunLog log;
+    routine.addObserver(&log);
+    mFixture->board().board().clearRecord();
+
+    const TLoopRun loopRun = runFromTheEventLoop(routine);
+    mCalibrator.simulator().watchRequests(nullptr);
+
+    QVERIFY(terminatedAtMs.load() != 0);
+    QCOMPARE(loopRun.mResult, int(rrAborted));
+    // Well before the calibrator's late reply, and without waiting for it.
+    const qint64 endedAfterMs = loopRun.mReturnedAtMs - terminatedAtMs.load();
+    QVERIFY2(endedAfterMs < LATE_REPLY_MS - 1000, qPrintable(QString::number(endedAfterMs)));
+    const QList<QByteArray> commands = mFixture->board().commands();
+    QVERIFY(std::none_of(commands.begin(), commands.end(),
+                         [](const QByteArray& pCommand) { return pCommand.startsWith("conf:chan"); }));
+    QVERIFY(routine.calibrationPointsResults().empty());
+    QCOMPARE(log.mLines, QStringList{"status 5 0.0"});
+    QVERIFY(controller().isReadingActive());
 }
 
 void tst_CalibrationRoutineRun::scanModeRestsDuringTheRun()
@@ -918,19 +1015,41 @@ void tst_CalibrationRoutineRun::fastForwardWaitProcessesEventsOnce()
     QVERIFY(QDateTime::currentDateTime().msecsTo(clock.now()) >= 119000);
 }
 
+enum EnWaitEnding { weNothing, weAbort, weTerminate };
+
+void tst_CalibrationRoutineRun::realWaitBlocksUntilItsDeadline_data()
+{
+    QTest::addColumn<int>("ending");
+    QTest::addColumn<qint64>("waitMs");
+    QTest::newRow("nothing comes: the whole wait") << int(weNothing) << qint64(60);
+    QTest::newRow("an abort from an event 10 ms in ends it") << int(weAbort) << qint64(5000);
+    // The event loop the run came from can only end once the wait has returned.
+    QTest::newRow("a terminate 10 ms in ends it") << int(weTerminate) << qint64(5000);
+}
+
 void tst_CalibrationRoutineRun::realWaitBlocksUntilItsDeadline()
 {
+    QFETCH(int, ending);
+    QFETCH(qint64, waitMs);
     TRealRoutineClock clock;
     bool abort = false;
+    if (ending == weAbort)
+        QTimer::singleShot(10, [&abort] { abort = true; });
+    else if (ending == weTerminate)
+        QTimer::singleShot(10, &TTestEnvironment::terminate);
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(clock.wait(60, &abort, QEventLoop::AllEvents));
-    QVERIFY(timer.elapsed() >= 60);
-    // An abort from an event ends the wait at once.
-    QTimer::singleShot(10, [&abort] { abort = true; });
-    timer.restart();
-    QVERIFY(!clock.wait(5000, &abort, QEventLoop::AllEvents));
-    QVERIFY(timer.elapsed() < 4000);
+    const bool waitedOut = clock.wait(waitMs, &abort, QEventLoop::AllEvents);
+    const qint64 waitedMs = timer.elapsed();
+    if (ending == weTerminate)
+        TTestEnvironment::forgetTermination();
+    QCOMPARE(waitedOut, ending == weNothing);
+    // Ended ones return well before the deadline; a terminate comes through
+    // a notice that wakes the sleeping wait.
+    if (ending == weNothing)
+        QVERIFY(waitedMs >= waitMs);
+    else
+        QVERIFY2(waitedMs < waitMs - 1000, qPrintable(QString::number(waitedMs)));
 }
 
 TAMARIND_TEST_MAIN(tst_CalibrationRoutineRun)

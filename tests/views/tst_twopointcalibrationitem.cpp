@@ -13,6 +13,7 @@
 #include "twopointcalibrationitem.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 
@@ -40,6 +41,9 @@ std::unique_ptr<TTCProbe> typeKWithExternalJunction()
                                       Probe_enums::ptK, Probe_enums::rjExternal, 1, Probe_enums::ctcIEC584, NaN, NaN,
                                       NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN);
 }
+
+// A pause between readings that a row must not wait out.
+constexpr int LONG_PAUSE_MS = 5000;
 
 // Presses Abort in the progress dialog once it shows.
 enum EnAbort { NO_ABORT, ABORT_PRESSED, TERMINATED };
@@ -255,7 +259,8 @@ void tst_TwoPointCalibrationItem::failedAttemptsAndAbort_data()
         << "fault on \"meas:raw?\" error 1 2" << int(NO_ABORT) << true << false;
     QTest::newRow("five failed attempts") << "fault on \"meas:raw?\" error 1 5" << int(NO_ABORT) << false << true;
     QTest::newRow("abort") << QString() << int(ABORT_PRESSED) << false << false;
-    // Its readings would go on to the end after the quit, each pause spinning.
+    // Its readings would go on to the end after the quit, each pause spinning;
+    // the pause it comes in ends at once.
     QTest::newRow("a terminate ends it as abort does") << QString() << int(TERMINATED) << false << false;
 }
 
@@ -279,15 +284,20 @@ void tst_TwoPointCalibrationItem::failedAttemptsAndAbort()
     TMessageRecorder recorder;
     std::unique_ptr<TAbortPresser> presser;
     if (abort != NO_ABORT) {
-        TCalibrationReadingWait::setPause(std::chrono::milliseconds(30));
+        TCalibrationReadingWait::setPause(std::chrono::milliseconds(abort == TERMINATED ? LONG_PAUSE_MS : 30));
         presser = std::make_unique<TAbortPresser>(abort == TERMINATED);
     }
     mFixture->board().board().clearRecord();
+    QElapsedTimer timer;
+    timer.start();
     const bool calibrated = calibrate(*item);
+    const qint64 calibratedMs = timer.elapsed();
     TCalibrationReadingWait::setPause(std::chrono::milliseconds(0));
     if (abort == TERMINATED)
         TTestEnvironment::forgetTermination();
     QCOMPARE(calibrated, result);
+    if (abort == TERMINATED)
+        QVERIFY2(calibratedMs < LONG_PAUSE_MS - 1000, qPrintable(QString::number(calibratedMs)));
 
     QCOMPARE(recorder.texts().size(), told ? 2 : 1);
     QCOMPARE(recorder.texts().first(),

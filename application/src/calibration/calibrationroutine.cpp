@@ -436,15 +436,17 @@ EnRoutineResult TCalibrationRoutine::prepareRun(QString& oErrorMessage)
 {
     if (!TFTDI_Usb_Serial_Device::instance()->isLibraryAvailable())
         return rrLibraryUnavailable;
+    if (endRequested())
+        return rrAborted;
     mCalibrator = TBlockcalibratorFactory::instance()->createBlockcalibrator(*mCalibrationSetup);
     if (!mCalibrator || !mCalibrator->init(uCelsius, oErrorMessage))
-        return rrCalibratorInitFailed;
+        return endRequested() ? rrAborted : rrCalibratorInitFailed;
     // Every set point is commanded and read back once before the first is
     // run, so a point the calibrator cannot reach ends the run early.
     for (const TElectricalTemperatureValue& point : mCalibrationSetup->calibrationPoints()) {
         const EnRoutineResult checked = setCalibratorTemperature(point);
         if (checked != rrSuccess) {
-            if (mCalibrator->lastSetPointUnsendable())
+            if (checked == rrInvalidCalibrationPoint && mCalibrator->lastSetPointUnsendable())
                 oErrorMessage = tr("The calibration point %1 °C cannot be sent to the calibrator: it does not fit "
                                    "the calibrator's set point register.")
                                     .arg(TDecimalDisplayController::instance().Double2Str(point.value()));
@@ -452,10 +454,14 @@ EnRoutineResult TCalibrationRoutine::prepareRun(QString& oErrorMessage)
         }
     }
     for (const TChannelDescription& dut : mCalibrationSetup->deviceUnderTestChannels()) {
+        if (endRequested())
+            return rrAborted;
         TAbstractChannel* channel = dutChannel(dut);
         if (!channel || !mChannelHold->measureChannel(channel))
             return rrUnableToSelectDUTChannel;
     }
+    if (endRequested())
+        return rrAborted;
     if (!mChannelHold->measureChannel(mCalibrationSetup->referenceChannel()))
         return rrUnableToSelectReferenceChannel;
     mChannelController->setReadingActive(false);
@@ -517,7 +523,7 @@ EnRoutineResult TCalibrationRoutine::runCalibrationPoint(const TElectricalTemper
                     takeCalibrationPoint(pCalPoint, range);
                     // After a terminate the DUT readings skipped their pauses:
                     // the point is no result, even the run's last.
-                    if (mAbortRequested || TTerminationSignals::terminationRequested())
+                    if (endRequested())
                         result = rrAborted;
                     break;
                 }
@@ -578,13 +584,24 @@ void TCalibrationRoutine::takeCalibrationPoint(const TElectricalTemperatureValue
 
 EnRoutineResult TCalibrationRoutine::setCalibratorTemperature(const TElectricalTemperatureValue& pTemperature)
 {
+    if (endRequested())
+        return rrAborted;
     TElectricalTemperatureValue readBack(0.0, uUndefined);
     mCalibrator->setTemperatureValue(pTemperature, readBack);
+    // A terminate ends the connector's wait for the calibrator: what it left
+    // unanswered is no refused set point.
+    if (endRequested())
+        return rrAborted;
     if (std::isnan(readBack.value()))
         return rrInvalidCalibrationPoint;
     if (std::fabs(pTemperature.value() - readBack.value()) > ALLOWED_CALPOINT_DEVIATION)
         return rrInvalidCalibrationPoint;
     return rrSuccess;
+}
+
+bool TCalibrationRoutine::endRequested() const
+{
+    return mAbortRequested || TTerminationSignals::terminationRequested();
 }
 
 bool TCalibrationRoutine::readMeasuredChannel()

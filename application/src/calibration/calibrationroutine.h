@@ -143,7 +143,11 @@ private:
     Calibrationroutine::EnRoutineResult prepareRun(QString& oErrorMessage);
     Calibrationroutine::EnRoutineResult runCalibrationPoint(const TElectricalTemperatureValue& pCalPoint);
     void takeCalibrationPoint(const TElectricalTemperatureValue& pCalPoint, double pRange);
+    // rrAborted once the run is to end, before the exchange or after it.
     Calibrationroutine::EnRoutineResult setCalibratorTemperature(const TElectricalTemperatureValue& pTemperature);
+    // Cancel, or a terminate or Ctrl+C: the run ends at its next check, at the
+    // latest between two exchanges with the calibrator.
+    bool endRequested() const;
     // One successful board reading within CHANNEL_CHANGE_TIMEOUT_MS.
     bool readMeasuredChannel();
     // Discards pIgnoreFirstReadings readings, pausing pPauseSeconds after

@@ -1,10 +1,10 @@
 #include "routineclock.h"
 
+#include "eventwait.h"
 #include "terminationsignals.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTimer>
 
 namespace
 {
@@ -54,20 +54,8 @@ qint64 TRealRoutineClock::monotonicMs() const
 
 bool TRealRoutineClock::wait(qint64 pMs, const bool* pAbort, QEventLoop::ProcessEventsFlags pFlags)
 {
-    QElapsedTimer timer;
-    timer.start();
-    // The timer only wakes the blocking event processing at the deadline.
-    QTimer wakeUp;
-    wakeUp.setSingleShot(true);
-    for (;;) {
-        if (waitEnds(pAbort))
-            return false;
-        const qint64 remaining = pMs - timer.elapsed();
-        if (remaining <= 0)
-            return true;
-        wakeUp.start(static_cast<int>(qMin<qint64>(remaining, 60000)));
-        QCoreApplication::processEvents(pFlags | QEventLoop::WaitForMoreEvents);
-    }
+    const bool aborted = TEventWait::until(pMs, pFlags, [pAbort] { return pAbort && *pAbort; });
+    return !aborted && !TTerminationSignals::terminationRequested();
 }
 
 QDateTime TFastForwardRoutineClock::now() const

@@ -1,7 +1,7 @@
 #include "blockcalibratorethernet.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include "eventwait.h"
+
 #include <QHostAddress>
 #include <QTcpSocket>
 
@@ -23,14 +23,8 @@ bool TBlockcalibratorEthernet::connectSocket() const
     // A socket that dropped or failed must be reset before it can try again.
     if (mSocket->state() == QAbstractSocket::UnconnectedState)
         mSocket->connectToHost(QHostAddress(mIPAddress), quint16(mPort), QIODevice::ReadWrite);
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < qint64(mConnectionTimeout)) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        if (mSocket->state() == QAbstractSocket::ConnectedState)
-            return true;
-    }
-    return false;
+    return TEventWait::until(mConnectionTimeout, QEventLoop::ExcludeUserInputEvents,
+                             [this] { return mSocket->state() == QAbstractSocket::ConnectedState; });
 }
 
 bool TBlockcalibratorEthernet::socketWrite(const QByteArray& pByteArray) const

@@ -11,7 +11,8 @@ class QTcpSocket;
 
 // The TCP transport of the network calibrators: one socket to the
 // calibrator's address and port, connected on first use and again whenever
-// it dropped. Waits process pending events other than user input.
+// it dropped. Waits process pending events other than user input and sleep
+// between them; a terminate ends them.
 class TBlockcalibratorEthernet : public IBlockcalibratorInterface
 {
 public:

@@ -1,9 +1,9 @@
 #include "dwk4400_1100_connector.h"
 
+#include "exchangedeadline.h"
 #include "ftdi_usb_serial_device.h"
 #include "temperatureunitconversionchain.h"
 
-#include <QElapsedTimer>
 #include <QStringList>
 
 #include <cmath>
@@ -47,9 +47,8 @@ QString TDWK4400_1100_Connector::readResponse() const
     // be told from this one, is dropped.
     converter().clearInputBuffer();
     QByteArray input;
-    QElapsedTimer clock;
-    clock.start();
-    while (result.isEmpty() && !clock.hasExpired(readTimeoutMs())) {
+    const TExchangeDeadline deadline(readTimeoutMs());
+    while (result.isEmpty() && !deadline.passed()) {
         input.append(converter().read(INPUT_BUFFER_READ_COUNT));
         const int star = input.indexOf('*');
         const int cr = input.indexOf('\r');

@@ -1,10 +1,9 @@
 #include "dwk44xx_connector.h"
 
+#include "exchangedeadline.h"
 #include "ftdi_usb_serial_device.h"
 #include "modbuscommand.h"
 #include "temperatureunitconversionchain.h"
-
-#include <QElapsedTimer>
 
 #include <cmath>
 #include <limits>
@@ -81,12 +80,10 @@ bool TDWK44XX_Connector::attempt(const TModbusCommand& pCommand, QByteArray& oRe
                                  EnCommandStatus& oCommandStatus) const
 {
     const QByteArray frame = pCommand.toByteArray();
-    QElapsedTimer clock;
-    clock.start();
-    const auto deadlinePassed = [&clock]() { return clock.hasExpired(commTimeoutMs()); };
+    const TExchangeDeadline deadline(commTimeoutMs());
 
     QByteArray remaining = frame;
-    while (!remaining.isEmpty() && !deadlinePassed()) {
+    while (!remaining.isEmpty() && !deadline.passed()) {
         const int written = converter().write(remaining);
         if (written > 0)
             remaining.remove(0, written);
@@ -100,7 +97,7 @@ bool TDWK44XX_Connector::attempt(const TModbusCommand& pCommand, QByteArray& oRe
     bool echoComplete = false;
     bool exception = false;
     bool regular = false;
-    while (!deadlinePassed()) {
+    while (!deadline.passed()) {
         reply.append(converter().read(expected - reply.size()));
         if (!echoComplete) {
             if (reply.size() < frame.size())

@@ -1,9 +1,8 @@
 #include "dwk46xx_connector.h"
 
+#include "exchangedeadline.h"
 #include "ftdi_usb_serial_device.h"
 #include "temperatureunitconversionchain.h"
-
-#include <QElapsedTimer>
 
 #include <cmath>
 #include <limits>
@@ -59,9 +58,8 @@ QByteArray TDWK46XX_Connector::readResponse(char pID, bool pClearInputBufferBefo
     if (pClearInputBufferBeforeRead)
         converter().clearInputBuffer();
     QByteArray input;
-    QElapsedTimer clock;
-    clock.start();
-    while (result.isEmpty() && !clock.hasExpired(readTimeoutMs())) {
+    const TExchangeDeadline deadline(readTimeoutMs());
+    while (result.isEmpty() && !deadline.passed()) {
         input.append(converter().read(INPUT_BUFFER_READ_COUNT));
         int stx = -1;
         int etx = -1;
@@ -190,10 +188,7 @@ void TDWK46XX_Connector::setTemperatureValue(TElectricalTemperatureValue pValue,
     // sign would give "+-35.00", which the calibrator cannot read.
     const QByteArray text = QString::asprintf("%+.*f", NUMBER_DIGITS, celsius).toLatin1();
     converter().write(createTransmissionPackage('S', text));
-    QElapsedTimer pause;
-    pause.start();
-    while (!pause.hasExpired(setPointPauseMs())) {
-    }
+    TExchangeDeadline(setPointPauseMs()).sleepOut();
     const QByteArray reply = query('s');
     if (reply.isEmpty() || reply.startsWith('!'))
         return;

@@ -1,9 +1,7 @@
 #include "mbk2x00_connector.h"
 
+#include "eventwait.h"
 #include "temperatureunitconversionchain.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <cmath>
 #include <limits>
@@ -65,22 +63,20 @@ std::pair<short, bool> TMBK2X00_Connector::send(unsigned char pAddress, const QS
         return result;
     const QByteArray prefix = "{S" + digits.toLatin1();
     QByteArray buffer;
-    QElapsedTimer clock;
-    clock.start();
-    while (!result.second && clock.elapsed() < readTimeoutMs()) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    TEventWait::until(readTimeoutMs(), QEventLoop::ExcludeUserInputEvents, [&] {
         buffer.append(socketRead());
         const int start = buffer.indexOf(prefix);
         const int end = buffer.indexOf("\r\n");
         if (start < 0 || start >= end)
-            continue;
+            return false;
         const QByteArray value = buffer.mid(start + prefix.size(), end - start - prefix.size());
         if (value.size() != 4)
-            continue;
+            return false;
         bool ok = false;
         const uint number = value.toUInt(&ok, 16);
         result = {short(quint16(number & 0xFFFF)), ok};
-    }
+        return ok;
+    });
     return result;
 }
 
