@@ -1,5 +1,9 @@
 #include "memoryallocator.h"
 
+// Any header of the C library defines __GLIBC__; without one first the test
+// below would always be false and the setting would never be made.
+#include <cstdlib>
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
