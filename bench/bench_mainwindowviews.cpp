@@ -368,7 +368,9 @@ BENCHMARK(BM_SwitchLengthOnHomeView)
 // probes of different lengths with noise in their last digits, most of them a
 // font size of their own, the view following the measured channel; or the unit
 // changed at each round of the three probes' scan; or the ice point with noise
-// in its last three of four decimals, which crosses the value's sign. Counted
+// in its last three of four decimals, which crosses the value's sign; or the
+// three probes with ten times the noise (0.2 °C), or with the decimals of
+// every channel changed at each visit, one more or one fewer. Counted
 // from the scan's start on a window just built, the first round taking the
 // characters' images. A cycle that draws a value through its label (11 to 20 M)
 // stands out from one put together from images (about 2 M): with
@@ -376,8 +378,10 @@ BENCHMARK(BM_SwitchLengthOnHomeView)
 // above 6 M after the first round count those. Goal: no more of them than
 // where every image is kept, the characters a noise shows rarely; measured
 // 18 of 198 (three probes), 15 of 304 (four), 20 of 252 (units), 20 of 94
-// (ice point), as a build that kept every image.
-enum EnHomeViewScan { hsThreeProbes, hsFourProbes, hsUnitEachRound, hsIcePoint };
+// (ice point), as a build that kept every image. The wide noise and the
+// decimals changed at each visit show more characters than the images' bound
+// holds: see bench/README.md.
+enum EnHomeViewScan { hsThreeProbes, hsFourProbes, hsUnitEachRound, hsIcePoint, hsWideNoise, hsDecimalsEachVisit };
 
 // A probe on the board's input: its sensor, its mean and the standard deviation of its noise.
 struct TNoisyProbe
@@ -397,6 +401,9 @@ void BM_NoisyScanOnHomeView(benchmark::State& pState)
         probes.push_back({ssThermocoupleK, 0.01, 0.02});
     if (scan == hsIcePoint)
         probes = {{ssPt100, 0.0, 0.02}};
+    if (scan == hsWideNoise)
+        for (TNoisyProbe& probe : probes)
+            probe.mNoise = 0.2;
     const int channelCount = int(probes.size());
     TTamarindSettings& settings = TTamarindSettings::instance();
     settings.setValue(QStringLiteral("scan"), QStringLiteral("channels"),
@@ -427,10 +434,20 @@ void BM_NoisyScanOnHomeView(benchmark::State& pState)
     if (scan != hsIcePoint)
         main.click("BtnScan_Start");
     main.click("BtnHome");
-    const int roundPolls =
-        channelCount * TScanModeController::DEFAULT_INTERVAL * 1000 / TTamarindMainForm::CHANNEL_READ_INTERVAL;
+    const int visitPolls = TScanModeController::DEFAULT_INTERVAL * 1000 / TTamarindMainForm::CHANNEL_READ_INTERVAL;
+    const int roundPolls = channelCount * visitPolls;
     int polls = 0;
     const auto beforePoll = [&] {
+        if (scan == hsDecimalsEachVisit && polls > 0 && polls % visitPolls == 0) {
+            const bool more = polls / visitPolls % 2 == 1;
+            for (int number = 1; number <= channelCount; ++number) {
+                TPhysicalChannel* channel = main.channels().physical_channel(number);
+                if (more)
+                    channel->increasePrecision();
+                else
+                    channel->decreasePrecision();
+            }
+        }
         if (scan == hsUnitEachRound && polls > 0 && polls % roundPolls == 0) {
             for (int number = 1; number <= channelCount; ++number) {
                 TAbstractChannel* channel = main.channels().channel(number);
@@ -477,6 +494,18 @@ BENCHMARK(BM_NoisyScanOnHomeView)
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(108);
+BENCHMARK(BM_NoisyScanOnHomeView)
+    ->Arg(hsWideNoise)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(240);
+BENCHMARK(BM_NoisyScanOnHomeView)
+    ->Arg(hsDecimalsEachVisit)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(240);
 } // namespace
 
 int main(int argc, char** argv)

@@ -245,6 +245,10 @@ void tst_HandlerLogger::downloadJoinsTheLinesInPieces_data()
     QTest::newRow("a line end across two pieces") << QByteArray(int(piece) - 1, 'x') + "\r\nb\r\n"
                                                   << QByteArray(int(piece) - 1, 'x') + "\x1e"
                                                                                        "b\r\n";
+    // A character of two bytes at every third byte: the file is read in
+    // parts, and some part ends between a character's two bytes.
+    QTest::newRow("characters across the parts the file is read in")
+        << QByteArray("x\xc2\xb0").repeated(int(piece)) << QByteArray("x\xb0").repeated(int(piece)) + "\r\n";
     // Many pieces: a file of any size is never held whole.
     QByteArray lines;
     QByteArray joined;

@@ -2,7 +2,7 @@
 
 #include <QFile>
 #include <QString>
-#include <QTextStream>
+#include <QTextCodec>
 
 class TExternalCommunicationInterface;
 
@@ -54,7 +54,8 @@ private:
     TExternalCommunicationInterface* mClient;
     quint64 mConnection;
     QFile mFile;
-    QTextStream mStream;
+    // Carries a character whose bytes fall in two parts of the file.
+    QTextDecoder mDecoder;
     TLogfileLineJoiner mJoiner;
     // A piece's text and bytes, kept from piece to piece: blocks of their
     // size are mapped and given back on their own by the allocator, which
