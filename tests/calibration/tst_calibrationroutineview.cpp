@@ -327,6 +327,10 @@ void tst_CalibrationRoutineView::runningPanelAndLastDUTRowInView()
         const double at = point.value();
         routine.report(rsCollectingStabilitySamples, at);
         QVERIFY2(inView(played.at(at)->mainPanel()), qPrintable(QString::number(at)));
+        // Its progress bar hides and shows again.
+        routine.report(rsUnstable, at);
+        routine.report(rsStable, at);
+        QVERIFY2(inView(played.at(at)->mainPanel()), qPrintable(QString::number(at)));
         routine.report(rsReadingDUTChannels, at);
         for (int channel = 1; channel <= 3; ++channel) {
             routine.dut(at, channel, at);

@@ -79,6 +79,10 @@ TCalPointControls::TCalPointControls(QWidget* pParent)
     mProgressBar->setFixedSize(128, 24);
     mProgressBar->setTextVisible(false);
     mProgressBar->hide();
+    // The line keeps its height whether the bar shows or not: a bar that
+    // comes and goes would move every panel below it, the current one out of
+    // the place it was scrolled to.
+    mLblCalPointTitle->setMinimumHeight(mProgressBar->height());
     headerLayout->addWidget(mLblCalPointTitle);
     headerLayout->addWidget(mLblStatus);
     headerLayout->addWidget(mProgressBar);
@@ -261,6 +265,9 @@ void TCalibrationRoutineView::setCurrentCalPointControls(TCalPointControls* pCon
         if (mCurrentCalPointControls)
             mCurrentCalPointControls->setPanelState(psInactive);
         mCurrentCalPointControls = pControls;
+        if (!pControls)
+            return;
+        pControls->ensureVisible(ui->scrollArea);
     }
     if (!mCurrentCalPointControls)
         return;
@@ -288,7 +295,6 @@ void TCalibrationRoutineView::calibrationRoutineStatusChanged(const TCalibration
     TCalPointControls* controls = calPointControls(pCalPoint);
     if (!controls)
         return;
-    const bool becomesCurrent = controls != mCurrentCalPointControls;
     setCurrentCalPointControls(controls, status);
     if (ui->LblRunningSince->text().isEmpty())
         ui->LblRunningSince->setText(tr("Started: %1", "Calibration routine is running since...").arg(timeStamp()));
@@ -310,10 +316,6 @@ void TCalibrationRoutineView::calibrationRoutineStatusChanged(const TCalibration
         controls->setStatus(QString(), -1);
         break;
     }
-    // Scrolled once the status is set: a progress bar it shows makes the
-    // header line taller and moves the panel down.
-    if (becomesCurrent)
-        controls->ensureVisible(ui->scrollArea);
 }
 
 void TCalibrationRoutineView::referenceValueUpdated(const TElectricalTemperatureValue& pCalPoint,
