@@ -53,6 +53,14 @@ public:
     void finish() { setStatus(rsCompleted, TElectricalTemperatureValue()); }
 };
 
+// What the event loop does once nothing else runs: every pending layout request handled, also those the handled
+// ones post in turn.
+void settleEvents()
+{
+    for (int round = 0; round < 8; ++round)
+        QCoreApplication::processEvents();
+}
+
 TCalibrationSetup benchSetup(const zelk::vector<TElectricalTemperatureValue>& pPoints)
 {
     return TCalibrationSetup(QStringLiteral("bench"), EnCalibratorType::ctDWK4400_165, nullptr,
@@ -89,6 +97,8 @@ private slots:
     void referenceAndStabilityTexts_data();
     void referenceAndStabilityTexts();
     void dutRowsOnePerChannelInArrivalOrder();
+    void runningPanelAndLastDUTRowInView_data();
+    void runningPanelAndLastDUTRowInView();
     void startedIsWrittenOnce();
     void completionGreysThePanelAndOffersClose();
     void cancelAsksBeforeAborting_data();
@@ -285,6 +295,52 @@ void tst_CalibrationRoutineView::dutRowsOnePerChannelInArrivalOrder()
     // As the run's waits do: pending layout requests are handled.
     QApplication::processEvents();
     saveSnapshot(&played.mView, QStringLiteral("calibrationroutineview"));
+}
+
+void tst_CalibrationRoutineView::runningPanelAndLastDUTRowInView_data()
+{
+    QTest::addColumn<bool>("eventsBetweenSteps");
+    // A network calibrator handles events while it waits for its answer to the next set point.
+    QTest::newRow("six points, events between a point's DUT values and the next point") << true;
+    // A serial calibrator's exchange is a busy loop.
+    QTest::newRow("six points, no events between a point's DUT values and the next point") << false;
+}
+
+void tst_CalibrationRoutineView::runningPanelAndLastDUTRowInView()
+{
+    QFETCH(bool, eventsBetweenSteps);
+    zelk::vector<TElectricalTemperatureValue> points;
+    for (int i = 0; i < 6; ++i)
+        points << celsius(30 + 20 * i);
+    TPlayedView played(points);
+    TPlayedRoutine& routine = played.mRoutine;
+    played.mView.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&played.mView));
+    QWidget* viewport = played.mView.form().scrollArea->viewport();
+    // Whether pWidget shows whole once the run waits again.
+    const auto inView = [viewport](QWidget* pWidget) {
+        settleEvents();
+        return viewport->rect().contains(QRect(pWidget->mapTo(viewport, QPoint()), pWidget->size()));
+    };
+
+    for (const TElectricalTemperatureValue& point : points) {
+        const double at = point.value();
+        routine.report(rsCollectingStabilitySamples, at);
+        QVERIFY2(inView(played.at(at)->mainPanel()), qPrintable(QString::number(at)));
+        // Its progress bar hides and shows again.
+        routine.report(rsUnstable, at);
+        routine.report(rsStable, at);
+        QVERIFY2(inView(played.at(at)->mainPanel()), qPrintable(QString::number(at)));
+        routine.report(rsReadingDUTChannels, at);
+        for (int channel = 1; channel <= 3; ++channel) {
+            routine.dut(at, channel, at);
+            if (eventsBetweenSteps)
+                settleEvents();
+        }
+        routine.complete(at);
+    }
+    routine.finish();
+    QVERIFY(inView(played.at(130)->dutChannelValueLabel(TChannelDescription(3, "3"))));
 }
 
 void tst_CalibrationRoutineView::startedIsWrittenOnce()

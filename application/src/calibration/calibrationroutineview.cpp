@@ -9,6 +9,7 @@
 #include "ui_calibrationroutineview.h"
 #include "windowplacement.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -32,6 +33,26 @@ constexpr int VISIBLE_MARGIN_Y = 2;
 QString number(double pValue)
 {
     return TDecimalDisplayController::instance().Double2Str(pValue);
+}
+
+void layOutNow(QScrollArea& pScrollArea)
+{
+    // A serial calibrator's exchange handles no events, so a run can add a
+    // point's DUT rows and go on to the next point before the list is laid
+    // out: a scroll would then go by where the panels stood before, and by a
+    // scroll range that ends there. Only what changed is laid out again.
+    QWidget* contents = pScrollArea.widget();
+    QLayout* list = contents ? contents->layout() : nullptr;
+    if (!list)
+        return;
+    for (int i = 0; i < list->count(); ++i) {
+        QWidget* line = list->itemAt(i)->widget();
+        if (line && line->layout())
+            line->layout()->activate();
+    }
+    list->activate();
+    // The scroll area takes the new height of the list, and the range with it.
+    QCoreApplication::sendPostedEvents(pScrollArea.viewport(), QEvent::LayoutRequest);
 }
 } // namespace
 
@@ -58,6 +79,10 @@ TCalPointControls::TCalPointControls(QWidget* pParent)
     mProgressBar->setFixedSize(128, 24);
     mProgressBar->setTextVisible(false);
     mProgressBar->hide();
+    // The line keeps its height whether the bar shows or not: a bar that
+    // comes and goes would move every panel below it, the current one out of
+    // the place it was scrolled to.
+    mLblCalPointTitle->setMinimumHeight(mProgressBar->height());
     headerLayout->addWidget(mLblCalPointTitle);
     headerLayout->addWidget(mLblStatus);
     headerLayout->addWidget(mProgressBar);
@@ -108,10 +133,16 @@ QLabel* TCalPointControls::dutChannelValueLabel(const TChannelDescription& pChan
     if (!grid)
         return nullptr;
     const int row = grid->rowCount();
-    grid->addWidget(new QLabel(tr("Value channel %1:").arg(pChannelDescription.channelCaption()), mMainPanel), row, 0);
+    auto* caption = new QLabel(tr("Value channel %1:").arg(pChannelDescription.channelCaption()), mMainPanel);
+    grid->addWidget(caption, row, 0);
     auto* value = new QLabel(mMainPanel);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(value, row, 1);
+    // A layout shows what is added to a shown panel only once events are
+    // handled; until then the row takes no room, and a scroll to the panel
+    // would leave it out.
+    caption->show();
+    value->show();
     mDUTChannelValueLabels[pChannelDescription.internalChannelNumber()] = value;
     return value;
 }
@@ -165,8 +196,10 @@ void TCalPointControls::setPanelState(EnPanelState pVal)
 
 void TCalPointControls::ensureVisible(QScrollArea* pScrollArea)
 {
-    if (pScrollArea && mMainPanel)
-        pScrollArea->ensureWidgetVisible(mMainPanel, VISIBLE_MARGIN_X, VISIBLE_MARGIN_Y);
+    if (!pScrollArea || !mMainPanel)
+        return;
+    layOutNow(*pScrollArea);
+    pScrollArea->ensureWidgetVisible(mMainPanel, VISIBLE_MARGIN_X, VISIBLE_MARGIN_Y);
 }
 
 TCalibrationRoutineView::TCalibrationRoutineView(TCalibrationRoutine* pCalRoutine)
