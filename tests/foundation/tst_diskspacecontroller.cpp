@@ -11,7 +11,9 @@
 #include <sys/statvfs.h>
 
 // "df" runs for real under the root (on the root directory). To give it a
-// chosen answer, a stand-in "df" inside the root comes first on the PATH.
+// chosen answer, a stand-in "df" inside the root comes first on the PATH. The
+// real one's row runs on the search path the process started with, without
+// the test environment's stand-in.
 class tst_DiskSpaceController : public QObject
 {
     Q_OBJECT
@@ -112,7 +114,9 @@ void tst_DiskSpaceController::usage()
 void tst_DiskSpaceController::realDfReadsTheRootFileSystem()
 {
     TTestEnvironment::clearRecordedCommands();
+    qputenv("PATH", TTestEnvironment::hostSearchPath());
     const int usage = TDiskSpaceController::instance().diskUsage();
+    qputenv("PATH", mPath);
 
     // df's use column: used blocks over used and available ones, rounded up.
     struct statvfs status;

@@ -5,12 +5,14 @@
 #include "intcommcontroller.h"
 #include "terminationsignals.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QTimer>
@@ -27,6 +29,77 @@ QString& rootPath()
     static QString path;
     return path;
 }
+
+QByteArray& startSearchPath()
+{
+    static QByteArray path;
+    return path;
+}
+
+// A "df" in pDirectory that tells the root file system pUsage % full.
+bool writeStandInDf(const QString& pDirectory, int pUsage)
+{
+    const QString path = pDirectory + "/df";
+    // An earlier one's script is not writable: a user other than root could
+    // not write it again.
+    QFile::remove(path);
+    const QByteArray usage = QByteArray::number(pUsage);
+    return TTestEnvironment::writeDeviceFile(path, "#!/bin/sh\n"
+                                                   "echo 'Filesystem 1K-blocks Used Available Use% Mounted on'\n"
+                                                   "echo '/dev/root 100 " +
+                                                       usage + ' ' + QByteArray::number(100 - pUsage) + ' ' + usage +
+                                                       "% /'\n") &&
+           QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+}
+
+// Watches the modal dialog on top for TTestEnvironment: polled, since a
+// dialog's own event loop runs every timer of the process.
+class TModalWatch : public QObject
+{
+public:
+    static void start() { new TModalWatch(QCoreApplication::instance()); }
+
+private:
+    static constexpr int POLL_MS = 500;
+
+    explicit TModalWatch(QObject* pParent) : QObject(pParent)
+    {
+        connect(&mPoll, &QTimer::timeout, this, &TModalWatch::check);
+        mPoll.start(POLL_MS);
+    }
+
+    void check()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && !modal->isVisible())
+            modal = nullptr;
+        if (modal != mModal) {
+            mModal = modal;
+            mOpen.start();
+            return;
+        }
+        if (!modal || mOpen.elapsed() <= TTestEnvironment::MODAL_BOUND_MS)
+            return;
+        mModal = nullptr;
+        const auto* text = modal->findChild<QLabel*>(QStringLiteral("LblText"));
+        const QString name =
+            QStringLiteral("%1 \"%2\"")
+                .arg(QString::fromLatin1(modal->metaObject()->className()), text ? text->text() : modal->windowTitle());
+        const QByteArray message = QStringLiteral("%1 stood open for over %2 s with nothing to answer it; closed")
+                                       .arg(name)
+                                       .arg(TTestEnvironment::MODAL_BOUND_MS / 1000)
+                                       .toLocal8Bit();
+        QTest::qFail(message.constData(), __FILE__, __LINE__);
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        if (modal->isVisible())
+            modal->close();
+    }
+
+    QTimer mPoll;
+    QPointer<QWidget> mModal;
+    QElapsedTimer mOpen;
+};
 } // namespace
 
 // GCC names AddressSanitizer by a macro and UndefinedBehaviorSanitizer by none:
@@ -69,11 +142,23 @@ TTestEnvironment::TTestEnvironment()
     tzset();
     QLocale::setDefault(QLocale::c());
     TBoardLinkPacing::setPause(TBoardLinkPacing::SHORT_PAUSE);
+
+    startSearchPath() = qgetenv("PATH");
+    const QString disk = mRoot.path() + "/test-disk";
+    writeStandInDf(disk, STAND_IN_DISK_USAGE);
+    qputenv("PATH", disk.toLocal8Bit() + ':' + startSearchPath());
+    qAddPreRoutine(&TModalWatch::start);
 }
 
 TTestEnvironment::~TTestEnvironment()
 {
+    qputenv("PATH", startSearchPath());
     qunsetenv(TDeviceRoot::ROOT_VARIABLE);
+}
+
+QByteArray TTestEnvironment::hostSearchPath()
+{
+    return startSearchPath();
 }
 
 void TBoardLinkPacing::setPause(int pMilliseconds)
@@ -139,14 +224,7 @@ QByteArray TTestEnvironment::readDeviceFile(const QString& pDevicePath)
 TFullDisk::TFullDisk() : mPath(qgetenv("PATH"))
 {
     const QString tools = TTestEnvironment::root() + "/test-tools";
-    // An earlier one's script is not writable: a user other than root could
-    // not write it again.
-    QFile::remove(tools + "/df");
-    mReady =
-        TTestEnvironment::writeDeviceFile(tools + "/df", "#!/bin/sh\n"
-                                                         "echo 'Filesystem 1K-blocks Used Available Use% Mounted on'\n"
-                                                         "echo '/dev/root 1000 1000 0 100% /'\n") &&
-        QFile::setPermissions(tools + "/df", QFile::ReadOwner | QFile::ExeOwner);
+    mReady = writeStandInDf(tools, 100);
     qputenv("PATH", tools.toLocal8Bit() + ":" + mPath);
 }
 

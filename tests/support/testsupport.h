@@ -14,13 +14,25 @@ class QWidget;
 // Prepares a test process before QApplication exists: a fresh device root that
 // the program may write into, the C locale and UTC, so dates, numbers and log
 // lines read the same on every machine. The root is removed at exit.
+// The disk the program checks before it writes is a stand-in of the root's
+// own, at STAND_IN_DISK_USAGE whatever the build host's disk holds ("df" under
+// the root first on the PATH). Once QApplication exists, a modal dialog that
+// stays on top longer than MODAL_BOUND_MS, which no row lets one stand, fails
+// the row it stands in, named, and is closed: a dialog nothing answers would
+// hold the test until ctest's time-out.
 class TTestEnvironment
 {
 public:
+    static constexpr int STAND_IN_DISK_USAGE = 42;
+    static constexpr int MODAL_BOUND_MS = 60000;
+
     TTestEnvironment();
     ~TTestEnvironment();
 
     static QString root();
+    // The search path the process was started with, without the stand-in
+    // disk: for a row that runs the host's own "df".
+    static QByteArray hostSearchPath();
     // The command lines the program asked the command runner for, in order.
     static QStringList recordedCommands();
     static void clearRecordedCommands();
@@ -40,7 +52,7 @@ private:
 };
 
 // While it lives, "df" reports the root file system as full: a stand-in under
-// the root comes first on the PATH (the real one runs for real).
+// the root comes first on the PATH, before the environment's.
 class TFullDisk
 {
 public:
