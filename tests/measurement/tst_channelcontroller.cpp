@@ -21,7 +21,6 @@
 #include "warninggate.h"
 #include "zelkcontainercheckbutton.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QEventLoop>
@@ -126,14 +125,6 @@ public:
     TShownMessages() { qApp->installEventFilter(this); }
 
     const QStringList& texts() const { return mTexts; }
-
-    // The user presses OK on every message open.
-    static void closeAll()
-    {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (qobject_cast<TMessageDialog*>(widget) && widget->isVisible())
-                widget->findChild<QAbstractButton*>(QStringLiteral("BtnOK"))->click();
-    }
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override
@@ -706,12 +697,12 @@ void tst_ChannelController::probeAlarmOncePerExcursion()
         if (step == steps.size()) {
             if (TMessageRecorder::openMessages() == 0)
                 stepper.stop();
-            TShownMessages::closeAll();
+            TMessageRecorder::closeAll();
             return;
         }
         QString reading = steps.at(step++);
         if (reading == "OK") {
-            TShownMessages::closeAll();
+            TMessageRecorder::closeAll();
             return;
         }
         const int number = reading.startsWith("2:") ? 2 : 1;
