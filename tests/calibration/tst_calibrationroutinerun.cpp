@@ -34,6 +34,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -894,7 +895,7 @@ void tst_CalibrationRoutineRun::storedValuesAreTheRunsOwnChannels()
     QVERIFY(!controller().isRoutineActive());
 }
 
-enum EnRunMessage { rmProbeCaution, rmCalibrationDue, rmStorageFull };
+enum EnRunMessage { rmProbeCaution, rmProbeCautionCrossing, rmCalibrationDue, rmStorageFull };
 
 void tst_CalibrationRoutineRun::samplesGoOnUnderAMessage_data()
 {
@@ -905,6 +906,10 @@ void tst_CalibrationRoutineRun::samplesGoOnUnderAMessage_data()
     QTest::newRow("probe caution") << int(rmProbeCaution)
                                    << "CAUTION! Probe PT100-A is operating outside the defined temperature range!"
                                    << QByteArray("1");
+    // Each crossing is an excursion of its own; one caution stands for them all while it is open.
+    QTest::newRow("probe caution, the reference crossing its limit under it")
+        << int(rmProbeCautionCrossing) << "CAUTION! Probe PT100-A is operating outside the defined temperature range!"
+        << QByteArray("1");
     // A SMART probe plugged into the reference input; its calibration was due in January 2025.
     QTest::newRow("SMART probe calibration due")
         << int(rmCalibrationDue) << "WARNING: calibration of probe SPRT100-4711 was due on " << QByteArray("0");
@@ -935,14 +940,20 @@ void tst_CalibrationRoutineRun::samplesGoOnUnderAMessage()
     view.show();
     TCalPointControls* point = view.calPointControls(TElectricalTemperatureValue(50.0, uCelsius));
     QVERIFY(point);
+    // A failed row leaves nothing open for the next.
+    const auto closeLeftOvers = qScopeGuard(&TMessageRecorder::closeAll);
 
-    // Each message is raised after the third sample.
+    // Each message is raised after the third sample; a reference crossing
+    // its limit crosses it at every sample until the OK.
     int samples = 0;
+    int samplesWhileOpen = -1;
     TOnEachSample sampleCounter([&](int pSamples) {
         samples = pSamples;
+        if (message == rmProbeCautionCrossing && pSamples > 3 && samplesWhileOpen < 0)
+            mFixture->board().board().setTemperature(1, pSamples % 2 ? 440.0 : 460.0);
         if (pSamples != 3)
             return;
-        if (message == rmProbeCaution)
+        if (message == rmProbeCaution || message == rmProbeCautionCrossing)
             mFixture->board().board().setTemperature(1, 460.0);
         else if (message == rmCalibrationDue)
             mFixture->board().board().withState([](TBoardState& pState) {
@@ -957,7 +968,6 @@ void tst_CalibrationRoutineRun::samplesGoOnUnderAMessage()
     // sees no sample and is closed after a few seconds all the same.
     QString shown;
     int samplesAtOpen = -1;
-    int samplesWhileOpen = -1;
     int checks = 0;
     QString viewAtOpen;
     QString viewAtOK;

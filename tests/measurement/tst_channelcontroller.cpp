@@ -8,6 +8,7 @@
 #include "channelselectionreceiver.h"
 #include "clickablewidgetcontroller.h"
 #include "instrumentinfo.h"
+#include "messagedialog.h"
 #include "messagerecorder.h"
 #include "probe.h"
 #include "probecontroller.h"
@@ -17,12 +18,15 @@
 #include "testidentity.h"
 #include "testprobes.h"
 #include "testsupport.h"
+#include "warninggate.h"
 #include "zelkcontainercheckbutton.h"
 
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QEventLoop>
 #include <QLabel>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 
@@ -113,6 +117,26 @@ QString probeName(const TPhysicalChannel* pChannel)
 {
     return pChannel && pChannel->assignedProbe() ? pChannel->assignedProbe()->probeName() : QString();
 }
+
+// Keeps the text of every message dialog that comes up, whoever answers it.
+class TShownMessages : public QObject
+{
+public:
+    TShownMessages() { qApp->installEventFilter(this); }
+
+    const QStringList& texts() const { return mTexts; }
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::Show && qobject_cast<TMessageDialog*>(pWatched))
+            mTexts << pWatched->findChild<QLabel*>(QStringLiteral("LblText"))->text();
+        return false;
+    }
+
+private:
+    QStringList mTexts;
+};
 } // namespace
 
 Q_DECLARE_METATYPE(QList<QByteArray>)
@@ -139,6 +163,7 @@ private slots:
     void listenersToldLastRegisteredFirst();
     void listenerAddedDuringANotificationWaits();
     void pollInsideAPollDoesNothing();
+    void probeAlarmOncePerExcursion_data();
     void probeAlarmOncePerExcursion();
     void measureChannel_data();
     void measureChannel();
@@ -598,39 +623,108 @@ void tst_ChannelController::pollInsideAPollDoesNothing()
     QCOMPARE(log.count(" polled 20"), log.count(" read 1"));
 }
 
+void tst_ChannelController::probeAlarmOncePerExcursion_data()
+{
+    // One a step: a reading of input 1 ("2:" before it for input 2) at this temperature in degrees
+    // Celsius, "/2" after it when the board also calls it over range, "open" for an open circuit (no
+    // value); or "OK", the user closes the cautions open. The probes are good from -200.5 to 450.
+    QTest::addColumn<QStringList>("steps");
+    // Cautions come up so far, after each step.
+    QTest::addColumn<QList<int>>("shown");
+    // Under a calibration run each caution is a window of its own, and the call returns at once.
+    QTest::addColumn<bool>("run");
+
+    QTest::newRow("each caution closed at once")
+        << QStringList{"23", "460", "OK", "470", "460", "440", "455", "OK", "20", "-210", "OK", "20", "30/2", "OK"}
+        << QList<int>{0, 1, 1, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4} << false;
+    QTest::newRow("a noisy reading crossing the limit under the caution")
+        << QStringList{"460", "440", "455", "449", "451", "OK", "440", "460", "OK"}
+        << QList<int>{1, 1, 1, 1, 1, 1, 1, 2, 2} << false;
+    QTest::newRow("a loose wire beyond the range")
+        << QStringList{"460", "open", "460", "open", "460", "OK", "460", "open", "460", "OK"}
+        << QList<int>{1, 1, 1, 1, 1, 1, 1, 1, 2, 2} << false;
+    QTest::newRow("another probe under the caution")
+        << QStringList{"460", "2:460", "440", "460", "OK"} << QList<int>{1, 2, 2, 2, 2} << false;
+    QTest::newRow("a run, a reading crossing the limit under the caution")
+        << QStringList{"460", "440", "460", "open", "460", "2:460", "OK", "440", "460", "OK"}
+        << QList<int>{1, 1, 1, 1, 1, 2, 2, 2, 3, 3} << true;
+}
+
+// Polls go on while a caution is open, with its event loop or under a run.
+// Each crossing of a limit is an excursion of its own, but a caution for each
+// would pile up without end: while a probe's caution is open it stands for
+// every later excursion of that probe, with the buzzer sounding on.
 void tst_ChannelController::probeAlarmOncePerExcursion()
 {
-    TTestEnvironment::writeDeviceFile("/sys/class/gpio/gpio7/value", "0");
+    QFETCH(QStringList, steps);
+    QFETCH(QList<int>, shown);
+    QFETCH(bool, run);
+
+    const char* const buzzerFile = "/sys/class/gpio/gpio7/value";
+    TTestEnvironment::writeDeviceFile(buzzerFile, "0");
     TBuzzerController& buzzer = TBuzzerController::instance();
-    buzzer.initialize("/sys/class/gpio/gpio7/value");
+    buzzer.initialize(buzzerFile);
     buzzer.setAlarmsActive(true);
-    QByteArray buzzerWhileShown;
-    TMessageRecorder messages(
-        [&]() { buzzerWhileShown = TTestEnvironment::readDeviceFile("/sys/class/gpio/gpio7/value"); });
+    TShownMessages messages;
 
     TChannelController& controller = build();
     auto probe = TestProbes::prt();
-    qobject_cast<TPhysicalChannel*>(controller.channel(1))->assignProbe(probe.get());
-    // The probe's range is -200.5 to 450 degrees Celsius; the board may also
-    // call a reading within it over range (status 2), which counts as well.
-    const double temperatures[] = {23.0, 460.0, 470.0, 460.0, 440.0, 455.0, 20.0, -210.0, 20.0, 30.0};
-    const int accuracyStatus[] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 2};
-    const int alarmsAfter[] = {0, 1, 1, 1, 1, 2, 2, 3, 3, 4};
-    for (int step = 0; step < 10; ++step) {
-        board().board().setTemperature(1, temperatures[step]);
-        if (accuracyStatus[step])
-            board().injectReply(QByteArray("110.5,") + QByteArray::number(temperatures[step]) + ',' +
-                                QByteArray::number(accuracyStatus[step]) + ",1");
-        QVERIFY(controller.readMeasuredChannel());
-        // The caution comes after the poll, from the event loop.
-        QCoreApplication::processEvents();
-        QCOMPARE(messages.count(), alarmsAfter[step]);
-    }
+    auto secondProbe = TestProbes::prt();
+    const auto input = [&controller](int pNumber) {
+        return qobject_cast<TPhysicalChannel*>(controller.channel(pNumber));
+    };
+    input(1)->assignProbe(probe.get());
+    input(2)->assignProbe(secondProbe.get());
+    const auto unassign = qScopeGuard([&] {
+        input(1)->useProbe(nullptr);
+        input(2)->useProbe(nullptr);
+    });
+    std::unique_ptr<TWarningGate::TRun> runMark;
+    if (run)
+        runMark = std::make_unique<TWarningGate::TRun>();
+
+    // Steps from a timer, so that they also go on inside a caution's event
+    // loop; once done, it closes whatever is open until nothing is.
+    QList<int> shownAfter;
+    QStringList failures;
+    int step = 0;
+    QTimer stepper;
+    connect(&stepper, &QTimer::timeout, this, [&] {
+        if (step > 0 && shownAfter.size() < step)
+            shownAfter << messages.texts().size();
+        if (TMessageRecorder::openMessages() > 0 && TTestEnvironment::readDeviceFile(buzzerFile) != "1")
+            failures << QStringLiteral("buzzer silent under a caution before step %1").arg(step);
+        if (step == steps.size()) {
+            if (TMessageRecorder::openMessages() == 0)
+                stepper.stop();
+            TMessageRecorder::closeAll();
+            return;
+        }
+        QString reading = steps.at(step++);
+        if (reading == "OK") {
+            TMessageRecorder::closeAll();
+            return;
+        }
+        const int number = reading.startsWith("2:") ? 2 : 1;
+        if (number == 2)
+            reading = reading.mid(2);
+        const bool overRange = reading.endsWith("/2");
+        const double temperature = reading.remove("/2").toDouble();
+        board().board().withState([&](TBoardState& pState) { pState.setOpen(number, reading == "open"); });
+        board().board().setTemperature(number, temperature);
+        if (overRange)
+            board().injectReply("110.5," + reading.toLatin1() + ",2,1");
+        if (!controller.measureChannel(input(number)) || !controller.readMeasuredChannel())
+            failures << "no reading at step " + reading;
+    });
+    stepper.start(10);
+    QTRY_VERIFY_WITH_TIMEOUT(!stepper.isActive(), 30000);
+
+    QCOMPARE(failures, QStringList());
+    QCOMPARE(shownAfter, shown);
     QCOMPARE(messages.texts().first(),
              QStringLiteral("CAUTION! Probe PT100-A is operating outside the defined temperature range!"));
-    QCOMPARE(buzzerWhileShown, QByteArray("1"));
-    QCOMPARE(TTestEnvironment::readDeviceFile("/sys/class/gpio/gpio7/value"), QByteArray("0"));
-    qobject_cast<TPhysicalChannel*>(controller.channel(1))->useProbe(nullptr);
+    QCOMPARE(TTestEnvironment::readDeviceFile(buzzerFile), QByteArray("0"));
 }
 
 void tst_ChannelController::measureChannel_data()

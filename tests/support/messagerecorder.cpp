@@ -2,6 +2,7 @@
 
 #include "messagedialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
@@ -34,4 +35,11 @@ int TMessageRecorder::openMessages()
     for (QWidget* widget : QApplication::topLevelWidgets())
         open += qobject_cast<TMessageDialog*>(widget) && widget->isVisible();
     return open;
+}
+
+void TMessageRecorder::closeAll()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<TMessageDialog*>(widget) && widget->isVisible())
+            widget->findChild<QAbstractButton*>(QStringLiteral("BtnOK"))->click();
 }

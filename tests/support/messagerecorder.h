@@ -19,6 +19,8 @@ public:
     const QStringList& texts() const { return mTexts; }
     // The message dialogs open now, whoever answers them.
     static int openMessages();
+    // Presses OK on every message dialog open now.
+    static void closeAll();
     int count() const { return mTexts.size(); }
 
 private:

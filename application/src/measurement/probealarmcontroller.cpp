@@ -80,12 +80,18 @@ void TProbeAlarmController::doProbeAlarm(const TAbstractProbe* pProbe)
         if (mAlarmsNotClosed == 0)
             TBuzzerController::instance().mute();
     };
-    if (!pProbe || !mAlarmForProbesActive) {
+    if (!pProbe || !mAlarmForProbesActive || mProbesWithCautionOpen.contains(pProbe)) {
         close();
         return;
     }
+    // A probe deleted meanwhile leaves a null entry, which the close removes.
+    const QPointer<const TAbstractProbe> probe(pProbe);
+    mProbesWithCautionOpen << probe;
     TBuzzerController::instance().soundAlarm();
     TWarningGate::instance().showMessage(
         tr("CAUTION! Probe %1 is operating outside the defined temperature range!").arg(pProbe->probeName()),
-        TMessageDialog::dtWarning, close);
+        TMessageDialog::dtWarning, [this, probe, close]() {
+            mProbesWithCautionOpen.erase_item(probe);
+            close();
+        });
 }

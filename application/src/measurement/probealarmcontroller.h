@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+
+#include "zelkvector.h"
 
 class QWidget;
 class TAbstractProbe;
@@ -32,8 +35,9 @@ public:
     // Shows the caution with the buzzer sounding and mutes it once the user
     // has closed it and no other alarm's caution is open or still to come;
     // the event loop runs meanwhile, or, during a calibration run, the call
-    // returns at once (TWarningGate::showMessage). A probe gone (null) or
-    // alarms switched off since the alarm was raised only close the alarm.
+    // returns at once (TWarningGate::showMessage). A probe gone (null),
+    // alarms switched off since the alarm was raised, or a probe whose
+    // caution is still open only close the alarm.
     void doProbeAlarm(const TAbstractProbe* pProbe);
 
 public slots:
@@ -46,6 +50,11 @@ private:
     bool mAlarmForProbesActive = true;
     // Raised and not yet closed by the user (or dropped).
     int mAlarmsNotClosed = 0;
+    // Probes whose caution is open. A reading that keeps crossing a limit, or
+    // a loose wire between readings beyond it, starts a new excursion every
+    // few polls; a caution for each would pile up without bound, unattended,
+    // and bury whatever the user must see under them.
+    zelk::vector<QPointer<const TAbstractProbe>> mProbesWithCautionOpen;
     QWidget* mBtnOn = nullptr;
     QWidget* mBtnOff = nullptr;
     TClickableWidgetController* mWidgetController = nullptr;
