@@ -112,9 +112,11 @@ void TBoardLinkPeer::handleHostAnswer(char pAnswer)
         mPendingReply.reset();
         return;
     }
-    ++mCore.mRecord.mHostNaks;
+    // Counted once the resend is on the line, so that a test that waits for the count finds the resend
+    // already in the host's input, not still on its way to be taken for the next command's answer.
     if (mPendingReply)
         writeToHost(replyFrame(*mPendingReply));
+    ++mCore.mRecord.mHostNaks;
 }
 
 void TBoardLinkPeer::handleFrame(const QByteArray& pBytes)

@@ -297,8 +297,11 @@ void tst_BoardControlServer::faults()
     QVERIFY(std::isnan(temperatureOf(1, error)));
 
     QCOMPARE(ask("fault badcrc always"), QStringList{"OK"});
+    const int naksBefore = mBoard->board().hostNaks();
     mBoard->link().sendCommand("syst:cali?", true, failed);
     QVERIFY(failed);
+    // The board resends the reply the link NAKed last; in before the next command, it cannot pass for its answer.
+    QTRY_COMPARE(mBoard->board().hostNaks(), naksBefore + TIntCommController::RETRIES);
     QCOMPARE(ask("fault clear"), QStringList{"OK"});
     QCOMPARE(mBoard->link().sendCommand("syst:cali?", true, failed), QString("1"));
     QVERIFY(!failed);

@@ -392,7 +392,12 @@ bool TChannelController::poll()
             physical->assignedProbe()->checkTemperature(temperature, accuracyStatus, alarm);
             if (alarm) {
                 TProbeAlarmController::instance().raiseAlarm();
-                mPendingProbeAlarms << QPointer<TAbstractProbe>(physical->assignedProbe());
+                // While a long remote command holds the warnings back, a noisy reading crosses the limit again
+                // and again: one pending caution a probe is all it can open.
+                const QPointer<TAbstractProbe> probe(physical->assignedProbe());
+                if (std::find(mPendingProbeAlarms.begin(), mPendingProbeAlarms.end(), probe) ==
+                    mPendingProbeAlarms.end())
+                    mPendingProbeAlarms << probe;
                 scheduleWarnings();
             }
         }
