@@ -646,7 +646,8 @@ void tst_Channel::validProbes()
 void tst_Channel::usedProbes_data()
 {
     // Channel 1 holds PRT-1; thermocouple channels 3 and 4 hold TC-3 and TC-4
-    // whose cold junction is measured where the row says.
+    // whose cold junction is measured where the row says; switch-box position
+    // 80 measures with TC-3 too.
     QTest::addColumn<int>("coldJunctionOf3");
     QTest::addColumn<int>("coldJunctionOf4");
     QTest::addColumn<bool>("tc3IsDefault");
@@ -673,6 +674,8 @@ void tst_Channel::usedProbes_data()
     QTest::newRow("sum of the two channels of a cycle")
         << 4 << 3 << false << false << "3+4" << QStringList{"TC-3", "TC-4", "TC-4", "TC-3"};
     QTest::newRow("reciprocal of a channel in a cycle") << 3 << 0 << false << false << "1/3" << QStringList{"TC-3"};
+    QTest::newRow("thermocouple on a switch-box position")
+        << 1 << 0 << false << false << "80" << QStringList{"TC-3", "PRT-1"};
 }
 
 void tst_Channel::usedProbes()
@@ -693,6 +696,7 @@ void tst_Channel::usedProbes()
     sum->setPhysicalChannel_Operand2(four);
     TReciprocalChannel reciprocal(nullptr, WINDOW, 9);
     reciprocal.setPhysicalChannel(three);
+    TMixedChannel position(nullptr, WINDOW, 80, "1.0");
 
     auto prt1 = prtProbe(1);
     auto tc3 = tcProbe(3, coldJunctionOf3 ? rjChannel : rjInternal, coldJunctionOf3, tc3IsDefault);
@@ -700,9 +704,11 @@ void tst_Channel::usedProbes()
     one->assignProbe(prt1.get());
     three->assignProbe(tc3.get());
     four->assignProbe(tc4.get());
+    position.useProbe(tc3.get());
 
     TAbstractChannel* tested = channel == "3"     ? static_cast<TAbstractChannel*>(three)
                                : channel == "3+4" ? static_cast<TAbstractChannel*>(sum)
+                               : channel == "80"  ? static_cast<TAbstractChannel*>(&position)
                                                   : &reciprocal;
     zelk::vector<TAbstractProbe*> found;
     tested->usedProbes(found, &table, onlyCustom);

@@ -703,6 +703,15 @@ void tst_HandlerMeasureCommands::aRunningRoutineOwnsTheChannel_data()
         << 0 << 3 << QByteArray("prob:assi 82,1") << 1 << coldJunctionOnChannel1;
     QTest::newRow("factory data of the cold junction's resistance item")
         << 2 << 3 << QByteArray("cal:fact:data 2,0,1,2026,1,1") << 1 << coldJunctionOnChannel1;
+    // A switch-box position takes a thermocouple too, with its cold junction
+    // where the probe says; one outside the routine holds nothing.
+    const QList<QByteArray> switchBoxColdJunctionOnChannel1{"prob:assi 1,1", "sens:tc:assi 11,120"};
+    QTest::newRow("the cold junction's probe of a switch-box thermocouple")
+        << 0 << 120 << QByteArray("prob:coef 1,1,100.5") << 1 << switchBoxColdJunctionOnChannel1;
+    QTest::newRow("the cold junction of a thermocouple outside the run")
+        << 0 << 4 << QByteArray("prob:coef 1,1,100.5") << 0 << coldJunctionOnChannel1;
+    QTest::newRow("a probe onto the cold junction's channel of a thermocouple outside the run")
+        << 0 << 4 << QByteArray("prob:assi 82,1") << 0 << switchBoxColdJunctionOnChannel1;
     QTest::newRow("a probe onto an operand of the routine's channel")
         << 0 << 11 << QByteArray("prob:assi 1,2") << 1 << QList<QByteArray>{"conf:chan:func 11,1,2"};
     QTest::newRow("factory data of a switch-box position's resistance item")
@@ -729,7 +738,7 @@ void tst_HandlerMeasureCommands::aRunningRoutineOwnsTheChannel()
     QCOMPARE(exchange("syst:ackn 1"), QByteArray("ACK\r\n"));
     // The next row finds the probes where they were.
     std::map<TPhysicalChannel*, TAbstractProbe*> assigned;
-    for (int number : {1, 2, 3})
+    for (int number : {1, 2, 3, 120})
         assigned[controller.physical_channel(number)] = controller.physical_channel(number)->assignedProbe();
     auto reassign = qScopeGuard([&] {
         for (const auto& [physical, probe] : assigned) {

@@ -552,10 +552,28 @@ bool TPhysicalChannel::isValidProbe(const TAbstractProbe* pProbe) const
     return pProbe->isValidChannelKind(kind, noWiring);
 }
 
-void TPhysicalChannel::addUsedChannels(zelk::vector<const TPhysicalChannel*>& oChannels, const IChannelLookup*,
-                                       TFollowedChannels&) const
+void TPhysicalChannel::addUsedChannels(zelk::vector<const TPhysicalChannel*>& oChannels,
+                                       const IChannelLookup* pChannelController,
+                                       TFollowedChannels& pFollowedChannels) const
 {
+    // Cold-junction references may lead back to a channel whose reference is
+    // being followed already (a probe may even name its own channel): it is
+    // listed, the walk stops there.
+    if (pFollowedChannels.contains(this))
+        return;
     oChannels << this;
+
+    // A default probe, which a list of custom probes leaves out, still decides
+    // where its cold junction is measured.
+    const auto* probe = qobject_cast<const TTCProbe*>(assignedProbe());
+    if (!probe || probe->referenceColdJunction() != Probe_enums::rjChannel || !pChannelController)
+        return;
+    TAbstractChannel* reference = pChannelController->channel(probe->refChannelNumber());
+    if (!reference)
+        return;
+    pFollowedChannels << this;
+    addUsedChannelsOf(*reference, oChannels, pChannelController, pFollowedChannels);
+    pFollowedChannels.pop_back();
 }
 
 // ---------------------------------------------------------------------------
@@ -605,29 +623,6 @@ TTCChannel::TTCChannel(IChannelTypeChangeListener* pChannelTypeChangeListener, i
 EnUnit TTCChannel::electricalUnit() const
 {
     return uMilliVolt;
-}
-
-void TTCChannel::addUsedChannels(zelk::vector<const TPhysicalChannel*>& oChannels,
-                                 const IChannelLookup* pChannelController, TFollowedChannels& pFollowedChannels) const
-{
-    // Cold-junction references may lead back to a channel whose reference is
-    // being followed already (a probe may even name its own channel): it is
-    // listed, the walk stops there.
-    if (pFollowedChannels.contains(this))
-        return;
-    TPhysicalChannel::addUsedChannels(oChannels, pChannelController, pFollowedChannels);
-
-    // A default probe, which a list of custom probes leaves out, still decides
-    // where its cold junction is measured.
-    const auto* probe = qobject_cast<const TTCProbe*>(assignedProbe());
-    if (!probe || probe->referenceColdJunction() != Probe_enums::rjChannel || !pChannelController)
-        return;
-    TAbstractChannel* reference = pChannelController->channel(probe->refChannelNumber());
-    if (!reference)
-        return;
-    pFollowedChannels << this;
-    addUsedChannelsOf(*reference, oChannels, pChannelController, pFollowedChannels);
-    pFollowedChannels.pop_back();
 }
 
 // ---------------------------------------------------------------------------

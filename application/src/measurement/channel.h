@@ -162,7 +162,7 @@ signals:
                          bool pDropped);
 
 protected:
-    // The thermocouple channels whose cold junction the walk of usedChannels
+    // The channels whose thermocouple's cold junction the walk of usedChannels
     // is following, innermost last.
     using TFollowedChannels = zelk::vector<const TAbstractChannel*>;
 
@@ -240,6 +240,8 @@ public:
     bool isValidProbe(const TAbstractProbe* pProbe) const;
 
 protected:
+    // The channel, and the channels behind a thermocouple probe's cold junction
+    // measured elsewhere, wherever the probe is plugged in.
     void addUsedChannels(zelk::vector<const TPhysicalChannel*>& oChannels, const IChannelLookup* pChannelController,
                          TFollowedChannels& pFollowedChannels) const override;
 
@@ -274,8 +276,7 @@ private:
     const zelk::vector<Probe_enums::EnWiring> mSupportedWiring;
 };
 
-// A thermocouple input. A probe may take its cold junction from another
-// channel, which then counts as used here too.
+// A thermocouple input.
 class TTCChannel : public TPhysicalChannel
 {
     Q_OBJECT
@@ -285,10 +286,6 @@ public:
                int pInternalChannelNumber, const QString& pChannelCaption);
 
     Electrical_temperature_units::EnUnit electricalUnit() const override;
-
-protected:
-    void addUsedChannels(zelk::vector<const TPhysicalChannel*>& oChannels, const IChannelLookup* pChannelController,
-                         TFollowedChannels& pFollowedChannels) const override;
 };
 
 // The thermocouple expansion port: it measures a voltage only and never has
