@@ -731,6 +731,11 @@ void tst_HandlerMeasureCommands::aRunningRoutineOwnsTheChannel()
     TChannelController& controller = mFixture->controller();
     TInternalSCPIHandler& board = mFixture->board().handler();
     board.setWaitClock({[] { return QDateTime::currentDateTime(); }, [](int) {}});
+    // Set before anything that can fail: a row that fails leaves the next rows as it found them.
+    auto restoreSession = qScopeGuard([&] {
+        exchange("syst:ackn 0");
+        board.setWaitClock(TInternalSCPIHandler::systemWaitClock());
+    });
     TRemoteSession::setAccessLevel(level);
     if (controller.physical_channel(measured))
         QCOMPARE(exchange("conf:chan " + QByteArray::number(measured)), QByteArray());
@@ -753,10 +758,8 @@ void tst_HandlerMeasureCommands::aRunningRoutineOwnsTheChannel()
     reciprocal->setPhysicalChannel(qobject_cast<TPhysicalChannel*>(channel(1)));
     auto hold = std::make_unique<TRoutineChannelHold>(controller, zelk::vector<TAbstractChannel*>{channel(measured)});
     auto release = qScopeGuard([&] {
-        exchange("syst:ackn 0");
         hold.reset();
         controller.setReadingActive(false);
-        board.setWaitClock(TInternalSCPIHandler::systemWaitClock());
     });
     mFixture->board().board().clearRecord();
 
