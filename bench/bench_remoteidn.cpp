@@ -327,8 +327,10 @@ void BM_LogfileDownload(benchmark::State& pState)
 //
 // Goal: at most 1.2 times the instructions per command of a build that ran
 // the whole batch at once, counted with callgrind
-// (--toggle-collect='measured*' --benchmark_filter=BM_CommandBatch) and
-// divided by the iterations and the counter commands. Measured: see the cost
+// (--toggle-collect='measured*', one argument a run:
+// --benchmark_filter=BM_CommandBatch/setters:0/ and /setters:1/, since one
+// run of both sums them in one file) and divided by the iterations and the
+// counter commands. Measured: see the cost
 // table in bench/README.md.
 constexpr int BATCH_COMMANDS = 10000;
 

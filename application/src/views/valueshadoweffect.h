@@ -92,8 +92,9 @@ private:
     // view's largest digits (9 KB in the two-channel view, 6 KB in the
     // four-channel view); a steady reading takes 0.2 to 0.5 MB a size, one
     // with noise in its last two digits 0.7 to 1.4 MB on the home view. A scan
-    // over three or four such readings of different lengths took 3.2 to 3.3 MB
-    // in six rounds, 3.5 MB with the unit changed at each round: the bound
+    // over three or four such readings of different lengths took 3.1 to 3.2 MB
+    // (of 1,048,576 bytes, the bound's unit) in six rounds, 3.4 MB with the
+    // unit changed at each round: the bound
     // holds them, the characters their noise shows least often giving their
     // room later, and keeps the program within a few MB of what it takes
     // without images.
