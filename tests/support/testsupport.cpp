@@ -18,7 +18,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <cerrno>
+#include <cerrno> // program_invocation_short_name
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -174,7 +174,7 @@ std::unique_ptr<QTemporaryDir> makeTemporaryRoot()
 
 TTestEnvironment::TTestEnvironment() : mRoot(makeTemporaryRoot())
 {
-    rootPath() = QDir(mRoot->path()).absolutePath();
+    rootPath() = QDir::cleanPath(QDir(mRoot->path()).absolutePath());
     qputenv(TDeviceRoot::ROOT_VARIABLE, rootPath().toLocal8Bit());
     // Qt's runtime files, and those of the programs the acceptance tests start, stay in the root.
     TDeviceRoot::prepareRuntimeDirectory();
@@ -281,7 +281,7 @@ bool TTestEnvironment::removeUnderRoot(const QString& pPath)
     const QString realFolder = QFileInfo(folder).canonicalFilePath();
     if (root.isEmpty() || !pPath.startsWith(QLatin1Char('/')) || !liesStrictlyInside(path, root) ||
         (realFolder != realRoot && !liesStrictlyInside(realFolder, realRoot)))
-        qFatal("Not removing \"%s\": it lies outside the test root \"%s\"", qPrintable(pPath), qPrintable(root));
+        qFatal("Not removing \"%s\": it is not inside the test root \"%s\"", qPrintable(pPath), qPrintable(root));
     const QFileInfo entry(path);
     if (!entry.exists() && !entry.isSymLink())
         return true;
