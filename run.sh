@@ -80,8 +80,9 @@ stop_run() {
     fi
     stop_peers
 }
-# Whether the peer whose output is in the file $1 serves its control commands.
-serves_control() { grep -q "control commands on" "$1"; }
+# Whether the peer whose output is in the file $1 serves its control commands: not yet, and quietly, while the
+# peer's shell has still to make that file.
+serves_control() { grep -qs "control commands on" "$1"; }
 # Waits up to 5 s until the peer $1 is ready (the command after it succeeds) or has ended; true while it runs.
 # A peer says on its output that it serves its control commands once it has taken its line and port: a link or
 # socket that a killed run left, which it then replaces, is no sign of it. A peer refuses a line or control socket

@@ -7,6 +7,7 @@
 #include "deviceroot.h"
 #include "intcommcontroller.h"
 #include "internalscpihandler.h"
+#include "testsupport.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -176,8 +177,8 @@ BENCHMARK(BM_RawExchangeFloor)->MeasureProcessCPUTime()->UseRealTime()->Unit(ben
 int main(int argc, char** argv)
 {
     // The simulated board links its pseudo-terminal under a root of its own.
-    QTemporaryDir root;
-    qputenv(TDeviceRoot::ROOT_VARIABLE, root.path().toLocal8Bit());
+    const std::unique_ptr<QTemporaryDir> root = makeTemporaryRoot();
+    qputenv(TDeviceRoot::ROOT_VARIABLE, root->path().toLocal8Bit());
     QCoreApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

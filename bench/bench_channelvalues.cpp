@@ -4,6 +4,7 @@
 
 #include "channel.h"
 #include "deviceroot.h"
+#include "testsupport.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -72,8 +73,8 @@ BENCHMARK(takeReadingAndShowIt)->Arg(0)->Arg(1);
 int main(int argc, char** argv)
 {
     // Channels read their settings; keep the settings file out of the host's /home.
-    QTemporaryDir root;
-    qputenv(TDeviceRoot::ROOT_VARIABLE, root.path().toLocal8Bit());
+    const std::unique_ptr<QTemporaryDir> root = makeTemporaryRoot();
+    qputenv(TDeviceRoot::ROOT_VARIABLE, root->path().toLocal8Bit());
     QCoreApplication app(argc, argv);
 
     benchmark::Initialize(&argc, argv);

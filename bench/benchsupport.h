@@ -9,6 +9,7 @@
 #include "intcommcontroller.h"
 #include "memoryallocator.h"
 #include "submenucontroller.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -88,8 +89,8 @@ struct TNoBenchState
 template <class TState = TNoBenchState> int runWidgetBenchmarks(int pArgc, char** pArgv)
 {
     TMemoryAllocator::setUpAsTheProgram();
-    QTemporaryDir root;
-    qputenv(TDeviceRoot::ROOT_VARIABLE, root.path().toLocal8Bit());
+    const std::unique_ptr<QTemporaryDir> root = makeTemporaryRoot();
+    qputenv(TDeviceRoot::ROOT_VARIABLE, root->path().toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(pArgc, pArgv);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Shared by run.sh and test.sh: installs the Debian packages the build needs
-# (with sudo when not root) and builds the tree, or a part of it, into ./build.
+# (with sudo when not root; without sudo it names the command for root and fails) and builds the tree, or a part of it, into ./build.
 set -euo pipefail
 
 # libqt5svg5 brings the image plugin that reads the SVG images of the resources;
@@ -24,9 +24,17 @@ install_missing_packages() {
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
     local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "Missing packages: ${missing[*]}. This user is not root and this machine has no sudo; as root, run" >&2
+            echo "    apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
+            echo "and start this again." >&2
+            return 1
+        fi
+        sudo="sudo"
+    fi
+    echo "Installing: ${missing[*]}"
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }

@@ -17,6 +17,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (!TDeviceRoot::checkRootVariable("calsim"))
+        return 2;
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("calsim"));
 

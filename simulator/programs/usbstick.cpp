@@ -1,4 +1,5 @@
 // Plugs the simulated USB stick in or pulls it out under $TAMARIND_ROOT.
+#include "deviceroot.h"
 #include "usbstickcontrol.h"
 
 #include <QCoreApplication>
@@ -6,6 +7,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (!TDeviceRoot::checkRootVariable("usbstick"))
+        return 2;
     QCoreApplication application(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();

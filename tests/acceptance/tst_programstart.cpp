@@ -377,31 +377,70 @@ void tst_ProgramStart::locksNoFileOutsideItsRoot()
 }
 
 // A script whose variable is unset or mistyped would otherwise run the program
-// as on the device: its settings in the host's /home, its commands on the host.
+// or a peer as on the device: its files in the host's /home, /dev and /var,
+// its commands on the host. So would a test process whose own root could not
+// be made in the temporary directory: it stops before a row runs.
 void tst_ProgramStart::refusesARootThatIsNoRoot_data()
 {
-    QTest::addColumn<QString>("root");
-    QTest::newRow("set but empty") << QString("");
-    QTest::newRow("a way back up to the machine's root") << QString("/tmp/..");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    const QString instrument = QStringLiteral(TAMARIND_BUILD_DIR "/application/ZTM8800UI");
+    const QString emptyRoot = QStringLiteral("TAMARIND_ROOT is set but empty; not starting.");
+    QTest::newRow("the program, set but empty") << instrument << QStringList() << "TAMARIND_ROOT"
+                                                << "" << 2 << "ZTM8800UI: " + emptyRoot;
+    QTest::newRow("the program, a way back up to the machine's root")
+        << instrument << QStringList() << "TAMARIND_ROOT"
+        << "/tmp/.." << 2 << "ZTM8800UI: TAMARIND_ROOT=\"/tmp/..\" is this machine's own root directory";
+    QTest::newRow("the simulated calibrator, set but empty")
+        << QStringLiteral(TAMARIND_BUILD_DIR "/simulator/calsim") << QStringList() << "TAMARIND_ROOT"
+        << "" << 2 << "calsim: " + emptyRoot;
+    QTest::newRow("the simulated stick, set but empty")
+        << QStringLiteral(TAMARIND_BUILD_DIR "/simulator/usbstick") << QStringList{"status"} << "TAMARIND_ROOT"
+        << "" << 2 << "usbstick: " + emptyRoot;
+    // Only the list of its functions, should the test run after all.
+    const QString test = QCoreApplication::applicationFilePath();
+    const QString missing = TTestEnvironment::root() + "/missing";
+    QTest::newRow("a test, its temporary directory missing")
+        << test << QStringList{"-functions"} << "TMPDIR" << missing << 1
+        << "tst_programstart: the device root cannot be made in the temporary directory \"" + missing +
+               "\": No such file or directory; nothing ran.";
+    const QString file = TTestEnvironment::root() + "/a-file";
+    QTest::newRow("a test, a file for its temporary directory")
+        << test << QStringList{"-functions"} << "TMPDIR" << file << 1
+        << "tst_programstart: the device root cannot be made in the temporary directory \"" + file +
+               "\": Not a directory; nothing ran.";
 }
 
 void tst_ProgramStart::refusesARootThatIsNoRoot()
 {
-    QFETCH(QString, root);
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, variable);
+    QFETCH(QString, value);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QVERIFY(TTestEnvironment::writeDeviceFile("/a-file", "not a directory"));
     QProcessEnvironment environment = mEnvironment;
-    environment.insert(TDeviceRoot::ROOT_VARIABLE, root);
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(TAMARIND_BUILD_DIR "/application/ZTM8800UI"), QStringList());
-    const bool ended = program.waitForFinished(10000);
+    environment.insert(variable, value);
+    QProcess started;
+    started.setProcessEnvironment(environment);
+    started.setProcessChannelMode(QProcess::MergedChannels);
+    started.start(program, arguments);
+    const bool ended = started.waitForFinished(10000);
     if (!ended) {
-        program.kill();
-        program.waitForFinished();
+        started.kill();
+        started.waitForFinished();
     }
     QVERIFY(ended);
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 2);
-    QVERIFY(program.readAllStandardError().contains(TDeviceRoot::ROOT_VARIABLE));
+    QCOMPARE(started.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(started.exitCode(), exitCode);
+    // Said first, and nothing else done: no test function listed, no line of a peer's work.
+    const QString said = QString::fromLocal8Bit(started.readAll());
+    QVERIFY2(said.startsWith(message) && said.count(QLatin1Char('\n')) == 1, qPrintable(said));
 }
 
 // Ctrl+C or a terminate from a script ends the event loop: the program closes
@@ -521,7 +560,7 @@ void tst_ProgramStart::peerTakesALineNoRunningPeerHolds()
     const QString lockPath = line + QStringLiteral(".lock");
     const QString otherFile = QStringLiteral("/home/not-the-simulators.txt");
     for (const QString& path : {lineInRoot, lineInRoot + ".lock", lineInRoot + ".next", controlInRoot, otherFile})
-        QFile::remove(TDeviceRoot::path(path));
+        TTestEnvironment::removeUnderRoot(path);
     const QString program = QStringLiteral(TAMARIND_BUILD_DIR "/simulator/") + peer;
     const auto start = [&](QProcess& pPeer, const QString& pLine) {
         pPeer.setProcessEnvironment(mEnvironment);

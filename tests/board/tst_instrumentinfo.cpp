@@ -66,7 +66,7 @@ void tst_InstrumentInfo::serialNumber()
 
     QVERIFY(TTestEnvironment::writeDeviceFile("/home/serialnumber", content));
     QCOMPARE(TInstrumentInfo::instance()->instrumentSerialNumber(), serialNumber);
-    QFile::remove(TTestEnvironment::root() + "/home/serialnumber");
+    TTestEnvironment::removeUnderRoot("/home/serialnumber");
     QCOMPARE(TInstrumentInfo::instance()->instrumentSerialNumber(), QString());
 }
 
@@ -89,7 +89,7 @@ void tst_InstrumentInfo::manufacturingDate()
 
     QVERIFY(TTestEnvironment::writeDeviceFile("/home/manufacturingdate", content));
     QCOMPARE(TInstrumentInfo::instance()->instrumentManufacturingDate(), date);
-    QFile::remove(TTestEnvironment::root() + "/home/manufacturingdate");
+    TTestEnvironment::removeUnderRoot("/home/manufacturingdate");
     QVERIFY(!TInstrumentInfo::instance()->instrumentManufacturingDate().isValid());
 }
 

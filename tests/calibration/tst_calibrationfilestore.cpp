@@ -73,7 +73,7 @@ private:
 
 void tst_CalibrationFileStore::init()
 {
-    QDir(TTestEnvironment::root() + "/home").removeRecursively();
+    TTestEnvironment::removeUnderRoot("/home");
     mFixture = std::make_unique<TChannelControllerFixture>();
     mStore = std::make_unique<TCalibrationFileStore>(mFixture->build());
 }
@@ -155,7 +155,7 @@ void tst_CalibrationFileStore::routineFileNamedAfterSetupAndEnd()
     const std::unique_ptr<TCalibrationRoutine> routine = mStore->createCalRoutineFromName("old");
     QVERIFY(routine);
     QCOMPARE(mStore->newCalFilePath(routine.get()), ROUTINES + "/Bath1_20260305_1407.xml");
-    QDir(TTestEnvironment::root() + ROUTINES).removeRecursively();
+    TTestEnvironment::removeUnderRoot(ROUTINES);
 
     QVERIFY(mStore->storeRoutine(routine.get()));
     QVERIFY(mStore->storeRoutine(routine.get()));

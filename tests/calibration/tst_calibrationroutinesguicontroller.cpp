@@ -224,7 +224,7 @@ void tst_CalibrationRoutinesGUIController::initTestCase()
 
 void tst_CalibrationRoutinesGUIController::init()
 {
-    QDir(TTestEnvironment::root() + "/home").removeRecursively();
+    TTestEnvironment::removeUnderRoot("/home");
     IRoutineClock::replace(std::make_unique<TFastForwardRoutineClock>());
     TDecimalDisplayController::instance().registerWidget(&mPointWidget, '.');
     TDecimalDisplayController::instance().registerWidget(&mCommaWidget, ',');
@@ -1056,7 +1056,7 @@ void tst_CalibrationRoutinesGUIController::resultPageDeleteAndExport()
         click(ui.BtnDownloadCalFile);
         QCOMPARE(failed.texts(), QStringList{"The result table could not be written to the USB stick."});
     }
-    QVERIFY(QFile::remove(stick));
+    QVERIFY(TTestEnvironment::removeUnderRoot(stick));
 
     QTimer complete;
     clickAwayTheCompletionNotice(complete);
@@ -1120,7 +1120,7 @@ void tst_CalibrationRoutinesGUIController::resultExportWritesThroughNoLink()
     TAbstractUSBStickController* stick = TUSBStickControllerProvider::getUSBStickController();
     if (stick->isUSBStickConnected())
         stick->eject(false);
-    QDir(TSimulatedUSBStick::mediumDirectory()).removeRecursively();
+    TTestEnvironment::removeUnderRoot(TSimulatedUSBStick::mediumDirectory());
     QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
     const QString name = TSimulatedUSBStick::mediumDirectory() + "/" + stick->baseDir() + "/" + planted;
     QVERIFY(QDir().mkpath(QFileInfo(name).absolutePath()));

@@ -54,7 +54,7 @@ void tst_BrightnessController::init()
 {
     TTamarindSettings::instance().removeSection("brightness");
     TTamarindSettings::instance().store();
-    QDir(TDeviceRoot::path("/sys")).removeRecursively();
+    TTestEnvironment::removeUnderRoot("/sys");
     QVERIFY(TTestEnvironment::writeDeviceFile(PLATFORM1_FILE, "100"));
 }
 
@@ -85,7 +85,7 @@ void tst_BrightnessController::platformValues()
     QFETCH(int, defaultLevel);
     QFETCH(QList<int>, levels);
 
-    QDir(TDeviceRoot::path("/sys")).removeRecursively();
+    TTestEnvironment::removeUnderRoot("/sys");
     QVERIFY(TTestEnvironment::writeDeviceFile("/sys/devices/platform/backlight/uevent", ""));
     if (platform2File)
         QVERIFY(TTestEnvironment::writeDeviceFile(PLATFORM2_FILE, "5"));
@@ -105,7 +105,7 @@ void tst_BrightnessController::platformValues()
 void tst_BrightnessController::severalBrightnessFilesTakeTheFirstFound()
 {
     const QString secondFile = "/sys/devices/platform/hdmi/backlight/hdmi/brightness";
-    QDir(TDeviceRoot::path("/sys")).removeRecursively();
+    TTestEnvironment::removeUnderRoot("/sys");
     QVERIFY(TTestEnvironment::writeDeviceFile(PLATFORM2_FILE, "5"));
     QVERIFY(TTestEnvironment::writeDeviceFile(secondFile, "5"));
 

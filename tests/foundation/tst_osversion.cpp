@@ -44,8 +44,8 @@ void tst_OSVersion::versionFiles()
 
 void tst_OSVersion::missingFilesGiveOneDotZero()
 {
-    QFile::remove(TTestEnvironment::root() + "/etc/version_os_platform");
-    QFile::remove(TTestEnvironment::root() + "/etc/version_os_product");
+    TTestEnvironment::removeUnderRoot("/etc/version_os_platform");
+    TTestEnvironment::removeUnderRoot("/etc/version_os_product");
     QCOMPARE(TOSVersion().toString(), QString("1.0-1.0"));
     QCOMPARE(TOSVersion::instance().toString(), QString("1.0-1.0"));
 }

@@ -87,7 +87,7 @@ private slots:
 
 void tst_TamarindSettings::init()
 {
-    QDir(TTestEnvironment::root() + "/home").removeRecursively();
+    TTestEnvironment::removeUnderRoot("/home");
     TTestEnvironment::clearRecordedCommands();
 }
 

@@ -69,14 +69,10 @@ void tst_USBStickController::init()
 {
     TSimulatedUSBStick::install(TCommandRunner::instance());
     TSimulatedUSBStick::remove();
-    for (const QString& entry : QStringList{"/dev/usbstick", "/etc/mtab"})
-        QFile::remove(TDeviceRoot::path(entry));
-    const QString mountPoint = TDeviceRoot::path("/media/usb");
-    if (QFileInfo(mountPoint).isSymLink())
-        QFile::remove(mountPoint);
-    QDir(mountPoint).removeRecursively();
-    QVERIFY(QDir().mkpath(mountPoint));
-    QDir(TSimulatedUSBStick::mediumDirectory()).removeRecursively();
+    for (const QString& stale :
+         QStringList{"/dev/usbstick", "/etc/mtab", "/media/usb", TSimulatedUSBStick::mediumDirectory()})
+        TTestEnvironment::removeUnderRoot(stale);
+    QVERIFY(QDir().mkpath(TDeviceRoot::path("/media/usb")));
     TTestEnvironment::clearRecordedCommands();
 }
 

@@ -38,7 +38,7 @@ void tst_CustomLogoController::logoOfTheCurrentBoot()
     QFETCH(QByteArray, cmdline);
     QFETCH(int, index);
 
-    QFile::remove(TTestEnvironment::root() + "/proc/cmdline");
+    TTestEnvironment::removeUnderRoot("/proc/cmdline");
     if (!cmdline.isEmpty())
         QVERIFY(TTestEnvironment::writeDeviceFile("/proc/cmdline", cmdline));
     QCOMPARE(TCustomLogoController().customLogoIndex(), index);

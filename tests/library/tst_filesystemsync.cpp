@@ -76,7 +76,7 @@ void tst_FileSystemSync::copyReplacing()
 
     const QString target = QStringLiteral("/etc/pointercal");
     for (const QString& file : {target, target + QStringLiteral(".new"), QStringLiteral("/etc/pointercal_backup")})
-        QFile::remove(TTestEnvironment::root() + file);
+        TTestEnvironment::removeUnderRoot(file);
     if (source)
         TTestEnvironment::writeDeviceFile(QStringLiteral("/etc/pointercal_backup"), "new calibration\n");
     if (old)
@@ -107,8 +107,7 @@ void tst_FileSystemSync::removeFile()
     QFETCH(bool, gone);
 
     const QString path = TTestEnvironment::root() + QStringLiteral("/etc/pointercal");
-    QFile::remove(path);
-    QDir(path).removeRecursively();
+    TTestEnvironment::removeUnderRoot(path);
     if (kind == QLatin1String("file"))
         QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/etc/pointercal"), "1 2 3\n"));
     else if (kind == QLatin1String("directory"))

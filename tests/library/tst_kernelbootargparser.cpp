@@ -57,7 +57,7 @@ void tst_KernelBootargParser::readsProcCmdline()
 
 void tst_KernelBootargParser::noCmdlineGivesNothing()
 {
-    QFile::remove(TTestEnvironment::root() + "/proc/cmdline");
+    TTestEnvironment::removeUnderRoot("/proc/cmdline");
     QVERIFY(TKernelBootargParser::kernelBootArgs().isEmpty());
 }
 

@@ -30,7 +30,7 @@ private:
 
 void tst_RegularFile::init()
 {
-    QDir(path(QString())).removeRecursively();
+    TTestEnvironment::removeUnderRoot(path(QString()));
     QVERIFY(QDir().mkpath(path(QStringLiteral("directory"))));
 }
 
@@ -188,7 +188,7 @@ void tst_RegularFile::writeReplacing()
     else if (kind == QLatin1String("dangling"))
         QVERIFY(QFile::link(elsewhere + QStringLiteral("/made"), name));
     else if (kind == QLatin1String("linked folder"))
-        QVERIFY(QDir(trusted + QStringLiteral("/folder")).removeRecursively() &&
+        QVERIFY(TTestEnvironment::removeUnderRoot(trusted + QStringLiteral("/folder")) &&
                 QFile::link(elsewhere, trusted + QStringLiteral("/folder")));
     else if (kind == QLatin1String("fifo"))
         fifo = std::make_unique<TFifoGuard>(name);

@@ -124,8 +124,8 @@ void tst_DownloadController::cleanup()
 {
     mController.reset();
     mWindow.reset();
-    QDir(TDeviceRoot::path(mLogDir)).removeRecursively();
-    QDir(TDeviceRoot::path(QStringLiteral("/home/Screenshots"))).removeRecursively();
+    TTestEnvironment::removeUnderRoot(mLogDir);
+    TTestEnvironment::removeUnderRoot(QStringLiteral("/home/Screenshots"));
 }
 
 void tst_DownloadController::deletingLogfilesSparesTheOneInUse_data()

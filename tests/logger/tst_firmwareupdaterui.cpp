@@ -171,11 +171,11 @@ void tst_FirmwareUpdaterUI::init()
     // A pulled stick stays mounted until somebody unmounts it; start unmounted.
     TSimulatedUSBStick::remove();
     for (const QString& stale : QStringList{"/dev/usbstick", "/etc/mtab", "/media/usb"})
-        QFile::remove(host(stale));
-    QVERIFY(QDir(TSimulatedUSBStick::mediumDirectory()).removeRecursively());
+        TTestEnvironment::removeUnderRoot(stale);
+    QVERIFY(TTestEnvironment::removeUnderRoot(TSimulatedUSBStick::mediumDirectory()));
     QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
-    QVERIFY(QDir(host("/tmp")).removeRecursively());
-    QVERIFY(QDir(host("/home")).removeRecursively());
+    QVERIFY(TTestEnvironment::removeUnderRoot("/tmp"));
+    QVERIFY(TTestEnvironment::removeUnderRoot("/home"));
     QVERIFY(TTestEnvironment::writeDeviceFile(PROGRAM, OLD_PROGRAM));
     TTestEnvironment::clearRecordedCommands();
 }

@@ -126,7 +126,7 @@ void tst_LogfileController::init()
 {
     TTamarindSettings::instance().removeSection(SECTION);
     useSeparator('.');
-    QDir(TTestEnvironment::root() + QStringLiteral("/home/Logfiles")).removeRecursively();
+    TTestEnvironment::removeUnderRoot(QStringLiteral("/home/Logfiles"));
     mFixture = std::make_unique<TLoggerFixture>();
 }
 
@@ -568,7 +568,7 @@ void tst_LogfileController::vanishedLogfileIsReportedAfterThePoll()
     QFETCH(bool, remoteCommandsRunning);
     TLogfileController& logger = build();
     QCOMPARE(logger.startLogger(), TLogfileController::lsrSuccess);
-    QVERIFY(QFile::remove(mFixture->logfileDir() + QLatin1Char('/') + onlyLogfile()));
+    QVERIFY(TTestEnvironment::removeUnderRoot(mFixture->logfileDir() + QLatin1Char('/') + onlyLogfile()));
     TMessageRecorder messages;
     if (remoteCommandsRunning)
         TWarningGate::instance().hold();

@@ -46,7 +46,7 @@ void tst_LogfileControllerClockFormats::initTestCase()
 void tst_LogfileControllerClockFormats::init()
 {
     TTamarindSettings::instance().removeSection(QStringLiteral("logger"));
-    QDir(TTestEnvironment::root() + QStringLiteral("/home/Logfiles")).removeRecursively();
+    TTestEnvironment::removeUnderRoot(QStringLiteral("/home/Logfiles"));
     mFixture = std::make_unique<TLoggerFixture>();
 }
 

@@ -110,7 +110,7 @@ void tst_LogfileControllerPages::init()
 {
     TTamarindSettings::instance().removeSection(QStringLiteral("logger"));
     useSeparator('.');
-    QDir(TTestEnvironment::root() + QStringLiteral("/home/Logfiles")).removeRecursively();
+    TTestEnvironment::removeUnderRoot(QStringLiteral("/home/Logfiles"));
     mFixture = std::make_unique<TLoggerFixture>();
 }
 

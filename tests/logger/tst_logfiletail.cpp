@@ -73,7 +73,7 @@ void tst_LogfileTail::lastLinesAreThoseAfterTheHeader()
     QFETCH(QByteArray, content);
     QFETCH(QStringList, lines);
 
-    QTemporaryDir directory;
+    QTemporaryDir directory(TTestEnvironment::root() + QStringLiteral("/tail-XXXXXX"));
     QFile file(directory.filePath(QStringLiteral("log")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(content), qint64(content.size()));

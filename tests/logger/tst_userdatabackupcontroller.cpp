@@ -117,7 +117,7 @@ void tst_UserDataBackupController::cleanupTestCase()
 
 void tst_UserDataBackupController::init()
 {
-    QDir(TTestEnvironment::root() + QStringLiteral("/home")).removeRecursively();
+    TTestEnvironment::removeUnderRoot(QStringLiteral("/home"));
     QVERIFY(QDir().mkpath(home(QStringLiteral("Settings/ZELK"))));
     QVERIFY(writeFile(home(QStringLiteral("serialnumber")), SERIAL_NUMBER.toLatin1()));
     QVERIFY(writeFile(home(QStringLiteral("manufacturingdate")), "20240229"));
@@ -132,7 +132,7 @@ void tst_UserDataBackupController::init()
     if (stick->isUSBStickConnected())
         stick->eject(false);
     TSimulatedUSBStick::remove();
-    QDir(TSimulatedUSBStick::mediumDirectory()).removeRecursively();
+    TTestEnvironment::removeUnderRoot(TSimulatedUSBStick::mediumDirectory());
     QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
     QVERIFY(TUSBStickControllerProvider::getUSBStickController()->isUSBStickConnected());
     TTestEnvironment::clearRecordedCommands();
@@ -238,7 +238,7 @@ void tst_UserDataBackupController::backupThatCannotWriteOnTheStickKeepsNoArchive
     QFETCH(QString, planted);
     QFETCH(QString, kind);
     const QString elsewhere = TTestEnvironment::root() + QStringLiteral("/elsewhere");
-    QDir(elsewhere).removeRecursively();
+    TTestEnvironment::removeUnderRoot(elsewhere);
     QVERIFY(writeFile(elsewhere + QStringLiteral("/kept"), "kept"));
     const QString name = QDir::cleanPath(onStick(planted));
     QVERIFY(QDir().mkpath(QFileInfo(name).absolutePath()));
@@ -264,7 +264,7 @@ void tst_UserDataBackupController::backupThatCannotWriteOnTheStickKeepsNoArchive
     QCOMPARE(readFile(elsewhere + QStringLiteral("/kept")), QByteArray("kept"));
     if (kind != QLatin1String("full"))
         QVERIFY(plantStaysAsItWas(name, fifo.get()));
-    QDir(elsewhere).removeRecursively();
+    TTestEnvironment::removeUnderRoot(elsewhere);
 }
 
 bool tst_UserDataBackupController::putArchiveOnStick(const QString& pName,
@@ -397,7 +397,7 @@ void tst_UserDataBackupController::restoreRefusesAndLeavesHomeAlone()
     QFETCH(QStringList, tarArguments);
     QFETCH(QString, sideFile);
     const QString archive = QFileInfo(name).fileName();
-    QTemporaryDir scratch;
+    QTemporaryDir scratch(TTestEnvironment::root() + QStringLiteral("/elsewhere-XXXXXX"));
     if (sideFile == QLatin1String("absolute"))
         tarArguments.last() = scratch.path() + QStringLiteral("/absolute");
     QVERIFY(putArchiveOnStick(
@@ -414,11 +414,11 @@ void tst_UserDataBackupController::restoreRefusesAndLeavesHomeAlone()
     else if (sideFile == QLatin1String("other"))
         QVERIFY(writeFile(side, QByteArray(32, '0') + "  " + archive.toLatin1()));
     else if (sideFile == QLatin1String("none"))
-        QVERIFY(QFile::remove(side));
+        QVERIFY(TTestEnvironment::removeUnderRoot(side));
     std::unique_ptr<TFifoGuard> fifo;
     if (sideFile.startsWith(QLatin1String("fifo"))) {
         const QString swapped = sideFile == QLatin1String("fifo archive") ? onStick(archive) : side;
-        QVERIFY(QFile::remove(swapped));
+        QVERIFY(TTestEnvironment::removeUnderRoot(swapped));
         fifo = std::make_unique<TFifoGuard>(swapped);
         QVERIFY(fifo->isMade());
     }

@@ -193,16 +193,11 @@ void tst_MainWindowDownload::cleanup()
     // The next test starts with an empty stick of no size limit plugged into a clean device.
     TSimulatedUSBStick::remove();
     TSimulatedUSBStick::setCapacity(-1);
-    for (const QString& entry : QStringList{"/dev/usbstick", "/etc/mtab"})
-        QFile::remove(TDeviceRoot::path(entry));
-    const QString mountPoint = TDeviceRoot::path("/media/usb");
-    if (QFileInfo(mountPoint).isSymLink())
-        QFile::remove(mountPoint);
-    QDir(mountPoint).removeRecursively();
-    QDir().mkpath(mountPoint);
-    QDir(TSimulatedUSBStick::mediumDirectory()).removeRecursively();
-    for (const char* dir : {"/home/Screenshots", "/home/Logfiles", "/home/CalibrationRoutines"})
-        QDir(TDeviceRoot::path(dir)).removeRecursively();
+    for (const QString& stale :
+         QStringList{"/dev/usbstick", "/etc/mtab", "/media/usb", TSimulatedUSBStick::mediumDirectory(),
+                     "/home/Screenshots", "/home/Logfiles", "/home/CalibrationRoutines"})
+        TTestEnvironment::removeUnderRoot(stale);
+    QDir().mkpath(TDeviceRoot::path("/media/usb"));
 }
 
 QString tst_MainWindowDownload::stickDir(const QString& pSubDir) const
@@ -562,7 +557,7 @@ void tst_MainWindowDownload::failedCopyKeepsTheOldFileOnTheStick()
     TDialogAnswerer answerer;
     choose("BtnDownload_Log");
     checkAll();
-    QFile::remove(TDeviceRoot::path("/home/Logfiles/run"));
+    TTestEnvironment::removeUnderRoot("/home/Logfiles/run");
     mMain.click("BtnDownload_Download");
     QCOMPARE(answerer.mTexts, QStringList{COPY_ERROR});
     QCOMPARE(fileContent(stickDir("Logfiles") + "/run.log"), QByteArray("earlier copy\n"));
@@ -627,7 +622,7 @@ void tst_MainWindowDownload::linksOnTheStickAreNotWrittenThrough()
           "<calibration_setup><name>Bath</name></calibration_setup></calibration_routine>",
           10);
     const QString elsewhere = TDeviceRoot::path("/home/Elsewhere");
-    QDir(elsewhere).removeRecursively();
+    TTestEnvironment::removeUnderRoot(elsewhere);
     touch("/home/Elsewhere/kept", "kept\n", 10);
     const QString onStick = QDir::cleanPath(stickDir(planted));
     QVERIFY(QDir().mkpath(QFileInfo(onStick).absolutePath()));
@@ -650,7 +645,7 @@ void tst_MainWindowDownload::linksOnTheStickAreNotWrittenThrough()
     QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), QStringList{"kept"});
     QCOMPARE(fileContent(elsewhere + "/kept"), QByteArray("kept\n"));
     QVERIFY(plantStaysAsItWas(onStick, fifo.get()));
-    QDir(elsewhere).removeRecursively();
+    TTestEnvironment::removeUnderRoot(elsewhere);
 }
 
 void tst_MainWindowDownload::onlyExportNamedCoefficientFilesAreOffered_data()

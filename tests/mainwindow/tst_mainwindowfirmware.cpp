@@ -65,9 +65,9 @@ void tst_MainWindowFirmware::init()
 {
     TSimulatedUSBStick::remove();
     for (const QString& stale : {QStringLiteral("/dev/usbstick"), QStringLiteral("/etc/mtab")})
-        QFile::remove(TDeviceRoot::path(stale));
-    QVERIFY(QDir(TSimulatedUSBStick::mediumDirectory()).removeRecursively());
-    QVERIFY(QDir(TDeviceRoot::path(QStringLiteral("/tmp"))).removeRecursively());
+        TTestEnvironment::removeUnderRoot(stale);
+    QVERIFY(TTestEnvironment::removeUnderRoot(TSimulatedUSBStick::mediumDirectory()));
+    QVERIFY(TTestEnvironment::removeUnderRoot(QStringLiteral("/tmp")));
     QVERIFY(TTestEnvironment::writeDeviceFile(PROGRAM, OLD_PROGRAM));
     TTestEnvironment::clearRecordedCommands();
 }

@@ -59,7 +59,7 @@ void tst_MainWindowLogger::initTestCase()
 void tst_MainWindowLogger::init()
 {
     TTamarindSettings::instance().removeSection(QStringLiteral("logger"));
-    QDir(TTestEnvironment::root() + QStringLiteral("/home/Logfiles")).removeRecursively();
+    TTestEnvironment::removeUnderRoot(QStringLiteral("/home/Logfiles"));
 }
 
 void tst_MainWindowLogger::cleanup()

@@ -328,7 +328,7 @@ void tst_MainWindowMenu::pressOnHome()
     QFETCH(bool, held);
     QFETCH(bool, dragged);
     QDir screenshots(TTestEnvironment::root() + QStringLiteral("/home/Screenshots"));
-    screenshots.removeRecursively();
+    TTestEnvironment::removeUnderRoot(screenshots.path());
     mMain.click("BtnSettings");
 
     auto* longPress = mMain.window()->findChild<QTimer*>(QStringLiteral("mScreenshotTimer"));

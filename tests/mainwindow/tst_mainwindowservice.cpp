@@ -235,8 +235,7 @@ void tst_MainWindowService::touchscreenReset()
     QFETCH(QString, message);
     QFETCH(bool, remains);
     const QString path = TTestEnvironment::root() + QStringLiteral("/etc/pointercal");
-    QDir(path).removeRecursively();
-    QFile::remove(path);
+    TTestEnvironment::removeUnderRoot(path);
     if (calibration == QLatin1String("file"))
         QVERIFY(TTestEnvironment::writeDeviceFile("/etc/pointercal", "1 0 0 0 1 0 65536\n"));
     else if (calibration == QLatin1String("directory"))

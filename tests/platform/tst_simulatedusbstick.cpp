@@ -41,13 +41,10 @@ private:
 void tst_SimulatedUSBStick::init()
 {
     TSimulatedUSBStick::remove();
-    QFile::remove(TDeviceRoot::path("/dev/usbstick"));
-    QFile::remove(TDeviceRoot::path("/etc/mtab"));
-    if (QFileInfo(mountPoint()).isSymLink())
-        QFile::remove(mountPoint());
-    QDir(mountPoint()).removeRecursively();
+    for (const QString& stale : {QStringLiteral("/dev/usbstick"), QStringLiteral("/etc/mtab"), mountPoint(),
+                                 TSimulatedUSBStick::mediumDirectory()})
+        TTestEnvironment::removeUnderRoot(stale);
     QVERIFY(QDir().mkpath(mountPoint()));
-    QDir(TSimulatedUSBStick::mediumDirectory()).removeRecursively();
     QVERIFY(TSimulatedUSBStick::setCapacity(-1));
 }
 

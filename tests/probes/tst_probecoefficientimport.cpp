@@ -242,7 +242,7 @@ QStringList tst_ProbeCoefficientImport::savesSinceLoad() const
 TMessage tst_ProbeCoefficientImport::import(const QByteArray& pBytes, bool pPressAbort)
 {
     const QString path = TTestEnvironment::root() + "/media/usb/ZTM8800/probe_coefficients/import.txt";
-    QFile::remove(path);
+    TTestEnvironment::removeUnderRoot(path);
     if (!pBytes.isNull())
         TTestEnvironment::writeDeviceFile("/media/usb/ZTM8800/probe_coefficients/import.txt", pBytes);
 

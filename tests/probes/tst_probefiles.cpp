@@ -123,7 +123,7 @@ void tst_ProbeFiles::cleanup()
         stick->eject(false);
     TSimulatedUSBStick::remove();
     TSimulatedUSBStick::setCapacity(-1);
-    QDir(TSimulatedUSBStick::mediumDirectory()).removeRecursively();
+    TTestEnvironment::removeUnderRoot(TSimulatedUSBStick::mediumDirectory());
     mFixture.reset();
 }
 

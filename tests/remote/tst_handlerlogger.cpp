@@ -78,7 +78,7 @@ private:
 void tst_HandlerLogger::init()
 {
     TTamarindSettings::instance().removeSection(QStringLiteral("logger"));
-    QDir(TTestEnvironment::root() + QStringLiteral("/home/Logfiles")).removeRecursively();
+    TTestEnvironment::removeUnderRoot(QStringLiteral("/home/Logfiles"));
     mFixture = std::make_unique<TLoggerFixture>();
     mFixture->buildLogger();
     mHandler = std::make_unique<TExternalCommunicationHandler>(&mFixture->board().handler(), &mFixture->controller(),

@@ -58,7 +58,7 @@ void tst_InitDEthernetConfiguration::initTestCase()
 
 void tst_InitDEthernetConfiguration::init()
 {
-    QDir(hostPath("/etc/network")).removeRecursively();
+    TTestEnvironment::removeUnderRoot("/etc/network");
     QVERIFY(TTestEnvironment::writeDeviceFile(BASE, BASE_CONTENT));
     QVERIFY(TTestEnvironment::writeDeviceFile(INTERFACES, BASE_CONTENT + "iface eth0 inet static\n"));
     QVERIFY(TNetworkInterfaces::setSimulatedInterface("eth0", true, {"192.168.1.20 255.255.255.0"}));
@@ -94,7 +94,7 @@ void tst_InitDEthernetConfiguration::dhcpStateFromTheLastStanzaLine()
 {
     QFETCH(QByteArray, interfaces);
     QFETCH(bool, dhcp);
-    QFile::remove(hostPath(INTERFACES));
+    TTestEnvironment::removeUnderRoot(INTERFACES);
     if (!interfaces.isNull())
         QVERIFY(TTestEnvironment::writeDeviceFile(INTERFACES, BASE_CONTENT + interfaces));
     QCOMPARE(mController->dhcpStatus(), dhcp);
@@ -184,7 +184,7 @@ void tst_InitDEthernetConfiguration::unwritableFileRunsNothing()
     const QByteArray stanzaBefore = "# eth0\niface eth0 inet static\n";
     if (blocked != STANZA)
         QVERIFY(TTestEnvironment::writeDeviceFile(STANZA, stanzaBefore));
-    QFile::remove(hostPath(blocked));
+    TTestEnvironment::removeUnderRoot(blocked);
     if (blocked != BASE)
         QVERIFY(QDir().mkpath(hostPath(blocked)));
     QSignalSpy changes(mController.get(), &TAbstractEthernetConfigurationController::interfaceSettingsChanged);

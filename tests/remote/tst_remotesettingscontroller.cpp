@@ -114,7 +114,7 @@ void answerPad(const QStringList& pKeys)
 
 void tst_RemoteSettingsController::init()
 {
-    QDir(hostPath("/etc/network")).removeRecursively();
+    TTestEnvironment::removeUnderRoot("/etc/network");
     QVERIFY(TTestEnvironment::writeDeviceFile("/etc/network/interfaces.base", BASE));
     QVERIFY(TTestEnvironment::writeDeviceFile("/etc/network/interfaces", BASE + "iface eth0 inet static\n"));
     QVERIFY(TNetworkInterfaces::setSimulatedInterface("eth0", true, {"192.168.1.10 255.255.255.0"}));
@@ -270,7 +270,7 @@ void tst_RemoteSettingsController::refusedEthernetValueKeepsTheSubPage()
     if (obstacle == "stanza")
         QVERIFY(QDir().mkpath(hostPath("/etc/network/interfaces.eth0")));
     if (obstacle == "base")
-        QVERIFY(QFile::remove(hostPath("/etc/network/interfaces.base")));
+        QVERIFY(TTestEnvironment::removeUnderRoot("/etc/network/interfaces.base"));
     auto* button = mForm->findChild<QZELKContainerRadioButton*>(field);
     tap(button);
     const bool gateway = field == "BtnEthernet_Gateway";

@@ -230,7 +230,7 @@ void tst_SerialCommunicationInterface::optionBoardFromTheGpioLines()
     QFETCH(bool, ieee488);
     for (const auto& line : {std::make_pair(QStringLiteral("/sys/class/gpio/gpio20/value"), gpio20),
                              std::make_pair(QStringLiteral("/sys/class/gpio/gpio82/value"), gpio82)}) {
-        QFile::remove(TTestEnvironment::root() + line.first);
+        TTestEnvironment::removeUnderRoot(line.first);
         if (!line.second.isEmpty())
             QVERIFY(TTestEnvironment::writeDeviceFile(line.first, line.second));
     }

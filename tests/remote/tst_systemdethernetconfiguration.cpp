@@ -55,7 +55,7 @@ void tst_SystemDEthernetConfiguration::initTestCase()
 
 void tst_SystemDEthernetConfiguration::init()
 {
-    QDir(hostPath("/etc/systemd/network")).removeRecursively();
+    TTestEnvironment::removeUnderRoot("/etc/systemd/network");
     QVERIFY(TTestEnvironment::writeDeviceFile(NETWORK_FILE, "[Match]\nName=eth0\n[Network]\nDHCP=no\n"
                                                             "Address=192.168.1.20/24\n"));
     QVERIFY(TNetworkInterfaces::setSimulatedInterface("eth0", true, {"192.168.1.20 255.255.255.0"}));
@@ -90,7 +90,7 @@ void tst_SystemDEthernetConfiguration::dhcpStateIsExactlyIpv4()
 {
     QFETCH(QByteArray, file);
     QFETCH(bool, dhcp);
-    QFile::remove(hostPath(NETWORK_FILE));
+    TTestEnvironment::removeUnderRoot(NETWORK_FILE);
     if (!file.isNull())
         QVERIFY(TTestEnvironment::writeDeviceFile(NETWORK_FILE, file));
     QCOMPARE(mController->dhcpStatus(), dhcp);
@@ -171,7 +171,7 @@ void tst_SystemDEthernetConfiguration::addressChangeWhileDHCPIsOnTouchesNothing(
 
 void tst_SystemDEthernetConfiguration::missingNetworkFileRefusesEveryChange()
 {
-    QVERIFY(QFile::remove(hostPath(NETWORK_FILE)));
+    QVERIFY(TTestEnvironment::removeUnderRoot(NETWORK_FILE));
     QSignalSpy changes(mController.get(), &TAbstractEthernetConfigurationController::interfaceSettingsChanged);
 
     QCOMPARE(mController->setIPAddressAndNetmask("192.168.1.30", "255.255.255.0"),

@@ -18,7 +18,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cerrno> // program_invocation_short_name
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <memory>
 
@@ -36,20 +39,47 @@ QByteArray& startSearchPath()
     return path;
 }
 
-// A "df" in pDirectory that tells the root file system pUsage % full.
-bool writeStandInDf(const QString& pDirectory, int pUsage)
+// A "df" in pDirectory that tells the root file system pUsage % full; the
+// reason when it cannot be written, empty when it is.
+QString writeStandInDf(const QString& pDirectory, int pUsage)
 {
     const QString path = pDirectory + "/df";
     // An earlier one's script is not writable: a user other than root could
     // not write it again.
     QFile::remove(path);
+    QDir().mkpath(pDirectory);
+    QFile script(path);
     const QByteArray usage = QByteArray::number(pUsage);
-    return TTestEnvironment::writeDeviceFile(path, "#!/bin/sh\n"
-                                                   "echo 'Filesystem 1K-blocks Used Available Use% Mounted on'\n"
-                                                   "echo '/dev/root 100 " +
-                                                       usage + ' ' + QByteArray::number(100 - pUsage) + ' ' + usage +
-                                                       "% /'\n") &&
-           QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray text = "#!/bin/sh\n"
+                            "echo 'Filesystem 1K-blocks Used Available Use% Mounted on'\n"
+                            "echo '/dev/root 100 " +
+                            usage + ' ' + QByteArray::number(100 - pUsage) + ' ' + usage + "% /'\n";
+    if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate) || script.write(text) != text.size() ||
+        !script.flush() || !script.setPermissions(QFile::ReadOwner | QFile::ExeOwner))
+        return script.errorString();
+    return QString();
+}
+
+// Ends the test process before a row runs, with the reason on standard error.
+[[noreturn]] void refuseToRun(const QString& pProblem)
+{
+    std::fprintf(stderr, "%s: %s; nothing ran. Set TMPDIR to a directory this user may write to, with room left.\n",
+                 program_invocation_short_name, qPrintable(pProblem));
+    std::exit(EXIT_FAILURE);
+}
+
+// Where the roots of test processes are made: TMPDIR, else /tmp, as mktemp
+// reads it. Not QDir::tempPath(), which is empty for a TMPDIR that does not
+// exist, and a root made from it would land in the machine's own "/".
+QString temporaryDirectory()
+{
+    const QString named = qEnvironmentVariable("TMPDIR");
+    return named.isEmpty() ? QStringLiteral("/tmp") : named;
+}
+
+bool liesStrictlyInside(const QString& pPath, const QString& pDirectory)
+{
+    return !pDirectory.isEmpty() && pPath.startsWith(pDirectory + QLatin1Char('/'));
 }
 
 // Watches the modal dialog on top for TTestEnvironment: polled, since a
@@ -130,10 +160,22 @@ void TStartedProgram::end(QProcess& pProcess)
     }
 }
 
-TTestEnvironment::TTestEnvironment()
+std::unique_ptr<QTemporaryDir> makeTemporaryRoot()
 {
-    rootPath() = mRoot.path();
-    qputenv(TDeviceRoot::ROOT_VARIABLE, mRoot.path().toLocal8Bit());
+    const QString directory = temporaryDirectory();
+    auto root = std::make_unique<QTemporaryDir>(directory + QLatin1Char('/') +
+                                                QString::fromLocal8Bit(program_invocation_short_name) +
+                                                QStringLiteral("-XXXXXX"));
+    if (!root->isValid())
+        refuseToRun(QStringLiteral("the device root cannot be made in the temporary directory \"%1\": %2")
+                        .arg(directory, root->errorString()));
+    return root;
+}
+
+TTestEnvironment::TTestEnvironment() : mRoot(makeTemporaryRoot())
+{
+    rootPath() = QDir::cleanPath(QDir(mRoot->path()).absolutePath());
+    qputenv(TDeviceRoot::ROOT_VARIABLE, rootPath().toLocal8Bit());
     // Qt's runtime files, and those of the programs the acceptance tests start, stay in the root.
     TDeviceRoot::prepareRuntimeDirectory();
     qputenv("LC_ALL", "C");
@@ -144,8 +186,13 @@ TTestEnvironment::TTestEnvironment()
     TBoardLinkPacing::setPause(TBoardLinkPacing::SHORT_PAUSE);
 
     startSearchPath() = qgetenv("PATH");
-    const QString disk = mRoot.path() + "/test-disk";
-    writeStandInDf(disk, STAND_IN_DISK_USAGE);
+    const QString disk = rootPath() + "/test-disk";
+    // A full temporary directory still takes the root, a directory, but no file.
+    const QString unwritable = writeStandInDf(disk, STAND_IN_DISK_USAGE);
+    if (!unwritable.isEmpty()) {
+        mRoot->remove();
+        refuseToRun(QStringLiteral("the device root \"%1\" cannot be written: %2").arg(rootPath(), unwritable));
+    }
     qputenv("PATH", disk.toLocal8Bit() + ':' + startSearchPath());
     qAddPreRoutine(&TModalWatch::start);
 }
@@ -221,10 +268,32 @@ QByteArray TTestEnvironment::readDeviceFile(const QString& pDevicePath)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool TTestEnvironment::removeUnderRoot(const QString& pPath)
+{
+    const QString root = rootPath();
+    const QString path = QDir::cleanPath(liesStrictlyInside(pPath, root) ? pPath : root + pPath);
+    // What the path's folder really is, once links on the way are followed: the
+    // nearest of its folders that exists.
+    QString folder = QFileInfo(path).path();
+    while (!QFileInfo::exists(folder) && folder != QFileInfo(folder).path())
+        folder = QFileInfo(folder).path();
+    const QString realRoot = QFileInfo(root).canonicalFilePath();
+    const QString realFolder = QFileInfo(folder).canonicalFilePath();
+    if (root.isEmpty() || !pPath.startsWith(QLatin1Char('/')) || !liesStrictlyInside(path, root) ||
+        (realFolder != realRoot && !liesStrictlyInside(realFolder, realRoot)))
+        qFatal("Not removing \"%s\": it is not inside the test root \"%s\"", qPrintable(pPath), qPrintable(root));
+    const QFileInfo entry(path);
+    if (!entry.exists() && !entry.isSymLink())
+        return true;
+    if (entry.isDir() && !entry.isSymLink())
+        return QDir(path).removeRecursively();
+    return QFile::remove(path);
+}
+
 TFullDisk::TFullDisk() : mPath(qgetenv("PATH"))
 {
     const QString tools = TTestEnvironment::root() + "/test-tools";
-    mReady = writeStandInDf(tools, 100);
+    mReady = writeStandInDf(tools, 100).isEmpty();
     qputenv("PATH", tools.toLocal8Bit() + ":" + mPath);
 }
 

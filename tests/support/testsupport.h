@@ -13,7 +13,10 @@ class QWidget;
 
 // Prepares a test process before QApplication exists: a fresh device root that
 // the program may write into, the C locale and UTC, so dates, numbers and log
-// lines read the same on every machine. The root is removed at exit.
+// lines read the same on every machine. The root is removed at exit. A root
+// that cannot be made or written in the temporary directory ends the process
+// at once, before anything is set or written: without it every device path
+// would name this machine's own ("/home", "/dev/ttyO2").
 // The disk the program checks before it writes is a stand-in of the root's
 // own, at STAND_IN_DISK_USAGE whatever the build host's disk holds ("df" under
 // the root first on the PATH). Once QApplication exists, a modal dialog that
@@ -40,6 +43,11 @@ public:
     // in <root>/etc/x).
     static bool writeDeviceFile(const QString& pDevicePath, const QByteArray& pContent);
     static QByteArray readDeviceFile(const QString& pDevicePath);
+    // Removes what lies at a device path ("/home") or a path inside the root:
+    // a file, a link (not what it points to) or a folder with all it holds.
+    // True when nothing is left there. A path that is not strictly inside the
+    // root, also through a link on the way, ends the test process instead.
+    static bool removeUnderRoot(const QString& pPath);
     // SIGTERM to this process, taken as the program takes it: the event loop
     // is told to quit and terminationRequested() holds.
     static void terminate();
@@ -48,7 +56,7 @@ public:
     static void forgetTermination();
 
 private:
-    QTemporaryDir mRoot;
+    std::unique_ptr<QTemporaryDir> mRoot;
 };
 
 // While it lives, "df" reports the root file system as full: a stand-in under
@@ -116,6 +124,11 @@ public:
         TestObject test;                                                                                               \
         return QTest::qExec(&test, argc, argv);                                                                        \
     }
+
+// A fresh directory for a process's device root, in TMPDIR or else /tmp. One
+// that cannot be made ends the process at once, with the directory and the
+// reason on standard error. For programs that set up a root of their own.
+std::unique_ptr<QTemporaryDir> makeTemporaryRoot();
 
 // Where the build tree lies, for tests that load what the build made
 // (the converter library stand-ins, the simulator programs).

@@ -1,3 +1,4 @@
+#include "testsupport.h"
 #include "twopointcalibration.h"
 
 #include <QTest>
@@ -91,5 +92,5 @@ void tst_TwoPointCalibration::clearingOnePointKeepsTheOther()
     QVERIFY(!calibration.isSecondPointValid());
 }
 
-QTEST_APPLESS_MAIN(tst_TwoPointCalibration)
+TAMARIND_TEST_MAIN(tst_TwoPointCalibration)
 #include "tst_twopointcalibration.moc"
