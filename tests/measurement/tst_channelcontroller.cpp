@@ -696,13 +696,7 @@ void tst_ChannelController::probeAlarmOncePerExcursion()
 
     TChannelController* controller = &build();
     std::unique_ptr<TPRTProbe> probe = TestProbes::prt();
-    // With the range of the first.
-    const auto otherProbe = [](int pNumber, const QString& pName) {
-        return std::make_unique<TPRTProbe>(pNumber, pName, prttPT100, false, 0, -200.5, 450.0, QDate(), false, w4wire,
-                                           false, false, OneMilliAmp, rprt100, cprtEN60751, 100.0, 3.9083e-3, -5.775e-7,
-                                           -4.183e-12, 0, 0, 0, 0, 0, 0, 0);
-    };
-    std::unique_ptr<TPRTProbe> secondProbe = otherProbe(8, "PT100-B");
+    std::unique_ptr<TPRTProbe> secondProbe = TestProbes::prt(8, "PT100-B");
     const auto input = [&controller](int pNumber) {
         return qobject_cast<TPhysicalChannel*>(controller->channel(pNumber));
     };
@@ -773,7 +767,7 @@ void tst_ChannelController::probeAlarmOncePerExcursion()
             return;
         }
         if (reading == "new" || reading == "other") {
-            std::unique_ptr<TPRTProbe> made = reading == "new" ? TestProbes::prt() : otherProbe(7, "PT100-C");
+            std::unique_ptr<TPRTProbe> made = reading == "new" ? TestProbes::prt() : TestProbes::prt(7, "PT100-C");
             input(1)->assignProbe(made.get());
             probe = std::move(made);
             return;
