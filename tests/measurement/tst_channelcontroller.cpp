@@ -670,9 +670,6 @@ void tst_ChannelController::probeAlarmOncePerExcursion_data()
     QTest::newRow("a run, a reading crossing the limit under the caution")
         << QStringList{"460", "440", "460", "open", "460", "2:460", "OK", "440", "460", "OK"}
         << QList<int>{1, 1, 1, 1, 1, 2, 2, 2, 3, 3} << true;
-    QTest::newRow("a run, closing the top one of two probes' stacked cautions")
-        << QStringList{"460", "2:460", "OK top", "440", "460", "2:440", "2:460", "OK"}
-        << QList<int>{1, 2, 2, 2, 2, 2, 3, 3} << true;
 }
 
 // Polls go on while a caution is open, with its event loop or under a run.
