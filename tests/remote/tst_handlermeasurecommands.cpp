@@ -491,16 +491,15 @@ void tst_HandlerMeasureCommands::warningWaitsUntilItsCommandIsAnswered_data()
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QByteArray>("buzzerMeanwhile");
     const QString due = QStringLiteral("WARNING: calibration of probe %1 was due on ");
-    const QString caution =
-        QStringLiteral("CAUTION! Probe PT100-A is operating outside the defined temperature range!");
+    const QString caution = QStringLiteral("CAUTION! Probe %1 is operating outside the defined temperature range!");
     QTest::newRow("SMART probe due for calibration")
         << "SPRT100-5150" << 0 << QStringList{due.arg("SPRT100-5150")} << QByteArray("0");
     // Found in the scan's last reading, with no event processed before the next command.
-    QTest::newRow("probe out of its range") << QString() << 1 << QStringList{caution} << QByteArray("1");
+    QTest::newRow("probe out of its range") << QString() << 1 << QStringList{caution.arg("PT100-A")} << QByteArray("1");
     QTest::newRow("calibration due and a probe out of its range")
-        << "SPRT100-5151" << 1 << QStringList{due.arg("SPRT100-5151"), caution} << QByteArray("1");
+        << "SPRT100-5151" << 1 << QStringList{due.arg("SPRT100-5151"), caution.arg("PT100-A")} << QByteArray("1");
     QTest::newRow("two probes out of their range")
-        << QString() << 2 << QStringList{caution, caution} << QByteArray("1");
+        << QString() << 2 << QStringList{caution.arg("PT100-A"), caution.arg("PT100-B")} << QByteArray("1");
 }
 
 // Warnings raised while a scan measures open once the scan is answered and
@@ -533,7 +532,7 @@ void tst_HandlerMeasureCommands::warningWaitsUntilItsCommandIsAnswered()
     std::vector<std::unique_ptr<TPRTProbe>> probes;
     for (int input = 1; input <= outOfRange; ++input) {
         // Good from -200.5 to 450 degrees Celsius.
-        probes.push_back(TestProbes::prt());
+        probes.push_back(input == 1 ? TestProbes::prt() : TestProbes::prt(8, "PT100-B"));
         qobject_cast<TPhysicalChannel*>(channel(input))->assignProbe(probes.back().get());
         mFixture->board().board().setTemperature(input, 500.0);
     }

@@ -17,12 +17,25 @@ using namespace Probe_enums;
 
 namespace TestProbes
 {
-std::unique_ptr<TPRTProbe> prt(EnConvPRT pConversion)
+namespace
 {
-    return std::make_unique<TPRTProbe>(7, "PT100-A", prttPT100, true, 1, -200.5, 450.0, QDate(2020, 5, 17), false,
+std::unique_ptr<TPRTProbe> numberedPrt(int pNumber, const QString& pName, EnConvPRT pConversion)
+{
+    return std::make_unique<TPRTProbe>(pNumber, pName, prttPT100, true, 1, -200.5, 450.0, QDate(2020, 5, 17), false,
                                        w4wire, true, true, TwoMilliAmps, rprtAuto, pConversion, 100.012, 3.9083e-3,
                                        -5.775e-7, -4.183e-12, 99.9876, -1.23456e-4, 2.5e-5, 3.25e-6, -4.5e-7, 5.75e-8,
                                        -6.125e-9);
+}
+} // namespace
+
+std::unique_ptr<TPRTProbe> prt(EnConvPRT pConversion)
+{
+    return numberedPrt(7, QStringLiteral("PT100-A"), pConversion);
+}
+
+std::unique_ptr<TPRTProbe> prt(int pNumber, const QString& pName)
+{
+    return numberedPrt(pNumber, pName, cprtCVD);
 }
 
 std::unique_ptr<TSmartProbePRT> smart(EnConvPRT pConversion)

@@ -14,6 +14,8 @@ namespace TestProbes
 {
 // A Pt100, four-wire, with Callendar-Van Dusen and ITS-90 coefficients set.
 std::unique_ptr<TPRTProbe> prt(Probe_enums::EnConvPRT pConversion = Probe_enums::cprtCVD);
+// The same as another probe of the database: under a number and name of its own.
+std::unique_ptr<TPRTProbe> prt(int pNumber, const QString& pName);
 std::unique_ptr<TSmartProbePRT> smart(Probe_enums::EnConvPRT pConversion = Probe_enums::cprtITS90);
 // A type K thermocouple with all eighteen polynomial values set.
 std::unique_ptr<TTCProbe> thermocouple(Probe_enums::EnConvTC pConversion = Probe_enums::ctcPolynomial);

@@ -116,7 +116,13 @@ TChannelController::TChannelController(ISubMenuController* pSubMenuController, T
             &TChannelController::onBeforeChangeSystemTime);
 }
 
-TChannelController::~TChannelController() = default;
+TChannelController::~TChannelController()
+{
+    // The gate drops what waits for a controller that is gone: the alarms
+    // raised for it close here, or the buzzer would sound on for good.
+    for (std::size_t n = 0; n < mPendingProbeAlarms.size(); ++n)
+        TProbeAlarmController::instance().closeAlarm();
+}
 
 void TChannelController::addChannelButton(TAbstractChannel* pChannel, QWidget* pButton)
 {
@@ -390,14 +396,13 @@ bool TChannelController::poll()
         if (physical && physical->assignedProbe()) {
             bool alarm = false;
             physical->assignedProbe()->checkTemperature(temperature, accuracyStatus, alarm);
-            if (alarm) {
+            // While a long remote command holds the warnings back, a noisy reading crosses the limit again
+            // and again: one pending caution a probe is all it can open, and the one alarm raised for it
+            // is what that caution closes. The buzzer sounds from the first crossing on.
+            const QPointer<TAbstractProbe> probe(physical->assignedProbe());
+            if (alarm && !mPendingProbeAlarms.contains(probe)) {
                 TProbeAlarmController::instance().raiseAlarm();
-                // While a long remote command holds the warnings back, a noisy reading crosses the limit again
-                // and again: one pending caution a probe is all it can open.
-                const QPointer<TAbstractProbe> probe(physical->assignedProbe());
-                if (std::find(mPendingProbeAlarms.begin(), mPendingProbeAlarms.end(), probe) ==
-                    mPendingProbeAlarms.end())
-                    mPendingProbeAlarms << probe;
+                mPendingProbeAlarms << probe;
                 scheduleWarnings();
             }
         }

@@ -73,25 +73,30 @@ void TProbeAlarmController::raiseAlarm()
 
 void TProbeAlarmController::doProbeAlarm(const TAbstractProbe* pProbe)
 {
-    // Another probe's alarm may be raised and its caution still to come, or
-    // open below this one: the buzzer sounds on until the last is closed.
-    const auto close = [this]() {
-        mAlarmsNotClosed = qMax(0, mAlarmsNotClosed - 1);
-        if (mAlarmsNotClosed == 0)
-            TBuzzerController::instance().mute();
-    };
-    if (!pProbe || !mAlarmForProbesActive || mProbesWithCautionOpen.contains(pProbe)) {
-        close();
+    if (!pProbe || !mAlarmForProbesActive) {
+        closeAlarm();
         return;
     }
-    // A probe deleted meanwhile leaves a null entry, which the close removes.
-    const QPointer<const TAbstractProbe> probe(pProbe);
+    const TProbeKey probe(pProbe->internalProbeNumber(), pProbe->probeName());
+    if (mProbesWithCautionOpen.contains(probe)) {
+        closeAlarm();
+        return;
+    }
     mProbesWithCautionOpen << probe;
     TBuzzerController::instance().soundAlarm();
     TWarningGate::instance().showMessage(
         tr("CAUTION! Probe %1 is operating outside the defined temperature range!").arg(pProbe->probeName()),
-        TMessageDialog::dtWarning, [this, probe, close]() {
+        TMessageDialog::dtWarning, [this, probe]() {
             mProbesWithCautionOpen.erase_item(probe);
-            close();
+            closeAlarm();
         });
+}
+
+void TProbeAlarmController::closeAlarm()
+{
+    // Another probe's alarm may be raised and its caution still to come, or
+    // open below this one: the buzzer sounds on until the last is closed.
+    mAlarmsNotClosed = qMax(0, mAlarmsNotClosed - 1);
+    if (mAlarmsNotClosed == 0)
+        TBuzzerController::instance().mute();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
+
+#include <utility>
 
 #include "zelkvector.h"
 
@@ -30,7 +31,9 @@ public:
     void factoryReset();
     // Sounds the buzzer as soon as a probe has left its range: the caution
     // may have to wait for a remote command, the buzzer does not. Each alarm
-    // raised is followed by one doProbeAlarm.
+    // raised is followed by exactly one doProbeAlarm, or one closeAlarm where
+    // its caution will not come: the buzzer sounds until every alarm raised
+    // is closed.
     void raiseAlarm();
     // Shows the caution with the buzzer sounding and mutes it once the user
     // has closed it and no other alarm's caution is open or still to come;
@@ -39,6 +42,8 @@ public:
     // alarms switched off since the alarm was raised, or a probe whose
     // caution is still open only close the alarm.
     void doProbeAlarm(const TAbstractProbe* pProbe);
+    // Closes a raised alarm without a caution.
+    void closeAlarm();
 
 public slots:
     void onBtnClicked(QWidget* pButton);
@@ -53,8 +58,13 @@ private:
     // Probes whose caution is open. A reading that keeps crossing a limit, or
     // a loose wire between readings beyond it, starts a new excursion every
     // few polls; a caution for each would pile up without bound, unattended,
-    // and bury whatever the user must see under them.
-    zelk::vector<QPointer<const TAbstractProbe>> mProbesWithCautionOpen;
+    // and bury whatever the user must see under them. A probe is known by its
+    // number and name, which is all the user sees of it: one deleted and
+    // made again under both while its caution is open (production's
+    // commands do so in a loop) is the same probe, and another one given the
+    // number meanwhile is not.
+    using TProbeKey = std::pair<int, QString>;
+    zelk::vector<TProbeKey> mProbesWithCautionOpen;
     QWidget* mBtnOn = nullptr;
     QWidget* mBtnOff = nullptr;
     TClickableWidgetController* mWidgetController = nullptr;
