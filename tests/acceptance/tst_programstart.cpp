@@ -1,3 +1,4 @@
+#include "allocatorreplaced.h"
 #include "commandrunner.h"
 #include "deviceroot.h"
 #include "fileversionreader.h"
@@ -20,6 +21,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <malloc.h>
 #include <map>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -49,6 +51,7 @@ private slots:
     void resumesPollingWhenTheBoardRestarts();
     void asksForNoSystemCommandButTheStickCheck();
     void carriesItsVersionInItsFile();
+    void setsTheAllocatorsThreshold();
     void locksNoFileOutsideItsRoot();
     void refusesARootThatIsNoRoot_data();
     void refusesARootThatIsNoRoot();
@@ -92,6 +95,12 @@ constexpr int POLL_WINDOW = 12;
 double monotonicMs()
 {
     return double(TLinkRecord::monotonicNs()) / 1e6;
+}
+
+// Where the recorder preloaded into the program writes the allocator settings it makes.
+QString allocatorSettingsPath()
+{
+    return TTestEnvironment::root() + QStringLiteral("/mallopt-calls");
 }
 
 QString boardLogPath()
@@ -191,7 +200,16 @@ void tst_ProgramStart::initTestCase()
     QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/Logfiles/kept.log"), "kept"));
 
     startBoard();
-    startProcess(mProgram, QStringLiteral(TAMARIND_BUILD_DIR "/application/ZTM8800UI"), {}, mEnvironment);
+    // The program's allocator settings go through a recorder on their way to the C library.
+    QProcessEnvironment programEnvironment = mEnvironment;
+#ifndef TAMARIND_ALLOCATOR_REPLACED
+    const QString preloaded = mEnvironment.value(QStringLiteral("LD_PRELOAD"));
+    programEnvironment.insert(QStringLiteral("LD_PRELOAD"),
+                              QStringLiteral(TAMARIND_MALLOPT_RECORDER) +
+                                  (preloaded.isEmpty() ? QString() : QLatin1Char(':') + preloaded));
+    programEnvironment.insert(QStringLiteral("TAMARIND_MALLOPT_RECORD"), allocatorSettingsPath());
+#endif
+    startProcess(mProgram, QStringLiteral(TAMARIND_BUILD_DIR "/application/ZTM8800UI"), {}, programEnvironment);
     QTRY_VERIFY_WITH_TIMEOUT(!pollTimes(boardLog()).isEmpty(), 20000);
 }
 
@@ -367,6 +385,24 @@ void tst_ProgramStart::carriesItsVersionInItsFile()
     QCOMPARE(tagged.toString().section('.', 0, 2), QStringLiteral("1.0.0"));
     const TFileVersion own = TFileVersionReader::determineFileVersion(program, QString(), tagFound);
     QCOMPARE(own.toString(), tagged.toString());
+}
+
+// The allocator's threshold holds for the whole process: only the program itself shows whether it makes the setting,
+// as a test program that makes it for itself passes without the program's call. The last threshold the program set,
+// and the C library's answer (1: taken).
+void tst_ProgramStart::setsTheAllocatorsThreshold()
+{
+#ifdef TAMARIND_ALLOCATOR_REPLACED
+    QSKIP("The C library's allocator is not in use.");
+#endif
+    QFile record(allocatorSettingsPath());
+    QVERIFY2(record.open(QIODevice::ReadOnly), "the program set nothing");
+    QByteArray threshold;
+    for (const QByteArray& call : record.readAll().split('\n')) {
+        if (call.startsWith(QByteArray::number(M_MMAP_THRESHOLD) + ' '))
+            threshold = call;
+    }
+    QCOMPARE(threshold, QByteArray::number(M_MMAP_THRESHOLD) + " 16384 1");
 }
 
 // Serial port libraries keep lock files named after the port in the host's lock
