@@ -4,12 +4,27 @@
 #include "textcalibratorpeer.h"
 
 #include <QHostAddress>
+#include <QScopeGuard>
 #include <QTcpSocket>
 
 #include <cmath>
+#include <ctime>
 #include <memory>
 
 using namespace Electrical_temperature_units;
+
+namespace
+{
+constexpr int REPLY_TIMEOUT_MS = 500;
+
+// Processor time the calling thread has used so far, in ms.
+qint64 threadProcessorTimeMs()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+} // namespace
 
 Q_DECLARE_METATYPE(EnCalibratorType)
 
@@ -42,7 +57,7 @@ private:
 
 void tst_MBK2X00_Connector::initTestCase()
 {
-    TMBK2X00_Connector::setReadTimeoutMs(500);
+    TMBK2X00_Connector::setReadTimeoutMs(REPLY_TIMEOUT_MS);
 }
 
 void tst_MBK2X00_Connector::cleanup()
@@ -140,22 +155,33 @@ void tst_MBK2X00_Connector::setPointIsTheWriteReply()
 void tst_MBK2X00_Connector::unmatchedRepliesAreNotTaken_data()
 {
     QTest::addColumn<QString>("fault");
-    QTest::newRow("a reply for the next register") << "fault garble register 1";
-    QTest::newRow("five digits") << "fault garble fivedigits 1";
-    QTest::newRow("no reply") << "fault silence 1";
+    QTest::addColumn<int>("replyTimeoutMs");
+    QTest::newRow("a reply for the next register") << "fault garble register 1" << REPLY_TIMEOUT_MS;
+    QTest::newRow("five digits") << "fault garble fivedigits 1" << REPLY_TIMEOUT_MS;
+    QTest::newRow("no reply") << "fault silence 1" << REPLY_TIMEOUT_MS;
+    QTest::newRow("no reply for a second") << "fault silence 1" << 1000;
 }
 
 void tst_MBK2X00_Connector::unmatchedRepliesAreNotTaken()
 {
     QFETCH(QString, fault);
+    QFETCH(int, replyTimeoutMs);
     QVERIFY(startBath());
     TMBK2X00_Connector connector(QStringLiteral("127.0.0.1"), mCalibrator.simulator().port());
     control(fault);
+    TMBK2X00_Connector::setReadTimeoutMs(replyTimeoutMs);
+    const auto restoreTimeout = qScopeGuard([] { TMBK2X00_Connector::setReadTimeoutMs(REPLY_TIMEOUT_MS); });
     QString message;
     // The reply for 0x31 while 0x30 is awaited, and the like: init fails at
-    // the first query.
+    // the first query, after waiting out the whole time-out.
+    const qint64 processorBefore = threadProcessorTimeMs();
     QVERIFY(!connector.init(uCelsius, message));
+    const qint64 processorUsed = threadProcessorTimeMs() - processorBefore;
     QCOMPARE(requests(), QStringList{"{M30****"});
+    // The wait sleeps until something comes or its time is up. One that only looked again and again would burn a
+    // core for the whole time-out: on a machine so loaded that it got a tenth of a core, still twice the bound.
+    QVERIFY2(processorUsed < replyTimeoutMs / 20,
+             qPrintable(QStringLiteral("%1 ms of processor time").arg(processorUsed)));
     QVERIFY(connector.init(uCelsius, message));
 
     // A set point with the same fault: NaN.

@@ -1,3 +1,4 @@
+#include "allocatorreplaced.h"
 #include "memoryallocator.h"
 #include "testsupport.h"
 
@@ -6,18 +7,9 @@
 
 #include <malloc.h>
 
-// A sanitizer's allocator takes the place of the C library's, which then
-// neither follows the setting nor counts blocks.
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-#define ALLOCATOR_REPLACED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
-#define ALLOCATOR_REPLACED 1
-#endif
-#endif
-
 // The program's allocator setting, in a test program of its own: it holds
-// for the whole process, and every other test program runs without it.
+// for the whole process, and every other test program runs without it (the
+// program's start test sees the program make it).
 // Blocks from the threshold on are mapped by themselves, so that an image
 // made and dropped gives its memory back instead of leaving a hole in the
 // heap; smaller ones stay in the heap.
@@ -33,7 +25,7 @@ private slots:
 
 void tst_MemoryAllocator::initTestCase()
 {
-#ifdef ALLOCATOR_REPLACED
+#ifdef TAMARIND_ALLOCATOR_REPLACED
     QSKIP("The C library's allocator is not in use.");
 #endif
     TMemoryAllocator::setUpAsTheProgram();
