@@ -427,15 +427,14 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
     // Identities answered before the client's last line.
     QTest::addColumn<int>("answered");
     const QByteArray identity = "*idn?\r";
-    // The poll sent as the drop's time runs out and the ten after it are answered.
-    const int period = 100;
-    const int polls = TExternalCommunicationInterface::DROP_TIME_LIMIT / period + 10;
-    const TClientSteps polling = every(period, polls, identity);
-    QTest::newRow("TCP client polling every 100 ms")
+    // A poll every 100 ms for 6 s: the 49 sent before 5 s are dropped, the
+    // 11 from 5 s on (5.0 s to 6.0 s) answered.
+    const TClientSteps polling = every(100, 60, identity);
+    QTest::newRow("TCP client polling every 100 ms for 6 s")
         << EnPacedTransport::ptTcp << QByteArray() << 0 << false << polling << 11;
-    QTest::newRow("USB host polling every 100 ms")
+    QTest::newRow("USB host polling every 100 ms for 6 s")
         << EnPacedTransport::ptUsb << QByteArray() << 0 << false << polling << 11;
-    QTest::newRow("RS-232 host polling every 100 ms")
+    QTest::newRow("RS-232 host polling every 100 ms for 6 s")
         << EnPacedTransport::ptRs232 << QByteArray() << 0 << false << polling << 11;
     // Longer than the quiet period, but never quiet that long.
     TClientSteps writing = every(40, 10, identity)
