@@ -417,6 +417,8 @@ Q_DECLARE_METATYPE(TClientSteps)
 void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABoundedTime_data()
 {
     QTest::addColumn<EnPacedTransport>("transport");
+    // The serial line's rate; 0: the client's own.
+    QTest::addColumn<int>("baudRate");
     // Sent before the Yes and not read yet.
     QTest::addColumn<QByteArray>("waiting");
     // The most dropped; 0: as built.
@@ -431,30 +433,37 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
     // 11 from 5 s on (5.0 s to 6.0 s) answered.
     const TClientSteps polling = every(100, 60, identity);
     QTest::newRow("TCP client polling every 100 ms for 6 s")
-        << EnPacedTransport::ptTcp << QByteArray() << 0 << false << polling << 11;
+        << EnPacedTransport::ptTcp << 0 << QByteArray() << 0 << false << polling << 11;
     QTest::newRow("USB host polling every 100 ms for 6 s")
-        << EnPacedTransport::ptUsb << QByteArray() << 0 << false << polling << 11;
+        << EnPacedTransport::ptUsb << 0 << QByteArray() << 0 << false << polling << 11;
     QTest::newRow("RS-232 host polling every 100 ms for 6 s")
-        << EnPacedTransport::ptRs232 << QByteArray() << 0 << false << polling << 11;
+        << EnPacedTransport::ptRs232 << 0 << QByteArray() << 0 << false << polling << 11;
+    // The 4 KB its system held at the Yes come at 1200 baud, twelve characters
+    // every 100 ms, until 34.1 s, a remote-mode request last: all dropped, the
+    // line's 4 KB take 34.13 s. Its 10 polls from 34.2 s on are answered.
+    const TClientSteps slowLine = every(100, 340, identity + identity)
+                                  << TClientStep{100, "syst:remo\r"} << every(100, 10, identity);
+    QTest::newRow("RS-232 host's 4 KB at 1200 baud, then polling")
+        << EnPacedTransport::ptRs232 << 1200 << QByteArray() << 0 << false << slowLine << 10;
     // Longer than the quiet period, but never quiet that long.
     TClientSteps writing = every(40, 10, identity)
                            << TClientStep{40, "syst:remo\r"}
                            << TClientStep{TExternalCommunicationInterface::INPUT_QUIET_PERIOD, {}};
     QTest::newRow("TCP client writing pieces 40 ms apart")
-        << EnPacedTransport::ptTcp << QByteArray() << 0 << false << writing << 0;
+        << EnPacedTransport::ptTcp << 0 << QByteArray() << 0 << false << writing << 0;
     QTest::newRow("USB host writing pieces 40 ms apart")
-        << EnPacedTransport::ptUsb << QByteArray() << 0 << false << writing << 0;
+        << EnPacedTransport::ptUsb << 0 << QByteArray() << 0 << false << writing << 0;
     // The socket has taken none of it yet as the quiet period ends.
     const TClientStep quiet{TExternalCommunicationInterface::INPUT_QUIET_PERIOD, {}};
     QTest::newRow("TCP client's text still in the connection")
-        << EnPacedTransport::ptTcp << identity.repeated(2000) << 0 << false << TClientSteps{quiet, quiet} << 0;
+        << EnPacedTransport::ptTcp << 0 << identity.repeated(2000) << 0 << false << TClientSteps{quiet, quiet} << 0;
     // Its first line, on a clock that stands.
     QTest::newRow("TCP client connecting anew right after the Yes")
-        << EnPacedTransport::ptTcp << QByteArray() << 0 << true << TClientSteps{} << 0;
+        << EnPacedTransport::ptTcp << 0 << QByteArray() << 0 << true << TClientSteps{} << 0;
     // The rest, which the socket has taken already, without more coming.
     QTest::newRow("TCP client's text going on past the most dropped")
-        << EnPacedTransport::ptTcp << identity.repeated(1000) << 500 * identity.size() << false << TClientSteps{{0, {}}}
-        << 500;
+        << EnPacedTransport::ptTcp << 0 << identity.repeated(1000) << 500 * identity.size() << false
+        << TClientSteps{{0, {}}} << 500;
 }
 
 // A client in remote mode sends on after the local user's Yes, on the drop's
@@ -463,12 +472,14 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
 void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABoundedTime()
 {
     QFETCH(EnPacedTransport, transport);
+    QFETCH(int, baudRate);
     QFETCH(QByteArray, waiting);
     QFETCH(int, dropLimit);
     QFETCH(bool, reconnects);
     QFETCH(TClientSteps, steps);
     QFETCH(int, answered);
-    const std::unique_ptr<TPacedClient> client = pacedClient(transport, mHandler.get());
+    const std::unique_ptr<TPacedClient> client =
+        baudRate > 0 ? pacedClient(transport, mHandler.get(), baudRate) : pacedClient(transport, mHandler.get());
     QVERIFY(client);
     client->send("syst:ackn 1\rsyst:remo\r");
     QByteArray received;

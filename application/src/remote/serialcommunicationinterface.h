@@ -31,6 +31,12 @@ public:
     // host that unplugs is noticed by a look at the line this often: the long
     // command it leaves behind ends then, as it does while the line is read.
     static constexpr int HANG_UP_CHECK_INTERVAL = 250;
+    // What a host's system holds of its text for the line, and the bits a
+    // character takes on it (start, eight data bits, stop): the text sent
+    // before the Yes that may still come after it, and how long it takes at
+    // the line's rate.
+    static constexpr qint64 HOST_BUFFER_BYTES = 4096;
+    static constexpr qint64 CHARACTER_BITS = 10;
 
     TSerialCommunicationInterface(TExternalCommunicationHandler* pCommHandler, const QString& pPort, int pBaudRate,
                                   QSerialPort::FlowControl pFlowControl, QSerialPort::DataBits pDataBits,
@@ -42,8 +48,11 @@ public:
     qint64 pendingBytes() const override { return mPendingBytes; }
     // What the host sent and the line still holds, and what it is still
     // sending, until the line has been quiet for INPUT_QUIET_PERIOD or
-    // DROP_TIME_LIMIT has passed.
+    // dropTimeLimit() has passed.
     void dropUnreadInput() override;
+    // DROP_TIME_LIMIT, or as long as the host's buffer takes at the line's
+    // rate where that is longer (below 9600 baud: 34.1 s at 1200).
+    qint64 dropTimeLimit() const override;
     void resumeInput() override;
 
     bool isOpen() const;
