@@ -151,7 +151,7 @@ qint64 TSerialCommunicationInterface::dropTimeLimit() const
     const qint64 rate = mSerialPort->baudRate();
     if (rate <= 0)
         return DROP_TIME_LIMIT;
-    const qint64 carried = (HOST_BUFFER_BYTES * CHARACTER_BITS * 1000 + rate - 1) / rate;
+    const qint64 carried = (HOST_BUFFER_BYTES * mSerialPort->characterBits() * 1000 + rate - 1) / rate;
     return qMax<qint64>(DROP_TIME_LIMIT, carried);
 }
 

@@ -31,12 +31,10 @@ public:
     // host that unplugs is noticed by a look at the line this often: the long
     // command it leaves behind ends then, as it does while the line is read.
     static constexpr int HANG_UP_CHECK_INTERVAL = 250;
-    // What a host's system holds of its text for the line, and the bits a
-    // character takes on it (start, eight data bits, stop): the text sent
-    // before the Yes that may still come after it, and how long it takes at
-    // the line's rate.
-    static constexpr qint64 HOST_BUFFER_BYTES = 4096;
-    static constexpr qint64 CHARACTER_BITS = 10;
+    // What may still come of a host's text sent before the Yes: the 4 KB its
+    // system holds for the line and what a USB-serial converter's chip holds
+    // beyond them (at most 512 bytes), at the line's rate and character frame.
+    static constexpr qint64 HOST_BUFFER_BYTES = 4096 + 512;
 
     TSerialCommunicationInterface(TExternalCommunicationHandler* pCommHandler, const QString& pPort, int pBaudRate,
                                   QSerialPort::FlowControl pFlowControl, QSerialPort::DataBits pDataBits,
@@ -51,7 +49,7 @@ public:
     // dropTimeLimit() has passed.
     void dropUnreadInput() override;
     // DROP_TIME_LIMIT, or as long as the host's buffer takes at the line's
-    // rate where that is longer (below 9600 baud: 34.1 s at 1200).
+    // rate and frame where that is longer (38.4 s at 1200 baud, 8N1).
     qint64 dropTimeLimit() const override;
     void resumeInput() override;
 
