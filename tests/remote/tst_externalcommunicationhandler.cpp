@@ -403,6 +403,14 @@ struct TClientStep
 };
 using TClientSteps = QList<TClientStep>;
 
+// A serial line's settings; a rate of 0: the client's own.
+struct TLineSettings
+{
+    int mBaudRate = 0;
+    QSerialPort::Parity mParity = QSerialPort::NoParity;
+    QSerialPort::StopBits mStopBits = QSerialPort::OneStop;
+};
+
 TClientSteps every(int pPeriod, int pCount, const QByteArray& pBytes)
 {
     TClientSteps steps;
@@ -413,10 +421,12 @@ TClientSteps every(int pPeriod, int pCount, const QByteArray& pBytes)
 } // namespace
 
 Q_DECLARE_METATYPE(TClientSteps)
+Q_DECLARE_METATYPE(TLineSettings)
 
 void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABoundedTime_data()
 {
     QTest::addColumn<EnPacedTransport>("transport");
+    QTest::addColumn<TLineSettings>("line");
     // Sent before the Yes and not read yet.
     QTest::addColumn<QByteArray>("waiting");
     // The most dropped; 0: as built.
@@ -427,35 +437,48 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
     // Identities answered before the client's last line.
     QTest::addColumn<int>("answered");
     const QByteArray identity = "*idn?\r";
-    // The poll sent as the drop's time runs out and the ten after it are answered.
-    const int period = 100;
-    const int polls = TExternalCommunicationInterface::DROP_TIME_LIMIT / period + 10;
-    const TClientSteps polling = every(period, polls, identity);
-    QTest::newRow("TCP client polling every 100 ms")
-        << EnPacedTransport::ptTcp << QByteArray() << 0 << false << polling << 11;
-    QTest::newRow("USB host polling every 100 ms")
-        << EnPacedTransport::ptUsb << QByteArray() << 0 << false << polling << 11;
-    QTest::newRow("RS-232 host polling every 100 ms")
-        << EnPacedTransport::ptRs232 << QByteArray() << 0 << false << polling << 11;
+    // A poll every 100 ms for 6 s: the 49 sent before 5 s are dropped, the
+    // 11 from 5 s on (5.0 s to 6.0 s) answered.
+    const TClientSteps polling = every(100, 60, identity);
+    QTest::newRow("TCP client polling every 100 ms for 6 s")
+        << EnPacedTransport::ptTcp << TLineSettings() << QByteArray() << 0 << false << polling << 11;
+    QTest::newRow("USB host polling every 100 ms for 6 s")
+        << EnPacedTransport::ptUsb << TLineSettings() << QByteArray() << 0 << false << polling << 11;
+    QTest::newRow("RS-232 host polling every 100 ms for 6 s")
+        << EnPacedTransport::ptRs232 << TLineSettings() << QByteArray() << 0 << false << polling << 11;
+    // What its system and converter held at the Yes comes at 1200 baud,
+    // twelve characters every 100 ms, until 38.3 s, a remote-mode request
+    // last: all dropped, the line carries 4.5 KB in 38.4 s. Its 10 polls from
+    // 38.4 s on are answered.
+    const TClientSteps slowLine = every(100, 382, identity + identity)
+                                  << TClientStep{100, "syst:remo\r"} << every(100, 10, identity);
+    QTest::newRow("RS-232 host's 4.5 KB at 1200 baud, then polling")
+        << EnPacedTransport::ptRs232 << TLineSettings{1200} << QByteArray() << 0 << false << slowLine << 10;
+    // Twelve bits a character carry 4.5 KB at 9600 baud in 5.76 s: the polls
+    // at 5.8 s, 5.9 s and 6.0 s are answered.
+    QTest::newRow("RS-232 host polling at 9600 baud, even parity and two stop bits")
+        << EnPacedTransport::ptRs232 << TLineSettings{9600, QSerialPort::EvenParity, QSerialPort::TwoStop}
+        << QByteArray() << 0 << false << polling << 3;
     // Longer than the quiet period, but never quiet that long.
     TClientSteps writing = every(40, 10, identity)
                            << TClientStep{40, "syst:remo\r"}
                            << TClientStep{TExternalCommunicationInterface::INPUT_QUIET_PERIOD, {}};
     QTest::newRow("TCP client writing pieces 40 ms apart")
-        << EnPacedTransport::ptTcp << QByteArray() << 0 << false << writing << 0;
+        << EnPacedTransport::ptTcp << TLineSettings() << QByteArray() << 0 << false << writing << 0;
     QTest::newRow("USB host writing pieces 40 ms apart")
-        << EnPacedTransport::ptUsb << QByteArray() << 0 << false << writing << 0;
+        << EnPacedTransport::ptUsb << TLineSettings() << QByteArray() << 0 << false << writing << 0;
     // The socket has taken none of it yet as the quiet period ends.
     const TClientStep quiet{TExternalCommunicationInterface::INPUT_QUIET_PERIOD, {}};
     QTest::newRow("TCP client's text still in the connection")
-        << EnPacedTransport::ptTcp << identity.repeated(2000) << 0 << false << TClientSteps{quiet, quiet} << 0;
+        << EnPacedTransport::ptTcp << TLineSettings() << identity.repeated(2000) << 0 << false
+        << TClientSteps{quiet, quiet} << 0;
     // Its first line, on a clock that stands.
     QTest::newRow("TCP client connecting anew right after the Yes")
-        << EnPacedTransport::ptTcp << QByteArray() << 0 << true << TClientSteps{} << 0;
+        << EnPacedTransport::ptTcp << TLineSettings() << QByteArray() << 0 << true << TClientSteps{} << 0;
     // The rest, which the socket has taken already, without more coming.
     QTest::newRow("TCP client's text going on past the most dropped")
-        << EnPacedTransport::ptTcp << identity.repeated(1000) << 500 * identity.size() << false << TClientSteps{{0, {}}}
-        << 500;
+        << EnPacedTransport::ptTcp << TLineSettings() << identity.repeated(1000) << 500 * identity.size() << false
+        << TClientSteps{{0, {}}} << 500;
 }
 
 // A client in remote mode sends on after the local user's Yes, on the drop's
@@ -464,12 +487,15 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
 void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABoundedTime()
 {
     QFETCH(EnPacedTransport, transport);
+    QFETCH(TLineSettings, line);
     QFETCH(QByteArray, waiting);
     QFETCH(int, dropLimit);
     QFETCH(bool, reconnects);
     QFETCH(TClientSteps, steps);
     QFETCH(int, answered);
-    const std::unique_ptr<TPacedClient> client = pacedClient(transport, mHandler.get());
+    const std::unique_ptr<TPacedClient> client =
+        line.mBaudRate > 0 ? pacedClient(transport, mHandler.get(), line.mBaudRate, line.mParity, line.mStopBits)
+                           : pacedClient(transport, mHandler.get());
     QVERIFY(client);
     client->send("syst:ackn 1\rsyst:remo\r");
     QByteArray received;

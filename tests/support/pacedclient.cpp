@@ -24,13 +24,13 @@ class TSerialClient : public TPacedClient
 {
 public:
     explicit TSerialClient(const QString& pPort) : mPort(pPort) {}
-    bool start(TExternalCommunicationHandler* pHandler)
+    bool start(TExternalCommunicationHandler* pHandler, int pBaudRate, QSerialPort::Parity pParity,
+               QSerialPort::StopBits pStopBits)
     {
         if (!startHost())
             return false;
-        mTransport = std::make_unique<TSerialCommunicationInterface>(pHandler, mPort, 115200,
-                                                                     QSerialPort::NoFlowControl, QSerialPort::Data8,
-                                                                     QSerialPort::OneStop, QSerialPort::NoParity);
+        mTransport = std::make_unique<TSerialCommunicationInterface>(
+            pHandler, mPort, pBaudRate, QSerialPort::NoFlowControl, QSerialPort::Data8, pStopBits, pParity);
         mTransport->setReopenDelay(0);
         return mTransport->isOpen();
     }
@@ -131,7 +131,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<TPacedClient> pacedClient(EnPacedTransport pTransport, TExternalCommunicationHandler* pHandler)
+std::unique_ptr<TPacedClient> pacedClient(EnPacedTransport pTransport, TExternalCommunicationHandler* pHandler,
+                                          int pBaudRate, QSerialPort::Parity pParity, QSerialPort::StopBits pStopBits)
 {
     if (pTransport == EnPacedTransport::ptTcp) {
         auto tcpClient = std::make_unique<TTcpClient>();
@@ -139,7 +140,7 @@ std::unique_ptr<TPacedClient> pacedClient(EnPacedTransport pTransport, TExternal
     }
     auto serialClient = std::make_unique<TSerialClient>(
         QLatin1String(pTransport == EnPacedTransport::ptUsb ? "/dev/ttyGS0" : "/dev/ttyO1"));
-    return serialClient->start(pHandler) ? std::move(serialClient) : nullptr;
+    return serialClient->start(pHandler, pBaudRate, pParity, pStopBits) ? std::move(serialClient) : nullptr;
 }
 
 std::unique_ptr<TPacedClient> remoteClient(bool pTcp, TExternalCommunicationHandler* pHandler)

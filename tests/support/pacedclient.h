@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSerialPort>
 
 #include <memory>
 
@@ -26,9 +27,11 @@ public:
 enum class EnPacedTransport { ptTcp, ptUsb, ptRs232 };
 
 // A client on the transport given, on the loopback or a pseudo-terminal at
-// the device's port; null when it could not be started. A TCP client has a
-// small receive window, so that what it does not read stays with the
-// instrument rather than in the system's buffers.
-std::unique_ptr<TPacedClient> pacedClient(EnPacedTransport pTransport, TExternalCommunicationHandler* pHandler);
+// the device's port (the line set to pBaudRate, pParity and pStopBits); null when it could not be
+// started. A TCP client has a small receive window, so that what it does not
+// read stays with the instrument rather than in the system's buffers.
+std::unique_ptr<TPacedClient> pacedClient(EnPacedTransport pTransport, TExternalCommunicationHandler* pHandler,
+                                          int pBaudRate = 115200, QSerialPort::Parity pParity = QSerialPort::NoParity,
+                                          QSerialPort::StopBits pStopBits = QSerialPort::OneStop);
 // A client in remote mode on TCP or the USB device port.
 std::unique_ptr<TPacedClient> remoteClient(bool pTcp, TExternalCommunicationHandler* pHandler);

@@ -111,7 +111,8 @@ void TExternalCommunicationInterface::checkDrop()
     if (!isDroppingInput())
         return;
     qint64 now = mInputClock();
-    if (now - mDropBegan >= DROP_TIME_LIMIT) {
+    const qint64 end = mDropBegan + dropTimeLimit();
+    if (now >= end) {
         endDrop();
         return;
     }
@@ -124,6 +125,6 @@ void TExternalCommunicationInterface::checkDrop()
             return;
         mLastInput = now = mInputClock();
     }
-    const qint64 next = qMin(mLastInput + INPUT_QUIET_PERIOD, mDropBegan + DROP_TIME_LIMIT);
+    const qint64 next = qMin(mLastInput + INPUT_QUIET_PERIOD, end);
     mDropCheck.start(int(qMax<qint64>(next - now, 0)));
 }

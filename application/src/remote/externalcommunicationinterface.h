@@ -35,7 +35,8 @@ public:
     // than the quiet period allows (a poll every 100 ms) would otherwise
     // never be answered again. Text on its way takes far less through a
     // network or a hop between, and a serial line at 9600 baud carries the
-    // 4 KB a host's system holds in 4.3 s.
+    // 4 KB a host's system holds in 4.3 s; a slower line takes longer
+    // (dropTimeLimit()).
     static constexpr int DROP_TIME_LIMIT = 5000;
     // The most of it dropped: far beyond what a connection and a client's
     // system hold (a few megabytes); a client that sends on at full speed
@@ -73,6 +74,8 @@ public:
     bool isDroppingInput() const { return mDropLeft > 0; }
     // What the drop going on, or the last one, has dropped.
     qint64 droppedInput() const { return mDropped; }
+    // How long after the Yes a drop lasts at most, in milliseconds.
+    virtual qint64 dropTimeLimit() const { return DROP_TIME_LIMIT; }
     // Where the drop takes its time from, in milliseconds on a monotonic
     // scale: real time unless a test gives a clock of its own, which calls
     // inputClockMoved() whenever it has moved it on.
@@ -95,7 +98,7 @@ protected:
     // output again, the handler's commands that waited for it go on.
     void outputDrained();
     // From now on what comes is dropped, until nothing has come for the quiet
-    // period, DROP_TIME_LIMIT has passed or DROP_LIMIT bytes have gone.
+    // period, dropTimeLimit() has passed or DROP_LIMIT bytes have gone.
     void beginDrop();
     // pBytes that came were dropped: the quiet period begins again.
     void noteDropped(qint64 pBytes);

@@ -142,6 +142,19 @@ void TSerialCommunicationInterface::dropUnreadInput()
     mReadNotifier->setEnabled(true);
 }
 
+// A host's text sent before the Yes and still in its buffer keeps coming
+// after it for as long as the line takes to carry it. A drop that ended
+// sooner would answer the rest, and a remote-mode request in it would take
+// the instrument back from the user who had just taken it.
+qint64 TSerialCommunicationInterface::dropTimeLimit() const
+{
+    const qint64 rate = mSerialPort->baudRate();
+    if (rate <= 0)
+        return DROP_TIME_LIMIT;
+    const qint64 carried = (HOST_BUFFER_BYTES * mSerialPort->characterBits() * 1000 + rate - 1) / rate;
+    return qMax<qint64>(DROP_TIME_LIMIT, carried);
+}
+
 bool TSerialCommunicationInterface::dropArrivedInput()
 {
     QByteArray dropped;

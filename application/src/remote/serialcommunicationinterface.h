@@ -31,6 +31,10 @@ public:
     // host that unplugs is noticed by a look at the line this often: the long
     // command it leaves behind ends then, as it does while the line is read.
     static constexpr int HANG_UP_CHECK_INTERVAL = 250;
+    // What may still come of a host's text sent before the Yes: the 4 KB its
+    // system holds for the line and what a USB-serial converter's chip holds
+    // beyond them (at most 512 bytes), at the line's rate and character frame.
+    static constexpr qint64 HOST_BUFFER_BYTES = 4096 + 512;
 
     TSerialCommunicationInterface(TExternalCommunicationHandler* pCommHandler, const QString& pPort, int pBaudRate,
                                   QSerialPort::FlowControl pFlowControl, QSerialPort::DataBits pDataBits,
@@ -42,8 +46,11 @@ public:
     qint64 pendingBytes() const override { return mPendingBytes; }
     // What the host sent and the line still holds, and what it is still
     // sending, until the line has been quiet for INPUT_QUIET_PERIOD or
-    // DROP_TIME_LIMIT has passed.
+    // dropTimeLimit() has passed.
     void dropUnreadInput() override;
+    // DROP_TIME_LIMIT, or as long as the host's buffer takes at the line's
+    // rate and frame where that is longer (38.4 s at 1200 baud, 8N1).
+    qint64 dropTimeLimit() const override;
     void resumeInput() override;
 
     bool isOpen() const;

@@ -100,6 +100,12 @@ bool TSerialLine::open()
     return true;
 }
 
+int TSerialLine::characterBits() const
+{
+    return 1 + int(mDataBits) + (mParity == QSerialPort::NoParity ? 0 : 1) +
+           (mStopBits == QSerialPort::TwoStop ? 2 : 1);
+}
+
 bool TSerialLine::configure()
 {
     termios settings{};

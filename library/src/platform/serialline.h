@@ -38,6 +38,8 @@ public:
     int descriptor() const { return mDescriptor; }
     QSerialPort::BaudRate baudRate() const { return mBaudRate; }
     QSerialPort::Parity parity() const { return mParity; }
+    // The bits one character takes on the line as set: start, data, parity and stop bits.
+    int characterBits() const;
 
     // Drops what has arrived and not been read.
     void discardInput();
