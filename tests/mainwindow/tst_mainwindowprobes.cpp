@@ -30,6 +30,7 @@ private slots:
     void demoProbesOfTheRunScriptLoadWithoutWarning();
     void probeMenuOpensTheEditPages_data();
     void probeMenuOpensTheEditPages();
+    void aPadOutlastingItsEditorLeavesTheMainMenuCaption();
 
 private:
     QStringList probeRows() const;
@@ -234,6 +235,23 @@ void tst_MainWindowProbes::probeMenuOpensTheEditPages()
     }
     mMain.click("BtnReturnToMainMenu");
     TBoardControlInterpreter(mMain.board()).execute(QStringLiteral("smart 2 none"));
+}
+
+// A client taking control closes the editor beneath an open pad; the pad then
+// goes as usual, and the main menu shown keeps its own caption.
+void tst_MainWindowProbes::aPadOutlastingItsEditorLeavesTheMainMenuCaption()
+{
+    mMain.click("BtnProbe_NewTC");
+    QCOMPARE(mMain.menuPage(), mMain.child("PageTCEdit"));
+    TModalAnswer::onNextModal([this](QWidget* pPad) {
+        mMain.window()->onRemoteModeChanged(true);
+        pressKeys(pPad, {QStringLiteral("BtnCancel")});
+    });
+    mMain.click("Btn_Tmin_TC");
+    QCOMPARE(mMain.menuPage(), mMain.child("PageMenu"));
+    QCOMPARE(mMain.text("LblMenuCaption"), QStringLiteral("Menu"));
+    QVERIFY(mMain.shown("LblMenuIcon"));
+    mMain.window()->onRemoteModeChanged(false);
 }
 
 TAMARIND_TEST_MAIN(tst_MainWindowProbes)

@@ -135,6 +135,9 @@ private slots:
         QVERIFY(play);
         QTest::mouseClick(play, Qt::LeftButton);
         QCOMPARE(messages.texts(), QStringList{"Calibration routine completed successfully."});
+        // The run's screen is still up: the title bar it lets through names it, whoever took control meanwhile.
+        QCOMPARE(mMain.text("LblTitle"), QStringLiteral("Calibration"));
+        QCOMPARE(mMain.mainPage(), mMain.child("PageCalibrationRoutines"));
         const zelk::vector<QString> results = TCalibrationFileStore(channels).storedCalFiles(1);
         QCOMPARE(int(results.size()), 1);
         const auto stored = TCalibrationFileStore(channels).createCalRoutineFromName(results.front());

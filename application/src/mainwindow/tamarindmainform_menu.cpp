@@ -52,8 +52,14 @@ void TTamarindMainForm::setSubMenuCaption(const QString& pCaption)
     showMenuCaption(*ui, pCaption);
 }
 
+// A dialog over a sub-menu can outlast it: a client taking control closes the
+// menu column beneath the dialog. The main menu then keeps its own caption.
 void TTamarindMainForm::restoreSubMenuCaption()
 {
+    if (ui->stackedWidgetMenu->currentWidget() == ui->PageMenu) {
+        setMainMenuCaption();
+        return;
+    }
     showMenuCaption(*ui, mSubMenuCaptionBackup);
 }
 

@@ -3,6 +3,8 @@
 
 #include "tamarindmainform.h"
 
+#include "calibrationroutinesguicontroller.h"
+#include "calibrationroutineview.h"
 #include "ethernetcommunicationinterface.h"
 #include "ethernetconfigurationcontroller.h"
 #include "externalcommunicationhandler.h"
@@ -97,7 +99,9 @@ void TTamarindMainForm::releaseRemoteControl()
 }
 
 // A client taking control finds the instrument on its home view with no menu
-// open, so that nothing the local user left open acts meanwhile.
+// open, so that nothing the local user left open acts meanwhile. A calibration
+// run's view stays on the screen, with the window's title bar showing through
+// it: the page beneath keeps the title that names the run.
 void TTamarindMainForm::onRemoteModeChanged(bool pRemoteMode)
 {
     if (pRemoteMode) {
@@ -106,7 +110,10 @@ void TTamarindMainForm::onRemoteModeChanged(bool pRemoteMode)
         if (mLogfileController->isLoggerStarted())
             mLogfileController->stopLogger();
         on_BtnReturnToMainMenu_clicked();
-        returnToHomeView();
+        const TCalibrationRoutineView* run =
+            mCalibrationRoutinesGUIController ? mCalibrationRoutinesGUIController->routineView() : nullptr;
+        if (!run || !run->isVisible())
+            returnToHomeView();
     }
     updateTitleLabel_Right();
 }
