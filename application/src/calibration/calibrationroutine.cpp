@@ -424,7 +424,10 @@ EnRoutineResult TCalibrationRoutine::startRoutine(TChannelController* pChannelCo
     if (shownChannel && pChannelController->measuredChannel() != shownChannel)
         mChannelHold->measureChannel(shownChannel);
     mChannelHold.reset();
-    pChannelController->setReadingActive(true);
+    // After a terminate the program is ending: the reading that resumes would
+    // only keep it waiting for the board's answer, however late that comes.
+    if (!TTerminationSignals::terminationRequested())
+        pChannelController->setReadingActive(true);
     if (pScanModeController)
         pScanModeController->resumeScanMode();
     mCalibrator.reset();
