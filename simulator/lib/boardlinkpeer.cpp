@@ -139,6 +139,8 @@ void TBoardLinkPeer::handleFrame(const QByteArray& pBytes)
         writeToHost(QByteArray(1, NAK));
         return;
     }
+    if (mCore.mCommandWatcher)
+        mCore.mCommandWatcher(received.mText);
     if (TBoardFaults::take(faults.mSilentCommands)) {
         leaveHostWaiting();
         return;

@@ -8,6 +8,7 @@
 #include <QMutex>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -25,6 +26,9 @@ struct TBoardSimulatorCore
     // Counted up whenever the board leaves the host waiting for nothing
     // (TIntCommController::setSilenceNotice); -1 for none.
     int mSilenceNotice = -1;
+    // Given each intact command's text as it arrives, before it is carried
+    // out, with the core locked: it must not call the simulator.
+    std::function<void(const QByteArray&)> mCommandWatcher;
 };
 
 // The board side of the framed link, on the master side of the

@@ -148,3 +148,9 @@ void TBoardSimulator::clearRecord()
     QMutexLocker lock(&mCore.mMutex);
     mCore.mRecord = TLinkRecord();
 }
+
+void TBoardSimulator::watchCommands(std::function<void(const QByteArray&)> pWatcher)
+{
+    QMutexLocker lock(&mCore.mMutex);
+    mCore.mCommandWatcher = std::move(pWatcher);
+}

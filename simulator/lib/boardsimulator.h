@@ -56,6 +56,10 @@ public:
     int hostNaks() const;
     int lateReplies() const;
     void clearRecord();
+    // Each command's text as the board receives it, on the board's thread,
+    // before it is answered (tests time an event of their own by the
+    // board's); the watcher must not call the simulator. Null stops it.
+    void watchCommands(std::function<void(const QByteArray&)> pWatcher);
 
 private:
     TBoardSimulatorCore mCore;

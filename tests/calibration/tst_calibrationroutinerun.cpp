@@ -144,22 +144,6 @@ public:
     void calPointComplete(const TElectricalTemperatureValue&) override {}
 };
 
-// Posts a click on Cancel after the given number of reference samples.
-class TAbortAfter : public TQuietObserver
-{
-public:
-    TAbortAfter(TCalibrationRoutine& pRoutine, int pSamples) : mRoutine(pRoutine), mSamples(pSamples) {}
-    void referenceValueUpdated(const TElectricalTemperatureValue&, const TElectricalTemperatureValue&, double) override
-    {
-        if (--mSamples == 0)
-            QTimer::singleShot(0, &mRoutine, [this] { mRoutine.abort(); });
-    }
-
-private:
-    TCalibrationRoutine& mRoutine;
-    int mSamples;
-};
-
 // Runs an action with the count of reference samples at each of them.
 class TOnEachSample : public TQuietObserver
 {
@@ -173,6 +157,22 @@ public:
 private:
     std::function<void(int)> mAction;
     int mSamples = 0;
+};
+
+// Runs an action as the first DUT value comes.
+class TOnFirstDUTValue : public TQuietObserver
+{
+public:
+    explicit TOnFirstDUTValue(std::function<void()> pAction) : mAction(std::move(pAction)) {}
+    void dutValueUpdated(const TElectricalTemperatureValue&, const TChannelDescription&,
+                         const TElectricalTemperatureValue&) override
+    {
+        if (mAction)
+            std::exchange(mAction, nullptr)();
+    }
+
+private:
+    std::function<void()> mAction;
 };
 
 // Runs an action at the first report of a status.
@@ -283,16 +283,17 @@ private:
         TCalibrationRoutine mRoutine;
         TRunLog mLog;
     };
-    // Starts the dry well with the given faults and makes its one-point routine.
+    // Starts the calibrator (the dry well unless given) with the given faults
+    // and makes its one-point routine.
     TOnePointRun& onePointRun(const QStringList& pFaults = {},
                               const zelk::vector<TChannelDescription>& pDuts = {TChannelDescription(2, "2"),
-                                                                                TChannelDescription(3, "3")})
+                                                                                TChannelDescription(3, "3")},
+                              EnCalibratorType pType = EnCalibratorType::ctDWK4400_165)
     {
         TCalibratorFixture::setReplyTimeouts(pFaults);
-        if (!mCalibrator.start(EnCalibratorType::ctDWK4400_165, pFaults))
-            qFatal("the dry well did not start");
-        mOne = std::make_unique<TOnePointRun>(
-            setup(EnCalibratorType::ctDWK4400_165, {TElectricalTemperatureValue(50.0, uCelsius)}, pDuts));
+        if (!mCalibrator.start(pType, pFaults))
+            qFatal("the calibrator did not start");
+        mOne = std::make_unique<TOnePointRun>(setup(pType, {TElectricalTemperatureValue(50.0, uCelsius)}, pDuts));
         return *mOne;
     }
 
@@ -607,8 +608,16 @@ enum EnAbortMoment {
     amFirstEvents,
     amThirdSample,
     amReadingDUTs,
+    amWhileTheCalibratorStarts,
     amTerminateInASampleWait,
-    amTerminateReadingDUTs
+    amTerminateReadingDUTs,
+    // A terminate on the board's thread as the board receives a selection.
+    amTerminateSelectingTheFirstDUTAtTheStart,
+    amTerminateSelectingTheLastDUTAtTheStart,
+    amTerminateSelectingTheReferenceAtTheStart,
+    amTerminateSelectingADUTOfThePoint,
+    amTerminateAsADUTValueComes,
+    amTerminateReadingASilentReference
 };
 
 void tst_CalibrationRoutineRun::abortAtEachMoment_data()
@@ -616,22 +625,45 @@ void tst_CalibrationRoutineRun::abortAtEachMoment_data()
     QTest::addColumn<int>("moment");
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("points");
+    // Of the two DUTs, those the point holds a value of.
+    QTest::addColumn<int>("duts");
     // A stale flag from an earlier run must not end the new one.
-    QTest::newRow("before the start is forgotten") << int(amBeforeTheCall) << int(rrSuccess) << 1;
-    // Cancel confirmed in the events the start lets through: the view is already closed.
-    QTest::newRow("in the first events ends the run") << int(amFirstEvents) << int(rrAborted) << 0;
+    QTest::newRow("before the start is forgotten") << int(amBeforeTheCall) << int(rrSuccess) << 1 << 2;
+    // Cancel confirmed in the events the start lets through: the view is
+    // already closed, and the calibrator is not even asked.
+    QTest::newRow("in the first events ends the run") << int(amFirstEvents) << int(rrAborted) << 0 << 0;
     // The Cancel button's click arrives while the run waits after its third sample.
-    QTest::newRow("in a sample wait ends the run") << int(amThirdSample) << int(rrAborted) << 0;
-    // The point was being taken: it is finished and kept, every channel read.
-    QTest::newRow("while reading DUTs keeps the point") << int(amReadingDUTs) << int(rrAborted) << 1;
+    QTest::newRow("in a sample wait ends the run") << int(amThirdSample) << int(rrAborted) << 0 << 0;
+    // It comes in the pause after the first DUT's first reading: the point
+    // stays, without the DUTs it did not read to the end.
+    QTest::newRow("while reading DUTs stops selecting") << int(amReadingDUTs) << int(rrAborted) << 1 << 0;
+    // Something the calibrator's last start-up exchange let through cancels:
+    // it is sent no set point.
+    QTest::newRow("while the calibrator starts ends the run")
+        << int(amWhileTheCalibratorStarts) << int(rrAborted) << 0 << 0;
     // SIGTERM or Ctrl+C arrives while the run waits after its third sample: the
     // run ends as an abort does, the event loop it came from quits, and the
     // signal wakes event processing once, not at every later turn.
     QTest::newRow("a terminate in a sample wait ends the run and the program")
-        << int(amTerminateInASampleWait) << int(rrAborted) << 0;
-    // The DUT readings skip their pauses after it: the point, even the run's last, is no result.
+        << int(amTerminateInASampleWait) << int(rrAborted) << 0 << 0;
+    // The same pause: the point, even the run's last, is no result.
     QTest::newRow("a terminate while reading DUTs ends the run and the program")
-        << int(amTerminateReadingDUTs) << int(rrAborted) << 1;
+        << int(amTerminateReadingDUTs) << int(rrAborted) << 1 << 0;
+    // The board is busy with a selection when the signal comes; the next
+    // selection, set point or reading is not made.
+    QTest::newRow("a terminate while the start selects the first DUT")
+        << int(amTerminateSelectingTheFirstDUTAtTheStart) << int(rrAborted) << 0 << 0;
+    QTest::newRow("a terminate while the start selects the last DUT")
+        << int(amTerminateSelectingTheLastDUTAtTheStart) << int(rrAborted) << 0 << 0;
+    QTest::newRow("a terminate while the start selects the reference")
+        << int(amTerminateSelectingTheReferenceAtTheStart) << int(rrAborted) << 0 << 0;
+    QTest::newRow("a terminate while a DUT is selected for the point")
+        << int(amTerminateSelectingADUTOfThePoint) << int(rrAborted) << 1 << 0;
+    QTest::newRow("a terminate between two DUTs") << int(amTerminateAsADUTValueComes) << int(rrAborted) << 1 << 1;
+    // The reference reading the signal came in fails: the run was ended, it
+    // did not lose its reference.
+    QTest::newRow("a terminate while a silent board is asked for the reference")
+        << int(amTerminateReadingASilentReference) << int(rrAborted) << 0 << 0;
 }
 
 void tst_CalibrationRoutineRun::abortAtEachMoment()
@@ -639,30 +671,112 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
     QFETCH(int, moment);
     QFETCH(int, result);
     QFETCH(int, points);
-    TOnePointRun& one = onePointRun();
+    QFETCH(int, duts);
+    // The network bath's connector lets events through while it waits for an
+    // answer: a Cancel can come in the calibrator's start.
+    TOnePointRun& one =
+        onePointRun({}, {TChannelDescription(2, "2"), TChannelDescription(3, "3")}, EnCalibratorType::ctMBK2800);
     followCalibrator({{1, 0.0}, {2, 0.03}, {3, -0.2}});
+    // Shown before the run and none of its channels: selecting it again is
+    // the end's, not the run's.
+    QVERIFY(controller().measureChannel(controller().channel(4)));
     TCalibrationRoutine& routine = one.mRoutine;
-    const auto abortSoon = [&routine] { QTimer::singleShot(0, &routine, [&routine] { routine.abort(); }); };
-    TAbortAfter afterThirdSample(routine, 3);
-    TCallOnFirstStatus whileReadingDUTs(abortSoon, rsReadingDUTChannels);
-    const auto terminateSoon = [] { QTimer::singleShot(0, &TTestEnvironment::terminate); };
-    TOnEachSample terminateAfterThirdSample([&terminateSoon](int pSample) {
-        if (pSample == 3)
-            terminateSoon();
+    // What the board and the calibrator had received at the Cancel or the
+    // terminate, and the board at the run's end.
+    std::atomic<int> boardCommands{0};
+    std::atomic<int> calibratorRequests{0};
+    std::atomic<int> boardAtTheEnd{-1};
+    std::atomic<int> calibratorAtTheEnd{-1};
+    const auto endsHere = [&] {
+        boardAtTheEnd = boardCommands.load();
+        calibratorAtTheEnd = calibratorRequests.load();
+    };
+    static const std::map<int, std::pair<QByteArray, int>> selections{
+        {amTerminateSelectingTheFirstDUTAtTheStart, {"conf:chan 02", 1}},
+        {amTerminateSelectingTheLastDUTAtTheStart, {"conf:chan 03", 1}},
+        {amTerminateSelectingTheReferenceAtTheStart, {"conf:chan 01", 1}},
+        {amTerminateSelectingADUTOfThePoint, {"conf:chan 02", 2}}};
+    const auto selection = selections.find(moment);
+    int seen = 0;
+    std::atomic<bool> terminateAtTheNextCommand{false};
+    mFixture->board().board().watchCommands([&](const QByteArray& pCommand) {
+        ++boardCommands;
+        const bool selected =
+            selection != selections.end() && pCommand == selection->second.first && ++seen == selection->second.second;
+        if (terminateAtTheNextCommand.exchange(false) || selected) {
+            endsHere();
+            std::raise(SIGTERM);
+        }
     });
-    TCallOnFirstStatus terminateWhileReadingDUTs(terminateSoon, rsReadingDUTChannels);
+    mCalibrator.simulator().watchRequests([&](const QByteArray& pRequest) {
+        ++calibratorRequests;
+        // The bath's high limit, the last request of its start.
+        if (moment == amWhileTheCalibratorStarts && pRequest.startsWith("{M31"))
+            QMetaObject::invokeMethod(
+                &routine,
+                [&] {
+                    endsHere();
+                    routine.abort();
+                },
+                Qt::QueuedConnection);
+    });
+    const auto unwatch = qScopeGuard([this] {
+        mFixture->board().board().watchCommands(nullptr);
+        mCalibrator.simulator().watchRequests(nullptr);
+    });
+    int boardAtCompletion = -1;
+    TCallOnFirstStatus completing([&] { boardAtCompletion = boardCommands.load(); }, rsCompleted);
+    routine.addObserver(&completing);
+
+    const auto abortSoon = [&routine, &endsHere] {
+        QTimer::singleShot(0, &routine, [&routine, &endsHere] {
+            endsHere();
+            routine.abort();
+        });
+    };
+    const auto terminateSoon = [&endsHere] {
+        QTimer::singleShot(0, [&endsHere] {
+            endsHere();
+            TTestEnvironment::terminate();
+        });
+    };
+    const auto silenceTheBoardAndTerminate = [&] {
+        mFixture->board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = -1; });
+        terminateAtTheNextCommand = true;
+    };
+    TOnEachSample atTheThirdSample([&](int pSample) {
+        if (pSample != 3)
+            return;
+        if (moment == amThirdSample)
+            abortSoon();
+        else if (moment == amTerminateInASampleWait)
+            terminateSoon();
+        else if (moment == amTerminateReadingASilentReference)
+            silenceTheBoardAndTerminate();
+    });
+    TCallOnFirstStatus whileReadingDUTs(
+        [&] {
+            if (moment == amReadingDUTs)
+                abortSoon();
+            else
+                terminateSoon();
+        },
+        rsReadingDUTChannels);
+    TOnFirstDUTValue asADUTValueComes([&] {
+        endsHere();
+        TTestEnvironment::terminate();
+    });
     if (moment == amBeforeTheCall)
         routine.abort();
     else if (moment == amFirstEvents)
         abortSoon();
-    else if (moment == amThirdSample)
-        routine.addObserver(&afterThirdSample);
-    else if (moment == amReadingDUTs)
+    else if (moment == amThirdSample || moment == amTerminateInASampleWait ||
+             moment == amTerminateReadingASilentReference)
+        routine.addObserver(&atTheThirdSample);
+    else if (moment == amReadingDUTs || moment == amTerminateReadingDUTs)
         routine.addObserver(&whileReadingDUTs);
-    else if (moment == amTerminateInASampleWait)
-        routine.addObserver(&terminateAfterThirdSample);
-    else
-        routine.addObserver(&terminateWhileReadingDUTs);
+    else if (moment == amTerminateAsADUTValueComes)
+        routine.addObserver(&asADUTValueComes);
 
     if (moment >= amTerminateInASampleWait) {
         const TLoopRun loopRun = runFromTheEventLoop(routine);
@@ -672,14 +786,29 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
         QCOMPARE(int(run(routine)), result);
     }
     QCOMPARE(int(routine.calibrationPointsResults().size()), points);
-    if (points)
-        QVERIFY(!std::isnan(routine.calibrationPointsResults()
-                                .begin()
-                                ->second.dutValue(TChannelDescription(3, "3"))
-                                ->valTemperature()
-                                .value()));
+    if (points) {
+        // A point cut short holds no value of a DUT it did not read to the end.
+        const TCalibrationPointResults& taken = routine.calibrationPointsResults().begin()->second;
+        int held = 0;
+        for (int channel : {2, 3}) {
+            const TDUTValue* value = taken.dutValue(TChannelDescription(channel, QString::number(channel)));
+            if (value) {
+                QVERIFY(!std::isnan(value->valTemperature().value()));
+                ++held;
+            }
+        }
+        QCOMPARE(held, duts);
+    }
+    if (moment != amBeforeTheCall) {
+        // After the Cancel or the terminate the run sends nothing more to
+        // either: no selection, no reading, no set point.
+        QVERIFY(boardAtTheEnd.load() >= 0);
+        QCOMPARE(boardAtCompletion, boardAtTheEnd.load());
+        QCOMPARE(calibratorRequests.load(), calibratorAtTheEnd.load());
+    }
     QCOMPARE(one.mLog.mLines.last(), QStringLiteral("status 5 0.0"));
-    QVERIFY(controller().isReadingActive());
+    // After a terminate the program ends without another reading to wait for.
+    QCOMPARE(controller().isReadingActive(), moment < amTerminateInASampleWait);
     if (moment == amThirdSample) {
         QCOMPARE(one.mLog.mLines.count("reference 50.0"), 3);
         QCOMPARE(one.mLog.mLines.at(one.mLog.mLines.size() - 2), QStringLiteral("complete 50.0"));
@@ -740,12 +869,10 @@ void tst_CalibrationRoutineRun::terminateWhileTheCalibratorAnswersLate()
     // Well before the calibrator's late reply, and without waiting for it.
     const qint64 endedAfterMs = loopRun.mReturnedAtMs - terminatedAtMs.load();
     QVERIFY2(endedAfterMs < LATE_REPLY_MS - 1000, qPrintable(QString::number(endedAfterMs)));
-    const QList<QByteArray> commands = mFixture->board().commands();
-    QVERIFY(std::none_of(commands.begin(), commands.end(),
-                         [](const QByteArray& pCommand) { return pCommand.startsWith("conf:chan"); }));
+    // The board is not asked at all: no selection, and no reading once the run is over.
+    QCOMPARE(mFixture->board().commands(), QList<QByteArray>());
     QVERIFY(routine.calibrationPointsResults().empty());
     QCOMPARE(log.mLines, QStringList{"status 5 0.0"});
-    QVERIFY(controller().isReadingActive());
 }
 
 void tst_CalibrationRoutineRun::scanModeRestsDuringTheRun()

@@ -424,7 +424,10 @@ EnRoutineResult TCalibrationRoutine::startRoutine(TChannelController* pChannelCo
     if (shownChannel && pChannelController->measuredChannel() != shownChannel)
         mChannelHold->measureChannel(shownChannel);
     mChannelHold.reset();
-    pChannelController->setReadingActive(true);
+    // After a terminate the program is ending: the reading that resumes would
+    // only keep it waiting for the board's answer, however late that comes.
+    if (!TTerminationSignals::terminationRequested())
+        pChannelController->setReadingActive(true);
     if (pScanModeController)
         pScanModeController->resumeScanMode();
     mCalibrator.reset();
@@ -482,7 +485,7 @@ EnRoutineResult TCalibrationRoutine::runCalibrationPoint(const TElectricalTemper
     const qint64 holdMs = static_cast<qint64>(mCalibrationSetup->holdTimeMinutes()) * 60000;
     for (;;) {
         if (!readMeasuredChannel()) {
-            result = rrUnableToReadReferenceValue;
+            result = endRequested() ? rrAborted : rrUnableToReadReferenceValue;
             break;
         }
         TElectricalTemperatureValue temperature;
@@ -521,8 +524,8 @@ EnRoutineResult TCalibrationRoutine::runCalibrationPoint(const TElectricalTemper
                         break;
                     }
                     takeCalibrationPoint(pCalPoint, range);
-                    // After a terminate the DUT readings skipped their pauses:
-                    // the point is no result, even the run's last.
+                    // The DUT readings stop at a Cancel or a terminate: the
+                    // point is no result, even the run's last.
                     if (endRequested())
                         result = rrAborted;
                     break;
@@ -570,11 +573,18 @@ void TCalibrationRoutine::takeCalibrationPoint(const TElectricalTemperatureValue
     TCalibrationPointResults& results =
         mCalibrationPointsResults.emplace(pCalPoint, TCalibrationPointResults(reference, pRange)).first->second;
     for (const TChannelDescription& dut : mCalibrationSetup->deviceUnderTestChannels()) {
+        // Each DUT takes seconds and the board may answer late: a Cancel or a
+        // terminate must not wait for the rest of the list.
+        if (endRequested())
+            break;
         TElectricalTemperatureValue temperature(std::numeric_limits<double>::quiet_NaN(), uCelsius);
         TElectricalTemperatureValue electrical(std::numeric_limits<double>::quiet_NaN(), uUndefined);
         TAbstractChannel* channel = dutChannel(dut);
         if (channel && mChannelHold->measureChannel(channel))
             readMeasuredChannel(DUT_IGNORE_FIRST_READINGS, DUT_READ_PAUSE_SECONDS, temperature, electrical);
+        // A reading cut short is no value of the DUT, not even one it could not give.
+        if (endRequested())
+            break;
         results.setDUTChannelValue(dut, TDUTValue(temperature, electrical));
         notifyObserversDUTValueUpdated(pCalPoint, dut, temperature);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -610,6 +620,9 @@ bool TCalibrationRoutine::readMeasuredChannel()
     QElapsedTimer timer;
     timer.start();
     do {
+        // A terminate comes while the board is asked, however late it answers.
+        if (endRequested())
+            return false;
         if (mChannelController->readMeasuredChannel())
             return true;
     } while (timer.elapsed() < CHANNEL_CHANGE_TIMEOUT_MS);
@@ -623,7 +636,9 @@ bool TCalibrationRoutine::readMeasuredChannel(unsigned int pIgnoreFirstReadings,
     for (unsigned int reading = 0; reading < pIgnoreFirstReadings; ++reading) {
         if (!readMeasuredChannel())
             return false;
-        IRoutineClock::current().wait(static_cast<qint64>(pPauseSeconds) * 1000, nullptr, QEventLoop::AllEvents);
+        if (!IRoutineClock::current().wait(static_cast<qint64>(pPauseSeconds) * 1000, &mAbortRequested,
+                                           QEventLoop::AllEvents))
+            return false;
     }
     if (!readMeasuredChannel())
         return false;

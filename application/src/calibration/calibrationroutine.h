@@ -146,12 +146,14 @@ private:
     // rrAborted once the run is to end, before the exchange or after it.
     Calibrationroutine::EnRoutineResult setCalibratorTemperature(const TElectricalTemperatureValue& pTemperature);
     // Cancel, or a terminate or Ctrl+C: the run ends at its next check, at the
-    // latest between two exchanges with the calibrator.
+    // latest between two exchanges with the calibrator or the board.
     bool endRequested() const;
-    // One successful board reading within CHANNEL_CHANGE_TIMEOUT_MS.
+    // One successful board reading within CHANNEL_CHANGE_TIMEOUT_MS; false
+    // without a further attempt once the run is to end.
     bool readMeasuredChannel();
     // Discards pIgnoreFirstReadings readings, pausing pPauseSeconds after
-    // each, and keeps the next; false, outputs unchanged, when one fails.
+    // each, and keeps the next; false, outputs unchanged, when one fails or
+    // the run is to end.
     bool readMeasuredChannel(unsigned int pIgnoreFirstReadings, unsigned int pPauseSeconds,
                              TElectricalTemperatureValue& oResultTemperature,
                              TElectricalTemperatureValue& oResultElectrical);
