@@ -71,6 +71,9 @@ void tst_Dialogs::backdropCoversTheWindowBelow_data()
     QTest::newRow("refresh") << "refresh" << 112;
     QTest::newRow("calibration progress") << "calibration" << 112;
     QTest::newRow("download progress") << "download" << 112;
+    // The second lays its backdrop over the window as the first does, not
+    // over the first (grey 69 there), whose text would run through its own.
+    QTest::newRow("message over a message") << "message over a message" << 112;
     // A pad has no backdrop: the window below shows as it is, not black.
     QTest::newRow("numeric pad") << "numpad" << 255;
 }
@@ -87,7 +90,14 @@ void tst_Dialogs::backdropCoversTheWindowBelow()
     QVERIFY(QTest::qWaitForWindowExposed(&below));
     below.activateWindow();
     std::unique_ptr<QDialog> shown;
-    if (dialog == "message")
+    TMessageDialog first;
+    if (dialog == "message over a message") {
+        // The window the dialogs open over, as the program's main window is.
+        TWindowPlacement::setMainWindow(&below);
+        first.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&first));
+    }
+    if (dialog.startsWith("message"))
         shown = std::make_unique<TMessageDialog>();
     else if (dialog == "refresh")
         shown = std::make_unique<TRefreshDialog>();

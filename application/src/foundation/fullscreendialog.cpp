@@ -110,9 +110,33 @@ void TFullScreenDialog::stopWatchingBelow()
 void TFullScreenDialog::findWindowsBelow()
 {
     mBelow.clear();
-    for (QWidget* below : TWindowPlacement::windowsBelow(this))
-        mBelow.append({below, QRect()});
+    // A backdrop dims the screen the user works on so that it still shows
+    // where they are. A dialog below is no such place but a message or pad of
+    // its own, whose text and keys would run through this dialog's: a dialog
+    // with a backdrop covers another as the first covers the main window,
+    // showing what that one stands over. A pad, without a backdrop, shows the
+    // dialog it belongs to.
+    const bool coversDialogsBelow = laysBackdrop();
+    const QList<QWidget*> windows = TWindowPlacement::windowsBelow(this);
+    for (int index = 0; index < windows.size(); ++index) {
+        if (index > 0 && coversDialogsBelow && qobject_cast<TFullScreenDialog*>(windows.at(index)))
+            continue;
+        mBelow.append({windows.at(index), QRect()});
+    }
     placeWindowsBelow();
+}
+
+bool TFullScreenDialog::laysBackdrop() const
+{
+    // What the style sheet paints under the dialog's widgets, seen at a pixel.
+    QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
+    pixel.fill(Qt::transparent);
+    QPainter painter(&pixel);
+    QStyleOption option;
+    option.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+    painter.end();
+    return qAlpha(pixel.pixel(0, 0)) != 0;
 }
 
 void TFullScreenDialog::placeWindowsBelow()

@@ -44,6 +44,8 @@ private:
     QRegion shownOfBelow(const QWidget* pWindow, const QRegion& pRegion) const;
 
     void findWindowsBelow();
+    // Whether the dialog lays a backdrop of its own over what it covers.
+    bool laysBackdrop() const;
     void placeWindowsBelow();
     void stopWatchingBelow();
 
