@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Shared by run.sh and test.sh: installs the Debian packages the build needs
-# (with sudo when not root; without sudo it names the command for root and fails) and builds the tree, or a part of it, into ./build.
+# (with sudo when not root; without sudo it names the command for root and
+# fails) and builds the tree, or a part of it, into ./build.
 set -euo pipefail
 
 # libqt5svg5 brings the image plugin that reads the SVG images of the resources;
