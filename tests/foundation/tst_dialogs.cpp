@@ -74,6 +74,10 @@ void tst_Dialogs::backdropCoversTheWindowBelow_data()
     // The second lays its backdrop over the window as the first does, not
     // over the first (grey 69 there), whose text would run through its own.
     QTest::newRow("message over a message") << "message over a message" << 112;
+    // The pad or dialog the user works in stays in sight under a message: its
+    // panel, grey 51, stays 51 under the backdrop where the window would be 112.
+    QTest::newRow("message over a numeric pad") << "message over a numeric pad" << 51;
+    QTest::newRow("message over the date dialog") << "message over the date dialog" << 51;
     // A pad has no backdrop: the window below shows as it is, not black.
     QTest::newRow("numeric pad") << "numpad" << 255;
 }
@@ -90,12 +94,22 @@ void tst_Dialogs::backdropCoversTheWindowBelow()
     QVERIFY(QTest::qWaitForWindowExposed(&below));
     below.activateWindow();
     std::unique_ptr<QDialog> shown;
-    TMessageDialog first;
-    if (dialog == "message over a message") {
+    std::unique_ptr<QDialog> first;
+    // Where the dialog below shows its panel; else a corner of the window.
+    QPoint place(3, 3);
+    if (dialog.startsWith("message over")) {
         // The window the dialogs open over, as the program's main window is.
         TWindowPlacement::setMainWindow(&below);
-        first.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&first));
+        if (dialog.endsWith("pad"))
+            first = std::make_unique<TNumpad>(nullptr);
+        else if (dialog.endsWith("date dialog"))
+            first = std::make_unique<TDateDialog>(nullptr);
+        else
+            first = std::make_unique<TMessageDialog>();
+        first->show();
+        QVERIFY(QTest::qWaitForWindowExposed(first.get()));
+        if (QWidget* panel = first->findChild<QWidget*>(dialog.endsWith("pad") ? "WgtNumpad" : "widgetMain"))
+            place = panel->mapTo(first.get(), QPoint(6, panel->height() / 2));
     }
     if (dialog.startsWith("message"))
         shown = std::make_unique<TMessageDialog>();
@@ -113,12 +127,12 @@ void tst_Dialogs::backdropCoversTheWindowBelow()
     QVERIFY(shown->windowFlags() & Qt::FramelessWindowHint);
     // The offscreen screen, like an X server without a compositing manager,
     // does not blend windows: the dialog itself must show the window below.
-    const QColor corner = shown->grab().toImage().pixelColor(3, 3);
-    QCOMPARE(corner.alpha(), 255);
-    const QString seen = corner.name();
-    QVERIFY2(qAbs(corner.red() - grey) <= 1, qPrintable(seen));
-    QVERIFY2(qAbs(corner.green() - grey) <= 1, qPrintable(seen));
-    QVERIFY2(qAbs(corner.blue() - grey) <= 1, qPrintable(seen));
+    const QColor colour = shown->grab().toImage().pixelColor(place);
+    QCOMPARE(colour.alpha(), 255);
+    const QString seen = colour.name();
+    QVERIFY2(qAbs(colour.red() - grey) <= 1, qPrintable(seen));
+    QVERIFY2(qAbs(colour.green() - grey) <= 1, qPrintable(seen));
+    QVERIFY2(qAbs(colour.blue() - grey) <= 1, qPrintable(seen));
 }
 
 void tst_Dialogs::windowBelowShowsThroughAsItChanges_data()
