@@ -58,7 +58,6 @@ void TSerialCommunicationInterface::close()
         }
     }
     mHangUpWatch.stop();
-    cancelDrop();
     mOutput.clear();
     mOutputOffset = 0;
     mPendingBytes = 0;
@@ -67,10 +66,12 @@ void TSerialCommunicationInterface::close()
     mSerialPort->close();
 }
 
-// What waited for the host that went is dropped with the line: the handler
-// learns that it has room, and finds the host gone.
+// What waited for the host that went is dropped with the line, and so is
+// the drop of its text: the handler learns that it has room, and finds the
+// host gone.
 void TSerialCommunicationInterface::lineGone()
 {
+    cancelDrop();
     close();
     outputDrained();
     if (!mReopenTimer.isActive())
@@ -200,6 +201,8 @@ void TSerialCommunicationInterface::onReadyRead()
         lineGone();
 }
 
+// A drop of the host's old text goes on over the line opened anew: that text
+// is still on its way. Its bound follows the new rate and frame.
 void TSerialCommunicationInterface::onConfigurationChanged(TRS232ConfigurationController* pController)
 {
     close();

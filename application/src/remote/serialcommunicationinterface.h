@@ -68,6 +68,8 @@ public slots:
 private:
     // Opens the line and watches it for bytes; false when it could not be opened.
     bool open();
+    // What was still to be sent goes with the line; a drop goes on, over the
+    // line opened anew.
     void close();
     // The line has gone away: closed, and tried again after a pause.
     void lineGone();
