@@ -130,6 +130,11 @@ void Ui_TTamarindMainForm::setupPageRemote()
     verticalLayout_84 = layoutOn<QVBoxLayout>(WgtRemote_RS232, "verticalLayout_84", 2, 0, 0, 0, 0);
     label_115 = newHeading(WgtRemote_RS232, "label_115");
     verticalLayout_84->addWidget(label_115);
+    LblRS232_Refused = named(new QLabel(WgtRemote_RS232), "LblRS232_Refused");
+    LblRS232_Refused->setStyleSheet(TStyleSheetCatalogue::sheet(ssMarginLeft6));
+    LblRS232_Refused->setWordWrap(true);
+    LblRS232_Refused->hide();
+    verticalLayout_84->addWidget(LblRS232_Refused);
     addSettingRow(verticalLayout_84, TAMARIND_SETTING_ROW(BtnRS232_BaudRate, horizontalLayout_152,
                                                           LblRS232_BaudRate_Caption, LblRS232_BaudRate));
     addSettingRow(verticalLayout_84, TAMARIND_SETTING_ROW(BtnRS232_CTS_RTS, horizontalLayout_153,

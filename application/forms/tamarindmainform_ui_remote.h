@@ -17,7 +17,8 @@
 
 // PageRemote: page 10 of the main area, the remote interface settings in one scrolled list. The
 // RS-232 and IEEE-488 groups each sit in a container of their own, which the main window shows
-// only when the option board is fitted.
+// only when the option board is fitted. Under the RS-232 heading, hidden while the line takes
+// its settings, the remote control screens say that it does not.
 #define TAMARIND_MEMBERS_PageRemote(M)                                                                                 \
     M(QWidget, PageRemote)                                                                                             \
     M(QVBoxLayout, verticalLayout_6)                                                                                   \
@@ -48,6 +49,7 @@
     M(QWidget, WgtRemote_RS232)                                                                                        \
     M(QVBoxLayout, verticalLayout_84)                                                                                  \
     M(QLabel, label_115)                                                                                               \
+    M(QLabel, LblRS232_Refused)                                                                                        \
     M(QZELKContainerRadioButton, BtnRS232_BaudRate)                                                                    \
     M(QHBoxLayout, horizontalLayout_152)                                                                               \
     M(QLabel, LblRS232_BaudRate_Caption)                                                                               \

@@ -5,8 +5,10 @@
 #include "messagerecorder.h"
 #include "pacedclient.h"
 #include "recordinginterface.h"
+#include "rs232configurationcontroller.h"
 #include "scpiparser.h"
 #include "screenshotcontroller.h"
+#include "serialcommunicationinterface.h"
 #include "simulatedboardlink.h"
 #include "testsupport.h"
 
@@ -395,14 +397,6 @@ void tst_ExternalCommunicationHandler::textHeldAsRemoteModeBeginsIsDropped()
 
 namespace
 {
-// The drop's clock moves on by mAfter, then the client sends mBytes.
-struct TClientStep
-{
-    int mAfter;
-    QByteArray mBytes;
-};
-using TClientSteps = QList<TClientStep>;
-
 // A serial line's settings; a rate of 0: the client's own.
 struct TLineSettings
 {
@@ -410,6 +404,16 @@ struct TLineSettings
     QSerialPort::Parity mParity = QSerialPort::NoParity;
     QSerialPort::StopBits mStopBits = QSerialPort::OneStop;
 };
+
+// The drop's clock moves on by mAfter, the user stores mStored on the
+// RS-232 line (a rate of 0: nothing), then the client sends mBytes.
+struct TClientStep
+{
+    int mAfter;
+    QByteArray mBytes;
+    TLineSettings mStored = {};
+};
+using TClientSteps = QList<TClientStep>;
 
 TClientSteps every(int pPeriod, int pCount, const QByteArray& pBytes)
 {
@@ -456,6 +460,16 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
         << EnPacedTransport::ptRs232 << TLineSettings{1200} << QByteArray() << 0 << false << slowLine << 10;
     // Twelve bits a character carry 4.5 KB at 9600 baud in 5.76 s: the polls
     // at 5.8 s, 5.9 s and 6.0 s are answered.
+    // The same rate stored again 12 s after the Yes, and two stop bits: the
+    // old text still comes over the line opened anew. Eleven bits a character
+    // carry 4.5 KB at 1200 baud in 42.24 s: of the polls from 38.4 s to 43.0 s
+    // those from 42.3 s on are answered.
+    TClientSteps storedDuringTheDrop = slowLine;
+    storedDuringTheDrop[120].mStored = TLineSettings{1200};
+    storedDuringTheDrop[240].mStored = TLineSettings{1200, QSerialPort::NoParity, QSerialPort::TwoStop};
+    storedDuringTheDrop << every(100, 37, identity);
+    QTest::newRow("a setting stored during the drop")
+        << EnPacedTransport::ptRs232 << TLineSettings{1200} << QByteArray() << 0 << false << storedDuringTheDrop << 8;
     QTest::newRow("RS-232 host polling at 9600 baud, even parity and two stop bits")
         << EnPacedTransport::ptRs232 << TLineSettings{9600, QSerialPort::EvenParity, QSerialPort::TwoStop}
         << QByteArray() << 0 << false << polling << 3;
@@ -513,9 +527,16 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
         client->hangUp();
         QVERIFY(client->comeBack());
     }
+    TRS232ConfigurationController rs232;
     for (const TClientStep& step : qAsConst(steps)) {
         now += step.mAfter;
         instrumentSide.inputClockMoved();
+        if (step.mStored.mBaudRate > 0) {
+            rs232.setBaudRate(QSerialPort::BaudRate(step.mStored.mBaudRate));
+            rs232.setParity(step.mStored.mParity);
+            rs232.setStopBits(step.mStored.mStopBits);
+            qobject_cast<TSerialCommunicationInterface*>(&instrumentSide)->onConfigurationChanged(&rs232);
+        }
         const bool dropping = instrumentSide.isDroppingInput();
         if (!step.mBytes.isEmpty())
             client->send(step.mBytes);

@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 #include <unistd.h>
@@ -93,7 +94,8 @@ private:
     std::unique_ptr<TRS232ConfigurationController> mRS232;
     std::unique_ptr<TIEEEConfigurationController> mIEEE;
     std::unique_ptr<TSerialCommunicationInterface> mIEEETransport;
-    std::unique_ptr<TPseudoTerminal> mIEEELine;
+    std::unique_ptr<TPseudoTerminal> mOptionLine;
+    std::unique_ptr<TSerialCommunicationInterface> mRS232Transport;
     std::unique_ptr<TRemoteSettingsController> mController;
 };
 
@@ -134,7 +136,8 @@ void tst_RemoteSettingsController::cleanup()
 {
     mController.reset();
     mIEEETransport.reset();
-    mIEEELine.reset();
+    mRS232Transport.reset();
+    mOptionLine.reset();
     mIEEE.reset();
     mRS232.reset();
     mEthernet.reset();
@@ -145,20 +148,28 @@ void tst_RemoteSettingsController::cleanup()
 
 void tst_RemoteSettingsController::build(bool pRS232, bool pIEEE488)
 {
-    if (pRS232)
-        mRS232 = std::make_unique<TRS232ConfigurationController>();
-    if (pIEEE488) {
-        mIEEELine = std::make_unique<TPseudoTerminal>();
+    if (pRS232 || pIEEE488) {
+        mOptionLine = std::make_unique<TPseudoTerminal>();
         QVERIFY(QDir().mkpath(hostPath("/dev")));
         QString error;
-        QVERIFY2(mIEEELine->open(hostPath("/dev/ttyO1"), error), qPrintable(error));
+        QVERIFY2(mOptionLine->open(hostPath("/dev/ttyO1"), error), qPrintable(error));
+    }
+    if (pRS232) {
+        mRS232 = std::make_unique<TRS232ConfigurationController>();
+        mRS232Transport = std::make_unique<TSerialCommunicationInterface>(nullptr, "/dev/ttyO1", mRS232->baudRate(),
+                                                                          mRS232->flowControl(), mRS232->dataBits(),
+                                                                          mRS232->stopBits(), mRS232->parity());
+        connect(mRS232.get(), &TRS232ConfigurationController::configurationChanged, mRS232Transport.get(),
+                &TSerialCommunicationInterface::onConfigurationChanged);
+    }
+    if (pIEEE488) {
         mIEEETransport = std::make_unique<TSerialCommunicationInterface>(nullptr, "/dev/ttyO1", 9600,
                                                                          QSerialPort::NoFlowControl, QSerialPort::Data8,
                                                                          QSerialPort::OneStop, QSerialPort::NoParity);
         mIEEE = std::make_unique<TIEEEConfigurationController>(nullptr);
     }
     mController = std::make_unique<TRemoteSettingsController>(&mMenu, mEthernet.get(), mRS232.get(), mIEEE.get(),
-                                                              mIEEETransport.get(), mWidgets);
+                                                              mIEEETransport.get(), mRS232Transport.get(), mWidgets);
     connect(mEthernet.get(), &TAbstractEthernetConfigurationController::interfaceConfigurationRead, mController.get(),
             &TRemoteSettingsController::onEthernetConfigurationRefreshed);
     mEthernet->refreshInterfaceInformation();
@@ -364,62 +375,73 @@ void tst_RemoteSettingsController::serialSubPagesPresetAndSave_data()
     QTest::addColumn<QString>("chosenButton");
     QTest::addColumn<QString>("newValue");
     QTest::addColumn<QString>("label");
+    // The page says that the line does not take its settings, before and after Save.
+    QTest::addColumn<bool>("refusedBefore");
+    QTest::addColumn<bool>("refusedAfter");
     QTest::newRow("baud rate without a button") << "baudrate"
                                                 << "300"
                                                 << "BtnRS232_BaudRate"
                                                 << ""
                                                 << ""
                                                 << "300"
-                                                << "300";
+                                                << "300" << false << false;
+    // The next change opens the line that a rate of another instrument's settings kept closed.
+    QTest::newRow("a rate the line does not know, then 9600") << "baudrate"
+                                                              << "14400"
+                                                              << "BtnRS232_BaudRate"
+                                                              << ""
+                                                              << "BtnBaud_9600"
+                                                              << "9600"
+                                                              << "9600" << true << false;
     QTest::newRow("baud rate") << "baudrate"
                                << "9600"
                                << "BtnRS232_BaudRate"
                                << "BtnBaud_9600"
                                << "BtnBaud_57600"
                                << "57600"
-                               << "57600";
+                               << "57600" << false << false;
     QTest::newRow("flow control") << "flowcontrol"
                                   << "0"
                                   << "BtnRS232_CTS_RTS"
                                   << "BtnGenericOff"
                                   << "BtnGenericOn"
                                   << "1"
-                                  << "On";
+                                  << "On" << false << false;
     QTest::newRow("data bits") << "databits"
                                << "8"
                                << "BtnRS232_DataBits"
                                << "BtnDataBits_8"
                                << "BtnDataBits_7"
                                << "7"
-                               << "7";
+                               << "7" << false << false;
     QTest::newRow("one and a half stop bits") << "stopbits"
                                               << "3"
                                               << "BtnRS232_StopBit"
                                               << "BtnStopBits_15"
                                               << "BtnStopBits_2"
                                               << "2"
-                                              << "2";
+                                              << "2" << false << false;
     QTest::newRow("to one and a half stop bits") << "stopbits"
                                                  << "1"
                                                  << "BtnRS232_StopBit"
                                                  << "BtnStopBits_1"
                                                  << "BtnStopBits_15"
                                                  << "3"
-                                                 << "1½";
+                                                 << "1½" << false << false;
     QTest::newRow("parity mark") << "parity"
                                  << "0"
                                  << "BtnRS232_Parity"
                                  << "BtnParity_None"
                                  << "BtnParity_Mark"
                                  << "5"
-                                 << "Mark";
+                                 << "Mark" << false << false;
     QTest::newRow("parity space") << "parity"
                                   << "5"
                                   << "BtnRS232_Parity"
                                   << "BtnParity_Mark"
                                   << "BtnParity_Space"
                                   << "4"
-                                  << "Space";
+                                  << "Space" << false << false;
 }
 
 void tst_RemoteSettingsController::serialSubPagesPresetAndSave()
@@ -431,8 +453,13 @@ void tst_RemoteSettingsController::serialSubPagesPresetAndSave()
     QFETCH(QString, chosenButton);
     QFETCH(QString, newValue);
     QFETCH(QString, label);
+    QFETCH(bool, refusedBefore);
+    QFETCH(bool, refusedAfter);
     TTamarindSettings::instance().setValue("RS232", key, stored);
+    if (refusedBefore)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ttyO1 does not take its settings"));
     build(true, false);
+    QCOMPARE(!mWidgets.LblRS232_Refused->isHidden(), refusedBefore);
     auto* fieldButton = mForm->findChild<QZELKContainerRadioButton*>(field);
     tap(fieldButton);
 
@@ -455,6 +482,8 @@ void tst_RemoteSettingsController::serialSubPagesPresetAndSave()
     QCOMPARE(changes.count(), chosenButton.isEmpty() ? 0 : 1);
     QCOMPARE(TTamarindSettings::instance().value("RS232", key, QString()), newValue);
     QCOMPARE(mForm->findChild<QLabel*>(QString(field).replace("Btn", "Lbl"))->text(), label);
+    QCOMPARE(!mWidgets.LblRS232_Refused->isHidden(), refusedAfter);
+    QCOMPARE(mRS232Transport->isOpen(), !refusedAfter);
 }
 
 void tst_RemoteSettingsController::openingAFieldCancelsTheOpenSubPage()
@@ -525,7 +554,7 @@ void tst_RemoteSettingsController::ieeeAddressIsStoredAndSent()
     QTRY_VERIFY_WITH_TIMEOUT(
         [&] {
             char buffer[64];
-            const ssize_t count = ::read(mIEEELine->masterDescriptor(), buffer, sizeof buffer);
+            const ssize_t count = ::read(mOptionLine->masterDescriptor(), buffer, sizeof buffer);
             if (count > 0)
                 received.append(buffer, int(count));
             return received.size() >= 7;

@@ -13,6 +13,8 @@
 
 #include <memory>
 
+#include <termios.h>
+
 // The serial transports against simulated peers on pseudo-terminals: a host
 // that sends commands and reads replies, the IEEE-488 converter that takes the
 // set-address frames apart, and the settings of both option boards.
@@ -24,6 +26,7 @@ private slots:
     void init();
     void cleanup();
 
+    void hostCommandsAreAnswered_data();
     void hostCommandsAreAnswered();
     void lineIsLockedWithoutALockFile();
     void aVanishedLineIsReopenedWhenItReturns();
@@ -64,13 +67,50 @@ std::unique_ptr<TSerialCommunicationInterface> tst_SerialCommunicationInterface:
                                                            QSerialPort::OneStop, QSerialPort::NoParity);
 }
 
+void tst_SerialCommunicationInterface::hostCommandsAreAnswered_data()
+{
+    // Stored as another instrument, or an earlier run, left them.
+    QTest::addColumn<QString>("baudRate");
+    QTest::addColumn<QString>("stopBits");
+    // As the line is set: the termios speed and whether two stop bits are sent.
+    QTest::addColumn<uint>("speed");
+    QTest::addColumn<bool>("twoStopBits");
+    QTest::addColumn<int>("characterBits");
+    QTest::newRow("115200 baud, one stop bit") << "115200"
+                                               << "1" << uint(B115200) << false << 10;
+    // The frame nearest to it that a line can be set to.
+    QTest::newRow("1½ stop bits: the host is answered") << "115200"
+                                                        << "3" << uint(B115200) << false << 10;
+    QTest::newRow("two stop bits") << "9600"
+                                   << "2" << uint(B9600) << true << 11;
+    QTest::newRow("a stored rate of 300") << "300"
+                                          << "1" << uint(B300) << false << 10;
+    QTest::newRow("a stored rate of 230400") << "230400"
+                                             << "1" << uint(B230400) << false << 10;
+}
+
 void tst_SerialCommunicationInterface::hostCommandsAreAnswered()
 {
+    QFETCH(QString, baudRate);
+    QFETCH(QString, stopBits);
+    QFETCH(uint, speed);
+    QFETCH(bool, twoStopBits);
+    QFETCH(int, characterBits);
+    TTamarindSettings::instance().setValue(QStringLiteral("RS232"), QStringLiteral("baudrate"), baudRate);
+    TTamarindSettings::instance().setValue(QStringLiteral("RS232"), QStringLiteral("stopbits"), stopBits);
     TSerialHostPeer host;
     QString error;
     QVERIFY2(host.start(linePath(), error), qPrintable(error));
-    auto line = openLine();
+    const TRS232ConfigurationController rs232;
+    auto line = std::make_unique<TSerialCommunicationInterface>(mHandler.get(), QStringLiteral("/dev/ttyO1"),
+                                                                rs232.baudRate(), rs232.flowControl(), rs232.dataBits(),
+                                                                rs232.stopBits(), rs232.parity());
     QVERIFY(line->isOpen());
+    termios set{};
+    QCOMPARE(::tcgetattr(line->port().descriptor(), &set), 0);
+    QCOMPARE(uint(::cfgetospeed(&set)), speed);
+    QCOMPARE((set.c_cflag & CSTOPB) != 0, twoStopBits);
+    QCOMPARE(line->port().characterBits(), characterBits);
     // A CR LF split between two reads, then a zero byte that cuts its chunk.
     host.send("syst:ackn 0\r");
     QByteArray received;

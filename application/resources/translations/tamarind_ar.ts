@@ -1878,6 +1878,10 @@
         <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
         <translation>DHCP متوقف، ولكن لا يُعرف أي عنوان IPv4 للواجهة. يرجى إدخال عنوان IP وقناع الشبكة.</translation>
     </message>
+    <message>
+        <source>The line does not take these settings and stays closed.</source>
+        <translation>لا يقبل الخط هذه الإعدادات ويبقى مغلقًا.</translation>
+    </message>
 </context>
 <context>
     <name>TScanModeController</name>

@@ -1878,6 +1878,10 @@
         <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
         <translation>DHCP 已关闭，但接口的 IPv4 地址未知。请输入 IP 地址和子网掩码。</translation>
     </message>
+    <message>
+        <source>The line does not take these settings and stays closed.</source>
+        <translation>线路不接受这些设置，保持关闭。</translation>
+    </message>
 </context>
 <context>
     <name>TScanModeController</name>

@@ -1878,6 +1878,10 @@
         <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
         <translation>DHCP ist aus, aber keine IPv4-Adresse der Schnittstelle ist bekannt. Bitte IP-Adresse und Netzmaske eingeben.</translation>
     </message>
+    <message>
+        <source>The line does not take these settings and stays closed.</source>
+        <translation>Die Schnittstelle übernimmt diese Einstellungen nicht und bleibt geschlossen.</translation>
+    </message>
 </context>
 <context>
     <name>TScanModeController</name>

@@ -1878,6 +1878,10 @@
         <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
         <translation>Le DHCP est désactivé, mais aucune adresse IPv4 de l&apos;interface n&apos;est connue. Saisissez l&apos;adresse IP et le masque de réseau.</translation>
     </message>
+    <message>
+        <source>The line does not take these settings and stays closed.</source>
+        <translation>La ligne n&apos;accepte pas ces réglages et reste fermée.</translation>
+    </message>
 </context>
 <context>
     <name>TScanModeController</name>

@@ -1878,6 +1878,10 @@
         <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
         <translation>Il DHCP è disattivato, ma non è noto alcun indirizzo IPv4 dell&apos;interfaccia. Inserire l&apos;indirizzo IP e la netmask.</translation>
     </message>
+    <message>
+        <source>The line does not take these settings and stays closed.</source>
+        <translation>La linea non accetta queste impostazioni e resta chiusa.</translation>
+    </message>
 </context>
 <context>
     <name>TScanModeController</name>

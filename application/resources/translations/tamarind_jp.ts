@@ -1878,6 +1878,10 @@
         <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
         <translation>DHCP はオフですが、インターフェースの IPv4 アドレスが不明です。IP アドレスとネットマスクを入力してください。</translation>
     </message>
+    <message>
+        <source>The line does not take these settings and stays closed.</source>
+        <translation>回線はこの設定を受け付けず、閉じたままです。</translation>
+    </message>
 </context>
 <context>
     <name>TScanModeController</name>

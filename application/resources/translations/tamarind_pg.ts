@@ -1878,6 +1878,10 @@
         <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
         <translation>O DHCP está desligado, mas não é conhecido nenhum endereço IPv4 da interface. Introduza o endereço IP e a máscara de rede.</translation>
     </message>
+    <message>
+        <source>The line does not take these settings and stays closed.</source>
+        <translation>A linha não aceita estas configurações e permanece fechada.</translation>
+    </message>
 </context>
 <context>
     <name>TScanModeController</name>

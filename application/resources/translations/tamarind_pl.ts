@@ -1878,6 +1878,10 @@
         <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
         <translation>DHCP jest wyłączone, ale nie jest znany żaden adres IPv4 interfejsu. Wprowadź adres IP i maskę sieci.</translation>
     </message>
+    <message>
+        <source>The line does not take these settings and stays closed.</source>
+        <translation>Łącze nie przyjmuje tych ustawień i pozostaje zamknięte.</translation>
+    </message>
 </context>
 <context>
     <name>TScanModeController</name>

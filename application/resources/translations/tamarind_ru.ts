@@ -1878,6 +1878,10 @@
         <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
         <translation>DHCP выключен, но IPv4-адрес интерфейса неизвестен. Введите IP-адрес и маску сети.</translation>
     </message>
+    <message>
+        <source>The line does not take these settings and stays closed.</source>
+        <translation>Линия не принимает эти настройки и остаётся закрытой.</translation>
+    </message>
 </context>
 <context>
     <name>TScanModeController</name>

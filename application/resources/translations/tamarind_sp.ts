@@ -1878,6 +1878,10 @@
         <source>DHCP is off, but no IPv4 address of the interface is known. Please enter the IP address and netmask.</source>
         <translation>DHCP está desactivado, pero no se conoce ninguna dirección IPv4 de la interfaz. Introduzca la dirección IP y la máscara de red.</translation>
     </message>
+    <message>
+        <source>The line does not take these settings and stays closed.</source>
+        <translation>La línea no acepta estos ajustes y permanece cerrada.</translation>
+    </message>
 </context>
 <context>
     <name>TScanModeController</name>

@@ -76,7 +76,8 @@ void TTamarindMainForm::buildRemoteSettingsPage()
 {
     mRemoteSettingsController = std::make_unique<TRemoteSettingsController>(
         this, mEthernetConfController.get(), mRS232ConfigController.get(), mIEEEConfigController.get(),
-        mIEEE488CommunicationController.get(), TRemoteSettingsWidgets::fromForm(this));
+        mIEEE488CommunicationController.get(), mRS232CommunicationController.get(),
+        TRemoteSettingsWidgets::fromForm(this));
     connect(mEthernetConfController.get(), &TAbstractEthernetConfigurationController::interfaceConfigurationRead,
             mRemoteSettingsController.get(), &TRemoteSettingsController::onEthernetConfigurationRefreshed);
     ui->WgtRemote_RS232->setVisible(mRS232ConfigController != nullptr);

@@ -5,6 +5,7 @@
 #include "messagedialog.h"
 #include "numpad.h"
 #include "rs232configurationcontroller.h"
+#include "serialcommunicationinterface.h"
 #include "submenucontroller.h"
 #include "zelkcontainerpushbutton.h"
 #include "zelkcontainerradiobutton.h"
@@ -163,6 +164,7 @@ TRemoteSettingsWidgets TRemoteSettingsWidgets::fromForm(const QWidget* pForm)
     TAMARIND_FIND(LblRS232_StopBit);
     TAMARIND_FIND(LblRS232_Parity);
     TAMARIND_FIND(LblIEEE_Address);
+    TAMARIND_FIND(LblRS232_Refused);
     TAMARIND_FIND(PageIPNetmask);
     TAMARIND_FIND(PageGateway);
     TAMARIND_FIND(PageGenericOnOff);
@@ -183,12 +185,14 @@ TRemoteSettingsController::TRemoteSettingsController(
     ISubMenuController* pSubMenuController, TAbstractEthernetConfigurationController* pEthernetConfigurationController,
     TRS232ConfigurationController* pRS232ConfigurationController,
     TIEEEConfigurationController* pIEEEConfigurationController,
-    TSerialCommunicationInterface* pIEEECommunicationController, const TRemoteSettingsWidgets& pWidgets)
+    TSerialCommunicationInterface* pIEEECommunicationController,
+    TSerialCommunicationInterface* pRS232CommunicationController, const TRemoteSettingsWidgets& pWidgets)
     : mSubMenuController(pSubMenuController)
     , mEthernetConfigurationController(pEthernetConfigurationController)
     , mRS232ConfigurationController(pRS232ConfigurationController)
     , mIEEEConfigurationController(pIEEEConfigurationController)
     , mIEEECommunicationController(pIEEECommunicationController)
+    , mRS232CommunicationController(pRS232CommunicationController)
     , mWidgets(pWidgets)
 {
     const TRemoteSettingsWidgets& w = mWidgets;
@@ -208,6 +212,9 @@ TRemoteSettingsController::TRemoteSettingsController(
         for (QZELKDialogButton* octet : *octets)
             connect(octet, &QZELKDialogButton::clicked, this, &Self::ipButtonClicked);
     }
+    if (mRS232CommunicationController)
+        connect(mRS232CommunicationController, &TSerialCommunicationInterface::settingsRefusedChanged, this,
+                &Self::updateRS232Widgets);
 
     updateRS232Widgets();
     if (mIEEEConfigurationController)
@@ -432,6 +439,8 @@ void TRemoteSettingsController::updateRS232Widgets()
                                           {QSerialPort::MarkParity, tr("Mark", "RS232 parity")}};
     if (parities.contains(rs232.parity()))
         w.LblRS232_Parity->setText(parities.value(rs232.parity()));
+    w.LblRS232_Refused->setText(tr("The line does not take these settings and stays closed."));
+    w.LblRS232_Refused->setVisible(mRS232CommunicationController && mRS232CommunicationController->settingsRefused());
 }
 
 void TRemoteSettingsController::retranslate()

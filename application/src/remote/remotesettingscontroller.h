@@ -77,6 +77,8 @@ struct TRemoteSettingsWidgets
     QLabel* LblRS232_StopBit = nullptr;
     QLabel* LblRS232_Parity = nullptr;
     QLabel* LblIEEE_Address = nullptr;
+    // Shown while the RS-232 line does not take its settings.
+    QLabel* LblRS232_Refused = nullptr;
     // The sub-pages.
     QWidget* PageIPNetmask = nullptr;
     QWidget* PageGateway = nullptr;
@@ -92,6 +94,7 @@ struct TRemoteSettingsWidgets
 // through the Ethernet, RS-232 or IEEE-488 configuration. The page keeps no
 // values of its own. Built once by the main window, which owns it; the
 // RS-232 and IEEE-488 collaborators are null without their option board.
+// Under the RS-232 heading the page says when the line refuses its settings.
 class TRemoteSettingsController : public QObject, public ISubMenuConfirmationReceiver
 {
     Q_OBJECT
@@ -102,6 +105,7 @@ public:
                               TRS232ConfigurationController* pRS232ConfigurationController,
                               TIEEEConfigurationController* pIEEEConfigurationController,
                               TSerialCommunicationInterface* pIEEECommunicationController,
+                              TSerialCommunicationInterface* pRS232CommunicationController,
                               const TRemoteSettingsWidgets& pWidgets);
 
     void returnToMainMenuClicked() override;
@@ -145,6 +149,7 @@ private:
     TRS232ConfigurationController* mRS232ConfigurationController;
     TIEEEConfigurationController* mIEEEConfigurationController;
     TSerialCommunicationInterface* mIEEECommunicationController;
+    TSerialCommunicationInterface* mRS232CommunicationController;
     QZELKContainerRadioButton* mButtonCurrentSubMenu = nullptr;
     TRemoteSettingsWidgets mWidgets;
     // The DHCP state of the last refresh, shown again in words after a language change.

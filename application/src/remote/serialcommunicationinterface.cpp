@@ -14,8 +14,7 @@ TSerialCommunicationInterface::TSerialCommunicationInterface(TExternalCommunicat
                                                              QSerialPort::Parity pParity)
     : TExternalCommunicationInterface(pCommHandler)
     , mPort(pPort)
-    , mSerialPort(std::make_unique<TSerialLine>(pPort, QSerialPort::BaudRate(pBaudRate), pDataBits, pParity, pStopBits,
-                                                pFlowControl))
+    , mSerialPort(std::make_unique<TSerialLine>(pPort, pBaudRate, pDataBits, pParity, pStopBits, pFlowControl))
 {
     mReopenTimer.setSingleShot(true);
     mReopenTimer.setInterval(REOPEN_DELAY);
@@ -35,9 +34,21 @@ bool TSerialCommunicationInterface::isOpen() const
     return mSerialPort->isOpen();
 }
 
+// Settings the line refuses leave it closed until they change: said each time,
+// so that the user and the log learn why the host goes unanswered.
 bool TSerialCommunicationInterface::open()
 {
-    if (!mSerialPort->open())
+    const bool opened = mSerialPort->open();
+    const bool refused = mSerialPort->settingsRefused();
+    if (refused)
+        qWarning("Serial line %s does not take its settings (%d baud, %d bits a character); it stays closed until "
+                 "they change.",
+                 qPrintable(mSerialPort->path()), int(mSerialPort->baudRate()), mSerialPort->characterBits());
+    if (refused != mSettingsRefused) {
+        mSettingsRefused = refused;
+        emit settingsRefusedChanged(refused);
+    }
+    if (!opened)
         return false;
     mReadNotifier = new QSocketNotifier(mSerialPort->descriptor(), QSocketNotifier::Read, this);
     connect(mReadNotifier, &QSocketNotifier::activated, this, &TSerialCommunicationInterface::onReadyRead);
@@ -58,7 +69,6 @@ void TSerialCommunicationInterface::close()
         }
     }
     mHangUpWatch.stop();
-    cancelDrop();
     mOutput.clear();
     mOutputOffset = 0;
     mPendingBytes = 0;
@@ -67,10 +77,12 @@ void TSerialCommunicationInterface::close()
     mSerialPort->close();
 }
 
-// What waited for the host that went is dropped with the line: the handler
-// learns that it has room, and finds the host gone.
+// What waited for the host that went is dropped with the line, and so is
+// the drop of its text: the handler learns that it has room, and finds the
+// host gone.
 void TSerialCommunicationInterface::lineGone()
 {
+    cancelDrop();
     close();
     outputDrained();
     if (!mReopenTimer.isActive())
@@ -200,6 +212,8 @@ void TSerialCommunicationInterface::onReadyRead()
         lineGone();
 }
 
+// A drop of the host's old text goes on over the line opened anew: that text
+// is still on its way. Its bound follows the new rate and frame.
 void TSerialCommunicationInterface::onConfigurationChanged(TRS232ConfigurationController* pController)
 {
     close();
@@ -209,9 +223,10 @@ void TSerialCommunicationInterface::onConfigurationChanged(TRS232ConfigurationCo
     open();
 }
 
-// A device that is not back yet is tried again after the same pause.
+// A device that is not back yet is tried again after the same pause; a line
+// that refuses its settings waits for them to change.
 void TSerialCommunicationInterface::reopen()
 {
-    if (!mSerialPort->isOpen() && !open())
+    if (!mSerialPort->isOpen() && !open() && !mSettingsRefused)
         mReopenTimer.start();
 }

@@ -54,12 +54,19 @@ public:
     void resumeInput() override;
 
     bool isOpen() const;
+    // The line is there but took no rate or frame at the last try; it stays
+    // closed until the next change of its settings.
+    bool settingsRefused() const { return mSettingsRefused; }
     const TSerialLine& port() const { return *mSerialPort; }
     // For tests: a shorter pause before reopening.
     void setReopenDelay(int pMilliseconds) { mReopenTimer.setInterval(pMilliseconds); }
 
 protected:
     bool dropWaitingInput() override;
+
+signals:
+    // The line took its settings after refusing them, or refused them.
+    void settingsRefusedChanged(bool pRefused);
 
 public slots:
     void onReadyRead();
@@ -68,6 +75,8 @@ public slots:
 private:
     // Opens the line and watches it for bytes; false when it could not be opened.
     bool open();
+    // What was still to be sent goes with the line; a drop goes on, over the
+    // line opened anew.
     void close();
     // The line has gone away: closed, and tried again after a pause.
     void lineGone();
@@ -95,4 +104,5 @@ private:
     qint64 mPendingBytes = 0;
     QTimer mReopenTimer;
     QTimer mHangUpWatch;
+    bool mSettingsRefused = false;
 };

@@ -12,31 +12,26 @@
 #include <sys/file.h>
 #include <termios.h>
 #include <unistd.h>
+#include <utility>
 
 namespace
 {
-speed_t speedOf(QSerialPort::BaudRate pBaudRate)
+// Every rate the system's serial lines know by a constant; B0 for any other,
+// which no line is set to (B0 would hang the line up).
+speed_t speedOf(qint32 pBaudRate)
 {
-    switch (pBaudRate) {
-    case QSerialPort::Baud1200:
-        return B1200;
-    case QSerialPort::Baud2400:
-        return B2400;
-    case QSerialPort::Baud4800:
-        return B4800;
-    case QSerialPort::Baud9600:
-        return B9600;
-    case QSerialPort::Baud19200:
-        return B19200;
-    case QSerialPort::Baud38400:
-        return B38400;
-    case QSerialPort::Baud57600:
-        return B57600;
-    case QSerialPort::Baud115200:
-        return B115200;
-    default:
-        return B0;
+    static const std::pair<qint32, speed_t> rates[] = {
+        {50, B50},           {75, B75},           {110, B110},         {134, B134},         {150, B150},
+        {200, B200},         {300, B300},         {600, B600},         {1200, B1200},       {1800, B1800},
+        {2400, B2400},       {4800, B4800},       {9600, B9600},       {19200, B19200},     {38400, B38400},
+        {57600, B57600},     {115200, B115200},   {230400, B230400},   {460800, B460800},   {500000, B500000},
+        {576000, B576000},   {921600, B921600},   {1000000, B1000000}, {1152000, B1152000}, {1500000, B1500000},
+        {2000000, B2000000}, {2500000, B2500000}, {3000000, B3000000}, {3500000, B3500000}, {4000000, B4000000}};
+    for (const auto& rate : rates) {
+        if (rate.first == pBaudRate)
+            return rate.second;
     }
+    return B0;
 }
 
 tcflag_t characterSizeOf(QSerialPort::DataBits pDataBits)
@@ -70,7 +65,7 @@ tcflag_t parityOf(QSerialPort::Parity pParity)
 }
 } // namespace
 
-TSerialLine::TSerialLine(const QString& pDevicePath, QSerialPort::BaudRate pBaudRate, QSerialPort::DataBits pDataBits,
+TSerialLine::TSerialLine(const QString& pDevicePath, qint32 pBaudRate, QSerialPort::DataBits pDataBits,
                          QSerialPort::Parity pParity, QSerialPort::StopBits pStopBits,
                          QSerialPort::FlowControl pFlowControl)
     : mPath(TDeviceRoot::path(pDevicePath))
@@ -90,11 +85,17 @@ TSerialLine::~TSerialLine()
 bool TSerialLine::open()
 {
     close();
+    mSettingsRefused = false;
     mDescriptor = ::open(QFile::encodeName(mPath).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (mDescriptor < 0)
         return false;
-    if (::flock(mDescriptor, LOCK_EX | LOCK_NB) != 0 || !configure()) {
+    if (::flock(mDescriptor, LOCK_EX | LOCK_NB) != 0) {
         close();
+        return false;
+    }
+    if (!configure()) {
+        close();
+        mSettingsRefused = true;
         return false;
     }
     return true;
@@ -102,15 +103,18 @@ bool TSerialLine::open()
 
 int TSerialLine::characterBits() const
 {
-    return 1 + int(mDataBits) + (mParity == QSerialPort::NoParity ? 0 : 1) +
-           (mStopBits == QSerialPort::TwoStop ? 2 : 1);
+    const tcflag_t size = characterSizeOf(mDataBits);
+    const int dataBits = size == CS5 ? 5 : size == CS6 ? 6 : size == CS7 ? 7 : 8;
+    return 1 + dataBits + (parityOf(mParity) != 0 ? 1 : 0) + (mStopBits == QSerialPort::TwoStop ? 2 : 1);
 }
 
+// A driver that cannot make a rate sets the nearest it can and still reports
+// success: the rate is read back, or the host would be sent garbage.
 bool TSerialLine::configure()
 {
     termios settings{};
     const speed_t speed = speedOf(mBaudRate);
-    if (speed == B0 || mStopBits == QSerialPort::OneAndHalfStop || ::tcgetattr(mDescriptor, &settings) != 0)
+    if (speed == B0 || ::tcgetattr(mDescriptor, &settings) != 0)
         return false;
     ::cfmakeraw(&settings);
     settings.c_cflag &= ~(CSIZE | CSTOPB | PARENB | PARODD | CMSPAR | CRTSCTS);
@@ -124,8 +128,15 @@ bool TSerialLine::configure()
         settings.c_iflag |= IXON | IXOFF;
     settings.c_cc[VMIN] = 0;
     settings.c_cc[VTIME] = 0;
-    return ::cfsetispeed(&settings, speed) == 0 && ::cfsetospeed(&settings, speed) == 0 &&
-           ::tcsetattr(mDescriptor, TCSANOW, &settings) == 0;
+    if (::cfsetispeed(&settings, speed) != 0 || ::cfsetospeed(&settings, speed) != 0)
+        return false;
+    // A line takes what it can of the frame (a pseudo-terminal keeps eight
+    // data bits without parity) and calls the request invalid when that
+    // leaves nothing to change: it is open at the rate read back.
+    if (::tcsetattr(mDescriptor, TCSANOW, &settings) != 0 && errno != EINVAL)
+        return false;
+    termios taken{};
+    return ::tcgetattr(mDescriptor, &taken) == 0 && ::cfgetospeed(&taken) == speed && ::cfgetispeed(&taken) == speed;
 }
 
 void TSerialLine::close()

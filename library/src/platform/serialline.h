@@ -17,7 +17,8 @@ class TSerialLine
 public:
     enum EnWaitResult { wrBytes, wrTimeout, wrHangUp };
 
-    TSerialLine(const QString& pDevicePath, QSerialPort::BaudRate pBaudRate, QSerialPort::DataBits pDataBits,
+    // The rate in bits per second, as the serial port library takes it.
+    TSerialLine(const QString& pDevicePath, qint32 pBaudRate, QSerialPort::DataBits pDataBits,
                 QSerialPort::Parity pParity, QSerialPort::StopBits pStopBits,
                 QSerialPort::FlowControl pFlowControl = QSerialPort::NoFlowControl);
     ~TSerialLine();
@@ -25,8 +26,14 @@ public:
     TSerialLine& operator=(const TSerialLine&) = delete;
 
     // Opens the device path anew (closing what was open); false when the file
-    // is missing, in use by another program or takes no line settings.
+    // is missing, in use by another program or takes no line settings
+    // (settingsRefused() tells the last). One and a half stop bits are set
+    // as one, the frame nearest to it a line can be set to.
     bool open();
+    // The last open() found the line but not a rate or frame it can be set
+    // to: a rate the system knows no constant for, or one the line's driver
+    // did not take.
+    bool settingsRefused() const { return mSettingsRefused; }
     // Closes the port; what it had received and not yet read is dropped with it.
     void close();
     bool isOpen() const { return mDescriptor >= 0; }
@@ -36,7 +43,7 @@ public:
     QString path() const { return mPath; }
     // For a notifier that waits for bytes in the event loop; -1 while closed.
     int descriptor() const { return mDescriptor; }
-    QSerialPort::BaudRate baudRate() const { return mBaudRate; }
+    qint32 baudRate() const { return mBaudRate; }
     QSerialPort::Parity parity() const { return mParity; }
     // The bits one character takes on the line as set: start, data, parity and stop bits.
     int characterBits() const;
@@ -60,11 +67,12 @@ private:
     bool configure();
 
     QString mPath;
-    QSerialPort::BaudRate mBaudRate;
+    qint32 mBaudRate;
     QSerialPort::DataBits mDataBits;
     QSerialPort::Parity mParity;
     QSerialPort::StopBits mStopBits;
     QSerialPort::FlowControl mFlowControl;
     int mDescriptor = -1;
     bool mFailed = false;
+    bool mSettingsRefused = false;
 };
