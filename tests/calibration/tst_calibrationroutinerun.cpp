@@ -64,6 +64,14 @@ qint64 monotonicMs()
         .count();
 }
 
+double temperatureOf(const TAbstractChannel& pChannel)
+{
+    TElectricalTemperatureValue temperature;
+    TElectricalTemperatureValue electrical;
+    pChannel.currentValueNumeric(temperature, electrical);
+    return temperature.value();
+}
+
 QString pointText(const TElectricalTemperatureValue& pValue)
 {
     return QString::number(pValue.value(), 'f', 1);
@@ -609,6 +617,8 @@ enum EnAbortMoment {
     amThirdSample,
     amReadingDUTs,
     amWhileTheCalibratorStarts,
+    // The Cancel reading DUTs, the board silent at the end's selection.
+    amReadingDUTsEndUnanswered,
     amTerminateInASampleWait,
     amTerminateReadingDUTs,
     // A terminate on the board's thread as the board receives a selection.
@@ -641,6 +651,9 @@ void tst_CalibrationRoutineRun::abortAtEachMoment_data()
     // it is sent no set point.
     QTest::newRow("while the calibrator starts ends the run")
         << int(amWhileTheCalibratorStarts) << int(rrAborted) << 0 << 0;
+    // Input 4, shown before the run, is measured again once the board answers.
+    QTest::newRow("while reading DUTs, the end's selection unanswered once")
+        << int(amReadingDUTsEndUnanswered) << int(rrAborted) << 1 << 0;
     // SIGTERM or Ctrl+C arrives while the run waits after its third sample: the
     // run ends as an abort does, the event loop it came from quits, and the
     // signal wakes event processing once, not at every later turn.
@@ -687,9 +700,11 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
     std::atomic<int> calibratorRequests{0};
     std::atomic<int> boardAtTheEnd{-1};
     std::atomic<int> calibratorAtTheEnd{-1};
+    std::atomic<qint64> skippedAtTheEnd{-1};
     const auto endsHere = [&] {
         boardAtTheEnd = boardCommands.load();
         calibratorAtTheEnd = calibratorRequests.load();
+        skippedAtTheEnd = mClock->skippedMs();
     };
     static const std::map<int, std::pair<QByteArray, int>> selections{
         {amTerminateSelectingTheFirstDUTAtTheStart, {"conf:chan 02", 1}},
@@ -725,7 +740,13 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
         mCalibrator.simulator().watchRequests(nullptr);
     });
     int boardAtCompletion = -1;
-    TCallOnFirstStatus completing([&] { boardAtCompletion = boardCommands.load(); }, rsCompleted);
+    qint64 skippedAtCompletion = -1;
+    TCallOnFirstStatus completing(
+        [&] {
+            boardAtCompletion = boardCommands.load();
+            skippedAtCompletion = mClock->skippedMs();
+        },
+        rsCompleted);
     routine.addObserver(&completing);
 
     const auto abortSoon = [&routine, &endsHere] {
@@ -756,7 +777,14 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
     });
     TCallOnFirstStatus whileReadingDUTs(
         [&] {
-            if (moment == amReadingDUTs)
+            if (moment == amReadingDUTsEndUnanswered)
+                mFixture->board().board().withFaults([](TBoardFaults& pFaults) {
+                    TBoardFaults::TCommandFault fault;
+                    fault.mPrefix = "conf:chan 04";
+                    fault.mKind = TBoardFaults::TCommandFault::cfSilence;
+                    pFaults.mCommandFaults << fault;
+                });
+            if (moment == amReadingDUTs || moment == amReadingDUTsEndUnanswered)
                 abortSoon();
             else
                 terminateSoon();
@@ -773,7 +801,7 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
     else if (moment == amThirdSample || moment == amTerminateInASampleWait ||
              moment == amTerminateReadingASilentReference)
         routine.addObserver(&atTheThirdSample);
-    else if (moment == amReadingDUTs || moment == amTerminateReadingDUTs)
+    else if (moment == amReadingDUTs || moment == amReadingDUTsEndUnanswered || moment == amTerminateReadingDUTs)
         routine.addObserver(&whileReadingDUTs);
     else if (moment == amTerminateAsADUTValueComes)
         routine.addObserver(&asADUTValueComes);
@@ -805,10 +833,20 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
         QVERIFY(boardAtTheEnd.load() >= 0);
         QCOMPARE(boardAtCompletion, boardAtTheEnd.load());
         QCOMPARE(calibratorRequests.load(), calibratorAtTheEnd.load());
+        // Nor does it wait out a pause that had begun.
+        QCOMPARE(skippedAtCompletion, skippedAtTheEnd.load());
     }
     QCOMPARE(one.mLog.mLines.last(), QStringLiteral("status 5 0.0"));
     // After a terminate the program ends without another reading to wait for.
     QCOMPARE(controller().isReadingActive(), moment < amTerminateInASampleWait);
+    if (moment < amTerminateInASampleWait) {
+        // The channel shown before the run is measured again.
+        TAbstractChannel* const shown = controller().channel(4);
+        QCOMPARE(controller().measuredChannel(), shown);
+        QVERIFY(mFixture->board().board().plugSensor(4, ssThermocoupleK));
+        mFixture->board().board().setTemperature(4, 60.0);
+        QTRY_VERIFY_WITH_TIMEOUT(qAbs(temperatureOf(*shown) - 60.0) < 0.01, 15000);
+    }
     if (moment == amThirdSample) {
         QCOMPARE(one.mLog.mLines.count("reference 50.0"), 3);
         QCOMPARE(one.mLog.mLines.at(one.mLog.mLines.size() - 2), QStringLiteral("complete 50.0"));
@@ -974,9 +1012,13 @@ void tst_CalibrationRoutineRun::storedValuesAreTheRunsOwnChannels_data()
     // No command: the board restarts instead and measures its input 1 again;
     // the routine's channel is chosen again before the next reading.
     QTest::newRow("the board restarts while the reference is sampled")
-        << QByteArray() << int(rsCollectingStabilitySamples) << QByteArray();
+        << QByteArray("restart") << int(rsCollectingStabilitySamples) << QByteArray();
     QTest::newRow("the board restarts while the DUT is read")
-        << QByteArray() << int(rsReadingDUTChannels) << QByteArray();
+        << QByteArray("restart") << int(rsReadingDUTChannels) << QByteArray();
+    // The end's selection of input 1, the channel shown before the run, is
+    // lost once: input 1 is selected again, not the DUT read last.
+    QTest::newRow("the board leaves the end's selection unanswered once")
+        << QByteArray("silent at conf:chan 01") << int(rsReadingDUTChannels) << QByteArray();
 }
 
 // A client's command runs inside the routine's wait: one that chose another
@@ -998,8 +1040,15 @@ void tst_CalibrationRoutineRun::storedValuesAreTheRunsOwnChannels()
     TCallOnFirstStatus sendCommand(
         [&] {
             QTimer::singleShot(0, [&] {
-                if (command.isEmpty())
+                if (command == "restart")
                     mFixture->board().board().restart();
+                else if (command.startsWith("silent at "))
+                    mFixture->board().board().withFaults([&command](TBoardFaults& pFaults) {
+                        TBoardFaults::TCommandFault fault;
+                        fault.mPrefix = command.mid(10);
+                        fault.mKind = TBoardFaults::TCommandFault::cfSilence;
+                        pFaults.mCommandFaults << fault;
+                    });
                 else
                     client.deliver(command + '\r');
             });
@@ -1020,6 +1069,9 @@ void tst_CalibrationRoutineRun::storedValuesAreTheRunsOwnChannels()
     QVERIFY2(sent.contains(answer), sent.constData());
     QCOMPARE(controller().measuredChannel(), shown);
     QVERIFY(!controller().isRoutineActive());
+    // The shown channel is measured again, whatever its input does now.
+    mFixture->board().board().setTemperature(shown->internalChannelNumber(), 60.0);
+    QTRY_VERIFY_WITH_TIMEOUT(qAbs(temperatureOf(*shown) - 60.0) < 0.01, 15000);
 }
 
 enum EnRunMessage { rmProbeCaution, rmProbeCautionCrossing, rmCalibrationDue, rmStorageFull };

@@ -64,17 +64,22 @@ private slots:
         QTest::addColumn<QByteArray>("scannedChannels");
         QTest::addColumn<QByteArray>("clientSends");
         QTest::addColumn<QByteArray>("clientGets");
-        QTest::addColumn<bool>("boardRefusesOnce");
-        QTest::newRow("alone") << QByteArray() << QByteArray() << QByteArray() << false;
+        // How the board meets the end's selection of the shown channel, once; -1: it takes it.
+        QTest::addColumn<int>("endSelectionFault");
+        const int takesIt = -1;
+        QTest::newRow("alone") << QByteArray() << QByteArray() << QByteArray() << takesIt;
         // Inside the run's first wait, once it has chosen its reference.
         QTest::newRow("a client selects a DUT channel during the run")
-            << QByteArray() << QByteArray("syst:remo\rconf:chan 3\rsyst:loca\r") << QByteArray("E14\r\n") << false;
+            << QByteArray() << QByteArray("syst:remo\rconf:chan 3\rsyst:loca\r") << QByteArray("E14\r\n") << takesIt;
         // Remote control stops scan mode, which would measure the home view's channel.
         QTest::newRow("a client takes control from scan mode during the run")
-            << QByteArray("1,4") << QByteArray("syst:remo\r") << QByteArray() << false;
+            << QByteArray("1,4") << QByteArray("syst:remo\r") << QByteArray() << takesIt;
         // A board busy restarting as the run ends: the polls tell it.
         QTest::newRow("the board refuses the shown channel once at the end")
-            << QByteArray() << QByteArray() << QByteArray() << true;
+            << QByteArray() << QByteArray() << QByteArray() << int(TBoardFaults::TCommandFault::cfError);
+        // A lost reply: the view's channel, not the DUT read last, is selected again.
+        QTest::newRow("the board leaves the shown channel's selection unanswered once at the end")
+            << QByteArray() << QByteArray() << QByteArray() << int(TBoardFaults::TCommandFault::cfSilence);
     }
 
     // The run measures the reference and the DUT channels; afterwards the
@@ -85,7 +90,8 @@ private slots:
         QFETCH(QByteArray, scannedChannels);
         QFETCH(QByteArray, clientSends);
         QFETCH(QByteArray, clientGets);
-        QFETCH(bool, boardRefusesOnce);
+        QFETCH(int, endSelectionFault);
+        const bool boardRefusesOnce = endSelectionFault >= 0;
         IRoutineClock::replace(std::make_unique<TFastForwardRoutineClock>());
         QVERIFY(mCalibrator.start(EnCalibratorType::ctDWK4400_165));
         mMain.board().setTemperature(2, 50.0);
@@ -122,8 +128,9 @@ private slots:
             clientWaits.stop();
             client.deliver(clientSends);
             if (boardRefusesOnce)
-                mMain.board().withFaults([shown](TBoardFaults& pFaults) {
+                mMain.board().withFaults([shown, endSelectionFault](TBoardFaults& pFaults) {
                     TBoardFaults::TCommandFault fault;
+                    fault.mKind = TBoardFaults::TCommandFault::EnKind(endSelectionFault);
                     fault.mPrefix =
                         "conf:chan " + QByteArray::number(shown->internalChannelNumber()).rightJustified(2, '0');
                     pFaults.mCommandFaults << fault;
@@ -154,6 +161,9 @@ private slots:
         QTRY_COMPARE(boardChannel(), shown->internalChannelNumber());
         QCOMPARE(mMain.window()->mChannelViewControllerManager->homescreenViewController()->measuredChannel(), shown);
         QCOMPARE(mMain.child<QAbstractButton>("btnSingleViewChanSel")->text(), shown->channelBtnText());
+        // The home view shows the shown input's present temperature.
+        mMain.board().setTemperature(shown->internalChannelNumber(), 60.0);
+        QTRY_VERIFY_WITH_TIMEOUT(mMain.text("lblSingleViewMainVal").startsWith(QStringLiteral("60.0")), 15000);
         // The run owns the board's channel: the client's selection is refused.
         QCOMPARE(client.takeSent(), clientGets);
 

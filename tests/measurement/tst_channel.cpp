@@ -646,8 +646,9 @@ void tst_Channel::validProbes()
 void tst_Channel::usedProbes_data()
 {
     // Channel 1 holds PRT-1; thermocouple channels 3 and 4 hold TC-3 and TC-4
-    // whose cold junction is measured where the row says; switch-box position
-    // 80 measures with TC-3 too.
+    // whose cold junction is measured where the row says (0: internally; a
+    // negative number: internally, the probe still naming that channel);
+    // switch-box position 80 measures with TC-3 too.
     QTest::addColumn<int>("coldJunctionOf3");
     QTest::addColumn<int>("coldJunctionOf4");
     QTest::addColumn<bool>("tc3IsDefault");
@@ -656,6 +657,9 @@ void tst_Channel::usedProbes_data()
     QTest::addColumn<QStringList>("probes");
 
     QTest::newRow("internal cold junction") << 0 << 0 << false << false << "3" << QStringList{"TC-3"};
+    // An imported probe is given the standard junction's channel whatever its junction.
+    QTest::newRow("internal cold junction, a channel number kept")
+        << -1 << 0 << false << false << "3" << QStringList{"TC-3"};
     QTest::newRow("cold junction measured by channel 1")
         << 1 << 0 << false << false << "3" << QStringList{"TC-3", "PRT-1"};
     QTest::newRow("default probe left out, its cold-junction channel not")
@@ -699,7 +703,7 @@ void tst_Channel::usedProbes()
     TMixedChannel position(nullptr, WINDOW, 80, "1.0");
 
     auto prt1 = prtProbe(1);
-    auto tc3 = tcProbe(3, coldJunctionOf3 ? rjChannel : rjInternal, coldJunctionOf3, tc3IsDefault);
+    auto tc3 = tcProbe(3, coldJunctionOf3 > 0 ? rjChannel : rjInternal, qAbs(coldJunctionOf3), tc3IsDefault);
     auto tc4 = tcProbe(4, coldJunctionOf4 ? rjChannel : rjInternal, coldJunctionOf4);
     one->assignProbe(prt1.get());
     three->assignProbe(tc3.get());

@@ -468,7 +468,8 @@ void tst_ChannelController::startingWhileReadingTakesNoExtraReading()
 void tst_ChannelController::boardErrors_data()
 {
     // What happened between channel 1's first reading and the poll: nothing, a switch to channel 2
-    // and back, or one more poll answered by the reply given here.
+    // and back, a switch to channel 2 the board left unanswered, or one more poll answered by the reply
+    // given here. An empty reply: the board leaves the poll's first command unanswered.
     QTest::addColumn<QString>("between");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<bool>("read");
@@ -493,6 +494,9 @@ void tst_ChannelController::boardErrors_data()
         << QString() << QByteArray("E5") << false << 0 << 0 << true << QStringList{"polled 500"};
     QTest::newRow("a reply that does not parse skips the reading")
         << QString() << QByteArray("110.5,26.5") << false << 0 << 0 << true << QStringList{"polled 500"};
+    // The board may measure channel 2: channel 1's last value is not shown as its present one.
+    QTest::newRow("its selection again unanswered too, no values")
+        << "unanswered switch" << QByteArray() << false << 0 << 1 << true << QStringList{"polled 500"};
 }
 
 void tst_ChannelController::boardErrors()
@@ -514,6 +518,10 @@ void tst_ChannelController::boardErrors()
         QVERIFY(controller.measureChannel(controller.channel(2)));
         QVERIFY(controller.readMeasuredChannel());
         QVERIFY(controller.measureChannel(channel1));
+    } else if (between == "unanswered switch") {
+        board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = 1; });
+        QVERIFY(!controller.measureChannel(controller.channel(2)));
+        QCOMPARE(controller.measuredChannel(), channel1);
     } else if (between == "pause") {
         controller.setReadingActive(true);
         controller.setReadingActive(false);
@@ -527,7 +535,10 @@ void tst_ChannelController::boardErrors()
     auto smart = TestProbes::smart();
     TSmartProbePRT* held = smart.get();
     channel1->setAndOwnSmartProbe(std::move(smart));
-    board().injectReply(reply);
+    if (reply.isEmpty())
+        board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = 1; });
+    else
+        board().injectReply(reply);
 
     QStringList log;
     TLoggingListener listener("", log);

@@ -278,16 +278,23 @@ void tst_ScanModeController::pollWithoutIntervalIsNotCounted()
 void tst_ScanModeController::pauseAndResume_data()
 {
     QTest::addColumn<int>("measuredMeanwhile");
+    // The board leaves the resume's selection unanswered.
+    QTest::addColumn<bool>("unanswered");
     QTest::addColumn<QList<int>>("switchesOnResume");
+    // Before the first reading after the resume.
+    QTest::addColumn<QList<int>>("switchesOnPoll");
 
-    QTest::newRow("the board was left on the scanned channel") << 0 << QList<int>();
-    QTest::newRow("the pausing caller measured another channel") << 3 << QList<int>{2};
+    QTest::newRow("the board was left on the scanned channel") << 0 << false << QList<int>() << QList<int>();
+    QTest::newRow("the pausing caller measured another channel") << 3 << false << QList<int>{2} << QList<int>();
+    QTest::newRow("the resume's selection unanswered once") << 3 << true << QList<int>{2} << QList<int>{2};
 }
 
 void tst_ScanModeController::pauseAndResume()
 {
     QFETCH(int, measuredMeanwhile);
+    QFETCH(bool, unanswered);
     QFETCH(QList<int>, switchesOnResume);
+    QFETCH(QList<int>, switchesOnPoll);
 
     build();
     auto scan = scanMode();
@@ -304,12 +311,16 @@ void tst_ScanModeController::pauseAndResume()
     if (measuredMeanwhile)
         QVERIFY(controller().measureChannel(controller().channel(measuredMeanwhile)));
     boardSwitches();
+    if (unanswered)
+        board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = 1; });
 
     scan->resumeScanMode();
     QVERIFY(!scan->isScanModePaused());
     QCOMPARE(mLog, QStringList({"switched 2"}));
     QCOMPARE(boardSwitches(), switchesOnResume);
     QCOMPARE(controller().measuredChannel(), controller().channel(2));
+    QVERIFY(controller().readMeasuredChannel());
+    QCOMPARE(boardSwitches(), switchesOnPoll);
 
     // The channel is held for a full hold time again.
     mLog.clear();

@@ -421,8 +421,10 @@ EnRoutineResult TCalibrationRoutine::startRoutine(TChannelController* pChannelCo
 
     mRoutineEnd = clock.now();
     setStatus(rsCompleted, TElectricalTemperatureValue(0.0, uUndefined));
+    // Shown whether or not the board confirms: unconfirmed, it is selected
+    // again with the next reading rather than the last DUT read on.
     if (shownChannel && pChannelController->measuredChannel() != shownChannel)
-        mChannelHold->measureChannel(shownChannel);
+        mChannelHold->measureShownChannel(shownChannel);
     mChannelHold.reset();
     // After a terminate the program is ending: the reading that resumes would
     // only keep it waiting for the board's answer, however late that comes.

@@ -42,7 +42,8 @@ public:
 };
 
 // Real time plus every wait it skipped: a wait processes the pending events
-// once and moves the clock on by its length.
+// once and moves the clock on by its length, or not at all when an abort or a
+// terminate among those events ends it.
 class TFastForwardRoutineClock : public IRoutineClock
 {
 public:

@@ -376,8 +376,12 @@ bool TChannelController::selectMeasuredChannelIfUnknown()
 
 bool TChannelController::poll()
 {
-    if (!selectMeasuredChannelIfUnknown())
+    if (!selectMeasuredChannelIfUnknown()) {
+        // The board may measure any channel now: the value on show is not the channel's present one.
+        if (mMeasuredChannel)
+            mMeasuredChannel->raiseNoValuesAvailable();
         return false;
+    }
     TAbstractChannel* measured = mMeasuredChannel;
     double electrical = 0.0;
     double temperature = 0.0;
@@ -555,7 +559,12 @@ bool TChannelController::measureChannel(TAbstractChannel* pChannel)
     return !isRoutineActive() && switchBoardTo(pChannel);
 }
 
-bool TChannelController::switchBoardTo(TAbstractChannel* pChannel)
+bool TChannelController::measureShownChannel(TAbstractChannel* pChannel)
+{
+    return !isRoutineActive() && switchBoardTo(pChannel, true);
+}
+
+bool TChannelController::switchBoardTo(TAbstractChannel* pChannel, bool pShown)
 {
     if (!pChannel)
         return false;
@@ -564,9 +573,18 @@ bool TChannelController::switchBoardTo(TAbstractChannel* pChannel)
     // Counted before the command: a line that hangs up right after it leaves
     // the channel unknown.
     const quint64 interruptions = mSCPIHandler->linkInterruptions();
+    // Unconfirmed, the board may measure either channel: a shown one is
+    // selected again at the next poll.
+    const auto unconfirmed = [this, pChannel, pShown] {
+        if (pShown) {
+            mMeasuredChannel = pChannel;
+            mChannelSelectedAt.reset();
+        }
+        return false;
+    };
     if (qobject_cast<TPhysicalChannel*>(pChannel)) {
         if (!mSCPIHandler->setConfChan(pChannel->internalChannelNumber()))
-            return false;
+            return unconfirmed();
         // The SMART probe commands wait for the board to settle after this moment.
         mLastChannelChange = QDateTime::currentDateTime();
         mMeasuredChannel = pChannel;
@@ -589,7 +607,7 @@ bool TChannelController::switchBoardTo(TAbstractChannel* pChannel)
         return true;
     }
     if (!mSCPIHandler->setConfChanFunc(pChannel->internalChannelNumber(), operands))
-        return false;
+        return unconfirmed();
     mMeasuredChannel = pChannel;
     mChannelSelectedAt = interruptions;
     return true;
@@ -623,7 +641,7 @@ zelk::vector<TPRTChannel*> TChannelController::updateSmartProbeStatus()
         if (prtChannel->smartProbe())
             withSmartProbe << prtChannel;
     }
-    measureChannel(remembered);
+    measureShownChannel(remembered);
     if (wasReading)
         setReadingActive(true);
     return withSmartProbe;
@@ -653,7 +671,7 @@ bool TChannelController::setSmartProbeEnabled(TSmartProbePRT* pProbe, bool pEnab
         return false;
     }
     const int code = mSCPIHandler->setSmartProbe_Enable(pEnabled, mLastChannelChange);
-    measureChannel(remembered);
+    measureShownChannel(remembered);
     setReadingActive(true);
     // The probe object follows at the next poll, when the board reports the new state.
     return code == TInternalSCPIHandler::ERROR_CODE_COMMAND_SUCCESSFUL;

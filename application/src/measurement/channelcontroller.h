@@ -105,6 +105,13 @@ public:
     // channel, or a calibration routine holds the board. The read timer and
     // the listeners are not involved.
     bool measureChannel(TAbstractChannel* pChannel);
+    // For a caller that shows the channel whether or not the board takes the
+    // command (a scan step, the return after a run, a calibration item or a
+    // SMART probe refresh): as measureChannel, but a command the board did
+    // not confirm still makes it the measured channel, selected again before
+    // the next reading. Otherwise the board would go on measuring the channel
+    // before, its readings hidden, under a view whose value never changes.
+    bool measureShownChannel(TAbstractChannel* pChannel);
 
     // A calibration routine holds the board's channel from its start to its
     // end (TRoutineChannelHold): meanwhile every other selection is refused.
@@ -161,8 +168,9 @@ private:
     void createChannelButton(TAbstractChannel* pChannel, QWidget* pBtnChannel4, int& ioLayoutIndex);
     void scanSwitchBoxes(int pAverageValueSampleCount, QWidget* pBtnChannel4, int& ioLayoutIndex);
     void restoreMeasuredChannel();
-    // measureChannel without asking who holds the board.
-    bool switchBoardTo(TAbstractChannel* pChannel);
+    // measureChannel without asking who holds the board. pShown: the caller
+    // shows the channel even when the board does not confirm the command.
+    bool switchBoardTo(TAbstractChannel* pChannel, bool pShown = false);
     // The physical channels the routine's readings are made of, as the
     // channels themselves know them; empty without a routine.
     zelk::vector<const TPhysicalChannel*> channelsBehindRoutine() const;
@@ -248,6 +256,8 @@ public:
     TRoutineChannelHold& operator=(const TRoutineChannelHold&) = delete;
 
     bool measureChannel(TAbstractChannel* pChannel) { return mController.switchBoardTo(pChannel); }
+    // The run's end, giving the board back to the channel the views show.
+    bool measureShownChannel(TAbstractChannel* pChannel) { return mController.switchBoardTo(pChannel, true); }
 
 private:
     TChannelController& mController;

@@ -159,7 +159,7 @@ bool TCJCCalibrationItem::measureOffsetDeviation(TChannelController& pChannelCon
     }
 
     if (pChannelController.measuredChannel() != measuredChannel)
-        pChannelController.measureChannel(measuredChannel);
+        pChannelController.measureShownChannel(measuredChannel);
     if (!pChannelController.isReadingActive())
         pChannelController.setReadingActive(true);
     return result;

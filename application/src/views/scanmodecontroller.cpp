@@ -232,7 +232,7 @@ void TScanModeController::measureActiveChannel()
 {
     TAbstractChannel* channel = activeChannel();
     if (channel != mChannelController->measuredChannel())
-        mChannelController->measureChannel(channel);
+        mChannelController->measureShownChannel(channel);
 }
 
 bool TScanModeController::startScanMode()
@@ -261,7 +261,7 @@ void TScanModeController::stopScanMode(TAbstractChannel* pNextChannel)
     mMultiplyCounter = 0;
     emit scanModeStopped();
     if (pNextChannel && pNextChannel != mChannelController->measuredChannel())
-        mChannelController->measureChannel(pNextChannel);
+        mChannelController->measureShownChannel(pNextChannel);
 }
 
 void TScanModeController::pauseScanMode()
@@ -357,7 +357,7 @@ void TScanModeController::afterMeasBoardPolled(int pIntervalMilliseconds)
     mMultiplyCounter = 0;
     if (++mActiveChannel == mScannedChannels.end())
         mActiveChannel = mScannedChannels.begin();
-    mChannelController->measureChannel(activeChannel());
+    mChannelController->measureShownChannel(activeChannel());
     emit channelSwitched(activeChannel());
 }
 

@@ -184,7 +184,7 @@ bool TTwoPointCalibrationItem::measureRawValue(TChannelController* pChannelContr
     afterMeasureRawValue(pSCPIHandler);
 
     if (pChannelController->measuredChannel() != measuredChannel)
-        pChannelController->measureChannel(measuredChannel);
+        pChannelController->measureShownChannel(measuredChannel);
     if (!pChannelController->isReadingActive())
         pChannelController->setReadingActive(true);
     return result;
