@@ -617,7 +617,8 @@ enum EnAbortMoment {
     amTerminateSelectingTheReferenceAtTheStart,
     amTerminateSelectingADUTOfThePoint,
     amTerminateAsADUTValueComes,
-    amTerminateReadingASilentReference
+    amTerminateReadingASilentReference,
+    amTerminateSelectingASilentDUT
 };
 
 void tst_CalibrationRoutineRun::abortAtEachMoment_data()
@@ -664,6 +665,9 @@ void tst_CalibrationRoutineRun::abortAtEachMoment_data()
     // did not lose its reference.
     QTest::newRow("a terminate while a silent board is asked for the reference")
         << int(amTerminateReadingASilentReference) << int(rrAborted) << 0 << 0;
+    // Nor is the selection it came in a channel the board refused.
+    QTest::newRow("a terminate while a silent board is asked to select a DUT")
+        << int(amTerminateSelectingASilentDUT) << int(rrAborted) << 0 << 0;
 }
 
 void tst_CalibrationRoutineRun::abortAtEachMoment()
@@ -695,7 +699,8 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
         {amTerminateSelectingTheFirstDUTAtTheStart, {"conf:chan 02", 1}},
         {amTerminateSelectingTheLastDUTAtTheStart, {"conf:chan 03", 1}},
         {amTerminateSelectingTheReferenceAtTheStart, {"conf:chan 01", 1}},
-        {amTerminateSelectingADUTOfThePoint, {"conf:chan 02", 2}}};
+        {amTerminateSelectingADUTOfThePoint, {"conf:chan 02", 2}},
+        {amTerminateSelectingASilentDUT, {"conf:chan 03", 1}}};
     const auto selection = selections.find(moment);
     int seen = 0;
     std::atomic<bool> terminateAtTheNextCommand{false};
@@ -766,6 +771,13 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
         endsHere();
         TTestEnvironment::terminate();
     });
+    if (moment == amTerminateSelectingASilentDUT)
+        mFixture->board().board().withFaults([](TBoardFaults& pFaults) {
+            TBoardFaults::TCommandFault silence;
+            silence.mPrefix = "conf:chan 03";
+            silence.mKind = TBoardFaults::TCommandFault::cfSilence;
+            pFaults.mCommandFaults << silence;
+        });
     if (moment == amBeforeTheCall)
         routine.abort();
     else if (moment == amFirstEvents)
@@ -806,6 +818,10 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
         QCOMPARE(boardAtCompletion, boardAtTheEnd.load());
         QCOMPARE(calibratorRequests.load(), calibratorAtTheEnd.load());
     }
+    // A board that failed since the terminate is not asked again to measure
+    // what was shown before the run: the end would wait for its answer.
+    if (moment == amTerminateReadingASilentReference || moment == amTerminateSelectingASilentDUT)
+        QCOMPARE(boardCommands.load(), boardAtTheEnd.load());
     QCOMPARE(one.mLog.mLines.last(), QStringLiteral("status 5 0.0"));
     // After a terminate the program ends without another reading to wait for.
     QCOMPARE(controller().isReadingActive(), moment < amTerminateInASampleWait);
