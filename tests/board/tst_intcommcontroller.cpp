@@ -1,10 +1,14 @@
 #include "intcommcontroller.h"
 #include "simulatedboardlink.h"
+#include "terminationsignals.h"
 #include "testsupport.h"
 
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 
+#include <atomic>
+#include <csignal>
 #include <functional>
 #include <limits>
 
@@ -238,23 +242,53 @@ void tst_IntCommController::naksAndCorruptedRepliesShareTheTries()
     QTRY_COMPARE(board.board().hostAcks(), failed ? 0 : 1);
 }
 
+namespace
+{
+enum EnTerminate { tNone, tAsTheBoardTakesTheCommand, tBeforeTheCommand };
+} // namespace
+
 void tst_IntCommController::exchangeEndsWithinItsLimits_data()
 {
     QTest::addColumn<TFaultSetup>("fault");
     QTest::addColumn<int>("exchangeTimeout");
     QTest::addColumn<int>("givenUpWithinMs");
+    // With SIGTERM the link waits on the wall clock as the program's does,
+    // without the board's silence notice.
+    QTest::addColumn<int>("terminate");
     // A byte every 100 ms never lets the wait for the next bytes run out; the
     // identification would take over 4 s.
     QTest::newRow("reply trickling in past the exchange's limit") << TFaultSetup([](TBoardFaults& f) {
         f.mPieceReplies = 1;
         f.mPieceBytes = 1;
         f.mPieceGapMs = 100;
-    }) << 1000 << 4000;
+    }) << 1000 << 4000 << int(tNone);
     // Noise without CR LF is no reply: the full buffer ends the exchange, not
     // the wait for more bytes after it, which no load runs out.
     QTest::newRow("noise without an end of line")
         << TFaultSetup([](TBoardFaults& f) { f.mNoiseReplies = 1; }) << TSimulatedBoardLink::LOADED_MACHINE_TIMEOUT
-        << TSimulatedBoardLink::LOADED_MACHINE_TIMEOUT / 2;
+        << TSimulatedBoardLink::LOADED_MACHINE_TIMEOUT / 2 << int(tNone);
+    // The program ends at a terminate, not after the board's time-outs,
+    // whatever the board does.
+    const TFaultSetup trickling([](TBoardFaults& f) {
+        f.mPieceReplies = 1;
+        f.mPieceBytes = 3;
+        f.mPieceGapMs = 1900;
+    });
+    QTest::newRow("a terminate while the board leaves the command unanswered")
+        << TFaultSetup([](TBoardFaults& f) { f.mSilentCommands = 1; }) << TIntCommController::EXCHANGE_TIMEOUT
+        << TIntCommController::TIMEOUT << int(tAsTheBoardTakesTheCommand);
+    QTest::newRow("a terminate while the reply is late") << TFaultSetup([](TBoardFaults& f) {
+        f.mLateReplies = 1;
+        f.mLateReplyDelayMs = 2 * TIntCommController::EXCHANGE_TIMEOUT;
+    }) << TIntCommController::EXCHANGE_TIMEOUT << TIntCommController::TIMEOUT
+                                                         << int(tAsTheBoardTakesTheCommand);
+    QTest::newRow("a terminate while the reply trickles in")
+        << trickling << TIntCommController::EXCHANGE_TIMEOUT << TIntCommController::TIMEOUT
+        << int(tAsTheBoardTakesTheCommand);
+    // Asked on the way out, the board may take one wait for bytes, not the exchange's limit.
+    QTest::newRow("a reply trickling in after a terminate")
+        << trickling << TIntCommController::EXCHANGE_TIMEOUT << 2 * TIntCommController::TIMEOUT
+        << int(tBeforeTheCommand);
 }
 
 void tst_IntCommController::exchangeEndsWithinItsLimits()
@@ -262,9 +296,27 @@ void tst_IntCommController::exchangeEndsWithinItsLimits()
     QFETCH(TFaultSetup, fault);
     QFETCH(int, exchangeTimeout);
     QFETCH(int, givenUpWithinMs);
+    QFETCH(int, terminate);
     TSimulatedBoardLink board;
     board.link().setExchangeTimeout(exchangeTimeout);
     board.board().withFaults(fault);
+    std::atomic<bool> terminateAtTheCommand{terminate == tAsTheBoardTakesTheCommand};
+    if (terminate != tNone) {
+        board.link().setSilenceNotice(-1);
+        board.link().setReplyTimeout(TIntCommController::TIMEOUT);
+        TTerminationSignals::quitEventLoopOnTermination(*QCoreApplication::instance());
+        board.board().watchCommands([&terminateAtTheCommand](const QByteArray&) {
+            if (terminateAtTheCommand.exchange(false))
+                std::raise(SIGTERM);
+        });
+    }
+    const auto forget = qScopeGuard([&] {
+        board.board().watchCommands(nullptr);
+        if (terminate != tNone)
+            TTestEnvironment::forgetTermination();
+    });
+    if (terminate == tBeforeTheCommand)
+        TTestEnvironment::terminate();
 
     QElapsedTimer clock;
     clock.start();
@@ -272,6 +324,12 @@ void tst_IntCommController::exchangeEndsWithinItsLimits()
     QCOMPARE(send(board.link(), "*idn?", failed), QString());
     QVERIFY(failed);
     QVERIFY2(clock.elapsed() < givenUpWithinMs, qPrintable(QString("gave up after %1 ms").arg(clock.elapsed())));
+    if (terminate != tNone) {
+        // The program is ending and the board has failed: it is not asked again.
+        send(board.link(), "syst:cali?", failed);
+        QVERIFY(failed);
+        QCOMPARE(board.commands(), QList<QByteArray>{"*idn?"});
+    }
 }
 
 // The board's line hangs up when its end goes away (here the simulator's

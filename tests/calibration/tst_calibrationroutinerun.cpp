@@ -627,7 +627,8 @@ enum EnAbortMoment {
     amTerminateSelectingTheReferenceAtTheStart,
     amTerminateSelectingADUTOfThePoint,
     amTerminateAsADUTValueComes,
-    amTerminateReadingASilentReference
+    amTerminateReadingASilentReference,
+    amTerminateSelectingASilentDUT
 };
 
 void tst_CalibrationRoutineRun::abortAtEachMoment_data()
@@ -677,6 +678,9 @@ void tst_CalibrationRoutineRun::abortAtEachMoment_data()
     // did not lose its reference.
     QTest::newRow("a terminate while a silent board is asked for the reference")
         << int(amTerminateReadingASilentReference) << int(rrAborted) << 0 << 0;
+    // Nor is the selection it came in a channel the board refused.
+    QTest::newRow("a terminate while a silent board is asked to select a DUT")
+        << int(amTerminateSelectingASilentDUT) << int(rrAborted) << 0 << 0;
 }
 
 void tst_CalibrationRoutineRun::abortAtEachMoment()
@@ -710,7 +714,8 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
         {amTerminateSelectingTheFirstDUTAtTheStart, {"conf:chan 02", 1}},
         {amTerminateSelectingTheLastDUTAtTheStart, {"conf:chan 03", 1}},
         {amTerminateSelectingTheReferenceAtTheStart, {"conf:chan 01", 1}},
-        {amTerminateSelectingADUTOfThePoint, {"conf:chan 02", 2}}};
+        {amTerminateSelectingADUTOfThePoint, {"conf:chan 02", 2}},
+        {amTerminateSelectingASilentDUT, {"conf:chan 03", 1}}};
     const auto selection = selections.find(moment);
     int seen = 0;
     std::atomic<bool> terminateAtTheNextCommand{false};
@@ -794,6 +799,13 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
         endsHere();
         TTestEnvironment::terminate();
     });
+    if (moment == amTerminateSelectingASilentDUT)
+        mFixture->board().board().withFaults([](TBoardFaults& pFaults) {
+            TBoardFaults::TCommandFault silence;
+            silence.mPrefix = "conf:chan 03";
+            silence.mKind = TBoardFaults::TCommandFault::cfSilence;
+            pFaults.mCommandFaults << silence;
+        });
     if (moment == amBeforeTheCall)
         routine.abort();
     else if (moment == amFirstEvents)
@@ -836,6 +848,10 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
         // Nor does it wait out a pause that had begun.
         QCOMPARE(skippedAtCompletion, skippedAtTheEnd.load());
     }
+    // A board that failed since the terminate is not asked again to measure
+    // what was shown before the run: the end would wait for its answer.
+    if (moment == amTerminateReadingASilentReference || moment == amTerminateSelectingASilentDUT)
+        QCOMPARE(boardCommands.load(), boardAtTheEnd.load());
     QCOMPARE(one.mLog.mLines.last(), QStringLiteral("status 5 0.0"));
     // After a terminate the program ends without another reading to wait for.
     QCOMPARE(controller().isReadingActive(), moment < amTerminateInASampleWait);

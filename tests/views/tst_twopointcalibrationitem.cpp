@@ -339,6 +339,20 @@ void tst_TwoPointCalibrationItem::thermocoupleVariant()
     QVERIFY(commands.indexOf("meas:raw? 5") > off);
     QVERIFY(on > commands.lastIndexOf("meas:raw? 5"));
     QCOMPARE(input3->assignedProbe(), static_cast<TAbstractProbe*>(typeK.get()));
+
+    // Ctrl+C during the readings: a board that answers gets its conversion
+    // back on the program's way out, or it would measure millivolts from then on.
+    mFixture->board().board().clearRecord();
+    TCalibrationReadingWait::setPause(std::chrono::milliseconds(LONG_PAUSE_MS));
+    {
+        TAbortPresser terminating(true);
+        QVERIFY(!calibrate(item));
+    }
+    TCalibrationReadingWait::setPause(std::chrono::milliseconds(0));
+    TTestEnvironment::forgetTermination();
+    const QList<QByteArray> terminated = mFixture->board().commands();
+    QVERIFY(terminated.indexOf("sens:tc:mv 0") >= 0);
+    QVERIFY(terminated.indexOf("sens:tc:mv 1") > terminated.indexOf("sens:tc:mv 0"));
     input3->assignProbe(before);
 }
 

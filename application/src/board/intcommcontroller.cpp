@@ -1,5 +1,7 @@
 #include "intcommcontroller.h"
 
+#include "terminationsignals.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -72,6 +74,16 @@ QByteArray TIntCommController::frame(const QByteArray& pText)
 QString TIntCommController::sendCommand(const QString& pCommand, bool pResponseExpected, bool& oFailed)
 {
     oFailed = false;
+    // Once the program is told to end, what it sets back on the board on its
+    // way out still goes to a board that answers; one that has failed since
+    // would only hold the end for an exchange's seconds with every command.
+    const bool ending = TTerminationSignals::terminationRequested();
+    if (!ending)
+        mFailedSinceTermination = false;
+    if (ending && mFailedSinceTermination) {
+        oFailed = true;
+        return QString();
+    }
     QByteArray reply;
     const QByteArray commandFrame = frame(pCommand.toLatin1());
     QByteArray buffer;
@@ -86,7 +98,9 @@ QString TIntCommController::sendCommand(const QString& pCommand, bool pResponseE
     // that is over and must not be read as the answer to this one.
     mSerialPort->discardInput();
     takeSilenceNotice();
-    const QDeadlineTimer exchangeDeadline(mExchangeTimeout);
+    // A board that trickles its reply after the terminate holds the end for
+    // one wait for bytes, not for the exchange's limit.
+    const QDeadlineTimer exchangeDeadline(ending ? std::min(mExchangeTimeout, mReplyTimeout) : mExchangeTimeout);
     writeBytes(commandFrame);
 
     bool awaitingAck = true;
@@ -94,7 +108,7 @@ QString TIntCommController::sendCommand(const QString& pCommand, bool pResponseE
     bool error = false;
     int failedTries = 0;
     while (failedTries < RETRIES && !done && !error) {
-        if (!waitForBytes(buffer, exchangeDeadline)) {
+        if (!waitForBytes(buffer, exchangeDeadline, !ending)) {
             // A silent board is not asked again.
             error = true;
             break;
@@ -149,6 +163,8 @@ QString TIntCommController::sendCommand(const QString& pCommand, bool pResponseE
         error = true;
     if (error || hungUp)
         ++mInterruptions;
+    if ((error || hungUp) && TTerminationSignals::terminationRequested())
+        mFailedSinceTermination = true;
     if (error) {
         oFailed = true;
         return QString();
@@ -172,25 +188,32 @@ void TIntCommController::writeBytes(const QByteArray& pBytes)
     mSerialPort->write(pBytes, mReplyTimeout);
 }
 
-bool TIntCommController::waitForBytes(QByteArray& oBuffer, const QDeadlineTimer& pExchangeDeadline)
+bool TIntCommController::waitForBytes(QByteArray& oBuffer, const QDeadlineTimer& pExchangeDeadline,
+                                      bool pEndsOnTermination)
 {
     // A port that is not open or hung up fails at once: waiting would only
-    // freeze the screen for the same outcome.
+    // freeze the screen for the same outcome. A terminate ends the exchange
+    // it comes in, also one whose board goes on trickling bytes.
     const int room = MAX_REPLY_BYTES - int(oBuffer.size());
-    if (room <= 0 || pExchangeDeadline.hasExpired())
+    if (room <= 0 || pExchangeDeadline.hasExpired() ||
+        (pEndsOnTermination && TTerminationSignals::terminationRequested()))
         return false;
     const int wait = int(std::min<qint64>(mReplyTimeout, pExchangeDeadline.remainingTime()));
-    if (mSilenceNotice >= 0 && isPortOpen() && !mSerialPort->hasFailed() && !waitForLineOrSilence(wait))
+    if (isPortOpen() && !mSerialPort->hasFailed() && !waitForLineOrNotice(wait, pEndsOnTermination))
         return false;
     return mSerialPort->read(oBuffer, wait, room) == TSerialLine::wrBytes;
 }
 
-bool TIntCommController::waitForLineOrSilence(int pTimeoutMs)
+bool TIntCommController::waitForLineOrNotice(int pTimeoutMs, bool pEndsOnTermination)
 {
-    pollfd waited[2] = {{mSerialPort->descriptor(), POLLIN, 0}, {mSilenceNotice, POLLIN, 0}};
+    // poll() passes over a descriptor below 0: no silence notice, or no
+    // terminate to end on.
+    pollfd waited[3] = {{mSerialPort->descriptor(), POLLIN, 0},
+                        {mSilenceNotice, POLLIN, 0},
+                        {pEndsOnTermination ? TTerminationSignals::notice() : -1, POLLIN, 0}};
     const QDeadlineTimer deadline(pTimeoutMs);
     for (;;) {
-        const int ready = ::poll(waited, 2, int(deadline.remainingTime()));
+        const int ready = ::poll(waited, 3, int(deadline.remainingTime()));
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready > 0 && waited[0].revents != 0)

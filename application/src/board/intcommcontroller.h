@@ -52,7 +52,9 @@ public:
 
     // Sends one command and returns the board's reply text without CRC and
     // terminator; empty when no reply is expected or the command failed, which
-    // oFailed tells.
+    // oFailed tells. A terminate or Ctrl+C ends the exchange it comes in,
+    // which fails; after it an exchange waits for no more than one answer's
+    // time, and once one has failed a command fails without going out.
     QString sendCommand(const QString& pCommand, bool pResponseExpected, bool& oFailed);
 
     // The remainder of the bytes, read as a polynomial with the first bit highest,
@@ -89,10 +91,13 @@ private:
     void waitForPauseBetweenCommands() const;
     void writeBytes(const QByteArray& pBytes);
     // False when no byte came in time, the exchange ran out of time, the
-    // buffer is full without a terminator or the line hung up.
-    bool waitForBytes(QByteArray& oBuffer, const QDeadlineTimer& pExchangeDeadline);
-    // False when the wait ran out; true when bytes came or the line hung up.
-    bool waitForLineOrSilence(int pTimeoutMs);
+    // buffer is full without a terminator, the line hung up or, with
+    // pEndsOnTermination, the program is told to end.
+    bool waitForBytes(QByteArray& oBuffer, const QDeadlineTimer& pExchangeDeadline, bool pEndsOnTermination);
+    // False when the wait ran out, the board's silence notice came or, with
+    // pEndsOnTermination, the program is told to end; true when bytes came or
+    // the line hung up.
+    bool waitForLineOrNotice(int pTimeoutMs, bool pEndsOnTermination);
     // Forgets a notice of an exchange that is over.
     void takeSilenceNotice();
 
@@ -104,6 +109,8 @@ private:
     int mExchangeTimeout = EXCHANGE_TIMEOUT;
     int mSilenceNotice = -1;
     quint64 mInterruptions = 0;
+    // An exchange failed after the program was told to end.
+    bool mFailedSinceTermination = false;
 
     // PAUSE_BETWEEN_COMMANDS, always, in the program. Only the test harness
     // (TBoardLinkPacing) shortens it, for tests that do not test the pacing.

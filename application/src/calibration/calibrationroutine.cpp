@@ -462,13 +462,15 @@ EnRoutineResult TCalibrationRoutine::prepareRun(QString& oErrorMessage)
         if (endRequested())
             return rrAborted;
         TAbstractChannel* channel = dutChannel(dut);
+        // A terminate ends the board's wait for the selection: what it left
+        // unanswered is no refused channel.
         if (!channel || !mChannelHold->measureChannel(channel))
-            return rrUnableToSelectDUTChannel;
+            return endRequested() ? rrAborted : rrUnableToSelectDUTChannel;
     }
     if (endRequested())
         return rrAborted;
     if (!mChannelHold->measureChannel(mCalibrationSetup->referenceChannel()))
-        return rrUnableToSelectReferenceChannel;
+        return endRequested() ? rrAborted : rrUnableToSelectReferenceChannel;
     mChannelController->setReadingActive(false);
     return rrSuccess;
 }
@@ -481,7 +483,7 @@ EnRoutineResult TCalibrationRoutine::runCalibrationPoint(const TElectricalTemper
     if (result != rrSuccess)
         return result;
     if (!mChannelHold->measureChannel(mCalibrationSetup->referenceChannel()))
-        return rrUnableToSelectReferenceChannel;
+        return endRequested() ? rrAborted : rrUnableToSelectReferenceChannel;
 
     const qint64 windowMs = static_cast<qint64>(mCalibrationSetup->stabilityTimeMinutes()) * 60000;
     const qint64 holdMs = static_cast<qint64>(mCalibrationSetup->holdTimeMinutes()) * 60000;

@@ -15,6 +15,10 @@ public:
     // its own (a remote channel scan) ends early on it: the event loop it was
     // started from can only end once the task has returned.
     static bool terminationRequested();
+    // A descriptor that turns readable at the signal and stays so: a wait in
+    // poll() of its own that watches it ends at once, and so does every later
+    // one. -1 until quitEventLoopOnTermination().
+    static int notice();
     // For a test that signals its own process: the tests after it run as if
     // no signal had come.
     static void forgetRequest();
