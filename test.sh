@@ -2,6 +2,11 @@
 # Installs what is missing, builds, and runs every test. Exits non-zero on any failure.
 set -euo pipefail
 top="$(cd "$(dirname "$0")" && pwd)"
+# The tests run in the build tree: a relative TMPDIR means the one beside the caller.
+case "${TMPDIR:-/}" in
+/*) ;;
+*) export TMPDIR="$PWD/$TMPDIR" ;;
+esac
 source "$top/tools/setup.sh"
 install_missing_packages
 build_tree "$top"

@@ -5,8 +5,9 @@
 // The converters are listed in "<TAMARIND_ROOT>/var/lib/ftdi/converters", one
 // line each: vendor id, product id (hex with 0x or decimal), the path of the
 // converter's serial line (a pseudo-terminal whose other side a simulated peer
-// works), then options: "echo" (the line returns every written byte before
-// the peer's answer, as the Modbus calibrators' lines do) and "open-fails".
+// works; a space in it written "\040"), then options: "echo" (the line returns
+// every written byte before the peer's answer, as the Modbus calibrators' lines
+// do) and "open-fails".
 // Without TAMARIND_ROOT no converter is found: the stand-in never touches the
 // host's devices.
 
@@ -65,6 +66,25 @@ int parseNumber(const std::string& pText, bool& oOk)
     return int(value);
 }
 
+// A path as the table holds it: a backslash and three octal digits stand for
+// the character they give, so that a path may hold a space.
+std::string decodedField(const std::string& pField)
+{
+    std::string decoded;
+    for (size_t index = 0; index < pField.size(); ++index) {
+        const char* next = pField.c_str() + index + 1;
+        const bool escape =
+            pField[index] == '\\' && std::strspn(next, "0123") >= 1 && std::strspn(next + 1, "01234567") >= 2;
+        if (!escape) {
+            decoded += pField[index];
+            continue;
+        }
+        decoded += char(std::strtol(pField.substr(index + 1, 3).c_str(), nullptr, 8));
+        index += 3;
+    }
+    return decoded;
+}
+
 std::vector<TConverterEntry> readTable()
 {
     std::vector<TConverterEntry> entries;
@@ -82,6 +102,7 @@ std::vector<TConverterEntry> readTable()
         TConverterEntry entry;
         if (!(fields >> vendor >> product >> entry.mLinePath))
             continue;
+        entry.mLinePath = decodedField(entry.mLinePath);
         bool vendorOk = false;
         bool productOk = false;
         entry.mVendor = parseNumber(vendor, vendorOk);

@@ -9,6 +9,22 @@
 
 namespace
 {
+// The table's fields stand between spaces, one entry a line: a space, tab,
+// line break or backslash in a path is written as a backslash and three octal
+// digits, as fstab writes them.
+QString tableField(const QString& pPath)
+{
+    QString field;
+    for (const QChar character : pPath) {
+        if (character == QLatin1Char(' ') || character == QLatin1Char('\t') || character == QLatin1Char('\n') ||
+            character == QLatin1Char('\\'))
+            field += QStringLiteral("\\%1").arg(character.unicode(), 3, 8, QLatin1Char('0'));
+        else
+            field += character;
+    }
+    return field;
+}
+
 QStringList entriesWithout(const QString& pLinePath)
 {
     QFile table(TSimulatedConverterTable::tablePath());
@@ -16,7 +32,7 @@ QStringList entriesWithout(const QString& pLinePath)
     if (!table.open(QIODevice::ReadOnly | QIODevice::Text))
         return kept;
     for (const QString& line : QString::fromUtf8(table.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        if (line.section(QLatin1Char(' '), 2, 2) != pLinePath)
+        if (line.section(QLatin1Char(' '), 2, 2) != tableField(pLinePath))
             kept << line;
     }
     return kept;
@@ -46,7 +62,7 @@ bool TSimulatedConverterTable::addConverter(int pVendor, int pProduct, const QSt
     QString entry = QStringLiteral("0x%1 0x%2 %3")
                         .arg(pVendor, 4, 16, QLatin1Char('0'))
                         .arg(pProduct, 4, 16, QLatin1Char('0'))
-                        .arg(pLinePath);
+                        .arg(tableField(pLinePath));
     if (!pOptions.isEmpty())
         entry += QLatin1Char(' ') + pOptions;
     entries << entry;

@@ -55,6 +55,8 @@ private slots:
     void locksNoFileOutsideItsRoot();
     void refusesARootThatIsNoRoot_data();
     void refusesARootThatIsNoRoot();
+    void testsRunInAnyTemporaryDirectory_data();
+    void testsRunInAnyTemporaryDirectory();
     void endsInOrderOnTerminate();
     void startsWhileAMessageWaits_data();
     void startsWhileAMessageWaits();
@@ -455,6 +457,19 @@ void tst_ProgramStart::refusesARootThatIsNoRoot_data()
         << test << QStringList{"-functions"} << "TMPDIR" << file << 1
         << "tst_programstart: the device root cannot be made in the temporary directory \"" + file +
                "\": Not a directory; nothing ran.";
+    // As /tmp is often hardened: the stand-in tools under the root could not run.
+    const QString noexec = TTestEnvironment::root() + "/noexec";
+    QTest::newRow("a test, its temporary directory mounted noexec")
+        << "unshare" << QStringList{"--map-root-user",
+                                    "--mount",
+                                    "sh",
+                                    "-c",
+                                    "mount -t tmpfs -o noexec tmpfs \"$0\" && exec \"$@\"",
+                                    noexec,
+                                    test,
+                                    "-functions"}
+        << "TMPDIR" << noexec << 1
+        << "tst_programstart: the temporary directory \"" + noexec + "\" does not let programs run; nothing ran.";
 }
 
 void tst_ProgramStart::refusesARootThatIsNoRoot()
@@ -466,6 +481,7 @@ void tst_ProgramStart::refusesARootThatIsNoRoot()
     QFETCH(int, exitCode);
     QFETCH(QString, message);
     QVERIFY(TTestEnvironment::writeDeviceFile("/a-file", "not a directory"));
+    QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/noexec"));
     QProcessEnvironment environment = mEnvironment;
     environment.insert(variable, value);
     QProcess started;
@@ -482,7 +498,65 @@ void tst_ProgramStart::refusesARootThatIsNoRoot()
     QCOMPARE(started.exitCode(), exitCode);
     // Said first, and nothing else done: no test function listed, no line of a peer's work.
     const QString said = QString::fromLocal8Bit(started.readAll());
+    if (said.startsWith(QLatin1String("unshare:")) || said.startsWith(QLatin1String("mount:")))
+        QSKIP(qPrintable("this user may not mount a file system of its own: " + said.trimmed()));
     QVERIFY2(said.startsWith(message) && said.count(QLatin1Char('\n')) == 1, qPrintable(said));
+}
+
+// Where TMPDIR holds a space, leads through a link or is relative, the tests
+// that met such a path pass: each started with TMPDIR so, inside this root.
+void tst_ProgramStart::testsRunInAnyTemporaryDirectory_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<QString>("temporaryDirectory");
+    // The started test serves a socket in the root it makes in this one.
+    QTest::addColumn<bool>("servesASocket");
+    const QString tests = QStringLiteral(TAMARIND_BUILD_DIR "/tests/");
+    const QString root = TTestEnvironment::root();
+    const QStringList windowManager{QStringLiteral(TAMARIND_SOURCE_DIR "/tests/support/with-window-manager.sh"),
+                                    QStringLiteral("true")};
+    QTest::newRow("a space: the command log")
+        << QStringList{tests + "tst_commandrunner", "unknownCommandsNeverRunUnderARoot"} << root + "/with space"
+        << false;
+    QTest::newRow("a space: the window manager's start") << windowManager << root + "/with space" << false;
+    QTest::newRow("relative: the window manager's start") << windowManager << "relative" << false;
+    QTest::newRow("a link: a socket's path")
+        << QStringList{tests + "tst_boardcontrolserver", "relativeSocketPathLiesInTheWorkingDirectory"}
+        << root + "/link" << true;
+}
+
+void tst_ProgramStart::testsRunInAnyTemporaryDirectory()
+{
+    QFETCH(QStringList, command);
+    QFETCH(QString, temporaryDirectory);
+    QFETCH(bool, servesASocket);
+    const QString root = TTestEnvironment::root();
+    // The link leads back to this root, so that the started test's root lies no deeper than it must.
+    const QByteArray socketPath =
+        QFile::encodeName(root + '/' + QFileInfo(command.first()).fileName() + "-XXXXXX/var/run/boardsim.sock");
+    if (servesASocket && socketPath.size() >= int(sizeof(sockaddr_un::sun_path)))
+        QSKIP("the temporary directory's path leaves no room for a socket's in a root made in this one");
+    QVERIFY(QDir().mkpath(root + "/with space"));
+    QVERIFY(QDir().mkpath(root + "/relative"));
+    QVERIFY(QFileInfo(root + "/link").isSymLink() || QFile::link(root, root + "/link"));
+    QProcessEnvironment environment = mEnvironment;
+    environment.insert(QStringLiteral("TMPDIR"), temporaryDirectory);
+    QProcess started;
+    started.setProcessEnvironment(environment);
+    started.setProcessChannelMode(QProcess::MergedChannels);
+    started.setWorkingDirectory(root);
+    started.start(command.first(), command.mid(1));
+    const bool ended = started.waitForFinished(120000);
+    if (!ended) {
+        started.kill();
+        started.waitForFinished();
+    }
+    const QString said = QString::fromLocal8Bit(started.readAll());
+    if (started.exitCode() == 77)
+        QSKIP(qPrintable(said.trimmed()));
+    QVERIFY2(ended && started.exitStatus() == QProcess::NormalExit && started.exitCode() == 0, qPrintable(said));
+    // Nothing beside the directory whose name holds the space.
+    QCOMPARE(QDir(root).entryList({"with*"}, QDir::AllEntries | QDir::System), QStringList{"with space"});
 }
 
 // Ctrl+C or a terminate from a script ends the event loop: the program closes

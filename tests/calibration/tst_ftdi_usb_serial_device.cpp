@@ -31,8 +31,8 @@ private slots:
 
 private:
     static QString standIn() { return buildDirectory() + QStringLiteral("/simulator/ftdi/libftdi1.so.2"); }
-    // Opens n lines and returns them; entries are added by the test.
-    void openLines(int pCount);
+    // Opens n lines in the root's pFolder; entries are added by the test.
+    void openLines(int pCount, const QString& pFolder = QStringLiteral("/dev"));
     // Which of the lines the device writes to, -1 for none.
     int lineOfDevice(const TFTDI_Usb_Serial_Device& pDevice);
 
@@ -58,12 +58,12 @@ void tst_FTDI_Usb_Serial_Device::init()
     TSimulatedConverterTable::clear();
 }
 
-void tst_FTDI_Usb_Serial_Device::openLines(int pCount)
+void tst_FTDI_Usb_Serial_Device::openLines(int pCount, const QString& pFolder)
 {
     for (int index = 0; index < pCount; ++index) {
         auto line = std::make_unique<TPseudoTerminal>();
         QString error;
-        QVERIFY2(line->open(TTestEnvironment::root() + QStringLiteral("/dev/ttyConv%1").arg(index), error),
+        QVERIFY2(line->open(TTestEnvironment::root() + pFolder + QStringLiteral("/ttyConv%1").arg(index), error),
                  qPrintable(error));
         mLines.push_back(std::move(line));
     }
@@ -114,18 +114,24 @@ void tst_FTDI_Usb_Serial_Device::productIdsChooseTheConverter_data()
     QTest::addColumn<QStringList>("converters");
     QTest::addColumn<QList<int>>("productIds");
     QTest::addColumn<int>("opened");
+    QTest::addColumn<QString>("linesIn");
     const QList<int> calibratorIds{0xCC18, 0};
+    const QString dev = QStringLiteral("/dev");
     QTest::newRow("the calibrator's own id first")
-        << QStringList{"0x0403 0x6001", "0x0403 0xcc18"} << calibratorIds << 1;
+        << QStringList{"0x0403 0x6001", "0x0403 0xcc18"} << calibratorIds << 1 << dev;
     QTest::newRow("two under one id: the next id decides")
-        << QStringList{"0x0403 0xcc18", "0x0403 0xcc18", "0x0403 0x6001"} << calibratorIds << 2;
-    QTest::newRow("two under every id") << QStringList{"0x0403 0x6001", "0x0403 0x6014"} << calibratorIds << -1;
-    QTest::newRow("id 0 finds the library's default ids") << QStringList{"0x0403 0x6010"} << QList<int>{0} << 0;
-    QTest::newRow("another vendor's product is no default") << QStringList{"0x1234 0x6001"} << QList<int>{0} << -1;
+        << QStringList{"0x0403 0xcc18", "0x0403 0xcc18", "0x0403 0x6001"} << calibratorIds << 2 << dev;
+    QTest::newRow("two under every id") << QStringList{"0x0403 0x6001", "0x0403 0x6014"} << calibratorIds << -1 << dev;
+    QTest::newRow("id 0 finds the library's default ids") << QStringList{"0x0403 0x6010"} << QList<int>{0} << 0 << dev;
+    QTest::newRow("another vendor's product is no default")
+        << QStringList{"0x1234 0x6001"} << QList<int>{0} << -1 << dev;
     QTest::newRow("failed open: the next id gets a fresh context")
-        << QStringList{"0x0403 0xcc18 open-fails", "0x0403 0x6001"} << calibratorIds << 1;
-    QTest::newRow("no id") << QStringList{"0x0403 0xcc18"} << QList<int>{} << -1;
-    QTest::newRow("no converter") << QStringList{} << calibratorIds << -1;
+        << QStringList{"0x0403 0xcc18 open-fails", "0x0403 0x6001"} << calibratorIds << 1 << dev;
+    QTest::newRow("no id") << QStringList{"0x0403 0xcc18"} << QList<int>{} << -1 << dev;
+    // A checkout or temporary directory whose path holds a space; an option follows the path.
+    QTest::newRow("lines in a folder with a space and a backslash")
+        << QStringList{"0x0403 0xcc18 open-fails", "0x0403 0x6001"} << calibratorIds << 1 << "/usb serial\\lines";
+    QTest::newRow("no converter") << QStringList{} << calibratorIds << -1 << dev;
 }
 
 void tst_FTDI_Usb_Serial_Device::productIdsChooseTheConverter()
@@ -133,7 +139,8 @@ void tst_FTDI_Usb_Serial_Device::productIdsChooseTheConverter()
     QFETCH(QStringList, converters);
     QFETCH(QList<int>, productIds);
     QFETCH(int, opened);
-    openLines(converters.size());
+    QFETCH(QString, linesIn);
+    openLines(converters.size(), linesIn);
     for (int index = 0; index < converters.size(); ++index) {
         const QStringList words = converters.at(index).split(QLatin1Char(' '));
         TSimulatedConverterTable::addConverter(words.at(0).toInt(nullptr, 16), words.at(1).toInt(nullptr, 16),

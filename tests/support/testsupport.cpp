@@ -24,6 +24,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <sys/statvfs.h>
 
 namespace
 {
@@ -162,13 +163,28 @@ void TStartedProgram::end(QProcess& pProcess)
 
 std::unique_ptr<QTemporaryDir> makeTemporaryRoot()
 {
-    const QString directory = temporaryDirectory();
+    const QString named = temporaryDirectory();
+    // The paths that programs report (a working directory, a socket's) are
+    // spelled from "/" with every link followed; a root spelled as TMPDIR is,
+    // through a link or relative, would not compare equal with them.
+    const QString real = QFileInfo(named).canonicalFilePath();
+    const QString directory = real.isEmpty() ? named : real;
     auto root = std::make_unique<QTemporaryDir>(directory + QLatin1Char('/') +
                                                 QString::fromLocal8Bit(program_invocation_short_name) +
                                                 QStringLiteral("-XXXXXX"));
     if (!root->isValid())
         refuseToRun(QStringLiteral("the device root cannot be made in the temporary directory \"%1\": %2")
-                        .arg(directory, root->errorString()));
+                        .arg(named, root->errorString()));
+    // The stand-in tools under the root are programs: where none may run, the
+    // tests would quietly run this machine's own instead.
+    struct statvfs disk = {};
+    if (::statvfs(QFile::encodeName(root->path()).constData(), &disk) == 0 && (disk.f_flag & ST_NOEXEC)) {
+        root->remove();
+        refuseToRun(QStringLiteral("the temporary directory \"%1\" does not let programs run").arg(named));
+    }
+    // What the process and the programs it starts make in the temporary
+    // directory lands beside the root, whatever their working directory.
+    qputenv("TMPDIR", QFile::encodeName(directory));
     return root;
 }
 

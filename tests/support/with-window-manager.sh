@@ -10,7 +10,8 @@ for tool in Xvfb openbox xdotool xprop; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (./test.sh installs it)"; exit 77; }
 done
 
-work="$(mktemp -d)" || exit 1
+# From "/": openbox refuses a relative one, which a relative TMPDIR gives.
+work="$(mktemp -d)" && work="$(cd "$work" && pwd -P)" || exit 1
 xserver=""
 windowmanager=""
 cleanup() {
@@ -46,9 +47,11 @@ display="$(waitForLine "$xserver")" || {
     exit 77
 }
 export DISPLAY=":$display"
-# openbox keeps its cache and looks for a user configuration in the scratch directory.
-XDG_CACHE_HOME="$work" XDG_CONFIG_HOME="$work" \
-    openbox --startup "sh -c 'echo ready >$work/ready'" >"$work/openbox.log" 2>&1 &
+# openbox keeps its cache and looks for a user configuration in the scratch
+# directory. The pipe's path reaches the startup command in the environment,
+# which takes it as it is, spaces and quotes included.
+XDG_CACHE_HOME="$work" XDG_CONFIG_HOME="$work" READY_PIPE="$work/ready" \
+    openbox --startup 'sh -c "echo ready >\"\$READY_PIPE\""' >"$work/openbox.log" 2>&1 &
 windowmanager=$!
 if [ "$(waitForLine "$windowmanager")" != ready ]; then
     echo "openbox did not start on $DISPLAY:"
