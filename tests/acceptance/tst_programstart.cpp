@@ -57,6 +57,8 @@ private slots:
     void refusesARootThatIsNoRoot();
     void testsRunInAnyTemporaryDirectory_data();
     void testsRunInAnyTemporaryDirectory();
+    void testProgramsChangeNothingOutsideTheirRoot_data();
+    void testProgramsChangeNothingOutsideTheirRoot();
     void endsInOrderOnTerminate();
     void startsWhileAMessageWaits_data();
     void startsWhileAMessageWaits();
@@ -116,23 +118,45 @@ QString controlSocketPath()
 }
 
 // Started as under "ulimit -f": no file may grow past the limit, and a write
-// that would sends the signal whose default ends the process.
+// that would sends the signal whose default ends the process, or fails, as on
+// a full file system, when pWritesFail. Nor does it leave a core file: that
+// would lie in the working directory, outside the root.
 class TFileSizeLimitedProcess : public QProcess
 {
 public:
-    explicit TFileSizeLimitedProcess(rlim_t pLimit) : mLimit(pLimit) {}
+    explicit TFileSizeLimitedProcess(rlim_t pLimit, bool pWritesFail = false) : mLimit(pLimit), mWritesFail(pWritesFail)
+    {
+    }
 
 protected:
     void setupChildProcess() override
     {
-        std::signal(SIGXFSZ, SIG_DFL);
+        std::signal(SIGXFSZ, mWritesFail ? SIG_IGN : SIG_DFL);
         const struct rlimit limit = {mLimit, mLimit};
         ::setrlimit(RLIMIT_FSIZE, &limit);
+        const struct rlimit noCore = {0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
     }
 
 private:
     rlim_t mLimit;
+    bool mWritesFail;
 };
+
+// Starts a program that is to end by itself soon, with what it says on both
+// channels in one; whether it ended within a generous bound (or was killed).
+bool endsByItself(QProcess& pProcess, const QString& pProgram, const QStringList& pArguments,
+                  const QProcessEnvironment& pEnvironment, int pWithinMs = 10000)
+{
+    pProcess.setProcessEnvironment(pEnvironment);
+    pProcess.setProcessChannelMode(QProcess::MergedChannels);
+    pProcess.start(pProgram, pArguments);
+    if (pProcess.waitForFinished(pWithinMs))
+        return true;
+    pProcess.kill();
+    pProcess.waitForFinished();
+    return false;
+}
 } // namespace
 
 void tst_ProgramStart::startProcess(QProcess& pProcess, const QString& pProgram, const QStringList& pArguments,
@@ -445,13 +469,17 @@ void tst_ProgramStart::refusesARootThatIsNoRoot_data()
     QTest::newRow("the simulated stick, set but empty")
         << QStringLiteral(TAMARIND_BUILD_DIR "/simulator/usbstick") << QStringList{"status"} << "TAMARIND_ROOT"
         << "" << 2 << "usbstick: " + emptyRoot;
-    // Only the list of its functions, should the test run after all.
+    // Only the list of its functions, should the test run after all; of every test program, since one not built on
+    // the shared set-up lists them where its rows would run on this machine's own files.
     const QString test = QCoreApplication::applicationFilePath();
     const QString missing = TTestEnvironment::root() + "/missing";
-    QTest::newRow("a test, its temporary directory missing")
-        << test << QStringList{"-functions"} << "TMPDIR" << missing << 1
-        << "tst_programstart: the device root cannot be made in the temporary directory \"" + missing +
-               "\": No such file or directory; nothing ran.";
+    for (const QString& name : QStringLiteral(TAMARIND_TEST_PROGRAMS).split(QLatin1Char(','))) {
+        QTest::newRow(qPrintable(name + ", its temporary directory missing"))
+            << QCoreApplication::applicationDirPath() + QLatin1Char('/') + name << QStringList{"-functions"} << "TMPDIR"
+            << missing << 1
+            << name + ": the device root cannot be made in the temporary directory \"" + missing +
+                   "\": No such file or directory; nothing ran.";
+    }
     const QString file = TTestEnvironment::root() + "/a-file";
     QTest::newRow("a test, a file for its temporary directory")
         << test << QStringList{"-functions"} << "TMPDIR" << file << 1
@@ -485,15 +513,7 @@ void tst_ProgramStart::refusesARootThatIsNoRoot()
     QProcessEnvironment environment = mEnvironment;
     environment.insert(variable, value);
     QProcess started;
-    started.setProcessEnvironment(environment);
-    started.setProcessChannelMode(QProcess::MergedChannels);
-    started.start(program, arguments);
-    const bool ended = started.waitForFinished(10000);
-    if (!ended) {
-        started.kill();
-        started.waitForFinished();
-    }
-    QVERIFY(ended);
+    QVERIFY(endsByItself(started, program, arguments, environment));
     QCOMPARE(started.exitStatus(), QProcess::NormalExit);
     QCOMPARE(started.exitCode(), exitCode);
     // Said first, and nothing else done: no test function listed, no line of a peer's work.
@@ -542,21 +562,81 @@ void tst_ProgramStart::testsRunInAnyTemporaryDirectory()
     QProcessEnvironment environment = mEnvironment;
     environment.insert(QStringLiteral("TMPDIR"), temporaryDirectory);
     QProcess started;
-    started.setProcessEnvironment(environment);
-    started.setProcessChannelMode(QProcess::MergedChannels);
     started.setWorkingDirectory(root);
-    started.start(command.first(), command.mid(1));
-    const bool ended = started.waitForFinished(120000);
-    if (!ended) {
-        started.kill();
-        started.waitForFinished();
-    }
+    const bool ended = endsByItself(started, command.first(), command.mid(1), environment, 120000);
     const QString said = QString::fromLocal8Bit(started.readAll());
     if (started.exitCode() == 77)
         QSKIP(qPrintable(said.trimmed()));
     QVERIFY2(ended && started.exitStatus() == QProcess::NormalExit && started.exitCode() == 0, qPrintable(said));
     // Nothing beside the directory whose name holds the space.
     QCOMPARE(QDir(root).entryList({"with*"}, QDir::AllEntries | QDir::System), QStringList{"with space"});
+}
+
+// A test program that cannot write in its root refuses to run, and what a
+// careless row asks for ends its row, or its test program where the row would
+// touch what lies outside the root: the file in the folder above the root
+// stays, and nothing else is left there.
+void tst_ProgramStart::testProgramsChangeNothingOutsideTheirRoot_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("value");
+    // Whether the program ends at once (a fatal error), or only the row fails or it refuses to run.
+    QTest::addColumn<bool>("fatal");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<qulonglong>("fileSizeLimit");
+    const QString planted = TTestEnvironment::root() + "/temporary/planted";
+    QTest::newRow("clearing the folder above the root")
+        << QStringList{"clearsWhatItIsTold"} << "TAMARIND_CARELESS_PATH"
+        << "/.." << true << "Not removing \"/..\"" << qulonglong(RLIM_INFINITY);
+    QTest::newRow("clearing through a link leading out")
+        << QStringList{"clearsWhatItIsTold"} << "TAMARIND_CARELESS_PATH"
+        << "/out/planted" << true << "Not removing \"/out/planted\"" << qulonglong(RLIM_INFINITY);
+    QTest::newRow("clearing without a root")
+        << QStringList{"--without-root", "clearsWhatItIsTold"} << "TAMARIND_CARELESS_PATH" << planted << true
+        << "Not removing \"" + planted + "\"" << qulonglong(RLIM_INFINITY);
+    QTest::newRow("a scratch folder that cannot be made")
+        << QStringList{"writesInAScratchFolder"} << "TAMARIND_CARELESS_SCRATCH" << QString(300, QLatin1Char('x'))
+        << false << "cannot be made in the test root" << qulonglong(RLIM_INFINITY);
+    // Its root is a folder, which a full file system still takes: the first file in it is what fails.
+    QTest::newRow("no room for the first file in the root")
+        << QStringList{"-functions"} << "TMPDIR" << TTestEnvironment::root() + "/temporary" << false
+        << "carelesstest: the device root \"" + TTestEnvironment::root() + "/temporary/carelesstest-" << qulonglong(0);
+}
+
+void tst_ProgramStart::testProgramsChangeNothingOutsideTheirRoot()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, variable);
+    QFETCH(QString, value);
+    QFETCH(bool, fatal);
+    QFETCH(QString, message);
+    QFETCH(qulonglong, fileSizeLimit);
+    const QString temporary = TTestEnvironment::root() + "/temporary";
+    QVERIFY(TTestEnvironment::removeUnderRoot(temporary));
+    QVERIFY(TTestEnvironment::writeDeviceFile("/temporary/planted", "planted"));
+    QProcessEnvironment environment = mEnvironment;
+    environment.insert(QStringLiteral("TMPDIR"), temporary);
+    environment.insert(variable, value);
+    TFileSizeLimitedProcess started{rlim_t(fileSizeLimit), true};
+    QVERIFY(endsByItself(started, QStringLiteral(TAMARIND_CARELESS_TEST), arguments, environment));
+    const QString said = QString::fromLocal8Bit(started.readAll());
+    QVERIFY2(said.contains(message), qPrintable(said));
+    if (fatal) {
+        QCOMPARE(started.exitStatus(), QProcess::CrashExit);
+    } else {
+        QCOMPARE(started.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(started.exitCode(), 1);
+    }
+    QCOMPARE(TTestEnvironment::readDeviceFile("/temporary/planted"), QByteArray("planted"));
+    // Besides the file, only the root of a program that ended at once, and that in the folder it was made in.
+    QStringList left = QDir(temporary).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    left.removeOne(QStringLiteral("planted"));
+    if (fatal && arguments.first() != QLatin1String("--without-root"))
+        QVERIFY2(left.size() == 1 && left.first().startsWith(QLatin1String("carelesstest-")),
+                 qPrintable(left.join(QLatin1Char(' '))));
+    else
+        QCOMPARE(left, QStringList());
 }
 
 // Ctrl+C or a terminate from a script ends the event loop: the program closes

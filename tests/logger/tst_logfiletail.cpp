@@ -2,7 +2,6 @@
 #include "testsupport.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 namespace
 {
@@ -73,7 +72,7 @@ void tst_LogfileTail::lastLinesAreThoseAfterTheHeader()
     QFETCH(QByteArray, content);
     QFETCH(QStringList, lines);
 
-    QTemporaryDir directory(TTestEnvironment::root() + QStringLiteral("/tail-XXXXXX"));
+    TAMARIND_SCRATCH_FOLDER(directory, QStringLiteral("tail"));
     QFile file(directory.filePath(QStringLiteral("log")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(content), qint64(content.size()));

@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
 #include <csignal>
 #include <memory>
@@ -62,10 +61,10 @@ private:
     }
     static int run(const QString& pProgram, const QStringList& pArguments, const QString& pDirectory,
                    QByteArray* oOutput = nullptr);
-    // Makes an archive of the files in a fresh directory and puts it with its
-    // side file (as md5sum writes it) on the stick.
-    static bool putArchiveOnStick(const QString& pName, const std::function<bool(const QString&)>& pLayout,
-                                  const QStringList& pTarArguments);
+    // Makes an archive of the files laid out in a fresh directory in pScratch
+    // and puts it with its side file (as md5sum writes it) on the stick.
+    static bool putArchiveOnStick(const TScratchFolder& pScratch, const QString& pName,
+                                  const std::function<bool(const QString&)>& pLayout, const QStringList& pTarArguments);
 
     std::unique_ptr<TSimulatedBoardLink> mBoard;
 };
@@ -267,13 +266,12 @@ void tst_UserDataBackupController::backupThatCannotWriteOnTheStickKeepsNoArchive
     TTestEnvironment::removeUnderRoot(elsewhere);
 }
 
-bool tst_UserDataBackupController::putArchiveOnStick(const QString& pName,
+bool tst_UserDataBackupController::putArchiveOnStick(const TScratchFolder& pScratch, const QString& pName,
                                                      const std::function<bool(const QString&)>& pLayout,
                                                      const QStringList& pTarArguments)
 {
     // Inside the root, where the settings store writes what it is given.
-    QTemporaryDir source(TTestEnvironment::root() + QStringLiteral("/scratch-XXXXXX"));
-    const QString inside = source.path() + QStringLiteral("/in");
+    const QString inside = pScratch.filePath(QStringLiteral("in"));
     if (!QDir().mkpath(inside) || !pLayout(inside) || !QDir().mkpath(stickDirectory()))
         return false;
     return run(QStringLiteral("tar"), QStringList{QStringLiteral("-czf"), onStick(pName)} + pTarArguments, inside) ==
@@ -315,8 +313,9 @@ void tst_UserDataBackupController::restoreTakesTheArchiveBack()
     QFETCH(QString, archive);
     QFETCH(bool, upperCaseDigest);
     QFETCH(bool, archiveNameInHome);
+    TAMARIND_SCRATCH_FOLDER(scratch, QStringLiteral("scratch"));
     QVERIFY(
-        putArchiveOnStick(archive, restoredSet,
+        putArchiveOnStick(scratch, archive, restoredSet,
                           {QStringLiteral("serialnumber"), QStringLiteral("Settings/"), QStringLiteral("Logfiles/")}));
     if (upperCaseDigest) {
         const QByteArray side = readFile(onStick(archive + QStringLiteral(".md5")));
@@ -397,14 +396,14 @@ void tst_UserDataBackupController::restoreRefusesAndLeavesHomeAlone()
     QFETCH(QStringList, tarArguments);
     QFETCH(QString, sideFile);
     const QString archive = QFileInfo(name).fileName();
-    QTemporaryDir scratch(TTestEnvironment::root() + QStringLiteral("/elsewhere-XXXXXX"));
+    TAMARIND_SCRATCH_FOLDER(scratch, QStringLiteral("scratch"));
+    const QString absolute = scratch.filePath(QStringLiteral("absolute"));
     if (sideFile == QLatin1String("absolute"))
-        tarArguments.last() = scratch.path() + QStringLiteral("/absolute");
+        tarArguments.last() = absolute;
     QVERIFY(putArchiveOnStick(
-        archive,
+        scratch, archive,
         [&](const QString& pDirectory) {
-            return layout(pDirectory) && (sideFile != QLatin1String("absolute") ||
-                                          writeFile(scratch.path() + QStringLiteral("/absolute"), "evil"));
+            return layout(pDirectory) && (sideFile != QLatin1String("absolute") || writeFile(absolute, "evil"));
         },
         tarArguments));
     const QString side = onStick(archive + QStringLiteral(".md5"));
@@ -435,8 +434,7 @@ void tst_UserDataBackupController::restoreRefusesAndLeavesHomeAlone()
     QVERIFY(archive == QLatin1String("ZTM8800_UI") || !QFileInfo::exists(home(archive)));
     QVERIFY(!QFileInfo::exists(home(QStringLiteral("Settings/etc"))));
     QVERIFY(!QFileInfo::exists(TTestEnvironment::root() + QStringLiteral("/outside")));
-    QCOMPARE(readFile(scratch.path() + QStringLiteral("/absolute")),
-             sideFile == QLatin1String("absolute") ? QByteArray("evil") : QByteArray("(missing)"));
+    QCOMPARE(readFile(absolute), sideFile == QLatin1String("absolute") ? QByteArray("evil") : QByteArray("(missing)"));
     QVERIFY(!TTestEnvironment::recordedCommands().join(QLatin1Char('\n')).contains(QStringLiteral("-xzf")));
     QCOMPARE(TTamarindSettings::instance().value(QStringLiteral("logger"), QStringLiteral("interval")),
              QStringLiteral("1000"));
@@ -447,8 +445,9 @@ void tst_UserDataBackupController::restoreRefusesAndLeavesHomeAlone()
 void tst_UserDataBackupController::restoreThatFailsHalfWayLeavesHomeAsItWas()
 {
     const QByteArray large(400000, 'z');
+    TAMARIND_SCRATCH_FOLDER(scratch, QStringLiteral("scratch"));
     QVERIFY(putArchiveOnStick(
-        ARCHIVE,
+        scratch, ARCHIVE,
         [&large](const QString& pDirectory) {
             return restoredSet(pDirectory) && writeFile(pDirectory + QStringLiteral("/Logfiles/large.log"), large);
         },
@@ -524,8 +523,9 @@ void tst_UserDataBackupController::restoreTakesNoOwnerNorSpecialModeFromTheArchi
     // restore does.
     if (::geteuid() != 0)
         QSKIP("Owners and special bits come from an archive only when run as root");
-    QVERIFY(
-        putArchiveOnStick(ARCHIVE, strangersSet, {QStringLiteral("Logfiles/"), QStringLiteral("CalibrationSetups/")}));
+    TAMARIND_SCRATCH_FOLDER(scratch, QStringLiteral("scratch"));
+    QVERIFY(putArchiveOnStick(scratch, ARCHIVE, strangersSet,
+                              {QStringLiteral("Logfiles/"), QStringLiteral("CalibrationSetups/")}));
     QVERIFY(ownAndMode(home(QStringLiteral("Logfiles")), 5151, 0750));
 
     QVERIFY(TUserDataBackupController::restoreDataFromBackup(ARCHIVE));

@@ -11,6 +11,7 @@
 #include "messagedialog.h"
 #include "messagerecorder.h"
 #include "probe.h"
+#include "probealarmcontroller.h"
 #include "probecontroller.h"
 #include "scanmodecontroller.h"
 #include "switchbox.h"
@@ -209,6 +210,10 @@ private:
 
 void tst_ChannelController::init()
 {
+    // An alarm a failed row left raised would keep the buzzer sounding through every row after it.
+    TProbeAlarmController& alarms = TProbeAlarmController::instance();
+    alarms.mAlarmsNotClosed = 0;
+    alarms.mProbesWithCautionOpen.clear();
     mFixture = std::make_unique<TChannelControllerFixture>();
 }
 

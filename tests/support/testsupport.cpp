@@ -306,6 +306,40 @@ bool TTestEnvironment::removeUnderRoot(const QString& pPath)
     return QFile::remove(path);
 }
 
+TScratchFolder::TScratchFolder(const QString& pPrefix)
+{
+    const QString root = rootPath();
+    if (root.isEmpty())
+        mProblem = QStringLiteral("this process has no test root");
+    else if (pPrefix.contains(QLatin1Char('/')))
+        mProblem = QStringLiteral("a name with a slash would put it in another folder");
+    if (mProblem.isEmpty()) {
+        mFolder = std::make_unique<QTemporaryDir>(root + QLatin1Char('/') + pPrefix + QStringLiteral("-XXXXXX"));
+        if (!mFolder->isValid())
+            mProblem = mFolder->errorString();
+    }
+    if (!isMade())
+        mProblem = QStringLiteral("the scratch folder \"%1\" cannot be made in the test root \"%2\": %3")
+                       .arg(pPrefix, root, mProblem);
+}
+
+bool TScratchFolder::isMade() const
+{
+    return mFolder && mFolder->isValid();
+}
+
+QString TScratchFolder::path() const
+{
+    if (!isMade())
+        qFatal("A row went on without its scratch folder: %s", qPrintable(mProblem));
+    return mFolder->path();
+}
+
+QString TScratchFolder::filePath(const QString& pName) const
+{
+    return path() + QLatin1Char('/') + pName;
+}
+
 TFullDisk::TFullDisk() : mPath(qgetenv("PATH"))
 {
     const QString tools = TTestEnvironment::root() + "/test-tools";

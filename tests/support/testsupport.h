@@ -59,6 +59,32 @@ private:
     std::unique_ptr<QTemporaryDir> mRoot;
 };
 
+// A fresh folder inside the root for what one row makes, named after pPrefix
+// and removed with the object. One that cannot be made (a temporary directory
+// out of room or of inodes) has no path at all: made through
+// TAMARIND_SCRATCH_FOLDER, the row ends failed, with the reason, before it
+// uses one; a path asked of it all the same ends the test process, since
+// what a row would build on an empty one names the machine's own "/".
+class TScratchFolder
+{
+public:
+    explicit TScratchFolder(const QString& pPrefix);
+    bool isMade() const;
+    // Why the folder could not be made; empty when it was.
+    QString problem() const { return mProblem; }
+    QString path() const;
+    QString filePath(const QString& pName) const;
+
+private:
+    std::unique_ptr<QTemporaryDir> mFolder;
+    QString mProblem;
+};
+
+// Declares pFolder, a TScratchFolder, and ends the row when it cannot be made.
+#define TAMARIND_SCRATCH_FOLDER(pFolder, pPrefix)                                                                      \
+    const TScratchFolder pFolder(pPrefix);                                                                             \
+    QVERIFY2(pFolder.isMade(), qPrintable(pFolder.problem()))
+
 // While it lives, "df" reports the root file system as full: a stand-in under
 // the root comes first on the PATH, before the environment's.
 class TFullDisk

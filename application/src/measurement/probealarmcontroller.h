@@ -49,6 +49,9 @@ public slots:
     void onBtnClicked(QWidget* pButton);
 
 private:
+    // Each of the channel controller's rows starts with no alarm raised, whatever a failed row before it left.
+    friend class tst_ChannelController;
+
     void updateGUI();
     void storeAlarmSetting();
 
