@@ -58,6 +58,17 @@ namespace
 constexpr int LATE_REPLY_MS = 4000;
 
 // Milliseconds on a monotonic clock that every thread reads alike.
+// The board leaves every command that starts with the prefix unanswered.
+void leaveUnanswered(TBoardSimulator& pBoard, const QByteArray& pPrefix)
+{
+    pBoard.withFaults([&pPrefix](TBoardFaults& pFaults) {
+        TBoardFaults::TCommandFault silence;
+        silence.mPrefix = pPrefix;
+        silence.mKind = TBoardFaults::TCommandFault::cfSilence;
+        pFaults.mCommandFaults << silence;
+    });
+}
+
 qint64 monotonicMs()
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
@@ -783,12 +794,7 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
     TCallOnFirstStatus whileReadingDUTs(
         [&] {
             if (moment == amReadingDUTsEndUnanswered)
-                mFixture->board().board().withFaults([](TBoardFaults& pFaults) {
-                    TBoardFaults::TCommandFault fault;
-                    fault.mPrefix = "conf:chan 04";
-                    fault.mKind = TBoardFaults::TCommandFault::cfSilence;
-                    pFaults.mCommandFaults << fault;
-                });
+                leaveUnanswered(mFixture->board().board(), "conf:chan 04");
             if (moment == amReadingDUTs || moment == amReadingDUTsEndUnanswered)
                 abortSoon();
             else
@@ -800,12 +806,7 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
         TTestEnvironment::terminate();
     });
     if (moment == amTerminateSelectingASilentDUT)
-        mFixture->board().board().withFaults([](TBoardFaults& pFaults) {
-            TBoardFaults::TCommandFault silence;
-            silence.mPrefix = "conf:chan 03";
-            silence.mKind = TBoardFaults::TCommandFault::cfSilence;
-            pFaults.mCommandFaults << silence;
-        });
+        leaveUnanswered(mFixture->board().board(), "conf:chan 03");
     if (moment == amBeforeTheCall)
         routine.abort();
     else if (moment == amFirstEvents)
@@ -1059,12 +1060,7 @@ void tst_CalibrationRoutineRun::storedValuesAreTheRunsOwnChannels()
                 if (command == "restart")
                     mFixture->board().board().restart();
                 else if (command.startsWith("silent at "))
-                    mFixture->board().board().withFaults([&command](TBoardFaults& pFaults) {
-                        TBoardFaults::TCommandFault fault;
-                        fault.mPrefix = command.mid(10);
-                        fault.mKind = TBoardFaults::TCommandFault::cfSilence;
-                        pFaults.mCommandFaults << fault;
-                    });
+                    leaveUnanswered(mFixture->board().board(), command.mid(10));
                 else
                     client.deliver(command + '\r');
             });
