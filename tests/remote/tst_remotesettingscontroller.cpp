@@ -375,16 +375,15 @@ void tst_RemoteSettingsController::serialSubPagesPresetAndSave_data()
     QTest::addColumn<QString>("chosenButton");
     QTest::addColumn<QString>("newValue");
     QTest::addColumn<QString>("label");
-    // The page says that the line does not take its settings, before and after Save.
+    // The page says that the line does not take its settings before Save; after it, every row's line is open.
     QTest::addColumn<bool>("refusedBefore");
-    QTest::addColumn<bool>("refusedAfter");
     QTest::newRow("baud rate without a button") << "baudrate"
                                                 << "300"
                                                 << "BtnRS232_BaudRate"
                                                 << ""
                                                 << ""
                                                 << "300"
-                                                << "300" << false << false;
+                                                << "300" << false;
     // The next change opens the line that a rate of another instrument's settings kept closed.
     QTest::newRow("a rate the line does not know, then 9600") << "baudrate"
                                                               << "14400"
@@ -392,56 +391,56 @@ void tst_RemoteSettingsController::serialSubPagesPresetAndSave_data()
                                                               << ""
                                                               << "BtnBaud_9600"
                                                               << "9600"
-                                                              << "9600" << true << false;
+                                                              << "9600" << true;
     QTest::newRow("baud rate") << "baudrate"
                                << "9600"
                                << "BtnRS232_BaudRate"
                                << "BtnBaud_9600"
                                << "BtnBaud_57600"
                                << "57600"
-                               << "57600" << false << false;
+                               << "57600" << false;
     QTest::newRow("flow control") << "flowcontrol"
                                   << "0"
                                   << "BtnRS232_CTS_RTS"
                                   << "BtnGenericOff"
                                   << "BtnGenericOn"
                                   << "1"
-                                  << "On" << false << false;
+                                  << "On" << false;
     QTest::newRow("data bits") << "databits"
                                << "8"
                                << "BtnRS232_DataBits"
                                << "BtnDataBits_8"
                                << "BtnDataBits_7"
                                << "7"
-                               << "7" << false << false;
+                               << "7" << false;
     QTest::newRow("one and a half stop bits") << "stopbits"
                                               << "3"
                                               << "BtnRS232_StopBit"
                                               << "BtnStopBits_15"
                                               << "BtnStopBits_2"
                                               << "2"
-                                              << "2" << false << false;
+                                              << "2" << false;
     QTest::newRow("to one and a half stop bits") << "stopbits"
                                                  << "1"
                                                  << "BtnRS232_StopBit"
                                                  << "BtnStopBits_1"
                                                  << "BtnStopBits_15"
                                                  << "3"
-                                                 << "1½" << false << false;
+                                                 << "1½" << false;
     QTest::newRow("parity mark") << "parity"
                                  << "0"
                                  << "BtnRS232_Parity"
                                  << "BtnParity_None"
                                  << "BtnParity_Mark"
                                  << "5"
-                                 << "Mark" << false << false;
+                                 << "Mark" << false;
     QTest::newRow("parity space") << "parity"
                                   << "5"
                                   << "BtnRS232_Parity"
                                   << "BtnParity_Mark"
                                   << "BtnParity_Space"
                                   << "4"
-                                  << "Space" << false << false;
+                                  << "Space" << false;
 }
 
 void tst_RemoteSettingsController::serialSubPagesPresetAndSave()
@@ -454,7 +453,6 @@ void tst_RemoteSettingsController::serialSubPagesPresetAndSave()
     QFETCH(QString, newValue);
     QFETCH(QString, label);
     QFETCH(bool, refusedBefore);
-    QFETCH(bool, refusedAfter);
     TTamarindSettings::instance().setValue("RS232", key, stored);
     if (refusedBefore)
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ttyO1 does not take its settings"));
@@ -482,8 +480,8 @@ void tst_RemoteSettingsController::serialSubPagesPresetAndSave()
     QCOMPARE(changes.count(), chosenButton.isEmpty() ? 0 : 1);
     QCOMPARE(TTamarindSettings::instance().value("RS232", key, QString()), newValue);
     QCOMPARE(mForm->findChild<QLabel*>(QString(field).replace("Btn", "Lbl"))->text(), label);
-    QCOMPARE(!mWidgets.LblRS232_Refused->isHidden(), refusedAfter);
-    QCOMPARE(mRS232Transport->isOpen(), !refusedAfter);
+    QVERIFY(mWidgets.LblRS232_Refused->isHidden());
+    QVERIFY(mRS232Transport->isOpen());
 }
 
 void tst_RemoteSettingsController::openingAFieldCancelsTheOpenSubPage()
