@@ -57,8 +57,7 @@ namespace
 // within the connectors' reply time-outs.
 constexpr int LATE_REPLY_MS = 4000;
 
-// Milliseconds on a monotonic clock that every thread reads alike.
-// The board leaves every command that starts with the prefix unanswered.
+// The board leaves the next command that starts with the prefix unanswered, once.
 void leaveUnanswered(TBoardSimulator& pBoard, const QByteArray& pPrefix)
 {
     pBoard.withFaults([&pPrefix](TBoardFaults& pFaults) {
@@ -69,6 +68,7 @@ void leaveUnanswered(TBoardSimulator& pBoard, const QByteArray& pPrefix)
     });
 }
 
+// Milliseconds on a monotonic clock that every thread reads alike.
 qint64 monotonicMs()
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
@@ -573,10 +573,7 @@ void tst_CalibrationRoutineRun::pointTakenAfterWindowAndHold()
     TCallOnFirstStatus taking(
         [&] {
             takenAt = IRoutineClock::current().monotonicMs();
-            TElectricalTemperatureValue electrical;
-            TElectricalTemperatureValue temperature;
-            controller().channel(1)->currentValueNumeric(temperature, electrical);
-            newestSample = temperature.value();
+            newestSample = temperatureOf(*controller().channel(1));
         },
         rsReadingDUTChannels);
     one.mRoutine.addObserver(&taking);
