@@ -9,6 +9,7 @@
 #include "paintcounter.h"
 #include "refreshdialog.h"
 #include "testsupport.h"
+#include "textpad.h"
 #include "windowplacement.h"
 
 #include <QBackingStore>
@@ -78,6 +79,8 @@ void tst_Dialogs::backdropCoversTheWindowBelow_data()
     // panel, grey 51, stays 51 under the backdrop where the window would be 112.
     QTest::newRow("message over a numeric pad") << "message over a numeric pad" << 51;
     QTest::newRow("message over the date dialog") << "message over the date dialog" << 51;
+    // The keyboard lays a backdrop of its own, yet the user types in it.
+    QTest::newRow("message over the text pad") << "message over the text pad" << 51;
     // A pad has no backdrop: the window below shows as it is, not black.
     QTest::newRow("numeric pad") << "numpad" << 255;
 }
@@ -100,16 +103,23 @@ void tst_Dialogs::backdropCoversTheWindowBelow()
     if (dialog.startsWith("message over")) {
         // The window the dialogs open over, as the program's main window is.
         TWindowPlacement::setMainWindow(&below);
-        if (dialog.endsWith("pad"))
+        const char* panelName = "widgetMain";
+        if (dialog.endsWith("numeric pad")) {
             first = std::make_unique<TNumpad>(nullptr);
-        else if (dialog.endsWith("date dialog"))
+            panelName = "WgtNumpad";
+        } else if (dialog.endsWith("text pad")) {
+            first = std::make_unique<TTextpad>(nullptr);
+            panelName = "WgtKeyboard";
+        } else if (dialog.endsWith("date dialog")) {
             first = std::make_unique<TDateDialog>(nullptr);
-        else
+        } else {
             first = std::make_unique<TMessageDialog>();
+        }
         first->show();
         QVERIFY(QTest::qWaitForWindowExposed(first.get()));
-        if (QWidget* panel = first->findChild<QWidget*>(dialog.endsWith("pad") ? "WgtNumpad" : "widgetMain"))
-            place = panel->mapTo(first.get(), QPoint(6, panel->height() / 2));
+        // In the panel's margin, left of its keys.
+        if (QWidget* panel = first->findChild<QWidget*>(panelName))
+            place = panel->mapTo(first.get(), QPoint(3, panel->height() / 2));
     }
     if (dialog.startsWith("message"))
         shown = std::make_unique<TMessageDialog>();

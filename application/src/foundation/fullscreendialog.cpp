@@ -111,13 +111,13 @@ void TFullScreenDialog::findWindowsBelow()
 {
     mBelow.clear();
     // A backdrop dims the screen the user works on so that it still shows
-    // where they are: the main window, the run view, and the pad or dialog
-    // without a backdrop that they were busy with. A dialog below that lays a
-    // backdrop of its own is no such place but a message, whose text would
-    // run through this dialog's: a dialog with a backdrop covers it as the
-    // first covers the main window, showing what that one stands over. A
-    // dialog above the covered one shows it in its own picture, and is
-    // covered with it. A pad, without a backdrop, shows all it stands over.
+    // where they are: the main window, the run view, and the pad, keyboard or
+    // dialog that they were busy with. A message below is no such place, and
+    // its text would run through this dialog's: a dialog with a backdrop
+    // covers it as the first covers the main window, showing what that one
+    // stands over. A dialog above the covered one shows it in its own
+    // picture, and is covered with it. A pad, without a backdrop, shows all
+    // it stands over.
     const bool coversMessagesBelow = laysBackdrop();
     bool covered = false;
     const QList<QWidget*> windows = TWindowPlacement::windowsBelow(this);
@@ -125,13 +125,18 @@ void TFullScreenDialog::findWindowsBelow()
         QWidget* window = windows.at(index);
         const auto* dialog = index > 0 ? qobject_cast<const TFullScreenDialog*>(window) : nullptr;
         if (coversMessagesBelow && dialog) {
-            covered = covered || dialog->laysBackdrop();
+            covered = covered || dialog->isMessage();
             if (covered)
                 continue;
         }
         mBelow.append({window, QRect()});
     }
     placeWindowsBelow();
+}
+
+bool TFullScreenDialog::isMessage() const
+{
+    return laysBackdrop();
 }
 
 bool TFullScreenDialog::laysBackdrop() const

@@ -22,6 +22,11 @@ public:
     void setVisible(bool pVisible) override;
 
 protected:
+    // Whether the dialog tells the user something over where they work, as a
+    // message does, rather than being a place they work in: a dialog with a
+    // backdrop over it covers it. By default one that lays a backdrop.
+    virtual bool isMessage() const;
+
     void showEvent(QShowEvent* pEvent) override;
     void hideEvent(QHideEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;

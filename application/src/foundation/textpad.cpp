@@ -57,6 +57,11 @@ TTextpad::TTextpad(QWidget* parent)
 
 TTextpad::~TTextpad() = default;
 
+bool TTextpad::isMessage() const
+{
+    return false;
+}
+
 bool TTextpad::showTextpad(QString& pValue, int pMaxLength)
 {
     adaptTextPadLayout();

@@ -37,6 +37,11 @@ public slots:
     void onSwitchNumbersBtnClicked();
     void clearEdit();
 
+protected:
+    // Its backdrop dims the screen around the keyboard, yet the user types in
+    // it: a message over it shows it.
+    bool isMessage() const override;
+
 private:
     void zeichenHinzufuegen(const QString& pString);
     void eraseCharacter();
