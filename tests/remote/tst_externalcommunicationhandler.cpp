@@ -14,6 +14,7 @@
 
 #include <QFileInfo>
 #include <QSignalSpy>
+#include <QSocketNotifier>
 
 #include <algorithm>
 #include <memory>
@@ -406,12 +407,14 @@ struct TLineSettings
 };
 
 // The drop's clock moves on by mAfter, the user stores mStored on the
-// RS-232 line (a rate of 0: nothing), then the client sends mBytes.
+// RS-232 line (a rate of 0: nothing), then the client sends mBytes; one that
+// hangs up then is followed by another once the instrument has seen it.
 struct TClientStep
 {
     int mAfter;
     QByteArray mBytes;
     TLineSettings mStored = {};
+    bool mHangsUp = false;
 };
 using TClientSteps = QList<TClientStep>;
 
@@ -470,6 +473,13 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
     storedDuringTheDrop << every(100, 37, identity);
     QTest::newRow("a setting stored during the drop")
         << EnPacedTransport::ptRs232 << TLineSettings{1200} << QByteArray() << 0 << false << storedDuringTheDrop << 8;
+    // One stop bit stored 12 s after the Yes, 1½ at 24 s: the host still
+    // sends with two, and the same polls are answered.
+    TClientSteps shorterFrame = storedDuringTheDrop;
+    shorterFrame[240].mStored = TLineSettings{1200, QSerialPort::NoParity, QSerialPort::OneAndHalfStop};
+    QTest::newRow("a shorter frame stored during the drop")
+        << EnPacedTransport::ptRs232 << TLineSettings{1200, QSerialPort::NoParity, QSerialPort::TwoStop} << QByteArray()
+        << 0 << false << shorterFrame << 8;
     QTest::newRow("RS-232 host polling at 9600 baud, even parity and two stop bits")
         << EnPacedTransport::ptRs232 << TLineSettings{9600, QSerialPort::EvenParity, QSerialPort::TwoStop}
         << QByteArray() << 0 << false << polling << 3;
@@ -481,6 +491,13 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
         << EnPacedTransport::ptTcp << TLineSettings() << QByteArray() << 0 << false << writing << 0;
     QTest::newRow("USB host writing pieces 40 ms apart")
         << EnPacedTransport::ptUsb << TLineSettings() << QByteArray() << 0 << false << writing << 0;
+    // 0.3 s after the Yes, while it sends; the host that comes back polls.
+    TClientSteps hangingUp = every(100, 3, identity) << every(100, 5, identity);
+    hangingUp[2].mHangsUp = true;
+    QTest::newRow("USB host hangs up after the Yes")
+        << EnPacedTransport::ptUsb << TLineSettings() << QByteArray() << 0 << false << hangingUp << 5;
+    QTest::newRow("RS-232 host hangs up after the Yes")
+        << EnPacedTransport::ptRs232 << TLineSettings() << QByteArray() << 0 << false << hangingUp << 5;
     // The socket has taken none of it yet as the quiet period ends.
     const TClientStep quiet{TExternalCommunicationInterface::INPUT_QUIET_PERIOD, {}};
     QTest::newRow("TCP client's text still in the connection")
@@ -540,11 +557,25 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
         const bool dropping = instrumentSide.isDroppingInput();
         if (!step.mBytes.isEmpty())
             client->send(step.mBytes);
-        if (!dropping)
-            continue;
-        // Taken at the time it came.
-        sentInTheDrop += step.mBytes.size();
-        QTRY_VERIFY(!instrumentSide.isDroppingInput() || instrumentSide.droppedInput() == sentInTheDrop);
+        if (dropping) {
+            // Taken at the time it came.
+            sentInTheDrop += step.mBytes.size();
+            QTRY_VERIFY(!instrumentSide.isDroppingInput() || instrumentSide.droppedInput() == sentInTheDrop);
+        }
+        if (step.mHangsUp) {
+            // Seen at once, on a clock that stands, and the line not read again and again meanwhile.
+            int wakings = 0;
+            QObject counting;
+            for (QSocketNotifier* notifier : instrumentSide.findChildren<QSocketNotifier*>())
+                connect(notifier, &QSocketNotifier::activated, &counting, [&wakings] { ++wakings; });
+            const quint64 connection = instrumentSide.connectionNumber();
+            client->hangUp();
+            const bool seen = QTest::qWaitFor([&] { return instrumentSide.connectionNumber() != connection; });
+            QVERIFY2(wakings <= 2, qPrintable(QStringLiteral("%1 wakings for the hang-up").arg(wakings)));
+            QVERIFY(seen);
+            QVERIFY(!instrumentSide.isDroppingInput());
+            QVERIFY(client->comeBack());
+        }
     }
     QTRY_COMPARE((received += client->take(-1)).count("\r\n"), answered);
     QCOMPARE(received.count("ZELK,"), answered);

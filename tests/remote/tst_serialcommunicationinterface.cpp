@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 
 #include <memory>
+#include <utility>
 
 #include <termios.h>
 
@@ -83,6 +84,11 @@ void tst_SerialCommunicationInterface::hostCommandsAreAnswered_data()
                                                         << "3" << uint(B115200) << false << 10;
     QTest::newRow("two stop bits") << "9600"
                                    << "2" << uint(B9600) << true << 11;
+    // Every other rate the Remote page offers.
+    for (const auto& rate :
+         {std::make_pair(1200, B1200), std::make_pair(2400, B2400), std::make_pair(4800, B4800),
+          std::make_pair(19200, B19200), std::make_pair(38400, B38400), std::make_pair(57600, B57600)})
+        QTest::addRow("%d baud", rate.first) << QString::number(rate.first) << "1" << uint(rate.second) << false << 10;
     QTest::newRow("a stored rate of 300") << "300"
                                           << "1" << uint(B300) << false << 10;
     QTest::newRow("a stored rate of 230400") << "230400"
@@ -133,6 +139,7 @@ void tst_SerialCommunicationInterface::lineIsLockedWithoutALockFile()
     TSerialLine second(QStringLiteral("/dev/ttyO1"), QSerialPort::Baud115200, QSerialPort::Data8, QSerialPort::NoParity,
                        QSerialPort::OneStop);
     QVERIFY(!second.open());
+    QVERIFY(!second.settingsRefused());
     // Other programs on this host may hold a lock file of that name; ours would name this process.
     for (const QString& lockDirectory : {QStringLiteral("/run/lock"), QStringLiteral("/var/lock")}) {
         QFile lockFile(lockDirectory + QStringLiteral("/LCK..ttyO1"));

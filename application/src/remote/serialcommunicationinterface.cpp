@@ -149,6 +149,7 @@ void TSerialCommunicationInterface::dropUnreadInput()
     mSerialPort->discardInput();
     if (!mReadNotifier)
         return;
+    mLongestDropTime = 0;
     beginDrop();
     mHangUpWatch.stop();
     mReadNotifier->setEnabled(true);
@@ -157,14 +158,16 @@ void TSerialCommunicationInterface::dropUnreadInput()
 // A host's text sent before the Yes and still in its buffer keeps coming
 // after it for as long as the line takes to carry it. A drop that ended
 // sooner would answer the rest, and a remote-mode request in it would take
-// the instrument back from the user who had just taken it.
+// the instrument back from the user who had just taken it. The host goes on
+// sending in the frame it was set to, whatever the line is set to since: a
+// shorter frame stored during the drop leaves its bound as it was.
 qint64 TSerialCommunicationInterface::dropTimeLimit() const
 {
+    qint64 limit = qMax<qint64>(DROP_TIME_LIMIT, isDroppingInput() ? mLongestDropTime : 0);
     const qint64 rate = mSerialPort->baudRate();
-    if (rate <= 0)
-        return DROP_TIME_LIMIT;
-    const qint64 carried = (HOST_BUFFER_BYTES * mSerialPort->characterBits() * 1000 + rate - 1) / rate;
-    return qMax<qint64>(DROP_TIME_LIMIT, carried);
+    if (rate > 0)
+        limit = qMax(limit, (HOST_BUFFER_BYTES * mSerialPort->characterBits() * 1000 + rate - 1) / rate);
+    return limit;
 }
 
 bool TSerialCommunicationInterface::dropArrivedInput()
@@ -213,9 +216,12 @@ void TSerialCommunicationInterface::onReadyRead()
 }
 
 // A drop of the host's old text goes on over the line opened anew: that text
-// is still on its way. Its bound follows the new rate and frame.
+// is still on its way. Its bound follows the new rate and frame where they
+// take longer to carry it.
 void TSerialCommunicationInterface::onConfigurationChanged(TRS232ConfigurationController* pController)
 {
+    if (isDroppingInput())
+        mLongestDropTime = dropTimeLimit();
     close();
     mSerialPort =
         std::make_unique<TSerialLine>(mPort, pController->baudRate(), pController->dataBits(), pController->parity(),

@@ -49,7 +49,8 @@ public:
     // dropTimeLimit() has passed.
     void dropUnreadInput() override;
     // DROP_TIME_LIMIT, or as long as the host's buffer takes at the line's
-    // rate and frame where that is longer (38.4 s at 1200 baud, 8N1).
+    // rate and frame where that is longer (38.4 s at 1200 baud, 8N1); during
+    // a drop, never shorter than any setting the line had since it began gave.
     qint64 dropTimeLimit() const override;
     void resumeInput() override;
 
@@ -105,4 +106,7 @@ private:
     QTimer mReopenTimer;
     QTimer mHangUpWatch;
     bool mSettingsRefused = false;
+    // The longest bound of the drop going on, as the settings stored during
+    // it made it.
+    qint64 mLongestDropTime = 0;
 };

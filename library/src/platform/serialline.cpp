@@ -226,12 +226,17 @@ TSerialLine::EnWaitResult TSerialLine::read(QByteArray& oBuffer, int pTimeoutMs,
             mFailed = true;
             return wrHangUp;
         }
-        if (deadline.hasExpired())
-            return wrTimeout;
+        // A line set to return at once reads nothing alike when it is empty
+        // and when it has hung up: only poll tells them apart, so it is asked
+        // even when there is no time left to wait. A caller that takes the
+        // time-out of a hung-up line would otherwise be woken for it again
+        // and again.
         pollfd readable{mDescriptor, POLLIN, 0};
         const int ready = ::poll(&readable, 1, int(deadline.remainingTime()));
-        if (ready == 0)
-            return wrTimeout;
+        if (ready < 0 && errno == EINTR)
+            continue;
         hungUp = ready > 0 && (readable.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+        if (!hungUp && (ready <= 0 || deadline.hasExpired()))
+            return wrTimeout;
     }
 }
