@@ -745,6 +745,7 @@ void tst_ProgramStart::startsWhileAMessageWaits()
 
     TFileSizeLimitedProcess program{rlim_t(fileSizeLimit)};
     const int pollsBefore = pollTimes(boardLog()).size();
+    const auto endProgram = qScopeGuard([&program] { TStartedProgram::end(program); });
     startProcess(program, build + QStringLiteral("/application/ZTM8800UI"), {}, environment);
     QTRY_VERIFY_WITH_TIMEOUT(pollTimes(boardLog()).size() >= pollsBefore + 4 || program.state() != QProcess::Running,
                              30000);
