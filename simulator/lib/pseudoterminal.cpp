@@ -87,7 +87,7 @@ bool TPseudoTerminal::link(const QString& pSlavePath, const QString& pLinkPath, 
     const QString next = nextLinkPath(pLinkPath);
     QFile::remove(next);
     if (!QFile::link(pSlavePath, next) || ::rename(QFile::encodeName(next), QFile::encodeName(pLinkPath)) != 0) {
-        oError = QStringLiteral("cannot link %1 at %2").arg(pSlavePath, pLinkPath);
+        oError = QStringLiteral("cannot link %1 at %2: %3").arg(pSlavePath, pLinkPath, qt_error_string(errno));
         return false;
     }
     return true;

@@ -114,10 +114,10 @@ void tst_RegularFile::openForAppending()
     QString name = trusted + QStringLiteral("/folder/") + kind;
     std::unique_ptr<TFifoGuard> fifo;
     QFile earlier(path(QStringLiteral("earlier")));
-    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    QVERIFY2(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7, qPrintable(earlier.errorString()));
     earlier.close();
     if (kind == QLatin1String("file"))
-        QVERIFY(QFile::copy(earlier.fileName(), name));
+        QVERIFY2(earlier.copy(name), qPrintable(earlier.errorString()));
     else if (kind == QLatin1String("missing"))
         name = trusted + QStringLiteral("/new/folder/missing");
     else if (kind == QLatin1String("fifo"))
@@ -175,13 +175,14 @@ void tst_RegularFile::writeReplacing()
     const QString earlier = elsewhere + QStringLiteral("/earlier");
     {
         QFile file(earlier);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier") == 7);
+        QVERIFY2(file.open(QIODevice::WriteOnly) && file.write("earlier") == 7, qPrintable(file.errorString()));
     }
     QString name = trusted + QStringLiteral("/folder/name");
     std::unique_ptr<TFifoGuard> fifo;
-    if (kind == QLatin1String("file"))
-        QVERIFY(QFile::copy(earlier, name));
-    else if (kind == QLatin1String("missing"))
+    if (kind == QLatin1String("file")) {
+        QFile copied(earlier);
+        QVERIFY2(copied.copy(name), qPrintable(copied.errorString()));
+    } else if (kind == QLatin1String("missing"))
         name = trusted + QStringLiteral("/new/folder/name");
     else if (kind == QLatin1String("link"))
         QVERIFY(QFile::link(earlier, name));

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 
+#include <cerrno>
 #include <csignal>
 #include <memory>
 #include <sys/resource.h>
@@ -62,9 +63,11 @@ private:
     static int run(const QString& pProgram, const QStringList& pArguments, const QString& pDirectory,
                    QByteArray* oOutput = nullptr);
     // Makes an archive of the files laid out in a fresh directory in pScratch
-    // and puts it with its side file (as md5sum writes it) on the stick.
-    static bool putArchiveOnStick(const TScratchFolder& pScratch, const QString& pName,
-                                  const std::function<bool(const QString&)>& pLayout, const QStringList& pTarArguments);
+    // and puts it with its side file (as md5sum writes it) on the stick; why
+    // it could not, empty when it could.
+    static QString putArchiveOnStick(const TScratchFolder& pScratch, const QString& pName,
+                                     const std::function<bool(const QString&)>& pLayout,
+                                     const QStringList& pTarArguments);
 
     std::unique_ptr<TSimulatedBoardLink> mBoard;
 };
@@ -97,8 +100,9 @@ int tst_UserDataBackupController::run(const QString& pProgram, const QStringList
     process.start(pProgram, pArguments);
     if (!process.waitForFinished(30000))
         return -1;
+    // What it says of a failure follows what it prints.
     if (oOutput)
-        *oOutput = process.readAllStandardOutput();
+        *oOutput = process.readAllStandardOutput() + process.readAllStandardError();
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
@@ -266,18 +270,24 @@ void tst_UserDataBackupController::backupThatCannotWriteOnTheStickKeepsNoArchive
     TTestEnvironment::removeUnderRoot(elsewhere);
 }
 
-bool tst_UserDataBackupController::putArchiveOnStick(const TScratchFolder& pScratch, const QString& pName,
-                                                     const std::function<bool(const QString&)>& pLayout,
-                                                     const QStringList& pTarArguments)
+QString tst_UserDataBackupController::putArchiveOnStick(const TScratchFolder& pScratch, const QString& pName,
+                                                        const std::function<bool(const QString&)>& pLayout,
+                                                        const QStringList& pTarArguments)
 {
     // Inside the root, where the settings store writes what it is given.
     const QString inside = pScratch.filePath(QStringLiteral("in"));
+    // The layout's writes leave the cause of their failure behind as the C library's error.
+    errno = 0;
     if (!QDir().mkpath(inside) || !pLayout(inside) || !QDir().mkpath(stickDirectory()))
-        return false;
-    return run(QStringLiteral("tar"), QStringList{QStringLiteral("-czf"), onStick(pName)} + pTarArguments, inside) ==
-               0 &&
-           run(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("md5sum '%1' > '%1.md5'").arg(pName)},
-               stickDirectory()) == 0;
+        return QStringLiteral("the archive's files cannot be laid out in \"%1\": %2")
+            .arg(inside, qt_error_string(errno));
+    QByteArray said;
+    if (run(QStringLiteral("tar"), QStringList{QStringLiteral("-czf"), onStick(pName)} + pTarArguments, inside,
+            &said) != 0 ||
+        run(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("md5sum '%1' > '%1.md5'").arg(pName)},
+            stickDirectory(), &said) != 0)
+        return QStringLiteral("the archive cannot be put on the stick: %1").arg(QString::fromLocal8Bit(said));
+    return QString();
 }
 
 namespace
@@ -314,9 +324,10 @@ void tst_UserDataBackupController::restoreTakesTheArchiveBack()
     QFETCH(bool, upperCaseDigest);
     QFETCH(bool, archiveNameInHome);
     TAMARIND_SCRATCH_FOLDER(scratch, QStringLiteral("scratch"));
-    QVERIFY(
+    const QString unput =
         putArchiveOnStick(scratch, archive, restoredSet,
-                          {QStringLiteral("serialnumber"), QStringLiteral("Settings/"), QStringLiteral("Logfiles/")}));
+                          {QStringLiteral("serialnumber"), QStringLiteral("Settings/"), QStringLiteral("Logfiles/")});
+    QVERIFY2(unput.isEmpty(), qPrintable(unput));
     if (upperCaseDigest) {
         const QByteArray side = readFile(onStick(archive + QStringLiteral(".md5")));
         const int blanks = side.indexOf("  ");
@@ -400,12 +411,13 @@ void tst_UserDataBackupController::restoreRefusesAndLeavesHomeAlone()
     const QString absolute = scratch.filePath(QStringLiteral("absolute"));
     if (sideFile == QLatin1String("absolute"))
         tarArguments.last() = absolute;
-    QVERIFY(putArchiveOnStick(
+    const QString unput = putArchiveOnStick(
         scratch, archive,
         [&](const QString& pDirectory) {
             return layout(pDirectory) && (sideFile != QLatin1String("absolute") || writeFile(absolute, "evil"));
         },
-        tarArguments));
+        tarArguments);
+    QVERIFY2(unput.isEmpty(), qPrintable(unput));
     const QString side = onStick(archive + QStringLiteral(".md5"));
     const QByteArray digest = readFile(side).left(32);
     if (sideFile == QLatin1String("one blank"))
@@ -446,12 +458,13 @@ void tst_UserDataBackupController::restoreThatFailsHalfWayLeavesHomeAsItWas()
 {
     const QByteArray large(400000, 'z');
     TAMARIND_SCRATCH_FOLDER(scratch, QStringLiteral("scratch"));
-    QVERIFY(putArchiveOnStick(
+    const QString unput = putArchiveOnStick(
         scratch, ARCHIVE,
         [&large](const QString& pDirectory) {
             return restoredSet(pDirectory) && writeFile(pDirectory + QStringLiteral("/Logfiles/large.log"), large);
         },
-        {QStringLiteral("serialnumber"), QStringLiteral("Settings/"), QStringLiteral("Logfiles/")}));
+        {QStringLiteral("serialnumber"), QStringLiteral("Settings/"), QStringLiteral("Logfiles/")});
+    QVERIFY2(unput.isEmpty(), qPrintable(unput));
     const QByteArray settingsFile = readFile(home(QStringLiteral("Settings/ZELK/settings.xml")));
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit old{};
@@ -524,8 +537,9 @@ void tst_UserDataBackupController::restoreTakesNoOwnerNorSpecialModeFromTheArchi
     if (::geteuid() != 0)
         QSKIP("Owners and special bits come from an archive only when run as root");
     TAMARIND_SCRATCH_FOLDER(scratch, QStringLiteral("scratch"));
-    QVERIFY(putArchiveOnStick(scratch, ARCHIVE, strangersSet,
-                              {QStringLiteral("Logfiles/"), QStringLiteral("CalibrationSetups/")}));
+    const QString unput = putArchiveOnStick(scratch, ARCHIVE, strangersSet,
+                                            {QStringLiteral("Logfiles/"), QStringLiteral("CalibrationSetups/")});
+    QVERIFY2(unput.isEmpty(), qPrintable(unput));
     QVERIFY(ownAndMode(home(QStringLiteral("Logfiles")), 5151, 0750));
 
     QVERIFY(TUserDataBackupController::restoreDataFromBackup(ARCHIVE));

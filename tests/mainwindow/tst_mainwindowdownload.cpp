@@ -465,8 +465,8 @@ void tst_MainWindowDownload::exportNeverReplacesAFileOfTheSameName()
     const QDateTime now = QDateTime::currentDateTime();
     for (int ms = 0; ms < 2000; ++ms) {
         QFile earlier(stickDir(dir) + '/' + TTamarindClock::instance().getDateTimeFileName(now.addMSecs(ms)) + suffix);
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("earlier");
+        QVERIFY2(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7,
+                 qPrintable(earlier.errorString()));
     }
     TDialogAnswerer answerer;
     choose(entry.constData());

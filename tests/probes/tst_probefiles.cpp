@@ -537,7 +537,8 @@ void tst_ProbeFiles::informationFileStaysOnTheStick()
     const QByteArray earlierContent = planted == "file" ? "earlier\r\n" : "";
     if (planted.endsWith("file")) {
         QFile earlier(folder + '/' + name);
-        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write(earlierContent) == earlierContent.size());
+        QVERIFY2(earlier.open(QIODevice::WriteOnly) && earlier.write(earlierContent) == earlierContent.size(),
+                 qPrintable(earlier.errorString()));
     }
     if (planted == "link elsewhere")
         QVERIFY(QFile::link(elsewhere + "/kept.txt", folder + '/' + name));

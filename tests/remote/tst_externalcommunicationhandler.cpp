@@ -296,9 +296,11 @@ void tst_ExternalCommunicationHandler::anotherTransportTakesOverInLocalMode()
     QFETCH(QByteArray, firstLater);
     QFETCH(QByteArray, firstLaterReplies);
     QFETCH(bool, firstHangsUp);
-    const std::unique_ptr<TPacedClient> firstClient = pacedClient(first, mHandler.get());
-    const std::unique_ptr<TPacedClient> secondClient = pacedClient(second, mHandler.get());
-    QVERIFY(firstClient && secondClient);
+    QString problem;
+    const std::unique_ptr<TPacedClient> firstClient = pacedClient(first, mHandler.get(), problem);
+    QVERIFY2(firstClient, qPrintable(problem));
+    const std::unique_ptr<TPacedClient> secondClient = pacedClient(second, mHandler.get(), problem);
+    QVERIFY2(secondClient, qPrintable(problem));
     // The batch goes as the line takes it: a serial line holds a few KiB.
     int firstSent = 0;
     QByteArray firstReceived;
@@ -354,8 +356,9 @@ void tst_ExternalCommunicationHandler::textHeldAsRemoteModeBeginsIsDropped()
 {
     QFETCH(bool, takenBack);
     QFETCH(QByteArray, more);
-    const std::unique_ptr<TPacedClient> host = pacedClient(EnPacedTransport::ptUsb, mHandler.get());
-    QVERIFY(host);
+    QString problem;
+    const std::unique_ptr<TPacedClient> host = pacedClient(EnPacedTransport::ptUsb, mHandler.get(), problem);
+    QVERIFY2(host, qPrintable(problem));
     // The first client reads nothing after its first reply, and after the
     // remote mode's when the local user takes the instrument back: its lines
     // wait for room.
@@ -524,10 +527,12 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
     QFETCH(bool, reconnects);
     QFETCH(TClientSteps, steps);
     QFETCH(int, answered);
+    QString problem;
     const std::unique_ptr<TPacedClient> client =
-        line.mBaudRate > 0 ? pacedClient(transport, mHandler.get(), line.mBaudRate, line.mParity, line.mStopBits)
-                           : pacedClient(transport, mHandler.get());
-    QVERIFY(client);
+        line.mBaudRate > 0
+            ? pacedClient(transport, mHandler.get(), problem, line.mBaudRate, line.mParity, line.mStopBits)
+            : pacedClient(transport, mHandler.get(), problem);
+    QVERIFY2(client, qPrintable(problem));
     client->send("syst:ackn 1\rsyst:remo\r");
     QByteArray received;
     QTRY_COMPARE(received += client->take(-1), QByteArray("ACK\r\nACK\r\n"));

@@ -348,8 +348,9 @@ void tst_HandlerLogger::downloadReachesASlowClientWholeWhilePollsGoOn()
     QFETCH(int, size);
     const QByteArray expected = putNumberedLogfile(*mFixture, size) + "0\r\n";
     mHandler->abortRemoteMode();
-    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
-    QVERIFY(client);
+    QString problem;
+    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get(), problem);
+    QVERIFY2(client, qPrintable(problem));
     QByteArray received;
 
     const auto polls = [this] { return mFixture->board().commands().count("meas:curr?"); };
@@ -450,8 +451,9 @@ void tst_HandlerLogger::longCommandEndsWhenTheClientHangsUp()
     QFETCH(bool, fullQueue);
     putNumberedLogfile(*mFixture, 8 * 1024 * 1024);
     mHandler->abortRemoteMode();
-    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
-    QVERIFY(client);
+    QString problem;
+    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get(), problem);
+    QVERIFY2(client, qPrintable(problem));
     client->take(0);
     bool hungUp = false;
     bool back = false;
@@ -521,8 +523,9 @@ void tst_HandlerLogger::downloadCutByTheLocalUserLeavesTheClientInStep()
     QFETCH(bool, tcp);
     const QByteArray file = putNumberedLogfile(*mFixture, 8 * 1024 * 1024);
     mHandler->abortRemoteMode();
-    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
-    QVERIFY(client);
+    QString problem;
+    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get(), problem);
+    QVERIFY2(client, qPrintable(problem));
     client->take(0);
     int turnsSinceAsked = -1;
     bool takenBack = false;
@@ -591,8 +594,9 @@ void tst_HandlerLogger::aClientThatReadsNothingIsSlowedNotHeld()
         mFixture->putLogfile(logNames.last(), QByteArray());
     }
     mHandler->abortRemoteMode();
-    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
-    QVERIFY(client);
+    QString problem;
+    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get(), problem);
+    QVERIFY2(client, qPrintable(problem));
     client->take(0);
     const QByteArray commands = QByteArray("*idn?\r").append(logs ? "logg:file?\r" : "syst:date?\r").repeated(pairs);
 
@@ -661,8 +665,9 @@ void tst_HandlerLogger::aBatchSentDuringAScanIsAnsweredWhole()
     QFETCH(bool, tcp);
     QFETCH(bool, acknowledged);
     mHandler->abortRemoteMode();
-    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get());
-    QVERIFY(client);
+    QString problem;
+    const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get(), problem);
+    QVERIFY2(client, qPrintable(problem));
     const int setters = 2 * TExternalCommunicationHandler::MAX_QUEUED_COMMANDS;
     const QByteArray setter = acknowledged ? "syst:ackn 1\r" : "conf:chan 1\r";
     const QByteArray batch =

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <arpa/inet.h>
+#include <cerrno>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -25,13 +26,15 @@ class TSerialClient : public TPacedClient
 public:
     explicit TSerialClient(const QString& pPort) : mPort(pPort) {}
     bool start(TExternalCommunicationHandler* pHandler, int pBaudRate, QSerialPort::Parity pParity,
-               QSerialPort::StopBits pStopBits)
+               QSerialPort::StopBits pStopBits, QString& oProblem)
     {
-        if (!startHost())
+        if (!startHost(oProblem))
             return false;
         mTransport = std::make_unique<TSerialCommunicationInterface>(
             pHandler, mPort, pBaudRate, QSerialPort::NoFlowControl, QSerialPort::Data8, pStopBits, pParity);
         mTransport->setReopenDelay(0);
+        if (!mTransport->isOpen())
+            oProblem = QStringLiteral("the instrument did not open its port %1").arg(mPort);
         return mTransport->isOpen();
     }
     TExternalCommunicationInterface& transport() override { return *mTransport; }
@@ -46,14 +49,18 @@ public:
     bool comeBack() override
     {
         mHost.setReadPace(-1);
-        return startHost();
+        QString problem;
+        return startHost(problem);
     }
 
 private:
-    bool startHost()
+    bool startHost(QString& oProblem)
     {
         QString error;
-        return mHost.start(TTestEnvironment::root() + mPort, error);
+        if (mHost.start(TTestEnvironment::root() + mPort, error))
+            return true;
+        oProblem = QStringLiteral("the host on %1 did not start: %2").arg(mPort, error);
+        return false;
     }
 
     QString mPort;
@@ -67,7 +74,7 @@ class TTcpClient : public TPacedClient
 {
 public:
     ~TTcpClient() override { hangUp(); }
-    bool start(TExternalCommunicationHandler* pHandler)
+    bool start(TExternalCommunicationHandler* pHandler, QString& oProblem)
     {
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost, 0);
@@ -78,7 +85,15 @@ public:
         mConfiguration = TEthernetConfigurationControllerFactory().createEthernetConfigurationController("eth0");
         mConfiguration->loadSettings();
         mTransport = std::make_unique<TEthernetCommunicationInterface>(pHandler, mConfiguration.get());
-        return connectSocket() && QTest::qWaitFor([this] { return mTransport->hasClient(); }, 10000);
+        if (!connectSocket()) {
+            oProblem = QStringLiteral("no connection to port %1: %2").arg(mPort).arg(qt_error_string(errno));
+            return false;
+        }
+        if (!QTest::qWaitFor([this] { return mTransport->hasClient(); }, 10000)) {
+            oProblem = QStringLiteral("the instrument took no client on port %1").arg(mPort);
+            return false;
+        }
+        return true;
     }
     TExternalCommunicationInterface& transport() override { return *mTransport; }
     void send(const QByteArray& pBytes) override { ::send(mSocket, pBytes.constData(), size_t(pBytes.size()), 0); }
@@ -132,26 +147,29 @@ private:
 } // namespace
 
 std::unique_ptr<TPacedClient> pacedClient(EnPacedTransport pTransport, TExternalCommunicationHandler* pHandler,
-                                          int pBaudRate, QSerialPort::Parity pParity, QSerialPort::StopBits pStopBits)
+                                          QString& oProblem, int pBaudRate, QSerialPort::Parity pParity,
+                                          QSerialPort::StopBits pStopBits)
 {
     if (pTransport == EnPacedTransport::ptTcp) {
         auto tcpClient = std::make_unique<TTcpClient>();
-        return tcpClient->start(pHandler) ? std::move(tcpClient) : nullptr;
+        return tcpClient->start(pHandler, oProblem) ? std::move(tcpClient) : nullptr;
     }
     auto serialClient = std::make_unique<TSerialClient>(
         QLatin1String(pTransport == EnPacedTransport::ptUsb ? "/dev/ttyGS0" : "/dev/ttyO1"));
-    return serialClient->start(pHandler, pBaudRate, pParity, pStopBits) ? std::move(serialClient) : nullptr;
+    return serialClient->start(pHandler, pBaudRate, pParity, pStopBits, oProblem) ? std::move(serialClient) : nullptr;
 }
 
-std::unique_ptr<TPacedClient> remoteClient(bool pTcp, TExternalCommunicationHandler* pHandler)
+std::unique_ptr<TPacedClient> remoteClient(bool pTcp, TExternalCommunicationHandler* pHandler, QString& oProblem)
 {
     std::unique_ptr<TPacedClient> client =
-        pacedClient(pTcp ? EnPacedTransport::ptTcp : EnPacedTransport::ptUsb, pHandler);
+        pacedClient(pTcp ? EnPacedTransport::ptTcp : EnPacedTransport::ptUsb, pHandler, oProblem);
     if (!client)
         return nullptr;
     client->send("syst:remo\r");
     QByteArray received;
-    if (!QTest::qWaitFor([&] { return (received += client->take(-1)) == "ACK\r\n"; }, 10000))
+    if (!QTest::qWaitFor([&] { return (received += client->take(-1)) == "ACK\r\n"; }, 10000)) {
+        oProblem = QStringLiteral("remote mode not acknowledged: \"%1\"").arg(QString::fromLatin1(received));
         return nullptr;
+    }
     return client;
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QSerialPort>
+#include <QString>
 
 #include <memory>
 
@@ -28,10 +29,11 @@ enum class EnPacedTransport { ptTcp, ptUsb, ptRs232 };
 
 // A client on the transport given, on the loopback or a pseudo-terminal at
 // the device's port (the line set to pBaudRate, pParity and pStopBits); null when it could not be
-// started. A TCP client has a small receive window, so that what it does not
+// started, and oProblem says why. A TCP client has a small receive window, so that what it does not
 // read stays with the instrument rather than in the system's buffers.
 std::unique_ptr<TPacedClient> pacedClient(EnPacedTransport pTransport, TExternalCommunicationHandler* pHandler,
-                                          int pBaudRate = 115200, QSerialPort::Parity pParity = QSerialPort::NoParity,
+                                          QString& oProblem, int pBaudRate = 115200,
+                                          QSerialPort::Parity pParity = QSerialPort::NoParity,
                                           QSerialPort::StopBits pStopBits = QSerialPort::OneStop);
-// A client in remote mode on TCP or the USB device port.
-std::unique_ptr<TPacedClient> remoteClient(bool pTcp, TExternalCommunicationHandler* pHandler);
+// A client in remote mode on TCP or the USB device port; null when there is none, and oProblem says why.
+std::unique_ptr<TPacedClient> remoteClient(bool pTcp, TExternalCommunicationHandler* pHandler, QString& oProblem);

@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <memory>
 #include <sys/statvfs.h>
 
@@ -48,7 +49,12 @@ QString writeStandInDf(const QString& pDirectory, int pUsage)
     // An earlier one's script is not writable: a user other than root could
     // not write it again.
     QFile::remove(path);
-    QDir().mkpath(pDirectory);
+    // A folder that cannot be made would otherwise be told as a script missing its folder.
+    std::error_code problem;
+    std::filesystem::create_directories(QFile::encodeName(pDirectory).toStdString(), problem);
+    if (problem)
+        return QStringLiteral("the folder \"%1\" cannot be made: %2")
+            .arg(pDirectory, QString::fromLocal8Bit(problem.message().c_str()));
     QFile script(path);
     const QByteArray usage = QByteArray::number(pUsage);
     const QByteArray text = "#!/bin/sh\n"
@@ -61,11 +67,13 @@ QString writeStandInDf(const QString& pDirectory, int pUsage)
     return QString();
 }
 
-// Ends the test process before a row runs, with the reason on standard error.
-[[noreturn]] void refuseToRun(const QString& pProblem)
+// What a user does about a temporary directory the roots cannot be made or written in.
+constexpr const char* ROOM_ADVICE = "Set TMPDIR to a directory this user may write to, with room left.";
+
+// Ends the test process before a row runs, with the reason and what to do about it on standard error.
+[[noreturn]] void refuseToRun(const QString& pProblem, const char* pAdvice = ROOM_ADVICE)
 {
-    std::fprintf(stderr, "%s: %s; nothing ran. Set TMPDIR to a directory this user may write to, with room left.\n",
-                 program_invocation_short_name, qPrintable(pProblem));
+    std::fprintf(stderr, "%s: %s; nothing ran. %s\n", program_invocation_short_name, qPrintable(pProblem), pAdvice);
     std::exit(EXIT_FAILURE);
 }
 
@@ -180,7 +188,8 @@ std::unique_ptr<QTemporaryDir> makeTemporaryRoot()
     struct statvfs disk = {};
     if (::statvfs(QFile::encodeName(root->path()).constData(), &disk) == 0 && (disk.f_flag & ST_NOEXEC)) {
         root->remove();
-        refuseToRun(QStringLiteral("the temporary directory \"%1\" does not let programs run").arg(named));
+        refuseToRun(QStringLiteral("the temporary directory \"%1\" does not let programs run").arg(named),
+                    "Set TMPDIR to a directory on a file system mounted without noexec.");
     }
     // What the process and the programs it starts make in the temporary
     // directory lands beside the root, whatever their working directory.
