@@ -19,6 +19,9 @@
 #include <algorithm>
 #include <memory>
 
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 // The remote command handler between transports and commands: how received
 // text becomes command lines, which transport holds access, which mode answers
 // what, and the system commands it answers itself.
@@ -418,8 +421,24 @@ struct TClientStep
     QByteArray mBytes;
     TLineSettings mStored = {};
     bool mHangsUp = false;
+    // The bytes reach the line, unread, before the setting is stored.
+    bool mStoredOverUnreadText = false;
 };
 using TClientSteps = QList<TClientStep>;
+
+// Waits, without running the event loop, until the serial line holds pCount
+// bytes its instrument side has not read; false after 5 s.
+bool bytesWaitIn(TExternalCommunicationInterface& pTransport, int pCount)
+{
+    const int descriptor = qobject_cast<TSerialCommunicationInterface*>(&pTransport)->port().descriptor();
+    for (int waited = 0; waited < 5000; ++waited) {
+        int waiting = 0;
+        if (::ioctl(descriptor, FIONREAD, &waiting) == 0 && waiting >= pCount)
+            return true;
+        ::usleep(1000);
+    }
+    return false;
+}
 
 TClientSteps every(int pPeriod, int pCount, const QByteArray& pBytes)
 {
@@ -483,6 +502,14 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
     QTest::newRow("a shorter frame stored during the drop")
         << EnPacedTransport::ptRs232 << TLineSettings{1200, QSerialPort::NoParity, QSerialPort::TwoStop} << QByteArray()
         << 0 << false << shorterFrame << 8;
+    // Stored 200 ms after the last read, the host's last text unread in the
+    // line: the line closed for the new settings empties it, but the host
+    // still sends. The polls come 100 ms later: those from 42.3 s on are 9.
+    TClientSteps storedOverUnreadText = storedDuringTheDrop;
+    storedOverUnreadText[120].mAfter = 200;
+    storedOverUnreadText[120].mStoredOverUnreadText = true;
+    QTest::newRow("a setting stored over the host's unread text")
+        << EnPacedTransport::ptRs232 << TLineSettings{1200} << QByteArray() << 0 << false << storedOverUnreadText << 9;
     QTest::newRow("RS-232 host polling at 9600 baud, even parity and two stop bits")
         << EnPacedTransport::ptRs232 << TLineSettings{9600, QSerialPort::EvenParity, QSerialPort::TwoStop}
         << QByteArray() << 0 << false << polling << 3;
@@ -551,17 +578,28 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
     }
     TRS232ConfigurationController rs232;
     for (const TClientStep& step : qAsConst(steps)) {
+        bool dropping = instrumentSide.isDroppingInput();
         now += step.mAfter;
-        instrumentSide.inputClockMoved();
+        if (step.mStoredOverUnreadText) {
+            // No events between: the line holds the bytes as the settings are stored.
+            client->send(step.mBytes);
+            QVERIFY2(bytesWaitIn(instrumentSide, step.mBytes.size()), "the host's bytes did not reach the line");
+        } else {
+            instrumentSide.inputClockMoved();
+        }
         if (step.mStored.mBaudRate > 0) {
             rs232.setBaudRate(QSerialPort::BaudRate(step.mStored.mBaudRate));
             rs232.setParity(step.mStored.mParity);
             rs232.setStopBits(step.mStored.mStopBits);
             qobject_cast<TSerialCommunicationInterface*>(&instrumentSide)->onConfigurationChanged(&rs232);
         }
-        const bool dropping = instrumentSide.isDroppingInput();
-        if (!step.mBytes.isEmpty())
-            client->send(step.mBytes);
+        if (step.mStoredOverUnreadText) {
+            instrumentSide.inputClockMoved();
+        } else {
+            dropping = instrumentSide.isDroppingInput();
+            if (!step.mBytes.isEmpty())
+                client->send(step.mBytes);
+        }
         if (dropping) {
             // Taken at the time it came.
             sentInTheDrop += step.mBytes.size();

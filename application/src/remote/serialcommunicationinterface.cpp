@@ -220,8 +220,15 @@ void TSerialCommunicationInterface::onReadyRead()
 // take longer to carry it.
 void TSerialCommunicationInterface::onConfigurationChanged(TRS232ConfigurationController* pController)
 {
-    if (isDroppingInput())
+    if (isDroppingInput()) {
         mLongestDropTime = dropTimeLimit();
+        // Closing discards what the host sent while the settings were being
+        // stored, the only sign that it still sends: the drop's quiet check
+        // after the reopen would find an empty line and end the drop early.
+        // Dropped through the drop's count, which bounds this.
+        while (isDroppingInput() && dropWaitingInput()) {
+        }
+    }
     close();
     mSerialPort =
         std::make_unique<TSerialLine>(mPort, pController->baudRate(), pController->dataBits(), pController->parity(),
