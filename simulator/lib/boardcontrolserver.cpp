@@ -43,9 +43,6 @@ namespace
 // the socket), or when that cannot be told.
 bool nobodyServes(const TLocalSocketAddress& pSocket, QString& oError)
 {
-    // A path that no address leads to names no socket that serves; listening there fails with its own reason.
-    if (!pSocket.problem().isEmpty())
-        return true;
     const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (probe < 0) {
         oError = QStringLiteral("cannot try whether a process serves there (%1)")
@@ -81,6 +78,10 @@ bool TBoardControlServer::listen(const QString& pSocketPath, QString& oError)
     const QString path = QFileInfo(pSocketPath).absoluteFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
     auto address = std::make_unique<TLocalSocketAddress>(path);
+    if (!address->problem().isEmpty()) {
+        oError = address->problem();
+        return false;
+    }
     // Only a socket that nobody serves (one a former run left) is replaced: a file, link or directory at the path,
     // or the socket of a peer that runs, is not this server's to remove.
     struct stat status
