@@ -19,6 +19,20 @@ install_missing_packages
 # The listeners on TCP port $1 as ss lists them, one a line, and the name and process of the first of them.
 listeners_on() { ss -ltnpH "sport = :$1" 2>/dev/null || true; }
 holder_of() { sed -n 's/.*users:(("\([^"]*\)",pid=\([0-9]*\).*/\1, process \2/p' <<<"$1" | head -n 1; }
+# The control socket $1 as a client (socat, say) reaches it from the directory ./run.sh was started in: a socket's
+# address holds 107 bytes of path, fewer than the full path from a checkout a few folders deep, and the path from
+# here (from the checkout: run-root/var/run/<name>) is shorter; failing that, how to reach it from its folder.
+client_path() {
+    local relative
+    if [ "$(printf %s "$1" | wc -c)" -le 107 ]; then
+        printf %s "$1"
+    elif relative=$(realpath -m --relative-to=. -- "$1") && [ "$(printf %s "$relative" | wc -c)" -le 107 ]; then
+        printf %s "$relative"
+    else
+        printf '%s (from its folder: ./%s; the whole path is longer than a socket address holds)' "$1" \
+            "$(basename -- "$1")"
+    fi
+}
 
 # Without a display the program serves its screen over VNC, on a port that must be free and one this user may
 # listen on: Qt's VNC screen goes on without one. Checked before the build, which a refused run need not wait for.
@@ -46,6 +60,13 @@ echo "Simulated network: eth0 $(head -n 1 "$TAMARIND_ROOT/var/lib/network/eth0" 
 # The peers and the program run in sessions of their own (setsid), out of the terminal's reach: Ctrl+C and a
 # closed terminal reach this script alone, which ends the program first and the peers after it, as it does on
 # a terminate.
+# in_session_of_its_own COMMAND...: started in the background ("... &") from this script's own shell, not from a
+# subshell, runs COMMAND so; should this script be killed (kill -9, which runs no trap), the system sends COMMAND
+# a terminate, which ends it as this script's own would. A COMMAND whose script has ended before that terminate
+# is set does not start.
+in_session_of_its_own() {
+    exec setsid setpriv --pdeathsig TERM -- sh -c '[ "$PPID" = "$0" ] && exec "$@"' "$$" "$@"
+}
 # A process that has not ended a while after its terminate, or once a second Ctrl+C or terminate has come, is
 # killed: nothing this script started outlives it, however long the process would take.
 pids=()
@@ -114,14 +135,14 @@ if [ -x "$top/build/simulator/boardsim" ]; then
     # Each run starts a log of its own: appended to from run to run, it would grow without end.
     rm -f "$TAMARIND_ROOT/var/log/board-commands.log"
     board_said="$TAMARIND_ROOT/var/log/boardsim.out"
-    setsid "$top/build/simulator/boardsim" --control "$TAMARIND_ROOT/var/run/boardsim.sock" \
+    in_session_of_its_own "$top/build/simulator/boardsim" --control "$TAMARIND_ROOT/var/run/boardsim.sock" \
         --log "$TAMARIND_ROOT/var/log/board-commands.log" --probes "$probes" --keep-probes \
         "${setup_args[@]}" >"$board_said" &
     pids+=($!)
     board=$!
     if peer_started "$board" serves_control "$board_said"; then
         echo "Simulated measurement board on $TAMARIND_ROOT/dev/ttyO2 -> $(readlink "$TAMARIND_ROOT/dev/ttyO2" || echo '?'),"
-        echo "  control commands on $TAMARIND_ROOT/var/run/boardsim.sock (see simulator/README.md),"
+        echo "  control commands on $(client_path "$TAMARIND_ROOT/var/run/boardsim.sock") (see simulator/README.md),"
         echo "  every command it receives in $TAMARIND_ROOT/var/log/board-commands.log"
     else
         echo "No simulated measurement board of this run: its boardsim ended (its reason above). The program finds"
@@ -138,13 +159,14 @@ if [ -x "$top/build/simulator/calsim" ]; then
     if [ "${TAMARIND_REAL_FTDI:-0}" != 1 ]; then
         model="${TAMARIND_CALIBRATOR:-DWK4400-165}"
         calsim_said="$TAMARIND_ROOT/var/log/calsim.out"
-        setsid "$top/build/simulator/calsim" --model "$model" --control "$TAMARIND_ROOT/var/run/calsim.sock" \
-            --board "$TAMARIND_ROOT/var/run/boardsim.sock" --inputs "$follow_inputs" >"$calsim_said" &
+        in_session_of_its_own "$top/build/simulator/calsim" --model "$model" \
+            --control "$TAMARIND_ROOT/var/run/calsim.sock" --board "$TAMARIND_ROOT/var/run/boardsim.sock" \
+            --inputs "$follow_inputs" >"$calsim_said" &
         pids+=($!)
         calsim=$!
         if peer_started "$calsim" serves_control "$calsim_said"; then
             echo "Simulated calibrator $model on the simulated USB-serial converter ($TAMARIND_ROOT/dev/ttyUSB-calibrator),"
-            echo "  control commands on $TAMARIND_ROOT/var/run/calsim.sock (see simulator/README.md);"
+            echo "  control commands on $(client_path "$TAMARIND_ROOT/var/run/calsim.sock") (see simulator/README.md);"
             echo "  TAMARIND_CALIBRATOR=<model> picks another serial model, TAMARIND_REAL_FTDI=1 a real converter instead."
         else
             echo "No simulated calibrator of this run: its calsim ended (its reason above). The program finds the"
@@ -155,17 +177,22 @@ if [ -x "$top/build/simulator/calsim" ]; then
     # port taken (by another run, say) ends it at once.
     bath_control="$TAMARIND_ROOT/var/run/calsim-bath.sock"
     bath_said="$TAMARIND_ROOT/var/log/calsim-bath.out"
-    setsid "$top/build/simulator/calsim" --model MBK2800 --port 8101 --control "$bath_control" \
+    in_session_of_its_own "$top/build/simulator/calsim" --model MBK2800 --port 8101 --control "$bath_control" \
         --board "$TAMARIND_ROOT/var/run/boardsim.sock" --inputs "$follow_inputs" >"$bath_said" &
     bath=$!
     pids+=("$bath")
     if peer_started "$bath" serves_control "$bath_said"; then
         echo "Simulated network bath MBK2800 at 127.0.0.1 port 8101 (a setup names that address and port),"
-        echo "  control commands on $bath_control"
+        echo "  control commands on $(client_path "$bath_control")"
     elif ! kill -0 "$bath" 2>/dev/null; then
-        echo "No simulated network bath: its calsim ended (its reason above; another program holding 127.0.0.1 port"
-        echo "  8101, say), and a setup for the MBK2800 cannot reach it. Free the port and start ./run.sh again for"
-        echo "  the bath."
+        echo "No simulated network bath: its calsim ended (its reason above), and a setup for the MBK2800 cannot"
+        echo "  reach it."
+        bath_port=$(listeners_on 8101)
+        if [ -n "$bath_port" ]; then
+            holder=$(holder_of "$bath_port")
+            echo "  Another program${holder:+ ($holder)} listens on TCP port 8101: free the port and start ./run.sh"
+            echo "  again for the bath."
+        fi
     else
         echo "The simulated network bath MBK2800 does not listen on 127.0.0.1 port 8101 yet."
     fi
@@ -174,14 +201,14 @@ if [ -x "$top/build/simulator/calsim" ]; then
 fi
 if [ -x "$top/build/simulator/serialhost" ]; then
     hosts_said="$TAMARIND_ROOT/var/log/serialhost.out"
-    setsid "$top/build/simulator/serialhost" --option-board "${TAMARIND_OPTION_BOARD:-rs232}" \
+    in_session_of_its_own "$top/build/simulator/serialhost" --option-board "${TAMARIND_OPTION_BOARD:-rs232}" \
         --control "$TAMARIND_ROOT/var/run/serialhost.sock" >"$hosts_said" &
     pids+=($!)
     hosts=$!
     if peer_started "$hosts" serves_control "$hosts_said"; then
         echo "Simulated serial hosts on $TAMARIND_ROOT/dev/ttyGS0 (USB) and $TAMARIND_ROOT/dev/ttyO1 (option board:"
         echo "  ${TAMARIND_OPTION_BOARD:-rs232}; TAMARIND_OPTION_BOARD=none|rs232|ieee488 chooses), control commands on"
-        echo "  $TAMARIND_ROOT/var/run/serialhost.sock (see simulator/README.md)"
+        echo "  $(client_path "$TAMARIND_ROOT/var/run/serialhost.sock") (see simulator/README.md)"
     else
         echo "No simulated serial hosts of this run: its serialhost ended (its reason above). The program finds the"
         echo "  hosts that serve $TAMARIND_ROOT/dev/ttyGS0 and ttyO1, if another serialhost does."
@@ -199,6 +226,8 @@ port="${port:-3000}"
 report_remote_port() {
     local listeners pid holder="" foreign=0
     for _ in $(seq 300); do
+        # Nothing to say once this script has ended (killed, its trap not run).
+        kill -0 "$$" 2>/dev/null || return
         listeners=$(listeners_on "$port")
         if [ -n "$listeners" ]; then
             for pid in $(grep -o 'pid=[0-9]*' <<<"$listeners" | cut -d = -f 2); do
@@ -229,7 +258,7 @@ if [ ${#platform_args[@]} -gt 0 ]; then
         "viewer (TAMARIND_VNC_PORT=<port> chooses another port)."
 fi
 echo "Starting $top/build/application/ZTM8800UI. Stop with Ctrl+C; the simulated peers stop with it."
-setsid "$top/build/application/ZTM8800UI" "${platform_args[@]}" &
+in_session_of_its_own "$top/build/application/ZTM8800UI" "${platform_args[@]}" &
 program=$!
 status=0
 wait "$program" || status=$?

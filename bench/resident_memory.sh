@@ -94,7 +94,10 @@ tap() {
     echo "$1 $2" >&7
     pause "${3:-0.8}"
 }
-board() { printf '%s\n' "$@" | socat -t 1 - "UNIX-CONNECT:$board_control" > /dev/null; }
+# From the socket's folder: a socket's address holds 107 bytes of path, fewer than a deep checkout's full one.
+board() {
+    printf '%s\n' "$@" | (cd "$(dirname "$board_control")" && socat -t 1 - UNIX-CONNECT:boardsim.sock) > /dev/null
+}
 resident() { awk '/^VmRSS/ { print $2 }' "/proc/$program/status" 2>/dev/null || echo 0; }
 
 # Readings of one to nine characters and both signs; the platinum inputs

@@ -1,5 +1,6 @@
 #include "boardcontrolserver.h"
 
+#include "localsocketaddress.h"
 #include "programsupport.h"
 
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <memory>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 TBoardControlServer::TBoardControlServer(TBoardSimulator& pSimulator, QObject* pParent)
@@ -29,21 +29,20 @@ TBoardControlServer::TBoardControlServer(TInterpreter pInterpreter, QObject* pPa
     connect(mServer, &QLocalServer::newConnection, this, &TBoardControlServer::acceptClients);
 }
 
-TBoardControlServer::~TBoardControlServer() = default;
+TBoardControlServer::~TBoardControlServer()
+{
+    // The server removes its socket by the name it listens on, which may lead through the folder the address keeps
+    // open: before the address goes.
+    mServer->close();
+}
 
 namespace
 {
-// Whether nobody serves the local socket at pPath, so that it is one an earlier run left: false, with the reason,
+// Whether nobody serves the local socket at pSocket, so that it is one an earlier run left: false, with the reason,
 // when a process answers there (its own program would lose its control commands, and this one's end would remove
 // the socket), or when that cannot be told.
-bool nobodyServes(const QByteArray& pPath, QString& oError)
+bool nobodyServes(const TLocalSocketAddress& pSocket, QString& oError)
 {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    // A path too long for a socket address names no socket that serves; listening there fails with its own reason.
-    if (size_t(pPath.size()) >= sizeof address.sun_path)
-        return true;
-    std::memcpy(address.sun_path, pPath.constData(), size_t(pPath.size()));
     const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (probe < 0) {
         oError = QStringLiteral("cannot try whether a process serves there (%1)")
@@ -51,7 +50,7 @@ bool nobodyServes(const QByteArray& pPath, QString& oError)
         return false;
     }
     // A server whose queue is full answers later (EAGAIN): it runs all the same.
-    const int connected = ::connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    const int connected = ::connect(probe, pSocket.address(), pSocket.length());
     const int reason = connected == 0 ? 0 : errno;
     ucred server{};
     socklen_t length = sizeof server;
@@ -78,6 +77,11 @@ bool TBoardControlServer::listen(const QString& pSocketPath, QString& oError)
     // directory, where its folders do not exist.
     const QString path = QFileInfo(pSocketPath).absoluteFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
+    auto address = std::make_unique<TLocalSocketAddress>(path);
+    if (!address->problem().isEmpty()) {
+        oError = address->problem();
+        return false;
+    }
     // Only a socket that nobody serves (one a former run left) is replaced: a file, link or directory at the path,
     // or the socket of a peer that runs, is not this server's to remove.
     struct stat status
@@ -89,20 +93,26 @@ bool TBoardControlServer::listen(const QString& pSocketPath, QString& oError)
                                     "of a socket only (one an earlier run left), and leaves this as it is");
             return false;
         }
-        if (!nobodyServes(QFile::encodeName(path), oError))
+        if (!nobodyServes(*address, oError))
             return false;
-        QLocalServer::removeServer(path);
+        QFile::remove(path);
     }
-    if (!mServer->listen(path)) {
+    const int descriptor = address->listen(mServer->maxPendingConnections(), oError);
+    if (descriptor < 0)
+        return false;
+    if (!mServer->listen(descriptor)) {
         oError = mServer->errorString();
+        ::close(descriptor);
+        QFile::remove(path);
         return false;
     }
+    mAddress = std::move(address);
     return true;
 }
 
 QString TBoardControlServer::socketPath() const
 {
-    return mServer->fullServerName();
+    return mAddress ? mAddress->path() : QString();
 }
 
 void TBoardControlServer::acceptClients()

@@ -7,9 +7,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QLocalServer;
 class QLocalSocket;
+class TLocalSocketAddress;
 
 // Serves the simulated board's line commands on a local socket: every line a
 // client sends is answered with the interpreter's lines, each ended by "\n".
@@ -27,7 +29,7 @@ public:
     ~TBoardControlServer() override;
 
     // Replaces a socket a former run left behind, and nothing else: false, with the reason, when something other
-    // than a socket stands at pSocketPath, or a process serves that socket.
+    // than a socket stands at pSocketPath, or a process serves that socket. The path may be of any length.
     bool listen(const QString& pSocketPath, QString& oError);
     QString socketPath() const;
 
@@ -37,4 +39,5 @@ private:
 
     TInterpreter mInterpreter;
     QLocalServer* mServer;
+    std::unique_ptr<TLocalSocketAddress> mAddress;
 };

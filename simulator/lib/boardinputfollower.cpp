@@ -1,6 +1,7 @@
 #include "boardinputfollower.h"
 
 #include "calibratorthermalmodel.h"
+#include "localsocketaddress.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -72,8 +73,7 @@ void TBoardInputFollower::update()
     if (mSocket->state() != QLocalSocket::ConnectedState) {
         // The board may start later or restart; try again at the next turn.
         mSocket->abort();
-        mSocket->connectToServer(mBoardControlSocket);
-        if (!mSocket->waitForConnected(200))
+        if (!TLocalSocketAddress::connect(*mSocket, mBoardControlSocket, 200))
             return;
     }
     const double block = mModel.temperature();

@@ -1,9 +1,11 @@
+#include "childprocess.h"
 #include "deviceroot.h"
 #include "testsupport.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -22,6 +24,9 @@ private slots:
     void clearsWhatItIsTold();
     // Writes a file into a scratch folder named TAMARIND_CARELESS_SCRATCH.
     void writesInAScratchFolder();
+    // Starts the program and its board as the acceptance tests do, says their process numbers ("started <board>
+    // <program>") and waits for the signal that ends this process.
+    void startsTheProgramAndItsBoard();
 };
 
 void tst_CarelessTest::clearsWhatItIsTold()
@@ -36,6 +41,24 @@ void tst_CarelessTest::writesInAScratchFolder()
     TAMARIND_SCRATCH_FOLDER(scratch, qEnvironmentVariable("TAMARIND_CARELESS_SCRATCH"));
     QFile written(scratch.filePath(QStringLiteral("written")));
     QVERIFY(written.open(QIODevice::WriteOnly));
+}
+
+void tst_CarelessTest::startsTheProgramAndItsBoard()
+{
+    TChildProcess board;
+    board.setStandardOutputFile(QProcess::nullDevice());
+    board.start(buildDirectory() + QStringLiteral("/simulator/boardsim"),
+                {QStringLiteral("--control"), TDeviceRoot::path(QStringLiteral("/var/run/boardsim.sock"))});
+    QVERIFY(board.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(TDeviceRoot::path(QStringLiteral("/dev/ttyO2"))), 20000);
+    TChildProcess program;
+    program.setStandardOutputFile(QProcess::nullDevice());
+    program.start(buildDirectory() + QStringLiteral("/application/ZTM8800UI"), QStringList());
+    QVERIFY(program.waitForStarted());
+    std::printf("started %lld %lld\n", board.processId(), program.processId());
+    std::fflush(stdout);
+    QTest::qWait(60000);
+    QFAIL("no signal came");
 }
 
 int main(int argc, char** argv)

@@ -1,9 +1,11 @@
 #include "allocatorreplaced.h"
+#include "childprocess.h"
 #include "commandrunner.h"
 #include "deviceroot.h"
 #include "fileversionreader.h"
 #include "intcommcontroller.h"
 #include "linkrecord.h"
+#include "localsocketaddress.h"
 #include "tamarindsettings.h"
 #include "testsupport.h"
 
@@ -27,7 +29,6 @@
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 // The instrument program as it is shipped, started offscreen under a fresh device root against the simulated board
@@ -60,6 +61,8 @@ private slots:
     void testsRunInAnyTemporaryDirectory();
     void testProgramsChangeNothingOutsideTheirRoot_data();
     void testProgramsChangeNothingOutsideTheirRoot();
+    void crashedTestProgramLeavesNoProcess_data();
+    void crashedTestProgramLeavesNoProcess();
     void endsInOrderOnTerminate();
     void startsWhileAMessageWaits_data();
     void startsWhileAMessageWaits();
@@ -83,8 +86,8 @@ private:
     void keepsTheReadIntervalAfter(double pSinceMs);
 
     QProcessEnvironment mEnvironment;
-    QProcess mBoard;
-    QProcess mProgram;
+    TChildProcess mBoard;
+    TChildProcess mProgram;
 };
 
 namespace
@@ -160,7 +163,7 @@ QString controlSocketPath()
 // that would sends the signal whose default ends the process, or fails, as on
 // a full file system, when pWritesFail. Nor does it leave a core file: that
 // would lie in the working directory, outside the root.
-class TFileSizeLimitedProcess : public QProcess
+class TFileSizeLimitedProcess : public TChildProcess
 {
 public:
     explicit TFileSizeLimitedProcess(rlim_t pLimit, bool pWritesFail = false) : mLimit(pLimit), mWritesFail(pWritesFail)
@@ -170,6 +173,7 @@ public:
 protected:
     void setupChildProcess() override
     {
+        TChildProcess::setupChildProcess();
         std::signal(SIGXFSZ, mWritesFail ? SIG_IGN : SIG_DFL);
         const struct rlimit limit = {mLimit, mLimit};
         ::setrlimit(RLIMIT_FSIZE, &limit);
@@ -313,9 +317,9 @@ QList<double> tst_ProgramStart::pollTimes(const QList<TLoggedCommand>& pLog)
 QString tst_ProgramStart::boardControl(const QByteArray& pCommand)
 {
     QLocalSocket socket;
-    socket.connectToServer(controlSocketPath());
-    if (!socket.waitForConnected(2000))
-        return QStringLiteral("no connection");
+    QString problem;
+    if (!TLocalSocketAddress::connect(socket, controlSocketPath(), 2000, &problem))
+        return QStringLiteral("no connection: ") + problem;
     socket.write(pCommand + '\n');
     socket.waitForBytesWritten(2000);
     QByteArray answer;
@@ -561,7 +565,7 @@ void tst_ProgramStart::refusesARootThatIsNoRoot()
     QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/noexec"));
     QProcessEnvironment environment = mEnvironment;
     environment.insert(variable, value);
-    QProcess started;
+    TChildProcess started;
     QVERIFY(endsByItself(started, program, arguments, environment));
     QCOMPARE(started.exitStatus(), QProcess::NormalExit);
     QCOMPARE(started.exitCode(), exitCode);
@@ -584,32 +588,22 @@ void tst_ProgramStart::testsRunInAnyTemporaryDirectory_data()
     QTest::addColumn<QStringList>("command");
     // In the row's folder, from its start ("/..."), or relative to it, the started test's working directory.
     QTest::addColumn<QString>("temporaryDirectory");
-    // The started test serves a socket in the root it makes in this one.
-    QTest::addColumn<bool>("servesASocket");
     const QString tests = QStringLiteral(TAMARIND_BUILD_DIR "/tests/");
     const QStringList windowManager{QStringLiteral(TAMARIND_SOURCE_DIR "/tests/support/with-window-manager.sh"),
                                     QStringLiteral("true")};
     QTest::newRow("a space: the command log")
-        << QStringList{tests + "tst_commandrunner", "unknownCommandsNeverRunUnderARoot"} << "/with space" << false;
-    QTest::newRow("a space: the window manager's start") << windowManager << "/with space" << false;
-    QTest::newRow("relative: the window manager's start") << windowManager << "relative" << false;
-    QTest::newRow("a link: a socket's path")
-        << QStringList{tests + "tst_boardcontrolserver", "relativeSocketPathLiesInTheWorkingDirectory"} << "/link"
-        << true;
+        << QStringList{tests + "tst_commandrunner", "unknownCommandsNeverRunUnderARoot"} << "/with space";
+    QTest::newRow("a space: the window manager's start") << windowManager << "/with space";
+    QTest::newRow("relative: the window manager's start") << windowManager << "relative";
+    QTest::newRow("a link: a socket's path") << QStringList{tests + "tst_boardcontrolserver", "servesAtAnyPath"}
+                                             << "/link";
 }
 
 void tst_ProgramStart::testsRunInAnyTemporaryDirectory()
 {
     QFETCH(QStringList, command);
     QFETCH(QString, temporaryDirectory);
-    QFETCH(bool, servesASocket);
-    // A short name: the started test's socket lies in it.
     TAMARIND_SCRATCH_FOLDER(row, QStringLiteral("r"));
-    // The link leads back to this folder, so that the started test's root lies no deeper than it must.
-    const QByteArray socketPath =
-        QFile::encodeName(row.path() + '/' + QFileInfo(command.first()).fileName() + "-XXXXXX/var/run/boardsim.sock");
-    if (servesASocket && socketPath.size() >= int(sizeof(sockaddr_un::sun_path)))
-        QSKIP("the temporary directory's path leaves no room for a socket's in a root made in this one");
     QVERIFY(QDir().mkpath(row.filePath(QStringLiteral("with space"))));
     QVERIFY(QDir().mkpath(row.filePath(QStringLiteral("relative"))));
     QVERIFY(QFile::link(row.path(), row.filePath(QStringLiteral("link"))));
@@ -617,7 +611,7 @@ void tst_ProgramStart::testsRunInAnyTemporaryDirectory()
     environment.insert(QStringLiteral("TMPDIR"), temporaryDirectory.startsWith(QLatin1Char('/'))
                                                      ? row.path() + temporaryDirectory
                                                      : temporaryDirectory);
-    QProcess started;
+    TChildProcess started;
     started.setWorkingDirectory(row.path());
     const bool ended = endsByItself(started, command.first(), command.mid(1), environment, 120000);
     const QString said = QString::fromLocal8Bit(started.readAll());
@@ -693,6 +687,69 @@ void tst_ProgramStart::testProgramsChangeNothingOutsideTheirRoot()
                  qPrintable(left.join(QLatin1Char(' '))));
     else
         QCOMPARE(left, QStringList());
+}
+
+namespace
+{
+// Whether process pProcess runs: false once it has ended, also while it waits for its parent to take its end.
+bool runs(qint64 pProcess)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pProcess));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    // The state follows the name in parentheses.
+    const QByteArray fields = stat.readAll();
+    return fields.mid(fields.lastIndexOf(')') + 2, 1) != "Z";
+}
+} // namespace
+
+// A test program that crashes or is killed, where it can end nothing itself, leaves none of the programs it started
+// running: neither the program nor its board polls on in a root nobody watches.
+void tst_ProgramStart::crashedTestProgramLeavesNoProcess_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("a crash (SIGSEGV)") << int(SIGSEGV);
+    QTest::newRow("a kill -9") << int(SIGKILL);
+}
+
+void tst_ProgramStart::crashedTestProgramLeavesNoProcess()
+{
+    QFETCH(int, signal);
+    // The root the crashed test leaves lies in this one.
+    QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/crashed"));
+    QProcessEnvironment environment = mEnvironment;
+    environment.insert(QStringLiteral("TMPDIR"), TTestEnvironment::root() + "/crashed");
+    // Its stack needs no dump.
+    environment.insert(QStringLiteral("QTEST_DISABLE_STACK_DUMP"), QStringLiteral("1"));
+    TChildProcess test;
+    test.setProcessEnvironment(environment);
+    test.setProcessChannelMode(QProcess::MergedChannels);
+    test.start(QStringLiteral(TAMARIND_CARELESS_TEST), {QStringLiteral("startsTheProgramAndItsBoard")});
+    QByteArray said;
+    const QRegularExpression startedLine(QStringLiteral("started (\\d+) (\\d+)\n"));
+    QRegularExpressionMatch started;
+    const bool answered = QTest::qWaitFor(
+        [&] {
+            said += test.readAll();
+            started = startedLine.match(QString::fromLocal8Bit(said));
+            return started.hasMatch() || test.state() == QProcess::NotRunning;
+        },
+        60000);
+    QVERIFY2(answered && started.hasMatch(), said.constData());
+    const QList<qint64> children{started.captured(1).toLongLong(), started.captured(2).toLongLong()};
+    const auto endLeftOvers = qScopeGuard([&] {
+        for (const qint64 child : children)
+            if (runs(child))
+                ::kill(pid_t(child), SIGKILL);
+    });
+    QVERIFY(runs(children.first()) && runs(children.last()));
+
+    QCOMPARE(::kill(pid_t(test.processId()), signal), 0);
+    QVERIFY(test.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
+    QCOMPARE(test.exitStatus(), QProcess::CrashExit);
+    for (const qint64 child : children)
+        QTRY_VERIFY2_WITH_TIMEOUT(!runs(child), qPrintable(QStringLiteral("process %1 runs on").arg(child)),
+                                  TStartedProgram::EXIT_GRACE_MS);
 }
 
 // Ctrl+C or a terminate from a script ends the event loop: the program closes
@@ -850,8 +907,8 @@ void tst_ProgramStart::peerTakesALineNoRunningPeerHolds()
             20000);
         return !ended && pPeer.state() == QProcess::Running;
     };
-    QProcess first;
-    QProcess second;
+    TChildProcess first;
+    TChildProcess second;
     const auto endBoth = qScopeGuard([&] {
         for (QProcess* process : {&second, &first})
             TStartedProgram::end(*process);
@@ -893,13 +950,10 @@ void tst_ProgramStart::peerTakesALineNoRunningPeerHolds()
                        QFile::encodeName(lockPath).constData()) == 0);
     } else if (atTheLine == alControlLeftBehind) {
         // Bound and closed without a listen: the socket stays, and nobody answers there.
-        const QByteArray path = QFile::encodeName(controlPath);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        QVERIFY(size_t(path.size()) < sizeof address.sun_path);
-        std::copy(path.begin(), path.end(), address.sun_path);
+        const TLocalSocketAddress address(controlPath);
+        QVERIFY2(address.problem().isEmpty(), qPrintable(address.problem()));
         const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        QVERIFY(::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
+        QVERIFY(::bind(socket, address.address(), address.length()) == 0);
         ::close(socket);
     }
 
@@ -924,8 +978,8 @@ void tst_ProgramStart::peerTakesALineNoRunningPeerHolds()
     if (first.state() == QProcess::Running) {
         QVERIFY(QFileInfo::exists(atTheLine == alControlOfAPeerThatRuns ? otherLine : line));
         QLocalSocket client;
-        client.connectToServer(controlPath);
-        QVERIFY(client.waitForConnected(10000));
+        QString problem;
+        QVERIFY2(TLocalSocketAddress::connect(client, controlPath, 10000, &problem), qPrintable(problem));
     }
     if (atTheLine == alCalsimThatIsStarting) {
         QVERIFY2(said.contains(QStringLiteral("another calsim that is starting (it holds %1)").arg(lockPath)),

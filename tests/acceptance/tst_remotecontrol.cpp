@@ -1,4 +1,6 @@
+#include "childprocess.h"
 #include "deviceroot.h"
+#include "localsocketaddress.h"
 #include "tamarindsettings.h"
 #include "testsupport.h"
 
@@ -51,9 +53,9 @@ private:
     static QString controlSocketPath(const char* pName);
 
     QProcessEnvironment mEnvironment;
-    QProcess mBoard;
-    QProcess mSerialHosts;
-    QProcess mProgram;
+    TChildProcess mBoard;
+    TChildProcess mSerialHosts;
+    TChildProcess mProgram;
     quint16 mPort = 0;
 };
 
@@ -199,9 +201,9 @@ QString tst_RemoteControl::serialControl(const QByteArray& pCommand)
 QString tst_RemoteControl::control(const char* pSocketName, const QByteArray& pCommand)
 {
     QLocalSocket socket;
-    socket.connectToServer(controlSocketPath(pSocketName));
-    if (!socket.waitForConnected(2000))
-        return QStringLiteral("no connection");
+    QString problem;
+    if (!TLocalSocketAddress::connect(socket, controlSocketPath(pSocketName), 2000, &problem))
+        return QStringLiteral("no connection: ") + problem;
     socket.write(pCommand + '\n');
     socket.waitForBytesWritten(2000);
     QByteArray answer;
@@ -254,7 +256,7 @@ void tst_RemoteControl::cleanupTestCase()
 
 void tst_RemoteControl::pyvisaSessionIdentifiesAndControls()
 {
-    QProcess client;
+    TChildProcess client;
     client.start(PYTHON, {QStringLiteral("-c"), QString::fromLatin1(PYVISA_SESSION).arg(mPort)});
     QVERIFY(client.waitForFinished(30000));
     const QString errors = QString::fromUtf8(client.readAllStandardError());
@@ -273,7 +275,7 @@ void tst_RemoteControl::pyvisaSessionIdentifiesAndControls()
 
 void tst_RemoteControl::pyvisaSessionMeasuresScansAndSwitchesTheUnit()
 {
-    QProcess client;
+    TChildProcess client;
     client.start(PYTHON, {QStringLiteral("-c"), QString::fromLatin1(PYVISA_MEASUREMENT_SESSION).arg(mPort)});
     QVERIFY(client.waitForFinished(60000));
     const QString errors = QString::fromUtf8(client.readAllStandardError());
@@ -295,7 +297,7 @@ void tst_RemoteControl::pyvisaSessionMeasuresScansAndSwitchesTheUnit()
 
 void tst_RemoteControl::lxiQueriesTheIdentity()
 {
-    QProcess client;
+    TChildProcess client;
     client.start(QStringLiteral("lxi"),
                  {QStringLiteral("scpi"), QStringLiteral("-a"), QStringLiteral("127.0.0.1"), QStringLiteral("-p"),
                   QString::number(mPort), QStringLiteral("-r"), QStringLiteral("*IDN?")});
@@ -312,7 +314,7 @@ void tst_RemoteControl::readmeSessionRunsAsPrinted()
     QString session = readmeSession();
     QVERIFY2(session.contains(QLatin1String("::3000::")), qPrintable(session));
     session.replace(QLatin1String("::3000::"), QStringLiteral("::%1::").arg(mPort));
-    QProcess client;
+    TChildProcess client;
     client.start(PYTHON, {QStringLiteral("-")});
     client.write(session.toUtf8());
     client.closeWriteChannel();
@@ -327,7 +329,7 @@ void tst_RemoteControl::readmeSessionRunsAsPrinted()
     QCOMPARE(lines.mid(3, 3), (QStringList{"ACK", "2", "ACK"}));
     // The session ends in local mode, where the instrument ignores a command it takes only in remote mode, without
     // a reply, as the README says; the acknowledgements stay on.
-    QProcess check;
+    TChildProcess check;
     check.start(PYTHON, {QStringLiteral("-c"), QString::fromLatin1(PYVISA_LOCAL_MODE_SESSION).arg(mPort)});
     QVERIFY(check.waitForFinished(30000));
     QVERIFY2(check.exitCode() == 0, check.readAllStandardError().constData());
@@ -345,7 +347,7 @@ void tst_RemoteControl::usbHostIsAnsweredOnceTheNetworkClientLetGo()
 
 void tst_RemoteControl::pyvisaSessionLogsListsDownloadsAndErases()
 {
-    QProcess client;
+    TChildProcess client;
     client.start(PYTHON, {QStringLiteral("-c"), QString::fromLatin1(PYVISA_LOGGER_SESSION).arg(mPort)});
     QVERIFY(client.waitForFinished(30000));
     const QString errors = QString::fromUtf8(client.readAllStandardError());

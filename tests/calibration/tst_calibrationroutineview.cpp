@@ -1,6 +1,7 @@
 #include "calibrationroutineview.h"
 #include "calibrationsetup.h"
 #include "channeldescription.h"
+#include "childprocess.h"
 #include "decimaldisplaycontroller.h"
 #include "desktopbackground.h"
 #include "formchecks.h"
@@ -534,14 +535,14 @@ void tst_CalibrationRoutineView::viewStaysInFrontOfTheFullScreenMainWindow()
         QSKIP("Which window stands in front is the window manager's: tst_calibrationroutineview_openbox tries it");
     const auto tap = [](const QWidget* pWidget, const QPoint& pAt) {
         const QPoint point = pWidget->mapToGlobal(pAt);
-        return QProcess::execute(QStringLiteral("xdotool"),
-                                 {QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
-                                  QStringLiteral("click"), QStringLiteral("1")}) == 0;
+        return TChildProcess::execute(QStringLiteral("xdotool"),
+                                      {QStringLiteral("mousemove"), QString::number(point.x()),
+                                       QString::number(point.y()), QStringLiteral("click"), QStringLiteral("1")}) == 0;
     };
     QWidget main;
     // Whether pWindow stands in front of the main window, in the stacking order the window manager publishes.
     const auto inFront = [&main](const QWidget* pWindow) {
-        QProcess xprop;
+        TChildProcess xprop;
         xprop.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
         if (!xprop.waitForFinished())
             return false;

@@ -1,3 +1,4 @@
+#include "childprocess.h"
 #include "clickablewidgetcontroller.h"
 #include "languagecontroller.h"
 #include "tamarindsettings.h"
@@ -94,7 +95,8 @@ void tst_LanguageController::initTestCase()
     catalogue.close();
     mGermanFile = directory + QStringLiteral("/test_de.qm");
     const QString lrelease = QLibraryInfo::location(QLibraryInfo::BinariesPath) + QStringLiteral("/lrelease");
-    QCOMPARE(QProcess::execute(lrelease, {QStringLiteral("-silent"), source, QStringLiteral("-qm"), mGermanFile}), 0);
+    QCOMPARE(TChildProcess::execute(lrelease, {QStringLiteral("-silent"), source, QStringLiteral("-qm"), mGermanFile}),
+             0);
 
     const char* names[] = {"",       "English (UK)", "English (USA)", "German",  "Spanish",  "French",    "Italian",
                            "Polish", "Russian",      "Arabic",        "Chinese", "Japanese", "Portuguese"};

@@ -1,3 +1,4 @@
+#include "childprocess.h"
 #include "commandrunner.h"
 #include "deviceroot.h"
 #include "measurementboardinfo.h"
@@ -298,7 +299,7 @@ void tst_USBStickController::copiedFilesCarryChecksumsThatMd5sumAccepts()
     QCOMPARE(readHostFile(directory + "/log2.csv.md5"), QByteArray("f96b697d7cb7938d525a2f31aaf161d0  log2.csv"));
 
     for (const QString& checksumFile : QStringList{"log 1.csv.md5", "log2.csv.md5"}) {
-        QProcess md5sum;
+        TChildProcess md5sum;
         md5sum.setWorkingDirectory(directory);
         md5sum.start("md5sum", {"-c", checksumFile});
         QVERIFY(md5sum.waitForFinished());

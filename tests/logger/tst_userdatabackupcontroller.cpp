@@ -1,3 +1,4 @@
+#include "childprocess.h"
 #include "fifoguard.h"
 #include "instrumentinfo.h"
 #include "simulatedboardlink.h"
@@ -95,7 +96,7 @@ QByteArray readFile(const QString& pPath)
 int tst_UserDataBackupController::run(const QString& pProgram, const QStringList& pArguments, const QString& pDirectory,
                                       QByteArray* oOutput)
 {
-    QProcess process;
+    TChildProcess process;
     process.setWorkingDirectory(pDirectory);
     process.start(pProgram, pArguments);
     if (!process.waitForFinished(30000))

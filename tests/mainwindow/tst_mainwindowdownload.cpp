@@ -2,6 +2,7 @@
 #include "boardstate.h"
 #include "calibrationfilestore.h"
 #include "calibrationroutine.h"
+#include "childprocess.h"
 #include "deviceroot.h"
 #include "downloadprogressdialog.h"
 #include "fifoguard.h"
@@ -285,7 +286,7 @@ void tst_MainWindowDownload::listedFilesAreCopiedToTheStick()
     const QString target = stickDir(dir);
     for (const QString& name : onStick) {
         if (name.endsWith(".md5")) {
-            QProcess md5sum;
+            TChildProcess md5sum;
             md5sum.setWorkingDirectory(target);
             md5sum.start("md5sum", {"-c", name});
             QVERIFY(md5sum.waitForFinished());

@@ -1,5 +1,6 @@
 #include "boardcontrolserver.h"
 #include "deviceroot.h"
+#include "localsocketaddress.h"
 #include "probe.h"
 #include "simulatedboardlink.h"
 #include "testsupport.h"
@@ -30,7 +31,8 @@ private slots:
     void commandFaults();
     void probeSlots();
     void statusListsWhatIsSet();
-    void relativeSocketPathLiesInTheWorkingDirectory();
+    void servesAtAnyPath_data();
+    void servesAtAnyPath();
 
 private:
     // Sends one line and returns the answer lines up to "OK" or "ERR ...".
@@ -50,8 +52,7 @@ void tst_BoardControlServer::init()
     const QString path = TDeviceRoot::path("/var/run/boardsim.sock");
     QVERIFY2(mServer->listen(path, error), qPrintable(error));
     mClient = std::make_unique<QLocalSocket>();
-    mClient->connectToServer(path);
-    QVERIFY(mClient->waitForConnected(2000));
+    QVERIFY2(TLocalSocketAddress::connect(*mClient, path, 2000, &error), qPrintable(error));
 }
 
 void tst_BoardControlServer::cleanup()
@@ -400,21 +401,45 @@ void tst_BoardControlServer::statusListsWhatIsSet()
     QCOMPARE(ask("commands 1"), (QStringList{"conf:chan 03", "OK"}));
 }
 
-// The way the README starts it from the checkout: "--control run-root/var/run/boardsim.sock".
-void tst_BoardControlServer::relativeSocketPathLiesInTheWorkingDirectory()
+void tst_BoardControlServer::servesAtAnyPath_data()
 {
-    const QString workingDirectory = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(TTestEnvironment::root()));
-    TBoardControlServer server(mBoard->board());
-    QString error;
-    const bool listening = server.listen("var/run/relative.sock", error);
-    QDir::setCurrent(workingDirectory);
-    QVERIFY2(listening, qPrintable(error));
-    QCOMPARE(server.socketPath(), TTestEnvironment::root() + "/var/run/relative.sock");
+    QTest::addColumn<QString>("workingDirectory");
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("socketPath");
+    const QString root = TTestEnvironment::root();
+    // The way the README starts it from the checkout: "--control run-root/var/run/boardsim.sock".
+    QTest::newRow("relative: in the working directory")
+        << root << "var/run/relative.sock" << root + "/var/run/relative.sock";
+    // A checkout or temporary directory a few folders deep: longer than a socket's address holds (107 bytes).
+    const QString deep = root + '/' + QString(std::max(1, 99 - root.size()), QLatin1Char('d'));
+    QTest::newRow("under a root whose path is 100 characters long")
+        << root << deep + "/var/run/boardsim.sock" << deep + "/var/run/boardsim.sock";
+}
 
-    QLocalSocket client;
-    client.connectToServer(server.socketPath());
-    QVERIFY(client.waitForConnected(2000));
+void tst_BoardControlServer::servesAtAnyPath()
+{
+    QFETCH(QString, workingDirectory);
+    QFETCH(QString, given);
+    QFETCH(QString, socketPath);
+    const QString startedIn = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workingDirectory));
+    auto server = std::make_unique<TBoardControlServer>(mBoard->board());
+    QString error;
+    const bool listening = server->listen(given, error);
+    QDir::setCurrent(startedIn);
+    QVERIFY2(listening, qPrintable(error));
+    QCOMPARE(server->socketPath(), socketPath);
+
+    // Reached as the calibrator simulator reaches the board's socket, and answered.
+    mClient = std::make_unique<QLocalSocket>();
+    QVERIFY2(TLocalSocketAddress::connect(*mClient, socketPath, 2000, &error), qPrintable(error));
+    QCOMPARE(ask("temp 1 55.5"), QStringList{"OK"});
+    // A second server finds the first serving there, and leaves the socket to it.
+    TBoardControlServer second(mBoard->board());
+    QVERIFY(!second.listen(socketPath, error));
+    // The socket goes with the server that served it.
+    server.reset();
+    QVERIFY(!QFileInfo::exists(socketPath));
 }
 
 TAMARIND_TEST_MAIN(tst_BoardControlServer)

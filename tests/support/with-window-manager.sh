@@ -14,7 +14,9 @@ done
 work="$(mktemp -d)" && work="$(cd "$work" && pwd -P)" || exit 1
 xserver=""
 windowmanager=""
+test=""
 cleanup() {
+    [ -n "$test" ] && kill "$test" 2>/dev/null
     [ -n "$windowmanager" ] && kill "$windowmanager" 2>/dev/null
     [ -n "$xserver" ] && kill "$xserver" 2>/dev/null
     wait
@@ -22,6 +24,12 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
+# ending_with_this_shell SIGNAL COMMAND...: started in the background ("... &") from this shell itself, runs COMMAND,
+# which the system sends SIGNAL once this shell has ended, however it ended: a kill -9 of it, which runs no trap,
+# leaves nothing running either. Should this shell end before the signal is set, COMMAND does not start.
+ending_with_this_shell() {
+    exec setpriv --pdeathsig "$1" -- sh -c '[ "$PPID" = "$0" ] && exec "$@"' "$$" "${@:2}"
+}
 
 # Both report on one pipe: Xvfb its display number once it takes clients,
 # openbox "ready" once it manages the screen.
@@ -39,7 +47,7 @@ waitForLine() {
     return 1
 }
 
-Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+ending_with_this_shell TERM Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xserver=$!
 display="$(waitForLine "$xserver")" || {
     echo "SKIP: no X server could be started:"
@@ -50,7 +58,7 @@ export DISPLAY=":$display"
 # openbox keeps its cache and looks for a user configuration in the scratch
 # directory. The pipe's path reaches the startup command in the environment,
 # which takes it as it is, spaces and quotes included.
-XDG_CACHE_HOME="$work" XDG_CONFIG_HOME="$work" READY_PIPE="$work/ready" \
+XDG_CACHE_HOME="$work" XDG_CONFIG_HOME="$work" READY_PIPE="$work/ready" ending_with_this_shell TERM \
     openbox --startup 'sh -c "echo ready >\"\$READY_PIPE\""' >"$work/openbox.log" 2>&1 &
 windowmanager=$!
 if [ "$(waitForLine "$windowmanager")" != ready ]; then
@@ -64,5 +72,10 @@ fi
 # keeps memory that a run with leak detection would blame on the test. No
 # session bus: without one named, the bus library looks for one through the X
 # server and keeps memory of that look the same way.
-XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=xcb QT_XCB_GL_INTEGRATION=none DBUS_SESSION_BUS_ADDRESS=disabled: "$@"
-exit $?
+XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=xcb QT_XCB_GL_INTEGRATION=none DBUS_SESSION_BUS_ADDRESS=disabled: \
+    ending_with_this_shell KILL "$@" &
+test=$!
+status=0
+wait "$test" || status=$?
+test=""
+exit "$status"
