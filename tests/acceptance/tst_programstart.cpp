@@ -595,8 +595,8 @@ void tst_ProgramStart::testsRunInAnyTemporaryDirectory_data()
         << QStringList{tests + "tst_commandrunner", "unknownCommandsNeverRunUnderARoot"} << "/with space";
     QTest::newRow("a space: the window manager's start") << windowManager << "/with space";
     QTest::newRow("relative: the window manager's start") << windowManager << "relative";
-    QTest::newRow("a link: a socket's path") << QStringList{tests + "tst_boardcontrolserver", "servesAtAnyPath"}
-                                             << "/link";
+    QTest::newRow("a link: a socket's path")
+        << QStringList{tests + "tst_boardcontrolserver", "servesAtAnyPath"} << "/link";
 }
 
 void tst_ProgramStart::testsRunInAnyTemporaryDirectory()
