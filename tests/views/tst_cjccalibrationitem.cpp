@@ -61,8 +61,8 @@ private slots:
     void cleanup();
 
     void deviationAndItsStorage();
-    void invalidReadingsAreNotDiscarded_data();
-    void invalidReadingsAreNotDiscarded();
+    void boardFaultsOutlasted_data();
+    void boardFaultsOutlasted();
     void abortKeepsTheDefaultProbe();
     void onlyTheSettledCyclesCount();
     void noReadingKeptAcrossABoardRestart_data();
@@ -159,28 +159,39 @@ void tst_CJCCalibrationItem::deviationAndItsStorage()
     QVERIFY(std::isnan(item.newOverallOffset()));
 }
 
-void tst_CJCCalibrationItem::invalidReadingsAreNotDiscarded_data()
+void tst_CJCCalibrationItem::boardFaultsOutlasted_data()
 {
-    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("readings");
 
-    QTest::newRow("no temperature") << "100.0,nan,0,0";
-    QTest::newRow("temperature over range") << "100.0,25.0,2,0";
+    // An invalid reading is not the one discarded after a switch: the phase takes one more.
+    QTest::newRow("no temperature") << "fault on \"meas:curr?\" reply 100.0,nan,0,0" << 153;
+    QTest::newRow("temperature over range") << "fault on \"meas:curr?\" reply 100.0,25.0,2,0" << 153;
+    QTest::newRow("the return's selection unanswered once") << "fault on \"conf:chan 02\" silence" << 152;
 }
 
-void tst_CJCCalibrationItem::invalidReadingsAreNotDiscarded()
+void tst_CJCCalibrationItem::boardFaultsOutlasted()
 {
-    QFETCH(QString, reply);
+    QFETCH(QString, fault);
+    QFETCH(int, readings);
 
     TChannelController& controller = build();
-    QCOMPARE(TBoardControlInterpreter(mFixture->board().board())
-                 .execute(QStringLiteral("fault on \"meas:curr?\" reply ") + reply)
-                 .last(),
-             QStringLiteral("OK"));
+    // Another channel measured, so that the item has to switch back.
+    QVERIFY(controller.measureChannel(controller.channel(2)));
+    QCOMPARE(TBoardControlInterpreter(mFixture->board().board()).execute(fault).last(), QStringLiteral("OK"));
     TCJCCalibrationItem item(controller.physical_channel(3), 0.0, QDate(), QStringLiteral("CJC 3"));
     TMessageRecorder recorder;
     QVERIFY(item.measureOffsetDeviation(controller, &mFixture->probes(), &mFixture->board().handler()));
-    QCOMPARE(currentReadings(), 153);
+    QCOMPARE(currentReadings(), readings);
     QVERIFY(std::fabs(item.newOffsetDeviation() - 0.1) < 1e-9);
+    QCOMPARE(controller.measuredChannel(), controller.channel(2));
+    QVERIFY(controller.isReadingActive());
+    // Reading restarts with a reading at once: a selection the board left
+    // unanswered is made again by then.
+    int boardChannel = 0;
+    mFixture->board().board().withState(
+        [&boardChannel](TBoardState& pState) { boardChannel = pState.mMeasuredChannel; });
+    QCOMPARE(boardChannel, 2);
 }
 
 void tst_CJCCalibrationItem::abortKeepsTheDefaultProbe()

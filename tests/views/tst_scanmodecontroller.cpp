@@ -69,15 +69,14 @@ private slots:
     void init();
     void cleanup();
 
-    void threeChannelsTakeTurns();
-    void holdTimeInPolls_data();
-    void holdTimeInPolls();
-    void pollWithoutIntervalIsNotCounted();
+    void channelsTakeTurns_data();
+    void channelsTakeTurns();
     void pauseAndResume_data();
     void pauseAndResume();
     void listChangeLeavingOneChannelStops();
     void readTimerSwitchesTheBoard();
-    void startAndStopAnnouncements();
+    void startAndStop_data();
+    void startAndStop();
     void replacement_data();
     void replacement();
     void replacedListIsStoredInItsOrder();
@@ -109,6 +108,8 @@ private:
     static void poll(TScanModeController& pScan, int pCount);
     // The channels the board was told to measure since the last call.
     QList<int> boardSwitches();
+    // The channel the board measures.
+    int boardChannel();
 
     Ui_TTamarindMainForm& ui() { return mFixture->ui(); }
     TSimulatedBoardLink& board() { return mFixture->board(); }
@@ -197,10 +198,49 @@ QList<int> tst_ScanModeController::boardSwitches()
     return switches;
 }
 
+int tst_ScanModeController::boardChannel()
+{
+    int channel = 0;
+    board().board().withState([&channel](TBoardState& pState) { channel = pState.mMeasuredChannel; });
+    return channel;
+}
+
 // --- engine ------------------------------------------------------------------------
 
-void tst_ScanModeController::threeChannelsTakeTurns()
+void tst_ScanModeController::channelsTakeTurns_data()
 {
+    QTest::addColumn<QString>("storedHoldTime");
+    QTest::addColumn<int>("pollsPerChannel");
+    // Two polls that give no interval come before each one that does.
+    QTest::addColumn<bool>("pollsWithoutInterval");
+    // The board leaves the first step's selection unanswered.
+    QTest::addColumn<bool>("unanswered");
+
+    QTest::newRow("nothing stored: 7 s") << QString() << 14 << false << false;
+    QTest::newRow("3 s are held for 3.5 s") << "3" << 7 << false << false;
+    QTest::newRow("4 s") << "4" << 8 << false << false;
+    QTest::newRow("600 s") << "600" << 1200 << false << false;
+    QTest::newRow("a stored 0 is held for 3.5 s") << "0" << 7 << false << false;
+    QTest::newRow("a stored negative value is held for 3.5 s") << "-20" << 7 << false << false;
+    QTest::newRow("a stored value too far below zero to count in ms is held for 3.5 s")
+        << "-3000000" << 7 << false << false;
+    QTest::newRow("a stored text that is no number is held for 3.5 s") << "abc" << 7 << false << false;
+    QTest::newRow("a stored hold time above 600 s is kept") << "1000" << 2000 << false << false;
+    QTest::newRow("a stored hold time too long to count in ms is taken as 600 s")
+        << "3000000" << 1200 << false << false;
+    QTest::newRow("polls without an interval are passed over") << QString() << 14 << true << false;
+    QTest::newRow("the step's selection unanswered once") << QString() << 14 << false << true;
+}
+
+void tst_ScanModeController::channelsTakeTurns()
+{
+    QFETCH(QString, storedHoldTime);
+    QFETCH(int, pollsPerChannel);
+    QFETCH(bool, pollsWithoutInterval);
+    QFETCH(bool, unanswered);
+
+    if (!storedHoldTime.isNull())
+        store("hold_time", storedHoldTime);
     build();
     auto scan = scanMode();
     scan->setChannelConfiguration(channels({3, 1, 2}));
@@ -211,68 +251,34 @@ void tst_ScanModeController::threeChannelsTakeTurns()
     QCOMPARE(mLog, QStringList({"switched 1", "started"}));
     QCOMPARE(scan->activeChannel(), controller().channel(1));
 
-    const QList<std::pair<int, int>> turns{{2, 14}, {3, 28}, {1, 42}};
-    int polled = 0;
-    for (const auto& turn : turns) {
+    const auto pollFor = [&](int pCount) {
+        for (int n = 0; n < pCount; ++n) {
+            if (pollsWithoutInterval) {
+                scan->afterMeasBoardPolled(0);
+                scan->afterMeasBoardPolled(-READ_INTERVAL);
+            }
+            poll(*scan, 1);
+        }
+    };
+    for (int next : {2, 3, 1}) {
         mLog.clear();
-        poll(*scan, turn.second - 1 - polled);
+        pollFor(pollsPerChannel - 1);
         QVERIFY2(mLog.isEmpty(), qPrintable(mLog.join(", ")));
         QVERIFY(boardSwitches().isEmpty());
-        poll(*scan, 1);
-        polled = turn.second;
-        QCOMPARE(mLog, QStringList({QStringLiteral("switched %1").arg(turn.first)}));
-        QCOMPARE(boardSwitches(), QList<int>({turn.first}));
-        QCOMPARE(controller().measuredChannel(), controller().channel(turn.first));
+        const bool unansweredHere = unanswered && next == 2;
+        if (unansweredHere)
+            board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = 1; });
+        pollFor(1);
+        QCOMPARE(mLog, QStringList({QStringLiteral("switched %1").arg(next)}));
+        QCOMPARE(boardSwitches(), QList<int>({next}));
+        QCOMPARE(controller().measuredChannel(), controller().channel(next));
+        // The reading after the step is the new channel's, the selection sent
+        // again first if the board left it unanswered.
+        controller().readMeasuredChannel();
+        QCOMPARE(boardSwitches(), unansweredHere ? QList<int>({next}) : QList<int>());
+        QCOMPARE(boardChannel(), next);
     }
-}
-
-void tst_ScanModeController::holdTimeInPolls_data()
-{
-    QTest::addColumn<QString>("storedHoldTime");
-    QTest::addColumn<int>("pollsPerChannel");
-
-    QTest::newRow("nothing stored: 7 s") << QString() << 14;
-    QTest::newRow("3 s are held for 3.5 s") << "3" << 7;
-    QTest::newRow("4 s") << "4" << 8;
-    QTest::newRow("600 s") << "600" << 1200;
-    QTest::newRow("a stored 0 is held for 3.5 s") << "0" << 7;
-    QTest::newRow("a stored negative value is held for 3.5 s") << "-20" << 7;
-    QTest::newRow("a stored value too far below zero to count in ms is held for 3.5 s") << "-3000000" << 7;
-    QTest::newRow("a stored text that is no number is held for 3.5 s") << "abc" << 7;
-    QTest::newRow("a stored hold time above 600 s is kept") << "1000" << 2000;
-    QTest::newRow("a stored hold time too long to count in ms is taken as 600 s") << "3000000" << 1200;
-}
-
-void tst_ScanModeController::holdTimeInPolls()
-{
-    QFETCH(QString, storedHoldTime);
-    QFETCH(int, pollsPerChannel);
-
-    if (!storedHoldTime.isNull())
-        store("hold_time", storedHoldTime);
-    build();
-    auto scan = scanMode();
-    scan->setChannelConfiguration(channels({1, 2}));
-    QVERIFY(scan->startScanMode());
-    poll(*scan, pollsPerChannel - 1);
-    QCOMPARE(scan->activeChannel(), controller().channel(1));
-    poll(*scan, 1);
-    QCOMPARE(scan->activeChannel(), controller().channel(2));
     QCOMPARE(setting("hold_time"), storedHoldTime.isNull() ? QStringLiteral("<none>") : storedHoldTime);
-}
-
-void tst_ScanModeController::pollWithoutIntervalIsNotCounted()
-{
-    build();
-    auto scan = scanMode();
-    scan->setChannelConfiguration(channels({1, 2}));
-    QVERIFY(scan->startScanMode());
-    poll(*scan, 13);
-    scan->afterMeasBoardPolled(0);
-    scan->afterMeasBoardPolled(-500);
-    QCOMPARE(scan->activeChannel(), controller().channel(1));
-    poll(*scan, 1);
-    QCOMPARE(scan->activeChannel(), controller().channel(2));
 }
 
 void tst_ScanModeController::pauseAndResume_data()
@@ -376,8 +382,29 @@ void tst_ScanModeController::readTimerSwitchesTheBoard()
     controller().removeListener(scan.get());
 }
 
-void tst_ScanModeController::startAndStopAnnouncements()
+void tst_ScanModeController::startAndStop_data()
 {
+    // The channel the home view shows when the scan stops; 0 for none.
+    QTest::addColumn<int>("nextChannel");
+    // The board leaves the stop's selection unanswered.
+    QTest::addColumn<bool>("unanswered");
+    QTest::addColumn<QList<int>>("switchesOnStop");
+    // Before the first reading after the stop.
+    QTest::addColumn<QList<int>>("switchesOnPoll");
+
+    QTest::newRow("no channel to go on with") << 0 << false << QList<int>() << QList<int>();
+    QTest::newRow("the channel the scan measured") << 2 << false << QList<int>() << QList<int>();
+    QTest::newRow("another channel") << 1 << false << QList<int>{1} << QList<int>();
+    QTest::newRow("the stop's selection unanswered once") << 1 << true << QList<int>{1} << QList<int>{1};
+}
+
+void tst_ScanModeController::startAndStop()
+{
+    QFETCH(int, nextChannel);
+    QFETCH(bool, unanswered);
+    QFETCH(QList<int>, switchesOnStop);
+    QFETCH(QList<int>, switchesOnPoll);
+
     build();
     auto scan = scanMode();
     record(*scan);
@@ -394,17 +421,23 @@ void tst_ScanModeController::startAndStopAnnouncements()
     mLog.clear();
     QVERIFY(scan->startScanMode());
     QVERIFY(mLog.isEmpty());
-
-    scan->stopScanMode(nullptr);
-    QCOMPARE(mLog, QStringList({"stopped"}));
     boardSwitches();
+    if (unanswered)
+        board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = 1; });
+
+    scan->stopScanMode(nextChannel ? controller().channel(nextChannel) : nullptr);
+    QCOMPARE(mLog, QStringList({"stopped"}));
+    QCOMPARE(boardSwitches(), switchesOnStop);
+    const int measured = nextChannel ? nextChannel : 2;
+    QCOMPARE(controller().measuredChannel(), controller().channel(measured));
+    controller().readMeasuredChannel();
+    QCOMPARE(boardSwitches(), switchesOnPoll);
+    QCOMPARE(boardChannel(), measured);
+
     scan->stopScanMode(nullptr);
     QCOMPARE(mLog, QStringList({"stopped", "stopped"}));
     QVERIFY(boardSwitches().isEmpty());
-    QCOMPARE(controller().measuredChannel(), controller().channel(2));
-
-    scan->stopScanMode(controller().channel(1));
-    QCOMPARE(boardSwitches(), QList<int>({1}));
+    QCOMPARE(controller().measuredChannel(), controller().channel(measured));
     scan->pauseScanMode();
     QVERIFY(!scan->isScanModePaused());
 }
