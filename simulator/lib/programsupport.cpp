@@ -4,7 +4,6 @@
 #include "terminationsignals.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
@@ -14,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <memory>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -85,7 +85,15 @@ bool holdLineLock(const QString& pLinkPath, QString& oError)
 {
     const QString lockPath = pLinkPath + QStringLiteral(".lock");
     const QByteArray encodedLockPath = QFile::encodeName(lockPath);
-    QDir().mkpath(QFileInfo(lockPath).absolutePath());
+    // A folder that cannot be made says why (a full disk, say), not that the lock file is missing.
+    const QString folder = QFileInfo(lockPath).absolutePath();
+    std::error_code folderError;
+    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), folderError);
+    if (folderError) {
+        oError =
+            QStringLiteral("cannot make the folder %1 (%2)").arg(folder, QString::fromStdString(folderError.message()));
+        return false;
+    }
     // The lock is truncated and written below: through a link, or a second name of a file, that would be another
     // file's text. A device, pipe or directory there is not opened at all.
     const auto foreignFile = [&oError, &lockPath]() {

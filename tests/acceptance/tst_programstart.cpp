@@ -840,6 +840,8 @@ enum EnAtTheLine {
     // The control path of a calsim that runs on another line, and one that a kill -9 left.
     alControlOfAPeerThatRuns,
     alControlLeftBehind,
+    // A file where the line's folder would be made (as a full disk refuses the folder).
+    alFolderIsAFile,
 };
 } // namespace
 
@@ -870,6 +872,8 @@ void tst_ProgramStart::peerTakesALineNoRunningPeerHolds_data()
         << "calsim" << int(alControlOfAPeerThatRuns) << false << QString();
     QTest::newRow("control socket a calsim killed left behind")
         << "calsim" << int(alControlLeftBehind) << true << QString();
+    QTest::newRow("a file where the line's folder would be")
+        << "calsim" << int(alFolderIsAFile) << false << QString("cannot make the folder");
 }
 
 void tst_ProgramStart::peerTakesALineNoRunningPeerHolds()
@@ -880,14 +884,15 @@ void tst_ProgramStart::peerTakesALineNoRunningPeerHolds()
     QFETCH(QString, refusal);
     // serialhost's lines are the instrument's, the first of them taken first.
     const bool ownLine = peer != QLatin1String("serialhost");
-    const QString lineInRoot =
-        ownLine ? QStringLiteral("/dev/ttyUSB-%1-test").arg(peer) : QStringLiteral("/dev/ttyGS0");
+    const QString otherFile = QStringLiteral("/home/not-the-simulators.txt");
+    const QString lineInRoot = atTheLine == alFolderIsAFile ? otherFile + QStringLiteral("/ttyUSB-calsim-test")
+                               : ownLine                    ? QStringLiteral("/dev/ttyUSB-%1-test").arg(peer)
+                                                            : QStringLiteral("/dev/ttyGS0");
     const QString controlInRoot = QStringLiteral("/var/run/%1-test.sock").arg(peer);
     const QString line = TDeviceRoot::path(lineInRoot);
     const QString otherLine = TDeviceRoot::path(QStringLiteral("/dev/ttyUSB-other-test"));
     const QString controlPath = TDeviceRoot::path(controlInRoot);
     const QString lockPath = line + QStringLiteral(".lock");
-    const QString otherFile = QStringLiteral("/home/not-the-simulators.txt");
     for (const QString& path : {lineInRoot, lineInRoot + ".lock", lineInRoot + ".next", controlInRoot, otherFile})
         TTestEnvironment::removeUnderRoot(path);
     const QString program = QStringLiteral(TAMARIND_BUILD_DIR "/simulator/") + peer;
@@ -932,6 +937,7 @@ void tst_ProgramStart::peerTakesALineNoRunningPeerHolds()
                                                {alLinkedLockFile, otherFile},
                                                {alHardLinkedLockFile, otherFile},
                                                {alNextFile, lineInRoot + ".next"},
+                                               {alFolderIsAFile, otherFile},
                                                {alControlFile, controlInRoot}};
     const QString kept = keptByCase.count(atTheLine) != 0 ? keptByCase.at(atTheLine) : QString();
     if (!kept.isEmpty())
