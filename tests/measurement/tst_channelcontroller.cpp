@@ -74,6 +74,17 @@ public:
     zelk::vector<TAbstractChannel*> mSelected;
 };
 
+// The board leaves the next command that begins with pPrefix unanswered.
+void leaveUnansweredOnce(TSimulatedBoardLink& pBoard, const QByteArray& pPrefix)
+{
+    pBoard.board().withFaults([&pPrefix](TBoardFaults& pFaults) {
+        TBoardFaults::TCommandFault fault;
+        fault.mPrefix = pPrefix;
+        fault.mKind = TBoardFaults::TCommandFault::cfSilence;
+        pFaults.mCommandFaults << fault;
+    });
+}
+
 int countCommands(TSimulatedBoardLink& pBoard, const QByteArray& pPrefix)
 {
     int count = 0;
@@ -473,8 +484,10 @@ void tst_ChannelController::startingWhileReadingTakesNoExtraReading()
 void tst_ChannelController::boardErrors_data()
 {
     // What happened between channel 1's first reading and the poll: nothing, a switch to channel 2
-    // and back, a switch to channel 2 the board left unanswered, or one more poll answered by the reply
-    // given here. An empty reply: the board leaves the poll's first command unanswered.
+    // and back, a switch to channel 2 the board left unanswered, a poll whose reading the board left
+    // unanswered as long ago as the link waits for an answer (with a reading after it or not), or one
+    // more poll answered by the reply given here. An empty reply: the board leaves the poll's first
+    // command unanswered.
     QTest::addColumn<QString>("between");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<bool>("read");
@@ -502,6 +515,12 @@ void tst_ChannelController::boardErrors_data()
     // The board may measure channel 2: channel 1's last value is not shown as its present one.
     QTest::newRow("its selection again unanswered too, no values")
         << "unanswered switch" << QByteArray() << false << 0 << 1 << true << QStringList{"polled 500"};
+    // Each poll selects the channel again after the lost one, and the board takes it: the value on show is old.
+    QTest::newRow("readings keep failing, the selection answered, no values")
+        << "unanswered reading" << QByteArray("E3") << false << 0 << 1 << true << QStringList{"polled 500"};
+    QTest::newRow("a reading since the failures began skips the reading")
+        << "unanswered reading, then a reading" << QByteArray("E3") << false << 0 << 0 << true
+        << QStringList{"polled 500"};
 }
 
 void tst_ChannelController::boardErrors()
@@ -516,10 +535,18 @@ void tst_ChannelController::boardErrors()
 
     board().board().setTemperature(1, 20.0);
     TChannelController& controller = build();
+    qint64 now = 0;
+    controller.setMonotonicClock([&now] { return now; });
     auto* channel1 = qobject_cast<TPRTChannel*>(controller.channel(1));
     channel1->startRecordingGraphValues();
     QVERIFY(controller.readMeasuredChannel());
-    if (between == "switch") {
+    if (between.startsWith("unanswered reading")) {
+        leaveUnansweredOnce(board(), "meas:curr?");
+        QVERIFY(!controller.readMeasuredChannel());
+        now += TIntCommController::TIMEOUT;
+        if (between.endsWith("then a reading"))
+            QVERIFY(controller.readMeasuredChannel());
+    } else if (between == "switch") {
         QVERIFY(controller.measureChannel(controller.channel(2)));
         QVERIFY(controller.readMeasuredChannel());
         QVERIFY(controller.measureChannel(channel1));
