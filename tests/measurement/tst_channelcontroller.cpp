@@ -74,6 +74,17 @@ public:
     zelk::vector<TAbstractChannel*> mSelected;
 };
 
+// The board leaves the next command that begins with pPrefix unanswered.
+void leaveUnansweredOnce(TSimulatedBoardLink& pBoard, const QByteArray& pPrefix)
+{
+    pBoard.board().withFaults([&pPrefix](TBoardFaults& pFaults) {
+        TBoardFaults::TCommandFault fault;
+        fault.mPrefix = pPrefix;
+        fault.mKind = TBoardFaults::TCommandFault::cfSilence;
+        pFaults.mCommandFaults << fault;
+    });
+}
+
 int countCommands(TSimulatedBoardLink& pBoard, const QByteArray& pPrefix)
 {
     int count = 0;
@@ -177,8 +188,8 @@ private slots:
     void smartProbeKeptInStep();
     void dueCalibrationAnnouncedOncePerProbe();
     void calibrationDueLaterIsStillAnnounced();
-    void smartProbesOfAllResistanceChannels();
-    void smartProbeRefreshLeavesStoppedReadingStopped();
+    void smartProbeRefresh_data();
+    void smartProbeRefresh();
     void smartProbeRefreshUnderARoutineSwitchesNoChannel();
     void smartProbeOfTheMeasuredChannel();
     void smartProbeEnabled_data();
@@ -473,8 +484,10 @@ void tst_ChannelController::startingWhileReadingTakesNoExtraReading()
 void tst_ChannelController::boardErrors_data()
 {
     // What happened between channel 1's first reading and the poll: nothing, a switch to channel 2
-    // and back, a switch to channel 2 the board left unanswered, or one more poll answered by the reply
-    // given here. An empty reply: the board leaves the poll's first command unanswered.
+    // and back, a switch to channel 2 the board left unanswered, a poll whose reading the board left
+    // unanswered as long ago as the link waits for an answer (with a reading after it or not), or one
+    // more poll answered by the reply given here. An empty reply: the board leaves the poll's first
+    // command unanswered.
     QTest::addColumn<QString>("between");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<bool>("read");
@@ -502,6 +515,12 @@ void tst_ChannelController::boardErrors_data()
     // The board may measure channel 2: channel 1's last value is not shown as its present one.
     QTest::newRow("its selection again unanswered too, no values")
         << "unanswered switch" << QByteArray() << false << 0 << 1 << true << QStringList{"polled 500"};
+    // Each poll selects the channel again after the lost one, and the board takes it: the value on show is old.
+    QTest::newRow("readings keep failing, the selection answered, no values")
+        << "unanswered reading" << QByteArray("E3") << false << 0 << 1 << true << QStringList{"polled 500"};
+    QTest::newRow("a reading since the failures began skips the reading")
+        << "unanswered reading, then a reading" << QByteArray("E3") << false << 0 << 0 << true
+        << QStringList{"polled 500"};
 }
 
 void tst_ChannelController::boardErrors()
@@ -516,10 +535,18 @@ void tst_ChannelController::boardErrors()
 
     board().board().setTemperature(1, 20.0);
     TChannelController& controller = build();
+    qint64 now = 0;
+    controller.setMonotonicClock([&now] { return now; });
     auto* channel1 = qobject_cast<TPRTChannel*>(controller.channel(1));
     channel1->startRecordingGraphValues();
     QVERIFY(controller.readMeasuredChannel());
-    if (between == "switch") {
+    if (between.startsWith("unanswered reading")) {
+        leaveUnansweredOnce(board(), "meas:curr?");
+        QVERIFY(!controller.readMeasuredChannel());
+        now += TIntCommController::TIMEOUT;
+        if (between.endsWith("then a reading"))
+            QVERIFY(controller.readMeasuredChannel());
+    } else if (between == "switch") {
         QVERIFY(controller.measureChannel(controller.channel(2)));
         QVERIFY(controller.readMeasuredChannel());
         QVERIFY(controller.measureChannel(channel1));
@@ -823,21 +850,27 @@ void tst_ChannelController::measureChannel_data()
     QTest::addColumn<bool>("channelChangeNoted");
     // A calibration routine holds the board, measuring with input 1.
     QTest::addColumn<bool>("routine");
+    // The caller shows the channel whatever the board answers (measureShownChannel): a command sent
+    // makes it the measured channel, to be selected again before the next reading.
+    QTest::addColumn<bool>("shown");
 
-    QTest::newRow("input 2") << 2 << 0 << 0 << false << true << QByteArray("conf:chan 02") << true << false;
+    QTest::newRow("input 2") << 2 << 0 << 0 << false << true << QByteArray("conf:chan 02") << true << false << false;
     QTest::newRow("a switch-box position")
-        << 17 << 0 << 0 << false << true << QByteArray("conf:chan 17") << true << false;
+        << 17 << 0 << 0 << false << true << QByteArray("conf:chan 17") << true << false << false;
     QTest::newRow("reciprocal of 2") << 9 << 2 << 0 << false << true << QByteArray("conf:chan:func 9,@2") << false
-                                     << false;
+                                     << false << false;
     QTest::newRow("difference of 3 and 1")
-        << 11 << 3 << 1 << false << true << QByteArray("conf:chan:func 11,@3,@1") << false << false;
-    QTest::newRow("sum with one operand") << 10 << 1 << 0 << false << false << QByteArray() << false << false;
-    QTest::newRow("reciprocal without operand") << 9 << 0 << 0 << false << false << QByteArray() << false << false;
-    QTest::newRow("no channel") << 0 << 0 << 0 << false << false << QByteArray() << false << false;
+        << 11 << 3 << 1 << false << true << QByteArray("conf:chan:func 11,@3,@1") << false << false << false;
+    QTest::newRow("sum with one operand") << 10 << 1 << 0 << false << false << QByteArray() << false << false << false;
+    QTest::newRow("reciprocal without operand")
+        << 9 << 0 << 0 << false << false << QByteArray() << false << false << false;
+    QTest::newRow("no channel") << 0 << 0 << 0 << false << false << QByteArray() << false << false << false;
     QTest::newRow("a board that does not answer")
-        << 2 << 0 << 0 << true << false << QByteArray("conf:chan 02") << false << false;
+        << 2 << 0 << 0 << true << false << QByteArray("conf:chan 02") << false << false << false;
+    QTest::newRow("difference of 3 and 1 shown, a board that does not answer")
+        << 11 << 3 << 1 << true << false << QByteArray("conf:chan:func 11,@3,@1") << false << false << true;
     // Whoever asks: scan mode, a view, a calibration item, a client.
-    QTest::newRow("input 2 under a routine") << 2 << 0 << 0 << false << false << QByteArray() << false << true;
+    QTest::newRow("input 2 under a routine") << 2 << 0 << 0 << false << false << QByteArray() << false << true << false;
 }
 
 void tst_ChannelController::measureChannel()
@@ -850,6 +883,7 @@ void tst_ChannelController::measureChannel()
     QFETCH(QByteArray, sent);
     QFETCH(bool, channelChangeNoted);
     QFETCH(bool, routine);
+    QFETCH(bool, shown);
 
     TSimulatedSwitchBox box;
     box.mType = sbtSWX6300_PRT8;
@@ -871,9 +905,9 @@ void tst_ChannelController::measureChannel()
         hold =
             std::make_unique<TRoutineChannelHold>(controller, zelk::vector<TAbstractChannel*>{controller.channel(1)});
 
-    QCOMPARE(controller.measureChannel(target), result);
+    QCOMPARE(shown ? controller.measureShownChannel(target) : controller.measureChannel(target), result);
     board().board().withFaults([](TBoardFaults& pFaults) { pFaults.clear(); });
-    QCOMPARE(controller.measuredChannel(), result ? target : before);
+    QCOMPARE(controller.measuredChannel(), result || shown ? target : before);
     if (sent.isEmpty())
         QVERIFY(board().commands().isEmpty());
     else
@@ -1104,20 +1138,46 @@ void tst_ChannelController::calibrationDueLaterIsStillAnnounced()
     QVERIFY(messages.texts().first().startsWith("WARNING: calibration of probe SPRT100-4711 was due on "));
 }
 
-void tst_ChannelController::smartProbesOfAllResistanceChannels()
+void tst_ChannelController::smartProbeRefresh_data()
 {
+    // Measured before: input 1 or 3, or 10, the sum of inputs 1 and 3.
+    QTest::addColumn<int>("measured");
+    // Reading runs, or a calibration run or a remote client stopped it and reads the board itself.
+    QTest::addColumn<bool>("reading");
+    // The board leaves the selection of the channel measured before unanswered once, on the way back.
+    QTest::addColumn<bool>("returnUnanswered");
+    // Every selection the board received, in order, up to the first reading after the refresh.
+    QTest::addColumn<QStringList>("switched");
+
+    const QStringList visited{"01", "02", "16", "17", "18", "19", "20", "21", "22", "23"};
+    QTest::newRow("every resistance channel in ascending order, then the sum measured again")
+        << 10 << true << false << visited + QStringList{"10,@1,@3"};
+    QTest::newRow("stopped reading stays stopped") << 1 << false << false << visited + QStringList{"01"};
+    // Input 3 is still the measured channel, not the last one visited.
+    QTest::newRow("the return's selection unanswered once") << 3 << true << true << visited + QStringList{"03", "03"};
+}
+
+void tst_ChannelController::smartProbeRefresh()
+{
+    QFETCH(int, measured);
+    QFETCH(bool, reading);
+    QFETCH(bool, returnUnanswered);
+    QFETCH(QStringList, switched);
+
     TMessageRecorder messages;
     TSimulatedSwitchBox box;
     box.mType = sbtSWX6300_PRT8;
     board().board().fitSwitchBox(1, box);
     plugSmartProbe(2, true);
     plugSmartProbe(17, false, "SPRT-BOX");
-    board().board().withState([](TBoardState& pState) {
-        pState.mMeasuredChannel = 10;
+    board().board().withState([measured](TBoardState& pState) {
+        pState.mMeasuredChannel = measured;
         pState.mOperands[10] = {1, 3};
     });
     TChannelController& controller = build(60000);
-    controller.setReadingActive(true);
+    controller.setReadingActive(reading);
+    if (returnUnanswered)
+        leaveUnansweredOnce(board(), "conf:chan " + QByteArray::number(measured).rightJustified(2, '0'));
 
     const zelk::vector<TPRTChannel*> found = controller.updateSmartProbeStatus();
     QList<int> numbers;
@@ -1126,33 +1186,17 @@ void tst_ChannelController::smartProbesOfAllResistanceChannels()
     QCOMPARE(numbers, (QList<int>{2, 17}));
     QVERIFY(!qobject_cast<TPRTChannel*>(controller.channel(1))->smartProbe());
     QCOMPARE(heldName(qobject_cast<TPRTChannel*>(controller.channel(17))), QStringLiteral("SPRT-BOX"));
-    // Every resistance channel was visited in ascending order, then the sum measured again.
-    QStringList switched;
+    QStringList selections;
     for (const QByteArray& command : board().commands()) {
         if (command.startsWith("conf:chan "))
-            switched << command.mid(10);
+            selections << command.mid(10);
         if (command.startsWith("conf:chan:func"))
-            switched << command.mid(15);
+            selections << command.mid(15);
     }
-    QCOMPARE(switched, (QStringList{"01", "02", "16", "17", "18", "19", "20", "21", "22", "23", "10,@1,@3"}));
-    QCOMPARE(int(controller.measuredChannel()->internalChannelNumber()), 10);
-    QVERIFY(controller.isReadingActive());
-    QCOMPARE(board().commands().last(), QByteArray("meas:curr?"));
-}
-
-void tst_ChannelController::smartProbeRefreshLeavesStoppedReadingStopped()
-{
-    // A calibration run or a remote client stopped the reading and reads the board itself.
-    TMessageRecorder messages;
-    plugSmartProbe(2, true);
-    board().board().withState([](TBoardState& pState) { pState.mMeasuredChannel = 1; });
-    TChannelController& controller = build(60000);
-    QVERIFY(!controller.isReadingActive());
-
-    QCOMPARE(int(controller.updateSmartProbeStatus().size()), 1);
-    QVERIFY(!controller.isReadingActive());
-    QCOMPARE(int(controller.measuredChannel()->internalChannelNumber()), 1);
-    QCOMPARE(board().commands().last(), QByteArray("conf:chan 01"));
+    QCOMPARE(selections, switched);
+    QCOMPARE(int(controller.measuredChannel()->internalChannelNumber()), measured);
+    QCOMPARE(controller.isReadingActive(), reading);
+    QCOMPARE(board().commands().last().startsWith("meas:curr?"), reading);
 }
 
 // A log started while a calibration routine runs names its SMART probes; the
@@ -1194,24 +1238,29 @@ void tst_ChannelController::smartProbeOfTheMeasuredChannel()
 void tst_ChannelController::smartProbeEnabled_data()
 {
     QTest::addColumn<QString>("probe");
-    QTest::addColumn<bool>("linkFails");
+    // The selection the board leaves unanswered once: the probe's channel's, or the return's to input 3.
+    QTest::addColumn<QByteArray>("unanswered");
     QTest::addColumn<QByteArray>("enableReply");
     QTest::addColumn<bool>("result");
     QTest::addColumn<bool>("sent");
 
-    QTest::newRow("enabled on its own channel") << "read" << false << QByteArray() << true << true;
-    QTest::newRow("the board refuses") << "read" << false << QByteArray("E224") << false << true;
-    QTest::newRow("a probe without channel") << "unconnected" << false << QByteArray() << false << false;
-    QTest::newRow("a channel that cannot be switched to") << "read" << true << QByteArray() << false << false;
-    QTest::newRow("no probe") << "none" << false << QByteArray() << false << false;
+    QTest::newRow("enabled on its own channel") << "read" << QByteArray() << QByteArray() << true << true;
+    QTest::newRow("the board refuses") << "read" << QByteArray() << QByteArray("E224") << false << true;
+    QTest::newRow("a probe without channel") << "unconnected" << QByteArray() << QByteArray() << false << false;
+    QTest::newRow("a channel that cannot be switched to")
+        << "read" << QByteArray("conf:chan 02") << QByteArray() << false << false;
+    // Input 3 is still the measured channel, selected again at the next reading.
+    QTest::newRow("the return's selection unanswered once")
+        << "read" << QByteArray("conf:chan 03") << QByteArray() << true << true;
+    QTest::newRow("no probe") << "none" << QByteArray() << QByteArray() << false << false;
     // The switch would act on the probe of the routine's channel.
-    QTest::newRow("under a routine") << "read under a routine" << false << QByteArray() << false << false;
+    QTest::newRow("under a routine") << "read under a routine" << QByteArray() << QByteArray() << false << false;
 }
 
 void tst_ChannelController::smartProbeEnabled()
 {
     QFETCH(QString, probe);
-    QFETCH(bool, linkFails);
+    QFETCH(QByteArray, unanswered);
     QFETCH(QByteArray, enableReply);
     QFETCH(bool, result);
     QFETCH(bool, sent);
@@ -1231,8 +1280,8 @@ void tst_ChannelController::smartProbeEnabled()
     board().board().clearRecord();
     if (!enableReply.isEmpty())
         board().injectReply(enableReply);
-    if (linkFails)
-        board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = -1; });
+    if (!unanswered.isEmpty())
+        leaveUnansweredOnce(board(), unanswered);
     std::unique_ptr<TRoutineChannelHold> hold;
     if (probe.endsWith("routine"))
         hold =

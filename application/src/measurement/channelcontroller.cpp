@@ -6,6 +6,7 @@
 #include "channelselectdialog.h"
 #include "channelselectionreceiver.h"
 #include "clickablewidgetcontroller.h"
+#include "intcommcontroller.h"
 #include "internalscpihandler.h"
 #include "probe.h"
 #include "probealarmcontroller.h"
@@ -378,8 +379,10 @@ bool TChannelController::poll()
 {
     if (!selectMeasuredChannelIfUnknown()) {
         // The board may measure any channel now: the value on show is not the channel's present one.
-        if (mMeasuredChannel)
+        if (mMeasuredChannel) {
+            readingsFailingLong(mMeasuredChannel);
             mMeasuredChannel->raiseNoValuesAvailable();
+        }
         return false;
     }
     TAbstractChannel* measured = mMeasuredChannel;
@@ -392,6 +395,7 @@ bool TChannelController::poll()
     mChannelWithRecentValue = nullptr;
     if (mSCPIHandler->getMeasCurr(electrical, temperature, smartProbeStatus, accuracyStatus, errorCode)) {
         mChannelWithRecentValue = measured;
+        mReadingsFailingSince.erase(measured);
         if (auto* prtChannel = qobject_cast<TPRTChannel*>(measured))
             bringSmartProbeInStep(prtChannel, smartProbeStatus);
         measured->setNewValue(electrical, temperature);
@@ -413,6 +417,7 @@ bool TChannelController::poll()
         return true;
     }
 
+    const bool failingLong = readingsFailingLong(measured);
     switch (errorCode) {
     case ERROR_CODE_CHANNEL_OR_PROBE_UNAVAILABLE:
         // A moment without a measurement: the last value keeps averaging and graph in pace. A value from
@@ -430,9 +435,23 @@ bool TChannelController::poll()
         measured->raiseNoValuesAvailable();
         break;
     default:
+        // A poll lost on the line or refused for a moment is skipped. Readings
+        // that keep failing while the board takes the selection would leave
+        // the last value on show as the present one for good, with nothing to
+        // tell it is old: once they have failed for as long as a selection
+        // takes to fail, the views lose the value as after a failed selection.
+        if (failingLong)
+            measured->raiseNoValuesAvailable();
         break;
     }
     return false;
+}
+
+bool TChannelController::readingsFailingLong(const TAbstractChannel* pChannel)
+{
+    const qint64 now = mMonotonicMs();
+    const auto since = mReadingsFailingSince.emplace(pChannel, now).first->second;
+    return now - since >= TIntCommController::TIMEOUT;
 }
 
 void TChannelController::bringSmartProbeInStep(TPRTChannel* pChannel, EnSmartProbeStatus pSmartProbeStatus)

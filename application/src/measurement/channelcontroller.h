@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -136,6 +137,9 @@ public:
     // Where the check of a SMART probe's calibration date takes today's date
     // from; the system date unless a test puts its own here.
     void setCalendar(std::function<QDate()> pToday) { mToday = std::move(pToday); }
+    // Where the time a channel's readings have been failing is taken from, in
+    // milliseconds on a monotonic scale; the system's unless a test puts its own here.
+    void setMonotonicClock(std::function<qint64()> pMilliseconds) { mMonotonicMs = std::move(pMilliseconds); }
 
     // Shows the channel selection page; the chosen channel goes to the receiver.
     void selectChannel(TAbstractChannel* pCurrentChannel, IChannelSelectionReceiver* pChanSelReceiver,
@@ -176,6 +180,9 @@ private:
     zelk::vector<const TPhysicalChannel*> channelsBehindRoutine() const;
 
     bool poll();
+    // Notes a poll of pChannel without a reading; true once its readings have
+    // failed for as long as the board link waits for an answer.
+    bool readingsFailingLong(const TAbstractChannel* pChannel);
     // False when the board's channel was unknown and could not be selected again.
     bool selectMeasuredChannelIfUnknown();
     void bringSmartProbeInStep(TPRTChannel* pChannel, Probe_enums::EnSmartProbeStatus pSmartProbeStatus);
@@ -218,6 +225,9 @@ private:
     // switch, a pause or a poll without a reading: only its value is recent
     // enough to stand in for a moment without a measurement.
     TAbstractChannel* mChannelWithRecentValue = nullptr;
+    // When the readings of a channel began failing, for the channels whose
+    // last poll took no reading.
+    std::map<const TAbstractChannel*, qint64> mReadingsFailingSince;
     std::map<TAbstractChannel*, QWidget*> mButtonByChannel;
     std::map<QWidget*, TAbstractChannel*> mChannelByButton;
     QWidget* mPageChannelSelection;
@@ -239,6 +249,7 @@ private:
     // report the same probe as new at every poll.
     QSet<QString> mCalibrationWarnedProbes;
     std::function<QDate()> mToday = &QDate::currentDate;
+    std::function<qint64()> mMonotonicMs = [] { return QDeadlineTimer::current().deadline(); };
 };
 
 // A calibration routine's hold on the board's channel, from its start to its
