@@ -340,6 +340,9 @@ void tst_CalibrationRoutineRun::init()
     board.setTemperature(2, 40.03);
     board.setTemperature(3, 39.8);
     mFixture->build(500);
+    // The board answered the controller's start-up: an exchange given up
+    // there leaves its command to reach the board during the row.
+    QCOMPARE(mFixture->board().handler().linkInterruptions(), quint64(0));
 }
 
 void tst_CalibrationRoutineRun::cleanup()
