@@ -639,7 +639,10 @@ enum EnAbortMoment {
     amTerminateSelectingADUTOfThePoint,
     amTerminateAsADUTValueComes,
     amTerminateReadingASilentReference,
-    amTerminateSelectingASilentDUT
+    // The board silent at the selection the signal comes in; these stay last.
+    amTerminateSelectingASilentDUT,
+    amTerminateSelectingASilentReferenceAtTheStart,
+    amTerminateSelectingASilentReferenceOfThePoint
 };
 
 void tst_CalibrationRoutineRun::abortAtEachMoment_data()
@@ -689,9 +692,14 @@ void tst_CalibrationRoutineRun::abortAtEachMoment_data()
     // did not lose its reference.
     QTest::newRow("a terminate while a silent board is asked for the reference")
         << int(amTerminateReadingASilentReference) << int(rrAborted) << 0 << 0;
-    // Nor is the selection it came in a channel the board refused.
+    // Nor is the selection it came in, a DUT's or the reference's at the
+    // start or at the point, a channel the board refused.
     QTest::newRow("a terminate while a silent board is asked to select a DUT")
         << int(amTerminateSelectingASilentDUT) << int(rrAborted) << 0 << 0;
+    QTest::newRow("a terminate while a silent board is asked to select the reference at the start")
+        << int(amTerminateSelectingASilentReferenceAtTheStart) << int(rrAborted) << 0 << 0;
+    QTest::newRow("a terminate while a silent board is asked to select the reference of the point")
+        << int(amTerminateSelectingASilentReferenceOfThePoint) << int(rrAborted) << 0 << 0;
 }
 
 void tst_CalibrationRoutineRun::abortAtEachMoment()
@@ -726,7 +734,8 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
         {amTerminateSelectingTheLastDUTAtTheStart, {"conf:chan 03", 1}},
         {amTerminateSelectingTheReferenceAtTheStart, {"conf:chan 01", 1}},
         {amTerminateSelectingADUTOfThePoint, {"conf:chan 02", 2}},
-        {amTerminateSelectingASilentDUT, {"conf:chan 03", 1}}};
+        {amTerminateSelectingASilentDUT, {"conf:chan 03", 1}},
+        {amTerminateSelectingASilentReferenceAtTheStart, {"conf:chan 01", 1}}};
     const auto selection = selections.find(moment);
     int seen = 0;
     std::atomic<bool> terminateAtTheNextCommand{false};
@@ -739,8 +748,17 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
             std::raise(SIGTERM);
         }
     });
+    const auto silenceTheBoardAndTerminate = [&] {
+        mFixture->board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = -1; });
+        terminateAtTheNextCommand = true;
+    };
+    int setPoints = 0;
     mCalibrator.simulator().watchRequests([&](const QByteArray& pRequest) {
         ++calibratorRequests;
+        // The point's own set point, after the start's check: the board's
+        // next command is the point's selection of the reference.
+        if (moment == amTerminateSelectingASilentReferenceOfThePoint && pRequest.startsWith("{M00") && ++setPoints == 2)
+            silenceTheBoardAndTerminate();
         // The bath's high limit, the last request of its start.
         if (moment == amWhileTheCalibratorStarts && pRequest.startsWith("{M31"))
             QMetaObject::invokeMethod(
@@ -777,10 +795,6 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
             TTestEnvironment::terminate();
         });
     };
-    const auto silenceTheBoardAndTerminate = [&] {
-        mFixture->board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = -1; });
-        terminateAtTheNextCommand = true;
-    };
     TOnEachSample atTheThirdSample([&](int pSample) {
         if (pSample != 3)
             return;
@@ -807,6 +821,8 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
     });
     if (moment == amTerminateSelectingASilentDUT)
         leaveUnanswered(mFixture->board().board(), "conf:chan 03");
+    else if (moment == amTerminateSelectingASilentReferenceAtTheStart)
+        leaveUnanswered(mFixture->board().board(), "conf:chan 01");
     if (moment == amBeforeTheCall)
         routine.abort();
     else if (moment == amFirstEvents)
@@ -851,7 +867,7 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
     }
     // A board that failed since the terminate is not asked again to measure
     // what was shown before the run: the end would wait for its answer.
-    if (moment == amTerminateReadingASilentReference || moment == amTerminateSelectingASilentDUT)
+    if (moment == amTerminateReadingASilentReference || moment >= amTerminateSelectingASilentDUT)
         QCOMPARE(boardCommands.load(), boardAtTheEnd.load());
     QCOMPARE(one.mLog.mLines.last(), QStringLiteral("status 5 0.0"));
     // After a terminate the program ends without another reading to wait for.
