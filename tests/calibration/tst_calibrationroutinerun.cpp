@@ -303,24 +303,33 @@ private:
         TRunLog mLog;
     };
     // Starts the calibrator (the dry well unless given) with the given faults
-    // and makes its one-point routine.
-    TOnePointRun& onePointRun(const QStringList& pFaults = {},
+    // and makes its one-point routine; null, the reason in mCalibratorProblem,
+    // when the calibrator did not start (ONE_POINT_RUN).
+    TOnePointRun* onePointRun(const QStringList& pFaults = {},
                               const zelk::vector<TChannelDescription>& pDuts = {TChannelDescription(2, "2"),
                                                                                 TChannelDescription(3, "3")},
                               EnCalibratorType pType = EnCalibratorType::ctDWK4400_165)
     {
         TCalibratorFixture::setReplyTimeouts(pFaults);
-        if (!mCalibrator.start(pType, pFaults))
-            qFatal("the calibrator did not start");
+        if (!mCalibrator.start(pType, pFaults, mCalibratorProblem))
+            return nullptr;
         mOne = std::make_unique<TOnePointRun>(setup(pType, {TElectricalTemperatureValue(50.0, uCelsius)}, pDuts));
-        return *mOne;
+        return mOne.get();
     }
 
     std::unique_ptr<TChannelControllerFixture> mFixture;
     TCalibratorFixture mCalibrator;
     TFastForwardRoutineClock* mClock = nullptr;
     std::unique_ptr<TOnePointRun> mOne;
+    QString mCalibratorProblem;
 };
+
+// Declares pRun, the TOnePointRun of onePointRun with these arguments, and
+// ends the row with the reason when the calibrator did not start.
+#define ONE_POINT_RUN(pRun, ...)                                                                                       \
+    TOnePointRun* const pRun##Started = onePointRun(__VA_ARGS__);                                                      \
+    QVERIFY2(pRun##Started, qPrintable(QStringLiteral("the calibrator did not start: ") + mCalibratorProblem));        \
+    TOnePointRun& pRun = *pRun##Started
 
 void tst_CalibrationRoutineRun::initTestCase()
 {
@@ -340,6 +349,9 @@ void tst_CalibrationRoutineRun::init()
     board.setTemperature(2, 40.03);
     board.setTemperature(3, 39.8);
     mFixture->build(500);
+    // The board answered the controller's start-up: an exchange given up
+    // there leaves its command to reach the board during the row.
+    QCOMPARE(mFixture->board().handler().linkInterruptions(), quint64(0));
 }
 
 void tst_CalibrationRoutineRun::cleanup()
@@ -451,7 +463,7 @@ void tst_CalibrationRoutineRun::wholeRoutine()
 void tst_CalibrationRoutineRun::observerCallsOfOnePoint()
 {
     IRoutineClock::replace(std::make_unique<TExactClock>());
-    TOnePointRun& one = onePointRun();
+    ONE_POINT_RUN(one);
     TRunLog& log = one.mLog;
 
     QCOMPARE(run(one.mRoutine), rrSuccess);
@@ -501,7 +513,7 @@ void tst_CalibrationRoutineRun::endingsWithoutAPointRun()
     controller().setReadingActive(true);
     if (!boardRefuses.isEmpty())
         refuseOnBoard(boardRefuses);
-    TOnePointRun& one = onePointRun(faults, zelk::vector<TChannelDescription>(duts.begin(), duts.end()));
+    ONE_POINT_RUN(one, faults, zelk::vector<TChannelDescription>(duts.begin(), duts.end()));
     QElapsedTimer timer;
     timer.start();
 
@@ -521,7 +533,7 @@ void tst_CalibrationRoutineRun::emptyReferenceWindowIsNoResult()
     // A reference the board reads as no number: no value to keep.
     IRoutineClock::replace(std::make_unique<TExactClock>());
     mFixture->board().board().setTemperature(1, std::numeric_limits<double>::quiet_NaN());
-    TOnePointRun& one = onePointRun();
+    ONE_POINT_RUN(one);
 
     QCOMPARE(int(run(one.mRoutine)), int(rrUnableToReadReferenceValue));
     QVERIFY(one.mRoutine.calibrationPointsResults().empty());
@@ -567,7 +579,7 @@ void tst_CalibrationRoutineRun::pointTakenAfterWindowAndHold()
                                 },
                                 0.0, 0.0));
     });
-    TOnePointRun& one = onePointRun();
+    ONE_POINT_RUN(one);
     qint64 takenAt = -1;
     double newestSample = std::numeric_limits<double>::quiet_NaN();
     TCallOnFirstStatus taking(
@@ -608,7 +620,7 @@ void tst_CalibrationRoutineRun::readBackMayDeviateHalfAKelvin()
 
 void tst_CalibrationRoutineRun::unreadableDUTStaysEmptyAndTheRunGoesOn()
 {
-    TOnePointRun& one = onePointRun();
+    ONE_POINT_RUN(one);
     // Channel 3 can be chosen while the run prepares, not when the point is taken.
     TCallOnFirstStatus refuseLater([this] { refuseOnBoard("conf:chan 03"); });
     one.mRoutine.addObserver(&refuseLater);
@@ -636,7 +648,10 @@ enum EnAbortMoment {
     amTerminateSelectingADUTOfThePoint,
     amTerminateAsADUTValueComes,
     amTerminateReadingASilentReference,
-    amTerminateSelectingASilentDUT
+    // The board silent at the selection the signal comes in; these stay last.
+    amTerminateSelectingASilentDUT,
+    amTerminateSelectingASilentReferenceAtTheStart,
+    amTerminateSelectingASilentReferenceOfThePoint
 };
 
 void tst_CalibrationRoutineRun::abortAtEachMoment_data()
@@ -686,9 +701,14 @@ void tst_CalibrationRoutineRun::abortAtEachMoment_data()
     // did not lose its reference.
     QTest::newRow("a terminate while a silent board is asked for the reference")
         << int(amTerminateReadingASilentReference) << int(rrAborted) << 0 << 0;
-    // Nor is the selection it came in a channel the board refused.
+    // Nor is the selection it came in, a DUT's or the reference's at the
+    // start or at the point, a channel the board refused.
     QTest::newRow("a terminate while a silent board is asked to select a DUT")
         << int(amTerminateSelectingASilentDUT) << int(rrAborted) << 0 << 0;
+    QTest::newRow("a terminate while a silent board is asked to select the reference at the start")
+        << int(amTerminateSelectingASilentReferenceAtTheStart) << int(rrAborted) << 0 << 0;
+    QTest::newRow("a terminate while a silent board is asked to select the reference of the point")
+        << int(amTerminateSelectingASilentReferenceOfThePoint) << int(rrAborted) << 0 << 0;
 }
 
 void tst_CalibrationRoutineRun::abortAtEachMoment()
@@ -699,8 +719,7 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
     QFETCH(int, duts);
     // The network bath's connector lets events through while it waits for an
     // answer: a Cancel can come in the calibrator's start.
-    TOnePointRun& one =
-        onePointRun({}, {TChannelDescription(2, "2"), TChannelDescription(3, "3")}, EnCalibratorType::ctMBK2800);
+    ONE_POINT_RUN(one, {}, {TChannelDescription(2, "2"), TChannelDescription(3, "3")}, EnCalibratorType::ctMBK2800);
     followCalibrator({{1, 0.0}, {2, 0.03}, {3, -0.2}});
     // Shown before the run and none of its channels: selecting it again is
     // the end's, not the run's.
@@ -723,7 +742,8 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
         {amTerminateSelectingTheLastDUTAtTheStart, {"conf:chan 03", 1}},
         {amTerminateSelectingTheReferenceAtTheStart, {"conf:chan 01", 1}},
         {amTerminateSelectingADUTOfThePoint, {"conf:chan 02", 2}},
-        {amTerminateSelectingASilentDUT, {"conf:chan 03", 1}}};
+        {amTerminateSelectingASilentDUT, {"conf:chan 03", 1}},
+        {amTerminateSelectingASilentReferenceAtTheStart, {"conf:chan 01", 1}}};
     const auto selection = selections.find(moment);
     int seen = 0;
     std::atomic<bool> terminateAtTheNextCommand{false};
@@ -736,8 +756,17 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
             std::raise(SIGTERM);
         }
     });
+    const auto silenceTheBoardAndTerminate = [&] {
+        mFixture->board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = -1; });
+        terminateAtTheNextCommand = true;
+    };
+    int setPoints = 0;
     mCalibrator.simulator().watchRequests([&](const QByteArray& pRequest) {
         ++calibratorRequests;
+        // The point's own set point, after the start's check: the board's
+        // next command is the point's selection of the reference.
+        if (moment == amTerminateSelectingASilentReferenceOfThePoint && pRequest.startsWith("{M00") && ++setPoints == 2)
+            silenceTheBoardAndTerminate();
         // The bath's high limit, the last request of its start.
         if (moment == amWhileTheCalibratorStarts && pRequest.startsWith("{M31"))
             QMetaObject::invokeMethod(
@@ -774,10 +803,6 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
             TTestEnvironment::terminate();
         });
     };
-    const auto silenceTheBoardAndTerminate = [&] {
-        mFixture->board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = -1; });
-        terminateAtTheNextCommand = true;
-    };
     TOnEachSample atTheThirdSample([&](int pSample) {
         if (pSample != 3)
             return;
@@ -804,6 +829,8 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
     });
     if (moment == amTerminateSelectingASilentDUT)
         leaveUnanswered(mFixture->board().board(), "conf:chan 03");
+    else if (moment == amTerminateSelectingASilentReferenceAtTheStart)
+        leaveUnanswered(mFixture->board().board(), "conf:chan 01");
     if (moment == amBeforeTheCall)
         routine.abort();
     else if (moment == amFirstEvents)
@@ -848,7 +875,7 @@ void tst_CalibrationRoutineRun::abortAtEachMoment()
     }
     // A board that failed since the terminate is not asked again to measure
     // what was shown before the run: the end would wait for its answer.
-    if (moment == amTerminateReadingASilentReference || moment == amTerminateSelectingASilentDUT)
+    if (moment == amTerminateReadingASilentReference || moment >= amTerminateSelectingASilentDUT)
         QCOMPARE(boardCommands.load(), boardAtTheEnd.load());
     QCOMPARE(one.mLog.mLines.last(), QStringLiteral("status 5 0.0"));
     // After a terminate the program ends without another reading to wait for.
@@ -932,7 +959,7 @@ void tst_CalibrationRoutineRun::scanModeRestsDuringTheRun()
     std::unique_ptr<TScanModeController> scan = buildScanModeOnForm(*mFixture);
     scan->setChannelConfiguration({controller().channel(1), controller().channel(2)});
     QVERIFY(scan->startScanMode());
-    TOnePointRun& one = onePointRun();
+    ONE_POINT_RUN(one);
     bool pausedWhileRunning = false;
     TCallOnFirstStatus look([&] { pausedWhileRunning = scan->isScanModePaused(); });
     one.mRoutine.addObserver(&look);
@@ -963,7 +990,7 @@ void tst_CalibrationRoutineRun::samplesGoOnWhileAClientKeepsCommandsQueued()
 {
     QFETCH(bool, reads);
     IRoutineClock::replace(std::make_unique<TExactClock>());
-    TOnePointRun& one = onePointRun();
+    ONE_POINT_RUN(one);
     TExternalCommunicationHandler handler(&mFixture->board().handler(), &controller(), nullptr, nullptr, nullptr);
     qint64 now = 0;
     handler.setScanClock({[&now] { return now; }, [&now](int pMilliseconds) { now += pMilliseconds; }});
@@ -1043,7 +1070,7 @@ void tst_CalibrationRoutineRun::storedValuesAreTheRunsOwnChannels()
     QFETCH(QByteArray, command);
     QFETCH(int, during);
     QFETCH(QByteArray, answer);
-    TOnePointRun& one = onePointRun({}, {TChannelDescription(3, "3")});
+    ONE_POINT_RUN(one, {}, {TChannelDescription(3, "3")});
     TExternalCommunicationHandler handler(&mFixture->board().handler(), &controller(), nullptr, nullptr, nullptr);
     handler.setScanClock(
         {[] { return IRoutineClock::current().monotonicMs(); },
@@ -1118,7 +1145,7 @@ void tst_CalibrationRoutineRun::samplesGoOnUnderAMessage()
     TBuzzerController::instance().initialize(buzzerFile);
     TBuzzerController::instance().setAlarmsActive(true);
     IRoutineClock::replace(std::make_unique<TExactClock>());
-    TOnePointRun& one = onePointRun();
+    ONE_POINT_RUN(one);
     std::unique_ptr<TFullDisk> fullDisk;
     if (message == rmStorageFull) {
         fullDisk = std::make_unique<TFullDisk>();

@@ -26,24 +26,39 @@ void TCalibratorFixture::setReplyTimeouts(const QStringList& pControl)
 
 bool TCalibratorFixture::start(EnCalibratorType pType, const QStringList& pControl)
 {
+    QString problem;
+    if (start(pType, pControl, problem))
+        return true;
+    qWarning("%s", qPrintable(problem));
+    return false;
+}
+
+bool TCalibratorFixture::start(EnCalibratorType pType, const QStringList& pControl, QString& oProblem)
+{
+    oProblem.clear();
     mSimulator = std::make_unique<TCalibratorSimulator>(pType);
     mSimulator->setPort(0);
-    QString error;
-    if (!mSimulator->start(error)) {
-        qWarning("%s", qPrintable(error));
+    if (!mSimulator->start(oProblem))
         return false;
-    }
     for (const QString& command : pControl) {
-        if (!control(command))
+        const QString answer = answerTo(command);
+        if (answer != QLatin1String("OK")) {
+            oProblem = QStringLiteral("the calibrator answered \"%1\" to \"%2\"").arg(answer, command);
             return false;
+        }
     }
     return true;
 }
 
 bool TCalibratorFixture::control(const QString& pCommand)
 {
+    return answerTo(pCommand) == QLatin1String("OK");
+}
+
+QString TCalibratorFixture::answerTo(const QString& pCommand)
+{
     TCalibratorControlInterpreter interpreter(*mSimulator);
-    return interpreter.execute(pCommand).value(0) == QLatin1String("OK");
+    return interpreter.execute(pCommand).value(0);
 }
 
 QStringList TCalibratorFixture::textRequests() const

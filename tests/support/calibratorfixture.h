@@ -16,8 +16,11 @@ public:
     // converter is first used.
     static bool linkConverterStandIn();
 
-    // Starts a calibrator of that model and runs the control commands.
+    // Starts a calibrator of that model and runs the control commands; false,
+    // with the reason as a warning or in oProblem, when it did not start or
+    // refused a command.
     bool start(EnCalibratorType pType, const QStringList& pControl = {});
+    bool start(EnCalibratorType pType, const QStringList& pControl, QString& oProblem);
     // The Modbus and network connectors' reply time-outs for a calibrator
     // given these control commands. A simulated line answers within about
     // 100 ms, but on a machine under heavy load its thread may wait seconds
@@ -35,5 +38,8 @@ public:
     QStringList textRequests() const;
 
 private:
+    // The first line of the calibrator's answer to a control command.
+    QString answerTo(const QString& pCommand);
+
     std::unique_ptr<TCalibratorSimulator> mSimulator;
 };

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -34,6 +35,16 @@ void onTerminationSignal(int)
     [[maybe_unused]] const ssize_t counted = ::write(noticeCounter, &one, sizeof one);
     errno = interruptedErrno;
 }
+
+// A byte left in the pipe would wake every later event processing at once:
+// the waits that go on after the quit (those of a run, a dialog's loop that
+// has ended) would spin a core until they return.
+void emptyPipe()
+{
+    char bytes[16];
+    while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
+    }
+}
 } // namespace
 
 void TTerminationSignals::quitEventLoopOnTermination(QCoreApplication& pApplication)
@@ -43,12 +54,7 @@ void TTerminationSignals::quitEventLoopOnTermination(QCoreApplication& pApplicat
     noticeCounter = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &pApplication);
     QObject::connect(notifier, &QSocketNotifier::activated, &pApplication, [] {
-        // A byte left in the pipe would wake every later event processing at
-        // once: the waits that go on after the quit (those of a run, a
-        // dialog's loop that has ended) would spin a core until they return.
-        char bytes[16];
-        while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
-        }
+        emptyPipe();
         QCoreApplication::quit();
     });
     struct sigaction action = {};
@@ -71,6 +77,17 @@ int TTerminationSignals::notice()
 
 void TTerminationSignals::forgetRequest()
 {
+    // A signal raised on another thread (a simulated peer's) is handled
+    // there, and the flag is its first step: forgotten before the handler's
+    // last write, the notice would stay and end every later exchange with
+    // the board at once, and the pipe's byte would quit a later event loop.
+    if (terminating.load() && noticeCounter >= 0) {
+        pollfd counter{noticeCounter, POLLIN, 0};
+        while (::poll(&counter, 1, -1) < 0 && errno == EINTR) {
+        }
+    }
+    if (signalPipe[0] >= 0)
+        emptyPipe();
     terminating.store(false);
     quint64 count = 0;
     if (noticeCounter >= 0)

@@ -20,6 +20,7 @@ public:
     // one. -1 until quitEventLoopOnTermination().
     static int notice();
     // For a test that signals its own process: the tests after it run as if
-    // no signal had come.
+    // no signal had come. A signal raised on another thread is forgotten once
+    // its handler there is done.
     static void forgetRequest();
 };
