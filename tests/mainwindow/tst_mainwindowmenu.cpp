@@ -68,16 +68,19 @@ void storeLongestBacklightDelay()
 // When the timer last started, in milliseconds on the monotonic clock that
 // timers count on; exact for a precise timer, which runs its whole interval.
 // Read between two looks at the clock close together: a test held up in
-// between by a loaded machine looks again.
+// between by a loaded machine looks again, a bounded number of times.
 qint64 startedAtMs(const QTimer& pTimer)
 {
-    for (;;) {
+    qint64 started = 0;
+    for (int look = 0; look < 1000; ++look) {
         const qint64 before = QDeadlineTimer::current().deadline();
         const int remaining = pTimer.remainingTime();
         const qint64 after = QDeadlineTimer::current().deadline();
+        started = after - (pTimer.interval() - remaining);
         if (after - before <= 1)
-            return after - (pTimer.interval() - remaining);
+            break;
     }
+    return started;
 }
 } // namespace
 
