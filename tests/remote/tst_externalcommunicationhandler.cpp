@@ -337,7 +337,8 @@ void tst_ExternalCommunicationHandler::anotherTransportTakesOverInLocalMode()
     firstClient->send(firstLater);
     QTRY_VERIFY_WITH_TIMEOUT(receivedAll(firstLaterReplies, QByteArray()), 10000);
     QCOMPARE(firstReceived, firstLaterReplies);
-    QVERIFY(mHandler->isInRemoteMode());
+    // The remote-mode request after the acknowledged line may come in a read of its own.
+    QTRY_VERIFY(mHandler->isInRemoteMode());
 }
 
 void tst_ExternalCommunicationHandler::textHeldAsRemoteModeBeginsIsDropped_data()
