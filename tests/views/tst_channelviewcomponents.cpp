@@ -311,6 +311,11 @@ void tst_ChannelViewComponents::tileValues()
     QCOMPARE(tile(1)->lblAdditionalValue1()->text(), QStringLiteral("Average: "));
     QCOMPARE(tile(1)->lblAdditionalValue2()->text(), QStringLiteral("Stability: "));
     QCOMPARE(tile(1)->lblAvgMeasurementCount()->text(), QStringLiteral("No. of meas.: 10"));
+    // Opened again, the view does not bring the old value back.
+    if (away) {
+        mFixture->manager().activateScanView();
+        QCOMPARE(tile(1)->lblTemperatureValue()->text(), QString());
+    }
 }
 
 void tst_ChannelViewComponents::measuredTileIsBlueAndInSight_data()

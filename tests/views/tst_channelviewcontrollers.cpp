@@ -1,6 +1,7 @@
 #include "averagevaluesettingcontroller.h"
 #include "channel.h"
 #include "channelcontroller.h"
+#include "channelviewcomponents.h"
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
 #include "channelviewfixture.h"
@@ -69,6 +70,8 @@ private slots:
     void emptyPlacesShowNoChannel_data();
     void emptyPlacesShowNoChannel();
 
+    void redrawLeavesOutAWithdrawnValue_data();
+    void redrawLeavesOutAWithdrawnValue();
     void difference_data();
     void difference();
     void unmeasuredChannelWithoutValueKeepsThePeaks();
@@ -370,6 +373,53 @@ void tst_ChannelViewControllers::onlyTheCurrentViewRedraws()
     QCOMPARE(f.Lbl2ChanViewMainValue_Top->text(), QStringLiteral("26.00"));
 }
 
+void tst_ChannelViewControllers::redrawLeavesOutAWithdrawnValue_data()
+{
+    // The view of that many channels, channel 1 in the named place.
+    QTest::addColumn<int>("viewChannels");
+    QTest::addColumn<QString>("mainValue");
+    // The view is given its channel again, as at a scan's turn, instead of being opened again.
+    QTest::addColumn<bool>("givenAgain");
+
+    QTest::newRow("home view opened again") << 1 << "lblSingleViewMainVal" << false;
+    QTest::newRow("home view at a scan's turn") << 1 << "lblSingleViewMainVal" << true;
+    QTest::newRow("two-channel view opened again") << 2 << "Lbl2ChanViewMainValue_Top" << false;
+    QTest::newRow("four-channel view opened again") << 4 << "Lbl4ChanViewMainValue_TopLeft" << false;
+}
+
+// The board withdrew the value while the view was away: whatever redraws the view leaves it out until the
+// channel reads again.
+void tst_ChannelViewControllers::redrawLeavesOutAWithdrawnValue()
+{
+    QFETCH(int, viewChannels);
+    QFETCH(QString, mainValue);
+    QFETCH(bool, givenAgain);
+
+    Ui_TTamarindMainForm& f = mFixture->ui();
+    if (viewChannels == 1)
+        mFixture->homeView().setChannels({channel(1)}, channel(1));
+    else
+        showScan(QList<int>{1, 2, 3, 4}.mid(0, viewChannels), 1);
+    auto* value = widget<QLabel>(mainValue);
+    setDecimals(channel(1), 2);
+    channel(1)->setNewValue(109.73, 25.0);
+    QCOMPARE(value->text(), QStringLiteral("25.00"));
+
+    if (givenAgain) {
+        channel(1)->raiseNoValuesAvailable();
+        mFixture->homeView().setChannels({channel(1)}, channel(1));
+    } else {
+        mFixture->manager().deactivateView();
+        channel(1)->raiseNoValuesAvailable();
+        viewChannels == 1 ? mFixture->manager().activateHomeView() : mFixture->manager().activateScanView();
+    }
+    QCOMPARE(value->text(), QString());
+    QVERIFY2(!f.lblInfoBarCenter->text().contains(QLatin1String("25")), qPrintable(f.lblInfoBarCenter->text()));
+
+    channel(1)->setNewValue(109.73, 25.0);
+    QCOMPARE(value->text(), QStringLiteral("25.00"));
+}
+
 void tst_ChannelViewControllers::emptyPlacesShowNoChannel_data()
 {
     QTest::addColumn<int>("viewChannels");
@@ -418,15 +468,22 @@ void tst_ChannelViewControllers::difference_data()
     QTest::addColumn<double>("bottomTemperature");
     QTest::addColumn<QString>("text");
     QTest::addColumn<EnUnit>("shownUnit");
+    // The channel whose values the board withdraws (0: none) while the other goes on reading; the
+    // difference is left out until the withdrawn channel reads again.
+    QTest::addColumn<int>("withdrawn");
 
     QTest::newRow("decimals of the coarser channel")
-        << 2 << QChar('.') << uCelsius << 25.1234 << 24.98 << "0.14" << uCelsius;
-    QTest::newRow("comma") << 2 << QChar(',') << uCelsius << 25.1234 << 24.98 << "0,14" << uCelsius;
-    QTest::newRow("degrees Fahrenheit") << 2 << QChar('.') << uFahrenheit << 25.1234 << 20.1234 << "9.00"
-                                        << uFahrenheit;
+        << 2 << QChar('.') << uCelsius << 25.1234 << 24.98 << "0.14" << uCelsius << 0;
+    QTest::newRow("comma") << 2 << QChar(',') << uCelsius << 25.1234 << 24.98 << "0,14" << uCelsius << 0;
+    QTest::newRow("degrees Fahrenheit") << 2 << QChar('.') << uFahrenheit << 25.1234 << 20.1234 << "9.00" << uFahrenheit
+                                        << 0;
     QTest::newRow("ohm of a resistance and a thermocouple channel")
-        << 3 << QChar('.') << uOhm << 25.1234 << 24.98 << "0.14" << uCelsius;
-    QTest::newRow("no value") << 2 << QChar('.') << uCelsius << 25.1234 << NO_VALUE << "OL" << uCelsius;
+        << 3 << QChar('.') << uOhm << 25.1234 << 24.98 << "0.14" << uCelsius << 0;
+    QTest::newRow("no value") << 2 << QChar('.') << uCelsius << 25.1234 << NO_VALUE << "OL" << uCelsius << 0;
+    QTest::newRow("bottom channel without value")
+        << 2 << QChar('.') << uCelsius << 25.1234 << 24.98 << "0.14" << uCelsius << 2;
+    QTest::newRow("top channel without value")
+        << 2 << QChar('.') << uCelsius << 25.1234 << 24.98 << "0.14" << uCelsius << 1;
 }
 
 void tst_ChannelViewControllers::difference()
@@ -438,15 +495,27 @@ void tst_ChannelViewControllers::difference()
     QFETCH(double, bottomTemperature);
     QFETCH(QString, text);
     QFETCH(EnUnit, shownUnit);
+    QFETCH(int, withdrawn);
 
     useSeparator(separator);
     Ui_TTamarindMainForm& f = mFixture->ui();
     setDecimals(channel(1), 4);
     setDecimals(channel(bottom), 2);
     showPair(1, bottom, 1);
-    channel(1)->setNewValue(109.73, topTemperature);
+    const auto readTop = [&]() { channel(1)->setNewValue(109.73, topTemperature); };
+    const auto readBottom = [&]() {
+        channel(bottom)->setNewValue(std::isnan(bottomTemperature) ? NO_VALUE : 1.0, bottomTemperature);
+    };
+    readTop();
     mFixture->twoChannelView().changeUnit(nullptr, unit);
-    channel(bottom)->setNewValue(std::isnan(bottomTemperature) ? NO_VALUE : 1.0, bottomTemperature);
+    readBottom();
+    if (withdrawn) {
+        channel(withdrawn)->raiseNoValuesAvailable();
+        QCOMPARE(f.Lbl2ChanViewDiffValue->text(), QString());
+        withdrawn == 1 ? readBottom() : readTop();
+        QCOMPARE(f.Lbl2ChanViewDiffValue->text(), QString());
+        withdrawn == 1 ? readTop() : readBottom();
+    }
 
     QCOMPARE(f.Lbl2ChanViewDiffValue->text(), text);
     QCOMPARE(f.Btn2ChanViewDiffUnit->text(), TAbstractChannel::unitToText(shownUnit));
@@ -478,23 +547,46 @@ void tst_ChannelViewControllers::informationBar_data()
     QTest::addColumn<bool>("homeView");
     QTest::addColumn<bool>("calibrationView");
     QTest::addColumn<bool>("reference");
+    // Channels 1 and 2 and, for a view of more, the others; with five, channel 2's tile holds the figures.
+    QTest::addColumn<QList<int>>("scanned");
+    // The board withdraws the reference's values before channel 2 reads.
+    QTest::addColumn<bool>("referenceWithdrawn");
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("center");
     QTest::addColumn<QString>("right");
 
-    QTest::newRow("scan view") << false << false << false << "Channel 2 No. of meas.: 10"
+    const QList<int> pair{1, 2};
+    QTest::newRow("scan view") << false << false << false << pair << false << "Channel 2 No. of meas.: 10"
                                << "Average: "
                                << "Stability: ";
     QTest::newRow("home view while scanning names the scanned channel")
-        << true << false << false << "Channel 1 No. of meas.: 10"
+        << true << false << false << pair << false << "Channel 1 No. of meas.: 10"
         << "Average: "
         << "Stability: ";
-    QTest::newRow("calibration view with reference") << false << true << true << "Channel 2 No. of meas.: 10"
-                                                     << "Stability: "
-                                                     << "Difference: 1.50 °C";
-    QTest::newRow("calibration view without reference") << false << true << false << "Channel 2 No. of meas.: 10"
-                                                        << "Stability: "
-                                                        << "Difference: ";
+    QTest::newRow("calibration view with reference")
+        << false << true << true << pair << false << "Channel 2 No. of meas.: 10"
+        << "Stability: "
+        << "Difference: 1.50 °C";
+    QTest::newRow("calibration view without reference")
+        << false << true << false << pair << false << "Channel 2 No. of meas.: 10"
+        << "Stability: "
+        << "Difference: ";
+    QTest::newRow("calibration view, the reference without value")
+        << false << true << true << pair << true << "Channel 2 No. of meas.: 10"
+        << "Stability: "
+        << "Difference: ";
+    QTest::newRow("calibration view of three, the reference without value")
+        << false << true << true << QList<int>{1, 2, 3} << true << "Channel 2 No. of meas.: 10"
+        << "Stability: "
+        << "Difference: ";
+    QTest::newRow("calibration tiles with reference")
+        << false << true << true << QList<int>{1, 2, 3, 4, 10} << false << ""
+        << "Stability: "
+        << "Difference: 1.50 °C";
+    QTest::newRow("calibration tiles, the reference without value")
+        << false << true << true << QList<int>{1, 2, 3, 4, 10} << true << ""
+        << "Stability: "
+        << "Difference: ";
 }
 
 void tst_ChannelViewControllers::informationBar()
@@ -502,6 +594,8 @@ void tst_ChannelViewControllers::informationBar()
     QFETCH(bool, homeView);
     QFETCH(bool, calibrationView);
     QFETCH(bool, reference);
+    QFETCH(QList<int>, scanned);
+    QFETCH(bool, referenceWithdrawn);
     QFETCH(QString, left);
     QFETCH(QString, center);
     QFETCH(QString, right);
@@ -517,7 +611,10 @@ void tst_ChannelViewControllers::informationBar()
     QVERIFY(probe);
     probes.assignProbeToChannel(probe, mFixture->controller().physical_channel(1), false);
     probe->setReference(reference);
-    scan.setChannelConfiguration({channel(1), channel(2)});
+    zelk::vector<TAbstractChannel*> configuration;
+    for (int number : scanned)
+        configuration << channel(number);
+    scan.setChannelConfiguration(configuration);
     QVERIFY(scan.startScanMode());
     if (homeView)
         mFixture->manager().activateHomeView();
@@ -525,16 +622,31 @@ void tst_ChannelViewControllers::informationBar()
         mFixture->manager().activateScanView();
     setDecimals(channel(1), 2);
     setDecimals(channel(2), 2);
+    const bool tiles = scanned.size() > 4;
+    QLabel* centerLabel =
+        tiles ? mFixture->multiChannelView().tileOf(channel(2))->lblAdditionalValue1() : f.lblInfoBarCenter;
+    QLabel* rightLabel =
+        tiles ? mFixture->multiChannelView().tileOf(channel(2))->lblAdditionalValue2() : f.lblInfoBarRight;
 
     channel(1)->setNewValue(109.73, 25.0);
+    if (referenceWithdrawn)
+        channel(1)->raiseNoValuesAvailable();
     channel(2)->setNewValue(109.15, 23.5);
 
-    QCOMPARE(f.lblInfoBarLeft->text(), left);
-    QVERIFY2(f.lblInfoBarCenter->text().startsWith(center), qPrintable(f.lblInfoBarCenter->text()));
+    if (!tiles)
+        QCOMPARE(f.lblInfoBarLeft->text(), left);
+    QVERIFY2(centerLabel->text().startsWith(center), qPrintable(centerLabel->text()));
     if (calibrationView)
-        QCOMPARE(f.lblInfoBarRight->text(), right);
+        QCOMPARE(rightLabel->text(), right);
     else
-        QVERIFY2(f.lblInfoBarRight->text().startsWith(right), qPrintable(f.lblInfoBarRight->text()));
+        QVERIFY2(rightLabel->text().startsWith(right), qPrintable(rightLabel->text()));
+    if (tiles && reference) {
+        // A tile's difference goes and comes with the reference's value, whoever reads next.
+        channel(1)->setNewValue(109.73, 25.0);
+        QCOMPARE(rightLabel->text(), QStringLiteral("Difference: 1.50 °C"));
+        channel(1)->raiseNoValuesAvailable();
+        QCOMPARE(rightLabel->text(), QStringLiteral("Difference: "));
+    }
     scan.stopScanMode(channel(1));
 }
 

@@ -253,6 +253,7 @@ void TAbstractChannel::beforeSetNewValue(double&, double&) {}
 void TAbstractChannel::setNewValue(double pNewElectricalValue, double pNewTemperatureValue)
 {
     beforeSetNewValue(pNewElectricalValue, pNewTemperatureValue);
+    mHasValue = true;
     mCurrentValue_electrical = pNewElectricalValue;
     mCurrentValue_temperature = pNewTemperatureValue;
 
@@ -289,6 +290,7 @@ void TAbstractChannel::repeatLastValue()
 
 void TAbstractChannel::raiseNoValuesAvailable()
 {
+    mHasValue = false;
     emit noValuesAvailable(this);
 }
 
@@ -463,12 +465,20 @@ double TAbstractChannel::difference(const TAbstractChannel& pChannel, EnUnit& oU
         oUnit = uCelsius;
 
     const int decimals = qMin(mPrecision, pChannel.mPrecision);
-    const double result = isElectricalUnit(oUnit)
+    // A channel's last reading from before its fault, set against the other's
+    // live one, would pass for a difference no reading supports.
+    const double result = !mHasValue || !pChannel.mHasValue ? NaN
+                          : isElectricalUnit(oUnit)
                               ? mCurrentValue_electrical - pChannel.mCurrentValue_electrical
                               : getTemperatureValFromCelsius(mCurrentValue_temperature, oUnit) -
                                     getTemperatureValFromCelsius(pChannel.mCurrentValue_temperature, oUnit);
     oDifferenceAsString = formatted(result, decimals, userDecimalSeparator());
     return result;
+}
+
+QString TAbstractChannel::noValueText()
+{
+    return NO_VALUE_TEXT;
 }
 
 QString TAbstractChannel::unitToText(EnUnit pUnit)

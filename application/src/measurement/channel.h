@@ -114,7 +114,11 @@ public:
     // Counts the last reading once more, so that averaging and graph keep pace
     // while the board cannot measure for a moment.
     void repeatLastValue();
+    // The board gave no value (no probe, a failed selection, readings that
+    // keep failing): until the next reading the stored one is not the
+    // channel's present value, and the views and differences leave it out.
     void raiseNoValuesAvailable();
+    bool hasValue() const { return mHasValue; }
     // Shortens the averaging windows at once; a longer window fills up with
     // the next readings.
     void setSampleCount(int pCount);
@@ -144,7 +148,8 @@ public:
     // This channel's current value minus pChannel's: electrical when oUnit is
     // the electrical unit of both, else the temperatures in oUnit (degrees
     // Celsius in place of an electrical unit the two do not share). Gives the
-    // text with the fewer decimals of the two and the user's separator.
+    // text with the fewer decimals of the two and the user's separator; NaN
+    // ("OL") while either channel has no value.
     double difference(const TAbstractChannel& pChannel, Electrical_temperature_units::EnUnit& oUnit,
                       QString& oDifferenceAsString) const;
 
@@ -153,6 +158,8 @@ public:
     double getTemperatureValFromCelsius(double pVal) const;
 
     static QString unitToText(Electrical_temperature_units::EnUnit pUnit);
+    // What stands for a value that is no number.
+    static QString noValueText();
 
 signals:
     void valuesChanged(TAbstractChannel* pChannel);
@@ -195,6 +202,7 @@ private:
     bool mRecordGraphValues = false;
     IChannelTypeChangeListener* mChannelTypeChangeListener;
     bool mChannelFrozen = false;
+    bool mHasValue = true;
     double mFrozenValue_electrical;
     double mFrozenValue_temperature;
     QPair<double, double> mFrozenPeak_electrical;

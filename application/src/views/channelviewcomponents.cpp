@@ -5,6 +5,7 @@
 #include "channelcontroller.h"
 #include "decimaldisplaycontroller.h"
 #include "probe.h"
+#include "scanmodecontroller.h"
 #include "submenucontroller.h"
 #include "unitselectionprovider.h"
 #include "zelkcontainerpushbutton.h"
@@ -211,6 +212,11 @@ void TMultiChannelViewController::valuesChanged(TAbstractChannel* pChannel)
     TChannelViewComponents* tile = tileOf(pChannel);
     if (!tile)
         return;
+    // A redraw (the view opened, a scan's turn) must not bring back the value the board has since withdrawn.
+    if (!pChannel->hasValue()) {
+        showNoValue(pChannel, tile);
+        return;
+    }
     QString temperature;
     QString electrical;
     EnUnit temperatureUnit = uUndefined;
@@ -228,6 +234,8 @@ void TMultiChannelViewController::valuesChanged(TAbstractChannel* pChannel)
     tile->lblAvgMeasurementCount()->setText(sampleCountText());
     tile->lblWarningIcon()->setVisible(pChannel->isProbesTemperatureOutOfRange(mChannelController));
     setInfoBarCenterAndRight(pChannel, tile->lblAdditionalValue1(), tile->lblAdditionalValue2());
+    if (mDifferencesWithoutReference && isScanReference(pChannel))
+        refreshTileFigures();
 }
 
 // Also while another view is current: a tile must not keep a value the board no longer gives.
@@ -236,10 +244,35 @@ void TMultiChannelViewController::noValuesAvailable(TAbstractChannel* pChannel)
     TChannelViewComponents* tile = tileOf(pChannel);
     if (!tile)
         return;
-    updateProbeVisualisation(pChannel, tile);
-    tile->lblTemperatureValue()->clear();
-    tile->lblElectricalValue()->clear();
-    clearInfoBarCenterAndRight(tile->lblAdditionalValue1(), tile->lblAdditionalValue2());
+    showNoValue(pChannel, tile);
+    // Each tile's difference was formed from the reference's value, which is gone now.
+    if (isScanReference(pChannel))
+        refreshTileFigures();
+}
+
+void TMultiChannelViewController::showNoValue(TAbstractChannel* pChannel, TChannelViewComponents* pTile)
+{
+    updateProbeVisualisation(pChannel, pTile);
+    pTile->lblTemperatureValue()->clear();
+    pTile->lblElectricalValue()->clear();
+    clearInfoBarCenterAndRight(pTile->lblAdditionalValue1(), pTile->lblAdditionalValue2());
+}
+
+bool TMultiChannelViewController::isScanReference(const TAbstractChannel* pChannel) const
+{
+    return mScanModeController && mScanModeController->isScanModeActive() &&
+           mScanModeController->referenceChannel() == pChannel;
+}
+
+void TMultiChannelViewController::refreshTileFigures()
+{
+    for (const auto& tile : mComponentsByChannel) {
+        if (tile.first->hasValue())
+            setInfoBarCenterAndRight(tile.first, tile.second->lblAdditionalValue1(),
+                                     tile.second->lblAdditionalValue2());
+    }
+    const TAbstractChannel* reference = mScanModeController->referenceChannel();
+    mDifferencesWithoutReference = reference && !reference->hasValue();
 }
 
 void TMultiChannelViewController::updateProbeVisualisation(TAbstractChannel* pChannel,

@@ -126,6 +126,10 @@ private:
     // widgets while nobody looks at them. A second tile for a channel that has one is dropped again.
     void addTile(TAbstractChannel* pChannel);
     void buildWaitingTiles();
+    void showNoValue(TAbstractChannel* pChannel, TChannelViewComponents* pTile);
+    bool isScanReference(const TAbstractChannel* pChannel) const;
+    // Every tile's figures again, its difference to the reference among them.
+    void refreshTileFigures();
 
     ISubMenuController* mSubMenuController;
     QWidget* mPageSelectProbeOrUnit;
@@ -134,4 +138,6 @@ private:
     std::map<TAbstractChannel*, std::unique_ptr<TChannelViewComponents>> mComponentsByChannel;
     // Shown channels without a tile yet, in the order their tiles will stand.
     zelk::vector<TAbstractChannel*> mChannelsWithoutTile;
+    // The tiles' differences went with the reference's value; its next reading brings them back.
+    bool mDifferencesWithoutReference = false;
 };

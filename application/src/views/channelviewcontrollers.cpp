@@ -207,11 +207,23 @@ void TAbstractChannelViewController::setInfoBarCenterAndRight(TAbstractChannel* 
     QString right = mTrans_Difference + separator;
     if (TAbstractChannel* reference = mScanModeController->referenceChannel()) {
         EnUnit unit = pChannel->selectedUnit();
-        QString difference;
-        reference->difference(*pChannel, unit, difference);
-        right += difference + QLatin1Char(' ') + TAbstractChannel::unitToText(unit);
+        const QString difference = differenceText(*reference, *pChannel, unit);
+        if (!difference.isEmpty())
+            right += difference + QLatin1Char(' ') + TAbstractChannel::unitToText(unit);
     }
     pLblRight->setText(right);
+}
+
+QString TAbstractChannelViewController::differenceText(const TAbstractChannel& pFrom, const TAbstractChannel& pOf,
+                                                       EnUnit& ioUnit)
+{
+    QString text;
+    pFrom.difference(pOf, ioUnit, text);
+    // A difference the channels cannot form for want of a value is left out, as the value itself is;
+    // "OL" stays for a reading that is no number.
+    if (!pFrom.hasValue() || !pOf.hasValue())
+        text.clear();
+    return text;
 }
 
 TAbstractProbe* TAbstractChannelViewController::probeFromChannel(TAbstractChannel* pChannel)
@@ -581,18 +593,28 @@ void TAbstractChannelViewController::showChannelValues(const TPositions& pPositi
 {
     if (!pChannel)
         return;
+    // A redraw (the view opened, a scan's turn) must not bring back the value the board has since withdrawn.
+    if (!pChannel->hasValue()) {
+        showNoValues(pPositions, pChannel, pLblPeakMin, pLblPeakMax);
+        return;
+    }
     if (TChannelViewPosition* position = positionOf(pPositions, pChannel))
         drawPosition(*position, pLblPeakMin, pLblPeakMax, pMainValFontSizes, pOverrideFreeze, pForcePeakRefresh);
     mLblInfoBarLeft->setText(channelAndSampleCountText(pChannel));
     setInfoBarCenterAndRight(pChannel);
 }
 
-void TAbstractChannelViewController::showNoValues(const TPositions& pPositions, TAbstractChannel* pChannel)
+void TAbstractChannelViewController::showNoValues(const TPositions& pPositions, TAbstractChannel* pChannel,
+                                                  QLabel* pLblPeakMin, QLabel* pLblPeakMax)
 {
     if (!pChannel)
         return;
     if (TChannelViewPosition* position = positionOf(pPositions, pChannel))
         clearPositionValues(*position);
+    if (pChannel == mMeasuredChannel && pLblPeakMin && pLblPeakMax) {
+        pLblPeakMin->clear();
+        pLblPeakMax->clear();
+    }
     mLblInfoBarLeft->setText(mTransChannel + QLatin1Char(' ') + pChannel->channelCaption());
     clearInfoBarCenterAndRight();
 }

@@ -120,6 +120,9 @@ protected:
     void clearInfoBarCenterAndRight(QLabel* pLblCenter, QLabel* pLblRight);
     void setInfoBarCenterAndRight(TAbstractChannel* pChannel);
     void setInfoBarCenterAndRight(TAbstractChannel* pChannel, QLabel* pLblCenter, QLabel* pLblRight);
+    // pFrom's value minus pOf's in ioUnit (which the call may change); empty while either has no value.
+    static QString differenceText(const TAbstractChannel& pFrom, const TAbstractChannel& pOf,
+                                  Electrical_temperature_units::EnUnit& ioUnit);
     static TAbstractProbe* probeFromChannel(TAbstractChannel* pChannel);
     void toggleRoot2(TPRTProbe* pProbe, std::map<TAbstractChannel*, QZELKPushButton*>& pDisplayedChannels);
     void updateProbeButton(const TChannelProbeStatus& pProbeStatus, QZELKPushButton* pProbeButton,
@@ -171,11 +174,14 @@ protected:
     void detachPositions(const TPositions& pPositions);
     // True when a shown channel is, or is derived from, that physical channel.
     static bool showsPhysicalChannel(const TPositions& pPositions, TAbstractChannel* pPhysicalChannel);
-    // The channel's place, when it has one, and the information bar for the channel in any case.
+    // The channel's place, when it has one, and the information bar for the channel in any case; blank
+    // while the channel has no value.
     void showChannelValues(const TPositions& pPositions, TAbstractChannel* pChannel, QLabel* pLblPeakMin,
                            QLabel* pLblPeakMax, const std::map<short, short>& pMainValFontSizes, bool pOverrideFreeze,
                            bool pForcePeakRefresh);
-    void showNoValues(const TPositions& pPositions, TAbstractChannel* pChannel);
+    // The peak labels, where given, are the measured channel's: only its lack of values clears them.
+    void showNoValues(const TPositions& pPositions, TAbstractChannel* pChannel, QLabel* pLblPeakMin = nullptr,
+                      QLabel* pLblPeakMax = nullptr);
     // The channel takes the unit even when no place shows it; the unit button of its place follows.
     void changeUnitAt(const TPositions& pPositions, TAbstractChannel* pChannel,
                       Electrical_temperature_units::EnUnit pUnit);
@@ -273,6 +279,7 @@ private slots:
 private:
     void setChannel(TAbstractChannel* pChannel);
     void valuesChanged(TAbstractChannel* pChannel, bool pOverrideFreeze);
+    void showNoValue();
 
     std::map<short, short> mMainValFontSizes;
     TChannelViewPosition mPosition;

@@ -78,18 +78,27 @@ void TOneChannelViewController::valuesChanged(TAbstractChannel* pChannel, bool p
 {
     if (!pChannel || pChannel != mPosition.mChannel)
         return;
-    drawPosition(mPosition, mPeakValMin, mPeakValMax, mMainValFontSizes, pOverrideFreeze, false);
     QString left = sampleCountText();
     if (mScanModeController && mScanModeController->isScanModeActive())
         left = mTrans_Channel + QLatin1Char(' ') + pChannel->channelCaption() + QLatin1Char(' ') + left;
     mLblInfoBarLeft->setText(left);
+    // A redraw (Home, remote mode, a scan's turn) must not bring back the value the board has since withdrawn.
+    if (!pChannel->hasValue()) {
+        showNoValue();
+        return;
+    }
+    drawPosition(mPosition, mPeakValMin, mPeakValMax, mMainValFontSizes, pOverrideFreeze, false);
     setInfoBarCenterAndRight(pChannel);
 }
 
 void TOneChannelViewController::noValuesAvailable(TAbstractChannel* pChannel)
 {
-    if (!isCurrentView() || pChannel != mPosition.mChannel)
-        return;
+    if (isCurrentView() && pChannel == mPosition.mChannel)
+        showNoValue();
+}
+
+void TOneChannelViewController::showNoValue()
+{
     clearPositionValues(mPosition);
     mPeakValMin->clear();
     mPeakValMax->clear();
@@ -384,11 +393,8 @@ void TTwoChannelViewController::noValuesAvailable(TAbstractChannel* pChannel)
 {
     if (!isCurrentView() || !pChannel)
         return;
-    showNoValues(positions(), pChannel);
-    if (pChannel == mMeasuredChannel) {
-        mPeakValMin->clear();
-        mPeakValMax->clear();
-    }
+    showNoValues(positions(), pChannel, mPeakValMin, mPeakValMax);
+    refreshDifference();
 }
 
 void TTwoChannelViewController::refreshDifference()
@@ -396,8 +402,7 @@ void TTwoChannelViewController::refreshDifference()
     if (!mTop.mChannel || !mBottom.mChannel)
         return;
     EnUnit unit = mDifferenceUnit;
-    QString text;
-    mTop.mChannel->difference(*mBottom.mChannel, unit, text);
+    const QString text = differenceText(*mTop.mChannel, *mBottom.mChannel, unit);
     if (unit != mDifferenceUnit) {
         mDifferenceUnit = unit;
         mBtnDiffUnit->setText(TAbstractChannel::unitToText(unit));
