@@ -485,9 +485,9 @@ void tst_ChannelController::boardErrors_data()
 {
     // What happened between channel 1's first reading and the poll: nothing, a switch to channel 2
     // and back, a switch to channel 2 the board left unanswered, a poll whose reading the board left
-    // unanswered as long ago as the link waits for an answer (with a reading after it or not), or one
-    // more poll answered by the reply given here. An empty reply: the board leaves the poll's first
-    // command unanswered.
+    // unanswered or answered with its error 5 as long ago as the link waits for an answer (with a
+    // reading after it or not), or one more poll answered by the reply given here. An empty reply:
+    // the board leaves the poll's first command unanswered.
     QTest::addColumn<QString>("between");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<bool>("read");
@@ -518,6 +518,9 @@ void tst_ChannelController::boardErrors_data()
     // Each poll selects the channel again after the lost one, and the board takes it: the value on show is old.
     QTest::newRow("readings keep failing, the selection answered, no values")
         << "unanswered reading" << QByteArray("E3") << false << 0 << 1 << true << QStringList{"polled 500"};
+    // An error the board names, not a reply that does not parse: the value on show is old all the same.
+    QTest::newRow("readings keep failing with a board error, no values")
+        << "reading answered E5" << QByteArray("E5") << false << 0 << 1 << true << QStringList{"polled 500"};
     QTest::newRow("a reading since the failures began skips the reading")
         << "unanswered reading, then a reading" << QByteArray("E3") << false << 0 << 0 << true
         << QStringList{"polled 500"};
@@ -540,8 +543,11 @@ void tst_ChannelController::boardErrors()
     auto* channel1 = qobject_cast<TPRTChannel*>(controller.channel(1));
     channel1->startRecordingGraphValues();
     QVERIFY(controller.readMeasuredChannel());
-    if (between.startsWith("unanswered reading")) {
-        leaveUnansweredOnce(board(), "meas:curr?");
+    if (between.startsWith("unanswered reading") || between == "reading answered E5") {
+        if (between == "reading answered E5")
+            board().injectReply("E5");
+        else
+            leaveUnansweredOnce(board(), "meas:curr?");
         QVERIFY(!controller.readMeasuredChannel());
         now += TIntCommController::TIMEOUT;
         if (between.endsWith("then a reading"))

@@ -424,6 +424,10 @@ struct TClientStep
     bool mHangsUp = false;
     // The bytes reach the line, unread, before the setting is stored.
     bool mStoredOverUnreadText = false;
+    // The client's replies so far have come; after the setting it takes
+    // remote mode again, acknowledged, and the local user takes it back
+    // before the bytes: a drop of its own begins.
+    bool mTakesBack = false;
 };
 using TClientSteps = QList<TClientStep>;
 
@@ -503,6 +507,15 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
     QTest::newRow("a shorter frame stored during the drop")
         << EnPacedTransport::ptRs232 << TLineSettings{1200, QSerialPort::NoParity, QSerialPort::TwoStop} << QByteArray()
         << 0 << false << shorterFrame << 8;
+    // Then 9600 baud with two stop bits stored and the instrument taken back
+    // again: eleven bits a character carry 4.5 KB in 5.28 s, and the 42.24 s
+    // of the first drop are no bound of this one. Of the polls every 100 ms
+    // for 6 s after it, the 8 from 5.3 s on are answered, beside the first's 8.
+    TClientStep takenBackAgain{100, identity, TLineSettings{9600, QSerialPort::NoParity, QSerialPort::TwoStop}};
+    takenBackAgain.mTakesBack = true;
+    QTest::newRow("taken back again at 9600 baud after a shorter frame stored during the first drop")
+        << EnPacedTransport::ptRs232 << TLineSettings{1200, QSerialPort::NoParity, QSerialPort::TwoStop} << QByteArray()
+        << 0 << false << (TClientSteps(shorterFrame) << takenBackAgain << polling) << 16;
     // Stored 200 ms after the last read, the host's last text unread in the
     // line: the line closed for the new settings empties it, but the host
     // still sends. The polls come 100 ms later: those from 42.3 s on are 9.
@@ -577,8 +590,20 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
         client->hangUp();
         QVERIFY(client->comeBack());
     }
+    // The client's replies so far come before the acknowledgement, which is not counted among them.
+    const auto acknowledged = [&](const QByteArray& pLine) {
+        client->send(pLine);
+        const QByteArray ack = "ACK\r\n";
+        if (!QTest::qWaitFor([&] { return (received += client->take(-1)).endsWith(ack); }))
+            return false;
+        received.chop(ack.size());
+        return true;
+    };
     TRS232ConfigurationController rs232;
     for (const TClientStep& step : qAsConst(steps)) {
+        // The line closed for the settings stored before it would drop what it has not read yet.
+        if (step.mTakesBack)
+            QVERIFY(acknowledged("syst:ackn 1\r"));
         bool dropping = instrumentSide.isDroppingInput();
         now += step.mAfter;
         if (step.mStoredOverUnreadText) {
@@ -593,6 +618,11 @@ void tst_ExternalCommunicationHandler::textAcrossTheTakebackIsDroppedForABounded
             rs232.setParity(step.mStored.mParity);
             rs232.setStopBits(step.mStored.mStopBits);
             qobject_cast<TSerialCommunicationInterface*>(&instrumentSide)->onConfigurationChanged(&rs232);
+        }
+        if (step.mTakesBack) {
+            QVERIFY(acknowledged("syst:remo\r"));
+            mHandler->abortRemoteMode();
+            sentInTheDrop = 0;
         }
         if (step.mStoredOverUnreadText) {
             instrumentSide.inputClockMoved();
