@@ -194,6 +194,9 @@ std::unique_ptr<QTemporaryDir> makeTemporaryRoot()
     // What the process and the programs it starts make in the temporary
     // directory lands beside the root, whatever their working directory.
     qputenv("TMPDIR", QFile::encodeName(directory));
+    // Qt Test's report of a crash runs a debugger, whose Python would
+    // otherwise write its compiled modules into the system's folders.
+    qputenv("PYTHONDONTWRITEBYTECODE", "1");
     return root;
 }
 
