@@ -26,6 +26,8 @@ private slots:
     void clearsWhatItIsTold();
     // Writes a file into a scratch folder named TAMARIND_CARELESS_SCRATCH.
     void writesInAScratchFolder();
+    // Writes the device file TAMARIND_CARELESS_PATH.
+    void writesADeviceFile();
     // Starts the program and its board as the acceptance tests do, says the process numbers ("started <this>
     // <board> <program>") and waits for the signal that ends this process.
     void startsTheProgramAndItsBoard();
@@ -47,6 +49,11 @@ void tst_CarelessTest::writesInAScratchFolder()
     TAMARIND_SCRATCH_FOLDER(scratch, qEnvironmentVariable("TAMARIND_CARELESS_SCRATCH"));
     QFile written(scratch.filePath(QStringLiteral("written")));
     QVERIFY(written.open(QIODevice::WriteOnly));
+}
+
+void tst_CarelessTest::writesADeviceFile()
+{
+    TAMARIND_WRITE_DEVICE_FILE(qEnvironmentVariable("TAMARIND_CARELESS_PATH"), "written");
 }
 
 void tst_CarelessTest::startsTheProgramAndItsBoard()

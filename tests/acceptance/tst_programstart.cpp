@@ -266,9 +266,9 @@ void tst_ProgramStart::initTestCase()
     QVERIFY(QDir().mkpath(QFileInfo(controlSocketPath()).absolutePath()));
 
     // As a restore leaves them when the power fails half-way, beside the user's data.
-    QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/.userdata-restore/Logfiles/cut.log"), "cut"));
-    QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/ZT-1234_backup.tar.gz"), "copied"));
-    QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/Logfiles/kept.log"), "kept"));
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/.userdata-restore/Logfiles/cut.log"), "cut");
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/ZT-1234_backup.tar.gz"), "copied");
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/Logfiles/kept.log"), "kept");
 
     startBoard();
     // The program's allocator settings go through a recorder on their way to the C library.
@@ -561,7 +561,7 @@ void tst_ProgramStart::refusesARootThatIsNoRoot()
     QFETCH(QString, value);
     QFETCH(int, exitCode);
     QFETCH(QString, message);
-    QVERIFY(TTestEnvironment::writeDeviceFile("/a-file", "not a directory"));
+    TAMARIND_WRITE_DEVICE_FILE("/a-file", "not a directory");
     QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/noexec"));
     QProcessEnvironment environment = mEnvironment;
     environment.insert(variable, value);
@@ -648,6 +648,12 @@ void tst_ProgramStart::testProgramsChangeNothingOutsideTheirRoot_data()
     QTest::newRow("a scratch folder that cannot be made")
         << QStringList{"writesInAScratchFolder"} << "TAMARIND_CARELESS_SCRATCH" << QString(300, QLatin1Char('x'))
         << false << "cannot be made in the test root" << qulonglong(RLIM_INFINITY);
+    // A device file a row needs that cannot be written ends the row with the system's reason.
+    QTest::newRow("a device file that cannot be written")
+        << QStringList{"writesADeviceFile"} << "TAMARIND_CARELESS_PATH"
+        << "/" + QString(300, QLatin1Char('x')) << false
+        << "/" + QString(300, QLatin1Char('x')) + "\" cannot be written: File name too long"
+        << qulonglong(RLIM_INFINITY);
     // Its root is a folder, which a full file system still takes: the first file in it is what fails.
     QTest::newRow("no room for the first file in the root")
         << QStringList{"-functions"} << "TMPDIR" << TTestEnvironment::root() + "/temporary" << false
@@ -664,7 +670,7 @@ void tst_ProgramStart::testProgramsChangeNothingOutsideTheirRoot()
     QFETCH(qulonglong, fileSizeLimit);
     const QString temporary = TTestEnvironment::root() + "/temporary";
     QVERIFY(TTestEnvironment::removeUnderRoot(temporary));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/temporary/planted", "planted"));
+    TAMARIND_WRITE_DEVICE_FILE("/temporary/planted", "planted");
     QProcessEnvironment environment = mEnvironment;
     environment.insert(QStringLiteral("TMPDIR"), temporary);
     environment.insert(variable, value);
@@ -799,7 +805,7 @@ void tst_ProgramStart::startsWhileAMessageWaits()
     QFETCH(QString, build);
     const QString settingsFile = QLatin1String(TTamarindSettings::SETTINGS_FILE_PATH);
     if (!settings.isEmpty())
-        QVERIFY(TTestEnvironment::writeDeviceFile(settingsFile, settings));
+        TAMARIND_WRITE_DEVICE_FILE(settingsFile, settings);
     const QByteArray settingsBefore = TTestEnvironment::readDeviceFile(settingsFile);
     if (build != QLatin1String(TAMARIND_BUILD_DIR) && !QFileInfo(build).isSymLink())
         QVERIFY(QFile::link(QStringLiteral(TAMARIND_BUILD_DIR), build));
@@ -952,7 +958,7 @@ void tst_ProgramStart::peerTakesALineNoRunningPeerHolds()
                                                {alControlFile, controlInRoot}};
     const QString kept = keptByCase.count(atTheLine) != 0 ? keptByCase.at(atTheLine) : QString();
     if (!kept.isEmpty())
-        QVERIFY(TTestEnvironment::writeDeviceFile(kept, fileContent));
+        TAMARIND_WRITE_DEVICE_FILE(kept, fileContent);
     if (atTheLine == alCalsimThatIsStarting) {
         TStartedProgram::end(first);
         lock = ::open(QFile::encodeName(lockPath).constData(), O_RDWR);

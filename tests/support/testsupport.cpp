@@ -41,6 +41,17 @@ QByteArray& startSearchPath()
     return path;
 }
 
+// Makes pFolder and the folders above it; the reason when it cannot, empty when it could.
+QString makeFolder(const QString& pFolder)
+{
+    std::error_code problem;
+    std::filesystem::create_directories(QFile::encodeName(pFolder).toStdString(), problem);
+    if (problem)
+        return QStringLiteral("the folder \"%1\" cannot be made: %2")
+            .arg(pFolder, QString::fromLocal8Bit(problem.message().c_str()));
+    return QString();
+}
+
 // A "df" in pDirectory that tells the root file system pUsage % full; the
 // reason when it cannot be written, empty when it is.
 QString writeStandInDf(const QString& pDirectory, int pUsage)
@@ -50,11 +61,9 @@ QString writeStandInDf(const QString& pDirectory, int pUsage)
     // not write it again.
     QFile::remove(path);
     // A folder that cannot be made would otherwise be told as a script missing its folder.
-    std::error_code problem;
-    std::filesystem::create_directories(QFile::encodeName(pDirectory).toStdString(), problem);
-    if (problem)
-        return QStringLiteral("the folder \"%1\" cannot be made: %2")
-            .arg(pDirectory, QString::fromLocal8Bit(problem.message().c_str()));
+    const QString unmade = makeFolder(pDirectory);
+    if (!unmade.isEmpty())
+        return unmade;
     QFile script(path);
     const QByteArray usage = QByteArray::number(pUsage);
     const QByteArray text = "#!/bin/sh\n"
@@ -280,14 +289,19 @@ void TTestEnvironment::forgetTermination()
     QCoreApplication::exec();
 }
 
-bool TTestEnvironment::writeDeviceFile(const QString& pDevicePath, const QByteArray& pContent)
+bool TTestEnvironment::writeDeviceFile(const QString& pDevicePath, const QByteArray& pContent, QString* oProblem)
 {
     const QString path = TDeviceRoot::path(pDevicePath);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(pContent) == pContent.size();
+    QString problem = makeFolder(QFileInfo(path).absolutePath());
+    if (problem.isEmpty()) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(pContent) != pContent.size() ||
+            !file.flush())
+            problem = QStringLiteral("the device file \"%1\" cannot be written: %2").arg(path, file.errorString());
+    }
+    if (oProblem)
+        *oProblem = problem;
+    return problem.isEmpty();
 }
 
 QByteArray TTestEnvironment::readDeviceFile(const QString& pDevicePath)
