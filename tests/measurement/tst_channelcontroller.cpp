@@ -908,10 +908,12 @@ void tst_ChannelController::measureChannel()
     QCOMPARE(shown ? controller.measureShownChannel(target) : controller.measureChannel(target), result);
     board().board().withFaults([](TBoardFaults& pFaults) { pFaults.clear(); });
     QCOMPARE(controller.measuredChannel(), result || shown ? target : before);
-    if (sent.isEmpty())
+    if (sent.isEmpty()) {
         QVERIFY(board().commands().isEmpty());
-    else
+    } else {
+        QVERIFY2(!board().commands().isEmpty(), qPrintable(board().nothingReceived()));
         QCOMPARE(board().commands().first(), sent);
+    }
     QCOMPARE(controller.lastChannelChange().isValid(), channelChangeNoted);
 }
 
@@ -1196,6 +1198,7 @@ void tst_ChannelController::smartProbeRefresh()
     QCOMPARE(selections, switched);
     QCOMPARE(int(controller.measuredChannel()->internalChannelNumber()), measured);
     QCOMPARE(controller.isReadingActive(), reading);
+    QVERIFY2(!board().commands().isEmpty(), qPrintable(board().nothingReceived()));
     QCOMPARE(board().commands().last().startsWith("meas:curr?"), reading);
 }
 

@@ -299,7 +299,7 @@ void tst_CommandRunner::workingDirectoryLiesInTheRoot()
     QCOMPARE(listed.mExitCode, 0);
     QCOMPARE(QString::fromUtf8(listed.mStandardOutput).split('\n', Qt::SkipEmptyParts),
              (QStringList{"serialnumber", "Settings/", "Settings/settings.xml"}));
-    QCOMPARE(TTestEnvironment::recordedCommands().first(),
+    QCOMPARE(TTestEnvironment::recordedCommands().value(0),
              QString("cd /home && tar -czf /media/usb/backup.tar.gz serialnumber Settings/"));
 }
 

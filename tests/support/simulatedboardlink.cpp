@@ -10,7 +10,8 @@ TSimulatedBoardLink::TSimulatedBoardLink() : TSimulatedBoardLink(LOADED_MACHINE_
 
 TSimulatedBoardLink::TSimulatedBoardLink(int pReplyTimeout)
 {
-    mBoard.start();
+    if (!mBoard.start(TBoardSimulator::defaultLinkPath(), mLinkProblem))
+        qWarning("TBoardSimulator: %s", qPrintable(mLinkProblem));
     mLink = std::make_unique<TIntCommController>(QStringLiteral("/dev/ttyO2"), QSerialPort::Baud57600,
                                                  QSerialPort::Data8, QSerialPort::NoParity, QSerialPort::OneStop);
     mLink->setReplyTimeout(pReplyTimeout);
@@ -29,6 +30,13 @@ QByteArray TSimulatedBoardLink::lastCommand() const
 {
     const QList<QByteArray> received = commands();
     return received.isEmpty() ? QByteArray() : received.last();
+}
+
+QString TSimulatedBoardLink::nothingReceived() const
+{
+    const QString nothing = QStringLiteral("the board received no command");
+    return mLinkProblem.isEmpty() ? nothing
+                                  : nothing + QStringLiteral(": its line could not be linked: ") + mLinkProblem;
 }
 
 void TSimulatedBoardLink::injectReply(const QByteArray& pReply)
