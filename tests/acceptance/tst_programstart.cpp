@@ -506,6 +506,17 @@ void tst_ProgramStart::refusesARootThatIsNoRoot_data()
     QTest::newRow("the simulated stick, set but empty")
         << QStringLiteral(TAMARIND_BUILD_DIR "/simulator/usbstick") << QStringList{"status"} << "TAMARIND_ROOT"
         << "" << 2 << "usbstick: " + emptyRoot;
+    // A peer that cannot set up its files under the root says why; it advises removing a lock file only where one
+    // stands (this one could not be made).
+    const QString noSys = TTestEnvironment::root() + "/no-sys";
+    QTest::newRow("the simulated serial hosts, a file where the root's /sys would be")
+        << QStringLiteral(TAMARIND_BUILD_DIR "/simulator/serialhost") << QStringList() << "TAMARIND_ROOT" << noSys << 1
+        << "serialhost: cannot write the GPIO files under the root: cannot make the folder " + noSys +
+               "/sys/class/gpio/gpio20 (Not a directory)";
+    const QString longLine = TTestEnvironment::root() + "/dev/" + QString(251, QLatin1Char('x'));
+    QTest::newRow("the simulated calibrator, a line whose lock file's name is too long")
+        << QStringLiteral(TAMARIND_BUILD_DIR "/simulator/calsim") << QStringList{"--link", longLine} << "TAMARIND_ROOT"
+        << TTestEnvironment::root() << 1 << "calsim: cannot open " + longLine + ".lock (File name too long)\n";
     // Only the list of its functions, should the test run after all; of every test program, since one not built on
     // the shared set-up lists them where its rows would run on this machine's own files.
     const QString test = QCoreApplication::applicationFilePath();
@@ -562,6 +573,7 @@ void tst_ProgramStart::refusesARootThatIsNoRoot()
     QFETCH(int, exitCode);
     QFETCH(QString, message);
     TAMARIND_WRITE_DEVICE_FILE("/a-file", "not a directory");
+    TAMARIND_WRITE_DEVICE_FILE("/no-sys/sys", "not a directory");
     QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/noexec"));
     QProcessEnvironment environment = mEnvironment;
     environment.insert(variable, value);
