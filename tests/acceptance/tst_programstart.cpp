@@ -533,6 +533,12 @@ void tst_ProgramStart::refusesARootThatIsNoRoot_data()
         << test << QStringList{"-functions"} << "TMPDIR" << file << 1
         << "tst_programstart: the device root cannot be made in the temporary directory \"" + file +
                "\": Not a directory; nothing ran.";
+    // A name longer than any the system takes for a folder: no room would help.
+    const QString tooLong = TTestEnvironment::root() + QLatin1Char('/') + QString(300, QLatin1Char('x'));
+    QTest::newRow("a test, its temporary directory's name too long")
+        << test << QStringList{"-functions"} << "TMPDIR" << tooLong << 1
+        << "tst_programstart: the device root cannot be made in the temporary directory \"" + tooLong +
+               "\": File name too long; nothing ran. Set TMPDIR to a directory with a shorter path.";
     // As /tmp is often hardened: the stand-in tools under the root could not run.
     const QString noexec = TTestEnvironment::root() + "/noexec";
     QTest::newRow("a test, its temporary directory mounted noexec")

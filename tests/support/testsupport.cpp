@@ -76,13 +76,20 @@ QString writeStandInDf(const QString& pDirectory, int pUsage)
     return QString();
 }
 
-// What a user does about a temporary directory the roots cannot be made or written in.
-constexpr const char* ROOM_ADVICE = "Set TMPDIR to a directory this user may write to, with room left.";
+// What a user does about a temporary directory the roots cannot be made or written in, told by pProblem, which ends
+// with the system's reason: a path the system refuses as too long wants a shorter one, not more room.
+const char* temporaryDirectoryAdvice(const QString& pProblem)
+{
+    if (pProblem.endsWith(qt_error_string(ENAMETOOLONG)))
+        return "Set TMPDIR to a directory with a shorter path.";
+    return "Set TMPDIR to a directory this user may write to, with room left.";
+}
 
 // Ends the test process before a row runs, with the reason and what to do about it on standard error.
-[[noreturn]] void refuseToRun(const QString& pProblem, const char* pAdvice = ROOM_ADVICE)
+[[noreturn]] void refuseToRun(const QString& pProblem, const char* pAdvice = nullptr)
 {
-    std::fprintf(stderr, "%s: %s; nothing ran. %s\n", program_invocation_short_name, qPrintable(pProblem), pAdvice);
+    std::fprintf(stderr, "%s: %s; nothing ran. %s\n", program_invocation_short_name, qPrintable(pProblem),
+                 pAdvice ? pAdvice : temporaryDirectoryAdvice(pProblem));
     std::exit(EXIT_FAILURE);
 }
 
