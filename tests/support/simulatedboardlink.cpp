@@ -32,13 +32,6 @@ QByteArray TSimulatedBoardLink::lastCommand() const
     return received.isEmpty() ? QByteArray() : received.last();
 }
 
-QString TSimulatedBoardLink::nothingReceived() const
-{
-    const QString nothing = QStringLiteral("the board received no command");
-    return mLinkProblem.isEmpty() ? nothing
-                                  : nothing + QStringLiteral(": its line could not be linked: ") + mLinkProblem;
-}
-
 void TSimulatedBoardLink::injectReply(const QByteArray& pReply)
 {
     mBoard.withFaults([&](TBoardFaults& pFaults) { pFaults.mInjectedReplies << pReply; });
