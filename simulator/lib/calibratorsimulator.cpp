@@ -97,16 +97,15 @@ bool TCalibratorSimulator::start(const QString& pLinkPath, QString& oError)
         return false;
     // The Modbus calibrators come with their own converter, whose line echoes;
     // the others sit behind one with the chip maker's default ids.
-    const bool entered =
-        mModbus ? TSimulatedConverterTable::addConverter(TSimulatedConverterTable::FTDI_VENDOR,
-                                                         MODBUS_CONVERTER_PRODUCT, pLinkPath, QStringLiteral("echo"))
-                : TSimulatedConverterTable::addConverter(TSimulatedConverterTable::FTDI_VENDOR,
-                                                         TSimulatedConverterTable::DEFAULT_PRODUCT, pLinkPath);
+    const bool entered = mModbus ? TSimulatedConverterTable::addConverter(TSimulatedConverterTable::FTDI_VENDOR,
+                                                                          MODBUS_CONVERTER_PRODUCT, pLinkPath,
+                                                                          QStringLiteral("echo"), &oError)
+                                 : TSimulatedConverterTable::addConverter(TSimulatedConverterTable::FTDI_VENDOR,
+                                                                          TSimulatedConverterTable::DEFAULT_PRODUCT,
+                                                                          pLinkPath, QString(), &oError);
     mRunning = true;
-    if (!entered) {
-        oError = QStringLiteral("cannot write %1").arg(TSimulatedConverterTable::tablePath());
+    if (!entered)
         stop();
-    }
     return entered;
 }
 

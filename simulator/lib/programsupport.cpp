@@ -49,6 +49,17 @@ void PeerProgram::serveControlOnStandardInput(QObject* pOwner, TBoardControlServ
     });
 }
 
+bool PeerProgram::makeFolder(const QString& pFolder, QString& oError)
+{
+    std::error_code problem;
+    std::filesystem::create_directories(QFile::encodeName(pFolder).toStdString(), problem);
+    if (!problem)
+        return true;
+    oError = QStringLiteral("cannot make the folder %1 (%2)")
+                 .arg(pFolder, QString::fromLocal8Bit(problem.message().c_str()));
+    return false;
+}
+
 QString PeerProgram::commandLine(qint64 pProcess)
 {
     QFile file(QStringLiteral("/proc/%1/cmdline").arg(pProcess));
@@ -85,15 +96,8 @@ bool holdLineLock(const QString& pLinkPath, QString& oError)
 {
     const QString lockPath = pLinkPath + QStringLiteral(".lock");
     const QByteArray encodedLockPath = QFile::encodeName(lockPath);
-    // A folder that cannot be made says why (a full disk, say), not that the lock file is missing.
-    const QString folder = QFileInfo(lockPath).absolutePath();
-    std::error_code folderError;
-    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), folderError);
-    if (folderError) {
-        oError =
-            QStringLiteral("cannot make the folder %1 (%2)").arg(folder, QString::fromStdString(folderError.message()));
+    if (!PeerProgram::makeFolder(QFileInfo(lockPath).absolutePath(), oError))
         return false;
-    }
     // The lock is truncated and written below: through a link, or a second name of a file, that would be another
     // file's text. A device, pipe or directory there is not opened at all.
     const auto foreignFile = [&oError, &lockPath]() {
@@ -109,7 +113,8 @@ bool holdLineLock(const QString& pLinkPath, QString& oError)
     struct stat status
     {
     };
-    if (::lstat(encodedLockPath.constData(), &status) == 0 && !isLockFile(status))
+    const bool existed = ::lstat(encodedLockPath.constData(), &status) == 0;
+    if (existed && !isLockFile(status))
         return foreignFile();
     // Left open, and not handed to programs this one starts: the lock lasts as long as this process.
     const int lock =
@@ -117,8 +122,10 @@ bool holdLineLock(const QString& pLinkPath, QString& oError)
     if (lock < 0) {
         if (errno == ELOOP)
             return foreignFile();
-        oError = QStringLiteral("cannot open %1 (%2); remove it if no %3 runs")
-                     .arg(lockPath, QString::fromLocal8Bit(std::strerror(errno)), QCoreApplication::applicationName());
+        // Removing the file helps only where one stands there; one that could not be made (a full disk) is not.
+        oError = QStringLiteral("cannot open %1 (%2)").arg(lockPath, QString::fromLocal8Bit(std::strerror(errno)));
+        if (existed)
+            oError += QStringLiteral("; remove it if no %1 runs").arg(QCoreApplication::applicationName());
         return false;
     }
     // What stands there may have changed since it was looked at.

@@ -22,6 +22,9 @@ void serveControlOnStandardInput(QObject* pOwner, TBoardControlServer::TInterpre
 // no link is refused before the lock, which would leave its lock file beside it. False, with the reason in
 // oError, when no line may be linked there, another process holds the lock or the lock file cannot be opened.
 bool takeLine(const QString& pLinkPath, QString& oError);
+// Makes pFolder and the folders above it. False, with the system's reason in oError, when it cannot: a folder
+// that could not be made would otherwise be told later as a file missing its folder.
+bool makeFolder(const QString& pFolder, QString& oError);
 // The command line of process pProcess, its arguments separated by blanks ("?" when it cannot be read): by the
 // number alone the user cannot tell a peer started by hand from one that a ./run.sh started, and each is stopped
 // where it was started.

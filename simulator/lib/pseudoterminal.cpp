@@ -1,5 +1,7 @@
 #include "pseudoterminal.h"
 
+#include "programsupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -78,8 +80,8 @@ QString nextLinkPath(const QString& pLinkPath)
 
 bool TPseudoTerminal::link(const QString& pSlavePath, const QString& pLinkPath, QString& oError)
 {
-    const QFileInfo link(pLinkPath);
-    QDir().mkpath(link.absolutePath());
+    if (!PeerProgram::makeFolder(QFileInfo(pLinkPath).absolutePath(), oError))
+        return false;
     // The new link is made beside the old one and put in its place in one step; a link an earlier run left there
     // half-way is replaced. What came at either path since the line was opened is left as it is too.
     if (!mayLinkAt(pLinkPath, oError))

@@ -1,6 +1,7 @@
 #include "simulatedconvertertable.h"
 
 #include "deviceroot.h"
+#include "programsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,15 +39,20 @@ QStringList entriesWithout(const QString& pLinePath)
     return kept;
 }
 
-bool writeEntries(const QStringList& pEntries)
+// False, with the system's reason in oError, when the table cannot be written.
+bool writeEntries(const QStringList& pEntries, QString& oError)
 {
-    QDir().mkpath(QFileInfo(TSimulatedConverterTable::tablePath()).absolutePath());
-    QFile table(TSimulatedConverterTable::tablePath());
-    if (!table.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+    if (!PeerProgram::makeFolder(QFileInfo(TSimulatedConverterTable::tablePath()).absolutePath(), oError))
         return false;
-    for (const QString& entry : pEntries)
-        table.write(entry.toUtf8() + '\n');
-    return true;
+    QFile table(TSimulatedConverterTable::tablePath());
+    if (table.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        for (const QString& entry : pEntries)
+            table.write(entry.toUtf8() + '\n');
+        if (table.flush())
+            return true;
+    }
+    oError = QStringLiteral("cannot write %1 (%2)").arg(table.fileName(), table.errorString());
+    return false;
 }
 } // namespace
 
@@ -56,7 +62,7 @@ QString TSimulatedConverterTable::tablePath()
 }
 
 bool TSimulatedConverterTable::addConverter(int pVendor, int pProduct, const QString& pLinePath,
-                                            const QString& pOptions)
+                                            const QString& pOptions, QString* oError)
 {
     QStringList entries = entriesWithout(pLinePath);
     QString entry = QStringLiteral("0x%1 0x%2 %3")
@@ -66,12 +72,17 @@ bool TSimulatedConverterTable::addConverter(int pVendor, int pProduct, const QSt
     if (!pOptions.isEmpty())
         entry += QLatin1Char(' ') + pOptions;
     entries << entry;
-    return writeEntries(entries);
+    QString error;
+    const bool written = writeEntries(entries, error);
+    if (oError)
+        *oError = error;
+    return written;
 }
 
 void TSimulatedConverterTable::removeConverter(const QString& pLinePath)
 {
-    writeEntries(entriesWithout(pLinePath));
+    QString ignored;
+    writeEntries(entriesWithout(pLinePath), ignored);
 }
 
 void TSimulatedConverterTable::clear()

@@ -14,7 +14,9 @@ public:
 
     static QString tablePath();
     // Replaces an entry for the same line.
-    static bool addConverter(int pVendor, int pProduct, const QString& pLinePath, const QString& pOptions = QString());
+    // False, with the system's reason in oError when one is given, when the table cannot be written.
+    static bool addConverter(int pVendor, int pProduct, const QString& pLinePath, const QString& pOptions = QString(),
+                             QString* oError = nullptr);
     static void removeConverter(const QString& pLinePath);
     static void clear();
 };

@@ -34,11 +34,15 @@ public:
         QObject::connect(&mTimer, &QTimer::timeout, [this]() { collect(); });
     }
 
-    bool open()
+    // False, with the system's reason in oError, when the log cannot be opened.
+    bool open(QString& oError)
     {
-        QDir().mkpath(QFileInfo(mFile.fileName()).absolutePath());
-        if (!mFile.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        if (!PeerProgram::makeFolder(QFileInfo(mFile.fileName()).absolutePath(), oError))
             return false;
+        if (!mFile.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+            oError = mFile.errorString();
+            return false;
+        }
         mTimer.start(COLLECT_INTERVAL);
         return true;
     }
@@ -263,8 +267,8 @@ int main(int argc, char* argv[])
     std::unique_ptr<TReceivedCommandLog> commandLog;
     if (parser.isSet(log)) {
         commandLog = std::make_unique<TReceivedCommandLog>(simulator, parser.value(log));
-        if (!commandLog->open()) {
-            err << "boardsim: cannot write the command log " << parser.value(log) << "\n";
+        if (!commandLog->open(error)) {
+            err << "boardsim: cannot write the command log " << parser.value(log) << ": " << error << "\n";
             return 1;
         }
     }

@@ -25,17 +25,22 @@ constexpr const char* OPTION_BOARD_PORT = "/dev/ttyO1";
 
 // What the board's GPIO lines say about the option board: gpio20 "1" when one
 // is fitted, gpio82 "1" for RS-232, "0" for IEEE-488.
-bool writeOptionBoardLines(const QString& pBoard)
+// False, with the system's reason in oError, when a file cannot be written.
+bool writeOptionBoardLines(const QString& pBoard, QString& oError)
 {
     const QString fitted = pBoard == QLatin1String("none") ? QStringLiteral("0") : QStringLiteral("1");
     const QString kind = pBoard == QLatin1String("ieee488") ? QStringLiteral("0") : QStringLiteral("1");
     for (const auto& line : {std::make_pair("/sys/class/gpio/gpio20/value", fitted),
                              std::make_pair("/sys/class/gpio/gpio82/value", kind)}) {
         const QString path = TDeviceRoot::path(QLatin1String(line.first));
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(line.second.toLatin1() + '\n') < 0)
+        if (!PeerProgram::makeFolder(QFileInfo(path).absolutePath(), oError))
             return false;
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(line.second.toLatin1() + '\n') < 0 ||
+            !file.flush()) {
+            oError = QStringLiteral("cannot write %1 (%2)").arg(path, file.errorString());
+            return false;
+        }
     }
     return true;
 }
@@ -109,8 +114,10 @@ public:
                               .arg(frame.mArrivalMs);
             return frames.isEmpty() ? QStringList{QStringLiteral("no frames")} : frames;
         }
-        if (command == QLatin1String("board"))
-            return {writeOptionBoardLines(line) ? QStringLiteral("ok") : QStringLiteral("error")};
+        if (command == QLatin1String("board")) {
+            QString error;
+            return {writeOptionBoardLines(line, error) ? QStringLiteral("ok") : QStringLiteral("error: ") + error};
+        }
         const auto peer = mPeers.find(line);
         if (peer == mPeers.end())
             return {QStringLiteral("error: unknown line, try help")};
@@ -185,8 +192,8 @@ int main(int argc, char* argv[])
         err << "serialhost: " << error << "\n";
         return 1;
     }
-    if (!writeOptionBoardLines(kind)) {
-        err << "serialhost: cannot write the GPIO files under the root.\n";
+    if (!writeOptionBoardLines(kind, error)) {
+        err << "serialhost: cannot write the GPIO files under the root: " << error << "\n";
         return 1;
     }
     TSerialHosts hosts(kind == QLatin1String("ieee488"));

@@ -6,8 +6,10 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <unistd.h>
 #include <vector>
 
 // A test program whose rows do what a careless row would, started by the
@@ -24,9 +26,15 @@ private slots:
     void clearsWhatItIsTold();
     // Writes a file into a scratch folder named TAMARIND_CARELESS_SCRATCH.
     void writesInAScratchFolder();
-    // Starts the program and its board as the acceptance tests do, says their process numbers ("started <board>
-    // <program>") and waits for the signal that ends this process.
+    // Writes the device file TAMARIND_CARELESS_PATH.
+    void writesADeviceFile();
+    // Starts the program and its board as the acceptance tests do, says the process numbers ("started <this>
+    // <board> <program>") and waits for the signal that ends this process.
     void startsTheProgramAndItsBoard();
+    // Leaves a copy of this process as Qt's start of a child does until its go-ahead: forked, waiting on a
+    // descriptor only the copy holds, with no death signal. Says "started <this> <copy> <copy>" and waits for the
+    // signal that ends this process.
+    void leavesACopyWaitingForItsGoAhead();
 };
 
 void tst_CarelessTest::clearsWhatItIsTold()
@@ -43,6 +51,11 @@ void tst_CarelessTest::writesInAScratchFolder()
     QVERIFY(written.open(QIODevice::WriteOnly));
 }
 
+void tst_CarelessTest::writesADeviceFile()
+{
+    TAMARIND_WRITE_DEVICE_FILE(qEnvironmentVariable("TAMARIND_CARELESS_PATH"), "written");
+}
+
 void tst_CarelessTest::startsTheProgramAndItsBoard()
 {
     TChildProcess board;
@@ -55,7 +68,27 @@ void tst_CarelessTest::startsTheProgramAndItsBoard()
     program.setStandardOutputFile(QProcess::nullDevice());
     program.start(buildDirectory() + QStringLiteral("/application/ZTM8800UI"), QStringList());
     QVERIFY(program.waitForStarted());
-    std::printf("started %lld %lld\n", board.processId(), program.processId());
+    std::printf("started %lld %lld %lld\n", qint64(::getpid()), board.processId(), program.processId());
+    std::fflush(stdout);
+    QTest::qWait(60000);
+    QFAIL("no signal came");
+}
+
+void tst_CarelessTest::leavesACopyWaitingForItsGoAhead()
+{
+    int goAhead[2] = {-1, -1};
+    QVERIFY(::pipe(goAhead) == 0);
+    const pid_t copy = ::fork();
+    if (copy == 0) {
+        char byte = 0;
+        while (::read(goAhead[0], &byte, 1) != 0) {
+        }
+        ::_exit(EXIT_FAILURE);
+    }
+    ::close(goAhead[0]);
+    ::close(goAhead[1]);
+    QVERIFY(copy > 0);
+    std::printf("started %lld %lld %lld\n", qint64(::getpid()), qint64(copy), qint64(copy));
     std::fflush(stdout);
     QTest::qWait(60000);
     QFAIL("no signal came");

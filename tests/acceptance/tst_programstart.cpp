@@ -266,9 +266,9 @@ void tst_ProgramStart::initTestCase()
     QVERIFY(QDir().mkpath(QFileInfo(controlSocketPath()).absolutePath()));
 
     // As a restore leaves them when the power fails half-way, beside the user's data.
-    QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/.userdata-restore/Logfiles/cut.log"), "cut"));
-    QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/ZT-1234_backup.tar.gz"), "copied"));
-    QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/Logfiles/kept.log"), "kept"));
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/.userdata-restore/Logfiles/cut.log"), "cut");
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/ZT-1234_backup.tar.gz"), "copied");
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/Logfiles/kept.log"), "kept");
 
     startBoard();
     // The program's allocator settings go through a recorder on their way to the C library.
@@ -506,6 +506,17 @@ void tst_ProgramStart::refusesARootThatIsNoRoot_data()
     QTest::newRow("the simulated stick, set but empty")
         << QStringLiteral(TAMARIND_BUILD_DIR "/simulator/usbstick") << QStringList{"status"} << "TAMARIND_ROOT"
         << "" << 2 << "usbstick: " + emptyRoot;
+    // A peer that cannot set up its files under the root says why; it advises removing a lock file only where one
+    // stands (this one could not be made).
+    const QString noSys = TTestEnvironment::root() + "/no-sys";
+    QTest::newRow("the simulated serial hosts, a file where the root's /sys would be")
+        << QStringLiteral(TAMARIND_BUILD_DIR "/simulator/serialhost") << QStringList() << "TAMARIND_ROOT" << noSys << 1
+        << "serialhost: cannot write the GPIO files under the root: cannot make the folder " + noSys +
+               "/sys/class/gpio/gpio20 (Not a directory)";
+    const QString longLine = TTestEnvironment::root() + "/dev/" + QString(251, QLatin1Char('x'));
+    QTest::newRow("the simulated calibrator, a line whose lock file's name is too long")
+        << QStringLiteral(TAMARIND_BUILD_DIR "/simulator/calsim") << QStringList{"--link", longLine} << "TAMARIND_ROOT"
+        << TTestEnvironment::root() << 1 << "calsim: cannot open " + longLine + ".lock (File name too long)\n";
     // Only the list of its functions, should the test run after all; of every test program, since one not built on
     // the shared set-up lists them where its rows would run on this machine's own files.
     const QString test = QCoreApplication::applicationFilePath();
@@ -522,6 +533,12 @@ void tst_ProgramStart::refusesARootThatIsNoRoot_data()
         << test << QStringList{"-functions"} << "TMPDIR" << file << 1
         << "tst_programstart: the device root cannot be made in the temporary directory \"" + file +
                "\": Not a directory; nothing ran.";
+    // A name longer than any the system takes for a folder: no room would help.
+    const QString tooLong = TTestEnvironment::root() + QLatin1Char('/') + QString(300, QLatin1Char('x'));
+    QTest::newRow("a test, its temporary directory's name too long")
+        << test << QStringList{"-functions"} << "TMPDIR" << tooLong << 1
+        << "tst_programstart: the device root cannot be made in the temporary directory \"" + tooLong +
+               "\": File name too long; nothing ran. Set TMPDIR to a directory with a shorter path.";
     // As /tmp is often hardened: the stand-in tools under the root could not run.
     const QString noexec = TTestEnvironment::root() + "/noexec";
     QTest::newRow("a test, its temporary directory mounted noexec")
@@ -561,7 +578,8 @@ void tst_ProgramStart::refusesARootThatIsNoRoot()
     QFETCH(QString, value);
     QFETCH(int, exitCode);
     QFETCH(QString, message);
-    QVERIFY(TTestEnvironment::writeDeviceFile("/a-file", "not a directory"));
+    TAMARIND_WRITE_DEVICE_FILE("/a-file", "not a directory");
+    TAMARIND_WRITE_DEVICE_FILE("/no-sys/sys", "not a directory");
     QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/noexec"));
     QProcessEnvironment environment = mEnvironment;
     environment.insert(variable, value);
@@ -648,6 +666,12 @@ void tst_ProgramStart::testProgramsChangeNothingOutsideTheirRoot_data()
     QTest::newRow("a scratch folder that cannot be made")
         << QStringList{"writesInAScratchFolder"} << "TAMARIND_CARELESS_SCRATCH" << QString(300, QLatin1Char('x'))
         << false << "cannot be made in the test root" << qulonglong(RLIM_INFINITY);
+    // A device file a row needs that cannot be written ends the row with the system's reason.
+    QTest::newRow("a device file that cannot be written")
+        << QStringList{"writesADeviceFile"} << "TAMARIND_CARELESS_PATH"
+        << "/" + QString(300, QLatin1Char('x')) << false
+        << "/" + QString(300, QLatin1Char('x')) + "\" cannot be written: File name too long"
+        << qulonglong(RLIM_INFINITY);
     // Its root is a folder, which a full file system still takes: the first file in it is what fails.
     QTest::newRow("no room for the first file in the root")
         << QStringList{"-functions"} << "TMPDIR" << TTestEnvironment::root() + "/temporary" << false
@@ -664,7 +688,7 @@ void tst_ProgramStart::testProgramsChangeNothingOutsideTheirRoot()
     QFETCH(qulonglong, fileSizeLimit);
     const QString temporary = TTestEnvironment::root() + "/temporary";
     QVERIFY(TTestEnvironment::removeUnderRoot(temporary));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/temporary/planted", "planted"));
+    TAMARIND_WRITE_DEVICE_FILE("/temporary/planted", "planted");
     QProcessEnvironment environment = mEnvironment;
     environment.insert(QStringLiteral("TMPDIR"), temporary);
     environment.insert(variable, value);
@@ -704,16 +728,23 @@ bool runs(qint64 pProcess)
 } // namespace
 
 // A test program that crashes or is killed, where it can end nothing itself, leaves none of the programs it started
-// running: neither the program nor its board polls on in a root nobody watches.
+// running: neither the program nor its board polls on in a root nobody watches. Nor, started as CTest starts it, a
+// copy of itself that Qt's start of a child has forked and not yet let go on, which holds CTest's output.
 void tst_ProgramStart::crashedTestProgramLeavesNoProcess_data()
 {
+    QTest::addColumn<QString>("function");
+    QTest::addColumn<bool>("launched");
     QTest::addColumn<int>("signal");
-    QTest::newRow("a crash (SIGSEGV)") << int(SIGSEGV);
-    QTest::newRow("a kill -9") << int(SIGKILL);
+    QTest::newRow("a crash (SIGSEGV)") << "startsTheProgramAndItsBoard" << false << int(SIGSEGV);
+    QTest::newRow("a kill -9") << "startsTheProgramAndItsBoard" << false << int(SIGKILL);
+    QTest::newRow("a kill -9 under CTest's launcher while a copy waits for its go-ahead")
+        << "leavesACopyWaitingForItsGoAhead" << true << int(SIGKILL);
 }
 
 void tst_ProgramStart::crashedTestProgramLeavesNoProcess()
 {
+    QFETCH(QString, function);
+    QFETCH(bool, launched);
     QFETCH(int, signal);
     // The root the crashed test leaves lies in this one.
     QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/crashed"));
@@ -724,9 +755,13 @@ void tst_ProgramStart::crashedTestProgramLeavesNoProcess()
     TChildProcess test;
     test.setProcessEnvironment(environment);
     test.setProcessChannelMode(QProcess::MergedChannels);
-    test.start(QStringLiteral(TAMARIND_CARELESS_TEST), {QStringLiteral("startsTheProgramAndItsBoard")});
+    const QStringList command{QStringLiteral(TAMARIND_CARELESS_TEST), function};
+    if (launched)
+        test.start(QStringLiteral(TAMARIND_TEST_LAUNCHER), command);
+    else
+        test.start(command.first(), command.mid(1));
     QByteArray said;
-    const QRegularExpression startedLine(QStringLiteral("started (\\d+) (\\d+)\n"));
+    const QRegularExpression startedLine(QStringLiteral("started (\\d+) (\\d+) (\\d+)\n"));
     QRegularExpressionMatch started;
     const bool answered = QTest::qWaitFor(
         [&] {
@@ -736,7 +771,7 @@ void tst_ProgramStart::crashedTestProgramLeavesNoProcess()
         },
         60000);
     QVERIFY2(answered && started.hasMatch(), said.constData());
-    const QList<qint64> children{started.captured(1).toLongLong(), started.captured(2).toLongLong()};
+    const QList<qint64> children{started.captured(2).toLongLong(), started.captured(3).toLongLong()};
     const auto endLeftOvers = qScopeGuard([&] {
         for (const qint64 child : children)
             if (runs(child))
@@ -744,7 +779,7 @@ void tst_ProgramStart::crashedTestProgramLeavesNoProcess()
     });
     QVERIFY(runs(children.first()) && runs(children.last()));
 
-    QCOMPARE(::kill(pid_t(test.processId()), signal), 0);
+    QCOMPARE(::kill(pid_t(started.captured(1).toLongLong()), signal), 0);
     QVERIFY(test.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
     QCOMPARE(test.exitStatus(), QProcess::CrashExit);
     for (const qint64 child : children)
@@ -788,7 +823,7 @@ void tst_ProgramStart::startsWhileAMessageWaits()
     QFETCH(QString, build);
     const QString settingsFile = QLatin1String(TTamarindSettings::SETTINGS_FILE_PATH);
     if (!settings.isEmpty())
-        QVERIFY(TTestEnvironment::writeDeviceFile(settingsFile, settings));
+        TAMARIND_WRITE_DEVICE_FILE(settingsFile, settings);
     const QByteArray settingsBefore = TTestEnvironment::readDeviceFile(settingsFile);
     if (build != QLatin1String(TAMARIND_BUILD_DIR) && !QFileInfo(build).isSymLink())
         QVERIFY(QFile::link(QStringLiteral(TAMARIND_BUILD_DIR), build));
@@ -941,7 +976,7 @@ void tst_ProgramStart::peerTakesALineNoRunningPeerHolds()
                                                {alControlFile, controlInRoot}};
     const QString kept = keptByCase.count(atTheLine) != 0 ? keptByCase.at(atTheLine) : QString();
     if (!kept.isEmpty())
-        QVERIFY(TTestEnvironment::writeDeviceFile(kept, fileContent));
+        TAMARIND_WRITE_DEVICE_FILE(kept, fileContent);
     if (atTheLine == alCalsimThatIsStarting) {
         TStartedProgram::end(first);
         lock = ::open(QFile::encodeName(lockPath).constData(), O_RDWR);

@@ -229,7 +229,7 @@ void tst_RemoteControl::initTestCase()
     QVERIFY(settings.store());
 
     const QString build = QStringLiteral(TAMARIND_BUILD_DIR);
-    QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/probes.txt"), PROBE_MEMORY));
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/probes.txt"), PROBE_MEMORY);
     startBoard();
     startProcess(mSerialHosts, build + QStringLiteral("/simulator/serialhost"),
                  {QStringLiteral("--option-board"), QStringLiteral("rs232"), QStringLiteral("--control"),
@@ -422,7 +422,7 @@ void tst_RemoteControl::readingsStayWithTheirChannelWhenTheBoardRestarts()
 void tst_RemoteControl::warningsDuringAScanWaitUntilTheScanEnds()
 {
     const QString buzzer = QStringLiteral("/sys/class/gpio/gpio7/value");
-    QVERIFY(TTestEnvironment::writeDeviceFile(buzzer, "0"));
+    TAMARIND_WRITE_DEVICE_FILE(buzzer, "0");
     QTcpSocket client;
     client.connectToHost(QHostAddress::LocalHost, mPort);
     QVERIFY(client.waitForConnected(5000));
@@ -463,7 +463,7 @@ void tst_RemoteControl::warningsDuringAScanWaitUntilTheScanEnds()
     QCOMPARE(TTestEnvironment::readDeviceFile(buzzer), QByteArray("1"));
     // Input 2 takes the first scan three seconds more, and the second scan
     // answers three seconds after it began: the message has opened by then.
-    QVERIFY(TTestEnvironment::writeDeviceFile(buzzer, "0"));
+    TAMARIND_WRITE_DEVICE_FILE(buzzer, "0");
     replies = exchange(QByteArray(), 2);
     QVERIFY2(replies.size() == 2, received.constData());
     QCOMPARE(TTestEnvironment::readDeviceFile(buzzer), QByteArray("1"));

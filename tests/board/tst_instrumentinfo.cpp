@@ -32,9 +32,9 @@ private:
 void tst_InstrumentInfo::initTestCase()
 {
     // Read once, on first use: before anything asks.
-    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/version_os_platform", "2.1"));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/version_os_product", "3.4"));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/sys/class/net/eth0/address", "00:1a:2b:3c:4d:5e\n"));
+    TAMARIND_WRITE_DEVICE_FILE("/etc/version_os_platform", "2.1");
+    TAMARIND_WRITE_DEVICE_FILE("/etc/version_os_product", "3.4");
+    TAMARIND_WRITE_DEVICE_FILE("/sys/class/net/eth0/address", "00:1a:2b:3c:4d:5e\n");
 }
 
 void tst_InstrumentInfo::init()
@@ -64,7 +64,7 @@ void tst_InstrumentInfo::serialNumber()
     QFETCH(QByteArray, content);
     QFETCH(QString, serialNumber);
 
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/serialnumber", content));
+    TAMARIND_WRITE_DEVICE_FILE("/home/serialnumber", content);
     QCOMPARE(TInstrumentInfo::instance()->instrumentSerialNumber(), serialNumber);
     TTestEnvironment::removeUnderRoot("/home/serialnumber");
     QCOMPARE(TInstrumentInfo::instance()->instrumentSerialNumber(), QString());
@@ -87,7 +87,7 @@ void tst_InstrumentInfo::manufacturingDate()
     QFETCH(QByteArray, content);
     QFETCH(QDate, date);
 
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/manufacturingdate", content));
+    TAMARIND_WRITE_DEVICE_FILE("/home/manufacturingdate", content);
     QCOMPARE(TInstrumentInfo::instance()->instrumentManufacturingDate(), date);
     TTestEnvironment::removeUnderRoot("/home/manufacturingdate");
     QVERIFY(!TInstrumentInfo::instance()->instrumentManufacturingDate().isValid());
@@ -96,7 +96,7 @@ void tst_InstrumentInfo::manufacturingDate()
 void tst_InstrumentInfo::serviceCommandsWriteTheFiles()
 {
     TInstrumentInfo* info = TInstrumentInfo::instance();
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/serialnumber", "A much longer serial number"));
+    TAMARIND_WRITE_DEVICE_FILE("/home/serialnumber", "A much longer serial number");
 
     info->setInstrumentSerialNumber("ZT-4711");
     info->setInstrumentManufacturingDate(QDate(2016, 3, 1));
@@ -161,7 +161,7 @@ void tst_InstrumentInfo::modelName()
 
 void tst_InstrumentInfo::identityText()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/serialnumber", "ZT-0815"));
+    TAMARIND_WRITE_DEVICE_FILE("/home/serialnumber", "ZT-0815");
     const QString version = TFileVersionReader::determineFileVersion().toString();
     TInstrumentInfo* info = TInstrumentInfo::instance();
 

@@ -138,7 +138,7 @@ void tst_CalibrationFileStore::failedWriteKeepsTheOldFile()
     // The same for a result whose earlier file has the same name.
     auto routine = std::make_unique<TCalibrationRoutine>(&first);
     const QString path = TTestEnvironment::root() + mStore->newCalFilePath(routine.get());
-    QVERIFY(TTestEnvironment::writeDeviceFile(mStore->newCalFilePath(routine.get()), "earlier result"));
+    TAMARIND_WRITE_DEVICE_FILE(mStore->newCalFilePath(routine.get()), "earlier result");
     QVERIFY(QDir().mkpath(path + ".new"));
     QVERIFY(!mStore->storeRoutine(routine.get()));
     QCOMPARE(TTestEnvironment::readDeviceFile(mStore->newCalFilePath(routine.get())), QByteArray("earlier result"));
@@ -148,10 +148,9 @@ void tst_CalibrationFileStore::routineFileNamedAfterSetupAndEnd()
 {
     // The end time comes from a result file: a routine of Bath1 that ended on
     // 5 March 2026 at 14:07.
-    QVERIFY(TTestEnvironment::writeDeviceFile(ROUTINES + "/old.xml",
-                                              "<calibration_routine><stop_time>20260305140759</stop_time>"
-                                              "<calibration_setup><name>Bath1</name></calibration_setup>"
-                                              "</calibration_routine>"));
+    TAMARIND_WRITE_DEVICE_FILE(ROUTINES + "/old.xml", "<calibration_routine><stop_time>20260305140759</stop_time>"
+                                                      "<calibration_setup><name>Bath1</name></calibration_setup>"
+                                                      "</calibration_routine>");
     const std::unique_ptr<TCalibrationRoutine> routine = mStore->createCalRoutineFromName("old");
     QVERIFY(routine);
     QCOMPARE(mStore->newCalFilePath(routine.get()), ROUTINES + "/Bath1_20260305_1407.xml");
@@ -173,8 +172,8 @@ void tst_CalibrationFileStore::storedCalFilesNewestFirst()
 {
     QCOMPARE(mStore->storedCalFiles(), zelk::vector<QString>());
     for (const char* name : {"x_20260101_1000", "x_20260102_0900", "b", "a"})
-        QVERIFY(TTestEnvironment::writeDeviceFile(ROUTINES + "/" + name + ".xml", routineFile("x")));
-    QVERIFY(TTestEnvironment::writeDeviceFile(ROUTINES + "/notes.txt", "not a result"));
+        TAMARIND_WRITE_DEVICE_FILE(ROUTINES + "/" + name + ".xml", routineFile("x"));
+    TAMARIND_WRITE_DEVICE_FILE(ROUTINES + "/notes.txt", "not a result");
     const QDateTime noon(QDate(2026, 1, 1), QTime(12, 0));
     setModified(ROUTINES + "/x_20260101_1000.xml", noon);
     setModified(ROUTINES + "/x_20260102_0900.xml", noon.addDays(1));
@@ -188,8 +187,8 @@ void tst_CalibrationFileStore::storedSetupsByName()
 {
     QCOMPARE(mStore->storedSetups(), zelk::vector<QString>());
     for (const char* name : {"b", "B", "a", "A 1"})
-        QVERIFY(TTestEnvironment::writeDeviceFile(SETUPS + "/" + name + ".xml", "<calibration_setup/>"));
-    QVERIFY(TTestEnvironment::writeDeviceFile(SETUPS + "/c.xml.new", "<calibration_setup/>"));
+        TAMARIND_WRITE_DEVICE_FILE(SETUPS + "/" + name + ".xml", "<calibration_setup/>");
+    TAMARIND_WRITE_DEVICE_FILE(SETUPS + "/c.xml.new", "<calibration_setup/>");
     QCOMPARE(mStore->storedSetups(), (zelk::vector<QString>{"A 1", "B", "a", "b"}));
 }
 
@@ -209,9 +208,9 @@ void tst_CalibrationFileStore::unreadableFilesLoadAsNothing_data()
 void tst_CalibrationFileStore::unreadableFilesLoadAsNothing()
 {
     QFETCH(QByteArray, content);
-    QVERIFY(TTestEnvironment::writeDeviceFile(SETUPS + "/A.xml", content));
-    QVERIFY(TTestEnvironment::writeDeviceFile(ROUTINES + "/A.xml",
-                                              QByteArray(content).replace("calibration_setup", "calibration_routine")));
+    TAMARIND_WRITE_DEVICE_FILE(SETUPS + "/A.xml", content);
+    TAMARIND_WRITE_DEVICE_FILE(ROUTINES + "/A.xml",
+                               QByteArray(content).replace("calibration_setup", "calibration_routine"));
     QVERIFY(!mStore->loadSetup("A"));
     QVERIFY(!mStore->createCalRoutineFromName("A"));
 }
@@ -246,8 +245,8 @@ void tst_CalibrationFileStore::namesThatLeaveTheDirectoryAreRefused()
     for (const char* path :
          {"/home/Settings/ZELK/settings.xml", "/home/CalibrationRoutines/x.xml", "/home/CalibrationSetups/.xml",
           "/home.xml", "/home/CalibrationSetups/...xml", "/home/CalibrationRoutines/...xml"})
-        QVERIFY(TTestEnvironment::writeDeviceFile(path, routineFile("x")));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/Settings/ZELK/settings_20260101_0000.xml", "keep"));
+        TAMARIND_WRITE_DEVICE_FILE(path, routineFile("x"));
+    TAMARIND_WRITE_DEVICE_FILE("/home/Settings/ZELK/settings_20260101_0000.xml", "keep");
     const QStringList before = rootContent();
 
     const TCalibrationSetup named = setup(name);

@@ -583,7 +583,7 @@ void tst_CalibrationRoutinesGUIController::storedSetupThatCannotBeUsedSaysSo()
     QFETCH(QByteArray, content);
     QFETCH(bool, play);
     QFETCH(int, rows);
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/CalibrationSetups/Bath 9.xml", content));
+    TAMARIND_WRITE_DEVICE_FILE("/home/CalibrationSetups/Bath 9.xml", content);
     build();
     TMessageRecorder messages;
     if (play) {
@@ -695,7 +695,7 @@ void tst_CalibrationRoutinesGUIController::listsShowTheNewestFilesOnly()
     const time_t now = time(nullptr);
     for (int i = 0; i < count; ++i) {
         const QString path = directory + QStringLiteral("/%1.xml").arg(count - i, 4, 10, QLatin1Char('0'));
-        QVERIFY(TTestEnvironment::writeDeviceFile(path, "<calibration_setup/>"));
+        TAMARIND_WRITE_DEVICE_FILE(path, "<calibration_setup/>");
         const utimbuf times{now - 60 * i, now - 60 * i};
         QCOMPARE(utime(QFile::encodeName(TDeviceRoot::path(path)).constData(), &times), 0);
     }
@@ -847,12 +847,12 @@ void tst_CalibrationRoutinesGUIController::successfulRunListsItsResultOnTop()
     const QString earlier = QStringLiteral("bench_20991231_2359");
     const QString earlierPath = TTestEnvironment::root() + ROUTINES + "/" + earlier + ".xml";
     if (storable) {
-        QVERIFY(TTestEnvironment::writeDeviceFile(ROUTINES + "/" + earlier + ".xml", "<calibration_routine/>"));
+        TAMARIND_WRITE_DEVICE_FILE(ROUTINES + "/" + earlier + ".xml", "<calibration_routine/>");
         QFile file(earlierPath);
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
     } else {
-        QVERIFY(TTestEnvironment::writeDeviceFile(ROUTINES, "not a directory"));
+        TAMARIND_WRITE_DEVICE_FILE(ROUTINES, "not a directory");
     }
     QVERIFY(mCalibrator.start(EnCalibratorType::ctDWK4400_165));
     mFixture->board().board().setTemperature(1, 50.0);
@@ -989,7 +989,7 @@ void tst_CalibrationRoutinesGUIController::resultPageShowsAFramePerDUT()
         "<dut_probes><dut><dut_channel>3</dut_channel><probe_data/></dut></dut_probes><calibration_points>" +
         point("50", "50.01", dut(2, "50.04", 1) + dut(3, "322.95", 3) + dut(4, "50.2", 1)) +
         point("30", "30.02", dut(2, "30.03", 1) + dut(3, "29.9", 1)) + "</calibration_points></calibration_routine>";
-    QVERIFY(TTestEnvironment::writeDeviceFile(ROUTINES + "/Bath1_20260305_1407.xml", file.toUtf8()));
+    TAMARIND_WRITE_DEVICE_FILE(ROUTINES + "/Bath1_20260305_1407.xml", file.toUtf8());
     build();
     Ui_TTamarindMainForm& ui = mFixture->ui();
     click(ui.WgtCalibrationFilesParent->findChild<QZELKContainerRadioButton*>());
@@ -1020,12 +1020,12 @@ void tst_CalibrationRoutinesGUIController::resultPageShowsAFramePerDUT()
 
 void tst_CalibrationRoutinesGUIController::resultPageDeleteAndExport()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile(
+    TAMARIND_WRITE_DEVICE_FILE(
         ROUTINES + "/Bath1_20260305_1407.xml",
         "<calibration_routine><stop_time>20260305140759</stop_time><calibration_setup><name>Bath1</name>"
         "<calibrator_type>10</calibrator_type><stability_range>0.05</stability_range>"
         "<stability_time>5</stability_time><hold_time>10</hold_time>"
-        "</calibration_setup></calibration_routine>"));
+        "</calibration_setup></calibration_routine>");
     build();
     Ui_TTamarindMainForm& ui = mFixture->ui();
     auto* result = ui.WgtCalibrationFilesParent->findChild<QZELKContainerRadioButton*>();
@@ -1105,12 +1105,12 @@ void tst_CalibrationRoutinesGUIController::resultExportWritesThroughNoLink()
     QFETCH(QString, planted);
     QFETCH(QString, kind);
     QFETCH(QString, message);
-    QVERIFY(TTestEnvironment::writeDeviceFile(
+    TAMARIND_WRITE_DEVICE_FILE(
         ROUTINES + "/Bath1_20260305_1407.xml",
         "<calibration_routine><stop_time>20260305140759</stop_time><calibration_setup><name>Bath1</name>"
-        "</calibration_setup></calibration_routine>"));
+        "</calibration_setup></calibration_routine>");
     const QString elsewhere = TTestEnvironment::root() + "/home/Elsewhere";
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/Elsewhere/kept", "kept"));
+    TAMARIND_WRITE_DEVICE_FILE("/home/Elsewhere/kept", "kept");
     build();
     Ui_TTamarindMainForm& ui = mFixture->ui();
     auto* result = ui.WgtCalibrationFilesParent->findChild<QZELKContainerRadioButton*>();

@@ -55,7 +55,7 @@ void tst_BrightnessController::init()
     TTamarindSettings::instance().removeSection("brightness");
     TTamarindSettings::instance().store();
     TTestEnvironment::removeUnderRoot("/sys");
-    QVERIFY(TTestEnvironment::writeDeviceFile(PLATFORM1_FILE, "100"));
+    TAMARIND_WRITE_DEVICE_FILE(PLATFORM1_FILE, "100");
 }
 
 void tst_BrightnessController::platformValues_data()
@@ -86,9 +86,9 @@ void tst_BrightnessController::platformValues()
     QFETCH(QList<int>, levels);
 
     TTestEnvironment::removeUnderRoot("/sys");
-    QVERIFY(TTestEnvironment::writeDeviceFile("/sys/devices/platform/backlight/uevent", ""));
+    TAMARIND_WRITE_DEVICE_FILE("/sys/devices/platform/backlight/uevent", "");
     if (platform2File)
-        QVERIFY(TTestEnvironment::writeDeviceFile(PLATFORM2_FILE, "5"));
+        TAMARIND_WRITE_DEVICE_FILE(PLATFORM2_FILE, "5");
     TTestEnvironment::clearRecordedCommands();
 
     const TBacklightPlatform values = TBrightnessController::platformValues(platform);
@@ -106,8 +106,8 @@ void tst_BrightnessController::severalBrightnessFilesTakeTheFirstFound()
 {
     const QString secondFile = "/sys/devices/platform/hdmi/backlight/hdmi/brightness";
     TTestEnvironment::removeUnderRoot("/sys");
-    QVERIFY(TTestEnvironment::writeDeviceFile(PLATFORM2_FILE, "5"));
-    QVERIFY(TTestEnvironment::writeDeviceFile(secondFile, "5"));
+    TAMARIND_WRITE_DEVICE_FILE(PLATFORM2_FILE, "5");
+    TAMARIND_WRITE_DEVICE_FILE(secondFile, "5");
 
     const TBacklightPlatform values = TBrightnessController::platformValues(2);
     QVERIFY2(values.mBrightnessFile == PLATFORM2_FILE || values.mBrightnessFile == secondFile,
@@ -159,7 +159,7 @@ void tst_BrightnessController::dimsAfterTheDelayAndComesBack()
     QFETCH(int, dimLevel);
     QFETCH(int, level);
 
-    QVERIFY(TTestEnvironment::writeDeviceFile(file, ""));
+    TAMARIND_WRITE_DEVICE_FILE(file, "");
     const zelk::vector<int>& levels = dimLevel == 10 ? PLATFORM1_LEVELS : PLATFORM2_LEVELS;
     TBrightnessController controller(file, dimLevel, 6, levels);
     controller.setBrightness(level);

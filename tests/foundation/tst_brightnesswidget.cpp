@@ -56,7 +56,7 @@ const zelk::vector<int> LEVELS2{10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
 void tst_BrightnessWidget::init()
 {
     TTamarindSettings::instance().removeSection("brightness");
-    QVERIFY(TTestEnvironment::writeDeviceFile(FILE1, ""));
+    TAMARIND_WRITE_DEVICE_FILE(FILE1, "");
 }
 
 void tst_BrightnessWidget::barsAndPercentage_data()

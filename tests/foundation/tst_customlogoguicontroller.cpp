@@ -67,7 +67,7 @@ void tst_CustomLogoGUIController::init()
     mWhite = new QZELKContainerRadioButton(mPage.get());
     mMenu.mShown.clear();
     mController = std::make_unique<TCustomLogoGUIController>(&mMenu, mPage.get(), mDefault, mWhite);
-    QVERIFY(TTestEnvironment::writeDeviceFile("/proc/cmdline", "console=ttyO0 logo.custom_logo_index=0\n"));
+    TAMARIND_WRITE_DEVICE_FILE("/proc/cmdline", "console=ttyO0 logo.custom_logo_index=0\n");
     TTestEnvironment::clearRecordedCommands();
 }
 
@@ -116,7 +116,7 @@ void tst_CustomLogoGUIController::pageShowsTheLogoOfThisBoot()
 
     // Whatever was marked before the page opens again.
     mWhite->setChecked(true);
-    QVERIFY(TTestEnvironment::writeDeviceFile("/proc/cmdline", cmdline));
+    TAMARIND_WRITE_DEVICE_FILE("/proc/cmdline", cmdline);
     mController->startShowSubMenuTimer();
     expire();
     QCOMPARE(mDefault->isChecked(), defaultChecked);
@@ -140,7 +140,7 @@ void tst_CustomLogoGUIController::storingSwitchesTheBootLogo()
     QFETCH(QString, checked);
     QFETCH(QString, command);
 
-    QVERIFY(TTestEnvironment::writeDeviceFile("/proc/cmdline", "logo.custom_logo_index=2\n"));
+    TAMARIND_WRITE_DEVICE_FILE("/proc/cmdline", "logo.custom_logo_index=2\n");
     mController->reset();
     if (checked == "default")
         mDefault->setChecked(true);

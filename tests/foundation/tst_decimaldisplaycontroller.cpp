@@ -36,9 +36,8 @@ private:
 void tst_DecimalDisplayController::initTestCase()
 {
     // Read once, when the controller is made; a digit as separator showed 25.5 as 2555.
-    QVERIFY(TTestEnvironment::writeDeviceFile(
-        QString::fromLatin1(TTamarindSettings::SETTINGS_FILE_PATH),
-        "<settings><language><decimal_separator>5</decimal_separator></language></settings>"));
+    TAMARIND_WRITE_DEVICE_FILE(QString::fromLatin1(TTamarindSettings::SETTINGS_FILE_PATH),
+                               "<settings><language><decimal_separator>5</decimal_separator></language></settings>");
     mSeparatorAtStart = TDecimalDisplayController::instance().decimalSeparator();
     mPoint = new QWidget(&mPage);
     mComma = new QWidget(&mPage);

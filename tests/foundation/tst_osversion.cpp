@@ -34,8 +34,8 @@ void tst_OSVersion::versionFiles()
     QFETCH(int, major);
     QFETCH(int, minor);
 
-    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/version_os_platform", content));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/version_os_product", "4.7"));
+    TAMARIND_WRITE_DEVICE_FILE("/etc/version_os_platform", content);
+    TAMARIND_WRITE_DEVICE_FILE("/etc/version_os_product", "4.7");
     const TOSVersion version;
     QCOMPARE(int(version.platformVersion_Major()), major);
     QCOMPARE(int(version.platformVersion_Minor()), minor);

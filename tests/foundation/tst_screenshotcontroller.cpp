@@ -176,7 +176,7 @@ void tst_ScreenshotController::fiftyNewestAreKept()
     QStringList kept;
     for (int age = 55; age >= 1; --age) {
         const QString name = QString("Screenshot_old_%1.png").arg(age, 2, 10, QChar('0'));
-        QVERIFY(TTestEnvironment::writeDeviceFile(DIRECTORY + "/" + name, "png"));
+        TAMARIND_WRITE_DEVICE_FILE(DIRECTORY + "/" + name, "png");
         QFile file(directory.filePath(name));
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.setFileTime(now.addSecs(-60 * age), QFileDevice::FileModificationTime));
@@ -184,7 +184,7 @@ void tst_ScreenshotController::fiftyNewestAreKept()
             kept << name;
     }
     for (const QString& other : QStringList{"notes.txt", "Screenshot_1.png.bak"}) {
-        QVERIFY(TTestEnvironment::writeDeviceFile(DIRECTORY + "/" + other, "other"));
+        TAMARIND_WRITE_DEVICE_FILE(DIRECTORY + "/" + other, "other");
         QFile file(directory.filePath(other));
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.setFileTime(now.addDays(-30), QFileDevice::FileModificationTime));
@@ -206,7 +206,7 @@ void tst_ScreenshotController::fiftyNewestAreKept()
 void tst_ScreenshotController::failedSaveReportsAFullDisk()
 {
     // A file where the directory should be: nothing can be saved there.
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/blocked", "a file"));
+    TAMARIND_WRITE_DEVICE_FILE("/home/blocked", "a file");
     TFullDisk fullDisk;
     QVERIFY(fullDisk.isReady());
 

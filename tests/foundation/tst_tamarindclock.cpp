@@ -98,9 +98,9 @@ private:
 void tst_TamarindClock::initTestCase()
 {
     // Formats of no known number, as a damaged or hand-edited file may hold; read when the clock is made.
-    QVERIFY(TTestEnvironment::writeDeviceFile(
+    TAMARIND_WRITE_DEVICE_FILE(
         QString::fromLatin1(TTamarindSettings::SETTINGS_FILE_PATH),
-        "<settings><datetime><timeformat>7</timeformat><dateformat>0</dateformat></datetime></settings>"));
+        "<settings><datetime><timeformat>7</timeformat><dateformat>0</dateformat></datetime></settings>");
     auto timeList = std::make_unique<TClickableWidgetController>(nullptr);
     auto dateList = std::make_unique<TClickableWidgetController>(nullptr);
     mTimeList = timeList.get();

@@ -93,9 +93,8 @@ void tst_TamarindSettings::init()
 
 void tst_TamarindSettings::programStoreReadsTheSettingsFile()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile(
-        SETTINGS_FILE,
-        "<!DOCTYPE ZTM8800_settings>\n<settings><language><language>4</language></language></settings>"));
+    TAMARIND_WRITE_DEVICE_FILE(
+        SETTINGS_FILE, "<!DOCTYPE ZTM8800_settings>\n<settings><language><language>4</language></language></settings>");
     QCOMPARE(QString(TTamarindSettings::SETTINGS_FILE_PATH), SETTINGS_FILE);
     QCOMPARE(TTamarindSettings::instance().value("language", "language", "1"), QString("4"));
     QCOMPARE(&TTamarindSettings::instance(), &TTamarindSettings::instance());
@@ -149,7 +148,7 @@ void tst_TamarindSettings::valueFromFile()
     QFETCH(QString, key);
     QFETCH(QString, expected);
 
-    QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, content));
+    TAMARIND_WRITE_DEVICE_FILE(SETTINGS_FILE, content);
     const TTamarindSettings settings(SETTINGS_FILE);
     QCOMPARE(settings.value(section, key, "default"), expected);
     QCOMPARE(settings.containsSetting(section, key), expected != "default");
@@ -173,9 +172,8 @@ void tst_TamarindSettings::emptyValueIsNotTheDefault()
 void tst_TamarindSettings::replacedKeyKeepsItsPlace()
 {
     // A hand-edited file may hold a key twice; only the first is the setting.
-    QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE,
-                                              "<settings><datetime><timeformat>1</timeformat><dateformat>1</dateformat>"
-                                              "<zone>UTC</zone><dateformat>9</dateformat></datetime></settings>"));
+    TAMARIND_WRITE_DEVICE_FILE(SETTINGS_FILE, "<settings><datetime><timeformat>1</timeformat><dateformat>1</dateformat>"
+                                              "<zone>UTC</zone><dateformat>9</dateformat></datetime></settings>");
     TTamarindSettings settings(SETTINGS_FILE);
     settings.setValue("datetime", "dateformat", "2");
     settings.setValue("datetime", "dateformat", "1");
@@ -226,7 +224,7 @@ void tst_TamarindSettings::corruptFileGivesDefaults_data()
 void tst_TamarindSettings::corruptFileGivesDefaults()
 {
     QFETCH(QByteArray, content);
-    QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, content));
+    TAMARIND_WRITE_DEVICE_FILE(SETTINGS_FILE, content);
 
     TTamarindSettings settings(SETTINGS_FILE);
     QCOMPARE(settings.value("language", "language", "1"), QString("1"));
@@ -269,9 +267,9 @@ void tst_TamarindSettings::fileOfAnotherKindIsNotRead()
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
     } else {
         const QByteArray padding(int(TTamarindSettings::MAXIMUM_FILE_SIZE), ' ');
-        QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, "<settings><language><language>4</language>"
-                                                                 "</language>" +
-                                                                     padding + "</settings>"));
+        TAMARIND_WRITE_DEVICE_FILE(SETTINGS_FILE, "<settings><language><language>4</language>"
+                                                  "</language>" +
+                                                      padding + "</settings>");
     }
 
     TTamarindSettings settings(SETTINGS_FILE);
@@ -287,9 +285,9 @@ void tst_TamarindSettings::fileOfAnotherKindIsNotRead()
 // A backup put in place of a damaged file and read again is the settings file, not damage.
 void tst_TamarindSettings::fileRestoredOverADamagedOneIsKeptInPlace()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, "<settings><langu"));
+    TAMARIND_WRITE_DEVICE_FILE(SETTINGS_FILE, "<settings><langu");
     TTamarindSettings settings(SETTINGS_FILE);
-    QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, LANGUAGE_2));
+    TAMARIND_WRITE_DEVICE_FILE(SETTINGS_FILE, LANGUAGE_2);
     settings.reload();
 
     TMessageRecorder messages;
@@ -341,9 +339,9 @@ void tst_TamarindSettings::nonAsciiValuesSurviveARoundTrip()
 void tst_TamarindSettings::latin1FileFromEarlierVersionsStaysReadable()
 {
     // Written in the device's Latin-1 locale, without a declaration.
-    QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, "<!DOCTYPE ZTM8800_settings>\n<settings>\n  <backup>\n"
-                                                             "    <probe>\xd6lbad 25 \xb0"
-                                                             "C</probe>\n  </backup>\n</settings>\n"));
+    TAMARIND_WRITE_DEVICE_FILE(SETTINGS_FILE, "<!DOCTYPE ZTM8800_settings>\n<settings>\n  <backup>\n"
+                                              "    <probe>\xd6lbad 25 \xb0"
+                                              "C</probe>\n  </backup>\n</settings>\n");
     TTamarindSettings settings(SETTINGS_FILE);
     QCOMPARE(settings.value("backup", "probe"), QString::fromUtf8("Ölbad 25 °C"));
     QVERIFY(settings.store());
@@ -356,7 +354,7 @@ void tst_TamarindSettings::latin1FileFromEarlierVersionsStaysReadable()
 void tst_TamarindSettings::interruptedStoreLeavesTheOldFile()
 {
     const QByteArray before = LANGUAGE_2;
-    QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, before));
+    TAMARIND_WRITE_DEVICE_FILE(SETTINGS_FILE, before);
 
     TMessageRecorder messages;
     TInterruptedSettings settings(SETTINGS_FILE);
@@ -378,7 +376,7 @@ void tst_TamarindSettings::interruptedStoreLeavesTheOldFile()
 void tst_TamarindSettings::storeWithoutDirectoryFails()
 {
     // A plain file where the settings directory should be.
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/Blocked", "x"));
+    TAMARIND_WRITE_DEVICE_FILE("/home/Blocked", "x");
     TMessageRecorder messages;
     TTamarindSettings settings("/home/Blocked/settings.xml");
     QCOMPARE(settings.value("sound", "alarms", "1"), QString("1"));
@@ -434,7 +432,7 @@ void tst_TamarindSettings::heldMessagesAreToldWhenLetThrough()
 {
     QFETCH(bool, mendedBeforeShown);
     QFETCH(QStringList, told);
-    QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, "<settings><langu"));
+    TAMARIND_WRITE_DEVICE_FILE(SETTINGS_FILE, "<settings><langu");
     TMessageRecorder messages;
     TInterruptedSettings settings(SETTINGS_FILE);
     settings.holdMessages();
@@ -483,7 +481,7 @@ void tst_TamarindSettings::invalidNameNeverReplacesAReadableFile()
     QFETCH(QString, value);
 
     const QByteArray before = LANGUAGE_2;
-    QVERIFY(TTestEnvironment::writeDeviceFile(SETTINGS_FILE, before));
+    TAMARIND_WRITE_DEVICE_FILE(SETTINGS_FILE, before);
     TTamarindSettings settings(SETTINGS_FILE);
     QVERIFY(!settings.setValue(section, key, value));
     QVERIFY(!settings.containsSetting(section, key));

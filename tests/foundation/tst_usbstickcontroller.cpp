@@ -186,8 +186,8 @@ void tst_USBStickController::manualStickIsMounted()
 
 void tst_USBStickController::manualStickReplacesAStaleMount()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/mtab", "/dev/root / ext4 rw 0 0\n"
-                                                           "/dev/sdb1 /media/usb vfat rw 0 0\n"));
+    TAMARIND_WRITE_DEVICE_FILE("/etc/mtab", "/dev/root / ext4 rw 0 0\n"
+                                            "/dev/sdb1 /media/usb vfat rw 0 0\n");
     QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, false));
 
     manual().initialize();
@@ -285,8 +285,8 @@ void tst_USBStickController::storeFile()
 void tst_USBStickController::copiedFilesCarryChecksumsThatMd5sumAccepts()
 {
     // The digests of these two texts are the test vectors of RFC 1321.
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/Logfiles/20261206_1.log", "abc"));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/Logfiles/20261206_2.log", "message digest"));
+    TAMARIND_WRITE_DEVICE_FILE("/home/Logfiles/20261206_1.log", "abc");
+    TAMARIND_WRITE_DEVICE_FILE("/home/Logfiles/20261206_2.log", "message digest");
     QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
     QVERIFY(udev().storeFile("Logfiles", "log 1.csv.md5", "stale"));
 
@@ -310,8 +310,8 @@ void tst_USBStickController::copiedFilesCarryChecksumsThatMd5sumAccepts()
 
 void tst_USBStickController::failedCopyWritesNoChecksumAndIsReported()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/Logfiles/b.log", "b"));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/Logfiles/c.log", "c"));
+    TAMARIND_WRITE_DEVICE_FILE("/home/Logfiles/b.log", "b");
+    TAMARIND_WRITE_DEVICE_FILE("/home/Logfiles/c.log", "c");
     QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
 
     auto message = std::make_shared<QString>();
@@ -336,8 +336,8 @@ void tst_USBStickController::copyEndsBetweenTwoFiles_data()
 void tst_USBStickController::copyEndsBetweenTwoFiles()
 {
     QFETCH(bool, terminate);
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/Screenshots/1.png", "first"));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/Screenshots/2.png", "second"));
+    TAMARIND_WRITE_DEVICE_FILE("/home/Screenshots/1.png", "first");
+    TAMARIND_WRITE_DEVICE_FILE("/home/Screenshots/2.png", "second");
     QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
 
     // The copy lets events through before each file: the stick is pulled, or

@@ -14,7 +14,7 @@ private slots:
 
 void tst_USBStickControllerProvider::oneControllerNamedAfterTheInstrument()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/version_os_platform", "2.1"));
+    TAMARIND_WRITE_DEVICE_FILE("/etc/version_os_platform", "2.1");
     TSimulatedBoardLink board;
     QVERIFY(identifyBoardAs(board, ZTM9900));
 

@@ -40,7 +40,7 @@ void tst_CustomLogoController::logoOfTheCurrentBoot()
 
     TTestEnvironment::removeUnderRoot("/proc/cmdline");
     if (!cmdline.isEmpty())
-        QVERIFY(TTestEnvironment::writeDeviceFile("/proc/cmdline", cmdline));
+        TAMARIND_WRITE_DEVICE_FILE("/proc/cmdline", cmdline);
     QCOMPARE(TCustomLogoController().customLogoIndex(), index);
 }
 
@@ -61,7 +61,7 @@ void tst_CustomLogoController::switchingTheLogoRunsTheCommand()
     QFETCH(int, index);
     QFETCH(QStringList, commands);
 
-    QVERIFY(TTestEnvironment::writeDeviceFile("/proc/cmdline", "logo.custom_logo_index=0\n"));
+    TAMARIND_WRITE_DEVICE_FILE("/proc/cmdline", "logo.custom_logo_index=0\n");
     TCustomLogoController controller;
     controller.setCustomLogoIndex(index);
     QCOMPARE(TTestEnvironment::recordedCommands(), commands);
@@ -73,7 +73,7 @@ void tst_CustomLogoController::availableWhenTheCommandExists()
 {
     const TCustomLogoController controller;
     QVERIFY(!controller.customLogoAvailable());
-    QVERIFY(TTestEnvironment::writeDeviceFile("/bin/set_custom_logo", "#!/bin/sh\n"));
+    TAMARIND_WRITE_DEVICE_FILE("/bin/set_custom_logo", "#!/bin/sh\n");
     QVERIFY(controller.customLogoAvailable());
 }
 

@@ -109,7 +109,7 @@ void tst_FileSystemSync::removeFile()
     const QString path = TTestEnvironment::root() + QStringLiteral("/etc/pointercal");
     TTestEnvironment::removeUnderRoot(path);
     if (kind == QLatin1String("file"))
-        QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/etc/pointercal"), "1 2 3\n"));
+        TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/etc/pointercal"), "1 2 3\n");
     else if (kind == QLatin1String("directory"))
         QVERIFY(QDir().mkpath(path));
 

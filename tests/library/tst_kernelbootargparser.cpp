@@ -48,7 +48,7 @@ void tst_KernelBootargParser::parseString()
 
 void tst_KernelBootargParser::readsProcCmdline()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile("/proc/cmdline", "console=ttyO0 rw logo.custom_logo_index=1\n"));
+    TAMARIND_WRITE_DEVICE_FILE("/proc/cmdline", "console=ttyO0 rw logo.custom_logo_index=1\n");
     const TArguments arguments = TKernelBootargParser::kernelBootArgs();
     QCOMPARE(arguments.value("console"), QString("ttyO0"));
     QVERIFY(arguments.contains("rw"));

@@ -142,8 +142,8 @@ void tst_DownloadController::deletingLogfilesSparesTheOneInUse()
     QFETCH(QString, inUse);
     QFETCH(QStringList, left);
     mInUse = inUse;
-    QVERIFY(TTestEnvironment::writeDeviceFile(mLogDir + "/running", "r"));
-    QVERIFY(TTestEnvironment::writeDeviceFile(mLogDir + "/done", "d"));
+    TAMARIND_WRITE_DEVICE_FILE(mLogDir + "/running", "r");
+    TAMARIND_WRITE_DEVICE_FILE(mLogDir + "/done", "d");
     entry(2)->setChecked(true);
     QCOMPARE(mListContent->findChildren<QCheckBox*>().size(), 2);
     QCOMPARE(mMenu.mCaptions, QStringList{"entry 2"});
@@ -158,7 +158,7 @@ void tst_DownloadController::deletingLogfilesSparesTheOneInUse()
 
 void tst_DownloadController::uncheckingTheGroupStartsNothing()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile(mLogDir + "/a", "a"));
+    TAMARIND_WRITE_DEVICE_FILE(mLogDir + "/a", "a");
     QSignalSpy eject(mController.get(), &TDownloadController::ejectUSBDrive);
     entry(9)->setChecked(true);
     QCOMPARE(eject.count(), 1);
@@ -201,7 +201,7 @@ void tst_DownloadController::listsShowTheNewestFilesOnly()
     for (int i = 0; i < count; ++i) {
         const QString name = QStringLiteral("%1%2%3").arg(prefix).arg(count - i, 4, 10, QLatin1Char('0')).arg(suffix);
         const QString path = directory + '/' + name;
-        QVERIFY(TTestEnvironment::writeDeviceFile(path, "x"));
+        TAMARIND_WRITE_DEVICE_FILE(path, "x");
         const utimbuf times{now - 60 * i, now - 60 * i};
         QCOMPARE(utime(QFile::encodeName(TDeviceRoot::path(path)).constData(), &times), 0);
     }

@@ -176,7 +176,7 @@ void tst_FirmwareUpdaterUI::init()
     QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
     QVERIFY(TTestEnvironment::removeUnderRoot("/tmp"));
     QVERIFY(TTestEnvironment::removeUnderRoot("/home"));
-    QVERIFY(TTestEnvironment::writeDeviceFile(PROGRAM, OLD_PROGRAM));
+    TAMARIND_WRITE_DEVICE_FILE(PROGRAM, OLD_PROGRAM);
     TTestEnvironment::clearRecordedCommands();
 }
 

@@ -168,7 +168,9 @@ void tst_UserDataBackupController::backupIsAnArchiveTheToolsAccept()
     QVERIFY(members.contains(QStringLiteral("Screenshots/shot.png")));
     QVERIFY(!members.contains(QStringLiteral("ZTM8800_UI")));
     // Made in /home, and the stick ejected without a message once all three digests agreed.
-    QVERIFY(TTestEnvironment::recordedCommands().first().startsWith(QStringLiteral("cd /home && tar -czf ") + archive));
+    QVERIFY2(
+        TTestEnvironment::recordedCommands().value(0).startsWith(QStringLiteral("cd /home && tar -czf ") + archive),
+        qPrintable(TTestEnvironment::recordedCommands().join(QLatin1Char('\n'))));
     QVERIFY(ejected());
 }
 

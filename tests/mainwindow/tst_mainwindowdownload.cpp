@@ -220,7 +220,7 @@ QStringList tst_MainWindowDownload::listed() const
 
 void tst_MainWindowDownload::touch(const QString& pDevicePath, const QByteArray& pContent, qint64 pAge)
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile(pDevicePath, pContent));
+    TAMARIND_WRITE_DEVICE_FILE(pDevicePath, pContent);
     const time_t when = time(nullptr) - pAge;
     utimbuf times{when, when};
     QCOMPARE(utime(QFile::encodeName(TDeviceRoot::path(pDevicePath)).constData(), &times), 0);

@@ -68,7 +68,7 @@ void tst_MainWindowFirmware::init()
         TTestEnvironment::removeUnderRoot(stale);
     QVERIFY(TTestEnvironment::removeUnderRoot(TSimulatedUSBStick::mediumDirectory()));
     QVERIFY(TTestEnvironment::removeUnderRoot(QStringLiteral("/tmp")));
-    QVERIFY(TTestEnvironment::writeDeviceFile(PROGRAM, OLD_PROGRAM));
+    TAMARIND_WRITE_DEVICE_FILE(PROGRAM, OLD_PROGRAM);
     TTestEnvironment::clearRecordedCommands();
 }
 

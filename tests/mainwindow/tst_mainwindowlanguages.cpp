@@ -72,8 +72,8 @@ void tst_MainWindowLanguages::initTestCase()
     TTamarindSettings::instance().setValue(QStringLiteral("scan"), QStringLiteral("view"), QStringLiteral("3"));
     TTamarindSettings::instance().store();
     // An RS-232 board, so that the remote page shows its values.
-    QVERIFY(TTestEnvironment::writeDeviceFile("/sys/class/gpio/gpio20/value", "1"));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/sys/class/gpio/gpio82/value", "1"));
+    TAMARIND_WRITE_DEVICE_FILE("/sys/class/gpio/gpio20/value", "1");
+    TAMARIND_WRITE_DEVICE_FILE("/sys/class/gpio/gpio82/value", "1");
     mMain.open(true);
 }
 

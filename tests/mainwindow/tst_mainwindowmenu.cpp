@@ -383,7 +383,7 @@ void tst_MainWindowMenu::pressOnDarkScreenOnlyWakesTheBacklight()
 {
     mMain.close();
     storeLongestBacklightDelay();
-    QVERIFY(TTestEnvironment::writeDeviceFile(BRIGHTNESS_FILE, "60"));
+    TAMARIND_WRITE_DEVICE_FILE(BRIGHTNESS_FILE, "60");
     mMain.open(true);
     QTimer* backlight = timer("mBacklightTimer");
     QVERIFY(backlight);

@@ -129,7 +129,7 @@ void tst_MainWindowRemote::initTestCase()
 
 void tst_MainWindowRemote::init()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile(FITTED_GPIO, "0\n"));
+    TAMARIND_WRITE_DEVICE_FILE(FITTED_GPIO, "0\n");
 }
 
 void tst_MainWindowRemote::cleanup()
@@ -381,8 +381,8 @@ void tst_MainWindowRemote::transportsForTheOptionBoard()
     QFETCH(QByteArray, kind);
     QFETCH(bool, converter);
     QFETCH(QByteArray, optionReply);
-    QVERIFY(TTestEnvironment::writeDeviceFile(FITTED_GPIO, fitted));
-    QVERIFY(TTestEnvironment::writeDeviceFile(KIND_GPIO, kind));
+    TAMARIND_WRITE_DEVICE_FILE(FITTED_GPIO, fitted);
+    TAMARIND_WRITE_DEVICE_FILE(KIND_GPIO, kind);
     TSerialHostPeer usbHost;
     TSerialHostPeer optionHost(converter ? TSerialHostPeer::rIEEEConverter : TSerialHostPeer::rHost);
     QString error;

@@ -25,9 +25,8 @@ private:
 void tst_MainWindowRemoteSettings::initTestCase()
 {
     QVERIFY(mMain.startBoard());
-    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/network/interfaces.base", "auto lo\niface lo inet loopback\n"));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/network/interfaces",
-                                              "auto lo\niface lo inet loopback\niface eth0 inet static\n"));
+    TAMARIND_WRITE_DEVICE_FILE("/etc/network/interfaces.base", "auto lo\niface lo inet loopback\n");
+    TAMARIND_WRITE_DEVICE_FILE("/etc/network/interfaces", "auto lo\niface lo inet loopback\niface eth0 inet static\n");
 }
 
 void tst_MainWindowRemoteSettings::cleanup()
@@ -52,8 +51,8 @@ void tst_MainWindowRemoteSettings::groupsFollowTheOptionBoard()
     QFETCH(QByteArray, kind);
     QFETCH(bool, rs232);
     QFETCH(bool, ieee488);
-    QVERIFY(TTestEnvironment::writeDeviceFile("/sys/class/gpio/gpio20/value", fitted));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/sys/class/gpio/gpio82/value", kind));
+    TAMARIND_WRITE_DEVICE_FILE("/sys/class/gpio/gpio20/value", fitted);
+    TAMARIND_WRITE_DEVICE_FILE("/sys/class/gpio/gpio82/value", kind);
     QVERIFY(TNetworkInterfaces::setSimulatedInterface("eth0", true, {"192.0.2.50 255.255.255.0"}));
     QVERIFY(TNetworkInterfaces::setSimulatedRoutes("default via 192.0.2.1 dev eth0\n"));
     // No converter stands at the line here: the bus address goes nowhere, without a word.
@@ -69,8 +68,8 @@ void tst_MainWindowRemoteSettings::groupsFollowTheOptionBoard()
 
 void tst_MainWindowRemoteSettings::savedDHCPSwitchShowsOnThePage()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile("/sys/class/gpio/gpio20/value", "1"));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/sys/class/gpio/gpio82/value", "1"));
+    TAMARIND_WRITE_DEVICE_FILE("/sys/class/gpio/gpio20/value", "1");
+    TAMARIND_WRITE_DEVICE_FILE("/sys/class/gpio/gpio82/value", "1");
     QVERIFY(TNetworkInterfaces::setSimulatedInterface("eth0", true, {"192.168.1.20 255.255.255.0"}));
     mMain.open(true);
     mMain.click("BtnRemote");

@@ -31,13 +31,13 @@ private slots:
     // A setup that is ready to start on the simulated dry well.
     void initTestCase()
     {
-        QVERIFY(TTestEnvironment::writeDeviceFile(
+        TAMARIND_WRITE_DEVICE_FILE(
             "/home/CalibrationSetups/Bath.xml",
             "<?xml version=\"1.0\" encoding=\"utf-8\"?><calibration_setup version=\"1\"><name>Bath</name>"
             "<calibrator_type>2</calibrator_type><reference_channel>1</reference_channel>"
             "<stability_time>1</stability_time><stability_range>0.1</stability_range><hold_time>1</hold_time>"
             "<dut_channels><dut_channel pos=\"1\" channel_caption=\"2\">2</dut_channel></dut_channels>"
-            "<cal_points><cal_point pos=\"1\" unit_id=\"1\">50</cal_point></cal_points></calibration_setup>"));
+            "<cal_points><cal_point pos=\"1\" unit_id=\"1\">50</cal_point></cal_points></calibration_setup>");
         QVERIFY(mMain.startBoard());
         mMain.open(true);
     }

@@ -237,9 +237,9 @@ void tst_MainWindowService::touchscreenReset()
     const QString path = TTestEnvironment::root() + QStringLiteral("/etc/pointercal");
     TTestEnvironment::removeUnderRoot(path);
     if (calibration == QLatin1String("file"))
-        QVERIFY(TTestEnvironment::writeDeviceFile("/etc/pointercal", "1 0 0 0 1 0 65536\n"));
+        TAMARIND_WRITE_DEVICE_FILE("/etc/pointercal", "1 0 0 0 1 0 65536\n");
     else if (calibration == QLatin1String("directory"))
-        QVERIFY(TTestEnvironment::writeDeviceFile("/etc/pointercal/held", "x"));
+        TAMARIND_WRITE_DEVICE_FILE("/etc/pointercal/held", "x");
 
     mMain.click("BtnService");
     TAuthorizationController::instance().enterLevel(QStringLiteral("service4711"));
@@ -269,7 +269,7 @@ void tst_MainWindowService::infoScreen()
         box.mDate = QDate(2019, 11, port);
         mMain.board().fitSwitchBox(port, box);
     }
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/serialnumber", "ZT123456"));
+    TAMARIND_WRITE_DEVICE_FILE("/home/serialnumber", "ZT123456");
     mMain.open(true);
 
     mMain.click("BtnInfo");

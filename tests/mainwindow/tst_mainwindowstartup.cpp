@@ -258,7 +258,7 @@ void tst_MainWindowStartup::touchscreenThreshold()
 {
     QFETCH(QString, stored);
     QFETCH(QByteArray, file);
-    QVERIFY(TTestEnvironment::writeDeviceFile(THRESHOLD_FILE, "previous\n"));
+    TAMARIND_WRITE_DEVICE_FILE(THRESHOLD_FILE, "previous\n");
     if (!stored.isEmpty()) {
         TTamarindSettings::instance().setValue("touchscreen", "threshold", stored);
         TTamarindSettings::instance().store();

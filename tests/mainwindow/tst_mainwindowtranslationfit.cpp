@@ -564,7 +564,7 @@ private:
 void tst_MainWindowTranslationFit::initTestCase()
 {
     // A log file, for a row in the list of the logger page.
-    QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/Logfiles/14032026_092653000"), QByteArray()));
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/Logfiles/14032026_092653000"), QByteArray());
     QVERIFY(mMain.startBoard());
     mMain.board().setTemperature(3, THERMOCOUPLE_READINGS[0].temperature);
     mMain.open(true);

@@ -226,6 +226,9 @@ void tst_ChannelController::init()
     alarms.mAlarmsNotClosed = 0;
     alarms.mProbesWithCautionOpen.clear();
     mFixture = std::make_unique<TChannelControllerFixture>();
+    // Without its line the row would only fail on what follows from it, or crash on an answer that never came.
+    QVERIFY2(board().linkProblem().isEmpty(),
+             qPrintable("the board's line could not be linked: " + board().linkProblem()));
 }
 
 void tst_ChannelController::cleanup()
@@ -914,10 +917,12 @@ void tst_ChannelController::measureChannel()
     QCOMPARE(shown ? controller.measureShownChannel(target) : controller.measureChannel(target), result);
     board().board().withFaults([](TBoardFaults& pFaults) { pFaults.clear(); });
     QCOMPARE(controller.measuredChannel(), result || shown ? target : before);
-    if (sent.isEmpty())
+    if (sent.isEmpty()) {
         QVERIFY(board().commands().isEmpty());
-    else
+    } else {
+        QVERIFY2(!board().commands().isEmpty(), "the board received no command");
         QCOMPARE(board().commands().first(), sent);
+    }
     QCOMPARE(controller.lastChannelChange().isValid(), channelChangeNoted);
 }
 
@@ -1202,6 +1207,7 @@ void tst_ChannelController::smartProbeRefresh()
     QCOMPARE(selections, switched);
     QCOMPARE(int(controller.measuredChannel()->internalChannelNumber()), measured);
     QCOMPARE(controller.isReadingActive(), reading);
+    QVERIFY2(!board().commands().isEmpty(), "the board received no command");
     QCOMPARE(board().commands().last().startsWith("meas:curr?"), reading);
 }
 

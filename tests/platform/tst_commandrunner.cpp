@@ -81,7 +81,7 @@ void tst_CommandRunner::fileCommandsWorkInsideTheRoot()
     QCOMPARE(runner.run("mkdir", {"-p", "/home/Logfiles/old"}).mExitCode, 0);
     QVERIFY(QDir(TTestEnvironment::root() + "/home/Logfiles/old").exists());
 
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/Logfiles/old/a.log", "x"));
+    TAMARIND_WRITE_DEVICE_FILE("/home/Logfiles/old/a.log", "x");
     QCOMPARE(runner.run("rm", {"-rf", "/home/Logfiles/old"}).mExitCode, 0);
     QVERIFY(!QDir(TTestEnvironment::root() + "/home/Logfiles/old").exists());
     QCOMPARE(TTestEnvironment::recordedCommands(),
@@ -90,7 +90,7 @@ void tst_CommandRunner::fileCommandsWorkInsideTheRoot()
 
 void tst_CommandRunner::findPrintsDevicePaths()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile("/sys/devices/platform/backlight/brightness", "6"));
+    TAMARIND_WRITE_DEVICE_FILE("/sys/devices/platform/backlight/brightness", "6");
     const TCommandResult result = TCommandRunner::instance().run("find", {"/sys/devices", "-name", "brightness"});
     QCOMPARE(result.mExitCode, 0);
     QCOMPARE(result.mStandardOutput, QByteArray("/sys/devices/platform/backlight/brightness\n"));
@@ -207,7 +207,7 @@ void tst_CommandRunner::fileCommandPathsStayInTheRoot()
              qPrintable(created));
     QVERIFY(QDir().mkpath(root + "/cwd/home"));
     QVERIFY(QDir().mkpath(root + "/home"));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/serialnumber", "1234"));
+    TAMARIND_WRITE_DEVICE_FILE("/home/serialnumber", "1234");
     const QString testWorkingDirectory = QDir::currentPath();
     QVERIFY(QDir::setCurrent(root + "/cwd"));
 
@@ -264,7 +264,7 @@ void tst_CommandRunner::optionPathsStayInTheRoot()
     const QString landed = QDir::cleanPath(root + "/" + landsAt);
     QVERIFY(!QFileInfo::exists(landed) || landed.startsWith(root + "/"));
     QVERIFY(!QFileInfo::exists("/tamarind-unpacked"));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/tamarind-member", "1234"));
+    TAMARIND_WRITE_DEVICE_FILE("/home/tamarind-member", "1234");
     TTestEnvironment::removeUnderRoot("/tamarind-unpacked");
     QVERIFY(QDir().mkpath(root + "/tamarind-unpacked"));
     TCommandRunner& runner = TCommandRunner::instance();
@@ -287,8 +287,8 @@ void tst_CommandRunner::optionPathsStayInTheRoot()
 // The backup archives the user data with paths relative to "/home".
 void tst_CommandRunner::workingDirectoryLiesInTheRoot()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/serialnumber", "1234"));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/Settings/settings.xml", "<settings/>"));
+    TAMARIND_WRITE_DEVICE_FILE("/home/serialnumber", "1234");
+    TAMARIND_WRITE_DEVICE_FILE("/home/Settings/settings.xml", "<settings/>");
     QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/media/usb"));
     TCommandRunner& runner = TCommandRunner::instance();
 
@@ -299,7 +299,7 @@ void tst_CommandRunner::workingDirectoryLiesInTheRoot()
     QCOMPARE(listed.mExitCode, 0);
     QCOMPARE(QString::fromUtf8(listed.mStandardOutput).split('\n', Qt::SkipEmptyParts),
              (QStringList{"serialnumber", "Settings/", "Settings/settings.xml"}));
-    QCOMPARE(TTestEnvironment::recordedCommands().first(),
+    QCOMPARE(TTestEnvironment::recordedCommands().value(0),
              QString("cd /home && tar -czf /media/usb/backup.tar.gz serialnumber Settings/"));
 }
 

@@ -117,7 +117,7 @@ void tst_SimulatedUSBStick::mountedStickShowsItsFilesAtTheMountPoint()
 {
     QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, false));
     QCOMPARE(run("mount /dev/sda1 /media/usb").mExitCode, 0);
-    QVERIFY(TTestEnvironment::writeDeviceFile("/media/usb/ZTM8800/Logfiles/a.log", "a"));
+    TAMARIND_WRITE_DEVICE_FILE("/media/usb/ZTM8800/Logfiles/a.log", "a");
     QVERIFY(QFile::exists(TSimulatedUSBStick::mediumDirectory() + "/ZTM8800/Logfiles/a.log"));
 
     QCOMPARE(run("eject /dev/sda1").mExitCode, 0);
@@ -149,7 +149,7 @@ void tst_SimulatedUSBStick::pulledStickLeavesAMountThatLeadsNowhere()
 
 void tst_SimulatedUSBStick::stickMountedOverFilesHidesThemUntilUnmounted()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile("/media/usb/written-without-stick.txt", "x"));
+    TAMARIND_WRITE_DEVICE_FILE("/media/usb/written-without-stick.txt", "x");
     QVERIFY(TSimulatedUSBStick::insert(TSimulatedUSBStick::slWholeDisk, false));
     QCOMPARE(run("mount /dev/sda /media/usb").mExitCode, 0);
     QVERIFY(!QFile::exists(mountPoint() + "/written-without-stick.txt"));

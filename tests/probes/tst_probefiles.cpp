@@ -523,7 +523,7 @@ void tst_ProbeFiles::informationFileStaysOnTheStick()
     const QString folder = stickDirectory() + "/Probe_Data";
     const QString elsewhere = TTestEnvironment::root() + "/elsewhere";
     QVERIFY(QDir().mkpath(elsewhere));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/elsewhere/kept.txt", "kept"));
+    TAMARIND_WRITE_DEVICE_FILE("/elsewhere/kept.txt", "kept");
     std::unique_ptr<TFifoGuard> fifo;
     if (planted == "linked base folder") {
         QVERIFY(QDir().mkpath(TSimulatedUSBStick::mediumDirectory()));

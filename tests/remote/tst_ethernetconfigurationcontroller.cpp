@@ -68,7 +68,7 @@ const QString INTERFACE = QStringLiteral("eth0");
 // A platform with no variant of its own, so that the factory gives the fallback.
 void tst_EthernetConfigurationController::initTestCase()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/version_os_platform", "3.0"));
+    TAMARIND_WRITE_DEVICE_FILE("/etc/version_os_platform", "3.0");
 }
 
 void tst_EthernetConfigurationController::init()

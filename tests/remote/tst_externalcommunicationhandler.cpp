@@ -220,7 +220,7 @@ void tst_ExternalCommunicationHandler::textArrivingDuringACommandIsQueuedUpToThe
 void tst_ExternalCommunicationHandler::storageWarningWaitsUntilItsCommandIsAnswered()
 {
     // A file where the directory should be.
-    QVERIFY(TTestEnvironment::writeDeviceFile("/home/blocked", "a file"));
+    TAMARIND_WRITE_DEVICE_FILE("/home/blocked", "a file");
     TFullDisk fullDisk;
     QVERIFY(fullDisk.isReady());
     TScreenshotController::instance().init("/home/blocked/Screenshots");

@@ -292,7 +292,7 @@ void tst_HandlerLogger::eraseOnlyPlainNamesOfTheLogDirectory()
 {
     QFETCH(QByteArray, name);
     QFETCH(QByteArray, reply);
-    QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/serialnumber"), "4711"));
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/serialnumber"), "4711");
     mFixture->putLogfile(QStringLiteral("01012026_080000000"), "a\r\n");
     QCOMPARE(ask("logg:eras " + name), reply);
     QCOMPARE(TTestEnvironment::readDeviceFile(QStringLiteral("/home/serialnumber")), QByteArray("4711"));
@@ -302,7 +302,7 @@ void tst_HandlerLogger::eraseOnlyPlainNamesOfTheLogDirectory()
 
 void tst_HandlerLogger::downloadOnlyPlainNamesOfTheLogDirectory()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile(QStringLiteral("/home/serialnumber"), "4711"));
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/serialnumber"), "4711");
     QDir().mkpath(mFixture->logfileDir());
     QCOMPARE(ask("logg:down '../serialnumber'"), QByteArray("E12\r\n"));
 }

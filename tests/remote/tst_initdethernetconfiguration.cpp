@@ -53,14 +53,14 @@ QString hostPath(const QString& pDevicePath)
 
 void tst_InitDEthernetConfiguration::initTestCase()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/version_os_platform", "1.0"));
+    TAMARIND_WRITE_DEVICE_FILE("/etc/version_os_platform", "1.0");
 }
 
 void tst_InitDEthernetConfiguration::init()
 {
     TTestEnvironment::removeUnderRoot("/etc/network");
-    QVERIFY(TTestEnvironment::writeDeviceFile(BASE, BASE_CONTENT));
-    QVERIFY(TTestEnvironment::writeDeviceFile(INTERFACES, BASE_CONTENT + "iface eth0 inet static\n"));
+    TAMARIND_WRITE_DEVICE_FILE(BASE, BASE_CONTENT);
+    TAMARIND_WRITE_DEVICE_FILE(INTERFACES, BASE_CONTENT + "iface eth0 inet static\n");
     QVERIFY(TNetworkInterfaces::setSimulatedInterface("eth0", true, {"192.168.1.20 255.255.255.0"}));
     QVERIFY(TNetworkInterfaces::setSimulatedRoutes("default via 192.168.1.1 dev eth0\n"));
     mController = std::make_unique<TInitDEthernetConfigurationController>("eth0");
@@ -96,7 +96,7 @@ void tst_InitDEthernetConfiguration::dhcpStateFromTheLastStanzaLine()
     QFETCH(bool, dhcp);
     TTestEnvironment::removeUnderRoot(INTERFACES);
     if (!interfaces.isNull())
-        QVERIFY(TTestEnvironment::writeDeviceFile(INTERFACES, BASE_CONTENT + interfaces));
+        TAMARIND_WRITE_DEVICE_FILE(INTERFACES, BASE_CONTENT + interfaces);
     QCOMPARE(mController->dhcpStatus(), dhcp);
 }
 
@@ -139,7 +139,7 @@ void tst_InitDEthernetConfiguration::changeRewritesTheStanza()
     QFETCH(QStringList, entries);
     QFETCH(QString, change);
     QFETCH(QByteArray, stanza);
-    QVERIFY(TTestEnvironment::writeDeviceFile(INTERFACES, BASE_CONTENT + currentStanza));
+    TAMARIND_WRITE_DEVICE_FILE(INTERFACES, BASE_CONTENT + currentStanza);
     QVERIFY(TNetworkInterfaces::setSimulatedInterface("eth0", true, entries));
     QSignalSpy changes(mController.get(), &TAbstractEthernetConfigurationController::interfaceSettingsChanged);
 
@@ -183,7 +183,7 @@ void tst_InitDEthernetConfiguration::unwritableFileRunsNothing()
     const QByteArray interfacesBefore = TTestEnvironment::readDeviceFile(INTERFACES);
     const QByteArray stanzaBefore = "# eth0\niface eth0 inet static\n";
     if (blocked != STANZA)
-        QVERIFY(TTestEnvironment::writeDeviceFile(STANZA, stanzaBefore));
+        TAMARIND_WRITE_DEVICE_FILE(STANZA, stanzaBefore);
     TTestEnvironment::removeUnderRoot(blocked);
     if (blocked != BASE)
         QVERIFY(QDir().mkpath(hostPath(blocked)));

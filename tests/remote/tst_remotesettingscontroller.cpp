@@ -117,8 +117,8 @@ void answerPad(const QStringList& pKeys)
 void tst_RemoteSettingsController::init()
 {
     TTestEnvironment::removeUnderRoot("/etc/network");
-    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/network/interfaces.base", BASE));
-    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/network/interfaces", BASE + "iface eth0 inet static\n"));
+    TAMARIND_WRITE_DEVICE_FILE("/etc/network/interfaces.base", BASE);
+    TAMARIND_WRITE_DEVICE_FILE("/etc/network/interfaces", BASE + "iface eth0 inet static\n");
     QVERIFY(TNetworkInterfaces::setSimulatedInterface("eth0", true, {"192.168.1.10 255.255.255.0"}));
     QVERIFY(TNetworkInterfaces::setSimulatedRoutes("default via 192.168.1.1 dev eth0\n"));
     TTamarindSettings::instance().removeSection("RS232");

@@ -279,7 +279,7 @@ void tst_SerialCommunicationInterface::optionBoardFromTheGpioLines()
                              std::make_pair(QStringLiteral("/sys/class/gpio/gpio82/value"), gpio82)}) {
         TTestEnvironment::removeUnderRoot(line.first);
         if (!line.second.isEmpty())
-            QVERIFY(TTestEnvironment::writeDeviceFile(line.first, line.second));
+            TAMARIND_WRITE_DEVICE_FILE(line.first, line.second);
     }
     bool foundRS232 = !rs232;
     bool foundIEEE488 = !ieee488;

@@ -50,14 +50,14 @@ QString hostPath(const QString& pDevicePath)
 
 void tst_SystemDEthernetConfiguration::initTestCase()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile("/etc/version_os_platform", "2.0"));
+    TAMARIND_WRITE_DEVICE_FILE("/etc/version_os_platform", "2.0");
 }
 
 void tst_SystemDEthernetConfiguration::init()
 {
     TTestEnvironment::removeUnderRoot("/etc/systemd/network");
-    QVERIFY(TTestEnvironment::writeDeviceFile(NETWORK_FILE, "[Match]\nName=eth0\n[Network]\nDHCP=no\n"
-                                                            "Address=192.168.1.20/24\n"));
+    TAMARIND_WRITE_DEVICE_FILE(NETWORK_FILE, "[Match]\nName=eth0\n[Network]\nDHCP=no\n"
+                                             "Address=192.168.1.20/24\n");
     QVERIFY(TNetworkInterfaces::setSimulatedInterface("eth0", true, {"192.168.1.20 255.255.255.0"}));
     QVERIFY(TNetworkInterfaces::setSimulatedRoutes("default via 192.168.1.1 dev eth0\n"));
     mController = std::make_unique<TSystemDEthernetConfigurationController>("eth0");
@@ -92,7 +92,7 @@ void tst_SystemDEthernetConfiguration::dhcpStateIsExactlyIpv4()
     QFETCH(bool, dhcp);
     TTestEnvironment::removeUnderRoot(NETWORK_FILE);
     if (!file.isNull())
-        QVERIFY(TTestEnvironment::writeDeviceFile(NETWORK_FILE, file));
+        TAMARIND_WRITE_DEVICE_FILE(NETWORK_FILE, file);
     QCOMPARE(mController->dhcpStatus(), dhcp);
 }
 
@@ -115,7 +115,7 @@ void tst_SystemDEthernetConfiguration::storeKeepsOnlyKeysSorted()
 {
     QFETCH(QByteArray, file);
     QFETCH(QByteArray, stored);
-    QVERIFY(TTestEnvironment::writeDeviceFile(NETWORK_FILE, file));
+    TAMARIND_WRITE_DEVICE_FILE(NETWORK_FILE, file);
     TSystemDNetworkFile networkFile(NETWORK_FILE);
     QVERIFY(networkFile.store());
     QCOMPARE(TTestEnvironment::readDeviceFile(NETWORK_FILE), stored);
@@ -149,7 +149,7 @@ void tst_SystemDEthernetConfiguration::changesWriteTheirKeys()
     QFETCH(QByteArray, file);
     QFETCH(QString, change);
     QFETCH(QByteArray, stored);
-    QVERIFY(TTestEnvironment::writeDeviceFile(NETWORK_FILE, file));
+    TAMARIND_WRITE_DEVICE_FILE(NETWORK_FILE, file);
     QSignalSpy changes(mController.get(), &TAbstractEthernetConfigurationController::interfaceSettingsChanged);
 
     QVERIFY(applyEthernetChange(*mController, change));
@@ -162,7 +162,7 @@ void tst_SystemDEthernetConfiguration::changesWriteTheirKeys()
 void tst_SystemDEthernetConfiguration::addressChangeWhileDHCPIsOnTouchesNothing()
 {
     const QByteArray file = "# leased\n[Network]\nDHCP=ipv4\n";
-    QVERIFY(TTestEnvironment::writeDeviceFile(NETWORK_FILE, file));
+    TAMARIND_WRITE_DEVICE_FILE(NETWORK_FILE, file);
     QCOMPARE(mController->setIPAddressAndNetmask("192.168.1.30", "255.255.255.0"),
              TAbstractEthernetConfigurationController::EnIPNetmaskResult::ipnmrValid);
     QCOMPARE(TTestEnvironment::readDeviceFile(NETWORK_FILE), file);

@@ -7,7 +7,9 @@
 
 // A process that a test starts (the program, a simulated peer, a tool): it ends with the test process, however that
 // ends, a crash, a kill -9 or CTest's time-out included, rather than running on for good with nobody left to end
-// it. The system kills it once the thread that started it has ended: start it from the test's main thread.
+// it. The system kills it once the thread that started it has ended: start it from the test's main thread. Until
+// Qt lets the forked child go on, it has no death signal: a test that dies in that moment leaves it waiting, which
+// CTest's launcher (tests/launcher) ends.
 class TChildProcess : public QProcess
 {
 public:

@@ -10,7 +10,8 @@ TSimulatedBoardLink::TSimulatedBoardLink() : TSimulatedBoardLink(LOADED_MACHINE_
 
 TSimulatedBoardLink::TSimulatedBoardLink(int pReplyTimeout)
 {
-    mBoard.start();
+    if (!mBoard.start(TBoardSimulator::defaultLinkPath(), mLinkProblem))
+        qWarning("TBoardSimulator: %s", qPrintable(mLinkProblem));
     mLink = std::make_unique<TIntCommController>(QStringLiteral("/dev/ttyO2"), QSerialPort::Baud57600,
                                                  QSerialPort::Data8, QSerialPort::NoParity, QSerialPort::OneStop);
     mLink->setReplyTimeout(pReplyTimeout);

@@ -31,6 +31,8 @@ public:
     // The command texts the board received, oldest first.
     QList<QByteArray> commands() const { return mBoard.receivedCommands(); }
     QByteArray lastCommand() const;
+    // Why the board's line could not be linked (a full temporary directory, say); empty when it was.
+    QString linkProblem() const { return mLinkProblem; }
     // The board answers its next reply command with pReply instead.
     void injectReply(const QByteArray& pReply);
     // The board restarts at the pNumber-th (from 2) of the commands with this
@@ -41,6 +43,7 @@ public:
 
 private:
     TBoardSimulator mBoard;
+    QString mLinkProblem;
     std::unique_ptr<TIntCommController> mLink;
     std::unique_ptr<TInternalSCPIHandler> mHandler;
 };

@@ -41,6 +41,17 @@ QByteArray& startSearchPath()
     return path;
 }
 
+// Makes pFolder and the folders above it; the reason when it cannot, empty when it could.
+QString makeFolder(const QString& pFolder)
+{
+    std::error_code problem;
+    std::filesystem::create_directories(QFile::encodeName(pFolder).toStdString(), problem);
+    if (problem)
+        return QStringLiteral("the folder \"%1\" cannot be made: %2")
+            .arg(pFolder, QString::fromLocal8Bit(problem.message().c_str()));
+    return QString();
+}
+
 // A "df" in pDirectory that tells the root file system pUsage % full; the
 // reason when it cannot be written, empty when it is.
 QString writeStandInDf(const QString& pDirectory, int pUsage)
@@ -50,11 +61,9 @@ QString writeStandInDf(const QString& pDirectory, int pUsage)
     // not write it again.
     QFile::remove(path);
     // A folder that cannot be made would otherwise be told as a script missing its folder.
-    std::error_code problem;
-    std::filesystem::create_directories(QFile::encodeName(pDirectory).toStdString(), problem);
-    if (problem)
-        return QStringLiteral("the folder \"%1\" cannot be made: %2")
-            .arg(pDirectory, QString::fromLocal8Bit(problem.message().c_str()));
+    const QString unmade = makeFolder(pDirectory);
+    if (!unmade.isEmpty())
+        return unmade;
     QFile script(path);
     const QByteArray usage = QByteArray::number(pUsage);
     const QByteArray text = "#!/bin/sh\n"
@@ -67,13 +76,20 @@ QString writeStandInDf(const QString& pDirectory, int pUsage)
     return QString();
 }
 
-// What a user does about a temporary directory the roots cannot be made or written in.
-constexpr const char* ROOM_ADVICE = "Set TMPDIR to a directory this user may write to, with room left.";
+// What a user does about a temporary directory the roots cannot be made or written in, told by pProblem, which ends
+// with the system's reason: a path the system refuses as too long wants a shorter one, not more room.
+const char* temporaryDirectoryAdvice(const QString& pProblem)
+{
+    if (pProblem.endsWith(qt_error_string(ENAMETOOLONG)))
+        return "Set TMPDIR to a directory with a shorter path.";
+    return "Set TMPDIR to a directory this user may write to, with room left.";
+}
 
 // Ends the test process before a row runs, with the reason and what to do about it on standard error.
-[[noreturn]] void refuseToRun(const QString& pProblem, const char* pAdvice = ROOM_ADVICE)
+[[noreturn]] void refuseToRun(const QString& pProblem, const char* pAdvice = nullptr)
 {
-    std::fprintf(stderr, "%s: %s; nothing ran. %s\n", program_invocation_short_name, qPrintable(pProblem), pAdvice);
+    std::fprintf(stderr, "%s: %s; nothing ran. %s\n", program_invocation_short_name, qPrintable(pProblem),
+                 pAdvice ? pAdvice : temporaryDirectoryAdvice(pProblem));
     std::exit(EXIT_FAILURE);
 }
 
@@ -194,6 +210,9 @@ std::unique_ptr<QTemporaryDir> makeTemporaryRoot()
     // What the process and the programs it starts make in the temporary
     // directory lands beside the root, whatever their working directory.
     qputenv("TMPDIR", QFile::encodeName(directory));
+    // Qt Test's report of a crash runs a debugger, whose Python would
+    // otherwise write its compiled modules into the system's folders.
+    qputenv("PYTHONDONTWRITEBYTECODE", "1");
     return root;
 }
 
@@ -277,14 +296,19 @@ void TTestEnvironment::forgetTermination()
     QCoreApplication::exec();
 }
 
-bool TTestEnvironment::writeDeviceFile(const QString& pDevicePath, const QByteArray& pContent)
+bool TTestEnvironment::writeDeviceFile(const QString& pDevicePath, const QByteArray& pContent, QString* oProblem)
 {
     const QString path = TDeviceRoot::path(pDevicePath);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(pContent) == pContent.size();
+    QString problem = makeFolder(QFileInfo(path).absolutePath());
+    if (problem.isEmpty()) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(pContent) != pContent.size() ||
+            !file.flush())
+            problem = QStringLiteral("the device file \"%1\" cannot be written: %2").arg(path, file.errorString());
+    }
+    if (oProblem)
+        *oProblem = problem;
+    return problem.isEmpty();
 }
 
 QByteArray TTestEnvironment::readDeviceFile(const QString& pDevicePath)

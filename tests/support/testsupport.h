@@ -40,8 +40,9 @@ public:
     static QStringList recordedCommands();
     static void clearRecordedCommands();
     // Writes a file under the root, creating its directories ("/etc/x" lands
-    // in <root>/etc/x).
-    static bool writeDeviceFile(const QString& pDevicePath, const QByteArray& pContent);
+    // in <root>/etc/x). False, with the reason in oProblem when one is given,
+    // when it cannot: TAMARIND_WRITE_DEVICE_FILE ends the row with it.
+    static bool writeDeviceFile(const QString& pDevicePath, const QByteArray& pContent, QString* oProblem = nullptr);
     static QByteArray readDeviceFile(const QString& pDevicePath);
     // Removes what lies at a device path ("/home") or a path inside the root:
     // a file, a link (not what it points to) or a folder with all it holds.
@@ -84,6 +85,15 @@ private:
 #define TAMARIND_SCRATCH_FOLDER(pFolder, pPrefix)                                                                      \
     const TScratchFolder pFolder(pPrefix);                                                                             \
     QVERIFY2(pFolder.isMade(), qPrintable(pFolder.problem()))
+
+// Writes a device file as TTestEnvironment::writeDeviceFile does, and ends
+// the row with the reason when it cannot be written.
+#define TAMARIND_WRITE_DEVICE_FILE(pDevicePath, pContent)                                                              \
+    do {                                                                                                               \
+        QString deviceFileProblem;                                                                                     \
+        QVERIFY2(TTestEnvironment::writeDeviceFile(pDevicePath, pContent, &deviceFileProblem),                         \
+                 qPrintable(deviceFileProblem));                                                                       \
+    } while (false)
 
 // While it lives, "df" reports the root file system as full: a stand-in under
 // the root comes first on the PATH, before the environment's.

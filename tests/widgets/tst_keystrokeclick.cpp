@@ -28,13 +28,13 @@ static const char* GPIO_FILE = "/sys/class/gpio/gpio7/value";
 
 void tst_KeystrokeClick::initTestCase()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile(GPIO_FILE, "-"));
+    TAMARIND_WRITE_DEVICE_FILE(GPIO_FILE, "-");
     TBuzzerController::instance().initialize(GPIO_FILE);
 }
 
 void tst_KeystrokeClick::init()
 {
-    QVERIFY(TTestEnvironment::writeDeviceFile(GPIO_FILE, "-"));
+    TAMARIND_WRITE_DEVICE_FILE(GPIO_FILE, "-");
 }
 
 QByteArray tst_KeystrokeClick::gpioAfter(const std::function<void()>& pTouch)
