@@ -71,8 +71,10 @@ build_tree() {
     [ $# -gt 0 ] && targets=(--target "$@")
     # A build tree keeps the path it was made at: CMake refuses one that came along with a moved or copied
     # checkout. It is not removed unasked (it takes some 9 GB a user may want back elsewhere).
-    local made_at
-    made_at="$(sed -n 's/^CMAKE_CACHEFILE_DIR:INTERNAL=//p' "$top/build/CMakeCache.txt" 2>/dev/null)"
+    local made_at=""
+    if [ -f "$top/build/CMakeCache.txt" ]; then
+        made_at="$(sed -n 's/^CMAKE_CACHEFILE_DIR:INTERNAL=//p' "$top/build/CMakeCache.txt")"
+    fi
     if [ -n "$made_at" ] && ! [ "$made_at/CMakeCache.txt" -ef "$top/build/CMakeCache.txt" ]; then
         echo "$top/build was made for the checkout at ${made_at%/build}, which CMake does not build here." \
             "Remove it (rm -rf \"$top/build\") and start again: the compiler cache rebuilds it quickly." >&2
