@@ -119,7 +119,9 @@ void tst_MainWindowProbes::searchFiltersTheListAndClearShowsAll()
 
 void tst_MainWindowProbes::customProbeDeletedAfterTheQuestion()
 {
-    QTest::mouseClick(probeRow(QStringLiteral("bath1")), Qt::LeftButton);
+    QWidget* row = probeRow(QStringLiteral("bath1"));
+    QVERIFY2(row, "the probe list shows no bath1");
+    QTest::mouseClick(row, Qt::LeftButton);
     QVERIFY(mMain.child("BtnDeleteProbe")->isEnabled());
     mMain.board().clearRecord();
     TModalAnswer::clickInNextModal(QStringLiteral("BtnYes"));
