@@ -334,30 +334,44 @@ void tst_LogfileController::dataLine_data()
     QTest::addColumn<int>("logged");
     // The channel whose values the board withdraws after its reading (0: none).
     QTest::addColumn<int>("withdrawn");
+    // The logged channel frozen before the withdrawal (1) or after it (2), then read again at 20 degrees; 0: not
+    // frozen.
+    QTest::addColumn<int>("frozen");
     QTest::addColumn<QString>("line");
     // Channel 1: 100 ohm at 0 degrees (the reference when scanning), channel 2: 103.9 ohm at 10 degrees, channel 3
     // (thermocouple): 0.5 mV at 12.5 degrees, channel 4 without a value.
     QTest::newRow("no scan: four empty difference fields")
-        << "." << 0 << 2 << 0 << QStringLiteral("06/12/2026;13:12:53;Channel 2;10.0000;°C;103.90000;\u2126;;;;");
-    QTest::newRow("comma separator") << "," << 0 << 2 << 0
+        << "." << 0 << 2 << 0 << 0 << QStringLiteral("06/12/2026;13:12:53;Channel 2;10.0000;°C;103.90000;\u2126;;;;");
+    QTest::newRow("comma separator") << "," << 0 << 2 << 0 << 0
                                      << QStringLiteral("06/12/2026;13:12:53;Channel 2;10,0000;°C;103,90000;\u2126;;;;");
-    QTest::newRow("no value: OL") << "." << 0 << 4 << 0
+    QTest::newRow("no value: OL") << "." << 0 << 4 << 0 << 0
                                   << QStringLiteral("06/12/2026;13:12:53;Channel 4;OL;°C;OL;mV;;;;");
     QTest::newRow("scan, reference of the same electrical unit")
-        << "." << 1 << 2 << 0
+        << "." << 1 << 2 << 0 << 0
         << QStringLiteral("06/12/2026;13:12:53;Channel 2;10.0000;°C;103.90000;\u2126;-10.000;°C;-3.900;\u2126");
     QTest::newRow("scan, reference of another electrical unit")
-        << "." << 1 << 3 << 0 << QStringLiteral("06/12/2026;13:12:53;Channel 3;12.5000;°C;0.50000;mV;-12.500;°C;;");
+        << "." << 1 << 3 << 0 << 0
+        << QStringLiteral("06/12/2026;13:12:53;Channel 3;12.5000;°C;0.50000;mV;-12.500;°C;;");
     QTest::newRow("scan, the reference against itself")
-        << "," << 1 << 1 << 0
+        << "," << 1 << 1 << 0 << 0
         << QStringLiteral("06/12/2026;13:12:53;Channel 1;0,0000;°C;100,00000;\u2126;0,000;°C;0,000;\u2126");
     QTest::newRow("scan, the reference without value")
-        << "." << 1 << 2 << 1
+        << "." << 1 << 2 << 1 << 0
         << QStringLiteral("06/12/2026;13:12:53;Channel 2;10.0000;°C;103.90000;\u2126;OL;°C;OL;\u2126");
     QTest::newRow("a line by hand while the channel has no value")
-        << "." << 0 << 2 << 2 << QStringLiteral("06/12/2026;13:12:53;Channel 2;OL;°C;OL;\u2126;;;;");
+        << "." << 0 << 2 << 2 << 0 << QStringLiteral("06/12/2026;13:12:53;Channel 2;OL;°C;OL;\u2126;;;;");
+    // The difference too is formed from the present values only.
+    QTest::newRow("scan, a line by hand while the channel has no value")
+        << "." << 1 << 2 << 2 << 0 << QStringLiteral("06/12/2026;13:12:53;Channel 2;OL;°C;OL;\u2126;OL;°C;OL;\u2126");
+    // Frozen, the line holds the copy; the difference stays the live one.
+    QTest::newRow("frozen, the value lost and back")
+        << "." << 1 << 2 << 2 << 1
+        << QStringLiteral("06/12/2026;13:12:53;Channel 2;10.0000;°C;103.90000;\u2126;-20.000;°C;-7.790;\u2126");
+    QTest::newRow("frozen while the channel has no value")
+        << "." << 1 << 2 << 2 << 2
+        << QStringLiteral("06/12/2026;13:12:53;Channel 2;OL;°C;OL;\u2126;-20.000;°C;-7.790;\u2126");
     QTest::newRow("scan without a reference probe")
-        << "." << 2 << 2 << 0 << QStringLiteral("06/12/2026;13:12:53;Channel 2;10.0000;°C;103.90000;\u2126;;;;");
+        << "." << 2 << 2 << 0 << 0 << QStringLiteral("06/12/2026;13:12:53;Channel 2;10.0000;°C;103.90000;\u2126;;;;");
 }
 
 void tst_LogfileController::dataLine()
@@ -366,6 +380,7 @@ void tst_LogfileController::dataLine()
     QFETCH(int, scan);
     QFETCH(int, logged);
     QFETCH(int, withdrawn);
+    QFETCH(int, frozen);
     QFETCH(QString, line);
 
     TLogfileController& logger = build();
@@ -387,9 +402,17 @@ void tst_LogfileController::dataLine()
     channel(2)->setNewValue(103.9, 10.0);
     channel(3)->setNewValue(0.5, 12.5);
     channel(4)->setNewValue(std::nan(""), std::nan(""));
+    if (frozen == 1)
+        channel(logged)->setChannelFrozen(true);
     if (withdrawn)
         channel(withdrawn)->raiseNoValuesAvailable();
+    if (frozen) {
+        if (frozen == 2)
+            channel(logged)->setChannelFrozen(true);
+        channel(logged)->setNewValue(107.79, 20.0);
+    }
     QVERIFY(logger.writeChannelValueToLogfile(channel(logged)));
+    channel(logged)->setChannelFrozen(false);
     QCOMPARE(mFixture->dataLines(onlyLogfile()), QStringList{line});
     QVERIFY(mFixture->content(onlyLogfile()).endsWith(line.toUtf8() + "\r\n"));
 

@@ -177,6 +177,7 @@ private slots:
     void missingReadingsStayOutOfPeaks();
     void peaksFollowTheSelectedQuantity();
     void expansionPortHasNoTemperature();
+    void freezeHoldsShownValues_data();
     void freezeHoldsShownValues();
     void graphHistoryIsBounded();
     void graphValuesInUnits();
@@ -995,18 +996,46 @@ void tst_Channel::expansionPortHasNoTemperature()
     QCOMPARE(electrical.unit(), uMilliVolt);
 }
 
+void tst_Channel::freezeHoldsShownValues_data()
+{
+    // The board withdraws the value before the freeze, or while frozen; either way the channel reads again.
+    QTest::addColumn<bool>("withdrawnBefore");
+    QTest::addColumn<bool>("withdrawnWhileFrozen");
+    QTest::addColumn<QString>("heldTemperature");
+    QTest::addColumn<QString>("heldElectrical");
+
+    QTest::newRow("frozen with a value") << false << false << "2.500"
+                                         << "101.0000";
+    // Nothing was on show: the reading from before the fault is no present value.
+    QTest::newRow("frozen while the channel has no value") << true << false << "OL"
+                                                           << "OL";
+    QTest::newRow("the value lost while frozen, and back") << false << true << "2.500"
+                                                           << "101.0000";
+}
+
 void tst_Channel::freezeHoldsShownValues()
 {
+    QFETCH(bool, withdrawnBefore);
+    QFETCH(bool, withdrawnWhileFrozen);
+    QFETCH(QString, heldTemperature);
+    QFETCH(QString, heldElectrical);
+
     auto channel = prtChannel(1);
     channel->setNewValue(100.0, 0.0);
     channel->setNewValue(101.0, 2.5);
+    if (withdrawnBefore)
+        channel->raiseNoValuesAvailable();
     channel->setChannelFrozen(true);
     QVERIFY(channel->isChannelFrozen());
+    if (withdrawnWhileFrozen)
+        channel->raiseNoValuesAvailable();
+    QCOMPARE(channel->hasShownValue(), !withdrawnBefore && !withdrawnWhileFrozen);
 
     channel->setNewValue(120.0, 50.0);
     QCOMPARE(averageTexts(*channel).first, "17.500 " + TAbstractChannel::unitToText(uCelsius));
-    QCOMPARE(currentTexts(*channel).temperature, QString("2.500"));
-    QCOMPARE(currentTexts(*channel).electrical, QString("101.0000"));
+    QCOMPARE(currentTexts(*channel).temperature, heldTemperature);
+    QCOMPARE(currentTexts(*channel).electrical, heldElectrical);
+    QCOMPARE(channel->hasShownValue(), !withdrawnBefore);
     QCOMPARE(peakTexts(*channel), qMakePair(QString("0.0000"), QString("2.5000")));
     TElectricalTemperatureValue temperature, electrical;
     channel->currentValueNumeric(temperature, electrical);
@@ -1014,6 +1043,7 @@ void tst_Channel::freezeHoldsShownValues()
     QCOMPARE(electrical.value(), 120.0);
 
     channel->setChannelFrozen(false);
+    QVERIFY(channel->hasShownValue());
     QCOMPARE(currentTexts(*channel).temperature, QString("50.000"));
     QCOMPARE(peakTexts(*channel), qMakePair(QString("0.0000"), QString("50.0000")));
 }

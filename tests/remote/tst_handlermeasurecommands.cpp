@@ -54,6 +54,7 @@ private slots:
     void refusedCommandsReachNoBoard();
     void readingLeavesInTheClientsForm_data();
     void readingLeavesInTheClientsForm();
+    void frozenChannelAnswersItsFrozenPair_data();
     void frozenChannelAnswersItsFrozenPair();
     void channelSelectionFollowsOnTheShownView_data();
     void channelSelectionFollowsOnTheShownView();
@@ -251,19 +252,44 @@ void tst_HandlerMeasureCommands::readingLeavesInTheClientsForm()
              line.startsWith("measure:raw") ? QByteArray("meas:raw? 2") : QByteArray("meas:curr?"));
 }
 
+void tst_HandlerMeasureCommands::frozenChannelAnswersItsFrozenPair_data()
+{
+    // Board replies to the client's "meas:curr?", each answered in turn; "freeze" and "thaw" tap Freeze between.
+    QTest::addColumn<QByteArrayList>("replies");
+    QTest::addColumn<QByteArrayList>("answers");
+    const QByteArray first("109.12345,23.4567,0,1");
+    const QByteArray later("110.00000,25.6000,0,1");
+    const QByteArray firstPair("109.12345R,23.4567\xB0"
+                               "C\r\n");
+    const QByteArray laterPair("110.00000R,25.6000\xB0"
+                               "C\r\n");
+    const QByteArray none("E14\r\n");
+
+    QTest::newRow("frozen with a value") << QByteArrayList{first, "freeze", later, "thaw", later}
+                                         << QByteArrayList{firstPair, firstPair, laterPair};
+    // Nothing held: the reading from before the probe went is no number to give.
+    QTest::newRow("frozen while the channel has no value")
+        << QByteArrayList{first, "E1", "freeze", later, "thaw", later}
+        << QByteArrayList{firstPair, none, none, laterPair};
+    QTest::newRow("the value lost while frozen, and back")
+        << QByteArrayList{first, "freeze", "E1", later, "thaw", later}
+        << QByteArrayList{firstPair, none, firstPair, laterPair};
+}
+
 void tst_HandlerMeasureCommands::frozenChannelAnswersItsFrozenPair()
 {
-    mFixture->board().injectReply("109.12345,23.4567,0,1");
-    QCOMPARE(exchange("meas:curr?"), QByteArray("109.12345R,23.4567\xB0"
-                                                "C\r\n"));
-    channel(1)->setChannelFrozen(true);
-    mFixture->board().injectReply("110.00000,25.6000,0,1");
-    QCOMPARE(exchange("meas:curr?"), QByteArray("109.12345R,23.4567\xB0"
-                                                "C\r\n"));
-    channel(1)->setChannelFrozen(false);
-    mFixture->board().injectReply("110.00000,25.6000,0,1");
-    QCOMPARE(exchange("meas:curr?"), QByteArray("110.00000R,25.6000\xB0"
-                                                "C\r\n"));
+    QFETCH(QByteArrayList, replies);
+    QFETCH(QByteArrayList, answers);
+    QByteArrayList answered;
+    for (const QByteArray& reply : replies) {
+        if (reply == "freeze" || reply == "thaw") {
+            channel(1)->setChannelFrozen(reply == "freeze");
+            continue;
+        }
+        mFixture->board().injectReply(reply);
+        answered << exchange("meas:curr?");
+    }
+    QCOMPARE(answered, answers);
 }
 
 void tst_HandlerMeasureCommands::channelSelectionFollowsOnTheShownView_data()

@@ -270,17 +270,21 @@ void tst_ChannelViewComponents::tileValues_data()
     QTest::addColumn<QString>("electricalText");
     // Whether another view is current when the channel loses its value.
     QTest::addColumn<bool>("away");
+    // Frozen while without a value, before it reads again: nothing to hold.
+    QTest::addColumn<bool>("frozen");
 
     // Whatever resolution the channel has: four decimals for the temperature, five for the electrical value.
-    QTest::newRow("four and five decimals")
-        << QChar('.') << 109.735162 << 25.123449 << "25.1234 °C" << QString::fromUtf8("109.73516 \u2126") << false;
+    QTest::newRow("four and five decimals") << QChar('.') << 109.735162 << 25.123449 << "25.1234 °C"
+                                            << QString::fromUtf8("109.73516 \u2126") << false << false;
     QTest::newRow("comma") << QChar(',') << 109.735162 << 25.123449 << "25,1234 °C"
-                           << QString::fromUtf8("109,73516 \u2126") << false;
+                           << QString::fromUtf8("109,73516 \u2126") << false << false;
     QTest::newRow("no temperature: OL with its unit")
-        << QChar('.') << 109.735162 << NO_VALUE << "OL °C" << QString::fromUtf8("109.73516 \u2126") << false;
+        << QChar('.') << 109.735162 << NO_VALUE << "OL °C" << QString::fromUtf8("109.73516 \u2126") << false << false;
     // The tile must not keep a value the board no longer gives, shown or not.
-    QTest::newRow("value lost while another view is current")
-        << QChar('.') << 109.735162 << 25.123449 << "25.1234 °C" << QString::fromUtf8("109.73516 \u2126") << true;
+    QTest::newRow("value lost while another view is current") << QChar('.') << 109.735162 << 25.123449 << "25.1234 °C"
+                                                              << QString::fromUtf8("109.73516 \u2126") << true << false;
+    QTest::newRow("frozen without a value") << QChar('.') << 109.735162 << 25.123449 << "25.1234 °C"
+                                            << QString::fromUtf8("109.73516 \u2126") << false << true;
 }
 
 void tst_ChannelViewComponents::tileValues()
@@ -291,6 +295,7 @@ void tst_ChannelViewComponents::tileValues()
     QFETCH(QString, temperatureText);
     QFETCH(QString, electricalText);
     QFETCH(bool, away);
+    QFETCH(bool, frozen);
 
     TDecimalDisplayController::instance().decimalSeparatorSelected(separator == ',' ? &mCommaWidget : &mPointWidget);
     showScan({1, 2, 3, 4, 10}, 1);
@@ -316,6 +321,9 @@ void tst_ChannelViewComponents::tileValues()
         mFixture->manager().activateScanView();
         QCOMPARE(tile(1)->lblTemperatureValue()->text(), QString());
     }
+    shown->setChannelFrozen(frozen);
+    shown->setNewValue(electrical, temperature);
+    QCOMPARE(tile(1)->lblTemperatureValue()->text(), frozen ? QString() : temperatureText);
 }
 
 void tst_ChannelViewComponents::measuredTileIsBlueAndInSight_data()

@@ -373,51 +373,91 @@ void tst_ChannelViewControllers::onlyTheCurrentViewRedraws()
     QCOMPARE(f.Lbl2ChanViewMainValue_Top->text(), QStringLiteral("26.00"));
 }
 
+namespace
+{
+// How the view comes to draw channel 1 again after the board withdrew its value.
+enum EnRedraw { rNone, rOpenedAgain, rScanTurn };
+} // namespace
+
 void tst_ChannelViewControllers::redrawLeavesOutAWithdrawnValue_data()
 {
-    // The view of that many channels, channel 1 in the named place.
+    // The view of that many channels, channel 1 in the named place; the peak label that goes with it.
     QTest::addColumn<int>("viewChannels");
     QTest::addColumn<QString>("mainValue");
-    // The view is given its channel again, as at a scan's turn, instead of being opened again.
-    QTest::addColumn<bool>("givenAgain");
+    QTest::addColumn<QString>("peakMax");
+    QTest::addColumn<int>("redraw");
+    // Channel 1 frozen before the withdrawal (1) or after it (2); 0: not frozen.
+    QTest::addColumn<int>("frozen");
+    // Channel 1's place once it reads 30 degrees again.
+    QTest::addColumn<QString>("shown");
 
-    QTest::newRow("home view opened again") << 1 << "lblSingleViewMainVal" << false;
-    QTest::newRow("home view at a scan's turn") << 1 << "lblSingleViewMainVal" << true;
-    QTest::newRow("two-channel view opened again") << 2 << "Lbl2ChanViewMainValue_Top" << false;
-    QTest::newRow("four-channel view opened again") << 4 << "Lbl4ChanViewMainValue_TopLeft" << false;
+    const QString home("lblSingleViewMainVal");
+    const QString homePeak("lblSingleViewMax");
+    const QString top("Lbl2ChanViewMainValue_Top");
+    const QString pairPeak("Lbl2ChanView_PeakMax");
+    const QString topLeft("Lbl4ChanViewMainValue_TopLeft");
+    QTest::newRow("home view opened again") << 1 << home << homePeak << int(rOpenedAgain) << 0 << "30.00";
+    QTest::newRow("home view at a scan's turn") << 1 << home << homePeak << int(rScanTurn) << 0 << "30.00";
+    // The peak labels show the peaks of the channel drawn last: here channel 2's.
+    QTest::newRow("two-channel view opened again") << 2 << top << QString() << int(rOpenedAgain) << 0 << "30.00";
+    // The turn comes from channel 2, whose peaks were on show.
+    QTest::newRow("two-channel view at a scan's turn") << 2 << top << pairPeak << int(rScanTurn) << 0 << "30.00";
+    QTest::newRow("four-channel view opened again") << 4 << topLeft << QString() << int(rOpenedAgain) << 0 << "30.00";
+    // Blank while the value is gone, the held copy once the channel reads again.
+    QTest::newRow("home view frozen, the value lost and back") << 1 << home << homePeak << int(rNone) << 1 << "25.00";
+    QTest::newRow("two-channel view frozen, at a scan's turn")
+        << 2 << top << pairPeak << int(rScanTurn) << 1 << "25.00";
+    QTest::newRow("four-channel view frozen, opened again")
+        << 4 << topLeft << QString() << int(rOpenedAgain) << 1 << "25.00";
+    // Nothing was on show to hold.
+    QTest::newRow("home view frozen without a value") << 1 << home << homePeak << int(rNone) << 2 << "";
+    QTest::newRow("two-channel view frozen without a value") << 2 << top << pairPeak << int(rNone) << 2 << "";
 }
 
-// The board withdrew the value while the view was away: whatever redraws the view leaves it out until the
-// channel reads again.
+// The board withdrew the value: whatever redraws the view leaves it out until the channel reads again.
 void tst_ChannelViewControllers::redrawLeavesOutAWithdrawnValue()
 {
     QFETCH(int, viewChannels);
     QFETCH(QString, mainValue);
-    QFETCH(bool, givenAgain);
+    QFETCH(QString, peakMax);
+    QFETCH(int, redraw);
+    QFETCH(int, frozen);
+    QFETCH(QString, shown);
 
     Ui_TTamarindMainForm& f = mFixture->ui();
+    const int measured = redraw == rScanTurn && viewChannels > 1 ? 2 : 1;
     if (viewChannels == 1)
         mFixture->homeView().setChannels({channel(1)}, channel(1));
     else
-        showScan(QList<int>{1, 2, 3, 4}.mid(0, viewChannels), 1);
+        showScan(QList<int>{1, 2, 3, 4}.mid(0, viewChannels), measured);
     auto* value = widget<QLabel>(mainValue);
     setDecimals(channel(1), 2);
+    channel(2)->setNewValue(109.0, 23.0);
     channel(1)->setNewValue(109.73, 25.0);
     QCOMPARE(value->text(), QStringLiteral("25.00"));
+    if (frozen == 1)
+        channel(1)->setChannelFrozen(true);
 
-    if (givenAgain) {
-        channel(1)->raiseNoValuesAvailable();
-        mFixture->homeView().setChannels({channel(1)}, channel(1));
-    } else {
+    if (redraw == rOpenedAgain) {
         mFixture->manager().deactivateView();
         channel(1)->raiseNoValuesAvailable();
         viewChannels == 1 ? mFixture->manager().activateHomeView() : mFixture->manager().activateScanView();
+    } else {
+        channel(1)->raiseNoValuesAvailable();
     }
+    if (redraw == rScanTurn && viewChannels == 1)
+        mFixture->homeView().setChannels({channel(1)}, channel(1));
+    else if (redraw == rScanTurn)
+        emit mFixture->scanMode().channelSwitched(channel(1));
     QCOMPARE(value->text(), QString());
     QVERIFY2(!f.lblInfoBarCenter->text().contains(QLatin1String("25")), qPrintable(f.lblInfoBarCenter->text()));
+    if (!peakMax.isEmpty())
+        QCOMPARE(widget<QLabel>(peakMax)->text(), QString());
 
-    channel(1)->setNewValue(109.73, 25.0);
-    QCOMPARE(value->text(), QStringLiteral("25.00"));
+    if (frozen == 2)
+        channel(1)->setChannelFrozen(true);
+    channel(1)->setNewValue(111.67, 30.0);
+    QCOMPARE(value->text(), shown);
 }
 
 void tst_ChannelViewControllers::emptyPlacesShowNoChannel_data()
@@ -814,6 +854,15 @@ void tst_ChannelViewControllers::frozenPlaceRedrawsOnlyOnUnitChange()
         QCOMPARE(widget<QZELKPushButton>(other)->text(), QStringLiteral("°C"));
     shown->setNewValue(110.5, 27.0);
     QCOMPARE(value->text(), QStringLiteral("77.00"));
+    if (viewChannels == 1) {
+        // Given another channel and then the frozen one again, the place draws the held copy, not what it
+        // showed last.
+        channel(2)->setNewValue(109.0, 23.0);
+        mFixture->homeView().setChannels({channel(2)}, channel(2));
+        QCOMPARE(value->text(), QStringLiteral("23.000"));
+        mFixture->homeView().setChannels({shown}, shown);
+        QCOMPARE(value->text(), QStringLiteral("77.00"));
+    }
 
     // Thawed, the next value shows: 27 degrees Celsius are 80.6 degrees Fahrenheit.
     freeze->click();

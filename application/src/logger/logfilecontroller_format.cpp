@@ -103,8 +103,9 @@ QString TLogfileController::logfileLine(TAbstractChannel& pChannel, const QDateT
     EnUnit electricalUnit = uUndefined;
     EnUnitType mainValueType = utTemperature;
     pChannel.currentValue(temperature, temperatureUnit, electrical, electricalUnit, separator, mainValueType, true);
-    // A line written by hand while the board gives the channel no value: its last reading is not the present one.
-    if (!pChannel.hasValue())
+    // A line written by hand while the board gives the channel no value: its last reading is not the present one;
+    // nor is a reading held from before a fault.
+    if (!pChannel.hasShownValue())
         temperature = electrical = TAbstractChannel::noValueText();
 
     // With the ";" after field 7 these leave the four difference fields empty.

@@ -333,8 +333,11 @@ void TAbstractChannel::setChannelFrozen(bool pVal)
 {
     mChannelFrozen = pVal;
     if (pVal) {
-        mFrozenValue_electrical = mCurrentValue_electrical;
-        mFrozenValue_temperature = mCurrentValue_temperature;
+        // The stored reading from before a fault is no present value: held, it would be shown, logged and
+        // answered as one until the thaw.
+        mFrozenHasValue = mHasValue;
+        mFrozenValue_electrical = mHasValue ? mCurrentValue_electrical : NaN;
+        mFrozenValue_temperature = mHasValue ? mCurrentValue_temperature : NaN;
         mFrozenPeak_electrical = mPeak_electrical;
         mFrozenPeak_temperature = mPeak_temperature;
     }

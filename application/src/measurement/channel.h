@@ -126,9 +126,13 @@ public:
     // Empties the windows; the means read 0 until the next reading.
     void resetAvgStabilityValues();
     // The hold function: the shown current value and peaks stay while
-    // readings still go into averaging, peaks and graph.
+    // readings still go into averaging, peaks and graph. A channel frozen
+    // while it has no value holds none: nothing was on show to keep.
     void setChannelFrozen(bool pVal);
     bool isChannelFrozen() const { return mChannelFrozen; }
+    // Whether currentValue gives a value the channel has now: the live one,
+    // or while frozen the held copy; never while the board gives no value.
+    bool hasShownValue() const { return mHasValue && (!mChannelFrozen || mFrozenHasValue); }
 
     void startRecordingGraphValues();
     void stopRecordingGraphValues();
@@ -203,6 +207,7 @@ private:
     IChannelTypeChangeListener* mChannelTypeChangeListener;
     bool mChannelFrozen = false;
     bool mHasValue = true;
+    bool mFrozenHasValue = true;
     double mFrozenValue_electrical;
     double mFrozenValue_temperature;
     QPair<double, double> mFrozenPeak_electrical;

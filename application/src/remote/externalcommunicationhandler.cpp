@@ -565,6 +565,14 @@ void TExternalCommunicationHandler::refreshChannelView()
         view->initGUI();
 }
 
+void TExternalCommunicationHandler::answerChannelValue(const TAbstractChannel& pChannel)
+{
+    if (pChannel.hasShownValue())
+        returnResponse(channelValueAsString(pChannel));
+    else
+        returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
+}
+
 QString TExternalCommunicationHandler::channelValueAsString(const TAbstractChannel& pChannel) const
 {
     QString temperature;

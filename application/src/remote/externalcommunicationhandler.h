@@ -167,6 +167,9 @@ public:
     void refreshChannelView();
     // Electrical value and unit, ",", temperature and unit, "." as separator.
     QString channelValueAsString(const TAbstractChannel& pChannel) const;
+    // The channel's pair, or E14 where the channel has no value to give: none from the board, or frozen while
+    // it had none.
+    void answerChannelValue(const TAbstractChannel& pChannel);
 
     // The command groups, offered a command in this order; each returns
     // whether the header is one of its own.

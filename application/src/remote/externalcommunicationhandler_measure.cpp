@@ -141,7 +141,7 @@ void TExternalCommunicationHandler::readCurrentValue()
         returnError(ERROR_014_CHANNEL_OR_PROBE_NOT_AVAILABLE);
         return;
     }
-    returnResponse(channelValueAsString(*mChannelController->measuredChannel()));
+    answerChannelValue(*mChannelController->measuredChannel());
 }
 
 void TExternalCommunicationHandler::readRawValue(const TSCPICommand& pCommand)
@@ -215,7 +215,7 @@ bool TExternalCommunicationHandler::scanChannel(int pChannelNumber, int pSettleS
             return true;
         }
     }
-    returnResponse(channelValueAsString(*channel));
+    answerChannelValue(*channel);
     return true;
 }
 

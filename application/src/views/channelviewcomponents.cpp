@@ -213,7 +213,7 @@ void TMultiChannelViewController::valuesChanged(TAbstractChannel* pChannel)
     if (!tile)
         return;
     // A redraw (the view opened, a scan's turn) must not bring back the value the board has since withdrawn.
-    if (!pChannel->hasValue()) {
+    if (!pChannel->hasShownValue()) {
         showNoValue(pChannel, tile);
         return;
     }

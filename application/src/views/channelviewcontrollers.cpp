@@ -408,6 +408,8 @@ void TAbstractChannelViewController::onProbeButtonReleased()
 
 void TAbstractChannelViewController::attachChannel(TChannelViewPosition& pPosition, TAbstractChannel* pChannel)
 {
+    if (pChannel != pPosition.mChannel)
+        pPosition.mValueDrawn = false;
     detachChannel(pPosition);
     pPosition.mChannel = pChannel;
     listenTo(pChannel);
@@ -451,8 +453,9 @@ void TAbstractChannelViewController::drawPosition(TChannelViewPosition& pPositio
         return;
     displayChannelValue(pPosition.mChannel, pPosition.mMainValue, pPosition.mCorrespondingValue,
                         pPosition.mCorrespondingCaption, pLblPeakMin, pLblPeakMax, pPosition.mWarningIcon,
-                        pPosition.mSmartProbeIndicator, pPosition.mBtnProbe, pMainValFontSizes, pOverrideFreeze,
-                        pForcePeakRefresh);
+                        pPosition.mSmartProbeIndicator, pPosition.mBtnProbe, pMainValFontSizes,
+                        pOverrideFreeze || !pPosition.mValueDrawn, pForcePeakRefresh);
+    pPosition.mValueDrawn = true;
 }
 
 void TAbstractChannelViewController::clearPositionValues(TChannelViewPosition& pPosition)
@@ -460,6 +463,7 @@ void TAbstractChannelViewController::clearPositionValues(TChannelViewPosition& p
     if (!pPosition.mChannel)
         return;
     pPosition.mMainValue->clear();
+    pPosition.mValueDrawn = false;
     if (pPosition.mCorrespondingValue)
         pPosition.mCorrespondingValue->clear();
     updateProbeButton(pPosition.mChannel->channelProbeStatus(), pPosition.mBtnProbe, pPosition.mSmartProbeIndicator);
@@ -594,7 +598,7 @@ void TAbstractChannelViewController::showChannelValues(const TPositions& pPositi
     if (!pChannel)
         return;
     // A redraw (the view opened, a scan's turn) must not bring back the value the board has since withdrawn.
-    if (!pChannel->hasValue()) {
+    if (!pChannel->hasShownValue()) {
         showNoValues(pPositions, pChannel, pLblPeakMin, pLblPeakMax);
         return;
     }

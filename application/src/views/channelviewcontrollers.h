@@ -52,6 +52,9 @@ struct TChannelViewPosition
     QZELKPushButton* mBtnProbe = nullptr;
     QString mStylesheetInfoBar;
     QString mStylesheetChannelDependingPanels;
+    // The place shows its channel's value: false once blanked or given another channel, when a frozen
+    // channel's held copy must be drawn again although freezing otherwise keeps the place as it is.
+    bool mValueDrawn = false;
 };
 
 // The common part of every channel view: a controller on widgets the main

@@ -83,7 +83,7 @@ void TOneChannelViewController::valuesChanged(TAbstractChannel* pChannel, bool p
         left = mTrans_Channel + QLatin1Char(' ') + pChannel->channelCaption() + QLatin1Char(' ') + left;
     mLblInfoBarLeft->setText(left);
     // A redraw (Home, remote mode, a scan's turn) must not bring back the value the board has since withdrawn.
-    if (!pChannel->hasValue()) {
+    if (!pChannel->hasShownValue()) {
         showNoValue();
         return;
     }
