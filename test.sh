@@ -8,7 +8,11 @@ case "${TMPDIR:-/}" in
 *) export TMPDIR="$PWD/$TMPDIR" ;;
 esac
 source "$top/tools/setup.sh"
+# A terminate or hang-up ends this script; while packages go in, once apt is through (install_missing_packages).
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
 install_missing_packages
 build_tree "$top"
 cd "$top/build"
-ctest --output-on-failure -j "$(nproc)" "$@"
+run_in_group ctest --output-on-failure -j "$(nproc)" "$@"
