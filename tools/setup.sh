@@ -82,21 +82,26 @@ await_end() {
     wait "${1#-}" 2>/dev/null || true
 }
 
-# The group of the command run_in_group runs and its name, and the last process this shell started before it.
+# The group of the command run_in_group runs, its name and its grace, and the last process this shell started before
+# it.
 running_group=""
 running_command=""
+running_grace=""
 started_before=""
-# run_in_group COMMAND...: runs COMMAND in a session of its own and waits for it; its status is COMMAND's. Called
-# from the script's own shell, not a subshell. A script sent a terminate while it waits for a command in the
+# run_in_group TENTHS COMMAND...: runs COMMAND in a session of its own and waits for it; its status is COMMAND's.
+# Called from the script's own shell, not a subshell. A script sent a terminate while it waits for a command in the
 # foreground would end at once and leave the command running (a build's compilers, a test run's test programs, with
 # the lock ./run.sh holds); Ctrl+C reaches them only because the terminal signals the whole foreground group. Here a
 # terminate, hang-up or Ctrl+C reaches the script alone, which ends every process of COMMAND's group (a terminate,
-# a kill 10 s later or at a second signal) and then itself, with the status that signal gives (130 for Ctrl+C).
+# a kill TENTHS tenths of a second later or at a second signal) and then itself, with the status that signal gives
+# (130 for Ctrl+C).
 run_in_group() {
     local saved status=0
     saved=$(trap -p INT TERM HUP)
     running_group=""
-    running_command=$1
+    running_grace=$1
+    running_command=$2
+    shift
     started_before=${!:-}
     trap 'end_group_and_exit 130' INT
     trap 'end_group_and_exit 143' TERM
@@ -119,7 +124,7 @@ end_group_and_exit() {
     if [ -n "$running_group" ]; then
         # The process itself too: one that has not reached its setsid yet leads no group.
         kill -TERM -- "-$running_group" "$running_group" 2>/dev/null || true
-        await_end "-$running_group" 100 "$running_command"
+        await_end "-$running_group" "$running_grace" "$running_command"
     fi
     exit "$1"
 }
@@ -145,8 +150,10 @@ build_tree() {
             "Remove it (rm -rf \"$top/build\") and start again: the compiler cache rebuilds it quickly." >&2
         return 1
     fi
-    run_in_group cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    run_in_group cmake --build "$top/build" -j "$(nproc)" "${targets[@]}"
+    # make ends on a terminate once it has removed what it left half-written: a kill could leave a damaged object
+    # file that looks up to date.
+    run_in_group 100 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    run_in_group 100 cmake --build "$top/build" -j "$(nproc)" "${targets[@]}"
 }
 
 # prepare_device_root TOP: the device's paths and files in $TAMARIND_ROOT as the program finds them on the

@@ -860,10 +860,11 @@ void tst_ProgramStart::scriptEndsWhatItStartedOnASignal()
     script.setProcessEnvironment(mEnvironment);
     script.setProcessChannelMode(QProcess::MergedChannels);
     // A command whose child runs on once the command itself has ended.
-    script.start(QStringLiteral("bash"),
-                 {QStringLiteral("-c"),
-                  QStringLiteral("source \"$0\" && run_in_group sh -c 'sleep 60 & echo \"started $$ $!\"; sleep 60'"),
-                  QStringLiteral(TAMARIND_SOURCE_DIR "/tools/setup.sh")});
+    script.start(
+        QStringLiteral("bash"),
+        {QStringLiteral("-c"),
+         QStringLiteral("source \"$0\" && run_in_group 100 sh -c 'sleep 60 & echo \"started $$ $!\"; sleep 60'"),
+         QStringLiteral(TAMARIND_SOURCE_DIR "/tools/setup.sh")});
     QByteArray said;
     const QRegularExpression startedLine(QStringLiteral("started (\\d+) (\\d+)\n"));
     QRegularExpressionMatch started;
