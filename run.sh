@@ -15,6 +15,29 @@ if ! flock -n 9; then
     exit 1
 fi
 source "$top/tools/setup.sh"
+# A process that has not ended a while after its terminate, or once a second Ctrl+C or terminate has come, is
+# killed: nothing this script started outlives it, however long the process would take. The build gets the same
+# (tools/setup.sh) while it runs.
+pids=()
+program=""
+stop_peers() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    for p in "${pids[@]}"; do await_end "$p" 50 "a simulated peer"; done
+    pids=()
+}
+stop_run() {
+    trap 'hurry=1' INT TERM HUP
+    if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then
+        kill -TERM "$program" 2>/dev/null || true
+        await_end "$program" 100 "the program"
+    fi
+    stop_peers
+}
+trap stop_run EXIT
+trap 'stop_run; exit 130' INT
+trap 'stop_run; exit 143' TERM
+trap 'stop_run; exit 129' HUP
+
 install_missing_packages
 # The listeners on TCP port $1 as ss lists them, one a line, and the name and process of the first of them.
 listeners_on() { ss -ltnpH "sport = :$1" 2>/dev/null || true; }
@@ -67,40 +90,6 @@ echo "Simulated network: eth0 $(head -n 1 "$TAMARIND_ROOT/var/lib/network/eth0" 
 in_session_of_its_own() {
     exec setsid setpriv --pdeathsig TERM -- sh -c '[ "$PPID" = "$0" ] && exec "$@"' "$$" "$@"
 }
-# A process that has not ended a while after its terminate, or once a second Ctrl+C or terminate has come, is
-# killed: nothing this script started outlives it, however long the process would take.
-pids=()
-program=""
-hurry=0
-# Waits until the process $1 ($3), already sent a terminate, has ended: at most $2 tenths of a second, and
-# two once a second signal has come.
-await_end() {
-    local tenths=0
-    while kill -0 "$1" 2>/dev/null; do
-        if [ "$tenths" -ge "$2" ] || { [ "$hurry" = 1 ] && [ "$tenths" -ge 2 ]; }; then
-            echo "Process $1 ($3) has not ended after its terminate: killed."
-            kill -KILL "$1" 2>/dev/null || true
-            break
-        fi
-        # A Ctrl+C reaches the sleep too: it ends early, and the loop goes on.
-        sleep 0.1 || true
-        tenths=$((tenths + 1))
-    done
-    wait "$1" 2>/dev/null || true
-}
-stop_peers() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    for p in "${pids[@]}"; do await_end "$p" 50 "a simulated peer"; done
-    pids=()
-}
-stop_run() {
-    trap 'hurry=1' INT TERM HUP
-    if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then
-        kill -TERM "$program" 2>/dev/null || true
-        await_end "$program" 100 "the program"
-    fi
-    stop_peers
-}
 # Whether the peer whose output is in the file $1 serves its control commands: not yet, and quietly, while the
 # peer's shell has still to make that file.
 serves_control() { grep -qs "control commands on" "$1"; }
@@ -117,10 +106,6 @@ peer_started() {
     done
     kill -0 "$peer" 2>/dev/null
 }
-trap stop_run EXIT
-trap 'stop_run; exit 130' INT
-trap 'stop_run; exit 143' TERM
-trap 'stop_run; exit 129' HUP
 
 if [ -x "$top/build/simulator/boardsim" ]; then
     # The board's probe memory lasts from run to run; the first run fills it

@@ -19,6 +19,8 @@ PACKAGES=(cmake g++ make ccache pkg-config
 # setsid (util-linux) keep run.sh to one run a root and the terminal's Ctrl+C to run.sh alone.
 PACKAGES+=(socat iproute2 util-linux)
 
+# apt runs in the script's foreground: a terminate to the script waits until apt is through, and the script's trap
+# then ends it, rather than cutting apt and dpkg off half-way (the terminal's Ctrl+C reaches them, as ever).
 install_missing_packages() {
     local missing=()
     for p in "${PACKAGES[@]}"; do
@@ -59,6 +61,74 @@ port_number() {
     echo "$port"
 }
 
+# 1 once a second terminate, hang-up or Ctrl+C has come while the first one's ending goes on.
+hurry=0
+# await_end TARGET TENTHS WHAT: waits until TARGET, a process or ("-N") every process of the group N, already sent a
+# terminate, has ended: at most TENTHS tenths of a second, and two once a second signal has come; then kills what is
+# left of it. WHAT says what it is.
+await_end() {
+    local tenths=0 named="Process $1"
+    [ "${1#-}" = "$1" ] || named="Process group ${1#-}"
+    while kill -0 -- "$1" 2>/dev/null; do
+        if [ "$tenths" -ge "$2" ] || { [ "$hurry" = 1 ] && [ "$tenths" -ge 2 ]; }; then
+            echo "$named ($3) has not ended after its terminate: killed."
+            kill -KILL -- "$1" 2>/dev/null || true
+            break
+        fi
+        # A Ctrl+C reaches the sleep too: it ends early, and the loop goes on.
+        sleep 0.1 || true
+        tenths=$((tenths + 1))
+    done
+    wait "${1#-}" 2>/dev/null || true
+}
+
+# The group of the command run_in_group runs, its name and its grace, and the last process this shell started before
+# it.
+running_group=""
+running_command=""
+running_grace=""
+started_before=""
+# run_in_group TENTHS COMMAND...: runs COMMAND in a session of its own and waits for it; its status is COMMAND's.
+# Called from the script's own shell, not a subshell. A script sent a terminate while it waits for a command in the
+# foreground would end at once and leave the command running (a build's compilers, a test run's test programs, with
+# the lock ./run.sh holds); Ctrl+C reaches them only because the terminal signals the whole foreground group. Here a
+# terminate, hang-up or Ctrl+C reaches the script alone, which ends every process of COMMAND's group (a terminate,
+# a kill TENTHS tenths of a second later or at a second signal) and then itself, with the status that signal gives
+# (130 for Ctrl+C).
+run_in_group() {
+    local saved status=0
+    saved=$(trap -p INT TERM HUP)
+    running_group=""
+    running_grace=$1
+    running_command=$2
+    shift
+    started_before=${!:-}
+    trap 'end_group_and_exit 130' INT
+    trap 'end_group_and_exit 143' TERM
+    trap 'end_group_and_exit 129' HUP
+    # Started in the background, a child that leads no group: setsid makes the session without a fork of its own,
+    # and the session's number is this child's.
+    setsid "$@" &
+    running_group=$!
+    wait "$running_group" || status=$?
+    running_group=""
+    trap - INT TERM HUP
+    eval "$saved"
+    return "$status"
+}
+# end_group_and_exit STATUS
+end_group_and_exit() {
+    trap 'hurry=1' INT TERM HUP
+    # A signal that came as the command started, before its number was kept.
+    [ -n "$running_group" ] || [ "${!:-}" = "$started_before" ] || running_group=$!
+    if [ -n "$running_group" ]; then
+        # The process itself too: one that has not reached its setsid yet leads no group.
+        kill -TERM -- "-$running_group" "$running_group" 2>/dev/null || true
+        await_end "-$running_group" "$running_grace" "$running_command"
+    fi
+    exit "$1"
+}
+
 # build_tree TOP [TARGET...]: the whole tree, or only the targets named.
 build_tree() {
     # Lets ccache share objects between checkouts of the tree: paths under the tree are made relative, and
@@ -80,8 +150,10 @@ build_tree() {
             "Remove it (rm -rf \"$top/build\") and start again: the compiler cache rebuilds it quickly." >&2
         return 1
     fi
-    cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$top/build" -j "$(nproc)" "${targets[@]}"
+    # make ends on a terminate once it has removed what it left half-written: a kill could leave a damaged object
+    # file that looks up to date.
+    run_in_group 100 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    run_in_group 100 cmake --build "$top/build" -j "$(nproc)" "${targets[@]}"
 }
 
 # prepare_device_root TOP: the device's paths and files in $TAMARIND_ROOT as the program finds them on the

@@ -63,6 +63,10 @@ private slots:
     void testProgramsChangeNothingOutsideTheirRoot();
     void crashedTestProgramLeavesNoProcess_data();
     void crashedTestProgramLeavesNoProcess();
+    void launcherReportsTheTestsOwnStatus_data();
+    void launcherReportsTheTestsOwnStatus();
+    void scriptEndsWhatItStartedOnASignal_data();
+    void scriptEndsWhatItStartedOnASignal();
     void endsInOrderOnTerminate();
     void startsWhileAMessageWaits_data();
     void startsWhileAMessageWaits();
@@ -185,6 +189,16 @@ private:
     rlim_t mLimit;
     bool mWritesFail;
 };
+
+// A folder in the root whose path is 4078 bytes long: the system takes the path of a folder "tmp.XXXXXXXXXX" in it
+// (4095 bytes at most), not that of a file "ready" in that one.
+QString deepFolder()
+{
+    QString path = TTestEnvironment::root() + QStringLiteral("/deep");
+    while (QFile::encodeName(path).size() + 1 + 200 < 4078)
+        path += QLatin1Char('/') + QString(200, QLatin1Char('x'));
+    return path + QLatin1Char('/') + QString(4078 - QFile::encodeName(path).size() - 1, QLatin1Char('x'));
+}
 
 // Starts a program that is to end by itself soon, with what it says on both
 // channels in one; whether it ended within a generous bound (or was killed).
@@ -539,6 +553,14 @@ void tst_ProgramStart::refusesARootThatIsNoRoot_data()
         << test << QStringList{"-functions"} << "TMPDIR" << tooLong << 1
         << "tst_programstart: the device root cannot be made in the temporary directory \"" + tooLong +
                "\": File name too long; nothing ran. Set TMPDIR to a directory with a shorter path.";
+    // The window manager's start makes its pipe in a scratch folder of its own, which can be made there.
+    const QString deep = deepFolder();
+    QTest::newRow("the window manager's start, its temporary directory's path too long")
+        << QStringLiteral(TAMARIND_SOURCE_DIR "/tests/support/with-window-manager.sh") << QStringList{"true"}
+        << "TMPDIR" << deep << 1
+        << "with-window-manager.sh: the pipe \"" + deep +
+               "/\u2026/ready\" cannot be made: File name too long; nothing ran. Set TMPDIR to a directory with a "
+               "shorter path.";
     // As /tmp is often hardened: the stand-in tools under the root could not run.
     const QString noexec = TTestEnvironment::root() + "/noexec";
     QTest::newRow("a test, its temporary directory mounted noexec")
@@ -581,10 +603,13 @@ void tst_ProgramStart::refusesARootThatIsNoRoot()
     TAMARIND_WRITE_DEVICE_FILE("/a-file", "not a directory");
     TAMARIND_WRITE_DEVICE_FILE("/no-sys/sys", "not a directory");
     QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/noexec"));
+    QVERIFY(QDir().mkpath(deepFolder()));
     QProcessEnvironment environment = mEnvironment;
     environment.insert(variable, value);
     TChildProcess started;
     QVERIFY(endsByItself(started, program, arguments, environment));
+    if (started.exitCode() == 77)
+        QSKIP(qPrintable(QString::fromLocal8Bit(started.readAll()).trimmed()));
     QCOMPARE(started.exitStatus(), QProcess::NormalExit);
     QCOMPARE(started.exitCode(), exitCode);
     // Said first, and nothing else done: no test function listed, no line of a peer's work.
@@ -785,6 +810,85 @@ void tst_ProgramStart::crashedTestProgramLeavesNoProcess()
     for (const qint64 child : children)
         QTRY_VERIFY2_WITH_TIMEOUT(!runs(child), qPrintable(QStringLiteral("process %1 runs on").arg(child)),
                                   TStartedProgram::EXIT_GRACE_MS);
+}
+
+// CTest learns that a test failed from the launcher's status alone (a failed row's "FAIL!" matches none of its fail
+// patterns): the launcher reports the test's own status, 1 for a failed row as 0 for none.
+void tst_ProgramStart::launcherReportsTheTestsOwnStatus_data()
+{
+    QTest::addColumn<QString>("devicePath");
+    QTest::addColumn<int>("status");
+    QTest::newRow("a failing row") << "/" + QString(300, QLatin1Char('x')) << 1;
+    QTest::newRow("a passing row") << QStringLiteral("/written") << 0;
+}
+
+void tst_ProgramStart::launcherReportsTheTestsOwnStatus()
+{
+    QFETCH(QString, devicePath);
+    QFETCH(int, status);
+    // The launched test's root lies in this one.
+    QVERIFY(QDir().mkpath(TTestEnvironment::root() + "/launched"));
+    QProcessEnvironment environment = mEnvironment;
+    environment.insert(QStringLiteral("TMPDIR"), TTestEnvironment::root() + "/launched");
+    environment.insert(QStringLiteral("TAMARIND_CARELESS_PATH"), devicePath);
+    TChildProcess launched;
+    QVERIFY(endsByItself(launched, QStringLiteral(TAMARIND_TEST_LAUNCHER),
+                         {QStringLiteral(TAMARIND_CARELESS_TEST), QStringLiteral("writesADeviceFile")}, environment));
+    const QString said = QString::fromLocal8Bit(launched.readAll());
+    QCOMPARE(launched.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(launched.exitCode() == status,
+             qPrintable(QStringLiteral("status %1, the test said:\n%2").arg(launched.exitCode()).arg(said)));
+}
+
+// ./run.sh and ./test.sh run their build and their tests so (tools/setup.sh): a terminate or hang-up to the script,
+// which reaches it alone, ends every process of the command, as Ctrl+C from the terminal does, before the script
+// ends; run in its foreground instead, they would run on with nobody left to end them.
+void tst_ProgramStart::scriptEndsWhatItStartedOnASignal_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("status");
+    QTest::newRow("a terminate") << int(SIGTERM) << 143;
+    QTest::newRow("a hang-up") << int(SIGHUP) << 129;
+    QTest::newRow("an interrupt (Ctrl+C)") << int(SIGINT) << 130;
+}
+
+void tst_ProgramStart::scriptEndsWhatItStartedOnASignal()
+{
+    QFETCH(int, signal);
+    QFETCH(int, status);
+    TChildProcess script;
+    script.setProcessEnvironment(mEnvironment);
+    script.setProcessChannelMode(QProcess::MergedChannels);
+    // A command whose child runs on once the command itself has ended.
+    script.start(
+        QStringLiteral("bash"),
+        {QStringLiteral("-c"),
+         QStringLiteral("source \"$0\" && run_in_group 100 sh -c 'sleep 60 & echo \"started $$ $!\"; sleep 60'"),
+         QStringLiteral(TAMARIND_SOURCE_DIR "/tools/setup.sh")});
+    QByteArray said;
+    const QRegularExpression startedLine(QStringLiteral("started (\\d+) (\\d+)\n"));
+    QRegularExpressionMatch started;
+    const bool answered = QTest::qWaitFor(
+        [&] {
+            said += script.readAll();
+            started = startedLine.match(QString::fromLocal8Bit(said));
+            return started.hasMatch() || script.state() == QProcess::NotRunning;
+        },
+        20000);
+    QVERIFY2(answered && started.hasMatch(), said.constData());
+    const QList<qint64> commands{started.captured(1).toLongLong(), started.captured(2).toLongLong()};
+    const auto endLeftOvers = qScopeGuard([&] {
+        for (const qint64 command : commands)
+            if (runs(command))
+                ::kill(pid_t(command), SIGKILL);
+    });
+
+    QCOMPARE(::kill(pid_t(script.processId()), signal), 0);
+    QVERIFY(script.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
+    QCOMPARE(script.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(script.exitCode(), status);
+    for (const qint64 command : commands)
+        QVERIFY2(!runs(command), qPrintable(QStringLiteral("process %1 runs on").arg(command)));
 }
 
 // Ctrl+C or a terminate from a script ends the event loop: the program closes

@@ -10,8 +10,17 @@ for tool in Xvfb openbox xdotool xprop; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (./test.sh installs it)"; exit 77; }
 done
 
+# refuse WHAT PROBLEM: stops before anything ran, saying WHAT could not be made and why (the end of PROBLEM, a
+# tool's message), with the advice the test programs give on a temporary directory they cannot make their roots in.
+refuse() {
+    local advice="Set TMPDIR to a directory this user may write to, with room left."
+    [ "${2%File name too long}" = "$2" ] || advice="Set TMPDIR to a directory with a shorter path."
+    echo "${0##*/}: $1: ${2##*: }; nothing ran. $advice" >&2
+    exit 1
+}
 # From "/": openbox refuses a relative one, which a relative TMPDIR gives.
-work="$(mktemp -d)" && work="$(cd "$work" && pwd -P)" || exit 1
+work="$(mktemp -d 2>&1)" && work="$(cd "$work" 2>&1 && pwd -P)" ||
+    refuse "the scratch folder cannot be made in the temporary directory \"${TMPDIR:-/tmp}\"" "$work"
 xserver=""
 windowmanager=""
 test=""
@@ -33,7 +42,8 @@ ending_with_this_shell() {
 
 # Both report on one pipe: Xvfb its display number once it takes clients,
 # openbox "ready" once it manages the screen.
-mkfifo "$work/ready" && exec 3<>"$work/ready" || exit 1
+said="$(mkfifo "$work/ready" 2>&1)" || refuse "the pipe \"$work/ready\" cannot be made" "$said"
+exec 3<>"$work/ready" || exit 1
 # waitForLine PID: the next line on the pipe, while PID lives (up to 30 s).
 waitForLine() {
     local line
