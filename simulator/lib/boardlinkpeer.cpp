@@ -56,14 +56,21 @@ void TBoardLinkPeer::restartLocked()
         mNotifier.release()->deleteLater();
     }
     QString error;
-    if (!mLine.reopen(error))
+    const bool reopened = mLine.reopen(error);
+    if (!reopened) {
         qWarning("simulated board: %s", qPrintable(error));
+        mCore.mLinkProblem = error;
+        // Kept, the old line would hold the host: its output stopped, or waiting for an answer nobody gives. Gone,
+        // it hangs up, and every command after it fails at once, as with a board whose line is dead.
+        mLine.close();
+    }
     mMaster = mLine.masterDescriptor();
     mInput.clear();
     mPendingReply.reset();
     ++mExchange;
     mCore.mState.restart();
-    attach();
+    if (reopened)
+        attach();
 }
 
 void TBoardLinkPeer::readFromHost()

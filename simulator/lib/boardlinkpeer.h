@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QMutex>
 #include <QObject>
+#include <QString>
 
 #include <functional>
 #include <memory>
@@ -29,6 +30,8 @@ struct TBoardSimulatorCore
     // Given each intact command's text as it arrives, before it is carried
     // out, with the core locked: it must not call the simulator.
     std::function<void(const QByteArray&)> mCommandWatcher;
+    // Why the line could not come back at a restart; empty while it always has.
+    QString mLinkProblem;
 };
 
 // The board side of the framed link, on the master side of the

@@ -35,6 +35,10 @@ bool TBoardSimulator::start()
 bool TBoardSimulator::start(const QString& pLinkPath, QString& oError)
 {
     stop();
+    {
+        QMutexLocker lock(&mCore.mMutex);
+        mCore.mLinkProblem.clear();
+    }
     if (!mTerminal.open(pLinkPath, oError))
         return false;
     mPeer = std::make_unique<TBoardLinkPeer>(mTerminal, mCore);
@@ -64,6 +68,12 @@ int TBoardSimulator::silenceNotice()
     if (mCore.mSilenceNotice < 0)
         mCore.mSilenceNotice = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     return mCore.mSilenceNotice;
+}
+
+QString TBoardSimulator::linkProblem() const
+{
+    QMutexLocker lock(&mCore.mMutex);
+    return mCore.mLinkProblem;
 }
 
 void TBoardSimulator::restart()

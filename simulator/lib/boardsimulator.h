@@ -38,6 +38,8 @@ public:
     // host's link in the same process (TIntCommController::setSilenceNotice);
     // made at the first call. Without it a late reply goes out at its delay.
     int silenceNotice();
+    // Why the line could not come back at a restart, after which the board is gone; empty while it always has.
+    QString linkProblem() const;
 
     // Reads or changes the board's state, or the faults, under the lock.
     void withState(const std::function<void(TBoardState&)>& pAction);

@@ -3,7 +3,9 @@
 #include "terminationsignals.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
 
@@ -11,6 +13,7 @@
 #include <csignal>
 #include <functional>
 #include <limits>
+#include <optional>
 
 using TFaultSetup = std::function<void(TBoardFaults&)>;
 using TBoardCondition = std::function<bool(TBoardSimulator&)>;
@@ -51,6 +54,8 @@ private slots:
     void exchangeEndsWithinItsLimits_data();
     void exchangeEndsWithinItsLimits();
     void boardThatRestartsIsFoundAgain();
+    void boardWhoseLineCannotBeLinkedFailsTheRow_data();
+    void boardWhoseLineCannotBeLinkedFailsTheRow();
     void silentBoardIsNotAskedAgain();
     void strayByteInsteadOfAck();
     void zeroByteCutsTheReply();
@@ -357,6 +362,57 @@ void tst_IntCommController::boardThatRestartsIsFoundAgain()
     QVERIFY(board.board().start());
     QCOMPARE(send(board.link(), "*idn?", failed), QString::fromLatin1(IDENTIFICATION));
     QVERIFY(!failed);
+}
+
+void tst_IntCommController::boardWhoseLineCannotBeLinkedFailsTheRow_data()
+{
+    QTest::addColumn<bool>("atRestart");
+    QTest::addColumn<bool>("afterAnswering");
+    QTest::newRow("at the start") << false << false;
+    QTest::newRow("at a restart right after answering") << true << true;
+    QTest::newRow("at a restart instead of answering") << true << false;
+}
+
+// A line the simulated board cannot link (on a full temporary directory; here a folder stands where its link goes)
+// fails the row with the reason, at the start or at a restart, and the commands give up at once instead of each
+// waiting out the line's bound on a terminal nobody reads.
+void tst_IntCommController::boardWhoseLineCannotBeLinkedFailsTheRow()
+{
+    QFETCH(bool, atRestart);
+    QFETCH(bool, afterAnswering);
+    const QString taken = TBoardSimulator::defaultLinkPath() + (atRestart ? QStringLiteral(".next") : QString());
+    const auto free = qScopeGuard([&] { TTestEnvironment::removeUnderRoot(taken); });
+    std::optional<TSimulatedBoardLink> board;
+    bool failed = false;
+    if (atRestart) {
+        board.emplace();
+        QVERIFY(QDir().mkpath(taken));
+        board->restartAt("syst:cali?", 2, afterAnswering);
+        send(board->link(), "syst:cali?", failed);
+        QVERIFY(!failed);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^simulated board: .* not a symbolic link")));
+        send(board->link(), "syst:cali?", failed);
+        QCOMPARE(failed, !afterAnswering);
+    } else {
+        QVERIFY(QDir().mkpath(taken));
+        QEXPECT_FAIL("", "the board's line cannot be linked", Continue);
+        board.emplace();
+    }
+    QVERIFY2(board->linkProblem().contains(taken + QStringLiteral(" exists and is not a symbolic link")),
+             qPrintable(board->linkProblem()));
+    QElapsedTimer clock;
+    clock.start();
+    for (int command = 0; command < 3; ++command) {
+        send(board->link(), "*idn?", failed);
+        QVERIFY(failed);
+    }
+    // One wait on the line would take its whole time-out.
+    QVERIFY2(clock.elapsed() < TSimulatedBoardLink::LOADED_MACHINE_TIMEOUT,
+             qPrintable(QString("three commands to a board without its line took %1 ms").arg(clock.elapsed())));
+    if (atRestart)
+        QEXPECT_FAIL("", "the board's line cannot be linked again", Continue);
+    board.reset();
 }
 
 void tst_IntCommController::silentBoardIsNotAskedAgain()

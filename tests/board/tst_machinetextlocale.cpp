@@ -89,7 +89,9 @@ void tst_MachineTextLocale::datesKeepAsciiDigits_data()
     }) << "20220310";
     QTest::newRow("manufacturing date file") << TMachineText([](TSimulatedBoardLink&) {
         // The service command writes into the existing home directory.
-        TTestEnvironment::writeDeviceFile("/home/manufacturingdate", QByteArray());
+        QString problem;
+        if (!TTestEnvironment::writeDeviceFile("/home/manufacturingdate", QByteArray(), &problem))
+            return problem;
         TInstrumentInfo::instance()->setInstrumentManufacturingDate(QDate(2016, 3, 1));
         return QString::fromLatin1(TTestEnvironment::readDeviceFile("/home/manufacturingdate"));
     }) << "20160301";

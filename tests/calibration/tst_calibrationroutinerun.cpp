@@ -1141,7 +1141,7 @@ void tst_CalibrationRoutineRun::samplesGoOnUnderAMessage()
     QFETCH(QString, text);
     QFETCH(QByteArray, buzzerWhileOpen);
     const char* const buzzerFile = "/sys/class/gpio/gpio7/value";
-    TTestEnvironment::writeDeviceFile(buzzerFile, "0");
+    TAMARIND_WRITE_DEVICE_FILE(buzzerFile, "0");
     TBuzzerController::instance().initialize(buzzerFile);
     TBuzzerController::instance().setAlarmsActive(true);
     IRoutineClock::replace(std::make_unique<TExactClock>());

@@ -32,7 +32,8 @@ private slots:
 private:
     static QString standIn() { return buildDirectory() + QStringLiteral("/simulator/ftdi/libftdi1.so.2"); }
     // Opens n lines in the root's pFolder; entries are added by the test.
-    void openLines(int pCount, const QString& pFolder = QStringLiteral("/dev"));
+    // False, with the row failed with the reason, when a line cannot be opened.
+    [[nodiscard]] bool openLines(int pCount, const QString& pFolder = QStringLiteral("/dev"));
     // Which of the lines the device writes to, -1 for none.
     int lineOfDevice(const TFTDI_Usb_Serial_Device& pDevice);
 
@@ -58,15 +59,18 @@ void tst_FTDI_Usb_Serial_Device::init()
     TSimulatedConverterTable::clear();
 }
 
-void tst_FTDI_Usb_Serial_Device::openLines(int pCount, const QString& pFolder)
+bool tst_FTDI_Usb_Serial_Device::openLines(int pCount, const QString& pFolder)
 {
     for (int index = 0; index < pCount; ++index) {
         auto line = std::make_unique<TPseudoTerminal>();
         QString error;
-        QVERIFY2(line->open(TTestEnvironment::root() + pFolder + QStringLiteral("/ttyConv%1").arg(index), error),
-                 qPrintable(error));
+        if (!line->open(TTestEnvironment::root() + pFolder + QStringLiteral("/ttyConv%1").arg(index), error)) {
+            failCurrentRow("the converter's line opens", error);
+            return false;
+        }
         mLines.push_back(std::move(line));
     }
+    return true;
 }
 
 int tst_FTDI_Usb_Serial_Device::lineOfDevice(const TFTDI_Usb_Serial_Device& pDevice)
@@ -96,7 +100,8 @@ void tst_FTDI_Usb_Serial_Device::unusableLibraryOffersNothing_data()
 void tst_FTDI_Usb_Serial_Device::unusableLibraryOffersNothing()
 {
     QFETCH(QString, library);
-    openLines(1);
+    if (!openLines(1))
+        return;
     TSimulatedConverterTable::addConverter(0x0403, 0xCC18, mLines[0]->linkPath());
 
     TFTDI_Usb_Serial_Device device(library);
@@ -140,7 +145,8 @@ void tst_FTDI_Usb_Serial_Device::productIdsChooseTheConverter()
     QFETCH(QList<int>, productIds);
     QFETCH(int, opened);
     QFETCH(QString, linesIn);
-    openLines(converters.size(), linesIn);
+    if (!openLines(converters.size(), linesIn))
+        return;
     for (int index = 0; index < converters.size(); ++index) {
         const QStringList words = converters.at(index).split(QLatin1Char(' '));
         TSimulatedConverterTable::addConverter(words.at(0).toInt(nullptr, 16), words.at(1).toInt(nullptr, 16),
@@ -157,7 +163,8 @@ void tst_FTDI_Usb_Serial_Device::productIdsChooseTheConverter()
 
 void tst_FTDI_Usb_Serial_Device::bytesPassBothWays()
 {
-    openLines(1);
+    if (!openLines(1))
+        return;
     TSimulatedConverterTable::addConverter(0x0403, 0xCC18, mLines[0]->linkPath());
     TFTDI_Usb_Serial_Device device(standIn());
     QVERIFY(device.connect({0xCC18}, 9600));
@@ -181,7 +188,8 @@ void tst_FTDI_Usb_Serial_Device::bytesPassBothWays()
 
 void tst_FTDI_Usb_Serial_Device::negativeBaudRateKeepsTheLineSpeed()
 {
-    openLines(1);
+    if (!openLines(1))
+        return;
     TSimulatedConverterTable::addConverter(0x0403, 0xCC18, mLines[0]->linkPath());
     const auto lineSpeed = [this]() {
         termios settings{};
@@ -199,7 +207,8 @@ void tst_FTDI_Usb_Serial_Device::negativeBaudRateKeepsTheLineSpeed()
 
 void tst_FTDI_Usb_Serial_Device::connectClosesTheOpenConverterFirst()
 {
-    openLines(1);
+    if (!openLines(1))
+        return;
     TSimulatedConverterTable::addConverter(0x0403, 0xCC18, mLines[0]->linkPath());
     TFTDI_Usb_Serial_Device device(standIn());
     QVERIFY(device.connect({0xCC18}, -1));

@@ -78,11 +78,11 @@ void tst_FileSystemSync::copyReplacing()
     for (const QString& file : {target, target + QStringLiteral(".new"), QStringLiteral("/etc/pointercal_backup")})
         TTestEnvironment::removeUnderRoot(file);
     if (source)
-        TTestEnvironment::writeDeviceFile(QStringLiteral("/etc/pointercal_backup"), "new calibration\n");
+        TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/etc/pointercal_backup"), "new calibration\n");
     if (old)
-        TTestEnvironment::writeDeviceFile(target, "old calibration\n");
+        TAMARIND_WRITE_DEVICE_FILE(target, "old calibration\n");
     if (leftover)
-        TTestEnvironment::writeDeviceFile(target + QStringLiteral(".new"), "new cali");
+        TAMARIND_WRITE_DEVICE_FILE(target + QStringLiteral(".new"), "new cali");
 
     QCOMPARE(TFileSystemSync::copyReplacing(TTestEnvironment::root() + QStringLiteral("/etc/pointercal_backup"),
                                             TTestEnvironment::root() + target),

@@ -673,7 +673,7 @@ void tst_LogfileController::logfileNames()
     QFETCH(QString, name);
     QFETCH(bool, found);
 
-    TTestEnvironment::writeDeviceFile(QStringLiteral("/home/serialnumber"), "4711");
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/serialnumber"), "4711");
     mFixture->putLogfile(QStringLiteral("01012026_080000000"), "a\r\n", 60);
     mFixture->putLogfile(QStringLiteral("02012026_080000000"), "b\r\n", 30);
     mFixture->putLogfile(QStringLiteral("notes.txt"), "c\r\n", 0);

@@ -92,6 +92,7 @@ private:
     Ui_TTamarindMainForm& ui() { return mFixture->ui(); }
     QList<QLabel*> contentLabels() const;
     QStringList rowNames() const;
+    QWidget* listRow(int pIndex) const;
     void useSeparator(QChar pSeparator);
 
     std::unique_ptr<TLoggerFixture> mFixture;
@@ -138,6 +139,14 @@ QList<QLabel*> tst_LogfileControllerPages::contentLabels() const
     return labels;
 }
 
+// The row of the log file list at pIndex, top first; null where the list has none (its files could not be
+// written, say), for the caller to fail on rather than click at nothing.
+QWidget* tst_LogfileControllerPages::listRow(int pIndex) const
+{
+    QLayoutItem* item = mFixture->ui().scrollAreaLoggerContents->layout()->itemAt(pIndex);
+    return item ? item->widget() : nullptr;
+}
+
 QStringList tst_LogfileControllerPages::rowNames() const
 {
     QStringList names;
@@ -159,7 +168,7 @@ void tst_LogfileControllerPages::listShowsTheNewestFirstAndStartAddsARowAtTheTop
     QCOMPARE(logger.startLogger(), TLogfileController::lsrSuccess);
     QCOMPARE(rowNames(),
              QStringList({"06122026_131253123", "03012026_080000000", "02012026_080000000", "01012026_080000000"}));
-    QWidget* newRow = ui().scrollAreaLoggerContents->layout()->itemAt(0)->widget();
+    QWidget* newRow = listRow(0);
     QCOMPARE(ui().LblMenuCaption->text(), QStringLiteral("06122026_131253123"));
     QCOMPARE(logger.logfileNameByWidget(newRow), QStringLiteral("06122026_131253123"));
     QCOMPARE(mFixture->subMenu().mShownPage, ui().PageLogfile);
@@ -182,7 +191,7 @@ void tst_LogfileControllerPages::listHoldsOnlyTheNewestFiles()
     QCOMPARE(rowNames(), newest);
     QCOMPARE(logger.getLogfileList(), newest + QStringList({"02012026_080000000", "01012026_080000000"}));
 
-    QWidget* oldestRow = ui().scrollAreaLoggerContents->layout()->itemAt(2)->widget();
+    QWidget* oldestRow = listRow(2);
     QCOMPARE(logger.startLogger(), TLogfileController::lsrSuccess);
     const QStringList afterStart{"06122026_131253123", "05012026_080000000", "04012026_080000000"};
     QCOMPARE(rowNames(), afterStart);
@@ -384,7 +393,9 @@ void tst_LogfileControllerPages::settingsRowOpensItsPage()
     QFETCH(int, type);
     mFixture->putLogfile("01012026_080000000", logfileWithLines(1));
     TLogfileController& logger = build();
-    QTest::mouseClick(ui().scrollAreaLoggerContents->layout()->itemAt(0)->widget(), Qt::LeftButton);
+    QWidget* listed = listRow(0);
+    QVERIFY2(listed, "the list shows no log file there");
+    QTest::mouseClick(listed, Qt::LeftButton);
     logger.setButtons(true);
     QVERIFY(ui().BtnLogger_Delete->isEnabled());
 
@@ -403,7 +414,9 @@ void tst_LogfileControllerPages::buttonsFollowSelectionStickAndLog()
     logger.setButtons();
     QVERIFY(ui().BtnLogger_Start->isEnabled());
     QVERIFY(!ui().BtnLogger_Stop->isEnabled());
-    QTest::mouseClick(ui().scrollAreaLoggerContents->layout()->itemAt(0)->widget(), Qt::LeftButton);
+    QWidget* listed = listRow(0);
+    QVERIFY2(listed, "the list shows no log file there");
+    QTest::mouseClick(listed, Qt::LeftButton);
     logger.setButtons(false);
     QVERIFY(ui().BtnLogger_Delete->isEnabled());
     QVERIFY(!ui().BtnLogger_Download->isEnabled());
@@ -429,7 +442,9 @@ void tst_LogfileControllerPages::downloadAfterReturnTakesTheSelectedFile()
     const QByteArray content = logfileWithLines(3);
     mFixture->putLogfile("01012026_080000000", content);
     TLogfileController& logger = build();
-    QTest::mouseClick(ui().scrollAreaLoggerContents->layout()->itemAt(0)->widget(), Qt::LeftButton);
+    QWidget* listed = listRow(0);
+    QVERIFY2(listed, "the list shows no log file there");
+    QTest::mouseClick(listed, Qt::LeftButton);
     logger.returnToMainMenuClicked();
     logger.setButtons(true);
     QVERIFY(ui().BtnLogger_Download->isEnabled());
@@ -470,7 +485,9 @@ void tst_LogfileControllerPages::delete_()
     QCOMPARE(logger.startLogger(), TLogfileController::lsrSuccess);
     if (!running) {
         logger.stopLogger();
-        QTest::mouseClick(ui().scrollAreaLoggerContents->layout()->itemAt(1)->widget(), Qt::LeftButton);
+        QWidget* listed = listRow(1);
+        QVERIFY2(listed, "the list shows no log file there");
+        QTest::mouseClick(listed, Qt::LeftButton);
     }
     auto text = std::make_shared<QString>();
     TModalAnswer::onNextModal([answer, text](QWidget* pDialog) {

@@ -51,7 +51,7 @@ private slots:
 
 void tst_ProbeAlarmController::initTestCase()
 {
-    TTestEnvironment::writeDeviceFile(BUZZER, "0");
+    TAMARIND_WRITE_DEVICE_FILE(BUZZER, "0");
     TBuzzerController::instance().initialize(BUZZER);
     TBuzzerController::instance().setAlarmsActive(true);
 }

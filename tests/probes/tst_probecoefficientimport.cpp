@@ -243,8 +243,11 @@ TMessage tst_ProbeCoefficientImport::import(const QByteArray& pBytes, bool pPres
 {
     const QString path = TTestEnvironment::root() + "/media/usb/ZTM8800/probe_coefficients/import.txt";
     TTestEnvironment::removeUnderRoot(path);
-    if (!pBytes.isNull())
-        TTestEnvironment::writeDeviceFile("/media/usb/ZTM8800/probe_coefficients/import.txt", pBytes);
+    // The reason in place of the messages fails the caller's comparison with them.
+    QString problem;
+    if (!pBytes.isNull() &&
+        !TTestEnvironment::writeDeviceFile("/media/usb/ZTM8800/probe_coefficients/import.txt", pBytes, &problem))
+        return TMessage{problem, false};
 
     QList<TMessage> messages;
     const QImage warning = QPixmap(":/dialogs/warning").toImage();

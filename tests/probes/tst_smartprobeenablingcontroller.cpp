@@ -91,7 +91,7 @@ private slots:
     void longNameIsFittedAndShortened();
 
 private:
-    void plug(int pChannel, const TSimulatedSmartProbe& pProbe);
+    bool plug(int pChannel, const TSimulatedSmartProbe& pProbe);
     // The probe buttons in the list, in list order.
     QList<QWidget*> buttons() const;
     QString nameOn(QWidget* pButton) const { return pButton->findChild<QLabel*>()->text(); }
@@ -117,9 +117,9 @@ void tst_SmartProbeEnablingController::cleanup()
     mFixture.reset();
 }
 
-void tst_SmartProbeEnablingController::plug(int pChannel, const TSimulatedSmartProbe& pProbe)
+bool tst_SmartProbeEnablingController::plug(int pChannel, const TSimulatedSmartProbe& pProbe)
 {
-    QVERIFY(mFixture->board().board().plugSmartProbe(pChannel, pProbe));
+    return mFixture->board().board().plugSmartProbe(pChannel, pProbe);
 }
 
 QList<QWidget*> tst_SmartProbeEnablingController::buttons() const
@@ -161,8 +161,8 @@ void tst_SmartProbeEnablingController::oneButtonPerProbeInItsOwnGroup()
     QCOMPARE(mFixture->subMenu().mShownPage, mFixture->ui().PageSmartProbeList);
     QCOMPARE(mFixture->subMenu().mType, smtViewer);
 
-    plug(1, probeNamed(QStringLiteral("First"), firstEnabled));
-    plug(2, probeNamed(QStringLiteral("Second"), secondEnabled));
+    QVERIFY(plug(1, probeNamed(QStringLiteral("First"), firstEnabled)));
+    QVERIFY(plug(2, probeNamed(QStringLiteral("Second"), secondEnabled)));
     TActiveRows active(*mList);
     mList->refreshSmartProbeList();
     const QList<QWidget*> list = buttons();
@@ -200,9 +200,10 @@ void tst_SmartProbeEnablingController::answerAndBoardDecideTheSwitch()
     QFETCH(bool, enabledAfter);
     QFETCH(int, enables);
 
-    plug(1, probeNamed(QStringLiteral("Bath"), false));
+    QVERIFY(plug(1, probeNamed(QStringLiteral("Bath"), false)));
     TActiveRows active(*mList);
     mList->showSubMenu();
+    QVERIFY2(!buttons().isEmpty(), "the list shows no probe");
     QVERIFY(!active.isActive(buttons().first()));
     if (!fault.isEmpty())
         QCOMPARE(TBoardControlInterpreter(mFixture->board().board()).execute(fault).last(), QStringLiteral("OK"));
@@ -242,8 +243,9 @@ void tst_SmartProbeEnablingController::listIsRebuiltAfterTheReleaseIsHandled()
     QFETCH(bool, probeGone);
     QFETCH(int, buttonsAfter);
 
-    plug(1, probeNamed(QStringLiteral("Pressed"), true));
+    QVERIFY(plug(1, probeNamed(QStringLiteral("Pressed"), true)));
     mList->showSubMenu();
+    QVERIFY2(!buttons().isEmpty(), "the list shows no probe");
     QPointer<QWidget> pressed = buttons().first();
     if (probeGone) {
         QCOMPARE(TBoardControlInterpreter(mFixture->board().board()).execute("smart 1 none").last(),
@@ -264,9 +266,10 @@ void tst_SmartProbeEnablingController::listIsRebuiltAfterTheReleaseIsHandled()
 
 void tst_SmartProbeEnablingController::destroyedButtonsLeaveTheRegistryAtOnceAndGoLater()
 {
-    plug(1, probeNamed(QStringLiteral("Kept"), false));
+    QVERIFY(plug(1, probeNamed(QStringLiteral("Kept"), false)));
     TActiveRows active(*mList);
     mList->showSubMenu();
+    QVERIFY2(!buttons().isEmpty(), "the list shows no probe");
     QPointer<QWidget> button = buttons().first();
 
     mList->destroyButtons();
@@ -284,8 +287,9 @@ void tst_SmartProbeEnablingController::destroyedButtonsLeaveTheRegistryAtOnceAnd
 // takes them along, and the controller must not delete them again.
 void tst_SmartProbeEnablingController::pageDestroyedFirstTakesItsButtons()
 {
-    plug(1, probeNamed(QStringLiteral("Child"), true));
+    QVERIFY(plug(1, probeNamed(QStringLiteral("Child"), true)));
     mList->showSubMenu();
+    QVERIFY2(!buttons().isEmpty(), "the list shows no probe");
     QPointer<QWidget> button = buttons().first();
     delete mFixture->ui().PageSmartProbeList;
     QVERIFY(!button);
@@ -294,9 +298,10 @@ void tst_SmartProbeEnablingController::pageDestroyedFirstTakesItsButtons()
 
 void tst_SmartProbeEnablingController::longNameIsFittedAndShortened()
 {
-    plug(1, probeNamed(QStringLiteral("WWWWWWWWWWWWWWWWWWW"), true));
-    plug(2, probeNamed(QStringLiteral("Pt25"), true));
+    QVERIFY(plug(1, probeNamed(QStringLiteral("WWWWWWWWWWWWWWWWWWW"), true)));
+    QVERIFY(plug(2, probeNamed(QStringLiteral("Pt25"), true)));
     mList->showSubMenu();
+    QCOMPARE(buttons().size(), 2);
     auto* longName = buttons().first()->findChild<QLabel*>();
     QVERIFY2(longName->text().endsWith(QLatin1String("...")), qPrintable(longName->text()));
     QVERIFY(longName->text().startsWith(QLatin1String("WWW")));

@@ -792,9 +792,9 @@ void tst_ExternalCommunicationHandler::systemCommands()
 
 void tst_ExternalCommunicationHandler::identificationHasNineFields()
 {
-    TTestEnvironment::writeDeviceFile(QStringLiteral("/home/serialnumber"), "ZT-1234");
-    TTestEnvironment::writeDeviceFile(QStringLiteral("/home/manufacturingdate"), "20240229");
-    TTestEnvironment::writeDeviceFile(QStringLiteral("/sys/class/net/eth0/address"), "00:1a:2b:3c:4d:5e\n");
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/serialnumber"), "ZT-1234");
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/manufacturingdate"), "20240229");
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/sys/class/net/eth0/address"), "00:1a:2b:3c:4d:5e\n");
     const QByteArray expected = "ZELK,ZTM9900,ZT-1234,29/02/2024,001A2B3C4D5E," +
                                 TFileVersionReader::determineFileVersion().toString().toLatin1() +
                                 ",MB19040017,1.32,15/03/2021\r\n";
@@ -822,7 +822,7 @@ void tst_ExternalCommunicationHandler::identityCommandsWriteTheFiles()
 {
     TAuthorizationController::instance().enterLevel(LEVEL2_PASSWORD);
     enterRemoteMode();
-    TTestEnvironment::writeDeviceFile(QStringLiteral("/home/serialnumber"), "ZT-1234");
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/serialnumber"), "ZT-1234");
     TInstrumentInfo::instance()->forgetLocalIdentity();
     QVERIFY(exchange("*idn?\r").startsWith("ZELK,ZTM9900,ZT-1234,"));
     // The identity is kept between queries, yet each new field shows at once.
@@ -831,7 +831,7 @@ void tst_ExternalCommunicationHandler::identityCommandsWriteTheFiles()
     QCOMPARE(TInstrumentInfo::instance()->instrumentSerialNumber(), QStringLiteral("SN-77"));
     QCOMPARE(TInstrumentInfo::instance()->instrumentManufacturingDate(), QDate(2025, 3, 4));
     // Files do not change behind the program's back but through a restored backup, which reads them anew.
-    TTestEnvironment::writeDeviceFile(QStringLiteral("/home/serialnumber"), "ZT-5678");
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/serialnumber"), "ZT-5678");
     QVERIFY(exchange("*idn?\r").startsWith("ZELK,ZTM9900,SN-77,"));
     TInstrumentInfo::instance()->forgetLocalIdentity();
     QVERIFY(exchange("*idn?\r").startsWith("ZELK,ZTM9900,ZT-5678,"));
@@ -842,11 +842,11 @@ void tst_ExternalCommunicationHandler::touchscreenCalibrationIsReplacedWhole()
     TAuthorizationController::instance().enterLevel(LEVEL2_PASSWORD);
     enterRemoteMode();
     exchange("syst:ackn 1\r");
-    TTestEnvironment::writeDeviceFile(QStringLiteral("/etc/pointercal"), "1 2 3 4 5 6 65536\n");
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/etc/pointercal"), "1 2 3 4 5 6 65536\n");
     QCOMPARE(exchange("syst:touc:back\r"), QByteArray("ACK\r\n"));
     QCOMPARE(TTestEnvironment::readDeviceFile(QStringLiteral("/etc/pointercal_backup")),
              QByteArray("1 2 3 4 5 6 65536\n"));
-    TTestEnvironment::writeDeviceFile(QStringLiteral("/etc/pointercal"), "9 9 9\n");
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/etc/pointercal"), "9 9 9\n");
     QCOMPARE(exchange("syst:touc:fact\r"), QByteArray("ACK\r\n"));
     QCOMPARE(TTestEnvironment::readDeviceFile(QStringLiteral("/etc/pointercal")), QByteArray("1 2 3 4 5 6 65536\n"));
     QVERIFY(!QFileInfo::exists(TTestEnvironment::root() + QStringLiteral("/etc/pointercal.new")));

@@ -6,6 +6,7 @@
 #include "deviceroot.h"
 #include "probecontroller.h"
 #include "scanmodecontroller.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,11 +84,14 @@ QStringList TLoggerFixture::dataLines(const QString& pName) const
 
 void TLoggerFixture::putLogfile(const QString& pName, const QByteArray& pContent, int pSecondsAgo) const
 {
-    QDir().mkpath(logfileDir());
-    QFile file(logfileDir() + QLatin1Char('/') + pName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    const QString path = QStringLiteral("/home/Logfiles/") + pName;
+    QString problem;
+    if (!TTestEnvironment::writeDeviceFile(path, pContent, &problem)) {
+        failCurrentRow("the log file is written", problem);
         return;
-    file.write(pContent);
-    file.flush();
-    file.setFileTime(QDateTime::currentDateTime().addSecs(-pSecondsAgo), QFileDevice::FileModificationTime);
+    }
+    QFile file(TDeviceRoot::path(path));
+    if (!file.open(QIODevice::ReadWrite) ||
+        !file.setFileTime(QDateTime::currentDateTime().addSecs(-pSecondsAgo), QFileDevice::FileModificationTime))
+        failCurrentRow("the log file is dated", file.fileName() + QStringLiteral(": ") + file.errorString());
 }

@@ -40,7 +40,8 @@ public:
     QByteArray content(const QString& pName) const;
     // The lines after the column titles, without their CR LF.
     QStringList dataLines(const QString& pName) const;
-    // Writes a file into the log directory, its modification time pSecondsAgo in the past.
+    // Writes a file into the log directory, its modification time pSecondsAgo in the past; fails the row with the
+    // reason when it cannot.
     void putLogfile(const QString& pName, const QByteArray& pContent, int pSecondsAgo = 0) const;
 
 private:

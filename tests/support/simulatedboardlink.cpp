@@ -1,5 +1,7 @@
 #include "simulatedboardlink.h"
 
+#include "testsupport.h"
+
 #include <memory>
 
 TSimulatedBoardLink::TSimulatedBoardLink() : TSimulatedBoardLink(LOADED_MACHINE_TIMEOUT)
@@ -10,8 +12,9 @@ TSimulatedBoardLink::TSimulatedBoardLink() : TSimulatedBoardLink(LOADED_MACHINE_
 
 TSimulatedBoardLink::TSimulatedBoardLink(int pReplyTimeout)
 {
+    // Without its line the row would only fail on what follows from it, or crash on an answer that never came.
     if (!mBoard.start(TBoardSimulator::defaultLinkPath(), mLinkProblem))
-        qWarning("TBoardSimulator: %s", qPrintable(mLinkProblem));
+        failCurrentRow("the board's line is linked", mLinkProblem);
     mLink = std::make_unique<TIntCommController>(QStringLiteral("/dev/ttyO2"), QSerialPort::Baud57600,
                                                  QSerialPort::Data8, QSerialPort::NoParity, QSerialPort::OneStop);
     mLink->setReplyTimeout(pReplyTimeout);
@@ -23,7 +26,16 @@ TSimulatedBoardLink::~TSimulatedBoardLink()
     // The program's side goes first, as it would when the board stays on.
     mHandler.reset();
     mLink.reset();
+    const QString restartProblem = mBoard.linkProblem();
     mBoard.stop();
+    // Whatever the row found since, it found it without a board.
+    if (!restartProblem.isEmpty())
+        failCurrentRow("the board's line is linked again at its restart", restartProblem);
+}
+
+QString TSimulatedBoardLink::linkProblem() const
+{
+    return mLinkProblem.isEmpty() ? mBoard.linkProblem() : mLinkProblem;
 }
 
 QByteArray TSimulatedBoardLink::lastCommand() const

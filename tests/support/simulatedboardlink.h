@@ -12,6 +12,10 @@
 // machine may need to answer; a board that leaves a command unanswered ends the
 // wait at once through its notice, so that tests of a silent board stay quick
 // and no answer comes too late.
+// A line that cannot be linked (a full temporary directory, say) fails the row
+// that builds the link, with the reason: made in init(), the row does not run.
+// One that cannot be linked again at a restart fails the row that ends with the
+// link; every command between fails at once.
 class TSimulatedBoardLink
 {
 public:
@@ -31,8 +35,8 @@ public:
     // The command texts the board received, oldest first.
     QList<QByteArray> commands() const { return mBoard.receivedCommands(); }
     QByteArray lastCommand() const;
-    // Why the board's line could not be linked (a full temporary directory, say); empty when it was.
-    QString linkProblem() const { return mLinkProblem; }
+    // Why the board's line could not be linked, at the start or at a restart; empty when it was.
+    QString linkProblem() const;
     // The board answers its next reply command with pReply instead.
     void injectReply(const QByteArray& pReply);
     // The board restarts at the pNumber-th (from 2) of the commands with this

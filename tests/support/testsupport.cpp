@@ -27,6 +27,7 @@
 #include <filesystem>
 #include <memory>
 #include <sys/statvfs.h>
+#include <unistd.h>
 
 namespace
 {
@@ -108,6 +109,95 @@ bool liesStrictlyInside(const QString& pPath, const QString& pDirectory)
     return !pDirectory.isEmpty() && pPath.startsWith(pDirectory + QLatin1Char('/'));
 }
 
+// No block or no file entry left where the root lies.
+bool isRootFull()
+{
+    struct statvfs disk = {};
+    return ::statvfs(QFile::encodeName(TTestEnvironment::root()).constData(), &disk) == 0 &&
+           (disk.f_bavail == 0 || (disk.f_files > 0 && disk.f_favail == 0));
+}
+
+QString noRoomReason()
+{
+    return QString::fromLocal8Bit(std::strerror(ENOSPC));
+}
+
+// Standard output as Qt Test writes its report there, passed on unchanged, with a line after each failed row's
+// report while the temporary directory has no room left: a row fails there on a file the program or the test could
+// not write, and most of them tell only what followed from it ("Unable to open file.", an empty field).
+class TFailureNotes
+{
+public:
+    static void start()
+    {
+        original() = stdout;
+        const cookie_io_functions_t functions = {nullptr, &TFailureNotes::write, nullptr, nullptr};
+        if (FILE* notes = ::fopencookie(nullptr, "w", functions)) {
+            std::fflush(stdout);
+            ::setvbuf(notes, nullptr, _IOLBF, BUFSIZ);
+            stdout = notes;
+        }
+    }
+
+    static void stop()
+    {
+        if (!original() || stdout == original())
+            return;
+        FILE* notes = stdout;
+        stdout = original();
+        std::fclose(notes);
+    }
+
+private:
+    static FILE*& original()
+    {
+        static FILE* stream = nullptr;
+        return stream;
+    }
+
+    static ssize_t write(void*, const char* pBuffer, size_t pSize)
+    {
+        // A report's "FAIL!" line and its location come in one write, as Qt Test flushes each report whole.
+        static bool inFailure = false;
+        static bool causeNamed = false;
+        const QByteArray text = QByteArray::fromRawData(pBuffer, int(pSize));
+        if (!writeOut(pBuffer, pSize))
+            return -1;
+        if (text.startsWith("FAIL!") || text.contains("\nFAIL!")) {
+            inFailure = true;
+            causeNamed = false;
+        }
+        if (!inFailure)
+            return ssize_t(pSize);
+        causeNamed = causeNamed || text.contains(noRoomReason().toLocal8Bit());
+        if (text.endsWith('\n')) {
+            inFailure = false;
+            if (!causeNamed && isRootFull()) {
+                const QByteArray note = QStringLiteral("   The row failed while the temporary directory \"%1\" has no "
+                                                       "room left (%2).\n")
+                                            .arg(temporaryDirectory(), noRoomReason())
+                                            .toLocal8Bit();
+                writeOut(note.constData(), size_t(note.size()));
+            }
+        }
+        return ssize_t(pSize);
+    }
+
+    static bool writeOut(const char* pBytes, size_t pSize)
+    {
+        while (pSize > 0) {
+            const ssize_t written = ::write(STDOUT_FILENO, pBytes, pSize);
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0)
+                return false;
+            pBytes += written;
+            pSize -= size_t(written);
+        }
+        return true;
+    }
+};
+
 // Watches the modal dialog on top for TTestEnvironment: polled, since a
 // dialog's own event loop runs every timer of the process.
 class TModalWatch : public QObject
@@ -148,7 +238,7 @@ private:
                 .arg(QString::fromLatin1(modal->metaObject()->className()), text ? text->text() : modal->windowTitle());
         const QString said =
             full ? QStringLiteral("%1 came up while the temporary directory \"%2\" has no room left (%3); closed")
-                       .arg(name, temporaryDirectory(), QString::fromLocal8Bit(std::strerror(ENOSPC)))
+                       .arg(name, temporaryDirectory(), noRoomReason())
                  : QStringLiteral("%1 stood open for over %2 s with nothing to answer it; closed")
                        .arg(name)
                        .arg(TTestEnvironment::MODAL_BOUND_MS / 1000);
@@ -158,14 +248,6 @@ private:
             dialog->reject();
         if (modal->isVisible())
             modal->close();
-    }
-
-    // No block or no file entry left where the root lies.
-    static bool isRootFull()
-    {
-        struct statvfs disk = {};
-        return ::statvfs(QFile::encodeName(TTestEnvironment::root()).constData(), &disk) == 0 &&
-               (disk.f_bavail == 0 || (disk.f_files > 0 && disk.f_favail == 0));
     }
 
     QTimer mPoll;
@@ -256,10 +338,12 @@ TTestEnvironment::TTestEnvironment() : mRoot(makeTemporaryRoot())
     }
     qputenv("PATH", disk.toLocal8Bit() + ':' + startSearchPath());
     qAddPreRoutine(&TModalWatch::start);
+    TFailureNotes::start();
 }
 
 TTestEnvironment::~TTestEnvironment()
 {
+    TFailureNotes::stop();
     qputenv("PATH", startSearchPath());
     qunsetenv(TDeviceRoot::ROOT_VARIABLE);
 }
@@ -354,6 +438,15 @@ bool TTestEnvironment::removeUnderRoot(const QString& pPath)
     if (entry.isDir() && !entry.isSymLink())
         return QDir(path).removeRecursively();
     return QFile::remove(path);
+}
+
+void failCurrentRow(const char* pStatement, const QString& pReason)
+{
+    const QByteArray reason = pReason.toLocal8Bit();
+    if (QTest::currentTestFunction())
+        QTest::qVerify(false, pStatement, reason.constData(), __FILE__, __LINE__);
+    else
+        qWarning("%s: %s", pStatement, reason.constData());
 }
 
 TScratchFolder::TScratchFolder(const QString& pPrefix)

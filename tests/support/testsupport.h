@@ -81,6 +81,12 @@ private:
     QString mProblem;
 };
 
+// Fails the row that runs now as QVERIFY2(false, pReason) would, naming
+// pStatement as what did not hold, from a helper or fixture that cannot end it
+// itself (a QEXPECT_FAIL before it counts); outside any row (a test object's
+// member) it warns instead, which fails the test program.
+void failCurrentRow(const char* pStatement, const QString& pReason);
+
 // Declares pFolder, a TScratchFolder, and ends the row when it cannot be made.
 #define TAMARIND_SCRATCH_FOLDER(pFolder, pPrefix)                                                                      \
     const TScratchFolder pFolder(pPrefix);                                                                             \

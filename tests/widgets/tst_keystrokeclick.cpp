@@ -39,7 +39,10 @@ void tst_KeystrokeClick::init()
 
 QByteArray tst_KeystrokeClick::gpioAfter(const std::function<void()>& pTouch)
 {
-    TTestEnvironment::writeDeviceFile(GPIO_FILE, "-");
+    // The reason in place of the file's content fails the caller's comparison with it.
+    QString problem;
+    if (!TTestEnvironment::writeDeviceFile(GPIO_FILE, "-", &problem))
+        return problem.toLocal8Bit();
     pTouch();
     return TTestEnvironment::readDeviceFile(GPIO_FILE);
 }
