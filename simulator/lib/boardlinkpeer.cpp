@@ -288,7 +288,11 @@ void TBoardLinkPeer::writeToHost(const QByteArray& pBytes)
     // as a real board's transmit buffer would overflow.
     int waits = 20;
     int written = 0;
+    // The host may read the last bytes from the moment they are written, before this thread, which may be
+    // put off on a loaded machine, gets to note the time after the write.
+    qint64 lastWriteNs = 0;
     while (written < pBytes.size()) {
+        lastWriteNs = TLinkRecord::monotonicNs();
         const ssize_t count = ::write(mMaster, pBytes.constData() + written, size_t(pBytes.size() - written));
         if (count > 0) {
             written += int(count);
@@ -300,7 +304,7 @@ void TBoardLinkPeer::writeToHost(const QByteArray& pBytes)
         }
     }
     if (!mCore.mRecord.mFrames.isEmpty())
-        mCore.mRecord.mFrames.last().mLastAnswerNs = TLinkRecord::monotonicNs();
+        mCore.mRecord.mFrames.last().mLastAnswerNs = lastWriteNs;
 }
 
 void TBoardLinkPeer::restartAfterReply(const QByteArray& pBytes)
