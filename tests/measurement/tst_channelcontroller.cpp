@@ -521,6 +521,13 @@ void tst_ChannelController::boardErrors_data()
     // An error the board names, not a reply that does not parse: the value on show is old all the same.
     QTest::newRow("readings keep failing with a board error, no values")
         << "reading answered E5" << QByteArray("E5") << false << 0 << 1 << true << QStringList{"polled 500"};
+    // Not read since it was chosen: the value on show is from before the choice.
+    QTest::newRow("E3 right after a channel switch, no values")
+        << "switch" << QByteArray("E3") << false << 0 << 1 << true << QStringList{"polled 500"};
+    QTest::newRow("E3 after reading was paused, no values")
+        << "pause" << QByteArray("E3") << false << 0 << 1 << true << QStringList{"polled 500"};
+    QTest::newRow("unanswered right after a channel switch, no values")
+        << "switch" << QByteArray() << false << 0 << 1 << true << QStringList{"polled 500"};
     QTest::newRow("a reading since the failures began skips the reading")
         << "unanswered reading, then a reading" << QByteArray("E3") << false << 0 << 0 << true
         << QStringList{"polled 500"};

@@ -257,6 +257,8 @@ void tst_HandlerMeasureCommands::frozenChannelAnswersItsFrozenPair_data()
     // Board replies to the client's "meas:curr?", each answered in turn; "freeze" and "thaw" tap Freeze between.
     QTest::addColumn<QByteArrayList>("replies");
     QTest::addColumn<QByteArrayList>("answers");
+    // What the client asks after the last reply; "meas:curr?" before.
+    QTest::addColumn<QByteArray>("lastQuery");
     const QByteArray first("109.12345,23.4567,0,1");
     const QByteArray later("110.00000,25.6000,0,1");
     const QByteArray firstPair("109.12345R,23.4567\xB0"
@@ -265,29 +267,35 @@ void tst_HandlerMeasureCommands::frozenChannelAnswersItsFrozenPair_data()
                                "C\r\n");
     const QByteArray none("E14\r\n");
 
+    const QByteArray current("meas:curr?");
     QTest::newRow("frozen with a value") << QByteArrayList{first, "freeze", later, "thaw", later}
-                                         << QByteArrayList{firstPair, firstPair, laterPair};
+                                         << QByteArrayList{firstPair, firstPair, laterPair} << current;
     // Nothing held: the reading from before the probe went is no number to give.
     QTest::newRow("frozen while the channel has no value")
         << QByteArrayList{first, "E1", "freeze", later, "thaw", later}
-        << QByteArrayList{firstPair, none, none, laterPair};
+        << QByteArrayList{firstPair, none, none, laterPair} << current;
+    QTest::newRow("scanned while frozen without a value")
+        << QByteArrayList{first, "E1", "freeze", later} << QByteArrayList{firstPair, none, none}
+        << QByteArray("meas:scan? 3,(@1)");
     QTest::newRow("the value lost while frozen, and back")
         << QByteArrayList{first, "freeze", "E1", later, "thaw", later}
-        << QByteArrayList{firstPair, none, firstPair, laterPair};
+        << QByteArrayList{firstPair, none, firstPair, laterPair} << current;
 }
 
 void tst_HandlerMeasureCommands::frozenChannelAnswersItsFrozenPair()
 {
     QFETCH(QByteArrayList, replies);
     QFETCH(QByteArrayList, answers);
+    QFETCH(QByteArray, lastQuery);
     QByteArrayList answered;
-    for (const QByteArray& reply : replies) {
+    for (int i = 0; i < replies.size(); ++i) {
+        const QByteArray& reply = replies.at(i);
         if (reply == "freeze" || reply == "thaw") {
             channel(1)->setChannelFrozen(reply == "freeze");
             continue;
         }
         mFixture->board().injectReply(reply);
-        answered << exchange("meas:curr?");
+        answered << exchange(i + 1 == replies.size() ? lastQuery : QByteArray("meas:curr?"));
     }
     QCOMPARE(answered, answers);
 }

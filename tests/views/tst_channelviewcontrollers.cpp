@@ -83,6 +83,8 @@ private slots:
     void measuredPlaceGivesTheBarItsColour();
     void channelListOfAnotherSizeIsLeftOut_data();
     void channelListOfAnotherSizeIsLeftOut();
+    void captionFollowsTheChannelGiven_data();
+    void captionFollowsTheChannelGiven();
     void frozenPlaceRedrawsOnlyOnUnitChange_data();
     void frozenPlaceRedrawsOnlyOnUnitChange();
     void sharedProbe_data();
@@ -596,42 +598,60 @@ void tst_ChannelViewControllers::informationBar_data()
     QTest::addColumn<QList<int>>("scanned");
     // The board withdraws the reference's values before channel 2 reads.
     QTest::addColumn<bool>("referenceWithdrawn");
+    // The channel frozen while it had no value before it reads (0: none): its bar keeps its live figures.
+    QTest::addColumn<int>("frozenWithoutValue");
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("center");
     QTest::addColumn<QString>("right");
 
     const QList<int> pair{1, 2};
-    QTest::newRow("scan view") << false << false << false << pair << false << "Channel 2 No. of meas.: 10"
+    QTest::newRow("scan view") << false << false << false << pair << false << 0 << "Channel 2 No. of meas.: 10"
                                << "Average: "
                                << "Stability: ";
     QTest::newRow("home view while scanning names the scanned channel")
-        << true << false << false << pair << false << "Channel 1 No. of meas.: 10"
+        << true << false << false << pair << false << 0 << "Channel 1 No. of meas.: 10"
         << "Average: "
         << "Stability: ";
     QTest::newRow("calibration view with reference")
-        << false << true << true << pair << false << "Channel 2 No. of meas.: 10"
+        << false << true << true << pair << false << 0 << "Channel 2 No. of meas.: 10"
         << "Stability: "
         << "Difference: 1.50 °C";
     QTest::newRow("calibration view without reference")
-        << false << true << false << pair << false << "Channel 2 No. of meas.: 10"
+        << false << true << false << pair << false << 0 << "Channel 2 No. of meas.: 10"
         << "Stability: "
         << "Difference: ";
     QTest::newRow("calibration view, the reference without value")
-        << false << true << true << pair << true << "Channel 2 No. of meas.: 10"
+        << false << true << true << pair << true << 0 << "Channel 2 No. of meas.: 10"
         << "Stability: "
         << "Difference: ";
     QTest::newRow("calibration view of three, the reference without value")
-        << false << true << true << QList<int>{1, 2, 3} << true << "Channel 2 No. of meas.: 10"
+        << false << true << true << QList<int>{1, 2, 3} << true << 0 << "Channel 2 No. of meas.: 10"
         << "Stability: "
         << "Difference: ";
     QTest::newRow("calibration tiles with reference")
-        << false << true << true << QList<int>{1, 2, 3, 4, 10} << false << ""
+        << false << true << true << QList<int>{1, 2, 3, 4, 10} << false << 0 << ""
         << "Stability: "
         << "Difference: 1.50 °C";
     QTest::newRow("calibration tiles, the reference without value")
-        << false << true << true << QList<int>{1, 2, 3, 4, 10} << true << ""
+        << false << true << true << QList<int>{1, 2, 3, 4, 10} << true << 0 << ""
         << "Stability: "
         << "Difference: ";
+    QTest::newRow("home view, the channel frozen without a value")
+        << true << false << false << pair << false << 1 << "Channel 1 No. of meas.: 10"
+        << "Average: "
+        << "Stability: ";
+    QTest::newRow("calibration view, the DUT frozen without a value")
+        << false << true << true << pair << false << 2 << "Channel 2 No. of meas.: 10"
+        << "Stability: "
+        << "Difference: 1.50 °C";
+    QTest::newRow("calibration view of three, the DUT frozen without a value")
+        << false << true << true << QList<int>{1, 2, 3} << false << 2 << "Channel 2 No. of meas.: 10"
+        << "Stability: "
+        << "Difference: 1.50 °C";
+    QTest::newRow("calibration tiles, the DUT frozen without a value")
+        << false << true << true << QList<int>{1, 2, 3, 4, 10} << false << 2 << ""
+        << "Stability: "
+        << "Difference: 1.50 °C";
 }
 
 void tst_ChannelViewControllers::informationBar()
@@ -641,6 +661,7 @@ void tst_ChannelViewControllers::informationBar()
     QFETCH(bool, reference);
     QFETCH(QList<int>, scanned);
     QFETCH(bool, referenceWithdrawn);
+    QFETCH(int, frozenWithoutValue);
     QFETCH(QString, left);
     QFETCH(QString, center);
     QFETCH(QString, right);
@@ -674,14 +695,24 @@ void tst_ChannelViewControllers::informationBar()
     QLabel* rightLabel =
         tiles ? mFixture->multiChannelView().tileOf(channel(2))->lblAdditionalValue2() : f.lblInfoBarRight;
 
+    const auto freezeWithoutValue = [&](int pNumber) {
+        if (frozenWithoutValue == pNumber) {
+            channel(pNumber)->raiseNoValuesAvailable();
+            channel(pNumber)->setChannelFrozen(true);
+        }
+    };
+    freezeWithoutValue(1);
     channel(1)->setNewValue(109.73, 25.0);
     if (referenceWithdrawn)
         channel(1)->raiseNoValuesAvailable();
+    freezeWithoutValue(2);
     channel(2)->setNewValue(109.15, 23.5);
 
     if (!tiles)
         QCOMPARE(f.lblInfoBarLeft->text(), left);
     QVERIFY2(centerLabel->text().startsWith(center), qPrintable(centerLabel->text()));
+    if (frozenWithoutValue)
+        QVERIFY2(centerLabel->text().size() > center.size(), qPrintable(centerLabel->text()));
     if (calibrationView)
         QCOMPARE(rightLabel->text(), right);
     else
@@ -800,6 +831,53 @@ void tst_ChannelViewControllers::channelListOfAnotherSizeIsLeftOut()
     QCOMPARE(view->measuredChannel(), channel(shown.size() == offered.size() ? offered.front() : shown.front()));
 }
 
+void tst_ChannelViewControllers::captionFollowsTheChannelGiven_data()
+{
+    // The view of that many channels, its first place; the channel given there frozen or not.
+    QTest::addColumn<int>("viewChannels");
+    QTest::addColumn<QString>("mainValue");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("frozen");
+
+    QTest::newRow("home view") << 1 << "lblSingleViewMainVal"
+                               << "lblSingleViewCorrCaption" << false;
+    QTest::newRow("home view, frozen") << 1 << "lblSingleViewMainVal"
+                                       << "lblSingleViewCorrCaption" << true;
+    QTest::newRow("two-channel view, frozen") << 2 << "Lbl2ChanViewMainValue_Top"
+                                              << "Lbl2ChanViewCorValCaption_Top" << true;
+    QTest::newRow("three-channel view") << 3 << "Lbl3ChanViewMainValue_Top"
+                                        << "Lbl3ChanViewCorValCaption_Top" << false;
+}
+
+// A place given the thermocouple channel 3 while it has no value, after the resistance channel 1.
+void tst_ChannelViewControllers::captionFollowsTheChannelGiven()
+{
+    QFETCH(int, viewChannels);
+    QFETCH(QString, mainValue);
+    QFETCH(QString, caption);
+    QFETCH(bool, frozen);
+
+    const auto show = [&](int pFirst) {
+        if (viewChannels == 1)
+            mFixture->homeView().setChannels({channel(pFirst)}, channel(pFirst));
+        else
+            showScan(QList<int>{pFirst, 2, 4}.mid(0, viewChannels), 2);
+    };
+    show(1);
+    channel(1)->setNewValue(109.73, 25.0);
+    QCOMPARE(widget<QLabel>(caption)->text(), QStringLiteral("Resistance"));
+    channel(3)->setNewValue(1.0, 25.0);
+    channel(3)->raiseNoValuesAvailable();
+    channel(3)->setChannelFrozen(frozen);
+
+    show(3);
+    QCOMPARE(widget<QLabel>(mainValue)->text(), QString());
+    QCOMPARE(widget<QLabel>(caption)->text(), QStringLiteral("Thermovoltage"));
+    channel(3)->setNewValue(1.2, 30.0);
+    QCOMPARE(widget<QLabel>(caption)->text(), QStringLiteral("Thermovoltage"));
+    channel(3)->setChannelFrozen(false);
+}
+
 void tst_ChannelViewControllers::frozenPlaceRedrawsOnlyOnUnitChange_data()
 {
     // The view of that many channels; the frozen channel is in the named place.
@@ -870,9 +948,22 @@ void tst_ChannelViewControllers::frozenPlaceRedrawsOnlyOnUnitChange()
         QCOMPARE(value->text(), QStringLiteral("77.00"));
     }
 
-    // Thawed, the next value shows: 27 degrees Celsius are 80.6 degrees Fahrenheit.
+    // Released and taken again before the channel reads: the place shows the copy held now (27 degrees
+    // Celsius, 80.6 Fahrenheit), however the freeze came, and keeps it.
+    shown->setChannelFrozen(false);
+    shown->setChannelFrozen(true);
+    shown->setNewValue(110.9, 28.0);
+    QCOMPARE(value->text(), QStringLiteral("80.60"));
+    freeze->click();
+    freeze->click();
+    QCOMPARE(value->text(), QStringLiteral("82.40"));
+    shown->setNewValue(111.3, 29.0);
+    QCOMPARE(value->text(), QStringLiteral("82.40"));
+
+    // Thawed, the live value shows at once (84.2), then the next one.
     freeze->click();
     QVERIFY(!shown->isChannelFrozen());
+    QCOMPARE(value->text(), QStringLiteral("84.20"));
     shown->setNewValue(110.5, 27.0);
     QCOMPARE(value->text(), QStringLiteral("80.60"));
 }

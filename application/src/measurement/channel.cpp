@@ -333,6 +333,7 @@ void TAbstractChannel::setChannelFrozen(bool pVal)
 {
     mChannelFrozen = pVal;
     if (pVal) {
+        ++mFreezeCount;
         // The stored reading from before a fault is no present value: held, it would be shown, logged and
         // answered as one until the thaw.
         mFrozenHasValue = mHasValue;

@@ -133,6 +133,9 @@ public:
     // Whether currentValue gives a value the channel has now: the live one,
     // or while frozen the held copy; never while the board gives no value.
     bool hasShownValue() const { return mHasValue && (!mChannelFrozen || mFrozenHasValue); }
+    // Counts the freezes: a place that drew a held copy of another freeze (Freeze released and taken again
+    // before a reading) draws the copy held now.
+    quint32 freezeCount() const { return mFreezeCount; }
 
     void startRecordingGraphValues();
     void stopRecordingGraphValues();
@@ -208,6 +211,7 @@ private:
     bool mChannelFrozen = false;
     bool mHasValue = true;
     bool mFrozenHasValue = true;
+    quint32 mFreezeCount = 0;
     double mFrozenValue_electrical;
     double mFrozenValue_temperature;
     QPair<double, double> mFrozenPeak_electrical;

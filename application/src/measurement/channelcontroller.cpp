@@ -325,6 +325,7 @@ void TChannelController::setReadingActive(bool pVal)
     if (!pVal) {
         mReadTimer->stop();
         mChannelWithRecentValue = nullptr;
+        mChannelReadSinceChosen = nullptr;
         return;
     }
     if (mReadTimer->isActive())
@@ -395,6 +396,7 @@ bool TChannelController::poll()
     mChannelWithRecentValue = nullptr;
     if (mSCPIHandler->getMeasCurr(electrical, temperature, smartProbeStatus, accuracyStatus, errorCode)) {
         mChannelWithRecentValue = measured;
+        mChannelReadSinceChosen = measured;
         mReadingsFailingSince.erase(measured);
         if (auto* prtChannel = qobject_cast<TPRTChannel*>(measured))
             bringSmartProbeInStep(prtChannel, smartProbeStatus);
@@ -440,7 +442,9 @@ bool TChannelController::poll()
         // the last value on show as the present one for good, with nothing to
         // tell it is old: once they have failed for as long as a selection
         // takes to fail, the views lose the value as after a failed selection.
-        if (failingLong)
+        // A channel not read since it was chosen has nothing on show that is
+        // its present value: what it shows is from before the choice.
+        if (failingLong || mChannelReadSinceChosen != measured)
             measured->raiseNoValuesAvailable();
         break;
     }
@@ -589,6 +593,7 @@ bool TChannelController::switchBoardTo(TAbstractChannel* pChannel, bool pShown)
         return false;
     // Whether or not the board takes the command, it may no longer measure what it measured.
     mChannelWithRecentValue = nullptr;
+    mChannelReadSinceChosen = nullptr;
     // Counted before the command: a line that hangs up right after it leaves
     // the channel unknown.
     const quint64 interruptions = mSCPIHandler->linkInterruptions();

@@ -225,6 +225,9 @@ private:
     // switch, a pause or a poll without a reading: only its value is recent
     // enough to stand in for a moment without a measurement.
     TAbstractChannel* mChannelWithRecentValue = nullptr;
+    // The measured channel once a poll has read it since the board was told
+    // to measure it or reading was started; null until then.
+    TAbstractChannel* mChannelReadSinceChosen = nullptr;
     // When the readings of a channel began failing, for the channels whose
     // last poll took no reading.
     std::map<const TAbstractChannel*, qint64> mReadingsFailingSince;

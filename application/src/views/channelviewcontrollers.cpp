@@ -304,28 +304,20 @@ void TAbstractChannelViewController::displayChannelValue(TAbstractChannel* pChan
         pChannel->currentValue(temperature, temperatureUnit, electrical, electricalUnit, separator, shownType, false);
         QString mainText;
         QString corresponding;
-        QString caption;
         if (shownType == utTemperature) {
             mainText = temperature;
             if (!electrical.isEmpty())
                 electrical += QLatin1Char(' ') + TAbstractChannel::unitToText(electricalUnit);
             corresponding = electricalUnit == uUndefined ? QString() : electrical;
-            if (electricalUnit == uOhm)
-                caption = tr("Resistance");
-            else if (electricalUnit == uMilliVolt)
-                caption = tr("Thermovoltage");
         } else {
             mainText = electrical;
             if (!temperature.isEmpty())
                 temperature += QLatin1Char(' ') + TAbstractChannel::unitToText(uCelsius);
             corresponding = temperature;
-            caption = tr("Temperature");
         }
         if (pLblCorrespondingValue)
             pLblCorrespondingValue->setText(corresponding);
-        // Fitted only when the text changes: the same caption at each reading costs a comparison.
-        if (pLblCorrespondingValueCaption)
-            TLabelFontFit::setText(pLblCorrespondingValueCaption, caption);
+        showCorrespondingCaption(pLblCorrespondingValueCaption, *pChannel);
         const int length = int(QString(mainText).remove(separator).size());
         // Setting a sheet restyles and repaints the label even when it is the
         // same, and the label's drop shadow is blurred anew on every repaint.
@@ -342,6 +334,22 @@ void TAbstractChannelViewController::displayChannelValue(TAbstractChannel* pChan
         pLblPeakMin->setText(minimum);
         pLblPeakMax->setText(maximum);
     }
+}
+
+// What the value beside the main one is, from the channel alone: a place without a value names it too.
+void TAbstractChannelViewController::showCorrespondingCaption(QLabel* pCaption, const TAbstractChannel& pChannel)
+{
+    if (!pCaption)
+        return;
+    QString caption;
+    if (!pChannel.isTemperatureUnitSelected())
+        caption = tr("Temperature");
+    else if (pChannel.electricalUnit() == uOhm)
+        caption = tr("Resistance");
+    else if (pChannel.electricalUnit() == uMilliVolt)
+        caption = tr("Thermovoltage");
+    // Fitted only when the text changes: the same caption at each reading costs a comparison.
+    TLabelFontFit::setText(pCaption, caption);
 }
 
 void TAbstractChannelViewController::selectChannel(TAbstractChannel* pCurrentChannel)
@@ -451,11 +459,14 @@ void TAbstractChannelViewController::drawPosition(TChannelViewPosition& pPositio
 {
     if (!pPosition.mChannel)
         return;
+    const quint32 freezes = pPosition.mChannel->freezeCount();
+    const bool heldCopyDrawn = pPosition.mValueDrawn && pPosition.mDrawnFreeze == freezes;
     displayChannelValue(pPosition.mChannel, pPosition.mMainValue, pPosition.mCorrespondingValue,
                         pPosition.mCorrespondingCaption, pLblPeakMin, pLblPeakMax, pPosition.mWarningIcon,
                         pPosition.mSmartProbeIndicator, pPosition.mBtnProbe, pMainValFontSizes,
-                        pOverrideFreeze || !pPosition.mValueDrawn, pForcePeakRefresh);
+                        pOverrideFreeze || !heldCopyDrawn, pForcePeakRefresh);
     pPosition.mValueDrawn = true;
+    pPosition.mDrawnFreeze = freezes;
 }
 
 void TAbstractChannelViewController::clearPositionValues(TChannelViewPosition& pPosition)
@@ -466,6 +477,7 @@ void TAbstractChannelViewController::clearPositionValues(TChannelViewPosition& p
     pPosition.mValueDrawn = false;
     if (pPosition.mCorrespondingValue)
         pPosition.mCorrespondingValue->clear();
+    showCorrespondingCaption(pPosition.mCorrespondingCaption, *pPosition.mChannel);
     updateProbeButton(pPosition.mChannel->channelProbeStatus(), pPosition.mBtnProbe, pPosition.mSmartProbeIndicator);
 }
 
@@ -505,6 +517,13 @@ void TAbstractChannelViewController::toggleFreezeAt(TChannelViewPosition& pPosit
         return;
     pPosition.mChannel->setChannelFrozen(!pPosition.mChannel->isChannelFrozen());
     updateFreezeButton(pPosition.mBtnFreeze, pPosition.mChannel);
+    // The place is drawn now: it may show an older copy than the one just taken (the channel not read since
+    // a freeze released a moment ago, or in another channel's turn), and a thaw shows the live value at once.
+    // The bar and the peaks follow the measured channel, at its next reading.
+    if (!pPosition.mChannel->hasShownValue())
+        clearPositionValues(pPosition);
+    else if (pPosition.mMainValFontSizes)
+        drawPosition(pPosition, nullptr, nullptr, *pPosition.mMainValFontSizes, false, false);
 }
 
 void TAbstractChannelViewController::selectUnitAt(TChannelViewPosition& pPosition)
@@ -618,6 +637,12 @@ void TAbstractChannelViewController::showNoValues(const TPositions& pPositions, 
     if (pChannel == mMeasuredChannel && pLblPeakMin && pLblPeakMax) {
         pLblPeakMin->clear();
         pLblPeakMax->clear();
+    }
+    // Frozen without a value, a channel that reads again has its live figures, as any frozen channel.
+    if (pChannel->hasValue()) {
+        mLblInfoBarLeft->setText(channelAndSampleCountText(pChannel));
+        setInfoBarCenterAndRight(pChannel);
+        return;
     }
     mLblInfoBarLeft->setText(mTransChannel + QLatin1Char(' ') + pChannel->channelCaption());
     clearInfoBarCenterAndRight();

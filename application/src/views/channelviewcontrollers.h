@@ -55,6 +55,10 @@ struct TChannelViewPosition
     // The place shows its channel's value: false once blanked or given another channel, when a frozen
     // channel's held copy must be drawn again although freezing otherwise keeps the place as it is.
     bool mValueDrawn = false;
+    // The channel's freeze whose held copy the place drew.
+    quint32 mDrawnFreeze = 0;
+    // The view's font sizes of the main value by its length.
+    const std::map<short, short>* mMainValFontSizes = nullptr;
 };
 
 // The common part of every channel view: a controller on widgets the main
@@ -135,6 +139,7 @@ protected:
                              QLabel* pTemperatureWarningIcon, QLabel* pLblSmartProbeIndicator,
                              QZELKPushButton* pProbeButton, const std::map<short, short>& pMainValFontSizes,
                              bool pOverrideFreeze, bool pForcePeakRefresh);
+    void showCorrespondingCaption(QLabel* pCaption, const TAbstractChannel& pChannel);
     void selectChannel(TAbstractChannel* pCurrentChannel);
     void selectUnitForChannel(TAbstractChannel* pChannel);
     void startProbeEditTimer(TAbstractChannel* pRecevingChannel);

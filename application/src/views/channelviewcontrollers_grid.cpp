@@ -26,6 +26,7 @@ void TChannelGridViewController::setPlaces(const TPositions& pPlaces)
 {
     mPlaces = pPlaces;
     for (TChannelViewPosition* place : mPlaces) {
+        place->mMainValFontSizes = &mMainValFontSizes;
         place->mArea->setGraphicsEffect(createOpacityEffect());
         fitCaptionBesideValue(place->mCorrespondingCaption);
     }

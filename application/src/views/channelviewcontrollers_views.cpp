@@ -50,6 +50,7 @@ TOneChannelViewController::TOneChannelViewController(
     mPosition.mBtnRoot2 = pBtnRoot2;
     mPosition.mBtnProbe = pBtnProbe;
     mPosition.mStylesheetInfoBar = pStylesheetInfoBar;
+    mPosition.mMainValFontSizes = &mMainValFontSizes;
     setChannel(mChannelController->measuredChannel());
 
     using T = TOneChannelViewController;
@@ -102,7 +103,11 @@ void TOneChannelViewController::showNoValue()
     clearPositionValues(mPosition);
     mPeakValMin->clear();
     mPeakValMax->clear();
-    clearInfoBarCenterAndRight();
+    // Frozen without a value, a channel that reads again has its live figures, as any frozen channel.
+    if (mPosition.mChannel && mPosition.mChannel->hasValue())
+        setInfoBarCenterAndRight(mPosition.mChannel);
+    else
+        clearInfoBarCenterAndRight();
 }
 
 void TOneChannelViewController::initGUI()
@@ -286,6 +291,8 @@ TTwoChannelViewController::TTwoChannelViewController(
                pBtnProbe_ChannelBottom,
                pStylesheetInfoBar_ChannelBottom,
                pStylesheetChannelDependingPanels_ChannelBottom};
+    mTop.mMainValFontSizes = &mMainValFontSizes;
+    mBottom.mMainValFontSizes = &mMainValFontSizes;
 
     using T = TTwoChannelViewController;
     connect(mBtnDecResolution, &QZELKPushButton::clicked, this, &T::decreaseResolution);
