@@ -851,7 +851,7 @@ void tst_ProgramStart::scriptEndsWithItsCommand_data()
     QTest::addColumn<int>("signal");
     // Run by sh with the file to name its processes in as $1.
     QTest::addColumn<QString>("command");
-    // Where the script's output goes, other than to this test.
+    // Where the script's output goes, other than to this test: a bash redirection's target.
     QTest::addColumn<QString>("output");
     QTest::addColumn<int>("status");
     // A command whose child runs on once the command itself has ended.
@@ -861,6 +861,8 @@ void tst_ProgramStart::scriptEndsWithItsCommand_data()
     QTest::newRow("an interrupt (Ctrl+C)") << int(SIGINT) << runsOn << QString() << 130;
     QTest::newRow("a hang-up, a terminate ignored, the output on a full disk")
         << int(SIGHUP) << "trap '' TERM; " + runsOn << "/dev/full" << 129;
+    QTest::newRow("a hang-up, a terminate ignored, the output on a pipe nobody reads")
+        << int(SIGHUP) << "trap '' TERM; " + runsOn << ">(true)" << 129;
     QTest::newRow("a command that fails with 3") << 0 << QStringLiteral("exit 3") << QString() << 3;
     QTest::newRow("a command that succeeds") << 0 << QStringLiteral("exit 0") << QString() << 0;
 }
@@ -879,7 +881,8 @@ void tst_ProgramStart::scriptEndsWithItsCommand()
     script.start(
         QStringLiteral("bash"),
         {QStringLiteral("-c"),
-         QStringLiteral("[ -z \"$3\" ] || exec >\"$3\" 2>&1; source \"$0\" && run_in_group 5 sh -c \"$1\" sh \"$2\""),
+         QStringLiteral(
+             "[ -z \"$3\" ] || eval \"exec > $3 2>&1\"; source \"$0\" && run_in_group 5 sh -c \"$1\" sh \"$2\""),
          QStringLiteral(TAMARIND_SOURCE_DIR "/tools/setup.sh"), command, named, output});
     QList<qint64> commands;
     const auto endLeftOvers = qScopeGuard([&] {
