@@ -26,7 +26,7 @@ stop_peers() {
     pids=()
 }
 stop_run() {
-    trap 'hurry=1' INT TERM HUP
+    leaving
     if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then
         kill -TERM "$program" 2>/dev/null || true
         await_end "$program" 100 "the program"

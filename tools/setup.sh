@@ -63,6 +63,14 @@ port_number() {
 
 # 1 once a second terminate, hang-up or Ctrl+C has come while the first one's ending goes on.
 hurry=0
+# leaving: from here on the script is on its way out, ending what it started. A second signal hurries that on rather
+# than cut it short, and nothing printed on the way (by the script, or by bash itself on a process it saw killed) can
+# stop it: the terminal may have gone with a hang-up, the output be a full disk or a pipe nobody reads any more, whose
+# SIGPIPE would end the script.
+leaving() {
+    trap 'hurry=1' INT TERM HUP
+    trap '' PIPE
+}
 # await_end TARGET TENTHS WHAT: waits until TARGET, a process or ("-N") every process of the group N, already sent a
 # terminate, has ended: at most TENTHS tenths of a second, and two once a second signal has come; then kills what is
 # left of it. WHAT says what it is.
@@ -71,8 +79,8 @@ await_end() {
     [ "${1#-}" = "$1" ] || named="Process group ${1#-}"
     while kill -0 -- "$1" 2>/dev/null; do
         if [ "$tenths" -ge "$2" ] || { [ "$hurry" = 1 ] && [ "$tenths" -ge 2 ]; }; then
-            echo "$named ($3) has not ended after its terminate: killed."
             kill -KILL -- "$1" 2>/dev/null || true
+            echo "$named ($3) has not ended after its terminate: killed." 2>/dev/null || true
             break
         fi
         # A Ctrl+C reaches the sleep too: it ends early, and the loop goes on.
@@ -118,7 +126,7 @@ run_in_group() {
 }
 # end_group_and_exit STATUS
 end_group_and_exit() {
-    trap 'hurry=1' INT TERM HUP
+    leaving
     # A signal that came as the command started, before its number was kept.
     [ -n "$running_group" ] || [ "${!:-}" = "$started_before" ] || running_group=$!
     if [ -n "$running_group" ]; then
