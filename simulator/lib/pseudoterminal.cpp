@@ -140,8 +140,7 @@ void TPseudoTerminal::close()
 void TPseudoTerminal::hangUp()
 {
     // Without a slave of its own (hung up before) what stands at the path now is another's, whatever it is.
-    if (!mLinkPath.isEmpty() && !mPair.mSlavePath.isEmpty() &&
-        QFileInfo(mLinkPath).symLinkTarget() == mPair.mSlavePath)
+    if (!mLinkPath.isEmpty() && !mPair.mSlavePath.isEmpty() && QFileInfo(mLinkPath).symLinkTarget() == mPair.mSlavePath)
         QFile::remove(mLinkPath);
     closePair(mPair);
 }
