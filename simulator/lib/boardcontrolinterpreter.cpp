@@ -253,7 +253,8 @@ QString TBoardControlInterpreter::lineProblem() const
     const QString problem = mSimulator.linkProblem();
     if (problem.isEmpty())
         return problem;
-    return QStringLiteral("the board restarted without its line (%1); the next restart links it again").arg(problem);
+    return QStringLiteral("the board restarted without its line (%1); restart it again once the path is free")
+        .arg(problem);
 }
 
 QString TBoardControlInterpreter::setSignal(const QStringList& pWords)
