@@ -59,7 +59,8 @@ QStringList TBoardControlInterpreter::execute(const QString& pLine)
     } else if (command == QLatin1String("status")) {
         return status() << OK;
     } else if (command == QLatin1String("restart") && words.size() == 1) {
-        mSimulator.restart();
+        if (!mSimulator.restart())
+            result = failure(lineProblem());
     } else if (command == QLatin1String("commands")) {
         int count = 20;
         if (words.size() > 1 && !toInteger(words.at(1), count))
@@ -239,8 +240,21 @@ QStringList TBoardControlInterpreter::status()
                              .arg(box.mOperatingMode);
         }
     });
+    const QString problem = lineProblem();
+    lines << (problem.isEmpty() ? QStringLiteral("line linked at %1").arg(mSimulator.linkPath()) : problem);
     mSimulator.withFaults([&](TBoardFaults& pFaults) { lines << QStringLiteral("faults ") + pFaults.toText(); });
     return lines;
+}
+
+QString TBoardControlInterpreter::lineProblem() const
+{
+    if (!mSimulator.isRunning())
+        return QStringLiteral("the board is not running");
+    const QString problem = mSimulator.linkProblem();
+    if (problem.isEmpty())
+        return problem;
+    return QStringLiteral("the board restarted without its line (%1); restart it again once the path is free")
+        .arg(problem);
 }
 
 QString TBoardControlInterpreter::setSignal(const QStringList& pWords)

@@ -22,6 +22,8 @@ public:
 
 private:
     QStringList status();
+    // Why the board is without its line, for restart and status; empty while it is linked.
+    QString lineProblem() const;
     QString setSignal(const QStringList& pWords);
     QString setSensor(int pChannel, const QString& pSensor);
     QString setSwitchBox(const QStringList& pWords);

@@ -57,12 +57,15 @@ void TBoardLinkPeer::restartLocked()
     }
     QString error;
     const bool reopened = mLine.reopen(error);
-    if (!reopened) {
+    if (reopened) {
+        mCore.mLinkProblem.clear();
+    } else {
         qWarning("simulated board: %s", qPrintable(error));
         mCore.mLinkProblem = error;
         // Kept, the old line would hold the host: its output stopped, or waiting for an answer nobody gives. Gone,
-        // it hangs up, and every command after it fails at once, as with a board whose line is dead.
-        mLine.close();
+        // it hangs up, and every command after it fails at once, as with a board whose line is dead. Its path
+        // stays, for the next restart to link the line there again.
+        mLine.hangUp();
     }
     mMaster = mLine.masterDescriptor();
     mInput.clear();

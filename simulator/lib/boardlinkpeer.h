@@ -30,7 +30,8 @@ struct TBoardSimulatorCore
     // Given each intact command's text as it arrives, before it is carried
     // out, with the core locked: it must not call the simulator.
     std::function<void(const QByteArray&)> mCommandWatcher;
-    // Why the line could not come back at a restart; empty while it always has.
+    // Why the line could not come back at the last restart, which left the board without it; empty while it is
+    // linked.
     QString mLinkProblem;
 };
 
@@ -52,7 +53,8 @@ public slots:
     void attach();
     void detach();
     // The board restarts between two exchanges: its line hangs up and comes
-    // back at once, and it forgets its settings (TBoardState::restart).
+    // back at once, and it forgets its settings (TBoardState::restart). A line
+    // that cannot be linked again stays away until a restart links it.
     void restart();
 
 private:

@@ -76,10 +76,12 @@ QString TBoardSimulator::linkProblem() const
     return mCore.mLinkProblem;
 }
 
-void TBoardSimulator::restart()
+bool TBoardSimulator::restart()
 {
-    if (mThread)
-        QMetaObject::invokeMethod(mPeer.get(), "restart", Qt::BlockingQueuedConnection);
+    if (!mThread)
+        return false;
+    QMetaObject::invokeMethod(mPeer.get(), "restart", Qt::BlockingQueuedConnection);
+    return linkProblem().isEmpty();
 }
 
 void TBoardSimulator::withState(const std::function<void(TBoardState&)>& pAction)

@@ -29,8 +29,9 @@ public:
     bool start(const QString& pLinkPath, QString& oError);
     bool start();
     void stop();
-    // The board restarts between two exchanges (TBoardLinkPeer::restart).
-    void restart();
+    // The board restarts between two exchanges (TBoardLinkPeer::restart). False when it is not running or its
+    // line could not come back (linkProblem() says why).
+    bool restart();
     bool isRunning() const { return mThread != nullptr; }
     QString slavePath() const { return mTerminal.slavePath(); }
     QString linkPath() const { return mTerminal.linkPath(); }
@@ -38,7 +39,8 @@ public:
     // host's link in the same process (TIntCommController::setSilenceNotice);
     // made at the first call. Without it a late reply goes out at its delay.
     int silenceNotice();
-    // Why the line could not come back at a restart, after which the board is gone; empty while it always has.
+    // Why the line could not come back at the last restart, after which the board is gone until a restart links
+    // it again; empty while it is linked.
     QString linkProblem() const;
 
     // Reads or changes the board's state, or the faults, under the lock.

@@ -133,8 +133,14 @@ bool TPseudoTerminal::reopen(QString& oError)
 
 void TPseudoTerminal::close()
 {
-    if (!mLinkPath.isEmpty() && QFileInfo(mLinkPath).symLinkTarget() == mPair.mSlavePath)
-        QFile::remove(mLinkPath);
+    hangUp();
     mLinkPath.clear();
+}
+
+void TPseudoTerminal::hangUp()
+{
+    // Without a slave of its own (hung up before) what stands at the path now is another's, whatever it is.
+    if (!mLinkPath.isEmpty() && !mPair.mSlavePath.isEmpty() && QFileInfo(mLinkPath).symLinkTarget() == mPair.mSlavePath)
+        QFile::remove(mLinkPath);
     closePair(mPair);
 }

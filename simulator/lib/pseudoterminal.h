@@ -23,10 +23,13 @@ public:
     static bool mayLinkAt(const QString& pLinkPath, QString& oError);
     // Removes the link (if it still points to this slave) and closes both sides.
     void close();
-    // A new pair in place of this one at the same link path, as a device that
-    // restarts brings up its line again: the link points to the new slave
-    // before the old pair closes, so a program that opens the path again on
-    // the old line's hang-up finds the new one at once.
+    // The same, but the link path is kept for reopen: a device whose line could not come back is gone for the
+    // program until a later restart brings it up there.
+    void hangUp();
+    // A new pair in place of this one (or of the one hung up) at the same link path, as a device that restarts
+    // brings up its line again: the link points to the new slave before the old pair closes, so a program that
+    // opens the path again on the old line's hang-up finds the new one at once. False with the reason, the old
+    // pair left as it was, when the path cannot be linked.
     bool reopen(QString& oError);
 
     // Non-blocking.

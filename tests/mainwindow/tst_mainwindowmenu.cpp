@@ -547,7 +547,10 @@ void tst_MainWindowMenu::saveOnTheTimePage()
     TMessageRecorder messages;
     mMain.click("BtnSave");
     QCOMPARE(messages.texts(), QStringList{message});
-    QCOMPARE(TTestEnvironment::recordedCommands(), commands);
+    // The stick check goes on meanwhile, as often as a loaded machine lets its timer fall due under the message.
+    QStringList recorded = TTestEnvironment::recordedCommands();
+    recorded.removeAll(QStringLiteral("/bin/sh -c \"blkid /dev/sd?\""));
+    QCOMPARE(recorded, commands);
     QCOMPARE(mMain.menuPage(), pageCloses ? mMain.child("PageMenu") : mMain.child("PageTime"));
     const bool restarting = commands.contains(QStringLiteral("reboot"));
     QCOMPARE(timer("mCyclicCheckTimer")->isActive(), !restarting);

@@ -76,6 +76,9 @@ void tst_SimulatedUSBStick::commandOutcomes_data()
         << partitioned << QStringList{"mount /dev/sda /media/usb"} << 32 << QByteArray() << QByteArray();
     QTest::newRow("mount a missing device")
         << partitioned << QStringList{"mount /dev/sdb1 /media/usb"} << 32 << QByteArray() << QByteArray();
+    QTest::newRow("mount where the mount table cannot be written")
+        << partitioned << QStringList{"mkdir -p /etc/mtab", "mount /dev/sda1 /media/usb"} << 32 << QByteArray()
+        << QByteArray();
     QTest::newRow("mount twice") << partitioned
                                  << QStringList{"mount /dev/sda1 /media/usb", "mount /dev/sda1 /media/usb"} << 32
                                  << QByteArray() << sda1;
@@ -111,6 +114,8 @@ void tst_SimulatedUSBStick::commandOutcomes()
     QCOMPARE(result.mStandardOutput, output);
     QCOMPARE(result.mStandardError.isEmpty(), exitCode == 0 || exitCode == 2);
     QCOMPARE(TTestEnvironment::readDeviceFile("/etc/mtab"), mountTable);
+    // The stick's files are at the mount point exactly while the table holds the mount.
+    QCOMPARE(QFileInfo(mountPoint()).isSymLink(), !mountTable.isEmpty());
 }
 
 void tst_SimulatedUSBStick::mountedStickShowsItsFilesAtTheMountPoint()

@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QLocalSocket>
+#include <QRegularExpression>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +33,7 @@ private slots:
     void commandFaults();
     void probeSlots();
     void statusListsWhatIsSet();
+    void restartWithoutItsLineSaysSoUntilItLinksAgain();
     void servesAtAnyPath_data();
     void servesAtAnyPath();
 
@@ -399,6 +402,32 @@ void tst_BoardControlServer::statusListsWhatIsSet()
     // The commands the program sent are there to look at.
     mBoard->handler().setConfChan(3);
     QCOMPARE(ask("commands 1"), (QStringList{"conf:chan 03", "OK"}));
+}
+
+// A board whose line cannot come back at a restart is gone for the program, as a dead one is; the one who
+// restarted it learns why, and a restart once the path is free brings the line back where the program looks.
+void tst_BoardControlServer::restartWithoutItsLineSaysSoUntilItLinksAgain()
+{
+    const QString line = TBoardSimulator::defaultLinkPath();
+    // The new link is made beside the line: a folder there stops it.
+    const QString blocked = line + ".next";
+    const auto free = qScopeGuard([&] { TTestEnvironment::removeUnderRoot(blocked); });
+    QVERIFY(QDir().mkpath(blocked));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^simulated board: .* not a symbolic link"));
+    const QStringList refused = ask("restart");
+    QCOMPARE(refused.size(), 1);
+    QVERIFY2(refused.at(0).startsWith("ERR ") && refused.at(0).contains(blocked + " exists and is not a symbolic link"),
+             qPrintable(refused.at(0)));
+    QVERIFY(ask("status").contains(refused.at(0).mid(4)));
+    bool failed = false;
+    mBoard->link().sendCommand("syst:cali?", true, failed);
+    QVERIFY(failed);
+
+    TTestEnvironment::removeUnderRoot(blocked);
+    QCOMPARE(ask("restart"), QStringList{"OK"});
+    QVERIFY(ask("status").contains("line linked at " + line));
+    QCOMPARE(mBoard->link().sendCommand("syst:cali?", true, failed), QString("1"));
+    QVERIFY(!failed);
 }
 
 void tst_BoardControlServer::servesAtAnyPath_data()

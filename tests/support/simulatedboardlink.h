@@ -14,8 +14,8 @@
 // and no answer comes too late.
 // A line that cannot be linked (a full temporary directory, say) fails the row
 // that builds the link, with the reason: made in init(), the row does not run.
-// One that cannot be linked again at a restart fails the row that ends with the
-// link; every command between fails at once.
+// One that could not be linked again at a restart, and is still without its line
+// when the row ends, fails the row; every command meanwhile fails at once.
 class TSimulatedBoardLink
 {
 public:

@@ -69,7 +69,7 @@ private slots:
     void noReadingKeptAcrossABoardRestart();
 
 private:
-    TChannelController& build(int pReadInterval = 500);
+    TChannelController& build();
     int currentReadings() const;
 
     std::unique_ptr<TProbeControllerFixture> mFixture;
@@ -93,9 +93,11 @@ void tst_CJCCalibrationItem::cleanup()
     mFixture.reset();
 }
 
-TChannelController& tst_CJCCalibrationItem::build(int pReadInterval)
+TChannelController& tst_CJCCalibrationItem::build()
 {
-    TChannelController& controller = mFixture->build(pReadInterval);
+    // Polls that no load lets fall due while the item's first message is open: the readings the rows count, and
+    // those after which the board restarts, are the item's own.
+    TChannelController& controller = mFixture->build(10 * 60 * 1000);
     mFixture->buildProbes();
     controller.setReadingActive(true);
     mFixture->board().board().clearRecord();
@@ -114,9 +116,7 @@ int tst_CJCCalibrationItem::currentReadings() const
 
 void tst_CJCCalibrationItem::deviationAndItsStorage()
 {
-    // Polls that no load lets fall due while the first message is open: the
-    // readings counted are the item's own.
-    TChannelController& controller = build(10 * 60 * 1000);
+    TChannelController& controller = build();
     TPhysicalChannel* input3 = controller.physical_channel(3);
     TAbstractChannel* measured = controller.measuredChannel();
     TCJCCalibrationItem item(input3, 0.0, QDate(2021, 3, 10), QStringLiteral("CJC 3"));

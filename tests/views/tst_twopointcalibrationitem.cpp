@@ -119,7 +119,9 @@ void tst_TwoPointCalibrationItem::cleanup()
 
 TChannelController& tst_TwoPointCalibrationItem::build()
 {
-    TChannelController& controller = mFixture->build();
+    // Polls that no load lets fall due while the item's messages are open: what the board receives from then on is
+    // the item's.
+    TChannelController& controller = mFixture->build(10 * 60 * 1000);
     mFixture->buildProbes();
     controller.setReadingActive(true);
     return controller;

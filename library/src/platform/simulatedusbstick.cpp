@@ -73,11 +73,16 @@ QByteArray fileContent(const QString& pHostPath)
     return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
 }
 
-bool writeFile(const QString& pHostPath, const QByteArray& pContent)
+// False, with the system's reason in oError when given, when the file cannot be written whole.
+bool writeFile(const QString& pHostPath, const QByteArray& pContent, QString* oError = nullptr)
 {
     QDir().mkpath(QFileInfo(pHostPath).absolutePath());
     QFile file(pHostPath);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(pContent) == pContent.size();
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                         file.write(pContent) == pContent.size() && file.flush();
+    if (!written && oError)
+        *oError = file.errorString();
+    return written;
 }
 
 QString fileSystemType(const QByteArray& pAttributes)
@@ -258,7 +263,13 @@ TCommandResult TSimulatedUSBStick::mount(const QStringList& pArguments)
     entry.mMountPoint = mountPoint;
     entry.mLine = QStringLiteral("%1 %2 %3 rw,relatime 0 0").arg(device, mountPoint, fileSystemType(attributes));
     table << entry;
-    writeMountTable(table);
+    QString error;
+    if (!writeMountTable(table, &error)) {
+        // Not in the table, the mount could never be undone: the stick stays unmounted.
+        detachMedium(mountPoint);
+        return outcome(MOUNT_FAILURE, QStringLiteral("mount: %1: cannot write the mount table %2: %3")
+                                          .arg(mountPoint, QLatin1String(MOUNT_TABLE), error));
+    }
     return outcome(0);
 }
 
@@ -351,12 +362,12 @@ QList<TSimulatedUSBStick::TMountEntry> TSimulatedUSBStick::mountTable()
     return entries;
 }
 
-bool TSimulatedUSBStick::writeMountTable(const QList<TMountEntry>& pEntries)
+bool TSimulatedUSBStick::writeMountTable(const QList<TMountEntry>& pEntries, QString* oError)
 {
     QByteArray content;
     for (const TMountEntry& entry : pEntries)
         content += entry.mLine.toLocal8Bit() + '\n';
-    return writeFile(TDeviceRoot::path(QLatin1String(MOUNT_TABLE)), content);
+    return writeFile(TDeviceRoot::path(QLatin1String(MOUNT_TABLE)), content, oError);
 }
 
 bool TSimulatedUSBStick::unmountWhere(const std::function<bool(const TMountEntry&)>& pMatches)

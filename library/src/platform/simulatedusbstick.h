@@ -79,7 +79,8 @@ private:
     };
 
     static QList<TMountEntry> mountTable();
-    static bool writeMountTable(const QList<TMountEntry>& pEntries);
+    // False, with the reason in oError when given, when the table cannot be written.
+    static bool writeMountTable(const QList<TMountEntry>& pEntries, QString* oError = nullptr);
     // Unmounts every entry that matches; false when none did.
     static bool unmountWhere(const std::function<bool(const TMountEntry&)>& pMatches);
     static QString resolvedDevice(const QString& pDevicePath);
