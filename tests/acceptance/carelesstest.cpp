@@ -1,5 +1,6 @@
 #include "childprocess.h"
 #include "deviceroot.h"
+#include "tamarindsettings.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -64,6 +65,8 @@ void tst_CarelessTest::startsTheProgramAndItsBoard()
                 {QStringLiteral("--control"), TDeviceRoot::path(QStringLiteral("/var/run/boardsim.sock"))});
     QVERIFY(board.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(TDeviceRoot::path(QStringLiteral("/dev/ttyO2"))), 20000);
+    quint16 port = 0;
+    TAMARIND_STORE_FREE_REMOTE_PORT(port);
     TChildProcess program;
     program.setStandardOutputFile(QProcess::nullDevice());
     program.start(buildDirectory() + QStringLiteral("/application/ZTM8800UI"), QStringList());

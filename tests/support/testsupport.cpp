@@ -3,6 +3,7 @@
 #include "commandrunner.h"
 #include "deviceroot.h"
 #include "intcommcontroller.h"
+#include "tamarindsettings.h"
 #include "terminationsignals.h"
 
 #include <QDialog>
@@ -15,6 +16,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QTimer>
 #include <QWidget>
 
@@ -410,6 +412,24 @@ bool TTestEnvironment::writeDeviceFile(const QString& pDevicePath, const QByteAr
     if (oProblem)
         *oProblem = problem;
     return problem.isEmpty();
+}
+
+quint16 TTestEnvironment::freePort(QString* oProblem)
+{
+    QTcpServer probe;
+    if (probe.listen(QHostAddress::LocalHost, 0))
+        return probe.serverPort();
+    if (oProblem)
+        *oProblem = QStringLiteral("no free TCP port on the loopback: ") + probe.errorString();
+    return 0;
+}
+
+quint16 TTestEnvironment::useFreeRemotePort(TTamarindSettings& pSettings, QString* oProblem)
+{
+    const quint16 port = freePort(oProblem);
+    if (port != 0)
+        pSettings.setValue(QStringLiteral("ethernet"), QStringLiteral("port"), QString::number(port));
+    return port;
 }
 
 QByteArray TTestEnvironment::readDeviceFile(const QString& pDevicePath)
