@@ -2,6 +2,7 @@
 #include "childprocess.h"
 #include "commandrunner.h"
 #include "deviceroot.h"
+#include "ethernetconfigurationcontroller.h"
 #include "fileversionreader.h"
 #include "intcommcontroller.h"
 #include "linkrecord.h"
@@ -19,6 +20,7 @@
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSet>
 
 #include <algorithm>
 #include <csignal>
@@ -260,6 +262,31 @@ bool endsByItself(QProcess& pProcess, const QString& pProgram, const QStringList
     pProcess.kill();
     pProcess.waitForFinished();
     return false;
+}
+
+// The TCP ports process pProcess listens on in this process's network: a process in a network of its own listens on
+// none here.
+QList<int> listeningPorts(qint64 pProcess)
+{
+    QSet<QByteArray> sockets;
+    const QString descriptors = QStringLiteral("/proc/%1/fd").arg(pProcess);
+    for (const QString& descriptor : QDir(descriptors).entryList(QDir::System)) {
+        char target[64] = {};
+        const QByteArray path = QFile::encodeName(descriptors + QLatin1Char('/') + descriptor);
+        if (::readlink(path.constData(), target, sizeof target - 1) > 0 && qstrncmp(target, "socket:[", 8) == 0)
+            sockets << QByteArray(target + 8).chopped(1);
+    }
+    QList<int> ports;
+    QFile table(QStringLiteral("/proc/self/net/tcp"));
+    if (!table.open(QIODevice::ReadOnly))
+        return ports;
+    // "sl local_address rem_address st ... inode", the state 0A a listening socket's.
+    for (const QByteArray& line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() > 9 && fields.at(3) == "0A" && sockets.contains(fields.at(9)))
+            ports << fields.at(1).split(':').value(1).toInt(nullptr, 16);
+    }
+    return ports;
 }
 } // namespace
 
@@ -746,6 +773,10 @@ void tst_ProgramStart::testProgramsChangeNothingOutsideTheirRoot_data()
         << "/" + QString(300, QLatin1Char('x')) << false
         << "/" + QString(300, QLatin1Char('x')) + "\" cannot be written: File name too long"
         << qulonglong(RLIM_INFINITY);
+    // So does a log file a row puts.
+    QTest::newRow("a log file that cannot be put")
+        << QStringList{"putsALogfile"} << "TAMARIND_CARELESS_PATH" << QString(300, QLatin1Char('x')) << false
+        << QString(300, QLatin1Char('x')) + "\" cannot be written: File name too long" << qulonglong(RLIM_INFINITY);
     // Its root is a folder, which a full file system still takes: the first file in it is what fails.
     QTest::newRow("no room for the first file in the root")
         << QStringList{"-functions"} << "TMPDIR" << TTestEnvironment::root() + "/temporary" << false
@@ -1006,6 +1037,9 @@ void tst_ProgramStart::startsWhileAMessageWaits()
         QSKIP("this user may not start a program in a network of its own");
     QCOMPARE(program->state(), QProcess::Running);
     QVERIFY(pollTimes(boardLog()).size() >= pollsBefore + 4);
+    const QList<int> listening = listeningPorts(program->processId());
+    QVERIFY2(!listening.contains(TAbstractEthernetConfigurationController::DEFAULT_PORT),
+             "the program took the default remote port, the user's own program's");
     if (settings.isEmpty())
         QCOMPARE(TTestEnvironment::readDeviceFile(settingsFile), settingsBefore);
     else

@@ -17,7 +17,8 @@ class TScanModeController;
 #define TAMARIND_PUT_LOGFILE(pFixture, pName, pContent, pSecondsAgo)                                                   \
     do {                                                                                                               \
         QString logfileProblem;                                                                                        \
-        QVERIFY2((pFixture).putLogfile(pName, pContent, pSecondsAgo, &logfileProblem), qPrintable(logfileProblem));    \
+        const bool logfileIsPut = (pFixture).putLogfile(pName, pContent, pSecondsAgo, &logfileProblem);                \
+        QVERIFY2(logfileIsPut, qPrintable(logfileProblem));                                                            \
     } while (false)
 
 // The data logger as the main window builds it, on the form's logger pages,

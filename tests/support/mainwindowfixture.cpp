@@ -20,7 +20,7 @@ void TMainWindowFixture::build()
         failCurrentRow("a free remote port is found", problem);
     mWindow = std::make_unique<TTamarindMainForm>();
     if (mWindow->mEthernetConfController->port() == defaultPort)
-        failCurrentRow("the main window is not on the default remote port",
+        failCurrentRow("the main window has a remote port of its own",
                        QStringLiteral("it took port %1, the user's own program's").arg(defaultPort));
 }
 

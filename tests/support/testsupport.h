@@ -23,7 +23,9 @@ class TTamarindSettings;
 // the root first on the PATH). Once QApplication exists, a modal dialog that
 // stays on top longer than MODAL_BOUND_MS, which no row lets one stand, fails
 // the row it stands in, named, and is closed: a dialog nothing answers would
-// hold the test until ctest's time-out.
+// hold the test until ctest's time-out. While the temporary directory has no
+// room left, one is closed at once and named only: the program's message about
+// the full disk is no failure of its own.
 class TTestEnvironment
 {
 public:
@@ -95,7 +97,9 @@ private:
 // Fails the row that runs now as QVERIFY2(false, pReason) would, naming
 // pStatement as what did not hold, from a helper or fixture that cannot end it
 // itself (a QEXPECT_FAIL before it counts); outside any row (a test object's
-// member) it warns instead, which fails the test program.
+// member) it warns instead, which fails the test program. A row that has
+// failed already is left as it is: it would have ended there, and what a
+// helper meets after that follows from it.
 void failCurrentRow(const char* pStatement, const QString& pReason);
 
 // Declares pFolder, a TScratchFolder, and ends the row when it cannot be made.
