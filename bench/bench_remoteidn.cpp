@@ -30,9 +30,9 @@
 #include "pseudoterminal.h"
 #include "serialcommunicationinterface.h"
 #include "tamarindsettings.h"
+#include "testsupport.h"
 
 #include <QApplication>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -57,10 +57,9 @@ namespace
 class TInstrumentSide
 {
 public:
-    explicit TInstrumentSide(quint16 pPort)
+    // On the remote port in the settings.
+    TInstrumentSide()
     {
-        TTamarindSettings::instance().setValue(QStringLiteral("ethernet"), QStringLiteral("port"),
-                                               QString::number(pPort));
         mThread.start();
         QMetaObject::invokeMethod(
             &mAnchor,
@@ -119,13 +118,6 @@ private:
     std::unique_ptr<TSerialCommunicationInterface> mSerialTransport;
 };
 
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
 // A plain blocking client, as a VISA library or a script is.
 int connectClient(quint16 pPort)
 {
@@ -166,7 +158,7 @@ enum EnTransport { tTCP = 0, tSerialLine = 1 };
 
 void BM_IdentificationRoundTrip(benchmark::State& pState)
 {
-    const quint16 port = freePort();
+    const quint16 port = TTestEnvironment::useFreeRemotePort(TTamarindSettings::instance());
     // The host's end of the serial line, there before the transport opens it.
     TPseudoTerminal serialLine;
     QString error;
@@ -174,7 +166,7 @@ void BM_IdentificationRoundTrip(benchmark::State& pState)
         pState.SkipWithError(qPrintable(error));
         return;
     }
-    TInstrumentSide instrument(port);
+    TInstrumentSide instrument;
     const bool tcp = pState.range(0) == tTCP;
     const int client = tcp ? connectClient(port) : serialLine.masterDescriptor();
     if (client < 0) {
@@ -249,10 +241,9 @@ qint64 readReply(int pClient)
 struct TTCPInstrument
 {
     explicit TTCPInstrument(TLogfileController* pLogger)
-        : mHandler(nullptr, nullptr, nullptr, nullptr, pLogger), mPort(freePort())
+        : mHandler(nullptr, nullptr, nullptr, nullptr, pLogger)
+        , mPort(TTestEnvironment::useFreeRemotePort(TTamarindSettings::instance()))
     {
-        TTamarindSettings::instance().setValue(QStringLiteral("ethernet"), QStringLiteral("port"),
-                                               QString::number(mPort));
         mConfiguration = TEthernetConfigurationControllerFactory().createEthernetConfigurationController("eth0");
         mConfiguration->loadSettings();
         mTransport = std::make_unique<TEthernetCommunicationInterface>(&mHandler, mConfiguration.get());
@@ -278,7 +269,11 @@ struct TTCPInstrument
 void BM_LogfileDownload(benchmark::State& pState)
 {
     TLoggerFixture fixture;
-    fixture.putLogfile(LOG_NAME, logfileOfSize(LOG_BYTES));
+    QString problem;
+    if (!fixture.putLogfile(LOG_NAME, logfileOfSize(LOG_BYTES), 0, &problem)) {
+        pState.SkipWithError(qPrintable(problem));
+        return;
+    }
     TLogfileController& logger = fixture.buildLogger();
     TTCPInstrument instrument(&logger);
     if (instrument.mClient < 0) {

@@ -1,5 +1,7 @@
 #include "childprocess.h"
 #include "deviceroot.h"
+#include "loggerfixture.h"
+#include "tamarindsettings.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -28,6 +30,8 @@ private slots:
     void writesInAScratchFolder();
     // Writes the device file TAMARIND_CARELESS_PATH.
     void writesADeviceFile();
+    // Puts the log file TAMARIND_CARELESS_PATH names; a row that goes on after the put failed ends the process.
+    void putsALogfile();
     // Starts the program and its board as the acceptance tests do, says the process numbers ("started <this>
     // <board> <program>") and waits for the signal that ends this process.
     void startsTheProgramAndItsBoard();
@@ -56,6 +60,14 @@ void tst_CarelessTest::writesADeviceFile()
     TAMARIND_WRITE_DEVICE_FILE(qEnvironmentVariable("TAMARIND_CARELESS_PATH"), "written");
 }
 
+void tst_CarelessTest::putsALogfile()
+{
+    const TLoggerFixture fixture;
+    TAMARIND_PUT_LOGFILE(fixture, qEnvironmentVariable("TAMARIND_CARELESS_PATH"), "written", 0);
+    if (QTest::currentTestFailed())
+        qFatal("The row went on after its log file could not be put");
+}
+
 void tst_CarelessTest::startsTheProgramAndItsBoard()
 {
     TChildProcess board;
@@ -64,6 +76,8 @@ void tst_CarelessTest::startsTheProgramAndItsBoard()
                 {QStringLiteral("--control"), TDeviceRoot::path(QStringLiteral("/var/run/boardsim.sock"))});
     QVERIFY(board.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(TDeviceRoot::path(QStringLiteral("/dev/ttyO2"))), 20000);
+    quint16 port = 0;
+    TAMARIND_STORE_FREE_REMOTE_PORT(port);
     TChildProcess program;
     program.setStandardOutputFile(QProcess::nullDevice());
     program.start(buildDirectory() + QStringLiteral("/application/ZTM8800UI"), QStringList());

@@ -2,6 +2,7 @@
 #include "childprocess.h"
 #include "commandrunner.h"
 #include "deviceroot.h"
+#include "ethernetconfigurationcontroller.h"
 #include "fileversionreader.h"
 #include "intcommcontroller.h"
 #include "linkrecord.h"
@@ -19,6 +20,7 @@
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSet>
 
 #include <algorithm>
 #include <csignal>
@@ -26,6 +28,8 @@
 #include <fcntl.h>
 #include <malloc.h>
 #include <map>
+#include <memory>
+#include <sched.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -190,6 +194,51 @@ private:
     bool mWritesFail;
 };
 
+// Started so, in a network of its own, whose one interface, the loopback, is down: what it listens on takes no port of
+// this machine. Where the system gives the user no such network, it ends at once with NO_OWN_NETWORK.
+class TOwnNetworkProcess : public TFileSizeLimitedProcess
+{
+public:
+    static constexpr int NO_OWN_NETWORK = 77;
+
+    explicit TOwnNetworkProcess(rlim_t pLimit)
+        : TFileSizeLimitedProcess(pLimit), mUserMap(sameIdMap(::geteuid())), mGroupMap(sameIdMap(::getegid()))
+    {
+    }
+
+protected:
+    void setupChildProcess() override
+    {
+        // Root may leave the machine's network at once; any other user does in a user namespace of its own, in
+        // which it stays itself.
+        if (::unshare(CLONE_NEWNET) != 0 &&
+            (::unshare(CLONE_NEWUSER | CLONE_NEWNET) != 0 || !writeOwnFile("/proc/self/setgroups", "deny") ||
+             !writeOwnFile("/proc/self/uid_map", mUserMap) || !writeOwnFile("/proc/self/gid_map", mGroupMap)))
+            ::_exit(NO_OWN_NETWORK);
+        TFileSizeLimitedProcess::setupChildProcess();
+    }
+
+private:
+    static QByteArray sameIdMap(unsigned pId)
+    {
+        const QByteArray id = QByteArray::number(pId);
+        return id + ' ' + id + " 1";
+    }
+    // In the started process, a copy of one with threads: nothing that allocates.
+    static bool writeOwnFile(const char* pPath, const QByteArray& pText)
+    {
+        const int file = ::open(pPath, O_WRONLY | O_CLOEXEC);
+        if (file < 0)
+            return false;
+        const bool written = ::write(file, pText.constData(), size_t(pText.size())) == ssize_t(pText.size());
+        ::close(file);
+        return written;
+    }
+
+    const QByteArray mUserMap;
+    const QByteArray mGroupMap;
+};
+
 // A folder in the root whose path is 4078 bytes long: the system takes the path of a folder "tmp.XXXXXXXXXX" in it
 // (4095 bytes at most), not that of a file "ready" in that one.
 QString deepFolder()
@@ -213,6 +262,31 @@ bool endsByItself(QProcess& pProcess, const QString& pProgram, const QStringList
     pProcess.kill();
     pProcess.waitForFinished();
     return false;
+}
+
+// The TCP ports process pProcess listens on in this process's network: a process in a network of its own listens on
+// none here.
+QList<int> listeningPorts(qint64 pProcess)
+{
+    QSet<QByteArray> sockets;
+    const QString descriptors = QStringLiteral("/proc/%1/fd").arg(pProcess);
+    for (const QString& descriptor : QDir(descriptors).entryList(QDir::System)) {
+        char target[64] = {};
+        const QByteArray path = QFile::encodeName(descriptors + QLatin1Char('/') + descriptor);
+        if (::readlink(path.constData(), target, sizeof target - 1) > 0 && qstrncmp(target, "socket:[", 8) == 0)
+            sockets << QByteArray(target + 8).chopped(1);
+    }
+    QList<int> ports;
+    QFile table(QStringLiteral("/proc/self/net/tcp"));
+    if (!table.open(QIODevice::ReadOnly))
+        return ports;
+    // "sl local_address rem_address st ... inode", the state 0A a listening socket's.
+    for (const QByteArray& line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() > 9 && fields.at(3) == "0A" && sockets.contains(fields.at(9)))
+            ports << fields.at(1).split(':').value(1).toInt(nullptr, 16);
+    }
+    return ports;
 }
 } // namespace
 
@@ -292,6 +366,8 @@ void tst_ProgramStart::initTestCase()
         recordingAllocatorSettings(mEnvironment, QStringLiteral(TAMARIND_BUILD_DIR), allocatorSettingsPath());
     QVERIFY(!programEnvironment.isEmpty());
 #endif
+    quint16 port = 0;
+    TAMARIND_STORE_FREE_REMOTE_PORT(port);
     startProcess(mProgram, QStringLiteral(TAMARIND_BUILD_DIR "/application/ZTM8800UI"), {}, programEnvironment);
     QTRY_VERIFY_WITH_TIMEOUT(!pollTimes(boardLog()).isEmpty(), 20000);
 }
@@ -697,6 +773,10 @@ void tst_ProgramStart::testProgramsChangeNothingOutsideTheirRoot_data()
         << "/" + QString(300, QLatin1Char('x')) << false
         << "/" + QString(300, QLatin1Char('x')) + "\" cannot be written: File name too long"
         << qulonglong(RLIM_INFINITY);
+    // So does a log file a row puts.
+    QTest::newRow("a log file that cannot be put")
+        << QStringList{"putsALogfile"} << "TAMARIND_CARELESS_PATH" << QString(300, QLatin1Char('x')) << false
+        << QString(300, QLatin1Char('x')) + "\" cannot be written: File name too long" << qulonglong(RLIM_INFINITY);
     // Its root is a folder, which a full file system still takes: the first file in it is what fails.
     QTest::newRow("no room for the first file in the root")
         << QStringList{"-functions"} << "TMPDIR" << TTestEnvironment::root() + "/temporary" << false
@@ -950,7 +1030,13 @@ void tst_ProgramStart::startsWhileAMessageWaits()
     QFETCH(qulonglong, fileSizeLimit);
     QFETCH(QString, build);
     const QString settingsFile = QLatin1String(TTamarindSettings::SETTINGS_FILE_PATH);
-    if (!settings.isEmpty())
+    // A settings file the program cannot read names no remote port: it would listen on the default one, the port of
+    // the user's own program, were it not in a network of its own.
+    const bool readable = settings.isEmpty();
+    quint16 port = 0;
+    if (readable)
+        TAMARIND_STORE_FREE_REMOTE_PORT(port);
+    else
         TAMARIND_WRITE_DEVICE_FILE(settingsFile, settings);
     const QByteArray settingsBefore = TTestEnvironment::readDeviceFile(settingsFile);
     if (build != QLatin1String(TAMARIND_BUILD_DIR) && !QFileInfo(build).isSymLink())
@@ -963,14 +1049,21 @@ void tst_ProgramStart::startsWhileAMessageWaits()
     QVERIFY(!environment.isEmpty());
 #endif
 
-    TFileSizeLimitedProcess program{rlim_t(fileSizeLimit)};
+    const auto program = readable ? std::make_unique<TFileSizeLimitedProcess>(rlim_t(fileSizeLimit))
+                                  : std::make_unique<TOwnNetworkProcess>(rlim_t(fileSizeLimit));
     const int pollsBefore = pollTimes(boardLog()).size();
-    const auto endProgram = qScopeGuard([&program] { TStartedProgram::end(program); });
-    startProcess(program, build + QStringLiteral("/application/ZTM8800UI"), {}, environment);
-    QTRY_VERIFY_WITH_TIMEOUT(pollTimes(boardLog()).size() >= pollsBefore + 4 || program.state() != QProcess::Running,
+    const auto endProgram = qScopeGuard([&program] { TStartedProgram::end(*program); });
+    startProcess(*program, build + QStringLiteral("/application/ZTM8800UI"), {}, environment);
+    QTRY_VERIFY_WITH_TIMEOUT(pollTimes(boardLog()).size() >= pollsBefore + 4 || program->state() != QProcess::Running,
                              30000);
-    QCOMPARE(program.state(), QProcess::Running);
+    if (!readable && program->state() == QProcess::NotRunning &&
+        program->exitCode() == TOwnNetworkProcess::NO_OWN_NETWORK)
+        QSKIP("this user may not start a program in a network of its own");
+    QCOMPARE(program->state(), QProcess::Running);
     QVERIFY(pollTimes(boardLog()).size() >= pollsBefore + 4);
+    const QList<int> listening = listeningPorts(program->processId());
+    QVERIFY2(!listening.contains(TAbstractEthernetConfigurationController::DEFAULT_PORT),
+             "the program took the default remote port, the user's own program's");
     if (settings.isEmpty())
         QCOMPARE(TTestEnvironment::readDeviceFile(settingsFile), settingsBefore);
     else
@@ -979,8 +1072,8 @@ void tst_ProgramStart::startsWhileAMessageWaits()
     QCOMPARE(thresholdSet(record), THRESHOLD_TAKEN);
 #endif
 
-    program.terminate();
-    QVERIFY(program.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
+    program->terminate();
+    QVERIFY(program->waitForFinished(TStartedProgram::EXIT_GRACE_MS));
 }
 
 namespace

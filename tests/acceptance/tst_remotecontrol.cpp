@@ -12,7 +12,6 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
-#include <QTcpServer>
 #include <QTcpSocket>
 
 #include <memory>
@@ -220,13 +219,7 @@ void tst_RemoteControl::initTestCase()
     QVERIFY(QDir().mkpath(QFileInfo(controlSocketPath("boardsim.sock")).absolutePath()));
 
     // A free port of this machine in the settings the program starts with.
-    QTcpServer probe;
-    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-    mPort = probe.serverPort();
-    probe.close();
-    TTamarindSettings settings(QLatin1String(TTamarindSettings::SETTINGS_FILE_PATH));
-    settings.setValue(QStringLiteral("ethernet"), QStringLiteral("port"), QString::number(mPort));
-    QVERIFY(settings.store());
+    TAMARIND_STORE_FREE_REMOTE_PORT(mPort);
 
     const QString build = QStringLiteral(TAMARIND_BUILD_DIR);
     TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/probes.txt"), PROBE_MEMORY);

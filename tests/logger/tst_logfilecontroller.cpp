@@ -479,7 +479,7 @@ void tst_LogfileController::refusedStart()
     const QString running = onlyLogfile();
     mFixture->now() = mFixture->now().addSecs(1);
     if (fileExists)
-        mFixture->putLogfile(QStringLiteral("06122026_131254123"), "foreign\r\n", 10);
+        TAMARIND_PUT_LOGFILE(*mFixture, QStringLiteral("06122026_131254123"), "foreign\r\n", 10);
     logger.setInterval(interval, false);
 
     QCOMPARE(int(logger.startLogger()), result);
@@ -674,9 +674,9 @@ void tst_LogfileController::logfileNames()
     QFETCH(bool, found);
 
     TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/serialnumber"), "4711");
-    mFixture->putLogfile(QStringLiteral("01012026_080000000"), "a\r\n", 60);
-    mFixture->putLogfile(QStringLiteral("02012026_080000000"), "b\r\n", 30);
-    mFixture->putLogfile(QStringLiteral("notes.txt"), "c\r\n", 0);
+    TAMARIND_PUT_LOGFILE(*mFixture, QStringLiteral("01012026_080000000"), "a\r\n", 60);
+    TAMARIND_PUT_LOGFILE(*mFixture, QStringLiteral("02012026_080000000"), "b\r\n", 30);
+    TAMARIND_PUT_LOGFILE(*mFixture, QStringLiteral("notes.txt"), "c\r\n", 0);
     TLogfileController& logger = build();
 
     QCOMPARE(logger.getLogfileList(), QStringList({"02012026_080000000", "01012026_080000000"}));

@@ -159,9 +159,9 @@ QStringList tst_LogfileControllerPages::rowNames() const
 
 void tst_LogfileControllerPages::listShowsTheNewestFirstAndStartAddsARowAtTheTop()
 {
-    mFixture->putLogfile("01012026_080000000", "a", 300);
-    mFixture->putLogfile("02012026_080000000", "b", 200);
-    mFixture->putLogfile("03012026_080000000", "c", 100);
+    TAMARIND_PUT_LOGFILE(*mFixture, "01012026_080000000", "a", 300);
+    TAMARIND_PUT_LOGFILE(*mFixture, "02012026_080000000", "b", 200);
+    TAMARIND_PUT_LOGFILE(*mFixture, "03012026_080000000", "c", 100);
     TLogfileController& logger = build();
     QCOMPARE(rowNames(), QStringList({"03012026_080000000", "02012026_080000000", "01012026_080000000"}));
 
@@ -183,7 +183,7 @@ void tst_LogfileControllerPages::listShowsTheNewestFirstAndStartAddsARowAtTheTop
 void tst_LogfileControllerPages::listHoldsOnlyTheNewestFiles()
 {
     for (int day = 1; day <= 5; ++day)
-        mFixture->putLogfile("0" + QString::number(day) + "012026_080000000", "a", 600 - day * 100);
+        TAMARIND_PUT_LOGFILE(*mFixture, "0" + QString::number(day) + "012026_080000000", "a", 600 - day * 100);
     TLogfileController& logger = build();
     logger.setMaximumListedLogfiles(3);
     logger.refreshLogfileList();
@@ -202,8 +202,8 @@ void tst_LogfileControllerPages::listHoldsOnlyTheNewestFiles()
 
 void tst_LogfileControllerPages::contentViewShowsTheLastHundredLinesNewestFirst()
 {
-    mFixture->putLogfile("01012026_080000000", logfileWithLines(250));
-    mFixture->putLogfile("02012026_080000000", logfileWithLines(3));
+    TAMARIND_PUT_LOGFILE(*mFixture, "01012026_080000000", logfileWithLines(250), 0);
+    TAMARIND_PUT_LOGFILE(*mFixture, "02012026_080000000", logfileWithLines(3), 0);
     TLogfileController& logger = build();
     auto rowOf = [&](const QString& pName) {
         QLayout* rows = ui().scrollAreaLoggerContents->layout();
@@ -290,8 +290,8 @@ void tst_LogfileControllerPages::contentLinesKeepTheirPlace()
     QFETCH(int, lineCount);
     QFETCH(QString, newest);
     QFETCH(int, labelsMade);
-    mFixture->putLogfile("01012026_080000000", logfileWithLines(120));
-    mFixture->putLogfile("02012026_080000000", logfileWithLines(3));
+    TAMARIND_PUT_LOGFILE(*mFixture, "01012026_080000000", logfileWithLines(120), 0);
+    TAMARIND_PUT_LOGFILE(*mFixture, "02012026_080000000", logfileWithLines(3), 0);
     TLogfileController& logger = build();
     // The lines are made before the menu area shows the page, as a tap on a row makes them.
     ui().stackedWidgetMenu->setCurrentWidget(ui().PageMenu);
@@ -391,7 +391,7 @@ void tst_LogfileControllerPages::settingsRowOpensItsPage()
     QFETCH(QString, row);
     QFETCH(QString, page);
     QFETCH(int, type);
-    mFixture->putLogfile("01012026_080000000", logfileWithLines(1));
+    TAMARIND_PUT_LOGFILE(*mFixture, "01012026_080000000", logfileWithLines(1), 0);
     TLogfileController& logger = build();
     QWidget* listed = listRow(0);
     QVERIFY2(listed, "the list shows no log file there");
@@ -409,7 +409,7 @@ void tst_LogfileControllerPages::settingsRowOpensItsPage()
 
 void tst_LogfileControllerPages::buttonsFollowSelectionStickAndLog()
 {
-    mFixture->putLogfile("01012026_080000000", logfileWithLines(1));
+    TAMARIND_PUT_LOGFILE(*mFixture, "01012026_080000000", logfileWithLines(1), 0);
     TLogfileController& logger = build();
     logger.setButtons();
     QVERIFY(ui().BtnLogger_Start->isEnabled());
@@ -440,7 +440,7 @@ void tst_LogfileControllerPages::downloadAfterReturnTakesTheSelectedFile()
     stick->initialize();
     QVERIFY(stick->isUSBStickConnected());
     const QByteArray content = logfileWithLines(3);
-    mFixture->putLogfile("01012026_080000000", content);
+    TAMARIND_PUT_LOGFILE(*mFixture, "01012026_080000000", content, 0);
     TLogfileController& logger = build();
     QWidget* listed = listRow(0);
     QVERIFY2(listed, "the list shows no log file there");
@@ -480,7 +480,7 @@ void tst_LogfileControllerPages::delete_()
     QFETCH(bool, running);
     QFETCH(QString, answer);
     QFETCH(QStringList, left);
-    mFixture->putLogfile("01012026_080000000", logfileWithLines(1), 100);
+    TAMARIND_PUT_LOGFILE(*mFixture, "01012026_080000000", logfileWithLines(1), 100);
     TLogfileController& logger = build();
     QCOMPARE(logger.startLogger(), TLogfileController::lsrSuccess);
     if (!running) {

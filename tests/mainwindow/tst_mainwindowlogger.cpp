@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -48,12 +47,7 @@ private:
 void tst_MainWindowLogger::initTestCase()
 {
     QVERIFY(mMain.startBoard());
-    QTcpServer probe;
-    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-    mPort = probe.serverPort();
-    probe.close();
-    TTamarindSettings::instance().setValue(QStringLiteral("ethernet"), QStringLiteral("port"), QString::number(mPort));
-    QVERIFY(TTamarindSettings::instance().store());
+    TAMARIND_USE_FREE_REMOTE_PORT(mPort, TTamarindSettings::instance());
 }
 
 void tst_MainWindowLogger::init()

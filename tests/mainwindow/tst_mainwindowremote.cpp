@@ -8,7 +8,6 @@
 #include "testsupport.h"
 
 #include <QAbstractButton>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -119,12 +118,7 @@ int unsentBytes(int pSocket)
 void tst_MainWindowRemote::initTestCase()
 {
     QVERIFY(mMain.startBoard());
-    QTcpServer probe;
-    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-    mPort = probe.serverPort();
-    probe.close();
-    TTamarindSettings::instance().setValue(QStringLiteral("ethernet"), QStringLiteral("port"), QString::number(mPort));
-    QVERIFY(TTamarindSettings::instance().store());
+    TAMARIND_USE_FREE_REMOTE_PORT(mPort, TTamarindSettings::instance());
 }
 
 void tst_MainWindowRemote::init()

@@ -1,5 +1,6 @@
 #include "mainwindowfixture.h"
 #include "networkinterfaces.h"
+#include "tamarindsettings.h"
 #include "testsupport.h"
 #include "zelkcontainerradiobutton.h"
 
@@ -63,7 +64,9 @@ void tst_MainWindowRemoteSettings::groupsFollowTheOptionBoard()
     // Filled by the refresh at the start, before the page was ever shown.
     QCOMPARE(mMain.text("LblEthernet_IP"), QString("192.0.2.50"));
     QCOMPARE(mMain.text("LblEthernet_Gateway"), QString("192.0.2.1"));
-    QCOMPARE(mMain.text("LblEthernet_Port"), QString("3000"));
+    // The test's own port, not the default one.
+    QCOMPARE(mMain.text("LblEthernet_Port"),
+             TTamarindSettings::instance().value(QStringLiteral("ethernet"), QStringLiteral("port")));
 }
 
 void tst_MainWindowRemoteSettings::savedDHCPSwitchShowsOnThePage()

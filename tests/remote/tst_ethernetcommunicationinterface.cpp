@@ -7,7 +7,6 @@
 #include "testsupport.h"
 
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTcpSocket>
 
 #include <memory>
@@ -35,7 +34,6 @@ private slots:
     void scansKeptWaitingRunOnTurnsOfTheEventLoop();
 
 private:
-    static quint16 freePort();
     std::unique_ptr<QTcpSocket> connectClient(quint16 pPort);
     static QByteArray readReply(QTcpSocket& pClient, int pSize);
 
@@ -44,17 +42,10 @@ private:
     std::unique_ptr<TEthernetCommunicationInterface> mTransport;
 };
 
-quint16 tst_EthernetCommunicationInterface::freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
 void tst_EthernetCommunicationInterface::init()
 {
-    TTamarindSettings::instance().setValue(QStringLiteral("ethernet"), QStringLiteral("port"),
-                                           QString::number(freePort()));
+    quint16 port = 0;
+    TAMARIND_USE_FREE_REMOTE_PORT(port, TTamarindSettings::instance());
     mHandler = std::make_unique<TExternalCommunicationHandler>(nullptr, nullptr, nullptr, nullptr, nullptr);
     mConfiguration = TEthernetConfigurationControllerFactory().createEthernetConfigurationController("eth0");
     mConfiguration->loadSettings();
@@ -233,7 +224,9 @@ void tst_EthernetCommunicationInterface::portChangeKeepsTheClient()
     QVERIFY(client);
     QTRY_VERIFY(mTransport->hasClient());
     QSignalSpy changes(mConfiguration.get(), &TAbstractEthernetConfigurationController::interfaceSettingsChanged);
-    const quint16 newPort = freePort();
+    QString problem;
+    const quint16 newPort = TTestEnvironment::freePort(&problem);
+    QVERIFY2(newPort != 0, qPrintable(problem));
     mConfiguration->setPort(newPort);
     QCOMPARE(changes.count(), 1);
     QCOMPARE(TTamarindSettings::instance().value(QStringLiteral("ethernet"), QStringLiteral("port")),

@@ -194,11 +194,11 @@ void tst_HandlerLogger::writeOnlyInManualMode()
 void tst_HandlerLogger::fileList()
 {
     QCOMPARE(ask("logg:file?"), QByteArray("E12\r\n"));
-    mFixture->putLogfile(QStringLiteral("01012026_080000000"), "a\r\n", 60);
-    mFixture->putLogfile(QStringLiteral("02012026_080000000"), "b\r\n", 30);
+    TAMARIND_PUT_LOGFILE(*mFixture, QStringLiteral("01012026_080000000"), "a\r\n", 60);
+    TAMARIND_PUT_LOGFILE(*mFixture, QStringLiteral("02012026_080000000"), "b\r\n", 30);
     QCOMPARE(ask("logger:files?"), QByteArray("02012026_080000000,01012026_080000000\r\n"));
     // The logger's list page shows fewer files than there are; the remote list names them all.
-    mFixture->putLogfile(QStringLiteral("03012026_080000000"), "c\r\n", 10);
+    TAMARIND_PUT_LOGFILE(*mFixture, QStringLiteral("03012026_080000000"), "c\r\n", 10);
     logger().setMaximumListedLogfiles(1);
     logger().refreshLogfileList();
     QCOMPARE(ask("logg:file?"), QByteArray("03012026_080000000,02012026_080000000,01012026_080000000\r\n"));
@@ -206,8 +206,8 @@ void tst_HandlerLogger::fileList()
 
 void tst_HandlerLogger::download()
 {
-    mFixture->putLogfile(QStringLiteral("01012026_080000000"), "first\r\nsecond\r\nthird\r\n");
-    mFixture->putLogfile(QStringLiteral("02012026_080000000"), "");
+    TAMARIND_PUT_LOGFILE(*mFixture, QStringLiteral("01012026_080000000"), "first\r\nsecond\r\nthird\r\n", 0);
+    TAMARIND_PUT_LOGFILE(*mFixture, QStringLiteral("02012026_080000000"), "", 0);
     QCOMPARE(ask("logg:down '01012026_080000000'"), QByteArray("first\x1esecond\x1ethird\r\n"));
     QCOMPARE(ask("logg:down '02012026_080000000'"), QByteArray("E12\r\n"));
     QCOMPARE(ask("logg:down '03012026_080000000'"), QByteArray("E12\r\n"));
@@ -267,7 +267,7 @@ void tst_HandlerLogger::downloadJoinsTheLinesInPieces()
 {
     QFETCH(QByteArray, content);
     QFETCH(QByteArray, reply);
-    mFixture->putLogfile(QStringLiteral("01012026_080000000"), content);
+    TAMARIND_PUT_LOGFILE(*mFixture, QStringLiteral("01012026_080000000"), content, 0);
     QCOMPARE(ask("logg:down '01012026_080000000'"), reply);
     QVERIFY(mClient->mLargestWrite <= TExternalCommunicationHandler::LOGFILE_DOWNLOAD_PIECE_LENGTH + 2);
 }
@@ -293,7 +293,7 @@ void tst_HandlerLogger::eraseOnlyPlainNamesOfTheLogDirectory()
     QFETCH(QByteArray, name);
     QFETCH(QByteArray, reply);
     TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/serialnumber"), "4711");
-    mFixture->putLogfile(QStringLiteral("01012026_080000000"), "a\r\n");
+    TAMARIND_PUT_LOGFILE(*mFixture, QStringLiteral("01012026_080000000"), "a\r\n", 0);
     QCOMPARE(ask("logg:eras " + name), reply);
     QCOMPARE(TTestEnvironment::readDeviceFile(QStringLiteral("/home/serialnumber")), QByteArray("4711"));
     QCOMPARE(mFixture->logfileNames().isEmpty(), reply == "ACK\r\n");
@@ -312,15 +312,20 @@ namespace
 // Far more than a row takes when the instrument serves its client.
 constexpr int TRANSFER_DEADLINE = 60000;
 
-// A log file of numbered lines of about pSize bytes, and the reply that downloads it.
-QByteArray putNumberedLogfile(TLoggerFixture& pFixture, int pSize)
+// A log file of numbered lines of about pSize bytes.
+QByteArray numberedLogfile(int pSize)
 {
     QByteArray content;
     for (int line = 0; content.size() < pSize; ++line)
         content += QByteArray::number(line).rightJustified(8, '0') + ";Channel 1;22.6503;\xc2\xb0"
                                                                      "C\r\n";
-    pFixture.putLogfile(QStringLiteral("01012026_080000000"), content);
-    return content.left(content.size() - 2).replace("\r\n", "\x1e").replace("\xc2\xb0", "\xb0") + "\r\n";
+    return content;
+}
+
+// The reply that downloads a log file of pContent.
+QByteArray downloadOf(QByteArray pContent)
+{
+    return pContent.left(pContent.size() - 2).replace("\r\n", "\x1e").replace("\xc2\xb0", "\xb0") + "\r\n";
 }
 } // namespace
 
@@ -346,7 +351,9 @@ void tst_HandlerLogger::downloadReachesASlowClientWholeWhilePollsGoOn()
     QFETCH(bool, tcp);
     QFETCH(int, pace);
     QFETCH(int, size);
-    const QByteArray expected = putNumberedLogfile(*mFixture, size) + "0\r\n";
+    const QByteArray content = numberedLogfile(size);
+    TAMARIND_PUT_LOGFILE(*mFixture, QStringLiteral("01012026_080000000"), content, 0);
+    const QByteArray expected = downloadOf(content) + "0\r\n";
     mHandler->abortRemoteMode();
     QString problem;
     const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get(), problem);
@@ -449,7 +456,7 @@ void tst_HandlerLogger::longCommandEndsWhenTheClientHangsUp()
     QFETCH(bool, tcp);
     QFETCH(bool, scan);
     QFETCH(bool, fullQueue);
-    putNumberedLogfile(*mFixture, 8 * 1024 * 1024);
+    TAMARIND_PUT_LOGFILE(*mFixture, QStringLiteral("01012026_080000000"), numberedLogfile(8 * 1024 * 1024), 0);
     mHandler->abortRemoteMode();
     QString problem;
     const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get(), problem);
@@ -521,7 +528,9 @@ void tst_HandlerLogger::downloadCutByTheLocalUserLeavesTheClientInStep_data()
 void tst_HandlerLogger::downloadCutByTheLocalUserLeavesTheClientInStep()
 {
     QFETCH(bool, tcp);
-    const QByteArray file = putNumberedLogfile(*mFixture, 8 * 1024 * 1024);
+    const QByteArray content = numberedLogfile(8 * 1024 * 1024);
+    TAMARIND_PUT_LOGFILE(*mFixture, QStringLiteral("01012026_080000000"), content, 0);
+    const QByteArray file = downloadOf(content);
     mHandler->abortRemoteMode();
     QString problem;
     const std::unique_ptr<TPacedClient> client = remoteClient(tcp, mHandler.get(), problem);
@@ -591,7 +600,7 @@ void tst_HandlerLogger::aClientThatReadsNothingIsSlowedNotHeld()
     QStringList logNames;
     for (int log = 0; log < logs; ++log) {
         logNames << QStringLiteral("01012026_%1").arg(log, 9, 10, QLatin1Char('0'));
-        mFixture->putLogfile(logNames.last(), QByteArray());
+        TAMARIND_PUT_LOGFILE(*mFixture, logNames.last(), QByteArray(), 0);
     }
     mHandler->abortRemoteMode();
     QString problem;

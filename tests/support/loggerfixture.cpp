@@ -82,16 +82,17 @@ QStringList TLoggerFixture::dataLines(const QString& pName) const
     return lines;
 }
 
-void TLoggerFixture::putLogfile(const QString& pName, const QByteArray& pContent, int pSecondsAgo) const
+bool TLoggerFixture::putLogfile(const QString& pName, const QByteArray& pContent, int pSecondsAgo,
+                                QString* oProblem) const
 {
     const QString path = QStringLiteral("/home/Logfiles/") + pName;
-    QString problem;
-    if (!TTestEnvironment::writeDeviceFile(path, pContent, &problem)) {
-        failCurrentRow("the log file is written", problem);
-        return;
-    }
+    if (!TTestEnvironment::writeDeviceFile(path, pContent, oProblem))
+        return false;
     QFile file(TDeviceRoot::path(path));
-    if (!file.open(QIODevice::ReadWrite) ||
-        !file.setFileTime(QDateTime::currentDateTime().addSecs(-pSecondsAgo), QFileDevice::FileModificationTime))
-        failCurrentRow("the log file is dated", file.fileName() + QStringLiteral(": ") + file.errorString());
+    if (file.open(QIODevice::ReadWrite) &&
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-pSecondsAgo), QFileDevice::FileModificationTime))
+        return true;
+    if (oProblem)
+        *oProblem = QStringLiteral("the log file \"%1\" cannot be dated: %2").arg(file.fileName(), file.errorString());
+    return false;
 }

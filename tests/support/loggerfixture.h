@@ -6,10 +6,20 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QTest>
 
 #include <memory>
 
 class TScanModeController;
+
+// Puts a log file as TLoggerFixture::putLogfile does, and ends the row with the reason when it cannot be put: what
+// the row does after would only fail on what follows from it, or wait for what never comes.
+#define TAMARIND_PUT_LOGFILE(pFixture, pName, pContent, pSecondsAgo)                                                   \
+    do {                                                                                                               \
+        QString logfileProblem;                                                                                        \
+        const bool logfileIsPut = (pFixture).putLogfile(pName, pContent, pSecondsAgo, &logfileProblem);                \
+        QVERIFY2(logfileIsPut, qPrintable(logfileProblem));                                                            \
+    } while (false)
 
 // The data logger as the main window builds it, on the form's logger pages,
 // the channel and probe controllers of the simulated board and scan mode,
@@ -40,9 +50,9 @@ public:
     QByteArray content(const QString& pName) const;
     // The lines after the column titles, without their CR LF.
     QStringList dataLines(const QString& pName) const;
-    // Writes a file into the log directory, its modification time pSecondsAgo in the past; fails the row with the
-    // reason when it cannot.
-    void putLogfile(const QString& pName, const QByteArray& pContent, int pSecondsAgo = 0) const;
+    // Writes a file into the log directory, its modification time pSecondsAgo in the past. False, with the reason in
+    // oProblem, when it cannot: TAMARIND_PUT_LOGFILE ends the row with it.
+    bool putLogfile(const QString& pName, const QByteArray& pContent, int pSecondsAgo, QString* oProblem) const;
 
 private:
     std::unique_ptr<TScanModeController> mScanMode;

@@ -36,7 +36,8 @@ public:
 
     // Starts the board; false when it could not.
     bool startBoard() { return mBoard.start(); }
-    // Builds the window; shown, it is also the filter of every event, as main makes it.
+    // Builds the window, on a free remote port unless the test chose one; shown, it is also the filter of every
+    // event, as main makes it.
     void open(bool pShown);
     // Builds the window and shows it as the program does on the device: full screen over the start logo.
     void openAsTheProgram();
@@ -59,6 +60,9 @@ public:
     void snapshot(const QString& pName) const;
 
 private:
+    // Builds the window on a remote port of its own.
+    void build();
+
     TBoardSimulator mBoard;
     std::unique_ptr<TTamarindMainForm> mWindow;
 };

@@ -8,7 +8,6 @@
 #include "tamarindsettings.h"
 #include "testsupport.h"
 
-#include <QTcpServer>
 #include <QTest>
 
 #include <arpa/inet.h>
@@ -76,12 +75,9 @@ public:
     ~TTcpClient() override { hangUp(); }
     bool start(TExternalCommunicationHandler* pHandler, QString& oProblem)
     {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost, 0);
-        mPort = probe.serverPort();
-        probe.close();
-        TTamarindSettings::instance().setValue(QStringLiteral("ethernet"), QStringLiteral("port"),
-                                               QString::number(mPort));
+        mPort = TTestEnvironment::useFreeRemotePort(TTamarindSettings::instance(), &oProblem);
+        if (mPort == 0)
+            return false;
         mConfiguration = TEthernetConfigurationControllerFactory().createEthernetConfigurationController("eth0");
         mConfiguration->loadSettings();
         mTransport = std::make_unique<TEthernetCommunicationInterface>(pHandler, mConfiguration.get());

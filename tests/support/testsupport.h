@@ -10,6 +10,7 @@
 
 class QProcess;
 class QWidget;
+class TTamarindSettings;
 
 // Prepares a test process before QApplication exists: a fresh device root that
 // the program may write into, the C locale and UTC, so dates, numbers and log
@@ -22,7 +23,9 @@ class QWidget;
 // the root first on the PATH). Once QApplication exists, a modal dialog that
 // stays on top longer than MODAL_BOUND_MS, which no row lets one stand, fails
 // the row it stands in, named, and is closed: a dialog nothing answers would
-// hold the test until ctest's time-out.
+// hold the test until ctest's time-out. While the temporary directory has no
+// room left, one is closed at once and named only: the program's message about
+// the full disk is no failure of its own.
 class TTestEnvironment
 {
 public:
@@ -49,6 +52,16 @@ public:
     // True when nothing is left there. A path that is not strictly inside the
     // root, also through a link on the way, ends the test process instead.
     static bool removeUnderRoot(const QString& pPath);
+    // A TCP port of the loopback that nothing listens on now; 0, with the
+    // reason in oProblem when one is given, when none could be had.
+    static quint16 freePort(QString* oProblem = nullptr);
+    // Makes a free port the remote port in pSettings, for the windows and
+    // programs built on them from here on: on the default port they would
+    // take the one of the user's own program, and a client of that program
+    // would reach them. The port, or 0 as freePort() gives it. Only in
+    // pSettings: a program of its own reads them once they are stored.
+    // TAMARIND_USE_FREE_REMOTE_PORT ends the row when there is none.
+    static quint16 useFreeRemotePort(TTamarindSettings& pSettings, QString* oProblem = nullptr);
     // SIGTERM to this process, taken as the program takes it: the event loop
     // is told to quit and terminationRequested() holds.
     static void terminate();
@@ -84,7 +97,9 @@ private:
 // Fails the row that runs now as QVERIFY2(false, pReason) would, naming
 // pStatement as what did not hold, from a helper or fixture that cannot end it
 // itself (a QEXPECT_FAIL before it counts); outside any row (a test object's
-// member) it warns instead, which fails the test program.
+// member) it warns instead, which fails the test program. A row that has
+// failed already is left as it is: it would have ended there, and what a
+// helper meets after that follows from it.
 void failCurrentRow(const char* pStatement, const QString& pReason);
 
 // Declares pFolder, a TScratchFolder, and ends the row when it cannot be made.
@@ -99,6 +114,25 @@ void failCurrentRow(const char* pStatement, const QString& pReason);
         QString deviceFileProblem;                                                                                     \
         QVERIFY2(TTestEnvironment::writeDeviceFile(pDevicePath, pContent, &deviceFileProblem),                         \
                  qPrintable(deviceFileProblem));                                                                       \
+    } while (false)
+
+// Makes a free port the remote port in pSettings as
+// TTestEnvironment::useFreeRemotePort does, into oPort, and ends the row with
+// the reason when there is none.
+#define TAMARIND_USE_FREE_REMOTE_PORT(oPort, pSettings)                                                                \
+    do {                                                                                                               \
+        QString remotePortProblem;                                                                                     \
+        oPort = TTestEnvironment::useFreeRemotePort(pSettings, &remotePortProblem);                                    \
+        QVERIFY2(oPort != 0, qPrintable(remotePortProblem));                                                           \
+    } while (false)
+
+// The same for a program started under the root, which reads the settings
+// file (tamarindsettings.h): the port is stored there.
+#define TAMARIND_STORE_FREE_REMOTE_PORT(oPort)                                                                         \
+    do {                                                                                                               \
+        TTamarindSettings remoteSettings(QLatin1String(TTamarindSettings::SETTINGS_FILE_PATH));                        \
+        TAMARIND_USE_FREE_REMOTE_PORT(oPort, remoteSettings);                                                          \
+        QVERIFY2(remoteSettings.store(), "the remote port cannot be stored in the settings file");                     \
     } while (false)
 
 // While it lives, "df" reports the root file system as full: a stand-in under

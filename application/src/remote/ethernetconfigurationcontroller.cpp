@@ -12,7 +12,6 @@
 
 namespace
 {
-constexpr const char* DEFAULT_PORT = "3000";
 constexpr const char* DEFAULT_ROUTE_MARKER = "default via ";
 } // namespace
 
@@ -28,7 +27,7 @@ TAbstractEthernetConfigurationController::~TAbstractEthernetConfigurationControl
 void TAbstractEthernetConfigurationController::loadSettings()
 {
     mPort = TTamarindSettings::instance()
-                .value(mPortPeristance_Section, mPortPeristance_PortNumber, QLatin1String(DEFAULT_PORT))
+                .value(mPortPeristance_Section, mPortPeristance_PortNumber, QString::number(DEFAULT_PORT))
                 .toInt();
 }
 

@@ -24,6 +24,8 @@ public:
     enum class EnIPNetmaskResult : quint8 { ipnmrValid = 0, ipnmrInvalidIP = 1, ipnmrInvalidNetmask = 2 };
 
     static constexpr int OBSERVATION_INTERVAL = 1300;
+    // The remote port while the settings name none.
+    static constexpr int DEFAULT_PORT = 3000;
 
     // The name is kept only when such an interface exists now.
     explicit TAbstractEthernetConfigurationController(const QString& pInterfaceName);
