@@ -23,9 +23,8 @@ class TTamarindSettings;
 // the root first on the PATH). Once QApplication exists, a modal dialog that
 // stays on top longer than MODAL_BOUND_MS, which no row lets one stand, fails
 // the row it stands in, named, and is closed: a dialog nothing answers would
-// hold the test until ctest's time-out. While the temporary directory has no
-// room left, one is closed at once and named only: the program's message about
-// the full disk is no failure of its own.
+// hold the test until ctest's time-out; while the temporary directory has no
+// room left, at once. A row that has failed already is not failed again.
 class TTestEnvironment
 {
 public:
