@@ -255,11 +255,7 @@ void TMultiChannelViewController::showNoValue(TAbstractChannel* pChannel, TChann
     updateProbeVisualisation(pChannel, pTile);
     pTile->lblTemperatureValue()->clear();
     pTile->lblElectricalValue()->clear();
-    // Frozen without a value, a channel that reads again has its live figures, as any frozen channel.
-    if (pChannel->hasValue())
-        setInfoBarCenterAndRight(pChannel, pTile->lblAdditionalValue1(), pTile->lblAdditionalValue2());
-    else
-        clearInfoBarCenterAndRight(pTile->lblAdditionalValue1(), pTile->lblAdditionalValue2());
+    showLiveFigures(pChannel, pTile->lblAdditionalValue1(), pTile->lblAdditionalValue2());
 }
 
 bool TMultiChannelViewController::isScanReference(const TAbstractChannel* pChannel) const

@@ -186,6 +186,15 @@ void TAbstractChannelViewController::clearInfoBarCenterAndRight(QLabel* pLblCent
     }
 }
 
+// Frozen without a value, a channel that reads again has its live figures, as any frozen channel.
+void TAbstractChannelViewController::showLiveFigures(TAbstractChannel* pChannel, QLabel* pLblCenter, QLabel* pLblRight)
+{
+    if (pChannel && pChannel->hasValue())
+        setInfoBarCenterAndRight(pChannel, pLblCenter, pLblRight);
+    else
+        clearInfoBarCenterAndRight(pLblCenter, pLblRight);
+}
+
 void TAbstractChannelViewController::setInfoBarCenterAndRight(TAbstractChannel* pChannel)
 {
     setInfoBarCenterAndRight(pChannel, mLblInfoBarCenter, mLblInfoBarRight);
@@ -638,14 +647,9 @@ void TAbstractChannelViewController::showNoValues(const TPositions& pPositions, 
         pLblPeakMin->clear();
         pLblPeakMax->clear();
     }
-    // Frozen without a value, a channel that reads again has its live figures, as any frozen channel.
-    if (pChannel->hasValue()) {
-        mLblInfoBarLeft->setText(channelAndSampleCountText(pChannel));
-        setInfoBarCenterAndRight(pChannel);
-        return;
-    }
-    mLblInfoBarLeft->setText(mTransChannel + QLatin1Char(' ') + pChannel->channelCaption());
-    clearInfoBarCenterAndRight();
+    mLblInfoBarLeft->setText(pChannel->hasValue() ? channelAndSampleCountText(pChannel)
+                                                  : mTransChannel + QLatin1Char(' ') + pChannel->channelCaption());
+    showLiveFigures(pChannel, mLblInfoBarCenter, mLblInfoBarRight);
 }
 
 void TAbstractChannelViewController::changeUnitAt(const TPositions& pPositions, TAbstractChannel* pChannel,

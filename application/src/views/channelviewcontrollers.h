@@ -126,6 +126,8 @@ protected:
     void clearInfoBarCenterAndRight();
     void clearInfoBarCenterAndRight(QLabel* pLblCenter, QLabel* pLblRight);
     void setInfoBarCenterAndRight(TAbstractChannel* pChannel);
+    // The live figures of a channel that has a live value, frozen or not, else none.
+    void showLiveFigures(TAbstractChannel* pChannel, QLabel* pLblCenter, QLabel* pLblRight);
     void setInfoBarCenterAndRight(TAbstractChannel* pChannel, QLabel* pLblCenter, QLabel* pLblRight);
     // pFrom's value minus pOf's in ioUnit (which the call may change); empty while either has no value.
     static QString differenceText(const TAbstractChannel& pFrom, const TAbstractChannel& pOf,

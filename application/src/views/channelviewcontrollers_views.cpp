@@ -103,11 +103,7 @@ void TOneChannelViewController::showNoValue()
     clearPositionValues(mPosition);
     mPeakValMin->clear();
     mPeakValMax->clear();
-    // Frozen without a value, a channel that reads again has its live figures, as any frozen channel.
-    if (mPosition.mChannel && mPosition.mChannel->hasValue())
-        setInfoBarCenterAndRight(mPosition.mChannel);
-    else
-        clearInfoBarCenterAndRight();
+    showLiveFigures(mPosition.mChannel, mLblInfoBarCenter, mLblInfoBarRight);
 }
 
 void TOneChannelViewController::initGUI()
