@@ -11,24 +11,30 @@ namespace
 constexpr int USAGE_ERROR = 2;
 } // namespace
 
-int TUSBStickControl::execute(const QStringList& pArguments, QTextStream& pOutput)
+int TUSBStickControl::execute(const QStringList& pArguments, QTextStream& pOutput, QTextStream& pErrors)
 {
     if (!TDeviceRoot::isSimulated()) {
-        pOutput << "Set " << TDeviceRoot::ROOT_VARIABLE << " to the device root of the instrument program.\n";
+        pErrors << "Set " << TDeviceRoot::ROOT_VARIABLE << " to the device root of the instrument program.\n";
         return USAGE_ERROR;
     }
     const QString command = pArguments.value(0);
     if (command == QLatin1String("insert") && pArguments.size() <= 2) {
         const bool wholeDisk = pArguments.value(1) == QLatin1String("whole-disk");
         if (pArguments.size() == 2 && !wholeDisk) {
-            pOutput << "Unknown stick layout " << pArguments.at(1) << "; use whole-disk or nothing.\n";
+            pErrors << "Unknown stick layout " << pArguments.at(1) << "; use whole-disk or nothing.\n";
             return USAGE_ERROR;
         }
         // On platform 1 the device's udev rule links and mounts a partition at once.
         const bool udev = TOSVersion().platformVersion_Major() == 1;
+        const bool wasInserted = TSimulatedUSBStick::isInserted();
+        QString error;
         if (!TSimulatedUSBStick::insert(wholeDisk ? TSimulatedUSBStick::slWholeDisk : TSimulatedUSBStick::slPartitioned,
-                                        udev)) {
-            pOutput << "The stick is already plugged in.\n";
+                                        udev, &error)) {
+            // A stick whose mount failed is in all the same, as on the device: the user pulls it with remove.
+            if (!wasInserted && TSimulatedUSBStick::isInserted())
+                pErrors << "Stick plugged in, but not mounted: " << error << "\n";
+            else
+                pErrors << error << "\n";
             return 1;
         }
         pOutput << "Stick plugged in; its files are in " << TSimulatedUSBStick::mediumDirectory() << "\n";
@@ -36,7 +42,7 @@ int TUSBStickControl::execute(const QStringList& pArguments, QTextStream& pOutpu
     }
     if (command == QLatin1String("remove") && pArguments.size() == 1) {
         if (!TSimulatedUSBStick::remove()) {
-            pOutput << "No stick is plugged in.\n";
+            pErrors << "No stick is plugged in.\n";
             return 1;
         }
         pOutput << "Stick pulled out.\n";
@@ -46,7 +52,7 @@ int TUSBStickControl::execute(const QStringList& pArguments, QTextStream& pOutpu
         bool valid = false;
         const qint64 bytes = pArguments.at(1) == QLatin1String("unlimited") ? -1 : pArguments.at(1).toLongLong(&valid);
         if ((!valid && bytes != -1) || (valid && bytes < 0)) {
-            pOutput << "The capacity is a number of bytes or unlimited.\n";
+            pErrors << "The capacity is a number of bytes or unlimited.\n";
             return USAGE_ERROR;
         }
         TSimulatedUSBStick::setCapacity(bytes);
@@ -61,6 +67,6 @@ int TUSBStickControl::execute(const QStringList& pArguments, QTextStream& pOutpu
                 << (capacity < 0 ? QStringLiteral("unlimited") : QString::number(capacity)) << " bytes used\n";
         return 0;
     }
-    pOutput << "usage: usbstick insert [whole-disk] | remove | capacity <bytes>|unlimited | status\n";
+    pErrors << "usage: usbstick insert [whole-disk] | remove | capacity <bytes>|unlimited | status\n";
     return USAGE_ERROR;
 }

@@ -12,6 +12,6 @@ public:
     // "insert" (a stick with one partition), "insert whole-disk" (a file
     // system on the whole disk), "remove", "capacity <bytes>|unlimited" or
     // "status". Returns the exit code of the control program; messages go to
-    // pOutput.
-    static int execute(const QStringList& pArguments, QTextStream& pOutput);
+    // pOutput, the reason a step failed to pErrors.
+    static int execute(const QStringList& pArguments, QTextStream& pOutput, QTextStream& pErrors);
 };

@@ -13,5 +13,6 @@ int main(int argc, char* argv[])
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     QTextStream output(stdout);
-    return TUSBStickControl::execute(arguments, output);
+    QTextStream errors(stderr);
+    return TUSBStickControl::execute(arguments, output, errors);
 }

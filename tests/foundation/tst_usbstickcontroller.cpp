@@ -27,6 +27,7 @@ private slots:
     void udevStickPresentAtStartUpIsLinkedAndMounted();
     void udevStickWithoutPartitionIsFound();
     void udevStickPulledWithoutEjectIsCleanedUp();
+    void udevStickWhoseMountFailedIsNotConnected();
     void udevEject_data();
     void udevEject();
     void manualStickIsMounted_data();
@@ -129,6 +130,19 @@ void tst_USBStickController::udevStickPulledWithoutEjectIsCleanedUp()
     QCOMPARE(TTestEnvironment::recordedCommands(), (QStringList{"umount /media/usb", "/bin/sh -c \"blkid /dev/sd?\""}));
     QVERIFY(!QFileInfo(TDeviceRoot::path("/dev/usbstick")).isSymLink());
     QCOMPARE(TTestEnvironment::readDeviceFile("/etc/mtab"), QByteArray());
+}
+
+// With its mount refused, the linked stick's mount point is a folder of the instrument's own disk: nothing may be
+// written there as if it were the stick.
+void tst_USBStickController::udevStickWhoseMountFailedIsNotConnected()
+{
+    QVERIFY(QDir().mkpath(TDeviceRoot::path("/etc/mtab")));
+    QVERIFY(!TSimulatedUSBStick::insert(TSimulatedUSBStick::slPartitioned, true));
+    QVERIFY(QFileInfo::exists(TDeviceRoot::path("/dev/usbstick")));
+
+    QVERIFY(!udev().isUSBStickConnected());
+    udev().eject(false);
+    QCOMPARE(TTestEnvironment::recordedCommands(), QStringList());
 }
 
 void tst_USBStickController::udevEject_data()

@@ -181,9 +181,9 @@ void tst_SimulatedUSBStick::fullStickFailsTheSyncAndCutsTheFile()
 
     QString text;
     QTextStream output(&text);
-    QCOMPARE(TUSBStickControl::execute({"capacity", "unlimited"}, output), 0);
+    QCOMPARE(TUSBStickControl::execute({"capacity", "unlimited"}, output, output), 0);
     QVERIFY(TFileSystemSync::writeReplacing(mountPoint() + "/b", "abcdef"));
-    QCOMPARE(TUSBStickControl::execute({"capacity", "much"}, output), 2);
+    QCOMPARE(TUSBStickControl::execute({"capacity", "much"}, output, output), 2);
     QCOMPARE(TSimulatedUSBStick::capacity(), -1);
 }
 
@@ -194,12 +194,23 @@ void tst_SimulatedUSBStick::controlProgram_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<bool>("inserted");
     QTest::addColumn<QByteArray>("mountTable");
+    // The mount table a directory, which no mount can write.
+    QTest::addColumn<bool>("tableBlocked");
+    // What the second command says went wrong.
+    QTest::addColumn<QString>("error");
 
     // No platform file: platform 1, whose udev rule mounts a plugged partition.
     const QByteArray mounted = "/dev/sda1 /media/usb vfat rw,relatime 0 0\n";
-    QTest::newRow("insert") << QStringList{"status"} << QStringList{"insert"} << 0 << true << mounted;
-    QTest::newRow("pull a mounted stick") << QStringList{"insert"} << QStringList{"remove"} << 0 << false << mounted;
-    QTest::newRow("unknown command") << QStringList{"status"} << QStringList{"format"} << 2 << false << QByteArray();
+    QTest::newRow("insert") << QStringList{"status"} << QStringList{"insert"} << 0 << true << mounted << false << "";
+    QTest::newRow("pull a mounted stick")
+        << QStringList{"insert"} << QStringList{"remove"} << 0 << false << mounted << false << "";
+    QTest::newRow("insert twice") << QStringList{"insert"} << QStringList{"insert"} << 1 << true << mounted << false
+                                  << "already plugged in";
+    QTest::newRow("insert, the mount refused")
+        << QStringList{"status"} << QStringList{"insert"} << 1 << true << QByteArray() << true
+        << "not mounted: mount: /media/usb: cannot write the mount table";
+    QTest::newRow("unknown command") << QStringList{"status"} << QStringList{"format"} << 2 << false << QByteArray()
+                                     << false << "usage:";
 }
 
 void tst_SimulatedUSBStick::controlProgram()
@@ -209,13 +220,23 @@ void tst_SimulatedUSBStick::controlProgram()
     QFETCH(int, exitCode);
     QFETCH(bool, inserted);
     QFETCH(QByteArray, mountTable);
+    QFETCH(bool, tableBlocked);
+    QFETCH(QString, error);
 
+    if (tableBlocked)
+        QVERIFY(QDir().mkpath(TDeviceRoot::path("/etc/mtab")));
     QString text;
     QTextStream output(&text);
-    QCOMPARE(TUSBStickControl::execute(first, output), 0);
-    QCOMPARE(TUSBStickControl::execute(second, output), exitCode);
+    QString errorText;
+    QTextStream errors(&errorText);
+    QCOMPARE(TUSBStickControl::execute(first, output, errors), 0);
+    QCOMPARE(TUSBStickControl::execute(second, output, errors), exitCode);
     QCOMPARE(TSimulatedUSBStick::isInserted(), inserted);
     QCOMPARE(TTestEnvironment::readDeviceFile("/etc/mtab"), mountTable);
+    QVERIFY2(error.isEmpty() ? errorText.isEmpty() : errorText.contains(error), qPrintable(errorText));
+    // A stick the rule could not mount leaves its mount point the instrument's own folder.
+    if (tableBlocked)
+        QVERIFY(!QFileInfo(mountPoint()).isSymLink());
 }
 
 TAMARIND_TEST_MAIN(tst_SimulatedUSBStick)

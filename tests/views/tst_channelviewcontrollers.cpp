@@ -600,6 +600,7 @@ void tst_ChannelViewControllers::informationBar_data()
     QTest::addColumn<bool>("referenceWithdrawn");
     // The channel frozen while it had no value before it reads (0: none): its bar keeps its live figures.
     QTest::addColumn<int>("frozenWithoutValue");
+    // The bar's left text; of tiles, the count of channel 2's tile.
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("center");
     QTest::addColumn<QString>("right");
@@ -629,11 +630,11 @@ void tst_ChannelViewControllers::informationBar_data()
         << "Stability: "
         << "Difference: ";
     QTest::newRow("calibration tiles with reference")
-        << false << true << true << QList<int>{1, 2, 3, 4, 10} << false << 0 << ""
+        << false << true << true << QList<int>{1, 2, 3, 4, 10} << false << 0 << "No. of meas.: 10"
         << "Stability: "
         << "Difference: 1.50 °C";
     QTest::newRow("calibration tiles, the reference without value")
-        << false << true << true << QList<int>{1, 2, 3, 4, 10} << true << 0 << ""
+        << false << true << true << QList<int>{1, 2, 3, 4, 10} << true << 0 << "No. of meas.: 10"
         << "Stability: "
         << "Difference: ";
     QTest::newRow("home view, the channel frozen without a value")
@@ -649,7 +650,7 @@ void tst_ChannelViewControllers::informationBar_data()
         << "Stability: "
         << "Difference: 1.50 °C";
     QTest::newRow("calibration tiles, the DUT frozen without a value")
-        << false << true << true << QList<int>{1, 2, 3, 4, 10} << false << 2 << ""
+        << false << true << true << QList<int>{1, 2, 3, 4, 10} << false << 2 << "No. of meas.: 10"
         << "Stability: "
         << "Difference: 1.50 °C";
 }
@@ -683,17 +684,22 @@ void tst_ChannelViewControllers::informationBar()
         configuration << channel(number);
     scan.setChannelConfiguration(configuration);
     QVERIFY(scan.startScanMode());
+    const bool tiles = scanned.size() > 4;
+    // A tile made while its channel has no value shows no count until a live reading brings one.
+    if (tiles && frozenWithoutValue == 2)
+        channel(2)->raiseNoValuesAvailable();
     if (homeView)
         mFixture->manager().activateHomeView();
     else
         mFixture->manager().activateScanView();
     setDecimals(channel(1), 2);
     setDecimals(channel(2), 2);
-    const bool tiles = scanned.size() > 4;
     QLabel* centerLabel =
         tiles ? mFixture->multiChannelView().tileOf(channel(2))->lblAdditionalValue1() : f.lblInfoBarCenter;
     QLabel* rightLabel =
         tiles ? mFixture->multiChannelView().tileOf(channel(2))->lblAdditionalValue2() : f.lblInfoBarRight;
+    QLabel* leftLabel =
+        tiles ? mFixture->multiChannelView().tileOf(channel(2))->lblAvgMeasurementCount() : f.lblInfoBarLeft;
 
     const auto freezeWithoutValue = [&](int pNumber) {
         if (frozenWithoutValue == pNumber) {
@@ -708,8 +714,7 @@ void tst_ChannelViewControllers::informationBar()
     freezeWithoutValue(2);
     channel(2)->setNewValue(109.15, 23.5);
 
-    if (!tiles)
-        QCOMPARE(f.lblInfoBarLeft->text(), left);
+    QCOMPARE(leftLabel->text(), left);
     QVERIFY2(centerLabel->text().startsWith(center), qPrintable(centerLabel->text()));
     if (frozenWithoutValue)
         QVERIFY2(centerLabel->text().size() > center.size(), qPrintable(centerLabel->text()));
@@ -886,19 +891,26 @@ void tst_ChannelViewControllers::frozenPlaceRedrawsOnlyOnUnitChange_data()
     QTest::addColumn<QString>("freezeButton");
     QTest::addColumn<QString>("unitButton");
     QTest::addColumn<QStringList>("otherUnitButtons");
+    // The view's maximum label when the frozen channel is the measured one, whose peaks the view shows.
+    QTest::addColumn<QString>("peakMax");
 
     QTest::newRow("single view") << 1 << "lblSingleViewMainVal"
                                  << "btnSingleViewFreeze"
-                                 << "btnSingleViewUnit" << QStringList{};
+                                 << "btnSingleViewUnit" << QStringList{} << "lblSingleViewMax";
+    QTest::newRow("measured of two") << 2 << "Lbl2ChanViewMainValue_Btm"
+                                     << "Btn2ChanViewFreeze_Btm"
+                                     << "Btn2ChanViewUnit_Btm" << QStringList{"Btn2ChanViewUnit_Top"}
+                                     << "Lbl2ChanView_PeakMax";
     QTest::newRow("middle of three") << 3 << "Lbl3ChanViewMainValue_Mid"
                                      << "Btn3ChanViewFreeze_Mid"
                                      << "Btn3ChanViewUnit_Mid"
-                                     << QStringList{"Btn3ChanViewUnit_Top", "Btn3ChanViewUnit_Btm"};
+                                     << QStringList{"Btn3ChanViewUnit_Top", "Btn3ChanViewUnit_Btm"} << "";
     QTest::newRow("top right of four") << 4 << "Lbl4ChanViewMainValue_TopRight"
                                        << "Btn4ChanViewFreeze_TopRight"
                                        << "Btn4ChanViewUnit_TopRight"
                                        << QStringList{"Btn4ChanViewUnit_TopLeft", "Btn4ChanViewUnit_BtmLeft",
-                                                      "Btn4ChanViewUnit_BtmRight"};
+                                                      "Btn4ChanViewUnit_BtmRight"}
+                                       << "";
 }
 
 // A frozen place keeps its block; a unit change redraws the frozen value once in
@@ -910,14 +922,15 @@ void tst_ChannelViewControllers::frozenPlaceRedrawsOnlyOnUnitChange()
     QFETCH(QString, freezeButton);
     QFETCH(QString, unitButton);
     QFETCH(QStringList, otherUnitButtons);
+    QFETCH(QString, peakMax);
 
     TAbstractChannel* shown = nullptr;
     if (viewChannels == 1) {
         shown = channel(1);
         mFixture->homeView().setChannels({shown}, shown);
     } else {
-        showScan(QList<int>{1, 2, 3, 4}.mid(0, viewChannels), 1);
         shown = channel(2);
+        showScan(QList<int>{1, 2, 3, 4}.mid(0, viewChannels), peakMax.isEmpty() ? 1 : 2);
     }
     auto* value = widget<QLabel>(mainValue);
     auto* freeze = widget<QZELKPushButton>(freezeButton);
@@ -959,6 +972,9 @@ void tst_ChannelViewControllers::frozenPlaceRedrawsOnlyOnUnitChange()
     QCOMPARE(value->text(), QStringLiteral("82.40"));
     shown->setNewValue(111.3, 29.0);
     QCOMPARE(value->text(), QStringLiteral("82.40"));
+    // The peaks shown by then are the held copy's, whose maximum is the value held.
+    if (!peakMax.isEmpty())
+        QCOMPARE(widget<QLabel>(peakMax)->text().toDouble(), 82.4);
 
     // Thawed, the live value shows at once (84.2), then the next one.
     freeze->click();

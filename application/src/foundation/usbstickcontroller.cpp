@@ -45,6 +45,20 @@ void TAbstractUSBStickController::unmount() const
     run(QStringLiteral("umount"), {mUSBStickMountPoint});
 }
 
+QString TAbstractUSBStickController::driveMounted() const
+{
+    QFile table(TDeviceRoot::path(QLatin1String(MOUNT_TABLE)));
+    if (!table.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    const QStringList lines = QString::fromLocal8Bit(table.readAll()).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const QStringList fields = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (fields.size() >= 2 && fields.at(1) == mountPoint())
+            return fields.at(0);
+    }
+    return QString();
+}
+
 QString TAbstractUSBStickController::hostMountPoint() const
 {
     return TDeviceRoot::path(mUSBStickMountPoint);
@@ -209,10 +223,13 @@ void TUDevBasedUSBStickController::checkUnpartitionedUSBDrive() const
     run(QStringLiteral("ln"), {QStringLiteral("-s"), disk, mUSBStickDeviceName});
 }
 
+// The link alone does not make a stick usable: with its mount failed, the
+// mount point is a folder of the instrument's own disk, and whatever were
+// written there would be reported as stored on the stick.
 bool TUDevBasedUSBStickController::isUSBStickConnected() const
 {
     checkUnpartitionedUSBDrive();
-    return deviceLinkExists();
+    return deviceLinkExists() && !driveMounted().isEmpty();
 }
 
 void TUDevBasedUSBStickController::eject(bool pShowMessage)
@@ -250,20 +267,6 @@ QString TManualUSBStickController::findUSBDriveName() const
             return line.left(9);
         if (disk.match(line).hasMatch())
             return line.left(8);
-    }
-    return QString();
-}
-
-QString TManualUSBStickController::driveMounted() const
-{
-    QFile table(TDeviceRoot::path(QLatin1String(MOUNT_TABLE)));
-    if (!table.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QString();
-    const QStringList lines = QString::fromLocal8Bit(table.readAll()).split(QLatin1Char('\n'));
-    for (const QString& line : lines) {
-        const QStringList fields = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        if (fields.size() >= 2 && fields.at(1) == mountPoint())
-            return fields.at(0);
     }
     return QString();
 }

@@ -35,6 +35,8 @@ public:
     const QString& baseDir() const { return mUSBStickBaseDirectory; }
 
     void unmount() const;
+    // The device the mount table names at the mount point; empty when none is.
+    QString driveMounted() const;
 
     // Writes pContent as pFileName into the sub-directory pDestDir of the
     // base directory, replacing a file of that name. False when the file
@@ -109,8 +111,6 @@ public:
     // The stick's first partition ("/dev/sdb1") or whole disk ("/dev/sdb") as
     // blkid lists it; empty without a stick.
     QString findUSBDriveName() const;
-    // The device mounted at the mount point; empty when none is.
-    QString driveMounted() const;
 
 private:
     explicit TManualUSBStickController(const QString& pUSBStickBaseDirectory);

@@ -255,6 +255,10 @@ void TMultiChannelViewController::showNoValue(TAbstractChannel* pChannel, TChann
     updateProbeVisualisation(pChannel, pTile);
     pTile->lblTemperatureValue()->clear();
     pTile->lblElectricalValue()->clear();
+    // The count, like the figures beside it, belongs to the live readings of a channel frozen without a value;
+    // without live readings it keeps what it showed.
+    if (pChannel->hasValue())
+        pTile->lblAvgMeasurementCount()->setText(sampleCountText());
     showLiveFigures(pChannel, pTile->lblAdditionalValue1(), pTile->lblAdditionalValue2());
 }
 

@@ -470,12 +470,15 @@ void TAbstractChannelViewController::drawPosition(TChannelViewPosition& pPositio
         return;
     const quint32 freezes = pPosition.mChannel->freezeCount();
     const bool heldCopyDrawn = pPosition.mValueDrawn && pPosition.mDrawnFreeze == freezes;
+    const bool peaks = pLblPeakMin && pLblPeakMax;
     displayChannelValue(pPosition.mChannel, pPosition.mMainValue, pPosition.mCorrespondingValue,
                         pPosition.mCorrespondingCaption, pLblPeakMin, pLblPeakMax, pPosition.mWarningIcon,
                         pPosition.mSmartProbeIndicator, pPosition.mBtnProbe, pMainValFontSizes,
-                        pOverrideFreeze || !heldCopyDrawn, pForcePeakRefresh);
+                        pOverrideFreeze || !heldCopyDrawn, pForcePeakRefresh || (peaks && pPosition.mPeaksBehind));
     pPosition.mValueDrawn = true;
     pPosition.mDrawnFreeze = freezes;
+    if (peaks)
+        pPosition.mPeaksBehind = false;
 }
 
 void TAbstractChannelViewController::clearPositionValues(TChannelViewPosition& pPosition)
@@ -528,11 +531,14 @@ void TAbstractChannelViewController::toggleFreezeAt(TChannelViewPosition& pPosit
     updateFreezeButton(pPosition.mBtnFreeze, pPosition.mChannel);
     // The place is drawn now: it may show an older copy than the one just taken (the channel not read since
     // a freeze released a moment ago, or in another channel's turn), and a thaw shows the live value at once.
-    // The bar and the peaks follow the measured channel, at its next reading.
-    if (!pPosition.mChannel->hasShownValue())
+    // The bar and the peaks follow the measured channel, at its next reading; the peaks then belong to the
+    // copy on show, although the held copy itself is drawn already.
+    if (!pPosition.mChannel->hasShownValue()) {
         clearPositionValues(pPosition);
-    else if (pPosition.mMainValFontSizes)
+    } else if (pPosition.mMainValFontSizes) {
         drawPosition(pPosition, nullptr, nullptr, *pPosition.mMainValFontSizes, false, false);
+        pPosition.mPeaksBehind = true;
+    }
 }
 
 void TAbstractChannelViewController::selectUnitAt(TChannelViewPosition& pPosition)

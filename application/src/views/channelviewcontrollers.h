@@ -57,6 +57,8 @@ struct TChannelViewPosition
     bool mValueDrawn = false;
     // The channel's freeze whose held copy the place drew.
     quint32 mDrawnFreeze = 0;
+    // A Freeze tap drew the place without the view's peaks: they still show the copy before it.
+    bool mPeaksBehind = false;
     // The view's font sizes of the main value by its length.
     const std::map<short, short>* mMainValFontSizes = nullptr;
 };

@@ -192,23 +192,33 @@ bool TSimulatedUSBStick::isInserted()
     return TDeviceRoot::isSimulated() && QFileInfo::exists(TDeviceRoot::path(QLatin1String(DISK_DEVICE)));
 }
 
-bool TSimulatedUSBStick::insert(EnStickLayout pLayout, bool pRunUdevRule)
+bool TSimulatedUSBStick::insert(EnStickLayout pLayout, bool pRunUdevRule, QString* oError)
 {
-    if (!TDeviceRoot::isSimulated() || isInserted())
+    const auto fail = [oError](const QString& pReason) {
+        if (oError)
+            *oError = pReason;
         return false;
+    };
+    if (!TDeviceRoot::isSimulated())
+        return fail(QString::fromLocal8Bit(noRoot().mStandardError.trimmed()));
+    if (isInserted())
+        return fail(QStringLiteral("The stick is already plugged in."));
     QDir().mkpath(mediumDirectory());
     const QString disk = TDeviceRoot::path(QLatin1String(DISK_DEVICE));
+    QString error;
     if (pLayout == slWholeDisk)
-        return writeFile(disk, FILE_SYSTEM);
+        return writeFile(disk, FILE_SYSTEM, &error) || fail(error);
     const QString partition = TDeviceRoot::path(QLatin1String(PARTITION_DEVICE));
-    if (!writeFile(disk, QByteArray()) || !writeFile(partition, FILE_SYSTEM))
-        return false;
+    if (!writeFile(disk, QByteArray(), &error) || !writeFile(partition, FILE_SYSTEM, &error))
+        return fail(error);
     if (pRunUdevRule) {
         const QString link = TDeviceRoot::path(QLatin1String(UDEV_LINK));
         QFile::remove(link);
         QFile::link(partition, link);
         QDir().mkpath(TDeviceRoot::path(QLatin1String(UDEV_MOUNT_POINT)));
-        mount({QLatin1String(PARTITION_DEVICE), QLatin1String(UDEV_MOUNT_POINT)});
+        const TCommandResult mounted = mount({QLatin1String(PARTITION_DEVICE), QLatin1String(UDEV_MOUNT_POINT)});
+        if (mounted.mExitCode != 0)
+            return fail(QString::fromLocal8Bit(mounted.mStandardError.trimmed()));
     }
     return true;
 }

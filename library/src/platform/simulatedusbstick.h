@@ -41,9 +41,11 @@ public:
     static void install(TCommandRunner& pRunner);
 
     // Plugs the stick in. With pRunUdevRule a partitioned stick is linked as
-    // "/dev/usbstick" and mounted at "/media/usb" at once. False without a
-    // root or when the stick is already in.
-    static bool insert(EnStickLayout pLayout, bool pRunUdevRule);
+    // "/dev/usbstick" and mounted at "/media/usb" at once. False, with the
+    // reason in oError when given, without a root, when the stick is already
+    // in, and when the rule's mount failed: the stick is then in and linked
+    // but not mounted, as the device leaves it.
+    static bool insert(EnStickLayout pLayout, bool pRunUdevRule, QString* oError = nullptr);
     // Pulls the stick out, mounted or not. False without a root or stick.
     static bool remove();
     static bool isInserted();
