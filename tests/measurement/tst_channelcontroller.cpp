@@ -173,6 +173,8 @@ private slots:
     void startingWhileReadingTakesNoExtraReading();
     void boardErrors_data();
     void boardErrors();
+    void tickOverdueAfterALongPollIsPassedOver_data();
+    void tickOverdueAfterALongPollIsPassedOver();
     void listenersToldLastRegisteredFirst();
     void listenerAddedDuringANotificationWaits();
     void pollInsideAPollDoesNothing();
@@ -602,6 +604,50 @@ void tst_ChannelController::boardErrors()
     QCOMPARE(graph.size(), graphBefore + valuesChanged);
     if (reply == "E14")
         QCOMPARE(graph.last().y(), graph.first().y());
+}
+
+void tst_ChannelController::tickOverdueAfterALongPollIsPassedOver_data()
+{
+    // How reading goes on after a poll (started by the timer's tick or by starting reading) that was
+    // answered or whose reading the board left unanswered: whether the timer's next tick polls.
+    QTest::addColumn<int>("readInterval");
+    QTest::addColumn<bool>("unanswered");
+    QTest::addColumn<bool>("startingReading");
+    QTest::addColumn<bool>("nextTickPolls");
+
+    QTest::newRow("an answered poll") << 500 << false << false << true;
+    QTest::newRow("a poll as long as the link's wait for an answer") << 500 << true << false << false;
+    QTest::newRow("an interval longer than the link's wait") << 5000 << true << false << true;
+    QTest::newRow("starting reading with such a poll") << 500 << true << true << true;
+}
+
+void tst_ChannelController::tickOverdueAfterALongPollIsPassedOver()
+{
+    QFETCH(int, readInterval);
+    QFETCH(bool, unanswered);
+    QFETCH(bool, startingReading);
+    QFETCH(bool, nextTickPolls);
+
+    TChannelController& controller = build(readInterval);
+    // Each exchange that waited out the link's time-out moves the clock on by it.
+    controller.setMonotonicClock(
+        [this] { return qint64(board().link().interruptions()) * TIntCommController::TIMEOUT; });
+    if (!startingReading)
+        controller.setReadingActive(true);
+    if (unanswered)
+        leaveUnansweredOnce(board(), "meas:curr?");
+    if (startingReading)
+        controller.setReadingActive(true);
+    else
+        controller.onChannelReadTimer();
+
+    const int polls = countCommands(board(), "meas:curr?");
+    controller.onChannelReadTimer();
+    QCOMPARE(countCommands(board(), "meas:curr?"), polls + (nextTickPolls ? 1 : 0));
+    // One tick only: the screen has had its interval.
+    controller.onChannelReadTimer();
+    QCOMPARE(countCommands(board(), "meas:curr?"), polls + (nextTickPolls ? 2 : 1));
+    controller.setReadingActive(false);
 }
 
 void tst_ChannelController::listenersToldLastRegisteredFirst()

@@ -341,6 +341,14 @@ bool TChannelController::isReadingActive() const
 
 void TChannelController::onChannelReadTimer()
 {
+    // The tick that fell due while a poll outlasted the interval comes as soon as the poll is over: the next
+    // exchange would hold the event loop again, a silent board for the link's 2 s, before the screen has shown
+    // what the poll changed (a withdrawn value, say); over VNC a picture takes several turns of the loop to
+    // leave. Passed over, it leaves the screen a whole interval.
+    if (mPassOverNextTick) {
+        mPassOverNextTick = false;
+        return;
+    }
     readMeasuredChannel();
 }
 
@@ -358,8 +366,10 @@ bool TChannelController::readMeasuredChannel()
     if (mPollRunning)
         return false;
     mPollRunning = true;
+    const qint64 started = mMonotonicMs();
     const bool read = poll();
     notifyListenersAfterMeasBoardPolled(mReadTimer->interval());
+    mPassOverNextTick = mReadTimer->isActive() && mMonotonicMs() - started >= mReadTimer->interval();
     mPollRunning = false;
     return read;
 }
