@@ -144,16 +144,20 @@ build_lock=""
 # processes inherit the lock: a build that runs on after its script was killed (kill -9) still holds it. Waits in
 # short sleeps, so that a signal's trap runs within a tenth of a second, as it does without a wait.
 lock_build() {
-    local file="$1/build/build.lock" holder
+    local file="$1/build/build.lock" holder state=""
     mkdir -p "$1/build"
     exec {build_lock}>>"$file"
     if ! flock -n "$build_lock"; then
         holder=$(cat "$file" 2>/dev/null || true)
-        if [ -n "$holder" ] && ! kill -0 "$holder" 2>/dev/null; then
+        # Its state follows its name in parentheses; one that has ended may wait a while to be reaped (Z).
+        [[ $holder =~ ^[0-9]+$ ]] && state=$(cat "/proc/$holder/stat" 2>/dev/null) && state=${state##*) }
+        if [ -n "$state" ] && [ "${state:0:1}" != Z ]; then
+            echo "Another build of this checkout runs (pid $holder); waiting."
+        elif [ -n "$holder" ]; then
             echo "Another build of this checkout runs (pid $holder, which has ended: the build it started runs on);" \
                 "waiting."
         else
-            echo "Another build of this checkout runs (pid ${holder:-unknown}); waiting."
+            echo "Another build of this checkout runs; waiting."
         fi
         until flock -n "$build_lock"; do sleep 0.1 || true; done
     fi
