@@ -272,6 +272,13 @@ private:
     std::vector<std::pair<QString, std::optional<QByteArray>>> mFound;
 };
 
+// Whether the file at pPath, under a row's own folder, now holds pContent alone.
+bool written(const QString& pPath, const QByteArray& pContent)
+{
+    QFile file(pPath);
+    return file.open(QIODevice::WriteOnly) && file.write(pContent) == pContent.size();
+}
+
 // A folder in the root whose path is 4078 bytes long: the system takes the path of a folder "tmp.XXXXXXXXXX" in it
 // (4095 bytes at most), not that of a file "ready" in that one.
 QString deepFolder()
@@ -1069,13 +1076,10 @@ void tst_ProgramStart::ciFailsOnWhatCTestRecorded()
                                   "for record; do :; done\n"
                                   "cd \"$(dirname \"$0\")/build\" && ctest \"$@\" >/dev/null 2>&1\n" +
                                   afterCTest + '\n';
-    QFile script(checkout + QStringLiteral("/test.sh"));
-    QVERIFY(script.open(QIODevice::WriteOnly) && script.write(testScript) == testScript.size());
-    script.close();
-    QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
-    QFile testFile(checkout + QStringLiteral("/build/CTestTestfile.cmake"));
-    QVERIFY(testFile.open(QIODevice::WriteOnly) && testFile.write(tests) == tests.size());
-    testFile.close();
+    const QString script = checkout + QStringLiteral("/test.sh");
+    QVERIFY(written(script, testScript));
+    QVERIFY(QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner));
+    QVERIFY(written(checkout + QStringLiteral("/build/CTestTestfile.cmake"), tests));
     TChildProcess ci;
     QVERIFY(endsByItself(ci, checkout + QStringLiteral("/.ci/run"), {}, mEnvironment, 60000));
     const QString said = QString::fromLocal8Bit(ci.readAll());
@@ -1113,17 +1117,15 @@ void tst_ProgramStart::buildsOfACheckoutWaitForEachOther()
         {QStringLiteral("/waits.sh"), "echo begins >> builds\ntouch building\n"
                                       "while [ ! -e go ]; do sleep 0.1; done\n"
                                       "rm go building\necho ends >> builds\n"}};
-    for (const auto& [name, content] : files) {
-        QFile file(checkout + name);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    }
+    for (const auto& [name, content] : files)
+        QVERIFY(written(checkout + name, content));
     // As ./test.sh builds.
     const QStringList build{QStringLiteral("-c"),
                             QStringLiteral("trap 'exit 130' INT; trap 'exit 143' TERM; trap 'exit 129' HUP; "
                                            "source \"$0\" && build_tree \"$1\""),
                             QStringLiteral(TAMARIND_SOURCE_DIR "/tools/setup.sh"), checkout};
     const auto building = [&] { return QFileInfo::exists(checkout + QStringLiteral("/building")); };
-    const auto letBuildEnd = [&] { return QFile(checkout + QStringLiteral("/go")).open(QIODevice::WriteOnly); };
+    const auto letBuildEnd = [&] { return written(checkout + QStringLiteral("/go"), QByteArray()); };
     TChildProcess first;
     TChildProcess second;
     const auto endBoth = qScopeGuard([&] {
