@@ -137,16 +137,48 @@ end_group_and_exit() {
     exit "$1"
 }
 
-# build_tree TOP [TARGET...]: the whole tree, or only the targets named.
+# The descriptor of the build lock build_tree holds while it builds.
+build_lock=""
+# lock_build TOP: waits until no other build of the checkout TOP runs, then holds its lock. Two builds of one tree
+# (./test.sh and ./run.sh, say) would write the same objects, and one could leave another's half-written. The build's
+# processes inherit the lock: a build that runs on after its script was killed (kill -9) still holds it. Waits in
+# short sleeps, so that a signal's trap runs within a tenth of a second, as it does without a wait.
+lock_build() {
+    local file="$1/build/build.lock" holder state=""
+    mkdir -p "$1/build"
+    exec {build_lock}>>"$file"
+    if ! flock -n "$build_lock"; then
+        holder=$(cat "$file" 2>/dev/null || true)
+        # Its state follows its name in parentheses; one that has ended may wait a while to be reaped (Z).
+        [[ $holder =~ ^[0-9]+$ ]] && state=$(cat "/proc/$holder/stat" 2>/dev/null) && state=${state##*) }
+        if [ -n "$state" ] && [ "${state:0:1}" != Z ]; then
+            echo "Another build of this checkout runs (pid $holder); waiting."
+        elif [ -n "$holder" ]; then
+            echo "Another build of this checkout runs (pid $holder, which has ended: the build it started runs on);" \
+                "waiting."
+        else
+            echo "Another build of this checkout runs; waiting."
+        fi
+        until flock -n "$build_lock"; do sleep 0.1 || true; done
+    fi
+    echo "$$" >"$file"
+}
+unlock_build() {
+    [ -z "$build_lock" ] || exec {build_lock}>&-
+    build_lock=""
+}
+
+# build_tree TOP [TARGET...]: the whole tree, or only the targets named; once no other build of TOP runs.
 build_tree() {
     # Lets ccache share objects between checkouts of the tree: paths under the tree are made relative, and
     # the working directory that -g writes into the debug information is left out of the hash.
     export CCACHE_BASEDIR="$1"
     export CCACHE_NOHASHDIR=1
-    local top="$1"
+    local top="$1" status=0
     shift
     local targets=()
     [ $# -gt 0 ] && targets=(--target "$@")
+    lock_build "$top"
     # A build tree keeps the path it was made at: CMake refuses one that came along with a moved or copied
     # checkout. It is not removed unasked (it takes some 9 GB a user may want back elsewhere).
     local made_at=""
@@ -156,12 +188,16 @@ build_tree() {
     if [ -n "$made_at" ] && ! [ "$made_at/CMakeCache.txt" -ef "$top/build/CMakeCache.txt" ]; then
         echo "$top/build was made for the checkout at ${made_at%/build}, which CMake does not build here." \
             "Remove it (rm -rf \"$top/build\") and start again: the compiler cache rebuilds it quickly." >&2
+        unlock_build
         return 1
     fi
     # make ends on a terminate once it has removed what it left half-written: a kill could leave a damaged object
     # file that looks up to date.
-    run_in_group 100 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    run_in_group 100 cmake --build "$top/build" -j "$(nproc)" "${targets[@]}"
+    run_in_group 100 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+        run_in_group 100 cmake --build "$top/build" -j "$(nproc)" "${targets[@]}" || status=$?
+    # What the script starts next (the program, the tests) does not hold up the next build.
+    unlock_build
+    return "$status"
 }
 
 # prepare_device_root TOP: the device's paths and files in $TAMARIND_ROOT as the program finds them on the

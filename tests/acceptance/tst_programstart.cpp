@@ -29,11 +29,14 @@
 #include <malloc.h>
 #include <map>
 #include <memory>
+#include <optional>
 #include <sched.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 // The instrument program as it is shipped, started offscreen under a fresh device root against the simulated board
 // as a program of its own (and the simulated calibrator, as ./run.sh starts it), and watched from the outside only:
@@ -71,6 +74,10 @@ private slots:
     void launcherReportsTheTestsOwnStatus();
     void scriptEndsWithItsCommand_data();
     void scriptEndsWithItsCommand();
+    void ciFailsOnWhatCTestRecorded_data();
+    void ciFailsOnWhatCTestRecorded();
+    void buildsOfACheckoutWaitForEachOther_data();
+    void buildsOfACheckoutWaitForEachOther();
     void endsInOrderOnTerminate();
     void startsWhileAMessageWaits_data();
     void startsWhileAMessageWaits();
@@ -238,6 +245,39 @@ private:
     const QByteArray mUserMap;
     const QByteArray mGroupMap;
 };
+
+// Puts the device files it was given back as they were when it was made, once it goes: their content, or none where
+// there was none. A failure to is a warning, which fails the test.
+class TDeviceFilesKept
+{
+public:
+    explicit TDeviceFilesKept(const QStringList& pDevicePaths)
+    {
+        for (const QString& path : pDevicePaths) {
+            QFile file(TDeviceRoot::path(path));
+            mFound.push_back(
+                {path, file.open(QIODevice::ReadOnly) ? std::optional<QByteArray>(file.readAll()) : std::nullopt});
+        }
+    }
+    ~TDeviceFilesKept()
+    {
+        for (const auto& [path, content] : mFound) {
+            if (!(content ? TTestEnvironment::writeDeviceFile(path, *content)
+                          : TTestEnvironment::removeUnderRoot(path)))
+                qWarning("The device file %s cannot be put back as it was.", qPrintable(path));
+        }
+    }
+
+private:
+    std::vector<std::pair<QString, std::optional<QByteArray>>> mFound;
+};
+
+// Whether the file at pPath, under a row's own folder, now holds pContent alone.
+bool written(const QString& pPath, const QByteArray& pContent)
+{
+    QFile file(pPath);
+    return file.open(QIODevice::WriteOnly) && file.write(pContent) == pContent.size();
+}
 
 // A folder in the root whose path is 4078 bytes long: the system takes the path of a folder "tmp.XXXXXXXXXX" in it
 // (4095 bytes at most), not that of a file "ready" in that one.
@@ -995,6 +1035,141 @@ void tst_ProgramStart::scriptEndsWithItsCommand()
                                   TStartedProgram::EXIT_GRACE_MS);
 }
 
+// CI's verdict is not ./test.sh's status alone, which a fault in the scripts between CI and CTest could lose: CTest's
+// own record of the run counts. Here ./test.sh stands in as one that lost it: it runs CTest on the row's tests and
+// returns 0 whatever CTest returned, unless the row says otherwise.
+void tst_ProgramStart::ciFailsOnWhatCTestRecorded_data()
+{
+    // The row's CTestTestfile.cmake.
+    QTest::addColumn<QByteArray>("tests");
+    // The stand-in's lines after its CTest run.
+    QTest::addColumn<QByteArray>("afterCTest");
+    QTest::addColumn<int>("status");
+    // The names CI gives: of the tests that did not pass, or why the run counts as failed.
+    QTest::addColumn<QStringList>("named");
+    const QByteArray passes = "add_test(passes true)\n";
+    const QByteArray skipped = "add_test(skipped sh -c \"exit 77\")\n"
+                               "set_tests_properties(skipped PROPERTIES SKIP_RETURN_CODE 77)\n";
+    QTest::newRow("a failed test") << passes + "add_test(fails false)\n"
+                                   << QByteArray("exit 0") << 1 << QStringList{"fails"};
+    QTest::newRow("a test whose program is missing") << passes + "add_test(missing no-such-program)\n"
+                                                     << QByteArray("exit 0") << 1 << QStringList{"missing"};
+    QTest::newRow("a run that ended before CTest had finished")
+        << passes << QByteArray("rm -f \"$record\"; exit 0") << 1 << QStringList{"no record"};
+    QTest::newRow("no test") << QByteArray() << QByteArray("exit 0") << 1 << QStringList{"no test"};
+    QTest::newRow("passed and skipped tests") << passes + skipped << QByteArray("exit 0") << 0 << QStringList();
+    QTest::newRow("./test.sh failed, every test passed") << passes << QByteArray("exit 2") << 2 << QStringList();
+}
+
+void tst_ProgramStart::ciFailsOnWhatCTestRecorded()
+{
+    QFETCH(QByteArray, tests);
+    QFETCH(QByteArray, afterCTest);
+    QFETCH(int, status);
+    QFETCH(QStringList, named);
+    TAMARIND_SCRATCH_FOLDER(row, QStringLiteral("ci"));
+    const QString checkout = row.filePath(QStringLiteral("a checkout"));
+    QVERIFY(QDir().mkpath(checkout + QStringLiteral("/.ci")) && QDir().mkpath(checkout + QStringLiteral("/build")));
+    QVERIFY(QFile::copy(QStringLiteral(TAMARIND_SOURCE_DIR "/.ci/run"), checkout + QStringLiteral("/.ci/run")));
+    // The record is the one CTest was told to write (--output-junit FILE).
+    const QByteArray testScript = "#!/bin/sh\n"
+                                  "for record; do :; done\n"
+                                  "cd \"$(dirname \"$0\")/build\" && ctest \"$@\" >/dev/null 2>&1\n" +
+                                  afterCTest + '\n';
+    const QString script = checkout + QStringLiteral("/test.sh");
+    QVERIFY(written(script, testScript));
+    QVERIFY(QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner));
+    QVERIFY(written(checkout + QStringLiteral("/build/CTestTestfile.cmake"), tests));
+    TChildProcess ci;
+    QVERIFY(endsByItself(ci, checkout + QStringLiteral("/.ci/run"), {}, mEnvironment, 60000));
+    const QString said = QString::fromLocal8Bit(ci.readAll());
+    QVERIFY2(ci.exitStatus() == QProcess::NormalExit && ci.exitCode() == status,
+             qPrintable(QStringLiteral("status %1, CI said:\n%2").arg(ci.exitCode()).arg(said)));
+    for (const QString& name : named)
+        QVERIFY2(said.contains(name), qPrintable(said));
+}
+
+// ./test.sh and ./run.sh of one checkout build into the same tree: a build that finds another one of its checkout
+// running says so and waits for it, and a terminate while it waits ends its script, with the status it gives. The
+// checkout's one target notes in a file when it begins and ends, and ends once the row lets it.
+void tst_ProgramStart::buildsOfACheckoutWaitForEachOther_data()
+{
+    // None (0): the row lets the first build end, and the second goes on.
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("builds");
+    QTest::newRow("the second build waits, then builds") << 0 << 0 << QByteArray("begins\nends\nbegins\nends\n");
+    QTest::newRow("a terminate while it waits") << int(SIGTERM) << 143 << QByteArray("begins\nends\n");
+}
+
+void tst_ProgramStart::buildsOfACheckoutWaitForEachOther()
+{
+    QFETCH(int, signal);
+    QFETCH(int, status);
+    QFETCH(QByteArray, builds);
+    TAMARIND_SCRATCH_FOLDER(row, QStringLiteral("builds"));
+    const QString checkout = row.filePath(QStringLiteral("a checkout"));
+    QVERIFY(QDir().mkpath(checkout));
+    const QList<std::pair<QString, QByteArray>> files{
+        {QStringLiteral("/CMakeLists.txt"),
+         "cmake_minimum_required(VERSION 3.16)\nproject(waits NONE)\n"
+         "add_custom_target(waits ALL COMMAND sh waits.sh WORKING_DIRECTORY \"${CMAKE_SOURCE_DIR}\")\n"},
+        {QStringLiteral("/waits.sh"), "echo begins >> builds\ntouch building\n"
+                                      "while [ ! -e go ]; do sleep 0.1; done\n"
+                                      "rm go building\necho ends >> builds\n"}};
+    for (const auto& [name, content] : files)
+        QVERIFY(written(checkout + name, content));
+    // As ./test.sh builds.
+    const QStringList build{QStringLiteral("-c"),
+                            QStringLiteral("trap 'exit 130' INT; trap 'exit 143' TERM; trap 'exit 129' HUP; "
+                                           "source \"$0\" && build_tree \"$1\""),
+                            QStringLiteral(TAMARIND_SOURCE_DIR "/tools/setup.sh"), checkout};
+    const auto building = [&] { return QFileInfo::exists(checkout + QStringLiteral("/building")); };
+    const auto letBuildEnd = [&] { return written(checkout + QStringLiteral("/go"), QByteArray()); };
+    TChildProcess first;
+    TChildProcess second;
+    const auto endBoth = qScopeGuard([&] {
+        for (QProcess* process : {&second, &first})
+            TStartedProgram::end(*process);
+    });
+    for (QProcess* process : {&first, &second}) {
+        process->setProcessEnvironment(mEnvironment);
+        process->setProcessChannelMode(QProcess::MergedChannels);
+    }
+    first.start(QStringLiteral("bash"), build);
+    QVERIFY2(QTest::qWaitFor([&] { return building() || first.state() == QProcess::NotRunning; }, 60000) && building(),
+             first.readAll().constData());
+    second.start(QStringLiteral("bash"), build);
+    QByteArray said;
+    const QByteArray waiting =
+        "Another build of this checkout runs (pid " + QByteArray::number(first.processId()) + "); waiting.\n";
+    QVERIFY2(QTest::qWaitFor(
+                 [&] {
+                     said += second.readAll();
+                     return said.contains(waiting) || second.state() == QProcess::NotRunning;
+                 },
+                 60000) &&
+                 said.contains(waiting),
+             said.constData());
+    if (signal != 0) {
+        QCOMPARE(::kill(pid_t(second.processId()), signal), 0);
+        QVERIFY(second.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
+    }
+    QVERIFY(letBuildEnd());
+    QVERIFY(first.waitForFinished(60000));
+    QCOMPARE(first.exitCode(), 0);
+    if (signal == 0) {
+        QVERIFY(QTest::qWaitFor([&] { return building() || second.state() == QProcess::NotRunning; }, 60000));
+        QVERIFY(letBuildEnd());
+        QVERIFY(second.waitForFinished(60000));
+    }
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(second.exitCode() == status, (said + second.readAll()).constData());
+    QFile log(checkout + QStringLiteral("/builds"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(log.readAll(), builds);
+}
+
 // Ctrl+C or a terminate from a script ends the event loop: the program closes
 // its port and takes its objects down in order instead of dying where it stands.
 void tst_ProgramStart::endsInOrderOnTerminate()
@@ -1030,8 +1205,12 @@ void tst_ProgramStart::startsWhileAMessageWaits()
     QFETCH(qulonglong, fileSizeLimit);
     QFETCH(QString, build);
     const QString settingsFile = QLatin1String(TTamarindSettings::SETTINGS_FILE_PATH);
+    // The rows after this one start the program on the settings it leaves: passed, failed or skipped, it leaves them
+    // as it found them, and the damaged file the program keeps aside too.
+    const TDeviceFilesKept settingsKept({settingsFile, settingsFile + TTamarindSettings::DAMAGED_FILE_SUFFIX});
     // A settings file the program cannot read names no remote port: it would listen on the default one, the port of
-    // the user's own program, were it not in a network of its own.
+    // the user's own program. The recorder preloaded into it binds another in its place; where none can be preloaded,
+    // the program runs in a network of its own.
     const bool readable = settings.isEmpty();
     quint16 port = 0;
     if (readable)
@@ -1047,10 +1226,14 @@ void tst_ProgramStart::startsWhileAMessageWaits()
     QFile::remove(record);
     environment = recordingAllocatorSettings(mEnvironment, build, record);
     QVERIFY(!environment.isEmpty());
-#endif
-
+    if (!readable)
+        environment.insert(QStringLiteral("TAMARIND_PORT_STANDIN"),
+                           QStringLiteral("%1:0").arg(TAbstractEthernetConfigurationController::DEFAULT_PORT));
+    const auto program = std::make_unique<TFileSizeLimitedProcess>(rlim_t(fileSizeLimit));
+#else
     const auto program = readable ? std::make_unique<TFileSizeLimitedProcess>(rlim_t(fileSizeLimit))
                                   : std::make_unique<TOwnNetworkProcess>(rlim_t(fileSizeLimit));
+#endif
     const int pollsBefore = pollTimes(boardLog()).size();
     const auto endProgram = qScopeGuard([&program] { TStartedProgram::end(*program); });
     startProcess(*program, build + QStringLiteral("/application/ZTM8800UI"), {}, environment);
