@@ -7,6 +7,7 @@
 #include "probe.h"
 #include "probecontroller.h"
 #include "probecontrollerfixture.h"
+#include "readingpausedcheck.h"
 #include "testidentity.h"
 #include "testsupport.h"
 #include "twopointcalibration.h"
@@ -99,6 +100,7 @@ private:
     bool calibrate(TTwoPointCalibrationItem& pItem, bool pUpper = false);
 
     std::unique_ptr<TProbeControllerFixture> mFixture;
+    std::unique_ptr<TReadingPausedCheck> mReadingPaused;
 };
 
 void tst_TwoPointCalibrationItem::initTestCase()
@@ -114,6 +116,7 @@ void tst_TwoPointCalibrationItem::init()
 
 void tst_TwoPointCalibrationItem::cleanup()
 {
+    mReadingPaused.reset();
     mFixture.reset();
 }
 
@@ -124,6 +127,7 @@ TChannelController& tst_TwoPointCalibrationItem::build()
     TChannelController& controller = mFixture->build(10 * 60 * 1000);
     mFixture->buildProbes();
     controller.setReadingActive(true);
+    mReadingPaused = std::make_unique<TReadingPausedCheck>(controller);
     return controller;
 }
 
