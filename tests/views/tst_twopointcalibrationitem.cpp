@@ -43,8 +43,9 @@ std::unique_ptr<TTCProbe> typeKWithExternalJunction()
                                       NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN, NaN);
 }
 
-// A pause between readings that a row must not wait out.
-constexpr int LONG_PAUSE_MS = 5000;
+// A pause between readings that a row must not wait out: a row that ends it at once stays well below half of it
+// however loaded the machine (up to 4.4 s measured beside 64 busy loops on 8 cores).
+constexpr int LONG_PAUSE_MS = 60000;
 
 // Presses Abort in the progress dialog once it shows.
 enum EnAbort { NO_ABORT, ABORT_PRESSED, TERMINATED };
@@ -316,7 +317,7 @@ void tst_TwoPointCalibrationItem::failedAttemptsAndAbort()
         TTestEnvironment::forgetTermination();
     QCOMPARE(calibrated, result);
     if (abort == TERMINATED)
-        QVERIFY2(calibratedMs < LONG_PAUSE_MS - 1000, qPrintable(QString::number(calibratedMs)));
+        QVERIFY2(calibratedMs < LONG_PAUSE_MS / 2, qPrintable(QString::number(calibratedMs)));
 
     QCOMPARE(recorder.texts().size(), told ? 2 : 1);
     QCOMPARE(recorder.texts().first(),
