@@ -8,6 +8,7 @@
 #include "probe.h"
 #include "probecontroller.h"
 #include "probecontrollerfixture.h"
+#include "readingpausedcheck.h"
 #include "testidentity.h"
 #include "testsupport.h"
 
@@ -73,6 +74,7 @@ private:
     int currentReadings() const;
 
     std::unique_ptr<TProbeControllerFixture> mFixture;
+    std::unique_ptr<TReadingPausedCheck> mReadingPaused;
 };
 
 void tst_CJCCalibrationItem::init()
@@ -90,6 +92,7 @@ void tst_CJCCalibrationItem::init()
 
 void tst_CJCCalibrationItem::cleanup()
 {
+    mReadingPaused.reset();
     mFixture.reset();
 }
 
@@ -100,6 +103,7 @@ TChannelController& tst_CJCCalibrationItem::build()
     TChannelController& controller = mFixture->build(10 * 60 * 1000);
     mFixture->buildProbes();
     controller.setReadingActive(true);
+    mReadingPaused = std::make_unique<TReadingPausedCheck>(controller);
     mFixture->board().board().clearRecord();
     return controller;
 }
