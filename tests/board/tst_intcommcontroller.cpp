@@ -102,6 +102,7 @@ void tst_IntCommController::checksumOfShortInputs()
 void tst_IntCommController::identificationFrameOnTheWire()
 {
     TSimulatedBoardLink board;
+    TAMARIND_END_FAILED_ROW();
     bool failed = true;
     QCOMPARE(send(board.link(), "*idn?", failed), QString::fromLatin1(IDENTIFICATION));
     QVERIFY(!failed);
@@ -135,6 +136,7 @@ void tst_IntCommController::replyIsCollected()
 {
     QFETCH(TFaultSetup, fault);
     TSimulatedBoardLink board;
+    TAMARIND_END_FAILED_ROW();
     if (fault)
         board.board().withFaults(fault);
 
@@ -148,6 +150,7 @@ void tst_IntCommController::replyIsCollected()
 void tst_IntCommController::commandWithoutReplyEndsAtAck()
 {
     TSimulatedBoardLink board;
+    TAMARIND_END_FAILED_ROW();
     bool failed = true;
     QCOMPARE(send(board.link(), "conf:chan 02", failed, false), QString());
     QVERIFY(!failed);
@@ -172,6 +175,7 @@ void tst_IntCommController::boardNaks()
     QFETCH(int, naks);
     QFETCH(bool, failed);
     TSimulatedBoardLink board;
+    TAMARIND_END_FAILED_ROW();
     board.board().withFaults([&](TBoardFaults& f) { f.mNakCommands = naks; });
 
     bool linkFailed = !failed;
@@ -203,6 +207,7 @@ void tst_IntCommController::corruptedReplies()
     QFETCH(int, corrupted);
     QFETCH(bool, failed);
     TSimulatedBoardLink board;
+    TAMARIND_END_FAILED_ROW();
     board.board().withFaults([&](TBoardFaults& f) { f.mBadReplyCrc = corrupted; });
 
     bool linkFailed = !failed;
@@ -232,6 +237,7 @@ void tst_IntCommController::naksAndCorruptedRepliesShareTheTries()
     QFETCH(int, corrupted);
     QFETCH(bool, failed);
     TSimulatedBoardLink board;
+    TAMARIND_END_FAILED_ROW();
     board.board().withFaults([&](TBoardFaults& f) {
         f.mNakCommands = naks;
         f.mBadReplyCrc = corrupted;
@@ -303,6 +309,7 @@ void tst_IntCommController::exchangeEndsWithinItsLimits()
     QFETCH(int, givenUpWithinMs);
     QFETCH(int, terminate);
     TSimulatedBoardLink board;
+    TAMARIND_END_FAILED_ROW();
     board.link().setExchangeTimeout(exchangeTimeout);
     board.board().withFaults(fault);
     std::atomic<bool> terminateAtTheCommand{terminate == tAsTheBoardTakesTheCommand};
@@ -344,6 +351,7 @@ void tst_IntCommController::exchangeEndsWithinItsLimits()
 void tst_IntCommController::boardThatRestartsIsFoundAgain()
 {
     TSimulatedBoardLink board;
+    TAMARIND_END_FAILED_ROW();
     bool failed = true;
     QCOMPARE(send(board.link(), "syst:cali?", failed), QString("1"));
     QVERIFY(!failed);
@@ -386,6 +394,7 @@ void tst_IntCommController::boardWhoseLineCannotBeLinkedFailsTheRow()
     bool failed = false;
     if (atRestart) {
         board.emplace();
+        TAMARIND_END_FAILED_ROW();
         QVERIFY(QDir().mkpath(taken));
         board->restartAt("syst:cali?", 2, afterAnswering);
         send(board->link(), "syst:cali?", failed);
@@ -419,6 +428,7 @@ void tst_IntCommController::silentBoardIsNotAskedAgain()
 {
     // The wall clock's time-out, as the program waits it out.
     TSimulatedBoardLink board(SILENCE_WAITED_OUT);
+    TAMARIND_END_FAILED_ROW();
     board.board().withFaults([](TBoardFaults& f) { f.mSilentCommands = 1; });
 
     QElapsedTimer clock;
@@ -437,6 +447,7 @@ void tst_IntCommController::silentBoardIsNotAskedAgain()
 void tst_IntCommController::strayByteInsteadOfAck()
 {
     TSimulatedBoardLink board;
+    TAMARIND_END_FAILED_ROW();
     board.board().withFaults([](TBoardFaults& f) { f.mStrayByteCommands = 1; });
     QSignalSpy missingAcknowledge(&board.link(), &TIntCommController::missingAcknowledge);
 
@@ -453,6 +464,7 @@ void tst_IntCommController::strayByteInsteadOfAck()
 void tst_IntCommController::zeroByteCutsTheReply()
 {
     TSimulatedBoardLink board;
+    TAMARIND_END_FAILED_ROW();
     board.board().withFaults([](TBoardFaults& f) {
         f.mZeroByteReplies = 1;
         f.mZeroBytePosition = 4;
@@ -482,6 +494,7 @@ void tst_IntCommController::staleInputIsNotTheNextAnswer()
     QFETCH(TFaultSetup, fault);
     QFETCH(TBoardCondition, staleBytesSent);
     TSimulatedBoardLink board;
+    TAMARIND_END_FAILED_ROW();
     board.board().withFaults(fault);
 
     bool failed = false;
@@ -519,6 +532,7 @@ void tst_IntCommController::firstCommandGoesOutAtOnce()
 void tst_IntCommController::commandsKeepTheirPause()
 {
     TSimulatedBoardLink board;
+    TAMARIND_END_FAILED_ROW();
     bool failed = true;
     send(board.link(), "conf:chan 01", failed, false);
     send(board.link(), "meas:curr?", failed);

@@ -51,7 +51,7 @@ private:
 
 void tst_InternalSCPIHandler::init()
 {
-    mBoard = std::make_unique<TSimulatedBoardLink>();
+    TAMARIND_MAKE_FIXTURE(mBoard);
 }
 
 void tst_InternalSCPIHandler::cleanup()
@@ -535,7 +535,7 @@ void tst_InternalSCPIHandler::switchBoxSetters()
 
 void tst_InternalSCPIHandler::everyMethodReportsALinkFailure()
 {
-    mBoard = std::make_unique<TSimulatedBoardLink>(20);
+    TAMARIND_MAKE_FIXTURE(mBoard, 20);
     mBoard->board().withFaults([](TBoardFaults& pFaults) { pFaults.mSilentCommands = -1; });
     TInternalSCPIHandler& handler = mBoard->handler();
     QSignalSpy formatErrors(&handler, &TInternalSCPIHandler::responseFormatError);

@@ -238,7 +238,7 @@ void tst_ProbeMemoryCommands::initTestCase()
 
 void tst_ProbeMemoryCommands::init()
 {
-    mBoard = std::make_unique<TSimulatedBoardLink>();
+    TAMARIND_MAKE_FIXTURE(mBoard);
     QVERIFY(identifyBoardAs(*mBoard, ZTM9900));
     mBoard->board().clearRecord();
 }

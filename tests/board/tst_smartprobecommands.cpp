@@ -146,7 +146,7 @@ private:
 
 void tst_SmartProbeCommands::init()
 {
-    mBoard = std::make_unique<TSimulatedBoardLink>();
+    TAMARIND_MAKE_FIXTURE(mBoard);
     plug(sampleProbe(TSimulatedSmartProbe::stCvD));
 }
 

@@ -74,7 +74,7 @@ private:
 void tst_CalibrationFileStore::init()
 {
     TTestEnvironment::removeUnderRoot("/home");
-    mFixture = std::make_unique<TChannelControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     mStore = std::make_unique<TCalibrationFileStore>(mFixture->build());
 }
 

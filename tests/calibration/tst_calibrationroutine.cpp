@@ -205,7 +205,7 @@ private:
 
 void tst_CalibrationRoutine::init()
 {
-    mFixture = std::make_unique<TChannelControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     mFixture->build();
     useSeparator('.');
 }

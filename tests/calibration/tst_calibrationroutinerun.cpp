@@ -343,7 +343,7 @@ void tst_CalibrationRoutineRun::init()
     auto clock = std::make_unique<TFastForwardRoutineClock>();
     mClock = clock.get();
     IRoutineClock::replace(std::move(clock));
-    mFixture = std::make_unique<TChannelControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     TBoardSimulator& board = mFixture->board().board();
     board.setTemperature(1, 40.0);
     board.setTemperature(2, 40.03);

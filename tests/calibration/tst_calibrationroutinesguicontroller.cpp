@@ -228,7 +228,7 @@ void tst_CalibrationRoutinesGUIController::init()
     IRoutineClock::replace(std::make_unique<TFastForwardRoutineClock>());
     TDecimalDisplayController::instance().registerWidget(&mPointWidget, '.');
     TDecimalDisplayController::instance().registerWidget(&mCommaWidget, ',');
-    mFixture = std::make_unique<TChannelControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     mFixture->build();
 }
 

@@ -72,7 +72,7 @@ private:
 
 void tst_CalibrationSetup::init()
 {
-    mFixture = std::make_unique<TChannelControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     mFixture->build();
 }
 

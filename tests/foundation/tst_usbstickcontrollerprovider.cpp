@@ -16,6 +16,7 @@ void tst_USBStickControllerProvider::oneControllerNamedAfterTheInstrument()
 {
     TAMARIND_WRITE_DEVICE_FILE("/etc/version_os_platform", "2.1");
     TSimulatedBoardLink board;
+    TAMARIND_END_FAILED_ROW();
     QVERIFY(identifyBoardAs(board, ZTM9900));
 
     TAbstractUSBStickController* controller = TUSBStickControllerProvider::getUSBStickController();

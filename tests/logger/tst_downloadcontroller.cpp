@@ -80,7 +80,7 @@ private:
 
 void tst_DownloadController::initTestCase()
 {
-    mChannels = std::make_unique<TChannelControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mChannels);
     mCalibrationFiles = std::make_unique<TCalibrationFileStore>(mChannels->build());
 }
 

@@ -147,7 +147,7 @@ bool layOut(const QList<tst_FirmwareUpdaterUI::TStickEntry>& pEntries)
 
 void tst_FirmwareUpdaterUI::initTestCase()
 {
-    mBoard = std::make_unique<TSimulatedBoardLink>();
+    TAMARIND_MAKE_FIXTURE(mBoard);
     identifyAs(ZTM9900);
 }
 

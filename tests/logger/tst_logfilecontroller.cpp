@@ -127,7 +127,7 @@ void tst_LogfileController::init()
     TTamarindSettings::instance().removeSection(SECTION);
     useSeparator('.');
     TTestEnvironment::removeUnderRoot(QStringLiteral("/home/Logfiles"));
-    mFixture = std::make_unique<TLoggerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
 }
 
 void tst_LogfileController::cleanup()

@@ -47,7 +47,7 @@ void tst_LogfileControllerClockFormats::init()
 {
     TTamarindSettings::instance().removeSection(QStringLiteral("logger"));
     TTestEnvironment::removeUnderRoot(QStringLiteral("/home/Logfiles"));
-    mFixture = std::make_unique<TLoggerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
 }
 
 void tst_LogfileControllerClockFormats::cleanup()

@@ -112,7 +112,7 @@ void tst_LogfileControllerPages::init()
     TTamarindSettings::instance().removeSection(QStringLiteral("logger"));
     useSeparator('.');
     TTestEnvironment::removeUnderRoot(QStringLiteral("/home/Logfiles"));
-    mFixture = std::make_unique<TLoggerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
 }
 
 void tst_LogfileControllerPages::cleanup()

@@ -109,7 +109,7 @@ int tst_UserDataBackupController::run(const QString& pProgram, const QStringList
 
 void tst_UserDataBackupController::initTestCase()
 {
-    mBoard = std::make_unique<TSimulatedBoardLink>();
+    TAMARIND_MAKE_FIXTURE(mBoard);
     TInstrumentInfo::instance()->initialize(&mBoard->handler());
     QCOMPARE(TUSBStickControllerProvider::getUSBStickController()->baseDir(), QStringLiteral("ZTM9900"));
 }

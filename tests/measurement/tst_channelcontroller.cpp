@@ -227,7 +227,7 @@ void tst_ChannelController::init()
     TProbeAlarmController& alarms = TProbeAlarmController::instance();
     alarms.mAlarmsNotClosed = 0;
     alarms.mProbesWithCautionOpen.clear();
-    mFixture = std::make_unique<TChannelControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
 }
 
 void tst_ChannelController::cleanup()

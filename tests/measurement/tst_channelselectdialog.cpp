@@ -80,7 +80,7 @@ private:
 
 void tst_ChannelSelectDialog::init()
 {
-    mFixture = std::make_unique<TChannelControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
 }
 
 void tst_ChannelSelectDialog::cleanup()

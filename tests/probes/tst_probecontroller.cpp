@@ -154,7 +154,7 @@ private:
 void tst_ProbeController::init()
 {
     qRegisterMetaType<TAbstractProbe*>();
-    mFixture = std::make_unique<TProbeControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     QVERIFY(identifyBoardAs(board(), ZTM8800));
     for (const QString& section : {QStringLiteral("probe_backup7"), QStringLiteral("probe_backup82")})
         TTamarindSettings::instance().removeSection(section);

@@ -126,7 +126,7 @@ private:
 void tst_ProbeEditControllers::init()
 {
     qRegisterMetaType<TAbstractProbe*>();
-    mFixture = std::make_unique<TProbeControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     for (int number = 1; number <= 3; ++number)
         TTamarindSettings::instance().removeSection(QStringLiteral("probe_backup%1").arg(number));
 }

@@ -111,7 +111,7 @@ void tst_ProbeFiles::initTestCase()
 
 void tst_ProbeFiles::init()
 {
-    mFixture = std::make_unique<TProbeControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     QVERIFY(identifyBoardAs(mFixture->board(), ZTM8800));
 }
 

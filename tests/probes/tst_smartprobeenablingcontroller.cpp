@@ -103,7 +103,7 @@ private:
 
 void tst_SmartProbeEnablingController::init()
 {
-    mFixture = std::make_unique<TChannelControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     // No polls between the steps: the list reads the board itself.
     mFixture->build(60000);
     mList = std::make_unique<TSmartProbeEnablingController>(&mFixture->subMenu(), mFixture->ui().PageSmartProbeList,

@@ -77,7 +77,7 @@ private:
 void tst_StandardProbeSettingController::init()
 {
     TTamarindSettings::instance().removeSection(SECTION);
-    mFixture = std::make_unique<TChannelControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     TChannelController& channels = mFixture->build();
     // The dialog offers resistance inputs with a probe.
     for (int channel : {1, 2}) {

@@ -85,7 +85,7 @@ void tst_ExternalCommunicationHandler::initTestCase()
     TAuthorizationController& authorization = TAuthorizationController::instance();
     authorization.addLevel(QLatin1String(TAuthorizationController::FACTORY_DIGEST_LEVEL1));
     authorization.addLevel(QLatin1String(TAuthorizationController::FACTORY_DIGEST_LEVEL2));
-    mBoard = std::make_unique<TSimulatedBoardLink>();
+    TAMARIND_MAKE_FIXTURE(mBoard);
     TInstrumentInfo::instance()->initialize(&mBoard->handler());
 }
 

@@ -40,7 +40,7 @@ private:
 
 void tst_HandlerFactoryCalCommands::initTestCase()
 {
-    mFixture = std::make_unique<TProbeControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     // The probe records carry the field count of the board's variant.
     QVERIFY(identifyBoardAs(mFixture->board(), ZTM9900));
     const std::unique_ptr<TPRTProbe> prt = TestProbes::prt();

@@ -79,7 +79,7 @@ void tst_HandlerLogger::init()
 {
     TTamarindSettings::instance().removeSection(QStringLiteral("logger"));
     TTestEnvironment::removeUnderRoot(QStringLiteral("/home/Logfiles"));
-    mFixture = std::make_unique<TLoggerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     mFixture->buildLogger();
     mHandler = std::make_unique<TExternalCommunicationHandler>(&mFixture->board().handler(), &mFixture->controller(),
                                                                &mFixture->probes(), nullptr, &logger());

@@ -92,7 +92,7 @@ private:
 
 void tst_HandlerMeasureCommands::initTestCase()
 {
-    mFixture = std::make_unique<TChannelViewFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     // Positions for thermocouples and resistance sensors alike, from channel
     // 120 on: the thermocouple box on port 1 gets no channels of its own, and
     // 99 stays a channel the instrument lacks.

@@ -32,7 +32,7 @@ private:
 
 void tst_HandlerProbes::initTestCase()
 {
-    mFixture = std::make_unique<TProbeControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     // The probe records carry the field count of the board's variant.
     QVERIFY(identifyBoardAs(mFixture->board(), ZTM9900));
     TProbeController& probes = mFixture->buildProbes();

@@ -50,7 +50,7 @@ TSimulatedSmartProbe unlockedProbe()
 
 void tst_HandlerSmartProbeCommands::initTestCase()
 {
-    mFixture = std::make_unique<TChannelControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     QVERIFY(mFixture->board().board().plugSmartProbe(1, unlockedProbe()));
     mFixture->build();
     mSession =

@@ -46,7 +46,7 @@ TSimulatedSwitchBox resistanceBox()
 
 void tst_HandlerSwitchBoxCommands::initTestCase()
 {
-    mFixture = std::make_unique<TChannelControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     TSimulatedSwitchBox thermocouples;
     thermocouples.mType = sbtThermocouple8;
     mFixture->board().board().fitSwitchBox(1, thermocouples);

@@ -114,7 +114,7 @@ void tst_ProbeCommands::initTestCase()
     // The service levels as the main window sets them up when the settings name none.
     TAuthorizationController::instance().addLevel(QLatin1String(TAuthorizationController::FACTORY_DIGEST_LEVEL1));
     TAuthorizationController::instance().addLevel(QLatin1String(TAuthorizationController::FACTORY_DIGEST_LEVEL2));
-    mFixture = std::make_unique<TProbeControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     // Probe records carry the operating current setting on this variant.
     QVERIFY(identifyBoardAs(mFixture->board(), ZTM9900));
     TSimulatedSwitchBox box;

@@ -49,7 +49,7 @@ private:
 
 void tst_BoardControlServer::init()
 {
-    mBoard = std::make_unique<TSimulatedBoardLink>();
+    TAMARIND_MAKE_FIXTURE(mBoard);
     mServer = std::make_unique<TBoardControlServer>(mBoard->board());
     QString error;
     const QString path = TDeviceRoot::path("/var/run/boardsim.sock");

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
 
 class QProcess;
 class QWidget;
@@ -100,6 +101,32 @@ private:
 // failed already is left as it is: it would have ended there, and what a
 // helper meets after that follows from it.
 void failCurrentRow(const char* pStatement, const QString& pReason);
+
+// Ends the row that runs now when it has failed already: a fixture step that
+// fails it where it cannot end it (a constructor, as TSimulatedBoardLink's
+// when the board's line cannot be linked) is followed by this, since what the
+// row would do next only fails again on what follows from it.
+#define TAMARIND_END_FAILED_ROW()                                                                                      \
+    do {                                                                                                               \
+        if (QTest::currentTestFailed())                                                                                \
+            return;                                                                                                    \
+    } while (false)
+
+// Builds the fixture that pFixture, a std::unique_ptr, holds from the
+// arguments that follow, once the one it held is gone; when building it fails
+// the row, it is released and the row ends. Qt Test runs no cleanup() after an
+// init() that failed: the next init() would find that row's fixture still
+// there, and a form's worth of widgets built beside another, row after row,
+// takes the heap fresh pages each time.
+#define TAMARIND_MAKE_FIXTURE(pFixture, ...)                                                                           \
+    do {                                                                                                               \
+        pFixture.reset();                                                                                              \
+        pFixture = std::make_unique<std::remove_reference_t<decltype(*pFixture)>>(__VA_ARGS__);                        \
+        if (QTest::currentTestFailed()) {                                                                              \
+            pFixture.reset();                                                                                          \
+            return;                                                                                                    \
+        }                                                                                                              \
+    } while (false)
 
 // Declares pFolder, a TScratchFolder, and ends the row when it cannot be made.
 #define TAMARIND_SCRATCH_FOLDER(pFolder, pPrefix)                                                                      \

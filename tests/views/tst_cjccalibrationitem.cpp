@@ -80,7 +80,7 @@ private:
 void tst_CJCCalibrationItem::init()
 {
     TCalibrationReadingWait::setPause(std::chrono::milliseconds(0));
-    mFixture = std::make_unique<TProbeControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     QVERIFY(identifyBoardAs(mFixture->board(), ZTM8800));
     mFixture->board().board().withState([](TBoardState& pState) {
         pState.mAdaptorConnected = true;

@@ -132,7 +132,7 @@ void tst_GraphViewController::init()
 {
     TTamarindSettings::instance().removeSection(QStringLiteral("graph"));
     TTamarindSettings::instance().removeSection(QStringLiteral("scan"));
-    mFixture = std::make_unique<TChannelControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     TSimulatedSwitchBox mixed;
     mixed.mType = sbtSWX6100_10;
     mixed.mSerialNumber = QStringLiteral("SB-1");

@@ -122,7 +122,7 @@ private:
 void tst_ScanModeController::init()
 {
     TTamarindSettings::instance().removeSection(QStringLiteral("scan"));
-    mFixture = std::make_unique<TChannelControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     mLog.clear();
 }
 

@@ -111,7 +111,7 @@ void tst_TwoPointCalibrationItem::initTestCase()
 
 void tst_TwoPointCalibrationItem::init()
 {
-    mFixture = std::make_unique<TProbeControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     QVERIFY(identifyBoardAs(mFixture->board(), ZTM8800));
 }
 

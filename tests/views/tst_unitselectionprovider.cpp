@@ -55,7 +55,7 @@ void tst_UnitSelectionProvider::init()
     // The channels keep the unit a test chose in their settings.
     for (int channel = 1; channel <= 3; ++channel)
         TTamarindSettings::instance().removeSection(QStringLiteral("chan%1").arg(channel));
-    mFixture = std::make_unique<TChannelControllerFixture>();
+    TAMARIND_MAKE_FIXTURE(mFixture);
     TSimulatedSwitchBox box;
     box.mType = sbtSWX6100_10;
     box.mSerialNumber = QStringLiteral("SB-1");
