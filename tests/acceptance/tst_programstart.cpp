@@ -66,6 +66,8 @@ private slots:
     void refusesARootThatIsNoRoot();
     void testsRunInAnyTemporaryDirectory_data();
     void testsRunInAnyTemporaryDirectory();
+    void starvedRowsFailOnceWithTheCause_data();
+    void starvedRowsFailOnceWithTheCause();
     void testProgramsChangeNothingOutsideTheirRoot_data();
     void testProgramsChangeNothingOutsideTheirRoot();
     void crashedTestProgramLeavesNoProcess_data();
@@ -284,7 +286,9 @@ bool written(const QString& pPath, const QByteArray& pContent)
 QString deepFolder()
 {
     QString path = TTestEnvironment::root() + QStringLiteral("/deep");
-    while (QFile::encodeName(path).size() + 1 + 200 < 4078)
+    // Room is kept for a last name of a letter at least: under a root of some
+    // lengths the path would end in "/", which the system drops.
+    while (QFile::encodeName(path).size() + 1 + 200 + 2 <= 4078)
         path += QLatin1Char('/') + QString(200, QLatin1Char('x'));
     return path + QLatin1Char('/') + QString(4078 - QFile::encodeName(path).size() - 1, QLatin1Char('x'));
 }
@@ -399,6 +403,7 @@ void tst_ProgramStart::initTestCase()
     TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/Logfiles/kept.log"), "kept");
 
     startBoard();
+    TAMARIND_END_FAILED_ROW();
     // The program's allocator settings go through a recorder on their way to the C library.
     QProcessEnvironment programEnvironment = mEnvironment;
 #ifndef TAMARIND_ALLOCATOR_REPLACED
@@ -409,6 +414,7 @@ void tst_ProgramStart::initTestCase()
     quint16 port = 0;
     TAMARIND_STORE_FREE_REMOTE_PORT(port);
     startProcess(mProgram, QStringLiteral(TAMARIND_BUILD_DIR "/application/ZTM8800UI"), {}, programEnvironment);
+    TAMARIND_END_FAILED_ROW();
     QTRY_VERIFY_WITH_TIMEOUT(!pollTimes(boardLog()).isEmpty(), 20000);
 }
 
@@ -557,6 +563,7 @@ void tst_ProgramStart::resumesPollingWhenTheBoardRestarts()
     QVERIFY2(processorShare < 0.2, qPrintable(QString("processor share %1 without the board").arg(processorShare)));
 
     startBoard();
+    TAMARIND_END_FAILED_ROW();
     keepsTheReadIntervalAfter(boardGoneAt);
 }
 
@@ -781,6 +788,53 @@ void tst_ProgramStart::testsRunInAnyTemporaryDirectory()
     QCOMPARE(QDir(row.path()).entryList({"with*"}, QDir::AllEntries | QDir::System), QStringList{"with space"});
 }
 
+// On a temporary directory that runs out of inodes half-way, the rows that meet it fail once, with the cause: a
+// fixture step, or a message the program brings up about it, ends the row instead of leaving what follows to fail
+// again, and no row waits out a bound for what could not be written.
+void tst_ProgramStart::starvedRowsFailOnceWithTheCause_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("inodes");
+    // The settings file stored, and the message that it could not be.
+    QTest::newRow("settings, 8 inodes") << "tst_tamarindsettings" << 8;
+    // A board that cannot be linked, under a helper that loads probes.
+    QTest::newRow("probe import, 8 inodes") << "tst_probecoefficientimport" << 8;
+    // Taps on the window that store settings and start a log file.
+    QTest::newRow("the logger's window, 16 inodes") << "tst_mainwindowlogger" << 16;
+}
+
+void tst_ProgramStart::starvedRowsFailOnceWithTheCause()
+{
+    QFETCH(QString, name);
+    QFETCH(int, inodes);
+    TAMARIND_SCRATCH_FOLDER(row, QStringLiteral("starved"));
+    QProcessEnvironment environment = mEnvironment;
+    environment.insert(QStringLiteral("TMPDIR"), row.path());
+    TChildProcess started;
+    const bool ended = endsByItself(
+        started, QStringLiteral("unshare"),
+        {QStringLiteral("--map-root-user"), QStringLiteral("--mount"), QStringLiteral("sh"), QStringLiteral("-c"),
+         QStringLiteral("mount -t tmpfs -o nr_inodes=%1 tmpfs \"$0\" && exec \"$@\"").arg(inodes), row.path(),
+         QCoreApplication::applicationDirPath() + QLatin1Char('/') + name},
+        environment, 120000);
+    const QString said = QString::fromLocal8Bit(started.readAll());
+    if (said.startsWith(QLatin1String("unshare:")) || said.startsWith(QLatin1String("mount:")))
+        QSKIP(qPrintable("this user may not mount a file system of its own: " + said.trimmed()));
+    QVERIFY2(ended, qPrintable(said.right(2000)));
+    std::map<QString, int> failures;
+    const QRegularExpression failure(QStringLiteral("^FAIL!  : (\\S+\\((?:[^)]|\\)(?! ))*\\)) "),
+                                     QRegularExpression::MultilineOption);
+    for (auto match = failure.globalMatch(said); match.hasNext();)
+        ++failures[match.next().captured(1)];
+    // Else the directory was roomy enough after all, and the row proves nothing.
+    QVERIFY2(!failures.empty(), qPrintable(said.right(2000)));
+    for (const auto& entry : failures)
+        QVERIFY2(
+            entry.second == 1,
+            qPrintable(
+                QStringLiteral("%1 failed %2 times:\n%3").arg(entry.first).arg(entry.second).arg(said.right(3000))));
+}
+
 // A test program that cannot write in its root refuses to run, and what a
 // careless row asks for ends its row, or its test program where the row would
 // touch what lies outside the root: the file in the folder above the root
@@ -994,7 +1048,9 @@ void tst_ProgramStart::scriptEndsWithItsCommand()
     QFETCH(QString, output);
     QFETCH(int, status);
     const QString named = TTestEnvironment::root() + QStringLiteral("/started");
-    QFile::remove(named);
+    // Made empty here: where the root has no room left, the row says so at once instead of waiting out a command
+    // that could not name its processes.
+    TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/started"), QByteArray());
     TChildProcess script;
     script.setProcessEnvironment(mEnvironment);
     script.setProcessChannelMode(QProcess::MergedChannels);
@@ -1237,6 +1293,7 @@ void tst_ProgramStart::startsWhileAMessageWaits()
     const int pollsBefore = pollTimes(boardLog()).size();
     const auto endProgram = qScopeGuard([&program] { TStartedProgram::end(*program); });
     startProcess(*program, build + QStringLiteral("/application/ZTM8800UI"), {}, environment);
+    TAMARIND_END_FAILED_ROW();
     QTRY_VERIFY_WITH_TIMEOUT(pollTimes(boardLog()).size() >= pollsBefore + 4 || program->state() != QProcess::Running,
                              30000);
     if (!readable && program->state() == QProcess::NotRunning &&

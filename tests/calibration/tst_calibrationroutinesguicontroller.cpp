@@ -857,6 +857,7 @@ void tst_CalibrationRoutinesGUIController::successfulRunListsItsResultOnTop()
     QVERIFY(mCalibrator.start(EnCalibratorType::ctDWK4400_165));
     mFixture->board().board().setTemperature(1, 50.0);
     storeRunSetup("bench", EnCalibratorType::ctDWK4400_165, {TChannelDescription(2, "2")}, 50.0);
+    TAMARIND_END_FAILED_ROW();
     build();
 
     TMessageRecorder messages;
@@ -940,6 +941,7 @@ void tst_CalibrationRoutinesGUIController::runEndingsShowTheirMessageAndCloseThe
                   fault == "no DUT" ? zelk::vector<TChannelDescription>()
                                     : zelk::vector<TChannelDescription>{TChannelDescription(2, "2")},
                   100.0);
+    TAMARIND_END_FAILED_ROW();
     build();
     // Cancel is touched once the run view shows a reference value.
     QTimer cancel;

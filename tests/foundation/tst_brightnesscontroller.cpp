@@ -54,6 +54,7 @@ void tst_BrightnessController::init()
 {
     TTamarindSettings::instance().removeSection("brightness");
     TTamarindSettings::instance().store();
+    TAMARIND_END_FAILED_ROW();
     TTestEnvironment::removeUnderRoot("/sys");
     TAMARIND_WRITE_DEVICE_FILE(PLATFORM1_FILE, "100");
 }

@@ -123,15 +123,18 @@ void tst_BuzzerGUIController::tappingAChoiceSwitchesAndStoresAtOnce()
 {
     TSoundPage page;
     QTest::mouseClick(page.mKeystrokes.mOn, Qt::LeftButton);
+    TAMARIND_END_FAILED_ROW();
     QVERIFY(TBuzzerController::instance().keystrokesActive());
     QCOMPARE(stored("keystrokes"), QString("1"));
     QCOMPARE(page.mSummary->text(), QString("Keystroke sound On, Alarm On"));
 
     QTest::mouseClick(page.mKeystrokes.mOff, Qt::LeftButton);
+    TAMARIND_END_FAILED_ROW();
     QVERIFY(!TBuzzerController::instance().keystrokesActive());
     QCOMPARE(stored("keystrokes"), QString("0"));
 
     QTest::mouseClick(page.mAlarms.mOff, Qt::LeftButton);
+    TAMARIND_END_FAILED_ROW();
     QVERIFY(!TBuzzerController::instance().alarmsActive());
     QCOMPARE(stored("alarms"), QString("0"));
     QCOMPARE(page.mSummary->text(), QString("Keystroke sound Off, Alarm Off"));

@@ -162,7 +162,7 @@ void tst_TamarindSettings::emptyValueIsNotTheDefault()
         QVERIFY(!settings.containsSetting("sound", "alarms"));
         settings.setValue("sound", "alarms", "");
         QCOMPARE(settings.value("sound", "alarms", "1"), QString(""));
-        QVERIFY(settings.store());
+        TAMARIND_VERIFY_STEP(settings.store());
     }
     const TTamarindSettings reloaded(SETTINGS_FILE);
     QVERIFY(reloaded.containsSetting("sound", "alarms"));
@@ -179,7 +179,7 @@ void tst_TamarindSettings::replacedKeyKeepsItsPlace()
     settings.setValue("datetime", "dateformat", "1");
     settings.setValue("datetime", "dateformat", "2");
     settings.setValue("sound", "keystrokes", "1");
-    QVERIFY(settings.store());
+    TAMARIND_VERIFY_STEP(settings.store());
 
     const QByteArray expected = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                 "<settings>\n"
@@ -205,7 +205,7 @@ void tst_TamarindSettings::removeSection()
     settings.removeSection("never-there");
     QVERIFY(!settings.containsSetting("authorization", "level1"));
     QCOMPARE(settings.value("sound", "alarms"), QString("0"));
-    QVERIFY(settings.store());
+    TAMARIND_VERIFY_STEP(settings.store());
     QVERIFY(!TTestEnvironment::readDeviceFile(SETTINGS_FILE).contains("authorization"));
 }
 
@@ -234,14 +234,14 @@ void tst_TamarindSettings::corruptFileGivesDefaults()
     // The first store keeps the damaged file for service and says so, once.
     TMessageRecorder messages;
     settings.setValue("language", "language", "5");
-    QVERIFY(settings.store());
+    TAMARIND_VERIFY_STEP(settings.store());
     QCOMPARE(messages.count(), 1);
     QVERIFY2(messages.texts().first().contains("settings.xml.damaged"), qPrintable(messages.texts().first()));
     QCOMPARE(TTestEnvironment::readDeviceFile(DAMAGED_FILE), content);
     QCOMPARE(TTamarindSettings(SETTINGS_FILE).value("language", "language", "1"), QString("5"));
 
     settings.setValue("language", "language", "6");
-    QVERIFY(settings.store());
+    TAMARIND_VERIFY_STEP(settings.store());
     QCOMPARE(messages.count(), 1);
     QCOMPARE(TTestEnvironment::readDeviceFile(DAMAGED_FILE), content);
 }
@@ -276,7 +276,7 @@ void tst_TamarindSettings::fileOfAnotherKindIsNotRead()
     QCOMPARE(settings.value("language", "language", "1"), QString("1"));
     TMessageRecorder messages;
     settings.setValue("language", "language", "5");
-    QVERIFY(settings.store());
+    TAMARIND_VERIFY_STEP(settings.store());
     QCOMPARE(messages.count(), 1);
     QVERIFY(QFileInfo(path + ".damaged").exists() || QFileInfo(path + ".damaged").isSymLink());
     QCOMPARE(TTamarindSettings(SETTINGS_FILE).value("language", "language", "1"), QString("5"));
@@ -292,7 +292,7 @@ void tst_TamarindSettings::fileRestoredOverADamagedOneIsKeptInPlace()
 
     TMessageRecorder messages;
     settings.setValue("sound", "alarms", "0");
-    QVERIFY(settings.store());
+    TAMARIND_VERIFY_STEP(settings.store());
     QCOMPARE(messages.count(), 0);
     QVERIFY(!QFileInfo::exists(TTestEnvironment::root() + DAMAGED_FILE));
     QCOMPARE(TTamarindSettings(SETTINGS_FILE).value("language", "language"), QString("2"));
@@ -303,7 +303,7 @@ void tst_TamarindSettings::writtenFileLayout()
     TTamarindSettings settings(SETTINGS_FILE);
     settings.setValue("language", "language", "3");
     settings.setValue("sound", "keystrokes", "0");
-    QVERIFY(settings.store());
+    TAMARIND_VERIFY_STEP(settings.store());
 
     const QByteArray expected = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                 "<!DOCTYPE ZTM8800_settings>\n"
@@ -317,7 +317,7 @@ void tst_TamarindSettings::writtenFileLayout()
                                 "</settings>\n";
     QCOMPARE(TTestEnvironment::readDeviceFile(SETTINGS_FILE), expected);
     // Storing again does not stack declarations.
-    QVERIFY(settings.store());
+    TAMARIND_VERIFY_STEP(settings.store());
     QCOMPARE(TTestEnvironment::readDeviceFile(SETTINGS_FILE), expected);
     QVERIFY(!QFile::exists(TTestEnvironment::root() + SETTINGS_FILE + ".new"));
 }
@@ -328,7 +328,7 @@ void tst_TamarindSettings::nonAsciiValuesSurviveARoundTrip()
     {
         TTamarindSettings settings(SETTINGS_FILE);
         settings.setValue("backup", "probe", name);
-        QVERIFY(settings.store());
+        TAMARIND_VERIFY_STEP(settings.store());
     }
     const QByteArray written = TTestEnvironment::readDeviceFile(SETTINGS_FILE);
     QVERIFY(written.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"));
@@ -344,7 +344,7 @@ void tst_TamarindSettings::latin1FileFromEarlierVersionsStaysReadable()
                                               "C</probe>\n  </backup>\n</settings>\n");
     TTamarindSettings settings(SETTINGS_FILE);
     QCOMPARE(settings.value("backup", "probe"), QString::fromUtf8("Ölbad 25 °C"));
-    QVERIFY(settings.store());
+    TAMARIND_VERIFY_STEP(settings.store());
     QVERIFY(TTestEnvironment::readDeviceFile(SETTINGS_FILE)
                 .contains("\xc3\x96lbad 25 \xc2\xb0"
                           "C"));
@@ -368,7 +368,7 @@ void tst_TamarindSettings::interruptedStoreLeavesTheOldFile()
     // The change is still there for the next store that gets through.
     QCOMPARE(settings.value("language", "language"), QString("7"));
     settings.mInterrupt = false;
-    QVERIFY(settings.store());
+    TAMARIND_VERIFY_STEP(settings.store());
     QCOMPARE(TTamarindSettings(SETTINGS_FILE).value("language", "language"), QString("7"));
     QCOMPARE(messages.texts(), QStringList{NOT_SAVED});
 }
@@ -410,7 +410,7 @@ void tst_TamarindSettings::failedStoreIsToldOnce()
         QVERIFY(!settings.store());
     }
     settings.mInterrupt = false;
-    QVERIFY(settings.store());
+    TAMARIND_VERIFY_STEP(settings.store());
     settings.mInterrupt = true;
     if (use != "100%")
         QVERIFY(!settings.store());
@@ -488,7 +488,7 @@ void tst_TamarindSettings::invalidNameNeverReplacesAReadableFile()
     QCOMPARE(TTestEnvironment::readDeviceFile(SETTINGS_FILE), before);
 
     QVERIFY(settings.setValue("sound", "alarms", "0"));
-    QVERIFY(settings.store());
+    TAMARIND_VERIFY_STEP(settings.store());
     const TTamarindSettings nextStart(SETTINGS_FILE);
     QCOMPARE(nextStart.value("sound", "alarms"), QString("0"));
     QCOMPARE(nextStart.value("language", "language"), QString("2"));

@@ -104,6 +104,7 @@ void tst_MainWindowLogger::startFromThePageLogsOnTheReadCycle()
     QVERIFY(mMain.child("BtnLogger_Start")->isEnabled());
     QVERIFY(!mMain.child("BtnLogger_Stop")->isEnabled());
     mMain.click("BtnLogger_Start");
+    TAMARIND_END_FAILED_ROW();
     QCOMPARE(mMain.text("LblTitleRight"), QStringLiteral("LOG"));
     QCOMPARE(logfiles().size(), 1);
     QCOMPARE(logRow(0)->findChild<QLabel*>()->text(), logfiles().first());
@@ -145,6 +146,7 @@ void tst_MainWindowLogger::pressOnLogger()
     if (started)
         mMain.click("BtnLogger_Start");
     mMain.click("BtnSettings");
+    TAMARIND_END_FAILED_ROW();
     QCOMPARE(mMain.mainPage(), mMain.child("PageSettings"));
     const QString name = started ? logfiles().value(0) : QString();
     const auto dataLines = [this, name]() {
@@ -179,6 +181,7 @@ void tst_MainWindowLogger::remoteModeEndsTheLog()
     mMain.open(true);
     mMain.click("BtnLogger");
     mMain.click("BtnLogger_Start");
+    TAMARIND_END_FAILED_ROW();
     QCOMPARE(mMain.text("LblTitleRight"), QStringLiteral("LOG"));
     mClient = std::make_unique<QTcpSocket>();
     mClient->connectToHost(QHostAddress::LocalHost, mPort);
@@ -245,6 +248,7 @@ void tst_MainWindowLogger::factoryResetEndsTheLog()
     mMain.open(true);
     mMain.click("BtnLogger");
     mMain.click("BtnLogger_Start");
+    TAMARIND_END_FAILED_ROW();
     QCOMPARE(mMain.text("LblTitleRight"), QStringLiteral("LOG"));
     TModalAnswer::clickInNextModal(QStringLiteral("BtnYes"));
     mMain.window()->factoryReset();

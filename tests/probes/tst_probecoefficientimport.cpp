@@ -129,8 +129,9 @@ private slots:
     void abortStopsAfterTheNextStoredLine();
 
 private:
-    // pLoadFault: a line of the board's control interface given before the probes are loaded.
-    TProbeController& load(int pFilledSlots = 0, const QString& pLoadFault = QString());
+    // pLoadFault: a line of the board's control interface given before the probes are loaded. None when a step of
+    // the load failed the row.
+    TProbeController* load(int pFilledSlots = 0, const QString& pLoadFault = QString());
     void releaseProbes();
     // Imports the file from pBytes and returns the messages shown, one after the other.
     TMessage import(const QByteArray& pBytes, bool pPressAbort = false);
@@ -181,7 +182,7 @@ void tst_ProbeCoefficientImport::releaseProbes()
 
 // New probes start three-wire, with a thermocouple junction on input 1. A row after the first of its test function
 // finds the probes as loaded: what earlier rows created is deleted, the board's faults are cleared.
-TProbeController& tst_ProbeCoefficientImport::load(int pFilledSlots, const QString& pLoadFault)
+TProbeController* tst_ProbeCoefficientImport::load(int pFilledSlots, const QString& pLoadFault)
 {
     if (mFixture && mFilledSlots == pFilledSlots && mLoadFault == pLoadFault) {
         TProbeController& probes = mFixture->probes();
@@ -196,12 +197,16 @@ TProbeController& tst_ProbeCoefficientImport::load(int pFilledSlots, const QStri
         }
         mFixture->board().board().withFaults([](TBoardFaults& pFaults) { pFaults.clear(); });
         mCommandsAtLoad = mFixture->board().commands().size();
-        return probes;
+        return &probes;
     }
     releaseProbes();
     mFixture = std::make_unique<TProbeControllerFixture>();
-    if (!identifyBoardAs(mFixture->board(), ZTM8800))
-        qWarning("the board was not identified");
+    if (QTest::currentTestFailed() || !identifyBoardAs(mFixture->board(), ZTM8800)) {
+        if (!QTest::currentTestFailed())
+            QTest::qFail("the board was not identified", __FILE__, __LINE__);
+        releaseProbes();
+        return nullptr;
+    }
     for (int number = 1; number <= pFilledSlots; ++number)
         mFixture->board().board().withState([&](TBoardState& pState) {
             pState.mProbeMemory.fillSlot(number, pt100Record(QString("P%1").arg(number)));
@@ -220,13 +225,17 @@ TProbeController& tst_ProbeCoefficientImport::load(int pFilledSlots, const QStri
         form.BtnStdPrb_ConvSH, form.BtnStdPrb_ConvPoly, form.BtnStdPrb_IEC584, form.BtnStdPrb_Custom,
         form.BtnStdPrb_Internal, form.BtnStdPrb_External, form.BtnStdPrb_Channel, form.BtnStdRefJunc_Channel);
     TProbeController& probes = mFixture->buildProbes(true, false, mStandardSettings.get());
+    if (QTest::currentTestFailed()) {
+        releaseProbes();
+        return nullptr;
+    }
     mCommandsAtLoad = mFixture->board().commands().size();
     mLoadedFor = QTest::currentTestFunction();
     mFilledSlots = pFilledSlots;
     mLoadFault = pLoadFault;
     for (const auto& entry : probes.customProbes())
         mProbesAtLoad.insert(entry.first);
-    return probes;
+    return &probes;
 }
 
 QStringList tst_ProbeCoefficientImport::savesSinceLoad() const
@@ -359,7 +368,9 @@ void tst_ProbeCoefficientImport::probeKindFromTheFlags()
 // same names, whatever was edited since; what the file does not hold stays.
 void tst_ProbeCoefficientImport::exportedProbesImportUnchanged()
 {
-    TProbeController& probes = load();
+    TProbeController* const loaded = load();
+    TAMARIND_END_FAILED_ROW();
+    TProbeController& probes = *loaded;
     const QDate calibrated(2024, 2, 29);
     std::vector<std::unique_ptr<TAbstractProbe>> originals;
     originals.push_back(std::make_unique<TPRTProbe>(
@@ -448,7 +459,9 @@ void tst_ProbeCoefficientImport::fileRefusedAsAWhole_data()
 void tst_ProbeCoefficientImport::fileRefusedAsAWhole()
 {
     QFETCH(QByteArray, bytes);
-    TProbeController& probes = load();
+    TProbeController* const loaded = load();
+    TAMARIND_END_FAILED_ROW();
+    TProbeController& probes = *loaded;
     const TMessage report = import(bytes);
     QTEST(report.mText, "message");
     QVERIFY(report.mWarning);
@@ -507,7 +520,9 @@ void tst_ProbeCoefficientImport::lineRefused()
 {
     QFETCH(TFields, fields);
     QFETCH(QString, error);
-    TProbeController& probes = load(1);
+    TProbeController* const loaded = load(1);
+    TAMARIND_END_FAILED_ROW();
+    TProbeController& probes = *loaded;
     const TMessage report = import(utf16File({HEADER, line(fields)}));
     QCOMPARE(report.mText, "Import finished. Probes created: 0. Probes updated: 0.\nError in line 2: " + error +
                                "\nTotal error count: 1");
@@ -539,7 +554,9 @@ void tst_ProbeCoefficientImport::lineAccepted_data()
 void tst_ProbeCoefficientImport::lineAccepted()
 {
     QFETCH(QByteArray, bytes);
-    TProbeController& probes = load();
+    TProbeController* const loaded = load();
+    TAMARIND_END_FAILED_ROW();
+    TProbeController& probes = *loaded;
     const TMessage report = import(bytes);
     QCOMPARE(report.mText, QStringLiteral("Import finished. Probes created: 1. Probes updated: 0."));
     QVERIFY(!report.mWarning);
@@ -605,6 +622,7 @@ void tst_ProbeCoefficientImport::errorListOfTheReport()
 {
     QFETCH(QStringList, lines);
     load();
+    TAMARIND_END_FAILED_ROW();
     const TMessage report = import(utf16File(lines));
     QTEST(report.mText, "report");
     QVERIFY(report.mWarning);
@@ -614,7 +632,9 @@ void tst_ProbeCoefficientImport::errorListOfTheReport()
 // the standard junction.
 void tst_ProbeCoefficientImport::secondLineOfANewNameUpdates()
 {
-    TProbeController& probes = load();
+    TProbeController* const loaded = load();
+    TAMARIND_END_FAILED_ROW();
+    TProbeController& probes = *loaded;
     const TFields thermocouple{{0, "TC J"}, {5, "x"}, {12, "-40"}, {13, "750"}, {27, "1.5"}};
     const TMessage report =
         import(utf16File({HEADER, line(thermocouple), line(with(thermocouple, {{13, "760"}, {28, "2.5"}}))}));
@@ -665,7 +685,9 @@ void tst_ProbeCoefficientImport::failedStoreIsReportedAndTheRunGoesOn()
     QFETCH(QString, loadFault);
     QFETCH(QString, fault);
     QFETCH(QStringList, names);
-    TProbeController& probes = load(filledSlots, loadFault);
+    TProbeController* const loaded = load(filledSlots, loadFault);
+    TAMARIND_END_FAILED_ROW();
+    TProbeController& probes = *loaded;
     if (!fault.isEmpty())
         QCOMPARE(control(fault), QStringLiteral("OK"));
     const TMessage report = import(utf16File({HEADER, line(pt100(names[0])), line(pt100(names[1]))}));
@@ -697,7 +719,9 @@ void tst_ProbeCoefficientImport::abortStopsAfterTheNextStoredLine_data()
 void tst_ProbeCoefficientImport::abortStopsAfterTheNextStoredLine()
 {
     QFETCH(QStringList, lines);
-    TProbeController& probes = load();
+    TProbeController* const loaded = load();
+    TAMARIND_END_FAILED_ROW();
+    TProbeController& probes = *loaded;
     const TMessage report = import(utf16File(lines), true);
     QTEST(report.mText, "summary");
     QVERIFY(report.mWarning);

@@ -231,6 +231,7 @@ void tst_EthernetConfigurationController::portSetting()
     QCOMPARE(controller.port(), 3000);
     QSignalSpy changes(&controller, &TAbstractEthernetConfigurationController::interfaceSettingsChanged);
     controller.setPort(80);
+    TAMARIND_END_FAILED_ROW();
     QCOMPARE(changes.count(), 1);
     QCOMPARE(TTamarindSettings(QLatin1String(TTamarindSettings::SETTINGS_FILE_PATH))
                  .value(QStringLiteral("ethernet"), QStringLiteral("port")),

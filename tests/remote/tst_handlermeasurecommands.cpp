@@ -666,7 +666,9 @@ void tst_HandlerMeasureCommands::pollsGoOnBetweenQueuedCommands()
 {
     const int cycle = 20;
     TChannelControllerFixture board;
+    TAMARIND_END_FAILED_ROW();
     board.build(cycle);
+    TAMARIND_END_FAILED_ROW();
     TExternalCommunicationHandler handler(&board.board().handler(), &board.controller(), nullptr, nullptr, nullptr);
     TRecordingInterface client(&handler);
     client.receive("syst:remo\r");

@@ -112,6 +112,17 @@ void failCurrentRow(const char* pStatement, const QString& pReason);
             return;                                                                                                    \
     } while (false)
 
+// QVERIFY(pStep) for a step that may fail the row on its way: a message it
+// brings up in a root without room is closed with the cause said, and the
+// row ends there instead of failing again on the step's result.
+#define TAMARIND_VERIFY_STEP(pStep)                                                                                    \
+    do {                                                                                                               \
+        const bool stepHeld = static_cast<bool>(pStep);                                                                \
+        TAMARIND_END_FAILED_ROW();                                                                                     \
+        if (!QTest::qVerify(stepHeld, #pStep, "", __FILE__, __LINE__))                                                 \
+            return;                                                                                                    \
+    } while (false)
+
 // Builds the fixture that pFixture, a std::unique_ptr, holds from the
 // arguments that follow, once the one it held is gone; when building it fails
 // the row, it is released and the row ends. Qt Test runs no cleanup() after an
