@@ -293,6 +293,25 @@ QString deepFolder()
     return path + QLatin1Char('/') + QString(4078 - QFile::encodeName(path).size() - 1, QLatin1Char('x'));
 }
 
+// The arguments for "unshare" that run pCommand with a tmpfs mounted with pOptions over pFolder, in a mount
+// namespace of its own: a user who may not mount on the host may do so there.
+QStringList inTmpfsOfItsOwn(const QString& pOptions, const QString& pFolder, const QStringList& pCommand)
+{
+    return QStringList{QStringLiteral("--map-root-user"),
+                       QStringLiteral("--mount"),
+                       QStringLiteral("sh"),
+                       QStringLiteral("-c"),
+                       QStringLiteral("mount -t tmpfs -o %1 tmpfs \"$0\" && exec \"$@\"").arg(pOptions),
+                       pFolder} +
+           pCommand;
+}
+
+// Whether pSaid is the refusal of "unshare" or "mount" to a user who may not mount a file system of its own.
+bool mayNotMount(const QString& pSaid)
+{
+    return pSaid.startsWith(QLatin1String("unshare:")) || pSaid.startsWith(QLatin1String("mount:"));
+}
+
 // Starts a program that is to end by itself soon, with what it says on both
 // channels in one; whether it ended within a generous bound (or was killed).
 bool endsByItself(QProcess& pProcess, const QString& pProgram, const QStringList& pArguments,
@@ -687,29 +706,13 @@ void tst_ProgramStart::refusesARootThatIsNoRoot_data()
     // As /tmp is often hardened: the stand-in tools under the root could not run.
     const QString noexec = TTestEnvironment::root() + "/noexec";
     QTest::newRow("a test, its temporary directory mounted noexec")
-        << "unshare" << QStringList{"--map-root-user",
-                                    "--mount",
-                                    "sh",
-                                    "-c",
-                                    "mount -t tmpfs -o noexec tmpfs \"$0\" && exec \"$@\"",
-                                    noexec,
-                                    test,
-                                    "-functions"}
-        << "TMPDIR" << noexec << 1
+        << "unshare" << inTmpfsOfItsOwn("noexec", noexec, {test, "-functions"}) << "TMPDIR" << noexec << 1
         << "tst_programstart: the temporary directory \"" + noexec +
                "\" does not let programs run; nothing ran. Set TMPDIR to a directory on a file system mounted "
                "without noexec.";
     // Room for the root's folder and no more: what the root cannot hold is told as it is.
     QTest::newRow("a test, its temporary directory out of inodes")
-        << "unshare" << QStringList{"--map-root-user",
-                                    "--mount",
-                                    "sh",
-                                    "-c",
-                                    "mount -t tmpfs -o nr_inodes=2 tmpfs \"$0\" && exec \"$@\"",
-                                    noexec,
-                                    test,
-                                    "-functions"}
-        << "TMPDIR" << noexec << 1
+        << "unshare" << inTmpfsOfItsOwn("nr_inodes=2", noexec, {test, "-functions"}) << "TMPDIR" << noexec << 1
         << "tst_programstart: the device root \"" + noexec +
                "/tst_programstart-\u2026\" cannot be written: the folder \"" + noexec +
                "/tst_programstart-\u2026/test-disk\" cannot be made: No space left on device; nothing ran.";
@@ -737,7 +740,7 @@ void tst_ProgramStart::refusesARootThatIsNoRoot()
     QCOMPARE(started.exitCode(), exitCode);
     // Said first, and nothing else done: no test function listed, no line of a peer's work.
     const QString said = QString::fromLocal8Bit(started.readAll());
-    if (said.startsWith(QLatin1String("unshare:")) || said.startsWith(QLatin1String("mount:")))
+    if (mayNotMount(said))
         QSKIP(qPrintable("this user may not mount a file system of its own: " + said.trimmed()));
     QString expected = QRegularExpression::escape(message);
     expected.replace(QRegularExpression::escape(QStringLiteral("\u2026")), QStringLiteral("[^/]+"));
@@ -811,14 +814,12 @@ void tst_ProgramStart::starvedRowsFailOnceWithTheCause()
     QProcessEnvironment environment = mEnvironment;
     environment.insert(QStringLiteral("TMPDIR"), row.path());
     TChildProcess started;
-    const bool ended = endsByItself(
-        started, QStringLiteral("unshare"),
-        {QStringLiteral("--map-root-user"), QStringLiteral("--mount"), QStringLiteral("sh"), QStringLiteral("-c"),
-         QStringLiteral("mount -t tmpfs -o nr_inodes=%1 tmpfs \"$0\" && exec \"$@\"").arg(inodes), row.path(),
-         QCoreApplication::applicationDirPath() + QLatin1Char('/') + name},
-        environment, 120000);
+    const bool ended = endsByItself(started, QStringLiteral("unshare"),
+                                    inTmpfsOfItsOwn(QStringLiteral("nr_inodes=%1").arg(inodes), row.path(),
+                                                    {QCoreApplication::applicationDirPath() + QLatin1Char('/') + name}),
+                                    environment, 120000);
     const QString said = QString::fromLocal8Bit(started.readAll());
-    if (said.startsWith(QLatin1String("unshare:")) || said.startsWith(QLatin1String("mount:")))
+    if (mayNotMount(said))
         QSKIP(qPrintable("this user may not mount a file system of its own: " + said.trimmed()));
     QVERIFY2(ended, qPrintable(said.right(2000)));
     std::map<QString, int> failures;
