@@ -673,11 +673,16 @@ void tst_HandlerMeasureCommands::pollsGoOnBetweenQueuedCommands()
     TRecordingInterface client(&handler);
     client.receive("syst:remo\r");
     const auto polls = [&board] { return board.board().commands().count("meas:curr?"); };
+    // The controller's clock moves with the commands alone: a poll that a loaded machine slows past the cycle
+    // would have the tick after it passed over, and no poll would come between two commands.
+    qint64 commandTime = 0;
+    board.controller().setMonotonicClock([&commandTime] { return commandTime; });
     QList<int> pollsAtReply;
     client.setOnSent([&] {
         pollsAtReply << polls();
         // The command outlasts a cycle: the next poll is due when it ends.
         QThread::msleep(cycle + 5);
+        commandTime += cycle + 5;
     });
     board.controller().setReadingActive(true);
     auto stopPolling = qScopeGuard([&board] { board.controller().setReadingActive(false); });
