@@ -36,8 +36,10 @@
 #include <QTimer>
 
 #include <ctime>
+#include <functional>
 #include <limits>
 #include <memory>
+#include <utility>
 
 #include <utime.h>
 
@@ -133,6 +135,28 @@ void clickAwayTheCompletionNotice(QTimer& pTimer)
 
 // The messages of a run: the question whether to abort is answered Yes and
 // kept like every other message, which is answered OK.
+// Runs an action when any object of the application is sent an event of one type.
+class TEventHook : public QObject
+{
+public:
+    TEventHook(QEvent::Type pType, std::function<void(QObject*)> pAction) : mType(pType), mAction(std::move(pAction))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
+    {
+        if (pEvent->type() == mType)
+            mAction(pWatched);
+        return false;
+    }
+
+private:
+    const QEvent::Type mType;
+    const std::function<void(QObject*)> mAction;
+};
+
 class TRunMessages : public QObject
 {
 public:
@@ -186,6 +210,7 @@ private slots:
     void successfulRunListsItsResultOnTop();
     void runEndingsShowTheirMessageAndCloseTheView_data();
     void runEndingsShowTheirMessageAndCloseTheView();
+    void playTappedAgainAsTheViewAppears();
     void resultPageShowsAFramePerDUT();
     void resultPageDeleteAndExport();
     void resultExportWritesThroughNoLink_data();
@@ -960,6 +985,29 @@ void tst_CalibrationRoutinesGUIController::runEndingsShowTheirMessageAndCloseThe
     TRunMessages messages;
     pressPlay();
     QTEST(messages.mTexts, "messages");
+    QVERIFY(!mController->routineView());
+}
+
+// A second tap on play that waited in the queue while the first one began the run reaches the page as the run
+// view appears (a frame-buffer screen hands waiting input on while it shows a window): it starts nothing, and the
+// view is not taken away in the middle of its own showing.
+void tst_CalibrationRoutinesGUIController::playTappedAgainAsTheViewAppears()
+{
+    QVERIFY(mCalibrator.start(EnCalibratorType::ctDWK4400_165, {}));
+    // Without DUT channels the run ends at once, with its message.
+    storeRunSetup("Bath 7", EnCalibratorType::ctDWK4400_165, {}, 100.0);
+    TAMARIND_END_FAILED_ROW();
+    build();
+    int tapsAgain = 0;
+    TEventHook tapAgain(QEvent::Show, [this, &tapsAgain](QObject* pWatched) {
+        if (qobject_cast<TCalibrationRoutineView*>(pWatched) && tapsAgain++ == 0)
+            pressPlay();
+    });
+    TRunMessages messages;
+    pressPlay();
+    QCOMPARE(tapsAgain, 1);
+    QCOMPARE(messages.mTexts,
+             QStringList{"Calibration setup \"Bath 7\" is not valid, please correct the setup and try again."});
     QVERIFY(!mController->routineView());
 }
 

@@ -3,6 +3,7 @@
 #include "decimaldisplaycontroller.h"
 #include "languagecontroller.h"
 #include "mainwindowfixture.h"
+#include "messagedialog.h"
 #include "messagerecorder.h"
 #include "screenshotcontroller.h"
 #include "simulatedusbstick.h"
@@ -20,6 +21,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QToolTip>
 
 #include <memory>
 
@@ -113,6 +115,8 @@ private slots:
     void tapOnDarkScreenOnlyWakesTheBacklight_data();
     void tapOnDarkScreenOnlyWakesTheBacklight();
     void pressStartsTheBacklightDelayAgain();
+    void restingPointerShowsNoToolTip_data();
+    void restingPointerShowsNoToolTip();
     void stickButtonFollowsTheStick();
     void saveOnTheTimePage_data();
     void saveOnTheTimePage();
@@ -457,6 +461,43 @@ void tst_MainWindowMenu::tapOnDarkScreenOnlyWakesTheBacklight()
     QVERIFY(screenState() != before);
     TLanguageController::instance().factoryReset();
     TDecimalDisplayController::instance().factoryReset();
+}
+
+void tst_MainWindowMenu::restingPointerShowsNoToolTip_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<bool>("inADialog");
+    QTest::newRow("a label of the main window") << "LblChanConf_ZTM8800" << false;
+    QTest::newRow("a label of the menu's pages") << "LblSettings_BacklightOff_7" << false;
+    QTest::newRow("a label under an open dialog") << "LblChanConf_ZTM8800" << true;
+}
+
+// Labels keep data in their tool tips. A VNC viewer's pointer that rests over one after a tap asks for its tip as Qt's
+// wake-up timer does here; none may be shown, also while a dialog is open.
+void tst_MainWindowMenu::restingPointerShowsNoToolTip()
+{
+    QFETCH(QString, label);
+    QFETCH(bool, inADialog);
+    auto* widget = qobject_cast<QWidget*>(mMain.child(label.toLatin1().constData()));
+    QVERIFY(widget);
+    QVERIFY(!widget->toolTip().isEmpty());
+    const auto askForTheTip = [widget]() {
+        QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), widget->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(widget, &help);
+    };
+    if (inADialog) {
+        bool shownOverTheDialog = true;
+        QTimer::singleShot(0, [&]() {
+            askForTheTip();
+            shownOverTheDialog = QToolTip::isVisible();
+            QApplication::activeModalWidget()->close();
+        });
+        TMessageDialog::showMessage(QStringLiteral("Open"), TMessageDialog::dtInfo, true);
+        QVERIFY(!shownOverTheDialog);
+    } else {
+        askForTheTip();
+    }
+    QVERIFY(!QToolTip::isVisible());
 }
 
 // Every press on a lit screen counts the delay from the start again, and goes on to its widget.

@@ -598,6 +598,10 @@ void TCalibrationRoutinesGUIController::destroyRoutineView()
 void TCalibrationRoutinesGUIController::startRoutine(std::unique_ptr<TCalibrationSetup> pSetup)
 {
     using namespace Calibrationroutine;
+    // From here on: a frame-buffer screen hands the input that waited in its queue on while it shows or hides a
+    // window, so a second tap on play can reach the page as the view appears, and would take the view away in
+    // the middle of its showing.
+    mRunning = true;
     // The view goes before the routine it watches.
     destroyRoutineView();
     mCurrentRunningRoutine = std::make_unique<TCalibrationRoutine>(pSetup.get());
@@ -606,7 +610,6 @@ void TCalibrationRoutinesGUIController::startRoutine(std::unique_ptr<TCalibratio
     mCalRoutineView->show();
 
     QString errorText;
-    mRunning = true;
     const EnRoutineResult result =
         mCurrentRunningRoutine->startRoutine(mChannelController, mScanModeController, errorText);
     mRunning = false;

@@ -22,10 +22,19 @@
 #include <QEvent>
 #include <QTimer>
 
-// Runs for every event of every object: anything but a press or a release
-// costs one comparison.
+// Runs for every event of every object: anything but a press, a release or a
+// tool tip costs one comparison.
 bool TTamarindMainForm::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
+    // Tool tips hold data here (a channel's number, a value's every digit),
+    // not text for the user, and a touch screen has no pointer resting to ask
+    // for one. A tip shown all the same hides at the first touch, and one
+    // that came while the board held the event loop meets the touches waiting
+    // in the queue inside its own show: the frame-buffer screens (the
+    // device's, VNC) then keep the hidden window in their stack, delete it
+    // with the tip, and walk into it at the next repaint.
+    if (pEvent->type() == QEvent::ToolTip)
+        return true;
     if (mBrightnessController) {
         if (pEvent->type() == QEvent::MouseButtonPress && filterPress(pWatched))
             return true;
