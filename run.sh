@@ -44,15 +44,16 @@ listeners_on() { ss -ltnpH "sport = :$1" 2>/dev/null || true; }
 holder_of() { sed -n 's/.*users:(("\([^"]*\)",pid=\([0-9]*\).*/\1, process \2/p' <<<"$1" | head -n 1; }
 # The control socket $1 as a client (socat, say) reaches it from the directory ./run.sh was started in: a socket's
 # address holds 107 bytes of path, fewer than the full path from a checkout a few folders deep, and the path from
-# here (from the checkout: run-root/var/run/<name>) is shorter; failing that, how to reach it from its folder.
+# here (from the checkout: run-root/var/run/<name>) is shorter; failing that, how to reach it from its folder. Quoted
+# as the shell reads it back (printf %q): a path with a space, say, pastes into a command line as one word.
 client_path() {
     local relative
     if [ "$(printf %s "$1" | wc -c)" -le 107 ]; then
-        printf %s "$1"
+        printf %q "$1"
     elif relative=$(realpath -m --relative-to=. -- "$1") && [ "$(printf %s "$relative" | wc -c)" -le 107 ]; then
-        printf %s "$relative"
+        printf %q "$relative"
     else
-        printf '%s (from its folder: ./%s; the whole path is longer than a socket address holds)' "$1" \
+        printf '%q (from its folder: ./%q; the whole path is longer than a socket address holds)' "$1" \
             "$(basename -- "$1")"
     fi
 }

@@ -55,7 +55,13 @@ int TUSBStickControl::execute(const QStringList& pArguments, QTextStream& pOutpu
             pErrors << "The capacity is a number of bytes or unlimited.\n";
             return USAGE_ERROR;
         }
-        TSimulatedUSBStick::setCapacity(bytes);
+        QString error;
+        if (!TSimulatedUSBStick::setCapacity(bytes, &error)) {
+            const qint64 current = TSimulatedUSBStick::capacity();
+            pErrors << "Capacity not set: " << error << "; the stick's capacity is "
+                    << (current < 0 ? QStringLiteral("unlimited") : QString::number(current)) << ".\n";
+            return 1;
+        }
         pOutput << "Capacity " << (bytes < 0 ? QStringLiteral("unlimited") : QString::number(bytes)) << "; "
                 << TSimulatedUSBStick::usedBytes() << " bytes in use.\n";
         return 0;

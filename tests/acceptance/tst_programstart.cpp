@@ -1092,11 +1092,14 @@ void tst_ProgramStart::scriptEndsWithItsCommand()
                                   TStartedProgram::EXIT_GRACE_MS);
 }
 
-// CI's verdict is not ./test.sh's status alone, which a fault in the scripts between CI and CTest could lose: CTest's
-// own record of the run counts. Here ./test.sh stands in as one that lost it: it runs CTest on the row's tests and
-// returns 0 whatever CTest returned, unless the row says otherwise.
+// CI's verdict is not ./test.sh's status alone, which a fault in the scripts between CI and the build or CTest could
+// lose: the build's and CTest's own record of the run count. Here ./test.sh stands in as one that lost them: it runs
+// CTest on the row's tests, as an earlier build left them, and returns 0 whatever the build or CTest returned, unless
+// the row says otherwise.
 void tst_ProgramStart::ciFailsOnWhatCTestRecorded_data()
 {
+    // The row's CMakeLists.txt.
+    QTest::addColumn<QByteArray>("project");
     // The row's CTestTestfile.cmake.
     QTest::addColumn<QByteArray>("tests");
     // The stand-in's lines after its CTest run.
@@ -1104,22 +1107,30 @@ void tst_ProgramStart::ciFailsOnWhatCTestRecorded_data()
     QTest::addColumn<int>("status");
     // The names CI gives: of the tests that did not pass, or why the run counts as failed.
     QTest::addColumn<QStringList>("named");
+    const QByteArray builds = "cmake_minimum_required(VERSION 3.16)\nproject(ci NONE)\n";
     const QByteArray passes = "add_test(passes true)\n";
     const QByteArray skipped = "add_test(skipped sh -c \"exit 77\")\n"
                                "set_tests_properties(skipped PROPERTIES SKIP_RETURN_CODE 77)\n";
-    QTest::newRow("a failed test") << passes + "add_test(fails false)\n"
+    QTest::newRow("a failed test") << builds << passes + "add_test(fails false)\n"
                                    << QByteArray("exit 0") << 1 << QStringList{"fails"};
-    QTest::newRow("a test whose program is missing") << passes + "add_test(missing no-such-program)\n"
+    QTest::newRow("a test whose program is missing") << builds << passes + "add_test(missing no-such-program)\n"
                                                      << QByteArray("exit 0") << 1 << QStringList{"missing"};
     QTest::newRow("a run that ended before CTest had finished")
-        << passes << QByteArray("rm -f \"$record\"; exit 0") << 1 << QStringList{"no record"};
-    QTest::newRow("no test") << QByteArray() << QByteArray("exit 0") << 1 << QStringList{"no test"};
-    QTest::newRow("passed and skipped tests") << passes + skipped << QByteArray("exit 0") << 0 << QStringList();
-    QTest::newRow("./test.sh failed, every test passed") << passes << QByteArray("exit 2") << 2 << QStringList();
+        << builds << passes << QByteArray("rm -f \"$record\"; exit 0") << 1 << QStringList{"no record"};
+    QTest::newRow("no test") << builds << QByteArray() << QByteArray("exit 0") << 1 << QStringList{"no test"};
+    QTest::newRow("passed and skipped tests")
+        << builds << passes + skipped << QByteArray("exit 0") << 0 << QStringList();
+    QTest::newRow("./test.sh failed, every test passed")
+        << builds << passes << QByteArray("exit 2") << 2 << QStringList();
+    QTest::newRow("a build that failed") << builds + "add_custom_target(fails ALL COMMAND false)\n"
+                                         << passes << QByteArray("exit 0") << 1 << QStringList{"the build failed"};
+    QTest::newRow("a configure that failed") << builds + "message(FATAL_ERROR \"no configure\")\n"
+                                             << passes << QByteArray("exit 0") << 1 << QStringList{"the build failed"};
 }
 
 void tst_ProgramStart::ciFailsOnWhatCTestRecorded()
 {
+    QFETCH(QByteArray, project);
     QFETCH(QByteArray, tests);
     QFETCH(QByteArray, afterCTest);
     QFETCH(int, status);
@@ -1136,6 +1147,7 @@ void tst_ProgramStart::ciFailsOnWhatCTestRecorded()
     const QString script = checkout + QStringLiteral("/test.sh");
     QVERIFY(written(script, testScript));
     QVERIFY(QFile::setPermissions(script, QFile::permissions(script) | QFile::ExeOwner));
+    QVERIFY(written(checkout + QStringLiteral("/CMakeLists.txt"), project));
     QVERIFY(written(checkout + QStringLiteral("/build/CTestTestfile.cmake"), tests));
     TChildProcess ci;
     QVERIFY(endsByItself(ci, checkout + QStringLiteral("/.ci/run"), {}, mEnvironment, 60000));
@@ -1291,17 +1303,24 @@ void tst_ProgramStart::startsWhileAMessageWaits()
     const auto program = readable ? std::make_unique<TFileSizeLimitedProcess>(rlim_t(fileSizeLimit))
                                   : std::make_unique<TOwnNetworkProcess>(rlim_t(fileSizeLimit));
 #endif
-    const int pollsBefore = pollTimes(boardLog()).size();
+    // The program the test case started polls the same board until endsInOrderOnTerminate ends it, and a row run
+    // without that one would count its polls: it ends here. A poll it sent before it ended may reach the board's log
+    // later: the row's polls are those that arrived once its program was started.
+    TStartedProgram::end(mProgram);
+    const double startedAt = monotonicMs();
+    const auto rowPolls = [startedAt] {
+        const QList<double> polls = pollTimes(boardLog());
+        return int(polls.end() - std::upper_bound(polls.begin(), polls.end(), startedAt));
+    };
     const auto endProgram = qScopeGuard([&program] { TStartedProgram::end(*program); });
     startProcess(*program, build + QStringLiteral("/application/ZTM8800UI"), {}, environment);
     TAMARIND_END_FAILED_ROW();
-    QTRY_VERIFY_WITH_TIMEOUT(pollTimes(boardLog()).size() >= pollsBefore + 4 || program->state() != QProcess::Running,
-                             30000);
+    QTRY_VERIFY_WITH_TIMEOUT(rowPolls() >= 4 || program->state() != QProcess::Running, 30000);
     if (!readable && program->state() == QProcess::NotRunning &&
         program->exitCode() == TOwnNetworkProcess::NO_OWN_NETWORK)
         QSKIP("this user may not start a program in a network of its own");
     QCOMPARE(program->state(), QProcess::Running);
-    QVERIFY(pollTimes(boardLog()).size() >= pollsBefore + 4);
+    QVERIFY(rowPolls() >= 4);
     const QList<int> listening = listeningPorts(program->processId());
     QVERIFY2(!listening.contains(TAbstractEthernetConfigurationController::DEFAULT_PORT),
              "the program took the default remote port, the user's own program's");

@@ -41,8 +41,9 @@ private:
 void tst_SimulatedUSBStick::init()
 {
     TSimulatedUSBStick::remove();
-    for (const QString& stale : {QStringLiteral("/dev/usbstick"), QStringLiteral("/etc/mtab"), mountPoint(),
-                                 TSimulatedUSBStick::mediumDirectory()})
+    for (const QString& stale :
+         {QStringLiteral("/dev/usbstick"), QStringLiteral("/etc/mtab"), mountPoint(),
+          TSimulatedUSBStick::mediumDirectory(), QString::fromLatin1(TSimulatedUSBStick::CAPACITY_FILE)})
         TTestEnvironment::removeUnderRoot(stale);
     QVERIFY(QDir().mkpath(mountPoint()));
     QVERIFY(TSimulatedUSBStick::setCapacity(-1));
@@ -194,23 +195,29 @@ void tst_SimulatedUSBStick::controlProgram_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<bool>("inserted");
     QTest::addColumn<QByteArray>("mountTable");
-    // The mount table a directory, which no mount can write.
-    QTest::addColumn<bool>("tableBlocked");
+    // A folder where the second command would write a file, or nothing.
+    QTest::addColumn<QString>("folder");
     // What the second command says went wrong.
     QTest::addColumn<QString>("error");
 
     // No platform file: platform 1, whose udev rule mounts a plugged partition.
     const QByteArray mounted = "/dev/sda1 /media/usb vfat rw,relatime 0 0\n";
-    QTest::newRow("insert") << QStringList{"status"} << QStringList{"insert"} << 0 << true << mounted << false << "";
+    const QString table = TSimulatedUSBStick::MOUNT_TABLE;
+    QTest::newRow("insert") << QStringList{"status"} << QStringList{"insert"} << 0 << true << mounted << QString()
+                            << "";
     QTest::newRow("pull a mounted stick")
-        << QStringList{"insert"} << QStringList{"remove"} << 0 << false << mounted << false << "";
-    QTest::newRow("insert twice") << QStringList{"insert"} << QStringList{"insert"} << 1 << true << mounted << false
+        << QStringList{"insert"} << QStringList{"remove"} << 0 << false << mounted << QString() << "";
+    QTest::newRow("insert twice") << QStringList{"insert"} << QStringList{"insert"} << 1 << true << mounted << QString()
                                   << "already plugged in";
     QTest::newRow("insert, the mount refused")
-        << QStringList{"status"} << QStringList{"insert"} << 1 << true << QByteArray() << true
+        << QStringList{"status"} << QStringList{"insert"} << 1 << true << QByteArray() << table
         << "not mounted: mount: /media/usb: cannot write the mount table";
+    QTest::newRow("a capacity that cannot be stored")
+        << QStringList{"status"} << QStringList{"capacity", "1000"} << 1 << false << QByteArray()
+        << TSimulatedUSBStick::CAPACITY_FILE
+        << "Capacity not set: " + TDeviceRoot::path(TSimulatedUSBStick::CAPACITY_FILE) + ": ";
     QTest::newRow("unknown command") << QStringList{"status"} << QStringList{"format"} << 2 << false << QByteArray()
-                                     << false << "usage:";
+                                     << QString() << "usage:";
 }
 
 void tst_SimulatedUSBStick::controlProgram()
@@ -220,23 +227,29 @@ void tst_SimulatedUSBStick::controlProgram()
     QFETCH(int, exitCode);
     QFETCH(bool, inserted);
     QFETCH(QByteArray, mountTable);
-    QFETCH(bool, tableBlocked);
+    QFETCH(QString, folder);
     QFETCH(QString, error);
 
-    if (tableBlocked)
-        QVERIFY(QDir().mkpath(TDeviceRoot::path("/etc/mtab")));
+    if (!folder.isEmpty())
+        QVERIFY(QDir().mkpath(TDeviceRoot::path(folder)));
+    QString firstText;
+    QTextStream firstOutput(&firstText);
+    QCOMPARE(TUSBStickControl::execute(first, firstOutput, firstOutput), 0);
     QString text;
     QTextStream output(&text);
     QString errorText;
     QTextStream errors(&errorText);
-    QCOMPARE(TUSBStickControl::execute(first, output, errors), 0);
     QCOMPARE(TUSBStickControl::execute(second, output, errors), exitCode);
+    output.flush();
+    errors.flush();
+    // A command that failed claims nothing done.
+    QVERIFY2(text.isEmpty() == (exitCode != 0), qPrintable(text));
     QCOMPARE(TSimulatedUSBStick::isInserted(), inserted);
     QCOMPARE(TTestEnvironment::readDeviceFile("/etc/mtab"), mountTable);
     QVERIFY2(error.isEmpty() ? errorText.isEmpty() : errorText.contains(error), qPrintable(errorText));
-    // A stick the rule could not mount leaves its mount point the instrument's own folder.
-    if (tableBlocked)
-        QVERIFY(!QFileInfo(mountPoint()).isSymLink());
+    // The mount point leads to the stick's files exactly while the table holds the mount: a stick the rule could not
+    // mount leaves it the instrument's own folder.
+    QCOMPARE(QFileInfo(mountPoint()).isSymLink(), !mountTable.isEmpty());
 }
 
 TAMARIND_TEST_MAIN(tst_SimulatedUSBStick)

@@ -139,14 +139,18 @@ QString TSimulatedUSBStick::mediumDirectory()
     return TDeviceRoot::path(QLatin1String(MEDIUM_DIRECTORY));
 }
 
-bool TSimulatedUSBStick::setCapacity(qint64 pBytes)
+bool TSimulatedUSBStick::setCapacity(qint64 pBytes, QString* oError)
 {
     if (!TDeviceRoot::isSimulated())
         return false;
     const QString path = TDeviceRoot::path(QLatin1String(CAPACITY_FILE));
-    if (pBytes < 0)
-        return !QFileInfo::exists(path) || QFile::remove(path);
-    return writeFile(path, QByteArray::number(pBytes));
+    QFile file(path);
+    QString error;
+    if (pBytes < 0 ? !file.exists() || file.remove() : writeFile(path, QByteArray::number(pBytes), &error))
+        return true;
+    if (oError)
+        *oError = path + QStringLiteral(": ") + (pBytes < 0 ? file.errorString() : error);
+    return false;
 }
 
 qint64 TSimulatedUSBStick::capacity()

@@ -53,8 +53,9 @@ public:
     static QString mediumDirectory();
 
     // The stick holds at most pBytes of file content; a negative value takes
-    // the limit away. False without a root.
-    static bool setCapacity(qint64 pBytes);
+    // the limit away. False without a root, and, with the reason in oError
+    // when given, when the limit cannot be stored or taken away.
+    static bool setCapacity(qint64 pBytes, QString* oError = nullptr);
     // Negative when the stick has no limit.
     static qint64 capacity();
     // The bytes of all files on the stick.
