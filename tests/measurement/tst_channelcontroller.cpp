@@ -173,8 +173,8 @@ private slots:
     void startingWhileReadingTakesNoExtraReading();
     void boardErrors_data();
     void boardErrors();
-    void tickOverdueAfterALongPollIsPassedOver_data();
-    void tickOverdueAfterALongPollIsPassedOver();
+    void screenHasItsTurnAfterAnUnansweredExchange_data();
+    void screenHasItsTurnAfterAnUnansweredExchange();
     void listenersToldLastRegisteredFirst();
     void listenerAddedDuringANotificationWaits();
     void pollInsideAPollDoesNothing();
@@ -606,47 +606,82 @@ void tst_ChannelController::boardErrors()
         QCOMPARE(graph.last().y(), graph.first().y());
 }
 
-void tst_ChannelController::tickOverdueAfterALongPollIsPassedOver_data()
+void tst_ChannelController::screenHasItsTurnAfterAnUnansweredExchange_data()
 {
-    // How reading goes on after a poll (started by the timer's tick or by starting reading) that was
-    // answered or whose reading the board left unanswered: whether the timer's next tick polls.
-    QTest::addColumn<int>("readInterval");
-    QTest::addColumn<bool>("unanswered");
-    QTest::addColumn<bool>("startingReading");
-    QTest::addColumn<bool>("nextTickPolls");
+    // What went on before the timer's tick: a poll (by a tick, or by starting reading) the board answered, as
+    // late as given, or left unanswered; a channel chosen (with the channel button, say) or a scan's turn inside
+    // a poll whose selection it left unanswered; a poll that met the board restarting. Then how long after that
+    // the tick comes, and whether it polls. The tick an interval after it always does.
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("lateMs");
+    QTest::addColumn<int>("tickAfterMs");
+    QTest::addColumn<bool>("tickPolls");
 
-    QTest::newRow("an answered poll") << 500 << false << false << true;
-    QTest::newRow("a poll as long as the link's wait for an answer") << 500 << true << false << false;
-    QTest::newRow("an interval longer than the link's wait") << 5000 << true << false << true;
-    QTest::newRow("starting reading with such a poll") << 500 << true << true << true;
+    const int turn = TInternalSCPIHandler::SCREEN_TURN_MILLISECONDS;
+    QTest::newRow("an answered poll") << "poll" << 0 << 0 << true;
+    QTest::newRow("an answered poll that outlasted the interval, the overdue tick") << "poll" << 700 << 0 << true;
+    QTest::newRow("an unanswered poll, the overdue tick") << "unanswered poll" << 0 << 0 << false;
+    QTest::newRow("an unanswered poll, a tick once the screen has had its turn")
+        << "unanswered poll" << 0 << turn << true;
+    QTest::newRow("starting reading with an unanswered poll, the first tick an interval later")
+        << "unanswered start" << 0 << 500 << true;
+    QTest::newRow("a channel chosen, its selection unanswered") << "unanswered choice" << 0 << 0 << false;
+    QTest::newRow("a scan's turn in a poll, its selection unanswered") << "unanswered turn" << 0 << 0 << false;
+    QTest::newRow("a poll that met the board restarting") << "restart" << 0 << 0 << false;
 }
 
-void tst_ChannelController::tickOverdueAfterALongPollIsPassedOver()
+void tst_ChannelController::screenHasItsTurnAfterAnUnansweredExchange()
 {
-    QFETCH(int, readInterval);
-    QFETCH(bool, unanswered);
-    QFETCH(bool, startingReading);
-    QFETCH(bool, nextTickPolls);
+    QFETCH(QString, before);
+    QFETCH(int, lateMs);
+    QFETCH(int, tickAfterMs);
+    QFETCH(bool, tickPolls);
 
-    TChannelController& controller = build(readInterval);
-    // Each exchange that waited out the link's time-out moves the clock on by it.
-    controller.setMonotonicClock(
-        [this] { return qint64(board().link().interruptions()) * TIntCommController::TIMEOUT; });
-    if (!startingReading)
+    TChannelController& controller = build();
+    // Each exchange that waited out the link's time-out moves the clock on by it, each answered poll by its
+    // lateness, and the row by the time until the tick.
+    qint64 later = 0;
+    controller.setMonotonicClock([this, &later, lateMs] {
+        return qint64(board().link().interruptions()) * TIntCommController::TIMEOUT +
+               qint64(lateMs) * countCommands(board(), "meas:curr?") + later;
+    });
+    QStringList log;
+    TLoggingListener scan("scan", log);
+    bool turnDue = false;
+    scan.mOnRead = [&] {
+        if (!turnDue)
+            return;
+        turnDue = false;
+        leaveUnansweredOnce(board(), "conf:chan");
+        controller.measureShownChannel(controller.channel(3));
+    };
+    controller.addListener(&scan);
+    if (before != "unanswered start")
         controller.setReadingActive(true);
-    if (unanswered)
+    if (before == "unanswered poll" || before == "unanswered start")
         leaveUnansweredOnce(board(), "meas:curr?");
-    if (startingReading)
+    if (before == "unanswered choice")
+        leaveUnansweredOnce(board(), "conf:chan");
+    if (before == "restart")
+        board().board().withFaults([](TBoardFaults& pFaults) { pFaults.mRestartCommands = 1; });
+    turnDue = before == "unanswered turn";
+    if (before == "unanswered start")
         controller.setReadingActive(true);
+    else if (before == "unanswered choice")
+        QVERIFY(!controller.measureChannel(controller.channel(3)));
     else
         controller.onChannelReadTimer();
+    QVERIFY(!turnDue);
 
+    later += tickAfterMs;
     const int polls = countCommands(board(), "meas:curr?");
     controller.onChannelReadTimer();
-    QCOMPARE(countCommands(board(), "meas:curr?"), polls + (nextTickPolls ? 1 : 0));
+    QCOMPARE(countCommands(board(), "meas:curr?"), polls + (tickPolls ? 1 : 0));
     // One tick only: the screen has had its interval.
+    later += 500;
     controller.onChannelReadTimer();
-    QCOMPARE(countCommands(board(), "meas:curr?"), polls + (nextTickPolls ? 2 : 1));
+    QCOMPARE(countCommands(board(), "meas:curr?"), polls + (tickPolls ? 2 : 1));
+    controller.removeListener(&scan);
     controller.setReadingActive(false);
 }
 

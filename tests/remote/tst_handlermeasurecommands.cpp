@@ -73,6 +73,8 @@ private slots:
     void warningWaitsUntilItsCommandIsAnswered();
     void alarmComesUpWhileAClientReadsNothing();
     void pollsGoOnBetweenQueuedCommands();
+    void screenHasItsTurnAfterAnUnansweredCommand_data();
+    void screenHasItsTurnAfterAnUnansweredCommand();
     void aRunningRoutineOwnsTheChannel_data();
     void aRunningRoutineOwnsTheChannel();
 
@@ -693,6 +695,52 @@ void tst_HandlerMeasureCommands::pollsGoOnBetweenQueuedCommands()
     QCOMPARE(pollsAtReply.size(), commands);
     for (int reply = 1; reply < commands; ++reply)
         QVERIFY2(pollsAtReply.at(reply) > pollsAtReply.at(reply - 1), qPrintable(QString::number(reply)));
+}
+
+// A client's command the board leaves unanswered: its next command, and the
+// measuring cycle's next poll, wait until the screen has shown what it changed.
+// After an answered one neither waits.
+void tst_HandlerMeasureCommands::screenHasItsTurnAfterAnUnansweredCommand_data()
+{
+    QTest::addColumn<bool>("unanswered");
+    QTest::newRow("the first command answered") << false;
+    QTest::newRow("the first command left unanswered") << true;
+}
+
+void tst_HandlerMeasureCommands::screenHasItsTurnAfterAnUnansweredCommand()
+{
+    QFETCH(bool, unanswered);
+    TChannelControllerFixture board;
+    TAMARIND_END_FAILED_ROW();
+    board.build();
+    TAMARIND_END_FAILED_ROW();
+    TExternalCommunicationHandler handler(&board.board().handler(), &board.controller(), nullptr, nullptr, nullptr);
+    // A turn of commands that never runs out: what waits, waits for the screen alone.
+    handler.setScanClock({[] { return qint64(0); }, [](int) {}});
+    TRecordingInterface client(&handler);
+    client.receive("syst:remo\r");
+    qint64 now = 0;
+    board.controller().setMonotonicClock([&now] { return now; });
+    if (unanswered)
+        board.board().board().withFaults([](TBoardFaults& pFaults) {
+            TBoardFaults::TCommandFault fault;
+            fault.mPrefix = "conf:chan 02";
+            fault.mKind = TBoardFaults::TCommandFault::cfSilence;
+            pFaults.mCommandFaults << fault;
+        });
+    const auto told = [&board](const QByteArray& pCommand) { return board.board().commands().count(pCommand); };
+
+    client.deliver("conf:chan 2\rconf:chan 3\r");
+    QCOMPARE(told("conf:chan 02"), 1);
+    QCOMPARE(told("conf:chan 03"), unanswered ? 0 : 1);
+    const int polls = told("meas:curr?");
+    board.controller().onChannelReadTimer();
+    QCOMPARE(told("meas:curr?"), polls + (unanswered ? 0 : 1));
+
+    now += TInternalSCPIHandler::SCREEN_TURN_MILLISECONDS;
+    QTRY_COMPARE(told("conf:chan 03"), 1);
+    board.controller().onChannelReadTimer();
+    QCOMPARE(told("meas:curr?"), polls + (unanswered ? 1 : 2));
 }
 
 void tst_HandlerMeasureCommands::aRunningRoutineOwnsTheChannel_data()

@@ -36,6 +36,7 @@ private:
     std::unique_ptr<TChannelControllerFixture> mFixture;
     std::unique_ptr<TRemoteSession> mSession;
     QList<int> mWaits;
+    qint64 mScreenClock = 0;
 };
 
 namespace
@@ -62,6 +63,11 @@ void tst_HandlerSmartProbeCommands::initTestCase()
         block(pMilliseconds);
     };
     mFixture->board().handler().setWaitClock(clock);
+    // After the rows of a silent board the next command would wait for the screen's turn, longer than the
+    // board takes to settle, and the settling waits measured here would not come: on this clock each look
+    // comes a turn after the one before.
+    mFixture->board().handler().setMonotonicClock(
+        [this] { return mScreenClock += TInternalSCPIHandler::SCREEN_TURN_MILLISECONDS; });
     // Settled before the first test.
     QVERIFY(mFixture->controller().measureChannel(mFixture->controller().channel(1)));
     QThread::msleep(TInternalSCPIHandler::SMART_PROBE_READ_PAUSE);

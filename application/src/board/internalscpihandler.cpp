@@ -4,6 +4,8 @@
 #include "internalscpihandler_p.h"
 #include "measurementboardinfo.h"
 
+#include <QDeadlineTimer>
+
 #include <limits>
 
 using BoardReply::decimalOrZero;
@@ -23,7 +25,9 @@ QString paddedChannel(int pChannel)
 } // namespace
 
 TInternalSCPIHandler::TInternalSCPIHandler(TIntCommController* pCommController)
-    : mCommController(pCommController), mWaitClock(systemWaitClock())
+    : mCommController(pCommController)
+    , mWaitClock(systemWaitClock())
+    , mMonotonicMs([] { return QDeadlineTimer::current().deadline(); })
 {
 }
 
@@ -34,9 +38,26 @@ quint64 TInternalSCPIHandler::linkInterruptions() const
     return mCommController->interruptions();
 }
 
+int TInternalSCPIHandler::screenTurnLeft() const
+{
+    if (!mUnansweredExchangeEnd)
+        return 0;
+    const qint64 elapsed = mMonotonicMs() - *mUnansweredExchangeEnd;
+    return int(qBound<qint64>(0, SCREEN_TURN_MILLISECONDS - elapsed, SCREEN_TURN_MILLISECONDS));
+}
+
+void TInternalSCPIHandler::setMonotonicClock(std::function<qint64()> pMilliseconds)
+{
+    mMonotonicMs = std::move(pMilliseconds);
+}
+
 QString TInternalSCPIHandler::sendCommand(const QString& pCommand, bool pResponseExpected, bool& oFailed) const
 {
-    return mCommController->sendCommand(pCommand, pResponseExpected, oFailed);
+    const quint64 interruptions = linkInterruptions();
+    const QString reply = mCommController->sendCommand(pCommand, pResponseExpected, oFailed);
+    if (linkInterruptions() != interruptions)
+        mUnansweredExchangeEnd = mMonotonicMs();
+    return reply;
 }
 
 int TInternalSCPIHandler::sendReturnCodeCommand(const QString& pCommand) const

@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class TAbstractChannel;
 class TAbstractProbe;
@@ -60,12 +61,30 @@ public:
     // memory can be read.
     static constexpr int SMART_PROBE_READ_PAUSE = 250;
 
+    // After an exchange that went unanswered the screen needs a moment to show
+    // what it changed (a withdrawn value, a page that closed) before the next
+    // exchange holds the event loop again, a silent board's for the link's
+    // whole wait: over VNC a picture takes several turns of the loop to leave.
+    // Shorter than the measuring cycle's 500 ms, so that it passes over one
+    // tick only.
+    static constexpr int SCREEN_TURN_MILLISECONDS = 400;
+
     explicit TInternalSCPIHandler(TIntCommController* pCommController);
     ~TInternalSCPIHandler() override;
 
     // Failed exchanges and hang-ups of the board link so far: whatever the
     // board was told before the count last rose, a restarted board has lost.
     quint64 linkInterruptions() const;
+    // Milliseconds the screen's turn after the last exchange that failed or met
+    // a hung-up line still lasts, whoever sent it; 0 once it is over and while
+    // none has. The measuring cycle and the remote command queue start no
+    // exchange of their own meanwhile; an answered exchange, however late,
+    // gives the screen no turn.
+    int screenTurnLeft() const;
+    // Where the end of a failed exchange and the screen's turn are timed, in
+    // milliseconds on a monotonic scale; the system's unless a test puts its
+    // own here.
+    void setMonotonicClock(std::function<qint64()> pMilliseconds);
 
     // True only for the board's error replies the system acts on ("E1", "E4",
     // "E5", "E9", "E10", "E11", "E14", "E222", "E223", "E224").
@@ -267,4 +286,8 @@ private:
 
     TIntCommController* mCommController;
     TWaitClock mWaitClock;
+    std::function<qint64()> mMonotonicMs;
+    // When the last exchange that failed ended; none before the first. Kept by
+    // every command, the queries among them.
+    mutable std::optional<qint64> mUnansweredExchangeEnd;
 };

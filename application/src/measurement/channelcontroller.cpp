@@ -341,15 +341,20 @@ bool TChannelController::isReadingActive() const
 
 void TChannelController::onChannelReadTimer()
 {
-    // The tick that fell due while a poll outlasted the interval comes as soon as the poll is over: the next
-    // exchange would hold the event loop again, a silent board for the link's 2 s, before the screen has shown
-    // what the poll changed (a withdrawn value, say); over VNC a picture takes several turns of the loop to
-    // leave. Passed over, it leaves the screen a whole interval.
-    if (mPassOverNextTick) {
-        mPassOverNextTick = false;
+    // After an exchange that went unanswered, a poll's or anybody else's (a channel chosen, a client's
+    // command), the tick that falls due meanwhile comes as soon as it is over: its poll would hold the event
+    // loop again, a silent board's for the link's 2 s, before the screen has shown what changed. Passed
+    // over, it leaves the screen an interval. An answered poll, however late, costs no tick: the scan's hold
+    // and the logger's interval count polls.
+    if (mSCPIHandler->screenTurnLeft() > 0)
         return;
-    }
     readMeasuredChannel();
+}
+
+void TChannelController::setMonotonicClock(std::function<qint64()> pMilliseconds)
+{
+    mMonotonicMs = std::move(pMilliseconds);
+    mSCPIHandler->setMonotonicClock(mMonotonicMs);
 }
 
 void TChannelController::onBeforeChangeSystemTime()
@@ -366,10 +371,8 @@ bool TChannelController::readMeasuredChannel()
     if (mPollRunning)
         return false;
     mPollRunning = true;
-    const qint64 started = mMonotonicMs();
     const bool read = poll();
     notifyListenersAfterMeasBoardPolled(mReadTimer->interval());
-    mPassOverNextTick = mReadTimer->isActive() && mMonotonicMs() - started >= mReadTimer->interval();
     mPollRunning = false;
     return read;
 }

@@ -137,10 +137,11 @@ public:
     // Where the check of a SMART probe's calibration date takes today's date
     // from; the system date unless a test puts its own here.
     void setCalendar(std::function<QDate()> pToday) { mToday = std::move(pToday); }
-    // Where the time a channel's readings have been failing and the time a poll
-    // took are taken from, in milliseconds on a monotonic scale; the system's
-    // unless a test puts its own here.
-    void setMonotonicClock(std::function<qint64()> pMilliseconds) { mMonotonicMs = std::move(pMilliseconds); }
+    // Where the time a channel's readings have been failing is taken from, in
+    // milliseconds on a monotonic scale, and the board command layer's end of
+    // an exchange that went unanswered, which the screen's turn after it is
+    // timed from; the system's unless a test puts its own here.
+    void setMonotonicClock(std::function<qint64()> pMilliseconds);
 
     // Shows the channel selection page; the chosen channel goes to the receiver.
     void selectChannel(TAbstractChannel* pCurrentChannel, IChannelSelectionReceiver* pChanSelReceiver,
@@ -241,8 +242,6 @@ private:
     QLabel* mLblChannelY;
 
     bool mPollRunning = false;
-    // The last poll outlasted the read interval: the timer's next tick is overdue.
-    bool mPassOverNextTick = false;
     // Set by the routine's hold for its lifetime.
     const TRoutineChannelHold* mRoutineHold = nullptr;
     zelk::vector<TAbstractChannel*> mRoutineChannels;

@@ -159,7 +159,7 @@ void TExternalCommunicationHandler::giveTurnToHeldText()
     takeText(next.mText);
     // Its lines run on a turn of their own, as every turn of commands does.
     mProcessingCommandQueue = true;
-    mNextCommand.start();
+    scheduleNextCommand();
     next.mInterface->resumeInput();
 }
 
@@ -227,6 +227,8 @@ void TExternalCommunicationHandler::runNextCommand()
         }
         if (!mDownload && mCommandQueue.isEmpty())
             break;
+        if (screenTurnLeft() > 0)
+            break;
         if (mDownload ? !sendDownloadPiece() : !runQueuedCommand()) {
             mWaitingForRoom = true;
             break;
@@ -263,7 +265,22 @@ void TExternalCommunicationHandler::runNextCommand()
             Qt::QueuedConnection);
         return;
     }
-    mNextCommand.start();
+    scheduleNextCommand();
+}
+
+// After a command whose exchange the board left unanswered the next one waits
+// for the screen's turn, as the measuring cycle's next poll does: in a client's
+// stream of commands to a silent board, each would hold the event loop for the
+// link's wait right after the one before, and the screen would show nothing of
+// what they changed until the client stops.
+void TExternalCommunicationHandler::scheduleNextCommand()
+{
+    mNextCommand.start(screenTurnLeft());
+}
+
+int TExternalCommunicationHandler::screenTurnLeft() const
+{
+    return mInternalSCPIHandler ? mInternalSCPIHandler->screenTurnLeft() : 0;
 }
 
 void TExternalCommunicationHandler::queueRanOut()
@@ -305,7 +322,7 @@ void TExternalCommunicationHandler::outputDrained(TExternalCommunicationInterfac
     if (!mWaitingForRoom || pCommInterface != mCommunicationInterface || !pCommInterface->hasRoomForOutput())
         return;
     mWaitingForRoom = false;
-    mNextCommand.start();
+    scheduleNextCommand();
 }
 
 int TExternalCommunicationHandler::queueRoom(const TExternalCommunicationInterface* pCommInterface) const

@@ -191,6 +191,10 @@ private:
     void processCommandQueue();
     // Runs queued commands for one turn, then returns to the event loop.
     void runNextCommand();
+    // The next turn of commands, once the screen has had its turn.
+    void scheduleNextCommand();
+    // TInternalSCPIHandler::screenTurnLeft, 0 without a board.
+    int screenTurnLeft() const;
     // A client that reads nothing holds no more than the bound and one reply:
     // without room for output the next command is not run (false), and the
     // queue waits for outputDrained, outside any command.
