@@ -611,23 +611,28 @@ void tst_ChannelController::screenHasItsTurnAfterAnUnansweredExchange_data()
     // What went on before the timer's tick: a poll (by a tick, or by starting reading) the board answered, as
     // late as given, or left unanswered; a channel chosen (with the channel button, say) or a scan's turn inside
     // a poll whose selection it left unanswered; a poll that met the board restarting. Then how long after that
-    // the tick comes, and whether it polls. The tick an interval after it always does.
+    // the tick comes, whether it polls, and whether a tick it passed over is made good as the screen's turn
+    // ends: only one somebody else's exchange took from the cycle. The tick an interval after it always polls.
     QTest::addColumn<QString>("before");
     QTest::addColumn<int>("lateMs");
     QTest::addColumn<int>("tickAfterMs");
     QTest::addColumn<bool>("tickPolls");
+    QTest::addColumn<bool>("madeGood");
 
     const int turn = TInternalSCPIHandler::SCREEN_TURN_MILLISECONDS;
-    QTest::newRow("an answered poll") << "poll" << 0 << 0 << true;
-    QTest::newRow("an answered poll that outlasted the interval, the overdue tick") << "poll" << 700 << 0 << true;
-    QTest::newRow("an unanswered poll, the overdue tick") << "unanswered poll" << 0 << 0 << false;
+    QTest::newRow("an answered poll") << "poll" << 0 << 0 << true << false;
+    QTest::newRow("an answered poll that outlasted the interval, the overdue tick")
+        << "poll" << 700 << 0 << true << false;
+    QTest::newRow("an unanswered poll, the overdue tick") << "unanswered poll" << 0 << 0 << false << false;
     QTest::newRow("an unanswered poll, a tick once the screen has had its turn")
-        << "unanswered poll" << 0 << turn << true;
+        << "unanswered poll" << 0 << turn << true << false;
     QTest::newRow("starting reading with an unanswered poll, the first tick an interval later")
-        << "unanswered start" << 0 << 500 << true;
-    QTest::newRow("a channel chosen, its selection unanswered") << "unanswered choice" << 0 << 0 << false;
-    QTest::newRow("a scan's turn in a poll, its selection unanswered") << "unanswered turn" << 0 << 0 << false;
-    QTest::newRow("a poll that met the board restarting") << "restart" << 0 << 0 << false;
+        << "unanswered start" << 0 << 500 << true << false;
+    QTest::newRow("a channel chosen, its selection unanswered") << "unanswered choice" << 0 << 0 << false << true;
+    QTest::newRow("a channel chosen, its selection unanswered, a tick once the screen has had its turn")
+        << "unanswered choice" << 0 << turn << true << false;
+    QTest::newRow("a scan's turn in a poll, its selection unanswered") << "unanswered turn" << 0 << 0 << false << false;
+    QTest::newRow("a poll that met the board restarting") << "restart" << 0 << 0 << false << false;
 }
 
 void tst_ChannelController::screenHasItsTurnAfterAnUnansweredExchange()
@@ -636,6 +641,7 @@ void tst_ChannelController::screenHasItsTurnAfterAnUnansweredExchange()
     QFETCH(int, lateMs);
     QFETCH(int, tickAfterMs);
     QFETCH(bool, tickPolls);
+    QFETCH(bool, madeGood);
 
     TChannelController& controller = build();
     // Each exchange that waited out the link's time-out moves the clock on by it, each answered poll by its
@@ -674,15 +680,31 @@ void tst_ChannelController::screenHasItsTurnAfterAnUnansweredExchange()
     QVERIFY(!turnDue);
 
     later += tickAfterMs;
-    const int polls = countCommands(board(), "meas:curr?");
+    int polls = countCommands(board(), "meas:curr?");
     controller.onChannelReadTimer();
     QCOMPARE(countCommands(board(), "meas:curr?"), polls + (tickPolls ? 1 : 0));
+    QCOMPARE(controller.isTickOwed(), madeGood);
+    QSignalSpy settled(&controller, &TChannelController::owedTickSettled);
+    if (madeGood) {
+        // Its timer's moment is the end of the turn: earlier, as a coarse timer may come, it waits on.
+        QVERIFY(controller.mOwedTick.isActive());
+        later += TInternalSCPIHandler::SCREEN_TURN_MILLISECONDS - 1;
+        controller.makeGoodOwedTick();
+        QCOMPARE(countCommands(board(), "meas:curr?"), polls);
+        QVERIFY(controller.mOwedTick.isActive());
+        later += 1;
+        controller.makeGoodOwedTick();
+        QCOMPARE(countCommands(board(), "meas:curr?"), ++polls);
+        QVERIFY(!controller.isTickOwed());
+    }
+    QCOMPARE(settled.count(), madeGood ? 1 : 0);
     // One tick only: the screen has had its interval.
     later += 500;
     controller.onChannelReadTimer();
     QCOMPARE(countCommands(board(), "meas:curr?"), polls + (tickPolls ? 2 : 1));
     controller.removeListener(&scan);
     controller.setReadingActive(false);
+    QCOMPARE(settled.count(), madeGood ? 1 : 0);
 }
 
 void tst_ChannelController::listenersToldLastRegisteredFirst()

@@ -697,50 +697,99 @@ void tst_HandlerMeasureCommands::pollsGoOnBetweenQueuedCommands()
         QVERIFY2(pollsAtReply.at(reply) > pollsAtReply.at(reply - 1), qPrintable(QString::number(reply)));
 }
 
-// A client's command the board leaves unanswered: its next command, and the
-// measuring cycle's next poll, wait until the screen has shown what it changed.
-// After an answered one neither waits.
+// A client's command the board leaves unanswered: the screen has its turn,
+// then the measuring cycle's poll of the tick the turn passed over, then the
+// client's next command; after an answered one nothing waits. A tick owed when
+// reading stops holds up no command.
 void tst_HandlerMeasureCommands::screenHasItsTurnAfterAnUnansweredCommand_data()
 {
+    QTest::addColumn<QByteArray>("lines");
     QTest::addColumn<bool>("unanswered");
-    QTest::newRow("the first command answered") << false;
-    QTest::newRow("the first command left unanswered") << true;
+    QTest::addColumn<bool>("stopReading");
+    // The client's selections and the cycle's polls as the board received them.
+    QTest::addColumn<QList<QByteArray>>("order");
+    const QByteArray second("conf:chan 02");
+    const QByteArray third("conf:chan 03");
+    const QByteArray poll("meas:curr?");
+    QTest::newRow("the first command answered")
+        << QByteArray("conf:chan 2\rconf:chan 3\r") << false << false << QList<QByteArray>{second, third, poll};
+    QTest::newRow("the first command left unanswered")
+        << QByteArray("conf:chan 2\rconf:chan 3\r") << true << false << QList<QByteArray>{second, poll, third, poll};
+    QTest::newRow("unanswered commands one after another, the cycle's polls answered")
+        << QByteArray("conf:chan 2\r").repeated(3) << true << false
+        << QList<QByteArray>{second, poll, second, poll, second, poll};
+    QTest::newRow("reading stopped while the tick is owed")
+        << QByteArray("conf:chan 2\rconf:chan 3\r") << true << true << QList<QByteArray>{second, third};
 }
 
 void tst_HandlerMeasureCommands::screenHasItsTurnAfterAnUnansweredCommand()
 {
+    QFETCH(QByteArray, lines);
     QFETCH(bool, unanswered);
+    QFETCH(bool, stopReading);
+    QFETCH(QList<QByteArray>, order);
     TChannelControllerFixture board;
     TAMARIND_END_FAILED_ROW();
     board.build();
     TAMARIND_END_FAILED_ROW();
-    TExternalCommunicationHandler handler(&board.board().handler(), &board.controller(), nullptr, nullptr, nullptr);
-    // A turn of commands that never runs out: what waits, waits for the screen alone.
+    TChannelController& controller = board.controller();
+    TExternalCommunicationHandler handler(&board.board().handler(), &controller, nullptr, nullptr, nullptr);
+    // A turn of commands that never runs out: what waits, waits for the screen and the cycle alone.
     handler.setScanClock({[] { return qint64(0); }, [](int) {}});
     TRecordingInterface client(&handler);
     client.receive("syst:remo\r");
     qint64 now = 0;
-    board.controller().setMonotonicClock([&now] { return now; });
+    controller.setMonotonicClock([&now] { return now; });
+    controller.setReadingActive(true);
+    auto stopPolling = qScopeGuard([&controller] { controller.setReadingActive(false); });
     if (unanswered)
         board.board().board().withFaults([](TBoardFaults& pFaults) {
             TBoardFaults::TCommandFault fault;
             fault.mPrefix = "conf:chan 02";
             fault.mKind = TBoardFaults::TCommandFault::cfSilence;
+            fault.mCount = -1;
             pFaults.mCommandFaults << fault;
         });
-    const auto told = [&board](const QByteArray& pCommand) { return board.board().commands().count(pCommand); };
+    const int earlier = board.board().commands().size();
+    // The tick that fell due while an unanswered command held the event loop comes as its reply leaves, and the
+    // turn is over before the queue looks again: as when the queue's timer, timed to the end of the turn, comes
+    // before the owed tick's.
+    client.setOnSent([&] {
+        if (board.board().handler().screenTurnLeft() == 0 || !controller.isReadingActive())
+            return;
+        controller.onChannelReadTimer();
+        now += TInternalSCPIHandler::SCREEN_TURN_MILLISECONDS;
+    });
+    const int commands = lines.count('\r');
+    const auto sent = [&board] {
+        int count = 0;
+        for (const QByteArray& command : board.board().commands())
+            count += command.startsWith("conf:chan 02") || command.startsWith("conf:chan 03");
+        return count;
+    };
 
-    client.deliver("conf:chan 2\rconf:chan 3\r");
-    QCOMPARE(told("conf:chan 02"), 1);
-    QCOMPARE(told("conf:chan 03"), unanswered ? 0 : 1);
-    const int polls = told("meas:curr?");
-    board.controller().onChannelReadTimer();
-    QCOMPARE(told("meas:curr?"), polls + (unanswered ? 0 : 1));
+    client.deliver(lines);
+    while (sent() < commands) {
+        QVERIFY(controller.isTickOwed());
+        if (stopReading) {
+            controller.setReadingActive(false);
+            QVERIFY(!controller.isTickOwed());
+        } else
+            controller.makeGoodOwedTick();
+        const int before = sent();
+        QTRY_COMPARE(sent(), before + 1);
+    }
+    // The tick after the last command polls, the turn being over.
+    if (controller.isReadingActive()) {
+        now += 500;
+        controller.onChannelReadTimer();
+    }
 
-    now += TInternalSCPIHandler::SCREEN_TURN_MILLISECONDS;
-    QTRY_COMPARE(told("conf:chan 03"), 1);
-    board.controller().onChannelReadTimer();
-    QCOMPARE(told("meas:curr?"), polls + (unanswered ? 1 : 2));
+    QList<QByteArray> received;
+    for (const QByteArray& command : board.board().commands().mid(earlier))
+        if (order.contains(command))
+            received << command;
+    QCOMPARE(received, order);
 }
 
 void tst_HandlerMeasureCommands::aRunningRoutineOwnsTheChannel_data()

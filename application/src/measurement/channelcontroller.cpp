@@ -24,6 +24,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Probe_enums;
 
@@ -113,6 +114,8 @@ TChannelController::TChannelController(ISubMenuController* pSubMenuController, T
     mReadTimer = std::make_unique<QTimer>();
     mReadTimer->setInterval(pReadInterval);
     connect(mReadTimer.get(), &QTimer::timeout, this, &TChannelController::onChannelReadTimer);
+    mOwedTick.setSingleShot(true);
+    connect(&mOwedTick, &QTimer::timeout, this, &TChannelController::makeGoodOwedTick);
     connect(&TTamarindClock::instance(), &TTamarindClock::beforeChangeSystemTime, this,
             &TChannelController::onBeforeChangeSystemTime);
 }
@@ -324,6 +327,7 @@ void TChannelController::setReadingActive(bool pVal)
 {
     if (!pVal) {
         mReadTimer->stop();
+        settleOwedTick();
         mChannelWithRecentValue = nullptr;
         mChannelReadSinceChosen = nullptr;
         return;
@@ -342,13 +346,47 @@ bool TChannelController::isReadingActive() const
 void TChannelController::onChannelReadTimer()
 {
     // After an exchange that went unanswered, a poll's or anybody else's (a channel chosen, a client's
-    // command), the tick that falls due meanwhile comes as soon as it is over: its poll would hold the event
-    // loop again, a silent board's for the link's 2 s, before the screen has shown what changed. Passed
-    // over, it leaves the screen an interval. An answered poll, however late, costs no tick: the scan's hold
-    // and the logger's interval count polls.
-    if (mSCPIHandler->screenTurnLeft() > 0)
+    // command), the tick that falls due meanwhile would hold the event loop again, a silent board's for the
+    // link's 2 s, before the screen has shown what changed: it waits until the screen has had its turn. An
+    // answered poll, however late, costs no tick: the scan's hold and the logger's interval count polls.
+    const int turnLeft = mSCPIHandler->screenTurnLeft();
+    if (turnLeft == 0) {
+        readMeasuredChannel();
         return;
+    }
+    // Somebody else's exchange took the tick from the cycle: it is made good as the turn ends, before a
+    // client's next command. Otherwise the turn after each of a client's unanswered commands, always over
+    // before the next tick, would pass over every tick, and readings and the log would stop although the
+    // board answers the cycle. After the cycle's own unanswered poll the tick is passed over for good: a
+    // client's command waiting goes first, so that on a board silent to both each has its exchange in turn.
+    if (mSCPIHandler->linkInterruptions() != mLinkInterruptionsAfterPoll) {
+        mTickOwed = true;
+        mOwedTick.start(turnLeft);
+    }
+}
+
+void TChannelController::makeGoodOwedTick()
+{
+    if (!mTickOwed)
+        return;
+    if (!mReadTimer->isActive()) {
+        settleOwedTick();
+        return;
+    }
+    // Another unanswered exchange (a tap) may have begun a turn of its own meanwhile.
+    const int turnLeft = mSCPIHandler->screenTurnLeft();
+    if (turnLeft > 0) {
+        mOwedTick.start(turnLeft);
+        return;
+    }
     readMeasuredChannel();
+}
+
+void TChannelController::settleOwedTick()
+{
+    mOwedTick.stop();
+    if (std::exchange(mTickOwed, false))
+        emit owedTickSettled();
 }
 
 void TChannelController::setMonotonicClock(std::function<qint64()> pMilliseconds)
@@ -361,6 +399,7 @@ void TChannelController::onBeforeChangeSystemTime()
 {
     // The clock restarts the instrument after setting the time; reading stays off.
     mReadTimer->stop();
+    settleOwedTick();
 }
 
 bool TChannelController::readMeasuredChannel()
@@ -373,7 +412,10 @@ bool TChannelController::readMeasuredChannel()
     mPollRunning = true;
     const bool read = poll();
     notifyListenersAfterMeasBoardPolled(mReadTimer->interval());
+    // A scan's turn taken in the listeners is the cycle's own exchange too.
+    mLinkInterruptionsAfterPoll = mSCPIHandler->linkInterruptions();
     mPollRunning = false;
+    settleOwedTick();
     return read;
 }
 

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <map>
@@ -24,7 +25,6 @@ class IChannelControllerListener;
 class IChannelSelectionReceiver;
 class ISubMenuController;
 class QLabel;
-class QTimer;
 class QWidget;
 class TAbstractChannel;
 class TAbstractProbe;
@@ -142,6 +142,11 @@ public:
     // an exchange that went unanswered, which the screen's turn after it is
     // timed from; the system's unless a test puts its own here.
     void setMonotonicClock(std::function<qint64()> pMilliseconds);
+    // Whether the measuring cycle is owed the tick that the screen's turn after
+    // somebody else's unanswered exchange (a client's command, a channel
+    // chosen) passed over: it is made good as the turn ends, and the remote
+    // command queue starts no command before.
+    bool isTickOwed() const { return mTickOwed; }
 
     // Shows the channel selection page; the chosen channel goes to the receiver.
     void selectChannel(TAbstractChannel* pCurrentChannel, IChannelSelectionReceiver* pChanSelReceiver,
@@ -159,6 +164,8 @@ public:
 
 signals:
     void widget_activated(short pGroup, QWidget* pPrevious, QWidget* pCurrent);
+    // The owed tick was made good, or reading stopped and owes none any more.
+    void owedTickSettled();
 
 public slots:
     void setAverageValueSampleCount(int pVal);
@@ -168,6 +175,9 @@ public slots:
 
 private:
     friend class TRoutineChannelHold;
+    // They make the owed tick good at the end of the turn on their clock rather than wait for its timer.
+    friend class tst_ChannelController;
+    friend class tst_HandlerMeasureCommands;
 
     void addChannelButton(TAbstractChannel* pChannel, QWidget* pButton);
     // A button for a channel the form has none for, in the column of the board's inputs.
@@ -181,6 +191,8 @@ private:
     // channels themselves know them; empty without a routine.
     zelk::vector<const TPhysicalChannel*> channelsBehindRoutine() const;
 
+    void makeGoodOwedTick();
+    void settleOwedTick();
     bool poll();
     // Notes a poll of pChannel without a reading; true once its readings have
     // failed for as long as the board link waits for an answer.
@@ -219,6 +231,11 @@ private:
     TAbstractChannel* mMeasuredChannel = nullptr;
     IChannelSelectionReceiver* mChannelSelectionReceiver = nullptr;
     std::unique_ptr<QTimer> mReadTimer;
+    QTimer mOwedTick;
+    bool mTickOwed = false;
+    // The board link's interruption count at the end of the cycle's last
+    // poll: one that rose since is somebody else's unanswered exchange.
+    quint64 mLinkInterruptionsAfterPoll = 0;
     QDateTime mLastChannelChange;
     // The board link's interruption count when the board was last told to
     // measure mMeasuredChannel; none while the board may measure another.

@@ -2,6 +2,7 @@
 
 #include "authorizationcontroller.h"
 #include "channel.h"
+#include "channelcontroller.h"
 #include "channelviewcontrollermanager.h"
 #include "channelviewcontrollers.h"
 #include "externalcommunicationinterface.h"
@@ -33,6 +34,9 @@ TExternalCommunicationHandler::TExternalCommunicationHandler(
     mNextCommand.setSingleShot(true);
     mNextCommand.setInterval(0);
     connect(&mNextCommand, &QTimer::timeout, this, &TExternalCommunicationHandler::runNextCommand);
+    if (mChannelController)
+        connect(mChannelController, &TChannelController::owedTickSettled, this,
+                &TExternalCommunicationHandler::onOwedTickSettled);
 }
 
 TExternalCommunicationHandler::~TExternalCommunicationHandler() = default;
@@ -196,7 +200,8 @@ void TExternalCommunicationHandler::processCommandQueue()
     // queue for its turn. Text that arrives while messages wait to be shown
     // runs after they have come up, text behind replies the client has not
     // read once it has read them.
-    if (mCommandRunning || mNextCommand.isActive() || mResumeAfterWarnings || mWaitingForRoom)
+    if (mCommandRunning || mNextCommand.isActive() || mResumeAfterWarnings || mWaitingForRoom ||
+        mWaitingForOwedTick)
         return;
     runNextCommand();
 }
@@ -227,7 +232,7 @@ void TExternalCommunicationHandler::runNextCommand()
         }
         if (!mDownload && mCommandQueue.isEmpty())
             break;
-        if (screenTurnLeft() > 0)
+        if (screenTurnLeft() > 0 || isTickOwed())
             break;
         if (mDownload ? !sendDownloadPiece() : !runQueuedCommand()) {
             mWaitingForRoom = true;
@@ -272,15 +277,37 @@ void TExternalCommunicationHandler::runNextCommand()
 // for the screen's turn, as the measuring cycle's next poll does: in a client's
 // stream of commands to a silent board, each would hold the event loop for the
 // link's wait right after the one before, and the screen would show nothing of
-// what they changed until the client stops.
+// what they changed until the client stops. Then it waits for the poll of the
+// tick the turn passed over, which the measuring cycle makes good as the turn
+// ends: the turn always ends before the cycle's next tick, and the client's
+// next command, holding the event loop again, would pass over that one too.
 void TExternalCommunicationHandler::scheduleNextCommand()
 {
+    if (isTickOwed()) {
+        mNextCommand.stop();
+        mWaitingForOwedTick = true;
+        return;
+    }
     mNextCommand.start(screenTurnLeft());
+}
+
+void TExternalCommunicationHandler::onOwedTickSettled()
+{
+    // A command timed to the end of the turn goes as soon as the poll is over.
+    if (!mWaitingForOwedTick && !mNextCommand.isActive())
+        return;
+    mWaitingForOwedTick = false;
+    scheduleNextCommand();
 }
 
 int TExternalCommunicationHandler::screenTurnLeft() const
 {
     return mInternalSCPIHandler ? mInternalSCPIHandler->screenTurnLeft() : 0;
+}
+
+bool TExternalCommunicationHandler::isTickOwed() const
+{
+    return mChannelController && mChannelController->isTickOwed();
 }
 
 void TExternalCommunicationHandler::queueRanOut()
@@ -373,6 +400,7 @@ void TExternalCommunicationHandler::releaseRemoteAccess()
     // The next client's first text is taken whole, as when nothing ran.
     if (!mCommandRunning) {
         mNextCommand.stop();
+        mWaitingForOwedTick = false;
         mProcessingCommandQueue = false;
     }
     // A line that stopped reading for the full queue must not wait for a

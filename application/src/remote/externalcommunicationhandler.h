@@ -191,10 +191,14 @@ private:
     void processCommandQueue();
     // Runs queued commands for one turn, then returns to the event loop.
     void runNextCommand();
-    // The next turn of commands, once the screen has had its turn.
+    // The next turn of commands, once the screen has had its turn and the
+    // measuring cycle has been given back a tick it was owed.
     void scheduleNextCommand();
+    void onOwedTickSettled();
     // TInternalSCPIHandler::screenTurnLeft, 0 without a board.
     int screenTurnLeft() const;
+    // TChannelController::isTickOwed, false without a channel controller.
+    bool isTickOwed() const;
     // A client that reads nothing holds no more than the bound and one reply:
     // without room for output the next command is not run (false), and the
     // queue waits for outputDrained, outside any command.
@@ -322,6 +326,8 @@ private:
     bool mCommandRunning = false;
     // The queue waits for the client to read (outputDrained).
     bool mWaitingForRoom = false;
+    // The queue waits for the measuring cycle's owed tick (onOwedTickSettled).
+    bool mWaitingForOwedTick = false;
     // A log file going out; the queue goes on with it before the next command.
     std::unique_ptr<TLogfileDownload> mDownload;
     struct THeldText
