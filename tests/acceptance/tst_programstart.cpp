@@ -98,6 +98,19 @@ private:
     void startProcess(QProcess& pProcess, const QString& pProgram, const QStringList& pArguments,
                       const QProcessEnvironment& pEnvironment);
     void startBoard();
+    // What a test function needs of the program the functions share. Whatever ran before it, the function finds the
+    // program running against its board; one that reads what the program did from its start on finds a start that
+    // nothing disturbed since, on a board log of its own.
+    enum EnSharedProgramUse {
+        // Reads the board's log from the program's start on.
+        spReadsItsStart,
+        spRuns,
+        // Silences or restarts the board: the log from the program's start on then shows the disturbance.
+        spDisturbsItsBoard,
+    };
+    void useSharedProgram(EnSharedProgramUse pUse);
+    // Ends the shared program and its board where they run, and starts both afresh, the board on an empty log.
+    void startSharedProgram();
     // Processor time the program has used so far, in ms.
     qint64 programProcessorTime() const;
     void keepsTheReadIntervalAfter(double pSinceMs);
@@ -105,6 +118,8 @@ private:
     QProcessEnvironment mEnvironment;
     TChildProcess mBoard;
     TChildProcess mProgram;
+    // Whether a function silenced or restarted the board since the shared program started.
+    bool mStartDisturbed = false;
 };
 
 namespace
@@ -420,7 +435,27 @@ void tst_ProgramStart::initTestCase()
     TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/.userdata-restore/Logfiles/cut.log"), "cut");
     TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/ZT-1234_backup.tar.gz"), "copied");
     TAMARIND_WRITE_DEVICE_FILE(QStringLiteral("/home/Logfiles/kept.log"), "kept");
+    // The shared program is started by the first function that needs it: functions that start programs of their own
+    // run without it, and after one that ended it or its board the next that needs it finds it running again.
+}
 
+void tst_ProgramStart::useSharedProgram(EnSharedProgramUse pUse)
+{
+    if (mProgram.state() != QProcess::Running || mBoard.state() != QProcess::Running ||
+        (pUse == spReadsItsStart && mStartDisturbed))
+        startSharedProgram();
+    if (pUse == spDisturbsItsBoard)
+        mStartDisturbed = true;
+}
+
+void tst_ProgramStart::startSharedProgram()
+{
+    for (QProcess* process : {&mProgram, &mBoard})
+        TStartedProgram::end(*process);
+    // What the board received and the system commands asked for are this program's alone, not those of the programs
+    // other functions started in the root before.
+    QVERIFY(TTestEnvironment::removeUnderRoot(boardLogPath()));
+    TTestEnvironment::clearRecordedCommands();
     startBoard();
     TAMARIND_END_FAILED_ROW();
     // The program's allocator settings go through a recorder on their way to the C library.
@@ -435,6 +470,7 @@ void tst_ProgramStart::initTestCase()
     startProcess(mProgram, QStringLiteral(TAMARIND_BUILD_DIR "/application/ZTM8800UI"), {}, programEnvironment);
     TAMARIND_END_FAILED_ROW();
     QTRY_VERIFY_WITH_TIMEOUT(!pollTimes(boardLog()).isEmpty(), 20000);
+    mStartDisturbed = false;
 }
 
 void tst_ProgramStart::cleanupTestCase()
@@ -485,6 +521,8 @@ QString tst_ProgramStart::boardControl(const QByteArray& pCommand)
 
 void tst_ProgramStart::identifiesTheBoard()
 {
+    useSharedProgram(spReadsItsStart);
+    TAMARIND_END_FAILED_ROW();
     const QList<TLoggedCommand> log = boardLog();
     QVERIFY(!log.isEmpty());
     QCOMPARE(log.first().mText, QByteArray("*idn?"));
@@ -492,6 +530,8 @@ void tst_ProgramStart::identifiesTheBoard()
 
 void tst_ProgramStart::buildsTheChannelTableBeforeReading()
 {
+    useSharedProgram(spReadsItsStart);
+    TAMARIND_END_FAILED_ROW();
     QList<QByteArray> beforeReading;
     for (const TLoggedCommand& command : boardLog()) {
         if (command.mText == "meas:curr?")
@@ -515,6 +555,8 @@ void tst_ProgramStart::buildsTheChannelTableBeforeReading()
 // this machine only widens the gaps.
 void tst_ProgramStart::keepsTheBoardsPauseBetweenCommands()
 {
+    useSharedProgram(spReadsItsStart);
+    TAMARIND_END_FAILED_ROW();
     const QList<TLoggedCommand> log = boardLog();
     QVERIFY(log.size() > 90);
     for (int index = 1; index < log.size(); ++index) {
@@ -526,12 +568,16 @@ void tst_ProgramStart::keepsTheBoardsPauseBetweenCommands()
 
 void tst_ProgramStart::pollsTheMeasuredChannelEveryReadInterval()
 {
+    useSharedProgram(spReadsItsStart);
+    TAMARIND_END_FAILED_ROW();
     // From the first poll on: the read timer starts right after the reading the constructor takes.
     keepsTheReadIntervalAfter(0);
 }
 
 void tst_ProgramStart::writesItsSettingsUnderTheRoot()
 {
+    useSharedProgram(spRuns);
+    TAMARIND_END_FAILED_ROW();
     QFile file(TDeviceRoot::path(QLatin1String(TTamarindSettings::SETTINGS_FILE_PATH)));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QDomDocument document;
@@ -542,6 +588,8 @@ void tst_ProgramStart::writesItsSettingsUnderTheRoot()
 
 void tst_ProgramStart::clearsWhatACutRestoreLeft()
 {
+    useSharedProgram(spRuns);
+    TAMARIND_END_FAILED_ROW();
     QVERIFY(!QFileInfo::exists(TDeviceRoot::path(QStringLiteral("/home/.userdata-restore"))));
     QVERIFY(!QFileInfo::exists(TDeviceRoot::path(QStringLiteral("/home/ZT-1234_backup.tar.gz"))));
     QFile kept(TDeviceRoot::path(QStringLiteral("/home/Logfiles/kept.log")));
@@ -553,6 +601,8 @@ void tst_ProgramStart::clearsWhatACutRestoreLeft()
 // goes on polling at its interval.
 void tst_ProgramStart::survivesTheBoardGoingSilent()
 {
+    useSharedProgram(spDisturbsItsBoard);
+    TAMARIND_END_FAILED_ROW();
     QCOMPARE(boardControl("fault silence always"), QStringLiteral("OK"));
     const int commandsAtSilence = boardLog().size();
     // The program keeps trying: the board hears at least two commands it does not answer.
@@ -569,6 +619,8 @@ void tst_ProgramStart::survivesTheBoardGoingSilent()
 // path, the program polls it again at its interval.
 void tst_ProgramStart::resumesPollingWhenTheBoardRestarts()
 {
+    useSharedProgram(spDisturbsItsBoard);
+    TAMARIND_END_FAILED_ROW();
     mBoard.terminate();
     QVERIFY(mBoard.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
     const double boardGoneAt = monotonicMs();
@@ -590,6 +642,8 @@ void tst_ProgramStart::resumesPollingWhenTheBoardRestarts()
 // start-up and while it measures, the only one is the probe for a USB stick.
 void tst_ProgramStart::asksForNoSystemCommandButTheStickCheck()
 {
+    useSharedProgram(spRuns);
+    TAMARIND_END_FAILED_ROW();
     QStringList commands = TTestEnvironment::recordedCommands();
     QVERIFY(!commands.isEmpty());
     commands.removeDuplicates();
@@ -620,6 +674,8 @@ void tst_ProgramStart::setsTheAllocatorsThreshold()
 #ifdef TAMARIND_ALLOCATOR_REPLACED
     QSKIP("The C library's allocator is not in use.");
 #endif
+    useSharedProgram(spRuns);
+    TAMARIND_END_FAILED_ROW();
     QCOMPARE(thresholdSet(allocatorSettingsPath()), THRESHOLD_TAKEN);
 }
 
@@ -627,6 +683,8 @@ void tst_ProgramStart::setsTheAllocatorsThreshold()
 // directories; the program's port lies in the root, so its lock may not lie elsewhere.
 void tst_ProgramStart::locksNoFileOutsideItsRoot()
 {
+    useSharedProgram(spRuns);
+    TAMARIND_END_FAILED_ROW();
     const QString portName =
         TDeviceRoot::path(QStringLiteral("/dev/ttyO2")).replace(QLatin1Char('/'), QLatin1Char('_'));
     for (const char* directory : {"/var/lock", "/run/lock", "/tmp", "/var/tmp"}) {
@@ -1243,6 +1301,8 @@ void tst_ProgramStart::buildsOfACheckoutWaitForEachOther()
 // its port and takes its objects down in order instead of dying where it stands.
 void tst_ProgramStart::endsInOrderOnTerminate()
 {
+    useSharedProgram(spRuns);
+    TAMARIND_END_FAILED_ROW();
     mProgram.terminate();
     QVERIFY(mProgram.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
     QCOMPARE(mProgram.exitStatus(), QProcess::NormalExit);
@@ -1303,10 +1363,14 @@ void tst_ProgramStart::startsWhileAMessageWaits()
     const auto program = readable ? std::make_unique<TFileSizeLimitedProcess>(rlim_t(fileSizeLimit))
                                   : std::make_unique<TOwnNetworkProcess>(rlim_t(fileSizeLimit));
 #endif
-    // The program the test case started polls the same board until endsInOrderOnTerminate ends it, and a row run
-    // without that one would count its polls: it ends here. A poll it sent before it ended may reach the board's log
+    // The shared program, where it runs, polls the same board, and the row would count its polls: it ends here, and
+    // the next function that needs it starts it again. A poll it sent before it ended may reach the board's log
     // later: the row's polls are those that arrived once its program was started.
     TStartedProgram::end(mProgram);
+    if (mBoard.state() != QProcess::Running) {
+        startBoard();
+        TAMARIND_END_FAILED_ROW();
+    }
     const double startedAt = monotonicMs();
     const auto rowPolls = [startedAt] {
         const QList<double> polls = pollTimes(boardLog());
@@ -1324,10 +1388,12 @@ void tst_ProgramStart::startsWhileAMessageWaits()
     const QList<int> listening = listeningPorts(program->processId());
     QVERIFY2(!listening.contains(TAbstractEthernetConfigurationController::DEFAULT_PORT),
              "the program took the default remote port, the user's own program's");
-    if (settings.isEmpty())
-        QCOMPARE(TTestEnvironment::readDeviceFile(settingsFile), settingsBefore);
-    else
+    // A save that the size limit cuts short is taken back. Without a limit the program may store what it starts
+    // with, the backlight's level where no program before it stored one in this root.
+    if (!settings.isEmpty())
         QCOMPARE(TTestEnvironment::readDeviceFile(settingsFile + TTamarindSettings::DAMAGED_FILE_SUFFIX), settings);
+    else if (fileSizeLimit != RLIM_INFINITY)
+        QCOMPARE(TTestEnvironment::readDeviceFile(settingsFile), settingsBefore);
 #ifndef TAMARIND_ALLOCATOR_REPLACED
     QCOMPARE(thresholdSet(record), THRESHOLD_TAKEN);
 #endif
@@ -1464,6 +1530,7 @@ void tst_ProgramStart::peerTakesALineNoRunningPeerHolds()
         QVERIFY(lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) == 0);
     } else if (atTheLine == alLinkLeftBehind) {
         QVERIFY(terminal >= 0 && ::grantpt(terminal) == 0 && ::unlockpt(terminal) == 0);
+        QVERIFY(QDir().mkpath(QFileInfo(line).absolutePath()));
         QVERIFY(QFile::link(QString::fromLocal8Bit(::ptsname(terminal)), line));
     } else if (atTheLine == alLinkedLockFile) {
         QVERIFY(QFile::link(TDeviceRoot::path(otherFile), lockPath));
