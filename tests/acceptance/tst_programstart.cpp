@@ -312,6 +312,25 @@ bool mayNotMount(const QString& pSaid)
     return pSaid.startsWith(QLatin1String("unshare:")) || pSaid.startsWith(QLatin1String("mount:"));
 }
 
+// pCommand with a stand-in Xvfb first on PATH, made in the working directory (a row's folder): the real Xvfb, next on
+// PATH, serves the display, and the stand-in hands its display number on in two writes, the newline 1.5 s after the
+// digits: a reader that waits a second at a time meets the pause.
+QStringList withTheDisplayNumberInTwoWrites(const QStringList& pCommand)
+{
+    // Started as "Xvfb -displayfd FD ...".
+    const QString standIn = QStringLiteral("#!/bin/bash\n"
+                                           "PATH=${PATH#*:}\n"
+                                           "fd=$2\n"
+                                           "shift 2\n"
+                                           "exec Xvfb -displayfd 4 \"$@\" 4> >(IFS= read -r number; "
+                                           "printf %s \"$number\" >&\"$fd\"; sleep 1.5; echo >&\"$fd\")\n");
+    return QStringList{QStringLiteral("sh"), QStringLiteral("-c"),
+                       QStringLiteral("mkdir stand-ins && printf %s \"$0\" >stand-ins/Xvfb && chmod +x stand-ins/Xvfb "
+                                      "&& PATH=\"$PWD/stand-ins:$PATH\" exec \"$@\""),
+                       standIn} +
+           pCommand;
+}
+
 // Starts a program that is to end by itself soon, with what it says on both
 // channels in one; whether it ended within a generous bound (or was killed).
 bool endsByItself(QProcess& pProcess, const QString& pProgram, const QStringList& pArguments,
@@ -751,7 +770,9 @@ void tst_ProgramStart::refusesARootThatIsNoRoot()
 
 // Where TMPDIR holds a space, leads through a link or is relative, the tests
 // that met such a path pass: each started with TMPDIR so, inside a folder of
-// the row's own, so that what one leaves behind fails only that row.
+// the row's own, so that what one leaves behind fails only that row. So does
+// the window manager's start where the X server's display number comes in
+// pieces.
 void tst_ProgramStart::testsRunInAnyTemporaryDirectory_data()
 {
     QTest::addColumn<QStringList>("command");
@@ -764,6 +785,8 @@ void tst_ProgramStart::testsRunInAnyTemporaryDirectory_data()
         << QStringList{tests + "tst_commandrunner", "unknownCommandsNeverRunUnderARoot"} << "/with space";
     QTest::newRow("a space: the window manager's start") << windowManager << "/with space";
     QTest::newRow("relative: the window manager's start") << windowManager << "relative";
+    QTest::newRow("the display number's newline 1.5 s after its digits: the window manager's start")
+        << withTheDisplayNumberInTwoWrites(windowManager) << "/with space";
     QTest::newRow("a link: a socket's path")
         << QStringList{tests + "tst_boardcontrolserver", "servesAtAnyPath"} << "/link";
 }
