@@ -327,6 +327,25 @@ bool mayNotMount(const QString& pSaid)
     return pSaid.startsWith(QLatin1String("unshare:")) || pSaid.startsWith(QLatin1String("mount:"));
 }
 
+// pCommand with a stand-in Xvfb first on PATH, made in the working directory (a row's folder): the real Xvfb, next on
+// PATH, serves the display, and the stand-in hands its display number on in two writes, the newline 1.5 s after the
+// digits: a reader that waits a second at a time meets the pause.
+QStringList withTheDisplayNumberInTwoWrites(const QStringList& pCommand)
+{
+    // Started as "Xvfb -displayfd FD ...".
+    const QString standIn = QStringLiteral("#!/bin/bash\n"
+                                           "PATH=${PATH#*:}\n"
+                                           "fd=$2\n"
+                                           "shift 2\n"
+                                           "exec Xvfb -displayfd 4 \"$@\" 4> >(IFS= read -r number; "
+                                           "printf %s \"$number\" >&\"$fd\"; sleep 1.5; echo >&\"$fd\")\n");
+    return QStringList{QStringLiteral("sh"), QStringLiteral("-c"),
+                       QStringLiteral("mkdir stand-ins && printf %s \"$0\" >stand-ins/Xvfb && chmod +x stand-ins/Xvfb "
+                                      "&& PATH=\"$PWD/stand-ins:$PATH\" exec \"$@\""),
+                       standIn} +
+           pCommand;
+}
+
 // Starts a program that is to end by itself soon, with what it says on both
 // channels in one; whether it ended within a generous bound (or was killed).
 bool endsByItself(QProcess& pProcess, const QString& pProgram, const QStringList& pArguments,
@@ -809,7 +828,9 @@ void tst_ProgramStart::refusesARootThatIsNoRoot()
 
 // Where TMPDIR holds a space, leads through a link or is relative, the tests
 // that met such a path pass: each started with TMPDIR so, inside a folder of
-// the row's own, so that what one leaves behind fails only that row.
+// the row's own, so that what one leaves behind fails only that row. So does
+// the window manager's start where the X server's display number comes in
+// pieces.
 void tst_ProgramStart::testsRunInAnyTemporaryDirectory_data()
 {
     QTest::addColumn<QStringList>("command");
@@ -822,6 +843,8 @@ void tst_ProgramStart::testsRunInAnyTemporaryDirectory_data()
         << QStringList{tests + "tst_commandrunner", "unknownCommandsNeverRunUnderARoot"} << "/with space";
     QTest::newRow("a space: the window manager's start") << windowManager << "/with space";
     QTest::newRow("relative: the window manager's start") << windowManager << "relative";
+    QTest::newRow("the display number's newline 1.5 s after its digits: the window manager's start")
+        << withTheDisplayNumberInTwoWrites(windowManager) << "/with space";
     QTest::newRow("a link: a socket's path")
         << QStringList{tests + "tst_boardcontrolserver", "servesAtAnyPath"} << "/link";
 }
@@ -982,6 +1005,16 @@ bool runs(qint64 pProcess)
     // The state follows the name in parentheses.
     const QByteArray fields = stat.readAll();
     return fields.mid(fields.lastIndexOf(')') + 2, 1) != "Z";
+}
+
+// Whether CI's script and the tools/setup.sh it takes its build lock and its process group from are copied into the
+// checkout pCheckout.
+bool ciCopiedInto(const QString& pCheckout)
+{
+    return QDir().mkpath(pCheckout + QStringLiteral("/.ci")) && QDir().mkpath(pCheckout + QStringLiteral("/tools")) &&
+           QFile::copy(QStringLiteral(TAMARIND_SOURCE_DIR "/.ci/run"), pCheckout + QStringLiteral("/.ci/run")) &&
+           QFile::copy(QStringLiteral(TAMARIND_SOURCE_DIR "/tools/setup.sh"),
+                       pCheckout + QStringLiteral("/tools/setup.sh"));
 }
 } // namespace
 
@@ -1195,8 +1228,7 @@ void tst_ProgramStart::ciFailsOnWhatCTestRecorded()
     QFETCH(QStringList, named);
     TAMARIND_SCRATCH_FOLDER(row, QStringLiteral("ci"));
     const QString checkout = row.filePath(QStringLiteral("a checkout"));
-    QVERIFY(QDir().mkpath(checkout + QStringLiteral("/.ci")) && QDir().mkpath(checkout + QStringLiteral("/build")));
-    QVERIFY(QFile::copy(QStringLiteral(TAMARIND_SOURCE_DIR "/.ci/run"), checkout + QStringLiteral("/.ci/run")));
+    QVERIFY(ciCopiedInto(checkout) && QDir().mkpath(checkout + QStringLiteral("/build")));
     // The record is the one CTest was told to write (--output-junit FILE).
     const QByteArray testScript = "#!/bin/sh\n"
                                   "for record; do :; done\n"
@@ -1216,42 +1248,64 @@ void tst_ProgramStart::ciFailsOnWhatCTestRecorded()
         QVERIFY2(said.contains(name), qPrintable(said));
 }
 
-// ./test.sh and ./run.sh of one checkout build into the same tree: a build that finds another one of its checkout
-// running says so and waits for it, and a terminate while it waits ends its script, with the status it gives. The
-// checkout's one target notes in a file when it begins and ends, and ends once the row lets it.
+// ./test.sh, ./run.sh and CI of one checkout build into the same tree: a build that finds another one of its checkout
+// running says so, naming the script whose build it is, and waits for it. A terminate while it waits ends its script,
+// with the status it gives; one to the script whose build runs ends that build with it, and the waiting one builds.
+// The checkout's one target notes in a file when it begins and ends, and ends once the row lets it.
 void tst_ProgramStart::buildsOfACheckoutWaitForEachOther_data()
 {
+    // The first build is CI's own, once its ./test.sh has passed, rather than one as ./test.sh builds.
+    QTest::addColumn<bool>("ciFirst");
     // None (0): the row lets the first build end, and the second goes on.
     QTest::addColumn<int>("signal");
+    // The signal goes to the first script while it builds, rather than to the second while it waits.
+    QTest::addColumn<bool>("toTheFirst");
+    // The signalled script's; a script not signalled ends with 0.
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("builds");
-    QTest::newRow("the second build waits, then builds") << 0 << 0 << QByteArray("begins\nends\nbegins\nends\n");
-    QTest::newRow("a terminate while it waits") << int(SIGTERM) << 143 << QByteArray("begins\nends\n");
+    const QByteArray oneAfterTheOther("begins\nends\nbegins\nends\n");
+    QTest::newRow("the second build waits, then builds") << false << 0 << false << 0 << oneAfterTheOther;
+    QTest::newRow("a terminate while it waits")
+        << false << int(SIGTERM) << false << 143 << QByteArray("begins\nends\n");
+    QTest::newRow("CI's own build first: the second waits, then builds") << true << 0 << false << 0 << oneAfterTheOther;
+    QTest::newRow("a terminate to CI during its own build: its build ends, the second builds")
+        << true << int(SIGTERM) << true << 143 << QByteArray("begins\nbegins\nends\n");
 }
 
 void tst_ProgramStart::buildsOfACheckoutWaitForEachOther()
 {
+    QFETCH(bool, ciFirst);
     QFETCH(int, signal);
+    QFETCH(bool, toTheFirst);
     QFETCH(int, status);
     QFETCH(QByteArray, builds);
     TAMARIND_SCRATCH_FOLDER(row, QStringLiteral("builds"));
     const QString checkout = row.filePath(QStringLiteral("a checkout"));
-    QVERIFY(QDir().mkpath(checkout));
+    QVERIFY(ciCopiedInto(checkout));
+    // The target also ends once the row's folder has gone: a build left running by a fault of the scripts ends then.
     const QList<std::pair<QString, QByteArray>> files{
         {QStringLiteral("/CMakeLists.txt"),
          "cmake_minimum_required(VERSION 3.16)\nproject(waits NONE)\n"
          "add_custom_target(waits ALL COMMAND sh waits.sh WORKING_DIRECTORY \"${CMAKE_SOURCE_DIR}\")\n"},
-        {QStringLiteral("/waits.sh"), "echo begins >> builds\ntouch building\n"
-                                      "while [ ! -e go ]; do sleep 0.1; done\n"
-                                      "rm go building\necho ends >> builds\n"}};
+        {QStringLiteral("/waits.sh"), "echo begins >> builds\n"
+                                      "until [ -e go ] || [ ! -e waits.sh ]; do sleep 0.1; done\n"
+                                      "rm -f go\necho ends >> builds\n"},
+        // CI's ./test.sh, passed: CTest's record of one test that ran.
+        {QStringLiteral("/test.sh"), "#!/bin/sh\nmkdir -p \"${2%/*}\" && "
+                                     "echo '<testsuite><testcase name=\"t\" status=\"run\"/></testsuite>' >\"$2\"\n"}};
     for (const auto& [name, content] : files)
         QVERIFY(written(checkout + name, content));
+    QVERIFY(QFile::setPermissions(checkout + QStringLiteral("/test.sh"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     // As ./test.sh builds.
     const QStringList build{QStringLiteral("-c"),
                             QStringLiteral("trap 'exit 130' INT; trap 'exit 143' TERM; trap 'exit 129' HUP; "
                                            "source \"$0\" && build_tree \"$1\""),
                             QStringLiteral(TAMARIND_SOURCE_DIR "/tools/setup.sh"), checkout};
-    const auto building = [&] { return QFileInfo::exists(checkout + QStringLiteral("/building")); };
+    const auto begun = [&] {
+        QFile log(checkout + QStringLiteral("/builds"));
+        return log.open(QIODevice::ReadOnly) ? log.readAll().count("begins") : 0;
+    };
     const auto letBuildEnd = [&] { return written(checkout + QStringLiteral("/go"), QByteArray()); };
     TChildProcess first;
     TChildProcess second;
@@ -1263,8 +1317,12 @@ void tst_ProgramStart::buildsOfACheckoutWaitForEachOther()
         process->setProcessEnvironment(mEnvironment);
         process->setProcessChannelMode(QProcess::MergedChannels);
     }
-    first.start(QStringLiteral("bash"), build);
-    QVERIFY2(QTest::qWaitFor([&] { return building() || first.state() == QProcess::NotRunning; }, 60000) && building(),
+    if (ciFirst)
+        first.start(checkout + QStringLiteral("/.ci/run"), QStringList());
+    else
+        first.start(QStringLiteral("bash"), build);
+    QVERIFY2(QTest::qWaitFor([&] { return begun() == 1 || first.state() == QProcess::NotRunning; }, 60000) &&
+                 begun() == 1,
              first.readAll().constData());
     second.start(QStringLiteral("bash"), build);
     QByteArray said;
@@ -1278,20 +1336,22 @@ void tst_ProgramStart::buildsOfACheckoutWaitForEachOther()
                  60000) &&
                  said.contains(waiting),
              said.constData());
+    QProcess& signalled = toTheFirst ? first : second;
     if (signal != 0) {
-        QCOMPARE(::kill(pid_t(second.processId()), signal), 0);
-        QVERIFY(second.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
+        QCOMPARE(::kill(pid_t(signalled.processId()), signal), 0);
+        QVERIFY(signalled.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
+        QCOMPARE(signalled.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(signalled.exitCode() == status, signalled.readAll().constData());
     }
-    QVERIFY(letBuildEnd());
-    QVERIFY(first.waitForFinished(60000));
-    QCOMPARE(first.exitCode(), 0);
-    if (signal == 0) {
-        QVERIFY(QTest::qWaitFor([&] { return building() || second.state() == QProcess::NotRunning; }, 60000));
-        QVERIFY(letBuildEnd());
-        QVERIFY(second.waitForFinished(60000));
-    }
-    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-    QVERIFY2(second.exitCode() == status, (said + second.readAll()).constData());
+    const auto buildsToItsEnd = [&](QProcess& pScript, int pBegun) {
+        return QTest::qWaitFor([&] { return begun() == pBegun || pScript.state() == QProcess::NotRunning; }, 60000) &&
+               letBuildEnd() && pScript.waitForFinished(60000) && pScript.exitStatus() == QProcess::NormalExit &&
+               pScript.exitCode() == 0;
+    };
+    if (signal == 0 || !toTheFirst)
+        QVERIFY2(buildsToItsEnd(first, 1), first.readAll().constData());
+    if (signal == 0 || toTheFirst)
+        QVERIFY2(buildsToItsEnd(second, 2), (said + second.readAll()).constData());
     QFile log(checkout + QStringLiteral("/builds"));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QCOMPARE(log.readAll(), builds);

@@ -191,6 +191,8 @@ void tst_SimulatedUSBStick::fullStickFailsTheSyncAndCutsTheFile()
 void tst_SimulatedUSBStick::controlProgram_data()
 {
     QTest::addColumn<QStringList>("first");
+    // What the program runs then, through the command runner.
+    QTest::addColumn<QStringList>("programRuns");
     QTest::addColumn<QStringList>("second");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<bool>("inserted");
@@ -203,26 +205,31 @@ void tst_SimulatedUSBStick::controlProgram_data()
     // No platform file: platform 1, whose udev rule mounts a plugged partition.
     const QByteArray mounted = "/dev/sda1 /media/usb vfat rw,relatime 0 0\n";
     const QString table = TSimulatedUSBStick::MOUNT_TABLE;
-    QTest::newRow("insert") << QStringList{"status"} << QStringList{"insert"} << 0 << true << mounted << QString()
-                            << "";
+    QTest::newRow("insert") << QStringList{"status"} << QStringList() << QStringList{"insert"} << 0 << true << mounted
+                            << QString() << "";
     QTest::newRow("pull a mounted stick")
-        << QStringList{"insert"} << QStringList{"remove"} << 0 << false << mounted << QString() << "";
-    QTest::newRow("insert twice") << QStringList{"insert"} << QStringList{"insert"} << 1 << true << mounted << QString()
-                                  << "already plugged in";
+        << QStringList{"insert"} << QStringList() << QStringList{"remove"} << 0 << false << mounted << QString() << "";
+    // On platform 1 the stick controller ejects so (Eject on the download page, a remote backup).
+    QTest::newRow("pull a stick the program ejected")
+        << QStringList{"insert"} << QStringList{"umount /media/usb", "eject /dev/usbstick", "rm /dev/usbstick"}
+        << QStringList{"remove"} << 0 << false << QByteArray() << QString() << "";
+    QTest::newRow("insert twice") << QStringList{"insert"} << QStringList() << QStringList{"insert"} << 1 << true
+                                  << mounted << QString() << "already plugged in";
     QTest::newRow("insert, the mount refused")
-        << QStringList{"status"} << QStringList{"insert"} << 1 << true << QByteArray() << table
+        << QStringList{"status"} << QStringList() << QStringList{"insert"} << 1 << true << QByteArray() << table
         << "not mounted: mount: /media/usb: cannot write the mount table";
     QTest::newRow("a capacity that cannot be stored")
-        << QStringList{"status"} << QStringList{"capacity", "1000"} << 1 << false << QByteArray()
+        << QStringList{"status"} << QStringList() << QStringList{"capacity", "1000"} << 1 << false << QByteArray()
         << TSimulatedUSBStick::CAPACITY_FILE
         << "Capacity not set: " + TDeviceRoot::path(TSimulatedUSBStick::CAPACITY_FILE) + ": ";
-    QTest::newRow("unknown command") << QStringList{"status"} << QStringList{"format"} << 2 << false << QByteArray()
-                                     << QString() << "usage:";
+    QTest::newRow("unknown command") << QStringList{"status"} << QStringList() << QStringList{"format"} << 2 << false
+                                     << QByteArray() << QString() << "usage:";
 }
 
 void tst_SimulatedUSBStick::controlProgram()
 {
     QFETCH(QStringList, first);
+    QFETCH(QStringList, programRuns);
     QFETCH(QStringList, second);
     QFETCH(int, exitCode);
     QFETCH(bool, inserted);
@@ -235,6 +242,8 @@ void tst_SimulatedUSBStick::controlProgram()
     QString firstText;
     QTextStream firstOutput(&firstText);
     QCOMPARE(TUSBStickControl::execute(first, firstOutput, firstOutput), 0);
+    for (const QString& command : programRuns)
+        QCOMPARE(run(command).mExitCode, 0);
     QString text;
     QTextStream output(&text);
     QString errorText;

@@ -44,26 +44,36 @@ ending_with_this_shell() {
 # openbox "ready" once it manages the screen.
 said="$(mkfifo "$work/ready" 2>&1)" || refuse "the pipe \"$work/ready\" cannot be made" "$said"
 exec 3<>"$work/ready" || exit 1
-# waitForLine PID: the next line on the pipe, while PID lives (up to 30 s).
+# waitForLine PID: the next line on the pipe, while PID lives (up to 30 s); where none came whole, fails and prints
+# what came of it. A line may come in several writes, and a read that times out between them keeps what it has read
+# so far in its variable, not on the pipe: that part is kept here, or the next read would return the line's end alone
+# (Xvfb's display number may arrive so on a loaded machine: its digits, then the newline).
 waitForLine() {
-    local line
+    local line="" part
     for _ in $(seq 30); do
-        if read -r -t 1 -u 3 line; then
-            echo "$line"
+        if IFS= read -r -t 1 -u 3 part; then
+            echo "$line$part"
             return 0
         fi
-        kill -0 "$1" 2>/dev/null || return 1
+        line+=$part
+        kill -0 "$1" 2>/dev/null || break
     done
+    echo "$line"
     return 1
 }
 
 ending_with_this_shell TERM Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xserver=$!
 display="$(waitForLine "$xserver")" || {
-    echo "SKIP: no X server could be started:"
+    echo "SKIP: no X server could be started${display:+ (Xvfb gave \"$display\" and no end to the line)}:"
     cat "$work/xvfb.log"
     exit 77
 }
+if ! [[ $display =~ ^[0-9]+$ ]]; then
+    echo "SKIP: Xvfb gave \"$display\" for its display number, which is none:"
+    cat "$work/xvfb.log"
+    exit 77
+fi
 export DISPLAY=":$display"
 # openbox keeps its cache and looks for a user configuration in the scratch
 # directory. The pipe's path reaches the startup command in the environment,

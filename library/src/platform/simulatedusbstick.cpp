@@ -207,6 +207,8 @@ bool TSimulatedUSBStick::insert(EnStickLayout pLayout, bool pRunUdevRule, QStrin
         return fail(QString::fromLocal8Bit(noRoot().mStandardError.trimmed()));
     if (isInserted())
         return fail(QStringLiteral("The stick is already plugged in."));
+    // Plugged in after an eject: the ejected stick was pulled out first.
+    QFile::remove(TDeviceRoot::path(QLatin1String(EJECTED_FILE)));
     QDir().mkpath(mediumDirectory());
     const QString disk = TDeviceRoot::path(QLatin1String(DISK_DEVICE));
     QString error;
@@ -229,8 +231,12 @@ bool TSimulatedUSBStick::insert(EnStickLayout pLayout, bool pRunUdevRule, QStrin
 
 bool TSimulatedUSBStick::remove()
 {
-    if (!isInserted())
+    if (!TDeviceRoot::isSimulated())
         return false;
+    // An ejected stick has no device entries and no mount left: pulling it changes nothing the system sees.
+    const bool ejected = QFile::remove(TDeviceRoot::path(QLatin1String(EJECTED_FILE)));
+    if (!isInserted())
+        return ejected;
     for (const QString& entry : diskEntries())
         QFile::remove(TDeviceRoot::path(entry));
     // The kernel keeps the mount of a pulled stick until it is unmounted; its
@@ -321,6 +327,8 @@ TCommandResult TSimulatedUSBStick::eject(const QStringList& pArguments)
         if (diskOf(entry) == disk)
             QFile::remove(TDeviceRoot::path(entry));
     }
+    // Still plugged in, until the user pulls it out.
+    writeFile(TDeviceRoot::path(QLatin1String(EJECTED_FILE)), QByteArray());
     return outcome(0);
 }
 

@@ -32,6 +32,9 @@ public:
     static constexpr const char* MOUNT_TABLE = "/etc/mtab";
     static constexpr const char* MEDIUM_DIRECTORY = "/var/lib/usbstick";
     static constexpr const char* CAPACITY_FILE = "/var/lib/usbstick.capacity";
+    // Stands while a stick the system ejected is still plugged in: eject takes its device entries away, and only
+    // pulling it out ends that.
+    static constexpr const char* EJECTED_FILE = "/var/lib/usbstick.ejected";
     // What the device's udev rule does for a plugged stick on platform 1.
     static constexpr const char* UDEV_LINK = "/dev/usbstick";
     static constexpr const char* UDEV_MOUNT_POINT = "/media/usb";
@@ -46,8 +49,9 @@ public:
     // in, and when the rule's mount failed: the stick is then in and linked
     // but not mounted, as the device leaves it.
     static bool insert(EnStickLayout pLayout, bool pRunUdevRule, QString* oError = nullptr);
-    // Pulls the stick out, mounted or not. False without a root or stick.
+    // Pulls the stick out, mounted or not, also one the system has ejected. False without a root or stick.
     static bool remove();
+    // Whether the system sees a stick: false once it has been ejected, though still plugged in.
     static bool isInserted();
     // The host directory that holds the stick's files.
     static QString mediumDirectory();
