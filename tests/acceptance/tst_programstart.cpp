@@ -1186,7 +1186,7 @@ void tst_ProgramStart::scriptEndsWithItsCommand()
 // CI's verdict is not ./test.sh's status alone, which a fault in the scripts between CI and the build or CTest could
 // lose: the build's and CTest's own record of the run count. Here ./test.sh stands in as one that lost them: it runs
 // CTest on the row's tests, as an earlier build left them, and returns 0 whatever the build or CTest returned, unless
-// the row says otherwise.
+// the row says otherwise. A terminate to CI ends its ./test.sh before CI ends.
 void tst_ProgramStart::ciFailsOnWhatCTestRecorded_data()
 {
     // The row's CMakeLists.txt.
@@ -1198,25 +1198,34 @@ void tst_ProgramStart::ciFailsOnWhatCTestRecorded_data()
     QTest::addColumn<int>("status");
     // The names CI gives: of the tests that did not pass, or why the run counts as failed.
     QTest::addColumn<QStringList>("named");
+    // A terminate sent to CI once the stand-in has run CTest.
+    QTest::addColumn<bool>("terminated");
     const QByteArray builds = "cmake_minimum_required(VERSION 3.16)\nproject(ci NONE)\n";
     const QByteArray passes = "add_test(passes true)\n";
     const QByteArray skipped = "add_test(skipped sh -c \"exit 77\")\n"
                                "set_tests_properties(skipped PROPERTIES SKIP_RETURN_CODE 77)\n";
     QTest::newRow("a failed test") << builds << passes + "add_test(fails false)\n"
-                                   << QByteArray("exit 0") << 1 << QStringList{"fails"};
+                                   << QByteArray("exit 0") << 1 << QStringList{"fails"} << false;
     QTest::newRow("a test whose program is missing") << builds << passes + "add_test(missing no-such-program)\n"
-                                                     << QByteArray("exit 0") << 1 << QStringList{"missing"};
+                                                     << QByteArray("exit 0") << 1 << QStringList{"missing"} << false;
     QTest::newRow("a run that ended before CTest had finished")
-        << builds << passes << QByteArray("rm -f \"$record\"; exit 0") << 1 << QStringList{"no record"};
-    QTest::newRow("no test") << builds << QByteArray() << QByteArray("exit 0") << 1 << QStringList{"no test"};
+        << builds << passes << QByteArray("rm -f \"$record\"; exit 0") << 1 << QStringList{"no record"} << false;
+    QTest::newRow("no test") << builds << QByteArray() << QByteArray("exit 0") << 1 << QStringList{"no test"} << false;
     QTest::newRow("passed and skipped tests")
-        << builds << passes + skipped << QByteArray("exit 0") << 0 << QStringList();
+        << builds << passes + skipped << QByteArray("exit 0") << 0 << QStringList() << false;
     QTest::newRow("./test.sh failed, every test passed")
-        << builds << passes << QByteArray("exit 2") << 2 << QStringList();
+        << builds << passes << QByteArray("exit 2") << 2 << QStringList() << false;
     QTest::newRow("a build that failed") << builds + "add_custom_target(fails ALL COMMAND false)\n"
-                                         << passes << QByteArray("exit 0") << 1 << QStringList{"the build failed"};
-    QTest::newRow("a configure that failed") << builds + "message(FATAL_ERROR \"no configure\")\n"
-                                             << passes << QByteArray("exit 0") << 1 << QStringList{"the build failed"};
+                                         << passes << QByteArray("exit 0") << 1 << QStringList{"the build failed"}
+                                         << false;
+    QTest::newRow("a configure that failed")
+        << builds + "message(FATAL_ERROR \"no configure\")\n"
+        << passes << QByteArray("exit 0") << 1 << QStringList{"the build failed"} << false;
+    // The stand-in goes on until a terminate ends it, as ./test.sh ends its build or tests and then itself.
+    QTest::newRow("a terminate while ./test.sh runs: it ends with CI")
+        << builds << passes
+        << QByteArray("trap 'exit 143' TERM; echo $$ > ../test.sh.running; while :; do sleep 0.1; done") << 143
+        << QStringList() << true;
 }
 
 void tst_ProgramStart::ciFailsOnWhatCTestRecorded()
@@ -1226,6 +1235,7 @@ void tst_ProgramStart::ciFailsOnWhatCTestRecorded()
     QFETCH(QByteArray, afterCTest);
     QFETCH(int, status);
     QFETCH(QStringList, named);
+    QFETCH(bool, terminated);
     TAMARIND_SCRATCH_FOLDER(row, QStringLiteral("ci"));
     const QString checkout = row.filePath(QStringLiteral("a checkout"));
     QVERIFY(ciCopiedInto(checkout) && QDir().mkpath(checkout + QStringLiteral("/build")));
@@ -1240,7 +1250,33 @@ void tst_ProgramStart::ciFailsOnWhatCTestRecorded()
     QVERIFY(written(checkout + QStringLiteral("/CMakeLists.txt"), project));
     QVERIFY(written(checkout + QStringLiteral("/build/CTestTestfile.cmake"), tests));
     TChildProcess ci;
-    QVERIFY(endsByItself(ci, checkout + QStringLiteral("/.ci/run"), {}, mEnvironment, 60000));
+    qint64 testScriptPid = 0;
+    const auto endBoth = qScopeGuard([&] {
+        TStartedProgram::end(ci);
+        if (testScriptPid > 0 && runs(testScriptPid))
+            ::kill(pid_t(testScriptPid), SIGKILL);
+    });
+    if (terminated) {
+        ci.setProcessEnvironment(mEnvironment);
+        ci.setProcessChannelMode(QProcess::MergedChannels);
+        ci.start(checkout + QStringLiteral("/.ci/run"), QStringList());
+        QFile running(script + QStringLiteral(".running"));
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         running.close();
+                         testScriptPid =
+                             running.open(QIODevice::ReadOnly) ? running.readAll().trimmed().toLongLong() : 0;
+                         return testScriptPid > 0 || ci.state() == QProcess::NotRunning;
+                     },
+                     60000) &&
+                     testScriptPid > 0,
+                 ci.readAll().constData());
+        QCOMPARE(::kill(pid_t(ci.processId()), SIGTERM), 0);
+        QVERIFY(ci.waitForFinished(TStartedProgram::EXIT_GRACE_MS));
+        QVERIFY2(!runs(testScriptPid), "./test.sh runs on after CI has ended");
+    } else {
+        QVERIFY(endsByItself(ci, checkout + QStringLiteral("/.ci/run"), {}, mEnvironment, 60000));
+    }
     const QString said = QString::fromLocal8Bit(ci.readAll());
     QVERIFY2(ci.exitStatus() == QProcess::NormalExit && ci.exitCode() == status,
              qPrintable(QStringLiteral("status %1, CI said:\n%2").arg(ci.exitCode()).arg(said)));
