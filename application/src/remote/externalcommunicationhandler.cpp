@@ -200,8 +200,7 @@ void TExternalCommunicationHandler::processCommandQueue()
     // queue for its turn. Text that arrives while messages wait to be shown
     // runs after they have come up, text behind replies the client has not
     // read once it has read them.
-    if (mCommandRunning || mNextCommand.isActive() || mResumeAfterWarnings || mWaitingForRoom ||
-        mWaitingForOwedTick)
+    if (mCommandRunning || mNextCommand.isActive() || mResumeAfterWarnings || mWaitingForRoom || mWaitingForOwedTick)
         return;
     runNextCommand();
 }
